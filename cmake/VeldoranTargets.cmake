@@ -1,0 +1,26 @@
+# Helpers shared by the module folders. Sources are collected per folder (not recursively), so a
+# subfolder can hold a static helper library of its own.
+
+# vd_folder_sources(<out-var> <folder>...): the .cpp files directly inside each folder.
+function(vd_folder_sources out)
+  set(files)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
+    list(APPEND files ${found})
+  endforeach()
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
+
+# vd_run_time_library(<target> <Name> FOLDERS <folder>... [LINK <lib>...])
+# One of the six libraries the program loads at run time: only its entry points are exported.
+function(vd_run_time_library target)
+  cmake_parse_arguments(ARG "" "" "FOLDERS;LINK" ${ARGN})
+  vd_folder_sources(sources ${ARG_FOLDERS})
+  add_library(${target} SHARED ${sources})
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${target} PRIVATE veldoran-platform ${ARG_LINK})
+  set_target_properties(${target} PROPERTIES
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
+  target_link_options(${target} PRIVATE -Wl,-Bsymbolic -Wl,--no-undefined)
+endfunction()

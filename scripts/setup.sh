@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Installs what the project needs when it is missing, sets up ccache and builds.
+# Used by both quick-start commands (scripts/run.sh, scripts/test.sh) and by CI.
+set -euo pipefail
+
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="$top/build"
+
+packages=(
+  build-essential cmake ninja-build ccache pkg-config
+  qt6-base-dev libgl-dev
+  libjpeg62-turbo-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-ipafont locales
+  xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The comma-decimal locale that the number-parsing tests run under.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf8$'; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "setup: could not generate de_DE.UTF-8" >&2
+fi
+
+# ccache: paths relative to the checkout and no working-folder hash, so a fresh clone (CI's)
+# hits the cache of the last build.
+export CCACHE_BASEDIR="$top"
+export CCACHE_NOHASHDIR=true
+ccache --set-config hash_dir=false >/dev/null 2>&1 || true
+
+if [ ! -f "$build/build.ninja" ]; then
+  cmake -S "$top" -B "$build" -G Ninja \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+fi
+cmake --build "$build" --parallel "$(nproc)"
