@@ -1,16 +1,7 @@
-// The program's entry: one Qt application, numbers in the "C" locale whatever the user's is.
-#include <QApplication>
-#include <QMainWindow>
-
-#include <clocale>
+// The program's entry; the start-up itself is in ApplicationStart.cpp.
+#include "app/ApplicationStart.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    // Qt sets the locale from the environment; the system's number texts must not follow it.
-    std::setlocale(LC_NUMERIC, "C");
-    QMainWindow frame;
-    frame.setWindowTitle(QStringLiteral("Veldoran"));
-    frame.show();
-    return app.exec();
+    return runApplication(argc, argv);
 }

@@ -1,0 +1,146 @@
+#include "platform/sys/ProfileStore.h"
+
+#include "platform/sys/XdgFolders.h"
+
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <charconv>
+#include <cstdlib>
+#include <limits>
+
+namespace vd {
+namespace {
+
+// QSettings reads "/" and "\" in a name as a level of sections: such a name is refused.
+bool isValidName(std::string_view name)
+{
+    return !name.empty() && name.find_first_of("/\\") == std::string_view::npos;
+}
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The spelling the file already uses for `name`: the exact one, else the first that differs
+// only in case, else `name` itself (a new entry).
+QString storedSpelling(const QStringList& present, const QString& name)
+{
+    if (present.contains(name))
+        return name;
+    for (const QString& candidate : present)
+        if (candidate.compare(name, Qt::CaseInsensitive) == 0)
+            return candidate;
+    return name;
+}
+
+// "System/Editer" as the file spells it, whatever the case of the section and key asked for.
+// QSettings compares case-sensitively on Linux, unlike the registry.
+QString storedKey(QSettings& settings, std::string_view section, std::string_view key)
+{
+    const QString group = storedSpelling(settings.childGroups(), toQString(section));
+    settings.beginGroup(group);
+    const QString name = storedSpelling(settings.childKeys(), toQString(key));
+    settings.endGroup();
+    return group + QLatin1Char('/') + name;
+}
+
+// QSettings keeps one cached copy of each file per process and re-reads it when it changed on
+// disk, so a QSettings for each access is cheap and always sees the current file; it also gives
+// each write a status of its own.
+bool readValue(const std::filesystem::path& file, std::string_view section, std::string_view key,
+               std::string& value)
+{
+    if (!isValidName(section) || !isValidName(key))
+        return false;
+    QSettings settings(QString::fromStdString(file.string()), QSettings::IniFormat);
+    const QVariant stored = settings.value(storedKey(settings, section, key));
+    if (!stored.isValid())
+        return false;
+    // A hand-edited value with commas outside quotes comes back as a list.
+    value = stored.typeId() == QMetaType::QStringList
+        ? stored.toStringList().join(QStringLiteral(", ")).toStdString()
+        : stored.toString().toStdString();
+    return true;
+}
+
+bool writeValue(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                std::string_view value)
+{
+    if (!isValidName(section) || !isValidName(key))
+        return false;
+    QSettings settings(QString::fromStdString(file.string()), QSettings::IniFormat);
+    settings.setValue(storedKey(settings, section, key), toQString(value));
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+// A whole decimal number with an optional sign and surrounding blanks, in the range of int.
+bool parseInt(std::string_view text, int& value)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    long long parsed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()
+        || parsed < std::numeric_limits<int>::min() || parsed > std::numeric_limits<int>::max())
+        return false;
+    value = static_cast<int>(parsed);
+    return true;
+}
+
+} // namespace
+
+ProfileStore::ProfileStore()
+    : m_file(defaultFile())
+{
+}
+
+ProfileStore::ProfileStore(std::filesystem::path file)
+    : m_file(std::move(file))
+{
+}
+
+std::filesystem::path ProfileStore::defaultFile()
+{
+    if (const char* named = std::getenv("VELDORAN_PROFILE"); named && *named) {
+        std::error_code ignored;
+        const std::filesystem::path absolute = std::filesystem::absolute(named, ignored);
+        return absolute.empty() ? std::filesystem::path(named) : absolute;
+    }
+    return xdgConfigHome() / "Lxo" / "Veldoran.ini";
+}
+
+int ProfileStore::getInt(std::string_view section, std::string_view key, int defaultValue) const
+{
+    std::string text;
+    int value = 0;
+    return readValue(m_file, section, key, text) && parseInt(text, value) ? value : defaultValue;
+}
+
+std::string ProfileStore::getString(std::string_view section, std::string_view key,
+                                    std::string_view defaultValue) const
+{
+    std::string text;
+    return readValue(m_file, section, key, text) ? text : std::string(defaultValue);
+}
+
+bool ProfileStore::writeInt(std::string_view section, std::string_view key, int value)
+{
+    return writeValue(m_file, section, key, std::to_string(value));
+}
+
+bool ProfileStore::writeString(std::string_view section, std::string_view key, std::string_view value)
+{
+    return writeValue(m_file, section, key, value);
+}
+
+} // namespace vd

@@ -1,0 +1,34 @@
+#pragma once
+// The registry profile of the system (key Lxo\Veldoran) kept as an INI file. Sections and keys
+// compare case-insensitively, as the registry did: a value stored as "System/Editer" is read
+// and rewritten through "SYSTEM/editer". Every write reaches the file at once.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace vd {
+
+class ProfileStore {
+public:
+    // The program's profile: $VELDORAN_PROFILE, else $XDG_CONFIG_HOME/Lxo/Veldoran.ini.
+    ProfileStore();
+    explicit ProfileStore(std::filesystem::path file);
+
+    static std::filesystem::path defaultFile();
+    const std::filesystem::path& file() const { return m_file; }
+
+    // The stored value, or `defaultValue` when there is none. A stored empty text is a value.
+    // An integer that is not a whole decimal number in the range of int reads as the default.
+    int getInt(std::string_view section, std::string_view key, int defaultValue) const;
+    std::string getString(std::string_view section, std::string_view key,
+                          std::string_view defaultValue = {}) const;
+
+    // False when the file could not be written (or a name is empty or holds "/" or "\").
+    bool writeInt(std::string_view section, std::string_view key, int value);
+    bool writeString(std::string_view section, std::string_view key, std::string_view value);
+
+private:
+    std::filesystem::path m_file;
+};
+
+} // namespace vd

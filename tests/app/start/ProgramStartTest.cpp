@@ -1,0 +1,116 @@
+// Runs the real program offscreen and ends it the way a desktop session or a terminal does.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+constexpr auto kPatience = std::chrono::seconds(60); // only against a hung test, never a measure
+
+// True once the process catches `signalNumber`: the program installs its handler when its
+// window is up and the event loop is about to run.
+bool catchesSignal(pid_t pid, int signalNumber)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("SigCgt:", 0) == 0)
+            return (std::stoull(line.substr(7), nullptr, 16) >> (signalNumber - 1)) & 1;
+    return false;
+}
+
+class ProgramRun {
+public:
+    ProgramRun()
+    {
+        const std::string program = VD_BIN_DIR "/veldoran";
+        char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+        if (posix_spawn(&m_pid, program.c_str(), nullptr, nullptr, argv, environ) != 0)
+            m_pid = -1;
+    }
+    ~ProgramRun()
+    {
+        if (m_pid > 0 && !m_finished) {
+            kill(m_pid, SIGKILL);
+            waitpid(m_pid, nullptr, 0);
+        }
+    }
+
+    pid_t pid() const { return m_pid; }
+
+    // Waits for the program to catch `signalNumber`, or to end early.
+    bool waitUntilCatching(int signalNumber)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        while (std::chrono::steady_clock::now() < deadline) {
+            if (catchesSignal(m_pid, signalNumber))
+                return true;
+            if (ended())
+                return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return false;
+    }
+
+    // The wait status once the program has ended; false when it does not end.
+    bool waitForEnd(int& status)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        while (std::chrono::steady_clock::now() < deadline) {
+            if (ended()) {
+                status = m_status;
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return false;
+    }
+
+private:
+    bool ended()
+    {
+        if (!m_finished && waitpid(m_pid, &m_status, WNOHANG) == m_pid)
+            m_finished = true;
+        return m_finished;
+    }
+
+    pid_t m_pid = -1;
+    int m_status = 0;
+    bool m_finished = false;
+};
+
+class ProgramStart : public ::testing::TestWithParam<int> {};
+
+} // namespace
+
+TEST_P(ProgramStart, EndsCleanlyOnATerminationSignal)
+{
+    const int signalNumber = GetParam();
+    ProgramRun run;
+    ASSERT_GT(run.pid(), 0);
+    ASSERT_TRUE(run.waitUntilCatching(signalNumber)) << "the program did not come up";
+
+    ASSERT_EQ(kill(run.pid(), signalNumber), 0);
+    int status = 0;
+    ASSERT_TRUE(run.waitForEnd(status)) << "the program did not end";
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+
+    // Start-up made the application folder ($VELDORAN_HOME of the test).
+    EXPECT_TRUE(std::filesystem::is_directory(std::getenv("VELDORAN_HOME")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, ProgramStart, ::testing::Values(SIGTERM, SIGINT),
+                         [](const auto& info) { return std::string(info.param == SIGTERM ? "SIGTERM" : "SIGINT"); });

@@ -1,0 +1,133 @@
+#include "platform/sys/ProfileStore.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+std::string readWhole(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeWhole(const std::filesystem::path& file, const std::string& text)
+{
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+} // namespace
+
+TEST(ProfileStore, RoundTripsTextsAndIntegersThroughTheFile)
+{
+    const char* texts[] = {
+        "京都及大阪",
+        "岐阜　・　滋賀",
+        "Z:\\home\\user\\.local\\share\\veldoran\\placenmn.dat",
+        "a, b; c = \"d\" #e",
+        "@Variant(0)",
+        "  blanks around  ",
+        "",
+    };
+    const int numbers[] = {0, -1, -999, 246, INT_MAX, INT_MIN};
+
+    vd::ProfileStore writer;
+    int n = 0;
+    for (const char* text : texts)
+        ASSERT_TRUE(writer.writeString("System", "Text" + std::to_string(n++), text));
+    n = 0;
+    for (const int number : numbers)
+        ASSERT_TRUE(writer.writeInt("LastData", "Number" + std::to_string(n++), number));
+
+    // Each write is on disk at once; the file is UTF-8.
+    EXPECT_NE(readWhole(writer.file()).find("京都及大阪"), std::string::npos);
+
+    const vd::ProfileStore reader;
+    n = 0;
+    for (const char* text : texts)
+        EXPECT_EQ(reader.getString("System", "Text" + std::to_string(n++), "default"), text);
+    n = 0;
+    for (const int number : numbers)
+        EXPECT_EQ(reader.getInt("LastData", "Number" + std::to_string(n++), 7), number);
+}
+
+TEST(ProfileStore, MissingOrUnreadableValuesGiveTheDefault)
+{
+    vd::ProfileStore profile;
+    EXPECT_EQ(profile.getInt("System", "Screen", 0), 0);       // no file yet
+    EXPECT_EQ(profile.getString("System", "MapName", "京都及大阪"), "京都及大阪");
+
+    ASSERT_TRUE(profile.writeString("System", "Screen", "1 "));
+    EXPECT_EQ(profile.getInt("System", "Screen", 0), 1);
+    EXPECT_EQ(profile.getInt("System", "Missing", -1), -1);    // missing key
+    EXPECT_EQ(profile.getInt("Division", "Screen", -1), -1);   // missing section
+    for (const char* stored : {"abc", "12abc", "1.5", "4294967296", "0x10", ""}) {
+        ASSERT_TRUE(profile.writeString("System", "Odd", stored));
+        EXPECT_EQ(profile.getInt("System", "Odd", -999), -999) << stored;
+    }
+    // A stored empty text is a value, not a missing one.
+    EXPECT_EQ(profile.getString("System", "Odd", "default"), "");
+}
+
+TEST(ProfileStore, SectionsAndKeysCompareCaseInsensitively)
+{
+    // As a user or an older version might have left it.
+    writeWhole(vd::ProfileStore::defaultFile(),
+               "[system]\neditER=/usr/bin/mousepad\nList=a, b\n\n[LastData]\nMapMode=5\n");
+    vd::ProfileStore profile;
+    EXPECT_EQ(profile.getString("System", "Editer"), "/usr/bin/mousepad");
+    EXPECT_EQ(profile.getInt("LASTDATA", "mapmode", 9), 5);
+    EXPECT_EQ(profile.getString("System", "List"), "a, b"); // commas without quotes
+
+    // Writes go to the entry already there, in its spelling; new keys join the section.
+    ASSERT_TRUE(profile.writeString("SYSTEM", "EDITER", "/usr/bin/gedit"));
+    ASSERT_TRUE(profile.writeInt("System", "Screen", 1));
+    ASSERT_TRUE(profile.writeInt("lastdata", "MAPMODE", 24));
+    const std::string file = readWhole(profile.file());
+    EXPECT_NE(file.find("editER=/usr/bin/gedit"), std::string::npos) << file;
+    EXPECT_NE(file.find("MapMode=24"), std::string::npos) << file;
+    EXPECT_EQ(file.find("[System]"), std::string::npos) << file;
+    EXPECT_EQ(file.find("[lastdata]"), std::string::npos) << file;
+    EXPECT_EQ(profile.getInt("System", "screen", 0), 1);
+}
+
+TEST(ProfileStore, FileFollowsTheEnvironment)
+{
+    setenv("VELDORAN_PROFILE", "/tmp/elsewhere/profile.ini", 1);
+    EXPECT_EQ(vd::ProfileStore::defaultFile(), "/tmp/elsewhere/profile.ini");
+    unsetenv("VELDORAN_PROFILE");
+    setenv("XDG_CONFIG_HOME", "/tmp/config", 1);
+    EXPECT_EQ(vd::ProfileStore::defaultFile(), "/tmp/config/Lxo/Veldoran.ini");
+    unsetenv("XDG_CONFIG_HOME");
+    setenv("HOME", "/home/someone", 1);
+    EXPECT_EQ(vd::ProfileStore::defaultFile(), "/home/someone/.config/Lxo/Veldoran.ini");
+}
+
+TEST(ProfileStore, WriteReportsFailure)
+{
+    const std::filesystem::path scratch = vd::ProfileStore::defaultFile().parent_path();
+    // Missing folders are made.
+    vd::ProfileStore deeper(scratch / "new" / "folder" / "Veldoran.ini");
+    EXPECT_TRUE(deeper.writeInt("System", "Screen", 1));
+    EXPECT_EQ(deeper.getInt("System", "Screen", 0), 1);
+
+    // A folder that cannot be made (a file stands in its place).
+    writeWhole(scratch / "plain-file", "x");
+    vd::ProfileStore blocked(scratch / "plain-file" / "Veldoran.ini");
+    EXPECT_FALSE(blocked.writeInt("System", "Screen", 1));
+    EXPECT_FALSE(blocked.writeString("System", "Editer", "x"));
+    EXPECT_EQ(blocked.getInt("System", "Screen", 0), 0);
+
+    // Names the file cannot hold as one section and key.
+    vd::ProfileStore profile;
+    EXPECT_FALSE(profile.writeInt("", "Screen", 1));
+    EXPECT_FALSE(profile.writeInt("System", "a/b", 1));
+    EXPECT_FALSE(profile.writeInt("Sys\\tem", "Screen", 1));
+}
