@@ -1,45 +1,66 @@
 #include "platform/text/Cp932.h"
 
+#include "platform/text/Cp932Chars.h"
+
 #include <cerrno>
 #include <iconv.h>
 
 namespace vd {
 namespace {
 
-class Converter {
+// One conversion descriptor per thread: iconv_t keeps state and is not thread-safe.
+class Cp932Decoder {
 public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    ~Converter()
+    Cp932Decoder() : cd_(iconv_open("UTF-8", "CP932")) {}
+    ~Cp932Decoder()
     {
-        if (cd_ != reinterpret_cast<iconv_t>(-1))
+        if (ok())
             iconv_close(cd_);
     }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
+    Cp932Decoder(const Cp932Decoder&) = delete;
+    Cp932Decoder& operator=(const Cp932Decoder&) = delete;
 
-    // Converts as much as it can; on an unconvertible sequence calls onBad(in, out) which
-    // must consume input and may append a replacement.
-    template <class OnBad>
-    std::string run(std::string_view input, OnBad onBad) const
+    std::string run(std::string_view input) const
     {
         std::string out;
-        out.reserve(input.size() * 2);
+        out.reserve(input.size() + input.size() / 2);
+        if (!ok()) { // no CP932 in this C library: keep ASCII, replace the rest
+            for (const char c : input)
+                out += static_cast<unsigned char>(c) < 0x80 ? std::string_view(&c, 1) : kReplacement;
+            return out;
+        }
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         char* in = const_cast<char*>(input.data());
-        size_t inLeft = input.size();
-        char buffer[4096];
+        std::size_t inLeft = input.size();
+        char buffer[8192];
         while (inLeft > 0) {
             char* o = buffer;
-            size_t oLeft = sizeof buffer;
-            const size_t r = iconv(cd_, &in, &inLeft, &o, &oLeft);
-            out.append(buffer, static_cast<size_t>(o - buffer));
-            if (r == static_cast<size_t>(-1) && errno != E2BIG)
-                onBad(in, inLeft, out);
+            std::size_t oLeft = sizeof buffer;
+            const std::size_t r = iconv(cd_, &in, &inLeft, &o, &oLeft);
+            out.append(buffer, static_cast<std::size_t>(o - buffer));
+            if (r == static_cast<std::size_t>(-1) && errno != E2BIG)
+                skipInvalid(in, inLeft, out);
         }
         return out;
     }
 
 private:
+    static constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+
+    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    // A lead byte with a trail byte is one unassigned character (one U+FFFD for both bytes);
+    // any other bad byte is replaced alone, so a stray lead byte never swallows the ASCII byte
+    // after it.
+    static void skipInvalid(char*& in, std::size_t& left, std::string& out)
+    {
+        const auto lead = static_cast<unsigned char>(in[0]);
+        const std::size_t skip = isCp932Lead(lead) && left >= 2 && isCp932Trail(static_cast<unsigned char>(in[1])) ? 2 : 1;
+        in += skip;
+        left -= skip;
+        out += kReplacement;
+    }
+
     iconv_t cd_;
 };
 
@@ -47,38 +68,17 @@ private:
 
 std::string cp932ToUtf8(std::string_view cp932)
 {
-    thread_local const Converter converter("UTF-8", "CP932");
-    return converter.run(cp932, [](char*& in, size_t& left, std::string& out) {
-        const auto lead = static_cast<unsigned char>(*in);
-        const bool doubleByteLead = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
-        const size_t skip = (doubleByteLead && left >= 2) ? 2 : 1;
-        in += skip;
-        left -= skip;
-        out += "\xEF\xBF\xBD";
-    });
+    thread_local const Cp932Decoder decoder;
+    return decoder.run(cp932);
 }
 
 std::string utf8ToCp932(std::string_view utf8)
 {
-    thread_local const Converter converter("CP932", "UTF-8");
-    return converter.run(utf8, [](char*& in, size_t& left, std::string& out) {
-        // Skip one whole UTF-8 character (or one stray byte) and write "?" in its place.
-        size_t skip = 1;
-        const auto lead = static_cast<unsigned char>(*in);
-        if (lead >= 0xF0) skip = 4;
-        else if (lead >= 0xE0) skip = 3;
-        else if (lead >= 0xC0) skip = 2;
-        if (skip > left)
-            skip = left;
-        in += skip;
-        left -= skip;
-        out += '?';
-    });
-}
-
-int cp932Width(std::string_view utf8)
-{
-    return static_cast<int>(utf8ToCp932(utf8).size());
+    std::string out;
+    out.reserve(utf8.size());
+    for (const Cp932Char& c : Cp932Chars(utf8))
+        out += c.cp932();
+    return out;
 }
 
 } // namespace vd
