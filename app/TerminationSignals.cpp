@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <iterator>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -29,6 +30,8 @@ void onTerminationSignal(int signalNumber)
 struct TerminationSignals::Impl {
     int ends[2] = {-1, -1};
     std::unique_ptr<QSocketNotifier> notifier;
+    struct sigaction previous[std::size(kSignals)] = {};
+    bool handled[std::size(kSignals)] = {};
 };
 
 TerminationSignals::TerminationSignals(std::function<void()> onSignal)
@@ -49,16 +52,22 @@ TerminationSignals::TerminationSignals(std::function<void()> onSignal)
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signalNumber : kSignals)
-        sigaction(signalNumber, &action, nullptr);
+    for (std::size_t i = 0; i < std::size(kSignals); ++i) {
+        // A signal ignored when the program was started (nohup, a background job of a script)
+        // stays ignored, as the starter meant.
+        if (sigaction(kSignals[i], nullptr, &d->previous[i]) != 0 || d->previous[i].sa_handler == SIG_IGN)
+            continue;
+        d->handled[i] = sigaction(kSignals[i], &action, nullptr) == 0;
+    }
 }
 
 TerminationSignals::~TerminationSignals()
 {
     if (d->ends[0] < 0)
         return;
-    for (const int signalNumber : kSignals)
-        std::signal(signalNumber, SIG_DFL);
+    for (std::size_t i = 0; i < std::size(kSignals); ++i)
+        if (d->handled[i])
+            sigaction(kSignals[i], &d->previous[i], nullptr);
     g_writeEnd = -1;
     d->notifier.reset();
     close(d->ends[0]);

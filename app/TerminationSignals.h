@@ -9,7 +9,7 @@ class TerminationSignals {
 public:
     // Handles both signals while the object lives; one object per process.
     explicit TerminationSignals(std::function<void()> onSignal);
-    ~TerminationSignals(); // back to the default action: a second signal during shut-down kills
+    ~TerminationSignals(); // the previous action again: a second signal during shut-down kills
 
     TerminationSignals(const TerminationSignals&) = delete;
     TerminationSignals& operator=(const TerminationSignals&) = delete;

@@ -37,8 +37,20 @@ public:
     {
         const std::string program = VD_BIN_DIR "/veldoran";
         char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-        if (posix_spawn(&m_pid, program.c_str(), nullptr, nullptr, argv, environ) != 0)
+        // As from a desktop session: the signals at their default action, none blocked, even
+        // when the test itself runs as a background job with SIGINT ignored.
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init(&attributes);
+        sigset_t signals;
+        sigemptyset(&signals);
+        posix_spawnattr_setsigmask(&attributes, &signals);
+        sigaddset(&signals, SIGTERM);
+        sigaddset(&signals, SIGINT);
+        posix_spawnattr_setsigdefault(&attributes, &signals);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+        if (posix_spawn(&m_pid, program.c_str(), nullptr, &attributes, argv, environ) != 0)
             m_pid = -1;
+        posix_spawnattr_destroy(&attributes);
     }
     ~ProgramRun()
     {
