@@ -3,6 +3,7 @@
 #include "platform/sys/ExecutableFolder.h"
 #include "platform/sys/XdgFolders.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -92,6 +93,15 @@ void seedInto(const fs::path& bundled, const fs::path& folder, SeedResult& resul
     }
 }
 
+// True when `inner` is `outer` or lies inside it (symbolic links resolved).
+bool isWithin(const fs::path& inner, const fs::path& outer)
+{
+    std::error_code error;
+    const fs::path a = fs::weakly_canonical(inner, error);
+    const fs::path b = fs::weakly_canonical(outer, error);
+    return !error && std::mismatch(b.begin(), b.end(), a.begin(), a.end()).first == b.end();
+}
+
 SeedResult prepareApplicationFolder()
 {
     return seedFolder(bundledDataFolder(), applicationFolderPath());
@@ -127,7 +137,8 @@ SeedResult seedFolder(const std::filesystem::path& bundled, const std::filesyste
         result.failures.push_back(folder);
         return result;
     }
-    if (fs::is_directory(bundled, error))
+    // A folder inside the bundled data would be copied into itself without end.
+    if (fs::is_directory(bundled, error) && !isWithin(folder, bundled))
         seedInto(bundled, folder, result);
     return result;
 }

@@ -108,6 +108,16 @@ TEST(ApplicationFolder, FolderThatCannotBeMadeIsReported)
     EXPECT_EQ(result.failures.size(), 1u);
 }
 
+TEST(ApplicationFolder, FolderInsideTheBundledDataIsNotSeededFromIt)
+{
+    const fs::path bundled = scratch() / "bundled";
+    writeWhole(bundled / "PALETTE" / "PLTTFILE.DAT", "palettes");
+    const vd::SeedResult result = vd::seedFolder(bundled, bundled / "PALETTE" / "home");
+    EXPECT_TRUE(result.folderReady);
+    EXPECT_EQ(result.filesCopied, 0);
+    EXPECT_EQ(listing(bundled), (std::set<std::string>{"PALETTE/", "PALETTE/PLTTFILE.DAT", "PALETTE/home/"}));
+}
+
 TEST(ApplicationFolder, IsCreatedOnFirstUseAndGivenInWindowsForm)
 {
     const fs::path home = vd::applicationFolderPath(); // VELDORAN_HOME of the test, not there yet
