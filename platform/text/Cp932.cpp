@@ -76,8 +76,15 @@ std::string utf8ToCp932(std::string_view utf8)
 {
     std::string out;
     out.reserve(utf8.size());
-    for (const Cp932Char& c : Cp932Chars(utf8))
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        if (static_cast<unsigned char>(utf8[pos]) < 0x80) { // ASCII needs no table
+            out += utf8[pos++];
+            continue;
+        }
+        const Cp932Char c = cp932CharAt(utf8, pos, 0);
         out += c.cp932();
+        pos += c.utf8.size();
+    }
     return out;
 }
 

@@ -23,6 +23,10 @@ namespace vd {
 std::string cp932ToUtf8(std::string_view cp932);
 std::string utf8ToCp932(std::string_view utf8);
 
+// The length in CP932 bytes of a UTF-8 text: the unit of every length, position, column and
+// width the system gives for a text ("表" is 2, "ｱ" and "A" are 1, "?" for "é" is 1).
+int cp932Width(std::string_view utf8);
+
 // The byte classes of code page 932: a double-byte character is a lead byte and a trail byte.
 constexpr bool isCp932Lead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 constexpr bool isCp932Trail(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }

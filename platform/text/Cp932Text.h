@@ -1,15 +1,15 @@
 #pragma once
-// Lengths, cuts and padding of UTF-8 texts counted in CP932 bytes: the unit of every length,
-// position, column and width the system gives for a text ("表" is 2, "ｱ" and "A" are 1).
+// Cuts and padding of UTF-8 texts counted in CP932 bytes (cp932Width, in Cp932.h, is the unit).
 // Positions are clamped as the old string class did (a negative position or count is 0, a range
 // past the end stops at the end), and a cut never splits a character: a double-byte character
 // that straddles an edge of the range is left out.
+#include "platform/text/Cp932.h"
+
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace vd {
-
-int cp932Width(std::string_view utf8);
 
 std::string cp932Left(std::string_view utf8, int count);              // the first count bytes
 std::string cp932Mid(std::string_view utf8, int first);               // from byte first to the end
