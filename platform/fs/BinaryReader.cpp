@@ -1,0 +1,47 @@
+#include "platform/fs/BinaryReader.h"
+
+#include "platform/fs/LittleEndian.h"
+
+namespace vd {
+
+bool BinaryReader::readRecord(size_t size, std::string& bytes)
+{
+    bytes.clear();
+    while (source_.buffered().size() < size)
+        if (!source_.refill())
+            break;
+    const std::string_view available = source_.buffered();
+    if (available.size() < size) {
+        source_.consume(available.size()); // the short tail is the end
+        return false;
+    }
+    bytes.assign(available.data(), size);
+    source_.consume(size);
+    return true;
+}
+
+std::optional<std::int16_t> BinaryReader::readInt16()
+{
+    std::string bytes;
+    return readRecord(2, bytes) ? int16At(bytes, 0) : std::nullopt;
+}
+
+std::optional<std::int32_t> BinaryReader::readInt32()
+{
+    std::string bytes;
+    return readRecord(4, bytes) ? int32At(bytes, 0) : std::nullopt;
+}
+
+std::optional<float> BinaryReader::readFloat()
+{
+    std::string bytes;
+    return readRecord(4, bytes) ? floatAt(bytes, 0) : std::nullopt;
+}
+
+std::optional<double> BinaryReader::readDouble()
+{
+    std::string bytes;
+    return readRecord(8, bytes) ? doubleAt(bytes, 0) : std::nullopt;
+}
+
+} // namespace vd

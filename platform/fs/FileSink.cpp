@@ -1,0 +1,200 @@
+#include "platform/fs/FileSink.h"
+
+#include "platform/fs/PathResolver.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vd {
+namespace {
+
+constexpr size_t kFlushSize = 64 * 1024;
+constexpr char kEndOfText = 0x1A;
+
+std::string randomSuffix()
+{
+    thread_local std::mt19937_64 generator{std::random_device{}()};
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(generator()));
+    return text;
+}
+
+std::optional<char> byteAt(int fd, off_t offset)
+{
+    char c = 0;
+    if (pread(fd, &c, 1, offset) != 1)
+        return std::nullopt;
+    return c;
+}
+
+} // namespace
+
+FileSink::~FileSink()
+{
+    if (fd_ < 0)
+        return;
+    if (mode_ == WriteMode::Replace)
+        abandon();
+    else
+        (void)close();
+}
+
+bool FileSink::open(std::string_view winPath, WriteMode mode)
+{
+    abandon();
+    mode_ = mode;
+    failed_ = false;
+    const std::optional<std::string> path =
+        mode == WriteMode::AppendExisting ? resolvePath(winPath) : resolvePathForCreate(winPath);
+    if (!path)
+        return false;
+    target_ = *path;
+    if (mode == WriteMode::Replace)
+        return openReplacement();
+
+    // Read access too, so that a text append can look at how the old text ends.
+    const int flags = O_APPEND | O_CLOEXEC | (mode == WriteMode::Append ? O_CREAT : 0);
+    int fd = ::open(target_.c_str(), O_RDWR | flags, 0666);
+    if (fd < 0 && errno == EACCES)
+        fd = ::open(target_.c_str(), O_WRONLY | flags, 0666);
+    if (fd < 0)
+        return false;
+    struct stat status{};
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    fd_ = fd;
+    return true;
+}
+
+bool FileSink::openReplacement()
+{
+    struct stat old{};
+    const bool exists = stat(target_.c_str(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode))
+        return false;
+    // A link is kept a link: the file it points to is the one replaced.
+    struct stat link{};
+    if (exists && lstat(target_.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        char* real = realpath(target_.c_str(), nullptr);
+        if (!real)
+            return false;
+        target_ = real;
+        free(real);
+    }
+
+    const size_t slash = target_.rfind('/');
+    const std::string folder = target_.substr(0, slash);
+    // The temporary name starts with "." and ends in ".tmp": never matched by the patterns the
+    // system lists its own files with, should a crash leave it behind.
+    const std::string name = target_.substr(slash + 1, 200);
+    const mode_t permissions = exists ? (old.st_mode & 07777) : 0666;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string candidate = folder + "/." + name + '.' + randomSuffix() + ".tmp";
+        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, permissions);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            return false;
+        }
+        // The replacement keeps the old file's owner and permissions where it may; where it may
+        // not (another user's file), it is still written.
+        if (exists) {
+            (void)!fchown(fd, old.st_uid, old.st_gid);
+            (void)!fchmod(fd, permissions);
+        }
+        fd_ = fd;
+        temporary_ = std::move(candidate);
+        return true;
+    }
+    return false;
+}
+
+bool FileSink::write(std::string_view bytes)
+{
+    if (fd_ < 0 || failed_)
+        return false;
+    buffer_.append(bytes);
+    if (buffer_.size() >= kFlushSize)
+        flush();
+    return !failed_;
+}
+
+bool FileSink::flush()
+{
+    size_t done = 0;
+    while (!failed_ && done < buffer_.size()) {
+        const ssize_t wrote = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+        if (wrote > 0)
+            done += static_cast<size_t>(wrote);
+        else if (wrote < 0 && errno == EINTR)
+            continue;
+        else
+            failed_ = true;
+    }
+    buffer_.clear();
+    return !failed_;
+}
+
+bool FileSink::startTextAppend()
+{
+    if (fd_ < 0 || mode_ == WriteMode::Replace || failed_)
+        return false;
+    struct stat status{};
+    off_t size = fstat(fd_, &status) == 0 ? status.st_size : -1;
+    if (size > 0 && !byteAt(fd_, size - 1) && errno == EBADF)
+        return true; // a file we may write but not read: appended to as it stands
+    if (size > 0 && byteAt(fd_, size - 1) == kEndOfText)
+        size = ftruncate(fd_, size - 1) == 0 ? size - 1 : -1;
+    if (size == 0)
+        return true;
+    const std::optional<char> last = size > 0 ? byteAt(fd_, size - 1) : std::nullopt;
+    if (!last) {
+        failed_ = true;
+        return false;
+    }
+    if (*last == '\r')
+        return write("\n");
+    if (*last != '\n')
+        return write("\r\n");
+    return true;
+}
+
+bool FileSink::close()
+{
+    if (fd_ < 0)
+        return false;
+    flush();
+    if (mode_ == WriteMode::Replace && !failed_ && fsync(fd_) != 0)
+        failed_ = true;
+    if (::close(fd_) != 0)
+        failed_ = true;
+    fd_ = -1;
+    if (mode_ == WriteMode::Replace) {
+        if (!failed_ && rename(temporary_.c_str(), target_.c_str()) != 0)
+            failed_ = true;
+        if (failed_)
+            unlink(temporary_.c_str());
+        temporary_.clear();
+    }
+    return !failed_;
+}
+
+void FileSink::abandon()
+{
+    buffer_.clear();
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    if (!temporary_.empty())
+        unlink(temporary_.c_str());
+    temporary_.clear();
+}
+
+} // namespace vd

@@ -1,0 +1,81 @@
+#include "platform/fs/TextReader.h"
+
+#include "platform/text/Cp932.h"
+
+#include <cstring>
+
+namespace vd {
+namespace {
+constexpr char kEndOfText = 0x1A;
+}
+
+bool TextReader::open(std::string_view winPath)
+{
+    atEndMark_ = false;
+    return source_.open(winPath);
+}
+
+bool TextReader::seek(std::uint64_t offset)
+{
+    atEndMark_ = false;
+    return source_.seek(offset);
+}
+
+bool TextReader::readRawLine(std::string& cp932)
+{
+    cp932.clear();
+    bool any = false;
+    while (!atEndMark_) {
+        if (source_.buffered().empty() && !source_.refill())
+            break;
+        std::string_view chunk = source_.buffered();
+        if (const void* mark = std::memchr(chunk.data(), kEndOfText, chunk.size())) {
+            chunk = chunk.substr(0, static_cast<size_t>(static_cast<const char*>(mark) - chunk.data()));
+            if (chunk.empty()) {
+                atEndMark_ = true;
+                break;
+            }
+        }
+        if (const void* newline = std::memchr(chunk.data(), '\n', chunk.size())) {
+            const size_t length = static_cast<size_t>(static_cast<const char*>(newline) - chunk.data());
+            cp932.append(chunk.data(), length);
+            source_.consume(length + 1);
+            if (!cp932.empty() && cp932.back() == '\r')
+                cp932.pop_back();
+            return true;
+        }
+        cp932.append(chunk);
+        source_.consume(chunk.size());
+        any = true;
+    }
+    if (!any || source_.failed())
+        return false;
+    if (!cp932.empty() && cp932.back() == '\r')
+        cp932.pop_back();
+    return true;
+}
+
+bool TextReader::readLine(std::string& utf8)
+{
+    std::string raw;
+    if (!readRawLine(raw))
+        return false;
+    utf8 = cp932ToUtf8(raw);
+    return true;
+}
+
+std::optional<std::vector<std::string>> readTextLines(std::string_view winPath)
+{
+    TextReader reader;
+    if (!reader.open(winPath))
+        return std::nullopt;
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.readLine(line))
+        lines.push_back(line);
+    if (reader.failed())
+        return std::nullopt;
+    return lines;
+}
+
+} // namespace vd
