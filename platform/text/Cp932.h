@@ -11,8 +11,9 @@
 //   ("∵" 0x879A and 0xFA5B -> 0x81E6, "￢" 0xFA54 and 0xEEF9 -> 0x81CA);
 // - 0x5C and 0x7E read as "\" and "~"; "¥" and "‾" are written as 0x5C and 0x7E, "〜" as
 //   0x8160 like "～", "−" as 0x817C like "－", "—" as 0x815C;
-// - the single bytes 0x80, 0xA0 and 0xFD-0xFF and the unassigned double-byte codes (rows
-//   0x85-0x86, 0xEF, 0xFC4C and above, gaps in the rows) are invalid and read as U+FFFD;
+// - the single bytes 0x80, 0xA0 and 0xFD-0xFF and the unassigned double-byte codes (leads
+//   0x85, 0x86, 0xEB, 0xEC, 0xEF, 0xFC4C and above, 0xEEED-0xEEEE, gaps in the other rows) are
+//   invalid and read as U+FFFD;
 //   the user-defined area 0xF040-0xF9FC reads as U+E000-U+E757 and is written back unchanged.
 // A rewrite that keeps lines it does not change therefore writes those lines' original bytes.
 #include <string>

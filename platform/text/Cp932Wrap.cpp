@@ -10,7 +10,8 @@ namespace vd {
 // The old pages walked the CP932 bytes with a flag "the previous column opened a double-byte
 // character" and, in the last column, took the trail byte of a character opened there as the
 // line's extra byte. On the CP932 form of a UTF-8 text every character is well formed, so that
-// walk is a walk over whole characters, which is what this does. (The old flag was also carried
+// walk is a walk over whole characters, which is what this does (and their rule for a line that
+// began with a lead byte without its trail byte, blanked, never applies). (The old flag was also carried
 // from a line that took an extra byte into a single-byte character at the start of the next
 // line, where it could mistake a lead byte for a trail byte and later split a character across
 // two lines; starting each line from its own first character avoids that.)
