@@ -1,0 +1,100 @@
+#include "app/JpegDecoder.h"
+
+#include <csetjmp>
+#include <cstddef>
+#include <limits>
+#include <new>
+
+#include <jpeglib.h>
+
+namespace {
+
+// The standard error manager with a way back to the decoding call instead of exit().
+struct JpegErrorManager {
+    jpeg_error_mgr standard;
+    std::jmp_buf recovery;
+};
+
+[[noreturn]] void JpegErrorExit(j_common_ptr decompressor)
+{
+    // The standard output routine writes to the standard error stream; the user sees nothing.
+    (*decompressor->err->output_message)(decompressor);
+    std::longjmp(reinterpret_cast<JpegErrorManager*>(decompressor->err)->recovery, 1);
+}
+
+// The rows of the largest picture held: its bytes must fit the bitmap's 32-bit size fields.
+constexpr std::int64_t kMaxPictureBytes = std::numeric_limits<std::int32_t>::max();
+
+// Everything between the recovery point and the end of decoding. Nothing here has a destructor
+// that a jump back could skip: the buffers belong to the caller.
+bool DecodeRows(jpeg_decompress_struct* decompressor, JpegErrorManager* errors, std::FILE* file,
+                DecodedJpeg* picture, std::vector<std::uint8_t>* row)
+{
+    if (setjmp(errors->recovery))
+        return false;
+
+    jpeg_create_decompress(decompressor);
+    jpeg_stdio_src(decompressor, file);
+    jpeg_read_header(decompressor, TRUE);
+    // A one-component picture is widened to colour by the decoder; CMYK has no RGB conversion.
+    if (decompressor->jpeg_color_space == JCS_CMYK || decompressor->jpeg_color_space == JCS_YCCK)
+        return false;
+    decompressor->out_color_space = JCS_RGB;
+    jpeg_start_decompress(decompressor);
+    if (decompressor->output_components != 3)
+        return false;
+
+    const std::int64_t width = decompressor->output_width;
+    const std::int64_t height = decompressor->output_height;
+    const std::int64_t stride = (3 * width + 3) & ~std::int64_t{3};
+    if (width <= 0 || height <= 0 || stride * height > kMaxPictureBytes)
+        return false;
+
+    picture->width = static_cast<int>(width);
+    picture->height = static_cast<int>(height);
+    picture->stride = static_cast<int>(stride);
+    picture->bits.assign(static_cast<std::size_t>(stride * height), 0);
+    row->assign(static_cast<std::size_t>(3 * width), 0);
+
+    while (decompressor->output_scanline < decompressor->output_height) {
+        JSAMPROW rows[1] = {row->data()};
+        jpeg_read_scanlines(decompressor, rows, 1);
+        // The first scanline lands in the last stored row.
+        std::uint8_t* out = picture->bits.data() + (height - decompressor->output_scanline) * stride;
+        const std::uint8_t* in = row->data();
+        for (std::int64_t x = 0; x < width; ++x, in += 3, out += 3) {
+            out[0] = in[2];
+            out[1] = in[1];
+            out[2] = in[0];
+        }
+    }
+    jpeg_finish_decompress(decompressor);
+    return true;
+}
+
+} // namespace
+
+std::optional<DecodedJpeg> DecodeJpeg(std::FILE* file)
+{
+    if (!file)
+        return std::nullopt;
+
+    jpeg_decompress_struct decompressor{};
+    JpegErrorManager errors{};
+    decompressor.err = jpeg_std_error(&errors.standard);
+    errors.standard.error_exit = JpegErrorExit;
+
+    DecodedJpeg picture;
+    std::vector<std::uint8_t> row;
+    bool decoded = false;
+    try {
+        decoded = DecodeRows(&decompressor, &errors, file, &picture, &row);
+    } catch (const std::bad_alloc&) {
+        decoded = false;
+    }
+    // Safe also when creation failed: a decompressor without memory manager is left alone.
+    jpeg_destroy_decompress(&decompressor);
+    if (!decoded)
+        return std::nullopt;
+    return picture;
+}

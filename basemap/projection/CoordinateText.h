@@ -1,0 +1,13 @@
+#pragma once
+// Coordinate texts of registered points, sheet corners and frame bounds (D.MMSS: whole degrees,
+// a point, two digits of minutes and two of seconds, as 34.4130) and whole seconds of arc.
+#include <string>
+#include <string_view>
+
+// 34.4130 -> 124890. Each part is read with the leading-digits rule (no digits read as 0); the
+// minutes are the first two characters after the point, the seconds the next two. A minus sign
+// before the degrees makes the whole value negative ("-35.3000" is -127800).
+int DmsToSeconds(std::string_view text);
+
+// 124890 -> "34.4130"; a negative value gets a leading minus sign before the whole text.
+std::string SecondsToDms(int seconds);
