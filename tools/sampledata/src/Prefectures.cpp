@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <set>
@@ -18,23 +19,12 @@ namespace {
 using Key = std::pair<double, double>;  // (lon, lat), exact as the source writes them
 
 Key keyOf(LonLat p) { return {p.lon, p.lat}; }
-LonLat pointOf(Key k) { return {k.first, k.second}; }
 
 int minutesOf(const std::string& text) {
   // "DDD.MM": whole degrees and minutes.
   const auto dot = text.find('.');
   if (dot == std::string::npos || text.size() != dot + 3) throw std::runtime_error("bad angle " + text);
   return std::stoi(text.substr(0, dot)) * 60 + std::stoi(text.substr(dot + 1));
-}
-
-Polyline ringOf(const QJsonArray& coordinates) {
-  Polyline ring;
-  for (const auto& value : coordinates) {
-    const QJsonArray pair = value.toArray();
-    ring.push_back({pair.at(0).toDouble(), pair.at(1).toDouble()});
-  }
-  if (ring.size() >= 2 && !(ring.front() == ring.back())) ring.push_back(ring.front());
-  return ring;
 }
 
 double kmBetween(LonLat a, LonLat b) {
@@ -67,83 +57,72 @@ std::vector<Prefecture> readPrefectureTable(const std::string& path) {
   return table;
 }
 
-std::vector<PrefecturePolygon> readPrefecturePolygons(const std::string& geoJsonPath,
-                                                      const std::vector<Prefecture>& table) {
-  QFile file(QString::fromStdString(geoJsonPath));
-  if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error("cannot read " + geoJsonPath);
+PrefectureShapes readPrefectureShapes(const std::string& topoJsonPath,
+                                      const std::vector<Prefecture>& table) {
+  QFile file(QString::fromStdString(topoJsonPath));
+  if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error("cannot read " + topoJsonPath);
   QJsonParseError error;
   const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
-  if (doc.isNull()) throw std::runtime_error(geoJsonPath + ": " + error.errorString().toStdString());
+  if (doc.isNull()) throw std::runtime_error(topoJsonPath + ": " + error.errorString().toStdString());
+  const QJsonObject root = doc.object();
+
+  // Arcs: delta-encoded integer positions, scaled and translated by the transform.
+  const QJsonObject transform = root.value("transform").toObject();
+  const QJsonArray scale = transform.value("scale").toArray();
+  const QJsonArray translate = transform.value("translate").toArray();
+  std::vector<Polyline> arcs;
+  for (const auto& arcValue : root.value("arcs").toArray()) {
+    Polyline arc;
+    long long x = 0, y = 0;
+    for (const auto& deltaValue : arcValue.toArray()) {
+      const QJsonArray delta = deltaValue.toArray();
+      x += delta.at(0).toInteger();
+      y += delta.at(1).toInteger();
+      arc.push_back({x * scale.at(0).toDouble() + translate.at(0).toDouble(),
+                     y * scale.at(1).toDouble() + translate.at(1).toDouble()});
+    }
+    arcs.push_back(std::move(arc));
+  }
+  auto arcAt = [&](int index) {
+    const size_t i = static_cast<size_t>(index < 0 ? ~index : index);
+    if (i >= arcs.size()) throw std::runtime_error(topoJsonPath + ": arc index out of range");
+    return i;
+  };
 
   std::map<std::string, int> codeOf;
   for (const auto& p : table) codeOf[p.hasc] = p.code;
   std::map<int, std::vector<Polyline>> rings;
-  for (const auto& featureValue : doc.object().value("features").toArray()) {
-    const QJsonObject feature = featureValue.toObject();
-    const std::string hasc =
-        feature.value("properties").toObject().value("code_hasc").toString().toStdString();
-    auto code = codeOf.find(hasc);
+  std::map<size_t, std::set<int>> arcOwners;
+  for (const auto& geometryValue : root.value("objects").toObject().value("jpn").toObject().value("geometries").toArray()) {
+    const QJsonObject geometry = geometryValue.toObject();
+    auto code = codeOf.find(geometry.value("id").toString().toStdString());
     if (code == codeOf.end()) continue;
-    const QJsonObject geometry = feature.value("geometry").toObject();
-    const QJsonArray coordinates = geometry.value("coordinates").toArray();
-    if (geometry.value("type").toString() == "Polygon") {
-      rings[code->second].push_back(ringOf(coordinates.at(0).toArray()));
-    } else {
-      for (const auto& polygon : coordinates)
-        rings[code->second].push_back(ringOf(polygon.toArray().at(0).toArray()));
+    QJsonArray polygons = geometry.value("arcs").toArray();
+    if (geometry.value("type").toString() == "Polygon") polygons = QJsonArray{polygons};
+    for (const auto& polygonValue : polygons) {
+      const QJsonArray polygon = polygonValue.toArray();
+      for (int r = 0; r < polygon.size(); ++r) {
+        Polyline ring;
+        for (const auto& indexValue : polygon.at(r).toArray()) {
+          const int index = indexValue.toInt();
+          const size_t i = arcAt(index);
+          arcOwners[i].insert(code->second);
+          Polyline arc = arcs[i];
+          if (index < 0) std::reverse(arc.begin(), arc.end());
+          ring.insert(ring.end(), arc.begin() + (ring.empty() ? 0 : 1), arc.end());
+        }
+        if (r == 0) rings[code->second].push_back(std::move(ring));  // holes are not drawn
+      }
     }
   }
-  std::vector<PrefecturePolygon> polygons;
+  PrefectureShapes shapes;
   for (const auto& p : table) {
     if (rings[p.code].empty()) throw std::runtime_error("no polygon for " + p.romaji);
-    for (auto& ring : rings[p.code]) polygons.push_back({p.code, std::move(ring)});
+    for (auto& ring : rings[p.code]) shapes.polygons.push_back({p.code, std::move(ring)});
   }
-  return polygons;
-}
-
-std::vector<Polyline> sharedBorders(const std::vector<PrefecturePolygon>& polygons) {
-  std::map<std::pair<Key, Key>, std::set<int>> owners;
-  for (const auto& polygon : polygons)
-    for (size_t i = 0; i + 1 < polygon.ring.size(); ++i) {
-      Key a = keyOf(polygon.ring[i]), b = keyOf(polygon.ring[i + 1]);
-      if (a == b) continue;
-      owners[{std::min(a, b), std::max(a, b)}].insert(polygon.code);
-    }
-  std::map<Key, std::vector<Key>> neighbours;
-  std::set<std::pair<Key, Key>> unused;
-  for (const auto& [edge, codes] : owners) {
-    if (codes.size() < 2) continue;
-    neighbours[edge.first].push_back(edge.second);
-    neighbours[edge.second].push_back(edge.first);
-    unused.insert(edge);
-  }
-  auto take = [&](Key a, Key b) { return unused.erase({std::min(a, b), std::max(a, b)}) == 1; };
-  std::vector<Polyline> borders;
-  auto walk = [&](Key start, Key next) {
-    Polyline line{pointOf(start)};
-    Key previous = start, current = next;
-    for (;;) {
-      line.push_back(pointOf(current));
-      if (neighbours[current].size() != 2) break;
-      const auto& n = neighbours[current];
-      Key following = n[0] == previous ? n[1] : n[0];
-      if (!take(current, following)) break;
-      previous = current;
-      current = following;
-    }
-    borders.push_back(std::move(line));
-  };
-  // Lines from their ends (junctions and sea ends) first, then closed rings.
-  for (const auto& [node, next] : neighbours)
-    if (next.size() != 2)
-      for (Key n : next)
-        if (take(node, n)) walk(node, n);
-  while (!unused.empty()) {
-    auto edge = *unused.begin();
-    take(edge.first, edge.second);
-    walk(edge.first, edge.second);
-  }
-  return borders;
+  for (const auto& [arc, owners] : arcOwners)
+    if (owners.size() >= 2) shapes.borders.push_back(arcs[arc]);
+  return shapes;
 }
 
 void snapBorderEndsToCoast(std::vector<Polyline>* borders, const std::vector<Polyline>& coast,

