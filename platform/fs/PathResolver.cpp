@@ -51,28 +51,42 @@ bool isFolder(const std::string& path)
 
 } // namespace
 
-std::optional<PartialPath> resolveExistingPart(std::string_view winPath)
+namespace {
+
+std::optional<PartialPath> resolveParts(const WinPathParts& parts)
 {
-    const WinPathParts parts = parseWinPath(winPath);
     const std::optional<std::string> base = baseFolder(parts);
     if (!base)
         return std::nullopt;
 
-    // Most paths the system builds name the disk exactly: one stat settles them.
-    std::string exact = *base;
-    for (const std::string& component : parts.components)
+    // A relative path may begin by climbing above the current folder.
+    std::string top = *base;
+    std::vector<std::string> components = parts.components;
+    size_t climbs = 0;
+    while (climbs < components.size() && components[climbs] == "..") {
+        top.resize(top.empty() ? 0 : top.rfind('/'));
+        ++climbs;
+    }
+    components.erase(components.begin(), components.begin() + static_cast<long>(climbs));
+    // Most paths the system builds name the disk exactly: one stat settles them. Otherwise the
+    // case usually differs near the end ("...\veldoran\mapelmnt\pfctrfl.dat"), so the walk
+    // through the folder listings starts below the longest folder that exists as written.
+    std::vector<size_t> prefixEnds{top.size()};
+    std::string exact = top;
+    for (const std::string& component : components) {
         exact += '/' + component;
+        prefixEnds.push_back(exact.size());
+    }
     if (existsExactly(exact))
         return PartialPath{exact, {}};
+    size_t start = components.size();
+    while (start > 0 && !isFolder(asLinuxPath(exact.substr(0, prefixEnds[start]))))
+        --start;
 
     FolderCache& cache = FolderCache::instance();
-    std::string current = *base;
-    for (size_t i = 0; i < parts.components.size(); ++i) {
-        const std::string& component = parts.components[i];
-        if (component == "..") { // only a relative path keeps these, climbing above its start
-            current.resize(current.empty() ? 0 : current.rfind('/'));
-            continue;
-        }
+    std::string current = exact.substr(0, prefixEnds[start]);
+    for (size_t i = start; i < components.size(); ++i) {
+        const std::string& component = components[i];
         const std::optional<FolderCache::Found> found = cache.find(current, component);
         if (found && found->match != FolderCache::Match::None) {
             current += '/' + found->name;
@@ -83,19 +97,27 @@ std::optional<PartialPath> resolveExistingPart(std::string_view winPath)
             current += '/' + component;
             continue;
         }
-        return PartialPath{current, {parts.components.begin() + static_cast<long>(i), parts.components.end()}};
+        return PartialPath{current, {components.begin() + static_cast<long>(i), components.end()}};
     }
     return PartialPath{current, {}};
 }
 
+} // namespace
+
+std::optional<PartialPath> resolveExistingPart(std::string_view winPath)
+{
+    return resolveParts(parseWinPath(winPath));
+}
+
 std::optional<std::string> resolvePath(std::string_view winPath)
 {
-    std::optional<PartialPath> partial = resolveExistingPart(winPath);
+    const WinPathParts parts = parseWinPath(winPath);
+    std::optional<PartialPath> partial = resolveParts(parts);
     if (!partial || !partial->missing.empty())
         return std::nullopt;
     std::string path = asLinuxPath(partial->existing);
     // "name\" names a folder; a file of that name does not answer it.
-    if (parseWinPath(winPath).trailingSeparator && !isFolder(path))
+    if (parts.trailingSeparator && !isFolder(path))
         return std::nullopt;
     return path;
 }
