@@ -55,6 +55,10 @@ namespace {
 
 std::optional<PartialPath> resolveParts(const WinPathParts& parts)
 {
+    // A NUL would cut the name short on its way to the system and open another file.
+    for (const std::string& component : parts.components)
+        if (component.find('\0') != std::string::npos)
+            return std::nullopt;
     const std::optional<std::string> base = baseFolder(parts);
     if (!base)
         return std::nullopt;

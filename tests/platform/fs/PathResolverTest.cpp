@@ -58,6 +58,7 @@ TEST_F(PathResolution, FindsExistingPathsWhateverTheCase)
         {"~\\data\\ksj\\n03-99.txt", std::nullopt},
         {"~\\ＭＡＰＥＬＭＮＴ\\都道府県.DAT", std::nullopt}, // only ASCII letters fold
         {"~\\mapelmnt\\都道府県.DAT\\x", std::nullopt},
+        {std::string("~\\MAPELMNT\\都道府県.DAT") + '\0' + ".exe", std::nullopt}, // never "都道府県.DAT"
         // Exact match first; otherwise the first of several in byte order.
         {"~\\Twins\\README.TXT", "Twins/README.TXT"},
         {"~\\twins\\readme.txt", "Twins/readme.txt"},
