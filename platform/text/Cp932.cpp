@@ -64,6 +64,21 @@ private:
     iconv_t cd_;
 };
 
+// Hands each character's CP932 bytes to take; ASCII, most of most texts, needs no table.
+template <class Take>
+void forEachCp932(std::string_view utf8, Take take)
+{
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
+            take(utf8.substr(pos++, 1));
+            continue;
+        }
+        const Cp932Char c = cp932CharAt(utf8, pos, 0);
+        take(c.cp932());
+        pos += c.utf8.size();
+    }
+}
+
 } // namespace
 
 std::string cp932ToUtf8(std::string_view cp932)
@@ -72,19 +87,18 @@ std::string cp932ToUtf8(std::string_view cp932)
     return decoder.run(cp932);
 }
 
+int cp932Width(std::string_view utf8)
+{
+    std::size_t width = 0;
+    forEachCp932(utf8, [&](std::string_view bytes) { width += bytes.size(); });
+    return static_cast<int>(width);
+}
+
 std::string utf8ToCp932(std::string_view utf8)
 {
     std::string out;
     out.reserve(utf8.size());
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        if (static_cast<unsigned char>(utf8[pos]) < 0x80) { // ASCII needs no table
-            out += utf8[pos++];
-            continue;
-        }
-        const Cp932Char c = cp932CharAt(utf8, pos, 0);
-        out += c.cp932();
-        pos += c.utf8.size();
-    }
+    forEachCp932(utf8, [&](std::string_view bytes) { out += bytes; });
     return out;
 }
 

@@ -24,23 +24,6 @@ std::string charsWithin(std::string_view text, int from, int to)
 
 } // namespace
 
-int cp932Width(std::string_view utf8)
-{
-    int width = 0;
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        // ASCII runs need no table.
-        if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
-            ++width;
-            ++pos;
-            continue;
-        }
-        const Cp932Char c = cp932CharAt(utf8, pos, width);
-        width += c.width;
-        pos += c.utf8.size();
-    }
-    return width;
-}
-
 std::string cp932Left(std::string_view utf8, int count)
 {
     return charsWithin(utf8, 0, std::max(count, 0));
