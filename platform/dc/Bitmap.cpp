@@ -1,0 +1,200 @@
+#include "platform/dc/BitmapImpl.h"
+
+#include "platform/dc/Dc.h"
+#include "platform/dc/GdiObjects.h"
+
+#include <map>
+
+namespace vd {
+
+Bitmap::Impl::~Impl() { endPainting(); }
+
+QPainter& Bitmap::Impl::beginPainting()
+{
+    if (!painter) {
+        painter = std::make_unique<QPainter>();
+        painter->begin(&image);
+    }
+    return *painter;
+}
+
+void Bitmap::Impl::endPainting()
+{
+    if (painter) {
+        painter->end();
+        painter.reset();
+    }
+}
+
+raster::Surface Bitmap::Impl::surface()
+{
+    raster::Surface s;
+    if (image.isNull())
+        return s;
+    s.pixels = reinterpret_cast<std::uint32_t*>(image.bits());
+    s.width = image.width();
+    s.height = image.height();
+    s.stride = int(image.bytesPerLine() / 4);
+    return s;
+}
+
+Bitmap::Bitmap() = default;
+Bitmap::~Bitmap() = default;
+Bitmap::Bitmap(const Bitmap&) = default;
+Bitmap& Bitmap::operator=(const Bitmap&) = default;
+
+bool Bitmap::CreateBitmap(int width, int height)
+{
+    if (width <= 0 || height <= 0 || std::int64_t(width) * height > (std::int64_t(1) << 28))
+        return false;
+    auto impl = std::make_shared<Impl>();
+    impl->image = QImage(width, height, QImage::Format_RGB32);
+    if (impl->image.isNull())
+        return false;
+    impl->image.fill(0xFF000000u);
+    impl_ = std::move(impl);
+    return true;
+}
+
+bool Bitmap::CreateCompatibleBitmap(const Dc*, int width, int height) { return CreateBitmap(width, height); }
+
+bool Bitmap::CreateFromDib(const Dib& dib)
+{
+    if (dib.IsNull())
+        return false;
+    QImage image = dibToImage(dib);
+    if (image.isNull())
+        return false;
+    *this = bitmapFromImage(image, dib.BitCount());
+    return true;
+}
+
+bool Bitmap::LoadImageFile(const std::string& path, std::string* error)
+{
+    const Dib dib = Dib::ReadFile(path, error);
+    return !dib.IsNull() && CreateFromDib(dib);
+}
+
+void Bitmap::DeleteObject() { impl_.reset(); }
+bool Bitmap::IsNull() const { return !impl_; }
+
+BitmapInfo Bitmap::GetBitmapInfo() const
+{
+    BitmapInfo info;
+    if (!impl_)
+        return info;
+    info.bmWidth = impl_->image.width();
+    info.bmHeight = impl_->image.height();
+    info.bmBitsPixel = impl_->bitsPixel;
+    info.bmWidthBytes = ((info.bmWidth * info.bmBitsPixel + 15) / 16) * 2;
+    return info;
+}
+
+Size Bitmap::GetSize() const
+{
+    return impl_ ? Size{impl_->image.width(), impl_->image.height()} : Size{};
+}
+
+Dib Bitmap::ToDib(int bitCount) const
+{
+    if (!impl_ || (bitCount != 8 && bitCount != 24 && bitCount != 32))
+        return Dib();
+    const QImage& image = impl_->image;
+    Dib dib = Dib::Create(image.width(), image.height(), bitCount);
+    if (dib.IsNull())
+        return dib;
+    if (bitCount == 8) {
+        // A table of the first 256 distinct colours; further colours take the nearest entry.
+        std::map<std::uint32_t, int> index;
+        for (int y = 0; y < image.height() && index.size() < 256; ++y) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+            for (int x = 0; x < image.width() && index.size() < 256; ++x) {
+                const std::uint32_t p = row[x] & 0xFFFFFFu;
+                if (index.emplace(p, int(index.size())).second)
+                    dib.SetColour(index[p], RgbQuad{std::uint8_t(p), std::uint8_t(p >> 8), std::uint8_t(p >> 16), 0});
+            }
+        }
+        for (int y = 0; y < image.height(); ++y) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const auto it = index.find(row[x] & 0xFFFFFFu);
+                if (it != index.end())
+                    dib.SetIndex(x, y, it->second);
+                else
+                    dib.SetPixel(x, y, raster::fromPixel(row[x]));
+            }
+        }
+        return dib;
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        std::uint8_t* out = dib.ScanLine(y);
+        for (int x = 0; x < image.width(); ++x) {
+            const std::uint32_t p = row[x];
+            std::uint8_t* px = out + x * (bitCount / 8);
+            px[0] = std::uint8_t(p);
+            px[1] = std::uint8_t(p >> 8);
+            px[2] = std::uint8_t(p >> 16);
+            if (bitCount == 32)
+                px[3] = 0;
+        }
+    }
+    return dib;
+}
+
+const QImage& bitmapImage(const Bitmap& bitmap)
+{
+    static const QImage empty;
+    return bitmap.impl() ? bitmap.impl()->image : empty;
+}
+
+Bitmap bitmapFromImage(const QImage& image, int bitsPixel)
+{
+    Bitmap b;
+    if (!b.CreateBitmap(std::max(image.width(), 1), std::max(image.height(), 1)))
+        return Bitmap();
+    if (!image.isNull())
+        b.impl()->image = image.convertToFormat(QImage::Format_RGB32);
+    b.impl()->bitsPixel = bitsPixel;
+    return b;
+}
+
+QImage dibToImage(const Dib& dib)
+{
+    if (dib.IsNull())
+        return QImage();
+    const int w = dib.Width();
+    const int h = dib.AbsHeight();
+    QImage image(w, h, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    const int bits = dib.BitCount();
+    // The colour table resolved once.
+    std::vector<std::uint32_t> table(std::size_t(std::max(dib.NumColors(), 0)), 0xFF000000u);
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const RgbQuad q = dib.GetColour(int(i));
+        table[i] = raster::toPixel(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
+    }
+    for (int y = 0; y < h; ++y) {
+        const std::uint8_t* in = dib.ScanLine(y);
+        auto* out = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
+        if (bits == 24) {
+            for (int x = 0; x < w; ++x)
+                out[x] = 0xFF000000u | (std::uint32_t(in[3 * x + 2]) << 16) | (std::uint32_t(in[3 * x + 1]) << 8) | in[3 * x];
+        } else if (bits == 8) {
+            for (int x = 0; x < w; ++x)
+                out[x] = in[x] < table.size() ? table[in[x]] : 0xFF000000u;
+        } else if (bits < 8) {
+            for (int x = 0; x < w; ++x) {
+                const int i = dib.GetIndex(x, y);
+                out[x] = std::size_t(i) < table.size() ? table[std::size_t(i)] : 0xFF000000u;
+            }
+        } else {
+            for (int x = 0; x < w; ++x)
+                out[x] = raster::toPixel(dib.GetPixel(x, y));
+        }
+    }
+    return image;
+}
+
+} // namespace vd

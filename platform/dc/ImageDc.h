@@ -1,0 +1,44 @@
+#pragma once
+// A device context on a picture in memory: the view's back buffer, off-screen pictures, controls
+// the system paints itself, memory device contexts for block transfers, and tests. One-pixel
+// lines, polygon and rectangle fills and pixels follow the rule table exactly (drawn here, not by
+// QPainter); text, wide pens, curves and scaled pictures go through QPainter.
+#include "platform/dc/Dc.h"
+
+#include <memory>
+
+namespace vd {
+
+class ImageDc : public Dc {
+public:
+    // A memory device context: a 1x1 bitmap until one is selected.
+    ImageDc();
+    // A picture of its own, filled with the colour.
+    ImageDc(int width, int height, COLORREF fill = RGB(255, 255, 255));
+    // Draws into the bitmap (shared with every other holder of it).
+    explicit ImageDc(const Bitmap& target);
+    ~ImageDc() override;
+
+    // For code written for memory device contexts: nothing to do here.
+    bool CreateCompatibleDC(const Dc*) { return true; }
+
+    using Dc::SelectObject;
+    Bitmap SelectObject(const Bitmap& bitmap) override;
+    // The bitmap drawn into.
+    const Bitmap& GetBitmap() const;
+    int Width() const;
+    int Height() const;
+
+    COLORREF GetPixel(int x, int y) const override;
+    int GetDeviceCaps(int index) const override;
+    Bitmap GetSurface() const override;
+
+protected:
+    bool execute(const DrawOp& op) override;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d_;
+};
+
+} // namespace vd

@@ -1,0 +1,241 @@
+#include "platform/dc/PainterOps.h"
+
+#include "platform/dc/BitmapImpl.h"
+#include "platform/dc/Raster.h"
+
+#include <QFontMetrics>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace vd::paint {
+
+QColor qcolor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
+
+void prepare(QPainter& p, const Rect& clip)
+{
+    p.resetTransform();
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform, false);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setOpacity(1.0);
+    p.setClipRect(QRect(clip.left, clip.top, std::max(clip.Width(), 0), std::max(clip.Height(), 0)));
+    p.setBackgroundMode(Qt::TransparentMode);
+}
+
+QPen qpen(const Pen& pen, COLORREF colour, int deviceWidth)
+{
+    if (pen.IsNull() || pen.Style() == PS_NULL)
+        return QPen(Qt::NoPen);
+    if (deviceWidth <= 1) {
+        QPen q(qcolor(colour), 1);
+        q.setCosmetic(true);
+        q.setCapStyle(Qt::FlatCap);
+        q.setJoinStyle(Qt::MiterJoin);
+        switch (pen.Style()) {
+        case PS_DASH: q.setDashPattern({18, 6}); break;
+        case PS_DOT: q.setDashPattern({3, 3}); break;
+        case PS_DASHDOT: q.setDashPattern({9, 6, 3, 6}); break;
+        case PS_DASHDOTDOT: q.setDashPattern({9, 3, 3, 3, 3, 3}); break;
+        default: break;
+        }
+        return q;
+    }
+    QPen q(qcolor(colour), deviceWidth);
+    q.setCapStyle(Qt::RoundCap);
+    q.setJoinStyle(Qt::RoundJoin);
+    return q;
+}
+
+namespace {
+
+// The parametric angle (degrees, counter-clockwise) at which the radial through p meets the
+// ellipse of the rectangle.
+double ellipseAngle(const QRectF& e, Point p)
+{
+    const double dx = p.x + 0.5 - e.center().x();
+    const double dyUp = e.center().y() - (p.y + 0.5);
+    const double rx = std::max(e.width() / 2, 1e-9);
+    const double ry = std::max(e.height() / 2, 1e-9);
+    if (dx == 0 && dyUp == 0)
+        return 0;
+    return std::atan2(dyUp * rx, dx * ry) * 180.0 / M_PI;
+}
+
+} // namespace
+
+QPainterPath shapePath(DrawOp::Kind kind, const Rect& r, Size corner, Point start, Point end)
+{
+    const QRectF e(r.left + 0.5, r.top + 0.5, std::max(r.Width() - 1, 0), std::max(r.Height() - 1, 0));
+    QPainterPath path;
+    switch (kind) {
+    case DrawOp::Ellipse:
+        path.addEllipse(e);
+        break;
+    case DrawOp::RoundRect: {
+        const double rx = std::min(std::abs(corner.cx) / 2.0, e.width() / 2);
+        const double ry = std::min(std::abs(corner.cy) / 2.0, e.height() / 2);
+        path.addRoundedRect(e, rx, ry);
+        break;
+    }
+    case DrawOp::Arc:
+    case DrawOp::Pie:
+    case DrawOp::Chord: {
+        const double a0 = ellipseAngle(e, start);
+        double span = ellipseAngle(e, end) - a0;
+        while (span <= 0)
+            span += 360;
+        if (start == end)
+            span = 360;
+        if (kind == DrawOp::Pie) {
+            path.moveTo(e.center());
+            path.arcTo(e, a0, span);
+            path.closeSubpath();
+        } else {
+            path.arcMoveTo(e, a0);
+            path.arcTo(e, a0, span);
+            if (kind == DrawOp::Chord)
+                path.closeSubpath();
+        }
+        break;
+    }
+    default:
+        path.addRect(e);
+        break;
+    }
+    return path;
+}
+
+QPainterPath linePath(const std::vector<Point>& points, const std::vector<int>& counts, bool closed)
+{
+    QPainterPath path;
+    std::size_t start = 0;
+    for (int count : counts) {
+        for (int i = 0; i < count; ++i) {
+            const Point& pt = points[start + std::size_t(i)];
+            if (i == 0)
+                path.moveTo(pt.x + 0.5, pt.y + 0.5);
+            else
+                path.lineTo(pt.x + 0.5, pt.y + 0.5);
+        }
+        if (closed)
+            path.closeSubpath();
+        start += std::size_t(count);
+    }
+    return path;
+}
+
+int textWidth(const ResolvedFont& font, const QString& text)
+{
+    return QFontMetrics(font.font).horizontalAdvance(text);
+}
+
+void drawText(QPainter& p, const ResolvedFont& font, const QString& text, Point ref, const TextStyle& style)
+{
+    const int width = textWidth(font, text);
+    int left = 0;
+    switch (style.align & TA_CENTER) {
+    case TA_RIGHT: left = -width; break;
+    case TA_CENTER: left = -width / 2; break;
+    default: break;
+    }
+    int top = 0;
+    switch (style.align & TA_BASELINE) {
+    case TA_BOTTOM: top = -font.height; break;
+    case TA_BASELINE: top = -font.ascent; break;
+    default: break;
+    }
+    p.save();
+    p.translate(ref.x, ref.y);
+    if (style.escapement != 0)
+        p.rotate(-style.escapement / 10.0);
+    if (style.opaque)
+        p.fillRect(QRect(left, top, width, font.height), qcolor(style.background));
+    p.setFont(font.font);
+    p.setPen(qcolor(style.colour));
+    p.drawText(QPoint(left, top + font.ascent), text);
+    p.restore();
+}
+
+QImage sourceFor(const QImage& source, const Rect& src, int destWidth, int destHeight, int stretchMode)
+{
+    Rect s = src;
+    const bool flipX = (s.Width() < 0) != (destWidth < 0);
+    const bool flipY = (s.Height() < 0) != (destHeight < 0);
+    s.NormalizeRect();
+    if (s.IsRectEmpty() || destWidth == 0 || destHeight == 0)
+        return QImage();
+    QImage part = source.copy(s.left, s.top, s.Width(), s.Height());
+    const int w = std::abs(destWidth);
+    const int h = std::abs(destHeight);
+    if (part.width() != w || part.height() != h)
+        part = part.scaled(w, h, Qt::IgnoreAspectRatio, stretchMode == HALFTONE ? Qt::SmoothTransformation : Qt::FastTransformation);
+    if (flipX || flipY)
+        part = part.mirrored(flipX, flipY);
+    return part.convertToFormat(QImage::Format_RGB32);
+}
+
+BlitPlan planBlit(const Dc& dc, const DrawOp& op)
+{
+    BlitPlan plan;
+    if (op.kind == DrawOp::BitBlt || op.kind == DrawOp::StretchBlt) {
+        const Point a = dc.LPtoDP(Point{op.rect.left, op.rect.top});
+        const Point b = dc.LPtoDP(Point{op.rect.right, op.rect.bottom});
+        plan.dest = Rect{a.x, a.y, b.x, b.y};
+        plan.dest.NormalizeRect();
+        if (raster::rop3UsesSource(op.rop)) {
+            if (!op.sourceDc)
+                return plan;
+            const Bitmap surface = op.sourceDc->GetSurface();
+            if (surface.IsNull())
+                return plan;
+            const Point sa = op.sourceDc->LPtoDP(Point{op.source.left, op.source.top});
+            const Point sb = op.sourceDc->LPtoDP(Point{op.source.right, op.source.bottom});
+            plan.picture = sourceFor(bitmapImage(surface), Rect{sa.x, sa.y, sb.x, sb.y}, b.x - a.x, b.y - a.y, dc.GetStretchBltMode());
+            if (plan.picture.isNull())
+                return plan;
+        }
+        plan.valid = !plan.dest.IsRectEmpty();
+        return plan;
+    }
+    if ((op.kind != DrawOp::SetDIBitsToDevice && op.kind != DrawOp::StretchDIBits) || !op.dib)
+        return plan;
+    const Dib& dib = *op.dib;
+    const QImage image = dibToImage(dib);
+    if (image.isNull())
+        return plan;
+    const int height = dib.AbsHeight();
+    // Source rows from the bottom of a bottom-up picture, from the top of a top-down one.
+    Rect src = op.source;
+    if (!dib.TopDown())
+        src = Rect{src.left, height - src.top, src.right, height - src.bottom};
+    if (op.kind == DrawOp::SetDIBitsToDevice) {
+        src.NormalizeRect();
+        const Point a = dc.LPtoDP(Point{op.rect.left, op.rect.top});
+        Rect dest{a.x, a.y, a.x + op.rect.Width(), a.y + op.rect.Height()};
+        // Only the scan lines handed over are drawn.
+        const int bandBottom = dib.TopDown() ? op.startScan + op.scanLines : height - op.startScan;
+        const int bandTop = dib.TopDown() ? op.startScan : height - op.startScan - op.scanLines;
+        const int top = std::max(src.top, bandTop);
+        const int bottom = std::min(src.bottom, bandBottom);
+        if (bottom <= top)
+            return plan;
+        dest.top += top - src.top;
+        dest.bottom -= src.bottom - bottom;
+        src.top = top;
+        src.bottom = bottom;
+        plan.dest = dest;
+        plan.picture = sourceFor(image, src, dest.Width(), dest.Height(), COLORONCOLOR);
+    } else {
+        const Point a = dc.LPtoDP(Point{op.rect.left, op.rect.top});
+        const Point b = dc.LPtoDP(Point{op.rect.right, op.rect.bottom});
+        plan.dest = Rect{a.x, a.y, b.x, b.y};
+        plan.dest.NormalizeRect();
+        // A bottom-up source rectangle runs upwards: its rows come out top first again.
+        const Rect rows = dib.TopDown() ? src : Rect{src.left, src.bottom, src.right, src.top};
+        plan.picture = sourceFor(image, rows, b.x - a.x, b.y - a.y, dc.GetStretchBltMode());
+    }
+    plan.valid = !plan.picture.isNull() && !plan.dest.IsRectEmpty();
+    return plan;
+}
+
+} // namespace vd::paint

@@ -1,0 +1,271 @@
+#include "platform/dc/Raster.h"
+
+#include "platform/dc/GdiConstants.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace vd::raster {
+namespace {
+
+std::vector<bool> makePattern(std::initializer_list<int> lengths)
+{
+    std::vector<bool> on;
+    bool draw = true;
+    for (int n : lengths) {
+        on.insert(on.end(), std::size_t(n), draw);
+        draw = !draw;
+    }
+    return on;
+}
+
+long long floorDiv(long long a, long long b)
+{
+    long long q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0)))
+        --q;
+    return q;
+}
+
+long long ceilDiv(long long a, long long b) { return -floorDiv(-a, b); }
+
+long long floorDiv128(__int128 a, long long b)
+{
+    __int128 q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0)))
+        --q;
+    if (q > (__int128)(1LL << 62)) return 1LL << 62;
+    if (q < -(__int128)(1LL << 62)) return -(1LL << 62);
+    return (long long)q;
+}
+
+inline void plot(const Surface& s, int x, int y, std::uint32_t colour, int rop)
+{
+    std::uint32_t& d = s.row(y)[x];
+    d = rop == R2_COPYPEN ? colour : rop2(rop, colour, d);
+}
+
+} // namespace
+
+const std::vector<bool>& dashPattern(int style)
+{
+    static const std::vector<bool> solid{true};
+    static const std::vector<bool> dash = makePattern({18, 6});
+    static const std::vector<bool> dot = makePattern({3, 3});
+    static const std::vector<bool> dashDot = makePattern({9, 6, 3, 6});
+    static const std::vector<bool> dashDotDot = makePattern({9, 3, 3, 3, 3, 3});
+    switch (style) {
+    case PS_DASH: return dash;
+    case PS_DOT: return dot;
+    case PS_DASHDOT: return dashDot;
+    case PS_DASHDOTDOT: return dashDotDot;
+    default: return solid;
+    }
+}
+
+void drawLine(const Surface& s, const Rect& clipIn, Point a, Point b, const LinePen& pen, long long& phase)
+{
+    const long long dxs = (long long)b.x - a.x;
+    const long long dys = (long long)b.y - a.y;
+    const long long adx = std::llabs(dxs);
+    const long long ady = std::llabs(dys);
+    const long long steps = std::max(adx, ady); // pixels drawn: the end pixel is left out
+    if (steps == 0)
+        return;
+    const Rect clip{std::max(clipIn.left, 0), std::max(clipIn.top, 0), std::min(clipIn.right, s.width), std::min(clipIn.bottom, s.height)};
+    const long long startPhase = phase;
+    phase += steps;
+    if (clip.IsRectEmpty())
+        return;
+
+    // Along the major axis one pixel a step; the minor coordinate is the exact one rounded to
+    // the nearest pixel, a tie going to the smaller coordinate (so a line and its reverse cover
+    // the same pixels).
+    const bool xMajor = adx >= ady;
+    const long long major0 = xMajor ? a.x : a.y;
+    const long long minor0 = xMajor ? a.y : a.x;
+    const int majorStep = (xMajor ? dxs : dys) < 0 ? -1 : 1;
+    const long long minorDelta = xMajor ? dys : dxs;
+    const long long majorLo = xMajor ? clip.left : clip.top;
+    const long long majorHi = xMajor ? clip.right : clip.bottom; // exclusive
+    const long long minorLo = xMajor ? clip.top : clip.left;
+    const long long minorHi = xMajor ? clip.bottom : clip.right;
+
+    // Steps whose major coordinate lies inside the clip.
+    long long k0, k1; // inclusive range
+    if (majorStep > 0) {
+        k0 = majorLo - major0;
+        k1 = majorHi - 1 - major0;
+    } else {
+        k0 = major0 - (majorHi - 1);
+        k1 = major0 - majorLo;
+    }
+    k0 = std::max(k0, 0LL);
+    k1 = std::min(k1, steps - 1);
+    // Narrow by the minor axis as well (generously; every pixel is checked again below).
+    if (minorDelta != 0 && k0 <= k1) {
+        const long long lo = minorLo - minor0;
+        const long long hi = minorHi - minor0;
+        const long long kA = floorDiv128((__int128(2) * lo - 1) * steps, 2 * minorDelta);
+        const long long kB = floorDiv128((__int128(2) * hi + 1) * steps, 2 * minorDelta);
+        k0 = std::max(k0, std::min(kA, kB) - 2);
+        k1 = std::min(k1, std::max(kA, kB) + 2);
+    } else if (minorDelta == 0 && (minor0 < minorLo || minor0 >= minorHi)) {
+        return;
+    }
+    if (k0 > k1)
+        return;
+
+    const std::vector<bool>& pattern = dashPattern(pen.style);
+    const long long period = (long long)pattern.size();
+    const bool solid = period == 1;
+    const long long twoSteps = 2 * steps;
+    // minor offset at step k: ceil((2 k minorDelta - steps) / (2 steps)); kept as q and the
+    // remainder r in (-2 steps, 0].
+    const __int128 num = __int128(2) * k0 * minorDelta - steps;
+    long long q = -floorDiv128(-num, twoSteps);
+    long long r = (long long)(num - __int128(q) * twoSteps);
+    long long p = (startPhase + k0) % period;
+    long long major = major0 + majorStep * k0;
+    for (long long k = k0; k <= k1; ++k) {
+        const long long minor = minor0 + q;
+        if (minor >= minorLo && minor < minorHi) {
+            const int x = int(xMajor ? major : minor);
+            const int y = int(xMajor ? minor : major);
+            if (solid || pattern[std::size_t(p)])
+                plot(s, x, y, pen.colour, pen.rop);
+            else if (pen.fillGaps)
+                plot(s, x, y, pen.gapColour, pen.rop);
+        }
+        major += majorStep;
+        if (++p == period)
+            p = 0;
+        r += 2 * minorDelta;
+        if (r > 0) {
+            ++q;
+            r -= twoSteps;
+        } else if (r <= -twoSteps) {
+            --q;
+            r += twoSteps;
+        }
+    }
+}
+
+void fillSpan(const Surface& s, int y, int x0, int x1, std::uint32_t colour, int rop)
+{
+    if (y < 0 || y >= s.height)
+        return;
+    x0 = std::max(x0, 0);
+    x1 = std::min(x1, s.width);
+    if (x0 >= x1)
+        return;
+    std::uint32_t* row = s.row(y);
+    if (rop == R2_COPYPEN) {
+        std::fill(row + x0, row + x1, colour);
+        return;
+    }
+    if (rop == R2_NOP)
+        return;
+    for (int x = x0; x < x1; ++x)
+        row[x] = rop2(rop, colour, row[x]);
+}
+
+void fillRect(const Surface& s, const Rect& r, std::uint32_t colour, int rop)
+{
+    const int top = std::max(r.top, 0);
+    const int bottom = std::min(r.bottom, s.height);
+    for (int y = top; y < bottom; ++y)
+        fillSpan(s, y, r.left, r.right, colour, rop);
+}
+
+namespace {
+
+struct Edge {
+    long long yTop;    // first row (inclusive)
+    long long yBottom; // last row (exclusive)
+    long long x0, y0, dx, dy; // from (x0, y0) along (dx, dy), dy > 0
+    int direction;
+};
+
+struct Crossing {
+    long long x; // first pixel at or right of the crossing
+    int direction;
+};
+
+} // namespace
+
+void fillPolygons(const Surface& s, const Rect& clipIn, const std::vector<Point>& points,
+                  const std::vector<int>& counts, bool winding, std::uint32_t colour, int rop)
+{
+    const Rect clip{std::max(clipIn.left, 0), std::max(clipIn.top, 0), std::min(clipIn.right, s.width), std::min(clipIn.bottom, s.height)};
+    if (clip.IsRectEmpty() || rop == R2_NOP)
+        return;
+    thread_local std::vector<Edge> edges;
+    edges.clear();
+    std::size_t start = 0;
+    for (int count : counts) {
+        for (int i = 0; i < count; ++i) {
+            const Point& a = points[start + std::size_t(i)];
+            const Point& b = points[start + std::size_t((i + 1) % count)];
+            if (a.y == b.y)
+                continue;
+            const bool down = a.y < b.y;
+            const Point& top = down ? a : b;
+            const Point& bottom = down ? b : a;
+            edges.push_back({top.y, bottom.y, top.x, top.y, (long long)bottom.x - top.x, (long long)bottom.y - top.y, down ? 1 : -1});
+        }
+        start += std::size_t(count);
+    }
+    if (edges.empty())
+        return;
+    std::sort(edges.begin(), edges.end(), [](const Edge& l, const Edge& r) { return l.yTop < r.yTop; });
+    long long yMin = edges.front().yTop;
+    long long yMax = yMin;
+    for (const Edge& e : edges)
+        yMax = std::max(yMax, e.yBottom);
+    yMin = std::max<long long>(yMin, clip.top);
+    yMax = std::min<long long>(yMax, clip.bottom);
+
+    thread_local std::vector<const Edge*> active;
+    thread_local std::vector<Crossing> crossings;
+    active.clear();
+    std::size_t next = 0;
+    for (long long y = yMin; y < yMax; ++y) {
+        while (next < edges.size() && edges[next].yTop <= y) {
+            active.push_back(&edges[next]);
+            ++next;
+        }
+        std::erase_if(active, [y](const Edge* e) { return e->yBottom <= y; });
+        crossings.clear();
+        for (const Edge* e : active) {
+            if (e->yTop > y)
+                continue;
+            // x of the edge on row y is x0 + (y - y0) dx / dy; the first pixel at or right of it.
+            const long long x = ceilDiv(e->x0 * e->dy + (y - e->y0) * e->dx, e->dy);
+            crossings.push_back({x, e->direction});
+        }
+        std::sort(crossings.begin(), crossings.end(), [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
+        const int yi = int(y);
+        if (!winding) {
+            for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
+                const long long x0 = std::max<long long>(crossings[i].x, clip.left);
+                const long long x1 = std::min<long long>(crossings[i + 1].x, clip.right);
+                if (x0 < x1)
+                    fillSpan(s, yi, int(x0), int(x1), colour, rop);
+            }
+        } else {
+            int wind = 0;
+            for (std::size_t i = 0; i + 1 < crossings.size(); ++i) {
+                wind += crossings[i].direction;
+                if (wind != 0) {
+                    const long long x0 = std::max<long long>(crossings[i].x, clip.left);
+                    const long long x1 = std::min<long long>(crossings[i + 1].x, clip.right);
+                    if (x0 < x1)
+                        fillSpan(s, yi, int(x0), int(x1), colour, rop);
+                }
+            }
+        }
+    }
+}
+
+} // namespace vd::raster
