@@ -41,7 +41,7 @@ std::unique_ptr<PrinterDc> PrinterDc::ForPdf(const std::string& path, int dpi)
 
 std::unique_ptr<PrinterDc> printerDcFor(QPrinter* printer)
 {
-    auto d = std::make_unique<Private>();
+    auto d = std::make_unique<PrinterDc::Private>();
     d->printer = printer;
     return std::make_unique<PrinterDc>(std::move(d));
 }
