@@ -220,23 +220,16 @@ std::string floatingBody(double magnitude, const Spec& spec)
             body += '.';
         return body + exponentText(s.exponent, upper);
     }
-    // %g: the exponent of the rounded value chooses the style.
+    // %g: the exponent of the rounded value chooses the style; "#" keeps zeros and the point.
     const int significant = precision == 0 ? 1 : precision;
     const floatdigits::Scientific s = floatdigits::scientific(magnitude, significant - 1);
-    if (s.exponent < -4 || s.exponent >= significant) {
-        body = s.mantissa;
-        if (!spec.alt)
-            stripTrailingZeros(body);
-        else if (body.find('.') == std::string::npos)
-            body += '.';
-        return body + exponentText(s.exponent, upper);
-    }
-    body = floatdigits::fixed(magnitude, significant - 1 - s.exponent);
+    const bool exponentForm = s.exponent < -4 || s.exponent >= significant;
+    body = exponentForm ? s.mantissa : floatdigits::fixed(magnitude, significant - 1 - s.exponent);
     if (!spec.alt)
         stripTrailingZeros(body);
     else if (body.find('.') == std::string::npos)
         body += '.';
-    return body;
+    return exponentForm ? body + exponentText(s.exponent, upper) : body;
 }
 
 void formatFloating(std::string& out, const Spec& spec, const FormatArg& arg)
