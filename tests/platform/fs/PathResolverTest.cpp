@@ -208,3 +208,24 @@ TEST(FolderListingCache, ReusesAListingUntilTheFolderChanges)
 }
 
 } // namespace
+
+namespace {
+
+// File systems stamp folders with a coarse clock: a change right after a listing may leave the
+// folder's time as it was, so a listing of a folder that had just changed is never reused.
+TEST(FolderListingCache, NeverReusesAListingOfAFolderThatHadJustChanged)
+{
+    const fs::path data = scratchFolder() / "Fresh";
+    writeBytes(data / "ONE.DAT", "1");
+    struct stat listed{};
+    ASSERT_EQ(stat(data.c_str(), &listed), 0);
+
+    vd::FolderCache cache;
+    EXPECT_EQ(cache.find(data, "two.dat")->match, vd::FolderCache::Match::None);
+    writeBytes(data / "TWO.DAT", "2");
+    timespec sameTick[2] = {listed.st_atim, listed.st_mtim};
+    ASSERT_EQ(utimensat(AT_FDCWD, data.c_str(), sameTick, 0), 0);
+    EXPECT_EQ(cache.find(data, "two.dat")->name, "TWO.DAT");
+}
+
+} // namespace
