@@ -1,0 +1,59 @@
+#pragma once
+// Drives a built dialog as a user would, by control id: typing into edits, clicking buttons,
+// check and radio boxes, picking combo and list items, changing tabs, clicking list-view cells
+// and columns, scrolling, pressing Escape or the close box. Each action moves the focus first,
+// so an edit reports losing the focus before the command of the button that took it. Controls
+// of the dialog's pages are found too.
+#include <string>
+
+namespace vd {
+
+class Dialog;
+class Window;
+
+class DialogDriver {
+public:
+    explicit DialogDriver(Dialog& dialog);
+
+    Dialog& dialog() const { return dialog_; }
+    int templateId() const;
+
+    // Actions.
+    void focus(int id);
+    void setText(int id, const std::string& text);
+    void click(int id);
+    void doubleClick(int id);
+    void check(int id, bool checked = true);
+    void selectCombo(int id, int index);
+    void selectComboText(int id, const std::string& text);
+    void setComboEditText(int id, const std::string& text);
+    void doubleClickCombo(int id, int index);
+    void selectList(int id, int index);
+    void doubleClickList(int id, int index);
+    void selectTab(int id, int index);
+    void clickListItem(int id, int item, int subItem = 0);
+    void doubleClickListItem(int id, int item, int subItem = 0);
+    void clickColumn(int id, int column);
+    void scroll(int id, int code, int pos);
+    void pressEnter();
+    void pressEscape();
+    void closeBox();
+
+    // Reading back.
+    std::string text(int id) const;
+    bool isChecked(int id) const;
+    bool isEnabled(int id) const;
+    bool isVisible(int id) const;
+    std::string caption() const;
+    // Whether the dialog has ended, and its result.
+    bool ended() const;
+    int result() const;
+
+    // The control with the id (failing the test when it is missing).
+    Window& control(int id) const;
+
+private:
+    Dialog& dialog_;
+};
+
+} // namespace vd

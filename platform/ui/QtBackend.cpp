@@ -1,0 +1,220 @@
+#include "platform/ui/QtBackend.h"
+
+#include "platform/ui/QtBridge.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace vd::ui {
+
+namespace {
+
+// Swallows user input while the program waits for an external program; paint and timer
+// events still pass, so the windows stay painted.
+class InputBlocker : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::Close:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+            return true;
+        default:
+            return QObject::eventFilter(watched, event);
+        }
+    }
+};
+
+QElapsedTimer& startClock()
+{
+    static QElapsedTimer clock = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return clock;
+}
+
+struct ButtonSpec {
+    QMessageBox::StandardButton button;
+    int id;
+    const char* text;
+};
+
+std::vector<ButtonSpec> buttonsFor(unsigned style)
+{
+    using B = QMessageBox;
+    switch (style & MB_TYPEMASK) {
+    case MB_OKCANCEL: return {{B::Ok, IDOK, "OK"}, {B::Cancel, IDCANCEL, "キャンセル"}};
+    case MB_ABORTRETRYIGNORE:
+        return {{B::Abort, IDABORT, "中止(&A)"}, {B::Retry, IDRETRY, "再試行(&R)"}, {B::Ignore, IDIGNORE, "無視(&I)"}};
+    case MB_YESNOCANCEL:
+        return {{B::Yes, IDYES, "はい(&Y)"}, {B::No, IDNO, "いいえ(&N)"}, {B::Cancel, IDCANCEL, "キャンセル"}};
+    case MB_YESNO: return {{B::Yes, IDYES, "はい(&Y)"}, {B::No, IDNO, "いいえ(&N)"}};
+    case MB_RETRYCANCEL: return {{B::Retry, IDRETRY, "再試行(&R)"}, {B::Cancel, IDCANCEL, "キャンセル"}};
+    default: return {{B::Ok, IDOK, "OK"}};
+    }
+}
+
+QMessageBox::Icon iconFor(unsigned style)
+{
+    switch (style & MB_ICONMASK) {
+    case MB_ICONSTOP: return QMessageBox::Critical;
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
+    case MB_ICONINFORMATION: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
+QtBackend::QtBackend()
+{
+    startClock();
+}
+
+QtBackend::~QtBackend() = default;
+
+int QtBackend::messageBox(const MessageBoxRequest& request)
+{
+    QMessageBox box(iconFor(request.style), qs(request.caption), qs(request.text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    const auto specs = buttonsFor(request.style);
+    std::map<QAbstractButton*, int> ids;
+    for (const auto& spec : specs) {
+        QAbstractButton* b = box.addButton(spec.button);
+        b->setText(QString::fromUtf8(spec.text));
+        ids[b] = spec.id;
+    }
+    const size_t def = (request.style & MB_DEFMASK) >> 8;
+    if (def < specs.size())
+        box.setDefaultButton(specs[def].button);
+    // Escape answers Cancel where there is one, else the only button.
+    for (const auto& spec : specs)
+        if (spec.id == IDCANCEL || specs.size() == 1)
+            box.setEscapeButton(box.button(spec.button));
+    box.exec();
+    const auto found = ids.find(box.clickedButton());
+    if (found != ids.end())
+        return found->second;
+    return specs.size() == 1 ? IDOK : IDCANCEL;
+}
+
+void QtBackend::beep()
+{
+    QApplication::beep();
+}
+
+ProcessResult QtBackend::runProcess(const std::vector<std::string>& argv)
+{
+    ProcessResult result;
+    QProcess process;
+    QStringList args;
+    for (size_t i = 1; i < argv.size(); ++i)
+        args << qs(argv[i]);
+    QElapsedTimer clock;
+    clock.start();
+    process.start(qs(argv.front()), args);
+    if (!process.waitForStarted(10000))
+        return result;
+    result.started = true;
+
+    InputBlocker blocker;
+    qApp->installEventFilter(&blocker);
+    QEventLoop loop;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    if (process.state() != QProcess::NotRunning)
+        loop.exec();
+    qApp->removeEventFilter(&blocker);
+
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.elapsedMs = clock.elapsed();
+    return result;
+}
+
+bool QtBackend::openWithDesktop(const std::string& target)
+{
+    return QProcess::startDetached(QStringLiteral("xdg-open"), {qs(target)});
+}
+
+std::chrono::system_clock::time_point QtBackend::now()
+{
+    return std::chrono::system_clock::now();
+}
+
+std::uint32_t QtBackend::tickCount()
+{
+    return static_cast<std::uint32_t>(startClock().elapsed());
+}
+
+int QtBackend::startTimer(int intervalMs, std::function<void()> onTick)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(intervalMs);
+    QObject::connect(timer, &QTimer::timeout, [onTick = std::move(onTick)] { onTick(); });
+    const int handle = nextTimer_++;
+    timers_[handle] = timer;
+    timer->start();
+    return handle;
+}
+
+void QtBackend::stopTimer(int handle)
+{
+    const auto found = timers_.find(handle);
+    if (found == timers_.end())
+        return;
+    found->second->stop();
+    found->second->deleteLater();
+    timers_.erase(found);
+}
+
+Size QtBackend::fullScreenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {800, 800};
+    const QSize size = screen->availableGeometry().size();
+    return {size.width(), size.height()};
+}
+
+bool QtBackend::chooseColour(std::uint32_t& colour, bool)
+{
+    const QColor chosen = QColorDialog::getColor(toQColor(colour), QApplication::activeWindow());
+    if (!chosen.isValid())
+        return false;
+    colour = fromQColor(chosen);
+    return true;
+}
+
+bool QtBackend::chooseFont(FontChoice& font)
+{
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, toQFont(font), QApplication::activeWindow());
+    if (!ok)
+        return false;
+    font = fromQFont(chosen, font);
+    return true;
+}
+
+} // namespace vd::ui

@@ -1,0 +1,34 @@
+#pragma once
+// The program's implementation of the vd::ui seam, on Qt (private to the platform).
+#include "platform/ui/Ui.h"
+
+#include <map>
+
+class QTimer;
+
+namespace vd::ui {
+
+class QtBackend : public Backend {
+public:
+    QtBackend();
+    ~QtBackend() override;
+    int messageBox(const MessageBoxRequest& request) override;
+    void beep() override;
+    ProcessResult runProcess(const std::vector<std::string>& argv) override;
+    bool openWithDesktop(const std::string& target) override;
+    std::chrono::system_clock::time_point now() override;
+    std::uint32_t tickCount() override;
+    int startTimer(int intervalMs, std::function<void()> onTick) override;
+    void stopTimer(int handle) override;
+    Size fullScreenSize() override;
+    int runModal(Dialog& dialog) override;
+    int runFileDialog(FileDialog& dialog) override;
+    bool chooseColour(std::uint32_t& colour, bool fullOpen) override;
+    bool chooseFont(FontChoice& font) override;
+
+private:
+    std::map<int, QTimer*> timers_;
+    int nextTimer_ = 1;
+};
+
+} // namespace vd::ui

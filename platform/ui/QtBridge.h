@@ -1,0 +1,41 @@
+#pragma once
+// Conversions between the platform's own types and Qt's (private to the platform).
+#include "platform/ui/Ui.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+namespace vd::ui {
+
+inline QString qs(const std::string& s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+inline std::string us(const QString& s)
+{
+    return s.toStdString();
+}
+
+// Colour references hold red in the low byte (0x00BBGGRR).
+inline QColor toQColor(std::uint32_t ref)
+{
+    return QColor(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF);
+}
+
+inline std::uint32_t fromQColor(const QColor& c)
+{
+    return static_cast<std::uint32_t>(c.red()) | (static_cast<std::uint32_t>(c.green()) << 8)
+        | (static_cast<std::uint32_t>(c.blue()) << 16);
+}
+
+// The installed face that stands for a face name of the old platform.
+QString substituteFace(const std::string& face);
+QFont toQFont(const FontChoice& font);
+// The font dialog's answer in the old platform's terms; `base` supplies what Qt does not carry.
+FontChoice fromQFont(const QFont& font, const FontChoice& base);
+// The font a dialog template names (face and point size, at 96 dots per inch).
+QFont dialogFont(const std::string& face, int points);
+
+} // namespace vd::ui

@@ -1,0 +1,149 @@
+#include "platform/ui/Ui.h"
+
+#include "platform/ui/PathForm.h"
+#include "platform/ui/QtBackend.h"
+
+namespace vd::ui {
+
+namespace {
+
+std::shared_ptr<Backend>& installed()
+{
+    static std::shared_ptr<Backend> current;
+    return current;
+}
+
+std::string& titleSlot()
+{
+    static std::string title = "Veldoran";
+    return title;
+}
+
+bool isUrl(const std::string& target)
+{
+    for (const char* scheme : {"http:", "https:", "mailto:", "ftp:", "file:"}) {
+        const std::string s = scheme;
+        if (target.size() >= s.size()) {
+            bool same = true;
+            for (size_t i = 0; i < s.size() && same; ++i)
+                same = std::tolower(static_cast<unsigned char>(target[i])) == s[i];
+            if (same)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+Backend::~Backend() = default;
+
+void Backend::modelessCreated(Dialog&) {}
+
+Backend& backend()
+{
+    if (auto& current = installed())
+        return *current;
+    static QtBackend qt;
+    return qt;
+}
+
+void installBackend(std::shared_ptr<Backend> replacement)
+{
+    installed() = std::move(replacement);
+}
+
+const std::string& applicationTitle()
+{
+    return titleSlot();
+}
+
+void setApplicationTitle(std::string title)
+{
+    titleSlot() = std::move(title);
+}
+
+int MessageBox(const std::string& text, const std::string& caption, unsigned style)
+{
+    return backend().messageBox({text, caption.empty() ? applicationTitle() : caption, style});
+}
+
+int AfxMessageBox(const std::string& text, unsigned style)
+{
+    return MessageBox(text, applicationTitle(), style);
+}
+
+void MessageBeep()
+{
+    backend().beep();
+}
+
+ProcessResult runAndWait(const std::vector<std::string>& argv)
+{
+    if (argv.empty() || argv.front().empty())
+        return {};
+    return backend().runProcess(argv);
+}
+
+bool editAndWait(const std::vector<std::string>& argv)
+{
+    const ProcessResult result = runAndWait(argv);
+    if (!result.started) {
+        AfxMessageBox("プログラムを起動できません: " + (argv.empty() ? std::string() : argv.front()),
+                      MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    if (result.elapsedMs < kReturnedAtOnceMs)
+        AfxMessageBox(kEditDoneMessage, MB_OK | MB_ICONINFORMATION);
+    return true;
+}
+
+bool openWithDesktop(const std::string& target)
+{
+    if (target.empty())
+        return false;
+    return backend().openWithDesktop(isUrl(target) ? target : toLinuxForm(target));
+}
+
+std::chrono::system_clock::time_point now()
+{
+    return backend().now();
+}
+
+std::time_t time()
+{
+    return std::chrono::system_clock::to_time_t(now());
+}
+
+std::uint32_t GetTickCount()
+{
+    return backend().tickCount();
+}
+
+int startTimer(int intervalMs, std::function<void()> onTick)
+{
+    return backend().startTimer(intervalMs, std::move(onTick));
+}
+
+void stopTimer(int handle)
+{
+    if (handle > 0)
+        backend().stopTimer(handle);
+}
+
+Size fullScreenSize()
+{
+    return backend().fullScreenSize();
+}
+
+bool chooseColour(std::uint32_t& colour, bool fullOpen)
+{
+    return backend().chooseColour(colour, fullOpen);
+}
+
+bool chooseFont(FontChoice& font)
+{
+    return backend().chooseFont(font);
+}
+
+} // namespace vd::ui

@@ -1,0 +1,121 @@
+#pragma once
+// The one replaceable seam for everything that would stop or slow a test: message boxes, beeps,
+// file, colour and font dialogs, modal dialog runs, external programs, the desktop's handler,
+// the clock, timers and the screen metrics. The program runs on the Qt implementation; a test
+// installs a script (platform/ui/UiScript.h) that answers and records each interaction.
+#include "platform/ui/Geometry.h"
+#include "platform/ui/WinConstants.h"
+
+#include <chrono>
+#include <cstdint>
+#include <ctime>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vd {
+class Dialog;
+class FileDialog;
+}
+
+namespace vd::ui {
+
+
+// What a message box asked: the caption, the text and the old platform's style flags.
+struct MessageBoxRequest {
+    std::string text;
+    std::string caption;
+    unsigned style = MB_OK;
+};
+
+// How an external program ran: whether it started, its exit code and how long it took.
+struct ProcessResult {
+    bool started = false;
+    int exitCode = -1;
+    std::int64_t elapsedMs = 0;
+};
+
+// A font as the font dialog gives and takes it: the old platform's parameters.
+struct FontChoice {
+    int height = -12;        // negative: character height in pixels, positive: cell height
+    int weight = 400;
+    bool italic = false;
+    bool underline = false;
+    int charset = 128;       // Shift-JIS
+    std::string face = "ＭＳ ゴシック";
+    std::uint32_t colour = 0; // 0x00BBGGRR
+};
+
+class Backend {
+public:
+    virtual ~Backend();
+    virtual int messageBox(const MessageBoxRequest& request) = 0;
+    virtual void beep() = 0;
+    // Runs argv (no shell) and waits; the windows stay painted and refuse input meanwhile.
+    virtual ProcessResult runProcess(const std::vector<std::string>& argv) = 0;
+    // Opens a Linux path or a URL with the desktop's handler; false when none could be started.
+    virtual bool openWithDesktop(const std::string& target) = 0;
+    virtual std::chrono::system_clock::time_point now() = 0;
+    virtual std::uint32_t tickCount() = 0;
+    // A repeating timer; the callback runs on the user-interface thread. Returns a handle > 0.
+    virtual int startTimer(int intervalMs, std::function<void()> onTick) = 0;
+    virtual void stopTimer(int handle) = 0;
+    // The full-screen client area (the screen less the desktop's panels).
+    virtual Size fullScreenSize() = 0;
+    // Runs a dialog whose window has been built and initialised; returns its end id.
+    virtual int runModal(Dialog& dialog) = 0;
+    // A modeless dialog has just been created and shown (a script may act on it later).
+    virtual void modelessCreated(Dialog& dialog);
+    virtual int runFileDialog(FileDialog& dialog) = 0;
+    // The colour dialog: true and the colour on OK.
+    virtual bool chooseColour(std::uint32_t& colour, bool fullOpen) = 0;
+    virtual bool chooseFont(FontChoice& font) = 0;
+};
+
+// The backend in use: the Qt implementation unless a test installed another one.
+Backend& backend();
+// Installs a backend for the rest of the process (or until the next install); nullptr restores
+// the Qt implementation.
+void installBackend(std::shared_ptr<Backend> replacement);
+
+// The application title that captions message boxes without a caption of their own.
+const std::string& applicationTitle();
+void setApplicationTitle(std::string title);
+
+// The message box of the old platform: returns IDOK, IDCANCEL, IDYES, IDNO, ...
+int MessageBox(const std::string& text, const std::string& caption, unsigned style = MB_OK);
+// The application's message box (captioned with the application title).
+int AfxMessageBox(const std::string& text, unsigned style = MB_OK);
+// The default system beep (before file dialogs).
+void MessageBeep();
+
+// Starts a program (no shell) and waits for it, keeping the windows painted.
+ProcessResult runAndWait(const std::vector<std::string>& argv);
+// Starts the user's editor on a file and waits for it. An editor that returns at once (it handed
+// the file to a running instance) is followed by a message asking the user to press OK when the
+// edit is done, so the caller reads the file only after the edit. A program that cannot be
+// started is reported. Returns true when the editor ran.
+bool editAndWait(const std::vector<std::string>& argv);
+inline constexpr const char* kEditDoneMessage = "編集が終わったら OK を押してください";
+// Editors that return sooner than this are taken to have handed the file on.
+inline constexpr std::int64_t kReturnedAtOnceMs = 1500;
+
+// Opens a file (Windows-form path) or a URL ("http:", "https:", "mailto:") with the desktop's
+// handler (xdg-open).
+bool openWithDesktop(const std::string& target);
+
+std::chrono::system_clock::time_point now();
+std::time_t time();
+// Milliseconds since the program started (the old tick count).
+std::uint32_t GetTickCount();
+
+int startTimer(int intervalMs, std::function<void()> onTick);
+void stopTimer(int handle);
+
+Size fullScreenSize();
+
+bool chooseColour(std::uint32_t& colour, bool fullOpen = true);
+bool chooseFont(FontChoice& font);
+
+} // namespace vd::ui

@@ -1,0 +1,246 @@
+#include "platform/ui/UiScript.h"
+
+#include "platform/ui/DialogDriver.h"
+#include "platform/ui/DialogImpl.h"
+#include "platform/ui/FileDialog.h"
+
+namespace vd::ui {
+
+std::shared_ptr<Script> Script::install()
+{
+    auto script = std::make_shared<Script>();
+    installBackend(script);
+    return script;
+}
+
+void Script::answerMessageBox(int id)
+{
+    messageAnswers_.push_back(id);
+}
+
+int Script::messageBox(const MessageBoxRequest& request)
+{
+    messageBoxes_.push_back(request);
+    if (!messageAnswers_.empty()) {
+        const int id = messageAnswers_.front();
+        messageAnswers_.pop_front();
+        return id;
+    }
+    // The default button answers.
+    const unsigned def = (request.style & MB_DEFMASK) >> 8;
+    switch (request.style & MB_TYPEMASK) {
+    case MB_OKCANCEL: return def == 1 ? IDCANCEL : IDOK;
+    case MB_ABORTRETRYIGNORE: return def == 1 ? IDRETRY : def == 2 ? IDIGNORE : IDABORT;
+    case MB_YESNOCANCEL: return def == 1 ? IDNO : def == 2 ? IDCANCEL : IDYES;
+    case MB_YESNO: return def == 1 ? IDNO : IDYES;
+    case MB_RETRYCANCEL: return def == 1 ? IDCANCEL : IDRETRY;
+    default: return IDOK;
+    }
+}
+
+void Script::beep()
+{
+    ++beeps_;
+}
+
+void Script::answerProcess(ProcessResult result)
+{
+    processAnswers_.push_back(result);
+}
+
+ProcessResult Script::runProcess(const std::vector<std::string>& argv)
+{
+    processes_.push_back(argv);
+    ProcessResult result{true, 0, 5000};
+    if (!processAnswers_.empty()) {
+        result = processAnswers_.front();
+        processAnswers_.pop_front();
+    }
+    advance(std::chrono::milliseconds(result.elapsedMs));
+    return result;
+}
+
+bool Script::openWithDesktop(const std::string& target)
+{
+    desktopOpens_.push_back(target);
+    return desktopOpenSucceeds_;
+}
+
+void Script::advance(std::chrono::milliseconds by)
+{
+    now_ += by;
+    ticks_ += by;
+}
+
+std::chrono::system_clock::time_point Script::now()
+{
+    return now_;
+}
+
+std::uint32_t Script::tickCount()
+{
+    return static_cast<std::uint32_t>(ticks_.count());
+}
+
+int Script::startTimer(int intervalMs, std::function<void()> onTick)
+{
+    const int handle = nextTimer_++;
+    timers_[handle] = Timer{intervalMs, std::move(onTick)};
+    return handle;
+}
+
+void Script::stopTimer(int handle)
+{
+    timers_.erase(handle);
+}
+
+std::vector<int> Script::activeTimers() const
+{
+    std::vector<int> out;
+    for (const auto& [handle, timer] : timers_)
+        out.push_back(handle);
+    return out;
+}
+
+int Script::timerInterval(int handle) const
+{
+    const auto found = timers_.find(handle);
+    return found == timers_.end() ? 0 : found->second.interval;
+}
+
+void Script::fireTimer(int handle)
+{
+    const auto found = timers_.find(handle);
+    if (found == timers_.end())
+        return;
+    // The callback may stop or start timers; run a copy.
+    const auto tick = found->second.onTick;
+    tick();
+}
+
+void Script::fireTimers()
+{
+    for (int handle : activeTimers())
+        fireTimer(handle);
+}
+
+Size Script::fullScreenSize()
+{
+    return screen_;
+}
+
+void Script::answerDialog(int templateId, DialogActions actions)
+{
+    dialogAnswers_[templateId].push_back(std::move(actions));
+}
+
+int Script::runModal(Dialog& dialog)
+{
+    const int id = dialog.templateId();
+    dialogsRun_.push_back(id);
+    auto* impl = static_cast<DialogImpl*>(dialog.impl());
+    if (impl->widget)
+        impl->widget->show();
+    auto& queue = dialogAnswers_[id];
+    if (queue.empty()) {
+        unanswered_.push_back(id);
+    } else {
+        const DialogActions actions = std::move(queue.front());
+        queue.pop_front();
+        DialogDriver driver(dialog);
+        actions(driver);
+    }
+    impl = static_cast<DialogImpl*>(dialog.impl());
+    if (impl && impl->running)
+        dialog.EndDialog(IDCANCEL);
+    return dialog.result();
+}
+
+void Script::modelessCreated(Dialog& dialog)
+{
+    modeless_.push_back(&dialog);
+}
+
+void Script::forgetModeless(Dialog* dialog)
+{
+    std::erase(modeless_, dialog);
+}
+
+void Script::answerFileDialog(std::string windowsPath, std::function<void(FileDialog&)> actions)
+{
+    fileAnswers_.push_back({std::move(windowsPath), std::move(actions)});
+}
+
+void Script::cancelFileDialog(std::function<void(FileDialog&)> actions)
+{
+    fileAnswers_.push_back({std::nullopt, std::move(actions)});
+}
+
+int Script::runFileDialog(FileDialog& dialog)
+{
+    const size_t index = fileDialogs_.size();
+    fileDialogs_.push_back({dialog.isOpen(), dialog.filter(), dialog.defaultExt(), dialog.initialName(), dialog.flagsValue(), {}});
+    dialog.setControlTextSink([this, index](int id, const std::string& text) {
+        if (id == IDOK)
+            fileDialogs_[index].okText = text;
+    });
+    std::unique_ptr<QWidget> host;
+    if (dialog.panelTemplate() != 0) {
+        host = std::make_unique<QWidget>();
+        createDialogInside(dialog, host.get());
+        host->show();
+    }
+    fileDialogs_[index].okText = dialog.controlText(IDOK);
+
+    FileDialogAnswer answer;
+    if (!fileAnswers_.empty()) {
+        answer = std::move(fileAnswers_.front());
+        fileAnswers_.pop_front();
+    } else {
+        unanswered_.push_back(-1);
+    }
+    if (answer.actions)
+        answer.actions(dialog);
+    dialog.setControlTextSink({});
+    dialog.finish(answer.path ? IDOK : IDCANCEL, answer.path.value_or(std::string()));
+    dialog.DestroyWindow();
+    return answer.path ? IDOK : IDCANCEL;
+}
+
+void Script::answerColour(std::optional<std::uint32_t> colour)
+{
+    colourAnswers_.push_back(colour);
+}
+
+bool Script::chooseColour(std::uint32_t& colour, bool)
+{
+    coloursAsked_.push_back(colour);
+    if (colourAnswers_.empty())
+        return false;
+    const auto answer = colourAnswers_.front();
+    colourAnswers_.pop_front();
+    if (!answer)
+        return false;
+    colour = *answer;
+    return true;
+}
+
+void Script::answerFont(std::optional<FontChoice> font)
+{
+    fontAnswers_.push_back(std::move(font));
+}
+
+bool Script::chooseFont(FontChoice& font)
+{
+    fontsAsked_.push_back(font);
+    if (fontAnswers_.empty())
+        return false;
+    const auto answer = fontAnswers_.front();
+    fontAnswers_.pop_front();
+    if (!answer)
+        return false;
+    font = *answer;
+    return true;
+}
+
+} // namespace vd::ui

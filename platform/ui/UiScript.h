@@ -1,0 +1,126 @@
+#pragma once
+// The scripted implementation of the vd::ui seam for tests: it answers message boxes, file,
+// colour and font dialogs in the order queued, answers dialogs by template id with actions on
+// their controls (also a dialog opened inside a library call), runs no external program, keeps
+// a settable clock, fires timers on request, and records everything it was asked.
+#include "platform/ui/Ui.h"
+
+#include <deque>
+#include <map>
+#include <optional>
+
+namespace vd {
+class DialogDriver;
+}
+
+namespace vd::ui {
+
+class Script : public Backend {
+public:
+    using DialogActions = std::function<void(DialogDriver&)>;
+
+    // Installs a fresh script as the process's backend and returns it.
+    static std::shared_ptr<Script> install();
+
+    // Message boxes: answers in order; without a queued answer the default button answers.
+    void answerMessageBox(int id);
+    const std::vector<MessageBoxRequest>& messageBoxes() const { return messageBoxes_; }
+    int beeps() const { return beeps_; }
+
+    // External programs: answers in order; without one a program "runs" for 5 s and exits 0.
+    void answerProcess(ProcessResult result);
+    const std::vector<std::vector<std::string>>& processes() const { return processes_; }
+    const std::vector<std::string>& desktopOpens() const { return desktopOpens_; }
+    void setDesktopOpenSucceeds(bool succeeds) { desktopOpenSucceeds_ = succeeds; }
+
+    // The clock: starts at 2000-01-01 00:00:00 UTC; tick count from 0.
+    void setNow(std::chrono::system_clock::time_point t) { now_ = t; }
+    void advance(std::chrono::milliseconds by);
+
+    // Timers: the handles started and not stopped, in start order; firing runs their callbacks.
+    std::vector<int> activeTimers() const;
+    int timerInterval(int handle) const;
+    void fireTimer(int handle);
+    void fireTimers();
+
+    void setFullScreenSize(Size size) { screen_ = size; }
+
+    // Dialogs by template id: each run of the template consumes the next queued actions. The
+    // actions usually end the dialog (a button press); a dialog still open afterwards is
+    // cancelled. A dialog without queued actions is cancelled and listed as unanswered.
+    void answerDialog(int templateId, DialogActions actions);
+    const std::vector<int>& dialogsRun() const { return dialogsRun_; }
+    const std::vector<int>& unanswered() const { return unanswered_; }
+    // Modeless dialogs created so far (latest last); tests drive them with a DialogDriver.
+    const std::vector<Dialog*>& modelessDialogs() const { return modeless_; }
+    void forgetModeless(Dialog* dialog);
+
+    // File dialogs: what each was asked, and answers in order: a Windows-form path, or cancel.
+    // Actions run on the dialog before it ends (selection changes, its child panel).
+    struct FileDialogAnswer {
+        std::optional<std::string> path;  // empty: cancel
+        std::function<void(FileDialog&)> actions;
+    };
+    void answerFileDialog(std::string windowsPath, std::function<void(FileDialog&)> actions = {});
+    void cancelFileDialog(std::function<void(FileDialog&)> actions = {});
+    struct FileDialogRecord {
+        bool open = true;
+        std::string filter;
+        std::string defaultExt;
+        std::string initialName;
+        unsigned flags = 0;
+        std::string okText;
+    };
+    const std::vector<FileDialogRecord>& fileDialogs() const { return fileDialogs_; }
+
+    void answerColour(std::optional<std::uint32_t> colour);
+    const std::vector<std::uint32_t>& coloursAsked() const { return coloursAsked_; }
+    void answerFont(std::optional<FontChoice> font);
+    const std::vector<FontChoice>& fontsAsked() const { return fontsAsked_; }
+
+    // Backend
+    int messageBox(const MessageBoxRequest& request) override;
+    void beep() override;
+    ProcessResult runProcess(const std::vector<std::string>& argv) override;
+    bool openWithDesktop(const std::string& target) override;
+    std::chrono::system_clock::time_point now() override;
+    std::uint32_t tickCount() override;
+    int startTimer(int intervalMs, std::function<void()> onTick) override;
+    void stopTimer(int handle) override;
+    Size fullScreenSize() override;
+    int runModal(Dialog& dialog) override;
+    void modelessCreated(Dialog& dialog) override;
+    int runFileDialog(FileDialog& dialog) override;
+    bool chooseColour(std::uint32_t& colour, bool fullOpen) override;
+    bool chooseFont(FontChoice& font) override;
+
+private:
+    struct Timer {
+        int interval = 0;
+        std::function<void()> onTick;
+    };
+    std::deque<int> messageAnswers_;
+    std::vector<MessageBoxRequest> messageBoxes_;
+    int beeps_ = 0;
+    std::deque<ProcessResult> processAnswers_;
+    std::vector<std::vector<std::string>> processes_;
+    std::vector<std::string> desktopOpens_;
+    bool desktopOpenSucceeds_ = true;
+    std::chrono::system_clock::time_point now_ = std::chrono::system_clock::from_time_t(946684800);
+    std::chrono::milliseconds ticks_{0};
+    std::map<int, Timer> timers_;
+    int nextTimer_ = 1;
+    Size screen_{800, 800};
+    std::map<int, std::deque<DialogActions>> dialogAnswers_;
+    std::vector<int> dialogsRun_;
+    std::vector<int> unanswered_;
+    std::vector<Dialog*> modeless_;
+    std::deque<FileDialogAnswer> fileAnswers_;
+    std::vector<FileDialogRecord> fileDialogs_;
+    std::deque<std::optional<std::uint32_t>> colourAnswers_;
+    std::vector<std::uint32_t> coloursAsked_;
+    std::deque<std::optional<FontChoice>> fontAnswers_;
+    std::vector<FontChoice> fontsAsked_;
+};
+
+} // namespace vd::ui

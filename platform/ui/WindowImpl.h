@@ -1,0 +1,67 @@
+#pragma once
+// The platform's side of a window handle (private): the Qt widget, the id, the kind and styles,
+// the object that receives the window's virtual calls, the timers and the back buffer.
+#include "platform/ui/Controls.h"
+#include "platform/ui/DialogTemplate.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace vd {
+
+class DialogImpl;
+
+class WindowImpl {
+public:
+    virtual ~WindowImpl();
+
+    QPointer<QWidget> widget;
+    int id = 0;
+    bool isControl = false;
+    ui::ControlKind kind = ui::ControlKind::Static;
+    std::uint32_t style = 0;
+    // The object that receives virtual calls (a dialog, a frame, or a control's subclass).
+    Window* owner = nullptr;
+    // For a control: the dialog it belongs to and its position in the template.
+    DialogImpl* dialog = nullptr;
+    int order = 0;
+    std::unique_ptr<Window> defaultHandle;
+    std::map<int, int> timers;  // the window's timer id -> the seam's handle
+    // The painter of a self-painted control.
+    std::function<void(Dc&, const ui::Rect&)> painter;
+
+    // Texts of the old platform: the caption with its "&" mnemonic as given.
+    virtual void setText(const std::string& text);
+    virtual std::string text() const;
+
+    // The back buffer that GetDC draws into, shown over the window's normal look.
+    QImage& backBuffer();
+    void showBackBuffer();
+    void clearBackBuffer();
+    bool hasBackBuffer() const { return overlay_ != nullptr; }
+
+    void stopTimers();
+
+protected:
+    std::string text_;
+
+private:
+    QPointer<QWidget> overlay_;
+    QImage buffer_;
+};
+
+// Gives a control the keyboard focus; the control that had it in the same top-level dialog
+// (its pages included) reports losing it first, also when the window is not active.
+void moveFocusTo(WindowImpl& control);
+
+// The widget of a window, or null.
+QWidget* widgetOf(const Window* window);
+// The handle object that stands for a widget's window (its subclass when attached).
+Window* handleOf(WindowImpl* impl);
+
+} // namespace vd

@@ -1,0 +1,147 @@
+// The vd::ui seam: the scripted implementation answers and records, the helpers built on it
+// (the editor wait, the desktop handler, timers of a window) behave as the program expects, and
+// the Qt implementation reports the offscreen screen and runs programs.
+#include "platform/ui/Dialog.h"
+#include "platform/ui/PathForm.h"
+#include "platform/ui/TemplateRegistry.h"
+#include "platform/ui/Ui.h"
+#include "platform/ui/UiScript.h"
+
+#include <gtest/gtest.h>
+
+using namespace vd;
+
+TEST(UiSeam, MessageBoxRecordsTheRequestAndReturnsTheQueuedAnswer)
+{
+    auto script = ui::Script::install();
+    script->answerMessageBox(IDCANCEL);
+    EXPECT_EQ(ui::AfxMessageBox("現在選択中の配色を更新します！", MB_OKCANCEL | MB_ICONEXCLAMATION), IDCANCEL);
+    EXPECT_EQ(ui::MessageBox("本文", "見出し", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2), IDNO);
+    EXPECT_EQ(ui::MessageBox("本文", "見出し", MB_YESNOCANCEL), IDYES);
+    ASSERT_EQ(script->messageBoxes().size(), 3u);
+    EXPECT_EQ(script->messageBoxes()[0].text, "現在選択中の配色を更新します！");
+    EXPECT_EQ(script->messageBoxes()[0].caption, "Veldoran");
+    EXPECT_EQ(script->messageBoxes()[0].style, MB_OKCANCEL | MB_ICONEXCLAMATION);
+    EXPECT_EQ(script->messageBoxes()[1].caption, "見出し");
+}
+
+TEST(UiSeam, EditorThatReturnsAtOnceIsFollowedByTheEditDoneMessage)
+{
+    auto script = ui::Script::install();
+    script->answerProcess({true, 0, 200});   // handed the file to a running instance
+    script->answerProcess({true, 0, 60000}); // waited for the edit
+    script->answerProcess({false, -1, 0});   // not installed
+    EXPECT_TRUE(ui::editAndWait({"gedit", "--wait", "/tmp/a b.txt"}));
+    EXPECT_TRUE(ui::editAndWait({"gedit", "--wait", "/tmp/a b.txt"}));
+    EXPECT_FALSE(ui::editAndWait({"noeditor", "/tmp/a.txt"}));
+    ASSERT_EQ(script->processes().size(), 3u);
+    EXPECT_EQ(script->processes()[0], (std::vector<std::string>{"gedit", "--wait", "/tmp/a b.txt"}));
+    ASSERT_EQ(script->messageBoxes().size(), 2u);
+    EXPECT_EQ(script->messageBoxes()[0].text, "編集が終わったら OK を押してください");
+    EXPECT_EQ(script->messageBoxes()[0].style, MB_OK | MB_ICONINFORMATION);
+    EXPECT_NE(script->messageBoxes()[1].text.find("noeditor"), std::string::npos);
+}
+
+TEST(UiSeam, DesktopHandlerGetsLinuxPathsAndUrlsAsGiven)
+{
+    auto script = ui::Script::install();
+    EXPECT_TRUE(ui::openWithDesktop("Z:\\home\\user\\MAPELMNT\\都道府県.DAT"));
+    EXPECT_TRUE(ui::openWithDesktop("http://www.example.jp/a?b=c"));
+    EXPECT_FALSE(ui::openWithDesktop(""));
+    EXPECT_EQ(script->desktopOpens(), (std::vector<std::string>{"/home/user/MAPELMNT/都道府県.DAT", "http://www.example.jp/a?b=c"}));
+}
+
+TEST(UiSeam, PathFormRoundTrips)
+{
+    EXPECT_EQ(ui::toWindowsForm("/home/user/a b/c.txt"), "Z:\\home\\user\\a b\\c.txt");
+    EXPECT_EQ(ui::toLinuxForm("z:\\home\\user\\c.txt"), "/home/user/c.txt");
+}
+
+TEST(UiSeam, ClockAndTickCountFollowTheScript)
+{
+    auto script = ui::Script::install();
+    EXPECT_EQ(ui::time(), 946684800);
+    script->advance(std::chrono::milliseconds(2500));
+    EXPECT_EQ(ui::time(), 946684802);
+    EXPECT_EQ(ui::GetTickCount(), 2500u);
+}
+
+namespace {
+
+// A window with timers: a modeless dialog records its OnTimer calls.
+class TimerDialog : public Dialog {
+public:
+    TimerDialog() : Dialog(9001) {}
+    void OnTimer(int id) override { ticks.push_back(id); }
+    std::vector<int> ticks;
+};
+
+ui::DialogTemplate timerTemplate()
+{
+    ui::DialogTemplate t;
+    t.id = 9001;
+    t.caption = "timers";
+    t.controls = {ui::defPushButton(IDOK, "OK")};
+    return t;
+}
+
+} // namespace
+
+TEST(UiSeam, WindowTimersAreFiredByTheScript)
+{
+    auto script = ui::Script::install();
+    ui::registerTemplates(ui::kProgramModule, {timerTemplate()});
+    TimerDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    dialog.SetTimer(1, 1000);
+    dialog.SetTimer(3, 500);
+    ASSERT_EQ(script->activeTimers().size(), 2u);
+    script->fireTimers();
+    EXPECT_EQ(dialog.ticks, (std::vector<int>{1, 3}));
+    dialog.KillTimer(1);
+    script->fireTimers();
+    EXPECT_EQ(dialog.ticks, (std::vector<int>{1, 3, 3}));
+    dialog.DestroyWindow();
+    EXPECT_TRUE(script->activeTimers().empty());
+}
+
+TEST(UiSeam, ScreenMetrics)
+{
+    auto script = ui::Script::install();
+    EXPECT_EQ(ui::fullScreenSize(), (Size{800, 800}));
+    script->setFullScreenSize({1280, 984});
+    EXPECT_EQ(ui::fullScreenSize(), (Size{1280, 984}));
+    // The Qt implementation on the offscreen platform.
+    ui::installBackend(nullptr);
+    EXPECT_EQ(ui::fullScreenSize(), (Size{800, 800}));
+}
+
+TEST(UiSeam, QtImplementationRunsAProgramAndWaits)
+{
+    ui::installBackend(nullptr);
+    const ui::ProcessResult ran = ui::runAndWait({"/bin/sh", "-c", "sleep 0.2; exit 3"});
+    EXPECT_TRUE(ran.started);
+    EXPECT_EQ(ran.exitCode, 3);
+    EXPECT_GE(ran.elapsedMs, 150);
+    EXPECT_FALSE(ui::runAndWait({"/nonexistent/editor", "x"}).started);
+}
+
+TEST(UiSeam, ColourAndFontDialogsAnswerInOrder)
+{
+    auto script = ui::Script::install();
+    script->answerColour(0x0000FF00u);
+    script->answerColour(std::nullopt);
+    std::uint32_t colour = 0x00FF0000u;
+    EXPECT_TRUE(ui::chooseColour(colour));
+    EXPECT_EQ(colour, 0x0000FF00u);
+    EXPECT_FALSE(ui::chooseColour(colour));
+    EXPECT_EQ(colour, 0x0000FF00u);
+    EXPECT_EQ(script->coloursAsked(), (std::vector<std::uint32_t>{0x00FF0000u, 0x0000FF00u}));
+
+    ui::FontChoice font;
+    font.height = -30;
+    script->answerFont(font);
+    ui::FontChoice asked;
+    EXPECT_TRUE(ui::chooseFont(asked));
+    EXPECT_EQ(asked.height, -30);
+}
