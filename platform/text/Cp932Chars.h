@@ -9,10 +9,10 @@
 namespace vd {
 
 struct Cp932Char {
-    std::string_view utf8; // the character as it stands in the text (or a malformed sequence)
-    unsigned char bytes[2];// its CP932 bytes; "?" for a character that CP932 cannot hold
-    int width;             // 1 or 2
-    int offset;            // CP932 byte position of the character in the text
+    std::string_view utf8;  // the character as it stands in the text (or a malformed sequence)
+    unsigned char bytes[2]; // its CP932 bytes; "?" for a character that CP932 cannot hold
+    int width;              // 1 or 2
+    int offset;             // CP932 byte position of the character in the text
 
     std::string_view cp932() const { return {reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(width)}; }
     bool isDoubleByte() const { return width == 2; }

@@ -85,6 +85,8 @@ TEST(Cp932, CharactersCp932CannotHoldAreWrittenAsQuestionMarks)
         {"😀!", "?!"},
         {"\xE3\x81" "A", "?A"},   // a cut UTF-8 sequence keeps the ASCII after it
         {"\x80\xFF", "??"},       // stray bytes
+        {"\xC0\xAF", "??"},       // an overlong "/" never becomes a path separator
+        {"\xED\xA0\x80", "???"}, // an encoded surrogate
         {"¥‾", "\x5C\x7E"},       // written as their single-byte look-alikes
         {"〜−", "\x81\x60\x81\x7C"},
     };
