@@ -1,6 +1,7 @@
 #include "SelfCheck.h"
 
 #include "BaseMapFiles.h"
+#include "JapanArea.h"
 #include "Output.h"
 
 #include <iconv.h>
@@ -101,21 +102,36 @@ struct OutlineCounts {
   size_t lines = 0, points = 0;
 };
 
+enum class Cuts { None, MeshEdges, JapanArea };
+
+bool onJapanAreaEdge(Pair latLon) {
+  return latLon.first == kJapanAreaNorth || latLon.first == kJapanAreaNorth + 1 ||
+         latLon.second == kJapanAreaWest || latLon.second == kJapanAreaWest - 1;
+}
+
 OutlineCounts checkOutlineFile(const std::string& dir, const std::string& name,
-                               const std::vector<Polyline>& source, bool cutAtMeshes,
-                               Report* report) {
+                               const std::vector<Polyline>& source, Cuts cuts, Report* report) {
   const std::string bytes = readFile(dir + "/Coast_JB/" + name);
   report->expect(bytes.size() % 8 == 0, name, "size is not a multiple of 8");
   const auto records = int32Records(bytes);
   const auto vertices = roundedVertices(source, 10000.0);
   OutlineCounts counts;
-  size_t run = 0, foreign = 0;
+  size_t run = 0, foreign = 0, bridges = 0;
+  bool passedOver = false, keptBefore = false;  // the Japan-area rule within the current line
   for (size_t i = 0; i < records.size(); ++i) {
     const Pair r = records[i];
     if (r == Pair{kPenUp, kPenUp}) {
       report->expect(i == records.size() - 1 || run != 1, name, "a line of one point");
       run = 0;
+      passedOver = keptBefore = false;
       continue;
+    }
+    if (inJapanArea(r.first, r.second)) {
+      if (passedOver && keptBefore) ++bridges;
+      keptBefore = true;
+      passedOver = false;
+    } else {
+      passedOver = true;
     }
     report->expect(i > 0, name, "does not start with a pen lift");
     report->expect(r.first > -900000 && r.first < 900000 && r.second >= 0 && r.second < 1800000,
@@ -123,10 +139,14 @@ OutlineCounts checkOutlineFile(const std::string& dir, const std::string& name,
     if (run == 0) ++counts.lines;
     ++run;
     ++counts.points;
-    if (!vertices.contains(r) && !(cutAtMeshes && onMeshEdge(r))) ++foreign;
+    if (!vertices.contains(r) && !(cuts == Cuts::MeshEdges && onMeshEdge(r)) &&
+        !(cuts == Cuts::JapanArea && onJapanAreaEdge(r)))
+      ++foreign;
   }
   report->expect(!records.empty() && records.back() == Pair{kPenUp, kPenUp}, name,
                  "does not end with a pen lift");
+  if (cuts == Cuts::JapanArea && bridges)
+    report->fault(name, std::to_string(bridges) + " lines bridged across points the Japan area passes over");
   if (foreign)
     report->fault(name, std::to_string(foreign) + " points farther than half a unit from every source vertex");
   std::printf("%-26s %9zu bytes %7zu lines %8zu points\n", ("Coast_JB/" + name).c_str(), bytes.size(),
@@ -358,10 +378,10 @@ void checkSheetIndex(const std::string& dir, const CheckSources& sources, Report
 int checkOutput(const std::string& dir, const CheckSources& sources) {
   Report report;
   try {
-    checkOutlineFile(dir, "BN_JMAPA.DAT", sources.coast, false, &report);
-    checkOutlineFile(dir, "BN_FECST.DAT", sources.coast, true, &report);
-    checkOutlineFile(dir, "FEBORDER.DAT", sources.nationalBorders, false, &report);
-    checkOutlineFile(dir, "JILSPFTR.DAT", sources.prefectureBorders, false, &report);
+    checkOutlineFile(dir, "BN_JMAPA.DAT", sources.coast, Cuts::JapanArea, &report);
+    checkOutlineFile(dir, "BN_FECST.DAT", sources.coast, Cuts::MeshEdges, &report);
+    checkOutlineFile(dir, "FEBORDER.DAT", sources.nationalBorders, Cuts::JapanArea, &report);
+    checkOutlineFile(dir, "JILSPFTR.DAT", sources.prefectureBorders, Cuts::None, &report);
     checkPrefecturePolygons(dir, sources, &report);
     const std::set<int> japan(sources.japanMeshes.begin(), sources.japanMeshes.end());
     checkMeshFiles(dir, "coast", 6, 3190, coastFileOfMesh, sources.coast, japan, &report);

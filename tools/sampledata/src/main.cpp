@@ -3,6 +3,7 @@
 // and checks them against the sources.
 #include "BaseMapFiles.h"
 #include "GshhgReader.h"
+#include "JapanArea.h"
 #include "SelfCheck.h"
 #include "Simplify.h"
 
@@ -56,9 +57,11 @@ std::vector<Polyline> toPolylines(const std::vector<GshhgLine>& lines, const Gsh
   return result;
 }
 
-std::vector<Polyline> simplifyAll(const std::vector<Polyline>& lines, double toleranceKm) {
+// Thinned for the overview, and cut at the edge of its Japan area.
+std::vector<Polyline> overviewLines(const std::vector<Polyline>& lines, double toleranceKm) {
   std::vector<Polyline> result;
-  for (const auto& line : lines) result.push_back(simplify(line, toleranceKm));
+  for (const auto& line : lines)
+    for (auto& run : splitAtJapanArea(simplify(line, toleranceKm))) result.push_back(std::move(run));
   return result;
 }
 
@@ -96,8 +99,8 @@ int run(const Arguments& args) {
   }
 
   // Small-scale outlines.
-  writeFile(coastDir + "BN_JMAPA.DAT", outlineFile(simplifyAll(sources.coast, kOverviewToleranceKm)));
-  writeFile(coastDir + "FEBORDER.DAT", outlineFile(simplifyAll(sources.nationalBorders, kOverviewToleranceKm)));
+  writeFile(coastDir + "BN_JMAPA.DAT", outlineFile(overviewLines(sources.coast, kOverviewToleranceKm)));
+  writeFile(coastDir + "FEBORDER.DAT", outlineFile(overviewLines(sources.nationalBorders, kOverviewToleranceKm)));
   // The Far East coast leaves out Japan's meshes, whose detailed coast comes from coast01..06.
   std::vector<Polyline> farEast;
   for (const auto& line : sources.coast)

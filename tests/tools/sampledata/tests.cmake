@@ -1,0 +1,8 @@
+# The sample-data converter's encoders and geometry (its netCDF and JSON readers are checked by
+# the converter's own self-check whenever it runs; it is not part of the program's build).
+vd_test_folder(test-tools-sampledata tools/sampledata)
+set(vd_sampledata_src ${PROJECT_SOURCE_DIR}/tools/sampledata/src)
+target_sources(test-tools-sampledata PRIVATE
+  ${vd_sampledata_src}/BaseMapFiles.cpp ${vd_sampledata_src}/JapanArea.cpp
+  ${vd_sampledata_src}/MeshSplit.cpp ${vd_sampledata_src}/Output.cpp
+  ${vd_sampledata_src}/Sheets.cpp ${vd_sampledata_src}/Simplify.cpp)
