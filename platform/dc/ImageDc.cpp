@@ -259,6 +259,35 @@ bool ImageDc::execute(const DrawOp& op)
     }
     case DrawOp::Ellipse:
     case DrawOp::RoundRect:
+        if (!penOn || (thin && st.pen.Style() == PS_SOLID) || st.pen.Style() == PS_INSIDEFRAME) {
+            // Drawn here: pixel for pixel symmetric, each pixel once (so XOR twice restores).
+            Rect r = toDevice(op.rect);
+            if (!penOn) {
+                --r.right;
+                --r.bottom;
+            }
+            const bool ellipse = op.kind == DrawOp::Ellipse;
+            const int cw = ellipse ? r.Width() : toDeviceWidth(op.corner.cx);
+            const int ch = ellipse ? r.Height() : std::abs(toDeviceHeight(op.corner.cy));
+            raster::RoundedPaint paint;
+            paint.outline = penOn && thin;
+            paint.penColour = penPixel;
+            paint.fill = brushOn;
+            paint.brushColour = brushPixel;
+            paint.rop = st.rop2;
+            if (penOn && !thin) {
+                raster::drawRounded(s, clip, r, cw, ch, raster::RoundedPaint{false, 0, brushOn, brushPixel, st.rop2});
+                const QPainterPath path = paint::shapePath(op.kind, r, Size{cw, ch}, Point{}, Point{});
+                const QPen pen = paint::qpen(st.pen, resolve(st.pen.Colour()), penWidth);
+                Rect bounds = r;
+                bounds.InflateRect(penWidth + 1, penWidth + 1);
+                painted(bounds, [&](QPainter& p) { p.strokePath(path, pen); });
+            } else {
+                raster::drawRounded(s, clip, r, cw, ch, paint);
+            }
+            return true;
+        }
+        [[fallthrough]];
     case DrawOp::Arc:
     case DrawOp::Pie:
     case DrawOp::Chord: {

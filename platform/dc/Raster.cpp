@@ -3,6 +3,7 @@
 #include "platform/dc/GdiConstants.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace vd::raster {
@@ -265,6 +266,110 @@ void fillPolygons(const Surface& s, const Rect& clipIn, const std::vector<Point>
                 }
             }
         }
+    }
+}
+
+namespace {
+
+struct Span {
+    int left = 1;
+    int right = 0; // inclusive; left > right: empty
+};
+
+// The span of row y of the rounded shape.
+Span roundedSpan(const Rect& box, double rx, double ry, int y)
+{
+    if (y < box.top || y >= box.bottom)
+        return {};
+    const double cy = y + 0.5;
+    double dy = 0;
+    if (cy < box.top + ry)
+        dy = box.top + ry - cy;
+    else if (cy > box.bottom - ry)
+        dy = cy - (box.bottom - ry);
+    double x = rx;
+    if (dy > 0) {
+        const double t = 1.0 - (dy / ry) * (dy / ry);
+        if (t < 0)
+            return {};
+        x = rx * std::sqrt(t);
+    }
+    // Pixel centres from (left + rx - x) to (right - rx + x).
+    Span span;
+    span.left = int(std::ceil(box.left + rx - x - 0.5));
+    span.right = int(std::floor(box.right - rx + x - 0.5));
+    return span;
+}
+
+void run(const Surface& s, const Rect& clip, int y, int x0, int x1, std::uint32_t colour, int rop)
+{
+    if (x0 > x1 || y < clip.top || y >= clip.bottom)
+        return;
+    fillSpan(s, y, std::max(x0, clip.left), std::min(x1 + 1, clip.right), colour, rop);
+}
+
+} // namespace
+
+void drawRounded(const Surface& s, const Rect& clipIn, const Rect& box, int cornerWidth, int cornerHeight, const RoundedPaint& paint)
+{
+    const Rect clip{std::max(clipIn.left, 0), std::max(clipIn.top, 0), std::min(clipIn.right, s.width), std::min(clipIn.bottom, s.height)};
+    if (box.IsRectEmpty() || clip.IsRectEmpty() || paint.rop == R2_NOP)
+        return;
+    const double rx = std::min(std::abs(cornerWidth), box.Width()) / 2.0;
+    const double ry = std::min(std::abs(cornerHeight), box.Height()) / 2.0;
+    if (rx <= 0 || ry <= 0) {
+        // No corner: a plain rectangle.
+        Span full{box.left, box.right - 1};
+        for (int y = std::max(box.top, clip.top); y < std::min(box.bottom, clip.bottom); ++y) {
+            const bool edgeRow = y == box.top || y == box.bottom - 1;
+            if (paint.outline && edgeRow) {
+                run(s, clip, y, full.left, full.right, paint.penColour, paint.rop);
+                continue;
+            }
+            if (paint.outline) {
+                run(s, clip, y, full.left, full.left, paint.penColour, paint.rop);
+                run(s, clip, y, full.right, full.right, paint.penColour, paint.rop);
+                if (paint.fill)
+                    run(s, clip, y, full.left + 1, full.right - 1, paint.brushColour, paint.rop);
+            } else if (paint.fill) {
+                run(s, clip, y, full.left, full.right, paint.brushColour, paint.rop);
+            }
+        }
+        return;
+    }
+    const int yFrom = std::max(box.top, clip.top);
+    const int yTo = std::min(box.bottom, clip.bottom);
+    Span above = roundedSpan(box, rx, ry, yFrom - 1);
+    Span here = roundedSpan(box, rx, ry, yFrom);
+    for (int y = yFrom; y < yTo; ++y) {
+        const Span below = roundedSpan(box, rx, ry, y + 1);
+        if (here.left <= here.right) {
+            if (!paint.outline) {
+                if (paint.fill)
+                    run(s, clip, y, here.left, here.right, paint.brushColour, paint.rop);
+            } else {
+                // Inside: pixels whose four neighbours all belong to the shape.
+                int inLeft = here.left + 1;
+                int inRight = here.right - 1;
+                if (above.left > above.right || below.left > below.right) {
+                    inLeft = here.right + 1;
+                    inRight = here.right;
+                } else {
+                    inLeft = std::max({inLeft, above.left, below.left});
+                    inRight = std::min({inRight, above.right, below.right});
+                }
+                if (inLeft > inRight) {
+                    run(s, clip, y, here.left, here.right, paint.penColour, paint.rop);
+                } else {
+                    run(s, clip, y, here.left, inLeft - 1, paint.penColour, paint.rop);
+                    if (paint.fill)
+                        run(s, clip, y, inLeft, inRight, paint.brushColour, paint.rop);
+                    run(s, clip, y, inRight + 1, here.right, paint.penColour, paint.rop);
+                }
+            }
+        }
+        above = here;
+        here = below;
     }
 }
 

@@ -89,4 +89,17 @@ void fillRect(const Surface& s, const Rect& r, std::uint32_t colour, int rop);
 void fillPolygons(const Surface& s, const Rect& clip, const std::vector<Point>& points,
                   const std::vector<int>& counts, bool winding, std::uint32_t colour, int rop);
 
+// A rounded rectangle in the box (right and bottom outside it) whose corners are quarters of a
+// cornerWidth x cornerHeight ellipse; an ellipse is the one whose corner is the whole box. Its
+// pixels are those whose centres lie inside the shape; the outline is the pixels of it that
+// have a 4-neighbour outside it, drawn once each in the pen, the rest filled with the brush.
+struct RoundedPaint {
+    bool outline = false;
+    std::uint32_t penColour = 0;
+    bool fill = false;
+    std::uint32_t brushColour = 0;
+    int rop = 13;
+};
+void drawRounded(const Surface& s, const Rect& clip, const Rect& box, int cornerWidth, int cornerHeight, const RoundedPaint& paint);
+
 } // namespace vd::raster

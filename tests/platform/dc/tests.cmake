@@ -1,0 +1,1 @@
+vd_test_folder(test-platform-dc platform/dc)
