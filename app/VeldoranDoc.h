@@ -1,0 +1,216 @@
+#pragma once
+// The one document of a run: every setting, the application folder and its sub-folders, the
+// fixed text lists that the drawing, album, route and place-name code fill, the current map frame
+// and the display mode the view's next repaint obeys. It is built once at start, reads the
+// registry profile with every default, writes the default data files that are missing, and
+// writes the run's settings back to the profile when it is destroyed. The rest of the program
+// reads and writes its members directly.
+#include "basemap/projection/LatitudeRatioTable.h"
+#include "platform/dc/Color.h"
+#include "platform/dc/Dib.h"
+#include "platform/dc/GdiObjects.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class CVeldoranDoc {
+public:
+    // Runs the start-up order: binds the library entry points, derives the folders, reads the
+    // profile, writes the missing default files. Never fails: every failure is absorbed.
+    CVeldoranDoc();
+    // Writes the run's settings back to the profile.
+    ~CVeldoranDoc();
+    CVeldoranDoc(const CVeldoranDoc&) = delete;
+    CVeldoranDoc& operator=(const CVeldoranDoc&) = delete;
+
+    // The base behaviour: nothing to load, the document starts empty.
+    bool OnNewDocument() { return true; }
+
+    // Coordinate texts (D.MMSS) and whole seconds of arc; file kinds of names and links.
+    static int DmsToSeconds(const std::string& text);
+    static std::string SecondsToDms(int seconds);
+    static int GetFileKind(const std::string& name);
+
+    // 1 when the file can be opened for reading, else -1.
+    static int FileExists(const std::string& path);
+
+    // The default data files written at start when missing (an existing file is left alone).
+    void WriteMapFileDefault();
+    void WritePrefectureCatalogueDefault();
+    void WriteDefaultStartCities();
+    void WriteDefaultPaletteList();
+    // Has Pelmora write the line and point layer settings files when they are missing.
+    void EnsureDefaultLayerFiles();
+    // The place-name symbols of NpSymbol.dat, 17 (no symbol) where the file says nothing.
+    void LoadPlaceNameSymbols();
+    void BuildLatitudeRatioTable();
+
+    // Decodes a JPEG file into the current picture; m_bPictureLoaded tells whether one is held.
+    void LoadJpegBitmap(const std::string& path);
+
+    // Folders (with a trailing backslash) and paths, in Windows form.
+    std::string m_strAppDir;
+    std::string m_strPaletteDir;
+    std::string m_strSourceDir;
+    std::string m_strAlbumDir;
+    std::string m_strRouteAreaDir;
+    std::string m_strMapFigureDir;
+    std::string m_strSubmarineDir;
+    std::string m_strCityBorderDir;
+    std::string m_strCoastlineDir;
+    std::string m_strCoastDir;
+    std::string m_strSheetIndexFile;
+    std::string m_strDataFile;
+    std::string m_strDataFileCopy;
+    std::string m_strSiteNameFile;
+    std::string m_strAnnotationTable;
+    std::string m_strPublicFacilityTable;
+    std::string m_strEditor;
+    std::string m_strViewer;
+
+    // Fixed text lists; an in-memory list ends with the entry "999".
+    std::array<std::string, 5000> m_astrPointRecord;
+    std::array<std::string, 5000> m_astrPointRecordWork;
+    std::array<std::string, 5000> m_astrRoutePoint;
+    std::array<std::string, 30000> m_astrPlaceRecord;
+    std::array<std::string, 25> m_astrMapEntry;
+    std::array<std::string, 50> m_astrWork50A;
+    std::array<std::string, 50> m_astrWork50B;
+    std::array<std::string, 6> m_astrDivName;
+    std::array<std::string, 6> m_astrDivSwY;
+    std::array<std::string, 6> m_astrDivSwX;
+    std::array<std::string, 6> m_astrDivNeY;
+    std::array<std::string, 6> m_astrDivNeX;
+    std::array<std::string, 65> m_astrTrackHistory;
+    std::array<std::string, 35> m_astrLineName;
+    std::array<std::string, 35> m_astrLineFile;
+    std::array<std::string, 15> m_astrSurfaceName;
+    std::array<std::string, 15> m_astrSurfaceFile;
+    std::array<std::string, 30> m_astrPointName;
+    std::array<std::string, 30> m_astrPointFile;
+    std::array<std::string, 15> m_astrMeshName;
+    std::array<std::string, 15> m_astrMeshFile;
+    std::array<std::string, 30> m_astrIndustryTable;
+    std::array<std::string, 5> m_astrSubdivisionMeshRow;
+    std::array<std::string, 280> m_astrMenuBarEntry;
+    std::array<std::string, 35> m_astrGuideMap;
+    std::array<std::string, 3> m_astrGuideMapCurrent; // path, title, point file
+
+    // Settings with a profile key (read and written back in VeldoranDoc.cpp).
+    int m_nDataSource = 0;
+    std::string m_strDataFileTitle;
+    int m_nKindData = 3;
+    int m_nBackGrandColor = 1;
+    int m_nBmpBackground = 6;
+    std::string m_strKey1, m_strKey2, m_strKey3;
+    std::string m_strCtgry0, m_strCtgry1, m_strCtgry2, m_strCtgry3;
+    std::array<int, 6> m_anKeyCount{};
+    int m_nSymbolSize = 2;
+    int m_nPointDisplayFlag = 14;
+    int m_nSiteNameDisplay = 1;
+    int m_nSiteNamePopup = 0;
+    std::string m_strStartWhiteMap = "off";
+    std::string m_strTextAppear;
+    int m_nJpegProcess = 1;
+    int m_nMapProjection = 0;
+    int m_nClipIndexMap = 0;
+    std::string m_strMapName;
+    std::string m_strDistrict;
+    int m_nPicturePosition = 1;
+    int m_nPicturePositionCopy = 1;
+    vd::COLORREF m_crBackground = vd::RGB(246, 246, 246);
+    int m_nScreen = 0;
+    int m_nPrfMpData = 0;
+    int m_nMapPjctn = 1;
+    int m_nMouseDrag = 1;
+    int m_nMouseDragCopy = 1;
+    int m_nMapFrame = 2;
+    int m_nMapFrameCopy = 2;
+    int m_nMapFrameCopy2 = 2;
+    int m_nMapFigure = 0;
+    int m_nMapFigureCopy = 0;
+    int m_nPaletteNo = 0;
+    int m_nColorStep = 1;
+    int m_nCstlnColor = 10;
+    int m_nPrfCstClr = 18;
+    int m_nLake = 0;
+    int m_nReservoir = 0;
+    int m_nMapMode = 9;
+    int m_nMapBoundary = 1;
+    int m_nLinkPoint = 1;
+    std::string m_strDepature;
+    double m_dDepLatDeg = 0;
+    double m_dDepLatMin = 0;
+    double m_dDepLonDeg = 0;
+    double m_dDepLonMin = 0;
+
+    // Map and display state.
+    int m_nMapType = 1;
+    int m_nPrefectureSel = 0;
+    int m_nMapDisplayMode = 0;
+    int m_bMapOnScreen = 0;
+    int m_nMouseTool = 0;
+    int m_nCdRomPrompt = 0; // -1: the data source is not on the hard disk; the view asks for the CD-ROM
+    int m_nPlaceNameLayer = -1;
+    int m_nGuideMapIndex = -1;
+    int m_nMenuBarState = -1;
+    std::array<int, 12> m_anPrefData{-1};
+    int m_bClassColours = 1;
+    int m_nTrackDisplay = 0;
+    std::string m_strTrackFile;
+    std::string m_strLayerWord;
+    int m_nDivisionEdited = -1; // 1: the regions were edited and are written back at exit
+    vd::COLORREF m_crSeaColour = vd::RGB(126, 180, 234);
+    vd::COLORREF m_crLakeColour = vd::RGB(0, 255, 255);
+    std::string m_strFontName = "ＭＳ ゴシック";
+    std::string m_strLayerPrefFlags; // prefecture flags handed to the prefecture selection
+    std::string m_strPrefFlags;      // the same with "1": the selection's prefecture-map form
+    std::string m_strEntryParam;
+    std::string m_strSheetSelect = "MAP";
+    std::string m_strDualSource = "off";
+    std::string m_strRegionName = "全国"; // region word of the text and picture selection
+    std::string m_strSelectedName;       // its detail text
+    std::string m_strRoutePlayMode = "AUTO";
+    std::string m_strAlbumPlayMode = "AUTO";
+    std::string m_strPagePlayMode = "AUTO";
+    std::string m_strTrackStartMap = "START";
+    int m_nPointPopup = 1;
+    int m_nPlaceNameFontHeight = 2;
+    int m_nPointLabel = 3;
+    int m_nDistanceShow = 1;
+    int m_nDistanceEnd = 1;
+    std::string m_strTextWithPicture = "on";
+    std::string m_strPrefBorderColour = "ORNG";
+    int m_nPrefBorder = 1;
+    int m_nSubprefBorder = 0;
+    int m_nCityBorder = 0;
+    int m_nCityBorderColour = 11;
+    int m_nCityNameZoom = 1;
+    int m_nCityNameEnclave = 0;
+    int m_nAreaSearch = 1;
+    int m_nAreaShape = 0;
+    int m_nAreaSizeKm = 50;
+    int m_nOutputElevation = -999;
+    int m_nHideFoundPlaces = 1;
+    int m_nPlaceNamePopupActive = 0;
+    std::array<std::int16_t, 10> m_anSeisSetting{};
+    std::int16_t m_bSeismicLayer = 0;
+
+    // Place-name symbols: 10 rows of 20, 17 = no symbol.
+    std::int16_t m_anSymbolSetting[10][20] = {};
+
+    // The document's latitude-ratio table: entries 15..70 are built, the others stay 0.
+    float m_afLatitudeRatio[kLatitudeRatioTableSize] = {};
+
+    // The current picture of the picture pages, and the current DIB with its palette.
+    vd::Dib m_bmpPicture;
+    int m_bPictureLoaded = 0;
+    vd::Dib m_hDib;
+    vd::Palette m_pDibPalette;
+
+private:
+    void ReadRegions();
+    void ReadDepartureCity();
+    void WriteRegions();
+};

@@ -1,0 +1,133 @@
+// The data files that the document writes at start when they are missing, and the files it
+// reads while it is built. An existing file is never rewritten here.
+#include "app/VeldoranDoc.h"
+
+#include "contracts/pelmora.h"
+#include "platform/fs/FileSource.h"
+#include "platform/fs/FileSystem.h"
+#include "platform/fs/TextReader.h"
+#include "platform/fs/TextWriter.h"
+#include "platform/fs/WinPath.h"
+#include "platform/sys/LibraryLoader.h"
+#include "platform/sys/ProfileStore.h"
+#include "platform/text/Format.h"
+#include "platform/text/Numbers.h"
+
+#include <initializer_list>
+#include <vector>
+
+namespace {
+
+// Writes a new text file of the given lines (CP932, CR LF), making its folder when the
+// application folder lacks it. A file that cannot be written is not reported.
+void WriteNewTextFile(const std::string& path, const std::vector<std::string>& lines)
+{
+    const std::string folder = vd::winFolderOf(path);
+    if (!folder.empty() && !vd::folderExists(folder) && !vd::makeFolders(folder))
+        return;
+    vd::TextWriter writer;
+    if (!writer.open(path, vd::WriteMode::Replace))
+        return;
+    for (const std::string& line : lines)
+        writer.writeLine(line);
+    (void)writer.close();
+}
+
+} // namespace
+
+int CVeldoranDoc::FileExists(const std::string& path)
+{
+    vd::FileSource file;
+    return !path.empty() && file.open(path) ? 1 : -1;
+}
+
+void CVeldoranDoc::WriteMapFileDefault()
+{
+    const std::string path = m_strAppDir + "MAPFILE.DAT";
+    if (FileExists(path) == 1)
+        return;
+    WriteNewTextFile(path, {vd::ProfileStore().getString("System", "MapName", "京都及大阪")});
+}
+
+void CVeldoranDoc::WritePrefectureCatalogueDefault()
+{
+    const std::string folder = m_strAppDir + "MAPELMNT\\";
+    if (FileExists(folder + "PFCTRFL.DAT") == 1)
+        return;
+    WriteNewTextFile(folder + "PFCTRFL.DAT",
+                     {folder + "甲子園82.DAT", folder + "県別人口.DAT", folder + "県別面積.DAT"});
+}
+
+void CVeldoranDoc::WriteDefaultStartCities()
+{
+    const std::string path = m_strAppDir + "MAPELMNT\\DPRTCITY.DAT";
+    if (FileExists(path) == 1)
+        return;
+    WriteNewTextFile(path, {"東京@35.4200@139.4930", "大阪@34.4059@135.3121"});
+}
+
+void CVeldoranDoc::WriteDefaultPaletteList()
+{
+    const std::string path = m_strAppDir + "PALETTE\\PLTTFILE.DAT";
+    if (FileExists(path) == 1)
+        return;
+    // The colour sets kept in the profile by an earlier installation come first.
+    vd::ProfileStore profile;
+    std::vector<std::string> lines;
+    for (int n = 1; n <= 99; ++n) {
+        std::string entry = profile.getString("Palette", vd::format("Plt%d", n));
+        if (entry.empty())
+            break;
+        lines.push_back(std::move(entry));
+    }
+    if (lines.empty())
+        lines = {"地図帳(通常)$ATLAS1.PLT",   "地図帳(明るい)$ATLAS2.PLT", "地図帳(高度帯)$ATLAS3.PLT",
+                 "緑色(ﾎﾟﾘｸﾛｰﾑ)$ATLAS4.PLT", "緑色(ﾓﾉｸﾛｰﾑ)$ATLAS5.PLT",  "灰色(ﾓﾉｸﾛｰﾑ)$ATLAS6.PLT",
+                 "黄金(ﾓﾉｸﾛｰﾑ)$ATLAS7.PLT",  "ﾗﾝﾄﾞｻｯﾄ(合成)$ATLAS8.PLT"};
+    WriteNewTextFile(path, lines);
+}
+
+void CVeldoranDoc::EnsureDefaultLayerFiles()
+{
+    // Without Pelmora the files stay missing and its dialogs find no settings file.
+    OnDddFileEdit_fn* writeDefaults = vd::entryPoint<OnDddFileEdit_fn>("Pelmora.DLL", "OnDddFileEdit");
+    if (!writeDefaults)
+        return;
+    const std::string lineFile = m_strAppDir + "DddMFile.dat";
+    if (FileExists(lineFile) != 1)
+        writeDefaults(lineFile, m_strAppDir, 0);
+    const std::string pointFile = m_strAppDir + "DddPFile.dat";
+    if (FileExists(pointFile) != 1)
+        writeDefaults(pointFile, m_strAppDir, 1);
+}
+
+void CVeldoranDoc::LoadPlaceNameSymbols()
+{
+    for (auto& row : m_anSymbolSetting)
+        for (auto& symbol : row)
+            symbol = 17;
+    vd::TextReader reader;
+    if (!reader.open(m_strAppDir + "NpSymbol.dat"))
+        return;
+    // "row,column,symbol"; a cell outside the 10 x 20 table is ignored.
+    std::string line;
+    while (reader.readLine(line)) {
+        if (line.empty() || line[0] == ';')
+            continue;
+        const auto first = line.find(',');
+        const auto second = first == std::string::npos ? first : line.find(',', first + 1);
+        if (second == std::string::npos)
+            continue;
+        const int row = vd::parseInt(std::string_view(line).substr(0, first));
+        const int column = vd::parseInt(std::string_view(line).substr(first + 1, second - first - 1));
+        const int symbol = vd::parseInt(std::string_view(line).substr(second + 1));
+        if (row < 0 || row >= 10 || column < 0 || column >= 20)
+            continue;
+        m_anSymbolSetting[row][column] = static_cast<std::int16_t>(symbol);
+    }
+}
+
+void CVeldoranDoc::BuildLatitudeRatioTable()
+{
+    ::BuildLatitudeRatioTable(m_afLatitudeRatio);
+}
