@@ -545,6 +545,7 @@ std::shared_ptr<WindowImpl> createControl(DialogImpl& dialog, const ui::ControlT
     w->setProperty("vdControlId", t.id);
     if (t.style & WS_DISABLED)
         w->setEnabled(false);
+    c->defaultHandle->attach(c);
     c->setText(t.caption);
     if (!t.items.empty()) {
         auto* handle = c->defaultHandle.get();
@@ -555,7 +556,6 @@ std::shared_ptr<WindowImpl> createControl(DialogImpl& dialog, const ui::ControlT
                 list->AddString(item);
         }
     }
-    c->defaultHandle->attach(c);
     c->owner = c->defaultHandle.get();
     return c;
 }

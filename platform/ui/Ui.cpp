@@ -3,6 +3,8 @@
 #include "platform/ui/PathForm.h"
 #include "platform/ui/QtBackend.h"
 
+#include <QCoreApplication>
+
 namespace vd::ui {
 
 namespace {
@@ -134,6 +136,12 @@ void stopTimer(int handle)
 Size fullScreenSize()
 {
     return backend().fullScreenSize();
+}
+
+void processPendingEvents()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
 }
 
 bool chooseColour(std::uint32_t& colour, bool fullOpen)

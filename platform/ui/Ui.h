@@ -115,6 +115,10 @@ void stopTimer(int handle);
 
 Size fullScreenSize();
 
+// Delivers what is queued for the user-interface thread (posted messages, pending repaints);
+// for tests and for long operations that must keep the windows current.
+void processPendingEvents();
+
 bool chooseColour(std::uint32_t& colour, bool fullOpen = true);
 bool chooseFont(FontChoice& font);
 
