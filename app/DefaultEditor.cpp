@@ -38,8 +38,9 @@ std::optional<std::filesystem::path> FindProgram(const std::string& program)
     if (program.empty())
         return std::nullopt;
     if (program.find('/') != std::string::npos) {
-        const auto path = std::filesystem::absolute(program);
-        return IsExecutableFile(path) ? std::optional(path) : std::nullopt;
+        std::error_code error;
+        const auto path = std::filesystem::absolute(program, error);
+        return !error && IsExecutableFile(path) ? std::optional(path) : std::nullopt;
     }
     const char* searchPath = std::getenv("PATH");
     std::istringstream folders(searchPath ? searchPath : "/usr/bin:/bin");

@@ -4,10 +4,10 @@
 #include "app/JpegDecoder.h"
 #include "platform/fs/PathResolver.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <new>
 
 namespace {
 
@@ -30,14 +30,17 @@ void CVeldoranDoc::LoadJpegBitmap(const std::string& path)
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(linuxPath->c_str(), "rb"));
     if (!file)
         return;
-    const auto decoded = DecodeJpeg(file.get());
-    if (!decoded)
-        return;
-
-    vd::Dib picture = vd::Dib::Create(decoded->width, decoded->height, 24);
-    if (picture.IsNull() || picture.BitsSize() < decoded->bits.size())
-        return;
-    std::memcpy(picture.Bits(), decoded->bits.data(), decoded->bits.size());
-    m_bmpPicture = std::move(picture);
-    m_bPictureLoaded = 1;
+    try {
+        const auto decoded = DecodeJpeg(file.get());
+        if (!decoded)
+            return;
+        vd::Dib picture = vd::Dib::Create(decoded->width, decoded->height, 24);
+        if (picture.IsNull() || picture.BitsSize() != decoded->bits.size())
+            return;
+        std::memcpy(picture.Bits(), decoded->bits.data(), decoded->bits.size());
+        m_bmpPicture = std::move(picture);
+        m_bPictureLoaded = 1;
+    } catch (const std::bad_alloc&) {
+        // A picture too large for the memory at hand is not shown, as one that failed to decode.
+    }
 }
