@@ -1,5 +1,6 @@
 #include "platform/sys/ApplicationFolder.h"
 
+#include "platform/fs/PathResolver.h"
 #include "platform/sys/ExecutableFolder.h"
 #include "platform/sys/XdgFolders.h"
 
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <map>
+#include <optional>
 #include <unistd.h>
 
 namespace vd {
@@ -143,14 +145,17 @@ SeedResult seedFolder(const std::filesystem::path& bundled, const std::filesyste
     return result;
 }
 
-// The one place that turns a Linux folder into the Windows form until the path classes of
-// platform/fs/ take this over: drive Z: is the root.
 std::string windowsFormFolder(const std::filesystem::path& linuxFolder)
 {
-    std::string text = "Z:";
-    for (const char c : linuxFolder.lexically_normal().string())
-        text += c == '/' ? '\\' : c;
-    if (text.back() != '\\')
+    // Through the drive map, as every path coming back from Linux. A folder that no drive holds
+    // (Z: mapped elsewhere) keeps the plain Z: form: the program cannot reach it either way.
+    std::string text;
+    if (const std::optional<std::string> mapped = toWindowsPath(linuxFolder.string()))
+        text = *mapped;
+    else
+        for (const char c : "Z:" + linuxFolder.lexically_normal().string())
+            text += c == '/' ? '\\' : c;
+    if (text.empty() || text.back() != '\\')
         text += '\\';
     return text;
 }

@@ -31,7 +31,7 @@ struct SeedResult {
 // A missing `bundled` folder seeds nothing.
 SeedResult seedFolder(const std::filesystem::path& bundled, const std::filesystem::path& folder);
 
-// A Linux folder in the system's Windows form, with a trailing backslash.
+// A Linux folder in the system's Windows form through the drive map, with a trailing backslash.
 std::string windowsFormFolder(const std::filesystem::path& linuxFolder);
 
 } // namespace vd

@@ -55,8 +55,10 @@ TEST(ApplicationFolder, FollowsTheEnvironment)
     EXPECT_EQ(vd::applicationFolderPath(), "/home/someone/.local/share/veldoran");
 }
 
-TEST(ApplicationFolder, WindowsFormHasDriveZAndATrailingBackslash)
+TEST(ApplicationFolder, WindowsFormHasItsDriveAndATrailingBackslash)
 {
+    setenv("VELDORAN_DRIVES", "D=/srv/ksj", 1); // read on first use
+    EXPECT_EQ(vd::windowsFormFolder("/srv/ksj/veldoran"), "D:\\veldoran\\");
     EXPECT_EQ(vd::windowsFormFolder("/home/user/.local/share/veldoran"),
               "Z:\\home\\user\\.local\\share\\veldoran\\");
     EXPECT_EQ(vd::windowsFormFolder("/srv/veldoran/"), "Z:\\srv\\veldoran\\");
