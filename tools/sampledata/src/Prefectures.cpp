@@ -125,7 +125,7 @@ PrefectureShapes readPrefectureShapes(const std::string& topoJsonPath,
   return shapes;
 }
 
-void snapBorderEndsToCoast(std::vector<Polyline>* borders, const std::vector<Polyline>& coast,
+std::pair<int, int> snapBorderEndsToCoast(std::vector<Polyline>* borders, const std::vector<Polyline>& coast,
                            double maxKm) {
   // An end shared by no other border line reaches the sea.
   std::map<Key, int> endUse;
@@ -144,12 +144,20 @@ void snapBorderEndsToCoast(std::vector<Polyline>* borders, const std::vector<Pol
         }
     return found;
   };
+  int seaEnds = 0, moved = 0;
+  auto snap = [&](LonLat& end) {
+    if (endUse[keyOf(end)] != 1) return;
+    ++seaEnds;
+    const LonLat onCoast = nearestCoast(end);
+    if (!(onCoast == end)) ++moved;
+    end = onCoast;
+  };
   for (auto& line : *borders) {
-    const bool ring = line.front() == line.back();
-    if (ring) continue;
-    if (endUse[keyOf(line.front())] == 1) line.front() = nearestCoast(line.front());
-    if (endUse[keyOf(line.back())] == 1) line.back() = nearestCoast(line.back());
+    if (line.front() == line.back()) continue;  // a ring has no ends
+    snap(line.front());
+    snap(line.back());
   }
+  return {seaEnds, moved};
 }
 
 }  // namespace sampledata

@@ -38,8 +38,9 @@ PrefectureShapes readPrefectureShapes(const std::string& topoJsonPath,
                                       const std::vector<Prefecture>& table);
 
 // Moves each border end that reaches the sea onto the nearest coastline vertex within maxKm,
-// so that the borders meet the coast of the other source.
-void snapBorderEndsToCoast(std::vector<Polyline>* borders, const std::vector<Polyline>& coast,
+// so that the borders meet the coast of the other source. Returns how many ends reach the sea
+// and how many of those were moved.
+std::pair<int, int> snapBorderEndsToCoast(std::vector<Polyline>* borders, const std::vector<Polyline>& coast,
                            double maxKm);
 
 }  // namespace sampledata

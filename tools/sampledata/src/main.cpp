@@ -125,7 +125,8 @@ int run(const Arguments& args) {
   PrefectureShapes shapes = readPrefectureShapes(args.datamapsTopoJson, sources.prefectures);
   sources.prefecturePolygons = std::move(shapes.polygons);
   sources.prefectureBorders = std::move(shapes.borders);
-  snapBorderEndsToCoast(&sources.prefectureBorders, sources.coast, kSnapKm);
+  const auto [seaEnds, moved] = snapBorderEndsToCoast(&sources.prefectureBorders, sources.coast, kSnapKm);
+  std::printf("prefecture borders: %d ends reach the sea, %d moved onto the coast\n", seaEnds, moved);
   writeFile(coastDir + "PRFCT_RK.DAT", prefecturePolygonFile(sources.prefecturePolygons));
   writeFile(coastDir + "JILSPFTR.DAT", outlineFile(sources.prefectureBorders));
   MeshPieces borderPieces;
