@@ -1,4 +1,4 @@
-// The document's start-up order and its write-back at exit.
+// The document's start-up order: every step in turn, each finished before the next.
 #include "app/VeldoranDoc.h"
 
 #include "app/DefaultEditor.h"
@@ -262,70 +262,4 @@ void CVeldoranDoc::ReadDepartureCity()
     m_dDepLonDeg = 135;
     m_dDepLonMin = 31;
     WriteDefaultStartCities();
-}
-
-CVeldoranDoc::~CVeldoranDoc()
-{
-    m_hDib = vd::Dib();
-    m_pDibPalette.DeleteObject();
-    m_bmpPicture = vd::Dib();
-
-    vd::ProfileStore profile;
-    if (m_nMapFrame == 3)
-        m_nMapFrame = 1;
-    profile.writeInt(kLastData, "MapFrame", m_nMapFrame);
-    profile.writeString(kLastData, "MapName", m_strMapName);
-    profile.writeString(kLastData, "District", m_strDistrict);
-
-    if (m_nDivisionEdited == 1)
-        WriteRegions();
-
-    // The departure coordinates are kept as whole numbers, truncated toward zero.
-    profile.writeString(kCity, "Depature", m_strDepature);
-    profile.writeInt(kCity, "yd", static_cast<int>(m_dDepLatDeg));
-    profile.writeInt(kCity, "ym", static_cast<int>(m_dDepLatMin));
-    profile.writeInt(kCity, "xd", static_cast<int>(m_dDepLonDeg));
-    profile.writeInt(kCity, "xm", static_cast<int>(m_dDepLonMin));
-
-    profile.writeString(kSystem, "szTextAppeard", m_strTextAppear);
-    profile.writeInt(kSystem, "SymbolSize", m_nSymbolSize);
-    profile.writeInt(kLastData, "MapFigure", m_nMapFigure);
-    profile.writeInt(kLastData, "PaletteNo", m_nPaletteNo);
-    profile.writeInt(kLastData, "ColorStep", m_nColorStep);
-    profile.writeInt(kLastData, "CstlnColor", m_nCstlnColor);
-    profile.writeInt(kLastData, "PrfCstClr", m_nPrfCstClr);
-    profile.writeInt(kLastData, "Lake", m_nLake);
-    profile.writeInt(kLastData, "Reservoir", m_nReservoir);
-    profile.writeInt(kLastData, "MapBoundary", m_nMapBoundary);
-    profile.writeInt(kLastData, "LinkPoint", m_nLinkPoint);
-    profile.writeInt(kSystem, "SiteNameDisplay", m_nSiteNameDisplay);
-    profile.writeInt(kSystem, "SiteNamePopup", m_nSiteNamePopup);
-    profile.writeInt(kSystem, "DataSouce", m_nDataSource);
-    profile.writeString(kSystem, "DataFileTitle", m_strDataFileTitle);
-    profile.writeInt(kSystem, "PointDisplayFlag", m_nPointDisplayFlag);
-    profile.writeInt(kLastData, "MapMode", m_nMapMode);
-    profile.writeInt(kSystem, "PicturePositon", m_nPicturePosition);
-    profile.writeInt(kSystem, "Screen", m_nScreen);
-    profile.writeInt(kSystem, "PrfMpData", m_nPrfMpData);
-    profile.writeInt(kSystem, "MapPjctn", m_nMapPjctn);
-    profile.writeString(kSystem, "Submarine", m_strSubmarineDir);
-    profile.writeInt(kSystem, "BkGrndR", vd::GetRValue(m_crBackground));
-    profile.writeInt(kSystem, "BkGrndG", vd::GetGValue(m_crBackground));
-    profile.writeInt(kSystem, "BkGrndB", vd::GetBValue(m_crBackground));
-    profile.writeInt(kSystem, "MouseDrag", m_nMouseDrag);
-    profile.writeInt(kSystem, "MapProjection", m_nMapProjection);
-    profile.writeInt(kSystem, "ClipIndexMap", m_nClipIndexMap);
-    profile.writeString(kSystem, "StartWhiteMap", m_strStartWhiteMap);
-}
-
-void CVeldoranDoc::WriteRegions()
-{
-    vd::ProfileStore profile;
-    for (int n = 0; n < 6; ++n) {
-        profile.writeString(kDivision, vd::format("Div%d", n), m_astrDivName[n]);
-        profile.writeString(kDivision, vd::format("swY%d", n), m_astrDivSwY[n]);
-        profile.writeString(kDivision, vd::format("swX%d", n), m_astrDivSwX[n]);
-        profile.writeString(kDivision, vd::format("neY%d", n), m_astrDivNeY[n]);
-        profile.writeString(kDivision, vd::format("neX%d", n), m_astrDivNeX[n]);
-    }
 }

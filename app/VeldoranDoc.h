@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <string>
 
+class ProfileWriter;
+
 class CVeldoranDoc {
 public:
     // Runs the start-up order: binds the library entry points, derives the folders, reads the
@@ -21,6 +23,8 @@ public:
     CVeldoranDoc();
     // Writes the run's settings back to the profile.
     ~CVeldoranDoc();
+    // The write-back of the destructor, in its order (also for tests with a recording writer).
+    void WriteSettingsBack(ProfileWriter& profile);
     CVeldoranDoc(const CVeldoranDoc&) = delete;
     CVeldoranDoc& operator=(const CVeldoranDoc&) = delete;
 
@@ -97,7 +101,7 @@ public:
     std::array<std::string, 35> m_astrGuideMap;
     std::array<std::string, 3> m_astrGuideMapCurrent; // path, title, point file
 
-    // Settings with a profile key (read and written back in VeldoranDoc.cpp).
+    // Settings with a profile key (read in VeldoranDoc.cpp, written back in VeldoranDocWriteBack.cpp).
     int m_nDataSource = 0;
     std::string m_strDataFileTitle;
     int m_nKindData = 3;
@@ -212,5 +216,4 @@ public:
 private:
     void ReadRegions();
     void ReadDepartureCity();
-    void WriteRegions();
 };

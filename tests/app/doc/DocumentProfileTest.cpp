@@ -1,4 +1,5 @@
 #include "app/VeldoranDoc.h"
+#include "app/ProfileWriter.h"
 #include "DocumentTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -129,6 +130,7 @@ TEST_F(DocumentProfile, DestructorWritesTheRunBackAndTheNextRunReadsIt)
     EXPECT_EQ(profile.getInt("System", "BkGrndB", 0), 3);
 
     auto next = std::make_unique<CVeldoranDoc>();
+    EXPECT_TRUE(script->messageBoxes().empty());
     EXPECT_EQ(next->m_nMapFrame, 1);
     EXPECT_EQ(next->m_strMapName, "京都及大阪"); // the start map comes from System, not LastData
     EXPECT_EQ(next->m_strDepature, "札幌");
@@ -149,6 +151,53 @@ TEST_F(DocumentProfile, DestructorWritesTheRunBackAndTheNextRunReadsIt)
     next.reset();
     EXPECT_EQ(profile.getString("Division", "Div2"), "大和");
     EXPECT_EQ(profile.getString("Division", "neX5"), "137.0000");
+}
+
+// Records "section/key=value" in the order written.
+class RecordingWriter : public ProfileWriter {
+public:
+    void writeInt(std::string_view section, std::string_view key, int value) override
+    {
+        writes.push_back(std::string(section) + "/" + std::string(key) + "=" + std::to_string(value));
+    }
+    void writeString(std::string_view section, std::string_view key, std::string_view value) override
+    {
+        writes.push_back(std::string(section) + "/" + std::string(key) + "=" + std::string(value));
+    }
+    std::vector<std::string> writes;
+};
+
+TEST_F(DocumentProfile, WriteBackFollowsItsOrder)
+{
+    auto doc = std::make_unique<CVeldoranDoc>();
+    doc->m_nMapFrame = 3;
+    doc->m_crBackground = vd::RGB(7, 8, 9);
+    doc->m_dDepLatMin = 41.99;
+    RecordingWriter recorder;
+    doc->WriteSettingsBack(recorder);
+    const std::vector<std::string> expected = {
+        "LastData/MapFrame=1", "LastData/MapName=京都及大阪", "LastData/District=近畿中部",
+        "City/Depature=大阪", "City/yd=34", "City/ym=41", "City/xd=135", "City/xm=31",
+        "System/szTextAppeard=", "System/SymbolSize=2", "LastData/MapFigure=0", "LastData/PaletteNo=0",
+        "LastData/ColorStep=1", "LastData/CstlnColor=10", "LastData/PrfCstClr=18", "LastData/Lake=0",
+        "LastData/Reservoir=0", "LastData/MapBoundary=1", "LastData/LinkPoint=1", "System/SiteNameDisplay=1",
+        "System/SiteNamePopup=0", "System/DataSouce=0", "System/DataFileTitle=HD(共通領域)",
+        "System/PointDisplayFlag=14", "LastData/MapMode=9", "System/PicturePositon=1", "System/Screen=0",
+        "System/PrfMpData=0", "System/MapPjctn=1", "System/Submarine=", "System/BkGrndR=7", "System/BkGrndG=8",
+        "System/BkGrndB=9", "System/MouseDrag=1", "System/MapProjection=0", "System/ClipIndexMap=0",
+        "System/StartWhiteMap=off",
+    };
+    EXPECT_EQ(recorder.writes, expected);
+
+    // Edited regions come right after the last map, region by region.
+    doc->m_nDivisionEdited = 1;
+    recorder.writes.clear();
+    doc->WriteSettingsBack(recorder);
+    ASSERT_GT(recorder.writes.size(), 33u);
+    EXPECT_EQ(recorder.writes[3], "Division/Div0=兵庫");
+    EXPECT_EQ(recorder.writes[4], "Division/swY0=34.0000");
+    EXPECT_EQ(recorder.writes[32], "Division/neX5=137.0000");
+    EXPECT_EQ(recorder.writes[33], "City/Depature=大阪");
 }
 
 TEST_F(DocumentProfile, EveryStoredKeyIsReadIntoItsMember)
