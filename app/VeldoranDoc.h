@@ -9,10 +9,13 @@
 #include "platform/dc/Color.h"
 #include "platform/dc/Dib.h"
 #include "platform/dc/GdiObjects.h"
+#include "view/ColourSet.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 class ProfileWriter;
 
@@ -52,6 +55,37 @@ public:
 
     // Decodes a JPEG file into the current picture; m_bPictureLoaded tells whether one is held.
     void LoadJpegBitmap(const std::string& path);
+
+    // The 1:200,000 sheets (VeldoranDocSheets.cpp): the current sheet and its eight neighbours in
+    // m_astrMapEntry, looked up in the sheet index by name, by corner or by position.
+    void FindSheetByName(const std::string& name, const std::string& indexPath);
+    std::string FindNeighbourSheet(const std::string& latitude, const std::string& longitude, int dLatMinutes,
+                                   int dLonMinutes, const std::string& indexPath) const;
+    void ShowSheetByIndex(int entry);
+    void ShowSheetAt(const std::string& longitude, const std::string& latitude);
+    // Marked sheets of the index count only while the wide-area submarine layout is shown.
+    bool MarkedSheetsAdmitted() const;
+    // Asks every view to update; the view connects itself through m_fnUpdateAllViews.
+    void UpdateAllViews();
+    std::function<void()> m_fnUpdateAllViews;
+    int m_nDisplayStage = 0;
+    int m_nSubmarineLayer = 0;
+    std::array<int, 3> m_anSubmarineSetting{};
+
+    // Colour sets, the tint ramp, the current DIB and the hill-shaded sheet (VeldoranDocColourSet.cpp,
+    // VeldoranDocDib.cpp, VeldoranDocRelief.cpp).
+    int LoadColourSet(int paletteNo);
+    int BuildTintRamp();
+    int LoadDib(const std::string& path, int paletteMode);
+    void InitDibData(int paletteMode);
+    int MakeReliefBitmap(const std::string& name, float scale, float metresPerSecondEw);
+    void LoadBmpPicture(const std::string& path);
+    std::vector<TintRow> m_aTintRows; // the rows of the current colour set, in file order
+    std::array<int, 257> m_anTintRed{}, m_anTintGreen{}, m_anTintBlue{};
+    std::string m_strReliefStyle;
+    int m_nDibWidth = 0;
+    int m_nDibHeight = 0;
+    std::array<std::uint8_t, 54> m_abyBmpHeader{};
 
     // Folders (with a trailing backslash) and paths, in Windows form.
     std::string m_strAppDir;
