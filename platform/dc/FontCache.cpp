@@ -44,7 +44,8 @@ ResolvedFont build(const LogFont& lf, int deviceHeight)
         pixelSize = std::max(1, deviceHeight * 12 / 13);
         while (pixelSize > 1 && cellOf(baseFont(lf, pixelSize)) > deviceHeight)
             --pixelSize;
-        while (cellOf(baseFont(lf, pixelSize + 1)) <= deviceHeight)
+        // (bounded: a font without metrics must not loop for ever)
+        while (pixelSize < 2 * deviceHeight && cellOf(baseFont(lf, pixelSize + 1)) <= deviceHeight)
             ++pixelSize;
     } else {
         pixelSize = deviceHeight < 0 ? -deviceHeight : 12;
