@@ -342,20 +342,14 @@ void TabWidget::paintEvent(QPaintEvent*)
 }
 
 // A control that the system paints itself: its look is its back buffer, painted by its
-// painter when it has one.
+// painter when it has one (Painting.cpp).
 PaintedWidget::PaintedWidget(WindowImpl& control, QWidget* parent)
     : QFrame(parent), control_(control)
 {
     if (control.style & SS_SUNKEN)
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setAutoFillBackground(true);
-}
-
-void PaintedWidget::paintEvent(QPaintEvent* event)
-{
-    QFrame::paintEvent(event);
-    if (auto* painted = dynamic_cast<PaintedControl*>(handleOf(&control_)))
-        painted->paintNow();
+    control.paintsOwnBuffer = true;
 }
 
 std::shared_ptr<WindowImpl> createControl(DialogImpl& dialog, const ui::ControlTemplate& t, int order, QWidget* parent)

@@ -1,5 +1,6 @@
 #include "platform/ui/QtBackend.h"
 
+#include "platform/ui/MenuImpl.h"
 #include "platform/ui/QtBridge.h"
 
 #include <QApplication>
@@ -215,6 +216,15 @@ bool QtBackend::chooseFont(FontChoice& font)
         return false;
     font = fromQFont(chosen, font);
     return true;
+}
+
+int QtBackend::trackPopupMenu(Menu& menu, Point screen)
+{
+    QMenu* qmenu = menu.impl() ? menu.impl()->menu.data() : nullptr;
+    if (!qmenu)
+        return 0;
+    QAction* chosen = qmenu->exec(QPoint(screen.x, screen.y));
+    return chosen ? chosen->property("vdCommand").toInt() : 0;
 }
 
 } // namespace vd::ui

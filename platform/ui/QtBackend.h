@@ -25,6 +25,7 @@ public:
     int runFileDialog(FileDialog& dialog) override;
     bool chooseColour(std::uint32_t& colour, bool fullOpen) override;
     bool chooseFont(FontChoice& font) override;
+    int trackPopupMenu(Menu& menu, Point screen) override;
 
 private:
     std::map<int, QTimer*> timers_;

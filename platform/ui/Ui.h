@@ -17,6 +17,7 @@
 namespace vd {
 class Dialog;
 class FileDialog;
+class Menu;
 }
 
 namespace vd::ui {
@@ -71,6 +72,8 @@ public:
     // The colour dialog: true and the colour on OK.
     virtual bool chooseColour(std::uint32_t& colour, bool fullOpen) = 0;
     virtual bool chooseFont(FontChoice& font) = 0;
+    // Shows a popup menu at a screen point; the chosen command id, 0 when none.
+    virtual int trackPopupMenu(Menu& menu, Point screen) = 0;
 };
 
 // The backend in use: the Qt implementation unless a test installed another one.

@@ -3,6 +3,7 @@
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/DialogImpl.h"
 #include "platform/ui/FileDialog.h"
+#include "platform/ui/Menu.h"
 
 namespace vd::ui {
 
@@ -241,6 +242,24 @@ bool Script::chooseFont(FontChoice& font)
         return false;
     font = *answer;
     return true;
+}
+
+void Script::answerPopupMenu(int commandId)
+{
+    popupAnswers_.push_back(commandId);
+}
+
+int Script::trackPopupMenu(Menu& menu, Point)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < menu.GetMenuItemCount(); ++i)
+        texts.push_back(menu.GetMenuString(i, MF_BYPOSITION));
+    popupMenus_.push_back(std::move(texts));
+    if (popupAnswers_.empty())
+        return 0;
+    const int id = popupAnswers_.front();
+    popupAnswers_.pop_front();
+    return id;
 }
 
 } // namespace vd::ui

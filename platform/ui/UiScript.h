@@ -78,6 +78,11 @@ public:
     void answerFont(std::optional<FontChoice> font);
     const std::vector<FontChoice>& fontsAsked() const { return fontsAsked_; }
 
+    // Popup menus: answers in order (a command id, 0 for none); each popup's item texts by
+    // position ("" for separators, sub-menus by their title) are recorded.
+    void answerPopupMenu(int commandId);
+    const std::vector<std::vector<std::string>>& popupMenus() const { return popupMenus_; }
+
     // Backend
     int messageBox(const MessageBoxRequest& request) override;
     void beep() override;
@@ -93,8 +98,11 @@ public:
     int runFileDialog(FileDialog& dialog) override;
     bool chooseColour(std::uint32_t& colour, bool fullOpen) override;
     bool chooseFont(FontChoice& font) override;
+    int trackPopupMenu(Menu& menu, Point screen) override;
 
 private:
+    std::deque<int> popupAnswers_;
+    std::vector<std::vector<std::string>> popupMenus_;
     struct Timer {
         int interval = 0;
         std::function<void()> onTick;

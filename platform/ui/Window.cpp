@@ -1,5 +1,7 @@
 #include "platform/ui/Window.h"
 
+#include "platform/dc/BitmapImpl.h"
+
 #include "platform/ui/DialogImpl.h"
 #include "platform/ui/QtBridge.h"
 #include "platform/ui/Ui.h"
@@ -25,7 +27,7 @@ namespace {
 // Shows a window's back buffer over its normal look; input passes through to the window.
 class BackBufferOverlay : public QWidget {
 public:
-    BackBufferOverlay(QWidget* parent, const QImage& image)
+    BackBufferOverlay(QWidget* parent, const Bitmap& image)
         : QWidget(parent), image_(image)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -36,12 +38,14 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
+        if (image_.IsNull())
+            return;
         QPainter painter(this);
-        painter.drawImage(0, 0, image_);
+        painter.drawImage(0, 0, bitmapImage(image_));
     }
 
 private:
-    const QImage& image_;
+    const Bitmap& image_;
 };
 
 } // namespace
@@ -63,25 +67,40 @@ std::string WindowImpl::text() const
     return text_;
 }
 
-QImage& WindowImpl::backBuffer()
+Bitmap& WindowImpl::backBuffer()
 {
     const QSize size = widget ? widget->size().expandedTo(QSize(1, 1)) : QSize(1, 1);
-    if (buffer_.size() != size) {
-        QImage fresh(size, QImage::Format_ARGB32_Premultiplied);
-        fresh.fill(Qt::transparent);
-        if (!buffer_.isNull()) {
-            QPainter p(&fresh);
-            p.drawImage(0, 0, buffer_);
+    if (buffer_.IsNull() || buffer_.GetSize() != Size{size.width(), size.height()}) {
+        // Drawing starts on what the window shows now.
+        QImage look = widget ? widget->grab().toImage() : QImage(size, QImage::Format_RGB32);
+        if (look.size() != size) {
+            look = QImage(size, QImage::Format_RGB32);
+            look.fill(Qt::white);
         }
-        buffer_ = std::move(fresh);
+        buffer_ = bitmapFromImage(look);
+    }
+    return buffer_;
+}
+
+Bitmap& WindowImpl::backBufferFilled(COLORREF fill)
+{
+    const QSize size = widget ? widget->size().expandedTo(QSize(1, 1)) : QSize(1, 1);
+    if (buffer_.IsNull() || buffer_.GetSize() != Size{size.width(), size.height()}) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(ui::toQColor(fill));
+        buffer_ = bitmapFromImage(image);
     }
     return buffer_;
 }
 
 void WindowImpl::showBackBuffer()
 {
-    if (!widget)
+    if (!widget || buffer_.IsNull())
         return;
+    if (paintsOwnBuffer) {
+        widget->update();
+        return;
+    }
     if (!overlay_) {
         overlay_ = new BackBufferOverlay(widget, buffer_);
         overlay_->show();
@@ -93,8 +112,7 @@ void WindowImpl::showBackBuffer()
 
 void WindowImpl::clearBackBuffer()
 {
-    if (!buffer_.isNull())
-        buffer_.fill(Qt::transparent);
+    buffer_ = Bitmap();
     if (overlay_)
         overlay_->update();
 }
@@ -299,8 +317,9 @@ void Window::Invalidate(bool erase)
     if (!impl_ || !impl_->widget)
         return;
     // Erasing a control shows its normal look again, without what was drawn into it.
-    if (erase && impl_->isControl)
+    if (erase && impl_->isControl && !impl_->painter)
         impl_->clearBackBuffer();
+    impl_->needsDraw = true;
     impl_->widget->update();
 }
 

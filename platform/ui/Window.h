@@ -96,16 +96,16 @@ public:
     ClientDc(ClientDc&& other) noexcept;
     ClientDc& operator=(ClientDc&&) = delete;
     ~ClientDc();
-    Dc* get() const { return dc_; }
-    Dc* operator->() const { return dc_; }
+    Dc* get() const { return dc_.get(); }
+    Dc* operator->() const { return dc_.get(); }
     Dc& operator*() const { return *dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
 private:
     friend class Window;
-    ClientDc(std::shared_ptr<WindowImpl> window, Dc* dc);
+    ClientDc(std::shared_ptr<WindowImpl> window, std::unique_ptr<Dc> dc);
     std::shared_ptr<WindowImpl> window_;
-    Dc* dc_ = nullptr;
+    std::unique_ptr<Dc> dc_;
 };
 
 } // namespace vd

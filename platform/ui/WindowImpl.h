@@ -2,6 +2,7 @@
 // The platform's side of a window handle (private): the Qt widget, the id, the kind and styles,
 // the object that receives the window's virtual calls, the timers and the back buffer.
 #include "platform/ui/Controls.h"
+#include "platform/dc/Bitmap.h"
 #include "platform/ui/DialogTemplate.h"
 
 #include <QImage>
@@ -15,6 +16,7 @@
 namespace vd {
 
 class DialogImpl;
+class View;
 
 class WindowImpl {
 public:
@@ -39,11 +41,19 @@ public:
     virtual void setText(const std::string& text);
     virtual std::string text() const;
 
-    // The back buffer that GetDC draws into, shown over the window's normal look.
-    QImage& backBuffer();
+    // The back buffer that GetDC draws into: it starts as the window's look at that moment and
+    // is shown over it until the window is erased (Invalidate with erase).
+    Bitmap& backBuffer();
+    // The back buffer sized to the window, filled with a colour when it is made anew.
+    Bitmap& backBufferFilled(COLORREF fill);
     void showBackBuffer();
     void clearBackBuffer();
-    bool hasBackBuffer() const { return overlay_ != nullptr; }
+    bool hasBackBuffer() const { return !buffer_.IsNull(); }
+    // The view and self-painted controls draw again on their next paint.
+    bool needsDraw = true;
+    // The view and self-painted controls show their back buffer in their own paint.
+    bool paintsOwnBuffer = false;
+    const Bitmap& currentBuffer() const { return buffer_; }
 
     void stopTimers();
 
@@ -52,12 +62,15 @@ protected:
 
 private:
     QPointer<QWidget> overlay_;
-    QImage buffer_;
+    Bitmap buffer_;
 };
 
 // Gives a control the keyboard focus; the control that had it in the same top-level dialog
 // (its pages included) reports losing it first, also when the window is not active.
 void moveFocusTo(WindowImpl& control);
+
+// Draws the view into its back buffer through OnDraw (Painting.cpp).
+void drawView(View& view);
 
 // The widget of a window, or null.
 QWidget* widgetOf(const Window* window);

@@ -1,0 +1,51 @@
+#pragma once
+// The view of the single-document program: a window inside the frame with its own back buffer,
+// a command target (first on the command route), and the mouse, key, size and repaint hooks.
+#include "platform/ui/CommandTarget.h"
+#include "platform/ui/Window.h"
+
+#include <cstdint>
+
+namespace vd {
+
+class Document;
+class FrameWindow;
+
+// Mouse key flags of the hooks.
+inline constexpr unsigned MK_LBUTTON = 0x1;
+inline constexpr unsigned MK_RBUTTON = 0x2;
+inline constexpr unsigned MK_SHIFT = 0x4;
+inline constexpr unsigned MK_CONTROL = 0x8;
+
+class View : public Window, public CommandTarget {
+public:
+    View();
+    ~View() override;
+
+    // Creates the view's window as the frame's client.
+    bool Create(FrameWindow& frame);
+    Document* GetDocument() const { return document_; }
+    void setDocument(Document* document) { document_ = document; }
+    FrameWindow* GetParentFrame() const { return frame_; }
+
+    virtual void OnInitialUpdate();
+    // Base: invalidates the whole view.
+    virtual void OnUpdate(View* sender, std::intptr_t hint);
+    // The repaint: draws into the view's back buffer, which the screen then shows. Runs when the
+    // view was invalidated.
+    virtual void OnDraw(Dc& dc);
+    virtual void OnSize(int cx, int cy);
+    virtual void OnLButtonDown(unsigned flags, ui::Point point);
+    virtual void OnLButtonUp(unsigned flags, ui::Point point);
+    virtual void OnLButtonDblClk(unsigned flags, ui::Point point);
+    virtual void OnRButtonDown(unsigned flags, ui::Point point);
+    virtual void OnRButtonUp(unsigned flags, ui::Point point);
+    virtual void OnMouseMove(unsigned flags, ui::Point point);
+    virtual void OnKeyDown(int virtualKey, int repeat, unsigned flags);
+
+private:
+    Document* document_ = nullptr;
+    FrameWindow* frame_ = nullptr;
+};
+
+} // namespace vd
