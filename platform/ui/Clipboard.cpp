@@ -8,6 +8,12 @@
 
 namespace vd {
 
+Bitmap captureWindow(const Window& window)
+{
+    QWidget* w = widgetOf(&window);
+    return w ? bitmapFromImage(w->grab().toImage()) : Bitmap();
+}
+
 bool setClipboardBitmap(const Bitmap& bitmap)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();

@@ -7,6 +7,9 @@ namespace vd {
 
 class Window;
 
+// What a window shows now, as a bitmap of its client size (its children included).
+Bitmap captureWindow(const Window& window);
+
 // Puts a copy of the bitmap on the clipboard; false when there is no clipboard.
 bool setClipboardBitmap(const Bitmap& bitmap);
 // A rectangle of what a window shows now (client coordinates), put on the clipboard.
