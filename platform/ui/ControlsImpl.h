@@ -41,6 +41,9 @@ private:
     WindowImpl& control_;
 };
 
+// The QComboBox of a combo control (a simple combo holds it beside its list).
+QComboBox* comboWidgetOf(QWidget* widget);
+
 // Owner-drawn combo boxes: items drawn by the attached combo class's DrawItem.
 void installOwnerDraw(WindowImpl& control, QComboBox* combo);
 

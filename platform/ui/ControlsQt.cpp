@@ -15,7 +15,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
+#include <QVBoxLayout>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -180,7 +182,7 @@ public:
 
 class ComboImpl : public WindowImpl {
 public:
-    QComboBox* combo() const { return qobject_cast<QComboBox*>(widget.data()); }
+    QComboBox* combo() const { return comboWidgetOf(widget.data()); }
     void setText(const std::string& text) override
     {
         if (auto* c = combo(); c && c->isEditable())
@@ -264,6 +266,13 @@ void wireButton(WindowImpl& c, QAbstractButton* b)
 }
 
 } // namespace
+
+QComboBox* comboWidgetOf(QWidget* w)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        return combo;
+    return w ? w->findChild<QComboBox*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
 
 // The tab control: a row of tabs over a framed display area; pages are sibling dialogs placed
 // over it. A change asks TCN_SELCHANGING first (the current selection still the old one), which
@@ -441,9 +450,38 @@ std::shared_ptr<WindowImpl> createControl(DialogImpl& dialog, const ui::ControlT
         break;
     }
     case ControlKind::ComboBox: {
-        auto* combo = new QComboBox(parent);
         const auto type = t.style & 0x3;
-        combo->setEditable(type == CBS_SIMPLE || type == CBS_DROPDOWN);
+        QWidget* holder = nullptr;
+        QComboBox* combo;
+        if (type == CBS_SIMPLE) {
+            // The simple style: an edit field over a list that is always shown.
+            holder = new QWidget(parent);
+            auto* layout = new QVBoxLayout(holder);
+            layout->setContentsMargins(0, 0, 0, 0);
+            layout->setSpacing(1);
+            combo = new QComboBox(holder);
+            combo->setEditable(true);
+            combo->setStyleSheet(QStringLiteral("QComboBox::drop-down { width: 0px; border: 0px; }"));
+            auto* list = new QListView(holder);
+            list->setModel(combo->model());
+            list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+            layout->addWidget(combo);
+            layout->addWidget(list, 1);
+            QObject::connect(list, &QListView::clicked, combo, [&ref, combo](const QModelIndex& index) {
+                combo->setCurrentIndex(index.row());
+                if (ref.dialog) ref.dialog->notify(ref.id, CBN_SELCHANGE);
+            });
+            QObject::connect(list, &QListView::doubleClicked, combo, [&ref, combo](const QModelIndex& index) {
+                combo->setCurrentIndex(index.row());
+                if (ref.dialog) ref.dialog->notify(ref.id, CBN_DBLCLK);
+            });
+            QObject::connect(combo, &QComboBox::currentIndexChanged, list, [list, combo](int index) {
+                list->setCurrentIndex(combo->model()->index(index, 0));
+            });
+        } else {
+            combo = new QComboBox(parent);
+            combo->setEditable(type == CBS_DROPDOWN);
+        }
         combo->setInsertPolicy(QComboBox::NoInsert);
         QObject::connect(combo, &QComboBox::activated, combo, [&ref](int) {
             if (ref.dialog) ref.dialog->notify(ref.id, CBN_SELCHANGE);
@@ -456,12 +494,9 @@ std::shared_ptr<WindowImpl> createControl(DialogImpl& dialog, const ui::ControlT
         } else {
             watchFocus(ref, combo, -1, CBN_KILLFOCUS);
         }
-        QObject::connect(combo->view(), &QAbstractItemView::doubleClicked, combo, [&ref] {
-            if (ref.dialog) ref.dialog->notify(ref.id, CBN_DBLCLK);
-        });
         if (t.style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE))
             installOwnerDraw(ref, combo);
-        w = combo;
+        w = holder ? holder : combo;
         break;
     }
     case ControlKind::ListBox: {
@@ -619,7 +654,7 @@ namespace {
 
 QComboBox* comboOf(const Window* w)
 {
-    return qobject_cast<QComboBox*>(widgetOf(w));
+    return comboWidgetOf(widgetOf(w));
 }
 
 QStringList itemsOf(const QComboBox* c)

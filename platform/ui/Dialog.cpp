@@ -254,6 +254,11 @@ bool Dialog::build(Window* parent, bool modal)
     if (!parentWidget && !t->isChild())
         parentWidget = nullptr;
     buildDialogWindow(*impl, parentWidget);
+    if (OnCreate() == -1) {
+        impl->destroy();
+        impl_.reset();
+        return false;
+    }
     return true;
 }
 
@@ -363,6 +368,11 @@ int Dialog::focusedControl() const
 {
     auto* d = dynamic_cast<DialogImpl*>(impl_.get());
     return d ? d->focusedId : 0;
+}
+
+int Dialog::OnCreate()
+{
+    return 0;
 }
 
 bool Dialog::OnInitDialog()

@@ -60,7 +60,9 @@ public:
     // The control that has the focus in this dialog (0 when none).
     int focusedControl() const;
 
-    // Hooks of the old class library.
+    // Hooks of the old class library. OnCreate runs when the window exists, before
+    // OnInitDialog (-1 refuses the creation).
+    virtual int OnCreate();
     virtual bool OnInitDialog();
     virtual void OnOK();
     virtual void OnCancel();

@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -57,7 +58,7 @@ void DialogDriver::setText(int id, const std::string& text)
         emit line->textEdited(line->text());
     } else if (auto* area = qobject_cast<QPlainTextEdit*>(w)) {
         area->setPlainText(qs(text));
-    } else if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit()) {
+    } else if (auto* combo = comboWidgetOf(w); combo && combo->lineEdit()) {
         combo->lineEdit()->setText(qs(text));
         emit combo->lineEdit()->textEdited(combo->lineEdit()->text());
     } else {
@@ -97,7 +98,7 @@ void DialogDriver::check(int id, bool checked)
 
 void DialogDriver::selectCombo(int id, int index)
 {
-    auto* combo = qobject_cast<QComboBox*>(control(id).impl()->widget.data());
+    auto* combo = comboWidgetOf(control(id).impl()->widget.data());
     if (!combo)
         throw std::runtime_error("control " + std::to_string(id) + " is not a combo box");
     focus(id);
@@ -107,7 +108,7 @@ void DialogDriver::selectCombo(int id, int index)
 
 void DialogDriver::selectComboText(int id, const std::string& text)
 {
-    auto* combo = qobject_cast<QComboBox*>(control(id).impl()->widget.data());
+    auto* combo = comboWidgetOf(control(id).impl()->widget.data());
     const int index = combo ? combo->findText(qs(text)) : -1;
     if (index < 0)
         throw std::runtime_error("combo box " + std::to_string(id) + " has no item " + text);
@@ -117,8 +118,12 @@ void DialogDriver::selectComboText(int id, const std::string& text)
 void DialogDriver::doubleClickCombo(int id, int index)
 {
     selectCombo(id, index);
-    auto* combo = qobject_cast<QComboBox*>(control(id).impl()->widget.data());
-    emit combo->view()->doubleClicked(combo->model()->index(index, 0));
+    QWidget* w = control(id).impl()->widget.data();
+    auto* list = w->findChild<QListView*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!list)
+        throw std::runtime_error("combo box " + std::to_string(id) + " shows no list to double-click");
+    auto* combo = comboWidgetOf(w);
+    emit list->doubleClicked(combo->model()->index(index, 0));
 }
 
 void DialogDriver::selectList(int id, int index)

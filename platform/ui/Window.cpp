@@ -2,6 +2,7 @@
 
 #include "platform/dc/BitmapImpl.h"
 
+#include "platform/ui/ControlsImpl.h"
 #include "platform/ui/DialogImpl.h"
 #include "platform/ui/QtBridge.h"
 #include "platform/ui/Ui.h"
@@ -203,7 +204,7 @@ namespace {
 
 QWidget* focusWidgetOf(QWidget* w)
 {
-    if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
+    if (auto* combo = comboWidgetOf(w); combo && combo->lineEdit())
         return combo->lineEdit();
     return w->focusProxy() ? w->focusProxy() : w;
 }
@@ -261,13 +262,18 @@ bool Window::HasFocus() const
 
 void Window::MoveWindow(int x, int y, int width, int height, bool)
 {
-    if (auto* w = widgetOf(this)) {
-        if (w->isWindow())
-            w->move(x, y);
-        else
-            w->move(x, y);
-        w->resize(width, height);
+    auto* w = widgetOf(this);
+    if (!w)
+        return;
+    if (w->isWindow()) {
+        // A top-level window's size includes its frame.
+        const int frameWidth = w->frameGeometry().width() - w->width();
+        const int frameHeight = w->frameGeometry().height() - w->height();
+        w->move(x, y);
+        w->resize(std::max(1, width - frameWidth), std::max(1, height - frameHeight));
+        return;
     }
+    w->setGeometry(x, y, width, height);
 }
 
 void Window::MoveWindow(const ui::Rect& rect, bool repaint)

@@ -165,3 +165,56 @@ TEST(UiControls, DialogItemHelpersReadIntegersAsTheOldPlatformDid)
     EXPECT_EQ(dialog.GetDlgItemText(1005), "-999");
     dialog.DestroyWindow();
 }
+
+namespace {
+
+class SheetDialog : public Dialog {
+public:
+    SheetDialog() : Dialog(138)
+    {
+        OnControl(CBN_SELCHANGE, 101, [this] { events.push_back("sel:" + GetDlgItemText(101)); });
+        OnControl(CBN_DBLCLK, 101, [this] {
+            events.push_back("dbl:" + GetDlgItemText(101));
+            EndDialog(IDOK);
+        });
+    }
+    int OnCreate() override
+    {
+        SetWindowPos(747, 320);
+        return 0;
+    }
+    bool OnInitDialog() override
+    {
+        Dialog::OnInitDialog();
+        auto* sheets = item<ComboBox>(101);
+        for (const char* name : {"札幌", "京都及大阪", "東京"})
+            sheets->AddString(name);
+        sheets->SetWindowText("京都");
+        sheets->SelectString(-1, "京都");
+        return true;
+    }
+    std::vector<std::string> events;
+};
+
+} // namespace
+
+TEST(UiControls, SimpleComboShowsItsListAndEndsOnADoubleClick)
+{
+    auto script = ui::Script::install();
+    ui::DialogTemplate t;
+    t.id = 138;
+    t.caption = " 1/20万地勢図を指定する";
+    t.place = DialogUnits{0, 0, 101, 242};
+    t.controls = {ui::comboBox(101, DialogUnits{5, 5, 90, 150}, CBS_SIMPLE), ui::defPushButton(IDOK, "OK", DialogUnits{5, 220, 40, 14})};
+    ui::registerTemplates(ui::kProgramModule, {t});
+    SheetDialog dialog;
+    script->answerDialog(138, [&](DialogDriver& d) {
+        EXPECT_EQ(d.text(101), "京都及大阪");
+        EXPECT_EQ(dialog.GetWindowRect().left, 747);
+        EXPECT_GT(dialog.GetDlgItem(101)->GetClientRect().Height(), 100) << "the list is part of the control";
+        d.selectCombo(101, 2);
+        d.doubleClickCombo(101, 0);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.events, (std::vector<std::string>{"sel:東京", "sel:札幌", "dbl:札幌"}));
+}
