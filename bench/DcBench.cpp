@@ -52,6 +52,20 @@ void BM_Polyline1px(benchmark::State& state)
 }
 BENCHMARK(BM_Polyline1px)->Arg(10000);
 
+// The same walk as separate MoveTo/LineTo calls (segments a second), as much drawing code does it.
+void BM_LineTo1px(benchmark::State& state)
+{
+    vd::ImageDc dc(1024, 768);
+    const std::vector<vd::Point> points = walk(int(state.range(0)), 8);
+    for (auto _ : state) {
+        dc.MoveTo(points[0]);
+        for (std::size_t i = 1; i < points.size(); ++i)
+            dc.LineTo(points[i]);
+    }
+    state.SetItemsProcessed(state.iterations() * (state.range(0) - 1));
+}
+BENCHMARK(BM_LineTo1px)->Arg(10000);
+
 void BM_Polyline1pxDottedXor(benchmark::State& state)
 {
     vd::ImageDc dc(1024, 768);

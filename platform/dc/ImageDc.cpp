@@ -209,6 +209,12 @@ bool ImageDc::execute(const DrawOp& op)
 
     switch (op.kind) {
     case DrawOp::LineTo:
+        if (penOn && thin) {
+            long long phase = 0;
+            raster::drawLine(s, clip, toDevice(op.points[0]), toDevice(op.points[1]), linePen, phase);
+            return true;
+        }
+        [[fallthrough]];
     case DrawOp::Polyline: {
         if (!penOn)
             return true;
