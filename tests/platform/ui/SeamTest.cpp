@@ -1,6 +1,7 @@
 // The vd::ui seam: the scripted implementation answers and records, the helpers built on it
 // (the editor wait, the desktop handler, timers of a window) behave as the program expects, and
 // the Qt implementation reports the offscreen screen and runs programs.
+#include "platform/fs/DriveMap.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/PathForm.h"
 #include "platform/ui/TemplateRegistry.h"
@@ -8,6 +9,10 @@
 #include "platform/ui/UiScript.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 using namespace vd;
 
@@ -51,10 +56,18 @@ TEST(UiSeam, DesktopHandlerGetsLinuxPathsAndUrlsAsGiven)
     EXPECT_EQ(script->desktopOpens(), (std::vector<std::string>{"/home/user/MAPELMNT/都道府県.DAT", "http://www.example.jp/a?b=c"}));
 }
 
-TEST(UiSeam, PathFormRoundTrips)
+TEST(UiSeam, PathFormGoesThroughTheDriveMap)
 {
-    EXPECT_EQ(ui::toWindowsForm("/home/user/a b/c.txt"), "Z:\\home\\user\\a b\\c.txt");
-    EXPECT_EQ(ui::toLinuxForm("z:\\home\\user\\c.txt"), "/home/user/c.txt");
+    EXPECT_EQ(ui::toWindowsForm("/nonexistent/a b/c.txt"), "Z:\\nonexistent\\a b\\c.txt");
+    EXPECT_EQ(ui::toLinuxForm("z:\\nonexistent\\user\\c.txt"), "/nonexistent/user/c.txt");
+    const std::string home = std::getenv("VELDORAN_HOME");
+    std::filesystem::create_directories(home + "/MAPELMNT");
+    std::ofstream(home + "/MAPELMNT/PfctrFl.dat") << "x";
+    DriveMap drives;
+    drives.set('D', home);
+    setDriveMap(drives);
+    EXPECT_EQ(ui::toWindowsForm(home + "/MAPELMNT/a.txt"), "D:\\MAPELMNT\\a.txt");
+    EXPECT_EQ(ui::toLinuxForm("d:\\mapelmnt\\PFCTRFL.DAT"), home + "/MAPELMNT/PfctrFl.dat");
 }
 
 TEST(UiSeam, ClockAndTickCountFollowTheScript)
