@@ -1,0 +1,113 @@
+#include "platform/ui/EditorCommand.h"
+
+#include "platform/ui/PathForm.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <unistd.h>
+
+namespace vd::ui {
+
+namespace {
+
+struct KnownEditor {
+    const char* name;
+    const char* waitOption;  // "" when the editor waits by itself
+};
+
+// Graphical text editors, in the order they are looked for on the PATH.
+constexpr KnownEditor kEditors[] = {
+    {"gnome-text-editor", "--standalone"}, {"gedit", "--wait"}, {"kate", "--block"}, {"kwrite", ""},
+    {"xed", "--wait"}, {"pluma", ""}, {"mousepad", ""}, {"featherpad", ""}, {"leafpad", ""},
+    {"code", "--wait"}, {"gvim", "--nofork"}, {"emacs", ""},
+};
+
+const KnownEditor* known(const std::string& program)
+{
+    const std::string name = std::filesystem::path(program).filename().string();
+    for (const auto& e : kEditors)
+        if (name == e.name)
+            return &e;
+    return nullptr;
+}
+
+bool executable(const std::string& path)
+{
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec) && ::access(path.c_str(), X_OK) == 0;
+}
+
+std::string onPath(const std::string& name)
+{
+    if (name.find('/') != std::string::npos)
+        return executable(name) ? name : std::string();
+    const char* path = std::getenv("PATH");
+    std::stringstream folders(path ? path : "");
+    std::string folder;
+    while (std::getline(folders, folder, ':'))
+        if (!folder.empty() && executable(folder + "/" + name))
+            return folder + "/" + name;
+    return {};
+}
+
+std::vector<std::string> words(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::stringstream in(text);
+    std::string word;
+    while (in >> word)
+        out.push_back(word);
+    return out;
+}
+
+// A program with its wait option when it has one (and the command does not give it already).
+std::vector<std::string> withWait(std::vector<std::string> command)
+{
+    if (const KnownEditor* e = known(command.front()); e && *e->waitOption)
+        if (std::find(command.begin() + 1, command.end(), std::string(e->waitOption)) == command.end())
+            command.insert(command.begin() + 1, e->waitOption);
+    return command;
+}
+
+} // namespace
+
+std::vector<std::string> defaultEditor()
+{
+    if (const char* visual = std::getenv("VISUAL"); visual && *visual) {
+        auto command = words(visual);
+        if (!command.empty() && !onPath(command.front()).empty())
+            return withWait(command);
+    }
+    if (const char* editor = std::getenv("EDITOR"); editor && *editor) {
+        auto command = words(editor);
+        if (!command.empty() && known(command.front()) && !onPath(command.front()).empty())
+            return withWait(command);
+    }
+    for (const auto& e : kEditors)
+        if (!onPath(e.name).empty())
+            return withWait({e.name});
+    return {};
+}
+
+std::vector<std::string> editorCommand(const std::string& configuredEditor, const std::string& linuxFile)
+{
+    std::vector<std::string> command;
+    if (!configuredEditor.empty()) {
+        // The old default named the Windows notepad, which is not here.
+        const std::string program = configuredEditor.find('\\') != std::string::npos || configuredEditor.find(':') == 1
+            ? toLinuxForm(configuredEditor)
+            : configuredEditor;
+        const std::string found = onPath(program);
+        if (!found.empty())
+            command = withWait({found});
+    }
+    if (command.empty())
+        command = defaultEditor();
+    if (!command.empty())
+        command.push_back(linuxFile);
+    return command;
+}
+
+} // namespace vd::ui

@@ -1,0 +1,15 @@
+#pragma once
+// The argument vector that opens a file in the user's editor: the editor of the profile
+// (System/Editer) when it names a program that exists here, else the default editor: $VISUAL,
+// else $EDITOR when it names a graphical editor, else the first graphical text editor on the
+// PATH. Known editors get their "wait" option, so the program can wait for the edit.
+#include <string>
+#include <vector>
+
+namespace vd::ui {
+
+// An empty vector when no editor can be found.
+std::vector<std::string> editorCommand(const std::string& configuredEditor, const std::string& linuxFile);
+std::vector<std::string> defaultEditor();
+
+} // namespace vd::ui
