@@ -1,0 +1,10 @@
+#pragma once
+// The ratio of the lengths of a degree of latitude and of longitude as a straight line in the
+// latitude (1.408 at 45 degrees north, 0.01555 less a degree southward), for callers that want it
+// without building the table. The two forms differ only in the width their constants were stored
+// in; each caller uses the one it always used.
+
+// latitude in 1/10000 degree; constants stored as single-precision values.
+double LinearLatitudeRatioSingle(int latitude);
+// The same with the slope stored as a double.
+double LinearLatitudeRatioDouble(int latitude);
