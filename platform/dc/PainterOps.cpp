@@ -107,15 +107,19 @@ QPainterPath shapePath(DrawOp::Kind kind, const Rect& r, Size corner, Point star
 
 QPainterPath linePath(const std::vector<Point>& points, const std::vector<int>& counts, bool closed)
 {
+    // Through the pixel centres, nudged a 64th of a pixel up and left: an edge of a wide pen that
+    // falls exactly on a row or column of pixel centres then takes the top and left one (the
+    // fill rule of the rule table), so a 2-pixel line covers its own row and the one above.
+    constexpr double kCentre = 0.5 - 1.0 / 64;
     QPainterPath path;
     std::size_t start = 0;
     for (int count : counts) {
         for (int i = 0; i < count; ++i) {
             const Point& pt = points[start + std::size_t(i)];
             if (i == 0)
-                path.moveTo(pt.x + 0.5, pt.y + 0.5);
+                path.moveTo(pt.x + kCentre, pt.y + kCentre);
             else
-                path.lineTo(pt.x + 0.5, pt.y + 0.5);
+                path.lineTo(pt.x + kCentre, pt.y + kCentre);
         }
         if (closed)
             path.closeSubpath();

@@ -26,7 +26,7 @@ QPen qpen(const Pen& pen, COLORREF colour, int deviceWidth);
 // centres of its outermost pixels (so the right and bottom edges stay outside). Arc is open.
 QPainterPath shapePath(DrawOp::Kind kind, const Rect& r, Size corner, Point start, Point end);
 
-// A polyline (or closed polygon) through pixel centres.
+// A polyline (or closed polygon) through pixel centres (see the .cpp for the nudge).
 QPainterPath linePath(const std::vector<Point>& points, const std::vector<int>& counts, bool closed);
 
 // Text at the reference point by the alignment; the cell filled first when opaque.
