@@ -571,6 +571,9 @@ std::shared_ptr<WindowImpl> createControl(DialogImpl& dialog, const ui::ControlT
     case ControlKind::Painted: w = new PaintedWidget(ref, parent); break;
     }
     c->widget = w;
+    // Opaque controls: repainting one never repaints the dialog under it (whose OnPaint may
+    // itself invalidate controls).
+    w->setAutoFillBackground(true);
     w->setProperty("vdControlId", t.id);
     if (t.style & WS_DISABLED)
         w->setEnabled(false);

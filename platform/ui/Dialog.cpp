@@ -223,6 +223,7 @@ Dialog::Dialog()
 Dialog::~Dialog()
 {
     impl_.reset();
+    ui::backend().dialogDestroyed(*this);
 }
 
 const ui::DialogTemplate* Dialog::dialogTemplate() const

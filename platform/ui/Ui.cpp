@@ -42,6 +42,8 @@ Backend::~Backend() = default;
 
 void Backend::modelessCreated(Dialog&) {}
 
+void Backend::dialogDestroyed(Dialog&) {}
+
 Backend& backend()
 {
     if (auto& current = installed())

@@ -68,6 +68,8 @@ public:
     virtual int runModal(Dialog& dialog) = 0;
     // A modeless dialog has just been created and shown (a script may act on it later).
     virtual void modelessCreated(Dialog& dialog);
+    // A dialog object is going away.
+    virtual void dialogDestroyed(Dialog& dialog);
     virtual int runFileDialog(FileDialog& dialog) = 0;
     // The colour dialog: true and the colour on OK.
     virtual bool chooseColour(std::uint32_t& colour, bool fullOpen) = 0;

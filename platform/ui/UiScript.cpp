@@ -162,9 +162,9 @@ void Script::modelessCreated(Dialog& dialog)
     modeless_.push_back(&dialog);
 }
 
-void Script::forgetModeless(Dialog* dialog)
+void Script::dialogDestroyed(Dialog& dialog)
 {
-    std::erase(modeless_, dialog);
+    std::erase(modeless_, &dialog);
 }
 
 void Script::answerFileDialog(std::string windowsPath, std::function<void(FileDialog&)> actions)

@@ -53,7 +53,6 @@ public:
     const std::vector<int>& unanswered() const { return unanswered_; }
     // Modeless dialogs created so far (latest last); tests drive them with a DialogDriver.
     const std::vector<Dialog*>& modelessDialogs() const { return modeless_; }
-    void forgetModeless(Dialog* dialog);
 
     // File dialogs: what each was asked, and answers in order: a Windows-form path, or cancel.
     // Actions run on the dialog before it ends (selection changes, its child panel).
@@ -95,6 +94,7 @@ public:
     Size fullScreenSize() override;
     int runModal(Dialog& dialog) override;
     void modelessCreated(Dialog& dialog) override;
+    void dialogDestroyed(Dialog& dialog) override;
     int runFileDialog(FileDialog& dialog) override;
     bool chooseColour(std::uint32_t& colour, bool fullOpen) override;
     bool chooseFont(FontChoice& font) override;

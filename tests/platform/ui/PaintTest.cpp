@@ -169,3 +169,49 @@ TEST(UiPaint, ViewDrawsIntoItsBackBufferAndCopiesToTheClipboard)
     ImageDc dc(copied);
     EXPECT_EQ(dc.GetPixel(5, 5), RGB(0, 0, 255));
 }
+
+namespace {
+
+// Colour swatches drawn into buttons from the dialog's paint, each button invalidated first.
+class SwatchDialog : public Dialog {
+public:
+    SwatchDialog() : Dialog(177) {}
+    void OnPaint() override
+    {
+        ++paints;
+        for (int id : {1017, 1018}) {
+            Window* button = GetDlgItem(id);
+            button->Invalidate(true);
+            button->UpdateWindow();
+            ClientDc dc = button->GetDC();
+            dc->FillSolidRect(Rect{0, 0, 40, 17}, id == 1017 ? RGB(0, 0, 255) : RGB(255, 255, 0));
+        }
+    }
+    int paints = 0;
+};
+
+} // namespace
+
+TEST(UiPaint, DialogPaintThatInvalidatesItsButtonsDoesNotRepaintForever)
+{
+    ui::Script::install();
+    ui::DialogTemplate t;
+    t.id = 177;
+    t.caption = "  配色の設定";
+    t.place = DialogUnits{0, 0, 200, 100};
+    t.controls = {ui::pushButton(1017, "", DialogUnits{5, 5, 40, 17}), ui::pushButton(1018, "", DialogUnits{50, 5, 40, 17}),
+                  ui::defPushButton(IDOK, "OK", DialogUnits{150, 80, 40, 14})};
+    ui::registerTemplates(ui::kProgramModule, {t});
+    SwatchDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    dialog.ShowWindow(SW_SHOW);
+    for (int i = 0; i < 5; ++i)
+        ui::processPendingEvents();
+    captureWindow(dialog);
+    const int settled = dialog.paints;
+    for (int i = 0; i < 5; ++i)
+        ui::processPendingEvents();
+    EXPECT_EQ(dialog.paints, settled);
+    EXPECT_EQ(pixelOf(*dialog.GetDlgItem(1018), 3, 3), RGB(255, 255, 0));
+    dialog.DestroyWindow();
+}
