@@ -247,6 +247,62 @@ public:
     vd::Dib m_hDib;
     vd::Palette m_pDibPalette;
 
+    // Registered points and place names (userdata/): the point data file, place-name kinds and
+    // filters, and where a record falls on the map.
+    int LoadVisibleRecords(const std::string& path, const std::string& west, const std::string& south,
+                           const std::string& east, const std::string& north, int mode);
+    void LoadRecordList(const std::string& path, const std::string& how);
+    bool AppendRecord(const std::string& line);
+    bool ReplaceRecord(int mode, const std::string& text, const std::string& key);
+    bool DeleteRecord(const std::string& path, const std::string& key, const std::string& alternativeKey,
+                      const std::string& exactKey);
+    std::string GetRecordWithFile(int index) const;
+    void SetEntryFromRecord(const std::string& record);
+    // The point data file the writers use: the guide map's own while a guide map is shown.
+    std::string CurrentPointDataFile() const;
+    static int PlaceNameKind(const std::string& name);
+    int FilterPlaceName(const std::string& name) const;
+    std::string MeshCodeToSheetName(const std::string& meshCode) const;
+    std::string FindSheetByCorner(const std::string& latitude, const std::string& longitude) const;
+    void LoadPlaceNameColours(int classIndex);
+    int ProjectRecordToSheet(const std::string& record, int offsetX, int offsetY, int westSeconds,
+                             int southSeconds, int index);
+    int ProjectRecordToRegion(const std::string& record, int offsetX, int index, float ratio);
+
+    // The visible frame's bounds (D.MMSS texts).
+    std::string m_strFrameWest, m_strFrameSouth, m_strFrameEast, m_strFrameNorth;
+    // Registered points shown only when they hold the keyword (while m_nKeywordActive is 1).
+    std::string m_strPointKeyword;
+    int m_nKeywordActive = 0;
+    int m_nLastListCount = 0; // records read by the last plain-list read
+    // The current entry: its kind, target and parameter, and the fields of the record placed last.
+    int m_nFileKind = 9;
+    std::string m_strEntryTarget;
+    std::string m_strEntryTitle;
+    std::string m_strEntryState; // the fourth field (item word), "" when it was a number
+    std::string m_strEntryValue; // the fourth field as read
+    std::string m_strRecordLat, m_strRecordLon;
+    // How records are placed: 1 place names (filtered), 2 numbered points, 6 registered points.
+    int m_nPointDrawKind = 1;
+    // Place-name kinds shown: 0 all, 1 seas, 2 lakes, 3 islands, 4 mountains, 5 valleys, 6 rivers,
+    // 7 cities/towns/stations, 8 bays, 9 capes.
+    std::array<int, 10> m_anPlaceNameKind{1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    // Where the record placed last fell (x -1: not drawn).
+    int m_nPointX = -1;
+    int m_nPointY = -1;
+    // The sheet maps' point scales (set by the caller before placing), the pixel height of an
+    // explicit-bounds frame, and the overview's reference point and scale (1/10000 degree).
+    float m_fPointScaleX = 1;
+    float m_fPointScaleY = 1;
+    int m_nMapPixelHeight = 0;
+    float m_fRefLatitude = 0;
+    float m_fRefLongitude = 0;
+    float m_fMapScale = 1;
+    // Place-name colours of one NpClrTbl.dat section: 20 rows of 55 (entry row * 55 + column),
+    // -1 = none.
+    static std::array<std::int16_t, 20 * 55> UnsetPlaceNameColours();
+    std::array<std::int16_t, 20 * 55> m_anPlaceNameColour = UnsetPlaceNameColours();
+
 private:
     void ReadRegions();
     void ReadDepartureCity();

@@ -5,13 +5,11 @@
 #include "contracts/pelmora.h"
 #include "platform/fs/FileSource.h"
 #include "platform/fs/FileSystem.h"
-#include "platform/fs/TextReader.h"
 #include "platform/fs/TextWriter.h"
 #include "platform/fs/WinPath.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/text/Format.h"
-#include "platform/text/Numbers.h"
 
 #include <initializer_list>
 #include <vector>
@@ -99,32 +97,6 @@ void CVeldoranDoc::EnsureDefaultLayerFiles()
     const std::string pointFile = m_strAppDir + "DddPFile.dat";
     if (FileExists(pointFile) != 1)
         writeDefaults(pointFile, m_strAppDir, 1);
-}
-
-void CVeldoranDoc::LoadPlaceNameSymbols()
-{
-    for (auto& row : m_anSymbolSetting)
-        for (auto& symbol : row)
-            symbol = 17;
-    vd::TextReader reader;
-    if (!reader.open(m_strAppDir + "NpSymbol.dat"))
-        return;
-    // "row,column,symbol"; a cell outside the 10 x 20 table is ignored.
-    std::string line;
-    while (reader.readLine(line)) {
-        if (line.empty() || line[0] == ';')
-            continue;
-        const auto first = line.find(',');
-        const auto second = first == std::string::npos ? first : line.find(',', first + 1);
-        if (second == std::string::npos)
-            continue;
-        const int row = vd::parseInt(std::string_view(line).substr(0, first));
-        const int column = vd::parseInt(std::string_view(line).substr(first + 1, second - first - 1));
-        const int symbol = vd::parseInt(std::string_view(line).substr(second + 1));
-        if (row < 0 || row >= 10 || column < 0 || column >= 20)
-            continue;
-        m_anSymbolSetting[row][column] = static_cast<std::int16_t>(symbol);
-    }
 }
 
 void CVeldoranDoc::BuildLatitudeRatioTable()

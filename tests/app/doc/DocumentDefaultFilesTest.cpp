@@ -73,30 +73,6 @@ TEST_F(DocumentDefaultFiles, PaletteListComesFromTheProfileWhenItHoldsOne)
     EXPECT_EQ(ReadBytes(Home() / "MAPFILE.DAT"), Cp932Lines({"札幌"}));
 }
 
-TEST_F(DocumentDefaultFiles, PlaceNameSymbolsReadWithinTheTable)
-{
-    WriteBytes(Home() / "NpSymbol.dat", "; symbols\r\n"
-                                        "\r\n"
-                                        "0,0,1\r\n"
-                                        "9,19,16\r\n"
-                                        "3,4,0\n"
-                                        "10,0,5\r\n"   // row outside
-                                        "0,20,5\r\n"   // column outside
-                                        "-1,3,5\r\n"
-                                        "2,2\r\n"      // not three numbers
-                                        "1,1,2,7\r\n"  // the third number is read up to its digits
-                                        "7,3,8");
-    auto doc = std::make_unique<CVeldoranDoc>();
-    EXPECT_EQ(doc->m_anSymbolSetting[0][0], 1);
-    EXPECT_EQ(doc->m_anSymbolSetting[9][19], 16);
-    EXPECT_EQ(doc->m_anSymbolSetting[3][4], 0);
-    EXPECT_EQ(doc->m_anSymbolSetting[1][1], 2);
-    EXPECT_EQ(doc->m_anSymbolSetting[7][3], 8);
-    EXPECT_EQ(doc->m_anSymbolSetting[2][2], 17);
-    EXPECT_EQ(doc->m_anSymbolSetting[0][19], 17);
-    EXPECT_EQ(doc->m_anSymbolSetting[9][0], 17);
-}
-
 TEST_F(DocumentDefaultFiles, FileExistsTellsOpenableFiles)
 {
     WriteBytes(Home() / "Here.dat", "x");

@@ -1,0 +1,43 @@
+// The 1:200,000 sheet that begins at a first-level mesh's south-west corner.
+#include "UserDataTestSupport.h"
+
+#include "platform/text/Cp932Text.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace userdatatest;
+
+// An index line: columns 9-20 the name, 22-28 the latitude, 32-39 the longitude (CP932 bytes).
+std::string IndexLine(const std::string& name, const std::string& latitude, const std::string& longitude)
+{
+    return "0001     " + vd::cp932Pad(name, 12) + " " + latitude + "   " + longitude;
+}
+
+TEST(SheetCorner, MeshCodeLooksUpTheSheetAtItsSouthWestCorner)
+{
+    auto doc = MakeDocument();
+    doc->m_strSheetIndexFile = WriteFixture("BlcMap20.idx", Cp932Lines({
+                                                                ";    一覧",
+                                                                IndexLine("東京", "35.2000", "139.0000"),
+                                                                IndexLine("横須賀 外", "35.2000", "139.0000"),
+                                                                IndexLine("京都及大阪", "34.4000", "135.0000"),
+                                                                IndexLine("伊勢", "34.0000", "136.0000"),
+                                                            }))
+                                   .winPath;
+    // The first line with both corner texts; the name's first 6 bytes, blanks included.
+    EXPECT_EQ(doc->MeshCodeToSheetName("5339"), "東京  ");
+    EXPECT_EQ(doc->MeshCodeToSheetName("5235"), "京都及");
+    EXPECT_EQ(doc->MeshCodeToSheetName("5136"), "伊勢  ");
+    EXPECT_EQ(doc->FindSheetByCorner("34.4000", "135.0000"), "京都及");
+    EXPECT_EQ(doc->FindSheetByCorner("34.4000", "136.0000"), "");
+    // No sheet there, a code too short or not a number, a missing index: empty.
+    EXPECT_EQ(doc->MeshCodeToSheetName("6441"), "");
+    EXPECT_EQ(doc->MeshCodeToSheetName("53"), "");
+    EXPECT_EQ(doc->MeshCodeToSheetName("53a9"), "");
+    doc->m_strSheetIndexFile = vd::applicationFolder() + "none.idx";
+    EXPECT_EQ(doc->MeshCodeToSheetName("5339"), "");
+}
+
+} // namespace

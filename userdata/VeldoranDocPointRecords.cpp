@@ -1,0 +1,114 @@
+// Reading registered points and place names into the record list, and the current entry of a
+// record.
+#include "app/VeldoranDoc.h"
+#include "userdata/RecordLines.h"
+
+#include "platform/text/StringOps.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kReadPlainList = 1;
+constexpr int kReadDataFile = 6;
+
+constexpr int kKindAllData = 3;
+constexpr int kKindPicturesOnly = 1; // pictures and albums are dropped: texts and web pages stay
+constexpr int kKindTextsOnly = 2;
+
+} // namespace
+
+std::string CVeldoranDoc::CurrentPointDataFile() const
+{
+    return m_nMapType == 4 ? m_astrGuideMapCurrent[2] : m_strDataFile;
+}
+
+int CVeldoranDoc::LoadVisibleRecords(const std::string& path, const std::string& west, const std::string& south,
+                                     const std::string& east, const std::string& north, int mode)
+{
+    int count = 0;
+    std::size_t kept = 0;
+    const auto consider = [&](const std::string& record) {
+        ++count;
+        if (mode == kReadDataFile && m_nKeywordActive == 1 && record.find(m_strPointKeyword) == std::string::npos)
+            return true;
+        RecordFields fields;
+        if (!SplitRecordFields(record, fields))
+            return true;
+        // The coordinate texts are compared as texts, bounds included.
+        if (fields.latitude < south || fields.latitude > north || fields.longitude < west ||
+            fields.longitude > east)
+            return true;
+        if (mode == kReadDataFile && m_nKindData != kKindAllData) {
+            m_nFileKind = GetFileKind(record);
+            if ((m_nKindData == kKindPicturesOnly && m_nFileKind <= 8) ||
+                (m_nKindData == kKindTextsOnly && m_nFileKind > 8))
+                return true;
+        }
+        if (kept < kMaxListedRecords)
+            m_astrPointRecord[kept++] = record;
+        return true;
+    };
+    if (mode == kReadPlainList)
+        ForEachRecordLine(path, true, consider);
+    else if (mode == kReadDataFile)
+        ForEachRecordLine(m_strDataFile, true, consider);
+    m_astrPointRecord[kept] = kListEnd;
+    if (mode == kReadPlainList)
+        m_nLastListCount = count;
+    return count;
+}
+
+void CVeldoranDoc::LoadRecordList(const std::string& path, const std::string& how)
+{
+    const std::vector<std::string> records = ReadRecordLines(path, kMaxListedRecords);
+    if (how == "first") {
+        StoreRecords(m_astrPointRecord, 0, records);
+        return;
+    }
+    // Appended after the current end mark; a list without one counts as full.
+    const auto end = std::find(m_astrPointRecord.begin(), m_astrPointRecord.end(), kListEnd);
+    StoreRecords(m_astrPointRecord, static_cast<std::size_t>(end - m_astrPointRecord.begin()), records);
+}
+
+std::string CVeldoranDoc::GetRecordWithFile(int index) const
+{
+    if (index < 0 || index >= static_cast<int>(kRecordListSize) || m_astrPointRecord[index] == kListEnd)
+        return kListEnd;
+    const std::string& record = m_astrPointRecord[index];
+    const std::string lowered = vd::toLowerAscii(record);
+    const std::size_t start = FileReferenceStart(lowered);
+    if (start == std::string::npos)
+        return record + "]" + lowered;
+    return record + "]" + std::string(FirstWord(std::string_view(lowered).substr(start)));
+}
+
+void CVeldoranDoc::SetEntryFromRecord(const std::string& record)
+{
+    m_nFileKind = GetFileKind(record);
+    const std::size_t start = FileReferenceStart(record);
+    const std::string_view files = start == std::string::npos ? std::string_view() : std::string_view(record).substr(start);
+    const std::size_t blank = files.find(' ');
+    if (m_nFileKind <= 7) {
+        // A picture, then perhaps the text that goes with it.
+        m_strEntryTarget = std::string(files.substr(0, blank));
+        m_strEntryParam = blank == std::string_view::npos ? std::string() : std::string(files.substr(blank + 1));
+    } else if (m_nFileKind == 8) {
+        m_strEntryParam = std::string(files.substr(0, blank));
+        m_strEntryTarget.clear();
+    } else if (m_nFileKind == 9) {
+        m_strEntryParam = std::string(files);
+        m_strEntryTarget.clear();
+    } else {
+        // A web page: the field after name, latitude, longitude and item.
+        RecordFields fields;
+        std::string_view page;
+        if (SplitRecordFields(record, fields)) {
+            const std::size_t afterItem = fields.rest.find(' ');
+            if (afterItem != std::string_view::npos)
+                page = FirstWord(fields.rest.substr(afterItem + 1));
+        }
+        m_strEntryTarget = std::string(page);
+        m_strEntryParam.clear();
+    }
+}

@@ -1,0 +1,144 @@
+// Where a record (registered point, place name, route point) falls on the map: on the sheet
+// layouts (one sheet, a block of sheets, explicit bounds) and on the regional overview. The answer
+// is the record's value; the position goes to m_nPointX, m_nPointY, with x -1 when it is not drawn.
+#include "app/VeldoranDoc.h"
+#include "userdata/PointThinning.h"
+#include "userdata/RecordLines.h"
+
+#include "platform/text/Numbers.h"
+
+#include <climits>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+constexpr int kNoValue = -999;
+
+// A value truncated toward zero, held within int (an infinite or huge value would not fit).
+int Truncate(double value)
+{
+    if (std::isnan(value) || value <= INT_MIN)
+        return INT_MIN;
+    if (value >= INT_MAX)
+        return INT_MAX;
+    return static_cast<int>(value);
+}
+
+int AddOffset(int position, int offset)
+{
+    const long long sum = static_cast<long long>(position) + offset;
+    return sum > INT_MAX ? INT_MAX : sum < INT_MIN ? INT_MIN : static_cast<int>(sum);
+}
+
+struct RecordPosition {
+    int value;
+    int latitudeSeconds;
+    int longitudeSeconds;
+};
+
+// The parse both placements share. nullopt when the record is not drawn (m_nPointX is -1 then
+// and *answer the value to give back).
+std::optional<RecordPosition> ParseRecordForPlacement(CVeldoranDoc& doc, const std::string& record, int* answer)
+{
+    doc.m_strEntryState.clear();
+    RecordFields fields;
+    const bool complete = SplitRecordFields(record, fields);
+    doc.m_strEntryTitle = std::string(FirstWord(record));
+    if (doc.m_nPointDrawKind == 1 && doc.m_anPlaceNameKind[0] == 0 && doc.FilterPlaceName(doc.m_strEntryTitle) == -1) {
+        doc.m_nPointX = -1;
+        *answer = -1;
+        return std::nullopt;
+    }
+    // A record without a latitude and a longitude cannot be placed.
+    if (!complete) {
+        doc.m_nPointX = -1;
+        *answer = kNoValue;
+        return std::nullopt;
+    }
+    doc.m_strRecordLat = std::string(fields.latitude);
+    doc.m_strRecordLon = std::string(fields.longitude);
+    doc.m_strEntryState = std::string(FirstWord(fields.rest));
+    doc.m_strEntryValue = doc.m_strEntryState;
+    int value = 0;
+    if (doc.m_nPointDrawKind == 1 || doc.m_nPointDrawKind == 2) {
+        value = Truncate(vd::parseDouble(doc.m_strEntryState));
+        doc.m_strEntryState.clear();
+    } else if (doc.m_nPointDrawKind == 6) {
+        value = 1;
+    }
+    return RecordPosition{value, CVeldoranDoc::DmsToSeconds(doc.m_strRecordLat),
+                          CVeldoranDoc::DmsToSeconds(doc.m_strRecordLon)};
+}
+
+// Hides a position off the drawing area (the value negated) and thins the list.
+int FinishPlacement(CVeldoranDoc& doc, int value, int index)
+{
+    if (doc.m_nPointX < 1 || doc.m_nPointY < 1) {
+        doc.m_nPointX = -1;
+        return -value;
+    }
+    if (!IsDrawnAtLevel(doc.m_nPointDisplayFlag, index))
+        doc.m_nPointX = -1;
+    return value;
+}
+
+} // namespace
+
+int CVeldoranDoc::ProjectRecordToSheet(const std::string& record, int offsetX, int offsetY, int westSeconds,
+                                       int southSeconds, int index)
+{
+    int answer = 0;
+    const std::optional<RecordPosition> at = ParseRecordForPlacement(*this, record, &answer);
+    if (!at)
+        return answer;
+    const float dx = static_cast<float>(at->longitudeSeconds - westSeconds);
+    const float dy = static_cast<float>(at->latitudeSeconds - southSeconds);
+    const float sx = m_fPointScaleX;
+    const float sy = m_fPointScaleY;
+    float x;
+    float y;
+    switch (m_nMapFrame) {
+    case 1: // one sheet: 320 units for 3600 seconds of longitude and 2400 of latitude
+        x = dx * sx * 0.08888889f;
+        y = sy * 320.0f - dy * sy * 0.13333334f;
+        break;
+    case 2: // a block, measured from 7200 seconds below its north edge
+        x = dx * sx * 0.08888889f;
+        y = sy * 960.0f - dy * sy * 0.13333334f;
+        break;
+    case 3: // explicit bounds, scales in pixels per second
+        x = dx * sx;
+        y = static_cast<float>(m_nMapPixelHeight) - dy * sy;
+        break;
+    default: // no sheet layout: nothing can be placed
+        m_nPointX = -1;
+        return at->value;
+    }
+    if (x < 0 || x > 1000)
+        x = 0;
+    if (y < 0 || y > 700)
+        y = 0;
+    m_nPointX = AddOffset(Truncate(x), offsetX);
+    m_nPointY = AddOffset(Truncate(y), offsetY);
+    return FinishPlacement(*this, at->value, index);
+}
+
+int CVeldoranDoc::ProjectRecordToRegion(const std::string& record, int offsetX, int index, float ratio)
+{
+    int answer = 0;
+    const std::optional<RecordPosition> at = ParseRecordForPlacement(*this, record, &answer);
+    if (!at)
+        return answer;
+    // 1/10000 degree; the factor is the single-precision 10000/3600.
+    const float latitude = static_cast<float>(at->latitudeSeconds) * 2.7777777f;
+    const float longitude = static_cast<float>(at->longitudeSeconds) * 2.7777777f;
+    const float k = m_nMapPjctn != 0 ? ratio : LatitudeRatioAt(m_afLatitudeRatio, Truncate(latitude) / 10000);
+    if (m_fMapScale == 0 || k == 0) {
+        m_nPointX = -1;
+        return at->value;
+    }
+    m_nPointY = Truncate((m_fRefLatitude - latitude) / m_fMapScale);
+    m_nPointX = AddOffset(Truncate((longitude - m_fRefLongitude) / m_fMapScale / k), offsetX);
+    return FinishPlacement(*this, at->value, index);
+}
