@@ -208,7 +208,7 @@ bool QtBackend::chooseColour(std::uint32_t& colour, bool)
     return true;
 }
 
-bool QtBackend::chooseFont(FontChoice& font)
+bool QtBackend::chooseFont(LogFont& font)
 {
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, toQFont(font), QApplication::activeWindow());

@@ -24,7 +24,7 @@ public:
     int runModal(Dialog& dialog) override;
     int runFileDialog(FileDialog& dialog) override;
     bool chooseColour(std::uint32_t& colour, bool fullOpen) override;
-    bool chooseFont(FontChoice& font) override;
+    bool chooseFont(LogFont& font) override;
     int trackPopupMenu(Menu& menu, Point screen) override;
 
 private:

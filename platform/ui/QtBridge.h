@@ -30,11 +30,10 @@ inline std::uint32_t fromQColor(const QColor& c)
         | (static_cast<std::uint32_t>(c.blue()) << 16);
 }
 
-// The installed face that stands for a face name of the old platform.
-QString substituteFace(const std::string& face);
-QFont toQFont(const FontChoice& font);
-// The font dialog's answer in the old platform's terms; `base` supplies what Qt does not carry.
-FontChoice fromQFont(const QFont& font, const FontChoice& base);
+// The Qt font of a font description (faces substituted and heights fitted as the device
+// context does), and the font dialog's answer back in the old platform's terms.
+QFont toQFont(const LogFont& font);
+LogFont fromQFont(const QFont& font, const LogFont& base);
 // The font a dialog template names (face and point size, at 96 dots per inch).
 QFont dialogFont(const std::string& face, int points);
 

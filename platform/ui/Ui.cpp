@@ -151,7 +151,7 @@ bool chooseColour(std::uint32_t& colour, bool fullOpen)
     return backend().chooseColour(colour, fullOpen);
 }
 
-bool chooseFont(FontChoice& font)
+bool chooseFont(LogFont& font)
 {
     return backend().chooseFont(font);
 }

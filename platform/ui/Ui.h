@@ -3,6 +3,7 @@
 // file, colour and font dialogs, modal dialog runs, external programs, the desktop's handler,
 // the clock, timers and the screen metrics. The program runs on the Qt implementation; a test
 // installs a script (platform/ui/UiScript.h) that answers and records each interaction.
+#include "platform/dc/GdiObjects.h"
 #include "platform/ui/Geometry.h"
 #include "platform/ui/WinConstants.h"
 
@@ -37,17 +38,6 @@ struct ProcessResult {
     std::int64_t elapsedMs = 0;
 };
 
-// A font as the font dialog gives and takes it: the old platform's parameters.
-struct FontChoice {
-    int height = -12;        // negative: character height in pixels, positive: cell height
-    int weight = 400;
-    bool italic = false;
-    bool underline = false;
-    int charset = 128;       // Shift-JIS
-    std::string face = "ＭＳ ゴシック";
-    std::uint32_t colour = 0; // 0x00BBGGRR
-};
-
 class Backend {
 public:
     virtual ~Backend();
@@ -73,7 +63,8 @@ public:
     virtual int runFileDialog(FileDialog& dialog) = 0;
     // The colour dialog: true and the colour on OK.
     virtual bool chooseColour(std::uint32_t& colour, bool fullOpen) = 0;
-    virtual bool chooseFont(FontChoice& font) = 0;
+    // The font dialog: true and the font on OK.
+    virtual bool chooseFont(LogFont& font) = 0;
     // Shows a popup menu at a screen point; the chosen command id, 0 when none.
     virtual int trackPopupMenu(Menu& menu, Point screen) = 0;
 };
@@ -125,6 +116,6 @@ Size fullScreenSize();
 void processPendingEvents();
 
 bool chooseColour(std::uint32_t& colour, bool fullOpen = true);
-bool chooseFont(FontChoice& font);
+bool chooseFont(LogFont& font);
 
 } // namespace vd::ui

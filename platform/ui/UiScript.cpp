@@ -226,12 +226,12 @@ bool Script::chooseColour(std::uint32_t& colour, bool)
     return true;
 }
 
-void Script::answerFont(std::optional<FontChoice> font)
+void Script::answerFont(std::optional<LogFont> font)
 {
     fontAnswers_.push_back(std::move(font));
 }
 
-bool Script::chooseFont(FontChoice& font)
+bool Script::chooseFont(LogFont& font)
 {
     fontsAsked_.push_back(font);
     if (fontAnswers_.empty())

@@ -74,8 +74,8 @@ public:
 
     void answerColour(std::optional<std::uint32_t> colour);
     const std::vector<std::uint32_t>& coloursAsked() const { return coloursAsked_; }
-    void answerFont(std::optional<FontChoice> font);
-    const std::vector<FontChoice>& fontsAsked() const { return fontsAsked_; }
+    void answerFont(std::optional<LogFont> font);
+    const std::vector<LogFont>& fontsAsked() const { return fontsAsked_; }
 
     // Popup menus: answers in order (a command id, 0 for none); each popup's item texts by
     // position ("" for separators, sub-menus by their title) are recorded.
@@ -97,7 +97,7 @@ public:
     void dialogDestroyed(Dialog& dialog) override;
     int runFileDialog(FileDialog& dialog) override;
     bool chooseColour(std::uint32_t& colour, bool fullOpen) override;
-    bool chooseFont(FontChoice& font) override;
+    bool chooseFont(LogFont& font) override;
     int trackPopupMenu(Menu& menu, Point screen) override;
 
 private:
@@ -127,8 +127,8 @@ private:
     std::vector<FileDialogRecord> fileDialogs_;
     std::deque<std::optional<std::uint32_t>> colourAnswers_;
     std::vector<std::uint32_t> coloursAsked_;
-    std::deque<std::optional<FontChoice>> fontAnswers_;
-    std::vector<FontChoice> fontsAsked_;
+    std::deque<std::optional<LogFont>> fontAnswers_;
+    std::vector<LogFont> fontsAsked_;
 };
 
 } // namespace vd::ui

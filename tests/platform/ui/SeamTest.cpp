@@ -151,10 +151,13 @@ TEST(UiSeam, ColourAndFontDialogsAnswerInOrder)
     EXPECT_EQ(colour, 0x0000FF00u);
     EXPECT_EQ(script->coloursAsked(), (std::vector<std::uint32_t>{0x00FF0000u, 0x0000FF00u}));
 
-    ui::FontChoice font;
-    font.height = -30;
+    LogFont font;
+    font.lfHeight = -30;
+    font.lfFaceName = "ＭＳ 明朝";
     script->answerFont(font);
-    ui::FontChoice asked;
+    LogFont asked;
     EXPECT_TRUE(ui::chooseFont(asked));
-    EXPECT_EQ(asked.height, -30);
+    EXPECT_EQ(asked.lfHeight, -30);
+    EXPECT_EQ(asked.lfFaceName, "ＭＳ 明朝");
+    EXPECT_FALSE(ui::chooseFont(asked)) << "no answer: cancelled";
 }
