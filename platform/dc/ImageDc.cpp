@@ -13,6 +13,8 @@ namespace vd {
 
 struct ImageDc::Private {
     Bitmap bitmap;
+    raster::PolygonScratch polygonScratch;
+    std::vector<Point> devicePoints;
 };
 
 ImageDc::ImageDc() : d_(std::make_unique<Private>())
@@ -193,9 +195,9 @@ bool ImageDc::execute(const DrawOp& op)
             start += std::size_t(count);
         }
     };
-    const auto devicePoints = [&]() {
-        std::vector<Point> pts;
-        pts.reserve(op.points.size());
+    const auto devicePoints = [&]() -> const std::vector<Point>& {
+        std::vector<Point>& pts = d_->devicePoints;
+        pts.clear();
         for (const Point& p : op.points)
             pts.push_back(toDevice(p));
         return pts;
@@ -218,7 +220,7 @@ bool ImageDc::execute(const DrawOp& op)
     case DrawOp::Polyline: {
         if (!penOn)
             return true;
-        const std::vector<Point> pts = devicePoints();
+        const std::vector<Point>& pts = devicePoints();
         const std::vector<int> counts{int(pts.size())};
         if (thin)
             thinLines(pts, counts, false);
@@ -228,10 +230,10 @@ bool ImageDc::execute(const DrawOp& op)
     }
     case DrawOp::Polygon:
     case DrawOp::PolyPolygon: {
-        const std::vector<Point> pts = devicePoints();
+        const std::vector<Point>& pts = devicePoints();
         const std::vector<int> counts = op.kind == DrawOp::Polygon ? std::vector<int>{int(pts.size())} : op.counts;
         if (brushOn)
-            raster::fillPolygons(s, clip, pts, counts, st.polyFillMode == WINDING, brushPixel, st.rop2);
+            raster::fillPolygons(s, clip, pts, counts, st.polyFillMode == WINDING, brushPixel, st.rop2, d_->polygonScratch);
         if (penOn) {
             if (thin)
                 thinLines(pts, counts, true);

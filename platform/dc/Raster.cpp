@@ -28,7 +28,6 @@ long long floorDiv(long long a, long long b)
     return q;
 }
 
-long long ceilDiv(long long a, long long b) { return -floorDiv(-a, b); }
 
 long long floorDiv128(__int128 a, long long b)
 {
@@ -179,29 +178,14 @@ void fillRect(const Surface& s, const Rect& r, std::uint32_t colour, int rop)
         fillSpan(s, y, r.left, r.right, colour, rop);
 }
 
-namespace {
-
-struct Edge {
-    long long yTop;    // first row (inclusive)
-    long long yBottom; // last row (exclusive)
-    long long x0, y0, dx, dy; // from (x0, y0) along (dx, dy), dy > 0
-    int direction;
-};
-
-struct Crossing {
-    long long x; // first pixel at or right of the crossing
-    int direction;
-};
-
-} // namespace
-
 void fillPolygons(const Surface& s, const Rect& clipIn, const std::vector<Point>& points,
-                  const std::vector<int>& counts, bool winding, std::uint32_t colour, int rop)
+                  const std::vector<int>& counts, bool winding, std::uint32_t colour, int rop,
+                  PolygonScratch& scratch)
 {
     const Rect clip{std::max(clipIn.left, 0), std::max(clipIn.top, 0), std::min(clipIn.right, s.width), std::min(clipIn.bottom, s.height)};
     if (clip.IsRectEmpty() || rop == R2_NOP)
         return;
-    thread_local std::vector<Edge> edges;
+    std::vector<PolygonScratch::Edge>& edges = scratch.edges;
     edges.clear();
     std::size_t start = 0;
     for (int count : counts) {
@@ -213,58 +197,78 @@ void fillPolygons(const Surface& s, const Rect& clipIn, const std::vector<Point>
             const bool down = a.y < b.y;
             const Point& top = down ? a : b;
             const Point& bottom = down ? b : a;
-            edges.push_back({top.y, bottom.y, top.x, top.y, (long long)bottom.x - top.x, (long long)bottom.y - top.y, down ? 1 : -1});
+            PolygonScratch::Edge e;
+            e.yTop = top.y;
+            e.yBottom = bottom.y;
+            e.x0 = top.x;
+            e.dx = (long long)bottom.x - top.x;
+            e.dy = (long long)bottom.y - top.y;
+            e.direction = down ? 1 : -1;
+            edges.push_back(e);
         }
         start += std::size_t(count);
     }
     if (edges.empty())
         return;
-    std::sort(edges.begin(), edges.end(), [](const Edge& l, const Edge& r) { return l.yTop < r.yTop; });
+    std::sort(edges.begin(), edges.end(), [](const auto& l, const auto& r) { return l.yTop < r.yTop; });
     long long yMin = edges.front().yTop;
     long long yMax = yMin;
-    for (const Edge& e : edges)
+    for (const auto& e : edges)
         yMax = std::max(yMax, e.yBottom);
     yMin = std::max<long long>(yMin, clip.top);
     yMax = std::min<long long>(yMax, clip.bottom);
 
-    thread_local std::vector<const Edge*> active;
-    thread_local std::vector<Crossing> crossings;
+    // Each active edge keeps x(y) = ceil((x0 dy + (y - yTop) dx) / dy) as q with the remainder
+    // r in (-dy, 0], stepped by whole rows without dividing.
+    std::vector<PolygonScratch::Edge*>& active = scratch.active;
+    std::vector<std::pair<long long, int>>& crossings = scratch.crossings;
     active.clear();
     std::size_t next = 0;
+    const auto enter = [&](PolygonScratch::Edge& e, long long y) {
+        const __int128 num = __int128(e.x0) * e.dy + __int128(y - e.yTop) * e.dx;
+        e.q = -floorDiv128(-num, e.dy);
+        e.r = (long long)(num - __int128(e.q) * e.dy);
+        e.stepQ = floorDiv(e.dx, e.dy);
+        e.stepR = e.dx - e.stepQ * e.dy;
+        active.push_back(&e);
+    };
     for (long long y = yMin; y < yMax; ++y) {
         while (next < edges.size() && edges[next].yTop <= y) {
-            active.push_back(&edges[next]);
+            if (edges[next].yBottom > y)
+                enter(edges[next], y);
             ++next;
         }
-        std::erase_if(active, [y](const Edge* e) { return e->yBottom <= y; });
+        std::erase_if(active, [y](const PolygonScratch::Edge* e) { return e->yBottom <= y; });
         crossings.clear();
-        for (const Edge* e : active) {
-            if (e->yTop > y)
-                continue;
-            // x of the edge on row y is x0 + (y - y0) dx / dy; the first pixel at or right of it.
-            const long long x = ceilDiv(e->x0 * e->dy + (y - e->y0) * e->dx, e->dy);
-            crossings.push_back({x, e->direction});
+        for (PolygonScratch::Edge* e : active) {
+            crossings.emplace_back(e->q, e->direction);
+            e->q += e->stepQ;
+            e->r += e->stepR;
+            if (e->r > 0) {
+                ++e->q;
+                e->r -= e->dy;
+            }
         }
-        std::sort(crossings.begin(), crossings.end(), [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
-        const int yi = int(y);
-        if (!winding) {
-            for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
-                const long long x0 = std::max<long long>(crossings[i].x, clip.left);
-                const long long x1 = std::min<long long>(crossings[i + 1].x, clip.right);
-                if (x0 < x1)
-                    fillSpan(s, yi, int(x0), int(x1), colour, rop);
-            }
+        if (crossings.size() == 2) {
+            if (crossings[0].first > crossings[1].first)
+                std::swap(crossings[0], crossings[1]);
         } else {
-            int wind = 0;
-            for (std::size_t i = 0; i + 1 < crossings.size(); ++i) {
-                wind += crossings[i].direction;
-                if (wind != 0) {
-                    const long long x0 = std::max<long long>(crossings[i].x, clip.left);
-                    const long long x1 = std::min<long long>(crossings[i + 1].x, clip.right);
-                    if (x0 < x1)
-                        fillSpan(s, yi, int(x0), int(x1), colour, rop);
-                }
+            std::sort(crossings.begin(), crossings.end(), [](const auto& l, const auto& r) { return l.first < r.first; });
+        }
+        const int yi = int(y);
+        int wind = 0;
+        for (std::size_t i = 0; i + 1 < crossings.size(); ++i) {
+            if (winding) {
+                wind += crossings[i].second;
+                if (wind == 0)
+                    continue;
+            } else if (i % 2 == 1) {
+                continue;
             }
+            const long long x0 = std::max<long long>(crossings[i].first, clip.left);
+            const long long x1 = std::min<long long>(crossings[i + 1].first, clip.right);
+            if (x0 < x1)
+                fillSpan(s, yi, int(x0), int(x1), colour, rop);
         }
     }
 }

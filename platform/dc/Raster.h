@@ -5,6 +5,7 @@
 #include "platform/dc/Geometry.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace vd::raster {
@@ -86,8 +87,23 @@ void fillRect(const Surface& s, const Rect& r, std::uint32_t colour, int rop);
 
 // Fills polygons (counts gives the points of each) by the pixel rule of the rule table:
 // pixel (x, y) is inside when the point (x, y) is, left and top edges included.
+// Working memory of the polygon fill, kept by the caller so that filling many small polygons
+// allocates nothing.
+struct PolygonScratch {
+    struct Edge {
+        long long yTop = 0;    // first row (inclusive)
+        long long yBottom = 0; // last row (exclusive)
+        long long x0 = 0, dx = 0, dy = 0; // from (x0, yTop) along (dx, dy), dy > 0
+        int direction = 1;
+        long long q = 0, r = 0, stepQ = 0, stepR = 0; // the crossing on the current row
+    };
+    std::vector<Edge> edges;
+    std::vector<Edge*> active;
+    std::vector<std::pair<long long, int>> crossings;
+};
 void fillPolygons(const Surface& s, const Rect& clip, const std::vector<Point>& points,
-                  const std::vector<int>& counts, bool winding, std::uint32_t colour, int rop);
+                  const std::vector<int>& counts, bool winding, std::uint32_t colour, int rop,
+                  PolygonScratch& scratch);
 
 // A rounded rectangle in the box (right and bottom outside it) whose corners are quarters of a
 // cornerWidth x cornerHeight ellipse; an ellipse is the one whose corner is the whole box. Its
