@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
+
 #include <functional>
+#include <random>
+#include <set>
 #include <vector>
 
 namespace vd {
@@ -108,6 +113,47 @@ TEST(LinePixels, RuleTable)
         for (const PixelCheck& check : c.checks)
             EXPECT_EQ(dc.GetPixel(check.x, check.y), check.colour) << c.name << " at (" << check.x << ", " << check.y << ")\n"
                                                                   << test::picture(dc, {{kRed, 'r'}, {kGreen, 'g'}});
+    }
+}
+
+// The pixels of a line by the rule, step by step and without clipping.
+std::set<std::pair<int, int>> linePixels(Point a, Point b)
+{
+    std::set<std::pair<int, int>> out;
+    const long long dx = b.x - a.x;
+    const long long dy = b.y - a.y;
+    const long long steps = std::max(std::llabs(dx), std::llabs(dy));
+    for (long long k = 0; k < steps; ++k) {
+        // The exact position, the minor coordinate rounded to nearest with ties down.
+        const double t = double(k) / double(steps);
+        const double ex = a.x + t * dx;
+        const double ey = a.y + t * dy;
+        const auto roundDown = [](double v) { return int(std::ceil(v - 0.5 - 1e-9)); };
+        out.insert({std::llabs(dx) >= std::llabs(dy) ? int(std::lround(ex)) : roundDown(ex),
+                    std::llabs(dx) >= std::llabs(dy) ? roundDown(ey) : int(std::lround(ey))});
+    }
+    return out;
+}
+
+TEST(LinePixels, ClippedLinesKeepTheirPixels)
+{
+    std::mt19937 random(99);
+    std::uniform_int_distribution<int> coordinate(-300, 330);
+    for (int round = 0; round < 300; ++round) {
+        const Point a{coordinate(random), coordinate(random)};
+        const Point b{coordinate(random), coordinate(random)};
+        ImageDc dc(30, 30);
+        dc.IntersectClipRect(1, 2, 28, 29);
+        dc.MoveTo(a);
+        dc.LineTo(b);
+        dc.SelectClipRect(nullptr);
+        const std::set<std::pair<int, int>> expected = linePixels(a, b);
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 30; ++x) {
+                const bool inClip = x >= 1 && x < 28 && y >= 2 && y < 29;
+                ASSERT_EQ(dc.GetPixel(x, y) == kBlack, inClip && expected.count({x, y}) == 1)
+                    << "line (" << a.x << ", " << a.y << ") to (" << b.x << ", " << b.y << ") at (" << x << ", " << y << ")";
+            }
     }
 }
 

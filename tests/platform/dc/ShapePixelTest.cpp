@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <vector>
 
 namespace vd {
@@ -97,6 +98,54 @@ TEST(ShapePixels, SelfOverlappingPolygonAlternateAndWinding)
         EXPECT_EQ(dc.GetPixel(10, 3), kBlack) << shown; // a point of the star
         EXPECT_EQ(dc.GetPixel(2, 7), kBlack) << shown;  // the left point's edge row is inside
         EXPECT_EQ(dc.GetPixel(19, 7), kWhite) << shown; // right edges stay outside
+    }
+}
+
+// The fill rule evaluated directly for one pixel: the point (x, y) against every edge crossing
+// row y, an edge's crossing counting when it lies at or left of x.
+bool insideByRule(const std::vector<Point>& poly, int x, int y, bool winding)
+{
+    int crossings = 0;
+    int wind = 0;
+    for (std::size_t i = 0; i < poly.size(); ++i) {
+        Point a = poly[i];
+        Point b = poly[(i + 1) % poly.size()];
+        if (a.y == b.y)
+            continue;
+        const int direction = a.y < b.y ? 1 : -1;
+        if (a.y > b.y)
+            std::swap(a, b);
+        if (y < a.y || y >= b.y)
+            continue;
+        const long long dy = b.y - a.y;
+        if ((long long)x * dy >= (long long)a.x * dy + (long long)(y - a.y) * (b.x - a.x)) {
+            ++crossings;
+            wind += direction;
+        }
+    }
+    return winding ? wind != 0 : crossings % 2 == 1;
+}
+
+TEST(ShapePixels, PolygonFillFollowsTheRuleForRandomPolygons)
+{
+    std::mt19937 random(2024);
+    std::uniform_int_distribution<int> coordinate(-5, 45);
+    for (int round = 0; round < 40; ++round) {
+        std::vector<Point> poly;
+        for (int i = 0; i < 3 + round % 10; ++i)
+            poly.push_back({coordinate(random), coordinate(random)});
+        for (const bool winding : {false, true}) {
+            ImageDc dc(40, 40);
+            dc.SelectObject(StockPen(NULL_PEN));
+            dc.SelectObject(StockBrush(BLACK_BRUSH));
+            dc.SetPolyFillMode(winding ? WINDING : ALTERNATE);
+            dc.Polygon(poly);
+            for (int y = 0; y < 40; ++y)
+                for (int x = 0; x < 40; ++x)
+                    ASSERT_EQ(dc.GetPixel(x, y) == kBlack, insideByRule(poly, x, y, winding))
+                        << "round " << round << (winding ? " winding" : " alternate") << " at (" << x << ", " << y << ")\n"
+                        << test::picture(dc);
+        }
     }
 }
 
