@@ -1,0 +1,8 @@
+// Telling the views that the document changed.
+#include "app/VeldoranDoc.h"
+
+void CVeldoranDoc::UpdateAllViews()
+{
+    if (m_fnUpdateAllViews)
+        m_fnUpdateAllViews();
+}
