@@ -135,6 +135,11 @@ void Script::answerDialog(int templateId, DialogActions actions)
     dialogAnswers_[templateId].push_back(std::move(actions));
 }
 
+void Script::answerDialog(const std::string& module, int templateId, DialogActions actions)
+{
+    moduleAnswers_[{module, templateId}].push_back(std::move(actions));
+}
+
 int Script::runModal(Dialog& dialog)
 {
     const int id = dialog.templateId();
@@ -142,7 +147,8 @@ int Script::runModal(Dialog& dialog)
     auto* impl = static_cast<DialogImpl*>(dialog.impl());
     if (impl->widget)
         impl->widget->show();
-    auto& queue = dialogAnswers_[id];
+    auto& ofModule = moduleAnswers_[{dialog.module(), id}];
+    auto& queue = ofModule.empty() ? dialogAnswers_[id] : ofModule;
     if (queue.empty()) {
         unanswered_.push_back(id);
     } else {

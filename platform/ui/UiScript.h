@@ -49,6 +49,8 @@ public:
     // actions usually end the dialog (a button press); a dialog still open afterwards is
     // cancelled. A dialog without queued actions is cancelled and listed as unanswered.
     void answerDialog(int templateId, DialogActions actions);
+    // Only the template of that module (ids repeat across modules); tried before answers by id.
+    void answerDialog(const std::string& module, int templateId, DialogActions actions);
     const std::vector<int>& dialogsRun() const { return dialogsRun_; }
     const std::vector<int>& unanswered() const { return unanswered_; }
     // Modeless dialogs created so far (latest last); tests drive them with a DialogDriver.
@@ -120,6 +122,7 @@ private:
     int nextTimer_ = 1;
     Size screen_{800, 800};
     std::map<int, std::deque<DialogActions>> dialogAnswers_;
+    std::map<std::pair<std::string, int>, std::deque<DialogActions>> moduleAnswers_;
     std::vector<int> dialogsRun_;
     std::vector<int> unanswered_;
     std::vector<Dialog*> modeless_;

@@ -225,9 +225,15 @@ TEST(UiDialog, ScriptAnswersADialogOpenedInsideALibraryCall)
     });
     EXPECT_EQ(libraryCall(), "ok");
     EXPECT_EQ(ui::currentModule(), ui::kProgramModule);
+    // An answer for one module's template leaves the same id of another module alone.
+    script->answerDialog("Pelmora", 147, [](DialogDriver& d) { d.click(IDOK); });
+    EXPECT_EQ(Dialog(147).DoModal(), IDCANCEL);
+    EXPECT_EQ(libraryCall(), "ok");
+    script->answerDialog("Pelmora", 147, [](DialogDriver& d) { d.pressEscape(); });
+    EXPECT_EQ(libraryCall(), "");
     // Without an answer the dialog is cancelled and reported.
     EXPECT_EQ(libraryCall(), "");
-    EXPECT_EQ(script->unanswered(), (std::vector<int>{147}));
+    EXPECT_EQ(script->unanswered(), (std::vector<int>{147, 147}));
     EXPECT_EQ(Dialog(4711).DoModal(), -1) << "a template that does not exist";
 }
 

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -293,4 +294,30 @@ TEST(UiFrame, RightClickPopupMenuRoutesTheChosenCommand)
     ASSERT_EQ(script->popupMenus().size(), 2u);
     EXPECT_EQ(script->popupMenus()[0], (std::vector<std::string>{"地図再表示", "", "点データ(&P)..."}));
     EXPECT_EQ(mapping.GetSubMenu(0)->GetMenuState(32885, MF_BYCOMMAND), MF_GRAYED) << "updated before showing";
+}
+
+namespace {
+
+// The close box of the main frame.
+void widgetClose(Application&)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* m = qobject_cast<QMainWindow*>(w); m && m->isVisible())
+            m->close();
+}
+
+} // namespace
+
+TEST(UiFrame, RunEndsWhenTheFrameClosesAndReleasesViewThenDocument)
+{
+    registerMenus();
+    ui::Script::install();
+    Trace trace;
+    TestApp app(trace);
+    ASSERT_TRUE(app.InitInstance());
+    trace.calls.clear();
+    QTimer::singleShot(0, [&] { widgetClose(app); });
+    EXPECT_EQ(app.Run(), 0);
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+    EXPECT_EQ(trace.calls, (std::vector<std::string>{"~view", "~document"}));
 }
