@@ -1,0 +1,2 @@
+vd_test_folder(test-basemap basemap LINK dovanne basemap-projection)
+target_compile_definitions(test-basemap PRIVATE VD_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
