@@ -36,7 +36,8 @@ DialogTemplate SheetSelectTemplate()
         pushButton(110, "中国四国"),
         pushButton(111, "九州沖縄"),
         pushButton(112, "全国"),
-        comboBox(IDC_SHEET_COMBO, {}, vd::CBS_DROPDOWN | vd::WS_VSCROLL | vd::WS_TABSTOP),
+        // A simple combo: its list is always shown, so a double click on a sheet accepts it.
+        comboBox(IDC_SHEET_COMBO, {}, vd::CBS_SIMPLE | vd::WS_VSCROLL | vd::WS_TABSTOP),
         ltext(IDC_SHEET_COUNT, ""),
         ltext(vd::IDC_STATIC, "緯度"),
         edit(IDC_LATITUDE),
