@@ -265,6 +265,9 @@ public:
     std::string MeshCodeToSheetName(const std::string& meshCode) const;
     std::string FindSheetByCorner(const std::string& latitude, const std::string& longitude) const;
     void LoadPlaceNameColours(int classIndex);
+    // The place-name and public-facility search: runs the search dialog and moves the map to the
+    // sheet of the searched prefecture or municipality.
+    void RetrievePlaceNames();
     int ProjectRecordToSheet(const std::string& record, int offsetX, int offsetY, int westSeconds,
                              int southSeconds, int index);
     int ProjectRecordToRegion(const std::string& record, int offsetX, int index, float ratio);
@@ -300,8 +303,21 @@ public:
     float m_fMapScale = 1;
     // Place-name colours of one NpClrTbl.dat section: 20 rows of 55 (entry row * 55 + column),
     // -1 = none.
-    static std::array<std::int16_t, 20 * 55> UnsetPlaceNameColours();
-    std::array<std::int16_t, 20 * 55> m_anPlaceNameColour = UnsetPlaceNameColours();
+    static std::array<std::int16_t, 20 * 55> UnsetClassColours();
+    std::array<std::int16_t, 20 * 55> m_anClassColour = UnsetClassColours();
+    // The search state in the order of the search dialog's answer: kind (-1 before the first
+    // search, 0 place names, 1 public facilities), file mode, file format, three class codes,
+    // prefecture index, display mode, text size, shown tab; output file, three class names,
+    // government code, prefecture code and name; the contained text.
+    int m_nGnpfValue0 = -1, m_nGnpfValue1 = 1, m_nGnpfValue2 = 2, m_nGnpfValue3 = -1, m_nGnpfValue4 = -1;
+    int m_nGnpfValue5 = -1, m_nGnpfValue6 = -1, m_nGnpfValue7 = 0, m_nGnpfValue8 = 0, m_nGnpfValue9 = 0;
+    std::string m_strGnpfText0, m_strGnpfText1, m_strGnpfText2, m_strGnpfText3, m_strGnpfText4, m_strGnpfText5,
+        m_strGnpfText6;
+    std::string m_strGnpfRest;
+    int m_nGnpfSetting = -999;        // the provisional point elevation of the environment settings
+    std::string m_strPlaceNameState;  // "GNPF": the next main-map repaint draws the search hits
+    int m_bDialogOpen = 0;            // 1 while a document dialog is up
+    int m_nResultCount = 0, m_nResultDrawn = 0, m_nResultTotal = 0; // search results listed, drawn, found
 
 private:
     void ReadRegions();

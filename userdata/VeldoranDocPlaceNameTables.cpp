@@ -48,7 +48,7 @@ bool Within(const Cell& cell, int rows, int columns)
 
 } // namespace
 
-std::array<std::int16_t, 20 * 55> CVeldoranDoc::UnsetPlaceNameColours()
+std::array<std::int16_t, 20 * 55> CVeldoranDoc::UnsetClassColours()
 {
     std::array<std::int16_t, kColourRows * kColourColumns> colours;
     colours.fill(-1);
@@ -57,7 +57,7 @@ std::array<std::int16_t, 20 * 55> CVeldoranDoc::UnsetPlaceNameColours()
 
 void CVeldoranDoc::LoadPlaceNameColours(int classIndex)
 {
-    m_anPlaceNameColour = UnsetPlaceNameColours();
+    m_anClassColour = UnsetClassColours();
     if (classIndex < 0)
         return;
     classIndex = std::min(classIndex, 5);
@@ -74,7 +74,7 @@ void CVeldoranDoc::LoadPlaceNameColours(int classIndex)
         }
         const std::optional<Cell> cell = taking ? ParseCell(line) : std::nullopt;
         if (cell && Within(*cell, kColourRows, kColourColumns))
-            m_anPlaceNameColour[cell->row * kColourColumns + cell->column] = static_cast<std::int16_t>(cell->value);
+            m_anClassColour[cell->row * kColourColumns + cell->column] = static_cast<std::int16_t>(cell->value);
         return true;
     });
 }

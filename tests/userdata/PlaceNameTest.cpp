@@ -78,7 +78,7 @@ TEST(PlaceNameTables, ColoursOfOneClassSection)
     WriteFixture("NpClrTbl.dat", Cp932Lines({"; 地名の色", "行政区画名", "0,0,5", "居住地名", "1,2,7", "",
                                              "19,54,9", "20,0,3", "0,55,3", "-1,0,3", "1,3", "自然地名 ", "2,2,4",
                                              "自然地名", "3,3,6", "公共施設", "4,4,8", "＊＊＊＊", "5,5,1"}));
-    const auto colour = [&](int row, int column) { return doc->m_anPlaceNameColour[row * 55 + column]; };
+    const auto colour = [&](int row, int column) { return doc->m_anClassColour[row * 55 + column]; };
 
     // Class 1 (居住地名): from its line to the next class's; a class line with a trailing blank
     // is not recognised, so the section goes on past it.

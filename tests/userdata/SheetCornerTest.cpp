@@ -1,19 +1,11 @@
 // The 1:200,000 sheet that begins at a first-level mesh's south-west corner.
 #include "UserDataTestSupport.h"
 
-#include "platform/text/Cp932Text.h"
-
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace userdatatest;
-
-// An index line: columns 9-20 the name, 22-28 the latitude, 32-39 the longitude (CP932 bytes).
-std::string IndexLine(const std::string& name, const std::string& latitude, const std::string& longitude)
-{
-    return "0001     " + vd::cp932Pad(name, 12) + " " + latitude + "   " + longitude;
-}
 
 TEST(SheetCorner, MeshCodeLooksUpTheSheetAtItsSouthWestCorner)
 {

@@ -3,6 +3,7 @@
 // scripted user interface), CP932 fixture files and their bytes.
 #include "app/VeldoranDoc.h"
 #include "platform/text/Cp932.h"
+#include "platform/text/Cp932Text.h"
 #include "tests/app/doc/DocumentTestSupport.h"
 
 #include <initializer_list>
@@ -14,11 +15,14 @@ namespace userdatatest {
 
 using doctest::fs::path;
 
-inline std::unique_ptr<CVeldoranDoc> MakeDocument()
+// tovendlg: a dialog library to load in place of the built one.
+inline std::unique_ptr<CVeldoranDoc> MakeDocument(const char* tovendlg = nullptr)
 {
     static std::shared_ptr<vd::ui::Script> script;
     script = vd::ui::Script::install();
     doctest::UseBuiltLibraries();
+    if (tovendlg)
+        vd::LibraryLoader::setOverride("TOVENDLG.DLL", tovendlg);
     doctest::InstallFakeEditor();
     return std::make_unique<CVeldoranDoc>();
 }
@@ -48,6 +52,12 @@ inline Fixture WriteFixture(const std::string& name, const std::string& bytes)
     Fixture fixture = AppFile(name);
     doctest::WriteBytes(fixture.file, bytes);
     return fixture;
+}
+
+// A sheet index line: columns 9-20 the name, 22-28 the latitude, 32-39 the longitude (CP932 bytes).
+inline std::string IndexLine(const std::string& name, const std::string& latitude, const std::string& longitude)
+{
+    return "0001     " + vd::cp932Pad(name, 12) + " " + latitude + "   " + longitude;
 }
 
 // The entries of a record list up to its end mark.

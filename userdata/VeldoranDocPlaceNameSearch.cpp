@@ -1,0 +1,143 @@
+// The place-name and public-facility search flow: the dialog library collects the conditions,
+// the document keeps them and moves the map to the sheet of the searched area; the renderer
+// searches and draws the hits on the next repaint.
+#include "app/DocEntryPoints.h"
+#include "app/VeldoranDoc.h"
+#include "userdata/PlaceNameSearchDialog.h"
+
+#include "platform/sys/LibraryLoader.h"
+#include "platform/text/Cp932Text.h"
+#include "platform/text/Numbers.h"
+
+#include <array>
+
+namespace {
+
+constexpr int kAnswerNumbers = 10;
+constexpr int kAnswerTexts = 7;
+constexpr int kDisplayTab = 2;
+
+struct SearchAnswer {
+    std::array<int, kAnswerNumbers> numbers{};
+    std::array<std::string, kAnswerTexts> texts;
+    std::string rest;
+};
+
+// Ten numbers and seven texts, each ended by "|", then the rest as it stands. Fields the answer
+// lacks are 0 or empty.
+SearchAnswer ParseAnswer(const std::string& answer)
+{
+    SearchAnswer parsed;
+    std::size_t at = 0;
+    const auto next = [&]() {
+        if (at > answer.size())
+            return std::string();
+        const std::size_t bar = answer.find('|', at);
+        std::string field = answer.substr(at, bar == std::string::npos ? std::string::npos : bar - at);
+        at = bar == std::string::npos ? answer.size() + 1 : bar + 1;
+        return field;
+    };
+    for (int& number : parsed.numbers)
+        number = vd::parseInt(next());
+    for (std::string& text : parsed.texts)
+        text = next();
+    if (at <= answer.size())
+        parsed.rest = answer.substr(at);
+    return parsed;
+}
+
+std::string UpToFirstBlank(const std::string& text)
+{
+    return text.substr(0, text.find(' '));
+}
+
+} // namespace
+
+void CVeldoranDoc::RetrievePlaceNames()
+{
+    if (m_strAnnotationTable.empty() && m_strPublicFacilityTable.empty())
+        return;
+    std::string previous;
+    if (m_nGnpfValue0 == -1) {
+        m_strGnpfText0.clear();
+        m_strGnpfText4.clear();
+        m_strGnpfText5.clear();
+        m_strGnpfText6.clear();
+        m_strGnpfRest.clear();
+        m_nGnpfValue9 = 0;
+        m_nGnpfValue3 = m_nGnpfValue4 = m_nGnpfValue5 = m_nGnpfValue6 = -1;
+        m_nGnpfValue1 = 1;
+        m_nGnpfValue2 = 2;
+    } else {
+        previous = m_strGnpfText0 + "|" + m_strGnpfText1 + "|" + m_strGnpfText2 + "|" + m_strGnpfText3;
+    }
+
+    // Without the dialog library the search behaves as cancelled.
+    OnGnpfRetrieveSet_fn* dialog = vd::entryPoint<OnGnpfRetrieveSet_fn>("TOVENDLG.DLL", "OnGnpfRetrieveSet");
+    if (!dialog)
+        return;
+    m_bDialogOpen = 1;
+    const std::string answer =
+        dialog(m_nGnpfValue9 + 10 * m_nGnpfValue7 + 100 * m_nGnpfValue8, m_nGnpfValue1, m_nGnpfValue2, m_nGnpfSetting,
+               m_nGnpfValue0, m_nGnpfValue3, m_nGnpfValue4, m_nGnpfValue5, m_nGnpfValue6, m_strGnpfText4, m_strGnpfRest,
+               previous);
+    m_bDialogOpen = 0;
+    if (answer.empty())
+        return;
+
+    const SearchAnswer parsed = ParseAnswer(answer);
+    m_nGnpfValue9 = parsed.numbers[9];
+    if (m_nGnpfValue9 == kDisplayTab) {
+        // Closed on the display tab: only the display settings change.
+        m_nGnpfValue7 = parsed.numbers[7];
+        m_nGnpfValue8 = parsed.numbers[8];
+        return;
+    }
+    int* const values[] = {&m_nGnpfValue0, &m_nGnpfValue1, &m_nGnpfValue2, &m_nGnpfValue3, &m_nGnpfValue4,
+                           &m_nGnpfValue5, &m_nGnpfValue6, &m_nGnpfValue7, &m_nGnpfValue8};
+    for (int n = 0; n < 9; ++n)
+        *values[n] = parsed.numbers[n];
+    std::string* const texts[] = {&m_strGnpfText0, &m_strGnpfText1, &m_strGnpfText2, &m_strGnpfText3,
+                                  &m_strGnpfText4, &m_strGnpfText5, &m_strGnpfText6};
+    for (int n = 0; n < kAnswerTexts; ++n)
+        *texts[n] = parsed.texts[n];
+    m_strGnpfRest = parsed.rest;
+
+    if (m_nGnpfValue0 == -1)
+        return;
+    for (int* classCode : {&m_nGnpfValue3, &m_nGnpfValue4, &m_nGnpfValue5})
+        if (*classCode == 0)
+            *classCode = -1;
+    if (m_nGnpfValue3 != -1)
+        LoadPlaceNameColours(m_nGnpfValue3 - 1);
+    m_nMapDisplayMode = 5;
+    m_bMapOnScreen = 0;
+    m_strPlaceNameState = "GNPF";
+    m_nPlaceNameLayer = m_nGnpfValue0;
+
+    // The sheet of the prefecture's office, or of the municipality's mesh code.
+    std::string sheet;
+    const bool prefecture = !m_strGnpfText5.empty();
+    const bool municipality = !m_strGnpfText4.empty();
+    if (prefecture && !municipality) {
+        OnGetMechCodeFromGovermentCode_fn* meshOf = documentEntryPoints().meshCodeFromGovernmentCode;
+        sheet = MeshCodeToSheetName(meshOf ? meshOf(m_strGnpfText5) : std::string());
+        m_strGnpfText4.clear();
+    } else if (!prefecture && municipality) {
+        sheet = MeshCodeToSheetName(m_strGnpfText4);
+    } else if (!prefecture && !municipality) {
+        return;
+    }
+    sheet = UpToFirstBlank(sheet);
+    // A search whose sheet is unknown leaves the map where it is (an empty name would pick
+    // whatever sheet the index lists first).
+    if (!sheet.empty() && sheet != vd::cp932Left(UpToFirstBlank(m_strMapName), 6)) {
+        if (m_nMapFrame == 3) {
+            m_nMapFrame = 2;
+            m_nMapFrameCopy2 = 2;
+        }
+        m_strMapName = sheet;
+        FindSheetByName(m_strMapName, m_strSheetIndexFile);
+    }
+    m_nResultCount = m_nResultDrawn = m_nResultTotal = 0;
+}
