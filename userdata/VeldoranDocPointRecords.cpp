@@ -12,9 +12,10 @@ namespace {
 constexpr int kReadPlainList = 1;
 constexpr int kReadDataFile = 6;
 
-constexpr int kKindAllData = 3;
-constexpr int kKindPicturesOnly = 1; // pictures and albums are dropped: texts and web pages stay
-constexpr int kKindTextsOnly = 2;
+// m_nKindData: which registered points a data-file read keeps.
+constexpr int kKeepAll = 3;
+constexpr int kKeepTextsAndPages = 1;     // pictures and albums (kinds up to 8) are dropped
+constexpr int kKeepPicturesAndAlbums = 2; // texts and web pages (kinds 9 and 10) are dropped
 
 } // namespace
 
@@ -39,10 +40,10 @@ int CVeldoranDoc::LoadVisibleRecords(const std::string& path, const std::string&
         if (fields.latitude < south || fields.latitude > north || fields.longitude < west ||
             fields.longitude > east)
             return true;
-        if (mode == kReadDataFile && m_nKindData != kKindAllData) {
+        if (mode == kReadDataFile && m_nKindData != kKeepAll) {
             m_nFileKind = GetFileKind(record);
-            if ((m_nKindData == kKindPicturesOnly && m_nFileKind <= 8) ||
-                (m_nKindData == kKindTextsOnly && m_nFileKind > 8))
+            if ((m_nKindData == kKeepTextsAndPages && m_nFileKind <= 8) ||
+                (m_nKindData == kKeepPicturesAndAlbums && m_nFileKind > 8))
                 return true;
         }
         if (kept < kMaxListedRecords)
