@@ -24,6 +24,9 @@ struct DrawItemInfo {
 
 class Button : public Window {
 public:
+    // Creates a push button at run time on a window (the view's on-screen buttons); its click is
+    // that window's command `id`.
+    bool Create(const std::string& caption, std::uint32_t style, const ui::Rect& rect, Window* parent, int id);
     void SetCheck(int check);
     int GetCheck() const;
 };
@@ -121,6 +124,8 @@ public:
 
 class ScrollBar : public Window {
 public:
+    // Creates a scroll bar at run time on a window; it reports to the window's OnVScroll.
+    bool Create(std::uint32_t style, const ui::Rect& rect, Window* parent, int id);
     void SetScrollRange(int minPos, int maxPos, bool redraw = true);
     void GetScrollRange(int* minPos, int* maxPos) const;
     int SetScrollPos(int pos, bool redraw = true);

@@ -260,8 +260,7 @@ void wireButton(WindowImpl& c, QAbstractButton* b)
                         }
             }
         }
-        if (c.dialog)
-            c.dialog->notify(c.id, BN_CLICKED);
+        c.notifyParent(BN_CLICKED);
     });
 }
 
@@ -361,7 +360,7 @@ PaintedWidget::PaintedWidget(WindowImpl& control, QWidget* parent)
     control.paintsOwnBuffer = true;
 }
 
-std::shared_ptr<WindowImpl> createControl(DialogImpl& dialog, const ui::ControlTemplate& t, int order, QWidget* parent)
+std::shared_ptr<WindowImpl> createControl(DialogImpl* dialog, const ui::ControlTemplate& t, int order, QWidget* parent)
 {
     std::shared_ptr<WindowImpl> c;
     switch (t.kind) {
@@ -382,7 +381,7 @@ std::shared_ptr<WindowImpl> createControl(DialogImpl& dialog, const ui::ControlT
     c->isControl = true;
     c->kind = t.kind;
     c->style = t.style;
-    c->dialog = &dialog;
+    c->dialog = dialog;
     c->order = order;
     c->defaultHandle = handleFor(t.kind);
     c->owner = c->defaultHandle.get();
@@ -407,14 +406,14 @@ std::shared_ptr<WindowImpl> createControl(DialogImpl& dialog, const ui::ControlT
             area->setReadOnly(t.style & ES_READONLY);
             area->setLineWrapMode((t.style & ES_AUTOHSCROLL) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
             QObject::connect(area, &QPlainTextEdit::textChanged, area, [&ref] {
-                if (ref.dialog) ref.dialog->notify(ref.id, EN_CHANGE);
+                ref.notifyParent(EN_CHANGE);
             });
             w = area;
         } else {
             auto* line = new QLineEdit(parent);
             line->setReadOnly(t.style & ES_READONLY);
             QObject::connect(line, &QLineEdit::textChanged, line, [&ref] {
-                if (ref.dialog) ref.dialog->notify(ref.id, EN_CHANGE);
+                ref.notifyParent(EN_CHANGE);
             });
             w = line;
         }
@@ -469,11 +468,11 @@ std::shared_ptr<WindowImpl> createControl(DialogImpl& dialog, const ui::ControlT
             layout->addWidget(list, 1);
             QObject::connect(list, &QListView::clicked, combo, [&ref, combo](const QModelIndex& index) {
                 combo->setCurrentIndex(index.row());
-                if (ref.dialog) ref.dialog->notify(ref.id, CBN_SELCHANGE);
+                ref.notifyParent(CBN_SELCHANGE);
             });
             QObject::connect(list, &QListView::doubleClicked, combo, [&ref, combo](const QModelIndex& index) {
                 combo->setCurrentIndex(index.row());
-                if (ref.dialog) ref.dialog->notify(ref.id, CBN_DBLCLK);
+                ref.notifyParent(CBN_DBLCLK);
             });
             QObject::connect(combo, &QComboBox::currentIndexChanged, list, [list, combo](int index) {
                 list->setCurrentIndex(combo->model()->index(index, 0));
@@ -484,11 +483,11 @@ std::shared_ptr<WindowImpl> createControl(DialogImpl& dialog, const ui::ControlT
         }
         combo->setInsertPolicy(QComboBox::NoInsert);
         QObject::connect(combo, &QComboBox::activated, combo, [&ref](int) {
-            if (ref.dialog) ref.dialog->notify(ref.id, CBN_SELCHANGE);
+            ref.notifyParent(CBN_SELCHANGE);
         });
         if (combo->lineEdit()) {
             QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo, [&ref] {
-                if (ref.dialog) ref.dialog->notify(ref.id, CBN_EDITCHANGE);
+                ref.notifyParent(CBN_EDITCHANGE);
             });
             watchFocus(ref, combo->lineEdit(), -1, CBN_KILLFOCUS);
         } else {
@@ -503,12 +502,12 @@ std::shared_ptr<WindowImpl> createControl(DialogImpl& dialog, const ui::ControlT
         auto* list = new QListWidget(parent);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         QObject::connect(list, &QListWidget::itemSelectionChanged, list, [&ref, list] {
-            if (ref.dialog && (ref.style & LBS_NOTIFY) && !list->property("vdProgrammatic").toBool())
-                ref.dialog->notify(ref.id, LBN_SELCHANGE);
+            if ((ref.style & LBS_NOTIFY) && !list->property("vdProgrammatic").toBool())
+                ref.notifyParent(LBN_SELCHANGE);
         });
         QObject::connect(list, &QListWidget::itemDoubleClicked, list, [&ref] {
-            if (ref.dialog && (ref.style & LBS_NOTIFY))
-                ref.dialog->notify(ref.id, LBN_DBLCLK);
+            if (ref.style & LBS_NOTIFY)
+                ref.notifyParent(LBN_DBLCLK);
         });
         watchFocus(ref, list);
         w = list;
@@ -525,13 +524,13 @@ std::shared_ptr<WindowImpl> createControl(DialogImpl& dialog, const ui::ControlT
         table->horizontalHeader()->setStretchLastSection(false);
         table->horizontalHeader()->setSectionsClickable(true);
         QObject::connect(table, &QTableWidget::cellClicked, table, [&ref](int row, int column) {
-            if (ref.dialog) ref.dialog->notify(ref.id, NM_CLICK, row, column);
+            ref.notifyParent(NM_CLICK, row, column);
         });
         QObject::connect(table, &QTableWidget::cellDoubleClicked, table, [&ref](int row, int column) {
-            if (ref.dialog) ref.dialog->notify(ref.id, NM_DBLCLK, row, column);
+            ref.notifyParent(NM_DBLCLK, row, column);
         });
         QObject::connect(table->horizontalHeader(), &QHeaderView::sectionClicked, table, [&ref](int column) {
-            if (ref.dialog) ref.dialog->notify(ref.id, LVN_COLUMNCLICK, -1, column);
+            ref.notifyParent(LVN_COLUMNCLICK, -1, column);
         });
         watchFocus(ref, table);
         w = table;
@@ -558,12 +557,10 @@ std::shared_ptr<WindowImpl> createControl(DialogImpl& dialog, const ui::ControlT
             case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break;
             default: return;
             }
-            if (ref.dialog)
-                ref.dialog->scrolled(ref, code, bar->sliderPosition());
+            ref.scrolled(code, bar->sliderPosition());
         });
         QObject::connect(bar, &QScrollBar::sliderReleased, bar, [&ref, bar] {
-            if (ref.dialog)
-                ref.dialog->scrolled(ref, SB_THUMBPOSITION, bar->sliderPosition());
+            ref.scrolled(SB_THUMBPOSITION, bar->sliderPosition());
         });
         w = bar;
         break;

@@ -42,7 +42,7 @@ public:
     // Creates the dialog modeless (a page: as a child of the parent, placed by its template).
     bool Create(int templateId, Window* parent = nullptr);
     bool Create(Window* parent = nullptr);
-    void DestroyWindow();
+    void DestroyWindow() override;
     void EndDialog(int result);
     // Data exchange between the controls and the members: true when every field validated.
     bool UpdateData(bool saveAndValidate = true);

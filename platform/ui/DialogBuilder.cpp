@@ -106,13 +106,13 @@ void autoLayout(DialogImpl& d, QtDialog* dialog)
     for (const auto& t : d.tmpl.controls) {
         const int index = order++;
         if (t.kind == ControlKind::PushButton && (t.id == IDOK || t.id == IDCANCEL)) {
-            auto c = createControl(d, t, index, dialog);
+            auto c = createControl(&d, t, index, dialog);
             d.controls.push_back(c);
             buttons->addWidget(c->widget);
             continue;
         }
         if (t.kind == ControlKind::GroupBox) {
-            auto c = createControl(d, t, index, dialog);
+            auto c = createControl(&d, t, index, dialog);
             d.controls.push_back(c);
             section = new QVBoxLayout(c->widget);
             outer->addWidget(c->widget);
@@ -122,7 +122,7 @@ void autoLayout(DialogImpl& d, QtDialog* dialog)
         }
         QWidget* parent = section == outer ? static_cast<QWidget*>(dialog) : section->parentWidget();
         // The control list must be complete up to this control before groups are asked for.
-        auto c = createControl(d, t, index, parent);
+        auto c = createControl(&d, t, index, parent);
         d.controls.push_back(c);
         if (!joinsRow(row, t, d, index)) {
             row.clear();
@@ -180,7 +180,7 @@ void buildDialogWindow(DialogImpl& d, QWidget* parent)
     if (hasGeometry(t)) {
         int order = 0;
         for (const auto& ct : t.controls) {
-            auto c = createControl(d, ct, order++, dialog);
+            auto c = createControl(&d, ct, order++, dialog);
             d.controls.push_back(c);
             placeControl(*c, ct, d.baseUnits);
         }

@@ -86,8 +86,7 @@ void DialogDriver::click(int id)
 void DialogDriver::doubleClick(int id)
 {
     click(id);
-    if (WindowImpl* c = control(id).impl(); c->dialog)
-        c->dialog->notify(id, BN_DOUBLECLICKED);
+    control(id).impl()->notifyParent(BN_DOUBLECLICKED);
 }
 
 void DialogDriver::check(int id, bool checked)
@@ -184,8 +183,24 @@ void DialogDriver::scroll(int id, int code, int pos)
         const QSignalBlocker block(bar);
         bar->setSliderPosition(pos);
     }
-    if (c->dialog)
-        c->dialog->scrolled(*c, code, pos);
+    c->scrolled(code, pos);
+}
+
+void DialogDriver::clickControl(Window& control)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(widgetOf(&control)); button && button->isEnabled())
+        button->click();
+}
+
+void DialogDriver::scrollControl(Window& control, int code, int pos)
+{
+    if (!control.impl())
+        return;
+    if (auto* bar = qobject_cast<QScrollBar*>(widgetOf(&control))) {
+        const QSignalBlocker block(bar);
+        bar->setSliderPosition(pos);
+    }
+    control.impl()->scrolled(code, pos);
 }
 
 void DialogDriver::pressEnter()

@@ -49,6 +49,10 @@ public:
     bool ended() const;
     int result() const;
 
+    // Controls outside dialogs (created at run time on the view): a click, a scroll.
+    static void clickControl(Window& control);
+    static void scrollControl(Window& control, int code, int pos);
+
     // The control with the id (failing the test when it is missing).
     Window& control(int id) const;
 

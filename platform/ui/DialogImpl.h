@@ -66,7 +66,7 @@ public:
 // Builds the dialog's window and controls from its template (DialogBuilder.cpp).
 void buildDialogWindow(DialogImpl& impl, QWidget* parent);
 // Creates one control of a template inside a container widget (Controls.cpp).
-std::shared_ptr<WindowImpl> createControl(DialogImpl& dialog, const ui::ControlTemplate& t, int order, QWidget* parent);
+std::shared_ptr<WindowImpl> createControl(DialogImpl* dialog, const ui::ControlTemplate& t, int order, QWidget* parent);
 // Dialog units of a font: the average character width and the character height.
 QSize dialogBaseUnits(const QFont& font);
 QRect toPixels(const ui::DialogUnits& du, QSize baseUnits);

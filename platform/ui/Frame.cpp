@@ -177,6 +177,7 @@ void View::OnRButtonDown(unsigned, ui::Point) {}
 void View::OnRButtonUp(unsigned, ui::Point) {}
 void View::OnMouseMove(unsigned, ui::Point) {}
 void View::OnKeyDown(int, int, unsigned) {}
+void View::OnVScroll(int, int, ScrollBar*) {}
 
 // ---- FrameWindow
 

@@ -33,7 +33,7 @@ public:
     virtual int OnCreate();
     // The close box and the exit command: base destroys the window.
     virtual void OnClose();
-    void DestroyWindow();
+    void DestroyWindow() override;
 
     View* GetActiveView() const { return view_; }
     void SetActiveView(View* view) { view_ = view; }

@@ -10,6 +10,7 @@ namespace vd {
 
 class Document;
 class FrameWindow;
+class ScrollBar;
 
 // Mouse key flags of the hooks.
 inline constexpr unsigned MK_LBUTTON = 0x1;
@@ -42,6 +43,8 @@ public:
     virtual void OnRButtonUp(unsigned flags, ui::Point point);
     virtual void OnMouseMove(unsigned flags, ui::Point point);
     virtual void OnKeyDown(int virtualKey, int repeat, unsigned flags);
+    // A scroll bar created on the view.
+    virtual void OnVScroll(int code, int pos, ScrollBar* bar);
 
 private:
     Document* document_ = nullptr;

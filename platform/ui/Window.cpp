@@ -139,6 +139,8 @@ Window::Window() = default;
 
 Window::~Window()
 {
+    if (impl_ && impl_->ownedByHandle && impl_->owner == this)
+        Window::DestroyWindow();
     if (impl_ && impl_->owner == this)
         impl_->owner = impl_->defaultHandle.get() != this ? impl_->defaultHandle.get() : nullptr;
 }

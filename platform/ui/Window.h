@@ -25,6 +25,8 @@ public:
 
     // True while the window exists on screen (created and not destroyed).
     bool IsWindow() const;
+    // Destroys the window (the object stays; a control created at run time is removed).
+    virtual void DestroyWindow();
     int GetDlgCtrlID() const;
     std::uint32_t GetStyle() const;
 
@@ -83,6 +85,7 @@ public:
 
     // Internal: the platform's window behind the handle.
     WindowImpl* impl() const { return impl_.get(); }
+    std::shared_ptr<WindowImpl> sharedImpl() const { return impl_; }
     void attach(std::shared_ptr<WindowImpl> impl);
 
 protected:

@@ -29,8 +29,12 @@ public:
     std::uint32_t style = 0;
     // The object that receives virtual calls (a dialog, a frame, or a control's subclass).
     Window* owner = nullptr;
-    // For a control: the dialog it belongs to and its position in the template.
+    // For a control: the dialog it belongs to and its position in the template; a control
+    // created at run time on another window (the view's buttons) has that window instead.
     DialogImpl* dialog = nullptr;
+    std::weak_ptr<WindowImpl> parentWindow;
+    // A control created at run time goes away with its handle object.
+    bool ownedByHandle = false;
     int order = 0;
     std::unique_ptr<Window> defaultHandle;
     std::map<int, int> timers;  // the window's timer id -> the seam's handle
@@ -56,6 +60,11 @@ public:
     const Bitmap& currentBuffer() const { return buffer_; }
 
     void stopTimers();
+
+    // A control reports to its dialog, or to the window it was created on (a click is that
+    // window's command).
+    void notifyParent(int code, int item = -1, int subItem = -1);
+    void scrolled(int code, int pos);
 
 protected:
     std::string text_;

@@ -8,6 +8,7 @@
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/Document.h"
 #include "platform/ui/FrameWindow.h"
+#include "platform/ui/Controls.h"
 #include "platform/ui/MenuTemplate.h"
 #include "platform/ui/TemplateRegistry.h"
 #include "platform/ui/UiScript.h"
@@ -214,4 +215,67 @@ TEST(UiPaint, DialogPaintThatInvalidatesItsButtonsDoesNotRepaintForever)
     EXPECT_EQ(dialog.paints, settled);
     EXPECT_EQ(pixelOf(*dialog.GetDlgItem(1018), 3, 3), RGB(255, 255, 0));
     dialog.DestroyWindow();
+}
+
+namespace {
+
+class ButtonView : public View {
+public:
+    ButtonView()
+    {
+        OnCommand(329, [this] { commands.push_back(329); });
+    }
+    void OnVScroll(int code, int pos, ScrollBar* bar) override
+    {
+        scrolls.push_back(code * 1000 + pos);
+        if (bar)
+            bar->SetScrollPos(pos);
+    }
+    std::vector<int> commands;
+    std::vector<int> scrolls;
+};
+
+class ButtonDocument : public Document {
+public:
+    ButtonDocument()
+    {
+        OnCommand(303, [this] { ++memo; });
+    }
+    int memo = 0;
+};
+
+} // namespace
+
+TEST(UiPaint, ButtonsAndScrollBarsCreatedOnTheViewReportToIt)
+{
+    ui::Script::install();
+    ui::registerString(ui::kProgramModule, 301, "Veldoran");
+    Application app;
+    app.AddDocTemplate({301, [] { return std::make_unique<ButtonDocument>(); }, [] { return std::make_unique<FrameWindow>(); },
+                        [] { return std::make_unique<ButtonView>(); }});
+    ASSERT_TRUE(app.OnFileNew());
+    auto* view = static_cast<ButtonView*>(app.m_pMainWnd->GetActiveView());
+    auto slide = std::make_unique<Button>();
+    ASSERT_TRUE(slide->Create("ｽﾗｲﾄﾞ", WS_CHILD | WS_VISIBLE, Rect{10, 3, 70, 27}, view, 329));
+    Button memo;
+    ASSERT_TRUE(memo.Create("メモ", WS_CHILD | WS_VISIBLE, Rect{80, 3, 140, 27}, view, 303));
+    ScrollBar page;
+    ASSERT_TRUE(page.Create(WS_CHILD | WS_VISIBLE | SBS_VERT, Rect{200, 40, 216, 200}, view, 421));
+    page.SetScrollRange(0, 100);
+    EXPECT_EQ(slide->GetWindowText(), "ｽﾗｲﾄﾞ");
+    EXPECT_EQ(slide->GetClientRect().Width(), 60);
+    EXPECT_TRUE(slide->IsWindowVisible());
+
+    DialogDriver::clickControl(*slide);
+    DialogDriver::clickControl(memo);
+    DialogDriver::scrollControl(page, SB_PAGEDOWN, 10);
+    EXPECT_EQ(view->commands, (std::vector<int>{329}));
+    EXPECT_EQ(static_cast<ButtonDocument*>(app.document())->memo, 1) << "the view passes its command to the document";
+    EXPECT_EQ(view->scrolls, (std::vector<int>{SB_PAGEDOWN * 1000 + 10}));
+    EXPECT_EQ(page.GetScrollPos(), 10);
+
+    memo.DestroyWindow();
+    EXPECT_FALSE(memo.IsWindow());
+    slide.reset();  // deleting the object removes its window
+    ui::processPendingEvents();
 }
