@@ -319,6 +319,23 @@ public:
     int m_bDialogOpen = 0;            // 1 while a document dialog is up
     int m_nResultCount = 0, m_nResultDrawn = 0, m_nResultTotal = 0; // search results listed, drawn, found
 
+    // The map view's state that commands and the view share (view/VeldoranView*.cpp).
+    int m_nSavedMapDisplayMode = 0; // the mode a resize or an erase after a library dialog puts back
+    std::string m_strViewState;     // "GEOLEND", "JPG_SLIDE", "9999", "MOUSE", ...
+    int m_nMouseMode = 3;           // what a pointer action means next (GetMouseMode)
+    int m_bMouseToolActive = 0;     // 1 while a region tool (1, 2 or 4) is chosen
+    int m_nReactivated = 1;         // -999 after the view lost activation, 1 after the next repaint
+    int m_nOverviewOriginX = 420;   // window x of the overviews' reference longitude
+    int m_nActiveViewDialog = -1;   // the view's open modeless dialog: 0 sheets, 1 places, 2 municipalities
+    int m_nFindPlaceKind = 1;       // the find-place dialog's search kind
+    int m_bLayerDialogOpen = 0;     // 1 while a library dialog of a document command is up
+    int m_bMapErasedByDialog = 0;   // the erase after such a dialog put the saved mode back
+    int m_nAlbumPageCount = 0;      // pages of the album that plays (m_astrPointRecord up to "999")
+    int m_bHideSheetButtons = 0;
+    std::string m_strEntryDefaultParam;
+    std::string m_strSheetPictureTitle;
+    std::string m_strSlidePlayMode = "AUTO";
+
 private:
     void ReadRegions();
     void ReadDepartureCity();
