@@ -1,0 +1,84 @@
+// Drawing speed of the base map from the bundled sample data: the Japan overview (about 46,000
+// coast points) and a 3 x 3 block of sheets with its coast and prefecture borders, into a
+// 1024 x 768 picture. Dovanne is loaded as the program loads it; the built tree keeps it and the
+// data in bin/ beside the bench/ folder.
+#include "contracts/dovanne.h"
+#include "platform/dc/ImageDc.h"
+#include "platform/fs/PathResolver.h"
+#include "platform/sys/ExecutableFolder.h"
+#include "platform/sys/LibraryLoader.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace {
+
+void ensureGuiApplication()
+{
+    static int argc = 1;
+    static char name[] = "veldoran-bench";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance()) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        new QGuiApplication(argc, argv);
+    }
+}
+
+const std::filesystem::path& BinFolder()
+{
+    static const std::filesystem::path bin = vd::executableFolder().parent_path() / "bin";
+    return bin;
+}
+
+template <class Fn>
+Fn* Dovanne(const char* name)
+{
+    static const bool loaded = vd::LibraryLoader::setOverride("Dovanne", (BinFolder() / "libdovanne.so").string()) || true;
+    (void)loaded;
+    return vd::entryPoint<Fn>("Dovanne.dll", name);
+}
+
+std::string CoastFolder()
+{
+    return vd::toWindowsPath((BinFolder() / "data" / "Coast_JB").string()).value_or("") + "\\";
+}
+
+void BM_JapanOverview(benchmark::State& state)
+{
+    ensureGuiApplication();
+    auto* draw = Dovanne<OnJapanCoastLineDraw_fn>("OnJapanCoastLineDraw");
+    if (!draw) {
+        state.SkipWithError("libdovanne.so not found beside the bench folder");
+        return;
+    }
+    const std::string folder = CoastFolder();
+    vd::ImageDc dc(1024, 768);
+    const int mode = static_cast<int>(state.range(0));
+    for (auto _ : state)
+        draw(&dc, mode, 1, 1, 512, 384, 1, 375000.f, 1375000.f, mode < 2 ? 300.f : 4000.f, folder);
+}
+BENCHMARK(BM_JapanOverview)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond);
+
+void BM_SheetBlockCoastAndBorders(benchmark::State& state)
+{
+    ensureGuiApplication();
+    auto* coast = Dovanne<OnWholeCoastLine_fn>("OnWholeCoastLine");
+    auto* borders = Dovanne<OnWholePrfctrLine_fn>("OnWholePrfctrLine");
+    if (!coast || !borders) {
+        state.SkipWithError("libdovanne.so not found beside the bench folder");
+        return;
+    }
+    const std::string folder = CoastFolder();
+    vd::ImageDc dc(1024, 768);
+    // The block around 5339 (Tokyo): 3 x 3 sheets of 320 units, 0.8 pixel a unit.
+    for (auto _ : state) {
+        coast(&dc, 2, 9, 500400, 127200, 0, 0, 0, 0, 0.8f, 0.8f, 10, folder);
+        borders(&dc, 2, 9, 500400, 127200, 0, 0, 0, 0, 1, 0.8f, 0.8f, "RED", folder);
+    }
+}
+BENCHMARK(BM_SheetBlockCoastAndBorders)->Unit(benchmark::kMillisecond);
+
+} // namespace
