@@ -320,6 +320,24 @@ void Window::CenterWindow()
     w->move(area.center() - QPoint(w->width() / 2, w->height() / 2));
 }
 
+ui::Point Window::ClientToScreen(ui::Point point) const
+{
+    auto* w = widgetOf(this);
+    if (!w)
+        return point;
+    const QPoint p = w->mapToGlobal(QPoint(point.x, point.y));
+    return {p.x(), p.y()};
+}
+
+ui::Point Window::ScreenToClient(ui::Point point) const
+{
+    auto* w = widgetOf(this);
+    if (!w)
+        return point;
+    const QPoint p = w->mapFromGlobal(QPoint(point.x, point.y));
+    return {p.x(), p.y()};
+}
+
 void Window::Invalidate(bool erase)
 {
     if (!impl_ || !impl_->widget)

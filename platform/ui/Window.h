@@ -48,6 +48,9 @@ public:
     // The window's rectangle in screen coordinates.
     ui::Rect GetWindowRect() const;
     void CenterWindow();
+    // Between the window's client coordinates and the screen's.
+    ui::Point ClientToScreen(ui::Point point) const;
+    ui::Point ScreenToClient(ui::Point point) const;
 
     void Invalidate(bool erase = true);
     void UpdateWindow();

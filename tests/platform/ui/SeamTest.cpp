@@ -7,6 +7,7 @@
 #include "platform/ui/TemplateRegistry.h"
 #include "platform/ui/Ui.h"
 #include "platform/ui/UiScript.h"
+#include "platform/ui/WaitCursor.h"
 
 #include <gtest/gtest.h>
 
@@ -116,6 +117,22 @@ TEST(UiSeam, WindowTimersAreFiredByTheScript)
     EXPECT_EQ(dialog.ticks, (std::vector<int>{1, 3, 3}));
     dialog.DestroyWindow();
     EXPECT_TRUE(script->activeTimers().empty());
+}
+
+TEST(UiSeam, WindowPointsConvertBetweenClientAndScreen)
+{
+    ui::Script::install();
+    ui::registerTemplates(ui::kProgramModule, {timerTemplate()});
+    TimerDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    dialog.ShowWindow(SW_SHOW);
+    dialog.SetWindowPos(100, 50);
+    const Point screen = dialog.ClientToScreen({10, 20});
+    EXPECT_EQ(dialog.ScreenToClient(screen), (Point{10, 20}));
+    const Rect frame = dialog.GetWindowRect();
+    EXPECT_GE(screen.x, frame.left + 10);
+    EXPECT_GE(screen.y, frame.top + 20);
+    WaitCursor busy;  // nothing to see headless; it must not disturb anything
 }
 
 TEST(UiSeam, ScreenMetrics)
