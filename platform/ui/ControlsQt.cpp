@@ -12,6 +12,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QIcon>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -227,6 +228,7 @@ std::unique_ptr<Window> handleFor(ControlKind kind)
     case ControlKind::TabControl: return std::make_unique<TabCtrl>();
     case ControlKind::ScrollBar: return std::make_unique<ScrollBar>();
     case ControlKind::Painted: return std::make_unique<PaintedControl>();
+    case ControlKind::Icon: return std::make_unique<Static>();
     }
     return std::make_unique<Window>();
 }
@@ -376,6 +378,7 @@ std::shared_ptr<WindowImpl> createControl(DialogImpl* dialog, const ui::ControlT
     case ControlKind::TabControl: c = std::make_shared<TabImpl>(); break;
     case ControlKind::ScrollBar: c = std::make_shared<ScrollImpl>(); break;
     case ControlKind::Painted: c = std::make_shared<PaintedImpl>(); break;
+    case ControlKind::Icon: c = std::make_shared<WindowImpl>(); break;
     }
     c->id = t.id;
     c->isControl = true;
@@ -566,6 +569,15 @@ std::shared_ptr<WindowImpl> createControl(DialogImpl* dialog, const ui::ControlT
         break;
     }
     case ControlKind::Painted: w = new PaintedWidget(ref, parent); break;
+    case ControlKind::Icon: {
+        auto* label = new QLabel(parent);
+        const QIcon program = QApplication::windowIcon();
+        if (!program.isNull())
+            label->setPixmap(program.pixmap(32, 32));
+        label->setMinimumSize(32, 32);
+        w = label;
+        break;
+    }
     }
     c->widget = w;
     // Opaque controls: repainting one never repaints the dialog under it (whose OnPaint may

@@ -95,6 +95,11 @@ ControlTemplate painted(int id, std::optional<DialogUnits> place, std::uint32_t 
     return make(ControlKind::Painted, id, {}, place, style);
 }
 
+ControlTemplate icon(int id, std::optional<DialogUnits> place)
+{
+    return make(ControlKind::Icon, id, {}, place, 0);
+}
+
 void registerTemplates(std::string_view module, std::vector<DialogTemplate> templates)
 {
     auto& r = registry();

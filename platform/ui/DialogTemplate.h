@@ -25,6 +25,7 @@ enum class ControlKind {
     TabControl,
     ScrollBar,
     Painted,  // a control the system paints itself (a legend, a swatch, a preview)
+    Icon,     // the program's icon (the about box)
 };
 
 // Position and size in dialog units.
@@ -78,5 +79,6 @@ ControlTemplate listView(int id, std::optional<DialogUnits> place = {}, std::uin
 ControlTemplate tabControl(int id, std::optional<DialogUnits> place = {});
 ControlTemplate scrollBar(int id, std::optional<DialogUnits> place = {}, std::uint32_t style = SBS_VERT);
 ControlTemplate painted(int id, std::optional<DialogUnits> place = {}, std::uint32_t style = 0);
+ControlTemplate icon(int id, std::optional<DialogUnits> place = {});
 
 } // namespace vd::ui

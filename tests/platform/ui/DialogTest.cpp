@@ -320,3 +320,22 @@ TEST(UiDialog, DialogUnitsFollowTheTemplateFont)
     EXPECT_NEAR(b.Height(), 2 * unit.Height(), 1);
     EXPECT_NEAR(small.GetClientRect().Width(), 25 * unit.Width(), 12);
 }
+
+TEST(UiDialog, PlainDialogWithAnIconClosesWithOkOrTheCloseBox)
+{
+    auto script = ui::Script::install();
+    ui::DialogTemplate about;
+    about.id = 100;
+    about.caption = "ﾊﾞｰｼﾞｮﾝ情報(TOVEN20)";
+    about.controls = {ui::icon(IDC_STATIC), ui::ltext(IDC_STATIC, "ヴェルドラン見聞録   Version 2.10"), ui::defPushButton(IDOK, "OK")};
+    ui::registerTemplates(ui::kProgramModule, {about});
+    script->answerDialog(100, [](DialogDriver& d) {
+        EXPECT_EQ(d.caption(), "ﾊﾞｰｼﾞｮﾝ情報(TOVEN20)");
+        d.click(IDOK);
+    });
+    script->answerDialog(100, [](DialogDriver& d) { d.closeBox(); });
+    Dialog dialog(100);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(script->unanswered().empty());
+}
