@@ -2,23 +2,9 @@
 // The library entry points that the document binds for the whole process. A slot stays null when
 // its library or entry point is missing; every caller tests it and then behaves as a cancelled
 // dialog or an empty answer.
+#include "contracts/dovanne.h"
 #include "contracts/pelmora.h"
-
-#include <string>
-
-// Dovanne: the south-west corner ("DD.MM00/DDD.0000") of the sheet that holds a track's first
-// point; the first-level mesh code of a government code's prefectural office.
-using OnTrackStartMapModule_fn = std::string(std::string pointLine, std::string formatName, int formatNumber);
-using OnGetMechCodeFromGovermentCode_fn = std::string(std::string governmentCode);
-// TOVENDLG: a text file shown read-only; the route and area registration dialog (the play mode
-// or "cancel").
-using OnTextDisplayDaialog_fn = void(std::string file, std::string name, std::string title);
-using OnRouteRegistModule_fn = std::string(int areaShape, int areaSizeKm, std::string routeFolder,
-                                           std::string unused4, std::string unused5, std::string kind,
-                                           std::string title, std::string secondTitle, std::string longitude,
-                                           std::string latitude, std::string centreLatitude,
-                                           std::string centreLongitude, std::string routePlayMode,
-                                           std::string albumPlayMode, std::string pointLines);
+#include "contracts/tovendlg.h"
 
 struct DocumentEntryPoints {
     // Library handles, loaded once per process and never released.

@@ -101,3 +101,104 @@ extern "C" VD_EXPORT OnPrfctrScale_fn OnPrfctrScale;
 using OnPrefectureLat_fn = void(vd::Dc* dc, int north, int west, int south, int east, int linearFlag, float scale,
                                 float originX, float originY, float scaleX, float scaleY, float lon0);
 extern "C" VD_EXPORT OnPrefectureLat_fn OnPrefectureLat;
+
+// ---- Tracks
+
+// A GPS track (kind "log", "rot", "pot" or "trk") inside the view's bounds, with its start box,
+// label and distance marks.
+using OnTrackDrawModule_fn = void(vd::Dc* dc, std::string trackFile, int startBox, int coordinateFormat,
+                                  int trackNumber, int longitudeColumn, int decimalColumn, int west, int north,
+                                  int east, int south, int whiteSecondColour, int labelFontHeight, int distanceMarks,
+                                  int documentTrackNumber, std::string kind, std::string label,
+                                  float pixelsPerSecondX, float pixelsPerSecondY, float metresPerSecondX,
+                                  float metresPerSecondY, float markDistanceKm, float westX, float northY);
+extern "C" VD_EXPORT OnTrackDrawModule_fn OnTrackDrawModule;
+
+// The south-west corner ("DD.MM00/DDD.0000") of the sheet that holds a track's point line.
+using OnTrackStartMapModule_fn = std::string(std::string pointLine, std::string formatName, int formatNumber);
+extern "C" VD_EXPORT OnTrackStartMapModule_fn OnTrackStartMapModule;
+
+// ---- User data markers
+
+// The points of the current data file with its title box on the overview.
+using OnCurrentFileCheck_fn = void(vd::Dc* dc, int areaWidth, float refLatitude, float refLongitude, float scale,
+                                   std::string dataFile, std::string title);
+extern "C" VD_EXPORT OnCurrentFileCheck_fn OnCurrentFileCheck;
+
+// The points of one data source of the binder list with its legend row.
+using OnDfCModule_fn = void(vd::Dc* dc, int source, int firstLegendSource, int legendX, int legendY,
+                            int legendRowHeight, int originX, std::string dataFile, float refLatitude,
+                            float refLongitude, float scale);
+extern "C" VD_EXPORT OnDfCModule_fn OnDfCModule;
+
+// ---- Code conversions and search results
+
+// The first-level mesh code of the prefectural office of a government code's prefecture ("" when
+// unknown).
+using OnGetMechCodeFromGovermentCode_fn = std::string(std::string governmentCode);
+extern "C" VD_EXPORT OnGetMechCodeFromGovermentCode_fn OnGetMechCodeFromGovermentCode;
+
+// Full-width characters to their half-width forms.
+using OnZenkakuToHankaku_fn = std::string(std::string text);
+extern "C" VD_EXPORT OnZenkakuToHankaku_fn OnZenkakuToHankaku;
+
+// The condition and counts of a place-name or public-facility search, written on the map.
+using OnGnpfOutPut_fn = void(vd::Dc* dc, int phase, int boxX, int boxY, int searchKind, int found, int shown,
+                             int largeClass, int middleClass, int smallClass, int viewWidth,
+                             std::string largeClassName, std::string middleClassName, std::string smallClassName,
+                             std::string meshCode, std::string governmentCode, std::string municipality,
+                             std::string searchText);
+extern "C" VD_EXPORT OnGnpfOutPut_fn OnGnpfOutPut;
+
+// ---- Greyscale sheets
+
+// Writes the greyscale relief bitmaps MAPFGRS\%04d.bmp of the 1:200,000 sheets.
+using OnMapFigureMakeModule_fn = void(vd::Dc* dc, int width, int height, std::string semFolder,
+                                      std::string applicationFolder);
+extern "C" VD_EXPORT OnMapFigureMakeModule_fn OnMapFigureMakeModule;
+
+// ---- Geology and land-classification meshes
+
+// The geology or land-classification mesh on the detailed map.
+using OnD4GeologyMesh_fn = void(vd::Dc* dc, int unused, int north, int west, int south, int east, int areaKind,
+                                int wideAreaMode, int blockMode, int layerFlag, int detailLevel, int layerModeCode,
+                                int item, int displayOption, int statusLineY, float originX, float originY,
+                                float scaleX, float scaleY, std::string areaSpec, std::string centreMesh,
+                                std::string wideCentre3, std::string wideCentre5, std::string dataPrefix,
+                                std::string dataFolder, std::string selection);
+extern "C" VD_EXPORT OnD4GeologyMesh_fn OnD4GeologyMesh;
+
+// The geology or land-classification mesh on the white map (zooms: 320 pixels per first-level
+// mesh at 1).
+using OnDdWhiteG4Mesh_fn = void(vd::Dc* dc, int unused1, int areaKind, int unused3, int blockMode, int layerFlag,
+                                int detailLevel, int modeCode, int item, int layerValue, int statusLineY,
+                                float originX, float originY, float zoomX, float zoomY, std::string wideAreaName,
+                                std::string centreMesh, std::string unused17, std::string cellCountAndText,
+                                std::string dataText, std::string applicationFolder, std::string selection);
+extern "C" VD_EXPORT OnDdWhiteG4Mesh_fn OnDdWhiteG4Mesh;
+
+// The geology composition table of the current map (the arguments of OnDdWhiteG4Mesh; only the
+// first integers and the application folder are read).
+using OnG4LegendTable_fn = OnDdWhiteG4Mesh_fn;
+extern "C" VD_EXPORT OnG4LegendTable_fn OnG4LegendTable;
+
+// The natural-terrain mesh settings (DGEOFILE.DAT): 3 "%d|" integers, 5 texts and the rest; ""
+// on cancel.
+using OnDlgGeoSet_fn = std::string(std::string appFolder, std::string state, std::string terrainDataSet,
+                                   std::string eraSelection, std::string terrainSelection,
+                                   std::string soilSelection, std::string rockSelection,
+                                   std::string valleySelection);
+extern "C" VD_EXPORT OnDlgGeoSet_fn OnDlgGeoSet;
+
+// The land-classification and valley-density settings: 3 "%d|" integers, 6 texts and the rest;
+// "" on cancel.
+using OnDlgNtrSet_fn = std::string(std::string appFolder, std::string state, std::string classAndValleyFiles,
+                                   std::string eraSelection, std::string terrainSelection,
+                                   std::string soilSelection, std::string rockSelection,
+                                   std::string valleySelection);
+extern "C" VD_EXPORT OnDlgNtrSet_fn OnDlgNtrSet;
+
+// The geology legend list.
+using OnD4GeologyLegend_fn = void(int gridSide, int legendKind, int source, int workFile,
+                                  std::string applicationFolder);
+extern "C" VD_EXPORT OnD4GeologyLegend_fn OnD4GeologyLegend;
