@@ -154,17 +154,21 @@ std::vector<WindowImpl*> DialogImpl::groupOf(const WindowImpl& c) const
 
 void DialogImpl::notify(int controlId, int code, int item, int subItem)
 {
+    if (closing)
+        return;
     Notify n{controlId, code, item, subItem};
     object.dispatch(n);
 }
 
 std::intptr_t DialogImpl::notifyWithResult(Notify& n)
 {
-    return object.dispatch(n);
+    return closing ? 0 : object.dispatch(n);
 }
 
 void DialogImpl::scrolled(WindowImpl& bar, int code, int pos)
 {
+    if (closing)
+        return;
     auto* handle = dynamic_cast<ScrollBar*>(handleOf(&bar));
     if (bar.style & SBS_VERT)
         object.OnVScroll(code, pos, handle);
@@ -202,9 +206,18 @@ void DialogImpl::destroy()
     for (auto& c : controls)
         c->stopTimers();
     if (widget) {
+        // The pages go with the dialog that holds them.
+        std::vector<DialogImpl*> going{this};
+        for (size_t i = 0; i < going.size(); ++i)
+            for (DialogImpl* child : going[i]->children)
+                going.push_back(child);
+        for (DialogImpl* d : going)
+            d->closing = true;
         QWidget* w = widget.data();
         widget.clear();
         delete w;
+        for (DialogImpl* d : going)
+            d->closing = false;
     }
 }
 

@@ -44,6 +44,8 @@ public:
     DialogImpl* parentDialog = nullptr;
     bool modal = false;
     bool running = false;
+    // Set while the window is being destroyed: controls no longer notify.
+    bool closing = false;
     int result = 0;
     int focusedId = 0;
     QSize baseUnits{6, 13};
