@@ -194,7 +194,7 @@ public:
         auto* c = combo();
         if (!c)
             return {};
-        return c->isEditable() ? us(c->currentText()) : (c->currentIndex() >= 0 ? us(c->currentText()) : std::string());
+        return c->isEditable() || c->currentIndex() >= 0 ? us(c->currentText()) : std::string();
     }
 };
 
@@ -207,11 +207,6 @@ public:
     }
 };
 
-class TabImpl : public WindowImpl {};
-class ListViewImpl : public WindowImpl {};
-class ScrollImpl : public WindowImpl {};
-
-class PaintedImpl : public WindowImpl {};
 
 std::unique_ptr<Window> handleFor(ControlKind kind)
 {
@@ -374,10 +369,10 @@ std::shared_ptr<WindowImpl> createControl(DialogImpl* dialog, const ui::ControlT
     case ControlKind::RadioButton: c = std::make_shared<ButtonImpl>(); break;
     case ControlKind::ComboBox: c = std::make_shared<ComboImpl>(); break;
     case ControlKind::ListBox: c = std::make_shared<ListImpl>(); break;
-    case ControlKind::ListView: c = std::make_shared<ListViewImpl>(); break;
-    case ControlKind::TabControl: c = std::make_shared<TabImpl>(); break;
-    case ControlKind::ScrollBar: c = std::make_shared<ScrollImpl>(); break;
-    case ControlKind::Painted: c = std::make_shared<PaintedImpl>(); break;
+    case ControlKind::ListView: c = std::make_shared<WindowImpl>(); break;
+    case ControlKind::TabControl: c = std::make_shared<WindowImpl>(); break;
+    case ControlKind::ScrollBar: c = std::make_shared<WindowImpl>(); break;
+    case ControlKind::Painted: c = std::make_shared<WindowImpl>(); break;
     case ControlKind::Icon: c = std::make_shared<WindowImpl>(); break;
     }
     c->id = t.id;
@@ -924,7 +919,7 @@ int ListBox::SetCurSel(int index)
     if (index < 0 || index >= l->count()) {
         l->clearSelection();
         l->setCurrentRow(-1);
-        return index == -1 ? LB_ERR : LB_ERR;
+        return LB_ERR;
     }
     l->setCurrentRow(index);
     return index;

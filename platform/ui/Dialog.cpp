@@ -264,10 +264,7 @@ bool Dialog::build(Window* parent, bool modal)
                 pd->children.push_back(impl.get());
         }
     impl_ = impl;
-    QWidget* parentWidget = widgetOf(parent);
-    if (!parentWidget && !t->isChild())
-        parentWidget = nullptr;
-    buildDialogWindow(*impl, parentWidget);
+    buildDialogWindow(*impl, widgetOf(parent));
     if (OnCreate() == -1) {
         impl->destroy();
         impl_.reset();

@@ -2,7 +2,6 @@
 #include "platform/ui/TemplateRegistry.h"
 
 #include <map>
-#include <mutex>
 
 namespace vd::ui {
 
