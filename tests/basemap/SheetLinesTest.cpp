@@ -114,6 +114,25 @@ TEST(WholePrfctrLine, BordersInSheetUnitsWithThePenOfTheColourName)
     }
 }
 
+TEST(WholePrfctrLine, BlockReadsEveryBorderFileThenTheSubprefecturePass)
+{
+    FixtureFolder folder;
+    // The block around 5938 (39 degrees 20 minutes north, 138 degrees east): longitude codes 37
+    // (pfctr02) to 39 (pfctr01); latitude code 59, so the sub-prefecture pass runs.
+    folder.WriteInt16Pairs("pfctr02.dat", {{-7777, 5937}, {0, 0}, {319, 319}});
+    folder.WriteInt16Pairs("pfctr01.dat", {{-7777, 6039}, {0, 0}, {319, 319}, {-7777, 6139}, {0, 0}, {1, 1}});
+    // From the block's north-west corner (146400", 493200") to the centre sheet's south-west.
+    folder.WriteInt32Pairs("支庁界.dat", {{493200, 146400}, {496800, 141600}});
+    vd::RecordingDc dc;
+    OnWholePrfctrLine(&dc, 2, 9, 496800, 141600, 5, 6, 0, 0, 1, 0.5f, 0.5f, "ORNG", folder.Windows());
+    // Frame: 139200" .. 146400" north, 493200" .. 504000" east; 160 pixels a sheet. pfctr01 is
+    // read first: 6039 is the north-east sheet; 6139 lies north of the block.
+    EXPECT_EQ(dc.Segments(vd::Pen(vd::PS_SOLID, 1, vd::RGB(255, 128, 0))),
+              (std::vector<Segment>{{{5 + 320, 6}, {5 + 480, 6 + 160}}, {{5, 6 + 160}, {5 + 160, 6 + 320}}}));
+    EXPECT_EQ(dc.Segments(vd::Pen(vd::PS_SOLID, 1, vd::RGB(255, 142, 30))),
+              (std::vector<Segment>{{{5, 6}, {5 + 160, 6 + 320}}}));
+}
+
 TEST(WholePrfctrLine, NorthOf42DegreesDrawsOnlySubprefectureBordersClampedAtTheFrame)
 {
     FixtureFolder folder;
