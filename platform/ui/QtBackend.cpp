@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 
 namespace vd::ui {
@@ -196,7 +197,12 @@ Size QtBackend::fullScreenSize()
     if (!screen)
         return {800, 800};
     const QSize size = screen->availableGeometry().size();
-    return {size.width(), size.height()};
+    // The full-screen client area leaves room for the window's caption, as the old metric did;
+    // the offscreen platform has no caption (and reports 800 x 800).
+    int caption = 0;
+    if (QGuiApplication::platformName() != QStringLiteral("offscreen"))
+        caption = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    return {size.width(), size.height() - caption};
 }
 
 bool QtBackend::chooseColour(std::uint32_t& colour, bool)
