@@ -9,6 +9,7 @@
 #include "platform/dc/Color.h"
 #include "platform/dc/Dib.h"
 #include "platform/dc/GdiObjects.h"
+#include "platform/ui/Document.h"
 #include "view/ColourSet.h"
 
 #include <array>
@@ -19,7 +20,7 @@
 
 class ProfileWriter;
 
-class CVeldoranDoc {
+class CVeldoranDoc : public vd::Document {
 public:
     // Runs the start-up order: binds the library entry points, derives the folders, reads the
     // profile, writes the missing default files. Never fails: every failure is absorbed.
@@ -32,7 +33,7 @@ public:
     CVeldoranDoc& operator=(const CVeldoranDoc&) = delete;
 
     // The base behaviour: nothing to load, the document starts empty.
-    bool OnNewDocument() { return true; }
+    bool OnNewDocument() override { return vd::Document::OnNewDocument(); }
 
     // Coordinate texts (D.MMSS) and whole seconds of arc; file kinds of names and links.
     static int DmsToSeconds(const std::string& text);
@@ -65,7 +66,8 @@ public:
     void ShowSheetAt(const std::string& longitude, const std::string& latitude);
     // Marked sheets of the index count only while the wide-area submarine layout is shown.
     bool MarkedSheetsAdmitted() const;
-    // Asks every view to update; the view connects itself through m_fnUpdateAllViews.
+    // Asks every view of the frame to update (or, when set, m_fnUpdateAllViews: tests without
+    // a frame).
     void UpdateAllViews();
     std::function<void()> m_fnUpdateAllViews;
     int m_nDisplayStage = 0;

@@ -5,4 +5,6 @@ void CVeldoranDoc::UpdateAllViews()
 {
     if (m_fnUpdateAllViews)
         m_fnUpdateAllViews();
+    else
+        vd::Document::UpdateAllViews(nullptr);
 }
