@@ -89,6 +89,23 @@ TEST(WholeCoastLine, FreeExtentClipsReadsEveryRegionAndDrawsTheGrid)
     EXPECT_EQ(sheet.Segments(grey2).size(), 2u);
 }
 
+TEST(WholeCoastLine, FreeExtentReadsTheRegionsBetweenItsCornersAndCentre)
+{
+    FixtureFolder folder;
+    // 41 degrees 20 minutes .. 44 degrees north, 129 .. 137.5 degrees east: the corners lie in
+    // coast01, coast04 and coast06, the centre in coast06; the meshes of longitude codes 30..35
+    // in the south row are in coast02 and coast03 and must be read too.
+    for (int region = 1; region <= 6; ++region) {
+        static const int meshes[] = {0, 6229, 6231, 6234, 6236, 6300, 6432};
+        folder.WriteInt16Pairs("coast0" + std::to_string(region) + ".dat",
+                               {{-7777, meshes[region]}, {0, 1595}, {3190, 1595}});
+    }
+    vd::RecordingDc dc;
+    OnWholeCoastLine(&dc, 3, 1, 464400, 148800, 0, 0, 495000, 158400, 0.01f, 0.01f, 10, folder.Windows());
+    // One line each in coast01, 02, 03, 04 and 06 (coast05's mesh 6300 lies outside the frame).
+    EXPECT_EQ(dc.Segments().size(), 5u);
+}
+
 TEST(WholeCoastLine, PenTwentyHidesTheCoastAndOtherModesDrawNothing)
 {
     FixtureFolder folder;
