@@ -337,6 +337,7 @@ public:
     std::string m_strEntryDefaultParam;
     std::string m_strSheetPictureTitle;
     std::string m_strSlidePlayMode = "AUTO";
+    std::string m_strFindMunicipality; // the municipality the search shows
 
 private:
     void ReadRegions();

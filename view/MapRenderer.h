@@ -1,0 +1,62 @@
+#pragma once
+// The map renderer: a short-lived drawing object that the view builds on its stack for one drawing
+// step of a repaint. It draws into the device context the view lends it, reads every setting
+// from the document, holds the fixed palette of 15 brushes and 26 pens and the background tools,
+// and reaches the libraries' drawing entry points through the process-wide slots it rebinds.
+#include "platform/dc/GdiObjects.h"
+
+#include <array>
+#include <memory>
+
+class CVeldoranDoc;
+namespace vd {
+class Dc;
+}
+
+class CMapRenderer {
+public:
+    static constexpr int kBrushCount = 15;
+    static constexpr int kPenCount = 26;
+
+    // Binds the entry points, stores the context, the document and the client size, sets the
+    // defaults and creates the brushes, the pens and the background tools.
+    CMapRenderer(vd::Dc* pDC, CVeldoranDoc* pDoc, int clientWidth, int clientHeight);
+    ~CMapRenderer();
+    CMapRenderer(const CMapRenderer&) = delete;
+    CMapRenderer& operator=(const CMapRenderer&) = delete;
+
+    // The background brush of the document's colour, and its darker shade as brush and pen.
+    void CreateBackgroundTools();
+
+    vd::Dc* m_pDC = nullptr;             // lent by the view, never deleted here
+    CVeldoranDoc* m_pDoc = nullptr;
+    std::unique_ptr<vd::Brush> m_pBackgroundShadeBrush;
+    std::unique_ptr<vd::Brush> m_pBackgroundBrush;
+    std::array<vd::Brush, kBrushCount> m_aBrush;
+    std::unique_ptr<vd::Pen> m_pBackgroundShadePen;
+    std::array<vd::Pen, kPenCount> m_aPen;
+    int m_nClientWidth = 0;
+    int m_nClientHeight = 0;
+    int m_nOriginX = 10;
+    int m_nOriginY = 30;
+    int m_nLabelColourMode = 2;   // 2: labels coloured by the point's kind, then black again
+    int m_nMarkStyle = 0;         // colour scheme of registered-point symbols
+    int m_nLabelPlacement = 1;    // 1 right of the symbol, 2 up-left, 3 down-left
+    int m_nSelectedMarkStyle = -1; // the scheme whose pen and brush are selected; -1 none
+    int m_nPointCount = 0;
+    int m_nSheetMeshCode = 0;
+    int m_nBlockRight = 0;
+    int m_nLegendFlag = 0;
+    int m_bAltLayout = 0;
+    float m_fSheetAspect = 0;
+    float m_fLengthRatio = 0;
+};
+
+// The colours of the fixed brushes and the style, width and colour of the fixed pens, by index.
+struct RendererPenSpec {
+    int style;
+    int width;
+    vd::COLORREF colour;
+};
+extern const std::array<vd::COLORREF, CMapRenderer::kBrushCount> kRendererBrushColours;
+extern const std::array<RendererPenSpec, CMapRenderer::kPenCount> kRendererPens;
