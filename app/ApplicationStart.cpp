@@ -1,10 +1,10 @@
 #include "app/ApplicationStart.h"
 
 #include "app/TerminationSignals.h"
+#include "app/VeldoranApp.h"
 #include "platform/sys/ApplicationFolder.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 #include <clocale>
 
@@ -16,9 +16,10 @@ int runApplication(int argc, char** argv)
     // Created and seeded before anything reads from it.
     vd::applicationFolder();
 
-    QMainWindow frame;
-    frame.setWindowTitle(QStringLiteral("Veldoran"));
-    frame.show();
+    // The document, then the frame with its view.
+    CVeldoranApp veldoran;
+    if (!veldoran.InitInstance())
+        return 1;
 
     // From here on a termination signal closes the windows and leaves the event loop, so the
     // objects of the run are destroyed the normal way (the document writes its settings then).
@@ -26,5 +27,6 @@ int runApplication(int argc, char** argv)
         QApplication::closeAllWindows();
         QCoreApplication::quit();
     });
-    return app.exec();
+    // Runs until the frame is closed, then releases the frame (and its view) and the document.
+    return veldoran.Run();
 }

@@ -1,0 +1,29 @@
+#include "app/PendingCommands.h"
+
+#include "app/ShellCommands.h"
+
+namespace shell {
+
+const std::vector<CommandRange>& PendingCommands()
+{
+    static const std::vector<CommandRange> pending = [] {
+        std::vector<CommandRange> ranges;
+        // Single commands of the menu bars, the Mapping menu and the accelerators.
+        for (int id : {32771, 32772, 32773, 32774, 32775, 32776, 32778, 32779, 32780, 32781, 32782, 32783,
+                       32784, 32785, 32786, 32787, 32788, 32789, 32791, 32792, 32794, 32795, 32805, 32806,
+                       32807, 32808, 32810, 32811, 32812, 32813, 32814, 32815, 32816, 32817, 32818, 32820,
+                       32821, 32822, 32825, 32826, 32827, 32828, 32829, 32830, 32834, 32835, 32837, 32882,
+                       32883, 32885, 32888, 32889, 32892, 32893, 32896, 32897, 33149, 33150, 33151, 33152,
+                       33153, 33154, 33156, 33157, 33158, 33251, 33253, 33254, 33255, 33256, 33258, 33259,
+                       33262, 33264, 33265, 33266, 33267, 33269, 33270, 33274, 33275, 33276, 33278, 33279,
+                       33281, 33282, 33284, 33285, 33286, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW})
+            ranges.push_back({id, id});
+        // The dynamic families of 35 ids: sheets, guide maps, five text and three picture menus.
+        for (int first : {1990, 2350, 2030, 2070, 2110, 2150, 2190, 2230, 2270, 2310})
+            ranges.push_back({first, first + 34});
+        return ranges;
+    }();
+    return pending;
+}
+
+} // namespace shell
