@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFontDialog>
@@ -160,9 +161,9 @@ bool QtBackend::openWithDesktop(const std::string& target)
     return QProcess::startDetached(QStringLiteral("xdg-open"), {qs(target)});
 }
 
-std::chrono::system_clock::time_point QtBackend::now()
+std::int64_t QtBackend::nowMilliseconds()
 {
-    return std::chrono::system_clock::now();
+    return QDateTime::currentMSecsSinceEpoch();
 }
 
 std::uint32_t QtBackend::tickCount()

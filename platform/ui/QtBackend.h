@@ -16,7 +16,7 @@ public:
     void beep() override;
     ProcessResult runProcess(const std::vector<std::string>& argv) override;
     bool openWithDesktop(const std::string& target) override;
-    std::chrono::system_clock::time_point now() override;
+    std::int64_t nowMilliseconds() override;
     std::uint32_t tickCount() override;
     int startTimer(int intervalMs, std::function<void()> onTick) override;
     void stopTimer(int handle) override;

@@ -109,14 +109,15 @@ bool openWithDesktop(const std::string& target)
     return backend().openWithDesktop(isUrl(target) ? target : toLinuxForm(target));
 }
 
-std::chrono::system_clock::time_point now()
+std::int64_t nowMilliseconds()
 {
-    return backend().now();
+    return backend().nowMilliseconds();
 }
 
 std::time_t time()
 {
-    return std::chrono::system_clock::to_time_t(now());
+    const std::int64_t ms = nowMilliseconds();
+    return static_cast<std::time_t>(ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000));
 }
 
 std::uint32_t GetTickCount()

@@ -7,7 +7,6 @@
 #include "platform/ui/Geometry.h"
 #include "platform/ui/WinConstants.h"
 
-#include <chrono>
 #include <cstdint>
 #include <ctime>
 #include <functional>
@@ -47,7 +46,8 @@ public:
     virtual ProcessResult runProcess(const std::vector<std::string>& argv) = 0;
     // Opens a Linux path or a URL with the desktop's handler; false when none could be started.
     virtual bool openWithDesktop(const std::string& target) = 0;
-    virtual std::chrono::system_clock::time_point now() = 0;
+    // Milliseconds since 1970-01-01 00:00:00 UTC.
+    virtual std::int64_t nowMilliseconds() = 0;
     virtual std::uint32_t tickCount() = 0;
     // A repeating timer; the callback runs on the user-interface thread. Returns a handle > 0.
     virtual int startTimer(int intervalMs, std::function<void()> onTick) = 0;
@@ -101,7 +101,8 @@ inline constexpr std::int64_t kReturnedAtOnceMs = 1500;
 // handler (xdg-open).
 bool openWithDesktop(const std::string& target);
 
-std::chrono::system_clock::time_point now();
+// Milliseconds since 1970-01-01 00:00:00 UTC, and the same in whole seconds.
+std::int64_t nowMilliseconds();
 std::time_t time();
 // Milliseconds since the program started (the old tick count).
 std::uint32_t GetTickCount();

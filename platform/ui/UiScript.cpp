@@ -57,7 +57,7 @@ ProcessResult Script::runProcess(const std::vector<std::string>& argv)
         result = processAnswers_.front();
         processAnswers_.pop_front();
     }
-    advance(std::chrono::milliseconds(result.elapsedMs));
+    advance(result.elapsedMs);
     return result;
 }
 
@@ -67,20 +67,20 @@ bool Script::openWithDesktop(const std::string& target)
     return desktopOpenSucceeds_;
 }
 
-void Script::advance(std::chrono::milliseconds by)
+void Script::advance(std::int64_t milliseconds)
 {
-    now_ += by;
-    ticks_ += by;
+    nowMs_ += milliseconds;
+    ticks_ += milliseconds;
 }
 
-std::chrono::system_clock::time_point Script::now()
+std::int64_t Script::nowMilliseconds()
 {
-    return now_;
+    return nowMs_;
 }
 
 std::uint32_t Script::tickCount()
 {
-    return static_cast<std::uint32_t>(ticks_.count());
+    return static_cast<std::uint32_t>(ticks_);
 }
 
 int Script::startTimer(int intervalMs, std::function<void()> onTick)

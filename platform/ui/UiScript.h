@@ -34,8 +34,8 @@ public:
     void setDesktopOpenSucceeds(bool succeeds) { desktopOpenSucceeds_ = succeeds; }
 
     // The clock: starts at 2000-01-01 00:00:00 UTC; tick count from 0.
-    void setNow(std::chrono::system_clock::time_point t) { now_ = t; }
-    void advance(std::chrono::milliseconds by);
+    void setNow(std::time_t seconds) { nowMs_ = static_cast<std::int64_t>(seconds) * 1000; }
+    void advance(std::int64_t milliseconds);
 
     // Timers: the handles started and not stopped, in start order; firing runs their callbacks.
     std::vector<int> activeTimers() const;
@@ -89,7 +89,7 @@ public:
     void beep() override;
     ProcessResult runProcess(const std::vector<std::string>& argv) override;
     bool openWithDesktop(const std::string& target) override;
-    std::chrono::system_clock::time_point now() override;
+    std::int64_t nowMilliseconds() override;
     std::uint32_t tickCount() override;
     int startTimer(int intervalMs, std::function<void()> onTick) override;
     void stopTimer(int handle) override;
@@ -116,8 +116,8 @@ private:
     std::vector<std::vector<std::string>> processes_;
     std::vector<std::string> desktopOpens_;
     bool desktopOpenSucceeds_ = true;
-    std::chrono::system_clock::time_point now_ = std::chrono::system_clock::from_time_t(946684800);
-    std::chrono::milliseconds ticks_{0};
+    std::int64_t nowMs_ = 946684800000;
+    std::int64_t ticks_ = 0;
     std::map<int, Timer> timers_;
     int nextTimer_ = 1;
     Size screen_{800, 800};

@@ -75,7 +75,7 @@ TEST(UiSeam, ClockAndTickCountFollowTheScript)
 {
     auto script = ui::Script::install();
     EXPECT_EQ(ui::time(), 946684800);
-    script->advance(std::chrono::milliseconds(2500));
+    script->advance(2500);
     EXPECT_EQ(ui::time(), 946684802);
     EXPECT_EQ(ui::GetTickCount(), 2500u);
 }
