@@ -84,6 +84,7 @@ void QtDialog::keyPressEvent(QKeyEvent* event)
 
 void QtDialog::paintEvent(QPaintEvent* event)
 {
+    PaintScope scope;
     QDialog::paintEvent(event);
     impl_.object.OnPaint();
 }

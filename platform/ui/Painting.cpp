@@ -84,6 +84,7 @@ void PaintedControl::paintNow()
 
 void PaintedWidget::paintEvent(QPaintEvent* event)
 {
+    PaintScope scope;
     if (auto* painted = dynamic_cast<PaintedControl*>(handleOf(&control_)))
         painted->paintNow();
     if (control_.hasBackBuffer()) {

@@ -72,6 +72,7 @@ ViewWidget::ViewWidget(View& view, QWidget* parent)
 
 void ViewWidget::paintEvent(QPaintEvent*)
 {
+    PaintScope scope;
     WindowImpl* impl = view_.impl();
     if (impl && impl->needsDraw) {
         impl->needsDraw = false;

@@ -6,6 +6,7 @@
 #include "platform/ui/DialogImpl.h"
 #include "platform/ui/QtBridge.h"
 #include "platform/ui/Ui.h"
+#include "platform/ui/View.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -351,8 +352,27 @@ void Window::Invalidate(bool erase)
 
 void Window::UpdateWindow()
 {
-    if (auto* w = widgetOf(this))
+    auto* w = widgetOf(this);
+    if (!w)
+        return;
+    // At once, so that progress drawn during a long operation shows; inside a paint handler
+    // the repaint is scheduled instead.
+    if (PaintScope::depth() != 0 || !w->isVisible()) {
         w->update();
+        return;
+    }
+    // The view and self-painted controls draw into their back buffers now, whether or not the
+    // screen takes the repaint at once.
+    if (impl_->needsDraw && impl_->paintsOwnBuffer) {
+        PaintScope scope;
+        if (auto* view = dynamic_cast<View*>(impl_->owner)) {
+            impl_->needsDraw = false;
+            drawView(*view);
+        } else if (auto* painted = dynamic_cast<PaintedControl*>(impl_->owner)) {
+            painted->paintNow();
+        }
+    }
+    w->repaint();
 }
 
 void Window::RedrawWindow()

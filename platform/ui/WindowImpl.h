@@ -81,6 +81,18 @@ void moveFocusTo(WindowImpl& control);
 // Draws the view into its back buffer through OnDraw (Painting.cpp).
 void drawView(View& view);
 
+// Counts the paint handlers of the platform's widgets that are running: a window is repainted at
+// once only outside them (inside, it is scheduled).
+struct PaintScope {
+    PaintScope() { ++depth(); }
+    ~PaintScope() { --depth(); }
+    static int& depth()
+    {
+        static int d = 0;
+        return d;
+    }
+};
+
 // The widget of a window, or null.
 QWidget* widgetOf(const Window* window);
 // The handle object that stands for a widget's window (its subclass when attached).
