@@ -156,6 +156,47 @@ ProcessResult QtBackend::runProcess(const std::vector<std::string>& argv)
     return result;
 }
 
+int QtBackend::startProcess(const std::vector<std::string>& argv)
+{
+    auto* process = new QProcess;
+    QStringList args;
+    for (size_t i = 1; i < argv.size(); ++i)
+        args << qs(argv[i]);
+    process->start(qs(argv.front()), args);
+    if (!process->waitForStarted(10000)) {
+        delete process;
+        return 0;
+    }
+    const int handle = nextProcess_++;
+    processes_[handle] = process;
+    return handle;
+}
+
+bool QtBackend::endProcess(int handle)
+{
+    const auto found = processes_.find(handle);
+    if (found == processes_.end())
+        return false;
+    QProcess* process = found->second;
+    processes_.erase(found);
+    const bool wasRunning = process->state() != QProcess::NotRunning;
+    if (wasRunning) {
+        process->terminate();
+        if (!process->waitForFinished(2000)) {
+            process->kill();
+            process->waitForFinished(2000);
+        }
+    }
+    delete process;
+    return wasRunning;
+}
+
+bool QtBackend::processRunning(int handle)
+{
+    const auto found = processes_.find(handle);
+    return found != processes_.end() && found->second->state() != QProcess::NotRunning;
+}
+
 bool QtBackend::openWithDesktop(const std::string& target)
 {
     return QProcess::startDetached(QStringLiteral("xdg-open"), {qs(target)});

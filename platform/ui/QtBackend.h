@@ -4,6 +4,7 @@
 
 #include <map>
 
+class QProcess;
 class QTimer;
 
 namespace vd::ui {
@@ -15,6 +16,9 @@ public:
     int messageBox(const MessageBoxRequest& request) override;
     void beep() override;
     ProcessResult runProcess(const std::vector<std::string>& argv) override;
+    int startProcess(const std::vector<std::string>& argv) override;
+    bool endProcess(int handle) override;
+    bool processRunning(int handle) override;
     bool openWithDesktop(const std::string& target) override;
     std::int64_t nowMilliseconds() override;
     std::uint32_t tickCount() override;
@@ -29,6 +33,8 @@ public:
 
 private:
     std::map<int, QTimer*> timers_;
+    std::map<int, QProcess*> processes_;
+    int nextProcess_ = 1;
     int nextTimer_ = 1;
 };
 

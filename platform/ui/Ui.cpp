@@ -102,6 +102,23 @@ bool editAndWait(const std::vector<std::string>& argv)
     return true;
 }
 
+int startProgram(const std::vector<std::string>& argv)
+{
+    if (argv.empty() || argv.front().empty())
+        return 0;
+    return backend().startProcess(argv);
+}
+
+bool endProgram(int handle)
+{
+    return handle > 0 && backend().endProcess(handle);
+}
+
+bool isProgramRunning(int handle)
+{
+    return handle > 0 && backend().processRunning(handle);
+}
+
 bool openWithDesktop(const std::string& target)
 {
     if (target.empty())

@@ -44,6 +44,12 @@ public:
     virtual void beep() = 0;
     // Runs argv (no shell) and waits; the windows stay painted and refuse input meanwhile.
     virtual ProcessResult runProcess(const std::vector<std::string>& argv) = 0;
+    // Starts argv (no shell) without waiting: a handle > 0, or 0 when it could not start.
+    virtual int startProcess(const std::vector<std::string>& argv) = 0;
+    // Ends a started program (it is killed when it does not end by itself); false when it had
+    // already ended or the handle is unknown.
+    virtual bool endProcess(int handle) = 0;
+    virtual bool processRunning(int handle) = 0;
     // Opens a Linux path or a URL with the desktop's handler; false when none could be started.
     virtual bool openWithDesktop(const std::string& target) = 0;
     // Milliseconds since 1970-01-01 00:00:00 UTC.
@@ -96,6 +102,11 @@ bool editAndWait(const std::vector<std::string>& argv);
 inline constexpr const char* kEditDoneMessage = "編集が終わったら OK を押してください";
 // Editors that return sooner than this are taken to have handed the file on.
 inline constexpr std::int64_t kReturnedAtOnceMs = 1500;
+
+// A program started without waiting (the picture viewer of a slide show), ended later.
+int startProgram(const std::vector<std::string>& argv);
+bool endProgram(int handle);
+bool isProgramRunning(int handle);
 
 // Opens a file (Windows-form path) or a URL ("http:", "https:", "mailto:") with the desktop's
 // handler (xdg-open).

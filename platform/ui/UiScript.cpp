@@ -61,6 +61,25 @@ ProcessResult Script::runProcess(const std::vector<std::string>& argv)
     return result;
 }
 
+int Script::startProcess(const std::vector<std::string>& argv)
+{
+    started_.push_back(argv);
+    const int handle = static_cast<int>(started_.size());
+    running_.insert(handle);
+    return handle;
+}
+
+bool Script::endProcess(int handle)
+{
+    ended_.push_back(handle);
+    return running_.erase(handle) > 0;
+}
+
+bool Script::processRunning(int handle)
+{
+    return running_.count(handle) > 0;
+}
+
 bool Script::openWithDesktop(const std::string& target)
 {
     desktopOpens_.push_back(target);

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <map>
+#include <set>
 #include <optional>
 
 namespace vd {
@@ -31,6 +32,11 @@ public:
     void answerProcess(ProcessResult result);
     const std::vector<std::vector<std::string>>& processes() const { return processes_; }
     const std::vector<std::string>& desktopOpens() const { return desktopOpens_; }
+    // Programs started without waiting: each gets a handle and runs until ended (or until the
+    // test says it ended by itself).
+    const std::vector<std::vector<std::string>>& startedPrograms() const { return started_; }
+    const std::vector<int>& endedPrograms() const { return ended_; }
+    void programExits(int handle) { running_.erase(handle); }
     void setDesktopOpenSucceeds(bool succeeds) { desktopOpenSucceeds_ = succeeds; }
 
     // The clock: starts at 2000-01-01 00:00:00 UTC; tick count from 0.
@@ -88,6 +94,9 @@ public:
     int messageBox(const MessageBoxRequest& request) override;
     void beep() override;
     ProcessResult runProcess(const std::vector<std::string>& argv) override;
+    int startProcess(const std::vector<std::string>& argv) override;
+    bool endProcess(int handle) override;
+    bool processRunning(int handle) override;
     bool openWithDesktop(const std::string& target) override;
     std::int64_t nowMilliseconds() override;
     std::uint32_t tickCount() override;
@@ -115,6 +124,9 @@ private:
     std::deque<ProcessResult> processAnswers_;
     std::vector<std::vector<std::string>> processes_;
     std::vector<std::string> desktopOpens_;
+    std::vector<std::vector<std::string>> started_;
+    std::vector<int> ended_;
+    std::set<int> running_;
     bool desktopOpenSucceeds_ = true;
     std::int64_t nowMs_ = 946684800000;
     std::int64_t ticks_ = 0;

@@ -156,6 +156,26 @@ TEST(UiSeam, QtImplementationRunsAProgramAndWaits)
     EXPECT_FALSE(ui::runAndWait({"/nonexistent/editor", "x"}).started);
 }
 
+TEST(UiSeam, ProgramStartedWithoutWaitingIsEndedLater)
+{
+    auto script = ui::Script::install();
+    const int viewer = ui::startProgram({"eog", "/tmp/a.jpg"});
+    EXPECT_GT(viewer, 0);
+    EXPECT_TRUE(ui::isProgramRunning(viewer));
+    EXPECT_TRUE(ui::endProgram(viewer));
+    EXPECT_FALSE(ui::isProgramRunning(viewer));
+    EXPECT_FALSE(ui::endProgram(viewer)) << "already ended";
+    EXPECT_EQ(script->startedPrograms().front(), (std::vector<std::string>{"eog", "/tmp/a.jpg"}));
+
+    ui::installBackend(nullptr);
+    const int sleeper = ui::startProgram({"/bin/sleep", "30"});
+    ASSERT_GT(sleeper, 0);
+    EXPECT_TRUE(ui::isProgramRunning(sleeper));
+    EXPECT_TRUE(ui::endProgram(sleeper));
+    EXPECT_FALSE(ui::isProgramRunning(sleeper));
+    EXPECT_EQ(ui::startProgram({"/nonexistent/viewer"}), 0);
+}
+
 TEST(UiSeam, ColourAndFontDialogsAnswerInOrder)
 {
     auto script = ui::Script::install();
