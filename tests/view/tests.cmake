@@ -1,3 +1,9 @@
 vd_test_folder(test-view view LINK veldoran-core)
-# The document binds the libraries at construction; the tests load the built ones.
-add_dependencies(test-view pelmora dovanne tovendlg)
+# The document binds the libraries at construction; the tests load the built ones, and a fake
+# Surrick for the municipality set-up of the view.
+add_library(view-fake-surrick SHARED ${CMAKE_CURRENT_LIST_DIR}/fake/FakeSurrick.cpp)
+target_include_directories(view-fake-surrick PRIVATE ${PROJECT_SOURCE_DIR})
+set_target_properties(view-fake-surrick PROPERTIES CXX_VISIBILITY_PRESET hidden
+  LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/fakes)
+add_dependencies(test-view pelmora dovanne tovendlg view-fake-surrick)
+target_compile_definitions(test-view PRIVATE VD_FAKE_SURRICK="$<TARGET_FILE:view-fake-surrick>")

@@ -1,0 +1,129 @@
+#pragma once
+// A map view in a frame window, as the program builds it, with its document, a scripted user
+// interface and a small sheet index. The frame stays hidden: the tests run the repaint
+// themselves on a picture of the client's size, which is "the window" of that repaint.
+#include "SheetIndexFixture.h"
+#include "ViewTestSupport.h"
+
+#include "platform/dc/ImageDc.h"
+#include "platform/ui/FrameWindow.h"
+#include "platform/ui/UiScript.h"
+#include "view/VeldoranView.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace viewtest {
+
+inline std::string StartMapIndex()
+{
+    return IndexFile({
+        ";        図幅名       緯度      経度",
+        IndexLine("東京", "35.2000", "139.0000"),
+        IndexLine("京都及大阪", "34.4000", "135.0000"),
+        IndexLine("金沢", "36.0000", "136.0000"),
+    });
+}
+
+class MapView : public ::testing::Test {
+protected:
+    static constexpr int kWidth = 900;
+    static constexpr int kHeight = 700;
+
+    void SetUp() override
+    {
+        WriteHomeFile("BlcMap20.idx", StartMapIndex());
+        doc = MakeDocument();
+        script = vd::ui::Script::install();
+        frame = std::make_unique<vd::FrameWindow>();
+        vd::CreateContext context;
+        context.makeView = [this] { return std::make_unique<CVeldoranView>(*doc); };
+        ASSERT_TRUE(frame->LoadFrame(9501, &context));
+        view = static_cast<CVeldoranView*>(frame->GetActiveView());
+        ASSERT_NE(view, nullptr);
+        view->MoveWindow(0, 0, kWidth, kHeight, false);
+        picture = std::make_unique<vd::ImageDc>(kWidth, kHeight);
+    }
+
+    void TearDown() override
+    {
+        frame.reset();
+        doc.reset();
+    }
+
+    // The first repaint has run: the client size is known and the start map was restored.
+    void PastFirstPaint()
+    {
+        view->m_nFirstPaint = 10;
+        view->m_nLastMapState = 1;
+        view->m_nSavedWidth = kWidth;
+        view->m_nSavedHeight = kHeight;
+    }
+
+    void Repaint() { view->OnDraw(*picture); }
+
+    // Records the routines the repaint calls, by name, in order.
+    void RecordRoutines()
+    {
+        ViewRoutines& r = view->m_routines;
+        auto note = [this](const std::string& name) { calls.push_back(name); };
+        r.drawRouteAreaMaster = [=](vd::Dc&) { note("drawRouteAreaMaster"); };
+        r.drawSheetIndexMap = [=](vd::Dc&) { note("drawSheetIndexMap"); };
+        r.drawLayeredMap = [=, this](vd::Dc&) { note("drawLayeredMap"); return trackWord; };
+        r.drawPlaceNameLayer = [=](vd::Dc&, int flag) { note("drawPlaceNameLayer " + std::to_string(flag)); };
+        r.drawJapanMap = [=, this](vd::Dc&) { note("drawJapanMap"); return trackWord; };
+        r.drawPrefectureMap = [=](vd::Dc&) { note("drawPrefectureMap"); };
+        r.drawTracks = [=](CMapRenderer&) { note("drawTracks"); };
+        r.drawDragOverview = [=](vd::Dc&) { note("drawDragOverview"); };
+        r.drawAlbum = [=](vd::Dc&) { note("drawAlbum"); };
+        r.drawMemo = [=](vd::Dc&, int withText) { note("drawMemo " + std::to_string(withText)); };
+        r.drawPicture = [=](vd::Dc&) { note("drawPicture"); };
+        r.showTextPage = [=](vd::Dc&) { note("showTextPage"); };
+        r.drawTextPage = [=](vd::Dc&) { note("drawTextPage"); };
+        r.drawSubmarineMeshMap = [=](vd::Dc&) { note("drawSubmarineMeshMap"); };
+        r.makeSubmarineMeshFile = [=](vd::Dc&) { note("makeSubmarineMeshFile"); };
+        r.drawSheetPicture = [=](vd::Dc&) { note("drawSheetPicture"); };
+        r.drawGeologyTable = [=](vd::Dc&) { note("drawGeologyTable"); };
+        r.openSheetDialog = [=] { note("openSheetDialog"); };
+        r.showRouteAreaSheets = [=] { note("showRouteAreaSheets"); };
+        r.resetPageScrollBar = [=] { note("resetPageScrollBar"); };
+        r.removeViewButtons = [=](int group) { note("removeViewButtons " + std::to_string(group)); };
+        r.addViewButtons = [=](int group) { note("addViewButtons " + std::to_string(group)); };
+        r.removeViewButton = [=](int kind) { note("removeViewButton " + std::to_string(kind)); };
+        r.setViewButton = [=](int kind, const std::string& caption, int, int, int, int) {
+            note("setViewButton " + std::to_string(kind) + " " + caption);
+        };
+        r.runButtonCommand = [=](int id) { note("runButtonCommand " + std::to_string(id)); };
+        r.applySheetChoice = [=] { note("applySheetChoice"); };
+        r.applyPlaceChoice = [=] { note("applyPlaceChoice"); };
+        r.applyMunicipalityChoice = [=] { note("applyMunicipalityChoice"); };
+        r.appendMapFileMenu = [=] { note("appendMapFileMenu"); };
+        r.appendGuideMapMenu = [=] { note("appendGuideMapMenu"); };
+        r.appendItemMenus = [=] { note("appendItemMenus"); };
+        r.endSlideProgram = [=] { note("endSlideProgram"); };
+    }
+
+    // The calls but the menu lists that every repaint appends.
+    std::vector<std::string> DrawingCalls() const
+    {
+        std::vector<std::string> out;
+        for (const std::string& c : calls)
+            if (c != "appendMapFileMenu" && c != "appendGuideMapMenu")
+                out.push_back(c);
+        return out;
+    }
+
+    std::unique_ptr<CVeldoranDoc> doc;
+    std::shared_ptr<vd::ui::Script> script;
+    std::unique_ptr<vd::FrameWindow> frame;
+    CVeldoranView* view = nullptr;
+    std::unique_ptr<vd::ImageDc> picture;
+    std::vector<std::string> calls;
+    std::string trackWord;
+};
+
+} // namespace viewtest

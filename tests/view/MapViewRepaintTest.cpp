@@ -1,0 +1,352 @@
+// The map view's repaint: the first paint's restore, the map-mode table, the off-screen copy of
+// mode 10, a resize, the menu-bar swap, the CD-ROM prompt and the municipality set-up.
+#include "MapViewFixture.h"
+
+#include "platform/sys/LibraryLoader.h"
+#include "platform/sys/ProfileStore.h"
+#include "platform/text/Format.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/MenuTemplate.h"
+#include "platform/ui/TemplateRegistry.h"
+
+#include <cstdlib>
+
+namespace {
+
+using namespace viewtest;
+
+std::string ClassLine(int metres, int r, int g, int b)
+{
+    return vd::format("%4d %3d %3d %3d", metres, r, g, b);
+}
+
+void WriteColourSet()
+{
+    WriteHomeFile("PALETTE/PLTTFILE.DAT", Cp932Lines({"地図帳(通常)$ATLAS1.PLT"}));
+    WriteHomeFile("PALETTE/ATLAS1.PLT", Cp932Lines({ClassLine(0, 0, 0, 255), ClassLine(1, 0, 100, 0),
+                                                    ClassLine(4000, 254, 200, 100)}));
+}
+
+TEST_F(MapView, TheFirstPaintBuildsTheTintRampAndRestoresTheLastMap)
+{
+    WriteColourSet();
+    vd::ProfileStore profile;
+    profile.writeString("LastData", "MapName", "金沢");
+    profile.writeInt("LastData", "MapFrame", 1);
+    profile.writeString("LastData", "District", "北陸");
+    doc->m_strStartWhiteMap = "on";
+    doc->m_strDataFile.clear();
+    doc->m_anTintBlue.fill(-1);
+
+    // The real path: the frame shown, Qt's paint runs the view's repaint into its back buffer.
+    frame->MoveWindow(0, 0, 820, 640);
+    frame->ShowWindow(vd::SW_SHOW);
+    for (int i = 0; i < 3; ++i) {
+        vd::ui::processPendingEvents();
+        vd::captureWindow(*view);
+    }
+
+    EXPECT_EQ(view->m_nFirstPaint, 10);
+    EXPECT_EQ(doc->m_anTintBlue[0], 255) << "the sea of the colour set";
+    EXPECT_EQ(doc->m_strMapName, "金沢");
+    EXPECT_EQ(doc->m_nMapFrame, 1);
+    EXPECT_EQ(doc->m_strDistrict, "北陸");
+    EXPECT_EQ(doc->m_astrMapEntry[2].rfind("36.0000", 0), 0u) << doc->m_astrMapEntry[2];
+    EXPECT_EQ(doc->m_strDataFile, doc->m_strSourceDir + "history.dat");
+    EXPECT_EQ(view->m_nSavedWidth, view->GetClientRect().right);
+    EXPECT_EQ(view->m_nLastMapState, 1);
+    frame->ShowWindow(vd::SW_HIDE);
+}
+
+TEST_F(MapView, WithoutALastMapTheStartMapOfTheProfileIsShown)
+{
+    struct Case {
+        const char* startWhiteMap;
+        const char* systemName; // nullptr: no System/MapName
+        const char* name;
+        const char* district;
+    };
+    for (const Case& c : {Case{"on", nullptr, "京都及大阪", "近畿中部"}, Case{"off", nullptr, "京都及大阪", "近畿中部"},
+                          Case{"off", "東京", "東京", "近畿中部"}}) {
+        vd::ProfileStore profile;
+        if (c.systemName)
+            profile.writeString("System", "MapName", c.systemName);
+        view->m_nLastMapState = 999;
+        doc->m_strStartWhiteMap = c.startWhiteMap;
+        doc->m_nMapFrame = 1;
+        view->OnRedisplayMap();
+        EXPECT_EQ(doc->m_strMapName, c.name) << c.startWhiteMap;
+        EXPECT_EQ(doc->m_strDistrict, c.district) << c.startWhiteMap;
+        EXPECT_EQ(doc->m_strStartWhiteMap, "off") << "no last map to start with";
+        EXPECT_EQ(doc->m_nMapFrame, 2);
+        EXPECT_EQ(doc->m_nMapDisplayMode, 5);
+    }
+}
+
+TEST_F(MapView, TheRedisplayReadsTheProfileOnlyOnceAndShowsAGuideMapAgain)
+{
+    view->m_nLastMapState = 1;
+    doc->m_strMapName = "東京";
+    view->OnRedisplayMap();
+    EXPECT_EQ(doc->m_strMapName, "東京");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 5);
+    doc->m_nGuideMapIndex = 2;
+    view->OnRedisplayMap();
+    EXPECT_EQ(doc->m_nMapDisplayMode, 24);
+}
+
+// One row of the map-mode table: the mode, what the repaint calls, the mode after it.
+struct ModeRow {
+    int mode;
+    std::vector<std::string> calls;
+    int modeAfter;
+};
+
+TEST_F(MapView, TheMapModeTableDrivesTheRoutineOfEachMode)
+{
+    const std::vector<ModeRow> rows = {
+        {-30, {}, -30},
+        {0, {}, 0},
+        {1, {"drawRouteAreaMaster"}, 1},
+        {2, {"openSheetDialog"}, 2},
+        {3, {"showRouteAreaSheets"}, 3},
+        {4, {"removeViewButtons 1", "drawSheetIndexMap"}, 4},
+        {5, {"drawLayeredMap", "addViewButtons 0", "addViewButtons 3"}, 5},
+        {6, {"drawDragOverview"}, 6},
+        {7, {"drawDragOverview"}, 7},
+        {8, {"drawDragOverview"}, 8},
+        {9, {}, 10},
+        {10, {}, 10},
+        {12, {"removeViewButtons 6"}, 5},
+        {13, {"drawAlbum"}, 13},
+        {14, {"drawMemo 0"}, 15},
+        {15, {"drawMemo 0"}, 15},
+        {16, {"drawMemo 1"}, 16},
+        {17, {"drawPicture"}, 17},
+        {18, {}, 18},
+        {19, {"showTextPage"}, 20},
+        {20, {"showTextPage"}, 20},
+        {21, {}, 21},
+        {22, {"removeViewButtons 1", "setViewButton 27 元の地図", "drawSubmarineMeshMap"}, 0},
+        {23, {"removeViewButtons 1", "setViewButton 27 元の地図", "makeSubmarineMeshFile"}, 0},
+        {24, {"drawSheetPicture"}, 24},
+        {25, {}, 25},
+        {29, {}, 29},
+        {500, {}, 500},
+    };
+    PastFirstPaint();
+    RecordRoutines();
+    for (const ModeRow& row : rows) {
+        calls.clear();
+        doc->m_nMapDisplayMode = row.mode;
+        doc->m_bMapOnScreen = 0;
+        doc->m_strEntryParam = "memo.txt";
+        doc->m_nMapType = 1;
+        Repaint();
+        EXPECT_EQ(DrawingCalls(), row.calls) << "mode " << row.mode;
+        EXPECT_EQ(doc->m_nMapDisplayMode, row.modeAfter) << "mode " << row.mode;
+    }
+}
+
+TEST_F(MapView, TheMainMapDrawsByMapTypeAndTheTracksOnDemand)
+{
+    PastFirstPaint();
+    RecordRoutines();
+    struct Case {
+        int mapType;
+        int prefData;
+        std::vector<std::string> calls;
+    };
+    for (const Case& c : {Case{2, -1, {"drawJapanMap"}}, Case{2, 3, {"drawPrefectureMap"}},
+                          Case{1, -1, {"drawLayeredMap", "drawPlaceNameLayer 0", "addViewButtons 3"}}}) {
+        calls.clear();
+        doc->m_nMapDisplayMode = 5;
+        doc->m_nMapType = c.mapType;
+        doc->m_anPrefData[0] = c.prefData;
+        doc->m_nPlaceNameLayer = 0;
+        doc->m_strLayerWord = "GNPF";
+        doc->m_bHideSheetButtons = 1;
+        doc->m_nPointDisplayFlag = 14;
+        Repaint();
+        EXPECT_EQ(DrawingCalls(), c.calls) << c.mapType << " " << c.prefData;
+        EXPECT_EQ(doc->m_nPointDisplayFlag, 14);
+        EXPECT_EQ(doc->m_nGuideMapIndex, -1);
+    }
+
+    // Tracks: the track word "TRACK" with the word "TRACKTRAIL" and a track file.
+    trackWord = "TRACK";
+    doc->m_nMapType = 1;
+    doc->m_nPlaceNameLayer = -1;
+    doc->m_bHideSheetButtons = 0;
+    doc->m_nMapFrame = 2;
+    for (const bool withFile : {true, false}) {
+        calls.clear();
+        doc->m_nMapDisplayMode = 5;
+        doc->m_strLayerWord = "TRACKTRAIL";
+        doc->m_nTrackDisplay = 1;
+        doc->m_strTrackFile = withFile ? "Z:\\tracks\\a.trk" : "";
+        Repaint();
+        const std::vector<std::string> expected =
+            withFile ? std::vector<std::string>{"drawLayeredMap", "drawTracks", "addViewButtons 0", "addViewButtons 3"}
+                     : std::vector<std::string>{"drawLayeredMap", "addViewButtons 0", "addViewButtons 3"};
+        EXPECT_EQ(DrawingCalls(), expected);
+        EXPECT_EQ(doc->m_strLayerWord, "") << "emptied whether or not tracks were drawn";
+    }
+}
+
+TEST_F(MapView, ARepaintInMode10CopiesTheSavedMapBackWithoutDrawing)
+{
+    PastFirstPaint();
+    RecordRoutines();
+    doc->m_nMapType = 2;
+    view->m_routines.drawJapanMap = [this](vd::Dc& dc) {
+        calls.push_back("drawJapanMap");
+        dc.FillSolidRect(vd::Rect{100, 100, 300, 200}, vd::RGB(0, 0, 255));
+        doc->m_nMapDisplayMode = 10; // a drawn map leaves the mode at 10
+        return std::string();
+    };
+    doc->m_nMapDisplayMode = 5;
+    Repaint();
+    ASSERT_EQ(DrawingCalls(), (std::vector<std::string>{"drawJapanMap"}));
+
+    // Something covers part of the window; the next repaint puts the map back.
+    picture->FillSolidRect(vd::Rect{0, 0, kWidth, kHeight}, vd::RGB(255, 255, 255));
+    calls.clear();
+    Repaint();
+    EXPECT_TRUE(DrawingCalls().empty());
+    EXPECT_EQ(picture->GetPixel(150, 150), vd::RGB(0, 0, 255));
+    EXPECT_EQ(picture->GetPixel(50, 50), vd::RGB(255, 255, 255));
+}
+
+TEST_F(MapView, AResizeRestoresTheSavedModeAndTheNextRepaintDraws)
+{
+    PastFirstPaint();
+    RecordRoutines();
+    doc->m_nMapType = 2;
+    doc->m_nMapDisplayMode = 10;
+    doc->m_nSavedMapDisplayMode = 5;
+    doc->m_bMapOnScreen = 1;
+    doc->m_strMapName = "東京";
+    view->MoveWindow(0, 0, 1024, 768, false);
+    picture = std::make_unique<vd::ImageDc>(1024, 768);
+    Repaint();
+    EXPECT_TRUE(DrawingCalls().empty()) << "the resize only calls OnMove";
+    EXPECT_EQ(view->m_nSavedWidth, 1024);
+    EXPECT_EQ(view->m_nSavedHeight, 768);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 5);
+    EXPECT_EQ(doc->m_bMapOnScreen, 0);
+    EXPECT_EQ(doc->m_nMouseMode, 3);
+    EXPECT_EQ(doc->m_strMapName, "東京") << "no saved name: the current one stays";
+    Repaint();
+    EXPECT_EQ(DrawingCalls(), (std::vector<std::string>{"drawJapanMap"}));
+    EXPECT_EQ(doc->m_nOverviewOriginX, 560);
+    EXPECT_EQ(view->m_strBlankLine, std::string(69, ' '));
+}
+
+TEST_F(MapView, TheOverviewOriginTurnsWiderAbove800Pixels)
+{
+    for (const auto& [width, origin, blanks] : {std::tuple{800, 420, 59}, std::tuple{801, 560, 69}}) {
+        view->MoveWindow(0, 0, width, 600, false);
+        PastFirstPaint();
+        view->m_nSavedWidth = width;
+        view->m_nSavedHeight = 600;
+        doc->m_nMapDisplayMode = 0;
+        picture = std::make_unique<vd::ImageDc>(width, 600);
+        Repaint();
+        EXPECT_EQ(doc->m_nOverviewOriginX, origin) << width;
+        EXPECT_EQ(int(view->m_strBlankLine.size()), blanks) << width;
+    }
+}
+
+TEST_F(MapView, TheMenuBarsSwapOnTheTextAndPictureCommand)
+{
+    vd::ui::registerMenus(vd::ui::kProgramModule,
+                          {vd::ui::MenuTemplate{128, {vd::ui::subMenu("ﾌｧｲﾙ(&F)", {vd::ui::menuItem(32885, "地図再表示")})}},
+                           vd::ui::MenuTemplate{133, {vd::ui::subMenu("ﾃｷｽﾄ(&T)", {vd::ui::menuItem(40001, "項目")})}}});
+    PastFirstPaint();
+    RecordRoutines();
+    doc->m_nMapDisplayMode = 0;
+    doc->m_nMenuBarState = -4;
+    Repaint();
+    EXPECT_EQ(doc->m_nMenuBarState, -2);
+    ASSERT_NE(frame->GetMenu(), nullptr);
+    EXPECT_EQ(frame->GetMenu()->GetMenuString(0, vd::MF_BYPOSITION), "ﾃｷｽﾄ(&T)");
+    EXPECT_EQ(calls, (std::vector<std::string>{"appendItemMenus"}));
+
+    calls.clear();
+    doc->m_nMenuBarState = -3;
+    Repaint();
+    EXPECT_EQ(doc->m_nMenuBarState, -1);
+    EXPECT_EQ(frame->GetMenu()->GetMenuString(0, vd::MF_BYPOSITION), "ﾌｧｲﾙ(&F)");
+    EXPECT_EQ(calls, (std::vector<std::string>{"appendMapFileMenu", "appendGuideMapMenu"}));
+}
+
+TEST_F(MapView, TheCdRomPromptComesOnceBeforeTheRepaint)
+{
+    PastFirstPaint();
+    doc->m_nCdRomPrompt = -1;
+    doc->m_strDataFileTitle = "CD(関東)";
+    doc->m_nMapDisplayMode = 0;
+    Repaint();
+    Repaint();
+    ASSERT_EQ(script->messageBoxes().size(), 1u);
+    EXPECT_EQ(script->messageBoxes()[0].text, "CDROM 「CD(関東)」を準備してください！");
+    EXPECT_EQ(script->messageBoxes()[0].style, vd::MB_OK);
+    EXPECT_EQ(doc->m_nCdRomPrompt, 0);
+}
+
+TEST_F(MapView, TheGeologyTableIsDrawnInsteadOfTheMapOnce)
+{
+    PastFirstPaint();
+    RecordRoutines();
+    doc->m_strViewState = "GEOLEND";
+    doc->m_bMapOnScreen = 1;
+    doc->m_nMapDisplayMode = 5;
+    Repaint();
+    EXPECT_EQ(calls, (std::vector<std::string>{"drawGeologyTable", "setViewButton 16 地図"}));
+    EXPECT_EQ(doc->m_strViewState, "");
+    EXPECT_EQ(doc->m_bMapOnScreen, 0);
+}
+
+TEST_F(MapView, TheMunicipalitySetUpStoresTheChosenFoldersAndConvertsTheCoastline)
+{
+    ASSERT_TRUE(vd::LibraryLoader::setOverride("SURRICK.DLL", VD_FAKE_SURRICK));
+    PastFirstPaint();
+    RecordRoutines();
+    doc->m_strCityBorderDir = "Z:\\old\\city\\";
+    doc->m_strCoastlineDir = "Z:\\old\\coast\\";
+    setenv("VD_FAKE_SURRICK_ANSWER", "Z:\\new\\city\\#Z:\\old\\coast\\", 1);
+    doc->m_nMapDisplayMode = 30;
+    Repaint();
+    EXPECT_EQ(doc->m_strCityBorderDir, "Z:\\new\\city\\");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 5);
+    EXPECT_EQ(DrawingCalls(), (std::vector<std::string>{"removeViewButtons 1", "runButtonCommand 327"}));
+    vd::ProfileStore profile;
+    EXPECT_EQ(profile.getString("System", "CityBorderDir", "?"), "Z:\\new\\city\\");
+    EXPECT_EQ(profile.getString("System", "CoastlineDir", "?"), "?") << "unchanged, not written";
+    using LogFn = const std::string*();
+    auto* log = vd::entryPoint<LogFn>("SURRICK.DLL", "FakeSurrickLog");
+    ASSERT_NE(log, nullptr);
+    EXPECT_EQ(*log(), "OnCityBoundarySet(dc,Z:\\old\\city\\,Z:\\old\\coast\\,0);OnCoastlineSet(dc,Z:\\old\\coast\\);");
+
+    // Cancel: nothing changes and the coastline is not converted.
+    setenv("VD_FAKE_SURRICK_ANSWER", "", 1);
+    doc->m_nMapDisplayMode = 30;
+    Repaint();
+    EXPECT_EQ(doc->m_strCityBorderDir, "Z:\\new\\city\\");
+    EXPECT_EQ(log()->find("OnCoastlineSet", log()->find("OnCoastlineSet") + 1), std::string::npos);
+}
+
+TEST_F(MapView, WithoutSurrickTheMunicipalitySetUpChangesNothing)
+{
+    ASSERT_TRUE(vd::LibraryLoader::setOverride("SURRICK.DLL", "/nonexistent/libsurrick.so"));
+    PastFirstPaint();
+    doc->m_strCityBorderDir = "Z:\\city\\";
+    doc->m_nMapDisplayMode = 30;
+    Repaint();
+    EXPECT_EQ(doc->m_strCityBorderDir, "Z:\\city\\");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 5);
+}
+
+} // namespace

@@ -1,0 +1,206 @@
+// The view's timers as the test fires them, and the end of its modeless dialogs.
+#include "MapViewFixture.h"
+
+#include "platform/ui/TemplateRegistry.h"
+#include "view/SheetSelectDialog.h"
+#include "view/ViewMessages.h"
+
+namespace {
+
+using namespace viewtest;
+
+class MapViewTimers : public MapView {
+protected:
+    // The one timer running (the script's handle), or 0.
+    int RunningTimer() const
+    {
+        const std::vector<int> timers = script->activeTimers();
+        return timers.size() == 1 ? timers[0] : 0;
+    }
+};
+
+TEST(PageCounter, ShowsThePageThePagesAndTheSecondsLeft)
+{
+    EXPECT_EQ(PageCounterText(3, 12, 3, "on"), " 3/ 12 (3秒)");
+    EXPECT_EQ(PageCounterText(3, 12, 3, "off"), " 3/ 12");
+    EXPECT_EQ(PageCounterText(105, 1200, 0, "on"), "105/1200 (0秒)");
+}
+
+TEST_F(MapViewTimers, TheSlideShowCountsItsIntervalThenTheWaitAfterTheProgramEndsIt)
+{
+    PastFirstPaint();
+    RecordRoutines();
+    doc->m_nMapDisplayMode = 10;
+    doc->m_strViewState = "JPG_SLIDE";
+    view->m_nPageIndex = 3;
+    doc->m_nAlbumPageCount = 12;
+    Repaint();
+    const int slide = RunningTimer();
+    ASSERT_NE(slide, 0);
+    EXPECT_EQ(script->timerInterval(slide), 1000);
+    EXPECT_TRUE(view->m_bSlideTimerRunning);
+    for (int tick = 1; tick <= 5; ++tick) {
+        script->fireTimer(slide);
+        EXPECT_EQ(view->m_nSlideTicks, tick);
+    }
+    script->fireTimer(slide);
+    EXPECT_EQ(view->m_nSlideTicks, 0);
+    EXPECT_EQ(doc->m_strViewState, "9999");
+    EXPECT_EQ(RunningTimer(), 0) << "killed";
+
+    // The repaint for the next slide ends the program of the last one and waits three ticks.
+    calls.clear();
+    Repaint();
+    EXPECT_EQ(DrawingCalls(), (std::vector<std::string>{"endSlideProgram"}));
+    const int after = RunningTimer();
+    ASSERT_NE(after, 0);
+    script->fireTimer(after);
+    script->fireTimer(after);
+    EXPECT_EQ(view->m_nSlideTicks, 2);
+    EXPECT_EQ(doc->m_strViewState, "9999");
+    script->fireTimer(after);
+    EXPECT_EQ(view->m_nSlideTicks, 0);
+    EXPECT_EQ(doc->m_strViewState, "");
+    EXPECT_EQ(RunningTimer(), 0);
+}
+
+TEST_F(MapViewTimers, ManualPlayStartsNoTimer)
+{
+    PastFirstPaint();
+    view->m_strPlayMode = "MANUAL";
+    doc->m_nMapDisplayMode = 10;
+    doc->m_strViewState = "JPG_SLIDE";
+    Repaint();
+    EXPECT_TRUE(script->activeTimers().empty());
+}
+
+TEST_F(MapViewTimers, TheAlbumTimerTurnsThePageAfterItsInterval)
+{
+    PastFirstPaint();
+    doc->m_astrPointRecord[0] = "first.txt";
+    doc->m_astrPointRecord[1] = "second.jpg";
+    doc->m_astrPointRecord[2] = "999";
+    doc->m_nAlbumPageCount = 2;
+    view->m_nPageIndex = 0;
+    view->SetTimer(IDT_ALBUMPAGE, 1000);
+    const int album = RunningTimer();
+    ASSERT_NE(album, 0);
+    for (int tick = 1; tick <= 5; ++tick)
+        script->fireTimer(album);
+    EXPECT_EQ(view->m_nAlbumTicks, 5);
+    script->fireTimer(album);
+    EXPECT_EQ(view->m_nPageIndex, 1);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 13);
+    EXPECT_EQ(view->m_nAlbumTicks, 0);
+    EXPECT_EQ(RunningTimer(), 0) << "the next page's drawing starts it again";
+
+    view->SetTimer(IDT_ALBUMPAGE, 1000);
+    view->m_nAlbumTicks = 5;
+    script->fireTimer(RunningTimer());
+    EXPECT_EQ(view->m_nPageIndex, 2);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 0) << "the end of the album";
+}
+
+TEST_F(MapViewTimers, PicturesOnlySkipsOtherEntriesToTheEnd)
+{
+    PastFirstPaint();
+    doc->m_astrPointRecord[0] = "a.jpg";
+    doc->m_astrPointRecord[1] = "memo.txt";
+    doc->m_astrPointRecord[2] = "b.bmp";
+    doc->m_astrPointRecord[3] = "album.alb";
+    doc->m_astrPointRecord[4] = "999";
+    doc->m_nAlbumPageCount = 4;
+    view->m_nAlbumPlayOption = 2;
+    view->m_nPageIndex = 0;
+    view->m_nAlbumTicks = 5;
+    view->SetTimer(IDT_ALBUMPAGE, 1000);
+    script->fireTimer(RunningTimer());
+    EXPECT_EQ(view->m_nPageIndex, 2) << "the text entry is skipped";
+    EXPECT_EQ(doc->m_nMapDisplayMode, 13);
+
+    view->m_nAlbumTicks = 5;
+    view->SetTimer(IDT_ALBUMPAGE, 1000);
+    script->fireTimer(RunningTimer());
+    EXPECT_EQ(view->m_nPageIndex, 4) << "the last entry is skipped";
+    EXPECT_EQ(doc->m_nMapDisplayMode, 0);
+}
+
+TEST_F(MapViewTimers, AnAlbumFillingTheWholeListEndsAtItsLastEntry)
+{
+    PastFirstPaint();
+    doc->m_astrPointRecord.fill("page.txt");
+    doc->m_nAlbumPageCount = 5000;
+    view->m_nPageIndex = 4999;
+    view->m_nAlbumTicks = 5;
+    view->SetTimer(IDT_ALBUMPAGE, 1000);
+    script->fireTimer(RunningTimer());
+    EXPECT_EQ(doc->m_nMapDisplayMode, 0);
+}
+
+class MapViewDialogs : public MapView {
+protected:
+    void SetUp() override
+    {
+        MapView::SetUp();
+        PastFirstPaint();
+        RecordRoutines();
+    }
+};
+
+TEST_F(MapViewDialogs, TheSheetDialogsOkAppliesAndKeepsItsCancelDestroysIt)
+{
+    CDlgSheetSelect& dialog = *view->m_pDlgSheetSelect;
+    dialog.m_nModeless = 1;
+    ASSERT_TRUE(dialog.Create());
+    doc->m_nActiveViewDialog = 0;
+
+    dialog.m_nModeless = 2;
+    EXPECT_EQ(view->SendMessage(WM_VIEWDIALOGDONE, 1), 0);
+    EXPECT_EQ(calls, (std::vector<std::string>{"applySheetChoice"}));
+    EXPECT_TRUE(dialog.IsWindow());
+    EXPECT_EQ(doc->m_nActiveViewDialog, 0);
+
+    calls.clear();
+    dialog.m_nModeless = 3;
+    view->SendMessage(WM_VIEWDIALOGDONE, 2);
+    EXPECT_TRUE(calls.empty());
+    EXPECT_FALSE(dialog.IsWindow());
+    EXPECT_EQ(doc->m_nActiveViewDialog, -1);
+}
+
+TEST_F(MapViewDialogs, TheFindPlaceDialogsEndsResetTheirSearchKind)
+{
+    int state = 1;
+    view->m_routines.findPlaceDialogState = [&] { return state; };
+    view->m_routines.destroyFindPlaceDialog = [this] { calls.push_back("destroyFindPlaceDialog"); };
+
+    doc->m_nActiveViewDialog = 1;
+    view->SendMessage(WM_VIEWDIALOGDONE, 1);
+    EXPECT_EQ(calls, (std::vector<std::string>{"applyPlaceChoice"}));
+    state = 3;
+    calls.clear();
+    doc->m_nFindPlaceKind = 2;
+    view->SendMessage(WM_VIEWDIALOGDONE, 2);
+    EXPECT_EQ(calls, (std::vector<std::string>{"destroyFindPlaceDialog"}));
+    EXPECT_EQ(doc->m_nFindPlaceKind, 1);
+    EXPECT_EQ(doc->m_nActiveViewDialog, -1);
+
+    state = 1;
+    calls.clear();
+    doc->m_nActiveViewDialog = 2;
+    view->SendMessage(WM_VIEWDIALOGDONE, 1);
+    EXPECT_EQ(calls, (std::vector<std::string>{"applyMunicipalityChoice"}));
+    state = 3;
+    doc->m_nFindPlaceKind = 3;
+    doc->m_strFindMunicipality = "京都市";
+    view->SendMessage(WM_VIEWDIALOGDONE, 2);
+    EXPECT_EQ(doc->m_nFindPlaceKind, 1);
+    EXPECT_EQ(doc->m_strFindMunicipality, "");
+    EXPECT_EQ(doc->m_nActiveViewDialog, -1);
+
+    calls.clear();
+    view->SendMessage(WM_VIEWDIALOGDONE, 1);
+    EXPECT_TRUE(calls.empty()) << "no dialog open: nothing";
+}
+
+} // namespace

@@ -1,0 +1,33 @@
+// A stand-in for Surrick's municipality set-up: OnCityBoundarySet answers what
+// VD_FAKE_SURRICK_ANSWER says ("" = cancel) and every call is logged for the test to read.
+#include "contracts/surrick.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+std::string& Log()
+{
+    static std::string log;
+    return log;
+}
+} // namespace
+
+extern "C" VD_EXPORT std::string OnCityBoundarySet(vd::Dc* dc, std::string boundaryFolder, std::string coastlineFolder,
+                                                   int mode)
+{
+    Log() += "OnCityBoundarySet(" + std::string(dc ? "dc" : "null") + "," + boundaryFolder + "," + coastlineFolder +
+             "," + std::to_string(mode) + ");";
+    const char* answer = std::getenv("VD_FAKE_SURRICK_ANSWER");
+    return answer ? answer : "";
+}
+
+extern "C" VD_EXPORT void OnCoastlineSet(vd::Dc* dc, std::string coastlineFolder)
+{
+    Log() += "OnCoastlineSet(" + std::string(dc ? "dc" : "null") + "," + coastlineFolder + ");";
+}
+
+extern "C" VD_EXPORT const std::string* FakeSurrickLog()
+{
+    return &Log();
+}
