@@ -41,6 +41,10 @@ inline constexpr int ID_ARROW_DOWN = 32787;
 inline constexpr int ID_FILE_PRINT_PREVIEW = 57609;
 inline constexpr int ID_FILE_PRINT_TEXT = 57607;
 
+// The page counter of the album play and the slide show: page / pages, and the seconds left when
+// the seconds are shown ("on").
+std::string PageCounterText(int page, int pageCount, int secondsLeft, const std::string& showSeconds);
+
 class CVeldoranView : public vd::View {
 public:
     static constexpr int kBrushCount = 15;

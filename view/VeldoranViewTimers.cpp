@@ -6,12 +6,16 @@
 #include "platform/dc/Dc.h"
 #include "platform/text/Format.h"
 
+std::string PageCounterText(int page, int pageCount, int secondsLeft, const std::string& showSeconds)
+{
+    if (showSeconds == "on")
+        return vd::format("%2d/%3d (%d秒)", page, pageCount, secondsLeft);
+    return vd::format("%2d/%3d", page, pageCount);
+}
+
 void CVeldoranView::WriteCounter(int y, int page, int ticks)
 {
-    const std::string counter =
-        m_strShowSeconds == "on"
-            ? vd::format("%2d/%3d (%d秒)", page, m_pDoc->m_nAlbumPageCount, m_nPageInterval - ticks)
-            : vd::format("%2d/%3d", page, m_pDoc->m_nAlbumPageCount);
+    const std::string counter = PageCounterText(page, m_pDoc->m_nAlbumPageCount, m_nPageInterval - ticks, m_strShowSeconds);
     vd::ClientDc window = GetDC();
     if (window)
         window->TextOut(1, y, counter);
