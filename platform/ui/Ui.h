@@ -22,7 +22,6 @@ class Menu;
 
 namespace vd::ui {
 
-
 // What a message box asked: the caption, the text and the old platform's style flags.
 struct MessageBoxRequest {
     std::string text;
@@ -58,7 +57,7 @@ public:
     // A repeating timer; the callback runs on the user-interface thread. Returns a handle > 0.
     virtual int startTimer(int intervalMs, std::function<void()> onTick) = 0;
     virtual void stopTimer(int handle) = 0;
-    // The full-screen client area (the screen less the desktop's panels).
+    // The full-screen client area: the screen less the desktop's panels and a window caption.
     virtual Size fullScreenSize() = 0;
     // Runs a dialog whose window has been built and initialised; returns its end id.
     virtual int runModal(Dialog& dialog) = 0;
