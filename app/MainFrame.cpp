@@ -25,9 +25,14 @@ int CMainFrame::OnCreate()
 {
     if (vd::FrameWindow::OnCreate() == -1)
         return -1;
+    PlaceFrame();
+    return 0;
+}
+
+void CMainFrame::PlaceFrame()
+{
     const int screen = vd::ProfileStore().getInt("System", "Screen", 0);
     MoveWindow(Placement(screen), true);
-    return 0;
 }
 
 int CMainFrame::TitleBarHeight()

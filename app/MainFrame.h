@@ -10,6 +10,9 @@ public:
 
     // Creates the view, then places the frame.
     int OnCreate() override;
+    // Moves the frame to its place by System/Screen. Run again once the frame is shown: only
+    // then does the desktop's frame around it count in its outer size.
+    void PlaceFrame();
 
     // The frame's place for a System/Screen value: the whole width at (0, 0), or 721 pixels wide
     // at (5, 0); as tall as the full-screen client area and a title bar.

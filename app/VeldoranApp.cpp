@@ -33,7 +33,10 @@ bool CVeldoranApp::InitInstance()
     docTemplate.makeView = [this] { return m_fnMakeView(); };
     AddDocTemplate(std::move(docTemplate));
     // No command line of the program's own: the default command, a new file, builds the run.
-    return OnFileNew();
+    if (!OnFileNew())
+        return false;
+    static_cast<CMainFrame*>(m_pMainWnd)->PlaceFrame();
+    return true;
 }
 
 void CVeldoranApp::OnAppAbout()
