@@ -39,7 +39,9 @@ bool executable(const std::string& path)
     return std::filesystem::is_regular_file(path, ec) && ::access(path.c_str(), X_OK) == 0;
 }
 
-std::string onPath(const std::string& name)
+} // namespace
+
+std::string findProgram(const std::string& name)
 {
     if (name.find('/') != std::string::npos)
         return executable(name) ? name : std::string();
@@ -51,6 +53,8 @@ std::string onPath(const std::string& name)
             return folder + "/" + name;
     return {};
 }
+
+namespace {
 
 std::vector<std::string> words(const std::string& text)
 {
@@ -75,18 +79,14 @@ std::vector<std::string> withWait(std::vector<std::string> command)
 
 std::vector<std::string> defaultEditor()
 {
-    if (const char* visual = std::getenv("VISUAL"); visual && *visual) {
-        auto command = words(visual);
-        if (!command.empty() && !onPath(command.front()).empty())
-            return withWait(command);
-    }
-    if (const char* editor = std::getenv("EDITOR"); editor && *editor) {
-        auto command = words(editor);
-        if (!command.empty() && known(command.front()) && !onPath(command.front()).empty())
+    for (const char* variable : {"VISUAL", "EDITOR"}) {
+        const char* value = std::getenv(variable);
+        auto command = words(value ? value : "");
+        if (!command.empty() && known(command.front()) && !findProgram(command.front()).empty())
             return withWait(command);
     }
     for (const auto& e : kEditors)
-        if (!onPath(e.name).empty())
+        if (!findProgram(e.name).empty())
             return withWait({e.name});
     return {};
 }
@@ -99,7 +99,7 @@ std::vector<std::string> editorCommand(const std::string& configuredEditor, cons
         const std::string program = configuredEditor.find('\\') != std::string::npos || configuredEditor.find(':') == 1
             ? toLinuxForm(configuredEditor)
             : configuredEditor;
-        const std::string found = onPath(program);
+        const std::string found = findProgram(program);
         if (!found.empty())
             command = withWait({found});
     }

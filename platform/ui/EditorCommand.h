@@ -1,8 +1,9 @@
 #pragma once
 // The argument vector that opens a file in the user's editor: the editor of the profile
-// (System/Editer) when it names a program that exists here, else the default editor: $VISUAL,
-// else $EDITOR when it names a graphical editor, else the first graphical text editor on the
-// PATH. Known editors get their "wait" option, so the program can wait for the edit.
+// (System/Editer) when it names a program that exists here, else the default editor: $VISUAL or
+// else $EDITOR when it names a graphical editor (a terminal editor has no window to show here),
+// else the first graphical text editor on the PATH. Known editors get their "wait" option, so
+// the program can wait for the edit.
 #include <string>
 #include <vector>
 
@@ -11,5 +12,8 @@ namespace vd::ui {
 // An empty vector when no editor can be found.
 std::vector<std::string> editorCommand(const std::string& configuredEditor, const std::string& linuxFile);
 std::vector<std::string> defaultEditor();
+
+// The path of a program named as a path or found along the PATH; empty when there is none.
+std::string findProgram(const std::string& program);
 
 } // namespace vd::ui
