@@ -2,17 +2,17 @@
 
 #include "app/AboutDlg.h"
 #include "app/MainFrame.h"
-#include "app/PlaceholderView.h"
 #include "app/PrintSetup.h"
 #include "app/ShellCommands.h"
 #include "app/ShellResources.h"
 #include "app/VeldoranDoc.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/FrameWindow.h"
+#include "view/VeldoranView.h"
 
 CVeldoranApp::CVeldoranApp()
 {
-    m_fnMakeView = [] { return std::make_unique<CPlaceholderView>(); };
+    m_fnMakeView = [this] { return std::make_unique<CVeldoranView>(*static_cast<CVeldoranDoc*>(document())); };
     OnCommand(shell::ID_APP_ABOUT, [this] { OnAppAbout(); });
     OnCommand(shell::ID_APP_EXIT, [this] {
         if (m_pMainWnd)

@@ -18,7 +18,8 @@ public:
 
     void OnAppAbout();
 
-    // The view the frame is built with; tests may hand in a view of their own.
+    // The view the frame is built with: the map view of the document; tests may hand in a view
+    // of their own.
     std::function<std::unique_ptr<vd::View>()> m_fnMakeView;
 
 private:

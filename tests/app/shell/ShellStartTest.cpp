@@ -5,6 +5,7 @@
 #include "app/ShellCommands.h"
 #include "app/VeldoranDoc.h"
 #include "platform/sys/ProfileStore.h"
+#include "view/VeldoranView.h"
 
 #include <QStatusBar>
 #include <QTimer>
@@ -73,4 +74,15 @@ TEST(ShellStart, ExitCommandEndsTheRunAndTheDocumentWritesItsSettings)
     EXPECT_EQ(run.app->document(), nullptr);
     EXPECT_NE(vd::ProfileStore().getString("LastData", "MapName", "<none>"), "<none>")
         << "the document's destructor wrote the last map";
+}
+
+TEST(ShellStart, TheProgramsViewIsTheMapViewOfTheDocument)
+{
+    vd::ui::Script::install();
+    CVeldoranApp app;
+    ASSERT_TRUE(app.InitInstance());
+    auto* view = dynamic_cast<CVeldoranView*>(app.m_pMainWnd->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->GetDocument(), app.document());
+    app.Shutdown();
 }
