@@ -56,7 +56,7 @@ int readNumber(std::string_view format, std::size_t& pos)
     return value;
 }
 
-// Parses the specification after "%"; returns false for an incomplete or unknown one.
+// Parses the conversion after "%"; returns false for an incomplete or unknown one.
 bool parseSpec(std::string_view format, std::size_t& pos, ArgList& args, Spec& spec)
 {
     for (; pos < format.size(); ++pos) {

@@ -139,7 +139,7 @@ TEST(Format, TextsArePaddedAndCutByCp932Bytes)
     });
 }
 
-TEST(Format, PercentSignsAndBadSpecifications)
+TEST(Format, PercentSignsAndBadConversions)
 {
     check({
         {format("100%%"), "100%"},
