@@ -33,13 +33,10 @@ CVeldoranView::CVeldoranView(CVeldoranDoc& document) : m_pDoc(&document)
     m_strJpgInSlide = vd::ProfileStore().getString("System", "JPGinSlide", "on");
     BindViewEntryPoints();
     ConnectCommands();
-    m_pDoc->m_fnUpdateAllViews = [this] { OnUpdate(nullptr, 0); };
 }
 
 CVeldoranView::~CVeldoranView()
 {
-    if (m_pDoc->m_fnUpdateAllViews)
-        m_pDoc->m_fnUpdateAllViews = nullptr;
     if (m_pDlgSheetSelect && m_pDlgSheetSelect->IsWindow())
         m_pDlgSheetSelect->DestroyWindow();
 }

@@ -42,6 +42,7 @@ protected:
         frame = std::make_unique<vd::FrameWindow>();
         vd::CreateContext context;
         context.makeView = [this] { return std::make_unique<CVeldoranView>(*doc); };
+        context.document = doc.get();
         ASSERT_TRUE(frame->LoadFrame(9501, &context));
         view = static_cast<CVeldoranView*>(frame->GetActiveView());
         ASSERT_NE(view, nullptr);

@@ -309,9 +309,27 @@ TEST_F(MapView, TheGeologyTableIsDrawnInsteadOfTheMapOnce)
     EXPECT_EQ(doc->m_bMapOnScreen, 0);
 }
 
-TEST_F(MapView, TheMunicipalitySetUpStoresTheChosenFoldersAndConvertsTheCoastline)
+// Surrick in place before the view is built (the view loads it).
+class MapViewWithSurrick : public MapView {
+protected:
+    explicit MapViewWithSurrick(const char* library = VD_FAKE_SURRICK) : library_(library) {}
+    void SetUp() override
+    {
+        ASSERT_TRUE(vd::LibraryLoader::setOverride("SURRICK.DLL", library_));
+        MapView::SetUp();
+    }
+
+private:
+    const char* library_;
+};
+
+class MapViewWithoutSurrick : public MapViewWithSurrick {
+protected:
+    MapViewWithoutSurrick() : MapViewWithSurrick("/nonexistent/libsurrick.so") {}
+};
+
+TEST_F(MapViewWithSurrick, TheMunicipalitySetUpStoresTheChosenFoldersAndConvertsTheCoastline)
 {
-    ASSERT_TRUE(vd::LibraryLoader::setOverride("SURRICK.DLL", VD_FAKE_SURRICK));
     PastFirstPaint();
     RecordRoutines();
     doc->m_strCityBorderDir = "Z:\\old\\city\\";
@@ -338,9 +356,8 @@ TEST_F(MapView, TheMunicipalitySetUpStoresTheChosenFoldersAndConvertsTheCoastlin
     EXPECT_EQ(log()->find("OnCoastlineSet", log()->find("OnCoastlineSet") + 1), std::string::npos);
 }
 
-TEST_F(MapView, WithoutSurrickTheMunicipalitySetUpChangesNothing)
+TEST_F(MapViewWithoutSurrick, TheMunicipalitySetUpChangesNothing)
 {
-    ASSERT_TRUE(vd::LibraryLoader::setOverride("SURRICK.DLL", "/nonexistent/libsurrick.so"));
     PastFirstPaint();
     doc->m_strCityBorderDir = "Z:\\city\\";
     doc->m_nMapDisplayMode = 30;
