@@ -32,7 +32,6 @@ inline constexpr int ID_CREATE_ROUTE_MAP = 33157;
 inline constexpr int ID_TEXT_FONT = 32883;
 inline constexpr int ID_ELEVATION_LEGEND = 33258;
 inline constexpr int ID_ELEVATION_LEGEND_POPUP = 33259;
-inline constexpr int ID_ALBUM_START = 33150;
 inline constexpr int ID_ALBUM_STOP = 33152;
 inline constexpr int ID_SLIDE_SHOW_SETTINGS = 33151;
 inline constexpr int ID_COPY_MAP = 33156;

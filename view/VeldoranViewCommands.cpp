@@ -38,7 +38,6 @@ void CVeldoranView::ConnectCommands()
         OnCommand(id, [this] { OnElevationLegend(); });
         OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nMapFigure == 1); });
     }
-    OnUpdateCommandUI(ID_ALBUM_START, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nMapDisplayMode == 10); });
     OnCommand(ID_ALBUM_STOP, [this] { OnAlbumStop(); });
     OnUpdateCommandUI(ID_ALBUM_STOP, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nSavedMapDisplayMode == 13); });
     OnCommand(ID_SLIDE_SHOW_SETTINGS, [this] { OnSlideShowSettings(); });
