@@ -38,6 +38,13 @@ void CVeldoranView::ConnectCommands()
         OnCommand(id, [this] { OnElevationLegend(); });
         OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nMapFigure == 1); });
     }
+    for (int id : {ID_PLACE_NAME_SEARCH, ID_PLACE_NAME_SEARCH_POPUP}) {
+        OnCommand(id, [&doc] { doc.RetrievePlaceNames(); });
+        OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) {
+            ui.Enable(doc.m_nMapType == 1);
+            ui.SetCheck(doc.m_nResultCount > 0 ? 1 : 0);
+        });
+    }
     OnCommand(ID_ALBUM_STOP, [this] { OnAlbumStop(); });
     OnUpdateCommandUI(ID_ALBUM_STOP, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nSavedMapDisplayMode == 13); });
     OnCommand(ID_SLIDE_SHOW_SETTINGS, [this] { OnSlideShowSettings(); });
