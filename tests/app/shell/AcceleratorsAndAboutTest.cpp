@@ -47,7 +47,7 @@ TEST(ShellAccelerators, EachKeyFiresItsCommandId)
 {
     const vd::ui::AcceleratorTable table = shell::MainAccelerators();
     ASSERT_EQ(table.entries.size(), 30u);
-    ShellRun run(/*viewTakesAll=*/true);
+    ShellRun run(ShellRun::View::RecordingAll);
     ASSERT_TRUE(run.start());
     QMainWindow* main = ShellRun::frameWidget();
     ASSERT_NE(main, nullptr);

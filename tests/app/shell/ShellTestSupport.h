@@ -25,11 +25,17 @@ public:
 };
 
 struct ShellRun {
-    explicit ShellRun(bool viewTakesAll = false)
+    // The view: a recording view (taking every command or none), or the program's own map view.
+    enum class View { RecordingNone, RecordingAll, Program };
+
+    explicit ShellRun(View kind = View::RecordingNone)
     {
+        const bool viewTakesAll = kind == View::RecordingAll;
         script = vd::ui::Script::install();
         script->setFullScreenSize({1280, 1000});
         app = std::make_unique<CVeldoranApp>();
+        if (kind == View::Program)
+            return;
         app->m_fnMakeView = [this, viewTakesAll] {
             documentBeforeView = app->document() != nullptr;
             framesBeforeView = frameWidgets();
