@@ -37,7 +37,11 @@ protected:
     void SetUp() override
     {
         WriteHomeFile("BlcMap20.idx", StartMapIndex());
-        doc = MakeDocument();
+        vd::ui::Script::install();
+        doctest::UseBuiltLibraries();
+        doctest::InstallFakeEditor();
+        BeforeDocument();
+        doc = std::make_unique<CVeldoranDoc>();
         script = vd::ui::Script::install();
         frame = std::make_unique<vd::FrameWindow>();
         vd::CreateContext context;
@@ -55,6 +59,9 @@ protected:
         frame.reset();
         doc.reset();
     }
+
+    // Puts stand-ins in place of libraries before the document and the view load them.
+    virtual void BeforeDocument() {}
 
     // The first repaint has run: the client size is known and the start map was restored.
     void PastFirstPaint()

@@ -313,11 +313,7 @@ TEST_F(MapView, TheGeologyTableIsDrawnInsteadOfTheMapOnce)
 class MapViewWithSurrick : public MapView {
 protected:
     explicit MapViewWithSurrick(const char* library = VD_FAKE_SURRICK) : library_(library) {}
-    void SetUp() override
-    {
-        ASSERT_TRUE(vd::LibraryLoader::setOverride("SURRICK.DLL", library_));
-        MapView::SetUp();
-    }
+    void BeforeDocument() override { ASSERT_TRUE(vd::LibraryLoader::setOverride("SURRICK.DLL", library_)); }
 
 private:
     const char* library_;

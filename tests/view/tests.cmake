@@ -7,3 +7,9 @@ set_target_properties(view-fake-surrick PROPERTIES CXX_VISIBILITY_PRESET hidden
   LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/fakes)
 add_dependencies(test-view pelmora dovanne tovendlg view-fake-surrick)
 target_compile_definitions(test-view PRIVATE VD_FAKE_SURRICK="$<TARGET_FILE:view-fake-surrick>")
+add_library(view-fake-tovendlg SHARED ${CMAKE_CURRENT_LIST_DIR}/fake/FakeTovendlg.cpp)
+target_include_directories(view-fake-tovendlg PRIVATE ${PROJECT_SOURCE_DIR})
+set_target_properties(view-fake-tovendlg PROPERTIES CXX_VISIBILITY_PRESET hidden
+  LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/fakes)
+add_dependencies(test-view view-fake-tovendlg)
+target_compile_definitions(test-view PRIVATE VD_FAKE_TOVENDLG_VIEW="$<TARGET_FILE:view-fake-tovendlg>")

@@ -1,0 +1,62 @@
+// The view's commands that call the dialog library: the slide-show settings and the elevation
+// legend, with a stand-in library.
+#include "MapViewFixture.h"
+
+#include "platform/sys/LibraryLoader.h"
+#include "platform/sys/ProfileStore.h"
+
+#include <cstdlib>
+
+namespace {
+
+using namespace viewtest;
+
+class MapViewWithDialogs : public MapView {
+protected:
+    void BeforeDocument() override
+    {
+        ASSERT_TRUE(vd::LibraryLoader::setOverride("TOVENDLG.DLL", VD_FAKE_TOVENDLG_VIEW));
+    }
+    static std::string Log()
+    {
+        using LogFn = const std::string*();
+        auto* log = vd::entryPoint<LogFn>("TOVENDLG.DLL", "FakeTovendlgLog");
+        return log ? *log() : "<no log>";
+    }
+};
+
+TEST_F(MapViewWithDialogs, SlideShowSettingsTakeTheSevenFieldsAndStoreTheJpegChoice)
+{
+    setenv("VD_FAKE_SLIDE_ANSWER", "2|8|3|OFF|MANUAL|off|LOC|off", 1);
+    view->OnSlideShowSettings();
+    EXPECT_EQ(Log(), "OnSlideSet(3,5,2,ON,AUTO,on,,on);");
+    EXPECT_EQ(view->m_nAlbumPlayOption, 2);
+    EXPECT_EQ(view->m_nPageInterval, 8);
+    EXPECT_EQ(view->m_nSlideSize, 3);
+    EXPECT_EQ(view->m_strSlideMemo, "OFF");
+    EXPECT_EQ(doc->m_strSlidePlayMode, "MANUAL");
+    EXPECT_EQ(view->m_strPlayMode, "MANUAL");
+    EXPECT_EQ(view->m_strShowSeconds, "off");
+    EXPECT_EQ(view->m_strSlideLocator, "LOC");
+    EXPECT_EQ(view->m_strJpgInSlide, "off");
+    EXPECT_EQ(vd::ProfileStore().getString("System", "JPGinSlide", "?"), "off");
+
+    // Cancel, and an answer short of its fields, change nothing.
+    for (const char* answer : {"", "1|2|3|"}) {
+        setenv("VD_FAKE_SLIDE_ANSWER", answer, 1);
+        view->OnSlideShowSettings();
+        EXPECT_EQ(view->m_nAlbumPlayOption, 2) << answer;
+        EXPECT_EQ(view->m_nPageInterval, 8) << answer;
+    }
+}
+
+TEST_F(MapViewWithDialogs, TheElevationLegendShowsTheCurrentColourSet)
+{
+    doc->m_nPaletteNo = 2;
+    doc->m_strPaletteDir = "Z:\\pal\\";
+    doc->m_crLakeColour = vd::RGB(0, 255, 255);
+    view->routeCommand(ID_ELEVATION_LEGEND_POPUP);
+    EXPECT_EQ(Log(), "OnLegendElevetion(2,Z:\\pal\\," + std::to_string(vd::RGB(0, 255, 255)) + ");");
+}
+
+} // namespace
