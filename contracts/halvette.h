@@ -44,7 +44,7 @@ extern "C" VD_EXPORT OnSeisWhiteMeshTavrel_fn OnSeisWhiteMeshTavrel;
 // The seismic map settings with tabs: the ten settings "%d|" x 9 then "%d"; "" on cancel.
 using OnSeisFileSet_fn = std::string(int page, int displayMethod, int probabilisticOn, int probabilisticEntry,
                                      int scenarioOn, int scenarioEntry, int quantity, int legend, int fault,
-                                     int asperity, int tabCount, std::string listFolder, std::string editor);
+                                     int asperity, int callerMapMode, std::string listFolder, std::string editor);
 extern "C" VD_EXPORT OnSeisFileSet_fn OnSeisFileSet;
 
 // The header of the chosen seismic data file (kind 0 SEISFILE.DAT, else FLTFILE.DAT).

@@ -13,6 +13,8 @@ class Dc;
 }
 
 // ---- Drawing: the detailed (plain) map
+// (The census steps of the mesh layers work on the renderer that an entry point builds; they are
+// members of it, not entry points.)
 
 // River and road lines.
 using OnDdPlainRiver_fn = void(vd::Dc* dc, int itemCode, int north, int west, int south, int east, int areaKind,
