@@ -8,6 +8,7 @@
 #include "platform/ui/MenuTemplate.h"
 
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -126,4 +127,19 @@ TEST(ShellAbout, HelpKeysShowWhatTheAboutBoxSays)
         EXPECT_EQ(box.caption, "ﾊﾞｰｼﾞｮﾝ情報(TOVEN20)");
         EXPECT_EQ(box.text, "ヴェルドラン見聞録   Version 2.10");
     }
+}
+
+TEST(ShellAbout, PrintSetupOpensThePageSetupDialog)
+{
+    ShellRun run;
+    ASSERT_TRUE(run.start());
+    std::string shown;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            shown = modal->metaObject()->className();
+            modal->close();
+        }
+    });
+    EXPECT_TRUE(run.frame().ExecuteCommand(shell::ID_FILE_PRINT_SETUP));
+    EXPECT_EQ(shown, "QPageSetupDialog");
 }
