@@ -4,6 +4,7 @@
 
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/WindowImpl.h"
+#include "view/MapRenderer.h"
 #include "view/ViewActivation.h"
 
 #include <QCoreApplication>
@@ -237,6 +238,39 @@ TEST_F(MapView, PrintPreviewIsOfferedOnlyOnATextPage)
             EXPECT_EQ(ui.enabled.value_or(true), enabled) << id;
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+using namespace viewtest;
+
+TEST_F(MapView, TheViewsToolsAreTheRenderersPaletteWithADottedRedPen18)
+{
+    ASSERT_EQ(view->m_aPen.size(), 25u);
+    for (int i = 0; i < 25; ++i) {
+        const vd::Pen& pen = view->m_aPen[i];
+        if (i == 18) {
+            EXPECT_EQ(pen.Style(), vd::PS_DOT);
+            EXPECT_EQ(pen.Colour(), vd::RGB(255, 0, 0));
+        } else {
+            EXPECT_EQ(pen.Colour(), kRendererPens[i].colour) << i;
+            EXPECT_EQ(pen.Width(), kRendererPens[i].width) << i;
+        }
+    }
+    for (int i = 0; i < 15; ++i)
+        EXPECT_EQ(view->m_aBrush[i].Colour(), kRendererBrushColours[i]) << i;
+    EXPECT_EQ(view->m_fontText.GetLogFont().lfHeight, 16);
+    EXPECT_EQ(view->m_fontLabel.GetLogFont().lfHeight, -16);
+    EXPECT_EQ(view->m_fontLabel.GetLogFont().lfFaceName, "ＭＳ ゴシック");
+
+    // The first repaint builds the background tools in the document's colour and its shade.
+    doc->m_crBackground = vd::RGB(246, 246, 246);
+    doc->m_nMapDisplayMode = 0;
+    Repaint();
+    EXPECT_EQ(view->m_pBackgroundBrush->Colour(), vd::RGB(246, 246, 246));
+    EXPECT_EQ(view->m_pBackgroundShadePen->Colour(), vd::RGB(234, 234, 234));
 }
 
 } // namespace
