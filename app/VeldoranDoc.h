@@ -339,6 +339,23 @@ public:
     std::string m_strSlidePlayMode = "AUTO";
     std::string m_strFindMunicipality; // the municipality the search shows
 
+    // The overviews (whole country, regions, a prefecture's region) and the data-source list.
+    int m_nPrefecture = 0;           // zero-based chosen prefecture
+    float m_fMapScaleY = 0;          // the frame's second scale factor (its zoom)
+    std::string m_strFrameName;      // name of the framed prefecture
+    int m_nGraticuleFlag = 1;        // 1: latitude and longitude lines on the whole-country overview
+    int m_nPrefectureLinesFlag = 1;  // 1: prefecture lines on the whole-country overview
+    int m_nScaleBar = 1;
+    int m_nAltSheetLayout = 0;
+    int m_nSourcePage = 0;           // first data source listed in map mode 7
+    int m_nSourcePageFlag = 0;
+    // Registered points drawn last and where ("999" after the last), for the mouse's hit test.
+    std::array<std::string, 5000> m_astrHitRecord;
+    std::array<std::int16_t, 5000> m_anHitX{};
+    std::array<std::int16_t, 5000> m_anHitY{};
+    // Drawn points by kind: text, other items, albums, web pages.
+    std::array<int, 4> m_anKindTally{};
+
 private:
     void ReadRegions();
     void ReadDepartureCity();
