@@ -6,13 +6,6 @@
 #include "contracts/ombrisk.h"
 #include "contracts/surrick.h"
 
-// Dovanne's user-data markers on the overview; Dovanne's contract does not list them yet.
-using OnCurrentFileCheck_fn = void(vd::Dc* dc, int drawingWidth, float refLatitude, float refLongitude, float scale,
-                                   std::string dataFile, std::string title);
-using OnDfCModule_fn = void(vd::Dc* dc, int source, int firstLegendSource, int legendX, int legendY,
-                            int legendRowHeight, int originX, std::string sourceFile, float refLatitude,
-                            float refLongitude, float scale);
-
 struct RendererEntryPoints {
     // "Dovanne.dll"
     OnUnitLength_fn* OnUnitLength = nullptr;

@@ -21,6 +21,11 @@ int DmsToSeconds(std::string_view text)
     return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
+double DmsToTenThousandthDegrees(std::string_view text)
+{
+    return DmsToSeconds(text) * 2.7777777777777777;
+}
+
 namespace {
 
 std::string TwoDigits(std::int64_t value)

@@ -9,5 +9,8 @@
 // before the degrees makes the whole value negative ("-35.3000" is -127800).
 int DmsToSeconds(std::string_view text);
 
+// The same in 1/10000 degree: 34.4130 -> 124890 x 10000 / 3600 (about 346916.7).
+double DmsToTenThousandthDegrees(std::string_view text);
+
 // 124890 -> "34.4130"; a negative value gets a leading minus sign before the whole text.
 std::string SecondsToDms(int seconds);

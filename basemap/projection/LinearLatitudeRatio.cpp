@@ -11,14 +11,14 @@ constexpr double kLatitude45 = 450000.0;
 
 } // namespace
 
-double LinearLatitudeRatioSingle(int latitude)
+double LinearLatitudeRatioSingle(double latitude)
 {
     const double slope = static_cast<double>(std::bit_cast<float>(std::uint32_t{0x35D0B564}));
     const double from45 = static_cast<double>(450000.0f) - latitude;
     return kRatioAt45 - from45 * slope;
 }
 
-double LinearLatitudeRatioDouble(int latitude)
+double LinearLatitudeRatioDouble(double latitude)
 {
     const double slope = std::bit_cast<double>(std::uint64_t{0x3EBA16AC8605681F});
     return kRatioAt45 - (kLatitude45 - latitude) * slope;

@@ -4,7 +4,7 @@
 // without building the table. The two forms differ only in the width their constants were stored
 // in; each caller uses the one it always used.
 
-// latitude in 1/10000 degree; constants stored as single-precision values.
-double LinearLatitudeRatioSingle(int latitude);
+// latitude in 1/10000 degree (whole or not); constants stored as single-precision values.
+double LinearLatitudeRatioSingle(double latitude);
 // The same with the slope stored as a double.
-double LinearLatitudeRatioDouble(int latitude);
+double LinearLatitudeRatioDouble(double latitude);
