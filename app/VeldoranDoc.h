@@ -338,6 +338,14 @@ public:
     std::string m_strSheetPictureTitle;
     std::string m_strSlidePlayMode = "AUTO";
     std::string m_strFindMunicipality; // the municipality the search shows
+    // Navigation and the mouse (view/ViewButton*.cpp, view/ViewMouse*.cpp): the overview drag's
+    // step, the cursor read-out (D.MMSS texts and their numbers), the submarine view to leave
+    // (-999) and the find-place dialog's include-points setting.
+    int m_nOverviewStep = 0;
+    std::string m_strCursorLat, m_strCursorLon;
+    double m_dCursorLat = 0, m_dCursorLon = 0;
+    int m_nSubmarineView = 0;
+    int m_nFindPlaceOption = 0;
 
     // The overviews (whole country, regions, a prefecture's region) and the data-source list.
     int m_nPrefecture = 0;           // zero-based chosen prefecture
@@ -355,6 +363,42 @@ public:
     std::array<std::int16_t, 5000> m_anHitY{};
     // Drawn points by kind: text, other items, albums, web pages.
     std::array<int, 4> m_anKindTally{};
+
+    // The sheet maps (view/SheetMap*.cpp, view/SheetBlock*.cpp): the block drawn last, its frame
+    // in arc-seconds, the free extent dragged on screen, the white-layer results, the site-name
+    // tips and label layout, and the state of the base-map routines of the view.
+    int m_nWhiteMapFrame = 2;          // frame kind of the alternative layout: 1 one sheet, else a block
+    std::string m_strCommonDataFile;   // the common area's point data (SOURCE\history.dat)
+    std::string m_strCommonDataSwitch; // "on": the common area's points are overlaid as well
+    std::array<std::string, 4> m_astrSheetPosition; // entries 2, 3: the block's origin corner (D.MMSS)
+    int m_nFrameNorthSec = 0, m_nFrameSouthSec = 0, m_nFrameEastSec = 0, m_nFrameWestSec = 0;
+    int m_nRangeNorthSec = 0, m_nRangeWestSec = 0, m_nRangeSouthSec = 0, m_nRangeEastSec = 0;
+    int m_nRangeDragLeft = 0, m_nRangeDragTop = 0, m_nRangeDragRight = 1, m_nRangeDragBottom = 1;
+    int m_nWhiteLayerState = 0;  // 999: the layout draws no white layers
+    int m_nWhiteLayerDrawn = -1; // 1 when a white layer was drawn
+    int m_nWhiteMeshDrawn = -1;  // 1 when a white mesh layer was drawn
+    int m_nPanelTop = 0;         // the block's bottom + 15
+    int m_nMapPixelWidth = 0;
+    int m_nBlockWestSec = 0, m_nBlockSouthSec = 0;
+    std::array<std::string, 49> m_astrBlockMeshCode;
+    float m_fWhiteZoomX = 1, m_fWhiteZoomY = 1;
+    int m_nPaintState = 0;
+    int m_nIndexMapFlag = 0;
+    std::string m_strFindPlace; // the found place's record, drawn once on the next sheet map
+    int m_nPlaceNameInMap = 0;
+    std::array<std::string, 5000> m_astrSiteNameTip;
+    std::array<int, 5000> m_anSiteNameTipX{}, m_anSiteNameTipY{};
+    int m_nSiteNameTipCount = 0;
+    int m_nSheetLabelHeight = 12, m_nSheetLabelLineGap = 5, m_nSheetLabelGap = 4;
+    int m_nSheetLabelOffsetX = 0, m_nSheetLabelOffsetY = 0, m_nSheetSymbolSize = 3;
+    int m_nSubmarineShade = 0;
+    int m_nOverlayLayer = 999, m_bOverlayOff = 0, m_bOverlayTransparent = 0, m_nOverlayLakes = 0;
+    std::string m_strEntryMode;
+    int m_bRestoreOnce = 0;
+    int m_nPointerCoords = 0;
+    std::array<std::array<int, 5>, 3> m_anSurfaceRowB{}; // second value of each surface row [tab][row]
+    // Sets the frame texts from the current sheet, the block around it or the bounds given.
+    void SetFrameBounds(int north, int west, int south, int east);
 
 private:
     void ReadRegions();

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 class CVeldoranDoc;
 namespace vd {
@@ -27,6 +28,29 @@ public:
 
     // The background brush of the document's colour, and its darker shade as brush and pen.
     void CreateBackgroundTools();
+
+    // The sheet map: one sheet, a block of sheets or a free extent, cell by cell
+    // (SheetMapComposition.cpp, SheetBlock.cpp, SheetPoints.cpp).
+    void DrawSheetMap(int overlayOnly, int legendFlag);
+    void DrawSheetBlock(int cell, int part, int pointsOnly, int overlayOnly);
+    void DrawSheetBlockAlt(int cell, int part, int pointsOnly, int overlayOnly);
+    void DrawSheetPoints(const std::string& file, int drawKind, float scaleX, float scaleY, int cellLeft,
+                         int cellTop, int cellWestSec, int cellSouthSec, int part, int pointsOnly, float n,
+                         int cellIndex);
+    void DrawPointOverlay(int cell);
+    void DrawLegendFrame(int x, int y, int width);
+    void DrawFrameRect(int left, int top, int right, int bottom);
+    void DrawLine(int x1, int y1, int x2, int y2);
+    int DrawBackgroundBitmap(const std::string& kind, int left, int top, int right, int bottom);
+    void DrawForeEastCoast(float originX, float originY, float scaleX, float scaleY, int west, int south, int east,
+                           int north, const std::string& dataRoot);
+    // Fixed frames of the prefectures and regions, the overview's corner codes, a sheet's
+    // background picture (PrefectureExtents.cpp).
+    void SetPrefectureExtent(int index);
+    void ComputeSheetCodes();
+    void DrawSheetBackground(int sheet, int last, int left, int top, float zoomX, float zoomY, int n,
+                             const std::string& name);
+    int m_nPointDisplaySetting = 14; // the point display setting while a sheet map is drawn
 
     vd::Dc* m_pDC = nullptr;             // lent by the view, never deleted here
     CVeldoranDoc* m_pDoc = nullptr;
@@ -50,6 +74,7 @@ public:
     int m_bAltLayout = 0;
     float m_fSheetAspect = 0;
     float m_fLengthRatio = 0;
+
 };
 
 // The colours of the fixed brushes and the style, width and colour of the fixed pens, by index.

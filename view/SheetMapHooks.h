@@ -1,0 +1,69 @@
+#pragma once
+// What the sheet maps and the view's base-map routines call of pieces that are built apart from
+// them: the point symbols and labels, the overview and prefecture maps of the renderer, the
+// white-map layer dispatch, the seismic title, the sheet frame of the on-screen buttons and the
+// data-source caption. Each is a process-wide slot that its piece fills; an empty slot draws
+// nothing (and a layer switch that nobody answers is off), so the sheet map stands without them.
+#include <functional>
+#include <string>
+
+class CMapRenderer;
+class CVeldoranDoc;
+namespace vd {
+class Dc;
+}
+
+// The white-map layers in their drawing order; WhiteLines0River is the river pass that comes
+// before the whole-country lines.
+enum class WhiteLayer {
+    FineMesh,
+    GeologyFirst,
+    GeologySecond,
+    Mesh0,
+    Mesh1,
+    Mesh2,
+    Seismic,
+    Surface0,
+    Surface1,
+    Surface2,
+    WholeCountryLines,
+    WholeCountryRivers,
+    Lines1,
+    Lines2,
+    Lines3,
+    Lines4,
+    Lines5,
+    Lines6,
+    Points0,
+    Points1,
+    Points2,
+    Points3,
+    Points4,
+    Points5,
+};
+
+struct SheetMapHooks {
+    // Renderer operations of the overview and point pieces.
+    std::function<void(CMapRenderer&, int x, int y, int size, int shape)> drawPointMark;
+    std::function<void(CMapRenderer&, int elevation, const std::string& value, int x, int y, int gap,
+                       int secondLineOffset, int offsetX, int offsetY, int symbolSize)>
+        drawElevationLabel;
+    std::function<void(CMapRenderer&)> drawJapanOverview;
+    std::function<void(CMapRenderer&, int width, int height)> drawPrefectureMap;
+    std::function<void(CMapRenderer&, int divisor, int top, int left, int state, int page, const std::string& text)>
+        drawAreaData;
+
+    // The white-map layers: whether the document shows one, and its drawing call.
+    std::function<int(const CVeldoranDoc&, WhiteLayer)> whiteLayerOn;
+    std::function<void(CMapRenderer&, WhiteLayer)> drawWhiteLayer;
+
+    // Document functions of the layer and seismic commands.
+    std::function<std::string(CVeldoranDoc&)> seismicMapTitle;
+    std::function<int(const CVeldoranDoc&, int level)> isAnyLayerSelected;
+
+    // View operations of the buttons and the album pieces.
+    std::function<void(vd::Dc&, int wholeCountry)> drawSheetFrame;
+    std::function<void(vd::Dc&)> drawDataSourceCaption;
+};
+
+SheetMapHooks& sheetMapHooks();
