@@ -12,6 +12,7 @@
 #include "view/ViewActivation.h"
 #include "view/ViewEntryPoints.h"
 #include "view/ViewMessages.h"
+#include "view/ViewNavigation.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ CVeldoranView::CVeldoranView(CVeldoranDoc& document) : m_pDoc(&document)
     m_strJpgInSlide = vd::ProfileStore().getString("System", "JPGinSlide", "on");
     BindViewEntryPoints();
     ConnectCommands();
+    m_pNavigation = std::make_unique<ViewNavigation>(*this);
 }
 
 CVeldoranView::~CVeldoranView()

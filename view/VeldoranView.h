@@ -16,6 +16,8 @@
 
 class CVeldoranDoc;
 class CDlgSheetSelect;
+class ViewNavigation;
+struct CursorTexts;
 namespace vd {
 class ImageDc;
 }
@@ -96,6 +98,14 @@ public:
     void OnArrowKey(int commandId);
     void OnAlbumStop();
 
+    // The mouse (view/ViewMouse*.cpp) and the page scroll bar (view/PageScrollBar.cpp).
+    void OnMouseMove(unsigned flags, vd::ui::Point point) override;
+    void OnLButtonDown(unsigned flags, vd::ui::Point point) override;
+    void OnLButtonUp(unsigned flags, vd::ui::Point point) override;
+    void OnLButtonDblClk(unsigned flags, vd::ui::Point point) override;
+    void OnRButtonDown(unsigned flags, vd::ui::Point point) override;
+    void OnVScroll(int code, int pos, vd::ScrollBar* bar) override;
+
     // Members (the old view's, in its order; buttons, scroll bar and the find-place dialog
     // belong to their own pieces and are reached through m_routines).
     std::unique_ptr<CDlgSheetSelect> m_pDlgSheetSelect;
@@ -152,6 +162,16 @@ public:
     int m_nScreenX = 0;        // the window's screen position (+2) kept for the page drawing
     int m_nScreenY = 0;
 
+    // The drag overview's circle and the sheet corner under it (the circle writes, the mouse
+    // reads), and the frame kind of the last main map.
+    std::string m_strDragShape;
+    std::string m_strDragCornerLon;
+    std::string m_strDragCornerLat;
+    int m_nViewFrameKind = 2;
+    // The on-screen buttons, the page scroll bar, their commands and the mouse's state
+    // (view/ViewNavigation.h).
+    std::unique_ptr<ViewNavigation> m_pNavigation;
+
     ViewRoutines m_routines;
 
 private:
@@ -170,6 +190,9 @@ private:
     void CopyOffScreen(vd::Bitmap& copy, int flag, int x, int y, int a, int b, int w, int h);
     void WriteCounter(int y, int page, int ticks);
     void WritePrompt(int left, int top, int right, int bottom, int x, int y, const std::string& text);
+    void ShowCursorPosition(vd::Dc& window, unsigned flags, const CursorTexts& cursor);
+    void MouseModeAction(unsigned flags, int x, int y);
+    void RegisterAtPoint(int x, int y);
     void SetFrameTitle(const std::string& title);
     template <class Fn, class... Args>
     void Call(const std::function<Fn>& routine, Args&&... args)

@@ -1,0 +1,87 @@
+#pragma once
+// How the user moves around the map: the view's 24 on-screen buttons (9 numbered, 15 by kind)
+// and its page scroll bar, the buttons' commands, the choices of the modeless dialogs and the
+// state the mouse keeps between events. The view owns one; it connects the view's button slots
+// and commands when built.
+#include "platform/ui/Geometry.h"
+#include "view/NavigationCalls.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+class CVeldoranView;
+class CVeldoranDoc;
+namespace vd {
+class Button;
+class Dc;
+class ScrollBar;
+} // namespace vd
+
+// Command ids of the buttons: numbers 1-9 and the kinds with a command.
+inline constexpr int ID_NUMBERED_BUTTON_FIRST = 311;
+inline constexpr int ID_PAGE_SCROLL_BAR = 421;
+// The command id of a button kind, or 0 for a kind without one.
+int ViewButtonCommandId(int kind);
+
+class ViewNavigation {
+public:
+    explicit ViewNavigation(CVeldoranView& view);
+    ~ViewNavigation();
+    ViewNavigation(const ViewNavigation&) = delete;
+    ViewNavigation& operator=(const ViewNavigation&) = delete;
+
+    // Buttons (ViewButtons.cpp).
+    void SetViewButton(int kind, const std::string& caption, int a, int b, int c, int d);
+    void SetNumberedButton(int number, const std::string& caption, int x, int y, int w, int h);
+    void AddViewButtons(int group);
+    void RemoveViewButtons(int group);
+    // The button of a kind or number, created or not (null for a kind without a command).
+    vd::Button* ViewButton(int kind) const;
+    vd::Button* NumberedButton(int number) const;
+
+    // The page scroll bar (PageScrollBar.cpp).
+    void CreatePageScrollBar(int left, int top, int right, int bottom);
+    void ResetPageScrollBar();
+    void OnVScroll(int code, int pos);
+    vd::ScrollBar* PageScrollBar() const { return m_pPageScrollBar.get(); }
+
+    // Commands (ViewButtonCommands.cpp).
+    void RunButtonCommand(int id);
+    void OnButton327();
+    void DrawSheetFrame(vd::Dc& dc, int flag);
+    void ApplySheetChoice();
+    void ApplyPlaceChoice();
+    void ApplyMunicipalityChoice();
+    void ShowListedSheet(int index);
+
+    // What other pieces provide (subsystem 10's flows, the find-place dialog, ...).
+    NavigationCalls calls;
+
+    // Mouse state (ViewMouse*.cpp).
+    int m_nCursorInFrame = -1;
+    int m_nDragX = 0, m_nDragY = 0;                 // the last dragged point
+    int m_nRectLeft = 0, m_nRectTop = 0;            // the drag rectangle's corners
+    int m_nRectRight = 0, m_nRectBottom = 0;
+    int m_nDraggedItem = -1;                        // the drawn record being dragged
+    std::string m_strRectLat, m_strRectLon;         // the cursor's position at the rectangle's first corner
+    int m_nPictureLeft = 0, m_nPictureTop = 0;      // a guide map's picture and its scale
+    float m_fPictureScale = 1;
+    int m_nSheetButtonState = 0;                    // 1 once a listed sheet other than the centre was asked for
+    std::string m_strSlideCaption;
+
+private:
+    CVeldoranView& m_view;
+    CVeldoranDoc& m_doc;
+    std::array<std::unique_ptr<vd::Button>, 10> m_apNumberedButton; // 1..9
+    std::array<std::unique_ptr<vd::Button>, 16> m_apKindButton;     // kinds 12-16, 26-35, 40
+    std::unique_ptr<vd::ScrollBar> m_pPageScrollBar;
+
+    void ConnectCommands();
+    void PlaceButton(std::unique_ptr<vd::Button>& slot, int id, const std::string& caption, const vd::ui::Rect& rect);
+    void AddNavigationPanel();
+    void AddRegionPanel(bool prefectureMap);
+    void StepAlbumPage(int step);
+    void OnBlockSize(int id);
+    void ShowMeshCodeSheet(const std::string& meshCode);
+};
