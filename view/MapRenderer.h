@@ -75,6 +75,23 @@ public:
     float m_fSheetAspect = 0;
     float m_fLengthRatio = 0;
 
+    // The overviews: the frame with the current points or the data-source list, the registered
+    // points, the layers of one group, the Japan overview and a point's symbol and label
+    // (OverviewFrame.cpp, OverviewPoints.cpp, DataSourceList.cpp, OverviewLayers.cpp,
+    // JapanOverview.cpp, PointMark.cpp).
+    void DrawOverviewFrame(int wholeCountry);
+    void DrawOverviewPoints(int mode, int ratioGiven, float ratio);
+    void DrawDataSourceList();
+    void DrawBevelBox(int left, int top, int right, int bottom);
+    int DrawOverviewLayers(int group);
+    void DrawJapanOverview();
+    void DrawReliefSheets(int index, int originX, int frameFlag, int height, int width, float lat0, float lon0,
+                          float scale, float ratio, const std::string& code);
+    void DrawRegionPoints(int ratioMode, float ratio);
+    void DrawPointMark(int x, int y, int size, int shape);
+    void DrawElevationLabel(int elevation, const std::string& valueText, int x, int y, int gap, int secondLineOffset,
+                            int offsetX, int offsetY, int size);
+    int m_bOverviewGeologyDrawn = 0; // a geology mesh was drawn on the overview
 };
 
 // The colours of the fixed brushes and the style, width and colour of the fixed pens, by index.
