@@ -8,6 +8,7 @@
 #include "platform/ui/FrameWindow.h"
 #include "view/BackgroundShade.h"
 #include "view/MapRenderer.h"
+#include "view/OverviewConnections.h"
 #include "view/SheetSelectDialog.h"
 #include "view/ViewActivation.h"
 #include "view/ViewEntryPoints.h"
@@ -35,6 +36,7 @@ CVeldoranView::CVeldoranView(CVeldoranDoc& document) : m_pDoc(&document)
     BindViewEntryPoints();
     ConnectCommands();
     m_pNavigation = std::make_unique<ViewNavigation>(*this);
+    ConnectOverviewPieces(*this);
 }
 
 CVeldoranView::~CVeldoranView()
