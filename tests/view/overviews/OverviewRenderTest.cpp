@@ -1,0 +1,158 @@
+// The overviews drawn from the bundled sample data into a 1024 x 768 picture, checked at named
+// places: the whole country in both projections with its graticule, a regional map, and the
+// Japan overview of Hokkaido and of a prefecture of Honshu.
+#include "OverviewTestSupport.h"
+
+#include "basemap/projection/AlbersProjection.h"
+#include "basemap/projection/SansonProjection.h"
+#include "platform/dc/BitmapImpl.h"
+#include "platform/dc/ImageDc.h"
+#include "view/MapRenderer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+using vd::RGB;
+
+constexpr int kWidth = 1024;
+constexpr int kHeight = 768;
+constexpr vd::COLORREF kBlack = RGB(0, 0, 0);
+constexpr vd::COLORREF kGrey = RGB(150, 150, 150);
+
+struct Place {
+    const char* name;
+    double latitude; // degrees
+    double longitude;
+};
+
+// Whether a pixel of the colour lies within `reach` pixels of (x, y).
+bool ColourNear(const vd::Dc& dc, vd::Point at, vd::COLORREF colour, int reach)
+{
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx)
+            if (dc.GetPixel(at.x + dx, at.y + dy) == colour)
+                return true;
+    return false;
+}
+
+vd::COLORREF PixelAt(const vd::Dc& dc, vd::Point p) { return dc.GetPixel(p.x, p.y); }
+
+int CountColour(const vd::Dc& dc, vd::COLORREF colour)
+{
+    int n = 0;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            n += dc.GetPixel(x, y) == colour;
+    return n;
+}
+
+// With VD_OVERVIEW_PICTURES set, the pictures are kept there for a look.
+void Keep(const vd::ImageDc& dc, const char* name)
+{
+    if (const char* folder = std::getenv("VD_OVERVIEW_PICTURES"))
+        vd::bitmapImage(dc.GetSurface()).save(QString::fromUtf8(folder) + "/" + name + ".png");
+}
+
+class OverviewRender : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        doc = viewtest::MakeDocumentWithSampleData();
+        doc->m_nMapDisplayMode = 5;
+        doc->m_nLinkPoint = 0;
+        doc->m_nSiteNameDisplay = 0;
+    }
+    vd::Point Band(const Place& p) const
+    {
+        const SansonProjection band(doc->m_nOverviewOriginX, 0, doc->m_fRefLatitude, doc->m_fRefLongitude,
+                                    doc->m_fMapScale);
+        const PixelPoint at = band.project(p.latitude * 10000, p.longitude * 10000);
+        return {at.x, at.y};
+    }
+    std::unique_ptr<CVeldoranDoc> doc;
+    vd::ImageDc dc{kWidth, kHeight};
+};
+
+constexpr Place kCapeSoya{"宗谷岬", 45.5225, 141.9364};
+constexpr Place kCapeInubo{"犬吠埼", 35.7075, 140.8689};
+constexpr Place kCapeSata{"佐多岬", 30.9942, 130.6614};
+constexpr Place kCapeErimo{"襟裳岬", 41.9250, 143.2500};
+
+TEST_F(OverviewRender, WholeCountryInTheBandProjectionWithItsGraticule)
+{
+    CMapRenderer renderer(&dc, doc.get(), kWidth, kHeight);
+    renderer.DrawOverviewFrame(1);
+    Keep(dc, "whole-band");
+    for (const Place& p : {kCapeSoya, kCapeInubo, kCapeSata, kCapeErimo})
+        EXPECT_TRUE(ColourNear(dc, Band(p), kBlack, 3)) << p.name;
+    // The meridian of 140 degrees east crosses the parallel of 40 degrees north.
+    EXPECT_TRUE(ColourNear(dc, Band({"40N 140E", 40.0, 140.0}), kGrey, 1));
+    // The Sea of Japan (39N 135E) and the Pacific (33N 145E) show the background.
+    EXPECT_EQ(PixelAt(dc, Band({"日本海", 39.0, 135.0})), doc->m_crBackground);
+    EXPECT_EQ(PixelAt(dc, Band({"太平洋", 33.0, 145.5})), doc->m_crBackground);
+}
+
+TEST_F(OverviewRender, WholeCountryInTheAlbersProjectionWithItsGraticule)
+{
+    doc->m_nClipIndexMap = 2;
+    CMapRenderer renderer(&dc, doc.get(), kWidth, kHeight);
+    renderer.DrawOverviewFrame(1);
+    Keep(dc, "whole-albers");
+    const AlbersProjection conic(doc->m_nOverviewOriginX, doc->m_fRefLatitude, doc->m_fRefLongitude, doc->m_fMapScale);
+    const auto at = [&](const Place& p) {
+        const PixelPoint q = conic.project(p.latitude * 10000, p.longitude * 10000);
+        return vd::Point{q.x, q.y};
+    };
+    for (const Place& p : {kCapeSoya, kCapeInubo, kCapeSata, kCapeErimo})
+        EXPECT_TRUE(ColourNear(dc, at(p), kBlack, 3)) << p.name;
+    EXPECT_TRUE(ColourNear(dc, at({"40N 140E", 40.0, 140.0}), kGrey, 1));
+    EXPECT_EQ(PixelAt(dc, at({"日本海", 39.0, 135.0})), doc->m_crBackground);
+    // The conic's meridians lean: 130E is further left at 30N than at 40N... on the same side.
+    EXPECT_NE(at({"", 30.0, 130.0}).x, at({"", 40.0, 130.0}).x);
+}
+
+TEST_F(OverviewRender, RegionalOverviewOfSouthWestJapan)
+{
+    doc->m_nPrefectureSel = 1;
+    CMapRenderer renderer(&dc, doc.get(), kWidth, kHeight);
+    renderer.DrawOverviewFrame(1);
+    Keep(dc, "region-southwest");
+    EXPECT_EQ(doc->m_fRefLatitude, 370000.0f);
+    EXPECT_TRUE(ColourNear(dc, Band(kCapeSata), kBlack, 3));
+    EXPECT_TRUE(ColourNear(dc, Band({"室戸岬", 33.2447, 134.1764}), kBlack, 3));
+    EXPECT_EQ(PixelAt(dc, Band({"土佐湾沖", 32.5, 134.0})), doc->m_crBackground);
+    EXPECT_GT(CountColour(dc, kBlack), 3000);
+}
+
+TEST_F(OverviewRender, JapanOverviewOfHokkaidoDrawsTheWholeOutlineInItsFrame)
+{
+    doc->m_nPrefecture = 0;
+    doc->m_nPrefectureSel = 4;
+    CMapRenderer renderer(&dc, doc.get(), kWidth, kHeight);
+    renderer.DrawJapanOverview();
+    Keep(dc, "japan-hokkaido");
+    EXPECT_EQ(doc->m_fRefLatitude, 460000.0f);
+    EXPECT_EQ(doc->m_fMapScale, 1000 / 15.0f);
+    for (const Place& p : {kCapeSoya, kCapeErimo, Place{"納沙布岬", 43.3850, 145.8167}})
+        EXPECT_TRUE(ColourNear(dc, Band(p), kBlack, 3)) << p.name;
+    EXPECT_EQ(PixelAt(dc, Band({"オホーツク海", 45.0, 144.0})), doc->m_crBackground);
+    EXPECT_EQ(doc->m_nClipIndexMap, 0);
+}
+
+TEST_F(OverviewRender, JapanOverviewOfKanagawaDrawsItsSheetsCoastAndScale)
+{
+    doc->m_nPrefecture = 13; // 神奈川県
+    doc->m_nPrefectureSel = 4;
+    doc->m_nClipIndexMap = 2; // put back after the drawing
+    CMapRenderer renderer(&dc, doc.get(), kWidth, kHeight);
+    renderer.DrawJapanOverview();
+    Keep(dc, "japan-kanagawa");
+    EXPECT_EQ(doc->m_nClipIndexMap, 2);
+    EXPECT_EQ(doc->m_strFrameName, "神奈川県");
+    EXPECT_GT(CountColour(dc, kBlack) + CountColour(dc, RGB(0, 0, 255)), 1000);
+}
+
+} // namespace
