@@ -1,0 +1,70 @@
+// A full repaint of the whole-country overview at 1024 x 768: background, graticule, coastlines
+// and borders from the bundled sample data through Dovanne, and 1,000 registered points of the
+// current data file, drawn by the map renderer as the view draws the region maps.
+#include "app/VeldoranDoc.h"
+#include "platform/dc/ImageDc.h"
+#include "platform/sys/ExecutableFolder.h"
+#include "platform/sys/LibraryLoader.h"
+#include "platform/text/Format.h"
+#include "view/MapRenderer.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A document over a scratch application folder seeded with the sample data (the user's own
+// folder and profile are never touched).
+CVeldoranDoc& OverviewDocument()
+{
+    static std::unique_ptr<CVeldoranDoc> doc = [] {
+        static int argc = 1;
+        static char name[] = "veldoran-bench";
+        static char* argv[] = {name, nullptr};
+        if (!QCoreApplication::instance()) {
+            setenv("QT_QPA_PLATFORM", "offscreen", 0);
+            new QGuiApplication(argc, argv);
+        }
+        const fs::path bin = vd::executableFolder().parent_path() / "bin";
+        const fs::path home = fs::temp_directory_path() / "veldoran-overview-bench";
+        fs::remove_all(home);
+        fs::create_directories(home / "SOURCE");
+        fs::copy(bin / "data", home, fs::copy_options::recursive);
+        setenv("VELDORAN_HOME", home.c_str(), 1);
+        setenv("VELDORAN_PROFILE", (home / "profile.ini").c_str(), 1);
+        vd::LibraryLoader::setOverride("Dovanne.dll", (bin / "libdovanne.so").string());
+        std::ofstream points(home / "SOURCE" / "history.dat", std::ios::binary);
+        for (int i = 0; i < 1000; ++i)
+            points << vd::format("p%d %d.%02d%02d %d.%02d%02d memo.txt\r\n", i, 31 + i % 13, i % 60, i % 59,
+                                 130 + i % 12, (i * 7) % 60, (i * 3) % 60);
+        auto d = std::make_unique<CVeldoranDoc>();
+        d->m_strDataFile = d->m_strSourceDir + "history.dat";
+        d->m_nMapDisplayMode = 5;
+        d->m_nOverviewOriginX = 560;
+        return d;
+    }();
+    return *doc;
+}
+
+void BM_WholeCountryOverviewRepaint(benchmark::State& state)
+{
+    CVeldoranDoc& doc = OverviewDocument();
+    doc.m_nClipIndexMap = static_cast<int>(state.range(0));
+    vd::ImageDc dc(1024, 768);
+    for (auto _ : state) {
+        CMapRenderer renderer(&dc, &doc, 1024, 768);
+        renderer.DrawOverviewFrame(1);
+    }
+    state.counters["points"] = static_cast<double>(doc.m_anKindTally[0]);
+}
+BENCHMARK(BM_WholeCountryOverviewRepaint)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond);
+
+} // namespace
