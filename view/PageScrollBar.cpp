@@ -31,7 +31,8 @@ void ViewNavigation::OnVScroll(int code, int pos)
         return;
     int low = 0, high = 0;
     m_pPageScrollBar->GetScrollRange(&low, &high);
-    int position = m_pPageScrollBar->GetScrollPos();
+    // The position the view set last: the platform's bar may already have moved itself.
+    int position = m_view.m_nPagePos;
     switch (code) {
     case vd::SB_LINEUP:
         position -= 1;
