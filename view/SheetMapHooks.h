@@ -1,9 +1,9 @@
 #pragma once
 // What the sheet maps and the view's base-map routines call of pieces that are built apart from
 // them: the point symbols and labels, the overview and prefecture maps of the renderer, the
-// white-map layer dispatch, the seismic title, the sheet frame of the on-screen buttons and the
-// data-source caption. Each is a process-wide slot that its piece fills; an empty slot draws
-// nothing (and a layer switch that nobody answers is off), so the sheet map stands without them.
+// white-map layer dispatch, the seismic title and the data-source caption. Each is a
+// process-wide slot that its piece fills; an empty slot draws nothing (and a layer switch that
+// nobody answers is off), so the sheet map stands without them.
 #include <functional>
 #include <string>
 
@@ -61,8 +61,7 @@ struct SheetMapHooks {
     std::function<std::string(CVeldoranDoc&)> seismicMapTitle;
     std::function<int(const CVeldoranDoc&, int level)> isAnyLayerSelected;
 
-    // View operations of the buttons and the album pieces.
-    std::function<void(vd::Dc&, int wholeCountry)> drawSheetFrame;
+    // The album piece's data-source caption under the map.
     std::function<void(vd::Dc&)> drawDataSourceCaption;
 };
 

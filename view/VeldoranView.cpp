@@ -11,6 +11,7 @@
 #include "view/OverviewConnections.h"
 #include "view/SheetSelectDialog.h"
 #include "view/ViewActivation.h"
+#include "view/ViewBaseMap.h"
 #include "view/ViewEntryPoints.h"
 #include "view/ViewMessages.h"
 #include "view/ViewNavigation.h"
@@ -35,6 +36,7 @@ CVeldoranView::CVeldoranView(CVeldoranDoc& document) : m_pDoc(&document)
     m_strJpgInSlide = vd::ProfileStore().getString("System", "JPGinSlide", "on");
     BindViewEntryPoints();
     ConnectCommands();
+    m_pBaseMap = std::make_unique<ViewBaseMap>(*this);
     m_pNavigation = std::make_unique<ViewNavigation>(*this);
     ConnectOverviewPieces(*this);
 }

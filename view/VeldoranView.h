@@ -16,6 +16,7 @@
 
 class CVeldoranDoc;
 class CDlgSheetSelect;
+class ViewBaseMap;
 class ViewNavigation;
 struct CursorTexts;
 namespace vd {
@@ -171,6 +172,9 @@ public:
     // The on-screen buttons, the page scroll bar, their commands and the mouse's state
     // (view/ViewNavigation.h).
     std::unique_ptr<ViewNavigation> m_pNavigation;
+
+    // The base-map routines of the map modes (view/ViewBaseMap.h).
+    std::unique_ptr<ViewBaseMap> m_pBaseMap;
 
     ViewRoutines m_routines;
 

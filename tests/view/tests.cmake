@@ -13,3 +13,4 @@ set_target_properties(view-fake-tovendlg PROPERTIES CXX_VISIBILITY_PRESET hidden
   LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/fakes)
 add_dependencies(test-view view-fake-tovendlg)
 target_compile_definitions(test-view PRIVATE VD_FAKE_TOVENDLG_VIEW="$<TARGET_FILE:view-fake-tovendlg>")
+target_compile_definitions(test-view PRIVATE VD_SAMPLE_DATA_DIR="${PROJECT_SOURCE_DIR}/data")

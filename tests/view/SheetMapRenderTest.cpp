@@ -1,0 +1,144 @@
+// The start sheet 京都及大阪 drawn from the bundled sample data as one sheet, in blocks of 3 x 3,
+// 5 x 5 and 7 x 7 and as a free extent, checked at named places.
+#include "ViewTestSupport.h"
+
+#include "platform/dc/Bitmap.h"
+#include "platform/dc/ImageDc.h"
+#include "platform/sys/ApplicationFolder.h"
+#include "platform/ui/UiScript.h"
+#include "view/MapRenderer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+constexpr int kWidth = 1024;
+constexpr int kHeight = 768;
+
+struct Place {
+    const char* name;
+    double latitude;  // degrees
+    double longitude; // degrees
+};
+// Places inside the start sheet (34°40'-35°20' N, 135°-136° E).
+constexpr double Deg(int d, int m, int s) { return d + m / 60.0 + s / 3600.0; }
+constexpr Place kOsakaBay{"Osaka Bay", Deg(34, 40, 40), Deg(135, 20, 0)};
+constexpr Place kKyoto{"Kyoto", Deg(35, 0, 40), Deg(135, 46, 0)};
+constexpr Place kShiga{"Otsu", Deg(35, 0, 40), Deg(135, 54, 0)};
+constexpr Place kLakeBiwa{"Lake Biwa", Deg(35, 5, 0), Deg(135, 55, 0)};
+
+class SheetMapRender : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        vd::seedFolder(VD_SAMPLE_DATA_DIR, doctest::Home());
+        doc = viewtest::MakeDocument();
+        vd::ui::Script::install()->setFullScreenSize({1280, 1000});
+        doc->m_strMapName = "京都及大阪";
+        doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
+        doc->m_nMapType = 1;
+        doc->m_nMapFigure = 0;
+        doc->m_nLake = 1;
+        doc->m_nPrefBorder = 1;
+        doc->m_strPrefBorderColour = "RED";
+        doc->m_crSeaColour = vd::RGB(126, 180, 234);
+    }
+
+    void Draw(int frame, int mode)
+    {
+        doc->m_nMapFrame = frame;
+        doc->m_nMapMode = mode;
+        CMapRenderer renderer(&picture, doc.get(), kWidth, kHeight);
+        renderer.DrawSheetMap(0, 1);
+        if (const char* dir = std::getenv("VD_SHEETMAP_PICTURES"))
+            picture.GetBitmap().ToDib().WriteFile(std::string(dir) + "/sheet-" + std::to_string(frame) + "-" +
+                                                  std::to_string(mode) + ".bmp");
+    }
+
+    // Where a place falls on the drawn block.
+    vd::Point PixelOf(const Place& place) const
+    {
+        const double latSec = place.latitude * 3600;
+        const double lonSec = place.longitude * 3600;
+        double sx, sy, north;
+        if (doc->m_nMapFrame == 3) {
+            sx = doc->m_fWhiteZoomX;
+            sy = doc->m_fWhiteZoomY;
+            north = doc->m_nRangeNorthSec;
+        } else {
+            const int n = doc->m_nMapFrame == 1 ? 1 : doc->m_nMapMode == 9 ? 3 : doc->m_nMapMode == 25 ? 5 : 7;
+            sx = doc->m_fWhiteZoomX * 0.08888889;
+            sy = doc->m_fWhiteZoomY * 0.13333334;
+            north = doc->m_nBlockSouthSec + n * 2400;
+        }
+        return {10 + int((lonSec - doc->m_nBlockWestSec) * sx), 30 + int((north - latSec) * sy)};
+    }
+    vd::COLORREF At(const Place& place) const
+    {
+        const vd::Point p = PixelOf(place);
+        return picture.GetPixel(p.x, p.y);
+    }
+    // Whether a pixel of the colour lies on the path between two places: north or south first,
+    // then east or west (a path of neighbouring pixels, so no 1-pixel line slips through).
+    bool Crossed(const Place& from, const Place& to, vd::COLORREF colour) const
+    {
+        const vd::Point a = PixelOf(from);
+        const vd::Point b = PixelOf(to);
+        for (int y = std::min(a.y, b.y); y <= std::max(a.y, b.y); ++y)
+            if (picture.GetPixel(a.x, y) == colour)
+                return true;
+        for (int x = std::min(a.x, b.x); x <= std::max(a.x, b.x); ++x)
+            if (picture.GetPixel(x, b.y) == colour)
+                return true;
+        return false;
+    }
+    void ExpectNamedPlaces()
+    {
+        const vd::COLORREF land = doc->m_crBackground;
+        EXPECT_EQ(At(kOsakaBay), land);
+        EXPECT_EQ(At(kKyoto), land);
+        EXPECT_EQ(At(kLakeBiwa), doc->m_crLakeColour);
+        // The coast lies between the bay and Kyoto; the Kyoto-Shiga border between Kyoto and Otsu.
+        EXPECT_TRUE(Crossed(kOsakaBay, kKyoto, vd::RGB(0, 0, 0)));
+        EXPECT_FALSE(Crossed(kKyoto, kKyoto, kBorderRed));
+        EXPECT_TRUE(Crossed(kKyoto, kShiga, kBorderRed));
+    }
+
+    static constexpr vd::COLORREF kBorderRed = vd::RGB(255, 0, 0);
+    std::unique_ptr<CVeldoranDoc> doc;
+    vd::ImageDc picture{kWidth, kHeight};
+};
+
+TEST_F(SheetMapRender, OneSheetAndBlocksShowBayKyotoLakeAndBorder)
+{
+    for (const auto& [frame, mode] : {std::pair{1, 9}, {2, 9}, {2, 25}, {2, 49}}) {
+        SCOPED_TRACE(testing::Message() << "frame " << frame << " mode " << mode);
+        Draw(frame, mode);
+        ExpectNamedPlaces();
+    }
+}
+
+TEST_F(SheetMapRender, FreeExtentOfTheStartSheet)
+{
+    doc->m_nRangeNorthSec = 35 * 3600 + 20 * 60;
+    doc->m_nRangeSouthSec = 34 * 3600 + 40 * 60;
+    doc->m_nRangeWestSec = 135 * 3600;
+    doc->m_nRangeEastSec = 136 * 3600;
+    doc->m_nRangeDragLeft = 100;
+    doc->m_nRangeDragTop = 100;
+    doc->m_nRangeDragRight = 400;
+    doc->m_nRangeDragBottom = 300;
+    doc->m_strFrameNorth = "35.2000";
+    doc->m_strFrameSouth = "34.4000";
+    doc->m_strFrameWest = "135.0000";
+    doc->m_strFrameEast = "136.0000";
+    Draw(3, 9);
+    ExpectNamedPlaces();
+    EXPECT_EQ(doc->m_nWhiteLayerState, 999);
+}
+
+} // namespace
