@@ -14,3 +14,10 @@ set_target_properties(view-fake-tovendlg PROPERTIES CXX_VISIBILITY_PRESET hidden
 add_dependencies(test-view view-fake-tovendlg)
 target_compile_definitions(test-view PRIVATE VD_FAKE_TOVENDLG_VIEW="$<TARGET_FILE:view-fake-tovendlg>")
 target_compile_definitions(test-view PRIVATE VD_SAMPLE_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
+# A Dovanne that logs the sheet map's calls with their arguments.
+add_library(view-fake-dovanne-sheets SHARED ${CMAKE_CURRENT_LIST_DIR}/fake/FakeDovanneSheets.cpp)
+target_include_directories(view-fake-dovanne-sheets PRIVATE ${PROJECT_SOURCE_DIR})
+set_target_properties(view-fake-dovanne-sheets PROPERTIES CXX_VISIBILITY_PRESET hidden
+  LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/fakes)
+add_dependencies(test-view view-fake-dovanne-sheets)
+target_compile_definitions(test-view PRIVATE VD_FAKE_DOVANNE_SHEETS="$<TARGET_FILE:view-fake-dovanne-sheets>")

@@ -1,0 +1,80 @@
+// A stand-in for Dovanne's sheet-map entry points: a fixed length ratio (1.25) and metres per
+// arc-second (25.5), and every drawing call logged with its arguments for the test to read.
+#include "contracts/dovanne.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string& Log()
+{
+    static std::string log;
+    return log;
+}
+
+std::string F(float value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", value);
+    return text;
+}
+
+std::string I(int value)
+{
+    return std::to_string(value);
+}
+
+} // namespace
+
+extern "C" VD_EXPORT double OnUnitLength(std::string kind, std::string latitude)
+{
+    Log() += "OnUnitLength(" + kind + "," + latitude + ");";
+    return kind == "ew" ? 25.5 : 1.25;
+}
+
+extern "C" VD_EXPORT void OnWholeCoastLine(vd::Dc*, int mapMode, int sheetCount, int west, int south, int originX,
+                                           int originY, int east, int north, float scaleX, float scaleY, int penCode,
+                                           std::string folder)
+{
+    Log() += "OnWholeCoastLine(" + I(mapMode) + "," + I(sheetCount) + "," + I(west) + "," + I(south) + "," +
+             I(originX) + "," + I(originY) + "," + I(east) + "," + I(north) + "," + F(scaleX) + "," + F(scaleY) + "," +
+             I(penCode) + "," + folder + ");";
+}
+
+extern "C" VD_EXPORT void OnWholePrfctrLine(vd::Dc*, int mapMode, int sheetCount, int west, int south, int originX,
+                                            int originY, int east, int north, int subprefectureFlag, float scaleX,
+                                            float scaleY, std::string colourName, std::string folder)
+{
+    Log() += "OnWholePrfctrLine(" + I(mapMode) + "," + I(sheetCount) + "," + I(west) + "," + I(south) + "," +
+             I(originX) + "," + I(originY) + "," + I(east) + "," + I(north) + "," + I(subprefectureFlag) + "," +
+             F(scaleX) + "," + F(scaleY) + "," + colourName + "," + folder + ");";
+}
+
+extern "C" VD_EXPORT void OnLakeDraw(vd::Dc*, std::string folder, int style, float originX, float originY,
+                                     float scaleX, float scaleY, int east, int north, int west, int south, int file,
+                                     int colour)
+{
+    Log() += "OnLakeDraw(" + folder + "," + I(style) + "," + F(originX) + "," + F(originY) + "," + F(scaleX) + "," +
+             F(scaleY) + "," + I(east) + "," + I(north) + "," + I(west) + "," + I(south) + "," + I(file) + "," +
+             I(colour) + ");";
+}
+
+extern "C" VD_EXPORT void OnScaleX(vd::Dc*, int barKind, float scaleX, int rightX, int baseY, std::string label,
+                                   float metresPerSecond, int spare)
+{
+    Log() += "OnScaleX(" + I(barKind) + "," + F(scaleX) + "," + I(rightX) + "," + I(baseY) + "," + label + "," +
+             F(metresPerSecond) + "," + I(spare) + ");";
+}
+
+extern "C" VD_EXPORT void OnForeEastCoast(vd::Dc*, float originX, float originY, float scaleX, float scaleY,
+                                          int west, int south, int east, int north, std::string folder)
+{
+    Log() += "OnForeEastCoast(" + F(originX) + "," + F(originY) + "," + F(scaleX) + "," + F(scaleY) + "," + I(west) +
+             "," + I(south) + "," + I(east) + "," + I(north) + "," + folder + ");";
+}
+
+extern "C" VD_EXPORT std::string* FakeDovanneLog()
+{
+    return &Log();
+}
