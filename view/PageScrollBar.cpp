@@ -10,6 +10,7 @@
 
 void ViewNavigation::CreatePageScrollBar(int left, int top, int right, int bottom)
 {
+    Retire(std::move(m_pPageScrollBar));
     m_pPageScrollBar = std::make_unique<vd::ScrollBar>();
     if (m_view.m_nPagePos < 0)
         return;
@@ -22,6 +23,7 @@ void ViewNavigation::CreatePageScrollBar(int left, int top, int right, int botto
 
 void ViewNavigation::ResetPageScrollBar()
 {
+    Retire(std::move(m_pPageScrollBar));
     m_pPageScrollBar = std::make_unique<vd::ScrollBar>();
 }
 

@@ -173,6 +173,11 @@ std::intptr_t CVeldoranView::OnMessage(unsigned message, std::uintptr_t wParam, 
 {
     if (message == WM_VIEWDIALOGDONE)
         return OnViewDialogDone();
+    if (message == WM_RELEASEVIEWCONTROLS) {
+        if (m_pNavigation)
+            m_pNavigation->ReleaseRetiredControls();
+        return 0;
+    }
     return vd::View::OnMessage(message, wParam, lParam);
 }
 

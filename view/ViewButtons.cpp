@@ -38,9 +38,28 @@ int ViewButtonCommandId(int kind)
     return 0;
 }
 
+void ViewNavigation::Retire(std::unique_ptr<vd::Window> control)
+{
+    if (!control || !control->IsWindow())
+        return;
+    control->ShowWindow(vd::SW_HIDE);
+    m_retired.push_back(std::move(control));
+    if (!m_bReleasePosted) {
+        m_bReleasePosted = true;
+        m_view.PostMessage(WM_RELEASEVIEWCONTROLS);
+    }
+}
+
+void ViewNavigation::ReleaseRetiredControls()
+{
+    m_bReleasePosted = false;
+    m_retired.clear();
+}
+
 void ViewNavigation::PlaceButton(std::unique_ptr<vd::Button>& slot, int id, const std::string& caption,
                                  const vd::ui::Rect& rect)
 {
+    Retire(std::move(slot));
     slot = std::make_unique<vd::Button>();
     if (!caption.empty())
         slot->Create(caption, vd::WS_CHILD | vd::WS_VISIBLE, rect, &m_view, id);

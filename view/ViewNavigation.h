@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CVeldoranView;
 class CVeldoranDoc;
@@ -16,11 +17,15 @@ namespace vd {
 class Button;
 class Dc;
 class ScrollBar;
+class Window;
 } // namespace vd
 
 // Command ids of the buttons: numbers 1-9 and the kinds with a command.
 inline constexpr int ID_NUMBERED_BUTTON_FIRST = 311;
 inline constexpr int ID_PAGE_SCROLL_BAR = 421;
+// Posted to the view after buttons were replaced: their old windows are deleted then, outside
+// the repaint or click that replaced them (a widget must not die inside its own event).
+inline constexpr unsigned WM_RELEASEVIEWCONTROLS = 0x0400 + 6;
 // The command id of a button kind, or 0 for a kind without one.
 int ViewButtonCommandId(int kind);
 
@@ -55,6 +60,9 @@ public:
     void ApplyMunicipalityChoice();
     void ShowListedSheet(int index);
 
+    // Deletes the windows of replaced buttons and scroll bars (WM_RELEASEVIEWCONTROLS).
+    void ReleaseRetiredControls();
+
     // What other pieces provide (subsystem 10's flows, the find-place dialog, ...).
     NavigationCalls calls;
 
@@ -76,7 +84,10 @@ private:
     std::array<std::unique_ptr<vd::Button>, 10> m_apNumberedButton; // 1..9
     std::array<std::unique_ptr<vd::Button>, 16> m_apKindButton;     // kinds 12-16, 26-35, 40
     std::unique_ptr<vd::ScrollBar> m_pPageScrollBar;
+    std::vector<std::unique_ptr<vd::Window>> m_retired; // hidden, deleted when the message comes
+    bool m_bReleasePosted = false;
 
+    void Retire(std::unique_ptr<vd::Window> control);
     void ConnectCommands();
     void PlaceButton(std::unique_ptr<vd::Button>& slot, int id, const std::string& caption, const vd::ui::Rect& rect);
     void AddNavigationPanel();
