@@ -244,7 +244,7 @@ TEST(BevelBox, WhiteFaceLightAndGreyEdges)
     vd::RecordingDc dc;
     CMapRenderer renderer(&dc, doc.get(), 800, 600);
     renderer.DrawBevelBox(8, 8, 205, 246);
-    EXPECT_EQ(CallsOf(dc, vd::DrawOp::FillRect)[0].state.brush, vd::RecordingDc().GetCurrentBrush());
+    EXPECT_EQ(CallsOf(dc, vd::DrawOp::FillRect)[0].op.brush, renderer.m_aBrush[0]);
     const vd::Pen black = vd::RecordingDc().GetCurrentPen();
     EXPECT_EQ(dc.Segments(black), (std::vector<vd::Segment>{{{8, 246}, {8, 8}}, {{8, 8}, {207, 8}},
                                                             {{8, 10}, {205, 10}}, {{7, 246}, {7, 7}}}));
@@ -346,6 +346,63 @@ TEST(OverviewLayers, GroupsInOrderThroughTheDispatchAndNothingWithoutIt)
         return layer == OverviewLayer::Points0 ? 1 : 0;
     };
     EXPECT_EQ(renderer.DrawOverviewLayers(1), -1);
+}
+
+} // namespace
+
+namespace {
+
+TEST(OverviewPointsBounds, PointsPastTheFiveThousandthAreDrawnButNotRemembered)
+{
+    auto doc = viewtest::MakeDocumentWithSampleData();
+    std::string lines;
+    for (int i = 0; i < 5002; ++i)
+        lines += "p" + std::to_string(i) + " 35.0000 135.0000 x\r\n";
+    viewtest::WriteHomeFile("SOURCE/many.dat", lines);
+    doc->m_strDataFile = doc->m_strSourceDir + "many.dat";
+    doc->m_fRefLatitude = 470000;
+    doc->m_fRefLongitude = 1350000;
+    doc->m_fMapScale = 1000 / 3.1f;
+    doc->m_strFrameNorth = "48.0000";
+    doc->m_strFrameSouth = "23.0000";
+    doc->m_strFrameEast = "155.0000";
+    doc->m_strFrameWest = "110.0000";
+    vd::RecordingDc dc;
+    CMapRenderer renderer(&dc, doc.get(), 800, 600);
+    renderer.DrawOverviewPoints(0, 0, 0);
+    EXPECT_EQ(CallsOf(dc, vd::DrawOp::Ellipse).size(), 5002u);
+    EXPECT_EQ(renderer.m_nPointCount, 4999);
+    EXPECT_EQ(doc->m_astrHitRecord[4998], "p4998 35.0000 135.0000 x");
+    EXPECT_EQ(doc->m_astrHitRecord[4999], "999");
+}
+
+TEST(JapanOverview, ReliefSheetsReplaceTheCoastAndTheNameIsWritten)
+{
+    auto doc = viewtest::MakeDocumentWithSampleData();
+    doc->m_nPrefecture = 13; // 神奈川県: 16 sheets from 5037 to 5340
+    doc->m_nPrefectureSel = 4;
+    doc->m_nMapFigure = 1;
+    doc->m_nLinkPoint = 0;
+    doc->m_nSiteNameDisplay = 0;
+    doc->m_nScaleBar = 0;
+    vd::RecordingDc dc;
+    CMapRenderer renderer(&dc, doc.get(), 1024, 768);
+    renderer.DrawJapanOverview();
+
+    const auto fills = CallsOf(dc, vd::DrawOp::FillRect);
+    ASSERT_GE(fills.size(), 2u);
+    EXPECT_EQ(fills[0].op.rect, (Rect{0, 0, 1024, 768})); // the first sheet clears the window
+    // No sheet picture has been made: the sheets in the window are filled pale grey and framed.
+    EXPECT_EQ(fills[0].op.brush, *renderer.m_pBackgroundBrush);
+    for (std::size_t i = 1; i < fills.size(); ++i)
+        EXPECT_EQ(fills[i].op.brush, renderer.m_aBrush[4]);
+    EXPECT_FALSE(dc.Segments(renderer.m_aPen[17]).empty());
+    // The prefecture's name in blue at its table point; no coast drawn sheet by sheet.
+    const auto texts = dc.Texts();
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts.back().text, "神奈川県");
+    EXPECT_EQ(texts.back().colour, RGB(0, 0, 255));
+    EXPECT_EQ(doc->m_nClipIndexMap, 0);
 }
 
 } // namespace
