@@ -41,9 +41,11 @@ void CMapRenderer::DrawRegionPoints(int ratioMode, float ratio)
     const int previousBkMode = dc.SetBkMode(vd::TRANSPARENT);
     constexpr int gap = 5;
     constexpr int symbolSize = 3;
-    // Labels to the right of the symbol; up-left and down-left for the other placements.
-    const int offsetX = m_nLabelPlacement == 1 ? 0 : -gap * 2 - 40;
-    const int offsetY = m_nLabelPlacement == 2 ? -8 : m_nLabelPlacement == 3 ? 8 : 0;
+    constexpr int secondLine = 5;
+    // Right of the symbol; or 20 pixels left and up (11, 20 for two lines) or 14 down.
+    const bool twoLines = doc.m_nPointLabel == 3;
+    const int offsetX = m_nLabelPlacement == 2 || m_nLabelPlacement == 3 ? -20 : 0;
+    const int offsetY = m_nLabelPlacement == 2 ? (twoLines ? -20 : -11) : m_nLabelPlacement == 3 ? 14 : 0;
 
     doc.LoadVisibleRecords(doc.m_strSiteNameFile, doc.m_strFrameWest, doc.m_strFrameSouth, doc.m_strFrameEast,
                            doc.m_strFrameNorth, kReadPlainList);
@@ -68,7 +70,7 @@ void CMapRenderer::DrawRegionPoints(int ratioMode, float ratio)
         if (doc.m_nPointX <= 0)
             continue;
         // The symbol's shape and the label's colour follow the name's kind.
-        DrawElevationLabel(value, doc.m_strEntryState, doc.m_nPointX, doc.m_nPointY, gap, 4, offsetX, offsetY,
+        DrawElevationLabel(value, doc.m_strEntryState, doc.m_nPointX, doc.m_nPointY, gap, secondLine, offsetX, offsetY,
                            symbolSize);
     }
     doc.m_nPointDisplayFlag = setting;

@@ -406,3 +406,35 @@ TEST(JapanOverview, ReliefSheetsReplaceTheCoastAndTheNameIsWritten)
 }
 
 } // namespace
+
+namespace {
+
+TEST(RegionPoints, SiteNamesInTheFrameWithSymbolAndElevation)
+{
+    auto doc = viewtest::MakeDocumentWithSampleData();
+    doc->m_strSiteNameFile = viewtest::WriteSourceFile(*doc, "sites.dat", {
+        "丹沢山 35.2829 139.0950 1567",
+        "富士山 35.2145 138.4339 3776", // west of the frame
+    });
+    doc->m_nPrefectureSel = 4;
+    doc->m_nPointLabel = 3;
+    doc->m_nOverviewOriginX = 420;
+    vd::RecordingDc dc;
+    CMapRenderer renderer(&dc, doc.get(), 800, 600);
+    renderer.SetPrefectureExtent(13);
+    renderer.DrawRegionPoints(doc->m_nMapPjctn, 1.2f);
+
+    const auto texts = dc.Texts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].text, "丹沢山");
+    EXPECT_EQ(texts[1].text, "(1567m)");
+    EXPECT_EQ(texts[0].font.GetLogFont().lfHeight, 12);
+    // The symbol: kind of the name (a mountain) at the projected point, size 3.
+    ASSERT_FALSE(dc.Calls().empty());
+    EXPECT_EQ(texts[0].at.x, doc->m_nPointX + 5);
+    EXPECT_EQ(texts[1].at.y, doc->m_nPointY + 5);
+    EXPECT_EQ(doc->m_astrPointRecord[0], "999");
+    EXPECT_EQ(doc->m_nPointDisplayFlag, 14);
+}
+
+} // namespace
