@@ -147,10 +147,17 @@ TEST_F(OverviewRender, JapanOverviewOfKanagawaDrawsItsSheetsCoastAndScale)
     doc->m_nPrefecture = 13; // 神奈川県
     doc->m_nPrefectureSel = 4;
     doc->m_nClipIndexMap = 2; // put back after the drawing
+    doc->m_nPrfMpData = 1;
     CMapRenderer renderer(&dc, doc.get(), kWidth, kHeight);
     renderer.DrawJapanOverview();
     Keep(dc, "japan-kanagawa");
     EXPECT_EQ(doc->m_nClipIndexMap, 2);
+    // The frame of the window: north at the reference latitude, south 768 x 12.5 below it.
+    EXPECT_EQ(doc->m_strFrameNorth, "35.4800");
+    EXPECT_EQ(doc->m_strFrameSouth, "34.5024");
+    // Tokyo Bay's shore south of Yokohama (Cape Kannon), drawn sheet by sheet in black.
+    EXPECT_TRUE(ColourNear(dc, Band({"観音崎", 35.2561, 139.7450}), kBlack, 8));
+    EXPECT_FALSE(ColourNear(dc, Band({"相模湾", 35.1000, 139.3500}), kBlack, 8));
     EXPECT_EQ(doc->m_strFrameName, "神奈川県");
     EXPECT_GT(CountColour(dc, kBlack) + CountColour(dc, RGB(0, 0, 255)), 1000);
 }
