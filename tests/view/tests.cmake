@@ -21,3 +21,10 @@ set_target_properties(view-fake-dovanne-sheets PROPERTIES CXX_VISIBILITY_PRESET 
   LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/fakes)
 add_dependencies(test-view view-fake-dovanne-sheets)
 target_compile_definitions(test-view PRIVATE VD_FAKE_DOVANNE_SHEETS="$<TARGET_FILE:view-fake-dovanne-sheets>")
+# Surrick's and Ombrisk's sheet-map entry points, logging their calls.
+add_library(view-fake-sheet-layers SHARED ${CMAKE_CURRENT_LIST_DIR}/fake/FakeSheetLayers.cpp)
+target_include_directories(view-fake-sheet-layers PRIVATE ${PROJECT_SOURCE_DIR})
+set_target_properties(view-fake-sheet-layers PROPERTIES CXX_VISIBILITY_PRESET hidden
+  LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/fakes)
+add_dependencies(test-view view-fake-sheet-layers)
+target_compile_definitions(test-view PRIVATE VD_FAKE_SHEET_LAYERS="$<TARGET_FILE:view-fake-sheet-layers>")

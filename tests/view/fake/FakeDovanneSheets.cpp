@@ -78,3 +78,12 @@ extern "C" VD_EXPORT std::string* FakeDovanneLog()
 {
     return &Log();
 }
+
+extern "C" VD_EXPORT void OnPrefectureLat(vd::Dc*, int north, int west, int south, int east, int linearFlag,
+                                          float scale, float originX, float originY, float scaleX, float scaleY,
+                                          float lon0)
+{
+    Log() += "OnPrefectureLat(" + I(north) + "," + I(west) + "," + I(south) + "," + I(east) + "," + I(linearFlag) +
+             "," + F(scale) + "," + F(originX) + "," + F(originY) + "," + F(scaleX) + "," + F(scaleY) + "," +
+             F(lon0) + ");";
+}
