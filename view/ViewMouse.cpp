@@ -220,7 +220,11 @@ void CVeldoranView::OnLButtonUp(unsigned flags, vd::ui::Point point)
             vd::WaitCursor wait;
             nav.SetViewButton(32, "", 0, 0, 0, 0);
             doc.m_nOverviewStep = 0;
+            // Without a sheet at that corner (the open sea) the current sheet stays current.
+            const std::string current = doc.m_strMapName;
             doc.ShowSheetAt(m_strDragCornerLon, m_strDragCornerLat);
+            if (doc.m_strMapName.empty())
+                doc.m_strMapName = current;
         }
         break;
     case 8:

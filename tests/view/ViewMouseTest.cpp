@@ -310,6 +310,15 @@ TEST_F(ViewMouse, DragOnTheWholeCountryOverviewShowsTheSheetUnderTheCircle)
     EXPECT_EQ(doc->m_astrMapEntry[15], "千葉");
     EXPECT_EQ(doc->m_nOverviewStep, 0);
     EXPECT_FALSE(nav->ViewButton(32)->IsWindow());
+
+    // A drag onto the open sea finds no sheet: the current one stays.
+    view->m_routines.drawDragCircle = [&](vd::Dc&, int, int) {
+        view->m_strDragCornerLon = "130.0000";
+        view->m_strDragCornerLat = "37.2000";
+    };
+    Move(100, 100, vd::MK_LBUTTON);
+    view->OnLButtonUp(0, {100, 100});
+    EXPECT_EQ(doc->m_strMapName, "千葉        ");
 }
 
 TEST_F(ViewMouse, DoubleClickOpensTheFirstPointWithinTwoPixels)
