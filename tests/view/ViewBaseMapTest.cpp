@@ -151,4 +151,32 @@ TEST_F(BaseMapRoutines, HitListStopsWithRoomForItsEndMark)
     EXPECT_EQ(doc->m_astrHitRecord[3000].substr(0, 3), "p0 ");
 }
 
+TEST_F(BaseMapRoutines, SiteNamesSetTheirDensityLevelAndTips)
+{
+    // 60 names inside the start sheet: level 1 on one sheet (50-99 names).
+    {
+        std::ofstream out(doctest::Home() / "placenmn.dat", std::ios::binary);
+        for (int i = 0; i < 60; ++i)
+            out << vd::format("n%d 35.%02d00 135.%02d00 %d\r\n", i, 1 + i % 19, 1 + i % 59, 100 + i);
+    }
+    doc->m_strSiteNameFile = doc->m_strAppDir + "placenmn.dat";
+    doc->m_nPointDisplayFlag = 14;
+    doc->m_nSiteNamePopup = 1;
+    doc->m_nLinkPoint = 0;
+    doc->m_nMapFrame = 1;
+    doc->m_anPlaceNameKind[0] = 1;
+    vd::ImageDc dc(kWidth, kHeight);
+    CMapRenderer renderer(&dc, doc.get(), kWidth, kHeight);
+    renderer.DrawSheetMap(0, 0);
+    EXPECT_EQ(doc->m_nPointDisplayFlag, 1);
+    EXPECT_GT(doc->m_nSiteNameTipCount, 0);
+    EXPECT_LE(doc->m_nSiteNameTipCount, 60);
+    EXPECT_EQ(doc->m_nPlaceNameInMap, doc->m_nSiteNameTipCount);
+    EXPECT_EQ(doc->m_astrSiteNameTip[0].substr(0, 3), "n0/");
+    EXPECT_NE(doc->m_astrSiteNameTip[0].find("m)"), std::string::npos) << doc->m_astrSiteNameTip[0];
+    EXPECT_TRUE(doc->m_astrPointRecord[0].empty()) << "the record list is emptied after drawing";
+    EXPECT_EQ(doc->m_nSheetLabelHeight, 12);
+    EXPECT_EQ(doc->m_nSheetLabelGap, 4);
+}
+
 } // namespace
