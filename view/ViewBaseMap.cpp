@@ -166,6 +166,8 @@ std::string ViewBaseMap::DrawLayeredMap(vd::Dc& dc)
                                    hooks.isAnyLayerSelected(doc_, 2) == 1
                                ? 0
                                : 1;
+        // Both passes start from the user's point display setting (the first leaves its working level).
+        const int pointSetting = doc_.m_nPointDisplayFlag;
         {
             CMapRenderer renderer(&dc, &doc_, view_.m_nSavedWidth, view_.m_nSavedHeight);
             renderer.DrawSheetMap(0, legend);
@@ -180,6 +182,7 @@ std::string ViewBaseMap::DrawLayeredMap(vd::Dc& dc)
             if (doc_.m_nOverlayLakes == -1)
                 doc_.m_nLake = 0;
             doc_.m_astrPointRecord[0] = "TRANSPARENT";
+            doc_.m_nPointDisplayFlag = pointSetting;
             {
                 CMapRenderer renderer(&dc, &doc_, view_.m_nSavedWidth, view_.m_nSavedHeight);
                 renderer.DrawSheetMap(1, legend);
