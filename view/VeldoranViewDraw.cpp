@@ -166,8 +166,9 @@ int CVeldoranView::DrawByMapMode(vd::Dc& dc, int result)
     case 6:
     case 7:
     case 8:
+        // Drawn: the after-draw steps keep the overview instead of copying the saved map over it.
         Call(m_routines.drawDragOverview, dc);
-        break;
+        return 1;
     case 13:
         Call(m_routines.drawAlbum, dc);
         break;
