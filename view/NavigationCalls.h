@@ -26,9 +26,6 @@ struct NavigationCalls {
     std::function<std::string(const std::string& lon, const std::string& lat)> updateAlbum;
     std::function<void(const std::string& lon, const std::string& lat)> registerAlbumAtPoint;
     std::function<void()> finishRouteEdit;
-    // The route line through registered points (mouse mode 9): a point added, the line ended.
-    std::function<void(int x, int y)> addRouteLinePoint;
-    std::function<void()> endRouteLine;
     // Double clicks: the index map's sheet, a drawn record (its index in the hit list).
     std::function<void(int x, int y)> openSheetAtPoint;
     std::function<void(int item)> loadRouteFromItem;
@@ -36,7 +33,7 @@ struct NavigationCalls {
     std::function<void(vd::Dc&, int x, int y, int radiusKm)> drawSearchArea;
     std::function<int(int x, int y, int radiusKm)> collectItemsInArea; // items found
     std::function<void(const std::string& title, const std::string& kind)> startAlbumPlayback;
-    // The route line: the hovered item (-1 none) and its record; appended to the page list.
+    // The drawn record under the pointer (-1 none), as the last hover test found it.
     std::function<int()> hoveredItem;
     // Buttons.
     std::function<void(int list)> showRouteInformation;

@@ -30,11 +30,6 @@ void SplitDegreesMinutes(const std::string& text, double& degrees, double& minut
     minutes = point == std::string::npos ? 0 : vd::parseDouble(text.substr(point + 1)) / 100.0;
 }
 
-std::int16_t ClampToInt16(int value)
-{
-    return static_cast<std::int16_t>(std::clamp(value, -32768, 32767));
-}
-
 } // namespace
 
 // The cursor's latitude and longitude texts at (x, y) for the map on screen.
@@ -163,8 +158,7 @@ void CVeldoranView::MouseModeAction(unsigned flags, int x, int y)
     }
     if (mode == 3 && m_strMouseButtonState == "RouteLineData") {
         m_strMouseButtonState.clear();
-        if (nav.calls.endRouteLine)
-            nav.calls.endRouteLine();
+        nav.EndRouteLineByMove(*window);
         return;
     }
     if (mode == 5 && doc.m_nMouseTool == 2) {
@@ -232,8 +226,8 @@ void CVeldoranView::OnLButtonUp(unsigned flags, vd::ui::Point point)
             nav.calls.finishRouteEdit();
         break;
     case 9:
-        if (nav.calls.addRouteLinePoint)
-            nav.calls.addRouteLinePoint(x, y);
+        if (vd::ClientDc window = GetDC())
+            nav.AddRouteLinePoint(*window, x, y);
         break;
     case 3:
     case 4:
@@ -334,8 +328,7 @@ void CVeldoranView::OnLButtonDblClk(unsigned flags, vd::ui::Point point)
             if (nav.calls.openSheetAtPoint)
                 nav.calls.openSheetAtPoint(x, y);
         } else if (doc.m_nMouseMode == 9) {
-            if (nav.calls.endRouteLine)
-                nav.calls.endRouteLine();
+            nav.EndRouteLineByDoubleClick();
         } else {
             doc.m_strViewState = "MOUSE";
             int hit = -1;

@@ -7,6 +7,7 @@
 #include "view/NavigationCalls.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +29,11 @@ inline constexpr int ID_PAGE_SCROLL_BAR = 421;
 inline constexpr unsigned WM_RELEASEVIEWCONTROLS = 0x0400 + 6;
 // The command id of a button kind, or 0 for a kind without one.
 int ViewButtonCommandId(int kind);
+// Positions kept in the 16-bit drawn-position arrays are clamped, never wrapped.
+inline std::int16_t ClampToInt16(int value)
+{
+    return static_cast<std::int16_t>(value < -32768 ? -32768 : value > 32767 ? 32767 : value);
+}
 
 class ViewNavigation {
 public:
@@ -60,6 +66,11 @@ public:
     void ApplyMunicipalityChoice();
     void ShowListedSheet(int index);
 
+    // The route line through registered points (RouteLine.cpp).
+    void AddRouteLinePoint(vd::Dc& dc, int x, int y);
+    void EndRouteLineByDoubleClick();
+    void EndRouteLineByMove(vd::Dc& dc);
+
     // Deletes the windows of replaced buttons and scroll bars (WM_RELEASEVIEWCONTROLS).
     void ReleaseRetiredControls();
 
@@ -88,6 +99,11 @@ private:
     bool m_bReleasePosted = false;
 
     void Retire(std::unique_ptr<vd::Window> control);
+    void EndRouteLine(vd::Dc& dc, int blankX, int blankY);
+    // The route line's points: their drawn-record indexes and positions, and the last one.
+    std::array<int, 5000> m_anRouteItem{};
+    std::array<int, 5000> m_anRouteX{}, m_anRouteY{};
+    int m_nRouteLastX = 0, m_nRouteLastY = 0;
     void ConnectCommands();
     void PlaceButton(std::unique_ptr<vd::Button>& slot, int id, const std::string& caption, const vd::ui::Rect& rect);
     void AddNavigationPanel();

@@ -379,3 +379,59 @@ TEST_F(ViewMouse, DraggedPointPositionsAreClampedToSixteenBits)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ViewMouse, RouteLineJoinsClickedPointsAndPlaysThemOnDoubleClick)
+{
+    BlockOnScreen();
+    doc->m_nMouseMode = 9;
+    doc->m_nMouseTool = 5;
+    doc->m_strEntryTitle = "散歩道";
+    doc->m_strEntryState = "ROUTE";
+    const char* records[] = {"寺 35.0000 135.0000", "池 35.0100 135.0200", "丘.alb 35.0 135.0", "999"};
+    for (int i = 0; i < 4; ++i)
+        doc->m_astrHitRecord[std::size_t(i)] = records[i];
+    int hovered = 0;
+    nav->calls.hoveredItem = [&] { return hovered; };
+    std::vector<std::string> played;
+    nav->calls.startAlbumPlayback = [&](const std::string& title, const std::string& kind) {
+        played.push_back(title + "/" + kind);
+    };
+
+    vd::COLORREF background = 0;
+    {
+        vd::ClientDc window = view->GetDC();
+        ASSERT_TRUE(window);
+        background = window->GetPixel(150, 100) & 0xFFFFFF;
+    }
+    view->OnLButtonUp(0, {100, 100});
+    hovered = 2;
+    view->OnLButtonUp(0, {150, 100}); // an album entry is not a route point
+    hovered = 1;
+    view->OnLButtonUp(0, {200, 100});
+    EXPECT_EQ(view->m_nRoutePointCount, 2);
+    {
+        vd::ClientDc window = view->GetDC();
+        ASSERT_TRUE(window);
+        EXPECT_EQ(window->GetPixel(150, 100) & 0xFFFFFF, ~(background ^ vd::RGB(0, 128, 0)) & 0xFFFFFF)
+            << "the green line between the two, not-xor on the picture";
+    }
+    view->OnLButtonUp(0, {200, 100}); // the double click's first click
+    view->OnLButtonDblClk(0, {200, 100});
+    EXPECT_EQ(doc->m_astrRoutePoint[0], records[0]);
+    EXPECT_EQ(doc->m_astrRoutePoint[1], records[1]);
+    EXPECT_EQ(doc->m_astrRoutePoint[2], "999");
+    EXPECT_EQ(played, (std::vector<std::string>{"ルートマップ/RouteMap"}));
+    EXPECT_EQ(doc->m_nMouseMode, 3);
+    EXPECT_EQ(doc->m_nMouseTool, 0);
+
+    // Without an entry title nothing is added.
+    doc->m_nMouseMode = 9;
+    view->m_nRoutePointCount = 0;
+    doc->m_strEntryTitle.clear();
+    view->OnLButtonUp(0, {100, 100});
+    EXPECT_EQ(view->m_nRoutePointCount, 0);
+}
+
+} // namespace
