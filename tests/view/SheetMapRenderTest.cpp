@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -139,6 +140,29 @@ TEST_F(SheetMapRender, FreeExtentOfTheStartSheet)
     Draw(3, 9);
     ExpectNamedPlaces();
     EXPECT_EQ(doc->m_nWhiteLayerState, 999);
+}
+
+TEST_F(SheetMapRender, SheetBitmapUnderTheBlockAndTheMaskAroundIt)
+{
+    // A tinted sheet bitmap of the start sheet's mesh 5235 in MAPFGRS\.
+    vd::Dib sheet = vd::Dib::Create(160, 160, 24);
+    for (int y = 0; y < 160; ++y)
+        for (int x = 0; x < 160; ++x)
+            sheet.SetPixel(x, y, vd::RGB(200, 120, 40));
+    std::filesystem::create_directories(doctest::Home() / "MAPFGRS");
+    ASSERT_TRUE(sheet.WriteFile((doctest::Home() / "MAPFGRS" / "5235.bmp").string()));
+    picture.FillSolidRect(0, 0, kWidth, kHeight, vd::RGB(1, 2, 3));
+    doc->m_nMapFigure = 1;
+    doc->m_nColorStep = 1;
+    doc->m_nLake = 0;
+    doc->m_nLinkPoint = 0;
+    Draw(1, 9);
+    const vd::Point kyoto = PixelOf(kKyoto);
+    EXPECT_EQ(picture.GetPixel(kyoto.x, kyoto.y), vd::RGB(200, 120, 40));
+    // Outside the sheet the window is masked in the background colour, under the side panel too.
+    EXPECT_EQ(picture.GetPixel(kWidth - 5, kHeight - 5), doc->m_crBackground);
+    EXPECT_EQ(picture.GetPixel(5, 15), doc->m_crBackground);
+    EXPECT_EQ(picture.GetPixel(kWidth / 2, kHeight - 3), doc->m_crBackground);
 }
 
 } // namespace
