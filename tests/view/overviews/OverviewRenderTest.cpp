@@ -163,3 +163,27 @@ TEST_F(OverviewRender, JapanOverviewOfKanagawaDrawsItsSheetsCoastAndScale)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(OverviewRender, DataSourceScreenListsTheSourcesInTheirColours)
+{
+    std::string binder;
+    for (int n = 1; n <= 23; ++n)
+        binder += "資料" + std::to_string(n) + "\r\n";
+    viewtest::WriteHomeFile("SOURCE/BINDER.DAT", vd::utf8ToCp932(binder));
+    viewtest::WriteSourceFile(*doc, "Source1.dat", {"那覇 26.1244 127.4052 a.txt"});
+    doc->m_nMapDisplayMode = 7;
+    CMapRenderer renderer(&dc, doc.get(), kWidth, kHeight);
+    renderer.DrawOverviewFrame(0);
+    Keep(dc, "data-sources");
+    // The white list box, the common area's red legend circle and source 1's pink one.
+    EXPECT_EQ(dc.GetPixel(150, 240), RGB(255, 255, 255));
+    EXPECT_EQ(dc.GetPixel(17, 26), RGB(255, 0, 0));
+    EXPECT_EQ(dc.GetPixel(17, 45), RGB(255, 120, 120));
+    // Naha's point in source 1's colour.
+    EXPECT_TRUE(ColourNear(dc, Band({"那覇", 26.2122, 127.6811}), RGB(255, 120, 120), 3));
+    EXPECT_EQ(doc->m_nSourcePage, 10);
+}
+
+} // namespace
