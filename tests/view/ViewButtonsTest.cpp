@@ -186,6 +186,36 @@ TEST_F(ViewButtons, BlockSizeButtonsRedrawTheBlock)
     }
 }
 
+TEST_F(ViewButtons, BlockSizeButtonsDrawBlocksOfNineTwentyFiveAndFortyNineSheets)
+{
+    ShowTokyoBlock();
+    doc->m_strMapName = "東京";
+    doc->m_nMapFrame = 2;
+    doc->m_nMapMode = 9;
+    doc->m_nMapDisplayMode = 5;
+    Repaint();
+    auto drawnCells = [this] {
+        int n = 0;
+        for (const std::string& code : doc->m_astrBlockMeshCode)
+            n += code.empty() ? 0 : 1;
+        return n;
+    };
+    EXPECT_EQ(drawnCells(), 9);
+    struct Step {
+        int kind;
+        int cells;
+    } steps[] = {{34, 25}, {35, 49}, {34, 9}};
+    for (const Step& s : steps) {
+        doc->m_astrBlockMeshCode.fill("");
+        ASSERT_TRUE(nav->ViewButton(s.kind)->IsWindow()) << s.kind;
+        vd::DialogDriver::clickControl(*nav->ViewButton(s.kind));
+        Repaint();
+        EXPECT_EQ(doc->m_nMapMode, s.cells);
+        EXPECT_EQ(drawnCells(), s.cells);
+        EXPECT_EQ(doc->m_nMapDisplayMode, 10) << "the block is on screen";
+    }
+}
+
 TEST_F(ViewButtons, NumberedButtonShowsTheNeighbourAndReturnComesBack)
 {
     ShowTokyoBlock();
