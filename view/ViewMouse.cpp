@@ -165,8 +165,12 @@ void CVeldoranView::MouseModeAction(unsigned flags, int x, int y)
         if (m_strMouseButtonState == "MK_MOVE" && std::abs(x - nav.m_nDragX) <= 2 && std::abs(y - nav.m_nDragY) <= 2)
             return;
         if (m_routines.drawPointSymbol) {
+            const int scheme = m_nSymbolScheme;
+            m_nSymbolScheme = 2;
             m_routines.drawPointSymbol(*window, nav.m_nDragX, nav.m_nDragY, doc.m_nSymbolSize, 5);
+            m_nSymbolScheme = 4;
             m_routines.drawPointSymbol(*window, x, y, doc.m_nSymbolSize, 4);
+            m_nSymbolScheme = scheme;
         }
         nav.m_nDragX = x;
         nav.m_nDragY = y;
@@ -284,12 +288,17 @@ void CVeldoranView::RegisterAtPoint(int x, int y)
                 }
             }
         } else if (answer == "cancel") {
+            // The moved symbol is erased and the point drawn back at its old place.
             if (dragged && m_routines.drawPointSymbol) {
                 if (vd::ClientDc window = GetDC()) {
-                    m_routines.drawPointSymbol(*window, nav.m_nDragX, nav.m_nDragY, doc.m_nSymbolSize, 2);
+                    const int scheme = m_nSymbolScheme;
+                    m_nSymbolScheme = 2;
+                    m_routines.drawPointSymbol(*window, nav.m_nDragX, nav.m_nDragY, doc.m_nSymbolSize, 5);
+                    m_nSymbolScheme = 4;
                     if (inList())
                         m_routines.drawPointSymbol(*window, doc.m_anHitX[std::size_t(item)],
                                                    doc.m_anHitY[std::size_t(item)], doc.m_nSymbolSize, 4);
+                    m_nSymbolScheme = scheme;
                 }
             }
         } else if ((answer.empty() && dragged) || answer == "update" || answer == "update_end") {

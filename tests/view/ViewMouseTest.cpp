@@ -435,3 +435,29 @@ TEST_F(ViewMouse, RouteLineJoinsClickedPointsAndPlaysThemOnDoubleClick)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ViewMouse, PointDragFollowsMovesOfMoreThanTwoPixels)
+{
+    BlockOnScreen();
+    doc->m_nMouseMode = 5;
+    doc->m_nMouseTool = 2;
+    std::vector<std::string> symbols;
+    view->m_routines.drawPointSymbol = [&](vd::Dc&, int x, int y, int, int shape) {
+        symbols.push_back(vd::format("%d:%d,%d/%d", view->m_nSymbolScheme, x, y, shape));
+    };
+    view->m_strMouseButtonState = "MK_MOVE";
+    nav->m_nDragX = 100;
+    nav->m_nDragY = 100;
+    Move(102, 98, vd::MK_LBUTTON);
+    EXPECT_TRUE(symbols.empty()) << "at most 2 pixels in both directions";
+    Move(103, 100, vd::MK_LBUTTON);
+    EXPECT_EQ(symbols, (std::vector<std::string>{"2:100,100/5", "4:103,100/4"}));
+    EXPECT_EQ(view->m_strMouseButtonState, "MK_LBUTTON");
+    Move(104, 100, vd::MK_LBUTTON);
+    EXPECT_EQ(symbols.size(), 4u) << "once dragging, every move follows";
+    EXPECT_EQ(nav->m_nDragX, 104);
+}
+
+} // namespace
