@@ -345,3 +345,66 @@ TEST_F(ViewButtons, SheetDialogChoiceShowsTheChosenSheet)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ViewButtons, NextButtonStartsTheOverviewDragWithItsButtons)
+{
+    view->m_nSavedWidth = 900;
+    int frames = 0;
+    nav->calls.drawOverviewFrame = [&](CMapRenderer&, int flag) { frames += flag == 0 ? 1 : 100; };
+    view->routeCommand(332);
+    EXPECT_EQ(frames, 1);
+    EXPECT_EQ(doc->m_nOverviewStep, 1);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 21);
+    EXPECT_EQ(Placed(nav->ViewButton(32)), (vd::ui::Rect{225, 219, 271, 243}));
+    EXPECT_EQ(Placed(nav->ViewButton(12)), (vd::ui::Rect{900 - 140, 8, 900 - 140 + 61, 31}));
+}
+
+TEST_F(ViewButtons, MapTypeButtonRedrawsOnlyWhenATypeWasChosen)
+{
+    int answer = 0;
+    nav->calls.selectMapType = [&](int mode) { return mode == 0 ? answer : -1; };
+    doc->m_nMapDisplayMode = 10;
+    view->routeCommand(333);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 10);
+    answer = 1;
+    doc->m_anPrefData[0] = 4;
+    view->routeCommand(333);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 12);
+    EXPECT_EQ(doc->m_anPrefData[0], -1);
+}
+
+TEST_F(ViewButtons, PlaceChoiceShowsTheSheetOfItsMeshOrReopensInANewSetting)
+{
+    ShowTokyoBlock();
+    NavigationCalls::PlaceChoice choice;
+    choice.place = "千葉 35.3500 140.1000";
+    choice.district = "関東";
+    choice.kind = 1;
+    choice.option = 0;
+    choice.meshCode = "5340"; // 35 20 N, 140 E: 千葉
+    nav->calls.placeChoice = [&] { return choice; };
+    int reopened = 0, destroyed = 0;
+    nav->calls.openFindPlaceDialog = [&] { ++reopened; };
+    view->m_routines.destroyFindPlaceDialog = [&] { ++destroyed; };
+    view->m_routines.findPlaceDialogState = [] { return 2; };
+    doc->m_nFindPlaceKind = 1;
+    doc->m_nActiveViewDialog = 1;
+    view->OnViewDialogDone();
+    EXPECT_EQ(doc->m_strDistrict, "関東");
+    EXPECT_EQ(doc->m_astrMapEntry[15], "千葉");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 5);
+    EXPECT_EQ(reopened, 0);
+
+    choice.option = 1; // include the registered points: the list is built anew
+    doc->m_nMapDisplayMode = 10;
+    view->OnViewDialogDone();
+    EXPECT_EQ(destroyed, 1);
+    EXPECT_EQ(reopened, 1);
+    EXPECT_EQ(doc->m_nActiveViewDialog, -1);
+    EXPECT_EQ(doc->m_nFindPlaceOption, 1);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 10);
+}
+
+} // namespace
