@@ -461,3 +461,40 @@ TEST_F(ViewMouse, PointDragFollowsMovesOfMoreThanTwoPixels)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ViewMouse, ClickRegistersAtTheSheetCoordinatesByTool)
+{
+    BlockOnScreen();
+    std::vector<std::string> got;
+    nav->calls.registerTextPicture = [&](const std::string& lon, const std::string& lat) {
+        got.push_back("text " + lat + "," + lon);
+    };
+    nav->calls.registerAlbumAtPoint = [&](const std::string& lon, const std::string& lat) {
+        got.push_back("album " + lat + "," + lon);
+    };
+    nav->calls.updateAlbum = [&](const std::string& lon, const std::string& lat) {
+        got.push_back("update " + lat + "," + lon);
+        return std::string("update_end");
+    };
+    doc->m_nMouseMode = 4;
+    doc->m_nMouseTool = 1;
+    view->OnLButtonUp(0, {123, 77});
+    doc->m_nMouseTool = 4;
+    view->OnLButtonUp(0, {410, 270});
+    doc->m_nMouseMode = 7;
+    doc->m_nMouseTool = 2;
+    doc->m_strEntryTarget = "旅.alb";
+    doc->m_astrHitRecord[0] = "A";
+    doc->m_astrHitRecord[1] = "999";
+    nav->m_nDraggedItem = 0;
+    view->OnLButtonUp(0, {410, 270});
+    EXPECT_EQ(got, (std::vector<std::string>{"text 36.2815,138.4222", "album 35.4000,140.3000",
+                                             "update 35.4000,140.3000"}));
+    EXPECT_EQ(doc->m_anHitX[0], 410) << "the album item moves to the click";
+    EXPECT_EQ(doc->m_nMouseTool, 0) << "update_end ends the tool";
+    EXPECT_EQ(doc->m_nMouseMode, 3);
+}
+
+} // namespace
