@@ -498,3 +498,33 @@ TEST_F(ViewMouse, ClickRegistersAtTheSheetCoordinatesByTool)
 }
 
 } // namespace
+
+namespace {
+
+// The whole drag as the program runs it: the 他地域 button with the sheet selection "MAP" draws
+// the whole-country overview (47 N, 135 E at the top, 1000 / 3.1 units a pixel), the circle
+// follows the pressed button and the release shows the sheet whose south-west corner lies under
+// the circle's centre.
+TEST_F(ViewMouse, DragOnTheDrawnOverviewShowsTheSheetUnderTheCircle)
+{
+    doc->m_strMapName = "東京";
+    doc->FindSheetByName("東京", doc->m_strSheetIndexFile);
+    doc->m_nMapType = 1;
+    doc->m_strSheetSelect = "MAP";
+    view->routeCommand(322);
+    ASSERT_EQ(doc->m_nMapDisplayMode, 8);
+    Repaint();
+    ASSERT_EQ(doc->m_nMapDisplayMode, 21);
+    ASSERT_EQ(doc->m_nMouseMode, 2);
+    ASSERT_FLOAT_EQ(doc->m_fRefLatitude, 470000.f);
+    // 35.48 N at row 357; 140.5 E about 135 pixels east of the reference longitude there.
+    const int x = doc->m_nOverviewOriginX + 135, y = 357;
+    Move(x, y, vd::MK_LBUTTON);
+    EXPECT_EQ(view->m_strDragCornerLon, "140.0000");
+    EXPECT_EQ(view->m_strDragCornerLat, "35.2000");
+    view->OnLButtonUp(0, {x, y});
+    EXPECT_EQ(doc->m_astrMapEntry[15], "千葉");
+    EXPECT_EQ(doc->m_astrMapEntry[14], "東京");
+}
+
+} // namespace
