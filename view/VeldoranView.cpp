@@ -80,10 +80,14 @@ void CVeldoranView::RebuildBackgroundTools()
 void CVeldoranView::OnInitialUpdate()
 {
     vd::View::OnInitialUpdate();
-    WatchViewActivation(*this);
     // Memory device contexts here need no device of their own: the back buffer is true colour.
     if (!m_pMemDC)
         m_pMemDC = std::make_unique<vd::ImageDc>();
+}
+
+void CVeldoranView::OnActivateWindow(bool active)
+{
+    OnViewWindowActivation(*this, active);
 }
 
 void CVeldoranView::InvalidateView(bool erase)

@@ -72,6 +72,7 @@ public:
     // Window events (where Qt raises them: ViewEvents.cpp and docs/architecture.md).
     void OnMove();
     void OnActivateView(bool activate);
+    void OnActivateWindow(bool active) override; // ViewActivation.cpp's OnViewWindowActivation
     // The background erase before a repaint: puts the saved map mode back after a library dialog
     // of a document command, then fills the window with white.
     void OnEraseBkgnd(vd::Dc& window);

@@ -1,38 +1,11 @@
-// What the old platform told the view through activation and background-erase messages, raised
-// where Qt has the matching events: the main window's activation changes reach the view's widget
-// (Qt forwards them to its children), and a library dialog of a document command opening or
-// closing over the view is such a change while the document's layer-dialog flag is set.
+// What the old platform told the view through activation and background-erase messages: the main
+// window's activation changes reach the view through its OnActivateWindow hook, and a library
+// dialog of a document command opening or closing over the view is such a change while the
+// document's layer-dialog flag is set.
 #include "view/ViewActivation.h"
 
 #include "app/VeldoranDoc.h"
-#include "platform/ui/WindowImpl.h"
 #include "view/VeldoranView.h"
-
-#include <QEvent>
-#include <QObject>
-#include <QWidget>
-
-namespace {
-
-class ActivationFilter : public QObject {
-public:
-    ActivationFilter(CVeldoranView& view, QObject* parent) : QObject(parent), view_(view) {}
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::WindowActivate)
-            OnViewWindowActivation(view_, true);
-        else if (event->type() == QEvent::WindowDeactivate)
-            OnViewWindowActivation(view_, false);
-        return false;
-    }
-
-private:
-    CVeldoranView& view_;
-};
-
-} // namespace
 
 void OnViewWindowActivation(CVeldoranView& view, bool active)
 {
@@ -45,13 +18,4 @@ void OnViewWindowActivation(CVeldoranView& view, bool active)
         view.InvalidateView(true);
     }
     view.OnActivateView(active);
-}
-
-void WatchViewActivation(CVeldoranView& view)
-{
-    QWidget* widget = vd::widgetOf(&view);
-    if (!widget || widget->property("vdActivationWatched").toBool())
-        return;
-    widget->setProperty("vdActivationWatched", true);
-    widget->installEventFilter(new ActivationFilter(view, widget));
 }

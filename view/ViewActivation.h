@@ -2,8 +2,6 @@
 // The main window's activation changes as the map view hears them (see ViewActivation.cpp).
 class CVeldoranView;
 
-// Starts passing the activation changes of the view's window to the view (once its window exists).
-void WatchViewActivation(CVeldoranView& view);
 // One activation change: first the erase after a library dialog, when its flag is set, then
 // the view's activation handling.
 void OnViewWindowActivation(CVeldoranView& view, bool active);

@@ -178,6 +178,7 @@ void View::OnRButtonUp(unsigned, ui::Point) {}
 void View::OnMouseMove(unsigned, ui::Point) {}
 void View::OnKeyDown(int, int, unsigned) {}
 void View::OnVScroll(int, int, ScrollBar*) {}
+void View::OnActivateWindow(bool) {}
 
 // ---- FrameWindow
 

@@ -45,6 +45,8 @@ public:
     virtual void OnKeyDown(int virtualKey, int repeat, unsigned flags);
     // A scroll bar created on the view.
     virtual void OnVScroll(int code, int pos, ScrollBar* bar);
+    // The window holding the view became active (true) or inactive (false).
+    virtual void OnActivateWindow(bool active);
 
 private:
     Document* document_ = nullptr;

@@ -4,6 +4,7 @@
 #include "platform/ui/MenuTemplate.h"
 #include "platform/ui/WindowImpl.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -68,6 +69,17 @@ ViewWidget::ViewWidget(View& view, QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+// Qt forwards the main window's activation changes to its child widgets, so the view hears them
+// here.
+bool ViewWidget::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        view_.OnActivateWindow(true);
+    else if (e->type() == QEvent::WindowDeactivate)
+        view_.OnActivateWindow(false);
+    return QWidget::event(e);
 }
 
 void ViewWidget::paintEvent(QPaintEvent*)

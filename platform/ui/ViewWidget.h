@@ -1,6 +1,6 @@
 #pragma once
 // The view's Qt widget (private): shows the view's back buffer, redrawn through OnDraw after an
-// invalidation, and hands mouse, key and size events to the view's hooks.
+// invalidation, and hands mouse, key, size and window-activation events to the view's hooks.
 #include "platform/ui/View.h"
 
 #include <QWidget>
@@ -12,6 +12,7 @@ public:
     ViewWidget(View& view, QWidget* parent);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
