@@ -91,6 +91,41 @@ Window* controlFor(DataExchange& dx, int id)
     return dx.m_pDlgWnd->GetDlgItem(id);
 }
 
+// The shape of every exchange: the control of the id as its kind (nothing when it is missing or
+// of another kind), then either saving from it or loading into it.
+template <class Control, class Save, class Load>
+void exchange(DataExchange& dx, int id, Save save, Load load)
+{
+    auto* control = dynamic_cast<Control*>(controlFor(dx, id));
+    if (!control)
+        return;
+    if (dx.m_bSaveAndValidate)
+        save(*control);
+    else
+        load(*control);
+}
+
+// A number in a text field: shown formatted, read back only when it parses, else the message.
+template <class Number>
+void exchangeNumber(DataExchange& dx, int id, Number& value, bool (*parse)(const std::string&, Number&),
+                    std::string (*format)(Number), const char* message)
+{
+    exchange<Window>(
+        dx, id,
+        [&](Window& w) {
+            Number parsed = 0;
+            if (!parse(w.GetWindowText(), parsed))
+                failWith(dx, message);
+            value = parsed;
+        },
+        [&](Window& w) { w.SetWindowText(format(value)); });
+}
+
+std::string formatInt(int value)
+{
+    return std::to_string(value);
+}
+
 } // namespace
 
 DataExchange::DataExchange(Dialog& dialog, bool saveAndValidate)
@@ -105,54 +140,24 @@ void DataExchange::Fail()
 
 void DDX_Text(DataExchange& dx, int id, std::string& value)
 {
-    Window* w = controlFor(dx, id);
-    if (!w)
-        return;
-    if (dx.m_bSaveAndValidate)
-        value = w->GetWindowText();
-    else
-        w->SetWindowText(value);
+    exchange<Window>(
+        dx, id, [&](Window& w) { value = w.GetWindowText(); }, [&](Window& w) { w.SetWindowText(value); });
 }
 
 void DDX_Text(DataExchange& dx, int id, int& value)
 {
-    Window* w = controlFor(dx, id);
-    if (!w)
-        return;
-    if (!dx.m_bSaveAndValidate) {
-        w->SetWindowText(std::to_string(value));
-        return;
-    }
-    int parsed = 0;
-    if (!parseInt(w->GetWindowText(), parsed))
-        failWith(dx, kParseIntMessage);
-    value = parsed;
+    exchangeNumber(dx, id, value, parseInt, formatInt, kParseIntMessage);
 }
 
 void DDX_Text(DataExchange& dx, int id, double& value)
 {
-    Window* w = controlFor(dx, id);
-    if (!w)
-        return;
-    if (!dx.m_bSaveAndValidate) {
-        w->SetWindowText(formatDouble(value));
-        return;
-    }
-    double parsed = 0;
-    if (!parseDouble(w->GetWindowText(), parsed))
-        failWith(dx, kParseRealMessage);
-    value = parsed;
+    exchangeNumber(dx, id, value, parseDouble, formatDouble, kParseRealMessage);
 }
 
 void DDX_Check(DataExchange& dx, int id, int& value)
 {
-    auto* b = dynamic_cast<Button*>(controlFor(dx, id));
-    if (!b)
-        return;
-    if (dx.m_bSaveAndValidate)
-        value = b->GetCheck();
-    else
-        b->SetCheck(value);
+    exchange<Button>(
+        dx, id, [&](Button& b) { value = b.GetCheck(); }, [&](Button& b) { b.SetCheck(value); });
 }
 
 void DDX_Radio(DataExchange& dx, int id, int& value)
@@ -177,13 +182,8 @@ void DDX_Radio(DataExchange& dx, int id, int& value)
 
 void DDX_CBIndex(DataExchange& dx, int id, int& index)
 {
-    auto* c = dynamic_cast<ComboBox*>(controlFor(dx, id));
-    if (!c)
-        return;
-    if (dx.m_bSaveAndValidate)
-        index = c->GetCurSel();
-    else
-        c->SetCurSel(index);
+    exchange<ComboBox>(
+        dx, id, [&](ComboBox& c) { index = c.GetCurSel(); }, [&](ComboBox& c) { c.SetCurSel(index); });
 }
 
 namespace {
@@ -204,52 +204,40 @@ void loadComboText(ComboBox& c, const std::string& value, bool exact)
         c.SetCurSel(-1);
 }
 
+void exchangeComboText(DataExchange& dx, int id, std::string& value, bool exact)
+{
+    exchange<ComboBox>(
+        dx, id, [&](ComboBox& c) { value = c.GetWindowText(); },
+        [&](ComboBox& c) { loadComboText(c, value, exact); });
+}
+
 } // namespace
 
 void DDX_CBString(DataExchange& dx, int id, std::string& value)
 {
-    auto* c = dynamic_cast<ComboBox*>(controlFor(dx, id));
-    if (!c)
-        return;
-    if (dx.m_bSaveAndValidate)
-        value = c->GetWindowText();
-    else
-        loadComboText(*c, value, false);
+    exchangeComboText(dx, id, value, false);
 }
 
 void DDX_CBStringExact(DataExchange& dx, int id, std::string& value)
 {
-    auto* c = dynamic_cast<ComboBox*>(controlFor(dx, id));
-    if (!c)
-        return;
-    if (dx.m_bSaveAndValidate)
-        value = c->GetWindowText();
-    else
-        loadComboText(*c, value, true);
+    exchangeComboText(dx, id, value, true);
 }
 
 void DDX_LBIndex(DataExchange& dx, int id, int& index)
 {
-    auto* l = dynamic_cast<ListBox*>(controlFor(dx, id));
-    if (!l)
-        return;
-    if (dx.m_bSaveAndValidate)
-        index = l->GetCurSel();
-    else
-        l->SetCurSel(index);
+    exchange<ListBox>(
+        dx, id, [&](ListBox& l) { index = l.GetCurSel(); }, [&](ListBox& l) { l.SetCurSel(index); });
 }
 
 void DDX_LBString(DataExchange& dx, int id, std::string& value)
 {
-    auto* l = dynamic_cast<ListBox*>(controlFor(dx, id));
-    if (!l)
-        return;
-    if (dx.m_bSaveAndValidate) {
-        const int sel = l->GetCurSel();
-        value = sel >= 0 ? l->GetText(sel) : std::string();
-    } else {
-        l->SetCurSel(l->FindString(-1, value));
-    }
+    exchange<ListBox>(
+        dx, id,
+        [&](ListBox& l) {
+            const int sel = l.GetCurSel();
+            value = sel >= 0 ? l.GetText(sel) : std::string();
+        },
+        [&](ListBox& l) { l.SetCurSel(l.FindString(-1, value)); });
 }
 
 void DDX_Control(DataExchange& dx, int id, Window& control)
