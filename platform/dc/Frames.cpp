@@ -1,5 +1,6 @@
 #include "platform/dc/Frames.h"
 
+#include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 
 namespace vd::frames {
@@ -66,6 +67,16 @@ Fills edge(const Rect& r, unsigned edgeKind, unsigned flags)
 Fills pushButton(const Rect& r, unsigned state)
 {
     return edge(r, (state & DFCS_PUSHED) ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_MIDDLE);
+}
+
+Fills forCall(const DrawOp& op)
+{
+    switch (op.kind) {
+    case DrawOp::Draw3dRect: return rect3d(op.rect, op.colour, op.colour2);
+    case DrawOp::DrawEdge: return edge(op.rect, op.flags, op.flags2);
+    case DrawOp::DrawFrameControl: return pushButton(op.rect, op.flags2);
+    default: return {};
+    }
 }
 
 } // namespace vd::frames

@@ -7,6 +7,10 @@
 #include <utility>
 #include <vector>
 
+namespace vd {
+struct DrawOp;
+}
+
 namespace vd::frames {
 
 // The button colours of the classic desktop scheme.
@@ -21,5 +25,7 @@ using Fills = std::vector<std::pair<Rect, COLORREF>>;
 Fills rect3d(const Rect& r, COLORREF topLeft, COLORREF bottomRight);
 Fills edge(const Rect& r, unsigned edge, unsigned flags);
 Fills pushButton(const Rect& r, unsigned state);
+// The fills of a Draw3dRect, DrawEdge or DrawFrameControl call (logical coordinates).
+Fills forCall(const DrawOp& op);
 
 } // namespace vd::frames

@@ -85,8 +85,6 @@ int ImageDc::GetDeviceCaps(int index) const
 
 namespace {
 
-bool visiblePen(const Pen& p) { return !p.IsNull() && p.Style() != PS_NULL; }
-bool visibleBrush(const Brush& b) { return !b.IsNull() && b.Style() != BS_NULL; }
 
 Rect intersect(const Rect& a, const Rect& b)
 {
@@ -125,8 +123,8 @@ bool ImageDc::execute(const DrawOp& op)
         return false;
     const DcState& st = state_;
     const Rect clip = deviceClip(Rect{0, 0, s.width, s.height});
-    const bool penOn = visiblePen(st.pen);
-    const bool brushOn = visibleBrush(st.brush);
+    const bool penOn = paint::visiblePen(st.pen);
+    const bool brushOn = paint::visibleBrush(st.brush);
     const int penWidth = std::max(toDeviceWidth(st.pen.Width()), 1);
     const bool thin = penWidth <= 1;
     const std::uint32_t penPixel = raster::toPixel(resolve(st.pen.Colour()));
@@ -135,7 +133,7 @@ bool ImageDc::execute(const DrawOp& op)
     raster::LinePen linePen;
     linePen.style = st.pen.Style();
     linePen.colour = penPixel;
-    linePen.fillGaps = st.bkMode == OPAQUE && st.pen.Style() >= PS_DASH && st.pen.Style() <= PS_DASHDOTDOT;
+    linePen.fillGaps = paint::fillsGaps(st);
     linePen.gapColour = raster::toPixel(resolve(st.bkColour));
     linePen.rop = st.rop2;
 
@@ -201,12 +199,6 @@ bool ImageDc::execute(const DrawOp& op)
         for (const Point& p : op.points)
             pts.push_back(toDevice(p));
         return pts;
-    };
-    const auto fillRects = [&](const frames::Fills& fills) {
-        for (const auto& [r, colour] : fills) {
-            const Rect d = toDevice(r);
-            raster::fillRect(s, intersect(d, clip), raster::toPixel(resolve(colour)), R2_COPYPEN);
-        }
     };
 
     switch (op.kind) {
@@ -315,25 +307,20 @@ bool ImageDc::execute(const DrawOp& op)
         if (penOn) {
             const QPen pen = paint::qpen(st.pen, resolve(st.pen.Colour()), penWidth);
             painted(bounds, [&](QPainter& p) {
-                if (linePen.fillGaps && thin) {
-                    QPen gaps(paint::qcolor(resolve(st.bkColour)), 1);
-                    gaps.setCosmetic(true);
-                    p.strokePath(path, gaps);
-                }
-                p.strokePath(path, pen);
+                paint::strokeOverGaps(p, path, pen, linePen.fillGaps && thin, resolve(st.bkColour));
             });
         }
         return true;
     }
     case DrawOp::FillRect:
-        if (visibleBrush(op.brush))
+        if (paint::visibleBrush(op.brush))
             raster::fillRect(s, intersect(toDevice(op.rect), clip), raster::toPixel(resolve(op.brush.Colour())), R2_COPYPEN);
         return true;
     case DrawOp::FillSolidRect:
         raster::fillRect(s, intersect(toDevice(op.rect), clip), raster::toPixel(resolve(op.colour)), R2_COPYPEN);
         return true;
     case DrawOp::FrameRect: {
-        if (!visibleBrush(op.brush))
+        if (!paint::visibleBrush(op.brush))
             return true;
         const Rect r = toDevice(op.rect);
         if (r.IsRectEmpty())
@@ -375,25 +362,17 @@ bool ImageDc::execute(const DrawOp& op)
     case DrawOp::TextOut: {
         const LogFont& lf = st.font.GetLogFont();
         const ResolvedFont& f = resolveFont(lf, toDeviceHeight(lf.lfHeight));
-        paint::TextStyle style;
-        style.align = st.textAlign;
-        style.escapement = lf.lfEscapement;
-        style.opaque = st.bkMode == OPAQUE;
-        style.colour = resolve(st.textColour);
-        style.background = resolve(st.bkColour);
         QPainter& p = impl.beginPainting();
         paint::prepare(p, clip);
-        paint::drawText(p, f, QString::fromStdString(op.text), toDevice(op.points[0]), style);
+        paint::drawText(p, f, QString::fromStdString(op.text), toDevice(op.points[0]),
+                        paint::textStyle(st, resolve(st.textColour), resolve(st.bkColour)));
         return true;
     }
     case DrawOp::Draw3dRect:
-        fillRects(frames::rect3d(op.rect, op.colour, op.colour2));
-        return true;
     case DrawOp::DrawEdge:
-        fillRects(frames::edge(op.rect, op.flags, op.flags2));
-        return true;
     case DrawOp::DrawFrameControl:
-        fillRects(frames::pushButton(op.rect, op.flags2));
+        for (const auto& [r, colour] : frames::forCall(op))
+            raster::fillRect(s, intersect(toDevice(r), clip), raster::toPixel(resolve(colour)), R2_COPYPEN);
         return true;
     }
     return false;

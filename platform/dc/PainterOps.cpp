@@ -12,6 +12,24 @@ namespace vd::paint {
 
 QColor qcolor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
 
+bool visiblePen(const Pen& pen) { return !pen.IsNull() && pen.Style() != PS_NULL; }
+bool visibleBrush(const Brush& brush) { return !brush.IsNull() && brush.Style() != BS_NULL; }
+
+bool fillsGaps(const DcState& st)
+{
+    return st.bkMode == OPAQUE && st.pen.Style() >= PS_DASH && st.pen.Style() <= PS_DASHDOTDOT;
+}
+
+void strokeOverGaps(QPainter& p, const QPainterPath& path, const QPen& pen, bool fillGaps, COLORREF gapColour)
+{
+    if (fillGaps) {
+        QPen gaps(qcolor(gapColour), 1);
+        gaps.setCosmetic(true);
+        p.strokePath(path, gaps);
+    }
+    p.strokePath(path, pen);
+}
+
 void prepare(QPainter& p, const Rect& clip)
 {
     p.resetTransform();
@@ -131,6 +149,17 @@ QPainterPath linePath(const std::vector<Point>& points, const std::vector<int>& 
 int textWidth(const ResolvedFont& font, const QString& text)
 {
     return QFontMetrics(font.font).horizontalAdvance(text);
+}
+
+TextStyle textStyle(const DcState& st, COLORREF colour, COLORREF background)
+{
+    TextStyle style;
+    style.align = st.textAlign;
+    style.escapement = st.font.GetLogFont().lfEscapement;
+    style.opaque = st.bkMode == OPAQUE;
+    style.colour = colour;
+    style.background = background;
+    return style;
 }
 
 void drawText(QPainter& p, const ResolvedFont& font, const QString& text, Point ref, const TextStyle& style)

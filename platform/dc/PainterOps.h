@@ -14,6 +14,14 @@ namespace vd::paint {
 
 QColor qcolor(COLORREF c);
 
+// Whether a pen or brush draws at all (a null object or the null style draws nothing).
+bool visiblePen(const Pen& pen);
+bool visibleBrush(const Brush& brush);
+// A dashed or dotted pen in opaque background mode fills its gaps with the background colour.
+bool fillsGaps(const DcState& st);
+// Strokes a path with the pen, over a 1-pixel line of the gap colour when gaps are filled.
+void strokeOverGaps(QPainter& p, const QPainterPath& path, const QPen& pen, bool fillGaps, COLORREF gapColour);
+
 // Resets a long-lived painter for one call: no transform, no antialiasing, source-over, and the
 // clip rectangle (device pixels).
 void prepare(QPainter& p, const Rect& clip);
@@ -37,6 +45,8 @@ struct TextStyle {
     COLORREF colour = 0;
     COLORREF background = 0;
 };
+// The style of a TextOut from the Dc's state; the colours come resolved through its palette.
+TextStyle textStyle(const DcState& st, COLORREF colour, COLORREF background);
 void drawText(QPainter& p, const ResolvedFont& font, const QString& text, Point ref, const TextStyle& style);
 int textWidth(const ResolvedFont& font, const QString& text);
 

@@ -107,8 +107,6 @@ int PrinterDc::GetDeviceCaps(int index) const
 }
 
 namespace {
-bool visiblePen(const Pen& p) { return !p.IsNull() && p.Style() != PS_NULL; }
-bool visibleBrush(const Brush& b) { return !b.IsNull() && b.Style() != BS_NULL; }
 QRect qrect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 } // namespace
 
@@ -123,27 +121,17 @@ bool PrinterDc::execute(const DrawOp& op)
     const QRect page(QPoint(0, 0), QSize(GetDeviceCaps(HORZRES), GetDeviceCaps(VERTRES)));
     paint::prepare(p, deviceClip(Rect{page.left() - (1 << 20), page.top() - (1 << 20), page.right() + (1 << 20), page.bottom() + (1 << 20)}));
     const int penWidth = std::max(toDeviceWidth(st.pen.Width()), 1);
-    const QPen pen = visiblePen(st.pen) ? paint::qpen(st.pen, resolve(st.pen.Colour()), penWidth) : QPen(Qt::NoPen);
-    const bool gaps = penWidth <= 1 && st.bkMode == OPAQUE && st.pen.Style() >= PS_DASH && st.pen.Style() <= PS_DASHDOTDOT;
+    const QPen pen = paint::visiblePen(st.pen) ? paint::qpen(st.pen, resolve(st.pen.Colour()), penWidth) : QPen(Qt::NoPen);
+    const bool gaps = penWidth <= 1 && paint::fillsGaps(st);
     const QColor brush = paint::qcolor(resolve(st.brush.Colour()));
-    const bool brushOn = visibleBrush(st.brush);
+    const bool brushOn = paint::visibleBrush(st.brush);
     const auto stroke = [&](const QPainterPath& path) {
-        if (pen.style() == Qt::NoPen)
-            return;
-        if (gaps) {
-            QPen under(paint::qcolor(resolve(st.bkColour)), 1);
-            under.setCosmetic(true);
-            p.strokePath(path, under);
-        }
-        p.strokePath(path, pen);
+        if (pen.style() != Qt::NoPen)
+            paint::strokeOverGaps(p, path, pen, gaps, resolve(st.bkColour));
     };
     std::vector<Point> pts;
     for (const Point& pt : op.points)
         pts.push_back(toDevice(pt));
-    const auto fills = [&](const frames::Fills& list) {
-        for (const auto& [r, colour] : list)
-            p.fillRect(qrect(toDevice(r)), paint::qcolor(resolve(colour)));
-    };
 
     switch (op.kind) {
     case DrawOp::LineTo:
@@ -191,14 +179,14 @@ bool PrinterDc::execute(const DrawOp& op)
         return true;
     }
     case DrawOp::FillRect:
-        if (visibleBrush(op.brush))
+        if (paint::visibleBrush(op.brush))
             p.fillRect(qrect(toDevice(op.rect)), paint::qcolor(resolve(op.brush.Colour())));
         return true;
     case DrawOp::FillSolidRect:
         p.fillRect(qrect(toDevice(op.rect)), paint::qcolor(resolve(op.colour)));
         return true;
     case DrawOp::FrameRect: {
-        if (!visibleBrush(op.brush))
+        if (!paint::visibleBrush(op.brush))
             return true;
         const Rect r = toDevice(op.rect);
         const QColor c = paint::qcolor(resolve(op.brush.Colour()));
@@ -243,23 +231,15 @@ bool PrinterDc::execute(const DrawOp& op)
     case DrawOp::TextOut: {
         const LogFont& lf = st.font.GetLogFont();
         const ResolvedFont& f = resolveFont(lf, toDeviceHeight(lf.lfHeight));
-        paint::TextStyle style;
-        style.align = st.textAlign;
-        style.escapement = lf.lfEscapement;
-        style.opaque = st.bkMode == OPAQUE;
-        style.colour = resolve(st.textColour);
-        style.background = resolve(st.bkColour);
-        paint::drawText(p, f, QString::fromStdString(op.text), pts[0], style);
+        paint::drawText(p, f, QString::fromStdString(op.text), pts[0],
+                        paint::textStyle(st, resolve(st.textColour), resolve(st.bkColour)));
         return true;
     }
     case DrawOp::Draw3dRect:
-        fills(frames::rect3d(op.rect, op.colour, op.colour2));
-        return true;
     case DrawOp::DrawEdge:
-        fills(frames::edge(op.rect, op.flags, op.flags2));
-        return true;
     case DrawOp::DrawFrameControl:
-        fills(frames::pushButton(op.rect, op.flags2));
+        for (const auto& [r, colour] : frames::forCall(op))
+            p.fillRect(qrect(toDevice(r)), paint::qcolor(resolve(colour)));
         return true;
     }
     return false;
