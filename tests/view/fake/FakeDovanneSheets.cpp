@@ -1,30 +1,15 @@
 // A stand-in for Dovanne's sheet-map entry points: a fixed length ratio (1.25) and metres per
 // arc-second (25.5), and every drawing call logged with its arguments for the test to read.
 #include "contracts/dovanne.h"
+#include "tests/support/FakeLog.h"
 
-#include <cstdio>
 #include <string>
 
 namespace {
-
-std::string& Log()
-{
-    static std::string log;
-    return log;
-}
-
-std::string F(float value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.9g", value);
-    return text;
-}
-
 std::string I(int value)
 {
     return std::to_string(value);
 }
-
 } // namespace
 
 extern "C" VD_EXPORT double OnUnitLength(std::string kind, std::string latitude)

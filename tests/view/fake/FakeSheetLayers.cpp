@@ -2,26 +2,12 @@
 // map: every call is logged with its arguments for the test to read. Loaded in place of both.
 #include "contracts/ombrisk.h"
 #include "contracts/surrick.h"
+#include "tests/support/FakeLog.h"
 
-#include <cstdio>
 #include <initializer_list>
 #include <string>
 
 namespace {
-
-std::string& Log()
-{
-    static std::string log;
-    return log;
-}
-
-std::string F(float value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.9g", value);
-    return text;
-}
-
 std::string Ints(std::initializer_list<int> values)
 {
     std::string out;
@@ -45,7 +31,6 @@ std::string Texts(std::initializer_list<std::string> values)
         out += "[" + v + "]";
     return out;
 }
-
 } // namespace
 
 extern "C" VD_EXPORT void OnCitySurfaceWhite(vd::Dc*, int colourCode, int originY, int originX, int cellCount,

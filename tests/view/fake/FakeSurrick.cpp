@@ -1,17 +1,10 @@
 // A stand-in for Surrick's municipality set-up: OnCityBoundarySet answers what
 // VD_FAKE_SURRICK_ANSWER says ("" = cancel) and every call is logged for the test to read.
 #include "contracts/surrick.h"
+#include "tests/support/FakeLog.h"
 
 #include <cstdlib>
 #include <string>
-
-namespace {
-std::string& Log()
-{
-    static std::string log;
-    return log;
-}
-} // namespace
 
 extern "C" VD_EXPORT std::string OnCityBoundarySet(vd::Dc* dc, std::string boundaryFolder, std::string coastlineFolder,
                                                    int mode)

@@ -1,17 +1,10 @@
 // A stand-in for the dialog library's slide-show settings and elevation legend: OnSlideSet
 // answers what VD_FAKE_SLIDE_ANSWER says ("" = cancel); every call is logged for the test.
 #include "contracts/tovendlg.h"
+#include "tests/support/FakeLog.h"
 
 #include <cstdlib>
 #include <string>
-
-namespace {
-std::string& Log()
-{
-    static std::string log;
-    return log;
-}
-} // namespace
 
 extern "C" VD_EXPORT std::string OnSlideSet(int showKind, int interval, int size, std::string memo,
                                             std::string playMode, std::string countdown, std::string locator,
