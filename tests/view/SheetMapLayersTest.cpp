@@ -34,13 +34,7 @@ protected:
         ASSERT_TRUE(vd::LibraryLoader::setOverride("TOVENDLG.DLL", VD_BIN_DIR "/libtovendlg.so"));
         ASSERT_TRUE(vd::LibraryLoader::setOverride("Pelmora.DLL", VD_BIN_DIR "/libpelmora.so"));
         doc = std::make_unique<CVeldoranDoc>();
-        doc->m_strMapName = "京都及大阪";
-        doc->m_astrMapEntry[2] = "34.4000";
-        doc->m_astrMapEntry[3] = "135.0000";
-        doc->m_astrMapEntry[4] = "35.2000";
-        doc->m_astrMapEntry[5] = "136.0000";
-        doc->m_nMapType = 1;
-        doc->m_nMapFigure = 0;
+        viewtest::ShowKyotoOsakaSheet(*doc);
         doc->m_nMapFrame = 2;
         doc->m_nMapMode = 9;
         doc->m_nLinkPoint = 0;

@@ -28,6 +28,19 @@ inline std::string Cp932Lines(std::initializer_list<std::string> lines)
     return vd::utf8ToCp932(text);
 }
 
+// The sheet "京都及大阪" (34.4N 135.0E to 35.2N 136.0E) as the current map, its map type 1 and
+// figure 0, without reading the sheet index.
+inline void ShowKyotoOsakaSheet(CVeldoranDoc& doc)
+{
+    doc.m_strMapName = "京都及大阪";
+    doc.m_astrMapEntry[2] = "34.4000";
+    doc.m_astrMapEntry[3] = "135.0000";
+    doc.m_astrMapEntry[4] = "35.2000";
+    doc.m_astrMapEntry[5] = "136.0000";
+    doc.m_nMapType = 1;
+    doc.m_nMapFigure = 0;
+}
+
 inline void WriteHomeFile(const std::string& relative, const std::string& bytes)
 {
     doctest::WriteBytes(doctest::Home() / relative, bytes);
