@@ -1,6 +1,7 @@
 // The overview screens' frame: background, outline of Japan, then the points of the current data
 // file, the data-source list of map mode 7 or the current file's markers; and the bevel box.
 #include "view/MapRenderer.h"
+#include "view/BevelBox.h"
 #include "view/RendererEntryPoints.h"
 
 #include "app/VeldoranDoc.h"
@@ -60,19 +61,5 @@ void CMapRenderer::DrawBevelBox(int left, int top, int right, int bottom)
 {
     vd::Dc& dc = *m_pDC;
     dc.FillRect(vd::Rect{left + 1, top + 1, right, bottom}, m_aBrush[0]);
-    dc.MoveTo(left, bottom);
-    dc.LineTo(left, top);
-    dc.LineTo(right + 2, top);
-    dc.MoveTo(left, top + 2);
-    dc.LineTo(right, top + 2);
-    dc.MoveTo(left - 1, bottom);
-    dc.LineTo(left - 1, top - 1);
-    const vd::Pen previousPen = dc.SelectObject(m_aPen[17]);
-    dc.MoveTo(left - 1, bottom + 1);
-    dc.LineTo(right + 1, bottom + 1);
-    dc.LineTo(right + 1, top);
-    dc.MoveTo(left + 1, bottom - 1);
-    dc.LineTo(right - 1, bottom - 1);
-    dc.LineTo(right - 1, top);
-    dc.SelectObject(previousPen);
+    DrawBevelEdges(dc, left, top, right, bottom, m_aPen[17]);
 }

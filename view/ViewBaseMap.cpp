@@ -9,6 +9,7 @@
 #include "platform/text/Format.h"
 #include "platform/text/StringOps.h"
 #include "platform/ui/FrameWindow.h"
+#include "view/BevelBox.h"
 #include "view/MapRenderer.h"
 #include "view/RendererEntryPoints.h"
 #include "view/SheetMapHooks.h"
@@ -65,21 +66,7 @@ void ViewBaseMap::DrawBevelBox(vd::Dc& dc, int left, int top, int right, int bot
     dc.FillRect(vd::Rect{left + 1, top + 1, right, bottom}, vd::StockBrush(vd::WHITE_BRUSH));
     const vd::Pen black(vd::PS_SOLID, 1, vd::RGB(0, 0, 0));
     const vd::Pen previous = dc.SelectObject(black);
-    dc.MoveTo(left, bottom);
-    dc.LineTo(left, top);
-    dc.LineTo(right + 2, top);
-    dc.MoveTo(left, top + 2);
-    dc.LineTo(right, top + 2);
-    dc.MoveTo(left - 1, bottom);
-    dc.LineTo(left - 1, top - 1);
-    const vd::Pen grey(vd::PS_SOLID, 1, vd::RGB(150, 150, 150));
-    dc.SelectObject(grey);
-    dc.MoveTo(left - 1, bottom + 1);
-    dc.LineTo(right + 1, bottom + 1);
-    dc.LineTo(right + 1, top);
-    dc.MoveTo(left + 1, bottom - 1);
-    dc.LineTo(right - 1, bottom - 1);
-    dc.LineTo(right - 1, top);
+    DrawBevelEdges(dc, left, top, right, bottom, vd::Pen(vd::PS_SOLID, 1, vd::RGB(150, 150, 150)));
     dc.SelectObject(previous);
 }
 
