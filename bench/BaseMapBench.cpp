@@ -2,36 +2,18 @@
 // coast points) and a 3 x 3 block of sheets with its coast and prefecture borders, into a
 // 1024 x 768 picture. Dovanne is loaded as the program loads it; the built tree keeps it and the
 // data in bin/ beside the bench/ folder.
+#include "bench/BenchSupport.h"
 #include "contracts/dovanne.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/PathResolver.h"
-#include "platform/sys/ExecutableFolder.h"
 #include "platform/sys/LibraryLoader.h"
-
-#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-
 namespace {
 
-void ensureGuiApplication()
-{
-    static int argc = 1;
-    static char name[] = "veldoran-bench";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        new QGuiApplication(argc, argv);
-    }
-}
-
-const std::filesystem::path& BinFolder()
-{
-    static const std::filesystem::path bin = vd::executableFolder().parent_path() / "bin";
-    return bin;
-}
+using bench::BinFolder;
+using bench::ensureGuiApplication;
 
 template <class Fn>
 Fn* Dovanne(const char* name)

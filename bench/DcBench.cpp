@@ -1,9 +1,8 @@
 // Drawing speed of the device context on a 1024 x 768 picture: one-pixel polylines (vertices a
 // second), filled polygons and rectangles (cells a second: a mesh layer fills hundreds of
 // thousands) and text.
+#include "bench/BenchSupport.h"
 #include "platform/dc/ImageDc.h"
-
-#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -15,16 +14,7 @@
 
 namespace {
 
-void ensureGuiApplication()
-{
-    static int argc = 1;
-    static char name[] = "veldoran-bench";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        new QGuiApplication(argc, argv);
-    }
-}
+using bench::ensureGuiApplication;
 
 // A coastline-like walk: short steps in every direction, kept inside the picture.
 std::vector<vd::Point> walk(int count, int step)

@@ -2,17 +2,13 @@
 // and borders from the bundled sample data through Dovanne, and 1,000 registered points of the
 // current data file, drawn by the map renderer as the view draws the region maps.
 #include "app/VeldoranDoc.h"
+#include "bench/BenchSupport.h"
 #include "platform/dc/ImageDc.h"
-#include "platform/sys/ExecutableFolder.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/text/Format.h"
 #include "view/MapRenderer.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -26,21 +22,8 @@ namespace fs = std::filesystem;
 CVeldoranDoc& OverviewDocument()
 {
     static std::unique_ptr<CVeldoranDoc> doc = [] {
-        static int argc = 1;
-        static char name[] = "veldoran-bench";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance()) {
-            setenv("QT_QPA_PLATFORM", "offscreen", 0);
-            new QGuiApplication(argc, argv);
-        }
-        const fs::path bin = vd::executableFolder().parent_path() / "bin";
-        const fs::path home = fs::temp_directory_path() / "veldoran-overview-bench";
-        fs::remove_all(home);
+        const fs::path home = bench::SeedScratchHome("veldoran-overview-bench");
         fs::create_directories(home / "SOURCE");
-        fs::copy(bin / "data", home, fs::copy_options::recursive);
-        setenv("VELDORAN_HOME", home.c_str(), 1);
-        setenv("VELDORAN_PROFILE", (home / "profile.ini").c_str(), 1);
-        vd::LibraryLoader::setOverride("Dovanne.dll", (bin / "libdovanne.so").string());
         std::ofstream points(home / "SOURCE" / "history.dat", std::ios::binary);
         for (int i = 0; i < 1000; ++i)
             points << vd::format("p%d %d.%02d%02d %d.%02d%02d memo.txt\r\n", i, 31 + i % 13, i % 60, i % 59,

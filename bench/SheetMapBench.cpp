@@ -2,16 +2,12 @@
 // sample data: the block's fill, coastline, prefecture borders, lakes, grid, scale bar, side
 // panel and point overlay, drawn by the map renderer as the layered map draws it.
 #include "app/VeldoranDoc.h"
+#include "bench/BenchSupport.h"
 #include "platform/dc/ImageDc.h"
-#include "platform/sys/ExecutableFolder.h"
-#include "platform/sys/LibraryLoader.h"
 #include "view/MapRenderer.h"
-
-#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -24,21 +20,7 @@ namespace fs = std::filesystem;
 CVeldoranDoc& SheetDocument()
 {
     static std::unique_ptr<CVeldoranDoc> doc = [] {
-        static int argc = 1;
-        static char name[] = "veldoran-bench";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance()) {
-            setenv("QT_QPA_PLATFORM", "offscreen", 0);
-            new QGuiApplication(argc, argv);
-        }
-        const fs::path bin = vd::executableFolder().parent_path() / "bin";
-        const fs::path home = fs::temp_directory_path() / "veldoran-sheetmap-bench";
-        fs::remove_all(home);
-        fs::create_directories(home);
-        fs::copy(bin / "data", home, fs::copy_options::recursive);
-        setenv("VELDORAN_HOME", home.c_str(), 1);
-        setenv("VELDORAN_PROFILE", (home / "profile.ini").c_str(), 1);
-        vd::LibraryLoader::setOverride("Dovanne.dll", (bin / "libdovanne.so").string());
+        bench::SeedScratchHome("veldoran-sheetmap-bench");
         auto d = std::make_unique<CVeldoranDoc>();
         d->m_strMapName = "京都及大阪";
         d->FindSheetByName(d->m_strMapName, d->m_strSheetIndexFile);
