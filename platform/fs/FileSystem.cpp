@@ -3,6 +3,7 @@
 #include "platform/fs/PathResolver.h"
 #include "platform/fs/WinPath.h"
 #include "platform/fs/Wildcard.h"
+#include "platform/text/StringOps.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -25,16 +26,6 @@ std::optional<FileStatus> statusOf(const std::string& linuxPath)
     status.size = status.isFolder ? 0 : static_cast<std::uint64_t>(st.st_size);
     status.modifiedTime = st.st_mtim.tv_sec;
     return status;
-}
-
-// Upper-case order, as the old file system listed names.
-std::string sortKey(std::string_view name)
-{
-    std::string key(name);
-    for (char& c : key)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return key;
 }
 
 } // namespace
@@ -60,10 +51,11 @@ std::optional<std::vector<FolderEntry>> listFolder(std::string_view winPattern)
             entries.push_back({std::string(name), *status});
     }
     closedir(dir);
+    // Upper-case order, as the old file system listed names.
     std::vector<std::pair<std::string, FolderEntry>> keyed;
     keyed.reserve(entries.size());
     for (FolderEntry& entry : entries)
-        keyed.emplace_back(sortKey(entry.name), std::move(entry));
+        keyed.emplace_back(toUpperAscii(entry.name), std::move(entry));
     std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
         return a.first != b.first ? a.first < b.first : a.second.name < b.second.name;
     });
