@@ -177,18 +177,6 @@ void DialogImpl::scrolled(WindowImpl& bar, int code, int pos)
         object.OnHScroll(code, pos, handle);
 }
 
-void DialogImpl::setText(const std::string& text)
-{
-    text_ = text;
-    if (widget)
-        widget->setWindowTitle(qs(text));
-}
-
-std::string DialogImpl::text() const
-{
-    return text_;
-}
-
 void DialogImpl::end(int id)
 {
     result = id;

@@ -59,8 +59,6 @@ public:
     void notify(int id, int code, int item = -1, int subItem = -1);
     void scrolled(WindowImpl& bar, int code, int pos);
     std::intptr_t notifyWithResult(Notify& n);
-    void setText(const std::string& text) override;
-    std::string text() const override;
     void end(int id);
     void destroy();
 };
