@@ -326,40 +326,44 @@ bool FrameWindow::ExecuteCommand(int id)
     return routeCommand(id);
 }
 
-bool FrameWindow::routeCommand(int id)
+namespace {
+
+// The command route: the view, the active document, the frame's own map, then the application;
+// true at the first that takes the call.
+template <class Ask, class Own>
+bool alongRoute(const FrameWindow& frame, Own own, Ask ask)
 {
-    if (view_ && view_->routeCommand(id))
+    if (View* view = frame.GetActiveView(); view && ask(*view))
         return true;
-    if (Document* doc = GetActiveDocument(); doc && doc->routeCommand(id))
+    if (Document* doc = frame.GetActiveDocument(); doc && ask(*doc))
         return true;
-    if (runOwnCommand(id))
+    if (own())
         return true;
     Application* app = Application::current();
-    return app && app->routeCommand(id);
+    return app && ask(*app);
+}
+
+} // namespace
+
+bool FrameWindow::routeCommand(int id)
+{
+    return alongRoute(
+        *this, [&] { return runOwnCommand(id); },
+        [&](CommandTarget& target) { return target.routeCommand(id); });
 }
 
 bool FrameWindow::routeUpdate(CmdUI& ui)
 {
-    if (view_ && view_->routeUpdate(ui))
-        return true;
-    if (Document* doc = GetActiveDocument(); doc && doc->routeUpdate(ui))
-        return true;
-    if (runOwnUpdate(ui))
-        return true;
-    Application* app = Application::current();
-    return app && app->routeUpdate(ui);
+    return alongRoute(
+        *this, [&] { return runOwnUpdate(ui); },
+        [&](CommandTarget& target) { return target.routeUpdate(ui); });
 }
 
 bool FrameWindow::canHandle(int id) const
 {
-    if (view_ && view_->canHandle(id))
-        return true;
-    if (Document* doc = GetActiveDocument(); doc && doc->canHandle(id))
-        return true;
-    if (hasOwnCommand(id))
-        return true;
-    Application* app = Application::current();
-    return app && app->canHandle(id);
+    return alongRoute(
+        *this, [&] { return hasOwnCommand(id); },
+        [&](const CommandTarget& target) { return target.canHandle(id); });
 }
 
 } // namespace vd
