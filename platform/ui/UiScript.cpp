@@ -238,17 +238,29 @@ void Script::answerColour(std::optional<std::uint32_t> colour)
     colourAnswers_.push_back(colour);
 }
 
+namespace {
+
+// The next answer of a colour or font dialog into value; false (cancelled) when none is left or
+// the answer is a cancel.
+template <class T>
+bool takeAnswer(std::deque<std::optional<T>>& answers, T& value)
+{
+    if (answers.empty())
+        return false;
+    const std::optional<T> answer = answers.front();
+    answers.pop_front();
+    if (!answer)
+        return false;
+    value = *answer;
+    return true;
+}
+
+} // namespace
+
 bool Script::chooseColour(std::uint32_t& colour, bool)
 {
     coloursAsked_.push_back(colour);
-    if (colourAnswers_.empty())
-        return false;
-    const auto answer = colourAnswers_.front();
-    colourAnswers_.pop_front();
-    if (!answer)
-        return false;
-    colour = *answer;
-    return true;
+    return takeAnswer(colourAnswers_, colour);
 }
 
 void Script::answerFont(std::optional<LogFont> font)
@@ -259,14 +271,7 @@ void Script::answerFont(std::optional<LogFont> font)
 bool Script::chooseFont(LogFont& font)
 {
     fontsAsked_.push_back(font);
-    if (fontAnswers_.empty())
-        return false;
-    const auto answer = fontAnswers_.front();
-    fontAnswers_.pop_front();
-    if (!answer)
-        return false;
-    font = *answer;
-    return true;
+    return takeAnswer(fontAnswers_, font);
 }
 
 void Script::answerPopupMenu(int commandId)
