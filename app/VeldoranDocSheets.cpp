@@ -16,6 +16,18 @@ std::string positionText(int degrees, int minutes)
     return vd::format("%d.", degrees) + (minutes == 0 ? std::string("00") : vd::format("%d", minutes)) + "00";
 }
 
+// Degrees and minutes after a step of whole minutes (at most an hour either way).
+void carryMinutes(int& degrees, int& minutes)
+{
+    if (minutes >= 60) {
+        ++degrees;
+        minutes -= 60;
+    } else if (minutes < 0) {
+        --degrees;
+        minutes += 60;
+    }
+}
+
 int numberAt(const std::string& text, int first, int count)
 {
     return vd::parseInt(vd::cp932Mid(text, first, count));
@@ -90,26 +102,14 @@ std::string CVeldoranDoc::FindNeighbourSheet(const std::string& latitude, const 
 {
     int latDegrees = numberAt(latitude, 0, 2);
     int latMinutes = numberAt(latitude, 3, 2) + dLatMinutes;
-    if (latMinutes >= 60) {
-        ++latDegrees;
-        latMinutes -= 60;
-    } else if (latMinutes < 0) {
-        --latDegrees;
-        latMinutes += 60;
-    }
+    carryMinutes(latDegrees, latMinutes);
     const std::string latitudeText = positionText(latDegrees, latMinutes);
 
     int lonDegrees = numberAt(longitude, 0, 3);
     std::string longitudeText;
     if (vd::cp932Mid(longitude, 4, 2) != "00") {
         int lonMinutes = numberAt(longitude, 4, 2) + dLonMinutes;
-        if (lonMinutes >= 60) {
-            ++lonDegrees;
-            lonMinutes -= 60;
-        } else if (lonMinutes < 0) {
-            --lonDegrees;
-            lonMinutes += 60;
-        }
+        carryMinutes(lonDegrees, lonMinutes);
         longitudeText = positionText(lonDegrees, lonMinutes);
     } else {
         longitudeText = vd::format("%d.0000", lonDegrees + (dLonMinutes > 0) - (dLonMinutes < 0));
