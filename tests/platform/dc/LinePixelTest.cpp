@@ -19,11 +19,7 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 
-struct PixelCheck {
-    int x;
-    int y;
-    COLORREF colour;
-};
+using test::PixelCheck;
 
 struct LineCase {
     const char* name;
@@ -110,9 +106,7 @@ TEST(LinePixels, RuleTable)
         ImageDc dc(32, 12);
         c.draw(dc);
         dc.SelectClipRect(nullptr);
-        for (const PixelCheck& check : c.checks)
-            EXPECT_EQ(dc.GetPixel(check.x, check.y), check.colour) << c.name << " at (" << check.x << ", " << check.y << ")\n"
-                                                                  << test::picture(dc, {{kRed, 'r'}, {kGreen, 'g'}});
+        test::expectPixels(dc, c.checks, c.name, {{kRed, 'r'}, {kGreen, 'g'}});
     }
 }
 

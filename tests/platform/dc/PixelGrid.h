@@ -2,8 +2,11 @@
 // Small pictures as text for the pixel tests: one character a pixel, '.' for the background.
 #include "platform/dc/ImageDc.h"
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <string>
+#include <vector>
 
 namespace vd::test {
 
@@ -21,6 +24,22 @@ inline std::string picture(const ImageDc& dc, const std::map<COLORREF, char>& le
         out += '\n';
     }
     return out;
+}
+
+// One pixel of a table case and the colour it must have.
+struct PixelCheck {
+    int x;
+    int y;
+    COLORREF colour;
+};
+
+// Checks the case's pixels; a wrong one shows the whole picture (letters as for picture()).
+inline void expectPixels(const ImageDc& dc, const std::vector<PixelCheck>& checks, const std::string& name,
+                         const std::map<COLORREF, char>& letters)
+{
+    for (const PixelCheck& check : checks)
+        EXPECT_EQ(dc.GetPixel(check.x, check.y), check.colour)
+            << name << " at (" << check.x << ", " << check.y << ")\n" << picture(dc, letters);
 }
 
 } // namespace vd::test

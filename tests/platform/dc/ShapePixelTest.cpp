@@ -15,11 +15,7 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-struct PixelCheck {
-    int x;
-    int y;
-    COLORREF colour;
-};
+using test::PixelCheck;
 
 struct ShapeCase {
     const char* name;
@@ -77,9 +73,7 @@ TEST(ShapePixels, RuleTable)
     for (const ShapeCase& c : cases) {
         ImageDc dc(16, 14);
         c.draw(dc);
-        for (const PixelCheck& check : c.checks)
-            EXPECT_EQ(dc.GetPixel(check.x, check.y), check.colour) << c.name << " at (" << check.x << ", " << check.y << ")\n"
-                                                                  << test::picture(dc, {{kRed, 'r'}, {kBlue, 'b'}});
+        test::expectPixels(dc, c.checks, c.name, {{kRed, 'r'}, {kBlue, 'b'}});
     }
 }
 
