@@ -55,12 +55,7 @@ vd::ui::MenuTemplate MapMenuBar()
                                         menuItem(33256, "地図作成(段彩図)..."),
                                     }),
                             menuItem(ID_SWITCH_MENU_BAR, "ﾃｷｽﾄ･画像ﾒﾆｭｰﾊﾞｰへ(&B)"),
-                            subMenu("印刷",
-                                    {
-                                        menuItem(ID_FILE_PRINT, "ﾃｷｽﾄの印刷(&P)"),
-                                        menuItem(ID_FILE_PRINT_PREVIEW, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)"),
-                                        menuItem(ID_FILE_PRINT_SETUP, "ﾌﾟﾘﾝﾀの設定(&R)..."),
-                                    }),
+                            PrintSubMenu(),
                             menuItem(ID_APP_EXIT, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"),
                         }),
                 subMenu("指定の図幅へ", {menuItem(1990, "---")}),

@@ -1,5 +1,7 @@
 #include "app/SharedMenuItems.h"
 
+#include "app/ShellCommands.h"
+
 namespace shell {
 
 using vd::ui::menuItem;
@@ -32,6 +34,16 @@ std::vector<vd::ui::MenuItemTemplate> FieldInformationItems()
         menuItem(32835, "地震動予測地図"),
         menuItem(32837, "地図ﾃﾞｰﾀﾌｧｲﾙの概要"),
     };
+}
+
+vd::ui::MenuItemTemplate PrintSubMenu()
+{
+    return subMenu("印刷",
+                   {
+                       menuItem(ID_FILE_PRINT, "ﾃｷｽﾄの印刷(&P)"),
+                       menuItem(ID_FILE_PRINT_PREVIEW, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)"),
+                       menuItem(ID_FILE_PRINT_SETUP, "ﾌﾟﾘﾝﾀの設定(&R)..."),
+                   });
 }
 
 } // namespace shell

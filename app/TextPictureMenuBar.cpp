@@ -3,6 +3,7 @@
 // SOURCE\MENUFILE.DAT.
 #include "app/ShellCommands.h"
 #include "app/ShellResources.h"
+#include "app/SharedMenuItems.h"
 
 namespace shell {
 
@@ -18,12 +19,7 @@ vd::ui::MenuTemplate TextPictureMenuBar()
                             menuItem(32807, "ﾃｷｽﾄ･画像ﾒﾆｭｰのｽﾗｲﾄﾞｼｮｰ..."),
                             menuItem(32805, "ﾃｷｽﾄ ﾒﾆｭｰの登録・更新..."),
                             menuItem(32806, "画像  ﾒﾆｭｰの登録・更新..."),
-                            subMenu("印刷",
-                                    {
-                                        menuItem(ID_FILE_PRINT, "ﾃｷｽﾄの印刷(&P)"),
-                                        menuItem(ID_FILE_PRINT_PREVIEW, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)"),
-                                        menuItem(ID_FILE_PRINT_SETUP, "ﾌﾟﾘﾝﾀの設定(&R)..."),
-                                    }),
+                            PrintSubMenu(),
                             menuItem(ID_SWITCH_MENU_BAR, "地図メニューバーへ(&B)"),
                             menuItem(ID_APP_EXIT, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"),
                         }),
