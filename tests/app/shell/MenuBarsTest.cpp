@@ -165,9 +165,11 @@ TEST(ShellMenus, EveryCommandOffThePendingListHasAHandlerInTheProgram)
     // Paste, copy and the panes have no handler in the program: their keys do nothing.
     const std::set<int> unhandled{shell::ID_EDIT_PASTE, shell::ID_EDIT_COPY, shell::ID_NEXT_PANE,
                                   shell::ID_PREV_PANE};
-    for (int id : ids)
-        if (!isPending(id) && !unhandled.count(id))
+    for (int id : ids) {
+        if (!isPending(id) && !unhandled.count(id)) {
             EXPECT_TRUE(run.frame().canHandle(id)) << id;
+        }
+    }
 }
 
 TEST(ShellMenus, APendingCommandIsEnabledOnceAHandlerLands)
