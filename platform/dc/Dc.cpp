@@ -7,46 +7,38 @@
 
 namespace vd {
 
+namespace {
+
+// Selecting a null object changes nothing and returns a null one.
+template <class Object>
+Object replaceSelected(Object& selected, const Object& object)
+{
+    if (object.IsNull())
+        return Object();
+    return std::exchange(selected, object);
+}
+
+// A new window or viewport extent: taken only in the two scalable mapping modes, and never with a
+// side of 0.
+bool takeExtent(int mapMode, Size& extent, int cx, int cy)
+{
+    if ((mapMode != MM_ISOTROPIC && mapMode != MM_ANISOTROPIC) || cx == 0 || cy == 0)
+        return false;
+    extent = {cx, cy};
+    return true;
+}
+
+} // namespace
+
 Dc::Dc() = default;
 Dc::~Dc() = default;
 
-Pen Dc::SelectObject(const Pen& pen)
-{
-    if (pen.IsNull())
-        return Pen();
-    Pen old = state_.pen;
-    state_.pen = pen;
-    return old;
-}
-
-Brush Dc::SelectObject(const Brush& brush)
-{
-    if (brush.IsNull())
-        return Brush();
-    Brush old = state_.brush;
-    state_.brush = brush;
-    return old;
-}
-
-Font Dc::SelectObject(const Font& font)
-{
-    if (font.IsNull())
-        return Font();
-    Font old = state_.font;
-    state_.font = font;
-    return old;
-}
-
+Pen Dc::SelectObject(const Pen& pen) { return replaceSelected(state_.pen, pen); }
+Brush Dc::SelectObject(const Brush& brush) { return replaceSelected(state_.brush, brush); }
+Font Dc::SelectObject(const Font& font) { return replaceSelected(state_.font, font); }
 Bitmap Dc::SelectObject(const Bitmap&) { return Bitmap(); }
 
-Palette Dc::SelectPalette(const Palette& palette, bool)
-{
-    if (palette.IsNull())
-        return Palette();
-    Palette old = state_.palette;
-    state_.palette = palette;
-    return old;
-}
+Palette Dc::SelectPalette(const Palette& palette, bool) { return replaceSelected(state_.palette, palette); }
 
 int Dc::RealizePalette() { return 0; } // true colour: no system palette entries change
 
@@ -128,12 +120,7 @@ int Dc::SetMapMode(int mode)
 Size Dc::SetWindowExt(int cx, int cy)
 {
     const Size old = state_.windowExt;
-    if (state_.mapMode != MM_ISOTROPIC && state_.mapMode != MM_ANISOTROPIC)
-        return old;
-    if (cx == 0 || cy == 0)
-        return old;
-    state_.windowExt = {cx, cy};
-    if (state_.mapMode == MM_ISOTROPIC)
+    if (takeExtent(state_.mapMode, state_.windowExt, cx, cy) && state_.mapMode == MM_ISOTROPIC)
         fitIsotropic();
     return old;
 }
@@ -141,12 +128,7 @@ Size Dc::SetWindowExt(int cx, int cy)
 Size Dc::SetViewportExt(int cx, int cy)
 {
     const Size old = state_.viewportExt;
-    if (state_.mapMode != MM_ISOTROPIC && state_.mapMode != MM_ANISOTROPIC)
-        return old;
-    if (cx == 0 || cy == 0)
-        return old;
-    state_.viewportExt = {cx, cy};
-    if (state_.mapMode == MM_ISOTROPIC)
+    if (takeExtent(state_.mapMode, state_.viewportExt, cx, cy) && state_.mapMode == MM_ISOTROPIC)
         fitIsotropic();
     return old;
 }
