@@ -7,6 +7,7 @@
 #include "platform/text/Cp932.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Numbers.h"
+#include "platform/ui/WaitCursor.h"
 #include "view/sheetindex/SheetIndexFile.h"
 
 namespace {
@@ -50,6 +51,8 @@ extern "C" void OnIndexMap(vd::Dc* dc, std::string indexPath, std::string fontFa
 
         DrawGrid(dc, leftX, columnWidth, topY, rowHeight);
 
+        // Reading the whole index takes a moment: the wait cursor until the names are written.
+        const vd::WaitCursor wait;
         vd::Font font;
         font.CreateFont(fontHeight, 0, 0, 0, vd::FW_NORMAL, false, false, false, vd::SHIFTJIS_CHARSET,
                         vd::OUT_TT_PRECIS, vd::CLIP_DEFAULT_PRECIS, vd::PROOF_QUALITY,

@@ -2,6 +2,8 @@
 #include "platform/dc/RecordingDc.h"
 #include "tests/basemap/BaseMapFixtures.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -70,6 +72,30 @@ TEST_F(IndexMap, MarkedSheetsWithTheMarkAndTheSmallFont)
     EXPECT_EQ(texts[2].text, "留萌");
     // 42 degrees 40 minutes: row 32 - 1120 / 40 = 4.
     EXPECT_EQ(texts[2].at, (Point{18 * 10 + 2, 4 * 10 + 1}));
+}
+
+// Notes, at each name written, whether the application shows the wait cursor.
+class CursorNotingDc : public vd::RecordingDc {
+public:
+    std::vector<bool> waitAtText;
+
+protected:
+    bool execute(const vd::DrawOp& op) override
+    {
+        if (op.kind == vd::DrawOp::TextOut) {
+            const QCursor* cursor = QApplication::overrideCursor();
+            waitAtText.push_back(cursor != nullptr && cursor->shape() == Qt::WaitCursor);
+        }
+        return RecordingDc::execute(op);
+    }
+};
+
+TEST_F(IndexMap, ShowsTheWaitCursorWhileWritingTheNamesAndPutsItBack)
+{
+    CursorNotingDc noting;
+    OnIndexMap(&noting, path, "ＭＳ 明朝", 0, 12, 0, 10, 0, 10);
+    EXPECT_EQ(noting.waitAtText, (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(IndexMap, AMissingIndexDrawsTheGridOnly)
