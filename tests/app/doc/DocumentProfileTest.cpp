@@ -314,6 +314,14 @@ TEST_F(DocumentProfile, DataSourceAndPlaceNameFileFallBacks)
     EXPECT_EQ(profile.getString("System", "SiteNameFile"), vd::applicationFolder() + "placenmn.dat");
 }
 
+TEST_F(DocumentProfile, AStoredApplicationFolderOfAnotherPlaceIsReplaced)
+{
+    profile.writeString("System", "AppDir", "C:\\VELDORAN\\");
+    auto doc = std::make_unique<CVeldoranDoc>();
+    EXPECT_EQ(doc->m_strAppDir, vd::applicationFolder());
+    EXPECT_EQ(profile.getString("System", "AppDir"), vd::applicationFolder());
+}
+
 TEST(DocumentLibraries, AMissingDovanneIsReportedAndConstructionGoesOn)
 {
     auto script = vd::ui::Script::install();
