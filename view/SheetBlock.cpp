@@ -386,7 +386,7 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
                 r.DrawLine(x, oy, x, bottom);
                 r.DrawLine(ox, y, right, y);
             }
-            dc.SelectObject(r.m_aPen[0]);
+            dc.SelectObject(keptPen);
         }
         if (doc.m_nScaleBar == 1 && ep.OnScaleX)
             ep.OnScaleX(&dc, 3, scaleX, right, bottom, doc.m_astrMapEntry[2], static_cast<float>(metresEw),

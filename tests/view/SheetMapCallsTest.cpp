@@ -268,6 +268,33 @@ TEST_F(SheetMapCalls, DovanneCallsOfABlockAndOfOneSheet)
     EXPECT_EQ(DrawingCalls().size(), 4u);
 }
 
+TEST_F(SheetMapCalls, TheBlockGridIsGreyAndTheScaleBarGetsTheCallersPen)
+{
+    using PensFn = std::vector<vd::Pen>*();
+    std::vector<vd::Pen>& pens = *vd::entryPoint<PensFn>("Dovanne.dll", "FakeDovanneScaleBarPens")();
+    pens.clear();
+    doc->m_nMapBoundary = 1;
+    doc->m_nScaleBar = 1;
+    doc->m_nMapFigure = 0;
+    vd::RecordingDc dc;
+    const vd::Pen callers(vd::PS_SOLID, 3, vd::RGB(10, 20, 30));
+    dc.SelectObject(callers);
+    Draw(1024, 768, 2, 9, dc);
+    // The sheet boundaries of the 3 x 3 block: two vertical and two horizontal grey lines a pass.
+    const float scaleY = 703 * 0.003125f / 3;
+    const float scaleX = scaleY * (1.5f / 1.25f);
+    const int bottom = 30 + int(3 * double(scaleY) * 320.0);
+    const auto grey = dc.Segments(vd::Pen(vd::PS_SOLID, 1, vd::RGB(150, 150, 150)));
+    for (int j : {1, 2}) {
+        const int x = 10 + int(j * double(scaleX) * 320.0);
+        EXPECT_NE(std::find(grey.begin(), grey.end(), vd::Segment{{x, 30}, {x, bottom}}), grey.end()) << j;
+    }
+    // After the boundaries the pen the block found is selected again for the 50 km bar.
+    ASSERT_EQ(pens.size(), 2u);
+    for (const vd::Pen& pen : pens)
+        EXPECT_EQ(pen, callers);
+}
+
 TEST(PrefectureExtents, RowsAndScales)
 {
     auto hokkaido = PrefectureExtentRow(0);

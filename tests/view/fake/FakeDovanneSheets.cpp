@@ -1,14 +1,23 @@
 // A stand-in for Dovanne's sheet-map entry points: a fixed length ratio (1.25) and metres per
 // arc-second (25.5), and every drawing call logged with its arguments for the test to read.
 #include "contracts/dovanne.h"
+#include "platform/dc/Dc.h"
 #include "tests/support/FakeLog.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 std::string I(int value)
 {
     return std::to_string(value);
+}
+
+// The pen selected into the device context at each scale bar: the bar is drawn with the caller's pen.
+std::vector<vd::Pen>& ScaleBarPens()
+{
+    static std::vector<vd::Pen> pens;
+    return pens;
 }
 } // namespace
 
@@ -45,11 +54,17 @@ extern "C" VD_EXPORT void OnLakeDraw(vd::Dc*, std::string folder, int style, flo
              I(colour) + ");";
 }
 
-extern "C" VD_EXPORT void OnScaleX(vd::Dc*, int barKind, float scaleX, int rightX, int baseY, std::string label,
+extern "C" VD_EXPORT void OnScaleX(vd::Dc* dc, int barKind, float scaleX, int rightX, int baseY, std::string label,
                                    float metresPerSecond, int spare)
 {
     Log() += "OnScaleX(" + I(barKind) + "," + F(scaleX) + "," + I(rightX) + "," + I(baseY) + "," + label + "," +
              F(metresPerSecond) + "," + I(spare) + ");";
+    ScaleBarPens().push_back(dc ? dc->GetCurrentPen() : vd::Pen());
+}
+
+extern "C" VD_EXPORT std::vector<vd::Pen>* FakeDovanneScaleBarPens()
+{
+    return &ScaleBarPens();
 }
 
 extern "C" VD_EXPORT void OnForeEastCoast(vd::Dc*, float originX, float originY, float scaleX, float scaleY,
