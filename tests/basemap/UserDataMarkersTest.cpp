@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 using basemap_test::FixtureFolder;
@@ -87,6 +89,18 @@ TEST_F(Markers, CurrentFileMissingStillWritesTheTitleBoxWithZeroCounts)
     const auto texts = dc.Texts();
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[1].text, "ﾃｷｽﾄ=0 画像=0 ｱﾙﾊﾞﾑ=0");
+}
+
+TEST_F(Markers, CurrentFileOriginXTurnsAbove800PixelsWide)
+{
+    const std::string file = WriteData({kPoint});
+    for (const auto& [width, originX] : {std::pair{800, 420}, std::pair{801, 560}}) {
+        vd::RecordingDc drawn;
+        OnCurrentFileCheck(&drawn, width, 370000.0f, 1400000.0f, 10.0f, file, "旅行");
+        const auto ellipses = CallsOf(drawn, vd::DrawOp::Ellipse);
+        ASSERT_EQ(ellipses.size(), 1u) << width;
+        EXPECT_EQ(ellipses[0].op.rect, (Rect{originX - 387 - 2, 1000 - 2, originX - 387 + 1, 1000 + 1})) << width;
+    }
 }
 
 TEST_F(Markers, DataSourceShapesAndColoursBySourceNumber)
