@@ -199,9 +199,10 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
         cellSouth = doc.m_nRangeSouthSec;
         extent = {doc.m_nRangeNorthSec, doc.m_nRangeWestSec, doc.m_nRangeSouthSec, doc.m_nRangeEastSec};
         haveExtent = true;
+        // The range block's edges also place the double edge of the transparent second pass.
+        right = ox + width;
+        bottom = oy + height;
         if (part == 1 && overlayOnly == 0) {
-            right = ox + width;
-            bottom = oy + height;
             r.DrawFrameRect(ox, oy, right, bottom);
             fill = true;
             r.m_nBlockRight = right;

@@ -295,6 +295,45 @@ TEST_F(SheetMapCalls, TheBlockGridIsGreyAndTheScaleBarGetsTheCallersPen)
         EXPECT_EQ(pen, callers);
 }
 
+TEST_F(SheetMapCalls, TheOverlayPassOfAFreeExtentDrawsItsEdgesOnTheRangeBlock)
+{
+    doc->m_nMapFrame = 3;
+    doc->m_nRangeNorthSec = 35 * 3600 + 20 * 60;
+    doc->m_nRangeSouthSec = 34 * 3600 + 40 * 60;
+    doc->m_nRangeWestSec = 135 * 3600;
+    doc->m_nRangeEastSec = 136 * 3600;
+    doc->m_nRangeDragLeft = 100;
+    doc->m_nRangeDragTop = 100;
+    doc->m_nRangeDragRight = 400;
+    doc->m_nRangeDragBottom = 300;
+    vd::RecordingDc full;
+    {
+        CMapRenderer renderer(&full, doc.get(), 1024, 768);
+        renderer.DrawSheetMap(0, 0);
+    }
+    // The transparent second pass draws over the first: its double edge lies on the same block.
+    vd::RecordingDc overlay;
+    {
+        CMapRenderer renderer(&overlay, doc.get(), 1024, 768);
+        renderer.DrawSheetMap(1, 0);
+    }
+    const int right = 10 + doc->m_nMapPixelWidth;
+    const int bottom = 30 + doc->m_nMapPixelHeight;
+    const std::vector<vd::Segment> edges = {
+        {{10, bottom}, {right + 1, bottom}}, {{right - 1, 30}, {right - 1, bottom + 1}},
+        {{10, bottom + 1}, {right + 1, bottom + 1}}, {{right, 30}, {right, bottom + 1}}};
+    for (const vd::RecordingDc* dc : {&full, &overlay}) {
+        const auto segments = dc->Segments();
+        for (const vd::Segment& edge : edges)
+            EXPECT_NE(std::find(segments.begin(), segments.end(), edge), segments.end())
+                << (dc == &full ? "full " : "overlay ") << edge.from.x << "," << edge.from.y;
+        for (const vd::Segment& segment : segments)
+            EXPECT_TRUE(segment.from.x >= 10 && segment.from.y >= 30 && segment.to.x >= 10 && segment.to.y >= 30)
+                << (dc == &full ? "full " : "overlay ") << segment.from.x << "," << segment.from.y << " "
+                << segment.to.x << "," << segment.to.y;
+    }
+}
+
 TEST(PrefectureExtents, RowsAndScales)
 {
     auto hokkaido = PrefectureExtentRow(0);
