@@ -43,12 +43,6 @@ std::vector<std::string> FrameSheetCodes(const CVeldoranDoc& doc)
     return codes;
 }
 
-bool LayerOn(const CVeldoranDoc& doc, OverviewLayer layer)
-{
-    const OverviewLayerDispatch& dispatch = overviewLayerDispatch();
-    return dispatch.layerOn && dispatch.layerOn(doc, layer) == 1;
-}
-
 } // namespace
 
 void CMapRenderer::DrawJapanOverview()
@@ -117,7 +111,7 @@ void CMapRenderer::DrawJapanOverview()
         bool layerDrawn = false;
         for (const int group : {0, 2, 3, 1})
             layerDrawn = DrawOverviewLayers(group) == 1 || layerDrawn;
-        if (LayerOn(doc, OverviewLayer::Surface0))
+        if (IsLandLayerShown(doc, LandLayer::Surface0))
             layerDrawn = false;
         // The coast again over the layers.
         if (layerDrawn)
@@ -135,7 +129,7 @@ void CMapRenderer::DrawJapanOverview()
                                      doc.m_strAppDir);
 
         const int styleBase =
-            LayerOn(doc, OverviewLayer::Mesh0Second) || LayerOn(doc, OverviewLayer::Seismic) ? 10 : 0;
+            IsLandLayerShown(doc, LandLayer::Mesh0Second) || IsLandLayerShown(doc, LandLayer::Seismic) ? 10 : 0;
         if (entry.OnPrfctrLake) {
             if (doc.m_nLake == 1)
                 entry.OnPrfctrLake(m_pDC, doc.m_strCoastDir, doc.m_nLake, doc.m_nMapPjctn, k, lat0, lon0, scale,

@@ -15,7 +15,7 @@ int CMapRenderer::DrawOverviewLayers(int group)
     if (group < 0 || group > 3)
         return -1;
     OverviewLayerDispatch& dispatch = overviewLayerDispatch();
-    const auto on = [&](OverviewLayer layer) { return dispatch.layerOn && dispatch.layerOn(*m_pDoc, layer) == 1; };
+    const auto on = [&](LandLayer layer) { return IsLandLayerShown(*m_pDoc, layer); };
     const auto draw = [&](int type, int index) {
         if (dispatch.drawLandLayer)
             dispatch.drawLandLayer(*this, type, index);
@@ -23,54 +23,54 @@ int CMapRenderer::DrawOverviewLayers(int group)
     int drawn = -1;
     switch (group) {
     case 0:
-        if (on(OverviewLayer::GeologyFirst)) {
+        if (on(LandLayer::GeologyFirst)) {
             draw(0, -1);
             m_bOverviewGeologyDrawn = 1;
             drawn = 1;
         }
-        if (on(OverviewLayer::GeologySecond)) {
+        if (on(LandLayer::GeologySecond)) {
             draw(10, -1);
             m_bOverviewGeologyDrawn = 1;
             drawn = 1;
         }
-        if (on(OverviewLayer::FineMesh)) {
+        if (on(LandLayer::FineMesh)) {
             draw(1, -1);
             drawn = 1;
         }
         break;
     case 1: {
-        for (const auto& [layer, index] : {std::pair{OverviewLayer::Surface0, 0}, std::pair{OverviewLayer::Surface1, 1}})
+        for (const auto& [layer, index] : {std::pair{LandLayer::Surface0, 0}, std::pair{LandLayer::Surface1, 1}})
             if (on(layer)) {
                 draw(2, index);
                 drawn = 1;
             }
-        if (on(OverviewLayer::Surface2)) {
+        if (on(LandLayer::Surface2)) {
             draw(3, -1);
             drawn = 1;
         }
-        if (on(OverviewLayer::WholeCountryLines)) {
-            if (on(OverviewLayer::WholeCountryRivers))
+        if (on(LandLayer::WholeCountryLines)) {
+            if (on(LandLayer::WholeCountryRivers))
                 draw(4, -1);
             draw(5, 0);
             drawn = 1;
         }
-        constexpr OverviewLayer lines[] = {OverviewLayer::Lines1, OverviewLayer::Lines2, OverviewLayer::Lines3,
-                                           OverviewLayer::Lines4, OverviewLayer::Lines5, OverviewLayer::Lines6};
+        constexpr LandLayer lines[] = {LandLayer::Lines1, LandLayer::Lines2, LandLayer::Lines3,
+                                           LandLayer::Lines4, LandLayer::Lines5, LandLayer::Lines6};
         for (int j = 0; j < 6; ++j)
             if (on(lines[j])) {
                 draw(6, j + 1);
                 drawn = 1;
             }
         // Point themes lie over the map without hiding the coast: they do not count as drawn.
-        constexpr OverviewLayer points[] = {OverviewLayer::Points0, OverviewLayer::Points1, OverviewLayer::Points2,
-                                            OverviewLayer::Points3, OverviewLayer::Points4, OverviewLayer::Points5};
+        constexpr LandLayer points[] = {LandLayer::Points0, LandLayer::Points1, LandLayer::Points2,
+                                            LandLayer::Points3, LandLayer::Points4, LandLayer::Points5};
         for (int j = 0; j < 6; ++j)
             if (on(points[j]))
                 draw(7, j);
         break;
     }
     case 2: {
-        constexpr OverviewLayer meshes[] = {OverviewLayer::Mesh0, OverviewLayer::Mesh1, OverviewLayer::Mesh2};
+        constexpr LandLayer meshes[] = {LandLayer::Mesh0, LandLayer::Mesh1, LandLayer::Mesh2};
         for (int i = 0; i < 3; ++i)
             if (on(meshes[i])) {
                 draw(8, i);
@@ -79,7 +79,7 @@ int CMapRenderer::DrawOverviewLayers(int group)
         break;
     }
     case 3:
-        if (on(OverviewLayer::Seismic)) {
+        if (on(LandLayer::Seismic)) {
             draw(11, 0);
             drawn = 1;
         }

@@ -43,23 +43,23 @@ std::string SeismicSuffix(CVeldoranDoc& doc)
 
 // The white-map layers, in drawing order, and which of the two results each one marks.
 struct WhiteLayerRow {
-    WhiteLayer layer;
+    LandLayer layer;
     bool marksLayer;
     bool marksMesh;
 };
 constexpr std::array<WhiteLayerRow, 23> kWhiteLayerRows = {{
-    {WhiteLayer::FineMesh, true, true},       {WhiteLayer::GeologyFirst, true, true},
-    {WhiteLayer::GeologySecond, true, true},  {WhiteLayer::Mesh0, true, true},
-    {WhiteLayer::Mesh1, true, true},          {WhiteLayer::Mesh2, true, true},
-    {WhiteLayer::Seismic, true, true},        {WhiteLayer::Surface0, true, false},
-    {WhiteLayer::Surface1, true, false},      {WhiteLayer::Surface2, true, false},
-    {WhiteLayer::WholeCountryLines, false, false}, {WhiteLayer::Lines1, false, false},
-    {WhiteLayer::Lines2, false, false},       {WhiteLayer::Lines3, false, false},
-    {WhiteLayer::Lines4, false, false},       {WhiteLayer::Lines5, false, false},
-    {WhiteLayer::Lines6, false, false},       {WhiteLayer::Points0, false, false},
-    {WhiteLayer::Points1, false, false},      {WhiteLayer::Points2, false, false},
-    {WhiteLayer::Points3, false, false},      {WhiteLayer::Points4, false, false},
-    {WhiteLayer::Points5, false, false},
+    {LandLayer::FineMesh, true, true},       {LandLayer::GeologyFirst, true, true},
+    {LandLayer::GeologySecond, true, true},  {LandLayer::Mesh0, true, true},
+    {LandLayer::Mesh1, true, true},          {LandLayer::Mesh2, true, true},
+    {LandLayer::Seismic, true, true},        {LandLayer::Surface0, true, false},
+    {LandLayer::Surface1, true, false},      {LandLayer::Surface2, true, false},
+    {LandLayer::WholeCountryLines, false, false}, {LandLayer::Lines1, false, false},
+    {LandLayer::Lines2, false, false},       {LandLayer::Lines3, false, false},
+    {LandLayer::Lines4, false, false},       {LandLayer::Lines5, false, false},
+    {LandLayer::Lines6, false, false},       {LandLayer::Points0, false, false},
+    {LandLayer::Points1, false, false},      {LandLayer::Points2, false, false},
+    {LandLayer::Points3, false, false},      {LandLayer::Points4, false, false},
+    {LandLayer::Points5, false, false},
 }};
 
 } // namespace
@@ -190,8 +190,8 @@ void CMapRenderer::DrawSheetMap(int overlayOnly, int legendFlag)
     const SheetMapHooks& hooks = sheetMapHooks();
     int layerDrawn = -1;
     int meshDrawn = -1;
-    auto on = [&](WhiteLayer layer) { return hooks.whiteLayerOn && hooks.whiteLayerOn(doc, layer) == 1; };
-    auto draw = [&](WhiteLayer layer) {
+    auto on = [&](LandLayer layer) { return IsLandLayerShown(doc, layer); };
+    auto draw = [&](LandLayer layer) {
         if (hooks.drawWhiteLayer)
             hooks.drawWhiteLayer(*this, layer);
     };
@@ -199,8 +199,8 @@ void CMapRenderer::DrawSheetMap(int overlayOnly, int legendFlag)
         if (!on(row.layer))
             continue;
         // The whole-country lines draw their rivers first when those are switched on.
-        if (row.layer == WhiteLayer::WholeCountryLines && on(WhiteLayer::WholeCountryRivers))
-            draw(WhiteLayer::WholeCountryRivers);
+        if (row.layer == LandLayer::WholeCountryLines && on(LandLayer::WholeCountryRivers))
+            draw(LandLayer::WholeCountryRivers);
         draw(row.layer);
         if (row.marksLayer)
             layerDrawn = 1;

@@ -4,6 +4,8 @@
 // white-map layer dispatch, the seismic title and the data-source caption. Each is a
 // process-wide slot that its piece fills; an empty slot draws nothing (and a layer switch that
 // nobody answers is off), so the sheet map stands without them.
+#include "view/LandLayers.h"
+
 #include <functional>
 #include <string>
 
@@ -12,35 +14,6 @@ class CVeldoranDoc;
 namespace vd {
 class Dc;
 }
-
-// The white-map layers in their drawing order; WhiteLines0River is the river pass that comes
-// before the whole-country lines.
-enum class WhiteLayer {
-    FineMesh,
-    GeologyFirst,
-    GeologySecond,
-    Mesh0,
-    Mesh1,
-    Mesh2,
-    Seismic,
-    Surface0,
-    Surface1,
-    Surface2,
-    WholeCountryLines,
-    WholeCountryRivers,
-    Lines1,
-    Lines2,
-    Lines3,
-    Lines4,
-    Lines5,
-    Lines6,
-    Points0,
-    Points1,
-    Points2,
-    Points3,
-    Points4,
-    Points5,
-};
 
 struct SheetMapHooks {
     // Renderer operations of the overview and point pieces.
@@ -53,9 +26,8 @@ struct SheetMapHooks {
     std::function<void(CMapRenderer&, int divisor, int top, int left, int state, int page, const std::string& text)>
         drawAreaData;
 
-    // The white-map layers: whether the document shows one, and its drawing call.
-    std::function<int(const CVeldoranDoc&, WhiteLayer)> whiteLayerOn;
-    std::function<void(CMapRenderer&, WhiteLayer)> drawWhiteLayer;
+    // The white-map layers' drawing call (whether one is shown: view/LandLayers.h).
+    std::function<void(CMapRenderer&, LandLayer)> drawWhiteLayer;
 
     // Document functions of the layer and seismic commands.
     std::function<std::string(CVeldoranDoc&)> seismicMapTitle;

@@ -155,13 +155,13 @@ TEST_F(SheetMapCalls, SidePanelAt847And45ForAWindow1024Wide)
 
 TEST_F(SheetMapCalls, WhiteLayersInTheirOrder)
 {
-    std::vector<WhiteLayer> drawn;
-    std::vector<WhiteLayer> shown;
-    sheetMapHooks().whiteLayerOn = [&](const CVeldoranDoc&, WhiteLayer layer) {
+    std::vector<LandLayer> drawn;
+    std::vector<LandLayer> shown;
+    landLayerShown() = [&](const CVeldoranDoc&, LandLayer layer) {
         return std::find(shown.begin(), shown.end(), layer) != shown.end() ? 1 : 0;
     };
-    sheetMapHooks().drawWhiteLayer = [&](CMapRenderer&, WhiteLayer layer) { drawn.push_back(layer); };
-    using W = WhiteLayer;
+    sheetMapHooks().drawWhiteLayer = [&](CMapRenderer&, LandLayer layer) { drawn.push_back(layer); };
+    using W = LandLayer;
     const std::vector<W> all = {W::FineMesh, W::GeologyFirst, W::GeologySecond, W::Mesh0, W::Mesh1, W::Mesh2,
                                 W::Seismic, W::Surface0, W::Surface1, W::Surface2, W::WholeCountryRivers,
                                 W::WholeCountryLines, W::Lines1, W::Lines2, W::Lines3, W::Lines4, W::Lines5,

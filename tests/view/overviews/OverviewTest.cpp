@@ -327,10 +327,10 @@ TEST(OverviewLayers, GroupsInOrderThroughTheDispatchAndNothingWithoutIt)
     EXPECT_EQ(renderer.DrawOverviewLayers(4), -1);
 
     std::vector<std::pair<int, int>> calls;
-    overviewLayerDispatch().layerOn = [](const CVeldoranDoc&, OverviewLayer layer) {
-        return layer == OverviewLayer::GeologySecond || layer == OverviewLayer::WholeCountryLines ||
-                       layer == OverviewLayer::WholeCountryRivers || layer == OverviewLayer::Lines3 ||
-                       layer == OverviewLayer::Points1
+    landLayerShown() = [](const CVeldoranDoc&, LandLayer layer) {
+        return layer == LandLayer::GeologySecond || layer == LandLayer::WholeCountryLines ||
+                       layer == LandLayer::WholeCountryRivers || layer == LandLayer::Lines3 ||
+                       layer == LandLayer::Points1
                    ? 1
                    : 0;
     };
@@ -342,8 +342,8 @@ TEST(OverviewLayers, GroupsInOrderThroughTheDispatchAndNothingWithoutIt)
     EXPECT_EQ(calls, (std::vector<std::pair<int, int>>{{10, -1}, {4, -1}, {5, 0}, {6, 3}, {7, 1}}));
 
     // Point themes alone do not count as drawn.
-    overviewLayerDispatch().layerOn = [](const CVeldoranDoc&, OverviewLayer layer) {
-        return layer == OverviewLayer::Points0 ? 1 : 0;
+    landLayerShown() = [](const CVeldoranDoc&, LandLayer layer) {
+        return layer == LandLayer::Points0 ? 1 : 0;
     };
     EXPECT_EQ(renderer.DrawOverviewLayers(1), -1);
 }
