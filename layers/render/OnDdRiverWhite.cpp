@@ -1,0 +1,17 @@
+// OnDdRiverWhite: a river theme on the white map, over one mesh or the 3 x 3 or 5 x 5 block
+// around it.
+#include "contracts/pelmora.h"
+#include "layers/render/EntryPointFrame.h"
+
+extern "C" void OnDdRiverWhite(vd::Dc* dc, int itemCode, int originY, int originX, int blockMode, int meshCode,
+                               int, int, int, int statusFlag, int, int layerValue, int statusLineY, int, int,
+                               float zoomX, float zoomY, std::string layerText, std::string meshText,
+                               std::string dataName, std::string blockKey, std::string dataSetPath,
+                               std::string dataFolder)
+{
+    const WhiteLineScalars scalars{itemCode, originY, originX, blockMode, meshCode, statusFlag, statusLineY, zoomX, zoomY};
+    LayerDrawParams params = WhiteLineParams(scalars, {"", std::move(meshText), std::move(dataName),
+                                                       std::move(blockKey), std::move(dataSetPath),
+                                                       std::move(dataFolder)});
+    RunLayerCall(dc, std::move(params), [&](CLayerRenderer& r) { r.DrawMeshRivers(layerValue, blockMode, layerText); });
+}
