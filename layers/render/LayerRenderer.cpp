@@ -1,6 +1,8 @@
 // The renderer object: its stock pens, the colour tables and the screen transform.
 #include "layers/render/LayerRenderer.h"
 
+#include "layers/render/meshcode/Truncate.h"
+
 #include <utility>
 
 namespace {
@@ -26,18 +28,6 @@ constexpr std::array<PenColour, 12> kStockPenColours{{
     {vd::RGB(255, 255, 255), false}, // white
 }};
 constexpr int kWidePenOffset = 12;
-
-// Truncated toward zero; a coordinate beyond the device range (absurd scales) is held at its edge
-// instead of overflowing.
-int TruncateToPixel(float v)
-{
-    constexpr float kLimit = 1.0e9f;
-    if (!(v > -kLimit))
-        return v != v ? 0 : -int(kLimit);
-    if (v > kLimit)
-        return int(kLimit);
-    return int(v);
-}
 
 // Line-colour index 0-10 to the stock pen of that colour: violet, blue, dark green, green,
 // yellow, orange, pink, red, dark red, black, white.
@@ -109,6 +99,8 @@ vd::COLORREF CLayerRenderer::ClassRampColour(int index)
 
 ScreenPoint CLayerRenderer::ToScreen(int latitude, int longitude) const
 {
-    return {TruncateToPixel(float(longitude - West) * XScale + XOrigin),
-            TruncateToPixel(float(North - latitude) * YScale + YOrigin)};
+    // The differences in 64 bits: any extent a caller gives stays defined.
+    const float dx = float(static_cast<long long>(longitude) - West);
+    const float dy = float(static_cast<long long>(North) - latitude);
+    return {meshcode::TruncateToInt(dx * XScale + XOrigin), meshcode::TruncateToInt(dy * YScale + YOrigin)};
 }

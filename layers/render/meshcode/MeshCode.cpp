@@ -1,5 +1,7 @@
 #include "layers/render/meshcode/MeshCode.h"
 
+#include "layers/render/meshcode/Truncate.h"
+
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 
@@ -62,13 +64,14 @@ std::string SecondMeshOrigin(int mode, int shift, std::string_view code)
 
 std::string CellSizeText(int blockCount, float xOrigin, float yOrigin, float xScale, float yScale, std::string_view code)
 {
-    const int width = (1 + int(float(kFirstMeshLongitudeSeconds) * xScale) / 80) * 1000;
-    const int height = (1 + int(float(kFirstMeshLatitudeSeconds) * yScale) / 80) * 1000;
-    const int x = int((xOrigin + (blockCount == 1 ? 2.0f : 1.0f)) * 1000.0f);
+    // Whole pixels of a cell, in 80ths, as the mesh layers size their cells.
+    const long long width = (1 + TruncateToInt(float(kFirstMeshLongitudeSeconds) * xScale) / 80) * 1000LL;
+    const long long height = (1 + TruncateToInt(float(kFirstMeshLatitudeSeconds) * yScale) / 80) * 1000LL;
+    const int x = TruncateToInt((xOrigin + (blockCount == 1 ? 2.0f : 1.0f)) * 1000.0f);
     float y = yOrigin - 30.0f * yScale;
     if (blockCount != 1)
         y += CodeDigits(code, 0, 2) < 62 ? 2.0f : 3.0f;
-    return vd::format("%d/%d/%d/%d", width, height, x, int(y * 1000.0f));
+    return vd::format("%d/%d/%d/%d", width, height, x, TruncateToInt(y * 1000.0f));
 }
 
 } // namespace meshcode
