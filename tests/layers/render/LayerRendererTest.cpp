@@ -284,6 +284,10 @@ TEST_F(Renderer, ScreenTransformTruncatesInSinglePrecision)
     EXPECT_EQ(s.x, int(100.0f * 0.08888889f + 10.5f));
     EXPECT_EQ(s.y, int(100.0f * 0.13333334f - 3.25f));
     EXPECT_EQ(r.ToScreen(129600 + 30, 500400).y, -7); // toward zero: -7.25
+    // An absurd scale is held at a far edge, never an overflow.
+    r.XScale = 1.0e30f;
+    EXPECT_EQ(r.ToScreen(129600, 500401).x, 1000000000);
+    EXPECT_EQ(r.ToScreen(129600, 500399).x, -1000000000);
 }
 
 } // namespace
