@@ -1,5 +1,6 @@
 #include "layers/render/LayerRenderer.h"
 #include "platform/dc/RecordingDc.h"
+#include "tests/layers/render/LayerFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -268,6 +269,39 @@ TEST_F(Renderer, AttributeNamesOfAreaKindThree)
     for (int packed : {0, 11, 20, -10, 1})
         EXPECT_EQ(r.ParseAttributeNames(packed, list({"5339"})), 0) << packed;
     EXPECT_EQ(r.AttributeNames[0], "5339");
+}
+
+TEST_F(Renderer, CellNamesAndPrefecturesOfTheBlock)
+{
+    layers_test::LayerFolder folder;
+    folder.WriteLines("Msh_prft.dat", {"5339=13 14 19"});
+    LayerDrawParams p;
+    p.MeshCode = "53394";
+    p.AreaKind = 1;
+    p.BlockMode = 1;
+    p.DataFolder = folder.Windows();
+    CLayerRenderer& r = Make(p);
+    // Plain map, a single mesh without a block rule: the first four characters of the mesh text.
+    EXPECT_EQ(r.CellFileName(1, 0, -1, 0, 0, 0, r.MeshCode), "5339");
+    EXPECT_EQ(r.CellFileName(2, 0, -1, 0, 0, 0, r.MeshCode), "");
+    // White map: the cells around the centre; the road option asks for full detail.
+    EXPECT_EQ(r.CellFileName(9, 8, 9, 5339, 0, 0, "5339"), "5240");
+    EXPECT_EQ(r.DetailLevel, 0);
+    EXPECT_EQ(r.CellFileName(25, 0, 25, 5339, 0, 1, "5339"), "5537");
+    EXPECT_EQ(r.DetailLevel, 3);
+    EXPECT_EQ(r.CellFileName(1, 0, 1, 5339, 0, 0, "5339"), "5339");
+    // Only prefecture 13 selected: 14 and 19 blanked, the count stays 3.
+    r.OptionList[13] = 1;
+    EXPECT_EQ(r.ReadMeshPrefectures("5339"), 3);
+    EXPECT_EQ(r.PrefectureListOfCell, (std::vector<std::string>{"13", "", ""}));
+    EXPECT_EQ(r.ReadMeshPrefectures("5340"), 0);
+    // The list switch: the attribute names, then the prefectures of the cell.
+    r.ReadMeshPrefectures("5339");
+    r.AttributeNames = {"5338", "5339", "", ""};
+    EXPECT_EQ(r.CellFileName(4, 1, -1, 0, 1, 0, ""), "5339");
+    EXPECT_EQ(r.CellFileName(4, 4, -1, 0, 1, 0, ""), "13");
+    EXPECT_EQ(r.CellFileName(4, 5, -1, 0, 1, 0, ""), "");
+    EXPECT_EQ(r.CellFileName(4, 40, -1, 0, 1, 0, ""), "");
 }
 
 TEST_F(Renderer, ScreenTransformTruncatesInSinglePrecision)
