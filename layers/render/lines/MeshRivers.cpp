@@ -9,8 +9,8 @@ namespace {
 
 constexpr int kColourBlue = 1;
 
-// One data set was published with its longitudes 8 seconds east (3 on the area kinds drawn from
-// single cells); drawing moves them back.
+// The "02_07" river data lie east of the base map: 8 seconds on area kinds 0-2, 3 seconds at the
+// scale of area kinds 3 and 4; drawing moves them back west.
 int RiverLongitudeShift(const CLayerRenderer& r)
 {
     if (r.DataSetPath.find("02_07") == std::string::npos)
