@@ -2,11 +2,13 @@
 add_subdirectory(basemap/projection)
 add_subdirectory(basemap/files)
 add_subdirectory(view/sheetindex)
+add_subdirectory(dialogs/files)
+add_subdirectory(dialogs/points)
 
 # The six libraries that the program loads at run time by their old names.
 vd_run_time_library(pelmora  FOLDERS layers layers/render layers/settings)
 vd_run_time_library(surrick  FOLDERS municipal)
 vd_run_time_library(dovanne  FOLDERS basemap geology LINK basemap-projection basemap-files view-sheetindex)
-vd_run_time_library(tovendlg FOLDERS dialogs)
+vd_run_time_library(tovendlg FOLDERS dialogs LINK dialogs-files dialogs-points)
 vd_run_time_library(halvette FOLDERS seismic)
 vd_run_time_library(ombrisk  FOLDERS submarine)
