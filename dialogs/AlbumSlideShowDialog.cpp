@@ -65,10 +65,11 @@ DialogTemplate AlbumSlideShowTemplate()
 
 const TemplateRegistration registration(CDialogLibraryApp::kModule, {AlbumSlideShowTemplate()});
 
-// The word that a click on an option's box gives: off unless it was off.
-std::string toggledWord(const std::string& word, const char* on, const char* off)
+// The word after a click on an option's box. The box shows `checkedWord` ticked, so a word
+// that is neither (an unset option) turns into the ticked one, as the box does.
+std::string toggledWord(const std::string& word, const char* checkedWord, const char* otherWord)
 {
-    return word == off ? on : off;
+    return word == checkedWord ? otherWord : checkedWord;
 }
 
 } // namespace
@@ -82,10 +83,11 @@ CDlgAlbumSlideShow::CDlgAlbumSlideShow() : vd::Dialog(IDD)
     OnClicked(IDC_SMALL, [this] { m_nSize = 2; });
     OnClicked(IDC_AUTO, [this] { m_strPlayMode = "AUTO"; });
     OnClicked(IDC_MANUAL, [this] { m_strPlayMode = "MANUAL"; });
-    OnClicked(IDC_MEMO, [this] { m_strMemo = m_strMemo == "ON" ? "OFF" : "ON"; });
+    OnClicked(IDC_MEMO, [this] { m_strMemo = toggledWord(m_strMemo, "ON", "OFF"); });
     OnClicked(IDC_COUNTDOWN, [this] { m_strCountdown = toggledWord(m_strCountdown, "on", "off"); });
     OnClicked(IDC_LOCATOR, [this] { m_strLocator = toggledWord(m_strLocator, "on", "off"); });
-    OnClicked(IDC_NO_JPEG, [this] { m_strJpeg = toggledWord(m_strJpeg, "on", "off"); });
+    // Ticked means JPEG pictures are left out.
+    OnClicked(IDC_NO_JPEG, [this] { m_strJpeg = toggledWord(m_strJpeg, "off", "on"); });
     OnClicked(IDC_INTERVAL_UP, [this] { OnIntervalUp(); });
     OnClicked(IDC_INTERVAL_DOWN, [this] { OnIntervalDown(); });
 }

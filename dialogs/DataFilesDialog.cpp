@@ -110,7 +110,8 @@ void CDlgDataFiles::OnSelchangeFile()
 
 void CDlgDataFiles::OnUseCommonArea()
 {
-    m_strUseCommon = m_strUseCommon != "off" ? "off" : "on";
+    // The box is ticked for "on" only, so any other word (an unset one) becomes "on" with it.
+    m_strUseCommon = m_strUseCommon == "on" ? "off" : "on";
     ShowWhatIsShown();
 }
 

@@ -80,6 +80,16 @@ TEST_F(DataFiles, ListsTheCatalogueAndAnswersTheChoice)
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(choose(1, "on", folder), "") << i;
 
+    // An unset word leaves the box clear, and a click turns it on.
+    script->answerDialog(kModule, 134, [](vd::DialogDriver& d) {
+        EXPECT_FALSE(d.isChecked(1020));
+        d.click(1020);
+        EXPECT_TRUE(d.isChecked(1020));
+        EXPECT_EQ(d.text(1021), kShowsBoth);
+        d.click(vd::IDOK);
+    });
+    EXPECT_EQ(choose(3, "", folder), "3|on|沖縄の海");
+
     // A negative choice is the common area.
     script->answerDialog(kModule, 134, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
     EXPECT_EQ(choose(-3, "off", folder), "0|off|HD(共通領域)");

@@ -169,6 +169,16 @@ TEST_F(SlideShows, AlbumShowsTheCallersSettingsAndAnswersTheChangedOnes)
     });
     EXPECT_EQ(albumSet(3, 4, 1, "ON", "AUTO", "on", "on", "on"), "1|4|1|OFF|AUTO|on|on|off");
 
+    // An unset option's box is not ticked, and ticking it turns the option on.
+    script->answerDialog(kModule, 142, [](vd::DialogDriver& d) {
+        EXPECT_FALSE(d.isChecked(215));
+        EXPECT_FALSE(d.isChecked(1018));
+        d.click(215);
+        d.click(1018);
+        d.click(vd::IDOK);
+    });
+    EXPECT_EQ(albumSet(3, 4, 1, "ON", "AUTO", "", "", "on"), "3|4|1|ON|AUTO|on|on|on");
+
     for (auto cancel : {+[](vd::DialogDriver& d) { d.click(vd::IDCANCEL); },
                         +[](vd::DialogDriver& d) { d.pressEscape(); }, +[](vd::DialogDriver& d) { d.closeBox(); }})
         script->answerDialog(kModule, 142, [cancel](vd::DialogDriver& d) {
