@@ -29,25 +29,28 @@ DialogTemplate MenuBarSlideShowTemplate()
     DialogTemplate t;
     t.id = CDlgMenuBarSlideShow::IDD;
     t.caption = " スライドショー";
+    t.place = DialogUnits{0, 0, 204, 160};
     const char* const menus[] = {"〆テキスト1", "〆テキスト2", "〆テキスト3", "〆テキスト4",
                                  "〆テキスト5", "ζ画像1",     "ζ画像2",     "ζ画像3"};
-    t.controls.push_back(ltext(vd::IDC_STATIC, "(登録ﾌｧｲﾙ)"));
+    t.controls.push_back(ltext(vd::IDC_STATIC, "(登録ﾌｧｲﾙ)", DialogUnits{80, 6, 50, 10}));
     for (int k = 0; k < 8; ++k) {
-        t.controls.push_back(checkBox(IDC_FIRST_MENU + k, menus[k], {}, vd::BS_AUTOCHECKBOX | vd::WS_TABSTOP));
-        t.controls.push_back(ltext(IDC_FIRST_COUNT + k, ""));
+        const int y = 18 + 16 * k;
+        t.controls.push_back(checkBox(IDC_FIRST_MENU + k, menus[k], DialogUnits{10, y, 66, 12},
+                                      vd::BS_AUTOCHECKBOX | vd::WS_TABSTOP));
+        t.controls.push_back(ltext(IDC_FIRST_COUNT + k, "", DialogUnits{84, y + 2, 36, 10}));
     }
     t.controls.insert(t.controls.end(), {
-        pushButton(IDC_ALL, "すべて"),
-        ltext(vd::IDC_STATIC, "間隔(秒)"),
-        edit(IDC_INTERVAL, {}, vd::ES_READONLY),
-        pushButton(IDC_INTERVAL_UP, "＋"),
-        pushButton(IDC_INTERVAL_DOWN, "－"),
-        // The group box holds what follows it in the automatic layout: the play mode last.
-        groupBox(vd::IDC_STATIC, "表示方法"),
-        radioButton(IDC_AUTO, "自動", {}, vd::BS_AUTORADIOBUTTON | vd::WS_GROUP | vd::WS_TABSTOP),
-        radioButton(IDC_MANUAL, "手動"),
-        defPushButton(vd::IDOK, "OK"),
-        pushButton(vd::IDCANCEL, "ｷｬﾝｾﾙ"),
+        pushButton(IDC_ALL, "すべて", DialogUnits{134, 18, 60, 14}),
+        groupBox(vd::IDC_STATIC, "表示方法", DialogUnits{130, 40, 68, 40}),
+        radioButton(IDC_AUTO, "自動", DialogUnits{138, 52, 50, 10},
+                    vd::BS_AUTORADIOBUTTON | vd::WS_GROUP | vd::WS_TABSTOP),
+        radioButton(IDC_MANUAL, "手動", DialogUnits{138, 64, 50, 10}),
+        ltext(vd::IDC_STATIC, "間隔(秒)", DialogUnits{134, 88, 60, 10}, vd::WS_GROUP),
+        edit(IDC_INTERVAL, DialogUnits{134, 100, 28, 12}, vd::ES_READONLY),
+        pushButton(IDC_INTERVAL_UP, "＋", DialogUnits{164, 100, 14, 12}),
+        pushButton(IDC_INTERVAL_DOWN, "－", DialogUnits{180, 100, 14, 12}),
+        defPushButton(vd::IDOK, "OK", DialogUnits{134, 124, 60, 14}),
+        pushButton(vd::IDCANCEL, "ｷｬﾝｾﾙ", DialogUnits{134, 142, 60, 14}),
     });
     return t;
 }
