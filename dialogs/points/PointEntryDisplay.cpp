@@ -3,6 +3,8 @@
 #include "platform/text/Format.h"
 #include "platform/ui/Dialog.h"
 
+#include <utility>
+
 void ShowPointEntry(vd::Dialog& dialog, const PointList& list, int index, const PointEntryControls& controls)
 {
     const bool inList = index >= 0 && index < list.count;
