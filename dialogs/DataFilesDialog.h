@@ -1,0 +1,40 @@
+#pragma once
+// The data file catalogue (template 134): chooses the point data file the map shows (entry 0 the
+// common area SOURCE\history.dat, entry n SOURCE\Source<n>.dat by the n-th title of BINDER.DAT),
+// whether the common area is shown beside it, and registers or deletes titles. Registration and
+// deletion write BINDER.DAT at once; only the answer carries the choice back.
+#include "platform/ui/Dialog.h"
+
+#include <array>
+#include <string>
+
+class CDlgDataFiles : public vd::Dialog {
+public:
+    enum { IDD = 134 };
+    CDlgDataFiles();
+
+    int m_nSelected = 0;
+    int m_nCount = 1;              // entries listed, the common area included
+    std::string m_strUseCommon;    // "on" when the common area is shown beside the chosen file
+    std::string m_strFolder;       // SOURCE\, with a trailing backslash
+    std::string m_strSelectedTitle;
+    std::array<std::string, 100> m_astrTitle;  // by entry number; entry 0 stays empty
+
+    bool OnInitDialog() override;
+
+private:
+    void FillList();
+    void OnSelchangeFile();
+    void OnRegister();
+    void OnUseCommonArea();
+    void OnDelete();
+    void ShowPosition();
+    void ShowWhatIsShown();
+    void ReportUnwritable();
+    std::string BinderPath() const { return m_strFolder + "BINDER.DAT"; }
+};
+
+inline constexpr const char* kCommonAreaTitle = "HD(共通領域)";
+inline constexpr const char* kRegisteredMessage = "登録されました！";
+inline constexpr const char* kBinderUnwritableMessage =
+    "データファイルの一覧(BINDER.DAT)に書き込めません。登録も削除もされていません。";

@@ -1,0 +1,41 @@
+// The user-data files that a new application folder starts with, as the dialog library reads
+// them: an empty catalogue, an empty common area and eight item menus of empty slots.
+#include "DialogTestSupport.h"
+
+#include "contracts/tovendlg.h"
+#include "dialogs/files/BinderFile.h"
+#include "dialogs/files/MenuFileCounts.h"
+#include "dialogs/files/PointListFile.h"
+#include "platform/ui/DialogDriver.h"
+#include "platform/ui/UiScript.h"
+
+namespace {
+
+using namespace dialogtest;
+
+TEST(BundledUserData, ReadsAsEmptyListsAndMenus)
+{
+    namespace fs = std::filesystem;
+    fs::copy(VD_SAMPLE_DATA_DIR "/SOURCE", Home() / "SOURCE", fs::copy_options::recursive);
+    fs::copy(VD_SAMPLE_DATA_DIR "/GUIDEMAP", Home() / "GUIDEMAP", fs::copy_options::recursive);
+    const std::string source = HomeWin() + "SOURCE\\";
+
+    EXPECT_TRUE(ReadBinderTitles(source + "BINDER.DAT").empty());
+    EXPECT_EQ(ReadPointList(source + "history.dat", PointListFilter::Full).count, 0);
+    EXPECT_EQ(ReadPointList(HomeWin() + "GUIDEMAP\\GUIDEMAP.DAT", PointListFilter::Full).count, 0);
+    EXPECT_EQ(CountMenuFileEntries(source + "MENUFILE.DAT"), (std::vector<int>(8, 0)));
+
+    // A title registered in the bundled catalogue follows its comment header.
+    auto script = vd::ui::Script::install();
+    script->answerDialog(kModule, 134, [](vd::DialogDriver& d) {
+        d.setText(101, "最初の資料");
+        d.click(103);
+        d.click(vd::IDOK);
+    });
+    EXPECT_EQ(EntryPoint<OnDataSourceSet_fn>("OnDataSourceSet")(0, "off", source), "1|off|最初の資料");
+    std::ifstream in(VD_SAMPLE_DATA_DIR "/SOURCE/BINDER.DAT", std::ios::binary);
+    const std::string header(std::istreambuf_iterator<char>(in), {});
+    EXPECT_EQ(ReadHomeFile("SOURCE/BINDER.DAT"), header + Cp932Lines({"最初の資料"}));
+}
+
+} // namespace
