@@ -2,9 +2,10 @@
 add_subdirectory(basemap/projection)
 add_subdirectory(basemap/files)
 add_subdirectory(view/sheetindex)
+add_subdirectory(layers/settings/prefecture)
 
 # The six libraries that the program loads at run time by their old names.
-vd_run_time_library(pelmora  FOLDERS layers layers/render layers/settings)
+vd_run_time_library(pelmora  FOLDERS layers layers/render layers/settings LINK layers-settings-prefecture)
 vd_run_time_library(surrick  FOLDERS municipal)
 vd_run_time_library(dovanne  FOLDERS basemap geology LINK basemap-projection basemap-files view-sheetindex)
 vd_run_time_library(tovendlg FOLDERS dialogs)
