@@ -33,10 +33,15 @@ std::optional<DataFolderChoice> ChooseDataFolder()
     auto path = AskForTextFile();
     if (!path)
         return std::nullopt;
-    const auto slash = path->rfind('\\');
-    if (slash == std::string::npos)
+    return SplitDataFolderPath(*path);
+}
+
+std::optional<DataFolderChoice> SplitDataFolderPath(std::string_view path)
+{
+    const auto slash = path.rfind('\\');
+    if (slash == std::string_view::npos)
         return std::nullopt;
-    return DataFolderChoice{path->substr(0, slash + 1), path->substr(slash + 1)};
+    return DataFolderChoice{std::string(path.substr(0, slash + 1)), std::string(path.substr(slash + 1))};
 }
 
 std::string DataFolderText(const DataFolderChoice& choice, int codeLength)

@@ -19,6 +19,8 @@ std::optional<std::string> ChooseDataFile();
 // path has none. The path keeps its case.
 std::optional<DataFolderChoice> ChooseDataFolder();
 
+// A chosen path split after its last "\"; nullopt when it has none.
+std::optional<DataFolderChoice> SplitDataFolderPath(std::string_view path);
 // folder + "(" + the first codeLength characters of the file name (never half a character) + ")".
 std::string DataFolderText(const DataFolderChoice& choice, int codeLength);
 

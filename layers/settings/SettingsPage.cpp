@@ -34,7 +34,10 @@ void SettingsPage::BindText(int editId, std::string& text)
 void SettingsPage::BindCheck(int boxId, int& value)
 {
     checks_.push_back({boxId, &value});
-    OnClicked(boxId, [&value] { value = value == 0 ? 1 : 0; });
+    OnClicked(boxId, [this, boxId, &value] {
+        value = value == 0 ? 1 : 0;
+        SetCheck(boxId, value == 1);
+    });
 }
 
 void SettingsPage::BindColourList(int comboId, int& index)

@@ -23,7 +23,7 @@ constexpr int kStatus = 1438;
 constexpr int kOn0 = 1017, kText0 = 1002, kFill0 = 1018, kName0 = 1019, kColour0 = 1001, kFile0 = 1519;
 constexpr int kOn1 = 1020, kText1 = 1004, kFill1 = 1021, kName1 = 1022, kColour1 = 1003, kFile1 = 1522;
 // Theme page: folder form with code length 7, items 0 to 2.
-constexpr int kThemeOn = 1100, kThemeText = 1101, kThemeFile = 1102, kItem0 = 1103, kItem2 = 1105;
+constexpr int kThemeOn = 1100, kThemeText = 1101, kThemeFile = 1102, kItem0 = 1103, kItem2 = 1105, kMeshOnly = 1106;
 
 void RegisterTemplates()
 {
@@ -51,6 +51,7 @@ void RegisterTemplates()
         radioButton(kItem0, "年平均", DialogUnits{10, 36, 60, 10}, vd::BS_AUTORADIOBUTTON | vd::WS_GROUP),
         radioButton(1104, "最高", DialogUnits{10, 50, 60, 10}),
         radioButton(kItem2, "最低", DialogUnits{10, 64, 60, 10}),
+        checkBox(kMeshOnly, "ﾒｯｼｭﾏｯﾌﾟのみ", DialogUnits{100, 36, 80, 10}),
     });
     registerTemplates(kProgramModule, {container, SettingsPageTemplate(kRowsPage, rows), theme});
 }
@@ -58,7 +59,7 @@ void RegisterTemplates()
 struct Image {
     int rowOn[2]{}, rowColour[2]{}, rowFill[2]{}, rowName[2]{};
     std::string rowText[2];
-    int themeOn[2]{}, themeItem[2]{};
+    int themeOn[2]{}, themeItem[2]{}, themeMeshOnly[2]{};
     std::string themeText[2];
 };
 
@@ -94,13 +95,14 @@ public:
         const int row = AddRow(kThemeOn, on, kThemeText, text);
         AddFileButton(row, kThemeFile, DataTextForm::Folder(7));
         BindRadioGroup({{kItem0, 0}, {1104, 1}, {kItem2, 2}}, choice);
+        BindCheck(kMeshOnly, meshOnly);
     }
     bool OnInitDialog() override
     {
         ++inits;
         return SettingsPage::OnInitDialog();
     }
-    int on = 0, choice = 0;
+    int on = 0, choice = 0, meshOnly = 0;
     std::string text;
     int inits = 0;
 };
@@ -132,6 +134,7 @@ public:
         ThemePage& p = themes[tab - 1];
         p.on = image.themeOn[tab - 1];
         p.choice = image.themeItem[tab - 1];
+        p.meshOnly = image.themeMeshOnly[tab - 1];
         p.text = image.themeText[tab - 1];
     }
     void CollectPage(int tab) override
@@ -149,6 +152,7 @@ public:
         ThemePage& p = themes[tab - 1];
         image.themeOn[tab - 1] = p.on;
         image.themeItem[tab - 1] = p.choice;
+        image.themeMeshOnly[tab - 1] = p.meshOnly;
         image.themeText[tab - 1] = p.TypedPath(kThemeText);
     }
     void SwitchThemeOff(int tab) override
@@ -367,11 +371,17 @@ TEST_F(TabbedSettings, OkStoresTypedLinuxPathsInTheProgramsFormAndOneTheme)
         d.click(kThemeOn);
         EXPECT_TRUE(d.isChecked(kThemeOn));
         d.click(1104);
+        // A plain box only toggles its value; it switches nothing on.
+        d.click(kMeshOnly);
+        d.click(kMeshOnly);
+        d.click(kMeshOnly);
+        EXPECT_TRUE(d.isChecked(kMeshOnly));
         d.click(vd::IDOK);
     });
     ASSERT_EQ(dialog.DoModal(), vd::IDOK);
     EXPECT_EQ(dialog.image.themeText[1], "Z:\\srv\\ksj\\A13\\(A13-01)");
     EXPECT_EQ(dialog.image.themeItem[1], 1);
+    EXPECT_EQ(dialog.image.themeMeshOnly[1], 1);
     EXPECT_EQ(dialog.image.themeOn[1], 1) << "the current tab's theme keeps its on value";
     EXPECT_EQ(dialog.image.themeOn[0], 0) << "every other theme is switched off";
     EXPECT_EQ(dialog.image.themeItem[0], 2);
