@@ -65,7 +65,7 @@ vd::ui::DialogTemplate AreaSelectTemplate()
     return t;
 }
 
-CDlgAreaSelect::CDlgAreaSelect() : vd::Dialog(IDD)
+CDlgAreaSelect::CDlgAreaSelect(int templateId) : vd::Dialog(templateId)
 {
     OnControlRange(vd::BN_CLICKED, IDC_WHOLE_COUNTRY, IDC_LAST_PREFECTURE,
                    [this](int id) { OnAreaButton(id - IDC_WHOLE_COUNTRY); });

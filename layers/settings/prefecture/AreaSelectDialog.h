@@ -13,7 +13,8 @@
 class CDlgAreaSelect : public vd::Dialog {
 public:
     enum { IDD = 147 };
-    CDlgAreaSelect();
+    // Another module may show the same choice under its own template id (the same controls).
+    explicit CDlgAreaSelect(int templateId = IDD);
 
     // Field n of the flag list; written before the dialog opens, read after it closed.
     PrefectureFlags m_nAreaFlag{};
@@ -29,4 +30,5 @@ public:
     void ClearPrefectureButtons();
 };
 
+// Template 147 with every control; a module using another id sets it on the copy it registers.
 vd::ui::DialogTemplate AreaSelectTemplate();
