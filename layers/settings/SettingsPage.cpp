@@ -3,7 +3,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/DataExchange.h"
 
-SettingsPage::SettingsPage(int templateId) : vd::Dialog(templateId), pageTemplateId_(templateId) {}
+SettingsPage::SettingsPage(int templateId) : vd::Dialog(templateId) {}
 
 int SettingsPage::AddRow(int onBoxId, int& on, int textEditId, std::string& text)
 {

@@ -31,7 +31,6 @@ struct RadioChoice {
 class SettingsPage : public vd::Dialog {
 public:
     explicit SettingsPage(int templateId);
-    int pageTemplateId() const { return pageTemplateId_; }
 
     // A row: its on box and its folder or file edit. Returns the row's number on the page.
     int AddRow(int onBoxId, int& on, int textEditId, std::string& text);
@@ -77,7 +76,6 @@ private:
     void OnFileButton(int row, DataTextForm form);
     void SetCheck(int boxId, bool checked);
 
-    int pageTemplateId_;
     std::vector<Row> rows_;
     std::vector<Binding> checks_;
     std::vector<Binding> colourLists_;

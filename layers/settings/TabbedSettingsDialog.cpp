@@ -43,7 +43,7 @@ void TabbedSettingsDialog::OnShowWindow(bool show)
                 continue;
             LoadPage(tab);
             SettingsPage& p = page(tab);
-            p.Create(p.pageTemplateId(), this);
+            p.Create(this); // a child of the container, from the page's own template
             p.ShowWindow(tab == m_nCurrentTab ? vd::SW_SHOW : vd::SW_HIDE);
         }
     }
