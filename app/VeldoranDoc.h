@@ -6,11 +6,11 @@
 // writes the run's settings back to the profile when it is destroyed. The rest of the program
 // reads and writes its members directly.
 #include "basemap/projection/LatitudeRatioTable.h"
+#include "graphics/ColourSet.h"
 #include "platform/dc/Color.h"
 #include "platform/dc/Dib.h"
 #include "platform/dc/GdiObjects.h"
 #include "platform/ui/Document.h"
-#include "view/ColourSet.h"
 
 #include <array>
 #include <cstdint>

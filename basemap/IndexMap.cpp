@@ -2,13 +2,13 @@
 // 20 minutes north) with each sheet's name in its cell.
 #include "basemap/DrawingGuard.h"
 #include "basemap/PenTrace.h"
+#include "basemap/sheetindex/SheetIndexFile.h"
 #include "contracts/dovanne.h"
 #include "platform/fs/RawFields.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Numbers.h"
 #include "platform/ui/WaitCursor.h"
-#include "view/sheetindex/SheetIndexFile.h"
 
 namespace {
 

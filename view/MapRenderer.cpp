@@ -1,7 +1,7 @@
 #include "view/MapRenderer.h"
 
 #include "app/VeldoranDoc.h"
-#include "view/BackgroundShade.h"
+#include "graphics/BackgroundShade.h"
 #include "view/RendererEntryPoints.h"
 
 using vd::RGB;

@@ -3,10 +3,10 @@
 #include "view/PrefectureExtents.h"
 
 #include "app/VeldoranDoc.h"
+#include "graphics/HillShading.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/text/Format.h"
-#include "view/HillShading.h"
 #include "view/MapRenderer.h"
 #include "view/RendererEntryPoints.h"
 

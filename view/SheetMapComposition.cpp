@@ -5,6 +5,7 @@
 
 #include "app/VeldoranDoc.h"
 #include "contracts/dovanne.h"
+#include "graphics/DibFunctions.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/sys/LibraryLoader.h"
@@ -12,7 +13,6 @@
 #include "platform/text/Cp932Text.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/FrameWindow.h"
-#include "view/DibFunctions.h"
 #include "view/SheetMapHooks.h"
 
 #include <array>

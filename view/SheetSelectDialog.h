@@ -2,8 +2,8 @@
 // The sheet selection dialog (template 138 "1/20万地勢図を指定する"): lists the 1:200,000 sheets of
 // a region and lets the user choose one. The view runs it modeless and hears of its end through
 // WM_VIEWDIALOGDONE; the place-name file dialog runs it modally.
+#include "basemap/sheetindex/SheetIndexFile.h"
 #include "platform/ui/Dialog.h"
-#include "view/sheetindex/SheetIndexFile.h"
 
 #include <string>
 #include <vector>

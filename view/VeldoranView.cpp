@@ -3,10 +3,10 @@
 #include "view/VeldoranView.h"
 
 #include "app/VeldoranDoc.h"
+#include "graphics/BackgroundShade.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/FrameWindow.h"
-#include "view/BackgroundShade.h"
 #include "view/MapRenderer.h"
 #include "view/OverviewConnections.h"
 #include "view/SheetSelectDialog.h"

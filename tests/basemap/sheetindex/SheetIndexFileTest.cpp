@@ -1,4 +1,4 @@
-#include "view/sheetindex/SheetIndexFile.h"
+#include "basemap/sheetindex/SheetIndexFile.h"
 #include "tests/basemap/BaseMapFixtures.h"
 
 #include <gtest/gtest.h>

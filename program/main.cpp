@@ -1,5 +1,5 @@
 // The program's entry; the start-up itself is in ApplicationStart.cpp.
-#include "app/ApplicationStart.h"
+#include "program/ApplicationStart.h"
 
 int main(int argc, char** argv)
 {

@@ -1,8 +1,8 @@
-#include "app/ApplicationStart.h"
+#include "program/ApplicationStart.h"
 
 #include "app/TerminationSignals.h"
-#include "app/VeldoranApp.h"
 #include "platform/sys/ApplicationFolder.h"
+#include "program/VeldoranApp.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
-#include "view/DibPalette.h"
+#include "app/DibPalette.h"
 
 #include "app/VeldoranDoc.h"
-#include "view/TintRamp.h"
+#include "graphics/TintRamp.h"
 
 #include <algorithm>
 #include <vector>

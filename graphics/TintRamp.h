@@ -1,7 +1,7 @@
 #pragma once
 // The 256-entry tint ramp of the elevation bitmaps: the colour of each level (15 m a level),
 // interpolated between the rows of a colour set, and its quantisation into elevation bands.
-#include "view/ColourSet.h"
+#include "graphics/ColourSet.h"
 
 #include <array>
 #include <vector>

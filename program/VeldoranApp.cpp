@@ -1,4 +1,4 @@
-#include "app/VeldoranApp.h"
+#include "program/VeldoranApp.h"
 
 #include "app/AboutDlg.h"
 #include "app/MainFrame.h"

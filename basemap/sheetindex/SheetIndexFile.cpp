@@ -1,4 +1,4 @@
-#include "view/sheetindex/SheetIndexFile.h"
+#include "basemap/sheetindex/SheetIndexFile.h"
 
 #include "platform/fs/RawFields.h"
 #include "platform/fs/TextReader.h"

@@ -1,4 +1,4 @@
-#include "view/TintRamp.h"
+#include "graphics/TintRamp.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "view/HillShading.h"
+#include "graphics/HillShading.h"
 
+#include "graphics/ColourSet.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
-#include "view/ColourSet.h"
 
 #include <algorithm>
 #include <cmath>

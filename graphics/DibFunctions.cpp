@@ -1,4 +1,4 @@
-#include "view/DibFunctions.h"
+#include "graphics/DibFunctions.h"
 
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"

@@ -1,4 +1,4 @@
-#include "view/ColourSet.h"
+#include "graphics/ColourSet.h"
 
 #include "platform/fs/RawFields.h"
 #include "platform/text/Numbers.h"
