@@ -321,7 +321,7 @@ public:
     int m_bDialogOpen = 0;            // 1 while a document dialog is up
     int m_nResultCount = 0, m_nResultDrawn = 0, m_nResultTotal = 0; // search results listed, drawn, found
 
-    // The map view's state that commands and the view share (view/VeldoranView*.cpp).
+    // The map view's state that commands and the view share (view/window/VeldoranView*.cpp).
     int m_nSavedMapDisplayMode = 0; // the mode a resize or an erase after a library dialog puts back
     std::string m_strViewState;     // "GEOLEND", "JPG_SLIDE", "9999", "MOUSE", ...
     int m_nMouseMode = 3;           // what a pointer action means next (GetMouseMode)

@@ -8,7 +8,7 @@
 #include "app/VeldoranDoc.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/FrameWindow.h"
-#include "view/VeldoranView.h"
+#include "view/window/VeldoranView.h"
 
 CVeldoranApp::CVeldoranApp()
 {

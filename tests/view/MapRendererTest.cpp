@@ -5,8 +5,8 @@
 #include "graphics/BackgroundShade.h"
 #include "platform/dc/RecordingDc.h"
 #include "platform/sys/LibraryLoader.h"
-#include "view/MapRenderer.h"
-#include "view/RendererEntryPoints.h"
+#include "view/renderer/MapRenderer.h"
+#include "view/renderer/RendererEntryPoints.h"
 
 #include <gtest/gtest.h>
 
