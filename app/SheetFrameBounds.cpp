@@ -1,6 +1,7 @@
 // The frame texts of the map drawn: the current sheet, the block around its origin sheet, or the
 // bounds given in arc-seconds.
 #include "app/VeldoranDoc.h"
+#include "basemap/projection/SheetGrid.h"
 
 void CVeldoranDoc::SetFrameBounds(int north, int west, int south, int east)
 {
@@ -26,10 +27,10 @@ void CVeldoranDoc::SetFrameBounds(int north, int west, int south, int east)
             s = 3;
             n = 4;
         }
-        m_strFrameNorth = SecondsToDms(lat + n * 2400);
-        m_strFrameEast = SecondsToDms(lon + n * 3600);
-        m_strFrameSouth = SecondsToDms(lat - s * 2400);
-        m_strFrameWest = SecondsToDms(lon - s * 3600);
+        m_strFrameNorth = SecondsToDms(lat + n * kMeshHeightSeconds);
+        m_strFrameEast = SecondsToDms(lon + n * kMeshWidthSeconds);
+        m_strFrameSouth = SecondsToDms(lat - s * kMeshHeightSeconds);
+        m_strFrameWest = SecondsToDms(lon - s * kMeshWidthSeconds);
         break;
     }
     case 3:

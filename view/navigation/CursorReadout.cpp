@@ -1,17 +1,12 @@
 #include "view/navigation/CursorReadout.h"
 
 #include "basemap/projection/CoordinateText.h"
+#include "basemap/projection/SheetGrid.h"
 #include "platform/text/Format.h"
-
-#include <cmath>
 
 std::string TenThousandthsToDms(double value, const char* format)
 {
-    const double magnitude = std::fabs(value);
-    const double degrees = std::trunc(magnitude / 10000.0);
-    const int seconds = static_cast<int>((magnitude - degrees * 10000.0) * 0.36);
-    const double dms = degrees + (seconds / 60) / 100.0 + (seconds % 60) / 10000.0;
-    return vd::format(format, value < 0 ? -dms : dms);
+    return vd::format(format, TenThousandthDegreesToDmsWholeSeconds(value));
 }
 
 CursorTexts SheetCursorTexts(int x, int y, int north, int south, int east, int west, int pixelWidth,
@@ -42,5 +37,5 @@ int NeighbourCell(int x, int y, int sheets, double scaleX, double scaleY)
     const int row = static_cast<int>(f * (y - 30) / scaleY);
     if (column < 0 || column > 959 || row < 0 || row > 959 || x < 10 || y < 30)
         return -1;
-    return column / 320 + 3 * (row / 320);
+    return column / kSheetUnits + 3 * (row / kSheetUnits);
 }

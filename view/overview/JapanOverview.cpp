@@ -1,6 +1,7 @@
 // The Japan map of map mode 5 when no 1:200,000 sheet is shown: the whole country, or the region of
 // one prefecture drawn sheet by sheet with its coast, relief, borders, name, lakes, layers, site
 // names, registered points and scale bar.
+#include "basemap/projection/SheetGrid.h"
 #include "view/overview/OverviewLayerDispatch.h"
 #include "view/renderer/MapRenderer.h"
 #include "view/renderer/RendererEntryPoints.h"
@@ -160,19 +161,19 @@ void CMapRenderer::DrawReliefSheets(int index, int originX, int frameFlag, int h
     if (index == 0)
         dc.FillRect(vd::Rect{0, 0, width, height}, *m_pBackgroundBrush);
     const int meshCode = vd::parseInt(code);
-    const int southSeconds = meshCode / 100 * 2400;
-    const int westSeconds = meshCode % 100 * 3600 + 360000;
+    const int southSeconds = MeshSouthSeconds(meshCode);
+    const int westSeconds = MeshWestSeconds(meshCode);
     // 1/10000 degree of the sheet's edges, then pixels.
     const auto toY = [&](int seconds) { return static_cast<int>((lat0 - seconds * 2.7777777777777777) / scale); };
     const auto toX = [&](int seconds) {
         return static_cast<int>((seconds * 2.7777777777777777 - lon0) / scale / ratio) + originX;
     };
-    const vd::Rect sheet{toX(westSeconds), toY(southSeconds + 2400), toX(westSeconds + 3600), toY(southSeconds)};
+    const vd::Rect sheet{toX(westSeconds), toY(southSeconds + kMeshHeightSeconds), toX(westSeconds + kMeshWidthSeconds), toY(southSeconds)};
     if (sheet.right <= 0 || sheet.bottom <= 0 || sheet.left >= width || sheet.top >= height)
         return;
     const RendererEntryPoints& entry = rendererEntryPoints();
     if (entry.OnUnitLength)
-        m_fSheetAspect = static_cast<float>(entry.OnUnitLength("", CVeldoranDoc::SecondsToDms(southSeconds + 1200)));
+        m_fSheetAspect = static_cast<float>(entry.OnUnitLength("", CVeldoranDoc::SecondsToDms(southSeconds + kMeshHeightSeconds / 2)));
 
     // The sheet's greyscale relief picture when it has been made; a pale fill otherwise.
     const std::string picture = doc.m_strAppDir + vd::format("MAPFGRS\\%04d.bmp", meshCode);

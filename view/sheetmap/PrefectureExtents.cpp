@@ -3,6 +3,7 @@
 #include "view/sheetmap/PrefectureExtents.h"
 
 #include "app/VeldoranDoc.h"
+#include "basemap/projection/SheetGrid.h"
 #include "graphics/HillShading.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
@@ -158,8 +159,8 @@ void CMapRenderer::DrawSheetBackground(int sheet, int last, int left, int top, f
     CVeldoranDoc& doc = *m_pDoc;
     vd::Dc& dc = *m_pDC;
     RendererEntryPoints& ep = rendererEntryPoints();
-    const int right = left + static_cast<int>(zoomX * 320.0f) + 1;
-    const int bottom = top + static_cast<int>(zoomY * 320.0f) + 1;
+    const int right = left + static_cast<int>(SheetSpanSingle(1, zoomX)) + 1;
+    const int bottom = top + static_cast<int>(SheetSpanSingle(1, zoomY)) + 1;
     if (doc.m_nColorStep != 0) {
         DrawBackgroundBitmap(name, left, top, right, bottom);
     } else {
@@ -180,8 +181,8 @@ void CMapRenderer::DrawSheetBackground(int sheet, int last, int left, int top, f
 
     if (sheet == 0 && (doc.m_nMapFrame == 1 || doc.m_nMapFrame == 2)) {
         const int side = doc.m_nMapFrame == 1 ? 1 : n;
-        const int blockRight = doc.m_nMapFrame == 1 ? right : m_nOriginX + static_cast<int>(side * zoomX * 320.0f);
-        const int blockBottom = doc.m_nMapFrame == 1 ? bottom : m_nOriginY + static_cast<int>(side * zoomY * 320.0f);
+        const int blockRight = doc.m_nMapFrame == 1 ? right : m_nOriginX + static_cast<int>(SheetSpanSingle(side, zoomX));
+        const int blockBottom = doc.m_nMapFrame == 1 ? bottom : m_nOriginY + static_cast<int>(SheetSpanSingle(side, zoomY));
         const int blockLeft = doc.m_nMapFrame == 1 ? left : m_nOriginX;
         const int blockTop = doc.m_nMapFrame == 1 ? top : m_nOriginY;
         const vd::Pen keptPen = dc.SelectObject(vd::StockPen(vd::NULL_PEN));

@@ -5,6 +5,7 @@
 #include "view/renderer/MapRenderer.h"
 
 #include "app/VeldoranDoc.h"
+#include "basemap/projection/SheetGrid.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/ui/Ui.h"
@@ -51,11 +52,12 @@ struct Extent {
 Extent SearchExtent(int mapFrame, int mapMode, int south0, int west0)
 {
     if (mapFrame == 1)
-        return {south0 + 2400, west0, south0, west0 + 3600};
+        return {south0 + kMeshHeightSeconds, west0, south0, west0 + kMeshWidthSeconds};
     const int k = SheetsFromCentre(mapMode);
     if (k == 0)
         return {};
-    return {south0 + (k + 1) * 2400, west0 - k * 3600, south0 - k * 2400, west0 + (k + 1) * 3600};
+    return {south0 + (k + 1) * kMeshHeightSeconds, west0 - k * kMeshWidthSeconds, south0 - k * kMeshHeightSeconds,
+            west0 + (k + 1) * kMeshWidthSeconds};
 }
 
 int Trunc(double value)
@@ -129,8 +131,8 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
     int cellSouth = south0;
     std::string cellMesh;
     if (frame == 1) {
-        right = ox + Trunc(320.0 * double(scaleX));
-        bottom = oy + Trunc(320.0 * double(scaleY));
+        right = ox + Trunc(SheetSpan(1, scaleX));
+        bottom = oy + Trunc(SheetSpan(1, scaleY));
         r.DrawFrameRect(ox, oy, right, bottom);
         doc.m_nPanelTop = bottom + 15;
         doc.m_nBlockWestSec = west0;
@@ -142,17 +144,17 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
     } else if (frame == 2) {
         const int column = cellIndex % n;
         const int row = cellIndex / n;
-        cellLeft = ox + Trunc(double(column) * double(scaleX) * 320.0);
-        cellTop = oy + Trunc(double(row) * double(scaleY) * 320.0);
-        right = ox + Trunc(double(n) * double(scaleX) * 320.0);
-        bottom = oy + Trunc(double(n) * double(scaleY) * 320.0);
+        cellLeft = ox + Trunc(SheetSpan(column, scaleX));
+        cellTop = oy + Trunc(SheetSpan(row, scaleY));
+        right = ox + Trunc(SheetSpan(n, scaleX));
+        bottom = oy + Trunc(SheetSpan(n, scaleY));
         if (cellIndex == 0) {
             fill = part == 1 && overlayOnly == 0;
             doc.m_nPanelTop = bottom + 15;
         }
         const int kk = (n - 1) / 2;
-        cellSouth = (kk - row) * 2400 + south0;
-        cellWest = (column - kk) * 3600 + west0;
+        cellSouth = (kk - row) * kMeshHeightSeconds + south0;
+        cellWest = (column - kk) * kMeshWidthSeconds + west0;
         cellMesh = MeshCodeText(kk + r.m_nSheetMeshCode / 100 - row, r.m_nSheetMeshCode % 100 + column - kk);
         if (cellIndex < int(doc.m_astrBlockMeshCode.size()))
             doc.m_astrBlockMeshCode[cellIndex] = cellMesh;
@@ -302,13 +304,13 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
         Extent overlay;
         bool haveOverlay = false;
         if (frame == 1) {
-            overlay = {south0 + 2400, west0, south0, west0 + 3600};
+            overlay = {south0 + kMeshHeightSeconds, west0, south0, west0 + kMeshWidthSeconds};
             haveOverlay = true;
         } else if (frame == 2 && lastCell) {
             overlay.south = cellSouth;
-            overlay.north = cellSouth + n * 2400;
-            overlay.west = cellWest - (n - 1) * 3600;
-            overlay.east = cellWest + 3600;
+            overlay.north = cellSouth + n * kMeshHeightSeconds;
+            overlay.west = cellWest - (n - 1) * kMeshWidthSeconds;
+            overlay.east = cellWest + kMeshWidthSeconds;
             haveOverlay = true;
         } else if (frame == 3) {
             overlay = extent;
@@ -375,15 +377,15 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
     const double metresEw = ep.OnUnitLength ? ep.OnUnitLength("ew", doc.m_astrMapEntry[2]) : 0.0;
     if (frame == 1) {
         if (doc.m_nScaleBar == 1 && ep.OnScaleX)
-            ep.OnScaleX(&dc, 1, scaleX, ox + Trunc(320.0 * double(scaleX)), oy + Trunc(320.0 * double(scaleY)),
+            ep.OnScaleX(&dc, 1, scaleX, ox + Trunc(SheetSpan(1, scaleX)), oy + Trunc(SheetSpan(1, scaleY)),
                         doc.m_astrMapEntry[2], static_cast<float>(metresEw), doc.m_nMapFigure);
     } else if (frame == 2 && lastCell) {
         r.DrawFrameRect(ox, oy, right, bottom);
         if (doc.m_nMapBoundary == 1) {
             dc.SelectObject(r.m_aPen[doc.m_nMapFigure != 0 ? 0 : 17]);
             for (int j = 1; j < n; ++j) {
-                const int x = ox + Trunc(double(j) * double(scaleX) * 320.0);
-                const int y = oy + Trunc(double(j) * double(scaleY) * 320.0);
+                const int x = ox + Trunc(SheetSpan(j, scaleX));
+                const int y = oy + Trunc(SheetSpan(j, scaleY));
                 r.DrawLine(x, oy, x, bottom);
                 r.DrawLine(ox, y, right, y);
             }

@@ -4,6 +4,7 @@
 #include "view/renderer/MapRenderer.h"
 
 #include "app/VeldoranDoc.h"
+#include "basemap/projection/SheetGrid.h"
 #include "contracts/dovanne.h"
 #include "graphics/DibFunctions.h"
 #include "platform/dc/Dc.h"
@@ -89,8 +90,8 @@ void CMapRenderer::DrawSheetMap(int overlayOnly, int legendFlag)
 
     doc.m_astrSheetPosition[2] = doc.m_astrMapEntry[2];
     doc.m_astrSheetPosition[3] = doc.m_astrMapEntry[3];
-    m_nSheetMeshCode = (CVeldoranDoc::DmsToSeconds(doc.m_astrMapEntry[2]) / 2400) * 100 +
-                       std::atoi(vd::cp932Left(doc.m_astrMapEntry[3], 3).c_str()) - 100;
+    m_nSheetMeshCode = SheetMeshCode(CVeldoranDoc::DmsToSeconds(doc.m_astrMapEntry[2]),
+                                     std::atoi(vd::cp932Left(doc.m_astrMapEntry[3], 3).c_str()));
 
     const int altOnEntry = m_bAltLayout;
     if (m_bAltLayout == 0 && doc.m_nAltSheetLayout == 1)
@@ -159,10 +160,10 @@ void CMapRenderer::DrawSheetMap(int overlayOnly, int legendFlag)
     } else if (doc.m_nMapFrame == 2) {
         const int k = doc.m_nMapMode == 25 ? 2 : doc.m_nMapMode == 49 ? 3 : 1;
         const int n = 2 * k + 1;
-        doc.m_nFrameSouthSec = CVeldoranDoc::DmsToSeconds(south) - k * 2400;
-        doc.m_nFrameWestSec = CVeldoranDoc::DmsToSeconds(west) - k * 3600;
-        doc.m_nFrameNorthSec = doc.m_nFrameSouthSec + n * 2400;
-        doc.m_nFrameEastSec = doc.m_nFrameWestSec + n * 3600;
+        doc.m_nFrameSouthSec = CVeldoranDoc::DmsToSeconds(south) - k * kMeshHeightSeconds;
+        doc.m_nFrameWestSec = CVeldoranDoc::DmsToSeconds(west) - k * kMeshWidthSeconds;
+        doc.m_nFrameNorthSec = doc.m_nFrameSouthSec + n * kMeshHeightSeconds;
+        doc.m_nFrameEastSec = doc.m_nFrameWestSec + n * kMeshWidthSeconds;
         const std::size_t blank = doc.m_strMapName.find(' ');
         title = "1/20万地勢図  " + doc.m_strMapName.substr(0, blank) + "およびその周辺";
         if (doc.m_nMapMode < 49)

@@ -3,6 +3,7 @@
 #include "view/renderer/MapRenderer.h"
 
 #include "app/VeldoranDoc.h"
+#include "basemap/projection/SheetGrid.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/text/Cp932.h"
@@ -84,8 +85,8 @@ void CMapRenderer::DrawSheetPoints(const std::string& file, int drawKind, float 
         const int west0 = CVeldoranDoc::DmsToSeconds(doc.m_astrSheetPosition[3]);
         cellLeft = m_nOriginX;
         cellTop = m_nOriginY;
-        cellWestSec = west0 - k * 3600;
-        cellSouthSec = south0 + (k - 2) * 2400; // the block's north edge less 7200 seconds
+        cellWestSec = west0 - k * kMeshWidthSeconds;
+        cellSouthSec = south0 + (k - 2) * kMeshHeightSeconds; // the block's north edge less 7200 seconds
     }
 
     doc.SetFrameBounds(doc.m_nRangeNorthSec, doc.m_nRangeWestSec, doc.m_nRangeSouthSec, doc.m_nRangeEastSec);

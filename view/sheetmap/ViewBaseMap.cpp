@@ -1,6 +1,7 @@
 #include "view/sheetmap/ViewBaseMap.h"
 
 #include "app/VeldoranDoc.h"
+#include "basemap/projection/CoordinateText.h"
 #include "basemap/projection/LinearLatitudeRatio.h"
 #include "contracts/dovanne.h"
 #include "platform/dc/Dc.h"
@@ -24,15 +25,6 @@
 namespace {
 
 const char* const kRegionTitles[] = {"日本列島 ", "西南日本 ", "中央日本 ", "東北日本 "};
-
-// Degrees and 1/10000 degree to D.MMSS: the degrees stay, the rest shown as minutes and seconds.
-double ToDms(double tenThousandths)
-{
-    const int degrees = static_cast<int>(tenThousandths / 10000.0);
-    const double seconds = (tenThousandths - degrees * 10000.0) * 0.36;
-    const int minutes = static_cast<int>(seconds / 60.0);
-    return degrees + minutes / 100.0 + (seconds - minutes * 60.0) / 10000.0;
-}
 
 } // namespace
 
@@ -325,7 +317,8 @@ void ViewBaseMap::DrawDragCircle(vd::Dc& dc, int x, int y)
     view_.m_strDragShape = "circle";
 
     const double longitude = s * ratio * (x - doc_.m_nOverviewOriginX) + doc_.m_fRefLongitude;
-    dc.TextOut(20, 80, "円（直径 3°)をドラッグ  " + vd::format("<%7.4f,%8.4f>", ToDms(latitude), ToDms(longitude)));
+    dc.TextOut(20, 80, "円（直径 3°)をドラッグ  " + vd::format("<%7.4f,%8.4f>", TenThousandthDegreesToDmsFractionalSeconds(latitude),
+                                                                TenThousandthDegreesToDmsFractionalSeconds(longitude)));
     view_.m_strDragCornerLon = vd::format("%8.4f", std::floor(longitude / 10000.0));
     const double minutes = std::floor(latitude * 0.006 / 40.0) * 40.0; // whole 40-minute rows
     const int degrees = static_cast<int>(minutes / 60.0);
