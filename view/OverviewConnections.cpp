@@ -1,4 +1,4 @@
-#include "view/OverviewConnections.h"
+#include "view/PieceConnections.h"
 
 #include "view/navigation/ViewNavigation.h"
 #include "view/renderer/MapRenderer.h"

@@ -3,6 +3,7 @@
 // albums, routes and text pages of the user's data, the find-place dialog and a few document
 // dialogs. Each piece connects its functions when it lands; an empty slot does nothing (a
 // function with an answer answers "" or 0), so its button or mouse action is inert until then.
+// Which slot is filled, and by which piece, is listed in view/ViewSlots.cpp.
 #include <functional>
 #include <string>
 

@@ -17,19 +17,6 @@ ViewNavigation::ViewNavigation(CVeldoranView& view) : m_view(view), m_doc(*view.
     for (auto& button : m_apKindButton)
         button = std::make_unique<vd::Button>();
     m_pPageScrollBar = std::make_unique<vd::ScrollBar>();
-
-    ViewRoutines& r = m_view.m_routines;
-    r.removeViewButtons = [this](int group) { RemoveViewButtons(group); };
-    r.addViewButtons = [this](int group) { AddViewButtons(group); };
-    r.removeViewButton = [this](int kind) { SetViewButton(kind, "", 0, 0, 0, 0); };
-    r.setViewButton = [this](int kind, const std::string& caption, int a, int b, int c, int d) {
-        SetViewButton(kind, caption, a, b, c, d);
-    };
-    r.runButtonCommand = [this](int id) { RunButtonCommand(id); };
-    r.resetPageScrollBar = [this] { ResetPageScrollBar(); };
-    r.applySheetChoice = [this] { ApplySheetChoice(); };
-    r.applyPlaceChoice = [this] { ApplyPlaceChoice(); };
-    r.applyMunicipalityChoice = [this] { ApplyMunicipalityChoice(); };
     ConnectCommands();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // How the user moves around the map: the view's 24 on-screen buttons (9 numbered, 15 by kind)
 // and its page scroll bar, the buttons' commands, the choices of the modeless dialogs and the
-// state the mouse keeps between events. The view owns one; it connects the view's button slots
-// and commands when built.
+// state the mouse keeps between events. The view owns one; it connects the button commands when
+// built, and view/NavigationConnections.cpp puts its operations into the view's routine slots.
 #include "platform/ui/Geometry.h"
 #include "view/navigation/NavigationCalls.h"
 

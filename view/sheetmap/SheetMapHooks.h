@@ -3,7 +3,8 @@
 // them: the point symbols and labels, the overview and prefecture maps of the renderer, the
 // white-map layer dispatch, the seismic title and the data-source caption. Each is a
 // process-wide slot that its piece fills; an empty slot draws nothing (and a layer switch that
-// nobody answers is off), so the sheet map stands without them.
+// nobody answers is off), so the sheet map stands without them. Which slot is filled, and by
+// which piece, is listed in view/ViewSlots.cpp.
 #include "view/renderer/LandLayers.h"
 
 #include <functional>

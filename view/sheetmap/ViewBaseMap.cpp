@@ -28,17 +28,7 @@ const char* const kRegionTitles[] = {"日本列島 ", "西南日本 ", "中央�
 
 } // namespace
 
-ViewBaseMap::ViewBaseMap(CVeldoranView& view) : view_(view), doc_(*view.GetDocument())
-{
-    ViewRoutines& r = view_.m_routines;
-    r.drawSheetIndexMap = [this](vd::Dc& dc) { DrawSheetIndexMap(dc); };
-    r.drawLayeredMap = [this](vd::Dc& dc) { return DrawLayeredMap(dc); };
-    r.drawJapanMap = [this](vd::Dc& dc) { return DrawJapanMap(dc); };
-    r.drawPrefectureMap = [this](vd::Dc& dc) { DrawPrefectureMap(dc); };
-    r.drawDragOverview = [this](vd::Dc& dc) { DrawDragOverview(dc); };
-    r.drawDragCircle = [this](vd::Dc& dc, int x, int y) { DrawDragCircle(dc, x, y); };
-    r.drawPointSymbol = [this](vd::Dc& dc, int x, int y, int size, int shape) { DrawPointSymbol(dc, x, y, size, shape); };
-}
+ViewBaseMap::ViewBaseMap(CVeldoranView& view) : view_(view), doc_(*view.GetDocument()) {}
 
 void ViewBaseMap::SetTitle(const std::string& title)
 {

@@ -7,7 +7,7 @@
 #include "platform/dc/ImageDc.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/FrameWindow.h"
-#include "view/OverviewConnections.h"
+#include "view/PieceConnections.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/renderer/MapRenderer.h"
 #include "view/sheetmap/SheetSelectDialog.h"
@@ -38,7 +38,7 @@ CVeldoranView::CVeldoranView(CVeldoranDoc& document) : m_pDoc(&document)
     ConnectCommands();
     m_pBaseMap = std::make_unique<ViewBaseMap>(*this);
     m_pNavigation = std::make_unique<ViewNavigation>(*this);
-    ConnectOverviewPieces(*this);
+    ConnectViewPieces(*this);
 }
 
 CVeldoranView::~CVeldoranView()
