@@ -32,9 +32,9 @@ std::string CellName(const SheetIndexLine& line)
 void DrawGrid(vd::Dc& dc, int left, int columnWidth, int top, int rowHeight)
 {
     for (int i = 0; i <= kRows; ++i)
-        DrawSegment(dc, {left, top + i * rowHeight}, {left + kColumns * columnWidth, top + i * rowHeight});
+        basemap::DrawSegment(dc, {left, top + i * rowHeight}, {left + kColumns * columnWidth, top + i * rowHeight});
     for (int j = 0; j <= kColumns; ++j)
-        DrawSegment(dc, {left + j * columnWidth, top}, {left + j * columnWidth, top + kRows * rowHeight});
+        basemap::DrawSegment(dc, {left + j * columnWidth, top}, {left + j * columnWidth, top + kRows * rowHeight});
 }
 
 } // namespace

@@ -15,5 +15,7 @@ void ConnectBaseMapPiece(CVeldoranView& view)
     r.drawPrefectureMap = [&b](vd::Dc& dc) { b.DrawPrefectureMap(dc); };
     r.drawDragOverview = [&b](vd::Dc& dc) { b.DrawDragOverview(dc); };
     r.drawDragCircle = [&b](vd::Dc& dc, int x, int y) { b.DrawDragCircle(dc, x, y); };
-    r.drawPointSymbol = [&b](vd::Dc& dc, int x, int y, int size, int shape) { b.DrawPointSymbol(dc, x, y, size, shape); };
+    r.drawPointSymbol = [&b](vd::Dc& dc, int x, int y, int size, int shape) {
+        b.DrawPointSymbol(dc, x, y, size, shape);
+    };
 }

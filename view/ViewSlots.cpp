@@ -30,6 +30,7 @@ constexpr SlotState Filled = SlotState::Filled;
 constexpr SlotState Pending = SlotState::Pending;
 
 // Each entry names its member once; the accessor reads that member of the built view.
+// clang-format off
 #define VD_ROUTINE(slot, state, piece) \
     ViewSlot{"ViewRoutines", #slot, state, piece, [](const CVeldoranView& v) { return bool(v.m_routines.slot); }}
 #define VD_NAVIGATION(slot, state, piece) \
@@ -37,6 +38,7 @@ constexpr SlotState Pending = SlotState::Pending;
              [](const CVeldoranView& v) { return v.m_pNavigation && bool(v.m_pNavigation->calls.slot); }}
 #define VD_SHEET_HOOK(slot, state, piece) \
     ViewSlot{"SheetMapHooks", #slot, state, piece, [](const CVeldoranView&) { return bool(sheetMapHooks().slot); }}
+// clang-format on
 
 template <class Table>
 constexpr int SlotsIn()

@@ -15,7 +15,8 @@ inline int MeshWestSeconds(int meshCode) { return (meshCode % 100 + kMeshFirstLo
 // The mesh code of the mesh holding a point given in arc-seconds.
 inline int MeshCodeAt(int latitudeSeconds, int longitudeSeconds)
 {
-    return latitudeSeconds / kMeshHeightSeconds * 100 + (longitudeSeconds / kMeshWidthSeconds - kMeshFirstLongitudeDegree);
+    return latitudeSeconds / kMeshHeightSeconds * 100 +
+           (longitudeSeconds / kMeshWidthSeconds - kMeshFirstLongitudeDegree);
 }
 // The mesh code of a sheet whose south edge is given in arc-seconds and whose west edge in whole
 // degrees (as a sheet's corner texts give them).

@@ -13,10 +13,7 @@ namespace {
 
 using ViewSlotList = viewtest::MapView;
 
-std::string SlotName(const ViewSlot& slot)
-{
-    return std::string(slot.table) + "." + std::string(slot.name);
-}
+std::string SlotName(const ViewSlot& slot) { return std::string(slot.table) + "." + std::string(slot.name); }
 
 TEST_F(ViewSlotList, ListsEverySlotOfEveryTableOnce)
 {
@@ -37,11 +34,11 @@ TEST_F(ViewSlotList, TheBuiltViewHasFilledExactlyTheSlotsMarkedFilled)
     for (const ViewSlot& slot : ViewSlots()) {
         EXPECT_FALSE(slot.piece.empty()) << SlotName(slot) << " names no piece";
         if (slot.state == SlotState::Filled)
-            EXPECT_TRUE(slot.isSet(*view)) << SlotName(slot) << " is marked filled by " << slot.piece
-                                           << " but is empty";
+            EXPECT_TRUE(slot.isSet(*view))
+                << SlotName(slot) << " is marked filled by " << slot.piece << " but is empty";
         else
-            EXPECT_FALSE(slot.isSet(*view)) << SlotName(slot) << " is filled now: mark it filled ("
-                                            << slot.piece << ")";
+            EXPECT_FALSE(slot.isSet(*view))
+                << SlotName(slot) << " is filled now: mark it filled (" << slot.piece << ")";
     }
 }
 

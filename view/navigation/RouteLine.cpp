@@ -84,8 +84,8 @@ void ViewNavigation::EndRouteLineByMove(vd::Dc& dc)
     for (int i = 0; i < count; ++i) {
         m_doc.m_astrRoutePoint[std::size_t(i)] = records[std::size_t(i)];
         m_doc.m_astrHitRecord[std::size_t(i)] = records[std::size_t(i)];
-        m_doc.m_anHitX[std::size_t(i)] = ClampToInt16(m_anRouteX[std::size_t(i)]);
-        m_doc.m_anHitY[std::size_t(i)] = ClampToInt16(m_anRouteY[std::size_t(i)]);
+        m_doc.m_anHitX[std::size_t(i)] = navigation::ClampToInt16(m_anRouteX[std::size_t(i)]);
+        m_doc.m_anHitY[std::size_t(i)] = navigation::ClampToInt16(m_anRouteY[std::size_t(i)]);
     }
     m_doc.m_astrHitRecord[std::size_t(count)] = "999";
     const bool wide = m_view.m_nSavedWidth > 800;

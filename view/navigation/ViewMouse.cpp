@@ -303,8 +303,8 @@ void CVeldoranView::RegisterAtPoint(int x, int y)
             }
         } else if ((answer.empty() && dragged) || answer == "update" || answer == "update_end") {
             if (inList()) {
-                doc.m_anHitX[std::size_t(item)] = ClampToInt16(answer.empty() ? nav.m_nDragX : x);
-                doc.m_anHitY[std::size_t(item)] = ClampToInt16(answer.empty() ? nav.m_nDragY : y);
+                doc.m_anHitX[std::size_t(item)] = navigation::ClampToInt16(answer.empty() ? nav.m_nDragX : x);
+                doc.m_anHitY[std::size_t(item)] = navigation::ClampToInt16(answer.empty() ? nav.m_nDragY : y);
             }
         }
         if (dragged)

@@ -29,11 +29,13 @@ inline constexpr int ID_PAGE_SCROLL_BAR = 421;
 inline constexpr unsigned WM_RELEASEVIEWCONTROLS = 0x0400 + 6;
 // The command id of a button kind, or 0 for a kind without one.
 int ViewButtonCommandId(int kind);
+namespace navigation {
 // Positions kept in the 16-bit drawn-position arrays are clamped, never wrapped.
 inline std::int16_t ClampToInt16(int value)
 {
     return static_cast<std::int16_t>(value < -32768 ? -32768 : value > 32767 ? 32767 : value);
 }
+} // namespace navigation
 
 class ViewNavigation {
 public:

@@ -1,6 +1,6 @@
 // The sheet grid and the two D.MMSS number rules that the view's drawings now share.
-#include "basemap/projection/CoordinateText.h"
 #include "basemap/projection/SheetGrid.h"
+#include "basemap/projection/CoordinateText.h"
 
 #include <gtest/gtest.h>
 
