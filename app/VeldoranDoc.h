@@ -338,7 +338,7 @@ public:
     std::string m_strSheetPictureTitle;
     std::string m_strSlidePlayMode = "AUTO";
     std::string m_strFindMunicipality; // the municipality the search shows
-    // Navigation and the mouse (view/ViewButton*.cpp, view/ViewMouse*.cpp): the overview drag's
+    // Navigation and the mouse (view/navigation/ViewButton*.cpp, ViewMouse.cpp): the overview drag's
     // step, the cursor read-out (D.MMSS texts and their numbers), the submarine view to leave
     // (-999) and the find-place dialog's include-points setting.
     int m_nOverviewStep = 0;
@@ -364,7 +364,7 @@ public:
     // Drawn points by kind: text, other items, albums, web pages.
     std::array<int, 4> m_anKindTally{};
 
-    // The sheet maps (view/SheetMap*.cpp, view/SheetBlock*.cpp): the block drawn last, its frame
+    // The sheet maps (view/sheetmap/SheetMapComposition.cpp, SheetBlock*.cpp): the block drawn last, its frame
     // in arc-seconds, the free extent dragged on screen, the white-layer results, the site-name
     // tips and label layout, and the state of the base-map routines of the view.
     int m_nWhiteMapFrame = 2;          // frame kind of the alternative layout: 1 one sheet, else a block
