@@ -6,8 +6,12 @@
 
 inline constexpr int kMeshHeightSeconds = 2400;
 inline constexpr int kMeshWidthSeconds = 3600;
+inline constexpr int kMeshHeightMinutes = 40;
 inline constexpr int kMeshFirstLongitudeDegree = 100; // longitude code 0
 inline constexpr int kSheetUnits = 320;
+// Sheet units per arc-second, as single-precision factors: 320 / 3600 across, 320 / 2400 down.
+inline constexpr float kSheetUnitsPerSecondAcross = 0.08888889f;
+inline constexpr float kSheetUnitsPerSecondDown = 0.13333334f;
 
 // The south-west corner of a first-level mesh, in arc-seconds.
 inline int MeshSouthSeconds(int meshCode) { return meshCode / 100 * kMeshHeightSeconds; }

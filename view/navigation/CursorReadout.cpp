@@ -35,7 +35,7 @@ int NeighbourCell(int x, int y, int sheets, double scaleX, double scaleY)
     const double f = sheets == 25 ? 0.6 : sheets == 49 ? 0.42857143 : 1.0;
     const int column = static_cast<int>(f * (x - 10) / scaleX);
     const int row = static_cast<int>(f * (y - 30) / scaleY);
-    if (column < 0 || column > 959 || row < 0 || row > 959 || x < 10 || y < 30)
+    if (column < 0 || column >= 3 * kSheetUnits || row < 0 || row >= 3 * kSheetUnits || x < 10 || y < 30)
         return -1;
     return column / kSheetUnits + 3 * (row / kSheetUnits);
 }

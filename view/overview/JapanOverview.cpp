@@ -33,8 +33,8 @@ std::vector<std::string> FrameSheetCodes(const CVeldoranDoc& doc)
     std::vector<std::string> codes;
     const int firstColumn = Degrees(doc.m_strFrameWest) - 1;
     const int lastColumn = Degrees(doc.m_strFrameEast);
-    const int firstRow = (Degrees(doc.m_strFrameSouth) * 60 + Minutes(doc.m_strFrameSouth)) / 40 - 1;
-    const int lastRow = (Degrees(doc.m_strFrameNorth) * 60 + Minutes(doc.m_strFrameNorth)) / 40;
+    const int firstRow = (Degrees(doc.m_strFrameSouth) * 60 + Minutes(doc.m_strFrameSouth)) / kMeshHeightMinutes - 1;
+    const int lastRow = (Degrees(doc.m_strFrameNorth) * 60 + Minutes(doc.m_strFrameNorth)) / kMeshHeightMinutes;
     for (int column = firstColumn; column <= lastColumn; ++column)
         for (int row = firstRow; row <= lastRow; ++row) {
             if (static_cast<int>(codes.size()) == kMaxSheetCodes)

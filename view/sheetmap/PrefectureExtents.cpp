@@ -131,8 +131,10 @@ void CMapRenderer::ComputeSheetCodes()
     const int east = CVeldoranDoc::DmsToSeconds(doc.m_strFrameEast);
     const int south = CVeldoranDoc::DmsToSeconds(doc.m_strFrameSouth);
     const int west = CVeldoranDoc::DmsToSeconds(doc.m_strFrameWest);
+    // The mesh at the frame's centre.
     const std::string mesh =
-        vd::format("%02d%02d", (north + south) / 4800 + (doc.m_nPrefecture == 45 ? 1 : 0), (east + west) / 7200 - 100);
+        vd::format("%02d%02d", (north + south) / (2 * kMeshHeightSeconds) + (doc.m_nPrefecture == 45 ? 1 : 0),
+                   (east + west) / (2 * kMeshWidthSeconds) - kMeshFirstLongitudeDegree);
     const float k = RatioAt(doc, static_cast<int>((lat0 - static_cast<float>(m_nClientHeight) * s) * 0.0001f));
     const float ys = 10000.0f / s * 0.00027777778f;
     const float xs = k != 0 ? 10000.0f / s / k * 0.00027777778f : 0.0f;

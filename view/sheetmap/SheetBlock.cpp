@@ -225,8 +225,8 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
     // 9. Scales.
     doc.m_fWhiteZoomX = scaleX;
     doc.m_fWhiteZoomY = scaleY;
-    const float sx = frame == 3 ? scaleX : scaleX * 0.08888889f;
-    const float sy = frame == 3 ? scaleY : scaleY * 0.13333334f;
+    const float sx = frame == 3 ? scaleX : scaleX * kSheetUnitsPerSecondAcross;
+    const float sy = frame == 3 ? scaleY : scaleY * kSheetUnitsPerSecondDown;
 
     // 10. Point drawing kind for the call.
     const int drawKind = doc.m_nPointDrawKind;

@@ -3,6 +3,7 @@
 #include "app/VeldoranDoc.h"
 #include "basemap/projection/CoordinateText.h"
 #include "basemap/projection/LinearLatitudeRatio.h"
+#include "basemap/projection/SheetGrid.h"
 #include "contracts/dovanne.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
@@ -310,7 +311,7 @@ void ViewBaseMap::DrawDragCircle(vd::Dc& dc, int x, int y)
     dc.TextOut(20, 80, "円（直径 3°)をドラッグ  " + vd::format("<%7.4f,%8.4f>", TenThousandthDegreesToDmsFractionalSeconds(latitude),
                                                                 TenThousandthDegreesToDmsFractionalSeconds(longitude)));
     view_.m_strDragCornerLon = vd::format("%8.4f", std::floor(longitude / 10000.0));
-    const double minutes = std::floor(latitude * 0.006 / 40.0) * 40.0; // whole 40-minute rows
+    const double minutes = std::floor(latitude * 0.006 / kMeshHeightMinutes) * kMeshHeightMinutes; // whole rows
     const int degrees = static_cast<int>(minutes / 60.0);
     view_.m_strDragCornerLat = vd::format("%7.4f", degrees + (minutes - degrees * 60.0) / 100.0);
     dc.SetBkColor(vd::RGB(255, 255, 255));
