@@ -1,0 +1,8 @@
+#include "view/PieceConnections.h"
+
+void ConnectViewPieces(CVeldoranView& view)
+{
+    ConnectBaseMapPiece(view);
+    ConnectNavigationPiece(view);
+    ConnectOverviewPieces(view);
+}
