@@ -3,15 +3,15 @@
 // Those with a result answer -1, as an operation that drew nothing does.
 #include "layers/render/LayerRenderer.h"
 
-// ---- Railways and whole-country rivers
+// ---- To be filled by the railway and whole-country river themes
 void CLayerRenderer::BuildStationFile() {}
 void CLayerRenderer::DrawRailways(int, int) {}
 void CLayerRenderer::DrawCountryRivers(int, int) {}
 
-// ---- Whole-country ledger lines
+// ---- To be filled by the whole-country ledger line themes
 void CLayerRenderer::DrawLedgerLines(int, int) {}
 
-// ---- Surface themes
+// ---- To be filled by the surface themes
 void CLayerRenderer::DrawSurfaceAreas(int, int, int, std::string) {}
 void CLayerRenderer::DrawSurfaceLines(int, int, int, std::string) {}
 void CLayerRenderer::DrawSurfaceBoundaries(int, int, int, int, std::string) {}
@@ -22,7 +22,7 @@ void CLayerRenderer::DrawCountrySurfaceC(int, int, int, std::string) {}
 void CLayerRenderer::DrawCountrySurfaceD(int, int, int, std::string) {}
 void CLayerRenderer::DrawCountrySurfaceE(int, int, int, std::string) {}
 
-// ---- Point themes
+// ---- To be filled by the point themes
 void CLayerRenderer::DrawPointMarkers(int, int, int, std::string) {}
 void CLayerRenderer::DrawHeritagePoints(int, int, int, std::string) {}
 void CLayerRenderer::DrawPointLengths(int, int, std::string) {}
@@ -32,7 +32,8 @@ void CLayerRenderer::DrawCodedPoints(int, int, int, std::string) {}
 void CLayerRenderer::DrawPlainPoints(int, int) {}
 void CLayerRenderer::DrawLandPricePoints(int, int, int, int, std::string) {}
 
-// ---- Third-order mesh themes, the census meshes and the whole-country meshes
+// ---- To be filled by the third-order mesh themes (with the census meshes and the whole-country
+// meshes)
 int CLayerRenderer::DrawPrefectureMeshValues(int, int, int, int, std::string) { return -1; }
 int CLayerRenderer::DrawPrefectureMeshCells(int, int, int, int, std::string) { return -1; }
 int CLayerRenderer::DrawSingleFileMeshValues(int, int, int, int) { return -1; }
@@ -41,7 +42,7 @@ int CLayerRenderer::OnPlainLclMeshCensas(int, int, int, int, int, std::string, s
 void CLayerRenderer::DrawCountryPrefectureMeshCells(int, int, int, std::string) {}
 void CLayerRenderer::DrawCountrySingleFileMeshCells(int, int, int) {}
 
-// ---- Mesh relief (the census relief member too) and white-map meshes
+// ---- To be filled by the mesh relief and white-map mesh themes (the census relief member too)
 int CLayerRenderer::DrawPrefectureMeshRelief(int, int, int, int, std::string) { return -1; }
 int CLayerRenderer::DrawSingleFileMeshRelief(int, int, int, int) { return -1; }
 int CLayerRenderer::OnPlainLclReliefCensas(int, int, int, int, int, std::string, std::string) { return -1; }
@@ -49,7 +50,7 @@ void CLayerRenderer::DrawWhitePrefectureMeshCells(int, int, int, std::string) {}
 void CLayerRenderer::DrawWhiteDesignatedAreaCells(int, int, int, std::string) {}
 void CLayerRenderer::DrawWhiteSingleFileMeshCells(int, int, int, int) {}
 
-// ---- The 1/10 subdivided mesh and its lakes
+// ---- To be filled by the 1/10 subdivided mesh themes and their lakes
 int CLayerRenderer::DrawSubdividedMesh(int, int, int, std::string, int, int, std::string) { return -1; }
 int CLayerRenderer::DrawSubdividedMeshRelief(int, int, int, std::string, int, int, std::string) { return -1; }
 int CLayerRenderer::DrawSubdividedLakes(int, int, int, int, int, std::string) { return -1; }
