@@ -39,7 +39,7 @@ int CLayerRenderer::SecondMeshCell()
 int CLayerRenderer::PointPosition()
 {
     const meshcode::MeshCorner point = meshcode::PointRecordSeconds(CurrentLine);
-    if (point.latitude < South || point.latitude > North || point.longitude < West || point.longitude > East)
+    if (!InDrawExtent(point.latitude, point.longitude))
         return -1;
     const ScreenPoint screen = ToScreen(point.latitude, point.longitude);
     OptionList[kLatitudeOrYSlot] = screen.y;

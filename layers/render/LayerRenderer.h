@@ -70,6 +70,11 @@ public:
     void ScaleShrink(int count, int mode, int variant);
     int ParseAttributeNames(int packed, std::string list);
     ScreenPoint ToScreen(int latitude, int longitude) const;
+    // Whole arc-seconds within the DrawExtent, its edges inside.
+    bool InDrawExtent(int latitude, int longitude) const
+    {
+        return latitude >= South && latitude <= North && longitude >= West && longitude <= East;
+    }
 
     // ---- Mesh cells of the block (the fields they change are changed here)
     int BlockCellCount();
@@ -114,6 +119,15 @@ public:
     // ---- Layer operations
     void DrawMeshRivers(int unused, int cellCount, std::string optionText);
     void DrawMeshRoads(int unused, int cellCount, int unused2, std::string optionText);
+    // Point themes (points/): cell count -1 on the plain map (the block's), else 1, 9 or 25.
+    void DrawPointMarkers(int cellCount, int classFilter, int labelSelector, std::string flagText);
+    void DrawHeritagePoints(int cellCount, int modeCode, int labelSelector, std::string flagText);
+    void DrawPointLengths(int cellCount, int labelSelector, std::string flagText);
+    void DrawFacilityPoints(int cellCount, int modeCode, int labelSelector, std::string flagText);
+    void DrawPointNames(int cellCount, int labelSelector, std::string flagText);
+    void DrawCodedPoints(int cellCount, int labelSelector, int powerFlag, std::string flagText);
+    void DrawPlainPoints(int cellCount, int labelSelector);
+    void DrawLandPricePoints(int cellCount, int labelSelector, int unused, int yearIndex, std::string flagText);
 
     // The operations that their own themes fill in (PendingOperations.cpp lists them; until
     // then they draw nothing and answer -1 where a result is due).
@@ -133,15 +147,6 @@ public:
     void DrawCountrySurfaceC(int cellCount, int fillFlag, int labelFlag, std::string flagText);
     void DrawCountrySurfaceD(int cellCount, int fillFlag, int labelFlag, std::string flagText);
     void DrawCountrySurfaceE(int cellCount, int fillFlag, int labelFlag, std::string flagText);
-    // Point themes.
-    void DrawPointMarkers(int cellCount, int classFilter, int labelSelector, std::string flagText);
-    void DrawHeritagePoints(int cellCount, int modeCode, int labelSelector, std::string flagText);
-    void DrawPointLengths(int cellCount, int labelSelector, std::string flagText);
-    void DrawFacilityPoints(int cellCount, int modeCode, int labelSelector, std::string flagText);
-    void DrawPointNames(int cellCount, int labelSelector, std::string flagText);
-    void DrawCodedPoints(int cellCount, int labelSelector, int powerFlag, std::string flagText);
-    void DrawPlainPoints(int cellCount, int labelSelector);
-    void DrawLandPricePoints(int cellCount, int labelSelector, int unused, int yearIndex, std::string flagText);
     // Third-order mesh themes, the census members and the whole-country meshes.
     int DrawPrefectureMeshValues(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);
     int DrawPrefectureMeshCells(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);

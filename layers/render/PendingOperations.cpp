@@ -22,16 +22,6 @@ void CLayerRenderer::DrawCountrySurfaceC(int, int, int, std::string) {}
 void CLayerRenderer::DrawCountrySurfaceD(int, int, int, std::string) {}
 void CLayerRenderer::DrawCountrySurfaceE(int, int, int, std::string) {}
 
-// ---- To be filled by the point themes
-void CLayerRenderer::DrawPointMarkers(int, int, int, std::string) {}
-void CLayerRenderer::DrawHeritagePoints(int, int, int, std::string) {}
-void CLayerRenderer::DrawPointLengths(int, int, std::string) {}
-void CLayerRenderer::DrawFacilityPoints(int, int, int, std::string) {}
-void CLayerRenderer::DrawPointNames(int, int, std::string) {}
-void CLayerRenderer::DrawCodedPoints(int, int, int, std::string) {}
-void CLayerRenderer::DrawPlainPoints(int, int) {}
-void CLayerRenderer::DrawLandPricePoints(int, int, int, int, std::string) {}
-
 // ---- To be filled by the third-order mesh themes (with the census meshes and the whole-country
 // meshes)
 int CLayerRenderer::DrawPrefectureMeshValues(int, int, int, int, std::string) { return -1; }
