@@ -11,6 +11,12 @@ namespace {
 
 constexpr int kPowerPlantKeys = 10;
 
+std::string_view FileNameOf(std::string_view path)
+{
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
 } // namespace
 
 void CLayerRenderer::DrawCodedPoints(int cellCount, int labelSelector, int powerFlag, std::string flagText)
@@ -24,10 +30,12 @@ void CLayerRenderer::DrawCodedPoints(int cellCount, int labelSelector, int power
     if (powerFlag == 0) {
         ParseOptionList(flagText);
         options.wholeCountry = !FiltersPrefectures(*this, flagText);
-        const std::string path = vd::toLowerAscii(DataSetPath);
-        options.pricePair = path.find("l01") != std::string::npos || path.find("l02") != std::string::npos;
+        // The data set is named by the file, not by the folders above it (a "-" or "l01" there
+        // would choose the wrong columns).
+        const std::string name = vd::toLowerAscii(FileNameOf(DataSetPath));
+        options.pricePair = name.find("l01") != std::string::npos || name.find("l02") != std::string::npos;
         if (options.pricePair)
-            columns = WholeFilePriceColumns(DataSetYear(path));
+            columns = WholeFilePriceColumns(DataSetYear(name));
     } else {
         options.key = int(static_cast<unsigned>(labelSelector) + kPowerPlantKeys);
     }
