@@ -29,14 +29,19 @@ bool TextReader::readRawLine(std::string& cp932)
         if (source_.buffered().empty() && !source_.refill())
             break;
         std::string_view chunk = source_.buffered();
-        if (const void* mark = std::memchr(chunk.data(), kEndOfText, chunk.size())) {
+        const void* newline = std::memchr(chunk.data(), '\n', chunk.size());
+        // The end mark matters only before this line's end: the rest of the buffer is not
+        // searched again for every line.
+        const size_t span = newline ? static_cast<size_t>(static_cast<const char*>(newline) - chunk.data()) : chunk.size();
+        if (const void* mark = std::memchr(chunk.data(), kEndOfText, span)) {
             chunk = chunk.substr(0, static_cast<size_t>(static_cast<const char*>(mark) - chunk.data()));
+            newline = nullptr;
             if (chunk.empty()) {
                 atEndMark_ = true;
                 break;
             }
         }
-        if (const void* newline = std::memchr(chunk.data(), '\n', chunk.size())) {
+        if (newline) {
             const size_t length = static_cast<size_t>(static_cast<const char*>(newline) - chunk.data());
             cp932.append(chunk.data(), length);
             source_.consume(length + 1);

@@ -149,17 +149,22 @@ std::string PriceRecordLabel(std::string_view line, const PriceColumns& c, int k
     }
     if (key < 0 || key > 6)
         return vd::cp932ToUtf8(line);
+    // Only what the key shows is read: most of a file's labels are prices alone.
     const int price = ColumnNumber(line, c.price, kPriceWidth);
     PriceValues v;
     v.priceText = PriceText(price);
-    v.changeRate = pricePair ? ChangeRate(price, ColumnNumber(line, c.previous, kPriceWidth))
-                             : ColumnDecimal(line, c.previous, kChangeWidth);
-    v.zone = ZoneNumber(Column(line, c.zoning, kZoneFlags));
-    v.useName = UseName(Column(line, c.use, kUseFlags));
-    if (key == 2)
-        return AddressText(line, c.address) + "/" + v.priceText;
-    if (key == 6)
-        return v.priceText + vd::format("(%dm)", ColumnNumber(line, c.roadWidth, 5));
+    switch (key) {
+    case 1:
+    case 3:
+        v.changeRate = pricePair ? ChangeRate(price, ColumnNumber(line, c.previous, kPriceWidth))
+                                 : ColumnDecimal(line, c.previous, kChangeWidth);
+        break;
+    case 2: return AddressText(line, c.address) + "/" + v.priceText;
+    case 4: v.useName = UseName(Column(line, c.use, kUseFlags)); break;
+    case 5: v.zone = ZoneNumber(Column(line, c.zoning, kZoneFlags)); break;
+    case 6: return v.priceText + vd::format("(%dm)", ColumnNumber(line, c.roadWidth, 5));
+    default: break;
+    }
     return LandPriceLabel(key, v).value_or(std::string());
 }
 
