@@ -2,12 +2,15 @@
 // the early stop, the record kinds and prices, and the dispatch of every point mode code.
 #include "contracts/pelmora.h"
 #include "layers/render/LayerRenderer.h"
+#include "layers/render/points/PointLayer.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/dc/RecordingDc.h"
 #include "tests/layers/render/LayerFixtures.h"
 #include "tests/layers/render/PointFixtures.h"
 
 #include <gtest/gtest.h>
+
+#include <climits>
 
 namespace {
 
@@ -115,6 +118,24 @@ TEST_F(PointLayers, MarkersAndLabelsAtFortyPixels)
     Renderer(file, 2).DrawPlainPoints(1, 31 * 10000 + 35);
     EXPECT_EQ(Markers(dc).size(), 5u);
     EXPECT_TRUE(Labels(dc).empty());
+}
+
+TEST_F(PointLayers, TheFirstMarkerIsMeasuredFromTheOrigin)
+{
+    Renderer(Write("points.txt", {Record(30, 20, {{30, "a"}}), Record(80, 20, {{30, "b"}})}), 3).DrawPlainPoints(1, 310031);
+    EXPECT_EQ(Labels(dc), (std::vector<Label>{{{83, 14}, "b"}}));
+}
+
+TEST_F(PointLayers, StopLimitGrowsWithTheMapWidth)
+{
+    const struct {
+        int west, east, limit;
+    } cases[] = {{0, 6999, 5000}, {0, 7000, 40000}, {0, 10800, 60000}, {INT_MIN, INT_MAX, INT_MAX}};
+    for (const auto& c : cases) {
+        CLayerRenderer& r = Renderer("", 3);
+        r.West = c.west, r.East = c.east;
+        EXPECT_EQ(points::StopLimit(r), c.limit) << c.east;
+    }
 }
 
 TEST_F(PointLayers, LayerPenAndCallersPenBack)
