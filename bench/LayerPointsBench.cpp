@@ -37,8 +37,8 @@ std::filesystem::path MakePriceData()
     for (int place = 0; place < kPlaces; ++place) {
         const int placeLat = lat(rng), placeLon = lon(rng);
         for (int p = 0; p < kPointsPerPlace; ++p) {
-            std::string line = vd::format("P%8d%8d%8d13", place * kPointsPerPlace + p, placeLon + near(rng),
-                                          placeLat + near(rng));
+            std::string line =
+                vd::format("P%8d%8d%8d13", place * kPointsPerPlace + p, placeLon + near(rng), placeLat + near(rng));
             line.resize(228, ' ');
             line += vd::format("%08d", price(rng)) + "  -1.5";
             prices << line << "\r\n";
@@ -62,8 +62,8 @@ void BM_WhiteLandPriceBlock(benchmark::State& state)
         flags += "0|";
     vd::ImageDc dc(1024, 768);
     auto drawInto = [&](vd::Dc& dc) {
-        draw(&dc, 7, 999, 0, 9, -1, int(state.range(0)), 300, 0, 0, 700, 0, 0, 0.8f, 0.8f, "", "5339", "土地B", "9=" + flags,
-             folder + "prices.txt", folder);
+        draw(&dc, 7, 999, 0, 9, -1, int(state.range(0)), 300, 0, 0, 700, 0, 0, 0.8f, 0.8f, "", "5339", "土地B",
+             "9=" + flags, folder + "prices.txt", folder);
     };
     vd::RecordingDc counted;
     drawInto(counted);

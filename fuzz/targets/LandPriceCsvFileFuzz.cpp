@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::string flags = "1|";
     for (int i = 1; i < 48; ++i)
         flags += "0|";
-    OnDdPointWhite(&dc, 10000 + 700 + year, 999, 0, 1, -1, 3, 500, 0, selector, 700, 0.0f, 0.0f, 0.3f, 0.3f, "",
-                   "5339", "土地A", "1=" + flags, layer_fuzz::WindowsFolder() + "(L01-14P-13.txt)",
+    OnDdPointWhite(&dc, 10000 + 700 + year, 999, 0, 1, -1, 3, 500, 0, selector, 700, 0.0f, 0.0f, 0.3f, 0.3f, "", "5339",
+                   "土地A", "1=" + flags, layer_fuzz::WindowsFolder() + "(L01-14P-13.txt)",
                    layer_fuzz::WindowsFolder());
     return 0;
 }

@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const bool perMesh = code == 0 || code == 20 || (code >= 110 && code <= 130) || code >= 500;
         vd::RecordingDc dc;
         // Detail 3 writes every label; a third of the selector range packs a column range.
-        OnDdPointWhite(&dc, item, 999, 0, 1, -1, 3, code, selector % 3, selector < 10 ? selector : 130150, 700,
-                       0.0f, 0.0f, 0.3f, 0.3f, "", "5339", "点", "1=" + AllPrefectures(),
+        OnDdPointWhite(&dc, item, 999, 0, 1, -1, 3, code, selector % 3, selector < 10 ? selector : 130150, 700, 0.0f,
+                       0.0f, 0.3f, 0.3f, "", "5339", "点", "1=" + AllPrefectures(),
                        perMesh ? folder + "(P99-13P-13.txt)" : folder + "whole.txt", folder);
     }
     return 0;

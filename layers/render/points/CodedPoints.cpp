@@ -5,7 +5,6 @@
 
 #include "platform/text/StringOps.h"
 
-#include <utility>
 
 namespace {
 

@@ -74,26 +74,44 @@ std::string SurveyCount(std::string_view line, int later, int earlier, int lengt
 int RequiredKind(int key)
 {
     switch (key) {
-    case 40: case 41: case 100: case 101: return 1;
-    case 42: case 43: case 102: case 103: case 105: return 2;
-    case 44: case 104: return 3;
-    case 45: return 4;
-    default: return kAnyKind;
+    case 40:
+    case 41:
+    case 100:
+    case 101:
+        return 1;
+    case 42:
+    case 43:
+    case 102:
+    case 103:
+    case 105:
+        return 2;
+    case 44:
+    case 104:
+        return 3;
+    case 45:
+        return 4;
+    default:
+        return kAnyKind;
     }
 }
 
 std::optional<std::string> KeyLabel(int key, std::string_view line)
 {
     switch (key) {
-    case 40: return Tenths(line, 27, 3, "%.1fm");
-    case 41: return Tenths(line, 30, 3, "%.1fm");
-    case 42: return "(" + ColumnText(line, 36, 2) + "/" + ColumnText(line, 41, 2) + ")";
+    case 40:
+        return Tenths(line, 27, 3, "%.1fm");
+    case 41:
+        return Tenths(line, 30, 3, "%.1fm");
+    case 42:
+        return "(" + ColumnText(line, 36, 2) + "/" + ColumnText(line, 41, 2) + ")";
     case 43:
         return vd::format("%.1fk/%.1fk", ColumnNumber(line, 38, 3) * 0.1, ColumnNumber(line, 43, 3) * 0.1);
     case 44:
-    case 45: return CutAtEitherBlank(ColumnText(line, 46, 40));
+    case 45:
+        return CutAtEitherBlank(ColumnText(line, 46, 40));
     case 100:
-    case 102: return CutAtEitherBlank(ColumnText(line, 31, 32));
+    case 102:
+        return CutAtEitherBlank(ColumnText(line, 31, 32));
     case 101: {
         std::string name = CutAtEitherBlank(ColumnText(line, 31, 32));
         std::optional<std::string> size = FacilitySizeText(line);
@@ -101,17 +119,26 @@ std::optional<std::string> KeyLabel(int key, std::string_view line)
             return std::nullopt;
         return name + "/" + *size;
     }
-    case 103: return Height(line, 99);
-    case 104: return Tenths(line, 151, 3, "%.1fkm");
-    case 105: return Height(line, 114);
-    case 400: return ColumnText(line, 29, 5);
-    case 401: return ColumnText(line, 34, 3);
-    case 402: return TidalLimitType(ColumnNumber(line, 37, 1)) + Tenths(line, 38, 3, "%.1fkm");
-    case 410: return HarbourName(line) + "/" + ColumnText(line, 29, 5);
-    case 411: return HarbourName(line) + "/" + HarbourManager(ColumnNumber(line, 54, 1));
+    case 103:
+        return Height(line, 99);
+    case 104:
+        return Tenths(line, 151, 3, "%.1fkm");
+    case 105:
+        return Height(line, 114);
+    case 400:
+        return ColumnText(line, 29, 5);
+    case 401:
+        return ColumnText(line, 34, 3);
+    case 402:
+        return TidalLimitType(ColumnNumber(line, 37, 1)) + Tenths(line, 38, 3, "%.1fkm");
+    case 410:
+        return HarbourName(line) + "/" + ColumnText(line, 29, 5);
+    case 411:
+        return HarbourName(line) + "/" + HarbourManager(ColumnNumber(line, 54, 1));
     case 412:
         return HarbourClass(ColumnNumber(line, 25, 1)) + "/" + HarbourGrade(ColumnNumber(line, 26, 1));
-    case 420: return CutAtFullBlank(ColumnText(line, 35, 20)) + "/" + ColumnText(line, 25, 7);
+    case 420:
+        return CutAtFullBlank(ColumnText(line, 35, 20)) + "/" + ColumnText(line, 25, 7);
     case 421: {
         const int population = ColumnNumber(line, 293, 6);
         if (population != 0)
@@ -124,10 +151,14 @@ std::optional<std::string> KeyLabel(int key, std::string_view line)
             return vd::format("%.2f(億円)", landings * 0.01);
         return vd::format("([1982]%.2f(億円)", ColumnNumber(line, 177, 6) * 0.01);
     }
-    case 430: return CutAtFullBlank(ColumnText(line, 50, 32));
-    case 431: return SurveyCount(line, 115, 103, 3, 999, "回/日");
-    case 432: return SurveyCount(line, 153, 133, 5, 99999, "人/日");
-    default: return vd::cp932ToUtf8(line);
+    case 430:
+        return CutAtFullBlank(ColumnText(line, 50, 32));
+    case 431:
+        return SurveyCount(line, 115, 103, 3, 999, "回/日");
+    case 432:
+        return SurveyCount(line, 153, 133, 5, 99999, "人/日");
+    default:
+        return vd::cp932ToUtf8(line);
     }
 }
 

@@ -4,7 +4,6 @@
 #include "layers/render/points/PointLabels.h"
 #include "layers/render/points/PointLayer.h"
 
-#include <utility>
 
 namespace {
 

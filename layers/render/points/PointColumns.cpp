@@ -3,6 +3,8 @@
 #include "platform/text/Cp932.h"
 #include "platform/text/Numbers.h"
 
+#include <utility>
+
 namespace points {
 
 namespace {

@@ -55,9 +55,12 @@ std::string RiverLengthLabel(std::string_view line, int selector)
     const LengthColumn& c = kLengthColumns[std::size_t(selector)];
     const int value = ColumnNumber(line, c.start, c.length);
     switch (c.form) {
-    case LengthColumn::Code: return vd::format("%d", value);
-    case LengthColumn::Kilometres: return vd::format("%.1fkm", value * 0.001);
-    case LengthColumn::Metres: return vd::format("%dm", value);
+    case LengthColumn::Code:
+        return vd::format("%d", value);
+    case LengthColumn::Kilometres:
+        return vd::format("%.1fkm", value * 0.001);
+    case LengthColumn::Metres:
+        return vd::format("%dm", value);
     }
     return {};
 }
@@ -65,20 +68,28 @@ std::string RiverLengthLabel(std::string_view line, int selector)
 std::string HeritageLabel(std::string_view line, int selector)
 {
     switch (selector) {
-    case 0: return ColumnText(line, 25, 4);
-    case 1: return ColumnNumber(line, 29, 1) == 1 ? "史跡等" : "埋蔵文化財";
-    default: return WholeLine(line);
+    case 0:
+        return ColumnText(line, 25, 4);
+    case 1:
+        return ColumnNumber(line, 29, 1) == 1 ? "史跡等" : "埋蔵文化財";
+    default:
+        return WholeLine(line);
     }
 }
 
 std::string DamLabel(std::string_view line, int selector)
 {
     switch (selector) {
-    case 0: return CutAtBlank(ColumnText(line, 127, 18));
-    case 1: return CutAtBlank(ColumnText(line, 145, 18));
-    case 2: return vd::format("%dm", ColumnNumber(line, 47, 4));
-    case 3: return vd::format("%d万t", ColumnNumber(line, 63, 6));
-    default: return WholeLine(line);
+    case 0:
+        return CutAtBlank(ColumnText(line, 127, 18));
+    case 1:
+        return CutAtBlank(ColumnText(line, 145, 18));
+    case 2:
+        return vd::format("%dm", ColumnNumber(line, 47, 4));
+    case 3:
+        return vd::format("%d万t", ColumnNumber(line, 63, 6));
+    default:
+        return WholeLine(line);
     }
 }
 

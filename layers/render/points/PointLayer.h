@@ -119,9 +119,8 @@ public:
     void ForEachFile(Visit visit)
     {
         BeginCells();
-        r_.ForEachCellPrefecture(walk_, [&](const std::string& prefecture) {
-            visit(r_.DataSetPath + prefecture + ".txt");
-        });
+        r_.ForEachCellPrefecture(walk_,
+                                 [&](const std::string& prefecture) { visit(r_.DataSetPath + prefecture + ".txt"); });
     }
 
 private:

@@ -7,6 +7,7 @@
 #include "platform/text/Numbers.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace points {
 
@@ -20,20 +21,17 @@ constexpr int kAddressHead = 22; // bytes kept before the rest is cut at a blank
 constexpr int kPriceWidth = 8;
 constexpr int kChangeWidth = 6;
 
-constexpr std::array<const char*, kUseFlags> kUseNames{"住宅", "店舗", "事務所", "銀行", "旅館", "給油所",
-                                                       "工場", "倉庫", "農地", "山林", "医院", "空地",
+constexpr std::array<const char*, kUseFlags> kUseNames{"住宅",   "店舗", "事務所", "銀行", "旅館", "給油所",
+                                                       "工場",   "倉庫", "農地",   "山林", "医院", "空地",
                                                        "作業場", "原野", "その他", "用材", "雑木"};
-constexpr std::array<const char*, 8> kPowerTypes{"水力", "水力", "石炭火力", "LNG火力",
+constexpr std::array<const char*, 8> kPowerTypes{"水力",     "水力", "石炭火力", "LNG火力",
                                                  "ガス火力", "地熱", "石油火力", "原子力"};
 
 bool FlagSet(char c) { return c >= '1' && c <= '9'; }
 
 std::string PriceText(int price) { return price >= 1 ? vd::format("%.1f", price * 0.0001) : std::string(); }
 
-double ChangeRate(int price, int previous)
-{
-    return previous == 0 ? 0.0 : (double(price) - previous) / previous * 100;
-}
+double ChangeRate(int price, int previous) { return previous == 0 ? 0.0 : (double(price) - previous) / previous * 100; }
 
 std::string ZoneAfter(int zone) { return zone == 0 ? std::string() : vd::format("/%d", zone); }
 std::string ZoneBefore(int zone) { return zone == 0 ? std::string() : vd::format("%d/", zone); }
@@ -68,12 +66,18 @@ struct PriceValues {
 std::optional<std::string> LandPriceLabel(int key, const PriceValues& v)
 {
     switch (key) {
-    case 0: return v.priceText;
-    case 1: return vd::format("%.1f", v.changeRate) + "%";
-    case 3: return v.priceText + vd::format("(%.1f", v.changeRate) + "%)";
-    case 4: return v.priceText + "/" + v.useName;
-    case 5: return v.priceText + ZoneAfter(v.zone);
-    default: return std::nullopt;
+    case 0:
+        return v.priceText;
+    case 1:
+        return vd::format("%.1f", v.changeRate) + "%";
+    case 3:
+        return v.priceText + vd::format("(%.1f", v.changeRate) + "%)";
+    case 4:
+        return v.priceText + "/" + v.useName;
+    case 5:
+        return v.priceText + ZoneAfter(v.zone);
+    default:
+        return std::nullopt;
     }
 }
 
@@ -136,16 +140,24 @@ std::string PowerPlantType(std::string_view line)
 std::string PriceRecordLabel(std::string_view line, const PriceColumns& c, int key, bool pricePair)
 {
     switch (key) {
-    case 7: return ZoneBefore(ZoneNumber(Column(line, c.zoning, kZoneFlags))) +
-                   vd::format("%d", ColumnNumber(line, c.coverage, 2)) + "%";
-    case 8: return ZoneBefore(ZoneNumber(Column(line, c.zoning, kZoneFlags))) +
-                   vd::format("%d", ColumnNumber(line, c.floorRatio, 4)) + "%";
-    case 9: return vd::format("%dm", ColumnNumber(line, c.roadWidth, 5));
-    case 10: return PlantName(line) + "/" + PowerPlantType(line);
-    case 11: return PlantName(line) + "/" + CutUnlessFirst(ColumnText(line, 86, 40), " ");
-    case 12: return PlantName(line) + vd::format("(%d万KW)", PlantOutputTenThousandKw(line));
-    case 13: return PowerPlantType(line) + vd::format("(%d万KW)", PlantOutputTenThousandKw(line));
-    default: break;
+    case 7:
+        return ZoneBefore(ZoneNumber(Column(line, c.zoning, kZoneFlags))) +
+               vd::format("%d", ColumnNumber(line, c.coverage, 2)) + "%";
+    case 8:
+        return ZoneBefore(ZoneNumber(Column(line, c.zoning, kZoneFlags))) +
+               vd::format("%d", ColumnNumber(line, c.floorRatio, 4)) + "%";
+    case 9:
+        return vd::format("%dm", ColumnNumber(line, c.roadWidth, 5));
+    case 10:
+        return PlantName(line) + "/" + PowerPlantType(line);
+    case 11:
+        return PlantName(line) + "/" + CutUnlessFirst(ColumnText(line, 86, 40), " ");
+    case 12:
+        return PlantName(line) + vd::format("(%d万KW)", PlantOutputTenThousandKw(line));
+    case 13:
+        return PowerPlantType(line) + vd::format("(%d万KW)", PlantOutputTenThousandKw(line));
+    default:
+        break;
     }
     if (key < 0 || key > 6)
         return vd::cp932ToUtf8(line);
@@ -159,11 +171,18 @@ std::string PriceRecordLabel(std::string_view line, const PriceColumns& c, int k
         v.changeRate = pricePair ? ChangeRate(price, ColumnNumber(line, c.previous, kPriceWidth))
                                  : ColumnDecimal(line, c.previous, kChangeWidth);
         break;
-    case 2: return AddressText(line, c.address) + "/" + v.priceText;
-    case 4: v.useName = UseName(Column(line, c.use, kUseFlags)); break;
-    case 5: v.zone = ZoneNumber(Column(line, c.zoning, kZoneFlags)); break;
-    case 6: return v.priceText + vd::format("(%dm)", ColumnNumber(line, c.roadWidth, 5));
-    default: break;
+    case 2:
+        return AddressText(line, c.address) + "/" + v.priceText;
+    case 4:
+        v.useName = UseName(Column(line, c.use, kUseFlags));
+        break;
+    case 5:
+        v.zone = ZoneNumber(Column(line, c.zoning, kZoneFlags));
+        break;
+    case 6:
+        return v.priceText + vd::format("(%dm)", ColumnNumber(line, c.roadWidth, 5));
+    default:
+        break;
     }
     return LandPriceLabel(key, v).value_or(std::string());
 }
@@ -198,12 +217,18 @@ std::string PriceCsvLabel(const LandPriceCsvRecord& r, std::string_view line, in
     v.zone = ZoneNumber(r.fields[16]);
     v.useName = UseName(r.fields[11]);
     switch (selector) {
-    case 2: return text(8) + "/" + v.priceText;
-    case 6: return v.priceText + "/" + text(15) + "m";
-    case 7: return ZoneBefore(v.zone) + text(17) + "%";
-    case 8: return ZoneBefore(v.zone) + text(18) + "%";
-    case 9: return text(15) + "m";
-    default: break;
+    case 2:
+        return text(8) + "/" + v.priceText;
+    case 6:
+        return v.priceText + "/" + text(15) + "m";
+    case 7:
+        return ZoneBefore(v.zone) + text(17) + "%";
+    case 8:
+        return ZoneBefore(v.zone) + text(18) + "%";
+    case 9:
+        return text(15) + "m";
+    default:
+        break;
     }
     if (std::optional<std::string> label = LandPriceLabel(selector, v))
         return *label;

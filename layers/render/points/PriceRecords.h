@@ -11,9 +11,9 @@
 namespace points {
 
 struct PriceRecordOptions {
-    int key = 0;          // the label selector, + 10 for power plants
+    int key = 0; // the label selector, + 10 for power plants
     int spacingThreshold = 0;
-    int stopLimit = 0;    // records outside in a row that end the file (EarlyStop)
+    int stopLimit = 0; // records outside in a row that end the file (EarlyStop)
     bool pricePair = false;
     bool wholeCountry = true; // false: records of prefectures without their flag are skipped
 };

@@ -1,7 +1,7 @@
 // DrawPointMarkers: the public facilities (公共施設), per prefecture over the block's cells, with
 // the major category of the settings as a filter and the name or kind as label.
-#include "layers/render/points/PointLabels.h"
 #include "layers/render/points/PointColumns.h"
+#include "layers/render/points/PointLabels.h"
 #include "layers/render/points/PointLayer.h"
 
 #include <utility>

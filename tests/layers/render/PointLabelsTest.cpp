@@ -1,6 +1,6 @@
+#include "layers/render/points/PointLabels.h"
 #include "layers/render/points/FacilityLabels.h"
 #include "layers/render/points/PointColumns.h"
-#include "layers/render/points/PointLabels.h"
 #include "layers/render/points/PriceLabels.h"
 #include "tests/layers/render/PointFixtures.h"
 
@@ -21,7 +21,7 @@ TEST(PointColumns, CutOnWholeCharactersAndEmptyPastTheEnd)
         int start, length;
         std::string text;
     } cases[] = {
-        {3, 4, "河川"}, {4, 4, "川 "},  // starts inside 河: left out
+        {3, 4, "河川"}, {4, 4, "川 "}, // starts inside 河: left out
         {3, 3, "河"},   {0, 100, "P12河川 ab"}, {9, 5, "b"}, {10, 5, ""}, {-1, 3, ""}, {2, 0, ""},
     };
     for (const auto& c : cases)
@@ -44,8 +44,8 @@ TEST(PointColumns, Blanks)
 TEST(PointLabels, PublicFacilitiesReadWholeLines)
 {
     // A name beyond column 97 is read whole (no piece of the line is taken for a record).
-    const std::string line = PointRecord(1, 1, {{35, "03"}, {42, "都道府県庁 本庁"},
-                                                   {72, "東京都庁第一本庁舎東京都庁第一本庁舎 別館"}});
+    const std::string line =
+        PointRecord(1, 1, {{35, "03"}, {42, "都道府県庁 本庁"}, {72, "東京都庁第一本庁舎東京都庁第一本庁舎 別館"}});
     EXPECT_EQ(PublicFacilityLabel(line, 0), "東京都庁第一本庁舎東京都庁第一本庁舎");
     EXPECT_EQ(PublicFacilityLabel(line, 1), "都道府県庁");
     EXPECT_EQ(PublicFacilityLabel(line, 7), "都道府県庁");
@@ -54,8 +54,8 @@ TEST(PointLabels, PublicFacilitiesReadWholeLines)
 
 TEST(PointLabels, RiverLengthsBySelector)
 {
-    const std::string line = PointRecord(1, 1, {{25, "81012"}, {30, "007"}, {33, "0123"}, {39, "012345"},
-                                                {45, "000050"}, {51, "123456"}, {57, "0042"}});
+    const std::string line = PointRecord(
+        1, 1, {{25, "81012"}, {30, "007"}, {33, "0123"}, {39, "012345"}, {45, "000050"}, {51, "123456"}, {57, "0042"}});
     const char* expected[] = {"81012", "7", "123", "12.3km", "0.1km", "123.5km", "42m"};
     for (int selector = 0; selector < 7; ++selector)
         EXPECT_EQ(RiverLengthLabel(line, selector), expected[selector]) << selector;
@@ -69,8 +69,7 @@ TEST(PointLabels, CulturalPropertiesAndDams)
              {"1", "史跡等"}, {"0", "埋蔵文化財"}, {"2", "埋蔵文化財"}, {" ", "埋蔵文化財"}})
         EXPECT_EQ(HeritageLabel(PointRecord(1, 1, {{25, "0123"}, {29, digit}}), 1), text) << digit;
     EXPECT_EQ(HeritageLabel(PointRecord(1, 1, {{25, "0123"}}), 0), "0123");
-    const std::string dam = PointRecord(1, 1, {{47, "0156"}, {63, "012000"}, {127, "黒部ダム 第四"},
-                                                  {145, "黒部湖"}});
+    const std::string dam = PointRecord(1, 1, {{47, "0156"}, {63, "012000"}, {127, "黒部ダム 第四"}, {145, "黒部湖"}});
     EXPECT_EQ(DamLabel(dam, 0), "黒部ダム");
     EXPECT_EQ(DamLabel(dam, 1), "黒部湖");
     EXPECT_EQ(DamLabel(dam, 2), "156m");
@@ -189,20 +188,33 @@ TEST(PriceLabels, FlagsAndPlantTypes)
     EXPECT_EQ(ZoneNumber(""), 0);
     const struct {
         std::string digit, name;
-    } types[] = {{"1", "水力"}, {"2", "水力"}, {"3", "石炭火力"}, {"4", "LNG火力"}, {"5", "ガス火力"},
-                 {"6", "地熱"}, {"7", "石油火力"}, {"8", "原子力"}, {"9", "9"}, {"0", "0"}};
+    } types[] = {{"1", "水力"}, {"2", "水力"},     {"3", "石炭火力"}, {"4", "LNG火力"}, {"5", "ガス火力"},
+                 {"6", "地熱"}, {"7", "石油火力"}, {"8", "原子力"},   {"9", "9"},       {"0", "0"}};
     for (const auto& t : types)
         EXPECT_EQ(PowerPlantType(PointRecord(1, 1, {{25, t.digit}})), t.name) << t.digit;
 }
 
 TEST(PriceLabels, DefaultColumnsByKey)
 {
-    const std::string line =
-        PointRecord(1, 1, {{48, "東京都千代田区丸の内１丁目 ４番"}, {139, "01000000000000000"},
-                               {189, "00022"}, {194, "0000100000000000000000"}, {222, "80"}, {224, "0600"},
-                               {228, "12345678"}, {236, "-3.25"}});
-    const char* expected[] = {"1234.6", "-3.3%", "東京都千代田区丸の内１丁目/1234.6", "1234.6(-3.3%)",
-                              "1234.6/店舗", "1234.6/5", "1234.6(22m)", "5/80%", "5/600%", "22m"};
+    const std::string line = PointRecord(1, 1,
+                                         {{48, "東京都千代田区丸の内１丁目 ４番"},
+                                          {139, "01000000000000000"},
+                                          {189, "00022"},
+                                          {194, "0000100000000000000000"},
+                                          {222, "80"},
+                                          {224, "0600"},
+                                          {228, "12345678"},
+                                          {236, "-3.25"}});
+    const char* expected[] = {"1234.6",
+                              "-3.3%",
+                              "東京都千代田区丸の内１丁目/1234.6",
+                              "1234.6(-3.3%)",
+                              "1234.6/店舗",
+                              "1234.6/5",
+                              "1234.6(22m)",
+                              "5/80%",
+                              "5/600%",
+                              "22m"};
     for (int key = 0; key < 10; ++key)
         EXPECT_EQ(PriceRecordLabel(line, DefaultPriceColumns(), key, false), expected[key]) << key;
     EXPECT_EQ(PriceRecordLabel(line, DefaultPriceColumns(), 14, false), vd::cp932ToUtf8(line));
@@ -220,8 +232,8 @@ TEST(PriceLabels, PricePairsAndPowerPlants)
     EXPECT_EQ(PriceRecordLabel(pair, columns, 3, true), "21.0(5.0%)");
     const std::string noPrevious = PointRecord(1, 1, {{347, "00210000"}});
     EXPECT_EQ(PriceRecordLabel(noPrevious, columns, 1, true), "0.0%");
-    const std::string plant = PointRecord(1, 1, {{25, "8"}, {56, "柏崎刈羽 原子力"}, {86, "新潟県柏崎市 青山町"},
-                                                     {136, "02200000"}});
+    const std::string plant =
+        PointRecord(1, 1, {{25, "8"}, {56, "柏崎刈羽 原子力"}, {86, "新潟県柏崎市 青山町"}, {136, "02200000"}});
     EXPECT_EQ(PriceRecordLabel(plant, columns, 10, false), "柏崎刈羽/原子力");
     EXPECT_EQ(PriceRecordLabel(plant, columns, 11, false), "柏崎刈羽/新潟県柏崎市");
     EXPECT_EQ(PriceRecordLabel(plant, columns, 12, false), "柏崎刈羽(2200万KW)");
@@ -237,11 +249,11 @@ TEST(PriceLabels, CommaSeparatedRecords)
     const LandPriceCsvRecord record = ParseLandPriceCsv(raw);
     EXPECT_EQ(record.longitude, 502000);
     EXPECT_EQ(record.latitude, 128000);
-    const char* expected[] = {"13.0", "8.3%", "大阪市北区/13.0", "13.0(8.3%)", "13.0/倉庫",
-                              "13.0/2", "13.0/6m", "2/60%", "2/200%", "6m"};
+    const char* expected[] = {"13.0",   "8.3%",    "大阪市北区/13.0", "13.0(8.3%)", "13.0/倉庫",
+                              "13.0/2", "13.0/6m", "2/60%",           "2/200%",     "6m"};
     for (int selector = 0; selector < 10; ++selector)
         EXPECT_EQ(PriceCsvLabel(record, raw, selector, 3), expected[selector]) << selector;
-    EXPECT_EQ(PriceCsvLabel(record, raw, 1, 0), "0.0%"); // year 0 is its own previous year
+    EXPECT_EQ(PriceCsvLabel(record, raw, 1, 0), "0.0%");    // year 0 is its own previous year
     EXPECT_EQ(PriceCsvLabel(record, raw, 3, 20), "(0.0%)"); // no such year
     EXPECT_EQ(PriceCsvLabel(record, raw, 12, 3), line);
     // Fewer fields: the missing ones are empty.

@@ -109,8 +109,8 @@ TEST_F(PointLayers, MarkersAndLabelsAtFortyPixels)
     Renderer(file, 3).DrawPlainPoints(1, 31 * 10000 + 35);
     // 39 pixels from the last marker: no label; 40: labelled. The extent's corners are inside.
     EXPECT_EQ(Markers(dc), (std::vector<Point>{{100, 100}, {139, 100}, {179, 100}, {0, 0}, {3600, 2400}}));
-    EXPECT_EQ(Labels(dc), (std::vector<Label>{{{103, 94}, "名前"}, {{182, 94}, "名前"}, {{3, -6}, "名前"},
-                                              {{3603, 2394}, "名前"}}));
+    EXPECT_EQ(Labels(dc), (std::vector<Label>{
+                              {{103, 94}, "名前"}, {{182, 94}, "名前"}, {{3, -6}, "名前"}, {{3603, 2394}, "名前"}}));
     EXPECT_EQ(dc.Calls().front().state.bkMode, vd::TRANSPARENT);
     EXPECT_EQ(dc.State().bkMode, vd::OPAQUE);
     // Below full detail: markers only.
@@ -122,7 +122,8 @@ TEST_F(PointLayers, MarkersAndLabelsAtFortyPixels)
 
 TEST_F(PointLayers, TheFirstMarkerIsMeasuredFromTheOrigin)
 {
-    Renderer(Write("points.txt", {Record(30, 20, {{30, "a"}}), Record(80, 20, {{30, "b"}})}), 3).DrawPlainPoints(1, 310031);
+    Renderer(Write("points.txt", {Record(30, 20, {{30, "a"}}), Record(80, 20, {{30, "b"}})}), 3)
+        .DrawPlainPoints(1, 310031);
     EXPECT_EQ(Labels(dc), (std::vector<Label>{{{83, 14}, "b"}}));
 }
 
@@ -224,9 +225,9 @@ TEST_F(PointLayers, EarlyStopAfterTheLimitOfRecordsOutside)
 TEST_F(PointLayers, FacilityKindsSpacingAndSingleCell)
 {
     // Tides, 大潮差 (kind 1): a far kind-2 record is not drawn at all; a near one is marked.
-    const std::string tides = Write("tides.txt", {Record(100, 100, {{25, "01"}, {27, "153"}}),
-                                                  Record(300, 100, {{25, "02"}}), Record(110, 100, {{25, "02"}}),
-                                                  Record(400, 100, {{25, "01"}, {27, "020"}})});
+    const std::string tides =
+        Write("tides.txt", {Record(100, 100, {{25, "01"}, {27, "153"}}), Record(300, 100, {{25, "02"}}),
+                            Record(110, 100, {{25, "02"}}), Record(400, 100, {{25, "01"}, {27, "020"}})});
     Renderer(tides, 0).DrawFacilityPoints(1, 40, 0, "");
     EXPECT_EQ(Markers(dc), (std::vector<Point>{{100, 100}, {110, 100}, {400, 100}}));
     // One cell: labels even at detail 0, spaced at 40 pixels.
@@ -235,8 +236,8 @@ TEST_F(PointLayers, FacilityKindsSpacingAndSingleCell)
     Renderer(tides, 0).DrawFacilityPoints(9, 40, 0, "");
     EXPECT_TRUE(Labels(dc).empty());
     // Coastal facilities take the prefecture in columns 26-27.
-    const std::string coast = Write("coast.txt", {Record(100, 100, {{25, "113"}, {31, "堤防"}}),
-                                                  Record(200, 100, {{25, "114"}, {31, "岸壁"}})});
+    const std::string coast = Write(
+        "coast.txt", {Record(100, 100, {{25, "113"}, {31, "堤防"}}), Record(200, 100, {{25, "114"}, {31, "岸壁"}})});
     dc.Clear();
     Renderer(coast, 3).DrawFacilityPoints(9, 100, 0, Flags(14));
     EXPECT_EQ(Labels(dc), (std::vector<Label>{{{203, 94}, "岸壁"}}));
@@ -252,15 +253,17 @@ TEST_F(PointLayers, LandPricePairsAndPowerPlants)
 {
     // The data set is named by the file: a folder's "-" or "l01" changes nothing.
     const LayerFolder pairFolder("tool01-99");
-    pairFolder.WriteBytes("L02-07P.txt", FileBytes({Record(100, 100, {{25, "13"}, {339, "00200000"}, {347, "00210000"}}),
-                                                    Record(200, 100, {{25, "14"}, {347, "00100000"}})}));
+    pairFolder.WriteBytes("L02-07P.txt",
+                          FileBytes({Record(100, 100, {{25, "13"}, {339, "00200000"}, {347, "00210000"}}),
+                                     Record(200, 100, {{25, "14"}, {347, "00100000"}})}));
     const std::string prices = pairFolder.Windows() + "L02-07P.txt";
     Renderer(prices, 3).DrawCodedPoints(1, 3, 0, Flags(13));
     EXPECT_EQ(Labels(dc), (std::vector<Label>{{{103, 94}, "21.0(5.0%)"}}));
     dc.Clear();
     Renderer(prices, 3).DrawCodedPoints(1, 0, 0, "1|");
     EXPECT_EQ(Labels(dc).size(), 2u);
-    const std::string plants = Write("plants.txt", {Record(100, 100, {{25, "2"}, {56, "黒部川第四"}, {136, "00335000"}})});
+    const std::string plants =
+        Write("plants.txt", {Record(100, 100, {{25, "2"}, {56, "黒部川第四"}, {136, "00335000"}})});
     dc.Clear();
     Renderer(plants, 3).DrawCodedPoints(1, 2, 1, Flags(47));
     EXPECT_EQ(Labels(dc), (std::vector<Label>{{{103, 94}, "黒部川第四(335万KW)"}}));
@@ -309,9 +312,9 @@ TEST_F(PointLayers, EveryModeCodeReachesItsOperation)
         bool perMesh;
         bool draws;
     } codes[] = {
-        {0, true, true},    {10, false, true},  {20, true, true},   {30, false, true},  {40, false, true},
-        {100, false, true}, {110, true, true},  {120, true, true},  {130, true, true},  {140, false, true},
-        {200, false, true}, {240, false, true}, {300, false, true}, {340, false, true}, {400, false, true},
+        {0, true, true},    {10, false, true},  {20, true, true},   {30, false, true},   {40, false, true},
+        {100, false, true}, {110, true, true},  {120, true, true},  {130, true, true},   {140, false, true},
+        {200, false, true}, {240, false, true}, {300, false, true}, {340, false, true},  {400, false, true},
         {410, false, true}, {420, false, true}, {430, false, true}, {440, false, false}, {500, true, true},
         {540, true, true},
     };
@@ -343,8 +346,7 @@ TEST_F(PointLayers, LandPriceItemCarriesColourAndYear)
 TEST_F(PointLayers, AirportPictureOnOneWhiteCell)
 {
     // At zoom 1 the cell is 320 x 320 pixels: the airport in its middle.
-    const std::string airports =
-        Write("airports.txt", {PointRecord(502200, 128400, {{50, "東京国際空港　羽田"}})});
+    const std::string airports = Write("airports.txt", {PointRecord(502200, 128400, {{50, "東京国際空港　羽田"}})});
     vd::ImageDc image(400, 400);
     OnDdPointWhite(&image, 7, 999, 0, 1, -1, 0, 430, 0, 0, 700, 10.0f, 10.0f, 1.0f, 1.0f, "", "5339", "空港台帳",
                    "1=", airports, folder.Windows());
