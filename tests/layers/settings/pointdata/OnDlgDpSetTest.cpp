@@ -258,3 +258,55 @@ TEST_F(PointDialogTest, AnUnreadableFileOpensEmptyRowsAndAFailedRewriteStillAnsw
     EXPECT_EQ(c.colour(0), 2);
     EXPECT_EQ(c.n(0), 0);
 }
+
+TEST_F(PointDialogTest, TheAnswerHandedBackReopensTheDialogAsItWasLeft)
+{
+    WriteBytes(SettingsFile(), vd::utf8ToCp932(kFile));
+    const std::string first = Detailed("-1/TAVREL", [](vd::DialogDriver& d) {
+        d.selectTab(kTabs, 5);
+        d.click(1246);
+        d.click(vd::IDCANCEL);
+    });
+    const Answer a(first);
+    EXPECT_EQ(a.tab, 5);
+    EXPECT_EQ(a.flag(6), 1);
+
+    // The program keeps the answer and hands its integers and texts back the next time.
+    PointInputs back;
+    back[0] = inputs[0];
+    back[1] = first.substr(0, [&] {
+        size_t at = 0;
+        for (int i = 0; i < kPointSettingsIntegers; ++i)
+            at = first.find('|', at) + 1;
+        return at;
+    }()) + "/TAVREL";
+    auto join = [&](int from, int count, bool names, bool closed) {
+        std::string text;
+        for (int k = from; k < from + count; ++k)
+            text += (names ? a.name[k] : a.file[k]) + (closed || k + 1 < from + count ? "/" : "");
+        return text;
+    };
+    for (int k = 0; k < 14; ++k) {
+        const int nameInput = k < 5 ? 2 + k : k < 10 ? 12 + k - 5 : 22 + k - 10;
+        back[nameInput] = a.name[k];
+        back[nameInput + (k < 10 ? 5 : 4)] = a.file[k];
+    }
+    back[30] = a.name[15];
+    back[35] = a.file[15];
+    back[31] = join(16, 2, true, false);
+    back[36] = join(16, 2, false, false);
+    back[32] = join(25, 4, true, true);
+    back[37] = join(25, 4, false, true);
+    back[33] = join(18, 2, true, false);
+    back[38] = join(18, 2, false, false);
+    back[34] = join(20, 5, true, true);
+    back[39] = join(20, 5, false, true);
+    inputs = back;
+    const std::string second = Detailed(back[1], [](vd::DialogDriver& d) {
+        EXPECT_TRUE(d.isVisible(1246)) << "点Ａ, the tab last used";
+        EXPECT_TRUE(d.isChecked(1246));
+        EXPECT_EQ(d.text(1247), "観光地");
+        d.click(vd::IDOK);
+    });
+    EXPECT_EQ(second, first);
+}
