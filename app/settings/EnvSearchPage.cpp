@@ -1,5 +1,6 @@
 #include "app/settings/EnvSearchPage.h"
 
+#include "app/settings/EnvSettingsValues.h"
 #include "app/settings/SettingsFilePicker.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/TemplateRegistry.h"
@@ -14,8 +15,6 @@ constexpr int IDC_FACILITY_TABLE = 1164;
 constexpr int IDC_PICK_FACILITY = 1165;
 constexpr int IDC_ELEVATION = 1166;
 constexpr int IDC_HIDE_FOUND_PLACES = 1222;
-
-constexpr int kElevations[] = {0, -999, -9999};
 
 DialogTemplate EnvSearchTemplate()
 {
@@ -39,11 +38,6 @@ DialogTemplate EnvSearchTemplate()
 const TemplateRegistration registration(kProgramModule, {EnvSearchTemplate()});
 
 } // namespace
-
-int OutputElevationItem(int elevation)
-{
-    return elevation == 0 ? 0 : elevation == -9999 ? 2 : 1;
-}
 
 CDlgEnvSearch::CDlgEnvSearch()
 {
@@ -76,7 +70,6 @@ void CDlgEnvSearch::Pick(std::string& table, int editId)
 void CDlgEnvSearch::OnElevationChosen()
 {
     auto* combo = item<vd::ComboBox>(IDC_ELEVATION);
-    const int index = combo ? combo->GetCurSel() : -1;
-    if (index >= 0 && index < 3)
-        m_nOutputElevation = kElevations[index];
+    if (const auto elevation = OutputElevationOfItem(combo ? combo->GetCurSel() : -1))
+        m_nOutputElevation = *elevation;
 }

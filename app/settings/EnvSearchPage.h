@@ -23,6 +23,3 @@ private:
     void Pick(std::string& table, int editId);
     void OnElevationChosen();
 };
-
-// The item of the elevation combo that shows a value: "0", "-999" (any other value), "-9999".
-int OutputElevationItem(int elevation);

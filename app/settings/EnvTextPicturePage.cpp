@@ -1,6 +1,6 @@
 #include "app/settings/EnvTextPicturePage.h"
 
-#include "platform/text/Numbers.h"
+#include "app/settings/EnvSettingsValues.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/TemplateRegistry.h"
 
@@ -51,16 +51,6 @@ int CheckOf(bool on)
 }
 
 } // namespace
-
-std::optional<int> SteppedBrightness(const std::string& text, int step)
-{
-    const int value = vd::parseInt(text);
-    if (step > 0 && value <= 9)
-        return value + 1;
-    if (step < 0 && value > 1)
-        return value - 1;
-    return std::nullopt;
-}
 
 CDlgEnvTextPicture::CDlgEnvTextPicture()
 {

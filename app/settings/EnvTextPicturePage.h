@@ -6,7 +6,6 @@
 #include "app/settings/KeywordDialog.h"
 #include "platform/ui/Dialog.h"
 
-#include <optional>
 #include <string>
 
 class CDlgEnvTextPicture : public vd::Dialog {
@@ -28,7 +27,3 @@ private:
     void OnKeywords();
     void StepBrightness(int step);
 };
-
-// The brightness buttons: up adds 1 while the value is 9 or less, down subtracts 1 while it is
-// above 1; the text is read as atoi does. nullopt when the button leaves the value alone.
-std::optional<int> SteppedBrightness(const std::string& text, int step);

@@ -3,6 +3,7 @@
 #include "SettingsTestSupport.h"
 
 #include "app/settings/EnvSettingsDialog.h"
+#include "app/settings/EnvSettingsValues.h"
 #include "platform/text/Cp932.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/DialogDriver.h"
@@ -313,6 +314,9 @@ TEST(EnvSettingsValues, ElevationItemsAndBrightnessSteps)
     EXPECT_EQ(OutputElevationItem(-999), 1);
     EXPECT_EQ(OutputElevationItem(-5), 1);
     EXPECT_EQ(OutputElevationItem(-9999), 2);
+    for (int item : {0, 1, 2})
+        EXPECT_EQ(OutputElevationItem(*OutputElevationOfItem(item)), item);
+    EXPECT_EQ(OutputElevationOfItem(-1), std::nullopt) << "no item chosen";
     EXPECT_EQ(SteppedBrightness("10", 1), std::nullopt);
     EXPECT_EQ(SteppedBrightness("1", -1), std::nullopt);
     EXPECT_EQ(SteppedBrightness(" 7x", 1), 8) << "atoi: leading blanks and digits";
