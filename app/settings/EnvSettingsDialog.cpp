@@ -20,7 +20,8 @@ DialogTemplate EnvSettingsTemplate()
     t.id = CDlgEnvSettings::IDD;
     t.caption = "環境設定";
     t.controls = {
-        tabControl(IDC_TABS),
+        // Large enough for the pages, which fill its display area.
+        tabControl(IDC_TABS, DialogUnits{0, 0, 280, 150}),
         checkBox(IDC_START_AS_LEFT, "前回終了時の状態で起動する"),
         ltext(vd::IDC_STATIC, "設定は次回起動時に有効になります!"),
         defPushButton(vd::IDOK, "OK"),

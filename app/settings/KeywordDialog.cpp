@@ -22,10 +22,10 @@ DialogTemplate KeywordTemplate()
     for (int k = 0; k < 3; ++k) {
         t.controls.push_back(ltext(vd::IDC_STATIC, vd::format("キーワード%d", k + 1)));
         t.controls.push_back(edit(IDC_FIRST_KEY + k));
-        t.controls.push_back(edit(IDC_FIRST_COUNT + 2 * k));
         t.controls.push_back(ltext(vd::IDC_STATIC, "以上"));
-        t.controls.push_back(edit(IDC_FIRST_COUNT + 2 * k + 1));
+        t.controls.push_back(edit(IDC_FIRST_COUNT + 2 * k));
         t.controls.push_back(ltext(vd::IDC_STATIC, "未満"));
+        t.controls.push_back(edit(IDC_FIRST_COUNT + 2 * k + 1));
     }
     t.controls.push_back(groupBox(vd::IDC_STATIC, "分類後の表示"));
     t.controls.push_back(ltext(vd::IDC_STATIC, "背景"));
