@@ -8,6 +8,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
+#include "platform/ui/TemplateRegistry.h"
 #include "platform/ui/UiScript.h"
 
 #include <gtest/gtest.h>
@@ -156,6 +157,43 @@ protected:
 };
 
 } // namespace
+
+TEST_F(LineDataDialog, TemplatesHoldTheContainerAndPagesThatFitTheTab)
+{
+    const vd::ui::DialogTemplate* t = vd::ui::findTemplate("Pelmora", 232);
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->caption, "  国土数値情報（線データ）");
+    EXPECT_EQ(t->place->x, 250);
+    EXPECT_EQ(t->place->cx, 236);
+    EXPECT_EQ(t->place->cy, 222);
+    EXPECT_EQ(t->control(vd::IDCANCEL)->caption, "ｷｬﾝｾﾙ");
+    EXPECT_EQ(t->control(kTabs)->place->cy, 198);
+    EXPECT_EQ(t->control(kNote)->place->y, 209);
+    // Each page: a child at (5, 20) whose rows stay inside its 226 x 180 and inside the tab's
+    // display area; the colour lists hold the 22 line colours.
+    for (int id : {143, 132, 233, 133, 162, 154, 156}) {
+        const vd::ui::DialogTemplate* page = vd::ui::findTemplate("Pelmora", id);
+        ASSERT_NE(page, nullptr) << id;
+        EXPECT_TRUE(page->isChild());
+        EXPECT_EQ(page->place->x, 5);
+        EXPECT_EQ(page->place->y, 20);
+        for (const vd::ui::ControlTemplate& c : page->controls) {
+            ASSERT_TRUE(c.place) << id;
+            const int height = c.kind == vd::ui::ControlKind::ComboBox ? 11 : c.place->cy;
+            EXPECT_LE(c.place->x + c.place->cx, 226) << id << " " << c.id << " " << c.caption;
+            EXPECT_LE(c.place->y + height, 176) << id << " " << c.id << " " << c.caption;
+            if (c.kind == vd::ui::ControlKind::ComboBox) {
+                EXPECT_EQ(c.items.size(), 22u);
+                EXPECT_EQ(c.items[13], "深緑太");
+                EXPECT_EQ(c.style & 0x3, static_cast<std::uint32_t>(vd::CBS_DROPDOWN));
+            }
+        }
+    }
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", 154)->control(1664)->caption, "ｺｰﾄﾞ");
+    EXPECT_TRUE(vd::ui::findTemplate("Pelmora", 154)->control(1664)->style & vd::BS_PUSHLIKE);
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", 133)->control(1659)->caption, "ｺｰﾄﾞ");
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", 132)->control(1525)->kind, vd::ui::ControlKind::Edit);
+}
 
 TEST_F(LineDataDialog, EveryTabShowsItsPageAndRangeNote)
 {
