@@ -1,6 +1,7 @@
-// The pages are laid out from their row tables: a heading line, then one line per row (on box,
-// data name, colour, fill and name boxes under their headings, the folder or file with its
-// "ﾌｧｲﾙ" button); a row whose text takes the other form gets a heading line of its own.
+// The pages are laid out from their row tables: the column headings, then one line per row (on
+// box, data name, colour, fill and name boxes, the folder or file with its "ﾌｧｲﾙ" button); a row
+// whose text takes the other form gets a heading of that column of its own. "領域着色" is
+// wrapped over two lines so that the text column keeps its width.
 #include "layers/settings/surface/SurfaceTemplates.h"
 
 #include "layers/settings/TabbedSettingsDialog.h"
@@ -13,15 +14,15 @@ using vd::ui::DialogUnits;
 
 constexpr int kLeft = 3;
 constexpr int kColourWidth = 34;
-constexpr int kFillWidth = 32; // "領域着色"
-constexpr int kNameWidth = 18;  // "名称"
+constexpr int kFillWidth = 18; // "領域" over "着色"
+constexpr int kNameWidth = 18; // "名称"
 constexpr int kButtonWidth = 20;
 constexpr int kRight = 217;
-constexpr int kHeadingHeight = 11;
+constexpr int kLine = 8;
 
-ControlTemplate Heading(std::string text, int x, int y, int width)
+ControlTemplate Heading(std::string text, int x, int y, int width, int lines = 1)
 {
-    return vd::ui::ltext(vd::IDC_STATIC, std::move(text), DialogUnits{x, y, width, 8});
+    return vd::ui::ltext(vd::IDC_STATIC, std::move(text), DialogUnits{x, y, width, lines * kLine});
 }
 
 const char* TextHeading(const DataTextForm& form)
@@ -40,21 +41,17 @@ vd::ui::DialogTemplate PageTemplate(const SurfacePageSpec& page)
     const int textWidth = buttonX - 2 - textX;
 
     std::vector<ControlTemplate> controls;
-    auto headings = [&](int y, const DataTextForm& form) {
-        controls.push_back(Heading("データ名称", nameX, y, page.nameWidth));
-        controls.push_back(Heading("色", colourX, y, kColourWidth));
-        controls.push_back(Heading("領域着色", fillX, y, kFillWidth));
-        controls.push_back(Heading("名称", nameBoxX, y, kNameWidth));
-        controls.push_back(Heading(TextHeading(form), textX, y, kRight - textX));
-    };
-    int y = 3;
+    // The one-line headings stand on the line of "着色".
+    controls.push_back(Heading("データ名称", nameX, 3 + kLine, page.nameWidth));
+    controls.push_back(Heading("色", colourX, 3 + kLine, kColourWidth));
+    controls.push_back(Heading("領域着色", fillX, 3, kFillWidth, 2));
+    controls.push_back(Heading("名称", nameBoxX, 3 + kLine, kNameWidth));
+    int y = 3 + kLine;
     const SurfaceRowSpec* previous = nullptr;
     for (const SurfaceRowSpec& row : page.rows) {
         if (!previous || previous->form.folder != row.form.folder) {
-            if (previous)
-                y += 4;
-            headings(y, row.form);
-            y += kHeadingHeight;
+            controls.push_back(Heading(TextHeading(row.form), textX, y, kRight - textX));
+            y += kLine + 1;
         }
         controls.push_back(vd::ui::checkBox(row.onBox, "", DialogUnits{kLeft, y + 1, 10, 10}));
         if (row.label)
