@@ -112,7 +112,8 @@ TEST_F(SurfaceDialogTest, TypedBarsCannotShiftTheAnswerAndLinuxPathsTakeTheProgr
     EXPECT_EQ(a.name[0], "行政｜界");
     EXPECT_EQ(a.file(0), "D:\\a｜b\\(N03)");
     EXPECT_EQ(a.file(13), "Z:\\srv\\ksj\\w09.txt");
-    const std::string file = vd::cp932ToUtf8(ReadBytes(SettingsFile()));
+    // Without a settings file, the file is made under the dialog's own spelling.
+    const std::string file = vd::cp932ToUtf8(ReadBytes(HomeFolder() / "DDDSFILE.DAT"));
     EXPECT_NE(file.find("T1_1=行政｜界\r\n"), std::string::npos);
     EXPECT_NE(file.find("F1_1=D:\\a｜b\\(N03)\r\n"), std::string::npos);
 }
