@@ -198,7 +198,12 @@ TEST_F(SurfaceDialogTest, ChangingRow12sColourRewritesAllSeventyFiveLines)
     const Answer a(Run(in.text(), [](vd::DialogDriver& d) {
         EXPECT_TRUE(d.isVisible(1094)) << "指定地域 ２ is shown";
         EXPECT_FALSE(d.isVisible(1037));
-        EXPECT_EQ(d.dialog().item<vd::TabCtrl>(kTabs)->GetCurSel(), 2) << "and its tab selected";
+        vd::TabCtrl* tabs = d.dialog().item<vd::TabCtrl>(kTabs);
+        EXPECT_EQ(tabs->GetCurSel(), 2) << "and its tab selected";
+        const char* texts[] = {"行政界･海岸線", "指定地域 １", "指定地域 ２", " 水文     "};
+        ASSERT_EQ(tabs->GetItemCount(), 4);
+        for (int tab = 0; tab < 4; ++tab)
+            EXPECT_EQ(tabs->GetItemText(tab), texts[tab]);
         EXPECT_EQ(d.text(kStatus), "データの範囲:全国");
         d.selectCombo(1100, 13);
         d.click(vd::IDOK);
