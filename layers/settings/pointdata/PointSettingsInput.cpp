@@ -95,7 +95,7 @@ std::string FormatPointSettingsResult(int currentTab, const PointLayerSlots& slo
 
 std::string FieldSafeText(std::string text)
 {
-    vd::replaceAll(text, "|", "｜");
+    text = BarFreeText(std::move(text));
     vd::replaceAll(text, "/", "／");
     return text;
 }
