@@ -3,6 +3,7 @@
 
 #include "app/DefaultEditor.h"
 #include "app/DocEntryPoints.h"
+#include "app/settings/MapDisplaySpecConnections.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/text/Format.h"
@@ -229,6 +230,8 @@ CVeldoranDoc::CVeldoranDoc()
     m_nMouseDrag = m_nMouseDragCopy = profile.getInt(kSystem, "MouseDrag", 1);
     if (m_nMapType != 1)
         m_nMouseDrag = m_nMouseDragCopy = 1;
+
+    ConnectMapDisplaySpecCommands(*this);
 }
 
 void CVeldoranDoc::ReadRegions()

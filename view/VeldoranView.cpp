@@ -3,6 +3,7 @@
 #include "view/VeldoranView.h"
 
 #include "app/VeldoranDoc.h"
+#include "app/settings/MapDisplaySpecConnections.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/FrameWindow.h"
@@ -39,6 +40,7 @@ CVeldoranView::CVeldoranView(CVeldoranDoc& document) : m_pDoc(&document)
     m_pBaseMap = std::make_unique<ViewBaseMap>(*this);
     m_pNavigation = std::make_unique<ViewNavigation>(*this);
     ConnectOverviewPieces(*this);
+    ConnectMapDisplaySpecButton(*this);
 }
 
 CVeldoranView::~CVeldoranView()
