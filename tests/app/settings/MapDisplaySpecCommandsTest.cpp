@@ -67,6 +67,18 @@ TEST_F(MapDisplaySpecCommands, BothMenuItemsAreEnabledAndRunIt)
         if (vd::Menu* sub = bar.GetSubMenu(i))
             sub->UpdateItems(run->frame());
     EXPECT_EQ(bar.GetMenuState(ID_MAP_DISPLAY_SPEC, vd::MF_BYCOMMAND) & vd::MF_GRAYED, 0u);
+    // The Mapping menu's item (ﾏｯﾋﾟﾝｸﾞ/地図仕様/地図の表示仕様...).
+    vd::Menu mapping;
+    ASSERT_TRUE(mapping.LoadMenu(155));
+    std::function<void(vd::Menu&)> openAll = [&](vd::Menu& menu) {
+        menu.UpdateItems(run->frame());
+        for (int i = 0; i < menu.GetMenuItemCount(); ++i)
+            if (vd::Menu* sub = menu.GetSubMenu(i))
+                openAll(*sub);
+    };
+    openAll(mapping);
+    EXPECT_EQ(mapping.GetMenuString(ID_MAP_DISPLAY_SPEC_POPUP, vd::MF_BYCOMMAND), "地図の表示仕様...");
+    EXPECT_EQ(mapping.GetMenuState(ID_MAP_DISPLAY_SPEC_POPUP, vd::MF_BYCOMMAND) & vd::MF_GRAYED, 0u);
     EXPECT_TRUE(run->frame().ExecuteCommand(ID_MAP_DISPLAY_SPEC));
     EXPECT_TRUE(run->frame().ExecuteCommand(ID_MAP_DISPLAY_SPEC_POPUP));
     EXPECT_EQ(Runs(), 2);
