@@ -82,6 +82,7 @@ void CDlgStartCity::FillCityList()
     combo->ResetContent();
     m_astrLine = ReadStartCityLines(FilePath());
     m_nCityCount = 0;
+    m_nShownIndex = -1;
     for (const std::string& line : m_astrLine) {
         const std::string name = SplitStartCityLine(line).name;
         combo->AddString(name);
