@@ -3,7 +3,7 @@
 
 #include "app/DefaultEditor.h"
 #include "app/DocEntryPoints.h"
-#include "app/settings/MapDisplaySpecConnections.h"
+#include "app/settings/MapDisplaySpecCommands.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/text/Format.h"

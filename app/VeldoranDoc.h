@@ -6,11 +6,11 @@
 // writes the run's settings back to the profile when it is destroyed. The rest of the program
 // reads and writes its members directly.
 #include "basemap/projection/LatitudeRatioTable.h"
+#include "graphics/ColourSet.h"
 #include "platform/dc/Color.h"
 #include "platform/dc/Dib.h"
 #include "platform/dc/GdiObjects.h"
 #include "platform/ui/Document.h"
-#include "view/ColourSet.h"
 
 #include <array>
 #include <cstdint>
@@ -321,7 +321,7 @@ public:
     int m_bDialogOpen = 0;            // 1 while a document dialog is up
     int m_nResultCount = 0, m_nResultDrawn = 0, m_nResultTotal = 0; // search results listed, drawn, found
 
-    // The map view's state that commands and the view share (view/VeldoranView*.cpp).
+    // The map view's state that commands and the view share (view/window/VeldoranView*.cpp).
     int m_nSavedMapDisplayMode = 0; // the mode a resize or an erase after a library dialog puts back
     std::string m_strViewState;     // "GEOLEND", "JPG_SLIDE", "9999", "MOUSE", ...
     int m_nMouseMode = 3;           // what a pointer action means next (GetMouseMode)
@@ -338,7 +338,7 @@ public:
     std::string m_strSheetPictureTitle;
     std::string m_strSlidePlayMode = "AUTO";
     std::string m_strFindMunicipality; // the municipality the search shows
-    // Navigation and the mouse (view/ViewButton*.cpp, view/ViewMouse*.cpp): the overview drag's
+    // Navigation and the mouse (view/navigation/ViewButton*.cpp, ViewMouse.cpp): the overview drag's
     // step, the cursor read-out (D.MMSS texts and their numbers), the submarine view to leave
     // (-999) and the find-place dialog's include-points setting.
     int m_nOverviewStep = 0;
@@ -364,7 +364,7 @@ public:
     // Drawn points by kind: text, other items, albums, web pages.
     std::array<int, 4> m_anKindTally{};
 
-    // The sheet maps (view/SheetMap*.cpp, view/SheetBlock*.cpp): the block drawn last, its frame
+    // The sheet maps (view/sheetmap/SheetMapComposition.cpp, SheetBlock*.cpp): the block drawn last, its frame
     // in arc-seconds, the free extent dragged on screen, the white-layer results, the site-name
     // tips and label layout, and the state of the base-map routines of the view.
     int m_nWhiteMapFrame = 2;          // frame kind of the alternative layout: 1 one sheet, else a block

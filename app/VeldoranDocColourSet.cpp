@@ -1,8 +1,8 @@
 // The chosen colour set and the tint ramp built from it.
 #include "app/VeldoranDoc.h"
 
+#include "graphics/TintRamp.h"
 #include "platform/fs/TextReader.h"
-#include "view/TintRamp.h"
 
 namespace {
 

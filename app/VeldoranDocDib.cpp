@@ -1,10 +1,10 @@
 // The document's current DIB with its palette, and .bmp pictures of the picture pages.
 #include "app/VeldoranDoc.h"
 
+#include "app/DibPalette.h"
+#include "graphics/DibFunctions.h"
+#include "graphics/TintRamp.h"
 #include "platform/fs/FileSource.h"
-#include "view/DibFunctions.h"
-#include "view/DibPalette.h"
-#include "view/TintRamp.h"
 
 int CVeldoranDoc::LoadDib(const std::string& path, int paletteMode)
 {

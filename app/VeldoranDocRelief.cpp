@@ -1,10 +1,10 @@
 // The hill-shaded sheet: MAPFGRS\relief.bmp made from a greyscale sheet bitmap.
 #include "app/VeldoranDoc.h"
 
+#include "graphics/HillShading.h"
 #include "platform/fs/BinaryReader.h"
 #include "platform/fs/BinaryWriter.h"
 #include "platform/fs/LittleEndian.h"
-#include "view/HillShading.h"
 
 #include <algorithm>
 

@@ -2,11 +2,11 @@
 // by name, by corner or by position.
 #include "app/VeldoranDoc.h"
 
+#include "basemap/sheetindex/SheetIndexFile.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
-#include "view/sheetindex/SheetIndexFile.h"
 
 namespace {
 

@@ -6,8 +6,10 @@
 
 // Coastline pens by pen number 0..19; 20 and above (and any negative number) black, 1 pixel.
 vd::Pen CoastPen(int penNumber);
+namespace basemap {
 // Whether the pen number hides the coastline (20: the null pen is selected over the black one).
 inline bool CoastPenHidesLine(int penNumber) { return penNumber == 20; }
+} // namespace basemap
 
 // Prefecture-border pens by colour name: "RED", "BLUE", "ORNG", "WHITE"; any other name draws red.
 vd::Pen PrefectureBorderPen(std::string_view colourName);

@@ -48,25 +48,25 @@ void DrawMeridianEdge(vd::Dc& dc, const PrefectureMapPlacement& placement, const
     const PixelPoint north = placement.Place(mesh.north, longitude);
     const PixelPoint south = placement.Place(mesh.south, longitude);
     if (0 <= south.y && south.y <= placement.height) {
-        DrawSegment(dc, Clamped(placement, north), Clamped(placement, south));
+        basemap::DrawSegment(dc, Clamped(placement, north), Clamped(placement, south));
         return;
     }
     const double piece = static_cast<double>(1111.1111f);
     for (int i = 0; i < 6; ++i) {
         const PixelPoint from = placement.Place(mesh.north - i * piece, longitude);
         const PixelPoint to = placement.Place(mesh.north - (i + 1) * piece, longitude);
-        DrawSegment(dc, Clamped(placement, from), Clamped(placement, to));
+        basemap::DrawSegment(dc, Clamped(placement, from), Clamped(placement, to));
     }
 }
 
 void DrawMeshFrame(vd::Dc& dc, const PrefectureMapPlacement& placement, const PrefectureMesh& mesh)
 {
     DrawMeridianEdge(dc, placement, mesh, mesh.west);
-    DrawSegment(dc, Clamped(placement, placement.Place(mesh.north, mesh.west)),
-                Clamped(placement, placement.Place(mesh.north, mesh.east)));
+    basemap::DrawSegment(dc, Clamped(placement, placement.Place(mesh.north, mesh.west)),
+                         Clamped(placement, placement.Place(mesh.north, mesh.east)));
     DrawMeridianEdge(dc, placement, mesh, mesh.east);
-    DrawSegment(dc, Clamped(placement, placement.Place(mesh.south, mesh.west)),
-                Clamped(placement, placement.Place(mesh.south, mesh.east)));
+    basemap::DrawSegment(dc, Clamped(placement, placement.Place(mesh.south, mesh.west)),
+                         Clamped(placement, placement.Place(mesh.south, mesh.east)));
 }
 
 } // namespace

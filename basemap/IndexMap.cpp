@@ -2,13 +2,13 @@
 // 20 minutes north) with each sheet's name in its cell.
 #include "basemap/DrawingGuard.h"
 #include "basemap/PenTrace.h"
+#include "basemap/sheetindex/SheetIndexFile.h"
 #include "contracts/dovanne.h"
 #include "platform/fs/RawFields.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Numbers.h"
 #include "platform/ui/WaitCursor.h"
-#include "view/sheetindex/SheetIndexFile.h"
 
 namespace {
 
@@ -32,9 +32,9 @@ std::string CellName(const SheetIndexLine& line)
 void DrawGrid(vd::Dc& dc, int left, int columnWidth, int top, int rowHeight)
 {
     for (int i = 0; i <= kRows; ++i)
-        DrawSegment(dc, {left, top + i * rowHeight}, {left + kColumns * columnWidth, top + i * rowHeight});
+        basemap::DrawSegment(dc, {left, top + i * rowHeight}, {left + kColumns * columnWidth, top + i * rowHeight});
     for (int j = 0; j <= kColumns; ++j)
-        DrawSegment(dc, {left + j * columnWidth, top}, {left + j * columnWidth, top + kRows * rowHeight});
+        basemap::DrawSegment(dc, {left + j * columnWidth, top}, {left + j * columnWidth, top + kRows * rowHeight});
 }
 
 } // namespace

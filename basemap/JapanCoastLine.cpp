@@ -69,7 +69,7 @@ extern "C" void OnJapanCoastLineDraw(vd::Dc* dc, int projectionMode, int borders
         if (graticuleFlag == 1) {
             const auto mode = projection.IsBand() ? GraticuleMode::Band : GraticuleMode::Albers;
             for (const GeoSegment& segment : JapanGraticule(mode, japanAreaFlag != 0))
-                DrawSegment(dc, projection.Project(segment.from), projection.Project(segment.to));
+                basemap::DrawSegment(dc, projection.Project(segment.from), projection.Project(segment.to));
         }
 
         dc.SelectObject(coastPen);

@@ -25,9 +25,13 @@ private:
     bool down_ = false;
 };
 
+namespace basemap {
+
 // One segment: a move to its first end and a line to its second.
 inline void DrawSegment(vd::Dc& dc, PixelPoint from, PixelPoint to)
 {
     dc.MoveTo(from.x, from.y);
     dc.LineTo(to.x, to.y);
 }
+
+} // namespace basemap

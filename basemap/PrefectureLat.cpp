@@ -44,13 +44,13 @@ extern "C" void OnPrefectureLat(vd::Dc* dc, int north, int west, int south, int 
         int lines = 0;
         for (int latitude = FloorTo(south, kMeshHeightSeconds); latitude <= north && lines < kMostLines;
              latitude += kMeshHeightSeconds, ++lines)
-            DrawSegment(dc, {xOf(west, latitude), yOf(latitude)}, {xOf(east, latitude), yOf(latitude)});
+            basemap::DrawSegment(dc, {xOf(west, latitude), yOf(latitude)}, {xOf(east, latitude), yOf(latitude)});
         const int top = static_cast<int>(std::trunc(originY));
         const int bottom = static_cast<int>(std::trunc((north - south) * static_cast<double>(scaleY) + originY));
         lines = 0;
         for (int longitude = FloorTo(west, kMeshWidthSeconds); longitude <= east && lines < kMostLines;
              longitude += kMeshWidthSeconds, ++lines)
-            DrawSegment(dc, {xOf(longitude, north), top}, {xOf(longitude, south), bottom});
+            basemap::DrawSegment(dc, {xOf(longitude, north), top}, {xOf(longitude, south), bottom});
         dc.SelectObject(previous);
     });
 }

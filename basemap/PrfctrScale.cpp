@@ -19,15 +19,15 @@ extern "C" void OnPrfctrScale(vd::Dc* dc, float scale, float ratio, float metres
         const int right = mapWidth > 800 ? mapWidth - 50 : mapWidth - 230;
         const int y = baseY;
         for (int dy : {35, 32, 31})
-            DrawSegment(dc, {right - length, y - dy}, {right, y - dy});
+            basemap::DrawSegment(dc, {right - length, y - dy}, {right, y - dy});
         const double step = static_cast<double>(length) / (ticks - 1);
         for (int i = 0; i < ticks; ++i) {
             const int x = right - length + static_cast<int>(std::trunc(i * step));
-            DrawSegment(dc, {x, y - 31}, {x, y - 40});
+            basemap::DrawSegment(dc, {x, y - 31}, {x, y - 40});
             if (i == 0)
-                DrawSegment(dc, {x + 1, y - 31}, {x + 1, y - 40});
+                basemap::DrawSegment(dc, {x + 1, y - 31}, {x + 1, y - 40});
             else if (i == ticks - 1)
-                DrawSegment(dc, {x - 1, y - 31}, {x - 1, y - 40});
+                basemap::DrawSegment(dc, {x - 1, y - 31}, {x - 1, y - 40});
         }
         dc.SetBkMode(vd::TRANSPARENT);
         dc.TextOut(right - length / 2 - 20, y - 55, fiftyKm ? "50km" : "20km");

@@ -17,16 +17,16 @@ extern "C" void OnScaleX(vd::Dc* dc, int barKind, float scaleX, int rightX, int 
         const int r = rightX;
         const int y = baseY;
         for (int dy : {5, 6, 9})
-            DrawSegment(dc, {r - 10, y - dy}, {r - length - 10, y - dy});
+            basemap::DrawSegment(dc, {r - 10, y - dy}, {r - length - 10, y - dy});
         for (int x : {r - 10, r - 9, r - length - 10, r - length - 11})
-            DrawSegment(dc, {x, y - 5}, {x, y - 13});
+            basemap::DrawSegment(dc, {x, y - 5}, {x, y - 13});
         if (fiftyKm) {
             for (int k = 1; k <= 4; ++k) {
                 const int x = r - k * length / 5 - 11;
-                DrawSegment(dc, {x, y - 6}, {x, y - 10});
+                basemap::DrawSegment(dc, {x, y - 6}, {x, y - 10});
             }
         } else {
-            DrawSegment(dc, {r - length / 2 - 11, y - 6}, {r - length / 2 - 11, y - 10});
+            basemap::DrawSegment(dc, {r - length / 2 - 11, y - 6}, {r - length / 2 - 11, y - 10});
         }
         dc.SetBkMode(vd::TRANSPARENT);
         dc.TextOut(r - length / 2 - 25, y - 28, fiftyKm ? "50Km" : "20Km");

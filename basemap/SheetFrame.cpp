@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr int kSheetUnits = 320;
 // Beyond these codes no first-level mesh of the data lies; they also bound the loops of a
 // nonsense extent.
 constexpr int kLastLatitudeCode = 99;

@@ -43,7 +43,7 @@ extern "C" void OnWholeCoastLine(vd::Dc* dc, int mapMode, int sheetCount, int we
         const int penNumber = penCode % 1000;
         const vd::Pen pen = CoastPen(penNumber);
         const vd::Pen previous = dc.SelectObject(pen);
-        if (CoastPenHidesLine(penNumber))
+        if (basemap::CoastPenHidesLine(penNumber))
             dc.SelectObject(vd::StockPen(vd::NULL_PEN));
         for (int region : CoastRegionsOfFrame(frame->meshes))
             DrawMeshLines(dc, folder + CoastFileName(region), *frame, kCoastUnitsPerMesh, placement);

@@ -5,7 +5,7 @@
 #include "bench/BenchSupport.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/text/Format.h"
-#include "view/MapRenderer.h"
+#include "view/renderer/MapRenderer.h"
 
 #include <benchmark/benchmark.h>
 

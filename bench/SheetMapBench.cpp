@@ -4,7 +4,7 @@
 #include "app/VeldoranDoc.h"
 #include "bench/BenchSupport.h"
 #include "platform/dc/ImageDc.h"
-#include "view/MapRenderer.h"
+#include "view/renderer/MapRenderer.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,15 +1,17 @@
 # Static helpers that several deliverables link a copy of.
 add_subdirectory(basemap/projection)
 add_subdirectory(basemap/files)
-add_subdirectory(view/sheetindex)
+add_subdirectory(basemap/sheetindex)
+add_subdirectory(graphics)
 add_subdirectory(layers/render/meshcode)
+add_subdirectory(layers/settings/prefecture)
 add_subdirectory(dialogs/files)
 add_subdirectory(dialogs/points)
 
 # The six libraries that the program loads at run time by their old names.
-vd_run_time_library(pelmora  FOLDERS layers layers/render layers/render/lines layers/settings LINK layers-meshcode)
+vd_run_time_library(pelmora  FOLDERS layers layers/render layers/render/lines layers/settings LINK layers-meshcode layers-settings-prefecture)
 vd_run_time_library(surrick  FOLDERS municipal LINK layers-meshcode)
-vd_run_time_library(dovanne  FOLDERS basemap geology LINK basemap-projection basemap-files view-sheetindex layers-meshcode)
+vd_run_time_library(dovanne  FOLDERS basemap geology LINK basemap-projection basemap-files basemap-sheetindex layers-meshcode)
 vd_run_time_library(tovendlg FOLDERS dialogs LINK dialogs-files dialogs-points)
 vd_run_time_library(halvette FOLDERS seismic LINK layers-meshcode)
 vd_run_time_library(ombrisk  FOLDERS submarine)

@@ -11,6 +11,13 @@ function(vd_folder_sources out)
   set(${out} ${files} PARENT_SCOPE)
 endfunction()
 
+# vd_folder_tree_sources(<out-var> <folder>): the .cpp files inside the folder and every folder
+# below it, for a module grouped into subfolders by concern (view/) that is still one target.
+function(vd_folder_tree_sources out dir)
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
+
 # vd_run_time_library(<target> <Name> FOLDERS <folder>... [LINK <lib>...])
 # One of the six libraries the program loads at run time: only its entry points are exported.
 function(vd_run_time_library target)

@@ -3,7 +3,7 @@
 
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Format.h"
-#include "view/sheetindex/SheetIndexFile.h"
+#include "basemap/sheetindex/SheetIndexFile.h"
 
 #include <cctype>
 #include <optional>

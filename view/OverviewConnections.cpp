@@ -1,9 +1,9 @@
-#include "view/OverviewConnections.h"
+#include "view/PieceConnections.h"
 
-#include "view/MapRenderer.h"
-#include "view/SheetMapHooks.h"
-#include "view/VeldoranView.h"
-#include "view/ViewNavigation.h"
+#include "view/navigation/ViewNavigation.h"
+#include "view/renderer/MapRenderer.h"
+#include "view/sheetmap/SheetMapHooks.h"
+#include "view/window/VeldoranView.h"
 
 void ConnectOverviewPieces(CVeldoranView& view)
 {

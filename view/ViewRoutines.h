@@ -2,7 +2,8 @@
 // The view's drawing routines and on-screen button operations that belong to other pieces of the
 // program (sheet maps, overviews, albums, memos, text pages, pictures, submarine maps, the
 // buttons and the find-place dialog). The repaint calls them through these slots; an empty slot
-// does nothing, so its map mode draws nothing until its routine is connected.
+// does nothing, so its map mode draws nothing until its routine is connected. Which slot is
+// filled, and by which piece, is listed in view/ViewSlots.cpp.
 #include <functional>
 #include <string>
 

@@ -4,6 +4,8 @@
 // code), a = -999 lifts the pen, anything else is a point of the current mesh: a counted east from
 // the mesh's west edge, b south from its north edge, in units of 1/319 of the mesh side (the
 // prefecture borders, pfctr01-03.dat) or 1/3190 (the detailed coast, coast01-06.dat).
+#include "basemap/projection/SheetGrid.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -13,8 +15,6 @@ inline constexpr std::int16_t kMeshHeaderMark = -7777;
 inline constexpr std::int16_t kMeshPenUpMark = -999;
 inline constexpr int kBorderUnitsPerMesh = 319;
 inline constexpr int kCoastUnitsPerMesh = 3190;
-inline constexpr int kMeshHeightSeconds = 2400;
-inline constexpr int kMeshWidthSeconds = 3600;
 
 struct MeshRecord {
     std::int16_t a = 0;
@@ -33,15 +33,6 @@ struct MeshSection {
 };
 // Records before the first header belong to no mesh and are left out.
 std::vector<MeshSection> SplitMeshSections(const std::vector<MeshRecord>& records);
-
-// The south-west corner of a first-level mesh, in arc-seconds.
-inline int MeshSouthSeconds(int meshCode) { return meshCode / 100 * kMeshHeightSeconds; }
-inline int MeshWestSeconds(int meshCode) { return (meshCode % 100 + 100) * kMeshWidthSeconds; }
-// The mesh code of the mesh holding a point given in arc-seconds.
-inline int MeshCodeAt(int latitudeSeconds, int longitudeSeconds)
-{
-    return latitudeSeconds / kMeshHeightSeconds * 100 + (longitudeSeconds / kMeshWidthSeconds - 100);
-}
 
 // A point of a mesh in arc-seconds. A point on the mesh's edge (0 or the full unit count) lands
 // exactly on the edge, so lines of neighbouring meshes and the mesh frame meet.

@@ -3,6 +3,7 @@
 #include "platform/text/Numbers.h"
 #include "platform/text/Cp932Text.h"
 
+#include <cmath>
 #include <cstdint>
 
 int DmsToSeconds(std::string_view text)
@@ -24,6 +25,23 @@ int DmsToSeconds(std::string_view text)
 double DmsToTenThousandthDegrees(std::string_view text)
 {
     return DmsToSeconds(text) * 2.7777777777777777;
+}
+
+double TenThousandthDegreesToDmsWholeSeconds(double value)
+{
+    const double magnitude = std::fabs(value);
+    const double degrees = std::trunc(magnitude / 10000.0);
+    const int seconds = static_cast<int>((magnitude - degrees * 10000.0) * 0.36);
+    const double dms = degrees + (seconds / 60) / 100.0 + (seconds % 60) / 10000.0;
+    return value < 0 ? -dms : dms;
+}
+
+double TenThousandthDegreesToDmsFractionalSeconds(double value)
+{
+    const int degrees = static_cast<int>(value / 10000.0);
+    const double seconds = (value - degrees * 10000.0) * 0.36;
+    const int minutes = static_cast<int>(seconds / 60.0);
+    return degrees + minutes / 100.0 + (seconds - minutes * 60.0) / 10000.0;
 }
 
 namespace {

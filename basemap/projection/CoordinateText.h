@@ -12,5 +12,13 @@ int DmsToSeconds(std::string_view text);
 // The same in 1/10000 degree: 34.4130 -> 124890 x 10000 / 3600 (about 346916.7).
 double DmsToTenThousandthDegrees(std::string_view text);
 
+// 1/10000 degree as a D.MMSS number (35.4012 for 35 degrees 40 minutes 12 seconds), in two
+// rules that different read-outs keep. WholeSeconds: the seconds truncated to whole ones, worked
+// out on the magnitude with the sign put back (351234.5 -> 35.0724, -351234.5 -> -35.0724).
+double TenThousandthDegreesToDmsWholeSeconds(double value);
+// FractionalSeconds: the fraction of a second kept in the last places (351234.5 -> 35.072442),
+// degrees truncated toward zero and the rest worked out on the signed value.
+double TenThousandthDegreesToDmsFractionalSeconds(double value);
+
 // 124890 -> "34.4130"; a negative value gets a leading minus sign before the whole text.
 std::string SecondsToDms(int seconds);

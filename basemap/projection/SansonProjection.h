@@ -3,18 +3,7 @@
 // entry of each point's own whole degree, so a meridian has a joint at every whole degree.
 // Coordinates in 1/10000 degree; pixels truncated toward zero, never rounded.
 #include "basemap/projection/LatitudeRatioTable.h"
-
-struct PixelPoint {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
-};
-
-struct GeoPoint {
-    int latitude = 0;  // 1/10000 degree north
-    int longitude = 0; // 1/10000 degree east
-    friend bool operator==(const GeoPoint&, const GeoPoint&) = default;
-};
+#include "basemap/projection/MapPoints.h"
 
 struct SansonProjection {
     int originX = 0;

@@ -9,7 +9,9 @@
 
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
+#include <vector>
 
 // How far a plain form splits its AreaSpecString ("wide area/data name/flags"): both steps or the
 // first only; "Checked" forms split only when the first "/" exists.
@@ -52,29 +54,80 @@ WhiteExtent WhiteMapExtent(std::string_view meshCode, int blockMode, std::string
 float WhiteXScale(float zoom);
 float WhiteYScale(float zoom);
 
-// The scalars of the white line form (OnDdRiverWhite, OnDdRoadWhite).
+// The scalars of the white line forms (OnDdRiverWhite, OnDdRoadWhite, OnDdSurfaceWhite,
+// OnDdSurfaceWhole, OnDDLWholeCountryWhite).
 struct WhiteLineScalars {
     int itemCode = 0;
-    int originY = 0, originX = 0;
+    float originY = 0, originX = 0;
     int blockMode = 0, meshCode = 0;
     int statusFlag = 0, statusLineY = 0;
     float zoomX = 0, zoomY = 0;
+    // The forms with a mesh-code argument write it ("%d") over string 2 unless the block mode is 1.
+    bool meshCodeArgument = true;
 };
-// Strings: 1 (passed on by the entry point, not read here), 2 the mesh code (replaced by "%d" of the mesh-code argument unless the
-// block mode is 1), 3 the data name, 4 the block-size key, 5 the data set, 6 the data folder.
+// Strings: 1 (passed on by the entry point, not read here), 2 the mesh code, 3 the data name,
+// 4 the block-size key, 5 the data set, 6 the data folder.
 // The fields the form does not give stay 0; the status flag also shows or hides the status box.
 LayerDrawParams WhiteLineParams(const WhiteLineScalars& a, const LayerStrings& s);
 
-// One call: the renderer on the stack, the operation, the caller's objects back.
+// The scalars of the white form (OnDdPointWhite, OnDdWhiteMesh, OnDdWhitePlnF10Mesh).
+struct WhiteScalars {
+    int itemCode = 0;
+    int areaKind = 0, blockMode = 0;
+    int statusFlag = 0, detailLevel = 0, statusLineY = 0;
+    float originX = 0, originY = 0, zoomX = 0, zoomY = 0;
+};
+// The block-size key and the text an entry point passes on, from one string.
+struct KeyAndText {
+    std::string key;
+    std::string text;
+};
+// Cut at the first separator; a string without it is both the key and the text.
+KeyAndText SplitKeyAndText(std::string_view text, char separator);
+// The white form's fields: string 1 the wide-area name, 2 the mesh code that anchors the extent
+// (with the block mode and the key); the other strings are the entry point's. The status flag
+// also shows or hides the status box; the wide-area mode stays 0.
+LayerDrawParams WhiteParams(const WhiteScalars& a, std::string wideAreaName, std::string meshCode,
+                            std::string_view blockKey);
+// The cells a white-map layer walks: 1 with block mode 1, else 25 for the key "25", else 9.
+int WhiteCellCount(int blockMode, std::string_view blockKey);
+
+// A status value: the whole value is the progress flag, the value mod 10000 the status flag, and
+// the flag says whether it was 10000 or more.
+struct StatusValue {
+    int progressFlag = 0;
+    int statusFlag = 0;
+    int flag = 0;
+};
+StatusValue SplitStatusValue(int value);
+
+// The four first-level meshes that the railway and surface layers draw one by one on a 5 x 5
+// block, around the centre in the first four characters of the text.
+std::vector<std::string> FourMeshPasses(std::string_view centreText);
+
+// One call: the renderer on the stack, the operation, the caller's objects back. An operation
+// with a result gives it back; -1 when nothing ran (no device context, a failure).
 template <class Operation>
-void RunLayerCall(vd::Dc* dc, LayerDrawParams params, Operation&& operation) noexcept
+auto RunLayerCall(vd::Dc* dc, LayerDrawParams params, Operation&& operation) noexcept
 {
-    if (dc == nullptr)
-        return;
+    using Result = std::invoke_result_t<Operation, CLayerRenderer&>;
+    constexpr bool kHasResult = !std::is_void_v<Result>;
+    std::conditional_t<kHasResult, int, bool> result{};
+    if constexpr (kHasResult)
+        result = -1;
+    if (dc == nullptr) {
+        if constexpr (kHasResult)
+            return result;
+        else
+            return;
+    }
     const vd::DcState saved = dc->State();
     try {
         CLayerRenderer renderer(*dc, std::move(params));
-        std::forward<Operation>(operation)(renderer);
+        if constexpr (kHasResult)
+            result = std::forward<Operation>(operation)(renderer);
+        else
+            std::forward<Operation>(operation)(renderer);
     } catch (...) {
         // A failed drawing is a skipped one: the caller's colours and modes come back too.
         try {
@@ -90,4 +143,6 @@ void RunLayerCall(vd::Dc* dc, LayerDrawParams params, Operation&& operation) noe
         dc->SelectObject(saved.font);
     } catch (...) {
     }
+    if constexpr (kHasResult)
+        return result;
 }

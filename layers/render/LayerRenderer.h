@@ -5,6 +5,7 @@
 // caller's device context. Nothing of it outlives the call.
 #include "layers/render/LayerDrawParams.h"
 #include "layers/render/meshcode/MeshPrefectureFile.h"
+#include "layers/render/meshcode/MeshRecordPosition.h"
 #include "layers/render/meshcode/WideAreaBlock.h"
 #include "platform/dc/Dc.h"
 
@@ -27,13 +28,19 @@ public:
     vd::Dc& DeviceContext;
     int GridWest = 0;
     int GridSouth = 0;
-    // 0-47 the prefecture flags (0: whole country); 50-57 block geometry; 52, 53 also the last
-    // decoded position.
+    // 0-47 the prefecture flags (0: whole country); 50-57 block geometry; 50 also the class
+    // width of the decoded item; 52, 53 also the last decoded position (a cell's south-west
+    // latitude and longitude, or a point's screen y and x); 60 + k and 90 + k the offset and
+    // length of census table item k.
     std::array<int, 120> OptionList{};
+    // The relief grid of the block being drawn (CellOrigin): kept apart from the decoded
+    // position, which every record overwrites.
+    meshcode::GridOrigin ReliefGrid;
     double CensusTotal = 0;
+    std::array<std::string, 3> CensusItemNames;
     ScreenPoint LabelPoint1;
     ScreenPoint LabelPoint2;
-    std::string CurrentLine;
+    std::string CurrentLine; // the record being decoded (raw CP932), then its label
     std::array<std::string, 4> AttributeNames;
     std::vector<std::string> PrefectureListOfCell; // at most 10
     std::array<std::string, meshcode::kMaxPrefecturesRead> PrefecturesRead;
@@ -83,9 +90,82 @@ public:
     };
     void ForEachCellPrefecture(const CellWalk& walk, const std::function<void(const std::string& code)>& visit);
 
+    // ---- Record decoders (of CurrentLine; the label of the value is left in it)
+    // 1 when the third-level cell lies in the window (GridWest, GridSouth, North, East, its north
+    // and east edges outside), else -1; the corner goes to OptionList 52, 53.
+    int ThirdMeshCell();
+    // The same for a second-level cell, its north and east edges inside.
+    int SecondMeshCell();
+    // 1 when the point lies in the DrawExtent (edges inside), else -1; the screen y and x go to
+    // OptionList 52, 53.
+    int PointPosition();
+    void ClassWidth(int theme, int item); // OptionList 50
+    int DecodeNatureValue(int item);      // class, 999 for a name, or -1
+    int DecodeMeshValue(int theme, int item);
+    // The class width (OptionList 50) and CensusItemNames of a census item.
+    void ParseCensusItems(int theme, int item, int drawSwitch, std::string list);
+    // The value (the class index for agriculture item 3); added to CensusTotal. With class flag
+    // 0 the label is left in CurrentLine.
+    int DecodeCensusValue(int theme, int item, int classFlag);
+    static std::string CensusTotalText(int theme, int item, double total);
+    // ReliefGrid of block n of cellCount blocks, whose south-west corner is given.
+    void CellOrigin(int cellCount, int n, int longitude, int latitude);
+
     // ---- Layer operations
     void DrawMeshRivers(int unused, int cellCount, std::string optionText);
     void DrawMeshRoads(int unused, int cellCount, int unused2, std::string optionText);
+
+    // The operations that their own themes fill in (PendingOperations.cpp lists them; until
+    // then they draw nothing and answer -1 where a result is due).
+    // Railways and whole-country rivers.
+    void BuildStationFile();
+    void DrawRailways(int unused, int cellCount);
+    void DrawCountryRivers(int unused, int cellCount);
+    // Whole-country ledger lines.
+    void DrawLedgerLines(int unused, int cellCount);
+    // Surfaces.
+    void DrawSurfaceAreas(int cellCount, int fillFlag, int labelFlag, std::string flagText);
+    void DrawSurfaceLines(int cellCount, int fillFlag, int labelFlag, std::string flagText);
+    void DrawSurfaceBoundaries(int cellCount, int fillFlag, int labelFlag, int kind, std::string flagText);
+    void DrawSurfaceRegions(int cellCount, int fillFlag, int labelFlag, std::string flagText);
+    void DrawCountrySurfaceA(int cellCount, int fillFlag, int labelFlag, std::string flagText);
+    void DrawCountrySurfaceB(int cellCount, int fillFlag, int labelFlag, std::string flagText);
+    void DrawCountrySurfaceC(int cellCount, int fillFlag, int labelFlag, std::string flagText);
+    void DrawCountrySurfaceD(int cellCount, int fillFlag, int labelFlag, std::string flagText);
+    void DrawCountrySurfaceE(int cellCount, int fillFlag, int labelFlag, std::string flagText);
+    // Point themes.
+    void DrawPointMarkers(int cellCount, int classFilter, int labelSelector, std::string flagText);
+    void DrawHeritagePoints(int cellCount, int modeCode, int labelSelector, std::string flagText);
+    void DrawPointLengths(int cellCount, int labelSelector, std::string flagText);
+    void DrawFacilityPoints(int cellCount, int modeCode, int labelSelector, std::string flagText);
+    void DrawPointNames(int cellCount, int labelSelector, std::string flagText);
+    void DrawCodedPoints(int cellCount, int labelSelector, int powerFlag, std::string flagText);
+    void DrawPlainPoints(int cellCount, int labelSelector);
+    void DrawLandPricePoints(int cellCount, int labelSelector, int unused, int yearIndex, std::string flagText);
+    // Third-order mesh themes, the census members and the whole-country meshes.
+    int DrawPrefectureMeshValues(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);
+    int DrawPrefectureMeshCells(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);
+    int DrawSingleFileMeshValues(int themeMarker, int modeCode, int item, int legendOffset);
+    int DrawSingleFileMeshCells(int themeMarker, int modeCode, int item, int legendOffset);
+    int OnPlainLclMeshCensas(int blockCount, int modeCode, int item, int formFlag, int legendOffset,
+                             std::string classSpec, std::string optionText);
+    void DrawCountryPrefectureMeshCells(int blockCount, int modeCode, int item, std::string optionText);
+    void DrawCountrySingleFileMeshCells(int themeMarker, int modeCode, int item);
+    // Mesh relief, white-map meshes and the 1/10 subdivided mesh with its lakes.
+    int DrawPrefectureMeshRelief(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);
+    int DrawSingleFileMeshRelief(int themeMarker, int modeCode, int item, int legendOffset);
+    int OnPlainLclReliefCensas(int blockCount, int modeCode, int item, int formFlag, int legendOffset,
+                               std::string classSpec, std::string optionText);
+    void DrawWhitePrefectureMeshCells(int blockCount, int modeCode, int item, std::string optionText);
+    void DrawWhiteDesignatedAreaCells(int blockCount, int modeCode, int item, std::string optionText);
+    void DrawWhiteSingleFileMeshCells(int forestFlag, int blockCount, int modeCode, int item);
+    int DrawSubdividedMesh(int cellCount, int modeCode, int item, std::string landUseFlags, int forestFlag,
+                           int legendValue, std::string flagText);
+    int DrawSubdividedMeshRelief(int cellCount, int modeCode, int item, std::string landUseFlags, int forestFlag,
+                                 int legendValue, std::string flagText);
+    // whiteMap: 0 on the detailed map, 1 on the white map.
+    int DrawSubdividedLakes(int cellCount, int modeCode, int labelMode, int whiteMap, int legendValue,
+                            std::string flagText);
 
 private:
     meshcode::WideAreaBlock Block() const;

@@ -9,7 +9,7 @@ extern "C" void OnDdRiverWhite(vd::Dc* dc, int itemCode, int originY, int origin
                                std::string dataName, std::string blockKey, std::string dataSetPath,
                                std::string dataFolder)
 {
-    const WhiteLineScalars scalars{itemCode, originY, originX, blockMode, meshCode, statusFlag, statusLineY, zoomX, zoomY};
+    const WhiteLineScalars scalars{itemCode, float(originY), float(originX), blockMode, meshCode, statusFlag, statusLineY, zoomX, zoomY};
     LayerDrawParams params = WhiteLineParams(scalars, {"", std::move(meshText), std::move(dataName),
                                                        std::move(blockKey), std::move(dataSetPath),
                                                        std::move(dataFolder)});

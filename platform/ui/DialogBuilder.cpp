@@ -4,6 +4,7 @@
 #include "platform/ui/DialogImpl.h"
 #include "platform/ui/QtBridge.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QCursor>
@@ -141,13 +142,26 @@ void autoLayout(DialogImpl& d, QtDialog* dialog)
     dialog->setMinimumSize(dialog->sizeHint());
 }
 
+// Whether the platform can tell where the pointer is (Wayland does not tell a client; the
+// offscreen platform has none).
+bool pointerKnown()
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform.startsWith(QLatin1String("wayland")) || platform == QLatin1String("offscreen")
+        || platform == QLatin1String("minimal"))
+        return false;
+    return QGuiApplication::screenAt(QCursor::pos()) != nullptr;
+}
+
 void positionTopLevel(DialogImpl& d, QtDialog* dialog, QWidget* parent)
 {
     const auto& t = d.tmpl;
-    if (t.style & DS_CENTERMOUSE) {
+    if ((t.style & DS_CENTERMOUSE) && pointerKnown()) {
         dialog->move(QCursor::pos() - QPoint(dialog->width() / 2, dialog->height() / 2));
-    } else if ((t.style & DS_CENTER) || !t.place) {
-        QRect area = parent ? parent->window()->geometry() : QRect();
+    } else if ((t.style & (DS_CENTER | DS_CENTERMOUSE)) || !t.place) {
+        // Without a pointer position, a dialog meant for the pointer centres on the main window.
+        QWidget* over = parent ? parent->window() : (t.style & DS_CENTERMOUSE) ? QApplication::activeWindow() : nullptr;
+        QRect area = over ? over->geometry() : QRect();
         if (area.isEmpty())
             if (const QScreen* screen = QGuiApplication::primaryScreen())
                 area = screen->availableGeometry();

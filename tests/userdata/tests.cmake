@@ -1,4 +1,4 @@
-vd_test_folder(test-userdata userdata LINK veldoran-core view-sheetindex)
+vd_test_folder(test-userdata userdata LINK veldoran-core basemap-sheetindex)
 # The document binds the libraries at construction; the tests load the built ones, and a fake
 # dialog library for the place-name search.
 add_dependencies(test-userdata pelmora dovanne tovendlg)

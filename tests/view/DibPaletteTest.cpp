@@ -1,9 +1,9 @@
 #include "ViewTestSupport.h"
 
+#include "app/DibPalette.h"
+#include "graphics/DibFunctions.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/RecordingDc.h"
-#include "view/DibFunctions.h"
-#include "view/DibPalette.h"
 
 #include <gtest/gtest.h>
 

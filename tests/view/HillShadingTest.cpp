@@ -1,6 +1,6 @@
 #include "ViewTestSupport.h"
 
-#include "view/HillShading.h"
+#include "graphics/HillShading.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 // that building one leaves nothing behind in the device context.
 #include "ViewTestSupport.h"
 
+#include "graphics/BackgroundShade.h"
 #include "platform/dc/RecordingDc.h"
 #include "platform/sys/LibraryLoader.h"
-#include "view/BackgroundShade.h"
-#include "view/MapRenderer.h"
-#include "view/RendererEntryPoints.h"
+#include "view/renderer/MapRenderer.h"
+#include "view/renderer/RendererEntryPoints.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/WindowImpl.h"
-#include "view/MapRenderer.h"
-#include "view/ViewActivation.h"
+#include "view/renderer/MapRenderer.h"
+#include "view/window/ViewActivation.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -2,8 +2,8 @@
 #include "MapViewFixture.h"
 
 #include "platform/ui/TemplateRegistry.h"
-#include "view/SheetSelectDialog.h"
-#include "view/ViewMessages.h"
+#include "view/sheetmap/SheetSelectDialog.h"
+#include "view/window/ViewMessages.h"
 
 namespace {
 

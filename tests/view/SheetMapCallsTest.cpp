@@ -6,10 +6,10 @@
 #include "platform/dc/RecordingDc.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/ui/UiScript.h"
-#include "view/MapRenderer.h"
-#include "view/PrefectureExtents.h"
-#include "view/SheetBlockGeometry.h"
-#include "view/SheetMapHooks.h"
+#include "view/renderer/MapRenderer.h"
+#include "view/sheetmap/PrefectureExtents.h"
+#include "view/sheetmap/SheetBlockGeometry.h"
+#include "view/sheetmap/SheetMapHooks.h"
 
 #include <gtest/gtest.h>
 

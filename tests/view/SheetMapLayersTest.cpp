@@ -8,7 +8,7 @@
 #include "platform/sys/LibraryLoader.h"
 #include "platform/text/Format.h"
 #include "platform/ui/UiScript.h"
-#include "view/MapRenderer.h"
+#include "view/renderer/MapRenderer.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "platform/dc/ImageDc.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/ui/UiScript.h"
-#include "view/MapRenderer.h"
+#include "view/renderer/MapRenderer.h"
 
 #include <gtest/gtest.h>
 

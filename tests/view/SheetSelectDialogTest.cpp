@@ -5,8 +5,8 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/TemplateRegistry.h"
-#include "view/SheetSelectDialog.h"
-#include "view/ViewMessages.h"
+#include "view/sheetmap/SheetSelectDialog.h"
+#include "view/window/ViewMessages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "view/ColourSet.h"
-#include "view/TintRamp.h"
+#include "graphics/ColourSet.h"
+#include "graphics/TintRamp.h"
 
 #include <gtest/gtest.h>
 

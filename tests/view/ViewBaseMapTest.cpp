@@ -4,7 +4,7 @@
 
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/text/Format.h"
-#include "view/MapRenderer.h"
+#include "view/renderer/MapRenderer.h"
 
 #include <fstream>
 

@@ -6,8 +6,8 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/WinConstants.h"
-#include "view/SheetSelectDialog.h"
-#include "view/ViewNavigation.h"
+#include "view/navigation/ViewNavigation.h"
+#include "view/sheetmap/SheetSelectDialog.h"
 
 using namespace viewtest;
 

@@ -11,9 +11,9 @@
 #include "platform/text/Format.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/UiScript.h"
-#include "view/CursorReadout.h"
-#include "view/ViewEntryPoints.h"
-#include "view/ViewNavigation.h"
+#include "view/navigation/CursorReadout.h"
+#include "view/navigation/ViewNavigation.h"
+#include "view/window/ViewEntryPoints.h"
 
 #include <cmath>
 

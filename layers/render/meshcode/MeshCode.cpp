@@ -45,21 +45,28 @@ bool FirstMeshOverlaps(int west, int north, int east, int south, int longitude, 
            north >= latitude && east >= longitude;
 }
 
-std::string SecondMeshOrigin(int mode, int shift, std::string_view code)
+SecondMeshGrid SecondMeshOriginValues(int mode, int shift, std::string_view code)
 {
-    int latitude = CodeDigits(code, 0, 2) * kFirstMeshLatitudeSeconds + CodeDigits(code, 4, 1) * kSecondMeshLatitudeSeconds;
-    int longitude = CodeDigits(code, 2, 2) * kFirstMeshLongitudeSeconds + kLongitudeCodeBase +
-                    CodeDigits(code, 5, 1) * kSecondMeshLongitudeSeconds;
-    int size = 200;
+    SecondMeshGrid grid;
+    grid.latitude = CodeDigits(code, 0, 2) * kFirstMeshLatitudeSeconds + CodeDigits(code, 4, 1) * kSecondMeshLatitudeSeconds;
+    grid.longitude = CodeDigits(code, 2, 2) * kFirstMeshLongitudeSeconds + kLongitudeCodeBase +
+                     CodeDigits(code, 5, 1) * kSecondMeshLongitudeSeconds;
+    grid.size = 200;
     if (mode != 1) {
-        size = 400;
+        grid.size = 400;
         // The doubled cell takes in its southern or western neighbour.
         if (shift != 0)
-            latitude -= 2 * kSecondMeshLatitudeSeconds;
+            grid.latitude -= 2 * kSecondMeshLatitudeSeconds;
         else
-            longitude -= kSecondMeshLongitudeSeconds;
+            grid.longitude -= kSecondMeshLongitudeSeconds;
     }
-    return vd::format("%d|%d|%d", size, latitude, longitude);
+    return grid;
+}
+
+std::string SecondMeshOrigin(int mode, int shift, std::string_view code)
+{
+    const SecondMeshGrid grid = SecondMeshOriginValues(mode, shift, code);
+    return vd::format("%d|%d|%d", grid.size, grid.latitude, grid.longitude);
 }
 
 std::string CellSizeText(int blockCount, float xOrigin, float yOrigin, float xScale, float yScale, std::string_view code)

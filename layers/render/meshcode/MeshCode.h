@@ -43,6 +43,13 @@ bool FirstMeshOverlaps(int west, int north, int east, int south, int longitude, 
 // longitude. Mode 1: size 200 and the cell's own corner; otherwise size 400 with the corner moved
 // 600 seconds south (shift non-zero) or 450 seconds west.
 std::string SecondMeshOrigin(int mode, int shift, std::string_view code);
+struct SecondMeshGrid {
+    int size = 0;
+    int latitude = 0;
+    int longitude = 0;
+    friend bool operator==(const SecondMeshGrid&, const SecondMeshGrid&) = default;
+};
+SecondMeshGrid SecondMeshOriginValues(int mode, int shift, std::string_view code);
 
 // Cell width, cell height and the new screen origin of a mesh layer's block, in thousandths:
 // "%d/%d/%d/%d".

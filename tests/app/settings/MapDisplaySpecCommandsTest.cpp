@@ -3,12 +3,12 @@
 #include "../doc/DocumentTestSupport.h"
 #include "../shell/ShellTestSupport.h"
 #include "app/VeldoranDoc.h"
-#include "app/settings/MapDisplaySpecConnections.h"
+#include "app/settings/MapDisplaySpecCommands.h"
 #include "app/settings/MapDisplaySpecDialog.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/Menu.h"
-#include "view/VeldoranView.h"
-#include "view/ViewNavigation.h"
+#include "view/window/VeldoranView.h"
+#include "view/navigation/ViewNavigation.h"
 
 #include <QTest>
 

@@ -5,7 +5,7 @@
 #include "app/ShellCommands.h"
 #include "app/VeldoranDoc.h"
 #include "platform/sys/ProfileStore.h"
-#include "view/VeldoranView.h"
+#include "view/window/VeldoranView.h"
 
 #include <QStatusBar>
 #include <QTimer>

@@ -3,9 +3,9 @@
 #include "basemap/files/MeshPolylineFile.h"
 #include "basemap/files/OutlinePolylineFile.h"
 #include "basemap/files/PrefectureTableFile.h"
+#include "basemap/sheetindex/SheetIndexFile.h"
 #include "platform/fs/PathResolver.h"
 #include "platform/fs/RawFields.h"
-#include "view/sheetindex/SheetIndexFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The slide-show settings command of the map menu bar opens the dialog library's album slide-show
 // dialog with the view's settings, and the view keeps what the user chose for the next time.
-#include "app/VeldoranApp.h"
+#include "program/VeldoranApp.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/DialogDriver.h"

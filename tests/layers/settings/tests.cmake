@@ -1,8 +1,12 @@
-# The settings-file core is compiled in directly (the library exports only its entry points);
-# OnDddFileEdit itself is tested through the built libpelmora.so.
-vd_test_folder(test-layers-settings layers/settings)
+# The settings core and the tabbed frame are compiled in directly (the library exports only its
+# entry points); OnDddFileEdit and OnDddAreaSelect are tested through the built libpelmora.so.
+vd_test_folder(test-layers-settings layers/settings LINK layers-settings-prefecture)
 target_sources(test-layers-settings PRIVATE
   ${PROJECT_SOURCE_DIR}/layers/settings/BarDelimitedSettings.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/LayerSettingsFile.cpp
-  ${PROJECT_SOURCE_DIR}/layers/settings/DefaultLayerSettings.cpp)
+  ${PROJECT_SOURCE_DIR}/layers/settings/DefaultLayerSettings.cpp
+  ${PROJECT_SOURCE_DIR}/layers/settings/ColourLists.cpp
+  ${PROJECT_SOURCE_DIR}/layers/settings/DataFileChoice.cpp
+  ${PROJECT_SOURCE_DIR}/layers/settings/SettingsPage.cpp
+  ${PROJECT_SOURCE_DIR}/layers/settings/TabbedSettingsDialog.cpp)
 add_dependencies(test-layers-settings pelmora)

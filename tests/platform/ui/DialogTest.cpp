@@ -339,3 +339,31 @@ TEST(UiDialog, PlainDialogWithAnIconClosesWithOkOrTheCloseBox)
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_TRUE(script->unanswered().empty());
 }
+
+TEST(UiDialog, ADialogForThePointerCentresOnItsWindowWhenThePointerIsUnknown)
+{
+    ui::Script::install();
+    ui::DialogTemplate owner;
+    owner.id = 9130;
+    owner.place = ui::DialogUnits{0, 0, 300, 200};
+    owner.controls = {ui::ltext(IDC_STATIC, "main", ui::DialogUnits{4, 4, 40, 8})};
+    ui::DialogTemplate pointer;
+    pointer.id = 9131;
+    pointer.style |= DS_CENTERMOUSE;
+    pointer.place = ui::DialogUnits{0, 0, 100, 60};
+    pointer.controls = {ui::defPushButton(IDOK, "OK", ui::DialogUnits{30, 40, 40, 14})};
+    ui::registerTemplates(ui::kProgramModule, {owner, pointer});
+    Dialog main(9130);
+    ASSERT_TRUE(main.Create());
+    main.SetWindowPos(120, 90);
+    main.ShowWindow(SW_SHOW);
+    Dialog dialog(9131, &main);
+    ASSERT_TRUE(dialog.Create());
+    // The offscreen platform has no pointer.
+    const Rect outer = main.GetWindowRect();
+    const Rect inner = dialog.GetWindowRect();
+    EXPECT_NEAR((inner.left + inner.right) / 2, (outer.left + outer.right) / 2, 2);
+    EXPECT_NEAR((inner.top + inner.bottom) / 2, (outer.top + outer.bottom) / 2, 2);
+    dialog.DestroyWindow();
+    main.DestroyWindow();
+}

@@ -7,7 +7,7 @@
 #include "basemap/projection/SansonProjection.h"
 #include "platform/dc/BitmapImpl.h"
 #include "platform/dc/ImageDc.h"
-#include "view/MapRenderer.h"
+#include "view/renderer/MapRenderer.h"
 
 #include <gtest/gtest.h>
 

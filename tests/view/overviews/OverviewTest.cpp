@@ -2,8 +2,8 @@
 // list's pages, the bevel box and the point symbols, recorded call by call.
 #include "OverviewTestSupport.h"
 
-#include "view/MapRenderer.h"
-#include "view/OverviewLayerDispatch.h"
+#include "view/overview/OverviewLayerDispatch.h"
+#include "view/renderer/MapRenderer.h"
 
 #include <gtest/gtest.h>
 

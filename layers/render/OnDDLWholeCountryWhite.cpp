@@ -1,0 +1,15 @@
+// OnDDLWholeCountryWhite: a whole-country line theme on the white map.
+#include "contracts/pelmora.h"
+#include "layers/render/EntryPointPlans.h"
+
+extern "C" void OnDDLWholeCountryWhite(vd::Dc* dc, int itemCode, int blockMode, int railwaySelector2, int, int, int,
+                                       int, int, int statusFlag, int detailLevel, int lineTheme, int railwaySelector4,
+                                       int statusLineY, float originX, float originY, float zoomX, float zoomY,
+                                       std::string layerText, std::string meshText, std::string dataName,
+                                       std::string blockKey, std::string dataSetPath, std::string dataFolder)
+{
+    const WhiteLineScalars scalars{itemCode, originY, originX, blockMode, 0, statusFlag, statusLineY, zoomX, zoomY, false};
+    RunLayerPlan(dc, PlanWholeCountryWhite(scalars, railwaySelector2, detailLevel, lineTheme, railwaySelector4,
+                                           {std::move(layerText), std::move(meshText), std::move(dataName),
+                                            std::move(blockKey), std::move(dataSetPath), std::move(dataFolder)}));
+}

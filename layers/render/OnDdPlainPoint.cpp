@@ -1,0 +1,17 @@
+// OnDdPlainPoint: a point theme on the detailed map.
+#include "contracts/pelmora.h"
+#include "layers/render/EntryPointPlans.h"
+
+extern "C" void OnDdPlainPoint(vd::Dc* dc, int itemCode, int north, int west, int south, int east, int areaKind,
+                               int wideAreaMode, int blockMode, int statusFlag, int detailLevel, int pointTheme,
+                               int layerValueA, int layerValueB, int statusLineY, float originX, float originY,
+                               float scaleX, float scaleY, std::string areaSpec, std::string meshCode,
+                               std::string blockCentre3, std::string blockCentre5, std::string dataSetPath,
+                               std::string dataFolder)
+{
+    const PlainScalars scalars{itemCode, north, west, south, east, areaKind, wideAreaMode, blockMode,
+                               statusFlag, detailLevel, statusLineY, originX, originY, scaleX, scaleY};
+    RunLayerPlan(dc, PlanPlainPoint(scalars, pointTheme, layerValueA, layerValueB,
+                                    {std::move(areaSpec), std::move(meshCode), std::move(blockCentre3),
+                                     std::move(blockCentre5), std::move(dataSetPath), std::move(dataFolder)}));
+}

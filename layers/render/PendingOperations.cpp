@@ -1,0 +1,56 @@
+// The layer operations whose themes are still to come: each is a member the entry points already
+// choose and call, and draws nothing until its theme fills it in (then it leaves this file).
+// Those with a result answer -1, as an operation that drew nothing does.
+#include "layers/render/LayerRenderer.h"
+
+// ---- To be filled by the railway and whole-country river themes
+void CLayerRenderer::BuildStationFile() {}
+void CLayerRenderer::DrawRailways(int, int) {}
+void CLayerRenderer::DrawCountryRivers(int, int) {}
+
+// ---- To be filled by the whole-country ledger line themes
+void CLayerRenderer::DrawLedgerLines(int, int) {}
+
+// ---- To be filled by the surface themes
+void CLayerRenderer::DrawSurfaceAreas(int, int, int, std::string) {}
+void CLayerRenderer::DrawSurfaceLines(int, int, int, std::string) {}
+void CLayerRenderer::DrawSurfaceBoundaries(int, int, int, int, std::string) {}
+void CLayerRenderer::DrawSurfaceRegions(int, int, int, std::string) {}
+void CLayerRenderer::DrawCountrySurfaceA(int, int, int, std::string) {}
+void CLayerRenderer::DrawCountrySurfaceB(int, int, int, std::string) {}
+void CLayerRenderer::DrawCountrySurfaceC(int, int, int, std::string) {}
+void CLayerRenderer::DrawCountrySurfaceD(int, int, int, std::string) {}
+void CLayerRenderer::DrawCountrySurfaceE(int, int, int, std::string) {}
+
+// ---- To be filled by the point themes
+void CLayerRenderer::DrawPointMarkers(int, int, int, std::string) {}
+void CLayerRenderer::DrawHeritagePoints(int, int, int, std::string) {}
+void CLayerRenderer::DrawPointLengths(int, int, std::string) {}
+void CLayerRenderer::DrawFacilityPoints(int, int, int, std::string) {}
+void CLayerRenderer::DrawPointNames(int, int, std::string) {}
+void CLayerRenderer::DrawCodedPoints(int, int, int, std::string) {}
+void CLayerRenderer::DrawPlainPoints(int, int) {}
+void CLayerRenderer::DrawLandPricePoints(int, int, int, int, std::string) {}
+
+// ---- To be filled by the third-order mesh themes (with the census meshes and the whole-country
+// meshes)
+int CLayerRenderer::DrawPrefectureMeshValues(int, int, int, int, std::string) { return -1; }
+int CLayerRenderer::DrawPrefectureMeshCells(int, int, int, int, std::string) { return -1; }
+int CLayerRenderer::DrawSingleFileMeshValues(int, int, int, int) { return -1; }
+int CLayerRenderer::DrawSingleFileMeshCells(int, int, int, int) { return -1; }
+int CLayerRenderer::OnPlainLclMeshCensas(int, int, int, int, int, std::string, std::string) { return -1; }
+void CLayerRenderer::DrawCountryPrefectureMeshCells(int, int, int, std::string) {}
+void CLayerRenderer::DrawCountrySingleFileMeshCells(int, int, int) {}
+
+// ---- To be filled by the mesh relief and white-map mesh themes (the census relief member too)
+int CLayerRenderer::DrawPrefectureMeshRelief(int, int, int, int, std::string) { return -1; }
+int CLayerRenderer::DrawSingleFileMeshRelief(int, int, int, int) { return -1; }
+int CLayerRenderer::OnPlainLclReliefCensas(int, int, int, int, int, std::string, std::string) { return -1; }
+void CLayerRenderer::DrawWhitePrefectureMeshCells(int, int, int, std::string) {}
+void CLayerRenderer::DrawWhiteDesignatedAreaCells(int, int, int, std::string) {}
+void CLayerRenderer::DrawWhiteSingleFileMeshCells(int, int, int, int) {}
+
+// ---- To be filled by the 1/10 subdivided mesh themes and their lakes
+int CLayerRenderer::DrawSubdividedMesh(int, int, int, std::string, int, int, std::string) { return -1; }
+int CLayerRenderer::DrawSubdividedMeshRelief(int, int, int, std::string, int, int, std::string) { return -1; }
+int CLayerRenderer::DrawSubdividedLakes(int, int, int, int, int, std::string) { return -1; }

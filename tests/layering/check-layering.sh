@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Fails when a file of a module includes a header of a module above it. From the bottom up:
+#   0 platform/                      the platform layer
+#   1 contracts/                     the libraries' entry points
+#   2 basemap/projection/, basemap/files/, basemap/sheetindex/, graphics/
+#                                    static helpers linked by the program and the libraries
+#   3 basemap/, geology/, layers/, municipal/, dialogs/, seismic/, submarine/
+#                                    the six run-time libraries
+#   4 app/, userdata/                the shell's frame and menus, the document
+#   5 view/                          the map view and the renderer
+#   6 program/                       the application object that builds document, frame and view
+# A module may include its own level and any level below. Tests, benchmarks and tools are above
+# everything and are not checked.
+# Usage: check-layering.sh [source-root]
+set -euo pipefail
+root=${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
+cd "$root"
+
+folders=()
+for folder in platform contracts graphics basemap geology layers municipal dialogs seismic submarine app userdata view program; do
+    [ -d "$folder" ] && folders+=("$folder")
+done
+[ ${#folders[@]} -gt 0 ] || { echo "check-layering: no module folders under $root" >&2; exit 2; }
+
+find "${folders[@]}" -type f \( -name '*.h' -o -name '*.cpp' \) -print0 | sort -z | xargs -0 awk '
+function level(path) {
+    if (path ~ /^platform\//) return 0
+    if (path ~ /^contracts\//) return 1
+    if (path ~ /^(basemap\/(projection|files|sheetindex)|graphics)\//) return 2
+    if (path ~ /^(basemap|geology|layers|municipal|dialogs|seismic|submarine)\//) return 3
+    if (path ~ /^(app|userdata)\//) return 4
+    if (path ~ /^view\//) return 5
+    if (path ~ /^program\//) return 6
+    return -1
+}
+/^[ \t]*#[ \t]*include[ \t]*"/ {
+    match($0, /"[^"]+"/)
+    header = substr($0, RSTART + 1, RLENGTH - 2)
+    from = level(FILENAME)
+    to = level(header)
+    if (from >= 0 && to > from) {
+        printf "%s:%d: includes %s, a header of a higher module (level %d above %d)\n", FILENAME, FNR, header, to, from
+        bad = 1
+    }
+}
+END { exit bad }
+'

@@ -1,0 +1,2 @@
+// The view may include the document below it.
+#include "app/VeldoranDoc.h"

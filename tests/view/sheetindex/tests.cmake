@@ -1,1 +1,0 @@
-vd_test_folder(test-view-sheetindex view/sheetindex LINK view-sheetindex)

@@ -1,0 +1,9 @@
+#include "view/PieceConnections.h"
+
+void ConnectViewPieces(CVeldoranView& view)
+{
+    ConnectBaseMapPiece(view);
+    ConnectNavigationPiece(view);
+    ConnectOverviewPieces(view);
+    ConnectMapDisplaySpecPiece(view);
+}

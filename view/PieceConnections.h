@@ -1,0 +1,19 @@
+#pragma once
+// The pieces that fill the view's slot tables (ViewRoutines, NavigationCalls, SheetMapHooks, the
+// overview's layer dispatch and the land-layer switch) are connected here, in one place: the view's
+// constructor calls ConnectViewPieces once its base-map routines and navigation are built. Each
+// piece has its own connect file; view/ViewSlots.cpp lists every slot, whether it is filled and
+// which piece fills it. A piece that lands adds its connect function here and to
+// ConnectViewPieces, and marks its slots filled in the list.
+class CVeldoranView;
+
+void ConnectViewPieces(CVeldoranView& view);
+
+// The view's base-map routines (BaseMapConnections.cpp).
+void ConnectBaseMapPiece(CVeldoranView& view);
+// The on-screen buttons, the page scroll bar and the modeless dialogs' ends (NavigationConnections.cpp).
+void ConnectNavigationPiece(CVeldoranView& view);
+// Overview frame, point marks and labels, the Japan overview (OverviewConnections.cpp).
+void ConnectOverviewPieces(CVeldoranView& view);
+// Button 326: the map display specification of the document (MapDisplaySpecConnections.cpp).
+void ConnectMapDisplaySpecPiece(CVeldoranView& view);

@@ -1,0 +1,363 @@
+// The commands of the on-screen buttons, the return button, the overview frame of the drag
+// overview, the listed sheets and the choices of the view's modeless dialogs.
+#include "view/navigation/ViewNavigation.h"
+
+#include "app/VeldoranDoc.h"
+#include "platform/ui/Controls.h"
+#include "view/renderer/MapRenderer.h"
+#include "view/sheetmap/SheetSelectDialog.h"
+#include "view/window/VeldoranView.h"
+
+#include <algorithm>
+
+ViewNavigation::ViewNavigation(CVeldoranView& view) : m_view(view), m_doc(*view.GetDocument())
+{
+    for (auto& button : m_apNumberedButton)
+        button = std::make_unique<vd::Button>();
+    for (auto& button : m_apKindButton)
+        button = std::make_unique<vd::Button>();
+    m_pPageScrollBar = std::make_unique<vd::ScrollBar>();
+    ConnectCommands();
+}
+
+ViewNavigation::~ViewNavigation() = default;
+
+void ViewNavigation::ConnectCommands()
+{
+    m_view.OnCommandRange(311, 335, [this](int id) { RunButtonCommand(id); });
+    m_view.OnCommand(346, [this] { RunButtonCommand(346); });
+}
+
+void ViewNavigation::RunButtonCommand(int id)
+{
+    CVeldoranDoc& doc = m_doc;
+    const int mode = doc.m_nMapDisplayMode;
+    if (id >= 311 && id <= 314) {
+        const int n = id - 310;
+        if (doc.m_nMapType != 2) {
+            ShowListedSheet(10 + n);
+        } else if (n <= 2 && doc.m_nSavedMapDisplayMode == 1) {
+            if (calls.showRouteInformation)
+                calls.showRouteInformation(n - 1);
+        } else {
+            doc.m_nPrefectureSel = n - 1;
+            doc.m_nMapDisplayMode = 5;
+            doc.m_bMapOnScreen = 0;
+            m_view.InvalidateView(true);
+        }
+        return;
+    }
+    if (id == 315) {
+        if (doc.m_bMapOnScreen == 0 || doc.m_nMapFrame != m_view.m_nViewFrameKind)
+            ShowListedSheet(15);
+        return;
+    }
+    if (id >= 316 && id <= 319) {
+        ShowListedSheet(id - 300);
+        return;
+    }
+    switch (id) {
+    case 322:
+        if (doc.m_nPrefectureSel == 4) {
+            if (calls.selectPrefectureMap)
+                calls.selectPrefectureMap();
+            return;
+        }
+        m_view.m_nPictureState = 1;
+        doc.m_anPrefData[0] = -1;
+        if (doc.m_nMapType == 2) {
+            doc.m_nMapType = 1;
+            doc.m_nMapFigure = doc.m_nMapFigureCopy;
+        }
+        if (doc.m_nMapFrame == 3)
+            doc.m_nMapFrame = m_view.m_nViewFrameKind;
+        if (doc.m_strSheetSelect == "DIALOG") {
+            doc.m_bMapOnScreen = 0;
+            if (m_view.m_routines.openSheetDialog)
+                m_view.m_routines.openSheetDialog();
+            return;
+        }
+        if (doc.m_strSheetSelect == "INDEX") {
+            doc.m_bMapOnScreen = 0;
+            doc.m_nMapDisplayMode = 4;
+        } else if (doc.m_strSheetSelect == "MAP") {
+            doc.m_nMapDisplayMode = 8;
+        }
+        m_view.InvalidateView(true);
+        return;
+    case 323:
+        if (doc.m_anPrefData[0] == -1) {
+            if (calls.selectText)
+                calls.selectText();
+        } else {
+            if (calls.setPrefectureDataDisplay)
+                calls.setPrefectureDataDisplay();
+            m_view.InvalidateView(true);
+        }
+        return;
+    case 324:
+        if (doc.m_anPrefData[0] == -1) {
+            if (calls.selectPicture)
+                calls.selectPicture();
+        } else if (calls.showDataListDialog) {
+            calls.showDataListDialog(2);
+        }
+        return;
+    case 325:
+        m_view.OnRedisplayMap();
+        return;
+    case 326:
+    case 328:
+        if (mode == 5 || mode == 10) {
+            if (id == 328)
+                m_view.OnSlideShowSettings();
+            else if (calls.editMapDisplaySpec)
+                calls.editMapDisplaySpec();
+            return;
+        }
+        StepAlbumPage(id == 326 ? -1 : 1);
+        return;
+    case 327:
+        OnButton327();
+        return;
+    case 329:
+        m_view.m_strPlayMode = doc.m_strSlidePlayMode;
+        if (calls.albumStart)
+            calls.albumStart();
+        return;
+    case 330:
+    case 331:
+        doc.m_nMapDisplayMode = 20;
+        if (calls.stepTextPage)
+            calls.stepTextPage(id == 330 ? -1 : 1);
+        m_view.InvalidateView(true);
+        return;
+    case 332: {
+        doc.m_nOverviewStep = 1;
+        doc.m_nMapDisplayMode = 7;
+        vd::ClientDc window = m_view.GetDC();
+        if (window)
+            DrawSheetFrame(*window, 0);
+        doc.m_nMapDisplayMode = 21;
+        return;
+    }
+    case 333:
+        if (!calls.selectMapType || calls.selectMapType(0) != 1)
+            return;
+        if (doc.m_nMapType < 3)
+            RemoveViewButtons(7);
+        doc.m_nMapDisplayMode = 12;
+        doc.m_anPrefData[0] = -1;
+        m_view.InvalidateView(true);
+        return;
+    case 334:
+    case 335:
+        OnBlockSize(id);
+        return;
+    case 346:
+        doc.RetrievePlaceNames();
+        if (doc.m_nPlaceNameLayer != -1)
+            m_view.InvalidateView(true);
+        return;
+    default:
+        return;
+    }
+}
+
+// 334 toggles 3 x 3 and 5 x 5 (a 7 x 7 block goes back to 3 x 3), 335 5 x 5 and 7 x 7.
+void ViewNavigation::OnBlockSize(int id)
+{
+    int& sheets = m_doc.m_nMapMode;
+    if (id == 334)
+        sheets = sheets == 9 ? 25 : sheets == 25 ? 9 : sheets == 49 ? 9 : sheets;
+    else
+        sheets = sheets == 25 ? 49 : sheets == 49 ? 25 : sheets;
+    m_doc.m_nMapFrame = 2;
+    m_doc.m_nMapFrameCopy2 = 2;
+    ShowListedSheet(15);
+}
+
+void ViewNavigation::StepAlbumPage(int step)
+{
+    m_view.m_nPageIndex = std::max(0, std::min(m_view.m_nPageIndex + step, m_doc.m_nAlbumPageCount - 1));
+    if (m_view.m_strPlayMode == "AUTO") {
+        m_doc.m_nMapDisplayMode = 13;
+        m_view.m_nAlbumTicks = 0;
+        m_view.m_nSlideTicks = 0;
+        m_view.KillTimer(IDT_ALBUMPAGE);
+        m_view.KillTimer(IDT_SLIDESHOW);
+        m_view.m_bSlideTimerRunning = false;
+    } else {
+        m_doc.m_strViewState.clear();
+    }
+    m_view.InvalidateView(false);
+}
+
+// The return button: leaves a submarine picture, flips between one sheet and the block, goes
+// back from a prefecture or guide map to the sheet map, or stops the album play.
+void ViewNavigation::OnButton327()
+{
+    CVeldoranDoc& doc = m_doc;
+    if (doc.m_nSubmarineShade < 0) {
+        if (doc.m_nSubmarineShade == -999)
+            doc.m_nSubmarineShade = 0;
+        else if (doc.m_nSubmarineShade == -888)
+            doc.m_nSubmarineShade = 1;
+        m_view.OnRedisplayMap();
+        return;
+    }
+    if (doc.m_nSubmarineView == -999) {
+        doc.m_nSubmarineView = 3;
+        m_view.OnRedisplayMap();
+        return;
+    }
+    doc.m_nPicturePosition = doc.m_nPicturePositionCopy;
+    if (m_view.m_nPictureState == -8888)
+        m_view.m_nPictureState = 1;
+    const int mode = doc.m_nMapDisplayMode;
+    if (mode != 13) {
+        if (doc.m_nMapType == 2 || doc.m_nMapType == 3) {
+            RemoveViewButtons(7);
+            for (int kind : {13, 14, 27})
+                SetViewButton(kind, "", 0, 0, 0, 0);
+        }
+        if (mode == 5 || mode == 10) {
+            RemoveViewButtons(6);
+            if (doc.m_nMapType == 4) {
+                RemoveViewButtons(8);
+                doc.m_nGuideMapIndex = -1;
+            }
+            doc.m_anPrefData[0] = -1;
+            doc.m_nPrefectureSel = 0;
+            const bool wasPrefectureMap = doc.m_nMapType == 2;
+            if (doc.m_nMapType != 1) {
+                doc.m_nMapType = 1;
+                doc.m_nMapFigure = doc.m_nMapFigureCopy;
+                doc.m_nMapFrame = doc.m_nMapFrame == 1 ? 2 : 1;
+            }
+            if (doc.m_nMapFrame == 1) {
+                doc.m_nMapFrame = 2;
+            } else if (doc.m_nMapFrame == 2) {
+                doc.m_nMapFrame = 1;
+            } else if (doc.m_nMapFrame == 3) {
+                doc.m_nMapFrame = m_view.m_nViewFrameKind;
+                doc.m_nMapFigure = doc.m_nMapFigureCopy;
+            }
+            if (wasPrefectureMap)
+                doc.m_nMapFrame = doc.m_nMapFrameCopy2;
+            else
+                doc.m_nMapFrameCopy2 = doc.m_nMapFrame;
+            if (doc.m_nMapFigure == 0)
+                doc.m_nMouseDrag = doc.m_nMouseDragCopy;
+            ShowListedSheet(15);
+            return;
+        }
+        if (doc.m_nMapType != 1) {
+            doc.m_nMapType = 1;
+            doc.m_nMapFigure = doc.m_nMapFigureCopy;
+            ShowListedSheet(15);
+            return;
+        }
+    }
+    // The album play stops.
+    m_view.m_nPageIndex = -1;
+    m_view.KillTimer(IDT_ALBUMPAGE);
+    if (m_view.m_bSlideTimerRunning) {
+        m_view.KillTimer(IDT_SLIDESHOW);
+        m_view.m_bSlideTimerRunning = false;
+    }
+    if (m_view.m_bAfterProgramTimerRunning) {
+        m_view.KillTimer(IDT_AFTERPROGRAM);
+        m_view.m_bAfterProgramTimerRunning = false;
+    }
+    RemoveViewButtons(4);
+    AddViewButtons(2);
+    doc.m_nMapDisplayMode = 0;
+    m_view.m_nAlbumTicks = 0;
+    if (m_view.m_strPlayMode == "AUTO" && doc.m_strViewState == "JPG_SLIDE") {
+        doc.m_strViewState.clear();
+        m_view.InvalidateView(true);
+    } else {
+        m_strSlideCaption.clear();
+    }
+}
+
+void ViewNavigation::DrawSheetFrame(vd::Dc& dc, int flag)
+{
+    {
+        CMapRenderer renderer(&dc, &m_doc, m_view.m_nSavedWidth, m_view.m_nSavedHeight);
+        if (calls.drawOverviewFrame)
+            calls.drawOverviewFrame(renderer, flag);
+    }
+    if (flag == 0 && m_doc.m_nMapDisplayMode == 7) {
+        const bool wide = m_view.m_nSavedWidth > 800;
+        SetViewButton(32, "Next", wide ? 225 : 155, 219, wide ? 271 : 201, 243);
+        SetViewButton(12, "他地域", m_view.m_nSavedWidth - 140, 8, 65, 1);
+    }
+}
+
+// A listed sheet: 11..19 the 3 x 3 block around the current sheet, 15 the sheet itself.
+void ViewNavigation::ShowListedSheet(int index)
+{
+    if (index != 15)
+        m_nSheetButtonState = 1;
+    if (m_doc.m_nMapFrame == 3)
+        m_doc.m_nMapFrame = m_view.m_nEnlargeSavedFrame;
+    m_doc.ShowSheetByIndex(index);
+}
+
+void ViewNavigation::ApplySheetChoice()
+{
+    CDlgSheetSelect* dialog = m_view.m_pDlgSheetSelect.get();
+    if (!dialog)
+        return;
+    m_doc.m_strDistrict = dialog->m_strRegion;
+    m_doc.m_strMapName = dialog->m_strChosenName;
+    m_doc.m_nPointPopup = dialog->m_nViewValue;
+    m_doc.FindSheetByName(m_doc.m_strMapName, m_doc.m_strSheetIndexFile);
+    m_doc.m_nMapDisplayMode = 5;
+    m_view.InvalidateView(true);
+}
+
+// The find-place dialog's choice: a changed search setting opens the dialog anew in it; else
+// the chosen place's sheet is shown.
+void ViewNavigation::ApplyPlaceChoice()
+{
+    if (!calls.placeChoice)
+        return;
+    const NavigationCalls::PlaceChoice choice = calls.placeChoice();
+    m_doc.m_strFindPlace = choice.place;
+    m_doc.m_strDistrict = choice.district;
+    const bool changed = choice.kind != m_doc.m_nFindPlaceKind || choice.option != m_doc.m_nFindPlaceOption;
+    m_doc.m_nFindPlaceKind = choice.kind;
+    m_doc.m_nFindPlaceOption = choice.option;
+    if (changed) {
+        if (m_view.m_routines.destroyFindPlaceDialog)
+            m_view.m_routines.destroyFindPlaceDialog();
+        m_doc.m_nActiveViewDialog = -1;
+        if (calls.openFindPlaceDialog)
+            calls.openFindPlaceDialog();
+        return;
+    }
+    ShowMeshCodeSheet(choice.meshCode);
+}
+
+void ViewNavigation::ApplyMunicipalityChoice()
+{
+    if (!calls.placeChoice)
+        return;
+    const NavigationCalls::PlaceChoice choice = calls.placeChoice();
+    m_doc.m_strFindMunicipality = choice.place;
+    m_doc.m_strDistrict = choice.district;
+    ShowMeshCodeSheet(choice.meshCode);
+}
+
+void ViewNavigation::ShowMeshCodeSheet(const std::string& meshCode)
+{
+    const std::string sheet = m_doc.MeshCodeToSheetName(meshCode);
+    if (sheet.empty())
+        return; // an unknown place leaves the map where it is
+    m_doc.m_strMapName = sheet;
+    m_doc.m_astrMapEntry[0] = sheet;
+    m_doc.ShowSheetByIndex(0);
+}

@@ -1,0 +1,401 @@
+// The map view's mouse: the cursor read-out and the distance from the departure city, the drag on
+// the whole-country overview, the registered points' drag, registration and double click, and the
+// right button's neighbour sheet or Mapping menu.
+#include "view/window/VeldoranView.h"
+
+#include "app/VeldoranDoc.h"
+#include "basemap/projection/AlbersProjection.h"
+#include "basemap/projection/SansonProjection.h"
+#include "platform/dc/ImageDc.h"
+#include "platform/text/Format.h"
+#include "platform/text/Numbers.h"
+#include "platform/ui/FrameWindow.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/WaitCursor.h"
+#include "view/navigation/CursorReadout.h"
+#include "view/navigation/ViewNavigation.h"
+#include "view/window/ViewEntryPoints.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+// "35.3015" -> 35 degrees and 30.15 minutes (the digits after the point divided by 100).
+void SplitDegreesMinutes(const std::string& text, double& degrees, double& minutes)
+{
+    const std::size_t point = text.find('.');
+    degrees = vd::parseDouble(text.substr(0, point));
+    minutes = point == std::string::npos ? 0 : vd::parseDouble(text.substr(point + 1)) / 100.0;
+}
+
+} // namespace
+
+// The cursor's latitude and longitude texts at (x, y) for the map on screen.
+static CursorTexts ReadCursor(CVeldoranView& view, CVeldoranDoc& doc, int x, int y)
+{
+    if (doc.m_nMapType != 2) {
+        return SheetCursorTexts(x, y, doc.m_nFrameNorthSec, doc.m_nFrameSouthSec, doc.m_nFrameEastSec,
+                                doc.m_nFrameWestSec, doc.m_nMapPixelWidth, doc.m_nMapPixelHeight);
+    }
+    const int setting = doc.m_nPrefectureSel > 3 ? doc.m_nMapPjctn : (doc.m_nClipIndexMap == 2 ? 2 : 0);
+    double latitude = 0, longitude = 0;
+    if (setting == 2) {
+        const AlbersProjection albers(doc.m_nOverviewOriginX, doc.m_fRefLatitude, doc.m_fRefLongitude,
+                                      doc.m_fMapScale);
+        const auto point = albers.unproject(x, y);
+        if (!point)
+            return {};
+        latitude = point->latitude;
+        longitude = point->longitude;
+    } else {
+        SansonProjection sanson(doc.m_nOverviewOriginX, 0, doc.m_fRefLatitude, doc.m_fRefLongitude, doc.m_fMapScale);
+        std::copy(std::begin(doc.m_afLatitudeRatio), std::end(doc.m_afLatitudeRatio), sanson.table);
+        const int ratioRow = setting == 1 ? view.m_nSavedHeight - 1 : y;
+        const GeoPoint point = sanson.unproject(x, y, ratioRow);
+        latitude = point.latitude;
+        longitude = point.longitude;
+    }
+    return {TenThousandthsToDms(latitude, "%7.4f"), TenThousandthsToDms(longitude, "%8.4f")};
+}
+
+void CVeldoranView::OnMouseMove(unsigned flags, vd::ui::Point point)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    ViewNavigation& nav = *m_pNavigation;
+    const int x = point.x, y = point.y;
+    const int mode = doc.m_nMouseMode;
+    if (doc.m_bMapOnScreen && mode != 1) {
+        vd::ClientDc window = GetDC();
+        if (mode == 2) {
+            // The drag overview: the 3-degree circle follows the pressed button.
+            if (flags == vd::MK_LBUTTON && window && m_routines.drawDragCircle)
+                m_routines.drawDragCircle(*window, x, y);
+            vd::View::OnMouseMove(flags, point);
+            return;
+        }
+        if (doc.m_nMapType == 4) {
+            if (window && nav.calls.hoverRegisteredPointAlt)
+                nav.calls.hoverRegisteredPointAlt(*window, x, y);
+        } else {
+            const CursorTexts cursor = ReadCursor(*this, doc, x, y);
+            doc.m_strCursorLat = cursor.latitude;
+            doc.m_strCursorLon = cursor.longitude;
+            doc.m_dCursorLat = vd::parseDouble(cursor.latitude);
+            doc.m_dCursorLon = vd::parseDouble(cursor.longitude);
+            const bool inside = !cursor.latitude.empty() &&
+                CursorInsideFrame(cursor, doc.m_strFrameSouth, doc.m_strFrameNorth, doc.m_strFrameWest,
+                                  doc.m_strFrameEast);
+            nav.m_nCursorInFrame = inside ? 1 : -1;
+            if (inside && window)
+                ShowCursorPosition(*window, flags, cursor);
+        }
+        MouseModeAction(flags, x, y);
+    }
+    vd::View::OnMouseMove(flags, point);
+}
+
+void CVeldoranView::ShowCursorPosition(vd::Dc& window, unsigned flags, const CursorTexts& cursor)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    const bool wide = m_nSavedWidth > 800;
+    if (doc.m_nPointerCoords == 1) {
+        const int textY = wide ? m_nSavedHeight - 22
+            : (doc.m_nMapType == 2 && doc.m_nMapMode == 9) ? m_nSavedHeight - 65
+                                                            : doc.m_nPanelTop;
+        const vd::COLORREF previous = window.SetTextColor(vd::RGB(0, 0, 255));
+        window.TextOut(20, textY, cursor.latitude + "," + cursor.longitude);
+        window.SetTextColor(previous);
+    }
+    if (doc.m_nDistanceShow != 1 || (flags & (vd::MK_LBUTTON | vd::MK_RBUTTON)) || doc.m_nDistanceEnd != 1)
+        return;
+    double latDeg = 0, latMin = 0, lonDeg = 0, lonMin = 0;
+    SplitDegreesMinutes(cursor.latitude, latDeg, latMin);
+    SplitDegreesMinutes(cursor.longitude, lonDeg, lonMin);
+    if (OnDistance_fn* distance = viewEntryPoints().OnDistance)
+        distance(&window, "ﾎﾟｲﾝﾀｰ", doc.m_strDepature, doc.m_dDepLatDeg, doc.m_dDepLatMin, doc.m_dDepLonDeg,
+                 doc.m_dDepLonMin, latDeg, latMin, lonDeg, lonMin, m_nSavedWidth, doc.m_nMapType, doc.m_nMapFrame,
+                 m_nSavedHeight, doc.m_nPanelTop);
+}
+
+void CVeldoranView::MouseModeAction(unsigned flags, int x, int y)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    ViewNavigation& nav = *m_pNavigation;
+    vd::ClientDc window = GetDC();
+    if (!window)
+        return;
+    const int mode = doc.m_nMouseMode;
+    if (mode == 3 && flags == vd::MK_LBUTTON && doc.m_nMouseTool == 0) {
+        if (doc.m_nMouseDrag == 1) {
+            // A route traced through registered points; a move of less than 5 pixels is ignored.
+            const int dx = x - nav.m_nDragX, dy = y - nav.m_nDragY;
+            if (!m_strDragShape.empty() && dx * dx + dy * dy < 25)
+                return;
+            const int h = m_nSavedHeight;
+            const bool wide = m_nSavedWidth > 800;
+            WritePrompt(wide ? 465 : 0, h - 25, wide ? 885 : 420, wide ? h - 2 : h - 3, wide ? 470 : 2, h - 22,
+                        "<ﾃｷｽﾄ・画像のﾙｰﾄﾏｯﾌﾟ>   登録地点を辿ってください！");
+            if (nav.calls.hoverRoutePoint)
+                nav.calls.hoverRoutePoint(*window, x, y);
+            nav.m_nDragX = nav.m_nDragY = -10;
+            if (m_strDragShape.empty()) {
+                nav.m_nDragX = x;
+                nav.m_nDragY = y;
+                m_strDragShape = "on";
+            }
+            return;
+        }
+        if (doc.m_nMapFrame != 3) {
+            m_nViewFrameKind = doc.m_nMapFrame;
+            nav.m_nRectLeft = nav.m_nRectRight = x;
+            nav.m_nRectTop = nav.m_nRectBottom = y;
+            nav.m_strRectLat = doc.m_strCursorLat;
+            nav.m_strRectLon = doc.m_strCursorLon;
+        }
+        return;
+    }
+    if (mode == 3 && m_strMouseButtonState == "RouteLineData") {
+        m_strMouseButtonState.clear();
+        nav.EndRouteLineByMove(*window);
+        return;
+    }
+    if (mode == 5 && doc.m_nMouseTool == 2) {
+        if (m_strMouseButtonState == "MK_MOVE" && std::abs(x - nav.m_nDragX) <= 2 && std::abs(y - nav.m_nDragY) <= 2)
+            return;
+        if (m_routines.drawPointSymbol) {
+            const int scheme = m_nSymbolScheme;
+            m_nSymbolScheme = 2;
+            m_routines.drawPointSymbol(*window, nav.m_nDragX, nav.m_nDragY, doc.m_nSymbolSize, 5);
+            m_nSymbolScheme = 4;
+            m_routines.drawPointSymbol(*window, x, y, doc.m_nSymbolSize, 4);
+            m_nSymbolScheme = scheme;
+        }
+        nav.m_nDragX = x;
+        nav.m_nDragY = y;
+        doc.m_nMouseMode = 5;
+        m_strMouseButtonState = "MK_LBUTTON";
+        return;
+    }
+    if (mode == 8) {
+        if (nav.calls.drawDragRectangle)
+            nav.calls.drawDragRectangle(*window, x, y);
+        return;
+    }
+    if (mode == 100)
+        return;
+    if (nav.calls.hoverRegisteredPoint)
+        nav.calls.hoverRegisteredPoint(*window, x, y);
+    if (doc.m_nSiteNamePopup == 1 && nav.calls.showPointTip)
+        nav.calls.showPointTip(*window, x, y);
+}
+
+void CVeldoranView::OnLButtonDown(unsigned flags, vd::ui::Point point)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    ViewNavigation& nav = *m_pNavigation;
+    if (doc.m_nMouseMode == 7 && m_strMouseButtonState == "MK_MOVE" && doc.m_nMouseTool == 2) {
+        nav.m_nDragX = point.x;
+        nav.m_nDragY = point.y;
+    } else if (doc.m_nMouseMode == 8) {
+        nav.m_nRectLeft = nav.m_nRectRight = point.x;
+        nav.m_nRectTop = nav.m_nRectBottom = point.y;
+        nav.m_strRectLat = doc.m_strCursorLat;
+        nav.m_strRectLon = doc.m_strCursorLon;
+    }
+    vd::View::OnLButtonDown(flags, point);
+}
+
+void CVeldoranView::OnLButtonUp(unsigned flags, vd::ui::Point point)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    ViewNavigation& nav = *m_pNavigation;
+    const int x = point.x, y = point.y;
+    switch (doc.m_nMouseMode) {
+    case 2:
+        if (!m_strDragCornerLon.empty() && !m_strDragCornerLat.empty()) {
+            vd::WaitCursor wait;
+            nav.SetViewButton(32, "", 0, 0, 0, 0);
+            doc.m_nOverviewStep = 0;
+            // Without a sheet at that corner (the open sea) the current sheet stays current.
+            const std::string current = doc.m_strMapName;
+            doc.ShowSheetAt(m_strDragCornerLon, m_strDragCornerLat);
+            if (doc.m_strMapName.empty())
+                doc.m_strMapName = current;
+        }
+        break;
+    case 8:
+        if (nav.calls.finishRouteEdit)
+            nav.calls.finishRouteEdit();
+        break;
+    case 9:
+        if (vd::ClientDc window = GetDC())
+            nav.AddRouteLinePoint(*window, x, y);
+        break;
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+        RegisterAtPoint(x, y);
+        break;
+    default:
+        break;
+    }
+    vd::View::OnLButtonUp(flags, point);
+}
+
+// Point registration and editing at a click, by the mouse tool.
+void CVeldoranView::RegisterAtPoint(int x, int y)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    ViewNavigation& nav = *m_pNavigation;
+    std::string lon, lat;
+    if (doc.m_nMapType == 4) {
+        const float scale = nav.m_fPictureScale > 0 ? nav.m_fPictureScale : 1;
+        lon = vd::format("%d", static_cast<int>((x - nav.m_nPictureLeft) / scale));
+        lat = vd::format("%d", static_cast<int>(1000 - (y - nav.m_nPictureTop) / scale));
+    } else {
+        const CursorTexts cursor = SheetCursorTexts(x, y, doc.m_nFrameNorthSec, doc.m_nFrameSouthSec,
+                                                    doc.m_nFrameEastSec, doc.m_nFrameWestSec, doc.m_nMapPixelWidth,
+                                                    doc.m_nMapPixelHeight);
+        lat = cursor.latitude;
+        lon = cursor.longitude;
+    }
+    switch (doc.m_nMouseTool) {
+    case 1:
+        SaveRestoreMap(0, 0, 0, 0, 0, m_nSavedWidth, m_nSavedHeight);
+        if (nav.calls.registerTextPicture)
+            nav.calls.registerTextPicture(lon, lat);
+        break;
+    case 2: {
+        const bool album = doc.m_strEntryTarget.find(".alb") != std::string::npos;
+        const bool dragged = m_strMouseButtonState == "MK_LBUTTON";
+        const std::string answer = album ? (nav.calls.updateAlbum ? nav.calls.updateAlbum(lon, lat) : "")
+                                         : (nav.calls.registerPointData ? nav.calls.registerPointData(lon, lat) : "");
+        const int item = nav.m_nDraggedItem;
+        auto inList = [&] { return item >= 0 && item < int(doc.m_anHitX.size()); };
+        if (answer == "deleate") {
+            if (inList()) {
+                // The point leaves the drawn lists: later entries move up.
+                for (std::size_t i = std::size_t(item); i + 1 < doc.m_astrHitRecord.size(); ++i) {
+                    doc.m_astrHitRecord[i] = doc.m_astrHitRecord[i + 1];
+                    doc.m_anHitX[i] = doc.m_anHitX[i + 1];
+                    doc.m_anHitY[i] = doc.m_anHitY[i + 1];
+                    if (doc.m_astrHitRecord[i] == "999")
+                        break;
+                }
+            }
+        } else if (answer == "cancel") {
+            // The moved symbol is erased and the point drawn back at its old place.
+            if (dragged && m_routines.drawPointSymbol) {
+                if (vd::ClientDc window = GetDC()) {
+                    const int scheme = m_nSymbolScheme;
+                    m_nSymbolScheme = 2;
+                    m_routines.drawPointSymbol(*window, nav.m_nDragX, nav.m_nDragY, doc.m_nSymbolSize, 5);
+                    m_nSymbolScheme = 4;
+                    if (inList())
+                        m_routines.drawPointSymbol(*window, doc.m_anHitX[std::size_t(item)],
+                                                   doc.m_anHitY[std::size_t(item)], doc.m_nSymbolSize, 4);
+                    m_nSymbolScheme = scheme;
+                }
+            }
+        } else if ((answer.empty() && dragged) || answer == "update" || answer == "update_end") {
+            if (inList()) {
+                doc.m_anHitX[std::size_t(item)] = navigation::ClampToInt16(answer.empty() ? nav.m_nDragX : x);
+                doc.m_anHitY[std::size_t(item)] = navigation::ClampToInt16(answer.empty() ? nav.m_nDragY : y);
+            }
+        }
+        if (dragged)
+            m_strMouseButtonState.clear();
+        if (answer == "update_end") {
+            doc.m_nMouseTool = 0;
+            doc.m_nMouseMode = 3;
+        } else if (!album) {
+            doc.m_nMouseMode = doc.m_nMouseTool == 0 ? 3 : 7;
+        }
+        break;
+    }
+    case 4:
+        SaveRestoreMap(0, 0, 0, 0, 0, m_nSavedWidth, m_nSavedHeight);
+        if (nav.calls.registerAlbumAtPoint)
+            nav.calls.registerAlbumAtPoint(lon, lat);
+        break;
+    default:
+        break;
+    }
+}
+
+void CVeldoranView::OnLButtonDblClk(unsigned flags, vd::ui::Point point)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    ViewNavigation& nav = *m_pNavigation;
+    const int x = point.x, y = point.y;
+    if (doc.m_bMapOnScreen && doc.m_bHideSheetButtons != 1) {
+        if (doc.m_nMouseMode == 1) {
+            if (nav.calls.openSheetAtPoint)
+                nav.calls.openSheetAtPoint(x, y);
+        } else if (doc.m_nMouseMode == 9) {
+            nav.EndRouteLineByDoubleClick();
+        } else {
+            doc.m_strViewState = "MOUSE";
+            int hit = -1;
+            for (std::size_t i = 0; i < doc.m_astrHitRecord.size() && doc.m_astrHitRecord[i] != "999"; ++i) {
+                if (std::abs(doc.m_anHitX[i] - x) <= 2 && std::abs(doc.m_anHitY[i] - y) <= 2) {
+                    hit = int(i);
+                    break;
+                }
+            }
+            if (hit >= 0) {
+                auto& open = doc.m_nSavedMapDisplayMode == 1 ? nav.calls.loadRouteFromItem : nav.calls.openRegisteredItem;
+                if (open)
+                    open(hit);
+            } else if (doc.m_nSavedMapDisplayMode != 1 && doc.m_nMapType != 4 && m_nPictureState == 1 &&
+                       doc.m_nAreaSearch == 1) {
+                vd::ClientDc window = GetDC();
+                if (window && nav.calls.drawSearchArea)
+                    nav.calls.drawSearchArea(*window, x, y, doc.m_nAreaSizeKm);
+                const int found = nav.calls.collectItemsInArea ? nav.calls.collectItemsInArea(x, y, doc.m_nAreaSizeKm) : 0;
+                if (found > 0) {
+                    doc.m_strEntryMode = "AreaData";
+                    if (nav.calls.startAlbumPlayback)
+                        nav.calls.startAlbumPlayback("", "AreaMap");
+                }
+                if (window && nav.calls.drawSearchArea)
+                    nav.calls.drawSearchArea(*window, x, y, doc.m_nAreaSizeKm); // drawn twice: erased
+            }
+        }
+    }
+    vd::View::OnLButtonDblClk(flags, point);
+}
+
+void CVeldoranView::OnRButtonDown(unsigned flags, vd::ui::Point point)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    ViewNavigation& nav = *m_pNavigation;
+    if (nav.m_nCursorInFrame == -1) {
+        if (!doc.m_bHideSheetButtons) {
+            vd::Menu menu;
+            if (menu.LoadMenu(155))
+                if (vd::Menu* popup = menu.GetSubMenu(0)) {
+                    const vd::ui::Point screen = ClientToScreen(point);
+                    // Owned by the frame, the menu's commands take the whole command route
+                    // (view, document, frame, application), as the menu bar's do.
+                    vd::Window* owner = GetParentFrame();
+                    popup->TrackPopupMenu(0, screen.x, screen.y, owner ? owner : this);
+                }
+        }
+    } else if (doc.m_nMapDisplayMode == 10 && doc.m_nMapFrame == 2) {
+        const int cell = NeighbourCell(point.x, point.y, doc.m_nMapMode, doc.m_fWhiteZoomX, doc.m_fWhiteZoomY);
+        if (cell >= 0 && cell != 4 && !doc.m_astrMapEntry[std::size_t(11 + cell)].empty()) {
+            doc.m_nMapDisplayMode = 5;
+            doc.m_strMapName = doc.m_astrMapEntry[std::size_t(11 + cell)];
+            doc.FindSheetByName(doc.m_strMapName, doc.m_strSheetIndexFile);
+            m_nPictureState = 1;
+            InvalidateView(doc.m_nMapFigure == 0);
+        }
+    }
+    vd::View::OnRButtonDown(flags, point);
+}

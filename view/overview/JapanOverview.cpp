@@ -1,0 +1,194 @@
+// The Japan map of map mode 5 when no 1:200,000 sheet is shown: the whole country, or the region of
+// one prefecture drawn sheet by sheet with its coast, relief, borders, name, lakes, layers, site
+// names, registered points and scale bar.
+#include "basemap/projection/SheetGrid.h"
+#include "view/overview/OverviewLayerDispatch.h"
+#include "view/renderer/MapRenderer.h"
+#include "view/renderer/RendererEntryPoints.h"
+
+#include "app/VeldoranDoc.h"
+#include "basemap/projection/LatitudeRatioTable.h"
+#include "platform/dc/Dc.h"
+#include "platform/dc/Dib.h"
+#include "platform/text/Format.h"
+#include "platform/text/Numbers.h"
+
+#include <vector>
+
+namespace {
+
+constexpr int kMaxSheetCodes = 100;
+
+// Degrees and minutes of a D.MMSS text ("35.4000": 35 and 40).
+int Degrees(const std::string& text) { return vd::parseInt(text.substr(0, text.find('.'))); }
+int Minutes(const std::string& text)
+{
+    const std::size_t point = text.find('.');
+    return point == std::string::npos ? 0 : vd::parseInt(text.substr(point + 1, 2));
+}
+
+// The first-level mesh codes covering the frame, columns outer, rows inner, at most 100.
+std::vector<std::string> FrameSheetCodes(const CVeldoranDoc& doc)
+{
+    std::vector<std::string> codes;
+    const int firstColumn = Degrees(doc.m_strFrameWest) - 1;
+    const int lastColumn = Degrees(doc.m_strFrameEast);
+    const int firstRow = (Degrees(doc.m_strFrameSouth) * 60 + Minutes(doc.m_strFrameSouth)) / kMeshHeightMinutes - 1;
+    const int lastRow = (Degrees(doc.m_strFrameNorth) * 60 + Minutes(doc.m_strFrameNorth)) / kMeshHeightMinutes;
+    for (int column = firstColumn; column <= lastColumn; ++column)
+        for (int row = firstRow; row <= lastRow; ++row) {
+            if (static_cast<int>(codes.size()) == kMaxSheetCodes)
+                return codes;
+            codes.push_back(std::to_string(row * 100 + column % 100));
+        }
+    return codes;
+}
+
+} // namespace
+
+void CMapRenderer::DrawJapanOverview()
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    vd::Dc& dc = *m_pDC;
+    const RendererEntryPoints& entry = rendererEntryPoints();
+    const int width = m_nClientWidth;
+    const int height = m_nClientHeight;
+    const int originX = doc.m_nOverviewOriginX;
+
+    {
+        const vd::Brush previousBrush = dc.SelectObject(*m_pBackgroundBrush);
+        const vd::Pen previousPen = dc.SelectObject(*m_pBackgroundShadePen);
+        dc.Rectangle(0, 0, width, height);
+        dc.SelectObject(previousBrush);
+        dc.SelectObject(previousPen);
+    }
+    const int keptClip = doc.m_nClipIndexMap;
+    doc.m_nClipIndexMap = 0;
+    SetPrefectureExtent(doc.m_nPrefecture);
+
+    const float lat0 = doc.m_fRefLatitude;
+    const float lon0 = doc.m_fRefLongitude;
+    const float scale = doc.m_fMapScale;
+    const int bottomDegree = static_cast<int>((lat0 - height * scale) * 0.0001f);
+    const float k = LatitudeRatioAt(doc.m_afLatitudeRatio, bottomDegree);
+    if (doc.m_nPrfMpData == 1) {
+        const float k2 = LatitudeRatioAt(doc.m_afLatitudeRatio, static_cast<int>(lat0 * 0.0001f));
+        doc.m_strFrameSouth = CVeldoranDoc::SecondsToDms(static_cast<int>((lat0 - height * scale) * 0.36f));
+        doc.m_strFrameWest = CVeldoranDoc::SecondsToDms(static_cast<int>((lon0 - originX * k * scale) * 0.36f));
+        doc.m_strFrameNorth = CVeldoranDoc::SecondsToDms(static_cast<int>(lat0 * 0.36f));
+        doc.m_strFrameEast =
+            CVeldoranDoc::SecondsToDms(static_cast<int>(((width - originX) * scale * k2 + lon0) * 0.36f));
+    }
+    const bool region = doc.m_nPrefecture >= 1 && doc.m_nPrefecture <= 45;
+    const std::vector<std::string> codes = region ? FrameSheetCodes(doc) : std::vector<std::string>{};
+
+    if (doc.m_nPrefecture == 0 || doc.m_nPrefecture == 46) {
+        if (entry.OnJapanCoastLineDraw)
+            entry.OnJapanCoastLineDraw(m_pDC, doc.m_nClipIndexMap, 1, 0, originX, 0, doc.m_nGraticuleFlag, lat0, lon0,
+                                       scale, doc.m_strCoastDir);
+        if (doc.m_nPrefecture == 0 && doc.m_nPrefectureLinesFlag == 1 && doc.m_nSubprefBorder == 1 &&
+            entry.OnPrectureLine)
+            entry.OnPrectureLine(m_pDC, doc.m_strCoastDir, originX, doc.m_nMapProjection, 0, 101, lat0, lon0, scale);
+    } else {
+        const auto coastPass = [&](bool reliefInstead) {
+            for (std::size_t i = 0; i < codes.size(); ++i) {
+                std::string label;
+                if (i == 0 && !(doc.m_nSiteNameDisplay == 1 && doc.m_nSiteNamePopup == 0))
+                    label = doc.m_strFrameName;
+                if (reliefInstead) {
+                    DrawReliefSheets(static_cast<int>(i), originX, doc.m_nMapBoundary, height, width, lat0, lon0,
+                                     scale, k, codes[i]);
+                } else if (doc.m_nAltSheetLayout == 0 && doc.m_nPrfCstClr != 20 && entry.OnCoastPrfctr) {
+                    entry.OnCoastPrfctr(m_pDC, doc.m_nPrefecture, originX, doc.m_nMapBoundary, height, width,
+                                        doc.m_nMapPjctn, doc.m_nPrfCstClr, lat0, lon0, scale, k, doc.m_strCoastDir,
+                                        codes[i], label, doc.m_strAppDir);
+                }
+            }
+        };
+        if (doc.m_nMapFigure == 0 && doc.m_nAltSheetLayout == 1)
+            ComputeSheetCodes();
+        coastPass(doc.m_nMapFigure != 0);
+
+        bool layerDrawn = false;
+        for (const int group : {0, 2, 3, 1})
+            layerDrawn = DrawOverviewLayers(group) == 1 || layerDrawn;
+        if (IsLandLayerShown(doc, LandLayer::Surface0))
+            layerDrawn = false;
+        // The coast again over the layers.
+        if (layerDrawn)
+            coastPass(false);
+        if ((doc.m_nMapFigure == 1 || layerDrawn) && doc.m_nAltSheetLayout == 1)
+            ComputeSheetCodes();
+
+        if (doc.m_nPrefectureLinesFlag == 1 && entry.OnCstPrfctrLine)
+            for (const std::string& code : codes)
+                entry.OnCstPrfctrLine(m_pDC, doc.m_strCoastDir, code, doc.m_strPrefBorderColour, lat0, lon0, scale, k,
+                                      doc.m_nMapPjctn, originX, height, doc.m_nMapFigure == 1 ? -width : width,
+                                      doc.m_nSubprefBorder);
+        if (doc.m_nMapFigure == 1 && entry.OnBmpPrfctrNameOut)
+            entry.OnBmpPrfctrNameOut(m_pDC, doc.m_nPrefecture, originX, lat0, lon0, scale, k, doc.m_strFrameName,
+                                     doc.m_strAppDir);
+
+        const int styleBase =
+            IsLandLayerShown(doc, LandLayer::Mesh0Second) || IsLandLayerShown(doc, LandLayer::Seismic) ? 10 : 0;
+        if (entry.OnPrfctrLake) {
+            if (doc.m_nLake == 1)
+                entry.OnPrfctrLake(m_pDC, doc.m_strCoastDir, doc.m_nLake, doc.m_nMapPjctn, k, lat0, lon0, scale,
+                                   styleBase, height, width, originX, static_cast<int>(doc.m_crLakeColour));
+            if (doc.m_nReservoir == 1)
+                entry.OnPrfctrLake(m_pDC, doc.m_strCoastDir, doc.m_nLake, doc.m_nMapPjctn, k, lat0, lon0, scale,
+                                   styleBase + 1, height, width, originX, static_cast<int>(doc.m_crLakeColour));
+        }
+    }
+
+    if (doc.m_nSiteNameDisplay == 1)
+        DrawRegionPoints(doc.m_nMapPjctn, k);
+    if (doc.m_nLinkPoint == 1)
+        DrawOverviewPoints(1, doc.m_nMapPjctn, k);
+    if (region && doc.m_nScaleBar == 1 && entry.OnUnitLength && entry.OnPrfctrScale) {
+        const float metres = static_cast<float>(entry.OnUnitLength("ew", vd::format("%d.0000", bottomDegree)));
+        entry.OnPrfctrScale(m_pDC, scale, LatitudeRatioAt(doc.m_afLatitudeRatio, bottomDegree + 1), metres, width,
+                            height);
+    }
+    doc.m_nClipIndexMap = keptClip;
+}
+
+void CMapRenderer::DrawReliefSheets(int index, int originX, int frameFlag, int height, int width, float lat0,
+                                    float lon0, float scale, float ratio, const std::string& code)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    vd::Dc& dc = *m_pDC;
+    if (index == 0)
+        dc.FillRect(vd::Rect{0, 0, width, height}, *m_pBackgroundBrush);
+    const int meshCode = vd::parseInt(code);
+    const int southSeconds = MeshSouthSeconds(meshCode);
+    const int westSeconds = MeshWestSeconds(meshCode);
+    // 1/10000 degree of the sheet's edges, then pixels.
+    const auto toY = [&](int seconds) { return static_cast<int>((lat0 - seconds * 2.7777777777777777) / scale); };
+    const auto toX = [&](int seconds) {
+        return static_cast<int>((seconds * 2.7777777777777777 - lon0) / scale / ratio) + originX;
+    };
+    const vd::Rect sheet{toX(westSeconds), toY(southSeconds + kMeshHeightSeconds), toX(westSeconds + kMeshWidthSeconds), toY(southSeconds)};
+    if (sheet.right <= 0 || sheet.bottom <= 0 || sheet.left >= width || sheet.top >= height)
+        return;
+    const RendererEntryPoints& entry = rendererEntryPoints();
+    if (entry.OnUnitLength)
+        m_fSheetAspect = static_cast<float>(entry.OnUnitLength("", CVeldoranDoc::SecondsToDms(southSeconds + kMeshHeightSeconds / 2)));
+
+    // The sheet's greyscale relief picture when it has been made; a pale fill otherwise.
+    const std::string picture = doc.m_strAppDir + vd::format("MAPFGRS\\%04d.bmp", meshCode);
+    if (doc.LoadDib(picture, 0) == 1 && doc.m_nDibWidth > 0 && doc.m_nDibHeight > 0) {
+        dc.SetStretchBltMode(vd::COLORONCOLOR);
+        dc.StretchDIBits(sheet.left, sheet.top, sheet.right - sheet.left, sheet.bottom - sheet.top, 0, 0,
+                         doc.m_nDibWidth, doc.m_nDibHeight, doc.m_hDib, vd::DIB_RGB_COLORS, vd::SRCCOPY);
+    } else {
+        dc.FillRect(sheet, m_aBrush[4]);
+    }
+    if (frameFlag == 1) {
+        const vd::Pen previousPen = dc.SelectObject(m_aPen[17]);
+        const vd::Point outline[] = {{sheet.left, sheet.top}, {sheet.right, sheet.top}, {sheet.right, sheet.bottom},
+                                     {sheet.left, sheet.bottom}, {sheet.left, sheet.top}};
+        dc.Polyline(outline, 5);
+        dc.SelectObject(previousPen);
+    }
+}

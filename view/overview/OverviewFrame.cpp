@@ -1,0 +1,65 @@
+// The overview screens' frame: background, outline of Japan, then the points of the current data
+// file, the data-source list of map mode 7 or the current file's markers; and the bevel box.
+#include "view/overview/BevelBox.h"
+#include "view/renderer/MapRenderer.h"
+#include "view/renderer/RendererEntryPoints.h"
+
+#include "app/VeldoranDoc.h"
+#include "platform/dc/Dc.h"
+
+void CMapRenderer::DrawOverviewFrame(int wholeCountry)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    vd::Dc& dc = *m_pDC;
+    const RendererEntryPoints& entry = rendererEntryPoints();
+
+    const vd::Brush previousBrush = dc.SelectObject(*m_pBackgroundBrush);
+    const vd::Pen previousPen = dc.SelectObject(m_aPen[17]);
+    if (wholeCountry != 0) {
+        dc.SelectObject(*m_pBackgroundShadePen);
+        dc.Rectangle(0, 0, m_nClientWidth, m_nClientHeight);
+    } else {
+        dc.Rectangle(4, 4, m_nClientWidth - 4, m_nClientHeight - 4);
+        dc.Rectangle(4, 4, m_nClientWidth - 5, m_nClientHeight - 5);
+    }
+    dc.SelectObject(previousBrush);
+
+    int projectionMode = 0;
+    int bordersFlag = 0;
+    if (wholeCountry != 0) {
+        SetPrefectureExtent(doc.m_nPrefectureSel + 100);
+        projectionMode = doc.m_nClipIndexMap;
+        bordersFlag = 1;
+    } else {
+        doc.m_fRefLatitude = 470000;
+        doc.m_fRefLongitude = 1350000;
+        doc.m_fMapScaleY = 3.1f;
+        doc.m_fMapScale = 1000 / 3.1f;
+    }
+    if (entry.OnJapanCoastLineDraw)
+        entry.OnJapanCoastLineDraw(m_pDC, projectionMode, bordersFlag, 0, doc.m_nOverviewOriginX, 0,
+                                   doc.m_nGraticuleFlag, doc.m_fRefLatitude, doc.m_fRefLongitude, doc.m_fMapScale,
+                                   doc.m_strCoastDir);
+    dc.SelectObject(previousPen);
+
+    if (doc.m_nMapDisplayMode == 1)
+        return;
+    if (wholeCountry != 0) {
+        if (doc.m_nPrefectureLinesFlag == 1 && entry.OnPrectureLine)
+            entry.OnPrectureLine(m_pDC, doc.m_strCoastDir, doc.m_nOverviewOriginX, projectionMode, 0,
+                                 doc.m_nPrefBorder, doc.m_fRefLatitude, doc.m_fRefLongitude, doc.m_fMapScale);
+        DrawOverviewPoints(0, 0, 0);
+    } else if (doc.m_nMapDisplayMode == 7) {
+        DrawDataSourceList();
+    } else if (entry.OnCurrentFileCheck) {
+        entry.OnCurrentFileCheck(m_pDC, m_nClientWidth, doc.m_fRefLatitude, doc.m_fRefLongitude, doc.m_fMapScale,
+                                 doc.m_strDataFile, doc.m_strDataFileTitle);
+    }
+}
+
+void CMapRenderer::DrawBevelBox(int left, int top, int right, int bottom)
+{
+    vd::Dc& dc = *m_pDC;
+    dc.FillRect(vd::Rect{left + 1, top + 1, right, bottom}, m_aBrush[0]);
+    DrawBevelEdges(dc, left, top, right, bottom, m_aPen[17]);
+}

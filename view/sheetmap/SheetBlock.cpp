@@ -1,0 +1,420 @@
+// One cell of the detailed 1:200,000 map: the block's size and scale on screen, its mesh codes,
+// the fill, the base map (coastline, background picture or municipality surfaces), borders,
+// lakes, submarine layers, the Far East coast, edges, grid, scale bar and site names. The last
+// cell of a block draws what covers the whole block.
+#include "view/renderer/MapRenderer.h"
+
+#include "app/VeldoranDoc.h"
+#include "basemap/projection/SheetGrid.h"
+#include "platform/dc/Dc.h"
+#include "platform/dc/GdiConstants.h"
+#include "platform/ui/Ui.h"
+#include "view/renderer/RendererEntryPoints.h"
+#include "view/sheetmap/SheetBlockGeometry.h"
+
+namespace {
+
+int SheetsFromCentre(int mapMode)
+{
+    switch (mapMode) {
+    case 9:
+        return 1;
+    case 25:
+        return 2;
+    case 49:
+        return 3;
+    default:
+        return 0;
+    }
+}
+
+const char* LayoutWord(int mapFrame, int mapMode)
+{
+    if (mapFrame == 1)
+        return "全域";
+    switch (mapMode) {
+    case 9:
+        return "広域3";
+    case 25:
+        return "広域5";
+    case 49:
+        return "広域5_7";
+    default:
+        return "";
+    }
+}
+
+struct Extent {
+    int north = 0, west = 0, south = 0, east = 0;
+};
+
+// The picture's extent of the municipality search, by layout.
+Extent SearchExtent(int mapFrame, int mapMode, int south0, int west0)
+{
+    if (mapFrame == 1)
+        return {south0 + kMeshHeightSeconds, west0, south0, west0 + kMeshWidthSeconds};
+    const int k = SheetsFromCentre(mapMode);
+    if (k == 0)
+        return {};
+    return {south0 + (k + 1) * kMeshHeightSeconds, west0 - k * kMeshWidthSeconds, south0 - k * kMeshHeightSeconds,
+            west0 + (k + 1) * kMeshWidthSeconds};
+}
+
+int Trunc(double value)
+{
+    return static_cast<int>(value);
+}
+
+void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int pointsOnly, int overlayOnly)
+{
+    CVeldoranDoc& doc = *r.m_pDoc;
+    vd::Dc& dc = *r.m_pDC;
+    RendererEntryPoints& ep = rendererEntryPoints();
+
+    // 1. Tools.
+    vd::Brush seaBrush(doc.m_crSeaColour);
+    const vd::Brush keptBrush = dc.SelectObject(seaBrush);
+    dc.SelectObject(keptBrush);
+    const vd::Pen keptPen = dc.SelectObject(r.m_aPen[0]);
+
+    // 2. Layout.
+    const bool searchShown = doc.m_nFindPlaceKind == 3 && doc.m_nActiveViewDialog == 2;
+    const int frameForN = alt ? doc.m_nWhiteMapFrame : doc.m_nMapFrame;
+    const int k = SheetsFromCentre(doc.m_nMapMode);
+    const int n = frameForN == 2 && k > 0 ? 2 * k + 1 : 1;
+    const int last = n == 1 ? 0 : n * n - 1;
+    const int swIndex = n == 1 ? 1 : n * (n - 1);
+    int cellIndex = cell - 1 < 0 ? 0 : cell - 1;
+
+    // 3. The length ratio of the sheet's latitude, once per map.
+    if (cell == 1) {
+        r.m_fLengthRatio = ep.OnUnitLength ? static_cast<float>(ep.OnUnitLength("", doc.m_astrMapEntry[2])) : 0.0f;
+        if (!(r.m_fLengthRatio > 0)) // without Dovanne: the nominal ratio keeps the block drawable
+            r.m_fLengthRatio = 1.215f;
+        r.m_fSheetAspect = 1.5f / r.m_fLengthRatio;
+    }
+
+    // 4. Block height.
+    const int fullScreenHeight = vd::ui::fullScreenSize().cy;
+    int height = SheetBlockHeight(r.m_nClientWidth, r.m_nClientHeight, fullScreenHeight, r.m_fLengthRatio);
+    doc.m_nMapPixelHeight = height;
+
+    // 5. Scales and the search extent.
+    float scaleX = 0;
+    float scaleY = 0;
+    const int south0 = CVeldoranDoc::DmsToSeconds(doc.m_astrSheetPosition[2]);
+    const int west0 = CVeldoranDoc::DmsToSeconds(doc.m_astrSheetPosition[3]);
+    Extent extent;
+    bool haveExtent = false;
+    std::string word;
+    const int frame = doc.m_nMapFrame;
+    if (frame == 1 || frame == 2) {
+        doc.m_nMapPixelWidth = Trunc(double(height) * double(r.m_fSheetAspect));
+        scaleY = static_cast<float>(height) * 0.003125f / static_cast<float>(n);
+        scaleX = scaleY * r.m_fSheetAspect;
+        if (searchShown || alt) {
+            extent = SearchExtent(frame, doc.m_nMapMode, south0, west0);
+            word = LayoutWord(frame, doc.m_nMapMode);
+        }
+    }
+
+    // 6. Geometry and mesh codes.
+    const int ox = r.m_nOriginX;
+    const int oy = r.m_nOriginY;
+    bool fill = false;
+    int blockLeft = ox;
+    int right = 0;
+    int bottom = 0;
+    int cellLeft = ox;
+    int cellTop = oy;
+    int cellWest = west0;
+    int cellSouth = south0;
+    std::string cellMesh;
+    if (frame == 1) {
+        right = ox + Trunc(SheetSpan(1, scaleX));
+        bottom = oy + Trunc(SheetSpan(1, scaleY));
+        r.DrawFrameRect(ox, oy, right, bottom);
+        doc.m_nPanelTop = bottom + 15;
+        doc.m_nBlockWestSec = west0;
+        doc.m_nBlockSouthSec = south0;
+        cellMesh = MeshCodeText(r.m_nSheetMeshCode / 100, r.m_nSheetMeshCode % 100);
+        doc.m_astrBlockMeshCode[1] = cellMesh;
+        cellIndex = 0;
+        fill = part == 1 && overlayOnly == 0;
+    } else if (frame == 2) {
+        const int column = cellIndex % n;
+        const int row = cellIndex / n;
+        cellLeft = ox + Trunc(SheetSpan(column, scaleX));
+        cellTop = oy + Trunc(SheetSpan(row, scaleY));
+        right = ox + Trunc(SheetSpan(n, scaleX));
+        bottom = oy + Trunc(SheetSpan(n, scaleY));
+        if (cellIndex == 0) {
+            fill = part == 1 && overlayOnly == 0;
+            doc.m_nPanelTop = bottom + 15;
+        }
+        const int kk = (n - 1) / 2;
+        cellSouth = (kk - row) * kMeshHeightSeconds + south0;
+        cellWest = (column - kk) * kMeshWidthSeconds + west0;
+        cellMesh = MeshCodeText(kk + r.m_nSheetMeshCode / 100 - row, r.m_nSheetMeshCode % 100 + column - kk);
+        if (cellIndex < int(doc.m_astrBlockMeshCode.size()))
+            doc.m_astrBlockMeshCode[cellIndex] = cellMesh;
+        if (cellIndex == swIndex) {
+            doc.m_nBlockWestSec = cellWest;
+            doc.m_nBlockSouthSec = cellSouth;
+        }
+    } else if (frame == 3) {
+        if (searchShown || alt) {
+            const int latCode = r.m_nSheetMeshCode / 100;
+            const int lonCode = r.m_nSheetMeshCode % 100;
+            if (doc.m_nWhiteMapFrame == 1) {
+                cellMesh = MeshCodeText(latCode, lonCode);
+                doc.m_astrBlockMeshCode[1] = cellMesh;
+                word = "全域";
+                cellIndex = 0;
+            } else {
+                const int kw = SheetsFromCentre(doc.m_nMapMode);
+                const int nw = 2 * kw + 1;
+                word = LayoutWord(2, doc.m_nMapMode);
+                cellMesh = MeshCodeText(latCode + kw - cellIndex / nw, lonCode + cellIndex % nw - kw);
+                if (cellIndex < int(doc.m_astrBlockMeshCode.size()))
+                    doc.m_astrBlockMeshCode[cellIndex] = cellMesh;
+            }
+        }
+        const int dragWidth = doc.m_nRangeDragRight - doc.m_nRangeDragLeft;
+        const int dragHeight = doc.m_nRangeDragBottom - doc.m_nRangeDragTop;
+        int width = dragHeight != 0 ? Trunc(double(dragWidth) * double(height) / double(dragHeight)) : 0;
+        const int a = Trunc(double(height) * double(r.m_fSheetAspect));
+        if (a < width) {
+            height = Trunc(double(height) * double(a) / double(width));
+            width = a;
+        }
+        doc.m_nMapPixelWidth = width;
+        doc.m_nMapPixelHeight = height;
+        const int rangeHeight = doc.m_nRangeNorthSec - doc.m_nRangeSouthSec;
+        const int rangeWidth = doc.m_nRangeEastSec - doc.m_nRangeWestSec;
+        scaleY = rangeHeight != 0 ? static_cast<float>(height) / static_cast<float>(rangeHeight) : 0.0f;
+        scaleX = rangeWidth != 0 ? static_cast<float>(width) / static_cast<float>(rangeWidth) : 0.0f;
+        doc.m_nPanelTop = oy + height + 15;
+        doc.m_nBlockSouthSec = doc.m_nRangeSouthSec;
+        doc.m_nBlockWestSec = doc.m_nRangeWestSec;
+        cellWest = doc.m_nRangeWestSec;
+        cellSouth = doc.m_nRangeSouthSec;
+        extent = {doc.m_nRangeNorthSec, doc.m_nRangeWestSec, doc.m_nRangeSouthSec, doc.m_nRangeEastSec};
+        haveExtent = true;
+        // The range block's edges also place the double edge of the transparent second pass.
+        right = ox + width;
+        bottom = oy + height;
+        if (part == 1 && overlayOnly == 0) {
+            r.DrawFrameRect(ox, oy, right, bottom);
+            fill = true;
+            r.m_nBlockRight = right;
+        }
+    }
+
+    // 7. The block's right edge (a frame-3 call that worked out no edge keeps the last one).
+    if (frame == 1 || frame == 2)
+        r.m_nBlockRight = right;
+
+    // 8. Fill.
+    if (fill) {
+        dc.SelectObject(doc.m_nMapFigure != 0 ? seaBrush : *r.m_pBackgroundBrush);
+        dc.Rectangle(blockLeft, oy, right, bottom + 1);
+        dc.SelectObject(keptBrush);
+    }
+
+    // 9. Scales.
+    doc.m_fWhiteZoomX = scaleX;
+    doc.m_fWhiteZoomY = scaleY;
+    const float sx = frame == 3 ? scaleX : scaleX * kSheetUnitsPerSecondAcross;
+    const float sy = frame == 3 ? scaleY : scaleY * kSheetUnitsPerSecondDown;
+
+    // 10. Point drawing kind for the call.
+    const int drawKind = doc.m_nPointDrawKind;
+    if (drawKind != 6)
+        doc.m_nPointDrawKind = 1;
+
+    auto finish = [&] {
+        if (doc.m_nMapFigure == 1)
+            dc.SetBkMode(vd::OPAQUE);
+        doc.m_nPointDrawKind = drawKind;
+        dc.SelectObject(keptPen);
+        dc.SelectObject(keptBrush);
+    };
+
+    const bool lastCell = cellIndex == last;
+    // Frames 1 and 2 hand the coastline and borders their sheet origin; frame 3 its range.
+    const int baseWest = frame == 3 ? doc.m_nRangeWestSec : west0;
+    const int baseSouth = frame == 3 ? doc.m_nRangeSouthSec : south0;
+    const int baseEast = frame == 3 ? doc.m_nRangeEastSec : 0;
+    const int baseNorth = frame == 3 ? doc.m_nRangeNorthSec : 0;
+
+    // 11. Base map.
+    if (part > 0 && !(frame == 3 && doc.m_nMapFigure == 1)) {
+        if (doc.m_nMapFigure != 0) {
+            r.DrawSheetBackground(cellIndex, last, cellLeft, cellTop, scaleX, scaleY, n, cellMesh);
+            if (cellIndex == 0) {
+                dc.SelectObject(seaBrush);
+                dc.SelectObject(keptPen);
+            }
+        } else if (!alt) {
+            if (cellIndex == 0 && ep.OnWholeCoastLine)
+                ep.OnWholeCoastLine(&dc, frame, doc.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
+                                    scaleX, scaleY, doc.m_nMapBoundary * 1000 + doc.m_nCstlnColor,
+                                    doc.m_strCoastDir);
+        } else {
+            if (!lastCell) {
+                finish();
+                return;
+            }
+            const std::string text = word + "/";
+            if (ep.OnCitySurfacePlain)
+                ep.OnCitySurfacePlain(&dc, 3, doc.m_nCityBorderColour, doc.m_nCstlnColor, extent.north, extent.west,
+                                      extent.south, extent.east, 1, 2, doc.m_nWhiteMapFrame, 1, frame, 0,
+                                      (doc.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0) + 10 * doc.m_nCityNameEnclave,
+                                      1, doc.m_fMapScale, 0, static_cast<float>(ox), static_cast<float>(oy), sx, sy,
+                                      text, cellMesh, doc.m_astrBlockMeshCode[4], doc.m_astrBlockMeshCode[12],
+                                      doc.m_strAppDir, doc.m_strCityBorderDir, doc.m_strCoastlineDir);
+            if (frame == 3 && ep.OnPrefectureLat)
+                ep.OnPrefectureLat(&dc, extent.north, extent.west, extent.south, extent.east, 1, 0,
+                                   static_cast<float>(ox), static_cast<float>(oy), sx, sy, 0);
+        }
+
+        // 11.3 The searched municipality.
+        if (searchShown && lastCell && !doc.m_strFindMunicipality.empty() && ep.OnCitySurfaceSearch) {
+            const std::string text = word + "/" + doc.m_strLayerPrefFlags;
+            const int labelFlag = alt ? doc.m_nCityNameEnclave
+                                      : (doc.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0);
+            ep.OnCitySurfaceSearch(&dc, 5, extent.north, extent.west, extent.south, extent.east, 1, 2,
+                                   doc.m_nWhiteMapFrame, 1, frame, doc.m_nMapFigure == 0 ? 1 : 0, labelFlag,
+                                   static_cast<float>(ox), static_cast<float>(oy), sx, sy, text, cellMesh,
+                                   doc.m_astrBlockMeshCode[4], doc.m_astrBlockMeshCode[12], doc.m_strAppDir,
+                                   doc.m_strCityBorderDir, doc.m_strFindMunicipality);
+        }
+
+        // 11.4 Prefecture borders.
+        if (doc.m_nPrefBorder == 1 && lastCell && ep.OnWholePrfctrLine) {
+            std::string colour = doc.m_strPrefBorderColour;
+            if (doc.m_nMapFigure == 1 && colour == "RED")
+                colour = "WHITE";
+            ep.OnWholePrfctrLine(&dc, frame, doc.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
+                                 doc.m_nSubprefBorder, scaleX, scaleY, colour, doc.m_strCoastDir);
+        }
+
+        // 11.6 The overlays' extent.
+        Extent overlay;
+        bool haveOverlay = false;
+        if (frame == 1) {
+            overlay = {south0 + kMeshHeightSeconds, west0, south0, west0 + kMeshWidthSeconds};
+            haveOverlay = true;
+        } else if (frame == 2 && lastCell) {
+            overlay.south = cellSouth;
+            overlay.north = cellSouth + n * kMeshHeightSeconds;
+            overlay.west = cellWest - (n - 1) * kMeshWidthSeconds;
+            overlay.east = cellWest + kMeshWidthSeconds;
+            haveOverlay = true;
+        } else if (frame == 3) {
+            overlay = extent;
+            haveOverlay = haveExtent;
+        }
+        if (haveOverlay) {
+            // 11.7 Lakes, reservoirs, submarine layers.
+            const int lakeStyle = doc.m_nLake + (doc.m_bSeismicLayer != 0 ? 10 : 0);
+            for (int pass = 0; pass < 2; ++pass) {
+                const int on = pass == 0 ? doc.m_nLake : doc.m_nReservoir;
+                if (on != 0 && ep.OnLakeDraw)
+                    ep.OnLakeDraw(&dc, doc.m_strCoastDir, lakeStyle,
+                                  static_cast<float>(ox), static_cast<float>(oy), sx, sy, overlay.east,
+                                  overlay.north, overlay.west, overlay.south, pass,
+                                  static_cast<int>(doc.m_crLakeColour));
+            }
+            if (doc.m_nSubmarineLayer != 0 && frame != 3) {
+                dc.SelectObject(keptBrush);
+                const std::string& dir = doc.m_strSubmarineDir;
+                const std::string code = doc.m_astrBlockMeshCode[swIndex];
+                const int cyan = static_cast<int>(vd::RGB(0, 255, 255));
+                const float fx = static_cast<float>(ox);
+                const float fy = static_cast<float>(oy);
+                const int setting = doc.m_anSubmarineSetting[0];
+                if (setting == 0 && doc.m_anSubmarineSetting[1] != 0) {
+                    if (ep.OnSubmarineTpgraphyRelief)
+                        ep.OnSubmarineTpgraphyRelief(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 0,
+                                                     doc.m_anSubmarineSetting[2], fx, fy, sx, sy, overlay.east,
+                                                     overlay.north, overlay.west, overlay.south, n, 0);
+                } else if (setting == 0) {
+                    if (ep.OnSubmarineTpgraphyMesh)
+                        ep.OnSubmarineTpgraphyMesh(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 0,
+                                                   doc.m_anSubmarineSetting[2], fx, fy, sx, sy, overlay.east,
+                                                   overlay.north, overlay.west, overlay.south, n, cyan);
+                } else if (setting == 1) {
+                    if (ep.OnSubmarineContour)
+                        ep.OnSubmarineContour(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 1, 1, 0, fx, fy,
+                                              sx, sy, overlay.east, overlay.north, overlay.west, overlay.south, n,
+                                              cyan);
+                } else if (setting == 2 || setting == 3) {
+                    if (ep.OnSubmarineData)
+                        ep.OnSubmarineData(&dc, dir, code, r.m_nClientHeight, setting, fx, fy, sx, sy, overlay.east,
+                                           overlay.north, overlay.west, overlay.south, n);
+                }
+                if (r.m_nLegendFlag == 1 && ep.OnSubmarineLegned)
+                    ep.OnSubmarineLegned(&dc, setting, 4000, r.m_nClientWidth, doc.m_anSubmarineSetting[1], cyan);
+            }
+            // 11.8 The Far East coast.
+            if (overlay.west < 446400 || overlay.north > 154800 || (overlay.west < 468000 && overlay.north > 122400))
+                r.DrawForeEastCoast(static_cast<float>(ox), static_cast<float>(oy), sx, sy, overlay.west,
+                                    overlay.south, overlay.east, overlay.north, doc.m_strCoastDir);
+        }
+
+        // 11.9 The double edge along the block's bottom and right.
+        if (lastCell) {
+            for (int i = 0; i < 2; ++i) {
+                r.DrawLine(blockLeft, bottom + i, right + 1, bottom + i);
+                r.DrawLine(right + i - 1, oy, right + i - 1, bottom + 1);
+            }
+        }
+    }
+
+    // 12. Outline, boundaries and scale bar.
+    const double metresEw = ep.OnUnitLength ? ep.OnUnitLength("ew", doc.m_astrMapEntry[2]) : 0.0;
+    if (frame == 1) {
+        if (doc.m_nScaleBar == 1 && ep.OnScaleX)
+            ep.OnScaleX(&dc, 1, scaleX, ox + Trunc(SheetSpan(1, scaleX)), oy + Trunc(SheetSpan(1, scaleY)),
+                        doc.m_astrMapEntry[2], static_cast<float>(metresEw), doc.m_nMapFigure);
+    } else if (frame == 2 && lastCell) {
+        r.DrawFrameRect(ox, oy, right, bottom);
+        if (doc.m_nMapBoundary == 1) {
+            dc.SelectObject(r.m_aPen[doc.m_nMapFigure != 0 ? 0 : 17]);
+            for (int j = 1; j < n; ++j) {
+                const int x = ox + Trunc(SheetSpan(j, scaleX));
+                const int y = oy + Trunc(SheetSpan(j, scaleY));
+                r.DrawLine(x, oy, x, bottom);
+                r.DrawLine(ox, y, right, y);
+            }
+            dc.SelectObject(keptPen);
+        }
+        if (doc.m_nScaleBar == 1 && ep.OnScaleX)
+            ep.OnScaleX(&dc, 3, scaleX, right, bottom, doc.m_astrMapEntry[2], static_cast<float>(metresEw),
+                        doc.m_nMapFigure);
+    }
+
+    // 13. Site names.
+    if ((doc.m_nSiteNameDisplay != -1 || doc.m_nPointDrawKind != 1) && !doc.m_strSiteNameFile.empty()) {
+        r.DrawSheetPoints(doc.m_strSiteNameFile, doc.m_nPointDrawKind, scaleX, scaleY, frame == 2 ? cellLeft : ox,
+                          frame == 2 ? cellTop : oy, cellWest, cellSouth, part, pointsOnly, static_cast<float>(n),
+                          cellIndex);
+    }
+
+    // 14.
+    finish();
+}
+
+} // namespace
+
+void CMapRenderer::DrawSheetBlock(int cell, int part, int pointsOnly, int overlayOnly)
+{
+    DrawSheetBlockCell(*this, false, cell, part, pointsOnly, overlayOnly);
+}
+
+void CMapRenderer::DrawSheetBlockAlt(int cell, int part, int pointsOnly, int overlayOnly)
+{
+    DrawSheetBlockCell(*this, true, cell, part, pointsOnly, overlayOnly);
+}

@@ -1,0 +1,308 @@
+// The sheet map of map mode 5: one sheet, a block of sheets or a free extent, drawn cell by cell,
+// with the point overlays, the side panel, the frame in arc-seconds, the title and the white-map
+// layers; and the renderer's small drawing helpers that the block drawing shares.
+#include "view/renderer/MapRenderer.h"
+
+#include "app/VeldoranDoc.h"
+#include "basemap/projection/SheetGrid.h"
+#include "contracts/dovanne.h"
+#include "graphics/DibFunctions.h"
+#include "platform/dc/Dc.h"
+#include "platform/dc/GdiConstants.h"
+#include "platform/sys/LibraryLoader.h"
+#include "platform/text/Cp932.h"
+#include "platform/text/Cp932Text.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/FrameWindow.h"
+#include "view/sheetmap/SheetMapHooks.h"
+
+#include <array>
+#include <cstdlib>
+
+SheetMapHooks& sheetMapHooks()
+{
+    static SheetMapHooks hooks;
+    return hooks;
+}
+
+namespace {
+
+void SetActiveWindowTitle(const std::string& title)
+{
+    if (vd::Application* app = vd::Application::current())
+        if (app->m_pMainWnd)
+            app->m_pMainWnd->SetWindowText(title);
+}
+
+std::string SeismicSuffix(CVeldoranDoc& doc)
+{
+    if (doc.m_bSeismicLayer != 1)
+        return {};
+    const SheetMapHooks& hooks = sheetMapHooks();
+    return "   <<" + (hooks.seismicMapTitle ? hooks.seismicMapTitle(doc) : std::string()) + ">>";
+}
+
+// The white-map layers, in drawing order, and which of the two results each one marks.
+struct WhiteLayerRow {
+    LandLayer layer;
+    bool marksLayer;
+    bool marksMesh;
+};
+constexpr std::array<WhiteLayerRow, 23> kWhiteLayerRows = {{
+    {LandLayer::FineMesh, true, true},       {LandLayer::GeologyFirst, true, true},
+    {LandLayer::GeologySecond, true, true},  {LandLayer::Mesh0, true, true},
+    {LandLayer::Mesh1, true, true},          {LandLayer::Mesh2, true, true},
+    {LandLayer::Seismic, true, true},        {LandLayer::Surface0, true, false},
+    {LandLayer::Surface1, true, false},      {LandLayer::Surface2, true, false},
+    {LandLayer::WholeCountryLines, false, false}, {LandLayer::Lines1, false, false},
+    {LandLayer::Lines2, false, false},       {LandLayer::Lines3, false, false},
+    {LandLayer::Lines4, false, false},       {LandLayer::Lines5, false, false},
+    {LandLayer::Lines6, false, false},       {LandLayer::Points0, false, false},
+    {LandLayer::Points1, false, false},      {LandLayer::Points2, false, false},
+    {LandLayer::Points3, false, false},      {LandLayer::Points4, false, false},
+    {LandLayer::Points5, false, false},
+}};
+
+} // namespace
+
+void CMapRenderer::DrawSheetMap(int overlayOnly, int legendFlag)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    vd::Dc& dc = *m_pDC;
+    m_nLegendFlag = legendFlag;
+    m_nPointDisplaySetting = doc.m_nPointDisplayFlag;
+    {
+        const vd::Brush brush = dc.SelectObject(*m_pBackgroundShadeBrush);
+        const vd::Pen pen = dc.SelectObject(*m_pBackgroundShadePen);
+        if (overlayOnly == 0 && doc.m_nMapFigure == 0)
+            dc.Rectangle(0, 0, m_nClientWidth, m_nClientHeight);
+        dc.SelectObject(brush);
+        dc.SelectObject(pen);
+    }
+
+    const int indexMapFlag = doc.m_nIndexMapFlag;
+    doc.m_nIndexMapFlag = 0;
+    m_nPointCount = 0;
+    const std::string mapName = doc.m_strMapName;
+    std::array<std::string, 9> neighbours;
+    for (int i = 0; i < 9; ++i)
+        neighbours[i] = doc.m_astrMapEntry[11 + i];
+
+    doc.m_astrSheetPosition[2] = doc.m_astrMapEntry[2];
+    doc.m_astrSheetPosition[3] = doc.m_astrMapEntry[3];
+    m_nSheetMeshCode = SheetMeshCode(CVeldoranDoc::DmsToSeconds(doc.m_astrMapEntry[2]),
+                                     std::atoi(vd::cp932Left(doc.m_astrMapEntry[3], 3).c_str()));
+
+    const int altOnEntry = m_bAltLayout;
+    if (m_bAltLayout == 0 && doc.m_nAltSheetLayout == 1)
+        m_bAltLayout = 1;
+    if (doc.m_nWhiteMapFrame == 2 && doc.m_nMapMode == 49)
+        m_bAltLayout = 0;
+    const bool block = m_bAltLayout ? doc.m_nWhiteMapFrame != 1 : doc.m_nMapFrame != 1 && doc.m_nMapFrame != 3;
+
+    auto drawCell = [&](int cell) {
+        const int label = doc.m_nPointLabel;
+        doc.m_nPointLabel = 3;
+        if (m_bAltLayout)
+            DrawSheetBlockAlt(cell, 1, 0, overlayOnly);
+        else
+            DrawSheetBlock(cell, 1, 0, overlayOnly);
+        doc.m_nPointLabel = label;
+    };
+    // The common area's points, when switched on and not already the current data.
+    auto overlayCommonArea = [&](int cell) {
+        if (doc.m_strCommonDataSwitch == "on" && doc.m_strDataFile.find("history.dat") == std::string::npos) {
+            const std::string dataFile = doc.m_strDataFile;
+            doc.m_strDataFile = doc.m_strCommonDataFile;
+            DrawPointOverlay(cell);
+            doc.m_strDataFile = dataFile;
+        }
+    };
+    if (block) {
+        for (int i = 0; i < 9; ++i)
+            doc.m_astrBlockMeshCode[i].clear();
+        for (int cell = 1; cell <= doc.m_nMapMode; ++cell) {
+            drawCell(cell);
+            if (doc.m_nLinkPoint != 0) {
+                overlayCommonArea(cell);
+                if (!m_bAltLayout || cell == doc.m_nMapMode)
+                    DrawPointOverlay(cell);
+            }
+        }
+        doc.m_strMapName = mapName;
+        for (int i = 0; i < 9; ++i)
+            doc.m_astrMapEntry[11 + i] = neighbours[i];
+    } else {
+        drawCell(1);
+        if (doc.m_nLinkPoint == 1) {
+            overlayCommonArea(1);
+            DrawPointOverlay(1);
+        }
+    }
+    m_bAltLayout = altOnEntry;
+
+    if (m_nClientWidth <= 800) {
+        if (doc.m_nMapType == 1)
+            DrawLegendFrame(m_nClientWidth - 189, doc.m_nPanelTop, 58);
+    } else if (doc.m_nMapType == 1) {
+        DrawLegendFrame(m_nClientWidth - 177, 45, 58);
+    }
+
+    std::string title;
+    const std::string& south = doc.m_astrMapEntry[2];
+    const std::string& west = doc.m_astrMapEntry[3];
+    if (doc.m_nMapFrame == 1) {
+        doc.m_nFrameNorthSec = CVeldoranDoc::DmsToSeconds(doc.m_astrMapEntry[4]);
+        doc.m_nFrameEastSec = CVeldoranDoc::DmsToSeconds(doc.m_astrMapEntry[5]);
+        doc.m_nFrameSouthSec = CVeldoranDoc::DmsToSeconds(south);
+        doc.m_nFrameWestSec = CVeldoranDoc::DmsToSeconds(west);
+        title = "1/20万地勢図  " + doc.m_strMapName + SeismicSuffix(doc);
+    } else if (doc.m_nMapFrame == 2) {
+        const int k = doc.m_nMapMode == 25 ? 2 : doc.m_nMapMode == 49 ? 3 : 1;
+        const int n = 2 * k + 1;
+        doc.m_nFrameSouthSec = CVeldoranDoc::DmsToSeconds(south) - k * kMeshHeightSeconds;
+        doc.m_nFrameWestSec = CVeldoranDoc::DmsToSeconds(west) - k * kMeshWidthSeconds;
+        doc.m_nFrameNorthSec = doc.m_nFrameSouthSec + n * kMeshHeightSeconds;
+        doc.m_nFrameEastSec = doc.m_nFrameWestSec + n * kMeshWidthSeconds;
+        const std::size_t blank = doc.m_strMapName.find(' ');
+        title = "1/20万地勢図  " + doc.m_strMapName.substr(0, blank) + "およびその周辺";
+        if (doc.m_nMapMode < 49)
+            title += SeismicSuffix(doc);
+    } else if (doc.m_nMapFrame == 3) {
+        doc.m_nFrameNorthSec = CVeldoranDoc::DmsToSeconds(doc.m_strFrameNorth);
+        doc.m_nFrameEastSec = CVeldoranDoc::DmsToSeconds(doc.m_strFrameEast);
+        doc.m_nFrameSouthSec = CVeldoranDoc::DmsToSeconds(doc.m_strFrameSouth);
+        doc.m_nFrameWestSec = CVeldoranDoc::DmsToSeconds(doc.m_strFrameWest);
+        title = "指定範囲を拡大(" + doc.m_strMapName + ")";
+    }
+    if (!title.empty())
+        SetActiveWindowTitle(title);
+
+    doc.m_nPaintState = 0;
+    doc.m_nIndexMapFlag = indexMapFlag;
+
+    if (overlayOnly != 0)
+        return;
+    doc.m_nWhiteLayerState = 0;
+    if (doc.m_nMapFrame == 3 || (doc.m_nMapFrame == 2 && doc.m_nMapMode == 49)) {
+        doc.m_nWhiteLayerState = 999;
+        return;
+    }
+    const SheetMapHooks& hooks = sheetMapHooks();
+    int layerDrawn = -1;
+    int meshDrawn = -1;
+    auto on = [&](LandLayer layer) { return IsLandLayerShown(doc, layer); };
+    auto draw = [&](LandLayer layer) {
+        if (hooks.drawWhiteLayer)
+            hooks.drawWhiteLayer(*this, layer);
+    };
+    for (const WhiteLayerRow& row : kWhiteLayerRows) {
+        if (!on(row.layer))
+            continue;
+        // The whole-country lines draw their rivers first when those are switched on.
+        if (row.layer == LandLayer::WholeCountryLines && on(LandLayer::WholeCountryRivers))
+            draw(LandLayer::WholeCountryRivers);
+        draw(row.layer);
+        if (row.marksLayer)
+            layerDrawn = 1;
+        if (row.marksMesh)
+            meshDrawn = 1;
+    }
+    doc.m_nWhiteLayerDrawn = layerDrawn;
+    doc.m_nWhiteMeshDrawn = meshDrawn;
+}
+
+void CMapRenderer::DrawPointOverlay(int cell)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    doc.m_nPointDisplayFlag = 0;
+    const int drawKind = doc.m_nPointDrawKind;
+    const int markStyle = m_nMarkStyle;
+    const int label = doc.m_nPointLabel;
+    doc.m_nPointDrawKind = 6;
+    m_nMarkStyle = 4;
+    if (doc.m_nPointPopup == 1)
+        doc.m_nPointLabel = 4;
+    if (m_bAltLayout)
+        DrawSheetBlockAlt(cell, -1, 1, 1);
+    else
+        DrawSheetBlock(cell, -1, 1, 1);
+    doc.m_nPointDrawKind = drawKind;
+    m_nMarkStyle = markStyle;
+    doc.m_nPointLabel = label;
+}
+
+void CMapRenderer::DrawLegendFrame(int x, int y, int width)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    vd::Dc& dc = *m_pDC;
+    doc.SetFrameBounds(doc.m_nRangeNorthSec, doc.m_nRangeWestSec, doc.m_nRangeSouthSec, doc.m_nRangeEastSec);
+    const int left = m_nClientWidth - 182;
+    if (m_nBlockRight < left) {
+        dc.SetBkMode(vd::TRANSPARENT);
+        dc.TextOut(left, 0, vd::cp932Left(doc.m_strMapName, 6));
+        dc.TextOut(m_nClientWidth - 122, 0, doc.m_strFrameNorth);
+        dc.TextOut(m_nClientWidth - 62, 0, doc.m_strFrameEast);
+        dc.TextOut(m_nClientWidth - 122, 20, doc.m_strFrameSouth);
+        dc.TextOut(m_nClientWidth - 62, 20, doc.m_strFrameWest);
+        dc.SetBkMode(vd::OPAQUE);
+    }
+    for (int row : {y - 5, y + 20, y + 45, y + 70})
+        DrawLine(x, row, x + 3 * width, row);
+    for (int column : {x, x + width, x + 2 * width, x + 3 * width})
+        DrawLine(column, y - 5, column, y + 70);
+    const vd::Pen previous = dc.SelectObject(m_aPen[12]);
+    if (doc.m_nMapFrame == 1) {
+        DrawFrameRect(x + width, y + 20, x + 2 * width, y + 45);
+        DrawFrameRect(x + width + 1, y + 21, x + 2 * width - 1, y + 44);
+    } else if (doc.m_nMapFrame == 2) {
+        DrawFrameRect(x - 2, y - 7, x + 3 * width + 2, y + 72);
+        DrawFrameRect(x - 1, y - 6, x + 3 * width + 1, y + 71);
+    }
+    dc.SelectObject(previous);
+}
+
+void CMapRenderer::DrawFrameRect(int left, int top, int right, int bottom)
+{
+    vd::Dc& dc = *m_pDC;
+    dc.MoveTo(left, top);
+    dc.LineTo(right, top);
+    dc.LineTo(right, bottom);
+    dc.LineTo(left, bottom);
+    dc.LineTo(left, top);
+}
+
+void CMapRenderer::DrawLine(int x1, int y1, int x2, int y2)
+{
+    m_pDC->MoveTo(x1, y1);
+    m_pDC->LineTo(x2, y2);
+}
+
+int CMapRenderer::DrawBackgroundBitmap(const std::string& kind, int left, int top, int right, int bottom)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    int loaded;
+    if (kind == "SETUP")
+        loaded = doc.LoadDib(doc.m_strEntryParam, 0);
+    else if (kind == "RELIEF")
+        loaded = doc.LoadDib(doc.m_strEntryParam, 1);
+    else
+        loaded = doc.LoadDib(doc.m_strMapFigureDir + kind + ".bmp", 1);
+    if (loaded != 1)
+        return -1;
+    if (doc.m_hDib.IsNull())
+        return 0;
+    const int width = DibWidth(doc.m_hDib);
+    const int height = DibHeight(doc.m_hDib);
+    PaintDib(*m_pDC, vd::Rect{left, top, right, bottom}, doc.m_hDib, vd::Rect{0, 0, width, height},
+             &doc.m_pDibPalette);
+    return 0;
+}
+
+void CMapRenderer::DrawForeEastCoast(float originX, float originY, float scaleX, float scaleY, int west, int south,
+                                     int east, int north, const std::string& dataRoot)
+{
+    auto* foreEastCoast = vd::entryPoint<OnForeEastCoast_fn>("Dovanne.dll", "OnForeEastCoast");
+    if (foreEastCoast)
+        foreEastCoast(m_pDC, originX, originY, scaleX, scaleY, west, south, east, north, dataRoot);
+}

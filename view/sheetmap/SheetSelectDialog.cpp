@@ -1,0 +1,259 @@
+#include "view/sheetmap/SheetSelectDialog.h"
+
+#include "platform/text/Cp932.h"
+#include "platform/text/Format.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/DataExchange.h"
+#include "platform/ui/TemplateRegistry.h"
+#include "view/window/ViewMessages.h"
+
+#include <algorithm>
+
+namespace {
+
+using namespace vd::ui;
+
+constexpr int IDC_SHEET_COMBO = 101;
+constexpr int IDC_SHEET_COUNT = 102;
+constexpr int IDC_LONGITUDE = 103;
+constexpr int IDC_LATITUDE = 105;
+constexpr int IDC_FIRST_REGION = 106;
+constexpr int IDC_LAST_REGION = 112;
+constexpr int IDC_REGION_NAME = 113;
+
+DialogTemplate SheetSelectTemplate()
+{
+    DialogTemplate t;
+    t.id = CDlgSheetSelect::IDD;
+    t.caption = "1/20万地勢図を指定する";
+    t.controls = {
+        ltext(vd::IDC_STATIC, "地域"),
+        edit(IDC_REGION_NAME),
+        pushButton(106, "北海道"),
+        pushButton(107, "東北"),
+        pushButton(108, "関東信越"),
+        pushButton(109, "近畿中部"),
+        pushButton(110, "中国四国"),
+        pushButton(111, "九州沖縄"),
+        pushButton(112, "全国"),
+        // A simple combo: its list is always shown, so a double click on a sheet accepts it.
+        comboBox(IDC_SHEET_COMBO, {}, vd::CBS_SIMPLE | vd::WS_VSCROLL | vd::WS_TABSTOP),
+        ltext(IDC_SHEET_COUNT, ""),
+        ltext(vd::IDC_STATIC, "緯度"),
+        edit(IDC_LATITUDE),
+        ltext(vd::IDC_STATIC, "経度"),
+        edit(IDC_LONGITUDE),
+        defPushButton(vd::IDOK, "OK"),
+        pushButton(vd::IDCANCEL, "ｷｬﾝｾﾙ"),
+    };
+    return t;
+}
+
+const TemplateRegistration registration(kProgramModule, {SheetSelectTemplate()});
+
+struct RegionBounds {
+    const char* region;
+    const char* east;
+    const char* north;
+    const char* west;
+    const char* south;
+};
+
+constexpr RegionBounds kRegions[] = {
+    {"北海道", "", "", "", "41.2000"},
+    {"東北", "", "41.2000", "", "38.0000"},
+    {"関東信越", "", "38.0000", "138.0000", ""},
+    {"近畿中部", "137.5000", "", "134.0000", ""},
+    {"中国四国", "134.5000", "", "131.0000", ""},
+    {"九州沖縄", "131.5000", "", "", ""},
+};
+
+// Whether a text is digits with a point where the pattern has one ("dd.dddd").
+bool matchesDigits(const std::string& text, std::string_view pattern)
+{
+    if (text.size() != pattern.size())
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (pattern[i] == '.' ? text[i] != '.' : (text[i] < '0' || text[i] > '9'))
+            return false;
+    return true;
+}
+
+// A sheet line has a name and both corner texts. The rest of an over-long line, read as a piece
+// of its own, has not, so it is never offered as a sheet.
+bool isSheetLine(const SheetIndexLine& line)
+{
+    return line.NameColumns().find_first_not_of(' ') != std::string::npos &&
+           matchesDigits(line.LatitudeText(), "dd.dddd") && matchesDigits(line.LongitudeText(), "ddd.dddd");
+}
+
+} // namespace
+
+CDlgSheetSelect::CDlgSheetSelect(vd::Window* parent) : vd::Dialog(IDD, parent)
+{
+    connect();
+}
+
+CDlgSheetSelect::CDlgSheetSelect(ModelessTag, vd::Window* view) : m_pView(view)
+{
+    connect();
+}
+
+bool CDlgSheetSelect::Create()
+{
+    return vd::Dialog::Create(IDD, nullptr);
+}
+
+void CDlgSheetSelect::connect()
+{
+    OnControlRange(vd::BN_CLICKED, IDC_FIRST_REGION, IDC_LAST_REGION, [this](int id) { OnRegionButton(id); });
+    OnControl(vd::CBN_SELCHANGE, IDC_SHEET_COMBO, [this] { OnSheetSelChange(); });
+    OnControl(vd::CBN_DBLCLK, IDC_SHEET_COMBO, [this] { OnSheetDblClk(); });
+}
+
+void CDlgSheetSelect::DoDataExchange(vd::DataExchange&)
+{
+    // The bounds are derived from the region each time the list is filled; no control is bound.
+    m_strEastBound.clear();
+    m_strNorthBound.clear();
+    m_strWestBound.clear();
+    m_strSouthBound.clear();
+}
+
+bool CDlgSheetSelect::OnInitDialog()
+{
+    vd::Dialog::OnInitDialog();
+    FillSheetList();
+    return true;
+}
+
+void CDlgSheetSelect::FillSheetList()
+{
+    m_strEastBound.clear();
+    m_strNorthBound.clear();
+    m_strWestBound.clear();
+    m_strSouthBound.clear();
+    for (const RegionBounds& r : kRegions)
+        if (m_strRegion == r.region) {
+            m_strEastBound = r.east;
+            m_strNorthBound = r.north;
+            m_strWestBound = r.west;
+            m_strSouthBound = r.south;
+        }
+    SetDlgItemText(IDC_REGION_NAME, m_strRegion);
+
+    auto* combo = item<vd::ComboBox>(IDC_SHEET_COMBO);
+    if (!combo)
+        return;
+    combo->ResetContent();
+    for (const SheetIndexLine& line : m_astrIndexLine) {
+        if (line.IsEmpty())
+            continue;
+        const std::string longitude = line.LongitudeText();
+        const std::string latitude = line.LatitudeText();
+        if ((!m_strEastBound.empty() && longitude > m_strEastBound) ||
+            (!m_strWestBound.empty() && longitude < m_strWestBound) ||
+            (!m_strNorthBound.empty() && latitude > m_strNorthBound) ||
+            (!m_strSouthBound.empty() && latitude < m_strSouthBound))
+            continue;
+        combo->AddString(line.NameColumns());
+    }
+    SetDlgItemText(IDC_SHEET_COUNT, vd::format("図幅数=%d", combo->GetCount()));
+    if (!m_strChosenName.empty()) {
+        combo->SetWindowText(m_strChosenName);
+        // The first entry can be the current sheet too.
+        const int index = combo->FindString(-1, m_strChosenName);
+        if (index >= 0)
+            combo->SetCurSel(index);
+    }
+}
+
+void CDlgSheetSelect::OnRegionButton(int id)
+{
+    m_strRegion = GetDlgItemText(id);
+    FillSheetList();
+}
+
+bool CDlgSheetSelect::ChooseSelectedSheet()
+{
+    auto* combo = item<vd::ComboBox>(IDC_SHEET_COMBO);
+    if (!combo || combo->GetCurSel() < 0)
+        return false;
+    const std::string text = combo->GetLBText(combo->GetCurSel());
+    // From the first line on, so the index's first sheet can be chosen as well.
+    for (std::size_t i = 0; i < m_astrIndexLine.size(); ++i) {
+        const SheetIndexLine& line = m_astrIndexLine[i];
+        if (line.IsEmpty() || vd::cp932ToUtf8(line.Raw()).find(text) == std::string::npos)
+            continue;
+        m_nChosenLine = int(i);
+        SetDlgItemText(IDC_LATITUDE, line.Field(22, 8));
+        SetDlgItemText(IDC_LONGITUDE, line.Field(32, 9));
+        m_strChosenName = line.NameColumns();
+        return true;
+    }
+    m_nChosenLine = -1;
+    return false;
+}
+
+void CDlgSheetSelect::OnSheetSelChange()
+{
+    ChooseSelectedSheet();
+}
+
+void CDlgSheetSelect::OnSheetDblClk()
+{
+    if (!ChooseSelectedSheet())
+        return;
+    if (m_nModeless != 0)
+        OnOK();
+    else
+        EndDialog(vd::IDOK);
+}
+
+void CDlgSheetSelect::OnOK()
+{
+    if (m_nModeless == 0) {
+        vd::Dialog::OnOK();
+        return;
+    }
+    UpdateData(true);
+    if (m_pView) {
+        m_nModeless = 2;
+        m_pView->PostMessage(WM_VIEWDIALOGDONE, 1, 0);
+    }
+}
+
+void CDlgSheetSelect::OnCancel()
+{
+    if (m_nModeless == 0) {
+        vd::Dialog::OnCancel();
+        return;
+    }
+    if (m_pView) {
+        m_nModeless = 3;
+        m_pView->PostMessage(WM_VIEWDIALOGDONE, 2, 0);
+    }
+}
+
+std::vector<SheetIndexLine> ReadSheetSelectLines(const std::string& indexPath, bool admitMarked)
+{
+    std::vector<SheetIndexLine> lines;
+    auto index = ReadSheetIndex(indexPath);
+    if (!index)
+        return lines;
+    for (SheetIndexLine& line : *index) {
+        if (line.IsComment() || (line.IsMarked() && !admitMarked) || !isSheetLine(line))
+            continue;
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+bool HandleSheetDialogDone(CDlgSheetSelect& dialog)
+{
+    if (dialog.m_nModeless == 3) {
+        dialog.DestroyWindow();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,271 @@
+// The map view: construction, its tools, the off-screen copies, the window events and the end of
+// its modeless dialogs.
+#include "view/window/VeldoranView.h"
+
+#include "app/VeldoranDoc.h"
+#include "graphics/BackgroundShade.h"
+#include "platform/dc/ImageDc.h"
+#include "platform/sys/ProfileStore.h"
+#include "platform/ui/FrameWindow.h"
+#include "view/PieceConnections.h"
+#include "view/navigation/ViewNavigation.h"
+#include "view/renderer/MapRenderer.h"
+#include "view/sheetmap/SheetSelectDialog.h"
+#include "view/sheetmap/ViewBaseMap.h"
+#include "view/window/ViewActivation.h"
+#include "view/window/ViewEntryPoints.h"
+#include "view/window/ViewMessages.h"
+
+namespace {
+
+// The view's pens are the renderer's first 25 but for pen 18, which is dotted red here.
+RendererPenSpec ViewPen(int index)
+{
+    if (index == 18)
+        return {vd::PS_DOT, 1, vd::RGB(255, 0, 0)};
+    return kRendererPens[index];
+}
+
+} // namespace
+
+CVeldoranView::CVeldoranView(CVeldoranDoc& document) : m_pDoc(&document)
+{
+    m_pDlgSheetSelect = std::make_unique<CDlgSheetSelect>(CDlgSheetSelect::ModelessTag{}, this);
+    m_pMemDC = std::make_unique<vd::ImageDc>();
+    CreateTools();
+    m_strJpgInSlide = vd::ProfileStore().getString("System", "JPGinSlide", "on");
+    BindViewEntryPoints();
+    ConnectCommands();
+    m_pBaseMap = std::make_unique<ViewBaseMap>(*this);
+    m_pNavigation = std::make_unique<ViewNavigation>(*this);
+    ConnectViewPieces(*this);
+}
+
+CVeldoranView::~CVeldoranView()
+{
+    if (m_pDlgSheetSelect && m_pDlgSheetSelect->IsWindow())
+        m_pDlgSheetSelect->DestroyWindow();
+}
+
+void CVeldoranView::CreateTools()
+{
+    vd::LogFont label = vd::StockFont(vd::SYSTEM_FONT).GetLogFont();
+    label.lfHeight = -16;
+    label.lfWidth = 0;
+    label.lfFaceName = "ＭＳ ゴシック";
+    m_fontLabel.CreateFontIndirect(label);
+    m_fontText.CreateFont(16, 0, 0, 0, vd::FW_NORMAL, false, false, false, vd::SHIFTJIS_CHARSET, vd::OUT_TT_PRECIS,
+                          vd::CLIP_DEFAULT_PRECIS, vd::PROOF_QUALITY, vd::VARIABLE_PITCH | vd::FF_MODERN,
+                          "ＭＳ ゴシック");
+    m_logFontText = m_fontText.GetLogFont();
+    for (int i = 0; i < kBrushCount; ++i)
+        m_aBrush[i].CreateSolidBrush(kRendererBrushColours[i]);
+    for (int i = 0; i < kPenCount; ++i) {
+        const RendererPenSpec pen = ViewPen(i);
+        m_aPen[i].CreatePen(pen.style, pen.width, pen.colour);
+    }
+    m_pBackgroundBrush = std::make_unique<vd::Brush>(vd::RGB(255, 255, 255));
+    m_pBackgroundShadeBrush = std::make_unique<vd::Brush>(vd::RGB(255, 255, 255));
+    m_pBackgroundShadePen = std::make_unique<vd::Pen>(vd::PS_SOLID, 1, vd::RGB(255, 255, 255));
+}
+
+void CVeldoranView::RebuildBackgroundTools()
+{
+    const vd::COLORREF shade = ShadeColour(m_pDoc->m_crBackground);
+    m_pBackgroundBrush = std::make_unique<vd::Brush>(m_pDoc->m_crBackground);
+    m_pBackgroundShadeBrush = std::make_unique<vd::Brush>(shade);
+    m_pBackgroundShadePen = std::make_unique<vd::Pen>(vd::PS_SOLID, 1, shade);
+}
+
+void CVeldoranView::OnInitialUpdate()
+{
+    vd::View::OnInitialUpdate();
+    // Memory device contexts here need no device of their own: the back buffer is true colour.
+    if (!m_pMemDC)
+        m_pMemDC = std::make_unique<vd::ImageDc>();
+}
+
+void CVeldoranView::OnActivateWindow(bool active)
+{
+    OnViewWindowActivation(*this, active);
+}
+
+void CVeldoranView::InvalidateView(bool erase)
+{
+    m_bErasePending = m_bErasePending || erase;
+    Invalidate(erase);
+}
+
+void CVeldoranView::OnEraseBkgnd(vd::Dc& window)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    if (doc.m_bLayerDialogOpen == 1) {
+        doc.m_bLayerDialogOpen = 0;
+        doc.m_nMapDisplayMode = doc.m_nSavedMapDisplayMode;
+        doc.m_bMapErasedByDialog = 1;
+    }
+    const vd::ui::Rect client = GetClientRect();
+    window.FillSolidRect(vd::Rect{0, 0, client.right, client.bottom}, vd::RGB(255, 255, 255));
+}
+
+void CVeldoranView::OnUpdate(vd::View*, std::intptr_t)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    if (doc.m_nMapDisplayMode == 500) {
+        doc.m_nMapDisplayMode = 5;
+        InvalidateView(true);
+        return;
+    }
+    InvalidateView(!(doc.m_nMapDisplayMode == 17 || doc.m_nMapFigure == 1));
+}
+
+void CVeldoranView::OnSize(int, int)
+{
+    Call(m_routines.removeViewButtons, 1);
+}
+
+void CVeldoranView::OnMove()
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    doc.m_bMapOnScreen = 0;
+    doc.m_nMouseTool = 0;
+    doc.m_nMouseMode = 3;
+    const vd::ui::Rect client = GetClientRect();
+    m_nSavedWidth = client.right;
+    m_nSavedHeight = client.bottom;
+    doc.m_nMapDisplayMode = doc.m_nSavedMapDisplayMode;
+    if (!m_strSavedEntryParam.empty())
+        doc.m_strEntryParam = m_strSavedEntryParam;
+    // Only a name that a drawing kept: a resize before any map was drawn keeps the current name.
+    if (!m_strSavedMapName.empty())
+        doc.m_strMapName = m_strSavedMapName;
+    InvalidateView(false);
+}
+
+void CVeldoranView::OnActivateView(bool activate)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    if (activate) {
+        if (doc.m_nMapDisplayMode != -30)
+            doc.m_nMapDisplayMode = 5;
+        return;
+    }
+    const int mode = doc.m_nMapDisplayMode;
+    const int tool = doc.m_nMouseTool;
+    if (mode == 20 || mode == 13 || mode == 9 || tool == 1 || tool == 2 || tool == 4)
+        return;
+    doc.m_nReactivated = -999;
+    m_nPictureState = 1;
+    doc.m_nMapDisplayMode = 10;
+    doc.m_nMouseTool = 0;
+}
+
+void CVeldoranView::OnBeginPrinting()
+{
+    m_nPrintState = -1;
+}
+
+void CVeldoranView::OnEndPrinting()
+{
+    m_nPrintState = 1;
+    m_pDoc->m_nMapDisplayMode = 20;
+    m_strSavedEntryParam.clear();
+    InvalidateView(true);
+}
+
+std::intptr_t CVeldoranView::OnMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    if (message == WM_VIEWDIALOGDONE)
+        return OnViewDialogDone();
+    if (message == WM_RELEASEVIEWCONTROLS) {
+        if (m_pNavigation)
+            m_pNavigation->ReleaseRetiredControls();
+        return 0;
+    }
+    return vd::View::OnMessage(message, wParam, lParam);
+}
+
+std::intptr_t CVeldoranView::OnViewDialogDone()
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    switch (doc.m_nActiveViewDialog) {
+    case 0:
+        if (m_pDlgSheetSelect && !HandleSheetDialogDone(*m_pDlgSheetSelect))
+            doc.m_nActiveViewDialog = -1;
+        else
+            Call(m_routines.applySheetChoice);
+        break;
+    case 1:
+    case 2: {
+        const int state = m_routines.findPlaceDialogState ? m_routines.findPlaceDialogState() : 3;
+        if (state != 3) {
+            Call(doc.m_nActiveViewDialog == 1 ? m_routines.applyPlaceChoice : m_routines.applyMunicipalityChoice);
+            break;
+        }
+        Call(m_routines.destroyFindPlaceDialog);
+        if (doc.m_nActiveViewDialog == 1) {
+            if (doc.m_nFindPlaceKind == 2)
+                doc.m_nFindPlaceKind = 1;
+        } else {
+            doc.m_strFindMunicipality.clear();
+            if (doc.m_nFindPlaceKind == 3)
+                doc.m_nFindPlaceKind = 1;
+        }
+        doc.m_nActiveViewDialog = -1;
+        break;
+    }
+    default:
+        break;
+    }
+    return 0;
+}
+
+void CVeldoranView::CopyOffScreen(vd::Bitmap& copy, int flag, int x, int y, int a, int b, int w, int h)
+{
+    auto transfer = [&](vd::Dc& window) {
+        if (flag == 1) {
+            if (copy.IsNull())
+                return;
+            const vd::Bitmap previous = m_pMemDC->SelectObject(copy);
+            window.BitBlt(x, y, w, h, m_pMemDC.get(), a, b, vd::SRCCOPY);
+            m_pMemDC->SelectObject(previous);
+            return;
+        }
+        copy.DeleteObject();
+        if (w <= 0 || h <= 0 || !copy.CreateCompatibleBitmap(&window, w, h))
+            return;
+        const vd::Bitmap previous = m_pMemDC->SelectObject(copy);
+        m_pMemDC->PatBlt(0, 0, w, h, vd::PATCOPY);
+        m_pMemDC->BitBlt(a, b, w, h, &window, x, y, vd::SRCCOPY);
+        m_pMemDC->SelectObject(previous);
+    };
+    if (m_pWindowDc) {
+        transfer(*m_pWindowDc);
+        return;
+    }
+    vd::ClientDc window = GetDC();
+    if (window)
+        transfer(*window);
+}
+
+void CVeldoranView::SaveRestoreMap(int flag, int x, int y, int a, int b, int right, int bottom)
+{
+    if (m_pDoc->m_bMouseToolActive == 1) {
+        right = m_nSavedWidth;
+        bottom = m_nSavedHeight;
+        m_nSavedX = m_nSavedY = 0;
+        x = y = 0;
+    }
+    CopyOffScreen(m_pMapSaveBitmap, flag, x, y, a, b, right - a, bottom - b);
+}
+
+void CVeldoranView::SaveRestorePatch(int flag, int x, int y, int a, int b, int right, int bottom)
+{
+    CopyOffScreen(m_pPatchSaveBitmap, flag, x, y, a, b, right - a, bottom - b);
+}
+
+void CVeldoranView::SetFrameTitle(const std::string& title)
+{
+    if (vd::FrameWindow* frame = GetParentFrame())
+        frame->SetWindowText(title);
+}

@@ -1,0 +1,225 @@
+#pragma once
+// The map view: the one view of the main window. It keeps no model of what is on screen; the
+// document's map display mode says what the next repaint does, in two stages (PrepareRepaint,
+// then DrawByMapMode). A drawn map leaves the mode at 10, and later repaints copy the picture
+// back from the off-screen copy instead of drawing it again. The view also runs the album and
+// slide-show timers, hears the end of its modeless dialogs and swaps the menu bars.
+#include "platform/dc/Bitmap.h"
+#include "platform/dc/GdiObjects.h"
+#include "platform/ui/View.h"
+#include "view/ViewRoutines.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class CVeldoranDoc;
+class CDlgSheetSelect;
+class ViewBaseMap;
+class ViewNavigation;
+struct CursorTexts;
+namespace vd {
+class ImageDc;
+}
+
+// The view's timers, each with a period of 1000 ms.
+inline constexpr int IDT_ALBUMPAGE = 1;    // automatic album play
+inline constexpr int IDT_SLIDESHOW = 2;    // picture slide show
+inline constexpr int IDT_AFTERPROGRAM = 3; // the wait after a program the view started
+
+// Commands the view handles itself.
+inline constexpr int ID_REDISPLAY_MAP = 32885;
+inline constexpr int ID_ENLARGE_SHEET = 33153;
+inline constexpr int ID_CREATE_ROUTE_MAP = 33157;
+inline constexpr int ID_TEXT_FONT = 32883;
+inline constexpr int ID_ELEVATION_LEGEND = 33258;
+inline constexpr int ID_ELEVATION_LEGEND_POPUP = 33259;
+inline constexpr int ID_ALBUM_STOP = 33152;
+inline constexpr int ID_PLACE_NAME_SEARCH = 33274;
+inline constexpr int ID_PLACE_NAME_SEARCH_POPUP = 33276;
+inline constexpr int ID_SLIDE_SHOW_SETTINGS = 33151;
+inline constexpr int ID_COPY_MAP = 33156;
+inline constexpr int ID_ARROW_UP = 32784;   // Up, Left, Right, Down: 32784 .. 32787
+inline constexpr int ID_ARROW_DOWN = 32787;
+inline constexpr int ID_FILE_PRINT_PREVIEW = 57609;
+inline constexpr int ID_FILE_PRINT_TEXT = 57607;
+
+// The page counter of the album play and the slide show: page / pages, and the seconds left when
+// the seconds are shown ("on").
+std::string PageCounterText(int page, int pageCount, int secondsLeft, const std::string& showSeconds);
+
+class CVeldoranView : public vd::View {
+public:
+    static constexpr int kBrushCount = 15;
+    static constexpr int kPenCount = 25;
+
+    explicit CVeldoranView(CVeldoranDoc& document);
+    ~CVeldoranView() override;
+
+    CVeldoranDoc* GetDocument() const { return m_pDoc; }
+
+    // The framework's calls.
+    void OnInitialUpdate() override;
+    void OnUpdate(vd::View* sender, std::intptr_t hint) override;
+    void OnDraw(vd::Dc& dc) override;
+    void OnSize(int cx, int cy) override;
+    void OnTimer(int id) override;
+    std::intptr_t OnMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
+    void OnBeginPrinting();
+    void OnEndPrinting();
+
+    // Window events (where Qt raises them: ViewEvents.cpp and docs/architecture.md).
+    void OnMove();
+    void OnActivateView(bool activate);
+    void OnActivateWindow(bool active) override; // ViewActivation.cpp's OnViewWindowActivation
+    // The background erase before a repaint: puts the saved map mode back after a library dialog
+    // of a document command, then fills the window with white.
+    void OnEraseBkgnd(vd::Dc& window);
+    // Invalidates the view; with erase the next repaint erases the background first.
+    void InvalidateView(bool erase = true);
+
+    // The two stages of a repaint.
+    int PrepareRepaint();
+    int DrawByMapMode(vd::Dc& dc, int result);
+    std::intptr_t OnViewDialogDone();
+
+    // The off-screen copies: flag 0 saves the window's w x h at (x, y) into the copy at (a, b),
+    // flag 1 puts it back; w = right - a, h = bottom - b.
+    void SaveRestoreMap(int flag, int x, int y, int a, int b, int right, int bottom);
+    void SaveRestorePatch(int flag, int x, int y, int a, int b, int right, int bottom);
+
+    // Commands.
+    void OnRedisplayMap();
+    void OnEnlargeSheet();
+    void OnCreateRouteMap();
+    void OnTextFont();
+    void OnElevationLegend();
+    void OnSlideShowSettings();
+    void OnCopyMap();
+    void OnArrowKey(int commandId);
+    void OnAlbumStop();
+
+    // The mouse (view/navigation/ViewMouse.cpp) and the page scroll bar (view/navigation/PageScrollBar.cpp).
+    void OnMouseMove(unsigned flags, vd::ui::Point point) override;
+    void OnLButtonDown(unsigned flags, vd::ui::Point point) override;
+    void OnLButtonUp(unsigned flags, vd::ui::Point point) override;
+    void OnLButtonDblClk(unsigned flags, vd::ui::Point point) override;
+    void OnRButtonDown(unsigned flags, vd::ui::Point point) override;
+    void OnVScroll(int code, int pos, vd::ScrollBar* bar) override;
+
+    // Members (the old view's, in its order; buttons, scroll bar and the find-place dialog
+    // belong to their own pieces and are reached through m_routines).
+    std::unique_ptr<CDlgSheetSelect> m_pDlgSheetSelect;
+    std::unique_ptr<vd::ImageDc> m_pMemDC;
+    vd::Bitmap m_pMapSaveBitmap;
+    vd::Bitmap m_pPatchSaveBitmap;
+    vd::Font m_fontLabel;
+    vd::Font m_fontText;
+    std::array<vd::Brush, kBrushCount> m_aBrush;
+    std::unique_ptr<vd::Brush> m_pBackgroundBrush;
+    std::unique_ptr<vd::Brush> m_pBackgroundShadeBrush;
+    std::array<vd::Pen, kPenCount> m_aPen;
+    std::unique_ptr<vd::Pen> m_pBackgroundShadePen;
+    int m_nLastMapState = 999;
+    int m_nSavedWidth = 1;
+    int m_nSavedHeight = 1;
+    int m_nPrintState = 1;
+    int m_nPagePos = -1;
+    int m_nTextPageState = 0;
+    int m_nFirstPaint = -999;
+    int m_nAlbumPlayOption = 3;
+    int m_nPageInterval = 5;
+    int m_nPageIndex = 0;
+    int m_nAlbumTicks = 0;
+    int m_nSlideTicks = 0;
+    int m_nMapOriginX = 10;
+    int m_nMapOriginY = 30;
+    int m_nPictureState = 1;
+    int m_nSavedX = 0;
+    int m_nSavedY = 0;
+    std::string m_strPlayMode = "AUTO";
+    std::string m_strSavedEntryParam;
+    std::string m_strSavedMapName;
+    std::string m_strShowSeconds = "on";
+    std::string m_strJpgInSlide = "on";
+    std::string m_strBlankLine;
+    int m_nSymbolScheme = 0;
+    int m_nSelectedSymbolScheme = -1;
+    int m_nLocatorColumns = 2;
+    std::string m_strStatusNote;
+    // Further page and album state of the album and slide-show pieces.
+    int m_nSlideSize = 2;
+    std::string m_strSlideMemo = "ON";
+    std::string m_strSlideLocator;
+    std::string m_strPageText;
+    std::string m_strMouseButtonState;
+    int m_nAlbumState = 0;
+    int m_nDragState = 9999;
+    int m_nRoutePointCount = 0;
+    int m_nEnlargeSavedFrame = 2;
+    bool m_bSlideTimerRunning = false;
+    bool m_bAfterProgramTimerRunning = false;
+    vd::LogFont m_logFontText; // the text font's description, kept for the font dialog
+    int m_nScreenX = 0;        // the window's screen position (+2) kept for the page drawing
+    int m_nScreenY = 0;
+
+    // The drag overview's circle and the sheet corner under it (the circle writes, the mouse
+    // reads), and the frame kind of the last main map.
+    std::string m_strDragShape;
+    std::string m_strDragCornerLon;
+    std::string m_strDragCornerLat;
+    int m_nViewFrameKind = 2;
+    // The on-screen buttons, the page scroll bar, their commands and the mouse's state
+    // (view/navigation/ViewNavigation.h).
+    std::unique_ptr<ViewNavigation> m_pNavigation;
+
+    // The base-map routines of the map modes (view/sheetmap/ViewBaseMap.h).
+    std::unique_ptr<ViewBaseMap> m_pBaseMap;
+
+    ViewRoutines m_routines;
+
+private:
+    CVeldoranDoc* m_pDoc;
+    // The device context of "the window" while OnDraw runs (the back buffer's).
+    vd::Dc* m_pWindowDc = nullptr;
+    bool m_bErasePending = false;
+
+    void CreateTools();
+    void RebuildBackgroundTools();
+    void ConnectCommands();
+    void DrawMainMap(vd::Dc& dc);
+    void SetUpCityBoundaries(vd::Dc& dc);
+    void AfterDraw(int result);
+    void SwapMenuBar();
+    void CopyOffScreen(vd::Bitmap& copy, int flag, int x, int y, int a, int b, int w, int h);
+    void WriteCounter(int y, int page, int ticks);
+    void WritePrompt(int left, int top, int right, int bottom, int x, int y, const std::string& text);
+    void ShowCursorPosition(vd::Dc& window, unsigned flags, const CursorTexts& cursor);
+    void MouseModeAction(unsigned flags, int x, int y);
+    void RegisterAtPoint(int x, int y);
+    void SetFrameTitle(const std::string& title);
+    template <class Fn, class... Args>
+    void Call(const std::function<Fn>& routine, Args&&... args)
+    {
+        if (routine)
+            routine(std::forward<Args>(args)...);
+    }
+    friend class ViewWindowDcScope;
+};
+
+// Makes the repaint's device context "the window" of the routines that draw into the window.
+class ViewWindowDcScope {
+public:
+    ViewWindowDcScope(CVeldoranView& view, vd::Dc& dc) : view_(view), previous_(view.m_pWindowDc)
+    {
+        view_.m_pWindowDc = &dc;
+    }
+    ~ViewWindowDcScope() { view_.m_pWindowDc = previous_; }
+    ViewWindowDcScope(const ViewWindowDcScope&) = delete;
+    ViewWindowDcScope& operator=(const ViewWindowDcScope&) = delete;
+
+private:
+    CVeldoranView& view_;
+    vd::Dc* previous_;
+};

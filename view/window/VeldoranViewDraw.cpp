@@ -1,0 +1,334 @@
+// The repaint: OnDraw with its two stages, the main map, the municipality set-up of mode 30 and
+// the steps after drawing (mouse mode, menu bar, off-screen copy).
+#include "view/window/VeldoranView.h"
+
+#include "app/VeldoranDoc.h"
+#include "contracts/surrick.h"
+#include "platform/dc/Dc.h"
+#include "platform/sys/LibraryLoader.h"
+#include "platform/sys/ProfileStore.h"
+#include "platform/ui/FrameWindow.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/Ui.h"
+#include "platform/ui/WaitCursor.h"
+#include "userdata/MouseMode.h"
+#include "view/renderer/MapRenderer.h"
+
+void CVeldoranView::OnDraw(vd::Dc& dc)
+{
+    ViewWindowDcScope scope(*this, dc);
+    if (m_bErasePending) {
+        m_bErasePending = false;
+        OnEraseBkgnd(dc);
+    }
+    CVeldoranDoc& doc = *m_pDoc;
+    if (doc.m_nMapDisplayMode == -30)
+        return;
+    if (doc.m_strViewState == "GEOLEND") {
+        doc.m_bMapOnScreen = 0;
+        Call(m_routines.drawGeologyTable, dc);
+        doc.m_strViewState.clear();
+        Call(m_routines.setViewButton, 16, std::string("地図"), m_nSavedWidth - 59, 3, m_nSavedWidth - 9, 27);
+        return;
+    }
+    if (doc.m_nCdRomPrompt == -1) {
+        vd::ui::AfxMessageBox("CDROM 「" + doc.m_strDataFileTitle + "」を準備してください！", vd::MB_OK);
+        doc.m_nCdRomPrompt = 0;
+    }
+
+    const int prepared = PrepareRepaint();
+    if (prepared == 0)
+        return;
+    int result = 1; // non-zero: the drawing stage did not run
+    if (prepared != 1) {
+        bool timerStep = false;
+        if (doc.m_strViewState == "JPG_SLIDE" && m_strPlayMode == "AUTO") {
+            m_nSlideTicks = 0;
+            SetTimer(IDT_SLIDESHOW, 1000);
+            m_bSlideTimerRunning = true;
+            timerStep = true;
+        } else if (doc.m_strViewState == "9999" && m_strPlayMode == "AUTO") {
+            Call(m_routines.endSlideProgram);
+            SetTimer(IDT_AFTERPROGRAM, 1000);
+            m_bAfterProgramTimerRunning = true;
+            timerStep = true;
+        }
+        if (!timerStep) {
+            const vd::ui::Rect window = GetWindowRect();
+            m_nScreenX = window.left + 2;
+            m_nScreenY = window.top + 2;
+            const vd::ui::Rect client = GetClientRect();
+            if (m_nPrintState == -1) {
+                doc.m_nMapDisplayMode = 20;
+                Call(m_routines.drawTextPage, dc);
+                doc.m_nMapDisplayMode = 20;
+            } else if (m_nFirstPaint == -999) {
+                doc.BuildTintRamp();
+                m_nSavedWidth = client.right;
+                m_nSavedHeight = client.bottom;
+                m_nFirstPaint = 10;
+                OnRedisplayMap();
+            } else if (client.right != m_nSavedWidth || client.bottom != m_nSavedHeight) {
+                OnMove();
+                return;
+            } else {
+                const bool wide = m_nSavedWidth > 800;
+                doc.m_nOverviewOriginX = wide ? 560 : 420;
+                m_strBlankLine.assign(wide ? 69 : 59, ' ');
+                result = DrawByMapMode(dc, 0);
+            }
+        }
+    }
+    AfterDraw(result);
+}
+
+int CVeldoranView::PrepareRepaint()
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    int& mode = doc.m_nMapDisplayMode;
+    if (m_nFirstPaint == -999 || mode == 11 || mode == 12)
+        RebuildBackgroundTools();
+    switch (mode) {
+    case 2:
+        Call(m_routines.openSheetDialog);
+        return 0;
+    case 3: {
+        const int flag = doc.m_nPointDisplayFlag;
+        Call(m_routines.showRouteAreaSheets);
+        doc.m_nPointDisplayFlag = flag;
+        return 1;
+    }
+    case 9:
+        mode = 10;
+        return 0;
+    case 11:
+    case 12:
+        mode = 0;
+        doc.BuildTintRamp();
+        OnRedisplayMap();
+        return 1;
+    case 14:
+        if (m_nTextPageState < 0)
+            Call(m_routines.resetPageScrollBar);
+        mode = 15;
+        return -1;
+    case 18:
+        if (m_nPictureState != -8888)
+            return -1;
+        SaveRestoreMap(1, m_nSavedX, m_nSavedY, m_nSavedX, m_nSavedY, m_nSavedWidth, m_nSavedHeight);
+        m_nPictureState = 1;
+        m_nLastMapState = 0;
+        mode = 10;
+        if (doc.m_strEntryState == "NOTMOUSE") {
+            doc.m_bMapOnScreen = 0;
+            doc.m_strEntryState.clear();
+        } else {
+            doc.m_bMapOnScreen = 1;
+        }
+        return 1;
+    case 19:
+        doc.m_bMapOnScreen = 0;
+        doc.m_nMouseTool = 0;
+        if (doc.m_strEntryParam.empty())
+            doc.m_strEntryParam = doc.m_strEntryDefaultParam;
+        if (m_nTextPageState < 0) {
+            Call(m_routines.resetPageScrollBar);
+            m_nTextPageState = 0;
+        }
+        mode = 20;
+        return -1;
+    default:
+        return -1;
+    }
+}
+
+int CVeldoranView::DrawByMapMode(vd::Dc& dc, int result)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    const int w = m_nSavedWidth;
+    const int h = m_nSavedHeight;
+    switch (doc.m_nMapDisplayMode) {
+    case 1:
+        Call(m_routines.drawRouteAreaMaster, dc);
+        break;
+    case 4:
+        doc.m_nGuideMapIndex = -1;
+        m_nLastMapState = 1;
+        if (doc.m_bMapOnScreen == 0) {
+            Call(m_routines.removeViewButtons, 1);
+            Call(m_routines.drawSheetIndexMap, dc);
+        }
+        doc.m_bMapOnScreen = 1;
+        break;
+    case 5:
+        DrawMainMap(dc);
+        return 1;
+    case 6:
+    case 7:
+    case 8:
+        // Drawn: the after-draw steps keep the overview instead of copying the saved map over it.
+        Call(m_routines.drawDragOverview, dc);
+        return 1;
+    case 13:
+        Call(m_routines.drawAlbum, dc);
+        break;
+    case 15:
+    case 16:
+        Call(m_routines.drawMemo, dc, doc.m_nMapDisplayMode == 15 ? 0 : 1);
+        break;
+    case 17:
+        Call(m_routines.drawPicture, dc);
+        break;
+    case 20:
+        if (doc.m_strEntryParam.empty())
+            return 1;
+        Call(m_routines.showTextPage, dc);
+        break;
+    case 22:
+        Call(m_routines.removeViewButtons, 1);
+        Call(m_routines.setViewButton, 27, std::string("元の地図"), w - 100, h - 60, w - 20, h - 36);
+        Call(m_routines.drawSubmarineMeshMap, dc);
+        doc.m_nMapDisplayMode = 0;
+        SetFrameTitle("水深ﾃﾞｰﾀ中間ファイルの作成状況");
+        break;
+    case 23:
+        Call(m_routines.removeViewButtons, 1);
+        Call(m_routines.setViewButton, 27, std::string("元の地図"), w - 100, h - 60, w - 20, h - 36);
+        SetFrameTitle("水深ﾃﾞｰﾀ中間ファイルの作成");
+        Call(m_routines.makeSubmarineMeshFile, dc);
+        doc.m_nMapDisplayMode = 0;
+        break;
+    case 24:
+        Call(m_routines.drawSheetPicture, dc);
+        doc.m_bMapOnScreen = 1;
+        SetFrameTitle(doc.m_strSheetPictureTitle);
+        break;
+    case 30:
+        SetUpCityBoundaries(dc);
+        break;
+    default:
+        break;
+    }
+    return result;
+}
+
+void CVeldoranView::DrawMainMap(vd::Dc& dc)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    doc.m_nGuideMapIndex = -1;
+    std::string trackWord;
+    {
+        vd::WaitCursor wait;
+        const int pointFlag = doc.m_nPointDisplayFlag;
+        if (doc.m_nMapType == 1) {
+            if (m_routines.drawLayeredMap)
+                trackWord = m_routines.drawLayeredMap(dc);
+            if (doc.m_nPlaceNameLayer >= 0)
+                Call(m_routines.drawPlaceNameLayer, dc, doc.m_strLayerWord == "GNPF" ? 0 : 1);
+        } else if (doc.m_anPrefData[0] == -1) {
+            if (m_routines.drawJapanMap)
+                trackWord = m_routines.drawJapanMap(dc);
+        } else {
+            Call(m_routines.drawPrefectureMap, dc);
+        }
+        doc.m_nPointDisplayFlag = pointFlag;
+    }
+    if (trackWord == "TRACK" && doc.m_nMapType == 1 && doc.m_nMapFrame < 3 && doc.m_strLayerWord == "TRACKTRAIL") {
+        if (doc.m_nTrackDisplay == 1 && !doc.m_strTrackFile.empty()) {
+            CMapRenderer renderer(&dc, &doc, m_nSavedWidth, m_nSavedHeight);
+            vd::WaitCursor wait;
+            Call(m_routines.drawTracks, renderer);
+        }
+        doc.m_strLayerWord.clear();
+    }
+    if (doc.m_nMapType == 1) {
+        if (!doc.m_bHideSheetButtons)
+            Call(m_routines.addViewButtons, 0);
+        Call(m_routines.addViewButtons, 3);
+    }
+}
+
+void CVeldoranView::SetUpCityBoundaries(vd::Dc& dc)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    auto* boundarySet = vd::entryPoint<OnCityBoundarySet_fn>("SURRICK.DLL", "OnCityBoundarySet");
+    auto* coastlineSet = vd::entryPoint<OnCoastlineSet_fn>("SURRICK.DLL", "OnCoastlineSet");
+    Call(m_routines.removeViewButtons, 1);
+    // Repaints caused by Surrick's dialogs draw nothing meanwhile.
+    doc.m_nMapDisplayMode = -30;
+    doc.m_bMapOnScreen = 0;
+    const std::string answer = boundarySet ? boundarySet(&dc, doc.m_strCityBorderDir, doc.m_strCoastlineDir, 0) : "";
+    if (!answer.empty()) {
+        const std::size_t hash = answer.find('#');
+        const std::string boundaryDir = answer.substr(0, hash);
+        vd::ProfileStore profile;
+        if (boundaryDir != doc.m_strCityBorderDir) {
+            doc.m_strCityBorderDir = boundaryDir;
+            profile.writeString("System", "CityBorderDir", boundaryDir);
+        }
+        if (hash != std::string::npos) {
+            const std::string coastlineDir = answer.substr(hash + 1);
+            if (coastlineDir != doc.m_strCoastlineDir) {
+                doc.m_strCoastlineDir = coastlineDir;
+                profile.writeString("System", "CoastlineDir", coastlineDir);
+            }
+        }
+        if (!doc.m_strCoastlineDir.empty() && coastlineSet)
+            coastlineSet(&dc, doc.m_strCoastlineDir);
+    }
+    doc.m_nMapDisplayMode = 5;
+    Call(m_routines.runButtonCommand, 327);
+}
+
+void CVeldoranView::AfterDraw(int result)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    MouseModeInputs inputs;
+    inputs.viewLocked = doc.m_bHideSheetButtons;
+    inputs.mapDisplayMode = doc.m_nMapDisplayMode;
+    inputs.mouseButtonState = m_strMouseButtonState;
+    inputs.clickMode = doc.m_nMouseTool;
+    doc.m_nMouseMode = GetMouseMode(inputs);
+    if (doc.m_nReactivated == -999)
+        doc.m_nReactivated = 1;
+
+    SwapMenuBar();
+
+    const int tool = doc.m_nMouseTool;
+    const bool regionTool = tool == 1 || tool == 2 || tool == 4;
+    if (doc.m_nMapDisplayMode == 10 && regionTool && doc.m_nMouseMode == 3)
+        doc.m_nMouseMode = tool == 2 ? 7 : 4;
+    m_nSavedX = 0;
+    m_nSavedY = 0;
+    SaveRestoreMap(result == 0 ? 1 : 0, 0, 0, 0, 0, m_nSavedWidth, m_nSavedHeight);
+    doc.m_bMouseToolActive = regionTool ? 1 : 0;
+
+    if (doc.m_strEntryTarget == "ApplecationExec") {
+        m_nSavedX = 0;
+        m_nSavedY = 0;
+        SaveRestoreMap(1, 0, 0, 0, 0, m_nSavedWidth, m_nSavedHeight);
+        doc.m_strEntryTarget.clear();
+    }
+    m_nSelectedSymbolScheme = -1;
+}
+
+void CVeldoranView::SwapMenuBar()
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    if (doc.m_nMenuBarState < -2) {
+        const bool mainBar = doc.m_nMenuBarState == -3;
+        doc.m_nMenuBarState = mainBar ? -1 : -2;
+        if (vd::FrameWindow* frame = GetParentFrame()) {
+            vd::Menu menu;
+            if (menu.LoadMenu(mainBar ? 128 : 133))
+                frame->SetMenu(menu);
+            frame->DrawMenuBar();
+        }
+    }
+    if (doc.m_nMenuBarState == -1) {
+        Call(m_routines.appendMapFileMenu);
+        Call(m_routines.appendGuideMapMenu);
+    } else if (doc.m_nMenuBarState == -2) {
+        Call(m_routines.appendItemMenus);
+    }
+}
