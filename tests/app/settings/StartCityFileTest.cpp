@@ -85,6 +85,7 @@ TEST(StartCityFile, CoordinateTextsReadAndRegistered)
 
 TEST(StartCityFile, AppendsWithoutTruncatingAndMakesTheFolder)
 {
+    fs::remove_all(Home() / "MAPELMNT");
     ASSERT_TRUE(AppendStartCity(FilePath(), {"札幌", "43.03", "141.21"}));
     EXPECT_EQ(ReadBytes(Home() / "MAPELMNT" / "DPRTCITY.DAT"), vd::utf8ToCp932("札幌@43.03@141.21\r\n"));
     // A last line without its end is ended first.
@@ -92,6 +93,9 @@ TEST(StartCityFile, AppendsWithoutTruncatingAndMakesTheFolder)
     ASSERT_TRUE(AppendStartCity(FilePath(), {"那覇", "26.12", "127.41"}));
     EXPECT_EQ(ReadBytes(Home() / "MAPELMNT" / "DPRTCITY.DAT"),
               vd::utf8ToCp932("東京@35.4200@139.4930\r\n那覇@26.12@127.41\r\n"));
+    // A folder that cannot be made (a file of that name is in the way) is a failure.
+    WriteBytes(Home() / "blocker", "x");
+    EXPECT_FALSE(AppendStartCity(StartCityFilePath(vd::applicationFolder() + "blocker\\"), {"札幌", "43.03", "141.21"}));
 }
 
 } // namespace
