@@ -54,8 +54,10 @@ CDlgSpecPoint::CDlgSpecPoint() : vd::Dialog(IDD)
         CheckDlgButton(IDC_POPUP, m_values.m_nPointPopup == 1 ? 1 : 0);
     });
     OnControl(vd::EN_KILLFOCUS, IDC_KEYWORD, [this] { ReadKeyword(); });
-    OnControlRange(vd::BN_CLICKED, IDC_TEXTS, IDC_BOTH_KINDS, [this](int id) { m_values.m_nKindData = id - IDC_TEXTS + 1; });
-    OnControlRange(vd::BN_CLICKED, IDC_LARGE, IDC_SMALL, [this](int id) { m_values.m_nSymbolSize = IDC_SMALL - id + 1; });
+    OnControlRange(vd::BN_CLICKED, IDC_TEXTS, IDC_BOTH_KINDS,
+                   [this](int id) { m_values.m_nKindData = id - IDC_TEXTS + 1; });
+    OnControlRange(vd::BN_CLICKED, IDC_LARGE, IDC_SMALL,
+                   [this](int id) { m_values.m_nSymbolSize = IDC_SMALL - id + 1; });
     OnControlRange(vd::BN_CLICKED, IDC_POINT_NAME, IDC_BOTH_LABELS,
                    [this](int id) { m_values.m_nPointLabel = id - IDC_POINT_NAME + 1; });
 }
