@@ -14,6 +14,7 @@ constexpr const char* kSystem = "System";
 constexpr const char* kLastData = "LastData";
 constexpr const char* kDivision = "Division";
 constexpr const char* kCity = "City";
+constexpr int kEnvironmentSettingsCommand = 32795; // ﾌｧｲﾙ/環境設定など/環境設定(&E)..., Ctrl+E
 
 // The six user regions as a first run has them: name, then the south-west and north-east
 // latitude and longitude texts.
@@ -231,6 +232,7 @@ CVeldoranDoc::CVeldoranDoc()
     if (m_nMapType != 1)
         m_nMouseDrag = m_nMouseDragCopy = 1;
 
+    OnCommand(kEnvironmentSettingsCommand, [this] { OnEnvironmentSettings(); });
     ConnectMapDisplaySpecCommands(*this);
 }
 

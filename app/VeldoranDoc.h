@@ -54,6 +54,10 @@ public:
     void LoadPlaceNameSymbols();
     void BuildLatitudeRatioTable();
 
+    // The environment settings command (app/settings/): the dialog on the document's settings.
+    void OnEnvironmentSettings();
+    int m_nEnvDialogTab = 0; // the tab it opens with, kept for the run
+
     // Decodes a JPEG file into the current picture; m_bPictureLoaded tells whether one is held.
     void LoadJpegBitmap(const std::string& path);
 

@@ -1,6 +1,7 @@
 #include "layers/settings/BarDelimitedSettings.h"
 
 #include "platform/text/Numbers.h"
+#include "platform/text/StringOps.h"
 
 void BarDelimitedWriter::addInt(int value)
 {
@@ -12,6 +13,12 @@ void BarDelimitedWriter::addText(std::string_view text)
 {
     text_ += text;
     text_ += '|';
+}
+
+std::string BarFreeText(std::string text)
+{
+    vd::replaceAll(text, "|", "｜");
+    return text;
 }
 
 std::string BarDelimitedReader::nextText()

@@ -16,6 +16,9 @@ private:
     std::string text_;
 };
 
+// A text as a field: a "|" in it would shift every later field, so it becomes "｜".
+std::string BarFreeText(std::string text);
+
 class BarDelimitedReader {
 public:
     explicit BarDelimitedReader(std::string_view text) : rest_(text) {}

@@ -56,6 +56,16 @@ public:
     bool OnInitDialog() override;
     void DoDataExchange(vd::DataExchange& dx) override;
 
+protected:
+    // A click on a row's on box; pages whose boxes follow other rules override it.
+    virtual void OnRowOnBox(int row);
+    // A row's on value and its text as the page holds it (opened with, or chosen).
+    int& RowOn(int row) { return *rows_[row].on; }
+    const std::string& RowText(int row) const { return *rows_[row].text; }
+    int RowCount() const { return static_cast<int>(rows_.size()); }
+    // The row's on box shown checked when its value is 1.
+    void ShowRowOn(int row) { SetCheck(rows_[row].onBoxId, *rows_[row].on == 1); }
+
 private:
     struct Row {
         int onBoxId;
@@ -71,7 +81,6 @@ private:
         std::vector<RadioChoice> choices;
         int* value;
     };
-    void OnRowOnBox(int row);
     void OnRowBox(int row, int boxId, int& value, bool switchesRowOn);
     void OnFileButton(int row, DataTextForm form);
     void SetCheck(int boxId, bool checked);

@@ -36,6 +36,31 @@ int DialogDriver::templateId() const
     return dialog_.templateId();
 }
 
+namespace {
+
+DialogImpl* findPage(const DialogImpl& dialog, int templateId)
+{
+    for (DialogImpl* child : dialog.children) {
+        if (child->tmpl.id == templateId)
+            return child;
+        if (DialogImpl* nested = findPage(*child, templateId))
+            return nested;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+DialogDriver DialogDriver::page(int pageTemplateId) const
+{
+    auto* d = dynamic_cast<DialogImpl*>(dialog_.impl());
+    DialogImpl* page = d ? findPage(*d, pageTemplateId) : nullptr;
+    if (!page)
+        throw std::runtime_error("dialog " + std::to_string(dialog_.templateId()) + " has no page " +
+                                 std::to_string(pageTemplateId));
+    return DialogDriver(page->object);
+}
+
 Window& DialogDriver::control(int id) const
 {
     Window* w = dialog_.GetDlgItem(id);

@@ -17,6 +17,9 @@ public:
 
     Dialog& dialog() const { return dialog_; }
     int templateId() const;
+    // A driver of one page of this dialog (a child dialog created from the template with that id),
+    // for the controls whose ids the dialog and its pages share. Fails the test when it is missing.
+    DialogDriver page(int pageTemplateId) const;
 
     // Actions.
     void focus(int id);

@@ -1,5 +1,6 @@
 # The settings core and the tabbed frame are compiled in directly (the library exports only its
-# entry points); OnDddFileEdit and OnDddAreaSelect are tested through the built libpelmora.so.
+# entry points); OnDddFileEdit, OnDddAreaSelect and OnDlgDdSet are tested through the built
+# libpelmora.so.
 vd_test_folder(test-layers-settings layers/settings LINK layers-settings-prefecture)
 target_sources(test-layers-settings PRIVATE
   ${PROJECT_SOURCE_DIR}/layers/settings/BarDelimitedSettings.cpp
@@ -8,5 +9,10 @@ target_sources(test-layers-settings PRIVATE
   ${PROJECT_SOURCE_DIR}/layers/settings/ColourLists.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/DataFileChoice.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/SettingsPage.cpp
-  ${PROJECT_SOURCE_DIR}/layers/settings/TabbedSettingsDialog.cpp)
+  ${PROJECT_SOURCE_DIR}/layers/settings/TabbedSettingsDialog.cpp
+  ${PROJECT_SOURCE_DIR}/layers/settings/linedata/LineColourCode.cpp
+  ${PROJECT_SOURCE_DIR}/layers/settings/linedata/LineDataInputs.cpp
+  ${PROJECT_SOURCE_DIR}/layers/settings/linedata/LineDataAnswer.cpp)
 add_dependencies(test-layers-settings pelmora)
+include(${CMAKE_CURRENT_LIST_DIR}/pointdata/tests.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/surface/tests.cmake)

@@ -226,3 +226,25 @@ TEST(UiContainer, ModelessDialogPostsItsDoneMessage)
     EXPECT_EQ(view.done, (std::vector<int>{1, 2, 2}));
     EXPECT_EQ(dialog.state, 3);
 }
+
+TEST(UiContainer, DriverReachesAPageControlWhoseIdTheContainerUsesToo)
+{
+    auto script = ui::Script::install();
+    registerContainer();
+    ui::DialogTemplate shared;
+    shared.id = kPageB;
+    shared.style = WS_CHILD;
+    // 1525 is the container's status text as well.
+    shared.controls = {ui::edit(1147), ui::checkBox(1525, "")};
+    ui::registerTemplates(ui::kProgramModule, {shared});
+    Container dialog;
+    script->answerDialog(kContainer, [&](DialogDriver& d) {
+        DialogDriver b = d.page(kPageB);
+        b.click(1525);
+        EXPECT_TRUE(b.isChecked(1525));
+        EXPECT_FALSE(d.isChecked(1525)) << "the container's own control comes first";
+        EXPECT_THROW(d.page(4711), std::runtime_error);
+        d.click(IDCANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}

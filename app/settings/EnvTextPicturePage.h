@@ -1,0 +1,29 @@
+#pragma once
+// The text and picture page of the environment settings (template 164 "ﾃｷｽﾄ･画像"): where texts
+// show, whether a text follows its picture, the keyword colouring of the text area (and the
+// keyword dialog), the brightness of the picture background, whether JPEG pictures are shown by
+// the program itself, and where pictures show.
+#include "app/settings/KeywordDialog.h"
+#include "platform/ui/Dialog.h"
+
+#include <string>
+
+class CDlgEnvTextPicture : public vd::Dialog {
+public:
+    enum { IDD = 164 };
+    CDlgEnvTextPicture();
+
+    std::string m_strTextAppear;      // empty: the text area; "Dialog": a dialog
+    std::string m_strTextWithPicture; // "on" / "off"
+    int m_nBackGrandColor = 1;        // 1: the text area coloured by keyword
+    KeywordSettings m_keywords;
+    std::string m_strBmpBackground;   // 1 (dark) .. 10 (bright), as typed
+    int m_nJpegProcess = 1;
+    int m_nPicturePosition = 1;       // 0 over the map, 1 plain background, 2 a dialog
+
+    bool OnInitDialog() override;
+
+private:
+    void OnKeywords();
+    void StepBrightness(int step);
+};

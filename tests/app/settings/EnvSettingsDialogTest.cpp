@@ -1,0 +1,326 @@
+// The environment settings dialog run by the document's command and answered through the script:
+// what each page shows and changes, which profile keys OK writes, when the map is redrawn.
+#include "SettingsTestSupport.h"
+
+#include "app/settings/EnvSettingsDialog.h"
+#include "app/settings/EnvSettingsValues.h"
+#include "platform/text/Cp932.h"
+#include "platform/ui/DataExchange.h"
+#include "platform/ui/DialogDriver.h"
+#include "platform/ui/FileDialog.h"
+
+namespace {
+
+using namespace settingstest;
+
+using EnvSettings = SettingsDialogTest;
+
+TEST_F(EnvSettings, FirstOpeningWritesThePlaceNameListAndALargerBlockRedraws)
+{
+    ASSERT_FALSE(fs::exists(Home() / "PNTFILE.DAT"));
+    doc->m_bMapOnScreen = 1;
+    int layerDialogOpen = -1;
+    script->answerDialog(CDlgEnvSettings::IDD, [&](vd::DialogDriver& d) {
+        layerDialogOpen = doc->m_bLayerDialogOpen;
+        EXPECT_EQ(d.caption(), "環境設定");
+        EXPECT_FALSE(d.isChecked(1042)) << "the start-up check box of the dialog, not the page's radio";
+        vd::DialogDriver map = d.page(CDlgEnvMap::IDD);
+        EXPECT_TRUE(map.isVisible(1014));
+        EXPECT_TRUE(map.isChecked(1015));
+        EXPECT_TRUE(map.isChecked(1138));
+        EXPECT_TRUE(map.isChecked(1041));
+        EXPECT_TRUE(map.isChecked(1043));
+        EXPECT_EQ(map.text(1008), app + "placenmn.dat");
+        map.click(1016);
+        d.click(vd::IDOK);
+    });
+    const auto before = ProfileValues();
+    doc->OnEnvironmentSettings();
+
+    EXPECT_EQ(ReadBytes(Home() / "PNTFILE.DAT"), vd::utf8ToCp932(app + "placenmn.dat") + "\r\n");
+    EXPECT_EQ(layerDialogOpen, 1);
+    EXPECT_EQ(doc->m_bLayerDialogOpen, 0);
+    EXPECT_EQ(doc->m_nMapFrame, 2);
+    EXPECT_EQ(doc->m_nMapMode, 25);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 5);
+    EXPECT_EQ(doc->m_bMapOnScreen, 0);
+    EXPECT_EQ(updates, 1);
+    EXPECT_TRUE(ChangedKeys(before, ProfileValues()).empty()) << "the number of sheets has no key of its own";
+}
+
+TEST_F(EnvSettings, TheBlockStartsFromTheProfileAndAChangedFrameIsWritten)
+{
+    profile.writeInt("System", "MapFrame", 1);
+    script->answerDialog(CDlgEnvSettings::IDD, [](vd::DialogDriver& d) {
+        EXPECT_TRUE(d.page(CDlgEnvMap::IDD).isChecked(1014));
+        d.click(vd::IDOK);
+    });
+    doc->OnEnvironmentSettings();
+    EXPECT_EQ(doc->m_nMapFrame, 1);
+    EXPECT_EQ(doc->m_nMapFrameCopy2, 1);
+    EXPECT_EQ(profile.getInt("System", "MapFrame", 0), 1);
+    EXPECT_EQ(updates, 1);
+
+    // Back to a block: frame 2 again, written, redrawn.
+    script->answerDialog(CDlgEnvSettings::IDD, [](vd::DialogDriver& d) {
+        d.page(CDlgEnvMap::IDD).click(1015);
+        d.click(vd::IDOK);
+    });
+    doc->OnEnvironmentSettings();
+    EXPECT_EQ(doc->m_nMapFrame, 2);
+    EXPECT_EQ(doc->m_nMapMode, 9);
+    EXPECT_EQ(profile.getInt("System", "MapFrame", 0), 2);
+    EXPECT_EQ(updates, 2);
+}
+
+TEST_F(EnvSettings, OnlyTheEditorChangedWritesEditerInLowerCaseAndRedrawsNothing)
+{
+    const std::string viewer = doc->m_strViewer;
+    script->answerFileDialog("Z:\\Opt\\Tools\\GEdit.EXE");
+    script->cancelFileDialog();
+    script->answerDialog(CDlgEnvSettings::IDD, [&](vd::DialogDriver& d) {
+        d.selectTab(1144, 2);
+        vd::DialogDriver ev = d.page(CDlgEnvEditorViewer::IDD);
+        EXPECT_TRUE(ev.isVisible(1154));
+        ev.setText(1154, "typed.exe");
+        ev.setText(1151, "typed.exe");
+        ev.click(1155);
+        EXPECT_EQ(ev.text(1154), "z:\\opt\\tools\\gedit.exe");
+        ev.click(1152);
+        EXPECT_EQ(ev.text(1151), "typed.exe") << "a cancelled picker leaves the edit as it was";
+        d.click(vd::IDOK);
+    });
+    const auto before = ProfileValues();
+    doc->OnEnvironmentSettings();
+
+    EXPECT_EQ(ChangedKeys(before, ProfileValues()), (std::set<std::string>{"system/editer"}));
+    EXPECT_EQ(profile.getString("System", "Editer"), "z:\\opt\\tools\\gedit.exe");
+    EXPECT_EQ(doc->m_strEditor, "z:\\opt\\tools\\gedit.exe");
+    EXPECT_EQ(doc->m_strViewer, viewer) << "typing changed nothing, the cancel neither";
+    EXPECT_EQ(updates, 0);
+    EXPECT_EQ(doc->m_nEnvDialogTab, 2);
+    ASSERT_EQ(script->fileDialogs().size(), 2u);
+    const auto& editorPick = script->fileDialogs()[0];
+    EXPECT_TRUE(editorPick.open);
+    EXPECT_EQ(editorPick.filter, "ｴﾃﾞｨﾀｰ (*.exe)|*.exe|All files (*.*)|*.*||");
+    EXPECT_EQ(editorPick.defaultExt, "exe");
+    EXPECT_EQ(editorPick.initialName, "*.exe");
+    EXPECT_NE(editorPick.flags & vd::OFN_FILEMUSTEXIST, 0u);
+    EXPECT_EQ(script->fileDialogs()[1].filter, "画像ﾋﾞｭｰﾜ (*.exe)|*.exe|All files (*.*)|*.*||");
+    EXPECT_EQ(script->beeps(), 2);
+}
+
+TEST_F(EnvSettings, BrightnessButtonsStopAtTenAndOneAndTheTextReadsAsAtoi)
+{
+    struct Step {
+        const char* typed;
+        std::vector<int> clicks; // 1065 up, 1066 down
+        const char* shown;
+    };
+    const Step steps[] = {
+        {"9", {1065, 1065, 1065}, "10"},
+        {"2", {1066, 1066, 1066}, "1"},
+        {"15", {1065}, "15"},
+        {"15", {1066}, "14"},
+        {"", {1065}, "1"},
+        {"abc", {1066}, "abc"},
+    };
+    script->answerDialog(CDlgEnvSettings::IDD, [&](vd::DialogDriver& d) {
+        d.selectTab(1144, 1);
+        vd::DialogDriver page = d.page(CDlgEnvTextPicture::IDD);
+        EXPECT_EQ(page.text(1153), "6");
+        for (const Step& s : steps) {
+            page.setText(1153, s.typed);
+            for (int id : s.clicks)
+                page.click(id);
+            EXPECT_EQ(page.text(1153), s.shown) << s.typed;
+        }
+        d.click(vd::IDOK);
+    });
+    doc->OnEnvironmentSettings();
+    EXPECT_EQ(doc->m_nBmpBackground, 0) << "\"abc\" reads as 0";
+    EXPECT_EQ(profile.getInt("System", "BmpBackground", -1), 0);
+}
+
+TEST_F(EnvSettings, EveryPageChangesItsValuesAndOkWritesOnlyTheKeysThatChanged)
+{
+    doc->m_nOutputElevation = -5;
+    script->answerDialog(CDlgEnvSettings::IDD, [&](vd::DialogDriver& d) {
+        d.click(1042);
+        vd::DialogDriver map = d.page(CDlgEnvMap::IDD);
+        map.click(1139);
+        map.click(1042);
+        map.click(1044);
+
+        d.selectTab(1144, 1);
+        vd::DialogDriver text = d.page(CDlgEnvTextPicture::IDD);
+        EXPECT_TRUE(text.isChecked(1146));
+        EXPECT_TRUE(text.isChecked(1148));
+        EXPECT_TRUE(text.isChecked(1149));
+        EXPECT_TRUE(text.isChecked(1002));
+        EXPECT_TRUE(text.isChecked(1037));
+        text.click(1147);
+        text.click(1148);
+        text.click(1149);
+        text.click(1002);
+        text.click(1038);
+
+        d.selectTab(1144, 3);
+        vd::DialogDriver area = d.page(CDlgEnvAreaSearch::IDD);
+        EXPECT_TRUE(area.isChecked(1142));
+        EXPECT_EQ(area.text(1156), ")  直径(Km)");
+        EXPECT_EQ(area.text(1145), "50");
+        area.click(1144);
+        EXPECT_EQ(area.text(1156), ")  辺長(Km)");
+        area.click(1143);
+        EXPECT_EQ(area.text(1156), ")  直径(Km)");
+        area.click(1144);
+        area.click(1142);
+        area.setText(1145, "12km");
+
+        d.selectTab(1144, 4);
+        vd::DialogDriver search = d.page(CDlgEnvSearch::IDD);
+        EXPECT_EQ(search.text(1166), "-999") << "any value but 0 and -9999 shows as -999";
+        EXPECT_TRUE(search.isChecked(1222));
+        search.selectCombo(1166, 2);
+        search.click(1222);
+        d.click(vd::IDOK);
+    });
+    const auto before = ProfileValues();
+    doc->OnEnvironmentSettings();
+
+    EXPECT_EQ(ChangedKeys(before, ProfileValues()),
+              (std::set<std::string>{"system/startwhitemap", "system/backgrandcolor", "system/jpegprocess"}));
+    EXPECT_EQ(profile.getString("System", "StartWhiteMap"), "on");
+    EXPECT_EQ(doc->m_strStartWhiteMap, "on");
+    EXPECT_EQ(doc->m_strSheetSelect, "DIALOG");
+    EXPECT_EQ(doc->m_nScreen, 1);
+    EXPECT_EQ(doc->m_nPrfMpData, 1);
+    EXPECT_EQ(doc->m_strTextAppear, "Dialog");
+    EXPECT_EQ(doc->m_strTextWithPicture, "off");
+    EXPECT_EQ(doc->m_nBackGrandColor, 0);
+    EXPECT_EQ(doc->m_nJpegProcess, 0);
+    EXPECT_EQ(doc->m_nPicturePosition, 2);
+    EXPECT_EQ(doc->m_nPicturePositionCopy, 2);
+    EXPECT_EQ(doc->m_nAreaSearch, 0);
+    EXPECT_EQ(doc->m_nAreaShape, 1);
+    EXPECT_EQ(doc->m_nAreaSizeKm, 12);
+    EXPECT_EQ(doc->m_nOutputElevation, -9999);
+    EXPECT_EQ(doc->m_nHideFoundPlaces, 0);
+    EXPECT_EQ(doc->m_nEnvDialogTab, 4);
+    EXPECT_EQ(updates, 0);
+}
+
+TEST_F(EnvSettings, TheTabIsRememberedOnOkAndCancelChangesNothing)
+{
+    script->answerDialog(CDlgEnvSettings::IDD, [](vd::DialogDriver& d) {
+        d.selectTab(1144, 3);
+        d.click(vd::IDOK);
+    });
+    doc->OnEnvironmentSettings();
+    ASSERT_EQ(doc->m_nEnvDialogTab, 3);
+
+    const int areaSize = doc->m_nAreaSizeKm;
+    script->answerDialog(CDlgEnvSettings::IDD, [](vd::DialogDriver& d) {
+        EXPECT_TRUE(d.page(CDlgEnvAreaSearch::IDD).isVisible(1145));
+        EXPECT_FALSE(d.page(CDlgEnvMap::IDD).isVisible(1014));
+        d.page(CDlgEnvAreaSearch::IDD).setText(1145, "7");
+        d.click(1042);
+        d.selectTab(1144, 0);
+        d.click(vd::IDCANCEL);
+    });
+    const auto before = ProfileValues();
+    doc->OnEnvironmentSettings();
+    EXPECT_TRUE(ChangedKeys(before, ProfileValues()).empty());
+    EXPECT_EQ(doc->m_nEnvDialogTab, 3);
+    EXPECT_EQ(doc->m_nAreaSizeKm, areaSize);
+    EXPECT_EQ(doc->m_strStartWhiteMap, "off");
+    EXPECT_EQ(doc->m_bLayerDialogOpen, 0);
+}
+
+TEST_F(EnvSettings, TableButtonsPickCsvFilesInLowerCase)
+{
+    script->answerFileDialog("Z:\\Data\\Chimei\\Tyuuki.CSV");
+    script->answerFileDialog("Z:\\Data\\Chimei\\Koukyou.csv");
+    script->answerDialog(CDlgEnvSettings::IDD, [](vd::DialogDriver& d) {
+        d.selectTab(1144, 4);
+        vd::DialogDriver search = d.page(CDlgEnvSearch::IDD);
+        search.setText(1162, "typed.csv");
+        search.click(1163);
+        search.click(1165);
+        EXPECT_EQ(search.text(1162), "z:\\data\\chimei\\tyuuki.csv");
+        d.click(vd::IDOK);
+    });
+    doc->OnEnvironmentSettings();
+    EXPECT_EQ(profile.getString("System", "Tyuuki"), "z:\\data\\chimei\\tyuuki.csv");
+    EXPECT_EQ(profile.getString("System", "Koukyou"), "z:\\data\\chimei\\koukyou.csv");
+    ASSERT_EQ(script->fileDialogs().size(), 2u);
+    EXPECT_EQ(script->fileDialogs()[0].filter, "CSV (*.csv)|*.csv|All files (*.*)|*.*||");
+    EXPECT_EQ(script->fileDialogs()[0].defaultExt, "csv");
+    EXPECT_EQ(script->fileDialogs()[0].initialName, "*.csv");
+}
+
+TEST_F(EnvSettings, KeywordsAreWrittenAtOnceAndTheMembersFollowOnlyOnOk)
+{
+    auto keywordAnswer = [&](vd::DialogDriver& d) {
+        EXPECT_EQ(d.caption(), "キーワードの設定");
+        EXPECT_EQ(d.text(1095), "寺");
+        EXPECT_EQ(d.text(1100), "3");
+        EXPECT_EQ(d.text(1107), "博物館");
+        d.setText(1095, "城");
+        d.setText(1104, "名所");
+        d.setText(1100, "2.5");
+        d.click(vd::IDOK);
+        EXPECT_FALSE(d.ended()) << "a count that is no whole number keeps the dialog open";
+        ASSERT_FALSE(script->messageBoxes().empty());
+        EXPECT_EQ(script->messageBoxes().back().text, vd::kParseIntMessage);
+        d.setText(1100, "-4");
+        d.click(vd::IDOK);
+    };
+    script->answerDialog(CDlgKeyword::IDD, keywordAnswer);
+    script->answerDialog(CDlgEnvSettings::IDD, [](vd::DialogDriver& d) {
+        d.selectTab(1144, 1);
+        d.page(CDlgEnvTextPicture::IDD).click(1150);
+        d.click(vd::IDCANCEL);
+    });
+    const auto before = ProfileValues();
+    doc->OnEnvironmentSettings();
+    EXPECT_EQ(ChangedKeys(before, ProfileValues()),
+              (std::set<std::string>{"system/key1", "system/ctgry0", "system/keycount3"}));
+    EXPECT_EQ(profile.getString("System", "Key1"), "城");
+    EXPECT_EQ(profile.getInt("System", "KeyCount3", 0), -4);
+    EXPECT_EQ(doc->m_strKey1, "寺") << "the environment settings were cancelled";
+    EXPECT_EQ(doc->m_anKeyCount[2], 3);
+
+    script->answerDialog(CDlgKeyword::IDD, [](vd::DialogDriver& d) {
+        d.setText(1096, "城址");
+        d.click(vd::IDOK);
+    });
+    script->answerDialog(CDlgEnvSettings::IDD, [](vd::DialogDriver& d) {
+        d.selectTab(1144, 1);
+        d.page(CDlgEnvTextPicture::IDD).click(1150);
+        d.click(vd::IDOK);
+    });
+    doc->OnEnvironmentSettings();
+    EXPECT_EQ(doc->m_strKey1, "寺") << "the keyword dialog starts from the document's words";
+    EXPECT_EQ(doc->m_strKey2, "城址");
+    EXPECT_EQ(doc->m_strCtgry0, "散策");
+    EXPECT_EQ(profile.getString("System", "Key1"), "寺") << "its OK writes all seven words again";
+}
+
+TEST(EnvSettingsValues, ElevationItemsAndBrightnessSteps)
+{
+    EXPECT_EQ(OutputElevationItem(0), 0);
+    EXPECT_EQ(OutputElevationItem(-999), 1);
+    EXPECT_EQ(OutputElevationItem(-5), 1);
+    EXPECT_EQ(OutputElevationItem(-9999), 2);
+    for (int item : {0, 1, 2})
+        EXPECT_EQ(OutputElevationItem(*OutputElevationOfItem(item)), item);
+    EXPECT_EQ(OutputElevationOfItem(-1), std::nullopt) << "no item chosen";
+    EXPECT_EQ(SteppedBrightness("10", 1), std::nullopt);
+    EXPECT_EQ(SteppedBrightness("1", -1), std::nullopt);
+    EXPECT_EQ(SteppedBrightness(" 7x", 1), 8) << "atoi: leading blanks and digits";
+    EXPECT_EQ(SteppedBrightness("-3", 1), -2);
+}
+
+} // namespace

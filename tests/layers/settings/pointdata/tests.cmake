@@ -1,0 +1,10 @@
+# The point settings: their pure parts compiled in, the dialogs through the built libpelmora.so.
+vd_test_folder(test-layers-settings-pointdata layers/settings/pointdata)
+target_sources(test-layers-settings-pointdata PRIVATE
+  ${PROJECT_SOURCE_DIR}/layers/settings/BarDelimitedSettings.cpp
+  ${PROJECT_SOURCE_DIR}/layers/settings/LayerSettingsFile.cpp
+  ${PROJECT_SOURCE_DIR}/layers/settings/pointdata/PointLayerSlots.cpp
+  ${PROJECT_SOURCE_DIR}/layers/settings/pointdata/PointSettingsInput.cpp
+  ${PROJECT_SOURCE_DIR}/layers/settings/pointdata/PointSettingsFile.cpp
+  ${PROJECT_SOURCE_DIR}/layers/settings/pointdata/LandPriceYears.cpp)
+add_dependencies(test-layers-settings-pointdata pelmora)
