@@ -3,6 +3,7 @@
 
 #include "app/DefaultEditor.h"
 #include "app/DocEntryPoints.h"
+#include "app/settings/MapDisplaySpecCommands.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/text/Format.h"
@@ -232,6 +233,7 @@ CVeldoranDoc::CVeldoranDoc()
         m_nMouseDrag = m_nMouseDragCopy = 1;
 
     OnCommand(kEnvironmentSettingsCommand, [this] { OnEnvironmentSettings(); });
+    ConnectMapDisplaySpecCommands(*this);
 }
 
 void CVeldoranDoc::ReadRegions()

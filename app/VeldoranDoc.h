@@ -404,6 +404,12 @@ public:
     // Sets the frame texts from the current sheet, the block around it or the bounds given.
     void SetFrameBounds(int north, int west, int south, int east);
 
+    // The map display specification (app/settings/): the dialog's run, the tab it opens with
+    // (kept for the run) and the place names of the current file, shown by it.
+    void EditMapDisplaySpec();
+    int m_nSpecDialogTab = 0;
+    int m_nPlaceNameTotal = 0;
+
 private:
     void ReadRegions();
     void ReadDepartureCity();

@@ -15,3 +15,5 @@ void ConnectBaseMapPiece(CVeldoranView& view);
 void ConnectNavigationPiece(CVeldoranView& view);
 // Overview frame, point marks and labels, the Japan overview (OverviewConnections.cpp).
 void ConnectOverviewPieces(CVeldoranView& view);
+// Button 326: the map display specification of the document (MapDisplaySpecConnections.cpp).
+void ConnectMapDisplaySpecPiece(CVeldoranView& view);

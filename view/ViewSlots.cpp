@@ -117,7 +117,7 @@ const std::vector<ViewSlot>& ViewSlots()
         VD_NAVIGATION(setPrefectureDataDisplay, Pending, kMapTypeCommands),
         VD_NAVIGATION(showDataListDialog, Pending, kPrefectureRanking),
         VD_NAVIGATION(selectMapType, Pending, kMapTypeCommands),
-        VD_NAVIGATION(editMapDisplaySpec, Pending, kDisplaySpec),
+        VD_NAVIGATION(editMapDisplaySpec, Filled, kDisplaySpec),
         VD_NAVIGATION(albumStart, Pending, kViewMenu),
         VD_NAVIGATION(scrollPicturePage, Pending, kUserData),
         VD_NAVIGATION(stepTextPage, Pending, kUserData),

@@ -9,6 +9,7 @@
 #include "platform/dc/ImageDc.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
+#include "platform/ui/FrameWindow.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/WaitCursor.h"
 #include "view/navigation/CursorReadout.h"
@@ -380,7 +381,10 @@ void CVeldoranView::OnRButtonDown(unsigned flags, vd::ui::Point point)
             if (menu.LoadMenu(155))
                 if (vd::Menu* popup = menu.GetSubMenu(0)) {
                     const vd::ui::Point screen = ClientToScreen(point);
-                    popup->TrackPopupMenu(0, screen.x, screen.y, this);
+                    // Owned by the frame, the menu's commands take the whole command route
+                    // (view, document, frame, application), as the menu bar's do.
+                    vd::Window* owner = GetParentFrame();
+                    popup->TrackPopupMenu(0, screen.x, screen.y, owner ? owner : this);
                 }
         }
     } else if (doc.m_nMapDisplayMode == 10 && doc.m_nMapFrame == 2) {

@@ -1,0 +1,25 @@
+#pragma once
+// Page 距離 (template 146) of the map display specification: whether the distance from the start
+// city is shown, to a registered point or to the pointer, and which city it starts from (the
+// cities of MAPELMNT\DPRTCITY.DAT, or the start city dialog).
+#include "app/settings/MapDisplaySpec.h"
+#include "platform/ui/Dialog.h"
+
+#include <string>
+#include <vector>
+
+class CDlgSpecDistance : public vd::Dialog {
+public:
+    enum { IDD = 146 };
+    CDlgSpecDistance();
+
+    DistanceSpec m_values;
+    std::vector<std::string> m_astrCityLine; // the lines behind the combo's entries, at most 20
+
+    bool OnInitDialog() override;
+
+private:
+    void FillCityList();
+    void OnCityChosen();
+    void OnStartCityButton();
+};

@@ -1,0 +1,26 @@
+#pragma once
+// Page 地図 (template 167) of the map display specification: the base map's frame, scale bar,
+// prefecture and sub-prefecture borders and their colour, lakes and reservoirs, municipality
+// borders with their colour and names. Municipality borders need municipality data: without a
+// municipality folder they stay off.
+#include "app/settings/MapDisplaySpec.h"
+#include "platform/ui/Dialog.h"
+
+class CDlgSpecWhiteMap : public vd::Dialog {
+public:
+    enum { IDD = 167 };
+    CDlgSpecWhiteMap();
+
+    WhiteMapSpec m_values;
+
+    bool OnInitDialog() override;
+
+private:
+    void OnPrefBorderClicked();
+    void OnCityBorderClicked();
+    void OnCityNameZoomClicked();
+    // 1069 and 1070 with their captions and checks while municipality borders are on, empty and
+    // unchecked otherwise.
+    void ShowCityNameBoxes();
+    void ShowCheck(int id, int value);
+};
