@@ -229,6 +229,8 @@ CVeldoranDoc::CVeldoranDoc()
     m_nMouseDrag = m_nMouseDragCopy = profile.getInt(kSystem, "MouseDrag", 1);
     if (m_nMapType != 1)
         m_nMouseDrag = m_nMouseDragCopy = 1;
+
+    RegisterLayerCommands();
 }
 
 void CVeldoranDoc::ReadRegions()

@@ -5,4 +5,5 @@ void ConnectViewPieces(CVeldoranView& view)
     ConnectBaseMapPiece(view);
     ConnectNavigationPiece(view);
     ConnectOverviewPieces(view);
+    ConnectLayerPieces(view);
 }

@@ -15,3 +15,5 @@ void ConnectBaseMapPiece(CVeldoranView& view);
 void ConnectNavigationPiece(CVeldoranView& view);
 // Overview frame, point marks and labels, the Japan overview (OverviewConnections.cpp).
 void ConnectOverviewPieces(CVeldoranView& view);
+// The layer dispatch and the layer commands' tests and title (LayerConnections.cpp).
+void ConnectLayerPieces(CVeldoranView& view);
