@@ -18,15 +18,9 @@ std::optional<LayerAnswer> LayerAnswer::Split(const std::string& answer, int cou
     return split;
 }
 
-int LayerAnswer::Int()
-{
-    return vd::parseInt(Text());
-}
+int LayerAnswer::Int() { return vd::parseInt(Text()); }
 
-std::string LayerAnswer::Text()
-{
-    return next_ < fields_.size() ? fields_[next_++] : std::string();
-}
+std::string LayerAnswer::Text() { return next_ < fields_.size() ? fields_[next_++] : std::string(); }
 
 std::string LayerAnswer::Rest() const
 {

@@ -11,10 +11,7 @@ bool LayerMapShown(const CVeldoranDoc& doc)
 }
 
 // Rule B: and no seismic layer is drawn.
-bool MeshLayerAllowed(const CVeldoranDoc& doc)
-{
-    return LayerMapShown(doc) && doc.m_bSeismicLayer != 1;
-}
+bool MeshLayerAllowed(const CVeldoranDoc& doc) { return LayerMapShown(doc) && doc.m_bSeismicLayer != 1; }
 
 } // namespace
 
@@ -27,8 +24,10 @@ void CVeldoranDoc::RegisterLayerCommands()
         int (*checked)(const CVeldoranDoc&);
     };
     static const Settings kSettings[] = {
-        {32771, &CVeldoranDoc::OnPointDataSettings, false, [](const CVeldoranDoc& d) { return d.m_anPointRowFlag[0][6]; }},
-        {32772, &CVeldoranDoc::OnLineDataSettings, false, [](const CVeldoranDoc& d) { return d.m_anLineRowFlag[0][6]; }},
+        {32771, &CVeldoranDoc::OnPointDataSettings, false,
+         [](const CVeldoranDoc& d) { return d.m_anPointRowFlag[0][6]; }},
+        {32772, &CVeldoranDoc::OnLineDataSettings, false,
+         [](const CVeldoranDoc& d) { return d.m_anLineRowFlag[0][6]; }},
         {32773, &CVeldoranDoc::OnSurfaceDataSettings, false,
          [](const CVeldoranDoc& d) { return d.m_anSurfaceRowFlag[0][6]; }},
         {32774, &CVeldoranDoc::OnNatureMeshSettings, true,
@@ -59,8 +58,7 @@ void CVeldoranDoc::RegisterLayerCommands()
     OnCommand(32776, [this] { OnLayerLegend(); });
     OnUpdateCommandUI(32776, [this](vd::CmdUI& ui) { ui.Enable(IsAnyLayerSelected(0) == 1); });
     OnCommand(32780, [this] { OnGeologyLegend(); });
-    OnUpdateCommandUI(32780,
-                      [this](vd::CmdUI& ui) { ui.Enable(m_nGeologyLayer == 1 || m_nLandClassLayer == 1); });
+    OnUpdateCommandUI(32780, [this](vd::CmdUI& ui) { ui.Enable(m_nGeologyLayer == 1 || m_nLandClassLayer == 1); });
 
     OnCommand(32826, [this] { OnCancelAllLayers(); });
     OnUpdateCommandUI(32826, [this](vd::CmdUI& ui) { ui.Enable(IsAnyLayerSelected(2) == 1); });

@@ -39,4 +39,3 @@ void ClearTexts(std::array<std::string, N>& texts, int first = 0, int last = int
     for (int i = first; i <= last; ++i)
         texts[i].clear();
 }
-

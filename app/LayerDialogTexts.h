@@ -26,7 +26,4 @@ std::string JoinedBy(const std::array<std::string, N>& texts, int first, int las
     return out;
 }
 
-inline std::string Field(int value)
-{
-    return vd::format("%d|", value);
-}
+inline std::string Field(int value) { return vd::format("%d|", value); }

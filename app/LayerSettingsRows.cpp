@@ -1,23 +1,26 @@
 #include "app/LayerSettingsRows.h"
 
+#include "platform/fs/TextReader.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Numbers.h"
 
 int LayerFileTabs(LayerFileFamily family)
 {
     switch (family) {
-    case LayerFileFamily::Point: return 6;
-    case LayerFileFamily::Line: return 7;
-    case LayerFileFamily::Surface: return 3;
-    case LayerFileFamily::NatureMesh: return 2;
-    default: return 1;
+    case LayerFileFamily::Point:
+        return 6;
+    case LayerFileFamily::Line:
+        return 7;
+    case LayerFileFamily::Surface:
+        return 3;
+    case LayerFileFamily::NatureMesh:
+        return 2;
+    default:
+        return 1;
     }
 }
 
-int LayerFileRowsPerTab(LayerFileFamily family)
-{
-    return family == LayerFileFamily::FineMesh ? 4 : 5;
-}
+int LayerFileRowsPerTab(LayerFileFamily family) { return family == LayerFileFamily::FineMesh ? 4 : 5; }
 
 namespace {
 
@@ -107,4 +110,10 @@ LayerFileRows ReadLayerFileRows(const std::vector<std::string>& lines, LayerFile
         }
     }
     return rows;
+}
+
+LayerFileRows ReadLayerFileRowsFrom(const std::string& path, LayerFileFamily family)
+{
+    const auto lines = vd::readTextLines(path);
+    return ReadLayerFileRows(lines ? *lines : std::vector<std::string>{}, family);
 }

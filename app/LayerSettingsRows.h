@@ -25,3 +25,5 @@ int LayerFileTabs(LayerFileFamily family);
 int LayerFileRowsPerTab(LayerFileFamily family);
 
 LayerFileRows ReadLayerFileRows(const std::vector<std::string>& lines, LayerFileFamily family);
+// The same from the file at a Windows-form path; a file that cannot be read gives empty rows.
+LayerFileRows ReadLayerFileRowsFrom(const std::string& path, LayerFileFamily family);

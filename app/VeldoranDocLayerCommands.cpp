@@ -83,15 +83,9 @@ void CVeldoranDoc::OnCancelAllLayers()
     UpdateAllViews();
 }
 
-void CVeldoranDoc::OnDragEnlargeSheet()
-{
-    m_nMouseDrag = m_nMouseDragCopy = 0;
-}
+void CVeldoranDoc::OnDragEnlargeSheet() { m_nMouseDrag = m_nMouseDragCopy = 0; }
 
-void CVeldoranDoc::OnDragRouteMap()
-{
-    m_nMouseDrag = m_nMouseDragCopy = 1;
-}
+void CVeldoranDoc::OnDragRouteMap() { m_nMouseDrag = m_nMouseDragCopy = 1; }
 
 void CVeldoranDoc::OnBoundaryConversion()
 {

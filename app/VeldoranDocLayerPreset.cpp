@@ -5,7 +5,6 @@
 #include "app/LayerSettingsRows.h"
 #include "app/VeldoranDoc.h"
 #include "contracts/surrick.h"
-#include "platform/fs/TextReader.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/text/Format.h"
 
@@ -107,11 +106,6 @@ std::optional<PresetAnswer> SplitPresetAnswer(const std::string& answer)
     return preset;
 }
 
-std::optional<std::vector<std::string>> FileLines(const std::string& path)
-{
-    return vd::readTextLines(path);
-}
-
 } // namespace
 
 void CVeldoranDoc::OnLayerPreset()
@@ -125,25 +119,24 @@ void CVeldoranDoc::OnLayerPreset()
     fine += "|" + m_strFineMeshRest + "|";
     for (int v : m_anFineMeshValue)
         fine += FlagChar(v);
-    std::string geology = FlagChar(m_nGeologyLayer) + FlagChar(m_nLandClassLayer) +
-                          vd::format("%d%d", m_nGeoLead, m_nGeoOption) + "|";
+    std::string geology =
+        FlagChar(m_nGeologyLayer) + FlagChar(m_nLandClassLayer) + vd::format("%d%d", m_nGeoLead, m_nGeoOption) + "|";
     for (int e = 0; e < 5; ++e)
         geology += (e == 0 ? "" : "|") + m_astrGeoText[e];
-    const std::array<int, 7> industryFlags = m_anMeshRowFlag[2];
     std::string industry;
-    for (int flag : industryFlags)
+    for (int flag : m_anMeshRowFlag[2])
         industry += FlagChar(flag);
 
     // Which families the document has no rows for yet.
     const int before[8] = {m_anPointRowFlag[0][0], m_anLineRowFlag[0][0], m_anSurfaceRowFlag[0][0],
                            m_anMeshRowFlag[0][0],  m_anMeshRowFlag[2][0], m_anFineMeshFlag[0],
                            m_nGeologyLayer,        m_nLandClassLayer};
-    const std::string answer = preset(
-        m_nLayerPreset, m_anPointRowFlag[0][6], m_anLineRowFlag[0][6], m_anSurfaceRowFlag[0][6],
-        m_anMeshRowFlag[0][5] == 1 || m_anMeshRowFlag[1][5] == 1 ? 1 : 0, m_anFineMeshFlag[5], m_nGeologyLayer,
-        m_nLandClassLayer, m_anMeshRowFlag[2][5], EntryMajor(m_anPointRowFlag), EntryMajor(m_anLineRowFlag),
-        EntryMajor(m_anSurfaceRowFlag), EntryMajor(m_anMeshRowFlag, 2) + "00", fine, geology, industry + "00",
-        m_strAppDir, m_strEditor);
+    const std::string answer =
+        preset(m_nLayerPreset, m_anPointRowFlag[0][6], m_anLineRowFlag[0][6], m_anSurfaceRowFlag[0][6],
+               m_anMeshRowFlag[0][5] == 1 || m_anMeshRowFlag[1][5] == 1 ? 1 : 0, m_anFineMeshFlag[5], m_nGeologyLayer,
+               m_nLandClassLayer, m_anMeshRowFlag[2][5], EntryMajor(m_anPointRowFlag), EntryMajor(m_anLineRowFlag),
+               EntryMajor(m_anSurfaceRowFlag), EntryMajor(m_anMeshRowFlag, 2) + "00", fine, geology, industry + "00",
+               m_strAppDir, m_strEditor);
     if (answer.empty())
         return;
     const std::optional<PresetAnswer> split = SplitPresetAnswer(answer);
@@ -185,8 +178,7 @@ void CVeldoranDoc::OnLayerPreset()
 void CVeldoranDoc::LoadPresetRows(const int (&before)[8])
 {
     const auto load = [&](const char* file, LayerFileFamily family) {
-        const auto lines = FileLines(m_strAppDir + file);
-        return ReadLayerFileRows(lines ? *lines : std::vector<std::string>{}, family);
+        return ReadLayerFileRowsFrom(m_strAppDir + file, family);
     };
     const auto unset = [](int& flag) {
         if (flag == -1)
@@ -195,11 +187,13 @@ void CVeldoranDoc::LoadPresetRows(const int (&before)[8])
     if (before[0] == -1) {
         unset(m_anPointRowFlag[0][0]);
         const LayerFileRows rows = load("DddPFile.dat", LayerFileFamily::Point);
-        m_astrPointName = {}, m_astrPointFile = {};
         std::copy_n(rows.names.begin(), 30, m_astrPointName.begin());
         std::copy_n(rows.files.begin(), 30, m_astrPointFile.begin());
-        for (int t = 0; t < 6; ++t)
-            m_anPointRowA[t] = rows.value1[t], m_anPointRowB[t] = rows.value2[t], m_anPointRowC[t] = rows.value3[t];
+        for (int t = 0; t < 6; ++t) {
+            m_anPointRowA[t] = rows.value1[t];
+            m_anPointRowB[t] = rows.value2[t];
+            m_anPointRowC[t] = rows.value3[t];
+        }
     }
     if (before[1] == -1) {
         unset(m_anLineRowFlag[0][0]);
@@ -214,8 +208,11 @@ void CVeldoranDoc::LoadPresetRows(const int (&before)[8])
         const LayerFileRows rows = load("DDDSFILE.DAT", LayerFileFamily::Surface);
         std::copy_n(rows.names.begin(), 15, m_astrSurfaceName.begin());
         std::copy_n(rows.files.begin(), 15, m_astrSurfaceFile.begin());
-        for (int t = 0; t < 3; ++t)
-            m_anSurfaceRowA[t] = rows.value1[t], m_anSurfaceRowB[t] = rows.value2[t], m_anSurfaceRowC[t] = rows.value3[t];
+        for (int t = 0; t < 3; ++t) {
+            m_anSurfaceRowA[t] = rows.value1[t];
+            m_anSurfaceRowB[t] = rows.value2[t];
+            m_anSurfaceRowC[t] = rows.value3[t];
+        }
     }
     if (before[3] == -1) {
         unset(m_anMeshRowFlag[0][0]);
@@ -242,8 +239,10 @@ void CVeldoranDoc::LoadPresetRows(const int (&before)[8])
         const LayerFileRows rows = load("DGEOFILE.DAT", LayerFileFamily::Geology);
         if (before[6] == -1)
             m_astrGeoText[5] = rows.geologyText;
-        if (before[7] == -1)
-            m_strLandClassName = rows.landClassName, m_strLandClassFile = rows.landClassFile;
+        if (before[7] == -1) {
+            m_strLandClassName = rows.landClassName;
+            m_strLandClassFile = rows.landClassFile;
+        }
     }
 }
 

@@ -16,10 +16,7 @@ int CVeldoranDoc::IsAnyLayerSelected(int level) const
     return 0;
 }
 
-void CVeldoranDoc::SetMenuCheck(vd::CmdUI& ui, int value, int wanted)
-{
-    ui.SetCheck(value == wanted ? 1 : 0);
-}
+void CVeldoranDoc::SetMenuCheck(vd::CmdUI& ui, int value, int wanted) { ui.SetCheck(value == wanted ? 1 : 0); }
 
 void CVeldoranDoc::SwitchSeismicOff()
 {

@@ -18,10 +18,7 @@ constexpr const char* kMarker = "/TAVREL";
 // The industry table as the dialog takes it: column 0 rows 0-9, column 1 rows 0-9, column 2 rows
 // 0-7, entry 3 x row + column.
 constexpr int kIndustryTableEntries = 28;
-int IndustryTableIndex(int j)
-{
-    return 3 * (j % 10) + j / 10;
-}
+int IndustryTableIndex(int j) { return 3 * (j % 10) + j / 10; }
 
 } // namespace
 
@@ -147,8 +144,8 @@ void CVeldoranDoc::OnFineMeshSettings()
             settings += Field(m_anFineMeshFlag[r]) + Field(m_anFineMeshValue[r]);
     }
     const auto& n = m_astrFineMeshName;
-    const std::string answer = RunLayerDialog(
-        *this, [&] { return dialog(m_strAppDir, settings, n[0], n[1], n[2], n[3], m_strFineMeshRest); });
+    const std::string answer =
+        RunLayerDialog(*this, [&] { return dialog(m_strAppDir, settings, n[0], n[1], n[2], n[3], m_strFineMeshRest); });
     auto fields = LayerAnswer::Split(answer, 9 + 4);
     if (answer.empty() || !fields)
         return;
@@ -185,10 +182,12 @@ void RunGeologyDialog(CVeldoranDoc& doc, bool geology)
     if (state == -1) {
         for (int e : {0, 1, 2, 3})
             text[e].clear();
-        if (geology)
+        if (geology) {
             text[5].clear();
-        else
-            doc.m_strLandClassName.clear(), doc.m_strLandClassFile.clear();
+        } else {
+            doc.m_strLandClassName.clear();
+            doc.m_strLandClassFile.clear();
+        }
         text[4] = "0";
         settings = "-1";
     } else {
@@ -230,12 +229,6 @@ void RunGeologyDialog(CVeldoranDoc& doc, bool geology)
 
 } // namespace
 
-void CVeldoranDoc::OnGeologySettings()
-{
-    RunGeologyDialog(*this, true);
-}
+void CVeldoranDoc::OnGeologySettings() { RunGeologyDialog(*this, true); }
 
-void CVeldoranDoc::OnLandClassSettings()
-{
-    RunGeologyDialog(*this, false);
-}
+void CVeldoranDoc::OnLandClassSettings() { RunGeologyDialog(*this, false); }

@@ -61,6 +61,5 @@ void CVeldoranDoc::OnSeismicFileSummary()
 std::string CVeldoranDoc::GetSeismicMapTitle() const
 {
     const int kind = m_anSeisSetting[0];
-    return SeismicMapTitle(m_strAppDir, kind, kind != 0 ? m_anSeisSetting[5] : m_anSeisSetting[3],
-                           m_anSeisSetting[6]);
+    return SeismicMapTitle(m_strAppDir, kind, kind != 0 ? m_anSeisSetting[5] : m_anSeisSetting[3], m_anSeisSetting[6]);
 }

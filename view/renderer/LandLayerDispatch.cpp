@@ -53,8 +53,7 @@ void CMapRenderer::DrawLandLayer(int type, int count)
         const OverviewLayerFrame f = frame();
         const bool geology = type == 0;
         const int code = (geology ? 0 : 10000) + 1000 * MeshKind(doc) + 10 * doc.m_nGeoLead;
-        const std::string path =
-            geology ? doc.m_astrGeoText[5] : doc.m_strLandClassName + "/" + doc.m_strLandClassFile;
+        const std::string path = geology ? doc.m_astrGeoText[5] : doc.m_strLandClassName + "/" + doc.m_strLandClassFile;
         draw(dc, 5, f.north, f.west, f.south, f.east, 2, 2, mapFrame, geology ? 10001 : 1, 3, code, width,
              doc.m_nGeoOption, height, f.originX, f.originY, f.scaleX, f.scaleY, area + "/" + flags(), f.mesh, f.mesh,
              f.mesh, path, doc.m_strAppDir, GeologyPageText(doc));
@@ -77,7 +76,8 @@ void CMapRenderer::DrawLandLayer(int type, int count)
     case 2:
     case 3: {
         const bool whole = type == 3;
-        auto* draw = vd::entryPoint<OnDdPlainLASurface_fn>(kPelmora, whole ? "OnDdSrfcPlainWhole" : "OnDdPlainLASurface");
+        auto* draw =
+            vd::entryPoint<OnDdPlainLASurface_fn>(kPelmora, whole ? "OnDdSrfcPlainWhole" : "OnDdPlainLASurface");
         const int c = whole ? 2 : count;
         if (!draw || c < 0 || c > 2)
             return;
@@ -93,9 +93,9 @@ void CMapRenderer::DrawLandLayer(int type, int count)
                      f.originY, f.scaleX, f.scaleY, area + "/" + name, f.mesh + "/" + flags(), f.mesh, f.mesh, file,
                      doc.m_strAppDir);
             else
-                draw(dc, 10 * c + r, a, f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3, b, v, height,
-                     f.originX, f.originY, f.scaleX, f.scaleY, area + "/" + name + "/" + flags(), f.mesh, f.mesh,
-                     f.mesh, file, doc.m_strAppDir);
+                draw(dc, 10 * c + r, a, f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3, b, v, height, f.originX,
+                     f.originY, f.scaleX, f.scaleY, area + "/" + name + "/" + flags(), f.mesh, f.mesh, f.mesh, file,
+                     doc.m_strAppDir);
         }
         return;
     }
@@ -145,9 +145,9 @@ void CMapRenderer::DrawLandLayer(int type, int count)
         for (int r = 0; r < 5; ++r)
             if (doc.m_anPointRowFlag[c][r] != 0)
                 draw(dc, PointItemCode(doc, c, r), f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3,
-                     100 * c + 10 * r, doc.m_anPointRowC[c][r], c == 3 ? doc.m_anPointRowB[3][0] : doc.m_anPointRowB[c][r],
-                     height, f.originX, f.originY, f.scaleX, f.scaleY,
-                     area + "/" + doc.m_astrPointName[5 * c + r] + "/" + flags(), f.mesh, f.mesh, f.mesh,
+                     100 * c + 10 * r, doc.m_anPointRowC[c][r],
+                     c == 3 ? doc.m_anPointRowB[3][0] : doc.m_anPointRowB[c][r], height, f.originX, f.originY, f.scaleX,
+                     f.scaleY, area + "/" + doc.m_astrPointName[5 * c + r] + "/" + flags(), f.mesh, f.mesh, f.mesh,
                      doc.m_astrPointFile[5 * c + r], doc.m_strAppDir);
         return;
     }

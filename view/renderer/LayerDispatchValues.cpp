@@ -6,11 +6,16 @@ std::string GeologyPageText(const CVeldoranDoc& doc)
 {
     const auto& text = doc.m_astrGeoText;
     switch (doc.m_nGeoLead) {
-    case 0: return text[0] + "#" + text[1];
-    case 1: return text[3];
-    case 2: return text[2];
-    case 3: return text[4];
-    default: return {};
+    case 0:
+        return text[0] + "#" + text[1];
+    case 1:
+        return text[3];
+    case 2:
+        return text[2];
+    case 3:
+        return text[4];
+    default:
+        return {};
     }
 }
 

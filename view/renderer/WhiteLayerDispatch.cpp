@@ -71,8 +71,7 @@ void CMapRenderer::DrawWhiteGeologyMesh(int kind)
     const CVeldoranDoc& doc = *m_pDoc;
     const WhiteBlock w = WhiteBlockOf(doc);
     const int code = doc.m_nGeoLead + (kind != 0 ? 10000 : 0);
-    const std::string path =
-        kind == 0 ? doc.m_astrGeoText[5] : doc.m_strLandClassName + "/" + doc.m_strLandClassFile;
+    const std::string path = kind == 0 ? doc.m_astrGeoText[5] : doc.m_strLandClassName + "/" + doc.m_strLandClassFile;
     draw(m_pDC, 0, 0, 0, doc.m_nMapFrame, 0, 2, code, m_nClientWidth, doc.m_nGeoOption, m_nClientHeight,
          float(m_nOriginX), float(m_nOriginY), doc.m_fWhiteZoomX, doc.m_fWhiteZoomY, "", w.block, "", w.frameSlash,
          path, doc.m_strAppDir, GeologyPageText(doc));
@@ -87,10 +86,9 @@ void CMapRenderer::DrawWhiteMesh(int tab)
     const WhiteBlock w = WhiteBlockOf(doc);
     for (int r = 0; r < 5; ++r)
         if (doc.m_anMeshRowFlag[tab][r] != 0)
-            draw(m_pDC, 0, 999, 1, doc.m_nMapFrame, 0, 2, 100 * tab + 10 * r, m_nClientWidth,
-                 MeshRowValue(doc, tab, r), m_nClientHeight, float(m_nOriginX), float(m_nOriginY), doc.m_fWhiteZoomX,
-                 doc.m_fWhiteZoomY, "", w.block, CensusClassText(doc), w.frameEqual, doc.m_astrMeshFile[5 * tab + r],
-                 doc.m_strAppDir);
+            draw(m_pDC, 0, 999, 1, doc.m_nMapFrame, 0, 2, 100 * tab + 10 * r, m_nClientWidth, MeshRowValue(doc, tab, r),
+                 m_nClientHeight, float(m_nOriginX), float(m_nOriginY), doc.m_fWhiteZoomX, doc.m_fWhiteZoomY, "",
+                 w.block, CensusClassText(doc), w.frameEqual, doc.m_astrMeshFile[5 * tab + r], doc.m_strAppDir);
 }
 
 void CMapRenderer::DrawWhiteSurface(int tab)
@@ -117,9 +115,9 @@ void CMapRenderer::DrawWhiteSurface(int tab)
         return;
     for (int r = 0; r < 5; ++r)
         if (doc.m_anSurfaceRowFlag[tab][r] != 0)
-            draw(m_pDC, 10 * tab + r, doc.m_anSurfaceRowA[tab][r], m_nOriginY, m_nOriginX, w.sheets, w.blockNo, 0, 0,
-                 0, 0, doc.m_anSurfaceRowC[tab][r], doc.m_anSurfaceRowB[tab][r], m_nClientHeight, 0, 0,
-                 doc.m_fWhiteZoomX, doc.m_fWhiteZoomY, flags, w.block, doc.m_astrSurfaceName[5 * tab + r], w.modeNo,
+            draw(m_pDC, 10 * tab + r, doc.m_anSurfaceRowA[tab][r], m_nOriginY, m_nOriginX, w.sheets, w.blockNo, 0, 0, 0,
+                 0, doc.m_anSurfaceRowC[tab][r], doc.m_anSurfaceRowB[tab][r], m_nClientHeight, 0, 0, doc.m_fWhiteZoomX,
+                 doc.m_fWhiteZoomY, flags, w.block, doc.m_astrSurfaceName[5 * tab + r], w.modeNo,
                  doc.m_astrSurfaceFile[5 * tab + r], doc.m_strAppDir);
 }
 
@@ -143,8 +141,8 @@ void CMapRenderer::DrawWhiteLines(int kind, int tab)
             return;
         for (int r = 1; r <= 3; ++r)
             if (doc.m_anLineRowFlag[tab][r] != 0)
-                draw(m_pDC, doc.m_anLineRowValue[tab][r], m_nOriginY, m_nOriginX, w.sheets, w.blockNo, 0, 0, 0, 0, 0,
-                     0, m_nClientHeight, 0, 0, zx, zy, flags, w.block, doc.m_astrLineName[5 * tab + r], w.modeNo,
+                draw(m_pDC, doc.m_anLineRowValue[tab][r], m_nOriginY, m_nOriginX, w.sheets, w.blockNo, 0, 0, 0, 0, 0, 0,
+                     m_nClientHeight, 0, 0, zx, zy, flags, w.block, doc.m_astrLineName[5 * tab + r], w.modeNo,
                      doc.m_astrLineFile[5 * tab + r], doc.m_strAppDir);
     } else if (kind == 2) {
         auto* draw = vd::entryPoint<OnDDLWholeCountryWhite_fn>(kPelmora, "OnDDLWholeCountryWhite");
@@ -152,8 +150,8 @@ void CMapRenderer::DrawWhiteLines(int kind, int tab)
             return;
         for (int r = 0; r < 5; ++r)
             if (doc.m_anLineRowFlag[tab][r] != 0)
-                draw(m_pDC, WholeCountryLineValue(doc, tab, r, false), w.sheets, tab, 0, 0, 0, 0, doc.m_nMapFrame, 0,
-                     0, 0, r, m_nClientHeight, float(m_nOriginX), float(m_nOriginY), zx, zy, "", w.block,
+                draw(m_pDC, WholeCountryLineValue(doc, tab, r, false), w.sheets, tab, 0, 0, 0, 0, doc.m_nMapFrame, 0, 0,
+                     0, r, m_nClientHeight, float(m_nOriginX), float(m_nOriginY), zx, zy, "", w.block,
                      doc.m_astrLineName[5 * tab + r], w.modeNo, doc.m_astrLineFile[5 * tab + r], doc.m_strAppDir);
     }
 }

@@ -10,14 +10,8 @@ using fakelayers::Texts;
 
 namespace {
 
-std::string N(int i)
-{
-    return vd::format("n%d", i);
-}
-std::string Fl(int i)
-{
-    return vd::format("f%d", i);
-}
+std::string N(int i) { return vd::format("n%d", i); }
+std::string Fl(int i) { return vd::format("f%d", i); }
 
 } // namespace
 
@@ -78,11 +72,46 @@ TEST_F(LayerDocument, PointAnswerIsStoredAndSentBackInTheDialogsLayout)
     fakelayers::Log().clear();
     Answer("OnDlgWhtDpSet", "");
     doc->OnPointDataSettings();
-    const std::vector<std::string> expected = {
-        "Z:\\app\\DddPFile.dat", ints + "/TAVREL", N(0), N(1), N(2), N(3), N(4), Fl(0), Fl(1), Fl(2), Fl(3), Fl(4),
-        N(5), N(6), N(7), N(8), N(9), Fl(5), Fl(6), Fl(7), Fl(8), Fl(9), N(10), N(11), N(12), N(13), Fl(10), Fl(11),
-        Fl(12), Fl(13), N(15), "n16/n17", "n25/n26/n27/n28/n29/", "n18/n19", "n20/n21/n22/n23/n24/", Fl(15),
-        "f16/f17", "f25/f26/f27/f28/f29/", "f18/f19", "f20/f21/f22/f23/f24/"};
+    const std::vector<std::string> expected = {"Z:\\app\\DddPFile.dat",
+                                               ints + "/TAVREL",
+                                               N(0),
+                                               N(1),
+                                               N(2),
+                                               N(3),
+                                               N(4),
+                                               Fl(0),
+                                               Fl(1),
+                                               Fl(2),
+                                               Fl(3),
+                                               Fl(4),
+                                               N(5),
+                                               N(6),
+                                               N(7),
+                                               N(8),
+                                               N(9),
+                                               Fl(5),
+                                               Fl(6),
+                                               Fl(7),
+                                               Fl(8),
+                                               Fl(9),
+                                               N(10),
+                                               N(11),
+                                               N(12),
+                                               N(13),
+                                               Fl(10),
+                                               Fl(11),
+                                               Fl(12),
+                                               Fl(13),
+                                               N(15),
+                                               "n16/n17",
+                                               "n25/n26/n27/n28/n29/",
+                                               "n18/n19",
+                                               "n20/n21/n22/n23/n24/",
+                                               Fl(15),
+                                               "f16/f17",
+                                               "f25/f26/f27/f28/f29/",
+                                               "f18/f19",
+                                               "f20/f21/f22/f23/f24/"};
     EXPECT_EQ(Texts(Calls().at(0)), expected);
     EXPECT_EQ(redraws, 1) << "Cancel draws nothing";
 }
@@ -121,11 +150,39 @@ TEST_F(LayerDocument, LineAnswerAndLayout)
     fakelayers::Log().clear();
     Answer("OnDlgDdSet", "");
     doc->OnLineDataSettings();
-    const std::vector<std::string> expected = {
-        "Z:\\app\\DddMFile.dat", ints + "/TAVREL", N(1), N(2), N(3), N(4), Fl(0), Fl(1), Fl(2), Fl(3), Fl(4), N(5),
-        N(6), N(7), N(8), N(9), Fl(5), Fl(6), Fl(7), Fl(8), Fl(9), N(10), N(11), "n12/n13/n14", "n25/n26/n27/n28/n29",
-        "f25/f26/f27/f28/f29", "f10/f11/f12/f13/f14", "n15/n16/n17/n18/n19", "f15/f16/f17/f18/f19",
-        "n20/n21/n22/n23/n24", "f20/f21/f22/f23/f24", "n30|n31|n32|n33|n34|", "f30|f31|f32|f33|f34|"};
+    const std::vector<std::string> expected = {"Z:\\app\\DddMFile.dat",
+                                               ints + "/TAVREL",
+                                               N(1),
+                                               N(2),
+                                               N(3),
+                                               N(4),
+                                               Fl(0),
+                                               Fl(1),
+                                               Fl(2),
+                                               Fl(3),
+                                               Fl(4),
+                                               N(5),
+                                               N(6),
+                                               N(7),
+                                               N(8),
+                                               N(9),
+                                               Fl(5),
+                                               Fl(6),
+                                               Fl(7),
+                                               Fl(8),
+                                               Fl(9),
+                                               N(10),
+                                               N(11),
+                                               "n12/n13/n14",
+                                               "n25/n26/n27/n28/n29",
+                                               "f25/f26/f27/f28/f29",
+                                               "f10/f11/f12/f13/f14",
+                                               "n15/n16/n17/n18/n19",
+                                               "f15/f16/f17/f18/f19",
+                                               "n20/n21/n22/n23/n24",
+                                               "f20/f21/f22/f23/f24",
+                                               "n30|n31|n32|n33|n34|",
+                                               "f30|f31|f32|f33|f34|"};
     EXPECT_EQ(Texts(Calls().at(0)), expected);
 }
 
@@ -195,12 +252,11 @@ TEST(LayerCommandsWithoutLibraries, AMissingEntryPointLeavesTheDocumentAlone)
     int redraws = 0;
     doc.m_fnUpdateAllViews = [&] { ++redraws; };
     doc.m_bSeismicLayer = 1;
-    for (auto command : {&CVeldoranDoc::OnPointDataSettings, &CVeldoranDoc::OnLineDataSettings,
-                         &CVeldoranDoc::OnSurfaceDataSettings, &CVeldoranDoc::OnNatureMeshSettings,
-                         &CVeldoranDoc::OnIndustryMeshSettings, &CVeldoranDoc::OnFineMeshSettings,
-                         &CVeldoranDoc::OnGeologySettings, &CVeldoranDoc::OnLandClassSettings,
-                         &CVeldoranDoc::OnLayerAreaSelect, &CVeldoranDoc::OnLayerPreset,
-                         &CVeldoranDoc::OnSeismicSettings})
+    for (auto command :
+         {&CVeldoranDoc::OnPointDataSettings, &CVeldoranDoc::OnLineDataSettings, &CVeldoranDoc::OnSurfaceDataSettings,
+          &CVeldoranDoc::OnNatureMeshSettings, &CVeldoranDoc::OnIndustryMeshSettings, &CVeldoranDoc::OnFineMeshSettings,
+          &CVeldoranDoc::OnGeologySettings, &CVeldoranDoc::OnLandClassSettings, &CVeldoranDoc::OnLayerAreaSelect,
+          &CVeldoranDoc::OnLayerPreset, &CVeldoranDoc::OnSeismicSettings})
         (doc.*command)();
     EXPECT_EQ(doc.m_anPointRowFlag[0][0], -1);
     EXPECT_EQ(doc.m_anLineRowFlag[0][0], -1);

@@ -40,7 +40,7 @@ TEST_F(LayerDocument, SettingsCommandsFollowRulesAAndB)
         int type, prefectureSel, seismic;
         bool ruleA, ruleB;
     };
-    const MapCase maps[] = {{1, 0, 0, true, true},   {2, 4, 0, true, true},  {2, 3, 0, false, false},
+    const MapCase maps[] = {{1, 0, 0, true, true},   {2, 4, 0, true, true},   {2, 3, 0, false, false},
                             {3, 0, 0, false, false}, {4, 0, 0, false, false}, {1, 0, 1, true, false}};
     const std::map<int, bool> ruleB = {{32771, false}, {32772, false}, {32773, false}, {32774, true},
                                        {32775, true},  {32781, true},  {32779, true},  {32825, true}};
@@ -129,8 +129,8 @@ TEST(LayerMenus, TheLayerCommandsAreTheDocumentsAndRun)
     doctest::InstallFakeEditor();
     ShellRun run;
     ASSERT_TRUE(run.start());
-    const int ids[] = {32771, 32772, 32773, 32774, 32775, 32776, 32778, 32779, 32780, 32781,
-                       32825, 32826, 32827, 32828, 32829, 32830, 32835, 32837};
+    const int ids[] = {32771, 32772, 32773, 32774, 32775, 32776, 32778, 32779, 32780,
+                       32781, 32825, 32826, 32827, 32828, 32829, 32830, 32835, 32837};
     for (int id : ids)
         for (const shell::CommandRange& r : shell::PendingCommands())
             EXPECT_FALSE(id >= r.first && id <= r.last) << id;

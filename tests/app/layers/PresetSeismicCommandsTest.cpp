@@ -50,10 +50,23 @@ TEST_F(LayerDocument, PresetStateStringsGoOutEntryMajor)
     EXPECT_EQ(fakelayers::Head(call), "OnNationDataPreset(6,1,0,0,1,1,1,-1,0");
     const auto texts = Texts(call);
     ASSERT_EQ(texts.size(), 9u);
-    EXPECT_EQ(texts[0], "100000" "000000" "000100" "000000" "000000" "100100" "100000");
+    EXPECT_EQ(texts[0], "100000"
+                        "000000"
+                        "000100"
+                        "000000"
+                        "000000"
+                        "100100"
+                        "100000");
     EXPECT_EQ(texts[1], "9" + Repeat("0", 48));
     EXPECT_EQ(texts[2], "9" + Repeat("0", 20));
-    EXPECT_EQ(texts[3], "90" "01" "00" "00" "00" "01" "00" "00");
+    EXPECT_EQ(texts[3], "90"
+                        "01"
+                        "00"
+                        "00"
+                        "00"
+                        "01"
+                        "00"
+                        "00");
     EXPECT_EQ(texts[4], "010001010|R|AB30") << "10 and 11 keep one place";
     EXPECT_EQ(texts[5], "1923|a|b|c|d|e");
     EXPECT_EQ(texts[6], "000000000");
@@ -70,15 +83,18 @@ TEST_F(LayerDocument, PresetAnswerComesBackIntoTheFlags)
                         &doc->m_nGeologyLayer, &doc->m_nLandClassLayer})
         *flags = 0;
     doc->m_bSeismicLayer = 1;
-    const std::string point = "010000" + Repeat("0", 24) + "010000" "100000";
-    const std::string line = Repeat("0", 35) + "0010000" "1000000";
+    const std::string point = "010000" + Repeat("0", 24) +
+                              "010000"
+                              "100000";
+    const std::string line = Repeat("0", 35) + "0010000"
+                                               "1000000";
     const std::string surface = Repeat("9", 21);
     const std::string nature = Repeat("0", 14) + "00";
     const std::string fine = "000000000|rest|B9A1";
     const std::string geology = "913x|g0|g1|g2|g3|g4|g5";
     const std::string industry = "000000000";
-    Answer("OnNationDataPreset", point + "/" + line + "/" + surface + "/" + nature + "/" + fine + "/" + geology + "/" +
-                                     industry + "#3");
+    Answer("OnNationDataPreset",
+           point + "/" + line + "/" + surface + "/" + nature + "/" + fine + "/" + geology + "/" + industry + "#3");
     doc->OnLayerPreset();
     EXPECT_EQ(doc->m_nLayerPreset, 3);
     EXPECT_EQ(doc->m_anPointRowFlag[1][0], 1);
@@ -99,8 +115,8 @@ TEST_F(LayerDocument, PresetAnswerComesBackIntoTheFlags)
     EXPECT_EQ(redraws, 1);
 
     // Without "|" the 1/10-mesh values are 0; an answer without "#" or its strings is refused.
-    Answer("OnNationDataPreset", point + "/" + line + "/" + surface + "/" + nature + "/000000000/913x/" + industry +
-                                     "#4");
+    Answer("OnNationDataPreset",
+           point + "/" + line + "/" + surface + "/" + nature + "/000000000/913x/" + industry + "#4");
     doc->OnLayerPreset();
     EXPECT_EQ(doc->m_anFineMeshValue, (std::array<int, 4>{0, 0, 0, 0}));
     EXPECT_EQ(doc->m_nLayerPreset, 4);
@@ -113,11 +129,10 @@ TEST_F(LayerDocument, PresetAnswerComesBackIntoTheFlags)
 TEST_F(LayerDocument, PresetLoadsTheRowsOfFamiliesWithoutRows)
 {
     doc->m_strAppDir = vd::applicationFolder();
-    WriteAppFile("DddPFile.dat", {"; points", "", "T1_1=駅", "F1_1=eki.dat", "C1_1=3", "N1_1=4", "P2_3=5",
-                                  "N2_3=6", "T9_1=bad tab", "T1_9=bad row", "T6_5=last"});
+    WriteAppFile("DddPFile.dat", {"; points", "", "T1_1=駅", "F1_1=eki.dat", "C1_1=3", "N1_1=4", "P2_3=5", "N2_3=6",
+                                  "T9_1=bad tab", "T1_9=bad row", "T6_5=last"});
     WriteAppFile("DDMCFILE.DAT", {"T1_2=工業", "N1_2=8", "S3_17=a0", "S3_18=a1", "S3_27=b0", "S3_3A=c0", "S3_3B=c1",
-                                  "S3_3C=c2", "S3_3D=c3", "S3_3E=c4", "S3_3F=c5", "S3_3G=c6", "S3_3H=c7",
-                                  "S3_3I=c8"});
+                                  "S3_3C=c2", "S3_3D=c3", "S3_3E=c4", "S3_3F=c5", "S3_3G=c6", "S3_3H=c7", "S3_3I=c8"});
     WriteAppFile("DGEOFILE.DAT", {"F1_1=geology.dat", "F1_2=class", "F1_3=class.dat"});
     doc->m_anMeshRowFlag[0][0] = 0;
     Answer("OnNationDataPreset", "100000" + Repeat("0", 30) + "100000/" + Repeat("0", 49) + "/" + Repeat("0", 21) +

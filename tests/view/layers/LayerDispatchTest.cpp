@@ -21,10 +21,7 @@
 
 namespace {
 
-std::string F(float value)
-{
-    return vd::format("%.9g", double(value));
-}
+std::string F(float value) { return vd::format("%.9g", double(value)); }
 
 std::string Repeat(const std::string& text, int n)
 {
@@ -130,8 +127,9 @@ TEST_F(LayerDispatch, PlainTypesPassTheirArgumentsInOrder)
     doc->m_strLandClassFile = "cf";
     doc->m_nGeologyLayer = 1;
     doc->m_anMeshRowFlag[1][2] = 1; // KIND 3
-    EXPECT_EQ(Plain(0, -1), (std::vector<std::string>{"OnD4GeologyMesh(5," + Frame() + ",2,2,2,10001,3,3000,800,4,600," +
-                                                      t + "," + area + "," + Mesh3() + ",[g5],[Z:\\app\\],[p0#p1])"}));
+    EXPECT_EQ(Plain(0, -1),
+              (std::vector<std::string>{"OnD4GeologyMesh(5," + Frame() + ",2,2,2,10001,3,3000,800,4,600," + t + "," +
+                                        area + "," + Mesh3() + ",[g5],[Z:\\app\\],[p0#p1])"}));
     doc->m_nGeoLead = 2;
     EXPECT_EQ(Plain(10, -1), (std::vector<std::string>{"OnD4GeologyMesh(5," + Frame() + ",2,2,2,1,3,13020,800,4,600," +
                                                        t + "," + area + "," + Mesh3() + ",[cn/cf],[Z:\\app\\],[p2])"}));
@@ -142,50 +140,49 @@ TEST_F(LayerDispatch, PlainTypesPassTheirArgumentsInOrder)
     doc->m_astrFineMeshName = {"m0", "m1", "m2", "m3"};
     doc->m_strFineMeshRest = "rest";
     EXPECT_EQ(Plain(1, -1),
-              (std::vector<std::string>{
-                  "OnDdPlnF10Mesh(5," + Frame() + ",2,2,2,10001,3,1000,800,7,600,0," + t + "," + area + "," + Mesh3() +
-                      ",[m0],[Z:\\app\\],[rest])",
-                  "OnDdPlnF10Mesh(5," + Frame() + ",2,2,2,10001,3,1020,800,9,600,0," + t + "," + area + "," + Mesh3() +
-                      ",[m2],[Z:\\app\\],[rest])"}));
+              (std::vector<std::string>{"OnDdPlnF10Mesh(5," + Frame() + ",2,2,2,10001,3,1000,800,7,600,0," + t + "," +
+                                            area + "," + Mesh3() + ",[m0],[Z:\\app\\],[rest])",
+                                        "OnDdPlnF10Mesh(5," + Frame() + ",2,2,2,10001,3,1020,800,9,600,0," + t + "," +
+                                            area + "," + Mesh3() + ",[m2],[Z:\\app\\],[rest])"}));
 
     doc->m_anSurfaceRowFlag[1][3] = 1;
     doc->m_anSurfaceRowA[1][3] = 11, doc->m_anSurfaceRowB[1][3] = 12, doc->m_anSurfaceRowC[1][3] = 13;
     doc->m_astrSurfaceName[8] = "sn", doc->m_astrSurfaceFile[8] = "sf";
-    EXPECT_EQ(Plain(2, 1), (std::vector<std::string>{"OnDdPlainLASurface(13,11," + Frame() + ",2,2,2,1,3,12,13,600," +
-                                                     t + ",[広域3/sn/" + Flags() + "]," + Mesh3() +
-                                                     ",[sf],[Z:\\app\\])"}));
+    EXPECT_EQ(Plain(2, 1),
+              (std::vector<std::string>{"OnDdPlainLASurface(13,11," + Frame() + ",2,2,2,1,3,12,13,600," + t +
+                                        ",[広域3/sn/" + Flags() + "]," + Mesh3() + ",[sf],[Z:\\app\\])"}));
     doc->m_anSurfaceRowFlag[2][0] = 1;
     doc->m_anSurfaceRowA[2][0] = 21, doc->m_anSurfaceRowB[2][0] = 22, doc->m_anSurfaceRowC[2][0] = 23;
     doc->m_astrSurfaceName[10] = "wn", doc->m_astrSurfaceFile[10] = "wf";
-    EXPECT_EQ(Plain(3, -1), (std::vector<std::string>{"OnDdSrfcPlainWhole(0,21," + Frame() + ",2,2,2,1,3,22,23,600," +
-                                                      t + ",[広域3/wn],[5236/" + Flags() + "],[5236],[5236],[wf],[Z:\\app\\])"}));
+    EXPECT_EQ(Plain(3, -1),
+              (std::vector<std::string>{"OnDdSrfcPlainWhole(0,21," + Frame() + ",2,2,2,1,3,22,23,600," + t +
+                                        ",[広域3/wn],[5236/" + Flags() + "],[5236],[5236],[wf],[Z:\\app\\])"}));
 
     const std::string ppd = std::to_string(int(10000.0f / 100.0f * 0.00027777778f * 3600.0f));
     doc->m_anLineRowFlag[0] = {1, 1, 0, 0, 1, 1, 1};
     doc->m_anLineRowValue[0] = {30, 31, 32, 33, 34};
     doc->m_astrLineName[1] = "river", doc->m_astrLineFile[0] = "road.dat", doc->m_astrLineFile[1] = "river.dat";
-    EXPECT_EQ(Plain(4, -1), (std::vector<std::string>{"OnDdPlainRoad(30," + Frame() + ",2,2,2,1,3," + ppd + ",600," + t +
-                                                      "," + area + "," + Mesh3() + ",[road.dat],[Z:\\app\\])"}));
+    EXPECT_EQ(Plain(4, -1), (std::vector<std::string>{"OnDdPlainRoad(30," + Frame() + ",2,2,2,1,3," + ppd + ",600," +
+                                                      t + "," + area + "," + Mesh3() + ",[road.dat],[Z:\\app\\])"}));
     // Tab 0 draws its river rows 1-3 only: row 0 is the road, row 4 never drawn there.
-    EXPECT_EQ(Plain(5, 0), (std::vector<std::string>{"OnDdPlainRiver(31," + Frame() + ",2,2,2,1,3," + ppd + ",600," + t +
-                                                     ",[広域3/river/" + Flags() + "]," + Mesh3() +
-                                                     ",[river.dat],[Z:\\app\\])"}));
+    EXPECT_EQ(Plain(5, 0),
+              (std::vector<std::string>{"OnDdPlainRiver(31," + Frame() + ",2,2,2,1,3," + ppd + ",600," + t +
+                                        ",[広域3/river/" + Flags() + "]," + Mesh3() + ",[river.dat],[Z:\\app\\])"}));
 
     doc->m_anLineRowFlag[2][4] = 1, doc->m_anLineRowValue[2][4] = 23;
     doc->m_anLineRowFlag[4][4] = 1, doc->m_anLineRowValue[4][4] = 123;
     doc->m_astrLineName[14] = "rail", doc->m_astrLineFile[14] = "rail.dat";
     EXPECT_EQ(Plain(6, 2), (std::vector<std::string>{"OnDdPlainWholeCountry(10203," + Frame() + ",2,2,2,1,3,4,2,600," +
                                                      t + ",[広域3/rail]," + Mesh3() + ",[rail.dat],[Z:\\app\\])"}));
-    EXPECT_EQ(fakelayers::Head(Plain(6, 4).at(0)),
-              "OnDdPlainWholeCountry(23," + Frame() + ",2,2,2,1,3,4,4,600," + t);
+    EXPECT_EQ(fakelayers::Head(Plain(6, 4).at(0)), "OnDdPlainWholeCountry(23," + Frame() + ",2,2,2,1,3,4,4,600," + t);
 
     doc->m_anPointRowFlag[5][1] = 1;
     doc->m_anPointRowA[5] = {0, 6, 0, 0, 4};
     doc->m_anPointRowB[5][1] = 50, doc->m_anPointRowC[5][1] = 60;
     doc->m_astrPointName[26] = "price", doc->m_astrPointFile[26] = "price.dat";
-    EXPECT_EQ(Plain(7, 5), (std::vector<std::string>{"OnDdPlainPoint(10604," + Frame() + ",2,2,2,1,3,510,60,50,600," +
-                                                     t + ",[広域3/price/" + Flags() + "]," + Mesh3() +
-                                                     ",[price.dat],[Z:\\app\\])"}));
+    EXPECT_EQ(Plain(7, 5),
+              (std::vector<std::string>{"OnDdPlainPoint(10604," + Frame() + ",2,2,2,1,3,510,60,50,600," + t +
+                                        ",[広域3/price/" + Flags() + "]," + Mesh3() + ",[price.dat],[Z:\\app\\])"}));
     doc->m_anPointRowFlag[3][2] = 1;
     doc->m_anPointRowA[3][2] = 3, doc->m_anPointRowB[3] = {70, 0, 72, 0, 0}, doc->m_anPointRowC[3][2] = 80;
     EXPECT_EQ(fakelayers::Head(Plain(7, 3).at(0)), "OnDdPlainPoint(3," + Frame() + ",2,2,2,1,3,320,80,70,600," + t)
@@ -199,13 +196,14 @@ TEST_F(LayerDispatch, PlainTypesPassTheirArgumentsInOrder)
     std::string census;
     for (int j = 0; j < 28; ++j)
         census += vd::format("c%d#", 3 * (j % 10) + j / 10);
-    EXPECT_EQ(Plain(8, 2), (std::vector<std::string>{"OnDdPlainMeshTavrel(0," + Frame() + ",2,2,2,10001,3,1200,800,44,600," +
-                                                     t + "," + area + "," + Mesh3() + ",[census.dat],[Z:\\app\\],[" +
-                                                     census + "])"}));
+    EXPECT_EQ(Plain(8, 2),
+              (std::vector<std::string>{"OnDdPlainMeshTavrel(0," + Frame() + ",2,2,2,10001,3,1200,800,44,600," + t +
+                                        "," + area + "," + Mesh3() + ",[census.dat],[Z:\\app\\],[" + census + "])"}));
 
     doc->m_anSeisSetting = {0, 0, 0, 5, 1, 6, 1, 2, 3, 4};
-    EXPECT_EQ(Plain(11, 0), (std::vector<std::string>{"OnSeisWhiteMeshTavrel(" + Frame() + ",2,2,2,1,3,42311,800,6,600," +
-                                                      t + ",[広域3]," + Mesh3() + ",[Z:\\app\\])"}));
+    EXPECT_EQ(Plain(11, 0),
+              (std::vector<std::string>{"OnSeisWhiteMeshTavrel(" + Frame() + ",2,2,2,1,3,42311,800,6,600," + t +
+                                        ",[広域3]," + Mesh3() + ",[Z:\\app\\])"}));
     EXPECT_TRUE(Plain(9, 0).empty()) << "type 9 draws nothing";
 }
 
@@ -274,7 +272,8 @@ TEST_F(LayerDispatch, WhiteDispatchersPassTheirArgumentsInOrder)
     doc->m_anPointRowFlag[3][2] = 1;
     doc->m_anPointRowB[3] = {70, 0, 72, 0, 0};
     EXPECT_EQ(fakelayers::Head(White([](CMapRenderer& r) { r.DrawWhitePoints(3); }).at(0)),
-              "OnDdPointWhite(0,0,1,2,0,2,320,0,72,600,10,30," + zoom) << "the row's own second value";
+              "OnDdPointWhite(0,0,1,2,0,2,320,0,72,600,10,30," + zoom)
+        << "the row's own second value";
 
     doc->m_anSeisSetting = {0, 0, 1, 5, 0, 6, 1, 2, 3, 4};
     EXPECT_EQ(White([](CMapRenderer& r) { r.DrawSeismicWhiteMesh(); }),
@@ -291,8 +290,8 @@ TEST_F(LayerDispatch, WhiteBlockBySheetCount)
         int frame, mode;
         std::string expected;
     };
-    for (const Case& c : {Case{1, 9, "[],[5135],[],[F|]"}, Case{2, 25, "[],[5337],[],[25=F|]"},
-                          Case{2, 49, "[],[],[],[49=F|]"}}) {
+    for (const Case& c :
+         {Case{1, 9, "[],[5135],[],[F|]"}, Case{2, 25, "[],[5337],[],[25=F|]"}, Case{2, 49, "[],[],[],[49=F|]"}}) {
         doc->m_nMapFrame = c.frame;
         doc->m_nMapMode = c.mode;
         const auto calls = White([](CMapRenderer& r) { r.DrawWhitePoints(0); });
@@ -302,7 +301,8 @@ TEST_F(LayerDispatch, WhiteBlockBySheetCount)
     doc->m_nMapFrame = 2, doc->m_nMapMode = 49;
     doc->m_anLineRowFlag[0][0] = 1;
     EXPECT_EQ(fakelayers::Head(White([](CMapRenderer& r) { r.DrawWhiteLines(0, 0); }).at(0)),
-              "OnDdRoadWhite(0,30,10,49,0,0,0,2,0,0,0,600,0,0,1.5,1.25") << "no block: mesh number 0";
+              "OnDdRoadWhite(0,30,10,49,0,0,0,2,0,0,0,600,0,0,1.5,1.25")
+        << "no block: mesh number 0";
 }
 
 TEST_F(LayerDispatch, LandLayerSwitchesReadTheFlags)
