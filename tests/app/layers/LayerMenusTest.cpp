@@ -6,6 +6,8 @@
 #include "app/PendingCommands.h"
 #include "tests/app/shell/ShellTestSupport.h"
 
+#include <QTest>
+
 #include <map>
 
 namespace {
@@ -143,4 +145,25 @@ TEST(LayerMenus, TheLayerCommandsAreTheDocumentsAndRun)
     fakelayers::Log().clear();
     EXPECT_TRUE(run.frame().ExecuteCommand(32772));
     EXPECT_EQ(fakelayers::Calls().at(0).rfind("OnDlgDdSet(", 0), 0u);
+}
+
+// Ctrl+X, the preset's key, reaches the document's command and takes the preset's answer.
+TEST(LayerMenus, PresetKeyAppliesThePreset)
+{
+    fakelayers::Install(VD_FAKE_LAYERS);
+    doctest::InstallFakeEditor();
+    ShellRun run;
+    ASSERT_TRUE(run.start());
+    auto& doc = *static_cast<CVeldoranDoc*>(run.app->document());
+    doc.m_nMapType = 1;
+    fakelayers::Answer("OnNationDataPreset", std::string(42, '0') + "/" + std::string(49, '0') + "/" +
+                                                 std::string(21, '0') + "/" + std::string(16, '0') +
+                                                 "/000000000/0000/000000000#5");
+    QMainWindow* main = ShellRun::frameWidget();
+    ASSERT_NE(main, nullptr);
+    main->activateWindow();
+    QApplication::setActiveWindow(main);
+    QTest::keyClick(main, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(fakelayers::Calls().size(), 1u);
+    EXPECT_EQ(doc.m_nLayerPreset, 5);
 }
