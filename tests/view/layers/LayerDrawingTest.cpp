@@ -11,6 +11,14 @@ namespace {
 class LayerDrawing : public viewtest::MapView {
 protected:
     void BeforeDocument() override { vd::LibraryLoader::setOverride("Pelmora.DLL", VD_FAKE_LAYERS); }
+    void SetUp() override
+    {
+        MapView::SetUp();
+        PastFirstPaint();
+        // The on-screen buttons are not what these tests look at.
+        view->m_routines.removeViewButtons = [](int) {};
+        view->m_routines.addViewButtons = [](int) {};
+    }
 
     bool MarkShown() const { return picture->GetPixel(43, 43) == vd::RGB(255, 0, 0); }
 };
@@ -19,7 +27,6 @@ protected:
 
 TEST_F(LayerDrawing, SheetMapShowsItsPointLayer)
 {
-    PastFirstPaint();
     doc->m_strMapName = "京都及大阪";
     doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
     doc->m_nMapType = 1;
@@ -44,7 +51,6 @@ TEST_F(LayerDrawing, SheetMapShowsItsPointLayer)
 
 TEST_F(LayerDrawing, WholeCountryOverviewShowsItsPointLayer)
 {
-    PastFirstPaint();
     doc->m_nMapType = 2;
     doc->m_nPrefectureSel = 4;
     doc->m_nPrefecture = 25; // 京都府's region, its layers over the whole country
