@@ -234,6 +234,7 @@ CVeldoranDoc::CVeldoranDoc()
 
     OnCommand(kEnvironmentSettingsCommand, [this] { OnEnvironmentSettings(); });
     ConnectMapDisplaySpecCommands(*this);
+    RegisterLayerCommands();
 }
 
 void CVeldoranDoc::ReadRegions()

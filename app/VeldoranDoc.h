@@ -136,7 +136,7 @@ public:
     std::array<std::string, 15> m_astrMeshName;
     std::array<std::string, 15> m_astrMeshFile;
     std::array<std::string, 30> m_astrIndustryTable;
-    std::array<std::string, 5> m_astrSubdivisionMeshRow;
+    std::array<std::string, 4> m_astrFineMeshName;
     std::array<std::string, 280> m_astrMenuBarEntry;
     std::array<std::string, 35> m_astrGuideMap;
     std::array<std::string, 3> m_astrGuideMapCurrent; // path, title, point file
@@ -401,6 +401,69 @@ public:
     int m_bRestoreOnce = 0;
     int m_nPointerCoords = 0;
     std::array<std::array<int, 5>, 3> m_anSurfaceRowB{}; // second value of each surface row [tab][row]
+
+    // National-land layer selection (VeldoranDocLayer*.cpp). Row flags [tab][7]: entries 0-4 the
+    // rows (1 on), 5 the tab's on flag, [0][6] the family's; -1 in the first row flag: never set.
+    // Row values [tab][row]; row texts at 5 x tab + row in the text lists above.
+    int m_nPointLead = 0;
+    std::array<std::array<int, 7>, 6> m_anPointRowFlag{{{-1}}};
+    std::array<std::array<int, 5>, 6> m_anPointRowA{}, m_anPointRowB{}, m_anPointRowC{};
+    int m_nLineLead = 0;
+    std::array<std::array<int, 7>, 7> m_anLineRowFlag{{{-1}}};
+    std::array<std::array<int, 5>, 7> m_anLineRowValue{};
+    int m_nSurfaceLead = 0;
+    std::array<std::array<int, 7>, 3> m_anSurfaceRowFlag{{{-1}}};
+    std::array<std::array<int, 5>, 3> m_anSurfaceRowA{}, m_anSurfaceRowC{};
+    // Mesh groups 0 and 1 nature and environment ([0][0] -1: never set), 2 industry ([2][0]).
+    int m_nNatureMeshLead = 0, m_nIndustryMeshLead = 0;
+    std::array<std::array<int, 7>, 3> m_anMeshRowFlag{{{-1}, {0}, {-1}}};
+    std::array<int, 10> m_anNatureMeshValue{};
+    std::array<int, 5> m_anIndustryMeshValue{};
+    // The 1/10 subdivided mesh: rows 0-3 (-1 in 0: never set), 5 on, 4 and 6-8 carried along
+    // (7 = 1 disables the seismic command).
+    int m_nFineMeshLead = 0;
+    std::array<int, 9> m_anFineMeshFlag{-1};
+    std::array<int, 4> m_anFineMeshValue{};
+    std::string m_strFineMeshRest;
+    // Geology and land classification: -1 never set, 1 on, 0 off.
+    int m_nGeoLead = 0, m_nGeoOption = 0, m_nGeologyLayer = -1, m_nLandClassLayer = -1;
+    std::array<std::string, 6> m_astrGeoText{"", "", "", "", "0", ""};
+    std::string m_strLandClassName, m_strLandClassFile;
+    int m_nGeoLegendKind = 2;   // 1 after an answer that left geology or land classification on
+    int m_nGeoTableState = 0;   // the geology composition table; -1 when a mesh answer hid it
+    int m_nLayerPreset = 0;     // the preset applied last; 0 once layers are changed by hand
+    int m_bSeisProbabilistic = 0;
+
+    // The layer commands (VeldoranDocLayer*.cpp, VeldoranDocSeismic.cpp).
+    void OnPointDataSettings();
+    void OnLineDataSettings();
+    void OnSurfaceDataSettings();
+    void OnNatureMeshSettings();
+    void OnIndustryMeshSettings();
+    void OnFineMeshSettings();
+    void OnGeologySettings();
+    void OnLandClassSettings();
+    void OnLayerAreaSelect();
+    void OnLayerLegend();
+    void OnGeologyLegend();
+    void OnCancelAllLayers();
+    void OnDragEnlargeSheet();
+    void OnDragRouteMap();
+    void OnLayerPreset();
+    void OnBoundaryConversion();
+    void OnSeismicSettings();
+    void OnSeismicFileSummary();
+    std::string GetSeismicMapTitle() const;
+    // 1 when a point, line or surface layer is on (level 0), or a mesh layer (1), or geology or
+    // land classification (2 and above).
+    int IsAnyLayerSelected(int level) const;
+    static void SetMenuCheck(vd::CmdUI& ui, int value, int wanted);
+    // The switches between mesh-type layers after an answer switched one on.
+    void ExcludeForNatureMesh();
+    void ExcludeForIndustryMesh();
+    void ExcludeForFineMesh();
+    void ExcludeForGeology(bool geology);
+    void SwitchSeismicOff();
     // Sets the frame texts from the current sheet, the block around it or the bounds given.
     void SetFrameBounds(int north, int west, int south, int east);
 
@@ -411,6 +474,10 @@ public:
     int m_nPlaceNameTotal = 0;
 
 private:
+    void RegisterLayerCommands();
+    // The preset's second half: rows of families switched on without rows, then the exclusions.
+    void LoadPresetRows(const int (&firstRowFlagBefore)[8]);
+    void ApplyPresetExclusions();
     void ReadRegions();
     void ReadDepartureCity();
 };

@@ -6,4 +6,5 @@ void ConnectViewPieces(CVeldoranView& view)
     ConnectNavigationPiece(view);
     ConnectOverviewPieces(view);
     ConnectMapDisplaySpecPiece(view);
+    ConnectLayerPieces(view);
 }

@@ -17,3 +17,5 @@ void ConnectNavigationPiece(CVeldoranView& view);
 void ConnectOverviewPieces(CVeldoranView& view);
 // Button 326: the map display specification of the document (MapDisplaySpecConnections.cpp).
 void ConnectMapDisplaySpecPiece(CVeldoranView& view);
+// The layer dispatch and the layer commands' tests and title (LayerConnections.cpp).
+void ConnectLayerPieces(CVeldoranView& view);

@@ -131,15 +131,15 @@ const std::vector<ViewSlot>& ViewSlots()
         VD_SHEET_HOOK(drawJapanOverview, Filled, kOverviews),
         VD_SHEET_HOOK(drawPrefectureMap, Pending, kRendererMaps),
         VD_SHEET_HOOK(drawAreaData, Pending, kRendererMaps),
-        VD_SHEET_HOOK(drawWhiteLayer, Pending, kLayerDispatch),
-        VD_SHEET_HOOK(seismicMapTitle, Pending, kLayerCommands),
-        VD_SHEET_HOOK(isAnyLayerSelected, Pending, kLayerCommands),
+        VD_SHEET_HOOK(drawWhiteLayer, Filled, kLayerDispatch),
+        VD_SHEET_HOOK(seismicMapTitle, Filled, kLayerCommands),
+        VD_SHEET_HOOK(isAnyLayerSelected, Filled, kLayerCommands),
         VD_SHEET_HOOK(drawDataSourceCaption, Pending, kUserData),
 
         // The overviews' layer drawing and the shared land-layer switch.
-        ViewSlot{"OverviewLayerDispatch", "drawLandLayer", Pending, kLayerDispatch,
+        ViewSlot{"OverviewLayerDispatch", "drawLandLayer", Filled, kLayerDispatch,
                  [](const CVeldoranView&) { return bool(overviewLayerDispatch().drawLandLayer); }},
-        ViewSlot{"LandLayers", "landLayerShown", Pending, kLayerDispatch,
+        ViewSlot{"LandLayers", "landLayerShown", Filled, kLayerDispatch,
                  [](const CVeldoranView&) { return bool(landLayerShown()); }},
     };
     return slots;

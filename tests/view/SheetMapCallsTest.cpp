@@ -163,8 +163,8 @@ TEST_F(SheetMapCalls, WhiteLayersInTheirOrder)
     sheetMapHooks().drawWhiteLayer = [&](CMapRenderer&, LandLayer layer) { drawn.push_back(layer); };
     using W = LandLayer;
     const std::vector<W> all = {W::FineMesh, W::GeologyFirst, W::GeologySecond, W::Mesh0, W::Mesh1, W::Mesh2,
-                                W::Seismic, W::Surface0, W::Surface1, W::Surface2, W::WholeCountryRivers,
-                                W::WholeCountryLines, W::Lines1, W::Lines2, W::Lines3, W::Lines4, W::Lines5,
+                                W::Seismic, W::Surface0, W::Surface1, W::Surface2, W::Roads0,
+                                W::Lines0, W::Lines1, W::Lines2, W::Lines3, W::Lines4, W::Lines5,
                                 W::Lines6, W::Points0, W::Points1, W::Points2, W::Points3, W::Points4, W::Points5};
     std::vector<W> reversed(all.rbegin(), all.rend());
     shown = reversed;
@@ -175,7 +175,7 @@ TEST_F(SheetMapCalls, WhiteLayersInTheirOrder)
     EXPECT_EQ(doc->m_nWhiteLayerDrawn, 1);
     EXPECT_EQ(doc->m_nWhiteMeshDrawn, 1);
 
-    // Surfaces mark only the layer result; lines and points mark nothing; rivers alone draw nothing.
+    // Surfaces mark only the layer result; lines and points mark nothing; the road row alone draws nothing.
     struct Case {
         std::vector<W> shown;
         int layer, mesh;
@@ -183,7 +183,7 @@ TEST_F(SheetMapCalls, WhiteLayersInTheirOrder)
     };
     for (const Case& c : std::initializer_list<Case>{{{W::Surface1}, 1, -1, {W::Surface1}},
                                                       {{W::Lines3, W::Points0}, -1, -1, {W::Lines3, W::Points0}},
-                                                      {{W::WholeCountryRivers}, -1, -1, {}},
+                                                      {{W::Roads0}, -1, -1, {}},
                                                       {{W::Seismic}, 1, 1, {W::Seismic}}}) {
         shown = c.shown;
         drawn.clear();

@@ -48,8 +48,8 @@ int CMapRenderer::DrawOverviewLayers(int group)
             draw(3, -1);
             drawn = 1;
         }
-        if (on(LandLayer::WholeCountryLines)) {
-            if (on(LandLayer::WholeCountryRivers))
+        if (on(LandLayer::Lines0)) {
+            if (on(LandLayer::Roads0))
                 draw(4, -1);
             draw(5, 0);
             drawn = 1;

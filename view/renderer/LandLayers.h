@@ -11,15 +11,15 @@ enum class LandLayer {
     GeologyFirst,
     GeologySecond,
     Mesh0,
-    Mesh0Second, // the first mesh theme's second switch (lakes drawn as outlines over it)
+    Mesh0Second, // row 1 of mesh tab 0 (lakes drawn as outlines over it)
     Mesh1,
     Mesh2,
     Seismic,
     Surface0,
     Surface1,
     Surface2,
-    WholeCountryLines,
-    WholeCountryRivers,
+    Lines0, // line tab 0: roads and rivers
+    Roads0, // its road row (row 0)
     Lines1,
     Lines2,
     Lines3,

@@ -92,6 +92,17 @@ public:
     void DrawElevationLabel(int elevation, const std::string& valueText, int x, int y, int gap, int secondLineOffset,
                             int offsetX, int offsetY, int size);
     int m_bOverviewGeologyDrawn = 0; // a geology mesh was drawn on the overview
+
+    // The layer dispatch (LandLayerDispatch.cpp, WhiteLayerDispatch.cpp): the overviews' plain
+    // forms by layer type (0-11) and tab, and the white sheet map's forms.
+    void DrawLandLayer(int type, int count);
+    void DrawWhiteFineMesh();
+    void DrawWhiteGeologyMesh(int kind);
+    void DrawWhiteMesh(int tab);
+    void DrawWhiteSurface(int tab);
+    void DrawWhiteLines(int kind, int tab);
+    void DrawWhitePoints(int tab);
+    void DrawSeismicWhiteMesh();
 };
 
 // The colours of the fixed brushes and the style, width and colour of the fixed pens, by index.

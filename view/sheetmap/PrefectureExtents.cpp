@@ -9,6 +9,7 @@
 #include "platform/dc/GdiConstants.h"
 #include "platform/text/Format.h"
 #include "view/renderer/MapRenderer.h"
+#include "view/renderer/OverviewLayerFrame.h"
 #include "view/renderer/RendererEntryPoints.h"
 
 #include <array>
@@ -127,21 +128,13 @@ void CMapRenderer::ComputeSheetCodes()
         (RatioAt(doc, static_cast<int>(lat0 * 0.0001f)) * static_cast<float>(m_nClientWidth - x0) * s + lon0) *
         0.36f));
 
-    const int north = CVeldoranDoc::DmsToSeconds(doc.m_strFrameNorth);
-    const int east = CVeldoranDoc::DmsToSeconds(doc.m_strFrameEast);
-    const int south = CVeldoranDoc::DmsToSeconds(doc.m_strFrameSouth);
-    const int west = CVeldoranDoc::DmsToSeconds(doc.m_strFrameWest);
-    // The mesh at the frame's centre.
-    const std::string mesh =
-        vd::format("%02d%02d", (north + south) / (2 * kMeshHeightSeconds) + (doc.m_nPrefecture == 45 ? 1 : 0),
-                   (east + west) / (2 * kMeshWidthSeconds) - kMeshFirstLongitudeDegree);
-    const float k = RatioAt(doc, static_cast<int>((lat0 - static_cast<float>(m_nClientHeight) * s) * 0.0001f));
-    const float ys = 10000.0f / s * 0.00027777778f;
-    const float xs = k != 0 ? 10000.0f / s / k * 0.00027777778f : 0.0f;
-    const float xoff = doc.m_nMapPjctn == 0 || k == 0
-                           ? static_cast<float>(x0)
-                           : static_cast<float>(x0) + (static_cast<float>(west) * 2.7777777f - lon0) / s / k;
-    const float yoff = (lat0 - static_cast<float>(north) * 2.7777777f) / s;
+    const OverviewLayerFrame frame = OverviewLayerFrameOf(doc, m_nClientHeight);
+    const int north = frame.north, west = frame.west, south = frame.south, east = frame.east;
+    const std::string& mesh = frame.mesh;
+    const float xs = frame.scaleX;
+    const float ys = frame.scaleY;
+    const float xoff = doc.m_nMapPjctn == 0 ? static_cast<float>(x0) : frame.originX;
+    const float yoff = frame.originY;
 
     RendererEntryPoints& ep = rendererEntryPoints();
     if (ep.OnCitySurfacePlain)

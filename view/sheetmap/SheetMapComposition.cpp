@@ -54,7 +54,7 @@ constexpr std::array<WhiteLayerRow, 23> kWhiteLayerRows = {{
     {LandLayer::Mesh1, true, true},          {LandLayer::Mesh2, true, true},
     {LandLayer::Seismic, true, true},        {LandLayer::Surface0, true, false},
     {LandLayer::Surface1, true, false},      {LandLayer::Surface2, true, false},
-    {LandLayer::WholeCountryLines, false, false}, {LandLayer::Lines1, false, false},
+    {LandLayer::Lines0, false, false}, {LandLayer::Lines1, false, false},
     {LandLayer::Lines2, false, false},       {LandLayer::Lines3, false, false},
     {LandLayer::Lines4, false, false},       {LandLayer::Lines5, false, false},
     {LandLayer::Lines6, false, false},       {LandLayer::Points0, false, false},
@@ -199,9 +199,9 @@ void CMapRenderer::DrawSheetMap(int overlayOnly, int legendFlag)
     for (const WhiteLayerRow& row : kWhiteLayerRows) {
         if (!on(row.layer))
             continue;
-        // The whole-country lines draw their rivers first when those are switched on.
-        if (row.layer == LandLayer::WholeCountryLines && on(LandLayer::WholeCountryRivers))
-            draw(LandLayer::WholeCountryRivers);
+        // Line tab 0 draws its road first when the road row is on, then its rivers.
+        if (row.layer == LandLayer::Lines0 && on(LandLayer::Roads0))
+            draw(LandLayer::Roads0);
         draw(row.layer);
         if (row.marksLayer)
             layerDrawn = 1;

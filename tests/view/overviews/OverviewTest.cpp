@@ -328,8 +328,8 @@ TEST(OverviewLayers, GroupsInOrderThroughTheDispatchAndNothingWithoutIt)
 
     std::vector<std::pair<int, int>> calls;
     landLayerShown() = [](const CVeldoranDoc&, LandLayer layer) {
-        return layer == LandLayer::GeologySecond || layer == LandLayer::WholeCountryLines ||
-                       layer == LandLayer::WholeCountryRivers || layer == LandLayer::Lines3 ||
+        return layer == LandLayer::GeologySecond || layer == LandLayer::Lines0 ||
+                       layer == LandLayer::Roads0 || layer == LandLayer::Lines3 ||
                        layer == LandLayer::Points1
                    ? 1
                    : 0;

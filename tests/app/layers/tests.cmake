@@ -1,0 +1,4 @@
+# The layer commands of the document against a stand-in of the four libraries they call.
+vd_test_folder(test-app-layers app/layers LINK veldoran-core Qt6::Test)
+add_dependencies(test-app-layers pelmora dovanne tovendlg)
+vd_fake_library(test-app-layers app-fake-layers VD_FAKE_LAYERS ${PROJECT_SOURCE_DIR}/tests/support/FakeLayerLibraries.cpp)

@@ -1,0 +1,185 @@
+// The overviews' national-land, geology and seismic layers: each selected row handed to the
+// library entry point of its type with the overview's frame and latitude-band transform. The
+// entry point is looked up on every call; a missing library or entry point skips the layer.
+#include "view/renderer/MapRenderer.h"
+
+#include "app/VeldoranDoc.h"
+#include "contracts/dovanne.h"
+#include "contracts/halvette.h"
+#include "contracts/pelmora.h"
+#include "platform/sys/LibraryLoader.h"
+#include "view/renderer/LayerDispatchValues.h"
+#include "view/renderer/OverviewLayerFrame.h"
+
+namespace {
+
+constexpr const char* kPelmora = "Pelmora.DLL";
+constexpr const char* kDovanne = "Dovanne.dll";
+constexpr const char* kHalvette = "Halvette.DLL";
+constexpr const char* kArea = "広域3";
+
+// KIND: 3 while a nature/environment mesh row is on, else 1 while a 1/10-mesh row is, else 0.
+int MeshKind(const CVeldoranDoc& doc)
+{
+    for (int g = 0; g < 2; ++g)
+        for (int r = 0; r < 5; ++r)
+            if (doc.m_anMeshRowFlag[g][r] == 1)
+                return 3;
+    for (int r = 0; r < 4; ++r)
+        if (doc.m_anFineMeshFlag[r] == 1)
+            return 1;
+    return 0;
+}
+
+} // namespace
+
+void CMapRenderer::DrawLandLayer(int type, int count)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    vd::Dc* dc = m_pDC;
+    const auto frame = [&] { return OverviewLayerFrameOf(doc, m_nClientHeight); };
+    const auto flags = [&] { return OverviewPrefectureFlags(doc); };
+    const std::string area = kArea;
+    const int width = m_nClientWidth;
+    const int height = m_nClientHeight;
+    const int mapFrame = doc.m_nMapFrame;
+
+    switch (type) {
+    case 0:
+    case 10: {
+        auto* draw = vd::entryPoint<OnD4GeologyMesh_fn>(kDovanne, "OnD4GeologyMesh");
+        if (!draw)
+            return;
+        const OverviewLayerFrame f = frame();
+        const bool geology = type == 0;
+        const int code = (geology ? 0 : 10000) + 1000 * MeshKind(doc) + 10 * doc.m_nGeoLead;
+        const std::string path = geology ? doc.m_astrGeoText[5] : doc.m_strLandClassName + "/" + doc.m_strLandClassFile;
+        draw(dc, 5, f.north, f.west, f.south, f.east, 2, 2, mapFrame, geology ? 10001 : 1, 3, code, width,
+             doc.m_nGeoOption, height, f.originX, f.originY, f.scaleX, f.scaleY, area + "/" + flags(), f.mesh, f.mesh,
+             f.mesh, path, doc.m_strAppDir, GeologyPageText(doc));
+        return;
+    }
+    case 1: {
+        auto* draw = vd::entryPoint<OnDdPlnF10Mesh_fn>(kPelmora, "OnDdPlnF10Mesh");
+        if (!draw)
+            return;
+        const OverviewLayerFrame f = frame();
+        const int kind = MeshKind(doc);
+        for (int g = 0; g < 4; ++g)
+            if (doc.m_anFineMeshFlag[g] != 0)
+                draw(dc, 5, f.north, f.west, f.south, f.east, 2, 2, mapFrame, 10001, 3, 1000 * kind + 10 * g, width,
+                     doc.m_anFineMeshValue[g], height, 0, f.originX, f.originY, f.scaleX, f.scaleY,
+                     area + "/" + flags(), f.mesh, f.mesh, f.mesh, doc.m_astrFineMeshName[g], doc.m_strAppDir,
+                     doc.m_strFineMeshRest);
+        return;
+    }
+    case 2:
+    case 3: {
+        const bool whole = type == 3;
+        auto* draw =
+            vd::entryPoint<OnDdPlainLASurface_fn>(kPelmora, whole ? "OnDdSrfcPlainWhole" : "OnDdPlainLASurface");
+        const int c = whole ? 2 : count;
+        if (!draw || c < 0 || c > 2)
+            return;
+        const OverviewLayerFrame f = frame();
+        for (int r = 0; r < 5; ++r) {
+            if (doc.m_anSurfaceRowFlag[c][r] == 0)
+                continue;
+            const std::string& name = doc.m_astrSurfaceName[5 * c + r];
+            const std::string& file = doc.m_astrSurfaceFile[5 * c + r];
+            const int a = doc.m_anSurfaceRowA[c][r], b = doc.m_anSurfaceRowB[c][r], v = doc.m_anSurfaceRowC[c][r];
+            if (whole)
+                draw(dc, r, a, f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3, b, v, height, f.originX,
+                     f.originY, f.scaleX, f.scaleY, area + "/" + name, f.mesh + "/" + flags(), f.mesh, f.mesh, file,
+                     doc.m_strAppDir);
+            else
+                draw(dc, 10 * c + r, a, f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3, b, v, height, f.originX,
+                     f.originY, f.scaleX, f.scaleY, area + "/" + name + "/" + flags(), f.mesh, f.mesh, f.mesh, file,
+                     doc.m_strAppDir);
+        }
+        return;
+    }
+    case 4:
+    case 5: {
+        const bool road = type == 4;
+        auto* draw = vd::entryPoint<OnDdPlainRiver_fn>(kPelmora, road ? "OnDdPlainRoad" : "OnDdPlainRiver");
+        if (!draw || (!road && (count < 0 || count > 6)))
+            return;
+        const OverviewLayerFrame f = frame();
+        if (road) {
+            draw(dc, doc.m_anLineRowValue[0][0], f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3,
+                 f.pixelsPerDegree, height, f.originX, f.originY, f.scaleX, f.scaleY, area + "/" + flags(), f.mesh,
+                 f.mesh, f.mesh, doc.m_astrLineFile[0], doc.m_strAppDir);
+            return;
+        }
+        // Row 0 of tab 0 is the road, drawn by type 4; row 4 there is never drawn.
+        const int first = count == 0 ? 1 : 0;
+        const int last = count == 0 ? 3 : 4;
+        for (int r = first; r <= last; ++r)
+            if (doc.m_anLineRowFlag[count][r] != 0)
+                draw(dc, doc.m_anLineRowValue[count][r], f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3,
+                     f.pixelsPerDegree, height, f.originX, f.originY, f.scaleX, f.scaleY,
+                     area + "/" + doc.m_astrLineName[5 * count + r] + "/" + flags(), f.mesh, f.mesh, f.mesh,
+                     doc.m_astrLineFile[5 * count + r], doc.m_strAppDir);
+        return;
+    }
+    case 6: {
+        auto* draw = vd::entryPoint<OnDdPlainWholeCountry_fn>(kPelmora, "OnDdPlainWholeCountry");
+        if (!draw || count < 1 || count > 6)
+            return;
+        const OverviewLayerFrame f = frame();
+        for (int r = 0; r < 5; ++r)
+            if (doc.m_anLineRowFlag[count][r] != 0)
+                draw(dc, WholeCountryLineValue(doc, count, r, true), f.north, f.west, f.south, f.east, 2, 2, mapFrame,
+                     1, 3, r, count, height, f.originX, f.originY, f.scaleX, f.scaleY,
+                     area + "/" + doc.m_astrLineName[5 * count + r], f.mesh, f.mesh, f.mesh,
+                     doc.m_astrLineFile[5 * count + r], doc.m_strAppDir);
+        return;
+    }
+    case 7: {
+        auto* draw = vd::entryPoint<OnDdPlainPoint_fn>(kPelmora, "OnDdPlainPoint");
+        if (!draw || count < 0 || count > 5)
+            return;
+        const OverviewLayerFrame f = frame();
+        const int c = count;
+        for (int r = 0; r < 5; ++r)
+            if (doc.m_anPointRowFlag[c][r] != 0)
+                draw(dc, PointItemCode(doc, c, r), f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3,
+                     100 * c + 10 * r, doc.m_anPointRowC[c][r],
+                     c == 3 ? doc.m_anPointRowB[3][0] : doc.m_anPointRowB[c][r], height, f.originX, f.originY, f.scaleX,
+                     f.scaleY, area + "/" + doc.m_astrPointName[5 * c + r] + "/" + flags(), f.mesh, f.mesh, f.mesh,
+                     doc.m_astrPointFile[5 * c + r], doc.m_strAppDir);
+        return;
+    }
+    case 8: {
+        auto* draw = vd::entryPoint<OnDdPlainMeshTavrel_fn>(kPelmora, "OnDdPlainMeshTavrel");
+        if (!draw || count < 0 || count > 2)
+            return;
+        const OverviewLayerFrame f = frame();
+        const int kind = MeshKind(doc);
+        const int c = count;
+        for (int r = 0; r < 5; ++r)
+            if (doc.m_anMeshRowFlag[c][r] != 0)
+                draw(dc, 0, f.north, f.west, f.south, f.east, 2, 2, mapFrame, 10001, 3, 1000 * kind + 100 * c + 10 * r,
+                     width, MeshRowValue(doc, c, r), height, f.originX, f.originY, f.scaleX, f.scaleY,
+                     area + "/" + flags(), f.mesh, f.mesh, f.mesh, doc.m_astrMeshFile[5 * c + r], doc.m_strAppDir,
+                     CensusClassText(doc));
+        return;
+    }
+    case 11: {
+        auto* draw = vd::entryPoint<OnSeisWhiteMeshTavrel_fn>(kHalvette, "OnSeisWhiteMeshTavrel");
+        if (!draw)
+            return;
+        const OverviewLayerFrame f = frame();
+        for (int i = 0; i < 2; ++i)
+            if (doc.m_anSeisSetting[2 + 2 * i] != 0)
+                draw(dc, f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3, SeismicLayerCode(doc, i), width,
+                     doc.m_anSeisSetting[3 + 2 * i], height, f.originX, f.originY, f.scaleX, f.scaleY, area, f.mesh,
+                     f.mesh, f.mesh, doc.m_strAppDir);
+        return;
+    }
+    default:
+        // Type 9 and anything else: nothing is bound and nothing drawn.
+        return;
+    }
+}
