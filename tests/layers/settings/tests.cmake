@@ -11,3 +11,4 @@ target_sources(test-layers-settings PRIVATE
   ${PROJECT_SOURCE_DIR}/layers/settings/TabbedSettingsDialog.cpp)
 add_dependencies(test-layers-settings pelmora)
 include(${CMAKE_CURRENT_LIST_DIR}/pointdata/tests.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/naturemesh/tests.cmake)
