@@ -38,8 +38,8 @@ vd::ui::DialogTemplate ClimatePageTemplate()
         controls.push_back(value == 0 ? FirstItem(kClimateFirstItem, kItems[value], at)
                                       : Item(kClimateFirstItem + value, kItems[value], at));
     }
-    controls.push_back(Item(kClimateOther, "その他の気候値", {8, 79, 66, 10}));
-    controls.push_back(vd::ui::comboBox(kClimateList, DialogUnits{76, 78, 110, 150}, vd::CBS_DROPDOWNLIST | vd::WS_VSCROLL,
+    controls.push_back(Item(kClimateOther, "その他の気候値", {8, 79, 72, 10}));
+    controls.push_back(vd::ui::comboBox(kClimateList, DialogUnits{82, 78, 104, 150}, vd::CBS_DROPDOWNLIST | vd::WS_VSCROLL,
                                         OtherClimateValueNames()));
     return SettingsPageTemplate(kClimatePage, std::move(controls));
 }
