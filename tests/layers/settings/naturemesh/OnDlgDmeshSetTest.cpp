@@ -352,11 +352,13 @@ TEST_F(NatureMeshDialogTest, TheFileChoiceAndTypedTexts)
         EXPECT_EQ(d.page(kForestPage).text(kForestText), "e:\\ksj\\a13\\a13-02.txt");
         d.selectTab(kMeshTabControl, 1);
         d.setText(kRiverText, "D:\\W05|07\\(W05-07_)");
+        d.selectTab(kMeshTabControl, 2);
+        d.setText(kCoastText, "/srv/ksj/c23.txt");
         d.selectTab(kMeshTabControl, 0);
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(a.file[0], "D:\\DATA\\G02\\(G02-62A_)");
-    EXPECT_EQ(a.file[6], "d:\\data\\c23\\c23-06_01.txt");
+    EXPECT_EQ(a.file[6], "Z:\\srv\\ksj\\c23.txt") << "a typed Linux path in the program's form";
     EXPECT_EQ(a.file[1], "E:\\KSJ\\A29\\(A29-11_a)");
     EXPECT_EQ(a.file[5], "e:\\ksj\\a13\\a13-02.txt");
     EXPECT_EQ(a.file[2], "D:\\W05｜07\\(W05-07_)") << "a typed bar cannot shift the fields";
