@@ -24,6 +24,8 @@ public:
     int m_nItem = 0;
     std::string m_strText;
 
+    // The item as the page opens with it.
+    virtual void SetItem(int item) { m_nItem = item; }
     // The text as typed in the edit, in the program's path form.
     std::string EditedText() const { return TypedPath(spec_.textEdit); }
 
@@ -46,8 +48,8 @@ public:
     // The entry of the other climate values last chosen; -1 while none was.
     int m_nOtherValue = -1;
 
-    // The item as the page opens with it; an item of 100 or more names the list's entry.
-    void SetItem(int item);
+    // An item of 100 or more also names the list's entry.
+    void SetItem(int item) override;
     bool OnInitDialog() override;
 
 protected:

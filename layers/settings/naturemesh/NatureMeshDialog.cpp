@@ -36,10 +36,7 @@ void CDlgDmeshSet::LoadPage(int tab)
     MeshThemePage& page = *pages_[tab];
     page.m_nOn = m_slots.on[slot];
     page.m_strText = m_slots.text[slot];
-    if (tab == 0)
-        m_climate.SetItem(m_slots.item[slot]);
-    else
-        page.m_nItem = m_slots.item[slot];
+    page.SetItem(m_slots.item[slot]);
 }
 
 void CDlgDmeshSet::CollectPage(int tab)
