@@ -1,6 +1,7 @@
 #include "layers/settings/BarDelimitedSettings.h"
 
 #include "platform/text/Numbers.h"
+#include "platform/text/StringOps.h"
 
 void BarDelimitedWriter::addInt(int value)
 {
@@ -45,4 +46,18 @@ IntegerSettingsInput ParseIntegerSettingsInput(std::string_view input, int count
     for (int& value : parsed.values)
         value = reader.nextInt();
     return parsed;
+}
+
+std::string BarSafeText(std::string_view text)
+{
+    std::string safe(text);
+    vd::replaceAll(safe, "|", "｜");
+    return safe;
+}
+
+std::string FieldSafeText(std::string_view text)
+{
+    std::string safe = BarSafeText(text);
+    vd::replaceAll(safe, "/", "／");
+    return safe;
 }

@@ -15,3 +15,4 @@ target_sources(test-layers-settings PRIVATE
   ${PROJECT_SOURCE_DIR}/layers/settings/linedata/LineDataAnswer.cpp)
 add_dependencies(test-layers-settings pelmora)
 include(${CMAKE_CURRENT_LIST_DIR}/pointdata/tests.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/finemesh/tests.cmake)
