@@ -24,8 +24,8 @@ void FineMeshPage::SwitchPageOn()
     }
 }
 
-FineMeshItemPage::FineMeshItemPage(int templateId, int onBoxId, int textEditId, int fileButtonId,
-                                   DataTextForm form, int firstButton, int items)
+FineMeshItemPage::FineMeshItemPage(int templateId, int onBoxId, int textEditId, int fileButtonId, DataTextForm form,
+                                   int firstButton, int items)
     : FineMeshPage(templateId, onBoxId, textEditId, fileButtonId, form)
 {
     std::vector<RadioChoice> choices;

@@ -35,8 +35,8 @@ private:
 // A page whose items are one radio group: ids firstButton, firstButton + 1, ... for items 0, 1, ...
 class FineMeshItemPage : public FineMeshPage {
 protected:
-    FineMeshItemPage(int templateId, int onBoxId, int textEditId, int fileButtonId, DataTextForm form,
-                     int firstButton, int items);
+    FineMeshItemPage(int templateId, int onBoxId, int textEditId, int fileButtonId, DataTextForm form, int firstButton,
+                     int items);
 };
 
 class CDlgFmLandUse : public FineMeshPage {

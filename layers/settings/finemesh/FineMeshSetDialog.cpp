@@ -11,10 +11,7 @@ CDlgFmeshSet::CDlgFmeshSet() : TabbedSettingsDialog(IDD, kTabControl)
     SetSingleTheme(true);
 }
 
-FineMeshPage& CDlgFmeshSet::themePage(int tab)
-{
-    return static_cast<FineMeshPage&>(page(tab));
-}
+FineMeshPage& CDlgFmeshSet::themePage(int tab) { return static_cast<FineMeshPage&>(page(tab)); }
 
 void CDlgFmeshSet::LoadPage(int tab)
 {

@@ -79,10 +79,12 @@ void SettleLandUseFlags(FineMeshSettings& settings)
 std::string FineMeshStatusLine(int tab, bool whiteMap)
 {
     switch (tab) {
-    case 0: return whiteMap ? "白地図にメッシュマップを表示" : "地図に重ねてメッシュマップを表示";
+    case 0:
+        return whiteMap ? "白地図にメッシュマップを表示" : "地図に重ねてメッシュマップを表示";
     case 1:
     case 2:
         return "各地域ごとに指定種別を表示";
-    default: return "";
+    default:
+        return "";
     }
 }

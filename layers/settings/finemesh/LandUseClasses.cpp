@@ -3,7 +3,7 @@
 const std::array<const char*, kLandUseClassCount>& LandUseClassNames()
 {
     static const std::array<const char*, kLandUseClassCount> names = {
-        "すべて",   "田",           "その他の農用地", "森林",   "荒地",   "建物用地",
+        "すべて",       "田",           "その他の農用地", "森林", "荒地",   "建物用地",
         "幹線交通用地", "その他の用地", "河川地及び湖沼", "海浜", "海水域", "ゴルフ場",
     };
     return names;

@@ -38,9 +38,9 @@ std::string RunFineMeshDialog(const std::string& folder, const std::string& sele
 } // namespace
 
 extern "C" __attribute__((visibility("default"))) std::string OnDlgFmeshSet(std::string appFolder, std::string settings,
-                                                                        std::string row1, std::string row2,
-                                                                        std::string row3, std::string row4,
-                                                                        std::string flags)
+                                                                            std::string row1, std::string row2,
+                                                                            std::string row3, std::string row4,
+                                                                            std::string flags)
 {
     try {
         return RunFineMeshDialog(appFolder, settings, {row1, row2, row3, row4}, flags);

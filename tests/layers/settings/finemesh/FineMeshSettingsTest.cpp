@@ -13,15 +13,9 @@
 
 namespace {
 
-std::filesystem::path FilePath()
-{
-    return vd::applicationFolderPath() / "DDFTFILE.DAT";
-}
+std::filesystem::path FilePath() { return vd::applicationFolderPath() / "DDFTFILE.DAT"; }
 
-std::string WinFilePath()
-{
-    return vd::applicationFolder() + "DDFTFILE.DAT";
-}
+std::string WinFilePath() { return vd::applicationFolder() + "DDFTFILE.DAT"; }
 
 void WriteBytes(const std::string& bytes)
 {
@@ -91,13 +85,13 @@ TEST(FineMeshSettings, LandUseFlagRules)
     } cases[] = {
         {"100000000000", {1, 3}, "010100000000"},
         {"100000000000", {1, 3, 0}, "100000000000"},
-        {"010100000000", {3}, "010000000000"},            // a set class toggles off
-        {"010000000000", {1}, "000000000000"},            // the last class off leaves none
+        {"010100000000", {3}, "010000000000"}, // a set class toggles off
+        {"010000000000", {1}, "000000000000"}, // the last class off leaves none
         {"000000000000", {0}, "100000000000"},
-        {"100000000000", {0}, "000000000000"},            // すべて toggles too
-        {"011", {11}, "011000000001"},                    // short: missing positions read 0
-        {"1x1", {2}, "000000000000"},                     // only "1" is set
-        {"", {5, 12, -1}, "000001000000"},                // outside 0-11 changes nothing
+        {"100000000000", {0}, "000000000000"}, // すべて toggles too
+        {"011", {11}, "011000000001"},         // short: missing positions read 0
+        {"1x1", {2}, "000000000000"},          // only "1" is set
+        {"", {5, 12, -1}, "000001000000"},     // outside 0-11 changes nothing
     };
     for (const auto& c : cases) {
         LandUseFlags flags = ReadLandUseFlags(c.flags);
@@ -142,7 +136,8 @@ TEST(FineMeshSettings, OnlyTheFileLinesOfTabOneAreRead)
                                "F2_2=other tab\r\n"
                                "F1_5=no such row\r\n"
                                "F1_\r\n"
-                               "F1_4=" + std::string(300, 'x') + "\r\n"));
+                               "F1_4=" +
+                               std::string(300, 'x') + "\r\n"));
     FineMeshTexts texts = kPassed;
     ASSERT_TRUE(ReadFineMeshSettingsFile(WinFilePath(), texts));
     EXPECT_EQ(texts[0], "D:\\KSJ\\土地利用\\(L03-a-9_)");

@@ -24,17 +24,14 @@ constexpr int kStatus = 1438;
 struct PageIds {
     int on, edit, file, firstItem;
 };
-constexpr PageIds kPage[] = {{1440, 1439, 1441, 1480}, {1444, 1442, 1443, 1500}, {1470, 1471, 1472, 1510},
-                             {1478, 1476, 1477, 1520}};
+constexpr PageIds kPage[] = {
+    {1440, 1439, 1441, 1480}, {1444, 1442, 1443, 1500}, {1470, 1471, 1472, 1510}, {1478, 1476, 1477, 1520}};
 // Land-use class buttons.
 constexpr int kAll = 1480;
-constexpr int kPaddy = 1481; // 田
+constexpr int kPaddy = 1481;  // 田
 constexpr int kForest = 1483; // 森林
 
-std::filesystem::path FilePath()
-{
-    return vd::applicationFolderPath() / "DDFTFILE.DAT";
-}
+std::filesystem::path FilePath() { return vd::applicationFolderPath() / "DDFTFILE.DAT"; }
 
 void WriteBytes(const std::string& bytes)
 {
@@ -72,10 +69,7 @@ protected:
     {
         return set(c.folder, c.selection, c.texts[0], c.texts[1], c.texts[2], c.texts[3], c.flags);
     }
-    static int CurrentTab(vd::DialogDriver& d)
-    {
-        return dynamic_cast<vd::TabCtrl&>(d.control(kTabs)).GetCurSel();
-    }
+    static int CurrentTab(vd::DialogDriver& d) { return dynamic_cast<vd::TabCtrl&>(d.control(kTabs)).GetCurSel(); }
     std::shared_ptr<vd::ui::Script> script;
     OnDlgFmeshSet_fn* set = nullptr;
 };
