@@ -213,7 +213,13 @@ TEST_F(FineMeshDialog, ItemsOutsideAPageCheckNoneAndTheOnBoxNeedsAText)
     Call call;
     call.selection = "2|0|0|0|7|0|3|0|-1|";
     call.texts[1] = "D:\\A\\(A29-11_)";
+    call.flags = "01"; // short: the missing classes are clear
     OnDialog([](vd::DialogDriver& d) {
+        d.selectTab(kTabs, 0);
+        EXPECT_TRUE(d.isChecked(kPaddy));
+        for (int cls : {0, 2, 3, 11})
+            EXPECT_FALSE(d.isChecked(kAll + cls)) << cls;
+        d.selectTab(kTabs, 2);
         for (int id = 1510; id <= 1512; ++id)
             EXPECT_FALSE(d.isChecked(id)) << id;
         d.click(kPage[2].on);
