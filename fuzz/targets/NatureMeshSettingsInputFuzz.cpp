@@ -23,9 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!selection.fromSettingsFile && selection.currentTab >= 10000)
         std::abort();
     for (std::string& text : slots.text)
-        text = BarFreeText(text);
+        text = BarSafeText(text);
     for (std::string& name : slots.name)
-        name = BarFreeText(name);
+        name = BarSafeText(name);
     const std::string answer = FormatNatureMeshResult(selection.currentTab, slots, selection.displayMethod);
     if (std::count(answer.begin(), answer.end(), '|') != kMeshSettingsIntegers + 2 * kMeshSlotCount)
         std::abort();

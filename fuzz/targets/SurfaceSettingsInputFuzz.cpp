@@ -26,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int tab = 0;
     PlaceSurfaceSettingsIntegers(settings.values, tab, rows);
     for (SurfaceRow& row : rows) {
-        row.dataName = BarFreeText(row.dataName);
-        row.text = BarFreeText(row.text);
+        row.dataName = BarSafeText(row.dataName);
+        row.text = BarSafeText(row.text);
     }
     const std::string answer = FormatSurfaceSettingsResult(tab, rows);
     if (std::count(answer.begin(), answer.end(), '|') != kSurfaceSettingsIntegers + 30)

@@ -15,12 +15,6 @@ void BarDelimitedWriter::addText(std::string_view text)
     text_ += '|';
 }
 
-std::string BarFreeText(std::string text)
-{
-    vd::replaceAll(text, "|", "｜");
-    return text;
-}
-
 std::string BarDelimitedReader::nextText()
 {
     const auto bar = rest_.find('|');
@@ -52,4 +46,18 @@ IntegerSettingsInput ParseIntegerSettingsInput(std::string_view input, int count
     for (int& value : parsed.values)
         value = reader.nextInt();
     return parsed;
+}
+
+std::string BarSafeText(std::string_view text)
+{
+    std::string safe(text);
+    vd::replaceAll(safe, "|", "｜");
+    return safe;
+}
+
+std::string FieldSafeText(std::string_view text)
+{
+    std::string safe = BarSafeText(text);
+    vd::replaceAll(safe, "/", "／");
+    return safe;
 }

@@ -16,9 +16,6 @@ private:
     std::string text_;
 };
 
-// A text as a field: a "|" in it would shift every later field, so it becomes "｜".
-std::string BarFreeText(std::string text);
-
 class BarDelimitedReader {
 public:
     explicit BarDelimitedReader(std::string_view text) : rest_(text) {}
@@ -44,3 +41,10 @@ struct IntegerSettingsInput {
 };
 
 IntegerSettingsInput ParseIntegerSettingsInput(std::string_view input, int count);
+
+// A typed text as one field of an answer: a "|" in it would end the field early and shift every
+// later one, so it is kept as "｜".
+std::string BarSafeText(std::string_view text);
+// The same for a text that also travels in one of the program's "/"-joined inputs: "/" would
+// split it there, so it is kept as "／" as well.
+std::string FieldSafeText(std::string_view text);

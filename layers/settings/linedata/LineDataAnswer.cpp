@@ -2,7 +2,6 @@
 
 #include "layers/settings/BarDelimitedSettings.h"
 #include "layers/settings/LayerSettingsFile.h"
-#include "platform/text/StringOps.h"
 
 std::string FormatLineDataAnswer(int currentTab, const LineDataInts& show, const LineDataInts& colour,
                                  const LineDataTexts& name, const LineDataTexts& file)
@@ -59,12 +58,4 @@ bool WriteLineDataSettingsFile(const std::string& path, const LineDataTexts& nam
     table.at(6, 2).name = "架橋";
     table.at(7, 1).name = "国土保全関連情報";
     return WriteLayerSettingsFile(path, "TFC", table);
-}
-
-std::string CarriedText(std::string_view typed)
-{
-    std::string text(typed);
-    vd::replaceAll(text, "|", "｜");
-    vd::replaceAll(text, "/", "／");
-    return text;
 }

@@ -19,7 +19,3 @@ bool ReadLineDataSettingsFile(const std::string& path, LineDataTexts& name, Line
 // new one was written whole.
 bool WriteLineDataSettingsFile(const std::string& path, const LineDataTexts& name, const LineDataTexts& file,
                                const LineDataInts& colour);
-
-// A typed name or file as the answer can carry it: "|" would end the field and "/" split a joined
-// input when the program hands the texts back, so they are kept as "｜" and "／".
-std::string CarriedText(std::string_view typed);

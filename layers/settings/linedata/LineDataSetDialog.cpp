@@ -1,5 +1,6 @@
 #include "layers/settings/linedata/LineDataSetDialog.h"
 
+#include "layers/settings/BarDelimitedSettings.h"
 #include "layers/settings/linedata/LineDataAnswer.h"
 
 CDlgLineDataSet::CDlgLineDataSet() : TabbedSettingsDialog(IDD, kTabControl)
@@ -47,9 +48,9 @@ void CDlgLineDataSet::CollectPage(int tab)
         const LineRowState& row = p.state(r);
         m_nShow[entry] = row.show;
         m_nColour[entry] = PackColourCode(spec.form, {row.colour, row.attribute, row.option});
-        m_strFile[entry] = CarriedText(p.TypedPath(spec.fileEditId));
+        m_strFile[entry] = FieldSafeText(p.TypedPath(spec.fileEditId));
         if (spec.nameEditId != 0)
-            m_strName[entry] = CarriedText(p.GetDlgItemText(spec.nameEditId));
+            m_strName[entry] = FieldSafeText(p.GetDlgItemText(spec.nameEditId));
         else if (!spec.storedName.empty())
             m_strName[entry] = spec.storedName;
     }

@@ -46,7 +46,7 @@ void CDlgDmeshSet::CollectPage(int tab)
     m_slots.on[slot] = page.m_nOn;
     m_slots.item[slot] = page.m_nItem;
     // A typed "|" would shift the later fields of the answer.
-    m_slots.text[slot] = BarFreeText(page.EditedText());
+    m_slots.text[slot] = BarSafeText(page.EditedText());
 }
 
 void CDlgDmeshSet::SwitchThemeOff(int tab)

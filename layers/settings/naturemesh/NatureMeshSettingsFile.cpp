@@ -33,8 +33,8 @@ bool ReadNatureMeshSettingsFile(const std::string& path, NatureMeshSlots& slots)
     for (int slot = 0; slot < kMeshSlotCount; ++slot) {
         const LayerSettingsRow& row = table.at(MeshSlotTab(slot), MeshSlotRow(slot));
         // A "|" in the file would shift the fields of the answer.
-        slots.name[slot] = BarFreeText(row.name);
-        slots.text[slot] = BarFreeText(row.file);
+        slots.name[slot] = BarSafeText(row.name);
+        slots.text[slot] = BarSafeText(row.file);
         slots.item[slot] = row.n;
     }
     return true;

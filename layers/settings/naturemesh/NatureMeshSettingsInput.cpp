@@ -55,9 +55,3 @@ std::string FormatNatureMeshResult(int currentTab, const NatureMeshSlots& slots,
     }
     return out.text();
 }
-
-std::string BarFreeText(std::string text)
-{
-    vd::replaceAll(text, "|", "｜");
-    return text;
-}

@@ -28,6 +28,3 @@ NatureMeshSelection ParseNatureMeshSelection(std::string_view selection, NatureM
 // The answer: "%d|" of the tab, of on and item of each slot, of the display method; then the name
 // and the text of each slot, each followed by "|".
 std::string FormatNatureMeshResult(int currentTab, const NatureMeshSlots& slots, int displayMethod);
-
-// A text as a field of the answer: a "|" in it would shift every later field, so it becomes "｜".
-std::string BarFreeText(std::string text);

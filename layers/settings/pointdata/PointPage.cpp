@@ -1,5 +1,6 @@
 #include "layers/settings/pointdata/PointPage.h"
 
+#include "layers/settings/BarDelimitedSettings.h"
 #include "layers/settings/pointdata/PointSettingsInput.h"
 
 PointPage::PointPage(PointPageSpec spec)

@@ -1,5 +1,6 @@
 #include "layers/settings/pointdata/PointSettingsFile.h"
 
+#include "layers/settings/BarDelimitedSettings.h"
 #include "layers/settings/LayerSettingsFile.h"
 #include "layers/settings/pointdata/PointSettingsInput.h"
 

@@ -1,7 +1,6 @@
 #include "layers/settings/pointdata/PointSettingsInput.h"
 
 #include "layers/settings/BarDelimitedSettings.h"
-#include "platform/text/StringOps.h"
 
 std::vector<std::string> SplitJoinedValues(std::string_view text, int count)
 {
@@ -91,11 +90,4 @@ std::string FormatPointSettingsResult(int currentTab, const PointLayerSlots& slo
         out.addText(slots.file[slot]);
     }
     return out.text();
-}
-
-std::string FieldSafeText(std::string text)
-{
-    text = BarFreeText(std::move(text));
-    vd::replaceAll(text, "/", "／");
-    return text;
 }

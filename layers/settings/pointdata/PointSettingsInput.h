@@ -26,7 +26,3 @@ void PlacePointSettingsIntegers(const std::vector<int>& values, int& currentTab,
 // The answer: "%d|" of the tab, then flag, colour, N and P of each slot, then name and file of
 // each slot but 14, each followed by "|".
 std::string FormatPointSettingsResult(int currentTab, const PointLayerSlots& slots);
-
-// A text as a field of the answer and of a joined input: a "|" or "/" in it would shift every
-// later field, so they become "｜" and "／".
-std::string FieldSafeText(std::string text);

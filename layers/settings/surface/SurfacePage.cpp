@@ -35,7 +35,7 @@ void SurfacePage::CollectRows(SurfaceRows& rows) const
         row.fill = v.fill;
         row.name = v.name;
         // Typed texts: a Linux path in the program's form, no "|" to shift the answer.
-        row.text = BarFreeText(TypedPath(s.textEdit));
-        row.dataName = s.label ? FixedSurfaceDataName(s.row) : BarFreeText(GetDlgItemText(s.nameEdit));
+        row.text = BarSafeText(TypedPath(s.textEdit));
+        row.dataName = s.label ? FixedSurfaceDataName(s.row) : BarSafeText(GetDlgItemText(s.nameEdit));
     }
 }

@@ -33,8 +33,8 @@ bool ReadSurfaceSettingsFile(const std::string& path, SurfaceRows& rows)
         const LayerSettingsRow& cell = table.at(SurfaceRowTab(n), SurfaceRowInTab(n));
         SurfaceRow& row = rows[n];
         // A "|" from the file would shift every later field of the answer.
-        row.dataName = BarFreeText(cell.name);
-        row.text = BarFreeText(cell.file);
+        row.dataName = BarSafeText(cell.name);
+        row.text = BarSafeText(cell.file);
         row.colour = cell.colour;
         row.fill = cell.p;
         row.name = cell.n;

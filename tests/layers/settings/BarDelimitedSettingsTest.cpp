@@ -55,4 +55,12 @@ TEST(BarDelimitedSettings, IntegerSettingsInput)
     }
 }
 
+TEST(BarDelimitedSettings, TypedSeparatorsCannotShiftFields)
+{
+    EXPECT_EQ(BarSafeText("a|b/c||"), "a｜b/c｜｜");
+    EXPECT_EQ(FieldSafeText("a|b/c"), "a｜b／c");
+    EXPECT_EQ(FieldSafeText("C:\\データ\\(P02-06_1)"), "C:\\データ\\(P02-06_1)");
+    EXPECT_EQ(FieldSafeText(""), "");
+}
+
 } // namespace

@@ -127,9 +127,3 @@ TEST(LineDataAnswer, FieldsComeInFileOrder)
     expected += "|z.txt|";
     EXPECT_EQ(FormatLineDataAnswer(6, show, colour, name, file), expected);
 }
-
-TEST(LineDataAnswer, TypedSeparatorsAreCarriedFullWidth)
-{
-    EXPECT_EQ(CarriedText("a|b/c"), "a｜b／c");
-    EXPECT_EQ(CarriedText("D:\\データ\\x.txt"), "D:\\データ\\x.txt");
-}

@@ -84,6 +84,6 @@ TEST(NatureMeshSettingsInput, TextsGoToTheirSlotsAndTheAnswerKeepsTheLayout)
 
 TEST(NatureMeshSettingsInput, ABarInATextBecomesAFullWidthBar)
 {
-    EXPECT_EQ(BarFreeText("D:\\a|b\\(x|)"), "D:\\a｜b\\(x｜)");
-    EXPECT_EQ(BarFreeText("D:\\KSJ/G02\\"), "D:\\KSJ/G02\\") << "a slash is no field separator here";
+    EXPECT_EQ(BarSafeText("D:\\a|b\\(x|)"), "D:\\a｜b\\(x｜)");
+    EXPECT_EQ(BarSafeText("D:\\KSJ/G02\\"), "D:\\KSJ/G02\\") << "a slash is no field separator here";
 }

@@ -116,10 +116,3 @@ TEST(PointSettingsInput, OkRulesAndColumnRanges)
     EXPECT_EQ(PackColumnRange(-4, 20000), 9999);
     EXPECT_EQ(PackColumnRange(2147483647, -2147483647 - 1), 99990000);
 }
-
-TEST(PointSettingsInput, FieldSafeTextsCannotShiftFields)
-{
-    EXPECT_EQ(FieldSafeText("a|b/c"), "a｜b／c");
-    EXPECT_EQ(FieldSafeText("C:\\データ\\(P02-06_1)"), "C:\\データ\\(P02-06_1)");
-    EXPECT_EQ(FieldSafeText(""), "");
-}

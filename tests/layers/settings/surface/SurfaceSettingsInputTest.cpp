@@ -132,5 +132,5 @@ TEST(SurfaceSettingsInput, FixedRowsKeepTheProgramsNames)
     EXPECT_STREQ(FixedSurfaceDataName(12), "ﾘｿﾞｰﾄ法指定地域");
     EXPECT_STREQ(FixedSurfaceDataName(14), "湖岸線");
     EXPECT_EQ(FixedSurfaceDataName(15), nullptr);
-    EXPECT_EQ(BarFreeText("a|b||"), "a｜b｜｜");
+    EXPECT_EQ(BarSafeText("a|b||"), "a｜b｜｜");
 }
