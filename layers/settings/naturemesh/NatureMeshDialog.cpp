@@ -1,5 +1,6 @@
 #include "layers/settings/naturemesh/NatureMeshDialog.h"
 
+#include "layers/settings/BarDelimitedSettings.h"
 #include "layers/settings/naturemesh/NatureMeshSettingsInput.h"
 #include "layers/settings/naturemesh/NatureMeshTemplates.h"
 

@@ -1,6 +1,7 @@
 #include "layers/settings/naturemesh/NatureMeshSettingsFile.h"
 
 #include "layers/settings/LayerSettingsFile.h"
+#include "layers/settings/BarDelimitedSettings.h"
 #include "layers/settings/naturemesh/NatureMeshSettingsInput.h"
 
 namespace {

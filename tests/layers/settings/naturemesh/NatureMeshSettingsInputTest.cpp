@@ -1,4 +1,5 @@
 // What the program hands the natural-environment mesh dialog and the answer it gets back.
+#include "layers/settings/BarDelimitedSettings.h"
 #include "layers/settings/naturemesh/NatureMeshSettingsInput.h"
 
 #include <gtest/gtest.h>
