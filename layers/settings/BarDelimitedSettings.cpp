@@ -23,7 +23,7 @@ std::string BarFreeText(std::string text)
 
 std::string BarDelimitedReader::nextText()
 {
-    const auto bar = rest_.find('|');
+    const auto bar = rest_.find(separator_);
     if (bar == std::string_view::npos)
         return {};
     std::string field(rest_.substr(0, bar));

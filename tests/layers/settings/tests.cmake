@@ -16,3 +16,4 @@ target_sources(test-layers-settings PRIVATE
 add_dependencies(test-layers-settings pelmora)
 include(${CMAKE_CURRENT_LIST_DIR}/pointdata/tests.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/surface/tests.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/industrymesh/tests.cmake)
