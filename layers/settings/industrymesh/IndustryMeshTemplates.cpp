@@ -43,9 +43,14 @@ ControlTemplate CentredText(std::string text, DialogUnits place)
     return vd::ui::ltext(vd::IDC_STATIC, std::move(text), place, vd::SS_CENTER);
 }
 
+int TextWidth(const char* text)
+{
+    return 4 * vd::cp932Width(text) + 2;
+}
+
 int RadioWidth(const char* caption)
 {
-    return 12 + 4 * vd::cp932Width(caption);
+    return 10 + TextWidth(caption);
 }
 
 vd::ui::DialogTemplate PageTemplate(const IndustryPageSpec& page)
@@ -55,7 +60,8 @@ vd::ui::DialogTemplate PageTemplate(const IndustryPageSpec& page)
     constexpr int fileWidth = 26;
     constexpr int folderX = 16;
     const int fileX = kBoxRight - fileWidth;
-    controls.push_back(vd::ui::ltext(vd::IDC_STATIC, "ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)", DialogUnits{folderX, 3, 100, 8}));
+    const char* heading = "ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)";
+    controls.push_back(vd::ui::ltext(vd::IDC_STATIC, heading, DialogUnits{folderX, 3, TextWidth(heading), 8}));
     controls.push_back(vd::ui::checkBox(page.onBox, "", DialogUnits{kBoxLeft, 13, 10, 10}));
     controls.push_back(vd::ui::edit(page.folderEdit, DialogUnits{folderX, 12, fileX - 3 - folderX, kEditHeight}));
     controls.push_back(vd::ui::pushButton(page.fileButton, "ﾌｧｲﾙ", DialogUnits{fileX, 12, fileWidth, kEditHeight}));
