@@ -17,7 +17,7 @@ void BarDelimitedWriter::addText(std::string_view text)
 
 std::string BarDelimitedReader::nextText()
 {
-    const auto bar = rest_.find('|');
+    const auto bar = rest_.find(separator_);
     if (bar == std::string_view::npos)
         return {};
     std::string field(rest_.substr(0, bar));

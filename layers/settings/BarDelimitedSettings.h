@@ -18,9 +18,10 @@ private:
 
 class BarDelimitedReader {
 public:
-    explicit BarDelimitedReader(std::string_view text) : rest_(text) {}
+    // Fields closed by "|", or by another separator (the "#" section of the industry-mesh answer).
+    explicit BarDelimitedReader(std::string_view text, char separator = '|') : rest_(text), separator_(separator) {}
 
-    // The text before the next "|", the reading going on after it. When no "|" is left, the
+    // The text before the next separator, the reading going on after it. When none is left, the
     // field is empty and the unclosed rest stays unread.
     std::string nextText();
     // The next field read with the leading-digits rule: an empty field is 0.
@@ -29,6 +30,7 @@ public:
 
 private:
     std::string_view rest_;
+    char separator_;
 };
 
 // The integer settings that the program hands a settings dialog: either the integers the dialog

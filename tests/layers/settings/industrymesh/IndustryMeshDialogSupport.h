@@ -1,0 +1,119 @@
+#pragma once
+// Calling the industry-statistics mesh dialog through Pelmora's export as the program does, and
+// reading its answer back.
+#include "contracts/pelmora.h"
+#include "layers/settings/industrymesh/IndustryMeshInput.h"
+#include "platform/sys/LibraryLoader.h"
+#include "platform/ui/DialogDriver.h"
+#include "platform/ui/UiScript.h"
+#include "tests/layers/settings/SettingsFilesSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <utility>
+
+namespace industry_test {
+
+constexpr int kTabs = 1030;
+constexpr int kMeshMap = 1736;
+constexpr int kAttribute = 1737;
+constexpr int kCommerce = 248, kIndustry = 249, kAgriculture = 250;
+constexpr int kItemName = 144;
+// Row r (from 0) of a page's class-bound rows: the edits and 登録 (the radios are the page's).
+constexpr int From(int r) { return 1440 + r; }
+constexpr int To(int r) { return 1450 + r; }
+constexpr int Interval(int r) { return 1460 + r; }
+constexpr int Register(int r) { return 1470 + r; }
+
+// The answer: 12 integers, name and folder of rows 1-5, 28 specifications.
+struct Answer {
+    explicit Answer(const std::string& text)
+    {
+        size_t at = 0;
+        auto next = [&](char separator) {
+            const size_t end = text.find(separator, at);
+            EXPECT_NE(end, std::string::npos);
+            std::string field = text.substr(at, end - at);
+            at = end + 1;
+            return field;
+        };
+        for (int& value : ints)
+            value = std::stoi(next('|'));
+        for (int row = 0; row < kIndustryRowCount; ++row) {
+            name[row] = next('|');
+            folder[row] = next('|');
+        }
+        for (std::string& spec : specs)
+            spec = next('#');
+        EXPECT_EQ(at, text.size()) << "nothing after the 28th specification";
+    }
+    int tab() const { return ints[0]; }
+    int on(int row) const { return ints[1 + 2 * row]; }
+    int item(int row) const { return ints[2 + 2 * row]; }
+    int method() const { return ints[11]; }
+    // The selection the program hands back.
+    std::string integers() const
+    {
+        std::string out;
+        for (const int value : ints)
+            out += std::to_string(value) + "|";
+        return out;
+    }
+    std::string specText() const
+    {
+        std::string out;
+        for (const std::string& spec : specs)
+            out += spec + "#";
+        return out;
+    }
+
+    std::array<int, kIndustrySettingsIntegers> ints{};
+    std::array<std::string, kIndustryRowCount> name, folder;
+    std::array<std::string, kIndustrySpecCount> specs;
+};
+
+template <size_t... I>
+std::string CallWith(OnDlgDmcSet_fn* fn, const IndustryMeshInputs& in, std::index_sequence<I...>)
+{
+    return fn(in[I]...);
+}
+
+class IndustryMeshDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        script = vd::ui::Script::install();
+        vd::LibraryLoader::setOverride("Pelmora.DLL", VD_BIN_DIR "/libpelmora.so");
+        industry = vd::entryPoint<OnDlgDmcSet_fn>("Pelmora.DLL", "OnDlgDmcSet");
+        ASSERT_NE(industry, nullptr);
+        inputs[0] = vd::applicationFolder();
+    }
+    std::string Run(std::string selection, std::function<void(vd::DialogDriver&)> actions)
+    {
+        inputs[1] = std::move(selection);
+        script->answerDialog("Pelmora", 247, std::move(actions));
+        return CallWith(industry, inputs, std::make_index_sequence<kIndustryInputCount>());
+    }
+    // Queues the answer of the item-name dialog opened by the next 登録.
+    void AnswerItemName(std::function<void(vd::DialogDriver&)> actions)
+    {
+        script->answerDialog("Pelmora", kItemName, std::move(actions));
+    }
+    // An answer's texts handed back as the program does.
+    void PassTexts(const Answer& a)
+    {
+        for (int row = 0; row < kIndustryRowCount; ++row) {
+            inputs[2 + row] = a.name[row];
+            inputs[7 + row] = a.folder[row];
+        }
+        inputs[12] = a.specText();
+    }
+    std::filesystem::path SettingsFile() const { return HomeFolder() / "DDMCFILE.DAT"; }
+
+    std::shared_ptr<vd::ui::Script> script;
+    OnDlgDmcSet_fn* industry = nullptr;
+    IndustryMeshInputs inputs;
+};
+
+} // namespace industry_test
