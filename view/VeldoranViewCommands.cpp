@@ -11,6 +11,7 @@
 #include "platform/text/Numbers.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Ui.h"
+#include "view/ViewNavigation.h"
 
 #include <vector>
 
@@ -19,13 +20,16 @@ void CVeldoranView::ConnectCommands()
     CVeldoranDoc& doc = *m_pDoc;
     OnCommand(ID_REDISPLAY_MAP, [this] { OnRedisplayMap(); });
     OnCommand(ID_ENLARGE_SHEET, [this] { OnEnlargeSheet(); });
-    OnUpdateCommandUI(ID_ENLARGE_SHEET, [&doc](vd::CmdUI& ui) {
+    OnUpdateCommandUI(ID_ENLARGE_SHEET, [this, &doc](vd::CmdUI& ui) {
         if (doc.m_nMapFrame == 3) {
             ui.SetCheck(1);
             ui.Enable(false);
             return;
         }
-        ui.Enable(doc.m_bMapOnScreen == 1 && doc.m_nMapType == 1);
+        // The tool's drag comes with the registered-points piece: until it is connected the
+        // command would only print its prompt.
+        const bool dragConnected = m_pNavigation && m_pNavigation->calls.drawDragRectangle;
+        ui.Enable(dragConnected && doc.m_bMapOnScreen == 1 && doc.m_nMapType == 1);
         ui.SetCheck(doc.m_nMouseTool == 3 ? 1 : 0);
     });
     OnCommand(ID_CREATE_ROUTE_MAP, [this] { OnCreateRouteMap(); });

@@ -247,6 +247,15 @@ Size QtBackend::fullScreenSize()
     return {size.width(), size.height() - caption};
 }
 
+Size QtBackend::screenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {800, 800};
+    const QSize size = screen->virtualSize();
+    return {size.width(), size.height()};
+}
+
 bool QtBackend::chooseColour(std::uint32_t& colour, bool)
 {
     const QColor chosen = QColorDialog::getColor(toQColor(colour), QApplication::activeWindow());

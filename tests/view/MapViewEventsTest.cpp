@@ -124,6 +124,16 @@ TEST_F(MapView, TheEnlargeCommandsMenuStateFollowsTheMapAndTheTool)
         bool enabled;
         int checked;
     };
+    // Without its drag the tool stays disabled: choosing it would only print its prompt.
+    doc->m_bMapOnScreen = 1;
+    doc->m_nMapType = 1;
+    doc->m_nMapFrame = 2;
+    doc->m_nMouseTool = 0;
+    vd::CmdUI pending(ID_ENLARGE_SHEET);
+    ASSERT_TRUE(view->routeUpdate(pending));
+    EXPECT_FALSE(pending.enabled.value_or(true));
+
+    view->m_pNavigation->calls.drawDragRectangle = [](vd::Dc&, int, int) {};
     for (const Case& c : {Case{1, 1, 2, 0, true, 0}, Case{1, 1, 2, 3, true, 1}, Case{0, 1, 2, 0, false, 0},
                           Case{1, 2, 2, 0, false, 0}, Case{1, 1, 3, 0, false, 1}}) {
         doc->m_bMapOnScreen = c.onScreen;
