@@ -6,6 +6,7 @@
 #include "platform/ui/WindowImpl.h"
 #include "view/MapRenderer.h"
 #include "view/ViewActivation.h"
+#include "view/ViewNavigation.h"
 
 #include <QCoreApplication>
 #include <QEvent>
