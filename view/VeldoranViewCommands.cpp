@@ -7,10 +7,12 @@
 #include "contracts/tovendlg.h"
 #include "platform/dc/Dc.h"
 #include "platform/sys/LibraryLoader.h"
+#include "platform/sys/ApplicationFolder.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/text/Numbers.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Ui.h"
+#include "view/StartDataCheck.h"
 #include "view/ViewNavigation.h"
 
 #include <vector>
@@ -95,6 +97,13 @@ void CVeldoranView::OnRedisplayMap()
         } else {
             startMapOfSystem();
             doc.m_strDistrict = profile.getString("System", "District", "近畿中部");
+        }
+        // Without the folder or the sheet index the map would be an empty frame: say so, once.
+        if (!m_bStartDataChecked) {
+            m_bStartDataChecked = true;
+            const std::string problem = StartDataProblem(vd::applicationFolderPath(), doc.m_strSheetIndexFile);
+            if (!problem.empty())
+                vd::ui::AfxMessageBox(problem, vd::MB_OK | vd::MB_ICONEXCLAMATION);
         }
     }
     m_nAlbumState = 0;
