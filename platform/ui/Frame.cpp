@@ -1,6 +1,7 @@
 // The main frame, the view and the document on Qt: a QMainWindow with the menu bar of the current
 // menu, accelerators as window shortcuts, and the view's widget as its central widget.
 #include "platform/ui/Application.h"
+#include "platform/ui/BlockedClose.h"
 #include "platform/ui/Document.h"
 #include "platform/ui/FrameWindow.h"
 #include "platform/ui/MenuImpl.h"
@@ -26,7 +27,10 @@ namespace {
 
 class FrameWidget : public QMainWindow {
 public:
-    explicit FrameWidget(FrameWindow& frame) : frame_(frame) {}
+    explicit FrameWidget(FrameWindow& frame) : frame_(frame)
+    {
+        watchBlockedClose(this, [this] { frame_.RequestClose(); });
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override
