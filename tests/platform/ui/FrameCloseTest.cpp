@@ -54,6 +54,11 @@ public:
         aliveAfterWait = IsWindow() && GetClientRect().right > 0;
         ++handlerEnds;
     }
+
+    void OnDraw(Dc& dc) override
+    {
+        dc.FillSolidRect(Rect{0, 0, 4000, 4000}, RGB(0, 0, 255));
+    }
 };
 
 struct Program {
@@ -138,5 +143,21 @@ TEST(FrameClose, TheViewsBackBufferIsNoLargerThanTheScreen)
         EXPECT_EQ(dc->GetDeviceCaps(HORZRES), c.buffer.cx);
         EXPECT_EQ(dc->GetDeviceCaps(VERTRES), c.buffer.cy);
     }
+    program.app.Shutdown();
+}
+
+TEST(FrameClose, AViewLargerThanTheScreenShowsWhiteBeyondItsBackBuffer)
+{
+    auto script = ui::Script::install();
+    script->setScreenSize({300, 200});
+    Program program;
+    ASSERT_TRUE(program.app.OnFileNew());
+    program.app.m_pMainWnd->MoveWindow(0, 0, 400, 320);
+    QWidget* widget = widgetOf(program.view);
+    ASSERT_TRUE(waitFor([&] { return widget->width() > 300 && widget->height() > 200 && !program.view->IsRepaintPending(); }));
+    const QImage shown = widget->grab().toImage();
+    EXPECT_EQ(shown.pixel(100, 100), qRgb(0, 0, 255)) << "the back buffer";
+    EXPECT_EQ(shown.pixel(widget->width() - 5, 100), qRgb(255, 255, 255)) << "right of it";
+    EXPECT_EQ(shown.pixel(100, widget->height() - 5), qRgb(255, 255, 255)) << "below it";
     program.app.Shutdown();
 }
