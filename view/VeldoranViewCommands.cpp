@@ -17,6 +17,17 @@
 
 #include <vector>
 
+namespace {
+
+// A command that opens a dialog of TOVENDLG is enabled only once that dialog is there: until the
+// library exports it, choosing the command would do nothing.
+bool DialogLanded(const char* entryPoint)
+{
+    return vd::LibraryLoader::symbol("TOVENDLG.DLL", entryPoint) != nullptr;
+}
+
+} // namespace
+
 void CVeldoranView::ConnectCommands()
 {
     CVeldoranDoc& doc = *m_pDoc;
@@ -42,18 +53,21 @@ void CVeldoranView::ConnectCommands()
     OnCommand(ID_TEXT_FONT, [this] { OnTextFont(); });
     for (int id : {ID_ELEVATION_LEGEND, ID_ELEVATION_LEGEND_POPUP}) {
         OnCommand(id, [this] { OnElevationLegend(); });
-        OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nMapFigure == 1); });
+        OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) {
+            ui.Enable(doc.m_nMapFigure == 1 && DialogLanded("OnLegendElevetion"));
+        });
     }
     for (int id : {ID_PLACE_NAME_SEARCH, ID_PLACE_NAME_SEARCH_POPUP}) {
         OnCommand(id, [&doc] { doc.RetrievePlaceNames(); });
         OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) {
-            ui.Enable(doc.m_nMapType == 1);
+            ui.Enable(doc.m_nMapType == 1 && DialogLanded("OnGnpfRetrieveSet"));
             ui.SetCheck(doc.m_nResultCount > 0 ? 1 : 0);
         });
     }
     OnCommand(ID_ALBUM_STOP, [this] { OnAlbumStop(); });
     OnUpdateCommandUI(ID_ALBUM_STOP, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nSavedMapDisplayMode == 13); });
     OnCommand(ID_SLIDE_SHOW_SETTINGS, [this] { OnSlideShowSettings(); });
+    OnUpdateCommandUI(ID_SLIDE_SHOW_SETTINGS, [](vd::CmdUI& ui) { ui.Enable(DialogLanded("OnSlideSet")); });
     OnCommand(ID_COPY_MAP, [this] { OnCopyMap(); });
     OnCommandRange(ID_ARROW_UP, ID_ARROW_DOWN, [this](int id) { OnArrowKey(id); });
     for (int id : {ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_TEXT})

@@ -2,7 +2,8 @@
 # The main window end to end, on the X server that xvfb-run started: the built program driven with
 # real X events, with or without a window manager.
 #   main-window.sh <veldoran> <veldoran-screen-probe> none|openbox
-# 1. Choices from the menus by keyboard (the about box, the redisplay of the right-click menu), a
+# 1. Choices from the menus by keyboard (the about box, the font dialog, the
+#    redisplay of the right-click menu), a
 #    resize, a cover and uncover and the arrow keys: the window shows the same picture as a fresh
 #    redisplay of the map, the keys move the map, the exit command ends the run.
 # 2. In each state (idle, right-click menu open, about box open) each ending (SIGTERM, SIGHUP, the
@@ -129,6 +130,20 @@ start_program main
 open_about
 xdotool key Return
 wait_for "the about box to close" no_about_box
+
+# A dialog chosen from a menu by keyboard opens, and Escape closes it.
+dialog_from_menu() {
+    local what=$1 before
+    shift
+    before=$(window_count)
+    focus_main
+    xdotool key "$@"
+    wait_for "$what to open" more_windows_than "$before"
+    xdotool key Escape
+    wait_for "$what to close" windows_exactly "$before"
+}
+# 表示 → ﾃｷｽﾄのフォント..., its first enabled item.
+dialog_from_menu "the font dialog" alt+v Return
 
 # A resize draws the map again for the new size, with its buttons: the same picture as a redisplay.
 xdotool windowsize "$win" 1000 800

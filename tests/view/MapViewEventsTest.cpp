@@ -224,21 +224,6 @@ TEST_F(MapView, TheCopyPutsTheMapOnTheClipboard)
     frame->ShowWindow(vd::SW_HIDE);
 }
 
-TEST_F(MapView, ThePlaceNameSearchIsOfferedOnSheetMapsAndCheckedWhileResultsAreHeld)
-{
-    for (const auto& [mapType, results, enabled, checked] :
-         {std::tuple{1, 0, true, 0}, std::tuple{1, 12, true, 1}, std::tuple{2, 0, false, 0}}) {
-        doc->m_nMapType = mapType;
-        doc->m_nResultCount = results;
-        for (int id : {ID_PLACE_NAME_SEARCH, ID_PLACE_NAME_SEARCH_POPUP}) {
-            vd::CmdUI ui(id);
-            ASSERT_TRUE(view->routeUpdate(ui));
-            EXPECT_EQ(ui.enabled.value_or(true), enabled) << id;
-            EXPECT_EQ(ui.checked.value_or(0), checked) << id;
-        }
-    }
-}
-
 TEST_F(MapView, PrintPreviewIsOfferedOnlyOnATextPage)
 {
     for (const auto& [mode, enabled] : {std::pair{20, true}, std::pair{10, false}}) {
