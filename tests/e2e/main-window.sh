@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The main window end to end, on the X server that xvfb-run started: the built program driven with
-# real X events, with or without a window manager.
+# The main window end to end on an X server of its own (Xvfb): the built program driven with real
+# X events, with or without a window manager. It starts its Xvfb itself on a display it checks is
+# its own, so runs side by side (here and on machines that share /tmp) never meet on one display,
+# as they can under xvfb-run -a.
 #   main-window.sh <veldoran> <veldoran-screen-probe> none|openbox
 # 1. Choices from the menus by keyboard (the about box, the font dialog, the
 #    redisplay of the right-click menu), a
@@ -48,6 +50,32 @@ wait_for() {
     done
 }
 
+# An X server of our own on a display nobody uses: other machines' servers may share /tmp (and
+# their locks look stale from here), so the display is ours only once its lock names our server
+# and it answers.
+start_x() {
+    local attempt n xpid end
+    for attempt in 1 2 3 4 5 6 7 8; do
+        n=$((200 + RANDOM % 700))
+        { [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; } && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+        xpid=$!
+        end=$((SECONDS + patience))
+        while kill -0 "$xpid" 2>/dev/null && ((SECONDS < end)); do
+            if [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" = "$xpid" ] && DISPLAY=":$n" xprop -root >/dev/null 2>&1; then
+                pids+=("$xpid")
+                export DISPLAY=":$n"
+                return 0
+            fi
+            sleep 0.1
+        done
+        kill "$xpid" 2>/dev/null || true
+        wait "$xpid" 2>/dev/null || true
+    done
+    fail "no X server could be started"
+}
+start_x
+
 if [ "$wm" = openbox ]; then
     openbox --sm-disable >/dev/null 2>&1 &
     pids+=($!)
@@ -63,15 +91,14 @@ start_program() {
     "$program" >"$work/program.log" 2>&1 &
     pid=$!
     pids+=("$pid")
-    wait_for "the main window" main_window
-    win=$(main_window)
-    # The first map is on screen once the title names it.
-    wait_for "the first map" title_is_not "Tavrel - Veldoran"
+    # The first map is on screen once the main window's title names the sheet.
+    wait_for "the first map" map_window
+    win=$(map_window)
     wait_for "a steady picture" steady
 }
 
 visible_windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null; }
-main_window() { visible_windows | head -1 | grep .; }
+map_window() { xdotool search --onlyvisible --pid "$pid" --name '地勢図' 2>/dev/null | head -1 | grep .; }
 window_count() { visible_windows | wc -l; }
 title_is_not() { [ "$(xdotool getwindowname "$win")" != "$1" ]; }
 more_windows_than() { [ "$(window_count)" -gt "$1" ]; }
