@@ -114,10 +114,22 @@ TEST(MainWindowView, TheFirstClickOnAnInactiveWindowsButtonActsOnce)
     activate(w);
     deactivate(w, other);
 
+    // A neighbour sheet's button of the 3 x 3 panel.
+    auto trimmed = [](std::string text) {
+        while (!text.empty() && text.back() == ' ')
+            text.pop_back();
+        return text;
+    };
     QAbstractButton* button = nullptr;
+    std::string neighbour;
     for (QAbstractButton* b : shownButtons(w))
-        if (!b->text().isEmpty() && b->text() != QString::fromUtf8("地図"))
-            button = b;
+        for (int cell : {11, 12, 13, 14, 16, 17, 18, 19}) {
+            const std::string name = trimmed(w.doc().m_astrMapEntry[std::size_t(cell)]);
+            if (!name.empty() && b->text().toStdString() == name) {
+                button = b;
+                neighbour = name;
+            }
+        }
     ASSERT_NE(button, nullptr);
     w.view->routed.clear();
     // The click activates the window on its way in, as a window manager hands it over.
@@ -125,4 +137,6 @@ TEST(MainWindowView, TheFirstClickOnAnInactiveWindowsButtonActsOnce)
     QTest::mouseClick(button, Qt::LeftButton);
     ASSERT_TRUE(w.waitUntilMapShown());
     EXPECT_EQ(w.view->routed.size(), 1u) << "one click, one command";
+    EXPECT_EQ(trimmed(w.doc().m_strMapName), neighbour) << "the click moved to the neighbour";
+    EXPECT_TRUE(titleNamesTheMap(w)) << w.run.frame().GetWindowText();
 }

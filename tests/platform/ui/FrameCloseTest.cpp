@@ -1,10 +1,11 @@
-// Closing the main window while a handler of its view is inside a menu or a dialog: the windows
-// the handler uses outlive it, its popup or dialog is cancelled, and the close follows once it
-// has returned. The view's back buffer is never larger than the screen.
+// Closing the main window while a handler of its view is inside a menu, a dialog or a wait for a
+// program: the windows the handler uses outlive it, its popup or dialog is cancelled, and the
+// close follows once it has returned. The view's back buffer is never larger than the screen.
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Document.h"
+#include "platform/ui/FileDialog.h"
 #include "platform/ui/FrameWindow.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MenuTemplate.h"
@@ -94,6 +95,13 @@ TEST(FrameClose, CloseWhileTheViewsHandlerWaitsFollowsOnceTheHandlerReturns)
              menu.GetSubMenu(0)->TrackPopupMenu(TPM_RIGHTBUTTON, 10, 10, &view);
          }},
         {"message box", [](WaitingView&) { ui::MessageBox("地図を描いています", "Veldoran", MB_OK); }},
+        {"file dialog",
+         [](WaitingView&) {
+             FileDialog dialog(true);
+             dialog.DoModal();
+         }},
+        // A program waited for (the user's editor) is not interrupted: the close follows its end.
+        {"editor wait", [](WaitingView&) { ui::runAndWait({"sleep", "1"}); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
