@@ -78,8 +78,9 @@ TEST(MainWindowView, AResizeDrawsTheMapForTheNewSizeWithItsButtons)
         const QImage shown = w.shown();
         ASSERT_EQ(shown.size(), size);
         // The map reaches into what the old size did not cover.
-        if (size.width() > oldSize.width())
+        if (size.width() > oldSize.width()) {
             EXPECT_GT(nonWhiteIn(shown, QRect(oldSize.width(), 40, size.width() - oldSize.width(), size.height() - 80)), 0);
+        }
         EXPECT_TRUE(titleNamesTheMap(w)) << w.run.frame().GetWindowText();
     }
 }
