@@ -205,8 +205,8 @@ xdotool key alt+f Up Return
 expect_clean_end "the exit command"
 
 # ---- 2. Endings in each state
-endings=(TERM HUP)
-[ "$wm" = openbox ] && endings+=(close)
+# close: the message a window manager's close box (or a session's end) sends.
+endings=(TERM HUP close)
 for state in idle popup about; do
     for ending in "${endings[@]}"; do
         start_program "$state-$ending"
