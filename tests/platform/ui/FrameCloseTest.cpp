@@ -111,10 +111,8 @@ TEST(FrameClose, CloseWhileTheViewsHandlerWaitsFollowsOnceTheHandlerReturns)
         FrameWindow* frame = program.app.m_pMainWnd;
         program.view->onRightButton = c.wait;
         // The close box is pressed while the handler waits.
-        QTimer::singleShot(100, [frame] {
-            if (QWidget* main = widgetOf(frame))
-                main->close();
-        });
+        QWidget* main = widgetOf(frame);
+        QTimer::singleShot(100, main, [main] { main->close(); });
         // Against a close that never comes: the wait ends anyway, and the test fails instead of hanging.
         QTimer::singleShot(5000, [] {
             if (QWidget* waiting = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
