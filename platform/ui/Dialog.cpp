@@ -109,6 +109,12 @@ DialogImpl::~DialogImpl()
     for (DialogImpl* child : children)
         child->parentDialog = nullptr;
     destroy();
+    // A control and its default handle hold each other: the dialog's end releases both.
+    for (auto& c : controls) {
+        if (c->owner == c->defaultHandle.get())
+            c->owner = nullptr;
+        c->defaultHandle.reset();
+    }
 }
 
 QtDialog* DialogImpl::qdialog() const

@@ -153,8 +153,13 @@ Window::Window() = default;
 
 Window::~Window()
 {
-    if (impl_ && impl_->ownedByHandle && impl_->owner == this)
+    if (impl_ && impl_->ownedByHandle && impl_->owner == this) {
         Window::DestroyWindow();
+        // The control's default handle holds the control too: without this the two keep each
+        // other alive.
+        const auto control = impl_;
+        control->defaultHandle.reset();
+    }
     if (impl_ && impl_->owner == this)
         impl_->owner = impl_->defaultHandle.get() != this ? impl_->defaultHandle.get() : nullptr;
 }
