@@ -10,7 +10,8 @@
 
 namespace {
 
-constexpr int kSignals[] = {SIGTERM, SIGINT};
+// A closed terminal (SIGHUP) ends the program as a desktop session's end (SIGTERM) does.
+constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 // The write end of the pipe, for the signal handler (only async-signal-safe calls there).
 volatile sig_atomic_t g_writeEnd = -1;

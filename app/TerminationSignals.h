@@ -1,5 +1,5 @@
 #pragma once
-// SIGTERM and SIGINT end the program through its normal shut-down path (windows closed, the
+// SIGTERM, SIGINT and SIGHUP end the program through its normal shut-down path (windows closed, the
 // event loop left, destructors run) instead of killing it on the spot. The signal handler only
 // writes to a pipe; the event loop reads it and runs the action.
 #include <functional>
@@ -7,7 +7,7 @@
 
 class TerminationSignals {
 public:
-    // Handles both signals while the object lives; one object per process.
+    // Handles the signals while the object lives; one object per process.
     explicit TerminationSignals(std::function<void()> onSignal);
     ~TerminationSignals(); // the previous action again: a second signal during shut-down kills
 

@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont locales
   xvfb xauth
+  xdotool openbox libx11-dev libxcb1-dev
 )
 
 missing=()

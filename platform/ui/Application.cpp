@@ -77,7 +77,11 @@ int Application::Run()
         QObject::connect(qApp, &QApplication::lastWindowClosed, qApp, &QApplication::quit);
         QWidget* main = widgetOf(frame_.get());
         QObject::connect(main, &QObject::destroyed, qApp, [] { QApplication::quit(); });
+        // Inside the loop, a further level is a handler's menu, dialog or wait.
+        const int idleLevel = FrameWindow::idleLoopLevel();
+        FrameWindow::idleLoopLevel() = idleLevel + 1;
         code = QApplication::exec();
+        FrameWindow::idleLoopLevel() = idleLevel;
     }
     Shutdown();
     return code;

@@ -128,8 +128,9 @@ private:
 // Buttons and other controls take part in the focus tracking without notifications of their own.
 void watchFocus(WindowImpl& control, QWidget* w, int setCode = -1, int killCode = -1)
 {
+    // Owned by the widget: it goes when the control's window goes.
     auto* watcher = new FocusWatcher(control, setCode, killCode);
-    watcher->setParent(w);  // goes with the control's widget
+    watcher->setParent(w);
     w->installEventFilter(watcher);
 }
 

@@ -109,10 +109,12 @@ DialogImpl::~DialogImpl()
     for (DialogImpl* child : children)
         child->parentDialog = nullptr;
     destroy();
-    // A control's own handle holds the control: dropping it breaks the cycle, so the controls
-    // go with the dialog.
-    for (auto& c : controls)
+    // A control and its default handle hold each other: the dialog's end releases both.
+    for (auto& c : controls) {
+        if (c->owner == c->defaultHandle.get())
+            c->owner = nullptr;
         c->defaultHandle.reset();
+    }
 }
 
 QtDialog* DialogImpl::qdialog() const

@@ -1,6 +1,7 @@
 // The main frame, the view and the document on Qt: a QMainWindow with the menu bar of the current
 // menu, accelerators as window shortcuts, and the view's widget as its central widget.
 #include "platform/ui/Application.h"
+#include "platform/ui/BlockedClose.h"
 #include "platform/ui/Document.h"
 #include "platform/ui/FrameWindow.h"
 #include "platform/ui/MenuImpl.h"
@@ -11,9 +12,12 @@
 #include "platform/ui/WindowImpl.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QThread>
+#include <QTimer>
 
 namespace vd {
 
@@ -23,13 +27,16 @@ namespace {
 
 class FrameWidget : public QMainWindow {
 public:
-    explicit FrameWidget(FrameWindow& frame) : frame_(frame) {}
+    explicit FrameWidget(FrameWindow& frame) : frame_(frame)
+    {
+        watchBlockedClose(this, [this] { frame_.RequestClose(); });
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override
     {
         event->ignore();
-        frame_.OnClose();
+        frame_.RequestClose();
     }
 
 private:
@@ -98,7 +105,35 @@ void watchMenus(QMenu* menu, FrameWindow& frame)
     });
 }
 
+// How often a deferred close looks again whether the running handler has returned.
+constexpr int kCloseRetryMs = 50;
+
+// Closes the popup menus and modal dialogs on screen, so the handlers waiting for them go on.
+void dismissPopupsAndDialogs()
+{
+    for (int guard = 0; guard < 16; ++guard) {
+        QWidget* popup = QApplication::activePopupWidget();
+        if (!popup)
+            break;
+        popup->close();
+    }
+    if (QWidget* modal = QApplication::activeModalWidget())
+        modal->close();
+}
+
 } // namespace
+
+int& FrameWindow::idleLoopLevel()
+{
+    static int level = 0;
+    return level;
+}
+
+bool FrameWindow::handlerRunning()
+{
+    return QThread::currentThread()->loopLevel() > idleLoopLevel() || QApplication::activePopupWidget() ||
+           QApplication::activeModalWidget();
+}
 
 // ---- Document
 
@@ -239,6 +274,30 @@ void FrameWindow::OnClose()
     DestroyWindow();
 }
 
+void FrameWindow::RequestClose()
+{
+    if (!impl_ || !impl_->widget)
+        return;
+    if (!handlerRunning()) {
+        OnClose();
+        return;
+    }
+    // A handler is inside a menu, a dialog or a wait: the windows it uses must outlive it. Its
+    // popups and dialogs are closed (as cancelled) and the close follows once it has returned.
+    dismissPopupsAndDialogs();
+    if (closeRetryScheduled_)
+        return;
+    closeRetryScheduled_ = true;
+    std::weak_ptr<WindowImpl> alive = impl_;
+    QTimer::singleShot(kCloseRetryMs, impl_->widget, [this, alive] {
+        const auto impl = alive.lock();
+        if (!impl || !impl->widget)
+            return;
+        closeRetryScheduled_ = false;
+        RequestClose();
+    });
+}
+
 void FrameWindow::DestroyWindow()
 {
     if (!impl_ || !impl_->widget)
@@ -289,6 +348,24 @@ void FrameWindow::installMenuBar()
     if (!main)
         return;
     QMenuBar* bar = main->menuBar();
+    if (!bar->property("vdRouted").toBool()) {
+        bar->setProperty("vdRouted", true);
+        // A chosen item runs its command once the menu has closed: the command may replace the
+        // menu bar (or close the window) that is still delivering the choice.
+        std::weak_ptr<WindowImpl> alive = impl_;
+        QObject::connect(bar, &QMenuBar::triggered, main, [this, alive, main](QAction* action) {
+            const int id = action->property("vdCommand").toInt();
+            if (id <= 0 || action->menu())
+                return;
+            QMetaObject::invokeMethod(
+                main,
+                [this, alive, id] {
+                    if (const auto impl = alive.lock(); impl && impl->widget)
+                        ExecuteCommand(id);
+                },
+                Qt::QueuedConnection);
+        });
+    }
     bar->clear();
     if (!menu_ || !menu_->IsValid())
         return;

@@ -33,6 +33,13 @@ public:
     virtual int OnCreate();
     // The close box and the exit command: base destroys the window.
     virtual void OnClose();
+    // The close box and termination signals: OnClose at once when no handler is running, else
+    // the running handler's popups and dialogs are cancelled and OnClose follows once it returns.
+    void RequestClose();
+    // True while a handler runs a nested event loop (a menu, a dialog, a wait for a program).
+    static bool handlerRunning();
+    // The event-loop depth of the idle program: 1 while the application runs its loop, 0 in tests.
+    static int& idleLoopLevel();
     void DestroyWindow() override;
 
     View* GetActiveView() const { return view_; }
@@ -60,6 +67,7 @@ private:
     std::unique_ptr<View> ownedView_;
     View* view_ = nullptr;
     std::unique_ptr<Menu> menu_;
+    bool closeRetryScheduled_ = false;
 };
 
 } // namespace vd

@@ -4,8 +4,12 @@
 #include "platform/ui/MenuImpl.h"
 #include "platform/ui/MenuTemplate.h"
 #include "platform/ui/QtBridge.h"
+#include "platform/ui/FrameWindow.h"
 #include "platform/ui/Ui.h"
+#include "platform/ui/View.h"
 #include "platform/ui/Window.h"
+
+#include <algorithm>
 
 namespace vd {
 
@@ -38,12 +42,19 @@ void fill(QMenu* menu, const std::vector<ui::MenuItemTemplate>& items)
 
 } // namespace
 
+// Only a checked item is checkable: a checkable item toggles itself when chosen, which would leave
+// a stray mark that no update handler clears.
+static void setCheck(QAction* action, bool checked)
+{
+    action->setCheckable(checked);
+    action->setChecked(checked);
+}
+
 QAction* makeAction(QMenu* menu, int id, const std::string& text, unsigned flags)
 {
     auto* action = new QAction(qs(text), menu);
     action->setProperty(kIdProperty, id);
-    action->setCheckable(true);
-    action->setChecked(flags & MF_CHECKED);
+    setCheck(action, flags & MF_CHECKED);
     action->setEnabled(!(flags & (MF_GRAYED | MF_DISABLED)));
     return action;
 }
@@ -227,7 +238,7 @@ bool Menu::ModifyMenu(int item, unsigned flags, int newId, const std::string& te
     if (!(flags & MF_SEPARATOR)) {
         a->setProperty("vdCommand", newId);
         a->setText(qs(text));
-        a->setChecked(flags & MF_CHECKED);
+        setCheck(a, flags & MF_CHECKED);
         a->setEnabled(!(flags & (MF_GRAYED | MF_DISABLED)));
     }
     return true;
@@ -257,7 +268,7 @@ unsigned Menu::CheckMenuItem(int item, unsigned flags)
     if (!a)
         return kMenuStateError;
     const unsigned old = a->isChecked() ? MF_CHECKED : MF_UNCHECKED;
-    a->setChecked(flags & MF_CHECKED);
+    setCheck(a, flags & MF_CHECKED);
     return old;
 }
 
@@ -295,8 +306,16 @@ void Menu::UpdateItems(CommandTarget& target)
 void updateMenuItems(QMenu* menu, CommandTarget& target)
 {
     for (QAction* a : menu->actions()) {
-        if (a->isSeparator() || a->menu())
+        if (a->isSeparator())
             continue;
+        if (QMenu* sub = a->menu()) {
+            // A sub-menu with nothing to choose is disabled, as its items are.
+            updateMenuItems(sub, target);
+            const auto items = sub->actions();
+            a->setEnabled(std::any_of(items.begin(), items.end(),
+                                      [](const QAction* item) { return !item->isSeparator() && item->isEnabled(); }));
+            continue;
+        }
         const int id = idOf(a);
         if (id == 0)
             continue;
@@ -310,7 +329,7 @@ void updateMenuItems(QMenu* menu, CommandTarget& target)
         else
             a->setEnabled(true);
         if (ui.checked)
-            a->setChecked(*ui.checked != 0);
+            setCheck(a, *ui.checked != 0);
         if (ui.text)
             a->setText(qs(*ui.text));
     }
@@ -320,14 +339,18 @@ int Menu::TrackPopupMenu(unsigned flags, int x, int y, Window* owner)
 {
     if (!IsValid())
         return 0;
-    if (auto* target = dynamic_cast<CommandTarget*>(owner))
+    // A view's menu takes the frame's whole route (view, document, frame, application), as the
+    // menu bar does.
+    CommandTarget* target = dynamic_cast<CommandTarget*>(owner);
+    if (auto* view = dynamic_cast<View*>(owner); view && view->GetParentFrame())
+        target = view->GetParentFrame();
+    if (target)
         UpdateItems(*target);
     const int chosen = ui::backend().trackPopupMenu(*this, {x, y});
     if (flags & TPM_RETURNCMD)
         return chosen;
-    if (chosen != 0)
-        if (auto* target = dynamic_cast<CommandTarget*>(owner))
-            target->routeCommand(chosen);
+    if (chosen != 0 && target)
+        target->routeCommand(chosen);
     return chosen != 0 ? 1 : 0;
 }
 

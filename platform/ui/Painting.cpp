@@ -171,7 +171,9 @@ private:
 void installOwnerDraw(WindowImpl& control, QComboBox* combo)
 {
     combo->setItemDelegate(new OwnerDrawDelegate(control, combo));
-    combo->installEventFilter(new OwnerDrawPainter(control));
+    auto* painter = new OwnerDrawPainter(control);
+    painter->setParent(combo); // goes with the combo
+    combo->installEventFilter(painter);
 }
 
 } // namespace vd

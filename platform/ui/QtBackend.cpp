@@ -10,11 +10,17 @@
 #include <QEventLoop>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+#include <vector>
 
 namespace vd::ui {
 
@@ -24,8 +30,25 @@ namespace {
 // events still pass, so the windows stay painted.
 class InputBlocker : public QObject {
 public:
+    // A window's close request waits for the end of the wait, as the old platform's queued
+    // message did: it is asked again once the handler that waited has returned.
+    ~InputBlocker() override
+    {
+        for (const QPointer<QWidget>& window : closeRequests_)
+            if (window)
+                QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
+    }
+
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (event->type() == QEvent::Close) {
+            if (QWidget* window = topLevelOf(watched);
+                window && std::find(closeRequests_.begin(), closeRequests_.end(), window) == closeRequests_.end())
+                closeRequests_.emplace_back(window);
+            // Refused, not only swallowed: an accepted close event hides the window.
+            event->ignore();
+            return true;
+        }
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
@@ -36,7 +59,6 @@ public:
         case QEvent::KeyRelease:
         case QEvent::ShortcutOverride:
         case QEvent::Shortcut:
-        case QEvent::Close:
         case QEvent::ContextMenu:
         case QEvent::TouchBegin:
         case QEvent::TouchUpdate:
@@ -46,6 +68,20 @@ public:
             return QObject::eventFilter(watched, event);
         }
     }
+
+private:
+    // The top-level widget of a close event: it comes to the widget's native window first.
+    static QWidget* topLevelOf(QObject* watched)
+    {
+        if (auto* widget = qobject_cast<QWidget*>(watched))
+            return widget->isWindow() ? widget : nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->windowHandle() == watched)
+                return widget;
+        return nullptr;
+    }
+
+    std::vector<QPointer<QWidget>> closeRequests_;
 };
 
 QElapsedTimer& startClock()
@@ -245,6 +281,15 @@ Size QtBackend::fullScreenSize()
     if (QGuiApplication::platformName() != QStringLiteral("offscreen"))
         caption = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
     return {size.width(), size.height() - caption};
+}
+
+Size QtBackend::screenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {800, 800};
+    const QSize size = screen->virtualSize();
+    return {size.width(), size.height()};
 }
 
 bool QtBackend::chooseColour(std::uint32_t& colour, bool)

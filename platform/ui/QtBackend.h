@@ -25,6 +25,7 @@ public:
     int startTimer(int intervalMs, std::function<void()> onTick) override;
     void stopTimer(int handle) override;
     Size fullScreenSize() override;
+    Size screenSize() override;
     int runModal(Dialog& dialog) override;
     int runFileDialog(FileDialog& dialog) override;
     bool chooseColour(std::uint32_t& colour, bool fullOpen) override;

@@ -158,6 +158,11 @@ Size fullScreenSize()
     return backend().fullScreenSize();
 }
 
+Size screenSize()
+{
+    return backend().screenSize();
+}
+
 void processPendingEvents()
 {
     QCoreApplication::sendPostedEvents();

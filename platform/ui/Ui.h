@@ -59,6 +59,8 @@ public:
     virtual void stopTimer(int handle) = 0;
     // The full-screen client area: the screen less the desktop's panels and a window caption.
     virtual Size fullScreenSize() = 0;
+    // The whole desktop: all screens together, panels included.
+    virtual Size screenSize() = 0;
     // Runs a dialog whose window has been built and initialised; returns its end id.
     virtual int runModal(Dialog& dialog) = 0;
     // A modeless dialog has just been created and shown (a script may act on it later).
@@ -121,6 +123,7 @@ int startTimer(int intervalMs, std::function<void()> onTick);
 void stopTimer(int handle);
 
 Size fullScreenSize();
+Size screenSize();
 
 // Delivers what is queued for the user-interface thread (posted messages, pending repaints);
 // for tests and for long operations that must keep the windows current.

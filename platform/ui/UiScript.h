@@ -50,6 +50,8 @@ public:
     void fireTimers();
 
     void setFullScreenSize(Size size) { screen_ = size; }
+    // The whole desktop; larger than any window of the tests unless set.
+    void setScreenSize(Size size) { desktop_ = size; }
 
     // Dialogs by template id: each run of the template consumes the next queued actions. The
     // actions usually end the dialog (a button press); a dialog still open afterwards is
@@ -103,6 +105,7 @@ public:
     int startTimer(int intervalMs, std::function<void()> onTick) override;
     void stopTimer(int handle) override;
     Size fullScreenSize() override;
+    Size screenSize() override { return desktop_; }
     int runModal(Dialog& dialog) override;
     void modelessCreated(Dialog& dialog) override;
     void dialogDestroyed(Dialog& dialog) override;
@@ -133,6 +136,7 @@ private:
     std::map<int, Timer> timers_;
     int nextTimer_ = 1;
     Size screen_{800, 800};
+    Size desktop_{4096, 4096};
     std::map<int, std::deque<DialogActions>> dialogAnswers_;
     std::map<std::pair<std::string, int>, std::deque<DialogActions>> moduleAnswers_;
     std::vector<int> dialogsRun_;

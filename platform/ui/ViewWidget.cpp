@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 
 namespace vd {
 
@@ -91,15 +92,24 @@ void ViewWidget::paintEvent(QPaintEvent*)
         drawView(view_);
     }
     QPainter painter(this);
-    if (impl && impl->hasBackBuffer())
-        painter.drawImage(0, 0, bitmapImage(impl->currentBuffer()));
-    else
-        painter.fillRect(rect(), Qt::white);
+    // The back buffer is at most the screen's size: what lies beyond it shows white.
+    QRegion outside(rect());
+    if (impl && impl->hasBackBuffer()) {
+        const QImage& image = bitmapImage(impl->currentBuffer());
+        painter.drawImage(0, 0, image);
+        outside -= QRect(QPoint(0, 0), image.size());
+    }
+    for (const QRect& r : outside)
+        painter.fillRect(r, Qt::white);
 }
 
+// The old platform painted after every size change: the view then draws for the new size.
 void ViewWidget::resizeEvent(QResizeEvent*)
 {
     view_.OnSize(width(), height());
+    if (WindowImpl* impl = view_.impl())
+        impl->needsDraw = true;
+    update();
 }
 
 void ViewWidget::mousePressEvent(QMouseEvent* e)

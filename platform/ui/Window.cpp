@@ -69,9 +69,22 @@ std::string WindowImpl::text() const
     return text_;
 }
 
+namespace {
+
+// A back buffer as large as its window, but no larger than the screen: a window of 32767 x 32767
+// would need gigabytes.
+QSize bufferSizeFor(const QWidget* widget)
+{
+    const Size screen = ui::backend().screenSize();
+    const QSize size = widget ? widget->size() : QSize(1, 1);
+    return size.boundedTo(QSize(screen.cx, screen.cy)).expandedTo(QSize(1, 1));
+}
+
+} // namespace
+
 Bitmap& WindowImpl::backBuffer()
 {
-    const QSize size = widget ? widget->size().expandedTo(QSize(1, 1)) : QSize(1, 1);
+    const QSize size = bufferSizeFor(widget);
     if (buffer_.IsNull() || buffer_.GetSize() != Size{size.width(), size.height()}) {
         // Drawing starts on what the window shows now.
         QImage look = widget ? widget->grab().toImage() : QImage(size, QImage::Format_RGB32);
@@ -86,7 +99,7 @@ Bitmap& WindowImpl::backBuffer()
 
 Bitmap& WindowImpl::backBufferFilled(COLORREF fill)
 {
-    const QSize size = widget ? widget->size().expandedTo(QSize(1, 1)) : QSize(1, 1);
+    const QSize size = bufferSizeFor(widget);
     if (buffer_.IsNull() || buffer_.GetSize() != Size{size.width(), size.height()}) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(ui::toQColor(fill));
@@ -140,8 +153,13 @@ Window::Window() = default;
 
 Window::~Window()
 {
-    if (impl_ && impl_->ownedByHandle && impl_->owner == this)
+    if (impl_ && impl_->ownedByHandle && impl_->owner == this) {
         Window::DestroyWindow();
+        // The control's default handle holds the control too: without this the two keep each
+        // other alive.
+        const auto control = impl_;
+        control->defaultHandle.reset();
+    }
     if (impl_ && impl_->owner == this)
         impl_->owner = impl_->defaultHandle.get() != this ? impl_->defaultHandle.get() : nullptr;
 }
@@ -348,6 +366,11 @@ void Window::Invalidate(bool erase)
         impl_->clearBackBuffer();
     impl_->needsDraw = true;
     impl_->widget->update();
+}
+
+bool Window::IsRepaintPending() const
+{
+    return impl_ && impl_->widget && impl_->needsDraw;
 }
 
 void Window::UpdateWindow()

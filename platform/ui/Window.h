@@ -53,6 +53,8 @@ public:
     ui::Point ScreenToClient(ui::Point point) const;
 
     void Invalidate(bool erase = true);
+    // True while an invalidation waits for its repaint.
+    bool IsRepaintPending() const;
     void UpdateWindow();
     void RedrawWindow();
 

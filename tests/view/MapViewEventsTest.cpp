@@ -6,6 +6,7 @@
 #include "platform/ui/WindowImpl.h"
 #include "view/renderer/MapRenderer.h"
 #include "view/window/ViewActivation.h"
+#include "view/navigation/ViewNavigation.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -124,6 +125,16 @@ TEST_F(MapView, TheEnlargeCommandsMenuStateFollowsTheMapAndTheTool)
         bool enabled;
         int checked;
     };
+    // Without its drag the tool stays disabled: choosing it would only print its prompt.
+    doc->m_bMapOnScreen = 1;
+    doc->m_nMapType = 1;
+    doc->m_nMapFrame = 2;
+    doc->m_nMouseTool = 0;
+    vd::CmdUI pending(ID_ENLARGE_SHEET);
+    ASSERT_TRUE(view->routeUpdate(pending));
+    EXPECT_FALSE(pending.enabled.value_or(true));
+
+    view->m_pNavigation->calls.drawDragRectangle = [](vd::Dc&, int, int) {};
     for (const Case& c : {Case{1, 1, 2, 0, true, 0}, Case{1, 1, 2, 3, true, 1}, Case{0, 1, 2, 0, false, 0},
                           Case{1, 2, 2, 0, false, 0}, Case{1, 1, 3, 0, false, 1}}) {
         doc->m_bMapOnScreen = c.onScreen;
@@ -211,21 +222,6 @@ TEST_F(MapView, TheCopyPutsTheMapOnTheClipboard)
     EXPECT_EQ(dc.GetPixel(10, 10), vd::RGB(0, 0, 255));
     EXPECT_EQ(dc.GetPixel(49, 10), vd::RGB(255, 255, 255)) << "one pixel in from the left";
     frame->ShowWindow(vd::SW_HIDE);
-}
-
-TEST_F(MapView, ThePlaceNameSearchIsOfferedOnSheetMapsAndCheckedWhileResultsAreHeld)
-{
-    for (const auto& [mapType, results, enabled, checked] :
-         {std::tuple{1, 0, true, 0}, std::tuple{1, 12, true, 1}, std::tuple{2, 0, false, 0}}) {
-        doc->m_nMapType = mapType;
-        doc->m_nResultCount = results;
-        for (int id : {ID_PLACE_NAME_SEARCH, ID_PLACE_NAME_SEARCH_POPUP}) {
-            vd::CmdUI ui(id);
-            ASSERT_TRUE(view->routeUpdate(ui));
-            EXPECT_EQ(ui.enabled.value_or(true), enabled) << id;
-            EXPECT_EQ(ui.checked.value_or(0), checked) << id;
-        }
-    }
 }
 
 TEST_F(MapView, PrintPreviewIsOfferedOnlyOnATextPage)

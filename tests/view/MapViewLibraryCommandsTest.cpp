@@ -1,11 +1,12 @@
-// The view's commands that call the dialog library: the slide-show settings and the elevation
-// legend, with a stand-in library.
+// The view's commands that call the dialog library: the slide-show settings, the elevation legend
+// and the place-name search, with a stand-in library; without it they are not offered.
 #include "MapViewFixture.h"
 
 #include "platform/sys/LibraryLoader.h"
 #include "platform/sys/ProfileStore.h"
 
 #include <cstdlib>
+#include <tuple>
 
 namespace {
 
@@ -24,6 +25,47 @@ protected:
         return log ? *log() : "<no log>";
     }
 };
+
+TEST_F(MapViewWithDialogs, ThePlaceNameSearchIsOfferedOnSheetMapsAndCheckedWhileResultsAreHeld)
+{
+    for (const auto& [mapType, results, enabled, checked] :
+         {std::tuple{1, 0, true, 0}, std::tuple{1, 12, true, 1}, std::tuple{2, 0, false, 0}}) {
+        doc->m_nMapType = mapType;
+        doc->m_nResultCount = results;
+        for (int id : {ID_PLACE_NAME_SEARCH, ID_PLACE_NAME_SEARCH_POPUP}) {
+            vd::CmdUI ui(id);
+            ASSERT_TRUE(view->routeUpdate(ui));
+            EXPECT_EQ(ui.enabled.value_or(true), enabled) << id;
+            EXPECT_EQ(ui.checked.value_or(0), checked) << id;
+        }
+    }
+}
+
+TEST_F(MapViewWithDialogs, TheDialogCommandsAreOfferedWhenTheirDialogsAreThere)
+{
+    doc->m_nMapFigure = 1;
+    for (int id : {ID_SLIDE_SHOW_SETTINGS, ID_ELEVATION_LEGEND, ID_ELEVATION_LEGEND_POPUP}) {
+        vd::CmdUI ui(id);
+        ASSERT_TRUE(view->routeUpdate(ui));
+        EXPECT_TRUE(ui.enabled.value_or(true)) << id;
+    }
+}
+
+// The built dialog library does not export these dialogs yet: their commands stay disabled.
+TEST_F(MapView, DialogCommandsAreDisabledWhileTheirDialogsAreMissing)
+{
+    doc->m_nMapType = 1;
+    doc->m_nMapFigure = 1;
+    for (const char* dialog : {"OnSlideSet", "OnLegendElevetion", "OnGnpfRetrieveSet"})
+        if (vd::LibraryLoader::symbol("TOVENDLG.DLL", dialog))
+            GTEST_SKIP() << "the dialog library has landed";
+    for (int id : {ID_SLIDE_SHOW_SETTINGS, ID_ELEVATION_LEGEND, ID_ELEVATION_LEGEND_POPUP, ID_PLACE_NAME_SEARCH,
+                   ID_PLACE_NAME_SEARCH_POPUP}) {
+        vd::CmdUI ui(id);
+        ASSERT_TRUE(view->routeUpdate(ui));
+        EXPECT_FALSE(ui.enabled.value_or(true)) << id;
+    }
+}
 
 TEST_F(MapViewWithDialogs, SlideShowSettingsTakeTheSevenFieldsAndStoreTheJpegChoice)
 {

@@ -122,6 +122,7 @@ public:
     std::array<vd::Pen, kPenCount> m_aPen;
     std::unique_ptr<vd::Pen> m_pBackgroundShadePen;
     int m_nLastMapState = 999;
+    bool m_bStartDataChecked = false; // a missing folder or sheet index was reported (once a run)
     int m_nSavedWidth = 1;
     int m_nSavedHeight = 1;
     int m_nPrintState = 1;

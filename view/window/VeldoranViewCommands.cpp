@@ -7,25 +7,42 @@
 #include "contracts/tovendlg.h"
 #include "platform/dc/Dc.h"
 #include "platform/sys/LibraryLoader.h"
+#include "platform/sys/ApplicationFolder.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/text/Numbers.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Ui.h"
+#include "view/StartDataCheck.h"
+#include "view/navigation/ViewNavigation.h"
 
 #include <vector>
+
+namespace {
+
+// A command that opens a dialog of TOVENDLG is enabled only once that dialog is there: until the
+// library exports it, choosing the command would do nothing.
+bool DialogLanded(const char* entryPoint)
+{
+    return vd::LibraryLoader::symbol("TOVENDLG.DLL", entryPoint) != nullptr;
+}
+
+} // namespace
 
 void CVeldoranView::ConnectCommands()
 {
     CVeldoranDoc& doc = *m_pDoc;
     OnCommand(ID_REDISPLAY_MAP, [this] { OnRedisplayMap(); });
     OnCommand(ID_ENLARGE_SHEET, [this] { OnEnlargeSheet(); });
-    OnUpdateCommandUI(ID_ENLARGE_SHEET, [&doc](vd::CmdUI& ui) {
+    OnUpdateCommandUI(ID_ENLARGE_SHEET, [this, &doc](vd::CmdUI& ui) {
         if (doc.m_nMapFrame == 3) {
             ui.SetCheck(1);
             ui.Enable(false);
             return;
         }
-        ui.Enable(doc.m_bMapOnScreen == 1 && doc.m_nMapType == 1);
+        // The tool's drag comes with the registered-points piece: until it is connected the
+        // command would only print its prompt.
+        const bool dragConnected = m_pNavigation && m_pNavigation->calls.drawDragRectangle;
+        ui.Enable(dragConnected && doc.m_bMapOnScreen == 1 && doc.m_nMapType == 1);
         ui.SetCheck(doc.m_nMouseTool == 3 ? 1 : 0);
     });
     OnCommand(ID_CREATE_ROUTE_MAP, [this] { OnCreateRouteMap(); });
@@ -36,18 +53,21 @@ void CVeldoranView::ConnectCommands()
     OnCommand(ID_TEXT_FONT, [this] { OnTextFont(); });
     for (int id : {ID_ELEVATION_LEGEND, ID_ELEVATION_LEGEND_POPUP}) {
         OnCommand(id, [this] { OnElevationLegend(); });
-        OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nMapFigure == 1); });
+        OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) {
+            ui.Enable(doc.m_nMapFigure == 1 && DialogLanded("OnLegendElevetion"));
+        });
     }
     for (int id : {ID_PLACE_NAME_SEARCH, ID_PLACE_NAME_SEARCH_POPUP}) {
         OnCommand(id, [&doc] { doc.RetrievePlaceNames(); });
         OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) {
-            ui.Enable(doc.m_nMapType == 1);
+            ui.Enable(doc.m_nMapType == 1 && DialogLanded("OnGnpfRetrieveSet"));
             ui.SetCheck(doc.m_nResultCount > 0 ? 1 : 0);
         });
     }
     OnCommand(ID_ALBUM_STOP, [this] { OnAlbumStop(); });
     OnUpdateCommandUI(ID_ALBUM_STOP, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nSavedMapDisplayMode == 13); });
     OnCommand(ID_SLIDE_SHOW_SETTINGS, [this] { OnSlideShowSettings(); });
+    OnUpdateCommandUI(ID_SLIDE_SHOW_SETTINGS, [](vd::CmdUI& ui) { ui.Enable(DialogLanded("OnSlideSet")); });
     OnCommand(ID_COPY_MAP, [this] { OnCopyMap(); });
     OnCommandRange(ID_ARROW_UP, ID_ARROW_DOWN, [this](int id) { OnArrowKey(id); });
     for (int id : {ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_TEXT})
@@ -91,6 +111,13 @@ void CVeldoranView::OnRedisplayMap()
         } else {
             startMapOfSystem();
             doc.m_strDistrict = profile.getString("System", "District", "近畿中部");
+        }
+        // Without the folder or the sheet index the map would be an empty frame: say so, once.
+        if (!m_bStartDataChecked) {
+            m_bStartDataChecked = true;
+            const std::string problem = StartDataProblem(vd::applicationFolderPath(), doc.m_strSheetIndexFile);
+            if (!problem.empty())
+                vd::ui::AfxMessageBox(problem, vd::MB_OK | vd::MB_ICONEXCLAMATION);
         }
     }
     m_nAlbumState = 0;

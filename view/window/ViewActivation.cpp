@@ -1,7 +1,8 @@
 // What the old platform told the view through activation and background-erase messages: the main
 // window's activation changes reach the view through its OnActivateWindow hook, and a library
 // dialog of a document command opening or closing over the view is such a change while the
-// document's layer-dialog flag is set.
+// document's layer-dialog flag is set. Qt keeps an uncovered window's picture, so activation
+// repaints only when a repaint was asked for anyway.
 #include "view/window/ViewActivation.h"
 
 #include "app/VeldoranDoc.h"
@@ -17,5 +18,12 @@ void OnViewWindowActivation(CVeldoranView& view, bool active)
         doc.m_bMapErasedByDialog = 1;
         view.InvalidateView(true);
     }
+    const int shownMode = doc.m_nMapDisplayMode;
     view.OnActivateView(active);
+    // Activation set the main-map mode for the repaint that an uncovered window got. Here an
+    // uncovered window shows its back buffer again without one: unless a repaint is pending, the
+    // picture on screen stands, and so does the mode that describes it (the arrow keys and the
+    // right button act only on a map on screen).
+    if (active && !view.IsRepaintPending())
+        doc.m_nMapDisplayMode = shownMode;
 }

@@ -46,6 +46,7 @@ public:
         posix_spawnattr_setsigmask(&attributes, &signals);
         sigaddset(&signals, SIGTERM);
         sigaddset(&signals, SIGINT);
+        sigaddset(&signals, SIGHUP);
         posix_spawnattr_setsigdefault(&attributes, &signals);
         posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
         if (posix_spawn(&m_pid, program.c_str(), nullptr, &attributes, argv, environ) != 0)
@@ -107,6 +108,17 @@ class ProgramStart : public ::testing::TestWithParam<int> {};
 
 } // namespace
 
+// The settings the document writes when the run ends the normal way.
+std::string lastMapWritten()
+{
+    std::ifstream profile(std::getenv("VELDORAN_PROFILE"));
+    std::stringstream text;
+    text << profile.rdbuf();
+    const std::string all = text.str();
+    const auto section = all.find("[LastData]");
+    return section == std::string::npos ? "" : all.substr(section);
+}
+
 TEST_P(ProgramStart, EndsCleanlyOnATerminationSignal)
 {
     const int signalNumber = GetParam();
@@ -122,7 +134,24 @@ TEST_P(ProgramStart, EndsCleanlyOnATerminationSignal)
 
     // Start-up made the application folder ($VELDORAN_HOME of the test).
     EXPECT_TRUE(std::filesystem::is_directory(std::getenv("VELDORAN_HOME")));
+    EXPECT_NE(lastMapWritten().find("MapName"), std::string::npos) << "the settings were written";
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, ProgramStart, ::testing::Values(SIGTERM, SIGINT),
-                         [](const auto& info) { return std::string(info.param == SIGTERM ? "SIGTERM" : "SIGINT"); });
+INSTANTIATE_TEST_SUITE_P(Signals, ProgramStart, ::testing::Values(SIGTERM, SIGINT, SIGHUP), [](const auto& info) {
+    return std::string(info.param == SIGTERM ? "SIGTERM" : info.param == SIGINT ? "SIGINT" : "SIGHUP");
+});
+
+// The signal is caught from before the window exists: one that comes while the program is still
+// starting ends it once it has started, with its settings written.
+TEST(ProgramStartEarly, ASignalDuringStartUpEndsTheRunWithItsSettingsWritten)
+{
+    ProgramRun run;
+    ASSERT_GT(run.pid(), 0);
+    ASSERT_TRUE(run.waitUntilCatching(SIGTERM)) << "the program did not come up";
+    ASSERT_EQ(kill(run.pid(), SIGTERM), 0);
+    int status = 0;
+    ASSERT_TRUE(run.waitForEnd(status)) << "the program did not end";
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_NE(lastMapWritten().find("MapName"), std::string::npos) << "the settings were written";
+}

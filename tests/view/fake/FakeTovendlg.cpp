@@ -1,4 +1,4 @@
-// A stand-in for the dialog library's slide-show settings and elevation legend: OnSlideSet
+// A stand-in for the dialog library's slide-show settings, elevation legend and place-name search: OnSlideSet
 // answers what VD_FAKE_SLIDE_ANSWER says ("" = cancel); every call is logged for the test.
 #include "contracts/tovendlg.h"
 #include "tests/support/FakeLog.h"
@@ -20,6 +20,14 @@ extern "C" VD_EXPORT void OnLegendElevetion(int setNumber, std::string paletteFo
 {
     Log() += "OnLegendElevetion(" + std::to_string(setNumber) + "," + paletteFolder + "," + std::to_string(lakeColour) +
              ");";
+}
+
+// The place-name search conditions: cancelled.
+extern "C" VD_EXPORT std::string OnGnpfRetrieveSet(int, int, int, int, int, int, int, int, int, std::string, std::string,
+                                                   std::string)
+{
+    Log() += "OnGnpfRetrieveSet;";
+    return "";
 }
 
 extern "C" VD_EXPORT const std::string* FakeTovendlgLog()

@@ -1,0 +1,87 @@
+#pragma once
+// The program's main window as a user meets it: the shell started with the program's own map view
+// on the bundled sample data, the frame shown and its first map drawn. The view records every
+// command routed to it and, unless told otherwise, passes it on along the route.
+#include "ShellTestSupport.h"
+
+#include "app/VeldoranDoc.h"
+#include "platform/sys/ApplicationFolder.h"
+#include "platform/ui/WindowImpl.h"
+#include "view/window/VeldoranView.h"
+
+#include <QElapsedTimer>
+#include <QMenuBar>
+#include <QTest>
+
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+class RoutedCommandsView : public CVeldoranView {
+public:
+    using CVeldoranView::CVeldoranView;
+    bool routeCommand(int id) override
+    {
+        routed.push_back(id);
+        return swallow || CVeldoranView::routeCommand(id);
+    }
+    std::vector<int> routed;
+    // The handlers along the route do not run: only that the choice reached the route counts.
+    bool swallow = false;
+};
+
+// Polls the event loop until the condition holds; false when it does not within the patience
+// (only against a hung test, never a measure).
+inline bool waitFor(const std::function<bool()>& condition, int patienceMs = 30000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > patienceMs)
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+struct MainWindow {
+    MainWindow()
+    {
+        namespace fs = std::filesystem;
+        fs::copy(fs::path(VD_BIN_DIR) / "data", vd::applicationFolderPath(),
+                 fs::copy_options::recursive | fs::copy_options::skip_existing);
+        run.app->m_fnMakeView = [this] {
+            auto made = std::make_unique<RoutedCommandsView>(*static_cast<CVeldoranDoc*>(run.app->document()));
+            view = made.get();
+            return made;
+        };
+    }
+
+    // Starts the program and waits until its first map is on screen.
+    bool start()
+    {
+        if (!run.start())
+            return false;
+        main = ShellRun::frameWidget();
+        return main && waitUntilMapShown();
+    }
+
+    bool waitUntilMapShown()
+    {
+        return waitFor([this] {
+            return doc().m_nMapDisplayMode == 10 && doc().m_bMapOnScreen == 1 && !repaintPending();
+        });
+    }
+
+    bool repaintPending() const { return view->impl() && view->impl()->needsDraw; }
+    CVeldoranDoc& doc() const { return *static_cast<CVeldoranDoc*>(run.app->document()); }
+    QWidget* viewWidget() const { return vd::widgetOf(view); }
+    QMenuBar* bar() const { return main->menuBar(); }
+
+    // What the view's widget shows now.
+    QImage shown() const { return viewWidget()->grab().toImage(); }
+
+    ShellRun run{ShellRun::View::Program};
+    RoutedCommandsView* view = nullptr;
+    QMainWindow* main = nullptr;
+};

@@ -1,0 +1,309 @@
+// The menus as a user chooses from them: through the real menu bar by mouse and by keyboard, and
+// the right-click menu of the map. Every item of menus 128, 133 and 155 is listed with its state
+// once the start map is on screen; each enabled item, chosen, reaches the command route.
+#include "MainWindowFixture.h"
+
+#include "app/ShellCommands.h"
+#include "platform/sys/ProfileStore.h"
+#include "platform/ui/DialogDriver.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/MenuImpl.h"
+
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+namespace {
+
+// The state of a menu item with the start map on screen.
+enum class State {
+    Enabled,     // chosen, its command runs
+    Conditional, // its handler is there, but not for the map on screen (a text page, an album...)
+                 // or not before the library dialog it opens has landed
+    Pending,     // disabled: its handler comes with a piece still to land
+};
+
+struct MenuItem {
+    int menu;
+    int id;
+    State state;
+};
+
+constexpr State E = State::Enabled;
+constexpr State C = State::Conditional;
+constexpr State P = State::Pending;
+
+// Every command item of the three menus (the placeholders of the dynamic families included).
+const MenuItem kMenuItems[] = {
+    // 128 ﾌｧｲﾙ(&F)
+    // 33153: its drag comes with the registered-points piece; until then it stays disabled.
+    {128, 33149, P}, {128, 32811, P}, {128, 32810, P}, {128, 32812, P}, {128, 33153, C}, {128, 33157, E},
+    {128, 32827, P}, {128, 32828, P}, {128, 32885, E}, {128, 32889, P}, {128, 33154, P}, {128, 32893, P},
+    {128, 32897, P}, {128, 33158, P}, {128, 33284, P}, {128, 33285, P}, {128, 32808, P}, {128, 32820, P},
+    {128, 32795, P}, {128, 33256, P}, {128, 32794, P}, {128, 57607, P}, {128, 57609, P}, {128, 57606, E},
+    {128, 57665, E},
+    // 128 指定の図幅へ, 絵地図(&U): the entries of MAPFILE.DAT and GUIDEMAP.DAT (none in the sample data)
+    {128, 1990, P}, {128, 2350, P},
+    // 128 表示(&V)
+    {128, 32888, P}, {128, 33262, P}, {128, 32791, P}, {128, 32834, P}, {128, 32792, P}, {128, 32882, P},
+    {128, 32883, E}, {128, 33156, E},
+    // 128 ﾏｯﾋﾟﾝｸﾞ(&M)
+    {128, 33253, P}, {128, 33254, P}, {128, 33269, P}, {128, 33251, P}, {128, 33258, C}, {128, 32813, P},
+    {128, 32814, P}, {128, 32815, P}, {128, 32816, P}, {128, 32817, P}, {128, 32818, P}, {128, 32830, P},
+    // 128 国土情報(&D), ﾌｨｰﾙﾄﾞ情報
+    {128, 32771, P}, {128, 32772, P}, {128, 32773, P}, {128, 32774, P}, {128, 32775, P}, {128, 32781, P},
+    {128, 32779, P}, {128, 32825, P}, {128, 32778, P}, {128, 32776, P}, {128, 32780, P}, {128, 32782, P},
+    {128, 32783, P}, {128, 32829, P}, {128, 32826, P}, {128, 32835, P}, {128, 32837, P},
+    // 128 地点案内(&I)
+    {128, 32892, P}, {128, 32896, P}, {128, 33266, P}, {128, 33274, C}, {128, 33275, P}, {128, 33279, P},
+    {128, 33281, P}, {128, 33286, P}, {128, 33150, P}, {128, 33152, C}, {128, 33151, C},
+    // 128 ﾍﾙﾌﾟ(&H)
+    {128, 57664, E},
+    // 133 ﾌｧｲﾙ(&F) and the eight item menus of SOURCE\MENUFILE.DAT
+    {133, 32807, P}, {133, 32805, P}, {133, 32806, P}, {133, 57607, P}, {133, 57609, P}, {133, 57606, E},
+    {133, 32794, P}, {133, 57665, E}, {133, 2030, P}, {133, 2070, P}, {133, 2110, P}, {133, 2150, P},
+    {133, 2190, P}, {133, 2230, P}, {133, 2270, P}, {133, 2310, P},
+    // 155 ﾏｯﾋﾟﾝｸﾞ, the right-click menu
+    {155, 32885, E}, {155, 33153, C}, {155, 33267, P}, {155, 33276, C}, {155, 33278, P}, {155, 33279, P},
+    {155, 33282, P}, {155, 33264, P}, {155, 33265, P}, {155, 32791, P}, {155, 32792, P}, {155, 33255, P},
+    {155, 33270, P}, {155, 33251, P}, {155, 33259, C}, {155, 32813, P}, {155, 32771, P}, {155, 32772, P},
+    {155, 32773, P}, {155, 32774, P}, {155, 32775, P}, {155, 32781, P}, {155, 32779, P}, {155, 32825, P},
+    {155, 32778, P}, {155, 32776, P}, {155, 32780, P}, {155, 32782, P}, {155, 32783, P}, {155, 32829, P},
+    {155, 32826, P}, {155, 32835, P}, {155, 32837, P},
+};
+
+// Sub-menus by their path of titles: enabled while one of their items is.
+struct SubMenu {
+    int menu;
+    const char* path;
+    bool enabled;
+};
+const SubMenu kSubMenus[] = {
+    {128, "ﾌｧｲﾙ(&F)/地図の種類", false},      {128, "ﾌｧｲﾙ(&F)/ﾏｳｽのﾄﾞﾗｯｸﾞ操作", false},
+    {128, "ﾌｧｲﾙ(&F)/データファイル", false},  {128, "ﾌｧｲﾙ(&F)/印刷", true},
+    {128, "表示(&V)/日本列島図", false},      {128, "ﾏｯﾋﾟﾝｸﾞ(&M)/水深中間ﾌｧｲﾙ", false},
+    {128, "国土情報(&D)/組み合せ登録", false}, {128, "地点案内(&I)/『地名･公共施設』", false},
+    {133, "ﾌｧｲﾙ(&F)/印刷", true},             {155, "ﾏｯﾋﾟﾝｸﾞ/『地名･公共施設』", false},
+    {155, "ﾏｯﾋﾟﾝｸﾞ/地図仕様", false},         {155, "ﾏｯﾋﾟﾝｸﾞ/国土情報", false},
+    {155, "ﾏｯﾋﾟﾝｸﾞ/ﾌｨｰﾙﾄﾞ情報", false},
+};
+
+std::string title(const QAction* a)
+{
+    return (a->menu() ? a->menu()->title() : a->text()).toStdString();
+}
+
+// The command items under a menu, by id, with the path of menus that leads to each.
+void collect(QMenu* menu, std::vector<QAction*> path, std::map<int, std::vector<QAction*>>& items,
+             std::map<std::string, QAction*>& subMenus, const std::string& prefix)
+{
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator())
+            continue;
+        auto here = path;
+        here.push_back(a);
+        if (a->menu()) {
+            subMenus[prefix + title(a)] = a;
+            collect(a->menu(), here, items, subMenus, prefix + title(a) + "/");
+        } else {
+            items[a->property("vdCommand").toInt()] = here;
+        }
+    }
+}
+
+struct BarItems {
+    std::map<int, std::vector<QAction*>> items; // id -> the top-level action, sub-menus, the item
+    std::map<std::string, QAction*> subMenus;
+};
+
+BarItems itemsOf(QMenuBar* bar)
+{
+    BarItems out;
+    for (QAction* top : bar->actions())
+        if (top->menu())
+            collect(top->menu(), {top}, out.items, out.subMenus, title(top) + "/");
+    return out;
+}
+
+// Opens a menu of the bar with a click on its title, as a user does; its items are then updated.
+QMenu* openFromBar(QMenuBar* bar, QAction* top)
+{
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top).center());
+    waitFor([top] { return top->menu()->isVisible(); }, 5000);
+    return top->menu();
+}
+
+void closeMenus()
+{
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+}
+
+// Chooses an item through the bar: its menu opened by a click, sub-menus by the keyboard (the
+// item made current, Right), the item clicked.
+bool chooseFromBar(QMenuBar* bar, const std::vector<QAction*>& path)
+{
+    QMenu* menu = openFromBar(bar, path.front());
+    if (!menu->isVisible())
+        return false;
+    for (size_t i = 1; i + 1 < path.size(); ++i) {
+        menu->setActiveAction(path[i]);
+        QTest::keyClick(menu, Qt::Key_Right);
+        QMenu* sub = path[i]->menu();
+        if (!waitFor([sub] { return sub->isVisible(); }, 5000))
+            return false;
+        menu = sub;
+    }
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(path.back()).center());
+    return true;
+}
+
+State stateOf(const QAction* item, const MainWindow& w)
+{
+    if (item->isEnabled())
+        return State::Enabled;
+    const int id = item->property("vdCommand").toInt();
+    return w.run.frame().canHandle(id) ? State::Conditional : State::Pending;
+}
+
+const char* nameOf(State s)
+{
+    return s == State::Enabled ? "enabled" : s == State::Conditional ? "conditional" : "pending";
+}
+
+// Checks the bar in place against the table: each menu opened from the bar.
+void checkBar(MainWindow& w, int menuId)
+{
+    BarItems bar = itemsOf(w.bar());
+    for (QAction* top : w.bar()->actions()) {
+        openFromBar(w.bar(), top);
+        closeMenus();
+    }
+    std::set<int> listed;
+    for (const MenuItem& item : kMenuItems) {
+        if (item.menu != menuId)
+            continue;
+        listed.insert(item.id);
+        SCOPED_TRACE(std::to_string(menuId) + ": " + std::to_string(item.id));
+        ASSERT_TRUE(bar.items.count(item.id));
+        const QAction* action = bar.items[item.id].back();
+        EXPECT_STREQ(nameOf(stateOf(action, w)), nameOf(item.state));
+        EXPECT_FALSE(action->isCheckable() && !action->isChecked()) << "no empty check box";
+    }
+    for (const auto& [id, path] : bar.items)
+        EXPECT_TRUE(listed.count(id)) << menuId << ": " << id << " is not in the table";
+    for (const SubMenu& sub : kSubMenus)
+        if (sub.menu == menuId) {
+            SCOPED_TRACE(sub.path);
+            ASSERT_TRUE(bar.subMenus.count(sub.path));
+            EXPECT_EQ(bar.subMenus[sub.path]->isEnabled(), sub.enabled);
+        }
+}
+
+} // namespace
+
+TEST(MainWindowMenus, EveryItemOfTheThreeMenusHasItsStateOfToday)
+{
+    MainWindow w;
+    ASSERT_TRUE(w.start());
+    checkBar(w, shell::IDR_MAINFRAME);
+    ASSERT_TRUE(w.run.frame().ShowMenuBar(shell::IDR_TEXTPICTURE_MENU));
+    checkBar(w, shell::IDR_TEXTPICTURE_MENU);
+
+    // The right-click menu is built and updated as the view shows it; the scripted popup chooses
+    // nothing and lists what it was shown.
+    vd::Menu mapping;
+    ASSERT_TRUE(mapping.LoadMenu(shell::IDR_MAPPING_MENU));
+    w.run.script->answerPopupMenu(0);
+    mapping.GetSubMenu(0)->TrackPopupMenu(0, 10, 10, w.view);
+    BarItems popup;
+    collect(mapping.impl()->menu, {}, popup.items, popup.subMenus, "");
+    for (const MenuItem& item : kMenuItems)
+        if (item.menu == shell::IDR_MAPPING_MENU) {
+            SCOPED_TRACE("155: " + std::to_string(item.id));
+            ASSERT_TRUE(popup.items.count(item.id));
+            EXPECT_STREQ(nameOf(stateOf(popup.items[item.id].back(), w)), nameOf(item.state));
+        }
+    for (const SubMenu& sub : kSubMenus)
+        if (sub.menu == shell::IDR_MAPPING_MENU) {
+            SCOPED_TRACE(sub.path);
+            ASSERT_TRUE(popup.subMenus.count(sub.path));
+            EXPECT_EQ(popup.subMenus[sub.path]->isEnabled(), sub.enabled);
+        }
+}
+
+TEST(MainWindowMenus, EachEnabledItemChosenThroughTheMenuBarReachesItsHandler)
+{
+    MainWindow w;
+    ASSERT_TRUE(w.start());
+    w.view->swallow = true;
+    for (int menuId : {shell::IDR_MAINFRAME, shell::IDR_TEXTPICTURE_MENU}) {
+        ASSERT_TRUE(w.run.frame().ShowMenuBar(menuId));
+        BarItems bar = itemsOf(w.bar());
+        for (const MenuItem& item : kMenuItems) {
+            if (item.menu != menuId || item.state != State::Enabled)
+                continue;
+            SCOPED_TRACE(std::to_string(menuId) + ": " + std::to_string(item.id));
+            w.view->routed.clear();
+            ASSERT_TRUE(chooseFromBar(w.bar(), bar.items[item.id]));
+            EXPECT_TRUE(waitFor([&] { return !w.view->routed.empty(); }, 5000));
+            EXPECT_EQ(w.view->routed, std::vector<int>{item.id}) << "chosen once, routed once";
+            EXPECT_TRUE(w.run.frame().canHandle(item.id));
+            EXPECT_FALSE(bar.items[item.id].back()->isChecked()) << "no stray check mark";
+            closeMenus();
+        }
+    }
+    // The right-click menu on the map, chosen by the scripted popup.
+    ASSERT_TRUE(w.run.frame().ShowMenuBar(shell::IDR_MAINFRAME));
+    for (const MenuItem& item : kMenuItems) {
+        if (item.menu != shell::IDR_MAPPING_MENU || item.state != State::Enabled)
+            continue;
+        SCOPED_TRACE("155: " + std::to_string(item.id));
+        w.view->routed.clear();
+        w.run.script->answerPopupMenu(item.id);
+        QTest::mouseClick(w.viewWidget(), Qt::RightButton, {}, QPoint(300, 300));
+        EXPECT_EQ(w.view->routed, std::vector<int>{item.id});
+    }
+}
+
+TEST(MainWindowMenus, TheAboutBoxOpensFromTheHelpMenuByMouseAndByKeyboard)
+{
+    MainWindow w;
+    ASSERT_TRUE(w.start());
+    int shown = 0;
+    for (int i = 0; i < 2; ++i)
+        w.run.script->answerDialog(shell::IDD_ABOUTBOX, [&](vd::DialogDriver& d) {
+            ++shown;
+            d.click(vd::IDOK);
+        });
+    BarItems bar = itemsOf(w.bar());
+    const std::vector<QAction*> about = bar.items[shell::ID_APP_ABOUT];
+    ASSERT_TRUE(chooseFromBar(w.bar(), about));
+    EXPECT_TRUE(waitFor([&] { return shown == 1; }, 5000)) << "by mouse";
+    EXPECT_FALSE(about.back()->isChecked());
+
+    w.main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.main));
+    QTest::keyClick(w.main, Qt::Key_H, Qt::AltModifier);
+    ASSERT_TRUE(waitFor([&] { return about.front()->menu()->isVisible(); }, 5000)) << "Alt+H opens ﾍﾙﾌﾟ";
+    QMenu* help = about.front()->menu();
+    QTest::keyClick(help, Qt::Key_Down);
+    QTest::keyClick(help, Qt::Key_Return);
+    EXPECT_TRUE(waitFor([&] { return shown == 2; }, 5000)) << "by keyboard";
+    EXPECT_TRUE(w.run.script->unanswered().empty());
+}
+
+TEST(MainWindowMenus, ExitFromTheMenuEndsTheRunWithItsSettingsWritten)
+{
+    MainWindow w;
+    ASSERT_TRUE(w.start());
+    BarItems bar = itemsOf(w.bar());
+    ASSERT_TRUE(chooseFromBar(w.bar(), bar.items[shell::ID_APP_EXIT]));
+    EXPECT_TRUE(waitFor([&] { return !w.run.frame().IsWindow(); }, 5000)) << "the frame closed";
+    w.run.app->Shutdown();
+    EXPECT_NE(vd::ProfileStore().getString("LastData", "MapName", "<none>"), "<none>");
+}
