@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -51,19 +52,26 @@ TEST_F(MapViewWithDialogs, TheDialogCommandsAreOfferedWhenTheirDialogsAreThere)
     }
 }
 
-// The built dialog library does not export these dialogs yet: their commands stay disabled.
-TEST_F(MapView, DialogCommandsAreDisabledWhileTheirDialogsAreMissing)
+// With the built dialog library, a command is offered exactly when the library exports its dialog.
+TEST_F(MapView, DialogCommandsAreOfferedOnlyWhenTheBuiltLibraryHasTheirDialogs)
 {
     doc->m_nMapType = 1;
     doc->m_nMapFigure = 1;
-    for (const char* dialog : {"OnSlideSet", "OnLegendElevetion", "OnGnpfRetrieveSet"})
-        if (vd::LibraryLoader::symbol("TOVENDLG.DLL", dialog))
-            GTEST_SKIP() << "the dialog library has landed";
-    for (int id : {ID_SLIDE_SHOW_SETTINGS, ID_ELEVATION_LEGEND, ID_ELEVATION_LEGEND_POPUP, ID_PLACE_NAME_SEARCH,
-                   ID_PLACE_NAME_SEARCH_POPUP}) {
-        vd::CmdUI ui(id);
-        ASSERT_TRUE(view->routeUpdate(ui));
-        EXPECT_FALSE(ui.enabled.value_or(true)) << id;
+    const struct {
+        const char* dialog;
+        std::vector<int> commands;
+    } kDialogs[] = {
+        {"OnSlideSet", {ID_SLIDE_SHOW_SETTINGS}},
+        {"OnLegendElevetion", {ID_ELEVATION_LEGEND, ID_ELEVATION_LEGEND_POPUP}},
+        {"OnGnpfRetrieveSet", {ID_PLACE_NAME_SEARCH, ID_PLACE_NAME_SEARCH_POPUP}},
+    };
+    for (const auto& [dialog, commands] : kDialogs) {
+        const bool exported = vd::LibraryLoader::symbol("TOVENDLG.DLL", dialog) != nullptr;
+        for (int id : commands) {
+            vd::CmdUI ui(id);
+            ASSERT_TRUE(view->routeUpdate(ui));
+            EXPECT_EQ(ui.enabled.value_or(true), exported) << dialog << " " << id;
+        }
     }
 }
 
