@@ -116,6 +116,11 @@ public:
     // ReliefGrid of block n of cellCount blocks, whose south-west corner is given.
     void CellOrigin(int cellCount, int n, int longitude, int latitude);
 
+    // ---- Mesh legend (meshes/): the box at the right of the map after a mesh theme. Position
+    // mode 0: below the status line, 1: from y 450, 2: 30 lower than 0. The height used + 5.
+    int DrawMeshLegend(int theme, int item, int swatchFlag, int classStep, int positionMode, int yOffset,
+                       std::string text1, std::string text2, std::string text3, std::string text4);
+
     // ---- Layer operations
     void DrawMeshRivers(int unused, int cellCount, std::string optionText);
     void DrawMeshRoads(int unused, int cellCount, int unused2, std::string optionText);
