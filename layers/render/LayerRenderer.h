@@ -134,6 +134,19 @@ public:
     void DrawPlainPoints(int cellCount, int labelSelector);
     void DrawLandPricePoints(int cellCount, int labelSelector, int unused, int yearIndex, std::string flagText);
 
+    // Third-order mesh themes (meshes/): block count -1 on the plain map (the block's); theme
+    // marker -1 coastal sea, -2 forest and public land; the legend's result, or -1 when a cell
+    // form draws no legend (item code 800 or below) or the single file cannot be opened.
+    int DrawPrefectureMeshValues(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);
+    int DrawPrefectureMeshCells(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);
+    int DrawSingleFileMeshValues(int themeMarker, int modeCode, int item, int legendOffset);
+    int DrawSingleFileMeshCells(int themeMarker, int modeCode, int item, int legendOffset);
+    // The census meshes: form flag 1 cells, 0 values; classSpec the caller's CensusClassSpec.
+    int OnPlainLclMeshCensas(int blockCount, int modeCode, int item, int formFlag, int legendOffset,
+                             std::string classSpec, std::string optionText);
+    void DrawCountryPrefectureMeshCells(int blockCount, int modeCode, int item, std::string optionText);
+    void DrawCountrySingleFileMeshCells(int themeMarker, int modeCode, int item);
+
     // The operations that their own themes fill in (PendingOperations.cpp lists them; until
     // then they draw nothing and answer -1 where a result is due).
     // Railways and whole-country rivers.
@@ -152,15 +165,6 @@ public:
     void DrawCountrySurfaceC(int cellCount, int fillFlag, int labelFlag, std::string flagText);
     void DrawCountrySurfaceD(int cellCount, int fillFlag, int labelFlag, std::string flagText);
     void DrawCountrySurfaceE(int cellCount, int fillFlag, int labelFlag, std::string flagText);
-    // Third-order mesh themes, the census members and the whole-country meshes.
-    int DrawPrefectureMeshValues(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);
-    int DrawPrefectureMeshCells(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);
-    int DrawSingleFileMeshValues(int themeMarker, int modeCode, int item, int legendOffset);
-    int DrawSingleFileMeshCells(int themeMarker, int modeCode, int item, int legendOffset);
-    int OnPlainLclMeshCensas(int blockCount, int modeCode, int item, int formFlag, int legendOffset,
-                             std::string classSpec, std::string optionText);
-    void DrawCountryPrefectureMeshCells(int blockCount, int modeCode, int item, std::string optionText);
-    void DrawCountrySingleFileMeshCells(int themeMarker, int modeCode, int item);
     // Mesh relief, white-map meshes and the 1/10 subdivided mesh with its lakes.
     int DrawPrefectureMeshRelief(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);
     int DrawSingleFileMeshRelief(int themeMarker, int modeCode, int item, int legendOffset);

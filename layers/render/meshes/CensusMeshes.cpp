@@ -2,6 +2,7 @@
 // item columns the caller's class table names, drawn as class-coloured cells or as values, with
 // the running total in the legend.
 #include "layers/render/LayerRenderer.h"
+#include "layers/render/lines/LineLayerData.h"
 #include "layers/render/meshcode/CensusRecords.h"
 #include "layers/render/meshes/MeshLayer.h"
 
@@ -40,7 +41,7 @@ int CLayerRenderer::OnPlainLclMeshCensas(int blockCount, int modeCode, int item,
 
     MeshPen pen(*this, 2);
     SetMeshLimits(*this, true);
-    CellWalk walk = PrepareMeshWalk(*this, blockCount);
+    CellWalk walk = PrepareLineLayer(*this, blockCount, false);
     BeginLabels(*this, walk.cellCount);
     CellSize cell;
     if (formFlag == 1) {

@@ -95,14 +95,9 @@ int ColumnValue(std::string_view line, std::size_t column, std::size_t width)
     return vd::parseInt(line.substr(column, width));
 }
 
-CLayerRenderer::CellWalk PrepareMeshWalk(CLayerRenderer& r, int blockCount)
+void ApplyMeshAttributeCells(CLayerRenderer& r, CLayerRenderer::CellWalk& walk, bool takeFourCells)
 {
-    return PrepareLineLayer(r, blockCount, false);
-}
-
-void ApplyMeshAttributeCells(CLayerRenderer& r, CLayerRenderer::CellWalk& walk, bool attributeCount)
-{
-    if (attributeCount) {
+    if (takeFourCells) {
         ApplyAttributeCells(r, walk);
         return;
     }

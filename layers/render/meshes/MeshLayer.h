@@ -88,9 +88,8 @@ bool ForEachMeshLine(const std::string& winPath, Visit visit)
 
 inline bool IsHeaderLine(std::string_view line) { return !line.empty() && line[0] == 'H'; }
 
-// The cell walk of the per-prefecture themes: the block count (the block's when -1), the data
-// path cut to its file stem, and area kind 3's four attribute cells when `attributeCount`.
-CLayerRenderer::CellWalk PrepareMeshWalk(CLayerRenderer& r, int blockCount);
-void ApplyMeshAttributeCells(CLayerRenderer& r, CLayerRenderer::CellWalk& walk, bool attributeCount);
+// Area kind 3: the attribute list may name the cells to draw. The per-prefecture themes then walk
+// four cells (takeFourCells); the single files keep their count. WideAreaMode keeps its tens digit.
+void ApplyMeshAttributeCells(CLayerRenderer& r, CLayerRenderer::CellWalk& walk, bool takeFourCells);
 
 } // namespace meshes

@@ -2,6 +2,7 @@
 // prefecture file of the block's first-level meshes, read once per call, its records drawn as
 // class-coloured cells or as values, then the legend.
 #include "layers/render/LayerRenderer.h"
+#include "layers/render/lines/LineLayerData.h"
 #include "layers/render/meshes/MeshLayer.h"
 
 namespace {
@@ -63,7 +64,7 @@ int DrawPrefectureMesh(CLayerRenderer& r, Form form, int blockCount, int modeCod
     r.ParseOptionList(optionText);
     MeshPen pen(r, 2);
     const bool rounded = SetMeshLimits(r, form != Form::CountryCells);
-    CLayerRenderer::CellWalk walk = PrepareMeshWalk(r, blockCount);
+    CLayerRenderer::CellWalk walk = PrepareLineLayer(r, blockCount, false);
     BeginLabels(r, walk.cellCount);
     const int mode = modeCode % 1000;
     if (form != Form::Cells && (mode == kDesignatedAreas || mode == kRiverLength) && walk.cellCount == 1)

@@ -138,6 +138,20 @@ TEST_F(MeshLayers, ClimateCellsInTheirClassColours)
     EXPECT_TRUE(dc.Texts().empty());
 }
 
+TEST_F(MeshLayers, CellsAcrossTheWestEdgeAtFullDetail)
+{
+    // The view starts 10 seconds into the first column of cells: at full detail the limits are
+    // rounded down to whole cells and the cell is drawn; below it, it lies outside.
+    Write("climate_13.txt", {Climate(Cell5339(0, 0, 1, 0), -5)});
+    for (const int detail : {3, 2}) {
+        dc.Clear();
+        CLayerRenderer& r = Renderer(PerPrefecture("climate_x"), detail);
+        r.West = kWest + 10;
+        r.DrawPrefectureMeshCells(-1, 0, 3, 0, WholeCountry());
+        EXPECT_EQ(Cells(dc).size(), detail == 3 ? 1u : 0u) << detail;
+    }
+}
+
 TEST_F(MeshLayers, MeshWithoutPrefecturesReadsNothing)
 {
     folder.WriteLines("Msh_prft.dat", {"5440=13"});
