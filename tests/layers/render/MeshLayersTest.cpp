@@ -366,6 +366,34 @@ TEST_F(MeshLayers, EveryMemberLeavesTheCallersObjectsSelected)
     }
 }
 
+TEST_F(MeshLayers, LegendFontByMemberAndTheme)
+{
+    // The finishing steps choose the legend's font: code 1 (10 high), -999 (11) or -888 (12).
+    Write("climate_13.txt", {Climate(Cell5339(0, 0, 0, 0), -5)});
+    const std::string sea = Write("sea.txt", {Sea(Cell5339(0, 0, 0, 0), 30)});
+    const std::string climate = PerPrefecture("climate_x");
+    const struct {
+        std::string dataSet;
+        std::function<void(CLayerRenderer&)> draw;
+        int height;
+    } cases[] = {
+        {climate, [](CLayerRenderer& r) { r.DrawPrefectureMeshCells(-1, 0, 3, 0, WholeCountry()); }, 10},
+        {climate, [](CLayerRenderer& r) { r.DrawPrefectureMeshCells(-1, 10, 0, 0, WholeCountry()); }, 12},
+        {climate, [](CLayerRenderer& r) { r.DrawPrefectureMeshCells(-1, 10, 5, 0, WholeCountry()); }, 11},
+        {climate, [](CLayerRenderer& r) { r.DrawPrefectureMeshCells(-1, 20, 0, 0, WholeCountry()); }, 11},
+        {climate, [](CLayerRenderer& r) { r.DrawPrefectureMeshValues(-1, 0, 3, 0, WholeCountry()); }, 11},
+        {sea, [](CLayerRenderer& r) { r.DrawSingleFileMeshCells(-1, 110, 0, 0); }, 11},
+        {sea, [](CLayerRenderer& r) { r.DrawCountrySingleFileMeshCells(-1, 110, 0); }, 12},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        dc.Clear();
+        cases[i].draw(Renderer(cases[i].dataSet, 2));
+        const auto texts = dc.Texts();
+        ASSERT_FALSE(texts.empty()) << i;
+        EXPECT_EQ(std::abs(texts.back().font.GetLogFont().lfHeight), cases[i].height) << i;
+    }
+}
+
 TEST_F(MeshLayers, OverviewRenderOfSeaAndClimate)
 {
     // Through the overview's entry point into a picture: the cells in their class colours and the
