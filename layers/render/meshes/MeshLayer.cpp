@@ -12,7 +12,7 @@ namespace meshes {
 
 namespace {
 
-constexpr int kCellLatitude = 30;  // arc-seconds of a third-order cell
+constexpr int kCellLatitude = 30; // arc-seconds of a third-order cell
 constexpr int kCellLongitude = 45;
 constexpr int kNarrowLimit = 5000;
 constexpr int kWideLimitPerStep = 10000;

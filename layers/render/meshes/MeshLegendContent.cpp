@@ -20,9 +20,8 @@ struct DesignatedArea {
     int ramp;
 };
 constexpr DesignatedArea kDesignatedAreas[] = {
-    {"都市計画区域", "70", 1}, {"農業地域", "50", 6},         {"森林地域", "70", 5},
-    {"自然公園", "20", 0},     {"自然環境保全地域", "10", 0}, {"", "", 0},
-    {"鳥獣保護区", "20", 8},
+    {"都市計画区域", "70", 1},     {"農業地域", "50", 6}, {"森林地域", "70", 5},   {"自然公園", "20", 0},
+    {"自然環境保全地域", "10", 0}, {"", "", 0},           {"鳥獣保護区", "20", 8},
 };
 
 std::vector<LegendRow> DesignatedAreaRows(int item)
@@ -31,14 +30,10 @@ std::vector<LegendRow> DesignatedAreaRows(int item)
         return {Ramp("1: 自然公園(普通地域)", 7), Ramp("2: 自然公園(特別地域)", 8), Ramp("3: 自然公園(特別保護)", 10),
                 Ramp("4: 自然公園(海中公園)", 0)};
     if (item == 5)
-        return {Ramp("1: 都市計画区域(>70%)", 1),
-                Ramp("2: 農業地域(>50%)", 6),
-                Ramp("3: 森林地域(>70%)", 5),
-                Ramp("4: 自然公園指定区域(>20%)", 7),
-                Ramp("5: 自然環境保全地域(>10%)", 0),
-                Ramp("6: 鳥獣保護区(>20%)", 8),
-                Text("7:  基準地域ﾒｯｼｭでの面積比"),
-                Text("8:  農業･森林:都市区域外を対象")};
+        return {Ramp("1: 都市計画区域(>70%)", 1),     Ramp("2: 農業地域(>50%)", 6),
+                Ramp("3: 森林地域(>70%)", 5),         Ramp("4: 自然公園指定区域(>20%)", 7),
+                Ramp("5: 自然環境保全地域(>10%)", 0), Ramp("6: 鳥獣保護区(>20%)", 8),
+                Text("7:  基準地域ﾒｯｼｭでの面積比"),   Text("8:  農業･森林:都市区域外を対象")};
     return {};
 }
 
@@ -68,7 +63,8 @@ LegendContent RiverLegend(int item)
 LegendContent ForestLegend(int item)
 {
     switch (item) {
-    case 0: return {"", {Ramp("1: 国有林 50％以上", 5), Ramp("2: 民有林 50％以上", 6), Ramp("・ その他", 4)}, {}};
+    case 0:
+        return {"", {Ramp("1: 国有林 50％以上", 5), Ramp("2: 民有林 50％以上", 6), Ramp("・ その他", 4)}, {}};
     case 1:
         return {"",
                 {Ramp("1: 国有地 0～50％", 5), Ramp("2: 国有地 50％以上", 6), Ramp("3: 公有地 0～50％", 7),
@@ -79,7 +75,8 @@ LegendContent ForestLegend(int item)
         return {"",
                 {Ramp("1: 保安林 50％以上(国有林)", 5), Ramp("2: 保安林 50％以上(民有林)", 6), Ramp("・ その他", 4)},
                 {}};
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -88,13 +85,13 @@ LegendContent SeaLegend(int item)
     static const char* const kDepthTitles[] = {"平均水深 [ｍ]", "最浅水深 [ｍ]", "最深水深 [ｍ]"};
     static const char* const kDepths[] = {"～  -20m", "～  -50m", "～ -100m", "～ -200m", "～ -300m", "～ -400m",
                                           "～ -500m", "～-1000m", "～-2000m", "～-3000m", "< -3000m"};
-    static const char* const kBottoms[] = {"海底", "砂質", "泥質",   "礫質", "岩石", "石灰質",
+    static const char* const kBottoms[] = {"海底",   "砂質",   "泥質", "礫質", "岩石",  "石灰質",
                                            "さんご", "火山質", "貝殻", "海草", "スラグ"};
     static const char* const kBottomCodes[] = {
-        " 1: 海底",   " 2: 砂",     " 3: 泥",      " 4: 軟泥",     " 5: 泥灰岩", " 6: 粘土",   " 7: 細礫",
-        " 8: 礫",     " 9: 粗礫",   "10: 円礫",    "11: 石",       "12: 岩",     "13: 白亜",   "14: 石灰質",
-        "15: 石英",   "16: さんご", "17: 石さんご", "18: 火山質",  "19: 溶岩",   "20: 軽石",   "21: 凝灰岩",
-        "22: スコリア", "23: 火山噴石", "24: 貝殻", "25: 海草",     "26: スラグ"};
+        " 1: 海底",     " 2: 砂",       " 3: 泥",       " 4: 軟泥",   " 5: 泥灰岩", " 6: 粘土", " 7: 細礫",
+        " 8: 礫",       " 9: 粗礫",     "10: 円礫",     "11: 石",     "12: 岩",     "13: 白亜", "14: 石灰質",
+        "15: 石英",     "16: さんご",   "17: 石さんご", "18: 火山質", "19: 溶岩",   "20: 軽石", "21: 凝灰岩",
+        "22: スコリア", "23: 火山噴石", "24: 貝殻",     "25: 海草",   "26: スラグ"};
     static const char* const kDirections[] = {"北～北東", "北東～東", "東～南東", "南東～南",
                                               "南～南西", "南西～西", "西～北西", "北西～北"};
     LegendContent content;
@@ -106,7 +103,9 @@ LegendContent SeaLegend(int item)
         for (int m = 0; m < kClassRows; ++m)
             content.rows.push_back(Ramp(kDepths[m], m));
         break;
-    case 3: content.title = "磯釣り場名"; break;
+    case 3:
+        content.title = "磯釣り場名";
+        break;
     case 4:
         content.title = "底質";
         for (int m = 0; m < kClassRows; ++m)
@@ -127,17 +126,19 @@ LegendContent SeaLegend(int item)
         content.rows.push_back(Ramp("> 3.0", 10));
         content.rows.push_back(Text("(1ﾉｯﾄ=1.85km/h)"));
         break;
-    default: break;
+    default:
+        break;
     }
     return content;
 }
 
 std::string CensusTitle(int theme, int item, int swatchFlag, const LegendTexts& texts)
 {
-    static const char* const kCommerce[] = {"小売業 商店数", "",         "小売業 販売額 [億円]",   "卸売業 商店数",
-                                            "卸売業 従業者数 [人]", "卸売業 販売額 [億円]", "", "小売業 従業者数 [人]"};
-    static const char* const kIndustry[] = {"工業全体",            "従業者数 [人]",      "出荷額 [億円]",
-                                            "原材料使用額 [億円]", "燃料使用額 [億円]", "電力使用額 [億円]"};
+    static const char* const kCommerce[] = {
+        "小売業 商店数",        "", "小売業 販売額 [億円]", "卸売業 商店数", "卸売業 従業者数 [人]",
+        "卸売業 販売額 [億円]", "", "小売業 従業者数 [人]"};
+    static const char* const kIndustry[] = {
+        "工業全体", "従業者数 [人]", "出荷額 [億円]", "原材料使用額 [億円]", "燃料使用額 [億円]", "電力使用額 [億円]"};
     static const char* const kAgriculture[] = {"農家人口総数",
                                                "総農家数",
                                                "総経営耕地面積〔ｈａ〕",
@@ -179,7 +180,7 @@ LegendContent CensusLegend(int theme, int item, int swatchFlag, int classStep, c
         content.title = CensusTitle(theme, item, swatchFlag, texts);
         const bool money = IsMoneyItem(theme, item);
         for (int m = 0; m < kClassRows; ++m) {
-            std::string text = !money ? vd::format("%4d～", m * classStep)
+            std::string text = !money   ? vd::format("%4d～", m * classStep)
                                : m == 0 ? vd::format("%4d円～", 0)
                                         : vd::format("%4d億円～", m * 10);
             content.rows.push_back(Ramp(std::move(text), m));
@@ -195,9 +196,9 @@ LegendContent LandUseLegend(int item, int classStep)
     static const struct {
         const char* name;
         int palette;
-    } kCategories[] = {{"田", 4},         {"その他の農用地", 5}, {"森林", 12},           {"荒地", 8},
-                       {"建物用地", 6},    {"幹線交通用地", 10},  {"その他の用地", 0},    {"河川地及び湖沼", 11},
-                       {"海浜", 1},       {"海水域", 1},         {"ゴルフ場", 3}};
+    } kCategories[] = {{"田", 4},       {"その他の農用地", 5}, {"森林", 12},        {"荒地", 8},
+                       {"建物用地", 6}, {"幹線交通用地", 10},  {"その他の用地", 0}, {"河川地及び湖沼", 11},
+                       {"海浜", 1},     {"海水域", 1},         {"ゴルフ場", 3}};
     LegendContent content{"1/10細分ﾒｯｼｭ(土地利用)", {}, {}};
     if (item == 0) {
         for (const auto& c : kCategories)
@@ -227,9 +228,12 @@ LegendContent SubdividedAreaLegend(int item)
                 {Palette("原生自然環境保全地区", 0), Palette("立入規制地区", 4), Palette("普通地区", 5),
                  Palette("特別地区", 1), Palette("野生動植物保護地区", 3), Palette("特別地区", 6)},
                 {}};
-    case 23: return {"指定地域(農業地域)", {Palette("農業地域", 4)}, {}};
-    case 24: return {"指定地域(森林地域)", {Palette("森林地域", 12)}, {}};
-    default: return {};
+    case 23:
+        return {"指定地域(農業地域)", {Palette("農業地域", 4)}, {}};
+    case 24:
+        return {"指定地域(森林地域)", {Palette("森林地域", 12)}, {}};
+    default:
+        return {};
     }
 }
 
@@ -239,10 +243,14 @@ LegendContent CatchmentLegend(int item)
     const LegendRow outside = Palette("非集水域", 3);
     const std::string title = "指定地域(集水域・非集水域)";
     switch (item) {
-    case 30: return {title, {catchment, outside}, {}};
-    case 31: return {title, {catchment}, {}};
-    case 32: return {title, {outside}, {}};
-    default: return {};
+    case 30:
+        return {title, {catchment, outside}, {}};
+    case 31:
+        return {title, {catchment}, {}};
+    case 32:
+        return {title, {outside}, {}};
+    default:
+        return {};
     }
 }
 
@@ -254,8 +262,8 @@ std::string ClimateTitle(int item)
                                           "平均気温 1月 [℃]",     "平均気温 8月 [℃]",     "年平均気温   [℃]",
                                           "最深積雪 寒候期 [cm]", "最深積雪 多雪年 [cm]", "最深積雪 少雪年 [cm]"};
     static const char* const kLate[] = {"最高気温(年平均)  [℃]", "最低気温(年平均)  [℃]", "年平均気温  [℃]",
-                                        "最深積雪 12月 [cm]",     "最深積雪 1月 [cm]",      "最深積雪 2月 [cm]",
-                                        "最深積雪 3月 [cm]",      "最深積雪 寒候期 [cm]",   "最深積雪 多雪年 [cm]",
+                                        "最深積雪 12月 [cm]",    "最深積雪 1月 [cm]",     "最深積雪 2月 [cm]",
+                                        "最深積雪 3月 [cm]",     "最深積雪 寒候期 [cm]",  "最深積雪 多雪年 [cm]",
                                         "最深積雪 少雪年 [cm]"};
     static const char* const kMonthly[] = {"最高気温 %d月 [℃]", "最低気温 %d月 [℃]", "平均気温 %d月 [℃]"};
     if (item >= 0 && item <= 8)
@@ -306,19 +314,30 @@ bool IsPrecipitationItem(int item) { return (item >= 0 && item <= 2) || (item >=
 LegendContent MeshLegendContent(int theme, int item, int swatchFlag, int classStep, const LegendTexts& texts)
 {
     switch (theme) {
-    case kClimateLegend: return {ClimateTitle(item), {}, {}};
-    case 10: return DesignatedAreaLegend(item);
-    case 20: return RiverLegend(item);
-    case 100: return ForestLegend(item);
-    case 110: return SeaLegend(item);
+    case kClimateLegend:
+        return {ClimateTitle(item), {}, {}};
+    case 10:
+        return DesignatedAreaLegend(item);
+    case 20:
+        return RiverLegend(item);
+    case 100:
+        return ForestLegend(item);
+    case 110:
+        return SeaLegend(item);
     case 200:
     case 210:
-    case 220: return CensusLegend(theme, item, swatchFlag, classStep, texts);
-    case 300: return LandUseLegend(item, classStep);
-    case 310: return SubdividedAreaLegend(item);
-    case 320: return CatchmentLegend(item);
-    case 330: return {"1/10細分ﾒｯｼｭ(湖沼)", {Palette("湖沼", 1)}, {}};
-    default: return {};
+    case 220:
+        return CensusLegend(theme, item, swatchFlag, classStep, texts);
+    case 300:
+        return LandUseLegend(item, classStep);
+    case 310:
+        return SubdividedAreaLegend(item);
+    case 320:
+        return CatchmentLegend(item);
+    case 330:
+        return {"1/10細分ﾒｯｼｭ(湖沼)", {Palette("湖沼", 1)}, {}};
+    default:
+        return {};
     }
 }
 

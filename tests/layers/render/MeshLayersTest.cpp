@@ -122,9 +122,9 @@ TEST_F(MeshLayers, ClimateCellsInTheirClassColours)
                              Climate(Cell5339(1, 0, 3, 4), 5), Climate("53400000", 5)});
     const int result = Renderer(PerPrefecture("climate_x"), 3).DrawPrefectureMeshCells(-1, 0, 3, 0, WholeCountry());
     const vd::COLORREF class4 = CLayerRenderer::ClassRampColour(4), class5 = CLayerRenderer::ClassRampColour(5);
-    EXPECT_EQ(Cells(dc), (std::vector<Fill>{{{2, 2370, 48, 2401}, class4},
-                                           {{47, 2370, 93, 2401}, class5},
-                                           {{182, 1980, 228, 2011}, class5}}));
+    EXPECT_EQ(Cells(dc),
+              (std::vector<Fill>{
+                  {{2, 2370, 48, 2401}, class4}, {{47, 2370, 93, 2401}, class5}, {{182, 1980, 228, 2011}, class5}}));
     // The legend (R = 900 + 30 without a status box) is the climate layout: 260 high.
     EXPECT_EQ(result, 265);
     EXPECT_EQ(dc.Texts().front().text, "平均気温 1月 [℃]");
@@ -208,10 +208,10 @@ TEST_F(MeshLayers, DesignatedAreasSkipZeroTotals)
 TEST_F(MeshLayers, CoastalSeaCellsStopAtTheEndMark)
 {
     const std::string sea = Write("sea.txt", {"H", Sea(Cell5339(0, 0, 0, 0), 30), Sea(Cell5339(0, 0, 0, 1), 150),
-                                             Sea(Cell5339(0, 0, 0, 2), 0), "D end", Sea(Cell5339(0, 0, 0, 3), 30)});
+                                              Sea(Cell5339(0, 0, 0, 2), 0), "D end", Sea(Cell5339(0, 0, 0, 3), 30)});
     const int result = Renderer(sea, 3).DrawSingleFileMeshCells(-1, 110, 0, 0);
     EXPECT_EQ(Cells(dc), (std::vector<Fill>{{{2, 2370, 48, 2401}, CLayerRenderer::ClassRampColour(1)},
-                                           {{47, 2370, 93, 2401}, CLayerRenderer::ClassRampColour(2)}}));
+                                            {{47, 2370, 93, 2401}, CLayerRenderer::ClassRampColour(2)}}));
     EXPECT_GT(result, 5);
     EXPECT_EQ(dc.Texts().front().text, "平均水深 [ｍ]");
 }
@@ -229,7 +229,10 @@ TEST_F(MeshLayers, SingleFileStopsAfterTheReadLimit)
     }
     const struct {
         int west, east, blocks, detail, limit;
-    } limits[] = {{0, 6999, 1, 3, 5000}, {0, 7000, 1, 3, 20000}, {0, 10500, 1, 3, 30000}, {0, 100, 9, 3, 20000},
+    } limits[] = {{0, 6999, 1, 3, 5000},
+                  {0, 7000, 1, 3, 20000},
+                  {0, 10500, 1, 3, 30000},
+                  {0, 100, 9, 3, 20000},
                   {0, 100, 9, 2, 5000}};
     for (const auto& l : limits) {
         CLayerRenderer& r = Renderer("", l.detail);
@@ -274,11 +277,11 @@ TEST_F(MeshLayers, CensusTableRowZeroFeedsCommerceItemSix)
 {
     const std::string record = MeshRecord(Cell5339(0, 0, 0, 0)).Put(37, "      25").Size(2000);
     Write("commerc_13.txt", {record, MeshRecord(Cell5339(0, 0, 0, 1)).Put(37, "      47").Size(2000)});
-    const int result = Renderer(PerPrefecture("commerc_"), 2)
-                           .OnPlainLclMeshCensas(-1, 1200, 6, 1, 0, ClassSpec(), WholeCountry());
+    const int result =
+        Renderer(PerPrefecture("commerc_"), 2).OnPlainLclMeshCensas(-1, 1200, 6, 1, 0, ClassSpec(), WholeCountry());
     // The cell form works at full detail: classes 25 / 10 and 47 / 10.
     EXPECT_EQ(Cells(dc), (std::vector<Fill>{{{2, 2370, 48, 2401}, CLayerRenderer::ClassRampColour(2)},
-                                           {{47, 2370, 93, 2401}, CLayerRenderer::ClassRampColour(4)}}));
+                                            {{47, 2370, 93, 2401}, CLayerRenderer::ClassRampColour(4)}}));
     EXPECT_GT(result, 5);
     const auto texts = dc.Texts();
     EXPECT_EQ(texts.front().text, "小売業 その他");
@@ -418,8 +421,8 @@ TEST_F(MeshLayers, OverviewRenderOfSeaAndClimate)
     {
         vd::ImageDc image(1100, 2500);
         image.FillSolidRect(0, 0, 1100, 2500, vd::RGB(255, 255, 255));
-        OnDdPlainMeshTavrel(&image, 0, kNorth, kWest, kSouth, kEast, 0, 1, 1, -1, 3, 110, 900, 0, 700, 0.0f, 0.0f,
-                            1.0f, 1.0f, "/" + flags, "5339", "", "", sea, folder.Windows(), "");
+        OnDdPlainMeshTavrel(&image, 0, kNorth, kWest, kSouth, kEast, 0, 1, 1, -1, 3, 110, 900, 0, 700, 0.0f, 0.0f, 1.0f,
+                            1.0f, "/" + flags, "5339", "", "", sea, folder.Windows(), "");
         // Cells a little smaller on the overview of one block: no shrink.
         EXPECT_EQ(image.GetPixel(20, 2390), CLayerRenderer::ClassRampColour(1));
         EXPECT_EQ(image.GetPixel(70, 2390), CLayerRenderer::ClassRampColour(2));

@@ -175,8 +175,8 @@ TEST(MeshLegendContent, ClimateTitlesAndOffsets)
     EXPECT_EQ(meshes::ClimateTitle(113), "降水量(暖候値) [mm]");
     EXPECT_EQ(meshes::ClimateTitle(160), "最深積雪 少雪年 [cm]");
     EXPECT_EQ(meshes::ClimateTitle(161), "");
-    const std::pair<int, int> offsets[] = {{3, -15}, {116, -20}, {121, -14}, {118, -15}, {133, 5}, {143, -5},
-                                           {146, -10}, {150, -15}, {149, -20}, {151, 4},  {152, -5}, {5, 0}};
+    const std::pair<int, int> offsets[] = {{3, -15},   {116, -20}, {121, -14}, {118, -15}, {133, 5},  {143, -5},
+                                           {146, -10}, {150, -15}, {149, -20}, {151, 4},   {152, -5}, {5, 0}};
     for (const auto& [item, offset] : offsets)
         EXPECT_EQ(meshes::ClimateRowOffset(item), offset) << item;
 }
