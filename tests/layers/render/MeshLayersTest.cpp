@@ -399,37 +399,31 @@ TEST_F(MeshLayers, LegendFontByMemberAndTheme)
 
 TEST_F(MeshLayers, OverviewRenderOfSeaAndClimate)
 {
-    // Through the overview's entry point into a picture: the cells in their class colours and the
-    // legend swatches in the ramp colours.
+    // Through the overview's entry point into a picture (no status box: R = 900 + 30, Y = 700):
+    // the cells in their class colours and the legend's swatches in their ramp colours.
     Write("climate_13.txt", {Climate(Cell5339(0, 0, 0, 0), -5), Climate(Cell5339(0, 0, 0, 1), 5)});
     const std::string sea = Write("sea.txt", {Sea(Cell5339(0, 0, 0, 0), 30), Sea(Cell5339(0, 0, 0, 1), 150)});
-    std::string flags;
-    for (int i = 0; i < 48; ++i)
-        flags += i == 0 ? "1|" : "0|";
-    const auto render = [&](int modeCode, int item, const std::string& dataSet, vd::COLORREF first,
-                            vd::COLORREF second) {
-        vd::ImageDc image(1100, 2500);
+    const auto render = [&](vd::ImageDc& image, int modeCode, int item, const std::string& dataSet) {
         image.FillSolidRect(0, 0, 1100, 2500, vd::RGB(255, 255, 255));
         OnDdPlainMeshTavrel(&image, 0, kNorth, kWest, kSouth, kEast, 0, 1, 1, -1, 3, modeCode, 900, item, 700, 0.0f,
-                            0.0f, 1.0f, 1.0f, "/" + flags, "5339", "", "", dataSet, folder.Windows(), "");
-        EXPECT_EQ(image.GetPixel(20, 2390), first) << modeCode;
-        EXPECT_EQ(image.GetPixel(70, 2390), second) << modeCode;
-        return image.GetSurface();
+                            0.0f, 1.0f, 1.0f, "/" + WholeCountry(), "5339", "", "", dataSet, folder.Windows(), "");
     };
-    render(0, 3, PerPrefecture("climate_x"), CLayerRenderer::ClassRampColour(4), CLayerRenderer::ClassRampColour(5));
-    vd::ImageDc probe(1, 1);
-    {
-        vd::ImageDc image(1100, 2500);
-        image.FillSolidRect(0, 0, 1100, 2500, vd::RGB(255, 255, 255));
-        OnDdPlainMeshTavrel(&image, 0, kNorth, kWest, kSouth, kEast, 0, 1, 1, -1, 3, 110, 900, 0, 700, 0.0f, 0.0f, 1.0f,
-                            1.0f, "/" + flags, "5339", "", "", sea, folder.Windows(), "");
-        // Cells a little smaller on the overview of one block: no shrink.
-        EXPECT_EQ(image.GetPixel(20, 2390), CLayerRenderer::ClassRampColour(1));
-        EXPECT_EQ(image.GetPixel(70, 2390), CLayerRenderer::ClassRampColour(2));
-        // Legend swatches (R = 930, Y = 700): row m filled at (775, 285 + 15m), 20 x 11.
-        for (int m = 0; m < 11; ++m)
-            EXPECT_EQ(image.GetPixel(785, 290 + 15 * m), CLayerRenderer::ClassRampColour(m)) << m;
-    }
+    vd::ImageDc climate(1100, 2500);
+    render(climate, 0, 3, PerPrefecture("climate_x"));
+    // January means of -0.5 and +0.5 degrees: classes 4 and 5.
+    EXPECT_EQ(climate.GetPixel(20, 2390), CLayerRenderer::ClassRampColour(4));
+    EXPECT_EQ(climate.GetPixel(70, 2390), CLayerRenderer::ClassRampColour(5));
+    // The climate legend's rows rise from y 520, their swatches 30 x 15 at (820, 495 - 20i).
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(climate.GetPixel(835, 502 - 20 * i), CLayerRenderer::ClassRampColour(i)) << i;
+
+    vd::ImageDc coastal(1100, 2500);
+    render(coastal, 110, 0, sea);
+    EXPECT_EQ(coastal.GetPixel(20, 2390), CLayerRenderer::ClassRampColour(1));
+    EXPECT_EQ(coastal.GetPixel(70, 2390), CLayerRenderer::ClassRampColour(2));
+    // Row m of the depth legend filled 20 x 11 at (775, 285 + 15m).
+    for (int m = 0; m < 11; ++m)
+        EXPECT_EQ(coastal.GetPixel(785, 290 + 15 * m), CLayerRenderer::ClassRampColour(m)) << m;
 }
 
 } // namespace
