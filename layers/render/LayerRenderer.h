@@ -116,6 +116,11 @@ public:
     // ReliefGrid of block n of cellCount blocks, whose south-west corner is given.
     void CellOrigin(int cellCount, int n, int longitude, int latitude);
 
+    // ---- Mesh legend (meshes/): the box at the right of the map after a mesh theme. Position
+    // mode 0: below the status line, 1: from y 450, 2: 30 lower than 0. The height used + 5.
+    int DrawMeshLegend(int theme, int item, int swatchFlag, int classStep, int positionMode, int yOffset,
+                       std::string text1, std::string text2, std::string text3, std::string text4);
+
     // ---- Layer operations
     void DrawMeshRivers(int unused, int cellCount, std::string optionText);
     void DrawMeshRoads(int unused, int cellCount, int unused2, std::string optionText);
@@ -128,6 +133,19 @@ public:
     void DrawCodedPoints(int cellCount, int labelSelector, int powerFlag, std::string flagText);
     void DrawPlainPoints(int cellCount, int labelSelector);
     void DrawLandPricePoints(int cellCount, int labelSelector, int unused, int yearIndex, std::string flagText);
+
+    // Third-order mesh themes (meshes/): block count -1 on the plain map (the block's); theme
+    // marker -1 coastal sea, -2 forest and public land; the legend's result, or -1 when a cell
+    // form draws no legend (item code 800 or below) or the single file cannot be opened.
+    int DrawPrefectureMeshValues(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);
+    int DrawPrefectureMeshCells(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);
+    int DrawSingleFileMeshValues(int themeMarker, int modeCode, int item, int legendOffset);
+    int DrawSingleFileMeshCells(int themeMarker, int modeCode, int item, int legendOffset);
+    // The census meshes: form flag 1 cells, 0 values; classSpec the caller's CensusClassSpec.
+    int OnPlainLclMeshCensas(int blockCount, int modeCode, int item, int formFlag, int legendOffset,
+                             std::string classSpec, std::string optionText);
+    void DrawCountryPrefectureMeshCells(int blockCount, int modeCode, int item, std::string optionText);
+    void DrawCountrySingleFileMeshCells(int themeMarker, int modeCode, int item);
 
     // The operations that their own themes fill in (PendingOperations.cpp lists them; until
     // then they draw nothing and answer -1 where a result is due).
@@ -147,15 +165,6 @@ public:
     void DrawCountrySurfaceC(int cellCount, int fillFlag, int labelFlag, std::string flagText);
     void DrawCountrySurfaceD(int cellCount, int fillFlag, int labelFlag, std::string flagText);
     void DrawCountrySurfaceE(int cellCount, int fillFlag, int labelFlag, std::string flagText);
-    // Third-order mesh themes, the census members and the whole-country meshes.
-    int DrawPrefectureMeshValues(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);
-    int DrawPrefectureMeshCells(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);
-    int DrawSingleFileMeshValues(int themeMarker, int modeCode, int item, int legendOffset);
-    int DrawSingleFileMeshCells(int themeMarker, int modeCode, int item, int legendOffset);
-    int OnPlainLclMeshCensas(int blockCount, int modeCode, int item, int formFlag, int legendOffset,
-                             std::string classSpec, std::string optionText);
-    void DrawCountryPrefectureMeshCells(int blockCount, int modeCode, int item, std::string optionText);
-    void DrawCountrySingleFileMeshCells(int themeMarker, int modeCode, int item);
     // Mesh relief, white-map meshes and the 1/10 subdivided mesh with its lakes.
     int DrawPrefectureMeshRelief(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);
     int DrawSingleFileMeshRelief(int themeMarker, int modeCode, int item, int legendOffset);

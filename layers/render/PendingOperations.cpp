@@ -22,16 +22,6 @@ void CLayerRenderer::DrawCountrySurfaceC(int, int, int, std::string) {}
 void CLayerRenderer::DrawCountrySurfaceD(int, int, int, std::string) {}
 void CLayerRenderer::DrawCountrySurfaceE(int, int, int, std::string) {}
 
-// ---- To be filled by the third-order mesh themes (with the census meshes and the whole-country
-// meshes)
-int CLayerRenderer::DrawPrefectureMeshValues(int, int, int, int, std::string) { return -1; }
-int CLayerRenderer::DrawPrefectureMeshCells(int, int, int, int, std::string) { return -1; }
-int CLayerRenderer::DrawSingleFileMeshValues(int, int, int, int) { return -1; }
-int CLayerRenderer::DrawSingleFileMeshCells(int, int, int, int) { return -1; }
-int CLayerRenderer::OnPlainLclMeshCensas(int, int, int, int, int, std::string, std::string) { return -1; }
-void CLayerRenderer::DrawCountryPrefectureMeshCells(int, int, int, std::string) {}
-void CLayerRenderer::DrawCountrySingleFileMeshCells(int, int, int) {}
-
 // ---- To be filled by the mesh relief and white-map mesh themes (the census relief member too)
 int CLayerRenderer::DrawPrefectureMeshRelief(int, int, int, int, std::string) { return -1; }
 int CLayerRenderer::DrawSingleFileMeshRelief(int, int, int, int) { return -1; }

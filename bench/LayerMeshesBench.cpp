@@ -1,0 +1,146 @@
+// Drawing speed of the third-order mesh layers into a 1024 x 768 picture, with Pelmora loaded as
+// the program loads it:
+// - a whole-prefecture climate layer of 30,000 cells (one prefecture file, January mean
+//   temperature) over the 3 x 3 block around 5339, through OnDdPlainMesh in the cell form;
+// - 380,000 coastal-sea cells (about all of Japan's) in one file on the whole-country overview,
+//   through OnDdPlainMeshTavrel.
+// No mesh data of these themes is bundled, so the files are made here in the published layout.
+#include "bench/BenchSupport.h"
+#include "contracts/pelmora.h"
+#include "platform/dc/ImageDc.h"
+#include "platform/fs/PathResolver.h"
+#include "platform/sys/LibraryLoader.h"
+#include "platform/text/Format.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+using bench::BinFolder;
+
+constexpr int kPrefectureCells = 30000;
+constexpr int kCountryCells = 380000;
+
+std::string Flags()
+{
+    std::string flags = "1|";
+    for (int i = 1; i < 48; ++i)
+        flags += "0|";
+    return flags;
+}
+
+const std::filesystem::path& Folder()
+{
+    static const std::filesystem::path folder = [] {
+        const auto f = std::filesystem::temp_directory_path() / "veldoran-bench-meshes";
+        std::filesystem::create_directories(f);
+        return f;
+    }();
+    return folder;
+}
+
+std::string WindowsFolder() { return vd::toWindowsPath(Folder().string()).value_or("") + "\\"; }
+
+// The cell of first-level mesh (lat, lon) numbered n (0-6399) in the file's order.
+std::string CellCode(int lat, int lon, int n)
+{
+    return vd::format("%02d%02d%d%d%d%d", lat, lon, n / 800, (n / 10) % 8, (n / 80) % 10, n % 10);
+}
+
+void MakePrefectureData()
+{
+    std::ofstream("" + (Folder() / "Msh_prft.dat").string(), std::ios::binary)
+        << "5238=13\r\n5239=13\r\n5240=13\r\n5338=13\r\n5339=13\r\n5340=13\r\n5438=13\r\n5439=13\r\n5440=13\r\n";
+    std::ofstream climate(Folder() / "CLIMATE_13.txt", std::ios::binary);
+    for (int i = 0; i < kPrefectureCells; ++i) {
+        const int mesh = i % 9;
+        std::string line = "M    " + CellCode(52 + mesh / 3, 38 + mesh % 3, (i / 9) % 6400);
+        line.resize(90, ' ');
+        line += vd::format("%4d", (i * 37) % 300 - 150);
+        line.resize(300, ' ');
+        climate << line << "\r\n";
+    }
+}
+
+void MakeCountryData()
+{
+    std::ofstream sea(Folder() / "sea.txt", std::ios::binary);
+    for (int i = 0; i < kCountryCells; ++i) {
+        const int mesh = i / 6400;
+        sea << "M    " << CellCode(36 + mesh / 6 * 3 % 30, 36 + mesh % 6 * 2, i % 6400)
+            << vd::format("%4d", (i * 13) % 3000 + 1) << "\r\n";
+    }
+}
+
+template <class Fn>
+Fn* Entry(benchmark::State& state, const char* name)
+{
+    bench::ensureGuiApplication();
+    vd::LibraryLoader::setOverride("Pelmora.DLL", (BinFolder() / "libpelmora.so").string());
+    auto* fn = vd::entryPoint<Fn>("Pelmora.DLL", name);
+    if (!fn)
+        state.SkipWithError("libpelmora.so not found beside the bench folder");
+    return fn;
+}
+
+int Coloured(const vd::ImageDc& dc)
+{
+    int coloured = 0;
+    for (int y = 0; y < 768; y += 2)
+        for (int x = 0; x < 1024; x += 2)
+            coloured += dc.GetPixel(x, y) != vd::RGB(255, 255, 255);
+    return coloured;
+}
+
+void BM_PrefectureClimateCells(benchmark::State& state)
+{
+    auto* draw = Entry<OnDdPlainMesh_fn>(state, "OnDdPlainMesh");
+    if (!draw)
+        return;
+    MakePrefectureData();
+    const std::string folder = WindowsFolder();
+    vd::ImageDc dc(1024, 768);
+    dc.FillSolidRect(0, 0, 1024, 768, vd::RGB(255, 255, 255));
+    // The 3 x 3 block: latitude 124800-132000, longitude 496800-507600 at 0.09 pixels a second.
+    auto drawOnce = [&] {
+        draw(&dc, 0, 132000, 496800, 124800, 507600, 0, 2, 0, -1, 2, 0, 900, 3, 700, 0, 0.0f, 0.0f, 0.09f, 0.09f,
+             "/" + Flags(), "5339", "", "", folder + "(CLIMATE_.txt)", folder, "");
+    };
+    drawOnce();
+    if (Coloured(dc) < 1000) {
+        state.SkipWithError("the cells were not drawn");
+        return;
+    }
+    for (auto _ : state)
+        drawOnce();
+}
+BENCHMARK(BM_PrefectureClimateCells)->Unit(benchmark::kMillisecond);
+
+void BM_CountrySeaCells(benchmark::State& state)
+{
+    auto* draw = Entry<OnDdPlainMeshTavrel_fn>(state, "OnDdPlainMeshTavrel");
+    if (!draw)
+        return;
+    MakeCountryData();
+    const std::string folder = WindowsFolder();
+    vd::ImageDc dc(1024, 768);
+    dc.FillSolidRect(0, 0, 1024, 768, vd::RGB(255, 255, 255));
+    // Japan: latitude 72000-165600, longitude 439200-554400 at 0.0088 pixels a second.
+    auto drawOnce = [&] {
+        draw(&dc, 0, 165600, 439200, 72000, 554400, 0, 1, 1, -1, 0, 110, 900, 0, 700, 0.0f, 0.0f, 0.0088f, 0.0088f,
+             "/" + Flags(), "5339", "", "", folder + "sea.txt", folder, "");
+    };
+    drawOnce();
+    if (Coloured(dc) < 1000) {
+        state.SkipWithError("the cells were not drawn");
+        return;
+    }
+    for (auto _ : state)
+        drawOnce();
+}
+BENCHMARK(BM_CountrySeaCells)->Unit(benchmark::kMillisecond);
+
+} // namespace
