@@ -1,5 +1,6 @@
 #include "basemap/files/TrackFile.h"
 #include "contracts/dovanne.h"
+#include "platform/dc/ImageDc.h"
 #include "platform/dc/RecordingDc.h"
 #include "tests/basemap/BaseMapFixtures.h"
 
@@ -290,6 +291,29 @@ TEST_F(TrackDraw, MissingFileOrNoLabelDrawsNoBox)
     Draw("p.pot", {.kind = "pot", .label = ""});
     EXPECT_TRUE(Rectangles().empty());
     EXPECT_TRUE(dc.Texts().empty());
+}
+
+TEST_F(TrackDraw, PictureShowsTheTrackAndItsMarks)
+{
+    // Eastwards along 35°40' from 139°10' to 139°50': 2400 arc-seconds of 25 m, marks every 10 km.
+    const int latitude = Dms(35, 40, 0);
+    std::vector<std::string> lines;
+    for (int s = Dms(139, 10, 0); s <= Dms(139, 50, 0); s += 60)
+        lines.push_back(TrkPoint(latitude, s));
+    Write("east.trk", lines);
+    vd::ImageDc picture(400, 300);
+    picture.FillSolidRect(0, 0, 400, 300, vd::RGB(246, 246, 246));
+    OnTrackDrawModule(&picture, folder.Windows() + "east.trk", 1, 0, 0, 14, 18, kWest, kNorth, kEast, kSouth, 0, 10, 1,
+                      0, "trk", "", kPixels, kPixels, 25.f, 30.f, 10.f, kWestX, kNorthY);
+    const vd::Point middle = At(latitude, Dms(139, 30, 30)); // between two points, off any mark
+    EXPECT_EQ(picture.GetPixel(middle.x, middle.y), kBlue);
+    // The first mark stands across the first point after the start, 4 pixels to the north.
+    const vd::Point firstMark = At(latitude, Dms(139, 11, 0));
+    EXPECT_EQ(picture.GetPixel(firstMark.x, firstMark.y - 3), kRed);
+    // Off the track: untouched, also beyond its ends.
+    EXPECT_EQ(picture.GetPixel(middle.x, middle.y - 10), vd::RGB(246, 246, 246));
+    const vd::Point west = At(latitude, Dms(139, 5, 0));
+    EXPECT_EQ(picture.GetPixel(west.x, west.y), vd::RGB(246, 246, 246));
 }
 
 } // namespace
