@@ -212,8 +212,9 @@ extern "C" void OnTrackDrawModule(vd::Dc* dc, std::string trackFile, int startBo
         const vd::Font font = LabelFont(labelFontHeight);
         const vd::Font previousFont = dc.SelectObject(font);
 
-        const TrackView view{west, north, east, south, pixelsPerSecondX, pixelsPerSecondY, metresPerSecondX,
-                             metresPerSecondY, westX, northY};
+        const TrackView view{
+            west,  north, east, south, pixelsPerSecondX, pixelsPerSecondY, metresPerSecondX, metresPerSecondY,
+            westX, northY};
         TrackDrawing drawing(dc, trackPen, markPen, view);
         drawing.Run(ReadTrackFileLines(trackFile), kind, {coordinateFormat, longitudeColumn, decimalColumn},
                     startBox == 1 && !label.empty(), distanceMarks == 1, markDistanceKm);

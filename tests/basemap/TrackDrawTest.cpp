@@ -149,11 +149,11 @@ TEST(TrackLines, LongLinesAreReadInPiecesOf199Bytes)
 
 TEST_F(TrackDraw, DatumShiftSegmentBreaksAndOneStartBox)
 {
-    Write("day1.trk", {"H  SOFTWARE NAME & VERSION", "; comment", "", "M  G WGS 84",
-                       "H  LATITUDE    LONGITUDE    DATE      TIME     ALT", "T  N354122.0 E1394611.0",
-                       "T  N354022.0 E1394711.0", "T  N374022.0 E1394711.0", "T  N353922.0 E1394811.0",
-                       "T  N353822.0 E1394911.0", "H  LATITUDE    LONGITUDE", "T  N353722.0 E1395011.0",
-                       "T  N353622.0 E1395111.0"},
+    Write("day1.trk",
+          {"H  SOFTWARE NAME & VERSION", "; comment", "", "M  G WGS 84",
+           "H  LATITUDE    LONGITUDE    DATE      TIME     ALT", "T  N354122.0 E1394611.0", "T  N354022.0 E1394711.0",
+           "T  N374022.0 E1394711.0", "T  N353922.0 E1394811.0", "T  N353822.0 E1394911.0", "H  LATITUDE    LONGITUDE",
+           "T  N353722.0 E1395011.0", "T  N353622.0 E1395111.0"},
           "\n");
     const vd::Pen callerPen(vd::PS_DASH, 1, vd::RGB(1, 2, 3));
     dc.SelectObject(callerPen);
@@ -165,7 +165,7 @@ TEST_F(TrackDraw, DatumShiftSegmentBreaksAndOneStartBox)
                                                                {p(39, 22, 48, 11), p(38, 22, 49, 11)},
                                                                {p(37, 22, 50, 11), p(36, 22, 51, 11)}}));
     EXPECT_EQ(Rectangles(), (std::vector<vd::Rect>{{p(41, 22, 46, 11).x - 4, p(41, 22, 46, 11).y,
-                                                     p(41, 22, 46, 11).x + 4, p(41, 22, 46, 11).y + 8}}));
+                                                    p(41, 22, 46, 11).x + 4, p(41, 22, 46, 11).y + 8}}));
     EXPECT_EQ(dc.GetCurrentPen(), callerPen);
 }
 
@@ -179,8 +179,8 @@ TEST_F(TrackDraw, LabelSitsAwayFromWhereTheTrackEnds)
     const Case cases[] = {{39, 31, {-25, -13}}, {41, 31, {-25, 9}}, {39, 29, {4, -13}}, {41, 29, {4, 9}}};
     for (const Case& c : cases) {
         Write("walk.log", {"2026/01/01 12:00:0N35:40:00.0 E139:30:00.0",
-                           "2026/01/01 12:00:0N35:" + std::to_string(c.latMinutes) + ":00.0 E139:" +
-                               std::to_string(c.lonMinutes) + ":00.0"});
+                           "2026/01/01 12:00:0N35:" + std::to_string(c.latMinutes) +
+                               ":00.0 E139:" + std::to_string(c.lonMinutes) + ":00.0"});
         dc.Clear();
         Draw("walk.log", {.kind = "log"});
         const auto texts = dc.Texts();
@@ -255,8 +255,8 @@ TEST_F(TrackDraw, MarksStandAcrossTheDirectionOfTravel)
     // South-east at 45 degrees on screen (s = 1), then north-east with s = -2.
     const Case cases[] = {{-100, 100, {{-2, 2}, {2, -2}}}, {50, 100, {{-1, -3}, {1, 3}}}};
     for (const Case& c : cases) {
-        Write("d.trk", {TrkPoint(Dms(35, 40, 0), Dms(139, 40, 0)),
-                        TrkPoint(Dms(35, 40, 0) + c.dLat, Dms(139, 40, 0) + c.dLon)});
+        Write("d.trk",
+              {TrkPoint(Dms(35, 40, 0), Dms(139, 40, 0)), TrkPoint(Dms(35, 40, 0) + c.dLat, Dms(139, 40, 0) + c.dLon)});
         dc.Clear();
         Draw("d.trk", {.marks = 1});
         const vd::Point end = At(Dms(35, 40, 0) + c.dLat, Dms(139, 40, 0) + c.dLon);

@@ -65,8 +65,8 @@ protected:
     {
         return "OnTrackDrawModule(" + file + ",1," + std::to_string(format) + "," + std::to_string(position) + "," +
                std::to_string(col1) + "," + std::to_string(col2) + ",486000,127200,489600,124800,0,10,1," +
-               std::to_string(list) + "," + kind + "," + title + "," + F(3 * 0.08888889f) + "," +
-               F(2 * 0.13333334f) + ",25.5,1.25,10,10,30);";
+               std::to_string(list) + "," + kind + "," + title + "," + F(3 * 0.08888889f) + "," + F(2 * 0.13333334f) +
+               ",25.5,1.25,10,10,30);";
     }
 
     std::shared_ptr<vd::ui::Script> script;
@@ -175,9 +175,9 @@ TEST_F(RendererMaps, LocatorMapGridPointsMarkFrameCoastAndRoute)
             circles.push_back({call.op.rect, call.state.pen});
     const auto& pen = renderer.m_aPen;
     EXPECT_EQ(circles, (std::vector<std::pair<vd::Rect, vd::Pen>>{{{147, 197, 152, 202}, pen[5]},
-                                                                   {{247, 397, 252, 402}, pen[12]},
-                                                                   {{347, 497, 352, 502}, pen[24]},
-                                                                   {{247, 397, 252, 402}, pen[2]}}));
+                                                                  {{247, 397, 252, 402}, pen[12]},
+                                                                  {{347, 497, 352, 502}, pen[24]},
+                                                                  {{247, 397, 252, 402}, pen[2]}}));
     const std::vector<vd::Segment> grey = dc.Segments(pen[17]);
     ASSERT_GE(grey.size(), 4u);
     EXPECT_EQ(grey[0], (vd::Segment{{350, 100}, {350, 700}}));

@@ -19,7 +19,8 @@ std::string PrefectureMapTitle(int area, int projectionMode)
 {
     const std::string areaTitle = area >= 0 && area < 4 ? kAreaTitles[area] : "";
     return "都道府県別データ  [" + areaTitle +
-           (projectionMode < 2 ? "]  (サンソン図法、緯線・経線10°間隔)" : "]  (アルベルス正積円錐図法、緯線・経線10°間隔)");
+           (projectionMode < 2 ? "]  (サンソン図法、緯線・経線10°間隔)"
+                               : "]  (アルベルス正積円錐図法、緯線・経線10°間隔)");
 }
 
 } // namespace
@@ -68,13 +69,13 @@ void CMapRenderer::DrawPrefectureMap(int originX, int value)
         prefectureMap(m_pDC, ranks, doc.m_strCoastDir, originX, doc.m_nClipIndexMap, doc.m_nPrefectureSel, data[10],
                       latitude, longitude, scale);
     if (island)
-        island(m_pDC, doc.m_strAppDir, doc.m_strCoastDir, data[7], originX, doc.m_nClipIndexMap,
-               doc.m_nPrefectureSel, latitude, longitude, scale);
+        island(m_pDC, doc.m_strAppDir, doc.m_strCoastDir, data[7], originX, doc.m_nClipIndexMap, doc.m_nPrefectureSel,
+               latitude, longitude, scale);
     if (data[4] == 1 && rendererEntryPoints().OnPrectureLine)
         rendererEntryPoints().OnPrectureLine(m_pDC, doc.m_strCoastDir, originX, doc.m_nClipIndexMap, data[5], 0,
                                              latitude, longitude, scale);
     if (dataDisplay)
-        dataDisplay(m_pDC, doc.m_strAppDir, doc.m_strPrefDataFile, prefectures, data[3], data[6],
-                    doc.m_nPrefectureSel, doc.m_nClipIndexMap, data[2], data[10], 10 * data[11] + 1, latitude,
-                    longitude, scale, float(value), m_nClientWidth, m_nClientHeight);
+        dataDisplay(m_pDC, doc.m_strAppDir, doc.m_strPrefDataFile, prefectures, data[3], data[6], doc.m_nPrefectureSel,
+                    doc.m_nClipIndexMap, data[2], data[10], 10 * data[11] + 1, latitude, longitude, scale, float(value),
+                    m_nClientWidth, m_nClientHeight);
 }

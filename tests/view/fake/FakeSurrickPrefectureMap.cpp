@@ -6,10 +6,7 @@
 #include <string>
 
 namespace {
-std::string I(int value)
-{
-    return std::to_string(value);
-}
+std::string I(int value) { return std::to_string(value); }
 } // namespace
 
 extern "C" VD_EXPORT void OnPrefectureMap(vd::Dc*, std::string classList, std::string outlineFolder, int originX,
@@ -30,18 +27,17 @@ extern "C" VD_EXPORT void OnJapanDataIsland(vd::Dc*, std::string labelFolder, st
 }
 
 extern "C" VD_EXPORT void OnPrectureLine(vd::Dc*, std::string outlineFolder, int originX, int projectionMode,
-                                         int lineStyle, int options, float refLatitude, float refLongitude,
-                                         float scale)
+                                         int lineStyle, int options, float refLatitude, float refLongitude, float scale)
 {
-    Log() += "OnPrectureLine(" + outlineFolder + "," + I(originX) + "," + I(projectionMode) + "," + I(lineStyle) +
-             "," + I(options) + "," + F(refLatitude) + "," + F(refLongitude) + "," + F(scale) + ");";
+    Log() += "OnPrectureLine(" + outlineFolder + "," + I(originX) + "," + I(projectionMode) + "," + I(lineStyle) + "," +
+             I(options) + "," + F(refLatitude) + "," + F(refLongitude) + "," + F(scale) + ");";
 }
 
 extern "C" VD_EXPORT void OnPrefectureDataDisp(vd::Dc*, std::string dataFolder, std::string dataFile,
-                                               std::string rankList, int colourChoice, int displayKind,
-                                               int insetFlag, int projectionMode, int showFlag, int classCountFlag,
-                                               int textMode, float refLatitude, float refLongitude, float scale,
-                                               float originX, int clientWidth, int clientHeight)
+                                               std::string rankList, int colourChoice, int displayKind, int insetFlag,
+                                               int projectionMode, int showFlag, int classCountFlag, int textMode,
+                                               float refLatitude, float refLongitude, float scale, float originX,
+                                               int clientWidth, int clientHeight)
 {
     Log() += "OnPrefectureDataDisp(" + dataFolder + "," + dataFile + "," + rankList + "," + I(colourChoice) + "," +
              I(displayKind) + "," + I(insetFlag) + "," + I(projectionMode) + "," + I(showFlag) + "," +
@@ -49,7 +45,4 @@ extern "C" VD_EXPORT void OnPrefectureDataDisp(vd::Dc*, std::string dataFolder, 
              "," + F(originX) + "," + I(clientWidth) + "," + I(clientHeight) + ");";
 }
 
-extern "C" VD_EXPORT const std::string* FakeSurrickLog()
-{
-    return &Log();
-}
+extern "C" VD_EXPORT const std::string* FakeSurrickLog() { return &Log(); }
