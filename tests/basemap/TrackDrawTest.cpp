@@ -150,7 +150,7 @@ TEST(TrackLines, LongLinesAreReadInPiecesOf199Bytes)
 TEST_F(TrackDraw, DatumShiftSegmentBreaksAndOneStartBox)
 {
     Write("day1.trk",
-          {"H  SOFTWARE NAME & VERSION", "; comment", "", "M  G WGS 84",
+          {"H  ソフト名 日本測地系", "; 散歩の記録", "", "M  G WGS 84",
            "H  LATITUDE    LONGITUDE    DATE      TIME     ALT", "T  N354122.0 E1394611.0", "T  N354022.0 E1394711.0",
            "T  N374022.0 E1394711.0", "T  N353922.0 E1394811.0", "T  N353822.0 E1394911.0", "H  LATITUDE    LONGITUDE",
            "T  N353722.0 E1395011.0", "T  N353622.0 E1395111.0"},
@@ -283,12 +283,21 @@ TEST_F(TrackDraw, DroppedPointsSplitTheTrackAndLeaveTheDistanceOut)
     EXPECT_EQ(dc.Segments(PenOf(kRed)), (std::vector<Segment>{{{last.x, last.y - 4}, {last.x, last.y + 4}}}));
 }
 
-TEST_F(TrackDraw, MissingFileOrNoLabelDrawsNoBox)
+TEST_F(TrackDraw, MissingFileDrawsNothingAndAnEmptyLabelNoBox)
 {
     Draw("missing.trk");
     EXPECT_TRUE(dc.Calls().empty());
-    Write("p.pot", {"LATITUDE LONGITUDE", "DAT=WGS84", std::string(18, ' ') + "35:41:22"});
+    const auto ord = [](const char* latitude, const char* longitude) {
+        std::string line(45, ' ');
+        line.replace(0, 4, "ORD=");
+        line.replace(18, 8, latitude);
+        line.replace(33, 9, longitude);
+        return line;
+    };
+    Write("p.pot", {"LATITUDE LONGITUDE", "DAT=WGS84", ord("35:41:22", "139:46:11"), ord("35:40:22", "139:47:11")});
     Draw("p.pot", {.kind = "pot", .label = ""});
+    EXPECT_EQ(dc.Segments(PenOf(kBlue)),
+              (std::vector<Segment>{{At(Dms(35, 41, 10), Dms(139, 46, 24)), At(Dms(35, 40, 10), Dms(139, 47, 24))}}));
     EXPECT_TRUE(Rectangles().empty());
     EXPECT_TRUE(dc.Texts().empty());
 }

@@ -125,8 +125,9 @@ void CMapRenderer::DrawAreaCoast(int d, int top, int left)
         return;
     const int latitude = vd::parseInt(code.substr(0, 2)) * 2400;
     const int longitude = (vd::parseInt(code.substr(2, 2)) + 100) * 3600;
-    const float scaleX = float(doc.m_nMapPixelWidth * 10) / float(n * d * kSheetUnits);
-    const float scaleY = float(doc.m_nMapPixelHeight * 10) / float(n * d * kSheetUnits);
+    const float units = float(n) * float(d) * float(kSheetUnits);
+    const float scaleX = float(doc.m_nMapPixelWidth) * 10.f / units;
+    const float scaleY = float(doc.m_nMapPixelHeight) * 10.f / units;
     const RendererEntryPoints& entry = rendererEntryPoints();
     if (entry.OnWholeCoastLine)
         entry.OnWholeCoastLine(m_pDC, doc.m_nMapFrame, doc.m_nMapMode, longitude, latitude, left, top, 0, 0, scaleX,
