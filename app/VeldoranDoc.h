@@ -10,6 +10,7 @@
 #include "platform/dc/Color.h"
 #include "platform/dc/Dib.h"
 #include "platform/dc/GdiObjects.h"
+#include "platform/dc/Geometry.h"
 #include "platform/ui/Document.h"
 
 #include <array>
@@ -117,6 +118,7 @@ public:
     std::array<std::string, 5000> m_astrPointRecord;
     std::array<std::string, 5000> m_astrPointRecordWork;
     std::array<std::string, 5000> m_astrRoutePoint;
+    std::array<vd::Point, 5000> m_aptRoutePoint{}; // screen points of the route being shown
     std::array<std::string, 30000> m_astrPlaceRecord;
     std::array<std::string, 25> m_astrMapEntry;
     std::array<std::string, 50> m_astrWork50A;
@@ -203,6 +205,26 @@ public:
     int m_bClassColours = 1;
     int m_nTrackDisplay = 0;
     std::string m_strTrackFile;
+    // GPS tracks: the kind ("pot", "trk", "rot", "log") and coordinate format word of the track in
+    // hand; 1 while the chosen tracks of the track list are drawn; their list numbers (-1 after the
+    // last) and titles; the distance-mark interval in km and whether marks are drawn.
+    std::string m_strTrackKind;
+    std::string m_strTrackFormat;
+    int m_bTrackList = 0;
+    std::array<int, 65> m_anTrackSelected = [] {
+        std::array<int, 65> none;
+        none.fill(-1);
+        return none;
+    }();
+    std::array<std::string, 65> m_astrTrackTitle;
+    int m_nTrackScaleKm = 10;
+    int m_bTrackScaleShown = 1;
+    // Prefecture statistics: the data set's name and file, and per prefecture the prefecture index
+    // by rank [0] and the rank by prefecture [1]; the prefecture map's state (0 once drawn).
+    std::string m_strPrefDataName;
+    std::string m_strPrefDataFile;
+    std::array<std::array<int, 2>, 47> m_anPrefRank{};
+    int m_nPrefMapState = 0;
     std::string m_strLayerWord;
     int m_nDivisionEdited = -1; // 1: the regions were edited and are written back at exit
     vd::COLORREF m_crSeaColour = vd::RGB(126, 180, 234);
@@ -277,6 +299,9 @@ public:
     int ProjectRecordToSheet(const std::string& record, int offsetX, int offsetY, int westSeconds,
                              int southSeconds, int index);
     int ProjectRecordToRegion(const std::string& record, int offsetX, int index, float ratio);
+    // The header line of a waypoint/track text; sets m_strTrackFormat from its unit line and
+    // m_nPointX, m_nPointY to the longitude and decimal columns of its first point line.
+    std::string ReadTrackHeader(const std::string& path);
 
     // The visible frame's bounds (D.MMSS texts).
     std::string m_strFrameWest, m_strFrameSouth, m_strFrameEast, m_strFrameNorth;

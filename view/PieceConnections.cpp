@@ -7,4 +7,5 @@ void ConnectViewPieces(CVeldoranView& view)
     ConnectOverviewPieces(view);
     ConnectMapDisplaySpecPiece(view);
     ConnectLayerPieces(view);
+    ConnectRendererMapPieces(view);
 }

@@ -19,3 +19,5 @@ void ConnectOverviewPieces(CVeldoranView& view);
 void ConnectMapDisplaySpecPiece(CVeldoranView& view);
 // The layer dispatch and the layer commands' tests and title (LayerConnections.cpp).
 void ConnectLayerPieces(CVeldoranView& view);
+// Tracks, the locator map and the prefecture statistics map of the renderer (RendererMapConnections.cpp).
+void ConnectRendererMapPieces(CVeldoranView& view);

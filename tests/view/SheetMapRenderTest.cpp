@@ -4,6 +4,7 @@
 
 #include "platform/dc/Bitmap.h"
 #include "platform/dc/ImageDc.h"
+#include "platform/fs/PathResolver.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/ui/UiScript.h"
 #include "view/renderer/MapRenderer.h"
@@ -11,9 +12,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -163,6 +166,57 @@ TEST_F(SheetMapRender, SheetBitmapUnderTheBlockAndTheMaskAroundIt)
     EXPECT_EQ(picture.GetPixel(kWidth - 5, kHeight - 5), doc->m_crBackground);
     EXPECT_EQ(picture.GetPixel(5, 15), doc->m_crBackground);
     EXPECT_EQ(picture.GetPixel(kWidth / 2, kHeight - 3), doc->m_crBackground);
+}
+
+// A track over the start sheet's 3 x 3 block through the built Dovanne: blue where its points
+// fall, nothing of it beyond the block (the points outside are dropped).
+TEST_F(SheetMapRender, TrackOverTheBlockStaysInsideIt)
+{
+    const auto line = [](const Place& p) {
+        const int lat = int(p.latitude * 3600 + 0.5), lon = int(p.longitude * 3600 + 0.5);
+        char text[64];
+        std::snprintf(text, sizeof text, "T  N%02d%02d%02d.0 E%03d%02d%02d.0\r\n", lat / 3600, lat / 60 % 60, lat % 60,
+                      lon / 3600, lon / 60 % 60, lon % 60);
+        return std::string(text);
+    };
+    constexpr Place kFarNorth{"Sea of Japan", Deg(37, 0, 0), Deg(135, 46, 0)};
+    constexpr Place kFarWest{"Okayama", Deg(34, 40, 0), Deg(133, 50, 0)};
+    viewtest::WriteHomeFile("track.trk", "H  SOFTWARE\r\nU  LAT LON DMS\r\nH  LATITUDE    LONGITUDE\r\n" +
+                                             line(kOsakaBay) + line(kKyoto) + line(kFarNorth) + line(kShiga) +
+                                             line(kLakeBiwa) + line(kFarWest));
+    doc->m_nLake = 0;
+    Draw(2, 9);
+    // The side panel has blue of its own: only what the track turned blue counts.
+    const vd::COLORREF blue = vd::RGB(0, 0, 255);
+    std::vector<bool> blueBefore(std::size_t(kWidth * kHeight));
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            blueBefore[std::size_t(y * kWidth + x)] = picture.GetPixel(x, y) == blue;
+    doc->m_strTrackFile = vd::toWindowsPath((doctest::Home() / "track.trk").string()).value_or("");
+    doc->m_strTrackKind = "trk";
+    {
+        CMapRenderer renderer(&picture, doc.get(), kWidth, kHeight);
+        renderer.DrawTracks();
+    }
+    for (const Place& p : {kOsakaBay, kKyoto, kShiga, kLakeBiwa}) {
+        SCOPED_TRACE(p.name);
+        const vd::Point at = PixelOf(p);
+        bool near = false;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                near = near || picture.GetPixel(at.x + dx, at.y + dy) == blue;
+        EXPECT_TRUE(near);
+    }
+    // The start sheet is the centre of the block; its 3 x 3 neighbours end one sheet beyond it.
+    const vd::Point northWest = PixelOf({"", Deg(36, 0, 0), Deg(134, 0, 0)});
+    const vd::Point southEast = PixelOf({"", Deg(34, 0, 0), Deg(137, 0, 0)});
+    int outside = 0;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            if ((x < northWest.x - 1 || y < northWest.y - 1 || x > southEast.x + 1 || y > southEast.y + 1) &&
+                picture.GetPixel(x, y) == blue && !blueBefore[std::size_t(y * kWidth + x)])
+                ++outside;
+    EXPECT_EQ(outside, 0);
 }
 
 } // namespace

@@ -10,3 +10,6 @@ vd_fake_library(test-view view-fake-dovanne-sheets VD_FAKE_DOVANNE_SHEETS
   ${CMAKE_CURRENT_LIST_DIR}/fake/FakeDovanneSheets.cpp)
 # Surrick's and Ombrisk's sheet-map entry points, logging their calls.
 vd_fake_library(test-view view-fake-sheet-layers VD_FAKE_SHEET_LAYERS ${CMAKE_CURRENT_LIST_DIR}/fake/FakeSheetLayers.cpp)
+# A Surrick that logs the prefecture statistics map's four calls.
+vd_fake_library(test-view view-fake-surrick-prefmap VD_FAKE_SURRICK_PREFMAP
+  ${CMAKE_CURRENT_LIST_DIR}/fake/FakeSurrickPrefectureMap.cpp)

@@ -103,6 +103,14 @@ public:
     void DrawWhiteLines(int kind, int tab);
     void DrawWhitePoints(int tab);
     void DrawSeismicWhiteMesh();
+
+    // Tracks, the locator map and the prefecture statistics map (TrackLayers.cpp,
+    // AreaDataMap.cpp, PrefectureStatisticsMap.cpp).
+    void DrawTracks();
+    void DrawTrackFile(std::string file, int position);
+    void DrawAreaData(int divisor, int top, int left, int mode, int routePointCount, std::string mark);
+    void DrawAreaCoast(int divisor, int top, int left);
+    void DrawPrefectureMap(int originX, int value);
 };
 
 // The colours of the fixed brushes and the style, width and colour of the fixed pens, by index.

@@ -74,6 +74,22 @@ extern "C" VD_EXPORT void OnForeEastCoast(vd::Dc*, float originX, float originY,
              "," + I(south) + "," + I(east) + "," + I(north) + "," + folder + ");";
 }
 
+extern "C" VD_EXPORT void OnTrackDrawModule(vd::Dc*, std::string trackFile, int startBox, int coordinateFormat,
+                                            int trackNumber, int longitudeColumn, int decimalColumn, int west,
+                                            int north, int east, int south, int whiteSecondColour, int labelFontHeight,
+                                            int distanceMarks, int documentTrackNumber, std::string kind,
+                                            std::string label, float pixelsPerSecondX, float pixelsPerSecondY,
+                                            float metresPerSecondX, float metresPerSecondY, float markDistanceKm,
+                                            float westX, float northY)
+{
+    Log() += "OnTrackDrawModule(" + trackFile + "," + I(startBox) + "," + I(coordinateFormat) + "," + I(trackNumber) +
+             "," + I(longitudeColumn) + "," + I(decimalColumn) + "," + I(west) + "," + I(north) + "," + I(east) + "," +
+             I(south) + "," + I(whiteSecondColour) + "," + I(labelFontHeight) + "," + I(distanceMarks) + "," +
+             I(documentTrackNumber) + "," + kind + "," + label + "," + F(pixelsPerSecondX) + "," + F(pixelsPerSecondY) +
+             "," + F(metresPerSecondX) + "," + F(metresPerSecondY) + "," + F(markDistanceKm) + "," + F(westX) + "," +
+             F(northY) + ");";
+}
+
 extern "C" VD_EXPORT std::string* FakeDovanneLog()
 {
     return &Log();

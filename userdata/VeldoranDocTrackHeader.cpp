@@ -1,0 +1,17 @@
+// CVeldoranDoc::ReadTrackHeader: the coordinate format and point columns of a "trk" track.
+#include "app/VeldoranDoc.h"
+#include "basemap/files/TrackFile.h"
+#include "platform/text/Cp932.h"
+#include "userdata/TrackHeader.h"
+
+std::string CVeldoranDoc::ReadTrackHeader(const std::string& path)
+{
+    const TrackHeader header = ReadTrackHeaderLines(ReadTrackFileLines(path));
+    if (header.format)
+        m_strTrackFormat = *header.format;
+    if (header.longitudeColumn) {
+        m_nPointX = *header.longitudeColumn;
+        m_nPointY = *header.decimalColumn;
+    }
+    return vd::cp932ToUtf8(header.text);
+}

@@ -1,0 +1,81 @@
+// The whole-Japan, regional or prefecture map of the prefecture statistics: the background and
+// title here, the map and its data through Surrick (looked up on every call; without it only the
+// background and the title appear).
+#include "view/renderer/MapRenderer.h"
+
+#include "app/VeldoranDoc.h"
+#include "contracts/surrick.h"
+#include "platform/dc/Dc.h"
+#include "platform/sys/LibraryLoader.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/FrameWindow.h"
+#include "view/renderer/RendererEntryPoints.h"
+
+namespace {
+
+const char* const kAreaTitles[] = {"日本列島 ", "西南日本 ", "中央日本 ", "東北日本 "};
+
+std::string PrefectureMapTitle(int area, int projectionMode)
+{
+    const std::string areaTitle = area >= 0 && area < 4 ? kAreaTitles[area] : "";
+    return "都道府県別データ  [" + areaTitle +
+           (projectionMode < 2 ? "]  (サンソン図法、緯線・経線10°間隔)"
+                               : "]  (アルベルス正積円錐図法、緯線・経線10°間隔)");
+}
+
+} // namespace
+
+void CMapRenderer::DrawPrefectureMap(int originX, int value)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    vd::Dc& dc = *m_pDC;
+    auto* island = vd::entryPoint<OnJapanDataIsland_fn>("Surrick.DLL", "OnJapanDataIsland");
+    auto* dataDisplay = vd::entryPoint<OnPrefectureDataDisp_fn>("Surrick.DLL", "OnPrefectureDataDisp");
+    auto* prefectureMap = vd::entryPoint<OnPrefectureMap_fn>("SURRICK.DLL", "OnPrefectureMap");
+
+    const vd::Brush previousBrush = dc.SelectObject(*m_pBackgroundBrush);
+    const vd::Pen previousPen = dc.SelectObject(*m_pBackgroundShadePen);
+    dc.Rectangle(0, 0, m_nClientWidth, m_nClientHeight);
+    dc.SelectObject(previousBrush);
+    dc.SelectObject(previousPen);
+    for (int kind = 0; kind < 3; ++kind)
+        doc.m_anKindTally[std::size_t(kind)] = 0;
+
+    SetPrefectureExtent(doc.m_nPrefectureSel + 100);
+    float latitude = doc.m_fRefLatitude;
+    float longitude = doc.m_fRefLongitude;
+    float scale = doc.m_fMapScale;
+    if (doc.m_nPrefectureSel == 0) {
+        const bool band = doc.m_nClipIndexMap < 2;
+        latitude = band ? 455000.f : 370000.f;
+        longitude = 1375000.f;
+        scale = band ? 222.22223f : 2324.7693f;
+    }
+    if (vd::Application* app = vd::Application::current(); app && app->m_pMainWnd)
+        app->m_pMainWnd->SetWindowText(PrefectureMapTitle(doc.m_nPrefectureSel, doc.m_nClipIndexMap));
+    doc.m_nPrefMapState = 0;
+
+    // The ranks by prefecture (A) and the prefectures by rank (B), "%d|" each.
+    std::string ranks;
+    std::string prefectures;
+    if (doc.m_anPrefData[2] == 1)
+        for (const auto& rank : doc.m_anPrefRank) {
+            ranks += std::to_string(rank[1]) + "|";
+            prefectures += std::to_string(rank[0]) + "|";
+        }
+
+    const auto& data = doc.m_anPrefData;
+    if (data[9] == 1 && prefectureMap)
+        prefectureMap(m_pDC, ranks, doc.m_strCoastDir, originX, doc.m_nClipIndexMap, doc.m_nPrefectureSel, data[10],
+                      latitude, longitude, scale);
+    if (island)
+        island(m_pDC, doc.m_strAppDir, doc.m_strCoastDir, data[7], originX, doc.m_nClipIndexMap, doc.m_nPrefectureSel,
+               latitude, longitude, scale);
+    if (data[4] == 1 && rendererEntryPoints().OnPrectureLine)
+        rendererEntryPoints().OnPrectureLine(m_pDC, doc.m_strCoastDir, originX, doc.m_nClipIndexMap, data[5], 0,
+                                             latitude, longitude, scale);
+    if (dataDisplay)
+        dataDisplay(m_pDC, doc.m_strAppDir, doc.m_strPrefDataFile, prefectures, data[3], data[6], doc.m_nPrefectureSel,
+                    doc.m_nClipIndexMap, data[2], data[10], 10 * data[11] + 1, latitude, longitude, scale, float(value),
+                    m_nClientWidth, m_nClientHeight);
+}

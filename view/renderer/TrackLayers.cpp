@@ -1,0 +1,98 @@
+// The GPS tracks over the sheet maps: the current track, or each chosen track of the track list,
+// through Dovanne's OnTrackDrawModule (looked up on every call; a missing one draws nothing).
+#include "view/renderer/MapRenderer.h"
+
+#include "app/VeldoranDoc.h"
+#include "contracts/dovanne.h"
+#include "platform/sys/LibraryLoader.h"
+#include "platform/sys/ProfileStore.h"
+#include "platform/text/StringOps.h"
+#include "view/renderer/RendererEntryPoints.h"
+
+namespace {
+
+constexpr std::size_t kChosenTracks = 65;
+
+// The kind word a track file's name holds, tested in this order so that a later match wins;
+// empty when it holds none. Only the name counts: a folder such as "gpslog" says nothing.
+std::string TrackKindOfName(const std::string& lowerCasePath)
+{
+    const std::size_t slash = lowerCasePath.find_last_of('\\');
+    const std::string name = slash == std::string::npos ? lowerCasePath : lowerCasePath.substr(slash + 1);
+    std::string kind;
+    for (const char* word : {"pot", "trk", "rot", "log"})
+        if (name.find(word) != std::string::npos)
+            kind = word;
+    return kind;
+}
+
+int FormatCode(const std::string& format)
+{
+    if (format == "DEG")
+        return 1;
+    if (format == "DMM")
+        return 2;
+    if (format == "MapFan(ROT)" || format == "ROT")
+        return 4;
+    if (format == "log")
+        return 5;
+    return 0; // "DMS" and any word the drawing does not know
+}
+
+} // namespace
+
+void CMapRenderer::DrawTracks()
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    if (doc.m_strTrackFile.empty())
+        return;
+    if (doc.m_bTrackList == 0) {
+        DrawTrackFile(doc.m_strTrackFile, -1);
+        return;
+    }
+    const vd::ProfileStore profile;
+    for (std::size_t position = 0; position < kChosenTracks && doc.m_anTrackSelected[position] != -1; ++position) {
+        const int entry = doc.m_anTrackSelected[position];
+        const std::string file = vd::toLowerAscii(profile.getString("TrackList", "Track" + std::to_string(entry + 1)));
+        if (std::string kind = TrackKindOfName(file); !kind.empty())
+            doc.m_strTrackKind = kind;
+        DrawTrackFile(file, int(position));
+    }
+}
+
+void CMapRenderer::DrawTrackFile(std::string file, int position)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    auto* draw = vd::entryPoint<OnTrackDrawModule_fn>("Dovanne.dll", "OnTrackDrawModule");
+
+    std::string title = doc.m_astrTrackTitle[position > 0 ? std::size_t(position) : 0];
+    if (title.empty())
+        title = "ﾄﾗｯｸ" + std::to_string(position + 1);
+
+    const bool sheet = doc.m_nMapFrame == 1;
+    const auto& entry = doc.m_astrMapEntry;
+    const int west = CVeldoranDoc::DmsToSeconds(sheet ? entry[3] : doc.m_strFrameWest);
+    const int north = CVeldoranDoc::DmsToSeconds(sheet ? entry[4] : doc.m_strFrameNorth);
+    const int east = CVeldoranDoc::DmsToSeconds(sheet ? entry[5] : doc.m_strFrameEast);
+    const int south = CVeldoranDoc::DmsToSeconds(sheet ? entry[2] : doc.m_strFrameSouth);
+
+    // Pixels per arc-second of a first-level mesh drawn 320 pixels wide at zoom 1.
+    const float zoomX = doc.m_fWhiteZoomX * 0.08888889f;
+    const float zoomY = doc.m_fWhiteZoomY * 0.13333334f;
+    auto* unitLength = rendererEntryPoints().OnUnitLength;
+    const float metresX = unitLength ? float(unitLength("ew", doc.m_strFrameSouth)) : 0.f;
+    const float metresY = unitLength ? float(unitLength("ns", doc.m_strFrameSouth)) : 0.f;
+
+    int longitudeColumn = 0;
+    int decimalColumn = 0;
+    if (doc.m_strTrackKind == "trk") {
+        doc.ReadTrackHeader(file);
+        longitudeColumn = doc.m_nPointX;
+        decimalColumn = doc.m_nPointY;
+    }
+    if (!draw)
+        return;
+    draw(m_pDC, file, 1, FormatCode(doc.m_strTrackFormat), position, longitudeColumn, decimalColumn, west, north, east,
+         south, doc.m_nMapFigure, 10, doc.m_bTrackScaleShown, doc.m_bTrackList, doc.m_strTrackKind, title, zoomX, zoomY,
+         metresX, metresY, float(doc.m_nTrackScaleKm), float(m_nOriginX), float(m_nOriginY));
+}
