@@ -5,6 +5,7 @@
 #include "platform/text/Format.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -232,9 +233,11 @@ constexpr const char* kZoning[] = {
     "19:第一種住居専用  20:第二種住居専用",         "21:住居            22:住宅専用",
 };
 
+// Wide arithmetic: the index comes from the program's text and may be any int.
 std::string YearText(int y)
 {
-    return y < 6 ? vd::format("[昭和%d年分]", y + 58) : vd::format("[平成%d年分]", y - 5);
+    const std::int64_t year = y;
+    return year < 6 ? vd::format("[昭和%d年分]", year + 58) : vd::format("[平成%d年分]", year - 5);
 }
 
 void PointSection(LegendWriter& w, const LegendFlags& flags, const std::string& folder)
