@@ -19,10 +19,7 @@ struct FormatSource {
     std::function<const char*(int tab, int row)> label;
 };
 
-const char* NoLabel(int, int)
-{
-    return nullptr;
-}
+const char* NoLabel(int, int) { return nullptr; }
 
 std::vector<FormatSource> Sources(const Flags& f)
 {
@@ -36,7 +33,10 @@ std::vector<FormatSource> Sources(const Flags& f)
              return t == 5 && r <= 4 ? kCoast[r - 1] : nullptr;
          }},
         {"DddMFile.dat",
-         [](int t, int r) { return r > 5 ? -1 : t <= 6 ? (t - 1) * 5 + r - 1 : t == 7 ? 75 + r - 1 : -1; }, NoLabel},
+         [](int t, int r) { return r > 5    ? -1
+                                   : t <= 6 ? (t - 1) * 5 + r - 1
+                                   : t == 7 ? 75 + r - 1
+                                            : -1; }, NoLabel},
         {"DddSFile.dat", [](int t, int r) { return t <= 3 && r <= 5 ? 30 + (t - 1) * 5 + r - 1 : -1; },
          [](int t, int r) -> const char* { return t == 1 && r == 5 ? "流域界・非集水域" : nullptr; }},
         {"DDMSFILE.DAT", [](int t, int r) { return t <= 2 && r <= 5 ? 80 + (t - 1) * 5 + r - 1 : -1; },
@@ -48,7 +48,9 @@ std::vector<FormatSource> Sources(const Flags& f)
         {"DDMCFILE.DAT", [](int, int r) { return r <= 5 ? 90 + r - 1 : -1; }, NoLabel},
         {"DDFTFILE.DAT", [](int, int r) { return r <= 4 ? 95 + r - 1 : -1; }, NoLabel},
         {"DGEOFILE.DAT",
-         [geologyChoice](int t, int r) { return t != 1 ? -1 : r == 1 ? 99 : r == geologyChoice ? 100 : -1; },
+         [geologyChoice](int t, int r) {
+             return t != 1 ? -1 : r == 1 ? 99 : r == geologyChoice ? 100 : -1;
+         },
          [geologyChoice](int, int r) -> const char* {
              if (r == 1)
                  return "自然地形メッシュ";

@@ -12,7 +12,7 @@ const vd::ui::TemplateRegistration registration(kPelmoraModule, {FormatTemplate(
 } // namespace
 
 extern "C" __attribute__((visibility("default"))) void OnDlgDdFormat(std::string flags, std::string folder,
-                                                                    std::string viewer)
+                                                                     std::string viewer)
 {
     try {
         vd::ui::ModuleScope module(kPelmoraModule);

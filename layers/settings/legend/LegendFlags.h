@@ -5,10 +5,10 @@
 #include <string_view>
 
 struct LegendFlags {
-    std::array<int, 35> line{};    // (tab - 1) * 5 + row - 1, tab 7 last
+    std::array<int, 35> line{}; // (tab - 1) * 5 + row - 1, tab 7 last
     std::array<int, 15> surface{};
     std::array<int, 30> point{};
-    int year = 0;                  // the land-price year index
+    int year = 0; // the land-price year index
 };
 
 // A field without its "|" reads 0.

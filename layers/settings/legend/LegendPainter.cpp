@@ -16,10 +16,7 @@ constexpr int kHeadingX = 10;
 constexpr int kExtraX = 37;
 constexpr int kYearNameX = 35;
 
-bool AnyExactlyOne(const int* first, const int* last)
-{
-    return std::find(first, last, 1) != last;
-}
+bool AnyExactlyOne(const int* first, const int* last) { return std::find(first, last, 1) != last; }
 
 // The rows of one section's file. Each section reads into a table of its own, so a missing file
 // leaves its rows empty instead of showing the previous section's names.
@@ -69,8 +66,9 @@ void Roads(LegendWriter& w)
     };
     const LegendPenTable& p = w.pens();
     const RoadClass classes[] = {
-        {"高速道路", &p.lightBlue}, {"一般国道", &p.pen(kRed + kWideCode)}, {"主要地方道", &p.blackThin},
-        {"一般都道府県道", &p.blackThin}, {"特例都道", &p.blackThin},      {"市町村道", &p.blackThin},
+        {"高速道路", &p.lightBlue},   {"一般国道", &p.pen(kRed + kWideCode)},
+        {"主要地方道", &p.blackThin}, {"一般都道府県道", &p.blackThin},
+        {"特例都道", &p.blackThin},   {"市町村道", &p.blackThin},
         {"私道", &p.blackThin},
     };
     for (int i = 0; i < 7; ++i) {
@@ -101,7 +99,8 @@ void Rivers(LegendWriter& w, const LayerSettingsRow& row)
     const int units = row.colour % 10;
     const int tens = row.colour / 10 % 10;
     const int hundreds = row.colour / 100 % 10;
-    static const char* const kClasses[] = {"(全河川", "(1級河川区間", "(2級河川区間", "(1～2級河川区間", "(河川等級で色分け"};
+    static const char* const kClasses[] = {"(全河川", "(1級河川区間", "(2級河川区間", "(1～2級河川区間",
+                                           "(河川等級で色分け"};
     std::string text = row.name + (tens >= 0 && tens <= 4 ? kClasses[tens] : "(");
     text += hundreds == 0 ? ")" : "と河床標高)";
     if (tens != 4) {
@@ -167,8 +166,10 @@ void SurfaceSection(LegendWriter& w, const LegendFlags& flags, const std::string
     static const Extras kExtras[] = {
         {2, 1, {"都市計画区域(2,3,4を除く):1", "用途地域(3,4)を除く:2  市街化区域:3", "市街化調整区域:4"}},
         {2, 2, {"普通地域:1 特別地域(3を除く):2", "特別保護地区:3      海中公園:4"}},
-        {2, 3, {"原生自然環境保全地域(2の除く):1", "立入規制地区:2       普通地区:3", "特別地区(5を除く):4",
-                "野生動植物保護地区:5 海中特別地区:6"}},
+        {2,
+         3,
+         {"原生自然環境保全地域(2の除く):1", "立入規制地区:2       普通地区:3", "特別地区(5を除く):4",
+          "野生動植物保護地区:5 海中特別地区:6"}},
         {3, 1, {"番号：三大都市圏計画区域コード"}},
         {3, 2, {"特別保護地区以外の鳥獣保護区:1", "特別保護区:2"}},
         {3, 4, {"番号：湖沼コード"}},
@@ -204,30 +205,42 @@ void SurfaceSection(LegendWriter& w, const LegendFlags& flags, const std::string
 const char* ItemLine(int n)
 {
     switch (n) {
-    case 0: return "項目：価格(万円)";
-    case 1: return "項目：前年変動率(%)";
-    case 2: return "項目：地名／価格(万円)";
-    case 3: return "項目：価格(万円)／前年変動率(%)";
-    case 4: return "項目：価格(万円)／利用状況";
-    case 6: return "項目：価格(万円)／駅からの距離(m)";
-    case 9: return "項目：駅からの距離(m)";
-    default: return "";
+    case 0:
+        return "項目：価格(万円)";
+    case 1:
+        return "項目：前年変動率(%)";
+    case 2:
+        return "項目：地名／価格(万円)";
+    case 3:
+        return "項目：価格(万円)／前年変動率(%)";
+    case 4:
+        return "項目：価格(万円)／利用状況";
+    case 6:
+        return "項目：価格(万円)／駅からの距離(m)";
+    case 9:
+        return "項目：駅からの距離(m)";
+    default:
+        return "";
     }
 }
 
 const char* ZoningTitle(int n)
 {
     switch (n) {
-    case 5: return "項目：価格(万円)／用途地域の種類";
-    case 7: return "項目：用途地域の種類／建ぺい率(%)";
-    case 8: return "項目：用途地域の種類／容積率(%)";
-    default: return nullptr;
+    case 5:
+        return "項目：価格(万円)／用途地域の種類";
+    case 7:
+        return "項目：用途地域の種類／建ぺい率(%)";
+    case 8:
+        return "項目：用途地域の種類／容積率(%)";
+    default:
+        return nullptr;
     }
 }
 
 constexpr const char* kZoning[] = {
     " 1:第一種低層住居専用   2:第二種低層住居専用", " 3:第一種中高層住居専用 4:第二種中高層住居専用",
-    " 5:第一種住居  6:第二種住居 7:準住居",        " 8:近隣商業    9:商業",
+    " 5:第一種住居  6:第二種住居 7:準住居",         " 8:近隣商業    9:商業",
     "10:準工業    11:工業   12:工業専用",           "13:防火      14:準防火 15:市街地化調整",
     "16:未線引都市計画      17:地域森林計画",       "18:国定公園第3種特別",
     "19:第一種住居専用  20:第二種住居専用",         "21:住居            22:住宅専用",

@@ -4,9 +4,9 @@ namespace {
 
 // The colours of the settings pages' lists; white is a near white so that it shows on the fill.
 constexpr vd::COLORREF kColours[11] = {
-    vd::RGB(128, 0, 255), vd::RGB(0, 0, 255),     vd::RGB(0, 90, 0),  vd::RGB(0, 255, 0),
-    vd::RGB(255, 255, 0), vd::RGB(255, 128, 64),  vd::RGB(255, 128, 255), vd::RGB(255, 0, 0),
-    vd::RGB(128, 0, 0),   vd::RGB(0, 0, 0),       vd::RGB(250, 250, 250),
+    vd::RGB(128, 0, 255), vd::RGB(0, 0, 255),    vd::RGB(0, 90, 0),      vd::RGB(0, 255, 0),
+    vd::RGB(255, 255, 0), vd::RGB(255, 128, 64), vd::RGB(255, 128, 255), vd::RGB(255, 0, 0),
+    vd::RGB(128, 0, 0),   vd::RGB(0, 0, 0),      vd::RGB(250, 250, 250),
 };
 
 } // namespace

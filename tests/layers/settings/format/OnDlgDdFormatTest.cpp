@@ -28,8 +28,8 @@ protected:
         ASSERT_NE(format, nullptr);
         WriteBytes(HomeFolder() / "ksj" / "p01.htm", "<html></html>");
         WriteBytes(HomeFolder() / "DDDPFILE.DAT",
-                   vd::utf8ToCp932("T1_1=役場\r\nF1_1=" + WinPathOf("KSJ\\P01.TXT") + "\r\nT1_2=学校\r\nF1_2=" +
-                                   WinPathOf("KSJ\\P29.TXT") + "\r\n"));
+                   vd::utf8ToCp932("T1_1=役場\r\nF1_1=" + WinPathOf("KSJ\\P01.TXT") +
+                                   "\r\nT1_2=学校\r\nF1_2=" + WinPathOf("KSJ\\P29.TXT") + "\r\n"));
     }
     static std::string Flags(std::initializer_list<int> on)
     {
@@ -64,7 +64,8 @@ TEST_F(FormatViewer, TheListShowsEachDataSetAndADoubleClickWaitsForTheViewer)
     });
     format(Flags({45, 46}), vd::applicationFolder(), "/usr/bin/viewer");
     ASSERT_EQ(script->processes().size(), 1u);
-    EXPECT_EQ(script->processes()[0], (std::vector<std::string>{"/usr/bin/viewer", (HomeFolder() / "ksj" / "p01.htm").string()}));
+    EXPECT_EQ(script->processes()[0],
+              (std::vector<std::string>{"/usr/bin/viewer", (HomeFolder() / "ksj" / "p01.htm").string()}));
     EXPECT_TRUE(script->desktopOpens().empty());
 }
 

@@ -31,23 +31,17 @@ struct Painted {
     vd::Pen SampleOf(int l) const
     {
         for (const auto& call : dc.Calls())
-            if (call.op.kind == vd::DrawOp::LineTo && call.op.points.size() == 2
-                && call.op.points[0] == vd::Point{5, 15 * l + 11} && call.op.points[1] == vd::Point{32, 15 * l + 11})
+            if (call.op.kind == vd::DrawOp::LineTo && call.op.points.size() == 2 &&
+                call.op.points[0] == vd::Point{5, 15 * l + 11} && call.op.points[1] == vd::Point{32, 15 * l + 11})
                 return call.state.pen;
         return {};
     }
 };
 
 // Line L's text y.
-int Y(int l)
-{
-    return 15 * l + 4;
-}
+int Y(int l) { return 15 * l + 4; }
 
-void Paint(Painted& p, const LegendFlags& flags)
-{
-    PaintLegendArea(p.dc, flags, vd::applicationFolder());
-}
+void Paint(Painted& p, const LegendFlags& flags) { PaintLegendArea(p.dc, flags, vd::applicationFolder()); }
 
 const vd::Pen kBlack1(vd::PS_SOLID, 1, RGB(0, 0, 0));
 
@@ -76,9 +70,13 @@ TEST(LegendPainter, RoadsWithCodeZeroShowTheirSevenClasses)
     Paint(p, flags);
     EXPECT_EQ(p.At(10, Y(0)), "===  国土数値情報（線データ）  ===");
     EXPECT_EQ(p.At(50, Y(1)), "------- 道路種別 -------");
-    const std::pair<const char*, vd::Pen> classes[] = {
-        {"高速道路", vd::Pen(vd::PS_SOLID, 3, RGB(0, 240, 255))}, {"一般国道", vd::Pen(vd::PS_SOLID, 2, RGB(255, 0, 0))},
-        {"主要地方道", kBlack1}, {"一般都道府県道", kBlack1}, {"特例都道", kBlack1}, {"市町村道", kBlack1}, {"私道", kBlack1}};
+    const std::pair<const char*, vd::Pen> classes[] = {{"高速道路", vd::Pen(vd::PS_SOLID, 3, RGB(0, 240, 255))},
+                                                       {"一般国道", vd::Pen(vd::PS_SOLID, 2, RGB(255, 0, 0))},
+                                                       {"主要地方道", kBlack1},
+                                                       {"一般都道府県道", kBlack1},
+                                                       {"特例都道", kBlack1},
+                                                       {"市町村道", kBlack1},
+                                                       {"私道", kBlack1}};
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(p.At(50, Y(2 + i)), classes[i].first);
         EXPECT_EQ(p.SampleOf(2 + i), classes[i].second) << classes[i].first;
@@ -105,12 +103,13 @@ TEST(LegendPainter, RiverCodesGiveTheirClassTexts)
         int code;
         std::vector<std::pair<std::string, int>> lines; // text and sample colour code (-1 none)
     } cases[] = {
-        {142, {{"河川(河川等級で色分けと河床標高)", -1}, {"一級河川区間", 2}, {"２級河川区間", 2}, {"その他の区間", 3}}},
+        {142,
+         {{"河川(河川等級で色分けと河床標高)", -1}, {"一級河川区間", 2}, {"２級河川区間", 2}, {"その他の区間", 3}}},
         {20, {{"河川(2級河川区間)", 0}}},
         {1, {{"河川(全河川)", 1}}},
         {77, {{"河川()", 7}}},
     };
-    const vd::COLORREF kColours[] = {RGB(128, 0, 255), RGB(0, 0, 255), RGB(0, 90, 0), RGB(0, 255, 0),
+    const vd::COLORREF kColours[] = {RGB(128, 0, 255), RGB(0, 0, 255),    RGB(0, 90, 0),      RGB(0, 255, 0),
                                      RGB(255, 255, 0), RGB(255, 128, 64), RGB(255, 128, 255), RGB(255, 0, 0)};
     for (const Case& c : cases) {
         WriteSettings("DddMFile.dat", "T5_5=河川\r\nC5_5=" + std::to_string(c.code) + "\r\n");
@@ -162,7 +161,8 @@ TEST(LegendPainter, LandPriceYearsTurnAtIndexSix)
 
 TEST(LegendPainter, ZoningItemsListTheElevenLinesUnderEachRow)
 {
-    WriteSettings("DDDPFILE.DAT", "T4_1=地価調査\r\nC4_1=1\r\nN4_1=5\r\nT4_3=基準地\r\nC4_3=7\r\nT4_5=五番\r\nC4_5=2\r\n");
+    WriteSettings("DDDPFILE.DAT",
+                  "T4_1=地価調査\r\nC4_1=1\r\nN4_1=5\r\nT4_3=基準地\r\nC4_3=7\r\nT4_5=五番\r\nC4_5=2\r\n");
     Painted p;
     LegendFlags flags;
     flags.point[15] = 1;
@@ -195,7 +195,8 @@ TEST(LegendPainter, ASectionWithoutItsFileShowsNoNamesOfTheSectionBefore)
     EXPECT_EQ(p.At(50, Y(1)), "海岸線");
     EXPECT_EQ(p.At(10, Y(3)), "===  国土数値情報（点データ）  ===");
     const auto texts = p.dc.Texts();
-    EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const vd::RecordedText& t) { return t.text == "海岸線"; }), 1);
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const vd::RecordedText& t) { return t.text == "海岸線"; }),
+              1);
 }
 
 TEST(LegendPainter, SurfaceRowsTakeTheirExtrasAndDottedChoices)
