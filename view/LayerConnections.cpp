@@ -1,13 +1,15 @@
 #include "view/PieceConnections.h"
 
 #include "app/VeldoranDoc.h"
+#include "view/layercommands/FormatFileCommand.h"
 #include "view/overview/OverviewLayerDispatch.h"
 #include "view/renderer/LandLayerSwitches.h"
 #include "view/renderer/MapRenderer.h"
 #include "view/sheetmap/SheetMapHooks.h"
 
-void ConnectLayerPieces(CVeldoranView&)
+void ConnectLayerPieces(CVeldoranView& view)
 {
+    ConnectFormatFileCommand(view);
     landLayerShown() = [](const CVeldoranDoc& doc, LandLayer layer) { return LandLayerFlag(doc, layer); };
     overviewLayerDispatch().drawLandLayer = [](CMapRenderer& renderer, int type, int index) {
         renderer.DrawLandLayer(type, index);

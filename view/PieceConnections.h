@@ -17,7 +17,8 @@ void ConnectNavigationPiece(CVeldoranView& view);
 void ConnectOverviewPieces(CVeldoranView& view);
 // Button 326: the map display specification of the document (MapDisplaySpecConnections.cpp).
 void ConnectMapDisplaySpecPiece(CVeldoranView& view);
-// The layer dispatch and the layer commands' tests and title (LayerConnections.cpp).
+// The layer dispatch, the layer commands' tests and title and the data-format command
+// (LayerConnections.cpp).
 void ConnectLayerPieces(CVeldoranView& view);
 // Tracks, the locator map and the prefecture statistics map of the renderer (RendererMapConnections.cpp).
 void ConnectRendererMapPieces(CVeldoranView& view);

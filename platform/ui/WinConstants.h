@@ -99,6 +99,7 @@ inline constexpr std::uint32_t LBS_NOTIFY = 0x1;
 inline constexpr std::uint32_t LBS_SORT = 0x2;
 inline constexpr std::uint32_t LBS_OWNERDRAWFIXED = 0x10;
 inline constexpr std::uint32_t LBS_HASSTRINGS = 0x40;
+inline constexpr std::uint32_t LBS_NOINTEGRALHEIGHT = 0x100;
 
 // Report list views and their extended styles.
 inline constexpr std::uint32_t LVS_REPORT = 0x1;

@@ -1,0 +1,52 @@
+#include "view/layercommands/FormatFileCommand.h"
+
+#include "app/VeldoranDoc.h"
+#include "contracts/pelmora.h"
+#include "platform/sys/LibraryLoader.h"
+#include "platform/text/Format.h"
+#include "view/window/VeldoranView.h"
+
+std::string FormatFlagString(const CVeldoranDoc& doc)
+{
+    std::string flags;
+    const auto field = [&](int value) { flags += vd::format("%d|", value); };
+    const auto rows = [&](const std::array<int, 7>& tab) {
+        for (int r = 0; r < 5; ++r)
+            field(tab[r]);
+    };
+    for (int t = 0; t < 6; ++t)
+        rows(doc.m_anLineRowFlag[t]);
+    for (const auto& tab : doc.m_anSurfaceRowFlag)
+        rows(tab);
+    for (const auto& tab : doc.m_anPointRowFlag)
+        rows(tab);
+    rows(doc.m_anLineRowFlag[6]);
+    for (const auto& group : doc.m_anMeshRowFlag)
+        rows(group);
+    for (int r = 0; r < 4; ++r)
+        field(doc.m_anFineMeshFlag[r]);
+    field(doc.m_nGeologyLayer);
+    field(doc.m_nLandClassLayer);
+    field(doc.m_nGeoLead);
+    return flags;
+}
+
+void OnFormatFile(CVeldoranView& view)
+{
+    CVeldoranDoc& doc = *view.GetDocument();
+    auto* format = vd::entryPoint<OnDlgDdFormat_fn>("Pelmora.DLL", "OnDlgDdFormat");
+    view.SaveRestoreMap(0, 0, 0, 0, 0, view.m_nSavedWidth, view.m_nSavedHeight);
+    // The program names no viewer of its own: pages open with the desktop's browser.
+    if (format)
+        format(FormatFlagString(doc), doc.m_strAppDir, "");
+    view.SaveRestoreMap(1, 0, 0, 0, 0, view.m_nSavedWidth, view.m_nSavedHeight);
+}
+
+void ConnectFormatFileCommand(CVeldoranView& view)
+{
+    CVeldoranDoc* doc = view.GetDocument();
+    if (!doc)
+        return;
+    view.OnCommand(ID_FORMAT_FILE, [&view] { OnFormatFile(view); });
+    view.OnUpdateCommandUI(ID_FORMAT_FILE, [doc](vd::CmdUI& ui) { ui.Enable(doc->IsAnyLayerSelected(2) == 1); });
+}
