@@ -128,16 +128,7 @@ public:
     void DrawCodedPoints(int cellCount, int labelSelector, int powerFlag, std::string flagText);
     void DrawPlainPoints(int cellCount, int labelSelector);
     void DrawLandPricePoints(int cellCount, int labelSelector, int unused, int yearIndex, std::string flagText);
-
-    // The operations that their own themes fill in (PendingOperations.cpp lists them; until
-    // then they draw nothing and answer -1 where a result is due).
-    // Railways and whole-country rivers.
-    void BuildStationFile();
-    void DrawRailways(int unused, int cellCount);
-    void DrawCountryRivers(int unused, int cellCount);
-    // Whole-country ledger lines.
-    void DrawLedgerLines(int unused, int cellCount);
-    // Surfaces.
+    // Surface themes (surfaces/): cell count -1 for the block's; flag text the prefecture flags.
     void DrawSurfaceAreas(int cellCount, int fillFlag, int labelFlag, std::string flagText);
     void DrawSurfaceLines(int cellCount, int fillFlag, int labelFlag, std::string flagText);
     void DrawSurfaceBoundaries(int cellCount, int fillFlag, int labelFlag, int kind, std::string flagText);
@@ -147,6 +138,15 @@ public:
     void DrawCountrySurfaceC(int cellCount, int fillFlag, int labelFlag, std::string flagText);
     void DrawCountrySurfaceD(int cellCount, int fillFlag, int labelFlag, std::string flagText);
     void DrawCountrySurfaceE(int cellCount, int fillFlag, int labelFlag, std::string flagText);
+
+    // The operations that their own themes fill in (PendingOperations.cpp lists them; until
+    // then they draw nothing and answer -1 where a result is due).
+    // Railways and whole-country rivers.
+    void BuildStationFile();
+    void DrawRailways(int unused, int cellCount);
+    void DrawCountryRivers(int unused, int cellCount);
+    // Whole-country ledger lines.
+    void DrawLedgerLines(int unused, int cellCount);
     // Third-order mesh themes, the census members and the whole-country meshes.
     int DrawPrefectureMeshValues(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);
     int DrawPrefectureMeshCells(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);

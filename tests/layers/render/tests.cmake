@@ -4,5 +4,6 @@ vd_test_folder(test-layers-render layers/render LINK layers-meshcode)
 file(GLOB layers_render_sources CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/layers/render/*.cpp
   ${PROJECT_SOURCE_DIR}/layers/render/lines/*.cpp
-  ${PROJECT_SOURCE_DIR}/layers/render/points/*.cpp)
+  ${PROJECT_SOURCE_DIR}/layers/render/points/*.cpp
+  ${PROJECT_SOURCE_DIR}/layers/render/surfaces/*.cpp)
 target_sources(test-layers-render PRIVATE ${layers_render_sources})
