@@ -1,0 +1,330 @@
+// The surface themes drawn into a RecordingDc (and an ImageDc): parts of one point a record with
+// their starts, pens, labels and early end; boundaries with their class pens and fillers; the
+// areas built from forward and reversed chains with their names.
+#include "layers/render/LayerRenderer.h"
+#include "layers/render/surfaces/SurfaceAreas.h"
+#include "layers/render/surfaces/SurfaceParts.h"
+#include "platform/dc/ImageDc.h"
+#include "platform/dc/RecordingDc.h"
+#include "platform/text/Format.h"
+#include "tests/layers/render/LayerFixtures.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using layers_test::LayerFolder;
+using vd::Point;
+
+// Mesh 5339: x = (longitude - 500400) * scale, y = (129600 - latitude) * scale.
+constexpr int kNorth = 129600;
+constexpr int kWest = 500400;
+constexpr int kSouth = 127200;
+constexpr int kEast = 504000;
+
+// A record with each text at its column (blanks between).
+std::string Put(const std::vector<std::pair<int, std::string>>& fields)
+{
+    std::string line;
+    for (const auto& [column, text] : fields) {
+        if (line.size() < column + text.size())
+            line.resize(column + text.size(), ' ');
+        line.replace(std::size_t(column), text.size(), text);
+    }
+    return line;
+}
+
+std::string Flags(int onlyPrefecture)
+{
+    std::string flags;
+    for (int i = 0; i < 48; ++i)
+        flags += i == onlyPrefecture ? "1|" : "0|";
+    return flags;
+}
+
+class SurfaceLayers : public ::testing::Test {
+protected:
+    void SetUp() override { folder.WriteLines("Msh_prft.dat", {"5339=13"}); }
+
+    CLayerRenderer Renderer(vd::Dc& target, const std::string& dataSet, int itemCode = 1, float scale = 1.0f,
+                            int detailLevel = 3)
+    {
+        LayerDrawParams p;
+        p.ItemCode = itemCode;
+        p.North = kNorth;
+        p.West = kWest;
+        p.South = kSouth;
+        p.East = kEast;
+        p.DetailLevel = detailLevel;
+        p.ProgressFlag = -1;
+        p.XScale = scale;
+        p.YScale = scale;
+        p.MeshCode = "5339";
+        p.DataSetPath = dataSet;
+        p.DataFolder = folder.Windows();
+        return CLayerRenderer(target, p);
+    }
+
+    std::vector<vd::DrawOp> Shapes() const
+    {
+        std::vector<vd::DrawOp> shapes;
+        for (const vd::RecordedCall& call : dc.Calls())
+            if (call.op.kind == vd::DrawOp::Polyline || call.op.kind == vd::DrawOp::Polygon)
+                shapes.push_back(call.op);
+        return shapes;
+    }
+    std::vector<vd::RecordedCall> ShapeCalls() const
+    {
+        std::vector<vd::RecordedCall> shapes;
+        for (const vd::RecordedCall& call : dc.Calls())
+            if (call.op.kind == vd::DrawOp::Polyline || call.op.kind == vd::DrawOp::Polygon)
+                shapes.push_back(call);
+        return shapes;
+    }
+
+    LayerFolder folder;
+    vd::RecordingDc dc;
+};
+
+// ---- Format 3
+
+std::string Region(int partCode, int x, int y, const std::string& mesh = "533900")
+{
+    return Put({{0, mesh}, {6, vd::format("%2d", partCode)}, {8, vd::format("%5d", x)}, {13, vd::format("%5d", y)}});
+}
+
+TEST_F(SurfaceLayers, RegionPartsStartAtOddCodesAndTheLastPartOfTheFileIsDrawn)
+{
+    folder.WriteLines("REGIONS0113.txt", {Region(1, 0, 0), Region(2, 10000, 0), Region(0, 10000, 10000),
+                                          Region(3, 0, 0), Region(0, 5000, 5000)});
+    CLayerRenderer r = Renderer(dc, folder.Windows() + "(REGIONS01xx.txt)");
+    r.DrawSurfaceRegions(1, 1, 0, Flags(13));
+    const auto shapes = Shapes();
+    ASSERT_EQ(shapes.size(), 2u);
+    EXPECT_EQ(shapes[0].kind, vd::DrawOp::Polyline);
+    EXPECT_EQ(shapes[0].points, (std::vector<Point>{{0, 2400}, {450, 2400}, {450, 2100}}));
+    // The file's last part: an area (start code 3), filled.
+    EXPECT_EQ(shapes[1].kind, vd::DrawOp::Polygon);
+    EXPECT_EQ(shapes[1].points, (std::vector<Point>{{0, 2400}, {225, 2250}}));
+    EXPECT_EQ(dc.GetCurrentPen(), vd::StockPen(vd::BLACK_PEN)) << "the caller's pen is back";
+    EXPECT_EQ(dc.GetCurrentBrush(), vd::StockBrush(vd::WHITE_BRUSH));
+}
+
+TEST_F(SurfaceLayers, ALineOfThreeHundredCharactersIsOneRecordAndColourFlagOneShiftsThePen)
+{
+    const std::string tail(261, 'Z');
+    folder.WriteLines("LINES0113.txt",
+                      {Put({{0, "533900"}, {7, "1"}, {26, "1"}, {27, "100000"}, {33, "100000"}}) + tail,
+                       Put({{0, "533900"}, {7, "1"}, {26, "0"}, {27, "000000"}, {33, "000000"}}) + tail});
+    CLayerRenderer r = Renderer(dc, folder.Windows() + "(LINES01xx.txt)", 1);
+    r.DrawSurfaceLines(1, 0, 0, Flags(13));
+    const auto shapes = ShapeCalls();
+    ASSERT_EQ(shapes.size(), 1u);
+    // 100000 x 0.0045 is a little below 450 in binary floating point: truncated to 449.
+    EXPECT_EQ(shapes[0].op.points, (std::vector<Point>{{449, 2100}, {0, 2400}}));
+    EXPECT_EQ(shapes[0].state.pen, r.LinePen(5)) << "colour 1 + 4";
+}
+
+std::string CountryD(int partCode, const std::string& mesh, const std::string& number = "0123")
+{
+    return Put({{7, mesh}, {39, number}, {43, "13"}, {49, vd::format("%d", partCode)}, {50, "0.5000 "}, {57, "0.5000 "}});
+}
+
+TEST_F(SurfaceLayers, CountryDEndsEarlyAfterFiveThousandRecordsOutsideAndDrawsWhatIsPending)
+{
+    for (const auto& [outside, drawn] : std::vector<std::pair<int, std::size_t>>{{4999, 4}, {5000, 2}}) {
+        // Parts of two points each (a single point draws no line).
+        std::vector<std::string> lines{CountryD(1, "533900"), CountryD(0, "533901"), CountryD(1, "533911"),
+                                       CountryD(0, "533912")};
+        lines.insert(lines.end(), std::size_t(outside), CountryD(0, "000000"));
+        for (const auto& [code, mesh] : std::vector<std::pair<int, std::string>>{
+                 {1, "533922"}, {0, "533923"}, {1, "533933"}, {0, "533934"}})
+            lines.push_back(CountryD(code, mesh));
+        folder.WriteLines("D.txt", lines);
+        dc.Clear();
+        CLayerRenderer r = Renderer(dc, folder.Windows() + "D.txt");
+        r.DrawCountrySurfaceD(1, 0, 1, "");
+        EXPECT_EQ(Shapes().size(), drawn) << outside;
+    }
+    // A part's label at its first point; "1..." numbers take the prefecture first.
+    EXPECT_EQ(dc.Texts().front().text, "0123");
+    EXPECT_EQ(dc.Texts().front().at, (Point{225, 2250}));
+}
+
+TEST(SurfaceLabels, CountryELabelTakesTheCodeColumnsOrTheAlternativeOnes)
+{
+    struct Case {
+        std::string columns8to19;
+        std::string label;
+    };
+    for (const Case& c : std::vector<Case>{{"132101456789", "0101"},
+                                           {"131101456789", "131101"},
+                                           {"132000452789", "0789"},
+                                           {"132000141789", "141789"}}) {
+        EXPECT_EQ(surfaces::CountryLabelE(Put({{8, c.columns8to19}})), c.label) << c.columns8to19;
+    }
+}
+
+std::string CountryE(int partCode, const std::string& code, int prefecture = 13)
+{
+    return Put({{0, "533900"}, {7, vd::format("%d", partCode)}, {8, vd::format("%02d", prefecture)}, {10, code},
+                {20, "  5000"}, {26, "  5000"}});
+}
+
+TEST_F(SurfaceLayers, CountryEWritesALabelOnlyWhenItDiffersAndFiltersByPrefecture)
+{
+    folder.WriteLines("E.txt", {CountryE(1, "2101"), CountryE(0, "2101"), CountryE(1, "2101"), CountryE(0, "2101"),
+                                CountryE(1, "2202"), CountryE(0, "2202"), CountryE(1, "2303", 14),
+                                CountryE(0, "2303", 14)});
+    CLayerRenderer r = Renderer(dc, folder.Windows() + "E.txt");
+    r.DrawCountrySurfaceE(1, 0, 1, Flags(13));
+    EXPECT_EQ(Shapes().size(), 3u) << "prefecture 14 left out";
+    std::vector<std::string> texts;
+    for (const auto& t : dc.Texts())
+        texts.push_back(t.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"0101", "0202"}));
+    // x * 45 / 10000 = 22, y * 3 / 1000 = 15; the label 5 pixels lower.
+    EXPECT_EQ(dc.Texts().front().at, (Point{22, 2385 + 5}));
+}
+
+// ---- Format 2
+
+std::string Boundary(char left, char right, const std::vector<std::pair<int, int>>& points)
+{
+    std::vector<std::pair<int, std::string>> fields{{0, "533900"}, {30, std::string(1, left)}, {40, std::string(1, right)}};
+    for (std::size_t k = 0; k < points.size(); ++k)
+        fields.push_back({41 + 10 * int(k), vd::format("%5d%5d", points[k].first, points[k].second)});
+    return Put(fields);
+}
+
+TEST_F(SurfaceLayers, ZoningBoundariesAreDottedWithinOneClassSolidBetweenClassesAndLabelled)
+{
+    folder.WriteLines("BOUNDS00113.txt", {Boundary('1', '1', {{0, 0}, {10000, 10000}, {99999, 0}}),
+                                          Boundary('1', '2', {{0, 0}, {10000, 0}}),
+                                          Boundary('0', '0', {{0, 0}, {0, 10000}})});
+    CLayerRenderer r = Renderer(dc, folder.Windows() + "(BOUNDS001xx.txt)", 7);
+    r.DrawSurfaceBoundaries(1, 0, 1, 0, Flags(13));
+    const auto shapes = ShapeCalls();
+    ASSERT_EQ(shapes.size(), 2u) << "class digits both 0: not drawn";
+    EXPECT_EQ(shapes[0].op.points, (std::vector<Point>{{0, 2400}, {450, 2100}}));
+    EXPECT_EQ(shapes[0].state.pen.Style(), vd::PS_DOT);
+    EXPECT_EQ(shapes[1].state.pen.Style(), vd::PS_SOLID);
+    EXPECT_EQ(shapes[1].state.pen.Colour(), CLayerRenderer::PaletteColour(7));
+    ASSERT_EQ(dc.Texts().size(), 2u) << "the two class digits of the solid boundary";
+    EXPECT_EQ(dc.Texts()[0].text + dc.Texts()[1].text, "12");
+}
+
+TEST_F(SurfaceLayers, ParkBoundaryFillerTakesThePointOfTheLastColumnsAsItsEnd)
+{
+    std::vector<std::pair<int, int>> points{{0, 0}, {99999, 0}};
+    points.resize(11, {1, 1});
+    points[10] = {5000, 10000};
+    folder.WriteLines("BOUNDS00113.txt", {Boundary('1', '2', points)});
+    CLayerRenderer r = Renderer(dc, folder.Windows() + "(BOUNDS001xx.txt)");
+    r.DrawSurfaceBoundaries(1, 0, 0, 1, Flags(13));
+    ASSERT_EQ(Shapes().size(), 1u);
+    EXPECT_EQ(Shapes()[0].points, (std::vector<Point>{{0, 2400}, {225, 2100}}));
+}
+
+std::string CountryA(int leftPrefecture, const std::string& left, int rightPrefecture, const std::string& right)
+{
+    return Put({{0, "533900"}, {20, vd::format("%02d", leftPrefecture)}, {25, left},
+                {31, vd::format("%02d", rightPrefecture)}, {36, right}, {42, "    0    0"}, {52, "10000    0"}});
+}
+
+TEST_F(SurfaceLayers, CountryABoundariesNeedTwoDifferentCodesAndASelectedSide)
+{
+    folder.WriteLines("A.txt", {CountryA(13, "000000", 13, "131010"), CountryA(13, "131010", 13, "131010"),
+                                CountryA(14, "141010", 14, "142020"), CountryA(14, "141010", 13, "131020")});
+    CLayerRenderer r = Renderer(dc, folder.Windows() + "A.txt");
+    r.DrawCountrySurfaceA(1, 0, 1, Flags(13));
+    ASSERT_EQ(Shapes().size(), 1u);
+    EXPECT_EQ(Shapes()[0].points, (std::vector<Point>{{0, 2400}, {450, 2400}}));
+    ASSERT_EQ(dc.Texts().size(), 2u);
+    EXPECT_EQ(dc.Texts()[0].text + dc.Texts()[1].text, "141010131020");
+}
+
+// ---- Format 1
+
+std::string ChainHeader(int chain, int points)
+{
+    return Put({{0, "L"}, {3, "5339"}, {7, "00"}, {27, vd::format("%6d", chain)}, {46, vd::format("%d", points)}});
+}
+
+std::string Coordinates(const std::vector<std::pair<int, int>>& lonLat)
+{
+    std::string line;
+    for (const auto& [lon, lat] : lonLat)
+        line += vd::format("%08d%08d", lon * 10, lat * 10);
+    return line;
+}
+
+std::vector<std::string> Area(const std::string& code, const std::vector<int>& chains)
+{
+    std::string references;
+    for (int chain : chains)
+        references += "5339" "00" + vd::format("%6d", chain) + "  ";
+    return {Put({{0, "A"}, {35, code}, {45, vd::format("%6d", int(chains.size()))}}), references};
+}
+
+// A square 720 x 720 seconds: A and B along the south, C and D along the north.
+const std::pair<int, int> kA{500760, 127560}, kB{501480, 127560}, kC{501480, 128280}, kD{500760, 128280};
+
+void WriteSquareAreas(const LayerFolder& folder)
+{
+    std::vector<std::string> lines{ChainHeader(1, 3), Coordinates({kA, kB, kC}), ChainHeader(2, 3),
+                                   Coordinates({kC, kD, kA}), ChainHeader(3, 3), Coordinates({kA, kD, kC}),
+                                   ChainHeader(4, 5), Coordinates({kA, kB}) + std::string(16, ' ') + Coordinates({kC, kD})};
+    for (const auto& area : {Area("0000013101", {1, 2}), Area("0000013102", {1, -3}), Area("0000013103", {1}),
+                             Area("0000013104", {1, -4}), Area("0000013105", {4})})
+        lines.insert(lines.end(), area.begin(), area.end());
+    lines.push_back(Put({{0, "D"}, {3, "0000013101"}, {64, "千代田区 x"}}));
+    lines.push_back(Put({{0, "D"}, {3, "0000013103"}, {64, "中央区"}}));
+    folder.WriteLines("AREAS00113.txt", lines);
+}
+
+TEST_F(SurfaceLayers, AreasFromForwardAndReversedChainsWithTheirNames)
+{
+    WriteSquareAreas(folder);
+    CLayerRenderer r = Renderer(dc, folder.Windows() + "(AREAS001xx.txt)", 7);
+    r.DrawSurfaceAreas(1, 0, 1, Flags(13));
+    const auto shapes = Shapes();
+    ASSERT_EQ(shapes.size(), 5u);
+    const auto at = [](std::pair<int, int> p) { return Point{p.first - kWest, kNorth - p.second}; };
+    const std::vector<Point> square{at(kA), at(kB), at(kC), at(kC), at(kD), at(kA)};
+    EXPECT_EQ(shapes[0].points, square);
+    EXPECT_EQ(shapes[1].points, square) << "chain 3 walked from its last point";
+    EXPECT_EQ(shapes[2].points, (std::vector<Point>{at(kA), at(kB), at(kC)}));
+    EXPECT_EQ(shapes[3].points, (std::vector<Point>{at(kA), at(kB), at(kC), at(kD), at(kC)}))
+        << "the reversed walk stops at the blank point";
+    EXPECT_EQ(shapes[4].points, (std::vector<Point>{at(kA), at(kB)})) << "forwards the blank point ends its line";
+    // Only two-chain areas with a "D" record are named, at the centre of its line starts
+    // (A and C), cut at the blank; the single-chain area 13103 is not.
+    ASSERT_EQ(dc.Texts().size(), 1u);
+    EXPECT_EQ(dc.Texts()[0].text, "千代田区");
+    EXPECT_EQ(dc.Texts()[0].at, (Point{720, 1680}));
+}
+
+TEST_F(SurfaceLayers, AFilledAreaFromAForwardAndAReversedChainShowsItsColourInsideAndAnOutside)
+{
+    WriteSquareAreas(folder);
+    vd::ImageDc image(360, 240);
+    {
+        CLayerRenderer r = Renderer(image, folder.Windows() + "(AREAS001xx.txt)", 7, 0.1f);
+        r.DrawSurfaceAreas(1, 1, 0, Flags(13));
+    }
+    // The square spans x 36-108 and y 132-204; the red fill inside, the black outline on its edge.
+    EXPECT_EQ(image.GetPixel(50, 150), CLayerRenderer::PaletteColour(7));
+    EXPECT_EQ(image.GetPixel(36, 168), vd::RGB(0, 0, 0));
+    EXPECT_EQ(image.GetPixel(20, 168), vd::RGB(255, 255, 255));
+}
+
+TEST(SurfaceDirections, NeighbourDirectionsOfTheCellsMesh)
+{
+    const std::vector<std::pair<int, int>> cases{{5438, 0}, {5439, 1}, {5440, 2}, {5338, 3}, {5339, 4},
+                                                 {5340, 5}, {5238, 6}, {5239, 7}, {5240, 8}, {5341, -1}};
+    for (const auto& [mesh, direction] : cases)
+        EXPECT_EQ(surfaces::NeighbourDirection(mesh, 5339), direction) << mesh;
+}
+
+} // namespace
