@@ -83,7 +83,9 @@ void CLayerRenderer::DrawSurfaceAreas(int cellCount, int fillFlag, int labelFlag
     std::vector<std::string> prefectures;
     StatusFlag = 0;
     for (int n = 0; n < cells; ++n) {
+        tools.ForProgress();
         ShowLayerProgress(-1, DataName, n, cells, 0);
+        tools.ForDrawing();
         if (!cellByCell && (n == 0 || (cells == 25 && (n == 3 || n == 15 || n == 18))))
             prefectures = PrefecturesOf(*this, walk, 0, cells - 1);
         if (someCells && !PrefectureDrawingCell(n, cells, AreaKind))
@@ -126,7 +128,9 @@ void CLayerRenderer::DrawCountrySurfaceC(int cellCount, int fillFlag, int labelF
         attributes = surfaces::ReadAreaAttributes(DataSetPath, surfaces::AreaFileKind::Country);
     StatusFlag = 0;
     for (int n = 0; n < cells; ++n) {
+        tools.ForProgress();
         ShowLayerProgress(-1, DataName, n, cells, 0);
+        tools.ForDrawing();
         if (!CountryDrawingCell(n, cells))
             continue;
         const std::string code = CellCode(*this, walk, n);

@@ -40,7 +40,7 @@ void CLayerRenderer::DrawSurfaceBoundaries(int cellCount, int fillFlag, int labe
     const vd::Pen solid(vd::PS_SOLID, 1, colour);
     const surfaces::BoundaryLayout layout{41, kind != kZoningKind};
 
-    files.ForEach([&](const std::string& path) {
+    files.ForEach(tools, [&](const std::string& path) {
         points::ForEachLine(path, [&](std::string_view line) {
             const std::string left(Column(line, 30, 1));
             const std::string right(Column(line, 40, 1));

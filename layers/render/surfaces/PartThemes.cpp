@@ -111,7 +111,7 @@ void DrawPrefectureParts(CLayerRenderer& r, int cellCount, int fillFlag, int ste
     PrefectureFiles files(r, cellCount, stemLength);
     const SurfaceTools tools(r, 1, fillFlag);
     const CellLimits cells = AcceptedCells(r);
-    files.ForEach([&](const std::string& path) {
+    files.ForEach(tools, [&](const std::string& path) {
         EarlyEnd never;
         DrawPartFile(r, path, theme, cells, fillFlag, false, never);
     });

@@ -59,9 +59,23 @@ int SurfaceCellCount(CLayerRenderer& r, int cellCount)
     return cellCount;
 }
 
-SurfaceTools::SurfaceTools(CLayerRenderer& r, int mode, int fillFlag) : r_(r), fillFlag_(fillFlag)
+SurfaceTools::SurfaceTools(CLayerRenderer& r, int mode, int fillFlag)
+    : r_(r), fillFlag_(fillFlag), previous_(r.DeviceContext.GetCurrentBrush())
 {
     r.SetDrawingTools(mode, r.ItemCode, fillFlag);
+    layer_ = r.DeviceContext.GetCurrentBrush();
+}
+
+void SurfaceTools::ForProgress() const
+{
+    if (fillFlag_ == 1)
+        r_.DeviceContext.SelectObject(previous_);
+}
+
+void SurfaceTools::ForDrawing() const
+{
+    if (fillFlag_ == 1)
+        r_.DeviceContext.SelectObject(layer_);
 }
 
 SurfaceTools::~SurfaceTools() { r_.SetDrawingTools(2, 0, fillFlag_); }
@@ -84,9 +98,16 @@ PrefectureFiles::PrefectureFiles(CLayerRenderer& r, int cellCount, int stemLengt
     ApplyAttributeCells(r, walk_);
 }
 
-void PrefectureFiles::ForEach(const std::function<void(const std::string&)>& visit)
+void PrefectureFiles::ForEach(const SurfaceTools& tools, const std::function<void(const std::string&)>& visit)
 {
-    r_.ForEachCellPrefecture(walk_, [&](const std::string& prefecture) { visit(r_.DataSetPath + prefecture + ".txt"); });
+    // The shared cell loop shows the progress before each cell's files.
+    tools.ForProgress();
+    r_.ForEachCellPrefecture(walk_, [&](const std::string& prefecture) {
+        tools.ForDrawing();
+        visit(r_.DataSetPath + prefecture + ".txt");
+        tools.ForProgress();
+    });
+    tools.ForDrawing();
 }
 
 } // namespace surfaces

@@ -43,10 +43,15 @@ public:
     ~SurfaceTools();
     SurfaceTools(const SurfaceTools&) = delete;
     SurfaceTools& operator=(const SurfaceTools&) = delete;
+    // While filling, the status box is drawn with the caller's brush, the layer with its own.
+    void ForProgress() const;
+    void ForDrawing() const;
 
 private:
     CLayerRenderer& r_;
     int fillFlag_;
+    vd::Brush previous_;
+    vd::Brush layer_;
 };
 
 // Reading of a whole-country file ends once something was drawn and `limit` records in a row
@@ -79,7 +84,7 @@ class PrefectureFiles {
 public:
     PrefectureFiles(CLayerRenderer& r, int cellCount, int stemLength);
     int CellCount() const { return walk_.cellCount; }
-    void ForEach(const std::function<void(const std::string& winPath)>& visit);
+    void ForEach(const SurfaceTools& tools, const std::function<void(const std::string& winPath)>& visit);
 
 private:
     CLayerRenderer& r_;

@@ -3,6 +3,7 @@
 // areas built from forward and reversed chains with their names.
 #include "layers/render/LayerRenderer.h"
 #include "layers/render/surfaces/SurfaceAreas.h"
+#include "layers/render/surfaces/SurfaceLayer.h"
 #include "layers/render/surfaces/SurfaceParts.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/dc/RecordingDc.h"
@@ -10,6 +11,8 @@
 #include "tests/layers/render/LayerFixtures.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -317,6 +320,204 @@ TEST_F(SurfaceLayers, AFilledAreaFromAForwardAndAReversedChainShowsItsColourInsi
     EXPECT_EQ(image.GetPixel(50, 150), CLayerRenderer::PaletteColour(7));
     EXPECT_EQ(image.GetPixel(36, 168), vd::RGB(0, 0, 0));
     EXPECT_EQ(image.GetPixel(20, 168), vd::RGB(255, 255, 255));
+}
+
+TEST_F(SurfaceLayers, OnlyTheDrawingCellsOfTheBlockDrawAreas)
+{
+    WriteSquareAreas(folder);
+    struct Case {
+        bool country;
+        int cells;
+        int areaKind;
+        std::size_t drawings; // of the first area, whose chains lie in 5339
+    };
+    // 9: the centre; 4 at area kind 0: cell 0, else all four (each 5339 on the white map); 25:
+    // cells 6, 9, 21 and 24 for the prefecture files, of which only cell 6 is next to 5339;
+    // the whole-country file: 5, 7, 9, 21 and 23, of which only 7.
+    for (const Case& c : std::vector<Case>{{false, 9, 0, 1}, {false, 4, 0, 1}, {false, 4, 1, 4}, {false, 25, 0, 1},
+                                           {true, 9, 0, 1}, {true, 4, 0, 1}, {true, 25, 0, 1}}) {
+        vd::RecordingDc target;
+        const std::string dataSet = folder.Windows() + (c.country ? "AREAS00113.txt" : "(AREAS001xx.txt)");
+        CLayerRenderer r = Renderer(target, dataSet, 7);
+        r.AreaKind = c.areaKind;
+        if (c.country)
+            r.DrawCountrySurfaceC(c.cells, 0, 0, "");
+        else
+            r.DrawSurfaceAreas(c.cells, 0, 0, Flags(13));
+        std::size_t drawings = 0;
+        for (const vd::RecordedCall& call : target.Calls())
+            drawings += call.op.kind == vd::DrawOp::Polyline && call.op.points.size() == 6 ? 1 : 0;
+        // Each drawing cell draws both square areas (13101 and 13102).
+        EXPECT_EQ(drawings, 2 * c.drawings) << c.country << " " << c.cells << " " << c.areaKind;
+    }
+}
+
+TEST_F(SurfaceLayers, AreaNameMovesTowardsTheSideTheAreaLeavesBy)
+{
+    // One cell below full detail (area kind 1, single block); the name's centre is (501120,
+    // 127920), moved halfway to the limit of the direction of the last reference in another mesh.
+    struct Case {
+        std::string otherMesh;
+        Point at;
+    };
+    for (const Case& c : std::vector<Case>{{"5339", {720, 1680}},
+                                           {"5439", {720, (1680 + 0) / 2}},
+                                           {"5338", {720 / 2, 1680}},
+                                           {"5340", {(720 + 3600) / 2, 1680}},
+                                           {"5239", {720, (1680 + 2400) / 2}}}) {
+        std::vector<std::string> lines{ChainHeader(1, 3), Coordinates({kA, kB, kC}),
+                                       Put({{0, "L"}, {3, c.otherMesh}, {7, "00"}, {27, "     2"}, {46, "3"}}),
+                                       Coordinates({kC, kD, kA}),
+                                       Put({{0, "A"}, {35, "0000013101"}, {45, "     2"}}),
+                                       c.otherMesh + "00     2  533900     1  ",
+                                       Put({{0, "D"}, {3, "0000013101"}, {64, "千代田区"}})};
+        folder.WriteLines("AREAS00113.txt", lines);
+        vd::RecordingDc target;
+        CLayerRenderer r = Renderer(target, folder.Windows() + "(AREAS001xx.txt)", 7, 1.0f, 0);
+        r.AreaKind = 1;
+        r.BlockMode = 1;
+        r.DrawSurfaceAreas(-1, 1, 1, Flags(13));
+        ASSERT_EQ(target.Texts().size(), 1u) << c.otherMesh;
+        EXPECT_EQ(target.Texts()[0].at, c.at) << c.otherMesh;
+    }
+}
+
+TEST_F(SurfaceLayers, ASingleCellNamesOnlyAreasWhoseLastReferenceIsInItsOwnMesh)
+{
+    const auto write = [&](const std::string& references) {
+        folder.WriteLines("AREAS00113.txt",
+                          {ChainHeader(1, 3), Coordinates({kA, kB, kC}),
+                           Put({{0, "L"}, {3, "5439"}, {7, "00"}, {27, "     2"}, {46, "3"}}), Coordinates({kC, kD, kA}),
+                           Put({{0, "A"}, {35, "0000013101"}, {45, "     2"}}), references,
+                           Put({{0, "D"}, {3, "0000013101"}, {64, "千代田区"}})});
+    };
+    for (const auto& [references, named] : std::vector<std::pair<std::string, bool>>{
+             {"533900     1  543900     2  ", false}, {"543900     2  533900     1  ", true}}) {
+        write(references);
+        vd::RecordingDc target;
+        CLayerRenderer r = Renderer(target, folder.Windows() + "(AREAS001xx.txt)", 7);
+        r.DrawSurfaceAreas(1, 0, 1, Flags(13));
+        EXPECT_EQ(target.Texts().size(), named ? 1u : 0u) << references;
+    }
+}
+
+TEST_F(SurfaceLayers, CountryAreasFollowThePrefectureOfTheirNameRecord)
+{
+    folder.WriteLines("C.txt", {ChainHeader(1, 3), Coordinates({kA, kB, kC}), ChainHeader(2, 3),
+                                Coordinates({kC, kD, kA}), Area("0000001301", {1, 2})[0], Area("0000001301", {1, 2})[1],
+                                Area("0000001401", {1, 2})[0], Area("0000001401", {1, 2})[1],
+                                // The prefecture is the code's columns 9-10.
+                                Put({{0, "D"}, {3, "0000001301"}, {13, "  2"}, {26, "東京都 x"}}),
+                                "D  0000001401 the second line of the record above",
+                                Put({{0, "D"}, {3, "0000001401"}, {26, "神奈川県"}})});
+    CLayerRenderer r = Renderer(dc, folder.Windows() + "C.txt", 7);
+    r.DrawCountrySurfaceC(1, 1, 1, Flags(13));
+    EXPECT_EQ(Shapes().size(), 1u) << "prefecture 14 left out";
+    ASSERT_EQ(dc.Texts().size(), 1u);
+    EXPECT_EQ(dc.Texts()[0].text, "東京都");
+    dc.Clear();
+    CLayerRenderer all = Renderer(dc, folder.Windows() + "C.txt", 7);
+    all.DrawCountrySurfaceC(1, 1, 1, "1|");
+    EXPECT_EQ(Shapes().size(), 2u);
+    ASSERT_EQ(dc.Texts().size(), 2u) << "the continuation line is no record of its own";
+    EXPECT_EQ(dc.Texts()[1].text, "神奈川県");
+}
+
+TEST_F(SurfaceLayers, BelowFullDetailPointsOutsideAreLeftOutOrDropTheirRecordOrPart)
+{
+    folder.WriteLines("RCLIPS00013.txt", {Region(1, 0, 0), Region(0, 10000, 0), Region(0, 0, 5000)});
+    folder.WriteLines("BCLIPS00013.txt",
+                      {Boundary('1', '2', {{0, 0}, {10000, 0}}), Boundary('1', '2', {{0, 0}, {5000, 0}})});
+    const auto line = [](int code, int x) {
+        return Put({{0, "533900"}, {7, "0"}, {26, vd::format("%d", code)}, {27, vd::format("%6d", x)}, {33, "     0"}});
+    };
+    folder.WriteLines("LCLIPS013.txt", {line(1, 0), line(0, 10000), line(0, 100000), line(0, 20000), line(0, 30000)});
+    // The extent ends 300 seconds east of the mesh's west edge.
+    std::string stem;
+    const auto draw = [&](int detail, const std::function<void(CLayerRenderer&)>& member) {
+        dc.Clear();
+        // Stems of 9 (regions, boundaries) and 7 (lines) characters.
+        CLayerRenderer r = Renderer(dc, folder.Windows() + "(" + stem + "xx.txt)", 1, 1.0f, detail);
+        r.East = kWest + 300;
+        member(r);
+        return Shapes();
+    };
+    stem = "RCLIPS000";
+    const auto regions = draw(0, [](CLayerRenderer& r) { r.DrawSurfaceRegions(9, 0, 0, Flags(13)); });
+    ASSERT_EQ(regions.size(), 1u);
+    EXPECT_EQ(regions[0].points, (std::vector<Point>{{0, 2400}, {0, 2250}}));
+    const auto clamped = draw(3, [](CLayerRenderer& r) { r.DrawSurfaceRegions(9, 0, 0, Flags(13)); });
+    ASSERT_EQ(clamped.size(), 1u);
+    EXPECT_EQ(clamped[0].points, (std::vector<Point>{{0, 2400}, {300, 2400}, {0, 2250}}));
+    stem = "BCLIPS000";
+    const auto boundaries = draw(0, [](CLayerRenderer& r) { r.DrawSurfaceBoundaries(9, 0, 0, 1, Flags(13)); });
+    ASSERT_EQ(boundaries.size(), 1u);
+    EXPECT_EQ(boundaries[0].points, (std::vector<Point>{{0, 2400}, {225, 2400}}));
+    stem = "LCLIPS0";
+    const auto lines = draw(0, [](CLayerRenderer& r) { r.DrawSurfaceLines(9, 0, 0, Flags(13)); });
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].points, (std::vector<Point>{{90, 2400}, {135, 2400}})) << "the part before the point outside";
+}
+
+TEST_F(SurfaceLayers, EveryMemberGivesBackThePenBrushFontAndOpaqueBackground)
+{
+    WriteSquareAreas(folder);
+    const vd::Pen pen(vd::PS_SOLID, 3, vd::RGB(1, 2, 3));
+    const vd::Brush brush(vd::RGB(4, 5, 6));
+    const std::vector<std::function<void(CLayerRenderer&)>> members{
+        [](CLayerRenderer& r) { r.DrawSurfaceAreas(9, 1, 1, Flags(13)); },
+        [](CLayerRenderer& r) { r.DrawSurfaceLines(9, 1, 1, Flags(13)); },
+        [](CLayerRenderer& r) { r.DrawSurfaceBoundaries(9, 1, 1, 0, Flags(13)); },
+        [](CLayerRenderer& r) { r.DrawSurfaceRegions(9, 1, 1, Flags(13)); },
+        [](CLayerRenderer& r) { r.DrawCountrySurfaceA(9, 1, 1, Flags(13)); },
+        [](CLayerRenderer& r) { r.DrawCountrySurfaceB(9, 1, 1, Flags(13)); },
+        [](CLayerRenderer& r) { r.DrawCountrySurfaceC(9, 1, 1, Flags(13)); },
+        [](CLayerRenderer& r) { r.DrawCountrySurfaceD(9, 1, 1, Flags(13)); },
+        [](CLayerRenderer& r) { r.DrawCountrySurfaceE(9, 1, 1, Flags(13)); }};
+    for (std::size_t m = 0; m < members.size(); ++m) {
+        vd::RecordingDc target;
+        target.SelectObject(pen);
+        target.SelectObject(brush);
+        const vd::Font font = target.GetCurrentFont();
+        // Item code 12: the dotted pens of colour 1.
+        CLayerRenderer r = Renderer(target, folder.Windows() + "(AREAS001xx.txt)", 12);
+        r.ProgressFlag = 0;
+        members[m](r);
+        EXPECT_EQ(target.GetCurrentPen(), pen) << m;
+        EXPECT_EQ(target.GetCurrentBrush(), brush) << m;
+        EXPECT_EQ(target.GetCurrentFont(), font) << m;
+        EXPECT_EQ(target.GetBkMode(), vd::OPAQUE) << m;
+        // The status box keeps the caller's brush while the layer fills with its own.
+        for (const vd::RecordedCall& call : target.Calls())
+            if (call.op.kind == vd::DrawOp::Rectangle)
+                EXPECT_EQ(call.state.brush, brush) << m;
+    }
+}
+
+TEST(SurfaceEarlyEnd, LimitsByWidthAndBlock)
+{
+    vd::RecordingDc dc;
+    struct Case {
+        int width;
+        int cells;
+        int detail;
+        int a, b, d;
+    };
+    for (const Case& c : std::vector<Case>{{3600, 1, 3, 2000, 10000, 5000},
+                                           {6999, 1, 3, 2000, 10000, 5000},
+                                           {7000, 1, 3, 20000, 40000, 40000},
+                                           {7001 + 3499, 1, 0, 30000, 60000, 60000},
+                                           {3600, 9, 3, 20000, 30000, 5000},
+                                           {3600, 9, 0, 2000, 10000, 5000}}) {
+        LayerDrawParams p;
+        p.West = 0;
+        p.East = c.width;
+        p.DetailLevel = c.detail;
+        CLayerRenderer r(dc, p);
+        EXPECT_EQ(surfaces::EarlyEndLimit(r, c.cells, 2000, 10000, 20000), c.a) << c.width << " " << c.cells;
+        EXPECT_EQ(surfaces::EarlyEndLimit(r, c.cells, 10000, 20000, 30000), c.b) << c.width << " " << c.cells;
+        EXPECT_EQ(surfaces::EarlyEndLimit(r, c.cells, 5000, 20000, 0), c.d) << c.width << " " << c.cells;
+    }
 }
 
 TEST(SurfaceDirections, NeighbourDirectionsOfTheCellsMesh)
