@@ -1,6 +1,7 @@
 // The surface themes drawn into a RecordingDc (and an ImageDc): parts of one point a record with
 // their starts, pens, labels and early end; boundaries with their class pens and fillers; the
 // areas built from forward and reversed chains with their names.
+#include "contracts/pelmora.h"
 #include "layers/render/LayerRenderer.h"
 #include "layers/render/surfaces/SurfaceAreas.h"
 #include "layers/render/surfaces/SurfaceLayer.h"
@@ -492,6 +493,36 @@ TEST_F(SurfaceLayers, EveryMemberGivesBackThePenBrushFontAndOpaqueBackground)
             if (call.op.kind == vd::DrawOp::Rectangle)
                 EXPECT_EQ(call.state.brush, brush) << m;
     }
+}
+
+TEST_F(SurfaceLayers, TwoNeighbouringPrefecturesOnTheDetailedMapFilledWithTheirBorderAndNames)
+{
+    const std::pair<int, int> kE{502200, 127560}, kF{502200, 128280};
+    std::vector<std::string> lines{ChainHeader(1, 2), Coordinates({kA, kB}), ChainHeader(2, 2), Coordinates({kB, kC}),
+                                   ChainHeader(3, 3), Coordinates({kC, kD, kA}), ChainHeader(4, 4),
+                                   Coordinates({kB, kE, kF, kC})};
+    for (const auto& area : {Area("0000013000", {1, 2, 3}), Area("0000014000", {4, -2})})
+        lines.insert(lines.end(), area.begin(), area.end());
+    lines.push_back(Put({{0, "D"}, {3, "0000013000"}, {64, "東京都"}}));
+    lines.push_back(Put({{0, "D"}, {3, "0000014000"}, {64, "神奈川県"}}));
+    folder.WriteLines("AREAS00113.txt", lines);
+    std::string wholeCountry = "1|";
+    for (int i = 1; i < 48; ++i)
+        wholeCountry += "0|";
+    // The 3 x 3 block around 5339 below full detail: its centre cell draws, 1024 x 768 pixels.
+    vd::RecordingDc map(vd::RecordingDc::Options{1024, 768});
+    OnDdPlainLASurface(&map, 0, 7, kNorth, kWest, kSouth, kEast, 0, 2, 1, -1, 0, 1, 1, 700, 0.0f, 0.0f,
+                       1024.0f / 3600, 768.0f / 2400, "/行政界/" + wholeCountry, "5339", "", "",
+                       folder.Windows() + "(AREAS001xx.txt)", folder.Windows());
+    const vd::ImageDc& picture = *map.Image();
+    EXPECT_EQ(picture.GetPixel(150, 600), CLayerRenderer::PaletteColour(7)) << "inside the western area";
+    EXPECT_EQ(picture.GetPixel(460, 600), CLayerRenderer::PaletteColour(7)) << "inside the eastern area";
+    EXPECT_EQ(picture.GetPixel(307, 600), vd::RGB(0, 0, 0)) << "the border between them";
+    EXPECT_EQ(picture.GetPixel(600, 600), vd::RGB(255, 255, 255)) << "outside both";
+    std::vector<std::string> names;
+    for (const auto& text : map.Texts())
+        names.push_back(text.text);
+    EXPECT_EQ(names, (std::vector<std::string>{"東京都", "神奈川県"}));
 }
 
 TEST(SurfaceEarlyEnd, LimitsByWidthAndBlock)
