@@ -21,9 +21,9 @@ constexpr int kLineStem = 7;
 
 bool OddPositive(int code) { return code > 0 && code % 2 == 1; }
 
-PartRecord CellPoint(meshcode::MeshCorner cell, bool starts, int code, int dLatitude, int dLongitude)
+meshcode::MeshCorner Offset(meshcode::MeshCorner cell, int dLatitude, int dLongitude)
 {
-    return {starts, code, cell, cell.latitude + dLatitude, cell.longitude + dLongitude};
+    return {cell.latitude + dLatitude, cell.longitude + dLongitude};
 }
 
 PartTheme RegionTheme()
@@ -31,8 +31,10 @@ PartTheme RegionTheme()
     PartTheme theme;
     theme.decode = [](std::string_view line) -> std::optional<PartRecord> {
         const int code = ColumnNumber(line, 6, 2);
-        return CellPoint(SecondLevelCorner(line, 0), OddPositive(code), code,
-                         Scaled(ColumnNumber(line, 13, 5), 0.03), Scaled(ColumnNumber(line, 8, 5), 0.045));
+        return PartRecord{OddPositive(code), code, SecondLevelCorner(line, 0)};
+    };
+    theme.point = [](std::string_view line, meshcode::MeshCorner cell) {
+        return Offset(cell, Scaled(ColumnNumber(line, 13, 5), 0.03), Scaled(ColumnNumber(line, 8, 5), 0.045));
     };
     return theme;
 }
@@ -43,8 +45,10 @@ PartTheme LineTheme(int colour)
     theme.decode = [](std::string_view line) -> std::optional<PartRecord> {
         const int flag = ColumnNumber(line, 7, 1);
         const int code = ColumnNumber(line, 26, 1);
-        return CellPoint(SecondLevelCorner(line, 0), flag != 0 ? OddPositive(code) : code > 0, code,
-                         Scaled(ColumnNumber(line, 33, 6), 0.003), Scaled(ColumnNumber(line, 27, 6), 0.0045));
+        return PartRecord{flag != 0 ? OddPositive(code) : code > 0, code, SecondLevelCorner(line, 0)};
+    };
+    theme.point = [](std::string_view line, meshcode::MeshCorner cell) {
+        return Offset(cell, Scaled(ColumnNumber(line, 33, 6), 0.003), Scaled(ColumnNumber(line, 27, 6), 0.0045));
     };
     // Colour flag 1 draws the part four colours further on.
     const int shifted = colour + 4 > 10 ? (colour + 4) % 11 : colour + 4;
@@ -62,8 +66,10 @@ PartTheme CountryThemeB(const CLayerRenderer& r, bool filter)
         if (!points::PrefectureSelected(r, filter, line, prefectureColumn))
             return std::nullopt;
         const int code = ColumnNumber(line, 18, 2);
-        return CellPoint(SecondLevelCorner(line, 0), code >= 1 && code <= 3, code,
-                         Scaled(ColumnDecimal(line, 26, 6), 300), Scaled(ColumnDecimal(line, 20, 6), 450));
+        return PartRecord{code >= 1 && code <= 3, code, SecondLevelCorner(line, 0)};
+    };
+    theme.point = [](std::string_view line, meshcode::MeshCorner cell) {
+        return Offset(cell, Scaled(ColumnDecimal(line, 26, 6), 300), Scaled(ColumnDecimal(line, 20, 6), 450));
     };
     theme.label = [](std::string_view line) { return ColumnText(line, Column(line, 11, 1) == "0" ? 17 : 11, 1); };
     theme.labelDx = 5;
@@ -77,8 +83,10 @@ PartTheme CountryThemeD(const CLayerRenderer& r, bool filter)
         if (!points::PrefectureSelected(r, filter, line, 43))
             return std::nullopt;
         const int code = ColumnNumber(line, 49, 1);
-        return CellPoint(SecondLevelCorner(line, 7), OddPositive(code), code, Scaled(ColumnDecimal(line, 57, 7), 300),
-                         Scaled(ColumnDecimal(line, 50, 7), 450));
+        return PartRecord{OddPositive(code), code, SecondLevelCorner(line, 7)};
+    };
+    theme.point = [](std::string_view line, meshcode::MeshCorner cell) {
+        return Offset(cell, Scaled(ColumnDecimal(line, 57, 7), 300), Scaled(ColumnDecimal(line, 50, 7), 450));
     };
     theme.label = [](std::string_view line) {
         const std::string number = ColumnText(line, 39, 4);
@@ -94,10 +102,13 @@ PartTheme CountryThemeE(const CLayerRenderer& r, bool filter)
         if (!points::PrefectureSelected(r, filter, line, 8))
             return std::nullopt;
         const int code = ColumnNumber(line, 7, 1);
+        return PartRecord{OddPositive(code), code, SecondLevelCorner(line, 0)};
+    };
+    theme.point = [](std::string_view line, meshcode::MeshCorner cell) {
         // Integer arithmetic, widened: any six digits stay in range.
         const long long x = ColumnNumber(line, 20, 6);
         const long long y = ColumnNumber(line, 26, 6);
-        return CellPoint(SecondLevelCorner(line, 0), OddPositive(code), code, int(y * 3 / 1000), int(x * 45 / 10000));
+        return Offset(cell, int(y * 3 / 1000), int(x * 45 / 10000));
     };
     theme.label = [](std::string_view line) { return CountryLabelE(line); };
     theme.labelDy = 5;

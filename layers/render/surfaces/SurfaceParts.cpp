@@ -94,7 +94,8 @@ bool DrawPartFile(CLayerRenderer& r, const std::string& winPath, const PartTheme
             part.label = theme.label(line);
             part.labelTaken = true;
         }
-        const std::optional<ScreenPoint> at = ClipPoint(r, record->latitude, record->longitude);
+        const meshcode::MeshCorner point = theme.point(line, record->cell);
+        const std::optional<ScreenPoint> at = ClipPoint(r, point.latitude, point.longitude);
         if (at)
             part.points.push_back({at->x, at->y});
         else if (theme.outsideDiscardsPart)

@@ -17,13 +17,13 @@ struct PartRecord {
     bool startsPart = false;
     int partCode = 0;
     meshcode::MeshCorner cell; // the record's second-level cell
-    int latitude = 0;          // the point, whole arc-seconds
-    int longitude = 0;
 };
 
 struct PartTheme {
-    // The record's fields; none when the prefecture selection leaves it out.
+    // The record's part and cell; none when the prefecture selection leaves it out.
     std::function<std::optional<PartRecord>(std::string_view line)> decode;
+    // The record's point (whole arc-seconds), read only for records in the extent.
+    std::function<meshcode::MeshCorner(std::string_view line, meshcode::MeshCorner cell)> point;
     // The colour index of a part whose first record this is (-1: the layer's pen).
     std::function<int(std::string_view line)> partPen;
     // The label of a part, from its first record in the extent (none: no labels).
