@@ -58,7 +58,8 @@ void MakeAreaFile(const std::filesystem::path& folder)
             std::vector<std::pair<int, int>> first, second;
             for (int i = 0; i < kChainPoints; ++i) {
                 const int t = i * 2 * width / kChainPoints;
-                first.push_back(t <= width ? std::pair{west + t, south} : std::pair{west + width, south + (t - width) * height / width});
+                first.push_back(t <= width ? std::pair{west + t, south}
+                                           : std::pair{west + width, south + (t - width) * height / width});
                 second.push_back(t <= width ? std::pair{west + width - t, south + height}
                                             : std::pair{west, south + height - (t - width) * height / width});
             }

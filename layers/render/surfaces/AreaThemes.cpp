@@ -34,11 +34,16 @@ bool PrefectureDrawingCell(int n, int cells, int areaKind)
 bool CountryDrawingCell(int n, int cells)
 {
     switch (cells) {
-    case 1: return n == 0;
-    case 4: return n == 3;
-    case 9: return n == 4;
-    case 25: return OneOf(n, {5, 7, 9, 21, 23});
-    default: return true;
+    case 1:
+        return n == 0;
+    case 4:
+        return n == 3;
+    case 9:
+        return n == 4;
+    case 25:
+        return OneOf(n, {5, 7, 9, 21, 23});
+    default:
+        return true;
     }
 }
 
@@ -103,8 +108,7 @@ void CLayerRenderer::DrawSurfaceAreas(int cellCount, int fillFlag, int labelFlag
             surfaces::AreaAttributes names;
             if (labelFlag == 1)
                 names = surfaces::ReadAreaAttributes(path, surfaces::AreaFileKind::Prefecture);
-            surfaces::DrawAreaFile(*this, path,
-                                   {MeshNumber(code), cells, fillFlag, labelFlag == 1, false, &names});
+            surfaces::DrawAreaFile(*this, path, {MeshNumber(code), cells, fillFlag, labelFlag == 1, false, &names});
         }
     }
 }

@@ -166,8 +166,7 @@ void CLayerRenderer::DrawSurfaceRegions(int cellCount, int fillFlag, int, std::s
 void CLayerRenderer::DrawSurfaceLines(int cellCount, int fillFlag, int, std::string flagText)
 {
     ParseOptionList(std::move(flagText));
-    surfaces::DrawPrefectureParts(*this, cellCount, fillFlag, surfaces::kLineStem,
-                                  surfaces::LineTheme(ItemCode % 11));
+    surfaces::DrawPrefectureParts(*this, cellCount, fillFlag, surfaces::kLineStem, surfaces::LineTheme(ItemCode % 11));
 }
 
 void CLayerRenderer::DrawCountrySurfaceB(int cellCount, int fillFlag, int labelFlag, std::string flagText)

@@ -149,7 +149,8 @@ private:
                 if (direction >= 0 && direction != kSameMesh)
                     lastOtherDirection = direction;
                 const int chain = ColumnNumber(line, column + 6, 6);
-                const auto found = chains_.find({direction, ColumnNumber(line, column + 4, 2), chain < 0 ? -chain : chain});
+                const auto found =
+                    chains_.find({direction, ColumnNumber(line, column + 4, 2), chain < 0 ? -chain : chain});
                 if (direction >= 0 && found != chains_.end())
                     AddChain(found->second, chain < 0, points, box);
             }

@@ -14,7 +14,7 @@ constexpr int kLastPoint = 10;
 } // namespace
 
 std::optional<std::vector<vd::Point>> BoundaryPoints(const CLayerRenderer& r, std::string_view line,
-                                                    const BoundaryLayout& layout)
+                                                     const BoundaryLayout& layout)
 {
     const meshcode::MeshCorner cell = SecondLevelCorner(line, 0);
     std::vector<vd::Point> points;

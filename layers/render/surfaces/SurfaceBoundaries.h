@@ -20,6 +20,6 @@ struct BoundaryLayout {
 // The record's points on the screen (clipped); none when a point outside the extent drops the
 // record. The points end at a filler, or at a column past the line's end.
 std::optional<std::vector<vd::Point>> BoundaryPoints(const CLayerRenderer& r, std::string_view line,
-                                                    const BoundaryLayout& layout);
+                                                     const BoundaryLayout& layout);
 
 } // namespace surfaces

@@ -131,7 +131,8 @@ TEST_F(SurfaceLayers, ALineOfThreeHundredCharactersIsOneRecordAndColourFlagOneSh
 
 std::string CountryD(int partCode, const std::string& mesh, const std::string& number = "0123")
 {
-    return Put({{7, mesh}, {39, number}, {43, "13"}, {49, vd::format("%d", partCode)}, {50, "0.5000 "}, {57, "0.5000 "}});
+    return Put(
+        {{7, mesh}, {39, number}, {43, "13"}, {49, vd::format("%d", partCode)}, {50, "0.5000 "}, {57, "0.5000 "}});
 }
 
 TEST_F(SurfaceLayers, CountryDEndsEarlyAfterFiveThousandRecordsOutsideAndDrawsWhatIsPending)
@@ -141,8 +142,8 @@ TEST_F(SurfaceLayers, CountryDEndsEarlyAfterFiveThousandRecordsOutsideAndDrawsWh
         std::vector<std::string> lines{CountryD(1, "533900"), CountryD(0, "533901"), CountryD(1, "533911"),
                                        CountryD(0, "533912")};
         lines.insert(lines.end(), std::size_t(outside), CountryD(0, "000000"));
-        for (const auto& [code, mesh] : std::vector<std::pair<int, std::string>>{
-                 {1, "533922"}, {0, "533923"}, {1, "533933"}, {0, "533934"}})
+        for (const auto& [code, mesh] :
+             std::vector<std::pair<int, std::string>>{{1, "533922"}, {0, "533923"}, {1, "533933"}, {0, "533934"}})
             lines.push_back(CountryD(code, mesh));
         folder.WriteLines("D.txt", lines);
         dc.Clear();
@@ -171,15 +172,19 @@ TEST(SurfaceLabels, CountryELabelTakesTheCodeColumnsOrTheAlternativeOnes)
 
 std::string CountryE(int partCode, const std::string& code, int prefecture = 13)
 {
-    return Put({{0, "533900"}, {7, vd::format("%d", partCode)}, {8, vd::format("%02d", prefecture)}, {10, code},
-                {20, "  5000"}, {26, "  5000"}});
+    return Put({{0, "533900"},
+                {7, vd::format("%d", partCode)},
+                {8, vd::format("%02d", prefecture)},
+                {10, code},
+                {20, "  5000"},
+                {26, "  5000"}});
 }
 
 TEST_F(SurfaceLayers, CountryEWritesALabelOnlyWhenItDiffersAndFiltersByPrefecture)
 {
-    folder.WriteLines("E.txt", {CountryE(1, "2101"), CountryE(0, "2101"), CountryE(1, "2101"), CountryE(0, "2101"),
-                                CountryE(1, "2202"), CountryE(0, "2202"), CountryE(1, "2303", 14),
-                                CountryE(0, "2303", 14)});
+    folder.WriteLines("E.txt",
+                      {CountryE(1, "2101"), CountryE(0, "2101"), CountryE(1, "2101"), CountryE(0, "2101"),
+                       CountryE(1, "2202"), CountryE(0, "2202"), CountryE(1, "2303", 14), CountryE(0, "2303", 14)});
     CLayerRenderer r = Renderer(dc, folder.Windows() + "E.txt");
     r.DrawCountrySurfaceE(1, 0, 1, Flags(13));
     EXPECT_EQ(Shapes().size(), 3u) << "prefecture 14 left out";
@@ -195,7 +200,8 @@ TEST_F(SurfaceLayers, CountryEWritesALabelOnlyWhenItDiffersAndFiltersByPrefectur
 
 std::string Boundary(char left, char right, const std::vector<std::pair<int, int>>& points)
 {
-    std::vector<std::pair<int, std::string>> fields{{0, "533900"}, {30, std::string(1, left)}, {40, std::string(1, right)}};
+    std::vector<std::pair<int, std::string>> fields{
+        {0, "533900"}, {30, std::string(1, left)}, {40, std::string(1, right)}};
     for (std::size_t k = 0; k < points.size(); ++k)
         fields.push_back({41 + 10 * int(k), vd::format("%5d%5d", points[k].first, points[k].second)});
     return Put(fields);
@@ -203,9 +209,9 @@ std::string Boundary(char left, char right, const std::vector<std::pair<int, int
 
 TEST_F(SurfaceLayers, ZoningBoundariesAreDottedWithinOneClassSolidBetweenClassesAndLabelled)
 {
-    folder.WriteLines("BOUNDS00113.txt", {Boundary('1', '1', {{0, 0}, {10000, 10000}, {99999, 0}}),
-                                          Boundary('1', '2', {{0, 0}, {10000, 0}}),
-                                          Boundary('0', '0', {{0, 0}, {0, 10000}})});
+    folder.WriteLines("BOUNDS00113.txt",
+                      {Boundary('1', '1', {{0, 0}, {10000, 10000}, {99999, 0}}),
+                       Boundary('1', '2', {{0, 0}, {10000, 0}}), Boundary('0', '0', {{0, 0}, {0, 10000}})});
     CLayerRenderer r = Renderer(dc, folder.Windows() + "(BOUNDS001xx.txt)", 7);
     r.DrawSurfaceBoundaries(1, 0, 1, 0, Flags(13));
     const auto shapes = ShapeCalls();
@@ -232,8 +238,13 @@ TEST_F(SurfaceLayers, ParkBoundaryFillerTakesThePointOfTheLastColumnsAsItsEnd)
 
 std::string CountryA(int leftPrefecture, const std::string& left, int rightPrefecture, const std::string& right)
 {
-    return Put({{0, "533900"}, {20, vd::format("%02d", leftPrefecture)}, {25, left},
-                {31, vd::format("%02d", rightPrefecture)}, {36, right}, {42, "    0    0"}, {52, "10000    0"}});
+    return Put({{0, "533900"},
+                {20, vd::format("%02d", leftPrefecture)},
+                {25, left},
+                {31, vd::format("%02d", rightPrefecture)},
+                {36, right},
+                {42, "    0    0"},
+                {52, "10000    0"}});
 }
 
 TEST_F(SurfaceLayers, CountryABoundariesNeedTwoDifferentCodesAndASelectedSide)
@@ -267,7 +278,9 @@ std::vector<std::string> Area(const std::string& code, const std::vector<int>& c
 {
     std::string references;
     for (int chain : chains)
-        references += "5339" "00" + vd::format("%6d", chain) + "  ";
+        references += "5339"
+                      "00" +
+                      vd::format("%6d", chain) + "  ";
     return {Put({{0, "A"}, {35, code}, {45, vd::format("%6d", int(chains.size()))}}), references};
 }
 
@@ -276,9 +289,11 @@ const std::pair<int, int> kA{500760, 127560}, kB{501480, 127560}, kC{501480, 128
 
 void WriteSquareAreas(const LayerFolder& folder)
 {
-    std::vector<std::string> lines{ChainHeader(1, 3), Coordinates({kA, kB, kC}), ChainHeader(2, 3),
-                                   Coordinates({kC, kD, kA}), ChainHeader(3, 3), Coordinates({kA, kD, kC}),
-                                   ChainHeader(4, 5), Coordinates({kA, kB}) + std::string(16, ' ') + Coordinates({kC, kD})};
+    std::vector<std::string> lines{
+        ChainHeader(1, 3), Coordinates({kA, kB, kC}),
+        ChainHeader(2, 3), Coordinates({kC, kD, kA}),
+        ChainHeader(3, 3), Coordinates({kA, kD, kC}),
+        ChainHeader(4, 5), Coordinates({kA, kB}) + std::string(16, ' ') + Coordinates({kC, kD})};
     for (const auto& area : {Area("0000013101", {1, 2}), Area("0000013102", {1, -3}), Area("0000013103", {1}),
                              Area("0000013104", {1, -4}), Area("0000013105", {4})})
         lines.insert(lines.end(), area.begin(), area.end());
@@ -335,8 +350,13 @@ TEST_F(SurfaceLayers, OnlyTheDrawingCellsOfTheBlockDrawAreas)
     // 9: the centre; 4 at area kind 0: cell 0, else all four (each 5339 on the white map); 25:
     // cells 6, 9, 21 and 24 for the prefecture files, of which only cell 6 is next to 5339;
     // the whole-country file: 5, 7, 9, 21 and 23, of which only 7.
-    for (const Case& c : std::vector<Case>{{false, 9, 0, 1}, {false, 4, 0, 1}, {false, 4, 1, 4}, {false, 25, 0, 1},
-                                           {true, 9, 0, 1}, {true, 4, 0, 1}, {true, 25, 0, 1}}) {
+    for (const Case& c : std::vector<Case>{{false, 9, 0, 1},
+                                           {false, 4, 0, 1},
+                                           {false, 4, 1, 4},
+                                           {false, 25, 0, 1},
+                                           {true, 9, 0, 1},
+                                           {true, 4, 0, 1},
+                                           {true, 25, 0, 1}}) {
         vd::RecordingDc target;
         const std::string dataSet = folder.Windows() + (c.country ? "AREAS00113.txt" : "(AREAS001xx.txt)");
         CLayerRenderer r = Renderer(target, dataSet, 7);
@@ -366,7 +386,8 @@ TEST_F(SurfaceLayers, AreaNameMovesTowardsTheSideTheAreaLeavesBy)
                                            {"5338", {720 / 2, 1680}},
                                            {"5340", {(720 + 3600) / 2, 1680}},
                                            {"5239", {720, (1680 + 2400) / 2}}}) {
-        std::vector<std::string> lines{ChainHeader(1, 3), Coordinates({kA, kB, kC}),
+        std::vector<std::string> lines{ChainHeader(1, 3),
+                                       Coordinates({kA, kB, kC}),
                                        Put({{0, "L"}, {3, c.otherMesh}, {7, "00"}, {27, "     2"}, {46, "3"}}),
                                        Coordinates({kC, kD, kA}),
                                        Put({{0, "A"}, {35, "0000013101"}, {45, "     2"}}),
@@ -388,8 +409,8 @@ TEST_F(SurfaceLayers, ASingleCellNamesOnlyAreasWhoseLastReferenceIsInItsOwnMesh)
     const auto write = [&](const std::string& references) {
         folder.WriteLines("AREAS00113.txt",
                           {ChainHeader(1, 3), Coordinates({kA, kB, kC}),
-                           Put({{0, "L"}, {3, "5439"}, {7, "00"}, {27, "     2"}, {46, "3"}}), Coordinates({kC, kD, kA}),
-                           Put({{0, "A"}, {35, "0000013101"}, {45, "     2"}}), references,
+                           Put({{0, "L"}, {3, "5439"}, {7, "00"}, {27, "     2"}, {46, "3"}}),
+                           Coordinates({kC, kD, kA}), Put({{0, "A"}, {35, "0000013101"}, {45, "     2"}}), references,
                            Put({{0, "D"}, {3, "0000013101"}, {64, "千代田区"}})});
     };
     for (const auto& [references, named] : std::vector<std::pair<std::string, bool>>{
@@ -498,9 +519,9 @@ TEST_F(SurfaceLayers, EveryMemberGivesBackThePenBrushFontAndOpaqueBackground)
 TEST_F(SurfaceLayers, TwoNeighbouringPrefecturesOnTheDetailedMapFilledWithTheirBorderAndNames)
 {
     const std::pair<int, int> kE{502200, 127560}, kF{502200, 128280};
-    std::vector<std::string> lines{ChainHeader(1, 2), Coordinates({kA, kB}), ChainHeader(2, 2), Coordinates({kB, kC}),
-                                   ChainHeader(3, 3), Coordinates({kC, kD, kA}), ChainHeader(4, 4),
-                                   Coordinates({kB, kE, kF, kC})};
+    std::vector<std::string> lines{
+        ChainHeader(1, 2), Coordinates({kA, kB}),     ChainHeader(2, 2), Coordinates({kB, kC}),
+        ChainHeader(3, 3), Coordinates({kC, kD, kA}), ChainHeader(4, 4), Coordinates({kB, kE, kF, kC})};
     for (const auto& area : {Area("0000013000", {1, 2, 3}), Area("0000014000", {4, -2})})
         lines.insert(lines.end(), area.begin(), area.end());
     lines.push_back(Put({{0, "D"}, {3, "0000013000"}, {64, "東京都"}}));
@@ -511,9 +532,9 @@ TEST_F(SurfaceLayers, TwoNeighbouringPrefecturesOnTheDetailedMapFilledWithTheirB
         wholeCountry += "0|";
     // The 3 x 3 block around 5339 below full detail: its centre cell draws, 1024 x 768 pixels.
     vd::RecordingDc map(vd::RecordingDc::Options{1024, 768});
-    OnDdPlainLASurface(&map, 0, 7, kNorth, kWest, kSouth, kEast, 0, 2, 1, -1, 0, 1, 1, 700, 0.0f, 0.0f,
-                       1024.0f / 3600, 768.0f / 2400, "/行政界/" + wholeCountry, "5339", "", "",
-                       folder.Windows() + "(AREAS001xx.txt)", folder.Windows());
+    OnDdPlainLASurface(&map, 0, 7, kNorth, kWest, kSouth, kEast, 0, 2, 1, -1, 0, 1, 1, 700, 0.0f, 0.0f, 1024.0f / 3600,
+                       768.0f / 2400, "/行政界/" + wholeCountry, "5339", "", "", folder.Windows() + "(AREAS001xx.txt)",
+                       folder.Windows());
     const vd::ImageDc& picture = *map.Image();
     EXPECT_EQ(picture.GetPixel(150, 600), CLayerRenderer::PaletteColour(7)) << "inside the western area";
     EXPECT_EQ(picture.GetPixel(460, 600), CLayerRenderer::PaletteColour(7)) << "inside the eastern area";
