@@ -10,11 +10,12 @@
 
 namespace surface_fuzz {
 
-inline std::string AllPrefectures()
+// The whole country (flag 0), or prefecture 13 alone.
+inline std::string PrefectureFlags(int only)
 {
-    std::string flags = "1|";
-    for (int i = 1; i < 48; ++i)
-        flags += "0|";
+    std::string flags;
+    for (int i = 0; i < 48; ++i)
+        flags += i == only ? "1|" : "0|";
     return flags;
 }
 
@@ -35,7 +36,7 @@ inline void Draw(const uint8_t* data, size_t size, std::initializer_list<int> se
     const int fill = choice & 1;
     const int names = (choice >> 1) & 1;
     const int block = (choice & 4) != 0 ? 9 : 1;
-    const std::string flags = (choice & 8) != 0 ? "0|" + AllPrefectures().substr(2) : AllPrefectures();
+    const std::string flags = PrefectureFlags((choice & 8) != 0 ? 13 : 0);
     const std::string folder = layer_fuzz::WindowsFolder();
     for (int selector : selectors) {
         vd::RecordingDc dc;

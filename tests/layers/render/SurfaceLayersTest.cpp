@@ -510,9 +510,11 @@ TEST_F(SurfaceLayers, EveryMemberGivesBackThePenBrushFontAndOpaqueBackground)
         EXPECT_EQ(target.GetCurrentFont(), font) << m;
         EXPECT_EQ(target.GetBkMode(), vd::OPAQUE) << m;
         // The status box keeps the caller's brush while the layer fills with its own.
-        for (const vd::RecordedCall& call : target.Calls())
-            if (call.op.kind == vd::DrawOp::Rectangle)
+        for (const vd::RecordedCall& call : target.Calls()) {
+            if (call.op.kind == vd::DrawOp::Rectangle) {
                 EXPECT_EQ(call.state.brush, brush) << m;
+            }
+        }
     }
 }
 
