@@ -147,15 +147,7 @@ public:
     void DrawCountryPrefectureMeshCells(int blockCount, int modeCode, int item, std::string optionText);
     void DrawCountrySingleFileMeshCells(int themeMarker, int modeCode, int item);
 
-    // The operations that their own themes fill in (PendingOperations.cpp lists them; until
-    // then they draw nothing and answer -1 where a result is due).
-    // Railways and whole-country rivers.
-    void BuildStationFile();
-    void DrawRailways(int unused, int cellCount);
-    void DrawCountryRivers(int unused, int cellCount);
-    // Whole-country ledger lines.
-    void DrawLedgerLines(int unused, int cellCount);
-    // Surfaces.
+    // Surface themes (surfaces/): cell count -1 for the block's; flag text the prefecture flags.
     void DrawSurfaceAreas(int cellCount, int fillFlag, int labelFlag, std::string flagText);
     void DrawSurfaceLines(int cellCount, int fillFlag, int labelFlag, std::string flagText);
     void DrawSurfaceBoundaries(int cellCount, int fillFlag, int labelFlag, int kind, std::string flagText);
@@ -165,6 +157,15 @@ public:
     void DrawCountrySurfaceC(int cellCount, int fillFlag, int labelFlag, std::string flagText);
     void DrawCountrySurfaceD(int cellCount, int fillFlag, int labelFlag, std::string flagText);
     void DrawCountrySurfaceE(int cellCount, int fillFlag, int labelFlag, std::string flagText);
+
+    // The operations that their own themes fill in (PendingOperations.cpp lists them; until
+    // then they draw nothing and answer -1 where a result is due).
+    // Railways and whole-country rivers.
+    void BuildStationFile();
+    void DrawRailways(int unused, int cellCount);
+    void DrawCountryRivers(int unused, int cellCount);
+    // Whole-country ledger lines.
+    void DrawLedgerLines(int unused, int cellCount);
     // Mesh relief, white-map meshes and the 1/10 subdivided mesh with its lakes.
     int DrawPrefectureMeshRelief(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);
     int DrawSingleFileMeshRelief(int themeMarker, int modeCode, int item, int legendOffset);

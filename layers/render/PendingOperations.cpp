@@ -11,17 +11,6 @@ void CLayerRenderer::DrawCountryRivers(int, int) {}
 // ---- To be filled by the whole-country ledger line themes
 void CLayerRenderer::DrawLedgerLines(int, int) {}
 
-// ---- To be filled by the surface themes
-void CLayerRenderer::DrawSurfaceAreas(int, int, int, std::string) {}
-void CLayerRenderer::DrawSurfaceLines(int, int, int, std::string) {}
-void CLayerRenderer::DrawSurfaceBoundaries(int, int, int, int, std::string) {}
-void CLayerRenderer::DrawSurfaceRegions(int, int, int, std::string) {}
-void CLayerRenderer::DrawCountrySurfaceA(int, int, int, std::string) {}
-void CLayerRenderer::DrawCountrySurfaceB(int, int, int, std::string) {}
-void CLayerRenderer::DrawCountrySurfaceC(int, int, int, std::string) {}
-void CLayerRenderer::DrawCountrySurfaceD(int, int, int, std::string) {}
-void CLayerRenderer::DrawCountrySurfaceE(int, int, int, std::string) {}
-
 // ---- To be filled by the mesh relief and white-map mesh themes (the census relief member too)
 int CLayerRenderer::DrawPrefectureMeshRelief(int, int, int, int, std::string) { return -1; }
 int CLayerRenderer::DrawSingleFileMeshRelief(int, int, int, int) { return -1; }

@@ -5,20 +5,19 @@
 
 namespace {
 
-constexpr int kStemLength = 8;
 constexpr int kAttributeCells = 4;
 
 } // namespace
 
-std::string LineDataBase(std::string_view dataSetPath)
+std::string LineDataBase(std::string_view dataSetPath, int stemLength)
 {
     const std::size_t open = dataSetPath.find('(');
     if (open == std::string_view::npos)
-        return vd::cp932Left(dataSetPath, kStemLength);
-    return std::string(dataSetPath.substr(0, open)) + vd::cp932Left(dataSetPath.substr(open + 1), kStemLength);
+        return vd::cp932Left(dataSetPath, stemLength);
+    return std::string(dataSetPath.substr(0, open)) + vd::cp932Left(dataSetPath.substr(open + 1), stemLength);
 }
 
-CLayerRenderer::CellWalk PrepareLineLayer(CLayerRenderer& r, int cellCount, bool roadOption)
+CLayerRenderer::CellWalk PrepareLineLayer(CLayerRenderer& r, int cellCount, bool roadOption, int stemLength)
 {
     CLayerRenderer::CellWalk walk;
     walk.mode = cellCount;
@@ -30,7 +29,7 @@ CLayerRenderer::CellWalk PrepareLineLayer(CLayerRenderer& r, int cellCount, bool
         walk.cellCount = cellCount;
         walk.meshNumber = vd::parseInt(r.MeshCode);
     }
-    r.DataSetPath = LineDataBase(r.DataSetPath);
+    r.DataSetPath = LineDataBase(r.DataSetPath, stemLength);
     return walk;
 }
 

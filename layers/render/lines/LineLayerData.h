@@ -7,13 +7,13 @@
 #include <string>
 #include <string_view>
 
-// "folder\(stem...)" gives folder + the first 8 characters of the stem; a text without "(" gives
-// its own first 8 characters.
-std::string LineDataBase(std::string_view dataSetPath);
+// "folder\(stem...)" gives folder + the first stemLength characters of the stem; a text without
+// "(" gives its own first stemLength characters.
+std::string LineDataBase(std::string_view dataSetPath, int stemLength = 8);
 
 // Steps shared by both layers before their cells: the cell count, the area's mesh number and,
 // Cuts DataSetPath into the file base.
-CLayerRenderer::CellWalk PrepareLineLayer(CLayerRenderer& r, int cellCount, bool roadOption);
+CLayerRenderer::CellWalk PrepareLineLayer(CLayerRenderer& r, int cellCount, bool roadOption, int stemLength = 8);
 
 // Area kind 3: the attribute list may name the four cells to draw; the wide-area mode then keeps
 // its tens digit.

@@ -5,5 +5,6 @@ file(GLOB layers_render_sources CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/layers/render/*.cpp
   ${PROJECT_SOURCE_DIR}/layers/render/lines/*.cpp
   ${PROJECT_SOURCE_DIR}/layers/render/points/*.cpp
-  ${PROJECT_SOURCE_DIR}/layers/render/meshes/*.cpp)
+  ${PROJECT_SOURCE_DIR}/layers/render/meshes/*.cpp
+  ${PROJECT_SOURCE_DIR}/layers/render/surfaces/*.cpp)
 target_sources(test-layers-render PRIVATE ${layers_render_sources})
