@@ -1,5 +1,6 @@
 #include "view/ViewEntryPoints.h"
 
+#include "app/DocEntryPoints.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/ui/Ui.h"
 

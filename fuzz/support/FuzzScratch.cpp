@@ -1,0 +1,85 @@
+#include "fuzz/support/FuzzScratch.h"
+
+#include "platform/sys/ApplicationFolder.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <fstream>
+#include <unistd.h>
+
+namespace vd::fuzz {
+namespace {
+
+std::filesystem::path g_scratch;
+
+void removeScratch()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(g_scratch, ignored);
+}
+
+} // namespace
+
+void initialise()
+{
+    if (!g_scratch.empty())
+        return;
+    std::string pattern = (std::filesystem::temp_directory_path() / "veldoran-fuzz-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        std::abort();
+    g_scratch = pattern;
+    std::atexit(removeScratch);
+
+    const auto set = [](const char* name, const std::filesystem::path& p) {
+        std::filesystem::create_directories(p.parent_path());
+        setenv(name, p.c_str(), 1);
+    };
+    set("VELDORAN_HOME", g_scratch / "home" / "veldoran");
+    set("VELDORAN_PROFILE", g_scratch / "config" / "Lxo" / "Veldoran.ini");
+    set("XDG_CONFIG_HOME", g_scratch / "config");
+    set("XDG_DATA_HOME", g_scratch / "data");
+    std::filesystem::create_directories(g_scratch / "runtime");
+    std::filesystem::permissions(g_scratch / "runtime", std::filesystem::perms::owner_all);
+    setenv("XDG_RUNTIME_DIR", (g_scratch / "runtime").c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+
+    // Kept for the whole run: fonts, settings and the drawing code need it.
+    static int argc = 1;
+    static char name[] = "veldoran-fuzz";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+    setlocale(LC_NUMERIC, "C");
+    applicationFolder();
+}
+
+const std::filesystem::path& scratchFolder()
+{
+    initialise();
+    return g_scratch;
+}
+
+const std::string& applicationFolderWin()
+{
+    initialise();
+    return applicationFolder();
+}
+
+std::string writeApplicationFile(std::string_view relative, const std::uint8_t* data, std::size_t size)
+{
+    const std::filesystem::path file = applicationFolderPath() / std::filesystem::path(relative);
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
+                                                                   static_cast<std::streamsize>(size));
+    std::string win = applicationFolderWin();
+    for (const char c : relative)
+        win += c == '/' ? '\\' : c;
+    return win;
+}
+
+std::string bytesText(const std::uint8_t* data, std::size_t size)
+{
+    return std::string(reinterpret_cast<const char*>(data), size);
+}
+
+} // namespace vd::fuzz
