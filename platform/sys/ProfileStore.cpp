@@ -11,6 +11,9 @@
 #include <cstdlib>
 #include <limits>
 
+#include <stdlib.h>
+#include <unistd.h>
+
 namespace vd {
 namespace {
 
@@ -67,15 +70,70 @@ bool readValue(const std::filesystem::path& file, std::string_view section, std:
     return true;
 }
 
+// A new file beside `file` for the rewrite: ".<name>.<random>" (never one of Qt's own names).
+std::filesystem::path scratchBeside(const std::filesystem::path& file)
+{
+    std::string pattern = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
+    const int fd = mkstemp(pattern.data());
+    if (fd < 0)
+        return {};
+    close(fd);
+    return pattern;
+}
+
+// Whether the file at `written` holds exactly the entries of `expected`. Read through a copy at a
+// new path: Qt keeps the parsed file of each path and takes the one it just wrote for current,
+// even when the disk cut it short without Qt noticing.
+bool holdsEntries(const std::filesystem::path& written, QSettings& expected)
+{
+    const std::filesystem::path copy = scratchBeside(written);
+    std::error_code error;
+    bool same = !copy.empty()
+        && std::filesystem::copy_file(written, copy, std::filesystem::copy_options::overwrite_existing, error);
+    if (same) {
+        QSettings check(QString::fromStdString(copy.string()), QSettings::IniFormat);
+        const QStringList keys = expected.allKeys();
+        same = check.status() == QSettings::NoError && check.allKeys().size() == keys.size();
+        for (qsizetype i = 0; same && i < keys.size(); ++i)
+            same = check.value(keys[i]) == expected.value(keys[i]);
+    }
+    if (!copy.empty())
+        std::filesystem::remove(copy, error);
+    return same;
+}
+
+// The profile is rewritten into a copy beside it, which replaces it only when it was written
+// whole: QSettings renames its file into place even when the disk was full part way through
+// (a short write is not reported), which would cut the user's profile.
 bool writeValue(const std::filesystem::path& file, std::string_view section, std::string_view key,
                 std::string_view value)
 {
     if (!isValidName(section) || !isValidName(key))
         return false;
-    QSettings settings(QString::fromStdString(file.string()), QSettings::IniFormat);
-    settings.setValue(storedKey(settings, section, key), toQString(value));
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    std::error_code error;
+    std::filesystem::create_directories(file.parent_path(), error); // a first run's folders
+    const std::filesystem::path scratch = scratchBeside(file);
+    if (scratch.empty())
+        return false;
+    bool written = true;
+    if (std::filesystem::exists(file, error)) {
+        written = std::filesystem::copy_file(file, scratch, std::filesystem::copy_options::overwrite_existing, error);
+        if (written) // keeps the profile's own permissions
+            std::filesystem::permissions(scratch, std::filesystem::status(file, error).permissions(), error);
+    }
+    if (written) {
+        QSettings settings(QString::fromStdString(scratch.string()), QSettings::IniFormat);
+        settings.setValue(storedKey(settings, section, key), toQString(value));
+        settings.sync();
+        written = settings.status() == QSettings::NoError && holdsEntries(scratch, settings);
+    }
+    if (written) {
+        std::filesystem::rename(scratch, file, error);
+        written = !error;
+    }
+    if (!written)
+        std::filesystem::remove(scratch, error);
+    return written;
 }
 
 // A whole decimal number with an optional sign and surrounding blanks, in the range of int.
