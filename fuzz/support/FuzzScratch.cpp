@@ -25,7 +25,14 @@ void initialise()
 {
     if (!g_scratch.empty())
         return;
-    std::string pattern = (std::filesystem::temp_directory_path() / "veldoran-fuzz-XXXXXX").string();
+    // In memory where the system has it: the program syncs what it writes (the profile, user
+    // files), which on a disk would make every input wait.
+    std::error_code error;
+    const std::filesystem::path base =
+        std::filesystem::is_directory("/dev/shm", error) && access("/dev/shm", W_OK) == 0
+        ? std::filesystem::path("/dev/shm")
+        : std::filesystem::temp_directory_path();
+    std::string pattern = (base / "veldoran-fuzz-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
         std::abort();
     g_scratch = pattern;
