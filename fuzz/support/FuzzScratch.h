@@ -11,6 +11,8 @@
 namespace vd::fuzz {
 
 // Sets up the scratch home and the QApplication once; every call after the first does nothing.
+// A target that uses this file gets LLVMFuzzerInitialize from it, which calls it before the
+// first input (so a target defines no LLVMFuzzerInitialize of its own).
 void initialise();
 
 // The scratch folder (Linux form); everything a target writes stays below it.

@@ -14,13 +14,17 @@ namespace {
 
 std::filesystem::path g_root;
 
+// Once: the tree, and the drive Q: mapped to it.
 void makeTree()
 {
+    if (!g_root.empty())
+        return;
     g_root = vd::fuzz::scratchFolder() / "drive-q";
     for (const char* folder : {"Data/Sub", "DATA2/MiXeD", "data3"})
         std::filesystem::create_directories(g_root / folder);
     for (const char* file : {"Data/File.DAT", "Data/Sub/a.txt", "DATA2/MiXeD/B.BMP", "data3/c.jpg"})
         std::ofstream(g_root / file) << "x";
+    vd::setDriveMap(vd::DriveMap::fromSpec("Q=" + g_root.string()));
 }
 
 void mustStayInside(const std::optional<std::string>& resolved)
@@ -31,16 +35,9 @@ void mustStayInside(const std::optional<std::string>& resolved)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    vd::fuzz::initialise();
-    makeTree();
-    setenv("VELDORAN_DRIVES", ("Q=" + g_root.string()).c_str(), 1);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    makeTree();
     const std::string name = vd::fuzz::bytesText(data, size);
     for (const std::string& path : {"Q:\\" + name, "Q:\\Data\\" + name, "q:\\data\\sub\\" + name}) {
         mustStayInside(vd::resolvePath(path));
