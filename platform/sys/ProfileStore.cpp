@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include <charconv>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -70,41 +71,49 @@ bool readValue(const std::filesystem::path& file, std::string_view section, std:
     return true;
 }
 
-// A new file beside `file` for the rewrite: ".<name>.<random>" (never one of Qt's own names).
-std::filesystem::path scratchBeside(const std::filesystem::path& file)
+// A second name of the file `file` beside it (".<name>.<random>"): a hard link, the same bytes
+// without a copy, or a copy where the file system has no links. Empty when none could be made.
+std::filesystem::path secondName(const std::filesystem::path& file)
 {
     std::string pattern = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
     const int fd = mkstemp(pattern.data());
     if (fd < 0)
         return {};
     close(fd);
-    return pattern;
+    if (std::remove(pattern.c_str()) == 0 && link(file.c_str(), pattern.c_str()) == 0)
+        return pattern;
+    std::error_code error;
+    if (std::filesystem::copy_file(file, pattern, std::filesystem::copy_options::overwrite_existing, error))
+        return pattern;
+    std::filesystem::remove(pattern, error);
+    return {};
 }
 
-// Whether the file at `written` holds exactly the entries of `expected`. Read through a copy at a
-// new path: Qt keeps the parsed file of each path and takes the one it just wrote for current,
-// even when the disk cut it short without Qt noticing.
-bool holdsEntries(const std::filesystem::path& written, QSettings& expected)
+// Whether the file holds exactly the entries of `expected`. Read under a second name: Qt keeps
+// the parsed file of each path and takes the one it has just written for whole, even when the
+// disk cut it short without Qt noticing.
+bool holdsEntries(const std::filesystem::path& file, QSettings& expected)
 {
-    const std::filesystem::path copy = scratchBeside(written);
-    std::error_code error;
-    bool same = !copy.empty()
-        && std::filesystem::copy_file(written, copy, std::filesystem::copy_options::overwrite_existing, error);
-    if (same) {
-        QSettings check(QString::fromStdString(copy.string()), QSettings::IniFormat);
+    const std::filesystem::path other = secondName(file);
+    if (other.empty())
+        return false;
+    bool same;
+    {
+        QSettings check(QString::fromStdString(other.string()), QSettings::IniFormat);
         const QStringList keys = expected.allKeys();
         same = check.status() == QSettings::NoError && check.allKeys().size() == keys.size();
         for (qsizetype i = 0; same && i < keys.size(); ++i)
             same = check.value(keys[i]) == expected.value(keys[i]);
     }
-    if (!copy.empty())
-        std::filesystem::remove(copy, error);
+    std::error_code ignored;
+    std::filesystem::remove(other, ignored);
     return same;
 }
 
-// The profile is rewritten into a copy beside it, which replaces it only when it was written
-// whole: QSettings renames its file into place even when the disk was full part way through
-// (a short write is not reported), which would cut the user's profile.
+// QSettings writes a new file and renames it over the profile even when the disk was full part
+// way through (a short write is not reported), which would cut the user's profile. So the old
+// file is kept under a second name until the new one has been read back whole, and put back
+// otherwise.
 bool writeValue(const std::filesystem::path& file, std::string_view section, std::string_view key,
                 std::string_view value)
 {
@@ -112,27 +121,28 @@ bool writeValue(const std::filesystem::path& file, std::string_view section, std
         return false;
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error); // a first run's folders
-    const std::filesystem::path scratch = scratchBeside(file);
-    if (scratch.empty())
+    const bool existed = std::filesystem::exists(file, error);
+    const std::filesystem::path old = existed ? secondName(file) : std::filesystem::path();
+    if (existed && old.empty())
         return false;
-    bool written = true;
-    if (std::filesystem::exists(file, error)) {
-        written = std::filesystem::copy_file(file, scratch, std::filesystem::copy_options::overwrite_existing, error);
-        if (written) // keeps the profile's own permissions
-            std::filesystem::permissions(scratch, std::filesystem::status(file, error).permissions(), error);
-    }
-    if (written) {
-        QSettings settings(QString::fromStdString(scratch.string()), QSettings::IniFormat);
+    bool written;
+    {
+        QSettings settings(QString::fromStdString(file.string()), QSettings::IniFormat);
         settings.setValue(storedKey(settings, section, key), toQString(value));
         settings.sync();
-        written = settings.status() == QSettings::NoError && holdsEntries(scratch, settings);
+        written = settings.status() == QSettings::NoError && holdsEntries(file, settings);
     }
-    if (written) {
-        std::filesystem::rename(scratch, file, error);
-        written = !error;
+    bool oldInPlace = true;
+    if (!written && existed && !std::filesystem::equivalent(old, file, error)) {
+        std::filesystem::rename(old, file, error);
+        oldInPlace = !error;
+    } else if (!written && !existed) {
+        std::filesystem::remove(file, error);
     }
-    if (!written)
-        std::filesystem::remove(scratch, error);
+    // The second name goes once the old file is back or no longer needed (also when Qt gave up
+    // before replacing the file: rename() leaves two names of one file as they are).
+    if (!old.empty() && oldInPlace)
+        std::filesystem::remove(old, error);
     return written;
 }
 
