@@ -31,10 +31,16 @@ for target in "${targets[@]}"; do
   work="$top/build-fuzz/corpus/$target"
   log="$top/build-fuzz/fuzz-$target.log"
   mkdir -p "$work"
+  # A target's own libFuzzer flags, after the common ones (fuzz/targets/<target>.options: one
+  # flag a line, "#" lines explain them).
+  own=()
+  if [ -f "$top/fuzz/targets/$target.options" ]; then
+    mapfile -t own < <(grep -v '^#' "$top/fuzz/targets/$target.options" | grep -v '^$')
+  fi
   start=$SECONDS
   status=0
   "$bin/$target" -max_total_time="$seconds" -timeout=1 -rss_limit_mb=256 -malloc_limit_mb=256 \
-    -print_final_stats=1 -artifact_prefix="$crashes/$target-" \
+    -print_final_stats=1 -artifact_prefix="$crashes/$target-" "${own[@]}" \
     "$work" "$top/fuzz/corpus/$target" >"$log" 2>&1 || status=$?
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   coverage=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
