@@ -37,11 +37,17 @@ for target in "${targets[@]}"; do
   if [ -f "$top/fuzz/targets/$target.options" ]; then
     mapfile -t own < <(grep -v '^#' "$top/fuzz/targets/$target.options" | grep -v '^$')
   fi
+  # The target's scratch home, removed whatever way the run ends.
+  shm=/dev/shm
+  [ -d "$shm" ] && [ -w "$shm" ] || shm="${TMPDIR:-/tmp}"
+  export VD_FUZZ_SCRATCH
+  VD_FUZZ_SCRATCH=$(mktemp -d "$shm/veldoran-fuzz-run.XXXXXX")
   start=$SECONDS
   status=0
   "$bin/$target" -max_total_time="$seconds" -timeout=1 -rss_limit_mb=256 -malloc_limit_mb=256 \
     -print_final_stats=1 -artifact_prefix="$crashes/$target-" "${own[@]}" \
     "$work" "$top/fuzz/corpus/$target" >"$log" 2>&1 || status=$?
+  rm -rf "$VD_FUZZ_SCRATCH"
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   coverage=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
   features=$(grep -o 'ft: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)

@@ -26,11 +26,13 @@ void initialise()
 {
     if (!g_scratch.empty())
         return;
-    // In memory where the system has it: the program syncs what it writes (the profile, user
+    // The folder scripts/fuzz.sh made for the run (it removes it afterwards, also after a crash),
+    // else in memory where the system has it: the program syncs what it writes (the profile, user
     // files), which on a disk would make every input wait.
     std::error_code error;
-    const std::filesystem::path base =
-        std::filesystem::is_directory("/dev/shm", error) && access("/dev/shm", W_OK) == 0
+    const char* given = std::getenv("VD_FUZZ_SCRATCH");
+    const std::filesystem::path base = given && *given ? std::filesystem::path(given)
+        : std::filesystem::is_directory("/dev/shm", error) && access("/dev/shm", W_OK) == 0
         ? std::filesystem::path("/dev/shm")
         : std::filesystem::temp_directory_path();
     std::string pattern = (base / "veldoran-fuzz-XXXXXX").string();
