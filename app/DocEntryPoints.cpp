@@ -18,9 +18,7 @@ void BindDocumentEntryPoints()
         slots.tovendlg = vd::LibraryLoader::library("TOVENDLG.DLL");
         slots.tovendlgSecond = vd::LibraryLoader::library("TOVENDLG.DLL");
         if (!slots.dovanne)
-            vd::ui::AfxMessageBox("Can't load Dovanne.dll. The dynamic link library must "
-                                  "be in the folder of the program (libdovanne.so).",
-                                  vd::MB_OK | vd::MB_ICONEXCLAMATION);
+            vd::ui::AfxMessageBox(kDovanneMissingMessage, vd::MB_OK | vd::MB_ICONEXCLAMATION);
     }
     slots.trackStartMap = vd::entryPoint<OnTrackStartMapModule_fn>("Dovanne.dll", "OnTrackStartMapModule");
     slots.meshCodeFromGovernmentCode =

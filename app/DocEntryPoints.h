@@ -20,6 +20,10 @@ struct DocumentEntryPoints {
     OnDddAreaSelect_fn* areaSelect = nullptr;
 };
 
+// What the document and the view tell the user when Dovanne cannot be loaded.
+inline constexpr const char* kDovanneMissingMessage =
+    "Can't load Dovanne.dll. The dynamic link library must be in the folder of the program (libdovanne.so).";
+
 // The process-wide slots.
 DocumentEntryPoints& documentEntryPoints();
 

@@ -1,19 +1,31 @@
 #include "app/JpegDecoder.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstddef>
-#include <limits>
 #include <new>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace {
 
-// The standard error manager with a way back to the decoding call instead of exit().
+// The standard error manager with a way back to the decoding call instead of exit(), and a note
+// of the warning that the data ended before the picture did.
 struct JpegErrorManager {
     jpeg_error_mgr standard;
     std::jmp_buf recovery;
+    void (*standardMessage)(j_common_ptr, int) = nullptr;
+    bool dataEnded = false;
 };
+
+void JpegEmitMessage(j_common_ptr decompressor, int level)
+{
+    auto* errors = reinterpret_cast<JpegErrorManager*>(decompressor->err);
+    if (errors->standard.msg_code == JWRN_JPEG_EOF)
+        errors->dataEnded = true;
+    errors->standardMessage(decompressor, level);
+}
 
 [[noreturn]] void JpegErrorExit(j_common_ptr decompressor)
 {
@@ -22,8 +34,10 @@ struct JpegErrorManager {
     std::longjmp(reinterpret_cast<JpegErrorManager*>(decompressor->err)->recovery, 1);
 }
 
-// The rows of the largest picture held: its bytes must fit the bitmap's 32-bit size fields.
-constexpr std::int64_t kMaxPictureBytes = std::numeric_limits<std::int32_t>::max();
+// The largest picture held, 24 megapixels (6000 x 4000, a large camera picture): its rows, the
+// bitmap made of them and the picture drawn from that stay well within the memory a run may use,
+// whatever size a damaged header claims.
+constexpr std::int64_t kMaxPicturePixels = std::int64_t{6000} * 4000;
 
 // Everything between the recovery point and the end of decoding. Nothing here has a destructor
 // that a jump back could skip: the buffers belong to the caller.
@@ -47,7 +61,7 @@ bool DecodeRows(jpeg_decompress_struct* decompressor, JpegErrorManager* errors, 
     const std::int64_t width = decompressor->output_width;
     const std::int64_t height = decompressor->output_height;
     const std::int64_t stride = (3 * width + 3) & ~std::int64_t{3};
-    if (width <= 0 || height <= 0 || stride * height > kMaxPictureBytes)
+    if (width <= 0 || height <= 0 || width * height > kMaxPicturePixels)
         return false;
 
     picture->width = static_cast<int>(width);
@@ -60,12 +74,22 @@ bool DecodeRows(jpeg_decompress_struct* decompressor, JpegErrorManager* errors, 
         JSAMPROW rows[1] = {row->data()};
         jpeg_read_scanlines(decompressor, rows, 1);
         // The first scanline lands in the last stored row.
-        std::uint8_t* out = picture->bits.data() + (height - decompressor->output_scanline) * stride;
+        std::uint8_t* const stored = picture->bits.data() + (height - decompressor->output_scanline) * stride;
+        std::uint8_t* out = stored;
         const std::uint8_t* in = row->data();
         for (std::int64_t x = 0; x < width; ++x, in += 3, out += 3) {
             out[0] = in[2];
             out[1] = in[1];
             out[2] = in[0];
+        }
+        if (errors->dataEnded) {
+            // Past the end of the data the decoder has nothing more to give: the rows below
+            // repeat the last one decoded, without decoding each from nothing (a few bytes of a
+            // damaged file would otherwise cost the work of a whole large picture).
+            for (std::uint8_t* below = picture->bits.data(); below < stored; below += stride)
+                std::copy(stored, stored + stride, below);
+            jpeg_abort_decompress(decompressor);
+            return true;
         }
     }
     jpeg_finish_decompress(decompressor);
@@ -83,6 +107,8 @@ std::optional<DecodedJpeg> DecodeJpeg(std::FILE* file)
     JpegErrorManager errors{};
     decompressor.err = jpeg_std_error(&errors.standard);
     errors.standard.error_exit = JpegErrorExit;
+    errors.standardMessage = errors.standard.emit_message;
+    errors.standard.emit_message = JpegEmitMessage;
 
     DecodedJpeg picture;
     std::vector<std::uint8_t> row;

@@ -14,6 +14,7 @@ struct DecodedJpeg {
 };
 
 // Decodes the whole file from its current position. Colour and greyscale pictures come out as
-// colour; CMYK pictures, damaged files and pictures too large to hold give nothing. A premature
-// end of the data is a warning only: the rows not in the file come out as the decoder fills them.
+// colour; CMYK pictures, damaged files and pictures of more than 24 megapixels give nothing. A
+// premature end of the data is a warning only: the rows up to where it ended come out as the
+// decoder fills them, the rows after it repeat the last of those.
 std::optional<DecodedJpeg> DecodeJpeg(std::FILE* file);

@@ -3,6 +3,7 @@
 
 #include "app/DefaultEditor.h"
 #include "app/DocEntryPoints.h"
+#include "app/ProfileLimits.h"
 #include "app/settings/MapDisplaySpecCommands.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/sys/ProfileStore.h"
@@ -138,8 +139,8 @@ CVeldoranDoc::CVeldoranDoc()
         }
     }
 
-    m_nMapFrame = m_nMapFrameCopy = m_nMapFrameCopy2 = profile.getInt(kLastData, "MapFrame", 2);
-    m_nSymbolSize = profile.getInt(kSystem, "SymbolSize", 2);
+    m_nMapFrame = m_nMapFrameCopy = m_nMapFrameCopy2 = UsableMapFrame(profile.getInt(kLastData, "MapFrame", 2));
+    m_nSymbolSize = UsableSymbolSize(profile.getInt(kSystem, "SymbolSize", 2));
     m_strFontName = "ＭＳ ゴシック";
     m_nPointDisplayFlag = profile.getInt(kSystem, "PointDisplayFlag", 14);
     m_nSiteNameDisplay = profile.getInt(kSystem, "SiteNameDisplay", 1);
@@ -186,14 +187,14 @@ CVeldoranDoc::CVeldoranDoc()
 
     m_nPaletteNo = profile.getInt(kLastData, "PaletteNo", 0);
     m_nColorStep = profile.getInt(kLastData, "ColorStep", 1);
-    m_nCstlnColor = profile.getInt(kLastData, "CstlnColor", 10);
-    m_nPrfCstClr = profile.getInt(kLastData, "PrfCstClr", 18);
+    m_nCstlnColor = UsableCoastPen(profile.getInt(kLastData, "CstlnColor", 10), 10);
+    m_nPrfCstClr = UsablePrefectureCoastPen(profile.getInt(kLastData, "PrfCstClr", 18), 18);
     m_crSeaColour = vd::RGB(126, 180, 234);
     m_crLakeColour = vd::RGB(0, 255, 255);
     m_nLake = profile.getInt(kLastData, "Lake", 0);
     m_nReservoir = profile.getInt(kLastData, "Reservoir", 0);
-    m_nMapMode = profile.getInt(kLastData, "MapMode", 9);
-    m_nMapBoundary = profile.getInt(kLastData, "MapBoundary", 1);
+    m_nMapMode = UsableBlockSheets(profile.getInt(kLastData, "MapMode", 9));
+    m_nMapBoundary = OneOfOr(profile.getInt(kLastData, "MapBoundary", 1), {0, 1}, 1);
     m_nLinkPoint = profile.getInt(kLastData, "LinkPoint", 1);
     m_nMapType = 1;
     m_nPrefectureSel = 0;
@@ -215,13 +216,14 @@ CVeldoranDoc::CVeldoranDoc()
     m_strSubmarineDir = profile.getString(kSystem, "Submarine");
     m_anSeisSetting.fill(0);
     m_bSeismicLayer = 0;
-    m_strMapName = profile.getString(kSystem, "MapName", "京都及大阪");
+    m_strMapName = UsableSheetName(profile.getString(kSystem, "MapName", kStartSheetName));
     m_strDistrict = profile.getString(kSystem, "District", "近畿中部");
     WriteMapFileDefault();
 
     m_nPicturePosition = m_nPicturePositionCopy = profile.getInt(kSystem, "PicturePositon", 1);
-    m_crBackground = vd::RGB(profile.getInt(kSystem, "BkGrndR", 246), profile.getInt(kSystem, "BkGrndG", 246),
-                             profile.getInt(kSystem, "BkGrndB", 246));
+    m_crBackground = vd::RGB(UsableColourByte(profile.getInt(kSystem, "BkGrndR", 246)),
+                             UsableColourByte(profile.getInt(kSystem, "BkGrndG", 246)),
+                             UsableColourByte(profile.getInt(kSystem, "BkGrndB", 246)));
     m_nScreen = profile.getInt(kSystem, "Screen", 0);
     m_nPrfMpData = profile.getInt(kSystem, "PrfMpData", 0);
     m_nMapPjctn = profile.getInt(kSystem, "MapPjctn", 1);

@@ -3,6 +3,7 @@
 #include "basemap/DrawingGuard.h"
 #include "basemap/projection/CoordinateText.h"
 #include "basemap/projection/LinearLatitudeRatio.h"
+#include "basemap/projection/PixelCoordinate.h"
 #include "contracts/dovanne.h"
 #include "platform/fs/TextReader.h"
 #include "platform/text/Format.h"
@@ -36,8 +37,8 @@ MarkerPoint ParsePointLine(std::string_view line)
 // The linear band projection of the markers: y from the reference latitude, no y origin.
 vd::Point ProjectMarker(const MarkerPoint& p, int originX, float lat0, float lon0, float scale, double ratio)
 {
-    const int y = static_cast<int>((lat0 - p.latitude) / scale);
-    const int x = static_cast<int>((p.longitude - lon0) / scale / ratio) + originX;
+    const int y = TruncatedPixel((lat0 - p.latitude) / scale);
+    const int x = TruncatedPixel((p.longitude - lon0) / scale / ratio) + originX;
     return {x, y};
 }
 

@@ -29,5 +29,10 @@ function(vd_run_time_library target)
   set_target_properties(${target} PROPERTIES
     CXX_VISIBILITY_PRESET hidden
     VISIBILITY_INLINES_HIDDEN ON)
-  target_link_options(${target} PRIVATE -Wl,-Bsymbolic -Wl,--no-undefined)
+  target_link_options(${target} PRIVATE -Wl,-Bsymbolic)
+  # clang's sanitizer runtime lives in the executable only, so the fuzz build's libraries keep
+  # those references open until they are loaded.
+  if(NOT VELDORAN_FUZZ)
+    target_link_options(${target} PRIVATE -Wl,--no-undefined)
+  endif()
 endfunction()

@@ -1,10 +1,20 @@
 #!/usr/bin/env bash
 # Installs what the project needs when it is missing, sets up ccache and builds.
-# Used by both quick-start commands (scripts/run.sh, scripts/test.sh) and by CI.
+# Used by both quick-start commands (scripts/run.sh, scripts/test.sh), by scripts/fuzz.sh and by CI.
+#   setup.sh             the normal build, build/ (g++)
+#   setup.sh --sanitize  the sanitizer build, build-asan/ (g++, AddressSanitizer + UBSan)
+#   setup.sh --fuzz      the fuzz targets, build-fuzz/ (clang, libFuzzer + ASan + UBSan)
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build="$top/build"
+kind="${1:-}"
+case "$kind" in
+  "") build="$top/build"; configure=(); target=() ;;
+  --sanitize) build="$top/build-asan"; configure=(-DVELDORAN_SANITIZE=ON); target=() ;;
+  --fuzz) build="$top/build-fuzz"
+    configure=(-DVELDORAN_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++); target=(--target fuzz-all) ;;
+  *) echo "usage: setup.sh [--sanitize|--fuzz]" >&2; exit 2 ;;
+esac
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config
@@ -14,6 +24,7 @@ packages=(
   fonts-ipafont locales
   xvfb xauth
   xdotool openbox libx11-dev libxcb1-dev
+  clang libfuzzer-14-dev
 )
 
 missing=()
@@ -44,6 +55,6 @@ ccache --set-config hash_dir=false >/dev/null 2>&1 || true
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S "$top" -B "$build" -G Ninja \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "${configure[@]}"
 fi
-cmake --build "$build" --parallel "$(nproc)"
+cmake --build "$build" --parallel "${VD_BUILD_JOBS:-$(nproc)}" "${target[@]}"

@@ -5,9 +5,11 @@
 #include <dlfcn.h>
 #include <link.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <vector>
 
 namespace vd {
 namespace {
@@ -35,17 +37,49 @@ bool endsWithDll(std::string_view name)
     return tail[0] == '.' && (tail[1] | 0x20) == 'd' && (tail[2] | 0x20) == 'l' && (tail[3] | 0x20) == 'l';
 }
 
+// The folder of this platform library (or of the program it is linked into), found through
+// dladdr: the program's libraries lie beside it.
+std::filesystem::path platformLibraryFolder()
+{
+    Dl_info info;
+    if (!dladdr(reinterpret_cast<const void*>(&platformLibraryFolder), &info) || !info.dli_fname)
+        return {};
+    std::error_code error;
+    const std::filesystem::path file = std::filesystem::canonical(info.dli_fname, error);
+    return error ? std::filesystem::path() : file.parent_path();
+}
+
+// The folders searched, in order: the executable's, the platform library's, then those of
+// LD_LIBRARY_PATH. Worked out here rather than left to dlopen, whose search depends on the
+// RUNPATH of whichever object calls it (under AddressSanitizer that is the sanitizer runtime).
+std::vector<std::filesystem::path> searchFolders()
+{
+    std::vector<std::filesystem::path> folders{executableFolder(), platformLibraryFolder()};
+    if (const char* path = std::getenv("LD_LIBRARY_PATH")) {
+        std::string_view rest(path);
+        while (!rest.empty()) {
+            const std::size_t colon = rest.find(':');
+            const std::string_view folder = rest.substr(0, colon);
+            if (!folder.empty())
+                folders.emplace_back(folder);
+            rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
+        }
+    }
+    return folders;
+}
+
 // Like the old platform's search: a library in the program's own folder wins; only when it is
-// not there does the normal search path apply. A library that is there but fails to load is
-// the one found, so it fails.
+// not in any folder of the search does the plain name go to dlopen (the system's folders). A
+// library that is there but fails to load is the one found, so it fails.
 void* openByFileName(const std::string& fileName)
 {
-    const std::filesystem::path& folder = executableFolder();
-    if (!folder.empty()) {
-        const std::filesystem::path beside = folder / fileName;
+    for (const std::filesystem::path& folder : searchFolders()) {
+        if (folder.empty())
+            continue;
+        const std::filesystem::path candidate = folder / fileName;
         std::error_code error;
-        if (std::filesystem::exists(beside, error))
-            return dlopen(beside.c_str(), kOpenFlags);
+        if (std::filesystem::is_regular_file(candidate, error))
+            return dlopen(candidate.c_str(), kOpenFlags);
     }
     return dlopen(fileName.c_str(), kOpenFlags);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Run-time loading of the system's libraries by the names the system uses ("Pelmora.DLL",
 // "SURRICK.DLL", "Dovanne"): each maps to lib<lower-case stem>.so, looked for in the
-// executable's folder first, then along the normal dlopen search path. A library is loaded once
+// executable's folder first, then in the folder of the platform library, then in the folders of
+// LD_LIBRARY_PATH, and last by its plain name (the system's folders). A library is loaded once
 // per process and never unloaded, so entry points stay valid for the whole run.
 #include <string>
 #include <string_view>

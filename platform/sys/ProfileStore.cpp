@@ -8,8 +8,12 @@
 #include <QVariant>
 
 #include <charconv>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
+
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace vd {
 namespace {
@@ -67,15 +71,79 @@ bool readValue(const std::filesystem::path& file, std::string_view section, std:
     return true;
 }
 
+// A second name of the file `file` beside it (".<name>.<random>"): a hard link, the same bytes
+// without a copy, or a copy where the file system has no links. Empty when none could be made.
+std::filesystem::path secondName(const std::filesystem::path& file)
+{
+    std::string pattern = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
+    const int fd = mkstemp(pattern.data());
+    if (fd < 0)
+        return {};
+    close(fd);
+    if (std::remove(pattern.c_str()) == 0 && link(file.c_str(), pattern.c_str()) == 0)
+        return pattern;
+    std::error_code error;
+    if (std::filesystem::copy_file(file, pattern, std::filesystem::copy_options::overwrite_existing, error))
+        return pattern;
+    std::filesystem::remove(pattern, error);
+    return {};
+}
+
+// Whether the file holds exactly the entries of `expected`. Read under a second name: Qt keeps
+// the parsed file of each path and takes the one it has just written for whole, even when the
+// disk cut it short without Qt noticing.
+bool holdsEntries(const std::filesystem::path& file, QSettings& expected)
+{
+    const std::filesystem::path other = secondName(file);
+    if (other.empty())
+        return false;
+    bool same;
+    {
+        QSettings check(QString::fromStdString(other.string()), QSettings::IniFormat);
+        const QStringList keys = expected.allKeys();
+        same = check.status() == QSettings::NoError && check.allKeys().size() == keys.size();
+        for (qsizetype i = 0; same && i < keys.size(); ++i)
+            same = check.value(keys[i]) == expected.value(keys[i]);
+    }
+    std::error_code ignored;
+    std::filesystem::remove(other, ignored);
+    return same;
+}
+
+// QSettings writes a new file and renames it over the profile even when the disk was full part
+// way through (a short write is not reported), which would cut the user's profile. So the old
+// file is kept under a second name until the new one has been read back whole, and put back
+// otherwise.
 bool writeValue(const std::filesystem::path& file, std::string_view section, std::string_view key,
                 std::string_view value)
 {
     if (!isValidName(section) || !isValidName(key))
         return false;
-    QSettings settings(QString::fromStdString(file.string()), QSettings::IniFormat);
-    settings.setValue(storedKey(settings, section, key), toQString(value));
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    std::error_code error;
+    std::filesystem::create_directories(file.parent_path(), error); // a first run's folders
+    const bool existed = std::filesystem::exists(file, error);
+    const std::filesystem::path old = existed ? secondName(file) : std::filesystem::path();
+    if (existed && old.empty())
+        return false;
+    bool written;
+    {
+        QSettings settings(QString::fromStdString(file.string()), QSettings::IniFormat);
+        settings.setValue(storedKey(settings, section, key), toQString(value));
+        settings.sync();
+        written = settings.status() == QSettings::NoError && holdsEntries(file, settings);
+    }
+    bool oldInPlace = true;
+    if (!written && existed && !std::filesystem::equivalent(old, file, error)) {
+        std::filesystem::rename(old, file, error);
+        oldInPlace = !error;
+    } else if (!written && !existed) {
+        std::filesystem::remove(file, error);
+    }
+    // The second name goes once the old file is back or no longer needed (also when Qt gave up
+    // before replacing the file: rename() leaves two names of one file as they are).
+    if (!old.empty() && oldInPlace)
+        std::filesystem::remove(old, error);
+    return written;
 }
 
 // A whole decimal number with an optional sign and surrounding blanks, in the range of int.

@@ -98,8 +98,8 @@ int findIn(const QStringList& items, int start, const QString& text, bool exact)
 // Edits report losing the focus (before the command of the button that took it) and gaining it.
 class FocusWatcher : public QObject {
 public:
-    FocusWatcher(WindowImpl& control, int setCode, int killCode)
-        : control_(control), setCode_(setCode), killCode_(killCode) {}
+    FocusWatcher(WindowImpl& control, int setCode, int killCode, QObject* parent)
+        : QObject(parent), control_(control), setCode_(setCode), killCode_(killCode) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -128,10 +128,8 @@ private:
 // Buttons and other controls take part in the focus tracking without notifications of their own.
 void watchFocus(WindowImpl& control, QWidget* w, int setCode = -1, int killCode = -1)
 {
-    // Owned by the widget: it goes when the control's window goes.
-    auto* watcher = new FocusWatcher(control, setCode, killCode);
-    watcher->setParent(w);
-    w->installEventFilter(watcher);
+    // Owned by the widget, so it goes with it.
+    w->installEventFilter(new FocusWatcher(control, setCode, killCode, w));
 }
 
 class StaticImpl : public WindowImpl {
@@ -585,6 +583,12 @@ std::shared_ptr<WindowImpl> createControl(DialogImpl* dialog, const ui::ControlT
     if (t.style & WS_DISABLED)
         w->setEnabled(false);
     c->defaultHandle->attach(c);
+    // The default handle holds its control only while the widget lives; afterwards the control
+    // goes when its last other holder lets go (the two would otherwise keep each other forever).
+    QObject::connect(w, &QObject::destroyed, [weak = std::weak_ptr<WindowImpl>(c)] {
+        if (const auto control = weak.lock(); control && control->defaultHandle)
+            control->defaultHandle->attach(nullptr);
+    });
     c->setText(t.caption);
     if (!t.items.empty()) {
         auto* handle = c->defaultHandle.get();

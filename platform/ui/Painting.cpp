@@ -144,7 +144,7 @@ private:
 // The closed combo shows its selected item through DrawItem too.
 class OwnerDrawPainter : public QObject {
 public:
-    explicit OwnerDrawPainter(WindowImpl& control) : control_(control) {}
+    OwnerDrawPainter(WindowImpl& control, QObject* parent) : QObject(parent), control_(control) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -171,9 +171,7 @@ private:
 void installOwnerDraw(WindowImpl& control, QComboBox* combo)
 {
     combo->setItemDelegate(new OwnerDrawDelegate(control, combo));
-    auto* painter = new OwnerDrawPainter(control);
-    painter->setParent(combo); // goes with the combo
-    combo->installEventFilter(painter);
+    combo->installEventFilter(new OwnerDrawPainter(control, combo)); // goes with the combo
 }
 
 } // namespace vd

@@ -1,11 +1,13 @@
 // The registered points on the overview: the current data file's markers and title box, and one
 // data source in its colour and shape with its legend symbol.
+#include "basemap/projection/PixelCoordinate.h"
 #include "contracts/dovanne.h"
 #include "platform/dc/RecordingDc.h"
 #include "tests/basemap/BaseMapFixtures.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -143,6 +145,34 @@ TEST_F(Markers, DataSourceTwentyThreeIsGreenTrianglesAndThirtyOneDrawsNothing)
     OnDfCModule(&none, 31, 30, 8, 18, 19, 420, file, 370000.0f, 1400000.0f, 10.0f);
     EXPECT_TRUE(none.Calls().empty());
     EXPECT_EQ(none.GetCurrentPen(), vd::RecordingDc().GetCurrentPen());
+}
+
+} // namespace
+
+namespace {
+
+// A damaged data file whose longitude text reads as 4251935 degrees: its point lands far off the
+// picture instead of overflowing int; the other points are drawn as usual. A scale of 0 sends
+// every point off.
+TEST(MarkersOfADamagedFile, CoordinatesBeyondAnyPixelLandFarOff)
+{
+    const std::string file = std::string(VD_TEST_DATA_DIR) + "/fuzz/PointRecordFuzz/coordinates-beyond-int.dat";
+    const auto winFile = vd::toWindowsPath(file);
+    ASSERT_TRUE(winFile);
+    vd::RecordingDc dc;
+    OnDfCModule(&dc, 0, 0, 8, 18, 19, 420, *winFile, 0.0f, 0.0f, 1.0f);
+    const auto ellipses = CallsOf(dc, vd::DrawOp::Ellipse);
+    ASSERT_EQ(ellipses.size(), 4u); // three point lines and the legend symbol
+    int farOff = 0;
+    for (const auto& call : ellipses) {
+        EXPECT_LE(std::abs(call.op.rect.left), kFarPixel + 420) << call.op.rect.left;
+        farOff += std::abs(call.op.rect.left) >= kFarPixel - 420 ? 1 : 0;
+    }
+    EXPECT_EQ(farOff, 1);
+    vd::RecordingDc current;
+    OnCurrentFileCheck(&current, 1024, 0.0f, 0.0f, 0.0f, *winFile, "壊れた");
+    for (const auto& call : current.Calls())
+        EXPECT_LE(std::abs(call.op.rect.left), kFarPixel + 1024);
 }
 
 } // namespace

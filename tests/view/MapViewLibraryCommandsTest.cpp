@@ -110,3 +110,28 @@ TEST_F(MapViewWithDialogs, TheElevationLegendShowsTheCurrentColourSet)
 }
 
 } // namespace
+
+namespace {
+
+class MapViewWithoutDovanne : public viewtest::MapView {
+protected:
+    void BeforeDocument() override
+    {
+        ASSERT_TRUE(vd::LibraryLoader::setOverride("Dovanne.dll", "/nonexistent/libdovanne.so"));
+        documentScript = vd::ui::Script::install();
+    }
+    std::shared_ptr<vd::ui::Script> documentScript;
+};
+
+TEST_F(MapViewWithoutDovanne, DocumentAndViewGiveTheSameAdviceWhereTheLibraryBelongs)
+{
+    ASSERT_EQ(documentScript->messageBoxes().size(), 1u);
+    ASSERT_EQ(script->messageBoxes().size(), 1u);
+    for (const auto* box : {&documentScript->messageBoxes()[0], &script->messageBoxes()[0]}) {
+        EXPECT_EQ(box->text, "Can't load Dovanne.dll. The dynamic link library must be in the folder of the "
+                             "program (libdovanne.so).");
+        EXPECT_EQ(box->style & vd::MB_ICONMASK, vd::MB_ICONEXCLAMATION);
+    }
+}
+
+} // namespace

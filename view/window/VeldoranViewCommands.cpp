@@ -3,6 +3,7 @@
 // settings, the copy to the clipboard, the arrow keys and the end of the album play.
 #include "view/window/VeldoranView.h"
 
+#include "app/ProfileLimits.h"
 #include "app/VeldoranDoc.h"
 #include "contracts/tovendlg.h"
 #include "platform/dc/Dc.h"
@@ -94,12 +95,12 @@ void CVeldoranView::OnRedisplayMap()
         if (doc.m_strStartWhiteMap == "on" && profile.getString("LastData", "MapName", "").empty())
             doc.m_strStartWhiteMap = "off";
         auto startMapOfSystem = [&] {
-            doc.m_nMapFrame = profile.getInt("System", "MapFrame", 2);
-            doc.m_strMapName = profile.getString("System", "MapName", "京都及大阪");
+            doc.m_nMapFrame = UsableMapFrame(profile.getInt("System", "MapFrame", 2));
+            doc.m_strMapName = UsableSheetName(profile.getString("System", "MapName", kStartSheetName));
             doc.FindSheetByName(doc.m_strMapName, doc.m_strSheetIndexFile);
         };
         if (doc.m_strStartWhiteMap == "on") {
-            doc.m_nMapFrame = profile.getInt("LastData", "MapFrame", 2);
+            doc.m_nMapFrame = UsableMapFrame(profile.getInt("LastData", "MapFrame", 2));
             doc.m_strMapName = profile.getString("LastData", "MapName", "");
             if (doc.m_strMapName.find("Ｂ") != std::string::npos || doc.m_strMapName.find("Ｏ") != std::string::npos)
                 doc.m_nSubmarineLayer = 1;

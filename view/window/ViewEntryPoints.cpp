@@ -1,5 +1,6 @@
 #include "view/window/ViewEntryPoints.h"
 
+#include "app/DocEntryPoints.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/ui/Ui.h"
 

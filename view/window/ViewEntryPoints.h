@@ -19,6 +19,3 @@ ViewEntryPoints& viewEntryPoints();
 // Loads the libraries while the view's Dovanne slot is empty (reporting a missing Dovanne), then
 // looks the six entry points up again.
 void BindViewEntryPoints();
-
-inline constexpr const char* kDovanneMissingMessage =
-    "Can't load Dovanne.dll. The dynamic link library must be in your \\WINDOWS\\SYSTEM directory.";

@@ -5,7 +5,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -106,6 +109,50 @@ TEST(JpegDecoder, DataEndingEarlyIsOnlyAWarning)
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->width, 64);
     EXPECT_EQ(picture->height, 64);
+}
+
+// The picture's size as its start-of-frame marker gives it, changed.
+std::string WithSize(std::string jpeg, int width, int height)
+{
+    const std::size_t frame = jpeg.find("\xFF\xC0");
+    EXPECT_NE(frame, std::string::npos);
+    jpeg[frame + 5] = static_cast<char>(height >> 8);
+    jpeg[frame + 6] = static_cast<char>(height & 0xFF);
+    jpeg[frame + 7] = static_cast<char>(width >> 8);
+    jpeg[frame + 8] = static_cast<char>(width & 0xFF);
+    return jpeg;
+}
+
+std::string ReadFixture(const char* name)
+{
+    std::ifstream in(fs::path(VD_TEST_DATA_DIR) / "fuzz" / "JpegFuzz" / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(JpegDecoder, RowsPastTheEndOfTheDataRepeatTheLastDecodedRow)
+{
+    // A damaged file of 231 bytes whose header claims 65285 x 223 pixels.
+    const auto picture = DecodeBytes(ReadFixture("short-data-wide-picture.jpg"));
+    ASSERT_TRUE(picture);
+    ASSERT_EQ(picture->width, 65285);
+    ASSERT_EQ(picture->height, 223);
+    const auto row = [&](int stored) { return picture->bits.begin() + std::ptrdiff_t(stored) * picture->stride; };
+    // The image's bottom rows (stored first) are all the same as the row above them.
+    EXPECT_TRUE(std::equal(row(0), row(1), row(1)));
+    EXPECT_TRUE(std::equal(row(0), row(1), row(100)));
+}
+
+TEST(JpegDecoder, PicturesOfMoreThanTwentyFourMegapixelsAreRefused)
+{
+    const std::string small = MakeJpegBytes(JpegKind::Rgb, 16, 16, [](int x, int y) {
+        return std::vector<std::uint8_t>{static_cast<std::uint8_t>(x * 16), static_cast<std::uint8_t>(y * 16), 90};
+    });
+    EXPECT_FALSE(DecodeBytes(WithSize(small, 6000, 4001)));
+    EXPECT_FALSE(DecodeBytes(WithSize(small, 65535, 65535)));
+    const auto largest = DecodeBytes(WithSize(small, 6000, 4000));
+    ASSERT_TRUE(largest);
+    EXPECT_EQ(largest->width, 6000);
+    EXPECT_EQ(largest->height, 4000);
 }
 
 } // namespace

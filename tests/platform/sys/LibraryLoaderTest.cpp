@@ -8,6 +8,7 @@
 #include <link.h>
 
 #include <climits>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -50,7 +51,8 @@ TEST(LibraryLoader, MapsTheSystemsNamesToSharedObjects)
 
 TEST(LibraryLoader, FindsTheRealLibrariesAlongTheSearchPathOnceEach)
 {
-    // Nothing of these lies beside the test executable; the search path finds build/bin.
+    // Nothing of these lies beside the test executable; the platform library's folder (build/bin)
+    // holds them, found by the loader itself whatever the caller of dlopen (a sanitizer runtime).
     for (const char* name : {"SURRICK.DLL", "Dovanne.dll", "TOVENDLG.DLL", "Halvette.DLL", "Ombrisk.dll"}) {
         void* handle = vd::LibraryLoader::library(name);
         ASSERT_NE(handle, nullptr) << name;
@@ -71,6 +73,17 @@ TEST(LibraryLoader, LooksInTheExecutablesFolderBeforeTheSearchPath)
     EXPECT_STREQ(origin(), "executable folder");
     // Loaded locally: its names do not leak into the global scope.
     EXPECT_EQ(dlsym(RTLD_DEFAULT, "vdFakeOrigin"), nullptr);
+}
+
+TEST(LibraryLoader, LooksAlongLdLibraryPathAfterTheProgramsFolders)
+{
+    const std::string folder = std::filesystem::path(VD_FAKE_OVERRIDE_LIBRARY).parent_path().string();
+    setenv("LD_LIBRARY_PATH", ("/nonexistent::" + folder).c_str(), 1);
+    void* handle = vd::LibraryLoader::library("VdOverride.DLL");
+    ASSERT_NE(handle, nullptr);
+    EXPECT_EQ(folderOf(handle), std::filesystem::canonical(folder));
+    // The program's folders still come first.
+    EXPECT_EQ(folderOf(vd::LibraryLoader::library("Dovanne")), binFolder());
 }
 
 TEST(LibraryLoader, OverridePutsAFakeInPlaceOfOneNameOnly)
