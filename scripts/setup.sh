@@ -14,6 +14,7 @@ packages=(
   fonts-ipafont locales
   xvfb xauth
   xdotool openbox libx11-dev libxcb1-dev
+  poppler-utils
 )
 
 missing=()
