@@ -4,6 +4,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/ShellCommands.h"
+#include "platform/dc/Dc.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/Menu.h"
@@ -306,4 +307,50 @@ TEST(MainWindowMenus, ExitFromTheMenuEndsTheRunWithItsSettingsWritten)
     EXPECT_TRUE(waitFor([&] { return !w.run.frame().IsWindow(); }, 5000)) << "the frame closed";
     w.run.app->Shutdown();
     EXPECT_NE(vd::ProfileStore().getString("LastData", "MapName", "<none>"), "<none>");
+}
+
+TEST(MainWindowMenus, OnATextPageBothPrintItemsAndCtrlPPrint)
+{
+    namespace fs = std::filesystem;
+    MainWindow w;
+    ASSERT_TRUE(w.start());
+    int drawn = 0;
+    w.view->m_routines.drawTextPage = [&](vd::Dc& dc) {
+        ++drawn;
+        dc.FillSolidRect(vd::Rect{600, 600, 1200, 1200}, vd::RGB(0, 0, 0));
+    };
+    w.doc().m_strEntryParam = "TEXT\\PAGE.TXT";
+    const fs::path folder = vd::applicationFolderPath();
+    for (int menuId : {shell::IDR_MAINFRAME, shell::IDR_TEXTPICTURE_MENU}) {
+        SCOPED_TRACE(menuId);
+        ASSERT_TRUE(w.run.frame().ShowMenuBar(menuId));
+        w.doc().m_nMapDisplayMode = 20;
+        BarItems bar = itemsOf(w.bar());
+        const fs::path pdf = folder / ("menu-" + std::to_string(menuId) + ".pdf");
+        w.run.script->answerPrintDialog(pdf.string());
+        ASSERT_TRUE(chooseFromBar(w.bar(), bar.items[shell::ID_FILE_PRINT]));
+        EXPECT_TRUE(waitFor([&] { return fs::exists(pdf); }, 5000));
+        closeMenus();
+        EXPECT_EQ(w.doc().m_nMapDisplayMode, 20);
+
+        const fs::path preview = folder / ("preview-" + std::to_string(menuId) + ".pdf");
+        w.run.script->answerPrintPreview({preview.string(), 1, std::nullopt});
+        ASSERT_TRUE(chooseFromBar(w.bar(), bar.items[shell::ID_FILE_PRINT_PREVIEW]));
+        EXPECT_TRUE(waitFor([&] { return fs::exists(preview); }, 5000));
+        closeMenus();
+    }
+    // Ctrl+P, then Ctrl+P away from the text page (the accelerator is disabled there too).
+    const fs::path keyed = folder / "ctrl-p.pdf";
+    w.main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.main));
+    w.doc().m_nMapDisplayMode = 20; // after the activation, which shows the main map
+    w.run.script->answerPrintDialog(keyed.string());
+    QTest::keyClick(w.main, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_TRUE(waitFor([&] { return fs::exists(keyed); }, 5000));
+    EXPECT_EQ(drawn, 5);
+    w.doc().m_nMapDisplayMode = 10;
+    const int dialogs = w.run.script->printDialogsShown();
+    QTest::keyClick(w.main, Qt::Key_P, Qt::ControlModifier);
+    QTest::qWait(50);
+    EXPECT_EQ(w.run.script->printDialogsShown(), dialogs);
 }
