@@ -6,6 +6,16 @@
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/dc/ImageDc.h"
+#include "platform/ui/PrinterQt.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -225,6 +235,58 @@ TEST_F(MapViewPrinting, BothCommandsAreOfferedOnlyOnATextPage)
     script->answerPrintDialog((folder / "never.pdf").string());
     EXPECT_FALSE(frame->ExecuteCommand(ID_FILE_PRINT_TEXT)) << "Ctrl+P away from a text page does nothing";
     EXPECT_EQ(script->printDialogsShown(), 0);
+}
+
+TEST_F(MapViewPrinting, ThePaperChosenInPrintSetupIsPrintedOn)
+{
+    // What print setup's dialog leaves on the run's printer.
+    vd::ui::applicationPrinter().setPageSize(QPageSize(QPageSize::A5));
+    const fs::path pdf = folder / "a5.pdf";
+    script->answerPrintDialog(pdf.string());
+    ASSERT_TRUE(frame->ExecuteCommand(ID_FILE_PRINT_TEXT));
+    const std::vector<Picture> pages = Rasterise(pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_NEAR(pages[0].width, 583, 2);
+    EXPECT_NEAR(pages[0].height, 827, 2);
+    EXPECT_TRUE(pages[0].dark(int((kBox.left + offsetX) / 6.0) + 3, int((kBox.top + offsetY) / 6.0) + 3));
+}
+
+// The program's own dialogs: Qt's print dialog, accepted with the run's printer printing to a
+// file, and Qt's preview, which asks for the page when it opens.
+TEST_F(MapViewPrinting, QtsPrintDialogAndPreviewDriveTheSamePrinting)
+{
+    vd::ui::installBackend(nullptr);
+    const fs::path pdf = folder / "qt.pdf";
+    vd::ui::applicationPrinter().setOutputFileName(QString::fromStdString(pdf.string()));
+    std::string shown;
+    auto acceptNext = [&shown] {
+        QTimer::singleShot(200, [&shown] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                shown = dialog->metaObject()->className();
+                if (qobject_cast<QPrintDialog*>(dialog))
+                    dialog->accept();
+                else
+                    dialog->reject();
+            }
+        });
+    };
+    acceptNext();
+    ASSERT_TRUE(frame->ExecuteCommand(ID_FILE_PRINT_TEXT));
+    EXPECT_EQ(shown, "QPrintDialog");
+    EXPECT_EQ(statesWhileDrawing, std::vector<int>{-1});
+    const std::vector<Picture> pages = Rasterise(pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    ExpectThePage(pages[0]);
+
+    statesWhileDrawing.clear();
+    acceptNext();
+    ASSERT_TRUE(frame->ExecuteCommand(ID_FILE_PRINT_PREVIEW));
+    EXPECT_EQ(shown, "QPrintPreviewDialog");
+    EXPECT_FALSE(statesWhileDrawing.empty()) << "the preview asked for the page";
+    for (int state : statesWhileDrawing)
+        EXPECT_EQ(state, -1);
+    EXPECT_EQ(view->m_nPrintState, 1) << "ended when the preview closed";
+    EXPECT_EQ(doc->m_nMapDisplayMode, 20);
 }
 
 } // namespace
