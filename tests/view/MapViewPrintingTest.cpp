@@ -221,6 +221,18 @@ TEST_F(MapViewPrinting, AFileThatCannotBeWrittenIsReportedAndNothingChanges)
     EXPECT_FALSE(fs::exists(folder / "missing-folder"));
 }
 
+TEST_F(MapViewPrinting, AFailedJobIsReportedAndTheViewReturnsAsAfterAPrint)
+{
+    // The disk is full: the file opens, its pages cannot be written.
+    script->answerPrintDialog("/dev/full");
+    ASSERT_TRUE(frame->ExecuteCommand(ID_FILE_PRINT_TEXT));
+    ASSERT_EQ(script->messageBoxes().size(), 1u);
+    EXPECT_EQ(script->messageBoxes()[0].text, "印刷できませんでした。プリンタまたは出力先を確認してください。");
+    EXPECT_EQ(view->m_nPrintState, 1);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 20);
+    EXPECT_TRUE(view->m_strSavedEntryParam.empty());
+}
+
 TEST_F(MapViewPrinting, BothCommandsAreOfferedOnlyOnATextPage)
 {
     for (const auto& [mode, enabled] : {std::pair{5, false}, std::pair{10, false}, std::pair{20, true}}) {
