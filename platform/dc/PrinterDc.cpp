@@ -8,9 +8,9 @@
 #include "platform/dc/Raster.h"
 
 #include <QFile>
-#include <QPaintEngine>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPaintEngine>
 #include <QPrinter>
 
 namespace vd {

@@ -67,10 +67,7 @@ std::unique_ptr<PrinterDc> printerDcForChoice(QPrinter& printer)
     return printerDcFor(&printer);
 }
 
-std::unique_ptr<PrinterDc> Backend::printDialog()
-{
-    return nullptr;
-}
+std::unique_ptr<PrinterDc> Backend::printDialog() { return nullptr; }
 
 void Backend::printPreview(const std::function<bool(PrinterDc&)>&) {}
 
@@ -96,14 +93,8 @@ void QtBackend::printPreview(const std::function<bool(PrinterDc&)>& printDocumen
     preview.exec();
 }
 
-std::unique_ptr<PrinterDc> printDialog()
-{
-    return backend().printDialog();
-}
+std::unique_ptr<PrinterDc> printDialog() { return backend().printDialog(); }
 
-void printPreview(const std::function<bool(PrinterDc&)>& printDocument)
-{
-    backend().printPreview(printDocument);
-}
+void printPreview(const std::function<bool(PrinterDc&)>& printDocument) { backend().printPreview(printDocument); }
 
 } // namespace vd::ui

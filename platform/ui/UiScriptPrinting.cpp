@@ -10,20 +10,11 @@
 
 namespace vd::ui {
 
-void Script::answerPrintDialog(std::string pdfPath)
-{
-    printAnswers_.push_back(std::move(pdfPath));
-}
+void Script::answerPrintDialog(std::string pdfPath) { printAnswers_.push_back(std::move(pdfPath)); }
 
-void Script::cancelPrintDialog()
-{
-    printAnswers_.push_back(std::nullopt);
-}
+void Script::cancelPrintDialog() { printAnswers_.push_back(std::nullopt); }
 
-void Script::answerPrintPreview(PrintPreviewAnswer answer)
-{
-    previewAnswers_.push_back(std::move(answer));
-}
+void Script::answerPrintPreview(PrintPreviewAnswer answer) { previewAnswers_.push_back(std::move(answer)); }
 
 std::unique_ptr<PrinterDc> Script::printDialog()
 {

@@ -27,10 +27,7 @@ void View::OnFilePrintPreview()
     OnEndPrinting();
 }
 
-bool View::OnPreparePrinting()
-{
-    return DoPreparePrinting();
-}
+bool View::OnPreparePrinting() { return DoPreparePrinting(); }
 
 bool View::DoPreparePrinting()
 {
@@ -40,10 +37,7 @@ bool View::DoPreparePrinting()
 
 void View::OnBeginPrinting() {}
 
-void View::OnPrint(Dc& printer)
-{
-    OnDraw(printer);
-}
+void View::OnPrint(Dc& printer) { OnDraw(printer); }
 
 void View::OnEndPrinting() {}
 

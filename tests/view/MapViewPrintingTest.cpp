@@ -53,8 +53,8 @@ struct Picture {
 std::vector<Picture> Rasterise(const fs::path& pdf)
 {
     const fs::path prefix = pdf.parent_path() / (pdf.stem().string() + "-page");
-    const std::string command = "pdftoppm -r " + std::to_string(kRenderDpi) + " '" + pdf.string() + "' '" +
-                                prefix.string() + "'";
+    const std::string command =
+        "pdftoppm -r " + std::to_string(kRenderDpi) + " '" + pdf.string() + "' '" + prefix.string() + "'";
     if (std::system(command.c_str()) != 0)
         return {};
     std::vector<fs::path> files;
@@ -96,7 +96,8 @@ protected:
             dc.FillSolidRect(kBox, vd::RGB(0, 0, 0));
             vd::Font font;
             font.CreateFont(75, 0, 0, 0, vd::FW_NORMAL, false, false, false, vd::SHIFTJIS_CHARSET, vd::OUT_TT_PRECIS,
-                            vd::CLIP_DEFAULT_PRECIS, vd::PROOF_QUALITY, vd::FIXED_PITCH | vd::FF_MODERN, "ＭＳ ゴシック");
+                            vd::CLIP_DEFAULT_PRECIS, vd::PROOF_QUALITY, vd::FIXED_PITCH | vd::FF_MODERN,
+                            "ＭＳ ゴシック");
             const vd::Font previous = dc.SelectObject(font);
             dc.TextOut(kTextX, kTextY, "日本語の印刷テスト");
             dc.SelectObject(previous);
