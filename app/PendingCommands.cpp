@@ -14,7 +14,7 @@ const std::vector<CommandRange>& PendingCommands()
                        32882, 32889, 32892, 32893,
                        32896, 32897, 33149, 33150, 33154, 33158, 33251, 33253, 33254, 33255, 33256, 33262,
                        33265, 33266, 33267, 33269, 33270, 33275, 33278, 33279, 33281,
-                       33282, 33284, 33285, 33286, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW})
+                       33282, 33284, 33285, 33286})
             ranges.push_back({id, id});
         // The dynamic families of 35 ids: sheets, guide maps, five text and three picture menus.
         for (int first : {1990, 2350, 2030, 2070, 2110, 2150, 2190, 2230, 2270, 2310})

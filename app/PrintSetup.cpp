@@ -1,5 +1,7 @@
 #include "app/PrintSetup.h"
 
+#include "platform/ui/PrinterQt.h"
+
 #include <QApplication>
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -8,9 +10,8 @@ namespace shell {
 
 void RunPrintSetup()
 {
-    // One printer for the run, so the choices made here stay for the next print.
-    static QPrinter printer;
-    QPageSetupDialog dialog(&printer, QApplication::activeWindow());
+    // The run's one printer, so the choices made here are used by the next print.
+    QPageSetupDialog dialog(&vd::ui::applicationPrinter(), QApplication::activeWindow());
     dialog.exec();
 }
 

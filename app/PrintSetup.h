@@ -1,5 +1,5 @@
 #pragma once
-// Print setup: Qt's page setup dialog on the application's printer, whose settings the run keeps.
+// Print setup: Qt's page setup dialog on the run's one printer, which printing uses too.
 namespace shell {
 
 void RunPrintSetup();

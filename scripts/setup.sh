@@ -25,6 +25,7 @@ packages=(
   xvfb xauth
   xdotool openbox libx11-dev libxcb1-dev
   clang libfuzzer-14-dev
+  poppler-utils
 )
 
 missing=()

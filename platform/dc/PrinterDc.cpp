@@ -7,8 +7,10 @@
 #include "platform/dc/PrinterDcQt.h"
 #include "platform/dc/Raster.h"
 
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPaintEngine>
 #include <QPrinter>
 
 namespace vd {
@@ -73,12 +75,33 @@ int PrinterDc::EndPage()
     return 1;
 }
 
+namespace {
+
+// Qt's PDF writer does not report a failed write (a full disk): a PDF file counts as written when
+// it ends with its end-of-file mark.
+bool pdfFileComplete(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16)
+        return false;
+    file.seek(std::max<qint64>(0, file.size() - 64));
+    return file.readAll().contains("%%EOF");
+}
+
+} // namespace
+
 int PrinterDc::EndDoc()
 {
     d_->pageOpen = false;
-    if (d_->painter.isActive())
-        return d_->painter.end() ? 1 : -1;
-    return 1;
+    if (!d_->painter.isActive())
+        return 1;
+    // A preview records its pages elsewhere (its engine is not the PDF writer): no file to check.
+    const bool writesPdf = d_->printer->paintEngine() && d_->printer->paintEngine()->type() == QPaintEngine::Pdf &&
+                           !d_->printer->outputFileName().isEmpty();
+    bool ended = d_->painter.end() && d_->printer->printerState() != QPrinter::Error;
+    if (ended && writesPdf)
+        ended = pdfFileComplete(d_->printer->outputFileName());
+    return ended ? 1 : -1;
 }
 
 int PrinterDc::GetDeviceCaps(int index) const

@@ -31,6 +31,9 @@ public:
     bool chooseColour(std::uint32_t& colour, bool fullOpen) override;
     bool chooseFont(LogFont& font) override;
     int trackPopupMenu(Menu& menu, Point screen) override;
+    // platform/ui/Printing.cpp
+    std::unique_ptr<PrinterDc> printDialog() override;
+    void printPreview(const std::function<bool(PrinterDc&)>& printDocument) override;
 
 private:
     std::map<int, QTimer*> timers_;

@@ -18,6 +18,7 @@ namespace vd {
 class Dialog;
 class FileDialog;
 class Menu;
+class PrinterDc;
 }
 
 namespace vd::ui {
@@ -74,6 +75,14 @@ public:
     virtual bool chooseFont(LogFont& font) = 0;
     // Shows a popup menu at a screen point; the chosen command id, 0 when none.
     virtual int trackPopupMenu(Menu& menu, Point screen) = 0;
+    // The print dialog on the run's printer (platform/ui/Printing.cpp): a device context on the
+    // printer or PDF file chosen; null when cancelled or when the choice cannot be printed (the
+    // user has been told why). Base: cancelled.
+    virtual std::unique_ptr<PrinterDc> printDialog();
+    // The print preview on the run's printer: shows the pages printDocument draws, asked again
+    // whenever the preview needs them, until closed; printing from it draws through printDocument
+    // too. Base: nothing shown.
+    virtual void printPreview(const std::function<bool(PrinterDc&)>& printDocument);
 };
 
 // The backend in use: the Qt implementation unless a test installed another one.
@@ -131,5 +140,8 @@ void processPendingEvents();
 
 bool chooseColour(std::uint32_t& colour, bool fullOpen = true);
 bool chooseFont(LogFont& font);
+
+std::unique_ptr<PrinterDc> printDialog();
+void printPreview(const std::function<bool(PrinterDc&)>& printDocument);
 
 } // namespace vd::ui

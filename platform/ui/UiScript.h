@@ -92,6 +92,21 @@ public:
     void answerPopupMenu(int commandId);
     const std::vector<std::vector<std::string>>& popupMenus() const { return popupMenus_; }
 
+    // The print dialog (platform/ui/UiScriptPrinting.cpp): answers in order, a PDF file at a
+    // Linux path printed on the run's printer, or cancel (also without an answer).
+    void answerPrintDialog(std::string pdfPath);
+    void cancelPrintDialog();
+    int printDialogsShown() const { return printDialogs_; }
+    // The preview: each answer is a PDF file that receives the pages each time the preview asks
+    // for them (paints times), and optionally the file its print button prints into.
+    struct PrintPreviewAnswer {
+        std::string pagesPdf;
+        int paints = 1;
+        std::optional<std::string> printTo;
+    };
+    void answerPrintPreview(PrintPreviewAnswer answer);
+    int previewsShown() const { return previews_; }
+
     // Backend
     int messageBox(const MessageBoxRequest& request) override;
     void beep() override;
@@ -113,8 +128,14 @@ public:
     bool chooseColour(std::uint32_t& colour, bool fullOpen) override;
     bool chooseFont(LogFont& font) override;
     int trackPopupMenu(Menu& menu, Point screen) override;
+    std::unique_ptr<PrinterDc> printDialog() override;
+    void printPreview(const std::function<bool(PrinterDc&)>& printDocument) override;
 
 private:
+    std::deque<std::optional<std::string>> printAnswers_;
+    int printDialogs_ = 0;
+    std::deque<PrintPreviewAnswer> previewAnswers_;
+    int previews_ = 0;
     std::deque<int> popupAnswers_;
     std::vector<std::vector<std::string>> popupMenus_;
     struct Timer {

@@ -5,11 +5,13 @@
 #include "platform/ui/Window.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace vd {
 
 class Document;
 class FrameWindow;
+class PrinterDc;
 class ScrollBar;
 
 // Mouse key flags of the hooks.
@@ -48,7 +50,26 @@ public:
     // The window holding the view became active (true) or inactive (false).
     virtual void OnActivateWindow(bool active);
 
+    // Printing (platform/ui/ViewPrinting.cpp). The framework's print command: OnPreparePrinting
+    // (the print dialog; false ends everything), OnBeginPrinting, one document of one page drawn
+    // by OnPrint, OnEndPrinting; a failed job is reported after OnEndPrinting. The preview:
+    // OnBeginPrinting, the pages drawn whenever the preview asks, OnEndPrinting when it closes.
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    // Base: DoPreparePrinting.
+    virtual bool OnPreparePrinting();
+    // The print dialog; false when cancelled or nothing can be printed.
+    bool DoPreparePrinting();
+    virtual void OnBeginPrinting();
+    // Base: OnDraw into the printer.
+    virtual void OnPrint(Dc& printer);
+    virtual void OnEndPrinting();
+
 private:
+    // The document into a printer: false when the job failed.
+    bool PrintDocument(PrinterDc& printer);
+    std::shared_ptr<PrinterDc> printer_; // from the print dialog until the job starts
+
     Document* document_ = nullptr;
     FrameWindow* frame_ = nullptr;
 };

@@ -66,8 +66,9 @@ public:
     void OnSize(int cx, int cy) override;
     void OnTimer(int id) override;
     std::intptr_t OnMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
-    void OnBeginPrinting();
-    void OnEndPrinting();
+    // Printing (the framework's print and preview commands of vd::View drive them).
+    void OnBeginPrinting() override;
+    void OnEndPrinting() override;
 
     // Window events (where Qt raises them: ViewEvents.cpp and docs/architecture.md).
     void OnMove();
@@ -212,9 +213,10 @@ private:
 // Makes the repaint's device context "the window" of the routines that draw into the window.
 class ViewWindowDcScope {
 public:
-    ViewWindowDcScope(CVeldoranView& view, vd::Dc& dc) : view_(view), previous_(view.m_pWindowDc)
+    // A null dc leaves "the window" the view's back buffer (a printer has no pixels to copy back).
+    ViewWindowDcScope(CVeldoranView& view, vd::Dc* dc) : view_(view), previous_(view.m_pWindowDc)
     {
-        view_.m_pWindowDc = &dc;
+        view_.m_pWindowDc = dc;
     }
     ~ViewWindowDcScope() { view_.m_pWindowDc = previous_; }
     ViewWindowDcScope(const ViewWindowDcScope&) = delete;

@@ -71,6 +71,8 @@ void CVeldoranView::ConnectCommands()
     OnUpdateCommandUI(ID_SLIDE_SHOW_SETTINGS, [](vd::CmdUI& ui) { ui.Enable(DialogLanded("OnSlideSet")); });
     OnCommand(ID_COPY_MAP, [this] { OnCopyMap(); });
     OnCommandRange(ID_ARROW_UP, ID_ARROW_DOWN, [this](int id) { OnArrowKey(id); });
+    OnCommand(ID_FILE_PRINT_TEXT, [this] { OnFilePrint(); });
+    OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
     for (int id : {ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_TEXT})
         OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nMapDisplayMode == 20); });
 }

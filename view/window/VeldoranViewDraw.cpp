@@ -16,8 +16,10 @@
 
 void CVeldoranView::OnDraw(vd::Dc& dc)
 {
-    ViewWindowDcScope scope(*this, dc);
-    if (m_bErasePending) {
+    // While printing, dc is the printer's: the after-draw steps still work on the window.
+    const bool printing = m_nPrintState == -1;
+    ViewWindowDcScope scope(*this, printing ? nullptr : &dc);
+    if (m_bErasePending && !printing) {
         m_bErasePending = false;
         OnEraseBkgnd(dc);
     }

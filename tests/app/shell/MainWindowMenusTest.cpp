@@ -4,6 +4,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/ShellCommands.h"
+#include "platform/dc/Dc.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/Menu.h"
@@ -44,7 +45,7 @@ const MenuItem kMenuItems[] = {
     {128, 33149, P}, {128, 32811, P}, {128, 32810, P}, {128, 32812, P}, {128, 33153, C}, {128, 33157, E},
     {128, 32827, E}, {128, 32828, E}, {128, 32885, E}, {128, 32889, P}, {128, 33154, P}, {128, 32893, P},
     {128, 32897, P}, {128, 33158, P}, {128, 33284, P}, {128, 33285, P}, {128, 32808, P}, {128, 32820, P},
-    {128, 32795, E}, {128, 33256, P}, {128, 32794, P}, {128, 57607, P}, {128, 57609, P}, {128, 57606, E},
+    {128, 32795, E}, {128, 33256, P}, {128, 32794, P}, {128, 57607, C}, {128, 57609, C}, {128, 57606, E},
     {128, 57665, E},
     // 128 指定の図幅へ, 絵地図(&U): the entries of MAPFILE.DAT and GUIDEMAP.DAT (none in the sample data)
     {128, 1990, P}, {128, 2350, P},
@@ -64,7 +65,7 @@ const MenuItem kMenuItems[] = {
     // 128 ﾍﾙﾌﾟ(&H)
     {128, 57664, E},
     // 133 ﾌｧｲﾙ(&F) and the eight item menus of SOURCE\MENUFILE.DAT
-    {133, 32807, P}, {133, 32805, P}, {133, 32806, P}, {133, 57607, P}, {133, 57609, P}, {133, 57606, E},
+    {133, 32807, P}, {133, 32805, P}, {133, 32806, P}, {133, 57607, C}, {133, 57609, C}, {133, 57606, E},
     {133, 32794, P}, {133, 57665, E}, {133, 2030, P}, {133, 2070, P}, {133, 2110, P}, {133, 2150, P},
     {133, 2190, P}, {133, 2230, P}, {133, 2270, P}, {133, 2310, P},
     // 155 ﾏｯﾋﾟﾝｸﾞ, the right-click menu
@@ -306,4 +307,50 @@ TEST(MainWindowMenus, ExitFromTheMenuEndsTheRunWithItsSettingsWritten)
     EXPECT_TRUE(waitFor([&] { return !w.run.frame().IsWindow(); }, 5000)) << "the frame closed";
     w.run.app->Shutdown();
     EXPECT_NE(vd::ProfileStore().getString("LastData", "MapName", "<none>"), "<none>");
+}
+
+TEST(MainWindowMenus, OnATextPageBothPrintItemsAndCtrlPPrint)
+{
+    namespace fs = std::filesystem;
+    MainWindow w;
+    ASSERT_TRUE(w.start());
+    int drawn = 0;
+    w.view->m_routines.drawTextPage = [&](vd::Dc& dc) {
+        ++drawn;
+        dc.FillSolidRect(vd::Rect{600, 600, 1200, 1200}, vd::RGB(0, 0, 0));
+    };
+    w.doc().m_strEntryParam = "TEXT\\PAGE.TXT";
+    const fs::path folder = vd::applicationFolderPath();
+    for (int menuId : {shell::IDR_MAINFRAME, shell::IDR_TEXTPICTURE_MENU}) {
+        SCOPED_TRACE(menuId);
+        ASSERT_TRUE(w.run.frame().ShowMenuBar(menuId));
+        w.doc().m_nMapDisplayMode = 20;
+        BarItems bar = itemsOf(w.bar());
+        const fs::path pdf = folder / ("menu-" + std::to_string(menuId) + ".pdf");
+        w.run.script->answerPrintDialog(pdf.string());
+        ASSERT_TRUE(chooseFromBar(w.bar(), bar.items[shell::ID_FILE_PRINT]));
+        EXPECT_TRUE(waitFor([&] { return fs::exists(pdf); }, 5000));
+        closeMenus();
+        EXPECT_EQ(w.doc().m_nMapDisplayMode, 20);
+
+        const fs::path preview = folder / ("preview-" + std::to_string(menuId) + ".pdf");
+        w.run.script->answerPrintPreview({preview.string(), 1, std::nullopt});
+        ASSERT_TRUE(chooseFromBar(w.bar(), bar.items[shell::ID_FILE_PRINT_PREVIEW]));
+        EXPECT_TRUE(waitFor([&] { return fs::exists(preview); }, 5000));
+        closeMenus();
+    }
+    // Ctrl+P, then Ctrl+P away from the text page (the accelerator is disabled there too).
+    const fs::path keyed = folder / "ctrl-p.pdf";
+    w.main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.main));
+    w.doc().m_nMapDisplayMode = 20; // after the activation, which shows the main map
+    w.run.script->answerPrintDialog(keyed.string());
+    QTest::keyClick(w.main, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_TRUE(waitFor([&] { return fs::exists(keyed); }, 5000));
+    EXPECT_EQ(drawn, 5);
+    w.doc().m_nMapDisplayMode = 10;
+    const int dialogs = w.run.script->printDialogsShown();
+    QTest::keyClick(w.main, Qt::Key_P, Qt::ControlModifier);
+    QTest::qWait(50);
+    EXPECT_EQ(w.run.script->printDialogsShown(), dialogs);
 }
