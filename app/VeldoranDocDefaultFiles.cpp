@@ -2,6 +2,8 @@
 // reads while it is built. An existing file is never rewritten here.
 #include "app/VeldoranDoc.h"
 
+#include "app/SampleLayerRows.h"
+
 #include "contracts/pelmora.h"
 #include "platform/fs/FileSource.h"
 #include "platform/fs/FileSystem.h"
@@ -91,12 +93,17 @@ void CVeldoranDoc::EnsureDefaultLayerFiles()
     OnDddFileEdit_fn* writeDefaults = vd::entryPoint<OnDddFileEdit_fn>("Pelmora.DLL", "OnDddFileEdit");
     if (!writeDefaults)
         return;
+    // A settings file written new gets the bundled sample rows; a user's own is never touched.
     const std::string lineFile = m_strAppDir + "DddMFile.dat";
-    if (FileExists(lineFile) != 1)
+    if (FileExists(lineFile) != 1) {
         writeDefaults(lineFile, m_strAppDir, 0);
+        InstallSampleLayerRows(m_strAppDir, "DddMFile.dat");
+    }
     const std::string pointFile = m_strAppDir + "DddPFile.dat";
-    if (FileExists(pointFile) != 1)
+    if (FileExists(pointFile) != 1) {
         writeDefaults(pointFile, m_strAppDir, 1);
+        InstallSampleLayerRows(m_strAppDir, "DddPFile.dat");
+    }
 }
 
 void CVeldoranDoc::BuildLatitudeRatioTable()

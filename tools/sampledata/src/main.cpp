@@ -5,7 +5,7 @@
 #include "BaseMapFiles.h"
 #include "GshhgReader.h"
 #include "JapanArea.h"
-#include "NationalLand.h"
+#include "NationalLandCheck.h"
 #include "SelfCheck.h"
 #include "Simplify.h"
 #include "StaticFiles.h"
@@ -85,7 +85,7 @@ std::string prefectureFileName(const char* stem, int code) {
 }
 
 // The national-land sample layers, with Msh_prft.dat for every mesh they or a prefecture reach.
-void writeNationalLand(const Arguments& args, const CheckSources& sources) {
+NationalLandSources writeNationalLand(const Arguments& args, const CheckSources& sources) {
   const std::string ksj = args.outDir + "/KSJ/";
   MeshPrefectures meshes;
   addPolygonMeshes(sources.prefecturePolygons, &meshes);
@@ -107,6 +107,7 @@ void writeNationalLand(const Arguments& args, const CheckSources& sources) {
   writeFile(args.outDir + "/Msh_prft.dat", meshPrefectureFile(meshes));
   std::printf("national land: %zu river lines in %zu prefectures, %zu airports, %zu meshes\n", rivers.size(),
               riverFilesByCode.size(), airports.size(), meshes.size());
+  return {rivers, sources.prefectures, airports};
 }
 
 int run(const Arguments& args) {
@@ -180,9 +181,9 @@ int run(const Arguments& args) {
   const auto staticFiles = writeStaticFiles(args.staticDir, args.outDir);
   std::printf("user-data files: %zu written\n", staticFiles.size());
 
-  writeNationalLand(args, sources);
+  const NationalLandSources nationalLand = writeNationalLand(args, sources);
 
-  const int faults = checkOutput(args.outDir, sources);
+  const int faults = checkOutput(args.outDir, sources) + checkNationalLand(args.outDir, nationalLand);
   std::printf(faults ? "check: %d faults\n" : "check: passed\n", faults);
   return faults ? 1 : 0;
 }
