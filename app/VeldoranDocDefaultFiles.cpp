@@ -94,16 +94,19 @@ void CVeldoranDoc::EnsureDefaultLayerFiles()
     if (!writeDefaults)
         return;
     // A settings file written new gets the bundled sample rows; a user's own is never touched.
+    // Pelmora's line call writes the point file too, so both are looked at first.
     const std::string lineFile = m_strAppDir + "DddMFile.dat";
-    if (FileExists(lineFile) != 1) {
-        writeDefaults(lineFile, m_strAppDir, 0);
-        InstallSampleLayerRows(m_strAppDir, "DddMFile.dat");
-    }
     const std::string pointFile = m_strAppDir + "DddPFile.dat";
-    if (FileExists(pointFile) != 1) {
+    const bool lineMissing = FileExists(lineFile) != 1;
+    const bool pointMissing = FileExists(pointFile) != 1;
+    if (lineMissing)
+        writeDefaults(lineFile, m_strAppDir, 0);
+    if (FileExists(pointFile) != 1)
         writeDefaults(pointFile, m_strAppDir, 1);
+    if (lineMissing)
+        InstallSampleLayerRows(m_strAppDir, "DddMFile.dat");
+    if (pointMissing)
         InstallSampleLayerRows(m_strAppDir, "DddPFile.dat");
-    }
 }
 
 void CVeldoranDoc::BuildLatitudeRatioTable()
