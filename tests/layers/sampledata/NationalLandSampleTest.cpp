@@ -152,4 +152,20 @@ TEST(NationalLandSample, AirportsLieInJapanAndAreDrawnOnTheirMesh)
     }
 }
 
+TEST(NationalLandSample, TownsLieInJapanAndAreDrawnOnTheStartMesh)
+{
+    const auto records = PointRecords(KsjFolder() + "CITIES_S.TXT");
+    EXPECT_EQ(records.size(), 1089u);
+    int inStartMesh = 0;
+    for (const std::string& record : records) {
+        const meshcode::MeshCorner at = meshcode::PointRecordSeconds(record);
+        ASSERT_TRUE(InsideJapan(at.longitude, at.latitude)) << record;
+        inStartMesh += MeshOf(at.longitude, at.latitude) == kStartMesh;
+    }
+    EXPECT_GT(inStartMesh, 20);
+    vd::RecordingDc dc;
+    DrawPointTheme(dc, 200, kStartMesh, OnlyPrefecture(0), KsjFolder() + "CITIES_S.TXT");
+    EXPECT_GT(Markers(dc), 10);
+}
+
 } // namespace

@@ -48,11 +48,13 @@ protected:
             doc->m_anLineRowValue[t] = lines.value1[t];
     }
 
-    // Rivers (line tab 1 row 2), public facilities (point tab 1 row 1) and airports (tab 5 row 4).
+    // Rivers (line tab 1 row 2), public facilities (point tab 1 row 1), towns (tab 3 row 1) and
+    // airports (tab 5 row 4).
     void SwitchSampleRowsOn()
     {
         doc->m_anLineRowFlag[0] = {0, 1, 0, 0, 0, 1, 1};
         doc->m_anPointRowFlag[0] = {1, 0, 0, 0, 0, 1, 1};
+        doc->m_anPointRowFlag[2] = {1, 0, 0, 0, 0, 1, 0};
         doc->m_anPointRowFlag[4] = {0, 0, 0, 1, 0, 1, 0};
     }
 
@@ -103,7 +105,9 @@ TEST_F(SampleLayersDrawing, NewSettingsFilesHoldTheSampleRows)
     EXPECT_TRUE(Holds(lineRows, "F1_2=" + doc->m_strAppDir + "KSJ\\(RIVER_S_)"));
     const auto pointRows = SettingsLines(doc->m_strAppDir + "DddPFile.dat");
     EXPECT_TRUE(Holds(pointRows, "T1_1=公共施設"));
-    EXPECT_TRUE(Holds(pointRows, "F5_4=" + doc->m_strAppDir + "KSJ\\AIRPORT_S.TXT")) << ::testing::PrintToString(pointRows);
+    EXPECT_TRUE(Holds(pointRows, "F3_1=" + doc->m_strAppDir + "KSJ\\CITIES_S.TXT"));
+    EXPECT_TRUE(Holds(pointRows, "N3_1=310060"));
+    EXPECT_TRUE(Holds(pointRows, "F5_4=" + doc->m_strAppDir + "KSJ\\AIRPORT_S.TXT"));
 }
 
 TEST_F(SampleLayersDrawing, SwitchedOnRowsChangeTheStartSheet)

