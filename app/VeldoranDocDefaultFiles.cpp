@@ -94,11 +94,12 @@ void CVeldoranDoc::EnsureDefaultLayerFiles()
     if (!writeDefaults)
         return;
     // A settings file written new gets the bundled sample rows; a user's own is never touched.
-    // Pelmora's line call writes the point file too, so both are looked at first.
+    // Pelmora's line call writes the point and mesh files too, so all are looked at first.
     const std::string lineFile = m_strAppDir + "DddMFile.dat";
     const std::string pointFile = m_strAppDir + "DddPFile.dat";
     const bool lineMissing = FileExists(lineFile) != 1;
     const bool pointMissing = FileExists(pointFile) != 1;
+    const bool natureMeshMissing = FileExists(m_strAppDir + "DDMSFILE.DAT") != 1;
     if (lineMissing)
         writeDefaults(lineFile, m_strAppDir, 0);
     if (FileExists(pointFile) != 1)
@@ -107,6 +108,8 @@ void CVeldoranDoc::EnsureDefaultLayerFiles()
         InstallSampleLayerRows(m_strAppDir, "DddMFile.dat");
     if (pointMissing)
         InstallSampleLayerRows(m_strAppDir, "DddPFile.dat");
+    if (natureMeshMissing && FileExists(m_strAppDir + "DDMSFILE.DAT") == 1)
+        InstallSampleLayerRows(m_strAppDir, "DDMSFILE.DAT");
 }
 
 void CVeldoranDoc::BuildLatitudeRatioTable()

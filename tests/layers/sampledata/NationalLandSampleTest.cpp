@@ -168,4 +168,25 @@ TEST(NationalLandSample, TownsLieInJapanAndAreDrawnOnTheStartMesh)
     EXPECT_GT(Markers(dc), 10);
 }
 
+TEST(NationalLandSample, RiverLengthCellsLieInTheirListedMeshes)
+{
+    int cells = 0;
+    for (int code = 1; code <= 47; ++code) {
+        vd::TextReader reader;
+        if (!reader.open(KsjFolder() + vd::format("RVLEN_S_%02d.txt", code)))
+            continue;
+        int startMeshCells = 0;
+        for (std::string line; reader.readRawLine(line);) {
+            ++cells;
+            ASSERT_GE(line.size(), 81u) << code;
+            const int mesh = std::stoi(line.substr(5, 4));
+            EXPECT_TRUE(MeshListsPrefecture(mesh, code)) << line;
+            startMeshCells += mesh == kStartMesh;
+        }
+        if (code == 25 || code == 26 || code == 27)
+            EXPECT_GT(startMeshCells, 5) << code;
+    }
+    EXPECT_GT(cells, 1000);
+}
+
 } // namespace

@@ -108,6 +108,18 @@ TEST_F(SampleLayersDrawing, NewSettingsFilesHoldTheSampleRows)
     EXPECT_TRUE(Holds(pointRows, "F3_1=" + doc->m_strAppDir + "KSJ\\CITIES_S.TXT"));
     EXPECT_TRUE(Holds(pointRows, "N3_1=310060"));
     EXPECT_TRUE(Holds(pointRows, "F5_4=" + doc->m_strAppDir + "KSJ\\AIRPORT_S.TXT"));
+    const auto meshRows = SettingsLines(doc->m_strAppDir + "DDMSFILE.DAT");
+    EXPECT_TRUE(Holds(meshRows, "T1_3=流路延長"));
+    EXPECT_TRUE(Holds(meshRows, "F1_3=" + doc->m_strAppDir + "KSJ\\(RVLEN_S_)"));
+    // The rows went into the file Pelmora wrote, whatever the case of its name.
+    int meshSettingsFiles = 0;
+    for (const auto& entry : fs::directory_iterator(doctest::Home()))
+    {
+        std::string name = entry.path().filename().string();
+        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+        meshSettingsFiles += name == "ddmsfile.dat";
+    }
+    EXPECT_EQ(meshSettingsFiles, 1);
 }
 
 TEST_F(SampleLayersDrawing, SwitchedOnRowsChangeTheStartSheet)

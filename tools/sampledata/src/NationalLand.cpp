@@ -6,6 +6,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <limits>
 #include <stdexcept>
@@ -125,34 +126,41 @@ ByteBuffer meshPrefectureFile(const MeshPrefectures& meshes) {
   return out;
 }
 
-std::map<int, ByteBuffer> riverFiles(const std::vector<Polyline>& rivers,
-                                     const std::vector<PrefecturePolygon>& polygons, MeshPrefectures* meshes) {
-  std::map<int, std::vector<Polyline>> pieces;
-  for (const auto& river : rivers) {
-    Polyline piece;
+RiverPieces cutRiversByPrefecture(const std::vector<Polyline>& rivers, const std::vector<int>& levels,
+                                  const std::vector<PrefecturePolygon>& polygons) {
+  RiverPieces pieces;
+  for (size_t r = 0; r < rivers.size(); ++r) {
+    RiverPiece piece{levels.at(r), {}};
     int current = 0;
-    for (LonLat p : river) {
+    auto keep = [&] {
+      if (piece.points.size() >= 2) pieces[current].push_back(piece);
+    };
+    for (LonLat p : rivers[r]) {
       const int code = kJapanBox.contains(p) ? prefectureOfPoint(p, polygons) : 0;
       if (code == 0) {
-        if (piece.size() >= 2) pieces[current].push_back(piece);
-        piece.clear();
+        keep();
+        piece.points.clear();
         continue;
       }
-      if (!piece.empty() && code != current) {
-        piece.push_back(p);  // the cut point ends this piece and starts the next
-        if (piece.size() >= 2) pieces[current].push_back(piece);
-        piece = {p};
+      if (!piece.points.empty() && code != current) {
+        piece.points.push_back(p);  // the cut point ends this piece and starts the next
+        keep();
+        piece.points = {p};
       } else {
-        piece.push_back(p);
+        piece.points.push_back(p);
       }
       current = code;
     }
-    if (piece.size() >= 2) pieces[current].push_back(piece);
+    keep();
   }
+  return pieces;
+}
+
+std::map<int, ByteBuffer> riverFiles(const RiverPieces& pieces, MeshPrefectures* meshes) {
   std::map<int, ByteBuffer> files;
   for (const auto& [code, lines] : pieces) {
     ByteBuffer& out = files[code];
-    for (const auto& line : lines) {
+    for (const auto& [level, line] : lines) {
       RecordLine header(46);
       header.put(0, "L");
       header.put(46, std::to_string(line.size()));
@@ -226,6 +234,57 @@ ByteBuffer airportFile(const std::vector<Airport>& airports, MeshPrefectures* me
   return out;
 }
 
+std::map<int, ByteBuffer> riverLengthFiles(const RiverPieces& pieces, MeshPrefectures* meshes) {
+  constexpr int kSteps = 50;  // parts of a segment, each given to the cell of its middle
+  std::map<int, ByteBuffer> files;
+  for (const auto& [code, lines] : pieces) {
+    // Metres by third-order cell and by length column (levels 1-3, level 4, others).
+    std::map<std::string, std::array<double, 3>> cells;
+    for (const auto& [level, line] : lines)
+      for (size_t i = 1; i < line.size(); ++i) {
+        const LonLat a = line[i - 1], b = line[i];
+        const double metres = distanceKm(a, b) * 1000.0 / kSteps;
+        for (int k = 0; k < kSteps; ++k) {
+          const double t = (k + 0.5) / kSteps;
+          const LonLat m{a.lon + (b.lon - a.lon) * t, a.lat + (b.lat - a.lat) * t};
+          cells[thirdMeshCodeOf(m)][level <= 3 ? 0 : level == 4 ? 1 : 2] += metres;
+        }
+      }
+    ByteBuffer& out = files[code];
+    for (const auto& [cell, metres] : cells) {
+      const auto rounded = [](double m) { return static_cast<long>(std::lround(m)); };
+      if (rounded(metres[0]) + rounded(metres[1]) + rounded(metres[2]) == 0) continue;
+      RecordLine line(81);
+      line.put(0, "RVLEN");
+      line.put(5, cell);
+      for (int column : {39, 57, 63, 69, 75}) line.put(column, number("%6ld", 0));
+      line.put(33, number("%6ld", rounded(metres[0])));
+      line.put(45, number("%6ld", rounded(metres[1])));
+      line.put(51, number("%6ld", rounded(metres[2])));
+      appendLine(&out, line.text());
+      (*meshes)[std::stoi(cell.substr(0, 4))].insert(code);
+    }
+  }
+  return files;
+}
+
+std::string thirdMeshCodeOf(LonLat p) {
+  const double rows = p.lat * 1.5 * 80, columns = (p.lon - 100.0) * 80;  // third-order cells
+  const long row = static_cast<long>(std::floor(rows)), column = static_cast<long>(std::floor(columns));
+  char code[16];
+  std::snprintf(code, sizeof code, "%02ld%02ld%ld%ld%ld%ld", row / 80, column / 80, row % 80 / 10, column % 80 / 10,
+                row % 10, column % 10);
+  return code;
+}
+
+double distanceKm(LonLat a, LonLat b) {
+  constexpr double kRadiusKm = 6371.0, kRad = M_PI / 180.0;
+  const double dLat = (b.lat - a.lat) * kRad, dLon = (b.lon - a.lon) * kRad;
+  const double h = std::sin(dLat / 2) * std::sin(dLat / 2) +
+                   std::cos(a.lat * kRad) * std::cos(b.lat * kRad) * std::sin(dLon / 2) * std::sin(dLon / 2);
+  return 2 * kRadiusKm * std::asin(std::min(1.0, std::sqrt(h)));
+}
+
 ByteBuffer sampleSettingsFile() {
   ByteBuffer out;
   for (const char* line : {
@@ -243,6 +302,9 @@ ByteBuffer sampleSettingsFile() {
            "DddPFile.dat P3_1=0",
            "DddPFile.dat N3_1=310060",
            "DddPFile.dat T5_4=空港台帳",
+           "DDMSFILE.DAT T1_3=流路延長",
+           "DDMSFILE.DAT F1_3=@:KSJ\\(RVLEN_S_)",
+           "DDMSFILE.DAT N1_3=0",
            "DddPFile.dat F5_4=@:KSJ\\AIRPORT_S.TXT",
            "DddPFile.dat C5_4=1",
            "DddPFile.dat P5_4=0",

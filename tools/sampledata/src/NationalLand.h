@@ -24,11 +24,31 @@ void addPolygonMeshes(const std::vector<PrefecturePolygon>& polygons, MeshPrefec
 // Msh_prft.dat: "MMMM=pp pp" (at most 10 codes, code order), LF-ended lines in mesh order.
 ByteBuffer meshPrefectureFile(const MeshPrefectures& meshes);
 
-// RIVER_S_pp.txt by prefecture code: each river line cut where it enters another prefecture
-// (the point of the cut is written in both pieces); records of N points, five pairs a line,
-// tenths of an arc-second, "S" last. Adds each written point's mesh to `meshes`.
-std::map<int, ByteBuffer> riverFiles(const std::vector<Polyline>& rivers,
-                                     const std::vector<PrefecturePolygon>& polygons, MeshPrefectures* meshes);
+// River lines by prefecture code, each with its source level: every line cut where it enters
+// another prefecture (the point of the cut ends one piece and starts the next); points of no
+// prefecture are left out.
+struct RiverPiece {
+  int level = 0;
+  Polyline points;
+};
+using RiverPieces = std::map<int, std::vector<RiverPiece>>;
+RiverPieces cutRiversByPrefecture(const std::vector<Polyline>& rivers, const std::vector<int>& levels,
+                                  const std::vector<PrefecturePolygon>& polygons);
+
+// RIVER_S_pp.txt by prefecture code: records of N points, five pairs a line, tenths of an
+// arc-second, "S" last. Adds each written point's mesh to `meshes`.
+std::map<int, ByteBuffer> riverFiles(const RiverPieces& pieces, MeshPrefectures* meshes);
+
+// RVLEN_S_pp.txt by prefecture code: per third-order cell the rivers cross, a tag, the cell's
+// code at 5-12 and the length in metres "%6d" at 33 (levels 1-3), 45 (level 4), 51 (others),
+// zeros at 39, 57, 63, 69, 75.
+std::map<int, ByteBuffer> riverLengthFiles(const RiverPieces& pieces, MeshPrefectures* meshes);
+
+// The eight-digit code of the third-order cell that holds the point.
+std::string thirdMeshCodeOf(LonLat p);
+
+// Great-circle distance on a sphere of the earth's mean radius.
+double distanceKm(LonLat a, LonLat b);
 
 // FACIL_S_pp.txt by prefecture code: the prefectural office as a public facility.
 std::map<int, ByteBuffer> officeFiles(const std::vector<Prefecture>& prefectures, MeshPrefectures* meshes);

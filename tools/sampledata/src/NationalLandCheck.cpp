@@ -87,6 +87,26 @@ int checkNationalLand(const std::string& dataDir, const NationalLandSources& sou
   }
   std::printf("KSJ/RIVER_S_*.txt %5d files %6d records %6d points\n", riverFiles, records, check.points());
 
+  int cells = 0;
+  for (int code = 1; code <= 47; ++code) {
+    char name[32];
+    std::snprintf(name, sizeof name, "RVLEN_S_%02d.txt", code);
+    for (const auto& line : lines(ksj + name)) {
+      ++cells;
+      const int mesh = number(line, 5, 4);
+      const double lat = (mesh / 100 + number(line, 9, 1) / 8.0 + number(line, 11, 1) / 80.0 + 1 / 160.0) / 1.5;
+      const double lon = 100 + mesh % 100 + number(line, 10, 1) / 8.0 + number(line, 12, 1) / 80.0 + 1 / 160.0;
+      const TenthPoint centre = tenths({lon, lat});
+      const bool tagOk = line.size() >= 81 && line[0] != 'H' && line[0] != 'D';
+      const int metres = number(line, 33, 6) + number(line, 45, 6) + number(line, 51, 6);
+      if (!tagOk || metres <= 0 || thirdMeshCodeOf({lon, lat}) != line.substr(5, 8))
+        check.point(centre, code, {}, name);
+      else
+        check.point(centre, code, {centre}, name);
+    }
+  }
+  std::printf("KSJ/RVLEN_S_*.txt %5d cells\n", cells);
+
   const int before = check.points();
   for (const auto& p : sources.prefectures) {
     char name[32];

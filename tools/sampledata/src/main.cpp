@@ -96,13 +96,18 @@ NationalLandSources writeNationalLand(const Arguments& args, const CheckSources&
   GshhgGrid grid;
   const auto riverLines = readGshhgLines(args.riversNc, GshhgKind::Border, kJapanBox, &grid);
   std::vector<Polyline> rivers;
+  std::vector<int> levels;
   for (const auto& line : riverLines) {
     Polyline p;
     for (GridPoint g : line.points) p.push_back(grid.toLonLat(g));
     rivers.push_back(std::move(p));
+    levels.push_back(line.level);
   }
-  const auto riverFilesByCode = riverFiles(rivers, sources.prefecturePolygons, &meshes);
+  const RiverPieces pieces = cutRiversByPrefecture(rivers, levels, sources.prefecturePolygons);
+  const auto riverFilesByCode = riverFiles(pieces, &meshes);
   for (const auto& [code, file] : riverFilesByCode) writeFile(ksj + prefectureFileName("RIVER_S_", code), file);
+  for (const auto& [code, file] : riverLengthFiles(pieces, &meshes))
+    writeFile(ksj + prefectureFileName("RVLEN_S_", code), file);
   for (const auto& [code, file] : officeFiles(sources.prefectures, &meshes))
     writeFile(ksj + prefectureFileName("FACIL_S_", code), file);
   const auto airports = readAirports(args.airportsJson);
