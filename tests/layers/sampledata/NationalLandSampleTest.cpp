@@ -189,4 +189,22 @@ TEST(NationalLandSample, RiverLengthCellsLieInTheirListedMeshes)
     EXPECT_GT(cells, 1000);
 }
 
+TEST(NationalLandSample, CoastalSeaCellsAroundTheStartSheetAreShallowSea)
+{
+    vd::TextReader reader;
+    ASSERT_TRUE(reader.open(KsjFolder() + "COASTSEA_S.TXT"));
+    int cells = 0;
+    for (std::string line; reader.readRawLine(line);) {
+        ++cells;
+        ASSERT_EQ(line.size(), 25u) << line;
+        const int mesh = std::stoi(line.substr(5, 4));
+        EXPECT_LE(std::abs(mesh / 100 - kStartMesh / 100), 3) << line;
+        EXPECT_LE(std::abs(mesh % 100 - kStartMesh % 100), 3) << line;
+        const int mean = std::stoi(line.substr(13, 4)), least = std::stoi(line.substr(17, 4)),
+                  greatest = std::stoi(line.substr(21, 4));
+        EXPECT_TRUE(1 <= least && least <= mean && mean <= greatest && mean <= 200) << line;
+    }
+    EXPECT_GT(cells, 10000);
+}
+
 } // namespace

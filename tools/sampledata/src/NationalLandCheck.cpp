@@ -1,6 +1,7 @@
 #include "NationalLandCheck.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -137,7 +138,20 @@ int checkNationalLand(const std::string& dataDir, const NationalLandSources& sou
     if (!kJapanBox.contains(p)) check.point(at, 0, townPoints, "CITIES_S.TXT");
   }
   std::printf("KSJ/CITIES_S.TXT  %5zu towns\n", townLines.size());
-  return check.faults();
+
+  const auto seaLines = lines(ksj + "COASTSEA_S.TXT");
+  int seaFaults = 0;
+  for (const auto& line : seaLines) {
+    const std::string code = line.substr(5, 8);
+    const CellDepths d = cellDepths(*sources.depths, code);
+    const int mean = number(line, 13, 4), least = number(line, 17, 4), greatest = number(line, 21, 4);
+    const bool ok = line.size() == 25 && line[0] != 'H' && line[0] != 'D' && std::abs(mean - d.mean) <= 1 &&
+                    std::abs(least - d.least) <= 1 && std::abs(greatest - d.greatest) <= 1 && least >= 1 &&
+                    least <= mean && mean <= greatest && mean <= 200;
+    if (!ok && seaFaults++ < 10) std::printf("check: COASTSEA_S.TXT: %s\n", line.c_str());
+  }
+  std::printf("KSJ/COASTSEA_S.TXT %4zu cells\n", seaLines.size());
+  return check.faults() + seaFaults;
 }
 
 }  // namespace sampledata

