@@ -1,3 +1,4 @@
+#include "contracts/pelmora.h"
 #include "layers/render/LayerRenderer.h"
 #include "platform/dc/RecordingDc.h"
 #include "tests/layers/render/LayerFixtures.h"
@@ -273,4 +274,39 @@ TEST_F(CountryRivers, JoinsPointsUpTo90SecondsFiltersClassesAndLabels)
     EXPECT_EQ(dc.Segments(pens.LinePen(2)).size(), 3u); // classes 3 and 7; the class-1 point only moved
     EXPECT_EQ(dc.Segments(pens.LinePen(1)).size(), 0u);
 }
+} // namespace
+
+namespace {
+
+// A picture of the railway and river layers through the entry point, as the map draws them.
+TEST(RailwayRiverPicture, RailwayInItsClassColourStationWithNameAndRiver)
+{
+    LayerFolder rail("rail");
+    rail.WriteLines("N02.txt", {NameRecord("5339", 1, "東京駅 "), NodeRecord("5339", 1, 502000, 128000, 1),
+                                LinkRecord("5339", 7, 2), Points({{501000, 128000}, {501500, 128000}}),
+                                LedgerRecord("000001", 1), SectionRecord("000001", 1), Entry("5339", 7)});
+    rail.WriteLines("BLCMAP20.IDX", {SheetLine(35, 20, 139)});
+    LayerFolder river("river");
+    river.WriteLines("W15-52L.txt", {RiverLink("5339", "000001", 2), Points({{501005, 128500}, {501055, 128500}}), "S",
+                                     RiverAttribute("5339000001", 1, 0), RiverAttribute("5339000001", 1, 0)});
+    vd::RecordingDc dc({400, 300, true});
+    dc.FillSolidRect(0, 0, 400, 300, vd::RGB(255, 255, 255));
+    const auto draw = [&](int item, int subTheme, const std::string& data, const std::string& folder) {
+        OnDdPlainWholeCountry(&dc, item, kNorth, kWest, 127200, 504000, 0, 0, 1, -1, 3, 4, subTheme, 700, 0.0f, 0.0f,
+                              0.1f, 0.1f, "/鉄道/", "5339", "", "", data, folder);
+    };
+    draw(1, 2, rail.Windows() + "N02.txt", rail.Windows());
+    draw(1, 0, river.Windows() + "W15-52L.txt", river.Windows());
+    const vd::Point line = At(501250, 128000);
+    EXPECT_EQ(dc.GetPixel(line.x, line.y), vd::RGB(128, 0, 255)) << "class 1: violet";
+    const vd::Point station = At(502000, 128000);
+    EXPECT_EQ(dc.GetPixel(station.x - 2, station.y), vd::RGB(0, 0, 0));
+    bool named = false;
+    for (const auto& t : dc.Texts())
+        named = named || t.text == "東京駅";
+    EXPECT_TRUE(named);
+    const vd::Point water = At(501025, 128500);
+    EXPECT_EQ(dc.GetPixel(water.x, water.y), vd::RGB(0, 0, 255)) << "colour 1: blue";
+}
+
 } // namespace
