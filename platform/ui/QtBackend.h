@@ -3,7 +3,9 @@
 #include "platform/ui/Ui.h"
 
 #include <map>
+#include <memory>
 
+class QLabel;
 class QProcess;
 class QTimer;
 
@@ -31,8 +33,10 @@ public:
     bool chooseColour(std::uint32_t& colour, bool fullOpen) override;
     bool chooseFont(LogFont& font) override;
     int trackPopupMenu(Menu& menu, Point screen) override;
+    void progress(const std::string& text) override;
 
 private:
+    std::unique_ptr<QLabel> progress_;
     std::map<int, QTimer*> timers_;
     std::map<int, QProcess*> processes_;
     int nextProcess_ = 1;

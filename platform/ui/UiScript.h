@@ -27,6 +27,8 @@ public:
     void answerMessageBox(int id);
     const std::vector<MessageBoxRequest>& messageBoxes() const { return messageBoxes_; }
     int beeps() const { return beeps_; }
+    // Progress texts in order ("" when the window went away).
+    const std::vector<std::string>& progressTexts() const { return progressTexts_; }
 
     // External programs: answers in order; without one a program "runs" for 5 s and exits 0.
     void answerProcess(ProcessResult result);
@@ -113,8 +115,10 @@ public:
     bool chooseColour(std::uint32_t& colour, bool fullOpen) override;
     bool chooseFont(LogFont& font) override;
     int trackPopupMenu(Menu& menu, Point screen) override;
+    void progress(const std::string& text) override;
 
 private:
+    std::vector<std::string> progressTexts_;
     std::deque<int> popupAnswers_;
     std::vector<std::vector<std::string>> popupMenus_;
     struct Timer {

@@ -2,6 +2,7 @@
 
 #include "layers/render/LayerRenderer.h"
 #include "platform/fs/FileSystem.h"
+#include "platform/ui/Ui.h"
 
 std::string CacheFolder(std::string_view dataPath)
 {
@@ -14,7 +15,13 @@ bool CacheExists(std::string_view path)
     return vd::fileExists(path);
 }
 
-void DrawBuildMessage(CLayerRenderer& r, int x, int y, const std::string& text)
+BuildProgress::~BuildProgress()
 {
-    r.DeviceContext.TextOut(x, y, text);
+    vd::ui::showProgress("");
+}
+
+void BuildProgress::Show(int x, int y, const std::string& text)
+{
+    r_.DeviceContext.TextOut(x, y, text);
+    vd::ui::showProgress(text);
 }

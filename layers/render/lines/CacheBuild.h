@@ -4,6 +4,7 @@
 // only when written whole, so a build stopped halfway never passes for a finished cache; a folder
 // that cannot be written leaves the layer to read the data file itself.
 #include "platform/fs/TextWriter.h"
+#include "platform/ui/WaitCursor.h"
 
 #include <string>
 #include <string_view>
@@ -46,5 +47,18 @@ private:
     bool open_ = false;
 };
 
-// A build message: drawn at (x, y) in the renderer's device context, as the layer always did.
-void DrawBuildMessage(CLayerRenderer& r, int x, int y, const std::string& text);
+// A build in progress: the wait cursor, and each message drawn into the renderer's device context
+// and shown at once in the progress window (the build runs inside a repaint, whose drawing
+// reaches the screen only when it ends). The window goes with the object.
+class BuildProgress {
+public:
+    explicit BuildProgress(CLayerRenderer& r) : r_(r) {}
+    ~BuildProgress();
+    BuildProgress(const BuildProgress&) = delete;
+    BuildProgress& operator=(const BuildProgress&) = delete;
+    void Show(int x, int y, const std::string& text);
+
+private:
+    CLayerRenderer& r_;
+    vd::WaitCursor wait_;
+};

@@ -10,7 +10,6 @@
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/StringOps.h"
-#include "platform/ui/WaitCursor.h"
 
 namespace {
 
@@ -146,15 +145,15 @@ std::string CLayerRenderer::BuildLedgerFiles(std::string dataPath)
     if (!probe.open(dataPath))
         return {};
     probe.close();
-    vd::WaitCursor wait;
+    BuildProgress progress(*this);
     const std::string groupPath = folder + "台帳wwww.dat";
     const std::string linkPath = folder + "台帳Link.dat";
-    DrawBuildMessage(*this, 20, 683, "台帳データファイルを作成(1)");
-    DrawBuildMessage(*this, 20, 702, kWait);
+    progress.Show(20, 683, "台帳データファイルを作成(1)");
+    progress.Show(20, 702, kWait);
     if (CacheExists(groupPath) || WriteGroups(dataPath, groupPath)) {
-        DrawBuildMessage(*this, 20, 683, "台帳データファイルを作成(2)");
+        progress.Show(20, 683, "台帳データファイルを作成(2)");
         if (CacheExists(linkPath) || WriteLinks(dataPath, linkPath)) {
-            DrawBuildMessage(*this, 20, 683, "台帳データファイルを作成(3)");
+            progress.Show(20, 683, "台帳データファイルを作成(3)");
             JoinLinks(*this, linkPath, groupPath, riverPath);
         }
     }

@@ -9,7 +9,6 @@
 #include "platform/fs/RawFields.h"
 #include "platform/fs/TextReader.h"
 #include "platform/text/Numbers.h"
-#include "platform/ui/WaitCursor.h"
 
 #include <map>
 
@@ -51,7 +50,7 @@ void CLayerRenderer::BuildStationFile()
     const std::string stationPath = folder + "RL_駅.dat";
     if (CacheExists(stationPath))
         return;
-    vd::WaitCursor wait;
+    BuildProgress progress(*this);
     vd::Dc& dc = DeviceContext;
     dc.SetTextColor(vd::RGB(255, 0, 0));
     const std::vector<std::string> sheets = IndexSheets(DataFolder + "BLCMAP20.IDX");
@@ -64,7 +63,7 @@ void CLayerRenderer::BuildStationFile()
 
     vd::TextReader data;
     if (!sheets.empty() && data.open(DataSetPath)) {
-        DrawBuildMessage(*this, 20, StatusLineY - 18,
+        progress.Show(20, StatusLineY - 18,
                          "駅名ファイルを作成します。 <" + sheets.front() +
                              ">  しばらくお待ちください（所要時間 ８～15分）！");
         std::string raw;
@@ -94,7 +93,8 @@ void CLayerRenderer::BuildStationFile()
         CacheWriter out;
         if (!data.failed() && out.Open(stationPath)) {
             for (std::size_t i = 0; i < sheets.size(); ++i) {
-                DrawBuildMessage(*this, 20, StatusLineY - 18,
+                if (i > 0) // the first sheet's message stands since the passes began
+                    progress.Show(20, StatusLineY - 18,
                                  "駅名ファイルを作成します。 <" + sheets[i] +
                                      ">  しばらくお待ちください（所要時間 ８～15分）！");
                 for (const std::string& line : stations[sheets[i]])

@@ -1,6 +1,7 @@
 #include "contracts/pelmora.h"
 #include "layers/render/LayerRenderer.h"
 #include "platform/dc/RecordingDc.h"
+#include "platform/ui/UiScript.h"
 #include "tests/layers/render/LayerFixtures.h"
 #include "tests/layers/render/RailwayFixtures.h"
 
@@ -91,8 +92,12 @@ protected:
 
 TEST_F(Railways, StationFileOfEverySheetInIndexOrderWithItsOwnNames)
 {
+    const auto script = vd::ui::Script::install();
     Draw(0);
-    // 4630 is not listed, so every sheet is processed: 5339 (twice: two index lines give it), 5340.
+    const std::string message = "駅名ファイルを作成します。 <%s>  しばらくお待ちください（所要時間 ８～15分）！";
+    EXPECT_EQ(script->progressTexts(), (std::vector<std::string>{vd::format(message, "5339"), vd::format(message, "5340"),
+                                                                 vd::format(message, "5239"), vd::format(message, "5341"), ""}));
+    // 4630 is not listed, so every sheet is processed: 5339, 5340, 5239, 5341.
     EXPECT_EQ(ReadBytes(folder.LinuxPath() / "RL_駅.dat"),
               Crlf({"502000 0128000  東京駅", "502500 0128500  ", "505000 0128000  "}));
     const auto texts = dc.Texts();
@@ -219,6 +224,7 @@ TEST_F(CountryRivers, RiverFileJoinsEveryLinkWithItsGroupAndKeepsTheLastGroup)
         lines.push_back(RiverAttribute("5339000001", i == 2 ? 0 : 3, i + 1));
     lines.push_back(RiverAttribute("5339000002", 4, 0));
     folder.WriteLines("W15-52L.txt", lines);
+    const auto script = vd::ui::Script::install();
     CLayerRenderer r(dc, MeshParams(DataPath(), folder.Windows(), 0));
     EXPECT_EQ(r.BuildLedgerFiles(DataPath()), "");
     const std::string field = "ABCDEFGHIJKL";
@@ -240,6 +246,9 @@ TEST_F(CountryRivers, RiverFileJoinsEveryLinkWithItsGroupAndKeepsTheLastGroup)
     EXPECT_EQ(texts[1].at, (vd::Point{20, 702}));
     EXPECT_EQ(texts.back().text, "  i=2");
     EXPECT_EQ(texts.back().at, (vd::Point{300, 702}));
+    EXPECT_EQ(script->progressTexts(),
+              (std::vector<std::string>{"台帳データファイルを作成(1)", "しばらくお待ちください（数～30分）！",
+                                        "台帳データファイルを作成(2)", "台帳データファイルを作成(3)", ""}));
 
     // Another data set builds nothing here.
     EXPECT_EQ(r.BuildLedgerFiles(folder.Windows() + "C26-59L.txt"), "");
