@@ -20,8 +20,9 @@ bool CacheExists(std::string_view path);
 // One cache being written; nothing appears under its name unless Finish() succeeds.
 class CacheWriter {
 public:
-    // False when the folder cannot be written: the caller works without the cache.
-    [[nodiscard]] bool Open(std::string_view path) { return open_ = writer_.open(path, vd::WriteMode::Replace); }
+    // False when the folder cannot be written: the caller works without the cache. The
+    // temporary files of a build that was stopped before are removed first.
+    [[nodiscard]] bool Open(std::string_view path);
     bool IsOpen() const { return open_; }
     // A raw CP932 line, then CR LF.
     void Line(std::string_view cp932)

@@ -191,6 +191,17 @@ TEST_F(Railways, AFolderThatCannotTakeTheCachesStillDraws)
     EXPECT_TRUE(std::filesystem::is_directory(folder.LinuxPath() / "RL_台帳.dat"));
 }
 
+TEST_F(Railways, AStoppedBuildsTemporaryIsNoCacheAndGoesWithTheNextBuild)
+{
+    folder.WriteBytes(".RL_駅.dat.a1b2c3.tmp", "502000 0128000  half");
+    Draw(1);
+    EXPECT_FALSE(std::filesystem::exists(folder.LinuxPath() / ".RL_駅.dat.a1b2c3.tmp"));
+    EXPECT_EQ(ReadBytes(folder.LinuxPath() / "RL_駅.dat"),
+              Crlf({"502000 0128000  東京駅", "502500 0128500  ", "505000 0128000  "}));
+    for (const auto& entry : std::filesystem::directory_iterator(folder.LinuxPath()))
+        EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
+}
+
 TEST_F(Railways, AnUnreadableDataFileMakesNoCache)
 {
     std::filesystem::remove(folder.LinuxPath() / kData);
