@@ -49,7 +49,8 @@ void MakeRailwayData()
     std::ofstream index(Folder() / "BLCMAP20.IDX", std::ios::binary);
     for (int sheet = 0; sheet < 130; ++sheet) {
         const int minutes = (40 + sheet / 10) * 40;
-        index << Padded("X", 22) << vd::format("%02d.%02d00   1%02d.0000\r\n", minutes / 60, minutes % 60, 30 + sheet % 10);
+        index << Padded("X", 22)
+              << vd::format("%02d.%02d00   1%02d.0000\r\n", minutes / 60, minutes % 60, 30 + sheet % 10);
     }
     std::ofstream data(Folder() / "N02-railway.txt", std::ios::binary);
     int lines = 0;

@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     layer_fuzz::WriteFile("W15-52L.txt", data, size);
     for (int pass = 0; pass < 2; ++pass) {
         vd::RecordingDc dc;
-        OnDdPlainWholeCountry(&dc, item, 129600, 500400, 127200, 504000, pass, 0, 1, -1, 3, 0, 0, 700, 0.0f, 0.0f,
-                              0.1f, 0.1f, "/河川/", "5339", "", "", folder + "W15-52L.txt", folder);
+        OnDdPlainWholeCountry(&dc, item, 129600, 500400, 127200, 504000, pass, 0, 1, -1, 3, 0, 0, 700, 0.0f, 0.0f, 0.1f,
+                              0.1f, "/河川/", "5339", "", "", folder + "W15-52L.txt", folder);
         layer_fuzz::WriteFile("Riverddd.dat", data, size);
     }
     return 0;

@@ -22,15 +22,9 @@ bool CacheWriter::Open(std::string_view path)
     return open_;
 }
 
-bool CacheExists(std::string_view path)
-{
-    return vd::fileExists(path);
-}
+bool CacheExists(std::string_view path) { return vd::fileExists(path); }
 
-BuildProgress::~BuildProgress()
-{
-    vd::ui::showProgress("");
-}
+BuildProgress::~BuildProgress() { vd::ui::showProgress(""); }
 
 void BuildProgress::Show(int x, int y, const std::string& text)
 {

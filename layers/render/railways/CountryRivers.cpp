@@ -26,18 +26,19 @@ struct Box {
     int east = 0;
 };
 
-int FloorTo(int value, int step)
-{
-    return value >= 0 ? value / step * step : -((-value + step - 1) / step) * step;
-}
+int FloorTo(int value, int step) { return value >= 0 ? value / step * step : -((-value + step - 1) / step) * step; }
 
 bool FilterDraws(int filter, int riverClass)
 {
     switch (filter) {
-    case 1: return riverClass == 1 || riverClass == 2 || riverClass == 5 || riverClass == 6;
-    case 2: return riverClass == 3 || riverClass == 7;
-    case 3: return riverClass != 4 && riverClass != 8;
-    default: return true;
+    case 1:
+        return riverClass == 1 || riverClass == 2 || riverClass == 5 || riverClass == 6;
+    case 2:
+        return riverClass == 3 || riverClass == 7;
+    case 3:
+        return riverClass != 4 && riverClass != 8;
+    default:
+        return true;
     }
 }
 

@@ -1,8 +1,8 @@
 #include "layers/render/railways/RailwayData.h"
 
 #include "platform/fs/RawFields.h"
-#include "platform/text/Numbers.h"
 #include "platform/text/Format.h"
+#include "platform/text/Numbers.h"
 
 namespace railways {
 
@@ -115,7 +115,8 @@ void ParsePointValues(std::string_view raw, std::vector<int>& values)
 
 std::string SheetCode(std::string_view indexLine)
 {
-    const int minutes = vd::parseInt(vd::rawField(indexLine, 22, 2)) * 60 + vd::parseInt(vd::rawField(indexLine, 25, 2));
+    const int minutes =
+        vd::parseInt(vd::rawField(indexLine, 22, 2)) * 60 + vd::parseInt(vd::rawField(indexLine, 25, 2));
     return vd::format("%2d", minutes / 40) + std::string(vd::rawField(indexLine, 33, 2));
 }
 

@@ -15,10 +15,7 @@
 namespace railways {
 
 // Lines that follow a record of n entries or points, five a line.
-inline int FollowingLines(int n)
-{
-    return (n - 1) / 5 + 1;
-}
+inline int FollowingLines(int n) { return (n - 1) / 5 + 1; }
 
 // The 3 x 3 first-level meshes around mesh M, north-west to south-east; -1 outside.
 int BlockOf(int mesh, int centreMesh);
@@ -53,7 +50,9 @@ private:
 class SectionReader {
 public:
     SectionReader(const RailwayLedger& ledger, RailwayClassGrid& grid, int centreMesh)
-        : ledger_(ledger), grid_(grid), centreMesh_(centreMesh) {}
+        : ledger_(ledger), grid_(grid), centreMesh_(centreMesh)
+    {
+    }
     void Line(std::string_view raw);
 
 private:

@@ -23,11 +23,16 @@ constexpr int kStationColour = 9;
 int ClassPenColour(int railwayClass)
 {
     switch (railwayClass) {
-    case 1: return 11;
-    case 2: return 19;
-    case 3: return 6;
-    case 4: return 3;
-    default: return -1;
+    case 1:
+        return 11;
+    case 2:
+        return 19;
+    case 3:
+        return 6;
+    case 4:
+        return 3;
+    default:
+        return -1;
     }
 }
 

@@ -64,8 +64,8 @@ void CLayerRenderer::BuildStationFile()
     vd::TextReader data;
     if (!sheets.empty() && data.open(DataSetPath)) {
         progress.Show(20, StatusLineY - 18,
-                         "駅名ファイルを作成します。 <" + sheets.front() +
-                             ">  しばらくお待ちください（所要時間 ８～15分）！");
+                      "駅名ファイルを作成します。 <" + sheets.front() +
+                          ">  しばらくお待ちください（所要時間 ８～15分）！");
         std::string raw;
         while (data.readRawLine(raw) && !(raw.size() > 1 && raw[1] == 'S')) {
             if (raw.size() < 2 || raw[1] != 'P')
@@ -95,8 +95,8 @@ void CLayerRenderer::BuildStationFile()
             for (std::size_t i = 0; i < sheets.size(); ++i) {
                 if (i > 0) // the first sheet's message stands since the passes began
                     progress.Show(20, StatusLineY - 18,
-                                 "駅名ファイルを作成します。 <" + sheets[i] +
-                                     ">  しばらくお待ちください（所要時間 ８～15分）！");
+                                  "駅名ファイルを作成します。 <" + sheets[i] +
+                                      ">  しばらくお待ちください（所要時間 ８～15分）！");
                 for (const std::string& line : stations[sheets[i]])
                     out.Line(line);
             }

@@ -43,10 +43,7 @@ inline std::string SectionRecord(const std::string& railway, int entries)
     return "S" + std::string(38, ' ') + railway + "  " + vd::format("%6d", entries);
 }
 
-inline std::string Entry(const std::string& mesh, int link)
-{
-    return mesh + "00" + vd::format("%06d", link) + "  ";
-}
+inline std::string Entry(const std::string& mesh, int link) { return mesh + "00" + vd::format("%06d", link) + "  "; }
 
 // Seconds as the files hold them: tenths.
 inline std::string Points(const std::vector<std::pair<int, int>>& lonLat)

@@ -39,10 +39,7 @@ LayerDrawParams MeshParams(const std::string& dataPath, const std::string& folde
     return p;
 }
 
-vd::Point At(int lon, int lat)
-{
-    return {int(float(lon - kWest) * 0.1f), int(float(kNorth - lat) * 0.1f)};
-}
+vd::Point At(int lon, int lat) { return {int(float(lon - kWest) * 0.1f), int(float(kNorth - lat) * 0.1f)}; }
 
 std::string ReadBytes(const std::filesystem::path& path)
 {
@@ -95,8 +92,9 @@ TEST_F(Railways, StationFileOfEverySheetInIndexOrderWithItsOwnNames)
     const auto script = vd::ui::Script::install();
     Draw(0);
     const std::string message = "駅名ファイルを作成します。 <%s>  しばらくお待ちください（所要時間 ８～15分）！";
-    EXPECT_EQ(script->progressTexts(), (std::vector<std::string>{vd::format(message, "5339"), vd::format(message, "5340"),
-                                                                 vd::format(message, "5239"), vd::format(message, "5341"), ""}));
+    EXPECT_EQ(script->progressTexts(),
+              (std::vector<std::string>{vd::format(message, "5339"), vd::format(message, "5340"),
+                                        vd::format(message, "5239"), vd::format(message, "5341"), ""}));
     // 4630 is not listed, so every sheet is processed: 5339, 5340, 5239, 5341.
     EXPECT_EQ(ReadBytes(folder.LinuxPath() / "RL_駅.dat"),
               Crlf({"502000 0128000  東京駅", "502500 0128500  ", "505000 0128000  "}));
@@ -227,10 +225,13 @@ protected:
 
 TEST_F(CountryRivers, RiverFileJoinsEveryLinkWithItsGroupAndKeepsTheLastGroup)
 {
-    std::vector<std::string> lines{"H header", RiverLink("5339", "000001", 6),
+    std::vector<std::string> lines{"H header",
+                                   RiverLink("5339", "000001", 6),
                                    Points({{501000, 128000}, {501090, 128000}, {501181, 128000}}),
                                    Points({{501200, 128000}, {501250, 128000}, {501300, 128000}}),
-                                   RiverLink("5339", "000002", 1), Points({{502000, 128000}}), "S section"};
+                                   RiverLink("5339", "000002", 1),
+                                   Points({{502000, 128000}}),
+                                   "S section"};
     for (int i = 0; i < 6; ++i)
         lines.push_back(RiverAttribute("5339000001", i == 2 ? 0 : 3, i + 1));
     lines.push_back(RiverAttribute("5339000002", 4, 0));
@@ -268,21 +269,21 @@ TEST_F(CountryRivers, RiverFileJoinsEveryLinkWithItsGroupAndKeepsTheLastGroup)
 TEST_F(CountryRivers, JoinsPointsUpTo90SecondsFiltersClassesAndLabels)
 {
     // Shift 5 s on area kind 0: the file's longitudes are 5 s east of the drawing.
-    folder.WriteLines("W15-52L.txt",
-                      {RiverLink("5339", "000001", 5),
-                       Points({{501005, 128000}, {501095, 128000}, {501186, 128000}, {501200, 128000}, {509000, 130000}}),
-                       RiverLink("5339", "000002", 2), Points({{502005, 128000}, {502055, 128000}}), "S",
-                       RiverAttribute("5339000001", 3, 12), RiverAttribute("5339000001", 0, 0),
-                       RiverAttribute("5339000001", 1, 0), RiverAttribute("5339000001", 7, 5),
-                       RiverAttribute("5339000001", 7, 0), RiverAttribute("5339000002", 3, 0),
-                       RiverAttribute("5339000002", 3, 0)});
+    folder.WriteLines(
+        "W15-52L.txt",
+        {RiverLink("5339", "000001", 5),
+         Points({{501005, 128000}, {501095, 128000}, {501186, 128000}, {501200, 128000}, {509000, 130000}}),
+         RiverLink("5339", "000002", 2), Points({{502005, 128000}, {502055, 128000}}), "S",
+         RiverAttribute("5339000001", 3, 12), RiverAttribute("5339000001", 0, 0), RiverAttribute("5339000001", 1, 0),
+         RiverAttribute("5339000001", 7, 5), RiverAttribute("5339000001", 7, 0), RiverAttribute("5339000002", 3, 0),
+         RiverAttribute("5339000002", 3, 0)});
     CLayerRenderer pens(dc, {});
     Draw(120); // labels, filter 2, colour 0
     // 90 s joined; the 91 s gap and the class-1 point are moves; the north-east point lifts the
     // pen but the next link is still drawn.
     EXPECT_EQ(dc.Segments(pens.LinePen(0)), (std::vector<vd::Segment>{{At(501000, 128000), At(501090, 128000)},
-                                                                       {At(501181, 128000), At(501195, 128000)},
-                                                                       {At(502000, 128000), At(502050, 128000)}}));
+                                                                      {At(501181, 128000), At(501195, 128000)},
+                                                                      {At(502000, 128000), At(502050, 128000)}}));
     std::vector<std::string> labels;
     for (const auto& t : dc.Texts())
         if (t.bkMode == vd::TRANSPARENT)
@@ -290,7 +291,7 @@ TEST_F(CountryRivers, JoinsPointsUpTo90SecondsFiltersClassesAndLabels)
     EXPECT_EQ(labels, (std::vector<std::string>{"12", "5"})); // the class-1 point's is filtered out
 
     dc.Clear();
-    Draw(40); // filter 4: pens by class
+    Draw(40);                                           // filter 4: pens by class
     EXPECT_EQ(dc.Segments(pens.LinePen(2)).size(), 3u); // classes 3 and 7; the class-1 point only moved
     EXPECT_EQ(dc.Segments(pens.LinePen(1)).size(), 0u);
 }
