@@ -168,7 +168,8 @@ void QtBackend::beep()
 
 void QtBackend::progress(const std::string& text)
 {
-    if (text.empty()) {
+    // Widgets need a widget application (a benchmark or tool may run with a GUI one only).
+    if (text.empty() || !qobject_cast<QApplication*>(QCoreApplication::instance())) {
         progress_.reset();
         return;
     }
