@@ -141,10 +141,13 @@ std::string CLayerRenderer::BuildLedgerFiles(std::string dataPath)
     const std::string riverPath = folder + "Riverddd.dat";
     if (CacheExists(riverPath))
         return {};
-    vd::TextReader probe;
-    if (!probe.open(dataPath))
+    // An unreadable data file or a folder that cannot take the file: no build and no message.
+    vd::TextReader source;
+    CacheWriter target;
+    if (!source.open(dataPath) || !target.Open(riverPath))
         return {};
-    probe.close();
+    source.close();
+    target.Abandon();
     BuildProgress progress(*this);
     const std::string groupPath = folder + "台帳wwww.dat";
     const std::string linkPath = folder + "台帳Link.dat";

@@ -61,8 +61,10 @@ void CLayerRenderer::BuildStationFile()
         stations[sheet];
     }
 
+    // A folder that cannot take the file is no reason for a message or the passes.
     vd::TextReader data;
-    if (!sheets.empty() && data.open(DataSetPath)) {
+    CacheWriter out;
+    if (!sheets.empty() && data.open(DataSetPath) && out.Open(stationPath)) {
         progress.Show(20, StatusLineY - 18,
                       "駅名ファイルを作成します。 <" + sheets.front() +
                           ">  しばらくお待ちください（所要時間 ８～15分）！");
@@ -90,8 +92,9 @@ void CLayerRenderer::BuildStationFile()
                                        (name == table.end() ? std::string() : name->second));
             }
         }
-        CacheWriter out;
-        if (!data.failed() && out.Open(stationPath)) {
+        if (data.failed()) {
+            out.Abandon();
+        } else {
             for (std::size_t i = 0; i < sheets.size(); ++i) {
                 if (i > 0) // the first sheet's message stands since the passes began
                     progress.Show(20, StatusLineY - 18,

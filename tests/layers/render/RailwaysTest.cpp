@@ -185,6 +185,7 @@ TEST_F(Railways, AFolderThatCannotTakeTheCachesStillDraws)
         Draw(0);
         EXPECT_EQ(dc.Segments(pens.LinePen(11)).size(), 1u);
         EXPECT_EQ(dc.Segments(pens.LinePen(19)).size(), 1u);
+        EXPECT_TRUE(dc.Texts().empty()) << "no build message";
     }
     EXPECT_TRUE(std::filesystem::is_directory(folder.LinuxPath() / "RL_台帳.dat"));
 }
@@ -264,6 +265,17 @@ TEST_F(CountryRivers, RiverFileJoinsEveryLinkWithItsGroupAndKeepsTheLastGroup)
 
     // Another data set builds nothing here.
     EXPECT_EQ(r.BuildLedgerFiles(folder.Windows() + "C26-59L.txt"), "");
+}
+
+TEST_F(CountryRivers, AFolderThatCannotTakeTheRiverFileBuildsNothingAndSaysNothing)
+{
+    folder.WriteLines("W15-52L.txt", {RiverLink("5339", "000001", 1), Points({{501005, 128000}}), "S",
+                                      RiverAttribute("5339000001", 1, 0)});
+    std::filesystem::create_directory(folder.LinuxPath() / "Riverddd.dat");
+    Draw(1);
+    EXPECT_TRUE(dc.Texts().empty());
+    EXPECT_TRUE(dc.Segments().empty());
+    EXPECT_FALSE(std::filesystem::exists(folder.LinuxPath() / "台帳wwww.dat"));
 }
 
 TEST_F(CountryRivers, JoinsPointsUpTo90SecondsFiltersClassesAndLabels)
