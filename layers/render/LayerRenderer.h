@@ -134,6 +134,13 @@ public:
     void DrawPlainPoints(int cellCount, int labelSelector);
     void DrawLandPricePoints(int cellCount, int labelSelector, int unused, int yearIndex, std::string flagText);
 
+    // Railways, their stations and the whole-country rivers (railways/). BuildLedgerFiles builds
+    // Riverddd.dat for a W15-52L data file; its result is empty for the data sets it has no ledger of.
+    void BuildStationFile();
+    void DrawRailways(int unused, int cellCount);
+    void DrawCountryRivers(int unused, int cellCount);
+    std::string BuildLedgerFiles(std::string dataPath);
+
     // Third-order mesh themes (meshes/): block count -1 on the plain map (the block's); theme
     // marker -1 coastal sea, -2 forest and public land; the legend's result, or -1 when a cell
     // form draws no legend (item code 800 or below) or the single file cannot be opened.
@@ -160,10 +167,6 @@ public:
 
     // The operations that their own themes fill in (PendingOperations.cpp lists them; until
     // then they draw nothing and answer -1 where a result is due).
-    // Railways and whole-country rivers.
-    void BuildStationFile();
-    void DrawRailways(int unused, int cellCount);
-    void DrawCountryRivers(int unused, int cellCount);
     // Whole-country ledger lines.
     void DrawLedgerLines(int unused, int cellCount);
     // Mesh relief, white-map meshes and the 1/10 subdivided mesh with its lakes.

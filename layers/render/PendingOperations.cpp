@@ -3,11 +3,6 @@
 // Those with a result answer -1, as an operation that drew nothing does.
 #include "layers/render/LayerRenderer.h"
 
-// ---- To be filled by the railway and whole-country river themes
-void CLayerRenderer::BuildStationFile() {}
-void CLayerRenderer::DrawRailways(int, int) {}
-void CLayerRenderer::DrawCountryRivers(int, int) {}
-
 // ---- To be filled by the whole-country ledger line themes
 void CLayerRenderer::DrawLedgerLines(int, int) {}
 

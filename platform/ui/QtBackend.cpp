@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFontDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
@@ -163,6 +164,27 @@ int QtBackend::messageBox(const MessageBoxRequest& request)
 void QtBackend::beep()
 {
     QApplication::beep();
+}
+
+void QtBackend::progress(const std::string& text)
+{
+    // Widgets need a widget application (a benchmark or tool may run with a GUI one only).
+    if (text.empty() || !qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        progress_.reset();
+        return;
+    }
+    if (!progress_) {
+        progress_ = std::make_unique<QLabel>();
+        progress_->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        progress_->setFrameStyle(QFrame::Box);
+        progress_->setMargin(12);
+    }
+    progress_->setText(qs(text));
+    progress_->adjustSize();
+    if (QWidget* window = QApplication::activeWindow())
+        progress_->move(window->geometry().center() - progress_->rect().center());
+    progress_->show();
+    progress_->repaint(); // the caller is inside a repaint: no event loop will paint it later
 }
 
 ProcessResult QtBackend::runProcess(const std::vector<std::string>& argv)

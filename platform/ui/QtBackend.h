@@ -3,7 +3,9 @@
 #include "platform/ui/Ui.h"
 
 #include <map>
+#include <memory>
 
+class QLabel;
 class QProcess;
 class QTimer;
 
@@ -34,8 +36,10 @@ public:
     // platform/ui/Printing.cpp
     std::unique_ptr<PrinterDc> printDialog() override;
     void printPreview(const std::function<bool(PrinterDc&)>& printDocument) override;
+    void progress(const std::string& text) override;
 
 private:
+    std::unique_ptr<QLabel> progress_;
     std::map<int, QTimer*> timers_;
     std::map<int, QProcess*> processes_;
     int nextProcess_ = 1;

@@ -44,6 +44,8 @@ void Backend::modelessCreated(Dialog&) {}
 
 void Backend::dialogDestroyed(Dialog&) {}
 
+void Backend::progress(const std::string&) {}
+
 Backend& backend()
 {
     if (auto& current = installed())
@@ -80,6 +82,11 @@ int AfxMessageBox(const std::string& text, unsigned style)
 void MessageBeep()
 {
     backend().beep();
+}
+
+void showProgress(const std::string& text)
+{
+    backend().progress(text);
 }
 
 ProcessResult runAndWait(const std::vector<std::string>& argv)

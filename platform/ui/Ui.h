@@ -68,6 +68,9 @@ public:
     virtual void modelessCreated(Dialog& dialog);
     // A dialog object is going away.
     virtual void dialogDestroyed(Dialog& dialog);
+    // The progress of a long task run inside a repaint: shown and painted at once, with no
+    // event loop; an empty text takes it away.
+    virtual void progress(const std::string& text);
     virtual int runFileDialog(FileDialog& dialog) = 0;
     // The colour dialog: true and the colour on OK.
     virtual bool chooseColour(std::uint32_t& colour, bool fullOpen) = 0;
@@ -101,6 +104,8 @@ int MessageBox(const std::string& text, const std::string& caption, unsigned sty
 int AfxMessageBox(const std::string& text, unsigned style = MB_OK);
 // The default system beep (before file dialogs).
 void MessageBeep();
+// A long task's progress text in a small window of its own, painted at once; "" closes it.
+void showProgress(const std::string& text);
 
 // Starts a program (no shell) and waits for it, keeping the windows painted.
 ProcessResult runAndWait(const std::vector<std::string>& argv);

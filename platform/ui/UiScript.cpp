@@ -44,6 +44,11 @@ void Script::beep()
     ++beeps_;
 }
 
+void Script::progress(const std::string& text)
+{
+    progressTexts_.push_back(text);
+}
+
 void Script::answerProcess(ProcessResult result)
 {
     processAnswers_.push_back(result);

@@ -27,6 +27,8 @@ public:
     void answerMessageBox(int id);
     const std::vector<MessageBoxRequest>& messageBoxes() const { return messageBoxes_; }
     int beeps() const { return beeps_; }
+    // Progress texts in order ("" when the window went away).
+    const std::vector<std::string>& progressTexts() const { return progressTexts_; }
 
     // External programs: answers in order; without one a program "runs" for 5 s and exits 0.
     void answerProcess(ProcessResult result);
@@ -131,11 +133,14 @@ public:
     std::unique_ptr<PrinterDc> printDialog() override;
     void printPreview(const std::function<bool(PrinterDc&)>& printDocument) override;
 
+    void progress(const std::string& text) override;
+
 private:
     std::deque<std::optional<std::string>> printAnswers_;
     int printDialogs_ = 0;
     std::deque<PrintPreviewAnswer> previewAnswers_;
     int previews_ = 0;
+    std::vector<std::string> progressTexts_;
     std::deque<int> popupAnswers_;
     std::vector<std::vector<std::string>> popupMenus_;
     struct Timer {

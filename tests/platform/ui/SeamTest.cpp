@@ -9,6 +9,8 @@
 #include "platform/ui/UiScript.h"
 #include "platform/ui/WaitCursor.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -197,4 +199,21 @@ TEST(UiSeam, ColourAndFontDialogsAnswerInOrder)
     EXPECT_EQ(asked.lfHeight, -30);
     EXPECT_EQ(asked.lfFaceName, "ＭＳ 明朝");
     EXPECT_FALSE(ui::chooseFont(asked)) << "no answer: cancelled";
+}
+
+TEST(UiSeam, ProgressWindowShowsItsTextAtOnceAndGoesWithTheEmptyText)
+{
+    ui::installBackend(nullptr);
+    const auto shownLabels = [] {
+        std::vector<std::string> texts;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* label = qobject_cast<QLabel*>(w); label && label->isVisible())
+                texts.push_back(label->text().toStdString());
+        return texts;
+    };
+    ui::showProgress("台帳データファイルを作成(1)");
+    ui::showProgress("台帳データファイルを作成(2)");
+    EXPECT_EQ(shownLabels(), (std::vector<std::string>{"台帳データファイルを作成(2)"}));
+    ui::showProgress("");
+    EXPECT_TRUE(shownLabels().empty());
 }

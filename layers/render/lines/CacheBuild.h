@@ -1,0 +1,65 @@
+#pragma once
+// Cache files that a whole-country line layer cuts out of a published data file the first time
+// it needs them, beside that file. Each is written under a temporary name and takes its own name
+// only when written whole, so a build stopped halfway never passes for a finished cache; a folder
+// that cannot be written leaves the layer to read the data file itself.
+#include "platform/fs/TextWriter.h"
+#include "platform/ui/WaitCursor.h"
+
+#include <string>
+#include <string_view>
+
+class CLayerRenderer;
+
+// The folder of a data file: its path up to and including the last "\".
+std::string CacheFolder(std::string_view dataPath);
+
+// Whether a finished cache is there.
+bool CacheExists(std::string_view path);
+
+// One cache being written; nothing appears under its name unless Finish() succeeds.
+class CacheWriter {
+public:
+    // False when the folder cannot be written: the caller works without the cache. The
+    // temporary files of a build that was stopped before are removed first.
+    [[nodiscard]] bool Open(std::string_view path);
+    bool IsOpen() const { return open_; }
+    // A raw CP932 line, then CR LF.
+    void Line(std::string_view cp932)
+    {
+        if (open_)
+            writer_.writeRawLine(cp932);
+    }
+    bool Finish()
+    {
+        const bool done = open_ && writer_.close();
+        open_ = false;
+        return done;
+    }
+    void Abandon()
+    {
+        if (open_)
+            writer_.abandon();
+        open_ = false;
+    }
+
+private:
+    vd::TextWriter writer_;
+    bool open_ = false;
+};
+
+// A build in progress: the wait cursor, and each message drawn into the renderer's device context
+// and shown at once in the progress window (the build runs inside a repaint, whose drawing
+// reaches the screen only when it ends). The window goes with the object.
+class BuildProgress {
+public:
+    explicit BuildProgress(CLayerRenderer& r) : r_(r) {}
+    ~BuildProgress();
+    BuildProgress(const BuildProgress&) = delete;
+    BuildProgress& operator=(const BuildProgress&) = delete;
+    void Show(int x, int y, const std::string& text);
+
+private:
+    CLayerRenderer& r_;
+    vd::WaitCursor wait_;
+};
