@@ -49,8 +49,9 @@ for target in "${targets[@]}"; do
     "$work" "$top/fuzz/corpus/$target" >"$log" 2>&1 || status=$?
   rm -rf "$VD_FUZZ_SCRATCH"
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
-  coverage=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
-  features=$(grep -o 'ft: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
+  # A target that fails before its first input prints neither (grep's status must not end the run).
+  coverage=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2 || true)
+  features=$(grep -o 'ft: [0-9]*' "$log" | tail -1 | cut -d' ' -f2 || true)
   found=$(grep -c '^artifact_prefix=.*Test unit written to' "$log" || true)
   printf '%-22s %10s executions  cov %6s  ft %7s  crashes %s  (%ds)\n' "$target" "${executions:-?}" \
     "${coverage:-?}" "${features:-?}" "$found" $((SECONDS - start))

@@ -211,6 +211,9 @@ std::string TrackStartSheet(std::string_view line, int formatNumber)
         if (formatNumber == 4)
             longitude = std::to_string(vd::parseInt(longitude));
     }
+    // A latitude no sheet holds (a minutes field of any length parses up to INT_MAX): no sheet.
+    if (degrees < 0 || degrees > 90 || minutes < 0 || minutes > 59)
+        return "/";
     const int south = (degrees * 60 + minutes) / 40 * 40;
     const int southMinutes = south % 60;
     char latitude[32];

@@ -31,5 +31,6 @@ std::vector<std::string> ReadTrackFileLines(const std::string& winPath);
 
 // The south-west corner "DD.MM00/DDD.0000" of the 40-minute by 1-degree sheet holding a track's
 // first point line, by the registration's format number (1 DMS, 2 DMM, 3 DEG, 4 MapFan(ROT),
-// 5 AtlasRD); "/" for another format or a line too short or without its "E".
+// 5 AtlasRD); "/" for another format, a line too short or without its "E", or a latitude
+// outside 0-90 degrees and 0-59 minutes.
 std::string TrackStartSheet(std::string_view pointLine, int formatNumber);

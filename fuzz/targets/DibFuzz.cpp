@@ -4,7 +4,7 @@
 #include "fuzz/support/FuzzDocument.h"
 #include "fuzz/support/FuzzScratch.h"
 #include "platform/dc/ImageDc.h"
-#include "view/DibFunctions.h"
+#include "graphics/DibFunctions.h"
 
 #include <span>
 

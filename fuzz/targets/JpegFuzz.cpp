@@ -3,7 +3,7 @@
 #include "fuzz/support/FuzzDocument.h"
 #include "fuzz/support/FuzzScratch.h"
 #include "platform/dc/ImageDc.h"
-#include "view/DibFunctions.h"
+#include "graphics/DibFunctions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

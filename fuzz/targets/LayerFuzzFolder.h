@@ -1,10 +1,11 @@
 #pragma once
 // A scratch folder for the layer fuzz targets: the input is written there as the data file the
-// program would read, and the reader is called with the folder in Windows form.
+// program would read, and the reader is called with the folder in Windows form. It lies in the
+// run's scratch home (fuzz/support), so it goes when the run ends.
+#include "fuzz/support/FuzzScratch.h"
 #include "platform/fs/PathResolver.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -14,10 +15,9 @@ namespace layer_fuzz {
 inline const std::filesystem::path& ScratchFolder()
 {
     static const std::filesystem::path folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "veldoran-fuzz-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        return std::filesystem::path(pattern);
+        std::filesystem::path layer = vd::fuzz::scratchFolder() / "layer";
+        std::filesystem::create_directories(layer);
+        return layer;
     }();
     return folder;
 }

@@ -1,5 +1,6 @@
 // Fuzz target: the 22 strings the program hands OnDlgDmeshSet (cut at NUL bytes), placed into the
 // slots as the entry point places them, the selection read and the answer built.
+#include "layers/settings/BarDelimitedSettings.h"
 #include "layers/settings/naturemesh/NatureMeshSettingsInput.h"
 
 #include <algorithm>

@@ -7,8 +7,8 @@
 #include "fuzz/support/FuzzScratch.h"
 #include "platform/dc/ImageDc.h"
 #include "userdata/RecordLines.h"
-#include "view/MapRenderer.h"
-#include "view/RendererEntryPoints.h"
+#include "view/renderer/MapRenderer.h"
+#include "view/renderer/RendererEntryPoints.h"
 
 #include <algorithm>
 

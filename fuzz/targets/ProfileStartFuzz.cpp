@@ -6,7 +6,7 @@
 #include "platform/dc/ImageDc.h"
 #include "platform/ui/FrameWindow.h"
 #include "platform/ui/UiScript.h"
-#include "view/VeldoranView.h"
+#include "view/window/VeldoranView.h"
 
 #include <QCoreApplication>
 

@@ -4,8 +4,8 @@
 #include "fuzz/support/FuzzDocument.h"
 #include "fuzz/support/FuzzScratch.h"
 #include "platform/dc/ImageDc.h"
-#include "view/SheetSelectDialog.h"
-#include "view/sheetindex/SheetIndexFile.h"
+#include "view/sheetmap/SheetSelectDialog.h"
+#include "basemap/sheetindex/SheetIndexFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

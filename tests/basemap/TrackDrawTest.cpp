@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
+
 namespace {
 
 using basemap_test::FixtureFolder;
@@ -133,6 +137,16 @@ TEST(TrackLines, StartSheetOfEachFormat)
         SCOPED_TRACE(c.line);
         EXPECT_EQ(OnTrackStartMapModule(c.line, "DMS", c.format), c.expected);
     }
+}
+
+// A minutes field too long for an int once made the sheet's latitude overflow.
+TEST(TrackLines, StartSheetOfAnUnreadableLatitudeIsNone)
+{
+    std::ifstream in(std::string(VD_TEST_DATA_DIR) + "/fuzz/TrackStartMapFuzz/minutes-beyond-int.txt", std::ios::binary);
+    const std::string line((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(line.empty());
+    EXPECT_EQ(OnTrackStartMapModule(line, "DMS", 5), "/");
+    EXPECT_EQ(OnTrackStartMapModule("N35:99:22.0 E139:46:11.0", "DMS", 5), "/");
 }
 
 TEST(TrackLines, LongLinesAreReadInPiecesOf199Bytes)
