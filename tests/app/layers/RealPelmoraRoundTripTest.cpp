@@ -61,23 +61,35 @@ TEST(RealPelmoraRoundTrip, EachLayerCommandKeepsTheAnswerAndHandsItBack)
     const Case cases[] = {
         {32771, 254, 1103, 3, [](const CVeldoranDoc& d) {
              std::vector<int> v{d.m_nPointLead};
+             for (const auto* rows : {&d.m_anPointRowA, &d.m_anPointRowB, &d.m_anPointRowC})
+                 for (const auto& t : *rows) Add(v, t);
              for (const auto& t : d.m_anPointRowFlag) Add(v, t);
              return v;
          }},
-        {32772, 232, 1516, 2, [](const CVeldoranDoc& d) { return std::vector<int>{d.m_nLineLead}; }},
+        {32772, 232, 1516, 2, [](const CVeldoranDoc& d) {
+             std::vector<int> v{d.m_nLineLead};
+             for (const auto& t : d.m_anLineRowFlag) Add(v, t);
+             for (const auto& t : d.m_anLineRowValue) Add(v, t);
+             return v;
+         }},
         {32773, 135, 1030, 2, [](const CVeldoranDoc& d) {
              std::vector<int> v{d.m_nSurfaceLead};
              for (const auto& t : d.m_anSurfaceRowFlag) Add(v, t);
+             for (const auto* rows : {&d.m_anSurfaceRowA, &d.m_anSurfaceRowB, &d.m_anSurfaceRowC})
+                 for (const auto& t : *rows) Add(v, t);
              return v;
          }},
         {32774, 235, 1030, 2, [](const CVeldoranDoc& d) {
              std::vector<int> v{d.m_nNatureMeshLead};
              Add(v, d.m_anNatureMeshValue);
+             Add(v, d.m_anMeshRowFlag[0]);
+             Add(v, d.m_anMeshRowFlag[1]);
              return v;
          }},
         {32775, 247, 1030, 1, [](const CVeldoranDoc& d) {
              std::vector<int> v{d.m_nIndustryMeshLead};
              Add(v, d.m_anIndustryMeshValue);
+             Add(v, d.m_anMeshRowFlag[2]);
              return v;
          }},
         {32781, 145, 1437, 2, [](const CVeldoranDoc& d) {
