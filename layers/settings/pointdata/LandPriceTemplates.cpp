@@ -5,6 +5,8 @@
 #include "layers/settings/pointdata/PointTemplateParts.h"
 #include "layers/settings/pointdata/PointTemplates.h"
 
+#include <span>
+
 using namespace point_templates;
 
 namespace {
@@ -33,7 +35,7 @@ struct LandRow {
     int on, name, colour, text, button, onX;
 };
 
-std::vector<ControlTemplate> Rows(const std::vector<LandRow>& rows, const int (&ys)[5], int buttonX)
+std::vector<ControlTemplate> Rows(std::span<const LandRow> rows, const int (&ys)[5], int buttonX)
 {
     std::vector<ControlTemplate> controls;
     for (size_t i = 0; i < rows.size(); ++i) {
@@ -50,13 +52,15 @@ std::vector<ControlTemplate> Rows(const std::vector<LandRow>& rows, const int (&
 
 constexpr int kRowHeights[5] = {15, 33, 51, 69, 87};
 
-const std::vector<LandRow> kRowsA = {
+// Constant-initialised: the templates are built by other files' static registrations, which
+// may run before this file's dynamic initialisers.
+constexpr LandRow kRowsA[] = {
     {1696, 1697, 1698, 1699, 1700, 4},
     {1701, 1702, 1703, 1704, 1705, 4},
     {1706, 1707, 1708, 1709, 1710, 3},
     {1711, 1712, 1713, 1714, 1715, 3},
 };
-const std::vector<LandRow> kRowsB = {
+constexpr LandRow kRowsB[] = {
     {1568, 1569, 1570, 1571, 1572, 4},
     {1576, 1575, 1577, 1573, 1574, 4},
     {1581, 1580, 1582, 1578, 1579, 3},
