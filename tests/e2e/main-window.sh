@@ -32,6 +32,9 @@ trap cleanup EXIT
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+# No session bus: otherwise libdbus autolaunches one for the fresh display, and Qt's D-Bus thread
+# can be mid-call when an ending signal arrives (its buffers then outlive the run).
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-session-bus
 
 fail() {
     echo "FAILED: $*" >&2

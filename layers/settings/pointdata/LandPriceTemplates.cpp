@@ -52,8 +52,8 @@ std::vector<ControlTemplate> Rows(std::span<const LandRow> rows, const int (&ys)
 
 constexpr int kRowHeights[5] = {15, 33, 51, 69, 87};
 
-// Constant-initialised: the templates are built by another file's static initialiser
-// (OnDlgDpSet.cpp registers them), which may run before this file's dynamic ones.
+// Constant-initialised: the templates are built by other files' static registrations, which
+// may run before this file's dynamic initialisers.
 constexpr LandRow kRowsA[] = {
     {1696, 1697, 1698, 1699, 1700, 4},
     {1701, 1702, 1703, 1704, 1705, 4},
