@@ -492,7 +492,7 @@ public:
     // Sets the frame texts from the current sheet, the block around it or the bounds given.
     void SetFrameBounds(int north, int west, int south, int east);
 
-    // The map display specification (app/settings/): the dialog's run, the tab it opens with
+    // 地図の表示仕様 (app/settings/): the dialog's run, the tab it opens with
     // (kept for the run) and the place names of the current file, shown by it.
     void EditMapDisplaySpec();
     int m_nSpecDialogTab = 0;

@@ -1,4 +1,4 @@
-// The navigation slot of the map display specification: button 326 on the main map runs the
+// The navigation slot of 地図の表示仕様: button 326 on the main map runs the
 // document's dialog.
 #include "view/PieceConnections.h"
 

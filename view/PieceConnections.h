@@ -15,7 +15,7 @@ void ConnectBaseMapPiece(CVeldoranView& view);
 void ConnectNavigationPiece(CVeldoranView& view);
 // Overview frame, point marks and labels, the Japan overview (OverviewConnections.cpp).
 void ConnectOverviewPieces(CVeldoranView& view);
-// Button 326: the map display specification of the document (MapDisplaySpecConnections.cpp).
+// Button 326: 地図の表示仕様 of the document (MapDisplaySpecConnections.cpp).
 void ConnectMapDisplaySpecPiece(CVeldoranView& view);
 // The layer dispatch, the layer commands' tests and title and the data-format command
 // (LayerConnections.cpp).

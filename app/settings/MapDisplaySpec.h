@@ -1,5 +1,5 @@
 #pragma once
-// The settings that the map display specification dialog edits, as copies of the document's
+// The settings that the 地図の表示仕様 dialog edits, as copies of the document's
 // members grouped by the dialog's pages: read from the document before the dialog runs, copied
 // back on OK, and compared to tell whether the map must be drawn again.
 #include "app/settings/ShownPlaceNamesDialog.h"

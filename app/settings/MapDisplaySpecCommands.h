@@ -1,5 +1,5 @@
 #pragma once
-// The document's commands that open the map display specification: 32888 (表示/地図の表示仕様,
+// The document's commands that open 地図の表示仕様: 32888 (表示/地図の表示仕様,
 // Ctrl+A) and 33264 (ﾏｯﾋﾟﾝｸﾞ/地図仕様/地図の表示仕様). The view's button 326 reaches the same
 // dialog through its navigation slot (view/MapDisplaySpecConnections.cpp).
 class CVeldoranDoc;

@@ -1,5 +1,5 @@
 #pragma once
-// The map display specification dialog (template 168 "地図の表示仕様"): a tab control over four
+// The 地図の表示仕様 dialog (template 168 "地図の表示仕様"): a tab control over four
 // pages, 地名, 登録地点, 地図 and 距離, created as children when the dialog is first shown, and the
 // check box of the pointer coordinates. It works on a copy of the settings; OK collects every
 // page's values into m_spec, Cancel leaves m_spec as it was given.

@@ -1,5 +1,5 @@
 #pragma once
-// Page 距離 (template 146) of the map display specification: whether the distance from the start
+// Page 距離 (template 146) of 地図の表示仕様: whether the distance from the start
 // city is shown, to a registered point or to the pointer, and which city it starts from (the
 // cities of MAPELMNT\DPRTCITY.DAT, or the start city dialog).
 #include "app/settings/MapDisplaySpec.h"

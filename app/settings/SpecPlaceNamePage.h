@@ -1,5 +1,5 @@
 #pragma once
-// Page 地名 (template 165) of the map display specification: whether and how place names are
+// Page 地名 (template 165) of 地図の表示仕様: whether and how place names are
 // shown (thinning, face, height, pop-ups, kinds), with the counts and the file shown only.
 #include "app/settings/MapDisplaySpec.h"
 #include "platform/ui/Dialog.h"

@@ -1,5 +1,5 @@
 #pragma once
-// Page 登録地点 (template 130) of the map display specification: whether and how the user's
+// Page 登録地点 (template 130) of 地図の表示仕様: whether and how the user's
 // registered points are shown (pop-ups, keyword, kinds of entries, symbol size, label).
 #include "app/settings/MapDisplaySpec.h"
 #include "platform/ui/Dialog.h"

@@ -1,5 +1,5 @@
 #pragma once
-// Page 地図 (template 167) of the map display specification: the base map's frame, scale bar,
+// Page 地図 (template 167) of 地図の表示仕様: the base map's frame, scale bar,
 // prefecture and sub-prefecture borders and their colour, lakes and reservoirs, municipality
 // borders with their colour and names. Municipality borders need municipality data: without a
 // municipality folder they stay off.

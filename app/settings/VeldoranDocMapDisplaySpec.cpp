@@ -1,4 +1,4 @@
-// The document's command 地図の表示仕様: runs the map display specification dialog on copies of the
+// The document's command 地図の表示仕様: runs the 地図の表示仕様 dialog on copies of the
 // settings, takes them back on OK and draws the map again when a drawing setting changed.
 #include "app/VeldoranDoc.h"
 

@@ -1,4 +1,4 @@
-// Where the user opens the map display specification in the running program: Ctrl+A, the
+// Where the user opens 地図の表示仕様 in the running program: Ctrl+A, the
 // menu bar's item, the Mapping menu of a right click on the map, and the view's button 326.
 #include "../doc/DocumentTestSupport.h"
 #include "../shell/ShellTestSupport.h"

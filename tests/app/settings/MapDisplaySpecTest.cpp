@@ -1,4 +1,4 @@
-// The map display specification run by the document: each page answered through the script,
+// 地図の表示仕様 run by the document: each page answered through the script,
 // the document's members checked afterwards, and what is drawn again.
 #include "../doc/DocumentTestSupport.h"
 #include "app/VeldoranDoc.h"
