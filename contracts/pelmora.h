@@ -227,7 +227,7 @@ extern "C" VD_EXPORT OnDlgDmeshSet_fn OnDlgDmeshSet;
 
 // The industry-statistics mesh settings: the application folder, the settings ("-1", "WhiteMap"
 // or 12 "%d|" integers, then "/TAVREL"), the names of rows 1-5, their folders and the 28
-// "#"-closed item specifications.
+// "#"-closed item definitions.
 using OnDlgDmcSet_fn = std::string(std::string appFolder, std::string settings, std::string text2,
                                   std::string text3,
                                    std::string text4, std::string text5, std::string text6,

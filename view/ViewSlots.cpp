@@ -23,7 +23,7 @@ constexpr std::string_view kLayerDispatch = "layer dispatch";
 constexpr std::string_view kLayerCommands = "layer cancel, presets and seismic commands";
 constexpr std::string_view kMapTypeCommands = "map type, registration and document commands";
 constexpr std::string_view kWhiteMapOptions = "white-map options, map names and user menus";
-constexpr std::string_view kDisplaySpec = "map display specification dialog";
+constexpr std::string_view kDisplaySpec = "地図の表示仕様 dialog";
 constexpr std::string_view kPrefectureRanking = "prefecture ranking dialog";
 
 constexpr SlotState Filled = SlotState::Filled;

@@ -1,5 +1,5 @@
 // Fuzz target: the 13 strings the program hands the industry-statistics mesh dialog (cut at NUL
-// bytes), placed into the settings as the entry point places them, every specification split as
+// bytes), placed into the settings as the entry point places them, every item definition split as
 // the pages split it and joined as OK joins it, and the answer built.
 #include "layers/settings/BarDelimitedSettings.h"
 #include "layers/settings/industrymesh/IndustryMeshInput.h"

@@ -1,4 +1,4 @@
-// Fuzz target: a statistics item specification as the pages split it (a stored one, or the
+// Fuzz target: a statistics item definition as the pages split it (a stored one, or the
 // item-name dialog's answer), its name registered as 登録 makes it safe, joined as OK joins it and
 // split again: the parts come back unchanged.
 #include "layers/settings/industrymesh/StatItemSpec.h"

@@ -2,7 +2,7 @@
 // CDlgDmcSet (template 247): the industry-statistics mesh settings on three tabs, 商業統計,
 // 工業統計 and 農業ｾﾝｻｽ, one theme drawn at a time, and below the tabs the display method
 // (ﾒｯｼｭﾏｯﾌﾟ or 属性値; mesh map only keeps it at ﾒｯｼｭﾏｯﾌﾟ). Page k edits theme row k and
-// column k of the specifications; rows 4 and 5 pass through.
+// column k of the item definitions; rows 4 and 5 pass through.
 #include "layers/settings/TabbedSettingsDialog.h"
 #include "layers/settings/industrymesh/IndustryMeshPage.h"
 

@@ -15,10 +15,10 @@ class IndustryMeshPage : public SettingsPage {
 public:
     explicit IndustryMeshPage(const IndustryPageSpec& spec);
 
-    // Before the page is created: the theme row and its column of specifications (one per
+    // Before the page is created: the theme row and its column of item definitions (one per
     // class-bound row).
     void Load(const IndustryMeshRow& row, const std::string* columnSpecs);
-    // On OK: the row's on, item and folder (as typed), and each class-bound row's specification
+    // On OK: the row's on, item and folder (as typed), and each class-bound row's item definition
     // as shown.
     void Collect(IndustryMeshRow& row, std::string* columnSpecs) const;
 

@@ -1,7 +1,7 @@
 #pragma once
 // The industry-statistics mesh settings: five theme rows (rows 1 to 3 are the tabs 商業統計,
 // 工業統計 and 農業ｾﾝｻｽ; rows 4 and 5 have no page and pass through) with an on value, the
-// chosen display item, a name and a data folder, and 28 statistics item specifications in three
+// chosen display item, a name and a data folder, and 28 statistics item definitions in three
 // columns of 10, 10 and 8 (column k belongs to the page of row k).
 #include <array>
 #include <string>

@@ -31,7 +31,7 @@ int StartedColumn(std::string_view line)
     return -1;
 }
 
-// A specification from the file: a "#" would end it early in the answer.
+// An item definition from the file: a "#" would end it early in the answer.
 std::string HashFreeText(std::string text)
 {
     vd::replaceAll(text, "#", "＃");

@@ -2,7 +2,7 @@
 // DDMCFILE.DAT, the industry-statistics mesh settings in the application folder (CP932, CR LF).
 // As written it holds exactly 43 lines: T3_1 to T3_5 (the fixed names "産業統計", "工業統計",
 // "農業センサス", then the names of rows 4 and 5), F3_1 to F3_5 (folders), N3_1 to N3_5 (items),
-// then the specifications: S3_17, S3_19, S3_18, S3_20 to S3_26 (column 1), S3_27 to S3_36
+// then the item definitions: S3_17, S3_19, S3_18, S3_20 to S3_26 (column 1), S3_27 to S3_36
 // (column 2), S3_3A, S3_3B, S3_42 to S3_47 (column 3). The on values are not kept.
 //
 // Read back, a T, F or N line names its row by the digit at byte 3 (the tab digit is not looked

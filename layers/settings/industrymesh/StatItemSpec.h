@@ -22,6 +22,6 @@ StatItemSpec SplitStatItemSpec(std::string_view text);
 // name + "/%d/%d/%d".
 std::string JoinStatItemSpec(const StatItemSpec& spec);
 
-// A name as the user registers it: a "/" would split it and a "#" would end the specification
+// A name as the user registers it: a "/" would split it and a "#" would end the item definition
 // in the program's answer, so they become "／" and "＃".
 std::string StatItemNameText(std::string name);

@@ -26,7 +26,7 @@ constexpr int To(int r) { return 1450 + r; }
 constexpr int Interval(int r) { return 1460 + r; }
 constexpr int Register(int r) { return 1470 + r; }
 
-// The answer: 12 integers, name and folder of rows 1-5, 28 specifications.
+// The answer: 12 integers, name and folder of rows 1-5, 28 item definitions.
 struct Answer {
     explicit Answer(const std::string& text)
     {
@@ -46,7 +46,7 @@ struct Answer {
         }
         for (std::string& spec : specs)
             spec = next('#');
-        EXPECT_EQ(at, text.size()) << "nothing after the 28th specification";
+        EXPECT_EQ(at, text.size()) << "nothing after the 28th item definition";
     }
     int tab() const { return ints[0]; }
     int on(int row) const { return ints[1 + 2 * row]; }

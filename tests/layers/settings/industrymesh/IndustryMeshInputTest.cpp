@@ -51,7 +51,7 @@ TEST(IndustryMeshInput, SelectionForms)
         EXPECT_EQ(start.meshMapOnly, c.meshMapOnly) << c.label;
         EXPECT_EQ(start.currentTab, c.tab) << c.label;
         EXPECT_EQ(start.displayMethod, c.method) << c.label;
-        // The specifications are read only with integers.
+        // The item definitions are read only with integers.
         EXPECT_EQ(start.settings.specs[0], c.fromFile ? "" : "a/1/2/3") << c.label;
         EXPECT_EQ(start.settings.rows[4].folder, "D:\\M5\\(M03-01)") << c.label;
     }
@@ -66,7 +66,7 @@ TEST(IndustryMeshInput, SelectionForms)
     EXPECT_EQ(ParseIndustryMeshInputs(Inputs("20001|")).currentTab, 1) << "taken mod 10000";
 }
 
-TEST(IndustryMeshInput, SpecificationsAreReadAtHashAndAnUnclosedOneIsEmpty)
+TEST(IndustryMeshInput, ItemDefinitionsAreReadAtHashAndAnUnclosedOneIsEmpty)
 {
     std::string specs;
     for (int i = 0; i < kIndustrySpecCount; ++i)
@@ -82,7 +82,7 @@ TEST(IndustryMeshInput, SpecificationsAreReadAtHashAndAnUnclosedOneIsEmpty)
     EXPECT_EQ(start.settings.specs[27], "");
 }
 
-TEST(IndustryMeshInput, TheAnswerHasTwelveIntegersTenTextsAndTwentyEightSpecifications)
+TEST(IndustryMeshInput, TheAnswerHasTwelveIntegersTenTextsAndTwentyEightItemDefinitions)
 {
     IndustryMeshSettings s;
     for (int row = 0; row < kIndustryRowCount; ++row)
@@ -104,7 +104,7 @@ TEST(IndustryMeshInput, TheAnswerHasTwelveIntegersTenTextsAndTwentyEightSpecific
     EXPECT_EQ(start.settings.rows[3].folder, "D:\\x｜y\\");
 }
 
-TEST(IndustryMeshInput, ChangesCountOnItemNameFolderAndSpecificationsByteForByte)
+TEST(IndustryMeshInput, ChangesCountOnItemNameFolderAndItemDefinitionsByteForByte)
 {
     IndustryMeshSettings a;
     a.specs[4] = "x/1/2/3";
@@ -115,7 +115,7 @@ TEST(IndustryMeshInput, ChangesCountOnItemNameFolderAndSpecificationsByteForByte
         [](IndustryMeshSettings& s) { s.rows[3].name = "n"; },
         [](IndustryMeshSettings& s) { s.rows[2].folder = "f"; },
         [](IndustryMeshSettings& s) { s.specs[4] = "x/1/2/3 "; },
-        [](IndustryMeshSettings& s) { s.specs[27] = "/0/0/0"; }, // an empty specification comes back so
+        [](IndustryMeshSettings& s) { s.specs[27] = "/0/0/0"; }, // an empty item definition comes back so
     };
     for (const auto& change : changes) {
         IndustryMeshSettings b = a;

@@ -158,11 +158,11 @@ TEST_F(IndustryMeshDialogTest, AFirstCallReadsTheFileAndCancelAnswersAsOk)
     EXPECT_EQ(a.name[3], "人口");
     EXPECT_EQ(a.folder[2], "D:\\AG\\(A01-13)");
     EXPECT_EQ(a.specs[0], "販売額/12/17/50");
-    EXPECT_EQ(a.specs[1], "/0/0/0") << "an empty specification comes back so";
+    EXPECT_EQ(a.specs[1], "/0/0/0") << "an empty item definition comes back so";
     EXPECT_EQ(a.specs[20], "耕地/5/9/20");
     EXPECT_EQ(a.specs[27], "/0/0/0");
 
-    // The empty specifications came back as "/0/0/0": a change, so the file is written anew.
+    // The empty item definitions came back as "/0/0/0": a change, so the file is written anew.
     const std::string file = vd::cp932ToUtf8(ReadBytes(SettingsFile()));
     EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 43);
     EXPECT_EQ(file.substr(0, file.find("F3_1")), "T3_1=産業統計\r\nT3_2=工業統計\r\nT3_3=農業センサス\r\nT3_4=人口\r\nT3_5=\r\n");
@@ -250,7 +250,7 @@ TEST_F(IndustryMeshDialogTest, ItemRadiosStoreTheirItemsAndSwitchThePageOn)
     EXPECT_EQ(c.on(0), 1);
 }
 
-TEST_F(IndustryMeshDialogTest, RegisteringARowShowsItAndReturnsItsSpecification)
+TEST_F(IndustryMeshDialogTest, RegisteringARowShowsItAndReturnsItsItemDefinition)
 {
     const Answer a(Run(Selection(0, {0, 1}), [this](vd::DialogDriver& d) {
         vd::DialogDriver commerce = d.page(kCommerce);
@@ -374,7 +374,7 @@ TEST_F(IndustryMeshDialogTest, TheAnswerHandedBackReopensTheDialogAndWritesNothi
     EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
 }
 
-TEST_F(IndustryMeshDialogTest, AStoredSpecificationOfARowWithoutAnItemShowsAndComesBack)
+TEST_F(IndustryMeshDialogTest, AStoredItemDefinitionOfARowWithoutAnItemShowsAndComesBack)
 {
     inputs[12] = "####卸売計/20/25/10#";
     const Answer a(Run(Selection(0, {0, 6}), [](vd::DialogDriver& d) {

@@ -26,7 +26,7 @@ TEST(StatItemSpec, SplitTakesThreePartsAndLeavesTheRestAsTheInterval)
 TEST(StatItemSpec, JoinWritesSignedNumbersAndRoundTrips)
 {
     EXPECT_EQ(JoinStatItemSpec({"販売額", 3, 9, 100}), "販売額/3/9/100");
-    EXPECT_EQ(JoinStatItemSpec({}), "/0/0/0") << "an empty specification comes back so";
+    EXPECT_EQ(JoinStatItemSpec({}), "/0/0/0") << "an empty item definition comes back so";
     EXPECT_EQ(JoinStatItemSpec({"x", -1, 0, -2147483647 - 1}), "x/-1/0/-2147483648");
     const StatItemSpec spec{"従業員数", 5, 11, 20};
     EXPECT_EQ(SplitStatItemSpec(JoinStatItemSpec(spec)), spec);
