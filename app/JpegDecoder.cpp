@@ -34,24 +34,46 @@ void JpegEmitMessage(j_common_ptr decompressor, int level)
     std::longjmp(reinterpret_cast<JpegErrorManager*>(decompressor->err)->recovery, 1);
 }
 
+// A progressive picture of a handful of scans is usual; a damaged one may repeat scan headers
+// by the thousand, each a pass over the whole picture.
+constexpr int kMaxScans = 100;
+
+void JpegLimitScans(j_common_ptr decompressor)
+{
+    if (!decompressor->is_decompressor)
+        return;
+    if (reinterpret_cast<j_decompress_ptr>(decompressor)->input_scan_number > kMaxScans)
+        std::longjmp(reinterpret_cast<JpegErrorManager*>(decompressor->err)->recovery, 1);
+}
+
 // The largest picture held, 24 megapixels (6000 x 4000, a large camera picture): its rows, the
 // bitmap made of them and the picture drawn from that stay well within the memory a run may use,
 // whatever size a damaged header claims.
 constexpr std::int64_t kMaxPicturePixels = std::int64_t{6000} * 4000;
 
+bool IsHeldSize(std::int64_t width, std::int64_t height)
+{
+    return width > 0 && height > 0 && width * height <= kMaxPicturePixels;
+}
+
 // Everything between the recovery point and the end of decoding. Nothing here has a destructor
 // that a jump back could skip: the buffers belong to the caller.
-bool DecodeRows(jpeg_decompress_struct* decompressor, JpegErrorManager* errors, std::FILE* file,
-                DecodedJpeg* picture, std::vector<std::uint8_t>* row)
+bool DecodeRows(jpeg_decompress_struct* decompressor, JpegErrorManager* errors, jpeg_progress_mgr* progress,
+                std::FILE* file, DecodedJpeg* picture, std::vector<std::uint8_t>* row)
 {
     if (setjmp(errors->recovery))
         return false;
 
     jpeg_create_decompress(decompressor);
+    decompressor->progress = progress;
     jpeg_stdio_src(decompressor, file);
     jpeg_read_header(decompressor, TRUE);
     // A one-component picture is widened to colour by the decoder; CMYK has no RGB conversion.
     if (decompressor->jpeg_color_space == JCS_CMYK || decompressor->jpeg_color_space == JCS_YCCK)
+        return false;
+    // Checked before decoding starts: a progressive picture's coefficients for the whole size
+    // the header claims are allocated when it starts.
+    if (!IsHeldSize(decompressor->image_width, decompressor->image_height))
         return false;
     decompressor->out_color_space = JCS_RGB;
     jpeg_start_decompress(decompressor);
@@ -61,7 +83,7 @@ bool DecodeRows(jpeg_decompress_struct* decompressor, JpegErrorManager* errors, 
     const std::int64_t width = decompressor->output_width;
     const std::int64_t height = decompressor->output_height;
     const std::int64_t stride = (3 * width + 3) & ~std::int64_t{3};
-    if (width <= 0 || height <= 0 || width * height > kMaxPicturePixels)
+    if (!IsHeldSize(width, height))
         return false;
 
     picture->width = static_cast<int>(width);
@@ -109,12 +131,14 @@ std::optional<DecodedJpeg> DecodeJpeg(std::FILE* file)
     errors.standard.error_exit = JpegErrorExit;
     errors.standardMessage = errors.standard.emit_message;
     errors.standard.emit_message = JpegEmitMessage;
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = JpegLimitScans;
 
     DecodedJpeg picture;
     std::vector<std::uint8_t> row;
     bool decoded = false;
     try {
-        decoded = DecodeRows(&decompressor, &errors, file, &picture, &row);
+        decoded = DecodeRows(&decompressor, &errors, &progress, file, &picture, &row);
     } catch (const std::bad_alloc&) {
         decoded = false;
     }

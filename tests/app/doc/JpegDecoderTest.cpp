@@ -111,10 +111,10 @@ TEST(JpegDecoder, DataEndingEarlyIsOnlyAWarning)
     EXPECT_EQ(picture->height, 64);
 }
 
-// The picture's size as its start-of-frame marker gives it, changed.
-std::string WithSize(std::string jpeg, int width, int height)
+// The picture's size as its start-of-frame marker (baseline or progressive) gives it, changed.
+std::string WithSize(std::string jpeg, int width, int height, const char* frameMarker = "\xFF\xC0")
 {
-    const std::size_t frame = jpeg.find("\xFF\xC0");
+    const std::size_t frame = jpeg.find(frameMarker);
     EXPECT_NE(frame, std::string::npos);
     jpeg[frame + 5] = static_cast<char>(height >> 8);
     jpeg[frame + 6] = static_cast<char>(height & 0xFF);
@@ -149,10 +149,27 @@ TEST(JpegDecoder, PicturesOfMoreThanTwentyFourMegapixelsAreRefused)
     });
     EXPECT_FALSE(DecodeBytes(WithSize(small, 6000, 4001)));
     EXPECT_FALSE(DecodeBytes(WithSize(small, 65535, 65535)));
+    // A progressive picture is refused before its whole-picture coefficients are allocated.
+    const std::string progressive = MakeJpegBytes(JpegKind::RgbProgressive, 16, 16, [](int x, int y) {
+        return std::vector<std::uint8_t>{static_cast<std::uint8_t>(x * 16), static_cast<std::uint8_t>(y * 16), 90};
+    });
+    EXPECT_FALSE(DecodeBytes(WithSize(progressive, 65500, 65500, "\xFF\xC2")));
     const auto largest = DecodeBytes(WithSize(small, 6000, 4000));
     ASSERT_TRUE(largest);
     EXPECT_EQ(largest->width, 6000);
     EXPECT_EQ(largest->height, 4000);
+}
+
+TEST(JpegDecoder, ProgressivePicturesDecodeUpToAHundredScans)
+{
+    const auto pixel = [](int x, int y) {
+        return std::vector<std::uint8_t>{static_cast<std::uint8_t>(x * 16), static_cast<std::uint8_t>(y * 16), 90};
+    };
+    const auto usual = DecodeBytes(MakeJpegBytes(JpegKind::RgbProgressive, 16, 16, pixel));
+    ASSERT_TRUE(usual);
+    EXPECT_EQ(usual->width, 16);
+    // 190 scans, each a pass over the whole picture: refused as damaged.
+    EXPECT_FALSE(DecodeBytes(MakeJpegBytes(JpegKind::RgbScanPerCoefficient, 16, 16, pixel)));
 }
 
 } // namespace

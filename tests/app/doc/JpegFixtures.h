@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-enum class JpegKind { Rgb, Grey, Cmyk };
+// RgbProgressive: the usual progressive script (10 scans); RgbScanPerCoefficient: progressive,
+// one scan for each AC coefficient of each component (190).
+enum class JpegKind { Rgb, Grey, Cmyk, RgbProgressive, RgbScanPerCoefficient };
 
 // Writes a picture of width x height pixels; pixel(x, y) gives its components (RGB, grey or
 // CMYK, 3, 1 or 4 bytes) in top-down order. Quality 100 without chroma subsampling, so flat
