@@ -1,6 +1,7 @@
 #pragma once
 // Third-order mesh records in the published fixed-column layout: the record type in column 0,
 // the eight-digit mesh code in columns 5-12, then the theme's columns (counted from 0).
+#include "layers/render/LayerDrawParams.h"
 #include "platform/dc/RecordingDc.h"
 #include "platform/text/Format.h"
 
@@ -40,6 +41,30 @@ private:
 // The third-order cell of mesh 5339 at second-level row a, column b and third-level row c,
 // column d: south-west corner at latitude 127200 + 300a + 30c, longitude 500400 + 450b + 45d.
 inline std::string Cell5339(int a, int b, int c, int d) { return vd::format("5339%d%d%d%d", a, b, c, d); }
+
+// Mesh 5339's extent in arc-seconds.
+inline constexpr int kMeshNorth = 129600;
+inline constexpr int kMeshWest = 500400;
+inline constexpr int kMeshSouth = 127200;
+inline constexpr int kMeshEast = 504000;
+
+// A call over mesh 5339 (the one first-level mesh of MeshCode) at `scale` pixels a second.
+inline LayerDrawParams Mesh5339Params(const std::string& dataSet, const std::string& dataFolder, int detailLevel,
+                                      int itemCode, float scale = 1.0f)
+{
+    LayerDrawParams p;
+    p.ItemCode = itemCode;
+    p.North = kMeshNorth, p.West = kMeshWest, p.South = kMeshSouth, p.East = kMeshEast;
+    p.DetailLevel = detailLevel;
+    p.ProgressFlag = -1;
+    p.StatusLineY = 700;
+    p.WideAreaMode = 1, p.BlockMode = 1;
+    p.XScale = p.YScale = scale;
+    p.MeshCode = "5339";
+    p.DataSetPath = dataSet;
+    p.DataFolder = dataFolder;
+    return p;
+}
 
 // The PrefectureFlagList of the whole country.
 inline std::string WholeCountry()

@@ -57,18 +57,7 @@ protected:
 
     LayerDrawParams Params(const std::string& dataSet, int detailLevel, int itemCode)
     {
-        LayerDrawParams p;
-        p.ItemCode = itemCode;
-        p.North = kNorth, p.West = kWest, p.South = kSouth, p.East = kEast;
-        p.DetailLevel = detailLevel;
-        p.ProgressFlag = -1;
-        p.StatusLineY = 700;
-        p.WideAreaMode = 1, p.BlockMode = 1; // the one first-level mesh of MeshCode
-        p.XScale = p.YScale = 1.0f;
-        p.MeshCode = "5339";
-        p.DataSetPath = dataSet;
-        p.DataFolder = folder.Windows();
-        return p;
+        return layers_test::Mesh5339Params(dataSet, folder.Windows(), detailLevel, itemCode);
     }
     CLayerRenderer& Renderer(const std::string& dataSet, int detailLevel, int itemCode = 900)
     {

@@ -16,19 +16,8 @@
 
 namespace {
 
-using layers_test::Cell5339;
-using layers_test::Cells;
-using layers_test::FileBytes;
-using layers_test::Fill;
-using layers_test::LayerFolder;
-using layers_test::MeshRecord;
-using layers_test::WholeCountry;
+using namespace layers_test;
 
-// Mesh 5339 at one pixel per arc-second.
-constexpr int kNorth = 129600;
-constexpr int kWest = 500400;
-constexpr int kSouth = 127200;
-constexpr int kEast = 504000;
 // Sub-cells at full detail, n = 6: 1 + trunc(45 / 6) + 2 wide, 1 + trunc(30 / 6) + 2 high.
 constexpr int kSubWidth = 10;
 constexpr int kSubHeight = 8;
@@ -45,18 +34,7 @@ protected:
 
     CLayerRenderer& Renderer(const std::string& dataSet, int itemCode = 900)
     {
-        LayerDrawParams p;
-        p.ItemCode = itemCode;
-        p.North = kNorth, p.West = kWest, p.South = kSouth, p.East = kEast;
-        p.DetailLevel = 3;
-        p.ProgressFlag = -1;
-        p.StatusLineY = 700;
-        p.WideAreaMode = 1, p.BlockMode = 1;
-        p.XScale = p.YScale = 1.0f;
-        p.MeshCode = "5339";
-        p.DataSetPath = dataSet;
-        p.DataFolder = folder.Windows();
-        renderer.emplace(dc, p);
+        renderer.emplace(dc, Mesh5339Params(dataSet, folder.Windows(), 3, itemCode));
         return *renderer;
     }
     std::string Write(const std::string& name, const std::vector<std::string>& rawLines)
@@ -86,7 +64,7 @@ std::vector<Fill> SubCells(int dLat, int dLon, vd::COLORREF colour)
     std::vector<Fill> fills;
     for (int s = 0; s < 36; ++s) {
         const int x = dLon + (s % 6) * 45 / 6;
-        const int top = kNorth - (kSouth + dLat + (s / 6) * 5) - kSubHeight;
+        const int top = kMeshNorth - (kMeshSouth + dLat + (s / 6) * 5) - kSubHeight;
         fills.push_back({{x, top, x + kSubWidth, top + kSubHeight}, colour});
     }
     return fills;
@@ -138,8 +116,8 @@ TEST_F(ReliefMeshes, SubCellsOnTheNorthOrEastEdgeAreLeftOut)
     // columns 0-3 remain; those on the south and west edges are drawn.
     Write("climate_13.txt", {Climate(Cell5339(0, 0, 0, 0), 5)});
     CLayerRenderer& r = Renderer(PerPrefecture("climate_x"));
-    r.North = kSouth + 15;
-    r.East = kWest + 30;
+    r.North = kMeshSouth + 15;
+    r.East = kMeshWest + 30;
     r.DrawPrefectureMeshRelief(-1, 0, 3, 0, WholeCountry());
     std::set<std::pair<int, int>> corners;
     for (const Fill& f : Cells(dc))
@@ -157,8 +135,8 @@ TEST_F(ReliefMeshes, ClassesAboveElevenShadeAsTheTopClass)
     meshes::ReliefCells cells(r);
     cells.SizeSubCells();
     cells.SetBlock(1, 0, "5339");
-    cells.Fill(kSouth, kWest, 12);
-    cells.Fill(kSouth, kWest, 11);
+    cells.Fill(kMeshSouth, kMeshWest, 12);
+    cells.Fill(kMeshSouth, kMeshWest, 11);
     const std::vector<Fill> fills = Cells(dc);
     ASSERT_EQ(fills.size(), 72u);
     for (const Fill& f : fills)
@@ -220,7 +198,7 @@ TEST_F(ReliefMeshes, WhiteSingleFileReadLimit)
     // Twice 3500 seconds wide: the limit is 20000, so the last record is drawn too.
     dc.Clear();
     CLayerRenderer& wide = Renderer(sea, 800);
-    wide.East = kWest + 7000;
+    wide.East = kMeshWest + 7000;
     wide.DrawWhiteSingleFileMeshCells(0, 1, 110, 0);
     EXPECT_EQ(narrow, 1u);
     EXPECT_EQ(Cells(dc).size(), 2u);

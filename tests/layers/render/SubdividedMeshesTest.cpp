@@ -19,19 +19,10 @@
 
 namespace {
 
-using layers_test::Cell5339;
-using layers_test::FileBytes;
-using layers_test::Fill;
-using layers_test::LayerFolder;
-using layers_test::MeshRecord;
-using layers_test::WholeCountry;
+using namespace layers_test;
 using meshes::SubdividedColour;
 using meshes::SubdividedStyle;
 
-constexpr int kNorth = 129600;
-constexpr int kWest = 500400;
-constexpr int kSouth = 127200;
-constexpr int kEast = 504000;
 
 constexpr vd::COLORREF kPaddy = vd::RGB(255, 255, 0);
 constexpr vd::COLORREF kForest = vd::RGB(0, 130, 0);
@@ -132,18 +123,7 @@ protected:
     }
     CLayerRenderer& Renderer(const std::string& dataSet, float scale = 1.0f, int detail = 3)
     {
-        LayerDrawParams p;
-        p.ItemCode = 900;
-        p.North = kNorth, p.West = kWest, p.South = kSouth, p.East = kEast;
-        p.DetailLevel = detail;
-        p.ProgressFlag = -1;
-        p.StatusLineY = 700;
-        p.WideAreaMode = 1, p.BlockMode = 1;
-        p.XScale = p.YScale = scale;
-        p.MeshCode = "5339";
-        p.DataSetPath = dataSet;
-        p.DataFolder = folder.Windows();
-        renderer.emplace(dc, p);
+        renderer.emplace(dc, Mesh5339Params(dataSet, folder.Windows(), detail, 900, scale));
         return *renderer;
     }
     std::string Write(const std::string& name, const std::vector<std::string>& rawLines)
@@ -178,7 +158,7 @@ TEST_F(SubdividedMeshes, LandUseSubCellsInTheirClassColours)
     const int result =
         Renderer(folder.Windows() + "(l03-03m_25.txt)").DrawSubdividedMesh(-1, 0, 0, "100000000000", 0, 0, WholeCountry());
     EXPECT_GT(result, 0);
-    const int y = kNorth - kSouth;
+    const int y = kMeshNorth - kMeshSouth;
     EXPECT_EQ(Fills(), (std::vector<Fill>{{{0, y, 9, y + 6}, kPaddy},
                                           {{4, y, 13, y + 6}, kPaddy},
                                           {{0, y - 3, 9, y + 3}, kWater},
@@ -211,7 +191,7 @@ TEST_F(SubdividedMeshes, SizeBySubCellScale)
         for (const vd::RecordedCall& c : dc.Calls())
             if (c.op.kind == vd::DrawOp::SetPixel)
                 pixels.push_back(c.op.points.empty() ? vd::Point{c.op.rect.left, c.op.rect.top} : c.op.points[0]);
-        const int y = int(float(kNorth - kSouth) * scale);
+        const int y = int(float(kMeshNorth - kMeshSouth) * scale);
         EXPECT_EQ(pixels, (std::vector<vd::Point>{{0, y}, {1, y}})) << scale << " " << detail;
     }
 }
@@ -313,7 +293,7 @@ TEST_F(SubdividedMeshes, LakesPaintTheirSlotsAndLabelEachLakeOnce)
     for (int i = 1; i < 48; ++i)
         flags += i == 25 ? "1|" : "0|";
     EXPECT_GT(Renderer(data).DrawSubdividedLakes(-1, 30, 3, 0, 0, flags), 0);
-    const int y = kNorth - kSouth;
+    const int y = kMeshNorth - kMeshSouth;
     EXPECT_EQ(Fills(), (std::vector<Fill>{{{0, y, 9, y + 6}, kSea}, {{4, y, 13, y + 6}, kSea}, {{45, y - 3, 54, y + 3}, kSea}}));
     // Each lake at its first sub-cell, the last one at full detail too.
     const auto texts = dc.Texts();
