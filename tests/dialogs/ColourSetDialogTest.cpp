@@ -117,6 +117,7 @@ TEST_F(ColourSets, AnUpdateRewritesTheSetWithoutItsBlackClasses)
     script->answerColour(std::nullopt);
     script->answerColour(RGB(90, 80, 70));
     script->answerColour(RGB(0, 0, 0));
+    script->answerColour(RGB(0, 0, 0));
     script->answerDialog(kModule, 177, [](vd::DialogDriver& d) {
         d.click(C4);
         EXPECT_EQ(ShownAt(d, C4, 0, 0), RGB(0, 0, 0)) << "the chosen swatch is framed black";
@@ -127,17 +128,20 @@ TEST_F(ColourSets, AnUpdateRewritesTheSetWithoutItsBlackClasses)
         EXPECT_EQ(d.text(kEdit), "更新");
         EXPECT_EQ(d.text(kMessage), "中間の標高を無視する時は黒色を指定してください！");
         EXPECT_EQ(Swatch(d, C4), RGB(90, 80, 70));
-        d.click(C10 - 7); // 200 m turned black: its line goes
+        d.click(C10 - 7); // 200 m and 1,000 m turned black: their lines go
+        d.click(C10 - 5);
         d.click(kEdit);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Answer(0), "0|0|0|201|1|2|3|4|5|6|PaletteChange");
     EXPECT_EQ(Texts(), (std::vector<std::string>{"現在選択中の配色を更新します！"}));
-    EXPECT_EQ(script->coloursAsked(), (std::vector<std::uint32_t>{RGB(0, 0, 0), RGB(0, 0, 0), RGB(130, 160, 30)}));
+    EXPECT_EQ(script->coloursAsked(),
+              (std::vector<std::uint32_t>{RGB(0, 0, 0), RGB(0, 0, 0), RGB(130, 160, 30), RGB(200, 100, 60)}));
     EXPECT_EQ(Palette("Atlas1.plt"),
               Cp932Lines({";配色1  " + PaletteFolder() + "Atlas1.plt  ", ClassLine(0, 0, 0, 201, "    青（海域）  1:15"),
                           ClassLine(1, 10, 101, 10, "         0m"), ClassLine(500, 90, 80, 70, "       500m"),
-                          ClassLine(1000, 200, 100, 60, "     1,000m"), ClassLine(4000, 255, 255, 255, "     4,000m")}));
+                          ClassLine(4000, 255, 255, 255, "     4,000m")}))
+        << "shorter than before, with nothing of the old content after it";
 }
 
 TEST_F(ColourSets, OkAsksToSaveAPendingChangeButNotForLakesOrBackground)
