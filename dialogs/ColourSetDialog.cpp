@@ -101,8 +101,9 @@ struct DeletionResult {
 DeletionResult deleteColourSet(const std::string& folder, const std::vector<PaletteListEntry>& sets, int index)
 {
     DeletionResult result;
+    // A line without a file has nothing to remove.
     const std::string removed = folder + sets[index].file;
-    if (!vd::removeFile(removed) && vd::pathExists(removed)) {
+    if (!sets[index].file.empty() && !vd::removeFile(removed) && vd::pathExists(removed)) {
         result.sets = sets;
         result.complete = false;
         return result;

@@ -345,6 +345,15 @@ TEST_F(ColourSets, MissingAndDamagedFilesShowBlack)
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Answer(7), "7|0|0|0|1|2|3|4|5|6|");
+
+    // The line without a file can be deleted.
+    script->answerDialog(kModule, 177, [](vd::DialogDriver& d) {
+        d.click(kDelete);
+        EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"無い", "壊れ", "新規登録"}));
+        d.click(vd::IDOK);
+    });
+    EXPECT_EQ(Answer(1), "1|12|0|0|1|2|3|4|5|6|PaletteChange");
+    EXPECT_EQ(Palette("PLTTFILE.DAT"), Cp932Lines({"無い$gone.plt", "壊れ$broken.plt"}));
 }
 
 } // namespace
