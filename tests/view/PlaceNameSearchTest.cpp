@@ -437,3 +437,90 @@ TEST_F(PlaceNameSearch, ManyKeptResultsShowTheProgressBox)
 }
 
 } // namespace
+
+namespace {
+
+// Every symbol kind around (100, 50) with e = 2: the calls it makes, by kind and points or box.
+TEST(NameLabel, EachKindDrawsItsShape)
+{
+    auto doc = viewtest::MakeDocument();
+    using P = std::vector<vd::Point>;
+    using K = vd::DrawOp::Kind;
+    const struct {
+        int kind;
+        std::vector<std::pair<K, P>> calls; // Ellipse and Rectangle: {left, top}, {right, bottom}
+    } cases[] = {
+        {0, {{K::Ellipse, {{98, 48}, {102, 52}}}}},
+        {1, {{K::Ellipse, {{97, 47}, {102, 52}}}}},
+        {2, {{K::Ellipse, {{96, 46}, {103, 53}}}}},
+        {3, {{K::Polygon, {{98, 50}, {100, 48}, {102, 50}, {100, 52}}}}},
+        {4, {{K::Polygon, {{98, 50}, {100, 48}, {102, 50}, {100, 52}}}}},
+        {5, {{K::Rectangle, {{97, 47}, {103, 53}}}, {K::Rectangle, {{99, 49}, {101, 51}}}}},
+        {6, {{K::Rectangle, {{98, 48}, {102, 52}}}}},
+        {7, {{K::Rectangle, {{97, 47}, {102, 52}}}}},
+        {8, {{K::Rectangle, {{98, 48}, {102, 52}}}}},
+        {9, {{K::Polygon, {{98, 52}, {102, 52}, {100, 48}}}}},
+        {10, {{K::Polygon, {{98, 52}, {102, 52}, {100, 48}}}}},
+        {11, {{K::Polygon, {{98, 48}, {102, 48}, {100, 52}}}}},
+        {12, {{K::Polygon, {{98, 48}, {102, 48}, {100, 52}}}}},
+        {13, {{K::LineTo, {{100, 47}, {100, 54}}}, {K::LineTo, {{98, 48}, {103, 53}}}, {K::LineTo, {{98, 52}, {103, 47}}}}},
+        {14, {{K::LineTo, {{100, 48}, {100, 53}}}, {K::LineTo, {{98, 50}, {103, 50}}}}},
+        {15, {{K::Ellipse, {{99, 49}, {101, 51}}}}},
+        {16, {{K::LineTo, {{98, 48}, {103, 48}}}, {K::LineTo, {{98, 50}, {103, 50}}}, {K::LineTo, {{100, 50}, {100, 54}}}}},
+        {17, {{K::Polygon, {{98, 52}, {102, 52}, {100, 48}}}}},
+    };
+    for (const auto& c : cases) {
+        vd::RecordingDc dc;
+        CMapRenderer renderer(&dc, doc.get(), 800, 700);
+        renderer.m_nSymbolHalf = 2;
+        renderer.DrawNameLabel(100, 50, 3, 1, c.kind);
+        std::vector<std::pair<K, P>> calls;
+        for (const vd::RecordedCall& call : dc.Calls()) {
+            if (call.op.kind == K::Ellipse || call.op.kind == K::Rectangle)
+                calls.push_back({call.op.kind, {{call.op.rect.left, call.op.rect.top}, {call.op.rect.right, call.op.rect.bottom}}});
+            else
+                calls.push_back({call.op.kind, call.op.points});
+        }
+        EXPECT_EQ(calls, c.calls) << "kind " << c.kind;
+    }
+}
+
+// Pens and brushes by colour type: the pen is kept from one symbol of a type to the next, every
+// filled symbol takes its type's brush and leaves the white brush selected; uncoloured filled
+// symbols are black.
+TEST(NameLabel, ColourTypesChoosePensAndBrushes)
+{
+    auto doc = viewtest::MakeDocument();
+    vd::RecordingDc dc;
+    CMapRenderer r(&dc, doc.get(), 800, 700);
+    const struct {
+        int type;
+        int pen;
+        int brush;
+    } cases[] = {{0, 0, 5},  {1, 12, 5}, {2, 7, 3},   {3, 2, 2},  {4, 19, 7}, {5, 21, 10},
+                 {6, 23, 12}, {7, 24, 13}, {8, 22, 11}, {9, 0, 8}, {-1, 0, 8}};
+    for (const auto& c : cases) {
+        dc.Clear();
+        r.m_nLastSymbolType = -5;
+        r.DrawNameLabel(10, 10, 3, c.type, 8);
+        r.DrawNameLabel(20, 10, 3, c.type, 8); // the same type again: the brush is chosen anew
+        const auto rectangles = CallsOf(dc, vd::DrawOp::Rectangle);
+        ASSERT_EQ(rectangles.size(), 2u);
+        for (const auto& call : rectangles) {
+            EXPECT_EQ(call.state.pen, r.m_aPen[std::size_t(c.pen)]) << c.type;
+            EXPECT_EQ(call.state.brush, r.m_aBrush[std::size_t(c.brush)]) << c.type;
+        }
+        EXPECT_EQ(dc.GetCurrentBrush(), r.m_aBrush[0]);
+        EXPECT_EQ(r.m_nLastSymbolType, c.type);
+    }
+    // Not coloured by class (size -1): a filled symbol is black, the pen stays as it is.
+    dc.SelectObject(r.m_aPen[12]);
+    dc.Clear();
+    r.DrawNameLabel(10, 10, -1, 4, 1);
+    const auto ellipses = CallsOf(dc, vd::DrawOp::Ellipse);
+    ASSERT_EQ(ellipses.size(), 1u);
+    EXPECT_EQ(ellipses[0].state.brush, r.m_aBrush[8]);
+    EXPECT_EQ(ellipses[0].state.pen, r.m_aPen[12]);
+}
+
+} // namespace
