@@ -524,3 +524,36 @@ TEST(NameLabel, ColourTypesChoosePensAndBrushes)
 }
 
 } // namespace
+
+namespace {
+
+TEST(PlaceNameTables, RecordsScanAsTheFormattedReadDid)
+{
+    // Blanks before numbers, signs, a number too large for int (held at its limit), a long rest.
+    const std::string longRest(5000, 'z');
+    const auto a = ParseAnnotationRecord(" 523501,注記, +1,99999999999,-4,3,2,7,嵐山の滝,あらし,x,y,1354530.5,345030," +
+                                         longRest);
+    ASSERT_TRUE(a.has_value());
+    EXPECT_EQ(a->number3, 1);
+    EXPECT_EQ(a->municipality, 2147483647);
+    EXPECT_EQ(a->number5, -4);
+    EXPECT_EQ(a->rest.size(), 5000u + 21u);
+    EXPECT_EQ(a->longitudeDms, 1354530.5);
+    EXPECT_EQ(a->latitudeDms, 345030);
+    EXPECT_EQ(DmsNumberToSeconds(1354530.5), 135 * 3600 + 45 * 60 + 30.5);
+
+    const auto f = ParseFacilityRecord("1,26101,16,1,校,区,523501, 1354100.25,345200");
+    ASSERT_TRUE(f.has_value());
+    EXPECT_EQ(f->longitudeDms, 1354100.25);
+    EXPECT_EQ(f->rest, "");
+
+    // Records that do not scan or lack their coordinates.
+    for (const char* line : {"", "523501", "523501,,1,2,3,4,5,6,名,よみ,x,y,1,2", "x,注記,1,2,3,4,5,6,名,よみ,x,y,1,2",
+                             "523501,注記,1,2,3,4,5,6,名,よみ,x,y,1", "523501,注記,1,2,3,4,5,6,名,よみ,x,y,1,nan",
+                             "523501,注記,1,2,3,4,5,6,名,よみ"})
+        EXPECT_FALSE(ParseAnnotationRecord(line).has_value()) << line;
+    for (const char* line : {"1,2,3,4,名,区,5,1354100", "1,2,3,4,名,区,5,,345200", "1,2,3,4,名,,5,1,2", "1,2,3"})
+        EXPECT_FALSE(ParseFacilityRecord(line).has_value()) << line;
+}
+
+} // namespace

@@ -60,6 +60,24 @@ public:
         return value;
     }
 
+    // "%d," and "%[^,],": the field and the comma after it.
+    bool IntField(int& into)
+    {
+        const std::optional<int> value = Int();
+        if (!value || !Comma())
+            return false;
+        into = *value;
+        return true;
+    }
+    bool TextField(std::string& into)
+    {
+        std::optional<std::string> value = Text();
+        if (!value || !Comma())
+            return false;
+        into = std::move(*value);
+        return true;
+    }
+
     bool Comma()
     {
         if (pos_ >= line_.size() || line_[pos_] != ',')
@@ -110,23 +128,9 @@ std::optional<AnnotationRecord> ParseAnnotationRecord(std::string_view line)
 {
     RecordScan scan(line);
     AnnotationRecord r;
-    const auto intField = [&](int& into) {
-        const std::optional<int> value = scan.Int();
-        if (!value || !scan.Comma())
-            return false;
-        into = *value;
-        return true;
-    };
-    const auto textField = [&](std::string& into) {
-        std::optional<std::string> value = scan.Text();
-        if (!value || !scan.Comma())
-            return false;
-        into = std::move(*value);
-        return true;
-    };
-    if (!intField(r.code) || !textField(r.text) || !intField(r.number3) || !intField(r.municipality) ||
-        !intField(r.number5) || !intField(r.major) || !intField(r.middle) || !intField(r.minor) ||
-        !textField(r.name) || !textField(r.reading))
+    if (!scan.IntField(r.code) || !scan.TextField(r.text) || !scan.IntField(r.number3) ||
+        !scan.IntField(r.municipality) || !scan.IntField(r.number5) || !scan.IntField(r.major) ||
+        !scan.IntField(r.middle) || !scan.IntField(r.minor) || !scan.TextField(r.name) || !scan.TextField(r.reading))
         return std::nullopt;
     r.rest = std::string(scan.Rest());
     const std::optional<double> longitude = NumberField(r.rest, 2);
@@ -142,22 +146,8 @@ std::optional<FacilityRecord> ParseFacilityRecord(std::string_view line)
 {
     RecordScan scan(line);
     FacilityRecord r;
-    const auto intField = [&](int& into, bool comma) {
-        const std::optional<int> value = scan.Int();
-        if (!value || (comma && !scan.Comma()))
-            return false;
-        into = *value;
-        return true;
-    };
-    const auto textField = [&](std::string& into) {
-        std::optional<std::string> value = scan.Text();
-        if (!value || !scan.Comma())
-            return false;
-        into = std::move(*value);
-        return true;
-    };
-    if (!intField(r.number1, true) || !intField(r.municipality, true) || !intField(r.facilityClass, true) ||
-        !intField(r.subClass, true) || !textField(r.name) || !textField(r.text) || !intField(r.code, true))
+    if (!scan.IntField(r.number1) || !scan.IntField(r.municipality) || !scan.IntField(r.facilityClass) ||
+        !scan.IntField(r.subClass) || !scan.TextField(r.name) || !scan.TextField(r.text) || !scan.IntField(r.code))
         return std::nullopt;
     const std::optional<double> longitude = scan.Real();
     if (!longitude || !scan.Comma())
