@@ -102,4 +102,59 @@ TEST(TracksCommand, EachKindOpensItsStartSheetAndIsDrawn)
     }
 }
 
+TEST(TracksCommand, CancelTheMapShownAMapOffAndAnUnreadableStart)
+{
+    using namespace trackfixture;
+    MainWindow w;
+    ASSERT_TRUE(w.start());
+    CVeldoranDoc& doc = w.doc();
+    const std::string startMap = doc.m_strMapName;
+    doctest::WriteBytes(doctest::Home() / "gpslog" / "walk.log", Lines(Log()));
+    doctest::WriteBytes(doctest::Home() / "gpslog" / "junk.trk", Lines(WithPoints(PcxHeader("DM"), {"T  N3x"})));
+    vd::ProfileStore profile;
+    profile.writeString("TrackList", "Track1", vd::applicationFolder() + "gpslog\\walk.log");
+    profile.writeString("TrackList", "Track2", vd::applicationFolder() + "gpslog\\junk.trk");
+    const auto choose = [&](vd::ui::Script::DialogActions actions) {
+        w.run.script->answerDialog(176, std::move(actions));
+        const std::size_t dialogs = w.run.script->dialogsRun().size();
+        ASSERT_TRUE(ChooseFromMenuBar(w.bar(), kTracksCommand));
+        // The menu runs the command once it has closed.
+        ASSERT_TRUE(waitFor([&] { return w.run.script->dialogsRun().size() > dialogs; }));
+        ASSERT_TRUE(w.waitUntilMapShown());
+    };
+
+    const std::string layerWord = doc.m_strLayerWord;
+    // Cancel changes nothing.
+    choose([](vd::DialogDriver& d) { d.click(1244); });
+    EXPECT_TRUE(doc.m_strTrackFile.empty());
+    EXPECT_EQ(doc.m_nTrackDisplay, 0);
+    // Tracks not shown: the settings are kept, the map stays.
+    choose([](vd::DialogDriver& d) {
+        d.click(1212);
+        d.click(vd::IDOK);
+    });
+    EXPECT_EQ(doc.m_nTrackDisplay, 0);
+    EXPECT_EQ(doc.m_strLayerWord, layerWord);
+    EXPECT_EQ(doc.m_strMapName, startMap);
+    // "表示中の地図": the map shown is drawn again, now with the track.
+    choose([](vd::DialogDriver& d) {
+        d.click(1075);
+        d.click(vd::IDOK);
+    });
+    EXPECT_EQ(doc.m_nTrackDisplay, 1);
+    EXPECT_EQ(doc.m_strTrackStartMap, "NOW");
+    EXPECT_EQ(doc.m_strMapName, startMap);
+    // A start point without numbers gives no sheet: the map stays.
+    choose([](vd::DialogDriver& d) {
+        d.click(1074);
+        d.selectCombo(1269, 1);
+        d.click(vd::IDOK);
+    });
+    EXPECT_EQ(doc.m_strTrackFile, vd::applicationFolder() + "gpslog\\junk.trk");
+    EXPECT_EQ(doc.m_astrWork50A[0], "");
+    EXPECT_EQ(doc.m_astrWork50A[1], "");
+    EXPECT_EQ(doc.m_strMapName, startMap);
+    EXPECT_EQ(doc.m_nTrackCurrent, 1);
+}
+
 } // namespace
