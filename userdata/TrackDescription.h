@@ -7,9 +7,9 @@
 #include <string_view>
 
 struct TrackDescription {
-    std::string kind;       // "trk", "pot", "rot", "log" or empty
-    std::string format;     // "DMS", "DMM", "DEG", "D'M'S", "MapFan(ROT)", "AtlasRD" or empty
-    std::string title;      // the route title, "トラック" and the number when the file has none
+    std::string kind;   // "trk", "pot", "rot", "log" or empty
+    std::string format; // "DMS", "DMM", "DEG", "D'M'S", "MapFan(ROT)", "AtlasRD" or empty
+    std::string title;  // the route title, "トラック" and the number when the file has none
     std::string datum;
     std::string date;
     std::string startPoint; // the first point line cut to its coordinates

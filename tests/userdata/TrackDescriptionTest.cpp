@@ -48,8 +48,9 @@ std::vector<DescribedCase> KindsAndUnits()
         {"walk.pot", Cp932Lines(Pot()), {"pot", "D'M'S", "POTﾄﾗｯｸ3", "WGS-84", "10-DEC-26", "35,40,52,139,46,01"}},
         {"walk.rot", Cp932Lines(Rot()), {"rot", "MapFan(ROT)", "ルート3", "", "", "N35.40.52.0 E139.46.01.0"}},
         {"walk256.rot", Cp932Lines(RotSixteenths()), {"rot", "MapFan(ROT)", "ルート3", "", "", "32883712,128809216"}},
-        {"walk.log", Cp932Lines(Log()), {"log", "AtlasRD", "ログ3", "Tokyo", "26/12/10 09:00:00",
-                                         "N35:40:52.0 E139:46:01.0"}},
+        {"walk.log",
+         Cp932Lines(Log()),
+         {"log", "AtlasRD", "ログ3", "Tokyo", "26/12/10 09:00:00", "N35:40:52.0 E139:46:01.0"}},
     };
 }
 
@@ -92,7 +93,9 @@ TEST(TrackDescription, DamagedAndMissingFiles)
         {"short.pot", "DAT=TOKYO\r\nORD=POI,1\r\n", {"pot", "D'M'S", "POTﾄﾗｯｸ1", "Tokyo_mean", "", ","}},
         {"short.log", "26/12/10\r\n", {"log", "AtlasRD", "ログ1", "Tokyo", "26/12/10", ""}},
         {"comments.rot", "; only\r\n144\r\n", {"rot", "MapFan(ROT)", "ルート1", "", "", ""}},
-        {"binary.trk", std::string("\x00\x81\xff\x1b\x80\x9f", 6) + "\r\nH \x81\r\n", {"trk", "", "\xef\xbf\xbd", "", "", ""}},
+        {"binary.trk",
+         std::string("\x00\x81\xff\x1b\x80\x9f", 6) + "\r\nH \x81\r\n",
+         {"trk", "", "\xef\xbf\xbd", "", "", ""}},
     };
     for (const Case& c : cases) {
         const auto d = DescribeTrack(WriteTrack(c.name, c.bytes).winPath, 0);

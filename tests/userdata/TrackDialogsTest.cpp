@@ -138,7 +138,10 @@ TEST_F(TrackDialogs, TheEndsOfTheDialog)
     Choose({2, 0}, {"R", "T"});
     doc->m_nTrackSelectedPos = 1;
     // Cancel changes nothing.
-    script->answerDialog(176, [](vd::DialogDriver& d) { d.selectCombo(1269, 3); d.click(1244); });
+    script->answerDialog(176, [](vd::DialogDriver& d) {
+        d.selectCombo(1269, 3);
+        d.click(1244);
+    });
     EXPECT_EQ(doc->RunTrackDialog(), -1);
     EXPECT_EQ(doc->m_strTrackFile, paths[2]);
     EXPECT_EQ(doc->m_nTrackCurrent, 2);
@@ -275,6 +278,26 @@ TEST_F(TrackDialogs, RemovingAFileRenumbersTheChosenTracksEvenOnCancel)
     EXPECT_EQ(doc->m_astrTrackHistory[2], "999");
     EXPECT_EQ(doc->m_nTrackTitleCount, 2);
     EXPECT_EQ(doc->m_nTrackCurrent, 2);
+}
+
+TEST_F(TrackDialogs, NoRegisteredFileAndASkippedEntry)
+{
+    script->answerDialog(176, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.dialog().item<vd::ComboBox>(1269)->GetCount(), 0);
+        EXPECT_EQ(d.text(1220), "登録数=");
+        EXPECT_EQ(d.text(1209), "");
+        d.click(1244);
+    });
+    EXPECT_EQ(doc->RunTrackDialog(), -1);
+
+    FourTracks();
+    Choose({0, 9999, 3}, {"A", "B", "D"});
+    script->answerDialog(176, [](vd::DialogDriver& d) {
+        EXPECT_EQ(ListEntries(d), (std::vector<std::string>{" 皇居から上野", "ログ4"}));
+        EXPECT_EQ(d.text(1262), "    3");
+        d.click(1244);
+    });
+    EXPECT_EQ(doc->RunTrackDialog(), -1);
 }
 
 TEST(InfoFileList, ModesNameTheirListAndCaption)

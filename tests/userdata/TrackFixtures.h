@@ -62,19 +62,16 @@ inline std::vector<std::string> Pot()
 // MapFan routes: the longitude, a separator and the latitude ("E… N…").
 inline std::vector<std::string> Rot()
 {
-    return {"; MapFan route 皇居から上野",
-            "144,4",
-            "E139.46.01.0,N35.40.52.0",
-            "E139.46.12.0,N35.41.30.0",
-            "E139.46.21.0,N35.42.12.0",
-            "E139.46.28.0,N35.42.50.0"};
+    return {"; MapFan route 皇居から上野", "144,4",
+            "E139.46.01.0,N35.40.52.0",    "E139.46.12.0,N35.41.30.0",
+            "E139.46.21.0,N35.42.12.0",    "E139.46.28.0,N35.42.50.0"};
 }
 
 // The same route in 1/256 arc-second, "latitude,longitude" from column 6.
 inline std::vector<std::string> RotSixteenths()
 {
-    return {"; MapFan route", "00001,32883712,128809216", "00002,32893440,128812032",
-            "00003,32904192,128814336", "00004,32913920,128816128"};
+    return {"; MapFan route", "00001,32883712,128809216", "00002,32893440,128812032", "00003,32904192,128814336",
+            "00004,32913920,128816128"};
 }
 
 inline std::vector<std::string> Log()

@@ -97,7 +97,8 @@ TEST(TracksCommand, EachKindOpensItsStartSheetAndIsDrawn)
         // about 0.77 of the block's width across, 0.5 of its height up.
         const PenPixels drawn = TrackPenPixels(withTrack, without);
         EXPECT_GT(drawn.count, 20);
-        EXPECT_TRUE(QRect(300, 230, 120, 70).contains(drawn.bounds)) << drawn.bounds.left() << "," << drawn.bounds.top();
+        EXPECT_TRUE(QRect(300, 230, 120, 70).contains(drawn.bounds))
+            << drawn.bounds.left() << "," << drawn.bounds.top();
         EXPECT_GT(TrackPenPixels(withTrack.copy(348, 250, 20, 36), without.copy(348, 250, 20, 36)).count, 5);
     }
 }
