@@ -216,9 +216,15 @@ public:
         none.fill(-1);
         return none;
     }();
-    std::array<std::string, 65> m_astrTrackTitle;
     int m_nTrackScaleKm = 10;
     int m_bTrackScaleShown = 1;
+    // The track dialog's settings: the current track's list number (-1 none), the chosen track
+    // last picked (1-based, 0 none), the first point line of the track described last, the
+    // number of chosen titles in m_astrTrackHistory (at most 64, then "999").
+    int m_nTrackCurrent = -1;
+    int m_nTrackSelectedPos = 0;
+    std::string m_strTrackStartPoint;
+    int m_nTrackTitleCount = 0;
     // Prefecture statistics: the data set's name and file, and per prefecture the prefecture index
     // by rank [0] and the rank by prefecture [1]; the prefecture map's state (0 once drawn).
     std::string m_strPrefDataName;
@@ -302,6 +308,11 @@ public:
     // The header line of a waypoint/track text; sets m_strTrackFormat from its unit line and
     // m_nPointX, m_nPointY to the longitude and decimal columns of its first point line.
     std::string ReadTrackHeader(const std::string& path);
+    // The south-west corner of the sheet where the described track starts, into m_astrWork50A
+    // entries 0 (latitude) and 1 (longitude); both empty when unknown.
+    void DescribeTrackFile();
+    // The track file dialog over the track settings: 1 after OK, -1 otherwise.
+    int RunTrackDialog();
 
     // The visible frame's bounds (D.MMSS texts).
     std::string m_strFrameWest, m_strFrameSouth, m_strFrameEast, m_strFrameNorth;

@@ -82,7 +82,7 @@ TEST_F(RendererMaps, TheSingleTrackTakesTitleEntryZeroAndItsWords)
     {
         CMapRenderer renderer(&dc, doc.get(), 800, 600);
         renderer.DrawTracks();
-        doc->m_astrTrackTitle[0] = "散歩";
+        doc->m_astrTrackHistory[0] = "散歩";
         doc->m_strTrackFormat = "log";
         renderer.DrawTracks();
         doc->m_strTrackFile.clear();
@@ -110,7 +110,7 @@ TEST_F(RendererMaps, ChosenTracksTakeTheirKindFromTheFileNameAndTrkHeaderColumns
     doc->m_bTrackList = 1;
     doc->m_anTrackSelected[0] = 0;
     doc->m_anTrackSelected[1] = 2;
-    doc->m_astrTrackTitle[0] = "朝";
+    doc->m_astrTrackHistory[0] = "朝";
     vd::RecordingDc dc;
     {
         CMapRenderer renderer(&dc, doc.get(), 800, 600);

@@ -7,23 +7,17 @@
 #include "platform/sys/LibraryLoader.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/text/StringOps.h"
+#include "userdata/TrackDescription.h"
 #include "view/renderer/RendererEntryPoints.h"
 
 namespace {
 
 constexpr std::size_t kChosenTracks = 65;
 
-// The kind word a track file's name holds, tested in this order so that a later match wins;
-// empty when it holds none. Only the name counts: a folder such as "gpslog" says nothing.
+// The kind word of a track file's name, tested in this order so that a later match wins.
 std::string TrackKindOfName(const std::string& lowerCasePath)
 {
-    const std::size_t slash = lowerCasePath.find_last_of('\\');
-    const std::string name = slash == std::string::npos ? lowerCasePath : lowerCasePath.substr(slash + 1);
-    std::string kind;
-    for (const char* word : {"pot", "trk", "rot", "log"})
-        if (name.find(word) != std::string::npos)
-            kind = word;
-    return kind;
+    return LastWordOfFileName(lowerCasePath, {"pot", "trk", "rot", "log"});
 }
 
 int FormatCode(const std::string& format)
@@ -65,7 +59,7 @@ void CMapRenderer::DrawTrackFile(std::string file, int position)
     CVeldoranDoc& doc = *m_pDoc;
     auto* draw = vd::entryPoint<OnTrackDrawModule_fn>("Dovanne.dll", "OnTrackDrawModule");
 
-    std::string title = doc.m_astrTrackTitle[position > 0 ? std::size_t(position) : 0];
+    std::string title = doc.m_astrTrackHistory[position > 0 ? std::size_t(position) : 0];
     if (title.empty())
         title = "ﾄﾗｯｸ" + std::to_string(position + 1);
 

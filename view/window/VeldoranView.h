@@ -33,6 +33,7 @@ inline constexpr int ID_REDISPLAY_MAP = 32885;
 inline constexpr int ID_ENLARGE_SHEET = 33153;
 inline constexpr int ID_CREATE_ROUTE_MAP = 33157;
 inline constexpr int ID_TEXT_FONT = 32883;
+inline constexpr int ID_TRACKS = 33251;
 inline constexpr int ID_ELEVATION_LEGEND = 33258;
 inline constexpr int ID_ELEVATION_LEGEND_POPUP = 33259;
 inline constexpr int ID_ALBUM_STOP = 33152;
@@ -97,6 +98,7 @@ public:
     void OnCreateRouteMap();
     void OnTextFont();
     void OnElevationLegend();
+    void OnTracks();
     void OnSlideShowSettings();
     void OnCopyMap();
     void OnArrowKey(int commandId);

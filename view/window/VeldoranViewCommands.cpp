@@ -52,6 +52,8 @@ void CVeldoranView::ConnectCommands()
         ui.SetCheck(doc.m_nMouseTool == 5 ? 1 : 0);
     });
     OnCommand(ID_TEXT_FONT, [this] { OnTextFont(); });
+    OnCommand(ID_TRACKS, [this] { OnTracks(); });
+    OnUpdateCommandUI(ID_TRACKS, [&doc](vd::CmdUI& ui) { ui.SetCheck(doc.m_strTrackFile.empty() ? 0 : 1); });
     for (int id : {ID_ELEVATION_LEGEND, ID_ELEVATION_LEGEND_POPUP}) {
         OnCommand(id, [this] { OnElevationLegend(); });
         OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) {

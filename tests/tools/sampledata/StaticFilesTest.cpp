@@ -32,7 +32,8 @@ TEST(SampleDataStaticFiles, TheBundledFilesAreWhatTheToolWrites) {
   const std::filesystem::path out = std::filesystem::path(std::getenv("VELDORAN_HOME")) / "static-out";
   const auto written = writeStaticFiles(VD_SAMPLEDATA_INPUTS "/static", out.string());
   EXPECT_EQ(written, (std::vector<std::string>{"GUIDEMAP/GUIDEMAP.DAT", "SOURCE/BINDER.DAT", "SOURCE/MENUFILE.DAT",
-                                               "SOURCE/history.dat"}));
+                                               "SOURCE/history.dat", "TRACK/sample.log", "TRACK/sample.pot",
+                                               "TRACK/sample.rot", "TRACK/sample.trk"}));
   for (const std::string& file : written) {
     const std::string bytes = readBytes(out / file);
     EXPECT_FALSE(bytes.empty()) << file;

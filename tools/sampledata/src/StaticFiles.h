@@ -1,8 +1,9 @@
 #pragma once
 // The bundled files that are written by hand rather than converted from open data: the user-data
 // files a new application folder starts with (SOURCE\BINDER.DAT, SOURCE\history.dat,
-// SOURCE\MENUFILE.DAT, GUIDEMAP\GUIDEMAP.DAT). They are kept in inputs/static/ as UTF-8 with LF
-// line ends, readable and easy to change, and written out in the program's form: CP932, CR LF.
+// SOURCE\MENUFILE.DAT, GUIDEMAP\GUIDEMAP.DAT) and the sample GPS tracks (TRACK\). They are kept
+// in inputs/static/ as UTF-8 with LF line ends, readable and easy to change, and written out in the
+// program's form: CP932, CR LF.
 #include <string>
 #include <vector>
 
