@@ -22,3 +22,5 @@ void ConnectMapDisplaySpecPiece(CVeldoranView& view);
 void ConnectLayerPieces(CVeldoranView& view);
 // Tracks, the locator map and the prefecture statistics map of the renderer (RendererMapConnections.cpp).
 void ConnectRendererMapPieces(CVeldoranView& view);
+// The pointer's tips, range enlargement and index-map sheet choice (PointerConnections.cpp).
+void ConnectPointerPiece(CVeldoranView& view);

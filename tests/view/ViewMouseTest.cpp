@@ -366,7 +366,7 @@ TEST_F(ViewMouse, DraggedPointPositionsAreClampedToSixteenBits)
     doc->m_strEntryTarget = "memo.txt";
     doc->m_astrHitRecord[0] = "A";
     doc->m_astrHitRecord[1] = "999";
-    nav->m_nDraggedItem = 0;
+    nav->m_nHoverItem = 0;
     nav->calls.registerPointData = [](const std::string&, const std::string&) { return std::string(); };
     view->m_strMouseButtonState = "MK_LBUTTON";
     nav->m_nDragX = 40000;
@@ -488,7 +488,7 @@ TEST_F(ViewMouse, ClickRegistersAtTheSheetCoordinatesByTool)
     doc->m_strEntryTarget = "旅.alb";
     doc->m_astrHitRecord[0] = "A";
     doc->m_astrHitRecord[1] = "999";
-    nav->m_nDraggedItem = 0;
+    nav->m_nHoverItem = 0;
     view->OnLButtonUp(0, {410, 270});
     EXPECT_EQ(got, (std::vector<std::string>{"text 36.2815,138.4222", "album 35.4000,140.3000",
                                              "update 35.4000,140.3000"}));
