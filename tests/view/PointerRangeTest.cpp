@@ -20,38 +20,15 @@ using namespace viewtest;
 
 class RangeDrag : public PointerView {
 protected:
-    void BeforeDocument() override
-    {
-        ASSERT_TRUE(vd::LibraryLoader::setOverride("TOVENDLG.DLL", VD_FAKE_TOVENDLG_VIEW));
-    }
-    static std::string Log()
-    {
-        using LogFn = const std::string*();
-        auto* log = vd::entryPoint<LogFn>("TOVENDLG.DLL", "FakeTovendlgLog");
-        return log ? *log() : "<no log>";
-    }
-
-    // The enlarge tool on, then a drag from one corner to the other through a few moves.
-    void Drag(vd::ui::Point from, vd::ui::Point to)
-    {
-        view->routeCommand(ID_ENLARGE_SHEET);
-        ASSERT_EQ(doc->m_nMouseMode, 8);
-        Move(from.x, from.y);
-        view->OnLButtonDown(vd::MK_LBUTTON, from);
-        Move((from.x + to.x) / 2, from.y + 3, vd::MK_LBUTTON);
-        Move(to.x + 7, (from.y + to.y) / 2, vd::MK_LBUTTON);
-        Move(to.x, to.y, vd::MK_LBUTTON);
-        view->OnLButtonUp(0, to);
-    }
+    void BeforeDocument() override { UseFakeDialogLibrary(); }
+    static std::string Log() { return FakeDialogLibraryLog(); }
 };
 
 // (100, 100) is 36 22 30 N, 138 33 45 E; (300, 250) is 35 45 00 N, 139 48 45 E.
 TEST_F(RangeDrag, RefusedRangeLeavesTheMapAsItWas)
 {
     PaintMap();
-    view->routeCommand(ID_ENLARGE_SHEET);
     const auto before = WindowPixels(0, 30, kWidth, kHeight - 20);
-    view->routeCommand(ID_ENLARGE_SHEET); // off again: the next Drag turns it on
     Drag({100, 100}, {300, 250});
     EXPECT_EQ(Log(), "OnRengeConfirm(138.3345,36.2230,139.4845,35.4500);");
     EXPECT_EQ(WindowPixels(0, 30, kWidth, kHeight - 20), before) << "band and rectangle erased";
@@ -105,11 +82,7 @@ protected:
 TEST_F(RangeDragWithoutLibrary, TheRangeIsRefused)
 {
     doc->m_nMapFigureCopy = 1;
-    view->routeCommand(ID_ENLARGE_SHEET);
-    Move(100, 100);
-    view->OnLButtonDown(vd::MK_LBUTTON, {100, 100});
-    Move(300, 250, vd::MK_LBUTTON);
-    view->OnLButtonUp(0, {300, 250});
+    Drag({100, 100}, {300, 250});
     EXPECT_EQ(doc->m_nMapFrame, 2);
     EXPECT_EQ(doc->m_nMouseTool, 0);
     EXPECT_EQ(doc->m_nMouseMode, 3);
@@ -126,22 +99,14 @@ TEST_F(RangeDragWithDialog, TheRealDialogShowsTheCornersAndItsAnswerActs)
         shown = {d.text(1030), d.text(1031), d.text(1032), d.text(1033)};
         d.click(103);
     });
-    view->routeCommand(ID_ENLARGE_SHEET);
-    Move(100, 100);
-    view->OnLButtonDown(vd::MK_LBUTTON, {100, 100});
-    Move(300, 250, vd::MK_LBUTTON);
-    view->OnLButtonUp(0, {300, 250});
+    Drag({100, 100}, {300, 250});
     EXPECT_EQ(shown, (std::vector<std::string>{"36.2230", "138.3345", "35.4500", "139.4845"}));
     EXPECT_EQ(doc->m_nMapFrame, 3);
 
     // Cancelled: the tool ends and the frame stays.
     doc->m_nMapFrame = 2;
     script->answerDialog("TOVENDLG", 146, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
-    view->routeCommand(ID_ENLARGE_SHEET);
-    Move(100, 100);
-    view->OnLButtonDown(vd::MK_LBUTTON, {100, 100});
-    Move(300, 250, vd::MK_LBUTTON);
-    view->OnLButtonUp(0, {300, 250});
+    Drag({100, 100}, {300, 250});
     EXPECT_EQ(doc->m_nMapFrame, 2);
     EXPECT_EQ(doc->m_nMouseTool, 0);
 }

@@ -7,6 +7,33 @@
 
 namespace viewtest {
 
+// The block on screen: 34.40-36.40 N, 138-141 E, 480 x 480 pixels from (10, 30), 0.5 pixels a
+// unit, as the map on screen (mouse mode 3) without the read-out's labels.
+inline void ShowTokyoBlock(CVeldoranDoc& doc)
+{
+    doc.m_strMapName = "東京";
+    doc.FindSheetByName("東京", doc.m_strSheetIndexFile);
+    doc.m_nMapType = 1;
+    doc.m_nMapFrame = 2;
+    doc.m_nMapMode = 9;
+    doc.m_nMapDisplayMode = 10;
+    doc.m_bMapOnScreen = 1;
+    doc.m_nMouseMode = 3;
+    doc.m_nFrameNorthSec = 36 * 3600 + 40 * 60;
+    doc.m_nFrameSouthSec = 34 * 3600 + 40 * 60;
+    doc.m_nFrameWestSec = 138 * 3600;
+    doc.m_nFrameEastSec = 141 * 3600;
+    doc.m_strFrameNorth = "36.4000";
+    doc.m_strFrameSouth = "34.4000";
+    doc.m_strFrameWest = "138.0000";
+    doc.m_strFrameEast = "141.0000";
+    doc.m_nMapPixelWidth = 480;
+    doc.m_nMapPixelHeight = 480;
+    doc.m_fWhiteZoomX = 0.5f;
+    doc.m_fWhiteZoomY = 0.5f;
+    doc.m_nDistanceShow = 0;
+}
+
 class PointerView : public MapView {
 protected:
     void SetUp() override
@@ -14,30 +41,24 @@ protected:
         MapView::SetUp();
         PastFirstPaint();
         nav = view->m_pNavigation.get();
-        doc->m_strMapName = "東京";
-        doc->FindSheetByName("東京", doc->m_strSheetIndexFile);
-        doc->m_nMapType = 1;
-        doc->m_nMapFrame = 2;
-        doc->m_nMapMode = 9;
-        doc->m_nMapDisplayMode = 10;
-        doc->m_bMapOnScreen = 1;
-        doc->m_nMouseMode = 3;
-        doc->m_nFrameNorthSec = 36 * 3600 + 40 * 60;
-        doc->m_nFrameSouthSec = 34 * 3600 + 40 * 60;
-        doc->m_nFrameWestSec = 138 * 3600;
-        doc->m_nFrameEastSec = 141 * 3600;
-        doc->m_strFrameNorth = "36.4000";
-        doc->m_strFrameSouth = "34.4000";
-        doc->m_strFrameWest = "138.0000";
-        doc->m_strFrameEast = "141.0000";
-        doc->m_nMapPixelWidth = 480;
-        doc->m_nMapPixelHeight = 480;
-        doc->m_nDistanceShow = 0;
-        doc->m_nPointerCoords = 0;
+        ShowTokyoBlock(*doc);
         script->clearPointerEvents();
     }
 
     void Move(int x, int y, unsigned flags = 0) { view->OnMouseMove(flags, {x, y}); }
+
+    // The enlarge tool on, then a drag from one corner to the other through a few moves.
+    void Drag(vd::ui::Point from, vd::ui::Point to)
+    {
+        view->routeCommand(ID_ENLARGE_SHEET);
+        ASSERT_EQ(doc->m_nMouseMode, 8);
+        Move(from.x, from.y);
+        view->OnLButtonDown(vd::MK_LBUTTON, from);
+        Move((from.x + to.x) / 2, from.y + 3, vd::MK_LBUTTON);
+        Move(to.x + 7, (from.y + to.y) / 2, vd::MK_LBUTTON);
+        Move(to.x, to.y, vd::MK_LBUTTON);
+        view->OnLButtonUp(0, to);
+    }
 
     // The drawn registered points, "999" after them.
     void Points(std::initializer_list<std::tuple<std::string, int, int>> points)
