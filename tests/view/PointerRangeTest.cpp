@@ -29,7 +29,14 @@ TEST_F(RangeDrag, RefusedRangeLeavesTheMapAsItWas)
 {
     PaintMap();
     const auto before = WindowPixels(0, 30, kWidth, kHeight - 20);
-    Drag({100, 100}, {300, 250});
+    // Through the view's widget, as the window system delivers the drag.
+    view->routeCommand(ID_ENLARGE_SHEET);
+    PointerAt(100, 100);
+    SendMouse(QEvent::MouseButtonPress, 100, 100, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(QEvent::MouseMove, 200, 103, Qt::NoButton, Qt::LeftButton);
+    SendMouse(QEvent::MouseMove, 307, 175, Qt::NoButton, Qt::LeftButton);
+    SendMouse(QEvent::MouseMove, 300, 250, Qt::NoButton, Qt::LeftButton);
+    SendMouse(QEvent::MouseButtonRelease, 300, 250, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(Log(), "OnRengeConfirm(138.3345,36.2230,139.4845,35.4500);");
     EXPECT_EQ(WindowPixels(0, 30, kWidth, kHeight - 20), before) << "band and rectangle erased";
     EXPECT_EQ(doc->m_nMouseTool, 0);

@@ -3,7 +3,11 @@
 // pixels from (10, 30)), for the pointer's tips, range drag and menus.
 #include "MapViewFixture.h"
 
+#include "platform/ui/WindowImpl.h"
 #include "view/navigation/ViewNavigation.h"
+
+#include <QApplication>
+#include <QMouseEvent>
 
 namespace viewtest {
 
@@ -46,6 +50,17 @@ protected:
     }
 
     void Move(int x, int y, unsigned flags = 0) { view->OnMouseMove(flags, {x, y}); }
+
+    // A mouse event as the view's widget receives it from the window system.
+    void SendMouse(QEvent::Type type, int x, int y, Qt::MouseButton button, Qt::MouseButtons buttons)
+    {
+        QWidget* widget = view->impl()->widget;
+        ASSERT_NE(widget, nullptr);
+        const QPointF at(x, y);
+        QMouseEvent event(type, at, widget->mapToGlobal(at), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+    void PointerAt(int x, int y) { SendMouse(QEvent::MouseMove, x, y, Qt::NoButton, Qt::NoButton); }
 
     // The enlarge tool on, then a drag from one corner to the other through a few moves.
     void Drag(vd::ui::Point from, vd::ui::Point to)

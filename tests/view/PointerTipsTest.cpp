@@ -165,12 +165,12 @@ TEST_F(PointerTips, LeavingTheHitBoxPutsTheMapBack)
     PaintMap();
     Points({{"寺 35.4000 140.3000 寺院 @:PICT\\TERA.JPG", 300, 300}});
     const auto before = WindowPixels(280, 260, 580, 320);
-    Move(300, 300);
+    PointerAt(300, 300);
     EXPECT_EQ(view->m_nPictureState, -999);
     EXPECT_EQ(WindowPixel(300 + 60, 300 - 23), RGB(0, 130, 0)) << "the picture tip is on the map";
-    Move(302, 302);
+    PointerAt(302, 302);
     EXPECT_EQ(view->m_nPictureState, -999) << "still inside the box";
-    Move(310, 300);
+    PointerAt(310, 300);
     EXPECT_EQ(view->m_nPictureState, 1);
     EXPECT_EQ(WindowPixels(280, 260, 580, 320), before);
 }
