@@ -9,4 +9,5 @@ void ConnectViewPieces(CVeldoranView& view)
     ConnectLayerPieces(view);
     ConnectRendererMapPieces(view);
     ConnectPlaceNamePiece(view);
+    ConnectPointerPiece(view);
 }

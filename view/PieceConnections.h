@@ -24,3 +24,5 @@ void ConnectLayerPieces(CVeldoranView& view);
 void ConnectRendererMapPieces(CVeldoranView& view);
 // The place-name and public-facility layer and the command that hides it (PlaceNameConnections.cpp).
 void ConnectPlaceNamePiece(CVeldoranView& view);
+// The pointer's tips, range enlargement and index-map sheet choice (PointerConnections.cpp).
+void ConnectPointerPiece(CVeldoranView& view);

@@ -37,6 +37,12 @@ public:
     std::unique_ptr<PrinterDc> printDialog() override;
     void printPreview(const std::function<bool(PrinterDc&)>& printDocument) override;
     void progress(const std::string& text) override;
+    // platform/ui/QtPointer.cpp
+    void setCursor(Window& window, CursorShape shape) override;
+    void waitCursor(bool on) override;
+    void captureMouse(Window& window) override;
+    void releaseMouse(Window& window) override;
+    void setCursorPos(Point screen) override;
 
 private:
     std::unique_ptr<QLabel> progress_;

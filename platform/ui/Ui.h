@@ -19,6 +19,7 @@ class Dialog;
 class FileDialog;
 class Menu;
 class PrinterDc;
+class Window;
 }
 
 namespace vd::ui {
@@ -29,6 +30,10 @@ struct MessageBoxRequest {
     std::string caption;
     unsigned style = MB_OK;
 };
+
+// The pointer's shapes the system shows: the arrow of the windows, the wait cursor of long
+// operations and the cross of a rectangle drag.
+enum class CursorShape { Arrow, Wait, Cross };
 
 // How an external program ran: whether it started, its exit code and how long it took.
 struct ProcessResult {
@@ -86,6 +91,14 @@ public:
     // whenever the preview needs them, until closed; printing from it draws through printDocument
     // too. Base: nothing shown.
     virtual void printPreview(const std::function<bool(PrinterDc&)>& printDocument);
+    // The pointer (platform/ui/Pointer.cpp): the shape over a window until the pointer next moves
+    // there, the wait cursor of a long operation (nested), the mouse held by a window until
+    // released, and the pointer put at a screen point. Base: nothing.
+    virtual void setCursor(Window& window, CursorShape shape);
+    virtual void waitCursor(bool on);
+    virtual void captureMouse(Window& window);
+    virtual void releaseMouse(Window& window);
+    virtual void setCursorPos(Point screen);
 };
 
 // The backend in use: the Qt implementation unless a test installed another one.

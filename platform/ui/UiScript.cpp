@@ -287,14 +287,45 @@ void Script::answerPopupMenu(int commandId)
 int Script::trackPopupMenu(Menu& menu, Point)
 {
     std::vector<std::string> texts;
-    for (int i = 0; i < menu.GetMenuItemCount(); ++i)
+    std::vector<unsigned> states;
+    for (int i = 0; i < menu.GetMenuItemCount(); ++i) {
         texts.push_back(menu.GetMenuString(i, MF_BYPOSITION));
+        states.push_back(menu.GetMenuState(i, MF_BYPOSITION));
+    }
     popupMenus_.push_back(std::move(texts));
+    popupStates_.push_back(std::move(states));
     if (popupAnswers_.empty())
         return 0;
     const int id = popupAnswers_.front();
     popupAnswers_.pop_front();
     return id;
+}
+
+void Script::setCursor(Window&, CursorShape shape)
+{
+    pointerEvents_.push_back(shape == CursorShape::Wait    ? "cursor wait"
+                             : shape == CursorShape::Cross ? "cursor cross"
+                                                           : "cursor arrow");
+}
+
+void Script::waitCursor(bool on)
+{
+    pointerEvents_.push_back(on ? "wait on" : "wait off");
+}
+
+void Script::captureMouse(Window&)
+{
+    pointerEvents_.push_back("capture");
+}
+
+void Script::releaseMouse(Window&)
+{
+    pointerEvents_.push_back("release");
+}
+
+void Script::setCursorPos(Point screen)
+{
+    pointerEvents_.push_back("pos " + std::to_string(screen.x) + "," + std::to_string(screen.y));
 }
 
 } // namespace vd::ui

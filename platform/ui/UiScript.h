@@ -94,6 +94,14 @@ public:
     void answerPopupMenu(int commandId);
     const std::vector<std::vector<std::string>>& popupMenus() const { return popupMenus_; }
 
+    // The item states of each popup (MF_CHECKED, MF_GRAYED bits by position), as it was shown.
+    const std::vector<std::vector<unsigned>>& popupMenuStates() const { return popupStates_; }
+
+    // The pointer, in order: "cursor arrow|wait|cross", "wait on", "wait off", "capture",
+    // "release" and "pos x,y" (screen).
+    const std::vector<std::string>& pointerEvents() const { return pointerEvents_; }
+    void clearPointerEvents() { pointerEvents_.clear(); }
+
     // The print dialog (platform/ui/UiScriptPrinting.cpp): answers in order, a PDF file at a
     // Linux path printed on the run's printer, or cancel (also without an answer).
     void answerPrintDialog(std::string pdfPath);
@@ -134,8 +142,15 @@ public:
     void printPreview(const std::function<bool(PrinterDc&)>& printDocument) override;
 
     void progress(const std::string& text) override;
+    void setCursor(Window& window, CursorShape shape) override;
+    void waitCursor(bool on) override;
+    void captureMouse(Window& window) override;
+    void releaseMouse(Window& window) override;
+    void setCursorPos(Point screen) override;
 
 private:
+    std::vector<std::vector<unsigned>> popupStates_;
+    std::vector<std::string> pointerEvents_;
     std::deque<std::optional<std::string>> printAnswers_;
     int printDialogs_ = 0;
     std::deque<PrintPreviewAnswer> previewAnswers_;

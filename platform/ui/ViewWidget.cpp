@@ -136,6 +136,10 @@ void ViewWidget::mouseDoubleClickEvent(QMouseEvent* e)
 
 void ViewWidget::mouseMoveEvent(QMouseEvent* e)
 {
+    // The window's own arrow comes back before the move is handled (the handler may set another
+    // shape), except while the view holds the mouse.
+    if (testAttribute(Qt::WA_SetCursor) && QWidget::mouseGrabber() != this)
+        unsetCursor();
     view_.OnMouseMove(flagsOf(e->buttons(), e->modifiers()), pointOf(e));
 }
 

@@ -1,20 +1,17 @@
 #include "platform/ui/WaitCursor.h"
 
-#include <QApplication>
-#include <QCursor>
+#include "platform/ui/Ui.h"
 
 namespace vd {
 
 WaitCursor::WaitCursor()
 {
-    if (qApp)
-        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    ui::backend().waitCursor(true);
 }
 
 WaitCursor::~WaitCursor()
 {
-    if (qApp)
-        QApplication::restoreOverrideCursor();
+    ui::backend().waitCursor(false);
 }
 
 } // namespace vd

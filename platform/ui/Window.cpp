@@ -5,6 +5,7 @@
 #include "platform/ui/ControlsImpl.h"
 #include "platform/ui/DialogImpl.h"
 #include "platform/ui/QtBridge.h"
+#include "platform/ui/Pointer.h"
 #include "platform/ui/Ui.h"
 #include "platform/ui/View.h"
 
@@ -153,6 +154,9 @@ Window::Window() = default;
 
 Window::~Window()
 {
+    // The mouse is never left held by a window that is gone.
+    if (ui::GetCapture() == this)
+        ui::ReleaseCapture();
     if (impl_ && impl_->ownedByHandle && impl_->owner == this) {
         Window::DestroyWindow();
         // The control's default handle holds the control too: without this the two keep each

@@ -130,11 +130,19 @@ TEST_F(MapView, TheEnlargeCommandsMenuStateFollowsTheMapAndTheTool)
     doc->m_nMapType = 1;
     doc->m_nMapFrame = 2;
     doc->m_nMouseTool = 0;
+    const auto drag = view->m_pNavigation->calls.drawDragRectangle;
+    view->m_pNavigation->calls.drawDragRectangle = nullptr;
     vd::CmdUI pending(ID_ENLARGE_SHEET);
     ASSERT_TRUE(view->routeUpdate(pending));
     EXPECT_FALSE(pending.enabled.value_or(true));
 
-    view->m_pNavigation->calls.drawDragRectangle = [](vd::Dc&, int, int) {};
+    view->m_pNavigation->calls.drawDragRectangle = drag;
+    // The white map only: with the map figure shown the tool is not offered.
+    doc->m_nMapFigure = 1;
+    vd::CmdUI figure(ID_ENLARGE_SHEET);
+    ASSERT_TRUE(view->routeUpdate(figure));
+    EXPECT_FALSE(figure.enabled.value_or(true));
+    doc->m_nMapFigure = 0;
     for (const Case& c : {Case{1, 1, 2, 0, true, 0}, Case{1, 1, 2, 3, true, 1}, Case{0, 1, 2, 0, false, 0},
                           Case{1, 2, 2, 0, false, 0}, Case{1, 1, 3, 0, false, 1}}) {
         doc->m_bMapOnScreen = c.onScreen;

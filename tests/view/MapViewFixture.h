@@ -6,6 +6,7 @@
 #include "ViewTestSupport.h"
 
 #include "platform/dc/ImageDc.h"
+#include "platform/sys/LibraryLoader.h"
 #include "platform/ui/FrameWindow.h"
 #include "platform/ui/UiScript.h"
 #include "view/window/VeldoranView.h"
@@ -27,6 +28,20 @@ inline std::string StartMapIndex()
         IndexLine("京都及大阪", "34.4000", "135.0000"),
         IndexLine("金沢", "36.0000", "136.0000"),
     });
+}
+
+// The logging stand-in of the dialog library in place of the built one (before first use), and
+// its log of the calls.
+inline void UseFakeDialogLibrary()
+{
+    ASSERT_TRUE(vd::LibraryLoader::setOverride("TOVENDLG.DLL", VD_FAKE_TOVENDLG_VIEW));
+}
+
+inline std::string FakeDialogLibraryLog()
+{
+    using LogFn = const std::string*();
+    auto* log = vd::entryPoint<LogFn>("TOVENDLG.DLL", "FakeTovendlgLog");
+    return log ? *log() : "<no log>";
 }
 
 class MapView : public ::testing::Test {

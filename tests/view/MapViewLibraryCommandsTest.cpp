@@ -15,16 +15,8 @@ using namespace viewtest;
 
 class MapViewWithDialogs : public MapView {
 protected:
-    void BeforeDocument() override
-    {
-        ASSERT_TRUE(vd::LibraryLoader::setOverride("TOVENDLG.DLL", VD_FAKE_TOVENDLG_VIEW));
-    }
-    static std::string Log()
-    {
-        using LogFn = const std::string*();
-        auto* log = vd::entryPoint<LogFn>("TOVENDLG.DLL", "FakeTovendlgLog");
-        return log ? *log() : "<no log>";
-    }
+    void BeforeDocument() override { UseFakeDialogLibrary(); }
+    static std::string Log() { return FakeDialogLibraryLog(); }
 };
 
 TEST_F(MapViewWithDialogs, ThePlaceNameSearchIsOfferedOnSheetMapsAndCheckedWhileResultsAreHeld)

@@ -2,7 +2,7 @@
 // overview projections, the inside-frame test, the distance label, the drag on the
 // whole-country overview, the right button's neighbour sheet and Mapping menu, and the
 // registered points' double click and drag with the user-data flows faked.
-#include "MapViewFixture.h"
+#include "PointerTestSupport.h"
 
 #include "app/ShellResources.h"
 #include "app/VeldoranDoc.h"
@@ -66,30 +66,7 @@ protected:
 
     // The 3 x 3 block around 東京 on screen: 34.40-36.40 N, 138-141 E, 480 x 480 pixels from
     // (10, 30), 0.5 pixels a unit.
-    void BlockOnScreen()
-    {
-        doc->m_strMapName = "東京";
-        doc->FindSheetByName("東京", doc->m_strSheetIndexFile);
-        doc->m_nMapType = 1;
-        doc->m_nMapFrame = 2;
-        doc->m_nMapMode = 9;
-        doc->m_nMapDisplayMode = 10;
-        doc->m_bMapOnScreen = 1;
-        doc->m_nMouseMode = 3;
-        doc->m_nFrameNorthSec = 36 * 3600 + 40 * 60;
-        doc->m_nFrameSouthSec = 34 * 3600 + 40 * 60;
-        doc->m_nFrameWestSec = 138 * 3600;
-        doc->m_nFrameEastSec = 141 * 3600;
-        doc->m_strFrameNorth = "36.4000";
-        doc->m_strFrameSouth = "34.4000";
-        doc->m_strFrameWest = "138.0000";
-        doc->m_strFrameEast = "141.0000";
-        doc->m_nMapPixelWidth = 480;
-        doc->m_nMapPixelHeight = 480;
-        doc->m_fWhiteZoomX = 0.5f;
-        doc->m_fWhiteZoomY = 0.5f;
-        doc->m_nDistanceShow = 0;
-    }
+    void BlockOnScreen() { ShowTokyoBlock(*doc); }
 
     void Move(int x, int y, unsigned flags = 0) { view->OnMouseMove(flags, {x, y}); }
 
@@ -366,7 +343,7 @@ TEST_F(ViewMouse, DraggedPointPositionsAreClampedToSixteenBits)
     doc->m_strEntryTarget = "memo.txt";
     doc->m_astrHitRecord[0] = "A";
     doc->m_astrHitRecord[1] = "999";
-    nav->m_nDraggedItem = 0;
+    nav->m_nHoverItem = 0;
     nav->calls.registerPointData = [](const std::string&, const std::string&) { return std::string(); };
     view->m_strMouseButtonState = "MK_LBUTTON";
     nav->m_nDragX = 40000;
@@ -488,7 +465,7 @@ TEST_F(ViewMouse, ClickRegistersAtTheSheetCoordinatesByTool)
     doc->m_strEntryTarget = "旅.alb";
     doc->m_astrHitRecord[0] = "A";
     doc->m_astrHitRecord[1] = "999";
-    nav->m_nDraggedItem = 0;
+    nav->m_nHoverItem = 0;
     view->OnLButtonUp(0, {410, 270});
     EXPECT_EQ(got, (std::vector<std::string>{"text 36.2815,138.4222", "album 35.4000,140.3000",
                                              "update 35.4000,140.3000"}));

@@ -26,7 +26,8 @@ struct NavigationCalls {
     // An ".alb" entry: "update", "update_end", "deleate" or "".
     std::function<std::string(const std::string& lon, const std::string& lat)> updateAlbum;
     std::function<void(const std::string& lon, const std::string& lat)> registerAlbumAtPoint;
-    std::function<void()> finishRouteEdit;
+    // The range drag's end at the release (mouse modes 3 and 8).
+    std::function<void(vd::Dc&, int x, int y)> finishRangeDrag;
     // Double clicks: the index map's sheet, a drawn record (its index in the hit list).
     std::function<void(int x, int y)> openSheetAtPoint;
     std::function<void(int item)> loadRouteFromItem;

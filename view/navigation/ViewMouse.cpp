@@ -11,6 +11,7 @@
 #include "platform/text/Numbers.h"
 #include "platform/ui/FrameWindow.h"
 #include "platform/ui/Menu.h"
+#include "platform/ui/Pointer.h"
 #include "platform/ui/WaitCursor.h"
 #include "view/navigation/CursorReadout.h"
 #include "view/navigation/ViewNavigation.h"
@@ -73,6 +74,8 @@ void CVeldoranView::OnMouseMove(unsigned flags, vd::ui::Point point)
             // The drag overview: the 3-degree circle follows the pressed button.
             if (flags == vd::MK_LBUTTON && window && m_routines.drawDragCircle)
                 m_routines.drawDragCircle(*window, x, y);
+            else if (!(flags & (vd::MK_LBUTTON | vd::MK_RBUTTON)) && !m_strDragCornerLon.empty() && !m_strDragCornerLat.empty())
+                vd::ui::SetCursor(*this, vd::ui::CursorShape::Wait);
             vd::View::OnMouseMove(flags, point);
             return;
         }
@@ -154,6 +157,8 @@ void CVeldoranView::MouseModeAction(unsigned flags, int x, int y)
             nav.m_nRectTop = nav.m_nRectBottom = y;
             nav.m_strRectLat = doc.m_strCursorLat;
             nav.m_strRectLon = doc.m_strCursorLon;
+            vd::ui::SetCursor(*this, vd::ui::CursorShape::Cross);
+            vd::ui::SetCapture(*this);
         }
         return;
     }
@@ -165,6 +170,8 @@ void CVeldoranView::MouseModeAction(unsigned flags, int x, int y)
     if (mode == 5 && doc.m_nMouseTool == 2) {
         if (m_strMouseButtonState == "MK_MOVE" && std::abs(x - nav.m_nDragX) <= 2 && std::abs(y - nav.m_nDragY) <= 2)
             return;
+        if (doc.m_nMapType == 4)
+            HoldInsidePicture(x, y);
         if (m_routines.drawPointSymbol) {
             const int scheme = m_nSymbolScheme;
             m_nSymbolScheme = 2;
@@ -192,6 +199,19 @@ void CVeldoranView::MouseModeAction(unsigned flags, int x, int y)
         nav.calls.showPointTip(*window, x, y);
 }
 
+// A point dragged on a guide map stays on its picture: the pointer is put back at the edge.
+void CVeldoranView::HoldInsidePicture(int& x, int& y)
+{
+    const ViewNavigation& nav = *m_pNavigation;
+    const int heldX = std::clamp(x, nav.m_nPictureLeft, nav.m_nPictureLeft + std::max(nav.m_nPictureWidth - 1, 0));
+    const int heldY = std::clamp(y, nav.m_nPictureTop, nav.m_nPictureTop + std::max(nav.m_nPictureHeight - 1, 0));
+    if (heldX == x && heldY == y)
+        return;
+    x = heldX;
+    y = heldY;
+    vd::ui::SetCursorPos(ClientToScreen({x, y}));
+}
+
 void CVeldoranView::OnLButtonDown(unsigned flags, vd::ui::Point point)
 {
     CVeldoranDoc& doc = *m_pDoc;
@@ -204,6 +224,8 @@ void CVeldoranView::OnLButtonDown(unsigned flags, vd::ui::Point point)
         nav.m_nRectTop = nav.m_nRectBottom = point.y;
         nav.m_strRectLat = doc.m_strCursorLat;
         nav.m_strRectLon = doc.m_strCursorLon;
+        vd::ui::SetCursor(*this, vd::ui::CursorShape::Cross);
+        vd::ui::SetCapture(*this);
     }
     vd::View::OnLButtonDown(flags, point);
 }
@@ -227,14 +249,18 @@ void CVeldoranView::OnLButtonUp(unsigned flags, vd::ui::Point point)
         }
         break;
     case 8:
-        if (nav.calls.finishRouteEdit)
-            nav.calls.finishRouteEdit();
+        if (vd::ClientDc window = GetDC(); window && nav.calls.finishRangeDrag)
+            nav.calls.finishRangeDrag(*window, x, y);
         break;
     case 9:
         if (vd::ClientDc window = GetDC())
             nav.AddRouteLinePoint(*window, x, y);
         break;
     case 3:
+        if (vd::ClientDc window = GetDC(); window && nav.calls.finishRangeDrag)
+            nav.calls.finishRangeDrag(*window, x, y);
+        RegisterAtPoint(x, y);
+        break;
     case 4:
     case 5:
     case 6:
@@ -244,6 +270,9 @@ void CVeldoranView::OnLButtonUp(unsigned flags, vd::ui::Point point)
     default:
         break;
     }
+    // No capture outlives the button that started it.
+    if (vd::ui::GetCapture() == this)
+        vd::ui::ReleaseCapture();
     vd::View::OnLButtonUp(flags, point);
 }
 
@@ -275,7 +304,7 @@ void CVeldoranView::RegisterAtPoint(int x, int y)
         const bool dragged = m_strMouseButtonState == "MK_LBUTTON";
         const std::string answer = album ? (nav.calls.updateAlbum ? nav.calls.updateAlbum(lon, lat) : "")
                                          : (nav.calls.registerPointData ? nav.calls.registerPointData(lon, lat) : "");
-        const int item = nav.m_nDraggedItem;
+        const int item = nav.m_nHoverItem;
         auto inList = [&] { return item >= 0 && item < int(doc.m_anHitX.size()); };
         if (answer == "deleate") {
             if (inList()) {

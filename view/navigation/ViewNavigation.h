@@ -82,12 +82,13 @@ public:
     // Mouse state (ViewMouse*.cpp).
     int m_nCursorInFrame = -1;
     int m_nDragX = 0, m_nDragY = 0;                 // the last dragged point
-    int m_nRectLeft = 0, m_nRectTop = 0;            // the drag rectangle's corners
+    int m_nRectLeft = 9999, m_nRectTop = 0;         // the drag rectangle's corners (left 9999: no drag)
     int m_nRectRight = 0, m_nRectBottom = 0;
-    int m_nDraggedItem = -1;                        // the drawn record being dragged
+    int m_nHoverItem = -1;                          // the drawn record under the pointer, dragged in an update
     std::string m_strRectLat, m_strRectLon;         // the cursor's position at the rectangle's first corner
     int m_nPictureLeft = 0, m_nPictureTop = 0;      // a guide map's picture and its scale
     float m_fPictureScale = 1;
+    int m_nPictureWidth = 0, m_nPictureHeight = 0;  // the guide map's picture as shown
     int m_nSheetButtonState = 0;                    // 1 once a listed sheet other than the centre was asked for
     std::string m_strSlideCaption;
 

@@ -15,6 +15,7 @@
 #include "view/overview/BevelBox.h"
 #include "view/renderer/MapRenderer.h"
 #include "view/renderer/RendererEntryPoints.h"
+#include "view/sheetmap/IndexMapLayout.h"
 #include "view/sheetmap/SheetMapHooks.h"
 #include "view/window/VeldoranView.h"
 #include "view/window/ViewEntryPoints.h"
@@ -57,16 +58,14 @@ void ViewBaseMap::DrawSheetIndexMap(vd::Dc& dc)
 {
     const int width = view_.m_nSavedWidth;
     dc.FillRect(vd::Rect{0, 0, width, view_.m_nSavedHeight}, *view_.m_pBackgroundBrush);
-    const bool wide = width > 800;
-    const int cell = wide ? 39 : 26;
-    const int half = wide ? 20 : 13;
-    const int font = wide ? 12 : 11;
+    const IndexMapLayout grid = SheetIndexLayout(width);
     std::string index = doc_.m_strSheetIndexFile;
     if (doc_.m_nSubmarineShade == 1 && doc_.m_nMapFrame == 2 && (doc_.m_nMapMode == 25 || doc_.m_nMapMode == 49))
         index += "|B";
     auto* indexMap = vd::entryPoint<OnIndexMap_fn>("Dovanne.dll", "OnIndexMap");
     if (indexMap)
-        indexMap(&dc, index, doc_.m_strFontName, width, font, 2, cell, 30, half);
+        indexMap(&dc, index, doc_.m_strFontName, width, grid.fontHeight, grid.left, grid.columnWidth, grid.top,
+                 grid.rowHeight);
     SetTitle("1/20万地勢図索引図");
     dc.SetTextColor(vd::RGB(255, 0, 0));
     dc.TextOut(20, 6, "指定する図幅上でﾀﾞﾌﾞﾙｸﾘｯｸ！");

@@ -208,6 +208,7 @@ private:
     void ShowCursorPosition(vd::Dc& window, unsigned flags, const CursorTexts& cursor);
     void MouseModeAction(unsigned flags, int x, int y);
     void RegisterAtPoint(int x, int y);
+    void HoldInsidePicture(int& x, int& y);
     void SetFrameTitle(const std::string& title);
     template <class Fn, class... Args>
     void Call(const std::function<Fn>& routine, Args&&... args)

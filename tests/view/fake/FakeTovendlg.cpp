@@ -1,5 +1,6 @@
-// A stand-in for the dialog library's slide-show settings, elevation legend and place-name search: OnSlideSet
-// answers what VD_FAKE_SLIDE_ANSWER says ("" = cancel); every call is logged for the test.
+// A stand-in for the dialog library's slide-show settings, elevation legend, place-name search and
+// range confirmation: OnSlideSet answers what VD_FAKE_SLIDE_ANSWER says ("" = cancel),
+// OnRengeConfirm the number in VD_FAKE_RANGE_ANSWER (-1 without); every call is logged for the test.
 #include "contracts/tovendlg.h"
 #include "tests/support/FakeLog.h"
 
@@ -28,6 +29,14 @@ extern "C" VD_EXPORT std::string OnGnpfRetrieveSet(int, int, int, int, int, int,
 {
     Log() += "OnGnpfRetrieveSet;";
     return "";
+}
+
+extern "C" VD_EXPORT int OnRengeConfirm(std::string westLongitude, std::string northLatitude,
+                                        std::string eastLongitude, std::string southLatitude)
+{
+    Log() += "OnRengeConfirm(" + westLongitude + "," + northLatitude + "," + eastLongitude + "," + southLatitude + ");";
+    const char* answer = std::getenv("VD_FAKE_RANGE_ANSWER");
+    return answer ? std::atoi(answer) : -1;
 }
 
 extern "C" VD_EXPORT const std::string* FakeTovendlgLog()
