@@ -30,20 +30,6 @@ inline std::string StartMapIndex()
     });
 }
 
-// The logging stand-in of the dialog library in place of the built one (before first use), and
-// its log of the calls.
-inline void UseFakeDialogLibrary()
-{
-    ASSERT_TRUE(vd::LibraryLoader::setOverride("TOVENDLG.DLL", VD_FAKE_TOVENDLG_VIEW));
-}
-
-inline std::string FakeDialogLibraryLog()
-{
-    using LogFn = const std::string*();
-    auto* log = vd::entryPoint<LogFn>("TOVENDLG.DLL", "FakeTovendlgLog");
-    return log ? *log() : "<no log>";
-}
-
 class MapView : public ::testing::Test {
 protected:
     static constexpr int kWidth = 900;

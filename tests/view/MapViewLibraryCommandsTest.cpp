@@ -1,5 +1,6 @@
 // The view's commands that call the dialog library: the slide-show settings, the elevation legend
 // and the place-name search, with a stand-in library; without it they are not offered.
+#include "FakeDialogLibrary.h"
 #include "MapViewFixture.h"
 
 #include "platform/sys/LibraryLoader.h"

@@ -2,6 +2,7 @@
 // and by the real dialog, both answers, short and reversed drags, a missing library), the sheet
 // chosen on the index map, the right-click menu's item states and the pointer's shapes and
 // capture as the script records them.
+#include "FakeDialogLibrary.h"
 #include "PointerTestSupport.h"
 
 #include "app/ShellResources.h"
