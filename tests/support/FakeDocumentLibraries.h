@@ -3,6 +3,7 @@
 // Ombrisk and Pelmora (Dovanne stays the built one), its canned answers, its log ("Name(1,[text])"
 // one call a line) and a probe run while a dialog is open.
 #include "platform/sys/LibraryLoader.h"
+#include "tests/support/FakeCalls.h"
 
 #include <string>
 #include <vector>
@@ -34,13 +35,6 @@ inline std::string& Log()
     return *vd::entryPoint<Fn>("TOVENDLG.DLL", "FakeDocLog")();
 }
 
-inline std::vector<std::string> Calls()
-{
-    std::vector<std::string> calls;
-    const std::string& log = Log();
-    for (std::size_t at = 0, end; (end = log.find('\n', at)) != std::string::npos; at = end + 1)
-        calls.push_back(log.substr(at, end - at));
-    return calls;
-}
+inline std::vector<std::string> Calls() { return fakelog::Lines(Log()); }
 
 } // namespace fakedoc
