@@ -18,12 +18,28 @@ std::optional<LayerAnswer> LayerAnswer::Split(const std::string& answer, int cou
     return split;
 }
 
+LayerAnswer LayerAnswer::SplitAll(const std::string& answer)
+{
+    int bars = 0;
+    for (char c : answer)
+        bars += c == '|';
+    return *Split(answer, bars);
+}
+
 int LayerAnswer::Int() { return vd::parseInt(Text()); }
 
-std::string LayerAnswer::Text() { return next_ < fields_.size() ? fields_[next_++] : std::string(); }
+std::string LayerAnswer::Text()
+{
+    if (next_ < fields_.size())
+        return fields_[next_++];
+    exhausted_ = true;
+    return {};
+}
 
 std::string LayerAnswer::Rest() const
 {
+    if (exhausted_)
+        return {};
     const std::size_t from = next_ == 0 ? 0 : ends_[next_ - 1];
     return answer_.substr(from);
 }

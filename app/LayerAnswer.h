@@ -10,6 +10,9 @@ class LayerAnswer {
 public:
     // The answer cut at its first `count` bars; nothing when it has fewer.
     static std::optional<LayerAnswer> Split(const std::string& answer, int count);
+    // The answer cut at every bar; a field it lacks reads 0 (empty), and the rest after a field
+    // it lacked is empty.
+    static LayerAnswer SplitAll(const std::string& answer);
 
     int Int();
     std::string Text();
@@ -21,4 +24,5 @@ private:
     std::vector<std::string> fields_;
     std::vector<std::size_t> ends_; // position after each field's bar
     std::size_t next_ = 0;
+    bool exhausted_ = false; // a field was asked for beyond the last one
 };

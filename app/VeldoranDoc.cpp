@@ -237,6 +237,7 @@ CVeldoranDoc::CVeldoranDoc()
     OnCommand(kEnvironmentSettingsCommand, [this] { OnEnvironmentSettings(); });
     ConnectMapDisplaySpecCommands(*this);
     RegisterLayerCommands();
+    RegisterDocumentCommands();
 }
 
 void CVeldoranDoc::ReadRegions()

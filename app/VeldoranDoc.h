@@ -141,7 +141,7 @@ public:
     std::array<std::string, 4> m_astrFineMeshName;
     std::array<std::string, 280> m_astrMenuBarEntry;
     std::array<std::string, 35> m_astrGuideMap;
-    std::array<std::string, 3> m_astrGuideMapCurrent; // path, title, point file
+    std::array<std::string, 3> m_astrGuideMapCurrent; // picture, title, point file
 
     // Settings with a profile key (read in VeldoranDoc.cpp, written back in VeldoranDocWriteBack.cpp).
     int m_nDataSource = 0;
@@ -386,7 +386,8 @@ public:
     std::string m_strFindMunicipality; // the municipality the search shows
     // Navigation and the mouse (view/navigation/ViewButton*.cpp, ViewMouse.cpp): the overview drag's
     // step, the cursor read-out (D.MMSS texts and their numbers), the submarine view to leave
-    // (-999) and the find-place dialog's include-points setting.
+    // (-999) or the sea area whose depth file map mode 23 builds (0-3), and the find-place
+    // dialog's include-points setting.
     int m_nOverviewStep = 0;
     std::string m_strCursorLat, m_strCursorLon;
     double m_dCursorLat = 0, m_dCursorLon = 0;
@@ -437,7 +438,6 @@ public:
     int m_nSiteNameTipCount = 0;
     int m_nSheetLabelHeight = 12, m_nSheetLabelLineGap = 5, m_nSheetLabelGap = 4;
     int m_nSheetLabelOffsetX = 0, m_nSheetLabelOffsetY = 0, m_nSheetSymbolSize = 3;
-    int m_nSubmarineShade = 0;
     int m_nOverlayLayer = 999, m_bOverlayOff = 0, m_bOverlayTransparent = 0, m_nOverlayLakes = 0;
     std::string m_strEntryMode;
     int m_bRestoreOnce = 0;
@@ -509,6 +509,49 @@ public:
     // Sets the frame texts from the current sheet, the block around it or the bounds given.
     void SetFrameBounds(int north, int west, int south, int east);
 
+    // The map type and the document commands of the File, View and Mapping menus
+    // (DocumentCommandMap.cpp and the files it names).
+    // VeldoranDocMapType.cpp: 1 when a map type was applied, -1 when cancelled or when a
+    // prefecture map was asked for without a prefecture.
+    int SelectMapType(int reset);
+    void OnMapTypeDialog();
+    void OnPrefectureMapKey();
+    void OnOtherRegion();
+    void OnTextBackground();
+    void OnColourSet();
+    void OnRouteAreaIndexMap();
+    // VeldoranDocRegistration.cpp: the mouse's registration and update modes, data sources, sheets.
+    void OnRegisterData();
+    void OnRegisterAlbum();
+    void OnUpdateDataAlbum();
+    void OnDataSourceSelect();
+    void OnRegisterSheets();
+    int m_nSavedSiteNamePopup = 0; // m_nSiteNamePopup while a registration or update mode is on
+    // VeldoranDocUserMenus.cpp: white-map switches, prefecture map, sheets by name, user menus.
+    void OnPrefectureBorders();
+    void OnSubprefectureBorders();
+    void OnGraticule();
+    void RegisterMenuFile(int kind); // 0 text menus, 1 picture menus, 2 picture maps
+    void OnPrefectureMap();
+    int SelectPrefectureMap(); // 1 when a prefecture map was chosen, -1 when not
+    void ShowSheetByName(const std::string& name);
+    void RunMenuBarEntry(int item, int menu);
+    std::string m_strTextPageTitle; // title and file of the text shown on a map page
+    std::string m_strTextPageFile;
+    // VeldoranDocSubmarine.cpp: the submarine layer, depth files, picture maps, guide maps.
+    void OnSubmarineSettings();
+    void OnDepthFileStatus();
+    void OnMakeDepthFile(int area);
+    void OnRegisterPictureMaps();
+    void OpenGuideMap(int n);
+    void RestorePreviousDisplay();
+    // The point file of a guide map: GUIDEMAP\ + the picture's base name + ".dat".
+    std::string GuideMapPointFile(const std::string& picture) const;
+    // VeldoranDocTextFile.cpp: m_strEntryParam in TOVENDLG's text dialog; "@:" paths.
+    void ShowTextFile();
+    std::string ExpandAppPath(const std::string& path) const;
+    std::string m_strEntryItem; // the item word of the entry shown
+
     // 地図の表示仕様 (app/settings/): the dialog's run, the tab it opens with
     // (kept for the run) and the place names of the current file, shown by it.
     void EditMapDisplaySpec();
@@ -517,6 +560,12 @@ public:
 
 private:
     void RegisterLayerCommands();
+    void RegisterDocumentCommands();
+    // The first prefecture flag set: the whole country (0) or a prefecture's map (1-47) as map
+    // type 2; -1, changing nothing, when none of the 48 is set.
+    int ApplyPrefectureFlags(const std::string& flags);
+    void EndMouseTool();
+    void UpdateMouseToolItem(vd::CmdUI& ui, int tool, bool allowed) const;
     // The preset's second half: rows of families switched on without rows, then the exclusions.
     void LoadPresetRows(const int (&firstRowFlagBefore)[8]);
     void ApplyPresetExclusions();

@@ -6,6 +6,7 @@ void ConnectViewPieces(CVeldoranView& view)
     ConnectNavigationPiece(view);
     ConnectOverviewPieces(view);
     ConnectMapDisplaySpecPiece(view);
+    ConnectDocumentCommandPiece(view);
     ConnectLayerPieces(view);
     ConnectRendererMapPieces(view);
     ConnectPlaceNamePiece(view);

@@ -17,6 +17,8 @@ void ConnectNavigationPiece(CVeldoranView& view);
 void ConnectOverviewPieces(CVeldoranView& view);
 // Button 326: 地図の表示仕様 of the document (MapDisplaySpecConnections.cpp).
 void ConnectMapDisplaySpecPiece(CVeldoranView& view);
+// Buttons 333 and 322: the map-type dialog and the prefecture selection (DocumentCommandConnections.cpp).
+void ConnectDocumentCommandPiece(CVeldoranView& view);
 // The layer dispatch, the layer commands' tests and title and the data-format command
 // (LayerConnections.cpp).
 void ConnectLayerPieces(CVeldoranView& view);

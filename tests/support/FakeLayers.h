@@ -2,6 +2,7 @@
 // The layer stand-in (FakeLayerLibraries.cpp) in place of Pelmora, Dovanne, Halvette and Surrick,
 // its canned answers and its log: one call a line, "Name(int,float,[text],...)".
 #include "platform/sys/LibraryLoader.h"
+#include "tests/support/FakeCalls.h"
 
 #include <string>
 #include <vector>
@@ -27,14 +28,7 @@ inline std::string& Log()
     return *vd::entryPoint<Fn>("Pelmora.DLL", "FakeLayerLog")();
 }
 
-inline std::vector<std::string> Calls()
-{
-    std::vector<std::string> calls;
-    const std::string& log = Log();
-    for (std::size_t at = 0, end; (end = log.find('\n', at)) != std::string::npos; at = end + 1)
-        calls.push_back(log.substr(at, end - at));
-    return calls;
-}
+inline std::vector<std::string> Calls() { return fakelog::Lines(Log()); }
 
 // The bracketed texts of a logged call, in order.
 inline std::vector<std::string> Texts(const std::string& call)

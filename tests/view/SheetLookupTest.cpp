@@ -150,3 +150,16 @@ TEST_F(SheetLookup, ShowSheetAtAPosition)
 }
 
 } // namespace
+
+TEST_F(SheetLookup, ShowingASheetByNameRedrawsTheMainMap)
+{
+    doc->m_bMapOnScreen = 1;
+    doc->m_nMapDisplayMode = 10;
+    doc->ShowSheetByName("千葉");
+    EXPECT_EQ(doc->m_strMapName, "千葉");
+    EXPECT_EQ(doc->m_astrMapEntry[15], "千葉");
+    EXPECT_EQ(doc->m_astrMapEntry[14], "東京");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 5);
+    EXPECT_EQ(doc->m_bMapOnScreen, 0);
+    EXPECT_EQ(updates, 1);
+}

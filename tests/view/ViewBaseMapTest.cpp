@@ -66,13 +66,13 @@ TEST_F(BaseMapRoutines, TransparentPassPutsItsSettingsBack)
     doc->m_nOverlayLakes = -1;
     doc->m_nLake = 1;
     doc->m_nMapFigure = 1;
-    doc->m_nSubmarineShade = 1;
+    doc->m_nSubmarineLayer = 1;
     doc->m_astrPointRecord[0] = "first";
     doc->m_strSiteNameFile.clear();
     Repaint();
     EXPECT_EQ(doc->m_nLake, 1);
     EXPECT_EQ(doc->m_nMapFigure, 1);
-    EXPECT_EQ(doc->m_nSubmarineShade, 1);
+    EXPECT_EQ(doc->m_nSubmarineLayer, 1);
     EXPECT_EQ(doc->m_astrPointRecord[0], "first");
 }
 

@@ -408,3 +408,21 @@ TEST_F(ViewButtons, PlaceChoiceShowsTheSheetOfItsMeshOrReopensInANewSetting)
 }
 
 } // namespace
+
+TEST_F(ViewButtons, ReturnFromTheDepthFileStatusGivesTheSubmarineLayerBack)
+{
+    for (const auto& [before, after] : {std::pair{1, 1}, {0, 0}}) {
+        doc->m_nSubmarineLayer = before;
+        ASSERT_TRUE(doc->runOwnCommand(32814));
+        EXPECT_EQ(doc->m_nMapDisplayMode, 22);
+        EXPECT_LT(doc->m_nSubmarineLayer, 0);
+        view->routeCommand(327);
+        EXPECT_EQ(doc->m_nSubmarineLayer, after);
+    }
+}
+
+TEST_F(ViewButtons, MapTypeAndPrefectureButtonsReachTheDocument)
+{
+    EXPECT_TRUE(nav->calls.selectMapType);
+    EXPECT_TRUE(nav->calls.selectPrefectureMap);
+}

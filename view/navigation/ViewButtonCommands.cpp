@@ -198,11 +198,11 @@ void ViewNavigation::StepAlbumPage(int step)
 void ViewNavigation::OnButton327()
 {
     CVeldoranDoc& doc = m_doc;
-    if (doc.m_nSubmarineShade < 0) {
-        if (doc.m_nSubmarineShade == -999)
-            doc.m_nSubmarineShade = 0;
-        else if (doc.m_nSubmarineShade == -888)
-            doc.m_nSubmarineShade = 1;
+    if (doc.m_nSubmarineLayer < 0) {
+        if (doc.m_nSubmarineLayer == -999)
+            doc.m_nSubmarineLayer = 0;
+        else if (doc.m_nSubmarineLayer == -888)
+            doc.m_nSubmarineLayer = 1;
         m_view.OnRedisplayMap();
         return;
     }

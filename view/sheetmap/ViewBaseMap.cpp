@@ -60,7 +60,7 @@ void ViewBaseMap::DrawSheetIndexMap(vd::Dc& dc)
     dc.FillRect(vd::Rect{0, 0, width, view_.m_nSavedHeight}, *view_.m_pBackgroundBrush);
     const IndexMapLayout grid = SheetIndexLayout(width);
     std::string index = doc_.m_strSheetIndexFile;
-    if (doc_.m_nSubmarineShade == 1 && doc_.m_nMapFrame == 2 && (doc_.m_nMapMode == 25 || doc_.m_nMapMode == 49))
+    if (doc_.m_nSubmarineLayer == 1 && doc_.m_nMapFrame == 2 && (doc_.m_nMapMode == 25 || doc_.m_nMapMode == 49))
         index += "|B";
     auto* indexMap = vd::entryPoint<OnIndexMap_fn>("Dovanne.dll", "OnIndexMap");
     if (indexMap)
@@ -131,7 +131,7 @@ std::string ViewBaseMap::DrawLayeredMap(vd::Dc& dc)
         doc_.m_bRestoreOnce = -1;
     } else {
         const SheetMapHooks& hooks = sheetMapHooks();
-        const int legend = doc_.m_nSubmarineShade == 1 && hooks.isAnyLayerSelected &&
+        const int legend = doc_.m_nSubmarineLayer == 1 && hooks.isAnyLayerSelected &&
                                    hooks.isAnyLayerSelected(doc_, 2) == 1
                                ? 0
                                : 1;
@@ -143,11 +143,11 @@ std::string ViewBaseMap::DrawLayeredMap(vd::Dc& dc)
         }
         if (doc_.m_nOverlayLayer != 999 && doc_.m_bOverlayOff != 1 && doc_.m_bOverlayTransparent == 1) {
             const int figure = doc_.m_nMapFigure;
-            const int shade = doc_.m_nSubmarineShade;
+            const int shade = doc_.m_nSubmarineLayer;
             const int lakes = doc_.m_nLake;
             const std::string marker = doc_.m_astrPointRecord[0];
             doc_.m_nMapFigure = 0;
-            doc_.m_nSubmarineShade = 0;
+            doc_.m_nSubmarineLayer = 0;
             if (doc_.m_nOverlayLakes == -1)
                 doc_.m_nLake = 0;
             doc_.m_astrPointRecord[0] = "TRANSPARENT";
@@ -157,7 +157,7 @@ std::string ViewBaseMap::DrawLayeredMap(vd::Dc& dc)
                 renderer.DrawSheetMap(1, legend);
             }
             doc_.m_nMapFigure = figure;
-            doc_.m_nSubmarineShade = shade;
+            doc_.m_nSubmarineLayer = shade;
             doc_.m_nLake = lakes;
             doc_.m_astrPointRecord[0] = marker;
         }

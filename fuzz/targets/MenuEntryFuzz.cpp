@@ -1,0 +1,32 @@
+// The entries of the user's text and picture menus and of the guide-map list, as the menu files
+// give them: each line of the bytes becomes an entry; every entry is run from a text menu and a
+// program menu, and opened as a guide map (its point file made in the scratch folder).
+#include "fuzz/support/FuzzDocument.h"
+#include "fuzz/support/FuzzScratch.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    CVeldoranDoc& doc = vd::fuzz::document();
+    doc.m_fnUpdateAllViews = [] {};
+    const std::string appFolder = doc.m_strAppDir;
+    doc.m_strAppDir = vd::fuzz::applicationFolderWin() + "Fuzz\\";
+    doc.m_strTextAppear = "Page"; // the text dialog would wait for a user
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    std::size_t at = 0;
+    for (int n = 0; n < 35 && at <= text.size(); ++n) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string entry = text.substr(at, end - at);
+        at = end + 1;
+        doc.m_astrMenuBarEntry[std::size_t(n) * 8 + 2] = entry;
+        doc.m_astrMenuBarEntry[std::size_t(n) * 8 + 6] = entry;
+        doc.RunMenuBarEntry(n, 2);
+        doc.RunMenuBarEntry(n, 6);
+        doc.ExpandAppPath(entry);
+        doc.m_astrGuideMap[std::size_t(n)] = entry;
+        doc.OpenGuideMap(n);
+    }
+    doc.m_strAppDir = appFolder;
+    return 0;
+}
