@@ -22,3 +22,5 @@ void ConnectMapDisplaySpecPiece(CVeldoranView& view);
 void ConnectLayerPieces(CVeldoranView& view);
 // Tracks, the locator map and the prefecture statistics map of the renderer (RendererMapConnections.cpp).
 void ConnectRendererMapPieces(CVeldoranView& view);
+// The picture and text pages (PageConnections.cpp).
+void ConnectPagePieces(CVeldoranView& view);
