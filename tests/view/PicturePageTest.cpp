@@ -195,4 +195,14 @@ TEST_F(PicturePage, CaptionRowsUnwrappedUpTo79BytesAndAtMostSix)
     EXPECT_TRUE(none.Calls().empty());
 }
 
+TEST_F(PicturePage, LeavingAlbumPlayOrRedisplayingTheMapEndsTheFit)
+{
+    doc->m_nPictureFit = 1;
+    ASSERT_TRUE(frame->ExecuteCommand(ID_REDISPLAY_MAP));
+    EXPECT_EQ(doc->m_nPictureFit, 0);
+    doc->m_nPictureFit = 1;
+    view->routeCommand(327);
+    EXPECT_EQ(doc->m_nPictureFit, 0);
+}
+
 } // namespace

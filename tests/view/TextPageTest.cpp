@@ -7,6 +7,8 @@
 #include "platform/dc/GdiConstants.h"
 #include "platform/dc/PrinterDc.h"
 #include "platform/dc/RecordingDc.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/DialogDriver.h"
 #include "view/PieceConnections.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/pages/PageColours.h"
@@ -364,6 +366,23 @@ TEST_F(TextPageRepaint, APrintedTextPageGoesToThePdfInItsPrintLayout)
     EXPECT_GT(darkIn(231 + 420, 210 + 21, 231 + 600, 210 + 110), 20) << "caption";
     EXPECT_GT(darkIn(231 + 22, 210 + 168, 231 + 400, 210 + 168 + 110), 20) << "first line";
     EXPECT_EQ(darkIn(231 + 22, 210 + 120, 231 + 300, 210 + 150), 0) << "between the box and the lines";
+}
+
+TEST_F(TextPageRepaint, TheDownAndUpButtonsTurnThePages)
+{
+    WriteHomeFile("TEXT/LONG.TXT", NumberedLines(80));
+    ShowEntry("@:TEXT\\LONG.TXT");
+    vd::Button* down = view->m_pNavigation->ViewButton(31);
+    ASSERT_TRUE(down && down->IsWindow());
+    vd::DialogDriver::clickControl(*down);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 20);
+    EXPECT_EQ(view->m_pPages->m_nTextPage, 1);
+    Repaint();
+    vd::DialogDriver::clickControl(*view->m_pNavigation->ViewButton(31));
+    vd::DialogDriver::clickControl(*view->m_pNavigation->ViewButton(31));
+    EXPECT_EQ(view->m_pPages->m_nTextPage, 2) << "80 lines: three pages of 36";
+    vd::DialogDriver::clickControl(*view->m_pNavigation->ViewButton(30));
+    EXPECT_EQ(view->m_pPages->m_nTextPage, 1);
 }
 
 } // namespace
