@@ -551,6 +551,15 @@ public:
     void ShowTextFile();
     std::string ExpandAppPath(const std::string& path) const;
     std::string m_strEntryItem; // the item word of the entry shown
+    // Texts shown as pages (VeldoranDocTextPage.cpp): the 78-byte page wrap into m_astrWorkText
+    // (entries 0-28, "999" after the last; entries 0 and 1 also serve the track start corner),
+    // and the head of a text file under a title line.
+    std::string WrapTextPage(const std::string& text);
+    std::string ReadTextSection(const std::string& file, const std::string& first, const std::string& second);
+    std::array<std::string, 50> m_astrWorkText;
+    std::string m_strEntryCaption;      // the caption of the page shown (a copy of the entry title)
+    std::string m_strPictureCaption = "on"; // "on": a picture's caption file is shown in its box
+    int m_nPictureFit = 0;              // 1 while album play or a menu slide show shrinks tall pictures
 
     // 地図の表示仕様 (app/settings/): the dialog's run, the tab it opens with
     // (kept for the run) and the place names of the current file, shown by it.

@@ -3,7 +3,7 @@
 #include "platform/sys/ExecutableFolder.h"
 #include "platform/sys/LibraryLoader.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <cstdlib>
 
@@ -18,7 +18,7 @@ void ensureGuiApplication()
     static char* argv[] = {name, nullptr};
     if (!QCoreApplication::instance()) {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        new QGuiApplication(argc, argv);
+        new QApplication(argc, argv); // widgets too: the view's pages run in a frame
     }
 }
 

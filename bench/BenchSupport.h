@@ -6,7 +6,7 @@
 
 namespace bench {
 
-// Starts an offscreen QGuiApplication once.
+// Starts an offscreen QApplication once.
 void ensureGuiApplication();
 
 const std::filesystem::path& BinFolder();

@@ -11,4 +11,5 @@ void ConnectViewPieces(CVeldoranView& view)
     ConnectRendererMapPieces(view);
     ConnectPlaceNamePiece(view);
     ConnectPointerPiece(view);
+    ConnectPagePieces(view);
 }

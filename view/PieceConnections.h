@@ -28,3 +28,5 @@ void ConnectRendererMapPieces(CVeldoranView& view);
 void ConnectPlaceNamePiece(CVeldoranView& view);
 // The pointer's tips, range enlargement and index-map sheet choice (PointerConnections.cpp).
 void ConnectPointerPiece(CVeldoranView& view);
+// The picture and text pages (PageConnections.cpp).
+void ConnectPagePieces(CVeldoranView& view);

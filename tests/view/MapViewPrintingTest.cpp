@@ -2,6 +2,7 @@
 // the preview, a cancelled dialog, a file that cannot be written, and the rule that offers both
 // commands only on a text page. The PDF pages are turned into pictures with pdftoppm.
 #include "MapViewFixture.h"
+#include "PdfPages.h"
 
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
@@ -30,53 +31,10 @@ namespace {
 using namespace viewtest;
 namespace fs = std::filesystem;
 
-constexpr int kRenderDpi = 100; // the pictures: one sixth of the printer's 600 dots an inch
-
 // The test's page, in printer pixels: a black box and a line of Japanese text below it.
 constexpr vd::Rect kBox{600, 500, 1800, 1100};
 constexpr int kTextX = 600;
 constexpr int kTextY = 1400;
-
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> rgb;
-    int grey(int x, int y) const
-    {
-        const std::size_t i = (std::size_t(y) * width + x) * 3;
-        return (rgb[i] + rgb[i + 1] + rgb[i + 2]) / 3;
-    }
-    bool dark(int x, int y) const { return grey(x, y) < 100; }
-};
-
-// The pages of a PDF as pictures at kRenderDpi (binary PPM from pdftoppm).
-std::vector<Picture> Rasterise(const fs::path& pdf)
-{
-    const fs::path prefix = pdf.parent_path() / (pdf.stem().string() + "-page");
-    const std::string command =
-        "pdftoppm -r " + std::to_string(kRenderDpi) + " '" + pdf.string() + "' '" + prefix.string() + "'";
-    if (std::system(command.c_str()) != 0)
-        return {};
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(pdf.parent_path()))
-        if (entry.path().filename().string().rfind(prefix.filename().string(), 0) == 0)
-            files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    std::vector<Picture> pages;
-    for (const fs::path& file : files) {
-        std::ifstream in(file, std::ios::binary);
-        std::string magic;
-        Picture p;
-        int maxValue = 0;
-        in >> magic >> p.width >> p.height >> maxValue;
-        in.get();
-        p.rgb.resize(std::size_t(p.width) * p.height * 3);
-        in.read(reinterpret_cast<char*>(p.rgb.data()), std::streamsize(p.rgb.size()));
-        pages.push_back(std::move(p));
-        fs::remove(file);
-    }
-    return pages;
-}
 
 class MapViewPrinting : public MapView {
 protected:

@@ -198,6 +198,7 @@ void ViewNavigation::StepAlbumPage(int step)
 void ViewNavigation::OnButton327()
 {
     CVeldoranDoc& doc = m_doc;
+    doc.m_nPictureFit = 0; // album play ends: tall pictures scroll again
     if (doc.m_nSubmarineLayer < 0) {
         if (doc.m_nSubmarineLayer == -999)
             doc.m_nSubmarineLayer = 0;

@@ -9,6 +9,7 @@
 #include "platform/ui/FrameWindow.h"
 #include "view/PieceConnections.h"
 #include "view/navigation/ViewNavigation.h"
+#include "view/pages/ViewPages.h"
 #include "view/renderer/MapRenderer.h"
 #include "view/sheetmap/SheetSelectDialog.h"
 #include "view/sheetmap/ViewBaseMap.h"
@@ -38,6 +39,7 @@ CVeldoranView::CVeldoranView(CVeldoranDoc& document) : m_pDoc(&document)
     ConnectCommands();
     m_pBaseMap = std::make_unique<ViewBaseMap>(*this);
     m_pNavigation = std::make_unique<ViewNavigation>(*this);
+    m_pPages = std::make_unique<ViewPages>(*this);
     ConnectViewPieces(*this);
 }
 

@@ -18,6 +18,7 @@ class CVeldoranDoc;
 class CDlgSheetSelect;
 class ViewBaseMap;
 class ViewNavigation;
+class ViewPages;
 struct CursorTexts;
 namespace vd {
 class ImageDc;
@@ -186,6 +187,9 @@ public:
 
     // The base-map routines of the map modes (view/sheetmap/ViewBaseMap.h).
     std::unique_ptr<ViewBaseMap> m_pBaseMap;
+
+    // The picture and text pages (view/pages/ViewPages.h).
+    std::unique_ptr<ViewPages> m_pPages;
 
     ViewRoutines m_routines;
 

@@ -81,6 +81,7 @@ void CVeldoranView::ConnectCommands()
 void CVeldoranView::OnRedisplayMap()
 {
     CVeldoranDoc& doc = *m_pDoc;
+    doc.m_nPictureFit = 0;
     m_strPageText.clear();
     Call(m_routines.removeViewButtons, 6);
     if (doc.m_nGuideMapIndex >= 0) {

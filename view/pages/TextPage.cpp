@@ -1,0 +1,169 @@
+// The text page of map mode 20: a text file set in the text font, one page at a time, under a
+// title box with the entry caption, the file and the text's keyword category, on a panel in the
+// category's colour; ↑/↓ buttons and a page counter when it has more than one page. While the
+// view prints, the same page in the print layout on white.
+#include "view/pages/ViewPages.h"
+
+#include "app/VeldoranDoc.h"
+#include "platform/dc/Dc.h"
+#include "platform/text/Format.h"
+#include "view/pages/PageColours.h"
+#include "view/pages/TextPageLayout.h"
+#include "view/pages/TextPageLines.h"
+#include "view/window/VeldoranView.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+TextCategorySettings CategorySettings(const CVeldoranDoc& doc)
+{
+    TextCategorySettings s;
+    s.key1 = doc.m_strKey1;
+    s.key2 = doc.m_strKey2;
+    s.key3 = doc.m_strKey3;
+    s.category0 = doc.m_strCtgry0;
+    s.category1 = doc.m_strCtgry1;
+    s.category2 = doc.m_strCtgry2;
+    s.category3 = doc.m_strCtgry3;
+    for (int i = 0; i < 5; ++i)
+        s.keyCount[i] = doc.m_anKeyCount[std::size_t(i)];
+    return s;
+}
+
+// The print layout's font: the text font scaled as its lines are (18 pixels to 75 units).
+vd::Font PrintFont(const vd::LogFont& screen)
+{
+    vd::LogFont print = screen;
+    print.lfHeight = std::abs(screen.lfHeight) * 42 / 10;
+    print.lfWidth = 0;
+    vd::Font font;
+    font.CreateFontIndirect(print);
+    return font;
+}
+
+template <class Fn, class... Args>
+void Call(const std::function<Fn>& routine, Args&&... args)
+{
+    if (routine)
+        routine(std::forward<Args>(args)...);
+}
+
+} // namespace
+
+void ViewPages::ShowTextPage(vd::Dc& dc)
+{
+    CVeldoranDoc& doc = m_doc;
+    if (doc.m_strEntryParam != m_strShownText) {
+        m_nTextPage = 0;
+        m_nTextPageCount = 0;
+        m_nTextCategory = 0;
+        // The buttons of the text shown before; this text's count decides on its own.
+        Call(m_view.m_routines.removeViewButton, 30);
+        Call(m_view.m_routines.removeViewButton, 31);
+        Call(m_view.m_routines.addViewButtons, 2);
+        Call(m_view.m_routines.removeViewButtons, 5);
+    }
+    doc.m_nSavedMapDisplayMode = doc.m_nMapDisplayMode;
+    m_strShownText = doc.m_strEntryParam;
+    m_view.m_strSavedEntryParam = doc.m_strEntryParam;
+    m_view.m_strSavedMapName = doc.m_strMapName;
+    DrawTextPage(dc, doc.m_strEntryParam);
+}
+
+void ViewPages::StepTextPage(int step)
+{
+    m_nTextPage = std::clamp(m_nTextPage + step, 0, std::max(m_nTextPageCount, 0));
+}
+
+void ViewPages::DrawTextLines(vd::Dc& dc, int x, int y, int lineHeight, int first, int count)
+{
+    for (int i = 0; i < count && first + i < int(m_astrTextLine.size()); ++i)
+        dc.TextOut(x, y + i * lineHeight, m_astrTextLine[std::size_t(first + i)]);
+}
+
+void ViewPages::DrawTextPage(vd::Dc& dc, const std::string& file)
+{
+    CVeldoranDoc& doc = m_doc;
+    const std::string path = PageFilePath(file);
+    auto lines = CVeldoranDoc::FileExists(path) == 1 ? ReadTextPageLines(path) : std::nullopt;
+    if (!lines)
+        return;
+    m_astrTextLine = std::move(*lines);
+    const bool printing = m_view.m_nPrintState == -1;
+
+    vd::Font printFont;
+    if (printing)
+        printFont = PrintFont(m_view.m_logFontText);
+    const vd::Font oldFont = dc.SelectObject(printing ? printFont : m_view.m_fontText);
+    vd::TextMetric metric;
+    dc.GetTextMetrics(metric);
+    // The screen's layout also decides where the printed page starts.
+    const int fontHeight = printing ? std::abs(m_view.m_logFontText.lfHeight) : metric.tmHeight;
+    const TextPageLayout layout = TextPageLayoutFor(fontHeight);
+
+    m_nTextPageCount = LastTextPage(int(m_astrTextLine.size()), layout.linesPerPage);
+    m_nTextPage = std::clamp(m_nTextPage, 0, m_nTextPageCount);
+    const TextCategory category = CategoriseText(m_astrTextLine, CategorySettings(doc));
+    m_nTextCategory = category.category;
+    m_strCategoryText = category.text;
+
+    const int oldBackGrand = doc.m_nBackGrandColor;
+    if (printing)
+        doc.m_nBackGrandColor = 0; // a white page
+    const vd::COLORREF background =
+        doc.m_nBackGrandColor == 0 ? vd::RGB(255, 255, 255) : TextCategoryColour(m_nTextCategory);
+    const vd::Brush white(vd::RGB(255, 255, 255));
+    const vd::Brush oldBrush = dc.SelectObject(white);
+    const vd::Pen black(vd::PS_SOLID, 1, vd::RGB(0, 0, 0));
+    const vd::Pen oldPen = dc.SelectObject(black);
+    const vd::COLORREF oldText = dc.SetTextColor(vd::RGB(0, 0, 0));
+    const vd::COLORREF oldBk = dc.SetBkColor(vd::RGB(255, 255, 255));
+    const int first = m_nTextPage * layout.linesPerPage;
+    const std::string heading = file + " " + m_strCategoryText;
+
+    if (!printing) {
+        const int oldMap = dc.SetMapMode(vd::MM_TEXT);
+        dc.RoundRect(90, 3, 220, 25, 5, 5);
+        dc.TextOut(100, 5, doc.m_strEntryCaption);
+        dc.TextOut(250, 5, heading);
+        if (m_nTextPageCount > 0) {
+            const int c = layout.buttonColumn;
+            Call(m_view.m_routines.setViewButton, 30, std::string("↑"), c, 50, c + 18, 95);
+            Call(m_view.m_routines.setViewButton, 31, std::string("↓"), c, 100, c + 18, 145);
+            dc.TextOut(c, 150, vd::format("%d/%d", m_nTextPage + 1, m_nTextPageCount + 1));
+        }
+        if (doc.m_nBackGrandColor == 1) {
+            const vd::Brush panel(background);
+            dc.SelectObject(panel);
+            dc.RoundRect(15, 30, 655 + layout.panelWidening, 700, 20, 20);
+            dc.SelectObject(white);
+        }
+        dc.SetBkColor(background);
+        DrawTextLines(dc, 22, 40, layout.lineHeight, first, layout.linesPerPage);
+        dc.SetMapMode(oldMap);
+    } else {
+        const int oldMap = dc.SetMapMode(vd::MM_ANISOTROPIC);
+        const vd::Size oldWindow = dc.SetWindowExt(700, -760);
+        const vd::Size oldViewport = dc.SetViewportExt(700, -760);
+        const int x = metric.tmHeight > 75 ? 0 : 231;
+        const int y = 210;
+        dc.RoundRect(x + 378, y + 12, x + 924, y + 105, 21, 21);
+        dc.TextOut(x + 420, y + 21, doc.m_strEntryCaption);
+        dc.TextOut(x + 1050, y + 21, heading);
+        dc.SetBkColor(background);
+        DrawTextLines(dc, x + 22, y + 168, kPrintLineHeight, first, kPrintLinesPerPage);
+        dc.SetViewportExt(oldViewport.cx, oldViewport.cy);
+        dc.SetWindowExt(oldWindow.cx, oldWindow.cy);
+        dc.SetMapMode(oldMap);
+    }
+    dc.SetBkColor(oldBk);
+    dc.SetTextColor(oldText);
+    dc.SelectObject(oldPen);
+    dc.SelectObject(oldBrush);
+    dc.SelectObject(oldFont);
+    doc.m_nBackGrandColor = oldBackGrand;
+    doc.m_bMapOnScreen = 0;
+}
