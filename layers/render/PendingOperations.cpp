@@ -3,9 +3,6 @@
 // Those with a result answer -1, as an operation that drew nothing does.
 #include "layers/render/LayerRenderer.h"
 
-// ---- To be filled by the whole-country ledger line themes
-void CLayerRenderer::DrawLedgerLines(int, int) {}
-
 // ---- To be filled by the mesh relief and white-map mesh themes (the census relief member too)
 int CLayerRenderer::DrawPrefectureMeshRelief(int, int, int, int, std::string) { return -1; }
 int CLayerRenderer::DrawSingleFileMeshRelief(int, int, int, int) { return -1; }
