@@ -3,66 +3,27 @@
 #include "layers/render/lines/LedgerDataSets.h"
 #include "layers/render/lines/LedgerLabels.h"
 #include "platform/dc/RecordingDc.h"
+#include "tests/layers/render/CountryLineFixtures.h"
 #include "tests/layers/render/LayerFixtures.h"
 #include "tests/layers/render/LedgerFixtures.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
 using namespace ledger_test;
+using namespace country_line_test;
 using layers_test::LayerFolder;
 
-// Mesh 5339: 35°20'-36°00' N, 139°-140° E; one arc-second is a tenth of a pixel.
-constexpr int kNorth = 129600;
-constexpr int kWest = 500400;
 const std::string kWait = "しばらくお待ちください（数～30分）！";
-
-LayerDrawParams MeshParams(const std::string& dataPath, int itemCode, int detail = 3)
-{
-    LayerDrawParams p;
-    p.ItemCode = itemCode;
-    p.North = kNorth;
-    p.West = kWest;
-    p.South = 127200;
-    p.East = 504000;
-    p.DetailLevel = detail;
-    p.StatusLineY = 700;
-    p.ProgressFlag = -1;
-    p.XScale = 0.1f;
-    p.YScale = 0.1f;
-    p.MeshCode = "5339";
-    p.DataSetPath = dataPath;
-    return p;
-}
-
-vd::Point At(int lon, int lat) { return {int(float(lon - kWest) * 0.1f), int(float(kNorth - lat) * 0.1f)}; }
-
-std::string ReadBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 std::string CrlfRaw(const std::vector<std::string>& rawLines)
 {
     std::string bytes;
     for (const std::string& line : rawLines)
         bytes += line + "\r\n";
-    return bytes;
-}
-
-std::string Crlf(const std::vector<std::string>& lines)
-{
-    std::string bytes;
-    for (const std::string& line : lines)
-        bytes += vd::utf8ToCp932(line) + "\r\n";
     return bytes;
 }
 
@@ -113,7 +74,7 @@ class LedgerBuild : public ::testing::Test {
 protected:
     std::string Build(const std::string& name)
     {
-        CLayerRenderer r(dc, MeshParams(folder.Windows() + name, 0));
+        CLayerRenderer r(dc, MeshParams(folder.Windows() + name, folder.Windows(), 0));
         return r.BuildLedgerFiles(folder.Windows() + name);
     }
     std::vector<std::string> TextsAt(vd::Point at) const
@@ -239,7 +200,7 @@ TEST_F(LedgerBuild, AnInterruptedPartedBuildIsBuiltAgainOnTheNextDraw)
     folder.WriteBytes(".台帳c32b.dat.x1y2z3.tmp", "half a line");
     folder.WriteBytes("c32-59la.txt", "stale");
     dc.Clear();
-    CLayerRenderer r(dc, MeshParams(folder.Windows() + "c32-59l.txt", 1));
+    CLayerRenderer r(dc, MeshParams(folder.Windows() + "c32-59l.txt", folder.Windows(), 1));
     r.DrawLedgerLines(0, 1);
     EXPECT_EQ(TextsAt({20, 683}).size(), 4u) << "built again";
     EXPECT_EQ(ReadBytes(folder.LinuxPath() / "台帳c32b.dat"),
@@ -259,7 +220,9 @@ class LedgerLines : public ::testing::Test {
 protected:
     void Draw(const std::string& name, int itemCode = 1, int detail = 3)
     {
-        CLayerRenderer r(dc, MeshParams(folder.Windows() + name, itemCode, detail));
+        LayerDrawParams p = MeshParams(folder.Windows() + name, folder.Windows(), itemCode);
+        p.DetailLevel = detail;
+        CLayerRenderer r(dc, p);
         r.DrawLedgerLines(0, 1);
     }
     std::vector<vd::Segment> Lines(int colour = 1) const
@@ -335,7 +298,7 @@ TEST_F(LedgerLines, AViewFromWestOf132ToEastOf138DrawsPartsCThenBThenA)
         int eastDegree;
         std::vector<vd::Segment> expected;
     };
-    LayerDrawParams p = MeshParams(folder.Windows() + "c32-59l.txt", 1);
+    LayerDrawParams p = MeshParams(folder.Windows() + "c32-59l.txt", folder.Windows(), 1);
     p.North = 130000;
     p.South = 120000;
     const auto at = [&](int lon, int lat) {
