@@ -121,11 +121,7 @@ bool CopyDataRecords(const std::string& source, const std::string& path)
     while (reader.readRawLine(raw))
         if (Begins(raw, 'D'))
             out.Line(raw);
-    if (reader.failed()) {
-        out.Abandon();
-        return false;
-    }
-    return out.Finish();
+    return out.FinishUnless(reader.failed());
 }
 
 // The node of a link key, marked used; -1 without one.
@@ -162,11 +158,7 @@ bool JoinRecords(CLayerRenderer& r, const std::string& intermediate, NodeTable& 
         out.Line(nodes.coordinates[std::size_t(node)] + std::string(vd::rawField(raw, 3)));
         r.DeviceContext.TextOut(330, 683, vd::cp932ToUtf8(dataKey));
     }
-    if (data.failed()) {
-        out.Abandon();
-        return false;
-    }
-    return out.Finish();
+    return out.FinishUnless(data.failed());
 }
 
 class LedgerBuilder {
@@ -248,11 +240,7 @@ bool WritePart(const std::string& dataPath, int part, const std::string& path)
         if (taken)
             out.Line(raw);
     }
-    if (reader.failed()) {
-        out.Abandon();
-        return false;
-    }
-    return out.Finish();
+    return out.FinishUnless(reader.failed());
 }
 
 bool PartsBuilt(const std::string& folder)

@@ -52,11 +52,7 @@ bool WriteGroups(const std::string& dataPath, const std::string& path)
         fields.push_back(vd::paddedRawField(raw, 22, kFieldBytes));
     }
     flush(); // the file's last group too
-    if (data.failed()) {
-        out.Abandon();
-        return false;
-    }
-    return out.Finish();
+    return out.FinishUnless(data.failed());
 }
 
 // The link part of the data file: from its first "L" line up to its first "S" line.
@@ -75,11 +71,7 @@ bool WriteLinks(const std::string& dataPath, const std::string& path)
         if (started)
             out.Line(raw);
     }
-    if (data.failed()) {
-        out.Abandon();
-        return false;
-    }
-    return out.Finish();
+    return out.FinishUnless(data.failed());
 }
 
 void JoinLinks(CLayerRenderer& r, const std::string& linkPath, const std::string& groupPath, const std::string& path)
@@ -119,10 +111,7 @@ void JoinLinks(CLayerRenderer& r, const std::string& linkPath, const std::string
             break; // what was joined so far stays
         r.DeviceContext.TextOut(300, 702, vd::format("  i=%d", ++joined));
     }
-    if (links.failed() || groups.failed())
-        out.Abandon();
-    else
-        out.Finish();
+    out.FinishUnless(links.failed() || groups.failed());
 }
 
 } // namespace
