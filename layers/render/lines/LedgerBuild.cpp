@@ -27,7 +27,7 @@ constexpr const char* kIntermediateName = "台帳.dat";
 bool Begins(std::string_view raw, char kind) { return !raw.empty() && raw[0] == kind; }
 
 // The lines that follow a link (its points) or a section (its entries), five a line.
-int FollowingLineCount(int n) { return (n + 4) / 5; }
+int FollowingLineCount(int n) { return int((static_cast<long long>(n) + 4) / 5); }
 
 // Queues of table entries by key, in file order: the "first unused entry with this key" of a
 // join is the front of its queue, once the entries used by another key are passed over.

@@ -214,6 +214,22 @@ TEST_F(LedgerBuild, AnInterruptedPartedBuildIsBuiltAgainOnTheNextDraw)
     EXPECT_EQ(dc.Segments(pens.LinePen(1)), (std::vector<vd::Segment>{{At(501000, 128000), At(502000, 128500)}}));
 }
 
+TEST_F(LedgerBuild, DamagedCountsAndShortRecordsReadAsFarAsTheFileGoes)
+{
+    // Counts beyond int in a link and a section, a short node, a data record of its key only.
+    folder.WriteLines("c32-59l.txt", {Node("5339", 2, 501000, 128000).substr(0, 20), Link("5339", 1, 2),
+                                      Points({{501000, 128000}, {501010, 128010}}),
+                                      Pad("L  " + Key("5339", 3), 46) + "-99999999999", "1 2",
+                                      Pad("S  " + Key("5339", 1), 37) + "0000000001" + "99999999999", "x", "D  00"});
+    EXPECT_EQ(Build("c32-59l.txt"), folder.Windows() + "台帳c32c.dat/19");
+    EXPECT_EQ(ReadBytes(folder.LinuxPath() / "台帳c32a.dat"), "");
+    dc.Clear();
+    CLayerRenderer r(dc, MeshParams(folder.Windows() + "c32-59l.txt", folder.Windows(), 1));
+    r.DrawLedgerLines(0, 1);
+    CLayerRenderer pens(dc, {});
+    EXPECT_EQ(dc.Segments(pens.LinePen(1)), (std::vector<vd::Segment>{{At(501000, 128000), At(501010, 128010)}}));
+}
+
 // ---- Lines
 
 class LedgerLines : public ::testing::Test {
