@@ -349,6 +349,12 @@ public:
     std::string m_strPlaceNameState;  // "GNPF": the next main-map repaint draws the search hits
     int m_bDialogOpen = 0;            // 1 while a document dialog is up
     int m_nResultCount = 0, m_nResultDrawn = 0, m_nResultTotal = 0; // search results listed, drawn, found
+    // The search results: m_astrPlaceRecord holds the entries (name, latitude and longitude
+    // D.MMSS, "999" after the last), m_anResultKind their three class codes, and
+    // m_astrResultFileLine the result file's line of each entry until the file is written (kept
+    // apart from the entry, so that a "/" in a name cannot cut it).
+    std::array<std::array<std::int16_t, 3>, 30000> m_anResultKind{};
+    std::vector<std::string> m_astrResultFileLine;
 
     // The map view's state that commands and the view share (view/window/VeldoranView*.cpp).
     int m_nSavedMapDisplayMode = 0; // the mode a resize or an erase after a library dialog puts back

@@ -43,17 +43,7 @@ int CVeldoranDoc::LoadColourSet(int paletteNo)
         path = m_strPaletteDir + "ATLAS1.PLT";
     }
 
-    m_aTintRows.clear();
-    vd::TextReader reader;
-    if (reader.open(path)) {
-        std::string line;
-        while (reader.readRawLine(line)) {
-            if (int(m_aTintRows.size()) >= kMaxTintRows)
-                break;
-            if (const auto row = ParseColourSetLine(line))
-                m_aTintRows.push_back(*row);
-        }
-    }
+    m_aTintRows = ReadColourSetRows(path);
     m_strReliefStyle = DetectReliefStyle(m_aTintRows, setName);
     return int(m_aTintRows.size());
 }

@@ -3,7 +3,10 @@
 // - a whole-prefecture climate layer of 30,000 cells (one prefecture file, January mean
 //   temperature) over the 3 x 3 block around 5339, through OnDdPlainMesh in the cell form;
 // - 380,000 coastal-sea cells (about all of Japan's) in one file on the whole-country overview,
-//   through OnDdPlainMeshTavrel.
+//   through OnDdPlainMeshTavrel;
+// - over first-level mesh 5339 at 0.28 pixels a second: 1/10 land use, 6,400 records (640,000
+//   sub-cells) through OnDdPlnF10Mesh, and a climate layer of the same block shaded by
+//   TEMP\RELIEF.DAT (230,400 sub-cells) through OnDdPlainMeshRelief.
 // No mesh data of these themes is bundled, so the files are made here in the published layout.
 #include "bench/BenchSupport.h"
 #include "contracts/pelmora.h"
@@ -75,6 +78,33 @@ void MakeCountryData()
     }
 }
 
+// One first-level mesh: 1/10 land use, climate and a relief grid of its 320 x 320 points.
+void MakeSubdividedData()
+{
+    std::filesystem::create_directories(Folder() / "TEMP");
+    // Each benchmark writes the Msh_prft.dat it reads.
+    std::ofstream(Folder() / "Msh_prft.dat", std::ios::binary) << "5339=13\r\n";
+    const std::string classes = "123456789ABCDEG";
+    std::ofstream landUse(Folder() / "L03-03M_13.txt", std::ios::binary);
+    std::ofstream climate(Folder() / "CLIMRLF_13.txt", std::ios::binary);
+    for (int n = 0; n < 6400; ++n) {
+        std::string line = "M    " + CellCode(53, 39, n);
+        line.resize(109, ' ');
+        for (int j = 0; j < 100; ++j)
+            line += classes[std::size_t((n + j / 7) % int(classes.size()))];
+        landUse << line << "\r\n";
+        std::string record = "M    " + CellCode(53, 39, n);
+        record.resize(90, ' ');
+        record += vd::format("%4d", (n * 37) % 300 - 150);
+        record.resize(300, ' ');
+        climate << record << "\r\n";
+    }
+    std::string relief(102400, '\0');
+    for (std::size_t i = 0; i < relief.size(); ++i)
+        relief[i] = char(i * 7 % 100);
+    std::ofstream(Folder() / "TEMP" / "RELIEF.DAT", std::ios::binary) << relief;
+}
+
 template <class Fn>
 Fn* Entry(benchmark::State& state, const char* name)
 {
@@ -95,6 +125,22 @@ int Coloured(const vd::ImageDc& dc)
     return coloured;
 }
 
+// Draws once into a white 1024 x 768 picture, checks that something was drawn, then times the
+// drawing.
+template <class DrawOnce>
+void TimeDrawing(benchmark::State& state, int least, DrawOnce drawOnce)
+{
+    vd::ImageDc dc(1024, 768);
+    dc.FillSolidRect(0, 0, 1024, 768, vd::RGB(255, 255, 255));
+    drawOnce(dc);
+    if (Coloured(dc) < least) {
+        state.SkipWithError("the cells were not drawn");
+        return;
+    }
+    for (auto _ : state)
+        drawOnce(dc);
+}
+
 void BM_PrefectureClimateCells(benchmark::State& state)
 {
     auto* draw = Entry<OnDdPlainMesh_fn>(state, "OnDdPlainMesh");
@@ -102,20 +148,11 @@ void BM_PrefectureClimateCells(benchmark::State& state)
         return;
     MakePrefectureData();
     const std::string folder = WindowsFolder();
-    vd::ImageDc dc(1024, 768);
-    dc.FillSolidRect(0, 0, 1024, 768, vd::RGB(255, 255, 255));
     // The 3 x 3 block: latitude 124800-132000, longitude 496800-507600 at 0.09 pixels a second.
-    auto drawOnce = [&] {
+    TimeDrawing(state, 1000, [&](vd::ImageDc& dc) {
         draw(&dc, 0, 132000, 496800, 124800, 507600, 0, 2, 0, -1, 2, 0, 900, 3, 700, 0, 0.0f, 0.0f, 0.09f, 0.09f,
              "/" + Flags(), "5339", "", "", folder + "(CLIMATE_.txt)", folder, "");
-    };
-    drawOnce();
-    if (Coloured(dc) < 1000) {
-        state.SkipWithError("the cells were not drawn");
-        return;
-    }
-    for (auto _ : state)
-        drawOnce();
+    });
 }
 BENCHMARK(BM_PrefectureClimateCells)->Unit(benchmark::kMillisecond);
 
@@ -126,21 +163,43 @@ void BM_CountrySeaCells(benchmark::State& state)
         return;
     MakeCountryData();
     const std::string folder = WindowsFolder();
-    vd::ImageDc dc(1024, 768);
-    dc.FillSolidRect(0, 0, 1024, 768, vd::RGB(255, 255, 255));
     // Japan: latitude 72000-165600, longitude 439200-554400 at 0.0088 pixels a second.
-    auto drawOnce = [&] {
+    TimeDrawing(state, 1000, [&](vd::ImageDc& dc) {
         draw(&dc, 0, 165600, 439200, 72000, 554400, 0, 1, 1, -1, 0, 110, 900, 0, 700, 0.0f, 0.0f, 0.0088f, 0.0088f,
              "/" + Flags(), "5339", "", "", folder + "sea.txt", folder, "");
-    };
-    drawOnce();
-    if (Coloured(dc) < 1000) {
-        state.SkipWithError("the cells were not drawn");
-        return;
-    }
-    for (auto _ : state)
-        drawOnce();
+    });
 }
 BENCHMARK(BM_CountrySeaCells)->Unit(benchmark::kMillisecond);
+
+constexpr float kSubdividedScale = 0.28f;
+
+void BM_SubdividedLandUse(benchmark::State& state)
+{
+    auto* draw = Entry<OnDdPlnF10Mesh_fn>(state, "OnDdPlnF10Mesh");
+    if (!draw)
+        return;
+    MakeSubdividedData();
+    const std::string folder = WindowsFolder();
+    TimeDrawing(state, 10000, [&](vd::ImageDc& dc) {
+        draw(&dc, 5, 129600, 500400, 127200, 504000, 0, 1, 1, 10001, 3, 0, 900, 0, 700, 0, 0.0f, 0.0f,
+             kSubdividedScale, kSubdividedScale, "/" + Flags(), "5339", "", "", folder + "(L03-03M_)", folder,
+             "100000000000");
+    });
+}
+BENCHMARK(BM_SubdividedLandUse)->Unit(benchmark::kMillisecond);
+
+void BM_ClimateRelief(benchmark::State& state)
+{
+    auto* draw = Entry<OnDdPlainMeshRelief_fn>(state, "OnDdPlainMeshRelief");
+    if (!draw)
+        return;
+    MakeSubdividedData();
+    const std::string folder = WindowsFolder();
+    TimeDrawing(state, 10000, [&](vd::ImageDc& dc) {
+        draw(&dc, 0, 129600, 500400, 127200, 504000, 0, 1, 1, -1, 3, 0, 900, 3, 700, 0, 0.0f, 0.0f, kSubdividedScale,
+             kSubdividedScale, "/" + Flags(), "5339", "", "", folder + "(CLIMRLF_)", folder, "");
+    });
+}
+BENCHMARK(BM_ClimateRelief)->Unit(benchmark::kMillisecond);
 
 } // namespace

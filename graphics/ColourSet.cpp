@@ -1,6 +1,7 @@
 #include "graphics/ColourSet.h"
 
 #include "platform/fs/RawFields.h"
+#include "platform/fs/TextReader.h"
 #include "platform/text/Numbers.h"
 
 #include <algorithm>
@@ -47,6 +48,19 @@ std::optional<TintRow> ParseColourSetLine(std::string_view line)
     row.green = colourField(line, 9);
     row.blue = colourField(line, 13);
     return row;
+}
+
+std::vector<TintRow> ReadColourSetRows(std::string_view winPath)
+{
+    std::vector<TintRow> rows;
+    vd::TextReader reader;
+    if (!reader.open(winPath))
+        return rows;
+    std::string line;
+    while (int(rows.size()) < kMaxTintRows && reader.readRawLine(line))
+        if (const auto row = ParseColourSetLine(line))
+            rows.push_back(*row);
+    return rows;
 }
 
 std::string DetectReliefStyle(const std::vector<TintRow>& rows, const std::string& setName)

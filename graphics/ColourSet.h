@@ -25,6 +25,10 @@ int TintLevelOfElevation(int metres);
 // elevation, 5-7 red, 9-11 green, 13-15 blue; a colour outside 0..255 is clamped.
 std::optional<TintRow> ParseColourSetLine(std::string_view line);
 
+// The rows of a colour-set file (Windows-form path) in file order, at most kMaxTintRows; a file
+// that cannot be opened has none.
+std::vector<TintRow> ReadColourSetRows(std::string_view winPath);
+
 // The shading style of a colour set: "ﾓﾉｸﾛｰﾑ" when its rows after the first run one way in all
 // three channels, "地図帳(高度帯)" for the set of that name, else empty.
 std::string DetectReliefStyle(const std::vector<TintRow>& rows, const std::string& setName);

@@ -8,4 +8,5 @@ void ConnectViewPieces(CVeldoranView& view)
     ConnectMapDisplaySpecPiece(view);
     ConnectLayerPieces(view);
     ConnectRendererMapPieces(view);
+    ConnectPlaceNamePiece(view);
 }

@@ -22,3 +22,5 @@ void ConnectMapDisplaySpecPiece(CVeldoranView& view);
 void ConnectLayerPieces(CVeldoranView& view);
 // Tracks, the locator map and the prefecture statistics map of the renderer (RendererMapConnections.cpp).
 void ConnectRendererMapPieces(CVeldoranView& view);
+// The place-name and public-facility layer and the command that hides it (PlaceNameConnections.cpp).
+void ConnectPlaceNamePiece(CVeldoranView& view);

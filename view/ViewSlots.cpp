@@ -56,7 +56,7 @@ const std::vector<ViewSlot>& ViewSlots()
         VD_ROUTINE(drawRouteAreaMaster, Pending, kUserData),
         VD_ROUTINE(drawSheetIndexMap, Filled, kBaseMap),
         VD_ROUTINE(drawLayeredMap, Filled, kBaseMap),
-        VD_ROUTINE(drawPlaceNameLayer, Pending, kViewMenu),
+        VD_ROUTINE(drawPlaceNameLayer, Filled, kViewMenu),
         VD_ROUTINE(drawJapanMap, Filled, kBaseMap),
         VD_ROUTINE(drawPrefectureMap, Filled, kBaseMap),
         VD_ROUTINE(drawTracks, Filled, kRendererMaps),

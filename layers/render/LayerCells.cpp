@@ -85,12 +85,14 @@ void CLayerRenderer::ForEachCellPrefecture(const CellWalk& walk, const std::func
                                               walk.roadOption ? 1 : 0, MeshCode);
         if (code.empty())
             continue;
-        if (walk.cellCount > 1 && DetailLevel == kFullDetail &&
+        if (walk.frameTest && walk.cellCount > 1 && DetailLevel == kFullDetail &&
             !meshcode::FirstMeshOverlaps(West, North, East, South, -1, -1, code))
             continue;
         const int entries = ReadMeshPrefectures(code);
         if (entries == 0)
             continue;
+        if (walk.beforeCell)
+            walk.beforeCell(n, code);
         if (walk.cellCount > 1)
             read = MarkPrefecturesRead(entries, read);
         for (const std::string& prefecture : PrefectureListOfCell)

@@ -92,6 +92,9 @@ public:
         int meshNumber = 0;
         bool attributeCells = false;
         bool roadOption = false;
+        bool frameTest = true; // cells outside the frame are passed over (several at full detail)
+        // Called for each cell whose prefectures are about to be read: its number and code.
+        std::function<void(int n, const std::string& code)> beforeCell;
     };
     void ForEachCellPrefecture(const CellWalk& walk, const std::function<void(const std::string& code)>& visit);
 
@@ -168,9 +171,7 @@ public:
     void DrawCountrySurfaceD(int cellCount, int fillFlag, int labelFlag, std::string flagText);
     void DrawCountrySurfaceE(int cellCount, int fillFlag, int labelFlag, std::string flagText);
 
-    // The operations that their own themes fill in (PendingOperations.cpp lists them; until
-    // then they draw nothing and answer -1 where a result is due).
-    // Mesh relief, white-map meshes and the 1/10 subdivided mesh with its lakes.
+    // Mesh relief forms, white-map meshes, the 1/10 subdivided mesh and its lakes.
     int DrawPrefectureMeshRelief(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);
     int DrawSingleFileMeshRelief(int themeMarker, int modeCode, int item, int legendOffset);
     int OnPlainLclReliefCensas(int blockCount, int modeCode, int item, int formFlag, int legendOffset,
@@ -182,12 +183,21 @@ public:
                            int legendValue, std::string flagText);
     int DrawSubdividedMeshRelief(int cellCount, int modeCode, int item, std::string landUseFlags, int forestFlag,
                                  int legendValue, std::string flagText);
+    // Lakes: -1 when the data file cannot be read or the theme value's thousands are 3 (no legend).
     // whiteMap: 0 on the detailed map, 1 on the white map.
     int DrawSubdividedLakes(int cellCount, int modeCode, int labelMode, int whiteMap, int legendValue,
                             std::string flagText);
+    // 湖沼ｺｰﾄﾞ.dat beside the lake data file: its name, the file built first when it is missing
+    // and the data file can be read.
+    std::string BuildLakeCodeFile(std::string dataPath);
+    // The label of a lake by label mode 1-4 at (x, y), its second line 10 pixels below.
+    void DrawLakeLabel(std::string code, int x, int y, int labelMode, std::string codeFile);
 
 private:
     meshcode::WideAreaBlock Block() const;
+    // The census members: overRelief shades every decoded cell by the relief grid.
+    int DrawCensusMesh(int blockCount, int modeCode, int item, int formFlag, int legendOffset,
+                       const std::string& classSpec, const std::string& optionText, bool overRelief);
     std::array<vd::Pen, 24> pens_;
     vd::Pen savedPen_;
     vd::Brush brush_;

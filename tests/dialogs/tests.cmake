@@ -1,5 +1,5 @@
 # The dialog library: its entry points through the built libtovendlg.so, answered by the script;
 # its file readers and shared list helpers compiled in.
-vd_test_folder(test-dialogs dialogs LINK dialogs-files dialogs-points)
+vd_test_folder(test-dialogs dialogs LINK dialogs-files dialogs-points graphics)
 add_dependencies(test-dialogs tovendlg)
 target_compile_definitions(test-dialogs PRIVATE VD_SAMPLE_DATA_DIR="${PROJECT_SOURCE_DIR}/data")

@@ -1,6 +1,10 @@
 #include "ViewTestSupport.h"
 
+#include "graphics/TintRamp.h"
+#include "platform/sys/ApplicationFolder.h"
 #include "platform/text/Format.h"
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -97,6 +101,23 @@ TEST(ColourSetDocument, TheTintRampAndTheSeaColour)
     EXPECT_EQ(doc->BuildTintRamp(), -1);
     EXPECT_EQ(doc->m_crSeaColour, vd::RGB(245, 245, 255));
     EXPECT_EQ(doc->m_anTintRed[128], 127);
+}
+
+TEST(ColourSetDocument, AFreshInstallTintsWithItsFirstBundledSet)
+{
+    namespace fs = std::filesystem;
+    vd::applicationFolder();
+    fs::remove_all(vd::applicationFolderPath() / "PALETTE");
+    vd::seedFolder(VD_BIN_DIR "/data", vd::applicationFolderPath());
+    auto doc = viewtest::MakeDocument();
+    doc->m_nPaletteNo = 0;
+    ASSERT_EQ(doc->BuildTintRamp(), 1);
+    const TintRamp ramp = InterpolateTintRamp(ReadColourSetRows(doc->m_strPaletteDir + "ATLAS1.PLT"));
+    EXPECT_EQ(doc->m_anTintRed, ramp.red);
+    EXPECT_EQ(doc->m_anTintGreen, ramp.green);
+    EXPECT_EQ(doc->m_anTintBlue, ramp.blue);
+    EXPECT_NE(doc->m_anTintGreen[66], 0);
+    EXPECT_EQ(doc->m_crSeaColour, vd::RGB(ramp.red[0], ramp.green[0], ramp.blue[0]));
 }
 
 } // namespace

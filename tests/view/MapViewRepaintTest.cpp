@@ -165,7 +165,7 @@ TEST_F(MapView, TheMainMapDrawsByMapTypeAndTheTracksOnDemand)
         doc->m_nMapType = c.mapType;
         doc->m_anPrefData[0] = c.prefData;
         doc->m_nPlaceNameLayer = 0;
-        doc->m_strLayerWord = "GNPF";
+        doc->m_strPlaceNameState = "GNPF"; // the search's request word
         doc->m_bHideSheetButtons = 1;
         doc->m_nPointDisplayFlag = 14;
         Repaint();

@@ -220,3 +220,33 @@ TEST_F(SheetMapRender, TrackOverTheBlockStaysInsideIt)
 }
 
 } // namespace
+
+namespace {
+
+// Place-name search hits over the start sheet: each hit's symbol (a filled blue square of class
+// colour type 1) lands on the pixel its position gives, on one sheet and on a block.
+TEST_F(SheetMapRender, SearchHitsShowTheirSymbolsAtTheirPlaces)
+{
+    viewtest::WriteHomeFile("tyuuki.csv",
+                            viewtest::Cp932Lines({"523501,注記,1,26101,0,3,2,1,京都,きょうと,x,y,1354600,350040",
+                                                  "523502,注記,1,27100,0,3,2,1,大阪湾,おおさかわん,x,y,1352000,344040"}));
+    doc->m_strAnnotationTable = vd::toWindowsPath((doctest::Home() / "tyuuki.csv").string()).value_or("");
+    doc->m_anSymbolSetting[3][2] = 8;
+    doc->m_anClassColour[2 * 55 + 1] = 1;
+    doc->m_bClassColours = 1;
+    doc->m_nPlaceNameLayer = 0;
+    doc->m_nGnpfValue3 = 3;
+    for (const auto& [frame, mode] : {std::pair{1, 9}, {2, 9}}) {
+        SCOPED_TRACE(testing::Message() << "frame " << frame << " mode " << mode);
+        Draw(frame, mode);
+        CMapRenderer renderer(&picture, doc.get(), kWidth, kHeight);
+        renderer.DrawPlaceNames();
+        EXPECT_EQ(doc->m_nResultDrawn, 2);
+        EXPECT_EQ(At(kKyoto), vd::RGB(0, 0, 255));
+        EXPECT_EQ(At(kOsakaBay), vd::RGB(0, 0, 255));
+        const vd::Point kyoto = PixelOf(kKyoto);
+        EXPECT_NE(picture.GetPixel(kyoto.x + 4, kyoto.y), vd::RGB(0, 0, 255));
+    }
+}
+
+} // namespace

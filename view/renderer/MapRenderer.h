@@ -111,6 +111,18 @@ public:
     void DrawAreaData(int divisor, int top, int left, int mode, int routePointCount, std::string mark);
     void DrawAreaCoast(int divisor, int top, int left);
     void DrawPrefectureMap(int originX, int value);
+
+    // Place names and public facilities searched and drawn on the sheet map, the result file and
+    // the kept results drawn again, one hit's symbol (view/placenames/).
+    void DrawPlaceNames();
+    void DrawAnnotationNames(int k1, int k2, int k3, int codeSwitch, const std::string& area,
+                             const std::string& prefecture);
+    void DrawPublicFacilities(int k, int k2, int codeSwitch, const std::string& area, const std::string& prefecture);
+    void WriteSearchResults();
+    void DrawSearchResults();
+    void DrawNameLabel(int x, int y, int size, int type, int kind);
+    int m_nSymbolHalf = 2;       // half the size of a hit's symbol
+    int m_nLastSymbolType = -1;  // the colour type whose pen is selected; -1 none
 };
 
 // The colours of the fixed brushes and the style, width and colour of the fixed pens, by index.

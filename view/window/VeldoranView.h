@@ -38,6 +38,7 @@ inline constexpr int ID_ELEVATION_LEGEND_POPUP = 33259;
 inline constexpr int ID_ALBUM_STOP = 33152;
 inline constexpr int ID_PLACE_NAME_SEARCH = 33274;
 inline constexpr int ID_PLACE_NAME_SEARCH_POPUP = 33276;
+inline constexpr int ID_HIDE_PLACE_NAMES = 33279;
 inline constexpr int ID_SLIDE_SHOW_SETTINGS = 33151;
 inline constexpr int ID_COPY_MAP = 33156;
 inline constexpr int ID_ARROW_UP = 32784;   // Up, Left, Right, Down: 32784 .. 32787
@@ -100,6 +101,11 @@ public:
     void OnCopyMap();
     void OnArrowKey(int commandId);
     void OnAlbumStop();
+    void OnHidePlaceNames();
+
+    // The place-name layer of the sheet map: flag 0 searches and draws, 1 draws the kept results
+    // (view/placenames/PlaceNameLayer.cpp).
+    void DrawPlaceNameLayer(vd::Dc& dc, int flag);
 
     // The mouse (view/navigation/ViewMouse.cpp) and the page scroll bar (view/navigation/PageScrollBar.cpp).
     void OnMouseMove(unsigned flags, vd::ui::Point point) override;

@@ -226,7 +226,7 @@ void CVeldoranView::DrawMainMap(vd::Dc& dc)
             if (m_routines.drawLayeredMap)
                 trackWord = m_routines.drawLayeredMap(dc);
             if (doc.m_nPlaceNameLayer >= 0)
-                Call(m_routines.drawPlaceNameLayer, dc, doc.m_strLayerWord == "GNPF" ? 0 : 1);
+                Call(m_routines.drawPlaceNameLayer, dc, doc.m_strPlaceNameState == "GNPF" ? 0 : 1);
         } else if (doc.m_anPrefData[0] == -1) {
             if (m_routines.drawJapanMap)
                 trackWord = m_routines.drawJapanMap(dc);

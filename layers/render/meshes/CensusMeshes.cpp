@@ -1,10 +1,13 @@
 // The census mesh themes (commerce, industry, agriculture): long per-prefecture records whose
-// item columns the caller's class table names, drawn as class-coloured cells or as values, with
-// the running total in the legend.
+// item columns the caller's class table names, drawn as class-coloured cells, as cells shaded by
+// the relief or as values, with the running total in the legend.
 #include "layers/render/LayerRenderer.h"
 #include "layers/render/lines/LineLayerData.h"
 #include "layers/render/meshcode/CensusRecords.h"
 #include "layers/render/meshes/MeshLayer.h"
+#include "layers/render/meshes/ReliefCells.h"
+
+#include <optional>
 
 namespace {
 
@@ -23,11 +26,28 @@ void FillCensusColumns(CLayerRenderer& r, const std::string& classSpec)
     }
 }
 
+constexpr int kTopReliefClass = kReliefClasses - 1;
+
 } // namespace
 
 int CLayerRenderer::OnPlainLclMeshCensas(int blockCount, int modeCode, int item, int formFlag, int legendOffset,
                                          std::string classSpec, std::string optionText)
 {
+    return DrawCensusMesh(blockCount, modeCode, item, formFlag, legendOffset, classSpec, optionText, false);
+}
+
+int CLayerRenderer::OnPlainLclReliefCensas(int blockCount, int modeCode, int item, int formFlag, int legendOffset,
+                                           std::string classSpec, std::string optionText)
+{
+    return DrawCensusMesh(blockCount, modeCode, item, formFlag, legendOffset, classSpec, optionText, true);
+}
+
+int CLayerRenderer::DrawCensusMesh(int blockCount, int modeCode, int item, int formFlag, int legendOffset,
+                                   const std::string& classSpec, const std::string& optionText, bool overRelief)
+{
+    std::optional<meshes::ReliefCells> relief;
+    if (overRelief)
+        relief.emplace(*this);
     const bool noRounding = ProgressFlag >= kNoStatusRounding;
     if (noRounding)
         ProgressFlag -= kNoStatusRounding;
@@ -36,7 +56,8 @@ int CLayerRenderer::OnPlainLclMeshCensas(int blockCount, int modeCode, int item,
     FillCensusColumns(*this, classSpec);
     const bool rounding = DetailLevel == kFullDetail && !noRounding;
     const int mode = modeCode % 1000;
-    ParseCensusItems(mode, item, formFlag, classSpec);
+    // The relief form takes its class width from the item tables, as the cell form does.
+    ParseCensusItems(mode, item, overRelief ? 1 : formFlag, classSpec);
     const std::array<std::string, 3> names = CensusItemNames;
 
     MeshPen pen(*this, 2);
@@ -44,7 +65,10 @@ int CLayerRenderer::OnPlainLclMeshCensas(int blockCount, int modeCode, int item,
     CellWalk walk = PrepareLineLayer(*this, blockCount, false);
     BeginLabels(*this, walk.cellCount);
     CellSize cell;
-    if (formFlag == 1) {
+    if (overRelief) {
+        relief->SizeSubCells();
+        walk.beforeCell = [&](int n, const std::string& code) { relief->SetBlock(walk.cellCount, n, code); };
+    } else if (formFlag == 1) {
         DetailLevel = kFullDetail;
         cell = FitCellGrid(*this, walk.cellCount);
     }
@@ -61,6 +85,12 @@ int CLayerRenderer::OnPlainLclMeshCensas(int blockCount, int modeCode, int item,
             CurrentLine = line;
             if (ThirdMeshCell() == -1)
                 return true;
+            if (overRelief) {
+                const int value = DecodeCensusValue(mode, item, 0);
+                if (value != -1)
+                    relief->Fill(OptionList[52], OptionList[53], std::min(value / classWidth, kTopReliefClass));
+                return true;
+            }
             const ScreenPoint p = ToScreen(OptionList[52], OptionList[53]);
             if (DetailLevel < kFullDetail) {
                 DeviceContext.SetPixel(p.x, p.y, PaletteColour(9));

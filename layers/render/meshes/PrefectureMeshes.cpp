@@ -1,9 +1,13 @@
 // The per-prefecture third-order mesh themes (climate, designated areas, river length): each
 // prefecture file of the block's first-level meshes, read once per call, its records drawn as
-// class-coloured cells or as values, then the legend.
+// class-coloured cells, as cells shaded by the relief, or as values, then the legend; on the
+// detailed map, the whole-country map or the white map.
 #include "layers/render/LayerRenderer.h"
 #include "layers/render/lines/LineLayerData.h"
 #include "layers/render/meshes/MeshLayer.h"
+#include "layers/render/meshes/ReliefCells.h"
+
+#include <optional>
 
 namespace {
 
@@ -19,7 +23,9 @@ constexpr std::size_t kAreaWidth = 5;
 constexpr vd::COLORREF kBlack = vd::RGB(0, 0, 0);
 constexpr vd::COLORREF kRed = vd::RGB(255, 0, 0);
 
-enum class Form { Values, Cells, CountryCells };
+enum class Form { Values, Cells, Relief, CountryCells, WhiteCells, WhiteDesignated };
+
+bool OnWhiteMap(Form form) { return form == Form::WhiteCells || form == Form::WhiteDesignated; }
 
 // A value-form record at (x, y): texts at full detail, else a dot, or a circle with its value for
 // a climate observation point.
@@ -61,17 +67,32 @@ int CellFontCode(int mode, int item)
 int DrawPrefectureMesh(CLayerRenderer& r, Form form, int blockCount, int modeCode, int item, int legendOffset,
                        const std::string& optionText)
 {
+    std::optional<ReliefCells> relief;
+    if (form == Form::Relief)
+        relief.emplace(r);
     r.ParseOptionList(optionText);
     MeshPen pen(r, 2);
-    const bool rounded = SetMeshLimits(r, form != Form::CountryCells);
+    const bool white = OnWhiteMap(form);
+    const bool rounded = SetMeshLimits(r, form == Form::Values || form == Form::Cells || form == Form::Relief);
     CLayerRenderer::CellWalk walk = PrepareLineLayer(r, blockCount, false);
     BeginLabels(r, walk.cellCount);
-    const int mode = modeCode % 1000;
-    if (form != Form::Cells && (mode == kDesignatedAreas || mode == kRiverLength) && walk.cellCount == 1)
+    const int mode = form == Form::WhiteDesignated ? kDesignatedAreas : modeCode % 1000;
+    if ((form == Form::Values || form == Form::CountryCells) && (mode == kDesignatedAreas || mode == kRiverLength) &&
+        walk.cellCount == 1)
         r.DetailLevel = kFullDetail;
-    ApplyMeshAttributeCells(r, walk, true);
+    if (white)
+        walk.frameTest = false;
+    else
+        ApplyMeshAttributeCells(r, walk, true);
     CellSize cell;
-    if (form != Form::Values) {
+    if (form == Form::WhiteDesignated) {
+        r.ScaleShrink(walk.cellCount, 1, 1);
+        cell = FitCellGrid(r, walk.cellCount);
+    } else if (form == Form::Relief) {
+        r.ScaleShrink(walk.cellCount, r.AreaKind, 0);
+        relief->SizeSubCells();
+        walk.beforeCell = [&](int n, const std::string& code) { relief->SetBlock(walk.cellCount, n, code); };
+    } else if (form != Form::Values) {
         r.ScaleShrink(walk.cellCount, r.AreaKind, 0);
         cell = FitCellGrid(r, walk.cellCount);
     }
@@ -85,10 +106,16 @@ int DrawPrefectureMesh(CLayerRenderer& r, Form form, int blockCount, int modeCod
                 return true;
             const int observation = ColumnValue(line, kObservationColumn, 1);
             const bool noArea = ColumnValue(line, kAreaColumn, kAreaWidth) == 0;
+            if (form == Form::WhiteDesignated && noArea)
+                return true;
             r.CurrentLine = line;
             const int cls = r.DecodeMeshValue(mode, item);
             if (cls == -1)
                 return true;
+            if (form == Form::Relief) {
+                relief->Fill(r.OptionList[52], r.OptionList[53], cls);
+                return true;
+            }
             const ScreenPoint p = r.ToScreen(r.OptionList[52], r.OptionList[53]);
             if (form != Form::Values)
                 r.DeviceContext.FillSolidRect(p.x, p.y, cell.width, cell.height, colours.Of(cls));
@@ -98,13 +125,23 @@ int DrawPrefectureMesh(CLayerRenderer& r, Form form, int blockCount, int modeCod
         });
     });
 
+    const int classWidth = r.OptionList[50];
     FinishLabels(r, form == Form::Values ? kFontSmall : CellFontCode(mode, item));
+    if (form == Form::WhiteCells) {
+        if (r.ItemCode >= kLegendItemCode)
+            r.DrawMeshLegend(mode, item, 1, classWidth, 0, 0, "", "", "", "");
+        return -1;
+    }
+    if (form == Form::WhiteDesignated) {
+        if (r.ItemCode >= kLegendItemCode && r.DetailLevel < kFullDetail)
+            r.DrawMeshLegend(mode, item, 1, 0, 0, 0, "", "", "", "");
+        return -1;
+    }
     const int positionMode = rounded ? 1 : 0;
     if (form == Form::Values)
         return r.DrawMeshLegend(mode, item, 0, 0, positionMode, legendOffset, "", "", "", "");
     if (r.ItemCode < kLegendItemCode)
         return -1;
-    const int classWidth = r.OptionList[50];
     if (form == Form::CountryCells)
         return r.DrawMeshLegend(mode, item, 1, mode == kDesignatedAreas ? 0 : classWidth, 0, 0, "", "", "", "");
     if (mode == kDesignatedAreas)
@@ -129,4 +166,20 @@ int CLayerRenderer::DrawPrefectureMeshCells(int blockCount, int modeCode, int it
 void CLayerRenderer::DrawCountryPrefectureMeshCells(int blockCount, int modeCode, int item, std::string optionText)
 {
     DrawPrefectureMesh(*this, Form::CountryCells, blockCount, modeCode, item, 0, optionText);
+}
+
+int CLayerRenderer::DrawPrefectureMeshRelief(int blockCount, int modeCode, int item, int legendOffset,
+                                            std::string optionText)
+{
+    return DrawPrefectureMesh(*this, Form::Relief, blockCount, modeCode, item, legendOffset, optionText);
+}
+
+void CLayerRenderer::DrawWhitePrefectureMeshCells(int blockCount, int modeCode, int item, std::string optionText)
+{
+    DrawPrefectureMesh(*this, Form::WhiteCells, blockCount, modeCode, item, 0, optionText);
+}
+
+void CLayerRenderer::DrawWhiteDesignatedAreaCells(int blockCount, int modeCode, int item, std::string optionText)
+{
+    DrawPrefectureMesh(*this, Form::WhiteDesignated, blockCount, modeCode, item, 0, optionText);
 }

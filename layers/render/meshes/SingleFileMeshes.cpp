@@ -1,8 +1,12 @@
 // The single-file third-order mesh themes (forest and public land, coastal sea): one file for the
 // whole country, read until its "D" line or until a long run of records outside the frame once
-// cells were drawn, its records drawn as class-coloured cells or as values, then the legend.
+// cells were drawn, its records drawn as class-coloured cells, as cells shaded by the relief or
+// as values, then the legend; on the detailed map, the whole-country map or the white map.
 #include "layers/render/LayerRenderer.h"
 #include "layers/render/meshes/MeshLayer.h"
+#include "layers/render/meshes/ReliefCells.h"
+
+#include <optional>
 
 namespace {
 
@@ -16,7 +20,7 @@ constexpr int kFirstNameItem = 3; // coastal-sea items from here on are names an
 constexpr int kNameOnly = 999;
 constexpr float kCountryShrink = 0.996875f;
 
-enum class Form { Values, Cells, CountryCells };
+enum class Form { Values, Cells, Relief, CountryCells, WhiteCells };
 
 struct Theme {
     bool coastal = false;
@@ -31,23 +35,39 @@ Theme ThemeOf(int marker, int item)
     return {false, kForest, item + kForestItemShift};
 }
 
-int DrawSingleFileMesh(CLayerRenderer& r, Form form, int themeMarker, int modeCode, int item, int legendOffset)
+int DrawSingleFileMesh(CLayerRenderer& r, Form form, int themeMarker, int blockCount, int modeCode, int item,
+                       int legendOffset)
 {
     vd::Dc& dc = r.DeviceContext;
+    std::optional<ReliefCells> relief;
+    if (form == Form::Relief)
+        relief.emplace(r);
     MeshPen pen(r, 1);
-    const bool rounded = SetMeshLimits(r, form != Form::CountryCells);
-    const int blockCount = r.BlockCellCount();
-    const int limit = MeshReadLimit(r, blockCount);
+    const bool white = form == Form::WhiteCells;
+    const bool rounded = SetMeshLimits(r, form == Form::Values || form == Form::Cells || form == Form::Relief);
+    if (blockCount == -1)
+        blockCount = r.BlockCellCount();
+    // The white map has no read limit of its own for several blocks.
+    const int limit = MeshReadLimit(r, white ? 1 : blockCount);
     const Theme theme = ThemeOf(themeMarker, item);
     r.ClassWidth(theme.mode, theme.item);
     if (form == Form::Values && ((theme.coastal && item >= kFirstNameItem) || (!theme.coastal && blockCount == 1)))
         r.DetailLevel = kFullDetail;
-    CLayerRenderer::CellWalk walk;
-    ApplyMeshAttributeCells(r, walk, false);
+    if (!white) {
+        CLayerRenderer::CellWalk walk;
+        ApplyMeshAttributeCells(r, walk, false);
+    }
     CellSize cell;
-    if (form != Form::Values) {
+    if (form == Form::Relief) {
+        r.ScaleShrink(blockCount, r.AreaKind, 0);
+        relief->SizeSubCells();
+        const std::string first = r.BlockCellMeshCode(0);
+        relief->SetBlock(blockCount, 0, first.empty() ? r.MeshCode : first);
+    } else if (form != Form::Values) {
         if (form == Form::Cells) {
             r.ScaleShrink(blockCount, r.AreaKind, 0);
+        } else if (white) {
+            r.ScaleShrink(blockCount, 1, 1);
         } else if (blockCount != 1) {
             r.XScale *= kCountryShrink;
             r.YScale *= kCountryShrink;
@@ -90,6 +110,8 @@ int DrawSingleFileMesh(CLayerRenderer& r, Form form, int themeMarker, int modeCo
         if (cls == kNameOnly) {
             if (!r.CurrentLine.empty())
                 dc.TextOut(p.x + 3, p.y - 6, r.CurrentLine);
+        } else if (cls != -1 && relief) {
+            relief->Fill(r.OptionList[52], r.OptionList[53], cls);
         } else if (cls != -1) {
             dc.FillSolidRect(p.x, p.y, cell.width, cell.height, colours.Of(cls));
         }
@@ -100,9 +122,11 @@ int DrawSingleFileMesh(CLayerRenderer& r, Form form, int themeMarker, int modeCo
         return -1;
     }
 
-    FinishLabels(r, form == Form::CountryCells ? kFontLarge : kFontSmall);
+    FinishLabels(r, form == Form::Cells || form == Form::Values ? kFontSmall : kFontLarge);
     if (form != Form::Values && r.ItemCode < kLegendItemCode)
         return -1;
+    if (white)
+        return r.DrawMeshLegend(modeCode, item, 1, 0, 0, 0, "", "", "", "");
     const int positionMode = form == Form::CountryCells ? 0 : (rounded ? 1 : 0);
     return r.DrawMeshLegend(modeCode % 1000, item, form == Form::Values ? 0 : 1, 0, positionMode, legendOffset, "", "",
                             "", "");
@@ -112,15 +136,27 @@ int DrawSingleFileMesh(CLayerRenderer& r, Form form, int themeMarker, int modeCo
 
 int CLayerRenderer::DrawSingleFileMeshValues(int themeMarker, int modeCode, int item, int legendOffset)
 {
-    return DrawSingleFileMesh(*this, Form::Values, themeMarker, modeCode, item, legendOffset);
+    return DrawSingleFileMesh(*this, Form::Values, themeMarker, -1, modeCode, item, legendOffset);
 }
 
 int CLayerRenderer::DrawSingleFileMeshCells(int themeMarker, int modeCode, int item, int legendOffset)
 {
-    return DrawSingleFileMesh(*this, Form::Cells, themeMarker, modeCode, item, legendOffset);
+    return DrawSingleFileMesh(*this, Form::Cells, themeMarker, -1, modeCode, item, legendOffset);
 }
 
 void CLayerRenderer::DrawCountrySingleFileMeshCells(int themeMarker, int modeCode, int item)
 {
-    DrawSingleFileMesh(*this, Form::CountryCells, themeMarker, modeCode, item, 0);
+    DrawSingleFileMesh(*this, Form::CountryCells, themeMarker, -1, modeCode, item, 0);
+}
+
+int CLayerRenderer::DrawSingleFileMeshRelief(int themeMarker, int modeCode, int item, int legendOffset)
+{
+    return DrawSingleFileMesh(*this, Form::Relief, themeMarker, -1, modeCode, item, legendOffset);
+}
+
+void CLayerRenderer::DrawWhiteSingleFileMeshCells(int forestFlag, int blockCount, int modeCode, int item)
+{
+    constexpr int kForestMarker = -2;
+    DrawSingleFileMesh(*this, Form::WhiteCells, forestFlag == 1 ? kForestMarker : kCoastalSeaMarker, blockCount,
+                       modeCode, item, 0);
 }

@@ -18,6 +18,9 @@
 namespace {
 
 using layers_test::Cell5339;
+using layers_test::Cells;
+using layers_test::Fill;
+using layers_test::WholeCountry;
 using layers_test::FileBytes;
 using layers_test::LayerFolder;
 using layers_test::MeshRecord;
@@ -39,37 +42,6 @@ std::string Climate(const std::string& code, int tenths, int observation = 0)
 // A coastal-sea record with its mean depth (item 0, column 13).
 std::string Sea(const std::string& code, int depth) { return MeshRecord(code).Number(13, 4, depth).Size(40); }
 
-// The PrefectureFlagList of the whole country.
-std::string WholeCountry()
-{
-    std::string flags = "1|";
-    for (int i = 1; i < 48; ++i)
-        flags += "0|";
-    return flags;
-}
-
-struct Fill {
-    Rect rect;
-    vd::COLORREF colour;
-    friend bool operator==(const Fill&, const Fill&) = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const Fill& f)
-{
-    return os << "(" << f.rect.left << "," << f.rect.top << "," << f.rect.right << "," << f.rect.bottom << ") "
-              << f.colour;
-}
-
-// The filled cells before the legend (fills of the legend's swatches sit right of x 500).
-std::vector<Fill> Cells(const vd::RecordingDc& dc)
-{
-    std::vector<Fill> fills;
-    for (const vd::RecordedCall& c : dc.Calls())
-        if (c.op.kind == DrawOp::FillSolidRect && c.op.rect.left < 500)
-            fills.push_back({c.op.rect, c.op.colour});
-    return fills;
-}
-
 std::vector<vd::Point> Pixels(const vd::RecordingDc& dc)
 {
     std::vector<vd::Point> pixels;
@@ -85,18 +57,7 @@ protected:
 
     LayerDrawParams Params(const std::string& dataSet, int detailLevel, int itemCode)
     {
-        LayerDrawParams p;
-        p.ItemCode = itemCode;
-        p.North = kNorth, p.West = kWest, p.South = kSouth, p.East = kEast;
-        p.DetailLevel = detailLevel;
-        p.ProgressFlag = -1;
-        p.StatusLineY = 700;
-        p.WideAreaMode = 1, p.BlockMode = 1; // the one first-level mesh of MeshCode
-        p.XScale = p.YScale = 1.0f;
-        p.MeshCode = "5339";
-        p.DataSetPath = dataSet;
-        p.DataFolder = folder.Windows();
-        return p;
+        return layers_test::Mesh5339Params(dataSet, folder.Windows(), detailLevel, itemCode);
     }
     CLayerRenderer& Renderer(const std::string& dataSet, int detailLevel, int itemCode = 900)
     {

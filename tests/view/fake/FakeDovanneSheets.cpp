@@ -103,3 +103,15 @@ extern "C" VD_EXPORT void OnPrefectureLat(vd::Dc*, int north, int west, int sout
              "," + F(scale) + "," + F(originX) + "," + F(originY) + "," + F(scaleX) + "," + F(scaleY) + "," +
              F(lon0) + ");";
 }
+
+extern "C" VD_EXPORT void OnGnpfOutPut(vd::Dc*, int phase, int boxX, int boxY, int searchKind, int found, int shown,
+                                       int largeClass, int middleClass, int smallClass, int viewWidth,
+                                       std::string largeClassName, std::string middleClassName,
+                                       std::string smallClassName, std::string meshCode, std::string governmentCode,
+                                       std::string municipality, std::string searchText)
+{
+    Log() += "OnGnpfOutPut(" + I(phase) + "," + I(boxX) + "," + I(boxY) + "," + I(searchKind) + "," + I(found) + "," +
+             I(shown) + "," + I(largeClass) + "," + I(middleClass) + "," + I(smallClass) + "," + I(viewWidth) + "," +
+             largeClassName + "," + middleClassName + "," + smallClassName + "," + meshCode + "," + governmentCode +
+             "," + municipality + "," + searchText + ");";
+}
