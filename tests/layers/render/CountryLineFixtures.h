@@ -4,6 +4,7 @@
 #include "layers/render/LayerDrawParams.h"
 #include "platform/dc/Dc.h"
 #include "platform/text/Cp932.h"
+#include "tests/layers/render/MeshFixtures.h"
 
 #include <filesystem>
 #include <fstream>
@@ -14,26 +15,13 @@
 namespace country_line_test {
 
 // Mesh 5339: 35°20'-36°00' N, 139°-140° E.
-constexpr int kNorth = 129600;
-constexpr int kWest = 500400;
+constexpr int kNorth = layers_test::kMeshNorth;
+constexpr int kWest = layers_test::kMeshWest;
 
+// The call over mesh 5339 at full detail, a tenth of a pixel an arc-second.
 inline LayerDrawParams MeshParams(const std::string& dataPath, const std::string& folder, int itemCode)
 {
-    LayerDrawParams p;
-    p.ItemCode = itemCode;
-    p.North = kNorth;
-    p.West = kWest;
-    p.South = 127200;
-    p.East = 504000;
-    p.DetailLevel = 3;
-    p.StatusLineY = 700;
-    p.ProgressFlag = -1;
-    p.XScale = 0.1f;
-    p.YScale = 0.1f;
-    p.MeshCode = "5339";
-    p.DataSetPath = dataPath;
-    p.DataFolder = folder;
-    return p;
+    return layers_test::Mesh5339Params(dataPath, folder, 3, itemCode, 0.1f);
 }
 
 inline vd::Point At(int lon, int lat) { return {int(float(lon - kWest) * 0.1f), int(float(kNorth - lat) * 0.1f)}; }
