@@ -137,12 +137,15 @@ public:
     void DrawPlainPoints(int cellCount, int labelSelector);
     void DrawLandPricePoints(int cellCount, int labelSelector, int unused, int yearIndex, std::string flagText);
 
-    // Railways, their stations and the whole-country rivers (railways/). BuildLedgerFiles builds
-    // Riverddd.dat for a W15-52L data file; its result is empty for the data sets it has no ledger of.
+    // Railways, their stations and the whole-country rivers (railways/).
     void BuildStationFile();
     void DrawRailways(int unused, int cellCount);
     void DrawCountryRivers(int unused, int cellCount);
+    // The whole-country ledger line data sets (lines/). BuildLedgerFiles builds the ledger of a
+    // "C" data set once and answers its path + "/" + selector (empty for a data set without a
+    // ledger); for a W15-52L data file it builds Riverddd.dat and answers empty.
     std::string BuildLedgerFiles(std::string dataPath);
+    void DrawLedgerLines(int unused, int cellCount);
 
     // Third-order mesh themes (meshes/): block count -1 on the plain map (the block's); theme
     // marker -1 coastal sea, -2 forest and public land; the legend's result, or -1 when a cell
@@ -168,11 +171,7 @@ public:
     void DrawCountrySurfaceD(int cellCount, int fillFlag, int labelFlag, std::string flagText);
     void DrawCountrySurfaceE(int cellCount, int fillFlag, int labelFlag, std::string flagText);
 
-    // The operations that their own themes fill in (PendingOperations.cpp lists them; until
-    // then they draw nothing and answer -1 where a result is due).
-    // Whole-country ledger lines.
-    void DrawLedgerLines(int unused, int cellCount);
-    // Built: the mesh relief forms, the white-map meshes, the 1/10 subdivided mesh and its lakes.
+    // Mesh relief forms, white-map meshes, the 1/10 subdivided mesh and its lakes.
     int DrawPrefectureMeshRelief(int blockCount, int modeCode, int item, int legendOffset, std::string optionText);
     int DrawSingleFileMeshRelief(int themeMarker, int modeCode, int item, int legendOffset);
     int OnPlainLclReliefCensas(int blockCount, int modeCode, int item, int formFlag, int legendOffset,

@@ -3,5 +3,4 @@
 // Those with a result answer -1, as an operation that drew nothing does.
 #include "layers/render/LayerRenderer.h"
 
-// ---- To be filled by the whole-country ledger line themes
-void CLayerRenderer::DrawLedgerLines(int, int) {}
+// (None is pending now: every operation the entry points choose is built.)

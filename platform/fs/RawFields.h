@@ -11,6 +11,9 @@ namespace vd {
 // The bytes [start, start + length) of a raw line; length < 0 means "to the end".
 std::string_view rawField(std::string_view rawLine, int start, int length = -1);
 
+// The field exactly length bytes wide: what lies past the end of the line reads as blanks.
+std::string paddedRawField(std::string_view rawLine, int start, int length);
+
 // The same field converted to UTF-8.
 std::string textField(std::string_view rawLine, int start, int length = -1);
 

@@ -42,6 +42,14 @@ public:
             writer_.abandon();
         open_ = false;
     }
+    // Finishes the cache when its source was read to the end, else abandons it.
+    bool FinishUnless(bool sourceFailed)
+    {
+        if (!sourceFailed)
+            return Finish();
+        Abandon();
+        return false;
+    }
 
 private:
     vd::TextWriter writer_;

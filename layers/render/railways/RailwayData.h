@@ -15,7 +15,7 @@
 namespace railways {
 
 // Lines that follow a record of n entries or points, five a line.
-inline int FollowingLines(int n) { return (n - 1) / 5 + 1; }
+inline int FollowingLines(int n) { return int((static_cast<long long>(n) - 1) / 5 + 1); }
 
 // The 3 x 3 first-level meshes around mesh M, north-west to south-east; -1 outside.
 int BlockOf(int mesh, int centreMesh);

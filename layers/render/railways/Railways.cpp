@@ -60,10 +60,7 @@ void ReadThroughCache(const std::string& cachePath, const std::string& dataPath,
         cache.Line(raw);
         take(raw);
     }
-    if (reader.failed())
-        cache.Abandon();
-    else
-        cache.Finish();
+    cache.FinishUnless(reader.failed());
 }
 
 struct CentreMesh {

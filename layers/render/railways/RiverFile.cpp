@@ -1,7 +1,9 @@
-// BuildLedgerFiles, the W15-52L half: Riverddd.dat beside the river data file, every link line
+// The river file of the W15-52L data set: Riverddd.dat beside the river data file, every link line
 // joined with the attribute group of its river (the link's first 51 characters, the group's
 // field count, then the group's field lines). Built once through two intermediates, 台帳wwww.dat
 // (the attribute groups) and 台帳Link.dat (the link part of the data file), which go afterwards.
+#include "layers/render/railways/RiverFile.h"
+
 #include "layers/render/LayerRenderer.h"
 #include "layers/render/lines/CacheBuild.h"
 #include "platform/fs/FileSystem.h"
@@ -9,20 +11,12 @@
 #include "platform/fs/TextReader.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
-#include "platform/text/StringOps.h"
 
 namespace {
 
 constexpr int kFieldBytes = 17;
 constexpr int kMaxMisses = 500;
 const std::string kWait = "しばらくお待ちください（数～30分）！";
-
-std::string Padded(std::string_view raw, std::size_t width)
-{
-    std::string text(raw.substr(0, width));
-    text.resize(width, ' ');
-    return text;
-}
 
 // The attribute groups: from the first "DS" line on, runs of one key (columns 4-13).
 bool WriteGroups(const std::string& dataPath, const std::string& path)
@@ -51,18 +45,14 @@ bool WriteGroups(const std::string& dataPath, const std::string& path)
         started = started || raw.substr(0, 2) == "DS";
         if (!started)
             continue;
-        const std::string lineKey = Padded(vd::rawField(raw, 3, 10), 10);
+        const std::string lineKey = vd::paddedRawField(raw, 3, 10);
         if (lineKey != key)
             flush();
         key = lineKey;
-        fields.push_back(Padded(vd::rawField(raw, 22, kFieldBytes), kFieldBytes));
+        fields.push_back(vd::paddedRawField(raw, 22, kFieldBytes));
     }
     flush(); // the file's last group too
-    if (data.failed()) {
-        out.Abandon();
-        return false;
-    }
-    return out.Finish();
+    return out.FinishUnless(data.failed());
 }
 
 // The link part of the data file: from its first "L" line up to its first "S" line.
@@ -81,11 +71,7 @@ bool WriteLinks(const std::string& dataPath, const std::string& path)
         if (started)
             out.Line(raw);
     }
-    if (data.failed()) {
-        out.Abandon();
-        return false;
-    }
-    return out.Finish();
+    return out.FinishUnless(data.failed());
 }
 
 void JoinLinks(CLayerRenderer& r, const std::string& linkPath, const std::string& groupPath, const std::string& path)
@@ -111,7 +97,7 @@ void JoinLinks(CLayerRenderer& r, const std::string& linkPath, const std::string
                 continue;
             const int count = vd::parseInt(vd::rawField(header, 13, 3));
             if (vd::rawField(header, 7, 6) == river) {
-                out.Line(Padded(raw, 51) + std::string(vd::rawField(header, 13, 3)));
+                out.Line(vd::paddedRawField(raw, 0, 51) + std::string(vd::rawField(header, 13, 3)));
                 for (int i = 0; i < (count + 4) / 5 && groups.readRawLine(field); ++i)
                     out.Line(field);
                 found = true;
@@ -125,30 +111,25 @@ void JoinLinks(CLayerRenderer& r, const std::string& linkPath, const std::string
             break; // what was joined so far stays
         r.DeviceContext.TextOut(300, 702, vd::format("  i=%d", ++joined));
     }
-    if (links.failed() || groups.failed())
-        out.Abandon();
-    else
-        out.Finish();
+    out.FinishUnless(links.failed() || groups.failed());
 }
 
 } // namespace
 
-std::string CLayerRenderer::BuildLedgerFiles(std::string dataPath)
+void BuildRiverFile(CLayerRenderer& r, const std::string& dataPath)
 {
-    if (vd::toUpperAscii(dataPath).find("W15-52L") == std::string::npos)
-        return {};
     const std::string folder = CacheFolder(dataPath);
     const std::string riverPath = folder + "Riverddd.dat";
     if (CacheExists(riverPath))
-        return {};
+        return;
     // An unreadable data file or a folder that cannot take the file: no build and no message.
     vd::TextReader source;
     CacheWriter target;
     if (!source.open(dataPath) || !target.Open(riverPath))
-        return {};
+        return;
     source.close();
     target.Abandon();
-    BuildProgress progress(*this);
+    BuildProgress progress(r);
     const std::string groupPath = folder + "台帳wwww.dat";
     const std::string linkPath = folder + "台帳Link.dat";
     progress.Show(20, 683, "台帳データファイルを作成(1)");
@@ -157,10 +138,9 @@ std::string CLayerRenderer::BuildLedgerFiles(std::string dataPath)
         progress.Show(20, 683, "台帳データファイルを作成(2)");
         if (CacheExists(linkPath) || WriteLinks(dataPath, linkPath)) {
             progress.Show(20, 683, "台帳データファイルを作成(3)");
-            JoinLinks(*this, linkPath, groupPath, riverPath);
+            JoinLinks(r, linkPath, groupPath, riverPath);
         }
     }
     (void)vd::removeFile(groupPath);
     (void)vd::removeFile(linkPath);
-    return {};
 }

@@ -2,60 +2,19 @@
 #include "layers/render/LayerRenderer.h"
 #include "platform/dc/RecordingDc.h"
 #include "platform/ui/UiScript.h"
+#include "tests/layers/render/CountryLineFixtures.h"
 #include "tests/layers/render/LayerFixtures.h"
 #include "tests/layers/render/RailwayFixtures.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
 using namespace railway_test;
+using namespace country_line_test;
 using layers_test::LayerFolder;
-
-// Mesh 5339: 35°20'-36°00' N, 139°-140° E; one arc-second is a tenth of a pixel.
-constexpr int kNorth = 129600;
-constexpr int kWest = 500400;
-
-LayerDrawParams MeshParams(const std::string& dataPath, const std::string& folder, int itemCode)
-{
-    LayerDrawParams p;
-    p.ItemCode = itemCode;
-    p.North = kNorth;
-    p.West = kWest;
-    p.South = 127200;
-    p.East = 504000;
-    p.DetailLevel = 3;
-    p.StatusLineY = 700;
-    p.ProgressFlag = -1;
-    p.XScale = 0.1f;
-    p.YScale = 0.1f;
-    p.MeshCode = "5339";
-    p.DataSetPath = dataPath;
-    p.DataFolder = folder;
-    return p;
-}
-
-vd::Point At(int lon, int lat) { return {int(float(lon - kWest) * 0.1f), int(float(kNorth - lat) * 0.1f)}; }
-
-std::string ReadBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-std::string Crlf(const std::vector<std::string>& lines)
-{
-    std::string bytes;
-    for (const std::string& line : lines)
-        bytes += vd::utf8ToCp932(line) + "\r\n";
-    return bytes;
-}
 
 class Railways : public ::testing::Test {
 protected:
