@@ -3,6 +3,7 @@
 #include "MapViewFixture.h"
 
 #include "platform/dc/RecordingDc.h"
+#include "tests/app/doc/JpegFixtures.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/renderer/MapRenderer.h"
 #include "view/sheetpicture/PictureFit.h"
@@ -132,6 +133,23 @@ TEST_F(SheetPicture, AWidePictureIsStretchedIntoTheWindow)
     EXPECT_EQ(stretched, (std::vector<vd::Rect>{{10, 301, 890, 301 + 97}}));
     EXPECT_EQ(view->m_pNavigation->m_nPictureWidth, 880);
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
+}
+
+TEST_F(SheetPicture, AJpegPictureIsShownToo)
+{
+    WriteHomeFile("GUIDE/PICT.JPG", MakeJpegBytes(JpegKind::Rgb, 120, 80, [](int, int) {
+                      return std::vector<std::uint8_t>{0, 200, 0};
+                  }));
+    WritePoints({});
+    doc->m_astrGuideMapCurrent[0] = doc->m_strAppDir + "GUIDE\\PICT.JPG";
+    doc->m_nMapDisplayMode = 24;
+    Repaint();
+    const vd::COLORREF centre = picture->GetPixel(450, 350);
+    EXPECT_LT(vd::GetRValue(centre), 10);
+    EXPECT_GT(vd::GetGValue(centre), 190);
+    EXPECT_EQ(picture->GetPixel(389, 309), vd::RGB(0, 0, 0)) << "frame at (450 - 61, 350 - 41)";
+    EXPECT_EQ(doc->m_nFileKind, 1);
+    EXPECT_EQ(view->m_pNavigation->m_nPictureHeight, 80);
 }
 
 TEST_F(SheetPicture, TheButtonsGoUpAboveWidth800)
