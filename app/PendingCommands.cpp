@@ -9,12 +9,11 @@ const std::vector<CommandRange>& PendingCommands()
     static const std::vector<CommandRange> pending = [] {
         std::vector<CommandRange> ranges;
         // Single commands of the menu bars, the Mapping menu and the accelerators.
-        for (int id : {32782, 32794, 32807, 32810,
-                       32811, 32821, 32822,
+        for (int id : {32782, 32794, 32807,
                        32892,
-                       32896, 33150, 33158, 33253, 33254, 33255, 33256,
+                       32896, 33150, 33253, 33254, 33255,
                        33266, 33267, 33269, 33270, 33275, 33278, 33281,
-                       33282, 33284, 33285, 33286})
+                       33282, 33284, 33285})
             ranges.push_back({id, id});
         // The dynamic families of 35 ids: sheets, guide maps, five text and three picture menus.
         for (int first : {1990, 2350, 2030, 2070, 2110, 2150, 2190, 2230, 2270, 2310})

@@ -30,3 +30,5 @@ void ConnectPlaceNamePiece(CVeldoranView& view);
 void ConnectPointerPiece(CVeldoranView& view);
 // The picture and text pages (PageConnections.cpp).
 void ConnectPagePieces(CVeldoranView& view);
+// Map modes 22-24: submarine mesh maps and the guide-map picture (SheetPictureConnections.cpp).
+void ConnectSheetPicturePiece(CVeldoranView& view);

@@ -13,3 +13,6 @@ vd_fake_library(test-view view-fake-sheet-layers VD_FAKE_SHEET_LAYERS ${CMAKE_CU
 # A Surrick that logs the prefecture statistics map's four calls.
 vd_fake_library(test-view view-fake-surrick-prefmap VD_FAKE_SURRICK_PREFMAP
   ${CMAKE_CURRENT_LIST_DIR}/fake/FakeSurrickPrefectureMap.cpp)
+# Guide-map pictures as JPEG files.
+target_sources(test-view PRIVATE ${PROJECT_SOURCE_DIR}/tests/app/doc/JpegFixtures.cpp)
+target_link_libraries(test-view PRIVATE JPEG::JPEG)

@@ -104,13 +104,15 @@ public:
     void DrawWhitePoints(int tab);
     void DrawSeismicWhiteMesh();
 
-    // Tracks, the locator map and the prefecture statistics map (TrackLayers.cpp,
+    // Tracks, the locator map, the prefecture statistics map and a guide map's points (TrackLayers.cpp,
     // AreaDataMap.cpp, PrefectureStatisticsMap.cpp).
     void DrawTracks();
     void DrawTrackFile(std::string file, int position);
     void DrawAreaData(int divisor, int top, int left, int mode, int routePointCount, std::string mark);
     void DrawAreaCoast(int divisor, int top, int left);
     void DrawPrefectureMap(int originX, int value);
+    // The registered points of the guide map over its picture of that size (SheetAnnotations.cpp).
+    void DrawSheetAnnotations(int width, int height);
 
     // Place names and public facilities searched and drawn on the sheet map, the result file and
     // the kept results drawn again, one hit's symbol (view/placenames/).

@@ -37,6 +37,7 @@ CVeldoranView::CVeldoranView(CVeldoranDoc& document) : m_pDoc(&document)
     m_strJpgInSlide = vd::ProfileStore().getString("System", "JPGinSlide", "on");
     BindViewEntryPoints();
     ConnectCommands();
+    ConnectMapCommands();
     m_pBaseMap = std::make_unique<ViewBaseMap>(*this);
     m_pNavigation = std::make_unique<ViewNavigation>(*this);
     m_pPages = std::make_unique<ViewPages>(*this);

@@ -47,6 +47,13 @@ inline constexpr int ID_ARROW_UP = 32784;   // Up, Left, Right, Down: 32784 .. 3
 inline constexpr int ID_ARROW_DOWN = 32787;
 inline constexpr int ID_FILE_PRINT_PREVIEW = 57609;
 inline constexpr int ID_FILE_PRINT_TEXT = 57607;
+inline constexpr int ID_PREFECTURE_DATA = 33286;
+inline constexpr int ID_SHEET_MAP_TYPE = 32811;
+inline constexpr int ID_JAPAN_MAP = 32810;
+inline constexpr int ID_DATA_CHECK = 33158;
+inline constexpr int ID_FEWER_SHEETS = 32821; // Page Down
+inline constexpr int ID_MORE_SHEETS = 32822;  // Page Up
+inline constexpr int ID_TINT_MAP = 33256;
 
 // The page counter of the album play and the slide show: page / pages, and the seconds left when
 // the seconds are shown ("on").
@@ -105,6 +112,16 @@ public:
     void OnArrowKey(int commandId);
     void OnAlbumStop();
     void OnHidePlaceNames();
+    // Map-type, data-check, block-size and tint-sheet commands (VeldoranViewMapCommands.cpp).
+    void OnPrefectureData();
+    void OnSheetMapType();
+    void OnJapanMap();
+    void OnDataCheck();
+    void OnFewerSheets();
+    void OnMoreSheets();
+    void OnTintMap();
+    // Makes the greyscale tint bitmaps from the mesh files whose path begins with file.
+    void MakeGrayscaleMap(const std::string& file);
 
     // The place-name layer of the sheet map: flag 0 searches and draws, 1 draws the kept results
     // (view/placenames/PlaceNameLayer.cpp).
@@ -202,6 +219,7 @@ private:
     void CreateTools();
     void RebuildBackgroundTools();
     void ConnectCommands();
+    void ConnectMapCommands();
     void DrawMainMap(vd::Dc& dc);
     void SetUpCityBoundaries(vd::Dc& dc);
     void AfterDraw(int result);

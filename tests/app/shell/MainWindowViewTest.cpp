@@ -141,3 +141,20 @@ TEST(MainWindowView, TheFirstClickOnAnInactiveWindowsButtonActsOnce)
     EXPECT_EQ(trimmed(w.doc().m_strMapName), neighbour) << "the click moved to the neighbour";
     EXPECT_TRUE(titleNamesTheMap(w)) << w.run.frame().GetWindowText();
 }
+
+TEST(MainWindowView, PageUpAndPageDownStepTheStartBlock)
+{
+    MainWindow w;
+    ASSERT_TRUE(w.start());
+    activate(w);
+    ASSERT_TRUE(w.waitUntilMapShown());
+    ASSERT_EQ(w.doc().m_nMapFrame, 2);
+    ASSERT_EQ(w.doc().m_nMapMode, 9) << "the start map is the 3 x 3 block";
+    QTest::keyClick(w.viewWidget(), Qt::Key_PageUp);
+    ASSERT_TRUE(w.waitUntilMapShown());
+    EXPECT_EQ(w.doc().m_nMapMode, 25);
+    EXPECT_EQ(w.doc().m_nMapFrame, 2);
+    QTest::keyClick(w.viewWidget(), Qt::Key_PageDown);
+    ASSERT_TRUE(w.waitUntilMapShown());
+    EXPECT_EQ(w.doc().m_nMapMode, 9);
+}

@@ -133,3 +133,19 @@ extern "C" VD_EXPORT std::string* FakeSheetLayersLog()
 {
     return &Log();
 }
+
+// Map modes 22 and 23: the depth files' frames and the making of the intermediate file.
+extern "C" VD_EXPORT void OnSbmrnMeshDistribution(vd::Dc*, int borders, int japanOnly, int originX, int originY,
+                                                  int graticule, int height, int width, std::string mapFolder,
+                                                  std::string depthFolder)
+{
+    Log() += "OnSbmrnMeshDistribution(" + Ints({borders, japanOnly, originX, originY, graticule, height, width}) +
+             Texts({mapFolder, depthFolder}) + ");";
+}
+
+extern "C" VD_EXPORT void OnSubmarineMeshDataFile(vd::Dc*, std::string depthFolder, std::string mapFolder, int region,
+                                                  int statusBase, int width, int originX, int originY)
+{
+    Log() += "OnSubmarineMeshDataFile(" + Texts({depthFolder, mapFolder}) +
+             Ints({region, statusBase, width, originX, originY}) + ");";
+}

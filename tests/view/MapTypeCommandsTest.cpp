@@ -1,0 +1,163 @@
+// The view's map-type, data-check, block-size and tint-sheet commands through the frame's message
+// map, as the menus and the Page Up / Page Down keys send them.
+#include "MapViewFixture.h"
+
+#include "app/VeldoranDoc.h"
+#include "view/navigation/ViewNavigation.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+using namespace viewtest;
+
+class MapTypeCommands : public MapView {
+protected:
+    void SetUp() override
+    {
+        MapView::SetUp();
+        PastFirstPaint();
+        RecordRoutines();
+        doc->m_nMapType = 1;
+        doc->m_nMapFrame = 2;
+        doc->m_nMapMode = 9;
+    }
+    int Check(int id)
+    {
+        vd::CmdUI ui(id);
+        EXPECT_TRUE(view->routeUpdate(ui));
+        return ui.checked.value_or(0);
+    }
+};
+
+TEST_F(MapTypeCommands, JapanMapAndDataCheck)
+{
+    doc->m_nPrefectureSel = 3;
+    doc->m_nMapFigure = 1;
+    doc->m_anPrefData[0] = 5;
+    doc->m_nGuideMapIndex = 2;
+    doc->m_nMouseDrag = 0;
+    EXPECT_EQ(Check(ID_JAPAN_MAP), 0);
+    ASSERT_TRUE(frame->ExecuteCommand(ID_JAPAN_MAP));
+    EXPECT_EQ(DrawingCalls(), std::vector<std::string>{"removeViewButtons 7"});
+    EXPECT_EQ(doc->m_nMapType, 2);
+    EXPECT_EQ(doc->m_nPrefectureSel, 0);
+    EXPECT_EQ(doc->m_nMapFigure, 0);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 12);
+    EXPECT_EQ(doc->m_anPrefData[0], -1);
+    EXPECT_EQ(doc->m_nGuideMapIndex, -1);
+    EXPECT_EQ(doc->m_nMouseDrag, 1);
+    EXPECT_EQ(Check(ID_JAPAN_MAP), 1);
+    EXPECT_EQ(Check(ID_SHEET_MAP_TYPE), 0);
+    doc->m_nPrefectureSel = 4;
+    EXPECT_EQ(Check(ID_JAPAN_MAP), 0);
+
+    calls.clear();
+    doc->m_nMapType = 3;
+    ASSERT_TRUE(frame->ExecuteCommand(ID_JAPAN_MAP));
+    EXPECT_TRUE(DrawingCalls().empty()) << "a regional map keeps group 7";
+
+    calls.clear();
+    doc->m_bMapOnScreen = 1;
+    ASSERT_TRUE(frame->ExecuteCommand(ID_DATA_CHECK));
+    EXPECT_EQ(DrawingCalls(), std::vector<std::string>{"removeViewButtons 1"});
+    EXPECT_EQ(doc->m_bMapOnScreen, 0);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 7);
+    EXPECT_EQ(frame->GetWindowText(), "登録データ分布図");
+}
+
+TEST_F(MapTypeCommands, SheetMapTypeAndPrefectureData)
+{
+    EXPECT_EQ(Check(ID_SHEET_MAP_TYPE), 1);
+    doc->m_nMapType = 2;
+    ASSERT_TRUE(frame->ExecuteCommand(ID_SHEET_MAP_TYPE));
+    EXPECT_EQ(DrawingCalls(), std::vector<std::string>{"removeViewButtons 7"});
+
+    // The statistics settings (a fake) choose a prefecture map: the sheet map's buttons go.
+    int settings = 0;
+    view->m_pNavigation->calls.setPrefectureDataDisplay = [&] {
+        ++settings;
+        doc->m_anPrefData[0] = 3;
+    };
+    for (const auto& [mapType, removed] : {std::pair{1, true}, std::pair{2, false}}) {
+        calls.clear();
+        doc->m_nMapType = mapType;
+        ASSERT_TRUE(frame->ExecuteCommand(ID_PREFECTURE_DATA));
+        EXPECT_EQ(DrawingCalls(), removed ? std::vector<std::string>{"removeViewButtons 1"} : std::vector<std::string>{});
+    }
+    EXPECT_EQ(settings, 2);
+    // Left on the overview, nothing changes.
+    view->m_pNavigation->calls.setPrefectureDataDisplay = [&] { doc->m_anPrefData[0] = -1; };
+    calls.clear();
+    doc->m_nMapType = 1;
+    ASSERT_TRUE(frame->ExecuteCommand(ID_PREFECTURE_DATA));
+    EXPECT_TRUE(DrawingCalls().empty());
+}
+
+TEST_F(MapTypeCommands, PageUpAndDownStepTheBlockSize)
+{
+    const struct {
+        int id, mapType, frame, sheets;
+        const char* button;
+    } cases[] = {
+        {ID_FEWER_SHEETS, 1, 2, 9, "327"},  {ID_FEWER_SHEETS, 1, 2, 25, "334"}, {ID_FEWER_SHEETS, 1, 2, 49, "335"},
+        {ID_FEWER_SHEETS, 1, 1, 9, ""},     {ID_FEWER_SHEETS, 2, 2, 9, ""},     {ID_MORE_SHEETS, 1, 1, 9, "327"},
+        {ID_MORE_SHEETS, 1, 2, 9, "334"},   {ID_MORE_SHEETS, 1, 2, 25, "335"},  {ID_MORE_SHEETS, 1, 2, 49, ""},
+        {ID_MORE_SHEETS, 4, 1, 9, ""},
+    };
+    for (const auto& c : cases) {
+        calls.clear();
+        doc->m_nMapType = c.mapType;
+        doc->m_nMapFrame = c.frame;
+        doc->m_nMapMode = c.sheets;
+        ASSERT_TRUE(frame->ExecuteCommand(c.id));
+        const std::vector<std::string> expected =
+            *c.button ? std::vector<std::string>{std::string("runButtonCommand ") + c.button} : std::vector<std::string>{};
+        EXPECT_EQ(DrawingCalls(), expected) << c.id << " " << c.mapType << " " << c.frame << " " << c.sheets;
+    }
+}
+
+// A .sem file of one record (row 1, all 1500 m) after its header.
+std::string SemFile()
+{
+    std::string record = "533901001";
+    for (int i = 0; i < 320; ++i)
+        record += "01500";
+    return std::string(1009, 'H') + "\r\n" + record + "\r\n";
+}
+
+TEST_F(MapTypeCommands, TintMapMakesTheGreyscaleSheetsOnce)
+{
+    WriteHomeFile("SEMDIR/5339.sem", SemFile());
+    std::filesystem::remove_all(doctest::Home() / "MAPFGRS");
+    script->answerFileDialog(doc->m_strAppDir + "SemDir\\5339.SEM");
+    ASSERT_TRUE(frame->ExecuteCommand(ID_TINT_MAP));
+    ASSERT_EQ(script->fileDialogs().size(), 1u);
+    EXPECT_EQ(script->fileDialogs()[0].filter, "Sem files (*.sem)|*.sem|All files (*.*)|*.*||");
+    EXPECT_EQ(script->fileDialogs()[0].defaultExt, "sem");
+    EXPECT_EQ(script->fileDialogs()[0].initialName, "*.sem");
+    ASSERT_EQ(script->messageBoxes().size(), 1u);
+    EXPECT_EQ(script->messageBoxes()[0].text, "グレースケール地図（段彩用）が作成されました！");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 5);
+    // The sheet index's three sheets: 5339 from its file, the other two black.
+    for (const char* name : {"5339.bmp", "5235.bmp", "5436.bmp"})
+        EXPECT_EQ(std::filesystem::file_size(doctest::Home() / "MAPFGRS" / name), 26678u) << name;
+
+    // Chosen again from a folder without mesh files: every sheet has its bitmap, none is written.
+    script->answerFileDialog(doc->m_strAppDir + "ELSEWHERE\\5339.sem");
+    ASSERT_TRUE(frame->ExecuteCommand(ID_TINT_MAP));
+    ASSERT_EQ(script->messageBoxes().size(), 2u);
+    EXPECT_EQ(script->messageBoxes()[1].text, "グレースケール地図（段彩用）を作成できませんでした！");
+}
+
+TEST_F(MapTypeCommands, TintMapCancelledDoesNothing)
+{
+    doc->m_nMapDisplayMode = 10;
+    ASSERT_TRUE(frame->ExecuteCommand(ID_TINT_MAP));
+    EXPECT_TRUE(script->messageBoxes().empty());
+    EXPECT_EQ(doc->m_nMapDisplayMode, 10);
+}
+
+} // namespace

@@ -1,0 +1,154 @@
+#include "view/sheetpicture/SheetPictures.h"
+
+#include "app/VeldoranDoc.h"
+#include "contracts/ombrisk.h"
+#include "platform/dc/Dc.h"
+#include "platform/dc/ImageDc.h"
+#include "platform/sys/LibraryLoader.h"
+#include "platform/ui/WaitCursor.h"
+#include "view/navigation/ViewNavigation.h"
+#include "view/pages/ViewPages.h"
+#include "view/renderer/MapRenderer.h"
+#include "view/sheetpicture/PictureFit.h"
+#include "view/window/VeldoranView.h"
+#include "view/window/ViewEntryPoints.h"
+
+#include <string>
+
+namespace {
+
+template <class Fn, class... Args>
+void CallSlot(const std::function<Fn>& slot, Args&&... args)
+{
+    if (slot)
+        slot(std::forward<Args>(args)...);
+}
+
+// A frame one pixel outside the picture and the two shadow lines below and right of it.
+void DrawPictureFrame(vd::Dc& dc, const PictureFit& fit)
+{
+    const vd::Pen black(vd::PS_SOLID, 1, vd::RGB(0, 0, 0));
+    const vd::Pen previousPen = dc.SelectObject(black);
+    const vd::Brush previousBrush = dc.SelectObject(vd::Brush(vd::RGB(255, 255, 255)));
+    const int right = fit.left + fit.width;
+    const int bottom = fit.top + fit.height;
+    dc.Rectangle(fit.left - 1, fit.top - 1, right + 1, bottom + 1);
+    dc.MoveTo(fit.left + 1, bottom + 1);
+    dc.LineTo(right + 2, bottom + 1);
+    dc.MoveTo(right + 1, fit.top + 1);
+    dc.LineTo(right + 1, bottom + 2);
+    dc.SelectObject(previousBrush);
+    dc.SelectObject(previousPen);
+}
+
+} // namespace
+
+void DrawSubmarineMeshMap(CVeldoranView& view, vd::Dc& dc)
+{
+    CVeldoranDoc& doc = *view.GetDocument();
+    const int w = view.m_nSavedWidth;
+    const int h = view.m_nSavedHeight;
+    dc.FillRect(vd::Rect{4, 4, w - 4, h - 4}, *view.m_pBackgroundBrush);
+    dc.FillRect(vd::Rect{4, 4, w - 5, h - 5}, *view.m_pBackgroundBrush);
+    if (auto* draw = viewEntryPoints().OnSbmrnMeshDistribution)
+        draw(&dc, 1, 0, doc.m_nOverviewOriginX, 0, doc.m_nGraticuleFlag, h, w, doc.m_strCoastDir,
+             doc.m_strSubmarineDir);
+}
+
+void MakeSubmarineMeshFile(CVeldoranView& view, vd::Dc& dc)
+{
+    CVeldoranDoc& doc = *view.GetDocument();
+    auto* make = vd::entryPoint<OnSubmarineMeshDataFile_fn>("Ombrisk.dll", "OnSubmarineMeshDataFile");
+    // Without the entry point nothing was made, so nothing is reported made.
+    if (make) {
+        {
+            vd::WaitCursor wait;
+            make(&dc, doc.m_strSubmarineDir, doc.m_strCoastDir, doc.m_nSubmarineView, view.m_nSavedHeight,
+                 view.m_nSavedWidth, doc.m_nOverviewOriginX, 0);
+        }
+        dc.SetTextColor(vd::RGB(255, 0, 0));
+        dc.TextOut(300, 300, "500mメッシュ水深データの中間ファイルを作成しました！");
+        dc.SetTextColor(vd::RGB(0, 0, 0));
+    }
+    doc.m_nSubmarineView = -999;
+}
+
+int LoadSheetPicture(CVeldoranView& view, vd::Dc& dc)
+{
+    CVeldoranDoc& doc = *view.GetDocument();
+    ViewNavigation& nav = *view.m_pNavigation;
+    const std::string path = doc.m_astrGuideMapCurrent[0];
+    doc.m_nFileKind = CVeldoranDoc::GetFileKind(path);
+    if (CVeldoranDoc::FileExists(path) != 1) {
+        doc.m_strEntryParam.clear();
+        return -1;
+    }
+    {
+        vd::WaitCursor wait;
+        if (doc.m_nFileKind != 0)
+            doc.LoadJpegBitmap(path);
+        else
+            doc.LoadBmpPicture(path);
+    }
+    const vd::Dib& picture = doc.m_bmpPicture;
+    // A picture that does not decode, or has no size, is as good as missing.
+    if (doc.m_bPictureLoaded != 1 || picture.IsNull() || picture.Width() <= 0 || picture.AbsHeight() <= 0) {
+        doc.m_strEntryParam.clear();
+        return -1;
+    }
+    const int w = picture.Width();
+    const int h = picture.AbsHeight();
+    view.m_pPages->SetPictureBackground(doc.m_nBmpBackground);
+    const vd::ui::Rect client = view.GetClientRect();
+    dc.FillRect(vd::Rect{0, 0, client.right, client.bottom}, vd::Brush(vd::RGB(160, 160, 160)));
+
+    const PictureFit fit = FitPicture(view.m_nSavedWidth, view.m_nSavedHeight, w, h);
+    nav.m_nPictureWidth = fit.width;
+    nav.m_nPictureHeight = fit.height;
+    nav.m_nPictureLeft = fit.left;
+    nav.m_nPictureTop = fit.top;
+    nav.m_fPictureScale = float(fit.width * 0.001);
+    doc.m_fRefLongitude = float(fit.left);
+    doc.m_fRefLatitude = float(fit.top);
+    DrawPictureFrame(dc, fit);
+
+    vd::ImageDc source(w, h);
+    source.SetDIBitsToDevice(0, 0, w, h, 0, 0, 0, h, picture, vd::DIB_RGB_COLORS);
+    if (!fit.shrunk) {
+        dc.BitBlt(fit.left, fit.top, w, h, &source, 0, 0, vd::SRCCOPY);
+    } else {
+        const int previousMode = dc.SetStretchBltMode(vd::HALFTONE);
+        dc.StretchBlt(fit.left, fit.top, fit.width, fit.height, &source, 0, 0, w, h, vd::SRCCOPY);
+        dc.SetStretchBltMode(previousMode);
+    }
+    return 0;
+}
+
+void DrawSheetPicture(CVeldoranView& view, vd::Dc& dc)
+{
+    CVeldoranDoc& doc = *view.GetDocument();
+    ViewRoutines& r = view.m_routines;
+    const int w = view.m_nSavedWidth;
+    const int h = view.m_nSavedHeight;
+    const bool restoring = view.m_nPictureState == -8888;
+    if (restoring)
+        view.SaveRestoreMap(1, 0, 0, 0, 0, w, h);
+    CallSlot(r.addViewButtons, 0);
+    doc.m_nSavedMapDisplayMode = doc.m_nMapDisplayMode;
+    if (restoring) {
+        view.m_nPictureState = 1;
+        return;
+    }
+    if (LoadSheetPicture(view, dc) == -1)
+        return;
+    {
+        CMapRenderer renderer(&dc, &doc, w, h);
+        renderer.DrawSheetAnnotations(view.m_pNavigation->m_nPictureWidth, view.m_pNavigation->m_nPictureHeight);
+    }
+    const int x0 = w - 90;
+    const int y0 = w > 800 ? 0 : h - 60;
+    CallSlot(r.setViewButton, 26, std::string("仕様"), x0 - 68, y0 + 3, x0 - 23, y0 + 26);
+    CallSlot(r.setViewButton, 12, std::string("他地域"), x0, y0 + 3, 65, 1);
+    CallSlot(r.setViewButton, 27, std::string("1/20万"), x0, y0 + 29, x0 + 79, y0 + 52);
+    doc.m_nMapDisplayMode = 10;
+}

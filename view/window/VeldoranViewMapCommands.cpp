@@ -1,0 +1,172 @@
+// The view's map-type and data commands: the prefecture statistics, the 1:200,000 sheets and the
+// Japan map, the registered-data check, the block size on Page Up / Page Down, and the greyscale
+// tint sheets made from elevation mesh files.
+#include "view/window/VeldoranView.h"
+
+#include "app/VeldoranDoc.h"
+#include "contracts/dovanne.h"
+#include "platform/dc/Dc.h"
+#include "platform/dc/ImageDc.h"
+#include "platform/fs/FileSystem.h"
+#include "platform/fs/PathResolver.h"
+#include "platform/sys/LibraryLoader.h"
+#include "platform/text/StringOps.h"
+#include "platform/ui/FileDialog.h"
+#include "platform/ui/Ui.h"
+#include "view/navigation/ViewNavigation.h"
+
+#include <filesystem>
+#include <map>
+
+namespace {
+
+using BitmapTimes = std::map<std::string, std::filesystem::file_time_type>;
+
+// The greyscale bitmaps in MAPFGRS\ with the times they were written, to tell whether a run of the
+// maker wrote any.
+BitmapTimes GreyscaleBitmapTimes(const std::string& appFolder)
+{
+    BitmapTimes times;
+    const auto entries = vd::listFolder(appFolder + "MAPFGRS\\*.bmp");
+    if (!entries)
+        return times;
+    for (const vd::FolderEntry& entry : *entries) {
+        std::error_code error;
+        if (const auto path = vd::resolvePath(appFolder + "MAPFGRS\\" + entry.name))
+            times[entry.name] = std::filesystem::last_write_time(*path, error);
+    }
+    return times;
+}
+
+// The chosen mesh file's path up to its sheet number: the four characters before the first "." of
+// the file name and what follows are cut off.
+std::string SemFilePrefix(const std::string& path)
+{
+    const std::string lowered = vd::toLowerAscii(path);
+    const std::size_t slash = lowered.find_last_of("\\/");
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t dot = lowered.find('.', nameStart);
+    if (dot == std::string::npos)
+        return lowered.substr(0, nameStart);
+    return lowered.substr(0, dot >= nameStart + 4 ? dot - 4 : nameStart);
+}
+
+} // namespace
+
+void CVeldoranView::ConnectMapCommands()
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    OnCommand(ID_PREFECTURE_DATA, [this] { OnPrefectureData(); });
+    OnCommand(ID_SHEET_MAP_TYPE, [this] { OnSheetMapType(); });
+    OnUpdateCommandUI(ID_SHEET_MAP_TYPE, [&doc](vd::CmdUI& ui) { ui.SetCheck(doc.m_nMapType == 1 ? 1 : 0); });
+    OnCommand(ID_JAPAN_MAP, [this] { OnJapanMap(); });
+    OnUpdateCommandUI(ID_JAPAN_MAP, [&doc](vd::CmdUI& ui) {
+        ui.SetCheck(doc.m_nMapType == 2 && doc.m_nPrefectureSel != 4 ? 1 : 0);
+    });
+    OnCommand(ID_DATA_CHECK, [this] { OnDataCheck(); });
+    OnCommand(ID_FEWER_SHEETS, [this] { OnFewerSheets(); });
+    OnCommand(ID_MORE_SHEETS, [this] { OnMoreSheets(); });
+    OnCommand(ID_TINT_MAP, [this] { OnTintMap(); });
+}
+
+void CVeldoranView::OnPrefectureData()
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    const int mapType = doc.m_nMapType;
+    if (m_pNavigation && m_pNavigation->calls.setPrefectureDataDisplay)
+        m_pNavigation->calls.setPrefectureDataDisplay();
+    if (doc.m_anPrefData[0] == -1)
+        return;
+    if (mapType == 1)
+        Call(m_routines.removeViewButtons, 1);
+    InvalidateView(true);
+}
+
+void CVeldoranView::OnSheetMapType()
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    if (doc.m_nMapType == 2)
+        Call(m_routines.removeViewButtons, 7);
+    doc.SelectMapType(1);
+}
+
+void CVeldoranView::OnJapanMap()
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    if (doc.m_nMapType < 3)
+        Call(m_routines.removeViewButtons, 7);
+    doc.m_nMapType = 2;
+    doc.m_nPrefectureSel = 0;
+    doc.m_nMapFigure = 0;
+    doc.m_nMapDisplayMode = 12;
+    doc.m_anPrefData[0] = -1;
+    doc.m_nGuideMapIndex = -1;
+    doc.m_nMouseDrag = 1;
+    InvalidateView(true);
+}
+
+void CVeldoranView::OnDataCheck()
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    Call(m_routines.removeViewButtons, 1);
+    doc.m_bMapOnScreen = 0;
+    doc.m_nMapDisplayMode = 7;
+    SetFrameTitle("登録データ分布図");
+    InvalidateView(true);
+}
+
+// Page Down: a smaller block, or the single sheet from a 3 x 3 block.
+void CVeldoranView::OnFewerSheets()
+{
+    const CVeldoranDoc& doc = *m_pDoc;
+    if (doc.m_nMapType != 1 || doc.m_nMapFrame != 2)
+        return;
+    const int button = doc.m_nMapMode == 9 ? 327 : doc.m_nMapMode == 25 ? 334 : doc.m_nMapMode == 49 ? 335 : 0;
+    if (button != 0)
+        Call(m_routines.runButtonCommand, button);
+}
+
+// Page Up: the 3 x 3 block from a single sheet, or a larger block.
+void CVeldoranView::OnMoreSheets()
+{
+    const CVeldoranDoc& doc = *m_pDoc;
+    if (doc.m_nMapType != 1)
+        return;
+    int button = 0;
+    if (doc.m_nMapFrame == 1)
+        button = 327;
+    else if (doc.m_nMapFrame == 2)
+        button = doc.m_nMapMode == 9 ? 334 : doc.m_nMapMode == 25 ? 335 : 0;
+    if (button != 0)
+        Call(m_routines.runButtonCommand, button);
+}
+
+void CVeldoranView::OnTintMap()
+{
+    vd::ui::MessageBeep();
+    vd::FileDialog dialog(true, "sem", "*.sem", vd::OFN_HIDEREADONLY | vd::OFN_OVERWRITEPROMPT,
+                          "Sem files (*.sem)|*.sem|All files (*.*)|*.*||", this);
+    if (dialog.DoModal() != vd::IDOK)
+        return;
+    MakeGrayscaleMap(SemFilePrefix(dialog.GetPathName()));
+}
+
+void CVeldoranView::MakeGrayscaleMap(const std::string& file)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    vd::LibraryLoader::library("Dovanne.dll");
+    auto* make = vd::entryPoint<OnMapFigureMakeModule_fn>("Dovanne.dll", "OnMapFigureMakeModule");
+    const BitmapTimes before = GreyscaleBitmapTimes(doc.m_strAppDir);
+    if (make) {
+        vd::ClientDc window = GetDC();
+        vd::ImageDc unseen; // the progress goes nowhere when the window has no device context
+        const vd::ui::Rect client = GetClientRect();
+        make(window ? window.get() : &unseen, client.right, client.bottom, file, doc.m_strAppDir);
+    }
+    // Only bitmaps written by this run count as made.
+    const bool written = GreyscaleBitmapTimes(doc.m_strAppDir) != before;
+    vd::ui::AfxMessageBox(written ? "グレースケール地図（段彩用）が作成されました！"
+                                  : "グレースケール地図（段彩用）を作成できませんでした！");
+    doc.m_nMapDisplayMode = 5;
+    InvalidateView(true);
+}
