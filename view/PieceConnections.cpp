@@ -12,4 +12,5 @@ void ConnectViewPieces(CVeldoranView& view)
     ConnectPlaceNamePiece(view);
     ConnectPointerPiece(view);
     ConnectPagePieces(view);
+    ConnectFindPlacePiece(view);
 }

@@ -30,3 +30,5 @@ void ConnectPlaceNamePiece(CVeldoranView& view);
 void ConnectPointerPiece(CVeldoranView& view);
 // The picture and text pages (PageConnections.cpp).
 void ConnectPagePieces(CVeldoranView& view);
+// The find-place and sheet selection dialogs and their commands (FindPlaceConnections.cpp).
+void ConnectFindPlacePiece(CVeldoranView& view);
