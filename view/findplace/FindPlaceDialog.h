@@ -50,17 +50,19 @@ public:
     void OnCancel() override;
     void OnClose() override;
 
+    // Lists the records of the region and search text; picks the entry at a list position.
+    void FillList();
+    void PickEntry(int position);
+
 private:
     RegionBounds m_bounds;
 
     void connect();
-    void FillList();
     void OnRegionButton(int id);
     void OnSearch();
     void OnPlacesCheck();
     void OnRegisteredCheck();
     void OnListSelChange();
-    void PickEntry(int position);
     void ReportOk();
     void Post(int wParam);
 };
