@@ -22,7 +22,6 @@ public:
     static constexpr int kRecordRoom = 30000;
 
     explicit CDlgFindPlace(vd::Window* owner);
-    using vd::Dialog::Create;
     bool Create(); // the modeless window, without a parent
 
     vd::Window* m_pOwner = nullptr;
