@@ -182,10 +182,26 @@ TEST_F(FindPlaceCommands, FindMunicipalityListsThePgFilesOfTheCityFolder)
     EXPECT_EQ(doc->m_nFindPlaceKind, 1);
 }
 
-TEST_F(FindPlaceCommands, NoCityFolderListsOnlyTheMark)
+TEST_F(FindPlaceCommands, ListsStayWithinTheirRoomAndMissingFilesAddNothing)
 {
-    doc->m_strCityBorderDir = vd::applicationFolder() + "nowhere\\";
-    EXPECT_EQ(ReadMunicipalityList(doc->m_strCityBorderDir), (std::vector<std::string>{"999"}));
+    EXPECT_EQ(ReadMunicipalityList(vd::applicationFolder() + "nowhere\\"), (std::vector<std::string>{"999"}));
+
+    std::string records;
+    for (int i = 0; i < 30001; ++i)
+        records += HeaderRecord("01100", "札幌市", "中央区");
+    WriteHomeFile("big/CITYPLGN/pg01.dat", records);
+    const std::vector<std::string> municipalities = ReadMunicipalityList(vd::applicationFolder() + "big\\");
+    ASSERT_EQ(municipalities.size(), 30000u) << "29,999 records and the mark";
+    EXPECT_EQ(municipalities.back(), "999");
+
+    WriteHomeFile("sites.txt", Cp932Lines({"a 1 2", "b 1 2", "c 1 2"}));
+    std::vector<std::string> lines;
+    AppendPlaceLines(vd::applicationFolder() + "missing.txt", 2, lines);
+    AppendPlaceLines("", 2, lines);
+    EXPECT_TRUE(lines.empty());
+    AppendPlaceLines(vd::applicationFolder() + "sites.txt", 2, lines);
+    AppendPlaceLines(vd::applicationFolder() + "sites.txt", 2, lines);
+    EXPECT_EQ(lines, (std::vector<std::string>{"a 1 2", "b 1 2"})) << "one limit for both files";
 }
 
 TEST_F(FindPlaceCommands, TheSheetDialogOpensFromMapModeTwoAndTheOtherRegionButton)
