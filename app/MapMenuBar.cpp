@@ -99,6 +99,7 @@ vd::ui::MenuTemplate MapMenuBar()
                             menuItem(32892, "ﾃｷｽト..."),
                             menuItem(32896, "画像..."),
                             menuItem(33266, "地点を探す(&R)..."),
+                            menuItem(32833, "市区町村を探す..."),
                             subMenu("『地名･公共施設』",
                                     {
                                         menuItem(33274, "検索と表示(&F)..."),

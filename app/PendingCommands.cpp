@@ -12,7 +12,7 @@ const std::vector<CommandRange>& PendingCommands()
         for (int id : {32782, 32794, 32807,
                        32892,
                        32896, 33150, 33253, 33254, 33255,
-                       33266, 33267, 33269, 33270, 33275, 33278, 33281,
+                       33269, 33270, 33281,
                        33282, 33284, 33285})
             ranges.push_back({id, id});
         // The dynamic families of 35 ids: sheets, guide maps, five text and three picture menus.

@@ -13,4 +13,5 @@ void ConnectViewPieces(CVeldoranView& view)
     ConnectPointerPiece(view);
     ConnectPagePieces(view);
     ConnectSheetPicturePiece(view);
+    ConnectFindPlacePiece(view);
 }

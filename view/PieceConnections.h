@@ -32,3 +32,5 @@ void ConnectPointerPiece(CVeldoranView& view);
 void ConnectPagePieces(CVeldoranView& view);
 // Map modes 22-24: submarine mesh maps and the guide-map picture (SheetPictureConnections.cpp).
 void ConnectSheetPicturePiece(CVeldoranView& view);
+// The find-place and sheet selection dialogs and their commands (FindPlaceConnections.cpp).
+void ConnectFindPlacePiece(CVeldoranView& view);

@@ -73,7 +73,7 @@ const std::vector<ViewSlot>& ViewSlots()
         VD_ROUTINE(drawDragCircle, Filled, kBaseMap),
         VD_ROUTINE(drawPointSymbol, Filled, kBaseMap),
         // The first stage of a repaint.
-        VD_ROUTINE(openSheetDialog, Pending, kViewDialogs),
+        VD_ROUTINE(openSheetDialog, Filled, kViewDialogs),
         VD_ROUTINE(showRouteAreaSheets, Pending, kUserData),
         VD_ROUTINE(resetPageScrollBar, Filled, kNavigation),
         // On-screen buttons, the modeless dialogs' ends, menus after a swap, the slide program.
@@ -85,8 +85,8 @@ const std::vector<ViewSlot>& ViewSlots()
         VD_ROUTINE(applySheetChoice, Filled, kNavigation),
         VD_ROUTINE(applyPlaceChoice, Filled, kNavigation),
         VD_ROUTINE(applyMunicipalityChoice, Filled, kNavigation),
-        VD_ROUTINE(findPlaceDialogState, Pending, kViewDialogs),
-        VD_ROUTINE(destroyFindPlaceDialog, Pending, kViewDialogs),
+        VD_ROUTINE(findPlaceDialogState, Filled, kViewDialogs),
+        VD_ROUTINE(destroyFindPlaceDialog, Filled, kViewDialogs),
         VD_ROUTINE(appendMapFileMenu, Pending, kUserData),
         VD_ROUTINE(appendGuideMapMenu, Pending, kUserData),
         VD_ROUTINE(appendItemMenus, Pending, kUserData),
@@ -122,8 +122,8 @@ const std::vector<ViewSlot>& ViewSlots()
         VD_NAVIGATION(scrollPicturePage, Filled, kUserData),
         VD_NAVIGATION(stepTextPage, Filled, kUserData),
         VD_NAVIGATION(drawOverviewFrame, Filled, kOverviews),
-        VD_NAVIGATION(openFindPlaceDialog, Pending, kViewDialogs),
-        VD_NAVIGATION(placeChoice, Pending, kViewDialogs),
+        VD_NAVIGATION(openFindPlaceDialog, Filled, kViewDialogs),
+        VD_NAVIGATION(placeChoice, Filled, kViewDialogs),
 
         // What the sheet maps call of pieces built apart from them.
         VD_SHEET_HOOK(drawPointMark, Filled, kOverviews),

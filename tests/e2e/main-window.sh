@@ -4,7 +4,7 @@
 # its own, so runs side by side (here and on machines that share /tmp) never meet on one display,
 # as they can under xvfb-run -a.
 #   main-window.sh <veldoran> <veldoran-screen-probe> none|openbox
-# 1. Choices from the menus by keyboard (the about box, the font dialog, the
+# 1. Choices from the menus by keyboard (the about box, the font dialog, Ctrl+R's find-place dialog, the
 #    redisplay of the right-click menu), a
 #    resize, a cover and uncover and the arrow keys: the window shows the same picture as a fresh
 #    redisplay of the map, the keys move the map, the exit command ends the run.
@@ -174,6 +174,15 @@ dialog_from_menu() {
 }
 # 表示 → ﾃｷｽﾄのフォント..., its first enabled item.
 dialog_from_menu "the font dialog" alt+v Return
+
+# Ctrl+R, 地点を探す: the modeless find-place dialog opens beside the map; its close box ends it.
+find_place() { xdotool search --onlyvisible --name '地点を探す' | grep .; }
+no_find_place() { ! find_place; }
+focus_main
+xdotool key ctrl+r
+wait_for "the find-place dialog" find_place
+"$probe" close "$(find_place | head -1)"
+wait_for "the find-place dialog to close" no_find_place
 
 # A resize draws the map again for the new size, with its buttons: the same picture as a redisplay.
 xdotool windowsize "$win" 1000 800

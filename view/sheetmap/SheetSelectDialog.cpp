@@ -1,5 +1,6 @@
 #include "view/sheetmap/SheetSelectDialog.h"
 
+#include "basemap/projection/RegionBounds.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Format.h"
 #include "platform/ui/Controls.h"
@@ -50,23 +51,6 @@ DialogTemplate SheetSelectTemplate()
 }
 
 const TemplateRegistration registration(kProgramModule, {SheetSelectTemplate()});
-
-struct RegionBounds {
-    const char* region;
-    const char* east;
-    const char* north;
-    const char* west;
-    const char* south;
-};
-
-constexpr RegionBounds kRegions[] = {
-    {"北海道", "", "", "", "41.2000"},
-    {"東北", "", "41.2000", "", "38.0000"},
-    {"関東信越", "", "38.0000", "138.0000", ""},
-    {"近畿中部", "137.5000", "", "134.0000", ""},
-    {"中国四国", "134.5000", "", "131.0000", ""},
-    {"九州沖縄", "131.5000", "", "", ""},
-};
 
 // Whether a text is digits with a point where the pattern has one ("dd.dddd").
 bool matchesDigits(const std::string& text, std::string_view pattern)
@@ -129,17 +113,12 @@ bool CDlgSheetSelect::OnInitDialog()
 
 void CDlgSheetSelect::FillSheetList()
 {
-    m_strEastBound.clear();
-    m_strNorthBound.clear();
-    m_strWestBound.clear();
-    m_strSouthBound.clear();
-    for (const RegionBounds& r : kRegions)
-        if (m_strRegion == r.region) {
-            m_strEastBound = r.east;
-            m_strNorthBound = r.north;
-            m_strWestBound = r.west;
-            m_strSouthBound = r.south;
-        }
+    RegionBounds bounds;
+    ApplyRegionBounds(m_strRegion, bounds);
+    m_strEastBound = bounds.east;
+    m_strNorthBound = bounds.north;
+    m_strWestBound = bounds.west;
+    m_strSouthBound = bounds.south;
     SetDlgItemText(IDC_REGION_NAME, m_strRegion);
 
     auto* combo = item<vd::ComboBox>(IDC_SHEET_COMBO);
@@ -149,12 +128,7 @@ void CDlgSheetSelect::FillSheetList()
     for (const SheetIndexLine& line : m_astrIndexLine) {
         if (line.IsEmpty())
             continue;
-        const std::string longitude = line.LongitudeText();
-        const std::string latitude = line.LatitudeText();
-        if ((!m_strEastBound.empty() && longitude > m_strEastBound) ||
-            (!m_strWestBound.empty() && longitude < m_strWestBound) ||
-            (!m_strNorthBound.empty() && latitude > m_strNorthBound) ||
-            (!m_strSouthBound.empty() && latitude < m_strSouthBound))
+        if (!WithinRegionBounds(bounds, line.LatitudeText(), line.LongitudeText()))
             continue;
         combo->AddString(line.NameColumns());
     }

@@ -8,6 +8,7 @@
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/FrameWindow.h"
 #include "view/PieceConnections.h"
+#include "view/findplace/FindPlaceDialog.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/pages/ViewPages.h"
 #include "view/renderer/MapRenderer.h"
@@ -32,6 +33,7 @@ RendererPenSpec ViewPen(int index)
 CVeldoranView::CVeldoranView(CVeldoranDoc& document) : m_pDoc(&document)
 {
     m_pDlgSheetSelect = std::make_unique<CDlgSheetSelect>(CDlgSheetSelect::ModelessTag{}, this);
+    m_pDlgFindPlace = std::make_unique<CDlgFindPlace>(this);
     m_pMemDC = std::make_unique<vd::ImageDc>();
     CreateTools();
     m_strJpgInSlide = vd::ProfileStore().getString("System", "JPGinSlide", "on");
@@ -48,6 +50,8 @@ CVeldoranView::~CVeldoranView()
 {
     if (m_pDlgSheetSelect && m_pDlgSheetSelect->IsWindow())
         m_pDlgSheetSelect->DestroyWindow();
+    if (m_pDlgFindPlace && m_pDlgFindPlace->IsWindow())
+        m_pDlgFindPlace->DestroyWindow();
 }
 
 void CVeldoranView::CreateTools()

@@ -15,6 +15,7 @@
 #include <string>
 
 class CVeldoranDoc;
+class CDlgFindPlace;
 class CDlgSheetSelect;
 class ViewBaseMap;
 class ViewNavigation;
@@ -41,6 +42,11 @@ inline constexpr int ID_ALBUM_STOP = 33152;
 inline constexpr int ID_PLACE_NAME_SEARCH = 33274;
 inline constexpr int ID_PLACE_NAME_SEARCH_POPUP = 33276;
 inline constexpr int ID_HIDE_PLACE_NAMES = 33279;
+inline constexpr int ID_FIND_PLACE = 33266;
+inline constexpr int ID_FIND_PLACE_POPUP = 33267;
+inline constexpr int ID_FIND_SEARCH_RESULT = 33275;
+inline constexpr int ID_FIND_SEARCH_RESULT_POPUP = 33278;
+inline constexpr int ID_FIND_MUNICIPALITY = 32833;
 inline constexpr int ID_SLIDE_SHOW_SETTINGS = 33151;
 inline constexpr int ID_COPY_MAP = 33156;
 inline constexpr int ID_ARROW_UP = 32784;   // Up, Left, Right, Down: 32784 .. 32787
@@ -123,6 +129,11 @@ public:
     // Makes the greyscale tint bitmaps from the mesh files whose path begins with file.
     void MakeGrayscaleMap(const std::string& file);
 
+    // The modeless dialogs filled and shown (view/findplace/ViewFindPlace.cpp).
+    void OnFindMunicipality();
+    void OpenFindPlaceDialog();
+    void OpenSheetDialog();
+
     // The place-name layer of the sheet map: flag 0 searches and draws, 1 draws the kept results
     // (view/placenames/PlaceNameLayer.cpp).
     void DrawPlaceNameLayer(vd::Dc& dc, int flag);
@@ -135,9 +146,10 @@ public:
     void OnRButtonDown(unsigned flags, vd::ui::Point point) override;
     void OnVScroll(int code, int pos, vd::ScrollBar* bar) override;
 
-    // Members (the old view's, in its order; buttons, scroll bar and the find-place dialog
-    // belong to their own pieces and are reached through m_routines).
+    // Members (the old view's, in its order; buttons and scroll bar belong to their own pieces
+    // and are reached through m_routines).
     std::unique_ptr<CDlgSheetSelect> m_pDlgSheetSelect;
+    std::unique_ptr<CDlgFindPlace> m_pDlgFindPlace;
     std::unique_ptr<vd::ImageDc> m_pMemDC;
     vd::Bitmap m_pMapSaveBitmap;
     vd::Bitmap m_pPatchSaveBitmap;
@@ -232,6 +244,7 @@ private:
     void RegisterAtPoint(int x, int y);
     void HoldInsidePicture(int& x, int& y);
     void SetFrameTitle(const std::string& title);
+    void ShowFindPlaceDialog();
     template <class Fn, class... Args>
     void Call(const std::function<Fn>& routine, Args&&... args)
     {

@@ -88,11 +88,13 @@ TEST(ShellMenus, MapMenuBarReadsBackItsJapaneseTextsAndMnemonics)
         SCOPED_TRACE(item.id);
         EXPECT_EQ(bar.GetMenuString(item.id, vd::MF_BYCOMMAND), item.text);
     }
-    // Sub-menus by their place: ﾌｧｲﾙ / 地図の種類 / 都道府県別地図, 地点案内 / 『地名･公共施設』 / 表示しない.
+    // Sub-menus by their place: ﾌｧｲﾙ / 地図の種類 / 都道府県別地図, 地点案内 / 市区町村を探す and
+    // 『地名･公共施設』 / 表示しない.
     EXPECT_EQ(textAt(bar, {0, 1}), "地図の種類");
     EXPECT_EQ(textAt(bar, {0, 1, 2}), "都道府県別地図(&G)...");
-    EXPECT_EQ(textAt(bar, {7, 3}), "『地名･公共施設』");
-    EXPECT_EQ(textAt(bar, {7, 3, 2}), "表示しない");
+    EXPECT_EQ(textAt(bar, {7, 3}), "市区町村を探す...");
+    EXPECT_EQ(textAt(bar, {7, 4}), "『地名･公共施設』");
+    EXPECT_EQ(textAt(bar, {7, 4, 2}), "表示しない");
 }
 
 TEST(ShellMenus, TextPictureBarAndMappingMenuReadBack)

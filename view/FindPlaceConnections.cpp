@@ -1,0 +1,49 @@
+// The find-place and sheet selection dialogs of the view, and the commands that open them.
+#include "view/PieceConnections.h"
+
+#include "app/VeldoranDoc.h"
+#include "platform/ui/CommandTarget.h"
+#include "view/findplace/FindPlaceDialog.h"
+#include "view/navigation/ViewNavigation.h"
+#include "view/window/VeldoranView.h"
+
+void ConnectFindPlacePiece(CVeldoranView& view)
+{
+    CVeldoranDoc& doc = *view.GetDocument();
+    CDlgFindPlace& dialog = *view.m_pDlgFindPlace;
+    ViewRoutines& r = view.m_routines;
+    r.openSheetDialog = [&view] { view.OpenSheetDialog(); };
+    r.findPlaceDialogState = [&dialog] { return dialog.m_nModelessState; };
+    r.destroyFindPlaceDialog = [&dialog] {
+        if (dialog.IsWindow())
+            dialog.DestroyWindow();
+    };
+    NavigationCalls& calls = view.m_pNavigation->calls;
+    calls.openFindPlaceDialog = [&view] { view.OpenFindPlaceDialog(); };
+    calls.placeChoice = [&dialog] {
+        // A place is shown by its record, a municipality by its code.
+        const bool municipality = dialog.m_nPlaceMode == 3;
+        return NavigationCalls::PlaceChoice{municipality ? dialog.m_strPickedCode : dialog.m_strPickedRecord,
+                                            dialog.m_strRegion, dialog.m_nPlaceMode, dialog.m_bShowRegistered,
+                                            dialog.m_strMeshCode};
+    };
+
+    // Place mode: place names, or the registered points alone when those were chosen.
+    const auto findPlace = [&view, &doc] {
+        if (doc.m_nFindPlaceKind != 0 || doc.m_nFindPlaceOption != 1)
+            doc.m_nFindPlaceKind = 1;
+        view.OpenFindPlaceDialog();
+    };
+    view.OnCommand(ID_FIND_PLACE, findPlace);
+    view.OnCommand(ID_FIND_PLACE_POPUP, findPlace);
+    const auto findSearchResult = [&view, &doc] {
+        doc.m_nFindPlaceKind = 2;
+        view.OpenFindPlaceDialog();
+    };
+    const auto resultHeld = [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nResultCount > 0); };
+    for (int id : {ID_FIND_SEARCH_RESULT, ID_FIND_SEARCH_RESULT_POPUP}) {
+        view.OnCommand(id, findSearchResult);
+        view.OnUpdateCommandUI(id, resultHeld);
+    }
+    view.OnCommand(ID_FIND_MUNICIPALITY, [&view] { view.OnFindMunicipality(); });
+}

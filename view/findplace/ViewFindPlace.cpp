@@ -1,0 +1,87 @@
+// The view's two modeless dialogs filled and shown: the find-place dialog with municipalities,
+// places or search results, and the sheet selection dialog with the sheets of the index.
+#include "app/VeldoranDoc.h"
+#include "view/findplace/FindPlaceDialog.h"
+#include "view/findplace/FindPlaceLists.h"
+#include "view/sheetmap/SheetSelectDialog.h"
+#include "view/window/VeldoranView.h"
+
+namespace {
+
+constexpr int kPlaceLineLimit = 4999;
+
+} // namespace
+
+void CVeldoranView::OnFindMunicipality()
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    doc.m_nFindPlaceKind = 3;
+    if (doc.m_nActiveViewDialog >= 0 && doc.m_nActiveViewDialog <= 2)
+        return; // the open dialog keeps its list
+    doc.m_nActiveViewDialog = 2;
+    m_pDlgFindPlace->m_astrRecord = ReadMunicipalityList(doc.m_strCityBorderDir);
+    ShowFindPlaceDialog();
+}
+
+void CVeldoranView::OpenFindPlaceDialog()
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    if (doc.m_nActiveViewDialog == 0 || doc.m_nActiveViewDialog == 2)
+        return;
+    if (doc.m_nFindPlaceKind == 0 && doc.m_nFindPlaceOption == 0)
+        return;
+    doc.m_nActiveViewDialog = 1;
+    std::vector<std::string>& list = m_pDlgFindPlace->m_astrRecord;
+    if (doc.m_nFindPlaceKind == 2) {
+        doc.m_strDistrict = "全国";
+        list = SearchResultList(doc.m_astrPlaceRecord, doc.m_nResultCount);
+    } else {
+        list.clear();
+        if (doc.m_nFindPlaceKind == 1)
+            AppendPlaceLines(doc.m_strSiteNameFile, kPlaceLineLimit, list);
+        if (doc.m_nFindPlaceOption == 1)
+            AppendPlaceLines(doc.m_strDataFile, kPlaceLineLimit, list);
+        list.push_back("999");
+    }
+    ShowFindPlaceDialog();
+}
+
+void CVeldoranView::ShowFindPlaceDialog()
+{
+    const CVeldoranDoc& doc = *m_pDoc;
+    CDlgFindPlace& dialog = *m_pDlgFindPlace;
+    dialog.m_bListFilled = true;
+    dialog.m_strRegion = doc.m_strDistrict;
+    dialog.m_nPlaceMode = doc.m_nFindPlaceKind;
+    dialog.m_bShowRegistered = doc.m_nFindPlaceOption;
+    dialog.m_strFrameNorth = doc.m_strFrameNorth;
+    dialog.m_strFrameEast = doc.m_strFrameEast;
+    dialog.m_strFrameSouth = doc.m_strFrameSouth;
+    dialog.m_strFrameWest = doc.m_strFrameWest;
+    dialog.m_nModelessState = 1;
+    // An open window is made anew, so that it shows the list just filled.
+    if (dialog.IsWindow())
+        dialog.DestroyWindow();
+    if (dialog.Create())
+        dialog.ShowWindow(vd::SW_SHOW);
+}
+
+void CVeldoranView::OpenSheetDialog()
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    if (doc.m_nActiveViewDialog == 1)
+        return;
+    const bool seaSheets =
+        doc.m_nSubmarineLayer == 1 && doc.m_nMapFrame == 2 && (doc.m_nMapMode == 25 || doc.m_nMapMode == 49);
+    doc.m_nActiveViewDialog = 0;
+    CDlgSheetSelect& dialog = *m_pDlgSheetSelect;
+    dialog.m_nModeless = 1;
+    dialog.m_astrIndexLine = ReadSheetSelectLines(doc.m_strSheetIndexFile, seaSheets);
+    dialog.m_strRegion = doc.m_strDistrict;
+    dialog.m_strChosenName = doc.m_strMapName;
+    dialog.m_nViewValue = doc.m_nPointPopup;
+    if (dialog.IsWindow())
+        dialog.DestroyWindow();
+    if (dialog.Create(CDlgSheetSelect::IDD, nullptr)) // the modeless window, without a parent
+        dialog.ShowWindow(vd::SW_SHOW);
+}
