@@ -62,4 +62,15 @@ TEST_F(SampleLayerRows, NothingChangesWithoutSampleRows)
     EXPECT_FALSE(fs::exists(folder_ / "DddMFile.dat"));
 }
 
+TEST_F(SampleLayerRows, AMissingFileIsCreatedOnlyWhenAskedAndOnlyWithRows)
+{
+    Write("KSJ/SAMPLE.DAT", {"DDFTFILE.DAT F1_4=@:KSJ\\LAKE_S.TXT"});
+    InstallSampleLayerRows(AppDir(), "DDDSFILE.DAT", true);
+    EXPECT_FALSE(fs::exists(folder_ / "DDDSFILE.DAT"));
+    InstallSampleLayerRows(AppDir(), "DDFTFILE.DAT");
+    EXPECT_FALSE(fs::exists(folder_ / "DDFTFILE.DAT"));
+    InstallSampleLayerRows(AppDir(), "DDFTFILE.DAT", true);
+    EXPECT_EQ(Read("DDFTFILE.DAT"), (std::vector<std::string>{"F1_4=" + AppDir() + "KSJ\\LAKE_S.TXT"}));
+}
+
 } // namespace
