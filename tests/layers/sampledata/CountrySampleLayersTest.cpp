@@ -125,4 +125,23 @@ TEST(CountrySampleLayers, LakeBiwaMarksSubCellsInTheMeshesItReachesWithItsName)
     EXPECT_EQ(meshesWithLake, (std::set<int>{5235, 5236, 5336}));
 }
 
+TEST(CountrySampleLayers, TheRailwayLayerShowsTheStationsOfTheStartMeshWithTheirOperators)
+{
+    const std::string data = CopyOfSampleFile("N02-23L.TXT");
+    vd::RecordingDc dc;
+    const int south = South(kStartMesh), west = West(kStartMesh);
+    // Line theme 4, sub-theme 2: railways; item code 1: class colours, stations with names.
+    OnDdPlainWholeCountry(&dc, 1, south + 2400, west, south, west + 3600, 0, 1, 1, -1, 3, 4, 2, 700, 0.0f, 0.0f, 1.0f,
+                          1.0f, "/鉄道/", std::to_string(kStartMesh), "", "", data, DataFolder());
+    const auto markers = std::count_if(dc.Calls().begin(), dc.Calls().end(), [](const vd::RecordedCall& call) {
+        return call.op.kind == vd::DrawOp::Rectangle;
+    });
+    EXPECT_GT(markers, 300);
+    const auto& texts = dc.Texts();
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const auto& t) { return t.text == "京都(西日本旅客鉄道)"; }));
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const auto& t) { return t.text == "枚方市(京阪電気鉄道)"; }));
+    // No line sections: no track is drawn.
+    EXPECT_TRUE(dc.Segments().empty());
+}
+
 } // namespace

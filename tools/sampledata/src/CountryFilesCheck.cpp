@@ -149,6 +149,27 @@ int checkLakeFile(const std::string& path, int* cells, int* subCells) {
   return faults;
 }
 
+// Every station node finds its name the way the station file's builder looks it up.
+int checkStationFile(const std::string& path, int* stations) {
+  int faults = 0;
+  std::map<std::string, std::string> names;  // mesh, second-level code and node number
+  for (const std::string& line : lines(path)) {
+    if (line.size() > 16 && line[1] == 'P') {
+      const std::string name = line.substr(16, 56);
+      const size_t blank = name.find(' ');
+      names[line.substr(3, 6) + std::to_string(field(line, 9, 4))] = blank == std::string::npos ? "" : name.substr(0, blank);
+    } else if (line.starts_with("N")) {
+      ++*stations;
+      const long lon = field(line, 16, 6), lat = field(line, 23, 7);
+      const std::string key = line.substr(3, 6) + std::to_string(field(line, 9, 6));
+      if (field(line, 31, 2) == 0) faults += fault(path + ": node without its station flag: " + line);
+      if (names[key].empty()) faults += fault(path + ": station without a name: " + line);
+      if (lat / 2400 * 100 + lon / 3600 - 100 != field(line, 3, 4)) faults += fault(path + ": station outside its mesh: " + line);
+    }
+  }
+  return faults;
+}
+
 }  // namespace
 
 int checkCountryFiles(const std::string& dataDir) {
@@ -172,6 +193,9 @@ int checkCountryFiles(const std::string& dataDir) {
   int cells = 0, subCells = 0;
   faults += checkLakeFile(dataDir + "/KSJ/LAKE_S.TXT", &cells, &subCells);
   std::printf("LAKE_S.TXT: %d cells, %d sub-cells\n", cells, subCells);
+  int stations = 0;
+  faults += checkStationFile(dataDir + "/KSJ/N02-23L.TXT", &stations);
+  std::printf("N02-23L.TXT: %d stations\n", stations);
   return faults;
 }
 

