@@ -43,6 +43,15 @@ std::string CopyOfSampleFile(const std::string& name)
     return vd::toWindowsPath(folder.string()).value_or("") + "\\" + name;
 }
 
+// A whole-country line theme over the start mesh at one pixel a second.
+void DrawWholeCountry(vd::RecordingDc& dc, int itemCode, int lineTheme, int subTheme, const std::string& dataSet)
+{
+    const int south = South(kStartMesh), west = West(kStartMesh);
+    OnDdPlainWholeCountry(&dc, itemCode, south + 2400, west, south, west + 3600, 0, 1, 1, -1, 3, lineTheme, subTheme,
+                          700, 0.0f, 0.0f, 1.0f, 1.0f, "/線/", std::to_string(kStartMesh), "", "", dataSet,
+                          DataFolder());
+}
+
 TEST(CountrySampleLayers, KyotoAreasCloseInTheStartMeshAndAreNamed)
 {
     vd::RecordingDc dc;
@@ -72,9 +81,8 @@ TEST(CountrySampleLayers, TheWholeCountryRiversDrawTheYodoNearHirakata)
 {
     const std::string data = CopyOfSampleFile("W15-52L_S.TXT");
     vd::RecordingDc dc;
+    DrawWholeCountry(dc, 1, 0, 0, data);
     const int south = South(kStartMesh), west = West(kStartMesh);
-    OnDdPlainWholeCountry(&dc, 1, south + 2400, west, south, west + 3600, 0, 1, 1, -1, 3, 0, 0, 700, 0.0f, 0.0f, 1.0f,
-                          1.0f, "/流路/", std::to_string(kStartMesh), "", "", data, DataFolder());
     // Hirakata, on the Yodo's left bank: 135.65 E, 34.81 N; the river passes within 3 km.
     const int x = static_cast<int>(135.65 * 3600) - west, y = south + 2400 - static_cast<int>(34.81 * 3600);
     const auto& segments = dc.Segments();
@@ -91,8 +99,7 @@ TEST(CountrySampleLayers, TheWholeCountryRiversDrawTheYodoNearHirakata)
     const auto firstSize = std::filesystem::file_size(built);
     EXPECT_GT(firstSize, std::filesystem::file_size(std::filesystem::path(VD_SAMPLE_DATA_DIR) / "KSJ" / "W15-52L_S.TXT") / 2);
     vd::RecordingDc again;
-    OnDdPlainWholeCountry(&again, 1, south + 2400, west, south, west + 3600, 0, 1, 1, -1, 3, 0, 0, 700, 0.0f, 0.0f,
-                          1.0f, 1.0f, "/流路/", std::to_string(kStartMesh), "", "", data, DataFolder());
+    DrawWholeCountry(again, 1, 0, 0, data);
     EXPECT_EQ(std::filesystem::last_write_time(built), firstBuilt);
     EXPECT_EQ(again.Segments().size(), segments.size());
 }
@@ -129,10 +136,8 @@ TEST(CountrySampleLayers, TheRailwayLayerShowsTheStationsOfTheStartMeshWithTheir
 {
     const std::string data = CopyOfSampleFile("N02-23L.TXT");
     vd::RecordingDc dc;
-    const int south = South(kStartMesh), west = West(kStartMesh);
     // Line theme 4, sub-theme 2: railways; item code 1: class colours, stations with names.
-    OnDdPlainWholeCountry(&dc, 1, south + 2400, west, south, west + 3600, 0, 1, 1, -1, 3, 4, 2, 700, 0.0f, 0.0f, 1.0f,
-                          1.0f, "/鉄道/", std::to_string(kStartMesh), "", "", data, DataFolder());
+    DrawWholeCountry(dc, 1, 4, 2, data);
     const auto markers = std::count_if(dc.Calls().begin(), dc.Calls().end(), [](const vd::RecordedCall& call) {
         return call.op.kind == vd::DrawOp::Rectangle;
     });

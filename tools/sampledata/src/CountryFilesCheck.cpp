@@ -1,5 +1,7 @@
 #include "CountryFilesCheck.h"
 
+#include "Output.h"
+
 #include "GridCut.h"
 
 #include <algorithm>
@@ -13,16 +15,6 @@
 namespace sampledata {
 namespace {
 
-std::vector<std::string> lines(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<std::string> result;
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    result.push_back(line);
-  }
-  return result;
-}
-
 long field(const std::string& line, size_t column, size_t width) {
   return line.size() <= column ? 0 : std::atol(line.substr(column, width).c_str());
 }
@@ -33,7 +25,7 @@ int fault(const std::string& what) {
 }
 
 int checkAreaFile(const std::string& path, int* areas) {
-  const auto text = lines(path);
+  const auto text = readLines(path);
   int faults = 0;
   std::map<std::tuple<long, long, long>, TenthLine> chains;
   size_t i = 0;
@@ -84,7 +76,7 @@ int checkAreaFile(const std::string& path, int* areas) {
 }
 
 int checkRiverFile(const std::string& path, int* links) {
-  const auto text = lines(path);
+  const auto text = readLines(path);
   int faults = 0;
   std::vector<std::pair<std::string, long>> linkKeys;  // group key columns and point count
   size_t i = 0;
@@ -136,7 +128,7 @@ int checkRiverFile(const std::string& path, int* links) {
 
 int checkLakeFile(const std::string& path, int* cells, int* subCells) {
   int faults = 0, names = 0;
-  for (const std::string& line : lines(path)) {
+  for (const std::string& line : readLines(path)) {
     if (line.starts_with("D")) {
       names += line.size() >= 50 && line.find("\x81\x40", 14) != std::string::npos;
       continue;
@@ -153,7 +145,7 @@ int checkLakeFile(const std::string& path, int* cells, int* subCells) {
 int checkStationFile(const std::string& path, int* stations) {
   int faults = 0;
   std::map<std::string, std::string> names;  // mesh, second-level code and node number
-  for (const std::string& line : lines(path)) {
+  for (const std::string& line : readLines(path)) {
     if (line.size() > 16 && line[1] == 'P') {
       const std::string name = line.substr(16, 56);
       const size_t blank = name.find(' ');
