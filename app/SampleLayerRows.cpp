@@ -1,5 +1,6 @@
 #include "app/SampleLayerRows.h"
 
+#include "platform/fs/FileSystem.h"
 #include "platform/fs/TextLines.h"
 #include "platform/fs/TextReader.h"
 
@@ -33,7 +34,7 @@ std::string_view KeyOf(std::string_view line)
 
 } // namespace
 
-void InstallSampleLayerRows(const std::string& appDir, const std::string& settingsFile)
+void InstallSampleLayerRows(const std::string& appDir, const std::string& settingsFile, bool createMissing)
 {
     const std::optional<std::vector<std::string>> sample = vd::readTextLines(appDir + "KSJ\\SAMPLE.DAT");
     if (!sample)
@@ -51,6 +52,8 @@ void InstallSampleLayerRows(const std::string& appDir, const std::string& settin
         return;
     const std::string path = appDir + settingsFile;
     std::optional<vd::TextLines> settings = vd::TextLines::read(path);
+    if (!settings && createMissing && !vd::pathExists(path))
+        settings.emplace();
     if (!settings)
         return;
     for (const std::string& row : rows) {

@@ -100,6 +100,7 @@ void CVeldoranDoc::EnsureDefaultLayerFiles()
     const bool lineMissing = FileExists(lineFile) != 1;
     const bool pointMissing = FileExists(pointFile) != 1;
     const bool natureMeshMissing = FileExists(m_strAppDir + "DDMSFILE.DAT") != 1;
+    const bool surfaceMissing = FileExists(m_strAppDir + "DDDSFILE.DAT") != 1;
     if (lineMissing)
         writeDefaults(lineFile, m_strAppDir, 0);
     if (FileExists(pointFile) != 1)
@@ -110,6 +111,11 @@ void CVeldoranDoc::EnsureDefaultLayerFiles()
         InstallSampleLayerRows(m_strAppDir, "DddPFile.dat");
     if (natureMeshMissing && FileExists(m_strAppDir + "DDMSFILE.DAT") == 1)
         InstallSampleLayerRows(m_strAppDir, "DDMSFILE.DAT");
+    if (surfaceMissing && FileExists(m_strAppDir + "DDDSFILE.DAT") == 1)
+        InstallSampleLayerRows(m_strAppDir, "DDDSFILE.DAT");
+    // Nothing writes the 1/10 mesh settings at start: the sample's folder row makes the file.
+    if (FileExists(m_strAppDir + "DDFTFILE.DAT") != 1)
+        InstallSampleLayerRows(m_strAppDir, "DDFTFILE.DAT", true);
 }
 
 void CVeldoranDoc::BuildLatitudeRatioTable()

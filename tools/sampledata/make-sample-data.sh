@@ -82,7 +82,8 @@ convert() {
     --prefectures "$tool/inputs/prefectures.tsv" --static "$tool/inputs/static" \
     --rivers "$rivers" --airports "$airports" \
     --cities "$cities" --geonames-ja "$geonames_ja" \
-    --etopo5 "$etopo5" --out "$1"
+    --etopo5 "$etopo5" --lakes "$tool/inputs/lakes.tsv" \
+    --stations "$tool/inputs/N02-2023_kansai_stations.geojson" --out "$1"
 }
 echo "make-sample-data: converting"
 convert "$work/out"

@@ -1,6 +1,6 @@
 // The sample rows of KSJ\SAMPLE.DAT installed into a settings file: same key replaced, other
 // lines kept, new keys appended, "@:" expanded to the application folder; nothing without
-// SAMPLE.DAT.
+// SAMPLE.DAT. Every file row of the bundled SAMPLE.DAT names files that are bundled.
 #include "app/SampleLayerRows.h"
 #include "platform/fs/PathResolver.h"
 #include "platform/fs/TextReader.h"
@@ -60,6 +60,42 @@ TEST_F(SampleLayerRows, NothingChangesWithoutSampleRows)
     // A settings file that is missing stays missing.
     InstallSampleLayerRows(AppDir(), "DddMFile.dat");
     EXPECT_FALSE(fs::exists(folder_ / "DddMFile.dat"));
+}
+
+TEST_F(SampleLayerRows, AMissingFileIsCreatedOnlyWhenAskedAndOnlyWithRows)
+{
+    Write("KSJ/SAMPLE.DAT", {"DDFTFILE.DAT F1_4=@:KSJ\\LAKE_S.TXT"});
+    InstallSampleLayerRows(AppDir(), "DDDSFILE.DAT", true);
+    EXPECT_FALSE(fs::exists(folder_ / "DDDSFILE.DAT"));
+    InstallSampleLayerRows(AppDir(), "DDFTFILE.DAT");
+    EXPECT_FALSE(fs::exists(folder_ / "DDFTFILE.DAT"));
+    InstallSampleLayerRows(AppDir(), "DDFTFILE.DAT", true);
+    EXPECT_EQ(Read("DDFTFILE.DAT"), (std::vector<std::string>{"F1_4=" + AppDir() + "KSJ\\LAKE_S.TXT"}));
+}
+
+TEST(BundledSampleRows, EveryFileRowNamesBundledFiles)
+{
+    const auto rows = vd::readTextLines(vd::toWindowsPath(VD_SAMPLE_DATA_DIR).value_or("") + "\\KSJ\\SAMPLE.DAT");
+    ASSERT_TRUE(rows.has_value());
+    int fileRows = 0;
+    for (const std::string& row : *rows) {
+        const std::size_t at = row.find("=@:KSJ\\");
+        if (at == std::string::npos)
+            continue;
+        ++fileRows;
+        std::string name = row.substr(at + 7);
+        // "(STEM)" names the per-prefecture files STEM + pp + ".txt".
+        if (name.starts_with("(")) {
+            const std::string stem = name.substr(1, name.size() - 2);
+            bool any = false;
+            for (int code = 1; code <= 47 && !any; ++code)
+                any = fs::exists(fs::path(VD_SAMPLE_DATA_DIR) / "KSJ" / (stem + (code < 10 ? "0" : "") + std::to_string(code) + ".txt"));
+            EXPECT_TRUE(any) << row;
+        } else {
+            EXPECT_TRUE(fs::exists(fs::path(VD_SAMPLE_DATA_DIR) / "KSJ" / name)) << row;
+        }
+    }
+    EXPECT_EQ(fileRows, 10);
 }
 
 } // namespace

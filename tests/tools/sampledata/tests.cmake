@@ -6,7 +6,9 @@ target_sources(test-tools-sampledata PRIVATE
   ${vd_sampledata_src}/BaseMapFiles.cpp ${vd_sampledata_src}/JapanArea.cpp
   ${vd_sampledata_src}/MeshSplit.cpp ${vd_sampledata_src}/Output.cpp
   ${vd_sampledata_src}/Sheets.cpp ${vd_sampledata_src}/Simplify.cpp
-  ${vd_sampledata_src}/StaticFiles.cpp ${vd_sampledata_src}/NationalLand.cpp)
+  ${vd_sampledata_src}/StaticFiles.cpp ${vd_sampledata_src}/NationalLand.cpp
+  ${vd_sampledata_src}/GridCut.cpp ${vd_sampledata_src}/SurfaceAreas.cpp
+  ${vd_sampledata_src}/CountryRivers.cpp ${vd_sampledata_src}/LakeMesh.cpp)
 target_link_libraries(test-tools-sampledata PRIVATE Qt6::Core)
 target_compile_definitions(test-tools-sampledata PRIVATE
   VD_SAMPLEDATA_INPUTS="${PROJECT_SOURCE_DIR}/tools/sampledata/inputs"

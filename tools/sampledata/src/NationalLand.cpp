@@ -1,4 +1,5 @@
 #include "NationalLand.h"
+#include "RecordLine.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -17,49 +18,6 @@ namespace {
 // A point outside every polygon belongs to the nearest prefecture only this close (about 10 km):
 // farther out it lies on the mainland across the sea.
 constexpr double kNearestDegrees = 0.1;
-
-bool insideRing(LonLat p, const Polyline& ring) {
-  bool inside = false;
-  for (size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
-    const LonLat a = ring[i], b = ring[j];
-    if ((a.lat > p.lat) != (b.lat > p.lat) &&
-        p.lon < (b.lon - a.lon) * (p.lat - a.lat) / (b.lat - a.lat) + a.lon)
-      inside = !inside;
-  }
-  return inside;
-}
-
-// A record line of fixed columns, blank-filled; fields are CP932 bytes.
-class RecordLine {
- public:
-  explicit RecordLine(size_t length) : text_(length, ' ') {}
-  void put(size_t column, const std::string& bytes) {
-    if (text_.size() < column + bytes.size()) text_.resize(column + bytes.size(), ' ');
-    text_.replace(column, bytes.size(), bytes);
-  }
-  // Cut to at most `width` bytes on whole characters of CP932.
-  void putText(size_t column, const std::string& cp932, size_t width) {
-    size_t end = 0;
-    for (size_t i = 0; i < cp932.size();) {
-      const auto c = static_cast<unsigned char>(cp932[i]);
-      const size_t n = ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) ? 2 : 1;
-      if (i + n > width) break;
-      i += n;
-      end = i;
-    }
-    put(column, cp932.substr(0, end));
-  }
-  const std::string& text() const { return text_; }
-
- private:
-  std::string text_;
-};
-
-std::string number(const char* format, long value) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, format, value);
-  return buffer;
-}
 
 // "P", then longitude at 9-16 and latitude at 17-24 in tenths of an arc-second.
 RecordLine pointRecord(LonLat at, size_t length) {
@@ -312,6 +270,18 @@ ByteBuffer sampleSettingsFile() {
            "DddPFile.dat C5_4=1",
            "DddPFile.dat P5_4=0",
            "DddPFile.dat N5_4=0",
+           "DDDSFILE.DAT T1_1=行政区域",
+           "DDDSFILE.DAT F1_1=@:KSJ\\(AREA_S__)",
+           "DDDSFILE.DAT C1_1=5",
+           "DDDSFILE.DAT P1_1=1",
+           "DDDSFILE.DAT N1_1=1",
+           "DddMFile.dat T5_5=流路",
+           "DddMFile.dat F5_5=@:KSJ\\W15-52L_S.TXT",
+           "DddMFile.dat C5_5=1",
+           "DDFTFILE.DAT F1_4=@:KSJ\\LAKE_S.TXT",
+           "DddMFile.dat T3_5=鉄道",
+           "DddMFile.dat F3_5=@:KSJ\\N02-23L.TXT",
+           "DddMFile.dat C3_5=1",
        })
     appendLine(&out, toCp932(line));
   return out;

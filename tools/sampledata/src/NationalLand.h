@@ -68,9 +68,4 @@ ByteBuffer airportFile(const std::vector<Airport>& airports, MeshPrefectures* me
 // SAMPLE.DAT: "<settings file> <settings line>" lines, the files in "@:" form.
 ByteBuffer sampleSettingsFile();
 
-// Tenths of an arc-second, the unit of the national-land records; rounded to the nearest.
-inline int32_t toTenthSeconds(double degrees) {
-  return static_cast<int32_t>(std::llround(degrees * 36000.0));
-}
-
 }  // namespace sampledata

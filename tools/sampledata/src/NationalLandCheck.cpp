@@ -1,5 +1,7 @@
 #include "NationalLandCheck.h"
 
+#include "Output.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -13,16 +15,6 @@ using TenthPoint = std::pair<int32_t, int32_t>;  // longitude, latitude in tenth
 
 TenthPoint tenths(LonLat p) { return {toTenthSeconds(p.lon), toTenthSeconds(p.lat)}; }
 
-std::vector<std::string> lines(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<std::string> result;
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    result.push_back(line);
-  }
-  return result;
-}
-
 int number(const std::string& line, size_t column, size_t width) {
   return line.size() < column ? 0 : std::atoi(line.substr(column, width).c_str());
 }
@@ -30,7 +22,7 @@ int number(const std::string& line, size_t column, size_t width) {
 class Checker {
  public:
   explicit Checker(const std::string& dataDir) {
-    for (const auto& line : lines(dataDir + "/Msh_prft.dat")) {
+    for (const auto& line : readLines(dataDir + "/Msh_prft.dat")) {
       const size_t equals = line.find('=');
       if (equals == std::string::npos) continue;
       std::istringstream codes(line.substr(equals + 1));
@@ -69,7 +61,7 @@ int checkNationalLand(const std::string& dataDir, const NationalLandSources& sou
   for (int code = 1; code <= 47; ++code) {
     char name[32];
     std::snprintf(name, sizeof name, "RIVER_S_%02d.txt", code);
-    const auto text = lines(ksj + name);
+    const auto text = readLines(ksj + name);
     if (text.empty()) continue;
     ++riverFiles;
     if (text.back() != "S") check.point({0, 0}, code, {}, name);
@@ -92,7 +84,7 @@ int checkNationalLand(const std::string& dataDir, const NationalLandSources& sou
   for (int code = 1; code <= 47; ++code) {
     char name[32];
     std::snprintf(name, sizeof name, "RVLEN_S_%02d.txt", code);
-    for (const auto& line : lines(ksj + name)) {
+    for (const auto& line : readLines(ksj + name)) {
       ++cells;
       const int mesh = number(line, 5, 4);
       const double lat = (mesh / 100 + number(line, 9, 1) / 8.0 + number(line, 11, 1) / 80.0 + 1 / 160.0) / 1.5;
@@ -112,14 +104,14 @@ int checkNationalLand(const std::string& dataDir, const NationalLandSources& sou
   for (const auto& p : sources.prefectures) {
     char name[32];
     std::snprintf(name, sizeof name, "FACIL_S_%02d.txt", p.code);
-    const auto text = lines(ksj + name);
+    const auto text = readLines(ksj + name);
     const std::set<TenthPoint> office{{p.officeLonMinutes * 600, p.officeLatMinutes * 600}};
     if (text.size() != 1 || text[0].substr(35, 2) != "02") check.point({0, 0}, p.code, {}, name);
     for (const auto& line : text) check.point({number(line, 9, 8), number(line, 17, 8)}, p.code, office, name);
   }
   std::printf("KSJ/FACIL_S_*.txt %5d offices\n", check.points() - before);
 
-  const auto airportLines = lines(ksj + "AIRPORT_S.TXT");
+  const auto airportLines = readLines(ksj + "AIRPORT_S.TXT");
   std::set<TenthPoint> airportPoints;
   for (const auto& a : sources.airports) airportPoints.insert(tenths(a.at));
   if (airportLines.size() != sources.airports.size()) check.point({0, 0}, 0, {}, "AIRPORT_S.TXT");
@@ -127,7 +119,7 @@ int checkNationalLand(const std::string& dataDir, const NationalLandSources& sou
     check.point({number(line, 9, 8), number(line, 17, 8)}, number(line, 26, 2), airportPoints, "AIRPORT_S.TXT");
   std::printf("KSJ/AIRPORT_S.TXT %5zu airports\n", airportLines.size());
 
-  const auto townLines = lines(ksj + "CITIES_S.TXT");
+  const auto townLines = readLines(ksj + "CITIES_S.TXT");
   std::set<TenthPoint> townPoints;
   for (const auto& t : sources.towns) townPoints.insert(tenths(t.at));
   if (townLines.size() != sources.towns.size()) check.point({0, 0}, 0, {}, "CITIES_S.TXT");
@@ -139,7 +131,7 @@ int checkNationalLand(const std::string& dataDir, const NationalLandSources& sou
   }
   std::printf("KSJ/CITIES_S.TXT  %5zu towns\n", townLines.size());
 
-  const auto seaLines = lines(ksj + "COASTSEA_S.TXT");
+  const auto seaLines = readLines(ksj + "COASTSEA_S.TXT");
   int seaFaults = 0;
   for (const auto& line : seaLines) {
     const std::string code = line.substr(5, 8);

@@ -43,4 +43,14 @@ std::string readFile(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::vector<std::string> readLines(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<std::string> result;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    result.push_back(line);
+  }
+  return result;
+}
+
 }  // namespace sampledata

