@@ -13,8 +13,8 @@ const std::vector<CommandRange>& PendingCommands()
                        32811, 32821, 32822,
                        32892,
                        32896, 33150, 33158, 33253, 33254, 33255, 33256,
-                       33266, 33267, 33269, 33270, 33275, 33278, 33281,
-                       33282, 33284, 33285, 33286})
+                       33266, 33267, 33269, 33270, 33275, 33278,
+                       33284, 33285, 33286})
             ranges.push_back({id, id});
         // The dynamic families of 35 ids: sheets, guide maps, five text and three picture menus.
         for (int first : {1990, 2350, 2030, 2070, 2110, 2150, 2190, 2230, 2270, 2310})
