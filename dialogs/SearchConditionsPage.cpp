@@ -1,6 +1,7 @@
 #include "dialogs/SearchConditionsPage.h"
 
 #include "dialogs/PlaceSearchClasses.h"
+#include "platform/text/Format.h"
 #include "platform/ui/Controls.h"
 
 namespace {
@@ -93,4 +94,33 @@ void SearchConditionsPage::TakeTypedTexts()
 void SearchConditionsPage::SelectName(vd::ComboBox& combo, const std::string& name)
 {
     combo.SetCurSel(name.empty() ? -1 : combo.FindStringExact(-1, name));
+}
+
+void SearchConditionsPage::TakeMinorChoice(int comboId, int codeStaticId, const std::vector<SearchClass>& classes,
+                                           int& code, std::string& name)
+{
+    auto* combo = item<vd::ComboBox>(comboId);
+    const int chosen = combo->GetCurSel();
+    if (chosen < 0)
+        return;
+    name = combo->GetLBText(chosen);
+    for (const SearchClass& minor : classes)
+        if (name == minor.name) {
+            code = minor.code;
+            break;
+        }
+    SetDlgItemText(codeStaticId, vd::format("%2d", code));
+}
+
+std::vector<vd::ui::ControlTemplate> SearchConditionsPage::AreaControls(SearchAreaIds ids, int y)
+{
+    using namespace vd::ui;
+    return {
+        ltext(vd::IDC_STATIC, "都道府県", DialogUnits{4, y + 2, 40, 10}),
+        comboBox(ids.prefecture, DialogUnits{46, y, 80, 120}, vd::CBS_DROPDOWN),
+        ltext(vd::IDC_STATIC, "行政コード", DialogUnits{130, y + 2, 40, 10}),
+        comboBox(ids.governmentCode, DialogUnits{172, y, 60, 80}, vd::CBS_DROPDOWN),
+        ltext(vd::IDC_STATIC, "含む文字", DialogUnits{4, y + 18, 40, 10}),
+        edit(ids.containedText, DialogUnits{46, y + 16, 150, 12}),
+    };
 }

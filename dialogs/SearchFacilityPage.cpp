@@ -18,6 +18,8 @@ constexpr int IDC_PREFECTURE = 1020;
 constexpr int IDC_CLEAR = 1021;
 constexpr int IDC_TEXT = 1022;
 
+constexpr SearchAreaIds kAreaIds{IDC_PREFECTURE, IDC_GOVERNMENT, IDC_TEXT};
+
 DialogTemplate SearchFacilityTemplate()
 {
     DialogTemplate t;
@@ -31,14 +33,10 @@ DialogTemplate SearchFacilityTemplate()
         ltext(vd::IDC_STATIC, "小分類", DialogUnits{4, 22, 40, 10}),
         comboBox(IDC_MINOR, DialogUnits{46, 20, 150, 100}),
         ltext(IDC_MINOR_CODE, "", DialogUnits{200, 22, 16, 10}),
-        ltext(vd::IDC_STATIC, "都道府県", DialogUnits{4, 38, 40, 10}),
-        comboBox(IDC_PREFECTURE, DialogUnits{46, 36, 80, 120}, vd::CBS_DROPDOWN),
-        ltext(vd::IDC_STATIC, "行政コード", DialogUnits{130, 38, 40, 10}),
-        comboBox(IDC_GOVERNMENT, DialogUnits{172, 36, 60, 80}, vd::CBS_DROPDOWN),
-        ltext(vd::IDC_STATIC, "含む文字", DialogUnits{4, 54, 40, 10}),
-        edit(IDC_TEXT, DialogUnits{46, 52, 150, 12}),
         pushButton(IDC_CLEAR, "条件ｸﾘｱｰ", DialogUnits{190, 96, 50, 14}),
     };
+    for (auto& control : SearchConditionsPage::AreaControls(kAreaIds, 36))
+        t.controls.push_back(std::move(control));
     return t;
 }
 
@@ -46,7 +44,7 @@ const TemplateRegistration registration(CDialogLibraryApp::kModule, {SearchFacil
 
 } // namespace
 
-CDlgSearchFacility::CDlgSearchFacility() : SearchConditionsPage(IDD, {IDC_PREFECTURE, IDC_GOVERNMENT, IDC_TEXT})
+CDlgSearchFacility::CDlgSearchFacility() : SearchConditionsPage(IDD, kAreaIds)
 {
     OnControl(vd::CBN_SELCHANGE, IDC_MAJOR, [this] { OnMajorChosen(); });
     OnControl(vd::CBN_SELCHANGE, IDC_MINOR, [this] { OnMinorChosen(); });
@@ -94,17 +92,7 @@ void CDlgSearchFacility::OnMajorChosen()
 
 void CDlgSearchFacility::OnMinorChosen()
 {
-    auto* minors = item<vd::ComboBox>(IDC_MINOR);
-    const int chosen = minors->GetCurSel();
-    if (chosen < 0)
-        return;
-    m_strMinorName = minors->GetLBText(chosen);
-    for (const SearchClass& minor : FacilityMinorClasses(m_nMajorCode))
-        if (m_strMinorName == minor.name) {
-            m_nMinorCode = minor.code;
-            break;
-        }
-    SetDlgItemText(IDC_MINOR_CODE, vd::format("%2d", m_nMinorCode));
+    TakeMinorChoice(IDC_MINOR, IDC_MINOR_CODE, FacilityMinorClasses(m_nMajorCode), m_nMinorCode, m_strMinorName);
 }
 
 void CDlgSearchFacility::OnClear()

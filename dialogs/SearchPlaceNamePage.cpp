@@ -20,6 +20,8 @@ constexpr int IDC_MIDDLE_CODE = 1011;
 constexpr int IDC_MINOR_CODE = 1012;
 constexpr int IDC_CLEAR = 1032;
 
+constexpr SearchAreaIds kAreaIds{IDC_PREFECTURE, IDC_GOVERNMENT, IDC_TEXT};
+
 DialogTemplate SearchPlaceNameTemplate()
 {
     std::vector<std::string> majors;
@@ -39,14 +41,10 @@ DialogTemplate SearchPlaceNameTemplate()
         ltext(vd::IDC_STATIC, "小分類", DialogUnits{4, 38, 40, 10}),
         comboBox(IDC_MINOR, DialogUnits{46, 36, 150, 100}),
         ltext(IDC_MINOR_CODE, "", DialogUnits{200, 38, 16, 10}),
-        ltext(vd::IDC_STATIC, "都道府県", DialogUnits{4, 54, 40, 10}),
-        comboBox(IDC_PREFECTURE, DialogUnits{46, 52, 80, 120}, vd::CBS_DROPDOWN),
-        ltext(vd::IDC_STATIC, "行政コード", DialogUnits{130, 54, 40, 10}),
-        comboBox(IDC_GOVERNMENT, DialogUnits{172, 52, 60, 80}, vd::CBS_DROPDOWN),
-        ltext(vd::IDC_STATIC, "含む文字", DialogUnits{4, 70, 40, 10}),
-        edit(IDC_TEXT, DialogUnits{46, 68, 150, 12}),
         pushButton(IDC_CLEAR, "条件ｸﾘｱｰ", DialogUnits{190, 96, 50, 14}),
     };
+    for (auto& control : SearchConditionsPage::AreaControls(kAreaIds, 52))
+        t.controls.push_back(std::move(control));
     return t;
 }
 
@@ -62,7 +60,7 @@ const SearchMiddleClass* FindMiddle(int majorCode, int middleCode)
 
 } // namespace
 
-CDlgSearchPlaceName::CDlgSearchPlaceName() : SearchConditionsPage(IDD, {IDC_PREFECTURE, IDC_GOVERNMENT, IDC_TEXT})
+CDlgSearchPlaceName::CDlgSearchPlaceName() : SearchConditionsPage(IDD, kAreaIds)
 {
     OnControl(vd::CBN_SELCHANGE, IDC_MAJOR, [this] { OnMajorChosen(); });
     OnControl(vd::CBN_SELCHANGE, IDC_MIDDLE, [this] { OnMiddleChosen(); });
@@ -139,18 +137,8 @@ void CDlgSearchPlaceName::OnMiddleChosen()
 
 void CDlgSearchPlaceName::OnMinorChosen()
 {
-    auto* minors = item<vd::ComboBox>(IDC_MINOR);
-    const int chosen = minors->GetCurSel();
-    const SearchMiddleClass* middle = FindMiddle(m_nMajorCode, m_nMiddleCode);
-    if (chosen < 0 || !middle)
-        return;
-    m_strMinorName = minors->GetLBText(chosen);
-    for (const SearchClass& minor : middle->minors)
-        if (m_strMinorName == minor.name) {
-            m_nMinorCode = minor.code;
-            break;
-        }
-    SetDlgItemText(IDC_MINOR_CODE, vd::format("%2d", m_nMinorCode));
+    if (const SearchMiddleClass* middle = FindMiddle(m_nMajorCode, m_nMiddleCode))
+        TakeMinorChoice(IDC_MINOR, IDC_MINOR_CODE, middle->minors, m_nMinorCode, m_strMinorName);
 }
 
 void CDlgSearchPlaceName::OnClear()
