@@ -47,4 +47,6 @@ void CVeldoranDoc::RegisterDocumentCommands()
     for (int area = 0; area < 4; ++area)
         OnCommand(32815 + area, [this, area] { OnMakeDepthFile(area); });
     OnCommand(32820, [this] { OnRegisterPictureMaps(); });
+    for (int id : {33281, 33282})
+        OnCommand(id, [this] { OnPlaceSymbolSettings(); });
 }

@@ -12,8 +12,8 @@ const std::vector<CommandRange>& PendingCommands()
         for (int id : {32782, 32794, 32807,
                        32892,
                        32896, 33150, 33253, 33254, 33255,
-                       33269, 33270, 33281,
-                       33282, 33284, 33285})
+                       33269, 33270,
+                       33284, 33285})
             ranges.push_back({id, id});
         // The dynamic families of 35 ids: sheets, guide maps, five text and three picture menus.
         for (int first : {1990, 2350, 2030, 2070, 2110, 2150, 2190, 2230, 2270, 2310})

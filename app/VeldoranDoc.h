@@ -53,6 +53,8 @@ public:
     void EnsureDefaultLayerFiles();
     // The place-name symbols of NpSymbol.dat, 17 (no symbol) where the file says nothing.
     void LoadPlaceNameSymbols();
+    // The place-name symbols and sub-class colours (VeldoranDocPlaceSymbols.cpp, commands 33281, 33282).
+    void OnPlaceSymbolSettings();
     void BuildLatitudeRatioTable();
 
     // The environment settings command (app/settings/): the dialog on the document's settings.

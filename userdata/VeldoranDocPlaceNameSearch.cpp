@@ -3,7 +3,7 @@
 // searches and draws the hits on the next repaint.
 #include "app/DocEntryPoints.h"
 #include "app/VeldoranDoc.h"
-#include "userdata/PlaceNameSearchDialog.h"
+#include "contracts/tovendlg.h"
 
 #include "platform/sys/LibraryLoader.h"
 #include "platform/text/Cp932Text.h"

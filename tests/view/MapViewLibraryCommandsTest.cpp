@@ -5,6 +5,8 @@
 
 #include "platform/sys/LibraryLoader.h"
 #include "platform/sys/ProfileStore.h"
+#include "platform/ui/DialogDriver.h"
+#include "platform/ui/UiScript.h"
 
 #include <cstdlib>
 #include <tuple>
@@ -128,3 +130,27 @@ TEST_F(MapViewWithoutDovanne, DocumentAndViewGiveTheSameAdviceWhereTheLibraryBel
 }
 
 } // namespace
+
+// The search command runs the built library's conditions dialog and hands its answer on: the
+// document keeps the conditions and the next repaint searches.
+TEST_F(MapView, ThePlaceNameSearchTakesTheAnswerOfTheConditionsDialog)
+{
+    doc->m_nMapType = 1;
+    doc->m_strAnnotationTable = "D:\\GNPF\\ANNOTATION.CSV";
+    script->answerDialog("TOVENDLG", 170, [](vd::DialogDriver& d) {
+        vd::DialogDriver page = d.page(171);
+        page.selectComboText(1001, "自然地名");
+        page.selectComboText(1002, "山地");
+        page.setText(1004, "岳");
+        d.click(vd::IDOK);
+    });
+    ASSERT_TRUE(view->routeCommand(ID_PLACE_NAME_SEARCH));
+    EXPECT_EQ(doc->m_nGnpfValue0, 0);
+    EXPECT_EQ(doc->m_nGnpfValue3, 3);
+    EXPECT_EQ(doc->m_nGnpfValue4, 1);
+    EXPECT_EQ(doc->m_nGnpfValue5, -1);
+    EXPECT_EQ(doc->m_strGnpfText1, "自然地名");
+    EXPECT_EQ(doc->m_strGnpfText2, "山地");
+    EXPECT_EQ(doc->m_strGnpfRest, "岳");
+    EXPECT_EQ(doc->m_strPlaceNameState, "GNPF");
+}

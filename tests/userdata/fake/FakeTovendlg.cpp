@@ -1,11 +1,10 @@
 // A stand-in for the dialog library's place-name search: it writes the arguments it receives,
 // one line a call, to the file named by VD_FAKE_GNPF_LOG and answers VD_FAKE_GNPF_ANSWER.
-#include "userdata/PlaceNameSearchDialog.h"
+#include "contracts/tovendlg.h"
 
 #include <cstdlib>
 #include <fstream>
 
-extern "C" __attribute__((visibility("default"))) OnGnpfRetrieveSet_fn OnGnpfRetrieveSet;
 
 std::string OnGnpfRetrieveSet(int packedDisplay, int fileMode, int fileFormat, int provisionalElevation, int searchKind,
                               int majorClass, int middleClass, int minorClass, int prefectureIndex,
