@@ -575,6 +575,8 @@ private:
     // The first prefecture flag set: the whole country (0) or a prefecture's map (1-47) as map
     // type 2; -1, changing nothing, when none of the 48 is set.
     int ApplyPrefectureFlags(const std::string& flags);
+    // Map mode 12 and all views updated: the map drawn anew after a map-type answer.
+    void RedrawInMapType();
     void EndMouseTool();
     void UpdateMouseToolItem(vd::CmdUI& ui, int tool, bool allowed) const;
     // The preset's second half: rows of families switched on without rows, then the exclusions.

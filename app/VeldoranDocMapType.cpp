@@ -59,7 +59,7 @@ int CVeldoranDoc::SelectMapType(int reset)
     if (answer.empty()) {
         if (reset != 1)
             return -1;
-        UpdateAllViews();
+        RedrawInMapType();
         return 1;
     }
     LayerAnswer fields = LayerAnswer::SplitAll(answer);
@@ -83,13 +83,21 @@ int CVeldoranDoc::SelectMapType(int reset)
             m_nMapType = previousType;
             return -1;
         }
-        UpdateAllViews();
+        RedrawInMapType();
         return 1;
     }
     m_nPrefectureSel = 0;
     if (value[0] == 1 || reset == 1)
-        UpdateAllViews();
+        RedrawInMapType();
     return 1;
+}
+
+void CVeldoranDoc::RedrawInMapType()
+{
+    // A repaint in mode 10 only copies the old picture back: the map is drawn anew in its kind,
+    // with the ramp of the set the dialog may have chosen.
+    m_nMapDisplayMode = 12;
+    UpdateAllViews();
 }
 
 void CVeldoranDoc::OnMapTypeDialog() { SelectMapType(0); }

@@ -64,10 +64,19 @@ TEST_F(MapView, QtsActivationEventsReachTheViewAndALibraryDialogPutsTheSavedMode
     view->OnInitialUpdate();
     QWidget* widget = vd::widgetOf(view);
     ASSERT_NE(widget, nullptr);
+    view->impl()->needsDraw = false; // the picture on screen is drawn
     doc->m_nMapDisplayMode = 5;
     QEvent deactivate(QEvent::WindowDeactivate);
     QCoreApplication::sendEvent(widget, &deactivate);
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
+
+    // A repaint asked for (a colour set just chosen) and not yet drawn still draws what it was
+    // asked to: a deactivation in between does not turn it into a copy of the old picture.
+    doc->m_nMapDisplayMode = 12;
+    view->InvalidateView(false);
+    ASSERT_TRUE(view->IsRepaintPending());
+    QCoreApplication::sendEvent(widget, &deactivate);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 12);
 
     // A library dialog of a document command closes over the view.
     doc->m_bLayerDialogOpen = 1;

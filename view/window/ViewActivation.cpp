@@ -19,11 +19,16 @@ void OnViewWindowActivation(CVeldoranView& view, bool active)
         view.InvalidateView(true);
     }
     const int shownMode = doc.m_nMapDisplayMode;
+    const bool repaintPending = view.IsRepaintPending();
     view.OnActivateView(active);
     // Activation set the main-map mode for the repaint that an uncovered window got. Here an
     // uncovered window shows its back buffer again without one: unless a repaint is pending, the
     // picture on screen stands, and so does the mode that describes it (the arrow keys and the
     // right button act only on a map on screen).
-    if (active && !view.IsRepaintPending())
+    if (active && !repaintPending)
+        doc.m_nMapDisplayMode = shownMode;
+    // Deactivation set the mode that copies the saved picture back; a repaint already asked for
+    // (a map type or colour set just chosen) still draws what it was asked to.
+    if (!active && repaintPending)
         doc.m_nMapDisplayMode = shownMode;
 }

@@ -23,6 +23,7 @@ TEST_F(DocumentCommands, MapTypeDialogGetsTheSettingsAndItsCancelChangesNothing)
     EXPECT_EQ(doc->m_nPrefectureSel, 0);
     EXPECT_EQ(doc->m_nGuideMapIndex, -1);
     EXPECT_EQ(redraws, 1);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 12) << "drawn anew, not copied back";
 }
 
 TEST_F(DocumentCommands, MapTypeAnswerIsStoredAndRedrawsOnlyWhenAsked)
@@ -44,6 +45,7 @@ TEST_F(DocumentCommands, MapTypeAnswerIsStoredAndRedrawsOnlyWhenAsked)
     EXPECT_EQ(doc->m_nPrefectureSel, 0);
     EXPECT_EQ(doc->m_strPrefFlags, FlagsWith(0) + "1") << "no rest: the flags stay";
     EXPECT_EQ(redraws, 0);
+    const int modeBefore = doc->m_nMapDisplayMode;
 
     // Field 0 asks for the redraw; a short answer reads its missing fields as 0.
     Answer("OnMapTypeSet", "1|2|4|");
@@ -53,6 +55,8 @@ TEST_F(DocumentCommands, MapTypeAnswerIsStoredAndRedrawsOnlyWhenAsked)
     EXPECT_EQ(doc->m_nPrfCstClr, 0);
     EXPECT_EQ(doc->m_nMouseDrag, 1);
     EXPECT_EQ(redraws, 1);
+    EXPECT_NE(modeBefore, 12);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 12) << "the map drawn anew in its new kind and tints";
 }
 
 TEST_F(DocumentCommands, MapTypeAnswerForAPrefectureMap)
@@ -73,6 +77,7 @@ TEST_F(DocumentCommands, MapTypeAnswerForAPrefectureMap)
         doc->m_nPrefecture = 5;
         doc->m_nMapFrame = doc->m_nMapFrameCopy2 = 1;
         redraws = 0;
+        doc->m_nMapDisplayMode = 10;
         Answer("OnMapTypeSet", Bars({0, 0, 3, 0, 1, 0, 1, 10, 18, 0}) + FlagsWith(c.firstFlag));
         EXPECT_EQ(doc->SelectMapType(0), c.result);
         EXPECT_EQ(doc->m_nMapType, c.type);
@@ -82,6 +87,7 @@ TEST_F(DocumentCommands, MapTypeAnswerForAPrefectureMap)
         EXPECT_EQ(doc->m_nMapFrameCopy2, doc->m_nMapFrame);
         EXPECT_EQ(doc->m_strPrefFlags, FlagsWith(c.firstFlag));
         EXPECT_EQ(redraws, c.redraws);
+        EXPECT_EQ(doc->m_nMapDisplayMode, c.redraws ? 12 : 10);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "view/window/VeldoranView.h"
 
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 
@@ -42,6 +43,27 @@ inline bool waitFor(const std::function<bool()>& condition, int patienceMs = 300
         QTest::qWait(10);
     }
     return true;
+}
+
+// Opens the menu of the bar that holds the command with a click on its title and clicks the item
+// (an item of the menu itself, not of a sub-menu). The menu runs the command once it has closed.
+inline bool ChooseFromMenuBar(QMenuBar* bar, int id)
+{
+    for (QAction* top : bar->actions()) {
+        QMenu* menu = top->menu();
+        if (!menu)
+            continue;
+        for (QAction* item : menu->actions()) {
+            if (item->menu() || item->property("vdCommand").toInt() != id)
+                continue;
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top).center());
+            if (!waitFor([menu] { return menu->isVisible(); }, 5000))
+                return false;
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+            return true;
+        }
+    }
+    return false;
 }
 
 struct MainWindow {

@@ -8,33 +8,11 @@
 #include "tests/app/doc/DocumentTestSupport.h"
 #include "tests/userdata/TrackFixtures.h"
 
-#include <QMenu>
-
 #include <gtest/gtest.h>
 
 namespace {
 
 constexpr int kTracksCommand = 33251;
-
-// Opens the menu that holds the command with a click on its title and clicks the item.
-bool ChooseFromMenuBar(QMenuBar* bar, int id)
-{
-    for (QAction* top : bar->actions()) {
-        QMenu* menu = top->menu();
-        if (!menu)
-            continue;
-        for (QAction* item : menu->actions()) {
-            if (item->menu() || item->property("vdCommand").toInt() != id)
-                continue;
-            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top).center());
-            if (!waitFor([menu] { return menu->isVisible(); }, 5000))
-                return false;
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-            return true;
-        }
-    }
-    return false;
-}
 
 // The pixels in the first track's pen (blue) that the map without the track does not have
 // (its rivers are blue too), and how far apart they lie.
