@@ -1,37 +1,16 @@
 // Fuzz target: SOURCE\MENUFILE.DAT counted per item menu, as the menu-bar slide-show dialog
 // counts it.
 #include "dialogs/files/MenuFileCounts.h"
+#include "fuzz/support/FuzzInputFile.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
-#include <unistd.h>
-
-namespace {
-
-// The input as a file of this process (the reader opens files by path), removed at exit.
-struct InputFile {
-    std::string path = "/tmp/vd-MenuFileCountsFuzz-" + std::to_string(getpid()) + ".dat";
-    ~InputFile() { std::remove(path.c_str()); }
-};
-
-std::string WriteInput(const uint8_t* data, size_t size)
-{
-    static const InputFile file;
-    if (FILE* f = std::fopen(file.path.c_str(), "wb")) {
-        if (size > 0)
-            std::fwrite(data, 1, size, f);
-        std::fclose(f);
-    }
-    return file.path;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::string path = WriteInput(data, size);
+    const std::string path = vd::fuzz::writeInputFile("MenuFileCountsFuzz", ".dat", data, size);
     CountMenuFileEntries(path);
     return 0;
 }

@@ -2,32 +2,15 @@
 // (each kept line taken apart and its coordinates parsed), and the input as coordinate texts
 // typed into the start city dialog and registered.
 #include "app/settings/StartCityFile.h"
+#include "fuzz/support/FuzzInputFile.h"
 #include "platform/text/Cp932.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
-#include <unistd.h>
 
 namespace {
-
-// The input as a file of this process (the reader opens files by path), removed at exit.
-struct InputFile {
-    std::string path = "/tmp/vd-StartCityFileFuzz-" + std::to_string(getpid()) + ".dat";
-    ~InputFile() { std::remove(path.c_str()); }
-};
-
-std::string WriteInput(const uint8_t* data, size_t size)
-{
-    static const InputFile file;
-    if (FILE* f = std::fopen(file.path.c_str(), "wb")) {
-        if (size > 0)
-            std::fwrite(data, 1, size, f);
-        std::fclose(f);
-    }
-    return file.path;
-}
 
 void ReadCoordinates(const std::string& text)
 {
@@ -40,7 +23,7 @@ void ReadCoordinates(const std::string& text)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    for (const std::string& line : ReadStartCityLines(WriteInput(data, size))) {
+    for (const std::string& line : ReadStartCityLines(vd::fuzz::writeInputFile("StartCityFileFuzz", ".dat", data, size))) {
         const StartCityFields city = SplitStartCityLine(line);
         ReadCoordinates(city.latitude);
         ReadCoordinates(city.longitude);

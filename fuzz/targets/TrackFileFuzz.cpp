@@ -1,38 +1,17 @@
 // Fuzz target: a GPS track file as OnTrackDrawModule reads and draws it, for each kind word and
 // each "trk" coordinate format, into a small recording device context.
 #include "contracts/dovanne.h"
+#include "fuzz/support/FuzzInputFile.h"
 #include "platform/dc/RecordingDc.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
-#include <unistd.h>
-
-namespace {
-
-// The input as a file of this process (the reader opens files by path), removed at exit.
-struct InputFile {
-    std::string path = "/tmp/vd-TrackFileFuzz-" + std::to_string(getpid()) + ".trk";
-    ~InputFile() { std::remove(path.c_str()); }
-};
-
-std::string WriteInput(const uint8_t* data, size_t size)
-{
-    static const InputFile file;
-    if (FILE* f = std::fopen(file.path.c_str(), "wb")) {
-        if (size > 0)
-            std::fwrite(data, 1, size, f);
-        std::fclose(f);
-    }
-    return file.path;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::string path = WriteInput(data, size);
+    const std::string path = vd::fuzz::writeInputFile("TrackFileFuzz", ".trk", data, size);
     // The 3 x 3 block around Tokyo at 0.8 pixel a 1/320 sheet, marks every kilometre.
     const int west = 138 * 3600, north = 36 * 3600 + 40 * 60, east = 141 * 3600, south = 34 * 3600 + 40 * 60;
     for (const char* kind : {"log", "rot", "pot", "trk", "gps"})
