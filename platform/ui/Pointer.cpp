@@ -22,6 +22,8 @@ void Backend::releaseMouse(Window&) {}
 
 void Backend::setCursorPos(Point) {}
 
+void Backend::bringToForeground(Window&) {}
+
 void SetCursor(Window& window, CursorShape shape)
 {
     backend().setCursor(window, shape);
@@ -52,6 +54,11 @@ Window* GetCapture()
 void SetCursorPos(Point screen)
 {
     backend().setCursorPos(screen);
+}
+
+void SetForegroundWindow(Window& window)
+{
+    backend().bringToForeground(window);
 }
 
 } // namespace vd::ui

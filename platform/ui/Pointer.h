@@ -16,5 +16,8 @@ void ReleaseCapture();
 Window* GetCapture();
 // Puts the pointer at a point of the screen.
 void SetCursorPos(Point screen);
+// Raises the window's top-level window and makes it active, so that a popup shown at the pointer
+// next belongs to the window in front.
+void SetForegroundWindow(Window& window);
 
 } // namespace vd::ui

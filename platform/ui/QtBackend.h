@@ -43,6 +43,7 @@ public:
     void captureMouse(Window& window) override;
     void releaseMouse(Window& window) override;
     void setCursorPos(Point screen) override;
+    void bringToForeground(Window& window) override;
 
 private:
     std::unique_ptr<QLabel> progress_;

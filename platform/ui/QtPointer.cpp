@@ -1,6 +1,6 @@
 // The pointer on Qt: a widget cursor (the view's widget puts its arrow back when the pointer
 // moves without a capture), the override cursor for waits, the widget's mouse grab and
-// QCursor::setPos.
+// QCursor::setPos, and raising and activating a top-level window.
 #include "platform/ui/QtBackend.h"
 
 #include "platform/ui/Window.h"
@@ -65,6 +65,16 @@ void QtBackend::setCursorPos(Point screen)
 {
     if (qApp)
         QCursor::setPos(screen.x, screen.y);
+}
+
+void QtBackend::bringToForeground(Window& window)
+{
+    QWidget* widget = widgetOf(window);
+    if (!widget || !widget->isVisible())
+        return;
+    QWidget* topLevel = widget->window();
+    topLevel->raise();
+    topLevel->activateWindow();
 }
 
 } // namespace vd::ui

@@ -93,12 +93,14 @@ public:
     virtual void printPreview(const std::function<bool(PrinterDc&)>& printDocument);
     // The pointer (platform/ui/Pointer.cpp): the shape over a window until the pointer next moves
     // there, the wait cursor of a long operation (nested), the mouse held by a window until
-    // released, and the pointer put at a screen point. Base: nothing.
+    // released, the pointer put at a screen point and a window brought to the front. Base: nothing.
     virtual void setCursor(Window& window, CursorShape shape);
     virtual void waitCursor(bool on);
     virtual void captureMouse(Window& window);
     virtual void releaseMouse(Window& window);
     virtual void setCursorPos(Point screen);
+    // The window's top-level window raised and made active (before a popup at the pointer).
+    virtual void bringToForeground(Window& window);
 };
 
 // The backend in use: the Qt implementation unless a test installed another one.

@@ -328,4 +328,9 @@ void Script::setCursorPos(Point screen)
     pointerEvents_.push_back("pos " + std::to_string(screen.x) + "," + std::to_string(screen.y));
 }
 
+void Script::bringToForeground(Window&)
+{
+    pointerEvents_.push_back("foreground");
+}
+
 } // namespace vd::ui

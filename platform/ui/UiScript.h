@@ -98,7 +98,7 @@ public:
     const std::vector<std::vector<unsigned>>& popupMenuStates() const { return popupStates_; }
 
     // The pointer, in order: "cursor arrow|wait|cross", "wait on", "wait off", "capture",
-    // "release" and "pos x,y" (screen).
+    // "release", "pos x,y" (screen) and "foreground" (a window brought to the front).
     const std::vector<std::string>& pointerEvents() const { return pointerEvents_; }
     void clearPointerEvents() { pointerEvents_.clear(); }
 
@@ -147,6 +147,7 @@ public:
     void captureMouse(Window& window) override;
     void releaseMouse(Window& window) override;
     void setCursorPos(Point screen) override;
+    void bringToForeground(Window& window) override;
 
 private:
     std::vector<std::vector<unsigned>> popupStates_;

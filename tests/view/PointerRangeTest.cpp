@@ -13,6 +13,7 @@
 #include "platform/ui/UiScript.h"
 #include "view/pointer/PointerActions.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -173,7 +174,10 @@ TEST_F(PointerView, MappingMenuItemsTakeTheirStatesFromTheUpdateRules)
     for (const auto& c : cases) {
         doc->m_nMapFigure = c.figure;
         doc->m_nMapType = c.type;
+        script->clearPointerEvents();
         view->OnRButtonDown(vd::MK_RBUTTON, {700, 300});
+        // The view's window comes to the front before its menu is shown.
+        EXPECT_EQ(std::count(script->pointerEvents().begin(), script->pointerEvents().end(), "foreground"), 1);
         ASSERT_FALSE(script->popupMenus().empty());
         const auto& texts = script->popupMenus().back();
         const auto& states = script->popupMenuStates().back();

@@ -410,6 +410,7 @@ void CVeldoranView::OnRButtonDown(unsigned flags, vd::ui::Point point)
             if (menu.LoadMenu(155))
                 if (vd::Menu* popup = menu.GetSubMenu(0)) {
                     const vd::ui::Point screen = ClientToScreen(point);
+                    vd::ui::SetForegroundWindow(*this);
                     // Owned by the frame, the menu's commands take the whole command route
                     // (view, document, frame, application), as the menu bar's do.
                     vd::Window* owner = GetParentFrame();
