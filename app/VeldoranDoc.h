@@ -141,7 +141,9 @@ public:
     std::array<std::string, 15> m_astrMeshFile;
     std::array<std::string, 30> m_astrIndustryTable;
     std::array<std::string, 4> m_astrFineMeshName;
-    std::array<std::string, 280> m_astrMenuBarEntry;
+    std::array<std::string, 280> m_astrMenuBarEntry; // item k of item menu m (0-7) in entry k * 8 + m
+    std::array<std::string, 35> m_astrSheetMenu;     // lines of the sheet menu, item k in entry k
+    int m_nMenuBarKind = 0;                          // 0 the map menu bar is shown, 1 the text/picture bar
     std::array<std::string, 35> m_astrGuideMap;
     std::array<std::string, 3> m_astrGuideMapCurrent; // picture, title, point file
 

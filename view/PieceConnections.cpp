@@ -14,4 +14,5 @@ void ConnectViewPieces(CVeldoranView& view)
     ConnectPagePieces(view);
     ConnectSheetPicturePiece(view);
     ConnectFindPlacePiece(view);
+    ConnectMenuBarPiece(view);
 }

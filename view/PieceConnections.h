@@ -34,3 +34,6 @@ void ConnectPagePieces(CVeldoranView& view);
 void ConnectSheetPicturePiece(CVeldoranView& view);
 // The find-place and sheet selection dialogs and their commands (FindPlaceConnections.cpp).
 void ConnectFindPlacePiece(CVeldoranView& view);
+// The menus built from list files, the menu-bar switch and the data-source caption
+// (MenuBarConnections.cpp).
+void ConnectMenuBarPiece(CVeldoranView& view);

@@ -87,9 +87,9 @@ const std::vector<ViewSlot>& ViewSlots()
         VD_ROUTINE(applyMunicipalityChoice, Filled, kNavigation),
         VD_ROUTINE(findPlaceDialogState, Filled, kViewDialogs),
         VD_ROUTINE(destroyFindPlaceDialog, Filled, kViewDialogs),
-        VD_ROUTINE(appendMapFileMenu, Pending, kUserData),
-        VD_ROUTINE(appendGuideMapMenu, Pending, kUserData),
-        VD_ROUTINE(appendItemMenus, Pending, kUserData),
+        VD_ROUTINE(appendMapFileMenu, Filled, kUserData),
+        VD_ROUTINE(appendGuideMapMenu, Filled, kUserData),
+        VD_ROUTINE(appendItemMenus, Filled, kUserData),
         VD_ROUTINE(endSlideProgram, Pending, kUserData),
 
         // What the buttons and the mouse call.
@@ -134,7 +134,7 @@ const std::vector<ViewSlot>& ViewSlots()
         VD_SHEET_HOOK(drawWhiteLayer, Filled, kLayerDispatch),
         VD_SHEET_HOOK(seismicMapTitle, Filled, kLayerCommands),
         VD_SHEET_HOOK(isAnyLayerSelected, Filled, kLayerCommands),
-        VD_SHEET_HOOK(drawDataSourceCaption, Pending, kUserData),
+        VD_SHEET_HOOK(drawDataSourceCaption, Filled, kUserData),
 
         // The overviews' layer drawing and the shared land-layer switch.
         ViewSlot{"OverviewLayerDispatch", "drawLandLayer", Filled, kLayerDispatch,

@@ -210,6 +210,7 @@ public:
     std::string m_strDragCornerLon;
     std::string m_strDragCornerLat;
     int m_nViewFrameKind = 2;
+    int m_nGuideMapShown = 0; // 1 once a guide map was chosen from the 絵地図 menu
     // The on-screen buttons, the page scroll bar, their commands and the mouse's state
     // (view/navigation/ViewNavigation.h).
     std::unique_ptr<ViewNavigation> m_pNavigation;
