@@ -14,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include <map>
 #include <set>
 #include <string>
@@ -46,7 +49,8 @@ const MenuItem kMenuItems[] = {
     {128, 32897, E}, {128, 33158, E}, {128, 33284, P}, {128, 33285, P}, {128, 32808, E}, {128, 32820, E},
     {128, 32795, E}, {128, 33256, E}, {128, 32794, E}, {128, 57607, C}, {128, 57609, C}, {128, 57606, E},
     {128, 57665, E},
-    // 128 指定の図幅へ, 絵地図(&U): the entries of MAPFILE.DAT and GUIDEMAP.DAT (none in the sample data)
+    // 128 指定の図幅へ, 絵地図(&U): the first entries of MAPFILE.DAT (written by the document) and of
+    // the GUIDEMAP.DAT the tests write (the sample one holds comments only)
     {128, 1990, E}, {128, 2350, E},
     // 128 表示(&V)
     {128, 32888, E}, {128, 33262, E}, {128, 32791, E}, {128, 32834, E}, {128, 32792, E}, {128, 32882, E},
@@ -204,11 +208,19 @@ void checkBar(MainWindow& w, int menuId)
         }
 }
 
+// One guide map in the menu, so that the guide-map family shows an item.
+void writeGuideMapList()
+{
+    std::ofstream(std::filesystem::path(vd::applicationFolderPath()) / "GUIDEMAP" / "GUIDEMAP.DAT", std::ios::binary)
+        << "Guide PICT\\GUIDE.BMP\r\n";
+}
+
 } // namespace
 
 TEST(MainWindowMenus, EveryItemOfTheThreeMenusHasItsStateOfToday)
 {
     MainWindow w;
+    writeGuideMapList();
     ASSERT_TRUE(w.start());
     checkBar(w, shell::IDR_MAINFRAME);
     ASSERT_TRUE(w.run.frame().ShowMenuBar(shell::IDR_TEXTPICTURE_MENU));
@@ -239,6 +251,7 @@ TEST(MainWindowMenus, EveryItemOfTheThreeMenusHasItsStateOfToday)
 TEST(MainWindowMenus, EachEnabledItemChosenThroughTheMenuBarReachesItsHandler)
 {
     MainWindow w;
+    writeGuideMapList();
     ASSERT_TRUE(w.start());
     w.view->swallow = true;
     for (int menuId : {shell::IDR_MAINFRAME, shell::IDR_TEXTPICTURE_MENU}) {
