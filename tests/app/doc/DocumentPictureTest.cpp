@@ -10,18 +10,7 @@ using namespace doctest;
 
 std::vector<std::uint8_t> Orange(int, int) { return {250, 120, 10}; }
 
-class DocumentPicture : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        script = vd::ui::Script::install();
-        UseBuiltLibraries();
-        InstallFakeEditor();
-        doc = std::make_unique<CVeldoranDoc>();
-    }
-    std::shared_ptr<vd::ui::Script> script;
-    std::unique_ptr<CVeldoranDoc> doc;
-};
+using DocumentPicture = DocumentTest;
 
 TEST_F(DocumentPicture, AJpegBecomesThe24BitPicture)
 {

@@ -1,11 +1,14 @@
 #pragma once
 // What the document tests share: the built libraries in place of the old names, a scripted
 // user interface, a fake graphical editor, and the profile and application folder of the
-// test process.
+// test process, and a fixture of a document built as the program builds it.
+#include "app/VeldoranDoc.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/UiScript.h"
+
+#include <gtest/gtest.h>
 
 #include <QSettings>
 #include <QString>
@@ -79,5 +82,20 @@ inline std::string ReadBytes(const fs::path& path)
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+// A document built as the program builds it: the built libraries, a scripted user interface and
+// the stand-in editor.
+class DocumentTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        script = vd::ui::Script::install();
+        UseBuiltLibraries();
+        InstallFakeEditor();
+        doc = std::make_unique<CVeldoranDoc>();
+    }
+    std::shared_ptr<vd::ui::Script> script;
+    std::unique_ptr<CVeldoranDoc> doc;
+};
 
 } // namespace doctest

@@ -12,18 +12,7 @@ namespace {
 
 using namespace doctest;
 
-class TextPageHelpers : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        script = vd::ui::Script::install();
-        UseBuiltLibraries();
-        InstallFakeEditor();
-        doc = std::make_unique<CVeldoranDoc>();
-    }
-    std::shared_ptr<vd::ui::Script> script;
-    std::unique_ptr<CVeldoranDoc> doc;
-};
+using TextPageHelpers = DocumentTest;
 
 TEST_F(TextPageHelpers, SeventyEightBytesGiveTwoLinesTheSecondBlank)
 {
