@@ -173,7 +173,10 @@ int Script::runModal(Dialog& dialog)
         impl->widget->show();
     auto& ofModule = moduleAnswers_[{dialog.module(), id}];
     auto& queue = ofModule.empty() ? dialogAnswers_[id] : ofModule;
-    if (queue.empty()) {
+    if (queue.empty() && otherDialogs_) {
+        DialogDriver driver(dialog);
+        otherDialogs_(driver);
+    } else if (queue.empty()) {
         unanswered_.push_back(id);
     } else {
         const DialogActions actions = std::move(queue.front());
@@ -284,6 +287,11 @@ void Script::answerPopupMenu(int commandId)
     popupAnswers_.push_back(commandId);
 }
 
+void Script::choosePopupMenuItem(std::function<int(Menu&)> choose)
+{
+    popupChoosers_.push_back(std::move(choose));
+}
+
 int Script::trackPopupMenu(Menu& menu, Point)
 {
     std::vector<std::string> texts;
@@ -294,6 +302,11 @@ int Script::trackPopupMenu(Menu& menu, Point)
     }
     popupMenus_.push_back(std::move(texts));
     popupStates_.push_back(std::move(states));
+    if (!popupChoosers_.empty()) {
+        const auto choose = std::move(popupChoosers_.front());
+        popupChoosers_.pop_front();
+        return choose(menu);
+    }
     if (popupAnswers_.empty())
         return 0;
     const int id = popupAnswers_.front();

@@ -63,6 +63,9 @@ public:
     void answerDialog(const std::string& module, int templateId, DialogActions actions);
     const std::vector<int>& dialogsRun() const { return dialogsRun_; }
     const std::vector<int>& unanswered() const { return unanswered_; }
+    // Dialogs without queued actions run these instead of being cancelled (a walk through every
+    // command cannot know in advance which dialogs open); they are not listed as unanswered.
+    void answerOtherDialogs(DialogActions actions) { otherDialogs_ = std::move(actions); }
     // Modeless dialogs created so far (latest last); tests drive them with a DialogDriver.
     const std::vector<Dialog*>& modelessDialogs() const { return modeless_; }
 
@@ -92,6 +95,9 @@ public:
     // Popup menus: answers in order (a command id, 0 for none); each popup's item texts by
     // position ("" for separators, sub-menus by their title) are recorded.
     void answerPopupMenu(int commandId);
+    // A popup answered by a choice made on the menu as it is shown (its items updated), as a user
+    // chooses only what is enabled; tried before the answers by id.
+    void choosePopupMenuItem(std::function<int(Menu&)> choose);
     const std::vector<std::vector<std::string>>& popupMenus() const { return popupMenus_; }
 
     // The item states of each popup (MF_CHECKED, MF_GRAYED bits by position), as it was shown.
@@ -158,6 +164,7 @@ private:
     int previews_ = 0;
     std::vector<std::string> progressTexts_;
     std::deque<int> popupAnswers_;
+    std::deque<std::function<int(Menu&)>> popupChoosers_;
     std::vector<std::vector<std::string>> popupMenus_;
     struct Timer {
         int interval = 0;
@@ -181,6 +188,7 @@ private:
     Size desktop_{4096, 4096};
     std::map<int, std::deque<DialogActions>> dialogAnswers_;
     std::map<std::pair<std::string, int>, std::deque<DialogActions>> moduleAnswers_;
+    DialogActions otherDialogs_;
     std::vector<int> dialogsRun_;
     std::vector<int> unanswered_;
     std::vector<Dialog*> modeless_;

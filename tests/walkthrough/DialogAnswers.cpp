@@ -1,0 +1,98 @@
+#include "DialogAnswers.h"
+
+#include "platform/ui/Dialog.h"
+#include "platform/ui/DialogDriver.h"
+#include "platform/ui/WinConstants.h"
+#include "platform/ui/WindowImpl.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QTableWidget>
+
+#include <exception>
+
+namespace walk {
+
+const char* nameOf(Answer answer)
+{
+    switch (answer) {
+    case Answer::Cancel: return "Cancel";
+    case Answer::Defaults: return "OK with defaults";
+    case Answer::SampleRows: return "OK with sample rows";
+    }
+    return "?";
+}
+
+DialogAnswers::DialogAnswers(vd::ui::Script& script)
+{
+    script.answerOtherDialogs([this](vd::DialogDriver& dialog) { answer(dialog); });
+}
+
+std::vector<std::string> DialogAnswers::takeFaults()
+{
+    return std::exchange(faults_, {});
+}
+
+namespace {
+
+bool hasControl(const vd::Dialog& dialog, int id)
+{
+    return dialog.GetDlgItem(id) != nullptr;
+}
+
+// The first row of each enabled list that has rows, as a user picks a sample entry.
+void chooseFirstRows(vd::DialogDriver& dialog, const vd::ui::DialogTemplate& layout)
+{
+    using Kind = vd::ui::ControlKind;
+    for (const vd::ui::ControlTemplate& control : layout.controls) {
+        vd::Window* window = dialog.dialog().GetDlgItem(control.id);
+        QWidget* widget = window && window->impl() ? window->impl()->widget.data() : nullptr;
+        if (!widget || !widget->isEnabled() || !widget->isVisible())
+            continue;
+        if (control.kind == Kind::ListBox) {
+            if (auto* list = qobject_cast<QListWidget*>(widget); list && list->count() > 0)
+                dialog.selectList(control.id, 0);
+        } else if (control.kind == Kind::ComboBox) {
+            auto* combo = qobject_cast<QComboBox*>(widget);
+            if (!combo)
+                combo = widget->findChild<QComboBox*>();
+            if (combo && combo->count() > 0)
+                dialog.selectCombo(control.id, 0);
+        } else if (control.kind == Kind::ListView) {
+            if (auto* table = qobject_cast<QTableWidget*>(widget); table && table->rowCount() > 0)
+                dialog.clickListItem(control.id, 0);
+        }
+    }
+}
+
+} // namespace
+
+void DialogAnswers::answer(vd::DialogDriver& dialog)
+{
+    ++answered_;
+    vd::Dialog& shown = dialog.dialog();
+    const std::string name = shown.module() + " " + std::to_string(shown.templateId());
+    ++byTemplate_[name];
+    try {
+        if (answer_ == Answer::Cancel) {
+            if (hasControl(shown, vd::IDCANCEL) && dialog.isEnabled(vd::IDCANCEL))
+                dialog.click(vd::IDCANCEL);
+            else
+                dialog.pressEscape();
+            return;
+        }
+        if (answer_ == Answer::SampleRows)
+            if (const vd::ui::DialogTemplate* layout = shown.dialogTemplate())
+                chooseFirstRows(dialog, *layout);
+        if (dialog.ended())
+            return; // a choice that ends the dialog by itself (a double-click list)
+        if (hasControl(shown, vd::IDOK) && dialog.isEnabled(vd::IDOK))
+            dialog.click(vd::IDOK);
+        else
+            dialog.pressEnter();
+    } catch (const std::exception& e) {
+        faults_.push_back("dialog " + name + " (" + nameOf(answer_) + "): " + e.what());
+    }
+}
+
+} // namespace walk

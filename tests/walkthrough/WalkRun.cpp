@@ -1,0 +1,207 @@
+#include "WalkRun.h"
+
+#include "platform/ui/Dialog.h"
+#include "platform/ui/DialogDriver.h"
+#include "platform/ui/WindowImpl.h"
+#include "UserActions.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <gtest/gtest.h>
+#include <QMenu>
+#include <QTimer>
+
+#include <cstdlib>
+#include <unistd.h>
+
+namespace walk {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kSeed = fs::path(VD_BIN_DIR) / "data";
+
+// Long enough for the slowest command on the sanitizer build; only against a hang.
+constexpr std::chrono::seconds kPatience{120};
+
+bool answersAnEvent()
+{
+    bool answered = false;
+    QTimer::singleShot(0, [&answered] { answered = true; });
+    return waitFor([&] { return answered; }, 10000);
+}
+
+std::vector<QWidget*> openWindowsBeside(const QWidget* main)
+{
+    std::vector<QWidget*> open;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != main && w->isVisible() && !qobject_cast<QMenu*>(w) && !w->inherits("QTipLabel"))
+            open.push_back(w);
+    return open;
+}
+
+} // namespace
+
+std::string describe(const ModeSignature& s)
+{
+    return "mode " + std::to_string(s.displayMode) + ", map type " + std::to_string(s.mapType) + ", frame "
+        + std::to_string(s.mapFrame) + ", sheets " + std::to_string(s.sheets) + ", bar " + std::to_string(s.menuBar)
+        + ", \"" + s.title + "\"";
+}
+
+bool isReadOnlyData(const std::string& path)
+{
+    for (const char* folder : {"KSJ/", "Coast_JB/", "MAPELMNT/", "PICT/", "TEXT/", "LICENSES/"})
+        if (path.rfind(folder, 0) == 0)
+            return true;
+    for (const char* file : {"BlcMap20.idx", "Msh_prft.dat", "placenmn.dat", "README.md"})
+        if (path == file)
+            return true;
+    return false;
+}
+
+WalkRun::WalkRun(std::function<void(const fs::path&)> prepareFolder) : prepare_(std::move(prepareFolder))
+{
+    // Relative paths would land in the working folder: an empty one of the run's own shows them.
+    workingFolder_ = fs::path(std::getenv("XDG_DATA_HOME")).parent_path() / "working";
+    fs::create_directories(workingFolder_);
+    fs::current_path(workingFolder_);
+    seed_ = FolderSnapshot::take(kSeed);
+}
+
+WalkRun::~WalkRun()
+{
+    stop();
+}
+
+void WalkRun::stop()
+{
+    if (!program_)
+        return;
+    answeredBefore_ += answers_->answered();
+    messagesBefore_ += static_cast<int>(program_->run.script->messageBoxes().size());
+    closeMenus();
+    answers_.reset();
+    program_.reset();
+}
+
+bool WalkRun::start()
+{
+    stop();
+    const fs::path folder = vd::applicationFolderPath();
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+    fs::remove(std::getenv("VELDORAN_PROFILE"), ignored);
+    fs::create_directories(folder);
+    fs::copy(kSeed, folder, fs::copy_options::recursive);
+    if (prepare_)
+        prepare_(folder);
+    folder_ = FolderSnapshot::take(folder);
+
+    program_ = std::make_unique<MainWindow>();
+    const Answer answer = answers_ ? answers_->answer() : Answer::Cancel;
+    answers_ = std::make_unique<DialogAnswers>(*program_->run.script);
+    answers_->setAnswer(answer);
+    watchdog_.arm("the program's start", kPatience);
+    const bool started = program_->start();
+    watchdog_.disarm();
+    return started;
+}
+
+ModeSignature WalkRun::signature() const
+{
+    const CVeldoranDoc& doc = program_->doc();
+    return {doc.m_nMapDisplayMode, doc.m_nMapType, doc.m_nMapFrame, doc.m_nMapMode, doc.m_nMenuBarKind,
+            program_->main->windowTitle().toStdString()};
+}
+
+void WalkRun::recordFault(const std::string& what)
+{
+    faults_.push_back(what);
+    ADD_FAILURE() << what;
+}
+
+bool WalkRun::step(const std::string& what, const std::function<bool()>& action)
+{
+    watchdog_.arm(what, kPatience);
+    // Dialogs of Qt's own that the program runs (the page set-up) are answered as the others.
+    QTimer qtDialogs;
+    QObject::connect(&qtDialogs, &QTimer::timeout, [this] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            ++qtDialogsAnswered_;
+            answers_->answer() == Answer::Cancel ? dialog->reject() : dialog->accept();
+        }
+    });
+    qtDialogs.start(20);
+    const bool fired = action();
+    if (fired)
+        ++fired_;
+    // The menu runs its command once it has closed; the repaint follows.
+    QTest::qWait(fired ? 20 : 0);
+    closeMenus();
+    checkAfter(what);
+    watchdog_.disarm();
+    return fired;
+}
+
+void WalkRun::checkAfter(const std::string& what)
+{
+    for (const std::string& fault : answers_->takeFaults())
+        recordFault(what + ": " + fault);
+    if (!answersAnEvent())
+        recordFault(what + ": the program no longer answers");
+    if (!program_->run.frame().IsWindow()) {
+        recordFault(what + ": the main window went away");
+        return;
+    }
+    // Modeless dialogs stay up by design; the user closes them with their close box (some are
+    // only hidden, to be shown again).
+    for (vd::Dialog* open : std::vector<vd::Dialog*>(script().modelessDialogs())) {
+        const auto shown = [this, open] {
+            const auto& list = script().modelessDialogs();
+            return std::find(list.begin(), list.end(), open) != list.end() && open->IsWindowVisible();
+        };
+        if (!shown())
+            continue;
+        vd::DialogDriver(*open).closeBox();
+        QTest::qWait(0);
+        if (shown())
+            recordFault(what + ": the modeless dialog " + std::to_string(open->templateId()) + " did not close");
+    }
+    for (QWidget* left : openWindowsBeside(program_->main)) {
+        recordFault(what + ": a window is left open: \"" + left->windowTitle().toStdString() + "\"");
+        left->close();
+    }
+    if (!waitFor([this] { return !program_->repaintPending(); }, 60000))
+        recordFault(what + ": the repaint did not finish");
+
+    const fs::path folder = vd::applicationFolderPath();
+    FolderSnapshot after = FolderSnapshot::take(folder, true, &folder_);
+    for (const std::string& file : folder_.lostOrTruncated(after))
+        recordFault(what + ": " + file);
+    for (const std::string& file : folder_.changed(after)) {
+        if (isReadOnlyData(file))
+            recordFault(what + ": the sample data file " + file + " changed");
+        written_.insert(file);
+    }
+    for (const std::string& file : folder_.added(after))
+        written_.insert(file);
+    folder_ = std::move(after);
+}
+
+void WalkRun::checkSurroundings()
+{
+    FolderSnapshot seed = FolderSnapshot::take(kSeed, true, &seed_);
+    for (const std::string& file : seed_.changed(seed))
+        recordFault("the seed data file " + file + " changed");
+    for (const std::string& file : seed_.added(seed))
+        recordFault("a file was written into the seed data: " + file);
+    for (const std::string& file : seed_.lostOrTruncated(seed))
+        recordFault("the seed data lost " + file);
+    const FolderSnapshot working = FolderSnapshot::take(workingFolder_);
+    for (const auto& [file, state] : working.files())
+        recordFault("a file was written into the working folder: " + file);
+}
+
+} // namespace walk

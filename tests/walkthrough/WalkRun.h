@@ -1,0 +1,88 @@
+#pragma once
+// One run of the real program for the walk: a fresh application folder seeded from the sample
+// data and a fresh profile, the program started on them, and each user step run under a watchdog
+// and checked afterwards: the program still answers, no dialog is left open, the repaint has
+// finished, no file of the application folder is lost or truncated, no sample data file changed,
+// nothing written into the working folder or the seed data.
+#include "DialogAnswers.h"
+#include "FolderSnapshot.h"
+#include "Watchdog.h"
+
+#include "tests/app/shell/MainWindowFixture.h"
+
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace walk {
+
+// What tells one map mode from another to the walk.
+struct ModeSignature {
+    int displayMode = 0;
+    int mapType = 0;
+    int mapFrame = 0;
+    int sheets = 0; // of the block: 1, 9, 25, 49
+    int menuBar = 0;
+    std::string title;
+    bool operator==(const ModeSignature&) const = default;
+};
+std::string describe(const ModeSignature& signature);
+
+class WalkRun {
+public:
+    // prepareFolder runs on each fresh application folder before the program starts (the damaged
+    // walk cuts files there).
+    explicit WalkRun(std::function<void(const std::filesystem::path&)> prepareFolder = {});
+    ~WalkRun();
+
+    // A fresh folder and profile, the program started, its first map on screen.
+    bool start();
+    MainWindow& program() { return *program_; }
+    vd::ui::Script& script() { return *program_->run.script; }
+    DialogAnswers& answers() { return *answers_; }
+    ModeSignature signature() const;
+
+    // Runs the action under the watchdog and checks the program after it; false when the user
+    // could not do it (disabled), faults are recorded with the step's text.
+    bool step(const std::string& what, const std::function<bool()>& action);
+    void recordFault(const std::string& what);
+    // While quiet, a way that cannot be followed is no fault (a mode still waiting for its work).
+    void setQuiet(bool quiet) { quiet_ = quiet; }
+    bool quiet() const { return quiet_; }
+    // Checks the folders around the run (the seed data, the working folder).
+    void checkSurroundings();
+
+    const std::vector<std::string>& faults() const { return faults_; }
+    int stepsFired() const { return fired_; }
+    int dialogsAnswered() const { return answeredBefore_ + qtDialogsAnswered_ + (answers_ ? answers_->answered() : 0); }
+    int messageBoxesShown() const { return messagesBefore_ + (program_ ? static_cast<int>(program_->run.script->messageBoxes().size()) : 0); }
+    // Files of the folder that steps changed (allowed: settings and lists), for the log.
+    const std::set<std::string>& filesWritten() const { return written_; }
+
+private:
+    void stop();
+    void checkAfter(const std::string& what);
+
+    std::function<void(const std::filesystem::path&)> prepare_;
+    std::unique_ptr<MainWindow> program_;
+    std::unique_ptr<DialogAnswers> answers_;
+    Watchdog watchdog_;
+    FolderSnapshot folder_;
+    FolderSnapshot seed_;
+    std::filesystem::path workingFolder_;
+    std::vector<std::string> faults_;
+    std::set<std::string> written_;
+    int fired_ = 0;
+    bool quiet_ = false;
+    int answeredBefore_ = 0;
+    int qtDialogsAnswered_ = 0;
+    int messagesBefore_ = 0;
+};
+
+// Whether a file of the application folder is sample data the program only reads (layers,
+// pictures, texts, tracks, the sheet index), as opposed to settings and lists it writes.
+bool isReadOnlyData(const std::string& relativePath);
+
+} // namespace walk

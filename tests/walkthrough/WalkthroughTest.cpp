@@ -1,0 +1,233 @@
+// The walk through every command a user can reach, one map mode a test case: the real program on
+// the sample data, each enabled item of the menu bar on screen (by mouse and by keyboard) and of
+// the right-click menu, each on-screen button and each accelerator, every dialog answered with
+// Cancel, OK with its defaults and OK with sample rows (each dialog gets all three answers once,
+// the other steps take them in turn), and the program checked after every step (WalkRun).
+#include "MapModes.h"
+#include "PendingCommandOwners.h"
+#include "UserActions.h"
+#include "WalkRun.h"
+
+#include "app/PendingCommands.h"
+#include "app/ShellCommands.h"
+#include "app/ShellResources.h"
+#include "platform/sys/ProfileStore.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/MenuImpl.h"
+
+#include <QAbstractButton>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <set>
+
+namespace {
+
+using namespace walk;
+
+// One thing a user can do in a mode.
+struct UserStep {
+    std::string text;
+    std::function<bool(WalkRun&)> fire;
+};
+
+std::vector<int> rightClickCommands()
+{
+    vd::Menu mapping;
+    if (!mapping.LoadMenu(shell::IDR_MAPPING_MENU))
+        return {};
+    std::vector<int> ids;
+    std::function<void(QMenu*)> collect = [&](QMenu* menu) {
+        for (QAction* a : menu->actions())
+            if (a->menu())
+                collect(a->menu());
+            else if (const int id = a->property("vdCommand").toInt(); id != 0)
+                ids.push_back(id);
+    };
+    collect(mapping.impl()->menu);
+    return ids;
+}
+
+// Everything the user can try in the mode as it shows now: the commands of the bar on screen, of
+// the right-click menu, the buttons, the keys. Built from the real menus and widgets, so a command
+// that becomes enabled later is walked without a change here.
+std::vector<UserStep> stepsOf(WalkRun& run, int pass)
+{
+    std::vector<UserStep> steps;
+    MainWindow& w = run.program();
+    const int bar = w.doc().m_nMenuBarKind == 0 ? shell::IDR_MAINFRAME : shell::IDR_TEXTPICTURE_MENU;
+    int n = 0;
+    for (const auto& [id, path] : barCommands(w.bar())) {
+        if (id == shell::ID_APP_EXIT)
+            continue; // the last step of the start map's walk
+        const bool byKeyboard = (n++ + pass) % 2 == 1;
+        const std::string text = "bar " + std::to_string(bar) + " " + pathText(path) + " (" + std::to_string(id) + ")"
+            + (byKeyboard ? " by keyboard" : " by mouse");
+        steps.push_back({text, [id, byKeyboard](WalkRun& r) {
+                             const auto items = barCommands(r.program().bar());
+                             const auto item = items.find(id);
+                             if (item == items.end())
+                                 return false;
+                             return byKeyboard ? chooseByKeyboard(r.program().main, item->second)
+                                               : chooseByMouse(r.program().bar(), item->second);
+                         }});
+    }
+    for (const int id : rightClickCommands())
+        steps.push_back({"right-click menu " + std::to_string(id), [id](WalkRun& r) {
+                             return chooseFromRightClickMenu(r.script(), r.program().viewWidget(), id);
+                         }});
+    // Buttons by caption and by their place among buttons of that caption (the arrows repeat).
+    std::map<std::string, int> seen;
+    for (const auto& b : viewButtons(w.viewWidget())) {
+        const std::string caption = captionOf(b);
+        const int index = seen[caption]++;
+        steps.push_back({"button \"" + caption + "\"" + (index ? " #" + std::to_string(index + 1) : ""),
+                         [caption, index](WalkRun& r) {
+                             int k = 0;
+                             for (const auto& other : viewButtons(r.program().viewWidget()))
+                                 if (captionOf(other) == caption && k++ == index)
+                                     return clickButton(other);
+                             return false;
+                         }});
+    }
+    for (const vd::ui::Accelerator& key : shell::MainAccelerators().entries)
+        steps.push_back({"key " + keyText(key) + " (" + std::to_string(key.command) + ")",
+                         [key](WalkRun& r) { return pressAccelerator(r.program().main, key); }});
+    return steps;
+}
+
+struct ModeWalk {
+    int fired = 0;
+    int restarts = 0;
+    std::vector<std::string> notEnabled;
+};
+
+// Back in the mode: the program started again on a fresh folder and the way followed, when the
+// last step left the mode.
+bool backTo(WalkRun& run, const MapMode& mode, const ModeSignature& home, ModeWalk& walk)
+{
+    if (run.signature() == home)
+        return true;
+    ++walk.restarts;
+    return run.start() && reach(run, mode) && run.signature() == home;
+}
+
+ModeWalk walkMode(WalkRun& run, const MapMode& mode)
+{
+    ModeWalk walk;
+    const ModeSignature home = run.signature();
+    std::printf("walk: %s (%s)\n", mode.name.c_str(), describe(home).c_str());
+    std::string buttons;
+    for (const auto& b : viewButtons(run.program().viewWidget()))
+        buttons += " [" + captionOf(b) + "]";
+    std::printf("walk:   buttons:%s\n", buttons.c_str());
+    const std::vector<UserStep> steps = stepsOf(run, 0);
+    std::map<std::string, std::set<Answer>> dialogAnswers; // by module and template
+    int turn = 0;
+    for (const UserStep& step : steps) {
+        std::vector<Answer> answers = {static_cast<Answer>(turn++ % 3)};
+        for (size_t k = 0; k < answers.size(); ++k) {
+            if (!backTo(run, mode, home, walk)) {
+                run.recordFault(mode.name + ": cannot come back to the mode (now " + describe(run.signature()) + ")");
+                return walk;
+            }
+            run.answers().setAnswer(answers[k]);
+            const auto opened = run.answers().byTemplate();
+            const std::string text = mode.name + ": " + step.text + ", dialogs: " + nameOf(answers[k]);
+            if (!run.step(text, [&] { return step.fire(run); })) {
+                walk.notEnabled.push_back(step.text);
+                break;
+            }
+            ++walk.fired;
+            // Each dialog this step opened also gets the answers it has not had yet.
+            for (const auto& [dialog, count] : run.answers().byTemplate()) {
+                const auto before = opened.find(dialog);
+                if (before != opened.end() && before->second == count)
+                    continue;
+                dialogAnswers[dialog].insert(answers[k]);
+                for (Answer a : {Answer::Cancel, Answer::Defaults, Answer::SampleRows})
+                    if (!dialogAnswers[dialog].count(a) && std::find(answers.begin(), answers.end(), a) == answers.end())
+                        answers.push_back(a);
+            }
+        }
+    }
+    return walk;
+}
+
+void report(const WalkRun& run, const MapMode& mode, const ModeWalk& walk)
+{
+    std::printf("walk: %s: %d steps fired, %d dialogs answered, %d message boxes, %d fresh starts\n",
+                mode.name.c_str(), walk.fired, run.dialogsAnswered(), run.messageBoxesShown(), walk.restarts);
+    for (const std::string& step : walk.notEnabled)
+        std::printf("walk:   not enabled here: %s\n", step.c_str());
+    for (const std::string& file : run.filesWritten())
+        std::printf("walk:   written: %s\n", file.c_str());
+}
+
+class Walkthrough : public ::testing::TestWithParam<MapMode> {};
+
+} // namespace
+
+namespace walk {
+void PrintTo(const MapMode& mode, std::ostream* out)
+{
+    *out << mode.name;
+}
+} // namespace walk
+
+namespace {
+
+TEST_P(Walkthrough, EveryCommandButtonAndKeyOfTheMode)
+{
+    const MapMode& mode = GetParam();
+    WalkRun run;
+    ASSERT_TRUE(run.start());
+    const ModeSignature start = run.signature();
+    if (!mode.needs.empty()) {
+        // The way is tried; while it leads nowhere the mode waits for the work it needs.
+        run.setQuiet(true);
+        const bool reached = reach(run, mode) && !(run.signature() == start);
+        run.setQuiet(false);
+        if (!reached)
+            GTEST_SKIP() << mode.name << " is not reachable yet: it needs " << mode.needs;
+    } else {
+        ASSERT_TRUE(reach(run, mode));
+        ASSERT_FALSE(run.signature() == start && !mode.way.empty()) << "the way to " << mode.name << " changed nothing";
+    }
+    const ModeWalk walk = walkMode(run, mode);
+    EXPECT_GT(walk.fired, 0);
+    run.checkSurroundings();
+    report(run, mode, walk);
+}
+
+INSTANTIATE_TEST_SUITE_P(MapModes, Walkthrough, ::testing::ValuesIn(MapModes()),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(Walkthrough, ExitFromTheMenuByKeyboardEndsTheRunWithItsSettingsWritten)
+{
+    WalkRun run;
+    ASSERT_TRUE(run.start());
+    const auto items = barCommands(run.program().bar());
+    ASSERT_TRUE(items.count(shell::ID_APP_EXIT));
+    ASSERT_TRUE(chooseByKeyboard(run.program().main, items.at(shell::ID_APP_EXIT)));
+    EXPECT_TRUE(waitFor([&] { return !run.program().run.frame().IsWindow(); }, 10000));
+    run.program().run.app->Shutdown();
+    EXPECT_NE(vd::ProfileStore().getString("LastData", "MapName", "<none>"), "<none>");
+    run.checkSurroundings();
+}
+
+TEST(Walkthrough, PendingCommandsAreNamedWithTheWorkThatOwnsThem)
+{
+    for (const shell::CommandRange& range : shell::PendingCommands()) {
+        const PendingOwner* owner = nullptr;
+        for (const PendingOwner& o : PendingCommandOwners())
+            if (o.first == range.first && o.last == range.last)
+                owner = &o;
+        ASSERT_NE(owner, nullptr) << range.first << "-" << range.last << " has no owner named here";
+        std::printf("walk: pending %d-%d: %s\n", range.first, range.last, owner->owner);
+    }
+}
+
+} // namespace
