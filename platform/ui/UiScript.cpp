@@ -230,6 +230,8 @@ int Script::runFileDialog(FileDialog& dialog)
     if (!fileAnswers_.empty()) {
         answer = std::move(fileAnswers_.front());
         fileAnswers_.pop_front();
+    } else if (otherFileDialogs_) {
+        answer.path = otherFileDialogs_(dialog);
     } else {
         unanswered_.push_back(-1);
     }

@@ -77,6 +77,12 @@ public:
     };
     void answerFileDialog(std::string windowsPath, std::function<void(FileDialog&)> actions = {});
     void cancelFileDialog(std::function<void(FileDialog&)> actions = {});
+    // File dialogs without a queued answer are answered by this (a Windows-form path, or none
+    // to cancel) instead of being cancelled and listed as unanswered.
+    void answerOtherFileDialogs(std::function<std::optional<std::string>(FileDialog&)> choose)
+    {
+        otherFileDialogs_ = std::move(choose);
+    }
     struct FileDialogRecord {
         bool open = true;
         std::string filter;
@@ -193,6 +199,7 @@ private:
     std::vector<int> unanswered_;
     std::vector<Dialog*> modeless_;
     std::deque<FileDialogAnswer> fileAnswers_;
+    std::function<std::optional<std::string>(FileDialog&)> otherFileDialogs_;
     std::vector<FileDialogRecord> fileDialogs_;
     std::deque<std::optional<std::uint32_t>> colourAnswers_;
     std::vector<std::uint32_t> coloursAsked_;

@@ -2,14 +2,20 @@
 
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
+#include "platform/ui/FileDialog.h"
+#include "platform/ui/PathForm.h"
+#include "platform/sys/ApplicationFolder.h"
 #include "platform/ui/WinConstants.h"
 #include "platform/ui/WindowImpl.h"
 
 #include <QComboBox>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <exception>
+#include <filesystem>
 
 namespace walk {
 
@@ -26,6 +32,7 @@ const char* nameOf(Answer answer)
 DialogAnswers::DialogAnswers(vd::ui::Script& script)
 {
     script.answerOtherDialogs([this](vd::DialogDriver& dialog) { answer(dialog); });
+    script.answerOtherFileDialogs([this](vd::FileDialog& dialog) { return answerFile(dialog); });
 }
 
 std::vector<std::string> DialogAnswers::takeFaults()
@@ -65,7 +72,47 @@ void chooseFirstRows(vd::DialogDriver& dialog, const vd::ui::DialogTemplate& lay
     }
 }
 
+// Whether the name matches one of the patterns ("*.txt;*.TXT", "*.*"), without regard to case.
+bool matches(const std::string& name, const std::string& patterns)
+{
+    const QString file = QString::fromStdString(name);
+    for (const QString& pattern : QString::fromStdString(patterns).split(';', Qt::SkipEmptyParts)) {
+        const QString wildcard = pattern.trimmed() == "*.*" ? "*" : pattern.trimmed();
+        if (QRegularExpression(QRegularExpression::wildcardToRegularExpression(wildcard),
+                               QRegularExpression::CaseInsensitiveOption)
+                .match(file)
+                .hasMatch())
+            return true;
+    }
+    return false;
+}
+
 } // namespace
+
+std::optional<std::string> DialogAnswers::answerFile(vd::FileDialog& dialog)
+{
+    ++answered_;
+    ++byTemplate_["file dialog " + dialog.filter()];
+    if (answer_ == Answer::Cancel)
+        return std::nullopt;
+    namespace fs = std::filesystem;
+    const fs::path folder = vd::applicationFolderPath();
+    if (!dialog.isOpen()) {
+        const std::string ext = dialog.defaultExt().empty() ? "dat" : dialog.defaultExt();
+        return vd::ui::toWindowsForm((folder / ("walk-saved-" + std::to_string(++saved_) + "." + ext)).string());
+    }
+    const auto filters = vd::FileDialog::parseFilter(dialog.filter());
+    const std::string patterns = filters.empty() ? "*.*" : filters.front().patterns;
+    std::vector<fs::path> found;
+    std::error_code error;
+    for (fs::recursive_directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+        if (it->is_regular_file() && matches(it->path().filename().string(), patterns))
+            found.push_back(it->path());
+    if (found.empty())
+        return std::nullopt;
+    std::sort(found.begin(), found.end());
+    return vd::ui::toWindowsForm(found.front().string());
+}
 
 void DialogAnswers::answer(vd::DialogDriver& dialog)
 {

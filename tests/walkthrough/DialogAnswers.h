@@ -1,12 +1,19 @@
 #pragma once
 // How the walk answers every dialog that opens, by whatever command: (a) Cancel, (b) OK with the
 // dialog's defaults, (c) OK with the first row chosen in each list, combo box and list view that
-// offers one. Message boxes take their default button, file dialogs are cancelled.
+// offers one. Message boxes take their default button. File dialogs are cancelled for (a); for
+// (b) and (c) an open dialog gets the first file of the application folder its filter shows, a
+// save dialog a new file there.
 #include "platform/ui/UiScript.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
+
+namespace vd {
+class FileDialog;
+}
 
 namespace walk {
 
@@ -27,9 +34,11 @@ public:
 
 private:
     void answer(vd::DialogDriver& dialog);
+    std::optional<std::string> answerFile(vd::FileDialog& dialog);
 
     Answer answer_ = Answer::Cancel;
     int answered_ = 0;
+    int saved_ = 0;
     std::map<std::string, int> byTemplate_;
     std::vector<std::string> faults_;
 };

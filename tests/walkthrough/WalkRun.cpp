@@ -80,10 +80,19 @@ void WalkRun::stop()
     if (!program_)
         return;
     answeredBefore_ += answers_->answered();
-    messagesBefore_ += static_cast<int>(program_->run.script->messageBoxes().size());
+    messagesBefore_ = messageBoxesShown();
     closeMenus();
     answers_.reset();
     program_.reset();
+}
+
+std::vector<std::string> WalkRun::messageBoxesShown() const
+{
+    std::vector<std::string> texts = messagesBefore_;
+    if (program_)
+        for (const vd::ui::MessageBoxRequest& box : program_->run.script->messageBoxes())
+            texts.push_back(box.caption + ": " + box.text);
+    return texts;
 }
 
 bool WalkRun::start()
@@ -140,6 +149,12 @@ bool WalkRun::step(const std::string& what, const std::function<bool()>& action)
     // The menu runs its command once it has closed; the repaint follows.
     QTest::qWait(fired ? 20 : 0);
     closeMenus();
+    // Time passes: the timers the step started tick a few times (a slide show, a page turn).
+    for (int tick = 0; tick < 3 && !script().activeTimers().empty(); ++tick) {
+        script().advance(1000);
+        script().fireTimers();
+        QTest::qWait(0);
+    }
     checkAfter(what);
     watchdog_.disarm();
     return fired;

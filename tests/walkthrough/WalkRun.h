@@ -57,7 +57,8 @@ public:
     const std::vector<std::string>& faults() const { return faults_; }
     int stepsFired() const { return fired_; }
     int dialogsAnswered() const { return answeredBefore_ + qtDialogsAnswered_ + (answers_ ? answers_->answered() : 0); }
-    int messageBoxesShown() const { return messagesBefore_ + (program_ ? static_cast<int>(program_->run.script->messageBoxes().size()) : 0); }
+    // The texts of the message boxes shown so far.
+    std::vector<std::string> messageBoxesShown() const;
     // Files of the folder that steps changed (allowed: settings and lists), for the log.
     const std::set<std::string>& filesWritten() const { return written_; }
 
@@ -78,7 +79,7 @@ private:
     bool quiet_ = false;
     int answeredBefore_ = 0;
     int qtDialogsAnswered_ = 0;
-    int messagesBefore_ = 0;
+    std::vector<std::string> messagesBefore_;
 };
 
 // Whether a file of the application folder is sample data the program only reads (layers,

@@ -158,8 +158,11 @@ ModeWalk walkMode(WalkRun& run, const MapMode& mode)
 
 void report(const WalkRun& run, const MapMode& mode, const ModeWalk& walk)
 {
-    std::printf("walk: %s: %d steps fired, %d dialogs answered, %d message boxes, %d fresh starts\n",
-                mode.name.c_str(), walk.fired, run.dialogsAnswered(), run.messageBoxesShown(), walk.restarts);
+    const std::vector<std::string> messages = run.messageBoxesShown();
+    std::printf("walk: %s: %d steps fired, %d dialogs answered, %zu message boxes, %d fresh starts\n",
+                mode.name.c_str(), walk.fired, run.dialogsAnswered(), messages.size(), walk.restarts);
+    for (const std::string& message : std::set<std::string>(messages.begin(), messages.end()))
+        std::printf("walk:   message: %s\n", message.c_str());
     for (const std::string& step : walk.notEnabled)
         std::printf("walk:   not enabled here: %s\n", step.c_str());
     for (const std::string& file : run.filesWritten())

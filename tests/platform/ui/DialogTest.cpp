@@ -235,6 +235,19 @@ TEST(UiDialog, ScriptAnswersADialogOpenedInsideALibraryCall)
     EXPECT_EQ(libraryCall(), "");
     EXPECT_EQ(script->unanswered(), (std::vector<int>{147, 147}));
     EXPECT_EQ(Dialog(4711).DoModal(), -1) << "a template that does not exist";
+
+    // Answers for every other dialog: queued answers still come first.
+    std::vector<int> others;
+    script->answerOtherDialogs([&](DialogDriver& d) {
+        others.push_back(d.templateId());
+        d.click(IDOK);
+    });
+    script->answerDialog("Pelmora", 147, [](DialogDriver& d) { d.pressEscape(); });
+    EXPECT_EQ(libraryCall(), "");
+    EXPECT_EQ(libraryCall(), "ok");
+    EXPECT_EQ(Dialog(147).DoModal(), IDOK);
+    EXPECT_EQ(others, (std::vector<int>{147, 147}));
+    EXPECT_EQ(script->unanswered(), (std::vector<int>{147, 147})) << "answered ones are not listed";
 }
 
 namespace {

@@ -61,6 +61,21 @@ TEST(UiFileDialog, ScriptedFileDialogReturnsAWindowsFormPathAndRecordsTheRequest
     EXPECT_EQ(asked.defaultExt, "txt");
     EXPECT_EQ(asked.initialName, "*.txt");
     EXPECT_EQ(asked.flags, OFN_FILEMUSTEXIST);
+
+    // Without queued answers the answer for every other file dialog decides; it is not unanswered.
+    std::vector<std::string> asks;
+    script->answerOtherFileDialogs([&](FileDialog& d) -> std::optional<std::string> {
+        asks.push_back(d.defaultExt());
+        if (asks.size() == 1)
+            return "Z:\\DATA\\OTHER.TXT";
+        return std::nullopt;
+    });
+    script->cancelFileDialog();
+    EXPECT_EQ(chooseDataFile(), "");
+    EXPECT_EQ(chooseDataFile(), "z:\\data\\other.txt");
+    EXPECT_EQ(chooseDataFile(), "");
+    EXPECT_EQ(asks, (std::vector<std::string>{"txt", "txt"}));
+    EXPECT_TRUE(script->unanswered().empty());
 }
 
 namespace {

@@ -294,6 +294,17 @@ TEST(UiFrame, RightClickPopupMenuRoutesTheChosenCommand)
     ASSERT_EQ(script->popupMenus().size(), 2u);
     EXPECT_EQ(script->popupMenus()[0], (std::vector<std::string>{"地図再表示", "", "点データ(&P)..."}));
     EXPECT_EQ(mapping.GetSubMenu(0)->GetMenuState(32885, MF_BYCOMMAND), MF_GRAYED) << "updated before showing";
+
+    // A choice made on the menu as shown sees its updated states, before the answers by id.
+    trace.calls.clear();
+    script->answerPopupMenu(32771);
+    script->choosePopupMenuItem([](Menu& shown) {
+        return shown.GetMenuState(32885, MF_BYCOMMAND) & MF_GRAYED ? 0 : 32885;
+    });
+    EXPECT_EQ(mapping.GetSubMenu(0)->TrackPopupMenu(TPM_LEFTALIGN, 100, 100, app.m_pMainWnd), 0);
+    EXPECT_TRUE(trace.calls.empty()) << "a disabled item is not chosen";
+    EXPECT_EQ(mapping.GetSubMenu(0)->TrackPopupMenu(TPM_LEFTALIGN, 100, 100, app.m_pMainWnd), 1);
+    EXPECT_EQ(trace.calls, (std::vector<std::string>{"doc:32771"}));
 }
 
 namespace {
