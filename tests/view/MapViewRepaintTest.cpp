@@ -219,6 +219,44 @@ TEST_F(MapView, ARepaintInMode10CopiesTheSavedMapBackWithoutDrawing)
     EXPECT_EQ(picture->GetPixel(50, 50), vd::RGB(255, 255, 255));
 }
 
+TEST_F(MapView, APageOrPictureDrawnInPlaceOfTheMapStaysOnScreen)
+{
+    PastFirstPaint();
+    RecordRoutines();
+    // A map on screen, kept in the off-screen copy as the repaint of a drawn map keeps it.
+    view->m_routines.drawJapanMap = [this](vd::Dc& dc) {
+        dc.FillSolidRect(vd::Rect{0, 0, kWidth, kHeight}, vd::RGB(0, 0, 255));
+        doc->m_nMapDisplayMode = 10;
+        return std::string();
+    };
+    const auto page = [this](vd::Dc& dc) { dc.FillSolidRect(vd::Rect{100, 100, 300, 200}, vd::RGB(255, 255, 0)); };
+    ViewRoutines& r = view->m_routines;
+    r.drawRouteAreaMaster = page;
+    r.drawSheetIndexMap = page;
+    r.drawAlbum = page;
+    r.drawMemo = [page](vd::Dc& dc, int) { page(dc); };
+    r.drawPicture = page;
+    r.showTextPage = page;
+    r.drawSubmarineMeshMap = page;
+    r.makeSubmarineMeshFile = page;
+    r.drawSheetPicture = page;
+    for (int mode : {1, 4, 13, 15, 16, 17, 19, 20, 22, 23, 24}) {
+        doc->m_nMapType = 2;
+        doc->m_nMapDisplayMode = 5;
+        Repaint();
+        ASSERT_EQ(picture->GetPixel(150, 150), vd::RGB(0, 0, 255));
+        doc->m_nMapDisplayMode = mode;
+        doc->m_bMapOnScreen = 0;
+        doc->m_strEntryParam = "@:TEXT\\PAGE.TXT";
+        Repaint();
+        EXPECT_EQ(picture->GetPixel(150, 150), vd::RGB(255, 255, 0)) << "mode " << mode << ": the page is shown";
+        // Back on the map, the map comes back from its copy, not the page.
+        doc->m_nMapDisplayMode = 10;
+        Repaint();
+        EXPECT_EQ(picture->GetPixel(150, 150), vd::RGB(0, 0, 255)) << "mode " << mode << ": the map is kept";
+    }
+}
+
 TEST_F(MapView, AResizeRestoresTheSavedModeAndTheNextRepaintDraws)
 {
     PastFirstPaint();

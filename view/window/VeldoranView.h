@@ -99,6 +99,9 @@ public:
     // The two stages of a repaint.
     int PrepareRepaint();
     int DrawByMapMode(vd::Dc& dc, int result);
+    // What DrawByMapMode returns when the repaint drew a page or picture in place of the map.
+    static constexpr int kPageDrawn = 2;
+    static bool DrawsAPage(int mode, int mapOnScreen, const std::string& entryParam);
     std::intptr_t OnViewDialogDone();
 
     // The off-screen copies: flag 0 saves the window's w x h at (x, y) into the copy at (a, b),

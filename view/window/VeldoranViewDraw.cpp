@@ -149,6 +149,10 @@ int CVeldoranView::DrawByMapMode(vd::Dc& dc, int result)
     CVeldoranDoc& doc = *m_pDoc;
     const int w = m_nSavedWidth;
     const int h = m_nSavedHeight;
+    // A page or picture drawn in place of the map stays on screen: the after-draw steps would
+    // otherwise copy the saved map back over it, and the user would never see it.
+    if (result == 0 && DrawsAPage(doc.m_nMapDisplayMode, doc.m_bMapOnScreen, doc.m_strEntryParam))
+        result = kPageDrawn;
     switch (doc.m_nMapDisplayMode) {
     case 1:
         Call(m_routines.drawRouteAreaMaster, dc);
@@ -282,6 +286,27 @@ void CVeldoranView::SetUpCityBoundaries(vd::Dc& dc)
     Call(m_routines.runButtonCommand, 327);
 }
 
+bool CVeldoranView::DrawsAPage(int mode, int mapOnScreen, const std::string& entryParam)
+{
+    switch (mode) {
+    case 1:  // the route and area index
+    case 13: // album page
+    case 15:
+    case 16: // memo
+    case 17: // picture
+    case 22:
+    case 23: // submarine data maps
+    case 24: // guide-map or sheet picture
+        return true;
+    case 4: // the sheet index, drawn unless it is on screen already
+        return mapOnScreen == 0;
+    case 20:
+        return !entryParam.empty();
+    default:
+        return false;
+    }
+}
+
 void CVeldoranView::AfterDraw(int result)
 {
     CVeldoranDoc& doc = *m_pDoc;
@@ -302,7 +327,10 @@ void CVeldoranView::AfterDraw(int result)
         doc.m_nMouseMode = tool == 2 ? 7 : 4;
     m_nSavedX = 0;
     m_nSavedY = 0;
-    SaveRestoreMap(result == 0 ? 1 : 0, 0, 0, 0, 0, m_nSavedWidth, m_nSavedHeight);
+    // The map on screen is put back when nothing was drawn, kept when a map was drawn; a page
+    // leaves the kept map as it was.
+    if (result != kPageDrawn)
+        SaveRestoreMap(result == 0 ? 1 : 0, 0, 0, 0, 0, m_nSavedWidth, m_nSavedHeight);
     doc.m_bMouseToolActive = regionTool ? 1 : 0;
 
     if (doc.m_strEntryTarget == "ApplecationExec") {
