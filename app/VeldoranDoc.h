@@ -531,6 +531,18 @@ public:
     void OnDataSourceSelect();
     void OnRegisterSheets();
     int m_nSavedSiteNamePopup = 0; // m_nSiteNamePopup while a registration or update mode is on
+    // app/registration/: a click in update or album mode. Each answers the view a state word:
+    // "" (done), "cancel", "deleate", "STOP", "update" or "update_end"; RegisterAlbum answers the
+    // new album's "name item latitude longitude" instead when one was registered.
+    std::string RegisterPointData(const std::string& regionName, const std::string& fileKey,
+                                  const std::string& mouseState, const std::string& clickLongitude,
+                                  const std::string& clickLatitude);
+    std::string UpdatePointEntry(const std::string& record, const std::string& mouseState,
+                                 const std::string& clickLongitude, const std::string& clickLatitude, int recordIndex);
+    std::string RegisterAlbum(const std::string& latitude, const std::string& longitude, const std::string& albumPath,
+                              const std::string& albumNumber);
+    std::string UpdateAlbum(const std::string& title, const std::string& item, const std::string& albumPath,
+                            const std::string& latitude, const std::string& longitude, const std::string& albumState);
     // VeldoranDocUserMenus.cpp: white-map switches, prefecture map, sheets by name, user menus.
     void OnPrefectureBorders();
     void OnSubprefectureBorders();
