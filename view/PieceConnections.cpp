@@ -11,6 +11,7 @@ void ConnectViewPieces(CVeldoranView& view)
     ConnectRendererMapPieces(view);
     ConnectPlaceNamePiece(view);
     ConnectPointerPiece(view);
+    ConnectRegistrationPiece(view);
     ConnectPagePieces(view);
     ConnectSheetPicturePiece(view);
     ConnectFindPlacePiece(view);

@@ -231,7 +231,7 @@ void CDlgUpdatePointData::OnEndUpdate()
 
 void CDlgUpdatePointData::OnDivisionSettings()
 {
-    CDlgRegionDivision dialog(this);
+    CDlgRegionDivision dialog;
     dialog.m_divisions = m_divisions;
     if (dialog.DoModal() != vd::IDOK)
         return;

@@ -185,6 +185,7 @@ public:
     std::string m_strJpgInSlide = "on";
     std::string m_strBlankLine;
     int m_nSymbolScheme = 0;
+    int m_nSymbolColour = 2; // 2: a registration's label coloured by the point's kind
     int m_nSelectedSymbolScheme = -1;
     int m_nLocatorColumns = 2;
     std::string m_strStatusNote;
