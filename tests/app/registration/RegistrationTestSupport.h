@@ -20,8 +20,8 @@ class Registration : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        doc = userdatatest::MakeDocument(VD_FAKE_ALBUM_DIALOGS);
-        vd::LibraryLoader::setOverride("SURRICK.DLL", VD_FAKE_ALBUM_DIALOGS);
+        doc = userdatatest::MakeDocument(dialogLibrary);
+        vd::LibraryLoader::setOverride("SURRICK.DLL", dialogLibrary);
         script = vd::ui::Script::install();
         doc->m_nMouseTool = 2;
     }
@@ -48,6 +48,8 @@ protected:
         return *vd::entryPoint<Fn>("TOVENDLG.DLL", "FakeAlbumLog")();
     }
 
+    // The dialog library and Surrick of the test, set before the document binds them.
+    const char* dialogLibrary = VD_FAKE_ALBUM_DIALOGS;
     std::unique_ptr<CVeldoranDoc> doc;
     std::shared_ptr<vd::ui::Script> script;
     userdatatest::Fixture data;
