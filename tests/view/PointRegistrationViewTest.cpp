@@ -214,3 +214,34 @@ TEST_F(PointRegistrationView, AnAlbumIsRegisteredUnderAFreeName)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PointRegistrationView, AGuideMapPointOpensTheTextPictureUpdate)
+{
+    doc->m_nMapType = 4;
+    std::filesystem::create_directories(doctest::Home() / "GUIDEMAP");
+    const userdatatest::Fixture guide =
+        userdatatest::WriteFixture("GUIDEMAP/park.dat", userdatatest::Cp932Lines({"門 880 340 正門 z:\\p\\gate.bmp"}));
+    doc->m_astrGuideMapCurrent[2] = vd::applicationFolder() + "GUIDEMAP\\park.dat";
+    nav->m_nPictureLeft = 0;
+    nav->m_nPictureTop = 0;
+    nav->m_nPictureWidth = 800;
+    nav->m_nPictureHeight = 600;
+    nav->m_fPictureScale = 1;
+    Points({{"門 880 340 正門 z:\\p\\gate.bmp", 340, 120}});
+    ASSERT_TRUE(frame->routeCommand(ID_UPDATE_DATA));
+    script->answerDialog(145, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.text(1061), "340");
+        EXPECT_EQ(d.text(1060), "880");
+        EXPECT_EQ(d.text(1055), "z:\\p\\gate.bmp");
+        d.setText(1054, "z:\\t\\gate.txt");
+        d.click(vd::IDOK);
+    });
+    PointerAt(340, 120);
+    Click(340, 120);
+    EXPECT_EQ(doctest::ReadBytes(guide.file), userdatatest::Cp932Lines({"門 880 340 正門 z:\\p\\gate.bmp z:\\t\\gate.txt"}));
+    EXPECT_EQ(doc->m_nMouseTool, 2);
+}
+
+} // namespace
