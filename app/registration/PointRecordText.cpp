@@ -4,8 +4,15 @@
 
 namespace {
 
-// The text up to the next separator from `from` on (the rest when there is none); from moves
-// past the separator, or to npos.
+constexpr char kItemSeparator = '/';
+
+std::string OrStars(const std::string& text)
+{
+    return text.empty() ? "****" : text;
+}
+
+} // namespace
+
 std::string NextField(const std::string& text, std::size_t& from, char separator)
 {
     if (from == std::string::npos)
@@ -16,12 +23,10 @@ std::string NextField(const std::string& text, std::size_t& from, char separator
     return field;
 }
 
-std::string OrStars(const std::string& text)
+std::string RestFrom(const std::string& text, std::size_t from)
 {
-    return text.empty() ? "****" : text;
+    return from == std::string::npos ? std::string() : text.substr(from);
 }
-
-} // namespace
 
 std::string WithoutFieldBlanks(const std::string& text)
 {
@@ -49,46 +54,20 @@ PointRecordParts SplitPointRecord(const std::string& record)
     parts.latitude = NextField(record, at, ' ');
     parts.longitude = NextField(record, at, ' ');
     parts.item = NextField(record, at, ' ');
-    parts.rest = at == std::string::npos ? std::string() : record.substr(at);
+    parts.rest = RestFrom(record, at);
     return parts;
 }
 
 UpdateListEntry UpdateListEntryOf(const std::string& record)
 {
     const PointRecordParts parts = SplitPointRecord(record);
-    const std::size_t blank = parts.rest.find(' ');
-    std::string text = parts.name + "/" + parts.item + "@" + parts.rest.substr(0, blank) + "$" + parts.latitude + "$" +
-                       parts.longitude;
-    if (blank != std::string::npos)
-        text += "$" + parts.rest.substr(blank + 1);
-    return {text, parts.latitude, parts.longitude};
+    return {PackPointLine(record, kItemSeparator), parts.latitude, parts.longitude};
 }
 
-UpdateEntryFields ParseUpdateListEntry(const std::string& entry)
+PointEntryFields ParseUpdateListEntry(const std::string& entry)
 {
-    const std::size_t atSign = entry.find('@');
-    const std::string head = entry.substr(0, atSign);
-    const std::size_t slash = head.find('/');
-    UpdateEntryFields fields;
-    fields.name = OrStars(head.substr(0, slash));
-    fields.item = OrStars(slash == std::string::npos ? std::string() : head.substr(slash + 1));
-    std::size_t at = atSign == std::string::npos ? std::string::npos : atSign + 1;
-    std::string first = NextField(entry, at, '$');
-    fields.latitude = NextField(entry, at, '$');
-    fields.longitude = NextField(entry, at, '$');
-    std::string second = at == std::string::npos ? std::string() : entry.substr(at);
-    if (NamesPicture(first))
-        std::swap(first, second);
-    fields.textFile = first;
-    fields.pictureFile = second;
+    PointEntryFields fields = SplitPointEntry(entry, kItemSeparator);
+    fields.name = OrStars(fields.name);
+    fields.item = OrStars(fields.item);
     return fields;
-}
-
-bool NamesPicture(const std::string& file)
-{
-    const std::string lowered = vd::toLowerAscii(file);
-    for (const char* extension : {".bmp", ".jpg", ".gif", ".pcd", ".pic"})
-        if (lowered.find(extension) != std::string::npos)
-            return true;
-    return false;
 }

@@ -2,7 +2,14 @@
 // The texts of the point registration and update flows: the record line written for a data
 // point, the entry text of the update list (dialog 132) and its parts, and the typed field that
 // must not hold a blank (blanks separate a record's fields).
+#include "dialogs/files/PointListFile.h"
+
 #include <string>
+
+// The text from `from` up to the next separator (the rest when there is none); from moves past
+// the separator, or to npos, after which every field is empty. RestFrom: the text from there on.
+std::string NextField(const std::string& text, std::size_t& from, char separator);
+std::string RestFrom(const std::string& text, std::size_t from);
 
 // A single-byte blank typed into a name or item would shift the record's fields: it is written
 // as its full-width form.
@@ -24,8 +31,8 @@ struct PointRecordParts {
 };
 PointRecordParts SplitPointRecord(const std::string& record);
 
-// A record's update-list entry: name "/" item "@" first file "$" latitude "$" longitude, and
-// "$" with the rest of the record when a sixth field follows.
+// A record's update-list entry: the dialog library's PointEntry with "/" between name and item
+// (name "/" item "@" first file "$" latitude "$" longitude ["$" the rest]), and its coordinates.
 struct UpdateListEntry {
     std::string text;
     std::string latitude;
@@ -35,15 +42,4 @@ UpdateListEntry UpdateListEntryOf(const std::string& record);
 
 // An entry parsed back for the dialog's fields: an empty name or item shows "****"; a picture
 // in the first file changes places with the second, so that the text field holds the text.
-struct UpdateEntryFields {
-    std::string name;
-    std::string item;
-    std::string textFile;
-    std::string pictureFile;
-    std::string latitude;
-    std::string longitude;
-};
-UpdateEntryFields ParseUpdateListEntry(const std::string& entry);
-
-// Whether a file name (any case) names a picture: ".bmp", ".jpg", ".gif", ".pcd" or ".pic".
-bool NamesPicture(const std::string& file);
+PointEntryFields ParseUpdateListEntry(const std::string& entry);

@@ -163,7 +163,7 @@ void CDlgUpdatePointData::FillList()
 void CDlgUpdatePointData::ShowEntry(int record, bool pick)
 {
     m_nSelectedRecord = record;
-    const UpdateEntryFields fields = ParseUpdateListEntry(m_astrRecord[std::size_t(record)]);
+    const PointEntryFields fields = ParseUpdateListEntry(m_astrRecord[std::size_t(record)]);
     m_strName = fields.name;
     m_strItem = fields.item;
     m_strTextFile = fields.textFile;

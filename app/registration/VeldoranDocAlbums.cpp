@@ -12,17 +12,6 @@ namespace {
 
 constexpr const char* kCancelledRegistration = "4||||";
 
-// The text up to the next "|" (the rest when there is none); at moves past it.
-std::string NextBarField(const std::string& text, std::size_t& at)
-{
-    if (at >= text.size())
-        return {};
-    const std::size_t bar = text.find('|', at);
-    std::string field = text.substr(at, bar == std::string::npos ? std::string::npos : bar - at);
-    at = bar == std::string::npos ? text.size() : bar + 1;
-    return field;
-}
-
 } // namespace
 
 std::string CVeldoranDoc::RegisterAlbum(const std::string& latitude, const std::string& longitude,
@@ -37,11 +26,11 @@ std::string CVeldoranDoc::RegisterAlbum(const std::string& latitude, const std::
     if (answer == kCancelledRegistration || answer.empty())
         return "cancel";
     std::size_t at = 0;
-    m_nMouseTool = vd::parseInt(NextBarField(answer, at));
-    const std::string answerLongitude = NextBarField(answer, at);
-    const std::string answerLatitude = NextBarField(answer, at);
-    const std::string name = WithoutFieldBlanks(NextBarField(answer, at));
-    std::string item = WithoutFieldBlanks(answer.substr(at));
+    m_nMouseTool = vd::parseInt(NextField(answer, at, '|'));
+    const std::string answerLongitude = NextField(answer, at, '|');
+    const std::string answerLatitude = NextField(answer, at, '|');
+    const std::string name = WithoutFieldBlanks(NextField(answer, at, '|'));
+    std::string item = WithoutFieldBlanks(RestFrom(answer, at));
     if (answerLatitude.empty() && answerLongitude.empty())
         return "STOP";
     if (item.empty())
@@ -62,10 +51,10 @@ std::string CVeldoranDoc::UpdateAlbum(const std::string& title, const std::strin
     if (answer.empty())
         return "";
     std::size_t at = 0;
-    m_nMouseTool = vd::parseInt(NextBarField(answer, at));
+    m_nMouseTool = vd::parseInt(NextField(answer, at, '|'));
     const std::size_t actionAt = at;
-    const int action = vd::parseInt(NextBarField(answer, at));
-    const std::string record = answer.substr(at);
+    const int action = vd::parseInt(NextField(answer, at, '|'));
+    const std::string record = RestFrom(answer, at);
     switch (action) {
     case 1:
         ReplaceRecord(1, record, albumPath);
@@ -78,6 +67,6 @@ std::string CVeldoranDoc::UpdateAlbum(const std::string& title, const std::strin
         (void)vd::removeFile(albumPath);
         return "deleate";
     default:
-        return answer.substr(actionAt);
+        return RestFrom(answer, actionAt);
     }
 }

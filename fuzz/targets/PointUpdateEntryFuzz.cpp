@@ -15,8 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string key, name;
     for (std::size_t i = 0; i < 64 && doc.m_astrPointRecord[i] != kListEnd; ++i) {
         const UpdateListEntry entry = UpdateListEntryOf(doc.m_astrPointRecord[i]);
-        const UpdateEntryFields fields = ParseUpdateListEntry(entry.text);
-        NamesPicture(fields.pictureFile);
+        const PointEntryFields fields = ParseUpdateListEntry(entry.text);
         WithoutFieldBlanks(fields.name);
         if (i == 0) {
             key = fields.textFile.empty() ? fields.pictureFile : fields.textFile;

@@ -58,10 +58,7 @@ void PointRegistration::RegisterTextPicture(const std::string& longitude, const 
     // untouched dialog or a click off the map appends nothing.
     if (!onMap || !(Given(name) || Given(item) || !first.empty() || !second.empty()))
         return;
-    std::string record = name + " " + dialog.m_strLatitude + " " + dialog.m_strLongitude + " " + item;
-    for (const std::string* file : {&first, &second})
-        if (!file->empty())
-            record += " " + *file;
+    const std::string record = PointRecordLine(name, dialog.m_strLatitude, dialog.m_strLongitude, item, first, second);
     AppendAndDraw(record, picture ? kRegisteredPicture : kRegisteredText, name, item, x, y);
 }
 

@@ -50,11 +50,11 @@ TEST(UpdateListEntry, RecordsBecomeEntriesAndBack)
     EXPECT_EQ(UpdateListEntryOf("仙台 38.1600 140.5200 城 c:\\a.jpg c:\\b.txt").text,
               "仙台/城@c:\\a.jpg$38.1600$140.5200$c:\\b.txt");
     EXPECT_EQ(UpdateListEntryOf("那覇 26.1300 127.4100 海").text, "那覇/海@$26.1300$127.4100");
-    const UpdateEntryFields swapped = ParseUpdateListEntry("仙台/城@c:\\a.JPG$38.1600$140.5200$c:\\b.txt");
+    const PointEntryFields swapped = ParseUpdateListEntry("仙台/城@c:\\a.JPG$38.1600$140.5200$c:\\b.txt");
     EXPECT_EQ(swapped.textFile, "c:\\b.txt") << "a picture in the first file changes places";
     EXPECT_EQ(swapped.pictureFile, "c:\\a.JPG");
     EXPECT_EQ(swapped.latitude, "38.1600");
-    const UpdateEntryFields stars = ParseUpdateListEntry("/@x.txt$1$2");
+    const PointEntryFields stars = ParseUpdateListEntry("/@x.txt$1$2");
     EXPECT_EQ(stars.name, "****");
     EXPECT_EQ(stars.item, "****");
     EXPECT_EQ(WithoutFieldBlanks("New York"), "New\u3000York");
