@@ -3,7 +3,9 @@
 // update, and the document rewrites the line.
 #include "RegistrationTestSupport.h"
 
+#include "app/ProfileWriter.h"
 #include "app/registration/PointRecordText.h"
+#include "platform/sys/ProfileStore.h"
 #include "platform/ui/Controls.h"
 
 using namespace registrationtest;
@@ -233,6 +235,11 @@ TEST_F(Registration, EditedDivisionsComeBackToTheDocument)
     EXPECT_EQ(doc->m_astrDivName[1], "近所");
     EXPECT_EQ(doc->m_astrDivSwX[1], "135.0000");
     EXPECT_EQ(doc->m_astrDivNeX[1], "136.0000");
+    // Written to the profile's Division section when the document ends.
+    ProfileStoreWriter profile;
+    doc->WriteSettingsBack(profile);
+    EXPECT_EQ(vd::ProfileStore().getString("Division", "Div1", ""), "近所");
+    EXPECT_EQ(vd::ProfileStore().getString("Division", "swY0", ""), "33.0000");
 
     // A cancelled division dialog leaves the document's divisions alone.
     doc->m_nDivisionEdited = -1;
