@@ -7,6 +7,7 @@
 #include "app/registration/PointRecordText.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/Controls.h"
+#include "tests/support/FileSizeLimit.h"
 
 using namespace registrationtest;
 
@@ -208,6 +209,30 @@ TEST_F(Registration, ADeletionWithoutAMatchingLineIsToldAndTheDialogStays)
     EXPECT_TRUE(stayed);
     ASSERT_EQ(script->messageBoxes().size(), 1u);
     EXPECT_EQ(script->messageBoxes()[0].text, "データファイルにこの地点の行がありません。");
+    EXPECT_EQ(DataBytes(), before);
+}
+
+TEST_F(Registration, ADeletionThatCannotBeWrittenIsToldAndTheFileStays)
+{
+    std::vector<std::string> lines = kPoints;
+    for (int i = 0; i < 60; ++i)
+        lines.push_back("点" + std::to_string(i) + " 35.0000 135.0000 項目 c:\\memo\\p.txt");
+    WriteDataFile(lines);
+    const std::string before = DataBytes();
+    bool stayed = false;
+    script->answerDialog(132, [&](vd::DialogDriver& d) {
+        EXPECT_EQ(d.text(IDC_NAME), "札幌");
+        {
+            testsupport::FileSizeLimit limit(1024);
+            d.click(IDC_DELETE_LINE);
+        }
+        stayed = !d.ended();
+        d.click(vd::IDCANCEL);
+    });
+    EXPECT_EQ(doc->RegisterPointData("全国", "sapporo.txt", "", "", ""), "cancel");
+    EXPECT_TRUE(stayed);
+    ASSERT_EQ(script->messageBoxes().size(), 1u);
+    EXPECT_EQ(script->messageBoxes()[0].text, "データファイルを書き換えられません: " + doc->m_strDataFile);
     EXPECT_EQ(DataBytes(), before);
 }
 
