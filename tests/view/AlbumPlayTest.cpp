@@ -262,3 +262,104 @@ TEST(AlbumEntry, CutsTitleFilesAndCaption)
 }
 
 } // namespace
+
+namespace {
+
+using namespace viewtest;
+
+class RoutePlay : public AlbumPlay {};
+
+TEST_F(RoutePlay, ARouteLinePlaysItsPointsOrStaysForAnotherLine)
+{
+    doc->m_astrRoutePoint[0] = "寺 34.5940 135.4708 文 @:TEXT\\TERA.TXT";
+    doc->m_astrRoutePoint[1] = "丘 34.5906 135.4534 絵 @:PICT\\HILLS.BMP";
+    doc->m_astrRoutePoint[2] = "999";
+    view->m_nRoutePointCount = 2;
+    script->answerDialog("TOVENDLG", 149, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.caption(), "      ﾙｰﾄﾏｯﾌﾟに登録されたﾌｧｲﾙ");
+        EXPECT_EQ(d.text(131), "2件");
+        d.click(103);
+    });
+    view->StartAlbumPlayback("ルートマップ", "", "RouteMap", "34.5940", "135.4708");
+    EXPECT_EQ(doc->m_astrHitRecord[1], doc->m_astrRoutePoint[1]);
+    EXPECT_EQ(doc->m_nAlbumPageCount, 2);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 13);
+    EXPECT_EQ(doc->m_strAlbumPlayMode, "AUTO");
+
+    // Cancelled: nothing plays, the route tool stays on for another line.
+    doc->m_nMapDisplayMode = 10;
+    script->answerDialog("TOVENDLG", 149, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
+    view->StartAlbumPlayback("ルートマップ", "", "RouteMap", "34.5940", "135.4708");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 10);
+    EXPECT_EQ(view->m_nRoutePointCount, 0);
+    EXPECT_EQ(doc->m_nMouseTool, 5);
+    EXPECT_EQ(doc->m_nMouseMode, 9);
+}
+
+} // namespace
+
+namespace {
+
+using namespace viewtest;
+
+// The bundled sample points of the common area and their album, as a new application folder has them.
+class SamplePoints : public AlbumPlay {
+protected:
+    void SetUp() override
+    {
+        AlbumPlay::SetUp();
+        namespace fs = std::filesystem;
+        for (const char* folder : {"SOURCE", "ALBUM"})
+            fs::copy(std::string(VD_SAMPLE_DATA_DIR) + "/" + folder, doctest::Home() / folder,
+                     fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        fs::copy_file(std::string(VD_SAMPLE_DATA_DIR) + "/PICT/HILLS_JPG.TXT", doctest::Home() / "PICT/HILLS_JPG.TXT",
+                      fs::copy_options::overwrite_existing);
+        // The points as the map draws them: the hit list in file order.
+        doc->LoadRecordList(doc->m_strSourceDir + "history.dat", "first");
+        std::size_t i = 0;
+        for (; doc->m_astrPointRecord[i] != "999"; ++i)
+            doc->m_astrHitRecord[i] = doc->m_astrPointRecord[i];
+        doc->m_astrHitRecord[i] = "999";
+    }
+};
+
+TEST_F(SamplePoints, TheSlideShowDrawsThePictureThenTheTextAfterSixTicks)
+{
+    doc->m_nMapDisplayMode = 10;
+    EXPECT_TRUE(frame->ExecuteCommand(33150));
+    EXPECT_EQ(doc->m_nAlbumPageCount, 2) << "the album itself is not a page";
+    Repaint();
+    EXPECT_EQ(doc->m_strEntryTarget, "@:pict\\hills.bmp");
+    EXPECT_NE(picture->GetPixel(200, 200), vd::RGB(255, 255, 255));
+    const int page = Running();
+    ASSERT_NE(page, 0);
+    for (int tick = 1; tick <= 6; ++tick)
+        script->fireTimer(page);
+    EXPECT_EQ(view->m_nPageIndex, 1);
+    Repaint();
+    EXPECT_EQ(doc->m_strEntryTarget, "@:text\\tera.txt");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 0) << "the last page";
+}
+
+TEST_F(SamplePoints, ThePictureShowsItsMemoAndTheAlbumPlaysItsPages)
+{
+    view->OpenRegisteredItem(doc->m_astrHitRecord[0]);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 15);
+    Repaint();
+    script->answerDialog("TOVENDLG", 133, [](vd::DialogDriver& d) {
+        EXPECT_NE(d.text(101).find("丘の風景"), std::string::npos);
+        d.click(vd::IDOK);
+    });
+    EXPECT_TRUE(frame->ExecuteCommand(303));
+    EXPECT_EQ(script->dialogsRun(), (std::vector<int>{133}));
+
+    script->answerDialog("TOVENDLG", 149, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.text(131), "3件");
+        d.click(103);
+    });
+    view->OpenRegisteredItem(doc->m_astrHitRecord[2]);
+    EXPECT_EQ(doc->m_nAlbumPageCount, 3);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 13);
+}
+
+} // namespace

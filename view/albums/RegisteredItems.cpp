@@ -36,9 +36,11 @@ void CVeldoranView::OpenRegisteredItem(const std::string& record)
         std::istringstream fields(record);
         std::string name, latitude, longitude;
         fields >> name >> latitude >> longitude;
-        const std::string album = albums::EntryFilePart(record);
-        StartAlbumPlayback(doc.m_strEntryTitle, doc.m_strEntryItem, album.substr(0, album.find(' ')), latitude,
-                           longitude);
+        const std::string part = albums::EntryFilePart(record);
+        std::string album = part.substr(0, part.find(' '));
+        if (album.find("@:") != std::string::npos)
+            album = doc.ExpandAppPath(album);
+        StartAlbumPlayback(doc.m_strEntryTitle, doc.m_strEntryItem, album, latitude, longitude);
         return;
     }
     if (kind == 9) {
