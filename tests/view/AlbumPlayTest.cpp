@@ -363,3 +363,29 @@ TEST_F(SamplePoints, ThePictureShowsItsMemoAndTheAlbumPlaysItsPages)
 }
 
 } // namespace
+
+namespace {
+
+using namespace viewtest;
+
+// The logging Surrick in place before the view is built.
+class AlbumPlayWithSurrick : public AlbumPlay {
+protected:
+    void BeforeDocument() override { ASSERT_TRUE(vd::LibraryLoader::setOverride("SURRICK.DLL", VD_FAKE_SURRICK)); }
+};
+
+TEST_F(AlbumPlayWithSurrick, BitmapsGoToThePointOverviewWhenPicturesAreShownInADialog)
+{
+    doc->m_nPicturePosition = 2;
+    doc->m_strEntryTitle = "丘";
+    doc->m_strEntryItem = "絵";
+    view->OpenRegisteredItem("丘 35.0100 135.4500 絵 @:PICT\\HILLS.BMP");
+    using LogFn = const std::string*();
+    auto* log = vd::entryPoint<LogFn>("SURRICK.DLL", "FakeSurrickLog");
+    ASSERT_NE(log, nullptr);
+    EXPECT_EQ(*log(), "OnDlgBmpShow(" + doc->m_strAppDir + "pict\\hills.bmp,丘,絵,0);");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 10);
+    EXPECT_EQ(doc->m_strEntryTarget, "");
+}
+
+} // namespace
