@@ -101,8 +101,17 @@ std::vector<UserStep> stepsOf(WalkRun& run, int pass)
 struct ModeWalk {
     int fired = 0;
     int restarts = 0;
+    int returns = 0;
     std::vector<std::string> notEnabled;
 };
+
+// The mode once the way's last repaint and the timers it started have run (album play turns to
+// its idle mode 0 once the page is drawn).
+ModeSignature settle(WalkRun& run, const MapMode& mode)
+{
+    run.step(mode.name + ": settling", [] { return false; });
+    return run.signature();
+}
 
 // Back in the mode: the program started again on a fresh folder and the way followed, when the
 // last step left the mode.
@@ -110,14 +119,23 @@ bool backTo(WalkRun& run, const MapMode& mode, const ModeSignature& home, ModeWa
 {
     if (run.signature() == home)
         return true;
+    // The way again from where the step left the program (a key that starts album play works
+    // from any map); a fresh start when that does not lead back.
+    if (!mode.way.empty() && run.signature().displayMode == 10) {
+        run.setQuiet(true);
+        const bool back = reach(run, mode) && settle(run, mode) == home;
+        run.setQuiet(false);
+        if (back)
+            return ++walk.returns, true;
+    }
     ++walk.restarts;
-    return run.start() && reach(run, mode) && run.signature() == home;
+    return run.start() && reach(run, mode) && settle(run, mode) == home;
 }
 
 ModeWalk walkMode(WalkRun& run, const MapMode& mode)
 {
     ModeWalk walk;
-    const ModeSignature home = run.signature();
+    const ModeSignature home = settle(run, mode);
     std::printf("walk: %s (%s)\n", mode.name.c_str(), describe(home).c_str());
     std::string buttons;
     for (const auto& b : viewButtons(run.program().viewWidget()))
@@ -159,8 +177,8 @@ ModeWalk walkMode(WalkRun& run, const MapMode& mode)
 void report(const WalkRun& run, const MapMode& mode, const ModeWalk& walk)
 {
     const std::vector<std::string> messages = run.messageBoxesShown();
-    std::printf("walk: %s: %d steps fired, %d dialogs answered, %zu message boxes, %d fresh starts\n",
-                mode.name.c_str(), walk.fired, run.dialogsAnswered(), messages.size(), walk.restarts);
+    std::printf("walk: %s: %d steps fired, %d dialogs answered, %zu message boxes, %d fresh starts, %d returns\n",
+                mode.name.c_str(), walk.fired, run.dialogsAnswered(), messages.size(), walk.restarts, walk.returns);
     for (const std::string& message : std::set<std::string>(messages.begin(), messages.end()))
         std::printf("walk:   message: %s\n", message.c_str());
     for (const std::string& step : walk.notEnabled)
