@@ -19,7 +19,6 @@ inline const std::vector<PendingOwner>& PendingCommandOwners()
         {32807, 32807, "issue 55: the slide show of the text and picture menus"},
         {32892, 32892, "issue 54: choosing a registered text"},
         {32896, 32896, "issue 54: choosing a registered picture"},
-        {33150, 33150, "issue 53: album play"},
         {33253, 33253, "issue 54: route maps"},
         {33254, 33254, "issue 54: area maps"},
         {33255, 33255, "issue 54: area maps (right-click menu)"},

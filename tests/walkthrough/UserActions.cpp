@@ -3,10 +3,11 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/MenuImpl.h"
 #include "platform/ui/UiScript.h"
+#include "tests/support/AcceleratorKeys.h"
+#include "tests/support/WaitFor.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,18 +18,6 @@
 namespace walk {
 
 namespace {
-
-bool waitFor(const std::function<bool()>& condition, int patienceMs = 5000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > patienceMs)
-            return false;
-        QTest::qWait(5);
-    }
-    return true;
-}
 
 void collect(QMenu* menu, std::vector<QAction*> path, std::map<int, std::vector<QAction*>>& items)
 {
@@ -47,7 +36,7 @@ void collect(QMenu* menu, std::vector<QAction*> path, std::map<int, std::vector<
 QMenu* openFromBar(QMenuBar* bar, QAction* top)
 {
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top).center());
-    return waitFor([top] { return top->menu()->isVisible(); }) ? top->menu() : nullptr;
+    return waitFor([top] { return top->menu()->isVisible(); }, 5000) ? top->menu() : nullptr;
 }
 
 // The mnemonic letter of a menu title ("ﾌｧｲﾙ(&F)" -> F), or 0.
@@ -123,7 +112,7 @@ bool chooseByMouse(QMenuBar* bar, const std::vector<QAction*>& path)
         QTest::mouseMove(menu, menu->actionGeometry(path[i]).center());
         menu->setActiveAction(path[i]);
         QMenu* sub = path[i]->menu();
-        if (!waitFor([sub] { return sub->isVisible(); }))
+        if (!waitFor([sub] { return sub->isVisible(); }, 5000))
             return closeMenus(), false;
         menu = sub;
     }
@@ -153,7 +142,7 @@ bool chooseByKeyboard(QMainWindow* main, const std::vector<QAction*>& path)
             break;
         QTest::keyClick(menu, Qt::Key_Right);
         QMenu* sub = path[i]->menu();
-        if (!waitFor([sub] { return sub->isVisible(); }))
+        if (!waitFor([sub] { return sub->isVisible(); }, 5000))
             return closeMenus(), false;
         menu = sub;
     }
@@ -194,38 +183,12 @@ bool clickButton(QAbstractButton* button)
     return true;
 }
 
-namespace {
-
-Qt::Key qtKey(int virtualKey)
-{
-    using namespace vd::ui;
-    switch (virtualKey) {
-    case VK_DOWN: return Qt::Key_Down;
-    case VK_UP: return Qt::Key_Up;
-    case VK_LEFT: return Qt::Key_Left;
-    case VK_RIGHT: return Qt::Key_Right;
-    case VK_NEXT: return Qt::Key_PageDown;
-    case VK_PRIOR: return Qt::Key_PageUp;
-    case VK_INSERT: return Qt::Key_Insert;
-    default:
-        if (virtualKey >= VK_F1 && virtualKey < VK_F1 + 12)
-            return static_cast<Qt::Key>(Qt::Key_F1 + (virtualKey - VK_F1));
-        return static_cast<Qt::Key>(virtualKey); // letters
-    }
-}
-
-} // namespace
 
 bool pressAccelerator(QMainWindow* main, const vd::ui::Accelerator& key)
 {
-    Qt::KeyboardModifiers modifiers;
-    if (key.flags & vd::ui::FCONTROL)
-        modifiers |= Qt::ControlModifier;
-    if (key.flags & vd::ui::FSHIFT)
-        modifiers |= Qt::ShiftModifier;
     main->activateWindow();
     QApplication::setActiveWindow(main);
-    QTest::keyClick(main, qtKey(key.key), modifiers);
+    QTest::keyClick(main, testkeys::qtKey(key.key), testkeys::qtModifiers(key.flags));
     return true;
 }
 

@@ -7,9 +7,9 @@
 #include "app/VeldoranDoc.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/ui/WindowImpl.h"
+#include "tests/support/WaitFor.h"
 #include "view/window/VeldoranView.h"
 
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -30,20 +30,6 @@ public:
     // The handlers along the route do not run: only that the choice reached the route counts.
     bool swallow = false;
 };
-
-// Polls the event loop until the condition holds; false when it does not within the patience
-// (only against a hung test, never a measure).
-inline bool waitFor(const std::function<bool()>& condition, int patienceMs = 30000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > patienceMs)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
 
 // Opens the menu of the bar that holds the command with a click on its title and clicks the item
 // (an item of the menu itself, not of a sub-menu). The menu runs the command once it has closed.
