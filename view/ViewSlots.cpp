@@ -91,6 +91,8 @@ const std::vector<ViewSlot>& ViewSlots()
         VD_ROUTINE(appendGuideMapMenu, Filled, kUserData),
         VD_ROUTINE(appendItemMenus, Filled, kUserData),
         VD_ROUTINE(endSlideProgram, Pending, kUserData),
+        VD_ROUTINE(openRegisteredItem, Pending, kUserData),
+        VD_ROUTINE(runPictureViewer, Pending, kUserData),
 
         // What the buttons and the mouse call.
         VD_NAVIGATION(hoverRegisteredPoint, Filled, kUserData),
