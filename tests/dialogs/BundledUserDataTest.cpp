@@ -1,10 +1,12 @@
 // The user-data files that a new application folder starts with, as the dialog library reads
-// them: an empty catalogue, an empty common area and eight item menus of empty slots.
+// them: an empty catalogue, an empty common area and eight item menus with one sample entry in
+// text menu 1 and one in picture menu 1.
 #include "DialogTestSupport.h"
 
 #include "contracts/tovendlg.h"
 #include "dialogs/files/BinderFile.h"
 #include "dialogs/files/MenuFileCounts.h"
+#include "dialogs/files/MenuFileEntries.h"
 #include "dialogs/files/PointListFile.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/UiScript.h"
@@ -13,7 +15,7 @@ namespace {
 
 using namespace dialogtest;
 
-TEST(BundledUserData, ReadsAsEmptyListsAndMenus)
+TEST(BundledUserData, ReadsAsEmptyListsAndTwoSampleMenuEntries)
 {
     namespace fs = std::filesystem;
     fs::copy(VD_SAMPLE_DATA_DIR "/SOURCE", Home() / "SOURCE", fs::copy_options::recursive);
@@ -23,7 +25,9 @@ TEST(BundledUserData, ReadsAsEmptyListsAndMenus)
     EXPECT_TRUE(ReadBinderTitles(source + "BINDER.DAT").empty());
     EXPECT_EQ(ReadPointList(source + "history.dat", PointListFilter::Full).count, 0);
     EXPECT_EQ(ReadPointList(HomeWin() + "GUIDEMAP\\GUIDEMAP.DAT", PointListFilter::Full).count, 0);
-    EXPECT_EQ(CountMenuFileEntries(source + "MENUFILE.DAT"), (std::vector<int>(8, 0)));
+    EXPECT_EQ(CountMenuFileEntries(source + "MENUFILE.DAT"), (std::vector<int>{1, 0, 0, 0, 0, 1, 0, 0}));
+    EXPECT_EQ(ReadItemMenu(source + "MENUFILE.DAT", 0)[0].target, "@:TEXT\\TERA.TXT");
+    EXPECT_EQ(ReadItemMenu(source + "MENUFILE.DAT", 5)[0].target, "@:PICT\\HILLS.BMP");
 
     // A title registered in the bundled catalogue follows its comment header.
     auto script = vd::ui::Script::install();
