@@ -343,6 +343,16 @@ TEST_F(MenuRegister, AFailedRewriteIsReportedAndKeepsTheFileAndTheDialog)
         ASSERT_EQ(script->messageBoxes().size(), 1u);
         EXPECT_NE(script->messageBoxes()[0].text.find("書き込めません"), std::string::npos);
         EXPECT_EQ(ReadHomeFile("SOURCE/MENUFILE.DAT"), Cp932Lines(lines));
+        {
+            // A switch or the editor that cannot write first keeps the menu and its changes.
+            testsupport::FileSizeLimit full(512);
+            d.selectCombo(IDC_MENU, 2);
+            d.click(IDC_EDIT);
+        }
+        EXPECT_EQ(d.text(IDC_MENU), "ﾃｷｽﾄ1");
+        EXPECT_EQ(Rows(d)[1], "一|one.txt");
+        EXPECT_EQ(script->messageBoxes().size(), 3u);
+        EXPECT_TRUE(script->processes().empty()) << "no editor on the old file";
         d.click(vd::IDOK);
     });
     EXPECT_EQ(update(HomeWin(), "", 0), 1);
