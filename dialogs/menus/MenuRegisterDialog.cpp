@@ -206,18 +206,17 @@ void CDlgMenuRegister::OnDblclkList()
 
 bool CDlgMenuRegister::SaveItemMenu()
 {
-    if (!RewriteItemMenu(MenuFilePath(), m_nMenu, Slots())) {
-        AfxMessageBox(kMenuFileUnwritableMessage + MenuFilePath(), vd::MB_OK | vd::MB_ICONEXCLAMATION);
-        return false;
-    }
-    m_nDirty = -1;
-    m_nRewritten = 1;
-    return true;
+    return AfterRewrite(RewriteItemMenu(MenuFilePath(), m_nMenu, Slots()));
 }
 
 bool CDlgMenuRegister::SaveGuideMapMenu()
 {
-    if (!RewriteGuideMapMenu(MenuFilePath(), Slots())) {
+    return AfterRewrite(RewriteGuideMapMenu(MenuFilePath(), Slots()));
+}
+
+bool CDlgMenuRegister::AfterRewrite(bool written)
+{
+    if (!written) {
         AfxMessageBox(kMenuFileUnwritableMessage + MenuFilePath(), vd::MB_OK | vd::MB_ICONEXCLAMATION);
         return false;
     }

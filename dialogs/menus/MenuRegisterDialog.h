@@ -46,6 +46,8 @@ private:
     void OnDblclkList();
     void OnEdit();
     bool SaveMenu();
+    // The end of a rewrite: the user told of a failure, else nothing pending.
+    bool AfterRewrite(bool written);
     void TakeSlots(const MenuSlots& slots);
     MenuSlots Slots() const;
     void FillList();
