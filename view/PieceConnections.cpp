@@ -11,8 +11,10 @@ void ConnectViewPieces(CVeldoranView& view)
     ConnectRendererMapPieces(view);
     ConnectPlaceNamePiece(view);
     ConnectPointerPiece(view);
+    ConnectRegistrationPiece(view);
     ConnectPagePieces(view);
     ConnectSheetPicturePiece(view);
     ConnectFindPlacePiece(view);
     ConnectMenuBarPiece(view);
+    ConnectAlbumPiece(view);
 }

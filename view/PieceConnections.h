@@ -28,6 +28,8 @@ void ConnectRendererMapPieces(CVeldoranView& view);
 void ConnectPlaceNamePiece(CVeldoranView& view);
 // The pointer's tips, range enlargement and index-map sheet choice (PointerConnections.cpp).
 void ConnectPointerPiece(CVeldoranView& view);
+// Registration and update of points and albums at a click (RegistrationConnections.cpp).
+void ConnectRegistrationPiece(CVeldoranView& view);
 // The picture and text pages (PageConnections.cpp).
 void ConnectPagePieces(CVeldoranView& view);
 // Map modes 22-24: submarine mesh maps and the guide-map picture (SheetPictureConnections.cpp).
@@ -37,3 +39,5 @@ void ConnectFindPlacePiece(CVeldoranView& view);
 // The menus built from list files, the menu-bar switch and the data-source caption
 // (MenuBarConnections.cpp).
 void ConnectMenuBarPiece(CVeldoranView& view);
+// Registered items, album play and the memo button (AlbumConnections.cpp).
+void ConnectAlbumPiece(CVeldoranView& view);

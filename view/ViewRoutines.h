@@ -61,9 +61,4 @@ struct ViewRoutines {
     std::function<void()> appendGuideMapMenu;
     std::function<void()> appendItemMenus;
     std::function<void()> endSlideProgram;
-
-    // The album piece's opening of a registered item ("<title>* * * <target>[ <caption>]") and its
-    // picture viewer, which the picture menus run too.
-    std::function<void(const std::string& record)> openRegisteredItem;
-    std::function<void()> runPictureViewer;
 };

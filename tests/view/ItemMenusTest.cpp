@@ -31,13 +31,11 @@ protected:
         shell::RegisterShellResources();
         MapView::SetUp();
         PastFirstPaint();
-        for (const char* file : {"SOURCE/MENUFILE.DAT", "TEXT/TERA.TXT", "PICT/HILLS.BMP"})
+        for (const char* file : {"SOURCE/MENUFILE.DAT", "TEXT/TERA.TXT", "PICT/HILLS.BMP", "PICT/HILLS.TXT", "PICT/HILLS.JPG"})
             WriteHomeFile(file, SampleFile(file));
         vd::Menu bar;
         ASSERT_TRUE(bar.LoadMenu(133));
         frame->SetMenu(bar);
-        view->m_routines.openRegisteredItem = [this](const std::string& record) { calls.push_back("open " + record); };
-        view->m_routines.runPictureViewer = [this] { calls.push_back("viewer " + doc->m_strEntryTarget); };
     }
     // The bundled MENUFILE.DAT with these entries in slot 00..: of picture menu 1.
     void PictureEntries(const std::vector<std::string>& entries)
@@ -70,7 +68,6 @@ protected:
         auto* log = vd::entryPoint<LogFn>("SURRICK.DLL", "FakeSurrickLog");
         return log ? *log() : "<no log>";
     }
-    std::vector<std::string> calls;
 };
 
 TEST_F(ItemMenus, TheSampleTextEntryShowsItsTemplePageAndThePictureEntryItsPicture)
@@ -87,9 +84,12 @@ TEST_F(ItemMenus, TheSampleTextEntryShowsItsTemplePageAndThePictureEntryItsPictu
 
     EXPECT_EQ(frame->GetMenu()->GetSubMenu(6)->GetMenuString(2230, vd::MF_BYCOMMAND), "丘の絵");
     ASSERT_TRUE(frame->routeCommand(2230));
-    EXPECT_EQ(calls, (std::vector<std::string>{"open 丘の絵* * * @:PICT\\HILLS.BMP"}))
-        << "a bitmap opens as a registered item: its picture page";
-    EXPECT_EQ(doc->m_strEntryTarget, "@:PICT\\HILLS.BMP");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 15) << "a bitmap opens as a registered item: its picture page";
+    EXPECT_EQ(doc->m_strEntryTarget, "@:pict\\hills.bmp");
+    Repaint();
+    EXPECT_EQ(view->m_pPages->m_nPicWidth, 200);
+    EXPECT_EQ(view->m_pPages->m_nPicHeight, 130);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 10);
 }
 
 TEST_F(ItemMenus, TextsInTheTextDialogLeaveTheMapOnScreen)
@@ -106,34 +106,37 @@ TEST_F(ItemMenus, PictureEntriesRunByTheirKind)
     doc->m_nJpegProcess = 0;
     PictureEntries({"丘@@:PICT\\HILLS.BMP$@:PICT\\HILLS.TXT", "アルバム@@:ALBUM\\A.ALB", "写真@@:PICT\\HILLS.JPG",
                     "", "------"});
+    doc->m_strViewer = "Z:\\bin\\viewer";
     struct Case {
         int id;
         int picturePosition;
-        std::vector<std::string> calls;
-        int mode;        // the map mode after the entry ran (-1: left as it was, 5)
-        std::string log; // what Surrick's picture window was asked
+        int mode;           // the map mode after the entry ran (5: left as it was)
+        std::string target; // m_strEntryTarget after it
+        std::string log;    // what Surrick's picture window was asked
+        std::size_t viewers; // programs run and waited for
     };
     const std::string hills = vd::toLowerAscii(doc->m_strAppDir + "PICT\\HILLS.BMP");
     const Case cases[] = {
-        {2230, 1, {"open 丘* * * @:PICT\\HILLS.BMP @:PICT\\HILLS.TXT"}, 5, ""},
-        {2230, 2, {}, 10, "OnDlgBmpShow(" + hills + ",丘,VELDORAN_UP,6);"},
-        {2231, 1, {}, 10, ""},
-        {2232, 1, {"viewer @:PICT\\HILLS.JPG"}, 10, ""},
-        {2233, 1, {}, 5, ""}, // an empty slot
-        {2234, 1, {}, 5, ""}, // a separator
+        {2230, 1, 15, "@:pict\\hills.bmp", "", 0},
+        {2230, 2, 10, "@:PICT\\HILLS.BMP", "OnDlgBmpShow(" + hills + ",丘,VELDORAN_UP,6);", 0},
+        {2231, 1, 10, "@:ALBUM\\A.ALB", "", 0},
+        {2232, 1, 10, "ApplecationExec", "", 1}, // the next repaint puts the saved view back
+        {2233, 1, 5, "ApplecationExec", "", 1},  // an empty slot runs nothing
+        {2234, 1, 5, "ApplecationExec", "", 1},  // nor does a separator
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);
-        calls.clear();
         doc->m_nMapDisplayMode = 5;
         doc->m_nPicturePosition = c.picturePosition;
         const std::string before = SurrickLog();
         ASSERT_TRUE(frame->routeCommand(c.id));
-        EXPECT_EQ(calls, c.calls);
         EXPECT_EQ(doc->m_nMapDisplayMode, c.mode);
+        EXPECT_EQ(doc->m_strEntryTarget, c.target);
         EXPECT_EQ(SurrickLog().substr(before.size()), c.log);
+        EXPECT_EQ(script->processes().size(), c.viewers);
     }
-    EXPECT_EQ(doc->m_strEntryTarget, "ApplecationExec") << "the viewer's view comes back at the next repaint";
+    EXPECT_EQ(script->processes().at(0),
+              (std::vector<std::string>{"/bin/viewer", (doctest::Home() / "PICT" / "HILLS.JPG").string()}));
 }
 
 TEST_F(ItemMenus, ThePictureWindowIsSizedForTheView)
@@ -209,6 +212,9 @@ TEST_F(ItemMenus, TheSlideShowOfPictureMenuTwoOnlyPlaysItsEntries)
     EXPECT_EQ(view->m_nPageInterval, 6);
     EXPECT_EQ(view->m_strPlayMode, "MANUAL");
     EXPECT_EQ(buttons, (std::vector<std::string>{"remove 1", "add 1"}));
+    Repaint();
+    EXPECT_EQ(doc->m_nSavedMapDisplayMode, 13) << "the album play draws the first page";
+    EXPECT_EQ(doc->m_nMapDisplayMode, 13) << "played by hand, it stays on its page";
 
     // Nothing chosen plays nothing; Cancel changes nothing.
     doc->m_nMapDisplayMode = 10;

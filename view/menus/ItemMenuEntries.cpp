@@ -34,8 +34,7 @@ void runPictureMenuEntry(CVeldoranView& view)
             std::string record = doc.m_strEntryTitle + "* * * " + doc.m_strEntryTarget;
             if (!doc.m_strEntryParam.empty())
                 record += " " + doc.m_strEntryParam;
-            if (view.m_routines.openRegisteredItem)
-                view.m_routines.openRegisteredItem(record);
+            view.OpenRegisteredItem(record);
             return;
         }
         // The caption box drawn beside the picture window covers the map: it comes back after.
@@ -47,8 +46,7 @@ void runPictureMenuEntry(CVeldoranView& view)
             saveOrRestoreWholeView(view, 1);
     } else if (kind != kAlbumKind && kind != kOtherFileKind) {
         saveOrRestoreWholeView(view, 0);
-        if (view.m_routines.runPictureViewer)
-            view.m_routines.runPictureViewer();
+        view.RunPictureViewer();
         // The next repaint puts the saved view back.
         doc.m_strEntryTarget = "ApplecationExec";
     }

@@ -1,4 +1,4 @@
-// A stand-in for Surrick's municipality set-up and picture window: OnCityBoundarySet answers what
+// A stand-in for Surrick's municipality set-up and point overview: OnCityBoundarySet answers what
 // VD_FAKE_SURRICK_ANSWER says ("" = cancel) and every call is logged for the test to read.
 #include "contracts/surrick.h"
 #include "tests/support/FakeLog.h"
