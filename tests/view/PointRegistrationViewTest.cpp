@@ -284,3 +284,25 @@ TEST_F(PointRegistrationView, LabelsFollowTheLabelMode)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PointRegistrationView, AClickOnAnAlbumInUpdateModeRunsTheAlbumUpdate)
+{
+    std::filesystem::create_directories(doctest::Home() / "ALBUM");
+    doctest::WriteBytes(doctest::Home() / "ALBUM" / "G1.alb", "page\r\n");
+    const std::string album = vd::applicationFolder() + "ALBUM\\G1.alb";
+    const std::string line = "湖 35.0000 139.0000 旅 " + album + " " + album;
+    doctest::WriteBytes(data.file, userdatatest::Cp932Lines({"寺 35.0000 139.0000 寺社 c:\\memo\\tera.txt", line}));
+    Points({{"寺 35.0000 139.0000 寺社 c:\\memo\\tera.txt", 200, 200}, {line, 110, 350}});
+    ASSERT_TRUE(frame->routeCommand(ID_UPDATE_DATA));
+    Answer("OnAlbumUpdate", "2|3|");
+    PointerAt(110, 350);
+    Click(110, 350);
+    EXPECT_EQ(DataBytes(), userdatatest::Cp932Lines({"寺 35.0000 139.0000 寺社 c:\\memo\\tera.txt"}));
+    EXPECT_FALSE(std::filesystem::exists(doctest::Home() / "ALBUM" / "G1.alb"));
+    EXPECT_EQ(doc->m_astrHitRecord[1], "999") << "the album leaves the drawn items";
+    EXPECT_TRUE(script->unanswered().empty()) << "no point dialog for an album";
+}
+
+} // namespace
