@@ -577,6 +577,12 @@ public:
     std::string m_strPictureCaption = "on"; // "on": a picture's caption file is shown in its box
     int m_nPictureFit = 0;              // 1 while album play or a menu slide show shrinks tall pictures
 
+    // Route, area and album points in TOVENDLG's list dialog (app/albums/RouteMapRegistration.cpp):
+    // kind "RouteMap", "AreaMap" or an album file; the answer is the play mode or "cancel".
+    std::string RegisterRouteMap(const std::string& title, const std::string& secondTitle, const std::string& kind,
+                                 const std::string& latitude, const std::string& longitude);
+    std::string m_strAreaCentreLat, m_strAreaCentreLon; // the centre of the last area search (D.MMSS)
+
     // 地図の表示仕様 (app/settings/): the dialog's run, the tab it opens with
     // (kept for the run) and the place names of the current file, shown by it.
     void EditMapDisplaySpec();

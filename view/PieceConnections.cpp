@@ -16,4 +16,5 @@ void ConnectViewPieces(CVeldoranView& view)
     ConnectSheetPicturePiece(view);
     ConnectFindPlacePiece(view);
     ConnectMenuBarPiece(view);
+    ConnectAlbumPiece(view);
 }

@@ -39,3 +39,5 @@ void ConnectFindPlacePiece(CVeldoranView& view);
 // The menus built from list files, the menu-bar switch and the data-source caption
 // (MenuBarConnections.cpp).
 void ConnectMenuBarPiece(CVeldoranView& view);
+// Registered items, album play and the memo button (AlbumConnections.cpp).
+void ConnectAlbumPiece(CVeldoranView& view);

@@ -72,6 +72,10 @@ public:
     void AddRouteLinePoint(vd::Dc& dc, int x, int y);
     void EndRouteLineByDoubleClick();
     void EndRouteLineByMove(vd::Dc& dc);
+    // A cancelled route: its lines drawn again in NOTXOR, which takes them off the map.
+    void EraseRouteLine(vd::Dc& dc);
+    // Where the route's point i was clicked.
+    vd::ui::Point RoutePointPosition(int i) const;
 
     // Deletes the windows of replaced buttons and scroll bars (WM_RELEASEVIEWCONTROLS).
     void ReleaseRetiredControls();
