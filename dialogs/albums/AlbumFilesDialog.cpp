@@ -135,7 +135,7 @@ void CDlgAlbumFiles::Initialise()
     auto* points = item<vd::ListBox>(IDC_POINTS);
     points->ResetContent();
     for (int i = 0; i < m_list.count; ++i)
-        points->AddString(m_list.entry[i].substr(0, m_list.entry[i].find('@')));
+        points->AddString(ListedPart(m_list.entry[i]));
     m_nCount = m_list.count;
     ShowPointCount(*this, m_list, kPointListControls);
 

@@ -94,7 +94,7 @@ bool CDlgAlbumUpdate::OnInitDialog()
         m_list = ReadPointList(m_strAlbumFile, PointListFilter::Full);
         auto* pages = item<vd::ListBox>(IDC_PAGES);
         for (int i = 0; i < m_list.count; ++i)
-            pages->AddString(m_list.entry[i].substr(0, m_list.entry[i].find('@')));
+            pages->AddString(ListedPart(m_list.entry[i]));
         ShowPointCount(*this, m_list, kAlbumUpdateControls);
     }
     GetDlgItem(IDC_PAGE_MEMO1)->SetFocus();

@@ -32,11 +32,6 @@ DialogTemplate RouteRegistTemplate()
 
 const TemplateRegistration registration(CDialogLibraryApp::kModule, {RouteRegistTemplate()});
 
-std::string ListedPart(const std::string& entry)
-{
-    return entry.substr(0, entry.find('@'));
-}
-
 } // namespace
 
 std::string DefaultRouteName(const std::string& firstEntry, const std::string& countText)

@@ -93,3 +93,8 @@ bool IsPictureFile(std::string_view name)
             return true;
     return false;
 }
+
+std::string ListedPart(std::string_view entry)
+{
+    return std::string(entry.substr(0, entry.find('@')));
+}

@@ -34,6 +34,9 @@ PointList ReadPointList(std::string_view winPath, PointListFilter filter);
 // name and item with "/" instead of "#".
 std::string PackPointLine(std::string_view line, char itemSeparator = '#');
 
+// What a list shows of a PointEntry: the part before its "@" (name "#" item).
+std::string ListedPart(std::string_view entry);
+
 // A PointEntry taken apart for the detail controls: a picture in the first file place moves to
 // the picture place, so the text file is the other one.
 struct PointEntryFields {

@@ -389,3 +389,29 @@ TEST_F(AlbumPlayWithSurrick, BitmapsGoToThePointOverviewWhenPicturesAreShownInAD
 }
 
 } // namespace
+
+namespace {
+
+using namespace viewtest;
+
+TEST_F(AlbumPlay, WebPagesOpenInTheBrowserAndWithoutOneOnTheDesktop)
+{
+    WriteHomeFile("TEXT/PAGE.HTM", "<html></html>");
+    view->m_strBrowser = "/usr/bin/browser";
+    doc->m_strEntryTarget = "HTTP://Example.org/Page";
+    view->OpenWebItem();
+    ASSERT_EQ(script->processes().size(), 1u);
+    EXPECT_EQ(script->processes()[0], (std::vector<std::string>{"/usr/bin/browser", "http://example.org/page"}));
+
+    // A browser that cannot start hands the page to the desktop; a missing file opens nothing.
+    script->answerProcess(vd::ui::ProcessResult{});
+    doc->m_strEntryTarget = "@:TEXT\\PAGE.HTM";
+    view->OpenWebItem();
+    ASSERT_EQ(script->desktopOpens().size(), 1u);
+    doc->m_strEntryTarget = "@:TEXT\\NONE.HTM";
+    view->OpenWebItem();
+    EXPECT_EQ(script->processes().size(), 2u);
+    EXPECT_EQ(script->desktopOpens().size(), 1u);
+}
+
+} // namespace

@@ -5,10 +5,12 @@
 
 #include "app/VeldoranDoc.h"
 #include "dialogs/files/TimeStampedFileName.h"
+#include "platform/dc/RecordingDc.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/ui/DialogDriver.h"
 #include "tests/userdata/UserDataTestSupport.h"
 #include "view/navigation/CursorReadout.h"
+#include "view/registration/PointRegistration.h"
 
 #include <ctime>
 #include <filesystem>
@@ -242,6 +244,65 @@ TEST_F(PointRegistrationView, AGuideMapPointOpensTheTextPictureUpdate)
     Click(340, 120);
     EXPECT_EQ(doctest::ReadBytes(guide.file), userdatatest::Cp932Lines({"門 880 340 正門 z:\\p\\gate.bmp z:\\t\\gate.txt"}));
     EXPECT_EQ(doc->m_nMouseTool, 2);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PointRegistrationView, LabelsFollowTheLabelMode)
+{
+    PointRegistration registration(*view);
+    doc->m_nSymbolSize = 2;
+    doc->m_nSheetLabelGap = 4;
+    doc->m_nSheetLabelHeight = 12;
+    struct Case {
+        int mode;
+        std::string name, item;
+        int elevation;
+        std::vector<std::string> texts;
+    } cases[] = {
+        {1, "茶屋", "食事", -999, {"茶屋"}},
+        {1, "****", "食事", -999, {}},
+        {2, "山", "", 1200, {"1200m"}},
+        {2, "山", "展望", 1200, {"展望"}},
+        {3, "山", "", 1200, {"山", "(1200m)"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        doc->m_nPointLabel = c.mode;
+        vd::RecordingDc dc;
+        registration.DrawRegisteredSymbolLabel(dc, kRegisteredText, c.name, c.item, 100, 50, c.elevation);
+        std::vector<std::string> texts;
+        for (const vd::RecordedText& text : dc.Texts()) {
+            texts.push_back(text.text);
+            EXPECT_EQ(text.at.x, 106) << "right of the symbol";
+            EXPECT_EQ(text.font.GetLogFont().lfHeight, 12);
+        }
+        EXPECT_EQ(texts, c.texts);
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PointRegistrationView, AClickOnAnAlbumInUpdateModeRunsTheAlbumUpdate)
+{
+    std::filesystem::create_directories(doctest::Home() / "ALBUM");
+    doctest::WriteBytes(doctest::Home() / "ALBUM" / "G1.alb", "page\r\n");
+    const std::string album = vd::applicationFolder() + "ALBUM\\G1.alb";
+    const std::string line = "湖 35.0000 139.0000 旅 " + album + " " + album;
+    doctest::WriteBytes(data.file, userdatatest::Cp932Lines({"寺 35.0000 139.0000 寺社 c:\\memo\\tera.txt", line}));
+    Points({{"寺 35.0000 139.0000 寺社 c:\\memo\\tera.txt", 200, 200}, {line, 110, 350}});
+    ASSERT_TRUE(frame->routeCommand(ID_UPDATE_DATA));
+    Answer("OnAlbumUpdate", "2|3|");
+    PointerAt(110, 350);
+    Click(110, 350);
+    EXPECT_EQ(DataBytes(), userdatatest::Cp932Lines({"寺 35.0000 139.0000 寺社 c:\\memo\\tera.txt"}));
+    EXPECT_FALSE(std::filesystem::exists(doctest::Home() / "ALBUM" / "G1.alb"));
+    EXPECT_EQ(doc->m_astrHitRecord[1], "999") << "the album leaves the drawn items";
+    EXPECT_TRUE(script->unanswered().empty()) << "no point dialog for an album";
 }
 
 } // namespace
