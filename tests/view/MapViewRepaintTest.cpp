@@ -233,14 +233,13 @@ TEST_F(MapView, APageOrPictureDrawnInPlaceOfTheMapStaysOnScreen)
     ViewRoutines& r = view->m_routines;
     r.drawRouteAreaMaster = page;
     r.drawSheetIndexMap = page;
-    r.drawAlbum = page;
-    r.drawMemo = [page](vd::Dc& dc, int) { page(dc); };
     r.drawPicture = page;
     r.showTextPage = page;
     r.drawSubmarineMeshMap = page;
     r.makeSubmarineMeshFile = page;
     r.drawSheetPicture = page;
-    for (int mode : {1, 4, 13, 15, 16, 17, 19, 20, 22, 23, 24}) {
+    // (Album pages and memos, modes 13, 15 and 16, are kept as the window's picture instead.)
+    for (int mode : {1, 4, 17, 19, 20, 22, 23, 24}) {
         doc->m_nMapType = 2;
         doc->m_nMapDisplayMode = 5;
         Repaint();

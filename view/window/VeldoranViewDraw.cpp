@@ -292,9 +292,6 @@ bool CVeldoranView::DrawsAPage(int mode, int mapOnScreen, const std::string& ent
 {
     switch (mode) {
     case 1:  // the route and area index
-    case 13: // album page
-    case 15:
-    case 16: // memo
     case 17: // picture
     case 22:
     case 23: // submarine data maps
