@@ -10,9 +10,7 @@ const std::vector<CommandRange>& PendingCommands()
         std::vector<CommandRange> ranges;
         // Single commands of the menu bars, the Mapping menu and the accelerators.
         for (int id : {32782, 32807,
-                       32892,
-                       32896, 33150, 33253, 33254, 33255,
-                       33269, 33270,
+                       33150,
                        33284, 33285})
             ranges.push_back({id, id});
         // The dynamic families of 35 ids: five text and three picture menus.
