@@ -15,4 +15,5 @@ void ConnectViewPieces(CVeldoranView& view)
     ConnectSheetPicturePiece(view);
     ConnectFindPlacePiece(view);
     ConnectMenuBarPiece(view);
+    ConnectRoutePieces(view);
 }
