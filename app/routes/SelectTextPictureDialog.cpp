@@ -2,6 +2,7 @@
 
 #include "basemap/projection/RegionBounds.h"
 #include "platform/text/Format.h"
+#include "platform/text/StringOps.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/TemplateRegistry.h"
 
@@ -62,8 +63,9 @@ const TemplateRegistration registration(kProgramModule, {SelectTextPictureTempla
 
 bool IsPicture(std::string_view file)
 {
+    const std::string lower = vd::toLowerAscii(file);
     for (const char* extension : {".bmp", ".jpg", ".gif", ".pcd", ".pic"})
-        if (file.find(extension) != std::string_view::npos)
+        if (lower.find(extension) != std::string::npos)
             return true;
     return false;
 }
