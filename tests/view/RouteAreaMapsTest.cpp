@@ -310,5 +310,45 @@ TEST_F(RouteIndex, AnAreaSearchTakesAtMostFiftyItems)
     EXPECT_EQ(doc->m_astrRoutePoint[50], "999");
 }
 
+TEST_F(RouteIndex, TheIndexCommandsRepaintDrawsTheIndexAndADoubleClickOnARouteLoadsIt)
+{
+    WriteHomeFile("ROUTAREA/RoutMstr.dat", Cp932Lines({"東京@" + RouteDir() + "R1"}));
+    WriteHomeFile("ROUTAREA/R1", Cp932Lines({"皇居 35.4100 139.4500 城 c:\\a.txt"}));
+    int loaded = 0;
+    doc->m_fnUpdateAllViews = [&] { ++loaded; };
+    doc->OnRouteAreaIndexMap();
+    Repaint();
+    EXPECT_EQ(doc->m_astrHitRecord[0], "東京 35.4100 139.4500 ルート " + RouteDir() + "R1");
+    EXPECT_EQ(doc->m_nSavedMapDisplayMode, 1);
+    loaded = 0;
+    view->OnLButtonDblClk(0, {doc->m_anHitX[0], doc->m_anHitY[0]});
+    EXPECT_EQ(loaded, 1);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 3);
+    EXPECT_EQ(doc->m_astrRoutePoint[0], "皇居 35.4100 139.4500 城 c:\\a.txt");
+    EXPECT_EQ(doc->m_astrRoutePoint[1], "999");
+}
+
+TEST_F(RouteIndex, ADoubleClickOnEmptyMapSearchesAroundItAndPlaysWhatItFinds)
+{
+    viewEntryPoints().OnUnitLength = &FakeUnitLength;
+    doc->m_fWhiteZoomX = 0.5f;
+    doc->m_nAreaSizeKm = 50;
+    doc->m_nAreaSearch = 1;
+    doc->m_nSavedMapDisplayMode = 10;
+    PlacePoints(*doc);
+    std::vector<std::string> played;
+    nav->calls.startAlbumPlayback = [&](const std::string&, const std::string& kind) { played.push_back(kind); };
+    view->OnLButtonDblClk(0, {120, 120});
+    EXPECT_EQ(played, (std::vector<std::string>{"AreaMap"}));
+    EXPECT_EQ(doc->m_strEntryMode, "AreaData");
+    EXPECT_EQ(doc->m_astrRoutePoint[2], "999");
+    // Nothing around the click: nothing plays.
+    played.clear();
+    doc->m_strEntryMode.clear();
+    view->OnLButtonDblClk(0, {600, 600});
+    EXPECT_TRUE(played.empty());
+    EXPECT_EQ(doc->m_strEntryMode, "");
+}
+
 } // namespace
 } // namespace viewtest
