@@ -156,6 +156,9 @@ TEST_F(RouteIndex, ARouteItemOfTheIndexLoadsItsRouteIntoTheBlockAroundItsFirstPo
     // block at 0.5.
     EXPECT_EQ(view->m_nRoutePointCount, 100);
     EXPECT_EQ(doc->m_astrHitRecord[101], "999");
+    EXPECT_EQ(doc->m_nAlbumPageCount, 101);
+    EXPECT_EQ(doc->m_astrPointRecord[100], "点100 35.2000 139.3000 寺 c:\\a.txt");
+    EXPECT_EQ(doc->m_astrPointRecord[101], "999");
     const int x = view->m_nMapOriginX + int(float(3600 + 1800) * 0.5f * 0.08888889f);
     const int y = view->m_nMapOriginY + int(0.5f * 960.0f - float(2400) * 0.5f * 0.13333334f);
     EXPECT_EQ(doc->m_aptRoutePoint[100].x, x);

@@ -11,6 +11,7 @@
 #include "platform/ui/FrameWindow.h"
 #include "platform/ui/Window.h"
 #include "view/navigation/ViewNavigation.h"
+#include "view/pages/ViewPages.h"
 #include "view/sheetmap/ViewBaseMap.h"
 #include "view/window/VeldoranView.h"
 #include "view/window/ViewEntryPoints.h"
@@ -225,6 +226,10 @@ void RouteAreaMaps::ShowRouteAreaSheets()
     if (routines.addViewButtons)
         routines.addViewButtons(1);
     m_view.m_nPageIndex = 0;
+    if (m_view.m_pPages) {
+        m_view.m_pPages->m_nPicOffsetX = 0;
+        m_view.m_pPages->m_nPicOffsetY = 0;
+    }
 
     // The block's centre sheet holds the route's first point; it becomes the current sheet.
     const std::string& first = doc.m_astrRoutePoint[0];
@@ -262,8 +267,12 @@ void RouteAreaMaps::ShowRouteAreaSheets()
         doc.m_anHitX[std::size_t(n)] = navigation::ClampToInt16(doc.m_nPointX);
         doc.m_anHitY[std::size_t(n)] = navigation::ClampToInt16(doc.m_nPointY);
         doc.m_aptRoutePoint[std::size_t(n)] = {doc.m_nPointX, doc.m_nPointY};
+        // The route's records are also the pages that the album mode plays.
+        doc.m_astrPointRecord[std::size_t(n)] = record;
     }
     doc.m_astrHitRecord[std::size_t(n)] = "999";
+    doc.m_astrPointRecord[std::size_t(n)] = "999";
+    doc.m_nAlbumPageCount = n;
     m_view.m_nRoutePointCount = n > 0 ? n - 1 : 0;
     doc.m_nMapDisplayMode = savedMode;
     doc.m_nPointDrawKind = savedKind;
