@@ -8,6 +8,8 @@
 #include "platform/dc/RecordingDc.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/DialogDriver.h"
+#include "platform/ui/TemplateRegistry.h"
 #include "view/routes/RouteAreaMaps.h"
 #include "view/window/ViewEntryPoints.h"
 
@@ -329,6 +331,34 @@ TEST_F(RouteIndex, TheIndexCommandsRepaintDrawsTheIndexAndADoubleClickOnARouteLo
     EXPECT_EQ(doc->m_nMapDisplayMode, 3);
     EXPECT_EQ(doc->m_astrRoutePoint[0], "皇居 35.4100 139.4500 城 c:\\a.txt");
     EXPECT_EQ(doc->m_astrRoutePoint[1], "999");
+}
+
+TEST_F(RouteIndex, TheIndexButtonsOpenTheRouteAndAreaChoiceAndTheTextSelection)
+{
+    WriteHomeFile("ROUTAREA/AreaMstr.dat", Cp932Lines({"皇居周辺@" + RouteDir() + "A1"}));
+    WriteHomeFile("ROUTAREA/A1", Cp932Lines({"皇居 35.4100 139.4500 城 c:\\a.txt"}));
+    doc->m_fnUpdateAllViews = [] {};
+    doc->OnRouteAreaIndexMap();
+    Repaint();
+    script->answerDialog("TOVENDLG", 157, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.caption(), "        エリアマップの選択");
+        d.selectCombo(1089, 0);
+        d.click(vd::IDOK);
+    });
+    vd::DialogDriver::clickControl(*nav->NumberedButton(2));
+    EXPECT_EQ(doc->m_strEntryMode, "AreaData");
+    EXPECT_EQ(doc->m_astrRoutePoint[0], "皇居 35.4100 139.4500 城 c:\\a.txt");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 3);
+
+    bool listed = false;
+    script->answerDialog(vd::ui::kProgramModule, 136, [&](vd::DialogDriver& d) {
+        listed = d.caption() == "  　　　　　    テキストの選択";
+        d.click(vd::IDCANCEL);
+    });
+    doc->OnRouteAreaIndexMap();
+    Repaint();
+    vd::DialogDriver::clickControl(*nav->ViewButton(13));
+    EXPECT_TRUE(listed);
 }
 
 TEST_F(RouteIndex, ADoubleClickOnEmptyMapSearchesAroundItAndPlaysWhatItFinds)
