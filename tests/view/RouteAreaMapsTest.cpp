@@ -137,6 +137,21 @@ TEST_F(RouteIndex, WithoutMasterListsTheIndexIsEmpty)
     EXPECT_EQ(doc->m_astrHitRecord[0], "999");
 }
 
+TEST_F(RouteIndex, LinesWithoutCoordinatesAreSkippedAndFarLatitudesUseTheEdgeRatio)
+{
+    WriteHomeFile("ROUTAREA/RoutMstr.dat", Cp932Lines({"遠い@" + RouteDir() + "R9"}));
+    WriteHomeFile("ROUTAREA/AreaMstr.dat", Cp932Lines({"空@" + RouteDir() + "A9"}));
+    WriteHomeFile("ROUTAREA/R9", Cp932Lines({"名前だけ", "赤道 0.0000 135.0000 点 c:\\a.txt"}));
+    WriteHomeFile("ROUTAREA/A9", Cp932Lines({"名前だけ"}));
+    doc->m_nMapType = 2;
+    vd::RecordingDc dc(Picture());
+    maps->DrawRouteAreaMaster(dc);
+    EXPECT_EQ(doc->m_astrHitRecord[0], "遠い 0.0000 135.0000 ルート " + RouteDir() + "R9");
+    EXPECT_EQ(doc->m_astrHitRecord[1], "999");
+    const float k = LatitudeRatioAt(doc->m_afLatitudeRatio, 15);
+    EXPECT_EQ(doc->m_anHitX[0], int((1350000 - doc->m_fRefLongitude) / doc->m_fMapScale / k) + doc->m_nOverviewOriginX);
+}
+
 TEST_F(RouteIndex, ARouteItemOfTheIndexLoadsItsRouteIntoTheBlockAroundItsFirstPoint)
 {
     std::string route;
