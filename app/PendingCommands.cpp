@@ -10,7 +10,6 @@ const std::vector<CommandRange>& PendingCommands()
         std::vector<CommandRange> ranges;
         // Single commands of the menu bars, the Mapping menu and the accelerators.
         for (int id : {32782, 32807,
-                       33150,
                        33284, 33285})
             ranges.push_back({id, id});
         // The dynamic families of 35 ids: five text and three picture menus.

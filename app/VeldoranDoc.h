@@ -20,7 +20,6 @@
 #include <vector>
 
 class ProfileWriter;
-struct RegionDivisions;
 
 class CVeldoranDoc : public vd::Document {
 public:
@@ -532,6 +531,18 @@ public:
     void OnDataSourceSelect();
     void OnRegisterSheets();
     int m_nSavedSiteNamePopup = 0; // m_nSiteNamePopup while a registration or update mode is on
+    // app/registration/: a click in update or album mode. Each answers the view a state word:
+    // "" (done), "cancel", "deleate", "STOP", "update" or "update_end"; RegisterAlbum answers the
+    // new album's "name item latitude longitude" instead when one was registered.
+    std::string RegisterPointData(const std::string& regionName, const std::string& fileKey,
+                                  const std::string& mouseState, const std::string& clickLongitude,
+                                  const std::string& clickLatitude);
+    std::string UpdatePointEntry(const std::string& record, const std::string& mouseState,
+                                 const std::string& clickLongitude, const std::string& clickLatitude, int recordIndex);
+    std::string RegisterAlbum(const std::string& latitude, const std::string& longitude, const std::string& albumPath,
+                              const std::string& albumNumber);
+    std::string UpdateAlbum(const std::string& title, const std::string& item, const std::string& albumPath,
+                            const std::string& latitude, const std::string& longitude, const std::string& albumState);
     // VeldoranDocUserMenus.cpp: white-map switches, prefecture map, sheets by name, user menus.
     void OnPrefectureBorders();
     void OnSubprefectureBorders();
@@ -576,9 +587,12 @@ public:
     void SelectText();
     void SelectPicture();
     std::string m_strSelectedEntry; // the selection's last chosen entry text
-    // The region division dialog on the six user divisions; true when confirmed (connected
-    // by the registration's dialogs; unset, the selection's button "区分設定" does nothing).
-    std::function<bool(RegionDivisions&)> m_fnEditDivisions;
+
+    // Route, area and album points in TOVENDLG's list dialog (app/albums/RouteMapRegistration.cpp):
+    // kind "RouteMap", "AreaMap" or an album file; the answer is the play mode or "cancel".
+    std::string RegisterRouteMap(const std::string& title, const std::string& secondTitle, const std::string& kind,
+                                 const std::string& latitude, const std::string& longitude);
+    std::string m_strAreaCentreLat, m_strAreaCentreLon; // the centre of the last area search (D.MMSS)
 
     // 地図の表示仕様 (app/settings/): the dialog's run, the tab it opens with
     // (kept for the run) and the place names of the current file, shown by it.

@@ -46,3 +46,11 @@ std::string_view FirstWord(std::string_view text);
 // record holds no ":", or when the ":" lies within its first two bytes (the name then holds it
 // and no file reference can start there).
 std::size_t FileReferenceStart(std::string_view record);
+
+// Rewrites the point data file without the first non-empty line whose lower-case form holds key
+// (lowered here) and which holds exactKey as written; a removed first line leaves an empty line
+// in its place, every other line keeps its bytes and empty lines are dropped. listed, when
+// given, receives the file's first 4999 non-empty lines as read.
+enum class KeyLineRemoval { Unreadable, NotFound, Removed, WriteFailed };
+KeyLineRemoval RemoveKeyLine(const std::string& path, const std::string& key, const std::string& exactKey,
+                             RecordList* listed = nullptr);

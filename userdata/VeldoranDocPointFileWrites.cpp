@@ -98,22 +98,24 @@ bool CVeldoranDoc::ReplaceRecord(int mode, const std::string& text, const std::s
     return lines->file.write(CurrentPointDataFile());
 }
 
-bool CVeldoranDoc::DeleteRecord(const std::string& path, const std::string& key, const std::string& alternativeKey,
-                                const std::string& exactKey)
+KeyLineRemoval RemoveKeyLine(const std::string& path, const std::string& key, const std::string& exactKey,
+                             RecordList* listed)
 {
     std::optional<NonEmptyLines> lines = ReadNonEmptyLines(path);
     if (!lines) {
-        m_astrPointRecord[0] = kListEnd;
-        return false;
+        if (listed)
+            (*listed)[0] = kListEnd;
+        return KeyLineRemoval::Unreadable;
     }
-    ListLines(m_astrPointRecord, *lines);
-    const std::string lowered = vd::toLowerAscii(key.empty() ? alternativeKey : key);
+    if (listed)
+        ListLines(*listed, *lines);
+    const std::string lowered = vd::toLowerAscii(key);
     // With no key at all every line would match and the first one would go.
     if (lowered.empty() && exactKey.empty())
-        return false;
+        return KeyLineRemoval::NotFound;
     const std::optional<std::size_t> found = FindKeyLine(*lines, lowered, exactKey);
     if (!found)
-        return false;
+        return KeyLineRemoval::NotFound;
     const std::size_t lineNumber = lines->lineNumbers[*found];
     if (*found == 0) {
         // The first line of the list leaves an empty line in its place.
@@ -124,5 +126,12 @@ bool CVeldoranDoc::DeleteRecord(const std::string& path, const std::string& key,
         lines->file.erase(lineNumber);
         DropEmptyLines(lines->file);
     }
-    return lines->file.write(path);
+    return lines->file.write(path) ? KeyLineRemoval::Removed : KeyLineRemoval::WriteFailed;
+}
+
+bool CVeldoranDoc::DeleteRecord(const std::string& path, const std::string& key, const std::string& alternativeKey,
+                                const std::string& exactKey)
+{
+    return RemoveKeyLine(path, key.empty() ? alternativeKey : key, exactKey, &m_astrPointRecord) ==
+           KeyLineRemoval::Removed;
 }

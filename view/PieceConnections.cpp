@@ -11,9 +11,11 @@ void ConnectViewPieces(CVeldoranView& view)
     ConnectRendererMapPieces(view);
     ConnectPlaceNamePiece(view);
     ConnectPointerPiece(view);
+    ConnectRegistrationPiece(view);
     ConnectPagePieces(view);
     ConnectSheetPicturePiece(view);
     ConnectFindPlacePiece(view);
     ConnectMenuBarPiece(view);
     ConnectRoutePieces(view);
+    ConnectAlbumPiece(view);
 }

@@ -28,6 +28,8 @@ void ConnectRendererMapPieces(CVeldoranView& view);
 void ConnectPlaceNamePiece(CVeldoranView& view);
 // The pointer's tips, range enlargement and index-map sheet choice (PointerConnections.cpp).
 void ConnectPointerPiece(CVeldoranView& view);
+// Registration and update of points and albums at a click (RegistrationConnections.cpp).
+void ConnectRegistrationPiece(CVeldoranView& view);
 // The picture and text pages (PageConnections.cpp).
 void ConnectPagePieces(CVeldoranView& view);
 // Map modes 22-24: submarine mesh maps and the guide-map picture (SheetPictureConnections.cpp).
@@ -39,3 +41,5 @@ void ConnectFindPlacePiece(CVeldoranView& view);
 void ConnectMenuBarPiece(CVeldoranView& view);
 // Route and area maps, the area search and the text and picture selection (RouteConnections.cpp).
 void ConnectRoutePieces(CVeldoranView& view);
+// Registered items, album play and the memo button (AlbumConnections.cpp).
+void ConnectAlbumPiece(CVeldoranView& view);

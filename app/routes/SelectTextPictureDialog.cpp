@@ -204,12 +204,11 @@ void CDlgSelectTextPicture::OnDoubleClick()
 
 void CDlgSelectTextPicture::OnDivisionSettings()
 {
-    if (!m_fnEditDivisions)
+    CDlgRegionDivision dialog;
+    dialog.m_divisions = m_divisions;
+    if (dialog.DoModal() != vd::IDOK)
         return;
-    RegionDivisions edited = m_divisions;
-    if (!m_fnEditDivisions(edited))
-        return;
-    m_divisions = edited;
+    m_divisions = dialog.m_divisions;
     ShowDivisionNames();
     m_bDivisionsChanged = 1;
 }

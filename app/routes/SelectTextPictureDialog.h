@@ -2,18 +2,12 @@
 // The text or picture selection (template 136): the registered points of the current data file
 // that have a text (mode "TEXT") or a picture ("BMP"), narrowed to a region or a user division,
 // with the chosen point's coordinates and files. A double click on an entry chooses it at once.
+#include "app/registration/RegionDivisionDialog.h"
 #include "platform/ui/Dialog.h"
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
-
-// The six user divisions: south-west latitude and longitude, north-east latitude and longitude,
-// names.
-struct RegionDivisions {
-    std::array<std::string, 6> swLatitude, swLongitude, neLatitude, neLongitude, name;
-};
 
 class CDlgSelectTextPicture : public vd::Dialog {
 public:
@@ -34,9 +28,6 @@ public:
     std::string m_strMode; // "TEXT" or "BMP"
     RegionDivisions m_divisions;
     std::string m_strFrameNorth, m_strFrameEast, m_strFrameSouth, m_strFrameWest;
-    // The region division dialog on the divisions; true when confirmed. Without one the button
-    // "区分設定" does nothing.
-    std::function<bool(RegionDivisions&)> m_fnEditDivisions;
 
     bool OnInitDialog() override;
 

@@ -42,7 +42,7 @@ static void HandOver(const CVeldoranDoc& doc, CDlgSelectTextPicture& dialog, con
     dialog.m_strMode = mode;
     dialog.m_strRegion = doc.m_strRegionName;
     dialog.m_strSelected = doc.m_strSelectedEntry;
-    dialog.m_divisions = {doc.m_astrDivSwY, doc.m_astrDivSwX, doc.m_astrDivNeY, doc.m_astrDivNeX, doc.m_astrDivName};
+    dialog.m_divisions = {doc.m_astrDivName, doc.m_astrDivSwX, doc.m_astrDivSwY, doc.m_astrDivNeX, doc.m_astrDivNeY};
     dialog.m_bDivisionsChanged = doc.m_nDivisionEdited == 1 ? 1 : 0;
     dialog.m_strFrameNorth = doc.m_strFrameNorth;
     dialog.m_strFrameEast = doc.m_strFrameEast;
@@ -125,7 +125,6 @@ void CVeldoranDoc::SelectText()
         ++slot;
     }
     HandOver(*this, dialog, "TEXT");
-    dialog.m_fnEditDivisions = m_fnEditDivisions;
     if (RunSelection(*this, dialog)) {
         TakeBack(*this, dialog);
         m_strEntryParam = dialog.m_strFile1;
@@ -166,7 +165,6 @@ void CVeldoranDoc::SelectPicture()
         ++slot;
     }
     HandOver(*this, dialog, "BMP");
-    dialog.m_fnEditDivisions = m_fnEditDivisions;
     if (RunSelection(*this, dialog)) {
         TakeBack(*this, dialog);
         m_strEntryTitle = dialog.m_strName;

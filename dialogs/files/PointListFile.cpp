@@ -37,7 +37,7 @@ PointList ReadPointList(std::string_view winPath, PointListFilter filter)
     return list;
 }
 
-std::string PackPointLine(std::string_view line)
+std::string PackPointLine(std::string_view line, char itemSeparator)
 {
     std::string_view rest = line;
     const std::string_view name = cutAtBlank(rest);
@@ -46,21 +46,21 @@ std::string PackPointLine(std::string_view line)
     const std::string_view item = cutAtBlank(rest);
     const std::size_t blank = rest.find(' ');
     std::string entry;
-    entry.append(name).append("#").append(item).append("@");
+    entry.append(name).append(1, itemSeparator).append(item).append("@");
     entry.append(rest.substr(0, blank)).append("$").append(latitude).append("$").append(longitude);
     if (blank != std::string_view::npos)
         entry.append("$").append(rest.substr(blank + 1));
     return entry;
 }
 
-PointEntryFields SplitPointEntry(std::string_view entry)
+PointEntryFields SplitPointEntry(std::string_view entry, char itemSeparator)
 {
     PointEntryFields fields;
     const std::size_t at = entry.find('@');
     const std::string_view head = entry.substr(0, at);
     std::string_view files = at == std::string_view::npos ? std::string_view() : entry.substr(at + 1);
 
-    const std::size_t hash = head.find('#');
+    const std::size_t hash = head.find(itemSeparator);
     fields.name = head.substr(0, hash);
     if (hash != std::string_view::npos)
         fields.item = head.substr(hash + 1);

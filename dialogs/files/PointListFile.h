@@ -30,8 +30,9 @@ enum class PointListFilter {
 PointList ReadPointList(std::string_view winPath, PointListFilter filter);
 
 // The PointEntry of a line. A line of fewer fields packs what it has: a cut that finds no blank
-// takes the rest of the line and leaves the later fields empty.
-std::string PackPointLine(std::string_view line);
+// takes the rest of the line and leaves the later fields empty. The program's update list joins
+// name and item with "/" instead of "#".
+std::string PackPointLine(std::string_view line, char itemSeparator = '#');
 
 // A PointEntry taken apart for the detail controls: a picture in the first file place moves to
 // the picture place, so the text file is the other one.
@@ -43,7 +44,7 @@ struct PointEntryFields {
     std::string latitude;
     std::string longitude;
 };
-PointEntryFields SplitPointEntry(std::string_view entry);
+PointEntryFields SplitPointEntry(std::string_view entry, char itemSeparator = '#');
 
 // ".bmp", ".jpg", ".gif", ".pcd", ".pic": a name holding any of them (in lower case) anywhere
 // counts as a picture.

@@ -1,5 +1,6 @@
 // The user-data files that a new application folder starts with, as the dialog library reads
-// them: an empty catalogue, an empty common area and eight item menus of empty slots.
+// them: an empty catalogue, a common area of three sample points (a picture, a text and an
+// album of three pages) and eight item menus of empty slots.
 #include "DialogTestSupport.h"
 
 #include "contracts/tovendlg.h"
@@ -21,7 +22,11 @@ TEST(BundledUserData, ReadsAsEmptyListsAndMenus)
     const std::string source = HomeWin() + "SOURCE\\";
 
     EXPECT_TRUE(ReadBinderTitles(source + "BINDER.DAT").empty());
-    EXPECT_EQ(ReadPointList(source + "history.dat", PointListFilter::Full).count, 0);
+    EXPECT_EQ(ReadPointList(source + "history.dat", PointListFilter::Full).count, 3);
+    fs::copy(VD_SAMPLE_DATA_DIR "/ALBUM", Home() / "ALBUM", fs::copy_options::recursive);
+    const PointList album = ReadPointList(HomeWin() + "ALBUM\\MIHON.alb", PointListFilter::Full);
+    EXPECT_EQ(album.count, 3);
+    EXPECT_EQ(album.entry[0], "丘の絵#見本の画像@@:PICT\\HILLS.BMP$34.4100$135.3100$@:PICT\\HILLS.TXT");
     EXPECT_EQ(ReadPointList(HomeWin() + "GUIDEMAP\\GUIDEMAP.DAT", PointListFilter::Full).count, 0);
     EXPECT_EQ(CountMenuFileEntries(source + "MENUFILE.DAT"), (std::vector<int>(8, 0)));
 

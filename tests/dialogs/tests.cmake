@@ -3,3 +3,5 @@
 vd_test_folder(test-dialogs dialogs LINK dialogs-files dialogs-points graphics)
 add_dependencies(test-dialogs tovendlg)
 target_compile_definitions(test-dialogs PRIVATE VD_SAMPLE_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
+# The route lines of the album dialogs, tested apart from the library too.
+target_sources(test-dialogs PRIVATE ${PROJECT_SOURCE_DIR}/dialogs/albums/RouteFile.cpp)

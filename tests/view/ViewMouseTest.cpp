@@ -445,10 +445,10 @@ TEST_F(ViewMouse, ClickRegistersAtTheSheetCoordinatesByTool)
 {
     BlockOnScreen();
     std::vector<std::string> got;
-    nav->calls.registerTextPicture = [&](const std::string& lon, const std::string& lat) {
+    nav->calls.registerTextPicture = [&](const std::string& lon, const std::string& lat, int, int) {
         got.push_back("text " + lat + "," + lon);
     };
-    nav->calls.registerAlbumAtPoint = [&](const std::string& lon, const std::string& lat) {
+    nav->calls.registerAlbumAtPoint = [&](const std::string& lon, const std::string& lat, int, int) {
         got.push_back("album " + lat + "," + lon);
     };
     nav->calls.updateAlbum = [&](const std::string& lon, const std::string& lat) {

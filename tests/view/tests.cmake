@@ -16,3 +16,6 @@ vd_fake_library(test-view view-fake-surrick-prefmap VD_FAKE_SURRICK_PREFMAP
 # Guide-map pictures as JPEG files.
 target_sources(test-view PRIVATE ${PROJECT_SOURCE_DIR}/tests/app/doc/JpegFixtures.cpp)
 target_link_libraries(test-view PRIVATE JPEG::JPEG)
+# The album and memo dialogs of the dialog library and Surrick's picture chooser, answering as set.
+vd_fake_library(test-view view-fake-album-dialogs VD_FAKE_ALBUM_DIALOGS_VIEW
+  ${PROJECT_SOURCE_DIR}/tests/app/registration/fake/FakeAlbumDialogs.cpp)

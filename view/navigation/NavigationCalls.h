@@ -19,13 +19,14 @@ struct NavigationCalls {
     std::function<void(vd::Dc&, int x, int y)> showPointTip;
     std::function<void(vd::Dc&, int x, int y)> hoverRoutePoint;
     std::function<void(vd::Dc&, int x, int y)> drawDragRectangle;
-    // Registration at a clicked point: the coordinates as texts (longitude, latitude).
-    std::function<void(const std::string& lon, const std::string& lat)> registerTextPicture;
+    // Registration at a clicked point: the coordinates as texts (longitude, latitude) and the
+    // click's position.
+    std::function<void(const std::string& lon, const std::string& lat, int x, int y)> registerTextPicture;
     // Registers or updates the current entry at the point; the answer: "", "cancel", "deleate".
     std::function<std::string(const std::string& lon, const std::string& lat)> registerPointData;
     // An ".alb" entry: "update", "update_end", "deleate" or "".
     std::function<std::string(const std::string& lon, const std::string& lat)> updateAlbum;
-    std::function<void(const std::string& lon, const std::string& lat)> registerAlbumAtPoint;
+    std::function<void(const std::string& lon, const std::string& lat, int x, int y)> registerAlbumAtPoint;
     // The range drag's end at the release (mouse modes 3 and 8).
     std::function<void(vd::Dc&, int x, int y)> finishRangeDrag;
     // Double clicks: the index map's sheet, a drawn record (its index in the hit list).

@@ -107,3 +107,24 @@ bool ViewNavigation::AppendRoutePoint(int item, int x, int y)
     ++count;
     return true;
 }
+
+void ViewNavigation::EraseRouteLine(vd::Dc& dc)
+{
+    const vd::Pen green(vd::PS_SOLID, 2, vd::RGB(0, 128, 0));
+    const vd::Pen previousPen = dc.SelectObject(green);
+    const int previousRop = dc.SetROP2(vd::R2_NOTXORPEN);
+    const int count = std::min(m_view.m_nRoutePointCount, int(m_anRouteX.size()));
+    for (int i = 0; i + 1 < count; ++i) {
+        dc.MoveTo(m_anRouteX[std::size_t(i)], m_anRouteY[std::size_t(i)]);
+        dc.LineTo(m_anRouteX[std::size_t(i + 1)], m_anRouteY[std::size_t(i + 1)]);
+    }
+    dc.SetROP2(previousRop);
+    dc.SelectObject(previousPen);
+}
+
+vd::ui::Point ViewNavigation::RoutePointPosition(int i) const
+{
+    if (i < 0 || i >= int(m_anRouteX.size()))
+        return {};
+    return {m_anRouteX[std::size_t(i)], m_anRouteY[std::size_t(i)]};
+}

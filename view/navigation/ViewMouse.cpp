@@ -167,7 +167,9 @@ void CVeldoranView::MouseModeAction(unsigned flags, int x, int y)
         nav.EndRouteLineByMove(*window);
         return;
     }
-    if (mode == 5 && doc.m_nMouseTool == 2) {
+    // In update mode a point under the pointer (MK_MOVE) is dragged by the pressed button.
+    const bool startsDrag = mode == 7 && (flags & vd::MK_LBUTTON) && m_strMouseButtonState == "MK_MOVE";
+    if ((mode == 5 || startsDrag) && doc.m_nMouseTool == 2) {
         if (m_strMouseButtonState == "MK_MOVE" && std::abs(x - nav.m_nDragX) <= 2 && std::abs(y - nav.m_nDragY) <= 2)
             return;
         if (doc.m_nMapType == 4)
@@ -297,10 +299,12 @@ void CVeldoranView::RegisterAtPoint(int x, int y)
     case 1:
         SaveRestoreMap(0, 0, 0, 0, 0, m_nSavedWidth, m_nSavedHeight);
         if (nav.calls.registerTextPicture)
-            nav.calls.registerTextPicture(lon, lat);
+            nav.calls.registerTextPicture(lon, lat, x, y);
         break;
     case 2: {
-        const bool album = doc.m_strEntryTarget.find(".alb") != std::string::npos;
+        // The hover leaves an album's path in the entry's parameter, a picture's in its target.
+        const bool album = doc.m_strEntryTarget.find(".alb") != std::string::npos ||
+                           doc.m_strEntryParam.find(".alb") != std::string::npos;
         const bool dragged = m_strMouseButtonState == "MK_LBUTTON";
         const std::string answer = album ? (nav.calls.updateAlbum ? nav.calls.updateAlbum(lon, lat) : "")
                                          : (nav.calls.registerPointData ? nav.calls.registerPointData(lon, lat) : "");
@@ -350,7 +354,7 @@ void CVeldoranView::RegisterAtPoint(int x, int y)
     case 4:
         SaveRestoreMap(0, 0, 0, 0, 0, m_nSavedWidth, m_nSavedHeight);
         if (nav.calls.registerAlbumAtPoint)
-            nav.calls.registerAlbumAtPoint(lon, lat);
+            nav.calls.registerAlbumAtPoint(lon, lat, x, y);
         break;
     default:
         break;
@@ -392,6 +396,8 @@ void CVeldoranView::OnLButtonDblClk(unsigned flags, vd::ui::Point point)
                     : 0;
                 if (found > 0) {
                     doc.m_strEntryMode = "AreaData";
+                    doc.m_strAreaCentreLat = doc.m_strCursorLat;
+                    doc.m_strAreaCentreLon = doc.m_strCursorLon;
                     if (nav.calls.startAlbumPlayback)
                         nav.calls.startAlbumPlayback("", "AreaMap");
                     if (vd::ClientDc erase = GetDC(); erase && nav.calls.drawSearchArea)

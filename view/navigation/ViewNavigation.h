@@ -78,6 +78,10 @@ public:
     // the route's lists; false when they are full. RouteItem(k) is point k's drawn record.
     bool AppendRoutePoint(int item, int x, int y);
     int RouteItem(int k) const { return m_anRouteItem[std::size_t(k)]; }
+    // A cancelled route: its lines drawn again in NOTXOR, which takes them off the map.
+    void EraseRouteLine(vd::Dc& dc);
+    // Where the route's point i was clicked.
+    vd::ui::Point RoutePointPosition(int i) const;
 
     // Deletes the windows of replaced buttons and scroll bars (WM_RELEASEVIEWCONTROLS).
     void ReleaseRetiredControls();

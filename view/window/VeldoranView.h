@@ -134,6 +134,30 @@ public:
     void OpenFindPlaceDialog();
     void OpenSheetDialog();
 
+    // Registered items and album play (view/albums/): opening an item of the hit list's kind, the
+    // route, area or album dialog and its play, the page forms of map mode 13, the pictures of
+    // modes 15-17, the viewer or program of an item, web pages, 33150 and button 303.
+    void OpenRegisteredItem(const std::string& record);
+    void StartAlbumPlayback(const std::string& title, const std::string& item, const std::string& kind,
+                            const std::string& latitude, const std::string& longitude);
+    void OnAlbumStart();
+    void DrawAlbum(vd::Dc& dc);
+    void DrawAlbumItemPage(vd::Dc& dc, int page);
+    void ShowAlbumPicture(const std::string& entry);
+    void DrawManualAlbumPage(vd::Dc& dc);
+    void DrawAlbumLocation(vd::Dc& dc);
+    void DrawMemo(vd::Dc& dc, int kind);
+    void DrawPicture();
+    void RunPictureViewer();
+    void OpenWebItem();
+    void EndSlideProgram();
+    void OnButtonMemo();
+    std::string m_strPlayKind;     // "ALBUM" while an album item plays
+    std::string m_strBrowser;      // the program of web pages; empty: the desktop's
+    std::string m_strSlidePicture; // the picture and caption file of the current slide
+    std::string m_strSlideCaption;
+    int m_nSlideProgram = 0;       // the handle of the slide's viewer, 0 when none runs
+
     // The place-name layer of the sheet map: flag 0 searches and draws, 1 draws the kept results
     // (view/placenames/PlaceNameLayer.cpp).
     void DrawPlaceNameLayer(vd::Dc& dc, int flag);
@@ -185,6 +209,7 @@ public:
     std::string m_strJpgInSlide = "on";
     std::string m_strBlankLine;
     int m_nSymbolScheme = 0;
+    int m_nSymbolColour = 2; // 2: a registration's label coloured by the point's kind
     int m_nSelectedSymbolScheme = -1;
     int m_nLocatorColumns = 2;
     std::string m_strStatusNote;

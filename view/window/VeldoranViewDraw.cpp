@@ -172,12 +172,14 @@ int CVeldoranView::DrawByMapMode(vd::Dc& dc, int result)
         Call(m_routines.drawDragOverview, dc);
         return 1;
     case 13:
+        // A page drawn is what the window shows now: the after-draw steps keep it instead of
+        // copying the saved map over it.
         Call(m_routines.drawAlbum, dc);
-        break;
+        return 1;
     case 15:
     case 16:
         Call(m_routines.drawMemo, dc, doc.m_nMapDisplayMode == 15 ? 0 : 1);
-        break;
+        return 1;
     case 17:
         Call(m_routines.drawPicture, dc);
         break;

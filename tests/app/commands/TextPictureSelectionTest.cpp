@@ -138,10 +138,16 @@ TEST_F(Selection, DivisionsNarrowTheListAndAreEditedThroughTheDivisionDialog)
     doc->m_strFrameWest = "135.0000";
     doc->m_strFrameEast = "136.0000";
     const std::string firstName = doc->m_astrDivName[0];
-    doc->m_fnEditDivisions = [](RegionDivisions& divisions) {
-        divisions.name[0] = "北陸";
-        return true;
+    // The division dialog renames the first division; its cancel keeps the names.
+    auto renameFirst = [this] {
+        script->answerDialog(vd::ui::kProgramModule, 143, [](vd::DialogDriver& d) {
+            d.focus(101);
+            d.setText(101, "北陸");
+            d.focus(104);
+            d.click(vd::IDOK);
+        });
     };
+    renameFirst();
     Answer([](vd::DialogDriver& d) {
         EXPECT_EQ(d.text(114), "関西");
         d.click(114);
@@ -155,6 +161,7 @@ TEST_F(Selection, DivisionsNarrowTheListAndAreEditedThroughTheDivisionDialog)
     });
     Run(32892);
     EXPECT_EQ(doc->m_astrDivName[0], firstName) << "a cancelled selection takes nothing back";
+    renameFirst();
     Answer([](vd::DialogDriver& d) {
         d.click(133);
         d.selectCombo(125, 0);

@@ -1,0 +1,391 @@
+// Album play as the user starts it: a double-clicked album item through the album dialog (the
+// built dialog library, answered by the script), its pages drawn by the repaint and turned by the
+// view's timers (a picture, a viewer slide, a text), manual play, the album start command, the
+// memo button and the other kinds of registered items.
+#include "MapViewFixture.h"
+
+#include "app/VeldoranDoc.h"
+#include "platform/dc/RecordingDc.h"
+#include "platform/text/Format.h"
+#include "platform/ui/DialogDriver.h"
+#include "view/albums/AlbumEntry.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+using namespace viewtest;
+
+constexpr const char* kAlbum = "ALBUM\\G4C1fdd.alb";
+
+class AlbumPlay : public MapView {
+protected:
+    void SetUp() override
+    {
+        MapView::SetUp();
+        PastFirstPaint();
+        for (const char* sample : {"PICT/HILLS.BMP", "PICT/HILLS.JPG", "PICT/HILLS.TXT", "TEXT/TERA.TXT"}) {
+            const std::filesystem::path target = doctest::Home() / sample;
+            std::filesystem::create_directories(target.parent_path());
+            std::filesystem::copy_file(std::string(VD_SAMPLE_DATA_DIR) + "/" + sample, target,
+                                       std::filesystem::copy_options::overwrite_existing);
+        }
+        // A picture the view draws, one a viewer shows, and a text.
+        WriteHomeFile("PICT/HILLS.GIF", "GIF89a");
+        WriteHomeFile("ALBUM/G4C1fdd.alb", Cp932Lines({"丘の絵 35.0100 135.4500 見本 @:PICT\\HILLS.BMP",
+                                                      "丘の動画 35.0100 135.4500  @:PICT\\HILLS.GIF",
+                                                      "寺の話 35.0100 135.4500  @:TEXT\\TERA.TXT"}));
+        doc->m_strViewer = "/usr/bin/viewer";
+        doc->m_strEntryTitle = "見本のｱﾙﾊﾞﾑ";
+        doc->m_strEntryItem = "ｱﾙﾊﾞﾑ";
+    }
+
+    std::string AlbumRecord() const { return "見本のｱﾙﾊﾞﾑ 35.0100 135.4500 ｱﾙﾊﾞﾑ " + doc->m_strAppDir + kAlbum; }
+
+    // The album dialog's answer: the play mode chosen.
+    void AnswerAlbumDialog(int radio)
+    {
+        script->answerDialog("TOVENDLG", 149, [radio](vd::DialogDriver& d) {
+            EXPECT_EQ(d.text(131), "3件");
+            d.click(radio);
+            d.click(103);
+        });
+    }
+
+    // The one timer running (the script's handle), or 0.
+    int Running() const
+    {
+        const std::vector<int> timers = script->activeTimers();
+        return timers.size() == 1 ? timers[0] : 0;
+    }
+
+    std::vector<std::string> TextsOf(const vd::RecordingDc& dc) const
+    {
+        std::vector<std::string> texts;
+        for (const vd::RecordedText& t : dc.Texts())
+            texts.push_back(t.text);
+        return texts;
+    }
+};
+
+TEST_F(AlbumPlay, TheTimersTurnAPictureAViewerSlideAndAText)
+{
+    AnswerAlbumDialog(136);
+    view->OpenRegisteredItem(AlbumRecord());
+    EXPECT_EQ(view->m_strPlayKind, "ALBUM");
+    EXPECT_EQ(view->m_strPlayMode, "AUTO");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 13);
+    EXPECT_EQ(doc->m_nAlbumPageCount, 3);
+    EXPECT_EQ(doc->m_astrPointRecord[3], "999");
+    EXPECT_EQ(doc->m_nPictureFit, 1);
+
+    // Page 1: the picture in the view, then six ticks.
+    Repaint();
+    EXPECT_EQ(doc->m_strEntryTarget, "@:pict\\hills.bmp");
+    EXPECT_EQ(doc->m_strEntryTitle, "丘の絵 35.0100 135.4500 見本");
+    EXPECT_NE(picture->GetPixel(200, 200), vd::RGB(255, 255, 255)) << "the picture is drawn";
+    const int page = Running();
+    ASSERT_NE(page, 0);
+    for (int tick = 1; tick <= 5; ++tick)
+        script->fireTimer(page);
+    EXPECT_EQ(view->m_nAlbumTicks, 5);
+    EXPECT_EQ(view->m_nPageIndex, 0);
+    script->fireTimer(page);
+    EXPECT_EQ(view->m_nPageIndex, 1) << "the sixth tick turns the page";
+    EXPECT_EQ(Running(), 0);
+
+    // Page 2: the viewer shows the slide; the slide timer ends it on its sixth tick.
+    Repaint();
+    ASSERT_EQ(script->startedPrograms().size(), 1u);
+    EXPECT_EQ(script->startedPrograms()[0].front(), "/usr/bin/viewer");
+    EXPECT_EQ(doc->m_strViewState, "JPG_SLIDE");
+    EXPECT_EQ(view->m_nPageIndex, 2) << "the slide has advanced the index";
+    Repaint();
+    const int slide = Running();
+    ASSERT_NE(slide, 0);
+    for (int tick = 1; tick <= 6; ++tick)
+        script->fireTimer(slide);
+    EXPECT_EQ(doc->m_strViewState, "9999");
+    const int viewer = view->m_nSlideProgram;
+    Repaint();
+    EXPECT_EQ(script->endedPrograms(), (std::vector<int>{viewer})) << "the slide's own viewer is ended";
+    EXPECT_EQ(view->m_nSlideProgram, 0);
+    const int after = Running();
+    ASSERT_NE(after, 0);
+    for (int tick = 1; tick <= 3; ++tick)
+        script->fireTimer(after);
+    EXPECT_EQ(doc->m_strViewState, "");
+
+    // Page 3, the last: the text page; play ends with the album buttons taken away.
+    Repaint();
+    EXPECT_EQ(doc->m_strEntryTarget, "@:text\\tera.txt");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 0);
+    EXPECT_EQ(Running(), 0);
+    EXPECT_TRUE(script->endedPrograms().size() == 1u);
+}
+
+TEST_F(AlbumPlay, ManualPlayShowsTheCounterAndStartsAViewerOncePerPage)
+{
+    AnswerAlbumDialog(137);
+    view->OpenRegisteredItem(AlbumRecord());
+    EXPECT_EQ(view->m_strPlayMode, "MANUAL");
+    for (int page : {1, 1}) {
+        view->m_nPageIndex = page;
+        vd::RecordingDc dc;
+        view->DrawAlbum(dc);
+        EXPECT_EQ(TextsOf(dc).back(), " 2/  3");
+    }
+    EXPECT_EQ(script->processes().size(), 1u) << "the repaint of the same page starts no second viewer";
+    EXPECT_TRUE(script->activeTimers().empty());
+
+    // Texts only: a picture page shows its note and nothing else.
+    view->m_nAlbumPlayOption = 1;
+    view->m_nPageIndex = 0;
+    vd::RecordingDc dc;
+    view->DrawAlbum(dc);
+    EXPECT_EQ(TextsOf(dc), (std::vector<std::string>{" 1/  3->画像"}));
+}
+
+TEST_F(AlbumPlay, ACancelledDialogPlaysNothingAndAMissingAlbumNothingEither)
+{
+    script->answerDialog("TOVENDLG", 149, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
+    view->OpenRegisteredItem(AlbumRecord());
+    EXPECT_EQ(view->m_strPlayMode, "cancel");
+    EXPECT_EQ(doc->m_strAlbumPlayMode, "AUTO") << "a cancel keeps the play mode";
+    EXPECT_NE(doc->m_nMapDisplayMode, 13);
+
+    std::filesystem::remove(doctest::Home() / "ALBUM/G4C1fdd.alb");
+    script->answerDialog("TOVENDLG", 149, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.text(131), "0件");
+        d.click(103);
+    });
+    view->OpenRegisteredItem(AlbumRecord());
+    EXPECT_NE(doc->m_nMapDisplayMode, 13);
+}
+
+TEST_F(AlbumPlay, AnAlbumOfMoreThan99LinesStillEndsItsShownItems)
+{
+    std::string lines;
+    for (int i = 0; i < 120; ++i)
+        lines += "頁" + std::to_string(i) + " 35.0100 135.4500  @:TEXT\\TERA.TXT\r\n";
+    WriteHomeFile("ALBUM/G4C1fdd.alb", vd::utf8ToCp932(lines));
+    doc->m_astrHitRecord.fill("古い項目 35.0 135.0 文 @:TEXT\\WALK.TXT");
+    script->answerDialog("TOVENDLG", 149, [](vd::DialogDriver& d) { d.click(103); });
+    view->OpenRegisteredItem(AlbumRecord());
+    EXPECT_EQ(doc->m_astrHitRecord[99], "999");
+    EXPECT_EQ(doc->m_nAlbumPageCount, 99) << "no stale item became a page";
+}
+
+TEST_F(AlbumPlay, TheAlbumStartCommandPlaysTheShownItemsByThePlayOption)
+{
+    const std::string items[] = {"丘 35 135 絵 @:PICT\\HILLS.BMP @:PICT\\HILLS.TXT", "寺 35 135 文 @:TEXT\\TERA.TXT",
+                                 "旅 35 135 ｱﾙﾊﾞﾑ " + doc->m_strAppDir + kAlbum, "網 35 135 頁 http://example.org/"};
+    for (std::size_t i = 0; i < 4; ++i)
+        doc->m_astrHitRecord[i] = items[i];
+    doc->m_astrHitRecord[4] = "999";
+    const struct {
+        int option;
+        int pages;
+    } cases[] = {{3, 3}, {2, 1}, {1, 1}};
+    for (const auto& c : cases) {
+        view->m_nAlbumPlayOption = c.option;
+        doc->m_nMapDisplayMode = 10;
+        EXPECT_TRUE(frame->ExecuteCommand(33150));
+        EXPECT_EQ(doc->m_nAlbumPageCount, c.pages) << c.option;
+        EXPECT_EQ(doc->m_astrPointRecord[std::size_t(c.pages)], "999");
+        EXPECT_EQ(doc->m_nMapDisplayMode, 13);
+    }
+}
+
+TEST_F(AlbumPlay, ItemsOpenByTheirKind)
+{
+    // A text becomes a text page; a web page goes to the desktop without waiting.
+    view->OpenRegisteredItem("寺 35.0100 135.4500 文 @:TEXT\\TERA.TXT");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 20);
+    EXPECT_EQ(doc->m_strEntryParam, "@:text\\tera.txt");
+    doc->m_strEntryTarget = "http://example.org/";
+    view->OpenRegisteredItem("網 35.0100 135.4500 頁 http://example.org/");
+    EXPECT_EQ(script->desktopOpens(), (std::vector<std::string>{"http://example.org/"}));
+    EXPECT_TRUE(script->processes().empty());
+
+    // A bitmap is drawn by the view (mode 15), a JPEG too (mode 16); a GIF goes to the viewer.
+    view->OpenRegisteredItem("丘 35.0100 135.4500 絵 @:PICT\\HILLS.BMP @:PICT\\HILLS.TXT");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 15);
+    EXPECT_EQ(doc->m_strEntryTarget, "@:pict\\hills.bmp");
+    EXPECT_EQ(doc->m_strEntryParam, "@:pict\\hills.txt");
+    view->OpenRegisteredItem("丘 35.0100 135.4500 絵 @:PICT\\HILLS.JPG");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 16);
+    view->OpenRegisteredItem("丘 35.0100 135.4500 絵 @:PICT\\HILLS.GIF");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 10);
+    ASSERT_EQ(script->processes().size(), 1u);
+    EXPECT_EQ(script->processes()[0].front(), "/usr/bin/viewer");
+    doc->m_nJpegProcess = 0;
+    view->OpenRegisteredItem("丘 35.0100 135.4500 絵 @:PICT\\HILLS.JPG");
+    EXPECT_EQ(script->processes().size(), 2u) << "without in-program JPEG the viewer shows it";
+}
+
+TEST_F(AlbumPlay, ThePictureModesPutTheMemoAndMapButtons)
+{
+    // Both buttons at the wide view's place, the picture drawn, then the map on screen.
+    std::vector<std::string> buttons;
+    view->m_routines.setViewButton = [&buttons](int kind, const std::string& caption, int l, int t, int r, int b) {
+        buttons.push_back(std::to_string(kind) + caption + vd::format(" %d,%d,%d,%d", l, t, r, b));
+    };
+    doc->m_strEntryTarget = "@:pict\\hills.bmp";
+    doc->m_nMapDisplayMode = 15;
+    Repaint();
+    EXPECT_EQ(buttons, (std::vector<std::string>{"15メモ 423,3,483,27", "16地図 488,3,548,27"}));
+    EXPECT_EQ(doc->m_nMapDisplayMode, 10);
+    EXPECT_EQ(doc->m_nSavedMapDisplayMode, 15);
+    EXPECT_NE(picture->GetPixel(200, 200), vd::RGB(255, 255, 255)) << "the picture stays on screen";
+
+    // Button 303: the picture's memo, the text beside it, through the dialog library.
+    script->answerDialog("TOVENDLG", 133, [](vd::DialogDriver& d) {
+        EXPECT_NE(d.text(101).find("丘の風景"), std::string::npos);
+        EXPECT_NE(d.text(102).find("pict\\hills.txt"), std::string::npos);
+        d.click(vd::IDOK);
+    });
+    EXPECT_TRUE(frame->ExecuteCommand(303));
+    EXPECT_EQ(script->dialogsRun(), (std::vector<int>{133}));
+}
+
+TEST(AlbumEntry, CutsTitleFilesAndCaption)
+{
+    EXPECT_EQ(albums::EntryTitle("丘 35 135 絵 C:\\P\\A.JPG C:\\P\\A.TXT"), "丘 35 135 絵");
+    const albums::EntryFiles files = albums::SplitEntryFiles("丘 35 135 絵 C:\\P\\A.JPG C:\\P\\A.TXT");
+    EXPECT_EQ(files.target, "c:\\p\\a.jpg");
+    EXPECT_EQ(files.caption, "c:\\p\\a.txt");
+    EXPECT_EQ(albums::SplitEntryFiles("NO COLON HERE").target, "no") << "an entry without \":\" is all files";
+    EXPECT_EQ(albums::EntryFilePart("NO COLON"), "no colon");
+    EXPECT_EQ(albums::EntryTitle("NO COLON"), "");
+}
+
+} // namespace
+
+namespace {
+
+using namespace viewtest;
+
+class RoutePlay : public AlbumPlay {};
+
+TEST_F(RoutePlay, ARouteLinePlaysItsPointsOrStaysForAnotherLine)
+{
+    doc->m_astrRoutePoint[0] = "寺 34.5940 135.4708 文 @:TEXT\\TERA.TXT";
+    doc->m_astrRoutePoint[1] = "丘 34.5906 135.4534 絵 @:PICT\\HILLS.BMP";
+    doc->m_astrRoutePoint[2] = "999";
+    view->m_nRoutePointCount = 2;
+    script->answerDialog("TOVENDLG", 149, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.caption(), "      ﾙｰﾄﾏｯﾌﾟに登録されたﾌｧｲﾙ");
+        EXPECT_EQ(d.text(131), "2件");
+        d.click(103);
+    });
+    view->StartAlbumPlayback("ルートマップ", "", "RouteMap", "34.5940", "135.4708");
+    EXPECT_EQ(doc->m_astrHitRecord[1], doc->m_astrRoutePoint[1]);
+    EXPECT_EQ(doc->m_nAlbumPageCount, 2);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 13);
+    EXPECT_EQ(doc->m_strAlbumPlayMode, "AUTO");
+
+    // Cancelled: nothing plays, the route tool stays on for another line.
+    doc->m_nMapDisplayMode = 10;
+    script->answerDialog("TOVENDLG", 149, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
+    view->StartAlbumPlayback("ルートマップ", "", "RouteMap", "34.5940", "135.4708");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 10);
+    EXPECT_EQ(view->m_nRoutePointCount, 0);
+    EXPECT_EQ(doc->m_nMouseTool, 5);
+    EXPECT_EQ(doc->m_nMouseMode, 9);
+}
+
+} // namespace
+
+namespace {
+
+using namespace viewtest;
+
+// The bundled sample points of the common area and their album, as a new application folder has them.
+class SamplePoints : public AlbumPlay {
+protected:
+    void SetUp() override
+    {
+        AlbumPlay::SetUp();
+        namespace fs = std::filesystem;
+        for (const char* folder : {"SOURCE", "ALBUM"})
+            fs::copy(std::string(VD_SAMPLE_DATA_DIR) + "/" + folder, doctest::Home() / folder,
+                     fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        fs::copy_file(std::string(VD_SAMPLE_DATA_DIR) + "/PICT/HILLS_JPG.TXT", doctest::Home() / "PICT/HILLS_JPG.TXT",
+                      fs::copy_options::overwrite_existing);
+        // The points as the map draws them: the hit list in file order.
+        doc->LoadRecordList(doc->m_strSourceDir + "history.dat", "first");
+        std::size_t i = 0;
+        for (; doc->m_astrPointRecord[i] != "999"; ++i)
+            doc->m_astrHitRecord[i] = doc->m_astrPointRecord[i];
+        doc->m_astrHitRecord[i] = "999";
+    }
+};
+
+TEST_F(SamplePoints, TheSlideShowDrawsThePictureThenTheTextAfterSixTicks)
+{
+    doc->m_nMapDisplayMode = 10;
+    EXPECT_TRUE(frame->ExecuteCommand(33150));
+    EXPECT_EQ(doc->m_nAlbumPageCount, 2) << "the album itself is not a page";
+    Repaint();
+    EXPECT_EQ(doc->m_strEntryTarget, "@:pict\\hills.bmp");
+    EXPECT_NE(picture->GetPixel(200, 200), vd::RGB(255, 255, 255));
+    const int page = Running();
+    ASSERT_NE(page, 0);
+    for (int tick = 1; tick <= 6; ++tick)
+        script->fireTimer(page);
+    EXPECT_EQ(view->m_nPageIndex, 1);
+    Repaint();
+    EXPECT_EQ(doc->m_strEntryTarget, "@:text\\tera.txt");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 0) << "the last page";
+}
+
+TEST_F(SamplePoints, ThePictureShowsItsMemoAndTheAlbumPlaysItsPages)
+{
+    view->OpenRegisteredItem(doc->m_astrHitRecord[0]);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 15);
+    Repaint();
+    script->answerDialog("TOVENDLG", 133, [](vd::DialogDriver& d) {
+        EXPECT_NE(d.text(101).find("丘の風景"), std::string::npos);
+        d.click(vd::IDOK);
+    });
+    EXPECT_TRUE(frame->ExecuteCommand(303));
+    EXPECT_EQ(script->dialogsRun(), (std::vector<int>{133}));
+
+    script->answerDialog("TOVENDLG", 149, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.text(131), "3件");
+        d.click(103);
+    });
+    view->OpenRegisteredItem(doc->m_astrHitRecord[2]);
+    EXPECT_EQ(doc->m_nAlbumPageCount, 3);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 13);
+}
+
+} // namespace
+
+namespace {
+
+using namespace viewtest;
+
+// The logging Surrick in place before the view is built.
+class AlbumPlayWithSurrick : public AlbumPlay {
+protected:
+    void BeforeDocument() override { ASSERT_TRUE(vd::LibraryLoader::setOverride("SURRICK.DLL", VD_FAKE_SURRICK)); }
+};
+
+TEST_F(AlbumPlayWithSurrick, BitmapsGoToThePointOverviewWhenPicturesAreShownInADialog)
+{
+    doc->m_nPicturePosition = 2;
+    doc->m_strEntryTitle = "丘";
+    doc->m_strEntryItem = "絵";
+    view->OpenRegisteredItem("丘 35.0100 135.4500 絵 @:PICT\\HILLS.BMP");
+    using LogFn = const std::string*();
+    auto* log = vd::entryPoint<LogFn>("SURRICK.DLL", "FakeSurrickLog");
+    ASSERT_NE(log, nullptr);
+    EXPECT_EQ(*log(), "OnDlgBmpShow(" + doc->m_strAppDir + "pict\\hills.bmp,丘,絵,0);");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 10);
+    EXPECT_EQ(doc->m_strEntryTarget, "");
+}
+
+} // namespace

@@ -1,0 +1,298 @@
+// Album play in map mode 13: the route, area or album dialog and the page list it starts
+// (StartAlbumPlayback, OnAlbumStart), and the page each repaint draws: automatically against
+// the one-second timers (DrawAlbumItemPage, or ShowAlbumPicture for the pictures an outside
+// viewer shows) or by hand (DrawManualAlbumPage). The timers themselves are the view's.
+#include "view/window/VeldoranView.h"
+
+#include "app/VeldoranDoc.h"
+#include "platform/dc/Dc.h"
+#include "platform/text/Format.h"
+#include "platform/text/StringOps.h"
+#include "platform/ui/WaitCursor.h"
+#include "view/albums/AlbumEntry.h"
+#include "view/navigation/ViewNavigation.h"
+#include "view/pages/ViewPages.h"
+#include "view/sheetmap/ViewBaseMap.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+constexpr std::size_t kPageListSize = 5000;
+// An album's lines as shown items: at most 99 pages, so the end mark always follows.
+constexpr std::size_t kAlbumShownItems = 99;
+
+const std::string& PageEntry(const CVeldoranDoc& doc, int page)
+{
+    static const std::string end = "999";
+    if (page < 0 || std::size_t(page) >= doc.m_astrPointRecord.size())
+        return end;
+    return doc.m_astrPointRecord[std::size_t(page)];
+}
+
+void FillWhite(CVeldoranView& view, vd::Dc& dc)
+{
+    dc.FillSolidRect(0, 0, view.m_nSavedWidth, view.m_nSavedHeight, vd::RGB(255, 255, 255));
+}
+
+} // namespace
+
+void CVeldoranView::StartAlbumPlayback(const std::string& title, const std::string& item, const std::string& kind,
+                                       const std::string& latitude, const std::string& longitude)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    m_strPlayMode = doc.RegisterRouteMap(title, item, kind, latitude, longitude);
+    const bool routeOrArea = kind == "RouteMap" || kind == "AreaMap";
+    if (m_strPlayMode == "cancel") {
+        if (kind == "RouteMap") {
+            if (vd::ClientDc window = GetDC())
+                m_pNavigation->EraseRouteLine(*window);
+            // The route tool stays on for another line.
+            doc.m_nMouseTool = 5;
+            doc.m_nMouseMode = 9;
+        }
+        if (routeOrArea) {
+            m_nRoutePointCount = 0;
+            doc.m_strEntryMode.clear();
+        }
+        return;
+    }
+    if (m_strPlayMode.empty())
+        return;
+    if (routeOrArea) {
+        // The route's or area's points become the shown items, in their order.
+        const std::size_t count = std::min<std::size_t>(std::size_t(std::max(0, m_nRoutePointCount)), kPageListSize - 2);
+        for (std::size_t i = 0; i <= count; ++i) {
+            doc.m_astrHitRecord[i] = doc.m_astrRoutePoint[i];
+            const vd::Point at = kind == "RouteMap" ? m_pNavigation->RoutePointPosition(int(i)) : doc.m_aptRoutePoint[i];
+            doc.m_anHitX[i] = navigation::ClampToInt16(at.x);
+            doc.m_anHitY[i] = navigation::ClampToInt16(at.y);
+        }
+        doc.m_astrHitRecord[count + 1] = "999";
+    } else {
+        if (CVeldoranDoc::FileExists(kind) != 1)
+            return;
+        doc.LoadRecordList(kind, "first");
+        std::size_t i = 0;
+        for (; i < kAlbumShownItems && doc.m_astrPointRecord[i] != "999"; ++i)
+            doc.m_astrHitRecord[i] = doc.m_astrPointRecord[i];
+        doc.m_astrHitRecord[i] = "999";
+        if (m_strPlayMode == "MANUAL") {
+            m_nPageIndex = 0;
+            Call(m_routines.removeViewButtons, 4);
+        }
+    }
+    doc.m_nMapDisplayMode = 0;
+    OnAlbumStart();
+}
+
+void CVeldoranView::OnAlbumStart()
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    doc.m_nPicturePosition = 1;
+    doc.m_bMapOnScreen = 0;
+    doc.m_nMapDisplayMode = 13;
+    doc.m_nPictureFit = 1;
+    Call(m_routines.removeViewButtons, 1);
+    Call(m_routines.addViewButtons, 1);
+    m_nPageIndex = 0;
+    m_nAlbumTicks = 0;
+    m_nSlideTicks = 0;
+    std::size_t pages = 0;
+    for (std::size_t i = 0; i < kPageListSize && doc.m_astrHitRecord[i] != "999"; ++i) {
+        const std::string& entry = doc.m_astrHitRecord[i];
+        bool taken = false;
+        if (m_nAlbumPlayOption == 3)
+            taken = vd::toLowerAscii(entry).find(".al") == std::string::npos;
+        else if (m_nAlbumPlayOption == 2)
+            taken = CVeldoranDoc::GetFileKind(entry) < 5;
+        else if (m_nAlbumPlayOption == 1)
+            taken = CVeldoranDoc::GetFileKind(entry) == 9;
+        if (taken && pages < kPageListSize - 1)
+            doc.m_astrPointRecord[pages++] = entry;
+    }
+    doc.m_astrPointRecord[pages] = "999";
+    doc.m_nAlbumPageCount = int(pages);
+    m_nAlbumState = 1;
+    InvalidateView(true);
+}
+
+void CVeldoranView::DrawAlbum(vd::Dc& dc)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    doc.m_nSavedMapDisplayMode = doc.m_nMapDisplayMode;
+    if (m_strPlayMode == "MANUAL") {
+        DrawManualAlbumPage(dc);
+    } else {
+        const std::string entry = PageEntry(doc, m_nPageIndex);
+        const int kind = CVeldoranDoc::GetFileKind(entry);
+        if ((kind >= 2 && kind <= 4) || (kind == 1 && doc.m_nJpegProcess == 0)) {
+            ShowAlbumPicture(entry);
+        } else {
+            DrawAlbumItemPage(dc, m_nPageIndex);
+            SetTimer(IDT_ALBUMPAGE, 1000);
+            if (m_nPageIndex >= doc.m_nAlbumPageCount - 1) {
+                KillTimer(IDT_ALBUMPAGE);
+                doc.m_nMapDisplayMode = 0;
+                Call(m_routines.removeViewButtons, 4);
+                Call(m_routines.addViewButtons, 2);
+                m_nRoutePointCount = 0;
+            }
+        }
+    }
+    if (m_strPlayKind != "ALBUM")
+        DrawAlbumLocation(dc);
+}
+
+// The locator (sheet maps) or the inset panel (other maps) beside the page on wide views.
+void CVeldoranView::DrawAlbumLocation(vd::Dc& dc)
+{
+    const CVeldoranDoc& doc = *m_pDoc;
+    if (doc.m_nGuideMapIndex != -1 || doc.m_bHideSheetButtons != 0 || m_strSlideLocator != "on" || m_nSavedWidth <= 800 ||
+        CVeldoranDoc::GetFileKind(doc.m_strEntryTarget) == 8)
+        return;
+    if (doc.m_nMapType == 1)
+        m_pBaseMap->DrawAlbumLocator(dc);
+    else
+        m_pBaseMap->DrawAlbumPanel(dc);
+}
+
+void CVeldoranView::DrawAlbumItemPage(vd::Dc& dc, int page)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    const std::string entry = PageEntry(doc, page);
+    if (entry == "999")
+        return;
+    doc.m_strEntryParam.clear();
+    if (entry.find("http:") != std::string::npos)
+        return;
+    const albums::EntryFiles files = albums::SplitEntryFiles(entry);
+    doc.m_strEntryTarget = files.target;
+    doc.m_strEntryParam = files.caption;
+    doc.m_nFileKind = CVeldoranDoc::GetFileKind(files.target);
+    if (doc.m_nFileKind == 10)
+        return;
+    doc.m_strEntryTitle = albums::EntryTitle(entry);
+    doc.m_strEntryItem.clear();
+    if (doc.m_nFileKind > 1) {
+        if (m_nAlbumPlayOption == 2)
+            return;
+        FillWhite(*this, dc);
+        m_pPages->DrawTextPage(dc, files.target);
+        return;
+    }
+    if (m_nAlbumPlayOption == 1) {
+        if (!files.caption.empty()) {
+            FillWhite(*this, dc);
+            m_pPages->DrawTextPage(dc, files.caption);
+        }
+        return;
+    }
+    {
+        // Album play shows no wait cursor while it decodes (the picture fits the page).
+        std::optional<vd::WaitCursor> wait;
+        if (doc.m_nFileKind == 1 && doc.m_nPictureFit != 1)
+            wait.emplace();
+        m_pPages->DrawPicturePage(dc, doc.m_nFileKind);
+    }
+    if (m_strSlideMemo != "OFF" && !files.caption.empty())
+        m_pPages->DrawCaptionBox(dc, files.caption);
+}
+
+void CVeldoranView::ShowAlbumPicture(const std::string& entry)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    doc.m_strEntryItem.clear();
+    m_strSlidePicture.clear();
+    m_strSlideCaption.clear();
+    if (m_nAlbumPlayOption != 1 && m_strJpgInSlide != "off") {
+        const albums::EntryFiles files = albums::SplitEntryFiles(entry);
+        m_strSlidePicture = files.target;
+        m_strSlideCaption = files.caption;
+        const std::size_t blank = entry.find(' ');
+        doc.m_strEntryTitle = blank == std::string::npos ? std::string() : entry.substr(0, blank);
+        doc.m_strEntryCaption = doc.m_strEntryTitle;
+        if (m_strSlidePicture.find(".bmp") != std::string::npos)
+            return;
+        if (m_strSlidePicture.find("@:") != std::string::npos)
+            m_strSlidePicture = doc.ExpandAppPath(m_strSlidePicture);
+        if (m_strSlideCaption.find("@:") != std::string::npos)
+            m_strSlideCaption = doc.ExpandAppPath(m_strSlideCaption);
+        if (!m_strSlideCaption.empty() && doc.m_strPictureCaption == "on") {
+            if (vd::ClientDc window = GetDC())
+                m_pPages->DrawCaptionBox(*window, m_strSlideCaption);
+        }
+        doc.m_strViewState = "JPG_SLIDE";
+        RunPictureViewer();
+        // A viewer that did not start shows nothing to wait for: the next page follows at once.
+        if (m_nSlideProgram == 0)
+            doc.m_strViewState.clear();
+    }
+    if (m_nPageIndex < doc.m_nAlbumPageCount - 1) {
+        ++m_nPageIndex;
+    } else {
+        KillTimer(IDT_ALBUMPAGE);
+        doc.m_strViewState.clear();
+        doc.m_nMapDisplayMode = 0;
+        m_nRoutePointCount = 0;
+        Call(m_routines.removeViewButtons, 4);
+        Call(m_routines.addViewButtons, 2);
+    }
+    InvalidateView(false);
+}
+
+void CVeldoranView::DrawManualAlbumPage(vd::Dc& dc)
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    const int page = m_nPageIndex;
+    if (PageEntry(doc, page) == "999")
+        return;
+    const std::string line = doc.GetRecordWithFile(page);
+    const std::size_t bracket = line.find(']');
+    const std::string entry = line.substr(0, bracket);
+    const std::string target = bracket == std::string::npos ? std::string() : line.substr(bracket + 1);
+    doc.m_strEntryParam.clear();
+    doc.m_strEntryTarget = target;
+    if (entry.find("http:") == std::string::npos) {
+        doc.m_strEntryTitle = albums::EntryTitle(entry);
+        doc.m_strEntryItem.clear();
+        doc.m_strEntryParam = albums::SplitEntryFiles(entry).caption;
+    }
+    const int kind = CVeldoranDoc::GetFileKind(target);
+    doc.m_nFileKind = kind;
+    if (kind == 10)
+        return;
+    const int inViewLimit = doc.m_nJpegProcess == 1 && kind == 1 ? 2 : 1;
+    std::string note;
+    if (kind > 4) {
+        if (m_nAlbumPlayOption == 2) {
+            note = "ﾃｷｽﾄ";
+        } else {
+            const std::string& title = doc.m_strEntryTitle;
+            doc.m_strEntryCaption = title.substr(0, title.find(' '));
+            FillWhite(*this, dc);
+            m_pPages->DrawTextPage(dc, target);
+        }
+    } else if (m_nAlbumPlayOption == 1) {
+        note = "画像";
+    } else {
+        FillWhite(*this, dc);
+        if (m_strSlideMemo == "OFF")
+            doc.m_strEntryParam.clear();
+        if (kind < inViewLimit) {
+            m_pPages->DrawPicturePage(dc, kind);
+            if (!doc.m_strEntryParam.empty() && doc.m_strPictureCaption == "on")
+                m_pPages->DrawCaptionBox(dc, doc.m_strEntryParam);
+        } else {
+            DrawAlbumLocation(dc);
+            if (doc.m_strViewState != "-8888")
+                RunPictureViewer();
+            doc.m_strViewState = "-8888";
+        }
+    }
+    std::string counter = vd::format("%2d/%3d", page + 1, doc.m_nAlbumPageCount);
+    if (!note.empty())
+        counter += "->" + note;
+    dc.TextOut(5, 5, counter);
+}

@@ -1,0 +1,40 @@
+// Button 303 (メモ): the memo of the picture shown, or of the entry, in TOVENDLG's memo window.
+#include "view/window/VeldoranView.h"
+
+#include "app/VeldoranDoc.h"
+#include "contracts/tovendlg.h"
+#include "platform/sys/LibraryLoader.h"
+#include "platform/ui/Ui.h"
+
+void CVeldoranView::OnButtonMemo()
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    int& mode = doc.m_nMapDisplayMode;
+    if (mode == 5)
+        return;
+    if (doc.m_nSavedMapDisplayMode == 15 || doc.m_nSavedMapDisplayMode == 16)
+        mode = doc.m_nSavedMapDisplayMode;
+    if (mode == 0 && doc.m_strEntryParam.empty())
+        return;
+    const bool picture = mode == 15 || mode == 16;
+    std::string file = doc.m_strEntryParam;
+    if (picture && file.empty()) {
+        // The text beside the picture: its name with ".txt" for the picture's extension.
+        std::size_t cut = doc.m_strEntryTarget.find(".b");
+        if (cut == std::string::npos)
+            cut = doc.m_strEntryTarget.find(".j");
+        if (cut == std::string::npos)
+            return;
+        file = doc.m_strEntryTarget.substr(0, cut) + ".txt";
+    }
+    const bool mouse = doc.m_strViewState == "MOUSE";
+    const std::string title = mouse ? doc.m_strEntryTitle : vd::ui::applicationTitle();
+    const std::string subtitle = mouse ? doc.m_strEntryItem : std::string();
+    if (file.find("@:") != std::string::npos)
+        file = doc.ExpandAppPath(file);
+    std::string text;
+    if (picture)
+        text = doc.ReadTextSection(file, title, subtitle);
+    if (auto* memo = vd::entryPoint<OnMemoDisplay_fn>("TOVENDLG.DLL", "OnMemoDisplay"))
+        memo(3, 0, file, text);
+}
