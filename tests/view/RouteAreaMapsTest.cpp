@@ -358,12 +358,21 @@ TEST_F(RouteIndex, TheIndexButtonsOpenTheRouteAndAreaChoiceAndTheTextSelection)
     script->answerDialog("TOVENDLG", 157, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "        エリアマップの選択");
         d.selectCombo(1089, 0);
+        d.click(1088);
         d.click(vd::IDOK);
     });
     vd::DialogDriver::clickControl(*nav->NumberedButton(2));
     EXPECT_EQ(doc->m_strEntryMode, "AreaData");
     EXPECT_EQ(doc->m_astrRoutePoint[0], "皇居 35.4100 139.4500 城 c:\\a.txt");
     EXPECT_EQ(doc->m_nMapDisplayMode, 3);
+    // The next repaints show the block around it and play its point as an album page by hand.
+    Repaint();
+    EXPECT_EQ(doc->m_nMapDisplayMode, 13);
+    EXPECT_EQ(doc->m_strMapName, "東京");
+    EXPECT_EQ(doc->m_nAlbumPageCount, 1);
+    EXPECT_EQ(view->m_strPlayMode, "MANUAL");
+    Repaint();
+    EXPECT_EQ(doc->m_nSavedMapDisplayMode, 13);
 
     bool listed = false;
     script->answerDialog(vd::ui::kProgramModule, 136, [&](vd::DialogDriver& d) {
@@ -396,6 +405,26 @@ TEST_F(RouteIndex, ADoubleClickOnEmptyMapSearchesAroundItAndPlaysWhatItFinds)
     view->OnLButtonDblClk(0, {600, 600});
     EXPECT_TRUE(played.empty());
     EXPECT_EQ(doc->m_strEntryMode, "");
+}
+
+TEST_F(RouteIndex, TheItemsFoundAroundADoubleClickPlayAsAnAlbumWhenTheListDialogSaysSo)
+{
+    viewEntryPoints().OnUnitLength = &FakeUnitLength;
+    doc->m_fWhiteZoomX = 0.5f;
+    doc->m_nAreaSearch = 1;
+    doc->m_nSavedMapDisplayMode = 10;
+    doc->m_strCursorLat = "35.2500";
+    doc->m_strCursorLon = "139.3500";
+    PlacePoints(*doc);
+    script->answerDialog("TOVENDLG", 149, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.text(131), "2件");
+        d.click(103); // OK
+    });
+    view->OnLButtonDblClk(0, {120, 120});
+    EXPECT_EQ(doc->m_strAreaCentreLat, "35.2500");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 13);
+    EXPECT_EQ(doc->m_nAlbumPageCount, 2);
+    EXPECT_EQ(doc->m_astrPointRecord[0], "甲 35.2000 139.3000 寺 c:\\a.txt");
 }
 
 } // namespace

@@ -273,6 +273,8 @@ void RouteAreaMaps::ShowRouteAreaSheets()
     doc.m_astrHitRecord[std::size_t(n)] = "999";
     doc.m_astrPointRecord[std::size_t(n)] = "999";
     doc.m_nAlbumPageCount = n;
+    // The pages play as the route choice said (automatic or by hand).
+    m_view.m_strPlayMode = doc.m_strRoutePlayMode;
     m_view.m_nRoutePointCount = n > 0 ? n - 1 : 0;
     doc.m_nMapDisplayMode = savedMode;
     doc.m_nPointDrawKind = savedKind;
