@@ -204,11 +204,8 @@ void CDlgSelectTextPicture::OnDoubleClick()
 
 void CDlgSelectTextPicture::OnDivisionSettings()
 {
-    CDlgRegionDivision dialog;
-    dialog.m_divisions = m_divisions;
-    if (dialog.DoModal() != vd::IDOK)
+    if (!EditRegionDivisions(m_divisions))
         return;
-    m_divisions = dialog.m_divisions;
     ShowDivisionNames();
     m_bDivisionsChanged = 1;
 }
