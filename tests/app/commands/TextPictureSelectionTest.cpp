@@ -22,6 +22,7 @@ const char* const kRecords[] = {
     "札幌 43.0300 141.2100 市 http://x.htm",
     "函館 41.4600 140.4400 市 notes",
     "別府 33.1700 131.5500 湯 c:\\beppu.txt",
+    "鳥取 35.3000 134.1400 砂丘 c:\\sakyu.bmp",
 };
 
 std::vector<std::string> ComboItems(vd::DialogDriver& d)
@@ -96,7 +97,7 @@ TEST_F(Selection, PicturesAreListedWithTheirTextAndShownByKind)
 {
     Answer([](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "  　　　　　    画像の選択");
-        EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"大阪/城 ", "奈良/鹿 "}));
+        EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"大阪/城 ", "奈良/鹿 ", "鳥取/砂丘 "}));
         d.selectCombo(125, 0);
         EXPECT_EQ(d.text(1001), "c:\\Osaka.JPG");
         EXPECT_EQ(d.text(1000), "c:\\osaka.txt");
@@ -110,6 +111,15 @@ TEST_F(Selection, PicturesAreListedWithTheirTextAndShownByKind)
     EXPECT_EQ(doc->m_nFileKind, 1);
     EXPECT_EQ(doc->m_nMapDisplayMode, 17);
     EXPECT_EQ(doc->m_bMapOnScreen, 0);
+
+    // A bitmap is shown by the view's own picture mode.
+    Answer([](vd::DialogDriver& d) {
+        d.selectCombo(125, 2);
+        d.click(vd::IDOK);
+    });
+    Run(32896);
+    EXPECT_EQ(doc->m_strEntryTarget, "c:\\sakyu.bmp");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 14);
 }
 
 TEST_F(Selection, CancelKeepsTheDisplayAndRestoresAnErasedMap)
