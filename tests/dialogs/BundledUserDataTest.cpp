@@ -1,11 +1,13 @@
 // The user-data files that a new application folder starts with, as the dialog library reads
 // them: an empty catalogue, a common area of three sample points (a picture, a text and an
-// album of three pages) and eight item menus of empty slots.
+// album of three pages) and eight item menus with one sample entry in text menu 1 and one in
+// picture menu 1.
 #include "DialogTestSupport.h"
 
 #include "contracts/tovendlg.h"
 #include "dialogs/files/BinderFile.h"
 #include "dialogs/files/MenuFileCounts.h"
+#include "dialogs/files/MenuFileEntries.h"
 #include "dialogs/files/PointListFile.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/UiScript.h"
@@ -14,7 +16,7 @@ namespace {
 
 using namespace dialogtest;
 
-TEST(BundledUserData, ReadsAsEmptyListsAndMenus)
+TEST(BundledUserData, ReadsAsEmptyListsAndTwoSampleMenuEntries)
 {
     namespace fs = std::filesystem;
     fs::copy(VD_SAMPLE_DATA_DIR "/SOURCE", Home() / "SOURCE", fs::copy_options::recursive);
@@ -28,7 +30,9 @@ TEST(BundledUserData, ReadsAsEmptyListsAndMenus)
     EXPECT_EQ(album.count, 3);
     EXPECT_EQ(album.entry[0], "丘の絵#見本の画像@@:PICT\\HILLS.BMP$34.4100$135.3100$@:PICT\\HILLS.TXT");
     EXPECT_EQ(ReadPointList(HomeWin() + "GUIDEMAP\\GUIDEMAP.DAT", PointListFilter::Full).count, 0);
-    EXPECT_EQ(CountMenuFileEntries(source + "MENUFILE.DAT"), (std::vector<int>(8, 0)));
+    EXPECT_EQ(CountMenuFileEntries(source + "MENUFILE.DAT"), (std::vector<int>{1, 0, 0, 0, 0, 1, 0, 0}));
+    EXPECT_EQ(ReadItemMenu(source + "MENUFILE.DAT", 0)[0].target, "@:TEXT\\TERA.TXT");
+    EXPECT_EQ(ReadItemMenu(source + "MENUFILE.DAT", 5)[0].target, "@:PICT\\HILLS.BMP");
 
     // A title registered in the bundled catalogue follows its comment header.
     auto script = vd::ui::Script::install();

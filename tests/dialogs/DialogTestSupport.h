@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -45,6 +46,18 @@ inline std::string Cp932Lines(const std::vector<std::string>& lines)
     for (const std::string& line : lines)
         text += line + "\r\n";
     return vd::utf8ToCp932(text);
+}
+
+// A menu file's section line and its 35 slot lines "NN=", the given entries first.
+inline void AddMenuSection(std::vector<std::string>& lines, const std::string& name,
+                           const std::vector<std::string>& entries)
+{
+    lines.push_back(name);
+    for (int slot = 0; slot < 35; ++slot) {
+        char number[8];
+        std::snprintf(number, sizeof number, "%02d=", slot);
+        lines.push_back(number + (slot < int(entries.size()) ? entries[std::size_t(slot)] : std::string()));
+    }
 }
 
 inline void WriteHomeFile(const std::string& relative, const std::string& bytes)

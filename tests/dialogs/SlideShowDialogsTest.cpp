@@ -12,17 +12,6 @@ namespace {
 
 using namespace dialogtest;
 
-// A section line and its 35 slots, the given entries first.
-void AddSection(std::vector<std::string>& lines, const std::string& name, const std::vector<std::string>& entries)
-{
-    lines.push_back(name);
-    for (int slot = 0; slot < 35; ++slot) {
-        char number[8];
-        std::snprintf(number, sizeof number, "%02d=", slot);
-        lines.push_back(number + (slot < int(entries.size()) ? entries[slot] : std::string()));
-    }
-}
-
 std::vector<std::string> Counts(vd::DialogDriver& d)
 {
     std::vector<std::string> counts;
@@ -49,14 +38,14 @@ protected:
 TEST_F(SlideShows, MenuBarCountsTheEntriesOfEachMenu)
 {
     std::vector<std::string> lines = {"; メニューファイル"};
-    AddSection(lines, "[MENU1] テキスト1", {"案内@C:\\TEXT\\a.txt", "地図@@:TEXT\\b.txt", "------"});
-    AddSection(lines, "[MENU2] テキスト2", {"", "歴史@C:\\TEXT\\c.txt"});
-    AddSection(lines, "[MENU3] テキスト3", {"--------", "見出しだけ"}); // separators only
+    AddMenuSection(lines, "[MENU1] テキスト1", {"案内@C:\\TEXT\\a.txt", "地図@@:TEXT\\b.txt", "------"});
+    AddMenuSection(lines, "[MENU2] テキスト2", {"", "歴史@C:\\TEXT\\c.txt"});
+    AddMenuSection(lines, "[MENU3] テキスト3", {"--------", "見出しだけ"}); // separators only
     for (int k = 4; k <= 8; ++k)
-        AddSection(lines, "[MENU" + std::to_string(k) + "]", {});
+        AddMenuSection(lines, "[MENU" + std::to_string(k) + "]", {});
     lines.push_back(";注記@は数えない");
     // A ninth section's entries count nowhere.
-    AddSection(lines, "[MENU9] 余分", {"写真@C:\\PICT\\a.jpg"});
+    AddMenuSection(lines, "[MENU9] 余分", {"写真@C:\\PICT\\a.jpg"});
     WriteHomeFile("SOURCE/MENUFILE.DAT", Cp932Lines(lines));
 
     script->answerDialog(kModule, 135, [](vd::DialogDriver& d) {

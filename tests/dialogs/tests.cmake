@@ -5,3 +5,6 @@ add_dependencies(test-dialogs tovendlg)
 target_compile_definitions(test-dialogs PRIVATE VD_SAMPLE_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
 # The route lines of the album dialogs, tested apart from the library too.
 target_sources(test-dialogs PRIVATE ${PROJECT_SOURCE_DIR}/dialogs/albums/RouteFile.cpp)
+# Surrick's picture file dialog, for the menu entry dialog's browse button.
+vd_fake_library(test-dialogs dialogs-fake-picture-file VD_FAKE_PICTURE_FILE_DIALOG
+  ${CMAKE_CURRENT_LIST_DIR}/fake/FakePictureFileDialog.cpp)

@@ -1,0 +1,92 @@
+#include "view/menus/MenuSlideShow.h"
+
+#include "app/VeldoranDoc.h"
+#include "contracts/tovendlg.h"
+#include "platform/sys/LibraryLoader.h"
+#include "platform/text/Numbers.h"
+#include "view/menubars/MenuListFiles.h"
+#include "view/pages/ViewPages.h"
+#include "view/window/VeldoranView.h"
+
+#include <algorithm>
+
+namespace {
+
+// The answer's integer fields: the eight menu flags, one unused, "something chosen", the interval.
+constexpr int kAnswerFields = 11;
+constexpr int kChosenField = 9;
+constexpr int kIntervalField = 10;
+// What the pointer does while the slide show plays.
+constexpr int kSlideShowMouseMode = 200;
+// The album view mode and the view buttons of album play.
+constexpr int kAlbumMode = 13;
+constexpr int kAlbumButtonGroup = 1;
+
+} // namespace
+
+std::vector<std::string> MenuSlideShowPages(const std::string& menuFile, const std::array<int, 8>& chosen)
+{
+    std::vector<std::string> pages;
+    const auto menus = readItemMenuLists(menuFile);
+    for (std::size_t m = 0; m < menus.size() && m < chosen.size(); ++m) {
+        if (chosen[m] != 1)
+            continue;
+        for (const MenuListItem& item : menus[m]) {
+            const std::size_t at = item.stored.find('@');
+            if (at == std::string::npos)
+                continue;
+            if (int(pages.size()) == kMostSlideShowPages)
+                return pages;
+            const std::string target = item.stored.substr(at + 1);
+            pages.push_back(item.stored.substr(0, at) + " * * * " + target.substr(0, target.find('$')));
+        }
+    }
+    return pages;
+}
+
+void OnMenuBarSlideShow(CVeldoranView& view)
+{
+    CVeldoranDoc& doc = *view.GetDocument();
+    auto* settings = vd::entryPoint<OnDlgMenuBarSlideSet_fn>("TOVENDLG.DLL", "OnDlgMenuBarSlideSet");
+    if (!settings)
+        return;
+    const std::string answer = settings(doc.m_strAppDir, view.m_strPlayMode, view.m_nPageInterval);
+    if (answer.empty())
+        return;
+    view.m_pPages->m_nPicOffsetX = 0;
+    view.m_pPages->m_nPicOffsetY = 0;
+    std::array<int, kAnswerFields> fields{};
+    std::size_t start = 0;
+    for (int& field : fields) {
+        const std::size_t bar = answer.find('|', start);
+        if (bar == std::string::npos)
+            return; // a short answer chooses nothing
+        field = vd::parseInt(answer.substr(start, bar - start));
+        start = bar + 1;
+    }
+    view.m_nPageInterval = fields[kIntervalField];
+    view.m_strPlayMode = answer.substr(start);
+    if (fields[kChosenField] == -1)
+        return;
+
+    doc.m_nPicturePosition = 1;
+    doc.m_nMouseMode = kSlideShowMouseMode;
+    view.m_nPageIndex = 0;
+    view.m_pPages->m_nTextPage = 0;
+    std::array<int, 8> chosen{};
+    std::copy(fields.begin(), fields.begin() + 8, chosen.begin());
+    const auto pages = MenuSlideShowPages(doc.m_strAppDir + "SOURCE\\MENUFILE.DAT", chosen);
+    std::copy(pages.begin(), pages.end(), doc.m_astrPointRecord.begin());
+    doc.m_astrPointRecord[pages.size()] = "999";
+    doc.m_nAlbumPageCount = int(pages.size());
+    if (pages.empty())
+        return;
+    doc.m_bMapOnScreen = 0;
+    doc.m_nMapDisplayMode = kAlbumMode;
+    if (view.m_routines.removeViewButtons)
+        view.m_routines.removeViewButtons(kAlbumButtonGroup);
+    if (view.m_routines.addViewButtons)
+        view.m_routines.addViewButtons(kAlbumButtonGroup);
+    doc.m_nPictureFit = 1;
+    view.InvalidateView(true);
+}
