@@ -10,9 +10,6 @@ const std::vector<CommandRange>& PendingCommands()
         std::vector<CommandRange> ranges;
         // Single commands of the menu bars, the Mapping menu and the accelerators.
         for (int id : {32782,
-                       32892,
-                       32896, 33253, 33254, 33255,
-                       33269, 33270,
                        33284, 33285})
             ranges.push_back({id, id});
         return ranges;

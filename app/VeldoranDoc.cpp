@@ -238,6 +238,7 @@ CVeldoranDoc::CVeldoranDoc()
     ConnectMapDisplaySpecCommands(*this);
     RegisterLayerCommands();
     RegisterDocumentCommands();
+    RegisterRouteCommands();
 }
 
 void CVeldoranDoc::ReadRegions()

@@ -577,6 +577,17 @@ public:
     std::string m_strPictureCaption = "on"; // "on": a picture's caption file is shown in its box
     int m_nPictureFit = 0;              // 1 while album play or a menu slide show shrinks tall pictures
 
+    // Route and area maps (app/routes/): the choice of a registered map (kind 0 routes, 1 areas)
+    // and the map a registered point's record names, loaded into m_astrRoutePoint ("999" after
+    // the last line) and shown as the sheet block around it (map mode 3).
+    void ShowRouteInformation(int kind);
+    void LoadRouteFromItem(const std::string& record);
+    int m_nRouteLineCount = 0;
+    // The text and picture selection of the registered points (commands 32892, 32896).
+    void SelectText();
+    void SelectPicture();
+    std::string m_strSelectedEntry; // the selection's last chosen entry text
+
     // Route, area and album points in TOVENDLG's list dialog (app/albums/RouteMapRegistration.cpp):
     // kind "RouteMap", "AreaMap" or an album file; the answer is the play mode or "cancel".
     std::string RegisterRouteMap(const std::string& title, const std::string& secondTitle, const std::string& kind,
@@ -592,6 +603,13 @@ public:
 private:
     void RegisterLayerCommands();
     void RegisterDocumentCommands();
+    void RegisterRouteCommands();
+    // The 3 x 3 sheet block a route is shown in, its scales kept for the same map scale.
+    void SwitchToRouteBlock();
+    // A route file's lines into m_astrRoutePoint; false (the list unchanged) without the file.
+    bool LoadRouteLines(const std::string& path);
+    // The chosen text as a text page, or in TOVENDLG's text dialog.
+    void ShowChosenText();
     // The first prefecture flag set: the whole country (0) or a prefecture's map (1-47) as map
     // type 2; -1, changing nothing, when none of the 48 is set.
     int ApplyPrefectureFlags(const std::string& flags);

@@ -16,5 +16,6 @@ void ConnectViewPieces(CVeldoranView& view)
     ConnectSheetPicturePiece(view);
     ConnectFindPlacePiece(view);
     ConnectMenuBarPiece(view);
+    ConnectRoutePieces(view);
     ConnectAlbumPiece(view);
 }

@@ -39,5 +39,7 @@ void ConnectFindPlacePiece(CVeldoranView& view);
 // The menus built from list files, the menu-bar switch and the data-source caption
 // (MenuBarConnections.cpp).
 void ConnectMenuBarPiece(CVeldoranView& view);
+// Route and area maps, the area search and the text and picture selection (RouteConnections.cpp).
+void ConnectRoutePieces(CVeldoranView& view);
 // Registered items, album play and the memo button (AlbumConnections.cpp).
 void ConnectAlbumPiece(CVeldoranView& view);

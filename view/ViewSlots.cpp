@@ -53,7 +53,7 @@ const std::vector<ViewSlot>& ViewSlots()
 {
     static const std::vector<ViewSlot> slots = {
         // Drawing by map mode.
-        VD_ROUTINE(drawRouteAreaMaster, Pending, kUserData),
+        VD_ROUTINE(drawRouteAreaMaster, Filled, kUserData),
         VD_ROUTINE(drawSheetIndexMap, Filled, kBaseMap),
         VD_ROUTINE(drawLayeredMap, Filled, kBaseMap),
         VD_ROUTINE(drawPlaceNameLayer, Filled, kViewMenu),
@@ -74,7 +74,7 @@ const std::vector<ViewSlot>& ViewSlots()
         VD_ROUTINE(drawPointSymbol, Filled, kBaseMap),
         // The first stage of a repaint.
         VD_ROUTINE(openSheetDialog, Filled, kViewDialogs),
-        VD_ROUTINE(showRouteAreaSheets, Pending, kUserData),
+        VD_ROUTINE(showRouteAreaSheets, Filled, kUserData),
         VD_ROUTINE(resetPageScrollBar, Filled, kNavigation),
         // On-screen buttons, the modeless dialogs' ends, menus after a swap, the slide program.
         VD_ROUTINE(removeViewButtons, Filled, kNavigation),
@@ -96,7 +96,7 @@ const std::vector<ViewSlot>& ViewSlots()
         VD_NAVIGATION(hoverRegisteredPoint, Filled, kUserData),
         VD_NAVIGATION(hoverRegisteredPointAlt, Filled, kUserData),
         VD_NAVIGATION(showPointTip, Filled, kUserData),
-        VD_NAVIGATION(hoverRoutePoint, Pending, kUserData),
+        VD_NAVIGATION(hoverRoutePoint, Filled, kUserData),
         VD_NAVIGATION(drawDragRectangle, Filled, kUserData),
         VD_NAVIGATION(registerTextPicture, Filled, kUserData),
         VD_NAVIGATION(registerPointData, Filled, kUserData),
@@ -104,15 +104,15 @@ const std::vector<ViewSlot>& ViewSlots()
         VD_NAVIGATION(registerAlbumAtPoint, Filled, kUserData),
         VD_NAVIGATION(finishRangeDrag, Filled, kUserData),
         VD_NAVIGATION(openSheetAtPoint, Filled, kUserData),
-        VD_NAVIGATION(loadRouteFromItem, Pending, kUserData),
+        VD_NAVIGATION(loadRouteFromItem, Filled, kUserData),
         VD_NAVIGATION(openRegisteredItem, Filled, kUserData),
-        VD_NAVIGATION(drawSearchArea, Pending, kUserData),
-        VD_NAVIGATION(collectItemsInArea, Pending, kUserData),
+        VD_NAVIGATION(drawSearchArea, Filled, kUserData),
+        VD_NAVIGATION(collectItemsInArea, Filled, kUserData),
         VD_NAVIGATION(startAlbumPlayback, Filled, kUserData),
         VD_NAVIGATION(hoveredItem, Filled, kUserData),
-        VD_NAVIGATION(showRouteInformation, Pending, kUserData),
-        VD_NAVIGATION(selectText, Pending, kUserData),
-        VD_NAVIGATION(selectPicture, Pending, kUserData),
+        VD_NAVIGATION(showRouteInformation, Filled, kUserData),
+        VD_NAVIGATION(selectText, Filled, kUserData),
+        VD_NAVIGATION(selectPicture, Filled, kUserData),
         VD_NAVIGATION(selectPrefectureMap, Filled, kWhiteMapOptions),
         VD_NAVIGATION(setPrefectureDataDisplay, Pending, kMapTypeCommands),
         VD_NAVIGATION(showDataListDialog, Pending, kPrefectureRanking),

@@ -109,3 +109,13 @@ void CDlgRegionDivision::OnCornerLeft(int id)
         break;
     }
 }
+
+bool EditRegionDivisions(RegionDivisions& divisions)
+{
+    CDlgRegionDivision dialog;
+    dialog.m_divisions = divisions;
+    if (dialog.DoModal() != vd::IDOK)
+        return false;
+    divisions = dialog.m_divisions;
+    return true;
+}

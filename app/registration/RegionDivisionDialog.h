@@ -33,3 +33,6 @@ private:
     void OnNameLeft(int region);
     void OnCornerLeft(int id);
 };
+
+// Runs the dialog on a copy of the divisions; on OK they take the edited ones and true comes back.
+bool EditRegionDivisions(RegionDivisions& divisions);

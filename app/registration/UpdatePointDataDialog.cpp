@@ -231,11 +231,8 @@ void CDlgUpdatePointData::OnEndUpdate()
 
 void CDlgUpdatePointData::OnDivisionSettings()
 {
-    CDlgRegionDivision dialog;
-    dialog.m_divisions = m_divisions;
-    if (dialog.DoModal() != vd::IDOK)
+    if (!EditRegionDivisions(m_divisions))
         return;
-    m_divisions = dialog.m_divisions;
     ShowDivisionNames();
     m_bDivisionsChanged = 1;
 }

@@ -78,6 +78,11 @@ extern "C" VD_EXPORT int OnDlgMenuBarFileUpdate(S folder, S editor, int mode)
 
 extern "C" VD_EXPORT void OnTextDisplayDaialog(S file, S name, S title) { Dialog("OnTextDisplayDaialog", file, name, title); }
 
+extern "C" VD_EXPORT S OnRouteInformation(int kind, S playMode, S editor, S folder)
+{
+    return Dialog("OnRouteInformation", kind, playMode, editor, folder);
+}
+
 extern "C" VD_EXPORT int OnMapBarMenuFileSet(S folder, S editor, S index)
 {
     return std::atoi(Dialog("OnMapBarMenuFileSet", folder, editor, index).c_str());

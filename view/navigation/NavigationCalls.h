@@ -33,8 +33,10 @@ struct NavigationCalls {
     std::function<void(int x, int y)> openSheetAtPoint;
     std::function<void(int item)> loadRouteFromItem;
     std::function<void(int item)> openRegisteredItem;
-    std::function<void(vd::Dc&, int x, int y, int radiusKm)> drawSearchArea;
-    std::function<int(int x, int y, int radiusKm)> collectItemsInArea; // items found
+    // The area search: the figure drawn (mode 0) or erased (-1), answering its radius in pixels
+    // (0: no search), and the items inside it taken (the number answered).
+    std::function<int(vd::Dc&, int x, int y, int mode)> drawSearchArea;
+    std::function<int(int x, int y, int radius, int square)> collectItemsInArea;
     std::function<void(const std::string& title, const std::string& kind)> startAlbumPlayback;
     // The drawn record under the pointer (-1 none), as the last hover test found it.
     std::function<int()> hoveredItem;

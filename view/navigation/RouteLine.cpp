@@ -92,6 +92,22 @@ void ViewNavigation::EndRouteLineByMove(vd::Dc& dc)
     EndRouteLine(dc, wide ? 155 : 2, m_view.m_nSavedHeight - 18);
 }
 
+bool ViewNavigation::AppendRoutePoint(int item, int x, int y)
+{
+    int& count = m_view.m_nRoutePointCount;
+    if (item < 0 || item >= int(m_doc.m_astrHitRecord.size()) || count < 0 || count >= int(m_anRouteItem.size()) - 1)
+        return false;
+    m_anRouteItem[std::size_t(count)] = item;
+    m_anRouteX[std::size_t(count)] = x;
+    m_anRouteY[std::size_t(count)] = y;
+    m_doc.m_astrRoutePoint[std::size_t(count)] = m_doc.m_astrHitRecord[std::size_t(item)];
+    m_doc.m_aptRoutePoint[std::size_t(count)] = {x, y};
+    m_nRouteLastX = x;
+    m_nRouteLastY = y;
+    ++count;
+    return true;
+}
+
 void ViewNavigation::EraseRouteLine(vd::Dc& dc)
 {
     const vd::Pen green(vd::PS_SOLID, 2, vd::RGB(0, 128, 0));

@@ -93,6 +93,13 @@ void ViewNavigation::SetNumberedButton(int number, const std::string& caption, i
     PlaceButton(m_apNumberedButton[std::size_t(number)], ID_NUMBERED_BUTTON_FIRST + number - 1, caption, rect);
 }
 
+void ViewNavigation::SetNumberedButtonAt(int number, const std::string& caption, const vd::ui::Rect& rect)
+{
+    if (number < 1 || number > 9)
+        return;
+    PlaceButton(m_apNumberedButton[std::size_t(number)], ID_NUMBERED_BUTTON_FIRST + number - 1, caption, rect);
+}
+
 vd::Button* ViewNavigation::ViewButton(int kind) const
 {
     const int slot = KindSlot(kind);

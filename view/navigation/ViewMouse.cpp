@@ -387,17 +387,22 @@ void CVeldoranView::OnLButtonDblClk(unsigned flags, vd::ui::Point point)
                     open(hit);
             } else if (doc.m_nSavedMapDisplayMode != 1 && doc.m_nMapType != 4 && m_nPictureState == 1 &&
                        doc.m_nAreaSearch == 1) {
+                // The figure around the click; what lies inside plays as an album. A search that
+                // finds nothing leaves the figure until the next repaint.
                 vd::ClientDc window = GetDC();
-                if (window && nav.calls.drawSearchArea)
-                    nav.calls.drawSearchArea(*window, x, y, doc.m_nAreaSizeKm);
-                const int found = nav.calls.collectItemsInArea ? nav.calls.collectItemsInArea(x, y, doc.m_nAreaSizeKm) : 0;
+                const int radius = window && nav.calls.drawSearchArea ? nav.calls.drawSearchArea(*window, x, y, 0) : 0;
+                const int found = radius > 0 && nav.calls.collectItemsInArea
+                    ? nav.calls.collectItemsInArea(x, y, radius, doc.m_nAreaShape)
+                    : 0;
                 if (found > 0) {
                     doc.m_strEntryMode = "AreaData";
+                    doc.m_strAreaCentreLat = doc.m_strCursorLat;
+                    doc.m_strAreaCentreLon = doc.m_strCursorLon;
                     if (nav.calls.startAlbumPlayback)
                         nav.calls.startAlbumPlayback("", "AreaMap");
+                    if (vd::ClientDc erase = GetDC(); erase && nav.calls.drawSearchArea)
+                        nav.calls.drawSearchArea(*erase, x, y, -1);
                 }
-                if (window && nav.calls.drawSearchArea)
-                    nav.calls.drawSearchArea(*window, x, y, doc.m_nAreaSizeKm); // drawn twice: erased
             }
         }
     }

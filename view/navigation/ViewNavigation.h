@@ -47,6 +47,8 @@ public:
     // Buttons (ViewButtons.cpp).
     void SetViewButton(int kind, const std::string& caption, int a, int b, int c, int d);
     void SetNumberedButton(int number, const std::string& caption, int x, int y, int w, int h);
+    // A numbered button at exactly this rectangle.
+    void SetNumberedButtonAt(int number, const std::string& caption, const vd::ui::Rect& rect);
     void AddViewButtons(int group);
     void RemoveViewButtons(int group);
     // The button of a kind or number, created or not (null for a kind without a command).
@@ -72,6 +74,10 @@ public:
     void AddRouteLinePoint(vd::Dc& dc, int x, int y);
     void EndRouteLineByDoubleClick();
     void EndRouteLineByMove(vd::Dc& dc);
+    // A point caught by a drag over the registered points: drawn record `item` at (x, y) joins
+    // the route's lists; false when they are full. RouteItem(k) is point k's drawn record.
+    bool AppendRoutePoint(int item, int x, int y);
+    int RouteItem(int k) const { return m_anRouteItem[std::size_t(k)]; }
     // A cancelled route: its lines drawn again in NOTXOR, which takes them off the map.
     void EraseRouteLine(vd::Dc& dc);
     // Where the route's point i was clicked.

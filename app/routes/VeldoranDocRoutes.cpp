@@ -1,0 +1,118 @@
+// Route and area maps of the document: the choice of a registered map in TOVENDLG's dialog, the
+// map a registered point names, the 3 x 3 sheet block they are shown in, and the Mapping menu's
+// route, area and index-map commands.
+#include "app/VeldoranDoc.h"
+
+#include "app/routes/RouteFileLines.h"
+#include "contracts/tovendlg.h"
+#include "platform/sys/LibraryLoader.h"
+
+namespace {
+
+constexpr int kRouteMapCommand = 33253;
+constexpr int kAreaMapCommands[] = {33254, 33255};
+constexpr int kIndexMapCommands[] = {33269, 33270};
+constexpr int kRouteSheetsMode = 3;
+
+// The answer "%d|name|path|play mode" cut at its first three bars.
+struct RouteChoice {
+    std::string path;
+    std::string playMode;
+};
+
+RouteChoice SplitRouteChoice(const std::string& answer)
+{
+    std::string_view rest = answer;
+    for (int field = 0; field < 2; ++field) {
+        const std::size_t bar = rest.find('|');
+        rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);
+    }
+    const std::size_t bar = rest.find('|');
+    if (bar == std::string_view::npos)
+        return {std::string(rest), {}};
+    return {std::string(rest.substr(0, bar)), std::string(rest.substr(bar + 1))};
+}
+
+} // namespace
+
+void CVeldoranDoc::RegisterRouteCommands()
+{
+    OnCommand(kRouteMapCommand, [this] { ShowRouteInformation(0); });
+    for (int id : kAreaMapCommands)
+        OnCommand(id, [this] { ShowRouteInformation(1); });
+    for (int id : kIndexMapCommands)
+        OnCommand(id, [this] { OnRouteAreaIndexMap(); });
+    for (int id : {32892, 32896})
+        OnUpdateCommandUI(id, [this](vd::CmdUI& ui) { ui.Enable(m_nMapType <= 2); });
+    OnCommand(32892, [this] { SelectText(); });
+    OnCommand(32896, [this] { SelectPicture(); });
+}
+
+void CVeldoranDoc::SwitchToRouteBlock()
+{
+    // From one sheet the block shows three sheets a side, from a 5 x 5 block five thirds as many.
+    if (m_nMapFrame == 1) {
+        m_fWhiteZoomX *= 0.33333334f;
+        m_fWhiteZoomY *= 0.33333334f;
+    } else if (m_nMapFrame == 2 && m_nMapMode == 25) {
+        m_fWhiteZoomX *= 1.6666666f;
+        m_fWhiteZoomY *= 1.6666666f;
+    }
+    m_nMapFrame = 2;
+    m_nMapFrameCopy2 = 2;
+    m_nMapMode = 9;
+}
+
+bool CVeldoranDoc::LoadRouteLines(const std::string& path)
+{
+    if (FileExists(path) != 1)
+        return false;
+    const auto lines = ReadRouteFileLines(path, kMaxRouteLines);
+    if (!lines)
+        return false;
+    std::size_t n = 0;
+    for (; n < lines->size(); ++n)
+        m_astrRoutePoint[n] = (*lines)[n];
+    m_astrRoutePoint[n] = "999";
+    m_nRouteLineCount = int(n);
+    return true;
+}
+
+void CVeldoranDoc::ShowRouteInformation(int kind)
+{
+    auto* choose = vd::entryPoint<OnRouteInformation_fn>("TOVENDLG.DLL", "OnRouteInformation");
+    m_bDialogOpen = 1;
+    const std::string answer = choose ? choose(kind, m_strRoutePlayMode, m_strEditor, m_strRouteAreaDir) : "";
+    m_bDialogOpen = 0;
+    // A cancelled choice (or no dialog library) leaves the map as it is.
+    if (answer.empty())
+        return;
+    const RouteChoice choice = SplitRouteChoice(answer);
+    m_strRoutePlayMode = choice.playMode;
+    if (FileExists(choice.path) != 1)
+        return;
+    SwitchToRouteBlock();
+    if (!LoadRouteLines(choice.path))
+        return;
+    // A route shown after an area is drawn as a route again.
+    m_strEntryMode = kind == 1 ? "AreaData" : "";
+    m_strViewState.clear();
+    m_nMapDisplayMode = kRouteSheetsMode;
+    UpdateAllViews();
+}
+
+void CVeldoranDoc::LoadRouteFromItem(const std::string& record)
+{
+    const std::string path(AfterFields(record, 4));
+    if (FileExists(path) != 1)
+        return;
+    SwitchToRouteBlock();
+    m_nMapType = 1;
+    const bool route = AfterFields(record, 3).find("ルート") != std::string_view::npos;
+    if (!LoadRouteLines(path))
+        return;
+    m_strEntryMode = route ? "" : "AreaData";
+    m_strViewState.clear();
+    m_nMapDisplayMode = kRouteSheetsMode;
+    UpdateAllViews();
+}

@@ -1,0 +1,183 @@
+// The text and picture selection (32892, 32896; buttons 323, 324): which registered points the
+// dialog lists in each mode, its regions and divisions, and what the chosen file shows.
+#include "CommandTestSupport.h"
+
+#include "app/routes/SelectTextPictureDialog.h"
+#include "platform/sys/ApplicationFolder.h"
+#include "platform/text/Cp932.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/DialogDriver.h"
+#include "platform/ui/TemplateRegistry.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+const char* const kRecords[] = {
+    "京都 35.0000 135.4500 寺 c:\\Kyoto.txt",
+    "大阪 34.4000 135.3000 城 c:\\Osaka.JPG c:\\osaka.txt",
+    "奈良 34.4100 135.5000 鹿 c:\\nara.jpg",
+    "神戸 34.4100 135.1000 港 c:\\g.alb",
+    "札幌 43.0300 141.2100 市 http://x.htm",
+    "函館 41.4600 140.4400 市 notes",
+    "別府 33.1700 131.5500 湯 c:\\beppu.txt",
+    "鳥取 35.3000 134.1400 砂丘 c:\\sakyu.bmp",
+};
+
+std::vector<std::string> ComboItems(vd::DialogDriver& d)
+{
+    std::vector<std::string> items;
+    auto* combo = d.dialog().item<vd::ComboBox>(125);
+    for (int i = 0; i < combo->GetCount(); ++i)
+        items.push_back(combo->GetLBText(i));
+    return items;
+}
+
+class Selection : public DocumentCommands {
+protected:
+    void SetUp() override
+    {
+        DocumentCommands::SetUp();
+        std::filesystem::create_directories(vd::applicationFolderPath() / "SOURCE");
+        std::string text;
+        for (const char* record : kRecords)
+            text += std::string(record) + "\r\n";
+        std::ofstream(vd::applicationFolderPath() / "SOURCE" / "points.dat", std::ios::binary) << vd::utf8ToCp932(text);
+        doc->m_strDataFile = vd::applicationFolder() + "SOURCE\\points.dat";
+        doc->m_nMapDisplayMode = 10;
+    }
+    void Answer(vd::ui::Script::DialogActions actions) { script->answerDialog(vd::ui::kProgramModule, 136, std::move(actions)); }
+};
+
+} // namespace
+
+TEST_F(Selection, TextsAreListedByRegionAndTheChosenOneIsShownAsATextPage)
+{
+    Answer([](vd::DialogDriver& d) {
+        EXPECT_EQ(d.caption(), "  　　　　　    テキストの選択");
+        EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"京都/寺", "大阪/城", "別府/湯"}));
+        EXPECT_EQ(d.text(102), "登録数=3");
+        EXPECT_EQ(d.text(113), "全国");
+        d.click(119); // 北海道
+        EXPECT_EQ(d.text(102), "登録数=0");
+        d.click(124); // 九州沖縄 reaches 131.5900 here
+        EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"別府/湯"}));
+        d.click(112);
+        d.selectCombo(125, 1);
+        EXPECT_EQ(d.text(105), "34.4000");
+        EXPECT_EQ(d.text(103), "135.3000");
+        EXPECT_EQ(d.text(1000), "c:\\osaka.txt");
+        EXPECT_EQ(d.text(1001), "");
+        d.click(vd::IDOK);
+    });
+    Run(32892);
+    EXPECT_EQ(doc->m_strSelectedEntry, "大阪/城");
+    EXPECT_EQ(doc->m_strSelectedName, "大阪");
+    EXPECT_EQ(doc->m_strRegionName, "全国");
+    EXPECT_EQ(doc->m_strEntryParam, "c:\\osaka.txt");
+    EXPECT_EQ(doc->m_strTextPageFile, "c:\\osaka.txt");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 19);
+    EXPECT_EQ(redraws, 1);
+
+    // The last choice is selected again; a double click chooses at once; the dialog form of texts.
+    doc->m_strTextAppear = "Dialog";
+    Answer([](vd::DialogDriver& d) {
+        EXPECT_EQ(d.text(1000), "c:\\osaka.txt");
+        d.doubleClickCombo(125, 0);
+        EXPECT_TRUE(d.ended());
+    });
+    Run(32892);
+    EXPECT_EQ(doc->m_strSelectedEntry, "京都/寺");
+    EXPECT_EQ(doc->m_strEntryParam, "c:\\kyoto.txt");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 0);
+}
+
+TEST_F(Selection, PicturesAreListedWithTheirTextAndShownByKind)
+{
+    Answer([](vd::DialogDriver& d) {
+        EXPECT_EQ(d.caption(), "  　　　　　    画像の選択");
+        EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"大阪/城 ", "奈良/鹿 ", "鳥取/砂丘 "}));
+        d.selectCombo(125, 0);
+        EXPECT_EQ(d.text(1001), "c:\\Osaka.JPG");
+        EXPECT_EQ(d.text(1000), "c:\\osaka.txt");
+        d.click(vd::IDOK);
+    });
+    Run(32896);
+    EXPECT_EQ(doc->m_strEntryTitle, "大阪");
+    EXPECT_EQ(doc->m_strEntryItem, "城 ");
+    EXPECT_EQ(doc->m_strEntryTarget, "c:\\Osaka.JPG");
+    EXPECT_EQ(doc->m_strEntryParam, "");
+    EXPECT_EQ(doc->m_nFileKind, 1);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 17);
+    EXPECT_EQ(doc->m_bMapOnScreen, 0);
+
+    // A bitmap is shown by the view's own picture mode.
+    Answer([](vd::DialogDriver& d) {
+        d.selectCombo(125, 2);
+        d.click(vd::IDOK);
+    });
+    Run(32896);
+    EXPECT_EQ(doc->m_strEntryTarget, "c:\\sakyu.bmp");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 14);
+}
+
+TEST_F(Selection, CancelKeepsTheDisplayAndRestoresAnErasedMap)
+{
+    Answer([](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
+    doc->m_nSavedMapDisplayMode = 10;
+    doc->m_bMapErasedByDialog = 1;
+    Run(32896);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 10);
+    EXPECT_EQ(doc->m_bMapErasedByDialog, 0);
+    EXPECT_EQ(redraws, 1);
+    Answer([](vd::DialogDriver& d) { d.click(vd::IDOK); }); // OK without a choice
+    Run(32892);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 0);
+}
+
+TEST_F(Selection, DivisionsNarrowTheListAndAreEditedThroughTheDivisionDialog)
+{
+    doc->m_astrDivName[1] = "関西";
+    doc->m_astrDivSwY[1] = "34.3000";
+    doc->m_astrDivSwX[1] = "135.0000";
+    doc->m_astrDivNeY[1] = "34.5000";
+    doc->m_astrDivNeX[1] = "135.4000";
+    doc->m_strFrameNorth = "35.1000";
+    doc->m_strFrameSouth = "34.5000";
+    doc->m_strFrameWest = "135.0000";
+    doc->m_strFrameEast = "136.0000";
+    const std::string firstName = doc->m_astrDivName[0];
+    // The division dialog renames the first division; its cancel keeps the names.
+    auto renameFirst = [this] {
+        script->answerDialog(vd::ui::kProgramModule, 143, [](vd::DialogDriver& d) {
+            d.focus(101);
+            d.setText(101, "北陸");
+            d.focus(104);
+            d.click(vd::IDOK);
+        });
+    };
+    renameFirst();
+    Answer([](vd::DialogDriver& d) {
+        EXPECT_EQ(d.text(114), "関西");
+        d.click(114);
+        EXPECT_EQ(d.text(113), "関西");
+        EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"大阪/城"}));
+        d.click(1064); // 表示地図
+        EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"京都/寺"}));
+        d.click(133);
+        EXPECT_EQ(d.text(117), "北陸");
+        d.click(vd::IDCANCEL);
+    });
+    Run(32892);
+    EXPECT_EQ(doc->m_astrDivName[0], firstName) << "a cancelled selection takes nothing back";
+    renameFirst();
+    Answer([](vd::DialogDriver& d) {
+        d.click(133);
+        d.selectCombo(125, 0);
+        d.click(vd::IDOK);
+    });
+    Run(32892);
+    EXPECT_EQ(doc->m_astrDivName[0], "北陸");
+    EXPECT_EQ(doc->m_nDivisionEdited, 1);
+}
