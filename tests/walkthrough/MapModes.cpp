@@ -125,7 +125,8 @@ const std::vector<MapMode>& MapModes()
         {"TextPictureMenuBar", {key(32794)}},
         // Registered texts, pictures and albums chosen from their lists (the first sample row).
         {"TextPage", {button("ﾃｷｽﾄ")}, "issue 54: choosing a registered text"},
-        {"PicturePage", {button("画像")}, "issue 54: choosing a registered picture"},
+        // The sample bitmap through the first entry of picture menu 1 on the text and picture bar.
+        {"PicturePage", {key(32794), menu(2230)}, "the sample entry of picture menu 1"},
         {"AlbumPlay", {key(33150)}, "issue 53: album play"},
     };
     return modes;
