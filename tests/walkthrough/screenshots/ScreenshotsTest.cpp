@@ -1,10 +1,12 @@
 // The screenshots of the README, taken of the real program on the sample data: the start sheet
-// with the sample layers, a settings dialog, a text page; an album page and a route map once
-// their commands have landed (skipped until then). scripts/screenshots.sh takes them on Xvfb.
+// with the sample layers, a settings dialog, a text page, an album page and a route map.
+// scripts/screenshots.sh takes them on Xvfb.
 #include "tests/app/shell/MainWindowFixture.h"
 
 #include "app/LayerSettingsRows.h"
 #include "app/PendingCommands.h"
+#include "platform/sys/ApplicationFolder.h"
+#include "platform/text/Cp932.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/WindowImpl.h"
@@ -19,6 +21,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 
 namespace {
 
@@ -156,12 +160,14 @@ bool pending(int command)
 }
 
 // The program after the key's command, its dialogs answered with OK and their first rows.
-void takeAfterKey(Qt::Key key, int command, const std::string& name)
+void takeAfterKey(Qt::Key key, int command, const std::string& name, const std::function<void()>& prepare = {})
 {
     if (pending(command))
         GTEST_SKIP() << name << " waits for command " << command;
     Program program;
     ASSERT_TRUE(program.start());
+    if (prepare)
+        prepare();
     program.run.script->answerOtherDialogs([](vd::DialogDriver& d) { d.click(vd::IDOK); });
     program.pressKey(key, Qt::ControlModifier);
     ASSERT_TRUE(waitFor([&] { return !program.repaintPending(); }));
@@ -176,8 +182,34 @@ TEST(Screenshots, AlbumPage)
     takeAfterKey(Qt::Key_Z, 33150, "album-page");
 }
 
-// Ctrl+U: the route and area index map (ﾏｯﾋﾟﾝｸﾞ > ﾙｰﾄ・ｴﾘｱ索引図).
+namespace {
+
+void writeCp932(const fs::path& file, const std::string& utf8Lines)
+{
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << vd::utf8ToCp932(utf8Lines);
+}
+
+// A route map and an area map registered as the page-list dialog writes them, so the index has
+// something to show: the sample has none of its own.
+void registerSampleRouteAndArea()
+{
+    const fs::path folder = vd::applicationFolderPath() / "ROUTAREA";
+    const std::string winFolder = vd::applicationFolder() + "ROUTAREA\\";
+    writeCp932(folder / "G26C0110.5R",
+               "東京 35.4100 139.4500 駅 @:text\\walk.txt\r\n"
+               "名古屋 35.1000 136.5400 駅 @:text\\walk.txt\r\n"
+               "京都 35.0100 135.4600 駅 @:text\\tera.txt\r\n"
+               "大阪 34.4100 135.3100 駅 @:text\\walk.txt\r\n");
+    writeCp932(folder / "RoutMstr.dat", "東海道(計4地点)@" + winFolder + "G26C0110.5R\r\n");
+    writeCp932(folder / "G26C0110.6A", "宇治の寺 34.5300 135.4800 寺 @:text\\tera.txt\r\n");
+    writeCp932(folder / "AreaMstr.dat", "宇治(計1地点)@" + winFolder + "G26C0110.6A\r\n");
+}
+
+} // namespace
+
+// Ctrl+U: the route and area index map (ﾏｯﾋﾟﾝｸﾞ > ﾙｰﾄ・ｴﾘｱ索引図), with a registered route and area.
 TEST(Screenshots, RouteMap)
 {
-    takeAfterKey(Qt::Key_U, 33269, "route-map");
+    takeAfterKey(Qt::Key_U, 33269, "route-map", registerSampleRouteAndArea);
 }
