@@ -60,3 +60,13 @@ extern "C" void OnMemoDisplay(int mode, int position, std::string file, std::str
         dialog.DoModal();
     });
 }
+
+void ShowTextFileHead(const std::string& file)
+{
+    if (file.empty())
+        return;
+    CDlgMemo memo;
+    memo.m_nMode = 2;
+    memo.m_strFile = file;
+    memo.DoModal();
+}

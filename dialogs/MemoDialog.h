@@ -19,5 +19,9 @@ public:
     bool OnInitDialog() override;
 };
 
+// The head of a text file in a memo window, as the album dialogs' text buttons show it; nothing
+// for an empty name.
+void ShowTextFileHead(const std::string& file);
+
 // The top of a memo window that the caller places.
 inline constexpr int kMemoWindowTop = 560;

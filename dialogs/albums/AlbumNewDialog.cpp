@@ -116,12 +116,7 @@ void CDlgAlbumNew::OnBrowsePicture()
 void CDlgAlbumNew::OnShowText()
 {
     m_strTextFile = GetDlgItemText(IDC_TEXT);
-    if (m_strTextFile.empty())
-        return;
-    CDlgMemo memo;
-    memo.m_nMode = 2;
-    memo.m_strFile = m_strTextFile;
-    memo.DoModal();
+    ShowTextFileHead(m_strTextFile);
 }
 
 void CDlgAlbumNew::OnAddRecord()

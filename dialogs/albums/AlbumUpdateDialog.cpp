@@ -110,13 +110,7 @@ void CDlgAlbumUpdate::OnSelchangeList()
 
 void CDlgAlbumUpdate::OnShowText()
 {
-    const std::string textFile = GetDlgItemText(IDC_PAGE_TEXT);
-    if (textFile.empty())
-        return;
-    CDlgMemo memo;
-    memo.m_nMode = 2;
-    memo.m_strFile = textFile;
-    memo.DoModal();
+    ShowTextFileHead(GetDlgItemText(IDC_PAGE_TEXT));
 }
 
 void CDlgAlbumUpdate::OnEdit()
