@@ -2,6 +2,8 @@
 // the block is being drawn.
 #include "layers/render/LayerRenderer.h"
 
+#include "layers/render/meshcode/LayerProgress.h"
+
 #include "platform/text/Format.h"
 
 #include <algorithm>
@@ -72,19 +74,7 @@ void CLayerRenderer::ShowLayerProgress(int countSwitch, std::string text, int in
     // Before any font of the renderer exists there is no saved font: the current one stays.
     if (fontSwitch == 1 && !savedFont_.IsNull())
         dc.SelectObject(savedFont_);
-    // A line far beyond any device (an absurd argument) is held there instead of overflowing.
-    const int lineY = std::clamp(StatusLineY, -1000000000, 1000000000);
-    const bool lowBox = lineY > 680;
-    const int left = lowBox ? 667 : 829;
-    const int right = lowBox ? 881 : 978;
-    const int textX = lowBox ? 674 : 832;
-    dc.Rectangle(left, lineY - 26, right, lineY - 4);
-    const std::string shown =
-        !text.empty() && countSwitch != 0 ? text + vd::format(" %d/%d", index + 1, total) : "国土数値情報を表示";
-    dc.SetBkColor(vd::RGB(255, 255, 255));
-    dc.SetTextColor(vd::RGB(255, 0, 0));
-    dc.TextOut(textX, lineY - 23, shown);
-    dc.SetTextColor(vd::RGB(0, 0, 0));
+    meshcode::DrawLayerProgress(dc, StatusLineY, countSwitch, text, index, total);
     if (fontSwitch == 1 && !font_.IsNull())
         dc.SelectObject(font_);
 }

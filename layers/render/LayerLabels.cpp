@@ -2,6 +2,8 @@
 // shrink of the screen scale that the block layers apply.
 #include "layers/render/LayerRenderer.h"
 
+#include "layers/render/meshcode/WideAreaBlock.h"
+
 namespace {
 
 constexpr int kLabelOffset = 5;
@@ -45,13 +47,7 @@ void CLayerRenderer::DrawEndLabels(int x1, int y1, int x2, int y2, std::string l
 
 void CLayerRenderer::ScaleShrink(int count, int mode, int variant)
 {
-    if (count < 2)
-        return;
-    float factor = 0.9937107f;
-    if (mode == 0 || mode == 3)
-        factor = 0.996875f;
-    else if (variant != 0)
-        factor = 0.9974748f;
+    const float factor = meshcode::BlockScaleShrink(count, mode, variant);
     XScale *= factor;
     YScale *= factor;
 }

@@ -2,7 +2,8 @@
 // kind 3 (four mesh codes to draw).
 #include "layers/render/LayerRenderer.h"
 
-#include "platform/text/Cp932Text.h"
+#include "layers/render/meshcode/WideAreaBlock.h"
+
 #include "platform/text/Numbers.h"
 
 namespace {
@@ -31,20 +32,6 @@ int CLayerRenderer::ParseAttributeNames(int packed, std::string list)
 {
     if (packed / 10 != 1 || packed % 10 != 0)
         return 0;
-    AttributeNames.fill({});
-    for (int round = 1; round <= 16; ++round) {
-        const std::string name = vd::cp932Left(list, 4);
-        const std::size_t bar = list.find('|');
-        if (bar != std::string::npos)
-            list.erase(0, bar + 1);
-        if (round == 1)
-            AttributeNames[0] = name;
-        else if (round == 2 && name != AttributeNames[0])
-            AttributeNames[1] = name;
-        else if (round == 8 && name != AttributeNames[0])
-            AttributeNames[2] = name;
-        else if (round == 10 && name != AttributeNames[0])
-            AttributeNames[3] = name == AttributeNames[1] || name == AttributeNames[2] ? std::string() : name;
-    }
+    AttributeNames = meshcode::WideAreaQuadCodes(list);
     return 1;
 }

@@ -1,6 +1,7 @@
 #include "layers/render/meshcode/WideAreaBlock.h"
 
 #include "layers/render/meshcode/MeshCode.h"
+#include "platform/text/Cp932Text.h"
 #include "platform/text/Format.h"
 
 namespace meshcode {
@@ -124,6 +125,36 @@ BlockGeometryValues BlockGeometry(const WideAreaBlock& block)
         break;
     }
     return g;
+}
+
+std::array<std::string, 4> WideAreaQuadCodes(std::string_view list)
+{
+    std::array<std::string, 4> codes;
+    std::string rest(list);
+    for (int field = 0; field < 16; ++field) {
+        const std::string code = vd::cp932Left(rest, 4);
+        const std::size_t bar = rest.find('|');
+        if (bar != std::string::npos)
+            rest.erase(0, bar + 1);
+        if (field == 0)
+            codes[0] = code;
+        else if (field == 2 && code != codes[0])
+            codes[1] = code;
+        else if (field == 8 && code != codes[0])
+            codes[2] = code;
+        else if (field == 10 && code != codes[0])
+            codes[3] = code == codes[1] || code == codes[2] ? std::string() : code;
+    }
+    return codes;
+}
+
+float BlockScaleShrink(int count, int mode, int variant)
+{
+    if (count < 2)
+        return 1.0f;
+    if (mode == 0 || mode == 3)
+        return 0.996875f;
+    return variant != 0 ? 0.9974748f : 0.9937107f;
 }
 
 } // namespace meshcode

@@ -46,4 +46,13 @@ struct BlockGeometryValues {
 };
 BlockGeometryValues BlockGeometry(const WideAreaBlock& block);
 
+// The four cells of the wide-area mode: the north-west cells of the four 2 x 2 sub-blocks of a
+// 4 x 4 block list ("code|code|...", row by row), fields 0, 2, 8 and 10, each cut to its
+// four-digit code. A code already taken is left empty, so no cell is drawn twice.
+std::array<std::string, 4> WideAreaQuadCodes(std::string_view list);
+
+// The factor by which a block of `count` cells shrinks the screen scales, so that the cells'
+// rounded sizes still fit the picture (1 for a single cell).
+float BlockScaleShrink(int count, int mode, int variant);
+
 } // namespace meshcode

@@ -260,11 +260,16 @@ TEST_F(Renderer, AttributeNamesOfAreaKindThree)
             text += (i < int(codes.size()) ? codes[std::size_t(i)] : "0000") + "xx|";
         return text;
     };
-    // Rounds 1, 2, 8 and 10 name the cells.
-    EXPECT_EQ(r.ParseAttributeNames(10, list({"5339", "5340", "0", "0", "0", "0", "0", "5439", "0", "5440"})), 1);
-    EXPECT_EQ(r.AttributeNames, (std::array<std::string, 4>{"5339", "5340", "5439", "5440"}));
-    // Repeats are left out; round 10 equal to round 2 empties the last name.
-    EXPECT_EQ(r.ParseAttributeNames(10, list({"5339", "5339", "0", "0", "0", "0", "0", "5439", "0", "5439"})), 1);
+    // A 4 x 4 block around 5339, row by row from the north-west: the four cells are the
+    // north-west cells of its 2 x 2 sub-blocks, fields 0, 2, 8 and 10.
+    std::vector<std::string> block;
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column)
+            block.push_back(std::to_string(5538 - 100 * row + column));
+    EXPECT_EQ(r.ParseAttributeNames(10, list(block)), 1);
+    EXPECT_EQ(r.AttributeNames, (std::array<std::string, 4>{"5538", "5540", "5338", "5340"}));
+    // Repeats are left out; field 10 equal to field 2 empties the last name.
+    EXPECT_EQ(r.ParseAttributeNames(10, list({"5339", "0", "5339", "0", "0", "0", "0", "0", "5439", "0", "5439"})), 1);
     EXPECT_EQ(r.AttributeNames, (std::array<std::string, 4>{"5339", "", "5439", ""}));
     for (int packed : {0, 11, 20, -10, 1})
         EXPECT_EQ(r.ParseAttributeNames(packed, list({"5339"})), 0) << packed;
