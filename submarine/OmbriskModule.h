@@ -1,0 +1,4 @@
+#pragma once
+// The module name under which Ombrisk registers its dialog templates and which its entry points
+// make current for their call.
+inline constexpr const char* kOmbriskModule = "Ombrisk";
