@@ -1,13 +1,28 @@
 #include "program/ApplicationStart.h"
 
+#include "app/ProfileWriteFailures.h"
 #include "app/TerminationSignals.h"
+#include "platform/fs/FileSink.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/ui/FrameWindow.h"
 #include "program/VeldoranApp.h"
 
 #include <QApplication>
+#include <QWidget>
 
 #include <clocale>
+#include <csignal>
+
+namespace {
+
+// Closes a message box shown while the run ends (a profile that could not be written).
+void DismissEndingMessage()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        modal->close();
+}
+
+} // namespace
 
 int runApplication(int argc, char** argv)
 {
@@ -24,12 +39,18 @@ int runApplication(int argc, char** argv)
     TerminationSignals terminationSignals([&] {
         if (running && running->m_pMainWnd)
             running->m_pMainWnd->RequestClose();
+        else if (running)
+            DismissEndingMessage(); // the frame is gone: a message of the end waits for nobody
         else
             endRequested = true;
     });
+    // A file-size limit makes a write fail (and be told) instead of killing the program mid-save.
+    std::signal(SIGXFSZ, SIG_IGN);
+    TellFailedProfileWrites();
 
-    // Created and seeded before anything reads from it.
+    // Created and seeded before anything reads from it; what a killed save left there goes.
     vd::applicationFolder();
+    vd::removeLeftReplacements(vd::applicationFolderPath().string());
 
     // The document, then the frame with its view.
     CVeldoranApp veldoran;

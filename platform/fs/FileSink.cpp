@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,12 +16,14 @@ namespace {
 
 constexpr size_t kFlushSize = 64 * 1024;
 constexpr char kEndOfText = 0x1A;
+constexpr int kSuffixDigits = 16; // of a temporary file's name
 
 std::string randomSuffix()
 {
     thread_local std::mt19937_64 generator{std::random_device{}()};
     char text[17];
     std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(generator()));
+    static_assert(sizeof text == kSuffixDigits + 1);
     return text;
 }
 
@@ -32,7 +35,36 @@ std::optional<char> byteAt(int fd, off_t offset)
     return c;
 }
 
+// ".<name>.<16 hex digits>.tmp", as openReplacement() names its temporary file.
+bool isReplacementName(std::string_view name)
+{
+    constexpr std::string_view tail = ".tmp";
+    if (name.size() < 1 + 1 + 1 + kSuffixDigits + tail.size() || name.front() != '.' ||
+        name.substr(name.size() - tail.size()) != tail)
+        return false;
+    const std::string_view digits = name.substr(name.size() - tail.size() - kSuffixDigits, kSuffixDigits);
+    if (name[name.size() - tail.size() - kSuffixDigits - 1] != '.')
+        return false;
+    for (const char c : digits)
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    return true;
+}
+
 } // namespace
+
+void removeLeftReplacements(const std::string& linuxFolder)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    for (fs::recursive_directory_iterator it(linuxFolder, error), end; !error && it != end; it.increment(error)) {
+        if (it.depth() >= 1)
+            it.disable_recursion_pending();
+        std::error_code statusError;
+        if (it->is_regular_file(statusError) && isReplacementName(it->path().filename().string()))
+            fs::remove(it->path(), statusError);
+    }
+}
 
 FileSink::~FileSink()
 {

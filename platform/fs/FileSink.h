@@ -8,6 +8,11 @@
 
 namespace vd {
 
+// Removes the temporary files of replacements that an ended run left behind (killed mid-save)
+// in a folder, given as a Linux path, and in the folders directly inside it. Only the names this
+// writer makes (".<name>.<16 hex digits>.tmp") are touched.
+void removeLeftReplacements(const std::string& linuxFolder);
+
 class FileSink {
 public:
     FileSink() = default;

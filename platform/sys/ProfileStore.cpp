@@ -165,7 +165,36 @@ bool parseInt(std::string_view text, int& value)
     return true;
 }
 
+struct WriteFailures {
+    std::function<void(const std::filesystem::path&)> handler;
+    bool told = false;
+};
+
+WriteFailures& writeFailures()
+{
+    static WriteFailures failures;
+    return failures;
+}
+
+// A name that cannot be stored is the caller's mistake, not a file that failed.
+bool noteWrite(const std::filesystem::path& file, std::string_view section, std::string_view key, bool written)
+{
+    WriteFailures& failures = writeFailures();
+    if (written) {
+        failures.told = false;
+    } else if (isValidName(section) && isValidName(key) && !failures.told && failures.handler) {
+        failures.told = true;
+        failures.handler(file);
+    }
+    return written;
+}
+
 } // namespace
+
+void ProfileStore::setWriteFailureHandler(std::function<void(const std::filesystem::path&)> handler)
+{
+    writeFailures() = {std::move(handler), false};
+}
 
 ProfileStore::ProfileStore()
     : m_file(defaultFile())
@@ -203,12 +232,12 @@ std::string ProfileStore::getString(std::string_view section, std::string_view k
 
 bool ProfileStore::writeInt(std::string_view section, std::string_view key, int value)
 {
-    return writeValue(m_file, section, key, std::to_string(value));
+    return noteWrite(m_file, section, key, writeValue(m_file, section, key, std::to_string(value)));
 }
 
 bool ProfileStore::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
-    return writeValue(m_file, section, key, value);
+    return noteWrite(m_file, section, key, writeValue(m_file, section, key, value));
 }
 
 } // namespace vd

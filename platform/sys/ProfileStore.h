@@ -3,6 +3,7 @@
 // compare case-insensitively, as the registry did: a value stored as "System/Editer" is read
 // and rewritten through "SYSTEM/editer". Every write reaches the file at once.
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,10 @@ public:
     // False when the file could not be written (or a name is empty or holds "/" or "\").
     bool writeInt(std::string_view section, std::string_view key, int value);
     bool writeString(std::string_view section, std::string_view key, std::string_view value);
+
+    // Called with the file when a write to it fails, once until a write succeeds again, so the
+    // many keys of one save tell it once. The program shows a message; none by default.
+    static void setWriteFailureHandler(std::function<void(const std::filesystem::path&)> handler);
 
 private:
     std::filesystem::path m_file;

@@ -6,6 +6,7 @@
 #include "platform/ui/WindowImpl.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 namespace vd {
 
@@ -75,8 +76,11 @@ int Application::Run()
     int code = 0;
     if (frame_ && frame_->IsWindow()) {
         QObject::connect(qApp, &QApplication::lastWindowClosed, qApp, &QApplication::quit);
+        // The end of the main frame ends the run whatever modeless windows are still open. Not
+        // quit(): Qt first asks every window to close and gives up when one refuses, and a
+        // dialog's close box is its Cancel command, never an accepted close.
         QWidget* main = widgetOf(frame_.get());
-        QObject::connect(main, &QObject::destroyed, qApp, [] { QApplication::quit(); });
+        QObject::connect(main, &QObject::destroyed, qApp, [] { QCoreApplication::exit(0); });
         // Inside the loop, a further level is a handler's menu, dialog or wait.
         const int idleLevel = FrameWindow::idleLoopLevel();
         FrameWindow::idleLoopLevel() = idleLevel + 1;

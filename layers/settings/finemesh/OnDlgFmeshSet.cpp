@@ -3,6 +3,7 @@
 // or file changed, and answers the theme with the land-use class flags.
 #include "contracts/pelmora.h"
 
+#include "layers/settings/SettingsFileAccess.h"
 #include "layers/settings/PelmoraModule.h"
 #include "layers/settings/finemesh/FineMeshSetDialog.h"
 #include "platform/ui/TemplateRegistry.h"
@@ -17,6 +18,7 @@ std::string RunFineMeshDialog(const std::string& folder, const std::string& sele
     vd::ui::ModuleScope module(kPelmoraModule);
     const std::string settingsFile = folder + kFineMeshSettingsFile;
     FineMeshSettings settings = ParseFineMeshCall(selection, texts, flags);
+    const SettingsFileAccess access(settingsFile);
     if (settings.fromSettingsFile)
         ReadFineMeshSettingsFile(settingsFile, settings.text); // none yet: the texts as passed
 
@@ -31,7 +33,7 @@ std::string RunFineMeshDialog(const std::string& folder, const std::string& sele
     // Items and tabs are the caller's to keep; the file only follows the data folders. A file
     // that cannot be written leaves the old one whole, and the answer goes back all the same.
     if (answer.text != settings.text)
-        WriteFineMeshSettingsFile(settingsFile, answer.text, answer.item);
+        access.rewrite([&](const std::string& path) { return WriteFineMeshSettingsFile(path, answer.text, answer.item); });
     return FormatFineMeshAnswer(answer);
 }
 

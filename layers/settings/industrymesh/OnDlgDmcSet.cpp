@@ -2,6 +2,7 @@
 // tabbed dialog, the answer out, and DDMCFILE.DAT rewritten when something it keeps changed.
 #include "contracts/pelmora.h"
 
+#include "layers/settings/SettingsFileAccess.h"
 #include "layers/settings/PelmoraModule.h"
 #include "layers/settings/industrymesh/IndustryMeshDialog.h"
 #include "layers/settings/industrymesh/IndustryMeshInput.h"
@@ -19,6 +20,7 @@ std::string RunIndustryMeshSettings(const IndustryMeshInputs& inputs)
         vd::ui::ModuleScope module(kPelmoraModule);
         const std::string settingsFile = IndustryMeshSettingsFilePath(inputs[0]);
         IndustryMeshStart start = ParseIndustryMeshInputs(inputs);
+        const SettingsFileAccess access(settingsFile);
         if (start.fromSettingsFile)
             ReadIndustryMeshSettingsFile(settingsFile, start.settings); // a missing file leaves what was passed
 
@@ -33,7 +35,7 @@ std::string RunIndustryMeshSettings(const IndustryMeshInputs& inputs)
         std::string result = FormatIndustryMeshResult(dialog.m_nCurrentTab, dialog.m_settings, dialog.m_nDisplayMethod);
         // A failed rewrite keeps the old file; the caller gets the answer all the same.
         if (IndustryMeshValuesDiffer(dialog.m_settings, start.settings))
-            WriteIndustryMeshSettingsFile(settingsFile, dialog.m_settings);
+            access.rewrite([&](const std::string& path) { return WriteIndustryMeshSettingsFile(path, dialog.m_settings); });
         return result;
     } catch (...) {
         // Nothing crosses the library boundary; the caller keeps its settings as after Cancel.

@@ -3,6 +3,7 @@
 // changed, and answers the 141 fields.
 #include "contracts/pelmora.h"
 
+#include "layers/settings/SettingsFileAccess.h"
 #include "layers/settings/BarDelimitedSettings.h"
 #include "layers/settings/PelmoraModule.h"
 #include "layers/settings/linedata/LineDataAnswer.h"
@@ -27,6 +28,7 @@ std::string RunLineDataDialog(const std::string& settingsFile, const std::string
     LineDataRowTexts rows = PlaceLineDataTexts(texts);
     const IntegerSettingsInput input = ParseIntegerSettingsInput(settings, kAnswerInts);
     LineDataInts colour{};
+    const SettingsFileAccess access(settingsFile);
     if (input.fromSettingsFile && !ReadLineDataSettingsFile(settingsFile, rows.name, rows.file, colour))
         rows = {}; // no readable file: every row starts empty
     dialog.m_strSource = input.fromSettingsFile ? "-1" : "1";
@@ -49,7 +51,9 @@ std::string RunLineDataDialog(const std::string& settingsFile, const std::string
     std::string answer = FormatLineDataAnswer(dialog.m_nCurrentTab, dialog.m_nShow, dialog.m_nColour,
                                               dialog.m_strName, dialog.m_strFile);
     if (changed)
-        WriteLineDataSettingsFile(settingsFile, dialog.m_strName, dialog.m_strFile, dialog.m_nColour);
+        access.rewrite([&](const std::string& path) {
+            return WriteLineDataSettingsFile(path, dialog.m_strName, dialog.m_strFile, dialog.m_nColour);
+        });
     return answer;
 }
 

@@ -2,6 +2,7 @@
 // the tabbed dialog, the answer out, and DDMSFILE.DAT rewritten when a slot changed.
 #include "contracts/pelmora.h"
 
+#include "layers/settings/SettingsFileAccess.h"
 #include "layers/settings/PelmoraModule.h"
 #include "layers/settings/naturemesh/NatureMeshDialog.h"
 #include "layers/settings/naturemesh/NatureMeshSettingsFile.h"
@@ -21,6 +22,7 @@ std::string RunNatureMeshSettings(const NatureMeshInputs& inputs)
         NatureMeshSlots before;
         PlaceNatureMeshInputTexts(inputs, before);
         const NatureMeshSelection selection = ParseNatureMeshSelection(inputs[1], before);
+        const SettingsFileAccess access(settingsFile);
         if (selection.fromSettingsFile)
             ReadNatureMeshSettingsFile(settingsFile, before); // a missing file leaves the slots off
 
@@ -35,7 +37,7 @@ std::string RunNatureMeshSettings(const NatureMeshInputs& inputs)
         std::string result = FormatNatureMeshResult(dialog.m_nCurrentTab, dialog.m_slots, dialog.m_nDisplayMethod);
         // A failed rewrite keeps the old file; the caller gets the answer all the same.
         if (dialog.m_slots != before)
-            WriteNatureMeshSettingsFile(settingsFile, dialog.m_slots);
+            access.rewrite([&](const std::string& path) { return WriteNatureMeshSettingsFile(path, dialog.m_slots); });
         return result;
     } catch (...) {
         // Nothing crosses the library boundary; the caller keeps its settings as after Cancel.

@@ -3,6 +3,7 @@
 // DDDPFILE.DAT rewritten when a slot changed.
 #include "contracts/pelmora.h"
 
+#include "layers/settings/SettingsFileAccess.h"
 #include "layers/settings/BarDelimitedSettings.h"
 #include "layers/settings/PelmoraModule.h"
 #include "layers/settings/pointdata/PointDataDialogs.h"
@@ -25,8 +26,9 @@ std::string RunPointSettings(const PointInputs& inputs)
         PlacePointInputTexts(inputs, before);
         const IntegerSettingsInput settings = ParseIntegerSettingsInput(inputs[1], kPointSettingsIntegers);
         int currentTab = 0;
+        const SettingsFileAccess access(settingsFile);
         if (settings.fromSettingsFile)
-            ReadPointSettingsFile(settingsFile, before); // an unreadable file leaves empty rows
+            ReadPointSettingsFile(settingsFile, before); // a missing file leaves empty rows
         else
             PlacePointSettingsIntegers(settings.values, currentTab, before);
 
@@ -40,7 +42,7 @@ std::string RunPointSettings(const PointInputs& inputs)
         std::string result = FormatPointSettingsResult(dialog.m_nCurrentTab, dialog.m_slots);
         // A failed rewrite keeps the old file; the caller gets the answer all the same.
         if (dialog.m_slots != before)
-            WritePointSettingsFile(settingsFile, dialog.m_slots);
+            access.rewrite([&](const std::string& path) { return WritePointSettingsFile(path, dialog.m_slots); });
         return result;
     } catch (...) {
         // Nothing crosses the library boundary; the caller keeps its settings as after Cancel.

@@ -44,8 +44,11 @@ void PointPage::LoadSlots(const PointLayerSlots& slots)
         v.item = slots.n[slot];
         v.text = slots.file[slot];
         v.name = slots.name[slot];
-        v.from = slots.p[slot] / 10000;
-        v.to = slots.p[slot] % 10000;
+        // A column range is written back to N and P; the file keeps it in N ("N3_1=310060",
+        // P3_1=0), a caller may pass it in P alone: the one that holds it is shown.
+        const int range = slots.n[slot] != 0 ? slots.n[slot] : slots.p[slot];
+        v.from = range / 10000;
+        v.to = range % 10000;
     }
     if (!spec_.rows.empty()) {
         pageItem_ = slots.n[spec_.rows[0].slot];

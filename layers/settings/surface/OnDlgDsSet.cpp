@@ -2,6 +2,7 @@
 // the answer out, and DDDSFILE.DAT rewritten when something it keeps changed.
 #include "contracts/pelmora.h"
 
+#include "layers/settings/SettingsFileAccess.h"
 #include "layers/settings/BarDelimitedSettings.h"
 #include "layers/settings/PelmoraModule.h"
 #include "layers/settings/surface/SurfaceDataDialog.h"
@@ -23,8 +24,9 @@ std::string RunSurfaceSettings(const SurfaceInputs& inputs)
         PlaceSurfaceInputTexts(inputs, before);
         const IntegerSettingsInput settings = ParseIntegerSettingsInput(inputs[1], kSurfaceSettingsIntegers);
         int currentTab = 0;
+        const SettingsFileAccess access(settingsFile);
         if (settings.fromSettingsFile)
-            ReadSurfaceSettingsFile(settingsFile, before); // an unreadable file leaves the rows off and 0
+            ReadSurfaceSettingsFile(settingsFile, before); // a missing file leaves the rows off and 0
         else
             PlaceSurfaceSettingsIntegers(settings.values, currentTab, before);
 
@@ -37,7 +39,7 @@ std::string RunSurfaceSettings(const SurfaceInputs& inputs)
         std::string result = FormatSurfaceSettingsResult(dialog.m_nCurrentTab, dialog.m_rows);
         // A failed rewrite keeps the old file; the caller gets the answer all the same.
         if (StoredSurfaceValuesDiffer(dialog.m_rows, before))
-            WriteSurfaceSettingsFile(settingsFile, dialog.m_rows);
+            access.rewrite([&](const std::string& path) { return WriteSurfaceSettingsFile(path, dialog.m_rows); });
         return result;
     } catch (...) {
         // Nothing crosses the library boundary; the caller keeps its settings as after Cancel.

@@ -20,6 +20,16 @@ namespace {
 
 constexpr auto kPatience = std::chrono::seconds(60); // only against a hung test, never a measure
 
+// Whether the process ignores `signalNumber`.
+bool ignoresSignal(pid_t pid, int signalNumber)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("SigIgn:", 0) == 0)
+            return (std::stoull(line.substr(7), nullptr, 16) >> (signalNumber - 1)) & 1;
+    return false;
+}
+
 // True once the process catches `signalNumber`: the program installs its handler when its
 // window is up and the event loop is about to run.
 bool catchesSignal(pid_t pid, int signalNumber)
@@ -154,4 +164,30 @@ TEST(ProgramStartEarly, ASignalDuringStartUpEndsTheRunWithItsSettingsWritten)
     ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_NE(lastMapWritten().find("MapName"), std::string::npos) << "the settings were written";
+}
+
+// A save killed by a file-size limit would leave its temporary file for good: the program ignores
+// that signal (the write fails and is told instead) and removes what an earlier run left.
+TEST(ProgramStartSaves, AFileSizeLimitCannotKillASaveAndLeftTemporariesGo)
+{
+    namespace fs = std::filesystem;
+    const fs::path home = std::getenv("VELDORAN_HOME");
+    fs::create_directories(home);
+    const fs::path left = home / ".DddPFile.dat.00112233445566ff.tmp";
+    const fs::path usersOwn = home / ".notes.tmp";
+    std::ofstream(left) << "T1_1=";
+    std::ofstream(usersOwn) << "mine";
+
+    ProgramRun run;
+    ASSERT_GT(run.pid(), 0);
+    ASSERT_TRUE(run.waitUntilCatching(SIGTERM)) << "the program did not come up";
+    // Set just after the termination signals are caught.
+    for (int i = 0; i < 100 && !ignoresSignal(run.pid(), SIGXFSZ); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_TRUE(ignoresSignal(run.pid(), SIGXFSZ));
+    ASSERT_EQ(kill(run.pid(), SIGTERM), 0);
+    int status = 0;
+    ASSERT_TRUE(run.waitForEnd(status));
+    EXPECT_FALSE(fs::exists(left));
+    EXPECT_TRUE(fs::exists(usersOwn));
 }

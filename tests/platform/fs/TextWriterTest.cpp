@@ -1,3 +1,4 @@
+#include "platform/fs/FileSink.h"
 #include "platform/fs/TextLines.h"
 #include "platform/fs/TextWriter.h"
 #include "platform/text/Cp932.h"
@@ -170,6 +171,31 @@ TEST(TextLines, AbandonedOrImpossibleRewriteLeavesTheOldFile)
     EXPECT_FALSE(lines.write(win(scratchFolder())));
     EXPECT_EQ(readBytes(path), "old\r\n");
     EXPECT_FALSE(vd::TextLines::read(win(scratchFolder() / "missing.dat")));
+}
+
+// A save killed mid-write leaves its temporary file; the next start removes those of this writer
+// (in the folder and the folders inside it) and nothing that only looks like one.
+TEST(FileSink, LeftReplacementsAreRemovedAndNothingElse)
+{
+    const fs::path top = scratchFolder() / "home";
+    const struct {
+        const char* path;
+        bool removed;
+    } cases[] = {
+        {".DddPFile.dat.0123456789abcdef.tmp", true},
+        {"PALETTE/.PALETTE.DAT.fedcba9876543210.tmp", true},
+        {"a/b/.deep.dat.0123456789abcdef.tmp", false}, // deeper than the folders inside it
+        {".DddPFile.dat.0123456789ABCDEF.tmp", false}, // upper-case digits: not ours
+        {".DddPFile.dat.0123456789abcde.tmp", false},  // 15 digits
+        {"DddPFile.dat.0123456789abcdef.tmp", false},  // no leading dot
+        {".notes.tmp", false},
+        {"DddPFile.dat", false},
+    };
+    for (const auto& c : cases)
+        writeBytes(top / c.path, "x");
+    vd::removeLeftReplacements(top.string());
+    for (const auto& c : cases)
+        EXPECT_EQ(fs::exists(top / c.path), !c.removed) << c.path;
 }
 
 } // namespace

@@ -248,6 +248,8 @@ TEST_F(PointDialogTest, AnUnreadableFileOpensEmptyRowsAndAFailedRewriteStillAnsw
     EXPECT_EQ(a.name[1], "文化");
     EXPECT_EQ(a.name[10], "名前");
     EXPECT_FALSE(std::filesystem::exists(HomeFolder() / "missing"));
+    ASSERT_EQ(script->messageBoxes().size(), 1u) << "the failed rewrite is told";
+    EXPECT_NE(script->messageBoxes()[0].text.find(inputs[0] + "」に書き込めません"), std::string::npos);
 
     // Surplus input after the 121st field is ignored; a short input leaves zeros.
     const Answer b(Detailed(Integers{}.text() + "9|9|", [](vd::DialogDriver& d) { d.click(vd::IDOK); }));
@@ -309,4 +311,40 @@ TEST_F(PointDialogTest, TheAnswerHandedBackReopensTheDialogAsItWasLeft)
         d.click(vd::IDOK);
     });
     EXPECT_EQ(second, first);
+}
+
+// The sample's town row keeps its label columns in N alone ("N3_1=310060", P3_1=0): shown as
+// 31 to 60 and written back as the same range when an OK rewrites the file for another change.
+TEST_F(PointDialogTest, TheLabelColumnsStoredInNAreShownAndKeptByARewrite)
+{
+    WriteBytes(SettingsFile(), vd::utf8ToCp932("T3_1=市町村\r\nF3_1=@:KSJ\\CITIES_S.TXT\r\nC3_1=1\r\nP3_1=0\r\nN3_1=310060\r\n"));
+    Detailed("-1", [](vd::DialogDriver& d) {
+        d.selectTab(kTabs, 6);
+        EXPECT_EQ(d.text(1256), "31");
+        EXPECT_EQ(d.text(1257), "60");
+        d.selectTab(kTabs, 0);
+        d.selectCombo(1115, 8); // another row's colour: the file is rewritten
+        d.click(vd::IDOK);
+    });
+    const std::string file = vd::cp932ToUtf8(ReadBytes(SettingsFile()));
+    EXPECT_NE(file.find("N3_1=310060\r\n"), std::string::npos) << file;
+    EXPECT_NE(file.find("P3_1=310060\r\n"), std::string::npos);
+}
+
+// A settings file that is there but cannot be read is told when the dialog opens and is never
+// replaced by the built-in rows (a failed rewrite is told in the test of a missing folder).
+TEST_F(PointDialogTest, AnUnreadableFileIsToldWhenTheDialogOpensAndNeverRewritten)
+{
+    const std::filesystem::path unreadable = HomeFolder() / "locked" / "DddPFile.dat";
+    std::filesystem::create_directories(unreadable); // there, but not a file one can read
+    inputs[0] = WinPathOf("locked\\DddPFile.dat");
+    Detailed("-1", [](vd::DialogDriver& d) {
+        d.selectTab(kTabs, 0);
+        d.click(1110);
+        d.click(vd::IDOK);
+    });
+    ASSERT_EQ(script->messageBoxes().size(), 1u);
+    EXPECT_NE(script->messageBoxes()[0].text.find(inputs[0] + "」を読めません"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(unreadable)) << "not rewritten";
+    EXPECT_TRUE(std::filesystem::is_empty(unreadable));
 }
