@@ -44,9 +44,11 @@ for target in "${targets[@]}"; do
   VD_FUZZ_SCRATCH=$(mktemp -d "$shm/veldoran-fuzz-run.XXXXXX")
   start=$SECONDS
   status=0
-  "$bin/$target" -max_total_time="$seconds" -timeout=1 -rss_limit_mb=256 -malloc_limit_mb=256 \
+  # Run inside build-fuzz/: what libFuzzer writes into its working folder (an artefact without
+  # a prefix, fork logs) never lands in the tree, wherever the script was started.
+  (cd "$top/build-fuzz" && exec "$bin/$target" -max_total_time="$seconds" -timeout=1 -rss_limit_mb=256 -malloc_limit_mb=256 \
     -print_final_stats=1 -artifact_prefix="$crashes/$target-" "${own[@]}" \
-    "$work" "$top/fuzz/corpus/$target" >"$log" 2>&1 || status=$?
+    "$work" "$top/fuzz/corpus/$target") >"$log" 2>&1 || status=$?
   rm -rf "$VD_FUZZ_SCRATCH"
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   # A target that fails before its first input prints neither (grep's status must not end the run).
