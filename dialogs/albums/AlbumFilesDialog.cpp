@@ -26,7 +26,7 @@ constexpr int IDC_PLAY_GROUP = 1060;
 constexpr int IDC_NOTE = 1061;
 constexpr int IDC_REGISTER = 1062;
 
-constexpr const char* kAlbumCaption = "      ｱﾙﾊﾞﾑに登録されたﾌｧｲﾙ";
+constexpr const char* kAlbumCaption = "        ｱﾙﾊﾞﾑに登録されたﾌｧｲﾙ";
 constexpr const char* kAlbumPlayGroup = "ｱﾙﾊﾞﾑの表示方法";
 constexpr const char* kAlbumNote = "ﾌｧｲﾙを選ぶと内容が表示されます";
 

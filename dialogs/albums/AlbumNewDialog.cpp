@@ -33,7 +33,7 @@ DialogTemplate AlbumNewTemplate()
 {
     DialogTemplate t;
     t.id = CDlgAlbumNew::IDD;
-    t.caption = "ｱﾙﾊﾞﾑの登録";
+    t.caption = "　アルバムの新規登録";
     t.controls = {
         ltext(vd::IDC_STATIC, "ｱﾙﾊﾞﾑ番号"),
         ltext(IDC_ALBUM_NUMBER, ""),

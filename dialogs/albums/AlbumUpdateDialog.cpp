@@ -34,7 +34,7 @@ DialogTemplate AlbumUpdateTemplate()
 {
     DialogTemplate t;
     t.id = CDlgAlbumUpdate::IDD;
-    t.caption = "ｱﾙﾊﾞﾑの更新";
+    t.caption = "  アルバムデータの更新";
     t.controls = {
         ltext(vd::IDC_STATIC, "地点名"),
         edit(IDC_NAME),

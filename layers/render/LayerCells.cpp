@@ -53,7 +53,7 @@ std::string CLayerRenderer::CellFileName(int cellCount, int n, int mode, int mes
 
 int CLayerRenderer::ReadMeshPrefectures(const std::string& code)
 {
-    PrefectureListOfCell = meshcode::ReadMeshPrefectureLine(DataFolder + "Msh_prft.dat", code);
+    PrefectureListOfCell = MeshPrefectures.cell(DataFolder + "Msh_prft.dat", code);
     meshcode::BlankUnselectedPrefectures(PrefectureListOfCell, OptionList.data());
     return int(PrefectureListOfCell.size());
 }

@@ -43,6 +43,7 @@ public:
     std::string CurrentLine; // the record being decoded (raw CP932), then its label
     std::array<std::string, 4> AttributeNames;
     std::vector<std::string> PrefectureListOfCell; // at most 10
+    meshcode::MeshPrefectureTable MeshPrefectures;  // Msh_prft.dat, read once per call
     std::array<std::string, meshcode::kMaxPrefecturesRead> PrefecturesRead;
 
     // ---- Pens and colours

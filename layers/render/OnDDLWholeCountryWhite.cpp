@@ -8,7 +8,7 @@ extern "C" void OnDDLWholeCountryWhite(vd::Dc* dc, int itemCode, int blockMode, 
                                        std::string layerText, std::string meshText, std::string dataName,
                                        std::string blockKey, std::string dataSetPath, std::string dataFolder)
 {
-    const WhiteLineScalars scalars{itemCode, originY, originX, blockMode, 0, statusFlag, statusLineY, zoomX, zoomY, false};
+    const WhiteLineScalars scalars{itemCode, originY, originX, meshcode::HeldCellCount(blockMode), 0, statusFlag, statusLineY, zoomX, zoomY, false};
     RunLayerPlan(dc, PlanWholeCountryWhite(scalars, railwaySelector2, detailLevel, lineTheme, railwaySelector4,
                                            {std::move(layerText), std::move(meshText), std::move(dataName),
                                             std::move(blockKey), std::move(dataSetPath), std::move(dataFolder)}));

@@ -9,7 +9,7 @@ extern "C" void OnDdPlainLASurface(vd::Dc* dc, int themeSelector, int itemCode, 
                                    std::string meshCode, std::string blockCentre3, std::string blockCentre5,
                                    std::string dataSetPath, std::string dataFolder)
 {
-    const PlainScalars scalars{itemCode, north, west, south, east, areaKind, wideAreaMode, blockMode,
+    const PlainScalars scalars{itemCode, north, west, south, east, areaKind, wideAreaMode, meshcode::HeldCellCount(blockMode),
                                statusFlag, detailLevel, statusLineY, originX, originY, scaleX, scaleY};
     RunLayerPlan(dc, PlanPlainSurface(scalars, themeSelector, layerValueA, layerValueB,
                                       {std::move(areaSpec), std::move(meshCode), std::move(blockCentre3),

@@ -9,7 +9,7 @@ extern "C" int OnDdPlainMeshRelief(vd::Dc* dc, int, int north, int west, int sou
                            std::string blockCentre3, std::string blockCentre5, std::string dataSetPath,
                            std::string dataFolder, std::string censusClasses)
 {
-    const PlainScalars scalars{itemCode, north, west, south, east, methodAndAreaKind, wideAreaMode, blockMode,
+    const PlainScalars scalars{itemCode, north, west, south, east, methodAndAreaKind, wideAreaMode, meshcode::HeldCellCount(blockMode),
                                statusFlag, detailLevel, statusLineY, originX, originY, scaleX, scaleY};
     return RunLayerPlan(dc, PlanPlainMesh(PlainMeshForm::Relief, scalars, layerModeCode, layerValueA, layerValueB,
                                           {std::move(areaSpec), std::move(meshCode), std::move(blockCentre3),

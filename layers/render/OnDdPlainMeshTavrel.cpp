@@ -9,7 +9,7 @@ extern "C" void OnDdPlainMeshTavrel(vd::Dc* dc, int, int north, int west, int so
                                     std::string meshCode, std::string blockCentre3, std::string blockCentre5,
                                     std::string dataSetPath, std::string dataFolder, std::string censusClasses)
 {
-    const PlainScalars scalars{itemCode, north, west, south, east, areaKind, wideAreaMode, blockMode,
+    const PlainScalars scalars{itemCode, north, west, south, east, areaKind, wideAreaMode, meshcode::HeldCellCount(blockMode),
                                statusValue, detailLevel, statusLineY, originX, originY, scaleX, scaleY};
     RunLayerPlan(dc, PlanPlainMesh(PlainMeshForm::WholeCountry, scalars, layerModeCode, layerValue, 0,
                                    {std::move(areaSpec), std::move(meshCode), std::move(blockCentre3),

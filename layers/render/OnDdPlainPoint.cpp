@@ -9,7 +9,7 @@ extern "C" void OnDdPlainPoint(vd::Dc* dc, int itemCode, int north, int west, in
                                std::string blockCentre3, std::string blockCentre5, std::string dataSetPath,
                                std::string dataFolder)
 {
-    const PlainScalars scalars{itemCode, north, west, south, east, areaKind, wideAreaMode, blockMode,
+    const PlainScalars scalars{itemCode, north, west, south, east, areaKind, wideAreaMode, meshcode::HeldCellCount(blockMode),
                                statusFlag, detailLevel, statusLineY, originX, originY, scaleX, scaleY};
     RunLayerPlan(dc, PlanPlainPoint(scalars, pointTheme, layerValueA, layerValueB,
                                     {std::move(areaSpec), std::move(meshCode), std::move(blockCentre3),

@@ -10,7 +10,7 @@ extern "C" void OnDdPlainRiver(vd::Dc* dc, int itemCode, int north, int west, in
 {
     // The caller always builds both parts of the area text.
     const AreaSpecParts area = SplitAreaSpec(areaSpec, AreaSpecSplit::BothSteps);
-    const PlainScalars scalars{itemCode, north, west, south, east, areaKind, wideAreaMode, blockMode,
+    const PlainScalars scalars{itemCode, north, west, south, east, areaKind, wideAreaMode, meshcode::HeldCellCount(blockMode),
                                statusFlag, detailLevel, statusLineY, originX, originY, scaleX, scaleY};
     LayerDrawParams params = PlainParams(scalars, area, {"", std::move(meshCode), std::move(blockCentre3),
                                                          std::move(blockCentre5), std::move(dataSetPath),

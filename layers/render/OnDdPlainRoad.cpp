@@ -12,7 +12,7 @@ extern "C" void OnDdPlainRoad(vd::Dc* dc, int itemCode, int north, int west, int
     // Only the wide-area name is cut off: the rest of the text is passed on whole.
     AreaSpecParts area = SplitAreaSpec(areaSpec, AreaSpecSplit::FirstStep);
     area.dataName = kRoadLayerName;
-    const PlainScalars scalars{itemCode, north, west, south, east, areaKind, wideAreaMode, blockMode,
+    const PlainScalars scalars{itemCode, north, west, south, east, areaKind, wideAreaMode, meshcode::HeldCellCount(blockMode),
                                statusFlag, detailLevel, statusLineY, originX, originY, scaleX, scaleY};
     LayerDrawParams params = PlainParams(scalars, area, {"", std::move(meshCode), std::move(blockCentre3),
                                                          std::move(blockCentre5), std::move(dataSetPath),

@@ -10,7 +10,7 @@ extern "C" void OnDdPlainWholeCountry(vd::Dc* dc, int itemCode, int north, int w
                                       std::string meshCode, std::string blockCentre3, std::string blockCentre5,
                                       std::string dataSetPath, std::string dataFolder)
 {
-    const PlainScalars scalars{itemCode, north, west, south, east, areaKind, wideAreaMode, blockMode,
+    const PlainScalars scalars{itemCode, north, west, south, east, areaKind, wideAreaMode, meshcode::HeldCellCount(blockMode),
                                statusFlag, detailLevel, statusLineY, originX, originY, scaleX, scaleY};
     RunLayerPlan(dc, PlanPlainWholeCountry(scalars, lineTheme, railwaySubTheme,
                                            {std::move(areaSpec), std::move(meshCode), std::move(blockCentre3),

@@ -10,7 +10,7 @@ extern "C" int OnDdPlnF10Mesh(vd::Dc* dc, int reliefSelector, int north, int wes
                               std::string blockCentre3, std::string blockCentre5, std::string dataSetPath,
                               std::string dataFolder, std::string landUseFlags)
 {
-    const PlainScalars scalars{itemCode, north, west, south, east, areaKind, wideAreaMode, blockMode,
+    const PlainScalars scalars{itemCode, north, west, south, east, areaKind, wideAreaMode, meshcode::HeldCellCount(blockMode),
                                statusValue, detailLevel, statusLineY, originX, originY, scaleX, scaleY};
     return RunLayerPlan(dc, PlanSubdividedMesh(scalars, reliefSelector, layerModeCode, layerValueA, layerValueB,
                                                {std::move(areaSpec), std::move(meshCode), std::move(blockCentre3),

@@ -8,7 +8,7 @@ extern "C" void OnDdPointWhite(vd::Dc* dc, int itemCode, int areaKind, int, int 
                                std::string meshCode, std::string dataName, std::string blockAndFlags,
                                std::string dataSetPath, std::string dataFolder)
 {
-    const WhiteScalars scalars{itemCode, areaKind, blockMode, statusFlag, detailLevel, statusLineY,
+    const WhiteScalars scalars{itemCode, areaKind, meshcode::HeldCellCount(blockMode), statusFlag, detailLevel, statusLineY,
                                originX,  originY,  zoomX,     zoomY};
     RunLayerPlan(dc, PlanPointWhite(scalars, pointTheme, layerValueA, layerValueB,
                                     {std::move(wideAreaName), std::move(meshCode), std::move(dataName),

@@ -9,9 +9,9 @@ extern "C" void OnDdRiverWhite(vd::Dc* dc, int itemCode, int originY, int origin
                                std::string dataName, std::string blockKey, std::string dataSetPath,
                                std::string dataFolder)
 {
-    const WhiteLineScalars scalars{itemCode, float(originY), float(originX), blockMode, meshCode, statusFlag, statusLineY, zoomX, zoomY};
+    const WhiteLineScalars scalars{itemCode, float(originY), float(originX), meshcode::HeldCellCount(blockMode), meshCode, statusFlag, statusLineY, zoomX, zoomY};
     LayerDrawParams params = WhiteLineParams(scalars, {"", std::move(meshText), std::move(dataName),
                                                        std::move(blockKey), std::move(dataSetPath),
                                                        std::move(dataFolder)});
-    RunLayerCall(dc, std::move(params), [&](CLayerRenderer& r) { r.DrawMeshRivers(layerValue, blockMode, layerText); });
+    RunLayerCall(dc, std::move(params), [&](CLayerRenderer& r) { r.DrawMeshRivers(layerValue, scalars.blockMode, layerText); });
 }

@@ -9,8 +9,8 @@ extern "C" void OnDdRoadWhite(vd::Dc* dc, int itemCode, int originY, int originX
                               float zoomX, float zoomY, std::string layerText, std::string meshText,
                               std::string, std::string blockKey, std::string dataSetPath, std::string dataFolder)
 {
-    const WhiteLineScalars scalars{itemCode, float(originY), float(originX), blockMode, meshCode, statusFlag, statusLineY, zoomX, zoomY};
+    const WhiteLineScalars scalars{itemCode, float(originY), float(originX), meshcode::HeldCellCount(blockMode), meshCode, statusFlag, statusLineY, zoomX, zoomY};
     LayerDrawParams params = WhiteLineParams(scalars, {"", std::move(meshText), kRoadLayerName, std::move(blockKey),
                                                        std::move(dataSetPath), std::move(dataFolder)});
-    RunLayerCall(dc, std::move(params), [&](CLayerRenderer& r) { r.DrawMeshRoads(layerValue, blockMode, 0, layerText); });
+    RunLayerCall(dc, std::move(params), [&](CLayerRenderer& r) { r.DrawMeshRoads(layerValue, scalars.blockMode, 0, layerText); });
 }

@@ -8,7 +8,7 @@ extern "C" void OnDdSurfaceWhite(vd::Dc* dc, int selector, int itemCode, int ori
                                  std::string meshText, std::string dataName, std::string blockKey,
                                  std::string dataSetPath, std::string dataFolder)
 {
-    const WhiteLineScalars scalars{itemCode,   float(originY), float(originX), blockMode, meshCode,
+    const WhiteLineScalars scalars{itemCode,   float(originY), float(originX), meshcode::HeldCellCount(blockMode), meshCode,
                                    statusFlag, statusLineY,    zoomX,          zoomY};
     RunLayerPlan(dc, PlanSurfaceWhite(scalars, selector, layerValueA, layerValueB,
                                       {std::move(layerText), std::move(meshText), std::move(dataName),

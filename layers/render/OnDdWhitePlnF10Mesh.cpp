@@ -7,7 +7,7 @@ extern "C" void OnDdWhitePlnF10Mesh(vd::Dc* dc, int, int areaKind, int, int bloc
                               float originY, float zoomX, float zoomY, std::string string1, std::string string2,
                               std::string string3, std::string string4, std::string string5, std::string string6)
 {
-    const WhiteScalars scalars{itemCode, areaKind, blockMode, statusFlag, detailLevel, statusLineY,
+    const WhiteScalars scalars{itemCode, areaKind, meshcode::HeldCellCount(blockMode), statusFlag, detailLevel, statusLineY,
                                originX,  originY,  zoomX,     zoomY};
     RunLayerPlan(dc, PlanWhiteSubdividedMesh(scalars, layerModeCode, layerValue,
                                    {std::move(string1), std::move(string2), std::move(string3), std::move(string4),

@@ -50,6 +50,7 @@ TEST_F(Albums, NewAlbumWritesEachPageAndAnswersThePoint)
 {
     WriteHomeFile("ALBUM/G4C1fdd.alb", Cp932Lines({"古い頁 35.0000 135.0000  c:\\old.bmp"}));
     script->answerDialog(kModule, 148, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.caption(), "　アルバムの新規登録");
         EXPECT_EQ(d.text(105), "35.0112");
         EXPECT_EQ(d.text(129), "135.4530");
         EXPECT_EQ(d.text(1044), "7");
@@ -169,6 +170,7 @@ TEST_F(Albums, UpdateListsThePagesAndAnswersByItsEnd)
     WriteHomeFile("ALBUM/G4C1fdd.alb",
                   Cp932Lines({"表門 35.0112 135.4530  c:\\gate.bmp", "; 注記", "庭園 35.0112 135.4530 春の庭 c:\\g.jpg c:\\g.txt"}));
     script->answerDialog(kModule, 147, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.caption(), "  アルバムデータの更新");
         EXPECT_EQ(d.text(129), "京都御所");
         EXPECT_EQ(d.text(130), "史跡");
         EXPECT_EQ(d.text(132), "35.0112");

@@ -180,7 +180,7 @@ TEST_F(Routes, AlbumModeReadsTheAlbumFileAndRegistersNothing)
 {
     WriteHomeFile("ALBUM/G4C1fdd.alb", Cp932Lines({"表門 35.0112 135.4530  c:\\gate.bmp", "庭園 35.0112 135.4530 春 c:\\g.txt"}));
     script->answerDialog(kModule, 149, [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.caption(), "      ｱﾙﾊﾞﾑに登録されたﾌｧｲﾙ");
+        EXPECT_EQ(d.caption(), "        ｱﾙﾊﾞﾑに登録されたﾌｧｲﾙ");
         EXPECT_EQ(d.text(1034), "ルートマップ");
         EXPECT_EQ(d.text(1035), "二番目");
         EXPECT_EQ(d.text(1062), "****");

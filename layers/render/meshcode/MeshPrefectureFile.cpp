@@ -27,17 +27,23 @@ std::vector<std::string> SplitPrefectureCodes(std::string_view line)
 
 std::vector<std::string> ReadMeshPrefectureLine(std::string_view winPath, std::string_view meshCode)
 {
-    vd::TextReader reader;
-    if (!reader.open(winPath))
-        return {};
-    std::string line;
-    while (reader.readLine(line)) {
-        if (line.empty() || line.front() == ';')
-            continue;
-        if (std::string_view(line).substr(0, 4) == meshCode)
-            return SplitPrefectureCodes(line);
+    return MeshPrefectureTable().cell(winPath, meshCode);
+}
+
+const std::vector<std::string>& MeshPrefectureTable::cell(std::string_view winPath, std::string_view meshCode)
+{
+    static const std::vector<std::string> none;
+    if (!lines_) {
+        lines_.emplace();
+        vd::TextReader reader;
+        std::string line;
+        if (reader.open(winPath))
+            while (reader.readLine(line))
+                if (!line.empty() && line.front() != ';')
+                    lines_->try_emplace(line.substr(0, 4), SplitPrefectureCodes(line)); // the first line wins
     }
-    return {};
+    const auto it = lines_->find(meshCode);
+    return it == lines_->end() ? none : it->second;
 }
 
 void BlankUnselectedPrefectures(std::vector<std::string>& codes, const int* flags)

@@ -7,6 +7,8 @@
 // The per-call bookkeeping of the layers sits beside it: which prefectures of a cell are
 // selected, and which prefecture files a drawing call has read already.
 #include <array>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +22,18 @@ inline constexpr int kPrefectureCount = 47;
 // The prefecture code texts of the cell's line (at most 10; an empty piece between two blanks is
 // an empty entry); empty when the file cannot be opened or does not list the cell.
 std::vector<std::string> ReadMeshPrefectureLine(std::string_view winPath, std::string_view meshCode);
+
+// The whole file read once, for a call that looks up many cells: each listed four-digit code with
+// the entries of its first line, as ReadMeshPrefectureLine gives them.
+class MeshPrefectureTable {
+public:
+    // The entries of the cell; the file is read on the first look-up only (a file that cannot be
+    // opened lists no cell).
+    const std::vector<std::string>& cell(std::string_view winPath, std::string_view meshCode);
+
+private:
+    std::optional<std::map<std::string, std::vector<std::string>, std::less<>>> lines_;
+};
 
 // The entries after the "=" of one data line.
 std::vector<std::string> SplitPrefectureCodes(std::string_view line);

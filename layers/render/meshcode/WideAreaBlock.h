@@ -31,6 +31,16 @@ struct BlockCount {
 };
 BlockCount BlockCellCount(const WideAreaBlock& block);
 
+// The most cells a drawing call walks: the 7 x 7 block of the widest area.
+inline constexpr int kMostBlockCells = 49;
+
+// A cell count from a caller held to what the program draws: above the largest block it is that
+// block, -1 (the block's own count) stays, any other negative count walks no cell.
+constexpr int HeldCellCount(int cellCount)
+{
+    return cellCount < -1 ? 0 : cellCount > kMostBlockCells ? kMostBlockCells : cellCount;
+}
+
 // The mesh code of cell n, counted row by row from the north-west corner; empty when the block
 // has no rule for it.
 std::string BlockCellMeshCode(const WideAreaBlock& block, int n);

@@ -1,14 +1,20 @@
-// The fourteen entry points called as the program calls them: empty strings and zero or absurd
+// The eighteen entry points called as the program calls them: empty strings and zero or absurd
 // numbers return without a crash and give the caller's drawing objects back, and the mesh forms
-// answer -1 when nothing was drawn.
+// answer -1 when nothing was drawn; an absurd cell count is held to the largest block.
 #include "contracts/pelmora.h"
 #include "layers/render/LayerPlan.h"
 #include "layers/render/LayerRenderer.h"
 #include "platform/dc/RecordingDc.h"
+#include "tests/layers/render/LayerFixtures.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
 #include <limits>
 #include <variant>
 
@@ -19,6 +25,10 @@ const float kNan = std::numeric_limits<float>::quiet_NaN();
 
 void CallAll(vd::Dc* dc, int n, float f, const std::string& s, int* meshResults)
 {
+    OnDdPlainRiver(dc, n, n, n, n, n, n, n, n, n, n, n, n, f, f, f, f, s, s, s, s, s, s);
+    OnDdPlainRoad(dc, n, n, n, n, n, n, n, n, n, n, n, n, f, f, f, f, s, s, s, s, s, s);
+    OnDdRiverWhite(dc, n, n, n, n, n, n, n, n, n, n, n, n, n, n, f, f, s, s, s, s, s, s);
+    OnDdRoadWhite(dc, n, n, n, n, n, n, n, n, n, n, n, n, n, n, f, f, s, s, s, s, s, s);
     OnDdPlainWholeCountry(dc, n, n, n, n, n, n, n, n, n, n, n, n, n, f, f, f, f, s, s, s, s, s, s);
     OnDDLWholeCountryWhite(dc, n, n, n, n, n, n, n, n, n, n, n, n, n, f, f, f, f, s, s, s, s, s, s);
     OnDdPlainLASurface(dc, n, n, n, n, n, n, n, n, n, n, n, n, n, n, f, f, f, f, s, s, s, s, s, s);
@@ -94,6 +104,33 @@ TEST(EntryPoints, ArgumentsThatDoNotFitTheMemberAreAFailedDrawing)
     plan.choice.call = {LayerOp::DrawSubdividedLakes, {1}};
     EXPECT_EQ(RunLayerPlan(&dc, plan), -1);
     EXPECT_EQ(dc.State().pen, before.pen);
+}
+
+// A cell count of a hundred million walked every cell and opened the prefecture table once per
+// cell: the call did not return for minutes. Every form holds its count to the largest block the
+// program draws and reads the table once. The watchdog only ends a hung run; it measures nothing.
+TEST(EntryPoints, HugeAndNegativeCellCountsAndSizesReturn)
+{
+    layers_test::LayerFolder folder;
+    folder.WriteLines("Msh_prft.dat", {"5339=13 14 19", "5340=13"});
+    std::atomic<bool> done{false};
+    std::thread watchdog([&done] {
+        for (int i = 0; i < 600 && !done; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (!done) {
+            std::fputs("an entry point did not return: a cell count is not held\n", stderr);
+            std::abort();
+        }
+    });
+    for (const int n : {99'999'999, INT_MAX, -2, -99'999'999, INT_MIN}) {
+        for (const float f : {1e9f, -1e9f}) {
+            vd::RecordingDc dc;
+            int results[3] = {0, 0, 0};
+            CallAll(&dc, n, f, folder.Windows(), results);
+        }
+    }
+    done = true;
+    watchdog.join();
 }
 
 } // namespace
