@@ -3,6 +3,8 @@
 // each channel lowered by 12, not below 0, and a channel of 255 left at 255.
 #include "platform/dc/Color.h"
 
+namespace shade {
+
 inline int ShadeChannel(int channel)
 {
     if (channel == 255)
@@ -15,3 +17,5 @@ inline vd::COLORREF ShadeColour(vd::COLORREF colour)
     return vd::RGB(ShadeChannel(vd::GetRValue(colour)), ShadeChannel(vd::GetGValue(colour)),
                    ShadeChannel(vd::GetBValue(colour)));
 }
+
+} // namespace shade

@@ -56,9 +56,9 @@ TEST(MapRenderer, BuildsItsFixedPaletteAndDefaults)
 
 TEST(MapRenderer, TheBackgroundShadeIsTwelveDarkerButKeepsFullChannels)
 {
-    EXPECT_EQ(ShadeColour(RGB(246, 246, 246)), RGB(234, 234, 234));
-    EXPECT_EQ(ShadeColour(RGB(255, 5, 12)), RGB(255, 0, 0));
-    EXPECT_EQ(ShadeColour(RGB(254, 255, 13)), RGB(242, 255, 1));
+    EXPECT_EQ(shade::ShadeColour(RGB(246, 246, 246)), RGB(234, 234, 234));
+    EXPECT_EQ(shade::ShadeColour(RGB(255, 5, 12)), RGB(255, 0, 0));
+    EXPECT_EQ(shade::ShadeColour(RGB(254, 255, 13)), RGB(242, 255, 1));
 
     auto doc = viewtest::MakeDocument();
     doc->m_crBackground = RGB(200, 255, 100);

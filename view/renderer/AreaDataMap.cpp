@@ -4,6 +4,7 @@
 #include "view/renderer/MapRenderer.h"
 
 #include "app/VeldoranDoc.h"
+#include "basemap/projection/SheetGrid.h"
 #include "platform/dc/Dc.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/StringOps.h"
@@ -123,8 +124,8 @@ void CMapRenderer::DrawAreaCoast(int d, int top, int left)
     const std::string& code = doc.m_astrBlockMeshCode[cell];
     if (code.size() < 4)
         return;
-    const int latitude = vd::parseInt(code.substr(0, 2)) * 2400;
-    const int longitude = (vd::parseInt(code.substr(2, 2)) + 100) * 3600;
+    const int latitude = vd::parseInt(code.substr(0, 2)) * kMeshHeightSeconds;
+    const int longitude = (vd::parseInt(code.substr(2, 2)) + kMeshFirstLongitudeDegree) * kMeshWidthSeconds;
     const float units = float(n) * float(d) * float(kSheetUnits);
     const float scaleX = float(doc.m_nMapPixelWidth) * 10.f / units;
     const float scaleY = float(doc.m_nMapPixelHeight) * 10.f / units;

@@ -59,7 +59,7 @@ CMapRenderer::~CMapRenderer()
 void CMapRenderer::CreateBackgroundTools()
 {
     const vd::COLORREF background = m_pDoc ? m_pDoc->m_crBackground : RGB(255, 255, 255);
-    const vd::COLORREF shade = ShadeColour(background);
+    const vd::COLORREF shade = shade::ShadeColour(background);
     m_pBackgroundBrush = std::make_unique<vd::Brush>(background);
     m_pBackgroundShadeBrush = std::make_unique<vd::Brush>(shade);
     m_pBackgroundShadePen = std::make_unique<vd::Pen>(vd::PS_SOLID, 1, shade);

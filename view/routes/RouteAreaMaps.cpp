@@ -4,6 +4,7 @@
 #include "app/routes/RouteFileLines.h"
 #include "basemap/projection/LatitudeRatioTable.h"
 #include "basemap/projection/PixelCoordinate.h"
+#include "basemap/projection/SheetGrid.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/text/Format.h"
@@ -246,8 +247,8 @@ void RouteAreaMaps::ShowRouteAreaSheets()
         }
     }
     // The block's south-west corner: one sheet south and west of the centre sheet.
-    const int southSeconds = (centre / 100 - 1) * 2400;
-    const int westSeconds = (centre % 100 + 100 - 1) * 3600;
+    const int southSeconds = MeshSouthSeconds(centre) - kMeshHeightSeconds;
+    const int westSeconds = MeshWestSeconds(centre) - kMeshWidthSeconds;
 
     const int savedMode = doc.m_nMapDisplayMode;
     const int savedKind = doc.m_nPointDrawKind;

@@ -78,7 +78,7 @@ void CVeldoranView::CreateTools()
 
 void CVeldoranView::RebuildBackgroundTools()
 {
-    const vd::COLORREF shade = ShadeColour(m_pDoc->m_crBackground);
+    const vd::COLORREF shade = shade::ShadeColour(m_pDoc->m_crBackground);
     m_pBackgroundBrush = std::make_unique<vd::Brush>(m_pDoc->m_crBackground);
     m_pBackgroundShadeBrush = std::make_unique<vd::Brush>(shade);
     m_pBackgroundShadePen = std::make_unique<vd::Pen>(vd::PS_SOLID, 1, shade);

@@ -3,13 +3,16 @@
 // A first-level code "pqqq" is latitude code p (two digits) and longitude code q (two digits);
 // a second-level code adds row and column 0-7, a third-level code row and column 0-9. Digits
 // are read with the leading-digits rule, so a damaged code gives a corner, never a failure.
+#include "basemap/projection/SheetGrid.h"
+
 #include <string>
 #include <string_view>
 
 namespace meshcode {
 
-inline constexpr int kFirstMeshLatitudeSeconds = 2400;  // 40 minutes
-inline constexpr int kFirstMeshLongitudeSeconds = 3600; // 1 degree
+// The first-level mesh is the sheet grid's mesh: one definition of its size.
+inline constexpr int kFirstMeshLatitudeSeconds = kMeshHeightSeconds;  // 40 minutes
+inline constexpr int kFirstMeshLongitudeSeconds = kMeshWidthSeconds; // 1 degree
 inline constexpr int kLongitudeCodeBase = 360000;       // longitude code 0 is 100 degrees east
 inline constexpr int kSecondMeshLatitudeSeconds = 300;
 inline constexpr int kSecondMeshLongitudeSeconds = 450;
