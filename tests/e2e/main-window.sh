@@ -8,7 +8,8 @@
 #    redisplay of the right-click menu), a
 #    resize, a cover and uncover and the arrow keys: the window shows the same picture as a fresh
 #    redisplay of the map, the keys move the map, the exit command ends the run.
-# 2. In each state (idle, right-click menu open, about box open) each ending (SIGTERM, SIGHUP, the
+# 2. In each state (idle, right-click menu open, about box open, the modeless find-place dialog
+#    open) each ending (SIGTERM, SIGHUP, the
 #    close message of a window manager) ends the program with exit 0 and its settings written.
 # Every wait polls for its condition and gives up after a bound, so a hang fails the test.
 set -euo pipefail
@@ -120,6 +121,22 @@ focus_main() {
     if [ "$wm" = openbox ]; then xdotool windowactivate --sync "$win"; else xdotool windowfocus --sync "$win"; fi
 }
 
+# A window of the program that was not on screen in the list given.
+new_window_since() { [ -n "$(comm -13 <(echo "$1") <(visible_windows | sort))" ]; }
+menu_closed() { ! visible_windows | grep -qx "$menu"; }
+
+# Opens a menu of the bar by its Alt key and waits until the menu is on screen, so the keys that
+# follow reach the menu, not the map (sent at once they could arrive before it opened). Its window
+# is then in $menu.
+open_menu() {
+    local before
+    before=$(visible_windows | sort)
+    focus_main
+    xdotool key "$1"
+    wait_for "the menu of $1" new_window_since "$before"
+    menu=$(comm -13 <(echo "$before") <(visible_windows | sort) | head -1)
+}
+
 # The right-click menu at a point off the map's frame.
 open_popup() {
     local before
@@ -139,8 +156,8 @@ redisplay() {
 }
 
 open_about() {
-    focus_main
-    xdotool key alt+h Down Return
+    open_menu alt+h
+    xdotool key Down Return
     wait_for "the about box" about_box
 }
 
@@ -166,8 +183,12 @@ dialog_from_menu() {
     local what=$1 before
     shift
     before=$(window_count)
-    focus_main
+    open_menu "$1"
+    shift
     xdotool key "$@"
+    # The menu closes before the dialog opens: counted while the menu was still up, the dialog
+    # would seem open and the Escape would go to the menu.
+    wait_for "the menu to close" menu_closed
     wait_for "$what to open" more_windows_than "$before"
     xdotool key Escape
     wait_for "$what to close" windows_exactly "$before"
@@ -212,19 +233,24 @@ xdotool key Right
 wait_for "the right arrow to move the map" title_is_not "$title"
 
 # ﾌｧｲﾙ → ｱﾌﾟﾘｹｰｼｮﾝの終了, the last item of the menu.
-focus_main
-xdotool key alt+f Up Return
+open_menu alt+f
+xdotool key Up Return
 expect_clean_end "the exit command"
 
 # ---- 2. Endings in each state
 # close: the message a window manager's close box (or a session's end) sends.
 endings=(TERM HUP close)
-for state in idle popup about; do
+for state in idle popup about findplace; do
     for ending in "${endings[@]}"; do
         start_program "$state-$ending"
         case $state in
             popup) open_popup ;;
             about) open_about ;;
+            findplace)
+                focus_main
+                xdotool key ctrl+r
+                wait_for "the find-place dialog" find_place
+                ;;
         esac
         case $ending in
             close) "$probe" close "$win" ;;
