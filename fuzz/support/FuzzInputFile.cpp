@@ -1,30 +1,19 @@
 #include "fuzz/support/FuzzInputFile.h"
 
+#include "fuzz/support/FuzzScratch.h"
+
 #include <cstdio>
-#include <set>
-#include <unistd.h>
+#include <filesystem>
 
 namespace vd::fuzz {
-
-namespace {
-
-struct InputFiles {
-    std::set<std::string> paths;
-    ~InputFiles()
-    {
-        for (const std::string& path : paths)
-            std::remove(path.c_str());
-    }
-};
-
-} // namespace
 
 std::string writeInputFile(std::string_view target, std::string_view extension, const std::uint8_t* data,
                            std::size_t size)
 {
-    static InputFiles files;
-    std::string path = "/tmp/vd-" + std::string(target) + "-" + std::to_string(getpid()) + std::string(extension);
-    files.paths.insert(path);
+    const std::filesystem::path folder = scratchFolder() / "input";
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    std::string path = (folder / (std::string(target) + std::string(extension))).string();
     if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
         if (size > 0)
             std::fwrite(data, 1, size, f);

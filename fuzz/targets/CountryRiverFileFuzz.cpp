@@ -5,6 +5,8 @@
 #include "fuzz/targets/LayerFuzzFolder.h"
 #include "platform/dc/RecordingDc.h"
 
+#include <QCoreApplication>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const int item = size > 0 ? 100 * (data[0] % 2) + 10 * (data[0] / 2 % 5) + data[0] / 10 % 10 : 1;
@@ -17,5 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                               0.1f, "/河川/", "5339", "", "", folder + "W15-52L.txt", folder);
         layer_fuzz::WriteFile("Riverddd.dat", data, size);
     }
+    // The cache build shows its progress window; its queued expose events would pile up in
+    // memory with no event loop to deliver them.
+    QCoreApplication::processEvents();
     return 0;
 }

@@ -1,6 +1,7 @@
 // Fuzz target: the keyword settings as the keyword dialog writes them to the profile; each text
 // and count must read back as written. The input's lines are the seven texts and six counts.
 #include "app/settings/KeywordSettings.h"
+#include "fuzz/support/FuzzScratch.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Format.h"
@@ -8,20 +9,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
-
-// The profile of this process, removed at exit.
-struct ProfileFile {
-    std::string path = "/tmp/vd-KeywordSettingsFuzz-" + std::to_string(getpid()) + ".ini";
-    ProfileFile() { setenv("VELDORAN_PROFILE", path.c_str(), 1); }
-    ~ProfileFile() { std::remove(path.c_str()); }
-};
 
 // What a one-line edit box can hold: no control characters.
 std::string EditText(const std::string& line)
@@ -37,7 +28,8 @@ std::string EditText(const std::string& line)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const ProfileFile profileFile;
+    // The profile lies in the run's scratch folder (in memory), never in the system's.
+    vd::fuzz::initialise();
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     KeywordSettings settings;
     std::string line;

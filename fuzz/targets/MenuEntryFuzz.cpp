@@ -3,11 +3,18 @@
 // program menu, and opened as a guide map (its point file made in the scratch folder).
 #include "fuzz/support/FuzzDocument.h"
 #include "fuzz/support/FuzzScratch.h"
+#include "platform/sys/ApplicationFolder.h"
+
+#include <filesystem>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     CVeldoranDoc& doc = vd::fuzz::document();
     doc.m_fnUpdateAllViews = [] {};
+    // Each input's guide maps go with it: kept, their point files made the folder ever larger
+    // and every later input slower.
+    std::error_code ignored;
+    std::filesystem::remove_all(vd::applicationFolderPath() / "Fuzz" / "GUIDEMAP", ignored);
     const std::string appFolder = doc.m_strAppDir;
     doc.m_strAppDir = vd::fuzz::applicationFolderWin() + "Fuzz\\";
     doc.m_strTextAppear = "Page"; // the text dialog would wait for a user

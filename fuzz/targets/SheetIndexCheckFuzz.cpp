@@ -1,19 +1,18 @@
 // The start-data check on a sheet index of any bytes: read as the program reads BlcMap20.idx
 // (from a file, by its Windows-form path), then searched for sheet lines.
+#include "fuzz/support/FuzzScratch.h"
 #include "platform/fs/PathResolver.h"
 #include "view/StartDataCheck.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const std::filesystem::path file =
-        std::filesystem::temp_directory_path() / ("veldoran-fuzz-" + std::to_string(getpid())) / "BlcMap20.idx";
+    // In the run's scratch folder, removed with it whatever way the run ends.
+    static const std::filesystem::path file = vd::fuzz::scratchFolder() / "index" / "BlcMap20.idx";
     std::filesystem::create_directories(file.parent_path());
     {
         std::ofstream out(file, std::ios::binary | std::ios::trunc);

@@ -1,25 +1,21 @@
 // Fuzz target: a GPS track file as the track file dialog describes it, under each kind's file
 // name, and the start sheet of the start point it finds.
 #include "basemap/files/TrackFile.h"
+#include "fuzz/support/FuzzScratch.h"
 #include "userdata/TrackDescription.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
-// The input under one name of each kind (the kind comes from the name), removed at exit.
+// The input under one name of each kind (the kind comes from the name), in the run's scratch
+// folder.
 struct InputFiles {
-    std::string stem = "/tmp/vd-TrackDescriptionFuzz-" + std::to_string(getpid());
+    std::string stem = (vd::fuzz::scratchFolder() / "TrackDescriptionFuzz").string();
     const char* kinds[5] = {".trk", ".pot", ".rot", ".log", ".txt"};
-    ~InputFiles()
-    {
-        for (const char* kind : kinds)
-            std::remove((stem + kind).c_str());
-    }
 };
 
 } // namespace
