@@ -1,11 +1,15 @@
 #include "bench/BenchSupport.h"
 
+#include "platform/dc/ImageDc.h"
 #include "platform/sys/ExecutableFolder.h"
 #include "platform/sys/LibraryLoader.h"
 
 #include <QApplication>
 
 #include <cstdlib>
+#include <string>
+
+#include <unistd.h>
 
 namespace bench {
 
@@ -28,17 +32,33 @@ const fs::path& BinFolder()
     return bin;
 }
 
-fs::path SeedScratchHome(const std::string& name)
+fs::path ScratchHome()
 {
-    ensureGuiApplication();
-    const fs::path home = fs::temp_directory_path() / name;
-    fs::remove_all(home);
-    fs::create_directories(home);
-    fs::copy(BinFolder() / "data", home, fs::copy_options::recursive);
-    setenv("VELDORAN_HOME", home.c_str(), 1);
-    setenv("VELDORAN_PROFILE", (home / "profile.ini").c_str(), 1);
-    vd::LibraryLoader::setOverride("Dovanne.dll", (BinFolder() / "libdovanne.so").string());
+    static const fs::path home = [] {
+        ensureGuiApplication();
+        const fs::path made = fs::temp_directory_path() / ("veldoran-bench-" + std::to_string(getpid()));
+        fs::remove_all(made);
+        fs::create_directories(made);
+        fs::copy(BinFolder() / "data", made, fs::copy_options::recursive);
+        setenv("VELDORAN_HOME", made.c_str(), 1);
+        setenv("VELDORAN_PROFILE", (made / "profile.ini").c_str(), 1);
+        vd::LibraryLoader::setOverride("Dovanne.dll", (BinFolder() / "libdovanne.so").string());
+        std::atexit([] {
+            std::error_code ignored;
+            fs::remove_all(fs::temp_directory_path() / ("veldoran-bench-" + std::to_string(getpid())), ignored);
+        });
+        return made;
+    }();
     return home;
+}
+
+int DrawnPixels(const vd::ImageDc& dc, vd::COLORREF background)
+{
+    int drawn = 0;
+    for (int y = 0; y < dc.Height(); ++y)
+        for (int x = 0; x < dc.Width(); ++x)
+            drawn += dc.GetPixel(x, y) != background;
+    return drawn;
 }
 
 } // namespace bench

@@ -1,8 +1,14 @@
 #pragma once
 // What the benchmarks share: an offscreen application for drawing and fonts, the built tree's
 // bin/ folder (libraries and bundled data, beside bench/) and a scratch application folder.
+#include "platform/dc/Color.h"
+
 #include <filesystem>
 #include <string>
+
+namespace vd {
+class ImageDc;
+}
 
 namespace bench {
 
@@ -11,9 +17,15 @@ void ensureGuiApplication();
 
 const std::filesystem::path& BinFolder();
 
-// Makes the folder `name` under the temporary folder the application folder (VELDORAN_HOME, with
-// its own profile), seeded with the bundled data, and puts the built Dovanne in place; the
-// user's own folder and profile are never touched. Starts the application too.
-std::filesystem::path SeedScratchHome(const std::string& name);
+// The process's scratch application folder (VELDORAN_HOME, with its own profile), made and seeded
+// with the bundled data on the first call, with the built Dovanne put in place; every benchmark
+// of the process shares it, as the program keeps the application folder it found first. The
+// user's own folder and profile are never touched; the folder goes at exit. Starts the
+// application too.
+std::filesystem::path ScratchHome();
+
+// The pixels of the picture that are not `background`: checked before a timing loop, so a
+// benchmark never times a drawing of nothing.
+int DrawnPixels(const vd::ImageDc& dc, vd::COLORREF background = vd::RGB(255, 255, 255));
 
 } // namespace bench

@@ -40,7 +40,7 @@ int WriteMeshFiles(const std::filesystem::path& home, const std::filesystem::pat
 
 void BM_GreyscaleSheetsOfTheIndex(benchmark::State& state)
 {
-    const std::filesystem::path home = bench::SeedScratchHome("vd-bench-greyscale");
+    const std::filesystem::path home = bench::ScratchHome();
     auto* make = vd::entryPoint<OnMapFigureMakeModule_fn>("Dovanne.dll", "OnMapFigureMakeModule");
     if (!make) {
         state.SkipWithError("libdovanne.so not found beside the bench folder");

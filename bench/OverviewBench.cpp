@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 CVeldoranDoc& OverviewDocument()
 {
     static std::unique_ptr<CVeldoranDoc> doc = [] {
-        const fs::path home = bench::SeedScratchHome("veldoran-overview-bench");
+        const fs::path home = bench::ScratchHome();
         fs::create_directories(home / "SOURCE");
         std::ofstream points(home / "SOURCE" / "history.dat", std::ios::binary);
         for (int i = 0; i < 1000; ++i)
@@ -42,6 +42,14 @@ void BM_WholeCountryOverviewRepaint(benchmark::State& state)
     CVeldoranDoc& doc = OverviewDocument();
     doc.m_nClipIndexMap = static_cast<int>(state.range(0));
     vd::ImageDc dc(1024, 768);
+    {
+        CMapRenderer renderer(&dc, &doc, 1024, 768);
+        renderer.DrawOverviewFrame(1);
+    }
+    if (doc.m_anKindTally[0] == 0 || bench::DrawnPixels(dc, dc.GetPixel(1023, 767)) < 10000) {
+        state.SkipWithError("the overview or its points were not drawn");
+        return;
+    }
     for (auto _ : state) {
         CMapRenderer renderer(&dc, &doc, 1024, 768);
         renderer.DrawOverviewFrame(1);

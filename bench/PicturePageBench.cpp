@@ -22,7 +22,7 @@ std::vector<std::uint8_t> Gradient(int x, int y)
 
 void BM_PicturePageFitted(benchmark::State& state)
 {
-    const auto home = bench::SeedScratchHome("veldoran-bench-pages");
+    const auto home = bench::ScratchHome();
     WriteFile(home / "PICT" / "BIG.JPG", MakeJpegBytes(JpegKind::Rgb, 4000, 3000, Gradient));
     const auto script = vd::ui::Script::install();
     auto doc = std::make_unique<CVeldoranDoc>();

@@ -24,7 +24,7 @@ constexpr int kRecords = 470000;
 CVeldoranDoc& AnnotationDocument()
 {
     static std::unique_ptr<CVeldoranDoc> doc = [] {
-        const fs::path home = bench::SeedScratchHome("veldoran-placename-bench");
+        const fs::path home = bench::ScratchHome();
         std::ofstream table(home / "tyuuki.csv", std::ios::binary);
         const std::string name = vd::utf8ToCp932("地名");
         const std::string reading = vd::utf8ToCp932("ちめい");

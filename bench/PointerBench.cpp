@@ -15,7 +15,7 @@ namespace {
 
 void BM_PointerMoveWithoutHit(benchmark::State& state)
 {
-    bench::SeedScratchHome("veldoran-pointer-bench");
+    bench::ScratchHome();
     auto doc = std::make_unique<CVeldoranDoc>();
     auto view = std::make_unique<CVeldoranView>(*doc);
     doc->m_nMapFrame = 2;
