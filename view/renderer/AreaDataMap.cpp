@@ -16,7 +16,6 @@
 namespace {
 
 constexpr std::size_t kLocatorPoints = 200;
-constexpr int kSheetUnits = 320; // Dovanne's units to a sheet side
 
 int SheetsPerSide(int mapMode) { return std::max(1, int(std::sqrt(double(mapMode)))); }
 
