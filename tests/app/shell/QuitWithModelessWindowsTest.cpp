@@ -67,10 +67,9 @@ TEST_P(QuitWithModelessWindow, EndsTheRunWithTheSessionWritten)
     const QuitWay& way = kWays[std::get<1>(GetParam())];
 
     MainWindow w;
-    w.view->swallow = false;
     ASSERT_TRUE(w.start());
     // As the program installs it: a signal closes the frame the normal way.
-    TerminationSignals signals([&w] {
+    TerminationSignals terminationSignals([&w] {
         if (w.run.app->m_pMainWnd)
             w.run.app->m_pMainWnd->RequestClose();
     });

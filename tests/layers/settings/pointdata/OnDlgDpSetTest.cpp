@@ -320,8 +320,8 @@ TEST_F(PointDialogTest, TheLabelColumnsStoredInNAreShownAndKeptByARewrite)
     WriteBytes(SettingsFile(), vd::utf8ToCp932("T3_1=市町村\r\nF3_1=@:KSJ\\CITIES_S.TXT\r\nC3_1=1\r\nP3_1=0\r\nN3_1=310060\r\n"));
     Detailed("-1", [](vd::DialogDriver& d) {
         d.selectTab(kTabs, 6);
-        EXPECT_EQ(d.text(1256), "31");
-        EXPECT_EQ(d.text(1257), "60");
+        EXPECT_EQ(d.text(1258), "31");
+        EXPECT_EQ(d.text(1259), "60");
         d.selectTab(kTabs, 0);
         d.selectCombo(1115, 8); // another row's colour: the file is rewritten
         d.click(vd::IDOK);
