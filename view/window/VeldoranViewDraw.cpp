@@ -224,6 +224,9 @@ void CVeldoranView::DrawMainMap(vd::Dc& dc)
 {
     CVeldoranDoc& doc = *m_pDoc;
     doc.m_nGuideMapIndex = -1;
+    // Buttons of the pages and of the registered-data overview belong to those screens alone.
+    for (int kind : {15, 16, 26, 30, 31, 32})
+        Call(m_routines.removeViewButton, kind);
     std::string trackWord;
     {
         vd::WaitCursor wait;

@@ -3,8 +3,10 @@
 // tint sheets made from elevation mesh files.
 #include "view/window/VeldoranView.h"
 
+#include "app/MissingPart.h"
 #include "app/VeldoranDoc.h"
 #include "contracts/dovanne.h"
+#include "contracts/surrick.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/FileSystem.h"
@@ -73,6 +75,9 @@ void CVeldoranView::OnPrefectureData()
 {
     CVeldoranDoc& doc = *m_pDoc;
     const int mapType = doc.m_nMapType;
+    // The data display is Surrick's dialog; without it the user is told, and nothing changes.
+    if (!CommandEntryPoint<OnLocalDataDspSet_fn>(kStatisticsPart, "SURRICK.DLL", "OnLocalDataDspSet"))
+        return;
     if (m_pNavigation && m_pNavigation->calls.setPrefectureDataDisplay)
         m_pNavigation->calls.setPrefectureDataDisplay();
     if (doc.m_anPrefData[0] == -1)
