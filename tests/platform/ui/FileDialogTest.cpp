@@ -174,8 +174,10 @@ TEST(UiFileDialog, QtFileDialogOpensInTheApplicationFolderOrTheNamedFilesFolder)
         EXPECT_EQ(dialog.DoModal(), IDCANCEL);
         return folder.toStdString();
     };
-    const std::string application = ui::toLinuxForm(applicationFolder());
-    EXPECT_EQ(openedIn("*.txt") + "/", application);
+    std::string application = ui::toLinuxForm(applicationFolder());
+    if (application.size() > 1 && application.back() == '/')
+        application.pop_back();
+    EXPECT_EQ(openedIn("*.txt"), application) << "not the folder the program was started from";
     std::string named = "Z:" + home + "/maps/a.txt";
     std::replace(named.begin(), named.end(), '/', '\\');
     EXPECT_EQ(openedIn(named), home + "/maps");
