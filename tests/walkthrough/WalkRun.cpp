@@ -227,18 +227,21 @@ void WalkRun::checkPageButtons(const std::string& what)
     // memo and way back; the sheet map none of the pages' nor the registered-data overview's.
     const CVeldoranDoc& doc = program_->doc();
     const int mode = doc.m_nMapDisplayMode;
+    // A page, once drawn, leaves the idle mode 10 with its own mode kept as the one last shown.
+    const int shown = mode == 10 ? doc.m_nSavedMapDisplayMode : mode;
     std::set<std::string> allowed;
     std::set<std::string> foreign;
     std::string screen;
-    if (mode == 20) {
+    if (shown == 20) {
         screen = "the text page";
         allowed = {"地図", "↑", "↓"};
-    } else if (mode == 15 || mode == 16) {
+    } else if (shown == 15 || shown == 16) {
         screen = "the picture page";
         allowed = {"メモ", "地図"};
-    } else if ((mode == 5 || mode == 10) && doc.m_nMapType == 1 && doc.m_bMapOnScreen == 1) {
+    } else if (shown == 5 && doc.m_nMapType == 1 && doc.m_bMapOnScreen == 1) {
         screen = "the sheet map";
-        foreign = {"Next", "地図", "メモ", "↑", "↓", "⊆", "Θ", "⊇"};
+        // (↑ and ↓ are also the block's own arrows there.)
+        foreign = {"Next", "地図", "メモ", "⊆", "Θ", "⊇"};
     } else {
         return;
     }
