@@ -232,7 +232,11 @@ void WalkRun::checkPageButtons(const std::string& what)
     std::set<std::string> allowed;
     std::set<std::string> foreign;
     std::string screen;
-    if (shown == 20) {
+    // The depth-file pages and the registered-data overview keep the mode of the page they
+    // were opened from; their titles tell them.
+    const std::string title = program_->main->windowTitle().toStdString();
+    const bool otherPage = title.starts_with("水深ﾃﾞｰﾀ中間ファイル") || title == "登録データ分布図";
+    if (shown == 20 && !otherPage) {
         screen = "the text page";
         allowed = {"地図", "↑", "↓"};
     } else if (shown == 15 || shown == 16) {
