@@ -5,6 +5,7 @@
 #include "platform/ui/WinConstants.h"
 #include "platform/ui/WindowImpl.h"
 #include "UserActions.h"
+#include "view/pages/ViewPages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -236,7 +237,10 @@ void WalkRun::checkPageButtons(const std::string& what)
     // were opened from; their titles tell them.
     const std::string title = program_->main->windowTitle().toStdString();
     const bool otherPage = title.starts_with("水深ﾃﾞｰﾀ中間ファイル") || title == "登録データ分布図";
-    if (shown == 20 && !otherPage) {
+    // The text page counts as shown while the view holds the text it drew (another screen drawn
+    // since lets it go).
+    const bool textShown = program_->view && program_->view->m_pPages && !program_->view->m_pPages->m_strShownText.empty();
+    if (shown == 20 && !otherPage && textShown) {
         screen = "the text page";
         allowed = {"地図", "↑", "↓"};
     } else if (shown == 15 || shown == 16) {
