@@ -4,9 +4,11 @@
 #include "app/LayerCommandSteps.h"
 #include "app/LayerDialogTexts.h"
 #include "app/LayerFlags.h"
+#include "app/MissingPart.h"
 #include "app/VeldoranDoc.h"
 #include "contracts/dovanne.h"
 #include "contracts/pelmora.h"
+#include "contracts/surrick.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Numbers.h"
@@ -51,7 +53,7 @@ void CVeldoranDoc::OnLayerLegend()
 
 void CVeldoranDoc::OnGeologyLegend()
 {
-    auto* legend = vd::entryPoint<OnD4GeologyLegend_fn>("Dovanne", "OnD4GeologyLegend");
+    auto* legend = CommandEntryPoint<OnD4GeologyLegend_fn>(kGeologyPart, "Dovanne", "OnD4GeologyLegend");
     if (!legend)
         return;
     const int kind = m_nGeoLead != 0 ? -m_nGeoLead : vd::parseInt(vd::cp932Mid(m_astrGeoText[0], 12, 1));
@@ -89,6 +91,9 @@ void CVeldoranDoc::OnDragRouteMap() { m_nMouseDrag = m_nMouseDragCopy = 1; }
 
 void CVeldoranDoc::OnBoundaryConversion()
 {
+    // The conversion is Surrick's dialog; without it the map stays as it is.
+    if (!CommandEntryPoint<OnCityBoundarySet_fn>(kMunicipalityPart, "SURRICK.DLL", "OnCityBoundarySet"))
+        return;
     m_nMapDisplayMode = 30;
     UpdateAllViews();
 }

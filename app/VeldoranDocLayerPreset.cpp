@@ -3,6 +3,7 @@
 // yet takes its rows from its settings file.
 #include "app/LayerFlags.h"
 #include "app/LayerSettingsRows.h"
+#include "app/MissingPart.h"
 #include "app/VeldoranDoc.h"
 #include "contracts/surrick.h"
 #include "platform/sys/LibraryLoader.h"
@@ -110,7 +111,7 @@ std::optional<PresetAnswer> SplitPresetAnswer(const std::string& answer)
 
 void CVeldoranDoc::OnLayerPreset()
 {
-    auto* preset = vd::entryPoint<OnNationDataPreset_fn>("SURRICK.DLL", "OnNationDataPreset");
+    auto* preset = CommandEntryPoint<OnNationDataPreset_fn>(kPresetPart, "SURRICK.DLL", "OnNationDataPreset");
     if (!preset)
         return;
     std::string fine;

@@ -5,6 +5,7 @@
 #include "app/LayerCommandSteps.h"
 #include "app/LayerDialogTexts.h"
 #include "app/LayerFlags.h"
+#include "app/MissingPart.h"
 #include "app/VeldoranDoc.h"
 #include "contracts/dovanne.h"
 #include "contracts/pelmora.h"
@@ -172,7 +173,8 @@ namespace {
 // the form of their answers.
 void RunGeologyDialog(CVeldoranDoc& doc, bool geology)
 {
-    auto* dialog = vd::entryPoint<OnDlgGeoSet_fn>("Dovanne.dll", geology ? "OnDlgGeoSet" : "OnDlgNtrSet");
+    auto* dialog =
+        CommandEntryPoint<OnDlgGeoSet_fn>(kGeologyPart, "Dovanne.dll", geology ? "OnDlgGeoSet" : "OnDlgNtrSet");
     if (!dialog)
         return;
     int& state = geology ? doc.m_nGeologyLayer : doc.m_nLandClassLayer;

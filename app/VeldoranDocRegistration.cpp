@@ -1,6 +1,7 @@
 // The mouse's registration and update modes, the choice of the data source and the registration
 // of map sheets.
 #include "app/LayerAnswer.h"
+#include "app/MissingPart.h"
 #include "app/VeldoranDoc.h"
 #include "contracts/surrick.h"
 #include "contracts/tovendlg.h"
@@ -130,7 +131,7 @@ void CVeldoranDoc::OnDataSourceSelect()
 
 void CVeldoranDoc::OnRegisterSheets()
 {
-    auto* dialog = vd::entryPoint<OnMapBarMenuFileSet_fn>("SURRICK.DLL", "OnMapBarMenuFileSet");
+    auto* dialog = CommandEntryPoint<OnMapBarMenuFileSet_fn>(kSheetRegistrationPart, "SURRICK.DLL", "OnMapBarMenuFileSet");
     if (!dialog)
         return;
     m_bLayerDialogOpen = 1;

@@ -2,6 +2,7 @@
 // and the map title.
 #include "app/LayerAnswer.h"
 #include "app/LayerFlags.h"
+#include "app/MissingPart.h"
 #include "app/SeismicMapTitle.h"
 #include "app/VeldoranDoc.h"
 #include "contracts/halvette.h"
@@ -9,7 +10,7 @@
 
 void CVeldoranDoc::OnSeismicSettings()
 {
-    auto* dialog = vd::entryPoint<OnSeisFileSet_fn>("Halvette.DLL", "OnSeisFileSet");
+    auto* dialog = CommandEntryPoint<OnSeisFileSet_fn>(kSeismicPart, "Halvette.DLL", "OnSeisFileSet");
     if (!dialog)
         return;
     auto& s = m_anSeisSetting;
@@ -51,7 +52,7 @@ void CVeldoranDoc::OnSeismicSettings()
 
 void CVeldoranDoc::OnSeismicFileSummary()
 {
-    auto* summary = vd::entryPoint<OnSeisFileFormat_fn>("Halvette.DLL", "OnSeisFileFormat");
+    auto* summary = CommandEntryPoint<OnSeisFileFormat_fn>(kSeismicPart, "Halvette.DLL", "OnSeisFileFormat");
     if (!summary)
         return;
     const int kind = m_anSeisSetting[0];

@@ -1,6 +1,7 @@
 // The submarine topography layer and the depth-file displays, the picture maps' registration,
 // opening a guide map and the return from a temporary display.
 #include "app/LayerAnswer.h"
+#include "app/MissingPart.h"
 #include "app/VeldoranDoc.h"
 #include "contracts/ombrisk.h"
 #include "platform/fs/FileSystem.h"
@@ -9,7 +10,7 @@
 
 void CVeldoranDoc::OnSubmarineSettings()
 {
-    auto* dialog = vd::entryPoint<OnSubmarineTvlSet_fn>("Ombrisk.dll", "OnSubmarineTvlSet");
+    auto* dialog = CommandEntryPoint<OnSubmarineTvlSet_fn>(kDepthPart, "Ombrisk.dll", "OnSubmarineTvlSet");
     if (!dialog)
         return;
     // A depth folder chosen earlier switches the layer on as the dialog opens.

@@ -5,6 +5,7 @@
 #include "platform/fs/FileSink.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/ui/FrameWindow.h"
+#include "platform/ui/QtTranslations.h"
 #include "program/VeldoranApp.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ int runApplication(int argc, char** argv)
     QApplication app(argc, argv);
     // Qt takes the locale from the environment; the system's number texts must not follow it.
     std::setlocale(LC_NUMERIC, "C");
+    vd::ui::installQtJapanese();
 
     // From the first moment a termination signal closes the frame the normal way, once the
     // handler that runs has returned, so the objects of the run are destroyed in order (the

@@ -26,6 +26,7 @@ packages=(
   xdotool openbox libx11-dev libxcb1-dev
   clang libfuzzer-14-dev
   poppler-utils
+  qt6-translations-l10n
 )
 
 missing=()

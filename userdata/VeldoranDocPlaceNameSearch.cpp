@@ -8,10 +8,15 @@
 #include "platform/sys/LibraryLoader.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Numbers.h"
+#include "platform/ui/Ui.h"
 
 #include <array>
 
 namespace {
+
+// Neither table to search: where the user names them.
+constexpr const char* kNoPlaceNameTablesMessage =
+    "検索する表がありません。\n環境設定の［地名･公共施設］で「注記」と「公共施設」の表 (CSV) を指定してください。";
 
 constexpr int kAnswerNumbers = 10;
 constexpr int kAnswerTexts = 7;
@@ -55,8 +60,10 @@ std::string UpToFirstBlank(const std::string& text)
 
 void CVeldoranDoc::RetrievePlaceNames()
 {
-    if (m_strAnnotationTable.empty() && m_strPublicFacilityTable.empty())
+    if (m_strAnnotationTable.empty() && m_strPublicFacilityTable.empty()) {
+        vd::ui::AfxMessageBox(kNoPlaceNameTablesMessage, vd::MB_OK | vd::MB_ICONINFORMATION);
         return;
+    }
     std::string previous;
     if (m_nGnpfValue0 == -1) {
         m_strGnpfText0.clear();

@@ -62,7 +62,8 @@ std::optional<RecordPosition> ParseRecordForPlacement(CVeldoranDoc& doc, const s
     doc.m_strEntryValue = doc.m_strEntryState;
     int value = 0;
     if (doc.m_nPointDrawKind == 1 || doc.m_nPointDrawKind == 2) {
-        value = Truncate(vd::parseDouble(doc.m_strEntryState));
+        // A record without a fourth field has no elevation, which is not 0 m.
+        value = doc.m_strEntryState.empty() ? kNoValue : Truncate(vd::parseDouble(doc.m_strEntryState));
         doc.m_strEntryState.clear();
     } else if (doc.m_nPointDrawKind == 6) {
         value = 1;

@@ -1,5 +1,7 @@
 #include "platform/ui/FileDialog.h"
 
+#include "platform/fs/FileSystem.h"
+#include "platform/sys/ApplicationFolder.h"
 #include "platform/ui/Ui.h"
 
 namespace vd {
@@ -117,6 +119,16 @@ void FileDialog::finish(int id, const std::string& windowsPath)
     result_ = id;
     if (id == IDOK)
         path_ = windowsPath;
+}
+
+std::string FileDialog::startFolder(const std::string& lastFolder) const
+{
+    const std::size_t cut = fileName_.find_last_of('\\');
+    if (cut != std::string::npos && folderExists(fileName_.substr(0, cut + 1)))
+        return fileName_.substr(0, cut + 1);
+    if (!lastFolder.empty() && folderExists(lastFolder))
+        return lastFolder;
+    return applicationFolder();
 }
 
 } // namespace vd

@@ -58,6 +58,11 @@ public:
     };
     static std::vector<Filter> parseFilter(const std::string& filter);
 
+    // The folder (Windows form) the dialog opens in: the folder of a named file when it exists,
+    // else `lastFolder` (where the previous dialog of the run ended), else the application folder;
+    // never the folder the program was started from.
+    std::string startFolder(const std::string& lastFolder) const;
+
     // Internal (the backends): a new selection or folder (Windows form), the end of the run.
     void selectionChanged(const std::string& windowsPath);
     void folderChanged(const std::string& windowsFolder);

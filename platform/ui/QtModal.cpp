@@ -66,7 +66,8 @@ int QtBackend::runFileDialog(FileDialog& dialog)
         files->setNameFilters(filters);
     if (!dialog.defaultExt().empty())
         files->setDefaultSuffix(qs(dialog.defaultExt()));
-    files->setDirectory(lastFolder().isEmpty() ? QDir::currentPath() : lastFolder());
+    const std::string last = lastFolder().isEmpty() ? std::string() : toWindowsForm(us(lastFolder()));
+    files->setDirectory(qs(toLinuxForm(dialog.startFolder(last))));
     const QString initial = qs(dialog.initialName());
     if (!initial.isEmpty() && !initial.contains(u'*') && !initial.contains(u'?'))
         files->selectFile(initial.contains(u'\\') ? qs(toLinuxForm(dialog.initialName())) : initial);

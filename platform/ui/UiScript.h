@@ -90,6 +90,7 @@ public:
         std::string initialName;
         unsigned flags = 0;
         std::string okText;
+        std::string title;
     };
     const std::vector<FileDialogRecord>& fileDialogs() const { return fileDialogs_; }
 

@@ -120,6 +120,28 @@ TEST_F(RecordPlacement, ValuesByDrawKindAndPlacesOffTheMap)
     EXPECT_EQ(doc->m_nPointX, -1);
 }
 
+TEST_F(RecordPlacement, APlaceNameWithoutElevationHasNoneNotZeroMetres)
+{
+    doc->m_nMapFrame = 1;
+    doc->m_fPointScaleX = doc->m_fPointScaleY = 2.0f;
+    doc->m_nPointDrawKind = 1;
+    doc->m_anPlaceNameKind[0] = 1;
+    const struct {
+        const char* record;
+        int value;
+    } cases[] = {
+        {"京都市 35.0100 135.4500", -999},     // no fourth field: none, printed as nothing
+        {"京都市 35.0100 135.4500 -999", -999}, // the none value the sample data writes
+        {"浜 35.0100 135.4500 0", 0},           // a real 0 m stays
+        {"山 35.0100 135.4500 848", 848},
+    };
+    for (const auto& c : cases) {
+        Place(c.record, 10, 20, 135 * 3600, 34 * 3600 + 40 * 60);
+        EXPECT_EQ(value, c.value) << c.record;
+        EXPECT_GT(doc->m_nPointX, 0) << c.record;
+    }
+}
+
 TEST_F(RecordPlacement, PlaceNameFilterHidesBeforeAnythingIsParsed)
 {
     doc->m_nMapFrame = 1;

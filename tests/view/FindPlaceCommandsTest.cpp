@@ -89,9 +89,13 @@ TEST_F(FindPlaceCommands, FindPlaceListsSiteNamesAndPointsAndMovesTheMapToThePic
     EXPECT_EQ(doc->m_strMapName, "京都及") << "the sheet of mesh 5235, by its first six bytes";
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
     EXPECT_EQ(doc->m_strFindPlace, "登録 34.5000 135.3000 memo.txt");
-    EXPECT_EQ(doc->m_nActiveViewDialog, 1) << "the dialog stays open after OK";
+    EXPECT_FALSE(Dialog().IsWindow()) << "a shown place ends the search";
+    EXPECT_EQ(doc->m_nActiveViewDialog, -1);
 
-    d.closeBox();
+    // Opened again, the close box ends it too.
+    ASSERT_TRUE(view->routeCommand(ID_FIND_PLACE));
+    ASSERT_TRUE(Dialog().IsWindowVisible());
+    vd::DialogDriver(Dialog()).closeBox();
     vd::ui::processPendingEvents();
     EXPECT_FALSE(Dialog().IsWindow());
     EXPECT_EQ(doc->m_nActiveViewDialog, -1);
@@ -131,13 +135,16 @@ TEST_F(FindPlaceCommands, SearchResultsAreGreyWithoutResultsAndListedToTheirRoom
     EXPECT_EQ(Dialog().m_astrRecord.back(), "999");
     EXPECT_EQ(vd::DialogDriver(Dialog()).text(1198), "地点=29999");
 
-    // Cancel keeps the dialog; closing it ends the result search.
+    // Escape ends the result search, and so does キャンセル on the dialog opened again.
     vd::DialogDriver(Dialog()).pressEscape();
     vd::ui::processPendingEvents();
-    EXPECT_EQ(Dialog().m_nModelessState, -2);
-    EXPECT_TRUE(Dialog().IsWindow());
-    vd::DialogDriver(Dialog()).closeBox();
+    EXPECT_FALSE(Dialog().IsWindow());
+    EXPECT_EQ(doc->m_nFindPlaceKind, 1);
+    EXPECT_EQ(doc->m_nActiveViewDialog, -1);
+    ASSERT_TRUE(view->routeCommand(ID_FIND_SEARCH_RESULT));
+    vd::DialogDriver(Dialog()).click(vd::IDCANCEL);
     vd::ui::processPendingEvents();
+    EXPECT_FALSE(Dialog().IsWindow());
     EXPECT_EQ(doc->m_nFindPlaceKind, 1);
     EXPECT_EQ(doc->m_nActiveViewDialog, -1);
 }
@@ -176,10 +183,14 @@ TEST_F(FindPlaceCommands, FindMunicipalityListsThePgFilesOfTheCityFolder)
     ASSERT_TRUE(view->routeCommand(ID_FIND_PLACE)) << "no place list over the municipalities";
     EXPECT_EQ(doc->m_nActiveViewDialog, 2);
 
-    d.closeBox();
+    EXPECT_TRUE(Dialog().IsWindowVisible()) << "the chosen municipality is drawn while its dialog is open";
+
+    d.pressEscape();
     vd::ui::processPendingEvents();
+    EXPECT_FALSE(Dialog().IsWindow());
     EXPECT_TRUE(doc->m_strFindMunicipality.empty());
     EXPECT_EQ(doc->m_nFindPlaceKind, 1);
+    EXPECT_EQ(doc->m_nActiveViewDialog, -1);
 }
 
 TEST_F(FindPlaceCommands, ListsStayWithinTheirRoomAndMissingFilesAddNothing)

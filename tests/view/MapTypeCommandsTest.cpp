@@ -138,6 +138,8 @@ TEST_F(MapTypeCommands, TintMapMakesTheGreyscaleSheetsOnce)
     EXPECT_EQ(script->fileDialogs()[0].filter, "Sem files (*.sem)|*.sem|All files (*.*)|*.*||");
     EXPECT_EQ(script->fileDialogs()[0].defaultExt, "sem");
     EXPECT_EQ(script->fileDialogs()[0].initialName, "*.sem");
+    EXPECT_NE(script->fileDialogs()[0].title.find("標高メッシュファイル (*.sem)"), std::string::npos)
+        << "the dialog says what it asks for";
     ASSERT_EQ(script->messageBoxes().size(), 1u);
     EXPECT_EQ(script->messageBoxes()[0].text, "グレースケール地図（段彩用）が作成されました！");
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);

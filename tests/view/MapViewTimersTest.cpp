@@ -170,33 +170,40 @@ TEST_F(MapViewDialogs, TheSheetDialogsOkAppliesAndKeepsItsCancelDestroysIt)
 
 TEST_F(MapViewDialogs, TheFindPlaceDialogsEndsResetTheirSearchKind)
 {
-    int state = 1;
+    int state = 2;
     view->m_routines.findPlaceDialogState = [&] { return state; };
     view->m_routines.destroyFindPlaceDialog = [this] { calls.push_back("destroyFindPlaceDialog"); };
 
+    // OK on a place shows it and ends the search; OK on a municipality keeps its dialog, which
+    // the drawing of the chosen municipality needs.
     doc->m_nActiveViewDialog = 1;
-    view->SendMessage(WM_VIEWDIALOGDONE, 1);
-    EXPECT_EQ(calls, (std::vector<std::string>{"applyPlaceChoice"}));
-    state = 3;
-    calls.clear();
     doc->m_nFindPlaceKind = 2;
-    view->SendMessage(WM_VIEWDIALOGDONE, 2);
-    EXPECT_EQ(calls, (std::vector<std::string>{"destroyFindPlaceDialog"}));
+    view->SendMessage(WM_VIEWDIALOGDONE, 1);
+    EXPECT_EQ(calls, (std::vector<std::string>{"applyPlaceChoice", "destroyFindPlaceDialog"}));
     EXPECT_EQ(doc->m_nFindPlaceKind, 1);
     EXPECT_EQ(doc->m_nActiveViewDialog, -1);
 
-    state = 1;
     calls.clear();
     doc->m_nActiveViewDialog = 2;
     view->SendMessage(WM_VIEWDIALOGDONE, 1);
     EXPECT_EQ(calls, (std::vector<std::string>{"applyMunicipalityChoice"}));
-    state = 3;
-    doc->m_nFindPlaceKind = 3;
-    doc->m_strFindMunicipality = "京都市";
-    view->SendMessage(WM_VIEWDIALOGDONE, 2);
-    EXPECT_EQ(doc->m_nFindPlaceKind, 1);
-    EXPECT_EQ(doc->m_strFindMunicipality, "");
-    EXPECT_EQ(doc->m_nActiveViewDialog, -1);
+    EXPECT_EQ(doc->m_nActiveViewDialog, 2);
+
+    // Cancel (and Escape) and the close box end either search without applying a choice.
+    for (const int ended : {-2, 3}) {
+        for (const int active : {1, 2}) {
+            state = ended;
+            calls.clear();
+            doc->m_nActiveViewDialog = active;
+            doc->m_nFindPlaceKind = active == 1 ? 2 : 3;
+            doc->m_strFindMunicipality = "京都市";
+            view->SendMessage(WM_VIEWDIALOGDONE, 2);
+            EXPECT_EQ(calls, (std::vector<std::string>{"destroyFindPlaceDialog"})) << ended << " " << active;
+            EXPECT_EQ(doc->m_nFindPlaceKind, 1);
+            EXPECT_EQ(doc->m_strFindMunicipality, active == 1 ? "京都市" : "");
+            EXPECT_EQ(doc->m_nActiveViewDialog, -1);
+        }
+    }
 
     calls.clear();
     view->SendMessage(WM_VIEWDIALOGDONE, 1);

@@ -23,7 +23,9 @@ protected:
         doc->m_nFileKind = 0;
         doc->m_nPicturePosition = 0;
         doc->m_strEntryTitle = "山門";
-        doc->m_strEntryState = "寺";
+        doc->m_strEntryItem = "寺";
+        // The item word of the last point placed on the map, which is not this entry's.
+        doc->m_strEntryState = "memo";
     }
 
     // A w x h bitmap in the application folder, grey with a red top row.
@@ -68,7 +70,7 @@ TEST_F(PicturePage, ASmallPictureIsFramedMovedAndCaptioned)
     const auto texts = dc.Texts();
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].at, (vd::Point{200, 145}));
-    EXPECT_EQ(texts[0].text, "山門    寺");
+    EXPECT_EQ(texts[0].text, "山門    寺") << "the entry's own item, not the last placed point's";
     EXPECT_EQ(dc.GetViewportOrg(), (vd::Point{0, 0}));
     EXPECT_EQ(pages->m_nPicOverflow, 0);
 }

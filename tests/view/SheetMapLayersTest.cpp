@@ -5,6 +5,7 @@
 #include "ViewTestSupport.h"
 
 #include "platform/dc/RecordingDc.h"
+#include "platform/sys/ApplicationFolder.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/text/Format.h"
 #include "platform/ui/UiScript.h"
@@ -12,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -142,6 +145,11 @@ TEST_F(SheetMapLayers, AlternativeLayoutDrawsTheMunicipalitySurfacesOnceAtTheNin
 
 TEST_F(SheetMapLayers, WhiteMapSurfacesOverTheBackgroundPicture)
 {
+    // The tint sheets of the block's meshes (their presence is what counts here).
+    doc->m_strMapFigureDir = vd::applicationFolder() + "MAPFGRS\\";
+    for (int lat = 50; lat <= 54; ++lat)
+        for (int lon = 33; lon <= 37; ++lon)
+            viewtest::WriteHomeFile("MAPFGRS/" + std::to_string(lat * 100 + lon) + ".bmp", "BM");
     doc->m_nMapFigure = 1;
     doc->m_nCityBorder = 1;
     doc->m_nMapFrame = 1;
@@ -156,6 +164,12 @@ TEST_F(SheetMapLayers, WhiteMapSurfacesOverTheBackgroundPicture)
     EXPECT_EQ(Calls(), (std::vector<std::string>{"OnCitySurfaceWhite(-11,30,10,9,5235,10,2,0,0,0," + F(ScaleX()) +
                                                  "," + F(ScaleY()) +
                                                  ",[][5136][9][Z:\\app\\][Z:\\city\\][Z:\\cityCoast\\])"}));
+
+    // Without its tint sheets the block is drawn plain: no background picture, no surfaces over it.
+    std::filesystem::remove_all(std::filesystem::path(std::getenv("VELDORAN_HOME")) / "MAPFGRS");
+    Log().clear();
+    Draw();
+    EXPECT_TRUE(Calls().empty());
 }
 
 TEST_F(SheetMapLayers, OverviewCodesSurfacesAndGrid)

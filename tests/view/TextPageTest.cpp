@@ -386,3 +386,33 @@ TEST_F(TextPageRepaint, TheDownAndUpButtonsTurnThePages)
 }
 
 } // namespace
+
+namespace {
+
+// The same text opened again after the map, and a text opened after the registered-data check:
+// the page shows its own buttons alone, and the sheet map drops the pages' and the check's.
+TEST_F(TextPageRepaint, EachScreenShowsItsOwnButtonsWhateverWasThereBefore)
+{
+    ViewNavigation& nav = *view->m_pNavigation;
+    ShowEntry("@:TEXT\\TERA.TXT");
+    // Back on the map: its buttons, and a stale "Next" of the registered-data check.
+    nav.AddViewButtons(0);
+    nav.AddViewButtons(3);
+    nav.SetViewButton(32, "Next", 225, 219, 271, 243);
+    for (const char* file : {"@:TEXT\\TERA.TXT", "@:TEXT\\WALK.TXT"}) {
+        ShowEntry(file);
+        EXPECT_FALSE(nav.ShowsButtonsBesides({16, 30, 31})) << file;
+        ASSERT_NE(nav.ViewButton(16), nullptr);
+        EXPECT_TRUE(nav.ViewButton(16)->IsWindow()) << file << ": 地図 leads back";
+        nav.AddViewButtons(0);
+        nav.SetViewButton(32, "Next", 225, 219, 271, 243);
+    }
+
+    nav.AddViewButtons(2);
+    doc->m_nMapDisplayMode = 5;
+    Repaint();
+    for (int kind : {16, 32})
+        EXPECT_FALSE(nav.ViewButton(kind) && nav.ViewButton(kind)->IsWindow()) << kind;
+}
+
+} // namespace

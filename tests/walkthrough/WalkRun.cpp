@@ -2,13 +2,17 @@
 
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
+#include "platform/ui/WinConstants.h"
 #include "platform/ui/WindowImpl.h"
 #include "UserActions.h"
+#include "view/pages/ViewPages.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <gtest/gtest.h>
 #include <QMenu>
+#include <QTest>
 #include <QTimer>
 
 #include <cstdlib>
@@ -170,8 +174,8 @@ void WalkRun::checkAfter(const std::string& what)
         recordFault(what + ": the main window went away");
         return;
     }
-    // Modeless dialogs stay up by design; the user closes them with their close box (some are
-    // only hidden, to be shown again).
+    // Modeless dialogs stay up by design; the user closes them, in turn with Escape and with
+    // their キャンセル (with the close box when they have none), and each must close on it.
     for (vd::Dialog* open : std::vector<vd::Dialog*>(script().modelessDialogs())) {
         const auto shown = [this, open] {
             const auto& list = script().modelessDialogs();
@@ -179,10 +183,22 @@ void WalkRun::checkAfter(const std::string& what)
         };
         if (!shown())
             continue;
-        vd::DialogDriver(*open).closeBox();
+        vd::DialogDriver driver(*open);
+        const bool escape = modelessClosed_++ % 2 == 0;
+        const bool cancelButton = open->GetDlgItem(vd::IDCANCEL) != nullptr;
+        if (escape)
+            driver.pressEscape();
+        else if (cancelButton)
+            driver.click(vd::IDCANCEL);
+        else
+            driver.closeBox();
         QTest::qWait(0);
-        if (shown())
-            recordFault(what + ": the modeless dialog " + std::to_string(open->templateId()) + " did not close");
+        if (shown()) {
+            recordFault(what + ": the modeless dialog " + std::to_string(open->templateId()) + " did not close on " +
+                        (escape ? "Escape" : cancelButton ? "Cancel" : "its close box"));
+            driver.closeBox();
+            QTest::qWait(0);
+        }
     }
     for (QWidget* left : openWindowsBeside(program_->main)) {
         recordFault(what + ": a window is left open: \"" + left->windowTitle().toStdString() + "\"");
@@ -190,6 +206,7 @@ void WalkRun::checkAfter(const std::string& what)
     }
     if (!waitFor([this] { return !program_->repaintPending(); }, 60000))
         recordFault(what + ": the repaint did not finish");
+    checkPageButtons(what);
 
     const fs::path folder = vd::applicationFolderPath();
     FolderSnapshot after = FolderSnapshot::take(folder, true, &folder_);
@@ -203,6 +220,44 @@ void WalkRun::checkAfter(const std::string& what)
     for (const std::string& file : folder_.added(after))
         written_.insert(file);
     folder_ = std::move(after);
+}
+
+void WalkRun::checkPageButtons(const std::string& what)
+{
+    // The buttons each screen shows: a text page its way back and page arrows, a picture page its
+    // memo and way back; the sheet map none of the pages' nor the registered-data overview's.
+    const CVeldoranDoc& doc = program_->doc();
+    const int mode = doc.m_nMapDisplayMode;
+    // A page, once drawn, leaves the idle mode 10 with its own mode kept as the one last shown.
+    const int shown = mode == 10 ? doc.m_nSavedMapDisplayMode : mode;
+    std::set<std::string> allowed;
+    std::set<std::string> foreign;
+    std::string screen;
+    // The depth-file pages and the registered-data overview keep the mode of the page they
+    // were opened from; their titles tell them.
+    const std::string title = program_->main->windowTitle().toStdString();
+    const bool otherPage = title.starts_with("水深ﾃﾞｰﾀ中間ファイル") || title == "登録データ分布図";
+    // The text page counts as shown while the view holds the text it drew (another screen drawn
+    // since lets it go).
+    const bool textShown = program_->view && program_->view->m_pPages && !program_->view->m_pPages->m_strShownText.empty();
+    if (shown == 20 && !otherPage && textShown) {
+        screen = "the text page";
+        allowed = {"地図", "↑", "↓"};
+    } else if (shown == 15 || shown == 16) {
+        screen = "the picture page";
+        allowed = {"メモ", "地図"};
+    } else if (shown == 5 && doc.m_nMapType == 1 && doc.m_bMapOnScreen == 1) {
+        screen = "the sheet map";
+        // (↑ and ↓ are also the block's own arrows there.)
+        foreign = {"Next", "地図", "メモ", "⊆", "Θ", "⊇"};
+    } else {
+        return;
+    }
+    for (const auto& button : viewButtons(program_->viewWidget())) {
+        const std::string caption = captionOf(button);
+        if ((!allowed.empty() && !allowed.count(caption)) || foreign.count(caption))
+            recordFault(what + ": " + screen + " shows the button \"" + caption + "\" of another screen");
+    }
 }
 
 void WalkRun::checkSurroundings()

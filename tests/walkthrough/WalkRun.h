@@ -2,7 +2,7 @@
 // One run of the real program for the walk: a fresh application folder seeded from the sample
 // data and a fresh profile, the program started on them, and each user step run under a watchdog
 // and checked afterwards: the program still answers, no dialog is left open, the repaint has
-// finished, no file of the application folder is lost or truncated, no sample data file changed,
+// finished, each page shows its own buttons alone, no file of the application folder is lost or truncated, no sample data file changed,
 // nothing written into the working folder or the seed data.
 #include "DialogAnswers.h"
 #include "FolderSnapshot.h"
@@ -65,6 +65,7 @@ public:
 private:
     void stop();
     void checkAfter(const std::string& what);
+    void checkPageButtons(const std::string& what);
 
     std::function<void(const std::filesystem::path&)> prepare_;
     std::unique_ptr<MainWindow> program_;
@@ -79,6 +80,7 @@ private:
     bool quiet_ = false;
     int answeredBefore_ = 0;
     int qtDialogsAnswered_ = 0;
+    int modelessClosed_ = 0;
     std::vector<std::string> messagesBefore_;
 };
 

@@ -7,6 +7,7 @@
 #include "platform/ui/DesktopApplication.h"
 #include "platform/ui/PathForm.h"
 #include "platform/ui/Ui.h"
+#include "view/navigation/ViewNavigation.h"
 #include "view/pages/ViewPages.h"
 
 namespace {
@@ -59,6 +60,9 @@ void CVeldoranView::EndSlideProgram()
 void CVeldoranView::DrawMemo(vd::Dc& dc, int kind)
 {
     CVeldoranDoc& doc = *m_pDoc;
+    // The picture page shows its own two buttons alone, whatever screen was there before.
+    if (m_pNavigation && m_pNavigation->ShowsButtonsBesides({15, 16}))
+        Call(m_routines.removeViewButtons, 1);
     if (doc.m_nPicturePosition < 2) {
         const int b = m_nSavedWidth > 800 ? m_nSavedWidth - 477 : m_nSavedWidth - 144;
         Call(m_routines.setViewButton, 15, std::string("メモ"), b, 3, b + 60, 27);

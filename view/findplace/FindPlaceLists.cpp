@@ -35,6 +35,12 @@ void AppendHeaderRecords(const std::string& path, std::vector<std::string>& list
 
 } // namespace
 
+std::string NoMunicipalityListMessage(const std::string& cityBorderDir)
+{
+    return "市区町村の一覧がありません。\n市区町村界のファイル " + cityBorderDir +
+           "CITYPLGN\\PG*.DAT から読みます。\n(行政界のフォルダは「行政界・海岸線変換」で指定します)";
+}
+
 std::vector<std::string> ReadMunicipalityList(const std::string& cityBorderDir)
 {
     std::vector<std::string> list;

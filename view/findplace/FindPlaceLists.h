@@ -10,6 +10,8 @@
 // listing's order: each entry the record's columns 29-68 (raw CP932) and then its code
 // (columns 0-4). Only "999" when there is no such folder.
 std::vector<std::string> ReadMunicipalityList(const std::string& cityBorderDir);
+// What the user is told when that list is empty: the files it reads.
+std::string NoMunicipalityListMessage(const std::string& cityBorderDir);
 
 // Appends the lines of a text file, without empty lines and ";" comments, while the list holds
 // fewer than `limit` lines. A missing file adds nothing.

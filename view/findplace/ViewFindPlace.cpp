@@ -1,6 +1,7 @@
 // The view's two modeless dialogs filled and shown: the find-place dialog with municipalities,
 // places or search results, and the sheet selection dialog with the sheets of the index.
 #include "app/VeldoranDoc.h"
+#include "platform/ui/Ui.h"
 #include "view/findplace/FindPlaceDialog.h"
 #include "view/findplace/FindPlaceLists.h"
 #include "view/sheetmap/SheetSelectDialog.h"
@@ -15,11 +16,19 @@ constexpr int kPlaceLineLimit = 4999;
 void CVeldoranView::OnFindMunicipality()
 {
     CVeldoranDoc& doc = *m_pDoc;
+    const int kindBefore = doc.m_nFindPlaceKind;
     doc.m_nFindPlaceKind = 3;
     if (doc.m_nActiveViewDialog >= 0 && doc.m_nActiveViewDialog <= 2)
         return; // the open dialog keeps its list
+    std::vector<std::string> list = ReadMunicipalityList(doc.m_strCityBorderDir);
+    if (list.size() <= 1) {
+        // Only the end mark: an empty dialog would say nothing of what is missing.
+        doc.m_nFindPlaceKind = kindBefore;
+        vd::ui::AfxMessageBox(NoMunicipalityListMessage(doc.m_strCityBorderDir), vd::MB_OK | vd::MB_ICONINFORMATION);
+        return;
+    }
     doc.m_nActiveViewDialog = 2;
-    m_pDlgFindPlace->m_astrRecord = ReadMunicipalityList(doc.m_strCityBorderDir);
+    m_pDlgFindPlace->m_astrRecord = std::move(list);
     ShowFindPlaceDialog();
 }
 

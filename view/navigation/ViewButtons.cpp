@@ -7,6 +7,8 @@
 #include "platform/ui/WinConstants.h"
 #include "view/window/VeldoranView.h"
 
+#include <algorithm>
+
 namespace {
 
 // Slots of the kind buttons: 12-16, 26-35, 40.
@@ -104,6 +106,18 @@ vd::Button* ViewNavigation::ViewButton(int kind) const
 {
     const int slot = KindSlot(kind);
     return slot < 0 ? nullptr : m_apKindButton[std::size_t(slot)].get();
+}
+
+bool ViewNavigation::ShowsButtonsBesides(std::initializer_list<int> kinds) const
+{
+    auto shown = [](const std::unique_ptr<vd::Button>& button) { return button && button->IsWindow(); };
+    for (int number = 1; number <= 9; ++number)
+        if (shown(m_apNumberedButton[std::size_t(number)]))
+            return true;
+    for (int kind : {12, 13, 14, 15, 16, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 40})
+        if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end() && shown(m_apKindButton[std::size_t(KindSlot(kind))]))
+            return true;
+    return false;
 }
 
 vd::Button* ViewNavigation::NumberedButton(int number) const

@@ -7,6 +7,7 @@
 #include "view/navigation/NavigationCalls.h"
 
 #include <array>
+#include <initializer_list>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -53,6 +54,9 @@ public:
     void RemoveViewButtons(int group);
     // The button of a kind or number, created or not (null for a kind without a command).
     vd::Button* ViewButton(int kind) const;
+    // True while a numbered button or a kind button other than these is shown: the buttons of
+    // another screen are still there.
+    bool ShowsButtonsBesides(std::initializer_list<int> kinds) const;
     vd::Button* NumberedButton(int number) const;
 
     // The page scroll bar (PageScrollBar.cpp).

@@ -81,9 +81,13 @@ void CMapRenderer::DrawElevationLabel(int elevation, const std::string& valueTex
         if (!blankName)
             dc.TextOut(column, y + offsetY - 6, name);
         break;
-    case 2:
-        dc.TextOut(column, y + offsetY - 6, valueText.empty() ? vd::format("%dm", elevation) : valueText);
+    case 2: {
+        // Below -899 a place has no elevation, and no text.
+        const std::string value =
+            !valueText.empty() ? valueText : elevation >= -899 ? vd::format("%dm", elevation) : std::string();
+        dc.TextOut(column, y + offsetY - 6, value);
         break;
+    }
     case 3: {
         if (!blankName)
             dc.TextOut(column, y + offsetY - 8, name);

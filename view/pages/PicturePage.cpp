@@ -157,7 +157,7 @@ void ViewPages::DrawPicturePage(vd::Dc& dc, int jpeg)
         dc.BitBlt(x, y, w, h, m_pPictureDc.get(), 0, 0, vd::SRCCOPY);
     }
     dc.SetBkMode(vd::TRANSPARENT);
-    dc.TextOut(200, bottom + 5, doc.m_strEntryTitle + "    " + doc.m_strEntryState);
+    dc.TextOut(200, bottom + 5, doc.m_strEntryTitle + "    " + doc.m_strEntryItem);
     dc.SelectObject(oldBrush);
     dc.SetViewportOrg(origin.x, origin.y);
 }

@@ -7,6 +7,7 @@
 #include "app/VeldoranDoc.h"
 #include "platform/dc/Dc.h"
 #include "platform/text/Format.h"
+#include "view/navigation/ViewNavigation.h"
 #include "view/pages/PageColours.h"
 #include "view/pages/TextPageLayout.h"
 #include "view/pages/TextPageLines.h"
@@ -56,15 +57,16 @@ void Call(const std::function<Fn>& routine, Args&&... args)
 void ViewPages::ShowTextPage(vd::Dc& dc)
 {
     CVeldoranDoc& doc = m_doc;
-    if (doc.m_strEntryParam != m_strShownText) {
+    // Entered anew when the text differs or another screen's buttons are still there (the same
+    // text opened again from the map): the page then shows its own buttons alone.
+    const bool otherScreen = m_view.m_pNavigation && m_view.m_pNavigation->ShowsButtonsBesides({16, 30, 31});
+    if (doc.m_strEntryParam != m_strShownText || otherScreen) {
         m_nTextPage = 0;
         m_nTextPageCount = 0;
         m_nTextCategory = 0;
-        // The buttons of the text shown before; this text's count decides on its own.
-        Call(m_view.m_routines.removeViewButton, 30);
-        Call(m_view.m_routines.removeViewButton, 31);
+        // The buttons of the screen shown before; this text's count decides on its arrows.
+        Call(m_view.m_routines.removeViewButtons, 1);
         Call(m_view.m_routines.addViewButtons, 2);
-        Call(m_view.m_routines.removeViewButtons, 5);
     }
     doc.m_nSavedMapDisplayMode = doc.m_nMapDisplayMode;
     m_strShownText = doc.m_strEntryParam;

@@ -14,6 +14,10 @@ namespace vd {
 class Dc;
 }
 
+// What the status line says when the tint map drew a sheet plain for want of its elevation data.
+inline constexpr const char* kNoTintNotice =
+    "この図幅には標高データ (段彩図の元) がないため、通常の地図を表示しています。";
+
 class CMapRenderer {
 public:
     static constexpr int kBrushCount = 15;
@@ -69,6 +73,7 @@ public:
     int m_nSelectedMarkStyle = -1; // the scheme whose pen and brush are selected; -1 none
     int m_nPointCount = 0;
     int m_nSheetMeshCode = 0;
+    bool m_bTintMissing = false; // a cell of the tint map had no tint sheet and was drawn plain
     int m_nBlockRight = 0;
     int m_nLegendFlag = 0;
     int m_bAltLayout = 0;

@@ -8,6 +8,7 @@
 #include "basemap/projection/SheetGrid.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
+#include "platform/fs/FileSystem.h"
 #include "platform/ui/Ui.h"
 #include "view/renderer/RendererEntryPoints.h"
 #include "view/sheetmap/SheetBlockGeometry.h"
@@ -211,6 +212,15 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
         }
     }
 
+    // A cell without its greyscale tint sheet is drawn plain: the sea colour alone would paint
+    // its land as sea and hide the coastline.
+    const int figureKept = doc.m_nMapFigure;
+    if (figureKept != 0 && !alt && !cellMesh.empty() &&
+        !vd::fileExists(doc.m_strMapFigureDir + cellMesh + ".bmp")) {
+        doc.m_nMapFigure = 0;
+        r.m_bTintMissing = true;
+    }
+
     // 7. The block's right edge (a frame-3 call that worked out no edge keeps the last one).
     if (frame == 1 || frame == 2)
         r.m_nBlockRight = right;
@@ -234,6 +244,7 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
         doc.m_nPointDrawKind = 1;
 
     auto finish = [&] {
+        doc.m_nMapFigure = figureKept;
         if (doc.m_nMapFigure == 1)
             dc.SetBkMode(vd::OPAQUE);
         doc.m_nPointDrawKind = drawKind;

@@ -113,6 +113,18 @@ std::string ViewBaseMap::TrackWord()
     return {};
 }
 
+namespace {
+
+// The status line under the map when the tint map fell back to the plain sheet.
+void WriteNoTintNotice(vd::Dc& dc, int height)
+{
+    const vd::COLORREF kept = dc.SetTextColor(vd::RGB(255, 0, 0));
+    dc.TextOut(12, height - 22, kNoTintNotice);
+    dc.SetTextColor(kept);
+}
+
+} // namespace
+
 std::string ViewBaseMap::DrawLayeredMap(vd::Dc& dc)
 {
     const int pictureState = view_.m_nPictureState;
@@ -140,6 +152,8 @@ std::string ViewBaseMap::DrawLayeredMap(vd::Dc& dc)
         {
             CMapRenderer renderer(&dc, &doc_, view_.m_nSavedWidth, view_.m_nSavedHeight);
             renderer.DrawSheetMap(0, legend);
+            if (renderer.m_bTintMissing)
+                WriteNoTintNotice(dc, view_.m_nSavedHeight);
         }
         if (doc_.m_nOverlayLayer != 999 && doc_.m_bOverlayOff != 1 && doc_.m_bOverlayTransparent == 1) {
             const int figure = doc_.m_nMapFigure;

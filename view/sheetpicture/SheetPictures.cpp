@@ -1,9 +1,11 @@
 #include "view/sheetpicture/SheetPictures.h"
 
+#include "app/MissingPart.h"
 #include "app/VeldoranDoc.h"
 #include "contracts/ombrisk.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/ImageDc.h"
+#include "platform/fs/FileSystem.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/ui/WaitCursor.h"
 #include "view/navigation/ViewNavigation.h"
@@ -13,7 +15,9 @@
 #include "view/window/VeldoranView.h"
 #include "view/window/ViewEntryPoints.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -41,6 +45,40 @@ void DrawPictureFrame(vd::Dc& dc, const PictureFit& fit)
     dc.SelectObject(previousPen);
 }
 
+// True when the depth folder's SEAFLOOR\ holds a file.
+bool HasDepthFiles(const std::string& depthFolder)
+{
+    if (depthFolder.empty())
+        return false;
+    const auto entries = vd::listFolder(depthFolder + "SEAFLOOR\\*.*");
+    if (!entries)
+        return false;
+    for (const vd::FolderEntry& entry : *entries)
+        if (!entry.status.isFolder)
+            return true;
+    return false;
+}
+
+// The missing-part message, one page line for each of its lines.
+void AppendMissingPartLines(std::vector<std::string>& lines, const char* entry)
+{
+    const std::string text = MissingPartMessage(kDepthPart, "Ombrisk.dll", entry);
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+}
+
+// Red lines on the page from (300, 300) down.
+void WritePageLines(vd::Dc& dc, const std::vector<std::string>& lines)
+{
+    dc.SetTextColor(vd::RGB(255, 0, 0));
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        dc.TextOut(300, 300 + 24 * int(i), lines[i]);
+    dc.SetTextColor(vd::RGB(0, 0, 0));
+}
+
 } // namespace
 
 void DrawSubmarineMeshMap(CVeldoranView& view, vd::Dc& dc)
@@ -50,9 +88,17 @@ void DrawSubmarineMeshMap(CVeldoranView& view, vd::Dc& dc)
     const int h = view.m_nSavedHeight;
     dc.FillRect(vd::Rect{4, 4, w - 4, h - 4}, *view.m_pBackgroundBrush);
     dc.FillRect(vd::Rect{4, 4, w - 5, h - 5}, *view.m_pBackgroundBrush);
-    if (auto* draw = viewEntryPoints().OnSbmrnMeshDistribution)
+    if (auto* draw = viewEntryPoints().OnSbmrnMeshDistribution) {
         draw(&dc, 1, 0, doc.m_nOverviewOriginX, 0, doc.m_nGraticuleFlag, h, w, doc.m_strCoastDir,
              doc.m_strSubmarineDir);
+        return;
+    }
+    // Without the part that draws the files' frames the page says what it can.
+    std::vector<std::string> lines;
+    if (!HasDepthFiles(doc.m_strSubmarineDir))
+        lines.push_back("水深データの中間ファイルはまだ作成されていません。");
+    AppendMissingPartLines(lines, "OnSbmrnMeshDistribution");
+    WritePageLines(dc, lines);
 }
 
 void MakeSubmarineMeshFile(CVeldoranView& view, vd::Dc& dc)
@@ -69,6 +115,10 @@ void MakeSubmarineMeshFile(CVeldoranView& view, vd::Dc& dc)
         dc.SetTextColor(vd::RGB(255, 0, 0));
         dc.TextOut(300, 300, "500mメッシュ水深データの中間ファイルを作成しました！");
         dc.SetTextColor(vd::RGB(0, 0, 0));
+    } else {
+        std::vector<std::string> lines;
+        AppendMissingPartLines(lines, "OnSubmarineMeshDataFile");
+        WritePageLines(dc, lines);
     }
     doc.m_nSubmarineView = -999;
 }

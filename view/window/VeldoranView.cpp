@@ -204,27 +204,40 @@ std::intptr_t CVeldoranView::OnViewDialogDone()
         break;
     case 1:
     case 2: {
+        const bool places = doc.m_nActiveViewDialog == 1;
         const int state = m_routines.findPlaceDialogState ? m_routines.findPlaceDialogState() : 3;
-        if (state != 3) {
-            Call(doc.m_nActiveViewDialog == 1 ? m_routines.applyPlaceChoice : m_routines.applyMunicipalityChoice);
+        if (state != 2) { // Cancel, Escape or the close box
+            EndFindPlaceSearch();
             break;
         }
-        Call(m_routines.destroyFindPlaceDialog);
-        if (doc.m_nActiveViewDialog == 1) {
-            if (doc.m_nFindPlaceKind == 2)
-                doc.m_nFindPlaceKind = 1;
-        } else {
-            doc.m_strFindMunicipality.clear();
-            if (doc.m_nFindPlaceKind == 3)
-                doc.m_nFindPlaceKind = 1;
-        }
-        doc.m_nActiveViewDialog = -1;
+        Call(places ? m_routines.applyPlaceChoice : m_routines.applyMunicipalityChoice);
+        // A shown place ends the place search; a changed search setting has opened the dialog
+        // anew (its state is 1 again). The municipality search stays open: the chosen
+        // municipality is drawn only while its dialog is.
+        const int after = m_routines.findPlaceDialogState ? m_routines.findPlaceDialogState() : 3;
+        if (places && after == 2 && doc.m_nActiveViewDialog == 1)
+            EndFindPlaceSearch();
         break;
     }
     default:
         break;
     }
     return 0;
+}
+
+void CVeldoranView::EndFindPlaceSearch()
+{
+    CVeldoranDoc& doc = *m_pDoc;
+    Call(m_routines.destroyFindPlaceDialog);
+    if (doc.m_nActiveViewDialog == 1) {
+        if (doc.m_nFindPlaceKind == 2)
+            doc.m_nFindPlaceKind = 1;
+    } else {
+        doc.m_strFindMunicipality.clear();
+        if (doc.m_nFindPlaceKind == 3)
+            doc.m_nFindPlaceKind = 1;
+    }
+    doc.m_nActiveViewDialog = -1;
 }
 
 void CVeldoranView::CopyOffScreen(vd::Bitmap& copy, int flag, int x, int y, int a, int b, int w, int h)

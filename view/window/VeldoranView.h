@@ -103,6 +103,7 @@ public:
     static constexpr int kPageDrawn = 2;
     static bool DrawsAPage(int mode, int mapOnScreen, const std::string& entryParam);
     std::intptr_t OnViewDialogDone();
+    void EndFindPlaceSearch(); // the find-place window destroyed and its search kind reset
 
     // The off-screen copies: flag 0 saves the window's w x h at (x, y) into the copy at (a, b),
     // flag 1 puts it back; w = right - a, h = bottom - b.

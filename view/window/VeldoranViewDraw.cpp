@@ -12,6 +12,8 @@
 #include "platform/ui/Ui.h"
 #include "platform/ui/WaitCursor.h"
 #include "userdata/MouseMode.h"
+#include "view/navigation/ViewNavigation.h"
+#include "view/pages/ViewPages.h"
 #include "view/renderer/MapRenderer.h"
 
 void CVeldoranView::OnDraw(vd::Dc& dc)
@@ -153,6 +155,9 @@ int CVeldoranView::DrawByMapMode(vd::Dc& dc, int result)
     // otherwise copy the saved map back over it, and the user would never see it.
     if (result == 0 && DrawsAPage(doc.m_nMapDisplayMode, doc.m_bMapOnScreen, doc.m_strEntryParam))
         result = kPageDrawn;
+    // Another screen replaces the text page: opening the same text again enters it anew.
+    if (doc.m_nMapDisplayMode != 20 && doc.m_nMapDisplayMode != 10 && doc.m_nMapDisplayMode != 0 && m_pPages)
+        m_pPages->m_strShownText.clear();
     switch (doc.m_nMapDisplayMode) {
     case 1:
         Call(m_routines.drawRouteAreaMaster, dc);
@@ -224,6 +229,10 @@ void CVeldoranView::DrawMainMap(vd::Dc& dc)
 {
     CVeldoranDoc& doc = *m_pDoc;
     doc.m_nGuideMapIndex = -1;
+    // Buttons of the pages and of the registered-data overview belong to those screens alone.
+    if (m_pNavigation)
+        for (int kind : {15, 16, 26, 30, 31, 32})
+            m_pNavigation->SetViewButton(kind, "", 0, 0, 0, 0);
     std::string trackWord;
     {
         vd::WaitCursor wait;

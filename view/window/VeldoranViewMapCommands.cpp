@@ -3,8 +3,10 @@
 // tint sheets made from elevation mesh files.
 #include "view/window/VeldoranView.h"
 
+#include "app/MissingPart.h"
 #include "app/VeldoranDoc.h"
 #include "contracts/dovanne.h"
+#include "contracts/surrick.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/FileSystem.h"
@@ -73,8 +75,11 @@ void CVeldoranView::OnPrefectureData()
 {
     CVeldoranDoc& doc = *m_pDoc;
     const int mapType = doc.m_nMapType;
+    // The data display is Surrick's dialog; while nothing shows it the user is told so.
     if (m_pNavigation && m_pNavigation->calls.setPrefectureDataDisplay)
         m_pNavigation->calls.setPrefectureDataDisplay();
+    else if (!CommandEntryPoint<OnLocalDataDspSet_fn>(kStatisticsPart, "SURRICK.DLL", "OnLocalDataDspSet"))
+        return;
     if (doc.m_anPrefData[0] == -1)
         return;
     if (mapType == 1)
@@ -141,11 +146,20 @@ void CVeldoranView::OnMoreSheets()
         Call(m_routines.runButtonCommand, button);
 }
 
+namespace {
+
+constexpr const char* kTintMapFileTitle =
+    "段彩図の元にする標高メッシュファイル (*.sem) を選んでください";
+
+} // namespace
+
 void CVeldoranView::OnTintMap()
 {
     vd::ui::MessageBeep();
     vd::FileDialog dialog(true, "sem", "*.sem", vd::OFN_HIDEREADONLY | vd::OFN_OVERWRITEPROMPT,
                           "Sem files (*.sem)|*.sem|All files (*.*)|*.*||", this);
+    // The dialog says what it asks for.
+    dialog.SetTitle(kTintMapFileTitle);
     if (dialog.DoModal() != vd::IDOK)
         return;
     MakeGrayscaleMap(SemFilePrefix(dialog.GetPathName()));

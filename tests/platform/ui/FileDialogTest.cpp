@@ -1,6 +1,8 @@
 // File dialogs: the old filter form, the scripted answers with the request recorded, a child
 // panel that follows the selection, and the Qt dialog giving a Windows-form path.
+#include "platform/sys/ApplicationFolder.h"
 #include "platform/ui/FileDialog.h"
+#include "platform/ui/PathForm.h"
 #include "platform/ui/TemplateRegistry.h"
 #include "platform/ui/Ui.h"
 #include "platform/ui/UiScript.h"
@@ -149,4 +151,35 @@ TEST(UiFileDialog, QtFileDialogGivesTheChosenFileInWindowsForm)
     std::string expected = "Z:" + file;
     std::replace(expected.begin(), expected.end(), '/', '\\');
     EXPECT_EQ(dialog.GetPathName(), expected);
+}
+
+TEST(UiFileDialog, QtFileDialogOpensInTheApplicationFolderOrTheNamedFilesFolder)
+{
+    ui::installBackend(nullptr);
+    const std::filesystem::path started = std::filesystem::temp_directory_path();
+    const std::filesystem::path kept = std::filesystem::current_path();
+    std::filesystem::current_path(started); // the folder the program was started from
+    const std::string home = std::string(std::getenv("VELDORAN_HOME"));
+    std::filesystem::create_directories(home + "/maps");
+    auto openedIn = [](const std::string& initialName) {
+        QString folder;
+        QTimer::singleShot(0, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* files = top->findChild<QFileDialog*>(); files && top->isVisible()) {
+                    folder = files->directory().absolutePath();
+                    QMetaObject::invokeMethod(files, "reject");
+                }
+        });
+        FileDialog dialog(true, "txt", initialName, OFN_FILEMUSTEXIST, "txt files (*.txt)|*.txt||");
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+        return folder.toStdString();
+    };
+    std::string application = ui::toLinuxForm(applicationFolder());
+    if (application.size() > 1 && application.back() == '/')
+        application.pop_back();
+    EXPECT_EQ(openedIn("*.txt"), application) << "not the folder the program was started from";
+    std::string named = "Z:" + home + "/maps/a.txt";
+    std::replace(named.begin(), named.end(), '/', '\\');
+    EXPECT_EQ(openedIn(named), home + "/maps");
+    std::filesystem::current_path(kept);
 }

@@ -290,6 +290,20 @@ TEST(PointMark, ShapesAndToolsByMarkStyle)
     EXPECT_EQ(calls[4].state.brush, renderer.m_aBrush[0]);
 }
 
+TEST(PointMark, APlaceWithoutElevationShowsNoMetres)
+{
+    auto doc = viewtest::MakeDocumentWithSampleData();
+    vd::RecordingDc dc;
+    CMapRenderer renderer(&dc, doc.get(), 800, 600);
+    doc->m_strEntryTitle = "京都市";
+    for (const int label : {2, 3}) {
+        doc->m_nPointLabel = label;
+        renderer.DrawElevationLabel(-999, "", 100, 200, 5, 4, 2, 1, 3);
+    }
+    for (const auto& text : dc.Texts())
+        EXPECT_EQ(text.text.find('m'), std::string::npos) << text.text;
+}
+
 TEST(PointMark, ElevationLabelTextsAndColours)
 {
     auto doc = viewtest::MakeDocumentWithSampleData();

@@ -163,11 +163,14 @@ ByteBuffer townFile(const std::vector<Town>& towns, const std::vector<Prefecture
   return out;
 }
 
+// The sources give no elevation: below -899 the program prints none.
+constexpr const char* kNoElevation = " -999";
+
 ByteBuffer placeNameFile(const std::vector<Prefecture>& prefectures, const std::vector<Town>& towns) {
   ByteBuffer out;
   for (const auto& p : prefectures)
     appendLine(&out, toCp932(p.name) + " " + degreesMinutesSeconds(p.officeLatMinutes / 60.0, "%ld.%02ld%02ld") + " " +
-                         degreesMinutesSeconds(p.officeLonMinutes / 60.0, "%ld.%02ld%02ld"));
+                         degreesMinutesSeconds(p.officeLonMinutes / 60.0, "%ld.%02ld%02ld") + kNoElevation);
   std::vector<const Town*> named;
   for (const auto& t : towns)
     if (t.japaneseName) named.push_back(&t);
@@ -175,7 +178,7 @@ ByteBuffer placeNameFile(const std::vector<Prefecture>& prefectures, const std::
                    [](const Town* a, const Town* b) { return a->population > b->population; });
   for (const Town* t : named)
     appendLine(&out, cp932Name(t->name) + " " + degreesMinutesSeconds(t->at.lat, "%ld.%02ld%02ld") + " " +
-                         degreesMinutesSeconds(t->at.lon, "%ld.%02ld%02ld"));
+                         degreesMinutesSeconds(t->at.lon, "%ld.%02ld%02ld") + kNoElevation);
   return out;
 }
 

@@ -20,7 +20,7 @@ std::vector<Town> readTowns(const std::string& pbfPath, const std::string& moPat
 ByteBuffer townFile(const std::vector<Town>& towns, const std::vector<PrefecturePolygon>& polygons,
                     MeshPrefectures* meshes);
 
-// placenmn.dat: "name D.MMSS DDD.MMSS": the prefectures at their offices, then the places with
+// placenmn.dat: "name D.MMSS DDD.MMSS -999" (no elevation known): the prefectures at their offices, then the places with
 // a Japanese name by falling population.
 ByteBuffer placeNameFile(const std::vector<Prefecture>& prefectures, const std::vector<Town>& towns);
 
