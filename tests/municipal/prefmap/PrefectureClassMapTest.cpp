@@ -106,6 +106,20 @@ TEST_F(PrefectureClassMap, EmptyClassListIsClassZeroAndTheCallersObjectsComeBack
     EXPECT_EQ(dc.GetBkColor(), vd::RGB(255, 255, 255));
 }
 
+TEST(PrefectureClassMapLongPolygon, IsFilledWholeWithoutAPointLimit)
+{
+    MapFolder folder("Coast_JB");
+    std::vector<std::pair<int, int>> records{{kLift, kLift}, {13, 0}};
+    Append(records, Ring(1500));
+    records.push_back({kLift, kLift});
+    folder.WriteInt32Pairs("PRFCT_RK.DAT", records);
+    vd::RecordingDc dc;
+    OnPrefectureMap(&dc, "", folder.Windows(), kOriginX, 0, 1, 1, kRefLatitude, kRefLongitude, kScale);
+    const auto polygons = Polygons(dc);
+    ASSERT_EQ(polygons.size(), 1u);
+    EXPECT_EQ(polygons[0].points.size(), 1500u);
+}
+
 TEST(PrefectureClassMapInset, SouthWesternIslandsMoveOnlyStrictlyInsideTheBox)
 {
     MapFolder folder("Coast_JB");
