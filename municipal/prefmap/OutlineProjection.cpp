@@ -15,6 +15,17 @@ constexpr int kFixedRatioDegree = 35;
 constexpr int kFixedRatioFirst = 16;
 constexpr int kFixedRatioLast = 59;
 
+// Coordinates far outside any map (a damaged file's, or past the cone's edge) are held to a
+// pixel well off the picture rather than converted out of int's range.
+constexpr double kOffMap = 1.0e7;
+
+int ToPixel(double value)
+{
+    if (std::isnan(value))
+        return static_cast<int>(kOffMap);
+    return static_cast<int>(std::clamp(std::trunc(value), -kOffMap, kOffMap));
+}
+
 } // namespace
 
 OutlineProjection::OutlineProjection(int projectionMode, int originX, float refLatitude, float refLongitude,
@@ -43,14 +54,13 @@ PixelPoint OutlineProjection::Project(double latitude, double longitude, int rat
 {
     if (band_) {
         const double ratio = RatioAt(ratioDegree);
-        return {static_cast<int>(std::trunc((longitude - refLongitude_) / scale_ / ratio)) + originX_,
-                static_cast<int>(std::trunc((refLatitude_ - latitude) / scale_))};
+        return {ToPixel((longitude - refLongitude_) / scale_ / ratio) + originX_,
+                ToPixel((refLatitude_ - latitude) / scale_)};
     }
     const double rho = std::sqrt(rho1_ * rho1_ + 2 * scale_ * scale_ *
                                                      (sinUpper_ - std::sin(latitude * 0.0001 * kOneDegree)) / n_);
     const double theta = n_ * kOneDegree * (longitude * 0.0001 - refLongitude_ * 0.0001);
-    return {static_cast<int>(std::trunc(rho * std::sin(theta))) + originX_,
-            static_cast<int>(std::trunc(rho * std::cos(theta))) - static_cast<int>(std::trunc(rho1_))};
+    return {ToPixel(rho * std::sin(theta)) + originX_, ToPixel(rho * std::cos(theta)) - ToPixel(rho1_)};
 }
 
 PixelPoint OutlineProjection::Project(double latitude, double longitude) const

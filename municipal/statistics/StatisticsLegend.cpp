@@ -3,6 +3,8 @@
 #include "platform/text/Cp932.h"
 #include "platform/text/Format.h"
 
+#include <cmath>
+
 namespace surrick {
 
 namespace {
@@ -18,11 +20,14 @@ void DrawTotals(vd::Dc& dc, const LegendLayout& l, const DataSummary& s)
     const int x = l.width - 195;
     const int y = l.height - 205;
     dc.Rectangle(l.width - 200, l.height - 208, l.width - 2, l.height - 100);
-    dc.TextOut(x, y, vd::format("総計=%.1f", s.total));
-    dc.TextOut(x, y + 20, vd::format("平均=%.1f", s.mean));
-    if (s.maximum)
+    // A sum past double's range is left out rather than printed as "inf".
+    if (std::isfinite(s.total))
+        dc.TextOut(x, y, vd::format("総計=%.1f", s.total));
+    if (std::isfinite(s.mean))
+        dc.TextOut(x, y + 20, vd::format("平均=%.1f", s.mean));
+    if (s.maximum && std::isfinite(*s.maximum))
         dc.TextOut(x, y + 40, vd::format("最大=%.1f(%s)", *s.maximum, s.maximumName));
-    if (s.minimum)
+    if (s.minimum && std::isfinite(*s.minimum))
         dc.TextOut(x, y + 60, vd::format("最小=%.1f(%s)", *s.minimum, s.minimumName));
 }
 

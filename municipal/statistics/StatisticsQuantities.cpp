@@ -74,9 +74,11 @@ std::optional<double> StatisticsQuantities::Quantity(int line) const
     if (line < 0 || line >= static_cast<int>(data_.rows.size()))
         return std::nullopt;
     const double v = data_.rows[std::size_t(line)].value;
-    const auto percent = [](std::optional<double> q) { return q ? std::optional<double>(*q * 100) : q; };
+    const auto percent = [](std::optional<double> q) {
+        return q && std::isfinite(*q * 100) ? std::optional<double>(*q * 100) : std::nullopt;
+    };
     switch (kind_) {
-    case 0: return v;
+    case 0: return std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
     case 1:
     case 2: return Divide(v, summary_.total);
     case 3:

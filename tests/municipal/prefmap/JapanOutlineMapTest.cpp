@@ -101,6 +101,20 @@ TEST_F(JapanOutlineMap, CoastBordersAndFarEastLabels)
     EXPECT_EQ(dc.GetTextColor(), vd::RGB(0, 0, 255));
 }
 
+TEST_F(JapanOutlineMap, ALabelBeyondDoublesRangeIsHeldFarOffTheMap)
+{
+    // "141.D2100" reads as 141 x 10^2100 (the old runtime's "D" exponent): infinity.
+    labels.WriteText("FarEast.DAT", {"遠方 43.03 141.D2100 "});
+    for (int mode : {0, 2}) {
+        vd::RecordingDc dc;
+        OnJapanDataIsland(&dc, labels.Windows(), coast.Windows(), 0, kOriginX, mode, 1, kRefLatitude, kRefLongitude,
+                          mode < 2 ? kScale : 2324.7693f);
+        const auto texts = dc.Texts();
+        ASSERT_EQ(texts.size(), 1u) << mode;
+        EXPECT_GE(texts[0].at.x, 10000000) << mode;
+    }
+}
+
 TEST(PrefectureLines, StylesSubprefectureBordersAndLabels)
 {
     MapFolder coast("Coast_JB");

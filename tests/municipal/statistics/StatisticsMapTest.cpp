@@ -280,6 +280,22 @@ TEST_F(StatisticsMap, MissingOrZeroDivisorsAndBadRanksSkipRatherThanPrintNaN)
     EXPECT_NE(TextAt({kWidth - 120, kHeight - 239 - 189}), nullptr);
 }
 
+TEST_F(StatisticsMap, ValuesBeyondDoublesRangePrintNoInfinity)
+{
+    std::vector<std::string> lines{"データ名称=大", "県0 1e999"};
+    for (int i = 1; i < 47; ++i)
+        lines.push_back("県" + std::to_string(i) + " 5");
+    folder.WriteText("MAPELMNT/TEST.DAT", lines);
+    folder.WriteText("MAPELMNT/都道府県.DAT", {"1e999 1e999", "35.00 135.00"});
+    for (int kind : {0, 5, 6, 7}) {
+        Draw(kind);
+        for (const auto& t : dc.Texts())
+            EXPECT_TRUE(t.text.find("inf") == std::string::npos && t.text.find("nan") == std::string::npos)
+                << kind << " " << t.text;
+    }
+    EXPECT_FALSE(HasText("総計=inf"));
+}
+
 TEST_F(StatisticsMap, BundledPopulationNamesItsExtremes)
 {
     const std::filesystem::path bundled = std::filesystem::path(VD_SOURCE_DIR) / "data" / "MAPELMNT" / "県別人口.DAT";
