@@ -27,6 +27,12 @@ double DmsToTenThousandthDegrees(std::string_view text)
     return DmsToSeconds(text) * 2.7777777777777777;
 }
 
+double DegreesMinutesToTenThousandthDegrees(double value)
+{
+    const double degrees = std::trunc(value);
+    return (degrees + (value - degrees) * 1.6666666) * 10000.0;
+}
+
 double TenThousandthDegreesToDmsWholeSeconds(double value)
 {
     const double magnitude = std::fabs(value);

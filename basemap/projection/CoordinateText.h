@@ -12,6 +12,11 @@ int DmsToSeconds(std::string_view text);
 // The same in 1/10000 degree: 34.4130 -> 124890 x 10000 / 3600 (about 346916.7).
 double DmsToTenThousandthDegrees(std::string_view text);
 
+// Degrees and minutes written as one number (D.MM, 35.41 is 35 degrees 41 minutes), as the
+// overview labels and the statistics chart points store them, in 1/10000 degree: the whole
+// degrees plus the fraction times 1.6666666 (the minutes over 60, not rounded to whole minutes).
+double DegreesMinutesToTenThousandthDegrees(double value);
+
 // 1/10000 degree as a D.MMSS number (35.4012 for 35 degrees 40 minutes 12 seconds), in two
 // rules that different read-outs keep. WholeSeconds: the seconds truncated to whole ones, worked
 // out on the magnitude with the sign put back (351234.5 -> 35.0724, -351234.5 -> -35.0724).

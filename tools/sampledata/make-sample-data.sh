@@ -83,7 +83,9 @@ convert() {
     --rivers "$rivers" --airports "$airports" \
     --cities "$cities" --geonames-ja "$geonames_ja" \
     --etopo5 "$etopo5" --lakes "$tool/inputs/lakes.tsv" \
-    --stations "$tool/inputs/N02-2023_kansai_stations.geojson" --out "$1"
+    --stations "$tool/inputs/N02-2023_kansai_stations.geojson" \
+    --population "$tool/inputs/prefecture-population-2020.tsv" \
+    --prefecture-areas "$tool/inputs/N03-2021_japan_prefectures_s0010.geojson" --out "$1"
 }
 echo "make-sample-data: converting"
 convert "$work/out"

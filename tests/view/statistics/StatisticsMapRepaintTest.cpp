@@ -1,0 +1,99 @@
+// The whole-country statistics map drawn by the view's repaint (map type 2, mode 5) through the
+// built Surrick from the bundled data, with the ranking of the population set in the document as
+// the ranking leaves it: the class fills and the legend checked by their pixels.
+#include "tests/view/MapViewFixture.h"
+
+#include "basemap/projection/SansonProjection.h"
+#include "platform/fs/PathResolver.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <numeric>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The 2020 population, largest first (line indexes of 県別人口.DAT), as the ranking sorts it.
+constexpr int kPopulationOrder[47] = {12, 13, 26, 22, 10, 11, 27, 0,  39, 21, 7,  33, 25, 3,  14, 19,
+                                      20, 9,  8,  32, 6,  23, 42, 45, 46, 24, 34, 37, 28, 41, 1,  2,
+                                      16, 43, 44, 5,  15, 4,  36, 29, 40, 18, 17, 35, 38, 31, 30};
+
+class StatisticsMapRepaint : public viewtest::MapView {
+protected:
+    void BeforeDocument() override
+    {
+        ASSERT_TRUE(vd::LibraryLoader::setOverride("SURRICK.DLL", VD_BIN_DIR "/libsurrick.so"));
+        const fs::path home = doctest::Home();
+        const fs::path data = VD_SAMPLE_DATA_DIR;
+        for (const char* name : {"Coast_JB/PRFCT_RK.DAT", "Coast_JB/JILSPFTR.DAT", "Coast_JB/BN_JMAPA.DAT",
+                                 "Coast_JB/FEBORDER.DAT", "MAPELMNT/都道府県.DAT", "MAPELMNT/県別人口.DAT",
+                                 "FarEast.DAT"}) {
+            fs::create_directories((home / name).parent_path());
+            fs::copy_file(data / name, home / name, fs::copy_options::overwrite_existing);
+        }
+    }
+
+    void ShowPopulation(int tenClasses)
+    {
+        const std::string home = vd::toWindowsPath(doctest::Home().string()).value_or("") + "\\";
+        doc->m_strAppDir = home;
+        doc->m_strCoastDir = home + "Coast_JB\\";
+        doc->m_strPrefDataFile = home + "MAPELMNT\\県別人口.DAT";
+        doc->m_nMapType = 2;
+        doc->m_nMapDisplayMode = 5;
+        doc->m_nPrefectureSel = 0;
+        doc->m_nClipIndexMap = 0;
+        doc->m_anPrefData.fill(0);
+        doc->m_anPrefData[0] = 1;
+        doc->m_anPrefData[2] = 1;  // show the statistics
+        doc->m_anPrefData[3] = 2;  // blue charts
+        doc->m_anPrefData[4] = 1;  // prefecture lines
+        doc->m_anPrefData[6] = 1;  // pies of the share
+        doc->m_anPrefData[9] = 1;  // class fills
+        doc->m_anPrefData[10] = tenClasses;
+        for (int r = 0; r < 47; ++r) {
+            doc->m_anPrefRank[std::size_t(r)][0] = kPopulationOrder[r];
+            doc->m_anPrefRank[std::size_t(kPopulationOrder[r])][1] = r;
+        }
+    }
+
+    // The pixel of a place on the whole-country map (band projection, origin x 560 at 900 wide).
+    vd::COLORREF At(double latitude, double longitude) const
+    {
+        const SansonProjection band(560, 0, 455000.f, 1375000.f, 222.22223f);
+        const PixelPoint p = band.project(latitude * 10000, longitude * 10000);
+        return picture->GetPixel(p.x, p.y);
+    }
+    vd::COLORREF Swatch(int row, int classes) const
+    {
+        return picture->GetPixel(kWidth - 145, kHeight - 239 + 21 * (row - classes) + 8);
+    }
+};
+
+TEST_F(StatisticsMapRepaint, TokyoAndTottoriTakeTheFirstAndLastClassColours)
+{
+    PastFirstPaint();
+    struct Case {
+        int tenClasses;
+        vd::COLORREF first, last;
+    };
+    for (const Case& c : {Case{1, vd::RGB(128, 0, 255), vd::RGB(128, 64, 64)},
+                          Case{0, vd::RGB(0, 255, 255), vd::RGB(255, 128, 255)}}) {
+        ShowPopulation(c.tenClasses);
+        picture->FillSolidRect(0, 0, kWidth, kHeight, vd::RGB(1, 2, 3));
+        Repaint();
+        // Inland points away from the prefectures' charts and borders.
+        EXPECT_EQ(At(35.70, 139.30), c.first) << "東京都, ten classes " << c.tenClasses;
+        EXPECT_EQ(At(35.38, 133.62), c.last) << "鳥取県, ten classes " << c.tenClasses;
+        // The sea keeps the map's background.
+        EXPECT_EQ(At(37.50, 134.00), At(39.50, 136.00));
+        EXPECT_NE(At(37.50, 134.00), c.first);
+        EXPECT_NE(At(37.50, 134.00), vd::RGB(1, 2, 3));
+        const int classes = c.tenClasses ? 10 : 5;
+        EXPECT_EQ(Swatch(0, classes), c.first);
+        EXPECT_EQ(Swatch(classes - 1, classes), c.last);
+    }
+}
+
+} // namespace
