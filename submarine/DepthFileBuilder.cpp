@@ -1,5 +1,6 @@
 #include "submarine/DepthFileBuilder.h"
 
+#include "platform/fs/FileSystem.h"
 #include "platform/text/Format.h"
 #include "submarine/SubmarineOverviewMap.h"
 #include "submarine/files/DepthTextFile.h"
@@ -63,6 +64,10 @@ int DepthFileBuilder::ReadSoundings(const DepthBlock& block)
 void DepthFileBuilder::WriteMesh(int meshRow, int meshColumn, int latitudeCode, int longitudeCode)
 {
     const std::string name = IntermediateDepthFileName(latitudeCode, longitudeCode);
+    // The settings dialogs make the folder; one typed by hand may lack it. Made only once a file
+    // is due, so a call without depth data leaves no folder behind.
+    if (!vd::folderExists(depthFolder_ + kSeaFloorFolder))
+        (void)vd::makeFolders(depthFolder_ + kSeaFloorFolder);
     if (!WriteIntermediateDepthFile(depthFolder_ + kSeaFloorFolder + name, grid_.MeshCells(meshRow, meshColumn)))
         return;
     dc_.SetTextColor(vd::RGB(0, 0, 0));

@@ -3,12 +3,10 @@
 // list names them.
 #include "contracts/ombrisk.h"
 
-#include "platform/fs/FileSystem.h"
 #include "submarine/DepthBuildRegions.h"
 #include "submarine/DepthFileBuilder.h"
 #include "submarine/SubmarineDrawingGuard.h"
 #include "submarine/SubmarineOverviewMap.h"
-#include "submarine/files/IntermediateDepthFile.h"
 
 extern "C" void OnSubmarineMeshDataFile(vd::Dc* dc, std::string depthFolder, std::string mapFolder, int region,
                                         int statusBase, int /*width*/, int originX, int originY)
@@ -28,9 +26,6 @@ extern "C" void OnSubmarineMeshDataFile(vd::Dc* dc, std::string depthFolder, std
         DrawOverviewOutline(dc, mapFolder + "FEBORDER.DAT", projection, false);
         dc.SelectObject(bluePen);
 
-        // The settings dialogs make the folder; a folder typed by hand may lack it.
-        if (!vd::folderExists(depthFolder + kSeaFloorFolder))
-            (void)vd::makeFolders(depthFolder + kSeaFloorFolder);
         DepthFileBuilder builder(dc, projection, depthFolder, statusBase);
         for (const DepthBlock& block : DepthBlocksOfRegion(region))
             builder.Build(block);
