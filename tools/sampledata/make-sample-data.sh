@@ -101,6 +101,9 @@ cp "$work/out/BlcMap20.idx" "$data/BlcMap20.idx"
 cp -r "$work/out/KSJ" "$data/KSJ"
 cp "$work/out/Msh_prft.dat" "$data/Msh_prft.dat"
 cp "$work/out/placenmn.dat" "$data/placenmn.dat"
+# The depth soundings of the seas around the start sheet.
+rm -rf "$data/DEPTH"
+cp -r "$work/out/DEPTH" "$data/DEPTH"
 # The hand-made user-data files, in the program's form (CP932, CR LF); a user's copy is never
 # replaced, since the program only adds bundled files that the application folder lacks.
 (cd "$tool/inputs/static" && find . -type f) | while read -r f; do

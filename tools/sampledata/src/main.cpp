@@ -9,6 +9,7 @@
 #include "PrefectureStatistics.h"
 #include "Towns.h"
 #include "CoastSea.h"
+#include "DepthPoints.h"
 #include "CountryRivers.h"
 #include "CountryFilesCheck.h"
 #include "LakeMesh.h"
@@ -232,6 +233,16 @@ int run(const Arguments& args) {
   std::printf("user-data files: %zu written\n", staticFiles.size());
 
   const NationalLandSources nationalLand = writeNationalLand(args, sources);
+
+  // The 500 m depth soundings of the seas around the start sheet.
+  const DepthSquares depthSquares;
+  const DepthGrid depthGrid = DepthGrid::read(args.etopo5, depthSquaresBox(depthSquares));
+  size_t depthBytes = 0;
+  for (const auto& [name, file] : depthPointFiles(depthGrid, sources.prefecturePolygons, depthSquares)) {
+    writeFile(args.outDir + "/DEPTH/" + name, file);
+    depthBytes += file.size();
+  }
+  std::printf("depth points: %zu bytes\n", depthBytes);
 
   const int faults = checkOutput(args.outDir, sources) + checkNationalLand(args.outDir, nationalLand) +
                      checkCountryFiles(args.outDir);

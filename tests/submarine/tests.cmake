@@ -1,0 +1,5 @@
+vd_test_folder(test-submarine submarine LINK ombrisk submarine-files basemap-projection basemap-files)
+# The work grid and the block list are tested on their own as well as through the builder.
+target_sources(test-submarine PRIVATE ${PROJECT_SOURCE_DIR}/submarine/DepthWorkGrid.cpp
+  ${PROJECT_SOURCE_DIR}/submarine/DepthBuildRegions.cpp
+  ${PROJECT_SOURCE_DIR}/submarine/SubmarineOverviewProjection.cpp)
