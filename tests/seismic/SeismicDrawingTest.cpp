@@ -196,6 +196,16 @@ TEST(SeismicDrawing, LinesOfAnotherLengthStillDrawEveryRecord)
     EXPECT_EQ(kOneMesh.At(dc, "53390120"), kWhite);
 }
 
+TEST(SeismicDrawing, AnIndexOlderThanItsDataFileStillFindsTheMesh)
+{
+    // The index of a longer file: its 5339 run lay 40 records further on, past this file's end.
+    Registered r(Home() / "data" / "S_PS.CSV", Lines({{"53380000", 0.1f}, {"53394567", 0.26f}}));
+    WriteFile(r.Index(), "Z:\\S_PS.CSV\r\n5338 0\r\n5339 41\r\n");
+    vd::ImageDc dc(1024, 768);
+    WhiteMap(dc, r.folder, 1, "1");
+    EXPECT_EQ(kOneMesh.At(dc, "53394567"), kPsClass4);
+}
+
 TEST(SeismicDrawing, AFileInADottedFolderDrawsInItsColours)
 {
     Registered r(Home() / ".local" / "share.d" / "hazard_ps.csv", Lines({{"53394567", 0.26f}}));
