@@ -6,7 +6,6 @@
 #include "layers/render/meshcode/LayerProgress.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
-#include "platform/text/Cp932Text.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/StringOps.h"
 #include "seismic/lists/SeismicDataList.h"
