@@ -7,9 +7,14 @@
 #include "app/VeldoranDoc.h"
 #include "contracts/halvette.h"
 #include "platform/sys/LibraryLoader.h"
+#include "platform/ui/Ui.h"
 
 void CVeldoranDoc::OnSeismicSettings()
 {
+    // With the library there but no file registered the maps would stay empty: say what they read.
+    if (vd::entryPoint<OnSeisWhiteMesh_fn>("Halvette.DLL", "OnSeisWhiteMesh") && !SeismicListHasEntries(m_strAppDir, 0) &&
+        !SeismicListHasEntries(m_strAppDir, 1))
+        vd::ui::AfxMessageBox(SeismicFilesNeededMessage(m_strAppDir), vd::MB_OK | vd::MB_ICONINFORMATION);
     auto* dialog = CommandEntryPoint<OnSeisFileSet_fn>(kSeismicPart, "Halvette.DLL", "OnSeisFileSet");
     if (!dialog)
         return;

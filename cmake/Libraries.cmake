@@ -14,5 +14,5 @@ vd_run_time_library(pelmora  FOLDERS layers layers/render layers/render/lines la
 vd_run_time_library(surrick  FOLDERS municipal municipal/prefmap municipal/statistics LINK layers-meshcode basemap-projection basemap-files)
 vd_run_time_library(dovanne  FOLDERS basemap geology LINK basemap-projection basemap-files basemap-sheetindex layers-meshcode)
 vd_run_time_library(tovendlg FOLDERS dialogs dialogs/albums dialogs/menus dialogs/routemaps LINK dialogs-files dialogs-points graphics layers-settings-prefecture)
-vd_run_time_library(halvette FOLDERS seismic LINK layers-meshcode)
+vd_run_time_library(halvette FOLDERS seismic seismic/lists seismic/probabilistic LINK layers-meshcode)
 vd_run_time_library(ombrisk  FOLDERS submarine LINK basemap-projection basemap-files submarine-files)

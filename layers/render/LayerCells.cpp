@@ -2,8 +2,8 @@
 // cell, the prefectures that cover it, and the loop that visits each prefecture once per call.
 #include "layers/render/LayerRenderer.h"
 
+#include "layers/render/meshcode/BlockCellCode.h"
 #include "layers/render/meshcode/MeshCode.h"
-#include "platform/text/Cp932Text.h"
 
 #include <algorithm>
 
@@ -40,12 +40,8 @@ std::string CLayerRenderer::CellFileName(int cellCount, int n, int mode, int mes
         const std::size_t entry = std::size_t(n) - AttributeNames.size();
         return n >= 0 && entry < PrefectureListOfCell.size() ? PrefectureListOfCell[entry] : std::string();
     }
-    if (mode == -1) {
-        std::string code = BlockCellMeshCode(n);
-        if (code.empty() && cellCount == 1 && n == 0)
-            code = vd::cp932Left(meshText, 4);
-        return code;
-    }
+    if (mode == -1)
+        return meshcode::BlockCellCode(Block(), cellCount, n, meshText);
     if (detailSwitch == 1)
         DetailLevel = kFullDetail;
     return meshcode::WhiteBlockCellCode(cellCount, meshCode, n, meshText);

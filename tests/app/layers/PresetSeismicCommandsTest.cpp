@@ -222,3 +222,26 @@ TEST_F(LayerDocument, SeismicSummaryAndTitle)
     doc->m_strAppDir = "Z:\\nowhere\\";
     EXPECT_EQ(doc->GetSeismicMapTitle(), "");
 }
+
+TEST_F(LayerDocument, SeismicSettingsSayWhichFilesTheMapsNeedWhenNoneIsRegistered)
+{
+    const auto script = vd::ui::Script::install();
+    doc->m_strAppDir = vd::applicationFolder();
+    Answer("OnSeisFileSet", "");
+    doc->OnSeismicSettings();
+    ASSERT_EQ(script->messageBoxes().size(), 1u);
+    const std::string& text = script->messageBoxes()[0].text;
+    for (const char* needed : {"_PS", "_SI", "_SV", "_BV", "SEISFILE.DAT", "FLTFILE.DAT", "登録"})
+        EXPECT_NE(text.find(needed), std::string::npos) << needed;
+    EXPECT_NE(text.find(doc->m_strAppDir + "SEISFILE.DAT"), std::string::npos);
+    EXPECT_EQ(fakelayers::Head(Calls().at(0)), "OnSeisFileSet(0,0,0,0,0,0,0,0,0,0,6")
+        << "the settings still open, where files are registered";
+
+    // A list with only comments is still empty; one entry in either list is enough.
+    WriteAppFile("SEISFILE.DAT", {";-----header", ""});
+    doc->OnSeismicSettings();
+    EXPECT_EQ(script->messageBoxes().size(), 2u);
+    WriteAppFile("FLTFILE.DAT", {"断層=z:\\f.csv"});
+    doc->OnSeismicSettings();
+    EXPECT_EQ(script->messageBoxes().size(), 2u);
+}

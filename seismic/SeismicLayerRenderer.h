@@ -1,0 +1,94 @@
+#pragma once
+// The seismic hazard layer renderer: one lives on the stack of each drawing entry point, holds the
+// call's arguments, and draws the chosen map's third-level cells (45 x 30 arc-seconds) into the
+// device context. Screen transform: x = (longitude - west) x scale + x offset, y = (north -
+// latitude) x scale + y offset, truncated. Pens and the label font are its own values; the
+// caller's come back at the end of each drawing.
+#include "layers/render/meshcode/WideAreaBlock.h"
+#include "platform/dc/Color.h"
+#include "platform/dc/GdiObjects.h"
+
+#include <array>
+#include <string>
+
+namespace vd {
+class Dc;
+}
+
+namespace seismic {
+struct MeshSeekIndex;
+}
+
+// Map kinds of the seismic layer.
+inline constexpr int kProbabilisticMap = 0;
+inline constexpr int kScenarioMap = 1;
+
+class CSeismicLayerRenderer {
+public:
+    explicit CSeismicLayerRenderer(vd::Dc& dc);
+    CSeismicLayerRenderer(const CSeismicLayerRenderer&) = delete;
+    CSeismicLayerRenderer& operator=(const CSeismicLayerRenderer&) = delete;
+
+    vd::Dc& DeviceContext;
+    int LegendAnchorX = 0;
+    int North = 0, West = 0, South = 0, East = 0; // arc-seconds
+    int AreaKind = 0;
+    int WideAreaMode = 0;
+    int MapFrameMode = 0;
+    int StatusFlag = 0;
+    int DetailLevel = 0;
+    int CallerFlag = 0; // -1: no progress box
+    int StatusLineY = 0;
+    int SnappedWest = 0, SnappedSouth = 0;
+    int CellLatitude = 0, CellLongitude = 0; // south-west corner of the record's cell
+    int DataKind = -1;
+    int ScenarioQuantity = 0;
+    int LegendFlag = 0, FaultFlag = 0, AsperityFlag = 0;
+    float XOffset = 0, YOffset = 0, XScale = 0, YScale = 0;
+    float RecordValue = 0;
+    // [0] wide-area name, [1] mesh code, [2] wide-area settings or block text, [3] block centre,
+    // [4] data folder, [5] map title, [6] code text of the record being read.
+    std::array<std::string, 7> Strings;
+    std::array<std::string, 4> WideAreaCodes; // the codes of a wide-area settings list
+    bool WideAreaCodesRead = false;
+    vd::COLORREF CellColour = 0;
+
+    // The data file of an entry of the map kind's list, upper-cased; sets the data kind.
+    std::string ReadSeismicDataEntry(int mapKind, int entry);
+    // 1 blue, 2 blue dotted, 9 black, 11 black 2 px, 12 black dotted; other codes select nothing.
+    void SelectSeismicPen(int code);
+    void ResetCellColour() { CellColour = 0; }
+    // Mode 3 creates and selects the label font for n, mode 4 puts the replaced font back.
+    void SelectLabelFont(int mode, int n = 0);
+    static int LabelFontHeight(int n, int detailLevel);
+
+    // The class (mode 0) or label value (mode 1) of the record in Strings[6] and RecordValue; -1
+    // when its cell lies outside the extent. Sets the cell corner.
+    int ClassifyProbabilisticRecord(int mode);
+    void SelectProbabilisticColour(int valueClass);
+    // Fills the cells of one first-level mesh found through the index.
+    void DrawProbabilisticMeshCells(int cellWidth, int cellHeight, const std::string& dataPath, const std::string& mesh,
+                                    const seismic::MeshSeekIndex& index);
+
+    // The probabilistic maps: the detailed map (-1: no legend drawn, or no index), the white map of
+    // a sheet block of 1, 9 or 25 meshes, the whole-country map.
+    int DrawProbabilisticMesh(int layerModeCode, int entry, int legendYOffset);
+    void DrawProbabilisticWhiteMesh(int cellCount, int layerModeCode, int entry);
+    void DrawProbabilisticWholeCountry(int unused, int layerModeCode, int entry);
+
+private:
+    enum class Walk { Detailed, White, WholeCountry };
+    int DrawProbabilistic(Walk walk, int cellCount, int entry);
+
+    meshcode::WideAreaBlock Block() const;
+    // The cell count of the block (may switch the wide-area mode and full detail on).
+    int WideAreaCellCount();
+    // Reads the four codes of a wide-area settings list when the mode asks for them (10): 1, else 0.
+    int ReadWideAreaSettings(int mode, const std::string& settings);
+    std::string CellCode(Walk walk, int cellCount, int n) const;
+    void ShowLayerProgress(int index, int total);
+
+    std::array<vd::Pen, 6> pens_; // black, blue, red, blue dotted, black 2 px, black dotted
+    vd::Font labelFont_;
+    vd::Font previousFont_;
+};

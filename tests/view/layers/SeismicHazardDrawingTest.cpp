@@ -1,0 +1,87 @@
+// A probabilistic seismic hazard file registered and switched on colours the start sheet 京都及大阪,
+// drawn headless by the built Halvette; switched off, or with nothing registered, the sheet stays
+// as it was.
+#include "tests/view/MapViewFixture.h"
+
+#include "platform/text/Cp932.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const vd::COLORREF kClass4 = vd::RGB(232, 0, 56); // exceedance probability 26 % to 40 %
+
+// Every third-level cell of first-level mesh 5235 (34°40'-35°20' N, 135°-136° E), one value.
+void WriteHazardFile(const fs::path& path)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << "# fixture: one value over the start sheet\r\n";
+    char line[96];
+    for (int r = 0; r < 8; ++r)
+        for (int s = 0; s < 8; ++s)
+            for (int u = 0; u < 10; ++u)
+                for (int v = 0; v < 10; ++v) {
+                    std::snprintf(line, sizeof line, "5235%d%d%d%d,%10.4f,%10.4f,%10.4f,%10.4f,%11.6f\r\n", r, s, u,
+                                  v, 135.0, 35.0, 0.0, 0.0, 0.26);
+                    out << line;
+                }
+}
+
+class SeismicHazardDrawing : public viewtest::MapView {
+protected:
+    void SetUp() override
+    {
+        MapView::SetUp();
+        PastFirstPaint();
+        view->m_routines.removeViewButtons = [](int) {};
+        view->m_routines.addViewButtons = [](int) {};
+        doc->m_strMapName = "京都及大阪";
+        doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
+        doc->m_nMapType = 1;
+        doc->m_nMapFrame = 1;
+    }
+
+    int ClassPixels()
+    {
+        picture = std::make_unique<vd::ImageDc>(kWidth, kHeight);
+        doc->m_nMapDisplayMode = 5; // drawn again, not from the kept picture
+        Repaint();
+        int count = 0;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                count += picture->GetPixel(x, y) == kClass4;
+        return count;
+    }
+
+    void SwitchOn()
+    {
+        doc->m_anSeisSetting = {0, 0, 1, 0, 0, 0, 0, 0, 0, 0}; // probabilistic map, entry 0
+        doc->m_bSeismicLayer = 1;
+    }
+};
+
+} // namespace
+
+TEST_F(SeismicHazardDrawing, ARegisteredFileColoursTheStartSheet)
+{
+    ASSERT_EQ(ClassPixels(), 0);
+    SwitchOn();
+    EXPECT_EQ(ClassPixels(), 0) << "nothing registered, nothing drawn";
+
+    const fs::path folder = doctest::Home() / "hazard data";
+    fs::create_directories(folder);
+    WriteHazardFile(folder / "kansai_ps.csv");
+    std::ofstream(doctest::Home() / "SEISFILE.DAT", std::ios::binary)
+        << vd::utf8ToCp932(";-----確率論的地震動予測地図データファイル--------\r\n関西=" + doc->m_strAppDir +
+                           "hazard data\\kansai_ps.csv\r\n");
+    // The whole sheet is one first-level mesh: most of the map area takes the class colour.
+    EXPECT_GT(ClassPixels(), kWidth * kHeight / 3);
+    EXPECT_TRUE(fs::exists(folder / "KANSAI_PS.hdr"));
+
+    doc->m_anSeisSetting[2] = 0;
+    EXPECT_EQ(ClassPixels(), 0) << "switched off";
+}
