@@ -44,7 +44,8 @@ TEST_F(BundledMunicipalities, AFreshInstallListsTheMunicipalitiesOfTheFivePrefec
     std::set<std::string> entries;
     for (int i = 0; i < list->GetCount(); ++i)
         entries.insert(list->GetText(i));
-    EXPECT_EQ(entries.size(), 215u);
+    EXPECT_EQ(list->GetCount(), 215);
+    EXPECT_EQ(entries.size(), 214u) << "太子町 in Osaka and in Hyogo";
     EXPECT_TRUE(entries.contains("大津市")) << "no county: the municipality alone";
     EXPECT_TRUE(entries.contains("京都市北区"));
 }
