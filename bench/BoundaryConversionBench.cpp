@@ -1,6 +1,6 @@
 // Speed of the municipality boundary conversion: one generated n03 source of 20,000 links with
-// 800,000 points (40 a link) and 5,000 areas of four links each, converted into its CityPlgn\
-// file as Surrick converts it. The issue asks for under 3 s a file.
+// 800,000 points (40 a link) and 5,000 areas of four links each, converted into its municipality
+// boundary file as Surrick converts it. Under 3 s a file is the aim.
 #include "municipal/conversion/SourceFileConversion.h"
 #include "platform/fs/PathResolver.h"
 #include "platform/text/Format.h"
