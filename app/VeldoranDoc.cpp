@@ -80,7 +80,8 @@ CVeldoranDoc::CVeldoranDoc()
     m_strRouteAreaDir = m_strAppDir + "ROUTAREA\\";
     m_strMapFigureDir = m_strAppDir + "MAPFGRS\\";
 
-    m_strCityBorderDir = profile.getString(kSystem, "CityBorderDir");
+    // Without a stored folder the bundled CityPlgn\ of the application folder is the one used.
+    m_strCityBorderDir = profile.getString(kSystem, "CityBorderDir", m_strAppDir);
     m_strCoastlineDir = profile.getString(kSystem, "CoastlineDir");
     m_strAnnotationTable = profile.getString(kSystem, "Tyuuki");
     m_strPublicFacilityTable = profile.getString(kSystem, "Koukyou");

@@ -2,7 +2,8 @@
 # Fails when a file of a module includes a header of a module above it. From the bottom up:
 #   0 platform/                      the platform layer
 #   1 contracts/                     the libraries' entry points
-#   2 basemap/projection/, basemap/files/, basemap/sheetindex/, graphics/
+#   2 basemap/projection/, basemap/files/, basemap/sheetindex/, graphics/,
+#     municipal/files/, municipal/conversion/
 #                                    static helpers linked by the program and the libraries
 #   3 basemap/, geology/, layers/, municipal/, dialogs/, seismic/, submarine/
 #                                    the six run-time libraries
@@ -26,7 +27,7 @@ find "${folders[@]}" -type f \( -name '*.h' -o -name '*.cpp' \) -print0 | sort -
 function level(path) {
     if (path ~ /^platform\//) return 0
     if (path ~ /^contracts\//) return 1
-    if (path ~ /^(basemap\/(projection|files|sheetindex)|graphics)\//) return 2
+    if (path ~ /^(basemap\/(projection|files|sheetindex)|municipal\/(files|conversion)|graphics)\//) return 2
     if (path ~ /^(basemap|geology|layers|municipal|dialogs|seismic|submarine)\//) return 3
     if (path ~ /^(app|userdata)\//) return 4
     if (path ~ /^view\//) return 5

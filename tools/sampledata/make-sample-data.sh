@@ -85,15 +85,22 @@ convert() {
     --etopo5 "$etopo5" --lakes "$tool/inputs/lakes.tsv" \
     --stations "$tool/inputs/N02-2023_kansai_stations.geojson" \
     --population "$tool/inputs/prefecture-population-2020.tsv" \
-    --prefecture-areas "$tool/inputs/N03-2021_japan_prefectures_s0010.geojson" --out "$1"
+    --prefecture-areas "$tool/inputs/N03-2021_japan_prefectures_s0010.geojson" \
+    --boundaries "$tool/inputs/N03-2022_kansai.geojson" --out "$1"
 }
 echo "make-sample-data: converting"
 convert "$work/out"
 convert "$work/again" >/dev/null
 diff -r "$work/out" "$work/again" >/dev/null || { echo "make-sample-data: two runs differ" >&2; exit 1; }
 
+# The municipalities: the program's own boundary conversion turns the n03 text into CityPlgn\.
+echo "make-sample-data: converting the municipal borders"
+cmake -S "$top" -B "$work/program" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$work/program" --target veldoran-convert-boundaries >/dev/null
+"$work/program/bin/veldoran-convert-boundaries" "$work/out/n03" n03
+
 echo "make-sample-data: rewriting $data"
-rm -rf "$data/Coast_JB" "$data/LICENSES" "$data/KSJ"
+rm -rf "$data/Coast_JB" "$data/LICENSES" "$data/KSJ" "$data/CityPlgn"
 mkdir -p "$data/MAPELMNT" "$data/LICENSES"
 cp -r "$work/out/Coast_JB" "$data/Coast_JB"
 cp "$work/out/MAPELMNT/"* "$data/MAPELMNT/"
@@ -104,6 +111,7 @@ cp "$work/out/placenmn.dat" "$data/placenmn.dat"
 # The depth soundings of the seas around the start sheet.
 rm -rf "$data/DEPTH"
 cp -r "$work/out/DEPTH" "$data/DEPTH"
+cp -r "$work/out/n03/CityPlgn" "$data/CityPlgn"
 # The hand-made user-data files, in the program's form (CP932, CR LF); a user's copy is never
 # replaced, since the program only adds bundled files that the application folder lacks.
 (cd "$tool/inputs/static" && find . -type f) | while read -r f; do

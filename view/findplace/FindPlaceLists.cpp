@@ -1,6 +1,6 @@
 #include "view/findplace/FindPlaceLists.h"
 
-#include "platform/fs/BinaryReader.h"
+#include "municipal/files/BoundaryFile.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/TextReader.h"
 #include "platform/text/StringOps.h"
@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kEntryRoom = CDlgFindPlace::kRecordRoom - 1; // room left for the "999" mark
 constexpr int kMunicipalityFileLimit = 60;
-constexpr std::size_t kHeaderRecordSize = 81;
 
 bool IsMunicipalityFile(const vd::FolderEntry& entry)
 {
@@ -24,13 +23,12 @@ bool IsMunicipalityFile(const vd::FolderEntry& entry)
 
 void AppendHeaderRecords(const std::string& path, std::vector<std::string>& list)
 {
-    vd::BinaryReader reader;
+    municipal::BoundaryFileReader reader(municipal::BoundaryFileKind::Municipality);
     if (!reader.open(path))
         return;
-    std::string record;
-    while (int(list.size()) < kEntryRoom && reader.readRecord(kHeaderRecordSize, record) &&
-           !record.starts_with("999"))
-        list.push_back(record.substr(29, 40) + record.substr(0, 5));
+    municipal::LedgerRecord record;
+    while (int(list.size()) < kEntryRoom && reader.nextLedgerRecord(record))
+        list.push_back(record.bytes.substr(29, 40) + record.bytes.substr(0, 5));
 }
 
 } // namespace

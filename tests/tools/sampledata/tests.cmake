@@ -8,8 +8,9 @@ target_sources(test-tools-sampledata PRIVATE
   ${vd_sampledata_src}/Sheets.cpp ${vd_sampledata_src}/Simplify.cpp
   ${vd_sampledata_src}/StaticFiles.cpp ${vd_sampledata_src}/NationalLand.cpp
   ${vd_sampledata_src}/GridCut.cpp ${vd_sampledata_src}/SurfaceAreas.cpp
-  ${vd_sampledata_src}/CountryRivers.cpp ${vd_sampledata_src}/LakeMesh.cpp)
-target_link_libraries(test-tools-sampledata PRIVATE Qt6::Core)
+  ${vd_sampledata_src}/CountryRivers.cpp ${vd_sampledata_src}/LakeMesh.cpp
+  ${vd_sampledata_src}/MunicipalBoundaries.cpp)
+target_link_libraries(test-tools-sampledata PRIVATE Qt6::Core municipal-conversion)
 target_compile_definitions(test-tools-sampledata PRIVATE
   VD_SAMPLEDATA_INPUTS="${PROJECT_SOURCE_DIR}/tools/sampledata/inputs"
   VD_SAMPLE_DATA_DIR="${PROJECT_SOURCE_DIR}/data")

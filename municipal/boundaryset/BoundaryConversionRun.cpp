@@ -1,0 +1,25 @@
+#include "municipal/boundaryset/BoundaryConversionRun.h"
+
+#include "municipal/boundaryset/ConversionPanel.h"
+#include "municipal/conversion/FolderConversion.h"
+#include "platform/ui/Ui.h"
+#include "platform/ui/WaitCursor.h"
+
+bool AskAndConvert(vd::Dc* dc, const std::string& folder, municipal::SourceTheme theme, const std::string& question)
+{
+    if (vd::ui::AfxMessageBox(question, vd::MB_YESNO) != vd::IDYES)
+        return false;
+    municipal::FolderConversionReport report;
+    {
+        vd::WaitCursor wait;
+        if (!folder.empty()) {
+            ConversionPanel panel(dc, theme == municipal::SourceTheme::AdministrativeArea ? "行政界・海岸線ファイル変換"
+                                                                                          : "海岸線ファイル変換");
+            report = municipal::ConvertSourceFolder(folder, theme, &panel);
+        } else {
+            report = municipal::ConvertSourceFolder(folder, theme);
+        }
+    }
+    vd::ui::AfxMessageBox(municipal::ClosingMessage(report, theme), vd::MB_OK | vd::MB_ICONEXCLAMATION);
+    return true;
+}

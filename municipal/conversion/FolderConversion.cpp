@@ -1,0 +1,82 @@
+#include "municipal/conversion/FolderConversion.h"
+
+#include "platform/fs/FileSystem.h"
+#include "platform/text/Format.h"
+
+namespace municipal {
+
+void ConversionObserver::fileStarted(const std::string&, int, int)
+{
+}
+
+void ConversionObserver::headerRead(const SourceHeader&)
+{
+}
+
+FolderConversionReport ConvertSourceFolder(const std::string& folderText, SourceTheme theme,
+                                           ConversionObserver* observer)
+{
+    FolderConversionReport report;
+    if (folderText.empty()) {
+        // Not the folder the program was started from: nothing is converted.
+        report.folderSet = false;
+        return report;
+    }
+    std::string folder = folderText;
+    if (!folder.ends_with('\\') && !folder.ends_with('/'))
+        folder += '\\';
+    const SourceColumns& columns = ColumnsOf(theme);
+    const std::string outputFolder = folder + std::string(columns.outputFolder);
+    (void)vd::makeFolder(outputFolder); // an existing folder is kept; a failure shows in each file
+
+    SourcePlan plan = PlanSourceFolder(folder, theme);
+    report.refused = std::move(plan.refused);
+    report.prefectures = int(plan.files.size());
+    int done = 0;
+    for (const SourceFile& file : plan.files) {
+        const std::string outputPath = outputFolder + "\\" + file.outputName;
+        ++done;
+        if (observer)
+            observer->fileStarted(outputPath, done, report.prefectures);
+        const FileConversionResult result =
+            ConvertSourceFile(folder + file.name, outputPath, theme, [observer](const SourceHeader& header) {
+                if (observer)
+                    observer->headerRead(header);
+            });
+        if (!result.written)
+            report.failedOutputs.push_back(outputPath);
+        if (result.refusedLinks > 0)
+            report.shortened.push_back(vd::format("%s: リンク %d 件 (上限 %d 件を超えた分)", file.name,
+                                                  result.refusedLinks, columns.linkLimit));
+        if (result.refusedAreaCodes > 0)
+            report.shortened.push_back(vd::format("%s: エリア %d 件を台帳に使わず (上限 %d 件を超えた分)", file.name,
+                                                  result.refusedAreaCodes, kAreaCodeLimit));
+    }
+    return report;
+}
+
+std::string ClosingMessage(const FolderConversionReport& report, SourceTheme theme)
+{
+    if (!report.folderSet)
+        return theme == SourceTheme::AdministrativeArea ? "行政界・海岸線のフォルダが指定されていません。"
+                                                         : "海岸線のフォルダが指定されていません。";
+    std::string text = vd::format("変換が終りました。  (都道府県数=%d)", report.prefectures);
+    if (!report.failedOutputs.empty()) {
+        text += "\n\n書き込めなかったファイル:";
+        for (const std::string& path : report.failedOutputs)
+            text += "\n  " + path;
+    }
+    if (!report.refused.empty()) {
+        text += "\n\n変換しなかったファイル:";
+        for (const RefusedSource& source : report.refused)
+            text += "\n  " + source.name + " (" + source.reason + ")";
+    }
+    if (!report.shortened.empty()) {
+        text += "\n\n一部を除いたファイル:";
+        for (const std::string& note : report.shortened)
+            text += "\n  " + note;
+    }
+    return text;
+}
+
+} // namespace municipal

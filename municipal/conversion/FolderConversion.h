@@ -1,0 +1,37 @@
+#pragma once
+// Converts every source file of a chosen folder into the theme's output folder (CityPlgn\ or
+// CoastC23\ under it), telling an observer how far it is, and words the closing message: the
+// number of prefectures and, by name, every file refused, every output that could not be
+// written and every link or area left out for want of room.
+#include "municipal/conversion/SourceFileConversion.h"
+#include "municipal/conversion/SourceFolder.h"
+
+#include <string>
+#include <vector>
+
+namespace municipal {
+
+class ConversionObserver {
+public:
+    virtual ~ConversionObserver() = default;
+    // A file starts: its output path and its place (done counts it) among `count` files.
+    virtual void fileStarted(const std::string& outputPath, int done, int count);
+    virtual void headerRead(const SourceHeader& header);
+};
+
+struct FolderConversionReport {
+    bool folderSet = true; // false for an empty folder text: nothing converted
+    int prefectures = 0;   // source files converted (or attempted)
+    std::vector<RefusedSource> refused;
+    std::vector<std::string> failedOutputs; // output paths not written whole
+    std::vector<std::string> shortened;     // "file: n links left out" and the like
+};
+
+// The folder as the user gave it ("Z:\ksj\n03\"; a missing final "\" is supplied).
+FolderConversionReport ConvertSourceFolder(const std::string& folder, SourceTheme theme,
+                                           ConversionObserver* observer = nullptr);
+
+// "変換が終りました。  (都道府県数=%d)" and what went wrong; or that no folder is set.
+std::string ClosingMessage(const FolderConversionReport& report, SourceTheme theme);
+
+} // namespace municipal

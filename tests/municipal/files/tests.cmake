@@ -1,0 +1,1 @@
+vd_test_folder(test-municipal-files municipal/files LINK municipal-files)
