@@ -189,22 +189,19 @@ TEST_F(PointPicture, ShadeFillsTheFrameBehindThePictureUnlessItIsSix)
     }
 }
 
-TEST_F(PointPicture, PictureLargerThanTheFrameIsDrawnFromItsLeftEdgeAndZoomsAboutTheMiddle)
+TEST_F(PointPicture, PictureLargerThanTheFrameIsDrawnFromItsTopLeftCornerAndZoomsAboutTheMiddle)
 {
     const vd::Size frame = FrameSize();
-    // Three frames wide: it starts at 50 percent, one and a half frames wide, from the left edge.
-    const int width = frame.cx * 3;
-    const int height = frame.cy / 2;
-    const std::string path = WriteBitmap("pict\\wide.bmp", SolidDib(width, height, 24, kRed, 20, kBlue));
+    // Three frames wide and high: it starts at 50 percent, larger than the frame, from its corner.
+    const std::string path =
+        WriteBitmap("pict\\large.bmp", SolidDib(frame.cx * 3, frame.cy * 3, 24, kRed, 20, kBlue));
     Run(path, "", 10, [&](vd::DialogDriver& d) {
         EXPECT_EQ(d.text(kZoom), "50%");
-        const int drawnHeight = 50 * height / 100;
-        const int top = (frame.cy - drawnHeight) / 2;
-        EXPECT_EQ(FramePixel(d, 2, top + 1), kBlue);
-        EXPECT_EQ(FramePixel(d, 9, top + 1), kBlue);
-        EXPECT_EQ(FramePixel(d, 10, top + 1), kRed);
-        EXPECT_EQ(FramePixel(d, frame.cx - 2, top + 1), kRed);
-        EXPECT_EQ(FramePixel(d, 5, top - 1), vd::RGB(255, 255, 255));
+        // (The frame's sunken edge covers its outermost pixels.)
+        EXPECT_EQ(FramePixel(d, 2, 2), kBlue);
+        EXPECT_EQ(FramePixel(d, 9, frame.cy - 3), kBlue);
+        EXPECT_EQ(FramePixel(d, 10, 2), kRed);
+        EXPECT_EQ(FramePixel(d, frame.cx - 3, frame.cy - 3), kRed);
         d.click(kZoomOut);
         EXPECT_EQ(d.text(kZoom), "50%") << "no smaller than 50";
         d.click(kZoomIn);
