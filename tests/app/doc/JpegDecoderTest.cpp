@@ -1,4 +1,4 @@
-#include "app/JpegDecoder.h"
+#include "graphics/JpegDecoder.h"
 #include "JpegFixtures.h"
 
 #include <gtest/gtest.h>

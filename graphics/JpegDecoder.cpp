@@ -1,4 +1,4 @@
-#include "app/JpegDecoder.h"
+#include "graphics/JpegDecoder.h"
 
 #include <algorithm>
 #include <csetjmp>

@@ -1,6 +1,7 @@
 #pragma once
 // Decoding a JPEG file into the rows of a 24-bit device-independent bitmap: bottom-up, each pixel
-// blue, green, red, each row padded to a multiple of 4 bytes.
+// blue, green, red, each row padded to a multiple of 4 bytes. The one decoder of the document's
+// picture pages and of Surrick's picture window and preview.
 #include <cstdint>
 #include <cstdio>
 #include <optional>
