@@ -178,7 +178,7 @@ TEST(GeoRecordClassifier, SymbolsForNoValue)
 
 TEST(GeoRecordClassifier, ClassesOfSoilTerrainAndValley)
 {
-    CGeoMeshRenderer soil = Over5339(1, "000000100000000000"); // 低地土壌･台地土壌
+    CGeoMeshRenderer soil = Over5339(1, "000000010000000000"); // 低地土壌･台地土壌
     TerrainFields f;
     f.soil = "39";
     Classify(soil, 1, TerrainRecord("53390000", f));

@@ -45,15 +45,15 @@ TEST(GeoSelection, SoilAndTerrainGroupsSetTheirClasses)
     r.ParseGeoSelection(1, "0000010000100000011"); // ﾎﾟﾄﾞｿﾞﾙ化土壌 and グライ土壌, symbol 1
     EXPECT_EQ(shown(r), (std::vector<int>{32, 33, 35, 43, 44, 45, 70, 71, 72, 73, 74}));
     EXPECT_EQ(r.m_nAllClasses, 0);
-    r.ParseGeoSelection(1, "00000000000001");    // その他 and 項目のないもの; positions 15, 16 set nothing
+    r.ParseGeoSelection(1, "00000000000001111"); // その他 and 項目のないもの; positions 15, 16 set nothing
     EXPECT_EQ(shown(r), (std::vector<int>{0, 49, 99}));
     r.ParseGeoSelection(1, "1111111111111111");  // position 0: every code, no single flag
     EXPECT_EQ(r.m_nAllClasses, 1);
     EXPECT_TRUE(shown(r).empty());
 
-    r.ParseGeoSelection(2, "000100001");         // 台地・段丘 and 河川
+    r.ParseGeoSelection(2, "000010001");         // 台地・段丘 and 河川
     EXPECT_EQ(shown(r), (std::vector<int>{0, 13, 14, 15, 16, 17, 18, 25, 31, 32, 33, 34, 35, 36, 37, 38, 39}));
-    r.ParseGeoSelection(2, "0000100000000");
+    r.ParseGeoSelection(2, "0000010000000");      // 低地(三角州・扇状地)
     EXPECT_EQ(shown(r), (std::vector<int>{12, 19, 20, 21, 26}));
 }
 

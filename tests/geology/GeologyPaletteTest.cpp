@@ -85,7 +85,6 @@ TEST(GeologyPalette, MissingFilesOrSectionLeaveItWhite)
     folder.WriteLines("GEOLOGY.PLT", {"-999 1", "5 1 2 3"});
     r.LoadGeologyPalette(3, folder.Windows());
     EXPECT_EQ(r.m_anPalette[5], kWhite);
-    EXPECT_TRUE(ParseGeologyPaletteSection({"-999", "0 1 2 3"}, 0).empty()); // a header without number
 }
 
 // Every class that the rock, soil and terrain tables or the valley classes yield has a colour.
