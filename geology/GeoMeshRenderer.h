@@ -72,6 +72,20 @@ public:
     // when the rock-group selection refuses it. Sets the record code index (RockSlot).
     int ClassifyRockCode(int rock);
 
+    // ---- Drawers: the plain (detailed) map fills each record in D x D sub-steps and keeps the
+    // block's grids for TEMP\Geofile.dat; the white map fills one rectangle a record.
+    void DrawTerrainMesh(int cellCount, int code, int displayOption, const std::string& selection,
+                         const std::string& flagList);
+    void DrawLandClassMesh(int cellCount, int code, int displayOption, const std::string& selection,
+                           const std::string& flagList);
+    void DrawWhiteTerrainMesh(int cellCount, int theme, int displayOption, const std::string& selection,
+                              const std::string& flagList);
+    void DrawWhiteLandClassMesh(int cellCount, int theme, int displayOption, const std::string& selection,
+                                const std::string& flagList);
+
+    // ---- Legend column of the classes that occurred (theme 0 reorders the primary codes)
+    void DrawGeologyLegend(int theme, int placement);
+
     // ---- Records (the current line holds the raw CP932 record)
     void ClassifyNaturalTerrainRecord(int theme, int drawLabel);
     void ClassifyLandClassRecord(int theme, int drawLabel);

@@ -148,3 +148,23 @@ GeoDrawerCall SetUpWhiteG4Mesh(CGeoMeshRenderer& r, vd::Dc* dc, const WhiteG4Mes
         call.drawer = GeoDrawer::None;
     return call;
 }
+
+void RunGeoDrawerCall(CGeoMeshRenderer& r, const GeoDrawerCall& c)
+{
+    switch (c.drawer) {
+    case GeoDrawer::Terrain:
+        r.DrawTerrainMesh(c.cellCount, c.code, c.displayOption, c.selection, c.flagList);
+        break;
+    case GeoDrawer::LandClass:
+        r.DrawLandClassMesh(c.cellCount, c.code, c.displayOption, c.selection, c.flagList);
+        break;
+    case GeoDrawer::WhiteTerrain:
+        r.DrawWhiteTerrainMesh(c.cellCount, c.code, c.displayOption, c.selection, c.flagList);
+        break;
+    case GeoDrawer::WhiteLandClass:
+        r.DrawWhiteLandClassMesh(c.cellCount, c.code, c.displayOption, c.selection, c.flagList);
+        break;
+    case GeoDrawer::None:
+        break;
+    }
+}

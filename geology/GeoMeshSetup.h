@@ -69,3 +69,6 @@ std::string GeoLayerTitle(bool landClass, int theme);
 
 GeoDrawerCall SetUpD4GeologyMesh(CGeoMeshRenderer& renderer, vd::Dc* dc, const D4GeologyMeshArgs& args);
 GeoDrawerCall SetUpWhiteG4Mesh(CGeoMeshRenderer& renderer, vd::Dc* dc, const WhiteG4MeshArgs& args);
+
+// Runs the drawer of a set-up's call on the object.
+void RunGeoDrawerCall(CGeoMeshRenderer& renderer, const GeoDrawerCall& call);
