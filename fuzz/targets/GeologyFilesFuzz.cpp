@@ -1,6 +1,8 @@
 // The geology layer's readers on hostile text: every line (any length, CR LF or LF) as a line of
 // GEOLOGY.PLT and GEOLOGY.DAT, as a selection text of each theme, and as a natural-terrain and a
-// land-classification record classified for each theme with labels on and off.
+// land-classification record classified for each theme with labels on and off, and the whole text
+// as a land-classification and a valley-density file (the valley records split into cells).
+#include "geology/GeoDrawing.h"
 #include "geology/GeoMeshRenderer.h"
 #include "geology/GeologyPaletteFile.h"
 #include "platform/dc/RecordingDc.h"
@@ -49,6 +51,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             }
         }
         dc.Clear();
+    }
+    for (int theme : {2, 3}) {
+        r.ParseGeoSelection(theme, "1");
+        GeoRecordStop stop;
+        ForEachLandClassRecord(lines, theme, [&](const std::string& line) {
+            r.m_strLine = line;
+            r.ClassifyLandClassRecord(theme, 0);
+            return stop.Note(GeoRecordDrawn(r));
+        });
     }
     return 0;
 }
