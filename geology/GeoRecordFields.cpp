@@ -19,6 +19,16 @@ void ReadCorner(std::string_view line, GeoRecordFields& f)
 
 int Number(const std::string& field) { return vd::parseInt(field); }
 
+// A field as text: the published records are ASCII, which needs no conversion.
+std::string Field(std::string_view line, int start, int length)
+{
+    const std::string_view raw = vd::rawField(line, start, length);
+    for (char c : raw)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return vd::textField(line, start, length);
+    return std::string(raw);
+}
+
 std::string EraSymbol(const std::string& digit)
 {
     static constexpr const char* kSymbols[] = {"", "P", "M", "Tp", "Tn", "D", "A", "M", "M", "T"};
@@ -97,17 +107,17 @@ GeoRecordFields NaturalTerrainRecordFields(std::string_view line)
     GeoRecordFields f;
     ReadCorner(line, f);
     f.dataCount = vd::parseInt(vd::rawField(line, 13, 4));
-    f.slope = vd::textField(line, 28, 2);
-    f.direction = vd::textField(line, 31, 2);
-    f.terrain = vd::textField(line, 38, 2);
-    f.subClass = vd::textField(line, 40, 1);
-    f.rock = vd::textField(line, 41, 2);
-    f.hardness = vd::textField(line, 43, 1);
-    f.era = vd::textField(line, 44, 1);
-    f.structure = vd::textField(line, 45, 1);
-    f.soil = vd::textField(line, 46, 2);
-    f.soilSymbol = vd::textField(line, 48, 1);
-    f.valley = vd::textField(line, 57, 2);
+    f.slope = Field(line, 28, 2);
+    f.direction = Field(line, 31, 2);
+    f.terrain = Field(line, 38, 2);
+    f.subClass = Field(line, 40, 1);
+    f.rock = Field(line, 41, 2);
+    f.hardness = Field(line, 43, 1);
+    f.era = Field(line, 44, 1);
+    f.structure = Field(line, 45, 1);
+    f.soil = Field(line, 46, 2);
+    f.soilSymbol = Field(line, 48, 1);
+    f.valley = Field(line, 57, 2);
     return f;
 }
 
@@ -117,15 +127,15 @@ GeoRecordFields LandClassRecordFields(std::string_view line)
     f.landClass = true;
     ReadCorner(line, f);
     f.dataCount = 1;
-    f.terrain = vd::textField(line, 13, 2);
+    f.terrain = Field(line, 13, 2);
     f.valley = f.terrain;
-    f.subClass = vd::textField(line, 15, 1);
-    f.rock = vd::textField(line, 16, 2);
-    f.hardness = vd::textField(line, 18, 1);
-    f.era = vd::textField(line, 19, 1);
-    f.structure = vd::textField(line, 20, 1);
-    f.soil = vd::textField(line, 21, 2);
-    f.soilSymbol = vd::textField(line, 23, 1);
+    f.subClass = Field(line, 15, 1);
+    f.rock = Field(line, 16, 2);
+    f.hardness = Field(line, 18, 1);
+    f.era = Field(line, 19, 1);
+    f.structure = Field(line, 20, 1);
+    f.soil = Field(line, 21, 2);
+    f.soilSymbol = Field(line, 23, 1);
     return f;
 }
 

@@ -213,6 +213,15 @@ TEST(GeoRecordClassifier, RecordsThatLeaveNoMark)
     EXPECT_EQ(r.m_nRecordLon, -1);
     Classify(r, 2, "");
     EXPECT_EQ(r.m_nRecordLon, -1);
+    // A Japanese character (CP932 bytes) in a field reads as text, not as digits.
+    {
+        CGeoMeshRenderer text = Over5339(2, "1");
+        TerrainFields japanese;
+        japanese.terrain = "\x8e\x52"; // 山
+        Classify(text, 2, TerrainRecord("53390000", japanese));
+        EXPECT_EQ(text.m_strSymbol, "山");
+        EXPECT_EQ(text.m_nColourIndex, 0);
+    }
     // Outside the block: north of it, east of it, south of the record bound.
     f.count = "0001";
     for (const std::string code : {"54390000", "53400000", "52390000"}) {
