@@ -1,27 +1,14 @@
-// The natural-terrain mesh on the start sheet 京都及大阪, drawn headless by the real Dovanne with
-// the document members set as the settings dialog sets them: the cells in their palette colours
-// and the legend column beside the map.
+// The bundled relief-derived natural-terrain set on the start sheet 京都及大阪, drawn headless by
+// the real Dovanne with the document members set as the settings dialog sets them: the cells in
+// their palette colours and the legend column beside the map.
 #include "tests/view/MapViewFixture.h"
 
-#include "platform/text/Format.h"
-
 #include <filesystem>
-#include <fstream>
 #include <set>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// A natural-terrain record of mesh 5235 with data and the terrain class; no rock, era or soil.
-std::string TerrainRecord(int row2, int column2, int row3, int column3, int terrain)
-{
-    std::string line = vd::format("G    5235%d%d%d%d0001", row2, column2, row3, column3);
-    line.resize(38, ' ');
-    line += vd::format("%02d", terrain);
-    line.resize(60, '0');
-    return line;
-}
 
 class GeologyDrawing : public viewtest::MapView {
 protected:
@@ -31,13 +18,11 @@ protected:
         for (const char* name : {"Msh_prft.dat", "GEOLOGY.PLT", "GEOLOGY.DAT"})
             fs::copy_file(fs::path(VD_SAMPLE_DATA_DIR) / name, doctest::Home() / name,
                           fs::copy_options::overwrite_existing);
-        // Mountains (class 1) in second-level cell (2, 2), lowland (class 12) in (5, 5).
-        std::ofstream set(doctest::Home() / "KSJ" / "GEOSYNTH26.txt", std::ios::binary);
-        set << "H header\r\n";
-        for (int n = 0; n < 100; ++n) {
-            set << TerrainRecord(2, 2, n / 10, n % 10, 1) << "\r\n";
-            set << TerrainRecord(5, 5, n / 10, n % 10, 12) << "\r\n";
-        }
+        // The bundled relief-derived terrain set of the start mesh.
+        for (const auto& entry : fs::directory_iterator(fs::path(VD_SAMPLE_DATA_DIR) / "KSJ"))
+            if (entry.path().filename().string().starts_with("GEOSYNTH"))
+                fs::copy_file(entry.path(), doctest::Home() / "KSJ" / entry.path().filename(),
+                              fs::copy_options::overwrite_existing);
         MapView::SetUp();
         PastFirstPaint();
         view->m_routines.removeViewButtons = [](int) {};
