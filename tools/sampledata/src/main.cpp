@@ -10,6 +10,7 @@
 #include "Towns.h"
 #include "CoastSea.h"
 #include "DepthPoints.h"
+#include "GeologySynth.h"
 #include "CountryRivers.h"
 #include "CountryFilesCheck.h"
 #include "LakeMesh.h"
@@ -148,6 +149,10 @@ NationalLandSources writeNationalLand(const Arguments& args, const CheckSources&
   const auto stations = readStations(args.stationsGeoJson);
   writeFile(ksj + "N02-23L.TXT", railwayStationFile(stations, &meshes, sources.prefecturePolygons));
   writeFile(ksj + "SAMPLE.DAT", sampleSettingsFile());
+  // The relief-derived terrain set, for the prefectures that the mesh table gives the start mesh.
+  const Relief relief = [&depths](LonLat p) { return depths->elevation(p); };
+  for (const auto& [code, file] : terrainSynthFiles(relief, sources.prefecturePolygons, kStartMesh, meshes[kStartMesh]))
+    writeFile(ksj + prefectureFileName("GEOSYNTH", code), file);
   writeFile(args.outDir + "/Msh_prft.dat", meshPrefectureFile(meshes));
   std::printf("national land: %zu river lines in %zu prefectures, %zu airports, %zu towns (%zd Japanese names), %zu meshes\n",
               rivers.size(), riverFilesByCode.size(), airports.size(), towns.size(),

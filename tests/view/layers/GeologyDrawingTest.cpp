@@ -1,0 +1,75 @@
+// The bundled relief-derived natural-terrain set on the start sheet 京都及大阪, drawn headless by
+// the real Dovanne with the document members set as the settings dialog sets them: the cells in
+// their palette colours and the legend column beside the map.
+#include "tests/view/MapViewFixture.h"
+
+#include <filesystem>
+#include <set>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class GeologyDrawing : public viewtest::MapView {
+protected:
+    void SetUp() override
+    {
+        fs::create_directories(doctest::Home() / "KSJ");
+        for (const char* name : {"Msh_prft.dat", "GEOLOGY.PLT", "GEOLOGY.DAT"})
+            fs::copy_file(fs::path(VD_SAMPLE_DATA_DIR) / name, doctest::Home() / name,
+                          fs::copy_options::overwrite_existing);
+        // The bundled relief-derived terrain set of the start mesh.
+        for (const auto& entry : fs::directory_iterator(fs::path(VD_SAMPLE_DATA_DIR) / "KSJ"))
+            if (entry.path().filename().string().starts_with("GEOSYNTH"))
+                fs::copy_file(entry.path(), doctest::Home() / "KSJ" / entry.path().filename(),
+                              fs::copy_options::overwrite_existing);
+        MapView::SetUp();
+        PastFirstPaint();
+        view->m_routines.removeViewButtons = [](int) {};
+        view->m_routines.addViewButtons = [](int) {};
+        doc->m_strMapName = "京都及大阪";
+        doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
+        doc->m_nMapType = 1;
+        doc->m_nMapFrame = 1;
+    }
+
+    std::vector<vd::COLORREF> Draw()
+    {
+        picture = std::make_unique<vd::ImageDc>(kWidth, kHeight);
+        doc->m_nMapDisplayMode = 5;
+        Repaint();
+        std::vector<vd::COLORREF> pixels;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                pixels.push_back(picture->GetPixel(x, y));
+        return pixels;
+    }
+};
+
+} // namespace
+
+TEST_F(GeologyDrawing, TerrainCellsAndTheLegendColumnOnTheStartSheet)
+{
+    const std::vector<vd::COLORREF> without = Draw();
+    doc->m_nGeologyLayer = 1;
+    doc->m_nGeoLead = 2;                  // 地形分類
+    doc->m_astrGeoText[2] = "1000000000"; // every terrain class, no symbols
+    doc->m_astrGeoText[5] = doc->m_strAppDir + "KSJ\\(GEOSYNTH)";
+    doc->m_nGeoOption = 0;
+    const std::vector<vd::COLORREF> with = Draw();
+
+    // The sheet is the white map: the legend column at x 830, its first line at y 180 + 15, each
+    // class's colour box filled from (831, 197 + 12k), 14 x 8.
+    const vd::COLORREF black = vd::RGB(0, 0, 0), white = vd::RGB(255, 255, 255);
+    const vd::COLORREF first = picture->GetPixel(838, 201), second = picture->GetPixel(838, 213);
+    EXPECT_NE(first, second);
+    std::set<vd::COLORREF> mapColours;
+    for (std::size_t i = 0; i < with.size(); ++i)
+        if (with[i] != without[i] && int(i % kWidth) < 820)
+            mapColours.insert(with[i]);
+    for (vd::COLORREF colour : {first, second}) {
+        EXPECT_NE(colour, white);
+        EXPECT_NE(colour, black);
+        EXPECT_EQ(mapColours.count(colour), 1u) << std::hex << colour;
+    }
+}
