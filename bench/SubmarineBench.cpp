@@ -25,7 +25,7 @@ void WriteFullDepthFile(const std::filesystem::path& folder, int latitude, int l
 
 void BM_DepthFilesOfOneBlock(benchmark::State& state)
 {
-    const std::filesystem::path home = bench::SeedScratchHome("submarine-bench");
+    const std::filesystem::path home = bench::ScratchHome();
     const std::filesystem::path folder = home / "depth";
     std::filesystem::create_directories(folder / "SEAFLOOR");
     for (int latitude = 33; latitude <= 36; ++latitude)

@@ -7,6 +7,7 @@
 #include "JapanArea.h"
 #include "NationalLandCheck.h"
 #include "PrefectureStatistics.h"
+#include "RecordLine.h"
 #include "Towns.h"
 #include "CoastSea.h"
 #include "DepthPoints.h"
@@ -261,6 +262,7 @@ int run(const Arguments& args) {
     ByteBuffer buffer;
     buffer.text(text);
     writeFile(args.outDir + "/n03/" + number("n03-001-%02ld.txt", prefecture), buffer);
+  }
   std::printf("municipal borders: %zu municipalities, %zu links, %zu areas\n", municipalities.size(),
               topology.links.size(), topology.areas.size());
 
