@@ -3,7 +3,7 @@
 #include "contracts/ombrisk.h"
 
 #include "platform/text/Format.h"
-#include "submarine/SubmarineDrawingGuard.h"
+#include "basemap/DrawingGuard.h"
 #include "submarine/SubmarineOverviewMap.h"
 #include "submarine/files/IntermediateDepthFile.h"
 
@@ -11,7 +11,7 @@ extern "C" void OnSbmrnMeshDistribution(vd::Dc* dc, int borders, int japanOnly, 
                                         int graticule, int height, int width, std::string mapFolder,
                                         std::string depthFolder)
 {
-    GuardSubmarineDrawing(dc, [&](vd::Dc& dc) {
+    GuardDrawing(dc, [&](vd::Dc& dc) {
         // All names are kept, however many.
         const std::vector<std::string> names = ListIntermediateDepthNames(depthFolder);
         const SubmarineOverviewProjection projection(originX, originY);

@@ -5,13 +5,13 @@
 
 #include "submarine/DepthBuildRegions.h"
 #include "submarine/DepthFileBuilder.h"
-#include "submarine/SubmarineDrawingGuard.h"
+#include "basemap/DrawingGuard.h"
 #include "submarine/SubmarineOverviewMap.h"
 
 extern "C" void OnSubmarineMeshDataFile(vd::Dc* dc, std::string depthFolder, std::string mapFolder, int region,
                                         int statusBase, int /*width*/, int originX, int originY)
 {
-    GuardSubmarineDrawing(dc, [&](vd::Dc& dc) {
+    GuardDrawing(dc, [&](vd::Dc& dc) {
         const vd::DcState saved = dc.State();
         const SubmarineOverviewProjection projection(originX, originY);
         const vd::Pen greyPen(vd::PS_SOLID, 1, kOverviewGraticuleGrey);
