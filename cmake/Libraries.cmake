@@ -16,5 +16,7 @@ vd_run_time_library(pelmora  FOLDERS layers layers/render layers/render/lines la
 vd_run_time_library(surrick  FOLDERS municipal municipal/prefmap municipal/statistics municipal/boundaryset municipal/pictures LINK layers-meshcode basemap-projection basemap-files municipal-conversion municipal-files graphics JPEG::JPEG)
 vd_run_time_library(dovanne  FOLDERS basemap geology LINK basemap-projection basemap-files basemap-sheetindex layers-meshcode layers-settings-prefecture)
 vd_run_time_library(tovendlg FOLDERS dialogs dialogs/albums dialogs/menus dialogs/routemaps LINK dialogs-files dialogs-points graphics layers-settings-prefecture)
-vd_run_time_library(halvette FOLDERS seismic seismic/lists seismic/probabilistic LINK layers-meshcode)
+vd_run_time_library(halvette FOLDERS seismic seismic/lists seismic/probabilistic
+  seismic/settings
+  LINK layers-meshcode)
 vd_run_time_library(ombrisk  FOLDERS submarine LINK basemap-projection basemap-files submarine-files)

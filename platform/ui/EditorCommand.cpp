@@ -1,6 +1,7 @@
 #include "platform/ui/EditorCommand.h"
 
 #include "platform/ui/PathForm.h"
+#include "platform/ui/Ui.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -108,6 +109,11 @@ std::vector<std::string> editorCommand(const std::string& configuredEditor, cons
     if (!command.empty())
         command.push_back(linuxFile);
     return command;
+}
+
+bool runExternalEditor(const std::string& configuredEditor, const std::string& windowsFile)
+{
+    return editAndWait(editorCommand(configuredEditor, toLinuxForm(windowsFile)));
 }
 
 } // namespace vd::ui

@@ -16,4 +16,9 @@ std::vector<std::string> defaultEditor();
 // The path of a program named as a path or found along the PATH; empty when there is none.
 std::string findProgram(const std::string& program);
 
+// Opens a Windows-form file in the user's editor (the configured one, else the desktop's) and
+// waits until the edit is done (editAndWait); the libraries' list and menu "update" buttons share
+// it. False when no editor could be started.
+bool runExternalEditor(const std::string& configuredEditor, const std::string& windowsFile);
+
 } // namespace vd::ui

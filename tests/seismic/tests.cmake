@@ -6,3 +6,6 @@ file(GLOB seismic_sources CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/seismic/lists/*.cpp
   ${PROJECT_SOURCE_DIR}/seismic/probabilistic/*.cpp)
 target_sources(test-seismic PRIVATE ${seismic_sources})
+# The settings dialogs and their exports.
+file(GLOB seismic_settings_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/seismic/settings/*.cpp)
+target_sources(test-seismic PRIVATE ${seismic_settings_sources})

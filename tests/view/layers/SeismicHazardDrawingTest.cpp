@@ -4,6 +4,10 @@
 #include "tests/view/MapViewFixture.h"
 
 #include "platform/text/Cp932.h"
+#include "platform/text/StringOps.h"
+#include "platform/ui/DialogDriver.h"
+#include "platform/ui/PathForm.h"
+#include "seismic/HalvetteModule.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -84,4 +88,43 @@ TEST_F(SeismicHazardDrawing, ARegisteredFileColoursTheStartSheet)
 
     doc->m_anSeisSetting[2] = 0;
     EXPECT_EQ(ClassPixels(), 0) << "switched off";
+}
+
+TEST_F(SeismicHazardDrawing, TheSettingsCommandRegistersAndChoosesTheMapDrawn)
+{
+    const fs::path file = doctest::Home() / "hazard data" / "kansai_ps.csv";
+    fs::create_directories(file.parent_path());
+    WriteHazardFile(file);
+    ASSERT_EQ(ClassPixels(), 0);
+
+    // As a new user: the settings, "登録" on the first page, the file and a name, then "表示する".
+    script->answerDialog(kHalvetteModule, 129, [](vd::DialogDriver& d) {
+        d.page(130).click(1001);
+        d.page(130).click(1005);
+        d.click(vd::IDOK);
+    });
+    script->answerDialog(kHalvetteModule, 133, [](vd::DialogDriver& r) {
+        r.click(1009);
+        r.setText(1007, "関西");
+        r.click(vd::IDOK);
+    });
+    script->answerFileDialog(vd::ui::toWindowsForm(file.string()));
+    frame->routeCommand(32835);
+    EXPECT_TRUE(script->unanswered().empty());
+    EXPECT_EQ(doc->m_anSeisSetting[2], 1);
+    EXPECT_EQ(doc->m_anSeisSetting[3], 0);
+    EXPECT_EQ(doc->m_bSeismicLayer, 1);
+    EXPECT_EQ(doc->GetSeismicMapTitle(), "関西");
+    EXPECT_GT(ClassPixels(), kWidth * kHeight / 3);
+
+    // The data file's description opens for the entry chosen.
+    std::string shown;
+    script->answerDialog(kHalvetteModule, 134, [&](vd::DialogDriver& d) {
+        shown = d.text(1020);
+        d.click(vd::IDOK);
+    });
+    frame->routeCommand(32837);
+    EXPECT_EQ(shown.rfind("名称：関西\r\nﾌｧｲﾙ：" + vd::toLowerAscii(vd::ui::toWindowsForm(file.string())) + "\r\n", 0), 0u)
+        << shown.substr(0, 200);
+    EXPECT_NE(shown.find("# fixture: one value over the start sheet\r\n"), std::string::npos);
 }
