@@ -35,9 +35,13 @@ extern "C" int OnSeisPlainMesh(vd::Dc* dc, int, int north, int west, int south, 
                      std::move(string4), {}, {}};
         const int mapKind = seismic::PlainMapKind(layerModeCode);
         r.Strings[5] = seismic::SeismicMapKindTitle(mapKind);
-        // Value labels and the scenario maps come with their own changes: nothing drawn yet.
-        if (mapKind == kProbabilisticMap && option.displayMethod == 0)
+        // The value labels come with their own change: nothing drawn yet.
+        if (option.displayMethod != 0)
+            return -1;
+        if (mapKind == kProbabilisticMap)
             return r.DrawProbabilisticMesh(layerModeCode, entry, legendYOffset);
+        if (mapKind == kScenarioMap)
+            return r.DrawScenarioMesh(layerModeCode, entry, legendYOffset);
         return -1;
     });
 }

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace vd {
 class Dc;
@@ -17,7 +18,10 @@ class Dc;
 
 namespace seismic {
 struct MeshSeekIndex;
-}
+struct DegreeSeekIndex;
+struct FaultPoint;
+struct ScenarioMeshRecord;
+} // namespace seismic
 
 // Map kinds of the seismic layer.
 inline constexpr int kProbabilisticMap = 0;
@@ -76,9 +80,39 @@ public:
     void DrawProbabilisticWhiteMesh(int cellCount, int layerModeCode, int entry);
     void DrawProbabilisticWholeCountry(int unused, int layerModeCode, int entry);
 
+    // The scenario maps: the quantity's class of RecordValue and its colour; the cells of a data
+    // file in its form (degree-indexed subduction files, plain files, list files).
+    int ClassifyScenarioValue();
+    void SelectScenarioColour(int valueClass);
+    void DrawScenarioCellsIndexed(int cellWidth, int cellHeight, const std::string& dataPath);
+    void DrawScenarioCellsList(int cellWidth, int cellHeight, const std::string& dataPath);
+    // The detailed map (-1: no legend drawn), the white map of a sheet block, the whole country.
+    int DrawScenarioMesh(int layerModeCode, int entry, int legendYOffset);
+    void DrawScenarioWhiteMesh(int unused, int cellCount, int layerModeCode, int entry);
+    void DrawScenarioWholeCountry(int unused, int layerModeCode, int entry);
+
+    // The fault planes over a scenario map (when the fault flag is set): the outline, with its
+    // depth labels, of the fault file or of each numbered fault file, the asperities in blue, or
+    // the depth lines of a subduction plate.
+    void DrawFaultOverlay(const std::string& dataPath);
+    // A closed outline (its last point is its first again): solid where a point is no deeper than
+    // the first, dotted where it dips and on the closing edge; clipped to the extent.
+    void DrawFaultPolygon(const std::vector<seismic::FaultPoint>& points, bool blue);
+    // The point count of the last asperity drawn, closing point included; -1 when the file does
+    // not open.
+    int DrawAsperities(const std::string& faultPath);
+    void DrawSubductionFaults(const std::string& faultPath);
+
 private:
     enum class Walk { Detailed, White, WholeCountry };
     int DrawProbabilistic(Walk walk, int cellCount, int entry);
+    int DrawScenario(Walk walk, int cellCount, int layerModeCode, int entry);
+    // Fills the cell of a record inside the extent (west and east bounds as the form reads them).
+    void FillScenarioCell(const seismic::ScenarioMeshRecord& record, int cellWidth, int cellHeight, int& lastClass);
+    struct ScreenPoint {
+        int x = 0, y = 0;
+    };
+    ScreenPoint ScreenOf(int longitudeSeconds, int latitudeSeconds) const;
 
     meshcode::WideAreaBlock Block() const;
     // The cell count of the block (may switch the wide-area mode and full detail on).
@@ -86,7 +120,8 @@ private:
     // Reads the four codes of a wide-area settings list when the mode asks for them (10): 1, else 0.
     int ReadWideAreaSettings(int mode, const std::string& settings);
     std::string CellCode(Walk walk, int cellCount, int n) const;
-    void ShowLayerProgress(int index, int total);
+    void ShowLayerProgress(int index, int total) { ShowLayerProgress(Strings[5], index, total); }
+    void ShowLayerProgress(const std::string& title, int index, int total);
 
     std::array<vd::Pen, 6> pens_; // black, blue, red, blue dotted, black 2 px, black dotted
     vd::Font labelFont_;

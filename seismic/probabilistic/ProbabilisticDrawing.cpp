@@ -9,6 +9,7 @@
 #include "platform/fs/TextReader.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Numbers.h"
+#include "seismic/SeismicCellLayout.h"
 #include "seismic/SeismicLayerRenderer.h"
 #include "seismic/probabilistic/MeshSeekIndex.h"
 #include "seismic/probabilistic/ProbabilisticRecord.h"
@@ -80,27 +81,6 @@ RunScan ScanRun(const std::string& dataPath, std::uint64_t offset, const std::st
     if (inRun)
         return RunScan::Drawn;
     return offset > 0 ? RunScan::Misplaced : RunScan::Absent;
-}
-
-struct Layout {
-    int cellWidth = 0;
-    int cellHeight = 0;
-    float xOffset = 0;
-    float yOffset = 0;
-};
-
-// The four "/"-separated thousandths of the cell layout.
-Layout ParseLayout(const std::string& text)
-{
-    int values[4] = {};
-    std::size_t at = 0;
-    for (int& v : values) {
-        const std::size_t slash = text.find('/', at);
-        v = vd::parseInt(std::string_view(text).substr(at, slash == std::string::npos ? std::string::npos : slash - at));
-        at = slash == std::string::npos ? text.size() : slash + 1;
-    }
-    return {meshcode::TruncateToInt(float(values[0] * 0.001)), meshcode::TruncateToInt(float(values[1] * 0.001)),
-            float(values[2] * 0.001), float(values[3] * 0.001)};
 }
 
 } // namespace
@@ -187,7 +167,7 @@ int CSeismicLayerRenderer::DrawProbabilistic(Walk walk, int givenCount, int entr
         XScale *= shrink;
         YScale *= shrink;
     }
-    const Layout layout = ParseLayout(meshcode::CellSizeText(count, XOffset, YOffset, XScale, YScale, Strings[1]));
+    const seismic::CellLayout layout = seismic::ParseCellLayout(meshcode::CellSizeText(count, XOffset, YOffset, XScale, YScale, Strings[1]));
     if (walk != Walk::WholeCountry) {
         XOffset = layout.xOffset;
         YOffset = layout.yOffset;

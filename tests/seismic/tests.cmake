@@ -6,3 +6,5 @@ file(GLOB seismic_sources CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/seismic/lists/*.cpp
   ${PROJECT_SOURCE_DIR}/seismic/probabilistic/*.cpp)
 target_sources(test-seismic PRIVATE ${seismic_sources})
+file(GLOB seismic_scenario_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/seismic/scenario/*.cpp)
+target_sources(test-seismic PRIVATE ${seismic_scenario_sources})
