@@ -1,6 +1,7 @@
 #include "seismic/scenario/ScenarioRecord.h"
 
 #include "layers/render/meshcode/Truncate.h"
+#include "platform/text/Format.h"
 #include "seismic/probabilistic/ProbabilisticRecord.h"
 
 #include <charconv>
@@ -93,6 +94,14 @@ std::optional<vd::COLORREF> ScenarioClassColour(int quantity, int valueClass)
     if (kind < 0)
         return std::nullopt;
     return ProbabilisticClassColour(kind, valueClass);
+}
+
+ScenarioLabel ScenarioValueLabel(int quantity, float value)
+{
+    const int tenths = meshcode::TruncateToInt(value * 10.0f);
+    if (quantity == 2)
+        return {vd::format("%.1f", tenths * 0.1), tenths >= 61, tenths > 59};
+    return {vd::format("%d", tenths / 10), tenths > 1300, tenths > 2000};
 }
 
 int ScenarioClassCount(int quantity)

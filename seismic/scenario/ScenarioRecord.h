@@ -8,6 +8,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace seismic {
@@ -38,6 +39,16 @@ int ScenarioSeconds(float degrees);
 int ScenarioValueClass(int quantity, float value);
 // The colour of a class; nothing when the class has none (the cell keeps its colour).
 std::optional<vd::COLORREF> ScenarioClassColour(int quantity, int valueClass);
+// The value label of a cell: L = the value in tenths (truncated), shown "%d" of L / 10 for the
+// velocities and "%.1f" of L x 0.1 for the intensity; strong (circled, red at full detail) above
+// 130 cm/s or from intensity 6.1, the number beside a circle red above 200 cm/s or from 6.0.
+struct ScenarioLabel {
+    std::string text;
+    bool flagged = false;
+    bool red = false;
+};
+ScenarioLabel ScenarioValueLabel(int quantity, float value);
+
 // How many classes the quantity's legend shows: 15, 7, or 0 for no quantity.
 int ScenarioClassCount(int quantity);
 
