@@ -87,10 +87,11 @@ void CSeismicLayerRenderer::ReadScenarioRecords(
         return; // the rest of the line the seek landed in
     }
     while (reader.readRawLine(line)) {
-        const auto record = seismic::ParseScenarioRecord(line, listForm);
-        if (!record)
+        // Where the record lies first: most records of a file lie outside the extent.
+        const auto place = seismic::ParseScenarioRecord(line, false, 4);
+        if (!place)
             continue;
-        const int longitude = seismic::ScenarioSeconds(record->Longitude());
+        const int longitude = seismic::ScenarioSeconds(place->Longitude());
         if (longitude > East) {
             if (listForm)
                 continue; // the list form is read whole
@@ -98,10 +99,11 @@ void CSeismicLayerRenderer::ReadScenarioRecords(
         }
         if (longitude < SnappedWest)
             continue;
-        const int latitude = seismic::ScenarioSeconds(record->Latitude());
+        const int latitude = seismic::ScenarioSeconds(place->Latitude());
         if (latitude < SnappedSouth || latitude >= North)
             continue;
-        visit(*record, longitude, latitude);
+        if (const auto record = seismic::ParseScenarioRecord(line, listForm))
+            visit(*record, longitude, latitude);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "platform/text/Format.h"
 #include "seismic/probabilistic/ProbabilisticRecord.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace seismic {
@@ -51,12 +52,13 @@ const char* ReadFloat(const char* at, const char* end, float& value)
 
 } // namespace
 
-std::optional<ScenarioMeshRecord> ParseScenarioRecord(std::string_view line, bool listForm)
+std::optional<ScenarioMeshRecord> ParseScenarioRecord(std::string_view line, bool listForm, int upTo)
 {
     const char* at = line.data();
     const char* end = line.data() + line.size();
     ScenarioMeshRecord record;
-    while (record.count < int(record.numbers.size())) {
+    const int most = std::min(upTo, int(record.numbers.size()));
+    while (record.count < most) {
         float value = 0;
         const char* next = ReadFloat(at, end, value);
         if (next == nullptr)
@@ -67,7 +69,7 @@ std::optional<ScenarioMeshRecord> ParseScenarioRecord(std::string_view line, boo
             break;
         ++at;
     }
-    if (record.count < 4 || (listForm && record.count < 10))
+    if (record.count < std::min(most, 4) || (listForm && record.count < std::min(most, 10)))
         return std::nullopt;
     return record;
 }

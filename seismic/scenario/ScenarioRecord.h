@@ -25,7 +25,8 @@ struct ScenarioMeshRecord {
 
 // The numbers of a record line; nothing for a line without a longitude and a latitude, or (list
 // form) with fewer than ten numbers.
-std::optional<ScenarioMeshRecord> ParseScenarioRecord(std::string_view line, bool listForm);
+// With `upTo` below eleven only that many numbers are read (where a record lies, before the rest).
+std::optional<ScenarioMeshRecord> ParseScenarioRecord(std::string_view line, bool listForm, int upTo = 11);
 
 // The value a scenario quantity draws (0 bedrock velocity, 1 surface velocity, 2 intensity);
 // nothing when the record lacks it or the quantity is none of these.
