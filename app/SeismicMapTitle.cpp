@@ -48,6 +48,7 @@ std::string SeismicFilesNeededMessage(const std::string& appDir)
            "（ファイル名の末尾が _PS: 超過確率、_SI: 計測震度、_SV: 地表の最大速度、_BV: 工学的基盤の最大速度）。\n"
            "ファイルを入手して、地震動予測地図の設定の「登録」で " +
            ListPath(appDir, 0) + " に加えてください。\n"
-           "震源断層を特定した地震動予測地図のファイルは " +
+           "震源断層を特定した地震動予測地図のファイル（名前に -MAP- を含むCSV。断層面のファイルは "
+           "-MAP- を -FAULT- に替えた名前で同じフォルダに置きます）は " +
            ListPath(appDir, 1) + " に登録します。";
 }

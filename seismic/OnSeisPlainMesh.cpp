@@ -1,7 +1,7 @@
-// OnSeisPlainMesh: the seismic hazard mesh on the detailed map.
+// OnSeisPlainMesh: the seismic hazard mesh on the detailed map, or its value labels.
 #include "contracts/halvette.h"
 #include "seismic/SeismicCall.h"
-#include "seismic/SeismicCallSetup.h"
+#include "seismic/SeismicPlainCall.h"
 
 extern "C" int OnSeisPlainMesh(vd::Dc* dc, int, int north, int west, int south, int east, int optionCode,
                                int wideAreaMode, int mapFrameMode, int statusFlag, int detailLevel, int layerModeCode,
@@ -10,34 +10,17 @@ extern "C" int OnSeisPlainMesh(vd::Dc* dc, int, int north, int west, int south, 
                                std::string string2, std::string string3, std::string string4)
 {
     return RunSeismicCall(dc, [&](CSeismicLayerRenderer& r) {
-        const seismic::PlainOption option = seismic::DecodePlainOption(optionCode);
-        r.North = north;
-        r.West = west;
-        r.South = south;
-        r.East = east;
-        r.AreaKind = option.areaKind;
-        r.AsperityFlag = option.asperityFlag;
-        r.FaultFlag = option.faultFlag;
-        r.LegendFlag = option.legendFlag;
-        r.WideAreaMode = wideAreaMode;
-        r.MapFrameMode = mapFrameMode;
-        r.CallerFlag = statusFlag;
-        r.StatusFlag = statusFlag;
-        r.DetailLevel = detailLevel;
-        r.ScenarioQuantity = layerModeCode % 10;
-        r.LegendAnchorX = legendX;
-        r.StatusLineY = statusLineY;
-        r.XOffset = offsetX;
-        r.YOffset = offsetY;
-        r.XScale = scaleX;
-        r.YScale = scaleY;
-        r.Strings = {std::move(string0), std::move(string1), std::move(string2), std::move(string3),
-                     std::move(string4), {}, {}};
+        const seismic::PlainOption option = SetUpPlainCall(
+            r, {north, west, south, east, optionCode, wideAreaMode, mapFrameMode, statusFlag, detailLevel,
+                layerModeCode, legendX, statusLineY, offsetX, offsetY, scaleX, scaleY},
+            {std::move(string0), std::move(string1), std::move(string2), std::move(string3), std::move(string4)});
         const int mapKind = seismic::PlainMapKind(layerModeCode);
-        r.Strings[5] = seismic::SeismicMapKindTitle(mapKind);
-        // Value labels and the scenario maps come with their own changes: nothing drawn yet.
-        if (mapKind == kProbabilisticMap && option.displayMethod == 0)
-            return r.DrawProbabilisticMesh(layerModeCode, entry, legendYOffset);
+        if (mapKind == kProbabilisticMap)
+            return option.displayMethod == 0 ? r.DrawProbabilisticMesh(layerModeCode, entry, legendYOffset)
+                                             : r.DrawProbabilisticLabels(layerModeCode, entry, legendYOffset);
+        if (mapKind == kScenarioMap)
+            return option.displayMethod == 0 ? r.DrawScenarioMesh(layerModeCode, entry, legendYOffset)
+                                             : r.DrawScenarioLabels(layerModeCode, entry, legendYOffset);
         return -1;
     });
 }

@@ -33,9 +33,10 @@ extern "C" void OnSeisWhiteMesh(vd::Dc* dc, int, int areaKind, int, int mapFrame
         r.Strings[1] = std::move(meshCode);
         r.Strings[4] = std::move(dataFolder);
         r.Strings[5] = seismic::SeismicMapKindTitle(code.mapKind);
-        // The scenario map comes with its own change: nothing drawn yet.
         if (code.mapKind == kProbabilisticMap)
             r.DrawProbabilisticWhiteMesh(block.cellCount, layerModeCode, entry);
+        else if (code.mapKind == kScenarioMap)
+            r.DrawScenarioWhiteMesh(1, block.cellCount, layerModeCode, entry);
         return 0;
     });
 }

@@ -35,9 +35,10 @@ extern "C" void OnSeisWhiteMeshTavrel(vd::Dc* dc, int north, int west, int south
         r.Strings = {std::move(string0), std::move(string1), std::move(string2), std::move(string3),
                      std::move(string4), {}, {}};
         r.Strings[5] = seismic::SeismicMapKindTitle(code.mapKind);
-        // The scenario map comes with its own change: nothing drawn yet.
         if (code.mapKind == kProbabilisticMap)
             r.DrawProbabilisticWholeCountry(-1, layerModeCode, entry);
+        else if (code.mapKind == kScenarioMap)
+            r.DrawScenarioWholeCountry(-1, layerModeCode, entry);
         return 0;
     });
 }

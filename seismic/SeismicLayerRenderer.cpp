@@ -116,9 +116,9 @@ std::string CSeismicLayerRenderer::CellCode(Walk walk, int cellCount, int n) con
     return meshcode::BlockCellCode(Block(), cellCount, n, Strings[1], WideAreaCodesRead ? &WideAreaCodes : nullptr);
 }
 
-void CSeismicLayerRenderer::ShowLayerProgress(int index, int total)
+void CSeismicLayerRenderer::ShowLayerProgress(const std::string& title, int index, int total)
 {
     if (CallerFlag == -1)
         return;
-    meshcode::DrawLayerProgress(DeviceContext, StatusLineY, -1, Strings[5], index, total);
+    meshcode::DrawLayerProgress(DeviceContext, StatusLineY, -1, title, index, total);
 }

@@ -9,7 +9,9 @@
 #include "platform/dc/GdiObjects.h"
 
 #include <array>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace vd {
 class Dc;
@@ -17,7 +19,19 @@ class Dc;
 
 namespace seismic {
 struct MeshSeekIndex;
+struct DegreeSeekIndex;
+struct FaultPoint;
+struct ScenarioMeshRecord;
+struct ProbabilisticMeshRecord;
+class ReliefShading;
+} // namespace seismic
+
+namespace meshcode {
+struct GridOrigin;
 }
+
+// The legend is drawn only when its anchor lies this far right (a wide client).
+inline constexpr int kLegendAnchorLeast = 801;
 
 // Map kinds of the seismic layer.
 inline constexpr int kProbabilisticMap = 0;
@@ -70,15 +84,75 @@ public:
     void DrawProbabilisticMeshCells(int cellWidth, int cellHeight, const std::string& dataPath, const std::string& mesh,
                                     const seismic::MeshSeekIndex& index);
 
-    // The probabilistic maps: the detailed map (-1: no legend drawn, or no index), the white map of
-    // a sheet block of 1, 9 or 25 meshes, the whole-country map.
+    // The value labels of one first-level mesh: the numbers of the strong cells (all of them at
+    // full detail) circled and in red, a dot for the others in small blocks.
+    void DrawProbabilisticMeshLabels(const std::string& dataPath, const std::string& mesh,
+                                     const seismic::MeshSeekIndex& index, int cellCount);
+
+    // The probabilistic maps: the detailed map, its value labels and its relief form (the legend's
+    // result; -1: no legend drawn, or no index), the white map of a sheet block of 1, 9 or 25
+    // meshes, the whole-country map.
     int DrawProbabilisticMesh(int layerModeCode, int entry, int legendYOffset);
+    int DrawProbabilisticLabels(int layerModeCode, int entry, int legendYOffset);
+    int DrawProbabilisticRelief(int layerModeCode, int entry, int legendYOffset);
     void DrawProbabilisticWhiteMesh(int cellCount, int layerModeCode, int entry);
     void DrawProbabilisticWholeCountry(int unused, int layerModeCode, int entry);
 
+    // The scenario maps: the quantity's class of RecordValue and its colour; the cells of a data
+    // file in its form (degree-indexed subduction files, plain files, list files).
+    int ClassifyScenarioValue();
+    void SelectScenarioColour(int valueClass);
+    void DrawScenarioCellsIndexed(int cellWidth, int cellHeight, const std::string& dataPath);
+    void DrawScenarioCellsList(int cellWidth, int cellHeight, const std::string& dataPath);
+    // The detailed map, its value labels and its relief form (-1: no legend drawn), the white map
+    // of a sheet block, the whole country.
+    int DrawScenarioMesh(int layerModeCode, int entry, int legendYOffset);
+    int DrawScenarioLabels(int layerModeCode, int entry, int legendYOffset);
+    int DrawScenarioRelief(int layerModeCode, int entry, int legendYOffset);
+    void DrawScenarioWhiteMesh(int unused, int cellCount, int layerModeCode, int entry);
+    void DrawScenarioWholeCountry(int unused, int layerModeCode, int entry);
+
+    // The fault planes over a scenario map (when the fault flag is set): the outline, with its
+    // depth labels, of the fault file or of each numbered fault file, the asperities in blue, or
+    // the depth lines of a subduction plate.
+    void DrawFaultOverlay(const std::string& dataPath);
+    // A closed outline (its last point is its first again): solid where a point is no deeper than
+    // the first, dotted where it dips and on the closing edge; clipped to the extent.
+    void DrawFaultPolygon(const std::vector<seismic::FaultPoint>& points, bool blue);
+    // The point count of the last asperity drawn, closing point included; -1 when the file does
+    // not open.
+    int DrawAsperities(const std::string& faultPath);
+    void DrawSubductionFaults(const std::string& faultPath);
+
+    // The legend box (compact 1: the value labels' box), anchored at the status line (y mode 0),
+    // at 450 (1) or 30 below the status line (2), plus the offset: h + 5 (40, 165 or 345), 0 with
+    // the legend flag off. The caller flag -1 moves the anchor 30 pixels right, and it stays moved.
+    int DrawSeismicLegend(int mapKind, int compact, int yMode, int yOffset);
+
 private:
+    int LegendYAnchor(int yMode) const;
     enum class Walk { Detailed, White, WholeCountry };
-    int DrawProbabilistic(Walk walk, int cellCount, int entry);
+    enum class Paint { Cells, Labels, Relief };
+    int DrawProbabilistic(Walk walk, Paint paint, int cellCount, int entry, int legendYOffset);
+    int DrawScenario(Walk walk, Paint paint, int cellCount, int layerModeCode, int entry, int legendYOffset);
+    void ScanProbabilisticMesh(const std::string& dataPath, const std::string& mesh, const seismic::MeshSeekIndex& index,
+                               const std::function<void(const seismic::ProbabilisticMeshRecord&)>& paint);
+    // The records of a scenario file in its form, those inside the extent as the form bounds it,
+    // with their longitude and latitude seconds.
+    void ReadScenarioRecords(const std::string& dataPath, bool listForm,
+                             const std::function<void(const seismic::ScenarioMeshRecord&, int, int)>& visit);
+    void DrawScenarioLabel(const seismic::ScenarioMeshRecord& record, int longitude, int latitude, int cellCount);
+    // The class colours of the map kind's quantity (the relief shades and the legend swatches).
+    std::vector<vd::COLORREF> ClassColours(int mapKind);
+    meshcode::GridOrigin ReliefOrigin(int cellCount, int n, const std::string& code, int wideAreaMode) const;
+    void FillReliefCell(const seismic::ReliefShading& relief, int cellLatitude, int cellLongitude, int valueClass);
+    // Fills the cell of a record inside the extent (west and east bounds as the form reads them).
+    void FillScenarioCell(const seismic::ScenarioMeshRecord& record, int cellWidth, int cellHeight, int& lastClass);
+    struct ScreenPoint {
+        int x = 0, y = 0;
+    };
+    ScreenPoint ScreenOf(int longitudeSeconds, int latitudeSeconds) const;
+    ScreenPoint CellScreenPoint() const; // the corner of the cell last classified
 
     meshcode::WideAreaBlock Block() const;
     // The cell count of the block (may switch the wide-area mode and full detail on).
@@ -86,7 +160,8 @@ private:
     // Reads the four codes of a wide-area settings list when the mode asks for them (10): 1, else 0.
     int ReadWideAreaSettings(int mode, const std::string& settings);
     std::string CellCode(Walk walk, int cellCount, int n) const;
-    void ShowLayerProgress(int index, int total);
+    void ShowLayerProgress(int index, int total) { ShowLayerProgress(Strings[5], index, total); }
+    void ShowLayerProgress(const std::string& title, int index, int total);
 
     std::array<vd::Pen, 6> pens_; // black, blue, red, blue dotted, black 2 px, black dotted
     vd::Font labelFont_;

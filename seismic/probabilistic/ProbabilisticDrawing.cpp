@@ -9,7 +9,9 @@
 #include "platform/fs/TextReader.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Numbers.h"
+#include "seismic/SeismicCellLayout.h"
 #include "seismic/SeismicLayerRenderer.h"
+#include "seismic/SeismicRelief.h"
 #include "seismic/probabilistic/MeshSeekIndex.h"
 #include "seismic/probabilistic/ProbabilisticRecord.h"
 
@@ -82,27 +84,6 @@ RunScan ScanRun(const std::string& dataPath, std::uint64_t offset, const std::st
     return offset > 0 ? RunScan::Misplaced : RunScan::Absent;
 }
 
-struct Layout {
-    int cellWidth = 0;
-    int cellHeight = 0;
-    float xOffset = 0;
-    float yOffset = 0;
-};
-
-// The four "/"-separated thousandths of the cell layout.
-Layout ParseLayout(const std::string& text)
-{
-    int values[4] = {};
-    std::size_t at = 0;
-    for (int& v : values) {
-        const std::size_t slash = text.find('/', at);
-        v = vd::parseInt(std::string_view(text).substr(at, slash == std::string::npos ? std::string::npos : slash - at));
-        at = slash == std::string::npos ? text.size() : slash + 1;
-    }
-    return {meshcode::TruncateToInt(float(values[0] * 0.001)), meshcode::TruncateToInt(float(values[1] * 0.001)),
-            float(values[2] * 0.001), float(values[3] * 0.001)};
-}
-
 } // namespace
 
 int CSeismicLayerRenderer::ClassifyProbabilisticRecord(int mode)
@@ -127,15 +108,29 @@ void CSeismicLayerRenderer::SelectProbabilisticColour(int valueClass)
         CellColour = *colour;
 }
 
-void CSeismicLayerRenderer::DrawProbabilisticMeshCells(int cellWidth, int cellHeight, const std::string& dataPath,
-                                                       const std::string& mesh, const MeshSeekIndex& index)
+void CSeismicLayerRenderer::ScanProbabilisticMesh(const std::string& dataPath, const std::string& mesh,
+                                                  const MeshSeekIndex& index,
+                                                  const std::function<void(const ProbabilisticMeshRecord&)>& paint)
 {
     const MeshRun* run = seismic::FindMeshRun(index, mesh);
     if (run == nullptr)
         return; // the file holds no record of this mesh
-    vd::Dc& dc = DeviceContext;
+    const std::uint64_t offset = seismic::SeekMeshOffset(*run);
+    if (ScanRun(dataPath, offset, mesh, index, *run, paint) == RunScan::Misplaced && offset > 0)
+        ScanRun(dataPath, 0, mesh, index, *run, paint);
+}
+
+CSeismicLayerRenderer::ScreenPoint CSeismicLayerRenderer::CellScreenPoint() const
+{
+    return {meshcode::TruncateToInt(float(CellLongitude - West) * XScale + XOffset),
+            meshcode::TruncateToInt(float(North - CellLatitude) * YScale + YOffset)};
+}
+
+void CSeismicLayerRenderer::DrawProbabilisticMeshCells(int cellWidth, int cellHeight, const std::string& dataPath,
+                                                       const std::string& mesh, const MeshSeekIndex& index)
+{
     int lastClass = -1;
-    const auto paint = [&](const ProbabilisticMeshRecord& record) {
+    ScanProbabilisticMesh(dataPath, mesh, index, [&](const ProbabilisticMeshRecord& record) {
         Strings[6] = record.codeText;
         RecordValue = record.value;
         const int valueClass = ClassifyProbabilisticRecord(0);
@@ -145,16 +140,47 @@ void CSeismicLayerRenderer::DrawProbabilisticMeshCells(int cellWidth, int cellHe
             SelectProbabilisticColour(valueClass);
             lastClass = valueClass;
         }
-        const int x = meshcode::TruncateToInt(float(CellLongitude - West) * XScale + XOffset);
-        const int y = meshcode::TruncateToInt(float(North - CellLatitude) * YScale + YOffset);
-        dc.FillSolidRect(x, y, cellWidth, cellHeight, CellColour);
-    };
-    const std::uint64_t offset = seismic::SeekMeshOffset(*run);
-    if (ScanRun(dataPath, offset, mesh, index, *run, paint) == RunScan::Misplaced && offset > 0)
-        ScanRun(dataPath, 0, mesh, index, *run, paint);
+        const ScreenPoint at = CellScreenPoint();
+        DeviceContext.FillSolidRect(at.x, at.y, cellWidth, cellHeight, CellColour);
+    });
 }
 
-int CSeismicLayerRenderer::DrawProbabilistic(Walk walk, int givenCount, int entry)
+void CSeismicLayerRenderer::DrawProbabilisticMeshLabels(const std::string& dataPath, const std::string& mesh,
+                                                        const MeshSeekIndex& index, int cellCount)
+{
+    vd::Dc& dc = DeviceContext;
+    const vd::COLORREF red = vd::RGB(255, 0, 0), black = vd::RGB(0, 0, 0);
+    ResetCellColour();
+    ScanProbabilisticMesh(dataPath, mesh, index, [&](const ProbabilisticMeshRecord& record) {
+        Strings[6] = record.codeText;
+        RecordValue = record.value;
+        const int v = ClassifyProbabilisticRecord(1);
+        if (v == -1)
+            return;
+        const ScreenPoint at = CellScreenPoint();
+        const seismic::ValueLabel label = seismic::ProbabilisticValueLabel(DataKind, v);
+        if (DetailLevel > 2 || label.flagged) {
+            if (DetailLevel == kFullDetail) {
+                if (label.text.empty())
+                    return; // a file of unknown quantity has no numbers to show
+                dc.SetTextColor(label.flagged ? red : black);
+                dc.TextOut(at.x, at.y - 6, label.text);
+                dc.SetTextColor(black);
+            } else {
+                dc.Ellipse(at.x - 2, at.y - 2, at.x + 2, at.y + 2);
+                if (label.red) {
+                    dc.SetTextColor(red);
+                    dc.TextOut(at.x + 4, at.y - 6, label.text);
+                    dc.SetTextColor(black);
+                }
+            }
+        } else if (cellCount <= 4) {
+            dc.SetPixel(at.x, at.y, CellColour);
+        }
+    });
+}
+
+int CSeismicLayerRenderer::DrawProbabilistic(Walk walk, Paint paint, int givenCount, int entry, int legendYOffset)
 {
     vd::Dc& dc = DeviceContext;
     const std::string dataPath = ReadSeismicDataEntry(kProbabilisticMap, entry);
@@ -164,6 +190,12 @@ int CSeismicLayerRenderer::DrawProbabilistic(Walk walk, int givenCount, int entr
         if (!index)
             return -1;
     }
+    // The relief bytes are read once, before the block is walked.
+    const int reliefMode = WideAreaMode;
+    std::optional<seismic::ReliefShading> relief;
+    if (paint == Paint::Relief)
+        relief.emplace(Strings[4], Block(), ClassColours(kProbabilisticMap));
+
     const vd::Pen keptPen = dc.SelectObject(vd::Pen(vd::PS_SOLID, 1, vd::RGB(0, 0, 255)));
     SelectSeismicPen(9);
     ResetCellColour();
@@ -187,10 +219,15 @@ int CSeismicLayerRenderer::DrawProbabilistic(Walk walk, int givenCount, int entr
         XScale *= shrink;
         YScale *= shrink;
     }
-    const Layout layout = ParseLayout(meshcode::CellSizeText(count, XOffset, YOffset, XScale, YScale, Strings[1]));
-    if (walk != Walk::WholeCountry) {
-        XOffset = layout.xOffset;
-        YOffset = layout.yOffset;
+    seismic::CellLayout layout;
+    if (paint == Paint::Relief) {
+        relief->SizeSubCells(XScale, YScale, DetailLevel == kFullDetail);
+    } else {
+        layout = seismic::ParseCellLayout(meshcode::CellSizeText(count, XOffset, YOffset, XScale, YScale, Strings[1]));
+        if (walk != Walk::WholeCountry) {
+            XOffset = layout.xOffset;
+            YOffset = layout.yOffset;
+        }
     }
     if (walk != Walk::Detailed) {
         index = seismic::BuildMeshSeekIndex(&dc, dataPath);
@@ -216,7 +253,24 @@ int CSeismicLayerRenderer::DrawProbabilistic(Walk walk, int givenCount, int entr
         if (walk == Walk::Detailed && count > 1 && DetailLevel == kFullDetail &&
             !meshcode::FirstMeshOverlaps(West, North, East, South, -1, -1, code))
             continue;
-        DrawProbabilisticMeshCells(layout.cellWidth, layout.cellHeight, dataPath, code, *index);
+        switch (paint) {
+        case Paint::Cells:
+            DrawProbabilisticMeshCells(layout.cellWidth, layout.cellHeight, dataPath, code, *index);
+            break;
+        case Paint::Labels:
+            DrawProbabilisticMeshLabels(dataPath, code, *index, count);
+            break;
+        case Paint::Relief:
+            relief->SetOrigin(ReliefOrigin(count, i, code, reliefMode));
+            ScanProbabilisticMesh(dataPath, code, *index, [&](const ProbabilisticMeshRecord& record) {
+                Strings[6] = record.codeText;
+                RecordValue = record.value;
+                const int valueClass = ClassifyProbabilisticRecord(0);
+                if (valueClass >= 0)
+                    FillReliefCell(*relief, CellLatitude, CellLongitude, valueClass);
+            });
+            break;
+        }
     }
 
     dc.SetBkColor(vd::RGB(255, 255, 255));
@@ -224,25 +278,38 @@ int CSeismicLayerRenderer::DrawProbabilistic(Walk walk, int givenCount, int entr
     SelectLabelFont(3, -888);
     if (walk != Walk::Detailed)
         dc.SelectObject(keptPen);
-    // The legend (drawn when the anchor is at least 801) comes with its own change; until then no
-    // legend is drawn and the answer is the one for none.
+    int result = -1;
+    if (paint == Paint::Labels)
+        result = DrawSeismicLegend(kProbabilisticMap, 1, DetailLevel == kFullDetail ? 1 : 0, legendYOffset);
+    else if (LegendAnchorX >= kLegendAnchorLeast)
+        result = DrawSeismicLegend(kProbabilisticMap, 0, 0, walk == Walk::Detailed ? legendYOffset : 0);
     SelectLabelFont(4);
     dc.SetBkMode(vd::OPAQUE);
     dc.SelectObject(keptPen);
-    return -1;
+    return result;
 }
 
-int CSeismicLayerRenderer::DrawProbabilisticMesh(int, int entry, int)
+int CSeismicLayerRenderer::DrawProbabilisticMesh(int, int entry, int legendYOffset)
 {
-    return DrawProbabilistic(Walk::Detailed, 0, entry);
+    return DrawProbabilistic(Walk::Detailed, Paint::Cells, 0, entry, legendYOffset);
+}
+
+int CSeismicLayerRenderer::DrawProbabilisticLabels(int, int entry, int legendYOffset)
+{
+    return DrawProbabilistic(Walk::Detailed, Paint::Labels, 0, entry, legendYOffset);
+}
+
+int CSeismicLayerRenderer::DrawProbabilisticRelief(int, int entry, int legendYOffset)
+{
+    return DrawProbabilistic(Walk::Detailed, Paint::Relief, 0, entry, legendYOffset);
 }
 
 void CSeismicLayerRenderer::DrawProbabilisticWhiteMesh(int cellCount, int, int entry)
 {
-    DrawProbabilistic(Walk::White, cellCount, entry);
+    DrawProbabilistic(Walk::White, Paint::Cells, cellCount, entry, 0);
 }
 
 void CSeismicLayerRenderer::DrawProbabilisticWholeCountry(int, int, int entry)
 {
-    DrawProbabilistic(Walk::WholeCountry, 0, entry);
+    DrawProbabilistic(Walk::WholeCountry, Paint::Cells, 0, entry, 0);
 }

@@ -2,6 +2,7 @@
 
 #include "layers/render/meshcode/MeshCode.h"
 #include "layers/render/meshcode/Truncate.h"
+#include "platform/text/Format.h"
 
 #include <cstdlib>
 
@@ -139,6 +140,36 @@ int ProbabilisticLabelValue(int dataKind, float value)
         return meshcode::TruncateToInt(value);
     default:
         return 0;
+    }
+}
+
+int ProbabilisticClassCount(int dataKind)
+{
+    switch (dataKind) {
+    case kExceedance:
+        return 6;
+    case kIntensity:
+        return 7;
+    case kSurfaceVelocity:
+    case kBedrockVelocity:
+        return 15;
+    default:
+        return 0;
+    }
+}
+
+ValueLabel ProbabilisticValueLabel(int dataKind, int v)
+{
+    switch (dataKind) {
+    case kExceedance:
+        return {v < 10 ? vd::format("%.1f", v * 0.1) : vd::format("%d", v / 10), v > 260, v / 10 >= 70};
+    case kIntensity:
+        return {vd::format("%.1f", v * 0.1), v > 60, v >= 60};
+    case kSurfaceVelocity:
+    case kBedrockVelocity:
+        return {vd::format("%d", v), v > 130, v >= 131};
+    default:
+        return {};
     }
 }
 

@@ -48,6 +48,19 @@ int ProbabilisticValueClass(int dataKind, float value);
 // The value as labels show it: PS thousandths, SI tenths, SV and BV whole cm/s.
 int ProbabilisticLabelValue(int dataKind, float value);
 
+// How many classes the data kind's legend and relief shades have: 6, 7, 15; 0 for an unknown kind.
+int ProbabilisticClassCount(int dataKind);
+
+// The text of a label value, whether its cell is strong (circled and red at full detail: above
+// 26 %, intensity 6, 130 cm/s) and whether the number shown beside a circle is red (at least 70 %,
+// intensity 6.0, 131 cm/s).
+struct ValueLabel {
+    std::string text; // PS whole percent ("%.1f" below 1 %), SI "%.1f", SV and BV "%d"; empty: unknown
+    bool flagged = false;
+    bool red = false;
+};
+ValueLabel ProbabilisticValueLabel(int dataKind, int labelValue);
+
 // The colour of a class for the data kind; nothing when the class has none (the cell keeps its
 // colour).
 std::optional<vd::COLORREF> ProbabilisticClassColour(int dataKind, int valueClass);

@@ -134,29 +134,46 @@ TEST(SeismicDrawing, WholeCountryWalksTheWideAreaBlockUnshrunk)
     EXPECT_EQ(screen.At(quad, "53390000"), kPsClass4);
 }
 
-TEST(SeismicDrawing, PlainMapDrawsTheMeshAndAnswersNoLegend)
+TEST(SeismicDrawing, PlainMapDrawsTheMeshAndItsLegend)
 {
     Registered r(Home() / "data" / "P_PS.CSV", Lines({{"53394567", 0.26f}}));
     vd::ImageDc dc(1024, 768);
+    // The legend flag off: the legend answers 0 and draws nothing.
     const int result = OnSeisPlainMesh(&dc, 0, 129600, 500400, 127200, 504000, 0, 1, 1, -1, 2, 0, 1024, 0, 700, 0,
                                        0.f, 0.f, 0.08888889f, 0.13333334f, "", "5339", "", "", r.folder);
-    EXPECT_EQ(result, -1);
+    EXPECT_EQ(result, 0);
     EXPECT_EQ(kOneMesh.At(dc, "53394567"), kPsClass4);
+    EXPECT_EQ(dc.GetPixel(1024 + 30 - 140, 700 - 275 - 20), kWhite);
 
-    // Value labels and the scenario map are not drawn yet; nor is a map kind other than 0 and 1.
-    for (const auto& [option, mode] : {std::pair{10000, 0}, std::pair{0, 100}, std::pair{0, 200}}) {
+    // With the flag (tens digit of the option code): the six-row box at the right edge, moved 30
+    // pixels right by the caller flag -1; class 0's swatch at (x - 150, b - 300).
+    vd::ImageDc legend(1100, 768);
+    EXPECT_EQ(OnSeisPlainMesh(&legend, 0, 129600, 500400, 127200, 504000, 10, 1, 1, -1, 2, 0, 1024, 0, 700, 0, 0.f,
+                              0.f, 0.08888889f, 0.13333334f, "", "5339", "", "", r.folder),
+              165);
+    EXPECT_EQ(legend.GetPixel(1024 + 30 - 140, 700 - 275 - 20), vd::RGB(144, 255, 80));
+    // Anchor 800: no legend, -1.
+    vd::ImageDc narrow(1024, 768);
+    EXPECT_EQ(OnSeisPlainMesh(&narrow, 0, 129600, 500400, 127200, 504000, 10, 1, 1, -1, 2, 0, 800, 0, 700, 0, 0.f, 0.f,
+                              0.08888889f, 0.13333334f, "", "5339", "", "", r.folder),
+              -1);
+
+    // A scenario map without a registered file draws nothing; nor does a map kind other than 0
+    // and 1, which answers -1.
+    for (const auto& [mode, answer] : {std::pair{100, 0}, std::pair{200, -1}}) {
         vd::ImageDc other(1024, 768);
-        EXPECT_EQ(OnSeisPlainMesh(&other, 0, 129600, 500400, 127200, 504000, option, 1, 1, -1, 2, mode, 1024, 0, 700,
-                                  0, 0.f, 0.f, 0.08888889f, 0.13333334f, "", "5339", "", "", r.folder),
-                  -1);
-        EXPECT_EQ(NonWhitePixels(other), 0) << option << " " << mode;
+        EXPECT_EQ(OnSeisPlainMesh(&other, 0, 129600, 500400, 127200, 504000, 0, 1, 1, -1, 2, mode, 1024, 0, 700, 0,
+                                  0.f, 0.f, 0.08888889f, 0.13333334f, "", "5339", "", "", r.folder),
+                  answer);
+        EXPECT_EQ(NonWhitePixels(other), 0) << mode;
     }
 }
 
 TEST(SeismicDrawing, NothingDrawnWithoutADataFileOrForAnotherMapKind)
 {
     Registered r(Home() / "data" / "N_PS.CSV", Lines({{"53394567", 0.26f}}));
-    for (const auto& [code, entry] : {std::pair{0, -1}, std::pair{0, 1}, std::pair{20, 0}, std::pair{10, 0}}) {
+    // (The scenario map, kind 1, has its own tests: it shows its progress box whatever it finds.)
+    for (const auto& [code, entry] : {std::pair{0, -1}, std::pair{0, 1}, std::pair{20, 0}}) {
         vd::ImageDc dc(1024, 768);
         WhiteMap(dc, r.folder, 1, "1", code, entry);
         EXPECT_EQ(NonWhitePixels(dc), 0) << code << " " << entry;

@@ -9,3 +9,5 @@ target_sources(test-seismic PRIVATE ${seismic_sources})
 # The settings dialogs and their exports.
 file(GLOB seismic_settings_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/seismic/settings/*.cpp)
 target_sources(test-seismic PRIVATE ${seismic_settings_sources})
+file(GLOB seismic_scenario_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/seismic/scenario/*.cpp)
+target_sources(test-seismic PRIVATE ${seismic_scenario_sources})

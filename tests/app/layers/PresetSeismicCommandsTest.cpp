@@ -231,7 +231,7 @@ TEST_F(LayerDocument, SeismicSettingsSayWhichFilesTheMapsNeedWhenNoneIsRegistere
     doc->OnSeismicSettings();
     ASSERT_EQ(script->messageBoxes().size(), 1u);
     const std::string& text = script->messageBoxes()[0].text;
-    for (const char* needed : {"_PS", "_SI", "_SV", "_BV", "SEISFILE.DAT", "FLTFILE.DAT", "登録"})
+    for (const char* needed : {"_PS", "_SI", "_SV", "_BV", "SEISFILE.DAT", "FLTFILE.DAT", "登録", "-MAP-", "-FAULT-"})
         EXPECT_NE(text.find(needed), std::string::npos) << needed;
     EXPECT_NE(text.find(doc->m_strAppDir + "SEISFILE.DAT"), std::string::npos);
     EXPECT_EQ(fakelayers::Head(Calls().at(0)), "OnSeisFileSet(0,0,0,0,0,0,0,0,0,0,6")
