@@ -75,21 +75,18 @@ TEST_F(MapTypeCommands, SheetMapTypeAndPrefectureData)
     ASSERT_TRUE(frame->ExecuteCommand(ID_SHEET_MAP_TYPE));
     EXPECT_EQ(DrawingCalls(), std::vector<std::string>{"removeViewButtons 7"});
 
-    // The statistics settings (a fake) choose a prefecture map: the sheet map's buttons go.
-    int settings = 0;
-    view->m_pNavigation->calls.setPrefectureDataDisplay = [&] {
-        ++settings;
-        doc->m_anPrefData[0] = 3;
-    };
+    // With a prefecture map chosen the sheet map's buttons go (the data display, still to come,
+    // shows nothing and leaves the choice as it is).
+    doc->m_anPrefData[0] = 3;
     for (const auto& [mapType, removed] : {std::pair{1, true}, std::pair{2, false}}) {
         calls.clear();
         doc->m_nMapType = mapType;
         ASSERT_TRUE(frame->ExecuteCommand(ID_PREFECTURE_DATA));
         EXPECT_EQ(DrawingCalls(), removed ? std::vector<std::string>{"removeViewButtons 1"} : std::vector<std::string>{});
     }
-    EXPECT_EQ(settings, 2);
+    EXPECT_TRUE(script->messageBoxes().empty());
     // Left on the overview, nothing changes.
-    view->m_pNavigation->calls.setPrefectureDataDisplay = [&] { doc->m_anPrefData[0] = -1; };
+    doc->m_anPrefData[0] = -1;
     calls.clear();
     doc->m_nMapType = 1;
     ASSERT_TRUE(frame->ExecuteCommand(ID_PREFECTURE_DATA));
