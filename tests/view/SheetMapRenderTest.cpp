@@ -50,6 +50,8 @@ protected:
         doc->m_nPrefBorder = 1;
         doc->m_strPrefBorderColour = "RED";
         doc->m_crSeaColour = vd::RGB(126, 180, 234);
+        // The named places are checked on the map itself, without the place names over it.
+        doc->m_strSiteNameFile.clear();
     }
 
     void Draw(int frame, int mode)
