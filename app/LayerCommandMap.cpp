@@ -25,16 +25,16 @@ void CVeldoranDoc::RegisterLayerCommands()
     };
     static const Settings kSettings[] = {
         {32771, &CVeldoranDoc::OnPointDataSettings, false,
-         [](const CVeldoranDoc& d) { return d.m_anPointRowFlag[0][6]; }},
+         [](const CVeldoranDoc& d) { return d.PointFamilyChecked(); }},
         {32772, &CVeldoranDoc::OnLineDataSettings, false,
-         [](const CVeldoranDoc& d) { return d.m_anLineRowFlag[0][6]; }},
+         [](const CVeldoranDoc& d) { return d.LineFamilyChecked(); }},
         {32773, &CVeldoranDoc::OnSurfaceDataSettings, false,
-         [](const CVeldoranDoc& d) { return d.m_anSurfaceRowFlag[0][6]; }},
+         [](const CVeldoranDoc& d) { return d.SurfaceFamilyChecked(); }},
         {32774, &CVeldoranDoc::OnNatureMeshSettings, true,
-         [](const CVeldoranDoc& d) { return d.m_anMeshRowFlag[0][5] == 1 || d.m_anMeshRowFlag[1][5] == 1 ? 1 : 0; }},
+         [](const CVeldoranDoc& d) { return d.NatureMeshChecked(); }},
         {32775, &CVeldoranDoc::OnIndustryMeshSettings, true,
-         [](const CVeldoranDoc& d) { return d.m_anMeshRowFlag[2][5]; }},
-        {32781, &CVeldoranDoc::OnFineMeshSettings, true, [](const CVeldoranDoc& d) { return d.m_anFineMeshFlag[5]; }},
+         [](const CVeldoranDoc& d) { return d.MeshGroupShown(2); }},
+        {32781, &CVeldoranDoc::OnFineMeshSettings, true, [](const CVeldoranDoc& d) { return d.FineMeshShown(); }},
         {32779, &CVeldoranDoc::OnGeologySettings, true, [](const CVeldoranDoc& d) { return d.m_nGeologyLayer; }},
         {32825, &CVeldoranDoc::OnLandClassSettings, true, [](const CVeldoranDoc& d) { return d.m_nLandClassLayer; }},
     };

@@ -1,19 +1,14 @@
 #include "app/PendingCommands.h"
 
-#include "app/ShellCommands.h"
-
 namespace shell {
 
 const std::vector<CommandRange>& PendingCommands()
 {
-    static const std::vector<CommandRange> pending = [] {
-        std::vector<CommandRange> ranges;
-        // Single commands of the menu bars, the Mapping menu and the accelerators.
-        for (int id : {32782,
-                       33284, 33285})
-            ranges.push_back({id, id});
-        return ranges;
-    }();
+    static const std::vector<CommandRange> pending = {
+        {32782, 32782, "geology: the table of geological formations (filed later)"},
+        {33284, 33284, "Surrick: registering prefecture data (filed later)"},
+        {33285, 33285, "Surrick: updating prefecture data (filed later)"},
+    };
     return pending;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// The commands of the menus and accelerators whose handlers come with later work (the view's
-// commands, the document's layer, map and registration commands, the item menus). The frame
-// keeps their items disabled until a target on the command route handles them.
+// The commands of the menus and accelerators whose handlers come with later work, each with the
+// work that owns it. The frame keeps their items disabled until a target on the command route
+// handles them; the view's parts that those commands will reach wait in
+// view/window/ComingViewParts.cpp.
 #include <vector>
 
 namespace shell {
@@ -9,6 +10,7 @@ namespace shell {
 struct CommandRange {
     int first;
     int last;
+    const char* owner; // the work that brings the handler
 };
 
 const std::vector<CommandRange>& PendingCommands();

@@ -11,6 +11,11 @@
 #include "platform/dc/Dib.h"
 #include "platform/dc/GdiObjects.h"
 #include "platform/dc/Geometry.h"
+#include "app/layers/FineMeshLayerSelection.h"
+#include "app/layers/LineLayerSelection.h"
+#include "app/layers/MeshLayerSelection.h"
+#include "app/layers/PointLayerSelection.h"
+#include "app/layers/SurfaceLayerSelection.h"
 #include "platform/ui/Document.h"
 
 #include <array>
@@ -21,7 +26,12 @@
 
 class ProfileWriter;
 
-class CVeldoranDoc : public vd::Document {
+class CVeldoranDoc : public vd::Document,
+                     public PointLayerSelection,
+                     public LineLayerSelection,
+                     public SurfaceLayerSelection,
+                     public MeshLayerSelection,
+                     public FineMeshLayerSelection {
 public:
     // Runs the start-up order: binds the library entry points, derives the folders, reads the
     // profile, writes the missing default files. Never fails: every failure is absorbed.
@@ -131,16 +141,6 @@ public:
     std::array<std::string, 6> m_astrDivNeY;
     std::array<std::string, 6> m_astrDivNeX;
     std::array<std::string, 65> m_astrTrackHistory;
-    std::array<std::string, 35> m_astrLineName;
-    std::array<std::string, 35> m_astrLineFile;
-    std::array<std::string, 15> m_astrSurfaceName;
-    std::array<std::string, 15> m_astrSurfaceFile;
-    std::array<std::string, 30> m_astrPointName;
-    std::array<std::string, 30> m_astrPointFile;
-    std::array<std::string, 15> m_astrMeshName;
-    std::array<std::string, 15> m_astrMeshFile;
-    std::array<std::string, 30> m_astrIndustryTable;
-    std::array<std::string, 4> m_astrFineMeshName;
     std::array<std::string, 280> m_astrMenuBarEntry; // item k of item menu m (0-7) in entry k * 8 + m
     std::array<std::string, 35> m_astrSheetMenu;     // lines of the sheet menu, item k in entry k
     int m_nMenuBarKind = 0;                          // 0 the map menu bar is shown, 1 the text/picture bar
@@ -446,31 +446,9 @@ public:
     std::string m_strEntryMode;
     int m_bRestoreOnce = 0;
     int m_nPointerCoords = 0;
-    std::array<std::array<int, 5>, 3> m_anSurfaceRowB{}; // second value of each surface row [tab][row]
 
-    // National-land layer selection (VeldoranDocLayer*.cpp). Row flags [tab][7]: entries 0-4 the
-    // rows (1 on), 5 the tab's on flag, [0][6] the family's; -1 in the first row flag: never set.
-    // Row values [tab][row]; row texts at 5 x tab + row in the text lists above.
-    int m_nPointLead = 0;
-    std::array<std::array<int, 7>, 6> m_anPointRowFlag{{{-1}}};
-    std::array<std::array<int, 5>, 6> m_anPointRowA{}, m_anPointRowB{}, m_anPointRowC{};
-    int m_nLineLead = 0;
-    std::array<std::array<int, 7>, 7> m_anLineRowFlag{{{-1}}};
-    std::array<std::array<int, 5>, 7> m_anLineRowValue{};
-    int m_nSurfaceLead = 0;
-    std::array<std::array<int, 7>, 3> m_anSurfaceRowFlag{{{-1}}};
-    std::array<std::array<int, 5>, 3> m_anSurfaceRowA{}, m_anSurfaceRowC{};
-    // Mesh groups 0 and 1 nature and environment ([0][0] -1: never set), 2 industry ([2][0]).
-    int m_nNatureMeshLead = 0, m_nIndustryMeshLead = 0;
-    std::array<std::array<int, 7>, 3> m_anMeshRowFlag{{{-1}, {0}, {-1}}};
-    std::array<int, 10> m_anNatureMeshValue{};
-    std::array<int, 5> m_anIndustryMeshValue{};
-    // The 1/10 subdivided mesh: rows 0-3 (-1 in 0: never set), 5 on, 4 and 6-8 carried along
-    // (7 = 1 disables the seismic command).
-    int m_nFineMeshLead = 0;
-    std::array<int, 9> m_anFineMeshFlag{-1};
-    std::array<int, 4> m_anFineMeshValue{};
-    std::string m_strFineMeshRest;
+    // National-land layer selection of the point, line, surface, mesh and 1/10-mesh tabs: the
+    // bases above (app/layers/), under their stored names (VeldoranDocLayer*.cpp).
     // Geology and land classification: -1 never set, 1 on, 0 off.
     int m_nGeoLead = 0, m_nGeoOption = 0, m_nGeologyLayer = -1, m_nLandClassLayer = -1;
     std::array<std::string, 6> m_astrGeoText{"", "", "", "", "0", ""};

@@ -8,7 +8,6 @@
 #include "view/menubars/MenuListFiles.h"
 #include "view/menus/ItemMenuEntries.h"
 #include "view/menus/MenuSlideShow.h"
-#include "view/sheetmap/SheetMapHooks.h"
 #include "view/window/VeldoranView.h"
 
 void ConnectMenuBarPiece(CVeldoranView& view)
@@ -17,7 +16,6 @@ void ConnectMenuBarPiece(CVeldoranView& view)
     r.appendMapFileMenu = [&view] { AppendMapFileMenu(view); };
     r.appendGuideMapMenu = [&view] { AppendGuideMapMenu(view); };
     r.appendItemMenus = [&view] { AppendItemMenus(view); };
-    sheetMapHooks().drawDataSourceCaption = [&view](vd::Dc& dc) { DrawDataSourceCaption(view, dc); };
 
     view.OnCommand(shell::ID_SWITCH_MENU_BAR, [&view] { OnSwitchMenuBar(view); });
     view.OnCommandRange(ID_SHEET_MENU_FIRST, ID_SHEET_MENU_FIRST + kMenuFamilySize - 1,

@@ -1,4 +1,5 @@
 #include "view/PieceConnections.h"
+#include "view/layercommands/FormatFileCommand.h"
 
 void ConnectViewPieces(CVeldoranView& view)
 {
@@ -7,7 +8,7 @@ void ConnectViewPieces(CVeldoranView& view)
     ConnectOverviewPieces(view);
     ConnectMapDisplaySpecPiece(view);
     ConnectDocumentCommandPiece(view);
-    ConnectLayerPieces(view);
+    ConnectFormatFileCommand(view);
     ConnectRendererMapPieces(view);
     ConnectPlaceNamePiece(view);
     ConnectPointerPiece(view);

@@ -1,8 +1,7 @@
 #pragma once
-// The pieces that fill the view's slot tables (ViewRoutines, NavigationCalls, SheetMapHooks, the
-// overview's layer dispatch and the land-layer switch) are connected here, in one place: the view's
-// constructor calls ConnectViewPieces once its base-map routines and navigation are built. Each
-// piece has its own connect file; view/ViewSlots.cpp lists every slot, whether it is filled and
+// The pieces that fill the view's slot tables (ViewRoutines, NavigationCalls) are connected here,
+// in one place: the view's constructor calls ConnectViewPieces once its base-map routines and
+// navigation are built. Each piece has its own connect file; view/ViewSlots.cpp lists every slot, whether it is filled and
 // which piece fills it. A piece that lands adds its connect function here and to
 // ConnectViewPieces, and marks its slots filled in the list.
 class CVeldoranView;
@@ -19,9 +18,6 @@ void ConnectOverviewPieces(CVeldoranView& view);
 void ConnectMapDisplaySpecPiece(CVeldoranView& view);
 // Buttons 333 and 322: the map-type dialog and the prefecture selection (DocumentCommandConnections.cpp).
 void ConnectDocumentCommandPiece(CVeldoranView& view);
-// The layer dispatch, the layer commands' tests and title and the data-format command
-// (LayerConnections.cpp).
-void ConnectLayerPieces(CVeldoranView& view);
 // Tracks, the locator map and the prefecture statistics map of the renderer (RendererMapConnections.cpp).
 void ConnectRendererMapPieces(CVeldoranView& view);
 // The place-name and public-facility layer and the command that hides it (PlaceNameConnections.cpp).

@@ -30,7 +30,6 @@ struct ViewRoutines {
     std::function<void(vd::Dc&)> drawSubmarineMeshMap;         // 22
     std::function<void(vd::Dc&)> makeSubmarineMeshFile;        // 23
     std::function<void(vd::Dc&)> drawSheetPicture;             // 24
-    std::function<void(vd::Dc&)> drawGeologyTable;             // view state "GEOLEND"
     // Called by the mouse: the 3-degree circle of the drag overview at the cursor, and a
     // registered point's symbol (size, shape) at a position.
     std::function<void(vd::Dc&, int x, int y)> drawDragCircle;

@@ -1,9 +1,6 @@
 #include "view/ViewSlots.h"
 
 #include "view/navigation/ViewNavigation.h"
-#include "view/overview/OverviewLayerDispatch.h"
-#include "view/renderer/LandLayers.h"
-#include "view/sheetmap/SheetMapHooks.h"
 #include "view/window/VeldoranView.h"
 
 #include <functional>
@@ -19,12 +16,9 @@ constexpr std::string_view kSheetPictures = "submarine, sheet and guide-map disp
 constexpr std::string_view kViewMenu = "view menu commands";
 constexpr std::string_view kViewDialogs = "municipality search and the find-place dialog";
 constexpr std::string_view kRendererMaps = "tracks, area data and prefecture maps of the renderer";
-constexpr std::string_view kLayerDispatch = "layer dispatch";
-constexpr std::string_view kLayerCommands = "layer cancel, presets and seismic commands";
 constexpr std::string_view kMapTypeCommands = "map type, registration and document commands";
 constexpr std::string_view kWhiteMapOptions = "white-map options, map names and user menus";
 constexpr std::string_view kDisplaySpec = "地図の表示仕様 dialog";
-constexpr std::string_view kPrefectureRanking = "prefecture ranking dialog";
 
 constexpr SlotState Filled = SlotState::Filled;
 constexpr SlotState Pending = SlotState::Pending;
@@ -36,8 +30,6 @@ constexpr SlotState Pending = SlotState::Pending;
 #define VD_NAVIGATION(slot, state, piece) \
     ViewSlot{"NavigationCalls", #slot, state, piece, \
              [](const CVeldoranView& v) { return v.m_pNavigation && bool(v.m_pNavigation->calls.slot); }}
-#define VD_SHEET_HOOK(slot, state, piece) \
-    ViewSlot{"SheetMapHooks", #slot, state, piece, [](const CVeldoranView&) { return bool(sheetMapHooks().slot); }}
 // clang-format on
 
 template <class Table>
@@ -69,7 +61,6 @@ const std::vector<ViewSlot>& ViewSlots()
         VD_ROUTINE(drawSubmarineMeshMap, Filled, kSheetPictures),
         VD_ROUTINE(makeSubmarineMeshFile, Filled, kSheetPictures),
         VD_ROUTINE(drawSheetPicture, Filled, kSheetPictures),
-        VD_ROUTINE(drawGeologyTable, Pending, kViewMenu),
         VD_ROUTINE(drawDragCircle, Filled, kBaseMap),
         VD_ROUTINE(drawPointSymbol, Filled, kBaseMap),
         // The first stage of a repaint.
@@ -114,8 +105,6 @@ const std::vector<ViewSlot>& ViewSlots()
         VD_NAVIGATION(selectText, Filled, kUserData),
         VD_NAVIGATION(selectPicture, Filled, kUserData),
         VD_NAVIGATION(selectPrefectureMap, Filled, kWhiteMapOptions),
-        VD_NAVIGATION(setPrefectureDataDisplay, Pending, kMapTypeCommands),
-        VD_NAVIGATION(showDataListDialog, Pending, kPrefectureRanking),
         VD_NAVIGATION(selectMapType, Filled, kMapTypeCommands),
         VD_NAVIGATION(editMapDisplaySpec, Filled, kDisplaySpec),
         VD_NAVIGATION(albumStart, Filled, kViewMenu),
@@ -125,29 +114,12 @@ const std::vector<ViewSlot>& ViewSlots()
         VD_NAVIGATION(openFindPlaceDialog, Filled, kViewDialogs),
         VD_NAVIGATION(placeChoice, Filled, kViewDialogs),
 
-        // What the sheet maps call of pieces built apart from them.
-        VD_SHEET_HOOK(drawPointMark, Filled, kOverviews),
-        VD_SHEET_HOOK(drawElevationLabel, Filled, kOverviews),
-        VD_SHEET_HOOK(drawJapanOverview, Filled, kOverviews),
-        VD_SHEET_HOOK(drawPrefectureMap, Filled, kRendererMaps),
-        VD_SHEET_HOOK(drawAreaData, Filled, kRendererMaps),
-        VD_SHEET_HOOK(drawWhiteLayer, Filled, kLayerDispatch),
-        VD_SHEET_HOOK(seismicMapTitle, Filled, kLayerCommands),
-        VD_SHEET_HOOK(isAnyLayerSelected, Filled, kLayerCommands),
-        VD_SHEET_HOOK(drawDataSourceCaption, Filled, kUserData),
-
-        // The overviews' layer drawing and the shared land-layer switch.
-        ViewSlot{"OverviewLayerDispatch", "drawLandLayer", Filled, kLayerDispatch,
-                 [](const CVeldoranView&) { return bool(overviewLayerDispatch().drawLandLayer); }},
-        ViewSlot{"LandLayers", "landLayerShown", Filled, kLayerDispatch,
-                 [](const CVeldoranView&) { return bool(landLayerShown()); }},
     };
     return slots;
 }
 
 #undef VD_ROUTINE
 #undef VD_NAVIGATION
-#undef VD_SHEET_HOOK
 
 int SlotTableSize(std::string_view table)
 {
@@ -155,11 +127,5 @@ int SlotTableSize(std::string_view table)
         return SlotsIn<ViewRoutines>();
     if (table == "NavigationCalls")
         return SlotsIn<NavigationCalls>();
-    if (table == "SheetMapHooks")
-        return SlotsIn<SheetMapHooks>();
-    if (table == "OverviewLayerDispatch")
-        return SlotsIn<OverviewLayerDispatch>();
-    if (table == "LandLayers")
-        return 1; // landLayerShown()
     return 0;
 }

@@ -96,7 +96,6 @@ protected:
         r.drawSubmarineMeshMap = [=](vd::Dc&) { note("drawSubmarineMeshMap"); };
         r.makeSubmarineMeshFile = [=](vd::Dc&) { note("makeSubmarineMeshFile"); };
         r.drawSheetPicture = [=](vd::Dc&) { note("drawSheetPicture"); };
-        r.drawGeologyTable = [=](vd::Dc&) { note("drawGeologyTable"); };
         r.openSheetDialog = [=] { note("openSheetDialog"); };
         r.showRouteAreaSheets = [=] { note("showRouteAreaSheets"); };
         r.resetPageScrollBar = [=] { note("resetPageScrollBar"); };

@@ -333,6 +333,8 @@ TEST_F(MapView, TheCdRomPromptComesOnceBeforeTheRepaint)
     EXPECT_EQ(doc->m_nCdRomPrompt, 0);
 }
 
+// The geology table is still to come: in place of the map the repaint draws nothing once, and
+// the table says so; so do the statistics' data display and data list.
 TEST_F(MapView, TheGeologyTableIsDrawnInsteadOfTheMapOnce)
 {
     PastFirstPaint();
@@ -340,8 +342,16 @@ TEST_F(MapView, TheGeologyTableIsDrawnInsteadOfTheMapOnce)
     doc->m_strViewState = "GEOLEND";
     doc->m_bMapOnScreen = 1;
     doc->m_nMapDisplayMode = 5;
+    picture->FillSolidRect(0, 0, kWidth, kHeight, vd::RGB(1, 2, 3));
     Repaint();
-    EXPECT_EQ(calls, (std::vector<std::string>{"drawGeologyTable", "setViewButton 16 地図"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"setViewButton 16 地図"}));
+    for (int y = 0; y < kHeight; y += 7)
+        for (int x = 0; x < kWidth; x += 7)
+            ASSERT_EQ(picture->GetPixel(x, y), vd::RGB(1, 2, 3)) << x << "," << y;
+    EXPECT_FALSE(view->DrawGeologyTable(*picture));
+    EXPECT_FALSE(view->SetPrefectureDataDisplay());
+    EXPECT_FALSE(view->ShowDataListDialog(2));
+    EXPECT_TRUE(script->messageBoxes().empty());
     EXPECT_EQ(doc->m_strViewState, "");
     EXPECT_EQ(doc->m_bMapOnScreen, 0);
 }

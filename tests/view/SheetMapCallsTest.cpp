@@ -9,7 +9,6 @@
 #include "view/renderer/MapRenderer.h"
 #include "view/sheetmap/PrefectureExtents.h"
 #include "view/sheetmap/SheetBlockGeometry.h"
-#include "view/sheetmap/SheetMapHooks.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +54,6 @@ protected:
         doc->m_nLake = 1;
         doc->m_nPrefBorder = 1;
         doc->m_strCoastDir = "Z:\\coast\\";
-        sheetMapHooks() = SheetMapHooks();
         Log().clear();
     }
 
@@ -151,58 +149,6 @@ TEST_F(SheetMapCalls, SidePanelAt847And45ForAWindow1024Wide)
     // The block frame marked in blue around the panel.
     const auto blue = dc.Segments(vd::Pen(vd::PS_SOLID, 1, vd::RGB(0, 0, 255)));
     EXPECT_NE(std::find(blue.begin(), blue.end(), vd::Segment{{845, 38}, {1023, 38}}), blue.end());
-}
-
-TEST_F(SheetMapCalls, WhiteLayersInTheirOrder)
-{
-    std::vector<LandLayer> drawn;
-    std::vector<LandLayer> shown;
-    landLayerShown() = [&](const CVeldoranDoc&, LandLayer layer) {
-        return std::find(shown.begin(), shown.end(), layer) != shown.end() ? 1 : 0;
-    };
-    sheetMapHooks().drawWhiteLayer = [&](CMapRenderer&, LandLayer layer) { drawn.push_back(layer); };
-    using W = LandLayer;
-    const std::vector<W> all = {W::FineMesh, W::GeologyFirst, W::GeologySecond, W::Mesh0, W::Mesh1, W::Mesh2,
-                                W::Seismic, W::Surface0, W::Surface1, W::Surface2, W::Roads0,
-                                W::Lines0, W::Lines1, W::Lines2, W::Lines3, W::Lines4, W::Lines5,
-                                W::Lines6, W::Points0, W::Points1, W::Points2, W::Points3, W::Points4, W::Points5};
-    std::vector<W> reversed(all.rbegin(), all.rend());
-    shown = reversed;
-    vd::RecordingDc dc;
-    Draw(1024, 768, 2, 9, dc);
-    EXPECT_EQ(drawn, all);
-    EXPECT_EQ(doc->m_nWhiteLayerState, 0);
-    EXPECT_EQ(doc->m_nWhiteLayerDrawn, 1);
-    EXPECT_EQ(doc->m_nWhiteMeshDrawn, 1);
-
-    // Surfaces mark only the layer result; lines and points mark nothing; the road row alone draws nothing.
-    struct Case {
-        std::vector<W> shown;
-        int layer, mesh;
-        std::vector<W> drawn;
-    };
-    for (const Case& c : std::initializer_list<Case>{{{W::Surface1}, 1, -1, {W::Surface1}},
-                                                      {{W::Lines3, W::Points0}, -1, -1, {W::Lines3, W::Points0}},
-                                                      {{W::Roads0}, -1, -1, {}},
-                                                      {{W::Seismic}, 1, 1, {W::Seismic}}}) {
-        shown = c.shown;
-        drawn.clear();
-        vd::RecordingDc again;
-        Draw(1024, 768, 1, 9, again);
-        EXPECT_EQ(drawn, c.drawn);
-        EXPECT_EQ(doc->m_nWhiteLayerDrawn, c.layer);
-        EXPECT_EQ(doc->m_nWhiteMeshDrawn, c.mesh);
-    }
-
-    // The 7 x 7 block and the free extent draw none.
-    shown = all;
-    for (int frame : {2, 3}) {
-        drawn.clear();
-        vd::RecordingDc none;
-        Draw(1024, 768, frame, 49, none);
-        EXPECT_TRUE(drawn.empty());
-        EXPECT_EQ(doc->m_nWhiteLayerState, 999);
-    }
 }
 
 TEST_F(SheetMapCalls, DovanneCallsOfABlockAndOfOneSheet)

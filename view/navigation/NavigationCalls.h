@@ -45,8 +45,6 @@ struct NavigationCalls {
     std::function<void()> selectText;
     std::function<void()> selectPicture;
     std::function<void()> selectPrefectureMap;
-    std::function<void()> setPrefectureDataDisplay;
-    std::function<void(int kind)> showDataListDialog;
     std::function<int(int mode)> selectMapType; // 1 when a map type was chosen
     std::function<void()> editMapDisplaySpec;
     std::function<void()> albumStart;

@@ -90,8 +90,7 @@ void ViewNavigation::RunButtonCommand(int id)
             if (calls.selectText)
                 calls.selectText();
         } else {
-            if (calls.setPrefectureDataDisplay)
-                calls.setPrefectureDataDisplay();
+            m_view.SetPrefectureDataDisplay();
             m_view.InvalidateView(true);
         }
         return;
@@ -99,8 +98,8 @@ void ViewNavigation::RunButtonCommand(int id)
         if (doc.m_anPrefData[0] == -1) {
             if (calls.selectPicture)
                 calls.selectPicture();
-        } else if (calls.showDataListDialog) {
-            calls.showDataListDialog(2);
+        } else {
+            m_view.ShowDataListDialog(2);
         }
         return;
     case 325:

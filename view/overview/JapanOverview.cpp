@@ -2,7 +2,7 @@
 // one prefecture drawn sheet by sheet with its coast, relief, borders, name, lakes, layers, site
 // names, registered points and scale bar.
 #include "basemap/projection/SheetGrid.h"
-#include "view/overview/OverviewLayerDispatch.h"
+#include "view/layers/LandLayerTable.h"
 #include "view/renderer/MapRenderer.h"
 #include "view/renderer/RendererEntryPoints.h"
 

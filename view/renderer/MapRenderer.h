@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 class CVeldoranDoc;
@@ -17,6 +18,14 @@ class Dc;
 // What the status line says when the tint map drew a sheet plain for want of its elevation data.
 inline constexpr const char* kNoTintNotice =
     "この図幅には標高データ (段彩図の元) がないため、通常の地図を表示しています。";
+
+// What the white layers of a full sheet map report: 999 when its layout draws none (then the
+// other two are not known), else whether a layer and whether a mesh layer was drawn (1, else -1).
+struct WhiteLayerResult {
+    int state = 0;
+    std::optional<int> layerDrawn;
+    std::optional<int> meshDrawn;
+};
 
 class CMapRenderer {
 public:
@@ -34,8 +43,9 @@ public:
     void CreateBackgroundTools();
 
     // The sheet map: one sheet, a block of sheets or a free extent, cell by cell
-    // (SheetMapComposition.cpp, SheetBlock.cpp, SheetPoints.cpp).
-    void DrawSheetMap(int overlayOnly, int legendFlag);
+    // (SheetMapComposition.cpp, SheetBlock.cpp, SheetPoints.cpp). The overlay pass draws no white
+    // layers and reports nothing.
+    std::optional<WhiteLayerResult> DrawSheetMap(int overlayOnly, int legendFlag);
     void DrawSheetBlock(int cell, int part, int pointsOnly, int overlayOnly);
     void DrawSheetBlockAlt(int cell, int part, int pointsOnly, int overlayOnly);
     void DrawSheetPoints(const std::string& file, int drawKind, float scaleX, float scaleY, int cellLeft,

@@ -14,16 +14,10 @@
 #include "platform/text/Cp932Text.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/FrameWindow.h"
-#include "view/sheetmap/SheetMapHooks.h"
+#include "view/layers/LandLayerTable.h"
 
 #include <array>
 #include <cstdlib>
-
-SheetMapHooks& sheetMapHooks()
-{
-    static SheetMapHooks hooks;
-    return hooks;
-}
 
 namespace {
 
@@ -38,34 +32,13 @@ std::string SeismicSuffix(CVeldoranDoc& doc)
 {
     if (doc.m_bSeismicLayer != 1)
         return {};
-    const SheetMapHooks& hooks = sheetMapHooks();
-    return "   <<" + (hooks.seismicMapTitle ? hooks.seismicMapTitle(doc) : std::string()) + ">>";
+    return "   <<" + doc.GetSeismicMapTitle() + ">>";
 }
 
-// The white-map layers, in drawing order, and which of the two results each one marks.
-struct WhiteLayerRow {
-    LandLayer layer;
-    bool marksLayer;
-    bool marksMesh;
-};
-constexpr std::array<WhiteLayerRow, 23> kWhiteLayerRows = {{
-    {LandLayer::FineMesh, true, true},       {LandLayer::GeologyFirst, true, true},
-    {LandLayer::GeologySecond, true, true},  {LandLayer::Mesh0, true, true},
-    {LandLayer::Mesh1, true, true},          {LandLayer::Mesh2, true, true},
-    {LandLayer::Seismic, true, true},        {LandLayer::Surface0, true, false},
-    {LandLayer::Surface1, true, false},      {LandLayer::Surface2, true, false},
-    {LandLayer::Lines0, false, false}, {LandLayer::Lines1, false, false},
-    {LandLayer::Lines2, false, false},       {LandLayer::Lines3, false, false},
-    {LandLayer::Lines4, false, false},       {LandLayer::Lines5, false, false},
-    {LandLayer::Lines6, false, false},       {LandLayer::Points0, false, false},
-    {LandLayer::Points1, false, false},      {LandLayer::Points2, false, false},
-    {LandLayer::Points3, false, false},      {LandLayer::Points4, false, false},
-    {LandLayer::Points5, false, false},
-}};
 
 } // namespace
 
-void CMapRenderer::DrawSheetMap(int overlayOnly, int legendFlag)
+std::optional<WhiteLayerResult> CMapRenderer::DrawSheetMap(int overlayOnly, int legendFlag)
 {
     CVeldoranDoc& doc = *m_pDoc;
     vd::Dc& dc = *m_pDC;
@@ -182,34 +155,21 @@ void CMapRenderer::DrawSheetMap(int overlayOnly, int legendFlag)
     doc.m_nIndexMapFlag = indexMapFlag;
 
     if (overlayOnly != 0)
-        return;
-    doc.m_nWhiteLayerState = 0;
-    if (doc.m_nMapFrame == 3 || (doc.m_nMapFrame == 2 && doc.m_nMapMode == 49)) {
-        doc.m_nWhiteLayerState = 999;
-        return;
-    }
-    const SheetMapHooks& hooks = sheetMapHooks();
+        return std::nullopt;
+    if (doc.m_nMapFrame == 3 || (doc.m_nMapFrame == 2 && doc.m_nMapMode == 49))
+        return WhiteLayerResult{999, std::nullopt, std::nullopt};
     int layerDrawn = -1;
     int meshDrawn = -1;
-    auto on = [&](LandLayer layer) { return IsLandLayerShown(doc, layer); };
-    auto draw = [&](LandLayer layer) {
-        if (hooks.drawWhiteLayer)
-            hooks.drawWhiteLayer(*this, layer);
-    };
-    for (const WhiteLayerRow& row : kWhiteLayerRows) {
-        if (!on(row.layer))
+    for (const LandLayerRow* row : SheetLayersInOrder()) {
+        if (!IsLandLayerDrawn(doc, *row))
             continue;
-        // Line tab 0 draws its road first when the road row is on, then its rivers.
-        if (row.layer == LandLayer::Lines0 && on(LandLayer::Roads0))
-            draw(LandLayer::Roads0);
-        draw(row.layer);
-        if (row.marksLayer)
+        row->drawOnSheet(*this);
+        if (row->marksLayer)
             layerDrawn = 1;
-        if (row.marksMesh)
+        if (row->marksMesh)
             meshDrawn = 1;
     }
-    doc.m_nWhiteLayerDrawn = layerDrawn;
-    doc.m_nWhiteMeshDrawn = meshDrawn;
+    return WhiteLayerResult{0, layerDrawn, meshDrawn};
 }
 
 void CMapRenderer::DrawPointOverlay(int cell)

@@ -9,7 +9,6 @@
 #include "platform/text/Cp932.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Format.h"
-#include "view/sheetmap/SheetMapHooks.h"
 
 #include <algorithm>
 
@@ -66,7 +65,6 @@ void CMapRenderer::DrawSheetPoints(const std::string& file, int drawKind, float 
 {
     CVeldoranDoc& doc = *m_pDoc;
     vd::Dc& dc = *m_pDC;
-    const SheetMapHooks& hooks = sheetMapHooks();
     const vd::Pen keptPen = dc.SelectObject(m_aPen[2]);
     const vd::Brush keptBrush = dc.SelectObject(m_aBrush[2]);
     auto restoreTools = [&] {
@@ -154,9 +152,7 @@ void CMapRenderer::DrawSheetPoints(const std::string& file, int drawKind, float 
     }
 
     auto elevationLabel = [&](int elevation, const std::string& value, int x, int y) {
-        if (hooks.drawElevationLabel)
-            hooks.drawElevationLabel(*this, elevation, value, x, y, font.gap, kSecondLine, offsetX, offsetY,
-                                     symbolSize);
+        DrawElevationLabel(elevation, value, x, y, font.gap, kSecondLine, offsetX, offsetY, symbolSize);
     };
 
     int tipIndex = 0;
@@ -171,8 +167,8 @@ void CMapRenderer::DrawSheetPoints(const std::string& file, int drawKind, float 
         if (pointsOnly == 0) {
             if (doc.m_nSiteNamePopup == 1) {
                 const std::string name = doc.m_strEntryTitle;
-                if (m_nMarkStyle < 4 && hooks.drawPointMark)
-                    hooks.drawPointMark(*this, x, y, symbolSize, CVeldoranDoc::PlaceNameKind(name));
+                if (m_nMarkStyle < 4)
+                    DrawPointMark(x, y, symbolSize, CVeldoranDoc::PlaceNameKind(name));
                 std::string tip;
                 if (!value.empty())
                     tip = "/" + value;

@@ -16,7 +16,7 @@
 #include "view/renderer/MapRenderer.h"
 #include "view/renderer/RendererEntryPoints.h"
 #include "view/sheetmap/IndexMapLayout.h"
-#include "view/sheetmap/SheetMapHooks.h"
+#include "view/menubars/MenuBars.h"
 #include "view/window/VeldoranView.h"
 #include "view/window/ViewEntryPoints.h"
 
@@ -95,8 +95,7 @@ void ViewBaseMap::AfterMainMap(vd::Dc& dc)
     doc_.m_bMapOnScreen = 1;
     doc_.m_nMapDisplayMode = 10;
     doc_.m_strEntryParam.clear();
-    if (sheetMapHooks().drawDataSourceCaption)
-        sheetMapHooks().drawDataSourceCaption(dc);
+    DrawDataSourceCaption(view_, dc);
     view_.m_nPictureState = 1;
     m_nLocatorLeft = -1;
     m_nLocatorTop = -1;
@@ -142,16 +141,16 @@ std::string ViewBaseMap::DrawLayeredMap(vd::Dc& dc)
         view_.SaveRestoreMap(1, 0, 0, 0, 0, view_.m_nSavedWidth, view_.m_nSavedHeight);
         doc_.m_bRestoreOnce = -1;
     } else {
-        const SheetMapHooks& hooks = sheetMapHooks();
-        const int legend = doc_.m_nSubmarineLayer == 1 && hooks.isAnyLayerSelected &&
-                                   hooks.isAnyLayerSelected(doc_, 2) == 1
-                               ? 0
-                               : 1;
+        const int legend = doc_.m_nSubmarineLayer == 1 && doc_.IsAnyLayerSelected(2) == 1 ? 0 : 1;
         // Both passes start from the user's point display setting (the first leaves its working level).
         const int pointSetting = doc_.m_nPointDisplayFlag;
         {
             CMapRenderer renderer(&dc, &doc_, view_.m_nSavedWidth, view_.m_nSavedHeight);
-            renderer.DrawSheetMap(0, legend);
+            if (const std::optional<WhiteLayerResult> white = renderer.DrawSheetMap(0, legend)) {
+                doc_.m_nWhiteLayerState = white->state;
+                doc_.m_nWhiteLayerDrawn = white->layerDrawn.value_or(doc_.m_nWhiteLayerDrawn);
+                doc_.m_nWhiteMeshDrawn = white->meshDrawn.value_or(doc_.m_nWhiteMeshDrawn);
+            }
             if (renderer.m_bTintMissing)
                 WriteNoTintNotice(dc, view_.m_nSavedHeight);
         }
@@ -208,8 +207,7 @@ std::string ViewBaseMap::DrawJapanMap(vd::Dc& dc)
     } else if (sel > 3) {
         {
             CMapRenderer renderer(&dc, &doc_, view_.m_nSavedWidth, view_.m_nSavedHeight);
-            if (sheetMapHooks().drawJapanOverview)
-                sheetMapHooks().drawJapanOverview(renderer);
+            renderer.DrawJapanOverview();
         }
         const int p = doc_.m_nPrefecture;
         std::string title;
@@ -222,7 +220,7 @@ std::string ViewBaseMap::DrawJapanMap(vd::Dc& dc)
             title = doc_.m_strFrameName + (doc_.m_nMapPjctn == 0 ? " (サンソン図法)" : "");
         }
         if (doc_.m_bSeismicLayer == 1)
-            title += "   <<" + (sheetMapHooks().seismicMapTitle ? sheetMapHooks().seismicMapTitle(doc_) : "") + ">>";
+            title += "   <<" + doc_.GetSeismicMapTitle() + ">>";
         SetTitle(title);
         doc_.m_nReactivated = 0;
     } else if (view_.m_pNavigation) {
@@ -258,8 +256,7 @@ void ViewBaseMap::DrawPrefectureMap(vd::Dc& dc)
     view_.m_nPageIndex = 0;
     {
         CMapRenderer renderer(&dc, &doc_, view_.m_nSavedWidth, view_.m_nSavedHeight);
-        if (sheetMapHooks().drawPrefectureMap)
-            sheetMapHooks().drawPrefectureMap(renderer, size, size);
+        renderer.DrawPrefectureMap(size, size);
     }
     view_.m_nViewFrameKind = doc_.m_nMapFrame;
     doc_.m_bMapOnScreen = 0;
@@ -432,9 +429,7 @@ void ViewBaseMap::DrawAlbumLocator(vd::Dc& dc)
     }
     {
         CMapRenderer renderer(&dc, &doc_, view_.m_nSavedWidth, view_.m_nSavedHeight);
-        if (sheetMapHooks().drawAreaData)
-            sheetMapHooks().drawAreaData(renderer, d, top, left, view_.m_nAlbumState, view_.m_nPageIndex,
-                                         doc_.m_strEntryTarget);
+        renderer.DrawAreaData(d, top, left, view_.m_nAlbumState, view_.m_nPageIndex, doc_.m_strEntryTarget);
     }
     view_.m_nSavedX = left - 11;
     view_.m_nSavedY = top - 10;

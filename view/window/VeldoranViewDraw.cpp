@@ -30,7 +30,7 @@ void CVeldoranView::OnDraw(vd::Dc& dc)
         return;
     if (doc.m_strViewState == "GEOLEND") {
         doc.m_bMapOnScreen = 0;
-        Call(m_routines.drawGeologyTable, dc);
+        DrawGeologyTable(dc);
         doc.m_strViewState.clear();
         Call(m_routines.setViewButton, 16, std::string("地図"), m_nSavedWidth - 59, 3, m_nSavedWidth - 9, 27);
         return;

@@ -76,9 +76,8 @@ void CVeldoranView::OnPrefectureData()
     CVeldoranDoc& doc = *m_pDoc;
     const int mapType = doc.m_nMapType;
     // The data display is Surrick's dialog; while nothing shows it the user is told so.
-    if (m_pNavigation && m_pNavigation->calls.setPrefectureDataDisplay)
-        m_pNavigation->calls.setPrefectureDataDisplay();
-    else if (!CommandEntryPoint<OnLocalDataDspSet_fn>(kStatisticsPart, "SURRICK.DLL", "OnLocalDataDspSet"))
+    if (!SetPrefectureDataDisplay() &&
+        !CommandEntryPoint<OnLocalDataDspSet_fn>(kStatisticsPart, "SURRICK.DLL", "OnLocalDataDspSet"))
         return;
     if (doc.m_anPrefData[0] == -1)
         return;

@@ -7,7 +7,7 @@
 #include "platform/ui/UiScript.h"
 #include "tests/app/doc/DocumentTestSupport.h"
 #include "tests/support/FakeLayers.h"
-#include "view/renderer/LandLayerSwitches.h"
+#include "view/layers/LandLayerTable.h"
 #include "view/renderer/MapRenderer.h"
 #include "view/renderer/OverviewLayerFrame.h"
 
@@ -328,9 +328,9 @@ TEST_F(LayerDispatch, LandLayerSwitchesReadTheFlags)
     };
     for (const Case& c : cases) {
         SetUp();
-        EXPECT_NE(LandLayerFlag(*doc, c.layer), 1) << int(c.layer);
+        EXPECT_FALSE(IsLandLayerShown(*doc, c.layer)) << int(c.layer);
         c.set(*doc);
-        EXPECT_EQ(LandLayerFlag(*doc, c.layer), 1) << int(c.layer);
+        EXPECT_TRUE(IsLandLayerShown(*doc, c.layer)) << int(c.layer);
     }
 }
 
@@ -341,8 +341,145 @@ TEST_F(LayerDispatch, WhiteLayerListCallsItsDispatcher)
     const auto first = [](const std::vector<std::string>& calls) {
         return calls.empty() ? std::string() : calls[0].substr(0, calls[0].find('('));
     };
-    EXPECT_EQ(first(White([](CMapRenderer& r) { DrawWhiteLandLayer(r, LandLayer::Roads0); })), "OnDdRoadWhite");
-    EXPECT_EQ(first(White([](CMapRenderer& r) { DrawWhiteLandLayer(r, LandLayer::Lines0); })), "OnDdRiverWhite");
-    EXPECT_EQ(first(White([](CMapRenderer& r) { DrawWhiteLandLayer(r, LandLayer::Points2); })), "OnDdPointWhite");
-    EXPECT_TRUE(White([](CMapRenderer& r) { DrawWhiteLandLayer(r, LandLayer::Mesh0Second); }).empty());
+    const auto sheetCall = [](LandLayer layer) {
+        return [layer](CMapRenderer& r) { LandLayerRowOf(layer).drawOnSheet(r); };
+    };
+    EXPECT_EQ(first(White(sheetCall(LandLayer::Roads0))), "OnDdRoadWhite");
+    EXPECT_EQ(first(White(sheetCall(LandLayer::Lines0))), "OnDdRiverWhite");
+    EXPECT_EQ(first(White(sheetCall(LandLayer::Points2))), "OnDdPointWhite");
+    EXPECT_EQ(LandLayerRowOf(LandLayer::Mesh0Second).drawOnSheet, nullptr);
+}
+
+// The white sheet map draws the shown layers in their order and marks its two results; the road
+// row draws only with its rivers, and the 7 x 7 block and the free extent draw none.
+TEST_F(LayerDispatch, WhiteSheetMapDrawsTheShownLayersInOrder)
+{
+    const auto names = [] {
+        std::vector<std::string> out;
+        for (const std::string& call : fakelayers::Calls())
+            if (call.find("White") != std::string::npos || call.find("SurfaceWhole") != std::string::npos)
+                out.push_back(call.substr(0, call.find('(')));
+        return out;
+    };
+    std::optional<WhiteLayerResult> white;
+    const auto draw = [&](int frame, int mode) {
+        doc->m_nMapFrame = frame;
+        doc->m_nMapMode = mode;
+        fakelayers::Log().clear();
+        vd::RecordingDc dc;
+        CMapRenderer renderer(&dc, doc.get(), 1024, 768);
+        white = renderer.DrawSheetMap(0, 0);
+        return names();
+    };
+    const auto allOff = [&] {
+        doc->m_anFineMeshFlag.fill(0);
+        doc->m_nGeologyLayer = doc->m_nLandClassLayer = 0;
+        for (auto& tab : doc->m_anMeshRowFlag)
+            tab.fill(0);
+        doc->m_bSeismicLayer = 0;
+        for (auto& tab : doc->m_anSurfaceRowFlag)
+            tab.fill(0);
+        for (auto& tab : doc->m_anLineRowFlag)
+            tab.fill(0);
+        for (auto& tab : doc->m_anPointRowFlag)
+            tab.fill(0);
+    };
+    // One row and the tab switched on in each family, the last tab of a family before its first.
+    allOff();
+    doc->m_anFineMeshFlag[0] = doc->m_anFineMeshFlag[5] = 1;
+    doc->m_nGeologyLayer = 1;
+    doc->m_anMeshRowFlag[2] = {1, 0, 0, 0, 0, 1, 0};
+    doc->m_anMeshRowFlag[0] = {1, 0, 0, 0, 0, 1, 0};
+    doc->m_bSeismicLayer = 1;
+    doc->m_anSeisSetting[2] = 1;
+    doc->m_anSurfaceRowFlag[2] = {1, 0, 0, 0, 0, 1, 0};
+    doc->m_anSurfaceRowFlag[0] = {1, 0, 0, 0, 0, 1, 0};
+    doc->m_anLineRowFlag[3] = {1, 0, 0, 0, 0, 1, 0};
+    doc->m_anLineRowFlag[0] = {1, 1, 0, 0, 0, 1, 0};
+    doc->m_anPointRowFlag[5] = {1, 0, 0, 0, 0, 1, 0};
+    doc->m_anPointRowFlag[0] = {1, 0, 0, 0, 0, 1, 0};
+    EXPECT_EQ(draw(2, 9), (std::vector<std::string>{"OnDdWhitePlnF10Mesh", "OnDdWhiteG4Mesh", "OnDdWhiteMesh",
+                                                    "OnDdWhiteMesh", "OnSeisWhiteMesh", "OnDdSurfaceWhite",
+                                                    "OnDdSurfaceWhole", "OnDdRoadWhite", "OnDdRiverWhite",
+                                                    "OnDDLWholeCountryWhite", "OnDdPointWhite", "OnDdPointWhite"}));
+    ASSERT_TRUE(white.has_value());
+    EXPECT_EQ(white->state, 0);
+    EXPECT_EQ(white->layerDrawn, 1);
+    EXPECT_EQ(white->meshDrawn, 1);
+
+    struct Case {
+        const char* what;
+        std::function<void(CVeldoranDoc&)> set;
+        int layer, mesh;
+        std::vector<std::string> drawn;
+    };
+    const Case cases[] = {
+        {"a surface marks the layer result only",
+         [](CVeldoranDoc& d) { d.m_anSurfaceRowFlag[1] = {1, 0, 0, 0, 0, 1, 0}; }, 1, -1, {"OnDdSurfaceWhite"}},
+        {"lines and points mark nothing",
+         [](CVeldoranDoc& d) {
+             d.m_anLineRowFlag[3] = {1, 0, 0, 0, 0, 1, 0};
+             d.m_anPointRowFlag[0] = {1, 0, 0, 0, 0, 1, 0};
+         },
+         -1, -1, {"OnDDLWholeCountryWhite", "OnDdPointWhite"}},
+        {"the road row alone draws nothing", [](CVeldoranDoc& d) { d.m_anLineRowFlag[0][0] = 1; }, -1, -1, {}},
+        {"the seismic layer marks both",
+         [](CVeldoranDoc& d) {
+             d.m_bSeismicLayer = 1;
+             d.m_anSeisSetting[2] = 1;
+         },
+         1, 1, {"OnSeisWhiteMesh"}},
+    };
+    for (const Case& c : cases) {
+        allOff();
+        c.set(*doc);
+        EXPECT_EQ(draw(1, 9), c.drawn) << c.what;
+        ASSERT_TRUE(white.has_value()) << c.what;
+        EXPECT_EQ(white->layerDrawn, c.layer) << c.what;
+        EXPECT_EQ(white->meshDrawn, c.mesh) << c.what;
+    }
+
+    doc->m_anPointRowFlag[0] = {1, 0, 0, 0, 0, 1, 0};
+    for (const auto& [frame, mode] : {std::pair{2, 49}, std::pair{3, 49}}) {
+        EXPECT_TRUE(draw(frame, mode).empty()) << frame << " " << mode;
+        ASSERT_TRUE(white.has_value());
+        EXPECT_EQ(white->state, 999);
+        EXPECT_FALSE(white->layerDrawn.has_value());
+    }
+}
+
+// The overview groups in their order; point themes alone do not count as drawn, and a group
+// outside 0-3 draws nothing.
+TEST_F(LayerDispatch, OverviewGroupsInOrder)
+{
+    doc->m_nLandClassLayer = 1;
+    doc->m_anLineRowFlag[0] = {1, 1, 0, 0, 0, 1, 0};
+    doc->m_anLineRowFlag[3] = {1, 0, 0, 0, 0, 1, 0};
+    doc->m_anPointRowFlag[1] = {1, 0, 0, 0, 0, 1, 0};
+    vd::RecordingDc dc;
+    CMapRenderer renderer(&dc, doc.get(), 800, 600);
+    EXPECT_EQ(renderer.DrawOverviewLayers(4), -1);
+    fakelayers::Log().clear();
+    EXPECT_EQ(renderer.DrawOverviewLayers(0), 1);
+    EXPECT_EQ(renderer.m_bOverviewGeologyDrawn, 1);
+    EXPECT_EQ(renderer.DrawOverviewLayers(1), 1);
+    EXPECT_EQ(renderer.DrawOverviewLayers(2), -1);
+    std::vector<std::string> names;
+    for (const std::string& call : fakelayers::Calls())
+        names.push_back(call.substr(0, call.find('(')));
+    EXPECT_EQ(names, (std::vector<std::string>{"OnD4GeologyMesh", "OnDdPlainRoad", "OnDdPlainRiver",
+                                               "OnDdPlainWholeCountry", "OnDdPlainPoint"}));
+
+    doc->m_nLandClassLayer = 0;
+    doc->m_anLineRowFlag[0][5] = doc->m_anLineRowFlag[3][5] = 0;
+    EXPECT_EQ(renderer.DrawOverviewLayers(1), -1);
+}
+
+// Every layer of the table names a command the document handles: the settings of its family.
+TEST_F(LayerDispatch, EveryLayerNamesItsFamilysSettingsCommand)
+{
+    for (const LandLayerRow& row : LandLayerTable()) {
+        EXPECT_EQ(&LandLayerRowOf(row.id), &row);
+        EXPECT_TRUE(doc->canHandle(row.menuCommand)) << int(row.id) << ": " << row.menuCommand;
+    }
 }

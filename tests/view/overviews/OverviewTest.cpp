@@ -2,7 +2,6 @@
 // list's pages, the bevel box and the point symbols, recorded call by call.
 #include "OverviewTestSupport.h"
 
-#include "view/overview/OverviewLayerDispatch.h"
 #include "view/renderer/MapRenderer.h"
 
 #include <gtest/gtest.h>
@@ -333,36 +332,6 @@ TEST(PointMark, ElevationLabelTextsAndColours)
     EXPECT_EQ(ellipses[0].op.rect, (Rect{97, 197, 103, 203}));
     EXPECT_EQ(ellipses[0].state.brush, renderer.m_aBrush[1]);
     EXPECT_EQ(texts[0].colour, RGB(0, 0, 0));
-}
-
-TEST(OverviewLayers, GroupsInOrderThroughTheDispatchAndNothingWithoutIt)
-{
-    auto doc = viewtest::MakeDocumentWithSampleData();
-    vd::RecordingDc dc;
-    CMapRenderer renderer(&dc, doc.get(), 800, 600);
-    EXPECT_EQ(renderer.DrawOverviewLayers(1), -1);
-    EXPECT_EQ(renderer.DrawOverviewLayers(4), -1);
-
-    std::vector<std::pair<int, int>> calls;
-    landLayerShown() = [](const CVeldoranDoc&, LandLayer layer) {
-        return layer == LandLayer::GeologySecond || layer == LandLayer::Lines0 ||
-                       layer == LandLayer::Roads0 || layer == LandLayer::Lines3 ||
-                       layer == LandLayer::Points1
-                   ? 1
-                   : 0;
-    };
-    overviewLayerDispatch().drawLandLayer = [&](CMapRenderer&, int type, int index) { calls.push_back({type, index}); };
-    EXPECT_EQ(renderer.DrawOverviewLayers(0), 1);
-    EXPECT_EQ(renderer.m_bOverviewGeologyDrawn, 1);
-    EXPECT_EQ(renderer.DrawOverviewLayers(1), 1);
-    EXPECT_EQ(renderer.DrawOverviewLayers(2), -1);
-    EXPECT_EQ(calls, (std::vector<std::pair<int, int>>{{10, -1}, {4, -1}, {5, 0}, {6, 3}, {7, 1}}));
-
-    // Point themes alone do not count as drawn.
-    landLayerShown() = [](const CVeldoranDoc&, LandLayer layer) {
-        return layer == LandLayer::Points0 ? 1 : 0;
-    };
-    EXPECT_EQ(renderer.DrawOverviewLayers(1), -1);
 }
 
 } // namespace
