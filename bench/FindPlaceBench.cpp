@@ -16,8 +16,10 @@ std::vector<std::string> Records(int mode)
     std::vector<std::string> records;
     for (int i = 0; i < kEntries; ++i) {
         const int latitude = 30 + i % 14, longitude = 129 + i % 16;
+        // Municipality records: city in bytes 0-11, ward 12-23, longitude 25-31 and latitude
+        // 33-39 in tenths of an arc-second.
         if (mode == 3)
-            records.push_back(vd::utf8ToCp932(vd::format("市%05d      区%05d       %07d %07d%05d", i % 100, i,
+            records.push_back(vd::utf8ToCp932(vd::format("市%05d     区%05d      %07d %07d%05d", i % 100, i,
                                                          longitude * 36000, latitude * 36000, i % 100000)));
         else
             records.push_back(vd::format("地点%d %d.%02d00 %d.%02d00 説明", i, latitude, i % 60, longitude, i % 60));

@@ -101,5 +101,7 @@ std::string bytesText(const std::uint8_t* data, std::size_t size)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     vd::fuzz::initialise();
+    if (vd::fuzz::startTarget)
+        vd::fuzz::startTarget();
     return 0;
 }

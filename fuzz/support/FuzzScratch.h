@@ -15,6 +15,11 @@ namespace vd::fuzz {
 // first input (so a target defines no LLVMFuzzerInitialize of its own).
 void initialise();
 
+// A target whose start is slow (a document built with its profile and default files) defines
+// this: the initialisation above calls it after the set-up, so the start is not timed as part
+// of the first input, which a busy machine would otherwise push past the time limit.
+[[gnu::weak]] void startTarget();
+
 // The scratch folder (Linux form); everything a target writes stays below it.
 const std::filesystem::path& scratchFolder();
 

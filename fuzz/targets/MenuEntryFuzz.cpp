@@ -7,6 +7,13 @@
 
 #include <filesystem>
 
+// The document is made before the first input (its start reads the profile and writes the
+// default files).
+void vd::fuzz::startTarget()
+{
+    (void)vd::fuzz::document();
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     CVeldoranDoc& doc = vd::fuzz::document();

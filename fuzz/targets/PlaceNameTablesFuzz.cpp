@@ -12,11 +12,17 @@
 #include <array>
 #include <sstream>
 
+// The document is made before the first input (its start reads the profile and writes the
+// default files).
+void vd::fuzz::startTarget()
+{
+    (void)vd::fuzz::document();
+    BindRendererEntryPoints();
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     CVeldoranDoc& doc = vd::fuzz::document();
-    static const bool bound = (BindRendererEntryPoints(), true);
-    (void)bound;
     doc.m_strAnnotationTable = vd::fuzz::writeApplicationFile("Fuzz/tyuuki.csv", data, size);
     doc.m_strPublicFacilityTable = vd::fuzz::writeApplicationFile("Fuzz/koukyou.csv", data, size);
     doc.m_nMapFrame = 1;

@@ -209,4 +209,30 @@ TEST_F(ListMenus, TheCaptionNamesTheDataFileAndTheTallies)
     }
 }
 
+// A layer's red progress box lies where the wide status line goes: the line is written on its own
+// ground there; the narrow line (from the left edge) leaves what stands left of where the wide one
+// begins.
+TEST_F(ListMenus, TheCaptionIsNotWrittenThroughALayersProgressBox)
+{
+    const vd::COLORREF red = vd::RGB(255, 0, 0);
+    for (const int width : {1000, 800}) {
+        view->MoveWindow(0, 0, width, 600, false);
+        vd::RecordingDc dc({width, 600, true});
+        dc.FillSolidRect(0, 0, width, 600, vd::RGB(255, 255, 255));
+        dc.FillSolidRect(667, 574, 214, 22, red); // the box of a 600-pixel view
+        dc.FillSolidRect(12, 578, 40, 12, red);   // a note left of the line
+        DrawDataSourceCaption(*view, dc);
+        int boxRed = 0;
+        for (int y = 574; y < 596; ++y)
+            for (int x = 667; x < 881; ++x)
+                boxRed += dc.GetPixel(x, y) == red;
+        if (width > 800)
+            EXPECT_EQ(boxRed, 0);
+        else
+            EXPECT_GT(boxRed, 0);
+        EXPECT_EQ(dc.GetPixel(20, 584), red) << width;
+        EXPECT_EQ(dc.Texts().size(), 1u);
+    }
+}
+
 } // namespace

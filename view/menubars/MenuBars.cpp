@@ -155,6 +155,11 @@ void DrawDataSourceCaption(CVeldoranView& view, vd::Dc& dc)
                                           : "<ﾃﾞｰﾀﾌｧｲﾙ:" + doc.m_strDataFileTitle + "> ";
     const vd::ui::Rect client = view.GetClientRect();
     const bool wide = client.right > 800;
+    // The layers' progress box (国土数値情報, the layer's name and count) stands where the wide
+    // status line goes; once the map is whole it is out of date, and the line is written on its
+    // own ground instead of through it.
+    if (wide && view.m_pBackgroundBrush)
+        dc.FillRect(vd::Rect{470, client.bottom - 26, client.right, client.bottom}, *view.m_pBackgroundBrush);
     dc.SetBkMode(vd::TRANSPARENT);
     dc.TextOut(wide ? 470 : 2, client.bottom - (wide ? 19 : 18), source + counts);
     dc.SetBkMode(vd::OPAQUE);

@@ -1,8 +1,12 @@
 #include "layers/render/lines/CacheBuild.h"
 
 #include "layers/render/LayerRenderer.h"
+#include "platform/dc/Dc.h"
+#include "platform/dc/GdiConstants.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/ui/Ui.h"
+
+#include <algorithm>
 
 std::string CacheFolder(std::string_view dataPath)
 {
@@ -24,10 +28,41 @@ bool CacheWriter::Open(std::string_view path)
 
 bool CacheExists(std::string_view path) { return vd::fileExists(path); }
 
-BuildProgress::~BuildProgress() { vd::ui::showProgress(""); }
+BuildProgress::~BuildProgress()
+{
+    // Each message's cells were painted in the background colour it was written on: wiped with
+    // that colour, only the text goes.
+    for (auto it = written_.rbegin(); it != written_.rend(); ++it)
+        r_.DeviceContext.FillSolidRect(it->area, it->background);
+    vd::ui::showProgress("");
+}
 
 void BuildProgress::Show(int x, int y, const std::string& text)
 {
-    r_.DeviceContext.TextOut(x, y, text);
+    Write(x, y, text);
     vd::ui::showProgress(text);
+}
+
+void BuildProgress::Note(int x, int y, const std::string& text) { Write(x, y, text); }
+
+void BuildProgress::Write(int x, int y, const std::string& text)
+{
+    vd::Dc& dc = r_.DeviceContext;
+    // A transparent text lies on the picture itself, which a wipe would take with it.
+    if (dc.GetBkMode() == vd::OPAQUE) {
+        const vd::Size size = dc.GetTextExtent(text);
+        const vd::Rect area{x, y, x + size.cx, y + size.cy};
+        const vd::COLORREF background = dc.GetBkColor();
+        // Messages come at a few places again and again: one area per place and colour.
+        auto same = std::find_if(written_.begin(), written_.end(), [&](const Written& w) {
+            return w.area.top == area.top && w.area.left == area.left && w.background == background;
+        });
+        if (same == written_.end()) {
+            written_.push_back({area, background});
+        } else {
+            same->area.right = std::max(same->area.right, area.right);
+            same->area.bottom = std::max(same->area.bottom, area.bottom);
+        }
+    }
+    dc.TextOut(x, y, text);
 }

@@ -3,11 +3,14 @@
 // it needs them, beside that file. Each is written under a temporary name and takes its own name
 // only when written whole, so a build stopped halfway never passes for a finished cache; a folder
 // that cannot be written leaves the layer to read the data file itself.
+#include "platform/dc/Color.h"
+#include "platform/dc/Geometry.h"
 #include "platform/fs/TextWriter.h"
 #include "platform/ui/WaitCursor.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class CLayerRenderer;
 
@@ -58,7 +61,8 @@ private:
 
 // A build in progress: the wait cursor, and each message drawn into the renderer's device context
 // and shown at once in the progress window (the build runs inside a repaint, whose drawing
-// reaches the screen only when it ends). The window goes with the object.
+// reaches the screen only when it ends). The window goes with the object, and so do the messages
+// from the picture: left there they would stand over the status line the view writes afterwards.
 class BuildProgress {
 public:
     explicit BuildProgress(CLayerRenderer& r) : r_(r) {}
@@ -66,8 +70,17 @@ public:
     BuildProgress(const BuildProgress&) = delete;
     BuildProgress& operator=(const BuildProgress&) = delete;
     void Show(int x, int y, const std::string& text);
+    // A count or key written as the build goes, in the picture only (too frequent for the window).
+    void Note(int x, int y, const std::string& text);
 
 private:
+    void Write(int x, int y, const std::string& text);
+
     CLayerRenderer& r_;
     vd::WaitCursor wait_;
+    struct Written {
+        vd::Rect area;
+        vd::COLORREF background;
+    };
+    std::vector<Written> written_;
 };

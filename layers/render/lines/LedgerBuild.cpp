@@ -138,7 +138,7 @@ int TakeNode(NodeTable& nodes, const std::string& linkKey, bool parted)
     return node;
 }
 
-bool JoinRecords(CLayerRenderer& r, const std::string& intermediate, NodeTable& nodes, SectionTable& sections,
+bool JoinRecords(BuildProgress& progress, const std::string& intermediate, NodeTable& nodes, SectionTable& sections,
                  bool parted, const std::string& ledgerPath)
 {
     vd::TextReader data;
@@ -156,7 +156,7 @@ bool JoinRecords(CLayerRenderer& r, const std::string& intermediate, NodeTable& 
         if (node < 0)
             continue;
         out.Line(nodes.coordinates[std::size_t(node)] + std::string(vd::rawField(raw, 3)));
-        r.DeviceContext.TextOut(330, 683, vd::cp932ToUtf8(dataKey));
+        progress.Note(330, 683, vd::cp932ToUtf8(dataKey));
     }
     return out.FinishUnless(data.failed());
 }
@@ -187,7 +187,7 @@ public:
         progress_.Show(20, 702,
                        kWait + vd::format("   Table=%d (Node=%d)", int(sections.linkKeys.size()),
                                           int(nodes.coordinates.size())));
-        built = built && JoinRecords(r_, intermediate, nodes, sections, parted_, folder_ + ledgerName);
+        built = built && JoinRecords(progress_, intermediate, nodes, sections, parted_, folder_ + ledgerName);
         progress_.Show(20, 702, "作業用の中間ファイルを削除します！");
         (void)vd::removeFile(intermediate);
         return built;

@@ -74,7 +74,7 @@ bool WriteLinks(const std::string& dataPath, const std::string& path)
     return out.FinishUnless(data.failed());
 }
 
-void JoinLinks(CLayerRenderer& r, const std::string& linkPath, const std::string& groupPath, const std::string& path)
+void JoinLinks(BuildProgress& progress, const std::string& linkPath, const std::string& groupPath, const std::string& path)
 {
     vd::TextReader links;
     vd::TextReader groups;
@@ -109,7 +109,7 @@ void JoinLinks(CLayerRenderer& r, const std::string& linkPath, const std::string
         }
         if (!found)
             break; // what was joined so far stays
-        r.DeviceContext.TextOut(300, 702, vd::format("  i=%d", ++joined));
+        progress.Note(300, 702, vd::format("  i=%d", ++joined));
     }
     out.FinishUnless(links.failed() || groups.failed());
 }
@@ -138,7 +138,7 @@ void BuildRiverFile(CLayerRenderer& r, const std::string& dataPath)
         progress.Show(20, 683, "台帳データファイルを作成(2)");
         if (CacheExists(linkPath) || WriteLinks(dataPath, linkPath)) {
             progress.Show(20, 683, "台帳データファイルを作成(3)");
-            JoinLinks(r, linkPath, groupPath, riverPath);
+            JoinLinks(progress, linkPath, groupPath, riverPath);
         }
     }
     (void)vd::removeFile(groupPath);

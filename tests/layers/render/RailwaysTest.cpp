@@ -302,3 +302,46 @@ TEST(RailwayRiverPicture, RailwayInItsClassColourStationWithNameAndRiver)
 }
 
 } // namespace
+
+namespace {
+
+// A cache build writes its wait messages into the picture (the progress window shows them while
+// it runs); once built, the status line below the map holds none of them, whose red text would
+// stand over the view's own status line.
+TEST(CacheBuildPrompts, AFinishedBuildLeavesNoMessageOverTheStatusLine)
+{
+    LayerFolder rail("rail");
+    rail.WriteLines("N02.txt", {NameRecord("5339", 1, "東京駅 "), NodeRecord("5339", 1, 502000, 128000, 1),
+                                LinkRecord("5339", 7, 2), Points({{501000, 128000}, {501500, 128000}})});
+    rail.WriteLines("BLCMAP20.IDX", {SheetLine(35, 20, 139)});
+    LayerFolder river("river");
+    river.WriteLines("W15-52L.txt", {RiverLink("5339", "000001", 2), Points({{501005, 128500}, {501055, 128500}}), "S",
+                                     RiverAttribute("5339000001", 1, 0)});
+    struct Case {
+        const char* layer;
+        int subTheme;
+        std::string data, folder, message;
+    };
+    const Case cases[] = {
+        {"railway stations", 2, rail.Windows() + "N02.txt", rail.Windows(), "駅名ファイルを作成します。 <5339>"},
+        {"whole-country rivers", 0, river.Windows() + "W15-52L.txt", river.Windows(), "しばらくお待ちください（数～30分）！"},
+    };
+    for (const Case& c : cases) {
+        const vd::COLORREF grey = vd::RGB(240, 240, 240);
+        vd::RecordingDc dc({1000, 720, true});
+        dc.FillSolidRect(0, 0, 1000, 720, grey);
+        OnDdPlainWholeCountry(&dc, 1, kNorth, kWest, 127200, 504000, 0, 0, 1, -1, 3, 4, c.subTheme, 700, 0.0f, 0.0f,
+                              0.1f, 0.1f, "/鉄道/", "5339", "", "", c.data, c.folder);
+        bool written = false;
+        for (const auto& t : dc.Texts())
+            written = written || t.text.find(c.message) != std::string::npos;
+        EXPECT_TRUE(written) << c.layer << ": the build's message";
+        int marked = 0; // the map lies far above: the band is the window's own grey again
+        for (int y = 660; y < 720; ++y)
+            for (int x = 0; x < 1000; ++x)
+                marked += dc.GetPixel(x, y) != grey;
+        EXPECT_EQ(marked, 0) << c.layer;
+    }
+}
+
+} // namespace
