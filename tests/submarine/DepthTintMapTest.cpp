@@ -166,7 +166,9 @@ TEST_F(DepthTintMap, BlocksReadTheirFilesInPlaceAndHalveLargeOnes)
     EXPECT_EQ(fills.rbegin()->second.colour, vd::RGB(0, 171, 255));
     EXPECT_GE(fills.rbegin()->second.rect.left, 9 + 320 - 1); // the grid's last column at the east edge
 
-    // 5 x 5: of each pair of file rows the second, of each pair of columns the first.
+    // 5 x 5: of each pair of file rows the second, of each pair of columns the first. The two
+    // files above lie in the block as well (three files read), their cells on dropped rows or
+    // columns.
     dc.Clear();
     WriteSeaFloorFile(depth, "Sf5635.dat", From({{{0, 0}, 9000}, {{1, 1}, 9000}, {{1, 0}, 300}}));
     Tint(dc, "5235", 5);
@@ -174,7 +176,7 @@ TEST_F(DepthTintMap, BlocksReadTheirFilesInPlaceAndHalveLargeOnes)
     ASSERT_EQ(fills.size(), 1u);
     EXPECT_EQ(fills.begin()->second.colour, vd::RGB(0, 199, 255));
     EXPECT_EQ(fills.begin()->second.rect.left, 9);
-    EXPECT_EQ(TextsAt(5), std::vector<std::string>{"556:測深地点数=25600  最深度=300m(赤＋地点)"});
+    EXPECT_EQ(TextsAt(5), std::vector<std::string>{"556:測深地点数=76800  最深度=300m(赤＋地点)"});
 }
 
 TEST_F(DepthTintMap, SouthOfCode51AOneMeshBlockFillsAPixelDeeper)
