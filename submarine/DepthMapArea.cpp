@@ -25,8 +25,10 @@ DepthCellPlacement::DepthCellPlacement(const DepthMapArea& area, int gridSide, i
         fillHeight_ = height / gridSide + (latitudeCode < 51 ? 2 : 1);
     else
         fillHeight_ = height / gridSide + (blockSize == 2 ? 1 : 0);
-    fillWidth_ = std::max(fillWidth_, 2);
-    fillHeight_ = std::max(fillHeight_, 2);
+    // Never narrower than the pitch: where the block's rule gives less (3 meshes across, or
+    // 3, 5 and 7 down, on a large window) white seams would run through the map.
+    fillWidth_ = std::max({fillWidth_, 2, int(std::ceil(pitchAcross_))});
+    fillHeight_ = std::max({fillHeight_, 2, int(std::ceil(pitchDown_))});
 }
 
 vd::Point DepthCellPlacement::At(int row, int column) const

@@ -24,7 +24,9 @@ struct DepthMapArea {
     bool Empty() const { return east <= west || north <= south; }
 };
 
-// The screen place and fill size of the cells of a tint or relief map.
+// The screen place and fill size of the cells of a tint or relief map. The fill size is the
+// block's own rule, at least 2 and at least the cell pitch rounded up, so that neighbouring cells
+// always meet.
 class DepthCellPlacement {
 public:
     // latitudeCode: of the block's south-west mesh (a block of one mesh south of code 51 is

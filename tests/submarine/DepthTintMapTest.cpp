@@ -262,3 +262,20 @@ TEST_F(DepthTintMap, ReliefShadesByClassAndSlopeAndLeavesTheLastRowAndColumn)
     const vd::Point at = CellAt(50, 50);
     EXPECT_EQ(image.GetPixel(at.x + 1, at.y + 1), vd::RGB(0, 181, 237));
 }
+
+TEST_F(DepthTintMap, NeighbouringCellsMeetWhereTheBlockRuleWouldLeaveSeams)
+{
+    // A 3 x 3 block 1040 pixels across: the rule's 1040 / 480 = 2 is narrower than the pitch of
+    // 1040 / 479 = 2.17, so every few columns a white seam would run down the map.
+    WriteSeaFloorFile(depth, "Sf5235.dat", [](int, int) { return 300; });
+    OnSubmarineTpgraphyMesh(&dc, depth.win, "5134", kStatusBase, 1200, 0, 0, 10, 20, 1040.0f / 10800, 700.0f / 7200,
+                            134 * 3600 + 10800, 51 * 2400 + 7200, 134 * 3600, 51 * 2400, 3, kCyan);
+    std::vector<vd::Rect> row;
+    for (const vd::RecordedCall& call : dc.Calls())
+        if (call.op.kind == vd::DrawOp::FillSolidRect && call.op.rect.top == Fills().begin()->second.rect.top)
+            row.push_back(call.op.rect);
+    ASSERT_EQ(row.size(), 160u);
+    EXPECT_EQ(row[0].right - row[0].left, 3);
+    for (std::size_t j = 1; j < row.size(); ++j)
+        EXPECT_LE(row[j].left, row[j - 1].right) << j;
+}
