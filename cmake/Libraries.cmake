@@ -17,4 +17,4 @@ vd_run_time_library(surrick  FOLDERS municipal municipal/prefmap municipal/stati
 vd_run_time_library(dovanne  FOLDERS basemap geology LINK basemap-projection basemap-files basemap-sheetindex layers-meshcode layers-settings-prefecture)
 vd_run_time_library(tovendlg FOLDERS dialogs dialogs/albums dialogs/menus dialogs/routemaps LINK dialogs-files dialogs-points graphics layers-settings-prefecture)
 vd_run_time_library(halvette FOLDERS seismic seismic/lists seismic/probabilistic LINK layers-meshcode)
-vd_run_time_library(ombrisk  FOLDERS submarine LINK basemap-projection basemap-files submarine-files)
+vd_run_time_library(ombrisk  FOLDERS submarine submarine/depthmaps LINK basemap-projection basemap-files submarine-files)

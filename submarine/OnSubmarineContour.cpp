@@ -6,10 +6,10 @@
 #include "basemap/DrawingGuard.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/text/Format.h"
-#include "submarine/DeepestDepth.h"
-#include "submarine/DepthBlock.h"
-#include "submarine/DepthContourTracer.h"
-#include "submarine/DepthTextSquares.h"
+#include "submarine/depthmaps/DeepestDepth.h"
+#include "submarine/depthmaps/DepthBlock.h"
+#include "submarine/depthmaps/DepthContourTracer.h"
+#include "submarine/depthmaps/DepthTextSquares.h"
 
 #include <optional>
 

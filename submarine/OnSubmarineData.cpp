@@ -3,7 +3,7 @@
 #include "contracts/ombrisk.h"
 
 #include "basemap/DrawingGuard.h"
-#include "submarine/DepthSoundingPoints.h"
+#include "submarine/depthmaps/DepthSoundingPoints.h"
 
 extern "C" void OnSubmarineData(vd::Dc* dc, std::string depthFolder, std::string meshCode, int statusBase,
                                  int method, float offsetX, float offsetY, float scaleX, float scaleY, int east,

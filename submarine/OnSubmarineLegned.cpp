@@ -4,7 +4,7 @@
 
 #include "basemap/DrawingGuard.h"
 #include "platform/text/Format.h"
-#include "submarine/DepthColours.h"
+#include "submarine/depthmaps/DepthColours.h"
 
 #include <string>
 #include <vector>

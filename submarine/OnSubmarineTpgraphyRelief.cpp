@@ -3,7 +3,7 @@
 #include "contracts/ombrisk.h"
 
 #include "basemap/DrawingGuard.h"
-#include "submarine/DepthShadedMap.h"
+#include "submarine/depthmaps/DepthShadedMap.h"
 
 extern "C" void OnSubmarineTpgraphyRelief(vd::Dc* dc, std::string depthFolder, std::string meshCode, int statusBase,
                                         int width, int /*method*/, int contours, float offsetX, float offsetY,

@@ -1,6 +1,6 @@
 // The contour tracing shared by the depth maps, on small grids: the levels tried, the crossings of
 // a square, the saddle, what stops a square, and the pens.
-#include "submarine/DepthContourTracer.h"
+#include "submarine/depthmaps/DepthContourTracer.h"
 
 #include "platform/dc/RecordingDc.h"
 

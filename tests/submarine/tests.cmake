@@ -4,7 +4,7 @@ target_sources(test-submarine PRIVATE ${PROJECT_SOURCE_DIR}/submarine/DepthWorkG
   ${PROJECT_SOURCE_DIR}/submarine/DepthBuildRegions.cpp
   ${PROJECT_SOURCE_DIR}/submarine/SubmarineOverviewProjection.cpp)
 # The contour tracing is tested on small grids of its own.
-target_sources(test-submarine PRIVATE ${PROJECT_SOURCE_DIR}/submarine/DepthContourTracer.cpp
-  ${PROJECT_SOURCE_DIR}/submarine/DepthMapArea.cpp
-  ${PROJECT_SOURCE_DIR}/submarine/DepthColours.cpp
-  ${PROJECT_SOURCE_DIR}/submarine/DepthBlock.cpp)
+target_sources(test-submarine PRIVATE ${PROJECT_SOURCE_DIR}/submarine/depthmaps/DepthContourTracer.cpp
+  ${PROJECT_SOURCE_DIR}/submarine/depthmaps/DepthMapArea.cpp
+  ${PROJECT_SOURCE_DIR}/submarine/depthmaps/DepthColours.cpp
+  ${PROJECT_SOURCE_DIR}/submarine/depthmaps/DepthBlock.cpp)

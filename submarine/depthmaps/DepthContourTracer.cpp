@@ -1,4 +1,4 @@
-#include "submarine/DepthContourTracer.h"
+#include "submarine/depthmaps/DepthContourTracer.h"
 
 #include <algorithm>
 

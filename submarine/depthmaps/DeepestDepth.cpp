@@ -1,6 +1,6 @@
-#include "submarine/DeepestDepth.h"
+#include "submarine/depthmaps/DeepestDepth.h"
 
-#include "submarine/DepthColours.h"
+#include "submarine/depthmaps/DepthColours.h"
 
 void DrawDeepestCross(vd::Dc& dc, vd::Point at)
 {

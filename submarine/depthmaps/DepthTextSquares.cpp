@@ -1,7 +1,7 @@
-#include "submarine/DepthTextSquares.h"
+#include "submarine/depthmaps/DepthTextSquares.h"
 
 #include "basemap/projection/SheetGrid.h"
-#include "submarine/DepthBlock.h"
+#include "submarine/depthmaps/DepthBlock.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "submarine/DepthBlock.h"
+#include "submarine/depthmaps/DepthBlock.h"
 
 #include "platform/fs/FileSystem.h"
 #include "platform/text/Numbers.h"

@@ -1,4 +1,4 @@
-#include "submarine/DepthMapArea.h"
+#include "submarine/depthmaps/DepthMapArea.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // once more, every cell filled with the colour of its depth class (tint) or of its slope (relief),
 // the deepest point crossed in red, the status lines and, when asked, the contour lines.
 #include "platform/dc/Dc.h"
-#include "submarine/DepthMapArea.h"
+#include "submarine/depthmaps/DepthMapArea.h"
 
 #include <string>
 

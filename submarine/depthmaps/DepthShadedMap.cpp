@@ -1,10 +1,10 @@
-#include "submarine/DepthShadedMap.h"
+#include "submarine/depthmaps/DepthShadedMap.h"
 
 #include "platform/text/Format.h"
-#include "submarine/DeepestDepth.h"
-#include "submarine/DepthBlock.h"
-#include "submarine/DepthColours.h"
-#include "submarine/DepthContourTracer.h"
+#include "submarine/depthmaps/DeepestDepth.h"
+#include "submarine/depthmaps/DepthBlock.h"
+#include "submarine/depthmaps/DepthColours.h"
+#include "submarine/depthmaps/DepthContourTracer.h"
 #include "submarine/files/IntermediateDepthFile.h"
 
 namespace {

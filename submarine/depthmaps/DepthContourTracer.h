@@ -5,9 +5,9 @@
 // drawn with the pen of its level's thousand metres, selected only when that pen changes; levels
 // of 9000 m and more share the last pen.
 #include "platform/dc/Dc.h"
-#include "submarine/DepthBlock.h"
-#include "submarine/DepthColours.h"
-#include "submarine/DepthMapArea.h"
+#include "submarine/depthmaps/DepthBlock.h"
+#include "submarine/depthmaps/DepthColours.h"
+#include "submarine/depthmaps/DepthMapArea.h"
 
 #include <array>
 

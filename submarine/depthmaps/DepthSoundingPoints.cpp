@@ -1,9 +1,9 @@
-#include "submarine/DepthSoundingPoints.h"
+#include "submarine/depthmaps/DepthSoundingPoints.h"
 
 #include "platform/fs/FileSystem.h"
 #include "platform/text/Format.h"
-#include "submarine/DeepestDepth.h"
-#include "submarine/DepthTextSquares.h"
+#include "submarine/depthmaps/DeepestDepth.h"
+#include "submarine/depthmaps/DepthTextSquares.h"
 
 #include <algorithm>
 

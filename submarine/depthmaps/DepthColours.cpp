@@ -1,4 +1,4 @@
-#include "submarine/DepthColours.h"
+#include "submarine/depthmaps/DepthColours.h"
 
 #include <algorithm>
 #include <cmath>

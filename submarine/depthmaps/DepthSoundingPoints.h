@@ -3,7 +3,7 @@
 // in red, the others in black when the method is 2; then the number of soundings in the drawn area
 // and the greatest depth read (of every record, in the area or not).
 #include "platform/dc/Dc.h"
-#include "submarine/DepthMapArea.h"
+#include "submarine/depthmaps/DepthMapArea.h"
 #include "submarine/files/DepthTextFile.h"
 
 #include <optional>
