@@ -66,13 +66,15 @@ std::string SevenBySevenFolder()
                 for (int c = 0; c < 160; ++c) {
                     const int row = meshRow * 160 + r;
                     const int column = meshColumn * 160 + c;
-                    const int depth = row < 100 && column < 100
-                                          ? 0
-                                          : 20 + 3 * (row + column) + int(250.0 * std::sin(row / 37.0) * std::cos(column / 23.0));
+                    const int depth =
+                        row < 100 && column < 100
+                            ? 0
+                            : 20 + 3 * (row + column) + int(250.0 * std::sin(row / 37.0) * std::cos(column / 23.0));
                     bytes.push_back(char(depth & 0xFF));
                     bytes.push_back(char((depth >> 8) & 0xFF));
                 }
-            std::ofstream(folder / "SEAFLOOR" / vd::format("Sf%d%2d.dat", 58 - meshRow, 35 + meshColumn), std::ios::binary)
+            std::ofstream(folder / "SEAFLOOR" / vd::format("Sf%d%2d.dat", 58 - meshRow, 35 + meshColumn),
+                          std::ios::binary)
                 << bytes;
         }
     return vd::ui::toWindowsForm(folder.string()) + "\\";

@@ -5,9 +5,9 @@
 #include "basemap/DrawingGuard.h"
 #include "submarine/depthmaps/DepthSoundingPoints.h"
 
-extern "C" void OnSubmarineData(vd::Dc* dc, std::string depthFolder, std::string meshCode, int statusBase,
-                                 int method, float offsetX, float offsetY, float scaleX, float scaleY, int east,
-                                 int north, int west, int south, int extent)
+extern "C" void OnSubmarineData(vd::Dc* dc, std::string depthFolder, std::string meshCode, int statusBase, int method,
+                                float offsetX, float offsetY, float scaleX, float scaleY, int east, int north, int west,
+                                int south, int extent)
 {
     GuardDrawing(dc, [&](vd::Dc& dc) {
         const DepthSoundingRequest request{std::move(depthFolder),

@@ -35,7 +35,8 @@ LegendBox TintLegend(int baseColour)
     LegendBox box{340, 320, {}};
     for (int row = 0; row < 13; ++row) {
         // Past the ramp's nine steps the blues fall by 12 a row.
-        const vd::COLORREF colour = row < 9 ? DepthRampColour(baseColour, row + 1) : vd::RGB(0, 0, 243 - 12 * (row - 9));
+        const vd::COLORREF colour =
+            row < 9 ? DepthRampColour(baseColour, row + 1) : vd::RGB(0, 0, 243 - 12 * (row - 9));
         const int metres = row == 0 ? 0 : row == 1 ? -200 : 500 - 500 * row;
         box.rows.push_back({colour, DepthLabel(metres)});
     }

@@ -6,9 +6,9 @@
 #include "submarine/depthmaps/DepthShadedMap.h"
 
 extern "C" void OnSubmarineTpgraphyRelief(vd::Dc* dc, std::string depthFolder, std::string meshCode, int statusBase,
-                                        int width, int /*method*/, int contours, float offsetX, float offsetY,
-                                        float scaleX, float scaleY, int east, int north, int west, int south,
-                                        int blockSize, int /*baseColour*/)
+                                          int width, int /*method*/, int contours, float offsetX, float offsetY,
+                                          float scaleX, float scaleY, int east, int north, int west, int south,
+                                          int blockSize, int /*baseColour*/)
 {
     GuardDrawing(dc, [&](vd::Dc& dc) {
         const DepthMapRequest request{std::move(depthFolder),

@@ -29,8 +29,7 @@ std::optional<int> DepthBlockGridSide(int blockSize)
 
 void DepthGrid::FillGaps(bool innerOnly) { depthgaps::FillGapsOnce(cells_, side_, innerOnly); }
 
-std::vector<DepthBlockFile> DepthBlockFiles(const std::string& depthFolder, const std::string& meshCode,
-                                            int blockSize)
+std::vector<DepthBlockFile> DepthBlockFiles(const std::string& depthFolder, const std::string& meshCode, int blockSize)
 {
     const std::string folder = depthFolder + kSeaFloorFolder;
     if (blockSize == 1)

@@ -43,8 +43,7 @@ struct DepthBlockFile {
 
 // The block's files in block order (rows from the north, west to east within a row), whether they
 // exist or not. A block of one mesh names its file by the mesh code as passed.
-std::vector<DepthBlockFile> DepthBlockFiles(const std::string& depthFolder, const std::string& meshCode,
-                                            int blockSize);
+std::vector<DepthBlockFile> DepthBlockFiles(const std::string& depthFolder, const std::string& meshCode, int blockSize);
 
 // How many of the files exist.
 int ExistingDepthFiles(const std::vector<DepthBlockFile>& files);

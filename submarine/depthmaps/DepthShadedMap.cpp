@@ -44,8 +44,7 @@ void DrawShadedDepthMap(vd::Dc& dc, const DepthMapRequest& request, DepthShading
     const auto side = DepthBlockGridSide(request.blockSize);
     if (!side || request.area.Empty())
         return;
-    const std::vector<DepthBlockFile> files =
-        DepthBlockFiles(request.depthFolder, request.meshCode, request.blockSize);
+    const std::vector<DepthBlockFile> files = DepthBlockFiles(request.depthFolder, request.meshCode, request.blockSize);
     if (ExistingDepthFiles(files) == 0)
         return;
     DepthGrid grid(*side);

@@ -24,8 +24,8 @@ void DrawDepthSoundings(vd::Dc& dc, const DepthSoundingRequest& request, bool fr
     const vd::COLORREF ownText = dc.State().textColour;
     int count = 0;
     int greatest = kNoDepthYet;
-    for (const std::string& path : DepthTextSquares(request.depthFolder, request.meshCode,
-                                                          std::min(request.extent, kMostSquares - 1) + 1)) {
+    for (const std::string& path :
+         DepthTextSquares(request.depthFolder, request.meshCode, std::min(request.extent, kMostSquares - 1) + 1)) {
         if (!vd::fileExists(path))
             continue;
         if (freeFormat) {

@@ -6,9 +6,7 @@
 #include "submarine/depthmaps/DepthMapArea.h"
 #include "submarine/files/DepthTextFile.h"
 
-#include <optional>
 #include <string>
-#include <vector>
 
 struct DepthSoundingRequest {
     std::string depthFolder;

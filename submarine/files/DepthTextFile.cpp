@@ -2,8 +2,8 @@
 
 #include "platform/fs/RawFields.h"
 #include "platform/fs/TextReader.h"
-#include "platform/text/Numbers.h"
 #include "platform/text/Format.h"
+#include "platform/text/Numbers.h"
 
 #include <charconv>
 #include <cmath>

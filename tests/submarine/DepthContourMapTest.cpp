@@ -70,8 +70,9 @@ TEST_F(DepthContourMap, FromTheIntermediateFilesWithoutGapFill)
     const float p = float(3600) / 159.0f * kScaleX;
     const int x = int(X(50) - (-50.0f) * p / 150.0f);
     EXPECT_EQ(lines[0], (vd::Segment{{x, int(Y(0))}, {x, int(Y(1))}}));
-    EXPECT_EQ(dc.Segments(redCross), (std::vector<vd::Segment>{{{int(X(51)) - 4, int(Y(0))}, {int(X(51)) + 5, int(Y(0))}},
-                                                               {{int(X(51)), int(Y(0)) - 4}, {int(X(51)), int(Y(0)) + 5}}}));
+    EXPECT_EQ(dc.Segments(redCross),
+              (std::vector<vd::Segment>{{{int(X(51)) - 4, int(Y(0))}, {int(X(51)) + 5, int(Y(0))}},
+                                        {{int(X(51)), int(Y(0)) - 4}, {int(X(51)), int(Y(0)) + 5}}}));
     EXPECT_EQ(Texts(), (std::vector<std::string>{"621,250:等深線は100m,200m", "621,270:  それ以深で500m間隔",
                                                  "621,290:最深度=300m(赤＋地点)"}));
     EXPECT_EQ(dc.GetCurrentPen(), vd::RecordingDc().GetCurrentPen());
@@ -87,7 +88,8 @@ TEST_F(DepthContourMap, FromTheDepthTextFiles)
     // No file: no line, no cross, the greatest depth left at -9999.
     Draw(0);
     EXPECT_TRUE(dc.Segments().empty());
-    EXPECT_EQ(Texts(), std::vector<std::string>{"5,556:等深線は100m,200m及びそれ以深で500m間隔  最深度=-9999m(赤＋地点)"});
+    EXPECT_EQ(Texts(),
+              std::vector<std::string>{"5,556:等深線は100m,200m及びそれ以深で500m間隔  最深度=-9999m(赤＋地点)"});
 
     // The four squares from 34 N, 134 E; the soundings are in 35-36 N, 135-136 E. Rows 10 and 11
     // at 150 m and 300 m: the 200 m line along them (the last column, east of the area, is filled
@@ -112,7 +114,7 @@ TEST_F(DepthContourMap, FromTheDepthTextFiles)
     const vd::Pen pen0(vd::PS_SOLID, 1, vd::RGB(0, 227, 255));
     int between10And11 = 0;
     for (const vd::Segment& s : dc.Segments(pen0))
-        between10And11 += s.from.y >= int(Y(10)) && s.to.y >= int(Y(10)) && s.from.y <= int(Y(11)) &&
-                          s.to.y <= int(Y(11));
+        between10And11 +=
+            s.from.y >= int(Y(10)) && s.to.y >= int(Y(10)) && s.from.y <= int(Y(11)) && s.to.y <= int(Y(11));
     EXPECT_EQ(between10And11, 159 + 2);
 }

@@ -45,7 +45,7 @@ TEST(DepthContourLevels, DeepestFirstAndNext)
 {
     const struct {
         int depth, deepest, first;
-    } cases[] = {{4321, 5000, 3000}, {5000, 6000, 4000}, {999, 1000, 100}, {1600, 2000, 500},
+    } cases[] = {{4321, 5000, 3000}, {5000, 6000, 4000}, {999, 1000, 100},  {1600, 2000, 500},
                  {800, 1000, 100},   {1499, 2000, 100},  {1500, 2000, 500}, {0, 1000, 100}};
     for (const auto& c : cases) {
         EXPECT_EQ(DeepestContourLevel(c.depth), c.deepest) << c.depth;

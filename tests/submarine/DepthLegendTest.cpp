@@ -74,7 +74,8 @@ TEST(DepthLegend, ReliefAndContourRows)
     EXPECT_EQ(d.swatches[0].second, vd::RGB(0, 199, 255));
     EXPECT_EQ(d.swatches[1].second, vd::RGB(0, 171, 255));
     EXPECT_EQ(d.swatches[2], std::make_pair(SwatchAt(500, 2), vd::RGB(0, 143, 255)));
-    EXPECT_EQ(d.texts, (std::vector<std::string>{"-95,506:凡  例", "-95,530:＜0m", "-95,552:＜-1000m", "-95,574:＜-4000m"}));
+    EXPECT_EQ(d.texts,
+              (std::vector<std::string>{"-95,506:凡  例", "-95,530:＜0m", "-95,552:＜-1000m", "-95,574:＜-4000m"}));
     d = Legend(0, 1, int(vd::RGB(90, 180, 0)));
     EXPECT_EQ(d.swatches[0].second, vd::RGB(0, 140, 56));
 

@@ -69,10 +69,10 @@ TEST_F(DepthSoundings, PointsOfTheAreaByKindAndMethod)
 {
     // DP34_134 is the square one degree south-west of mesh 5235, the one file of extent 0.
     WriteBytes(depth.linux / "DP34_134.txt",
-               CrLf({Line('0', kNorth, kWest, 100),            // the north-west corner: drawn
-                     Line('1', kSouth, kEast, 200),            // the south-east corner
+               CrLf({Line('0', kNorth, kWest, 100),             // the north-west corner: drawn
+                     Line('1', kSouth, kEast, 200),             // the south-east corner
                      Line('1', kSouth + 100, kWest + 200, 300), // interpolated inside
-                     Line('0', kNorth + 1, kWest + 10, 7000),  // north of the area: raises the depth only
+                     Line('0', kNorth + 1, kWest + 10, 7000),   // north of the area: raises the depth only
                      "garbage"}));
     Draw(false, 2);
     EXPECT_EQ(Pixels(), (std::vector<Pixel>{{{10, 20}, kRed}, {{370, 260}, kBlack}, {{30, 250}, kBlack}}));
@@ -113,8 +113,9 @@ TEST_F(DepthSoundings, FixedColumnsTwin)
     const std::string outside = "0  36.50000 135.60000  8000";
     WriteBytes(depth.linux / "DP34_134.txt", CrLf({measured, other, outside, ""}));
     Draw(true, 2);
-    const std::vector<Pixel> expected = {{{10 + int(0.5f * 3600 * 0.1f), 20 + int(float(kNorth - 125964) * 0.1f)}, kRed},
-                                         {{10 + int(0.6f * 3600 * 0.1f), 20 + int(float(kNorth - 126000) * 0.1f)}, kBlack}};
+    const std::vector<Pixel> expected = {
+        {{10 + int(0.5f * 3600 * 0.1f), 20 + int(float(kNorth - 125964) * 0.1f)}, kRed},
+        {{10 + int(0.6f * 3600 * 0.1f), 20 + int(float(kNorth - 126000) * 0.1f)}, kBlack}};
     EXPECT_EQ(Pixels(), expected);
     EXPECT_EQ(Texts(), std::vector<std::string>{"20,556:測深地点数=2  最深度=8000m"});
 }

@@ -44,16 +44,16 @@ vd::Point CellAt(int row, int column)
 class DepthTintMap : public ::testing::Test {
 protected:
     void SetUp() override { depth = MakeFolder("depth"); }
-    void Tint(vd::Dc& target, const std::string& mesh = "5235", int blockSize = 1, int width = 800,
-              int contours = 0, int east = kEast)
+    void Tint(vd::Dc& target, const std::string& mesh = "5235", int blockSize = 1, int width = 800, int contours = 0,
+              int east = kEast)
     {
         OnSubmarineTpgraphyMesh(&target, depth.win, mesh, kStatusBase, width, 0, contours, 10, 20, kScaleX, kScaleY,
                                 east, kNorth, kWest, kSouth, blockSize, kCyan);
     }
     void Relief(vd::Dc& target, int contours = 0)
     {
-        OnSubmarineTpgraphyRelief(&target, depth.win, "5235", kStatusBase, 801, 0, contours, 10, 20, kScaleX,
-                                  kScaleY, kEast, kNorth, kWest, kSouth, 1, 0);
+        OnSubmarineTpgraphyRelief(&target, depth.win, "5235", kStatusBase, 801, 0, contours, 10, 20, kScaleX, kScaleY,
+                                  kEast, kNorth, kWest, kSouth, 1, 0);
     }
     // The fills by their top-left corner.
     std::map<std::pair<int, int>, vd::DrawOp> Fills() const
@@ -92,20 +92,25 @@ TEST_F(DepthTintMap, CellsTakeTheColourOfTheirDepthClass)
     // Isolated soundings, which the gap fill leaves alone; two equally deep ones, the western
     // one crossed.
     WriteSeaFloorFile(depth, "Sf5235.dat",
-                      From({{{10, 20}, 199}, {{10, 40}, 200}, {{10, 60}, 499}, {{10, 80}, 500}, {{10, 100}, 4321},
-                            {{10, 120}, 9500}, {{30, 30}, 9500}, {{30, 40}, 32000}}));
+                      From({{{10, 20}, 199},
+                            {{10, 40}, 200},
+                            {{10, 60}, 499},
+                            {{10, 80}, 500},
+                            {{10, 100}, 4321},
+                            {{10, 120}, 9500},
+                            {{30, 30}, 9500},
+                            {{30, 40}, 32000}}));
     Tint(dc);
     const struct {
         int row, column;
         vd::COLORREF colour;
     } cases[] = {
-        {10, 20, vd::RGB(0, 227, 255)}, // class 0: first ramp step
-        {10, 40, vd::RGB(0, 199, 255)}, // class 1
-        {10, 60, vd::RGB(0, 199, 255)},
-        {10, 80, vd::RGB(0, 171, 255)}, // class 2
-        {10, 100, vd::RGB(0, 0, 245)},  // 4321 m: class 9
-        {10, 120, vd::RGB(0, 0, 145)},  // class 19
-        {30, 40, vd::RGB(0, 0, 145)},   // deeper than the table reaches
+        {10, 20, vd::RGB(0, 227, 255)},                                 // class 0: first ramp step
+        {10, 40, vd::RGB(0, 199, 255)},                                 // class 1
+        {10, 60, vd::RGB(0, 199, 255)}, {10, 80, vd::RGB(0, 171, 255)}, // class 2
+        {10, 100, vd::RGB(0, 0, 245)},                                  // 4321 m: class 9
+        {10, 120, vd::RGB(0, 0, 145)},                                  // class 19
+        {30, 40, vd::RGB(0, 0, 145)},                                   // deeper than the table reaches
     };
     for (const auto& c : cases)
         EXPECT_EQ(FillAt(c.row, c.column), c.colour) << c.row << "," << c.column;
@@ -117,8 +122,9 @@ TEST_F(DepthTintMap, CellsTakeTheColourOfTheirDepthClass)
 
     // The deepest cell is (30, 40); without contours it is crossed once.
     const vd::Point deepest = CellAt(30, 40);
-    EXPECT_EQ(dc.Segments(redCross), (std::vector<vd::Segment>{{{deepest.x - 4, deepest.y}, {deepest.x + 5, deepest.y}},
-                                                               {{deepest.x, deepest.y - 4}, {deepest.x, deepest.y + 5}}}));
+    EXPECT_EQ(dc.Segments(redCross),
+              (std::vector<vd::Segment>{{{deepest.x - 4, deepest.y}, {deepest.x + 5, deepest.y}},
+                                        {{deepest.x, deepest.y - 4}, {deepest.x, deepest.y + 5}}}));
     EXPECT_EQ(TextsAt(5), std::vector<std::string>{"556:測深地点数=25600  最深度=32000m(赤＋地点)"});
 }
 
@@ -190,7 +196,8 @@ TEST_F(DepthTintMap, SouthOfCode51AOneMeshBlockFillsAPixelDeeper)
 TEST_F(DepthTintMap, AShortFileReadsItsMissingCellsAsZero)
 {
     // Ten rows and half a run of the eleventh, and an odd byte.
-    WriteSeaFloorFile(depth, "Sf5235.dat", [](int, int) { return 700; }, 2 * (160 * 10 + 5) + 1);
+    WriteSeaFloorFile(
+        depth, "Sf5235.dat", [](int, int) { return 700; }, 2 * (160 * 10 + 5) + 1);
     Tint(dc);
     EXPECT_EQ(FillAt(10, 4), vd::RGB(0, 171, 255));
     EXPECT_EQ(FillAt(10, 5), vd::RGB(0, 171, 255)); // filled from the north
@@ -245,8 +252,16 @@ TEST_F(DepthTintMap, ReliefShadesByClassAndSlopeAndLeavesTheLastRowAndColumn)
 {
     // Flat at 500 m: k = 3. Falling 100 m eastwards: k = 6. Class 1 (1000 m and deeper): green 171.
     WriteSeaFloorFile(depth, "Sf5235.dat",
-                      From({{{50, 50}, 500}, {{50, 51}, 500}, {{51, 51}, 500}, {{60, 60}, 500}, {{60, 61}, 600},
-                            {{61, 61}, 600}, {{70, 70}, 2000}, {{70, 71}, 2000}, {{71, 71}, 2000}, {{5, 159}, 500},
+                      From({{{50, 50}, 500},
+                            {{50, 51}, 500},
+                            {{51, 51}, 500},
+                            {{60, 60}, 500},
+                            {{60, 61}, 600},
+                            {{61, 61}, 600},
+                            {{70, 70}, 2000},
+                            {{70, 71}, 2000},
+                            {{71, 71}, 2000},
+                            {{5, 159}, 500},
                             {{159, 5}, 500}}));
     Relief(dc);
     EXPECT_EQ(FillAt(50, 50), vd::RGB(0, 199 - 18, 255 - 18));

@@ -213,8 +213,11 @@ TEST(DepthFilesCommand, StartBlockInEverySeaFloorMode)
     const struct {
         const char* name;
         double latitude, longitude;
-    } seas[] = {{"Osaka Bay", 34.55, 135.30}, {"Harima-nada", 34.60, 134.45}, {"Ise Bay", 34.85, 136.75},
-                {"off Wakasa Bay", 35.85, 135.55}, {"Japan Sea", 35.95, 135.20}};
+    } seas[] = {{"Osaka Bay", 34.55, 135.30},
+                {"Harima-nada", 34.60, 134.45},
+                {"Ise Bay", 34.85, 136.75},
+                {"off Wakasa Bay", 35.85, 135.55},
+                {"Japan Sea", 35.95, 135.20}};
 
     // Tint: the bays in class 0, the Japan Sea off Wakasa Bay in class 1; the legend's first
     // and last swatches.
