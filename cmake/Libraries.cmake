@@ -19,4 +19,4 @@ vd_run_time_library(tovendlg FOLDERS dialogs dialogs/albums dialogs/menus dialog
 vd_run_time_library(halvette FOLDERS seismic seismic/lists seismic/probabilistic
   seismic/settings seismic/scenario
   LINK layers-meshcode)
-vd_run_time_library(ombrisk  FOLDERS submarine LINK basemap-projection basemap-files submarine-files)
+vd_run_time_library(ombrisk  FOLDERS submarine submarine/depthmaps LINK basemap-projection basemap-files submarine-files)

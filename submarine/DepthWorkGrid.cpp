@@ -1,5 +1,7 @@
 #include "submarine/DepthWorkGrid.h"
 
+#include "submarine/DepthGapFill.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -8,21 +10,10 @@ namespace {
 constexpr int kLast = kDepthWorkGridSide - 1;
 constexpr int kBlockHeightSeconds = 7200;  // 2 degrees
 constexpr int kBlockWidthSeconds = 10800;  // 3 degrees
-constexpr int kSecondsPerDegree = 3600;
 // Cells per arc-second (15" down, 22.5" across) as the single-precision factors the rows and
 // columns are computed with; a sounding on the south or east edge of the block gives 480.
 constexpr float kRowsPerSecond = 0.06666667f;
 constexpr float kColumnsPerSecond = 0.044444446f;
-
-// Whole arc-seconds of a position in degrees, truncated; nullopt far outside any int.
-bool ToSeconds(float degrees, int& seconds)
-{
-    const float value = degrees * float(kSecondsPerDegree);
-    if (!(std::fabs(value) < 2.0e9f))
-        return false;
-    seconds = static_cast<int>(value);
-    return true;
-}
 
 } // namespace
 
@@ -42,7 +33,7 @@ void DepthWorkGrid::Place(const DepthSounding& sounding)
         return;
     int latitude = 0;
     int longitude = 0;
-    if (!ToSeconds(sounding.latitudeDegrees, latitude) || !ToSeconds(sounding.longitudeDegrees, longitude))
+    if (!SoundingSeconds(sounding, latitude, longitude))
         return;
     const int south = north_ - kBlockHeightSeconds;
     if (latitude < south || latitude > north_ || longitude < west_ || longitude > west_ + kBlockWidthSeconds)
@@ -56,52 +47,7 @@ void DepthWorkGrid::Place(const DepthSounding& sounding)
         cell = float(sounding.depthMetres);
 }
 
-float DepthWorkGrid::GapValue(int row, int column) const
-{
-    int firstRow = row - 1;
-    int lastRow = row;
-    int firstColumn = column - 1;
-    int lastColumn = column;
-    int limit = 3;
-    bool edge = false;
-    if (column == kLast) {
-        firstColumn = kLast - 2;
-        edge = true;
-    } else if (row == kLast) {
-        firstRow = kLast - 2;
-        edge = true;
-    }
-    if (firstRow < 0 || firstColumn < 0)
-        limit = 2;
-    firstRow = std::max(firstRow, 0);
-    firstColumn = std::max(firstColumn, 0);
-
-    int emptyOrFilled = 0;
-    float source = 0.0f;
-    for (int c = firstColumn; c <= lastColumn; ++c)
-        for (int r = firstRow; r <= lastRow; ++r) {
-            const float value = At(r, c);
-            if (value <= 0.0f)
-                ++emptyOrFilled;
-            else
-                source = value;
-        }
-    if (source > 0.0f && (edge || emptyOrFilled < limit))
-        return source;
-    return 0.0f;
-}
-
-void DepthWorkGrid::FillGaps()
-{
-    // Filled cells are marked negative so that they serve as no source in this pass.
-    for (int column = 0; column < kDepthWorkGridSide; ++column)
-        for (int row = 0; row < kDepthWorkGridSide; ++row)
-            if (At(row, column) == 0.0f)
-                Cell(row, column) = -GapValue(row, column);
-    for (float& cell : cells_)
-        if (cell < 0.0f)
-            cell = -cell;
-}
+void DepthWorkGrid::FillGaps() { depthgaps::FillGapsOnce(cells_, kDepthWorkGridSide, false); }
 
 int DepthWorkGrid::DataCells(int meshRow, int meshColumn) const
 {

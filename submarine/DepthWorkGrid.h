@@ -31,8 +31,6 @@ public:
 
 private:
     float& Cell(int row, int column) { return cells_[std::size_t(row) * kDepthWorkGridSide + column]; }
-    // The value an empty cell takes in the gap fill, or 0 when it stays empty.
-    float GapValue(int row, int column) const;
 
     std::vector<float> cells_;
     int north_ = 0;

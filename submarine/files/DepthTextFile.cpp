@@ -1,7 +1,9 @@
 #include "submarine/files/DepthTextFile.h"
 
+#include "platform/fs/RawFields.h"
 #include "platform/fs/TextReader.h"
 #include "platform/text/Format.h"
+#include "platform/text/Numbers.h"
 
 #include <charconv>
 #include <cmath>
@@ -46,6 +48,18 @@ std::optional<T> takeNumber(std::string_view& text)
 
 } // namespace
 
+bool SoundingSeconds(const DepthSounding& sounding, int& latitudeSeconds, int& longitudeSeconds)
+{
+    constexpr float kSecondsPerDegree = 3600.0f;
+    const float latitude = sounding.latitudeDegrees * kSecondsPerDegree;
+    const float longitude = sounding.longitudeDegrees * kSecondsPerDegree;
+    if (!(std::fabs(latitude) < 2.0e9f) || !(std::fabs(longitude) < 2.0e9f))
+        return false;
+    latitudeSeconds = static_cast<int>(latitude);
+    longitudeSeconds = static_cast<int>(longitude);
+    return true;
+}
+
 std::string DepthTextFileName(int latitudeDegree, int longitudeDegree)
 {
     return vd::format("DP%d_%d.txt", latitudeDegree, longitudeDegree);
@@ -83,5 +97,40 @@ std::optional<std::vector<DepthSounding>> ReadDepthTextFile(std::string_view win
     while (reader.readRawLine(line))
         if (auto sounding = ParseDepthLine(line))
             soundings.push_back(*sounding);
+    return soundings;
+}
+
+DepthSounding ParseFixedColumnDepthLine(std::string_view line)
+{
+    DepthSounding sounding;
+    // Only "0" is a measured sounding; an empty line is not one.
+    sounding.kind = line.empty() ? ' ' : line.front();
+    sounding.latitudeDegrees = static_cast<float>(vd::parseDouble(vd::rawField(line, 3, 8)));
+    sounding.longitudeDegrees = static_cast<float>(vd::parseDouble(vd::rawField(line, 12, 9)));
+    sounding.depthMetres = vd::parseInt(vd::rawField(line, 22, 5));
+    return sounding;
+}
+
+std::optional<std::vector<DepthSounding>> ReadFixedColumnDepthFile(std::string_view winPath)
+{
+    // A piece holds at most 98 characters and the line end, or 99 characters without it.
+    constexpr std::size_t kPieceWithEnd = 98;
+    constexpr std::size_t kPiece = 99;
+    vd::TextReader reader;
+    if (!reader.open(winPath))
+        return std::nullopt;
+    std::vector<DepthSounding> soundings;
+    std::string line;
+    while (reader.readRawLine(line)) {
+        std::string_view rest(line);
+        while (true) {
+            const std::string_view piece = rest.substr(0, rest.size() <= kPieceWithEnd ? rest.size() : kPiece);
+            if (!piece.empty())
+                soundings.push_back(ParseFixedColumnDepthLine(piece));
+            if (rest.size() <= kPieceWithEnd)
+                break;
+            rest.remove_prefix(kPiece);
+        }
+    }
     return soundings;
 }

@@ -16,6 +16,10 @@ struct DepthSounding {
     int depthMetres = 0;
 };
 
+// A sounding's position in whole arc-seconds (degrees x 3600, truncated); false when it lies far
+// outside any int.
+bool SoundingSeconds(const DepthSounding& sounding, int& latitudeSeconds, int& longitudeSeconds);
+
 // "DP34_135.txt" for the square whose south-west corner is 34 N, 135 E.
 std::string DepthTextFileName(int latitudeDegree, int longitudeDegree);
 
@@ -25,3 +29,13 @@ std::optional<DepthSounding> ParseDepthLine(std::string_view line);
 // Every sounding of the file whose line parses, in file order (a line that does not parse is
 // passed over); nullopt when the file cannot be opened.
 std::optional<std::vector<DepthSounding>> ReadDepthTextFile(std::string_view winPath);
+
+// The same soundings as fixed columns (0-based): kind at 0 ("0" measured), latitude at 3-10,
+// longitude at 12-20 (decimal degrees, read as atof reads) and depth at 22-26 (whole metres, as
+// atoi reads); a column past the end of the line reads as 0.
+DepthSounding ParseFixedColumnDepthLine(std::string_view line);
+
+// Every sounding of a fixed-column file. Lines are taken in pieces of at most 99 characters, as a
+// reader with a 100-byte line buffer takes them (a piece of 99 characters is followed by the rest
+// of its line); an empty line or piece is no sounding. nullopt when the file cannot be opened.
+std::optional<std::vector<DepthSounding>> ReadFixedColumnDepthFile(std::string_view winPath);

@@ -1,5 +1,6 @@
 #include "submarine/files/IntermediateDepthFile.h"
 
+#include "platform/fs/BinaryReader.h"
 #include "platform/fs/BinaryWriter.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/text/Cp932Text.h"
@@ -10,6 +11,21 @@
 std::string IntermediateDepthFileName(int latitudeCode, int longitudeCode)
 {
     return vd::format("Sf%d%2d.dat", latitudeCode, longitudeCode);
+}
+
+std::optional<DepthMeshCells> ReadIntermediateDepthFile(std::string_view winPath)
+{
+    vd::BinaryReader file;
+    if (!file.open(winPath))
+        return std::nullopt;
+    DepthMeshCells cells{};
+    for (std::int16_t& cell : cells) {
+        const auto depth = file.readInt16();
+        if (!depth)
+            break;
+        cell = *depth;
+    }
+    return cells;
 }
 
 bool WriteIntermediateDepthFile(std::string_view winPath, const DepthMeshCells& cells)

@@ -22,6 +22,10 @@ using DepthMeshCells = std::array<std::int16_t, kDepthCellsPerMesh>;
 // "Sf%d%2d.dat" of the latitude and longitude codes.
 std::string IntermediateDepthFileName(int latitudeCode, int longitudeCode);
 
+// Reads a file as the depth maps do: 160 rows of 16 runs of 10 depths. A short file reads its
+// missing cells as 0 (an odd last byte is no cell). nullopt when the file cannot be opened.
+std::optional<DepthMeshCells> ReadIntermediateDepthFile(std::string_view winPath);
+
 // Writes the file through a temporary file that replaces the old one only when all was written,
 // so a failed write keeps the older file. False when it could not be written.
 [[nodiscard]] bool WriteIntermediateDepthFile(std::string_view winPath, const DepthMeshCells& cells);

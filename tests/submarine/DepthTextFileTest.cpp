@@ -57,3 +57,31 @@ TEST(DepthTextFile, FileOfMixedLineEndsKeepsEveryGoodLine)
     EXPECT_FALSE(ReadDepthTextFile(folder.win + "DP10_10.txt"));
     EXPECT_EQ(DepthTextFileName(34, 135), "DP34_135.txt");
 }
+
+TEST(DepthTextFile, FixedColumnsInPiecesOf99Characters)
+{
+    const Folder folder = MakeFolder("fixed");
+    // A line of 98 characters is one record; one of 99 is one record and then the empty rest,
+    // which is none; one of 130 is two records, the second from its 100th character.
+    const std::string record = "0  34.50000 135.25000  1203";
+    const std::string tail = "1  35.00000 136.00000    77";
+    const std::string long98 = record + std::string(98 - record.size(), ' ');
+    const std::string long99 = record + std::string(99 - record.size(), ' ');
+    const std::string long130 = record + std::string(99 - record.size(), ' ') + tail + "xxxx";
+    WriteBytes(folder.linux / "DP34_135.txt", CrLf({long98, long99, long130, "", "9"}));
+    const auto soundings = ReadFixedColumnDepthFile(folder.win + "DP34_135.txt");
+    ASSERT_TRUE(soundings);
+    ASSERT_EQ(soundings->size(), 5u);
+    const DepthSounding& first = soundings->front();
+    EXPECT_EQ(first.kind, '0');
+    EXPECT_FLOAT_EQ(first.latitudeDegrees, 34.5f);
+    EXPECT_FLOAT_EQ(first.longitudeDegrees, 135.25f);
+    EXPECT_EQ(first.depthMetres, 1203);
+    EXPECT_EQ((*soundings)[3].kind, '1');
+    EXPECT_EQ((*soundings)[3].depthMetres, 77);
+    // A line too short for its columns reads them as 0.
+    EXPECT_EQ((*soundings)[4].kind, '9');
+    EXPECT_EQ((*soundings)[4].latitudeDegrees, 0.0f);
+    EXPECT_EQ((*soundings)[4].depthMetres, 0);
+    EXPECT_FALSE(ReadFixedColumnDepthFile(folder.win + "DP00_000.txt"));
+}

@@ -62,3 +62,23 @@ inline std::string CrLf(const std::vector<std::string>& lines)
 }
 
 } // namespace submarinetest
+
+namespace submarinetest {
+
+// An intermediate depth file of 160 x 160 cells (row 0 north), little-endian, in SEAFLOOR\ of the
+// folder; `cells` a function of (row, column) giving the depth.
+template <class Depth>
+void WriteSeaFloorFile(const Folder& folder, const std::string& name, Depth depthAt, int bytes = 51200)
+{
+    std::string data;
+    for (int row = 0; row < 160; ++row)
+        for (int column = 0; column < 160; ++column) {
+            const int v = depthAt(row, column);
+            data.push_back(char(v & 0xFF));
+            data.push_back(char((v >> 8) & 0xFF));
+        }
+    data.resize(std::size_t(bytes));
+    WriteBytes(folder.linux / "SEAFLOOR" / name, data);
+}
+
+} // namespace submarinetest

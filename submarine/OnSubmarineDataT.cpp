@@ -1,0 +1,21 @@
+// Ombrisk's depth sounding points from depth text files read as fixed columns (the twin of
+// OnSubmarineData, which reads them as blank-separated records).
+#include "contracts/ombrisk.h"
+
+#include "basemap/DrawingGuard.h"
+#include "submarine/depthmaps/DepthSoundingPoints.h"
+
+extern "C" void OnSubmarineDataT(vd::Dc* dc, std::string depthFolder, std::string meshCode, int statusBase, int method,
+                                 float offsetX, float offsetY, float scaleX, float scaleY, int east, int north,
+                                 int west, int south, int extent)
+{
+    GuardDrawing(dc, [&](vd::Dc& dc) {
+        const DepthSoundingRequest request{std::move(depthFolder),
+                                           std::move(meshCode),
+                                           statusBase,
+                                           method,
+                                           {offsetX, offsetY, scaleX, scaleY, east, north, west, south},
+                                           extent};
+        DrawDepthSoundings(dc, request, false);
+    });
+}
