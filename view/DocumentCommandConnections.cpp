@@ -1,5 +1,6 @@
 // The navigation slots of the document's map-type commands: button 333 runs the map-type dialog,
-// button 322 on a prefecture's map the prefecture selection.
+// button 322 on a prefecture's map the prefecture selection; Ctrl+Y and button 323 the
+// statistics display, button 324 its ranking list.
 #include "view/PieceConnections.h"
 
 #include "app/VeldoranDoc.h"
@@ -13,4 +14,6 @@ void ConnectDocumentCommandPiece(CVeldoranView& view)
         return;
     view.m_pNavigation->calls.selectMapType = [doc](int reset) { return doc->SelectMapType(reset); };
     view.m_pNavigation->calls.selectPrefectureMap = [doc] { doc->SelectPrefectureMap(); };
+    view.m_pNavigation->calls.setPrefectureDataDisplay = [doc] { doc->SetPrefectureDataDisplay(); };
+    view.m_pNavigation->calls.showDataListDialog = [doc](int mode) { doc->ShowDataListDialog(mode); };
 }
