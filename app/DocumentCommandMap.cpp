@@ -17,6 +17,8 @@ void CVeldoranDoc::RegisterDocumentCommands()
     OnUpdateCommandUI(32893, [this](vd::CmdUI& ui) { UpdateMouseToolItem(ui, 2, true); });
 
     OnCommand(32808, [this] { OnRegisterSheets(); });
+    OnCommand(33284, [this] { OnPrefDataRegister(); });
+    OnCommand(33285, [this] { OnPrefDataUpdate(); });
     OnCommand(32897, [this] { OnDataSourceSelect(); });
     OnUpdateCommandUI(32897, [this](vd::CmdUI& ui) { ui.Enable(m_nMapType != 4); });
     OnCommand(32882, [this] { OnTextBackground(); });

@@ -21,6 +21,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -235,6 +236,20 @@ public:
     std::string m_strPrefDataFile;
     std::array<std::array<int, 2>, 47> m_anPrefRank{};
     int m_nPrefMapState = 0;
+    // The file and display method the values were read for; the list's texts (the title, the
+    // dashes, the 47 prefecture lines); each line's value as read and whether it was read; the
+    // values ranked (after the per-inhabitant or per-area division) and the divisors, none where
+    // a prefecture has no value; their sum, largest value and mean.
+    std::string m_strPrefDataLoaded;
+    int m_nPrefDataLoadedMethod = -1;
+    std::array<std::string, 49> m_astrPrefDataText;
+    std::array<double, 47> m_adPrefLineValue{};
+    std::array<bool, 47> m_abPrefLineRead{};
+    std::array<std::optional<double>, 47> m_adPrefValue;
+    std::array<std::optional<double>, 47> m_adPrefDivisor;
+    float m_fPrefSum = 0;
+    float m_fPrefMax = 0;
+    float m_fPrefMean = 0;
     std::string m_strLayerWord;
     int m_nDivisionEdited = -1; // 1: the regions were edited and are written back at exit
     vd::COLORREF m_crSeaColour = vd::RGB(126, 180, 234);
@@ -508,6 +523,14 @@ public:
     void OnUpdateDataAlbum();
     void OnDataSourceSelect();
     void OnRegisterSheets();
+    // app/statistics/: the prefecture statistics display (Surrick's settings dialog, then the
+    // ranking), the data entry (33284) and editing (33285) commands, and the ranking list.
+    void SetPrefectureDataDisplay();
+    void OnPrefDataRegister();
+    void OnPrefDataUpdate();
+    int ShowDataListDialog(int mode);
+    void ReadPrefectureDataTexts();
+    void RankPrefectureData(int method);
     int m_nSavedSiteNamePopup = 0; // m_nSiteNamePopup while a registration or update mode is on
     // app/registration/: a click in update or album mode. Each answers the view a state word:
     // "" (done), "cancel", "deleate", "STOP", "update" or "update_end"; RegisterAlbum answers the

@@ -94,3 +94,15 @@ extern "C" VD_EXPORT S OnSubmarineTvlSet(int show, int method, int relief, int c
 }
 
 extern "C" VD_EXPORT S OnDddAreaSelect(S flags) { return Dialog("OnDddAreaSelect", flags); }
+
+extern "C" VD_EXPORT S OnLocalDataDspSet(int show, int graticule, int type, int colour, int borders, int borderColour,
+                                         int kind, int index, int background, int choropleth, int classes, S name,
+                                         S file, S folder, S editor)
+{
+    return Dialog("OnLocalDataDspSet", show, graticule, type, colour, borders, borderColour, kind, index, background,
+                  choropleth, classes, name, file, folder, editor);
+}
+
+extern "C" VD_EXPORT void OnLclDataRgst(S folder) { Dialog("OnLclDataRgst", folder); }
+
+extern "C" VD_EXPORT void OnLclDataUpdt(S folder, S editor) { Dialog("OnLclDataUpdt", folder, editor); }

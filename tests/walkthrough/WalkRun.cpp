@@ -56,6 +56,9 @@ std::string describe(const ModeSignature& s)
 
 bool isReadOnlyData(const std::string& path)
 {
+    // The catalogue of statistics data sets is a list: the data entry appends each new set.
+    if (path == "MAPELMNT/PFCTRFL.DAT")
+        return false;
     for (const char* folder : {"KSJ/", "Coast_JB/", "MAPELMNT/", "PICT/", "TEXT/", "LICENSES/"})
         if (path.rfind(folder, 0) == 0)
             return true;

@@ -1,0 +1,363 @@
+// Surrick's statistics dialogs through their entry points, answered by the ui script as a user
+// would: the display settings (228) and their result string, the data entry (229) with the file
+// it writes and the catalogue line, the data editing (230) with the editor it starts.
+#include "contracts/surrick.h"
+#include "municipal/SurrickModule.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/DialogDriver.h"
+#include "platform/ui/FileDialog.h"
+#include "platform/ui/PathForm.h"
+#include "platform/ui/UiScript.h"
+#include "platform/text/Cp932.h"
+#include "tests/municipal/prefmap/MapFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+using prefmap_test::MapFolder;
+
+constexpr int kSettings = 228;
+constexpr int kEntry = 229;
+constexpr int kEditing = 230;
+
+std::string ReadBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+class StatisticsDialogs : public ::testing::Test {
+protected:
+    void SetUp() override { script = vd::ui::Script::install(); }
+
+    std::filesystem::path Linux(const std::string& name) const
+    {
+        return std::filesystem::path(std::getenv("VELDORAN_HOME")) / name;
+    }
+    // A data set whose first value is the given text; its Windows-form path.
+    std::string WriteSet(const std::string& name, const std::string& dataName, const std::string& firstValue)
+    {
+        std::vector<std::string> lines{";" + std::string(10, '-'), "", "データ名称=" + dataName,
+                                       "北海道 " + firstValue};
+        for (int k = 1; k < 47; ++k)
+            lines.push_back("県 " + std::to_string(k));
+        folder.WriteText("MAPELMNT/" + name, lines);
+        return folder.Windows() + "MAPELMNT\\" + name;
+    }
+    void WriteCatalogue(const std::vector<std::string>& paths)
+    {
+        std::vector<std::string> lines{"; catalogue", ""};
+        lines.insert(lines.end(), paths.begin(), paths.end());
+        folder.WriteText("MAPELMNT/PfctrFl.dat", lines);
+    }
+    // The settings dialog with the program's arguments (show, graticule, type, colour, borders,
+    // border colour, kind, index, background, choropleth, classes), the actions as the answer.
+    std::string RunSettings(std::vector<int> a, const std::string& name, const std::string& file,
+                            vd::ui::Script::DialogActions actions)
+    {
+        script->answerDialog(kSurrickModule, kSettings, std::move(actions));
+        return OnLocalDataDspSet(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9], a[10], name, file,
+                                 folder.Windows(), "");
+    }
+
+    std::shared_ptr<vd::ui::Script> script;
+    MapFolder folder;
+};
+
+TEST_F(StatisticsDialogs, ChoosingASetAndSettingsGivesTheFieldsInResultOrder)
+{
+    const std::string area = WriteSet("AREA.DAT", "面積", "83424");
+    const std::string people = WriteSet("PEOPLE.DAT", "人口=2020年", "1234.5");
+    WriteCatalogue({area, area, people});
+    std::string caption;
+    const std::string result =
+        RunSettings({-1, 0, 0, 0, 10, 0, 0, -1, 0, 0, 0}, "", "", [&](vd::DialogDriver& d) {
+            caption = d.caption();
+            d.selectCombo(1424, 2);
+            EXPECT_TRUE(d.isChecked(1491));
+            EXPECT_TRUE(d.isChecked(1433)); // borders 10 arrive as 1
+            EXPECT_EQ(d.text(1432), "種別：数値型データ");
+            EXPECT_EQ(d.text(1497), "入力した数値");
+            EXPECT_EQ(d.text(1495), "人口=2020年");
+            d.click(1426);
+            d.click(1436);
+            d.click(1510);
+            d.click(1001);
+            d.click(1004);
+            d.click(vd::IDOK);
+        });
+    EXPECT_EQ(caption, "都道府県別データ表示");
+    EXPECT_EQ(result, "1|1|1|1|2|3|0|2|1|1|1|＊人口=2020年|" + people);
+}
+
+TEST_F(StatisticsDialogs, ShowBoxKeepsTheChosenSetWhileToggled)
+{
+    const std::string set = WriteSet("A.DAT", "人口", "5");
+    WriteCatalogue({set});
+    struct Case {
+        const char* what;
+        int clicks;
+        std::string result;
+    };
+    const Case cases[] = {
+        {"unchecked", 1, "-999"},
+        {"unchecked and checked again", 2, "1|1|0|1|0|0|1|0|0|1|0|＊人口|" + set},
+        {"untouched", 0, "1|1|0|1|0|0|1|0|0|1|0|＊人口|" + set},
+    };
+    for (const Case& c : cases) {
+        const std::string result = RunSettings({1, 1, 1, 0, 1, 0, 0, 0, 0, 1, 0}, "＊人口", set, [&](vd::DialogDriver& d) {
+            EXPECT_EQ(d.text(1495), "人口");
+            for (int i = 0; i < c.clicks; ++i)
+                d.click(1491);
+            d.click(vd::IDOK);
+        });
+        EXPECT_EQ(result, c.result) << c.what;
+    }
+}
+
+TEST_F(StatisticsDialogs, OkWithoutSetAndCancel)
+{
+    EXPECT_EQ(RunSettings({-1, 0, 1, 0, 0, 0, 0, -1, 0, 0, 0}, "", "", [](vd::DialogDriver& d) { d.click(vd::IDOK); }),
+              "-999");
+    EXPECT_EQ(RunSettings({1, 0, 1, 0, 0, 0, 0, -1, 0, 0, 0}, "＊a", "Z:\\a.dat",
+                          [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); }),
+              "");
+}
+
+TEST_F(StatisticsDialogs, FirstValueDecidesTextOrNumericData)
+{
+    struct Case {
+        const char* value;
+        bool numeric;
+    };
+    const Case cases[] = {{"1234.5", true}, {"-42", true}, {"00123", false}, {"東京", false}, {"", false}, {" 12", false}};
+    for (const Case& c : cases) {
+        const std::string set = WriteSet("T.DAT", "種類", c.value);
+        WriteCatalogue({set});
+        const std::string result =
+            RunSettings({-1, 0, 1, 0, 0, 0, 0, -1, 0, 1, 0}, "", "", [&](vd::DialogDriver& d) {
+                d.selectCombo(1424, 0);
+                EXPECT_EQ(d.text(1432), c.numeric ? "種別：数値型データ" : "種別：文字型データ") << c.value;
+                EXPECT_EQ(d.text(1497), c.numeric ? "入力した数値" : "入力した文字") << c.value;
+                EXPECT_EQ(d.isChecked(1002), c.numeric) << c.value;
+                // Text data refuse every chart and ratio kind and the choropleth.
+                d.click(1518);
+                d.click(1002);
+                EXPECT_EQ(d.isChecked(1518), c.numeric) << c.value;
+                EXPECT_EQ(d.isChecked(1497), !c.numeric) << c.value;
+                EXPECT_FALSE(d.isChecked(1002)) << c.value;
+                d.click(vd::IDOK);
+            });
+        const std::string expected = c.numeric ? "1|1|0|0|0|11|0|0|0|0|0|＊種類|" : "1|0|0|0|0|0|0|0|0|0|0|＊種類|";
+        EXPECT_EQ(result, expected + set) << c.value;
+    }
+}
+
+TEST_F(StatisticsDialogs, OpeningChecksTheGivenKind)
+{
+    for (const auto& [kind, radio] : {std::pair{11, 1518}, std::pair{0, 1497}, std::pair{3, 1510}}) {
+        RunSettings({1, 0, 1, 0, 0, 0, kind, -1, 0, 0, 0}, "", "", [&](vd::DialogDriver& d) {
+            for (int id : {1497, 1508, 1510, 1518})
+                EXPECT_EQ(d.isChecked(id), id == radio) << kind << " " << id;
+            d.click(vd::IDOK);
+        });
+    }
+}
+
+TEST_F(StatisticsDialogs, SetThatCannotBeReadLeavesShowTypeAndName)
+{
+    const std::string missing = folder.Windows() + "MAPELMNT\\NONE.DAT";
+    const std::string headerOnly = folder.Windows() + "MAPELMNT\\HEAD.DAT";
+    folder.WriteText("MAPELMNT/HEAD.DAT", {"データ名称=見出しだけ"});
+    WriteCatalogue({missing, headerOnly});
+    for (int index : {0, 1}) {
+        const std::string result =
+            RunSettings({1, 0, 1, 0, 0, 0, 5, 0, 0, 1, 0}, "＊旧", "Z:\\old.dat", [&](vd::DialogDriver& d) {
+                d.selectCombo(1424, index);
+                EXPECT_EQ(d.text(1495), "旧");
+                d.click(vd::IDOK);
+            });
+        EXPECT_EQ(result, "1|1|0|0|0|5|0|" + std::to_string(index) + "|0|1|0|＊旧|" + (index == 0 ? missing : headerOnly));
+    }
+}
+
+TEST_F(StatisticsDialogs, MissingCatalogueLeavesTheListEmpty)
+{
+    RunSettings({-1, 0, 1, 0, 0, 0, 0, -1, 0, 0, 0}, "", "", [](vd::DialogDriver& d) {
+        auto& combo = dynamic_cast<vd::ComboBox&>(d.control(1424));
+        EXPECT_EQ(combo.GetCount(), 0);
+        d.click(vd::IDOK);
+    });
+}
+
+// ---- data entry (229)
+
+class DataEntry : public StatisticsDialogs {
+protected:
+    std::string TypedExample(vd::DialogDriver& d)
+    {
+        d.setText(1487, "人口=2020");
+        d.setText(1440, "5224614");
+        d.setText(1452, ""); // 東京都
+        d.setText(1486, "1467480");
+        d.click(vd::IDOK);
+        return {};
+    }
+    static std::string ExpectedFile()
+    {
+        const char* names[] = {"北海道", "青森県", "岩手県", "宮城県", "秋田県", "山形県", "福島県", "茨城県",
+                               "栃木県", "群馬県", "埼玉県", "千葉県", "東京都", "神奈川県", "新潟県", "富山県",
+                               "石川県", "福井県", "山梨県", "長野県", "岐阜県", "静岡県", "愛知県", "三重県",
+                               "滋賀県", "京都府", "大阪府", "兵庫県", "奈良県", "和歌山県", "鳥取県", "島根県",
+                               "岡山県", "広島県", "山口県", "徳島県", "香川県", "愛媛県", "高知県", "福岡県",
+                               "佐賀県", "長崎県", "熊本県", "大分県", "宮崎県", "鹿児島県", "沖縄県"};
+        const std::string rule = ";" + std::string(71, '-');
+        std::string text = rule + "\r\n; 行頭のセミコロン(;)は、この行がメモ文と宣言\r\n; 一行にに１地点のデータを記述する\r\n"
+                                  ";\r\n;  ＜データの並び＞\r\n;  １行目   データ名称\r\n;  都道府県 データ\r\n" +
+                           rule + "\r\nデータ名称=人口=2020\r\n";
+        for (int k = 0; k < 47; ++k)
+            text += std::string(names[k]) + " " + (k == 0 ? "5224614" : k == 46 ? "1467480" : "") + "\r\n";
+        return vd::utf8ToCp932(text);
+    }
+    std::string Run(vd::ui::Script::DialogActions actions)
+    {
+        script->answerDialog(kSurrickModule, kEntry, std::move(actions));
+        OnLclDataRgst(folder.Windows());
+        return {};
+    }
+};
+
+TEST_F(DataEntry, WritesTheSetAndAddsItToTheCatalogue)
+{
+    const std::string path = folder.Windows() + "MAPELMNT\\新しい.dat";
+    std::filesystem::create_directories(Linux("MAPELMNT"));
+    script->answerFileDialog(path);
+    bool ended = false;
+    std::string caption;
+    Run([&](vd::DialogDriver& d) {
+        caption = d.caption();
+        TypedExample(d);
+        ended = d.ended();
+    });
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(caption, "都道府県別データ");
+    ASSERT_EQ(script->fileDialogs().size(), 1u);
+    const auto& asked = script->fileDialogs()[0];
+    EXPECT_FALSE(asked.open);
+    EXPECT_EQ(asked.defaultExt, "dat");
+    EXPECT_EQ(asked.initialName, "*.dat");
+    EXPECT_EQ(asked.filter, "都道府県別ﾃﾞｰﾀ files (*.dat)|*.dat|All files (*.*)|*.*||");
+    EXPECT_EQ(ReadBytes(Linux("MAPELMNT/新しい.dat")), ExpectedFile());
+    // The catalogue was missing: it is created with the one line.
+    EXPECT_EQ(ReadBytes(Linux("MAPELMNT/PfctrFl.dat")), vd::utf8ToCp932(path) + "\r\n");
+    EXPECT_TRUE(script->messageBoxes().empty());
+}
+
+TEST_F(DataEntry, AppendsToAnExistingCatalogue)
+{
+    folder.WriteText("MAPELMNT/PfctrFl.dat", {"Z:\\first.dat"});
+    const std::string path = folder.Windows() + "MAPELMNT\\B.DAT";
+    script->answerFileDialog(path);
+    Run([&](vd::DialogDriver& d) { TypedExample(d); });
+    EXPECT_EQ(ReadBytes(Linux("MAPELMNT/PfctrFl.dat")), vd::utf8ToCp932("Z:\\first.dat\r\n" + path + "\r\n"));
+}
+
+TEST_F(DataEntry, ReplacingAFileIsConfirmedFirst)
+{
+    folder.WriteText("MAPELMNT/県別人口.DAT", {"データ名称=人口"});
+    const std::string before = ReadBytes(Linux("MAPELMNT/県別人口.DAT"));
+    const std::string path = folder.Windows() + "MAPELMNT\\県別人口.DAT";
+
+    script->answerFileDialog(path);
+    script->answerMessageBox(vd::IDNO);
+    bool ended = true;
+    Run([&](vd::DialogDriver& d) {
+        TypedExample(d);
+        ended = d.ended();
+    });
+    EXPECT_FALSE(ended);
+    ASSERT_EQ(script->messageBoxes().size(), 1u);
+    EXPECT_EQ(script->messageBoxes()[0].style & 0xF, vd::MB_YESNO);
+    EXPECT_NE(script->messageBoxes()[0].text.find(path), std::string::npos);
+    EXPECT_EQ(ReadBytes(Linux("MAPELMNT/県別人口.DAT")), before);
+    EXPECT_FALSE(std::filesystem::exists(Linux("MAPELMNT/PfctrFl.dat")));
+
+    script->answerFileDialog(path);
+    script->answerMessageBox(vd::IDYES);
+    Run([&](vd::DialogDriver& d) {
+        TypedExample(d);
+        ended = d.ended();
+    });
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(ReadBytes(Linux("MAPELMNT/県別人口.DAT")), ExpectedFile());
+}
+
+TEST_F(DataEntry, CancelledSaveWritesNothingAndStaysOpen)
+{
+    script->cancelFileDialog();
+    bool ended = true;
+    Run([&](vd::DialogDriver& d) {
+        TypedExample(d);
+        ended = d.ended();
+    });
+    EXPECT_FALSE(ended);
+    EXPECT_FALSE(std::filesystem::exists(Linux("MAPELMNT/PfctrFl.dat")));
+}
+
+TEST_F(DataEntry, FileThatCannotBeWrittenIsReportedAndTheDialogStaysOpen)
+{
+    // A data file in a folder that is not there; a catalogue whose name is a folder.
+    const std::string unwritable = folder.Windows() + "NOFOLDER\\X.DAT";
+    std::filesystem::create_directories(Linux("MAPELMNT/PfctrFl.dat"));
+    const std::string writable = folder.Windows() + "Y.DAT";
+    for (const std::string& path : {unwritable, writable}) {
+        script = vd::ui::Script::install();
+        script->answerFileDialog(path);
+        bool ended = true;
+        Run([&](vd::DialogDriver& d) {
+            TypedExample(d);
+            ended = d.ended();
+        });
+        EXPECT_FALSE(ended) << path;
+        ASSERT_EQ(script->messageBoxes().size(), 1u) << path;
+        const std::string named = path == unwritable ? path : folder.Windows() + "MAPELMNT\\PfctrFl.dat";
+        EXPECT_NE(script->messageBoxes()[0].text.find(named), std::string::npos) << script->messageBoxes()[0].text;
+    }
+}
+
+// ---- data editing (230)
+
+TEST_F(StatisticsDialogs, EditingStartsTheEditorOnTheChosenSetOrTheCatalogue)
+{
+    const std::string a = WriteSet("A.DAT", "a", "1");
+    const std::string b = WriteSet("B B.DAT", "b", "2");
+    WriteCatalogue({a, b});
+    const std::string editor = "/bin/true";
+
+    script->answerDialog(kSurrickModule, kEditing, [&](vd::DialogDriver& d) {
+        EXPECT_EQ(d.text(vd::IDOK), "データの編集");
+        EXPECT_EQ(d.text(1494), "ﾃﾞｰﾀﾌｧｲﾙの更新");
+        d.click(vd::IDOK); // nothing chosen: stays open
+        EXPECT_FALSE(d.ended());
+        EXPECT_TRUE(script->processes().empty());
+        d.click(1494);
+        EXPECT_FALSE(d.ended());
+        d.selectCombo(1492, 1);
+        d.click(vd::IDOK);
+        EXPECT_TRUE(d.ended());
+    });
+    OnLclDataUpdt(folder.Windows(), editor);
+    ASSERT_EQ(script->processes().size(), 2u);
+    EXPECT_EQ(script->processes()[0].front(), editor);
+    EXPECT_EQ(script->processes()[0].back(), Linux("MAPELMNT/PfctrFl.dat").string());
+    EXPECT_EQ(script->processes()[1].back(), Linux("MAPELMNT/B B.DAT").string());
+}
+
+} // namespace
