@@ -334,7 +334,7 @@ TEST_F(MapView, TheCdRomPromptComesOnceBeforeTheRepaint)
 }
 
 // The geology table is still to come: in place of the map the repaint draws nothing once, and
-// the table says so; so do the statistics' data display and data list.
+// the table says so.
 TEST_F(MapView, TheGeologyTableIsDrawnInsteadOfTheMapOnce)
 {
     PastFirstPaint();
@@ -349,8 +349,6 @@ TEST_F(MapView, TheGeologyTableIsDrawnInsteadOfTheMapOnce)
         for (int x = 0; x < kWidth; x += 7)
             ASSERT_EQ(picture->GetPixel(x, y), vd::RGB(1, 2, 3)) << x << "," << y;
     EXPECT_FALSE(view->DrawGeologyTable(*picture));
-    EXPECT_FALSE(view->SetPrefectureDataDisplay());
-    EXPECT_FALSE(view->ShowDataListDialog(2));
     EXPECT_TRUE(script->messageBoxes().empty());
     EXPECT_EQ(doc->m_strViewState, "");
     EXPECT_EQ(doc->m_bMapOnScreen, 0);
