@@ -489,6 +489,12 @@ std::shared_ptr<WindowImpl> createControl(DialogImpl* dialog, const ui::ControlT
                 ref.notifyParent(CBN_EDITCHANGE);
             });
             watchFocus(ref, combo->lineEdit(), -1, CBN_KILLFOCUS);
+            // A text the program puts into the field shows from its start (a long path its
+            // drive and folders, not the tail of its file name); typing keeps the cursor.
+            QObject::connect(combo, &QComboBox::editTextChanged, combo, [combo] {
+                if (!combo->lineEdit()->hasFocus())
+                    combo->lineEdit()->setCursorPosition(0);
+            });
         } else {
             watchFocus(ref, combo, -1, CBN_KILLFOCUS);
         }

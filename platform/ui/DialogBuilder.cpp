@@ -90,6 +90,8 @@ QSize minimumFor(const ui::ControlTemplate& t, QSize bu)
     case ControlKind::TabControl: return QSize(bu.width() * 50, bu.height() * 8);
     case ControlKind::Painted: return QSize(bu.width() * 25, bu.height() * 4);
     case ControlKind::Edit: return QSize(bu.width() * 20, 0);
+    // A file or item name needs more than the few characters a bare combo box would get.
+    case ControlKind::ComboBox: return QSize(bu.width() * 40, 0);
     case ControlKind::ScrollBar: return QSize(0, bu.height() * 5);
     default: return QSize();
     }
