@@ -279,6 +279,9 @@ TabWidget::TabWidget(WindowImpl& control, QWidget* parent)
 {
     bar_->setDrawBase(false);
     bar_->setExpanding(false);
+    // Tabs as narrow as the old platform's (text and a few pixels each side): the templates
+    // give a row of tabs no more room than that, and wider ones hide behind scroll arrows.
+    bar_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
     connect(bar_, &QTabBar::currentChanged, this, [this](int index) { changed(index); });
 }
 

@@ -323,7 +323,7 @@ void collectClipped(const DialogImpl& d, std::vector<std::string>& out)
             continue;
         const QFontMetrics fm(w->font());
         if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty() && label->textFormat() != Qt::RichText) {
-            const QString text = plainText(label->text());
+            const QString text = label->text();  // mnemonics are already taken out
             const int frame = 2 * label->frameWidth() + 2 * label->margin();
             const int lineHeight = fm.height();
             const bool oneLine = w->height() < 2 * lineHeight && !text.contains(QLatin1Char('\n'));
@@ -354,7 +354,7 @@ void collectClipped(const DialogImpl& d, std::vector<std::string>& out)
             option.initFrom(combo);
             option.editable = combo->isEditable();
             const int field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
-            const int needs = fm.horizontalAdvance(combo->currentText()) + 4;
+            const int needs = fm.horizontalAdvance(combo->currentText());
             if (needs > field)
                 out.push_back(describe(*c, combo->currentText(), QSize(needs, field)));
         } else if (auto* tabs = dynamic_cast<TabWidget*>(w); tabs && tabs->bar()->count() > 0) {
@@ -379,11 +379,8 @@ std::vector<std::string> DialogDriver::clippedControls() const
     if (!d || !d->widget)
         return out;
     if (d->widget->isWindow() && !d->widget->windowTitle().isEmpty()) {
-        // The title bar's buttons and frame take about 100 pixels of a window manager's bar.
-        QFont title = d->widget->font();
-        title.setBold(true);
         const QString text = d->widget->windowTitle();
-        const int needs = QFontMetrics(title).horizontalAdvance(text) + 100;
+        const int needs = ui::titleBarWidth(text, d->widget->font());
         if (needs > d->widget->width())
             out.push_back("caption \"" + ui::us(text) + "\" needs " + std::to_string(needs) + " but the window is " +
                           std::to_string(d->widget->width()));

@@ -69,8 +69,9 @@ TEST(UiLayoutCheck, NamesTheControlsWhoseTextIsCutAndOnlyThose)
         int id;
         bool cut;
     };
+    // 1007: a check box drawn too narrow for its text grows to it when the dialog is built.
     for (const Case& c : {Case{1001, false}, Case{1002, true}, Case{1003, false}, Case{1004, false}, Case{1005, true},
-                          Case{1006, false}, Case{1007, true}, Case{1008, true}, Case{1009, true}, Case{1010, true},
+                          Case{1006, false}, Case{1007, false}, Case{1008, true}, Case{1009, true}, Case{1010, true},
                           Case{1011, false}})
         EXPECT_EQ(names(faults, c.id), c.cut) << c.id;
     bool caption = false;
