@@ -97,6 +97,7 @@ bool CDlgSpecWhiteMap::OnInitDialog()
     ShowCheck(IDC_SCALE_BAR, m_values.m_nScaleBar);
     ShowCheck(IDC_PREF_BORDER, m_values.m_nPrefBorder);
     ShowCheck(IDC_SUBPREF_BORDER, m_values.m_nSubprefBorder);
+    EnableItem(IDC_SUBPREF_BORDER, m_values.m_nPrefBorder != 0);
     for (int i = 0; i < 3; ++i)
         if (m_values.m_strPrefBorderColour == kBorderColours[i])
             CheckRadioButton(IDC_ORANGE, IDC_RED, IDC_ORANGE + i);
@@ -117,12 +118,16 @@ void CDlgSpecWhiteMap::OnPrefBorderClicked()
 {
     m_values.m_nPrefBorder = ToggledFlag(m_values.m_nPrefBorder);
     ShowCheck(IDC_PREF_BORDER, m_values.m_nPrefBorder);
-    if (m_values.m_nPrefBorder != 0) {
-        SetDlgItemText(IDC_SUBPREF_BORDER, kSubprefCaption);
+    if (m_values.m_nPrefBorder != 0)
         ShowCheck(IDC_SUBPREF_BORDER, m_values.m_nSubprefBorder == 1 ? 1 : 0);
-    } else {
-        SetDlgItemText(IDC_SUBPREF_BORDER, "");
-    }
+    EnableItem(IDC_SUBPREF_BORDER, m_values.m_nPrefBorder != 0);
+}
+
+// A box that does not apply stays labelled and greys out (an empty caption left an unnamed box).
+void CDlgSpecWhiteMap::EnableItem(int id, bool enabled)
+{
+    if (vd::Window* box = GetDlgItem(id))
+        box->EnableWindow(enabled);
 }
 
 void CDlgSpecWhiteMap::OnCityBorderClicked()
@@ -142,8 +147,8 @@ void CDlgSpecWhiteMap::OnCityNameZoomClicked()
 void CDlgSpecWhiteMap::ShowCityNameBoxes()
 {
     const bool on = m_values.m_nCityBorder == 1;
-    SetDlgItemText(IDC_CITY_NAME_ZOOM, on ? kCityNameZoomCaption : "");
-    SetDlgItemText(IDC_CITY_NAME_ENCLAVE, on ? kCityNameEnclaveCaption : "");
+    EnableItem(IDC_CITY_NAME_ZOOM, on);
+    EnableItem(IDC_CITY_NAME_ENCLAVE, on);
     ShowCheck(IDC_CITY_NAME_ZOOM, on ? m_values.m_nCityNameZoom : 0);
     ShowCheck(IDC_CITY_NAME_ENCLAVE, on ? m_values.m_nCityNameEnclave : 0);
 }

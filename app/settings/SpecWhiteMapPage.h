@@ -19,8 +19,9 @@ private:
     void OnPrefBorderClicked();
     void OnCityBorderClicked();
     void OnCityNameZoomClicked();
-    // 1069 and 1070 with their captions and checks while municipality borders are on, empty and
+    // 1069 and 1070 enabled with their checks while municipality borders are on, greyed and
     // unchecked otherwise.
     void ShowCityNameBoxes();
     void ShowCheck(int id, int value);
+    void EnableItem(int id, bool enabled);
 };

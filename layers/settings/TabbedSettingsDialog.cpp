@@ -92,17 +92,17 @@ void TabbedSettingsDialog::OnCancel()
 }
 
 vd::ui::DialogTemplate SettingsContainerTemplate(int id, std::string caption, int tabControlId,
-                                                 std::vector<vd::ui::ControlTemplate> below, int height)
+                                                 std::vector<vd::ui::ControlTemplate> below, int height, int width)
 {
     using vd::ui::DialogUnits;
     vd::ui::DialogTemplate t;
     t.id = id;
     t.caption = std::move(caption);
-    t.place = DialogUnits{0, 0, 230, height};
+    t.place = DialogUnits{0, 0, width, height};
     t.controls = {
-        vd::ui::tabControl(tabControlId, DialogUnits{2, 4, 226, 113}),
-        vd::ui::defPushButton(vd::IDOK, "OK", DialogUnits{186, height - 17, 40, 14}),
-        vd::ui::pushButton(vd::IDCANCEL, "ｷｬﾝｾﾙ", DialogUnits{142, height - 17, 40, 14}),
+        vd::ui::tabControl(tabControlId, DialogUnits{2, 4, width - 4, 113}),
+        vd::ui::defPushButton(vd::IDOK, "OK", DialogUnits{width - 44, height - 17, 40, 14}),
+        vd::ui::pushButton(vd::IDCANCEL, "ｷｬﾝｾﾙ", DialogUnits{width - 88, height - 17, 40, 14}),
     };
     for (auto& control : below)
         t.controls.push_back(std::move(control));

@@ -64,8 +64,10 @@ private:
     bool pagesCreated_ = false;
 };
 
-// The container template of the surface and mesh settings: a 230-unit-wide popup (137 units
-// high unless given) with the tab control at (2, 4) of 226 x 113, OK at the bottom right and
-// "ｷｬﾝｾﾙ" to its left; below the tab control go the extra controls (a status line, options).
+// The container template of the surface and mesh settings: a popup 230 units wide and 137 high
+// unless given, with the tab control at (2, 4), 4 units narrower than the popup and 113 high,
+// OK at the bottom right and "ｷｬﾝｾﾙ" to its left; below the tab control go the extra controls
+// (a status line, options).
 vd::ui::DialogTemplate SettingsContainerTemplate(int id, std::string caption, int tabControlId,
-                                                 std::vector<vd::ui::ControlTemplate> below, int height = 137);
+                                                 std::vector<vd::ui::ControlTemplate> below, int height = 137,
+                                                 int width = 230);

@@ -279,6 +279,9 @@ TabWidget::TabWidget(WindowImpl& control, QWidget* parent)
 {
     bar_->setDrawBase(false);
     bar_->setExpanding(false);
+    // Tabs as narrow as the old platform's (text and a few pixels each side): the templates
+    // give a row of tabs no more room than that, and wider ones hide behind scroll arrows.
+    bar_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
     connect(bar_, &QTabBar::currentChanged, this, [this](int index) { changed(index); });
 }
 
@@ -489,6 +492,12 @@ std::shared_ptr<WindowImpl> createControl(DialogImpl* dialog, const ui::ControlT
                 ref.notifyParent(CBN_EDITCHANGE);
             });
             watchFocus(ref, combo->lineEdit(), -1, CBN_KILLFOCUS);
+            // A text the program puts into the field shows from its start (a long path its
+            // drive and folders, not the tail of its file name); typing keeps the cursor.
+            QObject::connect(combo, &QComboBox::editTextChanged, combo, [combo] {
+                if (!combo->lineEdit()->hasFocus())
+                    combo->lineEdit()->setCursorPosition(0);
+            });
         } else {
             watchFocus(ref, combo, -1, CBN_KILLFOCUS);
         }

@@ -4,6 +4,7 @@
 #include "platform/ui/DialogImpl.h"
 #include "platform/ui/QtBridge.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
@@ -52,7 +53,21 @@ void placeControl(WindowImpl& c, const ui::ControlTemplate& t, QSize bu)
         combo->setMaxVisibleItems(std::max(1, (r.height() - field) / item));
         r.setHeight(field);
     }
+    // Templates were drawn for a smaller check mark than this platform's: a check box or radio
+    // button takes the room its text needs beyond its template width.
+    if (auto* button = qobject_cast<QAbstractButton*>(c.widget.data());
+        button && (t.kind == ControlKind::CheckBox || t.kind == ControlKind::RadioButton) && !(t.style & BS_PUSHLIKE))
+        r.setWidth(std::max(r.width(), button->sizeHint().width()));
     c.widget->setGeometry(r);
+}
+
+int longestLineWidth(const QWidget& widget, const std::string& caption)
+{
+    const QFontMetrics fm(widget.font());
+    int widest = 0;
+    for (const QString& line : ui::qs(caption).remove(QLatin1Char('&')).split(QLatin1Char('\n')))
+        widest = std::max(widest, fm.horizontalAdvance(line));
+    return widest + 2;
 }
 
 // Automatic layout: which controls share a row.
@@ -90,6 +105,8 @@ QSize minimumFor(const ui::ControlTemplate& t, QSize bu)
     case ControlKind::TabControl: return QSize(bu.width() * 50, bu.height() * 8);
     case ControlKind::Painted: return QSize(bu.width() * 25, bu.height() * 4);
     case ControlKind::Edit: return QSize(bu.width() * 20, 0);
+    // A file or item name needs more than the few characters a bare combo box would get.
+    case ControlKind::ComboBox: return QSize(bu.width() * 40, 0);
     case ControlKind::ScrollBar: return QSize(0, bu.height() * 5);
     default: return QSize();
     }
@@ -132,6 +149,10 @@ void autoLayout(DialogImpl& d, QtDialog* dialog)
         }
         row.push_back(&t);
         c->widget->setMinimumSize(c->widget->minimumSize().expandedTo(minimumFor(t, d.baseUnits)));
+        // A wrapping label would otherwise give way to its neighbours and break a short line.
+        if (t.kind == ControlKind::Static && !t.caption.empty())
+            c->widget->setMinimumWidth(std::max(c->widget->minimumWidth(),
+                                                std::min(longestLineWidth(*c->widget, t.caption), d.baseUnits.width() * 80)));
         const bool stretches = t.kind == ControlKind::Edit || t.kind == ControlKind::ComboBox || t.kind == ControlKind::ListBox
             || t.kind == ControlKind::ListView || t.kind == ControlKind::TabControl || t.kind == ControlKind::Painted;
         rowLayout->addWidget(c->widget, stretches ? 1 : 0);
@@ -139,7 +160,11 @@ void autoLayout(DialogImpl& d, QtDialog* dialog)
     outer->addStretch(1);
     outer->addLayout(buttons);
     dialog->adjustSize();
-    dialog->setMinimumSize(dialog->sizeHint());
+    QSize least = dialog->sizeHint();
+    if (!d.tmpl.isChild())
+        least.setWidth(std::max(least.width(), ui::titleBarWidth(dialog->windowTitle(), dialog->font())));
+    dialog->setMinimumSize(least);
+    dialog->resize(dialog->size().expandedTo(least));
 }
 
 // Whether the platform can tell where the pointer is (Wayland does not tell a client; the
@@ -202,7 +227,11 @@ void buildDialogWindow(DialogImpl& d, QWidget* parent)
         for (auto& c : d.controls)
             if (c->kind == ControlKind::GroupBox)
                 c->widget->lower();
-        dialog->setFixedSize(toPixels(*t.place, d.baseUnits).size());
+        QSize size = toPixels(*t.place, d.baseUnits).size();
+        // A window is at least as wide as its title bar needs to show the whole caption.
+        if (!t.isChild())
+            size.setWidth(std::max(size.width(), ui::titleBarWidth(dialog->windowTitle(), font)));
+        dialog->setFixedSize(size);
     } else {
         autoLayout(d, dialog);
     }

@@ -8,14 +8,20 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
 
@@ -283,6 +289,104 @@ bool DialogDriver::ended() const
 int DialogDriver::result() const
 {
     return dialog_.result();
+}
+
+} // namespace vd
+
+namespace vd {
+
+namespace {
+
+QString plainText(QString text)
+{
+    // A mnemonic marker takes no room; a doubled one shows one ampersand.
+    text.replace(QLatin1String("&&"), QString(QChar(1)));
+    text.remove(QLatin1Char('&'));
+    text.replace(QChar(1), QLatin1Char('&'));
+    return text;
+}
+
+std::string describe(const WindowImpl& c, const QString& text, QSize needs)
+{
+    const QSize has = c.widget->size();
+    return "control " + std::to_string(c.id) + " \"" + ui::us(text) + "\" needs " + std::to_string(needs.width()) + "x" +
+           std::to_string(needs.height()) + " but has " + std::to_string(has.width()) + "x" + std::to_string(has.height());
+}
+
+void collectClipped(const DialogImpl& d, std::vector<std::string>& out)
+{
+    if (!d.widget || !d.widget->isVisible())
+        return;
+    for (const auto& c : d.controls) {
+        QWidget* w = c->widget.data();
+        if (!w || !w->isVisibleTo(d.widget))
+            continue;
+        const QFontMetrics fm(w->font());
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty() && label->textFormat() != Qt::RichText) {
+            const QString text = label->text();  // mnemonics are already taken out
+            const int frame = 2 * label->frameWidth() + 2 * label->margin();
+            const int lineHeight = fm.height();
+            const bool oneLine = w->height() < 2 * lineHeight && !text.contains(QLatin1Char('\n'));
+            if (oneLine) {
+                const QSize needs(fm.horizontalAdvance(text) + frame, lineHeight);
+                if (needs.width() > w->width())
+                    out.push_back(describe(*c, text, needs));
+            } else if (label->wordWrap()) {
+                const QRect used = fm.boundingRect(QRect(0, 0, std::max(1, w->width() - frame), 100000),
+                                                   Qt::TextWordWrap | Qt::AlignLeft, text);
+                if (used.height() + frame > w->height())
+                    out.push_back(describe(*c, text, QSize(w->width(), used.height() + frame)));
+            }
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w); button && !button->text().isEmpty()) {
+            const QString text = plainText(button->text());
+            // A push button's hint has a style minimum that says nothing about its text.
+            const int needs = qobject_cast<QPushButton*>(w) ? fm.horizontalAdvance(text) + 6 : button->sizeHint().width();
+            if (needs > w->width())
+                out.push_back(describe(*c, text, QSize(needs, w->height())));
+        } else if (auto* group = qobject_cast<QGroupBox*>(w); group && !group->title().isEmpty()) {
+            const QString text = plainText(group->title());
+            const int needs = fm.horizontalAdvance(text) + 12;
+            if (needs > w->width())
+                out.push_back(describe(*c, text, QSize(needs, w->height())));
+        } else if (QComboBox* combo = comboWidgetOf(w); combo && !combo->currentText().isEmpty()) {
+            // The shown text of a combo box, beside its arrow.
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            option.editable = combo->isEditable();
+            const int field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
+            const int needs = fm.horizontalAdvance(combo->currentText());
+            if (needs > field)
+                out.push_back(describe(*c, combo->currentText(), QSize(needs, field)));
+        } else if (auto* tabs = dynamic_cast<TabWidget*>(w); tabs && tabs->bar()->count() > 0) {
+            const QSize needs = tabs->bar()->sizeHint();
+            QStringList texts;
+            for (int i = 0; i < tabs->bar()->count(); ++i)
+                texts << tabs->bar()->tabText(i);
+            if (needs.width() > w->width())
+                out.push_back(describe(*c, texts.join(QLatin1Char('|')), needs));
+        }
+    }
+    for (const DialogImpl* page : d.children)
+        collectClipped(*page, out);
+}
+
+} // namespace
+
+std::vector<std::string> DialogDriver::clippedControls() const
+{
+    std::vector<std::string> out;
+    auto* d = dynamic_cast<DialogImpl*>(dialog_.impl());
+    if (!d || !d->widget)
+        return out;
+    if (d->widget->isWindow() && !d->widget->windowTitle().isEmpty()) {
+        const QString text = d->widget->windowTitle();
+        const int needs = ui::titleBarWidth(text, d->widget->font());
+        if (needs > d->widget->width())
+            out.push_back("caption \"" + ui::us(text) + "\" needs " + std::to_string(needs) + " but the window is " +
+                          std::to_string(d->widget->width()));
+    }
+    collectClipped(*d, out);
+    return out;
 }
 
 } // namespace vd

@@ -5,6 +5,7 @@
 // so an edit reports losing the focus before the command of the button that took it. Controls
 // of the dialog's pages are found too.
 #include <string>
+#include <vector>
 
 namespace vd {
 
@@ -48,6 +49,11 @@ public:
     bool isEnabled(int id) const;
     bool isVisible(int id) const;
     std::string caption() const;
+    // The visible controls of the dialog and its shown pages whose text does not fit their
+    // rectangle (a label wrapped past its height or onto a second line it has no room for, a
+    // button, check box or group-box title wider than its control, tabs that need scroll
+    // arrows), and a caption the title bar cannot hold; one line each, empty when all fit.
+    std::vector<std::string> clippedControls() const;
     // Whether the dialog has ended, and its result.
     bool ended() const;
     int result() const;

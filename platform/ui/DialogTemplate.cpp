@@ -121,6 +121,24 @@ const DialogTemplate* findTemplate(std::string_view module, int id)
     return t == m->second.end() ? nullptr : &t->second;
 }
 
+std::vector<std::string> registeredModules()
+{
+    std::vector<std::string> names;
+    for (const auto& [name, templates] : registry().modules)
+        names.push_back(name);
+    return names;
+}
+
+std::vector<int> registeredTemplateIds(std::string_view module)
+{
+    std::vector<int> ids;
+    const auto& r = registry();
+    if (const auto m = r.modules.find(module); m != r.modules.end())
+        for (const auto& [id, t] : m->second)
+            ids.push_back(id);
+    return ids;
+}
+
 const DialogTemplate* findTemplate(int id)
 {
     return findTemplate(registry().current, id);

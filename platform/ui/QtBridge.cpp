@@ -1,5 +1,7 @@
 #include "platform/ui/QtBridge.h"
 
+#include <QFontMetrics>
+
 #include "platform/dc/FontCache.h"
 
 namespace vd::ui {
@@ -30,6 +32,13 @@ LogFont fromQFont(const QFont& font, const LogFont& base)
     out.lfUnderline = font.underline();
     out.lfStrikeOut = font.strikeOut();
     return out;
+}
+
+int titleBarWidth(const QString& title, const QFont& font)
+{
+    QFont bold = font;
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(title) + 100;
 }
 
 QFont dialogFont(const std::string& face, int points)

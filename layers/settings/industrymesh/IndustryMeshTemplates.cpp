@@ -110,10 +110,10 @@ vd::ui::DialogTemplate ContainerTemplate()
         {
             vd::ui::ltext(vd::IDC_STATIC, "表示方法", DialogUnits{4, y + 3, 34, 8}),
             vd::ui::ltext(vd::IDC_STATIC, "(", DialogUnits{38, y + 3, 5, 8}),
-            vd::ui::radioButton(kIndustryMeshMapRadio, "ﾒｯｼｭﾏｯﾌﾟ", DialogUnits{44, y + 2, 44, 10},
+            vd::ui::radioButton(kIndustryMeshMapRadio, "ﾒｯｼｭﾏｯﾌﾟ", DialogUnits{44, y + 2, 50, 10},
                                 vd::BS_AUTORADIOBUTTON | vd::WS_GROUP | vd::WS_TABSTOP),
-            vd::ui::radioButton(kIndustryAttributeRadio, "属性値", DialogUnits{90, y + 2, 36, 10}),
-            vd::ui::ltext(vd::IDC_STATIC, ")", DialogUnits{127, y + 3, 5, 8}),
+            vd::ui::radioButton(kIndustryAttributeRadio, "属性値", DialogUnits{95, y + 2, 42, 10}),
+            vd::ui::ltext(vd::IDC_STATIC, ")", DialogUnits{138, y + 3, 4, 8}),
         },
         height);
     // The pages are taller than the frame's usual ones: so is the tab control.

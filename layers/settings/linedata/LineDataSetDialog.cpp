@@ -82,12 +82,13 @@ vd::ui::DialogTemplate LineDataSetTemplate()
     DialogTemplate t;
     t.id = CDlgLineDataSet::IDD;
     t.caption = "  国土数値情報（線データ）";
-    t.place = DialogUnits{250, 50, 236, 222};
+    // 16 units wider than drawn, so that the longest range note fits beside the buttons.
+    t.place = DialogUnits{250, 50, 252, 222};
     t.controls = {
-        defPushButton(vd::IDOK, "OK", DialogUnits{207, 206, 27, 15}),
-        pushButton(vd::IDCANCEL, "ｷｬﾝｾﾙ", DialogUnits{178, 207, 27, 12}),
-        tabControl(CDlgLineDataSet::kTabControl, DialogUnits{2, 4, 232, 198}),
-        ltext(CDlgLineDataSet::kRangeNote, "", DialogUnits{3, 209, 169, 9}),
+        defPushButton(vd::IDOK, "OK", DialogUnits{223, 206, 27, 15}),
+        pushButton(vd::IDCANCEL, "ｷｬﾝｾﾙ", DialogUnits{194, 207, 27, 12}),
+        tabControl(CDlgLineDataSet::kTabControl, DialogUnits{2, 4, 248, 198}),
+        ltext(CDlgLineDataSet::kRangeNote, "", DialogUnits{3, 209, 189, 9}),
     };
     return t;
 }

@@ -41,5 +41,5 @@ vd::ui::DialogTemplate ClimatePageTemplate()
     controls.push_back(Item(kClimateOther, "その他の気候値", {8, 79, 72, 10}));
     controls.push_back(vd::ui::comboBox(kClimateList, DialogUnits{82, 78, 104, 150}, vd::CBS_DROPDOWNLIST | vd::WS_VSCROLL,
                                         OtherClimateValueNames()));
-    return SettingsPageTemplate(kClimatePage, std::move(controls));
+    return SettingsPageTemplate(kClimatePage, std::move(controls), kMeshPagePlace);
 }

@@ -1,6 +1,7 @@
 // The container 235 with the display method below the tab control, and the list of every
 // template of the dialog.
 #include "layers/settings/TabbedSettingsDialog.h"
+#include "layers/settings/naturemesh/MeshTemplateParts.h"
 #include "layers/settings/naturemesh/NatureMeshTemplates.h"
 
 vd::ui::DialogTemplate MeshContainerTemplate()
@@ -11,12 +12,12 @@ vd::ui::DialogTemplate MeshContainerTemplate()
         {
             vd::ui::ltext(vd::IDC_STATIC, "表示方法", DialogUnits{4, 124, 32, 8}),
             vd::ui::ltext(vd::IDC_STATIC, "(", DialogUnits{38, 124, 4, 8}),
-            vd::ui::radioButton(kMeshMapButton, "ﾒｯｼｭﾏｯﾌﾟ", DialogUnits{44, 123, 46, 10},
+            vd::ui::radioButton(kMeshMapButton, "ﾒｯｼｭﾏｯﾌﾟ", DialogUnits{44, 123, 50, 10},
                                 vd::BS_AUTORADIOBUTTON | vd::WS_GROUP),
-            vd::ui::radioButton(kAttributeValueButton, "属性値", DialogUnits{92, 123, 38, 10}),
-            vd::ui::ltext(vd::IDC_STATIC, ")", DialogUnits{132, 124, 4, 8}),
+            vd::ui::radioButton(kAttributeValueButton, "属性値", DialogUnits{96, 123, 42, 10}),
+            vd::ui::ltext(vd::IDC_STATIC, ")", DialogUnits{140, 124, 4, 8}),
         },
-        138);
+        138, mesh_templates::kMeshDialogWidth);
 }
 
 std::vector<vd::ui::DialogTemplate> NatureMeshTemplates()

@@ -13,6 +13,11 @@ using vd::ui::DialogUnits;
 
 enum class TextColumn { Folder, File };
 
+// The dialog is 16 units wider than the other settings dialogs, so that the longest group
+// caption (that of 指定地域) shows whole; its pages are as much wider.
+inline constexpr int kMeshDialogWidth = 246;
+inline constexpr DialogUnits kMeshPagePlace{5, 20, 236, 95};
+
 // The on box, the column heading, the edit, the button and the group box with its caption.
 inline std::vector<ControlTemplate> ThemeRow(int onBox, int textEdit, int fileButton, TextColumn column,
                                              std::string groupCaption)
@@ -23,7 +28,7 @@ inline std::vector<ControlTemplate> ThemeRow(int onBox, int textEdit, int fileBu
         vd::ui::checkBox(onBox, "", DialogUnits{4, 13, 10, 10}),
         vd::ui::edit(textEdit, DialogUnits{16, 11, 170, 13}),
         vd::ui::pushButton(fileButton, "ﾌｧｲﾙ", DialogUnits{190, 10, 26, 14}),
-        vd::ui::groupBox(vd::IDC_STATIC, std::move(groupCaption), DialogUnits{2, 27, 216, 66}),
+        vd::ui::groupBox(vd::IDC_STATIC, std::move(groupCaption), DialogUnits{2, 27, 232, 66}),
     };
 }
 

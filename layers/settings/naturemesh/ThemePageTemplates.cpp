@@ -35,7 +35,7 @@ vd::ui::DialogTemplate RiverPageTemplate()
               {"一級河川", {82, 47, 58, 10}},
               {"二級河川", {82, 57, 58, 10}},
               {"その他", {82, 67, 58, 10}}});
-    return SettingsPageTemplate(kRiverPage, std::move(controls));
+    return SettingsPageTemplate(kRiverPage, std::move(controls), kMeshPagePlace);
 }
 
 vd::ui::DialogTemplate CoastPageTemplate()
@@ -56,7 +56,7 @@ vd::ui::DialogTemplate CoastPageTemplate()
               {"上げ潮", {166, 47, 50, 10}},
               {"下げ潮", {114, 57, 50, 10}},
               {"下げ潮", {166, 57, 50, 10}}});
-    return SettingsPageTemplate(kCoastPage, std::move(controls));
+    return SettingsPageTemplate(kCoastPage, std::move(controls), kMeshPagePlace);
 }
 
 vd::ui::DialogTemplate AreaPageTemplate()
@@ -74,7 +74,7 @@ vd::ui::DialogTemplate AreaPageTemplate()
               {"自然環境保全地域", {76, 77, 76, 10}},
               {"5地域(都市･公園･環境･農業･森林)､鳥獣保護区", {12, 46, 200, 10}},
               {"鳥獣保護区", {12, 77, 62, 10}}});
-    return SettingsPageTemplate(kAreaPage, std::move(controls));
+    return SettingsPageTemplate(kAreaPage, std::move(controls), kMeshPagePlace);
 }
 
 vd::ui::DialogTemplate ForestPageTemplate()
@@ -91,6 +91,6 @@ vd::ui::DialogTemplate ForestPageTemplate()
     };
     for (int column = 0; column < 3; ++column)
         for (int line = 0; line < static_cast<int>(notes[column].size()); ++line)
-            controls.push_back(Caption(notes[column][line], {16 + 70 * column, 49 + 8 * line, 62, 8}));
-    return SettingsPageTemplate(kForestPage, std::move(controls));
+            controls.push_back(Caption(notes[column][line], {16 + 70 * column, 49 + 8 * line, 68, 8}));
+    return SettingsPageTemplate(kForestPage, std::move(controls), kMeshPagePlace);
 }

@@ -168,3 +168,26 @@ TEST(RealPelmoraRoundTrip, LineColourChangeRewritesTheFileAndComesBack)
     EXPECT_TRUE(shown == 21 || shown == 20) << shown;
     EXPECT_EQ(doctest::ReadBytes(file), after);
 }
+
+TEST(RealPelmoraRoundTrip, EveryTabOfEachLayerDialogHoldsItsTexts)
+{
+    RealShell s;
+    ASSERT_TRUE(s.started);
+    struct Dialog {
+        int command, templateId, tabs;
+    };
+    for (const Dialog& c : {Dialog{32771, 254, 1103}, Dialog{32772, 232, 1516}, Dialog{32773, 135, 1030},
+                            Dialog{32774, 235, 1030}, Dialog{32775, 247, 1030}, Dialog{32781, 145, 1437}}) {
+        SCOPED_TRACE(c.command);
+        ASSERT_TRUE(s.Call(c.command, c.templateId, [&](vd::DialogDriver& d) {
+            const int count = d.dialog().item<vd::TabCtrl>(c.tabs)->GetItemCount();
+            EXPECT_GT(count, 0);
+            for (int tab = 0; tab < count; ++tab) {
+                d.selectTab(c.tabs, tab);
+                for (const std::string& fault : d.clippedControls())
+                    ADD_FAILURE() << "tab " << tab + 1 << ": " << fault;
+            }
+            d.click(vd::IDCANCEL);
+        }));
+    }
+}

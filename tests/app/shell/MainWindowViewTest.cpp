@@ -158,3 +158,14 @@ TEST(MainWindowView, PageUpAndPageDownStepTheStartBlock)
     ASSERT_TRUE(w.waitUntilMapShown());
     EXPECT_EQ(w.doc().m_nMapMode, 9);
 }
+
+TEST(MainWindowView, TheRouteAndAreaIndexNamesItselfInTheTitle)
+{
+    MainWindow w;
+    ASSERT_TRUE(w.start());
+    activate(w);
+    ASSERT_TRUE(titleNamesTheMap(w)) << w.run.frame().GetWindowText();
+    QTest::keyClick(w.main, Qt::Key_U, Qt::ControlModifier);
+    ASSERT_TRUE(waitFor([&] { return w.doc().m_nSavedMapDisplayMode == 1 && !w.repaintPending(); }));
+    EXPECT_EQ(w.run.frame().GetWindowText(), "ﾙｰﾄﾏｯﾌﾟ・ｴﾘｱﾏｯﾌﾟ索引図(サンソン図法、緯線・経線10°間隔)");
+}

@@ -164,7 +164,7 @@ TEST_F(LineDataDialog, TemplatesHoldTheContainerAndPagesThatFitTheTab)
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->caption, "  国土数値情報（線データ）");
     EXPECT_EQ(t->place->x, 250);
-    EXPECT_EQ(t->place->cx, 236);
+    EXPECT_EQ(t->place->cx, 252); // 16 units wider, for the longest range note beside the buttons
     EXPECT_EQ(t->place->cy, 222);
     EXPECT_EQ(t->control(vd::IDCANCEL)->caption, "ｷｬﾝｾﾙ");
     EXPECT_EQ(t->control(kTabs)->place->cy, 198);

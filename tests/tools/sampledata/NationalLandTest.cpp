@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 using namespace sampledata;
 
 namespace {
@@ -59,4 +64,39 @@ TEST(SampleDataNationalLand, RiverLengthsAddUpByCellAndLevelColumn)
     EXPECT_EQ(first.substr(33, 6), "     0");
     EXPECT_EQ(first.substr(75, 6), "     0");
     EXPECT_TRUE(meshes.at(5235).contains(26));
+}
+
+TEST(SampleDataNationalLand, AirportsTakeTheirJapaneseNameAndKeepTheSourcesOtherwise)
+{
+    const std::filesystem::path dir = std::filesystem::path(std::getenv("VELDORAN_HOME")) / "airports";
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "airports.json")
+        << R"([{"ident":"RJBB","type":"large_airport","name":"Kansai International Airport","iso_country":"JP",)"
+           R"("iso_region":"JP-27","longitude_deg":"135.244","latitude_deg":"34.4273"},)"
+           R"({"ident":"RJXX","type":"medium_airport","name":"Nowhere Field","iso_country":"JP",)"
+           R"("iso_region":"JP-26","longitude_deg":"135.5","latitude_deg":"35.0"},)"
+           R"({"ident":"KJFK","type":"large_airport","name":"Abroad","iso_country":"US",)"
+           R"("iso_region":"US-NY","longitude_deg":"-73.8","latitude_deg":"40.6"}])";
+    const std::vector<Airport> airports =
+        readAirports((dir / "airports.json").string(), readAirportNames(VD_SAMPLEDATA_INPUTS "/airport-names.tsv"));
+    ASSERT_EQ(airports.size(), 2u);
+    EXPECT_EQ(airports[0].name, "関西国際空港");
+    EXPECT_EQ(airports[1].name, "Nowhere Field");
+
+    MeshPrefectures meshes;
+    const ByteBuffer file = airportFile(airports, &meshes);
+    const std::string& text = file.bytes();
+    EXPECT_EQ(text.substr(50, 12), toCp932("関西国際空港"));
+
+    std::ofstream(dir / "bad.tsv") << "# comment\nRJBB\n";
+    EXPECT_THROW(readAirportNames((dir / "bad.tsv").string()), std::runtime_error);
+}
+
+TEST(SampleDataNationalLand, TheBundledAirportsOfTheStartAreaHaveTheirJapaneseNames)
+{
+    std::ifstream in(std::filesystem::path(VD_SAMPLE_DATA_DIR) / "KSJ" / "AIRPORT_S.TXT", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (const char* name : {"関西国際空港", "大阪国際空港", "神戸空港", "八尾空港"})
+        EXPECT_NE(bytes.find(toCp932(name)), std::string::npos) << name << ": run tools/sampledata/make-sample-data.sh";
+    EXPECT_EQ(bytes.find("International Airport"), std::string::npos);
 }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <fstream>
 #include <limits>
 #include <stdexcept>
 
@@ -153,7 +154,24 @@ std::map<int, ByteBuffer> officeFiles(const std::vector<Prefecture>& prefectures
   return files;
 }
 
-std::vector<Airport> readAirports(const std::string& jsonPath) {
+std::map<std::string, std::string> readAirportNames(const std::string& tsvPath) {
+  std::ifstream in(tsvPath);
+  if (!in) throw std::runtime_error(tsvPath + ": cannot be read");
+  std::map<std::string, std::string> names;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') continue;
+    const size_t tab = line.find('\t');
+    if (tab == 0 || tab == std::string::npos || tab + 1 == line.size())
+      throw std::runtime_error(tsvPath + ": bad line: " + line);
+    if (!names.emplace(line.substr(0, tab), line.substr(tab + 1)).second)
+      throw std::runtime_error(tsvPath + ": airport named twice: " + line.substr(0, tab));
+  }
+  return names;
+}
+
+std::vector<Airport> readAirports(const std::string& jsonPath,
+                                  const std::map<std::string, std::string>& japaneseNames) {
   QFile file(QString::fromStdString(jsonPath));
   if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error(jsonPath + ": cannot be read");
   const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
@@ -165,7 +183,9 @@ std::vector<Airport> readAirports(const std::string& jsonPath) {
     if (a["iso_country"].toString() != "JP" || (type != "medium_airport" && type != "large_airport")) continue;
     const QString region = a["iso_region"].toString();  // "JP-27"
     Airport airport;
-    airport.name = a["name"].toString().toStdString();
+    airport.ident = a["ident"].toString().toStdString();
+    const auto japanese = japaneseNames.find(airport.ident);
+    airport.name = japanese != japaneseNames.end() ? japanese->second : a["name"].toString().toStdString();
     airport.at = {a["longitude_deg"].toString().toDouble(), a["latitude_deg"].toString().toDouble()};
     airport.prefecture = region.mid(3).toInt();
     if (!region.startsWith("JP-") || airport.prefecture < 1 || airport.prefecture > 47)
@@ -251,7 +271,7 @@ ByteBuffer sampleSettingsFile() {
            "DddMFile.dat C1_2=1",
            "DddPFile.dat T1_1=公共施設",
            "DddPFile.dat F1_1=@:KSJ\\(FACIL_S_)",
-           "DddPFile.dat C1_1=1",
+           "DddPFile.dat C1_1=18",  // offices in the 2-pixel red pen, towns in the 1-pixel blue one
            "DddPFile.dat P1_1=0",
            "DddPFile.dat N1_1=0",
            "DddPFile.dat T3_1=市町村",

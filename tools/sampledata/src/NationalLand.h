@@ -54,13 +54,20 @@ double distanceKm(LonLat a, LonLat b);
 std::map<int, ByteBuffer> officeFiles(const std::vector<Prefecture>& prefectures, MeshPrefectures* meshes);
 
 struct Airport {
-  std::string name;  // English, from the source
+  std::string ident;  // the source's identifier (mostly the ICAO code)
+  std::string name;   // Japanese where the names table knows it, else the source's English name
   LonLat at;
   int prefecture = 0;
 };
 
-// The Japanese medium and large airports of airports.json (OurAirports), in the file's order.
-std::vector<Airport> readAirports(const std::string& jsonPath);
+// The Japanese names of airports by the source's identifier: "<ident>\t<name>" lines, "#" for
+// comments (tools/sampledata/inputs/airport-names.tsv).
+std::map<std::string, std::string> readAirportNames(const std::string& tsvPath);
+
+// The Japanese medium and large airports of airports.json (OurAirports), in the file's order,
+// each named from `japaneseNames` where it holds the airport's identifier.
+std::vector<Airport> readAirports(const std::string& jsonPath,
+                                  const std::map<std::string, std::string>& japaneseNames);
 
 // AIRPORT_S.TXT: one point record per airport.
 ByteBuffer airportFile(const std::vector<Airport>& airports, MeshPrefectures* meshes);

@@ -109,7 +109,8 @@ TEST_F(NatureMeshDialogTest, TheTemplatesAreTheSystemsOwn)
     const vd::ui::DialogTemplate* t = vd::ui::findTemplate("Pelmora", kMeshContainer);
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->caption, "  国土数値情報（メッシュデータ：自然・環境）");
-    EXPECT_EQ(t->place->cx, 230);
+    // 16 units wider than the other settings dialogs, so that 指定地域's group caption fits.
+    EXPECT_EQ(t->place->cx, 246);
     EXPECT_EQ(t->place->cy, 138);
     EXPECT_EQ(t->control(kMeshTabControl)->place->cy, 113);
     EXPECT_EQ(t->control(vd::IDCANCEL)->caption, "ｷｬﾝｾﾙ");
@@ -121,7 +122,7 @@ TEST_F(NatureMeshDialogTest, TheTemplatesAreTheSystemsOwn)
         EXPECT_TRUE(page->isChild());
         EXPECT_EQ(page->place->x, 5);
         EXPECT_EQ(page->place->y, 20);
-        EXPECT_EQ(page->place->cx, 220);
+        EXPECT_EQ(page->place->cx, 236);
         EXPECT_EQ(page->place->cy, 95);
     }
     const auto& list = vd::ui::findTemplate("Pelmora", kClimatePage)->control(kClimateList)->items;
