@@ -3,6 +3,9 @@
 // their palette colours and the legend column beside the map.
 #include "tests/view/MapViewFixture.h"
 
+#include "platform/ui/Controls.h"
+#include "platform/ui/DialogDriver.h"
+
 #include <filesystem>
 #include <set>
 
@@ -72,4 +75,51 @@ TEST_F(GeologyDrawing, TerrainCellsAndTheLegendColumnOnTheStartSheet)
         EXPECT_NE(colour, black);
         EXPECT_EQ(mapColours.count(colour), 1u) << std::hex << colour;
     }
+}
+
+// A new user's way to the same map: 32779 opens the natural-terrain settings, ﾌｧｲﾙ picks a
+// GEOSYNTH file, the 地形分類 tab and OK; the document keeps the answer and the next repaint
+// draws the terrain cells. 32825 then switches to the land-classification layer in its place.
+TEST_F(GeologyDrawing, TheSettingsCommandsKeepTheAnswerAndTheMapShowsTheLayer)
+{
+    const std::vector<vd::COLORREF> without = Draw();
+    script->answerFileDialog(doc->m_strAppDir + "KSJ\\GEOSYNTH26.txt");
+    bool opened = false;
+    script->answerDialog("Dovanne", 200, [&](vd::DialogDriver& d) {
+        opened = true;
+        EXPECT_EQ(d.caption(), "  国土数値情報（自然地形メッシュ）");
+        d.click(1004); // ﾌｧｲﾙ
+        d.selectTab(1006, 2);
+        d.click(1180 + 20); // no symbols in the cells
+        d.click(vd::IDOK);
+    });
+    frame->routeCommand(32779);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(doc->m_nGeologyLayer, 1);
+    EXPECT_EQ(doc->m_nGeoLead, 2);
+    EXPECT_EQ(doc->m_astrGeoText[5], doc->m_strAppDir + "KSJ\\(GEOSYNTH)");
+    EXPECT_EQ(doc->m_astrGeoText[2], "10000000000000");
+    EXPECT_EQ(doc->m_nGeoLegendKind, 1);
+    EXPECT_NE(Draw(), without) << "the terrain cells are drawn";
+
+    // The second call opens on what the document kept.
+    script->answerDialog("Dovanne", 200, [&](vd::DialogDriver& d) {
+        EXPECT_EQ(dynamic_cast<vd::TabCtrl&>(d.control(1006)).GetCurSel(), 2);
+        EXPECT_EQ(d.text(1003), doc->m_strAppDir + "KSJ\\(GEOSYNTH)");
+        EXPECT_TRUE(d.isChecked(1180 + 20));
+        d.click(vd::IDCANCEL);
+    });
+    frame->routeCommand(32779);
+    EXPECT_EQ(doc->m_nGeologyLayer, 1) << "Cancel keeps the layer";
+
+    script->answerFileDialog("D:\\KSJ\\LandClass.TXT");
+    script->answerDialog("Dovanne", 210, [](vd::DialogDriver& d) {
+        d.click(1004);
+        d.click(vd::IDOK);
+    });
+    frame->routeCommand(32825);
+    EXPECT_EQ(doc->m_nLandClassLayer, 1);
+    EXPECT_EQ(doc->m_nGeologyLayer, 0) << "one geology layer at a time";
+    EXPECT_EQ(doc->m_strLandClassName, "d:\\ksj\\landclass.txt");
+    EXPECT_EQ(doc->m_nGeoLead, 0);
 }

@@ -1,4 +1,4 @@
-#include "layers/settings/LayerSettingsFile.h"
+#include "layers/settings/files/LayerSettingsFile.h"
 
 #include "platform/fs/RawFields.h"
 #include "platform/fs/TextReader.h"
@@ -79,20 +79,28 @@ bool ReadLayerSettingsFile(const std::string& path, std::string_view keys, Layer
 
 bool WriteLayerSettingsFile(const std::string& path, std::string_view keys, const LayerSettingsTable& table)
 {
+    return WriteLayerSettingsFile(path, {LayerSettingsSection{keys, &table}});
+}
+
+bool WriteLayerSettingsFile(const std::string& path, std::initializer_list<LayerSettingsSection> sections)
+{
     vd::TextWriter writer;
     if (!writer.open(path, vd::WriteMode::Replace))
         return false;
-    for (int tab = 1; tab <= table.tabCount(); ++tab) {
-        for (const char key : keys) {
-            for (int row = 1; row <= table.rowCount(tab); ++row) {
-                const LayerSettingsRow& cell = table.at(tab, row);
-                switch (key) {
-                case 'T': writer.writeLine(vd::format("T%d_%d=", tab, row) + cell.name); break;
-                case 'F': writer.writeLine(vd::format("F%d_%d=", tab, row) + cell.file); break;
-                case 'C': writer.writeLine(vd::format("C%d_%d=%d", tab, row, cell.colour)); break;
-                case 'P': writer.writeLine(vd::format("P%d_%d=%d", tab, row, cell.p)); break;
-                case 'N': writer.writeLine(vd::format("N%d_%d=%d", tab, row, cell.n)); break;
-                default: break;
+    for (const LayerSettingsSection& section : sections) {
+        const LayerSettingsTable& table = *section.table;
+        for (int tab = 1; tab <= table.tabCount(); ++tab) {
+            for (const char key : section.keys) {
+                for (int row = 1; row <= table.rowCount(tab); ++row) {
+                    const LayerSettingsRow& cell = table.at(tab, row);
+                    switch (key) {
+                    case 'T': writer.writeLine(vd::format("T%d_%d=", tab, row) + cell.name); break;
+                    case 'F': writer.writeLine(vd::format("F%d_%d=", tab, row) + cell.file); break;
+                    case 'C': writer.writeLine(vd::format("C%d_%d=%d", tab, row, cell.colour)); break;
+                    case 'P': writer.writeLine(vd::format("P%d_%d=%d", tab, row, cell.p)); break;
+                    case 'N': writer.writeLine(vd::format("N%d_%d=%d", tab, row, cell.n)); break;
+                    default: break;
+                    }
                 }
             }
         }

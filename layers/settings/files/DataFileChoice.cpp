@@ -1,4 +1,4 @@
-#include "layers/settings/DataFileChoice.h"
+#include "layers/settings/files/DataFileChoice.h"
 
 #include "platform/text/Cp932Text.h"
 #include "platform/text/StringOps.h"
