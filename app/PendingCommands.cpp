@@ -9,8 +9,7 @@ const std::vector<CommandRange>& PendingCommands()
     static const std::vector<CommandRange> pending = [] {
         std::vector<CommandRange> ranges;
         // Single commands of the menu bars, the Mapping menu and the accelerators.
-        for (int id : {32782,
-                       33284, 33285})
+        for (int id : {33284, 33285})
             ranges.push_back({id, id});
         return ranges;
     }();

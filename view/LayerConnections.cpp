@@ -2,6 +2,7 @@
 
 #include "app/VeldoranDoc.h"
 #include "view/layercommands/FormatFileCommand.h"
+#include "view/layercommands/GeologyTableCommand.h"
 #include "view/overview/OverviewLayerDispatch.h"
 #include "view/renderer/LandLayerSwitches.h"
 #include "view/renderer/MapRenderer.h"
@@ -10,6 +11,7 @@
 void ConnectLayerPieces(CVeldoranView& view)
 {
     ConnectFormatFileCommand(view);
+    ConnectGeologyTableCommand(view);
     landLayerShown() = [](const CVeldoranDoc& doc, LandLayer layer) { return LandLayerFlag(doc, layer); };
     overviewLayerDispatch().drawLandLayer = [](CMapRenderer& renderer, int type, int index) {
         renderer.DrawLandLayer(type, index);

@@ -69,7 +69,7 @@ const std::vector<ViewSlot>& ViewSlots()
         VD_ROUTINE(drawSubmarineMeshMap, Filled, kSheetPictures),
         VD_ROUTINE(makeSubmarineMeshFile, Filled, kSheetPictures),
         VD_ROUTINE(drawSheetPicture, Filled, kSheetPictures),
-        VD_ROUTINE(drawGeologyTable, Pending, kViewMenu),
+        VD_ROUTINE(drawGeologyTable, Filled, kViewMenu),
         VD_ROUTINE(drawDragCircle, Filled, kBaseMap),
         VD_ROUTINE(drawPointSymbol, Filled, kBaseMap),
         // The first stage of a repaint.

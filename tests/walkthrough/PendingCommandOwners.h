@@ -15,7 +15,6 @@ struct PendingOwner {
 inline const std::vector<PendingOwner>& PendingCommandOwners()
 {
     static const std::vector<PendingOwner> owners = {
-        {32782, 32782, "geology: the table of geological formations (filed later)"},
         {33284, 33284, "Surrick: registering prefecture data (filed later)"},
         {33285, 33285, "Surrick: updating prefecture data (filed later)"},
     };
