@@ -123,3 +123,38 @@ TEST_F(GeologyDrawing, TheSettingsCommandsKeepTheAnswerAndTheMapShowsTheLayer)
     EXPECT_EQ(doc->m_strLandClassName, "d:\\ksj\\landclass.txt");
     EXPECT_EQ(doc->m_nGeoLead, 0);
 }
+
+// 32782 shows the composition table in place of the map and the "地図" button brings the map
+// back; 32780 opens the legend list of the last geology map.
+TEST_F(GeologyDrawing, TheCompositionTableAndTheLegendListThroughTheProgram)
+{
+    const std::vector<vd::COLORREF> map = Draw();
+    frame->routeCommand(32782);
+    EXPECT_EQ(doc->m_strViewState, "GEOLEND");
+    Repaint();
+    EXPECT_EQ(doc->m_strViewState, "");
+    EXPECT_EQ(doc->m_bMapOnScreen, 0);
+    const vd::COLORREF white = vd::RGB(255, 255, 255);
+    EXPECT_NE(picture->GetPixel(30 + 13 * 9 + 2, 640 - 90 * 4 + 5), white) << "column 9, era 4 filled";
+    EXPECT_EQ(picture->GetPixel(30 + 13 * 9 + 2, 640 - 90 * 2 + 5), white) << "column 9, era 2 empty";
+
+    // The button the repaint made: 地図, command 325.
+    frame->routeCommand(325);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 5);
+    picture = std::make_unique<vd::ImageDc>(kWidth, kHeight);
+    Repaint();
+    EXPECT_EQ(picture->GetPixel(30 + 13 * 9 + 2, 640 - 90 * 4 + 5), map[std::size_t((640 - 90 * 4 + 5) * kWidth + 30 + 13 * 9 + 2)])
+        << "the map is back";
+
+    std::vector<std::string> lines;
+    script->answerDialog("Dovanne", 220, [&](vd::DialogDriver& d) {
+        auto& list = dynamic_cast<vd::ListBox&>(d.control(1020));
+        for (int i = 0; i < list.GetCount(); ++i)
+            lines.push_back(list.GetText(i));
+        d.click(vd::IDOK);
+    });
+    doc->m_nGeoLegendKind = 1; // after a geology layer was on: the white map's work file
+    frame->routeCommand(32780);
+    ASSERT_FALSE(lines.empty()) << "the box opened";
+    EXPECT_EQ(lines[0], "     凡例（表層地質）");
+}
