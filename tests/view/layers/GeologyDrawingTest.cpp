@@ -131,6 +131,7 @@ TEST_F(GeologyDrawing, TheCompositionTableAndTheLegendListThroughTheProgram)
     const std::vector<vd::COLORREF> map = Draw();
     frame->routeCommand(32782);
     EXPECT_EQ(doc->m_strViewState, "GEOLEND");
+    picture->FillSolidRect(0, 0, kWidth, kHeight, vd::RGB(255, 255, 255));
     Repaint();
     EXPECT_EQ(doc->m_strViewState, "");
     EXPECT_EQ(doc->m_bMapOnScreen, 0);
