@@ -58,10 +58,7 @@ constexpr int kTerrainLastPosition = 8;
 constexpr int kRockSymbolPosition = 12;
 constexpr int kClassFlagCount = 100;
 
-int DigitAt(std::string_view text, std::size_t p)
-{
-    return geo::SelectionDigit(text, p);
-}
+int DigitAt(std::string_view text, std::size_t p) { return geo::SelectionDigit(text, p); }
 
 void SetClassFlags(CGeoMeshRenderer& r, std::string_view text, std::span<const GroupCodes> groups, int lastPosition)
 {

@@ -8,8 +8,8 @@
 #include "platform/ui/TemplateRegistry.h"
 
 extern "C" void OnG4LegendTable(vd::Dc* dc, int item, int areaKind, int wideAreaMode, int gridSide, int workFile, int,
-                                int, int, int, int, float, float, float, float, std::string, std::string,
-                                std::string, std::string, std::string, std::string applicationFolder, std::string)
+                                int, int, int, int, float, float, float, float, std::string, std::string, std::string,
+                                std::string, std::string, std::string applicationFolder, std::string)
 {
     GuardDrawing(dc, [&](vd::Dc& target) {
         const vd::ui::ModuleScope module(kDovanneModule);

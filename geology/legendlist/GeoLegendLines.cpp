@@ -35,7 +35,8 @@ Names ThemeNames(const std::string& folder, int theme)
 
 const char* EraEnding(int era)
 {
-    static constexpr const char* kEndings[] = {",古生代)", ",中生代)", ",古第三紀)", ",新第三紀)", ",洪積世)", ",沖積世)"};
+    static constexpr const char* kEndings[] = {",古生代)",   ",中生代)", ",古第三紀)",
+                                               ",新第三紀)", ",洪積世)", ",沖積世)"};
     return era >= 1 && era <= 6 ? kEndings[era - 1] : ")";
 }
 
@@ -94,10 +95,18 @@ std::vector<std::string> ClassLines(const GeoLegendRequest& r, int theme)
 void AddHeader(std::vector<std::string>& out, int theme)
 {
     switch (theme) {
-    case 0: out.insert(out.end(), {"     凡例（表層地質）", "", "========= 地質構成 =================="}); break;
-    case 1: out.insert(out.end(), {"     凡例（土壌）", "", "========= 土壌統計群 =================="}); break;
-    case 2: out.insert(out.end(), {"     凡例（地形分類）", "", "======================================="}); break;
-    default: out.insert(out.end(), {"", "", ""}); break;
+    case 0:
+        out.insert(out.end(), {"     凡例（表層地質）", "", "========= 地質構成 =================="});
+        break;
+    case 1:
+        out.insert(out.end(), {"     凡例（土壌）", "", "========= 土壌統計群 =================="});
+        break;
+    case 2:
+        out.insert(out.end(), {"     凡例（地形分類）", "", "======================================="});
+        break;
+    default:
+        out.insert(out.end(), {"", "", ""});
+        break;
     }
 }
 
@@ -112,19 +121,20 @@ void AddFooter(std::vector<std::string>& out, int theme, int symbolMode)
     out.insert(out.end(), {" 0: 岩石未区分", ""});
     switch (symbolMode) {
     case 1:
-        out.insert(out.end(), {kDashes, "========= 時代区分 ==================", "A  沖積世", "D  洪積世", "Tn 新第三紀",
-                               "Tp 古第三紀", "M  中生代", "P  古生代"});
+        out.insert(out.end(), {kDashes, "========= 時代区分 ==================", "A  沖積世", "D  洪積世",
+                               "Tn 新第三紀", "Tp 古第三紀", "M  中生代", "P  古生代"});
         break;
     case 2:
-        out.insert(out.end(),
-                   {kDashes, "========= 地質構造 ==================", "*  断層", "A  背斜", "S  向斜", "AS 背斜／向斜"});
+        out.insert(out.end(), {kDashes, "========= 地質構造 ==================", "*  断層", "A  背斜", "S  向斜",
+                               "AS 背斜／向斜"});
         break;
     case 3:
         out.insert(out.end(), {kDashes, "========= 岩の硬軟 ==================", "1a  岩体軟－岩片軟",
                                "1b  岩体軟－岩片中", "1c  岩体軟－岩片硬", "2a  岩体中－岩片軟", "2b  岩体中－岩片中",
                                "2c  岩体中－岩片硬", "3a  岩体硬－岩片軟", "3b  岩体硬－岩片中", "3c  岩体硬－岩片硬"});
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

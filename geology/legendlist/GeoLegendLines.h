@@ -6,10 +6,10 @@
 #include <vector>
 
 struct GeoLegendRequest {
-    int gridSide = 240; // of the grids at the head of TEMP\Geofile.DAT
-    int legendKind = 0; // 0 or more: surface geology with that rock symbol mode; -k: theme k
-    int source = 2;     // 0 plain-map work file, 1 white-map work file, other: every rock class
-    int workFile = 2;   // with source 0: 2 TEMP\Geofile.DAT, other TEMP\GeoBlck.dat
+    int gridSide = 240;            // of the grids at the head of TEMP\Geofile.DAT
+    int legendKind = 0;            // 0 or more: surface geology with that rock symbol mode; -k: theme k
+    int source = 2;                // 0 plain-map work file, 1 white-map work file, other: every rock class
+    int workFile = 2;              // with source 0: 2 TEMP\Geofile.DAT, other TEMP\GeoBlck.dat
     std::string applicationFolder; // ending in "\"
 };
 

@@ -11,7 +11,7 @@ const vd::ui::TemplateRegistration registration(kDovanneModule, {GeoLegendTempla
 } // namespace
 
 extern "C" __attribute__((visibility("default"))) void OnD4GeologyLegend(int gridSide, int legendKind, int source,
-                                                                          int workFile, std::string applicationFolder)
+                                                                         int workFile, std::string applicationFolder)
 {
     try {
         const vd::ui::ModuleScope module(kDovanneModule);

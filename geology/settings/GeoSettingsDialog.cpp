@@ -38,18 +38,19 @@ GeoSettingsDialog::GeoSettingsDialog(int templateId, GeoRockPage& rock, GeoClass
     OnClicked(kFileButton, [this] { ChooseData(); });
 }
 
-void GeoSettingsDialog::DoDataExchange(vd::DataExchange& dx)
-{
-    vd::DDX_Control(dx, kTabControl, m_tab);
-}
+void GeoSettingsDialog::DoDataExchange(vd::DataExchange& dx) { vd::DDX_Control(dx, kTabControl, m_tab); }
 
 vd::Dialog& GeoSettingsDialog::page(int tab)
 {
     switch (tab) {
-    case 0: return rock_;
-    case 1: return soil_;
-    case 2: return terrain_;
-    default: return valley_;
+    case 0:
+        return rock_;
+    case 1:
+        return soil_;
+    case 2:
+        return terrain_;
+    default:
+        return valley_;
     }
 }
 
@@ -105,15 +106,9 @@ void GeoSettingsDialog::OnTabChanged(vd::Notify& notify)
     notify.result = 0;
 }
 
-void GeoSettingsDialog::ShowCaptions(int tab)
-{
-    SetDlgItemText(kModeCaption, kModeCaptions[tab]);
-}
+void GeoSettingsDialog::ShowCaptions(int tab) { SetDlgItemText(kModeCaption, kModeCaptions[tab]); }
 
-void GeoSettingsDialog::ShowLayerSwitch()
-{
-    CheckDlgButton(kLayerSwitch, m_nLayerSwitch == 1 ? 1 : 0);
-}
+void GeoSettingsDialog::ShowLayerSwitch() { CheckDlgButton(kLayerSwitch, m_nLayerSwitch == 1 ? 1 : 0); }
 
 void GeoSettingsDialog::OnOK()
 {
@@ -144,10 +139,7 @@ void CDlgGeoSet::ShowCaptions(int tab)
     SetDlgItemText(kThemeCaption, themes[tab]);
 }
 
-void CDlgGeoSet::ToggleLayerSwitch()
-{
-    m_nLayerSwitch = m_nLayerSwitch == 0 ? 1 : 0;
-}
+void CDlgGeoSet::ToggleLayerSwitch() { m_nLayerSwitch = m_nLayerSwitch == 0 ? 1 : 0; }
 
 void CDlgGeoSet::ChooseData()
 {
@@ -172,10 +164,7 @@ void CDlgNtrSet::ShowCaptions(int tab)
     SetDlgItemText(kDataText, valley ? m_strValleyFile : m_strClassFile);
 }
 
-void CDlgNtrSet::ToggleLayerSwitch()
-{
-    m_nLayerSwitch = m_nLayerSwitch == 1 ? 0 : 1;
-}
+void CDlgNtrSet::ToggleLayerSwitch() { m_nLayerSwitch = m_nLayerSwitch == 1 ? 0 : 1; }
 
 void CDlgNtrSet::ChooseData()
 {

@@ -138,10 +138,7 @@ void GeoClassPage::Refresh()
     GeoSettingsPage::Refresh();
 }
 
-void GeoClassPage::Rebuild()
-{
-    m_strKept = GeoFlagsText(m_anFlags.data(), static_cast<int>(m_anFlags.size()));
-}
+void GeoClassPage::Rebuild() { m_strKept = GeoFlagsText(m_anFlags.data(), static_cast<int>(m_anFlags.size())); }
 
 std::string GeoClassPage::Collected() const
 {
@@ -152,15 +149,9 @@ std::string GeoClassPage::Collected() const
 
 // ---- 谷密度
 
-void GeoValleyPage::Load(const std::string& valleyDigit)
-{
-    m_nSymbolMode = vd::parseInt(valleyDigit);
-}
+void GeoValleyPage::Load(const std::string& valleyDigit) { m_nSymbolMode = vd::parseInt(valleyDigit); }
 
-std::string GeoValleyPage::Collected() const
-{
-    return vd::format("%d", m_nSymbolMode);
-}
+std::string GeoValleyPage::Collected() const { return vd::format("%d", m_nSymbolMode); }
 
 // ---- The pages of each dialog
 

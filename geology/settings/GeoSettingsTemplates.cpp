@@ -58,23 +58,24 @@ ControlTemplate Toggle(int id, const char* label, DialogUnits at)
 }
 
 // Items in columns of `rows`, from (x, y), `step` units apart.
-void AddItems(std::vector<ControlTemplate>& controls, int firstId, const std::vector<const char*>& labels, int x,
-              int y, int columnWidth, int rows, int step)
+void AddItems(std::vector<ControlTemplate>& controls, int firstId, const std::vector<const char*>& labels, int x, int y,
+              int columnWidth, int rows, int step)
 {
     for (int i = 0; i < static_cast<int>(labels.size()); ++i)
-        controls.push_back(Toggle(firstId + i, labels[i],
-                                  DialogUnits{x + columnWidth * (i / rows), y + step * (i % rows), columnWidth - 2, 8}));
+        controls.push_back(
+            Toggle(firstId + i, labels[i],
+                   DialogUnits{x + columnWidth * (i / rows), y + step * (i % rows), columnWidth - 2, 8}));
 }
 
 // The symbol radios of a page in one group, in columns of `rows` from (x, y).
-void AddSymbols(std::vector<ControlTemplate>& controls, int block, const std::vector<GeoSymbolChoice>& choices,
-                int x, int y, int columnWidth, int rows, int step)
+void AddSymbols(std::vector<ControlTemplate>& controls, int block, const std::vector<GeoSymbolChoice>& choices, int x,
+                int y, int columnWidth, int rows, int step)
 {
     for (int i = 0; i < static_cast<int>(choices.size()); ++i)
-        controls.push_back(vd::ui::radioButton(
-            block + kSymbolRadio + choices[i].value, choices[i].label,
-            DialogUnits{x + columnWidth * (i / rows), y + step * (i % rows), columnWidth - 2, 8},
-            vd::BS_AUTORADIOBUTTON | (i == 0 ? vd::WS_GROUP : 0u)));
+        controls.push_back(
+            vd::ui::radioButton(block + kSymbolRadio + choices[i].value, choices[i].label,
+                                DialogUnits{x + columnWidth * (i / rows), y + step * (i % rows), columnWidth - 2, 8},
+                                vd::BS_AUTORADIOBUTTON | (i == 0 ? vd::WS_GROUP : 0u)));
 }
 
 DialogTemplate RockPage(int id, int block, const std::vector<GeoSymbolChoice>& symbols)

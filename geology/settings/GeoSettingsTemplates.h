@@ -10,7 +10,6 @@
 
 namespace geoids {
 
-
 // Templates.
 inline constexpr int kGeoSetDialog = 200;
 inline constexpr int kGeoRockPage = 201;

@@ -46,13 +46,10 @@ std::string RunGeoSetDialog(const std::string& folder, const std::string& stateT
 
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) std::string OnDlgGeoSet(std::string appFolder, std::string state,
-                                                                          std::string terrainDataSet,
-                                                                          std::string eraSelection,
-                                                                          std::string terrainSelection,
-                                                                          std::string soilSelection,
-                                                                          std::string rockSelection,
-                                                                          std::string valleySelection)
+extern "C" __attribute__((visibility("default"))) std::string
+OnDlgGeoSet(std::string appFolder, std::string state, std::string terrainDataSet, std::string eraSelection,
+            std::string terrainSelection, std::string soilSelection, std::string rockSelection,
+            std::string valleySelection)
 {
     try {
         return RunGeoSetDialog(appFolder, state, terrainDataSet,

@@ -51,13 +51,10 @@ std::string RunNtrSetDialog(const std::string& folder, const std::string& stateT
 
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) std::string OnDlgNtrSet(std::string appFolder, std::string state,
-                                                                          std::string classAndValleyFiles,
-                                                                          std::string eraSelection,
-                                                                          std::string terrainSelection,
-                                                                          std::string soilSelection,
-                                                                          std::string rockSelection,
-                                                                          std::string valleySelection)
+extern "C" __attribute__((visibility("default"))) std::string
+OnDlgNtrSet(std::string appFolder, std::string state, std::string classAndValleyFiles, std::string eraSelection,
+            std::string terrainSelection, std::string soilSelection, std::string rockSelection,
+            std::string valleySelection)
 {
     try {
         return RunNtrSetDialog(appFolder, state, classAndValleyFiles,

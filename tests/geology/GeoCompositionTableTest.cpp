@@ -1,8 +1,8 @@
 // The geology composition table through OnG4LegendTable: the page on a RecordingDc, the cells
 // with their rock numbers and fills, the outlines from white-map and plain-map work files, a
 // render at named cells, and the same outlines printed to PDF.
-#include "contracts/dovanne.h"
 #include "geology/GeoCompositionTable.h"
+#include "contracts/dovanne.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/dc/PrinterDc.h"
 #include "platform/dc/RecordingDc.h"
@@ -110,9 +110,15 @@ TEST_F(CompositionTable, PageGeometryTextsAndFonts)
     std::set<std::array<int, 4>> drawn;
     for (const vd::Segment& seg : lines)
         drawn.insert({seg.from.x, seg.from.y, seg.to.x, seg.to.y});
-    for (const std::array<int, 4>& line : std::vector<std::array<int, 4>>{
-             {845, 5, 845, 688}, {5, 688, 845, 688}, {10, 28, 840, 28}, {30, 48, 840, 48}, {10, 95, 840, 95},
-             {10, 275, 840, 275}, {10, 455, 840, 455}, {10, 545, 840, 545}, {10, 635, 840, 635}})
+    for (const std::array<int, 4>& line : std::vector<std::array<int, 4>>{{845, 5, 845, 688},
+                                                                          {5, 688, 845, 688},
+                                                                          {10, 28, 840, 28},
+                                                                          {30, 48, 840, 48},
+                                                                          {10, 95, 840, 95},
+                                                                          {10, 275, 840, 275},
+                                                                          {10, 455, 840, 455},
+                                                                          {10, 545, 840, 545},
+                                                                          {10, 635, 840, 635}})
         EXPECT_TRUE(drawn.count(line)) << line[0] << "," << line[1] << " " << line[2] << "," << line[3];
     bool frame = false;
     for (const vd::RecordedCall& call : dc.Calls())
@@ -141,9 +147,9 @@ TEST_F(CompositionTable, ColumnsCarryTheirNumbersAndFillsByEra)
         int column, era;
         const char* number; // nullptr: an empty cell
     } cells[] = {
-        {9, 4, "93"}, {9, 3, "93"}, {9, 2, nullptr}, {9, 1, nullptr}, {9, 6, "17"}, {9, 5, "17"},
-        {61, 4, "81"}, {61, 3, "81"}, {61, 2, "81"}, {61, 1, "81"}, {61, 5, nullptr}, {61, 6, nullptr},
-        {7, 4, nullptr}, // a gap
+        {9, 4, "93"},     {9, 3, "93"},     {9, 2, nullptr}, {9, 1, nullptr}, {9, 6, "17"},
+        {9, 5, "17"},     {61, 4, "81"},    {61, 3, "81"},   {61, 2, "81"},   {61, 1, "81"},
+        {61, 5, nullptr}, {61, 6, nullptr}, {7, 4, nullptr}, // a gap
     };
     for (const auto& c : cells) {
         const int left = GeoTableCellLeft(c.column), top = GeoTableCellTop(c.era);
@@ -181,7 +187,8 @@ TEST_F(CompositionTable, OutlinesFromTheWhiteMapWorkFile)
     for (const vd::RecordedCall& call : dc.Calls())
         if (call.op.kind == vd::DrawOp::Polyline) {
             const vd::Point p = call.op.points[0];
-            EXPECT_EQ(call.op.points, (std::vector<vd::Point>{p, {p.x + 10, p.y}, {p.x + 10, p.y + 79}, {p.x, p.y + 79}, p}));
+            EXPECT_EQ(call.op.points,
+                      (std::vector<vd::Point>{p, {p.x + 10, p.y}, {p.x + 10, p.y + 79}, {p.x, p.y + 79}, p}));
         }
 
     // Another theme last drawn, or item -1: none.

@@ -11,8 +11,7 @@ namespace {
 std::optional<std::string> AskForTextFile()
 {
     vd::ui::MessageBeep();
-    vd::FileDialog dialog(true, "txt", "*.txt", vd::OFN_FILEMUSTEXIST,
-                          "txt files (*.txt)|*.txt|All files (*.*)|*.*||");
+    vd::FileDialog dialog(true, "txt", "*.txt", vd::OFN_FILEMUSTEXIST, "txt files (*.txt)|*.txt|All files (*.*)|*.*||");
     if (dialog.DoModal() != vd::IDOK)
         return std::nullopt;
     return dialog.GetPathName();

@@ -16,34 +16,22 @@ LayerSettingsTable::LayerSettingsTable(std::vector<int> rowsPerTab) : rowsPerTab
     }
 }
 
-LayerSettingsTable::LayerSettingsTable(int tabs, int rows) : LayerSettingsTable(std::vector<int>(std::max(tabs, 0), rows)) {}
-
-int LayerSettingsTable::rowCount(int tab) const
+LayerSettingsTable::LayerSettingsTable(int tabs, int rows)
+    : LayerSettingsTable(std::vector<int>(std::max(tabs, 0), rows))
 {
-    return tab >= 1 && tab <= tabCount() ? rowsPerTab_[tab - 1] : 0;
 }
 
-bool LayerSettingsTable::contains(int tab, int row) const
-{
-    return row >= 1 && row <= rowCount(tab);
-}
+int LayerSettingsTable::rowCount(int tab) const { return tab >= 1 && tab <= tabCount() ? rowsPerTab_[tab - 1] : 0; }
 
-LayerSettingsRow& LayerSettingsTable::at(int tab, int row)
-{
-    return rows_.at(tab - 1).at(row - 1);
-}
+bool LayerSettingsTable::contains(int tab, int row) const { return row >= 1 && row <= rowCount(tab); }
 
-const LayerSettingsRow& LayerSettingsTable::at(int tab, int row) const
-{
-    return rows_.at(tab - 1).at(row - 1);
-}
+LayerSettingsRow& LayerSettingsTable::at(int tab, int row) { return rows_.at(tab - 1).at(row - 1); }
+
+const LayerSettingsRow& LayerSettingsTable::at(int tab, int row) const { return rows_.at(tab - 1).at(row - 1); }
 
 namespace {
 
-int Digit(char c)
-{
-    return c >= '0' && c <= '9' ? c - '0' : -1;
-}
+int Digit(char c) { return c >= '0' && c <= '9' ? c - '0' : -1; }
 
 } // namespace
 
@@ -66,12 +54,23 @@ bool ReadLayerSettingsFile(const std::string& path, std::string_view keys, Layer
             continue;
         LayerSettingsRow& cell = table.at(tab, row);
         switch (key) {
-        case 'T': cell.name = vd::textField(line, 5); break;
-        case 'F': cell.file = vd::textField(line, 5); break;
-        case 'C': cell.colour = vd::parseInt(vd::rawField(line, 5)); break;
-        case 'P': cell.p = vd::parseInt(vd::rawField(line, 5)); break;
-        case 'N': cell.n = vd::parseInt(vd::rawField(line, 5)); break;
-        default: break;
+        case 'T':
+            cell.name = vd::textField(line, 5);
+            break;
+        case 'F':
+            cell.file = vd::textField(line, 5);
+            break;
+        case 'C':
+            cell.colour = vd::parseInt(vd::rawField(line, 5));
+            break;
+        case 'P':
+            cell.p = vd::parseInt(vd::rawField(line, 5));
+            break;
+        case 'N':
+            cell.n = vd::parseInt(vd::rawField(line, 5));
+            break;
+        default:
+            break;
         }
     }
     return true;
@@ -94,12 +93,23 @@ bool WriteLayerSettingsFile(const std::string& path, std::initializer_list<Layer
                 for (int row = 1; row <= table.rowCount(tab); ++row) {
                     const LayerSettingsRow& cell = table.at(tab, row);
                     switch (key) {
-                    case 'T': writer.writeLine(vd::format("T%d_%d=", tab, row) + cell.name); break;
-                    case 'F': writer.writeLine(vd::format("F%d_%d=", tab, row) + cell.file); break;
-                    case 'C': writer.writeLine(vd::format("C%d_%d=%d", tab, row, cell.colour)); break;
-                    case 'P': writer.writeLine(vd::format("P%d_%d=%d", tab, row, cell.p)); break;
-                    case 'N': writer.writeLine(vd::format("N%d_%d=%d", tab, row, cell.n)); break;
-                    default: break;
+                    case 'T':
+                        writer.writeLine(vd::format("T%d_%d=", tab, row) + cell.name);
+                        break;
+                    case 'F':
+                        writer.writeLine(vd::format("F%d_%d=", tab, row) + cell.file);
+                        break;
+                    case 'C':
+                        writer.writeLine(vd::format("C%d_%d=%d", tab, row, cell.colour));
+                        break;
+                    case 'P':
+                        writer.writeLine(vd::format("P%d_%d=%d", tab, row, cell.p));
+                        break;
+                    case 'N':
+                        writer.writeLine(vd::format("N%d_%d=%d", tab, row, cell.n));
+                        break;
+                    default:
+                        break;
                     }
                 }
             }

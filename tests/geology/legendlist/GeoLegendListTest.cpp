@@ -107,12 +107,12 @@ TEST_F(GeologyLegendList, SurfaceGeologyAfterAPlainMapSortedByRockWithEras)
     // A block of 80 cells a side, two grids, read although the program passes 240.
     const std::map<int, std::pair<int, int>> slots = {{5, {3, 2}}, {8, {1, 6}}, {10, {3, 9}}, {12, {17, 5}}};
     WriteTemp("Geofile.DAT", std::string(2 * 80 * 80, '\x07') + Tables(slots, true));
-    EXPECT_EQ(Open(2, 0), Join({kRockHeader,
-                                {" 1: 礫層,沖積世)", " 3: 砂岩 泥岩,中生代)", " 3: 砂岩 泥岩)", "17: 砂,洪積世)",
-                                 " 0: 岩石未区分", ""},
-                                kDashes,
-                                {"========= 地質構造 ==================", "*  断層", "A  背斜", "S  向斜",
-                                 "AS 背斜／向斜"}}));
+    EXPECT_EQ(
+        Open(2, 0),
+        Join({kRockHeader,
+              {" 1: 礫層,沖積世)", " 3: 砂岩 泥岩,中生代)", " 3: 砂岩 泥岩)", "17: 砂,洪積世)", " 0: 岩石未区分", ""},
+              kDashes,
+              {"========= 地質構造 ==================", "*  断層", "A  背斜", "S  向斜", "AS 背斜／向斜"}}));
     // Without GEOLOGY.DAT the numbers and eras stay.
     fs::remove(Linux("GEOLOGY.DAT"));
     const Lines bare = Open(0, 0);
@@ -128,8 +128,10 @@ TEST_F(GeologyLegendList, FootersBySymbolMode)
         int mode;
         std::size_t keyLines;
         const char* title;
-    } cases[] = {{1, 8, "========= 時代区分 =================="}, {2, 6, "========= 地質構造 =================="},
-                 {3, 11, "========= 岩の硬軟 =================="}, {4, 0, nullptr}};
+    } cases[] = {{1, 8, "========= 時代区分 =================="},
+                 {2, 6, "========= 地質構造 =================="},
+                 {3, 11, "========= 岩の硬軟 =================="},
+                 {4, 0, nullptr}};
     for (const auto& c : cases) {
         const Lines lines = Open(c.mode, 1);
         ASSERT_EQ(lines.size(), 3 + 2 + c.keyLines) << c.mode;
@@ -144,10 +146,10 @@ TEST_F(GeologyLegendList, SoilTerrainAndValleyClassesFromThePalette)
 {
     // Soil on the white map: classes whose byte is exactly 1.
     WriteTemp("GeoWmap.dat", Tables({{2, {1, 0}}, {5, {1, 0}}, {7, {2, 0}}}, false));
-    EXPECT_EQ(Open(-1, 1), Join({{"     凡例（土壌）", "", "========= 土壌統計群 ==================", " 2: 岩屑土",
-                                  " 5: 森林土"},
-                                 kDashes,
-                                 {"付加記号は”数値地図ユーザーズガイド[(財)日本地図センター発行]”を参照"}}));
+    EXPECT_EQ(Open(-1, 1),
+              Join({{"     凡例（土壌）", "", "========= 土壌統計群 ==================", " 2: 岩屑土", " 5: 森林土"},
+                    kDashes,
+                    {"付加記号は”数値地図ユーザーズガイド[(財)日本地図センター発行]”を参照"}}));
     // Valley density from GeoBlck.dat: three empty header lines, section 4's names (4 has none).
     WriteTemp("GeoBlck.dat", Tables({{0, {1, 0}}, {4, {1, 0}}, {9, {1, 0}}}, false));
     EXPECT_EQ(Open(-3, 0, 1), Join({{"", "", "", " 0: 谷0", " 4: ", " 9: 谷9"},
@@ -164,9 +166,11 @@ TEST_F(GeologyLegendList, SoilTerrainAndValleyClassesFromThePalette)
 TEST_F(GeologyLegendList, MissingOrShortWorkFilesStillOpenTheBox)
 {
     // No work file: header and footer, and the program goes on.
-    EXPECT_EQ(Open(2, 1), Join({kRockHeader, {" 0: 岩石未区分", ""}, kDashes,
-                                {"========= 地質構造 ==================", "*  断層", "A  背斜", "S  向斜",
-                                 "AS 背斜／向斜"}}));
+    EXPECT_EQ(Open(2, 1),
+              Join({kRockHeader,
+                    {" 0: 岩石未区分", ""},
+                    kDashes,
+                    {"========= 地質構造 ==================", "*  断層", "A  背斜", "S  向斜", "AS 背斜／向斜"}}));
     EXPECT_EQ(Open(-1, 0, 1).size(), 5u);
     // A table that ends early reads 255 for its missing bytes.
     WriteTemp("GeoBlck.dat", std::string(198, '\0'));

@@ -87,7 +87,10 @@ protected:
         auto* run = &p == &kGeo ? geoSet : ntrSet;
         return run(folder, c.state, c.data, c.era, c.terrain, c.soil, c.rock, c.valley);
     }
-    static int CurrentTab(vd::DialogDriver& d) { return dynamic_cast<vd::TabCtrl&>(d.control(kTabControl)).GetCurSel(); }
+    static int CurrentTab(vd::DialogDriver& d)
+    {
+        return dynamic_cast<vd::TabCtrl&>(d.control(kTabControl)).GetCurSel();
+    }
 
     std::shared_ptr<vd::ui::Script> script;
     OnDlgGeoSet_fn* geoSet = nullptr;
@@ -176,13 +179,12 @@ TEST_F(GeoSettingsDialog, StateOpensTabSwitchAndModeAndShortStatesReadZero)
         int tab, layerSwitch, mode;
         const char* answerStart;
     } cases[] = {
-        {"2|0|1|/x", 2, 0, 1, "2|0|1|"},
-        {"1|1", 1, 0, 0, "1|0|0|"},
-        {"3|", 3, 0, 0, "3|0|0|"},
-        {"", 0, 0, 0, "0|0|0|"},
-        {"9|1|0|", 0, 1, 0, "0|1|0|"}, // a tab the dialog does not have opens the first
+        {"2|0|1|/x", 2, 0, 1, "2|0|1|"}, {"1|1", 1, 0, 0, "1|0|0|"},    {"3|", 3, 0, 0, "3|0|0|"},
+        {"", 0, 0, 0, "0|0|0|"},         {"9|1|0|", 0, 1, 0, "0|1|0|"}, // a tab the dialog does not have opens the
+                                                                        // first
     };
-    const char* modeCaptions[] = {"岩石の区分の表示方法", "土壌統計群の表示方法", "主分類の表示方法", "谷密度の表示方法"};
+    const char* modeCaptions[] = {"岩石の区分の表示方法", "土壌統計群の表示方法", "主分類の表示方法",
+                                  "谷密度の表示方法"};
     const char* themes[] = {"表層地質", "  土壌", "地形分類", " 谷密度"};
     for (const auto& c : cases) {
         OnDialog(kGeo, [&](vd::DialogDriver& d) {
@@ -436,8 +438,8 @@ TEST_F(GeoSettingsDialog, FileKeepsTheOtherDialogsRowsAndLongPaths)
     // A 150-byte path, comments and an earlier line that a later one overrides.
     const std::string longPath = "d:\\" + std::string(120, 'k') + "\\" + std::string(22, 'v') + ".txt";
     ASSERT_EQ(longPath.size(), 150u);
-    const std::string original = vd::utf8ToCp932("; 地質\r\nF1_2=c:\\old.txt\r\n\r\nF1_2=" + longPath + "\r\nF1_3=" +
-                                                 longPath + "\r\nF2_1=other tab\r\n");
+    const std::string original = vd::utf8ToCp932("; 地質\r\nF1_2=c:\\old.txt\r\n\r\nF1_2=" + longPath +
+                                                 "\r\nF1_3=" + longPath + "\r\nF2_1=other tab\r\n");
     WriteBytes(original);
 
     // A first call opens on the kept files; choosing the same file again writes nothing.
