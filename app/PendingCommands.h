@@ -1,8 +1,7 @@
 #pragma once
 // The commands of the menus and accelerators whose handlers come with later work, each with the
 // work that owns it. The frame keeps their items disabled until a target on the command route
-// handles them; the view's parts that those commands will reach wait in
-// view/window/ComingViewParts.cpp.
+// handles them.
 #include <vector>
 
 namespace shell {

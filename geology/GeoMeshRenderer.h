@@ -85,6 +85,10 @@ public:
 
     // ---- Legend column of the classes that occurred (theme 0 reorders the primary codes)
     void DrawGeologyLegend(int theme, int placement);
+    // ---- The composition table of all rock classes by era (m_nItem 1 and area kind 0: the rocks
+    // of the last surface-geology drawing outlined, from the work file that m_nLayerFlag names:
+    // 0 the plain map's with grids of side m_nBlockMode, else the white map's)
+    void DrawGeologyCompositionTable();
 
     // ---- Records (the current line holds the raw CP932 record)
     void ClassifyNaturalTerrainRecord(int theme, int drawLabel);

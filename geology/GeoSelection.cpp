@@ -2,6 +2,7 @@
 // surface geology, the class flags of the soil and terrain groups, and the symbol mode. A digit
 // past the end of the text reads as 0, so a short text turns the missing items off.
 #include "geology/GeoMeshRenderer.h"
+#include "geology/GeoSelectionDigit.h"
 
 #include "platform/text/Numbers.h"
 
@@ -57,10 +58,7 @@ constexpr int kTerrainLastPosition = 8;
 constexpr int kRockSymbolPosition = 12;
 constexpr int kClassFlagCount = 100;
 
-int DigitAt(std::string_view text, std::size_t p)
-{
-    return p < text.size() ? vd::parseInt(text.substr(p, 1)) : 0;
-}
+int DigitAt(std::string_view text, std::size_t p) { return geo::SelectionDigit(text, p); }
 
 void SetClassFlags(CGeoMeshRenderer& r, std::string_view text, std::span<const GroupCodes> groups, int lastPosition)
 {

@@ -1,5 +1,6 @@
 #include "view/PieceConnections.h"
 #include "view/layercommands/FormatFileCommand.h"
+#include "view/layercommands/GeologyTableCommand.h"
 
 void ConnectViewPieces(CVeldoranView& view)
 {
@@ -9,6 +10,7 @@ void ConnectViewPieces(CVeldoranView& view)
     ConnectMapDisplaySpecPiece(view);
     ConnectDocumentCommandPiece(view);
     ConnectFormatFileCommand(view);
+    ConnectGeologyTableCommand(view);
     ConnectRendererMapPieces(view);
     ConnectPlaceNamePiece(view);
     ConnectPointerPiece(view);

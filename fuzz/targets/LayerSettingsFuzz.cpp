@@ -4,7 +4,7 @@
 #include "contracts/pelmora.h"
 #include "fuzz/support/FuzzScratch.h"
 #include "layers/settings/BarDelimitedSettings.h"
-#include "layers/settings/LayerSettingsFile.h"
+#include "layers/settings/files/LayerSettingsFile.h"
 
 #include <filesystem>
 

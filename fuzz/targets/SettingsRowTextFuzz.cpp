@@ -1,7 +1,7 @@
 // Fuzz target: the texts of a settings row, as a page takes them: a path typed into a file or
 // folder edit (stored in the program's path form on OK) and a chosen path written in the folder
 // form with each code length the dialogs use.
-#include "layers/settings/DataFileChoice.h"
+#include "layers/settings/files/DataFileChoice.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "layers/settings/DefaultLayerSettings.h"
 
-#include "layers/settings/LayerSettingsFile.h"
+#include "layers/settings/files/LayerSettingsFile.h"
 
 namespace {
 

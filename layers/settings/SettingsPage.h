@@ -8,7 +8,7 @@
 //     switches a row that has a text on;
 //   - a row's "ﾌｧｲﾙ" button chooses its text in the row's file or folder form.
 // The container reads the texts back from the edits on OK (TypedPath, GetDlgItemText).
-#include "layers/settings/DataFileChoice.h"
+#include "layers/settings/files/DataFileChoice.h"
 #include "platform/ui/Dialog.h"
 
 #include <functional>

@@ -122,9 +122,8 @@ public:
     void OnArrowKey(int commandId);
     void OnAlbumStop();
     void OnHidePlaceNames();
-    // The parts still to come, one home each (ComingViewParts.cpp): the geology composition table
-    // of command 32782 and the prefecture statistics' data display and data list of commands
-    // 33284 and 33285. Until they are built each draws and shows nothing and answers false.
+    // The parts the libraries answer (VeldoranViewLibraryParts.cpp): the geology composition
+    // table of command 32782 and the prefecture statistics' data display and data list.
     bool DrawGeologyTable(vd::Dc& dc);
     bool SetPrefectureDataDisplay();
     bool ShowDataListDialog(int kind);

@@ -1,7 +1,7 @@
 #include "layers/settings/finemesh/FineMeshSettings.h"
 
 #include "layers/settings/BarDelimitedSettings.h"
-#include "layers/settings/LayerSettingsFile.h"
+#include "layers/settings/files/LayerSettingsFile.h"
 #include "layers/settings/finemesh/LandUseClasses.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "layers/settings/format/FormatEntries.h"
 
 #include "layers/settings/BarDelimitedSettings.h"
-#include "layers/settings/LayerSettingsFile.h"
+#include "layers/settings/files/LayerSettingsFile.h"
 #include "layers/settings/format/FormatPageName.h"
 
 #include <array>

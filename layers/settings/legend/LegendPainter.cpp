@@ -1,6 +1,6 @@
 #include "layers/settings/legend/LegendPainter.h"
 
-#include "layers/settings/LayerSettingsFile.h"
+#include "layers/settings/files/LayerSettingsFile.h"
 #include "layers/settings/legend/LegendPens.h"
 #include "platform/text/Format.h"
 

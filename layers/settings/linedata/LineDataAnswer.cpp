@@ -1,7 +1,7 @@
 #include "layers/settings/linedata/LineDataAnswer.h"
 
 #include "layers/settings/BarDelimitedSettings.h"
-#include "layers/settings/LayerSettingsFile.h"
+#include "layers/settings/files/LayerSettingsFile.h"
 
 std::string FormatLineDataAnswer(int currentTab, const LineDataInts& show, const LineDataInts& colour,
                                  const LineDataTexts& name, const LineDataTexts& file)

@@ -1,6 +1,6 @@
 #include "layers/settings/naturemesh/NatureMeshSettingsFile.h"
 
-#include "layers/settings/LayerSettingsFile.h"
+#include "layers/settings/files/LayerSettingsFile.h"
 #include "layers/settings/BarDelimitedSettings.h"
 #include "layers/settings/naturemesh/NatureMeshSettingsInput.h"
 

@@ -1,7 +1,7 @@
 #include "layers/settings/pointdata/PointSettingsFile.h"
 
 #include "layers/settings/BarDelimitedSettings.h"
-#include "layers/settings/LayerSettingsFile.h"
+#include "layers/settings/files/LayerSettingsFile.h"
 #include "layers/settings/pointdata/PointSettingsInput.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "layers/settings/surface/SurfaceSettingsFile.h"
 
 #include "layers/settings/BarDelimitedSettings.h"
-#include "layers/settings/LayerSettingsFile.h"
+#include "layers/settings/files/LayerSettingsFile.h"
 
 namespace {
 

@@ -179,12 +179,12 @@ TEST(ShellMenus, APendingCommandIsEnabledOnceAHandlerLands)
     ShellRun run;
     ASSERT_TRUE(run.start());
     bool ran = false;
-    run.view->OnCommand(32782, [&] { ran = true; });
+    run.view->OnCommand(33284, [&] { ran = true; });
     vd::Menu& bar = *run.frame().GetMenu();
     openAll(bar, run.frame());
-    EXPECT_EQ(bar.GetMenuState(32782, vd::MF_BYCOMMAND) & vd::MF_GRAYED, 0u);
+    EXPECT_EQ(bar.GetMenuState(33284, vd::MF_BYCOMMAND) & vd::MF_GRAYED, 0u);
     EXPECT_NE(bar.GetMenuState(32783, vd::MF_BYCOMMAND) & vd::MF_GRAYED, 0u);
-    EXPECT_TRUE(run.frame().ExecuteCommand(32782));
+    EXPECT_TRUE(run.frame().ExecuteCommand(33284));
     EXPECT_TRUE(ran);
 }
 

@@ -1,4 +1,4 @@
-#include "layers/settings/LayerSettingsFile.h"
+#include "layers/settings/files/LayerSettingsFile.h"
 #include "platform/text/Cp932.h"
 #include "SettingsFilesSupport.h"
 

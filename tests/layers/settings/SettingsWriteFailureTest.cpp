@@ -1,6 +1,6 @@
 // A settings file rewritten on a full disk: at every 512-byte boundary the old file stays byte
 // for byte and no temporary file is left; the rewrite that succeeds gives the new table.
-#include "layers/settings/LayerSettingsFile.h"
+#include "layers/settings/files/LayerSettingsFile.h"
 #include "platform/text/Format.h"
 #include "SettingsFilesSupport.h"
 #include "tests/support/FileSizeLimit.h"

@@ -4,10 +4,10 @@
 vd_test_folder(test-layers-settings layers/settings LINK layers-settings-prefecture)
 target_sources(test-layers-settings PRIVATE
   ${PROJECT_SOURCE_DIR}/layers/settings/BarDelimitedSettings.cpp
-  ${PROJECT_SOURCE_DIR}/layers/settings/LayerSettingsFile.cpp
+  ${PROJECT_SOURCE_DIR}/layers/settings/files/LayerSettingsFile.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/DefaultLayerSettings.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/ColourLists.cpp
-  ${PROJECT_SOURCE_DIR}/layers/settings/DataFileChoice.cpp
+  ${PROJECT_SOURCE_DIR}/layers/settings/files/DataFileChoice.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/SettingsPage.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/TabbedSettingsDialog.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/linedata/LineColourCode.cpp

@@ -3,6 +3,9 @@
 // their palette colours and the legend column beside the map.
 #include "tests/view/MapViewFixture.h"
 
+#include "platform/ui/Controls.h"
+#include "platform/ui/DialogDriver.h"
+
 #include <filesystem>
 #include <set>
 
@@ -72,4 +75,87 @@ TEST_F(GeologyDrawing, TerrainCellsAndTheLegendColumnOnTheStartSheet)
         EXPECT_NE(colour, black);
         EXPECT_EQ(mapColours.count(colour), 1u) << std::hex << colour;
     }
+}
+
+// A new user's way to the same map: 32779 opens the natural-terrain settings, ﾌｧｲﾙ picks a
+// GEOSYNTH file, the 地形分類 tab and OK; the document keeps the answer and the next repaint
+// draws the terrain cells. 32825 then switches to the land-classification layer in its place.
+TEST_F(GeologyDrawing, TheSettingsCommandsKeepTheAnswerAndTheMapShowsTheLayer)
+{
+    const std::vector<vd::COLORREF> without = Draw();
+    script->answerFileDialog(doc->m_strAppDir + "KSJ\\GEOSYNTH26.txt");
+    bool opened = false;
+    script->answerDialog("Dovanne", 200, [&](vd::DialogDriver& d) {
+        opened = true;
+        EXPECT_EQ(d.caption(), "  国土数値情報（自然地形メッシュ）");
+        d.click(1004); // ﾌｧｲﾙ
+        d.selectTab(1006, 2);
+        d.click(1180 + 20); // no symbols in the cells
+        d.click(vd::IDOK);
+    });
+    frame->routeCommand(32779);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(doc->m_nGeologyLayer, 1);
+    EXPECT_EQ(doc->m_nGeoLead, 2);
+    EXPECT_EQ(doc->m_astrGeoText[5], doc->m_strAppDir + "KSJ\\(GEOSYNTH)");
+    EXPECT_EQ(doc->m_astrGeoText[2], "10000000000000");
+    EXPECT_EQ(doc->m_nGeoLegendKind, 1);
+    EXPECT_NE(Draw(), without) << "the terrain cells are drawn";
+
+    // The second call opens on what the document kept.
+    script->answerDialog("Dovanne", 200, [&](vd::DialogDriver& d) {
+        EXPECT_EQ(dynamic_cast<vd::TabCtrl&>(d.control(1006)).GetCurSel(), 2);
+        EXPECT_EQ(d.text(1003), doc->m_strAppDir + "KSJ\\(GEOSYNTH)");
+        EXPECT_TRUE(d.isChecked(1180 + 20));
+        d.click(vd::IDCANCEL);
+    });
+    frame->routeCommand(32779);
+    EXPECT_EQ(doc->m_nGeologyLayer, 1) << "Cancel keeps the layer";
+
+    script->answerFileDialog("D:\\KSJ\\LandClass.TXT");
+    script->answerDialog("Dovanne", 210, [](vd::DialogDriver& d) {
+        d.click(1004);
+        d.click(vd::IDOK);
+    });
+    frame->routeCommand(32825);
+    EXPECT_EQ(doc->m_nLandClassLayer, 1);
+    EXPECT_EQ(doc->m_nGeologyLayer, 0) << "one geology layer at a time";
+    EXPECT_EQ(doc->m_strLandClassName, "d:\\ksj\\landclass.txt");
+    EXPECT_EQ(doc->m_nGeoLead, 0);
+}
+
+// 32782 shows the composition table in place of the map and the "地図" button brings the map
+// back; 32780 opens the legend list of the last geology map.
+TEST_F(GeologyDrawing, TheCompositionTableAndTheLegendListThroughTheProgram)
+{
+    const std::vector<vd::COLORREF> map = Draw();
+    frame->routeCommand(32782);
+    EXPECT_EQ(doc->m_strViewState, "GEOLEND");
+    picture->FillSolidRect(0, 0, kWidth, kHeight, vd::RGB(255, 255, 255));
+    Repaint();
+    EXPECT_EQ(doc->m_strViewState, "");
+    EXPECT_EQ(doc->m_bMapOnScreen, 0);
+    const vd::COLORREF white = vd::RGB(255, 255, 255);
+    EXPECT_NE(picture->GetPixel(30 + 13 * 9 + 2, 640 - 90 * 4 + 5), white) << "column 9, era 4 filled";
+    EXPECT_EQ(picture->GetPixel(30 + 13 * 9 + 2, 640 - 90 * 2 + 5), white) << "column 9, era 2 empty";
+
+    // The button the repaint made: 地図, command 325.
+    frame->routeCommand(325);
+    EXPECT_EQ(doc->m_nMapDisplayMode, 5);
+    picture = std::make_unique<vd::ImageDc>(kWidth, kHeight);
+    Repaint();
+    EXPECT_EQ(picture->GetPixel(30 + 13 * 9 + 2, 640 - 90 * 4 + 5), map[std::size_t((640 - 90 * 4 + 5) * kWidth + 30 + 13 * 9 + 2)])
+        << "the map is back";
+
+    std::vector<std::string> lines;
+    script->answerDialog("Dovanne", 220, [&](vd::DialogDriver& d) {
+        auto& list = dynamic_cast<vd::ListBox&>(d.control(1020));
+        for (int i = 0; i < list.GetCount(); ++i)
+            lines.push_back(list.GetText(i));
+        d.click(vd::IDOK);
+    });
+    doc->m_nGeoLegendKind = 1; // after a geology layer was on: the white map's work file
+    frame->routeCommand(32780);
+    ASSERT_FALSE(lines.empty()) << "the box opened";
+    EXPECT_EQ(lines[0], "     凡例（表層地質）");
 }

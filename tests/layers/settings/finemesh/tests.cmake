@@ -3,7 +3,7 @@
 vd_test_folder(test-layers-settings-finemesh layers/settings/finemesh)
 target_sources(test-layers-settings-finemesh PRIVATE
   ${PROJECT_SOURCE_DIR}/layers/settings/BarDelimitedSettings.cpp
-  ${PROJECT_SOURCE_DIR}/layers/settings/LayerSettingsFile.cpp
+  ${PROJECT_SOURCE_DIR}/layers/settings/files/LayerSettingsFile.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/finemesh/LandUseClasses.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/finemesh/FineMeshSettings.cpp)
 add_dependencies(test-layers-settings-finemesh pelmora)

@@ -3,7 +3,7 @@
 vd_test_folder(test-layers-settings-legend layers/settings/legend)
 target_sources(test-layers-settings-legend PRIVATE
   ${PROJECT_SOURCE_DIR}/layers/settings/BarDelimitedSettings.cpp
-  ${PROJECT_SOURCE_DIR}/layers/settings/LayerSettingsFile.cpp
+  ${PROJECT_SOURCE_DIR}/layers/settings/files/LayerSettingsFile.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/legend/LegendFlags.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/legend/LegendPens.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/legend/LegendPainter.cpp)

@@ -2,7 +2,7 @@
 vd_test_folder(test-layers-settings-pointdata layers/settings/pointdata)
 target_sources(test-layers-settings-pointdata PRIVATE
   ${PROJECT_SOURCE_DIR}/layers/settings/BarDelimitedSettings.cpp
-  ${PROJECT_SOURCE_DIR}/layers/settings/LayerSettingsFile.cpp
+  ${PROJECT_SOURCE_DIR}/layers/settings/files/LayerSettingsFile.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/pointdata/PointLayerSlots.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/pointdata/PointSettingsInput.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/pointdata/PointSettingsFile.cpp

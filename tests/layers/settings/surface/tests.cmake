@@ -2,7 +2,7 @@
 vd_test_folder(test-layers-settings-surface layers/settings/surface)
 target_sources(test-layers-settings-surface PRIVATE
   ${PROJECT_SOURCE_DIR}/layers/settings/BarDelimitedSettings.cpp
-  ${PROJECT_SOURCE_DIR}/layers/settings/LayerSettingsFile.cpp
+  ${PROJECT_SOURCE_DIR}/layers/settings/files/LayerSettingsFile.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/surface/SurfaceRows.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/surface/SurfaceSettingsInput.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/surface/SurfaceSettingsFile.cpp)

@@ -6,6 +6,7 @@
 // A row key line is, by byte columns: the key letter (T, F, C, P or N), the tab digit, "_", the
 // row digit, "=", then the value. ";" lines are comments; other lines are skipped by the row
 // readers. Tabs and rows count from 1.
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,3 +46,11 @@ bool ReadLayerSettingsFile(const std::string& path, std::string_view keys, Layer
 // order, rows ascending ("T1_1=道路", "C1_2=1"). The old file is replaced only when the new one
 // was written whole. False when it could not be written.
 bool WriteLayerSettingsFile(const std::string& path, std::string_view keys, const LayerSettingsTable& table);
+
+// A file whose keys have different row counts (DGEOFILE.DAT: four T rows, three F rows): the
+// sections one after the other, each written as above.
+struct LayerSettingsSection {
+    std::string_view keys;
+    const LayerSettingsTable* table;
+};
+bool WriteLayerSettingsFile(const std::string& path, std::initializer_list<LayerSettingsSection> sections);

@@ -1,4 +1,4 @@
-#include "layers/settings/DataFileChoice.h"
+#include "layers/settings/files/DataFileChoice.h"
 
 #include "platform/text/Cp932Text.h"
 #include "platform/text/StringOps.h"
@@ -11,8 +11,7 @@ namespace {
 std::optional<std::string> AskForTextFile()
 {
     vd::ui::MessageBeep();
-    vd::FileDialog dialog(true, "txt", "*.txt", vd::OFN_FILEMUSTEXIST,
-                          "txt files (*.txt)|*.txt|All files (*.*)|*.*||");
+    vd::FileDialog dialog(true, "txt", "*.txt", vd::OFN_FILEMUSTEXIST, "txt files (*.txt)|*.txt|All files (*.*)|*.*||");
     if (dialog.DoModal() != vd::IDOK)
         return std::nullopt;
     return dialog.GetPathName();

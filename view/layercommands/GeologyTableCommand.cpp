@@ -1,0 +1,40 @@
+#include "view/layercommands/GeologyTableCommand.h"
+
+#include "app/VeldoranDoc.h"
+#include "contracts/dovanne.h"
+#include "platform/sys/LibraryLoader.h"
+#include "view/window/VeldoranView.h"
+
+void OnGeologyTable(CVeldoranView& view)
+{
+    CVeldoranDoc& doc = *view.GetDocument();
+    doc.m_bRestoreOnce = -1;
+    if (doc.IsAnyLayerSelected(2) == 1) {
+        view.SaveRestoreMap(0, 0, 0, 0, 0, view.m_nSavedWidth, view.m_nSavedHeight);
+        doc.m_bRestoreOnce = 1;
+    }
+    doc.m_strViewState = "GEOLEND";
+    if (view.m_routines.removeViewButtons)
+        view.m_routines.removeViewButtons(1);
+    view.InvalidateView(true);
+}
+
+bool DrawGeologyCompositionTable(CVeldoranView& view, vd::Dc& dc)
+{
+    auto* table = vd::entryPoint<OnG4LegendTable_fn>("Dovanne.dll", "OnG4LegendTable");
+    if (!table)
+        return false;
+    const CVeldoranDoc& doc = *view.GetDocument();
+    // The rocks of the map are outlined only after a surface-geology drawing.
+    const bool surfaceGeology = (doc.m_nGeologyLayer == 1 || doc.m_nLandClassLayer == 1) && doc.m_nGeoLead == 0;
+    table(&dc, surfaceGeology ? 1 : -1, doc.m_nGeoLead, 2, 240, doc.m_nGeoOption, 0, 0, view.m_nSavedWidth, 0,
+          view.m_nSavedHeight, 10.0f, 10.0f, 10.0f, 10.0f, "", "", "", "", "", doc.m_strAppDir, "");
+    return true;
+}
+
+void ConnectGeologyTableCommand(CVeldoranView& view)
+{
+    if (!view.GetDocument())
+        return;
+    view.OnCommand(ID_GEOLOGY_TABLE, [&view] { OnGeologyTable(view); });
+}

@@ -1,0 +1,20 @@
+// The view's parts that the libraries' dialogs and drawings answer: the geology composition
+// table of command 32782 (Dovanne) and the prefecture statistics' data display and data list
+// (Surrick, through the document). Each answers whether it was reached.
+#include "app/VeldoranDoc.h"
+#include "view/layercommands/GeologyTableCommand.h"
+#include "view/window/VeldoranView.h"
+
+bool CVeldoranView::DrawGeologyTable(vd::Dc& dc) { return DrawGeologyCompositionTable(*this, dc); }
+
+bool CVeldoranView::SetPrefectureDataDisplay()
+{
+    m_pDoc->SetPrefectureDataDisplay();
+    return true;
+}
+
+bool CVeldoranView::ShowDataListDialog(int kind)
+{
+    m_pDoc->ShowDataListDialog(kind);
+    return true;
+}
