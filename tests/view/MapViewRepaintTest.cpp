@@ -333,8 +333,7 @@ TEST_F(MapView, TheCdRomPromptComesOnceBeforeTheRepaint)
     EXPECT_EQ(doc->m_nCdRomPrompt, 0);
 }
 
-// The geology table is still to come: in place of the map the repaint draws nothing once, and
-// the table says so.
+// In place of the map the repaint draws Dovanne's composition table once, with the 地図 button.
 TEST_F(MapView, TheGeologyTableIsDrawnInsteadOfTheMapOnce)
 {
     PastFirstPaint();
@@ -345,10 +344,11 @@ TEST_F(MapView, TheGeologyTableIsDrawnInsteadOfTheMapOnce)
     picture->FillSolidRect(0, 0, kWidth, kHeight, vd::RGB(1, 2, 3));
     Repaint();
     EXPECT_EQ(calls, (std::vector<std::string>{"setViewButton 16 地図"}));
+    int changed = 0;
     for (int y = 0; y < kHeight; y += 7)
         for (int x = 0; x < kWidth; x += 7)
-            ASSERT_EQ(picture->GetPixel(x, y), vd::RGB(1, 2, 3)) << x << "," << y;
-    EXPECT_FALSE(view->DrawGeologyTable(*picture));
+            changed += picture->GetPixel(x, y) != vd::RGB(1, 2, 3);
+    EXPECT_GT(changed, 0) << "the table was drawn over the picture";
     EXPECT_TRUE(script->messageBoxes().empty());
     EXPECT_EQ(doc->m_strViewState, "");
     EXPECT_EQ(doc->m_bMapOnScreen, 0);
