@@ -92,27 +92,39 @@ std::vector<MeshRun> ParseMeshSeekIndex(const std::vector<std::string>& lines)
     return runs;
 }
 
-std::optional<MeshSeekIndex> BuildMeshSeekIndex(vd::Dc* dc, std::string_view dataPath)
+std::optional<std::vector<std::string>> ReadSeekIndexLines(const std::string& indexPath)
 {
-    MeshSeekIndex index{MeshSeekIndexPath(dataPath), {}};
-    {
-        vd::TextReader reader;
-        if (reader.open(index.path)) {
-            std::vector<std::string> lines;
-            std::string line;
-            while (reader.readRawLine(line))
-                lines.push_back(line);
-            index.runs = ParseMeshSeekIndex(lines);
-            return index;
-        }
-    }
+    vd::TextReader reader;
+    if (!reader.open(indexPath))
+        return std::nullopt;
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.readRawLine(line))
+        lines.push_back(line);
+    return lines;
+}
+
+bool StartSeekIndexBuild(vd::Dc* dc, std::string_view dataPath)
+{
     {
         vd::TextReader probe;
         if (!probe.open(dataPath))
-            return std::nullopt;
+            return false;
     }
     if (dc != nullptr)
         dc->TextOut(kWaitX, kWaitY, kWaitMessage);
+    return true;
+}
+
+std::optional<MeshSeekIndex> BuildMeshSeekIndex(vd::Dc* dc, std::string_view dataPath)
+{
+    MeshSeekIndex index{MeshSeekIndexPath(dataPath), {}};
+    if (auto lines = ReadSeekIndexLines(index.path)) {
+        index.runs = ParseMeshSeekIndex(*lines);
+        return index;
+    }
+    if (!StartSeekIndexBuild(dc, dataPath))
+        return std::nullopt;
     bool opened = false;
     index.runs = ScanMeshRuns(dataPath, &opened);
     if (!opened)

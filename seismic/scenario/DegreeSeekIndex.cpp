@@ -1,6 +1,5 @@
 #include "seismic/scenario/DegreeSeekIndex.h"
 
-#include "platform/dc/Dc.h"
 #include "platform/fs/TextReader.h"
 #include "platform/fs/TextWriter.h"
 #include "platform/text/Format.h"
@@ -14,9 +13,6 @@ namespace seismic {
 
 namespace {
 
-constexpr std::string_view kWaitMessage = "しばらくお待ちください。地図ファイルのデータ並びを調べています。";
-constexpr int kWaitX = 50;
-constexpr int kWaitY = 100;
 constexpr std::string_view kDataStart = "# DATA";
 constexpr long long kLeadRecords = 10;
 
@@ -99,24 +95,12 @@ std::vector<DegreeEntry> ParseDegreeSeekIndex(const std::vector<std::string>& li
 std::optional<DegreeSeekIndex> BuildDegreeSeekIndex(vd::Dc* dc, std::string_view dataPath)
 {
     DegreeSeekIndex index{MeshSeekIndexPath(dataPath), {}};
-    {
-        vd::TextReader reader;
-        if (reader.open(index.path)) {
-            std::vector<std::string> lines;
-            std::string line;
-            while (reader.readRawLine(line))
-                lines.push_back(line);
-            index.degrees = ParseDegreeSeekIndex(lines);
-            return index;
-        }
+    if (auto lines = ReadSeekIndexLines(index.path)) {
+        index.degrees = ParseDegreeSeekIndex(*lines);
+        return index;
     }
-    {
-        vd::TextReader probe;
-        if (!probe.open(dataPath))
-            return std::nullopt;
-    }
-    if (dc != nullptr)
-        dc->TextOut(kWaitX, kWaitY, kWaitMessage);
+    if (!StartSeekIndexBuild(dc, dataPath))
+        return std::nullopt;
     auto degrees = ScanDegreeEntries(dataPath);
     if (!degrees)
         return std::nullopt;
