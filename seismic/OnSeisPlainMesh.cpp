@@ -14,13 +14,6 @@ extern "C" int OnSeisPlainMesh(vd::Dc* dc, int, int north, int west, int south, 
             r, {north, west, south, east, optionCode, wideAreaMode, mapFrameMode, statusFlag, detailLevel,
                 layerModeCode, legendX, statusLineY, offsetX, offsetY, scaleX, scaleY},
             {std::move(string0), std::move(string1), std::move(string2), std::move(string3), std::move(string4)});
-        const int mapKind = seismic::PlainMapKind(layerModeCode);
-        if (mapKind == kProbabilisticMap)
-            return option.displayMethod == 0 ? r.DrawProbabilisticMesh(layerModeCode, entry, legendYOffset)
-                                             : r.DrawProbabilisticLabels(layerModeCode, entry, legendYOffset);
-        if (mapKind == kScenarioMap)
-            return option.displayMethod == 0 ? r.DrawScenarioMesh(layerModeCode, entry, legendYOffset)
-                                             : r.DrawScenarioLabels(layerModeCode, entry, legendYOffset);
-        return -1;
+        return DrawPlainCall(r, option, PlainCells::Flat, layerModeCode, entry, legendYOffset);
     });
 }

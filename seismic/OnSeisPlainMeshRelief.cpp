@@ -15,13 +15,6 @@ extern "C" int OnSeisPlainMeshRelief(vd::Dc* dc, int, int north, int west, int s
             r, {north, west, south, east, optionCode, wideAreaMode, mapFrameMode, statusFlag, detailLevel,
                 layerModeCode, legendX, statusLineY, offsetX, offsetY, scaleX, scaleY},
             {std::move(string0), std::move(string1), std::move(string2), std::move(string3), std::move(string4)});
-        const int mapKind = seismic::PlainMapKind(layerModeCode);
-        if (mapKind == kProbabilisticMap)
-            return option.displayMethod == 0 ? r.DrawProbabilisticRelief(layerModeCode, entry, legendYOffset)
-                                             : r.DrawProbabilisticLabels(layerModeCode, entry, legendYOffset);
-        if (mapKind == kScenarioMap)
-            return option.displayMethod == 0 ? r.DrawScenarioRelief(layerModeCode, entry, legendYOffset)
-                                             : r.DrawScenarioLabels(layerModeCode, entry, legendYOffset);
-        return -1;
+        return DrawPlainCall(r, option, PlainCells::Relief, layerModeCode, entry, legendYOffset);
     });
 }

@@ -29,3 +29,23 @@ seismic::PlainOption SetUpPlainCall(CSeismicLayerRenderer& r, const PlainCallNum
     r.Strings[5] = seismic::SeismicMapKindTitle(seismic::PlainMapKind(n.layerModeCode));
     return option;
 }
+
+int DrawPlainCall(CSeismicLayerRenderer& r, const seismic::PlainOption& option, PlainCells cells, int layerModeCode,
+                  int entry, int legendYOffset)
+{
+    const bool relief = cells == PlainCells::Relief;
+    const int mapKind = seismic::PlainMapKind(layerModeCode);
+    if (mapKind == kProbabilisticMap) {
+        if (option.displayMethod != 0)
+            return r.DrawProbabilisticLabels(layerModeCode, entry, legendYOffset);
+        return relief ? r.DrawProbabilisticRelief(layerModeCode, entry, legendYOffset)
+                      : r.DrawProbabilisticMesh(layerModeCode, entry, legendYOffset);
+    }
+    if (mapKind == kScenarioMap) {
+        if (option.displayMethod != 0)
+            return r.DrawScenarioLabels(layerModeCode, entry, legendYOffset);
+        return relief ? r.DrawScenarioRelief(layerModeCode, entry, legendYOffset)
+                      : r.DrawScenarioMesh(layerModeCode, entry, legendYOffset);
+    }
+    return -1;
+}
