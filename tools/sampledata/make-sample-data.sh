@@ -96,8 +96,11 @@ diff -r "$work/out" "$work/again" >/dev/null || { echo "make-sample-data: two ru
 # The municipalities: the program's own boundary conversion turns the n03 text into CityPlgn\.
 echo "make-sample-data: converting the municipal borders"
 cmake -S "$top" -B "$work/program" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$work/program" --target veldoran-convert-boundaries >/dev/null
+cmake --build "$work/program" --target veldoran-convert-boundaries veldoran-make-greyscale-sheets >/dev/null
 "$work/program/bin/veldoran-convert-boundaries" "$work/out/n03" n03
+# The tinted maps' greyscale sheets: the program's own pictures of the elevation meshes.
+echo "make-sample-data: making the greyscale sheets"
+"$work/program/bin/veldoran-make-greyscale-sheets" "$work/out/SEMDIR" "$work/out/MAPFGRS"
 
 echo "make-sample-data: rewriting $data"
 rm -rf "$data/Coast_JB" "$data/LICENSES" "$data/KSJ" "$data/CityPlgn"
@@ -112,6 +115,10 @@ cp "$work/out/placenmn.dat" "$data/placenmn.dat"
 rm -rf "$data/DEPTH"
 cp -r "$work/out/DEPTH" "$data/DEPTH"
 cp -r "$work/out/n03/CityPlgn" "$data/CityPlgn"
+# The elevation meshes of the block around the start sheet and their greyscale sheets.
+rm -rf "$data/SEMDIR" "$data/MAPFGRS"
+cp -r "$work/out/SEMDIR" "$data/SEMDIR"
+cp -r "$work/out/MAPFGRS" "$data/MAPFGRS"
 # The hand-made user-data files, in the program's form (CP932, CR LF); a user's copy is never
 # replaced, since the program only adds bundled files that the application folder lacks.
 (cd "$tool/inputs/static" && find . -type f) | while read -r f; do
