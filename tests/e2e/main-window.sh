@@ -62,7 +62,10 @@ start_x() {
     for attempt in 1 2 3 4 5 6 7 8; do
         n=$((200 + RANDOM % 700))
         { [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; } && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+        # -noreset: without a window manager the server has no client between two runs of the
+        # program (or after the readiness check below) and resets; a program connecting during
+        # the reset was refused ("could not connect to display") on a busy machine.
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
         xpid=$!
         end=$((SECONDS + patience))
         while kill -0 "$xpid" 2>/dev/null && ((SECONDS < end)); do
