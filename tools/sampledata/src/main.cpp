@@ -11,6 +11,7 @@
 #include "Towns.h"
 #include "CoastSea.h"
 #include "DepthPoints.h"
+#include "ElevationMesh.h"
 #include "GeologySynth.h"
 #include "CountryRivers.h"
 #include "CountryFilesCheck.h"
@@ -155,6 +156,9 @@ NationalLandSources writeNationalLand(const Arguments& args, const CheckSources&
   for (const auto& [code, file] : terrainSynthFiles(relief, sources.prefecturePolygons, kStartMesh, meshes[kStartMesh]))
     writeFile(ksj + prefectureFileName("GEOSYNTH", code), file);
   writeFile(args.outDir + "/Msh_prft.dat", meshPrefectureFile(meshes));
+  // The 250 m elevation meshes of the sheet block around the start sheet, for the tinted maps.
+  for (const int mesh : meshBlock5x5(kStartMesh))
+    writeFile(args.outDir + "/SEMDIR/" + number("%04d.sem", mesh), elevationMeshFile(relief, sources.prefecturePolygons, mesh));
   std::printf("national land: %zu river lines in %zu prefectures, %zu airports, %zu towns (%zd Japanese names), %zu meshes\n",
               rivers.size(), riverFilesByCode.size(), airports.size(), towns.size(),
               std::count_if(towns.begin(), towns.end(), [](const Town& t) { return t.japaneseName; }), meshes.size());
