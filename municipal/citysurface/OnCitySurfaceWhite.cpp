@@ -4,6 +4,7 @@
 #include "layers/render/meshcode/MeshCode.h"
 #include "municipal/SurrickModule.h"
 #include "municipal/citysurface/MunicipalityRenderer.h"
+#include "platform/text/Cp932Text.h"
 #include "platform/text/Format.h"
 #include "platform/ui/TemplateRegistry.h"
 
@@ -35,7 +36,6 @@ extern "C" void OnCitySurfaceWhite(vd::Dc* dc, int colourCode, int originY, int 
                                    float zoomY, std::string prefectureFlags, std::string meshText, std::string wideArea,
                                    std::string dataFolder, std::string boundaryFolder, std::string coastlineFolder)
 {
-    (void)meshText;
     GuardDrawing(dc, [&](vd::Dc& dc) {
         vd::ui::ModuleScope module(kSurrickModule);
         CMunicipalityRenderer r(dc);
@@ -53,7 +53,9 @@ extern "C" void OnCitySurfaceWhite(vd::Dc* dc, int colourCode, int originY, int 
         r.m_anPrefectureFlags = meshcode::ParseOptionList(prefectureFlags);
         if (prefectureFlags.empty())
             r.m_anPrefectureFlags[0] = 1;
-        r.m_strMeshCode = vd::format("%d", meshCode);
+        // The single sheet's call gives no mesh code, only the sheet's mesh text: that mesh is drawn
+        // rather than a mesh 0 far off the map.
+        r.m_strMeshCode = meshCode == 0 ? vd::cp932Left(meshText, 4) : vd::format("%d", meshCode);
         r.m_strWideAreaName = wideArea;
         r.m_strDataFolder = dataFolder;
         if (cellCount == 1)

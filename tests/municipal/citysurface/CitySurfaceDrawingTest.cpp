@@ -76,6 +76,20 @@ TEST_F(CitySurface, WhiteMapFillsAndLabelsInTheColourOfTheCode)
     EXPECT_TRUE(dc.Texts().empty());
 }
 
+TEST_F(CitySurface, SingleSheetWithoutMeshCodeDrawsTheMeshOfItsText)
+{
+    WriteMunicipalities({{"13101", Ring(kWest + 600, kSouth + 400, kWest + 3000, kSouth + 2000, 8)}});
+    vd::RecordingDc dc;
+    OnCitySurfaceWhite(&dc, -11, 0, 0, 1, 0, 3, 1, 0, 11, 1, 1.f, 1.f, "", "5339", "", data.Windows(),
+                       boundary.Windows(), coast.Windows());
+    const auto polygons = CallsOf(dc, vd::DrawOp::Polygon);
+    ASSERT_EQ(polygons.size(), 1u);
+    // One mesh at zoom 1: x = (lon - west) * 0.0888..., and the label font of a single cell.
+    EXPECT_EQ(polygons[0].op.points.front().x, int(1200 * 0.08888889f));
+    ASSERT_EQ(dc.Texts().size(), 1u);
+    EXPECT_EQ(dc.Texts()[0].font.GetLogFont().lfHeight, 10);
+}
+
 TEST_F(CitySurface, LabelsOfSmallAreasOnlyWithBothFlags)
 {
     struct Case {
