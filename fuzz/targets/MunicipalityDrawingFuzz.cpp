@@ -1,6 +1,7 @@
 // The municipality drawing's readers as its entry points use them: the bytes become a municipality
-// file, its coastline, Msh_prft.dat, a pfctr file and 支庁界.dat, drawn by the white map, the plain
-// map in both projections, the search and the prefecture lines into a small picture.
+// file, its coastline, a pfctr file and 支庁界.dat (Msh_prft.dat lists prefecture 13 for the cells;
+// its own reader has MeshPrefectureFileFuzz), drawn by the white map, the plain map in both
+// projections, the search and the prefecture lines into a small picture.
 #include "contracts/surrick.h"
 #include "fuzz/support/FuzzScratch.h"
 #include "platform/dc/ImageDc.h"
@@ -8,8 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     vd::fuzz::initialise();
-    for (const char* name : {"Fuzz/CityPlgn/Pg001_13.dat", "Fuzz/CoastC23/Ln59l_13.dat", "Fuzz/Msh_prft.dat",
-                             "Fuzz/pfctr01.dat", "Fuzz/支庁界.dat"})
+    for (const char* name : {"Fuzz/CityPlgn/Pg001_13.dat", "Fuzz/CoastC23/Ln59l_13.dat", "Fuzz/pfctr01.dat",
+                             "Fuzz/支庁界.dat"})
         vd::fuzz::writeApplicationFile(name, data, size);
     vd::fuzz::writeApplicationFile("Fuzz/Msh_prft.dat", reinterpret_cast<const std::uint8_t*>("5339=13\r\n6441=13"), 16);
     const std::string folder = vd::fuzz::applicationFolderWin() + "Fuzz\\";

@@ -1,8 +1,11 @@
 #include "municipal/citysurface/MunicipalityRenderer.h"
 
+#include "basemap/projection/PixelCoordinate.h"
+
 #include "layers/render/meshcode/BlockCellCode.h"
 #include "layers/render/meshcode/MeshCode.h"
 #include "layers/render/meshcode/MeshPrefectureFile.h"
+#include "layers/render/meshcode/Truncate.h"
 #include "layers/render/meshcode/WideAreaBlock.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/text/Format.h"
@@ -110,13 +113,14 @@ void CMunicipalityRenderer::UseLatitudeBand(float scale, float refLongitude)
 
 vd::Point CMunicipalityRenderer::Project(int longitude, int latitude) const
 {
-    const int y = static_cast<int>(static_cast<float>(m_nNorth - latitude) * m_fScaleY + m_fOriginY);
+    // An absurd scale or origin from a caller is held at a far edge rather than overflowing.
+    const int y = meshcode::TruncateToInt(static_cast<float>(m_nNorth - latitude) * m_fScaleY + m_fOriginY);
     if (!m_bLatitudeBand)
-        return {static_cast<int>(static_cast<float>(longitude - m_nWest) * m_fScaleX + m_fOriginX), y};
+        return {meshcode::TruncateToInt(static_cast<float>(longitude - m_nWest) * m_fScaleX + m_fOriginX), y};
     const float pixelsPerSecond = 10000 / (m_fScale * 3600);
     const float ratio = LatitudeRatioAt(m_afLatitudeRatio, latitude / 3600);
     const double x = (longitude - m_fRefLongitude * 0.36) * pixelsPerSecond / ratio + m_fOriginX;
-    return {static_cast<int>(x), y};
+    return {TruncatedPixel(x), y};
 }
 
 bool CMunicipalityRenderer::KeepsPoint(int longitude, int latitude) const

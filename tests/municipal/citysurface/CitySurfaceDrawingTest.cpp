@@ -247,6 +247,12 @@ TEST_F(PrefectureLines, ClippedToTheExtentInThePenOfTheOptions)
     vd::RecordingDc none;
     Draw(none, 10, 5336);
     EXPECT_TRUE(none.Segments().empty());
+
+    // Chosen on the white map: the cells are the area list's first four fields, not the mesh code.
+    vd::RecordingDc chosen;
+    OnPlnPrfctrLine(&chosen, 10, kSouth + 2400, kWest, kSouth, kWest + 3600, 0, 1, 0, 0, 0, 0, 0.f, 0.f, 0.1f, 0.1f,
+                    "", "5336", "5339|||", "", "白地図で指定", data.Windows());
+    EXPECT_EQ(chosen.Segments().size(), 3u);
 }
 
 TEST_F(PrefectureLines, SubprefectureLinesLiftOnlyAtBoth999)
