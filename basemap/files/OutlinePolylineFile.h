@@ -21,10 +21,12 @@ struct OutlineRecord {
 std::optional<std::vector<OutlineRecord>> ReadOutlinePolylineFile(std::string_view winPath);
 
 // 支庁界.dat: the same records with the longitude first, in arc-seconds, returned as
-// (latitude, longitude). A record whose longitude is 999 lifts the pen.
+// (latitude, longitude). The overview lifts the pen at a longitude of 999; the municipality
+// drawing only at (999, 999).
 struct SubprefectureRecord {
     std::int32_t latitude = 0;
     std::int32_t longitude = 0;
     bool isPenUp() const { return longitude == kPenUpValue; }
+    bool isPenUpPair() const { return longitude == kPenUpValue && latitude == kPenUpValue; }
 };
 std::optional<std::vector<SubprefectureRecord>> ReadSubprefectureBorderFile(std::string_view winPath);

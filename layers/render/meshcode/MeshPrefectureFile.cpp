@@ -7,12 +7,12 @@
 
 namespace meshcode {
 
-std::vector<std::string> SplitPrefectureCodes(std::string_view line)
+std::vector<std::string> SplitPrefectureCodes(std::string_view line, int maxCodes)
 {
     const std::size_t equals = line.find('=');
     std::string_view rest = equals == std::string_view::npos ? line : line.substr(equals + 1);
     std::vector<std::string> codes;
-    while (int(codes.size()) < kMaxPrefecturesOfCell) {
+    while (maxCodes <= 0 || int(codes.size()) < maxCodes) {
         const std::size_t blank = rest.find(' ');
         if (blank == std::string_view::npos) {
             if (!rest.empty())
@@ -25,9 +25,10 @@ std::vector<std::string> SplitPrefectureCodes(std::string_view line)
     return codes;
 }
 
-std::vector<std::string> ReadMeshPrefectureLine(std::string_view winPath, std::string_view meshCode)
+std::vector<std::string> ReadMeshPrefectureLine(std::string_view winPath, std::string_view meshCode,
+                                                MeshPrefectureRule rule)
 {
-    return MeshPrefectureTable().cell(winPath, meshCode);
+    return MeshPrefectureTable(rule).cell(winPath, meshCode);
 }
 
 const std::vector<std::string>& MeshPrefectureTable::cell(std::string_view winPath, std::string_view meshCode)
@@ -39,8 +40,13 @@ const std::vector<std::string>& MeshPrefectureTable::cell(std::string_view winPa
         std::string line;
         if (reader.open(winPath))
             while (reader.readLine(line))
-                if (!line.empty() && line.front() != ';')
-                    lines_->try_emplace(line.substr(0, 4), SplitPrefectureCodes(line)); // the first line wins
+                if (!line.empty() && line.front() != ';') {
+                    auto codes = SplitPrefectureCodes(line, rule_.maxCodes);
+                    if (rule_.lastLineWins)
+                        (*lines_)[line.substr(0, 4)] = std::move(codes);
+                    else
+                        lines_->try_emplace(line.substr(0, 4), std::move(codes));
+                }
     }
     const auto it = lines_->find(meshCode);
     return it == lines_->end() ? none : it->second;

@@ -68,12 +68,18 @@ std::string BlockCellMeshCode(const WideAreaBlock& block, int n)
     return vd::format("%d", SquareBlockCell(AnchorCode(block.blockCentre5) + 3 * kNorthStep - 3, 7, n));
 }
 
+int CentredBlockCellCode(int side, int centre, int n)
+{
+    const int half = side / 2;
+    return SquareBlockCell(centre + half * (kNorthStep - 1), side, n);
+}
+
 std::string WhiteBlockCellCode(int cellCount, int centre, int n, std::string_view given)
 {
     if (cellCount == 9)
-        return vd::format("%d", SquareBlockCell(centre + kNorthStep - 1, 3, n));
+        return vd::format("%d", CentredBlockCellCode(3, centre, n));
     if (cellCount == 25)
-        return vd::format("%d", SquareBlockCell(centre + 2 * kNorthStep - 2, 5, n));
+        return vd::format("%d", CentredBlockCellCode(5, centre, n));
     return std::string(given);
 }
 

@@ -45,6 +45,9 @@ constexpr int HeldCellCount(int cellCount)
 // has no rule for it.
 std::string BlockCellMeshCode(const WideAreaBlock& block, int n);
 
+// Cell n, row by row from the north-west, of a side x side block centred on `centre`.
+int CentredBlockCellCode(int side, int centre, int n);
+
 // Cell n of a white-map block of 9 or 25 cells around the centre code; other counts keep the
 // given text.
 std::string WhiteBlockCellCode(int cellCount, int centre, int n, std::string_view given);

@@ -153,6 +153,17 @@ protected:
     layers_test::LayerFolder folder;
 };
 
+TEST_F(MeshPrefectures, TheMunicipalityRuleKeepsTheLastLineWhole)
+{
+    // The layers keep the first line of a repeated code and ten codes; the municipality drawing
+    // the last line and all of its codes.
+    EXPECT_EQ(ReadMeshPrefectureLine(Path(), "5339", kMunicipalityPrefectureRule), (std::vector<std::string>{"99"}));
+    EXPECT_EQ(ReadMeshPrefectureLine(Path(), "5439", kMunicipalityPrefectureRule).size(), 12u);
+    MeshPrefectureTable table(kMunicipalityPrefectureRule);
+    EXPECT_EQ(table.cell(Path(), "5340"), (std::vector<std::string>{"13", "", "14"}));
+    EXPECT_EQ(table.cell(Path(), "5339"), (std::vector<std::string>{"99"}));
+}
+
 TEST_F(MeshPrefectures, LinesSplitAtSingleBlanks)
 {
     EXPECT_EQ(ReadMeshPrefectureLine(Path(), "5339"), (std::vector<std::string>{"13", "14", "19"}));
