@@ -86,8 +86,9 @@ void CDlgChosenSheets::OnAdd()
         return;
     const std::string name = ChosenSheetName(chooser.m_strChosenName);
     const auto lines = ReadChosenSheets(ListPath()).value_or(std::vector<std::string>{});
-    // A missing list is created rather than left unwritten while a change is reported.
-    if (!ChosenSheetsMention(lines, name) && !AppendChosenSheet(ListPath(), name))
+    // A missing list is created rather than left unwritten while a change is reported; OK
+    // without a sheet chosen writes no empty line.
+    if (!name.empty() && !ChosenSheetsMention(lines, name) && !AppendChosenSheet(ListPath(), name))
         vd::ui::AfxMessageBox(ListPath() + " に書き込めません。", vd::MB_OK | vd::MB_ICONEXCLAMATION);
     m_nChanged = 1;
     FillList();

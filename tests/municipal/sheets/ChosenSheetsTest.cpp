@@ -231,7 +231,7 @@ TEST_F(ChosenSheets, EditStartsTheEditorOnTheListAndCountsAsAChange)
     }
 }
 
-TEST_F(ChosenSheets, NothingChosenMeansNoChange)
+TEST_F(ChosenSheets, NothingChosenWritesNothing)
 {
     folder.WriteText("MAPFILE.DAT", {"東京"});
     script->answerDialog(kSurrickModule, kList, [](vd::DialogDriver& list) {
@@ -241,6 +241,16 @@ TEST_F(ChosenSheets, NothingChosenMeansNoChange)
     script->answerDialog(kSurrickModule, kChooser, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
     EXPECT_EQ(Run(), 0);
     EXPECT_EQ(ListBytes(), "東京\r\n");
+
+    // OK without a sheet: nothing written, though the list counts as changed.
+    std::filesystem::remove(ListFile());
+    script->answerDialog(kSurrickModule, kList, [](vd::DialogDriver& list) {
+        list.click(1040);
+        list.click(vd::IDOK);
+    });
+    script->answerDialog(kSurrickModule, kChooser, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
+    EXPECT_EQ(Run(), -3);
+    EXPECT_FALSE(std::filesystem::exists(ListFile()));
 }
 
 TEST(ChosenSheetsFile, ReadsPiecesSkipsCommentsAndStopsAt35)
