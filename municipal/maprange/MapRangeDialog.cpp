@@ -154,7 +154,9 @@ bool CDlgMapRange::IsBlankMap() const
 
 bool CDlgMapRange::IsUserMap() const
 {
-    return contains(upper(m_strMeshFile), "MAP");
+    // The file's own name decides, not a folder that happens to hold "map".
+    const std::size_t slash = m_strMeshFile.rfind('\\');
+    return contains(upper(slash == std::string::npos ? m_strMeshFile : m_strMeshFile.substr(slash + 1)), "MAP");
 }
 
 bool CDlgMapRange::OnInitDialog()

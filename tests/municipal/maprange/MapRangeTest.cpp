@@ -147,6 +147,17 @@ TEST_F(MapRange, AUserMapKeepsItsSizeUnlessLargeAndIsWhole)
     }
 }
 
+TEST_F(MapRange, AFolderNamedMapsMakesNoUserMap)
+{
+    const std::string file = "C:\\MAPS\\533945.SEM";
+    const std::string result = Run(0, file, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.text(141), "北部");
+        d.click(207);
+        d.click(vd::IDOK);
+    }, "", 20, 20);
+    EXPECT_EQ(result, file + "|0||全域|1|159|135|0|0|89.000000|73.000000|0|0");
+}
+
 TEST_F(MapRange, ChoosingASemFileFindsItsSheet)
 {
     struct Case {
