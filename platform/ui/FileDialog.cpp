@@ -126,6 +126,8 @@ std::string FileDialog::startFolder(const std::string& lastFolder) const
     const std::size_t cut = fileName_.find_last_of('\\');
     if (cut != std::string::npos && folderExists(fileName_.substr(0, cut + 1)))
         return fileName_.substr(0, cut + 1);
+    if (!initialFolder_.empty() && folderExists(initialFolder_))
+        return initialFolder_;
     if (!lastFolder.empty() && folderExists(lastFolder))
         return lastFolder;
     return applicationFolder();

@@ -32,6 +32,8 @@ public:
     void SetFilter(std::string filter) { filter_ = std::move(filter); }
     void SetTemplate(int panelTemplateId) { panelTemplate_ = panelTemplateId; }
     void SetTitle(std::string title) { title_ = std::move(title); }
+    // The folder (Windows form) to open in, as the old program made it current before the run.
+    void SetInitialFolder(std::string windowsFolder) { initialFolder_ = std::move(windowsFolder); }
     unsigned& flags() { return flags_; }
 
     // The caption of a control of the file dialog itself; IDOK is its OK button.
@@ -50,6 +52,7 @@ public:
     unsigned flagsValue() const { return flags_; }
     int panelTemplate() const { return panelTemplate_; }
     const std::string& title() const { return title_; }
+    const std::string& initialFolder() const { return initialFolder_; }
 
     // The filter as pairs of description and patterns ("*.txt;*.text").
     struct Filter {
@@ -59,8 +62,8 @@ public:
     static std::vector<Filter> parseFilter(const std::string& filter);
 
     // The folder (Windows form) the dialog opens in: the folder of a named file when it exists,
-    // else `lastFolder` (where the previous dialog of the run ended), else the application folder;
-    // never the folder the program was started from.
+    // else the initial folder when it exists, else `lastFolder` (where the previous dialog of the
+    // run ended), else the application folder; never the folder the program was started from.
     std::string startFolder(const std::string& lastFolder) const;
 
     // Internal (the backends): a new selection or folder (Windows form), the end of the run.
@@ -79,6 +82,7 @@ private:
     unsigned flags_;
     std::string filter_;
     std::string title_;
+    std::string initialFolder_;
     int panelTemplate_ = 0;
     std::string path_;
     std::string okText_;

@@ -214,7 +214,7 @@ int Script::runFileDialog(FileDialog& dialog)
 {
     const size_t index = fileDialogs_.size();
     fileDialogs_.push_back({dialog.isOpen(), dialog.filter(), dialog.defaultExt(), dialog.initialName(), dialog.flagsValue(), {},
-                            dialog.title()});
+                            dialog.title(), dialog.initialFolder()});
     dialog.setControlTextSink([this, index](int id, const std::string& text) {
         if (id == IDOK)
             fileDialogs_[index].okText = text;

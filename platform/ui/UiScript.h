@@ -91,6 +91,7 @@ public:
         unsigned flags = 0;
         std::string okText;
         std::string title;
+        std::string initialFolder;
     };
     const std::vector<FileDialogRecord>& fileDialogs() const { return fileDialogs_; }
 

@@ -4,7 +4,9 @@
 
 #include "app/ShellResources.h"
 #include "platform/dc/RecordingDc.h"
+#include "platform/sys/LibraryLoader.h"
 #include "platform/text/Cp932.h"
+#include "platform/ui/DialogDriver.h"
 #include "platform/ui/Menu.h"
 #include "view/menubars/MenuBars.h"
 #include "view/menubars/MenuListFiles.h"
@@ -233,6 +235,40 @@ TEST_F(ListMenus, TheCaptionIsNotWrittenThroughALayersProgressBox)
         EXPECT_EQ(dc.GetPixel(20, 584), red) << width;
         EXPECT_EQ(dc.Texts().size(), 1u);
     }
+}
+
+} // namespace
+
+namespace {
+
+// The sheet registration command with the built Surrick.
+class SheetRegistration : public ListMenus {
+protected:
+    void BeforeDocument() override
+    {
+        ASSERT_TRUE(vd::LibraryLoader::setOverride("SURRICK.DLL", VD_BIN_DIR "/libsurrick.so"));
+    }
+};
+
+TEST_F(SheetRegistration, ASheetAddedThroughTheChooserJoinsTheSheetMenu)
+{
+    WriteList("MAPFILE.DAT", {"東京"});
+    doc->m_nMenuBarState = -1;
+    Repaint();
+    ASSERT_EQ(Items(1), (std::vector<std::string>{"1990 東京"}));
+
+    script->answerDialog("Surrick", 140, [](vd::DialogDriver& d) {
+        d.click(1040);
+        d.click(vd::IDOK);
+    });
+    script->answerDialog("Surrick", 138, [](vd::DialogDriver& d) {
+        d.click(109); // 近畿中部
+        d.doubleClickCombo(101, 0);
+    });
+    ASSERT_TRUE(frame->ExecuteCommand(32808)); // ﾌｧｲﾙ > 地図の登録 > 図幅の登録...
+    EXPECT_EQ(doc->m_nMenuBarState, -3);
+    Repaint();
+    EXPECT_EQ(Items(1), (std::vector<std::string>{"1990 東京", "1991 京都及大阪"}));
 }
 
 } // namespace

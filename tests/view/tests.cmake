@@ -2,6 +2,8 @@ vd_test_folder(test-view view LINK veldoran-core Qt6::PrintSupport Qt6::Widgets)
 # The document binds the libraries at construction; the tests load the built ones, a fake
 # Surrick for the municipality set-up of the view and a fake dialog library.
 add_dependencies(test-view pelmora dovanne tovendlg)
+# The sheet registration command runs the built Surrick.
+add_dependencies(test-view surrick)
 vd_fake_library(test-view view-fake-surrick VD_FAKE_SURRICK ${CMAKE_CURRENT_LIST_DIR}/fake/FakeSurrick.cpp)
 vd_fake_library(test-view view-fake-tovendlg VD_FAKE_TOVENDLG_VIEW ${CMAKE_CURRENT_LIST_DIR}/fake/FakeTovendlg.cpp)
 target_compile_definitions(test-view PRIVATE VD_SAMPLE_DATA_DIR="${PROJECT_SOURCE_DIR}/data")

@@ -1,6 +1,7 @@
 #include "view/sheetmap/SheetSelectDialog.h"
 
 #include "basemap/projection/RegionBounds.h"
+#include "basemap/sheetindex/SheetSelectTemplate.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Format.h"
 #include "platform/ui/Controls.h"
@@ -14,41 +15,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_SHEET_COMBO = 101;
-constexpr int IDC_SHEET_COUNT = 102;
-constexpr int IDC_LONGITUDE = 103;
-constexpr int IDC_LATITUDE = 105;
-constexpr int IDC_FIRST_REGION = 106;
-constexpr int IDC_LAST_REGION = 112;
-constexpr int IDC_REGION_NAME = 113;
-
-DialogTemplate SheetSelectTemplate()
-{
-    DialogTemplate t;
-    t.id = CDlgSheetSelect::IDD;
-    t.caption = "1/20万地勢図を指定する";
-    t.controls = {
-        ltext(vd::IDC_STATIC, "地域"),
-        edit(IDC_REGION_NAME),
-        pushButton(106, "北海道"),
-        pushButton(107, "東北"),
-        pushButton(108, "関東信越"),
-        pushButton(109, "近畿中部"),
-        pushButton(110, "中国四国"),
-        pushButton(111, "九州沖縄"),
-        pushButton(112, "全国"),
-        // A simple combo: its list is always shown, so a double click on a sheet accepts it.
-        comboBox(IDC_SHEET_COMBO, {}, vd::CBS_SIMPLE | vd::WS_VSCROLL | vd::WS_TABSTOP),
-        ltext(IDC_SHEET_COUNT, ""),
-        ltext(vd::IDC_STATIC, "緯度"),
-        edit(IDC_LATITUDE),
-        ltext(vd::IDC_STATIC, "経度"),
-        edit(IDC_LONGITUDE),
-        defPushButton(vd::IDOK, "OK"),
-        pushButton(vd::IDCANCEL, "ｷｬﾝｾﾙ"),
-    };
-    return t;
-}
+using namespace sheetselect;
 
 const TemplateRegistration registration(kProgramModule, {SheetSelectTemplate()});
 
@@ -153,20 +120,15 @@ bool CDlgSheetSelect::ChooseSelectedSheet()
     auto* combo = item<vd::ComboBox>(IDC_SHEET_COMBO);
     if (!combo || combo->GetCurSel() < 0)
         return false;
-    const std::string text = combo->GetLBText(combo->GetCurSel());
-    // From the first line on, so the index's first sheet can be chosen as well.
-    for (std::size_t i = 0; i < m_astrIndexLine.size(); ++i) {
-        const SheetIndexLine& line = m_astrIndexLine[i];
-        if (line.IsEmpty() || vd::cp932ToUtf8(line.Raw()).find(text) == std::string::npos)
-            continue;
-        m_nChosenLine = int(i);
-        SetDlgItemText(IDC_LATITUDE, line.Field(22, 8));
-        SetDlgItemText(IDC_LONGITUDE, line.Field(32, 9));
-        m_strChosenName = line.NameColumns();
-        return true;
-    }
-    m_nChosenLine = -1;
-    return false;
+    const int found = FindSheetSelectLine(m_astrIndexLine, combo->GetLBText(combo->GetCurSel()));
+    m_nChosenLine = found;
+    if (found < 0)
+        return false;
+    const SheetIndexLine& line = m_astrIndexLine[found];
+    SetDlgItemText(IDC_LATITUDE, line.Field(22, 8));
+    SetDlgItemText(IDC_LONGITUDE, line.Field(32, 9));
+    m_strChosenName = line.NameColumns();
+    return true;
 }
 
 void CDlgSheetSelect::OnSheetSelChange()

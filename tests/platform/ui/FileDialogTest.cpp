@@ -153,7 +153,7 @@ TEST(UiFileDialog, QtFileDialogGivesTheChosenFileInWindowsForm)
     EXPECT_EQ(dialog.GetPathName(), expected);
 }
 
-TEST(UiFileDialog, QtFileDialogOpensInTheApplicationFolderOrTheNamedFilesFolder)
+TEST(UiFileDialog, QtFileDialogOpensInTheApplicationFolderOrTheNamedOrInitialFolder)
 {
     ui::installBackend(nullptr);
     const std::filesystem::path started = std::filesystem::temp_directory_path();
@@ -161,7 +161,7 @@ TEST(UiFileDialog, QtFileDialogOpensInTheApplicationFolderOrTheNamedFilesFolder)
     std::filesystem::current_path(started); // the folder the program was started from
     const std::string home = std::string(std::getenv("VELDORAN_HOME"));
     std::filesystem::create_directories(home + "/maps");
-    auto openedIn = [](const std::string& initialName) {
+    auto openedIn = [](const std::string& initialName, const std::string& initialFolder = {}) {
         QString folder;
         QTimer::singleShot(0, [&] {
             for (QWidget* top : QApplication::topLevelWidgets())
@@ -171,6 +171,7 @@ TEST(UiFileDialog, QtFileDialogOpensInTheApplicationFolderOrTheNamedFilesFolder)
                 }
         });
         FileDialog dialog(true, "txt", initialName, OFN_FILEMUSTEXIST, "txt files (*.txt)|*.txt||");
+        dialog.SetInitialFolder(initialFolder);
         EXPECT_EQ(dialog.DoModal(), IDCANCEL);
         return folder.toStdString();
     };
@@ -181,5 +182,9 @@ TEST(UiFileDialog, QtFileDialogOpensInTheApplicationFolderOrTheNamedFilesFolder)
     std::string named = "Z:" + home + "/maps/a.txt";
     std::replace(named.begin(), named.end(), '/', '\\');
     EXPECT_EQ(openedIn(named), home + "/maps");
+    // An initial folder given by the caller, unless it is missing.
+    const std::string maps = named.substr(0, named.size() - 5);
+    EXPECT_EQ(openedIn("*.txt", maps), home + "/maps");
+    EXPECT_EQ(openedIn("*.txt", maps + "missing\\"), application);
     std::filesystem::current_path(kept);
 }
