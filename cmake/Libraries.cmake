@@ -15,6 +15,10 @@ add_subdirectory(submarine/files)
 # The six libraries that the program loads at run time by their old names.
 vd_run_time_library(pelmora  FOLDERS layers layers/render layers/render/lines layers/render/points layers/settings layers/settings/pointdata layers/settings/linedata layers/settings/surface layers/settings/naturemesh layers/settings/finemesh layers/settings/industrymesh layers/render/meshes layers/settings/legend layers/settings/format layers/render/surfaces layers/render/railways LINK layers-meshcode layers-settings-prefecture layers-settings-files basemap-sheetindex)
 vd_run_time_library(surrick  FOLDERS municipal municipal/prefmap municipal/statistics municipal/boundaryset municipal/pictures LINK layers-meshcode basemap-projection basemap-files municipal-conversion municipal-files graphics JPEG::JPEG)
+# Surrick's layer-combination presets and annotation drawings, and the settings files they read.
+vd_folder_sources(surrick_preset_sources municipal/presets municipal/annotations)
+target_sources(surrick PRIVATE ${surrick_preset_sources})
+target_link_libraries(surrick PRIVATE layers-settings-files)
 vd_run_time_library(dovanne  FOLDERS basemap geology geology/settings geology/legendlist LINK basemap-projection basemap-files basemap-sheetindex layers-meshcode layers-settings-prefecture layers-settings-files)
 vd_run_time_library(tovendlg FOLDERS dialogs dialogs/albums dialogs/menus dialogs/routemaps LINK dialogs-files dialogs-points graphics layers-settings-prefecture)
 vd_run_time_library(halvette FOLDERS seismic seismic/lists seismic/probabilistic
