@@ -1,0 +1,13 @@
+// The annotation drawings' inputs: the bytes as the distance label's D.MMSS texts.
+#include "fuzz/support/FuzzScratch.h"
+#include "municipal/annotations/DistanceLabel.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    vd::fuzz::initialise();
+    const std::string text = vd::fuzz::bytesText(data, size);
+    const double degrees = surrick::DmsTextDegrees(text);
+    for (int mode = 0; mode < 4; ++mode)
+        (void)surrick::DistanceLabelText(mode, degrees, surrick::DistanceKm(135.0, 35.0, degrees, degrees));
+    return 0;
+}
