@@ -34,9 +34,19 @@ LayerSettingsTable ReadSection(const std::string& path, int tabs, std::string_vi
 
 int LineFlagIndex(int tab, int row) { return tab < 6 ? kLineFlags + tab * kRowsPerTab + row : kLastLineTabFlags + row; }
 
+// A colour index moved on by `by`; an index of 100 or more counts by its last two digits, so
+// that no settings value, however large, runs past int.
+int Shifted(int colour, int by)
+{
+    long long code = static_cast<long long>(colour) + by;
+    if (code >= 100)
+        code %= 100;
+    return static_cast<int>(code);
+}
+
 // Colour indexes 11-21 of a surface row take the dotted pens 22-32, as the layer legend draws
-// those rows.
-int SurfacePenCode(int colour) { return colour > 10 && colour <= 21 ? colour + 11 : colour > 10 ? colour + 22 : colour; }
+// those rows; higher ones are moved on by 22.
+int SurfacePenCode(int colour) { return colour > 10 && colour <= 21 ? colour + 11 : colour > 10 ? Shifted(colour, 22) : colour; }
 
 const char* RiverGrade(int colour)
 {
@@ -190,7 +200,7 @@ void SurfaceSection(Rows& rows, const LegendRowFlags& flags, const std::string& 
             std::vector<const char*> extras;
             if (tab == 0 && r == 4) {
                 rows.Sample(code, "流域界");
-                rows.Sample(code + 5, "非集水域線");
+                rows.Sample(Shifted(code, 5), "非集水域線");
                 continue;
             }
             if (tab == 1 && r == 0) {

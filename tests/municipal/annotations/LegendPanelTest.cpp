@@ -137,6 +137,14 @@ TEST_F(LegendPanel, SurfaceRowsWithTheirFixedLines)
     EXPECT_EQ(SamplePen(25), vd::Pen(vd::PS_DOT, 1, vd::RGB(0, 0, 255))); // 12: the dotted pen of colour 1
     EXPECT_EQ(SamplePen(55), vd::Pen(vd::PS_SOLID, 1, vd::RGB(255, 128, 255))); // 1 + 5
     EXPECT_EQ(Frame(), FrameOf(10, 10, 210, 10));
+
+    // The largest index moves on by 22 and by 5 without running past int: 2147483669 counts as 69,
+    // outside the table, so the pen stays.
+    folder.WriteText("DddSFile.dat", {"C1_5=2147483647"});
+    dc.Clear();
+    Draw(Flags({34}));
+    EXPECT_EQ(SamplePen(25), vd::Pen(vd::PS_SOLID, 1, vd::RGB(0, 0, 0)));
+    EXPECT_EQ(SamplePen(40), vd::Pen(vd::PS_SOLID, 1, vd::RGB(0, 0, 0)));
 }
 
 TEST_F(LegendPanel, PointRowsTakeTwoRowsAndLandPricesTheirItems)
