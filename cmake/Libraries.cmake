@@ -19,6 +19,10 @@ vd_run_time_library(surrick  FOLDERS municipal municipal/prefmap municipal/stati
 vd_folder_sources(surrick_sheet_sources municipal/datum municipal/sheets municipal/maprange municipal/mapinfo)
 target_sources(surrick PRIVATE ${surrick_sheet_sources})
 target_link_libraries(surrick PRIVATE basemap-sheetindex)
+# Surrick's layer-combination presets and annotation drawings, and the settings files they read.
+vd_folder_sources(surrick_preset_sources municipal/presets municipal/annotations)
+target_sources(surrick PRIVATE ${surrick_preset_sources})
+target_link_libraries(surrick PRIVATE layers-settings-files)
 vd_run_time_library(dovanne  FOLDERS basemap geology geology/settings geology/legendlist LINK basemap-projection basemap-files basemap-sheetindex layers-meshcode layers-settings-prefecture layers-settings-files)
 vd_run_time_library(tovendlg FOLDERS dialogs dialogs/albums dialogs/menus dialogs/routemaps LINK dialogs-files dialogs-points graphics layers-settings-prefecture)
 vd_run_time_library(halvette FOLDERS seismic seismic/lists seismic/probabilistic

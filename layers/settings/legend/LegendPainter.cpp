@@ -1,7 +1,7 @@
 #include "layers/settings/legend/LegendPainter.h"
 
 #include "layers/settings/files/LayerSettingsFile.h"
-#include "layers/settings/legend/LegendPens.h"
+#include "layers/settings/files/LegendPens.h"
 #include "platform/text/Format.h"
 
 #include <algorithm>

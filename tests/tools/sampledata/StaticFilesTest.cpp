@@ -31,7 +31,7 @@ TEST(SampleDataStaticFiles, TheBundledFilesAreWhatTheToolWrites) {
   // The test process's own scratch folder.
   const std::filesystem::path out = std::filesystem::path(std::getenv("VELDORAN_HOME")) / "static-out";
   const auto written = writeStaticFiles(VD_SAMPLEDATA_INPUTS "/static", out.string());
-  EXPECT_EQ(written, (std::vector<std::string>{"ALBUM/MIHON.alb", "FarEast.DAT", "GEOLOGY.DAT", "GEOLOGY.PLT", "GUIDEMAP/GUIDEMAP.DAT", "SOURCE/BINDER.DAT", "SOURCE/MENUFILE.DAT",
+  EXPECT_EQ(written, (std::vector<std::string>{"ALBUM/MIHON.alb", "FarEast.DAT", "GEOLOGY.DAT", "GEOLOGY.PLT", "GUIDEMAP/GUIDEMAP.DAT", "LINKDATA/DdPreset.dat", "SOURCE/BINDER.DAT", "SOURCE/MENUFILE.DAT",
                                                "SOURCE/history.dat", "TRACK/sample.log", "TRACK/sample.pot",
                                                "TRACK/sample.rot", "TRACK/sample.trk"}));
   for (const std::string& file : written) {

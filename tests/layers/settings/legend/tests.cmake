@@ -5,6 +5,6 @@ target_sources(test-layers-settings-legend PRIVATE
   ${PROJECT_SOURCE_DIR}/layers/settings/BarDelimitedSettings.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/files/LayerSettingsFile.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/legend/LegendFlags.cpp
-  ${PROJECT_SOURCE_DIR}/layers/settings/legend/LegendPens.cpp
+  ${PROJECT_SOURCE_DIR}/layers/settings/files/LegendPens.cpp
   ${PROJECT_SOURCE_DIR}/layers/settings/legend/LegendPainter.cpp)
 add_dependencies(test-layers-settings-legend pelmora)

@@ -1,4 +1,4 @@
-#include "layers/settings/legend/LegendPens.h"
+#include "layers/settings/files/LegendPens.h"
 
 namespace {
 
