@@ -145,6 +145,11 @@ bool JoinRecords(BuildProgress& progress, const std::string& intermediate, NodeT
     CacheWriter out;
     if (!data.open(intermediate) || !out.Open(ledgerPath))
         return false;
+    // The key of the record being joined, redrawn every so many records and always for the last:
+    // drawing it for each record took longer than the join itself.
+    constexpr int kKeyEvery = 500;
+    int joined = 0;
+    std::string unshownKey;
     std::string raw;
     while (data.readRawLine(raw)) {
         const std::string dataKey = vd::paddedRawField(raw, 3, 10);
@@ -156,8 +161,15 @@ bool JoinRecords(BuildProgress& progress, const std::string& intermediate, NodeT
         if (node < 0)
             continue;
         out.Line(nodes.coordinates[std::size_t(node)] + std::string(vd::rawField(raw, 3)));
-        progress.Note(330, 683, vd::cp932ToUtf8(dataKey));
+        if (joined++ % kKeyEvery == 0) {
+            progress.Note(330, 683, vd::cp932ToUtf8(dataKey));
+            unshownKey.clear();
+        } else {
+            unshownKey = dataKey;
+        }
     }
+    if (!unshownKey.empty())
+        progress.Note(330, 683, vd::cp932ToUtf8(unshownKey));
     return out.FinishUnless(data.failed());
 }
 
