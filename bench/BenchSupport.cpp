@@ -61,4 +61,12 @@ int DrawnPixels(const vd::ImageDc& dc, vd::COLORREF background)
     return drawn;
 }
 
+void SetFileBytesProcessed(benchmark::State& state, const std::filesystem::path& file)
+{
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (!error)
+        state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(size));
+}
+
 } // namespace bench

@@ -3,6 +3,8 @@
 // bin/ folder (libraries and bundled data, beside bench/) and a scratch application folder.
 #include "platform/dc/Color.h"
 
+#include <benchmark/benchmark.h>
+
 #include <filesystem>
 #include <string>
 
@@ -27,5 +29,9 @@ std::filesystem::path ScratchHome();
 // The pixels of the picture that are not `background`: checked before a timing loop, so a
 // benchmark never times a drawing of nothing.
 int DrawnPixels(const vd::ImageDc& dc, vd::COLORREF background = vd::RGB(255, 255, 255));
+
+// The read rate of a benchmark that reads the file once an iteration: its bytes times the
+// iterations, reported as bytes per second. Called after the timing loop.
+void SetFileBytesProcessed(benchmark::State& state, const std::filesystem::path& file);
 
 } // namespace bench

@@ -55,7 +55,8 @@ void BM_WhiteRiverBlock(benchmark::State& state)
         state.SkipWithError("libpelmora.so not found beside the bench folder");
         return;
     }
-    const std::string folder = vd::toWindowsPath(MakeRiverData().string()).value_or("") + "\\";
+    const std::filesystem::path data = MakeRiverData();
+    const std::string folder = vd::toWindowsPath(data.string()).value_or("") + "\\";
     std::string flags = "1|";
     for (int i = 1; i < 48; ++i)
         flags += "0|";
@@ -75,6 +76,7 @@ void BM_WhiteRiverBlock(benchmark::State& state)
     }
     for (auto _ : state)
         drawOnce();
+    bench::SetFileBytesProcessed(state, data / "W05-07L-13.txt");
 }
 BENCHMARK(BM_WhiteRiverBlock)->Unit(benchmark::kMillisecond);
 

@@ -56,7 +56,8 @@ void BM_WhiteLandPriceBlock(benchmark::State& state)
         state.SkipWithError("libpelmora.so not found beside the bench folder");
         return;
     }
-    const std::string folder = vd::toWindowsPath(MakePriceData().string()).value_or("") + "\\";
+    const std::filesystem::path data = MakePriceData();
+    const std::string folder = vd::toWindowsPath(data.string()).value_or("") + "\\";
     std::string flags = "1|";
     for (int i = 1; i < 48; ++i)
         flags += "0|";
@@ -80,6 +81,7 @@ void BM_WhiteLandPriceBlock(benchmark::State& state)
     }
     for (auto _ : state)
         drawOnce();
+    bench::SetFileBytesProcessed(state, data / "prices.txt");
 }
 BENCHMARK(BM_WhiteLandPriceBlock)->Arg(3)->Arg(0)->Unit(benchmark::kMillisecond);
 

@@ -153,6 +153,7 @@ void BM_StationFileBuild(benchmark::State& state)
     }
     if (std::filesystem::file_size(Folder() / "RL_駅.dat") == 0)
         state.SkipWithError("no station was written");
+    bench::SetFileBytesProcessed(state, Folder() / "N02-railway.txt");
 }
 BENCHMARK(BM_StationFileBuild)->Unit(benchmark::kMillisecond);
 
@@ -174,6 +175,7 @@ void BM_RiverFileBuild(benchmark::State& state)
         std::filesystem::remove(Folder() / "Riverddd.dat");
         DrawMesh(draw, dc, 1, 0, "W15-52L.txt");
     }
+    bench::SetFileBytesProcessed(state, Folder() / "W15-52L.txt");
 }
 BENCHMARK(BM_RiverFileBuild)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -223,6 +225,7 @@ void BM_LedgerBuild(benchmark::State& state)
     }
     if (std::filesystem::file_size(Folder() / "台帳C22.dat") == 0)
         state.SkipWithError("no ledger line was written");
+    bench::SetFileBytesProcessed(state, Folder() / "C22-59L.txt");
 }
 BENCHMARK(BM_LedgerBuild)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -127,6 +127,7 @@ void BM_PrefectureAreasFilledAndNamed(benchmark::State& state)
     }
     for (auto _ : state)
         drawOnce();
+    bench::SetFileBytesProcessed(state, linuxFolder / "AREASBEN13.txt");
 }
 BENCHMARK(BM_PrefectureAreasFilledAndNamed)->Unit(benchmark::kMillisecond);
 
@@ -154,6 +155,7 @@ void BM_CountryThemeDMillionRecords(benchmark::State& state)
     }
     for (auto _ : state)
         drawOnce();
+    bench::SetFileBytesProcessed(state, linuxFolder / "country-d.txt");
 }
 BENCHMARK(BM_CountryThemeDMillionRecords)->Unit(benchmark::kMillisecond);
 

@@ -63,6 +63,7 @@ void BM_AnnotationSearchByArea(benchmark::State& state)
         state.SkipWithError("nothing drawn");
     state.counters["found"] = double(doc.m_nResultTotal);
     state.counters["drawn"] = double(doc.m_nResultDrawn);
+    bench::SetFileBytesProcessed(state, bench::ScratchHome() / "tyuuki.csv");
 }
 BENCHMARK(BM_AnnotationSearchByArea)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -16,9 +16,11 @@ constexpr std::size_t kCensusLengthSlot = 90;
 
 } // namespace
 
-int CLayerRenderer::ThirdMeshCell()
+int CLayerRenderer::ThirdMeshCell() { return ThirdMeshCell(CurrentLine); }
+
+int CLayerRenderer::ThirdMeshCell(std::string_view line)
 {
-    const auto corner = meshcode::ThirdMeshRecordCorner(CurrentLine, {GridWest, GridSouth, North, East});
+    const auto corner = meshcode::ThirdMeshRecordCorner(line, {GridWest, GridSouth, North, East});
     if (!corner)
         return -1;
     OptionList[kLatitudeOrYSlot] = corner->latitude;
@@ -49,19 +51,25 @@ int CLayerRenderer::PointPosition()
 
 void CLayerRenderer::ClassWidth(int theme, int item) { OptionList[kClassWidthSlot] = meshcode::ClassWidth(theme, item); }
 
-int CLayerRenderer::DecodeNatureValue(int item)
+int CLayerRenderer::DecodeNatureValue(int item) { return DecodeNatureValue(CurrentLine, item, true); }
+
+int CLayerRenderer::DecodeNatureValue(std::string_view line, int item, bool labelled)
 {
-    meshcode::DecodedValue value = meshcode::DecodeNatureValue(CurrentLine, item, OptionList[kClassWidthSlot]);
-    CurrentLine = std::move(value.label);
+    meshcode::DecodedValue value = meshcode::DecodeNatureValue(line, item, OptionList[kClassWidthSlot], labelled);
+    if (labelled)
+        CurrentLine = std::move(value.label);
     return value.result;
 }
 
-int CLayerRenderer::DecodeMeshValue(int theme, int item)
+int CLayerRenderer::DecodeMeshValue(int theme, int item) { return DecodeMeshValue(CurrentLine, theme, item, true); }
+
+int CLayerRenderer::DecodeMeshValue(std::string_view line, int theme, int item, bool labelled)
 {
-    if (ThirdMeshCell() == -1)
+    if (ThirdMeshCell(line) == -1)
         return -1;
-    meshcode::DecodedValue value = meshcode::DecodeMeshValue(CurrentLine, theme, item, OptionList[kClassWidthSlot]);
-    CurrentLine = std::move(value.label);
+    meshcode::DecodedValue value = meshcode::DecodeMeshValue(line, theme, item, OptionList[kClassWidthSlot], labelled);
+    if (labelled)
+        CurrentLine = std::move(value.label);
     return value.result;
 }
 

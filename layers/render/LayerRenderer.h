@@ -111,6 +111,11 @@ public:
     void ClassWidth(int theme, int item); // OptionList 50
     int DecodeNatureValue(int item);      // class, 999 for a name, or -1
     int DecodeMeshValue(int theme, int item);
+    // The same decoders on a record read in place, CurrentLine left alone unless `labelled`
+    // (then the label is put there); the label is formatted only then.
+    int ThirdMeshCell(std::string_view line);
+    int DecodeNatureValue(std::string_view line, int item, bool labelled);
+    int DecodeMeshValue(std::string_view line, int theme, int item, bool labelled);
     // The class width (OptionList 50) and CensusItemNames of a census item.
     void ParseCensusItems(int theme, int item, int drawSwitch, std::string list);
     // The value (the class index for agriculture item 3); added to CensusTotal. With class flag

@@ -60,6 +60,28 @@ bool TextReader::readRawLine(std::string& cp932)
     return true;
 }
 
+bool TextReader::readRawLine(std::string_view& cp932)
+{
+    if (!atEndMark_) {
+        const std::string_view chunk = source_.buffered();
+        const void* newline = std::memchr(chunk.data(), '\n', chunk.size());
+        if (newline) {
+            std::size_t length = static_cast<std::size_t>(static_cast<const char*>(newline) - chunk.data());
+            if (!std::memchr(chunk.data(), kEndOfText, length)) {
+                source_.consume(length + 1);
+                if (length > 0 && chunk[length - 1] == '\r')
+                    --length;
+                cp932 = chunk.substr(0, length);
+                return true;
+            }
+        }
+    }
+    if (!readRawLine(spanning_))
+        return false;
+    cp932 = spanning_;
+    return true;
+}
+
 bool TextReader::readLine(std::string& utf8)
 {
     std::string raw;

@@ -25,6 +25,9 @@ public:
     // (then failed() is true).
     [[nodiscard]] bool readLine(std::string& utf8);
     [[nodiscard]] bool readRawLine(std::string& cp932);
+    // The same bytes as readRawLine, in place where the line lies whole in the read buffer: the
+    // view holds until the next read.
+    [[nodiscard]] bool readRawLine(std::string_view& cp932);
     bool failed() const { return source_.failed(); }
 
     // The byte offset of the next line, and a jump to one (fixed-length records are found by
@@ -35,6 +38,7 @@ public:
 private:
     FileSource source_;
     bool atEndMark_ = false;
+    std::string spanning_; // a line the buffer did not hold whole
 };
 
 // Every line of a text file in UTF-8; nullopt when the file cannot be opened or read.

@@ -14,7 +14,6 @@
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 
-#include <deque>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -30,28 +29,31 @@ bool Begins(std::string_view raw, char kind) { return !raw.empty() && raw[0] == 
 int FollowingLineCount(int n) { return int((static_cast<long long>(n) + 4) / 5); }
 
 // Queues of table entries by key, in file order: the "first unused entry with this key" of a
-// join is the front of its queue, once the entries used by another key are passed over.
+// join is the front of its queue, once the entries used by another key are passed over. A queue
+// is its entries and the place of its front (a deque would take a block of its own for each key).
 class KeyQueues {
 public:
-    void Add(const std::string& key, int entry) { queues_[key].push_back(entry); }
+    void Add(const std::string& key, int entry) { queues_[key].entries.push_back(entry); }
     // The first entry of the key that is not marked used; -1 when none is left.
     int TakeFirst(const std::string& key, const std::vector<char>& used)
     {
         const auto found = queues_.find(key);
         if (found == queues_.end())
             return -1;
-        std::deque<int>& queue = found->second;
-        while (!queue.empty() && used[std::size_t(queue.front())])
-            queue.pop_front();
-        if (queue.empty())
+        Queue& queue = found->second;
+        while (queue.front < queue.entries.size() && used[std::size_t(queue.entries[queue.front])])
+            ++queue.front;
+        if (queue.front == queue.entries.size())
             return -1;
-        const int entry = queue.front();
-        queue.pop_front();
-        return entry;
+        return queue.entries[queue.front++];
     }
 
 private:
-    std::unordered_map<std::string, std::deque<int>> queues_;
+    struct Queue {
+        std::vector<int> entries;
+        std::size_t front = 0;
+    };
+    std::unordered_map<std::string, Queue> queues_;
 };
 
 // Node records (up to the first link): the key (mesh, second-level code, node number) and the
@@ -145,6 +147,11 @@ bool JoinRecords(BuildProgress& progress, const std::string& intermediate, NodeT
     CacheWriter out;
     if (!data.open(intermediate) || !out.Open(ledgerPath))
         return false;
+    // The key of the record being joined, redrawn every so many records and always for the last:
+    // drawing it for each record took longer than the join itself.
+    constexpr int kKeyEvery = 500;
+    int joined = 0;
+    std::string unshownKey;
     std::string raw;
     while (data.readRawLine(raw)) {
         const std::string dataKey = vd::paddedRawField(raw, 3, 10);
@@ -156,8 +163,15 @@ bool JoinRecords(BuildProgress& progress, const std::string& intermediate, NodeT
         if (node < 0)
             continue;
         out.Line(nodes.coordinates[std::size_t(node)] + std::string(vd::rawField(raw, 3)));
-        progress.Note(330, 683, vd::cp932ToUtf8(dataKey));
+        if (joined++ % kKeyEvery == 0) {
+            progress.Note(330, 683, vd::cp932ToUtf8(dataKey));
+            unshownKey.clear();
+        } else {
+            unshownKey = dataKey;
+        }
     }
+    if (!unshownKey.empty())
+        progress.Note(330, 683, vd::cp932ToUtf8(unshownKey));
     return out.FinishUnless(data.failed());
 }
 

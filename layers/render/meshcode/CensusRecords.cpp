@@ -84,7 +84,7 @@ std::optional<int> ReadColumn(std::string_view line, int offset, int length)
 {
     if (offset < 0 || length <= 0 || std::size_t(offset) >= line.size())
         return std::nullopt;
-    return vd::parseInt(vd::rawField(line, offset, length));
+    return vd::rawFieldInt(line, offset, length);
 }
 
 std::optional<int> FixedWidthClass(int theme, int item)

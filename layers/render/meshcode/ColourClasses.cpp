@@ -18,7 +18,7 @@ int Number(std::string_view line, long long start, int length)
 {
     if (start < 0 || start > INT_MAX)
         return 0;
-    return vd::parseInt(vd::rawField(line, int(start), length));
+    return vd::rawFieldInt(line, int(start), length);
 }
 
 bool IsBlank(std::string_view field) { return field.find_first_not_of(' ') == std::string_view::npos; }
@@ -225,7 +225,7 @@ std::optional<ClimateColumn> ClimateColumnOf(int item)
     return column;
 }
 
-DecodedValue ClimateValue(std::string_view line, int item, int width)
+DecodedValue ClimateValue(std::string_view line, int item, int width, bool labelled)
 {
     const std::optional<ClimateColumn> column = ClimateColumnOf(item);
     if (!column || column->offset > INT_MAX)
@@ -233,13 +233,15 @@ DecodedValue ClimateValue(std::string_view line, int item, int width)
     const std::string_view field = vd::rawField(line, int(column->offset), column->length);
     if (field.empty() || (column->blankIsEmpty && IsBlank(field)))
         return NoValue();
-    const int value = vd::parseInt(field);
+    const int value = vd::rawFieldInt(line, int(column->offset), column->length);
     DecodedValue v;
     if (column->tenths) {
-        v.label = vd::format("%.1f", value * 0.1);
+        if (labelled)
+            v.label = vd::format("%.1f", value * 0.1);
         v.result = FloorTenths(value) + column->classOffset;
     } else {
-        v.label = vd::format("%d", value);
+        if (labelled)
+            v.label = vd::format("%d", value);
         v.result = value;
     }
     v.result = Divide(v.result, width);
@@ -271,8 +273,9 @@ int ClassWidth(int theme, int item)
     return 30;
 }
 
-DecodedValue DecodeNatureValue(std::string_view line, int item, int classWidth)
+DecodedValue DecodeNatureValue(std::string_view line, int item, int classWidth, bool labelled)
 {
+    const auto label = [labelled](const char* form, auto value) { return labelled ? vd::format(form, value) : std::string(); };
     switch (item) {
     case 0:
     case 1:
@@ -280,7 +283,7 @@ DecodedValue DecodeNatureValue(std::string_view line, int item, int classWidth)
         const int value = Number(line, 13 + 4 * item, 4);
         if (value == 0)
             return NoValue();
-        return {LengthClass(value, classWidth), vd::format("-%2d", value)};
+        return {LengthClass(value, classWidth), label("-%2d", value)};
     }
     case 3: {
         const std::string_view field = vd::rawField(line, 38, 40);
@@ -293,21 +296,21 @@ DecodedValue DecodeNatureValue(std::string_view line, int item, int classWidth)
         const int cls = SeaBedClass(code);
         if (cls == kNoClass)
             return NoValue();
-        return {cls, vd::format("%2d", code)};
+        return {cls, label("%2d", code)};
     }
     case 5:
     case 7: {
         const int value = Number(line, item == 5 ? 83 : 87, 1);
         if (value == 0)
             return NoValue();
-        return {value - 1, vd::format("%d", value)};
+        return {value - 1, label("%d", value)};
     }
     case 6:
     case 8: {
         const int value = Number(line, item == 6 ? 84 : 88, 3);
         if (value == 0)
             return NoValue();
-        return {Divide(value, classWidth), vd::format("%0.1f", value * 0.1)};
+        return {Divide(value, classWidth), label("%0.1f", value * 0.1)};
     }
     case 10:
     case 11:
@@ -315,16 +318,16 @@ DecodedValue DecodeNatureValue(std::string_view line, int item, int classWidth)
         const int code = DesignationCode(line, item);
         if (code == 0)
             return NoValue();
-        return {code + 4, vd::format("%d", code)};
+        return {code + 4, label("%d", code)};
     }
     default: return NoValue();
     }
 }
 
-DecodedValue DecodeMeshValue(std::string_view line, int theme, int item, int classWidth)
+DecodedValue DecodeMeshValue(std::string_view line, int theme, int item, int classWidth, bool labelled)
 {
     switch (theme) {
-    case 0: return ClimateValue(line, item, classWidth);
+    case 0: return ClimateValue(line, item, classWidth, labelled);
     case 10: return LandUseValue(line, item);
     case 20: return LandClassValue(line, item, classWidth);
     default: return NoValue();

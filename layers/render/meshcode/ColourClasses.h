@@ -22,11 +22,13 @@ struct DecodedValue {
     friend bool operator==(const DecodedValue&, const DecodedValue&) = default;
 };
 
-// The nature meshes (river length, coastal sea, designated areas): items 0-8 and 10-12.
-DecodedValue DecodeNatureValue(std::string_view line, int item, int classWidth);
+// The nature meshes (river length, coastal sea, designated areas): items 0-8 and 10-12. Without
+// `labelled` the numbers are not formatted (the label is empty but for a name).
+DecodedValue DecodeNatureValue(std::string_view line, int item, int classWidth, bool labelled = true);
 
 // The value of a third-level record of theme 0 (climate), 10 (land-use shares) or 20 (land
-// classes); where the record lies is the caller's test.
-DecodedValue DecodeMeshValue(std::string_view line, int theme, int item, int classWidth);
+// classes); where the record lies is the caller's test. Without `labelled` the climate numbers
+// are not formatted.
+DecodedValue DecodeMeshValue(std::string_view line, int theme, int item, int classWidth, bool labelled = true);
 
 } // namespace meshcode

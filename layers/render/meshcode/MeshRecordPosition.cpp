@@ -1,7 +1,6 @@
 #include "layers/render/meshcode/MeshRecordPosition.h"
 
 #include "platform/fs/RawFields.h"
-#include "platform/text/Numbers.h"
 
 #include <climits>
 
@@ -9,7 +8,7 @@ namespace meshcode {
 
 namespace {
 
-int Column(std::string_view line, int start, int length) { return vd::parseInt(vd::rawField(line, start, length)); }
+int Column(std::string_view line, int start, int length) { return vd::rawFieldInt(line, start, length); }
 
 int Clamped(long long v) { return v < INT_MIN ? INT_MIN : v > INT_MAX ? INT_MAX : int(v); }
 

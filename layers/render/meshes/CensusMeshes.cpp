@@ -79,7 +79,7 @@ int CLayerRenderer::DrawCensusMesh(int blockCount, int modeCode, int item, int f
     const int classWidth = std::max(OptionList[50], 1);
     ClassColours colours;
     ForEachCellPrefecture(walk, [&](const std::string& prefecture) {
-        ForEachMeshLine(DataSetPath + prefecture + ".txt", [&](const std::string& line) {
+        ForEachMeshLine(DataSetPath + prefecture + ".txt", [&](std::string_view line) {
             if (IsHeaderLine(line))
                 return true;
             CurrentLine = line;

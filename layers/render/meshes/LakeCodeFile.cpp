@@ -43,7 +43,7 @@ std::string LakeCodeFileName(std::string_view dataPath)
 
 bool ReadLakeCodeLines(const std::string& dataPath, std::vector<std::string>& lines)
 {
-    return ForEachMeshLine(dataPath, [&](const std::string& line) {
+    return ForEachMeshLine(dataPath, [&](std::string_view line) {
         if (!line.empty() && line[0] == 'D')
             lines.push_back(std::string(vd::rawField(line, 5, 7)) + std::string(LakeName(line)) + " " +
                             std::to_string(vd::parseInt(vd::rawField(line, 46, 4))));
@@ -54,7 +54,7 @@ bool ReadLakeCodeLines(const std::string& dataPath, std::vector<std::string>& li
 std::vector<std::string> LakeLabelLines(const std::string& codeFile, std::string_view code, int labelMode)
 {
     std::vector<std::string> label;
-    ForEachMeshLine(codeFile, [&](const std::string& line) {
+    ForEachMeshLine(codeFile, [&](std::string_view line) {
         if (line.size() < kCodeWidth || std::string_view(line).substr(0, kCodeWidth) != code.substr(0, kCodeWidth))
             return true;
         const std::string text = vd::cp932ToUtf8(vd::rawField(line, 7));

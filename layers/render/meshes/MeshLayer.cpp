@@ -1,4 +1,5 @@
 #include "layers/render/meshes/MeshLayer.h"
+#include "platform/fs/RawFields.h"
 
 #include "layers/render/lines/LineLayerData.h"
 #include "layers/render/meshcode/MeshCode.h"
@@ -92,7 +93,7 @@ int ColumnValue(std::string_view line, std::size_t column, std::size_t width)
 {
     if (column >= line.size())
         return 0;
-    return vd::parseInt(line.substr(column, width));
+    return vd::rawFieldInt(line, int(column), int(std::min<std::size_t>(width, INT_MAX)));
 }
 
 void ApplyMeshAttributeCells(CLayerRenderer& r, CLayerRenderer::CellWalk& walk, bool takeFourCells)

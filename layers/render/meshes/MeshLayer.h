@@ -73,13 +73,14 @@ void FinishLabels(CLayerRenderer& r, int fontCode);
 int ColumnValue(std::string_view line, std::size_t column, std::size_t width);
 
 // Each raw line of the file until visit returns false; false when the file cannot be opened.
+// The line is read in place: its view holds during the visit only.
 template <class Visit>
 bool ForEachMeshLine(const std::string& winPath, Visit visit)
 {
     vd::TextReader reader;
     if (!reader.open(winPath))
         return false;
-    std::string line;
+    std::string_view line;
     while (reader.readRawLine(line))
         if (!visit(line))
             break;

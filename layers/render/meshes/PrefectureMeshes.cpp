@@ -101,15 +101,15 @@ int DrawPrefectureMesh(CLayerRenderer& r, Form form, int blockCount, int modeCod
 
     ClassColours colours;
     r.ForEachCellPrefecture(walk, [&](const std::string& prefecture) {
-        ForEachMeshLine(r.DataSetPath + prefecture + ".txt", [&](const std::string& line) {
+        ForEachMeshLine(r.DataSetPath + prefecture + ".txt", [&](std::string_view line) {
             if (IsHeaderLine(line))
                 return true;
             const int observation = ColumnValue(line, kObservationColumn, 1);
             const bool noArea = ColumnValue(line, kAreaColumn, kAreaWidth) == 0;
             if (form == Form::WhiteDesignated && noArea)
                 return true;
-            r.CurrentLine = line;
-            const int cls = r.DecodeMeshValue(mode, item);
+            // Only the value form writes the label.
+            const int cls = r.DecodeMeshValue(line, mode, item, form == Form::Values);
             if (cls == -1)
                 return true;
             if (form == Form::Relief) {

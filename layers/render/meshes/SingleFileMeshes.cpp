@@ -80,13 +80,12 @@ int DrawSingleFileMesh(CLayerRenderer& r, Form form, int themeMarker, int blockC
     ClassColours colours;
     int misses = 0;
     bool drawn = false;
-    const bool opened = ForEachMeshLine(r.DataSetPath, [&](const std::string& line) {
+    const bool opened = ForEachMeshLine(r.DataSetPath, [&](std::string_view line) {
         if (IsHeaderLine(line))
             return true;
         if (!line.empty() && line[0] == 'D')
             return false;
-        r.CurrentLine = line;
-        if (r.ThirdMeshCell() == -1) {
+        if (r.ThirdMeshCell(line) == -1) {
             ++misses;
             return !(drawn && misses >= limit);
         }
@@ -99,15 +98,17 @@ int DrawSingleFileMesh(CLayerRenderer& r, Form form, int themeMarker, int blockC
                 dc.SetPixel(p.x, p.y, black);
                 return true;
             }
-            const int cls = r.DecodeNatureValue(theme.item);
+            const int cls = r.DecodeNatureValue(line, theme.item, true);
             if (cls != -1)
                 dc.TextOut(p.x + 3, p.y - 6, r.CurrentLine);
             else if (!theme.coastal)
                 dc.SetPixel(p.x, p.y, black);
             return true;
         }
-        const int cls = r.DecodeNatureValue(theme.item);
+        // Cells need no label but a name's.
+        const int cls = r.DecodeNatureValue(line, theme.item, false);
         if (cls == kNameOnly) {
+            (void)r.DecodeNatureValue(line, theme.item, true);
             if (!r.CurrentLine.empty())
                 dc.TextOut(p.x + 3, p.y - 6, r.CurrentLine);
         } else if (cls != -1 && relief) {

@@ -108,7 +108,7 @@ int CLayerRenderer::DrawSubdividedLakes(int, int modeCode, int labelMode, int, i
 
     std::string pendingCode;
     ScreenPoint pendingAt;
-    const bool opened = ForEachMeshLine(DataSetPath, [&](const std::string& line) {
+    const bool opened = ForEachMeshLine(DataSetPath, [&](std::string_view line) {
         if (IsHeaderLine(line))
             return true;
         if (!line.empty() && line[0] == 'D')

@@ -57,7 +57,7 @@ int DrawSubdivided(CLayerRenderer& r, int cellCount, int modeCode, int item, con
         walk.beforeCell = [&](int n, const std::string& code) { relief->SetBlock(walk.cellCount, n, code); };
 
     r.ForEachCellPrefecture(walk, [&](const std::string& prefecture) {
-        ForEachMeshLine(r.DataSetPath + prefecture + ".txt", [&](const std::string& line) {
+        ForEachMeshLine(r.DataSetPath + prefecture + ".txt", [&](std::string_view line) {
             if (IsHeaderLine(line))
                 return true;
             const std::optional<meshcode::MeshCorner> cell = SubdividedRecordCell(r, line);

@@ -109,7 +109,8 @@ TEST_F(LedgerBuild, EachDataRecordTakesTheFirstUnusedSectionAndNodeOfItsKeys)
     EXPECT_EQ(TextsAt({20, 683}), (std::vector<std::string>{"台帳データファイルを作成(台帳C26.dat)"}));
     EXPECT_EQ(TextsAt({20, 702}), (std::vector<std::string>{kWait, kWait, kWait + "   Table=4 (Node=3)",
                                                             "作業用の中間ファイルを削除します！"}));
-    EXPECT_EQ(TextsAt({330, 683}), (std::vector<std::string>{k1, k2, k1}));
+    // The key of the first joined record, then (every few hundred records and) the last one's.
+    EXPECT_EQ(TextsAt({330, 683}), (std::vector<std::string>{k1, k1}));
 
     // Built once: the ledger is answered at once, without a word.
     dc.Clear();

@@ -1,6 +1,7 @@
 #include "platform/fs/RawFields.h"
 #include "platform/fs/TextReader.h"
 #include "platform/text/Cp932.h"
+#include "platform/text/Numbers.h"
 #include "tests/platform/fs/FsTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -96,6 +97,37 @@ TEST(TextReader, KeepsRawBytesAndSeeksByOffset)
     ASSERT_TRUE(reader.seek(3));
     ASSERT_TRUE(reader.readLine(line));
     EXPECT_EQ(line, "1,aaaa");
+}
+
+// Lines read in place are the lines copied: every kind of line end, the end mark, and lines that
+// cross the edge of the 64 KB read buffer.
+TEST(TextReader, ReadsTheSameLinesInPlace)
+{
+    std::string crossing;
+    for (int i = 0; crossing.size() < 200'000; ++i)
+        crossing += std::string(std::size_t(i * 37 % 1500), char('a' + i % 26)) + (i % 3 ? "\r\n" : "\n");
+    for (const std::string& bytes : {std::string("a\r\nb\r"), std::string("a\n\r\n\nb"), std::string("a\r\r\n"),
+                                     std::string("a\r\nb\x1A\r\nc\r\n"), std::string("\x1A" "a\r\n"), std::string(),
+                                     crossing + "\x1A\r\nafter", crossing + "end"}) {
+        const Lines copied = readAll(bytes, true);
+        vd::TextReader reader;
+        ASSERT_TRUE(reader.open(win(scratchFolder() / "lines.txt")));
+        Lines inPlace;
+        std::string_view line;
+        while (reader.readRawLine(line))
+            inPlace.emplace_back(line);
+        EXPECT_EQ(inPlace, copied) << bytes.size() << " bytes";
+    }
+}
+
+// Field numbers by digit arithmetic read as parseInt reads them.
+TEST(RawFields, NumbersOfFieldsAsParseIntReadsThem)
+{
+    const std::string line = "M    5339  -12 +7x 12345678901 \t9";
+    for (int start = -2; start <= int(line.size()) + 1; ++start)
+        for (int length : {-1, 0, 1, 2, 4, 9, 10, 12})
+            EXPECT_EQ(vd::rawFieldInt(line, start, length), vd::parseInt(vd::rawField(line, start, length)))
+                << start << "," << length;
 }
 
 TEST(TextReader, RefusesWhatIsNotAReadableFile)
