@@ -30,6 +30,10 @@ bool CacheExists(std::string_view path) { return vd::fileExists(path); }
 
 BuildProgress::~BuildProgress()
 {
+    // Newest first: where areas overlap, the oldest copy (taken before any message) has the last word.
+    for (auto it = kept_.rbegin(); it != kept_.rend(); ++it)
+        r_.DeviceContext.BitBlt(it->area.left, it->area.top, it->area.Width(), it->area.Height(), it->pixels.get(), 0,
+                                0, vd::SRCCOPY);
     // Each message's cells were painted in the background colour it was written on: wiped with
     // that colour, only the text goes.
     for (auto it = written_.rbegin(); it != written_.rend(); ++it)
@@ -45,15 +49,33 @@ void BuildProgress::Show(int x, int y, const std::string& text)
 
 void BuildProgress::Note(int x, int y, const std::string& text) { Write(x, y, text); }
 
+void BuildProgress::Keep(const vd::Rect& area)
+{
+    // Messages come at a few places again and again: an area already kept is not taken again
+    // (it now holds a message).
+    for (const Kept& k : kept_)
+        if (k.area.left <= area.left && k.area.top <= area.top && k.area.right >= area.right &&
+            k.area.bottom >= area.bottom)
+            return;
+    auto pixels = std::make_unique<vd::ImageDc>(area.Width(), area.Height());
+    if (pixels->BitBlt(0, 0, area.Width(), area.Height(), &r_.DeviceContext, area.left, area.top, vd::SRCCOPY))
+        kept_.push_back({area, std::move(pixels)});
+}
+
 void BuildProgress::Write(int x, int y, const std::string& text)
 {
     vd::Dc& dc = r_.DeviceContext;
-    // A transparent text lies on the picture itself, which a wipe would take with it.
-    if (dc.GetBkMode() == vd::OPAQUE) {
-        const vd::Size size = dc.GetTextExtent(text);
-        const vd::Rect area{x, y, x + size.cx, y + size.cy};
+    const vd::Size size = dc.GetTextExtent(text);
+    const vd::Rect area{x, y, x + size.cx, y + size.cy};
+    if (area.IsRectEmpty()) {
+        dc.TextOut(x, y, text);
+        return;
+    }
+    if (!dc.GetSurface().IsNull()) {
+        Keep(area);
+    } else if (dc.GetBkMode() == vd::OPAQUE) {
+        // A transparent text lies on the picture itself, which a wipe would take with it.
         const vd::COLORREF background = dc.GetBkColor();
-        // Messages come at a few places again and again: one area per place and colour.
         auto same = std::find_if(written_.begin(), written_.end(), [&](const Written& w) {
             return w.area.top == area.top && w.area.left == area.left && w.background == background;
         });

@@ -5,9 +5,11 @@
 // that cannot be written leaves the layer to read the data file itself.
 #include "platform/dc/Color.h"
 #include "platform/dc/Geometry.h"
+#include "platform/dc/ImageDc.h"
 #include "platform/fs/TextWriter.h"
 #include "platform/ui/WaitCursor.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,6 +65,8 @@ private:
 // and shown at once in the progress window (the build runs inside a repaint, whose drawing
 // reaches the screen only when it ends). The window goes with the object, and so do the messages
 // from the picture: left there they would stand over the status line the view writes afterwards.
+// What lay under each message is kept before it is first written and put back at the end; a
+// device context that cannot be read back (a printer) has its opaque messages wiped instead.
 class BuildProgress {
 public:
     explicit BuildProgress(CLayerRenderer& r) : r_(r) {}
@@ -78,9 +82,16 @@ private:
 
     CLayerRenderer& r_;
     vd::WaitCursor wait_;
+    // The pixels under a message area, taken before anything was written over them.
+    struct Kept {
+        vd::Rect area;
+        std::unique_ptr<vd::ImageDc> pixels;
+    };
     struct Written {
         vd::Rect area;
         vd::COLORREF background;
     };
+    void Keep(const vd::Rect& area);
+    std::vector<Kept> kept_;
     std::vector<Written> written_;
 };

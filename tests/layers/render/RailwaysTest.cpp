@@ -344,4 +344,32 @@ TEST(CacheBuildPrompts, AFinishedBuildLeavesNoMessageOverTheStatusLine)
     }
 }
 
+// The messages of a build over a map: once built, the map under them is there again, pixel for
+// pixel (not boxes of the background colour).
+TEST(CacheBuildPrompts, AFinishedBuildGivesBackTheMapUnderItsMessages)
+{
+    LayerFolder river("river");
+    river.WriteLines("W15-52L.txt", {RiverLink("5339", "000001", 2), Points({{501005, 128500}, {501055, 128500}}), "S",
+                                     RiverAttribute("5339000001", 1, 0)});
+    vd::RecordingDc dc({1000, 720, true}); // drawn into a picture, its texts recorded
+    for (int x = 0; x < 1000; x += 7)
+        dc.FillSolidRect(x, 600, 7, 120, x % 2 ? vd::RGB(200, 230, 180) : vd::RGB(90, 140, 220));
+    std::vector<vd::COLORREF> before;
+    for (int y = 600; y < 720; ++y)
+        for (int x = 0; x < 1000; ++x)
+            before.push_back(dc.GetPixel(x, y));
+    OnDdPlainWholeCountry(&dc, 1, kNorth, kWest, 127200, 504000, 0, 0, 1, -1, 3, 4, 0, 700, 0.0f, 0.0f, 0.1f, 0.1f,
+                          "/鉄道/", "5339", "", "", river.Windows() + "W15-52L.txt", river.Windows());
+    int messages = 0;
+    for (const auto& t : dc.Texts())
+        messages += t.at.y >= 600;
+    EXPECT_GT(messages, 0) << "the build wrote its messages over the map";
+    std::size_t changed = 0;
+    std::size_t i = 0;
+    for (int y = 600; y < 720; ++y)
+        for (int x = 0; x < 1000; ++x)
+            changed += dc.GetPixel(x, y) != before[i++];
+    EXPECT_EQ(changed, 0u);
+}
+
 } // namespace
