@@ -270,10 +270,10 @@ private:
     // its land as sea and hide the coastline.
     void DrawPlainWithoutTintSheet()
     {
-        figureKept = doc.m_nMapFigure;
+        figureKept = r.m_settings.mapFigure;
         if (figureKept != 0 && !alt && !cellMesh.empty() &&
             !vd::fileExists(doc.m_strMapFigureDir + cellMesh + ".bmp")) {
-            doc.m_nMapFigure = 0;
+            r.m_settings.mapFigure = 0;
             r.m_bTintMissing = true;
         }
     }
@@ -290,7 +290,7 @@ private:
     {
         if (!fill)
             return;
-        dc.SelectObject(doc.m_nMapFigure != 0 ? seaBrush : *r.m_pBackgroundBrush);
+        dc.SelectObject(r.m_settings.mapFigure != 0 ? seaBrush : *r.m_pBackgroundBrush);
         dc.Rectangle(blockLeft, oy, right, bottom + 1);
         dc.SelectObject(keptBrush);
     }
@@ -325,9 +325,9 @@ private:
     // 11. Base map. False when the white map's cell stops here (only its last cell draws).
     bool DrawBaseMap()
     {
-        if (part <= 0 || (frame == 3 && doc.m_nMapFigure == 1))
+        if (part <= 0 || (frame == 3 && r.m_settings.mapFigure == 1))
             return true;
-        if (doc.m_nMapFigure != 0) {
+        if (r.m_settings.mapFigure != 0) {
             r.DrawSheetBackground(cellIndex, last, cellLeft, cellTop, scaleX, scaleY, n, cellMesh);
             if (cellIndex == 0) {
                 dc.SelectObject(seaBrush);
@@ -374,7 +374,7 @@ private:
         const std::string text = word + "/" + doc.m_strLayerPrefFlags;
         const int labelFlag = alt ? doc.m_nCityNameEnclave : (doc.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0);
         ep.OnCitySurfaceSearch(&dc, 5, extent.north, extent.west, extent.south, extent.east, 1, 2,
-                               doc.m_nWhiteMapFrame, 1, frame, doc.m_nMapFigure == 0 ? 1 : 0, labelFlag,
+                               doc.m_nWhiteMapFrame, 1, frame, r.m_settings.mapFigure == 0 ? 1 : 0, labelFlag,
                                static_cast<float>(ox), static_cast<float>(oy), sx, sy, text, cellMesh,
                                doc.m_astrBlockMeshCode[4], doc.m_astrBlockMeshCode[12], doc.m_strAppDir,
                                doc.m_strCityBorderDir, doc.m_strFindMunicipality);
@@ -386,7 +386,7 @@ private:
         if (!(doc.m_nPrefBorder == 1 && lastCell && ep.OnWholePrfctrLine))
             return;
         std::string colour = doc.m_strPrefBorderColour;
-        if (doc.m_nMapFigure == 1 && colour == "RED")
+        if (r.m_settings.mapFigure == 1 && colour == "RED")
             colour = "WHITE";
         ep.OnWholePrfctrLine(&dc, frame, doc.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
                              doc.m_nSubprefBorder, scaleX, scaleY, colour, doc.m_strCoastDir);
@@ -419,7 +419,7 @@ private:
         if (!OverlayExtent(overlay))
             return;
         DrawLakes(overlay);
-        if (doc.m_nSubmarineLayer != 0 && frame != 3)
+        if (r.m_settings.submarineLayer != 0 && frame != 3)
             DrawSubmarineLayer(overlay);
         // 11.8 The Far East coast.
         if (overlay.west < 446400 || overlay.north > 154800 || (overlay.west < 468000 && overlay.north > 122400))
@@ -430,9 +430,9 @@ private:
     // 11.7 Lakes and reservoirs.
     void DrawLakes(const Extent& overlay)
     {
-        const int lakeStyle = doc.m_nLake + (doc.m_bSeismicLayer != 0 ? 10 : 0);
+        const int lakeStyle = r.m_settings.lake + (doc.m_bSeismicLayer != 0 ? 10 : 0);
         for (int pass = 0; pass < 2; ++pass) {
-            const int on = pass == 0 ? doc.m_nLake : doc.m_nReservoir;
+            const int on = pass == 0 ? r.m_settings.lake : doc.m_nReservoir;
             if (on != 0 && ep.OnLakeDraw)
                 ep.OnLakeDraw(&dc, doc.m_strCoastDir, lakeStyle, static_cast<float>(ox), static_cast<float>(oy), sx,
                               sy, overlay.east, overlay.north, overlay.west, overlay.south, pass,
@@ -491,21 +491,21 @@ private:
         if (frame == 1) {
             if (doc.m_nScaleBar == 1 && ep.OnScaleX)
                 ep.OnScaleX(&dc, 1, scaleX, ox + Trunc(SheetSpan(1, scaleX)), oy + Trunc(SheetSpan(1, scaleY)),
-                            doc.m_astrMapEntry[2], static_cast<float>(metresEw), doc.m_nMapFigure);
+                            doc.m_astrMapEntry[2], static_cast<float>(metresEw), r.m_settings.mapFigure);
         } else if (frame == 2 && lastCell) {
             r.DrawFrameRect(ox, oy, right, bottom);
             if (doc.m_nMapBoundary == 1)
                 DrawSheetBoundaries();
             if (doc.m_nScaleBar == 1 && ep.OnScaleX)
                 ep.OnScaleX(&dc, 3, scaleX, right, bottom, doc.m_astrMapEntry[2], static_cast<float>(metresEw),
-                            doc.m_nMapFigure);
+                            r.m_settings.mapFigure);
         }
     }
 
     // The lines between the sheets of a block.
     void DrawSheetBoundaries()
     {
-        dc.SelectObject(r.m_aPen[doc.m_nMapFigure != 0 ? 0 : 17]);
+        dc.SelectObject(r.m_aPen[r.m_settings.mapFigure != 0 ? 0 : 17]);
         for (int j = 1; j < n; ++j) {
             const int x = ox + Trunc(SheetSpan(j, scaleX));
             const int y = oy + Trunc(SheetSpan(j, scaleY));
@@ -527,8 +527,8 @@ private:
     // 14. The figure, the point drawing kind and the tools put back.
     void Finish()
     {
-        doc.m_nMapFigure = figureKept;
-        if (doc.m_nMapFigure == 1)
+        r.m_settings.mapFigure = figureKept;
+        if (r.m_settings.mapFigure == 1)
             dc.SetBkMode(vd::OPAQUE);
         doc.m_nPointDrawKind = drawKind;
         dc.SelectObject(keptPen);

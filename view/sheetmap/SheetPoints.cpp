@@ -97,7 +97,7 @@ public:
         const vd::Font keptFont = dc.SelectObject(labelFont);
         doc.m_fPointScaleX = scaleX;
         doc.m_fPointScaleY = scaleY;
-        if (doc.m_nMapFigure == 1)
+        if (r.m_settings.mapFigure == 1)
             dc.SetBkMode(vd::TRANSPARENT);
         records = RecordCount();
         if (pointsOnly == 0)
@@ -142,7 +142,7 @@ private:
         if (frame == 3 && doc.m_nPointDrawKind == 6)
             layout.symbolSize = doc.m_nSymbolSize + 1;
         layout.font = FontFor(doc.m_nPlaceNameFontHeight, frame);
-        const bool twoLines = doc.m_nPointLabel == 3;
+        const bool twoLines = r.m_settings.pointLabel == 3;
         if (r.m_nLabelPlacement == 2) {
             layout.offsetX = -20;
             if (frame == 2)
@@ -284,11 +284,11 @@ private:
             return;
         const int keptKind = doc.m_nPointDrawKind;
         const int keptDisplay = doc.m_nSiteNameDisplay;
-        const int keptLabel = doc.m_nPointLabel;
+        const int keptLabel = r.m_settings.pointLabel;
         doc.m_nPointDrawKind = 1;
         doc.m_nPointDisplayFlag = 0;
         doc.m_nSiteNameDisplay = 1;
-        doc.m_nPointLabel = doc.m_nFindPlaceKind == 2 ? 1 : 3;
+        r.m_settings.pointLabel = doc.m_nFindPlaceKind == 2 ? 1 : 3;
         const int number = doc.ProjectRecordToSheet(doc.m_strFindPlace, cellLeft, cellTop, cellWestSec, cellSouthSec, 0);
         const int x = doc.m_nPointX;
         const int y = doc.m_nPointY;
@@ -301,7 +301,7 @@ private:
         doc.m_strFindPlace.clear();
         doc.m_nPointDrawKind = keptKind;
         doc.m_nSiteNameDisplay = keptDisplay;
-        doc.m_nPointLabel = keptLabel;
+        r.m_settings.pointLabel = keptLabel;
     }
 
     CMapRenderer& r;
