@@ -361,229 +361,254 @@ PaintedWidget::PaintedWidget(WindowImpl& control, QWidget* parent)
     control.paintsOwnBuffer = true;
 }
 
-std::shared_ptr<WindowImpl> createControl(DialogImpl* dialog, const ui::ControlTemplate& t, int order, QWidget* parent)
+namespace {
+
+// 1. The control's own record, by kind.
+std::shared_ptr<WindowImpl> makeControlRecord(ControlKind kind)
 {
-    std::shared_ptr<WindowImpl> c;
-    switch (t.kind) {
-    case ControlKind::Static: c = std::make_shared<StaticImpl>(); break;
-    case ControlKind::GroupBox: c = std::make_shared<GroupBoxImpl>(); break;
-    case ControlKind::Edit: c = std::make_shared<EditImpl>(); break;
+    switch (kind) {
+    case ControlKind::Static: return std::make_shared<StaticImpl>();
+    case ControlKind::GroupBox: return std::make_shared<GroupBoxImpl>();
+    case ControlKind::Edit: return std::make_shared<EditImpl>();
     case ControlKind::PushButton:
     case ControlKind::CheckBox:
-    case ControlKind::RadioButton: c = std::make_shared<ButtonImpl>(); break;
-    case ControlKind::ComboBox: c = std::make_shared<ComboImpl>(); break;
-    case ControlKind::ListBox: c = std::make_shared<ListImpl>(); break;
-    case ControlKind::ListView: c = std::make_shared<WindowImpl>(); break;
-    case ControlKind::TabControl: c = std::make_shared<WindowImpl>(); break;
-    case ControlKind::ScrollBar: c = std::make_shared<WindowImpl>(); break;
-    case ControlKind::Painted: c = std::make_shared<WindowImpl>(); break;
-    case ControlKind::Icon: c = std::make_shared<WindowImpl>(); break;
+    case ControlKind::RadioButton: return std::make_shared<ButtonImpl>();
+    case ControlKind::ComboBox: return std::make_shared<ComboImpl>();
+    case ControlKind::ListBox: return std::make_shared<ListImpl>();
+    case ControlKind::ListView:
+    case ControlKind::TabControl:
+    case ControlKind::ScrollBar:
+    case ControlKind::Painted:
+    case ControlKind::Icon: return std::make_shared<WindowImpl>();
     }
-    c->id = t.id;
-    c->isControl = true;
-    c->kind = t.kind;
-    c->style = t.style;
-    c->dialog = dialog;
-    c->order = order;
-    c->defaultHandle = handleFor(t.kind);
-    c->owner = c->defaultHandle.get();
-    WindowImpl& ref = *c;
+    return nullptr;
+}
 
+QWidget* createStaticWidget(const ui::ControlTemplate& t, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    const auto align = t.style & 0x3;
+    label->setAlignment((align == SS_CENTER ? Qt::AlignHCenter : align == SS_RIGHT ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+    label->setWordWrap(align != 0xC);
+    if (t.style & SS_SUNKEN)
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return label;
+}
+
+QWidget* createEditWidget(WindowImpl& ref, const ui::ControlTemplate& t, QWidget* parent)
+{
     QWidget* w = nullptr;
+    if (t.style & ES_MULTILINE) {
+        auto* area = new QPlainTextEdit(parent);
+        area->setReadOnly(t.style & ES_READONLY);
+        area->setLineWrapMode((t.style & ES_AUTOHSCROLL) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+        QObject::connect(area, &QPlainTextEdit::textChanged, area, [&ref] {
+            ref.notifyParent(EN_CHANGE);
+        });
+        w = area;
+    } else {
+        auto* line = new QLineEdit(parent);
+        line->setReadOnly(t.style & ES_READONLY);
+        QObject::connect(line, &QLineEdit::textChanged, line, [&ref] {
+            ref.notifyParent(EN_CHANGE);
+        });
+        w = line;
+    }
+    watchFocus(ref, w, EN_SETFOCUS, EN_KILLFOCUS);
+    return w;
+}
+
+QWidget* createPushButtonWidget(WindowImpl& ref, const ui::ControlTemplate& t, QWidget* parent)
+{
+    auto* b = new QPushButton(parent);
+    b->setAutoDefault(false);
+    b->setDefault((t.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
+    wireButton(ref, b);
+    watchFocus(ref, b);
+    return b;
+}
+
+QWidget* createCheckableWidget(WindowImpl& ref, const ui::ControlTemplate& t, QWidget* parent)
+{
+    QAbstractButton* b;
+    if (t.style & BS_PUSHLIKE) {
+        auto* pb = new QPushButton(parent);
+        pb->setAutoDefault(false);
+        b = pb;
+    } else if (t.kind == ControlKind::CheckBox) {
+        b = new QCheckBox(parent);
+    } else {
+        b = new QRadioButton(parent);
+    }
+    b->setCheckable(true);
+    b->setAutoExclusive(false);
+    wireButton(ref, b);
+    watchFocus(ref, b);
+    return b;
+}
+
+// The simple style: an edit field over a list that is always shown.
+QComboBox* createSimpleCombo(WindowImpl& ref, QWidget* holder)
+{
+    auto* layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(1);
+    auto* combo = new QComboBox(holder);
+    combo->setEditable(true);
+    combo->setStyleSheet(QStringLiteral("QComboBox::drop-down { width: 0px; border: 0px; }"));
+    auto* list = new QListView(holder);
+    list->setModel(combo->model());
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    layout->addWidget(combo);
+    layout->addWidget(list, 1);
+    QObject::connect(list, &QListView::clicked, combo, [&ref, combo](const QModelIndex& index) {
+        combo->setCurrentIndex(index.row());
+        ref.notifyParent(CBN_SELCHANGE);
+    });
+    QObject::connect(list, &QListView::doubleClicked, combo, [&ref, combo](const QModelIndex& index) {
+        combo->setCurrentIndex(index.row());
+        ref.notifyParent(CBN_DBLCLK);
+    });
+    QObject::connect(combo, &QComboBox::currentIndexChanged, list, [list, combo](int index) {
+        list->setCurrentIndex(combo->model()->index(index, 0));
+    });
+    return combo;
+}
+
+QWidget* createComboWidget(WindowImpl& ref, const ui::ControlTemplate& t, QWidget* parent)
+{
+    const auto type = t.style & 0x3;
+    QWidget* holder = nullptr;
+    QComboBox* combo;
+    if (type == CBS_SIMPLE) {
+        holder = new QWidget(parent);
+        combo = createSimpleCombo(ref, holder);
+    } else {
+        combo = new QComboBox(parent);
+        combo->setEditable(type == CBS_DROPDOWN);
+    }
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    QObject::connect(combo, &QComboBox::activated, combo, [&ref](int) {
+        ref.notifyParent(CBN_SELCHANGE);
+    });
+    if (combo->lineEdit()) {
+        QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo, [&ref] {
+            ref.notifyParent(CBN_EDITCHANGE);
+        });
+        watchFocus(ref, combo->lineEdit(), -1, CBN_KILLFOCUS);
+        // A text the program puts into the field shows from its start (a long path its
+        // drive and folders, not the tail of its file name); typing keeps the cursor.
+        QObject::connect(combo, &QComboBox::editTextChanged, combo, [combo] {
+            if (!combo->lineEdit()->hasFocus())
+                combo->lineEdit()->setCursorPosition(0);
+        });
+    } else {
+        watchFocus(ref, combo, -1, CBN_KILLFOCUS);
+    }
+    if (t.style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE))
+        installOwnerDraw(ref, combo);
+    return holder ? holder : combo;
+}
+
+QWidget* createListBoxWidget(WindowImpl& ref, QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    QObject::connect(list, &QListWidget::itemSelectionChanged, list, [&ref, list] {
+        if ((ref.style & LBS_NOTIFY) && !list->property("vdProgrammatic").toBool())
+            ref.notifyParent(LBN_SELCHANGE);
+    });
+    QObject::connect(list, &QListWidget::itemDoubleClicked, list, [&ref] {
+        if (ref.style & LBS_NOTIFY)
+            ref.notifyParent(LBN_DBLCLK);
+    });
+    watchFocus(ref, list);
+    return list;
+}
+
+QWidget* createListViewWidget(WindowImpl& ref, const ui::ControlTemplate& t, QWidget* parent)
+{
+    auto* table = new QTableWidget(parent);
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode((t.style & LVS_SINGLESEL) ? QAbstractItemView::SingleSelection : QAbstractItemView::ExtendedSelection);
+    table->setSelectionBehavior(QAbstractItemView::SelectItems);
+    table->setShowGrid(false);
+    table->setWordWrap(false);
+    table->horizontalHeader()->setStretchLastSection(false);
+    table->horizontalHeader()->setSectionsClickable(true);
+    QObject::connect(table, &QTableWidget::cellClicked, table, [&ref](int row, int column) {
+        ref.notifyParent(NM_CLICK, row, column);
+    });
+    QObject::connect(table, &QTableWidget::cellDoubleClicked, table, [&ref](int row, int column) {
+        ref.notifyParent(NM_DBLCLK, row, column);
+    });
+    QObject::connect(table->horizontalHeader(), &QHeaderView::sectionClicked, table, [&ref](int column) {
+        ref.notifyParent(LVN_COLUMNCLICK, -1, column);
+    });
+    watchFocus(ref, table);
+    return table;
+}
+
+QWidget* createScrollBarWidget(WindowImpl& ref, const ui::ControlTemplate& t, QWidget* parent)
+{
+    auto* bar = new QScrollBar((t.style & SBS_VERT) ? Qt::Vertical : Qt::Horizontal, parent);
+    bar->setRange(0, 0);
+    bar->setPageStep(1);
+    QObject::connect(bar, &QScrollBar::actionTriggered, bar, [&ref, bar](int action) {
+        int code = -1;
+        switch (action) {
+        case QAbstractSlider::SliderSingleStepAdd: code = SB_LINEDOWN; break;
+        case QAbstractSlider::SliderSingleStepSub: code = SB_LINEUP; break;
+        case QAbstractSlider::SliderPageStepAdd: code = SB_PAGEDOWN; break;
+        case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
+        case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
+        case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
+        case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break;
+        default: return;
+        }
+        ref.scrolled(code, bar->sliderPosition());
+    });
+    QObject::connect(bar, &QScrollBar::sliderReleased, bar, [&ref, bar] {
+        ref.scrolled(SB_THUMBPOSITION, bar->sliderPosition());
+    });
+    return bar;
+}
+
+QWidget* createIconWidget(QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    const QIcon program = QApplication::windowIcon();
+    if (!program.isNull())
+        label->setPixmap(program.pixmap(32, 32));
+    label->setMinimumSize(32, 32);
+    return label;
+}
+
+// 2. The widget, by kind, wired to notify the dialog.
+QWidget* createControlWidget(WindowImpl& ref, const ui::ControlTemplate& t, QWidget* parent)
+{
     switch (t.kind) {
-    case ControlKind::Static: {
-        auto* label = new QLabel(parent);
-        const auto align = t.style & 0x3;
-        label->setAlignment((align == SS_CENTER ? Qt::AlignHCenter : align == SS_RIGHT ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
-        label->setWordWrap(align != 0xC);
-        if (t.style & SS_SUNKEN)
-            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        w = label;
-        break;
-    }
-    case ControlKind::GroupBox: w = new QGroupBox(parent); break;
-    case ControlKind::Edit: {
-        if (t.style & ES_MULTILINE) {
-            auto* area = new QPlainTextEdit(parent);
-            area->setReadOnly(t.style & ES_READONLY);
-            area->setLineWrapMode((t.style & ES_AUTOHSCROLL) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
-            QObject::connect(area, &QPlainTextEdit::textChanged, area, [&ref] {
-                ref.notifyParent(EN_CHANGE);
-            });
-            w = area;
-        } else {
-            auto* line = new QLineEdit(parent);
-            line->setReadOnly(t.style & ES_READONLY);
-            QObject::connect(line, &QLineEdit::textChanged, line, [&ref] {
-                ref.notifyParent(EN_CHANGE);
-            });
-            w = line;
-        }
-        watchFocus(ref, w, EN_SETFOCUS, EN_KILLFOCUS);
-        break;
-    }
-    case ControlKind::PushButton: {
-        auto* b = new QPushButton(parent);
-        b->setAutoDefault(false);
-        b->setDefault((t.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
-        wireButton(ref, b);
-        watchFocus(ref, b);
-        w = b;
-        break;
-    }
+    case ControlKind::Static: return createStaticWidget(t, parent);
+    case ControlKind::GroupBox: return new QGroupBox(parent);
+    case ControlKind::Edit: return createEditWidget(ref, t, parent);
+    case ControlKind::PushButton: return createPushButtonWidget(ref, t, parent);
     case ControlKind::CheckBox:
-    case ControlKind::RadioButton: {
-        QAbstractButton* b;
-        if (t.style & BS_PUSHLIKE) {
-            auto* pb = new QPushButton(parent);
-            pb->setAutoDefault(false);
-            b = pb;
-        } else if (t.kind == ControlKind::CheckBox) {
-            b = new QCheckBox(parent);
-        } else {
-            b = new QRadioButton(parent);
-        }
-        b->setCheckable(true);
-        b->setAutoExclusive(false);
-        wireButton(ref, b);
-        watchFocus(ref, b);
-        w = b;
-        break;
+    case ControlKind::RadioButton: return createCheckableWidget(ref, t, parent);
+    case ControlKind::ComboBox: return createComboWidget(ref, t, parent);
+    case ControlKind::ListBox: return createListBoxWidget(ref, parent);
+    case ControlKind::ListView: return createListViewWidget(ref, t, parent);
+    case ControlKind::TabControl: return new TabWidget(ref, parent);
+    case ControlKind::ScrollBar: return createScrollBarWidget(ref, t, parent);
+    case ControlKind::Painted: return new PaintedWidget(ref, parent);
+    case ControlKind::Icon: return createIconWidget(parent);
     }
-    case ControlKind::ComboBox: {
-        const auto type = t.style & 0x3;
-        QWidget* holder = nullptr;
-        QComboBox* combo;
-        if (type == CBS_SIMPLE) {
-            // The simple style: an edit field over a list that is always shown.
-            holder = new QWidget(parent);
-            auto* layout = new QVBoxLayout(holder);
-            layout->setContentsMargins(0, 0, 0, 0);
-            layout->setSpacing(1);
-            combo = new QComboBox(holder);
-            combo->setEditable(true);
-            combo->setStyleSheet(QStringLiteral("QComboBox::drop-down { width: 0px; border: 0px; }"));
-            auto* list = new QListView(holder);
-            list->setModel(combo->model());
-            list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-            layout->addWidget(combo);
-            layout->addWidget(list, 1);
-            QObject::connect(list, &QListView::clicked, combo, [&ref, combo](const QModelIndex& index) {
-                combo->setCurrentIndex(index.row());
-                ref.notifyParent(CBN_SELCHANGE);
-            });
-            QObject::connect(list, &QListView::doubleClicked, combo, [&ref, combo](const QModelIndex& index) {
-                combo->setCurrentIndex(index.row());
-                ref.notifyParent(CBN_DBLCLK);
-            });
-            QObject::connect(combo, &QComboBox::currentIndexChanged, list, [list, combo](int index) {
-                list->setCurrentIndex(combo->model()->index(index, 0));
-            });
-        } else {
-            combo = new QComboBox(parent);
-            combo->setEditable(type == CBS_DROPDOWN);
-        }
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        QObject::connect(combo, &QComboBox::activated, combo, [&ref](int) {
-            ref.notifyParent(CBN_SELCHANGE);
-        });
-        if (combo->lineEdit()) {
-            QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo, [&ref] {
-                ref.notifyParent(CBN_EDITCHANGE);
-            });
-            watchFocus(ref, combo->lineEdit(), -1, CBN_KILLFOCUS);
-            // A text the program puts into the field shows from its start (a long path its
-            // drive and folders, not the tail of its file name); typing keeps the cursor.
-            QObject::connect(combo, &QComboBox::editTextChanged, combo, [combo] {
-                if (!combo->lineEdit()->hasFocus())
-                    combo->lineEdit()->setCursorPosition(0);
-            });
-        } else {
-            watchFocus(ref, combo, -1, CBN_KILLFOCUS);
-        }
-        if (t.style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE))
-            installOwnerDraw(ref, combo);
-        w = holder ? holder : combo;
-        break;
-    }
-    case ControlKind::ListBox: {
-        auto* list = new QListWidget(parent);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        QObject::connect(list, &QListWidget::itemSelectionChanged, list, [&ref, list] {
-            if ((ref.style & LBS_NOTIFY) && !list->property("vdProgrammatic").toBool())
-                ref.notifyParent(LBN_SELCHANGE);
-        });
-        QObject::connect(list, &QListWidget::itemDoubleClicked, list, [&ref] {
-            if (ref.style & LBS_NOTIFY)
-                ref.notifyParent(LBN_DBLCLK);
-        });
-        watchFocus(ref, list);
-        w = list;
-        break;
-    }
-    case ControlKind::ListView: {
-        auto* table = new QTableWidget(parent);
-        table->verticalHeader()->hide();
-        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        table->setSelectionMode((t.style & LVS_SINGLESEL) ? QAbstractItemView::SingleSelection : QAbstractItemView::ExtendedSelection);
-        table->setSelectionBehavior(QAbstractItemView::SelectItems);
-        table->setShowGrid(false);
-        table->setWordWrap(false);
-        table->horizontalHeader()->setStretchLastSection(false);
-        table->horizontalHeader()->setSectionsClickable(true);
-        QObject::connect(table, &QTableWidget::cellClicked, table, [&ref](int row, int column) {
-            ref.notifyParent(NM_CLICK, row, column);
-        });
-        QObject::connect(table, &QTableWidget::cellDoubleClicked, table, [&ref](int row, int column) {
-            ref.notifyParent(NM_DBLCLK, row, column);
-        });
-        QObject::connect(table->horizontalHeader(), &QHeaderView::sectionClicked, table, [&ref](int column) {
-            ref.notifyParent(LVN_COLUMNCLICK, -1, column);
-        });
-        watchFocus(ref, table);
-        w = table;
-        break;
-    }
-    case ControlKind::TabControl: {
-        auto* tabs = new TabWidget(ref, parent);
-        w = tabs;
-        break;
-    }
-    case ControlKind::ScrollBar: {
-        auto* bar = new QScrollBar((t.style & SBS_VERT) ? Qt::Vertical : Qt::Horizontal, parent);
-        bar->setRange(0, 0);
-        bar->setPageStep(1);
-        QObject::connect(bar, &QScrollBar::actionTriggered, bar, [&ref, bar](int action) {
-            int code = -1;
-            switch (action) {
-            case QAbstractSlider::SliderSingleStepAdd: code = SB_LINEDOWN; break;
-            case QAbstractSlider::SliderSingleStepSub: code = SB_LINEUP; break;
-            case QAbstractSlider::SliderPageStepAdd: code = SB_PAGEDOWN; break;
-            case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
-            case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
-            case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
-            case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break;
-            default: return;
-            }
-            ref.scrolled(code, bar->sliderPosition());
-        });
-        QObject::connect(bar, &QScrollBar::sliderReleased, bar, [&ref, bar] {
-            ref.scrolled(SB_THUMBPOSITION, bar->sliderPosition());
-        });
-        w = bar;
-        break;
-    }
-    case ControlKind::Painted: w = new PaintedWidget(ref, parent); break;
-    case ControlKind::Icon: {
-        auto* label = new QLabel(parent);
-        const QIcon program = QApplication::windowIcon();
-        if (!program.isNull())
-            label->setPixmap(program.pixmap(32, 32));
-        label->setMinimumSize(32, 32);
-        w = label;
-        break;
-    }
-    }
+    return nullptr;
+}
+
+// 3. The widget joined to its control: look, id, state, handle, caption and items.
+void attachControlWidget(const std::shared_ptr<WindowImpl>& c, const ui::ControlTemplate& t, QWidget* w)
+{
     c->widget = w;
     // Opaque controls: repainting one never repaints the dialog under it (whose OnPaint may
     // itself invalidate controls).
@@ -609,6 +634,22 @@ std::shared_ptr<WindowImpl> createControl(DialogImpl* dialog, const ui::ControlT
         }
     }
     c->owner = c->defaultHandle.get();
+}
+
+} // namespace
+
+std::shared_ptr<WindowImpl> createControl(DialogImpl* dialog, const ui::ControlTemplate& t, int order, QWidget* parent)
+{
+    std::shared_ptr<WindowImpl> c = makeControlRecord(t.kind);
+    c->id = t.id;
+    c->isControl = true;
+    c->kind = t.kind;
+    c->style = t.style;
+    c->dialog = dialog;
+    c->order = order;
+    c->defaultHandle = handleFor(t.kind);
+    c->owner = c->defaultHandle.get();
+    attachControlWidget(c, t, createControlWidget(*c, t, parent));
     return c;
 }
 

@@ -4,27 +4,28 @@
 #include "contracts/pelmora.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/text/Format.h"
+#include "view/layers/LandLayerTable.h"
 #include "view/window/VeldoranView.h"
 
 std::string FormatFlagString(const CVeldoranDoc& doc)
 {
     std::string flags;
     const auto field = [&](int value) { flags += vd::format("%d|", value); };
-    const auto rows = [&](const std::array<int, 7>& tab) {
+    const auto rows = [&](int (*flag)(const CVeldoranDoc&, int, int), int tab) {
         for (int r = 0; r < 5; ++r)
-            field(tab[r]);
+            field(flag(doc, tab, r));
     };
     for (int t = 0; t < 6; ++t)
-        rows(doc.m_anLineRowFlag[t]);
-    for (const auto& tab : doc.m_anSurfaceRowFlag)
-        rows(tab);
-    for (const auto& tab : doc.m_anPointRowFlag)
-        rows(tab);
-    rows(doc.m_anLineRowFlag[6]);
-    for (const auto& group : doc.m_anMeshRowFlag)
-        rows(group);
+        rows(LineRowFlag, t);
+    for (int t = 0; t < 3; ++t)
+        rows(SurfaceRowFlag, t);
+    for (int t = 0; t < 6; ++t)
+        rows(PointRowFlag, t);
+    rows(LineRowFlag, 6);
+    for (int g = 0; g < 3; ++g)
+        rows(MeshRowFlag, g);
     for (int r = 0; r < 4; ++r)
-        field(doc.m_anFineMeshFlag[r]);
+        field(FineMeshRowFlag(doc, r));
     field(doc.m_nGeologyLayer);
     field(doc.m_nLandClassLayer);
     field(doc.m_nGeoLead);

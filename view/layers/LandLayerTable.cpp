@@ -144,3 +144,25 @@ std::vector<const LandLayerRow*> OverviewLayersInOrder(int group)
     std::ranges::sort(rows, {}, &LandLayerRow::overviewOrder);
     return rows;
 }
+
+int LineRowFlag(const CVeldoranDoc& doc, int tab, int row)
+{
+    return doc.m_anLineRowFlag[std::size_t(tab)][std::size_t(row)];
+}
+
+int SurfaceRowFlag(const CVeldoranDoc& doc, int tab, int row)
+{
+    return doc.m_anSurfaceRowFlag[std::size_t(tab)][std::size_t(row)];
+}
+
+int PointRowFlag(const CVeldoranDoc& doc, int tab, int row)
+{
+    return doc.m_anPointRowFlag[std::size_t(tab)][std::size_t(row)];
+}
+
+int MeshRowFlag(const CVeldoranDoc& doc, int group, int row)
+{
+    return doc.m_anMeshRowFlag[std::size_t(group)][std::size_t(row)];
+}
+
+int FineMeshRowFlag(const CVeldoranDoc& doc, int row) { return doc.m_anFineMeshFlag[std::size_t(row)]; }

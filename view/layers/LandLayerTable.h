@@ -70,3 +70,11 @@ bool IsLandLayerDrawn(const CVeldoranDoc& doc, const LandLayerRow& row);
 // The rows of the white sheet map, and of one overview group, in drawing order.
 const std::vector<const LandLayerRow*>& SheetLayersInOrder();
 std::vector<const LandLayerRow*> OverviewLayersInOrder(int group);
+
+// One row's switch in each family (0 off, 1 on; -1 a group never set), as the drawing calls and
+// the format dialog's flag string read them: tab or group, then row.
+int LineRowFlag(const CVeldoranDoc& doc, int tab, int row);
+int SurfaceRowFlag(const CVeldoranDoc& doc, int tab, int row);
+int PointRowFlag(const CVeldoranDoc& doc, int tab, int row);
+int MeshRowFlag(const CVeldoranDoc& doc, int group, int row);
+int FineMeshRowFlag(const CVeldoranDoc& doc, int row);

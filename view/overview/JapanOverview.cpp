@@ -105,9 +105,9 @@ void CMapRenderer::DrawJapanOverview()
                 }
             }
         };
-        if (doc.m_nMapFigure == 0 && doc.m_nAltSheetLayout == 1)
+        if (m_settings.mapFigure == 0 && doc.m_nAltSheetLayout == 1)
             ComputeSheetCodes();
-        coastPass(doc.m_nMapFigure != 0);
+        coastPass(m_settings.mapFigure != 0);
 
         bool layerDrawn = false;
         for (const int group : {0, 2, 3, 1})
@@ -117,26 +117,26 @@ void CMapRenderer::DrawJapanOverview()
         // The coast again over the layers.
         if (layerDrawn)
             coastPass(false);
-        if ((doc.m_nMapFigure == 1 || layerDrawn) && doc.m_nAltSheetLayout == 1)
+        if ((m_settings.mapFigure == 1 || layerDrawn) && doc.m_nAltSheetLayout == 1)
             ComputeSheetCodes();
 
         if (doc.m_nPrefectureLinesFlag == 1 && entry.OnCstPrfctrLine)
             for (const std::string& code : codes)
                 entry.OnCstPrfctrLine(m_pDC, doc.m_strCoastDir, code, doc.m_strPrefBorderColour, lat0, lon0, scale, k,
-                                      doc.m_nMapPjctn, originX, height, doc.m_nMapFigure == 1 ? -width : width,
+                                      doc.m_nMapPjctn, originX, height, m_settings.mapFigure == 1 ? -width : width,
                                       doc.m_nSubprefBorder);
-        if (doc.m_nMapFigure == 1 && entry.OnBmpPrfctrNameOut)
+        if (m_settings.mapFigure == 1 && entry.OnBmpPrfctrNameOut)
             entry.OnBmpPrfctrNameOut(m_pDC, doc.m_nPrefecture, originX, lat0, lon0, scale, k, doc.m_strFrameName,
                                      doc.m_strAppDir);
 
         const int styleBase =
             IsLandLayerShown(doc, LandLayer::Mesh0Second) || IsLandLayerShown(doc, LandLayer::Seismic) ? 10 : 0;
         if (entry.OnPrfctrLake) {
-            if (doc.m_nLake == 1)
-                entry.OnPrfctrLake(m_pDC, doc.m_strCoastDir, doc.m_nLake, doc.m_nMapPjctn, k, lat0, lon0, scale,
+            if (m_settings.lake == 1)
+                entry.OnPrfctrLake(m_pDC, doc.m_strCoastDir, m_settings.lake, doc.m_nMapPjctn, k, lat0, lon0, scale,
                                    styleBase, height, width, originX, static_cast<int>(doc.m_crLakeColour));
             if (doc.m_nReservoir == 1)
-                entry.OnPrfctrLake(m_pDC, doc.m_strCoastDir, doc.m_nLake, doc.m_nMapPjctn, k, lat0, lon0, scale,
+                entry.OnPrfctrLake(m_pDC, doc.m_strCoastDir, m_settings.lake, doc.m_nMapPjctn, k, lat0, lon0, scale,
                                    styleBase + 1, height, width, originX, static_cast<int>(doc.m_crLakeColour));
         }
     }

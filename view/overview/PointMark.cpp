@@ -67,7 +67,7 @@ void CMapRenderer::DrawElevationLabel(int elevation, const std::string& valueTex
     if (m_nLabelColourMode == 2) {
         vd::COLORREF colour = vd::RGB(0, 0, 0);
         if (kind == 1)
-            colour = doc.m_nMapFigure != 0 ? vd::RGB(255, 255, 255) : vd::RGB(0, 0, 0);
+            colour = m_settings.mapFigure != 0 ? vd::RGB(255, 255, 255) : vd::RGB(0, 0, 0);
         else if (kind == 2)
             colour = vd::RGB(0, 0, 255);
         else if (kind == 3)
@@ -76,7 +76,7 @@ void CMapRenderer::DrawElevationLabel(int elevation, const std::string& valueTex
     }
     const int column = x + gap + offsetX;
     const bool blankName = name == "　";
-    switch (doc.m_nPointLabel) {
+    switch (m_settings.pointLabel) {
     case 1:
         if (!blankName)
             dc.TextOut(column, y + offsetY - 6, name);

@@ -43,7 +43,7 @@ void CMapRenderer::DrawRegionPoints(int ratioMode, float ratio)
     constexpr int symbolSize = 3;
     constexpr int secondLine = 5;
     // Right of the symbol; or 20 pixels left and up (11, 20 for two lines) or 14 down.
-    const bool twoLines = doc.m_nPointLabel == 3;
+    const bool twoLines = m_settings.pointLabel == 3;
     const int offsetX = m_nLabelPlacement == 2 || m_nLabelPlacement == 3 ? -20 : 0;
     const int offsetY = m_nLabelPlacement == 2 ? (twoLines ? -20 : -11) : m_nLabelPlacement == 3 ? 14 : 0;
 

@@ -8,6 +8,7 @@
 #include "contracts/halvette.h"
 #include "contracts/pelmora.h"
 #include "platform/sys/LibraryLoader.h"
+#include "view/layers/LandLayerTable.h"
 #include "view/renderer/LayerDispatchValues.h"
 #include "view/renderer/OverviewLayerFrame.h"
 
@@ -23,92 +24,92 @@ int MeshKind(const CVeldoranDoc& doc)
 {
     for (int g = 0; g < 2; ++g)
         for (int r = 0; r < 5; ++r)
-            if (doc.m_anMeshRowFlag[g][r] == 1)
+            if (MeshRowFlag(doc, g, r) == 1)
                 return 3;
     for (int r = 0; r < 4; ++r)
-        if (doc.m_anFineMeshFlag[r] == 1)
+        if (FineMeshRowFlag(doc, r) == 1)
             return 1;
     return 0;
 }
 
-} // namespace
+// One overview layer call: the document, the context and the client size every type hands on.
+class OverviewLayerCall {
+public:
+    explicit OverviewLayerCall(const CMapRenderer& r)
+        : doc(*r.m_pDoc), dc(r.m_pDC), width(r.m_nClientWidth), height(r.m_nClientHeight),
+          mapFrame(r.m_pDoc->m_nMapFrame)
+    {
+    }
 
-void CMapRenderer::DrawLandLayer(int type, int count)
-{
-    CVeldoranDoc& doc = *m_pDoc;
-    vd::Dc* dc = m_pDC;
-    const auto frame = [&] { return OverviewLayerFrameOf(doc, m_nClientHeight); };
-    const auto flags = [&] { return OverviewPrefectureFlags(doc); };
-    const std::string area = kArea;
-    const int width = m_nClientWidth;
-    const int height = m_nClientHeight;
-    const int mapFrame = doc.m_nMapFrame;
-
-    switch (type) {
-    case 0:
-    case 10: {
+    // Types 0 and 10: the geology and the land-classification mesh.
+    void GeologyMesh(int type) const
+    {
         auto* draw = vd::entryPoint<OnD4GeologyMesh_fn>(kDovanne, "OnD4GeologyMesh");
         if (!draw)
             return;
-        const OverviewLayerFrame f = frame();
+        const OverviewLayerFrame f = Frame();
         const bool geology = type == 0;
         const int code = (geology ? 0 : 10000) + 1000 * MeshKind(doc) + 10 * doc.m_nGeoLead;
         const std::string path = geology ? doc.m_astrGeoText[5] : doc.m_strLandClassName + "/" + doc.m_strLandClassFile;
         draw(dc, 5, f.north, f.west, f.south, f.east, 2, 2, mapFrame, geology ? 10001 : 1, 3, code, width,
-             doc.m_nGeoOption, height, f.originX, f.originY, f.scaleX, f.scaleY, area + "/" + flags(), f.mesh, f.mesh,
+             doc.m_nGeoOption, height, f.originX, f.originY, f.scaleX, f.scaleY, area + "/" + Flags(), f.mesh, f.mesh,
              f.mesh, path, doc.m_strAppDir, GeologyPageText(doc));
-        return;
     }
-    case 1: {
+
+    // Type 1: the 1/10 meshes.
+    void FineMesh() const
+    {
         auto* draw = vd::entryPoint<OnDdPlnF10Mesh_fn>(kPelmora, "OnDdPlnF10Mesh");
         if (!draw)
             return;
-        const OverviewLayerFrame f = frame();
+        const OverviewLayerFrame f = Frame();
         const int kind = MeshKind(doc);
         for (int g = 0; g < 4; ++g)
-            if (doc.m_anFineMeshFlag[g] != 0)
+            if (FineMeshRowFlag(doc, g) != 0)
                 draw(dc, 5, f.north, f.west, f.south, f.east, 2, 2, mapFrame, 10001, 3, 1000 * kind + 10 * g, width,
                      doc.m_anFineMeshValue[g], height, 0, f.originX, f.originY, f.scaleX, f.scaleY,
-                     area + "/" + flags(), f.mesh, f.mesh, f.mesh, doc.m_astrFineMeshName[g], doc.m_strAppDir,
+                     area + "/" + Flags(), f.mesh, f.mesh, f.mesh, doc.m_astrFineMeshName[g], doc.m_strAppDir,
                      doc.m_strFineMeshRest);
-        return;
     }
-    case 2:
-    case 3: {
+
+    // Types 2 and 3: the surfaces of a tab, and the whole-country surfaces (tab 2).
+    void Surfaces(int type, int count) const
+    {
         const bool whole = type == 3;
         auto* draw =
             vd::entryPoint<OnDdPlainLASurface_fn>(kPelmora, whole ? "OnDdSrfcPlainWhole" : "OnDdPlainLASurface");
         const int c = whole ? 2 : count;
         if (!draw || c < 0 || c > 2)
             return;
-        const OverviewLayerFrame f = frame();
+        const OverviewLayerFrame f = Frame();
         for (int r = 0; r < 5; ++r) {
-            if (doc.m_anSurfaceRowFlag[c][r] == 0)
+            if (SurfaceRowFlag(doc, c, r) == 0)
                 continue;
             const std::string& name = doc.m_astrSurfaceName[5 * c + r];
             const std::string& file = doc.m_astrSurfaceFile[5 * c + r];
             const int a = doc.m_anSurfaceRowA[c][r], b = doc.m_anSurfaceRowB[c][r], v = doc.m_anSurfaceRowC[c][r];
             if (whole)
                 draw(dc, r, a, f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3, b, v, height, f.originX,
-                     f.originY, f.scaleX, f.scaleY, area + "/" + name, f.mesh + "/" + flags(), f.mesh, f.mesh, file,
+                     f.originY, f.scaleX, f.scaleY, area + "/" + name, f.mesh + "/" + Flags(), f.mesh, f.mesh, file,
                      doc.m_strAppDir);
             else
                 draw(dc, 10 * c + r, a, f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3, b, v, height, f.originX,
-                     f.originY, f.scaleX, f.scaleY, area + "/" + name + "/" + flags(), f.mesh, f.mesh, f.mesh, file,
+                     f.originY, f.scaleX, f.scaleY, area + "/" + name + "/" + Flags(), f.mesh, f.mesh, f.mesh, file,
                      doc.m_strAppDir);
         }
-        return;
     }
-    case 4:
-    case 5: {
+
+    // Types 4 and 5: the road, and the rivers and lines of a tab.
+    void Lines(int type, int count) const
+    {
         const bool road = type == 4;
         auto* draw = vd::entryPoint<OnDdPlainRiver_fn>(kPelmora, road ? "OnDdPlainRoad" : "OnDdPlainRiver");
         if (!draw || (!road && (count < 0 || count > 6)))
             return;
-        const OverviewLayerFrame f = frame();
+        const OverviewLayerFrame f = Frame();
         if (road) {
             draw(dc, doc.m_anLineRowValue[0][0], f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3,
-                 f.pixelsPerDegree, height, f.originX, f.originY, f.scaleX, f.scaleY, area + "/" + flags(), f.mesh,
+                 f.pixelsPerDegree, height, f.originX, f.originY, f.scaleX, f.scaleY, area + "/" + Flags(), f.mesh,
                  f.mesh, f.mesh, doc.m_astrLineFile[0], doc.m_strAppDir);
             return;
         }
@@ -116,68 +117,121 @@ void CMapRenderer::DrawLandLayer(int type, int count)
         const int first = count == 0 ? 1 : 0;
         const int last = count == 0 ? 3 : 4;
         for (int r = first; r <= last; ++r)
-            if (doc.m_anLineRowFlag[count][r] != 0)
+            if (LineRowFlag(doc, count, r) != 0)
                 draw(dc, doc.m_anLineRowValue[count][r], f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3,
                      f.pixelsPerDegree, height, f.originX, f.originY, f.scaleX, f.scaleY,
-                     area + "/" + doc.m_astrLineName[5 * count + r] + "/" + flags(), f.mesh, f.mesh, f.mesh,
+                     area + "/" + doc.m_astrLineName[5 * count + r] + "/" + Flags(), f.mesh, f.mesh, f.mesh,
                      doc.m_astrLineFile[5 * count + r], doc.m_strAppDir);
-        return;
     }
-    case 6: {
+
+    // Type 6: the whole-country lines of a tab.
+    void WholeCountryLines(int count) const
+    {
         auto* draw = vd::entryPoint<OnDdPlainWholeCountry_fn>(kPelmora, "OnDdPlainWholeCountry");
         if (!draw || count < 1 || count > 6)
             return;
-        const OverviewLayerFrame f = frame();
+        const OverviewLayerFrame f = Frame();
         for (int r = 0; r < 5; ++r)
-            if (doc.m_anLineRowFlag[count][r] != 0)
+            if (LineRowFlag(doc, count, r) != 0)
                 draw(dc, WholeCountryLineValue(doc, count, r, true), f.north, f.west, f.south, f.east, 2, 2, mapFrame,
                      1, 3, r, count, height, f.originX, f.originY, f.scaleX, f.scaleY,
                      area + "/" + doc.m_astrLineName[5 * count + r], f.mesh, f.mesh, f.mesh,
                      doc.m_astrLineFile[5 * count + r], doc.m_strAppDir);
-        return;
     }
-    case 7: {
+
+    // Type 7: the points of a tab.
+    void Points(int count) const
+    {
         auto* draw = vd::entryPoint<OnDdPlainPoint_fn>(kPelmora, "OnDdPlainPoint");
         if (!draw || count < 0 || count > 5)
             return;
-        const OverviewLayerFrame f = frame();
+        const OverviewLayerFrame f = Frame();
         const int c = count;
         for (int r = 0; r < 5; ++r)
-            if (doc.m_anPointRowFlag[c][r] != 0)
+            if (PointRowFlag(doc, c, r) != 0)
                 draw(dc, PointItemCode(doc, c, r), f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3,
                      100 * c + 10 * r, doc.m_anPointRowC[c][r],
                      c == 3 ? doc.m_anPointRowB[3][0] : doc.m_anPointRowB[c][r], height, f.originX, f.originY, f.scaleX,
-                     f.scaleY, area + "/" + doc.m_astrPointName[5 * c + r] + "/" + flags(), f.mesh, f.mesh, f.mesh,
+                     f.scaleY, area + "/" + doc.m_astrPointName[5 * c + r] + "/" + Flags(), f.mesh, f.mesh, f.mesh,
                      doc.m_astrPointFile[5 * c + r], doc.m_strAppDir);
-        return;
     }
-    case 8: {
+
+    // Type 8: the meshes of a group.
+    void Meshes(int count) const
+    {
         auto* draw = vd::entryPoint<OnDdPlainMeshTavrel_fn>(kPelmora, "OnDdPlainMeshTavrel");
         if (!draw || count < 0 || count > 2)
             return;
-        const OverviewLayerFrame f = frame();
+        const OverviewLayerFrame f = Frame();
         const int kind = MeshKind(doc);
         const int c = count;
         for (int r = 0; r < 5; ++r)
-            if (doc.m_anMeshRowFlag[c][r] != 0)
+            if (MeshRowFlag(doc, c, r) != 0)
                 draw(dc, 0, f.north, f.west, f.south, f.east, 2, 2, mapFrame, 10001, 3, 1000 * kind + 100 * c + 10 * r,
                      width, MeshRowValue(doc, c, r), height, f.originX, f.originY, f.scaleX, f.scaleY,
-                     area + "/" + flags(), f.mesh, f.mesh, f.mesh, doc.m_astrMeshFile[5 * c + r], doc.m_strAppDir,
+                     area + "/" + Flags(), f.mesh, f.mesh, f.mesh, doc.m_astrMeshFile[5 * c + r], doc.m_strAppDir,
                      CensusClassText(doc));
-        return;
     }
-    case 11: {
+
+    // Type 11: the seismic meshes.
+    void SeismicMesh() const
+    {
         auto* draw = vd::entryPoint<OnSeisWhiteMeshTavrel_fn>(kHalvette, "OnSeisWhiteMeshTavrel");
         if (!draw)
             return;
-        const OverviewLayerFrame f = frame();
+        const OverviewLayerFrame f = Frame();
         for (int i = 0; i < 2; ++i)
             if (doc.m_anSeisSetting[2 + 2 * i] != 0)
                 draw(dc, f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3, SeismicLayerCode(doc, i), width,
                      doc.m_anSeisSetting[3 + 2 * i], height, f.originX, f.originY, f.scaleX, f.scaleY, area, f.mesh,
                      f.mesh, f.mesh, doc.m_strAppDir);
-        return;
     }
+
+private:
+    OverviewLayerFrame Frame() const { return OverviewLayerFrameOf(doc, height); }
+    std::string Flags() const { return OverviewPrefectureFlags(doc); }
+
+    const CVeldoranDoc& doc;
+    vd::Dc* dc;
+    const std::string area = kArea;
+    const int width;
+    const int height;
+    const int mapFrame;
+};
+
+} // namespace
+
+void CMapRenderer::DrawLandLayer(int type, int count)
+{
+    const OverviewLayerCall call(*this);
+    switch (type) {
+    case 0:
+    case 10:
+        call.GeologyMesh(type);
+        return;
+    case 1:
+        call.FineMesh();
+        return;
+    case 2:
+    case 3:
+        call.Surfaces(type, count);
+        return;
+    case 4:
+    case 5:
+        call.Lines(type, count);
+        return;
+    case 6:
+        call.WholeCountryLines(count);
+        return;
+    case 7:
+        call.Points(count);
+        return;
+    case 8:
+        call.Meshes(count);
+        return;
+    case 11:
+        call.SeismicMesh();
+        return;
     default:
         // Type 9 and anything else: nothing is bound and nothing drawn.
         return;

@@ -24,7 +24,29 @@ const std::array<RendererPenSpec, CMapRenderer::kPenCount> kRendererPens = {{
     {vd::PS_SOLID, 1, RGB(160, 0, 0)},     {vd::PS_SOLID, 2, RGB(0, 128, 0)},
 }};
 
+MapDrawSettings MapDrawSettings::Of(const CVeldoranDoc& doc)
+{
+    return {doc.m_nMapFigure, doc.m_nSubmarineLayer, doc.m_nLake, doc.m_nPointLabel};
+}
+
+MapDrawSettings MapDrawSettings::ForOverlayPass(const CVeldoranDoc& doc)
+{
+    MapDrawSettings settings = Of(doc);
+    settings.mapFigure = 0;
+    settings.submarineLayer = 0;
+    if (doc.m_nOverlayLakes == -1)
+        settings.lake = 0;
+    return settings;
+}
+
 CMapRenderer::CMapRenderer(vd::Dc* pDC, CVeldoranDoc* pDoc, int clientWidth, int clientHeight)
+    : CMapRenderer(pDC, pDoc, clientWidth, clientHeight, pDoc ? MapDrawSettings::Of(*pDoc) : MapDrawSettings{})
+{
+}
+
+CMapRenderer::CMapRenderer(vd::Dc* pDC, CVeldoranDoc* pDoc, int clientWidth, int clientHeight,
+                           const MapDrawSettings& settings)
+    : m_settings(settings)
 {
     BindRendererEntryPoints();
     m_pDC = pDC;

@@ -4,6 +4,7 @@
 // from the document, holds the fixed palette of 15 brushes and 26 pens and the background tools,
 // and reaches the libraries' drawing entry points through the process-wide slots it rebinds.
 #include "platform/dc/GdiObjects.h"
+#include "view/renderer/MapDrawSettings.h"
 
 #include <array>
 #include <memory>
@@ -35,6 +36,8 @@ public:
     // Binds the entry points, stores the context, the document and the client size, sets the
     // defaults and creates the brushes, the pens and the background tools.
     CMapRenderer(vd::Dc* pDC, CVeldoranDoc* pDoc, int clientWidth, int clientHeight);
+    // The same with the settings of this drawing step where they differ from the document's.
+    CMapRenderer(vd::Dc* pDC, CVeldoranDoc* pDoc, int clientWidth, int clientHeight, const MapDrawSettings& settings);
     ~CMapRenderer();
     CMapRenderer(const CMapRenderer&) = delete;
     CMapRenderer& operator=(const CMapRenderer&) = delete;
@@ -68,6 +71,7 @@ public:
 
     vd::Dc* m_pDC = nullptr;             // lent by the view, never deleted here
     CVeldoranDoc* m_pDoc = nullptr;
+    MapDrawSettings m_settings; // figure, submarine layer, lakes and point label of this step
     std::unique_ptr<vd::Brush> m_pBackgroundShadeBrush;
     std::unique_ptr<vd::Brush> m_pBackgroundBrush;
     std::array<vd::Brush, kBrushCount> m_aBrush;

@@ -94,8 +94,8 @@ void CMapRenderer::DrawSheetAnnotations(int width, int height)
             else
                 dc.Ellipse(x - hs, y - hs, x + hs, y + hs);
             if (doc.m_nPointPopup == 0) {
-                const std::string label = doc.m_nPointLabel == 1   ? point->name
-                                          : doc.m_nPointLabel == 2 ? point->word
+                const std::string label = m_settings.pointLabel == 1   ? point->name
+                                          : m_settings.pointLabel == 2 ? point->word
                                                                    : point->name + "/" + point->word;
                 dc.TextOut(x + 6, y - 7, label);
             }

@@ -87,6 +87,6 @@ void CMapRenderer::DrawTrackFile(std::string file, int position)
     if (!draw)
         return;
     draw(m_pDC, file, 1, FormatCode(doc.m_strTrackFormat), position, longitudeColumn, decimalColumn, west, north, east,
-         south, doc.m_nMapFigure, 10, doc.m_bTrackScaleShown, doc.m_bTrackList, doc.m_strTrackKind, title, zoomX, zoomY,
+         south, m_settings.mapFigure, 10, doc.m_bTrackScaleShown, doc.m_bTrackList, doc.m_strTrackKind, title, zoomX, zoomY,
          metresX, metresY, float(doc.m_nTrackScaleKm), float(m_nOriginX), float(m_nOriginY));
 }

@@ -9,6 +9,7 @@
 #include "contracts/pelmora.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/text/Format.h"
+#include "view/layers/LandLayerTable.h"
 #include "view/renderer/LayerDispatchValues.h"
 
 #include <cstdlib>
@@ -57,7 +58,7 @@ void CMapRenderer::DrawWhiteFineMesh()
     const CVeldoranDoc& doc = *m_pDoc;
     const WhiteBlock w = WhiteBlockOf(doc);
     for (int g = 0; g < 4; ++g)
-        if (doc.m_anFineMeshFlag[g] != 0)
+        if (FineMeshRowFlag(doc, g) != 0)
             draw(m_pDC, 0, 0, 1, doc.m_nMapFrame, 0, 2, 10 * g, m_nClientWidth, doc.m_anFineMeshValue[g],
                  m_nClientHeight, float(m_nOriginX), float(m_nOriginY), doc.m_fWhiteZoomX, doc.m_fWhiteZoomY, "",
                  w.block, w.frameSlash, doc.m_astrFineMeshName[g], doc.m_strAppDir, doc.m_strFineMeshRest);
@@ -85,7 +86,7 @@ void CMapRenderer::DrawWhiteMesh(int tab)
     const CVeldoranDoc& doc = *m_pDoc;
     const WhiteBlock w = WhiteBlockOf(doc);
     for (int r = 0; r < 5; ++r)
-        if (doc.m_anMeshRowFlag[tab][r] != 0)
+        if (MeshRowFlag(doc, tab, r) != 0)
             draw(m_pDC, 0, 999, 1, doc.m_nMapFrame, 0, 2, 100 * tab + 10 * r, m_nClientWidth, MeshRowValue(doc, tab, r),
                  m_nClientHeight, float(m_nOriginX), float(m_nOriginY), doc.m_fWhiteZoomX, doc.m_fWhiteZoomY, "",
                  w.block, CensusClassText(doc), w.frameEqual, doc.m_astrMeshFile[5 * tab + r], doc.m_strAppDir);
@@ -103,7 +104,7 @@ void CMapRenderer::DrawWhiteSurface(int tab)
         if (!draw)
             return;
         for (int r = 0; r < 5; ++r)
-            if (doc.m_anSurfaceRowFlag[2][r] != 0)
+            if (SurfaceRowFlag(doc, 2, r) != 0)
                 draw(m_pDC, doc.m_anSurfaceRowA[2][r], w.sheets, r, 0, 0, 0, 0, doc.m_nMapFrame, 0,
                      doc.m_anSurfaceRowC[2][r], doc.m_anSurfaceRowB[2][r], m_nClientHeight, float(m_nOriginX),
                      float(m_nOriginY), doc.m_fWhiteZoomX, doc.m_fWhiteZoomY, flags, w.block,
@@ -114,7 +115,7 @@ void CMapRenderer::DrawWhiteSurface(int tab)
     if (!draw)
         return;
     for (int r = 0; r < 5; ++r)
-        if (doc.m_anSurfaceRowFlag[tab][r] != 0)
+        if (SurfaceRowFlag(doc, tab, r) != 0)
             draw(m_pDC, 10 * tab + r, doc.m_anSurfaceRowA[tab][r], m_nOriginY, m_nOriginX, w.sheets, w.blockNo, 0, 0, 0,
                  0, doc.m_anSurfaceRowC[tab][r], doc.m_anSurfaceRowB[tab][r], m_nClientHeight, 0, 0, doc.m_fWhiteZoomX,
                  doc.m_fWhiteZoomY, flags, w.block, doc.m_astrSurfaceName[5 * tab + r], w.modeNo,
@@ -140,7 +141,7 @@ void CMapRenderer::DrawWhiteLines(int kind, int tab)
         if (!draw)
             return;
         for (int r = 1; r <= 3; ++r)
-            if (doc.m_anLineRowFlag[tab][r] != 0)
+            if (LineRowFlag(doc, tab, r) != 0)
                 draw(m_pDC, doc.m_anLineRowValue[tab][r], m_nOriginY, m_nOriginX, w.sheets, w.blockNo, 0, 0, 0, 0, 0, 0,
                      m_nClientHeight, 0, 0, zx, zy, flags, w.block, doc.m_astrLineName[5 * tab + r], w.modeNo,
                      doc.m_astrLineFile[5 * tab + r], doc.m_strAppDir);
@@ -149,7 +150,7 @@ void CMapRenderer::DrawWhiteLines(int kind, int tab)
         if (!draw)
             return;
         for (int r = 0; r < 5; ++r)
-            if (doc.m_anLineRowFlag[tab][r] != 0)
+            if (LineRowFlag(doc, tab, r) != 0)
                 draw(m_pDC, WholeCountryLineValue(doc, tab, r, false), w.sheets, tab, 0, 0, 0, 0, doc.m_nMapFrame, 0, 0,
                      0, r, m_nClientHeight, float(m_nOriginX), float(m_nOriginY), zx, zy, "", w.block,
                      doc.m_astrLineName[5 * tab + r], w.modeNo, doc.m_astrLineFile[5 * tab + r], doc.m_strAppDir);
@@ -164,7 +165,7 @@ void CMapRenderer::DrawWhitePoints(int tab)
     const CVeldoranDoc& doc = *m_pDoc;
     const WhiteBlock w = WhiteBlockOf(doc);
     for (int r = 0; r < 5; ++r) {
-        if (doc.m_anPointRowFlag[tab][r] == 0)
+        if (PointRowFlag(doc, tab, r) == 0)
             continue;
         const int detail = (tab == 1 && r == 4) || (tab == 4 && r == 3) ? 3 : 2;
         draw(m_pDC, PointItemCode(doc, tab, r), 0, 1, doc.m_nMapFrame, 0, detail, 100 * tab + 10 * r,

@@ -138,12 +138,12 @@ void CMapRenderer::ComputeSheetCodes()
 
     RendererEntryPoints& ep = rendererEntryPoints();
     if (ep.OnCitySurfacePlain)
-        ep.OnCitySurfacePlain(m_pDC, doc.m_nMapFigure != 0 ? 6 : 3, doc.m_nCityBorderColour, doc.m_nPrfCstClr, north,
+        ep.OnCitySurfacePlain(m_pDC, m_settings.mapFigure != 0 ? 6 : 3, doc.m_nCityBorderColour, doc.m_nPrfCstClr, north,
                               west, south, east, 2, 2, doc.m_nMapFrame, 1, 3, doc.m_anSurfaceRowB[0][0], 0,
                               doc.m_nMapPjctn, doc.m_fMapScale, doc.m_fRefLongitude, xoff, yoff, xs, ys,
                               std::string("広域3") + "/", mesh, mesh, mesh, doc.m_strAppDir, doc.m_strCityBorderDir,
                               doc.m_strCoastlineDir);
-    if (doc.m_nMapFigure == 0 && ep.OnPrefectureLat)
+    if (m_settings.mapFigure == 0 && ep.OnPrefectureLat)
         ep.OnPrefectureLat(m_pDC, north, west, south, east, doc.m_nMapPjctn, doc.m_fMapScale, xoff, yoff, xs, ys,
                            doc.m_fRefLongitude);
 }

@@ -66,29 +66,64 @@ int Trunc(double value)
     return static_cast<int>(value);
 }
 
-void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int pointsOnly, int overlayOnly)
-{
-    CVeldoranDoc& doc = *r.m_pDoc;
-    vd::Dc& dc = *r.m_pDC;
-    RendererEntryPoints& ep = rendererEntryPoints();
+// One cell drawn, step by step; the members carry what the steps work out for the later ones.
+class SheetBlockCell {
+public:
+    SheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int pointsOnly, int overlayOnly)
+        : r(r), doc(*r.m_pDoc), dc(*r.m_pDC), ep(rendererEntryPoints()), alt(alt), cell(cell), part(part),
+          pointsOnly(pointsOnly), overlayOnly(overlayOnly), seaBrush(doc.m_crSeaColour)
+    {
+    }
 
+    void Draw()
+    {
+        SelectTools();
+        Layout();
+        MeasureLengthRatio();
+        MeasureBlockHeight();
+        ComputeScales();
+        PlaceCell();
+        DrawPlainWithoutTintSheet();
+        KeepBlockRight();
+        Fill();
+        PublishScales();
+        SetPointDrawKind();
+        WorkOutBaseExtent();
+        if (!DrawBaseMap()) {
+            Finish();
+            return;
+        }
+        DrawOutline();
+        DrawSiteNames();
+        Finish();
+    }
+
+private:
     // 1. Tools.
-    vd::Brush seaBrush(doc.m_crSeaColour);
-    const vd::Brush keptBrush = dc.SelectObject(seaBrush);
-    dc.SelectObject(keptBrush);
-    const vd::Pen keptPen = dc.SelectObject(r.m_aPen[0]);
+    void SelectTools()
+    {
+        keptBrush = dc.SelectObject(seaBrush);
+        dc.SelectObject(keptBrush);
+        keptPen = dc.SelectObject(r.m_aPen[0]);
+    }
 
     // 2. Layout.
-    const bool searchShown = doc.m_nFindPlaceKind == 3 && doc.m_nActiveViewDialog == 2;
-    const int frameForN = alt ? doc.m_nWhiteMapFrame : doc.m_nMapFrame;
-    const int k = SheetsFromCentre(doc.m_nMapMode);
-    const int n = frameForN == 2 && k > 0 ? 2 * k + 1 : 1;
-    const int last = n == 1 ? 0 : n * n - 1;
-    const int swIndex = n == 1 ? 1 : n * (n - 1);
-    int cellIndex = cell - 1 < 0 ? 0 : cell - 1;
+    void Layout()
+    {
+        searchShown = doc.m_nFindPlaceKind == 3 && doc.m_nActiveViewDialog == 2;
+        const int frameForN = alt ? doc.m_nWhiteMapFrame : doc.m_nMapFrame;
+        const int k = SheetsFromCentre(doc.m_nMapMode);
+        n = frameForN == 2 && k > 0 ? 2 * k + 1 : 1;
+        last = n == 1 ? 0 : n * n - 1;
+        swIndex = n == 1 ? 1 : n * (n - 1);
+        cellIndex = cell - 1 < 0 ? 0 : cell - 1;
+    }
 
     // 3. The length ratio of the sheet's latitude, once per map.
-    if (cell == 1) {
+    void MeasureLengthRatio()
+    {
+        if (cell != 1)
+            return;
         r.m_fLengthRatio = ep.OnUnitLength ? static_cast<float>(ep.OnUnitLength("", doc.m_astrMapEntry[2])) : 0.0f;
         if (!(r.m_fLengthRatio > 0)) // without Dovanne: the nominal ratio keeps the block drawable
             r.m_fLengthRatio = 1.215f;
@@ -96,42 +131,50 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
     }
 
     // 4. Block height.
-    const int fullScreenHeight = vd::ui::fullScreenSize().cy;
-    int height = SheetBlockHeight(r.m_nClientWidth, r.m_nClientHeight, fullScreenHeight, r.m_fLengthRatio);
-    doc.m_nMapPixelHeight = height;
+    void MeasureBlockHeight()
+    {
+        const int fullScreenHeight = vd::ui::fullScreenSize().cy;
+        height = SheetBlockHeight(r.m_nClientWidth, r.m_nClientHeight, fullScreenHeight, r.m_fLengthRatio);
+        doc.m_nMapPixelHeight = height;
+    }
 
     // 5. Scales and the search extent.
-    float scaleX = 0;
-    float scaleY = 0;
-    const int south0 = CVeldoranDoc::DmsToSeconds(doc.m_astrSheetPosition[2]);
-    const int west0 = CVeldoranDoc::DmsToSeconds(doc.m_astrSheetPosition[3]);
-    Extent extent;
-    bool haveExtent = false;
-    std::string word;
-    const int frame = doc.m_nMapFrame;
-    if (frame == 1 || frame == 2) {
-        doc.m_nMapPixelWidth = Trunc(double(height) * double(r.m_fSheetAspect));
-        scaleY = static_cast<float>(height) * 0.003125f / static_cast<float>(n);
-        scaleX = scaleY * r.m_fSheetAspect;
-        if (searchShown || alt) {
-            extent = SearchExtent(frame, doc.m_nMapMode, south0, west0);
-            word = LayoutWord(frame, doc.m_nMapMode);
+    void ComputeScales()
+    {
+        south0 = CVeldoranDoc::DmsToSeconds(doc.m_astrSheetPosition[2]);
+        west0 = CVeldoranDoc::DmsToSeconds(doc.m_astrSheetPosition[3]);
+        frame = doc.m_nMapFrame;
+        if (frame == 1 || frame == 2) {
+            doc.m_nMapPixelWidth = Trunc(double(height) * double(r.m_fSheetAspect));
+            scaleY = static_cast<float>(height) * 0.003125f / static_cast<float>(n);
+            scaleX = scaleY * r.m_fSheetAspect;
+            if (searchShown || alt) {
+                extent = SearchExtent(frame, doc.m_nMapMode, south0, west0);
+                word = LayoutWord(frame, doc.m_nMapMode);
+            }
         }
     }
 
     // 6. Geometry and mesh codes.
-    const int ox = r.m_nOriginX;
-    const int oy = r.m_nOriginY;
-    bool fill = false;
-    int blockLeft = ox;
-    int right = 0;
-    int bottom = 0;
-    int cellLeft = ox;
-    int cellTop = oy;
-    int cellWest = west0;
-    int cellSouth = south0;
-    std::string cellMesh;
-    if (frame == 1) {
+    void PlaceCell()
+    {
+        ox = r.m_nOriginX;
+        oy = r.m_nOriginY;
+        blockLeft = ox;
+        cellLeft = ox;
+        cellTop = oy;
+        cellWest = west0;
+        cellSouth = south0;
+        if (frame == 1)
+            PlaceSingleSheet();
+        else if (frame == 2)
+            PlaceBlockCell();
+        else if (frame == 3)
+            PlaceRange();
+    }
+
+    void PlaceSingleSheet()
+    {
         right = ox + Trunc(SheetSpan(1, scaleX));
         bottom = oy + Trunc(SheetSpan(1, scaleY));
         r.DrawFrameRect(ox, oy, right, bottom);
@@ -142,7 +185,10 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
         doc.m_astrBlockMeshCode[1] = cellMesh;
         cellIndex = 0;
         fill = part == 1 && overlayOnly == 0;
-    } else if (frame == 2) {
+    }
+
+    void PlaceBlockCell()
+    {
         const int column = cellIndex % n;
         const int row = cellIndex / n;
         cellLeft = ox + Trunc(SheetSpan(column, scaleX));
@@ -163,24 +209,12 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
             doc.m_nBlockWestSec = cellWest;
             doc.m_nBlockSouthSec = cellSouth;
         }
-    } else if (frame == 3) {
-        if (searchShown || alt) {
-            const int latCode = r.m_nSheetMeshCode / 100;
-            const int lonCode = r.m_nSheetMeshCode % 100;
-            if (doc.m_nWhiteMapFrame == 1) {
-                cellMesh = MeshCodeText(latCode, lonCode);
-                doc.m_astrBlockMeshCode[1] = cellMesh;
-                word = "全域";
-                cellIndex = 0;
-            } else {
-                const int kw = SheetsFromCentre(doc.m_nMapMode);
-                const int nw = 2 * kw + 1;
-                word = LayoutWord(2, doc.m_nMapMode);
-                cellMesh = MeshCodeText(latCode + kw - cellIndex / nw, lonCode + cellIndex % nw - kw);
-                if (cellIndex < int(doc.m_astrBlockMeshCode.size()))
-                    doc.m_astrBlockMeshCode[cellIndex] = cellMesh;
-            }
-        }
+    }
+
+    void PlaceRange()
+    {
+        if (searchShown || alt)
+            NameRangeMeshes();
         const int dragWidth = doc.m_nRangeDragRight - doc.m_nRangeDragLeft;
         const int dragHeight = doc.m_nRangeDragBottom - doc.m_nRangeDragTop;
         int width = dragHeight != 0 ? Trunc(double(dragWidth) * double(height) / double(dragHeight)) : 0;
@@ -212,56 +246,88 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
         }
     }
 
+    // The mesh codes a range names for the municipality search, by the white map's layout.
+    void NameRangeMeshes()
+    {
+        const int latCode = r.m_nSheetMeshCode / 100;
+        const int lonCode = r.m_nSheetMeshCode % 100;
+        if (doc.m_nWhiteMapFrame == 1) {
+            cellMesh = MeshCodeText(latCode, lonCode);
+            doc.m_astrBlockMeshCode[1] = cellMesh;
+            word = "全域";
+            cellIndex = 0;
+        } else {
+            const int kw = SheetsFromCentre(doc.m_nMapMode);
+            const int nw = 2 * kw + 1;
+            word = LayoutWord(2, doc.m_nMapMode);
+            cellMesh = MeshCodeText(latCode + kw - cellIndex / nw, lonCode + cellIndex % nw - kw);
+            if (cellIndex < int(doc.m_astrBlockMeshCode.size()))
+                doc.m_astrBlockMeshCode[cellIndex] = cellMesh;
+        }
+    }
+
     // A cell without its greyscale tint sheet is drawn plain: the sea colour alone would paint
     // its land as sea and hide the coastline.
-    const int figureKept = doc.m_nMapFigure;
-    if (figureKept != 0 && !alt && !cellMesh.empty() &&
-        !vd::fileExists(doc.m_strMapFigureDir + cellMesh + ".bmp")) {
-        doc.m_nMapFigure = 0;
-        r.m_bTintMissing = true;
+    void DrawPlainWithoutTintSheet()
+    {
+        figureKept = r.m_settings.mapFigure;
+        if (figureKept != 0 && !alt && !cellMesh.empty() &&
+            !vd::fileExists(doc.m_strMapFigureDir + cellMesh + ".bmp")) {
+            r.m_settings.mapFigure = 0;
+            r.m_bTintMissing = true;
+        }
     }
 
     // 7. The block's right edge (a frame-3 call that worked out no edge keeps the last one).
-    if (frame == 1 || frame == 2)
-        r.m_nBlockRight = right;
+    void KeepBlockRight()
+    {
+        if (frame == 1 || frame == 2)
+            r.m_nBlockRight = right;
+    }
 
     // 8. Fill.
-    if (fill) {
-        dc.SelectObject(doc.m_nMapFigure != 0 ? seaBrush : *r.m_pBackgroundBrush);
+    void Fill()
+    {
+        if (!fill)
+            return;
+        dc.SelectObject(r.m_settings.mapFigure != 0 ? seaBrush : *r.m_pBackgroundBrush);
         dc.Rectangle(blockLeft, oy, right, bottom + 1);
         dc.SelectObject(keptBrush);
     }
 
     // 9. Scales.
-    doc.m_fWhiteZoomX = scaleX;
-    doc.m_fWhiteZoomY = scaleY;
-    const float sx = frame == 3 ? scaleX : scaleX * kSheetUnitsPerSecondAcross;
-    const float sy = frame == 3 ? scaleY : scaleY * kSheetUnitsPerSecondDown;
+    void PublishScales()
+    {
+        doc.m_fWhiteZoomX = scaleX;
+        doc.m_fWhiteZoomY = scaleY;
+        sx = frame == 3 ? scaleX : scaleX * kSheetUnitsPerSecondAcross;
+        sy = frame == 3 ? scaleY : scaleY * kSheetUnitsPerSecondDown;
+    }
 
     // 10. Point drawing kind for the call.
-    const int drawKind = doc.m_nPointDrawKind;
-    if (drawKind != 6)
-        doc.m_nPointDrawKind = 1;
+    void SetPointDrawKind()
+    {
+        drawKind = doc.m_nPointDrawKind;
+        if (drawKind != 6)
+            doc.m_nPointDrawKind = 1;
+    }
 
-    auto finish = [&] {
-        doc.m_nMapFigure = figureKept;
-        if (doc.m_nMapFigure == 1)
-            dc.SetBkMode(vd::OPAQUE);
-        doc.m_nPointDrawKind = drawKind;
-        dc.SelectObject(keptPen);
-        dc.SelectObject(keptBrush);
-    };
-
-    const bool lastCell = cellIndex == last;
     // Frames 1 and 2 hand the coastline and borders their sheet origin; frame 3 its range.
-    const int baseWest = frame == 3 ? doc.m_nRangeWestSec : west0;
-    const int baseSouth = frame == 3 ? doc.m_nRangeSouthSec : south0;
-    const int baseEast = frame == 3 ? doc.m_nRangeEastSec : 0;
-    const int baseNorth = frame == 3 ? doc.m_nRangeNorthSec : 0;
+    void WorkOutBaseExtent()
+    {
+        lastCell = cellIndex == last;
+        baseWest = frame == 3 ? doc.m_nRangeWestSec : west0;
+        baseSouth = frame == 3 ? doc.m_nRangeSouthSec : south0;
+        baseEast = frame == 3 ? doc.m_nRangeEastSec : 0;
+        baseNorth = frame == 3 ? doc.m_nRangeNorthSec : 0;
+    }
 
-    // 11. Base map.
-    if (part > 0 && !(frame == 3 && doc.m_nMapFigure == 1)) {
-        if (doc.m_nMapFigure != 0) {
+    // 11. Base map. False when the white map's cell stops here (only its last cell draws).
+    bool DrawBaseMap()
+    {
+        if (part <= 0 || (frame == 3 && r.m_settings.mapFigure == 1))
+            return true;
+        if (r.m_settings.mapFigure != 0) {
             r.DrawSheetBackground(cellIndex, last, cellLeft, cellTop, scaleX, scaleY, n, cellMesh);
             if (cellIndex == 0) {
                 dc.SelectObject(seaBrush);
@@ -273,159 +339,259 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
                                     scaleX, scaleY, doc.m_nMapBoundary * 1000 + doc.m_nCstlnColor,
                                     doc.m_strCoastDir);
         } else {
-            if (!lastCell) {
-                finish();
-                return;
-            }
-            const std::string text = word + "/";
-            if (ep.OnCitySurfacePlain)
-                ep.OnCitySurfacePlain(&dc, 3, doc.m_nCityBorderColour, doc.m_nCstlnColor, extent.north, extent.west,
-                                      extent.south, extent.east, 1, 2, doc.m_nWhiteMapFrame, 1, frame, 0,
-                                      (doc.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0) + 10 * doc.m_nCityNameEnclave,
-                                      1, doc.m_fMapScale, 0, static_cast<float>(ox), static_cast<float>(oy), sx, sy,
-                                      text, cellMesh, doc.m_astrBlockMeshCode[4], doc.m_astrBlockMeshCode[12],
-                                      doc.m_strAppDir, doc.m_strCityBorderDir, doc.m_strCoastlineDir);
-            if (frame == 3 && ep.OnPrefectureLat)
-                ep.OnPrefectureLat(&dc, extent.north, extent.west, extent.south, extent.east, 1, 0,
-                                   static_cast<float>(ox), static_cast<float>(oy), sx, sy, 0);
+            if (!lastCell)
+                return false;
+            DrawMunicipalityBase();
         }
+        DrawSearchedMunicipality();
+        DrawPrefectureBorders();
+        DrawOverlays();
+        DrawDoubleEdge();
+        return true;
+    }
 
-        // 11.3 The searched municipality.
-        if (searchShown && lastCell && !doc.m_strFindMunicipality.empty() && ep.OnCitySurfaceSearch) {
-            const std::string text = word + "/" + doc.m_strLayerPrefFlags;
-            const int labelFlag = alt ? doc.m_nCityNameEnclave
-                                      : (doc.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0);
-            ep.OnCitySurfaceSearch(&dc, 5, extent.north, extent.west, extent.south, extent.east, 1, 2,
-                                   doc.m_nWhiteMapFrame, 1, frame, doc.m_nMapFigure == 0 ? 1 : 0, labelFlag,
-                                   static_cast<float>(ox), static_cast<float>(oy), sx, sy, text, cellMesh,
-                                   doc.m_astrBlockMeshCode[4], doc.m_astrBlockMeshCode[12], doc.m_strAppDir,
-                                   doc.m_strCityBorderDir, doc.m_strFindMunicipality);
-        }
+    // 11.2 The white map's municipality surfaces (and the range's prefecture latitudes).
+    void DrawMunicipalityBase()
+    {
+        const std::string text = word + "/";
+        if (ep.OnCitySurfacePlain)
+            ep.OnCitySurfacePlain(&dc, 3, doc.m_nCityBorderColour, doc.m_nCstlnColor, extent.north, extent.west,
+                                  extent.south, extent.east, 1, 2, doc.m_nWhiteMapFrame, 1, frame, 0,
+                                  (doc.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0) + 10 * doc.m_nCityNameEnclave,
+                                  1, doc.m_fMapScale, 0, static_cast<float>(ox), static_cast<float>(oy), sx, sy,
+                                  text, cellMesh, doc.m_astrBlockMeshCode[4], doc.m_astrBlockMeshCode[12],
+                                  doc.m_strAppDir, doc.m_strCityBorderDir, doc.m_strCoastlineDir);
+        if (frame == 3 && ep.OnPrefectureLat)
+            ep.OnPrefectureLat(&dc, extent.north, extent.west, extent.south, extent.east, 1, 0,
+                               static_cast<float>(ox), static_cast<float>(oy), sx, sy, 0);
+    }
 
-        // 11.4 Prefecture borders.
-        if (doc.m_nPrefBorder == 1 && lastCell && ep.OnWholePrfctrLine) {
-            std::string colour = doc.m_strPrefBorderColour;
-            if (doc.m_nMapFigure == 1 && colour == "RED")
-                colour = "WHITE";
-            ep.OnWholePrfctrLine(&dc, frame, doc.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
-                                 doc.m_nSubprefBorder, scaleX, scaleY, colour, doc.m_strCoastDir);
-        }
+    // 11.3 The searched municipality.
+    void DrawSearchedMunicipality()
+    {
+        if (!(searchShown && lastCell && !doc.m_strFindMunicipality.empty() && ep.OnCitySurfaceSearch))
+            return;
+        const std::string text = word + "/" + doc.m_strLayerPrefFlags;
+        const int labelFlag = alt ? doc.m_nCityNameEnclave : (doc.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0);
+        ep.OnCitySurfaceSearch(&dc, 5, extent.north, extent.west, extent.south, extent.east, 1, 2,
+                               doc.m_nWhiteMapFrame, 1, frame, r.m_settings.mapFigure == 0 ? 1 : 0, labelFlag,
+                               static_cast<float>(ox), static_cast<float>(oy), sx, sy, text, cellMesh,
+                               doc.m_astrBlockMeshCode[4], doc.m_astrBlockMeshCode[12], doc.m_strAppDir,
+                               doc.m_strCityBorderDir, doc.m_strFindMunicipality);
+    }
 
-        // 11.6 The overlays' extent.
-        Extent overlay;
-        bool haveOverlay = false;
+    // 11.4 Prefecture borders.
+    void DrawPrefectureBorders()
+    {
+        if (!(doc.m_nPrefBorder == 1 && lastCell && ep.OnWholePrfctrLine))
+            return;
+        std::string colour = doc.m_strPrefBorderColour;
+        if (r.m_settings.mapFigure == 1 && colour == "RED")
+            colour = "WHITE";
+        ep.OnWholePrfctrLine(&dc, frame, doc.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
+                             doc.m_nSubprefBorder, scaleX, scaleY, colour, doc.m_strCoastDir);
+    }
+
+    // 11.6 The overlays' extent: the sheet, the whole block at its last cell, or the range.
+    bool OverlayExtent(Extent& overlay) const
+    {
         if (frame == 1) {
             overlay = {south0 + kMeshHeightSeconds, west0, south0, west0 + kMeshWidthSeconds};
-            haveOverlay = true;
-        } else if (frame == 2 && lastCell) {
+            return true;
+        }
+        if (frame == 2 && lastCell) {
             overlay.south = cellSouth;
             overlay.north = cellSouth + n * kMeshHeightSeconds;
             overlay.west = cellWest - (n - 1) * kMeshWidthSeconds;
             overlay.east = cellWest + kMeshWidthSeconds;
-            haveOverlay = true;
-        } else if (frame == 3) {
+            return true;
+        }
+        if (frame == 3) {
             overlay = extent;
-            haveOverlay = haveExtent;
+            return haveExtent;
         }
-        if (haveOverlay) {
-            // 11.7 Lakes, reservoirs, submarine layers.
-            const int lakeStyle = doc.m_nLake + (doc.m_bSeismicLayer != 0 ? 10 : 0);
-            for (int pass = 0; pass < 2; ++pass) {
-                const int on = pass == 0 ? doc.m_nLake : doc.m_nReservoir;
-                if (on != 0 && ep.OnLakeDraw)
-                    ep.OnLakeDraw(&dc, doc.m_strCoastDir, lakeStyle,
-                                  static_cast<float>(ox), static_cast<float>(oy), sx, sy, overlay.east,
-                                  overlay.north, overlay.west, overlay.south, pass,
-                                  static_cast<int>(doc.m_crLakeColour));
-            }
-            if (doc.m_nSubmarineLayer != 0 && frame != 3) {
-                dc.SelectObject(keptBrush);
-                const std::string& dir = doc.m_strSubmarineDir;
-                const std::string code = doc.m_astrBlockMeshCode[swIndex];
-                const int cyan = static_cast<int>(vd::RGB(0, 255, 255));
-                const float fx = static_cast<float>(ox);
-                const float fy = static_cast<float>(oy);
-                const int setting = doc.m_anSubmarineSetting[0];
-                if (setting == 0 && doc.m_anSubmarineSetting[1] != 0) {
-                    if (ep.OnSubmarineTpgraphyRelief)
-                        ep.OnSubmarineTpgraphyRelief(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 0,
-                                                     doc.m_anSubmarineSetting[2], fx, fy, sx, sy, overlay.east,
-                                                     overlay.north, overlay.west, overlay.south, n, 0);
-                } else if (setting == 0) {
-                    if (ep.OnSubmarineTpgraphyMesh)
-                        ep.OnSubmarineTpgraphyMesh(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 0,
-                                                   doc.m_anSubmarineSetting[2], fx, fy, sx, sy, overlay.east,
-                                                   overlay.north, overlay.west, overlay.south, n, cyan);
-                } else if (setting == 1) {
-                    if (ep.OnSubmarineContour)
-                        ep.OnSubmarineContour(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 1, 1, 0, fx, fy,
-                                              sx, sy, overlay.east, overlay.north, overlay.west, overlay.south, n,
-                                              cyan);
-                } else if (setting == 2 || setting == 3) {
-                    if (ep.OnSubmarineData)
-                        ep.OnSubmarineData(&dc, dir, code, r.m_nClientHeight, setting, fx, fy, sx, sy, overlay.east,
-                                           overlay.north, overlay.west, overlay.south, n);
-                }
-                if (r.m_nLegendFlag == 1 && ep.OnSubmarineLegned)
-                    ep.OnSubmarineLegned(&dc, setting, 4000, r.m_nClientWidth, doc.m_anSubmarineSetting[1], cyan);
-            }
-            // 11.8 The Far East coast.
-            if (overlay.west < 446400 || overlay.north > 154800 || (overlay.west < 468000 && overlay.north > 122400))
-                r.DrawForeEastCoast(static_cast<float>(ox), static_cast<float>(oy), sx, sy, overlay.west,
-                                    overlay.south, overlay.east, overlay.north, doc.m_strCoastDir);
-        }
+        return false;
+    }
 
-        // 11.9 The double edge along the block's bottom and right.
-        if (lastCell) {
-            for (int i = 0; i < 2; ++i) {
-                r.DrawLine(blockLeft, bottom + i, right + 1, bottom + i);
-                r.DrawLine(right + i - 1, oy, right + i - 1, bottom + 1);
-            }
+    void DrawOverlays()
+    {
+        Extent overlay;
+        if (!OverlayExtent(overlay))
+            return;
+        DrawLakes(overlay);
+        if (r.m_settings.submarineLayer != 0 && frame != 3)
+            DrawSubmarineLayer(overlay);
+        // 11.8 The Far East coast.
+        if (overlay.west < 446400 || overlay.north > 154800 || (overlay.west < 468000 && overlay.north > 122400))
+            r.DrawForeEastCoast(static_cast<float>(ox), static_cast<float>(oy), sx, sy, overlay.west, overlay.south,
+                                overlay.east, overlay.north, doc.m_strCoastDir);
+    }
+
+    // 11.7 Lakes and reservoirs.
+    void DrawLakes(const Extent& overlay)
+    {
+        const int lakeStyle = r.m_settings.lake + (doc.m_bSeismicLayer != 0 ? 10 : 0);
+        for (int pass = 0; pass < 2; ++pass) {
+            const int on = pass == 0 ? r.m_settings.lake : doc.m_nReservoir;
+            if (on != 0 && ep.OnLakeDraw)
+                ep.OnLakeDraw(&dc, doc.m_strCoastDir, lakeStyle, static_cast<float>(ox), static_cast<float>(oy), sx,
+                              sy, overlay.east, overlay.north, overlay.west, overlay.south, pass,
+                              static_cast<int>(doc.m_crLakeColour));
+        }
+    }
+
+    // 11.7 The submarine layer of its setting, and its legend.
+    void DrawSubmarineLayer(const Extent& overlay)
+    {
+        dc.SelectObject(keptBrush);
+        const std::string& dir = doc.m_strSubmarineDir;
+        const std::string code = doc.m_astrBlockMeshCode[swIndex];
+        const int cyan = static_cast<int>(vd::RGB(0, 255, 255));
+        const float fx = static_cast<float>(ox);
+        const float fy = static_cast<float>(oy);
+        const int setting = doc.m_anSubmarineSetting[0];
+        if (setting == 0 && doc.m_anSubmarineSetting[1] != 0) {
+            if (ep.OnSubmarineTpgraphyRelief)
+                ep.OnSubmarineTpgraphyRelief(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 0,
+                                             doc.m_anSubmarineSetting[2], fx, fy, sx, sy, overlay.east, overlay.north,
+                                             overlay.west, overlay.south, n, 0);
+        } else if (setting == 0) {
+            if (ep.OnSubmarineTpgraphyMesh)
+                ep.OnSubmarineTpgraphyMesh(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 0,
+                                           doc.m_anSubmarineSetting[2], fx, fy, sx, sy, overlay.east, overlay.north,
+                                           overlay.west, overlay.south, n, cyan);
+        } else if (setting == 1) {
+            if (ep.OnSubmarineContour)
+                ep.OnSubmarineContour(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 1, 1, 0, fx, fy, sx, sy,
+                                      overlay.east, overlay.north, overlay.west, overlay.south, n, cyan);
+        } else if (setting == 2 || setting == 3) {
+            if (ep.OnSubmarineData)
+                ep.OnSubmarineData(&dc, dir, code, r.m_nClientHeight, setting, fx, fy, sx, sy, overlay.east,
+                                   overlay.north, overlay.west, overlay.south, n);
+        }
+        if (r.m_nLegendFlag == 1 && ep.OnSubmarineLegned)
+            ep.OnSubmarineLegned(&dc, setting, 4000, r.m_nClientWidth, doc.m_anSubmarineSetting[1], cyan);
+    }
+
+    // 11.9 The double edge along the block's bottom and right.
+    void DrawDoubleEdge()
+    {
+        if (!lastCell)
+            return;
+        for (int i = 0; i < 2; ++i) {
+            r.DrawLine(blockLeft, bottom + i, right + 1, bottom + i);
+            r.DrawLine(right + i - 1, oy, right + i - 1, bottom + 1);
         }
     }
 
     // 12. Outline, boundaries and scale bar.
-    const double metresEw = ep.OnUnitLength ? ep.OnUnitLength("ew", doc.m_astrMapEntry[2]) : 0.0;
-    if (frame == 1) {
-        if (doc.m_nScaleBar == 1 && ep.OnScaleX)
-            ep.OnScaleX(&dc, 1, scaleX, ox + Trunc(SheetSpan(1, scaleX)), oy + Trunc(SheetSpan(1, scaleY)),
-                        doc.m_astrMapEntry[2], static_cast<float>(metresEw), doc.m_nMapFigure);
-    } else if (frame == 2 && lastCell) {
-        r.DrawFrameRect(ox, oy, right, bottom);
-        if (doc.m_nMapBoundary == 1) {
-            dc.SelectObject(r.m_aPen[doc.m_nMapFigure != 0 ? 0 : 17]);
-            for (int j = 1; j < n; ++j) {
-                const int x = ox + Trunc(SheetSpan(j, scaleX));
-                const int y = oy + Trunc(SheetSpan(j, scaleY));
-                r.DrawLine(x, oy, x, bottom);
-                r.DrawLine(ox, y, right, y);
-            }
-            dc.SelectObject(keptPen);
+    void DrawOutline()
+    {
+        const double metresEw = ep.OnUnitLength ? ep.OnUnitLength("ew", doc.m_astrMapEntry[2]) : 0.0;
+        if (frame == 1) {
+            if (doc.m_nScaleBar == 1 && ep.OnScaleX)
+                ep.OnScaleX(&dc, 1, scaleX, ox + Trunc(SheetSpan(1, scaleX)), oy + Trunc(SheetSpan(1, scaleY)),
+                            doc.m_astrMapEntry[2], static_cast<float>(metresEw), r.m_settings.mapFigure);
+        } else if (frame == 2 && lastCell) {
+            r.DrawFrameRect(ox, oy, right, bottom);
+            if (doc.m_nMapBoundary == 1)
+                DrawSheetBoundaries();
+            if (doc.m_nScaleBar == 1 && ep.OnScaleX)
+                ep.OnScaleX(&dc, 3, scaleX, right, bottom, doc.m_astrMapEntry[2], static_cast<float>(metresEw),
+                            r.m_settings.mapFigure);
         }
-        if (doc.m_nScaleBar == 1 && ep.OnScaleX)
-            ep.OnScaleX(&dc, 3, scaleX, right, bottom, doc.m_astrMapEntry[2], static_cast<float>(metresEw),
-                        doc.m_nMapFigure);
+    }
+
+    // The lines between the sheets of a block.
+    void DrawSheetBoundaries()
+    {
+        dc.SelectObject(r.m_aPen[r.m_settings.mapFigure != 0 ? 0 : 17]);
+        for (int j = 1; j < n; ++j) {
+            const int x = ox + Trunc(SheetSpan(j, scaleX));
+            const int y = oy + Trunc(SheetSpan(j, scaleY));
+            r.DrawLine(x, oy, x, bottom);
+            r.DrawLine(ox, y, right, y);
+        }
+        dc.SelectObject(keptPen);
     }
 
     // 13. Site names.
-    if ((doc.m_nSiteNameDisplay != -1 || doc.m_nPointDrawKind != 1) && !doc.m_strSiteNameFile.empty()) {
-        r.DrawSheetPoints(doc.m_strSiteNameFile, doc.m_nPointDrawKind, scaleX, scaleY, frame == 2 ? cellLeft : ox,
-                          frame == 2 ? cellTop : oy, cellWest, cellSouth, part, pointsOnly, static_cast<float>(n),
-                          cellIndex);
+    void DrawSiteNames()
+    {
+        if ((doc.m_nSiteNameDisplay != -1 || doc.m_nPointDrawKind != 1) && !doc.m_strSiteNameFile.empty())
+            r.DrawSheetPoints(doc.m_strSiteNameFile, doc.m_nPointDrawKind, scaleX, scaleY, frame == 2 ? cellLeft : ox,
+                              frame == 2 ? cellTop : oy, cellWest, cellSouth, part, pointsOnly,
+                              static_cast<float>(n), cellIndex);
     }
 
-    // 14.
-    finish();
-}
+    // 14. The figure, the point drawing kind and the tools put back.
+    void Finish()
+    {
+        r.m_settings.mapFigure = figureKept;
+        if (r.m_settings.mapFigure == 1)
+            dc.SetBkMode(vd::OPAQUE);
+        doc.m_nPointDrawKind = drawKind;
+        dc.SelectObject(keptPen);
+        dc.SelectObject(keptBrush);
+    }
+
+    CMapRenderer& r;
+    CVeldoranDoc& doc;
+    vd::Dc& dc;
+    RendererEntryPoints& ep;
+    const bool alt;
+    const int cell;
+    const int part;
+    const int pointsOnly;
+    const int overlayOnly;
+    vd::Brush seaBrush;
+    vd::Brush keptBrush;
+    vd::Pen keptPen;
+
+    bool searchShown = false;
+    int n = 1;
+    int last = 0;
+    int swIndex = 1;
+    int cellIndex = 0;
+    int height = 0;
+    float scaleX = 0;
+    float scaleY = 0;
+    int south0 = 0;
+    int west0 = 0;
+    Extent extent;
+    bool haveExtent = false;
+    std::string word;
+    int frame = 0;
+    int ox = 0;
+    int oy = 0;
+    bool fill = false;
+    int blockLeft = 0;
+    int right = 0;
+    int bottom = 0;
+    int cellLeft = 0;
+    int cellTop = 0;
+    int cellWest = 0;
+    int cellSouth = 0;
+    std::string cellMesh;
+    int figureKept = 0;
+    float sx = 0;
+    float sy = 0;
+    int drawKind = 0;
+    bool lastCell = false;
+    int baseWest = 0;
+    int baseSouth = 0;
+    int baseEast = 0;
+    int baseNorth = 0;
+};
 
 } // namespace
 
 void CMapRenderer::DrawSheetBlock(int cell, int part, int pointsOnly, int overlayOnly)
 {
-    DrawSheetBlockCell(*this, false, cell, part, pointsOnly, overlayOnly);
+    SheetBlockCell(*this, false, cell, part, pointsOnly, overlayOnly).Draw();
 }
 
 void CMapRenderer::DrawSheetBlockAlt(int cell, int part, int pointsOnly, int overlayOnly)
 {
-    DrawSheetBlockCell(*this, true, cell, part, pointsOnly, overlayOnly);
+    SheetBlockCell(*this, true, cell, part, pointsOnly, overlayOnly).Draw();
 }

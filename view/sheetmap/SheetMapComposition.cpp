@@ -47,7 +47,7 @@ std::optional<WhiteLayerResult> CMapRenderer::DrawSheetMap(int overlayOnly, int 
     {
         const vd::Brush brush = dc.SelectObject(*m_pBackgroundShadeBrush);
         const vd::Pen pen = dc.SelectObject(*m_pBackgroundShadePen);
-        if (overlayOnly == 0 && doc.m_nMapFigure == 0)
+        if (overlayOnly == 0 && m_settings.mapFigure == 0)
             dc.Rectangle(0, 0, m_nClientWidth, m_nClientHeight);
         dc.SelectObject(brush);
         dc.SelectObject(pen);
@@ -74,13 +74,13 @@ std::optional<WhiteLayerResult> CMapRenderer::DrawSheetMap(int overlayOnly, int 
     const bool block = m_bAltLayout ? doc.m_nWhiteMapFrame != 1 : doc.m_nMapFrame != 1 && doc.m_nMapFrame != 3;
 
     auto drawCell = [&](int cell) {
-        const int label = doc.m_nPointLabel;
-        doc.m_nPointLabel = 3;
+        const int label = m_settings.pointLabel;
+        m_settings.pointLabel = 3;
         if (m_bAltLayout)
             DrawSheetBlockAlt(cell, 1, 0, overlayOnly);
         else
             DrawSheetBlock(cell, 1, 0, overlayOnly);
-        doc.m_nPointLabel = label;
+        m_settings.pointLabel = label;
     };
     // The common area's points, when switched on and not already the current data.
     auto overlayCommonArea = [&](int cell) {
@@ -178,18 +178,18 @@ void CMapRenderer::DrawPointOverlay(int cell)
     doc.m_nPointDisplayFlag = 0;
     const int drawKind = doc.m_nPointDrawKind;
     const int markStyle = m_nMarkStyle;
-    const int label = doc.m_nPointLabel;
+    const int label = m_settings.pointLabel;
     doc.m_nPointDrawKind = 6;
     m_nMarkStyle = 4;
     if (doc.m_nPointPopup == 1)
-        doc.m_nPointLabel = 4;
+        m_settings.pointLabel = 4;
     if (m_bAltLayout)
         DrawSheetBlockAlt(cell, -1, 1, 1);
     else
         DrawSheetBlock(cell, -1, 1, 1);
     doc.m_nPointDrawKind = drawKind;
     m_nMarkStyle = markStyle;
-    doc.m_nPointLabel = label;
+    m_settings.pointLabel = label;
 }
 
 void CMapRenderer::DrawLegendFrame(int x, int y, int width)

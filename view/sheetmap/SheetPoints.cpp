@@ -57,201 +57,282 @@ int DensityLevel(int mapFrame, int mapMode, int count)
     return 0;
 }
 
+// The label's font, offsets and symbol size of one call.
+struct LabelLayout {
+    LabelFont font{};
+    int offsetX = 0;
+    int offsetY = 0;
+    int symbolSize = 3;
+};
+constexpr int kSecondLine = 5;
+
+// One call drawn, step by step; the members carry what the steps work out for the later ones.
+class SheetPointsDrawing {
+public:
+    SheetPointsDrawing(CMapRenderer& r, const std::string& file, int drawKind, float scaleX, float scaleY, int cellLeft,
+                       int cellTop, int cellWestSec, int cellSouthSec, int part, int pointsOnly, float n, int cellIndex)
+        : r(r), doc(*r.m_pDoc), dc(*r.m_pDC), file(file), drawKind(drawKind), scaleX(scaleX), scaleY(scaleY),
+          cellLeft(cellLeft), cellTop(cellTop), cellWestSec(cellWestSec), cellSouthSec(cellSouthSec), part(part),
+          pointsOnly(pointsOnly), n(n), cellIndex(cellIndex)
+    {
+    }
+
+    void Draw()
+    {
+        keptPen = dc.SelectObject(r.m_aPen[2]);
+        keptBrush = dc.SelectObject(r.m_aBrush[2]);
+        frame = doc.m_nMapFrame;
+        if (frame == 2 && !PlaceOnBlock()) {
+            RestoreTools();
+            return;
+        }
+        doc.SetFrameBounds(doc.m_nRangeNorthSec, doc.m_nRangeWestSec, doc.m_nRangeSouthSec, doc.m_nRangeEastSec);
+        LayOutLabels();
+        doc.LoadVisibleRecords(file, doc.m_strFrameWest, doc.m_strFrameSouth, doc.m_strFrameEast,
+                               doc.m_strFrameNorth, drawKind);
+        vd::Font labelFont;
+        labelFont.CreateFont(layout.font.height, 0, 0, 0, 400, false, false, false, vd::SHIFTJIS_CHARSET, 4,
+                             vd::CLIP_DEFAULT_PRECIS, vd::PROOF_QUALITY, vd::VARIABLE_PITCH | vd::FF_SWISS,
+                             doc.m_strFontName);
+        const vd::Font keptFont = dc.SelectObject(labelFont);
+        doc.m_fPointScaleX = scaleX;
+        doc.m_fPointScaleY = scaleY;
+        if (r.m_settings.mapFigure == 1)
+            dc.SetBkMode(vd::TRANSPARENT);
+        records = RecordCount();
+        if (pointsOnly == 0)
+            SetDensity();
+        DrawRecords();
+        DrawFoundPlace();
+        dc.SelectObject(keptFont);
+        labelFont.DeleteObject();
+        RestoreTools();
+        dc.SetBkMode(vd::OPAQUE);
+        for (std::string& entry : doc.m_astrPointRecord)
+            entry.clear();
+    }
+
+private:
+    void RestoreTools()
+    {
+        dc.SelectObject(keptPen);
+        dc.SelectObject(keptBrush);
+    }
+
+    // A block draws its points once, at its last cell, from the block's north-west corner.
+    bool PlaceOnBlock()
+    {
+        if (cellIndex != static_cast<int>(n * n - 1))
+            return false;
+        const int k = doc.m_nMapMode == 25 ? 2 : doc.m_nMapMode == 49 ? 3 : 1;
+        const int south0 = CVeldoranDoc::DmsToSeconds(doc.m_astrSheetPosition[2]);
+        const int west0 = CVeldoranDoc::DmsToSeconds(doc.m_astrSheetPosition[3]);
+        cellLeft = r.m_nOriginX;
+        cellTop = r.m_nOriginY;
+        cellWestSec = west0 - k * kMeshWidthSeconds;
+        cellSouthSec = south0 + (k - 2) * kMeshHeightSeconds; // the block's north edge less 7200 seconds
+        return true;
+    }
+
+    // The label's size, gaps and offsets by the font setting and placement, published for the
+    // mouse's tips.
+    void LayOutLabels()
+    {
+        layout.symbolSize = doc.m_nPointDrawKind == 6 ? doc.m_nSymbolSize : 3;
+        if (frame == 3 && doc.m_nPointDrawKind == 6)
+            layout.symbolSize = doc.m_nSymbolSize + 1;
+        layout.font = FontFor(doc.m_nPlaceNameFontHeight, frame);
+        const bool twoLines = r.m_settings.pointLabel == 3;
+        if (r.m_nLabelPlacement == 2) {
+            layout.offsetX = -20;
+            if (frame == 2)
+                layout.offsetY = twoLines ? -16 : -9;
+            else
+                layout.offsetY = twoLines ? -20 : -11;
+        } else if (r.m_nLabelPlacement == 3) {
+            layout.offsetX = -20;
+            layout.offsetY = frame == 2 && !twoLines ? 12 : 14;
+        }
+        doc.m_nSheetLabelHeight = layout.font.height;
+        doc.m_nSheetLabelLineGap = kSecondLine;
+        doc.m_nSheetLabelGap = layout.font.gap;
+        doc.m_nSheetLabelOffsetX = layout.offsetX;
+        doc.m_nSheetLabelOffsetY = layout.offsetY;
+        doc.m_nSheetSymbolSize = layout.symbolSize;
+    }
+
+    int RecordCount() const
+    {
+        int count = 0;
+        while (count < kListSize && doc.m_astrPointRecord[count] != kListEnd)
+            ++count;
+        return count;
+    }
+
+    // The density of the names: the setting, or worked out from the names the filter admits.
+    void SetDensity()
+    {
+        if (r.m_nPointDisplaySetting != 14) {
+            doc.m_nPointDisplayFlag = r.m_nPointDisplaySetting;
+            return;
+        }
+        doc.m_nPointDisplayFlag = 0;
+        int admitted = 0;
+        for (int i = 0; i < records; ++i) {
+            const std::string& record = doc.m_astrPointRecord[i];
+            if (doc.m_anPlaceNameKind[0] == 1 || doc.FilterPlaceName(record.substr(0, record.find(' '))) == 1)
+                ++admitted;
+        }
+        doc.m_nPointDisplayFlag = DensityLevel(frame, doc.m_nMapMode, admitted);
+    }
+
+    void ElevationLabel(int elevation, const std::string& value, int x, int y)
+    {
+        r.DrawElevationLabel(elevation, value, x, y, layout.font.gap, kSecondLine, layout.offsetX, layout.offsetY,
+                             layout.symbolSize);
+    }
+
+    void DrawRecords()
+    {
+        int tipIndex = 0;
+        for (int i = 0; i < records; ++i) {
+            const std::string record = doc.m_astrPointRecord[i];
+            const int elevation =
+                doc.ProjectRecordToSheet(record, cellLeft, cellTop, cellWestSec, cellSouthSec, i);
+            const int x = doc.m_nPointX;
+            const int y = doc.m_nPointY;
+            const std::string value = part == -1 ? doc.m_strEntryState : std::string();
+            if (x <= 0)
+                continue;
+            if (pointsOnly == 0) {
+                DrawSiteName(elevation, value, x, y, tipIndex);
+                ++tipIndex;
+                doc.m_nSiteNameTipCount = tipIndex;
+            } else {
+                DrawRegisteredPoint(record, elevation, value, x, y, i);
+            }
+        }
+        if (drawKind == 1)
+            doc.m_nPlaceNameInMap = tipIndex;
+        if (part == -1) {
+            r.m_nPointCount = std::min(r.m_nPointCount + records, kListSize - 1);
+            doc.m_astrHitRecord[r.m_nPointCount] = kListEnd;
+        }
+    }
+
+    // A site name: its symbol and a tip for the mouse, or its label.
+    void DrawSiteName(int elevation, const std::string& value, int x, int y, int tipIndex)
+    {
+        if (doc.m_nSiteNamePopup != 1) {
+            ElevationLabel(elevation, value, x, y);
+            return;
+        }
+        const std::string name = doc.m_strEntryTitle;
+        if (r.m_nMarkStyle < 4)
+            r.DrawPointMark(x, y, layout.symbolSize, CVeldoranDoc::PlaceNameKind(name));
+        std::string tip;
+        if (!value.empty())
+            tip = "/" + value;
+        else if (elevation >= -899)
+            tip = vd::format("/(%dm)", elevation);
+        if (tipIndex < kListSize) {
+            doc.m_astrSiteNameTip[tipIndex] = name + tip;
+            doc.m_anSiteNameTipX[tipIndex] = x;
+            doc.m_anSiteNameTipY[tipIndex] = y;
+        }
+    }
+
+    // A registered point: its kind tallied, its label in the kind's colours, its hit kept.
+    void DrawRegisteredPoint(const std::string& record, int elevation, const std::string& value, int x, int y, int i)
+    {
+        const int kind = CVeldoranDoc::GetFileKind(record);
+        doc.m_nFileKind = kind;
+        const int previousStyle = r.m_nMarkStyle;
+        // Tallies: text, other items, albums, web pages.
+        if (kind == 8) {
+            r.m_nMarkStyle = 8;
+            ++doc.m_anKindTally[2];
+        } else if (kind == 9) {
+            r.m_nMarkStyle = 4;
+            if (record.find(":\\") != std::string::npos)
+                ++doc.m_anKindTally[0];
+            if (record.find("@:") != std::string::npos)
+                ++doc.m_anKindTally[0];
+        } else if (kind == 10) {
+            r.m_nMarkStyle = 10;
+            ++doc.m_anKindTally[3];
+        } else {
+            r.m_nMarkStyle = 6;
+            ++doc.m_anKindTally[1];
+        }
+        ElevationLabel(elevation, value, x, y);
+        if (r.m_nMarkStyle == 6)
+            r.m_nMarkStyle = previousStyle;
+        // The hit list keeps room for its end mark at 4999.
+        const int at = r.m_nPointCount + i;
+        if (part == -1 && at < kListSize - 1) {
+            doc.m_astrHitRecord[at] = record;
+            doc.m_anHitX[at] = static_cast<std::int16_t>(x);
+            doc.m_anHitY[at] = static_cast<std::int16_t>(y);
+        }
+    }
+
+    // The found place, once, with its red box.
+    void DrawFoundPlace()
+    {
+        if (doc.m_strFindPlace.empty())
+            return;
+        const int keptKind = doc.m_nPointDrawKind;
+        const int keptDisplay = doc.m_nSiteNameDisplay;
+        const int keptLabel = r.m_settings.pointLabel;
+        doc.m_nPointDrawKind = 1;
+        doc.m_nPointDisplayFlag = 0;
+        doc.m_nSiteNameDisplay = 1;
+        r.m_settings.pointLabel = doc.m_nFindPlaceKind == 2 ? 1 : 3;
+        const int number = doc.ProjectRecordToSheet(doc.m_strFindPlace, cellLeft, cellTop, cellWestSec, cellSouthSec, 0);
+        const int x = doc.m_nPointX;
+        const int y = doc.m_nPointY;
+        const std::string value = doc.m_strEntryState == vd::format("%d", number) ? std::string() : doc.m_strEntryState;
+        ElevationLabel(number, value, x, y);
+        const vd::Pen boxPen = dc.SelectObject(r.m_aPen[2]);
+        const int w = std::max(vd::cp932Width(value), vd::cp932Width(doc.m_strEntryTitle));
+        r.DrawFrameRect(x - 8, y - 12, w > 6 ? x + 6 * w + 3 : x + 45, y + 15);
+        dc.SelectObject(boxPen);
+        doc.m_strFindPlace.clear();
+        doc.m_nPointDrawKind = keptKind;
+        doc.m_nSiteNameDisplay = keptDisplay;
+        r.m_settings.pointLabel = keptLabel;
+    }
+
+    CMapRenderer& r;
+    CVeldoranDoc& doc;
+    vd::Dc& dc;
+    const std::string& file;
+    const int drawKind;
+    const float scaleX;
+    const float scaleY;
+    int cellLeft;
+    int cellTop;
+    int cellWestSec;
+    int cellSouthSec;
+    const int part;
+    const int pointsOnly;
+    const float n;
+    const int cellIndex;
+    vd::Pen keptPen;
+    vd::Brush keptBrush;
+    int frame = 0;
+    LabelLayout layout;
+    int records = 0;
+};
+
 } // namespace
 
 void CMapRenderer::DrawSheetPoints(const std::string& file, int drawKind, float scaleX, float scaleY, int cellLeft,
                                    int cellTop, int cellWestSec, int cellSouthSec, int part, int pointsOnly, float n,
                                    int cellIndex)
 {
-    CVeldoranDoc& doc = *m_pDoc;
-    vd::Dc& dc = *m_pDC;
-    const vd::Pen keptPen = dc.SelectObject(m_aPen[2]);
-    const vd::Brush keptBrush = dc.SelectObject(m_aBrush[2]);
-    auto restoreTools = [&] {
-        dc.SelectObject(keptPen);
-        dc.SelectObject(keptBrush);
-    };
-
-    const int frame = doc.m_nMapFrame;
-    if (frame == 2) {
-        if (cellIndex != static_cast<int>(n * n - 1)) {
-            restoreTools();
-            return;
-        }
-        const int k = doc.m_nMapMode == 25 ? 2 : doc.m_nMapMode == 49 ? 3 : 1;
-        const int south0 = CVeldoranDoc::DmsToSeconds(doc.m_astrSheetPosition[2]);
-        const int west0 = CVeldoranDoc::DmsToSeconds(doc.m_astrSheetPosition[3]);
-        cellLeft = m_nOriginX;
-        cellTop = m_nOriginY;
-        cellWestSec = west0 - k * kMeshWidthSeconds;
-        cellSouthSec = south0 + (k - 2) * kMeshHeightSeconds; // the block's north edge less 7200 seconds
-    }
-
-    doc.SetFrameBounds(doc.m_nRangeNorthSec, doc.m_nRangeWestSec, doc.m_nRangeSouthSec, doc.m_nRangeEastSec);
-
-    int symbolSize = doc.m_nPointDrawKind == 6 ? doc.m_nSymbolSize : 3;
-    if (frame == 3 && doc.m_nPointDrawKind == 6)
-        symbolSize = doc.m_nSymbolSize + 1;
-    const LabelFont font = FontFor(doc.m_nPlaceNameFontHeight, frame);
-    constexpr int kSecondLine = 5;
-
-    int offsetX = 0;
-    int offsetY = 0;
-    const bool twoLines = doc.m_nPointLabel == 3;
-    if (m_nLabelPlacement == 2) {
-        offsetX = -20;
-        if (frame == 2)
-            offsetY = twoLines ? -16 : -9;
-        else
-            offsetY = twoLines ? -20 : -11;
-    } else if (m_nLabelPlacement == 3) {
-        offsetX = -20;
-        offsetY = frame == 2 && !twoLines ? 12 : 14;
-    }
-    doc.m_nSheetLabelHeight = font.height;
-    doc.m_nSheetLabelLineGap = kSecondLine;
-    doc.m_nSheetLabelGap = font.gap;
-    doc.m_nSheetLabelOffsetX = offsetX;
-    doc.m_nSheetLabelOffsetY = offsetY;
-    doc.m_nSheetSymbolSize = symbolSize;
-
-    doc.LoadVisibleRecords(file, doc.m_strFrameWest, doc.m_strFrameSouth, doc.m_strFrameEast, doc.m_strFrameNorth,
-                           drawKind);
-
-    vd::Font labelFont;
-    labelFont.CreateFont(font.height, 0, 0, 0, 400, false, false, false, vd::SHIFTJIS_CHARSET, 4,
-                         vd::CLIP_DEFAULT_PRECIS, vd::PROOF_QUALITY, vd::VARIABLE_PITCH | vd::FF_SWISS,
-                         doc.m_strFontName);
-    const vd::Font keptFont = dc.SelectObject(labelFont);
-    doc.m_fPointScaleX = scaleX;
-    doc.m_fPointScaleY = scaleY;
-    if (doc.m_nMapFigure == 1)
-        dc.SetBkMode(vd::TRANSPARENT);
-
-    auto recordCount = [&] {
-        int count = 0;
-        while (count < kListSize && doc.m_astrPointRecord[count] != kListEnd)
-            ++count;
-        return count;
-    };
-    const int records = recordCount();
-
-    if (pointsOnly == 0) {
-        if (m_nPointDisplaySetting != 14) {
-            doc.m_nPointDisplayFlag = m_nPointDisplaySetting;
-        } else {
-            doc.m_nPointDisplayFlag = 0;
-            int admitted = 0;
-            for (int i = 0; i < records; ++i) {
-                const std::string& record = doc.m_astrPointRecord[i];
-                if (doc.m_anPlaceNameKind[0] == 1 || doc.FilterPlaceName(record.substr(0, record.find(' '))) == 1)
-                    ++admitted;
-            }
-            doc.m_nPointDisplayFlag = DensityLevel(frame, doc.m_nMapMode, admitted);
-        }
-    }
-
-    auto elevationLabel = [&](int elevation, const std::string& value, int x, int y) {
-        DrawElevationLabel(elevation, value, x, y, font.gap, kSecondLine, offsetX, offsetY, symbolSize);
-    };
-
-    int tipIndex = 0;
-    for (int i = 0; i < records; ++i) {
-        const std::string record = doc.m_astrPointRecord[i];
-        const int elevation = doc.ProjectRecordToSheet(record, cellLeft, cellTop, cellWestSec, cellSouthSec, i);
-        const int x = doc.m_nPointX;
-        const int y = doc.m_nPointY;
-        const std::string value = part == -1 ? doc.m_strEntryState : std::string();
-        if (x <= 0)
-            continue;
-        if (pointsOnly == 0) {
-            if (doc.m_nSiteNamePopup == 1) {
-                const std::string name = doc.m_strEntryTitle;
-                if (m_nMarkStyle < 4)
-                    DrawPointMark(x, y, symbolSize, CVeldoranDoc::PlaceNameKind(name));
-                std::string tip;
-                if (!value.empty())
-                    tip = "/" + value;
-                else if (elevation >= -899)
-                    tip = vd::format("/(%dm)", elevation);
-                if (tipIndex < kListSize) {
-                    doc.m_astrSiteNameTip[tipIndex] = name + tip;
-                    doc.m_anSiteNameTipX[tipIndex] = x;
-                    doc.m_anSiteNameTipY[tipIndex] = y;
-                }
-            } else {
-                elevationLabel(elevation, value, x, y);
-            }
-            ++tipIndex;
-            doc.m_nSiteNameTipCount = tipIndex;
-        } else {
-            const int kind = CVeldoranDoc::GetFileKind(record);
-            doc.m_nFileKind = kind;
-            const int previousStyle = m_nMarkStyle;
-            // Tallies: text, other items, albums, web pages.
-            if (kind == 8) {
-                m_nMarkStyle = 8;
-                ++doc.m_anKindTally[2];
-            } else if (kind == 9) {
-                m_nMarkStyle = 4;
-                if (record.find(":\\") != std::string::npos)
-                    ++doc.m_anKindTally[0];
-                if (record.find("@:") != std::string::npos)
-                    ++doc.m_anKindTally[0];
-            } else if (kind == 10) {
-                m_nMarkStyle = 10;
-                ++doc.m_anKindTally[3];
-            } else {
-                m_nMarkStyle = 6;
-                ++doc.m_anKindTally[1];
-            }
-            elevationLabel(elevation, value, x, y);
-            if (m_nMarkStyle == 6)
-                m_nMarkStyle = previousStyle;
-            // The hit list keeps room for its end mark at 4999.
-            const int at = m_nPointCount + i;
-            if (part == -1 && at < kListSize - 1) {
-                doc.m_astrHitRecord[at] = record;
-                doc.m_anHitX[at] = static_cast<std::int16_t>(x);
-                doc.m_anHitY[at] = static_cast<std::int16_t>(y);
-            }
-        }
-    }
-    if (drawKind == 1)
-        doc.m_nPlaceNameInMap = tipIndex;
-    if (part == -1) {
-        m_nPointCount = std::min(m_nPointCount + records, kListSize - 1);
-        doc.m_astrHitRecord[m_nPointCount] = kListEnd;
-    }
-
-    // The found place, once.
-    if (!doc.m_strFindPlace.empty()) {
-        const int keptKind = doc.m_nPointDrawKind;
-        const int keptDisplay = doc.m_nSiteNameDisplay;
-        const int keptLabel = doc.m_nPointLabel;
-        doc.m_nPointDrawKind = 1;
-        doc.m_nPointDisplayFlag = 0;
-        doc.m_nSiteNameDisplay = 1;
-        doc.m_nPointLabel = doc.m_nFindPlaceKind == 2 ? 1 : 3;
-        const int number = doc.ProjectRecordToSheet(doc.m_strFindPlace, cellLeft, cellTop, cellWestSec, cellSouthSec, 0);
-        const int x = doc.m_nPointX;
-        const int y = doc.m_nPointY;
-        const std::string value = doc.m_strEntryState == vd::format("%d", number) ? std::string() : doc.m_strEntryState;
-        elevationLabel(number, value, x, y);
-        const vd::Pen boxPen = dc.SelectObject(m_aPen[2]);
-        const int w = std::max(vd::cp932Width(value), vd::cp932Width(doc.m_strEntryTitle));
-        DrawFrameRect(x - 8, y - 12, w > 6 ? x + 6 * w + 3 : x + 45, y + 15);
-        dc.SelectObject(boxPen);
-        doc.m_strFindPlace.clear();
-        doc.m_nPointDrawKind = keptKind;
-        doc.m_nSiteNameDisplay = keptDisplay;
-        doc.m_nPointLabel = keptLabel;
-    }
-
-    dc.SelectObject(keptFont);
-    labelFont.DeleteObject();
-    restoreTools();
-    dc.SetBkMode(vd::OPAQUE);
-    for (std::string& entry : doc.m_astrPointRecord)
-        entry.clear();
+    SheetPointsDrawing(*this, file, drawKind, scaleX, scaleY, cellLeft, cellTop, cellWestSec, cellSouthSec, part,
+                       pointsOnly, n, cellIndex)
+        .Draw();
 }

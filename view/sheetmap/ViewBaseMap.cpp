@@ -155,24 +155,11 @@ std::string ViewBaseMap::DrawLayeredMap(vd::Dc& dc)
                 WriteNoTintNotice(dc, view_.m_nSavedHeight);
         }
         if (doc_.m_nOverlayLayer != 999 && doc_.m_bOverlayOff != 1 && doc_.m_bOverlayTransparent == 1) {
-            const int figure = doc_.m_nMapFigure;
-            const int shade = doc_.m_nSubmarineLayer;
-            const int lakes = doc_.m_nLake;
-            const std::string marker = doc_.m_astrPointRecord[0];
-            doc_.m_nMapFigure = 0;
-            doc_.m_nSubmarineLayer = 0;
-            if (doc_.m_nOverlayLakes == -1)
-                doc_.m_nLake = 0;
-            doc_.m_astrPointRecord[0] = "TRANSPARENT";
+            // The transparent second pass: its points over the map, without tint or submarine layer.
             doc_.m_nPointDisplayFlag = pointSetting;
-            {
-                CMapRenderer renderer(&dc, &doc_, view_.m_nSavedWidth, view_.m_nSavedHeight);
-                renderer.DrawSheetMap(1, legend);
-            }
-            doc_.m_nMapFigure = figure;
-            doc_.m_nSubmarineLayer = shade;
-            doc_.m_nLake = lakes;
-            doc_.m_astrPointRecord[0] = marker;
+            CMapRenderer renderer(&dc, &doc_, view_.m_nSavedWidth, view_.m_nSavedHeight,
+                                  MapDrawSettings::ForOverlayPass(doc_));
+            renderer.DrawSheetMap(1, legend);
         }
     }
     AfterMainMap(dc);

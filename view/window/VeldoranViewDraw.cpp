@@ -15,6 +15,9 @@
 #include "view/navigation/ViewNavigation.h"
 #include "view/pages/ViewPages.h"
 #include "view/renderer/MapRenderer.h"
+#include "view/window/MapDisplayMode.h"
+
+using namespace map_display;
 
 void CVeldoranView::OnDraw(vd::Dc& dc)
 {
@@ -26,7 +29,7 @@ void CVeldoranView::OnDraw(vd::Dc& dc)
         OnEraseBkgnd(dc);
     }
     CVeldoranDoc& doc = *m_pDoc;
-    if (doc.m_nMapDisplayMode == -30)
+    if (doc.m_nMapDisplayMode == kSuspended)
         return;
     if (doc.m_strViewState == "GEOLEND") {
         doc.m_bMapOnScreen = 0;
@@ -63,9 +66,9 @@ void CVeldoranView::OnDraw(vd::Dc& dc)
             m_nScreenY = window.top + 2;
             const vd::ui::Rect client = GetClientRect();
             if (m_nPrintState == -1) {
-                doc.m_nMapDisplayMode = 20;
+                doc.m_nMapDisplayMode = kTextPage;
                 Call(m_routines.drawTextPage, dc);
-                doc.m_nMapDisplayMode = 20;
+                doc.m_nMapDisplayMode = kTextPage;
             } else if (m_nFirstPaint == -999) {
                 doc.BuildTintRamp();
                 m_nSavedWidth = client.right;
@@ -90,39 +93,39 @@ int CVeldoranView::PrepareRepaint()
 {
     CVeldoranDoc& doc = *m_pDoc;
     int& mode = doc.m_nMapDisplayMode;
-    if (m_nFirstPaint == -999 || mode == 11 || mode == 12)
+    if (m_nFirstPaint == -999 || mode == kPaletteChanged || mode == kRedrawMap)
         RebuildBackgroundTools();
     switch (mode) {
-    case 2:
+    case kSheetDialog:
         Call(m_routines.openSheetDialog);
         return 0;
-    case 3: {
+    case kRouteAreaSheets: {
         const int flag = doc.m_nPointDisplayFlag;
         Call(m_routines.showRouteAreaSheets);
         doc.m_nPointDisplayFlag = flag;
         return 1;
     }
-    case 9:
-        mode = 10;
+    case kSkipOnce:
+        mode = kMapShown;
         return 0;
-    case 11:
-    case 12:
-        mode = 0;
+    case kPaletteChanged:
+    case kRedrawMap:
+        mode = kIdle;
         doc.BuildTintRamp();
         OnRedisplayMap();
         return 1;
-    case 14:
+    case kPicturePageEntry:
         if (m_nTextPageState < 0)
             Call(m_routines.resetPageScrollBar);
-        mode = 15;
+        mode = kPicturePage;
         return -1;
-    case 18:
+    case kPictureViewerBack:
         if (m_nPictureState != -8888)
             return -1;
         SaveRestoreMap(1, m_nSavedX, m_nSavedY, m_nSavedX, m_nSavedY, m_nSavedWidth, m_nSavedHeight);
         m_nPictureState = 1;
         m_nLastMapState = 0;
-        mode = 10;
+        mode = kMapShown;
         if (doc.m_strEntryState == "NOTMOUSE") {
             doc.m_bMapOnScreen = 0;
             doc.m_strEntryState.clear();
@@ -130,7 +133,7 @@ int CVeldoranView::PrepareRepaint()
             doc.m_bMapOnScreen = 1;
         }
         return 1;
-    case 19:
+    case kTextPageEntry:
         doc.m_bMapOnScreen = 0;
         doc.m_nMouseTool = 0;
         if (doc.m_strEntryParam.empty())
@@ -139,7 +142,7 @@ int CVeldoranView::PrepareRepaint()
             Call(m_routines.resetPageScrollBar);
             m_nTextPageState = 0;
         }
-        mode = 20;
+        mode = kTextPage;
         return -1;
     default:
         return -1;
@@ -156,13 +159,14 @@ int CVeldoranView::DrawByMapMode(vd::Dc& dc, int result)
     if (result == 0 && DrawsAPage(doc.m_nMapDisplayMode, doc.m_bMapOnScreen, doc.m_strEntryParam))
         result = kPageDrawn;
     // Another screen replaces the text page: opening the same text again enters it anew.
-    if (doc.m_nMapDisplayMode != 20 && doc.m_nMapDisplayMode != 10 && doc.m_nMapDisplayMode != 0 && m_pPages)
+    if (doc.m_nMapDisplayMode != kTextPage && doc.m_nMapDisplayMode != kMapShown && doc.m_nMapDisplayMode != kIdle &&
+        m_pPages)
         m_pPages->m_strShownText.clear();
     switch (doc.m_nMapDisplayMode) {
-    case 1:
+    case kRouteAreaIndex:
         Call(m_routines.drawRouteAreaMaster, dc);
         break;
-    case 4:
+    case kSheetIndex:
         doc.m_nGuideMapIndex = -1;
         m_nLastMapState = 1;
         if (doc.m_bMapOnScreen == 0) {
@@ -171,52 +175,52 @@ int CVeldoranView::DrawByMapMode(vd::Dc& dc, int result)
         }
         doc.m_bMapOnScreen = 1;
         break;
-    case 5:
+    case kMainMap:
         DrawMainMap(dc);
         return 1;
-    case 6:
-    case 7:
-    case 8:
+    case kOverview:
+    case kDataSourceOverview:
+    case kDragOverview:
         // Drawn: the after-draw steps keep the overview instead of copying the saved map over it.
         Call(m_routines.drawDragOverview, dc);
         return 1;
-    case 13:
+    case kAlbum:
         // A page drawn is what the window shows now: the after-draw steps keep it instead of
         // copying the saved map over it.
         Call(m_routines.drawAlbum, dc);
         return 1;
-    case 15:
-    case 16:
-        Call(m_routines.drawMemo, dc, doc.m_nMapDisplayMode == 15 ? 0 : 1);
+    case kPicturePage:
+    case kJpegPicturePage:
+        Call(m_routines.drawMemo, dc, doc.m_nMapDisplayMode == kPicturePage ? 0 : 1);
         return 1;
-    case 17:
+    case kPicture:
         Call(m_routines.drawPicture, dc);
         break;
-    case 20:
+    case kTextPage:
         if (doc.m_strEntryParam.empty())
             return 1;
         Call(m_routines.showTextPage, dc);
         break;
-    case 22:
+    case kSubmarineMeshMap:
         Call(m_routines.removeViewButtons, 1);
         Call(m_routines.setViewButton, 27, std::string("元の地図"), w - 100, h - 60, w - 20, h - 36);
         Call(m_routines.drawSubmarineMeshMap, dc);
-        doc.m_nMapDisplayMode = 0;
+        doc.m_nMapDisplayMode = kIdle;
         SetFrameTitle("水深ﾃﾞｰﾀ中間ファイルの作成状況");
         break;
-    case 23:
+    case kSubmarineMeshFile:
         Call(m_routines.removeViewButtons, 1);
         Call(m_routines.setViewButton, 27, std::string("元の地図"), w - 100, h - 60, w - 20, h - 36);
         SetFrameTitle("水深ﾃﾞｰﾀ中間ファイルの作成");
         Call(m_routines.makeSubmarineMeshFile, dc);
-        doc.m_nMapDisplayMode = 0;
+        doc.m_nMapDisplayMode = kIdle;
         break;
-    case 24:
+    case kSheetPicture:
         Call(m_routines.drawSheetPicture, dc);
         doc.m_bMapOnScreen = 1;
         SetFrameTitle(doc.m_strSheetPictureTitle);
         break;
-    case 30:
+    case kCityBoundarySetup:
         SetUpCityBoundaries(dc);
         break;
     default:
@@ -272,7 +276,7 @@ void CVeldoranView::SetUpCityBoundaries(vd::Dc& dc)
     auto* coastlineSet = vd::entryPoint<OnCoastlineSet_fn>("SURRICK.DLL", "OnCoastlineSet");
     Call(m_routines.removeViewButtons, 1);
     // Repaints caused by Surrick's dialogs draw nothing meanwhile.
-    doc.m_nMapDisplayMode = -30;
+    doc.m_nMapDisplayMode = kSuspended;
     doc.m_bMapOnScreen = 0;
     const std::string answer = boundarySet ? boundarySet(&dc, doc.m_strCityBorderDir, doc.m_strCoastlineDir, 0) : "";
     if (!answer.empty()) {
@@ -293,22 +297,22 @@ void CVeldoranView::SetUpCityBoundaries(vd::Dc& dc)
         if (!doc.m_strCoastlineDir.empty() && coastlineSet)
             coastlineSet(&dc, doc.m_strCoastlineDir);
     }
-    doc.m_nMapDisplayMode = 5;
+    doc.m_nMapDisplayMode = kMainMap;
     Call(m_routines.runButtonCommand, 327);
 }
 
 bool CVeldoranView::DrawsAPage(int mode, int mapOnScreen, const std::string& entryParam)
 {
     switch (mode) {
-    case 1:  // the route and area index
-    case 17: // picture
-    case 22:
-    case 23: // submarine data maps
-    case 24: // guide-map or sheet picture
+    case kRouteAreaIndex:
+    case kPicture:
+    case kSubmarineMeshMap:
+    case kSubmarineMeshFile:
+    case kSheetPicture:
         return true;
-    case 4: // the sheet index, drawn unless it is on screen already
+    case kSheetIndex: // drawn unless it is on screen already
         return mapOnScreen == 0;
-    case 20:
+    case kTextPage:
         return !entryParam.empty();
     default:
         return false;
@@ -331,7 +335,7 @@ void CVeldoranView::AfterDraw(int result)
 
     const int tool = doc.m_nMouseTool;
     const bool regionTool = tool == 1 || tool == 2 || tool == 4;
-    if (doc.m_nMapDisplayMode == 10 && regionTool && doc.m_nMouseMode == 3)
+    if (doc.m_nMapDisplayMode == kMapShown && regionTool && doc.m_nMouseMode == 3)
         doc.m_nMouseMode = tool == 2 ? 7 : 4;
     m_nSavedX = 0;
     m_nSavedY = 0;

@@ -296,7 +296,7 @@ TEST(PointMark, APlaceWithoutElevationShowsNoMetres)
     CMapRenderer renderer(&dc, doc.get(), 800, 600);
     doc->m_strEntryTitle = "京都市";
     for (const int label : {2, 3}) {
-        doc->m_nPointLabel = label;
+        renderer.m_settings.pointLabel = label;
         renderer.DrawElevationLabel(-999, "", 100, 200, 5, 4, 2, 1, 3);
     }
     for (const auto& text : dc.Texts())
@@ -310,11 +310,11 @@ TEST(PointMark, ElevationLabelTextsAndColours)
     CMapRenderer renderer(&dc, doc.get(), 800, 600);
     renderer.m_nMarkStyle = 6;
     doc->m_strEntryTitle = "富士山";
-    doc->m_nPointLabel = 3;
+    renderer.m_settings.pointLabel = 3;
     renderer.DrawElevationLabel(3776, "", 100, 200, 5, 4, 2, 1, 3);
-    doc->m_nPointLabel = 2;
+    renderer.m_settings.pointLabel = 2;
     renderer.DrawElevationLabel(3776, "", 100, 200, 5, 4, 2, 1, 3);
-    doc->m_nPointLabel = 3;
+    renderer.m_settings.pointLabel = 3;
     doc->m_strEntryTitle = "　";
     renderer.DrawElevationLabel(-999, "", 100, 200, 5, 4, 2, 1, 3);
     const auto texts = dc.Texts();
