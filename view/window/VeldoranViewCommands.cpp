@@ -13,7 +13,7 @@
 #include "platform/text/Numbers.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Ui.h"
-#include "view/StartDataCheck.h"
+#include "view/window/StartDataCheck.h"
 #include "view/navigation/ViewNavigation.h"
 
 #include <vector>
