@@ -4,7 +4,7 @@
 #include "app/VeldoranDoc.h"
 #include "bench/BenchSupport.h"
 #include "platform/dc/ImageDc.h"
-#include "view/navigation/ViewNavigation.h"
+#include "view/pointer/PointerActions.h"
 #include "view/window/VeldoranView.h"
 
 #include <benchmark/benchmark.h>
@@ -28,10 +28,10 @@ void BM_PointerMoveWithoutHit(benchmark::State& state)
     doc->m_astrHitRecord[4999] = "999";
     doc->m_nSiteNameTipCount = 0;
     vd::ImageDc dc(1024, 768);
-    NavigationCalls& calls = view->m_pNavigation->calls;
+    PointerActions& pointer = *view->m_pPointer;
     for (auto _ : state) {
-        calls.hoverRegisteredPoint(dc, 1000, 5);
-        calls.showPointTip(dc, 1000, 5);
+        pointer.HoverRegisteredPoint(dc, 1000, 5);
+        pointer.ShowPointTip(dc, 1000, 5);
     }
 }
 BENCHMARK(BM_PointerMoveWithoutHit)->Unit(benchmark::kMicrosecond);

@@ -1,11 +1,9 @@
 // The slots of registered items and album play (view/albums/): the repaints of map modes 13 and
-// 15-17, the end of a slide's viewer, the double click on an item, the route or area play, the
-// album start (33150 and button 329) and button 303 (メモ).
+// 15-17 and the end of a slide's viewer; the album start (33150) and button 303 (メモ).
 #include "view/PieceConnections.h"
 
 #include "app/VeldoranDoc.h"
 #include "platform/ui/CommandTarget.h"
-#include "view/navigation/ViewNavigation.h"
 #include "view/window/VeldoranView.h"
 
 namespace {
@@ -23,16 +21,6 @@ void ConnectAlbumPiece(CVeldoranView& view)
     routines.drawMemo = [&view](vd::Dc& dc, int kind) { view.DrawMemo(dc, kind); };
     routines.drawPicture = [&view](vd::Dc&) { view.DrawPicture(); };
     routines.endSlideProgram = [&view] { view.EndSlideProgram(); };
-
-    NavigationCalls& calls = view.m_pNavigation->calls;
-    calls.openRegisteredItem = [&view, &doc](int item) {
-        if (item >= 0 && std::size_t(item) < doc.m_astrHitRecord.size())
-            view.OpenRegisteredItem(doc.m_astrHitRecord[std::size_t(item)]);
-    };
-    calls.startAlbumPlayback = [&view, &doc](const std::string& title, const std::string& kind) {
-        view.StartAlbumPlayback(title, "", kind, doc.m_strCursorLat, doc.m_strCursorLon);
-    };
-    calls.albumStart = [&view] { view.OnAlbumStart(); };
 
     view.OnCommand(ID_ALBUM_START, [&view] { view.OnAlbumStart(); });
     view.OnUpdateCommandUI(ID_ALBUM_START, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nMapDisplayMode == 10); });

@@ -4,7 +4,6 @@
 #include "app/VeldoranDoc.h"
 #include "platform/ui/CommandTarget.h"
 #include "view/findplace/FindPlaceDialog.h"
-#include "view/navigation/ViewNavigation.h"
 #include "view/window/VeldoranView.h"
 
 void ConnectFindPlacePiece(CVeldoranView& view)
@@ -17,15 +16,6 @@ void ConnectFindPlacePiece(CVeldoranView& view)
     r.destroyFindPlaceDialog = [&dialog] {
         if (dialog.IsWindow())
             dialog.DestroyWindow();
-    };
-    NavigationCalls& calls = view.m_pNavigation->calls;
-    calls.openFindPlaceDialog = [&view] { view.OpenFindPlaceDialog(); };
-    calls.placeChoice = [&dialog] {
-        // A place is shown by its record, a municipality by its code.
-        const bool municipality = dialog.m_nPlaceMode == 3;
-        return NavigationCalls::PlaceChoice{municipality ? dialog.m_strPickedCode : dialog.m_strPickedRecord,
-                                            dialog.m_strRegion, dialog.m_nPlaceMode, dialog.m_bShowRegistered,
-                                            dialog.m_strMeshCode};
     };
 
     // Place mode: place names, or the registered points alone when those were chosen.

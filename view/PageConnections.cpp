@@ -1,9 +1,8 @@
 // The routine slots of the picture and text pages (view/pages/ViewPages.h): the text page of map
-// mode 20 and its print layout, the page scroll bar's picture scroll and the ↑/↓ page step.
+// mode 20 and its print layout.
 #include "view/PieceConnections.h"
 
 #include "app/VeldoranDoc.h"
-#include "view/navigation/ViewNavigation.h"
 #include "view/pages/ViewPages.h"
 #include "view/window/VeldoranView.h"
 
@@ -12,7 +11,4 @@ void ConnectPagePieces(CVeldoranView& view)
     ViewPages& p = *view.m_pPages;
     view.m_routines.showTextPage = [&p](vd::Dc& dc) { p.ShowTextPage(dc); };
     view.m_routines.drawTextPage = [&p, &view](vd::Dc& dc) { p.DrawTextPage(dc, view.GetDocument()->m_strEntryParam); };
-    NavigationCalls& calls = view.m_pNavigation->calls;
-    calls.scrollPicturePage = [&p](int position) { p.ScrollPicturePage(position); };
-    calls.stepTextPage = [&p](int step) { p.StepTextPage(step); };
 }

@@ -6,15 +6,10 @@ void ConnectViewPieces(CVeldoranView& view)
 {
     ConnectBaseMapPiece(view);
     ConnectNavigationPiece(view);
-    ConnectOverviewPieces(view);
-    ConnectMapDisplaySpecPiece(view);
-    ConnectDocumentCommandPiece(view);
     ConnectFormatFileCommand(view);
     ConnectGeologyTableCommand(view);
     ConnectRendererMapPieces(view);
     ConnectPlaceNamePiece(view);
-    ConnectPointerPiece(view);
-    ConnectRegistrationPiece(view);
     ConnectPagePieces(view);
     ConnectSheetPicturePiece(view);
     ConnectFindPlacePiece(view);

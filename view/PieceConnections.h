@@ -1,5 +1,5 @@
 #pragma once
-// The pieces that fill the view's slot tables (ViewRoutines, NavigationCalls) are connected here,
+// The pieces that fill the view's slot table (ViewRoutines) are connected here,
 // in one place: the view's constructor calls ConnectViewPieces once its base-map routines and
 // navigation are built. Each piece has its own connect file; view/ViewSlots.cpp lists every slot, whether it is filled and
 // which piece fills it. A piece that lands adds its connect function here and to
@@ -12,20 +12,10 @@ void ConnectViewPieces(CVeldoranView& view);
 void ConnectBaseMapPiece(CVeldoranView& view);
 // The on-screen buttons, the page scroll bar and the modeless dialogs' ends (NavigationConnections.cpp).
 void ConnectNavigationPiece(CVeldoranView& view);
-// Overview frame, point marks and labels, the Japan overview (OverviewConnections.cpp).
-void ConnectOverviewPieces(CVeldoranView& view);
-// Button 326: 地図の表示仕様 of the document (MapDisplaySpecConnections.cpp).
-void ConnectMapDisplaySpecPiece(CVeldoranView& view);
-// Buttons 333 and 322: the map-type dialog and the prefecture selection (DocumentCommandConnections.cpp).
-void ConnectDocumentCommandPiece(CVeldoranView& view);
 // Tracks, the locator map and the prefecture statistics map of the renderer (RendererMapConnections.cpp).
 void ConnectRendererMapPieces(CVeldoranView& view);
 // The place-name and public-facility layer and the command that hides it (PlaceNameConnections.cpp).
 void ConnectPlaceNamePiece(CVeldoranView& view);
-// The pointer's tips, range enlargement and index-map sheet choice (PointerConnections.cpp).
-void ConnectPointerPiece(CVeldoranView& view);
-// Registration and update of points and albums at a click (RegistrationConnections.cpp).
-void ConnectRegistrationPiece(CVeldoranView& view);
 // The picture and text pages (PageConnections.cpp).
 void ConnectPagePieces(CVeldoranView& view);
 // Map modes 22-24: submarine mesh maps and the guide-map picture (SheetPictureConnections.cpp).
@@ -35,7 +25,7 @@ void ConnectFindPlacePiece(CVeldoranView& view);
 // The menus built from list files, the menu-bar switch and the data-source caption
 // (MenuBarConnections.cpp).
 void ConnectMenuBarPiece(CVeldoranView& view);
-// Route and area maps, the area search and the text and picture selection (RouteConnections.cpp).
+// Route and area maps (RouteConnections.cpp).
 void ConnectRoutePieces(CVeldoranView& view);
 // Registered items, album play and the memo button (AlbumConnections.cpp).
 void ConnectAlbumPiece(CVeldoranView& view);

@@ -1,6 +1,5 @@
 #include "view/ViewSlots.h"
 
-#include "view/navigation/ViewNavigation.h"
 #include "view/window/VeldoranView.h"
 
 #include <functional>
@@ -10,15 +9,11 @@ namespace {
 // The pieces, as their work is named.
 constexpr std::string_view kBaseMap = "the view's base-map routines";
 constexpr std::string_view kNavigation = "on-screen buttons, scroll bar and button commands";
-constexpr std::string_view kOverviews = "overview frame, data sources and point symbols";
 constexpr std::string_view kUserData = "albums, place names, tracks and routes";
 constexpr std::string_view kSheetPictures = "submarine, sheet and guide-map display";
 constexpr std::string_view kViewMenu = "view menu commands";
 constexpr std::string_view kViewDialogs = "municipality search and the find-place dialog";
 constexpr std::string_view kRendererMaps = "tracks, area data and prefecture maps of the renderer";
-constexpr std::string_view kMapTypeCommands = "map type, registration and document commands";
-constexpr std::string_view kWhiteMapOptions = "white-map options, map names and user menus";
-constexpr std::string_view kDisplaySpec = "地図の表示仕様 dialog";
 
 constexpr SlotState Filled = SlotState::Filled;
 constexpr SlotState Pending = SlotState::Pending;
@@ -27,9 +22,6 @@ constexpr SlotState Pending = SlotState::Pending;
 // clang-format off
 #define VD_ROUTINE(slot, state, piece) \
     ViewSlot{"ViewRoutines", #slot, state, piece, [](const CVeldoranView& v) { return bool(v.m_routines.slot); }}
-#define VD_NAVIGATION(slot, state, piece) \
-    ViewSlot{"NavigationCalls", #slot, state, piece, \
-             [](const CVeldoranView& v) { return v.m_pNavigation && bool(v.m_pNavigation->calls.slot); }}
 // clang-format on
 
 template <class Table>
@@ -83,49 +75,16 @@ const std::vector<ViewSlot>& ViewSlots()
         VD_ROUTINE(appendItemMenus, Filled, kUserData),
         VD_ROUTINE(endSlideProgram, Filled, kUserData),
 
-        // What the buttons and the mouse call.
-        VD_NAVIGATION(hoverRegisteredPoint, Filled, kUserData),
-        VD_NAVIGATION(hoverRegisteredPointAlt, Filled, kUserData),
-        VD_NAVIGATION(showPointTip, Filled, kUserData),
-        VD_NAVIGATION(hoverRoutePoint, Filled, kUserData),
-        VD_NAVIGATION(drawDragRectangle, Filled, kUserData),
-        VD_NAVIGATION(registerTextPicture, Filled, kUserData),
-        VD_NAVIGATION(registerPointData, Filled, kUserData),
-        VD_NAVIGATION(updateAlbum, Filled, kUserData),
-        VD_NAVIGATION(registerAlbumAtPoint, Filled, kUserData),
-        VD_NAVIGATION(finishRangeDrag, Filled, kUserData),
-        VD_NAVIGATION(openSheetAtPoint, Filled, kUserData),
-        VD_NAVIGATION(loadRouteFromItem, Filled, kUserData),
-        VD_NAVIGATION(openRegisteredItem, Filled, kUserData),
-        VD_NAVIGATION(drawSearchArea, Filled, kUserData),
-        VD_NAVIGATION(collectItemsInArea, Filled, kUserData),
-        VD_NAVIGATION(startAlbumPlayback, Filled, kUserData),
-        VD_NAVIGATION(hoveredItem, Filled, kUserData),
-        VD_NAVIGATION(showRouteInformation, Filled, kUserData),
-        VD_NAVIGATION(selectText, Filled, kUserData),
-        VD_NAVIGATION(selectPicture, Filled, kUserData),
-        VD_NAVIGATION(selectPrefectureMap, Filled, kWhiteMapOptions),
-        VD_NAVIGATION(selectMapType, Filled, kMapTypeCommands),
-        VD_NAVIGATION(editMapDisplaySpec, Filled, kDisplaySpec),
-        VD_NAVIGATION(albumStart, Filled, kViewMenu),
-        VD_NAVIGATION(scrollPicturePage, Filled, kUserData),
-        VD_NAVIGATION(stepTextPage, Filled, kUserData),
-        VD_NAVIGATION(drawOverviewFrame, Filled, kOverviews),
-        VD_NAVIGATION(openFindPlaceDialog, Filled, kViewDialogs),
-        VD_NAVIGATION(placeChoice, Filled, kViewDialogs),
 
     };
     return slots;
 }
 
 #undef VD_ROUTINE
-#undef VD_NAVIGATION
 
 int SlotTableSize(std::string_view table)
 {
     if (table == "ViewRoutines")
         return SlotsIn<ViewRoutines>();
-    if (table == "NavigationCalls")
-        return SlotsIn<NavigationCalls>();
     return 0;
 }

@@ -12,7 +12,7 @@ class CVeldoranView;
 enum class SlotState { Filled, Pending };
 
 struct ViewSlot {
-    std::string_view table; // ViewRoutines, NavigationCalls
+    std::string_view table; // ViewRoutines
     std::string_view name;
     SlotState state;
     std::string_view piece; // the piece that fills it, or will

@@ -2,7 +2,7 @@
 // (from a file, by its Windows-form path), then searched for sheet lines.
 #include "fuzz/support/FuzzScratch.h"
 #include "platform/fs/PathResolver.h"
-#include "view/StartDataCheck.h"
+#include "view/window/StartDataCheck.h"
 
 #include <cstddef>
 #include <cstdint>

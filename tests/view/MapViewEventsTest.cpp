@@ -134,18 +134,10 @@ TEST_F(MapView, TheEnlargeCommandsMenuStateFollowsTheMapAndTheTool)
         bool enabled;
         int checked;
     };
-    // Without its drag the tool stays disabled: choosing it would only print its prompt.
     doc->m_bMapOnScreen = 1;
     doc->m_nMapType = 1;
     doc->m_nMapFrame = 2;
     doc->m_nMouseTool = 0;
-    const auto drag = view->m_pNavigation->calls.drawDragRectangle;
-    view->m_pNavigation->calls.drawDragRectangle = nullptr;
-    vd::CmdUI pending(ID_ENLARGE_SHEET);
-    ASSERT_TRUE(view->routeUpdate(pending));
-    EXPECT_FALSE(pending.enabled.value_or(true));
-
-    view->m_pNavigation->calls.drawDragRectangle = drag;
     // The white map only: with the map figure shown the tool is not offered.
     doc->m_nMapFigure = 1;
     vd::CmdUI figure(ID_ENLARGE_SHEET);

@@ -3,11 +3,16 @@
 // pixels from (10, 30)), for the pointer's tips, range drag and menus.
 #include "MapViewFixture.h"
 
+#include "app/DocEntryPoints.h"
+
 #include "platform/ui/WindowImpl.h"
 #include "view/navigation/ViewNavigation.h"
 
 #include <QApplication>
 #include <QMouseEvent>
+
+#include <string>
+#include <vector>
 
 namespace viewtest {
 
@@ -37,6 +42,37 @@ inline void ShowTokyoBlock(CVeldoranDoc& doc)
     doc.m_fWhiteZoomY = 0.5f;
     doc.m_nDistanceShow = 0;
 }
+
+// The dialog library's route and area registration, faked while this lives: each call is logged
+// as "title/kind" and answers no play mode, so nothing plays.
+class RoutePlayLog {
+public:
+    RoutePlayLog() : saved_(documentEntryPoints().routeRegister)
+    {
+        Log().clear();
+        documentEntryPoints().routeRegister = &Register;
+    }
+    ~RoutePlayLog() { documentEntryPoints().routeRegister = saved_; }
+    RoutePlayLog(const RoutePlayLog&) = delete;
+    RoutePlayLog& operator=(const RoutePlayLog&) = delete;
+
+    const std::vector<std::string>& calls = Log();
+
+private:
+    static std::vector<std::string>& Log()
+    {
+        static std::vector<std::string> log;
+        return log;
+    }
+    static std::string Register(int, int, std::string, std::string, std::string, std::string kind, std::string title,
+                                std::string, std::string, std::string, std::string, std::string, std::string,
+                                std::string, std::string)
+    {
+        Log().push_back(title + "/" + kind);
+        return "";
+    }
+    OnRouteRegistModule_fn* saved_;
+};
 
 class PointerView : public MapView {
 protected:

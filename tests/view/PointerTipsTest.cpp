@@ -40,7 +40,7 @@ protected:
     {
         Points({{record, 201, 199}});
         view->m_nPictureState = 1;
-        nav->calls.hoverRegisteredPoint(dc, 200, 200);
+        view->m_pPointer->HoverRegisteredPoint(dc, 200, 200);
         return dc.Texts();
     }
 
@@ -76,7 +76,7 @@ TEST_F(PointerTips, StatusLineAndTipTakeTheColoursOfTheItemsKind)
         EXPECT_EQ(texts[1].background, c.textBackground) << c.record;
         EXPECT_EQ(dc.GetPixel(200 + w - 3, 200 - 23) & 0xFFFFFF, c.fill) << "inside the tip box: " << c.record;
         EXPECT_EQ(dc.GetPixel(200 + w - 3, 200 + 4) & 0xFFFFFF, RGB(255, 255, 255)) << "below the box";
-        EXPECT_EQ(nav->calls.hoveredItem(), 0);
+        EXPECT_EQ(nav->m_nHoverItem, 0);
         EXPECT_EQ(view->m_strMouseButtonState, "MK_MOVE");
         EXPECT_EQ(view->m_nPictureState, -999);
         EXPECT_EQ(doc->m_nMapDisplayMode, 10);
@@ -121,22 +121,22 @@ TEST_F(PointerTips, OfTwoPointsInReachTheFirstDrawsTheTipAndTheLastIsHovered)
 {
     Points({{"甲 35.4000 140.3000 寺院 @:TEXT\\A.TXT", 200, 200}, {"乙 35.4000 140.3000 神社 @:TEXT\\B.TXT", 202, 201}});
     vd::RecordingDc dc(Picture());
-    nav->calls.hoverRegisteredPoint(dc, 201, 200);
+    view->m_pPointer->HoverRegisteredPoint(dc, 201, 200);
     const auto texts = dc.Texts();
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[0].text, "===== 甲/寺院 =====");
     EXPECT_EQ(texts[1].text, "甲/寺院") << "the tip of the first";
     EXPECT_EQ(texts[2].text, "===== 乙/神社 =====");
-    EXPECT_EQ(nav->calls.hoveredItem(), 1);
+    EXPECT_EQ(nav->m_nHoverItem, 1);
 
     // One sheet reaches 3 pixels, a block 2.
     doc->m_nMapFrame = 2;
     nav->m_nHoverItem = -1;
-    nav->calls.hoverRegisteredPoint(dc, 205, 200);
-    EXPECT_EQ(nav->calls.hoveredItem(), -1);
+    view->m_pPointer->HoverRegisteredPoint(dc, 205, 200);
+    EXPECT_EQ(nav->m_nHoverItem, -1);
     doc->m_nMapFrame = 1;
-    nav->calls.hoverRegisteredPoint(dc, 205, 200);
-    EXPECT_EQ(nav->calls.hoveredItem(), 1);
+    view->m_pPointer->HoverRegisteredPoint(dc, 205, 200);
+    EXPECT_EQ(nav->m_nHoverItem, 1);
 }
 
 TEST_F(PointerTips, NameTipsCutLongNamesAndSizeShortOnes)
@@ -182,7 +182,7 @@ TEST_F(PointerTips, SiteNamesShowARaisedTip)
     doc->m_anSiteNameTipY[0] = 300;
     doc->m_nSiteNameTipCount = 1;
     vd::RecordingDc dc;
-    nav->calls.showPointTip(dc, 301, 302);
+    view->m_pPointer->ShowPointTip(dc, 301, 302);
     ASSERT_FALSE(dc.Calls().empty());
     EXPECT_EQ(dc.Calls().front().op.kind, vd::DrawOp::DrawFrameControl);
     EXPECT_EQ(dc.Calls().front().op.rect, (vd::Rect{300, 275, 300 + 8 * 14 + 8, 300}));

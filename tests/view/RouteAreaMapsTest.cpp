@@ -393,17 +393,15 @@ TEST_F(RouteIndex, ADoubleClickOnEmptyMapSearchesAroundItAndPlaysWhatItFinds)
     doc->m_nAreaSearch = 1;
     doc->m_nSavedMapDisplayMode = 10;
     PlacePoints(*doc);
-    std::vector<std::string> played;
-    nav->calls.startAlbumPlayback = [&](const std::string&, const std::string& kind) { played.push_back(kind); };
+    const RoutePlayLog played;
     view->OnLButtonDblClk(0, {120, 120});
-    EXPECT_EQ(played, (std::vector<std::string>{"AreaMap"}));
+    EXPECT_EQ(played.calls, (std::vector<std::string>{"/AreaMap"}));
     EXPECT_EQ(doc->m_strEntryMode, "AreaData");
     EXPECT_EQ(doc->m_astrRoutePoint[2], "999");
     // Nothing around the click: nothing plays.
-    played.clear();
     doc->m_strEntryMode.clear();
     view->OnLButtonDblClk(0, {600, 600});
-    EXPECT_TRUE(played.empty());
+    EXPECT_EQ(played.calls.size(), 1u);
     EXPECT_EQ(doc->m_strEntryMode, "");
 }
 

@@ -5,7 +5,7 @@
 
 #include "platform/fs/DriveMap.h"
 #include "platform/sys/ApplicationFolder.h"
-#include "view/StartDataCheck.h"
+#include "view/window/StartDataCheck.h"
 
 #include <cstdlib>
 #include <filesystem>

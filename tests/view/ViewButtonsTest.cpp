@@ -6,6 +6,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/WinConstants.h"
+#include "view/findplace/FindPlaceDialog.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/sheetmap/SheetSelectDialog.h"
 
@@ -305,13 +306,11 @@ TEST_F(ViewButtons, AlbumPageButtonsStayInRangeAndReturnStopsThePlay)
 
 TEST_F(ViewButtons, PageScrollBarPagesAndClamps)
 {
-    std::vector<int> scrolled;
-    nav->calls.scrollPicturePage = [&](int pos) { scrolled.push_back(pos); };
     view->m_nPagePos = -1;
     nav->CreatePageScrollBar(860, 40, 876, 600);
     EXPECT_FALSE(nav->PageScrollBar()->IsWindow()) << "no page position, no bar";
     view->OnVScroll(vd::SB_PAGEDOWN, 0, nullptr);
-    EXPECT_TRUE(scrolled.empty());
+    EXPECT_EQ(view->m_nPagePos, -1);
 
     view->m_nPagePos = 95;
     nav->CreatePageScrollBar(860, 40, 876, 600);
@@ -319,12 +318,12 @@ TEST_F(ViewButtons, PageScrollBarPagesAndClamps)
     vd::DialogDriver::scrollControl(*nav->PageScrollBar(), vd::SB_PAGEDOWN, 0);
     EXPECT_EQ(view->m_nPagePos, 100);
     vd::DialogDriver::scrollControl(*nav->PageScrollBar(), vd::SB_PAGEUP, 0);
+    EXPECT_EQ(view->m_nPagePos, 90);
     vd::DialogDriver::scrollControl(*nav->PageScrollBar(), vd::SB_LINEUP, 0);
     EXPECT_EQ(view->m_nPagePos, 89);
     vd::DialogDriver::scrollControl(*nav->PageScrollBar(), vd::SB_THUMBPOSITION, 42);
     EXPECT_EQ(view->m_nPagePos, 42);
     EXPECT_EQ(nav->PageScrollBar()->GetScrollPos(), 42);
-    EXPECT_EQ(scrolled, (std::vector<int>{100, 90, 89, 42}));
 
     view->m_nTextPageState = -1;
     nav->RemoveViewButtons(6);
@@ -357,10 +356,9 @@ namespace {
 TEST_F(ViewButtons, NextButtonStartsTheOverviewDragWithItsButtons)
 {
     view->m_nSavedWidth = 900;
-    int frames = 0;
-    nav->calls.drawOverviewFrame = [&](CMapRenderer&, int flag) { frames += flag == 0 ? 1 : 100; };
+    doc->m_fRefLatitude = 0;
     view->routeCommand(332);
-    EXPECT_EQ(frames, 1);
+    EXPECT_EQ(doc->m_fRefLatitude, 470000) << "the whole country's frame: 47 N at the top";
     EXPECT_EQ(doc->m_nOverviewStep, 1);
     EXPECT_EQ(doc->m_nMapDisplayMode, 21);
     EXPECT_EQ(Placed(nav->ViewButton(32)), (vd::ui::Rect{225, 219, 271, 243}));
@@ -369,12 +367,11 @@ TEST_F(ViewButtons, NextButtonStartsTheOverviewDragWithItsButtons)
 
 TEST_F(ViewButtons, MapTypeButtonRedrawsOnlyWhenATypeWasChosen)
 {
-    int answer = 0;
-    nav->calls.selectMapType = [&](int mode) { return mode == 0 ? answer : -1; };
+    script->answerDialog("TOVENDLG", 159, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
     doc->m_nMapDisplayMode = 10;
     view->routeCommand(333);
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
-    answer = 1;
+    script->answerDialog("TOVENDLG", 159, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
     doc->m_anPrefData[0] = 4;
     view->routeCommand(333);
     EXPECT_EQ(doc->m_nMapDisplayMode, 12);
@@ -384,34 +381,34 @@ TEST_F(ViewButtons, MapTypeButtonRedrawsOnlyWhenATypeWasChosen)
 TEST_F(ViewButtons, PlaceChoiceShowsTheSheetOfItsMeshOrReopensInANewSetting)
 {
     ShowTokyoBlock();
-    NavigationCalls::PlaceChoice choice;
-    choice.place = "千葉 35.3500 140.1000";
-    choice.district = "関東";
-    choice.kind = 1;
-    choice.option = 0;
-    choice.meshCode = "5340"; // 35 20 N, 140 E: 千葉
-    nav->calls.placeChoice = [&] { return choice; };
-    int reopened = 0, destroyed = 0;
-    nav->calls.openFindPlaceDialog = [&] { ++reopened; };
+    // The dialog's choice after OK: a place line of the list, its region and mesh code.
+    CDlgFindPlace& dialog = *view->m_pDlgFindPlace;
+    dialog.m_strPickedRecord = "千葉 35.3500 140.1000";
+    dialog.m_strRegion = "関東";
+    dialog.m_nPlaceMode = 1;
+    dialog.m_bShowRegistered = 0;
+    dialog.m_strMeshCode = "5340"; // 35 20 N, 140 E: 千葉
+    dialog.m_nModelessState = 2;
+    int destroyed = 0;
     view->m_routines.destroyFindPlaceDialog = [&] { ++destroyed; };
-    view->m_routines.findPlaceDialogState = [] { return 2; };
     doc->m_nFindPlaceKind = 1;
     doc->m_nActiveViewDialog = 1;
     view->OnViewDialogDone();
     EXPECT_EQ(doc->m_strDistrict, "関東");
     EXPECT_EQ(doc->m_astrMapEntry[15], "千葉");
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
-    EXPECT_EQ(reopened, 0);
+    EXPECT_FALSE(dialog.IsWindow()) << "not opened anew";
     EXPECT_EQ(destroyed, 1) << "a shown place ends the search";
     EXPECT_EQ(doc->m_nActiveViewDialog, -1);
 
-    choice.option = 1; // include the registered points: the list is built anew
+    dialog.m_bShowRegistered = 1; // include the registered points: the list is built anew
     doc->m_nActiveViewDialog = 1;
     doc->m_nMapDisplayMode = 10;
     view->OnViewDialogDone();
     EXPECT_EQ(destroyed, 2);
-    EXPECT_EQ(reopened, 1);
-    EXPECT_EQ(doc->m_nActiveViewDialog, -1);
+    EXPECT_TRUE(dialog.IsWindow()) << "opened anew in the new setting";
+    EXPECT_EQ(dialog.m_nModelessState, 1);
+    EXPECT_EQ(doc->m_nActiveViewDialog, 1);
     EXPECT_EQ(doc->m_nFindPlaceOption, 1);
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
 }
@@ -430,8 +427,3 @@ TEST_F(ViewButtons, ReturnFromTheDepthFileStatusGivesTheSubmarineLayerBack)
     }
 }
 
-TEST_F(ViewButtons, MapTypeAndPrefectureButtonsReachTheDocument)
-{
-    EXPECT_TRUE(nav->calls.selectMapType);
-    EXPECT_TRUE(nav->calls.selectPrefectureMap);
-}

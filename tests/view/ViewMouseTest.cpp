@@ -8,7 +8,9 @@
 #include "app/VeldoranDoc.h"
 #include "basemap/projection/CoordinateText.h"
 #include "platform/dc/RecordingDc.h"
+#include "platform/sys/LibraryLoader.h"
 #include "platform/text/Format.h"
+#include "platform/ui/DialogDriver.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/UiScript.h"
 #include "view/navigation/CursorReadout.h"
@@ -308,12 +310,14 @@ TEST_F(ViewMouse, DoubleClickOpensTheFirstPointWithinTwoPixels)
     doc->m_anHitX[1] = 101;
     doc->m_anHitY[1] = 102;
     doc->m_astrHitRecord[2] = "999";
-    std::vector<int> opened;
-    nav->calls.openRegisteredItem = [&](int item) { opened.push_back(item); };
-    view->OnLButtonDblClk(0, {102, 102});
-    view->OnLButtonDblClk(0, {103, 104});
-    view->OnLButtonDblClk(0, {104, 104});
-    EXPECT_EQ(opened, (std::vector<int>{0, 1}));
+    // A text item opens as its file: the page to show is the item's file part.
+    std::vector<std::string> opened;
+    for (const vd::ui::Point at : {vd::ui::Point{102, 102}, vd::ui::Point{103, 104}, vd::ui::Point{104, 104}}) {
+        doc->m_strEntryParam.clear();
+        view->OnLButtonDblClk(0, at);
+        opened.push_back(doc->m_strEntryParam);
+    }
+    EXPECT_EQ(opened, (std::vector<std::string>{"a", "b", ""}));
     EXPECT_EQ(doc->m_strViewState, "MOUSE");
 }
 
@@ -322,17 +326,16 @@ TEST_F(ViewMouse, RouteTraceIgnoresShortMovesAlsoStraightOnes)
     BlockOnScreen();
     doc->m_nMouseDrag = 1;
     doc->m_nMouseTool = 0;
-    int tested = 0;
-    nav->calls.hoverRoutePoint = [&](vd::Dc&, int, int) { ++tested; };
+    // A move that is tested against the points leaves the drag position reset (-10).
     Move(100, 100, vd::MK_LBUTTON); // the first point is remembered
     EXPECT_EQ(view->m_strDragShape, "on");
-    EXPECT_EQ(tested, 1);
+    EXPECT_EQ(nav->m_nDragX, 100);
     nav->m_nDragX = 100;
     nav->m_nDragY = 100;
     Move(103, 100, vd::MK_LBUTTON);
-    EXPECT_EQ(tested, 1) << "3 pixels straight across is a short move";
+    EXPECT_EQ(nav->m_nDragX, 100) << "3 pixels straight across is a short move";
     Move(100, 106, vd::MK_LBUTTON);
-    EXPECT_EQ(tested, 2) << "6 pixels straight down is not";
+    EXPECT_EQ(nav->m_nDragX, -10) << "6 pixels straight down is not";
 }
 
 TEST_F(ViewMouse, DraggedPointPositionsAreClampedToSixteenBits)
@@ -344,7 +347,8 @@ TEST_F(ViewMouse, DraggedPointPositionsAreClampedToSixteenBits)
     doc->m_astrHitRecord[0] = "A";
     doc->m_astrHitRecord[1] = "999";
     nav->m_nHoverItem = 0;
-    nav->calls.registerPointData = [](const std::string&, const std::string&) { return std::string(); };
+    // The update dialog confirmed without a file: the point stays where it was dragged.
+    script->answerDialog(132, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
     view->m_strMouseButtonState = "MK_LBUTTON";
     nav->m_nDragX = 40000;
     nav->m_nDragY = -40000;
@@ -369,12 +373,9 @@ TEST_F(ViewMouse, RouteLineJoinsClickedPointsAndPlaysThemOnDoubleClick)
     const char* records[] = {"寺 35.0000 135.0000", "池 35.0100 135.0200", "丘.alb 35.0 135.0", "999"};
     for (int i = 0; i < 4; ++i)
         doc->m_astrHitRecord[std::size_t(i)] = records[i];
-    int hovered = 0;
-    nav->calls.hoveredItem = [&] { return hovered; };
-    std::vector<std::string> played;
-    nav->calls.startAlbumPlayback = [&](const std::string& title, const std::string& kind) {
-        played.push_back(title + "/" + kind);
-    };
+    int& hovered = nav->m_nHoverItem;
+    hovered = 0;
+    const RoutePlayLog played;
 
     vd::COLORREF background = 0;
     {
@@ -399,7 +400,7 @@ TEST_F(ViewMouse, RouteLineJoinsClickedPointsAndPlaysThemOnDoubleClick)
     EXPECT_EQ(doc->m_astrRoutePoint[0], records[0]);
     EXPECT_EQ(doc->m_astrRoutePoint[1], records[1]);
     EXPECT_EQ(doc->m_astrRoutePoint[2], "999");
-    EXPECT_EQ(played, (std::vector<std::string>{"ルートマップ/RouteMap"}));
+    EXPECT_EQ(played.calls, (std::vector<std::string>{"ルートマップ/RouteMap"}));
     EXPECT_EQ(doc->m_nMouseMode, 3);
     EXPECT_EQ(doc->m_nMouseTool, 0);
 
@@ -441,25 +442,35 @@ TEST_F(ViewMouse, PointDragFollowsMovesOfMoreThanTwoPixels)
 
 namespace {
 
-TEST_F(ViewMouse, ClickRegistersAtTheSheetCoordinatesByTool)
+// The dialog library's album dialogs answer as the test sets them and log their calls.
+class ViewMouseWithAlbumDialogs : public ViewMouse {
+protected:
+    void BeforeDocument() override { vd::LibraryLoader::setOverride("TOVENDLG.DLL", VD_FAKE_ALBUM_DIALOGS_VIEW); }
+
+    static void Answer(const char* entry, const std::string& answer)
+    {
+        using Fn = void(const char*, const char*);
+        vd::entryPoint<Fn>("TOVENDLG.DLL", "FakeAlbumSetAnswer")(entry, answer.c_str());
+    }
+    static std::string AlbumLog() { return *vd::entryPoint<const std::string*()>("TOVENDLG.DLL", "FakeAlbumLog")(); }
+};
+
+TEST_F(ViewMouseWithAlbumDialogs, ClickRegistersAtTheSheetCoordinatesByTool)
 {
     BlockOnScreen();
     std::vector<std::string> got;
-    nav->calls.registerTextPicture = [&](const std::string& lon, const std::string& lat, int, int) {
-        got.push_back("text " + lat + "," + lon);
-    };
-    nav->calls.registerAlbumAtPoint = [&](const std::string& lon, const std::string& lat, int, int) {
-        got.push_back("album " + lat + "," + lon);
-    };
-    nav->calls.updateAlbum = [&](const std::string& lon, const std::string& lat) {
-        got.push_back("update " + lat + "," + lon);
-        return std::string("update_end");
-    };
+    script->answerDialog(137, [&](vd::DialogDriver& d) {
+        got.push_back("text " + d.text(107) + "," + d.text(108));
+        d.click(vd::IDCANCEL);
+    });
+    Answer("OnDLLAlbumRegist", "");
+    Answer("OnAlbumUpdate", "0|update_end");
     doc->m_nMouseMode = 4;
     doc->m_nMouseTool = 1;
     view->OnLButtonUp(0, {123, 77});
     doc->m_nMouseTool = 4;
     view->OnLButtonUp(0, {410, 270});
+    EXPECT_NE(AlbumLog().find("OnDLLAlbumRegist(4,140.3000,35.4000,"), std::string::npos) << AlbumLog();
     doc->m_nMouseMode = 7;
     doc->m_nMouseTool = 2;
     doc->m_strEntryTarget = "旅.alb";
@@ -467,8 +478,11 @@ TEST_F(ViewMouse, ClickRegistersAtTheSheetCoordinatesByTool)
     doc->m_astrHitRecord[1] = "999";
     nav->m_nHoverItem = 0;
     view->OnLButtonUp(0, {410, 270});
-    EXPECT_EQ(got, (std::vector<std::string>{"text 36.2815,138.4222", "album 35.4000,140.3000",
-                                             "update 35.4000,140.3000"}));
+    EXPECT_EQ(got, (std::vector<std::string>{"text 36.2815,138.4222"}));
+    const std::string log = AlbumLog();
+    const std::size_t update = log.rfind("OnAlbumUpdate(");
+    ASSERT_NE(update, std::string::npos) << log;
+    EXPECT_NE(log.find(",140.3000,35.4000,", update), std::string::npos) << "the update at the click: " << log;
     EXPECT_EQ(doc->m_anHitX[0], 410) << "the album item moves to the click";
     EXPECT_EQ(doc->m_nMouseTool, 0) << "update_end ends the tool";
     EXPECT_EQ(doc->m_nMouseMode, 3);

@@ -4,6 +4,7 @@
 
 #include "platform/ui/Controls.h"
 #include "platform/ui/WinConstants.h"
+#include "view/pages/ViewPages.h"
 #include "view/window/VeldoranView.h"
 
 #include <algorithm>
@@ -57,8 +58,7 @@ void ViewNavigation::OnVScroll(int code, int pos)
     position = std::clamp(position, low, high);
     m_view.m_nPagePos = position;
     m_pPageScrollBar->SetScrollPos(position);
-    if (calls.scrollPicturePage)
-        calls.scrollPicturePage(position);
+    m_view.m_pPages->ScrollPicturePage(position);
 }
 
 void CVeldoranView::OnVScroll(int code, int pos, vd::ScrollBar* bar)

@@ -16,7 +16,7 @@ void ViewNavigation::AddRouteLinePoint(vd::Dc& dc, int x, int y)
 {
     if (m_doc.m_strEntryTitle.empty() || m_doc.m_strEntryState.empty())
         return;
-    const int item = calls.hoveredItem ? calls.hoveredItem() : -1;
+    const int item = m_nHoverItem;
     if (item < 0 || item >= int(m_doc.m_astrHitRecord.size()))
         return;
     const std::string& record = m_doc.m_astrHitRecord[std::size_t(item)];
@@ -58,8 +58,7 @@ void ViewNavigation::EndRouteLine(vd::Dc& dc, int blankX, int blankY)
     }
     m_doc.m_nMouseTool = 0;
     m_doc.m_nMouseMode = 3;
-    if (calls.startAlbumPlayback)
-        calls.startAlbumPlayback("ルートマップ", "RouteMap");
+    m_view.StartAlbumPlayback("ルートマップ", "", "RouteMap", m_doc.m_strCursorLat, m_doc.m_strCursorLon);
 }
 
 void ViewNavigation::EndRouteLineByDoubleClick()

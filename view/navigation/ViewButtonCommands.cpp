@@ -4,11 +4,34 @@
 
 #include "app/VeldoranDoc.h"
 #include "platform/ui/Controls.h"
+#include "view/findplace/FindPlaceDialog.h"
+#include "view/pages/ViewPages.h"
 #include "view/renderer/MapRenderer.h"
 #include "view/sheetmap/SheetSelectDialog.h"
 #include "view/window/VeldoranView.h"
 
 #include <algorithm>
+
+namespace {
+
+// The find-place dialog's choice: its place text, region, two settings and the chosen entry's
+// mesh code. A place is shown by its record, a municipality by its code.
+struct PlaceChoice {
+    std::string place;
+    std::string district;
+    int kind = 1;
+    int option = 0;
+    std::string meshCode;
+};
+
+PlaceChoice ChosenPlace(const CDlgFindPlace& dialog)
+{
+    const bool municipality = dialog.m_nPlaceMode == 3;
+    return {municipality ? dialog.m_strPickedCode : dialog.m_strPickedRecord, dialog.m_strRegion, dialog.m_nPlaceMode,
+            dialog.m_bShowRegistered, dialog.m_strMeshCode};
+}
+
+} // namespace
 
 ViewNavigation::ViewNavigation(CVeldoranView& view) : m_view(view), m_doc(*view.GetDocument())
 {
@@ -37,8 +60,7 @@ void ViewNavigation::RunButtonCommand(int id)
         if (doc.m_nMapType != 2) {
             ShowListedSheet(10 + n);
         } else if (n <= 2 && doc.m_nSavedMapDisplayMode == 1) {
-            if (calls.showRouteInformation)
-                calls.showRouteInformation(n - 1);
+            doc.ShowRouteInformation(n - 1);
         } else {
             doc.m_nPrefectureSel = n - 1;
             doc.m_nMapDisplayMode = 5;
@@ -59,8 +81,7 @@ void ViewNavigation::RunButtonCommand(int id)
     switch (id) {
     case 322:
         if (doc.m_nPrefectureSel == 4) {
-            if (calls.selectPrefectureMap)
-                calls.selectPrefectureMap();
+            doc.SelectPrefectureMap();
             return;
         }
         m_view.m_nPictureState = 1;
@@ -87,8 +108,7 @@ void ViewNavigation::RunButtonCommand(int id)
         return;
     case 323:
         if (doc.m_anPrefData[0] == -1) {
-            if (calls.selectText)
-                calls.selectText();
+            doc.SelectText();
         } else {
             m_view.SetPrefectureDataDisplay();
             m_view.InvalidateView(true);
@@ -96,8 +116,7 @@ void ViewNavigation::RunButtonCommand(int id)
         return;
     case 324:
         if (doc.m_anPrefData[0] == -1) {
-            if (calls.selectPicture)
-                calls.selectPicture();
+            doc.SelectPicture();
         } else {
             m_view.ShowDataListDialog(2);
         }
@@ -110,8 +129,8 @@ void ViewNavigation::RunButtonCommand(int id)
         if (mode == 5 || mode == 10) {
             if (id == 328)
                 m_view.OnSlideShowSettings();
-            else if (calls.editMapDisplaySpec)
-                calls.editMapDisplaySpec();
+            else
+                doc.EditMapDisplaySpec();
             return;
         }
         StepAlbumPage(id == 326 ? -1 : 1);
@@ -121,14 +140,12 @@ void ViewNavigation::RunButtonCommand(int id)
         return;
     case 329:
         m_view.m_strPlayMode = doc.m_strSlidePlayMode;
-        if (calls.albumStart)
-            calls.albumStart();
+        m_view.OnAlbumStart();
         return;
     case 330:
     case 331:
         doc.m_nMapDisplayMode = 20;
-        if (calls.stepTextPage)
-            calls.stepTextPage(id == 330 ? -1 : 1);
+        m_view.m_pPages->StepTextPage(id == 330 ? -1 : 1);
         m_view.InvalidateView(true);
         return;
     case 332: {
@@ -141,7 +158,7 @@ void ViewNavigation::RunButtonCommand(int id)
         return;
     }
     case 333:
-        if (!calls.selectMapType || calls.selectMapType(0) != 1)
+        if (doc.SelectMapType(0) != 1)
             return;
         if (doc.m_nMapType < 3)
             RemoveViewButtons(7);
@@ -286,8 +303,7 @@ void ViewNavigation::DrawSheetFrame(vd::Dc& dc, int flag)
 {
     {
         CMapRenderer renderer(&dc, &m_doc, m_view.m_nSavedWidth, m_view.m_nSavedHeight);
-        if (calls.drawOverviewFrame)
-            calls.drawOverviewFrame(renderer, flag);
+        renderer.DrawOverviewFrame(flag);
     }
     if (flag == 0 && m_doc.m_nMapDisplayMode == 7) {
         const bool wide = m_view.m_nSavedWidth > 800;
@@ -323,9 +339,7 @@ void ViewNavigation::ApplySheetChoice()
 // the chosen place's sheet is shown.
 void ViewNavigation::ApplyPlaceChoice()
 {
-    if (!calls.placeChoice)
-        return;
-    const NavigationCalls::PlaceChoice choice = calls.placeChoice();
+    const PlaceChoice choice = ChosenPlace(*m_view.m_pDlgFindPlace);
     m_doc.m_strFindPlace = choice.place;
     m_doc.m_strDistrict = choice.district;
     const bool changed = choice.kind != m_doc.m_nFindPlaceKind || choice.option != m_doc.m_nFindPlaceOption;
@@ -335,8 +349,7 @@ void ViewNavigation::ApplyPlaceChoice()
         if (m_view.m_routines.destroyFindPlaceDialog)
             m_view.m_routines.destroyFindPlaceDialog();
         m_doc.m_nActiveViewDialog = -1;
-        if (calls.openFindPlaceDialog)
-            calls.openFindPlaceDialog();
+        m_view.OpenFindPlaceDialog();
         return;
     }
     ShowMeshCodeSheet(choice.meshCode);
@@ -344,9 +357,7 @@ void ViewNavigation::ApplyPlaceChoice()
 
 void ViewNavigation::ApplyMunicipalityChoice()
 {
-    if (!calls.placeChoice)
-        return;
-    const NavigationCalls::PlaceChoice choice = calls.placeChoice();
+    const PlaceChoice choice = ChosenPlace(*m_view.m_pDlgFindPlace);
     m_doc.m_strFindMunicipality = choice.place;
     m_doc.m_strDistrict = choice.district;
     ShowMeshCodeSheet(choice.meshCode);

@@ -15,6 +15,9 @@
 #include "platform/ui/WaitCursor.h"
 #include "view/navigation/CursorReadout.h"
 #include "view/navigation/ViewNavigation.h"
+#include "view/pointer/PointerActions.h"
+#include "view/registration/PointRegistration.h"
+#include "view/routes/RouteAreaMaps.h"
 #include "view/window/ViewEntryPoints.h"
 
 #include <algorithm>
@@ -80,8 +83,8 @@ void CVeldoranView::OnMouseMove(unsigned flags, vd::ui::Point point)
             return;
         }
         if (doc.m_nMapType == 4) {
-            if (window && nav.calls.hoverRegisteredPointAlt)
-                nav.calls.hoverRegisteredPointAlt(*window, x, y);
+            if (window)
+                m_pPointer->HoverRegisteredPointAlt(*window, x, y);
         } else {
             const CursorTexts cursor = ReadCursor(*this, doc, x, y);
             doc.m_strCursorLat = cursor.latitude;
@@ -141,8 +144,7 @@ void CVeldoranView::MouseModeAction(unsigned flags, int x, int y)
             const bool wide = m_nSavedWidth > 800;
             WritePrompt(wide ? 465 : 0, h - 25, wide ? 885 : 420, wide ? h - 2 : h - 3, wide ? 470 : 2, h - 22,
                         "<ﾃｷｽﾄ・画像のﾙｰﾄﾏｯﾌﾟ>   登録地点を辿ってください！");
-            if (nav.calls.hoverRoutePoint)
-                nav.calls.hoverRoutePoint(*window, x, y);
+            m_pRouteMaps->HoverRoutePoint(*window, x, y);
             nav.m_nDragX = nav.m_nDragY = -10;
             if (m_strDragShape.empty()) {
                 nav.m_nDragX = x;
@@ -189,16 +191,14 @@ void CVeldoranView::MouseModeAction(unsigned flags, int x, int y)
         return;
     }
     if (mode == 8) {
-        if (nav.calls.drawDragRectangle)
-            nav.calls.drawDragRectangle(*window, x, y);
+        m_pPointer->DrawDragRectangle(*window, x, y);
         return;
     }
     if (mode == 100)
         return;
-    if (nav.calls.hoverRegisteredPoint)
-        nav.calls.hoverRegisteredPoint(*window, x, y);
-    if (doc.m_nSiteNamePopup == 1 && nav.calls.showPointTip)
-        nav.calls.showPointTip(*window, x, y);
+    m_pPointer->HoverRegisteredPoint(*window, x, y);
+    if (doc.m_nSiteNamePopup == 1)
+        m_pPointer->ShowPointTip(*window, x, y);
 }
 
 // A point dragged on a guide map stays on its picture: the pointer is put back at the edge.
@@ -251,16 +251,16 @@ void CVeldoranView::OnLButtonUp(unsigned flags, vd::ui::Point point)
         }
         break;
     case 8:
-        if (vd::ClientDc window = GetDC(); window && nav.calls.finishRangeDrag)
-            nav.calls.finishRangeDrag(*window, x, y);
+        if (vd::ClientDc window = GetDC())
+            m_pPointer->FinishRangeDrag(*window, x, y);
         break;
     case 9:
         if (vd::ClientDc window = GetDC())
             nav.AddRouteLinePoint(*window, x, y);
         break;
     case 3:
-        if (vd::ClientDc window = GetDC(); window && nav.calls.finishRangeDrag)
-            nav.calls.finishRangeDrag(*window, x, y);
+        if (vd::ClientDc window = GetDC())
+            m_pPointer->FinishRangeDrag(*window, x, y);
         RegisterAtPoint(x, y);
         break;
     case 4:
@@ -298,16 +298,15 @@ void CVeldoranView::RegisterAtPoint(int x, int y)
     switch (doc.m_nMouseTool) {
     case 1:
         SaveRestoreMap(0, 0, 0, 0, 0, m_nSavedWidth, m_nSavedHeight);
-        if (nav.calls.registerTextPicture)
-            nav.calls.registerTextPicture(lon, lat, x, y);
+        m_pRegistration->RegisterTextPicture(lon, lat, x, y);
         break;
     case 2: {
         // The hover leaves an album's path in the entry's parameter, a picture's in its target.
         const bool album = doc.m_strEntryTarget.find(".alb") != std::string::npos ||
                            doc.m_strEntryParam.find(".alb") != std::string::npos;
         const bool dragged = m_strMouseButtonState == "MK_LBUTTON";
-        const std::string answer = album ? (nav.calls.updateAlbum ? nav.calls.updateAlbum(lon, lat) : "")
-                                         : (nav.calls.registerPointData ? nav.calls.registerPointData(lon, lat) : "");
+        const std::string answer = album ? m_pRegistration->UpdateHoveredAlbum(lon, lat)
+                                         : m_pRegistration->UpdatePoint(lon, lat);
         const int item = nav.m_nHoverItem;
         auto inList = [&] { return item >= 0 && item < int(doc.m_anHitX.size()); };
         if (answer == "deleate") {
@@ -353,8 +352,7 @@ void CVeldoranView::RegisterAtPoint(int x, int y)
     }
     case 4:
         SaveRestoreMap(0, 0, 0, 0, 0, m_nSavedWidth, m_nSavedHeight);
-        if (nav.calls.registerAlbumAtPoint)
-            nav.calls.registerAlbumAtPoint(lon, lat, x, y);
+        m_pRegistration->RegisterAlbumAtPoint(lon, lat, x, y);
         break;
     default:
         break;
@@ -368,8 +366,7 @@ void CVeldoranView::OnLButtonDblClk(unsigned flags, vd::ui::Point point)
     const int x = point.x, y = point.y;
     if (doc.m_bMapOnScreen && doc.m_bHideSheetButtons != 1) {
         if (doc.m_nMouseMode == 1) {
-            if (nav.calls.openSheetAtPoint)
-                nav.calls.openSheetAtPoint(x, y);
+            m_pPointer->OpenSheetAtPoint(x, y);
         } else if (doc.m_nMouseMode == 9) {
             nav.EndRouteLineByDoubleClick();
         } else {
@@ -382,26 +379,25 @@ void CVeldoranView::OnLButtonDblClk(unsigned flags, vd::ui::Point point)
                 }
             }
             if (hit >= 0) {
-                auto& open = doc.m_nSavedMapDisplayMode == 1 ? nav.calls.loadRouteFromItem : nav.calls.openRegisteredItem;
-                if (open)
-                    open(hit);
+                const std::string& record = doc.m_astrHitRecord[std::size_t(hit)];
+                if (doc.m_nSavedMapDisplayMode == 1)
+                    doc.LoadRouteFromItem(record);
+                else
+                    OpenRegisteredItem(record);
             } else if (doc.m_nSavedMapDisplayMode != 1 && doc.m_nMapType != 4 && m_nPictureState == 1 &&
                        doc.m_nAreaSearch == 1) {
                 // The figure around the click; what lies inside plays as an album. A search that
                 // finds nothing leaves the figure until the next repaint.
                 vd::ClientDc window = GetDC();
-                const int radius = window && nav.calls.drawSearchArea ? nav.calls.drawSearchArea(*window, x, y, 0) : 0;
-                const int found = radius > 0 && nav.calls.collectItemsInArea
-                    ? nav.calls.collectItemsInArea(x, y, radius, doc.m_nAreaShape)
-                    : 0;
+                const int radius = window ? m_pRouteMaps->DrawSearchArea(*window, x, y, 0) : 0;
+                const int found = radius > 0 ? m_pRouteMaps->CollectItemsInArea(x, y, radius, doc.m_nAreaShape) : 0;
                 if (found > 0) {
                     doc.m_strEntryMode = "AreaData";
                     doc.m_strAreaCentreLat = doc.m_strCursorLat;
                     doc.m_strAreaCentreLon = doc.m_strCursorLon;
-                    if (nav.calls.startAlbumPlayback)
-                        nav.calls.startAlbumPlayback("", "AreaMap");
-                    if (vd::ClientDc erase = GetDC(); erase && nav.calls.drawSearchArea)
-                        nav.calls.drawSearchArea(*erase, x, y, -1);
+                    StartAlbumPlayback("", "", "AreaMap", doc.m_strCursorLat, doc.m_strCursorLon);
+                    if (vd::ClientDc erase = GetDC())
+                        m_pRouteMaps->DrawSearchArea(*erase, x, y, -1);
                 }
             }
         }

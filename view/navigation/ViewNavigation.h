@@ -4,7 +4,6 @@
 // state the mouse keeps between events. The view owns one; it connects the button commands when
 // built, and view/NavigationConnections.cpp puts its operations into the view's routine slots.
 #include "platform/ui/Geometry.h"
-#include "view/navigation/NavigationCalls.h"
 
 #include <array>
 #include <initializer_list>
@@ -89,9 +88,6 @@ public:
 
     // Deletes the windows of replaced buttons and scroll bars (WM_RELEASEVIEWCONTROLS).
     void ReleaseRetiredControls();
-
-    // What other pieces provide (subsystem 10's flows, the find-place dialog, ...).
-    NavigationCalls calls;
 
     // Mouse state (ViewMouse*.cpp).
     int m_nCursorInFrame = -1;

@@ -1,8 +1,8 @@
 #pragma once
 // What the pointer does on the map beyond the read-out: the name tip and the status line of a
 // registered point under the pointer, the raised tip of a site name, the rubber band that chooses
-// a range to enlarge and its confirmation, and the sheet chosen on the index map. The view's
-// mouse reaches them through its NavigationCalls (view/PointerConnections.cpp).
+// a range to enlarge and its confirmation, and the sheet chosen on the index map. The view owns
+// one (m_pPointer), which its mouse calls.
 #include <string>
 
 class CVeldoranView;

@@ -2,8 +2,7 @@
 // A text, picture or album registered at a clicked point, and a point moved or edited in update
 // mode: the view's side of the registration dialogs and the document's update flows. A new
 // point's line is appended to the current data file and to the drawn items, and its symbol and
-// label are drawn at the click. The view's mouse reaches them through its NavigationCalls
-// (view/RegistrationConnections.cpp).
+// label are drawn at the click. The view owns one (m_pRegistration), which its mouse calls.
 #include <string>
 
 class CVeldoranView;

@@ -2,8 +2,8 @@
 // The view's route and area maps: the index of every registered route and area map over the
 // overview (map mode 1), the 3 x 3 sheet block around a loaded route (map mode 3), a new route
 // drawn by dragging over registered points, and the area search of a double click (a circle or
-// square whose registered items are collected for album play). The view's repaint and mouse
-// reach them through their slots (view/RouteConnections.cpp).
+// square whose registered items are collected for album play). The view owns one (m_pRouteMaps):
+// its mouse calls it, its repaint through the slots view/RouteConnections.cpp fills.
 #include "platform/dc/GdiObjects.h"
 #include "platform/ui/Geometry.h"
 

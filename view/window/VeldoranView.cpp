@@ -11,6 +11,9 @@
 #include "view/findplace/FindPlaceDialog.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/pages/ViewPages.h"
+#include "view/pointer/PointerActions.h"
+#include "view/registration/PointRegistration.h"
+#include "view/routes/RouteAreaMaps.h"
 #include "view/renderer/MapRenderer.h"
 #include "view/sheetmap/SheetSelectDialog.h"
 #include "view/sheetmap/ViewBaseMap.h"
@@ -43,6 +46,9 @@ CVeldoranView::CVeldoranView(CVeldoranDoc& document) : m_pDoc(&document)
     m_pBaseMap = std::make_unique<ViewBaseMap>(*this);
     m_pNavigation = std::make_unique<ViewNavigation>(*this);
     m_pPages = std::make_unique<ViewPages>(*this);
+    m_pPointer = std::make_unique<PointerActions>(*this);
+    m_pRegistration = std::make_unique<PointRegistration>(*this);
+    m_pRouteMaps = std::make_unique<RouteAreaMaps>(*this);
     ConnectViewPieces(*this);
 }
 

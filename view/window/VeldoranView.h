@@ -20,6 +20,9 @@ class CDlgSheetSelect;
 class ViewBaseMap;
 class ViewNavigation;
 class ViewPages;
+class PointerActions;
+class PointRegistration;
+class RouteAreaMaps;
 struct CursorTexts;
 namespace vd {
 class ImageDc;
@@ -254,6 +257,15 @@ public:
 
     // The picture and text pages (view/pages/ViewPages.h).
     std::unique_ptr<ViewPages> m_pPages;
+
+    // The pointer's tips, range drag and index-map sheet choice (view/pointer/PointerActions.h).
+    std::unique_ptr<PointerActions> m_pPointer;
+
+    // Registration and update of points and albums at a click (view/registration/PointRegistration.h).
+    std::unique_ptr<PointRegistration> m_pRegistration;
+
+    // Route and area maps and the area search (view/routes/RouteAreaMaps.h).
+    std::unique_ptr<RouteAreaMaps> m_pRouteMaps;
 
     ViewRoutines m_routines;
 

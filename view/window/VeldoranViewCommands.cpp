@@ -13,7 +13,7 @@
 #include "platform/text/Numbers.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Ui.h"
-#include "view/StartDataCheck.h"
+#include "view/window/StartDataCheck.h"
 #include "view/navigation/ViewNavigation.h"
 
 #include <vector>
@@ -40,9 +40,8 @@ void CVeldoranView::ConnectCommands()
             ui.Enable(false);
             return;
         }
-        // The range drag needs its pointer actions, and enlarges the white map only (no map figure).
-        const bool dragConnected = m_pNavigation && m_pNavigation->calls.drawDragRectangle;
-        ui.Enable(dragConnected && doc.m_bMapOnScreen == 1 && doc.m_nMapType == 1 && doc.m_nMapFigure != 1);
+        // The range drag enlarges the white map only (no map figure).
+        ui.Enable(doc.m_bMapOnScreen == 1 && doc.m_nMapType == 1 && doc.m_nMapFigure != 1);
         ui.SetCheck(doc.m_nMouseTool == 3 ? 1 : 0);
     });
     OnCommand(ID_CREATE_ROUTE_MAP, [this] { OnCreateRouteMap(); });

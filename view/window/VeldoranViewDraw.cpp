@@ -11,7 +11,7 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/Ui.h"
 #include "platform/ui/WaitCursor.h"
-#include "userdata/MouseMode.h"
+#include "view/window/MouseMode.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/pages/ViewPages.h"
 #include "view/renderer/MapRenderer.h"

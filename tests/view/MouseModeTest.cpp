@@ -1,4 +1,4 @@
-#include "userdata/MouseMode.h"
+#include "view/window/MouseMode.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "view/StartDataCheck.h"
+#include "view/window/StartDataCheck.h"
 
 #include <cctype>
 #include <unistd.h>

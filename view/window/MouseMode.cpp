@@ -1,4 +1,4 @@
-#include "userdata/MouseMode.h"
+#include "view/window/MouseMode.h"
 
 int GetMouseMode(const MouseModeInputs& in)
 {
