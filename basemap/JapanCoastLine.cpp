@@ -2,12 +2,15 @@
 #include "basemap/BaseMapPens.h"
 #include "basemap/DrawingGuard.h"
 #include "basemap/PenTrace.h"
+#include "basemap/ProjectedOutlines.h"
 #include "basemap/files/OutlinePolylineFile.h"
 #include "basemap/projection/AlbersProjection.h"
 #include "basemap/projection/Graticule.h"
 #include "contracts/dovanne.h"
 
+#include <memory>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -35,22 +38,40 @@ private:
 // The overview's Japan area: nothing north of 50 degrees or west of 115 degrees east.
 bool OutsideJapanArea(const OutlineRecord& r) { return r.latitude > 500000 || r.longitude < 1150000; }
 
-void DrawOutlineFile(vd::Dc& dc, const std::string& path, const OverviewProjection& projection, bool japanAreaOnly)
+// The file's points projected into runs, as a pen that lifts at each pen-up record draws them.
+std::shared_ptr<const ProjectedRuns> ProjectOutlineFile(const std::string& path, const OverviewProjection& projection,
+                                                        bool japanAreaOnly)
 {
     const auto records = ReadOutlinePolylineFile(path);
     if (!records)
-        return;
-    PenTrace trace(dc);
+        return nullptr;
+    auto runs = std::make_shared<ProjectedRuns>();
+    bool down = false;
     for (const OutlineRecord& record : *records) {
         if (record.isPenUp()) {
-            trace.Lift();
+            down = false;
             continue;
         }
         // Passed over without lifting the pen: the line goes on to the next kept point.
         if (japanAreaOnly && OutsideJapanArea(record))
             continue;
-        trace.To(projection.Project({record.latitude, record.longitude}));
+        const PixelPoint p = projection.Project({record.latitude, record.longitude});
+        runs->points.push_back({p.x, p.y});
+        if (down)
+            ++runs->counts.back();
+        else
+            runs->counts.push_back(1);
+        down = true;
     }
+    return runs;
+}
+
+void DrawOutlineFile(vd::Dc& dc, const std::string& path, const OverviewProjection& projection,
+                     const OutlineProjectionKey& key)
+{
+    const auto runs = CachedOutlineRuns(path, key, [&] { return ProjectOutlineFile(path, projection, key.japanAreaOnly); });
+    if (runs)
+        DrawProjectedRuns(dc, *runs);
 }
 
 } // namespace
@@ -72,11 +93,13 @@ extern "C" void OnJapanCoastLineDraw(vd::Dc* dc, int projectionMode, int borders
                 basemap::DrawSegment(dc, projection.Project(segment.from), projection.Project(segment.to));
         }
 
+        const OutlineProjectionKey key{projection.IsBand() ? 0 : 2, originX, originY, refLatitude, refLongitude, scale,
+                                       japanAreaFlag == 1};
         dc.SelectObject(coastPen);
-        DrawOutlineFile(dc, folder + "BN_JMAPA.DAT", projection, japanAreaFlag == 1);
+        DrawOutlineFile(dc, folder + "BN_JMAPA.DAT", projection, key);
         if (bordersFlag != 0) {
             dc.SelectObject(borderPen);
-            DrawOutlineFile(dc, folder + "FEBORDER.DAT", projection, japanAreaFlag == 1);
+            DrawOutlineFile(dc, folder + "FEBORDER.DAT", projection, key);
         }
         dc.SelectObject(previous);
     });

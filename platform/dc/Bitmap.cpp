@@ -100,23 +100,26 @@ Dib Bitmap::ToDib(int bitCount) const
     if (!impl_ || (bitCount != 8 && bitCount != 24 && bitCount != 32))
         return Dib();
     const QImage& image = impl_->image;
-    Dib dib = Dib::Create(image.width(), image.height(), bitCount);
+    // The size read once: QImage's accessors are calls into the library, too dear per pixel.
+    const int width = image.width();
+    const int height = image.height();
+    Dib dib = Dib::Create(width, height, bitCount);
     if (dib.IsNull())
         return dib;
     if (bitCount == 8) {
         // A table of the first 256 distinct colours; further colours take the nearest entry.
         std::map<std::uint32_t, int> index;
-        for (int y = 0; y < image.height() && index.size() < 256; ++y) {
+        for (int y = 0; y < height && index.size() < 256; ++y) {
             const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
-            for (int x = 0; x < image.width() && index.size() < 256; ++x) {
+            for (int x = 0; x < width && index.size() < 256; ++x) {
                 const std::uint32_t p = row[x] & 0xFFFFFFu;
                 if (index.emplace(p, int(index.size())).second)
                     dib.SetColour(index[p], RgbQuad{std::uint8_t(p), std::uint8_t(p >> 8), std::uint8_t(p >> 16), 0});
             }
         }
-        for (int y = 0; y < image.height(); ++y) {
+        for (int y = 0; y < height; ++y) {
             const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
-            for (int x = 0; x < image.width(); ++x) {
+            for (int x = 0; x < width; ++x) {
                 const auto it = index.find(row[x] & 0xFFFFFFu);
                 if (it != index.end())
                     dib.SetIndex(x, y, it->second);
@@ -126,17 +129,24 @@ Dib Bitmap::ToDib(int bitCount) const
         }
         return dib;
     }
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
         std::uint8_t* out = dib.ScanLine(y);
-        for (int x = 0; x < image.width(); ++x) {
+        if (bitCount == 32) {
+            for (int x = 0; x < width; ++x, out += 4) {
+                const std::uint32_t p = row[x];
+                out[0] = std::uint8_t(p);
+                out[1] = std::uint8_t(p >> 8);
+                out[2] = std::uint8_t(p >> 16);
+                out[3] = 0;
+            }
+            continue;
+        }
+        for (int x = 0; x < width; ++x, out += 3) {
             const std::uint32_t p = row[x];
-            std::uint8_t* px = out + x * (bitCount / 8);
-            px[0] = std::uint8_t(p);
-            px[1] = std::uint8_t(p >> 8);
-            px[2] = std::uint8_t(p >> 16);
-            if (bitCount == 32)
-                px[3] = 0;
+            out[0] = std::uint8_t(p);
+            out[1] = std::uint8_t(p >> 8);
+            out[2] = std::uint8_t(p >> 16);
         }
     }
     return dib;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace vd {
@@ -27,6 +29,57 @@ bool takeExtent(int mapMode, Size& extent, int cx, int cy)
     extent = {cx, cy};
     return true;
 }
+
+// The DrawOp of a line, pixel, polygon or text call, kept from call to call so that its lists
+// keep their memory: once drawing has started these calls allocate nothing. A call made while
+// another is being carried out (none is today) gets an op of its own.
+class ReusedOp {
+public:
+    explicit ReusedOp(DrawOp::Kind kind)
+    {
+        Slot& slot = current();
+        if (slot.busy) {
+            local_.emplace();
+            local_->kind = kind;
+            return;
+        }
+        slot.busy = true;
+        slot_ = &slot;
+        DrawOp& op = slot.op;
+        std::vector<Point> points = std::move(op.points);
+        std::vector<int> counts = std::move(op.counts);
+        std::string text = std::move(op.text);
+        points.clear();
+        counts.clear();
+        text.clear();
+        op = DrawOp{};
+        op.kind = kind;
+        op.points = std::move(points);
+        op.counts = std::move(counts);
+        op.text = std::move(text);
+    }
+    ~ReusedOp()
+    {
+        if (slot_)
+            slot_->busy = false;
+    }
+    ReusedOp(const ReusedOp&) = delete;
+    ReusedOp& operator=(const ReusedOp&) = delete;
+    DrawOp& get() { return slot_ ? slot_->op : *local_; }
+
+private:
+    struct Slot {
+        DrawOp op;
+        bool busy = false;
+    };
+    static Slot& current()
+    {
+        thread_local Slot slot;
+        return slot;
+    }
+    Slot* slot_ = nullptr;
+    std::optional<DrawOp> local_;
+};
 
 } // namespace
 
@@ -308,9 +361,10 @@ Point Dc::MoveTo(int x, int y) { return std::exchange(state_.position, Point{x, 
 
 bool Dc::LineTo(int x, int y)
 {
-    DrawOp op;
-    op.kind = DrawOp::LineTo;
-    op.points = {state_.position, Point{x, y}};
+    ReusedOp reused(DrawOp::LineTo);
+    DrawOp& op = reused.get();
+    op.points.push_back(state_.position);
+    op.points.push_back(Point{x, y});
     const bool ok = execute(op);
     state_.position = {x, y};
     return ok;
@@ -320,8 +374,8 @@ bool Dc::Polyline(const Point* points, int count)
 {
     if (!points || count < 2)
         return false;
-    DrawOp op;
-    op.kind = DrawOp::Polyline;
+    ReusedOp reused(DrawOp::Polyline);
+    DrawOp& op = reused.get();
     op.points.assign(points, points + count);
     return execute(op);
 }
@@ -330,8 +384,8 @@ bool Dc::Polygon(const Point* points, int count)
 {
     if (!points || count < 2)
         return false;
-    DrawOp op;
-    op.kind = DrawOp::Polygon;
+    ReusedOp reused(DrawOp::Polygon);
+    DrawOp& op = reused.get();
     op.points.assign(points, points + count);
     return execute(op);
 }
@@ -340,8 +394,8 @@ bool Dc::PolyPolygon(const Point* points, const int* counts, int polygons)
 {
     if (!points || !counts || polygons <= 0)
         return false;
-    DrawOp op;
-    op.kind = DrawOp::PolyPolygon;
+    ReusedOp reused(DrawOp::PolyPolygon);
+    DrawOp& op = reused.get();
     int total = 0;
     for (int i = 0; i < polygons; ++i) {
         if (counts[i] < 2)
@@ -427,9 +481,9 @@ bool Dc::PatBlt(int x, int y, int width, int height, std::uint32_t rop)
 
 COLORREF Dc::SetPixel(int x, int y, COLORREF colour)
 {
-    DrawOp op;
-    op.kind = DrawOp::SetPixel;
-    op.points = {Point{x, y}};
+    ReusedOp reused(DrawOp::SetPixel);
+    DrawOp& op = reused.get();
+    op.points.push_back(Point{x, y});
     op.colour = colour;
     if (!execute(op))
         return CLR_INVALID;
@@ -441,10 +495,10 @@ COLORREF Dc::GetPixel(int, int) const { return CLR_INVALID; }
 bool Dc::TextOut(int x, int y, std::string_view text)
 {
     const bool updateCp = (state_.textAlign & TA_UPDATECP) != 0;
-    DrawOp op;
-    op.kind = DrawOp::TextOut;
-    op.points = {updateCp ? state_.position : Point{x, y}};
-    op.text = std::string(text);
+    ReusedOp reused(DrawOp::TextOut);
+    DrawOp& op = reused.get();
+    op.points.push_back(updateCp ? state_.position : Point{x, y});
+    op.text.assign(text);
     const bool ok = execute(op);
     if (updateCp) {
         // The current position moves along the text's advance (in logical units).

@@ -15,6 +15,22 @@ struct ImageDc::Private {
     Bitmap bitmap;
     raster::PolygonScratch polygonScratch;
     std::vector<Point> devicePoints;
+    std::vector<int> counts; // one polygon's count, or a copy of the call's
+};
+
+// What every call draws into: the bitmap's pixels and the clip in device pixels.
+struct ImageDc::Target {
+    Bitmap::Impl& impl;
+    raster::Surface s;
+    Rect clip;
+};
+
+// The selected pen in device terms, worked out only by the calls that draw lines.
+struct ImageDc::PenSetup {
+    bool on = false;
+    int width = 1;
+    bool thin = true;
+    raster::LinePen line;
 };
 
 ImageDc::ImageDc() : d_(std::make_unique<Private>())
@@ -85,7 +101,6 @@ int ImageDc::GetDeviceCaps(int index) const
 
 namespace {
 
-
 Rect intersect(const Rect& a, const Rect& b)
 {
     Rect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
@@ -113,211 +128,240 @@ void combine(const raster::Surface& s, const Rect& clip, const Rect& dest, const
     }
 }
 
+// QPainter drawing through the binary raster operation: straight in for copy, otherwise into a
+// layer first whose covered pixels then combine with the picture one by one.
+template <class Draw>
+void painted(Bitmap::Impl& impl, const raster::Surface& s, const Rect& clip, int rop2, const Rect& bounds, const Draw& draw)
+{
+    if (rop2 == R2_NOP)
+        return;
+    if (rop2 == R2_COPYPEN) {
+        QPainter& p = impl.beginPainting();
+        paint::prepare(p, clip);
+        draw(p);
+        return;
+    }
+    const Rect area = intersect(bounds, clip);
+    if (area.IsRectEmpty())
+        return;
+    QImage layer(area.Width(), area.Height(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(0);
+    {
+        QPainter lp(&layer);
+        paint::prepare(lp, Rect{0, 0, area.Width(), area.Height()});
+        lp.translate(-area.left, -area.top);
+        draw(lp);
+    }
+    for (int y = 0; y < area.Height(); ++y) {
+        const auto* in = reinterpret_cast<const std::uint32_t*>(layer.constScanLine(y));
+        std::uint32_t* out = s.row(area.top + y) + area.left;
+        for (int x = 0; x < area.Width(); ++x)
+            if ((in[x] >> 24) == 0xFF)
+                out[x] = raster::rop2(rop2, in[x], out[x]);
+    }
+}
+
+// The box of the points grown by the pen width and a pixel each side.
+Rect strokeBounds(const std::vector<Point>& pts, int penWidth)
+{
+    Rect b{pts[0].x, pts[0].y, pts[0].x + 1, pts[0].y + 1};
+    for (const Point& p : pts) {
+        b.left = std::min(b.left, p.x);
+        b.top = std::min(b.top, p.y);
+        b.right = std::max(b.right, p.x + 1);
+        b.bottom = std::max(b.bottom, p.y + 1);
+    }
+    b.InflateRect(penWidth + 1, penWidth + 1);
+    return b;
+}
+
+// 1-pixel lines through the points of each run (closed back to its first point when asked); the
+// dash pattern runs on across the segments of one run.
+void thinLines(const raster::Surface& s, const Rect& clip, const std::vector<Point>& pts, const std::vector<int>& counts,
+               bool closed, const raster::LinePen& pen)
+{
+    std::size_t start = 0;
+    for (int count : counts) {
+        long long phase = 0;
+        for (int i = 0; i + 1 < count; ++i)
+            raster::drawLine(s, clip, pts[start + std::size_t(i)], pts[start + std::size_t(i) + 1], pen, phase);
+        if (closed && count > 1)
+            raster::drawLine(s, clip, pts[start + std::size_t(count) - 1], pts[start], pen, phase);
+        start += std::size_t(count);
+    }
+}
+
 } // namespace
 
-bool ImageDc::execute(const DrawOp& op)
+ImageDc::PenSetup ImageDc::penSetup() const
 {
-    Bitmap::Impl& impl = *d_->bitmap.impl();
-    const raster::Surface s = impl.surface();
-    if (!s.pixels)
-        return false;
     const DcState& st = state_;
-    const Rect clip = deviceClip(Rect{0, 0, s.width, s.height});
-    const bool penOn = paint::visiblePen(st.pen);
-    const bool brushOn = paint::visibleBrush(st.brush);
-    const int penWidth = std::max(toDeviceWidth(st.pen.Width()), 1);
-    const bool thin = penWidth <= 1;
-    const std::uint32_t penPixel = raster::toPixel(resolve(st.pen.Colour()));
-    const std::uint32_t brushPixel = raster::toPixel(resolve(st.brush.Colour()));
+    PenSetup pen;
+    pen.on = paint::visiblePen(st.pen);
+    pen.width = std::max(toDeviceWidth(st.pen.Width()), 1);
+    pen.thin = pen.width <= 1;
+    pen.line.style = st.pen.Style();
+    pen.line.colour = raster::toPixel(resolve(st.pen.Colour()));
+    pen.line.fillGaps = paint::fillsGaps(st);
+    pen.line.gapColour = raster::toPixel(resolve(st.bkColour));
+    pen.line.rop = st.rop2;
+    return pen;
+}
 
-    raster::LinePen linePen;
-    linePen.style = st.pen.Style();
-    linePen.colour = penPixel;
-    linePen.fillGaps = paint::fillsGaps(st);
-    linePen.gapColour = raster::toPixel(resolve(st.bkColour));
-    linePen.rop = st.rop2;
+std::uint32_t ImageDc::brushPixel() const { return raster::toPixel(resolve(state_.brush.Colour())); }
 
-    // QPainter drawing through the binary raster operation: straight in for copy, otherwise
-    // into a layer first whose covered pixels then combine with the picture one by one.
-    const auto painted = [&](const Rect& bounds, const auto& draw) {
-        if (st.rop2 == R2_NOP)
-            return;
-        if (st.rop2 == R2_COPYPEN) {
-            QPainter& p = impl.beginPainting();
-            paint::prepare(p, clip);
-            draw(p);
-            return;
-        }
-        const Rect area = intersect(bounds, clip);
-        if (area.IsRectEmpty())
-            return;
-        QImage layer(area.Width(), area.Height(), QImage::Format_ARGB32_Premultiplied);
-        layer.fill(0);
-        {
-            QPainter lp(&layer);
-            paint::prepare(lp, Rect{0, 0, area.Width(), area.Height()});
-            lp.translate(-area.left, -area.top);
-            draw(lp);
-        }
-        for (int y = 0; y < area.Height(); ++y) {
-            const auto* in = reinterpret_cast<const std::uint32_t*>(layer.constScanLine(y));
-            std::uint32_t* out = s.row(area.top + y) + area.left;
-            for (int x = 0; x < area.Width(); ++x)
-                if ((in[x] >> 24) == 0xFF)
-                    out[x] = raster::rop2(st.rop2, in[x], out[x]);
-        }
-    };
-    const auto boundsOf = [&](const std::vector<Point>& pts) {
-        Rect b{pts[0].x, pts[0].y, pts[0].x + 1, pts[0].y + 1};
-        for (const Point& p : pts) {
-            b.left = std::min(b.left, p.x);
-            b.top = std::min(b.top, p.y);
-            b.right = std::max(b.right, p.x + 1);
-            b.bottom = std::max(b.bottom, p.y + 1);
-        }
-        b.InflateRect(penWidth + 1, penWidth + 1);
-        return b;
-    };
-    const auto strokeWide = [&](const std::vector<Point>& pts, const std::vector<int>& counts, bool closed) {
-        const QPen pen = paint::qpen(st.pen, resolve(st.pen.Colour()), penWidth);
-        painted(boundsOf(pts), [&](QPainter& p) { p.strokePath(paint::linePath(pts, counts, closed), pen); });
-    };
-    const auto thinLines = [&](const std::vector<Point>& pts, const std::vector<int>& counts, bool closed) {
-        std::size_t start = 0;
-        for (int count : counts) {
-            long long phase = 0;
-            for (int i = 0; i + 1 < count; ++i)
-                raster::drawLine(s, clip, pts[start + std::size_t(i)], pts[start + std::size_t(i) + 1], linePen, phase);
-            if (closed && count > 1)
-                raster::drawLine(s, clip, pts[start + std::size_t(count) - 1], pts[start], linePen, phase);
-            start += std::size_t(count);
-        }
-    };
-    const auto devicePoints = [&]() -> const std::vector<Point>& {
-        std::vector<Point>& pts = d_->devicePoints;
-        pts.clear();
-        for (const Point& p : op.points)
-            pts.push_back(toDevice(p));
-        return pts;
-    };
+const std::vector<Point>& ImageDc::devicePoints(const DrawOp& op) const
+{
+    std::vector<Point>& pts = d_->devicePoints;
+    pts.clear();
+    for (const Point& p : op.points)
+        pts.push_back(toDevice(p));
+    return pts;
+}
 
-    switch (op.kind) {
-    case DrawOp::LineTo:
-        if (penOn && thin) {
-            long long phase = 0;
-            raster::drawLine(s, clip, toDevice(op.points[0]), toDevice(op.points[1]), linePen, phase);
-            return true;
-        }
-        [[fallthrough]];
-    case DrawOp::Polyline: {
-        if (!penOn)
-            return true;
-        const std::vector<Point>& pts = devicePoints();
-        const std::vector<int> counts{int(pts.size())};
-        if (thin)
-            thinLines(pts, counts, false);
-        else
-            strokeWide(pts, counts, false);
+void ImageDc::stroke(const Target& t, const PenSetup& pen, const std::vector<Point>& pts, const std::vector<int>& counts,
+                     bool closed)
+{
+    if (pen.thin) {
+        thinLines(t.s, t.clip, pts, counts, closed, pen.line);
+        return;
+    }
+    const QPen qpen = paint::qpen(state_.pen, resolve(state_.pen.Colour()), pen.width);
+    painted(t.impl, t.s, t.clip, state_.rop2, strokeBounds(pts, pen.width),
+            [&](QPainter& p) { p.strokePath(paint::linePath(pts, counts, closed), qpen); });
+}
+
+bool ImageDc::drawLines(const Target& t, const DrawOp& op)
+{
+    const PenSetup pen = penSetup();
+    if (!pen.on)
+        return true;
+    if (op.kind == DrawOp::LineTo && pen.thin) {
+        long long phase = 0;
+        raster::drawLine(t.s, t.clip, toDevice(op.points[0]), toDevice(op.points[1]), pen.line, phase);
         return true;
     }
-    case DrawOp::Polygon:
-    case DrawOp::PolyPolygon: {
-        const std::vector<Point>& pts = devicePoints();
-        const std::vector<int> counts = op.kind == DrawOp::Polygon ? std::vector<int>{int(pts.size())} : op.counts;
+    const std::vector<Point>& pts = devicePoints(op);
+    d_->counts.assign(1, int(pts.size()));
+    stroke(t, pen, pts, d_->counts, false);
+    return true;
+}
+
+bool ImageDc::drawPolygons(const Target& t, const DrawOp& op)
+{
+    const std::vector<Point>& pts = devicePoints(op);
+    if (op.kind == DrawOp::Polygon)
+        d_->counts.assign(1, int(pts.size()));
+    else
+        d_->counts.assign(op.counts.begin(), op.counts.end());
+    const std::vector<int>& counts = d_->counts;
+    if (paint::visibleBrush(state_.brush))
+        raster::fillPolygons(t.s, t.clip, pts, counts, state_.polyFillMode == WINDING, brushPixel(), state_.rop2, d_->polygonScratch);
+    const PenSetup pen = penSetup();
+    if (pen.on)
+        stroke(t, pen, pts, counts, true);
+    return true;
+}
+
+bool ImageDc::drawRectangle(const Target& t, const DrawOp& op)
+{
+    const Rect r = toDevice(op.rect);
+    if (r.IsRectEmpty())
+        return true;
+    const PenSetup pen = penSetup();
+    const bool brushOn = paint::visibleBrush(state_.brush);
+    const int rop = state_.rop2;
+    if (!pen.on) {
+        // Without a pen the fill stops one pixel short on the right and at the bottom.
         if (brushOn)
-            raster::fillPolygons(s, clip, pts, counts, st.polyFillMode == WINDING, brushPixel, st.rop2, d_->polygonScratch);
-        if (penOn) {
-            if (thin)
-                thinLines(pts, counts, true);
-            else
-                strokeWide(pts, counts, true);
-        }
+            raster::fillRect(t.s, intersect(Rect{r.left, r.top, r.right - 1, r.bottom - 1}, t.clip), brushPixel(), rop);
         return true;
     }
-    case DrawOp::Rectangle: {
-        const Rect r = toDevice(op.rect);
-        if (r.IsRectEmpty())
-            return true;
-        if (!penOn) {
-            // Without a pen the fill stops one pixel short on the right and at the bottom.
-            if (brushOn)
-                raster::fillRect(s, intersect(Rect{r.left, r.top, r.right - 1, r.bottom - 1}, clip), brushPixel, st.rop2);
-            return true;
-        }
-        if (brushOn)
-            raster::fillRect(s, intersect(Rect{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, clip), brushPixel, st.rop2);
-        if (thin && (r.Width() == 1 || r.Height() == 1)) {
-            raster::fillRect(s, intersect(r, clip), penPixel, st.rop2);
-            return true;
-        }
-        const std::vector<Point> corners{{r.left, r.top}, {r.right - 1, r.top}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1}};
-        if (thin)
-            thinLines(corners, {4}, true);
-        else
-            strokeWide(corners, {4}, true);
+    if (brushOn)
+        raster::fillRect(t.s, intersect(Rect{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, t.clip), brushPixel(), rop);
+    if (pen.thin && (r.Width() == 1 || r.Height() == 1)) {
+        raster::fillRect(t.s, intersect(r, t.clip), pen.line.colour, rop);
         return true;
     }
-    case DrawOp::Ellipse:
-    case DrawOp::RoundRect:
-        if (!penOn || (thin && st.pen.Style() == PS_SOLID) || st.pen.Style() == PS_INSIDEFRAME) {
-            // Drawn here: pixel for pixel symmetric, each pixel once (so XOR twice restores).
-            Rect r = toDevice(op.rect);
-            if (!penOn) {
-                --r.right;
-                --r.bottom;
-            }
-            const bool ellipse = op.kind == DrawOp::Ellipse;
-            const int cw = ellipse ? r.Width() : toDeviceWidth(op.corner.cx);
-            const int ch = ellipse ? r.Height() : std::abs(toDeviceHeight(op.corner.cy));
-            raster::RoundedPaint paint;
-            paint.outline = penOn && thin;
-            paint.penColour = penPixel;
-            paint.fill = brushOn;
-            paint.brushColour = brushPixel;
-            paint.rop = st.rop2;
-            if (penOn && !thin) {
-                raster::drawRounded(s, clip, r, cw, ch, raster::RoundedPaint{false, 0, brushOn, brushPixel, st.rop2});
-                const QPainterPath path = paint::shapePath(op.kind, r, Size{cw, ch}, Point{}, Point{});
-                const QPen pen = paint::qpen(st.pen, resolve(st.pen.Colour()), penWidth);
-                Rect bounds = r;
-                bounds.InflateRect(penWidth + 1, penWidth + 1);
-                painted(bounds, [&](QPainter& p) { p.strokePath(path, pen); });
-            } else {
-                raster::drawRounded(s, clip, r, cw, ch, paint);
-            }
-            return true;
-        }
-        [[fallthrough]];
-    case DrawOp::Arc:
-    case DrawOp::Pie:
-    case DrawOp::Chord: {
-        const Rect r = toDevice(op.rect);
-        if (r.IsRectEmpty())
-            return true;
-        const Point start = op.points.size() == 2 ? toDevice(op.points[0]) : Point{};
-        const Point end = op.points.size() == 2 ? toDevice(op.points[1]) : Point{};
-        const Size corner{toDeviceWidth(op.corner.cx), std::abs(toDeviceHeight(op.corner.cy))};
-        const QPainterPath path = paint::shapePath(op.kind, r, corner, start, end);
+    std::vector<Point>& corners = d_->devicePoints;
+    corners.assign({{r.left, r.top}, {r.right - 1, r.top}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1}});
+    d_->counts.assign(1, 4);
+    stroke(t, pen, corners, d_->counts, true);
+    return true;
+}
+
+// Ellipses and rounded rectangles drawn here, pixel for pixel symmetric and each pixel once (so
+// XOR twice restores); false where QPainter has to draw the outline (styled 1-pixel pens).
+bool ImageDc::drawRoundedShape(const Target& t, const DrawOp& op)
+{
+    const PenSetup pen = penSetup();
+    if (pen.on && !(pen.thin && state_.pen.Style() == PS_SOLID) && state_.pen.Style() != PS_INSIDEFRAME)
+        return false;
+    Rect r = toDevice(op.rect);
+    if (!pen.on) {
+        --r.right;
+        --r.bottom;
+    }
+    const bool ellipse = op.kind == DrawOp::Ellipse;
+    const int cw = ellipse ? r.Width() : toDeviceWidth(op.corner.cx);
+    const int ch = ellipse ? r.Height() : std::abs(toDeviceHeight(op.corner.cy));
+    const bool brushOn = paint::visibleBrush(state_.brush);
+    raster::RoundedPaint paint;
+    paint.outline = pen.on && pen.thin;
+    paint.penColour = pen.line.colour;
+    paint.fill = brushOn;
+    paint.brushColour = brushPixel();
+    paint.rop = state_.rop2;
+    if (pen.on && !pen.thin) {
+        raster::drawRounded(t.s, t.clip, r, cw, ch, raster::RoundedPaint{false, 0, brushOn, paint.brushColour, state_.rop2});
+        const QPainterPath path = paint::shapePath(op.kind, r, Size{cw, ch}, Point{}, Point{});
+        const QPen qpen = paint::qpen(state_.pen, resolve(state_.pen.Colour()), pen.width);
         Rect bounds = r;
-        bounds.InflateRect(penWidth + 1, penWidth + 1);
-        if (brushOn && op.kind != DrawOp::Arc) {
-            const QColor fill = paint::qcolor(resolve(st.brush.Colour()));
-            painted(bounds, [&](QPainter& p) { p.fillPath(path, fill); });
-        }
-        if (penOn) {
-            const QPen pen = paint::qpen(st.pen, resolve(st.pen.Colour()), penWidth);
-            painted(bounds, [&](QPainter& p) {
-                paint::strokeOverGaps(p, path, pen, linePen.fillGaps && thin, resolve(st.bkColour));
-            });
-        }
-        return true;
+        bounds.InflateRect(pen.width + 1, pen.width + 1);
+        painted(t.impl, t.s, t.clip, state_.rop2, bounds, [&](QPainter& p) { p.strokePath(path, qpen); });
+    } else {
+        raster::drawRounded(t.s, t.clip, r, cw, ch, paint);
     }
+    return true;
+}
+
+// Arcs, pies, chords and the curved shapes left to QPainter.
+bool ImageDc::drawCurve(const Target& t, const DrawOp& op)
+{
+    const Rect r = toDevice(op.rect);
+    if (r.IsRectEmpty())
+        return true;
+    const PenSetup pen = penSetup();
+    const Point start = op.points.size() == 2 ? toDevice(op.points[0]) : Point{};
+    const Point end = op.points.size() == 2 ? toDevice(op.points[1]) : Point{};
+    const Size corner{toDeviceWidth(op.corner.cx), std::abs(toDeviceHeight(op.corner.cy))};
+    const QPainterPath path = paint::shapePath(op.kind, r, corner, start, end);
+    Rect bounds = r;
+    bounds.InflateRect(pen.width + 1, pen.width + 1);
+    if (paint::visibleBrush(state_.brush) && op.kind != DrawOp::Arc) {
+        const QColor fill = paint::qcolor(resolve(state_.brush.Colour()));
+        painted(t.impl, t.s, t.clip, state_.rop2, bounds, [&](QPainter& p) { p.fillPath(path, fill); });
+    }
+    if (pen.on) {
+        const QPen qpen = paint::qpen(state_.pen, resolve(state_.pen.Colour()), pen.width);
+        const bool fillGaps = pen.line.fillGaps && pen.thin;
+        const COLORREF gapColour = resolve(state_.bkColour);
+        painted(t.impl, t.s, t.clip, state_.rop2, bounds,
+                [&](QPainter& p) { paint::strokeOverGaps(p, path, qpen, fillGaps, gapColour); });
+    }
+    return true;
+}
+
+// The fills that ignore the pen and the binary raster operation.
+bool ImageDc::fill(const Target& t, const DrawOp& op)
+{
+    switch (op.kind) {
     case DrawOp::FillRect:
         if (paint::visibleBrush(op.brush))
-            raster::fillRect(s, intersect(toDevice(op.rect), clip), raster::toPixel(resolve(op.brush.Colour())), R2_COPYPEN);
+            raster::fillRect(t.s, intersect(toDevice(op.rect), t.clip), raster::toPixel(resolve(op.brush.Colour())), R2_COPYPEN);
         return true;
     case DrawOp::FillSolidRect:
-        raster::fillRect(s, intersect(toDevice(op.rect), clip), raster::toPixel(resolve(op.colour)), R2_COPYPEN);
+        raster::fillRect(t.s, intersect(toDevice(op.rect), t.clip), raster::toPixel(resolve(op.colour)), R2_COPYPEN);
         return true;
     case DrawOp::FrameRect: {
         if (!paint::visibleBrush(op.brush))
@@ -328,51 +372,95 @@ bool ImageDc::execute(const DrawOp& op)
         const std::uint32_t c = raster::toPixel(resolve(op.brush.Colour()));
         for (const Rect& side : {Rect{r.left, r.top, r.right, r.top + 1}, Rect{r.left, r.bottom - 1, r.right, r.bottom},
                                  Rect{r.left, r.top + 1, r.left + 1, r.bottom - 1}, Rect{r.right - 1, r.top + 1, r.right, r.bottom - 1}})
-            raster::fillRect(s, intersect(side, clip), c, R2_COPYPEN);
+            raster::fillRect(t.s, intersect(side, t.clip), c, R2_COPYPEN);
         return true;
     }
     case DrawOp::InvertRect:
-        raster::fillRect(s, intersect(toDevice(op.rect), clip), 0, R2_NOT);
+        raster::fillRect(t.s, intersect(toDevice(op.rect), t.clip), 0, R2_NOT);
         return true;
+    default:
+        return false;
+    }
+}
+
+bool ImageDc::blit(const Target& t, const DrawOp& op)
+{
+    const bool brushOn = paint::visibleBrush(state_.brush);
+    if (op.kind == DrawOp::PatBlt) {
+        if (raster::rop3UsesPattern(op.rop) && !brushOn)
+            return true;
+        combine(t.s, t.clip, toDevice(op.rect), nullptr, brushPixel(), op.rop);
+        return true;
+    }
+    const paint::BlitPlan plan = paint::planBlit(*this, op);
+    if (!plan.valid)
+        return false;
+    const std::uint32_t rop = (op.kind == DrawOp::SetDIBitsToDevice) ? SRCCOPY : op.rop;
+    combine(t.s, t.clip, plan.dest, plan.picture.isNull() ? nullptr : &plan.picture, brushPixel(), rop);
+    return true;
+}
+
+bool ImageDc::textOut(const Target& t, const DrawOp& op)
+{
+    const DcState& st = state_;
+    const LogFont& lf = st.font.GetLogFont();
+    const ResolvedFont& f = resolveFont(lf, toDeviceHeight(lf.lfHeight));
+    QPainter& p = t.impl.beginPainting();
+    paint::prepare(p, t.clip);
+    paint::drawText(p, f, QString::fromStdString(op.text), toDevice(op.points[0]),
+                    paint::textStyle(st, resolve(st.textColour), resolve(st.bkColour)));
+    return true;
+}
+
+bool ImageDc::execute(const DrawOp& op)
+{
+    Bitmap::Impl& impl = *d_->bitmap.impl();
+    const raster::Surface s = impl.surface();
+    if (!s.pixels)
+        return false;
+    const Target t{impl, s, deviceClip(Rect{0, 0, s.width, s.height})};
+
+    switch (op.kind) {
+    case DrawOp::LineTo:
+    case DrawOp::Polyline:
+        return drawLines(t, op);
+    case DrawOp::Polygon:
+    case DrawOp::PolyPolygon:
+        return drawPolygons(t, op);
+    case DrawOp::Rectangle:
+        return drawRectangle(t, op);
+    case DrawOp::Ellipse:
+    case DrawOp::RoundRect:
+        return drawRoundedShape(t, op) || drawCurve(t, op);
+    case DrawOp::Arc:
+    case DrawOp::Pie:
+    case DrawOp::Chord:
+        return drawCurve(t, op);
+    case DrawOp::FillRect:
+    case DrawOp::FillSolidRect:
+    case DrawOp::FrameRect:
+    case DrawOp::InvertRect:
+        return fill(t, op);
     case DrawOp::PatBlt:
     case DrawOp::BitBlt:
     case DrawOp::StretchBlt:
     case DrawOp::SetDIBitsToDevice:
-    case DrawOp::StretchDIBits: {
-        if (op.kind == DrawOp::PatBlt) {
-            if (raster::rop3UsesPattern(op.rop) && !brushOn)
-                return true;
-            combine(s, clip, toDevice(op.rect), nullptr, brushPixel, op.rop);
-            return true;
-        }
-        const paint::BlitPlan plan = paint::planBlit(*this, op);
-        if (!plan.valid)
-            return false;
-        const std::uint32_t rop = (op.kind == DrawOp::SetDIBitsToDevice) ? SRCCOPY : op.rop;
-        combine(s, clip, plan.dest, plan.picture.isNull() ? nullptr : &plan.picture, brushPixel, rop);
-        return true;
-    }
+    case DrawOp::StretchDIBits:
+        return blit(t, op);
     case DrawOp::SetPixel: {
         const Point p = toDevice(op.points[0]);
-        if (!clip.PtInRect(p))
+        if (!t.clip.PtInRect(p))
             return false;
         s.row(p.y)[p.x] = raster::toPixel(resolve(op.colour));
         return true;
     }
-    case DrawOp::TextOut: {
-        const LogFont& lf = st.font.GetLogFont();
-        const ResolvedFont& f = resolveFont(lf, toDeviceHeight(lf.lfHeight));
-        QPainter& p = impl.beginPainting();
-        paint::prepare(p, clip);
-        paint::drawText(p, f, QString::fromStdString(op.text), toDevice(op.points[0]),
-                        paint::textStyle(st, resolve(st.textColour), resolve(st.bkColour)));
-        return true;
-    }
+    case DrawOp::TextOut:
+        return textOut(t, op);
     case DrawOp::Draw3dRect:
     case DrawOp::DrawEdge:
     case DrawOp::DrawFrameControl:
         for (const auto& [r, colour] : frames::forCall(op))
-            raster::fillRect(s, intersect(toDevice(r), clip), raster::toPixel(resolve(colour)), R2_COPYPEN);
+            raster::fillRect(s, intersect(toDevice(r), t.clip), raster::toPixel(resolve(colour)), R2_COPYPEN);
         return true;
     }
     return false;

@@ -5,7 +5,9 @@
 // QPainter); text, wide pens, curves and scaled pictures go through QPainter.
 #include "platform/dc/Dc.h"
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace vd {
 
@@ -38,6 +40,21 @@ protected:
 
 private:
     struct Private;
+    struct Target;
+    struct PenSetup;
+    PenSetup penSetup() const;
+    std::uint32_t brushPixel() const;
+    const std::vector<Point>& devicePoints(const DrawOp& op) const;
+    void stroke(const Target& t, const PenSetup& pen, const std::vector<Point>& pts, const std::vector<int>& counts, bool closed);
+    // One function for each kind of call; each works out only the set-up it needs.
+    bool drawLines(const Target& t, const DrawOp& op);
+    bool drawPolygons(const Target& t, const DrawOp& op);
+    bool drawRectangle(const Target& t, const DrawOp& op);
+    bool drawRoundedShape(const Target& t, const DrawOp& op);
+    bool drawCurve(const Target& t, const DrawOp& op);
+    bool fill(const Target& t, const DrawOp& op);
+    bool blit(const Target& t, const DrawOp& op);
+    bool textOut(const Target& t, const DrawOp& op);
     std::unique_ptr<Private> d_;
 };
 

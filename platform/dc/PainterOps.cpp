@@ -4,9 +4,13 @@
 #include "platform/dc/Raster.h"
 
 #include <QFontMetrics>
+#include <QHash>
 
 #include <cmath>
 #include <cstdlib>
+#include <functional>
+#include <mutex>
+#include <unordered_map>
 
 namespace vd::paint {
 
@@ -148,7 +152,33 @@ QPainterPath linePath(const std::vector<Point>& points, const std::vector<int>& 
 
 int textWidth(const ResolvedFont& font, const QString& text)
 {
-    return QFontMetrics(font.font).horizontalAdvance(text);
+    // Kept per font and text: the same labels are measured on every repaint, and measuring
+    // shapes the whole text. Resolved fonts live as long as the program, so their address names
+    // them.
+    struct Key {
+        const ResolvedFont* font;
+        QString text;
+        bool operator==(const Key&) const = default;
+    };
+    struct Hash {
+        std::size_t operator()(const Key& k) const { return qHash(k.text) ^ std::hash<const void*>()(k.font); }
+    };
+    static std::unordered_map<Key, int, Hash> widths;
+    static std::mutex mutex;
+    constexpr std::size_t kKeptWidths = 8192;
+    Key key{&font, text};
+    {
+        const std::lock_guard lock(mutex);
+        const auto it = widths.find(key);
+        if (it != widths.end())
+            return it->second;
+    }
+    const int width = QFontMetrics(font.font).horizontalAdvance(text);
+    const std::lock_guard lock(mutex);
+    if (widths.size() >= kKeptWidths)
+        widths.clear();
+    widths.emplace(std::move(key), width);
+    return width;
 }
 
 TextStyle textStyle(const DcState& st, COLORREF colour, COLORREF background)
@@ -164,7 +194,10 @@ TextStyle textStyle(const DcState& st, COLORREF colour, COLORREF background)
 
 void drawText(QPainter& p, const ResolvedFont& font, const QString& text, Point ref, const TextStyle& style)
 {
-    const int width = textWidth(font, text);
+    // Measured only where the placement or the opaque cell needs the width.
+    const unsigned horizontal = style.align & TA_CENTER;
+    const bool needsWidth = style.opaque || horizontal == TA_RIGHT || horizontal == TA_CENTER;
+    const int width = needsWidth ? textWidth(font, text) : 0;
     int left = 0;
     switch (style.align & TA_CENTER) {
     case TA_RIGHT: left = -width; break;

@@ -1,6 +1,7 @@
 #include "basemap/projection/AlbersProjection.h"
 #include "basemap/projection/SansonProjection.h"
 #include "contracts/dovanne.h"
+#include "platform/dc/ImageDc.h"
 #include "platform/dc/RecordingDc.h"
 #include "tests/basemap/BaseMapFixtures.h"
 
@@ -16,6 +17,18 @@ const vd::Pen kOrange(vd::PS_SOLID, 1, vd::RGB(255, 128, 0));
 const vd::Pen kGrey(vd::PS_SOLID, 1, vd::RGB(150, 150, 150));
 
 vd::Point P(PixelPoint p) { return {p.x, p.y}; }
+
+// The overview's projection for the test pictures: the band projection (mode 0) or the conic.
+struct OverviewProjectionForTest {
+    explicit OverviewProjectionForTest(int mode) : mode(mode), scale(mode < 2 ? 850.f : 3000.f) {}
+    PixelPoint Project(int lat, int lon) const
+    {
+        return mode < 2 ? SansonProjection(400, 300, 355000.f, 1375000.f, scale).project(lat, lon)
+                        : AlbersProjection(400, 355000.f, 1375000.f, scale).project(lat, lon);
+    }
+    int mode;
+    float scale;
+};
 
 class JapanCoastLine : public ::testing::Test {
 protected:
@@ -91,6 +104,78 @@ TEST_F(JapanCoastLine, JapanAreaPassesOverPointsWithoutLiftingThePen)
     dc.Clear();
     OnJapanCoastLineDraw(&dc, 0, 0, 2, 400, 300, 0, 355000.f, 1375000.f, 850.f, folder.Windows());
     EXPECT_EQ(dc.Segments(kBlack).size(), 4u);
+}
+
+// The outline is drawn from kept runs of projected points, as polylines where the picture allows:
+// the pixels (under any raster operation) and the current position are those of drawing it point
+// by point, on the first repaint and on a repeated one.
+TEST_F(JapanCoastLine, RunsSetThePixelsOfPointByPointLines)
+{
+    const std::vector<std::pair<int, int>> coast{{355000, 1395000}, {360000, 1400000}, {362000, 1380000},
+                                                 {362000, 1380000}, {999, 999}, {340000, 1350000}, {345000, 1355000}};
+    const std::vector<std::pair<int, int>> borders{{420000, 1300000}, {380000, 1310000}, {379000, 1330000}};
+    folder.WriteInt32Pairs("BN_JMAPA.DAT", coast);
+    folder.WriteInt32Pairs("FEBORDER.DAT", borders);
+    struct Case {
+        int mode;
+        int rop;
+    };
+    for (const Case c : {Case{0, vd::R2_COPYPEN}, Case{2, vd::R2_COPYPEN}, Case{2, vd::R2_XORPEN}}) {
+        SCOPED_TRACE(c.mode * 100 + c.rop);
+        const OverviewProjectionForTest projection(c.mode);
+        vd::ImageDc expected(800, 800);
+        expected.SetROP2(c.rop);
+        const auto trace = [&](const std::vector<std::pair<int, int>>& points, const vd::Pen& pen) {
+            expected.SelectObject(pen);
+            bool down = false;
+            for (const auto& [lat, lon] : points) {
+                if (lat == 999 && lon == 999) {
+                    down = false;
+                    continue;
+                }
+                const PixelPoint p = projection.Project(lat, lon);
+                down ? (void)expected.LineTo(p.x, p.y) : (void)expected.MoveTo(p.x, p.y);
+                down = true;
+            }
+        };
+        trace(coast, kBlack);
+        trace(borders, kOrange);
+        for (int repaint = 0; repaint < 2; ++repaint) {
+            vd::ImageDc drawn(800, 800);
+            drawn.SetROP2(c.rop);
+            OnJapanCoastLineDraw(&drawn, c.mode, 1, 0, 400, 300, 0, 355000.f, 1375000.f, projection.scale, folder.Windows());
+            int differing = 0, coloured = 0;
+            for (int y = 0; y < 800; ++y)
+                for (int x = 0; x < 800; ++x) {
+                    differing += drawn.GetPixel(x, y) != expected.GetPixel(x, y);
+                    coloured += drawn.GetPixel(x, y) != vd::RGB(255, 255, 255);
+                }
+            EXPECT_EQ(differing, 0);
+            EXPECT_GT(coloured, 50);
+            EXPECT_EQ(drawn.GetCurrentPosition(), expected.GetCurrentPosition());
+        }
+    }
+}
+
+// A kept projection is used only for the same file contents and the same projection.
+TEST_F(JapanCoastLine, RepaintsFollowARewrittenFileAndANewProjection)
+{
+    OnJapanCoastLineDraw(&dc, 0, 0, 0, 400, 300, 0, 355000.f, 1375000.f, 850.f, folder.Windows());
+    // The same size, other points.
+    folder.WriteInt32Pairs("BN_JMAPA.DAT", {{300000, 1300000}, {310000, 1310000}, {999, 999},
+                                            {320000, 1320000}, {330000, 1330000}});
+    dc.Clear();
+    OnJapanCoastLineDraw(&dc, 0, 0, 0, 400, 300, 0, 355000.f, 1375000.f, 850.f, folder.Windows());
+    const SansonProjection p(400, 300, 355000.f, 1375000.f, 850.f);
+    EXPECT_EQ(dc.Segments(kBlack), (std::vector<Segment>{{P(p.project(300000, 1300000)), P(p.project(310000, 1310000))},
+                                                        {P(p.project(320000, 1320000)), P(p.project(330000, 1330000))}}));
+    dc.Clear();
+    OnJapanCoastLineDraw(&dc, 0, 0, 0, 400, 300, 0, 355000.f, 1375000.f, 900.f, folder.Windows());
+    const SansonProjection q(400, 300, 355000.f, 1375000.f, 900.f);
+    EXPECT_EQ(dc.Segments(kBlack)[0], (Segment{P(q.project(300000, 1300000)), P(q.project(310000, 1310000))}));
+    dc.Clear();
+    OnJapanCoastLineDraw(&dc, 0, 0, 1, 400, 300, 0, 355000.f, 1375000.f, 900.f, folder.Windows());
+    EXPECT_EQ(dc.Segments(kBlack).size(), 2u);
 }
 
 TEST(ForeEastCoast, TruncatesToArcSecondsAndLiftsThePenOutsideTheLimits)

@@ -56,6 +56,41 @@ TEST(RecordingDc, RecordsASmallDrawingExactly)
     EXPECT_EQ(tm.tmAveCharWidth, 8);
 }
 
+// Line, pixel, polygon and text calls share one op whose lists keep their memory: nothing of a
+// call may show in the next.
+TEST(RecordingDc, EachCallCarriesOnlyItsOwnArguments)
+{
+    RecordingDc dc;
+    const std::vector<Point> pts{{0, 0}, {10, 0}, {10, 10}, {0, 10}, {5, 5}, {6, 6}};
+    const int counts[] = {3, 3};
+    dc.PolyPolygon(pts.data(), counts, 2);
+    dc.Polygon(pts.data(), 4);
+    dc.TextOut(1, 2, "a longer text");
+    dc.TextOut(3, 4, "ab");
+    dc.SetPixel(7, 8, RGB(1, 2, 3));
+    dc.MoveTo(1, 1);
+    dc.LineTo(2, 2);
+    dc.Polyline(pts.data(), 2);
+    dc.Polygon(pts.data(), 1); // refused: nothing recorded
+    const auto& calls = dc.Calls();
+    ASSERT_EQ(calls.size(), 7u);
+    EXPECT_EQ(calls[0].op.counts, (std::vector<int>{3, 3}));
+    EXPECT_EQ(calls[0].op.points, pts);
+    EXPECT_TRUE(calls[1].op.counts.empty());
+    EXPECT_EQ(calls[1].op.points, (std::vector<Point>{pts.begin(), pts.begin() + 4}));
+    EXPECT_EQ(calls[2].op.text, "a longer text");
+    EXPECT_EQ(calls[3].op.text, "ab");
+    EXPECT_EQ(calls[3].op.points, (std::vector<Point>{{3, 4}}));
+    EXPECT_EQ(calls[4].op.kind, DrawOp::SetPixel);
+    EXPECT_EQ(calls[4].op.points, (std::vector<Point>{{7, 8}}));
+    EXPECT_EQ(calls[4].op.colour, RGB(1, 2, 3));
+    EXPECT_TRUE(calls[4].op.text.empty());
+    EXPECT_EQ(calls[5].op.points, (std::vector<Point>{{1, 1}, {2, 2}}));
+    EXPECT_EQ(calls[5].op.colour, 0u);
+    EXPECT_EQ(calls[6].op.kind, DrawOp::Polyline);
+    EXPECT_EQ(calls[6].op.points, (std::vector<Point>{{0, 0}, {10, 0}}));
+}
+
 TEST(RecordingDc, DrawsIntoItsPictureSoPixelsAndCopiesWork)
 {
     RecordingDc dc(RecordingDc::Options{40, 20, true});
