@@ -2,7 +2,7 @@
 // A command whose library, or whose entry point in it, is not installed tells the user which
 // part is missing instead of doing nothing. Once the library exports the entry point the
 // command runs and no word is said.
-#include "platform/sys/LibraryLoader.h"
+#include "app/libraries/LibraryExport.h"
 
 #include <string>
 #include <string_view>
@@ -15,12 +15,11 @@ void ReportMissingPart(std::string_view part, std::string_view library, std::str
 
 // The command's entry point, or null after telling the user that its part is missing.
 template <class Fn>
-Fn* CommandEntryPoint(std::string_view part, std::string_view library, const char* entry)
+Fn* CommandEntryPoint(std::string_view part, const LibraryExport<Fn>& entry)
 {
-    Fn* fn = vd::entryPoint<Fn>(library, entry);
-    if (!fn)
-        ReportMissingPart(part, library, entry);
-    return fn;
+    if (!entry.fn)
+        ReportMissingPart(part, entry.library, entry.name);
+    return entry.fn;
 }
 
 // The parts, by what the user asked for.

@@ -2,8 +2,8 @@
 #include "app/VeldoranDoc.h"
 
 #include "app/DefaultEditor.h"
-#include "app/DocEntryPoints.h"
 #include "app/ProfileLimits.h"
+#include "app/libraries/LibraryLoading.h"
 #include "app/settings/MapDisplaySpecCommands.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/sys/ProfileStore.h"
@@ -67,7 +67,7 @@ CVeldoranDoc::CVeldoranDoc()
 {
     vd::ProfileStore profile;
 
-    BindDocumentEntryPoints();
+    LoadDocumentLibraries();
 
     // The application folder is the platform's (created and seeded from the bundled data).
     m_strAppDir = vd::applicationFolder();

@@ -4,12 +4,12 @@
 
 #include "app/SampleLayerRows.h"
 
+#include "app/libraries/PelmoraExports.h"
 #include "contracts/pelmora.h"
 #include "platform/fs/FileSource.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/TextWriter.h"
 #include "platform/fs/WinPath.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/text/Format.h"
 
@@ -90,7 +90,7 @@ void CVeldoranDoc::WriteDefaultPaletteList()
 void CVeldoranDoc::EnsureDefaultLayerFiles()
 {
     // Without Pelmora the files stay missing and its dialogs find no settings file.
-    OnDddFileEdit_fn* writeDefaults = vd::entryPoint<OnDddFileEdit_fn>("Pelmora.DLL", "OnDddFileEdit");
+    OnDddFileEdit_fn* writeDefaults = Pelmora().OnDddFileEdit.fn;
     if (!writeDefaults)
         return;
     // A settings file written new gets the bundled sample rows; a user's own is never touched.

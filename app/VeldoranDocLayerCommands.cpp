@@ -1,21 +1,22 @@
 // The smaller layer commands: the prefecture limit, the two legends, switching every layer off,
 // the mouse-drag modes and the boundary-conversion set-up.
-#include "app/DocEntryPoints.h"
 #include "app/LayerCommandSteps.h"
 #include "app/LayerDialogTexts.h"
 #include "app/LayerFlags.h"
 #include "app/MissingPart.h"
 #include "app/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
+#include "app/libraries/PelmoraExports.h"
+#include "app/libraries/SurrickExports.h"
 #include "contracts/dovanne.h"
 #include "contracts/pelmora.h"
 #include "contracts/surrick.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Numbers.h"
 
 void CVeldoranDoc::OnLayerAreaSelect()
 {
-    OnDddAreaSelect_fn* select = documentEntryPoints().areaSelect;
+    OnDddAreaSelect_fn* select = Pelmora().OnDddAreaSelect.fn;
     if (!select)
         return;
     const std::string answer = select(m_strLayerPrefFlags);
@@ -30,7 +31,7 @@ void CVeldoranDoc::OnLayerAreaSelect()
 
 void CVeldoranDoc::OnLayerLegend()
 {
-    auto* legend = vd::entryPoint<OnDlgDdLegend_fn>("Pelmora.DLL", "OnDlgDdLegend");
+    auto* legend = Pelmora().OnDlgDdLegend.fn;
     if (!legend)
         return;
     std::string flags;
@@ -53,7 +54,7 @@ void CVeldoranDoc::OnLayerLegend()
 
 void CVeldoranDoc::OnGeologyLegend()
 {
-    auto* legend = CommandEntryPoint<OnD4GeologyLegend_fn>(kGeologyPart, "Dovanne", "OnD4GeologyLegend");
+    auto* legend = CommandEntryPoint(kGeologyPart, Dovanne().OnD4GeologyLegend);
     if (!legend)
         return;
     const int kind = m_nGeoLead != 0 ? -m_nGeoLead : vd::parseInt(vd::cp932Mid(m_astrGeoText[0], 12, 1));
@@ -92,7 +93,7 @@ void CVeldoranDoc::OnDragRouteMap() { m_nMouseDrag = m_nMouseDragCopy = 1; }
 void CVeldoranDoc::OnBoundaryConversion()
 {
     // The conversion is Surrick's dialog; without it the map stays as it is.
-    if (!CommandEntryPoint<OnCityBoundarySet_fn>(kMunicipalityPart, "SURRICK.DLL", "OnCityBoundarySet"))
+    if (!CommandEntryPoint(kMunicipalityPart, Surrick().OnCityBoundarySet))
         return;
     m_nMapDisplayMode = 30;
     UpdateAllViews();

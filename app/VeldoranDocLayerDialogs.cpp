@@ -6,12 +6,11 @@
 #include "app/LayerDialogTexts.h"
 #include "app/LayerFlags.h"
 #include "app/VeldoranDoc.h"
+#include "app/libraries/PelmoraExports.h"
 #include "contracts/pelmora.h"
-#include "platform/sys/LibraryLoader.h"
 
 namespace {
 
-constexpr const char* kPelmora = "Pelmora.DLL";
 constexpr const char* kMarker = "/TAVREL";
 
 // The surface tabs in the order the dialog lists them.
@@ -21,7 +20,7 @@ constexpr int kSurfaceTabOrder[3] = {0, 2, 1};
 
 void CVeldoranDoc::OnPointDataSettings()
 {
-    auto* dialog = vd::entryPoint<OnDlgDpSet_fn>(kPelmora, m_nMapType == 1 ? "OnDlgWhtDpSet" : "OnDlgDpSet");
+    auto* dialog = (m_nMapType == 1 ? Pelmora().OnDlgWhtDpSet : Pelmora().OnDlgDpSet).fn;
     if (!dialog)
         return;
     std::string settings;
@@ -74,7 +73,7 @@ void CVeldoranDoc::OnPointDataSettings()
 
 void CVeldoranDoc::OnLineDataSettings()
 {
-    auto* dialog = vd::entryPoint<OnDlgDdSet_fn>(kPelmora, "OnDlgDdSet");
+    auto* dialog = Pelmora().OnDlgDdSet.fn;
     if (!dialog)
         return;
     std::string settings;
@@ -120,7 +119,7 @@ void CVeldoranDoc::OnLineDataSettings()
 
 void CVeldoranDoc::OnSurfaceDataSettings()
 {
-    auto* dialog = vd::entryPoint<OnDlgDsSet_fn>(kPelmora, "OnDlgDsSet");
+    auto* dialog = Pelmora().OnDlgDsSet.fn;
     if (!dialog)
         return;
     std::string settings;

@@ -5,8 +5,8 @@
 #include "app/LayerSettingsRows.h"
 #include "app/MissingPart.h"
 #include "app/VeldoranDoc.h"
+#include "app/libraries/SurrickExports.h"
 #include "contracts/surrick.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/text/Format.h"
 
 #include <algorithm>
@@ -111,7 +111,7 @@ std::optional<PresetAnswer> SplitPresetAnswer(const std::string& answer)
 
 void CVeldoranDoc::OnLayerPreset()
 {
-    auto* preset = CommandEntryPoint<OnNationDataPreset_fn>(kPresetPart, "SURRICK.DLL", "OnNationDataPreset");
+    auto* preset = CommandEntryPoint(kPresetPart, Surrick().OnNationDataPreset);
     if (!preset)
         return;
     std::string fine;

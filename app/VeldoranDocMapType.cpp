@@ -2,8 +2,8 @@
 // set and the route and area index map.
 #include "app/LayerAnswer.h"
 #include "app/VeldoranDoc.h"
+#include "app/libraries/TovendlgExports.h"
 #include "contracts/tovendlg.h"
-#include "platform/sys/LibraryLoader.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ int CVeldoranDoc::ApplyPrefectureFlags(const std::string& flags)
 
 int CVeldoranDoc::SelectMapType(int reset)
 {
-    auto* dialog = vd::entryPoint<OnMapTypeSet_fn>("TOVENDLG.DLL", "OnMapTypeSet");
+    auto* dialog = Tovendlg().OnMapTypeSet.fn;
     if (!dialog)
         return -1;
     if (reset == 1) {
@@ -132,7 +132,7 @@ void CVeldoranDoc::OnTextBackground()
 
 void CVeldoranDoc::OnColourSet()
 {
-    auto* dialog = vd::entryPoint<OnMapPalleteSet_fn>("TOVENDLG.DLL", "OnMapPalleteSet");
+    auto* dialog = Tovendlg().OnMapPalleteSet.fn;
     if (!dialog)
         return;
     const std::string answer = dialog(m_nPaletteNo, m_strEditor, m_strPaletteDir, int(m_crSeaColour),

@@ -7,13 +7,13 @@
 #include "app/LayerFlags.h"
 #include "app/MissingPart.h"
 #include "app/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
+#include "app/libraries/PelmoraExports.h"
 #include "contracts/dovanne.h"
 #include "contracts/pelmora.h"
-#include "platform/sys/LibraryLoader.h"
 
 namespace {
 
-constexpr const char* kPelmora = "Pelmora.DLL";
 constexpr const char* kMarker = "/TAVREL";
 
 // The industry table as the dialog takes it: column 0 rows 0-9, column 1 rows 0-9, column 2 rows
@@ -25,7 +25,7 @@ int IndustryTableIndex(int j) { return 3 * (j % 10) + j / 10; }
 
 void CVeldoranDoc::OnNatureMeshSettings()
 {
-    auto* dialog = vd::entryPoint<OnDlgDmeshSet_fn>(kPelmora, "OnDlgDmeshSet");
+    auto* dialog = Pelmora().OnDlgDmeshSet.fn;
     if (!dialog)
         return;
     std::string settings;
@@ -72,7 +72,7 @@ void CVeldoranDoc::OnNatureMeshSettings()
 
 void CVeldoranDoc::OnIndustryMeshSettings()
 {
-    auto* dialog = vd::entryPoint<OnDlgDmcSet_fn>(kPelmora, "OnDlgDmcSet");
+    auto* dialog = Pelmora().OnDlgDmcSet.fn;
     if (!dialog)
         return;
     std::string settings;
@@ -128,7 +128,7 @@ void CVeldoranDoc::OnIndustryMeshSettings()
 
 void CVeldoranDoc::OnFineMeshSettings()
 {
-    auto* dialog = vd::entryPoint<OnDlgFmeshSet_fn>(kPelmora, "OnDlgFmeshSet");
+    auto* dialog = Pelmora().OnDlgFmeshSet.fn;
     if (!dialog)
         return;
     std::string settings;
@@ -174,7 +174,7 @@ namespace {
 void RunGeologyDialog(CVeldoranDoc& doc, bool geology)
 {
     auto* dialog =
-        CommandEntryPoint<OnDlgGeoSet_fn>(kGeologyPart, "Dovanne.dll", geology ? "OnDlgGeoSet" : "OnDlgNtrSet");
+        CommandEntryPoint(kGeologyPart, geology ? Dovanne().OnDlgGeoSet : Dovanne().OnDlgNtrSet);
     if (!dialog)
         return;
     int& state = geology ? doc.m_nGeologyLayer : doc.m_nLandClassLayer;

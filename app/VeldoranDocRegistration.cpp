@@ -3,9 +3,10 @@
 #include "app/LayerAnswer.h"
 #include "app/MissingPart.h"
 #include "app/VeldoranDoc.h"
+#include "app/libraries/SurrickExports.h"
+#include "app/libraries/TovendlgExports.h"
 #include "contracts/surrick.h"
 #include "contracts/tovendlg.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/text/Format.h"
 #include "platform/ui/Ui.h"
 
@@ -96,7 +97,7 @@ void CVeldoranDoc::UpdateMouseToolItem(vd::CmdUI& ui, int tool, bool allowed) co
 
 void CVeldoranDoc::OnDataSourceSelect()
 {
-    auto* dialog = vd::entryPoint<OnDataSourceSet_fn>("TOVENDLG.DLL", "OnDataSourceSet");
+    auto* dialog = Tovendlg().OnDataSourceSet.fn;
     if (!dialog)
         return;
     m_bLayerDialogOpen = 1;
@@ -131,7 +132,7 @@ void CVeldoranDoc::OnDataSourceSelect()
 
 void CVeldoranDoc::OnRegisterSheets()
 {
-    auto* dialog = CommandEntryPoint<OnMapBarMenuFileSet_fn>(kSheetRegistrationPart, "SURRICK.DLL", "OnMapBarMenuFileSet");
+    auto* dialog = CommandEntryPoint(kSheetRegistrationPart, Surrick().OnMapBarMenuFileSet);
     if (!dialog)
         return;
     m_bLayerDialogOpen = 1;

@@ -5,17 +5,17 @@
 #include "app/MissingPart.h"
 #include "app/SeismicMapTitle.h"
 #include "app/VeldoranDoc.h"
+#include "app/libraries/HalvetteExports.h"
 #include "contracts/halvette.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/ui/Ui.h"
 
 void CVeldoranDoc::OnSeismicSettings()
 {
     // With the library there but no file registered the maps would stay empty: say what they read.
-    if (vd::entryPoint<OnSeisWhiteMesh_fn>("Halvette.DLL", "OnSeisWhiteMesh") && !SeismicListHasEntries(m_strAppDir, 0) &&
+    if (Halvette().OnSeisWhiteMesh.fn && !SeismicListHasEntries(m_strAppDir, 0) &&
         !SeismicListHasEntries(m_strAppDir, 1))
         vd::ui::AfxMessageBox(SeismicFilesNeededMessage(m_strAppDir), vd::MB_OK | vd::MB_ICONINFORMATION);
-    auto* dialog = CommandEntryPoint<OnSeisFileSet_fn>(kSeismicPart, "Halvette.DLL", "OnSeisFileSet");
+    auto* dialog = CommandEntryPoint(kSeismicPart, Halvette().OnSeisFileSet);
     if (!dialog)
         return;
     auto& s = m_anSeisSetting;
@@ -57,7 +57,7 @@ void CVeldoranDoc::OnSeismicSettings()
 
 void CVeldoranDoc::OnSeismicFileSummary()
 {
-    auto* summary = CommandEntryPoint<OnSeisFileFormat_fn>(kSeismicPart, "Halvette.DLL", "OnSeisFileFormat");
+    auto* summary = CommandEntryPoint(kSeismicPart, Halvette().OnSeisFileFormat);
     if (!summary)
         return;
     const int kind = m_anSeisSetting[0];

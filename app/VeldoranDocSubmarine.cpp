@@ -3,14 +3,14 @@
 #include "app/LayerAnswer.h"
 #include "app/MissingPart.h"
 #include "app/VeldoranDoc.h"
+#include "app/libraries/OmbriskExports.h"
 #include "contracts/ombrisk.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/TextWriter.h"
-#include "platform/sys/LibraryLoader.h"
 
 void CVeldoranDoc::OnSubmarineSettings()
 {
-    auto* dialog = CommandEntryPoint<OnSubmarineTvlSet_fn>(kDepthPart, "Ombrisk.dll", "OnSubmarineTvlSet");
+    auto* dialog = CommandEntryPoint(kDepthPart, Ombrisk().OnSubmarineTvlSet);
     if (!dialog)
         return;
     // A depth folder chosen earlier switches the layer on as the dialog opens.

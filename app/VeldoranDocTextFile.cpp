@@ -1,6 +1,6 @@
 // Showing a text file in TOVENDLG's text dialog, and the "@:" paths below the application folder.
-#include "app/DocEntryPoints.h"
 #include "app/VeldoranDoc.h"
+#include "app/libraries/TovendlgExports.h"
 
 std::string CVeldoranDoc::ExpandAppPath(const std::string& path) const
 {
@@ -15,7 +15,7 @@ void CVeldoranDoc::ShowTextFile()
     std::string file = m_strEntryParam;
     if (file.find("@:") != std::string::npos)
         file = ExpandAppPath(file);
-    OnTextDisplayDaialog_fn* show = documentEntryPoints().textDisplayDialog;
+    OnTextDisplayDaialog_fn* show = Tovendlg().OnTextDisplayDaialog.fn;
     if (!show || FileExists(file) != 1)
         return;
     m_bDialogOpen = 1;

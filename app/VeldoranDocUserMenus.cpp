@@ -1,10 +1,10 @@
 // The whole-country white map's switches, the prefecture map, showing a sheet by name and the
 // user's text and picture menus.
 #include "app/VeldoranDoc.h"
+#include "app/libraries/PelmoraExports.h"
+#include "app/libraries/TovendlgExports.h"
 #include "contracts/pelmora.h"
 #include "contracts/tovendlg.h"
-#include "app/DocEntryPoints.h"
-#include "platform/sys/LibraryLoader.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ void CVeldoranDoc::ShowSheetByName(const std::string& name)
 
 void CVeldoranDoc::RegisterMenuFile(int kind)
 {
-    auto* dialog = vd::entryPoint<OnDlgMenuBarFileUpdate_fn>("TOVENDLG.DLL", "OnDlgMenuBarFileUpdate");
+    auto* dialog = Tovendlg().OnDlgMenuBarFileUpdate.fn;
     if (!dialog || dialog(m_strAppDir, m_strEditor, kind) != 1)
         return;
     m_nMenuBarState = kind == 2 ? -3 : -4;
@@ -59,7 +59,7 @@ void CVeldoranDoc::OnPrefectureMap()
 
 int CVeldoranDoc::SelectPrefectureMap()
 {
-    OnDddAreaSelect_fn* select = documentEntryPoints().areaSelect;
+    OnDddAreaSelect_fn* select = Pelmora().OnDddAreaSelect.fn;
     if (!select)
         return -1;
     const std::string answer = select(m_strPrefFlags);

@@ -3,9 +3,9 @@
 // route, area and index-map commands.
 #include "app/VeldoranDoc.h"
 
+#include "app/libraries/TovendlgExports.h"
 #include "app/routes/RouteFileLines.h"
 #include "contracts/tovendlg.h"
-#include "platform/sys/LibraryLoader.h"
 
 namespace {
 
@@ -80,7 +80,7 @@ bool CVeldoranDoc::LoadRouteLines(const std::string& path)
 
 void CVeldoranDoc::ShowRouteInformation(int kind)
 {
-    auto* choose = vd::entryPoint<OnRouteInformation_fn>("TOVENDLG.DLL", "OnRouteInformation");
+    auto* choose = Tovendlg().OnRouteInformation.fn;
     m_bDialogOpen = 1;
     const std::string answer = choose ? choose(kind, m_strRoutePlayMode, m_strEditor, m_strRouteAreaDir) : "";
     m_bDialogOpen = 0;

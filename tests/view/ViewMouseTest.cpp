@@ -6,6 +6,7 @@
 
 #include "app/ShellResources.h"
 #include "app/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
 #include "basemap/projection/CoordinateText.h"
 #include "platform/dc/RecordingDc.h"
 #include "platform/text/Format.h"
@@ -13,7 +14,6 @@
 #include "platform/ui/UiScript.h"
 #include "view/navigation/CursorReadout.h"
 #include "view/navigation/ViewNavigation.h"
-#include "view/window/ViewEntryPoints.h"
 
 #include <cmath>
 
@@ -189,9 +189,9 @@ void RecordDistance(vd::Dc*, std::string first, std::string second, double a, do
 
 TEST_F(ViewMouse, DistanceLabelGivesTheGreatCircleDistanceFromTheDepartureCity)
 {
-    realDistance = viewEntryPoints().OnDistance;
+    realDistance = Dovanne().OnDistance.fn;
     ASSERT_NE(realDistance, nullptr) << "the built Dovanne is loaded";
-    viewEntryPoints().OnDistance = &RecordDistance;
+    Dovanne().OnDistance.fn = &RecordDistance;
     BlockOnScreen();
     doc->m_nDistanceShow = 1;
     doc->m_nDistanceEnd = 1;
@@ -216,7 +216,7 @@ TEST_F(ViewMouse, DistanceLabelGivesTheGreatCircleDistanceFromTheDepartureCity)
     doc->m_nDistanceEnd = 1;
     Move(700, y);
     EXPECT_EQ(distanceTexts.size(), 1u) << "no label outside the frame";
-    viewEntryPoints().OnDistance = realDistance;
+    Dovanne().OnDistance.fn = realDistance;
 }
 
 TEST_F(ViewMouse, RightButtonPicksTheNeighbourSheetWithTheCarryAcrossDegrees)

@@ -4,6 +4,7 @@
 #include "view/window/VeldoranView.h"
 
 #include "app/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
 #include "basemap/projection/AlbersProjection.h"
 #include "basemap/projection/SansonProjection.h"
 #include "platform/dc/ImageDc.h"
@@ -15,7 +16,6 @@
 #include "platform/ui/WaitCursor.h"
 #include "view/navigation/CursorReadout.h"
 #include "view/navigation/ViewNavigation.h"
-#include "view/window/ViewEntryPoints.h"
 
 #include <algorithm>
 #include <cmath>
@@ -117,7 +117,7 @@ void CVeldoranView::ShowCursorPosition(vd::Dc& window, unsigned flags, const Cur
     double latDeg = 0, latMin = 0, lonDeg = 0, lonMin = 0;
     SplitDegreesMinutes(cursor.latitude, latDeg, latMin);
     SplitDegreesMinutes(cursor.longitude, lonDeg, lonMin);
-    if (OnDistance_fn* distance = viewEntryPoints().OnDistance)
+    if (OnDistance_fn* distance = Dovanne().OnDistance.fn)
         distance(&window, "ﾎﾟｲﾝﾀｰ", doc.m_strDepature, doc.m_dDepLatDeg, doc.m_dDepLatMin, doc.m_dDepLonDeg,
                  doc.m_dDepLonMin, latDeg, latMin, lonDeg, lonMin, m_nSavedWidth, doc.m_nMapType, doc.m_nMapFrame,
                  m_nSavedHeight, doc.m_nPanelTop);

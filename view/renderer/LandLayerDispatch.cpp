@@ -4,18 +4,17 @@
 #include "view/renderer/MapRenderer.h"
 
 #include "app/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
+#include "app/libraries/HalvetteExports.h"
+#include "app/libraries/PelmoraExports.h"
 #include "contracts/dovanne.h"
 #include "contracts/halvette.h"
 #include "contracts/pelmora.h"
-#include "platform/sys/LibraryLoader.h"
 #include "view/renderer/LayerDispatchValues.h"
 #include "view/renderer/OverviewLayerFrame.h"
 
 namespace {
 
-constexpr const char* kPelmora = "Pelmora.DLL";
-constexpr const char* kDovanne = "Dovanne.dll";
-constexpr const char* kHalvette = "Halvette.DLL";
 constexpr const char* kArea = "広域3";
 
 // KIND: 3 while a nature/environment mesh row is on, else 1 while a 1/10-mesh row is, else 0.
@@ -47,7 +46,7 @@ void CMapRenderer::DrawLandLayer(int type, int count)
     switch (type) {
     case 0:
     case 10: {
-        auto* draw = vd::entryPoint<OnD4GeologyMesh_fn>(kDovanne, "OnD4GeologyMesh");
+        auto* draw = Dovanne().OnD4GeologyMesh.fn;
         if (!draw)
             return;
         const OverviewLayerFrame f = frame();
@@ -60,7 +59,7 @@ void CMapRenderer::DrawLandLayer(int type, int count)
         return;
     }
     case 1: {
-        auto* draw = vd::entryPoint<OnDdPlnF10Mesh_fn>(kPelmora, "OnDdPlnF10Mesh");
+        auto* draw = Pelmora().OnDdPlnF10Mesh.fn;
         if (!draw)
             return;
         const OverviewLayerFrame f = frame();
@@ -77,7 +76,7 @@ void CMapRenderer::DrawLandLayer(int type, int count)
     case 3: {
         const bool whole = type == 3;
         auto* draw =
-            vd::entryPoint<OnDdPlainLASurface_fn>(kPelmora, whole ? "OnDdSrfcPlainWhole" : "OnDdPlainLASurface");
+            (whole ? Pelmora().OnDdSrfcPlainWhole : Pelmora().OnDdPlainLASurface).fn;
         const int c = whole ? 2 : count;
         if (!draw || c < 0 || c > 2)
             return;
@@ -102,7 +101,7 @@ void CMapRenderer::DrawLandLayer(int type, int count)
     case 4:
     case 5: {
         const bool road = type == 4;
-        auto* draw = vd::entryPoint<OnDdPlainRiver_fn>(kPelmora, road ? "OnDdPlainRoad" : "OnDdPlainRiver");
+        auto* draw = (road ? Pelmora().OnDdPlainRoad : Pelmora().OnDdPlainRiver).fn;
         if (!draw || (!road && (count < 0 || count > 6)))
             return;
         const OverviewLayerFrame f = frame();
@@ -124,7 +123,7 @@ void CMapRenderer::DrawLandLayer(int type, int count)
         return;
     }
     case 6: {
-        auto* draw = vd::entryPoint<OnDdPlainWholeCountry_fn>(kPelmora, "OnDdPlainWholeCountry");
+        auto* draw = Pelmora().OnDdPlainWholeCountry.fn;
         if (!draw || count < 1 || count > 6)
             return;
         const OverviewLayerFrame f = frame();
@@ -137,7 +136,7 @@ void CMapRenderer::DrawLandLayer(int type, int count)
         return;
     }
     case 7: {
-        auto* draw = vd::entryPoint<OnDdPlainPoint_fn>(kPelmora, "OnDdPlainPoint");
+        auto* draw = Pelmora().OnDdPlainPoint.fn;
         if (!draw || count < 0 || count > 5)
             return;
         const OverviewLayerFrame f = frame();
@@ -152,7 +151,7 @@ void CMapRenderer::DrawLandLayer(int type, int count)
         return;
     }
     case 8: {
-        auto* draw = vd::entryPoint<OnDdPlainMeshTavrel_fn>(kPelmora, "OnDdPlainMeshTavrel");
+        auto* draw = Pelmora().OnDdPlainMeshTavrel.fn;
         if (!draw || count < 0 || count > 2)
             return;
         const OverviewLayerFrame f = frame();
@@ -167,7 +166,7 @@ void CMapRenderer::DrawLandLayer(int type, int count)
         return;
     }
     case 11: {
-        auto* draw = vd::entryPoint<OnSeisWhiteMeshTavrel_fn>(kHalvette, "OnSeisWhiteMeshTavrel");
+        auto* draw = Halvette().OnSeisWhiteMeshTavrel.fn;
         if (!draw)
             return;
         const OverviewLayerFrame f = frame();

@@ -1,8 +1,8 @@
 #include "view/renderer/MapRenderer.h"
 
 #include "app/VeldoranDoc.h"
+#include "app/libraries/LibraryLoading.h"
 #include "graphics/BackgroundShade.h"
-#include "view/renderer/RendererEntryPoints.h"
 
 using vd::RGB;
 
@@ -26,7 +26,7 @@ const std::array<RendererPenSpec, CMapRenderer::kPenCount> kRendererPens = {{
 
 CMapRenderer::CMapRenderer(vd::Dc* pDC, CVeldoranDoc* pDoc, int clientWidth, int clientHeight)
 {
-    BindRendererEntryPoints();
+    LoadRendererLibraries();
     m_pDC = pDC;
     m_pDoc = pDoc;
     m_nClientWidth = clientWidth;

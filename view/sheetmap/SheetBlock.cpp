@@ -5,12 +5,14 @@
 #include "view/renderer/MapRenderer.h"
 
 #include "app/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
+#include "app/libraries/OmbriskExports.h"
+#include "app/libraries/SurrickExports.h"
 #include "basemap/projection/SheetGrid.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/ui/Ui.h"
-#include "view/renderer/RendererEntryPoints.h"
 #include "view/sheetmap/SheetBlockGeometry.h"
 
 namespace {
@@ -70,7 +72,9 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
 {
     CVeldoranDoc& doc = *r.m_pDoc;
     vd::Dc& dc = *r.m_pDC;
-    RendererEntryPoints& ep = rendererEntryPoints();
+    DovanneExports& dovanne = Dovanne();
+    SurrickExports& surrick = Surrick();
+    OmbriskExports& ombrisk = Ombrisk();
 
     // 1. Tools.
     vd::Brush seaBrush(doc.m_crSeaColour);
@@ -89,7 +93,7 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
 
     // 3. The length ratio of the sheet's latitude, once per map.
     if (cell == 1) {
-        r.m_fLengthRatio = ep.OnUnitLength ? static_cast<float>(ep.OnUnitLength("", doc.m_astrMapEntry[2])) : 0.0f;
+        r.m_fLengthRatio = dovanne.OnUnitLength.fn ? static_cast<float>(dovanne.OnUnitLength.fn("", doc.m_astrMapEntry[2])) : 0.0f;
         if (!(r.m_fLengthRatio > 0)) // without Dovanne: the nominal ratio keeps the block drawable
             r.m_fLengthRatio = 1.215f;
         r.m_fSheetAspect = 1.5f / r.m_fLengthRatio;
@@ -268,8 +272,8 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
                 dc.SelectObject(keptPen);
             }
         } else if (!alt) {
-            if (cellIndex == 0 && ep.OnWholeCoastLine)
-                ep.OnWholeCoastLine(&dc, frame, doc.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
+            if (cellIndex == 0 && dovanne.OnWholeCoastLine.fn)
+                dovanne.OnWholeCoastLine.fn(&dc, frame, doc.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
                                     scaleX, scaleY, doc.m_nMapBoundary * 1000 + doc.m_nCstlnColor,
                                     doc.m_strCoastDir);
         } else {
@@ -278,24 +282,24 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
                 return;
             }
             const std::string text = word + "/";
-            if (ep.OnCitySurfacePlain)
-                ep.OnCitySurfacePlain(&dc, 3, doc.m_nCityBorderColour, doc.m_nCstlnColor, extent.north, extent.west,
+            if (surrick.OnCitySurfacePlain.fn)
+                surrick.OnCitySurfacePlain.fn(&dc, 3, doc.m_nCityBorderColour, doc.m_nCstlnColor, extent.north, extent.west,
                                       extent.south, extent.east, 1, 2, doc.m_nWhiteMapFrame, 1, frame, 0,
                                       (doc.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0) + 10 * doc.m_nCityNameEnclave,
                                       1, doc.m_fMapScale, 0, static_cast<float>(ox), static_cast<float>(oy), sx, sy,
                                       text, cellMesh, doc.m_astrBlockMeshCode[4], doc.m_astrBlockMeshCode[12],
                                       doc.m_strAppDir, doc.m_strCityBorderDir, doc.m_strCoastlineDir);
-            if (frame == 3 && ep.OnPrefectureLat)
-                ep.OnPrefectureLat(&dc, extent.north, extent.west, extent.south, extent.east, 1, 0,
+            if (frame == 3 && dovanne.OnPrefectureLat.fn)
+                dovanne.OnPrefectureLat.fn(&dc, extent.north, extent.west, extent.south, extent.east, 1, 0,
                                    static_cast<float>(ox), static_cast<float>(oy), sx, sy, 0);
         }
 
         // 11.3 The searched municipality.
-        if (searchShown && lastCell && !doc.m_strFindMunicipality.empty() && ep.OnCitySurfaceSearch) {
+        if (searchShown && lastCell && !doc.m_strFindMunicipality.empty() && surrick.OnCitySurfaceSearch.fn) {
             const std::string text = word + "/" + doc.m_strLayerPrefFlags;
             const int labelFlag = alt ? doc.m_nCityNameEnclave
                                       : (doc.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0);
-            ep.OnCitySurfaceSearch(&dc, 5, extent.north, extent.west, extent.south, extent.east, 1, 2,
+            surrick.OnCitySurfaceSearch.fn(&dc, 5, extent.north, extent.west, extent.south, extent.east, 1, 2,
                                    doc.m_nWhiteMapFrame, 1, frame, doc.m_nMapFigure == 0 ? 1 : 0, labelFlag,
                                    static_cast<float>(ox), static_cast<float>(oy), sx, sy, text, cellMesh,
                                    doc.m_astrBlockMeshCode[4], doc.m_astrBlockMeshCode[12], doc.m_strAppDir,
@@ -303,11 +307,11 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
         }
 
         // 11.4 Prefecture borders.
-        if (doc.m_nPrefBorder == 1 && lastCell && ep.OnWholePrfctrLine) {
+        if (doc.m_nPrefBorder == 1 && lastCell && dovanne.OnWholePrfctrLine.fn) {
             std::string colour = doc.m_strPrefBorderColour;
             if (doc.m_nMapFigure == 1 && colour == "RED")
                 colour = "WHITE";
-            ep.OnWholePrfctrLine(&dc, frame, doc.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
+            dovanne.OnWholePrfctrLine.fn(&dc, frame, doc.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
                                  doc.m_nSubprefBorder, scaleX, scaleY, colour, doc.m_strCoastDir);
         }
 
@@ -332,8 +336,8 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
             const int lakeStyle = doc.m_nLake + (doc.m_bSeismicLayer != 0 ? 10 : 0);
             for (int pass = 0; pass < 2; ++pass) {
                 const int on = pass == 0 ? doc.m_nLake : doc.m_nReservoir;
-                if (on != 0 && ep.OnLakeDraw)
-                    ep.OnLakeDraw(&dc, doc.m_strCoastDir, lakeStyle,
+                if (on != 0 && dovanne.OnLakeDraw.fn)
+                    dovanne.OnLakeDraw.fn(&dc, doc.m_strCoastDir, lakeStyle,
                                   static_cast<float>(ox), static_cast<float>(oy), sx, sy, overlay.east,
                                   overlay.north, overlay.west, overlay.south, pass,
                                   static_cast<int>(doc.m_crLakeColour));
@@ -347,27 +351,27 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
                 const float fy = static_cast<float>(oy);
                 const int setting = doc.m_anSubmarineSetting[0];
                 if (setting == 0 && doc.m_anSubmarineSetting[1] != 0) {
-                    if (ep.OnSubmarineTpgraphyRelief)
-                        ep.OnSubmarineTpgraphyRelief(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 0,
+                    if (ombrisk.OnSubmarineTpgraphyRelief.fn)
+                        ombrisk.OnSubmarineTpgraphyRelief.fn(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 0,
                                                      doc.m_anSubmarineSetting[2], fx, fy, sx, sy, overlay.east,
                                                      overlay.north, overlay.west, overlay.south, n, 0);
                 } else if (setting == 0) {
-                    if (ep.OnSubmarineTpgraphyMesh)
-                        ep.OnSubmarineTpgraphyMesh(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 0,
+                    if (ombrisk.OnSubmarineTpgraphyMesh.fn)
+                        ombrisk.OnSubmarineTpgraphyMesh.fn(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 0,
                                                    doc.m_anSubmarineSetting[2], fx, fy, sx, sy, overlay.east,
                                                    overlay.north, overlay.west, overlay.south, n, cyan);
                 } else if (setting == 1) {
-                    if (ep.OnSubmarineContour)
-                        ep.OnSubmarineContour(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 1, 1, 0, fx, fy,
+                    if (ombrisk.OnSubmarineContour.fn)
+                        ombrisk.OnSubmarineContour.fn(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 1, 1, 0, fx, fy,
                                               sx, sy, overlay.east, overlay.north, overlay.west, overlay.south, n,
                                               cyan);
                 } else if (setting == 2 || setting == 3) {
-                    if (ep.OnSubmarineData)
-                        ep.OnSubmarineData(&dc, dir, code, r.m_nClientHeight, setting, fx, fy, sx, sy, overlay.east,
+                    if (ombrisk.OnSubmarineData.fn)
+                        ombrisk.OnSubmarineData.fn(&dc, dir, code, r.m_nClientHeight, setting, fx, fy, sx, sy, overlay.east,
                                            overlay.north, overlay.west, overlay.south, n);
                 }
-                if (r.m_nLegendFlag == 1 && ep.OnSubmarineLegned)
-                    ep.OnSubmarineLegned(&dc, setting, 4000, r.m_nClientWidth, doc.m_anSubmarineSetting[1], cyan);
+                if (r.m_nLegendFlag == 1 && ombrisk.OnSubmarineLegned.fn)
+                    ombrisk.OnSubmarineLegned.fn(&dc, setting, 4000, r.m_nClientWidth, doc.m_anSubmarineSetting[1], cyan);
             }
             // 11.8 The Far East coast.
             if (overlay.west < 446400 || overlay.north > 154800 || (overlay.west < 468000 && overlay.north > 122400))
@@ -385,10 +389,10 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
     }
 
     // 12. Outline, boundaries and scale bar.
-    const double metresEw = ep.OnUnitLength ? ep.OnUnitLength("ew", doc.m_astrMapEntry[2]) : 0.0;
+    const double metresEw = dovanne.OnUnitLength.fn ? dovanne.OnUnitLength.fn("ew", doc.m_astrMapEntry[2]) : 0.0;
     if (frame == 1) {
-        if (doc.m_nScaleBar == 1 && ep.OnScaleX)
-            ep.OnScaleX(&dc, 1, scaleX, ox + Trunc(SheetSpan(1, scaleX)), oy + Trunc(SheetSpan(1, scaleY)),
+        if (doc.m_nScaleBar == 1 && dovanne.OnScaleX.fn)
+            dovanne.OnScaleX.fn(&dc, 1, scaleX, ox + Trunc(SheetSpan(1, scaleX)), oy + Trunc(SheetSpan(1, scaleY)),
                         doc.m_astrMapEntry[2], static_cast<float>(metresEw), doc.m_nMapFigure);
     } else if (frame == 2 && lastCell) {
         r.DrawFrameRect(ox, oy, right, bottom);
@@ -402,8 +406,8 @@ void DrawSheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int point
             }
             dc.SelectObject(keptPen);
         }
-        if (doc.m_nScaleBar == 1 && ep.OnScaleX)
-            ep.OnScaleX(&dc, 3, scaleX, right, bottom, doc.m_astrMapEntry[2], static_cast<float>(metresEw),
+        if (doc.m_nScaleBar == 1 && dovanne.OnScaleX.fn)
+            dovanne.OnScaleX.fn(&dc, 3, scaleX, right, bottom, doc.m_astrMapEntry[2], static_cast<float>(metresEw),
                         doc.m_nMapFigure);
     }
 
