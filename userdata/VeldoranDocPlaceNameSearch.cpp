@@ -1,7 +1,7 @@
 // The place-name and public-facility search flow: the dialog library collects the conditions,
 // the document keeps them and moves the map to the sheet of the searched area; the renderer
 // searches and draws the hits on the next repaint.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "contracts/tovendlg.h"
 
 #include "app/libraries/DovanneExports.h"

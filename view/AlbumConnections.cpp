@@ -3,7 +3,7 @@
 // album start (33150 and button 329) and button 303 (メモ).
 #include "view/PieceConnections.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/ui/CommandTarget.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/window/VeldoranView.h"

@@ -2,7 +2,7 @@
 // button 322 on a prefecture's map the prefecture selection.
 #include "view/PieceConnections.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/window/VeldoranView.h"
 

@@ -2,7 +2,7 @@
 // document's dialog.
 #include "view/PieceConnections.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/window/VeldoranView.h"
 

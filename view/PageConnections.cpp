@@ -2,7 +2,7 @@
 // mode 20 and its print layout, the page scroll bar's picture scroll and the ↑/↓ page step.
 #include "view/PieceConnections.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/pages/ViewPages.h"
 #include "view/window/VeldoranView.h"

@@ -2,7 +2,7 @@
 // selection operations that the buttons and the mouse call.
 #include "view/PieceConnections.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/routes/RouteAreaMaps.h"
 #include "view/window/VeldoranView.h"

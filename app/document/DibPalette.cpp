@@ -1,6 +1,6 @@
-#include "app/DibPalette.h"
+#include "app/document/DibPalette.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "graphics/TintRamp.h"
 
 #include <algorithm>

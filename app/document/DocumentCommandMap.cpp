@@ -1,6 +1,6 @@
 // The document's message map for the map-type, registration, white-map, user-menu and submarine
 // commands and their menu updates.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 void CVeldoranDoc::RegisterDocumentCommands()
 {

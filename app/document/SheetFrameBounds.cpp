@@ -1,6 +1,6 @@
 // The frame texts of the map drawn: the current sheet, the block around its origin sheet, or the
 // bounds given in arc-seconds.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "basemap/projection/SheetGrid.h"
 
 void CVeldoranDoc::SetFrameBounds(int north, int west, int south, int east)

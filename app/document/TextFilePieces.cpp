@@ -1,4 +1,4 @@
-#include "app/TextFilePieces.h"
+#include "app/document/TextFilePieces.h"
 
 #include "platform/fs/TextReader.h"
 #include "platform/text/Cp932.h"

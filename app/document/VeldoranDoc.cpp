@@ -1,8 +1,8 @@
 // The document's start-up order: every step in turn, each finished before the next.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
-#include "app/DefaultEditor.h"
-#include "app/ProfileLimits.h"
+#include "app/document/DefaultEditor.h"
+#include "app/document/ProfileLimits.h"
 #include "app/libraries/LibraryLoading.h"
 #include "app/settings/MapDisplaySpecCommands.h"
 #include "platform/sys/ApplicationFolder.h"

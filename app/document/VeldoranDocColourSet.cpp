@@ -1,5 +1,5 @@
 // The chosen colour set and the tint ramp built from it.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 #include "graphics/TintRamp.h"
 #include "platform/fs/TextReader.h"

@@ -1,5 +1,5 @@
 // Coordinate texts and the kinds of file names.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 #include "basemap/projection/CoordinateText.h"
 #include "platform/text/StringOps.h"

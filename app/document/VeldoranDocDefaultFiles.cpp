@@ -1,8 +1,8 @@
 // The data files that the document writes at start when they are missing, and the files it
 // reads while it is built. An existing file is never rewritten here.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
-#include "app/SampleLayerRows.h"
+#include "app/layers/SampleLayerRows.h"
 
 #include "app/libraries/PelmoraExports.h"
 #include "contracts/pelmora.h"

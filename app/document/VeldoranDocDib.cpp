@@ -1,7 +1,7 @@
 // The document's current DIB with its palette, and .bmp pictures of the picture pages.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
-#include "app/DibPalette.h"
+#include "app/document/DibPalette.h"
 #include "graphics/DibFunctions.h"
 #include "graphics/TintRamp.h"
 #include "platform/fs/FileSource.h"

@@ -1,5 +1,5 @@
 // The current picture of the picture pages, decoded from a JPEG file.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 #include "graphics/JpegFile.h"
 

@@ -1,7 +1,7 @@
 // The map-type dialog, the prefecture-map and other-region keys, the text background, the colour
 // set and the route and area index map.
-#include "app/LayerAnswer.h"
-#include "app/VeldoranDoc.h"
+#include "app/layers/LayerAnswer.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/TovendlgExports.h"
 #include "contracts/tovendlg.h"
 

@@ -1,8 +1,8 @@
 // The mouse's registration and update modes, the choice of the data source and the registration
 // of map sheets.
-#include "app/LayerAnswer.h"
-#include "app/MissingPart.h"
-#include "app/VeldoranDoc.h"
+#include "app/layers/LayerAnswer.h"
+#include "app/libraries/MissingPart.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/SurrickExports.h"
 #include "app/libraries/TovendlgExports.h"
 #include "contracts/surrick.h"

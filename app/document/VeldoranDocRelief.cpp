@@ -1,5 +1,5 @@
 // The hill-shaded sheet: MAPFGRS\relief.bmp made from a greyscale sheet bitmap.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 #include "graphics/HillShading.h"
 #include "platform/fs/BinaryReader.h"

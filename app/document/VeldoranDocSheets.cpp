@@ -1,6 +1,6 @@
 // The 1:200,000 sheets: the current sheet and its eight neighbours, looked up in the sheet index
 // by name, by corner or by position.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 #include "basemap/sheetindex/SheetIndexFile.h"
 #include "platform/text/Cp932.h"

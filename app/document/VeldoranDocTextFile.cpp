@@ -1,5 +1,5 @@
 // Showing a text file in TOVENDLG's text dialog, and the "@:" paths below the application folder.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/TovendlgExports.h"
 
 std::string CVeldoranDoc::ExpandAppPath(const std::string& path) const

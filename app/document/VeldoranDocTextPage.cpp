@@ -1,8 +1,8 @@
 // The document's helpers for texts shown as pages: the 78-byte page wrap and the head of a text
 // file under a title line.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
-#include "app/TextFilePieces.h"
+#include "app/document/TextFilePieces.h"
 #include "platform/fs/TextReader.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Cp932Wrap.h"

@@ -1,6 +1,6 @@
 // The whole-country white map's switches, the prefecture map, showing a sheet by name and the
 // user's text and picture menus.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/PelmoraExports.h"
 #include "app/libraries/TovendlgExports.h"
 #include "contracts/pelmora.h"

@@ -1,5 +1,5 @@
 // Telling the views that the document changed.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 void CVeldoranDoc::UpdateAllViews()
 {

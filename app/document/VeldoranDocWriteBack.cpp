@@ -1,7 +1,7 @@
 // The settings of the run, written back to the profile when the document is destroyed.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
-#include "app/ProfileWriter.h"
+#include "app/document/ProfileWriter.h"
 #include "platform/text/Format.h"
 
 CVeldoranDoc::~CVeldoranDoc()

@@ -1,4 +1,4 @@
-#include "app/LayerAnswer.h"
+#include "app/layers/LayerAnswer.h"
 
 #include "platform/text/Numbers.h"
 

@@ -1,5 +1,5 @@
 // The document's message map for the national-land layer commands and their menu updates.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/text/Numbers.h"
 
 namespace {

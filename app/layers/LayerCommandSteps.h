@@ -1,7 +1,7 @@
 #pragma once
 // The steps the layer settings commands share: the dialog call with the layer-dialog flag up,
 // the end of an accepted answer, and the reset of a family that was never set.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "app/LayerSettingsRows.h"
+#include "app/layers/LayerSettingsRows.h"
 
 #include "platform/fs/TextReader.h"
 #include "platform/text/Cp932Text.h"

@@ -1,4 +1,4 @@
-#include "app/SampleLayerRows.h"
+#include "app/layers/SampleLayerRows.h"
 
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/TextLines.h"

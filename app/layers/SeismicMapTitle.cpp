@@ -1,4 +1,4 @@
-#include "app/SeismicMapTitle.h"
+#include "app/layers/SeismicMapTitle.h"
 
 #include "platform/fs/TextReader.h"
 

@@ -1,10 +1,10 @@
 // The smaller layer commands: the prefecture limit, the two legends, switching every layer off,
 // the mouse-drag modes and the boundary-conversion set-up.
-#include "app/LayerCommandSteps.h"
-#include "app/LayerDialogTexts.h"
-#include "app/LayerFlags.h"
-#include "app/MissingPart.h"
-#include "app/VeldoranDoc.h"
+#include "app/layers/LayerCommandSteps.h"
+#include "app/layers/LayerDialogTexts.h"
+#include "app/layers/LayerFlags.h"
+#include "app/libraries/MissingPart.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/DovanneExports.h"
 #include "app/libraries/PelmoraExports.h"
 #include "app/libraries/SurrickExports.h"

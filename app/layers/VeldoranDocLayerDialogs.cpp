@@ -1,11 +1,11 @@
 // The settings commands of the point, line, surface, mesh and 1/10-mesh layers: each hands the
 // family's choice to its dialog in Pelmora as a settings string and row texts, and takes the
 // answer back into the family's selection block.
-#include "app/LayerAnswer.h"
-#include "app/LayerCommandSteps.h"
-#include "app/LayerDialogTexts.h"
-#include "app/LayerFlags.h"
-#include "app/VeldoranDoc.h"
+#include "app/layers/LayerAnswer.h"
+#include "app/layers/LayerCommandSteps.h"
+#include "app/layers/LayerDialogTexts.h"
+#include "app/layers/LayerFlags.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/PelmoraExports.h"
 #include "contracts/pelmora.h"
 

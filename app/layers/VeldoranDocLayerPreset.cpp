@@ -1,10 +1,10 @@
 // Layer-combination presets kept by Surrick: the document's layer switches go out as seven state
 // strings and come back as the preset's; a family switched on that the document has no rows for
 // yet takes its rows from its settings file.
-#include "app/LayerFlags.h"
-#include "app/LayerSettingsRows.h"
-#include "app/MissingPart.h"
-#include "app/VeldoranDoc.h"
+#include "app/layers/LayerFlags.h"
+#include "app/layers/LayerSettingsRows.h"
+#include "app/libraries/MissingPart.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/SurrickExports.h"
 #include "contracts/surrick.h"
 #include "platform/text/Format.h"

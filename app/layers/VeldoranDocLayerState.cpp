@@ -1,8 +1,8 @@
 // What the layer commands share: the test whether a layer is on, the menu check and the switches
 // between the mesh-type layers, which exclude one another on the map.
-#include "app/LayerCommandSteps.h"
-#include "app/LayerFlags.h"
-#include "app/VeldoranDoc.h"
+#include "app/layers/LayerCommandSteps.h"
+#include "app/layers/LayerFlags.h"
+#include "app/document/VeldoranDoc.h"
 
 int CVeldoranDoc::IsAnyLayerSelected(int level) const
 {

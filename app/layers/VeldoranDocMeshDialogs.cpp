@@ -1,12 +1,12 @@
 // The settings commands of the mesh-type layers: the nature/environment and industry-statistics
 // third-level meshes and the 1/10 subdivided mesh (Pelmora), geology and land classification
 // (Dovanne). An accepted answer that switches one of them on switches the others off.
-#include "app/LayerAnswer.h"
-#include "app/LayerCommandSteps.h"
-#include "app/LayerDialogTexts.h"
-#include "app/LayerFlags.h"
-#include "app/MissingPart.h"
-#include "app/VeldoranDoc.h"
+#include "app/layers/LayerAnswer.h"
+#include "app/layers/LayerCommandSteps.h"
+#include "app/layers/LayerDialogTexts.h"
+#include "app/layers/LayerFlags.h"
+#include "app/libraries/MissingPart.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/DovanneExports.h"
 #include "app/libraries/PelmoraExports.h"
 #include "contracts/dovanne.h"

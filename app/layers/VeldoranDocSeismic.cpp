@@ -1,10 +1,10 @@
 // The seismic hazard layer: its settings dialog in Halvette, the summary of the chosen data file
 // and the map title.
-#include "app/LayerAnswer.h"
-#include "app/LayerFlags.h"
-#include "app/MissingPart.h"
-#include "app/SeismicMapTitle.h"
-#include "app/VeldoranDoc.h"
+#include "app/layers/LayerAnswer.h"
+#include "app/layers/LayerFlags.h"
+#include "app/libraries/MissingPart.h"
+#include "app/layers/SeismicMapTitle.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/HalvetteExports.h"
 #include "contracts/halvette.h"
 #include "platform/ui/Ui.h"

@@ -1,8 +1,8 @@
 // The submarine topography layer and the depth-file displays, the picture maps' registration,
 // opening a guide map and the return from a temporary display.
-#include "app/LayerAnswer.h"
-#include "app/MissingPart.h"
-#include "app/VeldoranDoc.h"
+#include "app/layers/LayerAnswer.h"
+#include "app/libraries/MissingPart.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/OmbriskExports.h"
 #include "contracts/ombrisk.h"
 #include "platform/fs/FileSystem.h"

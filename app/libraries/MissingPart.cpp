@@ -1,4 +1,4 @@
-#include "app/MissingPart.h"
+#include "app/libraries/MissingPart.h"
 
 #include "platform/ui/Ui.h"
 

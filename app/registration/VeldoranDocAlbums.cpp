@@ -1,7 +1,7 @@
 // The document's side of album registration and update: the dialog library's album dialogs,
 // bound on each call, and their answers turned into state words and point data file lines.
 // Without the library the flows answer "cancel".
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/TovendlgExports.h"
 #include "app/registration/PointRecordText.h"
 #include "contracts/tovendlg.h"

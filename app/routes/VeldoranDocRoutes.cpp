@@ -1,7 +1,7 @@
 // Route and area maps of the document: the choice of a registered map in TOVENDLG's dialog, the
 // map a registered point names, the 3 x 3 sheet block they are shown in, and the Mapping menu's
 // route, area and index-map commands.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 #include "app/libraries/TovendlgExports.h"
 #include "app/routes/RouteFileLines.h"

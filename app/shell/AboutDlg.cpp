@@ -1,5 +1,5 @@
-#include "app/AboutDlg.h"
+#include "app/shell/AboutDlg.h"
 
-#include "app/ShellCommands.h"
+#include "app/shell/ShellCommands.h"
 
 CAboutDlg::CAboutDlg() : vd::Dialog(shell::IDD_ABOUTBOX) {}

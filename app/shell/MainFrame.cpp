@@ -1,8 +1,8 @@
-#include "app/MainFrame.h"
+#include "app/shell/MainFrame.h"
 
-#include "app/PendingCommands.h"
-#include "app/ShellCommands.h"
-#include "app/ShellResources.h"
+#include "app/shell/PendingCommands.h"
+#include "app/shell/ShellCommands.h"
+#include "app/shell/ShellResources.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Document.h"

@@ -1,9 +1,9 @@
 // Menu bar 128, the map menu bar that the frame is loaded with. The two menus of sheets and guide
 // maps hold one placeholder each, which the view replaces by the entries of MAPFILE.DAT and
 // GUIDEMAP.DAT.
-#include "app/ShellCommands.h"
-#include "app/ShellResources.h"
-#include "app/SharedMenuItems.h"
+#include "app/shell/ShellCommands.h"
+#include "app/shell/ShellResources.h"
+#include "app/shell/SharedMenuItems.h"
 
 namespace shell {
 

@@ -1,7 +1,7 @@
 // Menu 155, the right-click Mapping menu: the view shows its first sub-menu at the pointer.
-#include "app/ShellCommands.h"
-#include "app/ShellResources.h"
-#include "app/SharedMenuItems.h"
+#include "app/shell/ShellCommands.h"
+#include "app/shell/ShellResources.h"
+#include "app/shell/SharedMenuItems.h"
 
 namespace shell {
 

@@ -1,4 +1,4 @@
-#include "app/PendingCommands.h"
+#include "app/shell/PendingCommands.h"
 
 namespace shell {
 

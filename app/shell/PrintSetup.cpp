@@ -1,4 +1,4 @@
-#include "app/PrintSetup.h"
+#include "app/shell/PrintSetup.h"
 
 #include "platform/ui/PrinterQt.h"
 

@@ -1,4 +1,4 @@
-#include "app/ProfileWriteFailures.h"
+#include "app/shell/ProfileWriteFailures.h"
 
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/Ui.h"

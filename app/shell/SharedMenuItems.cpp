@@ -1,6 +1,6 @@
-#include "app/SharedMenuItems.h"
+#include "app/shell/SharedMenuItems.h"
 
-#include "app/ShellCommands.h"
+#include "app/shell/ShellCommands.h"
 
 namespace shell {
 

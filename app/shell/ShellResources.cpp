@@ -1,6 +1,6 @@
-#include "app/ShellResources.h"
+#include "app/shell/ShellResources.h"
 
-#include "app/ShellCommands.h"
+#include "app/shell/ShellCommands.h"
 #include "platform/ui/TemplateRegistry.h"
 #include "platform/ui/Ui.h"
 

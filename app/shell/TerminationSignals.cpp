@@ -1,4 +1,4 @@
-#include "app/TerminationSignals.h"
+#include "app/shell/TerminationSignals.h"
 
 #include <QSocketNotifier>
 

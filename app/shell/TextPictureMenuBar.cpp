@@ -1,9 +1,9 @@
 // Menu bar 133, the text and picture menu bar that the view swaps in: the five text menus and the
 // three picture menus hold one placeholder each, which the view replaces by the entries of
 // SOURCE\MENUFILE.DAT.
-#include "app/ShellCommands.h"
-#include "app/ShellResources.h"
-#include "app/SharedMenuItems.h"
+#include "app/shell/ShellCommands.h"
+#include "app/shell/ShellResources.h"
+#include "app/shell/SharedMenuItems.h"
 
 namespace shell {
 

@@ -1,8 +1,8 @@
 // The document's prefecture statistics: Surrick's display settings and the ranking of the chosen
 // data set, the data entry and editing commands, and the ranking list.
-#include "app/LayerAnswer.h"
-#include "app/MissingPart.h"
-#include "app/VeldoranDoc.h"
+#include "app/layers/LayerAnswer.h"
+#include "app/libraries/MissingPart.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/SurrickExports.h"
 #include "app/statistics/DataListDialog.h"
 #include "app/statistics/PrefectureRanking.h"

@@ -4,8 +4,8 @@
 // registered points' double click and drag with the user-data flows faked.
 #include "PointerTestSupport.h"
 
-#include "app/ShellResources.h"
-#include "app/VeldoranDoc.h"
+#include "app/shell/ShellResources.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/DovanneExports.h"
 #include "basemap/projection/CoordinateText.h"
 #include "platform/dc/RecordingDc.h"

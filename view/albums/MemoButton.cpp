@@ -1,7 +1,7 @@
 // Button 303 (メモ): the memo of the picture shown, or of the entry, in TOVENDLG's memo window.
 #include "view/window/VeldoranView.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/TovendlgExports.h"
 #include "contracts/tovendlg.h"
 #include "platform/ui/Ui.h"

@@ -3,7 +3,7 @@
 // picture is drawn in the view or handed to the viewer.
 #include "view/window/VeldoranView.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/SurrickExports.h"
 #include "contracts/surrick.h"
 #include "platform/text/StringOps.h"

@@ -1,6 +1,6 @@
 #include "view/layercommands/FormatFileCommand.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/PelmoraExports.h"
 #include "contracts/pelmora.h"
 #include "platform/text/Format.h"

@@ -1,6 +1,6 @@
 #include "view/layercommands/GeologyTableCommand.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/DovanneExports.h"
 #include "contracts/dovanne.h"
 #include "view/window/VeldoranView.h"

@@ -1,6 +1,6 @@
 #include "view/menus/ItemMenuEntries.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/SurrickExports.h"
 #include "platform/text/StringOps.h"
 #include "platform/ui/Window.h"

@@ -1,6 +1,6 @@
 #include "view/menus/MenuSlideShow.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/TovendlgExports.h"
 #include "contracts/tovendlg.h"
 #include "platform/text/Numbers.h"

@@ -2,7 +2,7 @@
 // overview, the listed sheets and the choices of the view's modeless dialogs.
 #include "view/navigation/ViewNavigation.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/ui/Controls.h"
 #include "view/renderer/MapRenderer.h"
 #include "view/sheetmap/SheetSelectDialog.h"

@@ -3,7 +3,7 @@
 // right button's neighbour sheet or Mapping menu.
 #include "view/window/VeldoranView.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/DovanneExports.h"
 #include "basemap/projection/AlbersProjection.h"
 #include "basemap/projection/SansonProjection.h"

@@ -2,7 +2,7 @@
 // own colour and shape by Dovanne with its legend symbol beside the title.
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/DovanneExports.h"
 #include "platform/dc/Dc.h"
 #include "platform/fs/TextReader.h"

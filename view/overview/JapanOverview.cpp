@@ -5,7 +5,7 @@
 #include "view/layers/LandLayerTable.h"
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/DovanneExports.h"
 #include "app/libraries/SurrickExports.h"
 #include "basemap/projection/LatitudeRatioTable.h"

@@ -5,7 +5,7 @@
 #include "view/overview/BevelBox.h"
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/dc/Dc.h"
 
 void CMapRenderer::DrawOverviewFrame(int wholeCountry)

@@ -4,7 +4,7 @@
 // command that hides the hits.
 #include "view/window/VeldoranView.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/DovanneExports.h"
 #include "contracts/dovanne.h"
 #include "platform/ui/WaitCursor.h"

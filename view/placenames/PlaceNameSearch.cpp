@@ -4,7 +4,7 @@
 // a symbol with an optional label.
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/DovanneExports.h"
 #include "contracts/dovanne.h"
 #include "platform/dc/Dc.h"

@@ -3,7 +3,7 @@
 // to confirm its corners; confirmed, the range is drawn as the map of explicit bounds.
 #include "view/pointer/PointerActions.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/TovendlgExports.h"
 #include "contracts/tovendlg.h"
 #include "platform/dc/Dc.h"

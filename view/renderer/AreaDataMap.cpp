@@ -3,7 +3,7 @@
 // 10/d of the sheet map's size.
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/DovanneExports.h"
 #include "basemap/projection/SheetGrid.h"
 #include "platform/dc/Dc.h"

@@ -1,6 +1,6 @@
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/LibraryLoading.h"
 #include "graphics/BackgroundShade.h"
 

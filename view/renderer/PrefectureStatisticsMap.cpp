@@ -3,7 +3,7 @@
 // background and the title appear).
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/SurrickExports.h"
 #include "contracts/surrick.h"
 #include "platform/dc/Dc.h"

@@ -2,7 +2,7 @@
 // through Dovanne's OnTrackDrawModule (looked up on every call; a missing one draws nothing).
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/DovanneExports.h"
 #include "contracts/dovanne.h"
 #include "platform/sys/ProfileStore.h"

@@ -3,7 +3,7 @@
 // entry point is looked up on every call; a missing library or entry point skips the layer.
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/DovanneExports.h"
 #include "app/libraries/HalvetteExports.h"
 #include "app/libraries/PelmoraExports.h"

@@ -1,6 +1,6 @@
 #include "view/routes/RouteAreaMaps.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/DovanneExports.h"
 #include "app/routes/RouteFileLines.h"
 #include "basemap/projection/LatitudeRatioTable.h"

@@ -2,7 +2,7 @@
 // and grid, and the background picture of one sheet of the detailed map.
 #include "view/sheetmap/PrefectureExtents.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/DovanneExports.h"
 #include "app/libraries/SurrickExports.h"
 #include "basemap/projection/SheetGrid.h"

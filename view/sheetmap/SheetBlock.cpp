@@ -4,7 +4,7 @@
 // cell of a block draws what covers the whole block.
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/DovanneExports.h"
 #include "app/libraries/OmbriskExports.h"
 #include "app/libraries/SurrickExports.h"

@@ -3,7 +3,7 @@
 // layers; and the renderer's small drawing helpers that the block drawing shares.
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/DovanneExports.h"
 #include "basemap/projection/SheetGrid.h"
 #include "contracts/dovanne.h"

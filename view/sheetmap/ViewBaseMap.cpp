@@ -1,6 +1,6 @@
 #include "view/sheetmap/ViewBaseMap.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/DovanneExports.h"
 #include "basemap/projection/CoordinateText.h"
 #include "basemap/projection/LinearLatitudeRatio.h"

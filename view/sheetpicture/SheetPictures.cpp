@@ -1,7 +1,7 @@
 #include "view/sheetpicture/SheetPictures.h"
 
-#include "app/MissingPart.h"
-#include "app/VeldoranDoc.h"
+#include "app/libraries/MissingPart.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/OmbriskExports.h"
 #include "contracts/ombrisk.h"
 #include "platform/dc/Dc.h"

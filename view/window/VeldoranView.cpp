@@ -2,7 +2,7 @@
 // its modeless dialogs.
 #include "view/window/VeldoranView.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/LibraryLoading.h"
 #include "graphics/BackgroundShade.h"
 #include "platform/dc/ImageDc.h"

@@ -3,8 +3,8 @@
 // settings, the copy to the clipboard, the arrow keys and the end of the album play.
 #include "view/window/VeldoranView.h"
 
-#include "app/ProfileLimits.h"
-#include "app/VeldoranDoc.h"
+#include "app/document/ProfileLimits.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/TovendlgExports.h"
 #include "contracts/tovendlg.h"
 #include "platform/dc/Dc.h"

@@ -2,7 +2,7 @@
 // the steps after drawing (mouse mode, menu bar, off-screen copy).
 #include "view/window/VeldoranView.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/SurrickExports.h"
 #include "contracts/surrick.h"
 #include "platform/dc/Dc.h"

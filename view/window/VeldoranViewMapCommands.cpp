@@ -3,8 +3,8 @@
 // tint sheets made from elevation mesh files.
 #include "view/window/VeldoranView.h"
 
-#include "app/MissingPart.h"
-#include "app/VeldoranDoc.h"
+#include "app/libraries/MissingPart.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/libraries/DovanneExports.h"
 #include "app/libraries/SurrickExports.h"
 #include "contracts/dovanne.h"
