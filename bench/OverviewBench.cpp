@@ -1,7 +1,7 @@
 // A full repaint of the whole-country overview at 1024 x 768: background, graticule, coastlines
 // and borders from the bundled sample data through Dovanne, and 1,000 registered points of the
 // current data file, drawn by the map renderer as the view draws the region maps.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "bench/BenchSupport.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/text/Format.h"

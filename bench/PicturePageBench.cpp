@@ -1,11 +1,11 @@
 // The picture page of a large photograph while an album plays: a 4000 x 3000 JPEG decoded and
 // shrunk to fit a 1024 x 768 view.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "bench/BenchSupport.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/ui/FrameWindow.h"
 #include "platform/ui/UiScript.h"
-#include "tests/app/doc/JpegFixtures.h"
+#include "tests/graphics/JpegFixtures.h"
 #include "view/pages/ViewPages.h"
 #include "view/window/VeldoranView.h"
 

@@ -1,7 +1,7 @@
 // The place-name search over a national-size annotation table: 470,000 records (about twenty
 // progress steps) searched by area and drawn on a 3 x 3 block at 1024 x 768, as the sheet map's
 // place-name layer runs it.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "bench/BenchSupport.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/PathResolver.h"

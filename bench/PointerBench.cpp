@@ -1,7 +1,7 @@
 // A mouse move over the 7 x 7 block with 4,999 drawn registered points and none under the
 // pointer: the hover test of the registered points and of the site names, as the view's mouse
 // runs them on every move.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "bench/BenchSupport.h"
 #include "platform/dc/ImageDc.h"
 #include "view/pointer/PointerActions.h"

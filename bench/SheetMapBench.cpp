@@ -1,7 +1,7 @@
 // A full repaint of the start sheet 京都及大阪 in a 3 x 3 block at 1024 x 768 from the bundled
 // sample data: the block's fill, coastline, prefecture borders, lakes, grid, scale bar, side
 // panel and point overlay, drawn by the map renderer as the layered map draws it.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "bench/BenchSupport.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/ui/FrameWindow.h"

@@ -1,7 +1,7 @@
 #include "program/ApplicationStart.h"
 
-#include "app/ProfileWriteFailures.h"
-#include "app/TerminationSignals.h"
+#include "app/shell/ProfileWriteFailures.h"
+#include "app/shell/TerminationSignals.h"
 #include "platform/fs/FileSink.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/ui/FrameWindow.h"

@@ -1,11 +1,11 @@
 // The place-name and public-facility search flow: the dialog library collects the conditions,
 // the document keeps them and moves the map to the sheet of the searched area; the renderer
 // searches and draws the hits on the next repaint.
-#include "app/DocEntryPoints.h"
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "contracts/tovendlg.h"
 
-#include "platform/sys/LibraryLoader.h"
+#include "app/libraries/DovanneExports.h"
+#include "app/libraries/TovendlgExports.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Numbers.h"
 #include "platform/ui/Ui.h"
@@ -80,7 +80,7 @@ void CVeldoranDoc::RetrievePlaceNames()
     }
 
     // Without the dialog library the search behaves as cancelled.
-    OnGnpfRetrieveSet_fn* dialog = vd::entryPoint<OnGnpfRetrieveSet_fn>("TOVENDLG.DLL", "OnGnpfRetrieveSet");
+    OnGnpfRetrieveSet_fn* dialog = Tovendlg().OnGnpfRetrieveSet.fn;
     if (!dialog)
         return;
     m_bDialogOpen = 1;
@@ -127,7 +127,7 @@ void CVeldoranDoc::RetrievePlaceNames()
     const bool prefecture = !m_strGnpfText5.empty();
     const bool municipality = !m_strGnpfText4.empty();
     if (prefecture && !municipality) {
-        OnGetMechCodeFromGovermentCode_fn* meshOf = documentEntryPoints().meshCodeFromGovernmentCode;
+        OnGetMechCodeFromGovermentCode_fn* meshOf = Dovanne().OnGetMechCodeFromGovermentCode.fn;
         sheet = MeshCodeToSheetName(meshOf ? meshOf(m_strGnpfText5) : std::string());
         m_strGnpfText4.clear();
     } else if (!prefecture && municipality) {

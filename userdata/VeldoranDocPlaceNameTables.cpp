@@ -1,6 +1,6 @@
 // The place-name colour table (one class section of NpClrTbl.dat) and the place-name symbol
 // table (NpSymbol.dat). A missing file leaves a table at its fill value.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "userdata/RecordLines.h"
 
 #include "platform/text/Numbers.h"

@@ -1,7 +1,7 @@
 // The kind of a place name judged from the characters it holds, and the filter that hides the
 // names of the classes the user switched off. Texts are searched as whole characters, so a
 // character is never found across the bytes of two others.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 #include <initializer_list>
 #include <string_view>

@@ -1,6 +1,6 @@
 // The place-name symbol settings: the class dialog on the document's symbol table, opened at the
 // major class of the last search.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "userdata/NaturalPlaceNamesDialog.h"
 
 void CVeldoranDoc::OnPlaceSymbolSettings()

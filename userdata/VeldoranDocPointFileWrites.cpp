@@ -2,7 +2,7 @@
 // key. A rewrite keeps every other line of the file with its original bytes (also lines past
 // the record list's bound and lines of any length) and goes through a temporary file, so a
 // failed write leaves the old file whole.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "userdata/RecordLines.h"
 
 #include "platform/fs/TextLines.h"

@@ -1,6 +1,6 @@
 // Reading registered points and place names into the record list, and the current entry of a
 // record.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "userdata/RecordLines.h"
 
 #include "platform/text/StringOps.h"

@@ -1,7 +1,7 @@
 // Where a record (registered point, place name, route point) falls on the map: on the sheet
 // layouts (one sheet, a block of sheets, explicit bounds) and on the regional overview. The answer
 // is the record's value; the position goes to m_nPointX, m_nPointY, with x -1 when it is not drawn.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "userdata/PointThinning.h"
 #include "userdata/RecordLines.h"
 

@@ -1,5 +1,5 @@
 // The 1:200,000 sheet that begins at a first-level mesh's south-west corner.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Format.h"

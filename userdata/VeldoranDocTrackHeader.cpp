@@ -1,5 +1,5 @@
 // CVeldoranDoc::ReadTrackHeader: the coordinate format and point columns of a "trk" track.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "basemap/files/TrackFile.h"
 #include "platform/text/Cp932.h"
 #include "userdata/TrackHeader.h"

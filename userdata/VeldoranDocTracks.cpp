@@ -1,7 +1,7 @@
 // The document's GPS track settings: the track file dialog over them, and the sheet where the
 // described track starts (Dovanne's OnTrackStartMapModule).
-#include "app/DocEntryPoints.h"
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
 #include "platform/text/Cp932Text.h"
 #include "userdata/TrackFilesDialog.h"
 
@@ -48,7 +48,7 @@ void CVeldoranDoc::DescribeTrackFile()
         m_strTrackFormat = "DMS";
     }
     const int number = FormatNumber(m_strTrackFormat);
-    auto* startMap = documentEntryPoints().trackStartMap;
+    auto* startMap = Dovanne().OnTrackStartMapModule.fn;
     if (!startMap)
         return;
     const std::string corner = startMap(m_strTrackStartPoint, m_strTrackFormat, number);

@@ -2,7 +2,7 @@
 // 15-17 and the end of a slide's viewer; the album start (33150) and button 303 (メモ).
 #include "view/PieceConnections.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/ui/CommandTarget.h"
 #include "view/window/VeldoranView.h"
 

@@ -1,7 +1,7 @@
 // The find-place and sheet selection dialogs of the view, and the commands that open them.
 #include "view/PieceConnections.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/ui/CommandTarget.h"
 #include "view/findplace/FindPlaceDialog.h"
 #include "view/window/VeldoranView.h"

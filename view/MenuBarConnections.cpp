@@ -3,7 +3,7 @@
 // main map.
 #include "view/PieceConnections.h"
 
-#include "app/ShellCommands.h"
+#include "app/shell/ShellCommands.h"
 #include "view/menubars/MenuBars.h"
 #include "view/menubars/MenuListFiles.h"
 #include "view/menus/ItemMenuEntries.h"

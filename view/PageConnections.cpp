@@ -2,7 +2,7 @@
 // mode 20 and its print layout.
 #include "view/PieceConnections.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "view/pages/ViewPages.h"
 #include "view/window/VeldoranView.h"
 

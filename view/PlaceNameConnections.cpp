@@ -1,7 +1,7 @@
 // The place-name and public-facility search hits on the sheet map, and 表示しない, which hides them.
 #include "view/PieceConnections.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/ui/CommandTarget.h"
 #include "view/window/VeldoranView.h"
 

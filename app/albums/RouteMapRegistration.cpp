@@ -1,7 +1,7 @@
 // The points of a route, an area or an album handed to TOVENDLG's list dialog, which plays them
 // or registers them as a route or area map; its answer is the play mode ("cancel" keeps the old).
-#include "app/DocEntryPoints.h"
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/TovendlgExports.h"
 
 std::string CVeldoranDoc::RegisterRouteMap(const std::string& title, const std::string& secondTitle,
                                            const std::string& kind, const std::string& latitude,
@@ -16,7 +16,7 @@ std::string CVeldoranDoc::RegisterRouteMap(const std::string& title, const std::
                 break;
         }
     }
-    OnRouteRegistModule_fn* dialog = documentEntryPoints().routeRegister;
+    OnRouteRegistModule_fn* dialog = Tovendlg().OnRouteRegistModule.fn;
     if (!dialog)
         return "cancel";
     m_bDialogOpen = 1;

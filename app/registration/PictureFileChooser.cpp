@@ -1,12 +1,12 @@
 #include "app/registration/PictureFileChooser.h"
 
+#include "app/libraries/SurrickExports.h"
 #include "app/settings/SettingsFilePicker.h"
 #include "contracts/surrick.h"
-#include "platform/sys/LibraryLoader.h"
 
 std::string ChoosePictureWithPreview()
 {
-    auto* choose = vd::entryPoint<OnPictureFileDialog_fn>("SURRICK.DLL", "OnPictureFileDialog");
+    auto* choose = Surrick().OnPictureFileDialog.fn;
     return choose ? choose() : std::string();
 }
 

@@ -1,8 +1,8 @@
 #include "app/registration/RegisterTextPictureDialog.h"
 
+#include "app/libraries/TovendlgExports.h"
 #include "app/registration/PictureFileChooser.h"
 #include "contracts/tovendlg.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/ui/TemplateRegistry.h"
 
 namespace {
@@ -96,7 +96,7 @@ void CDlgRegisterTextPicture::OnPictureFileButton()
 
 void CDlgRegisterTextPicture::OnShowText()
 {
-    if (auto* memo = vd::entryPoint<OnMemoDisplay_fn>("TOVENDLG.DLL", "OnMemoDisplay"))
+    if (auto* memo = Tovendlg().OnMemoDisplay.fn)
         memo(kMemoHead, 0, m_strTextFile, "");
 }
 

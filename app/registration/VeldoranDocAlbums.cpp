@@ -1,11 +1,11 @@
 // The document's side of album registration and update: the dialog library's album dialogs,
 // bound on each call, and their answers turned into state words and point data file lines.
 // Without the library the flows answer "cancel".
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/TovendlgExports.h"
 #include "app/registration/PointRecordText.h"
 #include "contracts/tovendlg.h"
 #include "platform/fs/FileSystem.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/text/Numbers.h"
 
 namespace {
@@ -17,7 +17,7 @@ constexpr const char* kCancelledRegistration = "4||||";
 std::string CVeldoranDoc::RegisterAlbum(const std::string& latitude, const std::string& longitude,
                                         const std::string& albumPath, const std::string& albumNumber)
 {
-    auto* dialog = vd::entryPoint<OnDLLAlbumRegist_fn>("TOVENDLG.DLL", "OnDLLAlbumRegist");
+    auto* dialog = Tovendlg().OnDLLAlbumRegist.fn;
     if (!dialog)
         return "cancel";
     m_bDialogOpen = 1;
@@ -42,7 +42,7 @@ std::string CVeldoranDoc::UpdateAlbum(const std::string& title, const std::strin
                                       const std::string& latitude, const std::string& longitude,
                                       const std::string& albumState)
 {
-    auto* dialog = vd::entryPoint<OnAlbumUpdate_fn>("TOVENDLG.DLL", "OnAlbumUpdate");
+    auto* dialog = Tovendlg().OnAlbumUpdate.fn;
     if (!dialog)
         return "cancel";
     m_bDialogOpen = 1;

@@ -1,7 +1,7 @@
 // The document's side of a click in update mode on a registered point: the update dialog of a
 // detailed map's point (132) or of a guide map's point (145) filled from the data file, and the
 // record rewritten from the dialog's fields.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/registration/PointRecordText.h"
 #include "app/registration/UpdatePointDataDialog.h"
 #include "app/registration/UpdateTextPictureDialog.h"

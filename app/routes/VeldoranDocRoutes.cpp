@@ -1,11 +1,11 @@
 // Route and area maps of the document: the choice of a registered map in TOVENDLG's dialog, the
 // map a registered point names, the 3 x 3 sheet block they are shown in, and the Mapping menu's
 // route, area and index-map commands.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
+#include "app/libraries/TovendlgExports.h"
 #include "app/routes/RouteFileLines.h"
 #include "contracts/tovendlg.h"
-#include "platform/sys/LibraryLoader.h"
 
 namespace {
 
@@ -80,7 +80,7 @@ bool CVeldoranDoc::LoadRouteLines(const std::string& path)
 
 void CVeldoranDoc::ShowRouteInformation(int kind)
 {
-    auto* choose = vd::entryPoint<OnRouteInformation_fn>("TOVENDLG.DLL", "OnRouteInformation");
+    auto* choose = Tovendlg().OnRouteInformation.fn;
     m_bDialogOpen = 1;
     const std::string answer = choose ? choose(kind, m_strRoutePlayMode, m_strEditor, m_strRouteAreaDir) : "";
     m_bDialogOpen = 0;

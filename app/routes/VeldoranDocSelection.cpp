@@ -2,7 +2,7 @@
 // ﾃｷｽﾄ and 画像): the records of the current data source that have a text or a picture are listed
 // in the selection dialog by region, and the chosen file is shown as a text page, in TOVENDLG's
 // text dialog or as a picture.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 #include "app/routes/RouteFileLines.h"
 #include "app/routes/SelectTextPictureDialog.h"

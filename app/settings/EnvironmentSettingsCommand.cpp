@@ -1,7 +1,7 @@
 // The environment settings command (環境設定, Ctrl+E): the document's settings copied into the
 // dialog, the dialog run, and on OK the values taken back, the changed ones written to the profile
 // and the map redrawn when its sheet block changed.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/settings/EnvSettingsDialog.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/text/Numbers.h"

@@ -1,6 +1,6 @@
 #include "app/settings/MapDisplaySpec.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 namespace {
 

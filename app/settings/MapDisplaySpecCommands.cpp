@@ -1,6 +1,6 @@
 #include "app/settings/MapDisplaySpecCommands.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 void ConnectMapDisplaySpecCommands(CVeldoranDoc& doc)
 {

@@ -1,6 +1,6 @@
 // The document's command 地図の表示仕様: runs the 地図の表示仕様 dialog on copies of the
 // settings, takes them back on OK and draws the map again when a drawing setting changed.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 #include "app/settings/MapDisplaySpec.h"
 #include "app/settings/MapDisplaySpecDialog.h"

@@ -1,8 +1,9 @@
 // The document's prefecture statistics: Surrick's display settings and the ranking of the chosen
 // data set, the data entry and editing commands, and the ranking list.
-#include "app/LayerAnswer.h"
-#include "app/MissingPart.h"
-#include "app/VeldoranDoc.h"
+#include "app/layers/LayerAnswer.h"
+#include "app/libraries/MissingPart.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/SurrickExports.h"
 #include "app/statistics/DataListDialog.h"
 #include "app/statistics/PrefectureRanking.h"
 #include "basemap/files/PrefectureDataFile.h"
@@ -16,7 +17,7 @@ const std::string kDashes(39, '-');
 
 void CVeldoranDoc::SetPrefectureDataDisplay()
 {
-    auto* dialog = CommandEntryPoint<OnLocalDataDspSet_fn>(kStatisticsPart, "SURRICK.DLL", "OnLocalDataDspSet");
+    auto* dialog = CommandEntryPoint(kStatisticsPart, Surrick().OnLocalDataDspSet);
     if (!dialog)
         return;
     auto& data = m_anPrefData;
@@ -110,13 +111,13 @@ void CVeldoranDoc::RankPrefectureData(int method)
 
 void CVeldoranDoc::OnPrefDataRegister()
 {
-    if (auto* dialog = CommandEntryPoint<OnLclDataRgst_fn>(kStatisticsPart, "SURRICK.DLL", "OnLclDataRgst"))
+    if (auto* dialog = CommandEntryPoint(kStatisticsPart, Surrick().OnLclDataRgst))
         dialog(m_strAppDir);
 }
 
 void CVeldoranDoc::OnPrefDataUpdate()
 {
-    auto* dialog = CommandEntryPoint<OnLclDataUpdt_fn>(kStatisticsPart, "SURRICK.DLL", "OnLclDataUpdt");
+    auto* dialog = CommandEntryPoint(kStatisticsPart, Surrick().OnLclDataUpdt);
     if (!dialog)
         return;
     m_bLayerDialogOpen = 1;

@@ -5,7 +5,7 @@
 //   veldoran-whole-picture overview <out.bmp>           the Japan overview in the Albers conic
 //   veldoran-whole-picture mesh <folder> <out.bmp>      the coastal-sea mesh file sea.txt of the
 //                                                       folder over all of Japan
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "contracts/pelmora.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/PathResolver.h"

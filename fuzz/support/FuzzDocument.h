@@ -1,7 +1,7 @@
 #pragma once
 // The program's document for targets whose reader is a document member: built once per process
 // (its constructor reads the profile and writes the default files, as at start) and kept.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 namespace vd::fuzz {
 

@@ -6,7 +6,7 @@
 #include "fuzz/support/FuzzScratch.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/ui/UiScript.h"
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -1,6 +1,6 @@
 // Fuzz target: a layer settings file (DddPFile.dat, DDMCFILE.DAT, ...) read as the preset command
 // reads the rows of a family it switches on. The first byte chooses the family.
-#include "app/LayerSettingsRows.h"
+#include "app/layers/LayerSettingsRows.h"
 #include "fuzz/targets/LayerFuzzFolder.h"
 
 #include <cstddef>

@@ -1,7 +1,7 @@
 // The profile at start: the bytes become the settings file (the user's to edit), then the program
 // starts as it does every run: the document reads the profile, the frame builds the map view, the
 // first repaints restore and draw the last map, and closing writes the profile back.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "fuzz/support/FuzzScratch.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/ui/FrameWindow.h"

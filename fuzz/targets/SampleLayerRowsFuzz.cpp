@@ -1,6 +1,6 @@
 // KSJ\SAMPLE.DAT as the document reads it when it writes new settings files at start: its rows
 // installed into a small settings file (rewritten each run, so every input starts alike).
-#include "app/SampleLayerRows.h"
+#include "app/layers/SampleLayerRows.h"
 #include "fuzz/targets/LayerFuzzFolder.h"
 
 #include <filesystem>

@@ -1,6 +1,6 @@
 // Fuzz target: the seismic data list (FLTFILE.DAT) read for the map title. The first byte chooses
 // the entry and the quantity.
-#include "app/SeismicMapTitle.h"
+#include "app/layers/SeismicMapTitle.h"
 #include "fuzz/targets/LayerFuzzFolder.h"
 
 #include <cstddef>

@@ -1,7 +1,7 @@
 // The picture and text pages: the bytes become a text page, a caption file and a picture; the
 // view draws the text page on screen and in its print layout, the caption box and the picture
 // page, and the document reads the text's head and wraps its first line.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "fuzz/support/FuzzDocument.h"
 #include "fuzz/support/FuzzScratch.h"
 #include "platform/dc/RecordingDc.h"

@@ -2,7 +2,7 @@
 // sheet the map moves to.
 #include "UserDataTestSupport.h"
 
-#include "app/DocEntryPoints.h"
+#include "app/libraries/DovanneExports.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ protected:
     void SetUp() override
     {
         doc = MakeDocument(VD_FAKE_TOVENDLG);
-        documentEntryPoints().meshCodeFromGovernmentCode = &OfficeMesh;
+        Dovanne().OnGetMechCodeFromGovermentCode.fn = &OfficeMesh;
         log = doctest::Home() / "gnpf.log";
         setenv("VD_FAKE_GNPF_LOG", log.c_str(), 1);
         doc->m_strAnnotationTable = "C:\\DATA\\TYUUKI.CSV";

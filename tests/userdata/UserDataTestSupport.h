@@ -1,7 +1,7 @@
 #pragma once
 // What the user-data tests share: a document built as the program builds it (built libraries,
 // scripted user interface), CP932 fixture files and their bytes.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Cp932Text.h"
 #include "tests/app/doc/DocumentTestSupport.h"

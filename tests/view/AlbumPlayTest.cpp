@@ -4,7 +4,7 @@
 // memo button and the other kinds of registered items.
 #include "MapViewFixture.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/dc/RecordingDc.h"
 #include "platform/text/Format.h"
 #include "platform/ui/DialogDriver.h"

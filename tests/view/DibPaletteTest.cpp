@@ -1,6 +1,6 @@
 #include "ViewTestSupport.h"
 
-#include "app/DibPalette.h"
+#include "app/document/DibPalette.h"
 #include "graphics/DibFunctions.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/RecordingDc.h"

@@ -3,7 +3,7 @@
 // size words, the menu slide show, and menu edits through the registration commands.
 #include "MapViewFixture.h"
 
-#include "app/ShellResources.h"
+#include "app/shell/ShellResources.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/StringOps.h"

@@ -2,7 +2,7 @@
 // bars, the sheet and guide-map commands, and the data-source caption of the main map.
 #include "MapViewFixture.h"
 
-#include "app/ShellResources.h"
+#include "app/shell/ShellResources.h"
 #include "platform/dc/RecordingDc.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/text/Cp932.h"

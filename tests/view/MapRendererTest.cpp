@@ -2,11 +2,13 @@
 // that building one leaves nothing behind in the device context.
 #include "ViewTestSupport.h"
 
+#include "app/libraries/DovanneExports.h"
+#include "app/libraries/OmbriskExports.h"
+#include "app/libraries/SurrickExports.h"
 #include "graphics/BackgroundShade.h"
 #include "platform/dc/RecordingDc.h"
 #include "platform/sys/LibraryLoader.h"
 #include "view/renderer/MapRenderer.h"
-#include "view/renderer/RendererEntryPoints.h"
 
 #include <gtest/gtest.h>
 
@@ -103,15 +105,14 @@ TEST(MapRenderer, BindsWhatTheLibrariesExportAndLeavesMissingOnesEmpty)
     ASSERT_TRUE(vd::LibraryLoader::setOverride("SURRICK.DLL", "/nonexistent/libsurrick.so"));
     vd::RecordingDc dc;
     CMapRenderer renderer(&dc, doc.get(), 800, 600);
-    const RendererEntryPoints& e = rendererEntryPoints();
-    EXPECT_NE(e.OnUnitLength, nullptr);
-    EXPECT_NE(e.OnWholeCoastLine, nullptr);
-    EXPECT_NE(e.OnPrefectureLat, nullptr);
-    EXPECT_EQ(e.OnSubmarineTpgraphyMesh, nullptr);
-    EXPECT_EQ(e.OnSubmarineLegned, nullptr);
-    EXPECT_EQ(e.OnCitySurfaceSearch, nullptr);
+    EXPECT_NE(Dovanne().OnUnitLength.fn, nullptr);
+    EXPECT_NE(Dovanne().OnWholeCoastLine.fn, nullptr);
+    EXPECT_NE(Dovanne().OnPrefectureLat.fn, nullptr);
+    EXPECT_EQ(Ombrisk().OnSubmarineTpgraphyMesh.fn, nullptr);
+    EXPECT_EQ(Ombrisk().OnSubmarineLegned.fn, nullptr);
+    EXPECT_EQ(Surrick().OnCitySurfaceSearch.fn, nullptr);
     // A bound entry point is the library's own.
-    EXPECT_GT(e.OnUnitLength("ns", "35."), 0.0);
+    EXPECT_GT(Dovanne().OnUnitLength.fn("ns", "35."), 0.0);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // map, as the menus and the Page Up / Page Down keys send them.
 #include "MapViewFixture.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "view/navigation/ViewNavigation.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // nothing; so do the searches with nothing to search and the depth-file pages.
 #include "MapViewFixture.h"
 
-#include "app/MissingPart.h"
+#include "app/libraries/MissingPart.h"
 #include "platform/dc/RecordingDc.h"
 #include "platform/sys/LibraryLoader.h"
 #include "view/findplace/FindPlaceDialog.h"

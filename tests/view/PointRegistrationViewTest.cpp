@@ -3,7 +3,7 @@
 // the data file, the drawn items and the window's pixels show the result.
 #include "PointerTestSupport.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "dialogs/files/TimeStampedFileName.h"
 #include "platform/dc/RecordingDc.h"
 #include "platform/sys/ApplicationFolder.h"

@@ -5,7 +5,7 @@
 #include "FakeDialogLibrary.h"
 #include "PointerTestSupport.h"
 
-#include "app/ShellResources.h"
+#include "app/shell/ShellResources.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/Menu.h"

@@ -3,7 +3,7 @@
 // pixels from (10, 30)), for the pointer's tips, range drag and menus.
 #include "MapViewFixture.h"
 
-#include "app/DocEntryPoints.h"
+#include "app/libraries/TovendlgExports.h"
 
 #include "platform/ui/WindowImpl.h"
 #include "view/navigation/ViewNavigation.h"
@@ -47,12 +47,12 @@ inline void ShowTokyoBlock(CVeldoranDoc& doc)
 // as "title/kind" and answers no play mode, so nothing plays.
 class RoutePlayLog {
 public:
-    RoutePlayLog() : saved_(documentEntryPoints().routeRegister)
+    RoutePlayLog() : saved_(Tovendlg().OnRouteRegistModule.fn)
     {
         Log().clear();
-        documentEntryPoints().routeRegister = &Register;
+        Tovendlg().OnRouteRegistModule.fn = &Register;
     }
-    ~RoutePlayLog() { documentEntryPoints().routeRegister = saved_; }
+    ~RoutePlayLog() { Tovendlg().OnRouteRegistModule.fn = saved_; }
     RoutePlayLog(const RoutePlayLog&) = delete;
     RoutePlayLog& operator=(const RoutePlayLog&) = delete;
 

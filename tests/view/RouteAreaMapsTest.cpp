@@ -3,6 +3,7 @@
 // dragging over registered points, and the area search of a double click.
 #include "PointerTestSupport.h"
 
+#include "app/libraries/DovanneExports.h"
 #include "app/routes/RouteFileLines.h"
 #include "basemap/projection/LatitudeRatioTable.h"
 #include "platform/dc/RecordingDc.h"
@@ -11,7 +12,6 @@
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/TemplateRegistry.h"
 #include "view/routes/RouteAreaMaps.h"
-#include "view/window/ViewEntryPoints.h"
 
 #include <cmath>
 #include <filesystem>
@@ -249,7 +249,7 @@ double FakeUnitLength(std::string kind, std::string latitude)
 
 TEST_F(RouteIndex, TheSearchRadiusOnASheetBlockAndOnTheRegionalMap)
 {
-    viewEntryPoints().OnUnitLength = &FakeUnitLength;
+    Dovanne().OnUnitLength.fn = &FakeUnitLength;
     doc->m_nAreaSizeKm = 50;
     // A sheet block: the south latitude text of the current sheet (東京: 35.2000).
     doc->m_nMapType = 1;
@@ -272,13 +272,13 @@ TEST_F(RouteIndex, TheSearchRadiusOnASheetBlockAndOnTheRegionalMap)
     EXPECT_EQ(maps->SearchRadius(y), int(50.0f * 0.5f * 1000.0f / 25.3f * 2.7777777f / doc->m_fMapScale / ratio));
     // No length (or none at all) ends the search instead of dividing by zero.
     EXPECT_EQ(maps->SearchRadius(500), 0);
-    viewEntryPoints().OnUnitLength = nullptr;
+    Dovanne().OnUnitLength.fn = nullptr;
     EXPECT_EQ(maps->SearchRadius(y), 0);
 }
 
 TEST_F(RouteIndex, TheFigureIsDrawnAndErasedInNotXorAndCollectsWhatLiesInside)
 {
-    viewEntryPoints().OnUnitLength = &FakeUnitLength;
+    Dovanne().OnUnitLength.fn = &FakeUnitLength;
     doc->m_nMapType = 1;
     doc->m_fWhiteZoomX = 0.5f;
     doc->m_nAreaSizeKm = 50;
@@ -387,7 +387,7 @@ TEST_F(RouteIndex, TheIndexButtonsOpenTheRouteAndAreaChoiceAndTheTextSelection)
 
 TEST_F(RouteIndex, ADoubleClickOnEmptyMapSearchesAroundItAndPlaysWhatItFinds)
 {
-    viewEntryPoints().OnUnitLength = &FakeUnitLength;
+    Dovanne().OnUnitLength.fn = &FakeUnitLength;
     doc->m_fWhiteZoomX = 0.5f;
     doc->m_nAreaSizeKm = 50;
     doc->m_nAreaSearch = 1;
@@ -407,7 +407,7 @@ TEST_F(RouteIndex, ADoubleClickOnEmptyMapSearchesAroundItAndPlaysWhatItFinds)
 
 TEST_F(RouteIndex, TheItemsFoundAroundADoubleClickPlayAsAnAlbumWhenTheListDialogSaysSo)
 {
-    viewEntryPoints().OnUnitLength = &FakeUnitLength;
+    Dovanne().OnUnitLength.fn = &FakeUnitLength;
     doc->m_fWhiteZoomX = 0.5f;
     doc->m_nAreaSearch = 1;
     doc->m_nSavedMapDisplayMode = 10;

@@ -3,7 +3,7 @@
 #include "MapViewFixture.h"
 
 #include "platform/dc/RecordingDc.h"
-#include "tests/app/doc/JpegFixtures.h"
+#include "tests/graphics/JpegFixtures.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/renderer/MapRenderer.h"
 #include "view/sheetpicture/PictureFit.h"

@@ -2,7 +2,7 @@
 // buttons clicked and the scroll bar scrolled through the platform's controls.
 #include "MapViewFixture.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/WinConstants.h"

@@ -4,8 +4,9 @@
 // registered points' double click and drag with the user-data flows faked.
 #include "PointerTestSupport.h"
 
-#include "app/ShellResources.h"
-#include "app/VeldoranDoc.h"
+#include "app/shell/ShellResources.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
 #include "basemap/projection/CoordinateText.h"
 #include "platform/dc/RecordingDc.h"
 #include "platform/sys/LibraryLoader.h"
@@ -15,7 +16,6 @@
 #include "platform/ui/UiScript.h"
 #include "view/navigation/CursorReadout.h"
 #include "view/navigation/ViewNavigation.h"
-#include "view/window/ViewEntryPoints.h"
 
 #include <cmath>
 
@@ -191,9 +191,9 @@ void RecordDistance(vd::Dc*, std::string first, std::string second, double a, do
 
 TEST_F(ViewMouse, DistanceLabelGivesTheGreatCircleDistanceFromTheDepartureCity)
 {
-    realDistance = viewEntryPoints().OnDistance;
+    realDistance = Dovanne().OnDistance.fn;
     ASSERT_NE(realDistance, nullptr) << "the built Dovanne is loaded";
-    viewEntryPoints().OnDistance = &RecordDistance;
+    Dovanne().OnDistance.fn = &RecordDistance;
     BlockOnScreen();
     doc->m_nDistanceShow = 1;
     doc->m_nDistanceEnd = 1;
@@ -218,7 +218,7 @@ TEST_F(ViewMouse, DistanceLabelGivesTheGreatCircleDistanceFromTheDepartureCity)
     doc->m_nDistanceEnd = 1;
     Move(700, y);
     EXPECT_EQ(distanceTexts.size(), 1u) << "no label outside the frame";
-    viewEntryPoints().OnDistance = realDistance;
+    Dovanne().OnDistance.fn = realDistance;
 }
 
 TEST_F(ViewMouse, RightButtonPicksTheNeighbourSheetWithTheCarryAcrossDegrees)

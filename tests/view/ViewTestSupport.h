@@ -1,7 +1,7 @@
 #pragma once
 // What the view tests share: a document built as the program builds it (with the built
 // libraries and a scripted user interface), and CP932 fixture files in its application folder.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "tests/app/doc/DocumentTestSupport.h"
 #include "platform/text/Cp932.h"
 

@@ -6,7 +6,7 @@
 #include "UserActions.h"
 #include "WalkRun.h"
 
-#include "app/ShellCommands.h"
+#include "app/shell/ShellCommands.h"
 
 #include <QAbstractButton>
 

@@ -3,7 +3,7 @@
 #include "UserActions.h"
 #include "WalkRun.h"
 
-#include "app/ShellResources.h"
+#include "app/shell/ShellResources.h"
 
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/WinConstants.h"

@@ -7,9 +7,9 @@
 #include "UserActions.h"
 #include "WalkRun.h"
 
-#include "app/PendingCommands.h"
-#include "app/ShellCommands.h"
-#include "app/ShellResources.h"
+#include "app/shell/PendingCommands.h"
+#include "app/shell/ShellCommands.h"
+#include "app/shell/ShellResources.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MenuImpl.h"

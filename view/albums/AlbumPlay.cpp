@@ -4,7 +4,7 @@
 // viewer shows) or by hand (DrawManualAlbumPage). The timers themselves are the view's.
 #include "view/window/VeldoranView.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/dc/Dc.h"
 #include "platform/text/Format.h"
 #include "platform/text/StringOps.h"

@@ -1,9 +1,9 @@
 // Button 303 (メモ): the memo of the picture shown, or of the entry, in TOVENDLG's memo window.
 #include "view/window/VeldoranView.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/TovendlgExports.h"
 #include "contracts/tovendlg.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/ui/Ui.h"
 
 void CVeldoranView::OnButtonMemo()
@@ -35,6 +35,6 @@ void CVeldoranView::OnButtonMemo()
     std::string text;
     if (picture)
         text = doc.ReadTextSection(file, title, subtitle);
-    if (auto* memo = vd::entryPoint<OnMemoDisplay_fn>("TOVENDLG.DLL", "OnMemoDisplay"))
+    if (auto* memo = Tovendlg().OnMemoDisplay.fn)
         memo(3, 0, file, text);
 }

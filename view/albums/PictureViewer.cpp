@@ -3,7 +3,7 @@
 // with its メモ and 地図 buttons.
 #include "view/window/VeldoranView.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/ui/DesktopApplication.h"
 #include "platform/ui/PathForm.h"
 #include "platform/ui/Ui.h"

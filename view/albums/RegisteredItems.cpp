@@ -3,13 +3,13 @@
 // picture is drawn in the view or handed to the viewer.
 #include "view/window/VeldoranView.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/SurrickExports.h"
 #include "contracts/surrick.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/text/StringOps.h"
+#include "platform/ui/DesktopApplication.h"
 #include "platform/ui/PathForm.h"
 #include "platform/ui/Ui.h"
-#include "platform/ui/DesktopApplication.h"
 #include "view/albums/AlbumEntry.h"
 #include "view/pages/ViewPages.h"
 
@@ -95,7 +95,7 @@ void CVeldoranView::OpenRegisteredItem(const std::string& record)
         InvalidateView(true);
     } else if (doc.m_nPicturePosition == 2) {
         // Surrick's point overview shows the picture; without Surrick nothing is shown.
-        if (auto* show = vd::entryPoint<OnDlgBmpShow_fn>("SURRICK.DLL", "OnDlgBmpShow"))
+        if (auto* show = Surrick().OnDlgBmpShow.fn)
             show(doc.ExpandAppPath(files.target), doc.m_strEntryTitle, doc.m_strEntryItem, 0);
         SaveRestoreMap(1, 0, 0, 0, 0, m_nSavedWidth, m_nSavedHeight);
         doc.m_strEntryTarget.clear();

@@ -1,6 +1,6 @@
 // The view's two modeless dialogs filled and shown: the find-place dialog with municipalities,
 // places or search results, and the sheet selection dialog with the sheets of the index.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/ui/Ui.h"
 #include "view/findplace/FindPlaceDialog.h"
 #include "view/findplace/FindPlaceLists.h"

@@ -1,8 +1,8 @@
 #include "view/layercommands/FormatFileCommand.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/PelmoraExports.h"
 #include "contracts/pelmora.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/text/Format.h"
 #include "view/layers/LandLayerTable.h"
 #include "view/window/VeldoranView.h"
@@ -35,7 +35,7 @@ std::string FormatFlagString(const CVeldoranDoc& doc)
 void OnFormatFile(CVeldoranView& view)
 {
     CVeldoranDoc& doc = *view.GetDocument();
-    auto* format = vd::entryPoint<OnDlgDdFormat_fn>("Pelmora.DLL", "OnDlgDdFormat");
+    auto* format = Pelmora().OnDlgDdFormat.fn;
     view.SaveRestoreMap(0, 0, 0, 0, 0, view.m_nSavedWidth, view.m_nSavedHeight);
     // The program names no viewer of its own: pages open with the desktop's browser.
     if (format)

@@ -1,8 +1,8 @@
 #include "view/layercommands/GeologyTableCommand.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
 #include "contracts/dovanne.h"
-#include "platform/sys/LibraryLoader.h"
 #include "view/window/VeldoranView.h"
 
 void OnGeologyTable(CVeldoranView& view)
@@ -21,7 +21,7 @@ void OnGeologyTable(CVeldoranView& view)
 
 bool DrawGeologyCompositionTable(CVeldoranView& view, vd::Dc& dc)
 {
-    auto* table = vd::entryPoint<OnG4LegendTable_fn>("Dovanne.dll", "OnG4LegendTable");
+    auto* table = Dovanne().OnG4LegendTable.fn;
     if (!table)
         return false;
     const CVeldoranDoc& doc = *view.GetDocument();

@@ -1,6 +1,6 @@
 #include "view/layers/LandLayerTable.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "view/renderer/MapRenderer.h"
 
 #include <algorithm>

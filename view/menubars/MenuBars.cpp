@@ -1,6 +1,6 @@
 #include "view/menubars/MenuBars.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/ui/FrameWindow.h"

@@ -1,11 +1,11 @@
 #include "view/menus/ItemMenuEntries.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/SurrickExports.h"
 #include "platform/text/StringOps.h"
 #include "platform/ui/Window.h"
 #include "view/pages/ViewPages.h"
 #include "view/window/VeldoranView.h"
-#include "view/window/ViewEntryPoints.h"
 
 namespace {
 
@@ -95,6 +95,6 @@ void ShowPictureDialog(CVeldoranView& view, const std::string& path, const std::
     file = vd::toLowerAscii(file);
     if (CVeldoranDoc::FileExists(file) == -1)
         return;
-    if (OnDlgBmpShow_fn* show = viewEntryPoints().OnDlgBmpShow)
+    if (OnDlgBmpShow_fn* show = Surrick().OnDlgBmpShow.fn)
         show(file, title, mode, doc.m_nBmpBackground);
 }

@@ -1,8 +1,8 @@
 #include "view/menus/MenuSlideShow.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/TovendlgExports.h"
 #include "contracts/tovendlg.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/text/Numbers.h"
 #include "view/menubars/MenuListFiles.h"
 #include "view/pages/ViewPages.h"
@@ -47,7 +47,7 @@ std::vector<std::string> MenuSlideShowPages(const std::string& menuFile, const s
 void OnMenuBarSlideShow(CVeldoranView& view)
 {
     CVeldoranDoc& doc = *view.GetDocument();
-    auto* settings = vd::entryPoint<OnDlgMenuBarSlideSet_fn>("TOVENDLG.DLL", "OnDlgMenuBarSlideSet");
+    auto* settings = Tovendlg().OnDlgMenuBarSlideSet.fn;
     if (!settings)
         return;
     const std::string answer = settings(doc.m_strAppDir, view.m_strPlayMode, view.m_nPageInterval);

@@ -3,7 +3,7 @@
 // drag ends the line and plays the route.
 #include "view/navigation/ViewNavigation.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/dc/GdiObjects.h"

@@ -2,7 +2,7 @@
 // overview, the listed sheets and the choices of the view's modeless dialogs.
 #include "view/navigation/ViewNavigation.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/ui/Controls.h"
 #include "view/findplace/FindPlaceDialog.h"
 #include "view/pages/ViewPages.h"

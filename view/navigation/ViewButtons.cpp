@@ -2,7 +2,7 @@
 // shown, and the groups that the pictures add and remove.
 #include "view/navigation/ViewNavigation.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/WinConstants.h"
 #include "view/window/VeldoranView.h"

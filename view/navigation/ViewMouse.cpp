@@ -3,7 +3,8 @@
 // right button's neighbour sheet or Mapping menu.
 #include "view/window/VeldoranView.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
 #include "basemap/projection/AlbersProjection.h"
 #include "basemap/projection/SansonProjection.h"
 #include "platform/dc/ImageDc.h"
@@ -18,7 +19,6 @@
 #include "view/pointer/PointerActions.h"
 #include "view/registration/PointRegistration.h"
 #include "view/routes/RouteAreaMaps.h"
-#include "view/window/ViewEntryPoints.h"
 
 #include <algorithm>
 #include <cmath>
@@ -120,7 +120,7 @@ void CVeldoranView::ShowCursorPosition(vd::Dc& window, unsigned flags, const Cur
     double latDeg = 0, latMin = 0, lonDeg = 0, lonMin = 0;
     SplitDegreesMinutes(cursor.latitude, latDeg, latMin);
     SplitDegreesMinutes(cursor.longitude, lonDeg, lonMin);
-    if (OnDistance_fn* distance = viewEntryPoints().OnDistance)
+    if (OnDistance_fn* distance = Dovanne().OnDistance.fn)
         distance(&window, "ﾎﾟｲﾝﾀｰ", doc.m_strDepature, doc.m_dDepLatDeg, doc.m_dDepLatMin, doc.m_dDepLonDeg,
                  doc.m_dDepLonMin, latDeg, latMin, lonDeg, lonMin, m_nSavedWidth, doc.m_nMapType, doc.m_nMapFrame,
                  m_nSavedHeight, doc.m_nPanelTop);

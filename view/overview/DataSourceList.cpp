@@ -1,9 +1,9 @@
 // The data-source list of map mode 7: ten sources a page from SOURCE\BINDER.DAT, each drawn in its
 // own colour and shape by Dovanne with its legend symbol beside the title.
 #include "view/renderer/MapRenderer.h"
-#include "view/renderer/RendererEntryPoints.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
 #include "platform/dc/Dc.h"
 #include "platform/fs/TextReader.h"
 #include "platform/text/Cp932Text.h"
@@ -41,7 +41,7 @@ void CMapRenderer::DrawDataSourceList()
     const std::vector<std::string> titles = ReadBinderTitles(doc.m_strSourceDir + "BINDER.DAT");
     const int lastSource = static_cast<int>(titles.size()); // source 0 is the common area
     const int first = doc.m_nSourcePage < 0 ? 0 : doc.m_nSourcePage;
-    auto* markers = rendererEntryPoints().OnDfCModule;
+    auto* markers = Dovanne().OnDfCModule.fn;
     for (int j = first; j < first + kPageSize; ++j) {
         // Past the last source (also a page left from a longer list): the next drawing starts again.
         if (j > lastSource) {

@@ -4,9 +4,10 @@
 #include "basemap/projection/SheetGrid.h"
 #include "view/layers/LandLayerTable.h"
 #include "view/renderer/MapRenderer.h"
-#include "view/renderer/RendererEntryPoints.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
+#include "app/libraries/SurrickExports.h"
 #include "basemap/projection/LatitudeRatioTable.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/Dib.h"
@@ -50,7 +51,8 @@ void CMapRenderer::DrawJapanOverview()
 {
     CVeldoranDoc& doc = *m_pDoc;
     vd::Dc& dc = *m_pDC;
-    const RendererEntryPoints& entry = rendererEntryPoints();
+    DovanneExports& dovanne = Dovanne();
+    SurrickExports& surrick = Surrick();
     const int width = m_nClientWidth;
     const int height = m_nClientHeight;
     const int originX = doc.m_nOverviewOriginX;
@@ -83,12 +85,12 @@ void CMapRenderer::DrawJapanOverview()
     const std::vector<std::string> codes = region ? FrameSheetCodes(doc) : std::vector<std::string>{};
 
     if (doc.m_nPrefecture == 0 || doc.m_nPrefecture == 46) {
-        if (entry.OnJapanCoastLineDraw)
-            entry.OnJapanCoastLineDraw(m_pDC, doc.m_nClipIndexMap, 1, 0, originX, 0, doc.m_nGraticuleFlag, lat0, lon0,
+        if (dovanne.OnJapanCoastLineDraw.fn)
+            dovanne.OnJapanCoastLineDraw.fn(m_pDC, doc.m_nClipIndexMap, 1, 0, originX, 0, doc.m_nGraticuleFlag, lat0, lon0,
                                        scale, doc.m_strCoastDir);
         if (doc.m_nPrefecture == 0 && doc.m_nPrefectureLinesFlag == 1 && doc.m_nSubprefBorder == 1 &&
-            entry.OnPrectureLine)
-            entry.OnPrectureLine(m_pDC, doc.m_strCoastDir, originX, doc.m_nMapProjection, 0, 101, lat0, lon0, scale);
+            surrick.OnPrectureLine.fn)
+            surrick.OnPrectureLine.fn(m_pDC, doc.m_strCoastDir, originX, doc.m_nMapProjection, 0, 101, lat0, lon0, scale);
     } else {
         const auto coastPass = [&](bool reliefInstead) {
             for (std::size_t i = 0; i < codes.size(); ++i) {
@@ -98,8 +100,8 @@ void CMapRenderer::DrawJapanOverview()
                 if (reliefInstead) {
                     DrawReliefSheets(static_cast<int>(i), originX, doc.m_nMapBoundary, height, width, lat0, lon0,
                                      scale, k, codes[i]);
-                } else if (doc.m_nAltSheetLayout == 0 && doc.m_nPrfCstClr != 20 && entry.OnCoastPrfctr) {
-                    entry.OnCoastPrfctr(m_pDC, doc.m_nPrefecture, originX, doc.m_nMapBoundary, height, width,
+                } else if (doc.m_nAltSheetLayout == 0 && doc.m_nPrfCstClr != 20 && dovanne.OnCoastPrfctr.fn) {
+                    dovanne.OnCoastPrfctr.fn(m_pDC, doc.m_nPrefecture, originX, doc.m_nMapBoundary, height, width,
                                         doc.m_nMapPjctn, doc.m_nPrfCstClr, lat0, lon0, scale, k, doc.m_strCoastDir,
                                         codes[i], label, doc.m_strAppDir);
                 }
@@ -120,23 +122,23 @@ void CMapRenderer::DrawJapanOverview()
         if ((m_settings.mapFigure == 1 || layerDrawn) && doc.m_nAltSheetLayout == 1)
             ComputeSheetCodes();
 
-        if (doc.m_nPrefectureLinesFlag == 1 && entry.OnCstPrfctrLine)
+        if (doc.m_nPrefectureLinesFlag == 1 && dovanne.OnCstPrfctrLine.fn)
             for (const std::string& code : codes)
-                entry.OnCstPrfctrLine(m_pDC, doc.m_strCoastDir, code, doc.m_strPrefBorderColour, lat0, lon0, scale, k,
+                dovanne.OnCstPrfctrLine.fn(m_pDC, doc.m_strCoastDir, code, doc.m_strPrefBorderColour, lat0, lon0, scale, k,
                                       doc.m_nMapPjctn, originX, height, m_settings.mapFigure == 1 ? -width : width,
                                       doc.m_nSubprefBorder);
-        if (m_settings.mapFigure == 1 && entry.OnBmpPrfctrNameOut)
-            entry.OnBmpPrfctrNameOut(m_pDC, doc.m_nPrefecture, originX, lat0, lon0, scale, k, doc.m_strFrameName,
+        if (m_settings.mapFigure == 1 && dovanne.OnBmpPrfctrNameOut.fn)
+            dovanne.OnBmpPrfctrNameOut.fn(m_pDC, doc.m_nPrefecture, originX, lat0, lon0, scale, k, doc.m_strFrameName,
                                      doc.m_strAppDir);
 
         const int styleBase =
             IsLandLayerShown(doc, LandLayer::Mesh0Second) || IsLandLayerShown(doc, LandLayer::Seismic) ? 10 : 0;
-        if (entry.OnPrfctrLake) {
+        if (dovanne.OnPrfctrLake.fn) {
             if (m_settings.lake == 1)
-                entry.OnPrfctrLake(m_pDC, doc.m_strCoastDir, m_settings.lake, doc.m_nMapPjctn, k, lat0, lon0, scale,
+                dovanne.OnPrfctrLake.fn(m_pDC, doc.m_strCoastDir, m_settings.lake, doc.m_nMapPjctn, k, lat0, lon0, scale,
                                    styleBase, height, width, originX, static_cast<int>(doc.m_crLakeColour));
             if (doc.m_nReservoir == 1)
-                entry.OnPrfctrLake(m_pDC, doc.m_strCoastDir, m_settings.lake, doc.m_nMapPjctn, k, lat0, lon0, scale,
+                dovanne.OnPrfctrLake.fn(m_pDC, doc.m_strCoastDir, m_settings.lake, doc.m_nMapPjctn, k, lat0, lon0, scale,
                                    styleBase + 1, height, width, originX, static_cast<int>(doc.m_crLakeColour));
         }
     }
@@ -145,9 +147,9 @@ void CMapRenderer::DrawJapanOverview()
         DrawRegionPoints(doc.m_nMapPjctn, k);
     if (doc.m_nLinkPoint == 1)
         DrawOverviewPoints(1, doc.m_nMapPjctn, k);
-    if (region && doc.m_nScaleBar == 1 && entry.OnUnitLength && entry.OnPrfctrScale) {
-        const float metres = static_cast<float>(entry.OnUnitLength("ew", vd::format("%d.0000", bottomDegree)));
-        entry.OnPrfctrScale(m_pDC, scale, LatitudeRatioAt(doc.m_afLatitudeRatio, bottomDegree + 1), metres, width,
+    if (region && doc.m_nScaleBar == 1 && dovanne.OnUnitLength.fn && dovanne.OnPrfctrScale.fn) {
+        const float metres = static_cast<float>(dovanne.OnUnitLength.fn("ew", vd::format("%d.0000", bottomDegree)));
+        dovanne.OnPrfctrScale.fn(m_pDC, scale, LatitudeRatioAt(doc.m_afLatitudeRatio, bottomDegree + 1), metres, width,
                             height);
     }
     doc.m_nClipIndexMap = keptClip;
@@ -171,9 +173,9 @@ void CMapRenderer::DrawReliefSheets(int index, int originX, int frameFlag, int h
     const vd::Rect sheet{toX(westSeconds), toY(southSeconds + kMeshHeightSeconds), toX(westSeconds + kMeshWidthSeconds), toY(southSeconds)};
     if (sheet.right <= 0 || sheet.bottom <= 0 || sheet.left >= width || sheet.top >= height)
         return;
-    const RendererEntryPoints& entry = rendererEntryPoints();
-    if (entry.OnUnitLength)
-        m_fSheetAspect = static_cast<float>(entry.OnUnitLength("", CVeldoranDoc::SecondsToDms(southSeconds + kMeshHeightSeconds / 2)));
+    DovanneExports& dovanne = Dovanne();
+    if (dovanne.OnUnitLength.fn)
+        m_fSheetAspect = static_cast<float>(dovanne.OnUnitLength.fn("", CVeldoranDoc::SecondsToDms(southSeconds + kMeshHeightSeconds / 2)));
 
     // The sheet's greyscale relief picture when it has been made; a pale fill otherwise.
     const std::string picture = doc.m_strAppDir + vd::format("MAPFGRS\\%04d.bmp", meshCode);

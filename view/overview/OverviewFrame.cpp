@@ -1,17 +1,19 @@
 // The overview screens' frame: background, outline of Japan, then the points of the current data
 // file, the data-source list of map mode 7 or the current file's markers; and the bevel box.
+#include "app/libraries/DovanneExports.h"
+#include "app/libraries/SurrickExports.h"
 #include "view/overview/BevelBox.h"
 #include "view/renderer/MapRenderer.h"
-#include "view/renderer/RendererEntryPoints.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/dc/Dc.h"
 
 void CMapRenderer::DrawOverviewFrame(int wholeCountry)
 {
     CVeldoranDoc& doc = *m_pDoc;
     vd::Dc& dc = *m_pDC;
-    const RendererEntryPoints& entry = rendererEntryPoints();
+    DovanneExports& dovanne = Dovanne();
+    SurrickExports& surrick = Surrick();
 
     const vd::Brush previousBrush = dc.SelectObject(*m_pBackgroundBrush);
     const vd::Pen previousPen = dc.SelectObject(m_aPen[17]);
@@ -36,8 +38,8 @@ void CMapRenderer::DrawOverviewFrame(int wholeCountry)
         doc.m_fMapScaleY = 3.1f;
         doc.m_fMapScale = 1000 / 3.1f;
     }
-    if (entry.OnJapanCoastLineDraw)
-        entry.OnJapanCoastLineDraw(m_pDC, projectionMode, bordersFlag, 0, doc.m_nOverviewOriginX, 0,
+    if (dovanne.OnJapanCoastLineDraw.fn)
+        dovanne.OnJapanCoastLineDraw.fn(m_pDC, projectionMode, bordersFlag, 0, doc.m_nOverviewOriginX, 0,
                                    doc.m_nGraticuleFlag, doc.m_fRefLatitude, doc.m_fRefLongitude, doc.m_fMapScale,
                                    doc.m_strCoastDir);
     dc.SelectObject(previousPen);
@@ -45,14 +47,14 @@ void CMapRenderer::DrawOverviewFrame(int wholeCountry)
     if (doc.m_nMapDisplayMode == 1)
         return;
     if (wholeCountry != 0) {
-        if (doc.m_nPrefectureLinesFlag == 1 && entry.OnPrectureLine)
-            entry.OnPrectureLine(m_pDC, doc.m_strCoastDir, doc.m_nOverviewOriginX, projectionMode, 0,
+        if (doc.m_nPrefectureLinesFlag == 1 && surrick.OnPrectureLine.fn)
+            surrick.OnPrectureLine.fn(m_pDC, doc.m_strCoastDir, doc.m_nOverviewOriginX, projectionMode, 0,
                                  doc.m_nPrefBorder, doc.m_fRefLatitude, doc.m_fRefLongitude, doc.m_fMapScale);
         DrawOverviewPoints(0, 0, 0);
     } else if (doc.m_nMapDisplayMode == 7) {
         DrawDataSourceList();
-    } else if (entry.OnCurrentFileCheck) {
-        entry.OnCurrentFileCheck(m_pDC, m_nClientWidth, doc.m_fRefLatitude, doc.m_fRefLongitude, doc.m_fMapScale,
+    } else if (dovanne.OnCurrentFileCheck.fn) {
+        dovanne.OnCurrentFileCheck.fn(m_pDC, m_nClientWidth, doc.m_fRefLatitude, doc.m_fRefLongitude, doc.m_fMapScale,
                                  doc.m_strDataFile, doc.m_strDataFileTitle);
     }
 }

@@ -2,7 +2,7 @@
 #include "view/layers/LandLayerTable.h"
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 int CMapRenderer::DrawOverviewLayers(int group)
 {

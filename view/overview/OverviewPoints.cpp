@@ -2,7 +2,7 @@
 // the document's hit list for the mouse.
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "basemap/projection/AlbersProjection.h"
 #include "basemap/projection/CoordinateText.h"
 #include "basemap/projection/LatitudeRatioTable.h"

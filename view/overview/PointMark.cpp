@@ -2,7 +2,7 @@
 // setting.
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/dc/Dc.h"
 #include "platform/text/Format.h"
 

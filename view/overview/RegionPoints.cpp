@@ -2,7 +2,7 @@
 // with their symbols and labels.
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/dc/Dc.h"
 
 namespace {

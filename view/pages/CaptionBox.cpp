@@ -2,8 +2,8 @@
 // raised edge, on a margin of the page background.
 #include "view/pages/ViewPages.h"
 
-#include "app/TextFilePieces.h"
-#include "app/VeldoranDoc.h"
+#include "app/document/TextFilePieces.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/dc/Dc.h"
 #include "platform/text/Cp932.h"
 #include "view/window/VeldoranView.h"

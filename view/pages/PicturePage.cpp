@@ -4,7 +4,7 @@
 // plays (m_nPictureFit 1), else shown in part with the page scroll bar beside it.
 #include "view/pages/ViewPages.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/ui/WaitCursor.h"

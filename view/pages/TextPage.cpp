@@ -4,7 +4,7 @@
 // view prints, the same page in the print layout on white.
 #include "view/pages/ViewPages.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/dc/Dc.h"
 #include "platform/text/Format.h"
 #include "view/navigation/ViewNavigation.h"

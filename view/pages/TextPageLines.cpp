@@ -1,6 +1,6 @@
 #include "view/pages/TextPageLines.h"
 
-#include "app/TextFilePieces.h"
+#include "app/document/TextFilePieces.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Cp932Wrap.h"
 

@@ -1,6 +1,6 @@
 #include "view/placenames/PlaceNameBlock.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "basemap/projection/PixelCoordinate.h"
 #include "basemap/projection/SheetGrid.h"
 

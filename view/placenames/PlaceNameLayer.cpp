@@ -4,9 +4,9 @@
 // command that hides the hits.
 #include "view/window/VeldoranView.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
 #include "contracts/dovanne.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/ui/WaitCursor.h"
 #include "view/placenames/SearchResultLines.h"
 #include "view/renderer/MapRenderer.h"
@@ -30,7 +30,7 @@ void CVeldoranView::DrawPlaceNameLayer(vd::Dc& dc, int flag)
     if (m_pBaseMap)
         m_pBaseMap->DrawBevelBox(dc, panel.left, panel.top, panel.right, panel.bottom);
 
-    auto* writeCondition = vd::entryPoint<OnGnpfOutPut_fn>("Dovanne.dll", "OnGnpfOutPut");
+    auto* writeCondition = Dovanne().OnGnpfOutPut.fn;
     const bool facilities = doc.m_nPlaceNameLayer > 0;
     const auto condition = [&](int phase) {
         if (!writeCondition)

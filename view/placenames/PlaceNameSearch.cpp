@@ -4,11 +4,11 @@
 // a symbol with an optional label.
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
 #include "contracts/dovanne.h"
 #include "platform/dc/Dc.h"
 #include "platform/fs/TextReader.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/text/Numbers.h"
 #include "view/placenames/PlaceNameBlock.h"
 #include "view/placenames/PlaceNameFonts.h"
@@ -208,7 +208,7 @@ void CMapRenderer::DrawAnnotationNames(int k1, int k2, int k3, int codeSwitch, c
                                        const std::string& prefecture)
 {
     CVeldoranDoc& doc = *m_pDoc;
-    auto* halfWidth = vd::entryPoint<OnZenkakuToHankaku_fn>("Dovanne.dll", "OnZenkakuToHankaku");
+    auto* halfWidth = Dovanne().OnZenkakuToHankaku.fn;
     const SearchRule rule = AnnotationRule(!area.empty(), !prefecture.empty(), k1, k2, k3);
     const SearchTexts texts = ReadSearchTexts(area, prefecture, codeSwitch);
     const std::string& keyword = doc.m_strGnpfRest;

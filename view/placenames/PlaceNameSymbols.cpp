@@ -1,6 +1,6 @@
 #include "view/placenames/PlaceNameSymbols.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // (without reading a table) when the same search is shown once more.
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "basemap/projection/CoordinateText.h"
 #include "platform/dc/Dc.h"
 #include "platform/fs/TextWriter.h"

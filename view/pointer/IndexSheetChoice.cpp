@@ -2,7 +2,7 @@
 // as index texts, looked up in the sheet index.
 #include "view/pointer/PointerActions.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/text/Format.h"
 #include "platform/ui/WaitCursor.h"
 #include "view/sheetmap/IndexMapLayout.h"

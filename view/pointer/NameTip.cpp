@@ -3,7 +3,7 @@
 // outline, with the name on the map.
 #include "view/pointer/PointerActions.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/dc/Dc.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Cp932Text.h"

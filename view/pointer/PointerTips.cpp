@@ -3,7 +3,7 @@
 // raised tip of a site name.
 #include "view/pointer/PointerActions.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/dc/Dc.h"
 #include "platform/text/StringOps.h"
 #include "platform/ui/Pointer.h"

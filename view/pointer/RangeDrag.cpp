@@ -3,10 +3,10 @@
 // to confirm its corners; confirmed, the range is drawn as the map of explicit bounds.
 #include "view/pointer/PointerActions.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/TovendlgExports.h"
 #include "contracts/tovendlg.h"
 #include "platform/dc/Dc.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/ui/Pointer.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/window/VeldoranView.h"
@@ -83,7 +83,7 @@ void PointerActions::FinishRangeDrag(vd::Dc& dc, int, int)
     m_doc.m_nRangeDragBottom = y2;
 
     // Without the dialog library the range is refused.
-    auto* confirm = vd::entryPoint<OnRengeConfirm_fn>("TOVENDLG.DLL", "OnRengeConfirm");
+    auto* confirm = Tovendlg().OnRengeConfirm.fn;
     const int answer = confirm ? confirm(CVeldoranDoc::SecondsToDms(west), CVeldoranDoc::SecondsToDms(north),
                                          CVeldoranDoc::SecondsToDms(east), CVeldoranDoc::SecondsToDms(south))
                                : -1;

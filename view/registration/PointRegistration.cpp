@@ -1,6 +1,6 @@
 #include "view/registration/PointRegistration.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/registration/PointRecordText.h"
 #include "app/registration/RegisterTextPictureDialog.h"
 #include "dialogs/files/TimeStampedFileName.h"

@@ -3,12 +3,12 @@
 // 10/d of the sheet map's size.
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
 #include "basemap/projection/SheetGrid.h"
 #include "platform/dc/Dc.h"
 #include "platform/text/Numbers.h"
 #include "platform/text/StringOps.h"
-#include "view/renderer/RendererEntryPoints.h"
 
 #include <cmath>
 #include <vector>
@@ -128,11 +128,11 @@ void CMapRenderer::DrawAreaCoast(int d, int top, int left)
     const float units = float(n) * float(d) * float(kSheetUnits);
     const float scaleX = float(doc.m_nMapPixelWidth) * 10.f / units;
     const float scaleY = float(doc.m_nMapPixelHeight) * 10.f / units;
-    const RendererEntryPoints& entry = rendererEntryPoints();
-    if (entry.OnWholeCoastLine)
-        entry.OnWholeCoastLine(m_pDC, doc.m_nMapFrame, doc.m_nMapMode, longitude, latitude, left, top, 0, 0, scaleX,
+    DovanneExports& dovanne = Dovanne();
+    if (dovanne.OnWholeCoastLine.fn)
+        dovanne.OnWholeCoastLine.fn(m_pDC, doc.m_nMapFrame, doc.m_nMapMode, longitude, latitude, left, top, 0, 0, scaleX,
                                scaleY, doc.m_nCstlnColor, doc.m_strCoastDir);
-    if (doc.m_nPrefBorder == 1 && entry.OnWholePrfctrLine)
-        entry.OnWholePrfctrLine(m_pDC, doc.m_nMapFrame, doc.m_nMapMode, longitude, latitude, left, top, 0, 0,
+    if (doc.m_nPrefBorder == 1 && dovanne.OnWholePrfctrLine.fn)
+        dovanne.OnWholePrfctrLine.fn(m_pDC, doc.m_nMapFrame, doc.m_nMapMode, longitude, latitude, left, top, 0, 0,
                                 doc.m_nSubprefBorder, scaleX, scaleY, doc.m_strPrefBorderColour, doc.m_strCoastDir);
 }

@@ -3,20 +3,19 @@
 // entry point is looked up on every call; a missing library or entry point skips the layer.
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
+#include "app/libraries/HalvetteExports.h"
+#include "app/libraries/PelmoraExports.h"
 #include "contracts/dovanne.h"
 #include "contracts/halvette.h"
 #include "contracts/pelmora.h"
-#include "platform/sys/LibraryLoader.h"
 #include "view/layers/LandLayerTable.h"
 #include "view/renderer/LayerDispatchValues.h"
 #include "view/renderer/OverviewLayerFrame.h"
 
 namespace {
 
-constexpr const char* kPelmora = "Pelmora.DLL";
-constexpr const char* kDovanne = "Dovanne.dll";
-constexpr const char* kHalvette = "Halvette.DLL";
 constexpr const char* kArea = "広域3";
 
 // KIND: 3 while a nature/environment mesh row is on, else 1 while a 1/10-mesh row is, else 0.
@@ -44,7 +43,7 @@ public:
     // Types 0 and 10: the geology and the land-classification mesh.
     void GeologyMesh(int type) const
     {
-        auto* draw = vd::entryPoint<OnD4GeologyMesh_fn>(kDovanne, "OnD4GeologyMesh");
+        auto* draw = Dovanne().OnD4GeologyMesh.fn;
         if (!draw)
             return;
         const OverviewLayerFrame f = Frame();
@@ -59,7 +58,7 @@ public:
     // Type 1: the 1/10 meshes.
     void FineMesh() const
     {
-        auto* draw = vd::entryPoint<OnDdPlnF10Mesh_fn>(kPelmora, "OnDdPlnF10Mesh");
+        auto* draw = Pelmora().OnDdPlnF10Mesh.fn;
         if (!draw)
             return;
         const OverviewLayerFrame f = Frame();
@@ -77,7 +76,7 @@ public:
     {
         const bool whole = type == 3;
         auto* draw =
-            vd::entryPoint<OnDdPlainLASurface_fn>(kPelmora, whole ? "OnDdSrfcPlainWhole" : "OnDdPlainLASurface");
+            (whole ? Pelmora().OnDdSrfcPlainWhole : Pelmora().OnDdPlainLASurface).fn;
         const int c = whole ? 2 : count;
         if (!draw || c < 0 || c > 2)
             return;
@@ -103,7 +102,7 @@ public:
     void Lines(int type, int count) const
     {
         const bool road = type == 4;
-        auto* draw = vd::entryPoint<OnDdPlainRiver_fn>(kPelmora, road ? "OnDdPlainRoad" : "OnDdPlainRiver");
+        auto* draw = (road ? Pelmora().OnDdPlainRoad : Pelmora().OnDdPlainRiver).fn;
         if (!draw || (!road && (count < 0 || count > 6)))
             return;
         const OverviewLayerFrame f = Frame();
@@ -127,7 +126,7 @@ public:
     // Type 6: the whole-country lines of a tab.
     void WholeCountryLines(int count) const
     {
-        auto* draw = vd::entryPoint<OnDdPlainWholeCountry_fn>(kPelmora, "OnDdPlainWholeCountry");
+        auto* draw = Pelmora().OnDdPlainWholeCountry.fn;
         if (!draw || count < 1 || count > 6)
             return;
         const OverviewLayerFrame f = Frame();
@@ -142,7 +141,7 @@ public:
     // Type 7: the points of a tab.
     void Points(int count) const
     {
-        auto* draw = vd::entryPoint<OnDdPlainPoint_fn>(kPelmora, "OnDdPlainPoint");
+        auto* draw = Pelmora().OnDdPlainPoint.fn;
         if (!draw || count < 0 || count > 5)
             return;
         const OverviewLayerFrame f = Frame();
@@ -159,7 +158,7 @@ public:
     // Type 8: the meshes of a group.
     void Meshes(int count) const
     {
-        auto* draw = vd::entryPoint<OnDdPlainMeshTavrel_fn>(kPelmora, "OnDdPlainMeshTavrel");
+        auto* draw = Pelmora().OnDdPlainMeshTavrel.fn;
         if (!draw || count < 0 || count > 2)
             return;
         const OverviewLayerFrame f = Frame();
@@ -176,7 +175,7 @@ public:
     // Type 11: the seismic meshes.
     void SeismicMesh() const
     {
-        auto* draw = vd::entryPoint<OnSeisWhiteMeshTavrel_fn>(kHalvette, "OnSeisWhiteMeshTavrel");
+        auto* draw = Halvette().OnSeisWhiteMeshTavrel.fn;
         if (!draw)
             return;
         const OverviewLayerFrame f = Frame();

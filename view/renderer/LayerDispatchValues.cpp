@@ -1,6 +1,6 @@
 #include "view/renderer/LayerDispatchValues.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 std::string GeologyPageText(const CVeldoranDoc& doc)
 {

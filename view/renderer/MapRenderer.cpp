@@ -1,8 +1,8 @@
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/LibraryLoading.h"
 #include "graphics/BackgroundShade.h"
-#include "view/renderer/RendererEntryPoints.h"
 
 using vd::RGB;
 
@@ -48,7 +48,7 @@ CMapRenderer::CMapRenderer(vd::Dc* pDC, CVeldoranDoc* pDoc, int clientWidth, int
                            const MapDrawSettings& settings)
     : m_settings(settings)
 {
-    BindRendererEntryPoints();
+    LoadRendererLibraries();
     m_pDC = pDC;
     m_pDoc = pDoc;
     m_nClientWidth = clientWidth;

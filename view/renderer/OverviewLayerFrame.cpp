@@ -1,6 +1,6 @@
 #include "view/renderer/OverviewLayerFrame.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "basemap/projection/LatitudeRatioTable.h"
 #include "basemap/projection/SheetGrid.h"
 #include "platform/text/Format.h"

@@ -3,13 +3,12 @@
 // background and the title appear).
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/SurrickExports.h"
 #include "contracts/surrick.h"
 #include "platform/dc/Dc.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/FrameWindow.h"
-#include "view/renderer/RendererEntryPoints.h"
 
 namespace {
 
@@ -29,9 +28,9 @@ void CMapRenderer::DrawPrefectureMap(int originX, int value)
 {
     CVeldoranDoc& doc = *m_pDoc;
     vd::Dc& dc = *m_pDC;
-    auto* island = vd::entryPoint<OnJapanDataIsland_fn>("Surrick.DLL", "OnJapanDataIsland");
-    auto* dataDisplay = vd::entryPoint<OnPrefectureDataDisp_fn>("Surrick.DLL", "OnPrefectureDataDisp");
-    auto* prefectureMap = vd::entryPoint<OnPrefectureMap_fn>("SURRICK.DLL", "OnPrefectureMap");
+    auto* island = Surrick().OnJapanDataIsland.fn;
+    auto* dataDisplay = Surrick().OnPrefectureDataDisp.fn;
+    auto* prefectureMap = Surrick().OnPrefectureMap.fn;
 
     const vd::Brush previousBrush = dc.SelectObject(*m_pBackgroundBrush);
     const vd::Pen previousPen = dc.SelectObject(*m_pBackgroundShadePen);
@@ -71,8 +70,8 @@ void CMapRenderer::DrawPrefectureMap(int originX, int value)
     if (island)
         island(m_pDC, doc.m_strAppDir, doc.m_strCoastDir, data[7], originX, doc.m_nClipIndexMap, doc.m_nPrefectureSel,
                latitude, longitude, scale);
-    if (data[4] == 1 && rendererEntryPoints().OnPrectureLine)
-        rendererEntryPoints().OnPrectureLine(m_pDC, doc.m_strCoastDir, originX, doc.m_nClipIndexMap, data[5], 0,
+    if (data[4] == 1 && Surrick().OnPrectureLine.fn)
+        Surrick().OnPrectureLine.fn(m_pDC, doc.m_strCoastDir, originX, doc.m_nClipIndexMap, data[5], 0,
                                              latitude, longitude, scale);
     if (dataDisplay)
         dataDisplay(m_pDC, doc.m_strAppDir, doc.m_strPrefDataFile, prefectures, data[3], data[6], doc.m_nPrefectureSel,

@@ -3,7 +3,7 @@
 // their places stay in the document for the mouse.
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/dc/Dc.h"
 #include "platform/fs/TextReader.h"
 #include "platform/text/Numbers.h"

@@ -2,13 +2,12 @@
 // through Dovanne's OnTrackDrawModule (looked up on every call; a missing one draws nothing).
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
 #include "contracts/dovanne.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/text/StringOps.h"
 #include "userdata/TrackDescription.h"
-#include "view/renderer/RendererEntryPoints.h"
 
 namespace {
 
@@ -57,7 +56,7 @@ void CMapRenderer::DrawTracks()
 void CMapRenderer::DrawTrackFile(std::string file, int position)
 {
     CVeldoranDoc& doc = *m_pDoc;
-    auto* draw = vd::entryPoint<OnTrackDrawModule_fn>("Dovanne.dll", "OnTrackDrawModule");
+    auto* draw = Dovanne().OnTrackDrawModule.fn;
 
     std::string title = doc.m_astrTrackHistory[position > 0 ? std::size_t(position) : 0];
     if (title.empty())
@@ -73,7 +72,7 @@ void CMapRenderer::DrawTrackFile(std::string file, int position)
     // Pixels per arc-second of a first-level mesh drawn 320 pixels wide at zoom 1.
     const float zoomX = doc.m_fWhiteZoomX * 0.08888889f;
     const float zoomY = doc.m_fWhiteZoomY * 0.13333334f;
-    auto* unitLength = rendererEntryPoints().OnUnitLength;
+    auto* unitLength = Dovanne().OnUnitLength.fn;
     const float metresX = unitLength ? float(unitLength("ew", doc.m_strFrameSouth)) : 0.f;
     const float metresY = unitLength ? float(unitLength("ns", doc.m_strFrameSouth)) : 0.f;
 

@@ -3,11 +3,13 @@
 // entry point is looked up on every call; a missing library or entry point skips the layer.
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
+#include "app/libraries/HalvetteExports.h"
+#include "app/libraries/PelmoraExports.h"
 #include "contracts/dovanne.h"
 #include "contracts/halvette.h"
 #include "contracts/pelmora.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/text/Format.h"
 #include "view/layers/LandLayerTable.h"
 #include "view/renderer/LayerDispatchValues.h"
@@ -16,7 +18,6 @@
 
 namespace {
 
-constexpr const char* kPelmora = "Pelmora.DLL";
 
 // What every white-map call derives from the block shown.
 struct WhiteBlock {
@@ -52,7 +53,7 @@ WhiteBlock WhiteBlockOf(const CVeldoranDoc& doc)
 
 void CMapRenderer::DrawWhiteFineMesh()
 {
-    auto* draw = vd::entryPoint<OnDdWhitePlnF10Mesh_fn>(kPelmora, "OnDdWhitePlnF10Mesh");
+    auto* draw = Pelmora().OnDdWhitePlnF10Mesh.fn;
     if (!draw)
         return;
     const CVeldoranDoc& doc = *m_pDoc;
@@ -66,7 +67,7 @@ void CMapRenderer::DrawWhiteFineMesh()
 
 void CMapRenderer::DrawWhiteGeologyMesh(int kind)
 {
-    auto* draw = vd::entryPoint<OnDdWhiteG4Mesh_fn>("Dovanne.dll", "OnDdWhiteG4Mesh");
+    auto* draw = Dovanne().OnDdWhiteG4Mesh.fn;
     if (!draw)
         return;
     const CVeldoranDoc& doc = *m_pDoc;
@@ -80,7 +81,7 @@ void CMapRenderer::DrawWhiteGeologyMesh(int kind)
 
 void CMapRenderer::DrawWhiteMesh(int tab)
 {
-    auto* draw = vd::entryPoint<OnDdWhiteMesh_fn>(kPelmora, "OnDdWhiteMesh");
+    auto* draw = Pelmora().OnDdWhiteMesh.fn;
     if (!draw || tab < 0 || tab > 2)
         return;
     const CVeldoranDoc& doc = *m_pDoc;
@@ -100,7 +101,7 @@ void CMapRenderer::DrawWhiteSurface(int tab)
     const WhiteBlock w = WhiteBlockOf(doc);
     const std::string& flags = doc.m_strLayerPrefFlags;
     if (tab == 2) {
-        auto* draw = vd::entryPoint<OnDdSurfaceWhole_fn>(kPelmora, "OnDdSurfaceWhole");
+        auto* draw = Pelmora().OnDdSurfaceWhole.fn;
         if (!draw)
             return;
         for (int r = 0; r < 5; ++r)
@@ -111,7 +112,7 @@ void CMapRenderer::DrawWhiteSurface(int tab)
                      doc.m_astrSurfaceName[10 + r], w.modeNo, doc.m_astrSurfaceFile[10 + r], doc.m_strAppDir);
         return;
     }
-    auto* draw = vd::entryPoint<OnDdSurfaceWhite_fn>(kPelmora, "OnDdSurfaceWhite");
+    auto* draw = Pelmora().OnDdSurfaceWhite.fn;
     if (!draw)
         return;
     for (int r = 0; r < 5; ++r)
@@ -131,13 +132,13 @@ void CMapRenderer::DrawWhiteLines(int kind, int tab)
     const std::string& flags = doc.m_strLayerPrefFlags;
     const float zx = doc.m_fWhiteZoomX, zy = doc.m_fWhiteZoomY;
     if (kind == 0) {
-        auto* draw = vd::entryPoint<OnDdRoadWhite_fn>(kPelmora, "OnDdRoadWhite");
+        auto* draw = Pelmora().OnDdRoadWhite.fn;
         if (draw)
             draw(m_pDC, doc.m_anLineRowValue[tab][0], m_nOriginY, m_nOriginX, w.sheets, w.blockNo, 0, 0,
                  doc.m_nMapFrame, 0, 0, 0, m_nClientHeight, 0, 0, zx, zy, flags, w.block, "", w.modeNo,
                  doc.m_astrLineFile[5 * tab], doc.m_strAppDir);
     } else if (kind == 1) {
-        auto* draw = vd::entryPoint<OnDdRiverWhite_fn>(kPelmora, "OnDdRiverWhite");
+        auto* draw = Pelmora().OnDdRiverWhite.fn;
         if (!draw)
             return;
         for (int r = 1; r <= 3; ++r)
@@ -146,7 +147,7 @@ void CMapRenderer::DrawWhiteLines(int kind, int tab)
                      m_nClientHeight, 0, 0, zx, zy, flags, w.block, doc.m_astrLineName[5 * tab + r], w.modeNo,
                      doc.m_astrLineFile[5 * tab + r], doc.m_strAppDir);
     } else if (kind == 2) {
-        auto* draw = vd::entryPoint<OnDDLWholeCountryWhite_fn>(kPelmora, "OnDDLWholeCountryWhite");
+        auto* draw = Pelmora().OnDDLWholeCountryWhite.fn;
         if (!draw)
             return;
         for (int r = 0; r < 5; ++r)
@@ -159,7 +160,7 @@ void CMapRenderer::DrawWhiteLines(int kind, int tab)
 
 void CMapRenderer::DrawWhitePoints(int tab)
 {
-    auto* draw = vd::entryPoint<OnDdPointWhite_fn>(kPelmora, "OnDdPointWhite");
+    auto* draw = Pelmora().OnDdPointWhite.fn;
     if (!draw || tab < 0 || tab > 5)
         return;
     const CVeldoranDoc& doc = *m_pDoc;
@@ -177,7 +178,7 @@ void CMapRenderer::DrawWhitePoints(int tab)
 
 void CMapRenderer::DrawSeismicWhiteMesh()
 {
-    auto* draw = vd::entryPoint<OnSeisWhiteMesh_fn>("Halvette.DLL", "OnSeisWhiteMesh");
+    auto* draw = Halvette().OnSeisWhiteMesh.fn;
     if (!draw)
         return;
     const CVeldoranDoc& doc = *m_pDoc;

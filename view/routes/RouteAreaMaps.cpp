@@ -1,6 +1,7 @@
 #include "view/routes/RouteAreaMaps.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
 #include "app/routes/RouteFileLines.h"
 #include "basemap/projection/LatitudeRatioTable.h"
 #include "basemap/projection/PixelCoordinate.h"
@@ -15,7 +16,6 @@
 #include "view/pages/ViewPages.h"
 #include "view/sheetmap/ViewBaseMap.h"
 #include "view/window/VeldoranView.h"
-#include "view/window/ViewEntryPoints.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -362,7 +362,7 @@ void RouteAreaMaps::ShowRouteTip(vd::Dc& dc, int item, int x, int y)
 
 int RouteAreaMaps::SearchRadius(int y) const
 {
-    OnUnitLength_fn* unitLength = viewEntryPoints().OnUnitLength;
+    OnUnitLength_fn* unitLength = Dovanne().OnUnitLength.fn;
     if (!unitLength)
         return 0;
     const CVeldoranDoc& doc = m_doc;

@@ -2,7 +2,9 @@
 // and grid, and the background picture of one sheet of the detailed map.
 #include "view/sheetmap/PrefectureExtents.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
+#include "app/libraries/SurrickExports.h"
 #include "basemap/projection/SheetGrid.h"
 #include "graphics/HillShading.h"
 #include "platform/dc/Dc.h"
@@ -10,7 +12,6 @@
 #include "platform/text/Format.h"
 #include "view/renderer/MapRenderer.h"
 #include "view/renderer/OverviewLayerFrame.h"
-#include "view/renderer/RendererEntryPoints.h"
 
 #include <array>
 #include <cstdlib>
@@ -136,15 +137,16 @@ void CMapRenderer::ComputeSheetCodes()
     const float xoff = doc.m_nMapPjctn == 0 ? static_cast<float>(x0) : frame.originX;
     const float yoff = frame.originY;
 
-    RendererEntryPoints& ep = rendererEntryPoints();
-    if (ep.OnCitySurfacePlain)
-        ep.OnCitySurfacePlain(m_pDC, m_settings.mapFigure != 0 ? 6 : 3, doc.m_nCityBorderColour, doc.m_nPrfCstClr, north,
+    SurrickExports& surrick = Surrick();
+    DovanneExports& dovanne = Dovanne();
+    if (surrick.OnCitySurfacePlain.fn)
+        surrick.OnCitySurfacePlain.fn(m_pDC, m_settings.mapFigure != 0 ? 6 : 3, doc.m_nCityBorderColour, doc.m_nPrfCstClr, north,
                               west, south, east, 2, 2, doc.m_nMapFrame, 1, 3, doc.m_anSurfaceRowB[0][0], 0,
                               doc.m_nMapPjctn, doc.m_fMapScale, doc.m_fRefLongitude, xoff, yoff, xs, ys,
                               std::string("広域3") + "/", mesh, mesh, mesh, doc.m_strAppDir, doc.m_strCityBorderDir,
                               doc.m_strCoastlineDir);
-    if (m_settings.mapFigure == 0 && ep.OnPrefectureLat)
-        ep.OnPrefectureLat(m_pDC, north, west, south, east, doc.m_nMapPjctn, doc.m_fMapScale, xoff, yoff, xs, ys,
+    if (m_settings.mapFigure == 0 && dovanne.OnPrefectureLat.fn)
+        dovanne.OnPrefectureLat.fn(m_pDC, north, west, south, east, doc.m_nMapPjctn, doc.m_fMapScale, xoff, yoff, xs, ys,
                            doc.m_fRefLongitude);
 }
 
@@ -153,22 +155,23 @@ void CMapRenderer::DrawSheetBackground(int sheet, int last, int left, int top, f
 {
     CVeldoranDoc& doc = *m_pDoc;
     vd::Dc& dc = *m_pDC;
-    RendererEntryPoints& ep = rendererEntryPoints();
+    DovanneExports& dovanne = Dovanne();
+    SurrickExports& surrick = Surrick();
     const int right = left + static_cast<int>(SheetSpanSingle(1, zoomX)) + 1;
     const int bottom = top + static_cast<int>(SheetSpanSingle(1, zoomY)) + 1;
     if (doc.m_nColorStep != 0) {
         DrawBackgroundBitmap(name, left, top, right, bottom);
     } else {
         const std::string latitude = SheetLatitudeText(name);
-        const float metres = ep.OnUnitLength ? static_cast<float>(ep.OnUnitLength("ew", latitude)) : 0.0f;
+        const float metres = dovanne.OnUnitLength.fn ? static_cast<float>(dovanne.OnUnitLength.fn("ew", latitude)) : 0.0f;
         if (metres > 0 && doc.MakeReliefBitmap(name, zoomY != 0 ? zoomX / zoomY : 1.0f, metres) == 1)
             DrawBackgroundBitmap("RELIEF", left, top, right, bottom);
     }
 
-    if (doc.m_nCityBorder == 1 && sheet == last && ep.OnCitySurfaceWhite) {
+    if (doc.m_nCityBorder == 1 && sheet == last && surrick.OnCitySurfaceWhite.fn) {
         const bool oneSheet = doc.m_nMapFrame == 1;
         const int centre = oneSheet ? 0 : std::atoi(doc.m_astrBlockMeshCode[last / 2].c_str());
-        ep.OnCitySurfaceWhite(&dc, -doc.m_nCityBorderColour, m_nOriginY, m_nOriginX, oneSheet ? 1 : doc.m_nMapMode,
+        surrick.OnCitySurfaceWhite.fn(&dc, -doc.m_nCityBorderColour, m_nOriginY, m_nOriginX, oneSheet ? 1 : doc.m_nMapMode,
                               centre, doc.m_nCstlnColor, doc.m_nMapFrame, 0, 0, 0, doc.m_fWhiteZoomX,
                               doc.m_fWhiteZoomY, "", name, oneSheet ? std::string() : vd::format("%d", doc.m_nMapMode),
                               doc.m_strAppDir, doc.m_strCityBorderDir, doc.m_strCoastlineDir);

@@ -4,13 +4,15 @@
 // cell of a block draws what covers the whole block.
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
+#include "app/libraries/OmbriskExports.h"
+#include "app/libraries/SurrickExports.h"
 #include "basemap/projection/SheetGrid.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/ui/Ui.h"
-#include "view/renderer/RendererEntryPoints.h"
 #include "view/sheetmap/SheetBlockGeometry.h"
 
 namespace {
@@ -70,7 +72,7 @@ int Trunc(double value)
 class SheetBlockCell {
 public:
     SheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int pointsOnly, int overlayOnly)
-        : r(r), doc(*r.m_pDoc), dc(*r.m_pDC), ep(rendererEntryPoints()), alt(alt), cell(cell), part(part),
+        : r(r), doc(*r.m_pDoc), dc(*r.m_pDC), alt(alt), cell(cell), part(part),
           pointsOnly(pointsOnly), overlayOnly(overlayOnly), seaBrush(doc.m_crSeaColour)
     {
     }
@@ -124,7 +126,7 @@ private:
     {
         if (cell != 1)
             return;
-        r.m_fLengthRatio = ep.OnUnitLength ? static_cast<float>(ep.OnUnitLength("", doc.m_astrMapEntry[2])) : 0.0f;
+        r.m_fLengthRatio = Dovanne().OnUnitLength.fn ? static_cast<float>(Dovanne().OnUnitLength.fn("", doc.m_astrMapEntry[2])) : 0.0f;
         if (!(r.m_fLengthRatio > 0)) // without Dovanne: the nominal ratio keeps the block drawable
             r.m_fLengthRatio = 1.215f;
         r.m_fSheetAspect = 1.5f / r.m_fLengthRatio;
@@ -334,8 +336,8 @@ private:
                 dc.SelectObject(keptPen);
             }
         } else if (!alt) {
-            if (cellIndex == 0 && ep.OnWholeCoastLine)
-                ep.OnWholeCoastLine(&dc, frame, doc.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
+            if (cellIndex == 0 && dovanne.OnWholeCoastLine.fn)
+                dovanne.OnWholeCoastLine.fn(&dc, frame, doc.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
                                     scaleX, scaleY, doc.m_nMapBoundary * 1000 + doc.m_nCstlnColor,
                                     doc.m_strCoastDir);
         } else {
@@ -354,26 +356,26 @@ private:
     void DrawMunicipalityBase()
     {
         const std::string text = word + "/";
-        if (ep.OnCitySurfacePlain)
-            ep.OnCitySurfacePlain(&dc, 3, doc.m_nCityBorderColour, doc.m_nCstlnColor, extent.north, extent.west,
+        if (Surrick().OnCitySurfacePlain.fn)
+            Surrick().OnCitySurfacePlain.fn(&dc, 3, doc.m_nCityBorderColour, doc.m_nCstlnColor, extent.north, extent.west,
                                   extent.south, extent.east, 1, 2, doc.m_nWhiteMapFrame, 1, frame, 0,
                                   (doc.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0) + 10 * doc.m_nCityNameEnclave,
                                   1, doc.m_fMapScale, 0, static_cast<float>(ox), static_cast<float>(oy), sx, sy,
                                   text, cellMesh, doc.m_astrBlockMeshCode[4], doc.m_astrBlockMeshCode[12],
                                   doc.m_strAppDir, doc.m_strCityBorderDir, doc.m_strCoastlineDir);
-        if (frame == 3 && ep.OnPrefectureLat)
-            ep.OnPrefectureLat(&dc, extent.north, extent.west, extent.south, extent.east, 1, 0,
+        if (frame == 3 && Dovanne().OnPrefectureLat.fn)
+            Dovanne().OnPrefectureLat.fn(&dc, extent.north, extent.west, extent.south, extent.east, 1, 0,
                                static_cast<float>(ox), static_cast<float>(oy), sx, sy, 0);
     }
 
     // 11.3 The searched municipality.
     void DrawSearchedMunicipality()
     {
-        if (!(searchShown && lastCell && !doc.m_strFindMunicipality.empty() && ep.OnCitySurfaceSearch))
+        if (!(searchShown && lastCell && !doc.m_strFindMunicipality.empty() && Surrick().OnCitySurfaceSearch.fn))
             return;
         const std::string text = word + "/" + doc.m_strLayerPrefFlags;
         const int labelFlag = alt ? doc.m_nCityNameEnclave : (doc.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0);
-        ep.OnCitySurfaceSearch(&dc, 5, extent.north, extent.west, extent.south, extent.east, 1, 2,
+        Surrick().OnCitySurfaceSearch.fn(&dc, 5, extent.north, extent.west, extent.south, extent.east, 1, 2,
                                doc.m_nWhiteMapFrame, 1, frame, r.m_settings.mapFigure == 0 ? 1 : 0, labelFlag,
                                static_cast<float>(ox), static_cast<float>(oy), sx, sy, text, cellMesh,
                                doc.m_astrBlockMeshCode[4], doc.m_astrBlockMeshCode[12], doc.m_strAppDir,
@@ -383,12 +385,12 @@ private:
     // 11.4 Prefecture borders.
     void DrawPrefectureBorders()
     {
-        if (!(doc.m_nPrefBorder == 1 && lastCell && ep.OnWholePrfctrLine))
+        if (!(doc.m_nPrefBorder == 1 && lastCell && Dovanne().OnWholePrfctrLine.fn))
             return;
         std::string colour = doc.m_strPrefBorderColour;
         if (r.m_settings.mapFigure == 1 && colour == "RED")
             colour = "WHITE";
-        ep.OnWholePrfctrLine(&dc, frame, doc.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
+        Dovanne().OnWholePrfctrLine.fn(&dc, frame, doc.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
                              doc.m_nSubprefBorder, scaleX, scaleY, colour, doc.m_strCoastDir);
     }
 
@@ -433,8 +435,8 @@ private:
         const int lakeStyle = r.m_settings.lake + (doc.m_bSeismicLayer != 0 ? 10 : 0);
         for (int pass = 0; pass < 2; ++pass) {
             const int on = pass == 0 ? r.m_settings.lake : doc.m_nReservoir;
-            if (on != 0 && ep.OnLakeDraw)
-                ep.OnLakeDraw(&dc, doc.m_strCoastDir, lakeStyle, static_cast<float>(ox), static_cast<float>(oy), sx,
+            if (on != 0 && Dovanne().OnLakeDraw.fn)
+                Dovanne().OnLakeDraw.fn(&dc, doc.m_strCoastDir, lakeStyle, static_cast<float>(ox), static_cast<float>(oy), sx,
                               sy, overlay.east, overlay.north, overlay.west, overlay.south, pass,
                               static_cast<int>(doc.m_crLakeColour));
         }
@@ -451,26 +453,26 @@ private:
         const float fy = static_cast<float>(oy);
         const int setting = doc.m_anSubmarineSetting[0];
         if (setting == 0 && doc.m_anSubmarineSetting[1] != 0) {
-            if (ep.OnSubmarineTpgraphyRelief)
-                ep.OnSubmarineTpgraphyRelief(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 0,
+            if (Ombrisk().OnSubmarineTpgraphyRelief.fn)
+                Ombrisk().OnSubmarineTpgraphyRelief.fn(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 0,
                                              doc.m_anSubmarineSetting[2], fx, fy, sx, sy, overlay.east, overlay.north,
                                              overlay.west, overlay.south, n, 0);
         } else if (setting == 0) {
-            if (ep.OnSubmarineTpgraphyMesh)
-                ep.OnSubmarineTpgraphyMesh(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 0,
+            if (Ombrisk().OnSubmarineTpgraphyMesh.fn)
+                Ombrisk().OnSubmarineTpgraphyMesh.fn(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 0,
                                            doc.m_anSubmarineSetting[2], fx, fy, sx, sy, overlay.east, overlay.north,
                                            overlay.west, overlay.south, n, cyan);
         } else if (setting == 1) {
-            if (ep.OnSubmarineContour)
-                ep.OnSubmarineContour(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 1, 1, 0, fx, fy, sx, sy,
+            if (Ombrisk().OnSubmarineContour.fn)
+                Ombrisk().OnSubmarineContour.fn(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 1, 1, 0, fx, fy, sx, sy,
                                       overlay.east, overlay.north, overlay.west, overlay.south, n, cyan);
         } else if (setting == 2 || setting == 3) {
-            if (ep.OnSubmarineData)
-                ep.OnSubmarineData(&dc, dir, code, r.m_nClientHeight, setting, fx, fy, sx, sy, overlay.east,
+            if (Ombrisk().OnSubmarineData.fn)
+                Ombrisk().OnSubmarineData.fn(&dc, dir, code, r.m_nClientHeight, setting, fx, fy, sx, sy, overlay.east,
                                    overlay.north, overlay.west, overlay.south, n);
         }
-        if (r.m_nLegendFlag == 1 && ep.OnSubmarineLegned)
-            ep.OnSubmarineLegned(&dc, setting, 4000, r.m_nClientWidth, doc.m_anSubmarineSetting[1], cyan);
+        if (r.m_nLegendFlag == 1 && Ombrisk().OnSubmarineLegned.fn)
+            Ombrisk().OnSubmarineLegned.fn(&dc, setting, 4000, r.m_nClientWidth, doc.m_anSubmarineSetting[1], cyan);
     }
 
     // 11.9 The double edge along the block's bottom and right.
@@ -487,17 +489,17 @@ private:
     // 12. Outline, boundaries and scale bar.
     void DrawOutline()
     {
-        const double metresEw = ep.OnUnitLength ? ep.OnUnitLength("ew", doc.m_astrMapEntry[2]) : 0.0;
+        const double metresEw = Dovanne().OnUnitLength.fn ? Dovanne().OnUnitLength.fn("ew", doc.m_astrMapEntry[2]) : 0.0;
         if (frame == 1) {
-            if (doc.m_nScaleBar == 1 && ep.OnScaleX)
-                ep.OnScaleX(&dc, 1, scaleX, ox + Trunc(SheetSpan(1, scaleX)), oy + Trunc(SheetSpan(1, scaleY)),
+            if (doc.m_nScaleBar == 1 && Dovanne().OnScaleX.fn)
+                Dovanne().OnScaleX.fn(&dc, 1, scaleX, ox + Trunc(SheetSpan(1, scaleX)), oy + Trunc(SheetSpan(1, scaleY)),
                             doc.m_astrMapEntry[2], static_cast<float>(metresEw), r.m_settings.mapFigure);
         } else if (frame == 2 && lastCell) {
             r.DrawFrameRect(ox, oy, right, bottom);
             if (doc.m_nMapBoundary == 1)
                 DrawSheetBoundaries();
-            if (doc.m_nScaleBar == 1 && ep.OnScaleX)
-                ep.OnScaleX(&dc, 3, scaleX, right, bottom, doc.m_astrMapEntry[2], static_cast<float>(metresEw),
+            if (doc.m_nScaleBar == 1 && Dovanne().OnScaleX.fn)
+                Dovanne().OnScaleX.fn(&dc, 3, scaleX, right, bottom, doc.m_astrMapEntry[2], static_cast<float>(metresEw),
                             r.m_settings.mapFigure);
         }
     }
@@ -538,7 +540,6 @@ private:
     CMapRenderer& r;
     CVeldoranDoc& doc;
     vd::Dc& dc;
-    RendererEntryPoints& ep;
     const bool alt;
     const int cell;
     const int part;

@@ -3,13 +3,13 @@
 // layers; and the renderer's small drawing helpers that the block drawing shares.
 #include "view/renderer/MapRenderer.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
 #include "basemap/projection/SheetGrid.h"
 #include "contracts/dovanne.h"
 #include "graphics/DibFunctions.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/ui/Application.h"
@@ -262,7 +262,7 @@ int CMapRenderer::DrawBackgroundBitmap(const std::string& kind, int left, int to
 void CMapRenderer::DrawForeEastCoast(float originX, float originY, float scaleX, float scaleY, int west, int south,
                                      int east, int north, const std::string& dataRoot)
 {
-    auto* foreEastCoast = vd::entryPoint<OnForeEastCoast_fn>("Dovanne.dll", "OnForeEastCoast");
+    auto* foreEastCoast = Dovanne().OnForeEastCoast.fn;
     if (foreEastCoast)
         foreEastCoast(m_pDC, originX, originY, scaleX, scaleY, west, south, east, north, dataRoot);
 }

@@ -1,24 +1,22 @@
 #include "view/sheetmap/ViewBaseMap.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
 #include "basemap/projection/CoordinateText.h"
 #include "basemap/projection/LinearLatitudeRatio.h"
 #include "basemap/projection/SheetGrid.h"
 #include "contracts/dovanne.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/text/Format.h"
 #include "platform/text/StringOps.h"
 #include "platform/ui/FrameWindow.h"
+#include "view/menubars/MenuBars.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/overview/BevelBox.h"
 #include "view/renderer/MapRenderer.h"
-#include "view/renderer/RendererEntryPoints.h"
 #include "view/sheetmap/IndexMapLayout.h"
-#include "view/menubars/MenuBars.h"
 #include "view/window/VeldoranView.h"
-#include "view/window/ViewEntryPoints.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -62,7 +60,7 @@ void ViewBaseMap::DrawSheetIndexMap(vd::Dc& dc)
     std::string index = doc_.m_strSheetIndexFile;
     if (doc_.m_nSubmarineLayer == 1 && doc_.m_nMapFrame == 2 && (doc_.m_nMapMode == 25 || doc_.m_nMapMode == 49))
         index += "|B";
-    auto* indexMap = vd::entryPoint<OnIndexMap_fn>("Dovanne.dll", "OnIndexMap");
+    auto* indexMap = Dovanne().OnIndexMap.fn;
     if (indexMap)
         indexMap(&dc, index, doc_.m_strFontName, width, grid.fontHeight, grid.left, grid.columnWidth, grid.top,
                  grid.rowHeight);
@@ -350,7 +348,7 @@ void ViewBaseMap::DrawAlbumInset(vd::Dc& dc, int flag)
     doc_.m_fRefLongitude = 1350000;
     doc_.m_fMapScale = 850;
     if (flag == 0) {
-        auto* coast = vd::entryPoint<OnJapanCoastLineDraw_fn>("Dovanne.dll", "OnJapanCoastLineDraw");
+        auto* coast = Dovanne().OnJapanCoastLineDraw.fn;
         if (coast)
             coast(&dc, doc_.m_nClipIndexMap, 0, 1, w - 145, h - 325, doc_.m_nMapBoundary, 470000, 1350000, 850,
                   doc_.m_strCoastDir);

@@ -1,19 +1,18 @@
 #include "view/sheetpicture/SheetPictures.h"
 
-#include "app/MissingPart.h"
-#include "app/VeldoranDoc.h"
+#include "app/libraries/MissingPart.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/OmbriskExports.h"
 #include "contracts/ombrisk.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/FileSystem.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/ui/WaitCursor.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/pages/ViewPages.h"
 #include "view/renderer/MapRenderer.h"
 #include "view/sheetpicture/PictureFit.h"
 #include "view/window/VeldoranView.h"
-#include "view/window/ViewEntryPoints.h"
 
 #include <algorithm>
 #include <string>
@@ -60,9 +59,10 @@ bool HasDepthFiles(const std::string& depthFolder)
 }
 
 // The missing-part message, one page line for each of its lines.
-void AppendMissingPartLines(std::vector<std::string>& lines, const char* entry)
+template <class Fn>
+void AppendMissingPartLines(std::vector<std::string>& lines, const LibraryExport<Fn>& entry)
 {
-    const std::string text = MissingPartMessage(kDepthPart, "Ombrisk.dll", entry);
+    const std::string text = MissingPartMessage(kDepthPart, entry.library, entry.name);
     for (std::size_t start = 0; start <= text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
         lines.push_back(text.substr(start, end - start));
@@ -88,7 +88,7 @@ void DrawSubmarineMeshMap(CVeldoranView& view, vd::Dc& dc)
     const int h = view.m_nSavedHeight;
     dc.FillRect(vd::Rect{4, 4, w - 4, h - 4}, *view.m_pBackgroundBrush);
     dc.FillRect(vd::Rect{4, 4, w - 5, h - 5}, *view.m_pBackgroundBrush);
-    if (auto* draw = viewEntryPoints().OnSbmrnMeshDistribution) {
+    if (auto* draw = Ombrisk().OnSbmrnMeshDistribution.fn) {
         draw(&dc, 1, 0, doc.m_nOverviewOriginX, 0, doc.m_nGraticuleFlag, h, w, doc.m_strCoastDir,
              doc.m_strSubmarineDir);
         return;
@@ -97,14 +97,14 @@ void DrawSubmarineMeshMap(CVeldoranView& view, vd::Dc& dc)
     std::vector<std::string> lines;
     if (!HasDepthFiles(doc.m_strSubmarineDir))
         lines.push_back("水深データの中間ファイルはまだ作成されていません。");
-    AppendMissingPartLines(lines, "OnSbmrnMeshDistribution");
+    AppendMissingPartLines(lines, Ombrisk().OnSbmrnMeshDistribution);
     WritePageLines(dc, lines);
 }
 
 void MakeSubmarineMeshFile(CVeldoranView& view, vd::Dc& dc)
 {
     CVeldoranDoc& doc = *view.GetDocument();
-    auto* make = vd::entryPoint<OnSubmarineMeshDataFile_fn>("Ombrisk.dll", "OnSubmarineMeshDataFile");
+    auto* make = Ombrisk().OnSubmarineMeshDataFile.fn;
     // Without the entry point nothing was made, so nothing is reported made.
     if (make) {
         {
@@ -117,7 +117,7 @@ void MakeSubmarineMeshFile(CVeldoranView& view, vd::Dc& dc)
         dc.SetTextColor(vd::RGB(0, 0, 0));
     } else {
         std::vector<std::string> lines;
-        AppendMissingPartLines(lines, "OnSubmarineMeshDataFile");
+        AppendMissingPartLines(lines, Ombrisk().OnSubmarineMeshDataFile);
         WritePageLines(dc, lines);
     }
     doc.m_nSubmarineView = -999;

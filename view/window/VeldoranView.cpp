@@ -2,7 +2,8 @@
 // its modeless dialogs.
 #include "view/window/VeldoranView.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/LibraryLoading.h"
 #include "graphics/BackgroundShade.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/sys/ProfileStore.h"
@@ -18,7 +19,6 @@
 #include "view/sheetmap/SheetSelectDialog.h"
 #include "view/sheetmap/ViewBaseMap.h"
 #include "view/window/ViewActivation.h"
-#include "view/window/ViewEntryPoints.h"
 #include "view/window/ViewMessages.h"
 
 namespace {
@@ -40,7 +40,7 @@ CVeldoranView::CVeldoranView(CVeldoranDoc& document) : m_pDoc(&document)
     m_pMemDC = std::make_unique<vd::ImageDc>();
     CreateTools();
     m_strJpgInSlide = vd::ProfileStore().getString("System", "JPGinSlide", "on");
-    BindViewEntryPoints();
+    LoadViewLibraries();
     ConnectCommands();
     ConnectMapCommands();
     m_pBaseMap = std::make_unique<ViewBaseMap>(*this);

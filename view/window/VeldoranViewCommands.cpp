@@ -3,11 +3,11 @@
 // settings, the copy to the clipboard, the arrow keys and the end of the album play.
 #include "view/window/VeldoranView.h"
 
-#include "app/ProfileLimits.h"
-#include "app/VeldoranDoc.h"
+#include "app/document/ProfileLimits.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/TovendlgExports.h"
 #include "contracts/tovendlg.h"
 #include "platform/dc/Dc.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/text/Numbers.h"
@@ -22,9 +22,10 @@ namespace {
 
 // A command that opens a dialog of TOVENDLG is enabled only once that dialog is there: until the
 // library exports it, choosing the command would do nothing.
-bool DialogLanded(const char* entryPoint)
+template <class Fn>
+bool DialogLanded(const LibraryExport<Fn>& entry)
 {
-    return vd::LibraryLoader::symbol("TOVENDLG.DLL", entryPoint) != nullptr;
+    return entry.fn != nullptr;
 }
 
 } // namespace
@@ -55,20 +56,20 @@ void CVeldoranView::ConnectCommands()
     for (int id : {ID_ELEVATION_LEGEND, ID_ELEVATION_LEGEND_POPUP}) {
         OnCommand(id, [this] { OnElevationLegend(); });
         OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) {
-            ui.Enable(doc.m_nMapFigure == 1 && DialogLanded("OnLegendElevetion"));
+            ui.Enable(doc.m_nMapFigure == 1 && DialogLanded(Tovendlg().OnLegendElevetion));
         });
     }
     for (int id : {ID_PLACE_NAME_SEARCH, ID_PLACE_NAME_SEARCH_POPUP}) {
         OnCommand(id, [&doc] { doc.RetrievePlaceNames(); });
         OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) {
-            ui.Enable(doc.m_nMapType == 1 && DialogLanded("OnGnpfRetrieveSet"));
+            ui.Enable(doc.m_nMapType == 1 && DialogLanded(Tovendlg().OnGnpfRetrieveSet));
             ui.SetCheck(doc.m_nResultCount > 0 ? 1 : 0);
         });
     }
     OnCommand(ID_ALBUM_STOP, [this] { OnAlbumStop(); });
     OnUpdateCommandUI(ID_ALBUM_STOP, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nSavedMapDisplayMode == 13); });
     OnCommand(ID_SLIDE_SHOW_SETTINGS, [this] { OnSlideShowSettings(); });
-    OnUpdateCommandUI(ID_SLIDE_SHOW_SETTINGS, [](vd::CmdUI& ui) { ui.Enable(DialogLanded("OnSlideSet")); });
+    OnUpdateCommandUI(ID_SLIDE_SHOW_SETTINGS, [](vd::CmdUI& ui) { ui.Enable(DialogLanded(Tovendlg().OnSlideSet)); });
     OnCommand(ID_COPY_MAP, [this] { OnCopyMap(); });
     OnCommandRange(ID_ARROW_UP, ID_ARROW_DOWN, [this](int id) { OnArrowKey(id); });
     OnCommand(ID_FILE_PRINT_TEXT, [this] { OnFilePrint(); });
@@ -210,14 +211,14 @@ void CVeldoranView::OnTextFont()
 void CVeldoranView::OnElevationLegend()
 {
     const CVeldoranDoc& doc = *m_pDoc;
-    if (auto* legend = vd::entryPoint<OnLegendElevetion_fn>("TOVENDLG.DLL", "OnLegendElevetion"))
+    if (auto* legend = Tovendlg().OnLegendElevetion.fn)
         legend(doc.m_nPaletteNo, doc.m_strPaletteDir, int(doc.m_crLakeColour));
 }
 
 void CVeldoranView::OnSlideShowSettings()
 {
     CVeldoranDoc& doc = *m_pDoc;
-    auto* slideSet = vd::entryPoint<OnSlideSet_fn>("TOVENDLG.DLL", "OnSlideSet");
+    auto* slideSet = Tovendlg().OnSlideSet.fn;
     if (!slideSet)
         return;
     const std::string answer = slideSet(m_nAlbumPlayOption, m_nPageInterval, m_nSlideSize, m_strSlideMemo,

@@ -2,10 +2,10 @@
 // the steps after drawing (mouse mode, menu bar, off-screen copy).
 #include "view/window/VeldoranView.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/SurrickExports.h"
 #include "contracts/surrick.h"
 #include "platform/dc/Dc.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/FrameWindow.h"
 #include "platform/ui/Menu.h"
@@ -272,8 +272,8 @@ void CVeldoranView::DrawMainMap(vd::Dc& dc)
 void CVeldoranView::SetUpCityBoundaries(vd::Dc& dc)
 {
     CVeldoranDoc& doc = *m_pDoc;
-    auto* boundarySet = vd::entryPoint<OnCityBoundarySet_fn>("SURRICK.DLL", "OnCityBoundarySet");
-    auto* coastlineSet = vd::entryPoint<OnCoastlineSet_fn>("SURRICK.DLL", "OnCoastlineSet");
+    auto* boundarySet = Surrick().OnCityBoundarySet.fn;
+    auto* coastlineSet = Surrick().OnCoastlineSet.fn;
     Call(m_routines.removeViewButtons, 1);
     // Repaints caused by Surrick's dialogs draw nothing meanwhile.
     doc.m_nMapDisplayMode = kSuspended;

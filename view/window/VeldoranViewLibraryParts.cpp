@@ -1,7 +1,7 @@
 // The view's parts that the libraries' dialogs and drawings answer: the geology composition
 // table of command 32782 (Dovanne) and the prefecture statistics' data display and data list
 // (Surrick, through the document). Each answers whether it was reached.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "view/layercommands/GeologyTableCommand.h"
 #include "view/window/VeldoranView.h"
 

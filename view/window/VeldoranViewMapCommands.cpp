@@ -3,15 +3,16 @@
 // tint sheets made from elevation mesh files.
 #include "view/window/VeldoranView.h"
 
-#include "app/MissingPart.h"
-#include "app/VeldoranDoc.h"
+#include "app/libraries/MissingPart.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/DovanneExports.h"
+#include "app/libraries/SurrickExports.h"
 #include "contracts/dovanne.h"
 #include "contracts/surrick.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/PathResolver.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/text/StringOps.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/Ui.h"
@@ -77,7 +78,7 @@ void CVeldoranView::OnPrefectureData()
     const int mapType = doc.m_nMapType;
     // The data display is Surrick's dialog; while nothing shows it the user is told so.
     if (!SetPrefectureDataDisplay() &&
-        !CommandEntryPoint<OnLocalDataDspSet_fn>(kStatisticsPart, "SURRICK.DLL", "OnLocalDataDspSet"))
+        !CommandEntryPoint(kStatisticsPart, Surrick().OnLocalDataDspSet))
         return;
     if (doc.m_anPrefData[0] == -1)
         return;
@@ -167,8 +168,7 @@ void CVeldoranView::OnTintMap()
 void CVeldoranView::MakeGrayscaleMap(const std::string& file)
 {
     CVeldoranDoc& doc = *m_pDoc;
-    vd::LibraryLoader::library("Dovanne.dll");
-    auto* make = vd::entryPoint<OnMapFigureMakeModule_fn>("Dovanne.dll", "OnMapFigureMakeModule");
+    auto* make = Dovanne().OnMapFigureMakeModule.fn;
     const BitmapTimes before = GreyscaleBitmapTimes(doc.m_strAppDir);
     if (make) {
         vd::ClientDc window = GetDC();

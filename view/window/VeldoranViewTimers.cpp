@@ -2,7 +2,7 @@
 // program the view started. They change state and invalidate; the repaint draws.
 #include "view/window/VeldoranView.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/dc/Dc.h"
 #include "platform/text/Format.h"
 

@@ -2,7 +2,7 @@
 // shown) with the chosen tracks drawn.
 #include "view/window/VeldoranView.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 void CVeldoranView::OnTracks()
 {

@@ -5,7 +5,7 @@
 // repaints only when a repaint was asked for anyway.
 #include "view/window/ViewActivation.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "view/window/VeldoranView.h"
 
 void OnViewWindowActivation(CVeldoranView& view, bool active)

@@ -1,7 +1,7 @@
 #pragma once
 // A document with the dialog stand-in in place of its libraries, a counted redraw, the
 // application folder "Z:\app\" and the commands run through its message map.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/text/Format.h"
 #include "platform/ui/UiScript.h"
 #include "tests/app/doc/DocumentTestSupport.h"

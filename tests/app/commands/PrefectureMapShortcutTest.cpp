@@ -2,7 +2,7 @@
 #include "tests/app/doc/DocumentTestSupport.h"
 #include "tests/app/shell/ShellTestSupport.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/ui/DialogDriver.h"
 
 #include <QTest>

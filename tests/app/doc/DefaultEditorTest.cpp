@@ -1,4 +1,4 @@
-#include "app/DefaultEditor.h"
+#include "app/document/DefaultEditor.h"
 
 #include <gtest/gtest.h>
 

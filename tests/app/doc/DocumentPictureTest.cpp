@@ -1,6 +1,6 @@
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "DocumentTestSupport.h"
-#include "JpegFixtures.h"
+#include "tests/graphics/JpegFixtures.h"
 
 #include <gtest/gtest.h>
 

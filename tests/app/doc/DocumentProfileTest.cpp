@@ -1,5 +1,5 @@
-#include "app/VeldoranDoc.h"
-#include "app/ProfileWriter.h"
+#include "app/document/VeldoranDoc.h"
+#include "app/document/ProfileWriter.h"
 #include "DocumentTestSupport.h"
 
 #include <gtest/gtest.h>

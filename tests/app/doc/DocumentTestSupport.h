@@ -2,7 +2,7 @@
 // What the document tests share: the built libraries in place of the old names, a scripted
 // user interface, a fake graphical editor, and the profile and application folder of the
 // test process, and a fixture of a document built as the program builds it.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/sys/ProfileStore.h"

@@ -1,4 +1,4 @@
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 
 #include <gtest/gtest.h>
 

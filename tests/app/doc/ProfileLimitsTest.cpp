@@ -1,4 +1,4 @@
-#include "app/ProfileLimits.h"
+#include "app/document/ProfileLimits.h"
 
 #include <gtest/gtest.h>
 

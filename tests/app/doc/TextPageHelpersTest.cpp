@@ -1,7 +1,7 @@
 // The document's helpers for texts shown as pages: the 78-byte page wrap, the head of a text file
 // under its title line, and "@:" paths.
-#include "app/TextFilePieces.h"
-#include "app/VeldoranDoc.h"
+#include "app/document/TextFilePieces.h"
+#include "app/document/VeldoranDoc.h"
 #include "DocumentTestSupport.h"
 
 #include "platform/text/Cp932.h"

@@ -3,7 +3,7 @@
 // frame's command routing runs the items, as the accelerators do.)
 #include "LayerTestSupport.h"
 
-#include "app/PendingCommands.h"
+#include "app/shell/PendingCommands.h"
 #include "tests/app/shell/ShellTestSupport.h"
 
 #include <QTest>

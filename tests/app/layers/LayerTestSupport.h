@@ -1,7 +1,7 @@
 #pragma once
 // A document with the layer stand-in in place of its libraries, a counted redraw and the
 // application folder "Z:\app\".
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/text/Format.h"
 #include "platform/ui/UiScript.h"
 #include "tests/app/doc/DocumentTestSupport.h"

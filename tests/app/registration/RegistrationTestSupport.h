@@ -2,7 +2,7 @@
 // What the registration tests share: a document built as the program builds it with the album
 // and memo dialogs and the picture chooser faked, a scripted user interface, and a CP932 data
 // file in the application folder.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/UiScript.h"

@@ -3,7 +3,7 @@
 // update, and the document rewrites the line.
 #include "RegistrationTestSupport.h"
 
-#include "app/ProfileWriter.h"
+#include "app/document/ProfileWriter.h"
 #include "app/registration/PointRecordText.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/Controls.h"

@@ -3,7 +3,7 @@
 #include "tests/app/doc/DocumentTestSupport.h"
 #include "tests/app/shell/ShellTestSupport.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/settings/EnvSettingsDialog.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/Menu.h"

@@ -2,7 +2,7 @@
 // menu bar's item, the Mapping menu of a right click on the map, and the view's button 326.
 #include "../doc/DocumentTestSupport.h"
 #include "../shell/ShellTestSupport.h"
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/settings/MapDisplaySpecCommands.h"
 #include "app/settings/MapDisplaySpecDialog.h"
 #include "platform/ui/DialogDriver.h"

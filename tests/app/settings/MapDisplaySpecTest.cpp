@@ -1,7 +1,7 @@
 // 地図の表示仕様 run by the document: each page answered through the script,
 // the document's members checked afterwards, and what is drawn again.
 #include "../doc/DocumentTestSupport.h"
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/settings/MapDisplaySpecDialog.h"
 #include "platform/ui/DialogDriver.h"
 

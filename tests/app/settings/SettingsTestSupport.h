@@ -1,7 +1,7 @@
 #pragma once
 // What the settings dialog tests share: a document built on the built libraries with a scripted
 // user interface, a count of its redraw requests, and the profile read back as key/value pairs.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "tests/app/doc/DocumentTestSupport.h"
 
 #include <gtest/gtest.h>

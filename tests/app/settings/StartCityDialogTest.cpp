@@ -2,7 +2,7 @@
 #include "app/settings/StartCityDialog.h"
 
 #include "../doc/DocumentTestSupport.h"
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "app/settings/StartCityFile.h"
 #include "platform/text/Cp932.h"
 #include "platform/ui/Controls.h"

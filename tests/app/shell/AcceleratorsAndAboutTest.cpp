@@ -1,8 +1,8 @@
 // Each key of accelerator table 128 fires its command id; the about box and the help commands.
 #include "ShellTestSupport.h"
 
-#include "app/ShellCommands.h"
-#include "app/ShellResources.h"
+#include "app/shell/ShellCommands.h"
+#include "app/shell/ShellResources.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/MenuTemplate.h"

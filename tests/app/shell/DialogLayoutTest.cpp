@@ -2,7 +2,7 @@
 // machine, holds its texts: no label wrapped past its room, no button, check box, group title or
 // caption cut. Templates were drawn for another platform's font; where one is too narrow here,
 // its width is what the test asks to widen.
-#include "app/ShellResources.h"
+#include "app/shell/ShellResources.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"

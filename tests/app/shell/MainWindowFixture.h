@@ -4,7 +4,7 @@
 // command routed to it and, unless told otherwise, passes it on along the route.
 #include "ShellTestSupport.h"
 
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/ui/WindowImpl.h"
 #include "tests/support/WaitFor.h"

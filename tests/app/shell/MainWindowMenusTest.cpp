@@ -3,7 +3,7 @@
 // once the start map is on screen; each enabled item, chosen, reaches the command route.
 #include "MainWindowFixture.h"
 
-#include "app/ShellCommands.h"
+#include "app/shell/ShellCommands.h"
 #include "platform/dc/Dc.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/DialogDriver.h"

@@ -2,9 +2,9 @@
 // pending commands disabled until a handler lands; the two menu bars swap.
 #include "ShellTestSupport.h"
 
-#include "app/PendingCommands.h"
-#include "app/ShellCommands.h"
-#include "app/ShellResources.h"
+#include "app/shell/PendingCommands.h"
+#include "app/shell/ShellCommands.h"
+#include "app/shell/ShellResources.h"
 #include "platform/ui/Menu.h"
 
 #include <gtest/gtest.h>

@@ -3,9 +3,9 @@
 // window of the map view is open; a profile that cannot be written is told.
 #include "MainWindowFixture.h"
 
-#include "app/ProfileWriteFailures.h"
-#include "app/ShellCommands.h"
-#include "app/TerminationSignals.h"
+#include "app/shell/ProfileWriteFailures.h"
+#include "app/shell/ShellCommands.h"
+#include "app/shell/TerminationSignals.h"
 #include "platform/sys/ProfileStore.h"
 
 #include <QCoreApplication>

@@ -2,8 +2,8 @@
 // shut-down that writes the document's settings.
 #include "ShellTestSupport.h"
 
-#include "app/ShellCommands.h"
-#include "app/VeldoranDoc.h"
+#include "app/shell/ShellCommands.h"
+#include "app/document/VeldoranDoc.h"
 #include "platform/sys/ProfileStore.h"
 #include "view/window/VeldoranView.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The program's shell started as the program starts it, with a view of the test's own that
 // records the commands routed to it (or none) in place of the map view.
-#include "app/MainFrame.h"
+#include "app/shell/MainFrame.h"
 #include "platform/ui/UiScript.h"
 #include "platform/ui/View.h"
 #include "program/VeldoranApp.h"

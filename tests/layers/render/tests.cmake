@@ -9,3 +9,6 @@ file(GLOB layers_render_sources CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/layers/render/surfaces/*.cpp
   ${PROJECT_SOURCE_DIR}/layers/render/railways/*.cpp)
 target_sources(test-layers-render PRIVATE ${layers_render_sources})
+# The tests of each subfolder's drawings sit in the subfolder of the same name.
+file(GLOB layers_render_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*/*Test.cpp)
+target_sources(test-layers-render PRIVATE ${layers_render_tests})

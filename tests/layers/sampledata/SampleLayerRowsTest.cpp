@@ -1,7 +1,7 @@
 // The sample rows of KSJ\SAMPLE.DAT installed into a settings file: same key replaced, other
 // lines kept, new keys appended, "@:" expanded to the application folder; nothing without
 // SAMPLE.DAT. Every file row of the bundled SAMPLE.DAT names files that are bundled.
-#include "app/SampleLayerRows.h"
+#include "app/layers/SampleLayerRows.h"
 #include "platform/fs/PathResolver.h"
 #include "platform/fs/TextReader.h"
 #include "platform/text/Cp932.h"

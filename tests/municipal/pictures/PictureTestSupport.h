@@ -6,7 +6,7 @@
 #include "platform/dc/Dib.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/sys/LibraryLoader.h"
-#include "tests/app/doc/JpegFixtures.h"
+#include "tests/graphics/JpegFixtures.h"
 
 #include <algorithm>
 #include <cstdint>

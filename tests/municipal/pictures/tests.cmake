@@ -5,4 +5,4 @@ add_dependencies(test-municipal-pictures surrick)
 target_sources(test-municipal-pictures PRIVATE
   ${PROJECT_SOURCE_DIR}/municipal/pictures/PictureFiles.cpp
   ${PROJECT_SOURCE_DIR}/municipal/pictures/PictureFit.cpp
-  ${PROJECT_SOURCE_DIR}/tests/app/doc/JpegFixtures.cpp)
+  ${PROJECT_SOURCE_DIR}/tests/graphics/JpegFixtures.cpp)

@@ -6,7 +6,7 @@
 // instead (the remake-golden-pictures target).
 #include "tests/view/MapViewFixture.h"
 
-#include "app/LayerSettingsRows.h"
+#include "app/layers/LayerSettingsRows.h"
 #include "platform/dc/BitmapImpl.h"
 
 #include <QImage>

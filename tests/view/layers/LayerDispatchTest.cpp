@@ -1,6 +1,6 @@
 // The renderer's layer dispatch against the layer stand-in: every plain type and white-map
 // dispatcher with its arguments in order, the derived frame values and the land-layer switches.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"
 #include "basemap/projection/LatitudeRatioTable.h"
 #include "platform/dc/RecordingDc.h"
 #include "platform/text/Format.h"

@@ -3,7 +3,7 @@
 // once the rows are switched on the rivers, offices and airports change the picture.
 #include "tests/view/MapViewFixture.h"
 
-#include "app/LayerSettingsRows.h"
+#include "app/layers/LayerSettingsRows.h"
 #include "platform/fs/TextReader.h"
 
 #include <algorithm>

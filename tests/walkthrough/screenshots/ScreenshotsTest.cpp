@@ -3,8 +3,8 @@
 // scripts/screenshots.sh takes them on Xvfb.
 #include "tests/app/shell/MainWindowFixture.h"
 
-#include "app/LayerSettingsRows.h"
-#include "app/PendingCommands.h"
+#include "app/layers/LayerSettingsRows.h"
+#include "app/shell/PendingCommands.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/text/Cp932.h"
 #include "platform/ui/Dialog.h"

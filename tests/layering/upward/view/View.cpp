@@ -1,2 +1,2 @@
 // The view may include the document below it.
-#include "app/VeldoranDoc.h"
+#include "app/document/VeldoranDoc.h"

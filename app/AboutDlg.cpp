@@ -1,5 +1,0 @@
-#include "app/AboutDlg.h"
-
-#include "app/ShellCommands.h"
-
-CAboutDlg::CAboutDlg() : vd::Dialog(shell::IDD_ABOUTBOX) {}

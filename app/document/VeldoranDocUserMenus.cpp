@@ -1,0 +1,110 @@
+// The whole-country white map's switches, the prefecture map, showing a sheet by name and the
+// user's text and picture menus.
+#include "app/document/VeldoranDoc.h"
+#include "app/libraries/PelmoraExports.h"
+#include "app/libraries/TovendlgExports.h"
+#include "contracts/pelmora.h"
+#include "contracts/tovendlg.h"
+
+namespace {
+
+void Toggle(int& value) { value = value == 1 ? 0 : 1; }
+
+} // namespace
+
+void CVeldoranDoc::OnPrefectureBorders() { Toggle(m_nPrefectureLinesFlag); }
+
+void CVeldoranDoc::OnSubprefectureBorders() { Toggle(m_nSubprefBorder); }
+
+void CVeldoranDoc::OnGraticule() { Toggle(m_nGraticuleFlag); }
+
+void CVeldoranDoc::ShowSheetByName(const std::string& name)
+{
+    m_nMapDisplayMode = 5;
+    m_strMapName = name;
+    FindSheetByName(name, m_strSheetIndexFile);
+    m_bMapOnScreen = 0;
+    UpdateAllViews();
+}
+
+void CVeldoranDoc::RegisterMenuFile(int kind)
+{
+    auto* dialog = Tovendlg().OnDlgMenuBarFileUpdate.fn;
+    if (!dialog || dialog(m_strAppDir, m_strEditor, kind) != 1)
+        return;
+    m_nMenuBarState = kind == 2 ? -3 : -4;
+    m_nMapDisplayMode = 5;
+    m_bMapOnScreen = 0;
+    UpdateAllViews();
+}
+
+void CVeldoranDoc::OnPrefectureMap()
+{
+    // A cancelled or empty choice keeps the map on screen, so it keeps its settings as well.
+    const int type = m_nMapType;
+    const int selection = m_nPrefectureSel;
+    const int guideMap = m_nGuideMapIndex;
+    const int drag = m_nMouseDrag;
+    m_nPrefectureSel = 4;
+    m_nMapType = 2;
+    m_nGuideMapIndex = -1;
+    m_nMouseDrag = 1;
+    if (SelectPrefectureMap() < 0) {
+        m_nMapType = type;
+        m_nPrefectureSel = selection;
+        m_nGuideMapIndex = guideMap;
+        m_nMouseDrag = drag;
+    }
+}
+
+int CVeldoranDoc::SelectPrefectureMap()
+{
+    OnDddAreaSelect_fn* select = Pelmora().OnDddAreaSelect.fn;
+    if (!select)
+        return -1;
+    const std::string answer = select(m_strPrefFlags);
+    if (answer.empty())
+        return -1;
+    // A rest of "1" asks the selection for its prefecture-map form next time as well.
+    m_strPrefFlags = answer + "1";
+    if (ApplyPrefectureFlags(answer) < 0)
+        return -1;
+    m_nMapDisplayMode = 12;
+    m_nPrefMapState = -1;
+    UpdateAllViews();
+    return 1;
+}
+
+void CVeldoranDoc::RunMenuBarEntry(int item, int menu)
+{
+    const std::size_t index = std::size_t(item) * 8 + std::size_t(menu);
+    if (item < 0 || menu < 0 || menu > 7 || index >= m_astrMenuBarEntry.size())
+        return;
+    const std::string& entry = m_astrMenuBarEntry[index];
+    const std::size_t at = entry.find('@');
+    if (at == std::string::npos)
+        return;
+    m_strEntryTitle = entry.substr(0, at);
+    m_strEntryState.clear();
+    const std::string target = entry.substr(at + 1);
+    if (menu >= 5) {
+        // Programs and files: a "$" parts the program from what it opens.
+        const std::size_t dollar = target.find('$');
+        m_strEntryTarget = target.substr(0, dollar);
+        m_strEntryParam = dollar == std::string::npos ? std::string() : target.substr(dollar + 1);
+        m_nFileKind = GetFileKind(m_strEntryTarget);
+        if (m_nJpegProcess == 1 && m_nFileKind == 1)
+            m_nFileKind = 0;
+        return;
+    }
+    m_strEntryParam = target;
+    if (m_strTextAppear == "Dialog") {
+        m_nMapDisplayMode = 0;
+        ShowTextFile();
+        return;
+    }
+    m_strTextPageTitle = m_strEntryTitle;
+    m_strTextPageFile = target;
+    m_nMapDisplayMode = 19;
+    UpdateAllViews();
+}

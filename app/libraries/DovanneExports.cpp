@@ -1,0 +1,7 @@
+#include "app/libraries/DovanneExports.h"
+
+DovanneExports& Dovanne()
+{
+    static DovanneExports exports;
+    return Bound(exports);
+}

@@ -1,0 +1,7 @@
+#include "app/libraries/HalvetteExports.h"
+
+HalvetteExports& Halvette()
+{
+    static HalvetteExports exports;
+    return Bound(exports);
+}

@@ -1,0 +1,7 @@
+#include "app/libraries/OmbriskExports.h"
+
+OmbriskExports& Ombrisk()
+{
+    static OmbriskExports exports;
+    return Bound(exports);
+}

@@ -1,0 +1,7 @@
+#include "app/libraries/SurrickExports.h"
+
+SurrickExports& Surrick()
+{
+    static SurrickExports exports;
+    return Bound(exports);
+}

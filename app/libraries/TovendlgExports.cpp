@@ -1,0 +1,7 @@
+#include "app/libraries/TovendlgExports.h"
+
+TovendlgExports& Tovendlg()
+{
+    static TovendlgExports exports;
+    return Bound(exports);
+}
