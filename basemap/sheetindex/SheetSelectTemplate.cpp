@@ -1,6 +1,8 @@
 #include "basemap/sheetindex/SheetSelectTemplate.h"
 
 #include "platform/text/Cp932.h"
+#include "platform/text/Format.h"
+#include "platform/ui/Dialog.h"
 #include "platform/ui/Controls.h"
 
 using namespace sheetselect;
@@ -42,4 +44,23 @@ int FindSheetSelectLine(const std::vector<SheetIndexLine>& lines, std::string_vi
             return int(i);
     }
     return -1;
+}
+
+void FillSheetSelectList(vd::Dialog& dialog, const std::vector<SheetIndexLine>& lines, const RegionBounds& bounds,
+                         const std::string& chosenName)
+{
+    auto* combo = dialog.item<vd::ComboBox>(IDC_SHEET_COMBO);
+    if (!combo)
+        return;
+    combo->ResetContent();
+    for (const SheetIndexLine& line : lines)
+        if (!line.IsEmpty() && WithinRegionBounds(bounds, line.LatitudeText(), line.LongitudeText()))
+            combo->AddString(line.NameColumns());
+    dialog.SetDlgItemText(IDC_SHEET_COUNT, vd::format("図幅数=%d", combo->GetCount()));
+    if (!chosenName.empty()) {
+        combo->SetWindowText(chosenName);
+        const int index = combo->FindString(-1, chosenName);
+        if (index >= 0)
+            combo->SetCurSel(index);
+    }
 }

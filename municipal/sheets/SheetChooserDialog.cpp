@@ -48,20 +48,7 @@ void CDlgSheetChooser::FillSheetList()
     m_strSouthBound = bounds.south;
     SetDlgItemText(IDC_REGION_NAME, m_strRegion);
 
-    auto* combo = item<vd::ComboBox>(IDC_SHEET_COMBO);
-    if (!combo)
-        return;
-    combo->ResetContent();
-    for (const SheetIndexLine& line : m_astrSheetLine)
-        if (!line.IsEmpty() && WithinRegionBounds(bounds, line.LatitudeText(), line.LongitudeText()))
-            combo->AddString(line.NameColumns());
-    SetDlgItemText(IDC_SHEET_COUNT, vd::format("図幅数=%d", combo->GetCount()));
-    if (!m_strChosenName.empty()) {
-        combo->SetWindowText(m_strChosenName);
-        const int index = combo->FindString(-1, m_strChosenName);
-        if (index >= 0)
-            combo->SetCurSel(index);
-    }
+    FillSheetSelectList(*this, m_astrSheetLine, bounds, m_strChosenName);
 }
 
 void CDlgSheetChooser::OnRegionButton(int id)

@@ -336,8 +336,8 @@ private:
                 dc.SelectObject(keptPen);
             }
         } else if (!alt) {
-            if (cellIndex == 0 && dovanne.OnWholeCoastLine.fn)
-                dovanne.OnWholeCoastLine.fn(&dc, frame, doc.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
+            if (cellIndex == 0 && Dovanne().OnWholeCoastLine.fn)
+                Dovanne().OnWholeCoastLine.fn(&dc, frame, doc.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
                                     scaleX, scaleY, doc.m_nMapBoundary * 1000 + doc.m_nCstlnColor,
                                     doc.m_strCoastDir);
         } else {

@@ -88,25 +88,7 @@ void CDlgSheetSelect::FillSheetList()
     m_strSouthBound = bounds.south;
     SetDlgItemText(IDC_REGION_NAME, m_strRegion);
 
-    auto* combo = item<vd::ComboBox>(IDC_SHEET_COMBO);
-    if (!combo)
-        return;
-    combo->ResetContent();
-    for (const SheetIndexLine& line : m_astrIndexLine) {
-        if (line.IsEmpty())
-            continue;
-        if (!WithinRegionBounds(bounds, line.LatitudeText(), line.LongitudeText()))
-            continue;
-        combo->AddString(line.NameColumns());
-    }
-    SetDlgItemText(IDC_SHEET_COUNT, vd::format("図幅数=%d", combo->GetCount()));
-    if (!m_strChosenName.empty()) {
-        combo->SetWindowText(m_strChosenName);
-        // The first entry can be the current sheet too.
-        const int index = combo->FindString(-1, m_strChosenName);
-        if (index >= 0)
-            combo->SetCurSel(index);
-    }
+    FillSheetSelectList(*this, m_astrIndexLine, bounds, m_strChosenName);
 }
 
 void CDlgSheetSelect::OnRegionButton(int id)
