@@ -59,7 +59,14 @@ private:
 // Node records (up to the first link): the key (mesh, second-level code, node number) and the
 // 16-character coordinate text.
 struct NodeTable {
-    std::vector<std::string> coordinates;
+    static constexpr std::size_t kCoordinateWidth = 16;
+    // The coordinate texts one after another (one block, not a string each).
+    std::string coordinates;
+    std::size_t Count() const { return coordinates.size() / kCoordinateWidth; }
+    std::string_view Coordinate(std::size_t node) const
+    {
+        return std::string_view(coordinates).substr(node * kCoordinateWidth, kCoordinateWidth);
+    }
     std::vector<char> used;
     KeyQueues byKey;
 };
@@ -80,8 +87,8 @@ bool ReadNodes(const std::string& source, bool parted, NodeTable& nodes)
         if (!Begins(raw, 'N'))
             continue;
         const std::string key = vd::paddedRawField(raw, 3, 12);
-        const int entry = int(nodes.coordinates.size());
-        nodes.coordinates.push_back(vd::paddedRawField(raw, 16, 16));
+        const int entry = int(nodes.Count());
+        nodes.coordinates += vd::paddedRawField(raw, 16, int(NodeTable::kCoordinateWidth));
         nodes.used.push_back(0);
         nodes.byKey.Add(parted ? PartedNodeKey(key, vd::parseInt(vd::rawField(key, 6, 6))) : key, entry);
     }
@@ -153,6 +160,7 @@ bool JoinRecords(BuildProgress& progress, const std::string& intermediate, NodeT
     int joined = 0;
     std::string unshownKey;
     std::string raw;
+    std::string joinedLine;
     while (data.readRawLine(raw)) {
         const std::string dataKey = vd::paddedRawField(raw, 3, 10);
         const int section = sections.byDataKey.TakeFirst(dataKey, sections.used);
@@ -162,7 +170,8 @@ bool JoinRecords(BuildProgress& progress, const std::string& intermediate, NodeT
         const int node = TakeNode(nodes, sections.linkKeys[std::size_t(section)], parted);
         if (node < 0)
             continue;
-        out.Line(nodes.coordinates[std::size_t(node)] + std::string(vd::rawField(raw, 3)));
+        joinedLine.assign(nodes.Coordinate(std::size_t(node))).append(vd::rawField(raw, 3));
+        out.Line(joinedLine);
         if (joined++ % kKeyEvery == 0) {
             progress.Note(330, 683, vd::cp932ToUtf8(dataKey));
             unshownKey.clear();
@@ -200,7 +209,7 @@ public:
         bool built = CopyDataRecords(source, intermediate);
         progress_.Show(20, 702,
                        kWait + vd::format("   Table=%d (Node=%d)", int(sections.linkKeys.size()),
-                                          int(nodes.coordinates.size())));
+                                          int(nodes.Count())));
         built = built && JoinRecords(progress_, intermediate, nodes, sections, parted_, folder_ + ledgerName);
         progress_.Show(20, 702, "作業用の中間ファイルを削除します！");
         (void)vd::removeFile(intermediate);

@@ -3,6 +3,7 @@
 #include "layers/render/meshcode/MeshCode.h"
 #include "layers/render/meshcode/Truncate.h"
 #include "layers/render/meshes/MeshLayer.h"
+#include "layers/render/meshes/SolidRuns.h"
 
 #include <algorithm>
 
@@ -61,13 +62,14 @@ void ReliefCells::Fill(int latitude, int longitude, int cls)
 {
     const std::size_t k = std::size_t(std::clamp(cls, 0, kReliefClasses - 1));
     const int n = std::max(grid_.Spec().subCells, 1);
+    SolidRuns runs(r_.DeviceContext);
     for (int s = 0; s < n * n; ++s) {
         const int lat = latitude + (s / n) * meshcode::kThirdMeshLatitudeSeconds / n;
         const int lon = longitude + (s % n) * meshcode::kThirdMeshLongitudeSeconds / n;
         if (lat < r_.South || lat >= r_.North || lon < r_.West || lon >= r_.East)
             continue;
         const ScreenPoint p = r_.ToScreen(lat, lon);
-        r_.DeviceContext.FillSolidRect(p.x, p.y - height_, width_, height_, shades_.At(k, grid_.Level(lat, lon)));
+        runs.Fill(p.x, p.y - height_, width_, height_, shades_.At(k, grid_.Level(lat, lon)));
     }
 }
 

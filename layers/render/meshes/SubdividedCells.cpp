@@ -6,11 +6,6 @@
 
 namespace meshes {
 
-meshcode::MeshCorner SubCellCorner(meshcode::MeshCorner cell, int j)
-{
-    return {cell.latitude + (j / 10) * 3, cell.longitude + (j % 10) * meshcode::kThirdMeshLongitudeSeconds / 10};
-}
-
 SubCellPainter::SubCellPainter(const CLayerRenderer& r, bool fullDetailRule)
 {
     const bool large = meshcode::TruncateToInt(r.XScale * 4.5f) > 1 || meshcode::TruncateToInt(r.YScale * 3.0f) > 1;
@@ -34,6 +29,16 @@ void SubCellPainter::Paint(vd::Dc& dc, ScreenPoint p, vd::COLORREF colour) const
         return;
     }
     dc.FillSolidRect(p.x, p.y, width_, height_, colour);
+}
+
+void SubCellPainter::Paint(SolidRuns& runs, ScreenPoint p, vd::COLORREF colour) const
+{
+    if (pixels_) {
+        runs.Flush();
+        Paint(runs.Context(), p, colour);
+        return;
+    }
+    runs.Fill(p.x, p.y, width_, height_, colour);
 }
 
 std::optional<meshcode::MeshCorner> SubdividedRecordCell(const CLayerRenderer& r, std::string_view line)

@@ -148,6 +148,12 @@ std::optional<vd::COLORREF> SubdividedColour(const SubdividedStyle& style, char 
     }
 }
 
+SubdividedColours::SubdividedColours(const SubdividedStyle& style)
+{
+    for (std::size_t c = 0; c < table_.size(); ++c)
+        table_[c] = SubdividedColour(style, static_cast<char>(static_cast<unsigned char>(c)));
+}
+
 std::size_t SubdividedColumn(int group, int item, std::size_t landUseColumn, int j)
 {
     if (group == kDesignatedGroup)

@@ -4,6 +4,7 @@
 // and basins; and where a record holds each sub-cell's character.
 #include "platform/dc/Color.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,17 @@ struct SubdividedStyle {
     bool reliefColours = false; // land use over the relief: the relief form's own class colours
 };
 std::optional<vd::COLORREF> SubdividedColour(const SubdividedStyle& style, char code);
+
+// SubdividedColour of every character for one style, worked out once: a draw looks up each of its
+// sub-cells.
+class SubdividedColours {
+public:
+    explicit SubdividedColours(const SubdividedStyle& style);
+    std::optional<vd::COLORREF> Of(char code) const { return table_[static_cast<unsigned char>(code)]; }
+
+private:
+    std::array<std::optional<vd::COLORREF>, 256> table_;
+};
 
 // The column of sub-cell j's character (j 0-99) for the group; designated areas add the kind.
 std::size_t SubdividedColumn(int group, int item, std::size_t landUseColumn, int j);

@@ -56,6 +56,8 @@ int DrawSubdivided(CLayerRenderer& r, int cellCount, int modeCode, int item, con
     if (relief)
         walk.beforeCell = [&](int n, const std::string& code) { relief->SetBlock(walk.cellCount, n, code); };
 
+    const SubdividedColours colours(style);
+    SolidRuns runs(dc);
     r.ForEachCellPrefecture(walk, [&](const std::string& prefecture) {
         ForEachMeshLine(r.DataSetPath + prefecture + ".txt", [&](std::string_view line) {
             if (IsHeaderLine(line))
@@ -69,13 +71,14 @@ int DrawSubdivided(CLayerRenderer& r, int cellCount, int modeCode, int item, con
                     continue;
                 const std::size_t column = SubdividedColumn(group, item, landUseColumn, j);
                 const char code = column < line.size() ? line[column] : ' ';
-                const std::optional<vd::COLORREF> colour = SubdividedColour(style, code);
+                const std::optional<vd::COLORREF> colour = colours.Of(code);
                 if (!colour)
                     continue;
                 const vd::COLORREF shown =
                     relief ? meshcode::ReliefShade(*colour, relief->Level(at.latitude, at.longitude)) : *colour;
-                painter.Paint(dc, r.ToScreen(at.latitude, at.longitude), shown);
+                painter.Paint(runs, r.ToScreen(at.latitude, at.longitude), shown);
             }
+            runs.Flush();
             return true;
         });
     });

@@ -3,6 +3,9 @@
 #include "platform/text/Cp932.h"
 #include "platform/text/Numbers.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace points {
@@ -19,6 +22,23 @@ std::string Before(std::string text, std::string_view mark)
     return text;
 }
 
+// No byte from 0x80 up: eight at a time.
+bool SingleByte(std::string_view text)
+{
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::size_t pos = 0;
+    for (; pos + 8 <= text.size(); pos += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + pos, 8);
+        if (word & kHighBits)
+            return false;
+    }
+    for (; pos < text.size(); ++pos)
+        if (static_cast<unsigned char>(text[pos]) & 0x80)
+            return false;
+    return true;
+}
+
 } // namespace
 
 std::string_view Column(std::string_view line, int start, int length)
@@ -27,6 +47,11 @@ std::string_view Column(std::string_view line, int start, int length)
         return {};
     const std::size_t from = std::size_t(start);
     const std::size_t to = from + std::size_t(length);
+    // Without a byte from 0x80 up before the column's end there is no double-byte character to
+    // keep whole: the column is cut as it stands, without walking the line character by character.
+    const std::size_t scanned = std::min(to, line.size());
+    if (SingleByte(line.substr(0, scanned)))
+        return from < scanned ? line.substr(from, scanned - from) : std::string_view{};
     std::size_t first = std::string_view::npos;
     std::size_t last = from;
     for (std::size_t pos = 0; pos < line.size() && pos < to;) {

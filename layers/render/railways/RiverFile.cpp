@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kFieldBytes = 17;
 constexpr int kMaxMisses = 500;
+constexpr int kCountEvery = 500;
 const std::string kWait = "しばらくお待ちください（数～30分）！";
 
 // The attribute groups: from the first "DS" line on, runs of one key (columns 4-13).
@@ -109,8 +110,13 @@ void JoinLinks(BuildProgress& progress, const std::string& linkPath, const std::
         }
         if (!found)
             break; // what was joined so far stays
-        progress.Note(300, 702, vd::format("  i=%d", ++joined));
+        // The count redrawn every so many links and always for the last: drawing it for each
+        // link took longer than the join itself.
+        if (joined++ % kCountEvery == 0)
+            progress.Note(300, 702, vd::format("  i=%d", joined));
     }
+    if (joined > 0 && (joined - 1) % kCountEvery != 0)
+        progress.Note(300, 702, vd::format("  i=%d", joined));
     out.FinishUnless(links.failed() || groups.failed());
 }
 

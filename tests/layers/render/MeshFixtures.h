@@ -5,7 +5,9 @@
 #include "platform/dc/RecordingDc.h"
 #include "platform/text/Format.h"
 
+#include <map>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 #include <string>
@@ -95,6 +97,18 @@ inline std::vector<Fill> Cells(const vd::RecordingDc& dc)
         if (c.op.kind == vd::DrawOp::FillSolidRect && c.op.rect.left < 500)
             fills.push_back({c.op.rect, c.op.colour});
     return fills;
+}
+
+// The colour each pixel ends with when the fills are painted in their order: what a picture shows,
+// whether touching rectangles of one colour came as one fill or as several.
+inline std::map<std::pair<int, int>, vd::COLORREF> Painted(const std::vector<Fill>& fills)
+{
+    std::map<std::pair<int, int>, vd::COLORREF> pixels;
+    for (const Fill& f : fills)
+        for (int y = f.rect.top; y < f.rect.bottom; ++y)
+            for (int x = f.rect.left; x < f.rect.right; ++x)
+                pixels[{x, y}] = f.colour;
+    return pixels;
 }
 
 } // namespace layers_test

@@ -159,10 +159,10 @@ TEST_F(SubdividedMeshes, LandUseSubCellsInTheirClassColours)
         Renderer(folder.Windows() + "(l03-03m_25.txt)").DrawSubdividedMesh(-1, 0, 0, "100000000000", 0, 0, WholeCountry());
     EXPECT_GT(result, 0);
     const int y = kMeshNorth - kMeshSouth;
-    EXPECT_EQ(Fills(), (std::vector<Fill>{{{0, y, 9, y + 6}, kPaddy},
-                                          {{4, y, 13, y + 6}, kPaddy},
-                                          {{0, y - 3, 9, y + 3}, kWater},
-                                          {{40, y - 27, 49, y - 21}, kGolf}}));
+    EXPECT_EQ(Painted(Fills()), Painted({{{0, y, 9, y + 6}, kPaddy},
+                                         {{4, y, 13, y + 6}, kPaddy},
+                                         {{0, y - 3, 9, y + 3}, kWater},
+                                         {{40, y - 27, 49, y - 21}, kGolf}}));
 
     // Designated areas, kind 1 at 168 + 5j + 1; basins at 20 + 8j.
     dc.Clear();
@@ -203,9 +203,8 @@ TEST_F(SubdividedMeshes, ReliefFormShadesBySubCellLevel)
     const std::string set = folder.Windows() + "(l03-03m_25)";
     EXPECT_GT(Renderer(set).DrawSubdividedMeshRelief(-1, 0, 0, "100000000000", 0, 0, WholeCountry()), 0);
     const vd::COLORREF other = vd::RGB(140, 0, 255);
-    ASSERT_EQ(Fills().size(), 2u);
-    EXPECT_EQ(Fills()[0].colour, other);
-    EXPECT_EQ(Fills()[1].colour, other);
+    const int y = kMeshNorth - kMeshSouth;
+    EXPECT_EQ(Painted(Fills()), Painted({{{0, y, 9, y + 6}, other}, {{4, y, 13, y + 6}, other}}));
 
     // Byte 0 of the grid is level 7 (sub-cell 0); sub-cell 1 (4 seconds east) reads the same
     // point of the 4 x 4 grid, since 4 x 4 / 45 is 0.
@@ -215,9 +214,8 @@ TEST_F(SubdividedMeshes, ReliefFormShadesBySubCellLevel)
     folder.WriteBytes("TEMP/RELIEF.DAT", bytes);
     dc.Clear();
     Renderer(set).DrawSubdividedMeshRelief(-1, 0, 0, "100000000000", 0, 0, WholeCountry());
-    ASSERT_EQ(Fills().size(), 2u);
-    EXPECT_EQ(Fills()[0].colour, meshcode::ReliefShade(other, 7));
-    EXPECT_EQ(Fills()[1].colour, meshcode::ReliefShade(other, 7));
+    const vd::COLORREF shaded = meshcode::ReliefShade(other, 7);
+    EXPECT_EQ(Painted(Fills()), Painted({{{0, y, 9, y + 6}, shaded}, {{4, y, 13, y + 6}, shaded}}));
 }
 
 // A lake record: slots from column 33, six characters each, digits from column 87.

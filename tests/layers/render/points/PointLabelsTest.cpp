@@ -26,6 +26,15 @@ TEST(PointColumns, CutOnWholeCharactersAndEmptyPastTheEnd)
     };
     for (const auto& c : cases)
         EXPECT_EQ(ColumnText(line, c.start, c.length), c.text) << c.start << "," << c.length;
+    // Single-byte text before the column's end, whatever follows it.
+    const std::string plain = Raw("L12345 cd河");
+    const struct {
+        int start, length;
+        std::string text;
+    } plainCases[] = {{1, 5, "12345"}, {6, 3, " cd"}, {0, 9, "L12345 cd"}, {8, 3, "d河"}, {7, 3, "cd"},
+                      {9, 2, "河"},   {11, 4, ""},      {20, 2, ""},         {5, 0, ""}};
+    for (const auto& c : plainCases)
+        EXPECT_EQ(ColumnText(plain, c.start, c.length), c.text) << c.start << "," << c.length;
     EXPECT_EQ(ColumnNumber(line, 1, 2), 12);
     EXPECT_EQ(ColumnNumber(line, 40, 2), 0);
     EXPECT_EQ(ColumnNumber(line, 3, 2), 0);
