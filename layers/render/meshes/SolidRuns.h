@@ -5,6 +5,8 @@
 // in MM_TEXT, where a rectangle's pixels are its logical coordinates as they are.
 #include "platform/dc/Dc.h"
 
+#include <algorithm>
+
 namespace meshes {
 
 class SolidRuns {
@@ -14,12 +16,23 @@ public:
     SolidRuns(const SolidRuns&) = delete;
     SolidRuns& operator=(const SolidRuns&) = delete;
 
-    void Fill(int x, int y, int width, int height, vd::COLORREF colour);
+    void Fill(int x, int y, int width, int height, vd::COLORREF colour)
+    {
+        if (held_ && colour == colour_ && y == run_.top && y + height == run_.bottom && width > 0 && x <= run_.right &&
+            x + width >= run_.left) {
+            run_.left = std::min(run_.left, x);
+            run_.right = std::max(run_.right, x + width);
+            return;
+        }
+        Start(x, y, width, height, colour);
+    }
     // Fills what is held; call before anything else is drawn into the context.
     void Flush();
     vd::Dc& Context() const { return dc_; }
 
 private:
+    void Start(int x, int y, int width, int height, vd::COLORREF colour);
+
     vd::Dc& dc_;
     bool merge_;
     bool held_ = false;

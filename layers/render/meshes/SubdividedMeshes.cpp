@@ -9,6 +9,7 @@
 #include "layers/render/meshes/SubdividedCells.h"
 #include "layers/render/meshes/SubdividedClasses.h"
 
+#include <array>
 #include <optional>
 
 namespace {
@@ -65,6 +66,15 @@ int DrawSubdivided(CLayerRenderer& r, int cellCount, int modeCode, int item, con
             const std::optional<meshcode::MeshCorner> cell = SubdividedRecordCell(r, line);
             if (!cell)
                 return true;
+            // A screen x follows the longitude alone and a y the latitude alone: the ten columns'
+            // and ten rows' once a record, not a point per sub-cell.
+            std::array<int, 10> columnX{}, rowY{};
+            for (int k = 0; k < 10; ++k) {
+                const meshcode::MeshCorner diagonal = SubCellCorner(*cell, k * 11); // row k, column k
+                const ScreenPoint p = r.ToScreen(diagonal.latitude, diagonal.longitude);
+                columnX[std::size_t(k)] = p.x;
+                rowY[std::size_t(k)] = p.y;
+            }
             for (int j = 0; j < kSubCells; ++j) {
                 const meshcode::MeshCorner at = SubCellCorner(*cell, j);
                 if (!r.InDrawExtent(at.latitude, at.longitude))
@@ -76,7 +86,7 @@ int DrawSubdivided(CLayerRenderer& r, int cellCount, int modeCode, int item, con
                     continue;
                 const vd::COLORREF shown =
                     relief ? meshcode::ReliefShade(*colour, relief->Level(at.latitude, at.longitude)) : *colour;
-                painter.Paint(runs, r.ToScreen(at.latitude, at.longitude), shown);
+                painter.Paint(runs, {columnX[std::size_t(j % 10)], rowY[std::size_t(j / 10)]}, shown);
             }
             runs.Flush();
             return true;
