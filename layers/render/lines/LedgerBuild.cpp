@@ -14,7 +14,7 @@
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 
-#include <unordered_map>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -29,31 +29,54 @@ bool Begins(std::string_view raw, char kind) { return !raw.empty() && raw[0] == 
 int FollowingLineCount(int n) { return int((static_cast<long long>(n) + 4) / 5); }
 
 // Queues of table entries by key, in file order: the "first unused entry with this key" of a
-// join is the front of its queue, once the entries used by another key are passed over. A queue
-// is its entries and the place of its front (a deque would take a block of its own for each key).
+// join is the front of its queue, once the entries used by another key are passed over. The
+// entries are kept sorted by key (file order within a key) and found by binary search: the
+// tables run to tens of thousands of keys, and data records come in much the order of the
+// tables, so the search stays in memory the cache holds where a hash table's would not.
 class KeyQueues {
 public:
-    void Add(const std::string& key, int entry) { queues_[key].entries.push_back(entry); }
+    void Add(std::string key, int entry)
+    {
+        entries_.push_back({std::move(key), entry});
+        sorted_ = false;
+    }
     // The first entry of the key that is not marked used; -1 when none is left.
     int TakeFirst(const std::string& key, const std::vector<char>& used)
     {
-        const auto found = queues_.find(key);
-        if (found == queues_.end())
+        Sort();
+        const auto first = std::lower_bound(entries_.begin(), entries_.end(), key,
+                                            [](const Entry& e, const std::string& k) { return e.key < k; });
+        if (first == entries_.end() || first->key != key)
             return -1;
-        Queue& queue = found->second;
-        while (queue.front < queue.entries.size() && used[std::size_t(queue.entries[queue.front])])
-            ++queue.front;
-        if (queue.front == queue.entries.size())
+        const std::size_t start = std::size_t(first - entries_.begin());
+        std::size_t at = start + fronts_[start];
+        while (at < entries_.size() && entries_[at].key == key && used[std::size_t(entries_[at].entry)])
+            ++at;
+        fronts_[start] = at - start;
+        if (at == entries_.size() || entries_[at].key != key)
             return -1;
-        return queue.entries[queue.front++];
+        ++fronts_[start];
+        return entries_[at].entry;
     }
 
 private:
-    struct Queue {
-        std::vector<int> entries;
-        std::size_t front = 0;
+    struct Entry {
+        std::string key;
+        int entry;
     };
-    std::unordered_map<std::string, Queue> queues_;
+    void Sort()
+    {
+        if (sorted_)
+            return;
+        const auto byKey = [](const Entry& a, const Entry& b) { return a.key < b.key; };
+        if (!std::is_sorted(entries_.begin(), entries_.end(), byKey))
+            std::stable_sort(entries_.begin(), entries_.end(), byKey);
+        fronts_.assign(entries_.size(), 0);
+        sorted_ = true;
+    }
+    std::vector<Entry> entries_;
+    std::vector<std::size_t> fronts_; // at the first entry of each key: how far its queue is taken
+    bool sorted_ = true;
 };
 
 // Node records (up to the first link): the key (mesh, second-level code, node number) and the
