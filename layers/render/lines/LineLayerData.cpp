@@ -1,7 +1,10 @@
 #include "layers/render/lines/LineLayerData.h"
 
+#include "platform/dc/GdiConstants.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Numbers.h"
+
+#include <vector>
 
 namespace {
 
@@ -48,20 +51,35 @@ void DrawLineRecordPoints(CLayerRenderer& r, LineRecordReader& reader, const Lin
                           int longitudeShift)
 {
     vd::Dc& dc = r.DeviceContext;
-    bool penDown = false;
+    // A solid 1-pixel polyline sets exactly the pixels of its segments drawn one by one where the
+    // Dc draws the lines itself (a picture) and a logical unit is a pixel: there each run of points
+    // inside the extent goes as one call, the current position left on its last point as before.
+    const vd::Pen& pen = dc.GetCurrentPen();
+    const bool asPolylines = dc.GetMapMode() == vd::MM_TEXT && pen.Width() <= 1 && pen.Style() == vd::PS_SOLID &&
+                             !dc.GetSurface().IsNull();
+    thread_local std::vector<vd::Point> run;
+    run.clear();
+    const auto drawRun = [&] {
+        if (run.size() >= 2 && asPolylines) {
+            dc.Polyline(run.data(), int(run.size()));
+            dc.MoveTo(run.back());
+        } else if (!run.empty()) {
+            dc.MoveTo(run.front());
+            for (std::size_t k = 1; k < run.size(); ++k)
+                dc.LineTo(run[k]);
+        }
+        run.clear();
+    };
     LinePoint point;
     for (int i = 0; i < header.pointCount && reader.nextPoint(point); ++i) {
         const int latitude = point.latitudeTenths / 10;
         const int longitude = point.longitudeTenths / 10 - longitudeShift;
         if (latitude < r.South || latitude > r.North || longitude < r.West || longitude > r.East) {
-            penDown = false;
+            drawRun();
             continue;
         }
         const ScreenPoint at = r.ToScreen(latitude, longitude);
-        if (penDown)
-            dc.LineTo(at.x, at.y);
-        else
-            dc.MoveTo(at.x, at.y);
-        penDown = true;
+        run.push_back({at.x, at.y});
     }
+    drawRun();
 }

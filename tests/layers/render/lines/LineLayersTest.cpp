@@ -248,4 +248,38 @@ TEST(LineLayersPicture, WhiteRiverBlockAround5235)
     EXPECT_EQ(dc.GetPixel(at(483000).x, y - 3), white);
 }
 
+TEST(LineLayersPicture, RunsOfPointsSetThePixelsOfTheirSegmentsDrawnOneByOne)
+{
+    LayerFolder folder;
+    std::vector<std::string> table;
+    for (int code : {5334, 5335, 5336, 5234, 5235, 5236, 5134, 5135, 5136})
+        table.push_back(vd::format("%d=27", code));
+    folder.WriteLines("Msh_prft.dat", table);
+    // A zigzag river (steep, shallow and reversed slopes) leaving the block once in the middle.
+    const std::vector<std::pair<int, int>> first{{483000, 126000}, {484000, 127500}, {485500, 125000}, {486000, 130000}};
+    const std::vector<std::pair<int, int>> second{{487000, 124000}, {487300, 128000}, {491000, 123000}};
+    folder.WriteLines("W05-07L-27.txt", {LineHeader(7), PointLine(first), PointLine(second)});
+    vd::ImageDc dc(500, 500);
+    OnDdRiverWhite(&dc, 1, 10, 10, 9, 5235, 0, 0, 0, -1, 0, 0, 700, 0, 0, 0.5f, 0.5f, AllPrefectures(), "5235", "河川",
+                   "9", folder.Windows() + "(W05-07L-27.txt)", folder.Windows());
+
+    vd::ImageDc reference(500, 500);
+    reference.SelectObject(kBlue);
+    const auto at = [](std::pair<int, int> p) { return White(p.first, p.second, 482400, 129600, 0.5f, 10, 10); };
+    reference.MoveTo(at(first[0]));
+    reference.LineTo(at(first[1]));
+    reference.LineTo(at(first[2]));
+    reference.MoveTo(at(second[0]));
+    reference.LineTo(at(second[1]));
+    reference.LineTo(at(second[2]));
+    int drawn = 0;
+    const vd::COLORREF blue = RGB(0, 0, 255);
+    for (int y = 0; y < 500; ++y)
+        for (int x = 0; x < 500; ++x) {
+            drawn += reference.GetPixel(x, y) == blue;
+            ASSERT_EQ(dc.GetPixel(x, y) == blue, reference.GetPixel(x, y) == blue) << x << "," << y;
+        }
+    EXPECT_GT(drawn, 100);
+}
+
 } // namespace
