@@ -6,7 +6,7 @@
 #     the same extent and cell size, 45" x 30").
 # Both write 1024 x 768 pictures (the program a BMP, GMT a PNG at 100 dpi). The runs are paired
 # (program, then GMT, each round) so the machine's load hits both alike; the medians and their
-# ratio are printed.
+# ratio are printed, of the wall times and of the CPU times (user + system).
 #   whole-process.sh [rounds (default 5)] [build folder (default build/)]
 # GMT is the Debian package gmt with gmt-gshhg-low and gmt-dcw; it is installed with apt when
 # missing (the script says so first).
@@ -43,13 +43,15 @@ awk 'BEGIN {
 # GMT's grid: Japan (122-154 E, 20-46 N) in cells of 45 x 30 arc-seconds.
 (cd "$work/gmt" && gmt grdmath -R122/154/20/46 -I45s/30s X Y ADD = grid.nc)
 
-# Milliseconds of one run of the command.
+# One run of the command: "<wall us> <cpu us>", the CPU time (user + system, the command and its
+# children) being the steadier figure on a loaded machine.
 timed() {
-  local start end
+  local start end cpu status=0
   start=$(date +%s%N)
-  "$@" >/dev/null 2>&1 || { echo "whole-process: failed: $*" >&2; exit 1; }
+  cpu=$( { TIMEFORMAT='%U %S'; time "$@" >/dev/null 2>&1; } 2>&1 ) || status=$?
   end=$(date +%s%N)
-  echo $(( (end - start) / 1000 ))
+  [ "$status" -eq 0 ] || { echo "whole-process: failed: $*" >&2; return 1; }
+  echo "$(( (end - start) / 1000 )) $(awk -v u="${cpu% *}" -v s="${cpu#* }" 'BEGIN { printf "%d", (u + s) * 1000000 }')"
 }
 
 gmt_overview() {
@@ -61,11 +63,12 @@ gmt_mesh() {
 }
 
 declare -a ours_overview gmt_overview_t ours_mesh gmt_mesh_t
+declare -a ours_overview_cpu gmt_overview_cpu ours_mesh_cpu gmt_mesh_cpu
 for ((i = 0; i < rounds; ++i)); do
-  ours_overview+=("$(timed "$tool" overview "$work/overview.bmp")")
-  gmt_overview_t+=("$(timed gmt_overview)")
-  ours_mesh+=("$(timed "$tool" mesh "$work/mesh" "$work/mesh.bmp")")
-  gmt_mesh_t+=("$(timed gmt_mesh)")
+  run=$(timed "$tool" overview "$work/overview.bmp"); ours_overview+=("${run% *}"); ours_overview_cpu+=("${run#* }")
+  run=$(timed gmt_overview); gmt_overview_t+=("${run% *}"); gmt_overview_cpu+=("${run#* }")
+  run=$(timed "$tool" mesh "$work/mesh" "$work/mesh.bmp"); ours_mesh+=("${run% *}"); ours_mesh_cpu+=("${run#* }")
+  run=$(timed gmt_mesh); gmt_mesh_t+=("${run% *}"); gmt_mesh_cpu+=("${run#* }")
 done
 
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -74,6 +77,9 @@ report() {
   awk -v n="$name" -v a="$ours" -v b="$theirs" \
     'BEGIN { printf "%-10s program %8.1f ms   GMT %8.1f ms   GMT / program %6.1fx\n", n, a / 1000, b / 1000, b / a }'
 }
-echo "whole runs, medians of $rounds paired rounds:"
+echo "whole runs, medians of $rounds paired rounds (wall time):"
 report overview "$(median "${ours_overview[@]}")" "$(median "${gmt_overview_t[@]}")"
 report mesh "$(median "${ours_mesh[@]}")" "$(median "${gmt_mesh_t[@]}")"
+echo "CPU time (user + system), medians:"
+report overview "$(median "${ours_overview_cpu[@]}")" "$(median "${gmt_overview_cpu[@]}")"
+report mesh "$(median "${ours_mesh_cpu[@]}")" "$(median "${gmt_mesh_cpu[@]}")"

@@ -11,6 +11,7 @@ CVeldoranDoc::~CVeldoranDoc()
     m_bmpPicture = vd::Dib();
     ProfileStoreWriter profile;
     WriteSettingsBack(profile);
+    profile.commit();
 }
 
 void CVeldoranDoc::WriteSettingsBack(ProfileWriter& profile)

@@ -2,6 +2,7 @@
 
 #include "platform/dc/GdiConstants.h"
 
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -231,16 +232,26 @@ Dib Dib::ReadFile(const std::string& path, std::string* error)
     return FromFileBytes(bytes, error);
 }
 
+namespace {
+
+// The 14 bytes a bitmap file puts before the block.
+std::array<std::uint8_t, 14> fileHeaderFor(std::size_t blockSize, int bitsOffset)
+{
+    std::array<std::uint8_t, 14> header{'B', 'M'};
+    put32(header.data() + 2, std::uint32_t(header.size() + blockSize));
+    put32(header.data() + 10, std::uint32_t(header.size() + bitsOffset));
+    return header;
+}
+
+} // namespace
+
 std::vector<std::uint8_t> Dib::FileBytes() const
 {
     if (block_.empty())
         return {};
-    std::vector<std::uint8_t> out(14 + block_.size());
-    out[0] = 'B';
-    out[1] = 'M';
-    put32(out.data() + 2, std::uint32_t(out.size()));
-    put32(out.data() + 10, std::uint32_t(14 + bitsOffset()));
-    std::memcpy(out.data() + 14, block_.data(), block_.size());
+    const auto header = fileHeaderFor(block_.size(), bitsOffset());
+    std::vector<std::uint8_t> out(header.begin(), header.end());
+    out.insert(out.end(), block_.begin(), block_.end());
     return out;
 }
 
@@ -248,14 +259,16 @@ bool Dib::WriteFile(const std::string& path) const
 {
     if (block_.empty())
         return false;
-    const std::vector<std::uint8_t> bytes = FileBytes();
+    // The file header, then the block as it stands: no copy of a picture of some megabytes.
+    const auto fileHeader = fileHeaderFor(block_.size(), bitsOffset());
     // Written beside the target and then moved over it, so a failed write never leaves half a file.
     const std::string temporary = path + ".tmp-write";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out)
             return false;
-        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        out.write(reinterpret_cast<const char*>(fileHeader.data()), std::streamsize(fileHeader.size()));
+        out.write(reinterpret_cast<const char*>(block_.data()), std::streamsize(block_.size()));
         out.close();
         if (!out) {
             std::remove(temporary.c_str());

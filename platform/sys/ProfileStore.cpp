@@ -10,7 +10,9 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <limits>
+#include <vector>
 
 #include <stdlib.h>
 #include <unistd.h>
@@ -89,46 +91,71 @@ std::filesystem::path secondName(const std::filesystem::path& file)
     return {};
 }
 
-// Whether the file holds exactly the entries of `expected`. Read under a second name: Qt keeps
-// the parsed file of each path and takes the one it has just written for whole, even when the
-// disk cut it short without Qt noticing.
-bool holdsEntries(const std::filesystem::path& file, QSettings& expected)
+// What `check` says of the file read under a second name: Qt keeps the parsed file of each path
+// and takes the one it has just written for whole, even when the disk cut it short without Qt
+// noticing; and its kept copy is out of date when another program rewrote the file with the
+// same size and time stamp.
+bool checkUnderSecondName(const std::filesystem::path& file, const std::function<bool(QSettings&)>& check)
 {
     const std::filesystem::path other = secondName(file);
     if (other.empty())
         return false;
-    bool same;
+    bool holds;
     {
-        QSettings check(QString::fromStdString(other.string()), QSettings::IniFormat);
-        const QStringList keys = expected.allKeys();
-        same = check.status() == QSettings::NoError && check.allKeys().size() == keys.size();
-        for (qsizetype i = 0; same && i < keys.size(); ++i)
-            same = check.value(keys[i]) == expected.value(keys[i]);
+        QSettings settings(QString::fromStdString(other.string()), QSettings::IniFormat);
+        holds = settings.status() == QSettings::NoError && check(settings);
     }
     std::error_code ignored;
     std::filesystem::remove(other, ignored);
-    return same;
+    return holds;
+}
+
+// Whether the file holds exactly the entries of `expected`.
+bool holdsEntries(const std::filesystem::path& file, QSettings& expected)
+{
+    return checkUnderSecondName(file, [&](QSettings& stored) {
+        const QStringList keys = expected.allKeys();
+        bool same = stored.allKeys().size() == keys.size();
+        for (qsizetype i = 0; same && i < keys.size(); ++i)
+            same = stored.value(keys[i]) == expected.value(keys[i]);
+        return same;
+    });
+}
+
+// Whether the file already holds every entry: then writing them would give the same file, so it
+// is left as it is (no new file, no wait for the disk).
+bool holdsAll(const std::filesystem::path& file, const std::vector<ProfileEntry>& entries)
+{
+    return checkUnderSecondName(file, [&](QSettings& stored) {
+        for (const ProfileEntry& entry : entries) {
+            const QVariant value = stored.value(storedKey(stored, entry.section, entry.key));
+            if (value.typeId() != QMetaType::QString || value.toString() != toQString(entry.value))
+                return false;
+        }
+        return true;
+    });
 }
 
 // QSettings writes a new file and renames it over the profile even when the disk was full part
 // way through (a short write is not reported), which would cut the user's profile. So the old
 // file is kept under a second name until the new one has been read back whole, and put back
-// otherwise.
-bool writeValue(const std::filesystem::path& file, std::string_view section, std::string_view key,
-                std::string_view value)
+// otherwise. All the entries go in one save; when the file holds each of them already, it is not
+// touched at all.
+bool writeValues(const std::filesystem::path& file, const std::vector<ProfileEntry>& entries)
 {
-    if (!isValidName(section) || !isValidName(key))
-        return false;
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error); // a first run's folders
     const bool existed = std::filesystem::exists(file, error);
+    if (existed && holdsAll(file, entries))
+        return true;
     const std::filesystem::path old = existed ? secondName(file) : std::filesystem::path();
     if (existed && old.empty())
         return false;
     bool written;
     {
         QSettings settings(QString::fromStdString(file.string()), QSettings::IniFormat);
-        settings.setValue(storedKey(settings, section, key), toQString(value));
+        for (const ProfileEntry& entry : entries)
+            settings.setValue(storedKey(settings, entry.section, entry.key), toQString(entry.value));
         settings.sync();
         written = settings.status() == QSettings::NoError && holdsEntries(file, settings);
     }
@@ -176,13 +203,12 @@ WriteFailures& writeFailures()
     return failures;
 }
 
-// A name that cannot be stored is the caller's mistake, not a file that failed.
-bool noteWrite(const std::filesystem::path& file, std::string_view section, std::string_view key, bool written)
+bool noteWrite(const std::filesystem::path& file, bool written)
 {
     WriteFailures& failures = writeFailures();
     if (written) {
         failures.told = false;
-    } else if (isValidName(section) && isValidName(key) && !failures.told && failures.handler) {
+    } else if (!failures.told && failures.handler) {
         failures.told = true;
         failures.handler(file);
     }
@@ -232,12 +258,25 @@ std::string ProfileStore::getString(std::string_view section, std::string_view k
 
 bool ProfileStore::writeInt(std::string_view section, std::string_view key, int value)
 {
-    return noteWrite(m_file, section, key, writeValue(m_file, section, key, std::to_string(value)));
+    return writeString(section, key, std::to_string(value));
 }
 
 bool ProfileStore::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
-    return noteWrite(m_file, section, key, writeValue(m_file, section, key, value));
+    return writeAll({{std::string(section), std::string(key), std::string(value)}});
+}
+
+bool ProfileStore::writeAll(const std::vector<ProfileEntry>& entries)
+{
+    // A name that cannot be stored is the caller's mistake, not a file that failed: the other
+    // entries are still written and the failure handler is not called.
+    std::vector<ProfileEntry> valid;
+    valid.reserve(entries.size());
+    for (const ProfileEntry& entry : entries)
+        if (isValidName(entry.section) && isValidName(entry.key))
+            valid.push_back(entry);
+    const bool written = valid.empty() || noteWrite(m_file, writeValues(m_file, valid));
+    return written && valid.size() == entries.size();
 }
 
 } // namespace vd

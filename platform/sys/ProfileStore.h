@@ -1,13 +1,21 @@
 #pragma once
 // The registry profile of the system (key Lxo\Veldoran) kept as an INI file. Sections and keys
 // compare case-insensitively, as the registry did: a value stored as "System/Editer" is read
-// and rewritten through "SYSTEM/editer". Every write reaches the file at once.
+// and rewritten through "SYSTEM/editer". Every write reaches the file at once; a write that
+// would leave the file's values as they are does not touch it.
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vd {
+
+struct ProfileEntry {
+    std::string section;
+    std::string key;
+    std::string value;
+};
 
 class ProfileStore {
 public:
@@ -27,6 +35,9 @@ public:
     // False when the file could not be written (or a name is empty or holds "/" or "\").
     bool writeInt(std::string_view section, std::string_view key, int value);
     bool writeString(std::string_view section, std::string_view key, std::string_view value);
+    // Several values in one save of the file (one wait for the disk instead of one per value).
+    // False when the file could not be written or a name is refused (the others are written).
+    bool writeAll(const std::vector<ProfileEntry>& entries);
 
     // Called with the file when a write to it fails, once until a write succeeds again, so the
     // many keys of one save tell it once. The program shows a message; none by default.

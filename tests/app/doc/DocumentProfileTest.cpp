@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include <sys/stat.h>
+
 namespace {
 
 using namespace doctest;
@@ -151,6 +155,27 @@ TEST_F(DocumentProfile, DestructorWritesTheRunBackAndTheNextRunReadsIt)
     next.reset();
     EXPECT_EQ(profile.getString("Division", "Div2"), "大和");
     EXPECT_EQ(profile.getString("Division", "neX5"), "137.0000");
+}
+
+// A run that changed no setting leaves the profile as it is (not even rewritten with the same
+// bytes); a changed setting still lands.
+TEST_F(DocumentProfile, AnExitWithoutChangesLeavesTheProfileAlone)
+{
+    const auto identity = [] {
+        struct stat status{};
+        EXPECT_EQ(stat(ProfileFile().c_str(), &status), 0);
+        return std::make_tuple(status.st_ino, status.st_mtim.tv_sec, status.st_mtim.tv_nsec);
+    };
+    std::make_unique<CVeldoranDoc>().reset();
+    const auto first = identity();
+    std::make_unique<CVeldoranDoc>().reset();
+    EXPECT_EQ(identity(), first);
+
+    auto doc = std::make_unique<CVeldoranDoc>();
+    doc->m_nSymbolSize = 4;
+    doc.reset();
+    EXPECT_NE(identity(), first);
+    EXPECT_EQ(profile.getInt("System", "SymbolSize", 0), 4);
 }
 
 // Records "section/key=value" in the order written.

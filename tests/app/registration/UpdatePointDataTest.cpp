@@ -263,6 +263,7 @@ TEST_F(Registration, EditedDivisionsComeBackToTheDocument)
     // Written to the profile's Division section when the document ends.
     ProfileStoreWriter profile;
     doc->WriteSettingsBack(profile);
+    ASSERT_TRUE(profile.commit());
     EXPECT_EQ(vd::ProfileStore().getString("Division", "Div1", ""), "近所");
     EXPECT_EQ(vd::ProfileStore().getString("Division", "swY0", ""), "33.0000");
 

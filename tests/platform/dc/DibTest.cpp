@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 
 namespace vd {
 namespace {
@@ -49,6 +50,8 @@ TEST(Dib, TwentyFourBitRowsArePaddedAndStoredBottomUp)
 
     const std::string path = scratch("rgb.bmp");
     ASSERT_TRUE(dib.WriteFile(path));
+    std::ifstream written(path, std::ios::binary);
+    EXPECT_EQ(std::vector<std::uint8_t>(std::istreambuf_iterator<char>(written), {}), file);
     std::string error;
     const Dib back = Dib::ReadFile(path, &error);
     ASSERT_FALSE(back.IsNull()) << error;

@@ -8,6 +8,9 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -130,4 +133,51 @@ TEST(ProfileStore, WriteReportsFailure)
     EXPECT_FALSE(profile.writeInt("", "Screen", 1));
     EXPECT_FALSE(profile.writeInt("System", "a/b", 1));
     EXPECT_FALSE(profile.writeInt("Sys\\tem", "Screen", 1));
+}
+
+TEST(ProfileStore, ASaveThatChangesNothingLeavesTheFileAlone)
+{
+    // Whether the file was replaced since the last look: a save writes a new file (new inode).
+    struct stat before{};
+    const auto replaced = [&](const std::filesystem::path& file) {
+        struct stat now{};
+        EXPECT_EQ(stat(file.c_str(), &now), 0);
+        const bool same = now.st_ino == before.st_ino && now.st_mtim.tv_sec == before.st_mtim.tv_sec &&
+                          now.st_mtim.tv_nsec == before.st_mtim.tv_nsec;
+        before = now;
+        return !same;
+    };
+    writeWhole(vd::ProfileStore::defaultFile(), "[System]\nEditer=/usr/bin/mousepad\nList=a, b\n");
+    vd::ProfileStore profile;
+    replaced(profile.file());
+
+    struct Case {
+        std::vector<vd::ProfileEntry> entries;
+        bool rewrites;
+    };
+    const Case cases[] = {
+        {{{"System", "Editer", "/usr/bin/mousepad"}}, false},
+        {{{"SYSTEM", "editer", "/usr/bin/mousepad"}}, false},         // another spelling, same entry
+        {{{"System", "List", "a, b"}}, true},                           // stored as a list: written as text
+        {{{"System", "List", "a, b"}, {"System", "Editer", "/usr/bin/mousepad"}}, false},
+        {{{"System", "Editer", "/usr/bin/mousepad"}, {"System", "Screen", "1"}}, true}, // a new key
+        {{{"System", "Screen", "1"}}, false},
+        {{{"System", "Screen", "2"}, {"LastData", "MapMode", "5"}}, true},
+        {{{"LastData", "MapMode", "5"}, {"System", "Screen", "2"}}, false},
+        {{{"System", "Editer", ""}}, true},                             // emptied
+        {{{"System", "Editer", ""}}, false},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        EXPECT_TRUE(profile.writeAll(c.entries)) << n;
+        EXPECT_EQ(replaced(profile.file()), c.rewrites) << n;
+        for (const vd::ProfileEntry& entry : c.entries)
+            EXPECT_EQ(profile.getString(entry.section, entry.key, "missing"), entry.value) << n;
+        ++n;
+    }
+    EXPECT_EQ(readWhole(profile.file()), "[LastData]\nMapMode=5\n\n[System]\nEditer=\nList=\"a, b\"\nScreen=2\n");
+
+    // A refused name does not keep the others from landing.
+    EXPECT_FALSE(profile.writeAll({{"System", "a/b", "1"}, {"System", "Screen", "3"}}));
+    EXPECT_EQ(profile.getInt("System", "Screen", 0), 3);
 }
