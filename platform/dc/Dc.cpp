@@ -45,18 +45,7 @@ public:
         }
         slot.busy = true;
         slot_ = &slot;
-        DrawOp& op = slot.op;
-        std::vector<Point> points = std::move(op.points);
-        std::vector<int> counts = std::move(op.counts);
-        std::string text = std::move(op.text);
-        points.clear();
-        counts.clear();
-        text.clear();
-        op = DrawOp{};
-        op.kind = kind;
-        op.points = std::move(points);
-        op.counts = std::move(counts);
-        op.text = std::move(text);
+        reset(slot.op, kind);
     }
     ~ReusedOp()
     {
@@ -68,6 +57,30 @@ public:
     DrawOp& get() { return slot_ ? slot_->op : *local_; }
 
 private:
+    // A fresh op of the kind, field by field: the lists keep their memory, and the brush (which
+    // these calls never set) is let go only when an earlier call left one.
+    static void reset(DrawOp& op, DrawOp::Kind kind)
+    {
+        static const DrawOp blank;
+        op.kind = kind;
+        op.points.clear();
+        op.counts.clear();
+        op.text.clear();
+        op.rect = blank.rect;
+        op.corner = blank.corner;
+        op.colour = blank.colour;
+        op.colour2 = blank.colour2;
+        if (!op.brush.IsNull())
+            op.brush = blank.brush;
+        op.rop = blank.rop;
+        op.flags = blank.flags;
+        op.flags2 = blank.flags2;
+        op.source = blank.source;
+        op.sourceDc = blank.sourceDc;
+        op.dib = blank.dib;
+        op.startScan = blank.startScan;
+        op.scanLines = blank.scanLines;
+    }
     struct Slot {
         DrawOp op;
         bool busy = false;
