@@ -442,7 +442,7 @@ bool ImageDc::textOut(const Target& t, const DrawOp& op)
     const paint::TextStyle style = paint::textStyle(st, resolve(st.textColour), resolve(st.bkColour));
     const Point ref = toDevice(op.points[0]);
     if (style.escapement == 0) {
-        if (const std::shared_ptr<const textmask::Mask> mask = textmask::maskFor(f, op.text)) {
+        if (const textmask::Mask* mask = textmask::maskFor(f, op.text)) {
             drawMask(t.s, t.clip, *mask, f, ref, style);
             return true;
         }

@@ -114,11 +114,9 @@ void drawLine(const Surface& s, const Rect& clipIn, Point a, Point b, const Line
     const auto within = [&clip](Point p) { return p.x >= clip.left && p.x < clip.right && p.y >= clip.top && p.y < clip.bottom; };
     const bool inside = within(a) && within(b);
 
-    const std::vector<bool>& pattern = dashPattern(pen.style);
-    const long long period = (long long)pattern.size();
-    const bool solid = period == 1;
     const long long twoSteps = 2 * steps;
-    if (inside && solid && pen.rop == R2_COPYPEN) {
+    const bool dashed = pen.style >= PS_DASH && pen.style <= PS_DASHDOTDOT;
+    if (inside && !dashed && pen.rop == R2_COPYPEN) {
         // The common case, without the clip and pattern checks of each pixel; the same steps as
         // below from k = 0 (q = 0, r = -steps).
         long long q = 0;
@@ -167,6 +165,9 @@ void drawLine(const Surface& s, const Rect& clipIn, Point a, Point b, const Line
     if (k0 > k1)
         return;
 
+    const std::vector<bool>& pattern = dashPattern(pen.style);
+    const long long period = (long long)pattern.size();
+    const bool solid = period == 1;
     // minor offset at step k: ceil((2 k minorDelta - steps) / (2 steps)); kept as q and the
     // remainder r in (-2 steps, 0].
     const __int128 num = __int128(2) * k0 * minorDelta - steps;

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 #include <functional>
-#include <mutex>
+#include <memory>
 #include <string>
 #include <unordered_map>
 
@@ -53,12 +53,12 @@ bool hasControlCharacters(std::string_view text)
 
 // Draws the text once, as the device context draws it, with the cell's top left at a margin wide
 // enough for overhanging glyphs, and reads back its pixels.
-std::shared_ptr<const Mask> make(const ResolvedFont& font, std::string_view text)
+std::unique_ptr<const Mask> make(const ResolvedFont& font, std::string_view text)
 {
     if (hasControlCharacters(text))
         return nullptr;
     const QString qtext = QString::fromUtf8(text.data(), qsizetype(text.size()));
-    auto mask = std::make_shared<Mask>();
+    auto mask = std::make_unique<Mask>();
     mask->width = paint::textWidth(font, qtext);
     const int margin = font.height + 8;
     const int w = std::max(mask->width, 0) + 2 * margin;
@@ -96,26 +96,18 @@ std::shared_ptr<const Mask> make(const ResolvedFont& font, std::string_view text
 
 } // namespace
 
-std::shared_ptr<const Mask> maskFor(const ResolvedFont& font, std::string_view text)
+const Mask* maskFor(const ResolvedFont& font, std::string_view text)
 {
-    struct Entry {
-        std::shared_ptr<const Mask> mask; // null: not kept, draw afresh
-    };
-    static std::unordered_map<Key, Entry, KeyHash, KeyEqual> masks;
-    static std::mutex mutex;
+    // One store a thread: no lock and no shared count on the way of every label.
+    thread_local std::unordered_map<Key, std::unique_ptr<const Mask>, KeyHash, KeyEqual> masks;
     constexpr std::size_t kKeptMasks = 4096;
-    {
-        const std::lock_guard lock(mutex);
-        const auto it = masks.find(KeyView{&font, text});
-        if (it != masks.end())
-            return it->second.mask;
-    }
-    std::shared_ptr<const Mask> mask = make(font, text);
-    const std::lock_guard lock(mutex);
+    const auto it = masks.find(KeyView{&font, text});
+    if (it != masks.end())
+        return it->second.get(); // null: not kept, draw afresh
+    std::unique_ptr<const Mask> mask = make(font, text);
     if (masks.size() >= kKeptMasks)
         masks.clear();
-    masks.emplace(Key{&font, std::string(text)}, Entry{mask});
-    return mask;
+    return masks.emplace(Key{&font, std::string(text)}, std::move(mask)).first->second.get();
 }
 
 } // namespace vd::textmask

@@ -6,7 +6,6 @@
 // pixels afterwards gives the same picture for a fraction of the cost.
 #include "platform/dc/FontCache.h"
 
-#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -24,9 +23,9 @@ struct Mask {
     int width = 0; // the advance of the whole text, as paint::textWidth gives it
 };
 
-// The kept pixels of the UTF-8 text in the font, made on first use. Null where the kept pixels
-// could differ from drawing the text afresh (control characters, pixels that are not wholly set
-// or left, glyphs reaching past the margin); the caller then draws through QPainter.
-std::shared_ptr<const Mask> maskFor(const ResolvedFont& font, std::string_view text);
-
+// The kept pixels of the UTF-8 text in the font, made on first use and kept by the calling
+// thread; good until that thread's next call. Null where the kept pixels could differ from
+// drawing the text afresh (control characters, pixels that are not wholly set or left, glyphs
+// reaching past the margin); the caller then draws through QPainter.
+const Mask* maskFor(const ResolvedFont& font, std::string_view text);
 } // namespace vd::textmask
