@@ -1,6 +1,7 @@
 #include "platform/dc/Dc.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -31,51 +32,64 @@ bool takeExtent(int mapMode, Size& extent, int cx, int cy)
 }
 
 // The DrawOp of a line, pixel, polygon or text call, kept from call to call so that its lists
-// keep their memory: once drawing has started these calls allocate nothing. A call made while
-// another is being carried out (none is today) gets an op of its own.
+// keep their memory: once drawing has started these calls allocate nothing. One op for the
+// process, taken by a flag (cheaper than a thread-local in a shared library); a call made while
+// it is taken, by another thread or from within a call, gets an op of its own.
 class ReusedOp {
 public:
     explicit ReusedOp(DrawOp::Kind kind)
     {
-        Slot& slot = current();
-        if (slot.busy) {
+        Slot& slot = shared();
+        if (slot.busy.exchange(true, std::memory_order_acquire)) {
             local_.emplace();
             local_->kind = kind;
             return;
         }
-        slot.busy = true;
         slot_ = &slot;
-        DrawOp& op = slot.op;
-        std::vector<Point> points = std::move(op.points);
-        std::vector<int> counts = std::move(op.counts);
-        std::string text = std::move(op.text);
-        points.clear();
-        counts.clear();
-        text.clear();
-        op = DrawOp{};
-        op.kind = kind;
-        op.points = std::move(points);
-        op.counts = std::move(counts);
-        op.text = std::move(text);
+        reset(slot.op, kind);
     }
     ~ReusedOp()
     {
         if (slot_)
-            slot_->busy = false;
+            slot_->busy.store(false, std::memory_order_release);
     }
     ReusedOp(const ReusedOp&) = delete;
     ReusedOp& operator=(const ReusedOp&) = delete;
     DrawOp& get() { return slot_ ? slot_->op : *local_; }
 
 private:
+    // A fresh op of the kind, field by field: the lists keep their memory, and the brush (which
+    // these calls never set) is let go only when an earlier call left one.
+    static void reset(DrawOp& op, DrawOp::Kind kind)
+    {
+        static const DrawOp blank;
+        op.kind = kind;
+        op.points.clear();
+        op.counts.clear();
+        op.text.clear();
+        op.rect = blank.rect;
+        op.corner = blank.corner;
+        op.colour = blank.colour;
+        op.colour2 = blank.colour2;
+        if (!op.brush.IsNull())
+            op.brush = blank.brush;
+        op.rop = blank.rop;
+        op.flags = blank.flags;
+        op.flags2 = blank.flags2;
+        op.source = blank.source;
+        op.sourceDc = blank.sourceDc;
+        op.dib = blank.dib;
+        op.startScan = blank.startScan;
+        op.scanLines = blank.scanLines;
+    }
     struct Slot {
         DrawOp op;
-        bool busy = false;
+        std::atomic<bool> busy{false};
     };
-    static Slot& current()
+    static Slot& shared()
     {
-        thread_local Slot slot;
-        return slot;
+        static Slot* const slot = new Slot; // never destroyed: drawing may go on during exit
+        return *slot;
     }
     Slot* slot_ = nullptr;
     std::optional<DrawOp> local_;

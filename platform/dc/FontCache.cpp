@@ -90,12 +90,23 @@ const ResolvedFont& resolveFont(const LogFont& lf, int deviceHeight)
     using Key = std::tuple<std::string, int, int, int, bool, bool, bool, int, int>;
     static std::map<Key, ResolvedFont> cache;
     static std::mutex mutex;
+    // A text call asks for the font of the one before it nearly every time: the thread's last
+    // answer is checked first, without building a key (its face name would be a copy each call).
+    // Resolved fonts are never removed, so the kept address stays good.
+    thread_local LogFont lastFont;
+    thread_local int lastHeight = 0;
+    thread_local const ResolvedFont* last = nullptr;
+    if (last && lastHeight == deviceHeight && lastFont == lf)
+        return *last;
     const Key key{lf.lfFaceName, deviceHeight, lf.lfWidth, lf.lfWeight, lf.lfItalic, lf.lfUnderline,
                   lf.lfStrikeOut, lf.lfPitchAndFamily, lf.lfCharSet};
     std::lock_guard lock(mutex);
     auto it = cache.find(key);
     if (it == cache.end())
         it = cache.emplace(key, build(lf, deviceHeight)).first;
+    lastFont = lf;
+    lastHeight = deviceHeight;
+    last = &it->second;
     return it->second;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/dc/Frames.h"
 #include "platform/dc/PainterOps.h"
 #include "platform/dc/Raster.h"
+#include "platform/dc/TextMasks.h"
 
 #include <algorithm>
 #include <cstring>
@@ -188,6 +189,39 @@ void thinLines(const raster::Surface& s, const Rect& clip, const std::vector<Poi
         if (closed && count > 1)
             raster::drawLine(s, clip, pts[start + std::size_t(count) - 1], pts[start], pen, phase);
         start += std::size_t(count);
+    }
+}
+
+// The kept pixels of a horizontal text, placed as paint::drawText places the text.
+void drawMask(const raster::Surface& s, const Rect& deviceClip, const textmask::Mask& mask, const ResolvedFont& f, Point ref,
+              const paint::TextStyle& style)
+{
+    int left = 0;
+    switch (style.align & TA_CENTER) {
+    case TA_RIGHT: left = -mask.width; break;
+    case TA_CENTER: left = -mask.width / 2; break;
+    default: break;
+    }
+    int top = 0;
+    switch (style.align & TA_BASELINE) {
+    case TA_BOTTOM: top = -f.height; break;
+    case TA_BASELINE: top = -f.ascent; break;
+    default: break;
+    }
+    const int x = ref.x + left;
+    const int y = ref.y + top;
+    if (style.opaque)
+        raster::fillRect(s, intersect(Rect{x, y, x + mask.width, y + f.height}, deviceClip), raster::toPixel(style.background), R2_COPYPEN);
+    const Rect clip = intersect(deviceClip, Rect{0, 0, s.width, s.height});
+    const std::uint32_t ink = raster::toPixel(style.colour);
+    for (const textmask::Run& run : mask.runs) {
+        const int row = y + run.y;
+        if (row < clip.top || row >= clip.bottom)
+            continue;
+        const int x0 = std::max(x + run.x0, clip.left);
+        const int x1 = std::min(x + run.x1, clip.right);
+        if (x0 < x1)
+            std::fill(s.row(row) + x0, s.row(row) + x1, ink);
     }
 }
 
@@ -405,10 +439,17 @@ bool ImageDc::textOut(const Target& t, const DrawOp& op)
     const DcState& st = state_;
     const LogFont& lf = st.font.GetLogFont();
     const ResolvedFont& f = resolveFont(lf, toDeviceHeight(lf.lfHeight));
+    const paint::TextStyle style = paint::textStyle(st, resolve(st.textColour), resolve(st.bkColour));
+    const Point ref = toDevice(op.points[0]);
+    if (style.escapement == 0) {
+        if (const textmask::Mask* mask = textmask::maskFor(f, op.text)) {
+            drawMask(t.s, t.clip, *mask, f, ref, style);
+            return true;
+        }
+    }
     QPainter& p = t.impl.beginPainting();
     paint::prepare(p, t.clip);
-    paint::drawText(p, f, QString::fromStdString(op.text), toDevice(op.points[0]),
-                    paint::textStyle(st, resolve(st.textColour), resolve(st.bkColour)));
+    paint::drawText(p, f, QString::fromStdString(op.text), ref, style);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace vd::raster {
 namespace {
@@ -31,12 +32,30 @@ long long floorDiv(long long a, long long b)
 
 long long floorDiv128(__int128 a, long long b)
 {
+    // Nearly always both fit in 64 bits, where dividing is several times cheaper.
+    constexpr __int128 kLimit = __int128(1) << 62;
+    if (a > -kLimit && a < kLimit) {
+        const long long q = floorDiv((long long)a, b);
+        return std::clamp(q, -(1LL << 62), 1LL << 62);
+    }
     __int128 q = a / b;
     if ((a % b != 0) && ((a < 0) != (b < 0)))
         --q;
     if (q > (__int128)(1LL << 62)) return 1LL << 62;
     if (q < -(__int128)(1LL << 62)) return -(1LL << 62);
     return (long long)q;
+}
+
+// Pixels [0, n) of the row set to the colour, four at a store.
+inline void setPixels(std::uint32_t* out, std::size_t n, std::uint32_t colour)
+{
+    using Four = std::uint32_t __attribute__((vector_size(16)));
+    const Four four = {colour, colour, colour, colour};
+    std::size_t i = 0;
+    for (; i + 4 <= n; i += 4)
+        std::memcpy(out + i, &four, sizeof four);
+    for (; i < n; ++i)
+        out[i] = colour;
 }
 
 inline void plot(const Surface& s, int x, int y, std::uint32_t colour, int rop)
@@ -91,6 +110,36 @@ void drawLine(const Surface& s, const Rect& clipIn, Point a, Point b, const Line
     const long long minorLo = xMajor ? clip.top : clip.left;
     const long long minorHi = xMajor ? clip.bottom : clip.right;
 
+    // Both ends inside the clip: so is every pixel between them (each lies in their box).
+    const auto within = [&clip](Point p) { return p.x >= clip.left && p.x < clip.right && p.y >= clip.top && p.y < clip.bottom; };
+    const bool inside = within(a) && within(b);
+
+    const long long twoSteps = 2 * steps;
+    const bool dashed = pen.style >= PS_DASH && pen.style <= PS_DASHDOTDOT;
+    if (inside && !dashed && pen.rop == R2_COPYPEN) {
+        // The common case, without the clip and pattern checks of each pixel; the same steps as
+        // below from k = 0 (q = 0, r = -steps).
+        long long q = 0;
+        long long r = -steps;
+        long long major = major0;
+        for (long long k = 0; k < steps; ++k) {
+            const long long minor = minor0 + q;
+            const int x = int(xMajor ? major : minor);
+            const int y = int(xMajor ? minor : major);
+            s.row(y)[x] = pen.colour;
+            major += majorStep;
+            r += 2 * minorDelta;
+            if (r > 0) {
+                ++q;
+                r -= twoSteps;
+            } else if (r <= -twoSteps) {
+                --q;
+                r += twoSteps;
+            }
+        }
+        return;
+    }
+
     // Steps whose major coordinate lies inside the clip.
     long long k0, k1; // inclusive range
     if (majorStep > 0) {
@@ -119,13 +168,12 @@ void drawLine(const Surface& s, const Rect& clipIn, Point a, Point b, const Line
     const std::vector<bool>& pattern = dashPattern(pen.style);
     const long long period = (long long)pattern.size();
     const bool solid = period == 1;
-    const long long twoSteps = 2 * steps;
     // minor offset at step k: ceil((2 k minorDelta - steps) / (2 steps)); kept as q and the
     // remainder r in (-2 steps, 0].
     const __int128 num = __int128(2) * k0 * minorDelta - steps;
     long long q = -floorDiv128(-num, twoSteps);
     long long r = (long long)(num - __int128(q) * twoSteps);
-    long long p = (startPhase + k0) % period;
+    long long p = solid ? 0 : (startPhase + k0) % period;
     long long major = major0 + majorStep * k0;
     for (long long k = k0; k <= k1; ++k) {
         const long long minor = minor0 + q;
@@ -161,7 +209,7 @@ void fillSpan(const Surface& s, int y, int x0, int x1, std::uint32_t colour, int
         return;
     std::uint32_t* row = s.row(y);
     if (rop == R2_COPYPEN) {
-        std::fill(row + x0, row + x1, colour);
+        setPixels(row + x0, std::size_t(x1 - x0), colour);
         return;
     }
     if (rop == R2_NOP)

@@ -151,6 +151,25 @@ TEST(LinePixels, ClippedLinesKeepTheirPixels)
     }
 }
 
+// Lines wholly inside the clip take a shorter way; they must set the same pixels.
+TEST(LinePixels, LinesInsideTheClipKeepTheirPixels)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> coordinate(0, 39);
+    for (int round = 0; round < 300; ++round) {
+        const Point a{coordinate(random), coordinate(random)};
+        const Point b{coordinate(random), coordinate(random)};
+        ImageDc dc(40, 40);
+        dc.MoveTo(a);
+        dc.LineTo(b);
+        const std::set<std::pair<int, int>> expected = linePixels(a, b);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 40; ++x)
+                ASSERT_EQ(dc.GetPixel(x, y) == kBlack, expected.count({x, y}) == 1)
+                    << "line (" << a.x << ", " << a.y << ") to (" << b.x << ", " << b.y << ") at (" << x << ", " << y << ")";
+    }
+}
+
 TEST(LinePixels, ChainedXorLinesSetEveryCornerOnceAndXorTwiceRestores)
 {
     ImageDc dc(12, 10);

@@ -217,3 +217,23 @@ TEST(ShapePixels, RaisedPushButtonFrame)
 
 } // namespace
 } // namespace vd
+
+namespace vd {
+namespace {
+
+// Spans are filled several pixels at a store: every width and start must still end exactly.
+TEST(ShapePixels, SpansOfEveryWidthEndExactly)
+{
+    for (int left = 0; left < 4; ++left)
+        for (int width = 0; width <= 11; ++width) {
+            ImageDc dc(20, 3);
+            dc.FillSolidRect(Rect{left, 1, left + width, 2}, kBlue);
+            for (int x = 0; x < 20; ++x)
+                ASSERT_EQ(dc.GetPixel(x, 1), x >= left && x < left + width ? kBlue : kWhite) << left << "+" << width << " at " << x;
+            ASSERT_EQ(dc.GetPixel(left, 0), kWhite);
+            ASSERT_EQ(dc.GetPixel(left, 2), kWhite);
+        }
+}
+
+} // namespace
+} // namespace vd

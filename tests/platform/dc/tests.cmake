@@ -1,1 +1,1 @@
-vd_test_folder(test-platform-dc platform/dc)
+vd_test_folder(test-platform-dc platform/dc LINK Qt6::Gui)
