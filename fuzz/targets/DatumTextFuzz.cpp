@@ -9,6 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     vd::fuzz::initialise();
     static const auto script = vd::ui::Script::install();
+    script->forgetRecords(); // one input's records only
     const std::string text = vd::fuzz::bytesText(data, size);
     const std::size_t slash = text.find('/');
     const std::string longitude = text.substr(0, slash);

@@ -24,6 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     vd::fuzz::initialise();
     static const std::shared_ptr<vd::ui::Script> script = vd::ui::Script::install();
+    script->forgetRecords(); // one input's records only
     static auto* const geoSet = vd::entryPoint<OnDlgGeoSet_fn>("Dovanne.dll", "OnDlgGeoSet");
     static auto* const ntrSet = vd::entryPoint<OnDlgNtrSet_fn>("Dovanne.dll", "OnDlgNtrSet");
     if (!geoSet || !ntrSet)

@@ -12,6 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     vd::fuzz::initialise();
     static const std::shared_ptr<vd::ui::Script> script = vd::ui::Script::install();
+    script->forgetRecords(); // one input's records only
     static auto* const table = vd::entryPoint<OnG4LegendTable_fn>("Dovanne.dll", "OnG4LegendTable");
     static auto* const legend = vd::entryPoint<OnD4GeologyLegend_fn>("Dovanne.dll", "OnD4GeologyLegend");
     if (!table || !legend)

@@ -15,6 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     vd::fuzz::initialise();
     static const std::shared_ptr<vd::ui::Script> script = vd::ui::Script::install();
+    script->forgetRecords(); // one input's records only
     static auto* const retrieve = vd::entryPoint<OnGnpfRetrieveSet_fn>("TOVENDLG.DLL", "OnGnpfRetrieveSet");
     if (!retrieve)
         return 0;

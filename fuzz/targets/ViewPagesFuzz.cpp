@@ -14,10 +14,16 @@
 
 namespace {
 
+vd::ui::Script& UiScript()
+{
+    static const auto script = vd::ui::Script::install();
+    return *script;
+}
+
 // One frame and view for the process, as the program has.
 CVeldoranView& View()
 {
-    static const auto script = vd::ui::Script::install();
+    UiScript();
     static vd::FrameWindow* const frame = [] {
         auto* built = new vd::FrameWindow;
         vd::CreateContext context;
@@ -37,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     CVeldoranDoc& doc = vd::fuzz::document();
     CVeldoranView& view = View();
+    UiScript().forgetRecords(); // one input's records only
     ViewPages& pages = *view.m_pPages;
     const std::string text = vd::fuzz::writeApplicationFile("Fuzz/PAGE.TXT", data, size);
     vd::fuzz::writeApplicationFile("Fuzz/PAGE.BMP", data, size);

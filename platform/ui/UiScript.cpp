@@ -349,4 +349,22 @@ void Script::bringToForeground(Window&)
     pointerEvents_.push_back("foreground");
 }
 
+void Script::forgetRecords()
+{
+    popupStates_.clear();
+    pointerEvents_.clear();
+    progressTexts_.clear();
+    popupMenus_.clear();
+    messageBoxes_.clear();
+    processes_.clear();
+    desktopOpens_.clear();
+    started_.clear();
+    ended_.clear();
+    dialogsRun_.clear();
+    unanswered_.clear();
+    fileDialogs_.clear();
+    coloursAsked_.clear();
+    fontsAsked_.clear();
+}
+
 } // namespace vd::ui

@@ -116,6 +116,11 @@ public:
     const std::vector<std::string>& pointerEvents() const { return pointerEvents_; }
     void clearPointerEvents() { pointerEvents_.clear(); }
 
+    // Forgets what was recorded (message boxes, dialogs run, processes, pointer events, ...) but
+    // keeps the queued answers and timers: a script that lives for a whole fuzzing run would
+    // otherwise grow with every input.
+    void forgetRecords();
+
     // The print dialog (platform/ui/UiScriptPrinting.cpp): answers in order, a PDF file at a
     // Linux path printed on the run's printer, or cancel (also without an answer).
     void answerPrintDialog(std::string pdfPath);

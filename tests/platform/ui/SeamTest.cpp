@@ -33,6 +33,20 @@ TEST(UiSeam, MessageBoxRecordsTheRequestAndReturnsTheQueuedAnswer)
     EXPECT_EQ(script->messageBoxes()[1].caption, "見出し");
 }
 
+// A script kept for a whole fuzzing run forgets each input's records but not its answers.
+TEST(UiSeam, ForgettingRecordsKeepsTheQueuedAnswers)
+{
+    auto script = ui::Script::install();
+    script->answerMessageBox(IDYES);
+    script->answerMessageBox(IDCANCEL);
+    EXPECT_EQ(ui::AfxMessageBox("一つ目", MB_YESNO), IDYES);
+    script->forgetRecords();
+    EXPECT_TRUE(script->messageBoxes().empty());
+    EXPECT_EQ(ui::AfxMessageBox("二つ目", MB_OKCANCEL), IDCANCEL);
+    ASSERT_EQ(script->messageBoxes().size(), 1u);
+    EXPECT_EQ(script->messageBoxes()[0].text, "二つ目");
+}
+
 TEST(UiSeam, EditorThatReturnsAtOnceIsFollowedByTheEditDoneMessage)
 {
     auto script = ui::Script::install();
