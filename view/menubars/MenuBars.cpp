@@ -157,10 +157,9 @@ void DrawDataSourceCaption(CVeldoranView& view, vd::Dc& dc)
     const bool wide = client.right > 800;
     // The layers' progress box (国土数値情報, the layer's name and count) stands where the wide
     // status line goes; once the map is whole it is out of date, and the line is written on its
-    // own ground instead of through it. The box is framed with the last layer's pen, up to two
-    // pixels above its top for a wide pen (the offices' red one).
+    // own ground instead of through it.
     if (wide && view.m_pBackgroundBrush)
-        dc.FillRect(vd::Rect{470, client.bottom - 28, client.right, client.bottom}, *view.m_pBackgroundBrush);
+        dc.FillRect(vd::Rect{470, client.bottom - 26, client.right, client.bottom}, *view.m_pBackgroundBrush);
     dc.SetBkMode(vd::TRANSPARENT);
     dc.TextOut(wide ? 470 : 2, client.bottom - (wide ? 19 : 18), source + counts);
     dc.SetBkMode(vd::OPAQUE);
