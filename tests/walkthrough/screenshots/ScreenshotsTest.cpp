@@ -1,15 +1,18 @@
 // The screenshots of the README, taken of the real program on the sample data: the start sheet
-// with the sample layers, a settings dialog, a text page, an album page and a route map.
-// scripts/screenshots.sh takes them on Xvfb.
+// with the sample layers, a settings dialog, a text page, an album page and a route map. Each is
+// reached as a user does: menus chosen with the mouse, dialogs answered through their controls,
+// keys pressed. scripts/screenshots.sh takes them on Xvfb.
 #include "tests/app/shell/MainWindowFixture.h"
 
-#include "app/layers/LayerSettingsRows.h"
+#include "app/settings/MapDisplaySpecDialog.h"
 #include "app/shell/PendingCommands.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/text/Cp932.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
+#include "platform/ui/TemplateRegistry.h"
 #include "platform/ui/WindowImpl.h"
+#include "tests/walkthrough/UserActions.h"
 
 #include <QApplication>
 #include <QImage>
@@ -23,6 +26,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -56,32 +61,31 @@ QImage windowPicture(QWidget* window)
     return window->grab().toImage();
 }
 
-// The settings rows of the sample, as a new application folder holds them, switched on as a user
-// ticks them in the layer dialogs: rivers, towns, airports, prefectural offices, coastal depths.
-void showSampleLayers(CVeldoranDoc& doc)
+// One tick of a layer dialog: the tab shown, then the row's check box.
+struct Tick {
+    int tab;
+    int checkBox;
+};
+
+// A layer dialog under 国土情報 and the rows the README ticks in it.
+struct LayerStep {
+    const char* what;
+    int command;
+    int templateId;
+    int tabControl;
+    std::vector<Tick> ticks;
+};
+
+// The README's layer steps: 線データ tab 2 row 1 河川; 点データ tab 1 rows 1 公共施設 and 4 空港台帳,
+// tab 7 row 1 市町村; 3次ﾒｯｼｭ [自然環境] tab 3 沿岸海域.
+const std::vector<LayerStep>& readmeLayerSteps()
 {
-    const LayerFileRows points = ReadLayerFileRowsFrom(doc.m_strAppDir + "DddPFile.dat", LayerFileFamily::Point);
-    std::copy_n(points.names.begin(), 30, doc.m_astrPointName.begin());
-    std::copy_n(points.files.begin(), 30, doc.m_astrPointFile.begin());
-    for (int t = 0; t < 6; ++t) {
-        doc.m_anPointRowA[t] = points.value1[t];
-        doc.m_anPointRowB[t] = points.value2[t];
-        doc.m_anPointRowC[t] = points.value3[t];
-    }
-    const LayerFileRows lines = ReadLayerFileRowsFrom(doc.m_strAppDir + "DddMFile.dat", LayerFileFamily::Line);
-    doc.m_astrLineName = lines.names;
-    doc.m_astrLineFile = lines.files;
-    for (int t = 0; t < 7; ++t)
-        doc.m_anLineRowValue[t] = lines.value1[t];
-    const LayerFileRows meshes = ReadLayerFileRowsFrom(doc.m_strAppDir + "DDMSFILE.DAT", LayerFileFamily::NatureMesh);
-    std::copy_n(meshes.names.begin(), 15, doc.m_astrMeshName.begin());
-    std::copy_n(meshes.files.begin(), 15, doc.m_astrMeshFile.begin());
-    doc.m_anLineRowFlag[0] = {0, 1, 0, 0, 0, 1, 1};
-    doc.m_anPointRowFlag[0] = {1, 0, 0, 0, 0, 1, 1};
-    doc.m_anPointRowFlag[2] = {1, 0, 0, 0, 0, 1, 0};
-    doc.m_anPointRowFlag[4] = {0, 0, 0, 1, 0, 1, 0};
-    doc.m_anMeshRowFlag[0][6] = 1;
-    doc.m_anMeshRowFlag[1] = {0, 1, 0, 0, 0, 1, 0};
+    static const std::vector<LayerStep> steps = {
+        {"線データ", 32772, 232, 1516, {{1, 1017}}},
+        {"点データ", 32771, 254, 1103, {{0, 1110}, {0, 1113}, {6, 1130}}},
+        {"3次ﾒｯｼｭ [自然環境]", 32774, 235, 1030, {{2, 1308}}},
+    };
+    return steps;
 }
 
 struct Program : MainWindow {
@@ -94,16 +98,34 @@ struct Program : MainWindow {
     {
         main->activateWindow();
         QApplication::setActiveWindow(main);
-        QTest::qWaitForWindowActive(main, 2000);
+        (void)QTest::qWaitForWindowActive(main, 2000);
         QTest::keyClick(main, key, modifiers);
     }
-    // Draws the map again from its data, as 地図再表示 does, and waits for the picture.
-    bool redraw()
+    // The menu-bar item chosen with the mouse through its menus, as a user does; the dialog it
+    // opens is answered by the actions. True once the command has run and the view is drawn.
+    bool choose(int command, const std::string& module, int templateId, vd::ui::Script::DialogActions actions)
     {
-        doc().m_nMapDisplayMode = 5;
-        doc().m_bMapOnScreen = 0;
-        view->InvalidateView(true);
-        return waitFor([this] { return !repaintPending(); });
+        auto answered = std::make_shared<bool>(false);
+        run.script->answerDialog(module, templateId, [answered, actions](vd::DialogDriver& d) {
+            actions(d);
+            *answered = true;
+        });
+        return choose(command) && waitFor([answered] { return *answered; }, 10000) && waitDrawn();
+    }
+    // The same for a command that opens no dialog.
+    bool choose(int command)
+    {
+        const auto items = walk::barCommands(bar());
+        const auto item = items.find(command);
+        view->routed.clear();
+        // The menu runs its command once it has closed: wait until the command reached the view.
+        return item != items.end() && walk::chooseByMouse(bar(), item->second)
+            && waitFor([this, command] { return std::ranges::count(view->routed, command) > 0; }, 10000);
+    }
+    // The view's picture drawn; the layers' caches build during the first drawing after OK.
+    bool waitDrawn()
+    {
+        return waitFor([this] { return !repaintPending(); }, 120000);
     }
 };
 
@@ -113,11 +135,17 @@ TEST(Screenshots, StartSheetWithTheSampleLayers)
 {
     Program program;
     ASSERT_TRUE(program.start());
-    showSampleLayers(program.doc());
-    // Place names: 『地名･公共施設』 > 検索と表示 (Ctrl+F), its dialog taken with its defaults.
-    program.run.script->answerOtherDialogs([](vd::DialogDriver& d) { d.click(vd::IDOK); });
-    program.pressKey(Qt::Key_F, Qt::ControlModifier);
-    ASSERT_TRUE(program.redraw());
+    for (const LayerStep& step : readmeLayerSteps()) {
+        ASSERT_TRUE(program.choose(step.command, "Pelmora", step.templateId, [&step](vd::DialogDriver& d) {
+            for (const Tick& tick : step.ticks) {
+                d.selectTab(step.tabControl, tick.tab);
+                d.check(tick.checkBox);
+            }
+            d.click(vd::IDOK);
+        })) << step.what;
+    }
+    // ﾌｧｲﾙ > 地図再表示: drawn again from the caches the first drawing built.
+    ASSERT_TRUE(program.choose(32885) && program.waitDrawn());
     save(windowPicture(program.main), "start-sheet");
 }
 
@@ -126,9 +154,11 @@ TEST(Screenshots, MapDisplaySettingsDialog)
     Program program;
     ASSERT_TRUE(program.start());
     QImage picture;
-    program.run.script->answerOtherDialogs([&](vd::DialogDriver& d) {
-        if (picture.isNull())
-            picture = windowPicture(d.dialog().impl()->widget.data());
+    program.run.script->answerDialog(vd::ui::kProgramModule, CDlgMapDisplaySpec::IDD, [&](vd::DialogDriver& d) {
+        // Tab 地図, where the README switches the lakes on; the 地名 tab shows the place-name
+        // file's path, which names the test's scratch folder here.
+        d.selectTab(1144, 2);
+        picture = windowPicture(d.dialog().impl()->widget.data());
         d.pressEscape();
     });
     // 表示 > 地図の表示仕様 (Ctrl+A).
@@ -141,11 +171,12 @@ TEST(Screenshots, TextPage)
 {
     Program program;
     ASSERT_TRUE(program.start());
-    // The page the text menus and the registered points open: TEXT\TERA.TXT of the application folder.
-    program.doc().m_strEntryParam = "@:TEXT\\TERA.TXT";
-    program.doc().m_nMapDisplayMode = 19;
-    program.view->InvalidateView(true);
-    ASSERT_TRUE(waitFor([&] { return !program.repaintPending(); }));
+    // 地点案内 > ﾃｷｽﾄ..., the registered point 宇治の寺 of the sample data, OK.
+    ASSERT_TRUE(program.choose(32892, vd::ui::kProgramModule, 136, [](vd::DialogDriver& d) {
+        d.selectComboText(125, "宇治の寺/寺");
+        d.click(vd::IDOK);
+    }));
+    EXPECT_EQ(program.doc().m_strEntryParam, "@:text\\tera.txt") << "the chosen point's text is shown";
     save(windowPicture(program.main), "text-page");
 }
 
@@ -169,8 +200,10 @@ void takeAfterKey(Qt::Key key, int command, const std::string& name, const std::
     if (prepare)
         prepare();
     program.run.script->answerOtherDialogs([](vd::DialogDriver& d) { d.click(vd::IDOK); });
+    program.view->routed.clear();
     program.pressKey(key, Qt::ControlModifier);
-    ASSERT_TRUE(waitFor([&] { return !program.repaintPending(); }));
+    ASSERT_TRUE(waitFor([&] { return std::ranges::count(program.view->routed, command) > 0; }, 10000));
+    ASSERT_TRUE(program.waitDrawn());
     save(windowPicture(program.main), name);
 }
 
