@@ -35,7 +35,7 @@ int MeshKind(const CVeldoranDoc& doc)
 class OverviewLayerCall {
 public:
     explicit OverviewLayerCall(const CMapRenderer& r)
-        : doc(*r.m_pDoc), draw(*r.m_pDraw), dc(r.m_pDC), width(r.m_nClientWidth), height(r.m_nClientHeight),
+        : doc(*r.m_pDoc), dc(r.m_pDC), width(r.m_nClientWidth), height(r.m_nClientHeight),
           mapFrame(r.m_pDoc->m_nMapFrame)
     {
     }
@@ -191,7 +191,6 @@ private:
     std::string Flags() const { return OverviewPrefectureFlags(doc); }
 
     const CVeldoranDoc& doc;
-    SheetDrawState& draw;
     vd::Dc* dc;
     const std::string area = kArea;
     const int width;
