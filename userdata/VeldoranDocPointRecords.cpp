@@ -24,8 +24,9 @@ std::string CVeldoranDoc::CurrentPointDataFile() const
     return m_nMapType == 4 ? m_astrGuideMapCurrent[2] : m_strDataFile;
 }
 
-int CVeldoranDoc::LoadVisibleRecords(const std::string& path, const std::string& west, const std::string& south,
-                                     const std::string& east, const std::string& north, int mode)
+int CVeldoranDoc::LoadVisibleRecords(SheetDrawState& draw, const std::string& path, const std::string& west,
+                                     const std::string& south, const std::string& east, const std::string& north,
+                                     int mode) const
 {
     int count = 0;
     std::size_t kept = 0;
@@ -41,22 +42,20 @@ int CVeldoranDoc::LoadVisibleRecords(const std::string& path, const std::string&
             fields.longitude > east)
             return true;
         if (mode == kReadDataFile && m_nKindData != kKeepAll) {
-            m_nFileKind = GetFileKind(record);
-            if ((m_nKindData == kKeepTextsAndPages && m_nFileKind <= 8) ||
-                (m_nKindData == kKeepPicturesAndAlbums && m_nFileKind > 8))
+            draw.m_nFileKind = GetFileKind(record);
+            if ((m_nKindData == kKeepTextsAndPages && draw.m_nFileKind <= 8) ||
+                (m_nKindData == kKeepPicturesAndAlbums && draw.m_nFileKind > 8))
                 return true;
         }
         if (kept < kMaxListedRecords)
-            m_astrPointRecord[kept++] = record;
+            draw.m_astrPointRecord[kept++] = record;
         return true;
     };
-    if (mode == kReadPlainList)
+    if (mode == kReadPlainList || mode == kReadDataFile)
         ForEachRecordLine(path, true, consider);
-    else if (mode == kReadDataFile)
-        ForEachRecordLine(m_strDataFile, true, consider);
-    m_astrPointRecord[kept] = kListEnd;
+    draw.m_astrPointRecord[kept] = kListEnd;
     if (mode == kReadPlainList)
-        m_nLastListCount = count;
+        draw.m_nLastListCount = count;
     return count;
 }
 

@@ -39,64 +39,66 @@ struct RecordPosition {
 
 // The parse both placements share. nullopt when the record is not drawn (m_nPointX is -1 then
 // and *answer the value to give back).
-std::optional<RecordPosition> ParseRecordForPlacement(CVeldoranDoc& doc, const std::string& record, int* answer)
+std::optional<RecordPosition> ParseRecordForPlacement(const CVeldoranDoc& doc, SheetDrawState& draw,
+                                                      const std::string& record, int* answer)
 {
-    doc.m_strEntryState.clear();
+    draw.m_strEntryState.clear();
     RecordFields fields;
     const bool complete = SplitRecordFields(record, fields);
-    doc.m_strEntryTitle = std::string(FirstWord(record));
-    if (doc.m_nPointDrawKind == 1 && doc.m_anPlaceNameKind[0] == 0 && doc.FilterPlaceName(doc.m_strEntryTitle) == -1) {
-        doc.m_nPointX = -1;
+    draw.m_strEntryTitle = std::string(FirstWord(record));
+    if (draw.m_nPointDrawKind == 1 && doc.m_anPlaceNameKind[0] == 0 &&
+        doc.FilterPlaceName(draw.m_strEntryTitle) == -1) {
+        draw.m_nPointX = -1;
         *answer = -1;
         return std::nullopt;
     }
     // A record without a latitude and a longitude cannot be placed.
     if (!complete) {
-        doc.m_nPointX = -1;
+        draw.m_nPointX = -1;
         *answer = kNoValue;
         return std::nullopt;
     }
-    doc.m_strRecordLat = std::string(fields.latitude);
-    doc.m_strRecordLon = std::string(fields.longitude);
-    doc.m_strEntryState = std::string(FirstWord(fields.rest));
-    doc.m_strEntryValue = doc.m_strEntryState;
+    draw.m_strRecordLat = std::string(fields.latitude);
+    draw.m_strRecordLon = std::string(fields.longitude);
+    draw.m_strEntryState = std::string(FirstWord(fields.rest));
+    draw.m_strEntryValue = draw.m_strEntryState;
     int value = 0;
-    if (doc.m_nPointDrawKind == 1 || doc.m_nPointDrawKind == 2) {
+    if (draw.m_nPointDrawKind == 1 || draw.m_nPointDrawKind == 2) {
         // A record without a fourth field has no elevation, which is not 0 m.
-        value = doc.m_strEntryState.empty() ? kNoValue : Truncate(vd::parseDouble(doc.m_strEntryState));
-        doc.m_strEntryState.clear();
-    } else if (doc.m_nPointDrawKind == 6) {
+        value = draw.m_strEntryState.empty() ? kNoValue : Truncate(vd::parseDouble(draw.m_strEntryState));
+        draw.m_strEntryState.clear();
+    } else if (draw.m_nPointDrawKind == 6) {
         value = 1;
     }
-    return RecordPosition{value, CVeldoranDoc::DmsToSeconds(doc.m_strRecordLat),
-                          CVeldoranDoc::DmsToSeconds(doc.m_strRecordLon)};
+    return RecordPosition{value, CVeldoranDoc::DmsToSeconds(draw.m_strRecordLat),
+                          CVeldoranDoc::DmsToSeconds(draw.m_strRecordLon)};
 }
 
 // Hides a position off the drawing area (the value negated) and thins the list.
-int FinishPlacement(CVeldoranDoc& doc, int value, int index)
+int FinishPlacement(SheetDrawState& draw, int value, int index)
 {
-    if (doc.m_nPointX < 1 || doc.m_nPointY < 1) {
-        doc.m_nPointX = -1;
+    if (draw.m_nPointX < 1 || draw.m_nPointY < 1) {
+        draw.m_nPointX = -1;
         return -value;
     }
-    if (!IsDrawnAtLevel(doc.m_nPointDisplayFlag, index))
-        doc.m_nPointX = -1;
+    if (!IsDrawnAtLevel(draw.m_nPointDisplayFlag, index))
+        draw.m_nPointX = -1;
     return value;
 }
 
 } // namespace
 
-int CVeldoranDoc::ProjectRecordToSheet(const std::string& record, int offsetX, int offsetY, int westSeconds,
-                                       int southSeconds, int index)
+int CVeldoranDoc::ProjectRecordToSheet(SheetDrawState& draw, const std::string& record, int offsetX, int offsetY,
+                                       int westSeconds, int southSeconds, int index) const
 {
     int answer = 0;
-    const std::optional<RecordPosition> at = ParseRecordForPlacement(*this, record, &answer);
+    const std::optional<RecordPosition> at = ParseRecordForPlacement(*this, draw, record, &answer);
     if (!at)
         return answer;
     const float dx = static_cast<float>(at->longitudeSeconds - westSeconds);
     const float dy = static_cast<float>(at->latitudeSeconds - southSeconds);
-    const float sx = m_fPointScaleX;
-    const float sy = m_fPointScaleY;
+    const float sx = draw.m_fPointScaleX;
+    const float sy = draw.m_fPointScaleY;
     float x;
     float y;
     switch (m_nMapFrame) {
@@ -110,36 +112,37 @@ int CVeldoranDoc::ProjectRecordToSheet(const std::string& record, int offsetX, i
         break;
     case 3: // explicit bounds, scales in pixels per second
         x = dx * sx;
-        y = static_cast<float>(m_nMapPixelHeight) - dy * sy;
+        y = static_cast<float>(draw.m_nMapPixelHeight) - dy * sy;
         break;
     default: // no sheet layout: nothing can be placed
-        m_nPointX = -1;
+        draw.m_nPointX = -1;
         return at->value;
     }
     if (x < 0 || x > 1000)
         x = 0;
     if (y < 0 || y > 700)
         y = 0;
-    m_nPointX = AddOffset(Truncate(x), offsetX);
-    m_nPointY = AddOffset(Truncate(y), offsetY);
-    return FinishPlacement(*this, at->value, index);
+    draw.m_nPointX = AddOffset(Truncate(x), offsetX);
+    draw.m_nPointY = AddOffset(Truncate(y), offsetY);
+    return FinishPlacement(draw, at->value, index);
 }
 
-int CVeldoranDoc::ProjectRecordToRegion(const std::string& record, int offsetX, int index, float ratio)
+int CVeldoranDoc::ProjectRecordToRegion(SheetDrawState& draw, const std::string& record, int offsetX, int index,
+                                        float ratio) const
 {
     int answer = 0;
-    const std::optional<RecordPosition> at = ParseRecordForPlacement(*this, record, &answer);
+    const std::optional<RecordPosition> at = ParseRecordForPlacement(*this, draw, record, &answer);
     if (!at)
         return answer;
     // 1/10000 degree; the factor is the single-precision 10000/3600.
     const float latitude = static_cast<float>(at->latitudeSeconds) * 2.7777777f;
     const float longitude = static_cast<float>(at->longitudeSeconds) * 2.7777777f;
     const float k = m_nMapPjctn != 0 ? ratio : LatitudeRatioAt(m_afLatitudeRatio, Truncate(latitude) / 10000);
-    if (m_fMapScale == 0 || k == 0) {
-        m_nPointX = -1;
+    if (draw.m_fMapScale == 0 || k == 0) {
+        draw.m_nPointX = -1;
         return at->value;
     }
-    m_nPointY = Truncate((m_fRefLatitude - latitude) / m_fMapScale);
-    m_nPointX = AddOffset(Truncate((longitude - m_fRefLongitude) / m_fMapScale / k), offsetX);
-    return FinishPlacement(*this, at->value, index);
+    draw.m_nPointY = Truncate((draw.m_fRefLatitude - latitude) / draw.m_fMapScale);
+    draw.m_nPointX = AddOffset(Truncate((longitude - draw.m_fRefLongitude) / draw.m_fMapScale / k), offsetX);
+    return FinishPlacement(draw, at->value, index);
 }

@@ -4,14 +4,14 @@
 #include "platform/text/Cp932.h"
 #include "userdata/TrackHeader.h"
 
-std::string CVeldoranDoc::ReadTrackHeader(const std::string& path)
+std::string CVeldoranDoc::ReadTrackHeader(SheetDrawState& draw, const std::string& path) const
 {
     const TrackHeader header = ReadTrackHeaderLines(ReadTrackFileLines(path));
     if (header.format)
-        m_strTrackFormat = *header.format;
+        draw.m_strTrackFormat = *header.format;
     if (header.longitudeColumn) {
-        m_nPointX = *header.longitudeColumn;
-        m_nPointY = *header.decimalColumn;
+        draw.m_nPointX = *header.longitudeColumn;
+        draw.m_nPointY = *header.decimalColumn;
     }
     return vd::cp932ToUtf8(header.text);
 }

@@ -3,18 +3,18 @@
 #include "app/document/VeldoranDoc.h"
 #include "basemap/projection/SheetGrid.h"
 
-void CVeldoranDoc::SetFrameBounds(int north, int west, int south, int east)
+void CVeldoranDoc::SetFrameBounds(SheetDrawState& draw, int north, int west, int south, int east) const
 {
     switch (m_nMapFrame) {
     case 1:
-        m_strFrameNorth = m_astrMapEntry[4];
-        m_strFrameEast = m_astrMapEntry[5];
-        m_strFrameSouth = m_astrMapEntry[2];
-        m_strFrameWest = m_astrMapEntry[3];
+        draw.m_strFrameNorth = draw.m_astrMapEntry[4];
+        draw.m_strFrameEast = draw.m_astrMapEntry[5];
+        draw.m_strFrameSouth = draw.m_astrMapEntry[2];
+        draw.m_strFrameWest = draw.m_astrMapEntry[3];
         break;
     case 2: {
-        const int lat = DmsToSeconds(m_astrSheetPosition[2]);
-        const int lon = DmsToSeconds(m_astrSheetPosition[3]);
+        const int lat = DmsToSeconds(draw.m_astrSheetPosition[2]);
+        const int lon = DmsToSeconds(draw.m_astrSheetPosition[3]);
         int s = north;
         int n = north;
         if (m_nMapMode == 9) {
@@ -27,17 +27,17 @@ void CVeldoranDoc::SetFrameBounds(int north, int west, int south, int east)
             s = 3;
             n = 4;
         }
-        m_strFrameNorth = SecondsToDms(lat + n * kMeshHeightSeconds);
-        m_strFrameEast = SecondsToDms(lon + n * kMeshWidthSeconds);
-        m_strFrameSouth = SecondsToDms(lat - s * kMeshHeightSeconds);
-        m_strFrameWest = SecondsToDms(lon - s * kMeshWidthSeconds);
+        draw.m_strFrameNorth = SecondsToDms(lat + n * kMeshHeightSeconds);
+        draw.m_strFrameEast = SecondsToDms(lon + n * kMeshWidthSeconds);
+        draw.m_strFrameSouth = SecondsToDms(lat - s * kMeshHeightSeconds);
+        draw.m_strFrameWest = SecondsToDms(lon - s * kMeshWidthSeconds);
         break;
     }
     case 3:
-        m_strFrameNorth = SecondsToDms(north);
-        m_strFrameEast = SecondsToDms(east);
-        m_strFrameSouth = SecondsToDms(south);
-        m_strFrameWest = SecondsToDms(west);
+        draw.m_strFrameNorth = SecondsToDms(north);
+        draw.m_strFrameEast = SecondsToDms(east);
+        draw.m_strFrameSouth = SecondsToDms(south);
+        draw.m_strFrameWest = SecondsToDms(west);
         break;
     default:
         break;

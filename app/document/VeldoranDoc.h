@@ -16,6 +16,7 @@
 #include "app/layers/MeshLayerSelection.h"
 #include "app/layers/PointLayerSelection.h"
 #include "app/layers/SurfaceLayerSelection.h"
+#include "app/document/SheetDrawState.h"
 #include "platform/ui/Document.h"
 
 #include <array>
@@ -32,7 +33,8 @@ class CVeldoranDoc : public vd::Document,
                      public LineLayerSelection,
                      public SurfaceLayerSelection,
                      public MeshLayerSelection,
-                     public FineMeshLayerSelection {
+                     public FineMeshLayerSelection,
+                     public SheetDrawState {
 public:
     // Runs the start-up order: binds the library entry points, derives the folders, reads the
     // profile, writes the missing default files. Never fails: every failure is absorbed.
@@ -96,16 +98,20 @@ public:
     // VeldoranDocDib.cpp, VeldoranDocRelief.cpp).
     int LoadColourSet(int paletteNo);
     int BuildTintRamp();
-    int LoadDib(const std::string& path, int paletteMode);
-    void InitDibData(int paletteMode);
-    int MakeReliefBitmap(const std::string& name, float scale, float metresPerSecondEw);
+    // The drawing forms write the DIB, the relief header and the entry parameter into `draw`.
+    int LoadDib(const std::string& path, int paletteMode) { return LoadDib(*this, path, paletteMode); }
+    int LoadDib(SheetDrawState& draw, const std::string& path, int paletteMode) const;
+    void InitDibData(int paletteMode) { InitDibData(*this, paletteMode); }
+    void InitDibData(SheetDrawState& draw, int paletteMode) const;
+    int MakeReliefBitmap(const std::string& name, float scale, float metresPerSecondEw)
+    {
+        return MakeReliefBitmap(*this, name, scale, metresPerSecondEw);
+    }
+    int MakeReliefBitmap(SheetDrawState& draw, const std::string& name, float scale, float metresPerSecondEw) const;
     void LoadBmpPicture(const std::string& path);
     std::vector<TintRow> m_aTintRows; // the rows of the current colour set, in file order
     std::array<int, 257> m_anTintRed{}, m_anTintGreen{}, m_anTintBlue{};
     std::string m_strReliefStyle;
-    int m_nDibWidth = 0;
-    int m_nDibHeight = 0;
-    std::array<std::uint8_t, 54> m_abyBmpHeader{};
 
     // Folders (with a trailing backslash) and paths, in Windows form.
     std::string m_strAppDir;
@@ -128,12 +134,9 @@ public:
     std::string m_strViewer;
 
     // Fixed text lists; an in-memory list ends with the entry "999".
-    std::array<std::string, 5000> m_astrPointRecord;
     std::array<std::string, 5000> m_astrPointRecordWork;
     std::array<std::string, 5000> m_astrRoutePoint;
     std::array<vd::Point, 5000> m_aptRoutePoint{}; // screen points of the route being shown
-    std::array<std::string, 30000> m_astrPlaceRecord;
-    std::array<std::string, 25> m_astrMapEntry;
     std::array<std::string, 50> m_astrWork50A;
     std::array<std::string, 50> m_astrWork50B;
     std::array<std::string, 6> m_astrDivName;
@@ -158,15 +161,11 @@ public:
     std::string m_strCtgry0, m_strCtgry1, m_strCtgry2, m_strCtgry3;
     std::array<int, 6> m_anKeyCount{};
     int m_nSymbolSize = 2;
-    int m_nPointDisplayFlag = 14;
-    int m_nSiteNameDisplay = 1;
     int m_nSiteNamePopup = 0;
     std::string m_strStartWhiteMap = "off";
     std::string m_strTextAppear;
     int m_nJpegProcess = 1;
     int m_nMapProjection = 0;
-    int m_nClipIndexMap = 0;
-    std::string m_strMapName;
     std::string m_strDistrict;
     int m_nPicturePosition = 1;
     int m_nPicturePositionCopy = 1;
@@ -199,7 +198,6 @@ public:
     // Map and display state.
     int m_nMapType = 1;
     int m_nPrefectureSel = 0;
-    int m_nMapDisplayMode = 0;
     int m_bMapOnScreen = 0;
     int m_nMouseTool = 0;
     int m_nCdRomPrompt = 0; // -1: the data source is not on the hard disk; the view asks for the CD-ROM
@@ -213,8 +211,6 @@ public:
     // GPS tracks: the kind ("pot", "trk", "rot", "log") and coordinate format word of the track in
     // hand; 1 while the chosen tracks of the track list are drawn; their list numbers (-1 after the
     // last) and titles; the distance-mark interval in km and whether marks are drawn.
-    std::string m_strTrackKind;
-    std::string m_strTrackFormat;
     int m_bTrackList = 0;
     std::array<int, 65> m_anTrackSelected = [] {
         std::array<int, 65> none;
@@ -235,7 +231,6 @@ public:
     std::string m_strPrefDataName;
     std::string m_strPrefDataFile;
     std::array<std::array<int, 2>, 47> m_anPrefRank{};
-    int m_nPrefMapState = 0;
     // The file and display method the values were read for; the list's texts (the title, the
     // dashes, the 47 prefecture lines); each line's value as read and whether it was read; the
     // values ranked (after the per-inhabitant or per-area division) and the divisors, none where
@@ -257,7 +252,6 @@ public:
     std::string m_strFontName = "ＭＳ ゴシック";
     std::string m_strLayerPrefFlags; // prefecture flags handed to the prefecture selection
     std::string m_strPrefFlags;      // the same with "1": the selection's prefecture-map form
-    std::string m_strEntryParam;
     std::string m_strSheetSelect = "MAP";
     std::string m_strDualSource = "off";
     std::string m_strRegionName = "全国"; // region word of the text and picture selection
@@ -297,13 +291,19 @@ public:
     // The current picture of the picture pages, and the current DIB with its palette.
     vd::Dib m_bmpPicture;
     int m_bPictureLoaded = 0;
-    vd::Dib m_hDib;
-    vd::Palette m_pDibPalette;
 
     // Registered points and place names (userdata/): the point data file, place-name kinds and
     // filters, and where a record falls on the map.
+    // Mode 1 reads `path`, mode 6 the data file; the drawing form reads `path` in both and writes
+    // the record list into `draw`.
     int LoadVisibleRecords(const std::string& path, const std::string& west, const std::string& south,
-                           const std::string& east, const std::string& north, int mode);
+                           const std::string& east, const std::string& north, int mode)
+    {
+        return LoadVisibleRecords(*this, mode == 6 ? m_strDataFile : path, west, south, east, north, mode);
+    }
+    int LoadVisibleRecords(SheetDrawState& draw, const std::string& path, const std::string& west,
+                           const std::string& south, const std::string& east, const std::string& north,
+                           int mode) const;
     void LoadRecordList(const std::string& path, const std::string& how);
     bool AppendRecord(const std::string& line);
     bool ReplaceRecord(int mode, const std::string& text, const std::string& key);
@@ -321,70 +321,44 @@ public:
     // The place-name and public-facility search: runs the search dialog and moves the map to the
     // sheet of the searched prefecture or municipality.
     void RetrievePlaceNames();
+    // The drawing forms write the record placed last into `draw`.
     int ProjectRecordToSheet(const std::string& record, int offsetX, int offsetY, int westSeconds,
-                             int southSeconds, int index);
-    int ProjectRecordToRegion(const std::string& record, int offsetX, int index, float ratio);
+                             int southSeconds, int index)
+    {
+        return ProjectRecordToSheet(*this, record, offsetX, offsetY, westSeconds, southSeconds, index);
+    }
+    int ProjectRecordToSheet(SheetDrawState& draw, const std::string& record, int offsetX, int offsetY,
+                             int westSeconds, int southSeconds, int index) const;
+    int ProjectRecordToRegion(const std::string& record, int offsetX, int index, float ratio)
+    {
+        return ProjectRecordToRegion(*this, record, offsetX, index, ratio);
+    }
+    int ProjectRecordToRegion(SheetDrawState& draw, const std::string& record, int offsetX, int index,
+                              float ratio) const;
     // The header line of a waypoint/track text; sets m_strTrackFormat from its unit line and
     // m_nPointX, m_nPointY to the longitude and decimal columns of its first point line.
-    std::string ReadTrackHeader(const std::string& path);
+    std::string ReadTrackHeader(const std::string& path) { return ReadTrackHeader(*this, path); }
+    std::string ReadTrackHeader(SheetDrawState& draw, const std::string& path) const;
     // The south-west corner of the sheet where the described track starts, into m_astrWork50A
     // entries 0 (latitude) and 1 (longitude); both empty when unknown.
     void DescribeTrackFile();
     // The track file dialog over the track settings: 1 after OK, -1 otherwise.
     int RunTrackDialog();
 
-    // The visible frame's bounds (D.MMSS texts).
-    std::string m_strFrameWest, m_strFrameSouth, m_strFrameEast, m_strFrameNorth;
     // Registered points shown only when they hold the keyword (while m_nKeywordActive is 1).
     std::string m_strPointKeyword;
     int m_nKeywordActive = 0;
-    int m_nLastListCount = 0; // records read by the last plain-list read
-    // The current entry: its kind, target and parameter, and the fields of the record placed last.
-    int m_nFileKind = 9;
+    // The current entry's target (its kind, fields and parameter: SheetDrawState).
     std::string m_strEntryTarget;
-    std::string m_strEntryTitle;
-    std::string m_strEntryState; // the fourth field (item word), "" when it was a number
-    std::string m_strEntryValue; // the fourth field as read
-    std::string m_strRecordLat, m_strRecordLon;
-    // How records are placed: 1 place names (filtered), 2 numbered points, 6 registered points.
-    int m_nPointDrawKind = 1;
     // Place-name kinds shown: 0 all, 1 seas, 2 lakes, 3 islands, 4 mountains, 5 valleys, 6 rivers,
     // 7 cities/towns/stations, 8 bays, 9 capes.
     std::array<int, 10> m_anPlaceNameKind{1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    // Where the record placed last fell (x -1: not drawn).
-    int m_nPointX = -1;
-    int m_nPointY = -1;
-    // The sheet maps' point scales (set by the caller before placing), the pixel height of an
-    // explicit-bounds frame, and the overview's reference point and scale (1/10000 degree).
-    float m_fPointScaleX = 1;
-    float m_fPointScaleY = 1;
-    int m_nMapPixelHeight = 0;
-    float m_fRefLatitude = 0;
-    float m_fRefLongitude = 0;
-    float m_fMapScale = 1;
     // Place-name colours of one NpClrTbl.dat section: 20 rows of 55 (entry row * 55 + column),
     // -1 = none.
     static std::array<std::int16_t, 20 * 55> UnsetClassColours();
     std::array<std::int16_t, 20 * 55> m_anClassColour = UnsetClassColours();
-    // The search state in the order of the search dialog's answer: kind (-1 before the first
-    // search, 0 place names, 1 public facilities), file mode, file format, three class codes,
-    // prefecture index, display mode, text size, shown tab; output file, three class names,
-    // government code, prefecture code and name; the contained text.
-    int m_nGnpfValue0 = -1, m_nGnpfValue1 = 1, m_nGnpfValue2 = 2, m_nGnpfValue3 = -1, m_nGnpfValue4 = -1;
-    int m_nGnpfValue5 = -1, m_nGnpfValue6 = -1, m_nGnpfValue7 = 0, m_nGnpfValue8 = 0, m_nGnpfValue9 = 0;
-    std::string m_strGnpfText0, m_strGnpfText1, m_strGnpfText2, m_strGnpfText3, m_strGnpfText4, m_strGnpfText5,
-        m_strGnpfText6;
-    std::string m_strGnpfRest;
     int m_nGnpfSetting = -999;        // the provisional point elevation of the environment settings
-    std::string m_strPlaceNameState;  // "GNPF": the next main-map repaint draws the search hits
     int m_bDialogOpen = 0;            // 1 while a document dialog is up
-    int m_nResultCount = 0, m_nResultDrawn = 0, m_nResultTotal = 0; // search results listed, drawn, found
-    // The search results: m_astrPlaceRecord holds the entries (name, latitude and longitude
-    // D.MMSS, "999" after the last), m_anResultKind their three class codes, and
-    // m_astrResultFileLine the result file's line of each entry until the file is written (kept
-    // apart from the entry, so that a "/" in a name cannot cut it).
-    std::array<std::array<std::int16_t, 3>, 30000> m_anResultKind{};
-    std::vector<std::string> m_astrResultFileLine;
 
     // The map view's state that commands and the view share (view/window/VeldoranView*.cpp).
     int m_nSavedMapDisplayMode = 0; // the mode a resize or an erase after a library dialog puts back
@@ -415,20 +389,10 @@ public:
 
     // The overviews (whole country, regions, a prefecture's region) and the data-source list.
     int m_nPrefecture = 0;           // zero-based chosen prefecture
-    float m_fMapScaleY = 0;          // the frame's second scale factor (its zoom)
-    std::string m_strFrameName;      // name of the framed prefecture
     int m_nGraticuleFlag = 1;        // 1: latitude and longitude lines on the whole-country overview
     int m_nPrefectureLinesFlag = 1;  // 1: prefecture lines on the whole-country overview
     int m_nScaleBar = 1;
     int m_nAltSheetLayout = 0;
-    int m_nSourcePage = 0;           // first data source listed in map mode 7
-    int m_nSourcePageFlag = 0;
-    // Registered points drawn last and where ("999" after the last), for the mouse's hit test.
-    std::array<std::string, 5000> m_astrHitRecord;
-    std::array<std::int16_t, 5000> m_anHitX{};
-    std::array<std::int16_t, 5000> m_anHitY{};
-    // Drawn points by kind: text, other items, albums, web pages.
-    std::array<int, 4> m_anKindTally{};
 
     // The sheet maps (view/sheetmap/SheetMapComposition.cpp, SheetBlock*.cpp): the block drawn last, its frame
     // in arc-seconds, the free extent dragged on screen, the white-layer results, the site-name
@@ -436,27 +400,11 @@ public:
     int m_nWhiteMapFrame = 2;          // frame kind of the alternative layout: 1 one sheet, else a block
     std::string m_strCommonDataFile;   // the common area's point data (SOURCE\history.dat)
     std::string m_strCommonDataSwitch; // "on": the common area's points are overlaid as well
-    std::array<std::string, 4> m_astrSheetPosition; // entries 2, 3: the block's origin corner (D.MMSS)
-    int m_nFrameNorthSec = 0, m_nFrameSouthSec = 0, m_nFrameEastSec = 0, m_nFrameWestSec = 0;
     int m_nRangeNorthSec = 0, m_nRangeWestSec = 0, m_nRangeSouthSec = 0, m_nRangeEastSec = 0;
     int m_nRangeDragLeft = 0, m_nRangeDragTop = 0, m_nRangeDragRight = 1, m_nRangeDragBottom = 1;
     int m_nWhiteLayerState = 0;  // 999: the layout draws no white layers
     int m_nWhiteLayerDrawn = -1; // 1 when a white layer was drawn
     int m_nWhiteMeshDrawn = -1;  // 1 when a white mesh layer was drawn
-    int m_nPanelTop = 0;         // the block's bottom + 15
-    int m_nMapPixelWidth = 0;
-    int m_nBlockWestSec = 0, m_nBlockSouthSec = 0;
-    std::array<std::string, 49> m_astrBlockMeshCode;
-    float m_fWhiteZoomX = 1, m_fWhiteZoomY = 1;
-    int m_nPaintState = 0;
-    int m_nIndexMapFlag = 0;
-    std::string m_strFindPlace; // the found place's record, drawn once on the next sheet map
-    int m_nPlaceNameInMap = 0;
-    std::array<std::string, 5000> m_astrSiteNameTip;
-    std::array<int, 5000> m_anSiteNameTipX{}, m_anSiteNameTipY{};
-    int m_nSiteNameTipCount = 0;
-    int m_nSheetLabelHeight = 12, m_nSheetLabelLineGap = 5, m_nSheetLabelGap = 4;
-    int m_nSheetLabelOffsetX = 0, m_nSheetLabelOffsetY = 0, m_nSheetSymbolSize = 3;
     int m_nOverlayLayer = 999, m_bOverlayOff = 0, m_bOverlayTransparent = 0, m_nOverlayLakes = 0;
     std::string m_strEntryMode;
     int m_bRestoreOnce = 0;
@@ -504,7 +452,8 @@ public:
     void ExcludeForGeology(bool geology);
     void SwitchSeismicOff();
     // Sets the frame texts from the current sheet, the block around it or the bounds given.
-    void SetFrameBounds(int north, int west, int south, int east);
+    void SetFrameBounds(int north, int west, int south, int east) { SetFrameBounds(*this, north, west, south, east); }
+    void SetFrameBounds(SheetDrawState& draw, int north, int west, int south, int east) const;
 
     // The map type and the document commands of the File, View and Mapping menus
     // (DocumentCommandMap.cpp and the files it names).

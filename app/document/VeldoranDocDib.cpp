@@ -6,31 +6,31 @@
 #include "graphics/TintRamp.h"
 #include "platform/fs/FileSource.h"
 
-int CVeldoranDoc::LoadDib(const std::string& path, int paletteMode)
+int CVeldoranDoc::LoadDib(SheetDrawState& draw, const std::string& path, int paletteMode) const
 {
     vd::FileSource file;
     if (!file.open(path))
         return -1;
     file.close();
-    m_hDib = ReadDibFile(path);
-    InitDibData(paletteMode);
+    draw.m_hDib = ReadDibFile(path);
+    InitDibData(draw, paletteMode);
     return 1;
 }
 
-void CVeldoranDoc::InitDibData(int paletteMode)
+void CVeldoranDoc::InitDibData(SheetDrawState& draw, int paletteMode) const
 {
     const int band = ColourStepMetres(m_nColorStep);
-    m_pDibPalette.DeleteObject();
-    if (m_hDib.IsNull())
+    draw.m_pDibPalette.DeleteObject();
+    if (draw.m_hDib.IsNull())
         return;
-    if (DibWidth(m_hDib) < 0 || DibHeight(m_hDib) < 0) {
-        m_hDib = vd::Dib();
+    if (DibWidth(draw.m_hDib) < 0 || DibHeight(draw.m_hDib) < 0) {
+        draw.m_hDib = vd::Dib();
         return;
     }
-    m_nDibWidth = DibWidth(m_hDib);
-    m_nDibHeight = DibHeight(m_hDib);
-    if (!CreateDibPalette(*this, m_hDib, m_pDibPalette, paletteMode, band))
-        m_pDibPalette.DeleteObject();
+    draw.m_nDibWidth = DibWidth(draw.m_hDib);
+    draw.m_nDibHeight = DibHeight(draw.m_hDib);
+    if (!CreateDibPalette(*this, draw.m_hDib, draw.m_pDibPalette, paletteMode, band))
+        draw.m_pDibPalette.DeleteObject();
 }
 
 void CVeldoranDoc::LoadBmpPicture(const std::string& path)

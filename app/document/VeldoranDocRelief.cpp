@@ -27,11 +27,12 @@ bool isGreyscaleSheetHeader(const std::string& header)
 
 } // namespace
 
-int CVeldoranDoc::MakeReliefBitmap(const std::string& name, float scale, float metresPerSecondEw)
+int CVeldoranDoc::MakeReliefBitmap(SheetDrawState& draw, const std::string& name, float scale,
+                                   float metresPerSecondEw) const
 {
     const std::string source = m_strMapFigureDir + name + ".bmp";
     const std::string target = m_strMapFigureDir + "relief.bmp";
-    m_strEntryParam = target;
+    draw.m_strEntryParam = target;
 
     vd::BinaryReader in;
     if (!in.open(source))
@@ -41,7 +42,7 @@ int CVeldoranDoc::MakeReliefBitmap(const std::string& name, float scale, float m
         !in.readRecord(kTableBytes, table) || !in.readRecord(kPixelBytes, pixels))
         return -1;
     in.close();
-    std::copy(header.begin(), header.end(), m_abyBmpHeader.begin());
+    std::copy(header.begin(), header.end(), draw.m_abyBmpHeader.begin());
 
     GreyscaleGrid grid;
     std::copy(pixels.begin(), pixels.end(), grid.begin());

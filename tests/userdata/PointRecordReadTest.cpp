@@ -88,6 +88,19 @@ TEST_F(PointRecordRead, PlainListModeReadsTheGivenFileWithoutFiltersAndRemembers
     EXPECT_EQ(doc->m_nLastListCount, 3);
 }
 
+// A draw of the common area reads its own file into the draw's state: the document's data file
+// and record list stay as they were.
+TEST_F(PointRecordRead, DrawingFormReadsTheGivenFileIntoTheGivenState)
+{
+    const std::string dataFile = doc->m_strDataFile;
+    const Fixture common = WriteFixture("SOURCE/common.dat", Cp932Lines({kTokyo, kTooSouth}));
+    SheetDrawState draw;
+    EXPECT_EQ(doc->LoadVisibleRecords(draw, common.winPath, "139.0000", "35.0000", "140.0000", "36.0000", 6), 2);
+    EXPECT_EQ(Listed(draw.m_astrPointRecord), std::vector<std::string>{kTokyo});
+    EXPECT_EQ(doc->m_strDataFile, dataFile);
+    EXPECT_EQ(doc->m_astrPointRecord[0], "stale");
+}
+
 TEST_F(PointRecordRead, MissingFilesOtherModesAndCommentOnlyFilesGiveAnEmptyList)
 {
     const Fixture comments = WriteFixture("comments.dat", Cp932Lines({"; 一", "", "; 二"}));

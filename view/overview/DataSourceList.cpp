@@ -35,18 +35,19 @@ std::vector<std::string> ReadBinderTitles(const std::string& path)
 
 void CMapRenderer::DrawDataSourceList()
 {
-    CVeldoranDoc& doc = *m_pDoc;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
     DrawBevelBox(8, 8, m_nClientWidth <= 800 ? 205 : 275, 246);
 
     const std::vector<std::string> titles = ReadBinderTitles(doc.m_strSourceDir + "BINDER.DAT");
     const int lastSource = static_cast<int>(titles.size()); // source 0 is the common area
-    const int first = doc.m_nSourcePage < 0 ? 0 : doc.m_nSourcePage;
+    const int first = draw.m_nSourcePage < 0 ? 0 : draw.m_nSourcePage;
     auto* markers = Dovanne().OnDfCModule.fn;
     for (int j = first; j < first + kPageSize; ++j) {
         // Past the last source (also a page left from a longer list): the next drawing starts again.
         if (j > lastSource) {
-            doc.m_nSourcePage = 0;
-            doc.m_nSourcePageFlag = 0;
+            draw.m_nSourcePage = 0;
+            draw.m_nSourcePageFlag = 0;
             return;
         }
         const std::string file =
@@ -55,8 +56,8 @@ void CMapRenderer::DrawDataSourceList()
                                          : vd::format("%2d: ", j + 1) + vd::cp932Left(titles[j - 1], 17);
         m_pDC->TextOut(24, (j - first) * 19 + 18, label);
         if (markers)
-            markers(m_pDC, j, first, 8, 18, 19, doc.m_nOverviewOriginX, file, doc.m_fRefLatitude,
-                    doc.m_fRefLongitude, doc.m_fMapScale);
+            markers(m_pDC, j, first, 8, 18, 19, doc.m_nOverviewOriginX, file, draw.m_fRefLatitude, draw.m_fRefLongitude,
+                    draw.m_fMapScale);
     }
-    doc.m_nSourcePage = first + kPageSize;
+    draw.m_nSourcePage = first + kPageSize;
 }

@@ -49,7 +49,8 @@ std::vector<std::string> FrameSheetCodes(const CVeldoranDoc& doc)
 
 void CMapRenderer::DrawJapanOverview()
 {
-    CVeldoranDoc& doc = *m_pDoc;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
     vd::Dc& dc = *m_pDC;
     DovanneExports& dovanne = Dovanne();
     SurrickExports& surrick = Surrick();
@@ -64,21 +65,21 @@ void CMapRenderer::DrawJapanOverview()
         dc.SelectObject(previousBrush);
         dc.SelectObject(previousPen);
     }
-    const int keptClip = doc.m_nClipIndexMap;
-    doc.m_nClipIndexMap = 0;
+    const int keptClip = draw.m_nClipIndexMap;
+    draw.m_nClipIndexMap = 0;
     SetPrefectureExtent(doc.m_nPrefecture);
 
-    const float lat0 = doc.m_fRefLatitude;
-    const float lon0 = doc.m_fRefLongitude;
-    const float scale = doc.m_fMapScale;
+    const float lat0 = draw.m_fRefLatitude;
+    const float lon0 = draw.m_fRefLongitude;
+    const float scale = draw.m_fMapScale;
     const int bottomDegree = static_cast<int>((lat0 - height * scale) * 0.0001f);
     const float k = LatitudeRatioAt(doc.m_afLatitudeRatio, bottomDegree);
     if (doc.m_nPrfMpData == 1) {
         const float k2 = LatitudeRatioAt(doc.m_afLatitudeRatio, static_cast<int>(lat0 * 0.0001f));
-        doc.m_strFrameSouth = CVeldoranDoc::SecondsToDms(static_cast<int>((lat0 - height * scale) * 0.36f));
-        doc.m_strFrameWest = CVeldoranDoc::SecondsToDms(static_cast<int>((lon0 - originX * k * scale) * 0.36f));
-        doc.m_strFrameNorth = CVeldoranDoc::SecondsToDms(static_cast<int>(lat0 * 0.36f));
-        doc.m_strFrameEast =
+        draw.m_strFrameSouth = CVeldoranDoc::SecondsToDms(static_cast<int>((lat0 - height * scale) * 0.36f));
+        draw.m_strFrameWest = CVeldoranDoc::SecondsToDms(static_cast<int>((lon0 - originX * k * scale) * 0.36f));
+        draw.m_strFrameNorth = CVeldoranDoc::SecondsToDms(static_cast<int>(lat0 * 0.36f));
+        draw.m_strFrameEast =
             CVeldoranDoc::SecondsToDms(static_cast<int>(((width - originX) * scale * k2 + lon0) * 0.36f));
     }
     const bool region = doc.m_nPrefecture >= 1 && doc.m_nPrefecture <= 45;
@@ -86,8 +87,8 @@ void CMapRenderer::DrawJapanOverview()
 
     if (doc.m_nPrefecture == 0 || doc.m_nPrefecture == 46) {
         if (dovanne.OnJapanCoastLineDraw.fn)
-            dovanne.OnJapanCoastLineDraw.fn(m_pDC, doc.m_nClipIndexMap, 1, 0, originX, 0, doc.m_nGraticuleFlag, lat0, lon0,
-                                       scale, doc.m_strCoastDir);
+            dovanne.OnJapanCoastLineDraw.fn(m_pDC, draw.m_nClipIndexMap, 1, 0, originX, 0, doc.m_nGraticuleFlag, lat0,
+                                            lon0, scale, doc.m_strCoastDir);
         if (doc.m_nPrefecture == 0 && doc.m_nPrefectureLinesFlag == 1 && doc.m_nSubprefBorder == 1 &&
             surrick.OnPrectureLine.fn)
             surrick.OnPrectureLine.fn(m_pDC, doc.m_strCoastDir, originX, doc.m_nMapProjection, 0, 101, lat0, lon0, scale);
@@ -95,8 +96,8 @@ void CMapRenderer::DrawJapanOverview()
         const auto coastPass = [&](bool reliefInstead) {
             for (std::size_t i = 0; i < codes.size(); ++i) {
                 std::string label;
-                if (i == 0 && !(doc.m_nSiteNameDisplay == 1 && doc.m_nSiteNamePopup == 0))
-                    label = doc.m_strFrameName;
+                if (i == 0 && !(draw.m_nSiteNameDisplay == 1 && doc.m_nSiteNamePopup == 0))
+                    label = draw.m_strFrameName;
                 if (reliefInstead) {
                     DrawReliefSheets(static_cast<int>(i), originX, doc.m_nMapBoundary, height, width, lat0, lon0,
                                      scale, k, codes[i]);
@@ -128,8 +129,8 @@ void CMapRenderer::DrawJapanOverview()
                                       doc.m_nMapPjctn, originX, height, m_settings.mapFigure == 1 ? -width : width,
                                       doc.m_nSubprefBorder);
         if (m_settings.mapFigure == 1 && dovanne.OnBmpPrfctrNameOut.fn)
-            dovanne.OnBmpPrfctrNameOut.fn(m_pDC, doc.m_nPrefecture, originX, lat0, lon0, scale, k, doc.m_strFrameName,
-                                     doc.m_strAppDir);
+            dovanne.OnBmpPrfctrNameOut.fn(m_pDC, doc.m_nPrefecture, originX, lat0, lon0, scale, k, draw.m_strFrameName,
+                                          doc.m_strAppDir);
 
         const int styleBase =
             IsLandLayerShown(doc, LandLayer::Mesh0Second) || IsLandLayerShown(doc, LandLayer::Seismic) ? 10 : 0;
@@ -143,7 +144,7 @@ void CMapRenderer::DrawJapanOverview()
         }
     }
 
-    if (doc.m_nSiteNameDisplay == 1)
+    if (draw.m_nSiteNameDisplay == 1)
         DrawRegionPoints(doc.m_nMapPjctn, k);
     if (doc.m_nLinkPoint == 1)
         DrawOverviewPoints(1, doc.m_nMapPjctn, k);
@@ -152,13 +153,14 @@ void CMapRenderer::DrawJapanOverview()
         dovanne.OnPrfctrScale.fn(m_pDC, scale, LatitudeRatioAt(doc.m_afLatitudeRatio, bottomDegree + 1), metres, width,
                             height);
     }
-    doc.m_nClipIndexMap = keptClip;
+    draw.m_nClipIndexMap = keptClip;
 }
 
 void CMapRenderer::DrawReliefSheets(int index, int originX, int frameFlag, int height, int width, float lat0,
                                     float lon0, float scale, float ratio, const std::string& code)
 {
-    CVeldoranDoc& doc = *m_pDoc;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
     vd::Dc& dc = *m_pDC;
     if (index == 0)
         dc.FillRect(vd::Rect{0, 0, width, height}, *m_pBackgroundBrush);
@@ -179,10 +181,10 @@ void CMapRenderer::DrawReliefSheets(int index, int originX, int frameFlag, int h
 
     // The sheet's greyscale relief picture when it has been made; a pale fill otherwise.
     const std::string picture = doc.m_strAppDir + vd::format("MAPFGRS\\%04d.bmp", meshCode);
-    if (doc.LoadDib(picture, 0) == 1 && doc.m_nDibWidth > 0 && doc.m_nDibHeight > 0) {
+    if (doc.LoadDib(draw, picture, 0) == 1 && draw.m_nDibWidth > 0 && draw.m_nDibHeight > 0) {
         dc.SetStretchBltMode(vd::COLORONCOLOR);
         dc.StretchDIBits(sheet.left, sheet.top, sheet.right - sheet.left, sheet.bottom - sheet.top, 0, 0,
-                         doc.m_nDibWidth, doc.m_nDibHeight, doc.m_hDib, vd::DIB_RGB_COLORS, vd::SRCCOPY);
+                         draw.m_nDibWidth, draw.m_nDibHeight, draw.m_hDib, vd::DIB_RGB_COLORS, vd::SRCCOPY);
     } else {
         dc.FillRect(sheet, m_aBrush[4]);
     }

@@ -10,7 +10,8 @@
 
 void CMapRenderer::DrawOverviewFrame(int wholeCountry)
 {
-    CVeldoranDoc& doc = *m_pDoc;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
     vd::Dc& dc = *m_pDC;
     DovanneExports& dovanne = Dovanne();
     SurrickExports& surrick = Surrick();
@@ -30,32 +31,32 @@ void CMapRenderer::DrawOverviewFrame(int wholeCountry)
     int bordersFlag = 0;
     if (wholeCountry != 0) {
         SetPrefectureExtent(doc.m_nPrefectureSel + 100);
-        projectionMode = doc.m_nClipIndexMap;
+        projectionMode = draw.m_nClipIndexMap;
         bordersFlag = 1;
     } else {
-        doc.m_fRefLatitude = 470000;
-        doc.m_fRefLongitude = 1350000;
-        doc.m_fMapScaleY = 3.1f;
-        doc.m_fMapScale = 1000 / 3.1f;
+        draw.m_fRefLatitude = 470000;
+        draw.m_fRefLongitude = 1350000;
+        draw.m_fMapScaleY = 3.1f;
+        draw.m_fMapScale = 1000 / 3.1f;
     }
     if (dovanne.OnJapanCoastLineDraw.fn)
         dovanne.OnJapanCoastLineDraw.fn(m_pDC, projectionMode, bordersFlag, 0, doc.m_nOverviewOriginX, 0,
-                                   doc.m_nGraticuleFlag, doc.m_fRefLatitude, doc.m_fRefLongitude, doc.m_fMapScale,
-                                   doc.m_strCoastDir);
+                                        doc.m_nGraticuleFlag, draw.m_fRefLatitude, draw.m_fRefLongitude,
+                                        draw.m_fMapScale, doc.m_strCoastDir);
     dc.SelectObject(previousPen);
 
-    if (doc.m_nMapDisplayMode == 1)
+    if (draw.m_nMapDisplayMode == 1)
         return;
     if (wholeCountry != 0) {
         if (doc.m_nPrefectureLinesFlag == 1 && surrick.OnPrectureLine.fn)
             surrick.OnPrectureLine.fn(m_pDC, doc.m_strCoastDir, doc.m_nOverviewOriginX, projectionMode, 0,
-                                 doc.m_nPrefBorder, doc.m_fRefLatitude, doc.m_fRefLongitude, doc.m_fMapScale);
+                                      doc.m_nPrefBorder, draw.m_fRefLatitude, draw.m_fRefLongitude, draw.m_fMapScale);
         DrawOverviewPoints(0, 0, 0);
-    } else if (doc.m_nMapDisplayMode == 7) {
+    } else if (draw.m_nMapDisplayMode == 7) {
         DrawDataSourceList();
     } else if (dovanne.OnCurrentFileCheck.fn) {
-        dovanne.OnCurrentFileCheck.fn(m_pDC, m_nClientWidth, doc.m_fRefLatitude, doc.m_fRefLongitude, doc.m_fMapScale,
-                                 doc.m_strDataFile, doc.m_strDataFileTitle);
+        dovanne.OnCurrentFileCheck.fn(m_pDC, m_nClientWidth, draw.m_fRefLatitude, draw.m_fRefLongitude,
+                                      draw.m_fMapScale, doc.m_strDataFile, doc.m_strDataFileTitle);
     }
 }
 

@@ -41,7 +41,8 @@ int TallyIndex(int kind) { return kind == 9 ? 0 : kind == 8 ? 2 : kind == 10 ? 3
 
 void CMapRenderer::DrawOverviewPoints(int mode, int ratioGiven, float ratio)
 {
-    CVeldoranDoc& doc = *m_pDoc;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
     vd::Dc& dc = *m_pDC;
 
     vd::Font font;
@@ -51,19 +52,19 @@ void CMapRenderer::DrawOverviewPoints(int mode, int ratioGiven, float ratio)
     const vd::Font previousFont = dc.SelectObject(font);
     const vd::Pen previousPen = dc.SelectObject(m_aPen[2]);
     const vd::Brush previousBrush = dc.SelectObject(m_aBrush[3]);
-    doc.m_anKindTally = {};
+    draw.m_anKindTally = {};
 
-    const bool albers = doc.m_nClipIndexMap > 1;
+    const bool albers = draw.m_nClipIndexMap > 1;
     std::optional<AlbersProjection> conic;
     if (albers)
-        conic.emplace(0, doc.m_fRefLatitude, doc.m_fRefLongitude, doc.m_fMapScale);
+        conic.emplace(0, draw.m_fRefLatitude, draw.m_fRefLongitude, draw.m_fMapScale);
     const bool useGivenRatio = ratioGiven != 0 && !(mode == 0 && !albers);
     const bool prefectureMap = doc.m_nPrefectureSel > 3;
 
-    const double north = vd::parseDouble(doc.m_strFrameNorth);
-    const double south = vd::parseDouble(doc.m_strFrameSouth);
-    const double east = vd::parseDouble(doc.m_strFrameEast);
-    const double west = vd::parseDouble(doc.m_strFrameWest);
+    const double north = vd::parseDouble(draw.m_strFrameNorth);
+    const double south = vd::parseDouble(draw.m_strFrameSouth);
+    const double east = vd::parseDouble(draw.m_strFrameEast);
+    const double west = vd::parseDouble(draw.m_strFrameWest);
 
     int stored = 0;
     int previousKind = -1;
@@ -96,13 +97,13 @@ void CMapRenderer::DrawOverviewPoints(int mode, int ratioGiven, float ratio)
                 k = useGivenRatio ? ratio : LatitudeRatioAt(doc.m_afLatitudeRatio, static_cast<int>(latitude / 10000));
             else
                 k = LinearLatitudeRatioDouble(latitude);
-            y = static_cast<int>((doc.m_fRefLatitude - latitude) / doc.m_fMapScale);
-            x = static_cast<int>((longitude - doc.m_fRefLongitude) / doc.m_fMapScale / k);
+            y = static_cast<int>((draw.m_fRefLatitude - latitude) / draw.m_fMapScale);
+            x = static_cast<int>((longitude - draw.m_fRefLongitude) / draw.m_fMapScale / k);
         }
         x += doc.m_nOverviewOriginX;
 
         const int kind = CVeldoranDoc::GetFileKind(vd::toLowerAscii(line));
-        ++doc.m_anKindTally[static_cast<std::size_t>(TallyIndex(kind))];
+        ++draw.m_anKindTally[static_cast<std::size_t>(TallyIndex(kind))];
         if (kind != previousKind) {
             const int pen = kind == 8 ? 12 : kind == 9 ? 2 : kind == 10 ? 24 : 5;
             const int brush = kind == 8 ? 5 : kind == 9 ? 2 : kind == 10 ? 12 : 1;
@@ -124,15 +125,15 @@ void CMapRenderer::DrawOverviewPoints(int mode, int ratioGiven, float ratio)
         }
 
         if (stored < kHitListSize) {
-            doc.m_astrHitRecord[static_cast<std::size_t>(stored)] = line;
-            doc.m_anHitX[static_cast<std::size_t>(stored)] = static_cast<std::int16_t>(x);
-            doc.m_anHitY[static_cast<std::size_t>(stored)] = static_cast<std::int16_t>(y);
+            draw.m_astrHitRecord[static_cast<std::size_t>(stored)] = line;
+            draw.m_anHitX[static_cast<std::size_t>(stored)] = static_cast<std::int16_t>(x);
+            draw.m_anHitY[static_cast<std::size_t>(stored)] = static_cast<std::int16_t>(y);
             ++stored;
         }
     }
 
     m_nPointCount = stored < kHitListSize - 1 ? stored : kHitListSize - 1;
-    doc.m_astrHitRecord[static_cast<std::size_t>(m_nPointCount)] = "999";
+    draw.m_astrHitRecord[static_cast<std::size_t>(m_nPointCount)] = "999";
     dc.SelectObject(previousPen);
     dc.SelectObject(previousBrush);
     dc.SelectObject(previousFont);

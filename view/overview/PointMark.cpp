@@ -58,9 +58,9 @@ void CMapRenderer::DrawPointMark(int x, int y, int size, int shape)
 void CMapRenderer::DrawElevationLabel(int elevation, const std::string& valueText, int x, int y, int gap,
                                       int secondLineOffset, int offsetX, int offsetY, int size)
 {
-    CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
     vd::Dc& dc = *m_pDC;
-    const std::string& name = doc.m_strEntryTitle;
+    const std::string& name = draw.m_strEntryTitle;
     const int kind = m_nMarkStyle > 3 ? 4 : CVeldoranDoc::PlaceNameKind(name);
     DrawPointMark(x, y, size, kind);
 

@@ -28,7 +28,8 @@ int LevelForCount(int count)
 
 void CMapRenderer::DrawRegionPoints(int ratioMode, float ratio)
 {
-    CVeldoranDoc& doc = *m_pDoc;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
     vd::Dc& dc = *m_pDC;
     const int fontHeight = doc.m_nPlaceNameFontHeight == 1 ? 13 : doc.m_nPlaceNameFontHeight == 2 ? 12 : 11;
     vd::Font font;
@@ -47,34 +48,34 @@ void CMapRenderer::DrawRegionPoints(int ratioMode, float ratio)
     const int offsetX = m_nLabelPlacement == 2 || m_nLabelPlacement == 3 ? -20 : 0;
     const int offsetY = m_nLabelPlacement == 2 ? (twoLines ? -20 : -11) : m_nLabelPlacement == 3 ? 14 : 0;
 
-    doc.LoadVisibleRecords(doc.m_strSiteNameFile, doc.m_strFrameWest, doc.m_strFrameSouth, doc.m_strFrameEast,
-                           doc.m_strFrameNorth, kReadPlainList);
-    const int setting = doc.m_nPointDisplayFlag;
+    doc.LoadVisibleRecords(draw, doc.m_strSiteNameFile, draw.m_strFrameWest, draw.m_strFrameSouth, draw.m_strFrameEast,
+                           draw.m_strFrameNorth, kReadPlainList);
+    const int setting = draw.m_nPointDisplayFlag;
     int level = setting;
     if (setting == kAutomaticLevel) {
         int shown = 0;
-        for (std::size_t i = 0; i < doc.m_astrPointRecord.size() && doc.m_astrPointRecord[i] != "999"; ++i) {
-            const std::string& record = doc.m_astrPointRecord[i];
+        for (std::size_t i = 0; i < draw.m_astrPointRecord.size() && draw.m_astrPointRecord[i] != "999"; ++i) {
+            const std::string& record = draw.m_astrPointRecord[i];
             const std::string name = record.substr(0, record.find(' '));
             if (doc.m_anPlaceNameKind[0] == 1 || doc.FilterPlaceName(name) != -1)
                 ++shown;
         }
         level = LevelForCount(shown);
     }
-    doc.m_nPointDisplayFlag = level;
+    draw.m_nPointDisplayFlag = level;
     (void)ratioMode; // the document's own ratio mode decides inside the placement
 
-    for (std::size_t i = 0; i < doc.m_astrPointRecord.size() && doc.m_astrPointRecord[i] != "999"; ++i) {
-        const int value =
-            doc.ProjectRecordToRegion(doc.m_astrPointRecord[i], doc.m_nOverviewOriginX, static_cast<int>(i), ratio);
-        if (doc.m_nPointX <= 0)
+    for (std::size_t i = 0; i < draw.m_astrPointRecord.size() && draw.m_astrPointRecord[i] != "999"; ++i) {
+        const int value = doc.ProjectRecordToRegion(draw, draw.m_astrPointRecord[i], doc.m_nOverviewOriginX,
+                                                    static_cast<int>(i), ratio);
+        if (draw.m_nPointX <= 0)
             continue;
         // The symbol's shape and the label's colour follow the name's kind.
-        DrawElevationLabel(value, doc.m_strEntryState, doc.m_nPointX, doc.m_nPointY, gap, secondLine, offsetX, offsetY,
-                           symbolSize);
+        DrawElevationLabel(value, draw.m_strEntryState, draw.m_nPointX, draw.m_nPointY, gap, secondLine, offsetX,
+                           offsetY, symbolSize);
     }
-    doc.m_nPointDisplayFlag = setting;
-    doc.m_astrPointRecord[0] = "999";
+    draw.m_nPointDisplayFlag = setting;
+    draw.m_astrPointRecord[0] = "999";
 
     dc.SetBkMode(previousBkMode);
     dc.SelectObject(previousFont);

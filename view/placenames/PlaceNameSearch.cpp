@@ -115,10 +115,11 @@ struct Hit {
 template <class Test>
 void SearchTable(CMapRenderer& r, const std::string& path, int stepRecords, Test test)
 {
-    CVeldoranDoc& doc = *r.m_pDoc;
+    const CVeldoranDoc& doc = *r.m_pDoc;
+    SheetDrawState& draw = *r.m_pDraw;
     vd::Dc& dc = *r.m_pDC;
     const vd::Font progressFont = PlaceNameFont(13);
-    const vd::Font labelFont = PlaceNameFont(doc.m_nGnpfValue8 + 11);
+    const vd::Font labelFont = PlaceNameFont(draw.m_nGnpfValue8 + 11);
     const vd::Pen pen = dc.SelectObject(r.m_aPen[0]);
     const vd::Brush brush = dc.SelectObject(r.m_aBrush[0]);
     dc.SelectObject(r.m_aPen[12]);
@@ -126,9 +127,9 @@ void SearchTable(CMapRenderer& r, const std::string& path, int stepRecords, Test
 
     SearchProgressBox progress(r, progressFont);
     const PlaceNameBlock block(doc, r.m_nOriginX, r.m_nOriginY);
-    const bool wantFile = !doc.m_strGnpfText0.empty();
-    const bool labels = doc.m_nGnpfValue7 > 0;
-    doc.m_astrResultFileLine.clear();
+    const bool wantFile = !draw.m_strGnpfText0.empty();
+    const bool labels = draw.m_nGnpfValue7 > 0;
+    draw.m_astrResultFileLine.clear();
     r.m_nSymbolHalf = 2;
     r.m_nLastSymbolType = -1;
 
@@ -144,12 +145,12 @@ void SearchTable(CMapRenderer& r, const std::string& path, int stepRecords, Test
                 continue;
             ++found;
             if (kept < kSearchResultRoom) {
-                doc.m_astrPlaceRecord[std::size_t(kept)] =
+                draw.m_astrPlaceRecord[std::size_t(kept)] =
                     SearchResultEntry(hit->name, hit->latitudeDms, hit->longitudeDms);
                 for (std::size_t c = 0; c < 3; ++c)
-                    doc.m_anResultKind[std::size_t(kept)][c] = std::int16_t(hit->classes[c]);
+                    draw.m_anResultKind[std::size_t(kept)][c] = std::int16_t(hit->classes[c]);
                 if (wantFile)
-                    doc.m_astrResultFileLine.push_back(std::move(hit->fileLine));
+                    draw.m_astrResultFileLine.push_back(std::move(hit->fileLine));
                 ++kept;
             }
             const double latitude = DmsNumberToSeconds(hit->latitudeDms);
@@ -165,10 +166,10 @@ void SearchTable(CMapRenderer& r, const std::string& path, int stepRecords, Test
         }
     }
     progress.Clear();
-    doc.m_nResultTotal = found;
-    doc.m_astrPlaceRecord[std::size_t(kept)] = "999";
-    doc.m_nResultCount = kept;
-    doc.m_nResultDrawn = drawn;
+    draw.m_nResultTotal = found;
+    draw.m_astrPlaceRecord[std::size_t(kept)] = "999";
+    draw.m_nResultCount = kept;
+    draw.m_nResultDrawn = drawn;
     dc.SelectObject(font);
     dc.SelectObject(pen);
     dc.SelectObject(brush);
@@ -183,36 +184,38 @@ bool HoldsKeyword(const std::string& name, const std::string& keyword)
 
 void CMapRenderer::DrawPlaceNames()
 {
-    CVeldoranDoc& doc = *m_pDoc;
-    doc.m_strPlaceNameState.clear();
-    doc.m_nMapDisplayMode = 9;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
+    draw.m_strPlaceNameState.clear();
+    draw.m_nMapDisplayMode = 9;
     // Labels stay off where they would crowd: display mode 1 on a block, 3 on any sheet map.
-    int& labels = doc.m_nGnpfValue7;
+    int& labels = draw.m_nGnpfValue7;
     const int savedLabels = labels;
     if ((labels == 1 && doc.m_nMapFrame == 2) || (labels == 3 && doc.m_nMapFrame < 3))
         labels = 0;
     if (doc.m_nPlaceNameLayer > 0)
-        DrawPublicFacilities(doc.m_nGnpfValue4, doc.m_nGnpfValue5, doc.m_nGnpfValue6, doc.m_strGnpfText4,
-                             doc.m_strGnpfText5);
+        DrawPublicFacilities(draw.m_nGnpfValue4, draw.m_nGnpfValue5, draw.m_nGnpfValue6, draw.m_strGnpfText4,
+                             draw.m_strGnpfText5);
     else
-        DrawAnnotationNames(doc.m_nGnpfValue3, doc.m_nGnpfValue4, doc.m_nGnpfValue5, doc.m_nGnpfValue6,
-                            doc.m_strGnpfText4, doc.m_strGnpfText5);
+        DrawAnnotationNames(draw.m_nGnpfValue3, draw.m_nGnpfValue4, draw.m_nGnpfValue5, draw.m_nGnpfValue6,
+                            draw.m_strGnpfText4, draw.m_strGnpfText5);
     labels = savedLabels;
-    if (!doc.m_strGnpfText0.empty()) {
+    if (!draw.m_strGnpfText0.empty()) {
         WriteSearchResults();
-        doc.m_strGnpfText0.clear();
+        draw.m_strGnpfText0.clear();
     }
 }
 
 void CMapRenderer::DrawAnnotationNames(int k1, int k2, int k3, int codeSwitch, const std::string& area,
                                        const std::string& prefecture)
 {
-    CVeldoranDoc& doc = *m_pDoc;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
     auto* halfWidth = Dovanne().OnZenkakuToHankaku.fn;
     const SearchRule rule = AnnotationRule(!area.empty(), !prefecture.empty(), k1, k2, k3);
     const SearchTexts texts = ReadSearchTexts(area, prefecture, codeSwitch);
-    const std::string& keyword = doc.m_strGnpfRest;
-    const int form = doc.m_nGnpfValue2;
+    const std::string& keyword = draw.m_strGnpfRest;
+    const int form = draw.m_nGnpfValue2;
     SearchTable(*this, doc.m_strAnnotationTable, kAnnotationStep,
                 [&](const std::string& line, bool wantFileLine) -> std::optional<Hit> {
                     std::optional<AnnotationRecord> record = ParseAnnotationRecord(line);
@@ -235,12 +238,13 @@ void CMapRenderer::DrawAnnotationNames(int k1, int k2, int k3, int codeSwitch, c
 void CMapRenderer::DrawPublicFacilities(int k, int k2, int codeSwitch, const std::string& area,
                                         const std::string& prefecture)
 {
-    CVeldoranDoc& doc = *m_pDoc;
-    doc.m_nGnpfValue3 = kFacilityMajorClass;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
+    draw.m_nGnpfValue3 = kFacilityMajorClass;
     const SearchRule rule = FacilityRule(!area.empty(), !prefecture.empty(), k, k2);
     const SearchTexts texts = ReadSearchTexts(area, prefecture, codeSwitch);
-    const std::string& keyword = doc.m_strGnpfRest;
-    const int form = doc.m_nGnpfValue2;
+    const std::string& keyword = draw.m_strGnpfRest;
+    const int form = draw.m_nGnpfValue2;
     SearchTable(*this, doc.m_strPublicFacilityTable, kFacilityStep,
                 [&](const std::string& line, bool wantFileLine) -> std::optional<Hit> {
                     if (!rule.admits)

@@ -58,13 +58,13 @@ bool LabelsOnResults(int labelSwitch, int frame)
 
 void CMapRenderer::WriteSearchResults()
 {
-    CVeldoranDoc& doc = *m_pDoc;
-    std::vector<std::string>& lines = doc.m_astrResultFileLine;
+    SheetDrawState& draw = *m_pDraw;
+    std::vector<std::string>& lines = draw.m_astrResultFileLine;
     const std::size_t count =
-        std::min({std::size_t(std::max(doc.m_nResultCount, 0)), std::size_t(kSearchResultRoom), lines.size()});
+        std::min({std::size_t(std::max(draw.m_nResultCount, 0)), std::size_t(kSearchResultRoom), lines.size()});
     vd::TextWriter writer;
-    bool written = writer.open(doc.m_strGnpfText0, doc.m_nGnpfValue1 == 1 ? vd::WriteMode::Replace
-                                                                          : vd::WriteMode::Append);
+    bool written =
+        writer.open(draw.m_strGnpfText0, draw.m_nGnpfValue1 == 1 ? vd::WriteMode::Replace : vd::WriteMode::Append);
     if (written) {
         for (std::size_t i = 0; i < count && !lines[i].empty(); ++i)
             written = writer.writeLine(lines[i]) && written;
@@ -72,22 +72,23 @@ void CMapRenderer::WriteSearchResults()
     }
     lines.clear();
     if (!written)
-        vd::ui::AfxMessageBox("検索結果ファイル「" + doc.m_strGnpfText0 + "」に書き込めませんでした。",
+        vd::ui::AfxMessageBox("検索結果ファイル「" + draw.m_strGnpfText0 + "」に書き込めませんでした。",
                               vd::MB_OK | vd::MB_ICONEXCLAMATION);
 }
 
 void CMapRenderer::DrawSearchResults()
 {
-    CVeldoranDoc& doc = *m_pDoc;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
     vd::Dc& dc = *m_pDC;
-    const vd::Font labelFont = PlaceNameFont(doc.m_nGnpfValue8 + 11);
+    const vd::Font labelFont = PlaceNameFont(draw.m_nGnpfValue8 + 11);
     const vd::Font progressFont = PlaceNameFont(13);
     const vd::Pen pen = dc.SelectObject(m_aPen[0]);
     const vd::Brush brush = dc.SelectObject(m_aBrush[0]);
     dc.SelectObject(m_aPen[12]);
     const vd::Font font = dc.SelectObject(labelFont);
-    const bool labels = LabelsOnResults(doc.m_nGnpfValue7, doc.m_nMapFrame);
-    const int count = std::clamp(doc.m_nResultCount, 0, kSearchResultRoom);
+    const bool labels = LabelsOnResults(draw.m_nGnpfValue7, doc.m_nMapFrame);
+    const int count = std::clamp(draw.m_nResultCount, 0, kSearchResultRoom);
     std::optional<SearchProgressBox> progress;
     if (count > kProgressFrom)
         progress.emplace(*this, progressFont);
@@ -100,14 +101,14 @@ void CMapRenderer::DrawSearchResults()
     for (int i = 0; i < count; ++i) {
         if (progress && (i + 1) % step == 0)
             progress->Step((i + 1) / step);
-        const std::optional<ResultEntry> entry = SplitResultEntry(doc.m_astrPlaceRecord[std::size_t(i)]);
+        const std::optional<ResultEntry> entry = SplitResultEntry(draw.m_astrPlaceRecord[std::size_t(i)]);
         if (!entry)
             continue;
         const double latitude = DmsToSeconds(entry->latitude);
         const double longitude = DmsToSeconds(entry->longitude);
         if (!block.Contains(latitude, longitude))
             continue;
-        const auto& kinds = doc.m_anResultKind[std::size_t(i)];
+        const auto& kinds = draw.m_anResultKind[std::size_t(i)];
         const NameSymbol symbol = SymbolOfClasses(doc, {kinds[0], kinds[1], kinds[2]});
         const vd::Point at = block.Position(latitude, longitude);
         DrawNameLabel(at.x, at.y, symbol.size, symbol.colourType, symbol.kind);
@@ -117,7 +118,7 @@ void CMapRenderer::DrawSearchResults()
     }
     if (progress)
         progress->Clear();
-    doc.m_nResultDrawn = drawn;
+    draw.m_nResultDrawn = drawn;
     dc.SelectObject(font);
     dc.SelectObject(pen);
     dc.SelectObject(brush);

@@ -25,12 +25,13 @@ void CMapRenderer::DrawAreaData(int d, int top, int left, int mode, int count, s
 {
     if (d <= 0)
         return; // no scale to draw at
-    CVeldoranDoc& doc = *m_pDoc;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
     vd::Dc& dc = *m_pDC;
     const auto scaleX = [&](int px) { return left + (px - m_nOriginX) * 10 / d; };
     const auto scaleY = [&](int py) { return top + (py - m_nOriginY) * 10 / d; };
-    const int width = doc.m_nMapPixelWidth;
-    const int height = doc.m_nMapPixelHeight;
+    const int width = draw.m_nMapPixelWidth;
+    const int height = draw.m_nMapPixelHeight;
 
     const vd::Pen previousPen = dc.SelectObject(m_aPen[0]);
     const vd::Brush previousBrush = dc.SelectObject(m_aBrush[0]);
@@ -49,20 +50,20 @@ void CMapRenderer::DrawAreaData(int d, int top, int left, int mode, int count, s
     }
 
     const auto circle = [&](std::size_t i) {
-        const int x = scaleX(doc.m_anHitX[i]);
-        const int y = scaleY(doc.m_anHitY[i]);
+        const int x = scaleX(draw.m_anHitX[i]);
+        const int y = scaleY(draw.m_anHitY[i]);
         dc.Ellipse(x - 3, y - 3, x + 2, y + 2);
     };
     std::size_t marked = kLocatorPoints;
-    for (std::size_t i = 0; i < kLocatorPoints && doc.m_astrHitRecord[i] != "999"; ++i) {
-        const std::string& record = doc.m_astrHitRecord[i];
-        doc.m_nFileKind = CVeldoranDoc::GetFileKind(record);
+    for (std::size_t i = 0; i < kLocatorPoints && draw.m_astrHitRecord[i] != "999"; ++i) {
+        const std::string& record = draw.m_astrHitRecord[i];
+        draw.m_nFileKind = CVeldoranDoc::GetFileKind(record);
         int pen = 0, brush = 0;
-        if (doc.m_nFileKind == 8)
+        if (draw.m_nFileKind == 8)
             pen = 12, brush = 5;
-        else if (doc.m_nFileKind == 10)
+        else if (draw.m_nFileKind == 10)
             pen = 24, brush = 12;
-        else if (doc.m_nFileKind < 5)
+        else if (draw.m_nFileKind < 5)
             pen = 5, brush = 1;
         dc.SelectObject(m_aPen[std::size_t(pen)]);
         dc.SelectObject(m_aBrush[std::size_t(brush)]);
@@ -86,7 +87,7 @@ void CMapRenderer::DrawAreaData(int d, int top, int left, int mode, int count, s
     dc.LineTo(right + 4, top - 3);
     dc.MoveTo(left - 3, bottom + 3);
     dc.LineTo(left - 3, top - 4);
-    dc.SelectObject(m_aPen[doc.m_nFileKind <= 4 ? 15 : 17]);
+    dc.SelectObject(m_aPen[draw.m_nFileKind <= 4 ? 15 : 17]);
     dc.MoveTo(left - 3, bottom + 3);
     dc.LineTo(right + 4, bottom + 3);
     dc.LineTo(right + 4, top - 3);
@@ -115,19 +116,20 @@ void CMapRenderer::DrawAreaData(int d, int top, int left, int mode, int count, s
 // a sheet, the unit Dovanne places a sheet in, so the coast fills the frame.
 void CMapRenderer::DrawAreaCoast(int d, int top, int left)
 {
-    CVeldoranDoc& doc = *m_pDoc;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
     const int n = doc.m_nMapFrame == 1 ? 1 : SheetsPerSide(doc.m_nMapMode);
     const std::size_t cell = doc.m_nMapFrame == 1 ? 1 : std::size_t(std::max(doc.m_nMapMode, 0) / 2);
-    if (cell >= doc.m_astrBlockMeshCode.size())
+    if (cell >= draw.m_astrBlockMeshCode.size())
         return;
-    const std::string& code = doc.m_astrBlockMeshCode[cell];
+    const std::string& code = draw.m_astrBlockMeshCode[cell];
     if (code.size() < 4)
         return;
     const int latitude = vd::parseInt(code.substr(0, 2)) * kMeshHeightSeconds;
     const int longitude = (vd::parseInt(code.substr(2, 2)) + kMeshFirstLongitudeDegree) * kMeshWidthSeconds;
     const float units = float(n) * float(d) * float(kSheetUnits);
-    const float scaleX = float(doc.m_nMapPixelWidth) * 10.f / units;
-    const float scaleY = float(doc.m_nMapPixelHeight) * 10.f / units;
+    const float scaleX = float(draw.m_nMapPixelWidth) * 10.f / units;
+    const float scaleY = float(draw.m_nMapPixelHeight) * 10.f / units;
     DovanneExports& dovanne = Dovanne();
     if (dovanne.OnWholeCoastLine.fn)
         dovanne.OnWholeCoastLine.fn(m_pDC, doc.m_nMapFrame, doc.m_nMapMode, longitude, latitude, left, top, 0, 0, scaleX,

@@ -26,7 +26,7 @@ const std::array<RendererPenSpec, CMapRenderer::kPenCount> kRendererPens = {{
 
 MapDrawSettings MapDrawSettings::Of(const CVeldoranDoc& doc)
 {
-    return {doc.m_nMapFigure, doc.m_nSubmarineLayer, doc.m_nLake, doc.m_nPointLabel};
+    return {doc.m_nMapFigure, doc.m_nSubmarineLayer, doc.m_nLake, doc.m_nPointLabel, doc.m_strDataFile};
 }
 
 MapDrawSettings MapDrawSettings::ForOverlayPass(const CVeldoranDoc& doc)
@@ -46,11 +46,24 @@ CMapRenderer::CMapRenderer(vd::Dc* pDC, CVeldoranDoc* pDoc, int clientWidth, int
 
 CMapRenderer::CMapRenderer(vd::Dc* pDC, CVeldoranDoc* pDoc, int clientWidth, int clientHeight,
                            const MapDrawSettings& settings)
+    : CMapRenderer(pDC, pDoc, pDoc, clientWidth, clientHeight, settings)
+{
+}
+
+CMapRenderer::CMapRenderer(vd::Dc* pDC, const CVeldoranDoc& doc, SheetDrawState& draw, int clientWidth,
+                           int clientHeight, const MapDrawSettings& settings)
+    : CMapRenderer(pDC, &doc, &draw, clientWidth, clientHeight, settings)
+{
+}
+
+CMapRenderer::CMapRenderer(vd::Dc* pDC, const CVeldoranDoc* pDoc, SheetDrawState* pDraw, int clientWidth,
+                           int clientHeight, const MapDrawSettings& settings)
     : m_settings(settings)
 {
     LoadRendererLibraries();
     m_pDC = pDC;
     m_pDoc = pDoc;
+    m_pDraw = pDraw;
     m_nClientWidth = clientWidth;
     m_nClientHeight = clientHeight;
     m_nLabelColourMode = 2;

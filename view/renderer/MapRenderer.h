@@ -1,8 +1,9 @@
 #pragma once
 // The map renderer: a short-lived drawing object that the view builds on its stack for one drawing
 // step of a repaint. It draws into the device context the view lends it, reads every setting
-// from the document, holds the fixed palette of 15 brushes and 26 pens and the background tools,
-// and reaches the libraries' drawing entry points through the process-wide slots it rebinds.
+// from the document (read-only), writes what the draw changes into the draw state
+// (app/document/SheetDrawState.h), holds the fixed palette of 15 brushes and 26 pens and the
+// background tools, and reaches the libraries through their bindings.
 #include "platform/dc/GdiObjects.h"
 #include "view/renderer/MapDrawSettings.h"
 
@@ -12,6 +13,7 @@
 #include <string>
 
 class CVeldoranDoc;
+struct SheetDrawState;
 namespace vd {
 class Dc;
 }
@@ -33,10 +35,14 @@ public:
     static constexpr int kBrushCount = 15;
     static constexpr int kPenCount = 26;
 
-    // Binds the entry points, stores the context, the document and the client size, sets the
-    // defaults and creates the brushes, the pens and the background tools.
+    // Binds the entry points, stores the context, the document (read-only), the state the draw
+    // writes and the client size, sets the defaults and creates the brushes, the pens and the
+    // background tools.
+    CMapRenderer(vd::Dc* pDC, const CVeldoranDoc& doc, SheetDrawState& draw, int clientWidth, int clientHeight,
+                 const MapDrawSettings& settings);
+    // The document's own draw state, with the document's settings or those of this drawing step
+    // (no document: the background tools only).
     CMapRenderer(vd::Dc* pDC, CVeldoranDoc* pDoc, int clientWidth, int clientHeight);
-    // The same with the settings of this drawing step where they differ from the document's.
     CMapRenderer(vd::Dc* pDC, CVeldoranDoc* pDoc, int clientWidth, int clientHeight, const MapDrawSettings& settings);
     ~CMapRenderer();
     CMapRenderer(const CMapRenderer&) = delete;
@@ -70,7 +76,8 @@ public:
     int m_nPointDisplaySetting = 14; // the point display setting while a sheet map is drawn
 
     vd::Dc* m_pDC = nullptr;             // lent by the view, never deleted here
-    CVeldoranDoc* m_pDoc = nullptr;
+    const CVeldoranDoc* m_pDoc = nullptr;
+    SheetDrawState* m_pDraw = nullptr; // what the draw changes: frame, block, record list, hits, tallies
     MapDrawSettings m_settings; // figure, submarine layer, lakes and point label of this step
     std::unique_ptr<vd::Brush> m_pBackgroundShadeBrush;
     std::unique_ptr<vd::Brush> m_pBackgroundBrush;
@@ -144,6 +151,10 @@ public:
     void DrawNameLabel(int x, int y, int size, int type, int kind);
     int m_nSymbolHalf = 2;       // half the size of a hit's symbol
     int m_nLastSymbolType = -1;  // the colour type whose pen is selected; -1 none
+
+private:
+    CMapRenderer(vd::Dc* pDC, const CVeldoranDoc* pDoc, SheetDrawState* pDraw, int clientWidth, int clientHeight,
+                 const MapDrawSettings& settings);
 };
 
 // The colours of the fixed brushes and the style, width and colour of the fixed pens, by index.

@@ -26,7 +26,8 @@ std::string PrefectureMapTitle(int area, int projectionMode)
 
 void CMapRenderer::DrawPrefectureMap(int originX, int value)
 {
-    CVeldoranDoc& doc = *m_pDoc;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
     vd::Dc& dc = *m_pDC;
     auto* island = Surrick().OnJapanDataIsland.fn;
     auto* dataDisplay = Surrick().OnPrefectureDataDisp.fn;
@@ -38,21 +39,21 @@ void CMapRenderer::DrawPrefectureMap(int originX, int value)
     dc.SelectObject(previousBrush);
     dc.SelectObject(previousPen);
     for (int kind = 0; kind < 3; ++kind)
-        doc.m_anKindTally[std::size_t(kind)] = 0;
+        draw.m_anKindTally[std::size_t(kind)] = 0;
 
     SetPrefectureExtent(doc.m_nPrefectureSel + 100);
-    float latitude = doc.m_fRefLatitude;
-    float longitude = doc.m_fRefLongitude;
-    float scale = doc.m_fMapScale;
+    float latitude = draw.m_fRefLatitude;
+    float longitude = draw.m_fRefLongitude;
+    float scale = draw.m_fMapScale;
     if (doc.m_nPrefectureSel == 0) {
-        const bool band = doc.m_nClipIndexMap < 2;
+        const bool band = draw.m_nClipIndexMap < 2;
         latitude = band ? 455000.f : 370000.f;
         longitude = 1375000.f;
         scale = band ? 222.22223f : 2324.7693f;
     }
     if (vd::Application* app = vd::Application::current(); app && app->m_pMainWnd)
-        app->m_pMainWnd->SetWindowText(PrefectureMapTitle(doc.m_nPrefectureSel, doc.m_nClipIndexMap));
-    doc.m_nPrefMapState = 0;
+        app->m_pMainWnd->SetWindowText(PrefectureMapTitle(doc.m_nPrefectureSel, draw.m_nClipIndexMap));
+    draw.m_nPrefMapState = 0;
 
     // The ranks by prefecture (A) and the prefectures by rank (B), "%d|" each.
     std::string ranks;
@@ -65,16 +66,16 @@ void CMapRenderer::DrawPrefectureMap(int originX, int value)
 
     const auto& data = doc.m_anPrefData;
     if (data[9] == 1 && prefectureMap)
-        prefectureMap(m_pDC, ranks, doc.m_strCoastDir, originX, doc.m_nClipIndexMap, doc.m_nPrefectureSel, data[10],
+        prefectureMap(m_pDC, ranks, doc.m_strCoastDir, originX, draw.m_nClipIndexMap, doc.m_nPrefectureSel, data[10],
                       latitude, longitude, scale);
     if (island)
-        island(m_pDC, doc.m_strAppDir, doc.m_strCoastDir, data[7], originX, doc.m_nClipIndexMap, doc.m_nPrefectureSel,
+        island(m_pDC, doc.m_strAppDir, doc.m_strCoastDir, data[7], originX, draw.m_nClipIndexMap, doc.m_nPrefectureSel,
                latitude, longitude, scale);
     if (data[4] == 1 && Surrick().OnPrectureLine.fn)
-        Surrick().OnPrectureLine.fn(m_pDC, doc.m_strCoastDir, originX, doc.m_nClipIndexMap, data[5], 0,
-                                             latitude, longitude, scale);
+        Surrick().OnPrectureLine.fn(m_pDC, doc.m_strCoastDir, originX, draw.m_nClipIndexMap, data[5], 0, latitude,
+                                    longitude, scale);
     if (dataDisplay)
         dataDisplay(m_pDC, doc.m_strAppDir, doc.m_strPrefDataFile, prefectures, data[3], data[6], doc.m_nPrefectureSel,
-                    doc.m_nClipIndexMap, data[2], data[10], 10 * data[11] + 1, latitude, longitude, scale, float(value),
-                    m_nClientWidth, m_nClientHeight);
+                    draw.m_nClipIndexMap, data[2], data[10], 10 * data[11] + 1, latitude, longitude, scale,
+                    float(value), m_nClientWidth, m_nClientHeight);
 }

@@ -48,7 +48,8 @@ int TallyIndex(int kind) { return kind == 9 ? 0 : kind == 8 ? 2 : kind == 10 ? 3
 
 void CMapRenderer::DrawSheetAnnotations(int width, int height)
 {
-    CVeldoranDoc& doc = *m_pDoc;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
     vd::Dc& dc = *m_pDC;
     vd::Font font;
     const vd::Font previousFont = dc.GetCurrentFont();
@@ -61,9 +62,9 @@ void CMapRenderer::DrawSheetAnnotations(int width, int height)
     const vd::Pen previousPen = dc.SelectObject(m_aPen[5]);
     const vd::Brush previousBrush = dc.SelectObject(m_aBrush[3]);
 
-    doc.m_fMapScale = float(width * 0.001);
-    doc.m_fMapScaleY = float(height * 0.001);
-    doc.m_anKindTally.fill(0);
+    draw.m_fMapScale = float(width * 0.001);
+    draw.m_fMapScaleY = float(height * 0.001);
+    draw.m_anKindTally.fill(0);
     const int hs = doc.m_nSymbolSize + 1;
     int kept = 0;
     int previousKind = -1;
@@ -77,11 +78,11 @@ void CMapRenderer::DrawSheetAnnotations(int width, int height)
             if (!point || point->vertical < 0 || point->vertical > 1000 || point->horizontal < 0 ||
                 point->horizontal > 1000)
                 continue;
-            const int y = int((1000 - point->vertical) * doc.m_fMapScaleY + doc.m_fRefLatitude);
-            const int x = int(point->horizontal * doc.m_fMapScale + doc.m_fRefLongitude);
+            const int y = int((1000 - point->vertical) * draw.m_fMapScaleY + draw.m_fRefLatitude);
+            const int x = int(point->horizontal * draw.m_fMapScale + draw.m_fRefLongitude);
             const int kind = CVeldoranDoc::GetFileKind(line);
-            doc.m_nFileKind = kind;
-            ++doc.m_anKindTally[std::size_t(TallyIndex(kind))];
+            draw.m_nFileKind = kind;
+            ++draw.m_anKindTally[std::size_t(TallyIndex(kind))];
             if (kind != previousKind) {
                 const int pen = kind == 8 ? 12 : kind == 10 ? 24 : 5;
                 const int brush = kind == 8 || kind == 10 ? 12 : kind == 9 ? 2 : 1;
@@ -100,15 +101,15 @@ void CMapRenderer::DrawSheetAnnotations(int width, int height)
                 dc.TextOut(x + 6, y - 7, label);
             }
             if (kept < kKeptPoints) {
-                doc.m_astrHitRecord[std::size_t(kept)] = line;
-                doc.m_anHitX[std::size_t(kept)] = std::int16_t(x);
-                doc.m_anHitY[std::size_t(kept)] = std::int16_t(y);
+                draw.m_astrHitRecord[std::size_t(kept)] = line;
+                draw.m_anHitX[std::size_t(kept)] = std::int16_t(x);
+                draw.m_anHitY[std::size_t(kept)] = std::int16_t(y);
                 ++kept;
             }
         }
     }
     m_nPointCount = kept;
-    doc.m_astrHitRecord[std::size_t(kept)] = "999";
+    draw.m_astrHitRecord[std::size_t(kept)] = "999";
     dc.SelectObject(previousPen);
     dc.SelectObject(previousBrush);
     dc.SelectObject(previousFont);

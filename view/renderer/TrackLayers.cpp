@@ -36,7 +36,8 @@ int FormatCode(const std::string& format)
 
 void CMapRenderer::DrawTracks()
 {
-    CVeldoranDoc& doc = *m_pDoc;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& state = *m_pDraw;
     if (doc.m_strTrackFile.empty())
         return;
     if (doc.m_bTrackList == 0) {
@@ -48,14 +49,15 @@ void CMapRenderer::DrawTracks()
         const int entry = doc.m_anTrackSelected[position];
         const std::string file = vd::toLowerAscii(profile.getString("TrackList", "Track" + std::to_string(entry + 1)));
         if (std::string kind = TrackKindOfName(file); !kind.empty())
-            doc.m_strTrackKind = kind;
+            state.m_strTrackKind = kind;
         DrawTrackFile(file, int(position));
     }
 }
 
 void CMapRenderer::DrawTrackFile(std::string file, int position)
 {
-    CVeldoranDoc& doc = *m_pDoc;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& state = *m_pDraw;
     auto* draw = Dovanne().OnTrackDrawModule.fn;
 
     std::string title = doc.m_astrTrackHistory[position > 0 ? std::size_t(position) : 0];
@@ -63,29 +65,29 @@ void CMapRenderer::DrawTrackFile(std::string file, int position)
         title = "ﾄﾗｯｸ" + std::to_string(position + 1);
 
     const bool sheet = doc.m_nMapFrame == 1;
-    const auto& entry = doc.m_astrMapEntry;
-    const int west = CVeldoranDoc::DmsToSeconds(sheet ? entry[3] : doc.m_strFrameWest);
-    const int north = CVeldoranDoc::DmsToSeconds(sheet ? entry[4] : doc.m_strFrameNorth);
-    const int east = CVeldoranDoc::DmsToSeconds(sheet ? entry[5] : doc.m_strFrameEast);
-    const int south = CVeldoranDoc::DmsToSeconds(sheet ? entry[2] : doc.m_strFrameSouth);
+    const auto& entry = state.m_astrMapEntry;
+    const int west = CVeldoranDoc::DmsToSeconds(sheet ? entry[3] : state.m_strFrameWest);
+    const int north = CVeldoranDoc::DmsToSeconds(sheet ? entry[4] : state.m_strFrameNorth);
+    const int east = CVeldoranDoc::DmsToSeconds(sheet ? entry[5] : state.m_strFrameEast);
+    const int south = CVeldoranDoc::DmsToSeconds(sheet ? entry[2] : state.m_strFrameSouth);
 
     // Pixels per arc-second of a first-level mesh drawn 320 pixels wide at zoom 1.
-    const float zoomX = doc.m_fWhiteZoomX * 0.08888889f;
-    const float zoomY = doc.m_fWhiteZoomY * 0.13333334f;
+    const float zoomX = state.m_fWhiteZoomX * 0.08888889f;
+    const float zoomY = state.m_fWhiteZoomY * 0.13333334f;
     auto* unitLength = Dovanne().OnUnitLength.fn;
-    const float metresX = unitLength ? float(unitLength("ew", doc.m_strFrameSouth)) : 0.f;
-    const float metresY = unitLength ? float(unitLength("ns", doc.m_strFrameSouth)) : 0.f;
+    const float metresX = unitLength ? float(unitLength("ew", state.m_strFrameSouth)) : 0.f;
+    const float metresY = unitLength ? float(unitLength("ns", state.m_strFrameSouth)) : 0.f;
 
     int longitudeColumn = 0;
     int decimalColumn = 0;
-    if (doc.m_strTrackKind == "trk") {
-        doc.ReadTrackHeader(file);
-        longitudeColumn = doc.m_nPointX;
-        decimalColumn = doc.m_nPointY;
+    if (state.m_strTrackKind == "trk") {
+        doc.ReadTrackHeader(state, file);
+        longitudeColumn = state.m_nPointX;
+        decimalColumn = state.m_nPointY;
     }
     if (!draw)
         return;
-    draw(m_pDC, file, 1, FormatCode(doc.m_strTrackFormat), position, longitudeColumn, decimalColumn, west, north, east,
-         south, m_settings.mapFigure, 10, doc.m_bTrackScaleShown, doc.m_bTrackList, doc.m_strTrackKind, title, zoomX, zoomY,
-         metresX, metresY, float(doc.m_nTrackScaleKm), float(m_nOriginX), float(m_nOriginY));
+    draw(m_pDC, file, 1, FormatCode(state.m_strTrackFormat), position, longitudeColumn, decimalColumn, west, north,
+         east, south, m_settings.mapFigure, 10, doc.m_bTrackScaleShown, doc.m_bTrackList, state.m_strTrackKind, title,
+         zoomX, zoomY, metresX, metresY, float(doc.m_nTrackScaleKm), float(m_nOriginX), float(m_nOriginY));
 }

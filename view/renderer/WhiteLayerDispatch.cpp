@@ -57,11 +57,12 @@ void CMapRenderer::DrawWhiteFineMesh()
     if (!draw)
         return;
     const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& state = *m_pDraw;
     const WhiteBlock w = WhiteBlockOf(doc);
     for (int g = 0; g < 4; ++g)
         if (FineMeshRowFlag(doc, g) != 0)
             draw(m_pDC, 0, 0, 1, doc.m_nMapFrame, 0, 2, 10 * g, m_nClientWidth, doc.m_anFineMeshValue[g],
-                 m_nClientHeight, float(m_nOriginX), float(m_nOriginY), doc.m_fWhiteZoomX, doc.m_fWhiteZoomY, "",
+                 m_nClientHeight, float(m_nOriginX), float(m_nOriginY), state.m_fWhiteZoomX, state.m_fWhiteZoomY, "",
                  w.block, w.frameSlash, doc.m_astrFineMeshName[g], doc.m_strAppDir, doc.m_strFineMeshRest);
 }
 
@@ -71,11 +72,12 @@ void CMapRenderer::DrawWhiteGeologyMesh(int kind)
     if (!draw)
         return;
     const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& state = *m_pDraw;
     const WhiteBlock w = WhiteBlockOf(doc);
     const int code = doc.m_nGeoLead + (kind != 0 ? 10000 : 0);
     const std::string path = kind == 0 ? doc.m_astrGeoText[5] : doc.m_strLandClassName + "/" + doc.m_strLandClassFile;
     draw(m_pDC, 0, 0, 0, doc.m_nMapFrame, 0, 2, code, m_nClientWidth, doc.m_nGeoOption, m_nClientHeight,
-         float(m_nOriginX), float(m_nOriginY), doc.m_fWhiteZoomX, doc.m_fWhiteZoomY, "", w.block, "", w.frameSlash,
+         float(m_nOriginX), float(m_nOriginY), state.m_fWhiteZoomX, state.m_fWhiteZoomY, "", w.block, "", w.frameSlash,
          path, doc.m_strAppDir, GeologyPageText(doc));
 }
 
@@ -85,11 +87,12 @@ void CMapRenderer::DrawWhiteMesh(int tab)
     if (!draw || tab < 0 || tab > 2)
         return;
     const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& state = *m_pDraw;
     const WhiteBlock w = WhiteBlockOf(doc);
     for (int r = 0; r < 5; ++r)
         if (MeshRowFlag(doc, tab, r) != 0)
             draw(m_pDC, 0, 999, 1, doc.m_nMapFrame, 0, 2, 100 * tab + 10 * r, m_nClientWidth, MeshRowValue(doc, tab, r),
-                 m_nClientHeight, float(m_nOriginX), float(m_nOriginY), doc.m_fWhiteZoomX, doc.m_fWhiteZoomY, "",
+                 m_nClientHeight, float(m_nOriginX), float(m_nOriginY), state.m_fWhiteZoomX, state.m_fWhiteZoomY, "",
                  w.block, CensusClassText(doc), w.frameEqual, doc.m_astrMeshFile[5 * tab + r], doc.m_strAppDir);
 }
 
@@ -98,6 +101,7 @@ void CMapRenderer::DrawWhiteSurface(int tab)
     if (tab < 0 || tab > 2)
         return;
     const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& state = *m_pDraw;
     const WhiteBlock w = WhiteBlockOf(doc);
     const std::string& flags = doc.m_strLayerPrefFlags;
     if (tab == 2) {
@@ -108,7 +112,7 @@ void CMapRenderer::DrawWhiteSurface(int tab)
             if (SurfaceRowFlag(doc, 2, r) != 0)
                 draw(m_pDC, doc.m_anSurfaceRowA[2][r], w.sheets, r, 0, 0, 0, 0, doc.m_nMapFrame, 0,
                      doc.m_anSurfaceRowC[2][r], doc.m_anSurfaceRowB[2][r], m_nClientHeight, float(m_nOriginX),
-                     float(m_nOriginY), doc.m_fWhiteZoomX, doc.m_fWhiteZoomY, flags, w.block,
+                     float(m_nOriginY), state.m_fWhiteZoomX, state.m_fWhiteZoomY, flags, w.block,
                      doc.m_astrSurfaceName[10 + r], w.modeNo, doc.m_astrSurfaceFile[10 + r], doc.m_strAppDir);
         return;
     }
@@ -118,8 +122,8 @@ void CMapRenderer::DrawWhiteSurface(int tab)
     for (int r = 0; r < 5; ++r)
         if (SurfaceRowFlag(doc, tab, r) != 0)
             draw(m_pDC, 10 * tab + r, doc.m_anSurfaceRowA[tab][r], m_nOriginY, m_nOriginX, w.sheets, w.blockNo, 0, 0, 0,
-                 0, doc.m_anSurfaceRowC[tab][r], doc.m_anSurfaceRowB[tab][r], m_nClientHeight, 0, 0, doc.m_fWhiteZoomX,
-                 doc.m_fWhiteZoomY, flags, w.block, doc.m_astrSurfaceName[5 * tab + r], w.modeNo,
+                 0, doc.m_anSurfaceRowC[tab][r], doc.m_anSurfaceRowB[tab][r], m_nClientHeight, 0, 0,
+                 state.m_fWhiteZoomX, state.m_fWhiteZoomY, flags, w.block, doc.m_astrSurfaceName[5 * tab + r], w.modeNo,
                  doc.m_astrSurfaceFile[5 * tab + r], doc.m_strAppDir);
 }
 
@@ -128,9 +132,10 @@ void CMapRenderer::DrawWhiteLines(int kind, int tab)
     if (tab < 0 || tab > 6)
         return;
     const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& state = *m_pDraw;
     const WhiteBlock w = WhiteBlockOf(doc);
     const std::string& flags = doc.m_strLayerPrefFlags;
-    const float zx = doc.m_fWhiteZoomX, zy = doc.m_fWhiteZoomY;
+    const float zx = state.m_fWhiteZoomX, zy = state.m_fWhiteZoomY;
     if (kind == 0) {
         auto* draw = Pelmora().OnDdRoadWhite.fn;
         if (draw)
@@ -164,6 +169,7 @@ void CMapRenderer::DrawWhitePoints(int tab)
     if (!draw || tab < 0 || tab > 5)
         return;
     const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& state = *m_pDraw;
     const WhiteBlock w = WhiteBlockOf(doc);
     for (int r = 0; r < 5; ++r) {
         if (PointRowFlag(doc, tab, r) == 0)
@@ -171,7 +177,7 @@ void CMapRenderer::DrawWhitePoints(int tab)
         const int detail = (tab == 1 && r == 4) || (tab == 4 && r == 3) ? 3 : 2;
         draw(m_pDC, PointItemCode(doc, tab, r), 0, 1, doc.m_nMapFrame, 0, detail, 100 * tab + 10 * r,
              doc.m_anPointRowC[tab][r], doc.m_anPointRowB[tab][r], m_nClientHeight, float(m_nOriginX),
-             float(m_nOriginY), doc.m_fWhiteZoomX, doc.m_fWhiteZoomY, "", w.block, doc.m_astrPointName[5 * tab + r],
+             float(m_nOriginY), state.m_fWhiteZoomX, state.m_fWhiteZoomY, "", w.block, doc.m_astrPointName[5 * tab + r],
              w.frameEqual, doc.m_astrPointFile[5 * tab + r], doc.m_strAppDir);
     }
 }
@@ -182,10 +188,11 @@ void CMapRenderer::DrawSeismicWhiteMesh()
     if (!draw)
         return;
     const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& state = *m_pDraw;
     const WhiteBlock w = WhiteBlockOf(doc);
     for (int i = 0; i < 2; ++i)
         if (doc.m_anSeisSetting[2 + 2 * i] != 0)
             draw(m_pDC, 0, 999, 1, doc.m_nMapFrame, 0, 2, SeismicLayerCode(doc, i), m_nClientWidth,
                  doc.m_anSeisSetting[3 + 2 * i], m_nClientHeight, float(m_nOriginX), float(m_nOriginY),
-                 doc.m_fWhiteZoomX, doc.m_fWhiteZoomY, "", w.block, w.frameEqual, doc.m_strAppDir);
+                 state.m_fWhiteZoomX, state.m_fWhiteZoomY, "", w.block, w.frameEqual, doc.m_strAppDir);
 }

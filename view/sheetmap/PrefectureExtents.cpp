@@ -99,35 +99,35 @@ void CMapRenderer::SetPrefectureExtent(int index)
     const std::optional<PrefectureExtent> row = PrefectureExtentRow(index);
     if (!row)
         return;
-    CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
     const bool region = index >= 100;
-    const bool albers = doc.m_nClipIndexMap != 0;
-    doc.m_fRefLatitude = region && albers ? row->albersRefLatitude : row->refLatitude;
-    doc.m_fRefLongitude = row->refLongitude;
-    doc.m_fMapScaleY = region && albers ? row->albersZoom : row->zoom;
-    doc.m_strFrameName = row->name;
-    doc.m_strFrameNorth = row->north;
-    doc.m_strFrameEast = row->east;
-    doc.m_strFrameSouth = row->south;
-    doc.m_strFrameWest = row->west;
-    doc.m_fMapScale = albers ? doc.m_fMapScaleY : 1000.0f / doc.m_fMapScaleY;
+    const bool albers = draw.m_nClipIndexMap != 0;
+    draw.m_fRefLatitude = region && albers ? row->albersRefLatitude : row->refLatitude;
+    draw.m_fRefLongitude = row->refLongitude;
+    draw.m_fMapScaleY = region && albers ? row->albersZoom : row->zoom;
+    draw.m_strFrameName = row->name;
+    draw.m_strFrameNorth = row->north;
+    draw.m_strFrameEast = row->east;
+    draw.m_strFrameSouth = row->south;
+    draw.m_strFrameWest = row->west;
+    draw.m_fMapScale = albers ? draw.m_fMapScaleY : 1000.0f / draw.m_fMapScaleY;
 }
 
 void CMapRenderer::ComputeSheetCodes()
 {
-    CVeldoranDoc& doc = *m_pDoc;
-    const float lat0 = doc.m_fRefLatitude;
-    const float lon0 = doc.m_fRefLongitude;
-    const float s = doc.m_fMapScale;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
+    const float lat0 = draw.m_fRefLatitude;
+    const float lon0 = draw.m_fRefLongitude;
+    const float s = draw.m_fMapScale;
     const int x0 = doc.m_nOverviewOriginX;
     const float bottom = lat0 - static_cast<float>(m_nClientHeight) * s;
-    doc.m_strFrameSouth = CVeldoranDoc::SecondsToDms(static_cast<int>(bottom * 0.36f));
-    doc.m_strFrameWest = CVeldoranDoc::SecondsToDms(
-        static_cast<int>((lon0 - s * RatioAt(doc, static_cast<int>(bottom * 0.0001f)) * static_cast<float>(x0)) * 0.36f));
-    doc.m_strFrameNorth = CVeldoranDoc::SecondsToDms(static_cast<int>(lat0 * 0.36f));
-    doc.m_strFrameEast = CVeldoranDoc::SecondsToDms(static_cast<int>(
-        (RatioAt(doc, static_cast<int>(lat0 * 0.0001f)) * static_cast<float>(m_nClientWidth - x0) * s + lon0) *
-        0.36f));
+    draw.m_strFrameSouth = CVeldoranDoc::SecondsToDms(static_cast<int>(bottom * 0.36f));
+    draw.m_strFrameWest = CVeldoranDoc::SecondsToDms(static_cast<int>(
+        (lon0 - s * RatioAt(doc, static_cast<int>(bottom * 0.0001f)) * static_cast<float>(x0)) * 0.36f));
+    draw.m_strFrameNorth = CVeldoranDoc::SecondsToDms(static_cast<int>(lat0 * 0.36f));
+    draw.m_strFrameEast = CVeldoranDoc::SecondsToDms(static_cast<int>(
+        (RatioAt(doc, static_cast<int>(lat0 * 0.0001f)) * static_cast<float>(m_nClientWidth - x0) * s + lon0) * 0.36f));
 
     const OverviewLayerFrame frame = OverviewLayerFrameOf(doc, m_nClientHeight);
     const int north = frame.north, west = frame.west, south = frame.south, east = frame.east;
@@ -140,20 +140,21 @@ void CMapRenderer::ComputeSheetCodes()
     SurrickExports& surrick = Surrick();
     DovanneExports& dovanne = Dovanne();
     if (surrick.OnCitySurfacePlain.fn)
-        surrick.OnCitySurfacePlain.fn(m_pDC, m_settings.mapFigure != 0 ? 6 : 3, doc.m_nCityBorderColour, doc.m_nPrfCstClr, north,
-                              west, south, east, 2, 2, doc.m_nMapFrame, 1, 3, doc.m_anSurfaceRowB[0][0], 0,
-                              doc.m_nMapPjctn, doc.m_fMapScale, doc.m_fRefLongitude, xoff, yoff, xs, ys,
-                              std::string("広域3") + "/", mesh, mesh, mesh, doc.m_strAppDir, doc.m_strCityBorderDir,
-                              doc.m_strCoastlineDir);
+        surrick.OnCitySurfacePlain.fn(m_pDC, m_settings.mapFigure != 0 ? 6 : 3, doc.m_nCityBorderColour,
+                                      doc.m_nPrfCstClr, north, west, south, east, 2, 2, doc.m_nMapFrame, 1, 3,
+                                      doc.m_anSurfaceRowB[0][0], 0, doc.m_nMapPjctn, draw.m_fMapScale,
+                                      draw.m_fRefLongitude, xoff, yoff, xs, ys, std::string("広域3") + "/", mesh, mesh,
+                                      mesh, doc.m_strAppDir, doc.m_strCityBorderDir, doc.m_strCoastlineDir);
     if (m_settings.mapFigure == 0 && dovanne.OnPrefectureLat.fn)
-        dovanne.OnPrefectureLat.fn(m_pDC, north, west, south, east, doc.m_nMapPjctn, doc.m_fMapScale, xoff, yoff, xs, ys,
-                           doc.m_fRefLongitude);
+        dovanne.OnPrefectureLat.fn(m_pDC, north, west, south, east, doc.m_nMapPjctn, draw.m_fMapScale, xoff, yoff, xs,
+                                   ys, draw.m_fRefLongitude);
 }
 
 void CMapRenderer::DrawSheetBackground(int sheet, int last, int left, int top, float zoomX, float zoomY, int n,
                                        const std::string& name)
 {
-    CVeldoranDoc& doc = *m_pDoc;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
     vd::Dc& dc = *m_pDC;
     DovanneExports& dovanne = Dovanne();
     SurrickExports& surrick = Surrick();
@@ -164,17 +165,18 @@ void CMapRenderer::DrawSheetBackground(int sheet, int last, int left, int top, f
     } else {
         const std::string latitude = SheetLatitudeText(name);
         const float metres = dovanne.OnUnitLength.fn ? static_cast<float>(dovanne.OnUnitLength.fn("ew", latitude)) : 0.0f;
-        if (metres > 0 && doc.MakeReliefBitmap(name, zoomY != 0 ? zoomX / zoomY : 1.0f, metres) == 1)
+        if (metres > 0 && doc.MakeReliefBitmap(draw, name, zoomY != 0 ? zoomX / zoomY : 1.0f, metres) == 1)
             DrawBackgroundBitmap("RELIEF", left, top, right, bottom);
     }
 
     if (doc.m_nCityBorder == 1 && sheet == last && surrick.OnCitySurfaceWhite.fn) {
         const bool oneSheet = doc.m_nMapFrame == 1;
-        const int centre = oneSheet ? 0 : std::atoi(doc.m_astrBlockMeshCode[last / 2].c_str());
-        surrick.OnCitySurfaceWhite.fn(&dc, -doc.m_nCityBorderColour, m_nOriginY, m_nOriginX, oneSheet ? 1 : doc.m_nMapMode,
-                              centre, doc.m_nCstlnColor, doc.m_nMapFrame, 0, 0, 0, doc.m_fWhiteZoomX,
-                              doc.m_fWhiteZoomY, "", name, oneSheet ? std::string() : vd::format("%d", doc.m_nMapMode),
-                              doc.m_strAppDir, doc.m_strCityBorderDir, doc.m_strCoastlineDir);
+        const int centre = oneSheet ? 0 : std::atoi(draw.m_astrBlockMeshCode[last / 2].c_str());
+        surrick.OnCitySurfaceWhite.fn(&dc, -doc.m_nCityBorderColour, m_nOriginY, m_nOriginX,
+                                      oneSheet ? 1 : doc.m_nMapMode, centre, doc.m_nCstlnColor, doc.m_nMapFrame, 0, 0,
+                                      0, draw.m_fWhiteZoomX, draw.m_fWhiteZoomY, "", name,
+                                      oneSheet ? std::string() : vd::format("%d", doc.m_nMapMode), doc.m_strAppDir,
+                                      doc.m_strCityBorderDir, doc.m_strCoastlineDir);
     }
 
     if (sheet == 0 && (doc.m_nMapFrame == 1 || doc.m_nMapFrame == 2)) {

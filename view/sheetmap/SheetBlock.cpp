@@ -72,7 +72,7 @@ int Trunc(double value)
 class SheetBlockCell {
 public:
     SheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int pointsOnly, int overlayOnly)
-        : r(r), doc(*r.m_pDoc), dc(*r.m_pDC), alt(alt), cell(cell), part(part),
+        : r(r), doc(*r.m_pDoc), draw(*r.m_pDraw), dc(*r.m_pDC), alt(alt), cell(cell), part(part),
           pointsOnly(pointsOnly), overlayOnly(overlayOnly), seaBrush(doc.m_crSeaColour)
     {
     }
@@ -126,7 +126,9 @@ private:
     {
         if (cell != 1)
             return;
-        r.m_fLengthRatio = Dovanne().OnUnitLength.fn ? static_cast<float>(Dovanne().OnUnitLength.fn("", doc.m_astrMapEntry[2])) : 0.0f;
+        r.m_fLengthRatio = Dovanne().OnUnitLength.fn
+                               ? static_cast<float>(Dovanne().OnUnitLength.fn("", draw.m_astrMapEntry[2]))
+                               : 0.0f;
         if (!(r.m_fLengthRatio > 0)) // without Dovanne: the nominal ratio keeps the block drawable
             r.m_fLengthRatio = 1.215f;
         r.m_fSheetAspect = 1.5f / r.m_fLengthRatio;
@@ -137,17 +139,17 @@ private:
     {
         const int fullScreenHeight = vd::ui::fullScreenSize().cy;
         height = SheetBlockHeight(r.m_nClientWidth, r.m_nClientHeight, fullScreenHeight, r.m_fLengthRatio);
-        doc.m_nMapPixelHeight = height;
+        draw.m_nMapPixelHeight = height;
     }
 
     // 5. Scales and the search extent.
     void ComputeScales()
     {
-        south0 = CVeldoranDoc::DmsToSeconds(doc.m_astrSheetPosition[2]);
-        west0 = CVeldoranDoc::DmsToSeconds(doc.m_astrSheetPosition[3]);
+        south0 = CVeldoranDoc::DmsToSeconds(draw.m_astrSheetPosition[2]);
+        west0 = CVeldoranDoc::DmsToSeconds(draw.m_astrSheetPosition[3]);
         frame = doc.m_nMapFrame;
         if (frame == 1 || frame == 2) {
-            doc.m_nMapPixelWidth = Trunc(double(height) * double(r.m_fSheetAspect));
+            draw.m_nMapPixelWidth = Trunc(double(height) * double(r.m_fSheetAspect));
             scaleY = static_cast<float>(height) * 0.003125f / static_cast<float>(n);
             scaleX = scaleY * r.m_fSheetAspect;
             if (searchShown || alt) {
@@ -180,11 +182,11 @@ private:
         right = ox + Trunc(SheetSpan(1, scaleX));
         bottom = oy + Trunc(SheetSpan(1, scaleY));
         r.DrawFrameRect(ox, oy, right, bottom);
-        doc.m_nPanelTop = bottom + 15;
-        doc.m_nBlockWestSec = west0;
-        doc.m_nBlockSouthSec = south0;
+        draw.m_nPanelTop = bottom + 15;
+        draw.m_nBlockWestSec = west0;
+        draw.m_nBlockSouthSec = south0;
         cellMesh = MeshCodeText(r.m_nSheetMeshCode / 100, r.m_nSheetMeshCode % 100);
-        doc.m_astrBlockMeshCode[1] = cellMesh;
+        draw.m_astrBlockMeshCode[1] = cellMesh;
         cellIndex = 0;
         fill = part == 1 && overlayOnly == 0;
     }
@@ -199,17 +201,17 @@ private:
         bottom = oy + Trunc(SheetSpan(n, scaleY));
         if (cellIndex == 0) {
             fill = part == 1 && overlayOnly == 0;
-            doc.m_nPanelTop = bottom + 15;
+            draw.m_nPanelTop = bottom + 15;
         }
         const int kk = (n - 1) / 2;
         cellSouth = (kk - row) * kMeshHeightSeconds + south0;
         cellWest = (column - kk) * kMeshWidthSeconds + west0;
         cellMesh = MeshCodeText(kk + r.m_nSheetMeshCode / 100 - row, r.m_nSheetMeshCode % 100 + column - kk);
-        if (cellIndex < int(doc.m_astrBlockMeshCode.size()))
-            doc.m_astrBlockMeshCode[cellIndex] = cellMesh;
+        if (cellIndex < int(draw.m_astrBlockMeshCode.size()))
+            draw.m_astrBlockMeshCode[cellIndex] = cellMesh;
         if (cellIndex == swIndex) {
-            doc.m_nBlockWestSec = cellWest;
-            doc.m_nBlockSouthSec = cellSouth;
+            draw.m_nBlockWestSec = cellWest;
+            draw.m_nBlockSouthSec = cellSouth;
         }
     }
 
@@ -225,15 +227,15 @@ private:
             height = Trunc(double(height) * double(a) / double(width));
             width = a;
         }
-        doc.m_nMapPixelWidth = width;
-        doc.m_nMapPixelHeight = height;
+        draw.m_nMapPixelWidth = width;
+        draw.m_nMapPixelHeight = height;
         const int rangeHeight = doc.m_nRangeNorthSec - doc.m_nRangeSouthSec;
         const int rangeWidth = doc.m_nRangeEastSec - doc.m_nRangeWestSec;
         scaleY = rangeHeight != 0 ? static_cast<float>(height) / static_cast<float>(rangeHeight) : 0.0f;
         scaleX = rangeWidth != 0 ? static_cast<float>(width) / static_cast<float>(rangeWidth) : 0.0f;
-        doc.m_nPanelTop = oy + height + 15;
-        doc.m_nBlockSouthSec = doc.m_nRangeSouthSec;
-        doc.m_nBlockWestSec = doc.m_nRangeWestSec;
+        draw.m_nPanelTop = oy + height + 15;
+        draw.m_nBlockSouthSec = doc.m_nRangeSouthSec;
+        draw.m_nBlockWestSec = doc.m_nRangeWestSec;
         cellWest = doc.m_nRangeWestSec;
         cellSouth = doc.m_nRangeSouthSec;
         extent = {doc.m_nRangeNorthSec, doc.m_nRangeWestSec, doc.m_nRangeSouthSec, doc.m_nRangeEastSec};
@@ -255,7 +257,7 @@ private:
         const int lonCode = r.m_nSheetMeshCode % 100;
         if (doc.m_nWhiteMapFrame == 1) {
             cellMesh = MeshCodeText(latCode, lonCode);
-            doc.m_astrBlockMeshCode[1] = cellMesh;
+            draw.m_astrBlockMeshCode[1] = cellMesh;
             word = "全域";
             cellIndex = 0;
         } else {
@@ -263,8 +265,8 @@ private:
             const int nw = 2 * kw + 1;
             word = LayoutWord(2, doc.m_nMapMode);
             cellMesh = MeshCodeText(latCode + kw - cellIndex / nw, lonCode + cellIndex % nw - kw);
-            if (cellIndex < int(doc.m_astrBlockMeshCode.size()))
-                doc.m_astrBlockMeshCode[cellIndex] = cellMesh;
+            if (cellIndex < int(draw.m_astrBlockMeshCode.size()))
+                draw.m_astrBlockMeshCode[cellIndex] = cellMesh;
         }
     }
 
@@ -300,8 +302,8 @@ private:
     // 9. Scales.
     void PublishScales()
     {
-        doc.m_fWhiteZoomX = scaleX;
-        doc.m_fWhiteZoomY = scaleY;
+        draw.m_fWhiteZoomX = scaleX;
+        draw.m_fWhiteZoomY = scaleY;
         sx = frame == 3 ? scaleX : scaleX * kSheetUnitsPerSecondAcross;
         sy = frame == 3 ? scaleY : scaleY * kSheetUnitsPerSecondDown;
     }
@@ -309,9 +311,9 @@ private:
     // 10. Point drawing kind for the call.
     void SetPointDrawKind()
     {
-        drawKind = doc.m_nPointDrawKind;
+        drawKind = draw.m_nPointDrawKind;
         if (drawKind != 6)
-            doc.m_nPointDrawKind = 1;
+            draw.m_nPointDrawKind = 1;
     }
 
     // Frames 1 and 2 hand the coastline and borders their sheet origin; frame 3 its range.
@@ -357,12 +359,12 @@ private:
     {
         const std::string text = word + "/";
         if (Surrick().OnCitySurfacePlain.fn)
-            Surrick().OnCitySurfacePlain.fn(&dc, 3, doc.m_nCityBorderColour, doc.m_nCstlnColor, extent.north, extent.west,
-                                  extent.south, extent.east, 1, 2, doc.m_nWhiteMapFrame, 1, frame, 0,
-                                  (doc.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0) + 10 * doc.m_nCityNameEnclave,
-                                  1, doc.m_fMapScale, 0, static_cast<float>(ox), static_cast<float>(oy), sx, sy,
-                                  text, cellMesh, doc.m_astrBlockMeshCode[4], doc.m_astrBlockMeshCode[12],
-                                  doc.m_strAppDir, doc.m_strCityBorderDir, doc.m_strCoastlineDir);
+            Surrick().OnCitySurfacePlain.fn(
+                &dc, 3, doc.m_nCityBorderColour, doc.m_nCstlnColor, extent.north, extent.west, extent.south,
+                extent.east, 1, 2, doc.m_nWhiteMapFrame, 1, frame, 0,
+                (doc.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0) + 10 * doc.m_nCityNameEnclave, 1, draw.m_fMapScale, 0,
+                static_cast<float>(ox), static_cast<float>(oy), sx, sy, text, cellMesh, draw.m_astrBlockMeshCode[4],
+                draw.m_astrBlockMeshCode[12], doc.m_strAppDir, doc.m_strCityBorderDir, doc.m_strCoastlineDir);
         if (frame == 3 && Dovanne().OnPrefectureLat.fn)
             Dovanne().OnPrefectureLat.fn(&dc, extent.north, extent.west, extent.south, extent.east, 1, 0,
                                static_cast<float>(ox), static_cast<float>(oy), sx, sy, 0);
@@ -376,10 +378,10 @@ private:
         const std::string text = word + "/" + doc.m_strLayerPrefFlags;
         const int labelFlag = alt ? doc.m_nCityNameEnclave : (doc.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0);
         Surrick().OnCitySurfaceSearch.fn(&dc, 5, extent.north, extent.west, extent.south, extent.east, 1, 2,
-                               doc.m_nWhiteMapFrame, 1, frame, r.m_settings.mapFigure == 0 ? 1 : 0, labelFlag,
-                               static_cast<float>(ox), static_cast<float>(oy), sx, sy, text, cellMesh,
-                               doc.m_astrBlockMeshCode[4], doc.m_astrBlockMeshCode[12], doc.m_strAppDir,
-                               doc.m_strCityBorderDir, doc.m_strFindMunicipality);
+                                         doc.m_nWhiteMapFrame, 1, frame, r.m_settings.mapFigure == 0 ? 1 : 0, labelFlag,
+                                         static_cast<float>(ox), static_cast<float>(oy), sx, sy, text, cellMesh,
+                                         draw.m_astrBlockMeshCode[4], draw.m_astrBlockMeshCode[12], doc.m_strAppDir,
+                                         doc.m_strCityBorderDir, doc.m_strFindMunicipality);
     }
 
     // 11.4 Prefecture borders.
@@ -447,7 +449,7 @@ private:
     {
         dc.SelectObject(keptBrush);
         const std::string& dir = doc.m_strSubmarineDir;
-        const std::string code = doc.m_astrBlockMeshCode[swIndex];
+        const std::string code = draw.m_astrBlockMeshCode[swIndex];
         const int cyan = static_cast<int>(vd::RGB(0, 255, 255));
         const float fx = static_cast<float>(ox);
         const float fy = static_cast<float>(oy);
@@ -489,18 +491,20 @@ private:
     // 12. Outline, boundaries and scale bar.
     void DrawOutline()
     {
-        const double metresEw = Dovanne().OnUnitLength.fn ? Dovanne().OnUnitLength.fn("ew", doc.m_astrMapEntry[2]) : 0.0;
+        const double metresEw =
+            Dovanne().OnUnitLength.fn ? Dovanne().OnUnitLength.fn("ew", draw.m_astrMapEntry[2]) : 0.0;
         if (frame == 1) {
             if (doc.m_nScaleBar == 1 && Dovanne().OnScaleX.fn)
-                Dovanne().OnScaleX.fn(&dc, 1, scaleX, ox + Trunc(SheetSpan(1, scaleX)), oy + Trunc(SheetSpan(1, scaleY)),
-                            doc.m_astrMapEntry[2], static_cast<float>(metresEw), r.m_settings.mapFigure);
+                Dovanne().OnScaleX.fn(&dc, 1, scaleX, ox + Trunc(SheetSpan(1, scaleX)),
+                                      oy + Trunc(SheetSpan(1, scaleY)), draw.m_astrMapEntry[2],
+                                      static_cast<float>(metresEw), r.m_settings.mapFigure);
         } else if (frame == 2 && lastCell) {
             r.DrawFrameRect(ox, oy, right, bottom);
             if (doc.m_nMapBoundary == 1)
                 DrawSheetBoundaries();
             if (doc.m_nScaleBar == 1 && Dovanne().OnScaleX.fn)
-                Dovanne().OnScaleX.fn(&dc, 3, scaleX, right, bottom, doc.m_astrMapEntry[2], static_cast<float>(metresEw),
-                            r.m_settings.mapFigure);
+                Dovanne().OnScaleX.fn(&dc, 3, scaleX, right, bottom, draw.m_astrMapEntry[2],
+                                      static_cast<float>(metresEw), r.m_settings.mapFigure);
         }
     }
 
@@ -520,10 +524,10 @@ private:
     // 13. Site names.
     void DrawSiteNames()
     {
-        if ((doc.m_nSiteNameDisplay != -1 || doc.m_nPointDrawKind != 1) && !doc.m_strSiteNameFile.empty())
-            r.DrawSheetPoints(doc.m_strSiteNameFile, doc.m_nPointDrawKind, scaleX, scaleY, frame == 2 ? cellLeft : ox,
-                              frame == 2 ? cellTop : oy, cellWest, cellSouth, part, pointsOnly,
-                              static_cast<float>(n), cellIndex);
+        if ((draw.m_nSiteNameDisplay != -1 || draw.m_nPointDrawKind != 1) && !doc.m_strSiteNameFile.empty())
+            r.DrawSheetPoints(doc.m_strSiteNameFile, draw.m_nPointDrawKind, scaleX, scaleY, frame == 2 ? cellLeft : ox,
+                              frame == 2 ? cellTop : oy, cellWest, cellSouth, part, pointsOnly, static_cast<float>(n),
+                              cellIndex);
     }
 
     // 14. The figure, the point drawing kind and the tools put back.
@@ -532,13 +536,14 @@ private:
         r.m_settings.mapFigure = figureKept;
         if (r.m_settings.mapFigure == 1)
             dc.SetBkMode(vd::OPAQUE);
-        doc.m_nPointDrawKind = drawKind;
+        draw.m_nPointDrawKind = drawKind;
         dc.SelectObject(keptPen);
         dc.SelectObject(keptBrush);
     }
 
     CMapRenderer& r;
-    CVeldoranDoc& doc;
+    const CVeldoranDoc& doc;
+    SheetDrawState& draw;
     vd::Dc& dc;
     const bool alt;
     const int cell;

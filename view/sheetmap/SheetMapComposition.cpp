@@ -28,7 +28,7 @@ void SetActiveWindowTitle(const std::string& title)
             app->m_pMainWnd->SetWindowText(title);
 }
 
-std::string SeismicSuffix(CVeldoranDoc& doc)
+std::string SeismicSuffix(const CVeldoranDoc& doc)
 {
     if (doc.m_bSeismicLayer != 1)
         return {};
@@ -40,10 +40,11 @@ std::string SeismicSuffix(CVeldoranDoc& doc)
 
 std::optional<WhiteLayerResult> CMapRenderer::DrawSheetMap(int overlayOnly, int legendFlag)
 {
-    CVeldoranDoc& doc = *m_pDoc;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
     vd::Dc& dc = *m_pDC;
     m_nLegendFlag = legendFlag;
-    m_nPointDisplaySetting = doc.m_nPointDisplayFlag;
+    m_nPointDisplaySetting = draw.m_nPointDisplayFlag;
     {
         const vd::Brush brush = dc.SelectObject(*m_pBackgroundShadeBrush);
         const vd::Pen pen = dc.SelectObject(*m_pBackgroundShadePen);
@@ -53,18 +54,18 @@ std::optional<WhiteLayerResult> CMapRenderer::DrawSheetMap(int overlayOnly, int 
         dc.SelectObject(pen);
     }
 
-    const int indexMapFlag = doc.m_nIndexMapFlag;
-    doc.m_nIndexMapFlag = 0;
+    const int indexMapFlag = draw.m_nIndexMapFlag;
+    draw.m_nIndexMapFlag = 0;
     m_nPointCount = 0;
-    const std::string mapName = doc.m_strMapName;
+    const std::string mapName = draw.m_strMapName;
     std::array<std::string, 9> neighbours;
     for (int i = 0; i < 9; ++i)
-        neighbours[i] = doc.m_astrMapEntry[11 + i];
+        neighbours[i] = draw.m_astrMapEntry[11 + i];
 
-    doc.m_astrSheetPosition[2] = doc.m_astrMapEntry[2];
-    doc.m_astrSheetPosition[3] = doc.m_astrMapEntry[3];
-    m_nSheetMeshCode = SheetMeshCode(CVeldoranDoc::DmsToSeconds(doc.m_astrMapEntry[2]),
-                                     std::atoi(vd::cp932Left(doc.m_astrMapEntry[3], 3).c_str()));
+    draw.m_astrSheetPosition[2] = draw.m_astrMapEntry[2];
+    draw.m_astrSheetPosition[3] = draw.m_astrMapEntry[3];
+    m_nSheetMeshCode = SheetMeshCode(CVeldoranDoc::DmsToSeconds(draw.m_astrMapEntry[2]),
+                                     std::atoi(vd::cp932Left(draw.m_astrMapEntry[3], 3).c_str()));
 
     const int altOnEntry = m_bAltLayout;
     if (m_bAltLayout == 0 && doc.m_nAltSheetLayout == 1)
@@ -84,16 +85,16 @@ std::optional<WhiteLayerResult> CMapRenderer::DrawSheetMap(int overlayOnly, int 
     };
     // The common area's points, when switched on and not already the current data.
     auto overlayCommonArea = [&](int cell) {
-        if (doc.m_strCommonDataSwitch == "on" && doc.m_strDataFile.find("history.dat") == std::string::npos) {
-            const std::string dataFile = doc.m_strDataFile;
-            doc.m_strDataFile = doc.m_strCommonDataFile;
+        if (doc.m_strCommonDataSwitch == "on" && m_settings.dataFile.find("history.dat") == std::string::npos) {
+            const std::string dataFile = m_settings.dataFile;
+            m_settings.dataFile = doc.m_strCommonDataFile;
             DrawPointOverlay(cell);
-            doc.m_strDataFile = dataFile;
+            m_settings.dataFile = dataFile;
         }
     };
     if (block) {
         for (int i = 0; i < 9; ++i)
-            doc.m_astrBlockMeshCode[i].clear();
+            draw.m_astrBlockMeshCode[i].clear();
         for (int cell = 1; cell <= doc.m_nMapMode; ++cell) {
             drawCell(cell);
             if (doc.m_nLinkPoint != 0) {
@@ -102,9 +103,9 @@ std::optional<WhiteLayerResult> CMapRenderer::DrawSheetMap(int overlayOnly, int 
                     DrawPointOverlay(cell);
             }
         }
-        doc.m_strMapName = mapName;
+        draw.m_strMapName = mapName;
         for (int i = 0; i < 9; ++i)
-            doc.m_astrMapEntry[11 + i] = neighbours[i];
+            draw.m_astrMapEntry[11 + i] = neighbours[i];
     } else {
         drawCell(1);
         if (doc.m_nLinkPoint == 1) {
@@ -116,43 +117,43 @@ std::optional<WhiteLayerResult> CMapRenderer::DrawSheetMap(int overlayOnly, int 
 
     if (m_nClientWidth <= 800) {
         if (doc.m_nMapType == 1)
-            DrawLegendFrame(m_nClientWidth - 189, doc.m_nPanelTop, 58);
+            DrawLegendFrame(m_nClientWidth - 189, draw.m_nPanelTop, 58);
     } else if (doc.m_nMapType == 1) {
         DrawLegendFrame(m_nClientWidth - 177, 45, 58);
     }
 
     std::string title;
-    const std::string& south = doc.m_astrMapEntry[2];
-    const std::string& west = doc.m_astrMapEntry[3];
+    const std::string& south = draw.m_astrMapEntry[2];
+    const std::string& west = draw.m_astrMapEntry[3];
     if (doc.m_nMapFrame == 1) {
-        doc.m_nFrameNorthSec = CVeldoranDoc::DmsToSeconds(doc.m_astrMapEntry[4]);
-        doc.m_nFrameEastSec = CVeldoranDoc::DmsToSeconds(doc.m_astrMapEntry[5]);
-        doc.m_nFrameSouthSec = CVeldoranDoc::DmsToSeconds(south);
-        doc.m_nFrameWestSec = CVeldoranDoc::DmsToSeconds(west);
-        title = "1/20万地勢図  " + doc.m_strMapName + SeismicSuffix(doc);
+        draw.m_nFrameNorthSec = CVeldoranDoc::DmsToSeconds(draw.m_astrMapEntry[4]);
+        draw.m_nFrameEastSec = CVeldoranDoc::DmsToSeconds(draw.m_astrMapEntry[5]);
+        draw.m_nFrameSouthSec = CVeldoranDoc::DmsToSeconds(south);
+        draw.m_nFrameWestSec = CVeldoranDoc::DmsToSeconds(west);
+        title = "1/20万地勢図  " + draw.m_strMapName + SeismicSuffix(doc);
     } else if (doc.m_nMapFrame == 2) {
         const int k = doc.m_nMapMode == 25 ? 2 : doc.m_nMapMode == 49 ? 3 : 1;
         const int n = 2 * k + 1;
-        doc.m_nFrameSouthSec = CVeldoranDoc::DmsToSeconds(south) - k * kMeshHeightSeconds;
-        doc.m_nFrameWestSec = CVeldoranDoc::DmsToSeconds(west) - k * kMeshWidthSeconds;
-        doc.m_nFrameNorthSec = doc.m_nFrameSouthSec + n * kMeshHeightSeconds;
-        doc.m_nFrameEastSec = doc.m_nFrameWestSec + n * kMeshWidthSeconds;
-        const std::size_t blank = doc.m_strMapName.find(' ');
-        title = "1/20万地勢図  " + doc.m_strMapName.substr(0, blank) + "およびその周辺";
+        draw.m_nFrameSouthSec = CVeldoranDoc::DmsToSeconds(south) - k * kMeshHeightSeconds;
+        draw.m_nFrameWestSec = CVeldoranDoc::DmsToSeconds(west) - k * kMeshWidthSeconds;
+        draw.m_nFrameNorthSec = draw.m_nFrameSouthSec + n * kMeshHeightSeconds;
+        draw.m_nFrameEastSec = draw.m_nFrameWestSec + n * kMeshWidthSeconds;
+        const std::size_t blank = draw.m_strMapName.find(' ');
+        title = "1/20万地勢図  " + draw.m_strMapName.substr(0, blank) + "およびその周辺";
         if (doc.m_nMapMode < 49)
             title += SeismicSuffix(doc);
     } else if (doc.m_nMapFrame == 3) {
-        doc.m_nFrameNorthSec = CVeldoranDoc::DmsToSeconds(doc.m_strFrameNorth);
-        doc.m_nFrameEastSec = CVeldoranDoc::DmsToSeconds(doc.m_strFrameEast);
-        doc.m_nFrameSouthSec = CVeldoranDoc::DmsToSeconds(doc.m_strFrameSouth);
-        doc.m_nFrameWestSec = CVeldoranDoc::DmsToSeconds(doc.m_strFrameWest);
-        title = "指定範囲を拡大(" + doc.m_strMapName + ")";
+        draw.m_nFrameNorthSec = CVeldoranDoc::DmsToSeconds(draw.m_strFrameNorth);
+        draw.m_nFrameEastSec = CVeldoranDoc::DmsToSeconds(draw.m_strFrameEast);
+        draw.m_nFrameSouthSec = CVeldoranDoc::DmsToSeconds(draw.m_strFrameSouth);
+        draw.m_nFrameWestSec = CVeldoranDoc::DmsToSeconds(draw.m_strFrameWest);
+        title = "指定範囲を拡大(" + draw.m_strMapName + ")";
     }
     if (!title.empty())
         SetActiveWindowTitle(title);
 
-    doc.m_nPaintState = 0;
-    doc.m_nIndexMapFlag = indexMapFlag;
+    draw.m_nPaintState = 0;
+    draw.m_nIndexMapFlag = indexMapFlag;
 
     if (overlayOnly != 0)
         return std::nullopt;
@@ -174,12 +175,13 @@ std::optional<WhiteLayerResult> CMapRenderer::DrawSheetMap(int overlayOnly, int 
 
 void CMapRenderer::DrawPointOverlay(int cell)
 {
-    CVeldoranDoc& doc = *m_pDoc;
-    doc.m_nPointDisplayFlag = 0;
-    const int drawKind = doc.m_nPointDrawKind;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
+    draw.m_nPointDisplayFlag = 0;
+    const int drawKind = draw.m_nPointDrawKind;
     const int markStyle = m_nMarkStyle;
     const int label = m_settings.pointLabel;
-    doc.m_nPointDrawKind = 6;
+    draw.m_nPointDrawKind = 6;
     m_nMarkStyle = 4;
     if (doc.m_nPointPopup == 1)
         m_settings.pointLabel = 4;
@@ -187,24 +189,25 @@ void CMapRenderer::DrawPointOverlay(int cell)
         DrawSheetBlockAlt(cell, -1, 1, 1);
     else
         DrawSheetBlock(cell, -1, 1, 1);
-    doc.m_nPointDrawKind = drawKind;
+    draw.m_nPointDrawKind = drawKind;
     m_nMarkStyle = markStyle;
     m_settings.pointLabel = label;
 }
 
 void CMapRenderer::DrawLegendFrame(int x, int y, int width)
 {
-    CVeldoranDoc& doc = *m_pDoc;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
     vd::Dc& dc = *m_pDC;
-    doc.SetFrameBounds(doc.m_nRangeNorthSec, doc.m_nRangeWestSec, doc.m_nRangeSouthSec, doc.m_nRangeEastSec);
+    doc.SetFrameBounds(draw, doc.m_nRangeNorthSec, doc.m_nRangeWestSec, doc.m_nRangeSouthSec, doc.m_nRangeEastSec);
     const int left = m_nClientWidth - 182;
     if (m_nBlockRight < left) {
         dc.SetBkMode(vd::TRANSPARENT);
-        dc.TextOut(left, 0, vd::cp932Left(doc.m_strMapName, 6));
-        dc.TextOut(m_nClientWidth - 122, 0, doc.m_strFrameNorth);
-        dc.TextOut(m_nClientWidth - 62, 0, doc.m_strFrameEast);
-        dc.TextOut(m_nClientWidth - 122, 20, doc.m_strFrameSouth);
-        dc.TextOut(m_nClientWidth - 62, 20, doc.m_strFrameWest);
+        dc.TextOut(left, 0, vd::cp932Left(draw.m_strMapName, 6));
+        dc.TextOut(m_nClientWidth - 122, 0, draw.m_strFrameNorth);
+        dc.TextOut(m_nClientWidth - 62, 0, draw.m_strFrameEast);
+        dc.TextOut(m_nClientWidth - 122, 20, draw.m_strFrameSouth);
+        dc.TextOut(m_nClientWidth - 62, 20, draw.m_strFrameWest);
         dc.SetBkMode(vd::OPAQUE);
     }
     for (int row : {y - 5, y + 20, y + 45, y + 70})
@@ -240,22 +243,23 @@ void CMapRenderer::DrawLine(int x1, int y1, int x2, int y2)
 
 int CMapRenderer::DrawBackgroundBitmap(const std::string& kind, int left, int top, int right, int bottom)
 {
-    CVeldoranDoc& doc = *m_pDoc;
+    const CVeldoranDoc& doc = *m_pDoc;
+    SheetDrawState& draw = *m_pDraw;
     int loaded;
     if (kind == "SETUP")
-        loaded = doc.LoadDib(doc.m_strEntryParam, 0);
+        loaded = doc.LoadDib(draw, draw.m_strEntryParam, 0);
     else if (kind == "RELIEF")
-        loaded = doc.LoadDib(doc.m_strEntryParam, 1);
+        loaded = doc.LoadDib(draw, draw.m_strEntryParam, 1);
     else
-        loaded = doc.LoadDib(doc.m_strMapFigureDir + kind + ".bmp", 1);
+        loaded = doc.LoadDib(draw, doc.m_strMapFigureDir + kind + ".bmp", 1);
     if (loaded != 1)
         return -1;
-    if (doc.m_hDib.IsNull())
+    if (draw.m_hDib.IsNull())
         return 0;
-    const int width = DibWidth(doc.m_hDib);
-    const int height = DibHeight(doc.m_hDib);
-    PaintDib(*m_pDC, vd::Rect{left, top, right, bottom}, doc.m_hDib, vd::Rect{0, 0, width, height},
-             &doc.m_pDibPalette);
+    const int width = DibWidth(draw.m_hDib);
+    const int height = DibHeight(draw.m_hDib);
+    PaintDib(*m_pDC, vd::Rect{left, top, right, bottom}, draw.m_hDib, vd::Rect{0, 0, width, height},
+             &draw.m_pDibPalette);
     return 0;
 }
 

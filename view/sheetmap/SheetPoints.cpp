@@ -71,9 +71,9 @@ class SheetPointsDrawing {
 public:
     SheetPointsDrawing(CMapRenderer& r, const std::string& file, int drawKind, float scaleX, float scaleY, int cellLeft,
                        int cellTop, int cellWestSec, int cellSouthSec, int part, int pointsOnly, float n, int cellIndex)
-        : r(r), doc(*r.m_pDoc), dc(*r.m_pDC), file(file), drawKind(drawKind), scaleX(scaleX), scaleY(scaleY),
-          cellLeft(cellLeft), cellTop(cellTop), cellWestSec(cellWestSec), cellSouthSec(cellSouthSec), part(part),
-          pointsOnly(pointsOnly), n(n), cellIndex(cellIndex)
+        : r(r), doc(*r.m_pDoc), draw(*r.m_pDraw), dc(*r.m_pDC), file(file), drawKind(drawKind), scaleX(scaleX),
+          scaleY(scaleY), cellLeft(cellLeft), cellTop(cellTop), cellWestSec(cellWestSec), cellSouthSec(cellSouthSec),
+          part(part), pointsOnly(pointsOnly), n(n), cellIndex(cellIndex)
     {
     }
 
@@ -86,17 +86,18 @@ public:
             RestoreTools();
             return;
         }
-        doc.SetFrameBounds(doc.m_nRangeNorthSec, doc.m_nRangeWestSec, doc.m_nRangeSouthSec, doc.m_nRangeEastSec);
+        doc.SetFrameBounds(draw, doc.m_nRangeNorthSec, doc.m_nRangeWestSec, doc.m_nRangeSouthSec, doc.m_nRangeEastSec);
         LayOutLabels();
-        doc.LoadVisibleRecords(file, doc.m_strFrameWest, doc.m_strFrameSouth, doc.m_strFrameEast,
-                               doc.m_strFrameNorth, drawKind);
+        // Registered points come from this step's data file (the common area's while it is overlaid).
+        doc.LoadVisibleRecords(draw, drawKind == 6 ? r.m_settings.dataFile : file, draw.m_strFrameWest,
+                               draw.m_strFrameSouth, draw.m_strFrameEast, draw.m_strFrameNorth, drawKind);
         vd::Font labelFont;
         labelFont.CreateFont(layout.font.height, 0, 0, 0, 400, false, false, false, vd::SHIFTJIS_CHARSET, 4,
                              vd::CLIP_DEFAULT_PRECIS, vd::PROOF_QUALITY, vd::VARIABLE_PITCH | vd::FF_SWISS,
                              doc.m_strFontName);
         const vd::Font keptFont = dc.SelectObject(labelFont);
-        doc.m_fPointScaleX = scaleX;
-        doc.m_fPointScaleY = scaleY;
+        draw.m_fPointScaleX = scaleX;
+        draw.m_fPointScaleY = scaleY;
         if (r.m_settings.mapFigure == 1)
             dc.SetBkMode(vd::TRANSPARENT);
         records = RecordCount();
@@ -108,7 +109,7 @@ public:
         labelFont.DeleteObject();
         RestoreTools();
         dc.SetBkMode(vd::OPAQUE);
-        for (std::string& entry : doc.m_astrPointRecord)
+        for (std::string& entry : draw.m_astrPointRecord)
             entry.clear();
     }
 
@@ -125,8 +126,8 @@ private:
         if (cellIndex != static_cast<int>(n * n - 1))
             return false;
         const int k = doc.m_nMapMode == 25 ? 2 : doc.m_nMapMode == 49 ? 3 : 1;
-        const int south0 = CVeldoranDoc::DmsToSeconds(doc.m_astrSheetPosition[2]);
-        const int west0 = CVeldoranDoc::DmsToSeconds(doc.m_astrSheetPosition[3]);
+        const int south0 = CVeldoranDoc::DmsToSeconds(draw.m_astrSheetPosition[2]);
+        const int west0 = CVeldoranDoc::DmsToSeconds(draw.m_astrSheetPosition[3]);
         cellLeft = r.m_nOriginX;
         cellTop = r.m_nOriginY;
         cellWestSec = west0 - k * kMeshWidthSeconds;
@@ -138,8 +139,8 @@ private:
     // mouse's tips.
     void LayOutLabels()
     {
-        layout.symbolSize = doc.m_nPointDrawKind == 6 ? doc.m_nSymbolSize : 3;
-        if (frame == 3 && doc.m_nPointDrawKind == 6)
+        layout.symbolSize = draw.m_nPointDrawKind == 6 ? doc.m_nSymbolSize : 3;
+        if (frame == 3 && draw.m_nPointDrawKind == 6)
             layout.symbolSize = doc.m_nSymbolSize + 1;
         layout.font = FontFor(doc.m_nPlaceNameFontHeight, frame);
         const bool twoLines = r.m_settings.pointLabel == 3;
@@ -153,18 +154,18 @@ private:
             layout.offsetX = -20;
             layout.offsetY = frame == 2 && !twoLines ? 12 : 14;
         }
-        doc.m_nSheetLabelHeight = layout.font.height;
-        doc.m_nSheetLabelLineGap = kSecondLine;
-        doc.m_nSheetLabelGap = layout.font.gap;
-        doc.m_nSheetLabelOffsetX = layout.offsetX;
-        doc.m_nSheetLabelOffsetY = layout.offsetY;
-        doc.m_nSheetSymbolSize = layout.symbolSize;
+        draw.m_nSheetLabelHeight = layout.font.height;
+        draw.m_nSheetLabelLineGap = kSecondLine;
+        draw.m_nSheetLabelGap = layout.font.gap;
+        draw.m_nSheetLabelOffsetX = layout.offsetX;
+        draw.m_nSheetLabelOffsetY = layout.offsetY;
+        draw.m_nSheetSymbolSize = layout.symbolSize;
     }
 
     int RecordCount() const
     {
         int count = 0;
-        while (count < kListSize && doc.m_astrPointRecord[count] != kListEnd)
+        while (count < kListSize && draw.m_astrPointRecord[count] != kListEnd)
             ++count;
         return count;
     }
@@ -173,17 +174,17 @@ private:
     void SetDensity()
     {
         if (r.m_nPointDisplaySetting != 14) {
-            doc.m_nPointDisplayFlag = r.m_nPointDisplaySetting;
+            draw.m_nPointDisplayFlag = r.m_nPointDisplaySetting;
             return;
         }
-        doc.m_nPointDisplayFlag = 0;
+        draw.m_nPointDisplayFlag = 0;
         int admitted = 0;
         for (int i = 0; i < records; ++i) {
-            const std::string& record = doc.m_astrPointRecord[i];
+            const std::string& record = draw.m_astrPointRecord[i];
             if (doc.m_anPlaceNameKind[0] == 1 || doc.FilterPlaceName(record.substr(0, record.find(' '))) == 1)
                 ++admitted;
         }
-        doc.m_nPointDisplayFlag = DensityLevel(frame, doc.m_nMapMode, admitted);
+        draw.m_nPointDisplayFlag = DensityLevel(frame, doc.m_nMapMode, admitted);
     }
 
     void ElevationLabel(int elevation, const std::string& value, int x, int y)
@@ -196,27 +197,27 @@ private:
     {
         int tipIndex = 0;
         for (int i = 0; i < records; ++i) {
-            const std::string record = doc.m_astrPointRecord[i];
+            const std::string record = draw.m_astrPointRecord[i];
             const int elevation =
-                doc.ProjectRecordToSheet(record, cellLeft, cellTop, cellWestSec, cellSouthSec, i);
-            const int x = doc.m_nPointX;
-            const int y = doc.m_nPointY;
-            const std::string value = part == -1 ? doc.m_strEntryState : std::string();
+                doc.ProjectRecordToSheet(draw, record, cellLeft, cellTop, cellWestSec, cellSouthSec, i);
+            const int x = draw.m_nPointX;
+            const int y = draw.m_nPointY;
+            const std::string value = part == -1 ? draw.m_strEntryState : std::string();
             if (x <= 0)
                 continue;
             if (pointsOnly == 0) {
                 DrawSiteName(elevation, value, x, y, tipIndex);
                 ++tipIndex;
-                doc.m_nSiteNameTipCount = tipIndex;
+                draw.m_nSiteNameTipCount = tipIndex;
             } else {
                 DrawRegisteredPoint(record, elevation, value, x, y, i);
             }
         }
         if (drawKind == 1)
-            doc.m_nPlaceNameInMap = tipIndex;
+            draw.m_nPlaceNameInMap = tipIndex;
         if (part == -1) {
             r.m_nPointCount = std::min(r.m_nPointCount + records, kListSize - 1);
-            doc.m_astrHitRecord[r.m_nPointCount] = kListEnd;
+            draw.m_astrHitRecord[r.m_nPointCount] = kListEnd;
         }
     }
 
@@ -227,7 +228,7 @@ private:
             ElevationLabel(elevation, value, x, y);
             return;
         }
-        const std::string name = doc.m_strEntryTitle;
+        const std::string name = draw.m_strEntryTitle;
         if (r.m_nMarkStyle < 4)
             r.DrawPointMark(x, y, layout.symbolSize, CVeldoranDoc::PlaceNameKind(name));
         std::string tip;
@@ -236,9 +237,9 @@ private:
         else if (elevation >= -899)
             tip = vd::format("/(%dm)", elevation);
         if (tipIndex < kListSize) {
-            doc.m_astrSiteNameTip[tipIndex] = name + tip;
-            doc.m_anSiteNameTipX[tipIndex] = x;
-            doc.m_anSiteNameTipY[tipIndex] = y;
+            draw.m_astrSiteNameTip[tipIndex] = name + tip;
+            draw.m_anSiteNameTipX[tipIndex] = x;
+            draw.m_anSiteNameTipY[tipIndex] = y;
         }
     }
 
@@ -246,24 +247,24 @@ private:
     void DrawRegisteredPoint(const std::string& record, int elevation, const std::string& value, int x, int y, int i)
     {
         const int kind = CVeldoranDoc::GetFileKind(record);
-        doc.m_nFileKind = kind;
+        draw.m_nFileKind = kind;
         const int previousStyle = r.m_nMarkStyle;
         // Tallies: text, other items, albums, web pages.
         if (kind == 8) {
             r.m_nMarkStyle = 8;
-            ++doc.m_anKindTally[2];
+            ++draw.m_anKindTally[2];
         } else if (kind == 9) {
             r.m_nMarkStyle = 4;
             if (record.find(":\\") != std::string::npos)
-                ++doc.m_anKindTally[0];
+                ++draw.m_anKindTally[0];
             if (record.find("@:") != std::string::npos)
-                ++doc.m_anKindTally[0];
+                ++draw.m_anKindTally[0];
         } else if (kind == 10) {
             r.m_nMarkStyle = 10;
-            ++doc.m_anKindTally[3];
+            ++draw.m_anKindTally[3];
         } else {
             r.m_nMarkStyle = 6;
-            ++doc.m_anKindTally[1];
+            ++draw.m_anKindTally[1];
         }
         ElevationLabel(elevation, value, x, y);
         if (r.m_nMarkStyle == 6)
@@ -271,41 +272,44 @@ private:
         // The hit list keeps room for its end mark at 4999.
         const int at = r.m_nPointCount + i;
         if (part == -1 && at < kListSize - 1) {
-            doc.m_astrHitRecord[at] = record;
-            doc.m_anHitX[at] = static_cast<std::int16_t>(x);
-            doc.m_anHitY[at] = static_cast<std::int16_t>(y);
+            draw.m_astrHitRecord[at] = record;
+            draw.m_anHitX[at] = static_cast<std::int16_t>(x);
+            draw.m_anHitY[at] = static_cast<std::int16_t>(y);
         }
     }
 
     // The found place, once, with its red box.
     void DrawFoundPlace()
     {
-        if (doc.m_strFindPlace.empty())
+        if (draw.m_strFindPlace.empty())
             return;
-        const int keptKind = doc.m_nPointDrawKind;
-        const int keptDisplay = doc.m_nSiteNameDisplay;
+        const int keptKind = draw.m_nPointDrawKind;
+        const int keptDisplay = draw.m_nSiteNameDisplay;
         const int keptLabel = r.m_settings.pointLabel;
-        doc.m_nPointDrawKind = 1;
-        doc.m_nPointDisplayFlag = 0;
-        doc.m_nSiteNameDisplay = 1;
+        draw.m_nPointDrawKind = 1;
+        draw.m_nPointDisplayFlag = 0;
+        draw.m_nSiteNameDisplay = 1;
         r.m_settings.pointLabel = doc.m_nFindPlaceKind == 2 ? 1 : 3;
-        const int number = doc.ProjectRecordToSheet(doc.m_strFindPlace, cellLeft, cellTop, cellWestSec, cellSouthSec, 0);
-        const int x = doc.m_nPointX;
-        const int y = doc.m_nPointY;
-        const std::string value = doc.m_strEntryState == vd::format("%d", number) ? std::string() : doc.m_strEntryState;
+        const int number =
+            doc.ProjectRecordToSheet(draw, draw.m_strFindPlace, cellLeft, cellTop, cellWestSec, cellSouthSec, 0);
+        const int x = draw.m_nPointX;
+        const int y = draw.m_nPointY;
+        const std::string value =
+            draw.m_strEntryState == vd::format("%d", number) ? std::string() : draw.m_strEntryState;
         ElevationLabel(number, value, x, y);
         const vd::Pen boxPen = dc.SelectObject(r.m_aPen[2]);
-        const int w = std::max(vd::cp932Width(value), vd::cp932Width(doc.m_strEntryTitle));
+        const int w = std::max(vd::cp932Width(value), vd::cp932Width(draw.m_strEntryTitle));
         r.DrawFrameRect(x - 8, y - 12, w > 6 ? x + 6 * w + 3 : x + 45, y + 15);
         dc.SelectObject(boxPen);
-        doc.m_strFindPlace.clear();
-        doc.m_nPointDrawKind = keptKind;
-        doc.m_nSiteNameDisplay = keptDisplay;
+        draw.m_strFindPlace.clear();
+        draw.m_nPointDrawKind = keptKind;
+        draw.m_nSiteNameDisplay = keptDisplay;
         r.m_settings.pointLabel = keptLabel;
     }
 
     CMapRenderer& r;
-    CVeldoranDoc& doc;
+    const CVeldoranDoc& doc;
+    SheetDrawState& draw;
     vd::Dc& dc;
     const std::string& file;
     const int drawKind;
