@@ -3,21 +3,11 @@
 
 #include "app/document/VeldoranDoc.h"
 #include "platform/ui/CommandTarget.h"
-#include "view/findplace/FindPlaceDialog.h"
 #include "view/window/VeldoranView.h"
 
 void ConnectFindPlacePiece(CVeldoranView& view)
 {
     CVeldoranDoc& doc = *view.GetDocument();
-    CDlgFindPlace& dialog = *view.m_pDlgFindPlace;
-    ViewRoutines& r = view.m_routines;
-    r.openSheetDialog = [&view] { view.OpenSheetDialog(); };
-    r.findPlaceDialogState = [&dialog] { return dialog.m_nModelessState; };
-    r.destroyFindPlaceDialog = [&dialog] {
-        if (dialog.IsWindow())
-            dialog.DestroyWindow();
-    };
-
     // Place mode: place names, or the registered points alone when those were chosen.
     const auto findPlace = [&view, &doc] {
         if (doc.m_nFindPlaceKind != 0 || doc.m_nFindPlaceOption != 1)

@@ -5,7 +5,6 @@
 void ConnectViewPieces(CVeldoranView& view)
 {
     ConnectBaseMapPiece(view);
-    ConnectNavigationPiece(view);
     ConnectFormatFileCommand(view);
     ConnectGeologyTableCommand(view);
     ConnectRendererMapPieces(view);

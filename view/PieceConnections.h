@@ -10,8 +10,6 @@ void ConnectViewPieces(CVeldoranView& view);
 
 // The view's base-map routines (BaseMapConnections.cpp).
 void ConnectBaseMapPiece(CVeldoranView& view);
-// The on-screen buttons, the page scroll bar and the modeless dialogs' ends (NavigationConnections.cpp).
-void ConnectNavigationPiece(CVeldoranView& view);
 // Tracks, the locator map and the prefecture statistics map of the renderer (RendererMapConnections.cpp).
 void ConnectRendererMapPieces(CVeldoranView& view);
 // The place-name and public-facility layer and the command that hides it (PlaceNameConnections.cpp).

@@ -1,7 +1,6 @@
 #pragma once
 // The view's drawing routines and on-screen button operations that belong to other pieces of the
-// program (sheet maps, overviews, albums, memos, text pages, pictures, submarine maps, the
-// buttons and the find-place dialog). The repaint calls them through these slots; an empty slot
+// program (sheet maps, overviews, albums, memos, text pages, pictures, submarine maps). The repaint calls them through these slots; an empty slot
 // does nothing, so its map mode draws nothing until its routine is connected. Which slot is
 // filled, and by which piece, is listed in view/ViewSlots.cpp.
 #include <functional>
@@ -36,23 +35,7 @@ struct ViewRoutines {
     std::function<void(vd::Dc&, int x, int y, int size, int shape)> drawPointSymbol;
 
     // The first stage of a repaint.
-    std::function<void()> openSheetDialog;     // 2
     std::function<void()> showRouteAreaSheets; // 3
-    std::function<void()> resetPageScrollBar;  // 14, 19: a new, uncreated page scroll bar
-
-    // On-screen buttons and their commands.
-    std::function<void(int group)> removeViewButtons;
-    std::function<void(int group)> addViewButtons;
-    std::function<void(int kind)> removeViewButton;
-    std::function<void(int kind, const std::string& caption, int left, int top, int right, int bottom)> setViewButton;
-    std::function<void(int id)> runButtonCommand; // 312-318 (arrows), 327 (back to the map)
-
-    // The modeless dialogs' ends: the choice applied; the find-place dialog's state and window.
-    std::function<void()> applySheetChoice;
-    std::function<void()> applyPlaceChoice;
-    std::function<void()> applyMunicipalityChoice;
-    std::function<int()> findPlaceDialogState; // 3 when closed
-    std::function<void()> destroyFindPlaceDialog;
 
     // The menu lists appended after a menu-bar swap, and the end of the program that showed the
     // previous slide.

@@ -8,11 +8,9 @@ namespace {
 
 // The pieces, as their work is named.
 constexpr std::string_view kBaseMap = "the view's base-map routines";
-constexpr std::string_view kNavigation = "on-screen buttons, scroll bar and button commands";
 constexpr std::string_view kUserData = "albums, place names, tracks and routes";
 constexpr std::string_view kSheetPictures = "submarine, sheet and guide-map display";
 constexpr std::string_view kViewMenu = "view menu commands";
-constexpr std::string_view kViewDialogs = "municipality search and the find-place dialog";
 constexpr std::string_view kRendererMaps = "tracks, area data and prefecture maps of the renderer";
 
 constexpr SlotState Filled = SlotState::Filled;
@@ -56,20 +54,8 @@ const std::vector<ViewSlot>& ViewSlots()
         VD_ROUTINE(drawDragCircle, Filled, kBaseMap),
         VD_ROUTINE(drawPointSymbol, Filled, kBaseMap),
         // The first stage of a repaint.
-        VD_ROUTINE(openSheetDialog, Filled, kViewDialogs),
         VD_ROUTINE(showRouteAreaSheets, Filled, kUserData),
-        VD_ROUTINE(resetPageScrollBar, Filled, kNavigation),
-        // On-screen buttons, the modeless dialogs' ends, menus after a swap, the slide program.
-        VD_ROUTINE(removeViewButtons, Filled, kNavigation),
-        VD_ROUTINE(addViewButtons, Filled, kNavigation),
-        VD_ROUTINE(removeViewButton, Filled, kNavigation),
-        VD_ROUTINE(setViewButton, Filled, kNavigation),
-        VD_ROUTINE(runButtonCommand, Filled, kNavigation),
-        VD_ROUTINE(applySheetChoice, Filled, kNavigation),
-        VD_ROUTINE(applyPlaceChoice, Filled, kNavigation),
-        VD_ROUTINE(applyMunicipalityChoice, Filled, kNavigation),
-        VD_ROUTINE(findPlaceDialogState, Filled, kViewDialogs),
-        VD_ROUTINE(destroyFindPlaceDialog, Filled, kViewDialogs),
+        // Menus after a swap, the slide program.
         VD_ROUTINE(appendMapFileMenu, Filled, kUserData),
         VD_ROUTINE(appendGuideMapMenu, Filled, kUserData),
         VD_ROUTINE(appendItemMenus, Filled, kUserData),

@@ -228,14 +228,12 @@ TEST_F(AlbumPlay, ItemsOpenByTheirKind)
 TEST_F(AlbumPlay, ThePictureModesPutTheMemoAndMapButtons)
 {
     // Both buttons at the wide view's place, the picture drawn, then the map on screen.
-    std::vector<std::string> buttons;
-    view->m_routines.setViewButton = [&buttons](int kind, const std::string& caption, int l, int t, int r, int b) {
-        buttons.push_back(std::to_string(kind) + caption + vd::format(" %d,%d,%d,%d", l, t, r, b));
-    };
     doc->m_strEntryTarget = "@:pict\\hills.bmp";
     doc->m_nMapDisplayMode = 15;
     Repaint();
-    EXPECT_EQ(buttons, (std::vector<std::string>{"15メモ 423,3,483,27", "16地図 488,3,548,27"}));
+    EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"15 メモ", "16 地図"}));
+    EXPECT_EQ(ButtonPlace(15), "メモ 423,3,483,27");
+    EXPECT_EQ(ButtonPlace(16), "地図 488,3,548,27");
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
     EXPECT_EQ(doc->m_nSavedMapDisplayMode, 15);
     EXPECT_NE(picture->GetPixel(200, 200), vd::RGB(255, 255, 255)) << "the picture stays on screen";

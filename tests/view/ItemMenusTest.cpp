@@ -182,9 +182,7 @@ TEST_F(ItemMenus, TheSlideShowOfPictureMenuTwoOnlyPlaysItsEntries)
                        : "00=他@other.bmp\r\n";
     }
     WriteHomeFile("SOURCE/MENUFILE.DAT", vd::utf8ToCp932(text));
-    std::vector<std::string> buttons;
-    view->m_routines.removeViewButtons = [&](int group) { buttons.push_back("remove " + std::to_string(group)); };
-    view->m_routines.addViewButtons = [&](int group) { buttons.push_back("add " + std::to_string(group)); };
+    ShowButtons({15, 30}); // the buttons of the page shown before
     view->m_pPages->m_nPicOffsetX = 40;
     view->m_pPages->m_nTextPage = 3;
     view->m_nPageIndex = 2;
@@ -211,7 +209,7 @@ TEST_F(ItemMenus, TheSlideShowOfPictureMenuTwoOnlyPlaysItsEntries)
     EXPECT_EQ(view->m_pPages->m_nPicOffsetX, 0);
     EXPECT_EQ(view->m_nPageInterval, 6);
     EXPECT_EQ(view->m_strPlayMode, "MANUAL");
-    EXPECT_EQ(buttons, (std::vector<std::string>{"remove 1", "add 1"}));
+    EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"26 ⊆", "27 Θ", "28 ⊇"})) << "the album's own buttons";
     Repaint();
     EXPECT_EQ(doc->m_nSavedMapDisplayMode, 13) << "the album play draws the first page";
     EXPECT_EQ(doc->m_nMapDisplayMode, 13) << "played by hand, it stays on its page";

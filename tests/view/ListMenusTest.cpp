@@ -129,17 +129,13 @@ TEST(MenuListFiles, LinesOfAnyLengthAndMissingFilesAreHarmless)
 
 TEST_F(ListMenus, CtrlBSwapsTheBarsBothWays)
 {
-    std::vector<std::string> removed;
-    view->m_routines.setViewButton = [&](int kind, const std::string& caption, int, int, int, int) {
-        if (caption.empty())
-            removed.push_back(std::to_string(kind));
-    };
+    ShowButtons({12, 13, 28, 29});
     doc->m_nMapDisplayMode = 10;
     ASSERT_TRUE(view->routeCommand(32794));
     EXPECT_EQ(doc->m_nMenuBarKind, 1);
     EXPECT_EQ(doc->m_nMenuBarState, -2);
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
-    EXPECT_EQ(removed, (std::vector<std::string>{"12", "28", "29"}));
+    EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"13 k13"})) << "他地域, settings and slide show go";
     EXPECT_EQ(SubMenu(1).GetMenuString(2030, vd::MF_BYCOMMAND), "---") << "bar 133, menus not built yet";
 
     ASSERT_TRUE(view->routeCommand(32794));
@@ -150,32 +146,31 @@ TEST_F(ListMenus, CtrlBSwapsTheBarsBothWays)
 
 TEST_F(ListMenus, TheSheetCommandShowsItsSheetAndLeavesAGuideMap)
 {
-    std::vector<int> groups;
-    view->m_routines.removeViewButtons = [&](int group) { groups.push_back(group); };
+    // The guide map's buttons (他地域, 仕様, 1/20万) and a sheet button.
+    ShowButtons({12, 26, 27, 13});
     doc->m_astrSheetMenu[2] = "東京";
     ASSERT_TRUE(view->routeCommand(1992));
     EXPECT_EQ(doc->m_strMapName, "東京");
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
-    EXPECT_TRUE(groups.empty());
+    EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"12 k12", "13 k13", "26 k26", "27 k27"}));
 
     doc->m_nMapType = 4;
     doc->m_nGuideMapIndex = 3;
     ASSERT_TRUE(view->routeCommand(1992));
-    EXPECT_EQ(groups, std::vector<int>{8});
+    EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"13 k13"})) << "a guide map's buttons go";
     EXPECT_EQ(doc->m_nGuideMapIndex, -1);
     EXPECT_EQ(doc->m_nMapType, 1);
 }
 
 TEST_F(ListMenus, TheGuideMapCommandOpensItsPicture)
 {
-    std::vector<int> groups;
-    view->m_routines.removeViewButtons = [&](int group) { groups.push_back(group); };
+    ShowButtons({13, 40});
     WriteHomeFile("GUIDE/PICT.BMP", std::string());
     doc->m_astrGuideMap[1] = "案内 " + doc->m_strAppDir + "GUIDE\\PICT.BMP";
     ASSERT_TRUE(view->routeCommand(2351));
     EXPECT_EQ(doc->m_nMapType, 4);
     EXPECT_EQ(view->m_nGuideMapShown, 1);
-    EXPECT_EQ(groups, std::vector<int>{1});
+    EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"40 k40"})) << "the map's buttons go";
     EXPECT_EQ(doc->m_nGuideMapIndex, 1);
     EXPECT_EQ(doc->m_nMapDisplayMode, 24);
     EXPECT_EQ(doc->m_astrGuideMapCurrent[1], "案内");

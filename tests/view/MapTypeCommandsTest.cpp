@@ -19,7 +19,6 @@ protected:
     {
         MapView::SetUp();
         PastFirstPaint();
-        RecordRoutines();
         doc->m_nMapType = 1;
         doc->m_nMapFrame = 2;
         doc->m_nMapMode = 9;
@@ -29,6 +28,17 @@ protected:
         vd::CmdUI ui(id);
         EXPECT_TRUE(view->routeUpdate(ui));
         return ui.checked.value_or(0);
+    }
+    // The sheet buttons of a block and the 他地域 button, as a sheet map shows them.
+    void ShowSheetButtons()
+    {
+        for (int n = 1; n <= 9; ++n)
+            view->m_pNavigation->SetNumberedButton(n, "n" + std::to_string(n), 0, 0, 40, 20);
+        ShowButtons({12});
+    }
+    static std::vector<std::string> SheetButtons()
+    {
+        return {"#1 n1", "#2 n2", "#3 n3", "#4 n4", "#5 n5", "#6 n6", "#7 n7", "#8 n8", "#9 n9", "12 k12"};
     }
 };
 
@@ -40,8 +50,9 @@ TEST_F(MapTypeCommands, JapanMapAndDataCheck)
     doc->m_nGuideMapIndex = 2;
     doc->m_nMouseDrag = 0;
     EXPECT_EQ(Check(ID_JAPAN_MAP), 0);
+    ShowSheetButtons();
     ASSERT_TRUE(frame->ExecuteCommand(ID_JAPAN_MAP));
-    EXPECT_EQ(DrawingCalls(), std::vector<std::string>{"removeViewButtons 7"});
+    EXPECT_EQ(ShownButtons(), std::vector<std::string>{"12 k12"}) << "the sheet buttons go";
     EXPECT_EQ(doc->m_nMapType, 2);
     EXPECT_EQ(doc->m_nPrefectureSel, 0);
     EXPECT_EQ(doc->m_nMapFigure, 0);
@@ -54,15 +65,14 @@ TEST_F(MapTypeCommands, JapanMapAndDataCheck)
     doc->m_nPrefectureSel = 4;
     EXPECT_EQ(Check(ID_JAPAN_MAP), 0);
 
-    calls.clear();
+    ShowSheetButtons();
     doc->m_nMapType = 3;
     ASSERT_TRUE(frame->ExecuteCommand(ID_JAPAN_MAP));
-    EXPECT_TRUE(DrawingCalls().empty()) << "a regional map keeps group 7";
+    EXPECT_EQ(ShownButtons(), SheetButtons()) << "a regional map keeps its sheet buttons";
 
-    calls.clear();
     doc->m_bMapOnScreen = 1;
     ASSERT_TRUE(frame->ExecuteCommand(ID_DATA_CHECK));
-    EXPECT_EQ(DrawingCalls(), std::vector<std::string>{"removeViewButtons 1"});
+    EXPECT_TRUE(ShownButtons().empty());
     EXPECT_EQ(doc->m_bMapOnScreen, 0);
     EXPECT_EQ(doc->m_nMapDisplayMode, 7);
     EXPECT_EQ(frame->GetWindowText(), "登録データ分布図");
@@ -72,41 +82,44 @@ TEST_F(MapTypeCommands, SheetMapTypeAndPrefectureData)
 {
     EXPECT_EQ(Check(ID_SHEET_MAP_TYPE), 1);
     doc->m_nMapType = 2;
+    ShowSheetButtons();
     ASSERT_TRUE(frame->ExecuteCommand(ID_SHEET_MAP_TYPE));
-    EXPECT_EQ(DrawingCalls(), std::vector<std::string>{"removeViewButtons 7"});
+    EXPECT_EQ(ShownButtons(), std::vector<std::string>{"12 k12"});
 
     // The statistics display runs (here without Surrick's dialog, so nothing new is chosen): a
     // prefecture map chosen before takes the sheet map's buttons away; none chosen changes nothing.
     for (int chosen : {3, -1}) {
-        calls.clear();
+        ShowSheetButtons();
         doc->m_anPrefData[0] = chosen;
         doc->m_nMapType = 1;
         ASSERT_TRUE(frame->ExecuteCommand(ID_PREFECTURE_DATA));
-        EXPECT_EQ(DrawingCalls(), chosen == -1 ? std::vector<std::string>{} : std::vector<std::string>{"removeViewButtons 1"});
+        EXPECT_EQ(ShownButtons(), chosen == -1 ? SheetButtons() : std::vector<std::string>{}) << chosen;
         EXPECT_EQ(doc->m_anPrefData[0], chosen);
     }
 }
 
 TEST_F(MapTypeCommands, PageUpAndDownStepTheBlockSize)
 {
+    // The key presses the block-size button (327 flips one sheet and the block, 334 and 335 the
+    // block's size), or nothing.
     const struct {
         int id, mapType, frame, sheets;
-        const char* button;
+        int frameAfter, sheetsAfter;
     } cases[] = {
-        {ID_FEWER_SHEETS, 1, 2, 9, "327"},  {ID_FEWER_SHEETS, 1, 2, 25, "334"}, {ID_FEWER_SHEETS, 1, 2, 49, "335"},
-        {ID_FEWER_SHEETS, 1, 1, 9, ""},     {ID_FEWER_SHEETS, 2, 2, 9, ""},     {ID_MORE_SHEETS, 1, 1, 9, "327"},
-        {ID_MORE_SHEETS, 1, 2, 9, "334"},   {ID_MORE_SHEETS, 1, 2, 25, "335"},  {ID_MORE_SHEETS, 1, 2, 49, ""},
-        {ID_MORE_SHEETS, 4, 1, 9, ""},
+        {ID_FEWER_SHEETS, 1, 2, 9, 1, 9},   {ID_FEWER_SHEETS, 1, 2, 25, 2, 9},  {ID_FEWER_SHEETS, 1, 2, 49, 2, 25},
+        {ID_FEWER_SHEETS, 1, 1, 9, 1, 9},   {ID_FEWER_SHEETS, 2, 2, 9, 2, 9},   {ID_MORE_SHEETS, 1, 1, 9, 2, 9},
+        {ID_MORE_SHEETS, 1, 2, 9, 2, 25},   {ID_MORE_SHEETS, 1, 2, 25, 2, 49},  {ID_MORE_SHEETS, 1, 2, 49, 2, 49},
+        {ID_MORE_SHEETS, 4, 1, 9, 1, 9},
     };
     for (const auto& c : cases) {
-        calls.clear();
+        doc->m_nMapDisplayMode = 10;
         doc->m_nMapType = c.mapType;
         doc->m_nMapFrame = c.frame;
         doc->m_nMapMode = c.sheets;
         ASSERT_TRUE(frame->ExecuteCommand(c.id));
-        const std::vector<std::string> expected =
-            *c.button ? std::vector<std::string>{std::string("runButtonCommand ") + c.button} : std::vector<std::string>{};
-        EXPECT_EQ(DrawingCalls(), expected) << c.id << " " << c.mapType << " " << c.frame << " " << c.sheets;
+        EXPECT_EQ(doc->m_nMapFrame, c.frameAfter) << c.id << " " << c.mapType << " " << c.frame << " " << c.sheets;
+        EXPECT_EQ(doc->m_nMapMode, c.sheetsAfter) << c.id << " " << c.mapType << " " << c.frame << " " << c.sheets;
+        EXPECT_EQ(doc->m_nMapType, c.mapType);
     }
 }
 

@@ -93,6 +93,7 @@ TEST_F(MapView, TheEraseAfterALibraryDialogPutsTheSavedModeBack)
 {
     PastFirstPaint();
     RecordRoutines();
+    ShowButtons({27, 40});
     doc->m_nMapDisplayMode = 10;
     doc->m_nSavedMapDisplayMode = 4;
     doc->m_bLayerDialogOpen = 1;
@@ -100,7 +101,8 @@ TEST_F(MapView, TheEraseAfterALibraryDialogPutsTheSavedModeBack)
     Repaint();
     EXPECT_EQ(doc->m_bLayerDialogOpen, 0);
     EXPECT_EQ(doc->m_bMapErasedByDialog, 1);
-    EXPECT_EQ(DrawingCalls(), (std::vector<std::string>{"removeViewButtons 1", "drawSheetIndexMap"}));
+    EXPECT_EQ(DrawingCalls(), (std::vector<std::string>{"drawSheetIndexMap"}));
+    EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"40 k40"})) << "the sheet index map takes the map's buttons";
 }
 
 TEST_F(MapView, TheEnlargeToolTogglesAndClearsItsPrompt)
@@ -172,7 +174,7 @@ TEST_F(MapView, TheRouteToolToggles)
 
 TEST_F(MapView, AFontTallerThan24PixelsIsCreated25High)
 {
-    RecordRoutines();
+    ShowButtons({30, 31, 15});
     vd::LogFont chosen = view->m_fontText.GetLogFont();
     chosen.lfHeight = 30;
     script->answerFont(chosen);
@@ -180,30 +182,35 @@ TEST_F(MapView, AFontTallerThan24PixelsIsCreated25High)
     view->OnTextFont();
     EXPECT_EQ(view->m_fontText.GetLogFont().lfHeight, 25);
     EXPECT_EQ(script->fontsAsked().at(0).lfHeight, 16) << "starts from the view's text font";
-    EXPECT_EQ(calls, (std::vector<std::string>{"removeViewButton 30", "removeViewButton 31"}));
+    EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"15 k15"})) << "the page buttons go";
     EXPECT_EQ(doc->m_bMapOnScreen, 0);
 
-    calls.clear();
+    ShowButtons({30, 31});
     script->answerFont(std::nullopt);
     view->OnTextFont();
     EXPECT_EQ(view->m_fontText.GetLogFont().lfHeight, 25) << "cancel keeps the font";
-    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"15 k15", "30 k30", "31 k31"}));
 }
 
 TEST_F(MapView, TheArrowKeysMoveOnlyASheetMapOnScreen)
 {
-    RecordRoutines();
+    // The arrows press the block's sheet buttons 2, 4, 6 and 8: the sheet above, left, right, below.
     for (const auto& [mode, mapType, moves] : {std::tuple{10, 1, true}, std::tuple{5, 1, false}, std::tuple{10, 2, false}}) {
-        calls.clear();
-        doc->m_nMapDisplayMode = mode;
-        doc->m_nMapType = mapType;
-        for (int id = ID_ARROW_UP; id <= ID_ARROW_DOWN; ++id)
+        std::vector<std::string> shown;
+        for (int id = ID_ARROW_UP; id <= ID_ARROW_DOWN; ++id) {
+            doc->m_astrMapEntry[12] = "北";
+            doc->m_astrMapEntry[14] = "西";
+            doc->m_astrMapEntry[16] = "東";
+            doc->m_astrMapEntry[18] = "南";
+            doc->m_strMapName = "中";
+            doc->m_nMapDisplayMode = mode;
+            doc->m_nMapType = mapType;
             view->routeCommand(id);
+            shown.push_back(doc->m_strMapName);
+        }
         const std::vector<std::string> expected =
-            moves ? std::vector<std::string>{"runButtonCommand 312", "runButtonCommand 314", "runButtonCommand 316",
-                                             "runButtonCommand 318"}
-                  : std::vector<std::string>{};
-        EXPECT_EQ(calls, expected) << mode << " " << mapType;
+            moves ? std::vector<std::string>{"北", "西", "東", "南"} : std::vector<std::string>{"中", "中", "中", "中"};
+        EXPECT_EQ(shown, expected) << mode << " " << mapType;
     }
 }
 

@@ -8,7 +8,9 @@
 #include "platform/dc/ImageDc.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/ui/FrameWindow.h"
+#include "platform/ui/Controls.h"
 #include "platform/ui/UiScript.h"
+#include "view/navigation/ViewNavigation.h"
 #include "view/window/VeldoranView.h"
 
 #include <gtest/gtest.h>
@@ -96,23 +98,44 @@ protected:
         r.drawSubmarineMeshMap = [=](vd::Dc&) { note("drawSubmarineMeshMap"); };
         r.makeSubmarineMeshFile = [=](vd::Dc&) { note("makeSubmarineMeshFile"); };
         r.drawSheetPicture = [=](vd::Dc&) { note("drawSheetPicture"); };
-        r.openSheetDialog = [=] { note("openSheetDialog"); };
         r.showRouteAreaSheets = [=] { note("showRouteAreaSheets"); };
-        r.resetPageScrollBar = [=] { note("resetPageScrollBar"); };
-        r.removeViewButtons = [=](int group) { note("removeViewButtons " + std::to_string(group)); };
-        r.addViewButtons = [=](int group) { note("addViewButtons " + std::to_string(group)); };
-        r.removeViewButton = [=](int kind) { note("removeViewButton " + std::to_string(kind)); };
-        r.setViewButton = [=](int kind, const std::string& caption, int, int, int, int) {
-            note("setViewButton " + std::to_string(kind) + " " + caption);
-        };
-        r.runButtonCommand = [=](int id) { note("runButtonCommand " + std::to_string(id)); };
-        r.applySheetChoice = [=] { note("applySheetChoice"); };
-        r.applyPlaceChoice = [=] { note("applyPlaceChoice"); };
-        r.applyMunicipalityChoice = [=] { note("applyMunicipalityChoice"); };
         r.appendMapFileMenu = [=] { note("appendMapFileMenu"); };
         r.appendGuideMapMenu = [=] { note("appendGuideMapMenu"); };
         r.appendItemMenus = [=] { note("appendItemMenus"); };
         r.endSlideProgram = [=] { note("endSlideProgram"); };
+    }
+
+    // The buttons on the view, "kind caption" by kind and "#n caption" for the numbered ones.
+    std::vector<std::string> ShownButtons() const
+    {
+        std::vector<std::string> out;
+        for (int n = 1; n <= 9; ++n)
+            if (const vd::Button* b = view->m_pNavigation->NumberedButton(n); b && b->IsWindow())
+                out.push_back("#" + std::to_string(n) + " " + b->GetWindowText());
+        for (int kind : {12, 13, 14, 15, 16, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 40})
+            if (const vd::Button* b = view->m_pNavigation->ViewButton(kind); b && b->IsWindow())
+                out.push_back(std::to_string(kind) + " " + b->GetWindowText());
+        return out;
+    }
+
+    // The button of a kind as "caption left,top,right,bottom" in the view's client area; "" while
+    // it is not shown.
+    std::string ButtonPlace(int kind) const
+    {
+        const vd::Button* b = view->m_pNavigation->ViewButton(kind);
+        if (!b || !b->IsWindow())
+            return "";
+        const vd::ui::Rect r = b->GetWindowRect();
+        const vd::ui::Point at = view->ScreenToClient({r.left, r.top});
+        return b->GetWindowText() + " " + std::to_string(at.x) + "," + std::to_string(at.y) + "," +
+               std::to_string(at.x + r.right - r.left) + "," + std::to_string(at.y + r.bottom - r.top);
+    }
+
+    // Shows these kind buttons with the caption "k<kind>", as another screen left them.
+    void ShowButtons(std::initializer_list<int> kinds)
+    {
+        for (int kind : kinds)
+            view->m_pNavigation->SetViewButton(kind, "k" + std::to_string(kind), 0, 0, 40, 20);
     }
 
     // The calls but the menu lists that every repaint appends.

@@ -9,6 +9,7 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/MenuTemplate.h"
 #include "platform/ui/TemplateRegistry.h"
+#include "view/sheetmap/SheetSelectDialog.h"
 
 #include <cstdlib>
 
@@ -19,6 +20,16 @@ using namespace viewtest;
 std::string ClassLine(int metres, int r, int g, int b)
 {
     return vd::format("%4d %3d %3d %3d", metres, r, g, b);
+}
+
+// The sheet map's buttons: slide show and settings, the block's panel (no neighbour sheets in
+// the fixture's block, so no numbered buttons) with the block size pair. A locked view has no
+// slide show, settings or 他地域.
+std::vector<std::string> MainMapButtons(bool locked = false)
+{
+    if (locked)
+        return {"13 ﾃｷｽﾄ", "14 画像", "26 仕様", "27 1×1", "33 MAP", "34 5×5"};
+    return {"12 他地域", "13 ﾃｷｽﾄ", "14 画像", "26 仕様", "27 1×1", "28 設定", "29 ｽﾗｲﾄﾞ", "33 MAP", "34 5×5"};
 }
 
 void WriteColourSet()
@@ -96,56 +107,70 @@ TEST_F(MapView, TheRedisplayReadsTheProfileOnlyOnceAndShowsAGuideMapAgain)
     EXPECT_EQ(doc->m_nMapDisplayMode, 24);
 }
 
-// One row of the map-mode table: the mode, what the repaint calls, the mode after it.
+// One row of the map-mode table: the mode, what the repaint draws, the buttons shown after it
+// (the memo and return buttons of another screen were up), the mode after it.
 struct ModeRow {
     int mode;
     std::vector<std::string> calls;
+    std::vector<std::string> buttons;
     int modeAfter;
 };
 
 TEST_F(MapView, TheMapModeTableDrivesTheRoutineOfEachMode)
 {
+    const std::vector<std::string> kept = {"15 k15", "27 k27"};
+    const std::vector<std::string> original = {"27 元の地図"};
     const std::vector<ModeRow> rows = {
-        {-30, {}, -30},
-        {0, {}, 0},
-        {1, {"drawRouteAreaMaster"}, 1},
-        {2, {"openSheetDialog"}, 2},
-        {3, {"showRouteAreaSheets"}, 3},
-        {4, {"removeViewButtons 1", "drawSheetIndexMap"}, 4},
-        {5, {"drawLayeredMap", "addViewButtons 0", "addViewButtons 3"}, 5},
-        {6, {"drawDragOverview"}, 6},
-        {7, {"drawDragOverview"}, 7},
-        {8, {"drawDragOverview"}, 8},
-        {9, {}, 10},
-        {10, {}, 10},
-        {12, {"removeViewButtons 6"}, 5},
-        {13, {"drawAlbum"}, 13},
-        {14, {"drawMemo 0"}, 15},
-        {15, {"drawMemo 0"}, 15},
-        {16, {"drawMemo 1"}, 16},
-        {17, {"drawPicture"}, 17},
-        {18, {}, 18},
-        {19, {"showTextPage"}, 20},
-        {20, {"showTextPage"}, 20},
-        {21, {}, 21},
-        {22, {"removeViewButtons 1", "setViewButton 27 元の地図", "drawSubmarineMeshMap"}, 0},
-        {23, {"removeViewButtons 1", "setViewButton 27 元の地図", "makeSubmarineMeshFile"}, 0},
-        {24, {"drawSheetPicture"}, 24},
-        {25, {}, 25},
-        {29, {}, 29},
-        {500, {}, 500},
+        {-30, {}, kept, -30},
+        {0, {}, kept, 0},
+        {1, {"drawRouteAreaMaster"}, kept, 1},
+        {2, {}, kept, 2},
+        {3, {"showRouteAreaSheets"}, kept, 3},
+        {4, {"drawSheetIndexMap"}, {}, 4},
+        {5, {"drawLayeredMap"}, MainMapButtons(), 5},
+        {6, {"drawDragOverview"}, kept, 6},
+        {7, {"drawDragOverview"}, kept, 7},
+        {8, {"drawDragOverview"}, kept, 8},
+        {9, {}, kept, 10},
+        {10, {}, kept, 10},
+        {12, {}, {"27 k27"}, 5},
+        {13, {"drawAlbum"}, kept, 13},
+        {14, {"drawMemo 0"}, kept, 15},
+        {15, {"drawMemo 0"}, kept, 15},
+        {16, {"drawMemo 1"}, kept, 16},
+        {17, {"drawPicture"}, kept, 17},
+        {18, {}, kept, 18},
+        {19, {"showTextPage"}, kept, 20},
+        {20, {"showTextPage"}, kept, 20},
+        {21, {}, kept, 21},
+        {22, {"drawSubmarineMeshMap"}, original, 0},
+        {23, {"makeSubmarineMeshFile"}, original, 0},
+        {24, {"drawSheetPicture"}, kept, 24},
+        {25, {}, kept, 25},
+        {29, {}, kept, 29},
+        {500, {}, kept, 500},
     };
     PastFirstPaint();
     RecordRoutines();
     for (const ModeRow& row : rows) {
         calls.clear();
+        view->m_pNavigation->RemoveViewButtons(1);
+        ShowButtons({15, 27});
         doc->m_nMapDisplayMode = row.mode;
         doc->m_bMapOnScreen = 0;
         doc->m_strEntryParam = "memo.txt";
         doc->m_nMapType = 1;
         Repaint();
         EXPECT_EQ(DrawingCalls(), row.calls) << "mode " << row.mode;
+        EXPECT_EQ(ShownButtons(), row.buttons) << "mode " << row.mode;
         EXPECT_EQ(doc->m_nMapDisplayMode, row.modeAfter) << "mode " << row.mode;
+        // Mode 2 opens the sheet selection in place of a repaint.
+        CDlgSheetSelect& sheets = *view->m_pDlgSheetSelect;
+        EXPECT_EQ(sheets.IsWindow(), row.mode == 2) << "mode " << row.mode;
+        if (sheets.IsWindow()) {
+            EXPECT_EQ(doc->m_nActiveViewDialog, 0);
+            sheets.DestroyWindow();
+        }
     }
 }
 
@@ -157,10 +182,12 @@ TEST_F(MapView, TheMainMapDrawsByMapTypeAndTheTracksOnDemand)
         int mapType;
         int prefData;
         std::vector<std::string> calls;
+        std::vector<std::string> buttons;
     };
-    for (const Case& c : {Case{2, -1, {"drawJapanMap"}}, Case{2, 3, {"drawPrefectureMap"}},
-                          Case{1, -1, {"drawLayeredMap", "drawPlaceNameLayer 0", "addViewButtons 3"}}}) {
+    for (const Case& c : {Case{2, -1, {"drawJapanMap"}, {}}, Case{2, 3, {"drawPrefectureMap"}, {}},
+                          Case{1, -1, {"drawLayeredMap", "drawPlaceNameLayer 0"}, MainMapButtons(true)}}) {
         calls.clear();
+        view->m_pNavigation->RemoveViewButtons(1);
         doc->m_nMapDisplayMode = 5;
         doc->m_nMapType = c.mapType;
         doc->m_anPrefData[0] = c.prefData;
@@ -170,6 +197,7 @@ TEST_F(MapView, TheMainMapDrawsByMapTypeAndTheTracksOnDemand)
         doc->m_nPointDisplayFlag = 14;
         Repaint();
         EXPECT_EQ(DrawingCalls(), c.calls) << c.mapType << " " << c.prefData;
+        EXPECT_EQ(ShownButtons(), c.buttons) << c.mapType << " " << c.prefData;
         EXPECT_EQ(doc->m_nPointDisplayFlag, 14);
         EXPECT_EQ(doc->m_nGuideMapIndex, -1);
     }
@@ -188,9 +216,9 @@ TEST_F(MapView, TheMainMapDrawsByMapTypeAndTheTracksOnDemand)
         doc->m_strTrackFile = withFile ? "Z:\\tracks\\a.trk" : "";
         Repaint();
         const std::vector<std::string> expected =
-            withFile ? std::vector<std::string>{"drawLayeredMap", "drawTracks", "addViewButtons 0", "addViewButtons 3"}
-                     : std::vector<std::string>{"drawLayeredMap", "addViewButtons 0", "addViewButtons 3"};
+            withFile ? std::vector<std::string>{"drawLayeredMap", "drawTracks"} : std::vector<std::string>{"drawLayeredMap"};
         EXPECT_EQ(DrawingCalls(), expected);
+        EXPECT_EQ(ShownButtons(), MainMapButtons());
         EXPECT_EQ(doc->m_strLayerWord, "") << "emptied whether or not tracks were drawn";
     }
 }
@@ -343,7 +371,9 @@ TEST_F(MapView, TheGeologyTableIsDrawnInsteadOfTheMapOnce)
     doc->m_nMapDisplayMode = 5;
     picture->FillSolidRect(0, 0, kWidth, kHeight, vd::RGB(1, 2, 3));
     Repaint();
-    EXPECT_EQ(calls, (std::vector<std::string>{"setViewButton 16 地図"}));
+    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"16 地図"}));
+    EXPECT_EQ(ButtonPlace(16), "地図 841,3,891,27");
     int changed = 0;
     for (int y = 0; y < kHeight; y += 7)
         for (int x = 0; x < kWidth; x += 7)
@@ -377,10 +407,15 @@ TEST_F(MapViewWithSurrick, TheMunicipalitySetUpStoresTheChosenFoldersAndConverts
     doc->m_strCoastlineDir = "Z:\\old\\coast\\";
     setenv("VD_FAKE_SURRICK_ANSWER", "Z:\\new\\city\\#Z:\\old\\coast\\", 1);
     doc->m_nMapDisplayMode = 30;
+    doc->m_nMapType = 1;
+    doc->m_nMapFrame = 2;
+    ShowButtons({15, 27});
     Repaint();
     EXPECT_EQ(doc->m_strCityBorderDir, "Z:\\new\\city\\");
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
-    EXPECT_EQ(DrawingCalls(), (std::vector<std::string>{"removeViewButtons 1", "runButtonCommand 327"}));
+    EXPECT_TRUE(DrawingCalls().empty());
+    EXPECT_TRUE(ShownButtons().empty()) << "the map's buttons go while Surrick's dialogs are up";
+    EXPECT_EQ(doc->m_nMapFrame, 1) << "the return button flips the block back to the sheet";
     vd::ProfileStore profile;
     EXPECT_EQ(profile.getString("System", "CityBorderDir", "?"), "Z:\\new\\city\\");
     EXPECT_EQ(profile.getString("System", "CoastlineDir", "?"), "?") << "unchanged, not written";
@@ -394,6 +429,7 @@ TEST_F(MapViewWithSurrick, TheMunicipalitySetUpStoresTheChosenFoldersAndConverts
     doc->m_nMapDisplayMode = 30;
     Repaint();
     EXPECT_EQ(doc->m_strCityBorderDir, "Z:\\new\\city\\");
+    EXPECT_EQ(doc->m_nMapFrame, 2);
     EXPECT_EQ(log()->find("OnCoastlineSet", log()->find("OnCoastlineSet") + 1), std::string::npos);
 }
 

@@ -2,6 +2,7 @@
 #include "MapViewFixture.h"
 
 #include "platform/ui/TemplateRegistry.h"
+#include "view/findplace/FindPlaceDialog.h"
 #include "view/sheetmap/SheetSelectDialog.h"
 #include "view/window/ViewMessages.h"
 
@@ -143,7 +144,6 @@ protected:
     {
         MapView::SetUp();
         PastFirstPaint();
-        RecordRoutines();
     }
 };
 
@@ -155,59 +155,81 @@ TEST_F(MapViewDialogs, TheSheetDialogsOkAppliesAndKeepsItsCancelDestroysIt)
     doc->m_nActiveViewDialog = 0;
 
     dialog.m_nModeless = 2;
+    dialog.m_strRegion = "北陸";
+    dialog.m_strChosenName = "金沢";
+    doc->m_nMapDisplayMode = 10;
     EXPECT_EQ(view->SendMessage(WM_VIEWDIALOGDONE, 1), 0);
-    EXPECT_EQ(calls, (std::vector<std::string>{"applySheetChoice"}));
+    EXPECT_EQ(doc->m_strMapName, "金沢") << "the choice is shown";
+    EXPECT_EQ(doc->m_strDistrict, "北陸");
+    EXPECT_EQ(doc->m_nMapDisplayMode, 5);
     EXPECT_TRUE(dialog.IsWindow());
     EXPECT_EQ(doc->m_nActiveViewDialog, 0);
 
-    calls.clear();
     dialog.m_nModeless = 3;
+    dialog.m_strChosenName = "東京";
     view->SendMessage(WM_VIEWDIALOGDONE, 2);
-    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(doc->m_strMapName, "金沢") << "cancel applies nothing";
     EXPECT_FALSE(dialog.IsWindow());
     EXPECT_EQ(doc->m_nActiveViewDialog, -1);
 }
 
 TEST_F(MapViewDialogs, TheFindPlaceDialogsEndsResetTheirSearchKind)
 {
-    int state = 2;
-    view->m_routines.findPlaceDialogState = [&] { return state; };
-    view->m_routines.destroyFindPlaceDialog = [this] { calls.push_back("destroyFindPlaceDialog"); };
+    // The dialog open with a chosen place: its mesh 5339 is 東京's sheet.
+    CDlgFindPlace& dialog = *view->m_pDlgFindPlace;
+    const auto open = [&](int state) {
+        if (!dialog.IsWindow())
+            ASSERT_TRUE(dialog.Create());
+        dialog.m_strPickedRecord = "千葉 35.3500 140.1000";
+        dialog.m_strRegion = "関東";
+        dialog.m_nPlaceMode = doc->m_nFindPlaceKind;
+        dialog.m_bShowRegistered = doc->m_nFindPlaceOption;
+        dialog.m_strMeshCode = "5339";
+        dialog.m_nModelessState = state;
+        doc->m_strMapName = "金沢";
+        doc->m_strDistrict.clear();
+    };
 
     // OK on a place shows it and ends the search; OK on a municipality keeps its dialog, which
     // the drawing of the chosen municipality needs.
     doc->m_nActiveViewDialog = 1;
     doc->m_nFindPlaceKind = 2;
+    open(2);
     view->SendMessage(WM_VIEWDIALOGDONE, 1);
-    EXPECT_EQ(calls, (std::vector<std::string>{"applyPlaceChoice", "destroyFindPlaceDialog"}));
+    EXPECT_EQ(doc->m_strMapName, "東京  ") << "the place's sheet is shown";
+    EXPECT_EQ(doc->m_strDistrict, "関東");
+    EXPECT_FALSE(dialog.IsWindow());
     EXPECT_EQ(doc->m_nFindPlaceKind, 1);
     EXPECT_EQ(doc->m_nActiveViewDialog, -1);
 
-    calls.clear();
     doc->m_nActiveViewDialog = 2;
+    open(2);
     view->SendMessage(WM_VIEWDIALOGDONE, 1);
-    EXPECT_EQ(calls, (std::vector<std::string>{"applyMunicipalityChoice"}));
+    EXPECT_EQ(doc->m_strMapName, "東京  ");
+    EXPECT_EQ(doc->m_strFindMunicipality, "千葉 35.3500 140.1000");
+    EXPECT_TRUE(dialog.IsWindow());
     EXPECT_EQ(doc->m_nActiveViewDialog, 2);
 
     // Cancel (and Escape) and the close box end either search without applying a choice.
     for (const int ended : {-2, 3}) {
         for (const int active : {1, 2}) {
-            state = ended;
-            calls.clear();
             doc->m_nActiveViewDialog = active;
             doc->m_nFindPlaceKind = active == 1 ? 2 : 3;
+            open(ended);
             doc->m_strFindMunicipality = "京都市";
             view->SendMessage(WM_VIEWDIALOGDONE, 2);
-            EXPECT_EQ(calls, (std::vector<std::string>{"destroyFindPlaceDialog"})) << ended << " " << active;
+            EXPECT_FALSE(dialog.IsWindow()) << ended << " " << active;
+            EXPECT_EQ(doc->m_strMapName, "金沢") << ended << " " << active;
             EXPECT_EQ(doc->m_nFindPlaceKind, 1);
             EXPECT_EQ(doc->m_strFindMunicipality, active == 1 ? "京都市" : "");
             EXPECT_EQ(doc->m_nActiveViewDialog, -1);
         }
     }
 
-    calls.clear();
+    open(2);
     view->SendMessage(WM_VIEWDIALOGDONE, 1);
-    EXPECT_TRUE(calls.empty()) << "no dialog open: nothing";
+    EXPECT_EQ(doc->m_strMapName, "金沢") << "no dialog open: nothing";
+    EXPECT_TRUE(dialog.IsWindow());
 }
 
 } // namespace

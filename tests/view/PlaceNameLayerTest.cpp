@@ -44,13 +44,8 @@ protected:
         doc->m_strGnpfText3 = "滝";
         doc->m_strGnpfText4 = "5235";
         doc->m_strGnpfRest = "の滝";
-        view->m_routines.setViewButton = [this](int kind, const std::string& caption, int l, int t, int r, int b) {
-            buttons.push_back(std::to_string(kind) + " " + caption + " " + std::to_string(l) + "," +
-                              std::to_string(t) + "," + std::to_string(r) + "," + std::to_string(b));
-        };
         DovanneLog().clear();
     }
-    std::vector<std::string> buttons;
 };
 
 TEST_F(PlaceNameLayer, ThePanelWritesTheConditionBeforeAndTheCountsAfterTheSearch)
@@ -59,7 +54,7 @@ TEST_F(PlaceNameLayer, ThePanelWritesTheConditionBeforeAndTheCountsAfterTheSearc
     view->DrawPlaceNameLayer(*picture, 0);
     EXPECT_EQ(DovanneLog(), "OnGnpfOutPut(0,715,175,0,0,0,3,2,7,900,自然地名,湖沼,滝,5235,,,の滝);"
                             "OnGnpfOutPut(1,715,175,0,1,1,3,2,7,900,自然地名,湖沼,滝,5235,,,の滝);");
-    EXPECT_EQ(buttons, (std::vector<std::string>{"40 地名･公共施設 810,280,887,298"}));
+    EXPECT_EQ(ButtonPlace(40), "地名･公共施設 810,280,887,298");
     EXPECT_EQ(doc->m_nResultCount, 1);
     EXPECT_TRUE(doc->m_strPlaceNameState.empty());
     // The bevelled panel's white face.
@@ -67,7 +62,7 @@ TEST_F(PlaceNameLayer, ThePanelWritesTheConditionBeforeAndTheCountsAfterTheSearc
 
     // The kept results drawn again on a narrow view: the line layout's place, no button, and a
     // facility search passes its class and sub-class with no middle class.
-    buttons.clear();
+    view->m_pNavigation->SetViewButton(40, "", 0, 0, 0, 0);
     DovanneLog().clear();
     view->m_nSavedWidth = 800;
     doc->m_nPlaceNameLayer = 1;
@@ -77,7 +72,7 @@ TEST_F(PlaceNameLayer, ThePanelWritesTheConditionBeforeAndTheCountsAfterTheSearc
     view->DrawPlaceNameLayer(*picture, 1);
     EXPECT_EQ(DovanneLog(), "OnGnpfOutPut(0,5,630,1,1,1,16,-1,1,800,自然地名,湖沼,滝,5235,,,の滝);"
                             "OnGnpfOutPut(1,5,630,1,1,1,16,-1,1,800,自然地名,湖沼,滝,5235,,,の滝);");
-    EXPECT_TRUE(buttons.empty());
+    EXPECT_EQ(ButtonPlace(40), "");
 }
 
 TEST_F(PlaceNameLayer, TheMainMapSearchesOnRequestThenDrawsTheKeptHits)
@@ -100,8 +95,7 @@ TEST_F(PlaceNameLayer, TheMainMapSearchesOnRequestThenDrawsTheKeptHits)
 TEST_F(PlaceNameLayer, HidingThePlaceNamesEmptiesTheListAndIsGreyWithoutResults)
 {
     PastFirstPaint();
-    std::vector<std::string> removed;
-    view->m_routines.removeViewButton = [&removed](int kind) { removed.push_back(std::to_string(kind)); };
+    ShowButtons({40});
     vd::CmdUI idle(ID_HIDE_PLACE_NAMES);
     ASSERT_TRUE(view->routeUpdate(idle));
     EXPECT_FALSE(idle.enabled.value_or(true));
@@ -123,7 +117,7 @@ TEST_F(PlaceNameLayer, HidingThePlaceNamesEmptiesTheListAndIsGreyWithoutResults)
     EXPECT_EQ(doc->m_nPlaceNameLayer, -1);
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
     EXPECT_EQ(doc->m_nFindPlaceKind, 1);
-    EXPECT_EQ(removed, (std::vector<std::string>{"40"}));
+    EXPECT_TRUE(ShownButtons().empty()) << "the search's button goes with its hits";
 }
 
 } // namespace

@@ -57,11 +57,6 @@ protected:
         doc->m_nPointLabel = 3;
         doc->m_nSymbolSize = 2;
         doc->m_astrGuideMapCurrent = {doc->m_strAppDir + "GUIDE\\PICT.BMP", "案内", doc->m_strAppDir + "GUIDE\\PICT.dat"};
-        ViewRoutines& r = view->m_routines;
-        r.setViewButton = [this](int kind, const std::string& caption, int a, int b, int c, int d) {
-            buttons.push_back({kind, caption, vd::Rect{a, b, c, d}});
-        };
-        r.addViewButtons = [this](int group) { groups.push_back(group); };
         Log().clear();
     }
     static std::string& Log()
@@ -86,14 +81,6 @@ protected:
             text += vd::utf8ToCp932(line) + "\r\n";
         WriteHomeFile("GUIDE/PICT.dat", text);
     }
-    struct Button {
-        int kind;
-        std::string caption;
-        vd::Rect rect;
-        bool operator==(const Button&) const = default;
-    };
-    std::vector<Button> buttons;
-    std::vector<int> groups;
 };
 
 TEST_F(SheetPicture, AFittingPictureIsCentredFramedAndShadowed)
@@ -114,7 +101,7 @@ TEST_F(SheetPicture, AFittingPictureIsCentredFramedAndShadowed)
     EXPECT_EQ(view->m_pNavigation->m_nPictureWidth, 200);
     EXPECT_EQ(doc->m_fRefLongitude, float(left));
     EXPECT_EQ(doc->m_fRefLatitude, float(top));
-    EXPECT_EQ(groups, std::vector<int>{0});
+    EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"12 他地域", "26 仕様", "27 1/20万", "28 設定", "29 ｽﾗｲﾄﾞ"}));
     EXPECT_EQ(doc->m_nSavedMapDisplayMode, 24);
 }
 
@@ -156,16 +143,18 @@ TEST_F(SheetPicture, TheButtonsGoUpAboveWidth800)
 {
     WriteHomeFile("GUIDE/PICT.BMP", Bitmap(100, 100));
     WritePoints({});
+    const auto place = [](const char* caption, int l, int t, int r, int b) {
+        return std::string(caption) + " " + std::to_string(l) + "," + std::to_string(t) + "," + std::to_string(r) +
+               "," + std::to_string(b);
+    };
     for (const int width : {800, 801}) {
-        buttons.clear();
         view->m_nSavedWidth = width;
         vd::RecordingDc dc;
         DrawSheetPicture(*view, dc);
         const int x0 = width - 90, y0 = width > 800 ? 0 : 700 - 60;
-        EXPECT_EQ(buttons, (std::vector<Button>{{26, "仕様", {x0 - 68, y0 + 3, x0 - 23, y0 + 26}},
-                                                {12, "他地域", {x0, y0 + 3, 65, 1}},
-                                                {27, "1/20万", {x0, y0 + 29, x0 + 79, y0 + 52}}}))
-            << width;
+        EXPECT_EQ(ButtonPlace(26), place("仕様", x0 - 68, y0 + 3, x0 - 23, y0 + 26)) << width;
+        EXPECT_EQ(ButtonPlace(12), place("他地域", x0, y0 + 3, x0 + 61, y0 + 26)) << width;
+        EXPECT_EQ(ButtonPlace(27), place("1/20万", x0, y0 + 29, x0 + 79, y0 + 52)) << width;
     }
 }
 
@@ -182,9 +171,9 @@ TEST_F(SheetPicture, AMissingOrUndecodablePictureDrawsNothing)
         EXPECT_EQ(LoadSheetPicture(*view, dc), -1) << name;
         EXPECT_TRUE(dc.Calls().empty()) << name;
         EXPECT_EQ(doc->m_strEntryParam, "") << name;
-        buttons.clear();
+        view->m_pNavigation->RemoveViewButtons(1);
         DrawSheetPicture(*view, dc);
-        EXPECT_TRUE(buttons.empty()) << name;
+        EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"28 設定", "29 ｽﾗｲﾄﾞ"})) << "the picture's own go up with it";
         EXPECT_EQ(doc->m_nMapDisplayMode, 24) << name;
     }
 }

@@ -9,7 +9,6 @@
 #include "platform/dc/RecordingDc.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogDriver.h"
-#include "view/PieceConnections.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/pages/PageColours.h"
 #include "view/pages/TextPageLayout.h"
@@ -107,8 +106,6 @@ protected:
     {
         MapView::SetUp();
         PastFirstPaint();
-        RecordRoutines();
-        ConnectPagePieces(*view); // the pages' own slots, the buttons still recorded
         pages = view->m_pPages.get();
         doc->m_strEntryCaption = "案内";
     }
@@ -140,9 +137,10 @@ protected:
         return out;
     }
 
-    bool HasCall(const std::string& name) const
+    bool HasButton(const std::string& button) const
     {
-        return std::find(calls.begin(), calls.end(), name) != calls.end();
+        const std::vector<std::string> shown = ShownButtons();
+        return std::find(shown.begin(), shown.end(), button) != shown.end();
     }
 
     ViewPages* pages = nullptr;
@@ -157,7 +155,7 @@ TEST_F(TextPage, EachSizeClassLaysOutItsLinesCounterAndPanel)
     for (const Case& c : {Case{11, 15, 44, 657, 0}, Case{16, 18, 36, 657, 0}, Case{19, 18, 35, 787, 130},
                           Case{22, 22, 29, 957, 300}, Case{25, 25, 25, 1007, 350}}) {
         UseFontHeight(c.height);
-        calls.clear();
+        view->m_pNavigation->RemoveViewButtons(1);
         pages->m_nTextPage = 1;
         vd::RecordingDc dc;
         pages->DrawTextPage(dc, "@:TEXT\\LONG.TXT");
@@ -172,8 +170,7 @@ TEST_F(TextPage, EachSizeClassLaysOutItsLinesCounterAndPanel)
         for (const vd::RecordedText& t : dc.Texts())
             counter |= t.at == vd::Point{c.column, 150} && t.text == "2/" + std::to_string(last + 1);
         EXPECT_TRUE(counter) << c.height;
-        const std::string up = "setViewButton 30 ↑", down = "setViewButton 31 ↓";
-        EXPECT_TRUE(HasCall(up) && HasCall(down)) << c.height;
+        EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"30 ↑", "31 ↓"})) << c.height;
         const auto boxes = RoundRects(dc);
         ASSERT_EQ(boxes.size(), 2u);
         EXPECT_EQ(boxes[1].op.rect, (vd::Rect{15, 30, 655 + c.widening, 700}));
@@ -216,11 +213,11 @@ TEST_F(TextPage, ThirtyFiveLinesHaveNoButtonsThirtySixHaveOneOfTwo)
     WriteHomeFile("TEXT/36.TXT", NumberedLines(36));
     vd::RecordingDc short_;
     pages->DrawTextPage(short_, "@:TEXT\\35.TXT");
-    EXPECT_FALSE(HasCall("setViewButton 30 ↑"));
+    EXPECT_FALSE(HasButton("30 ↑"));
     EXPECT_EQ(pages->m_nTextPageCount, 0);
     vd::RecordingDc full;
     pages->DrawTextPage(full, "@:TEXT\\36.TXT");
-    EXPECT_TRUE(HasCall("setViewButton 30 ↑"));
+    EXPECT_TRUE(HasButton("30 ↑"));
     bool counter = false;
     for (const vd::RecordedText& t : full.Texts())
         counter |= t.at == vd::Point{657, 150} && t.text == "1/2";
@@ -250,7 +247,7 @@ TEST_F(TextPage, APrintedPageHasItsOwnLayoutOnWhite)
     view->m_nPrintState = -1;
     vd::RecordingDc dc;
     const vd::Font before = dc.GetCurrentFont();
-    view->m_routines.drawTextPage(dc);
+    view->OnDraw(dc);
     const auto boxes = RoundRects(dc);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].op.rect, (vd::Rect{231 + 378, 210 + 12, 231 + 924, 210 + 105}));
@@ -265,7 +262,7 @@ TEST_F(TextPage, APrintedPageHasItsOwnLayoutOnWhite)
     EXPECT_EQ(texts[3].at, (vd::Point{231 + 22, 210 + 168 + 75}));
     EXPECT_EQ(texts[2].background, vd::RGB(255, 255, 255));
     EXPECT_EQ(int(texts.size()), 2 + 50);
-    EXPECT_FALSE(HasCall("setViewButton 30 ↑"));
+    EXPECT_FALSE(HasButton("30 ↑"));
     EXPECT_EQ(dc.GetCurrentFont(), before);
     EXPECT_EQ(dc.GetMapMode(), vd::MM_TEXT);
     EXPECT_EQ(doc->m_nBackGrandColor, 1);

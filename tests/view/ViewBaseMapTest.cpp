@@ -2,6 +2,8 @@
 // transparent passes, the sheet index map, the point symbols and the hit list's bound.
 #include "MapViewFixture.h"
 
+#include <algorithm>
+
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/text/Format.h"
 #include "view/renderer/MapRenderer.h"
@@ -23,9 +25,6 @@ protected:
         doc->m_nMapType = 1;
         doc->m_nMapFrame = 2;
         doc->m_nMapMode = 9;
-        ViewRoutines& r = view->m_routines;
-        r.removeViewButtons = [this](int group) { calls.push_back("removeViewButtons " + std::to_string(group)); };
-        r.addViewButtons = [this](int group) { calls.push_back("addViewButtons " + std::to_string(group)); };
     }
 };
 
@@ -33,6 +32,7 @@ TEST_F(BaseMapRoutines, LayeredMapDrawsTheBlockAndLeavesTheMapOnScreen)
 {
     doc->m_nMapDisplayMode = 5;
     doc->m_strEntryParam = "param";
+    ShowButtons({15, 30}); // a page's memo and scroll buttons
     Repaint();
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
     EXPECT_EQ(doc->m_bMapOnScreen, 1);
@@ -41,9 +41,12 @@ TEST_F(BaseMapRoutines, LayeredMapDrawsTheBlockAndLeavesTheMapOnScreen)
     EXPECT_TRUE(doc->m_strEntryParam.empty());
     EXPECT_EQ(doc->m_astrBlockMeshCode[4], "5235") << "the centre sheet of the block";
     EXPECT_EQ(doc->m_nBlockSouthSec, 34 * 3600 + 40 * 60 - 2400);
-    EXPECT_EQ(DrawingCalls(),
-              (std::vector<std::string>{"removeViewButtons 2", "removeViewButtons 4", "addViewButtons 0",
-                                        "addViewButtons 3"}));
+    // The page's buttons go; the sheet map's come: slide show, settings and the block's panel.
+    const std::vector<std::string> shown = ShownButtons();
+    for (const char* gone : {"15 k15", "30 k30"})
+        EXPECT_EQ(std::count(shown.begin(), shown.end(), gone), 0) << gone;
+    for (const char* up : {"12 他地域", "13 ﾃｷｽﾄ", "14 画像", "28 設定", "29 ｽﾗｲﾄﾞ"})
+        EXPECT_EQ(std::count(shown.begin(), shown.end(), up), 1) << up;
 }
 
 TEST_F(BaseMapRoutines, CoveredMapIsOnlyPutBack)

@@ -174,11 +174,7 @@ TEST_F(ViewButtons, BlockSizeButtonsRedrawTheBlock)
     EXPECT_EQ(doc->m_nMapDisplayMode, 5) << "the centre sheet is shown anew";
     EXPECT_EQ(doc->m_strMapName, "東京");
     Repaint();
-    // After the other screens' buttons are taken away, the block is drawn.
-    const auto drawn = std::find_if(calls.begin(), calls.end(),
-                                    [](const std::string& c) { return !c.starts_with("removeViewButton "); });
-    ASSERT_NE(drawn, calls.end());
-    EXPECT_EQ(*drawn, "drawLayeredMap");
+    EXPECT_EQ(DrawingCalls(), (std::vector<std::string>{"drawLayeredMap"})) << "the block is drawn";
 
     struct Step {
         int button, before, after;
@@ -276,11 +272,10 @@ TEST_F(ViewButtons, RegionButtonsChooseTheOverviewAndOtherAreaFollowsTheSheetSel
         EXPECT_EQ(doc->m_nMapDisplayMode, c.mode) << c.word;
         EXPECT_EQ(doc->m_nMapType, 1);
     }
-    int opened = 0;
-    view->m_routines.openSheetDialog = [&] { ++opened; };
     doc->m_strSheetSelect = "DIALOG";
     view->routeCommand(322);
-    EXPECT_EQ(opened, 1);
+    EXPECT_TRUE(view->m_pDlgSheetSelect->IsWindow()) << "the sheet selection opens";
+    EXPECT_EQ(doc->m_nActiveViewDialog, 0);
 }
 
 TEST_F(ViewButtons, AlbumPageButtonsStayInRangeAndReturnStopsThePlay)
@@ -383,30 +378,29 @@ TEST_F(ViewButtons, PlaceChoiceShowsTheSheetOfItsMeshOrReopensInANewSetting)
     ShowTokyoBlock();
     // The dialog's choice after OK: a place line of the list, its region and mesh code.
     CDlgFindPlace& dialog = *view->m_pDlgFindPlace;
+    ASSERT_TRUE(dialog.Create());
     dialog.m_strPickedRecord = "千葉 35.3500 140.1000";
     dialog.m_strRegion = "関東";
     dialog.m_nPlaceMode = 1;
     dialog.m_bShowRegistered = 0;
     dialog.m_strMeshCode = "5340"; // 35 20 N, 140 E: 千葉
     dialog.m_nModelessState = 2;
-    int destroyed = 0;
-    view->m_routines.destroyFindPlaceDialog = [&] { ++destroyed; };
     doc->m_nFindPlaceKind = 1;
     doc->m_nActiveViewDialog = 1;
     view->OnViewDialogDone();
     EXPECT_EQ(doc->m_strDistrict, "関東");
     EXPECT_EQ(doc->m_astrMapEntry[15], "千葉");
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
-    EXPECT_FALSE(dialog.IsWindow()) << "not opened anew";
-    EXPECT_EQ(destroyed, 1) << "a shown place ends the search";
+    EXPECT_FALSE(dialog.IsWindow()) << "a shown place ends the search; the dialog is not opened anew";
     EXPECT_EQ(doc->m_nActiveViewDialog, -1);
 
+    ASSERT_TRUE(dialog.Create());
     dialog.m_bShowRegistered = 1; // include the registered points: the list is built anew
+    dialog.m_nModelessState = 2;
     doc->m_nActiveViewDialog = 1;
     doc->m_nMapDisplayMode = 10;
     view->OnViewDialogDone();
-    EXPECT_EQ(destroyed, 2);
-    EXPECT_TRUE(dialog.IsWindow()) << "opened anew in the new setting";
+    EXPECT_TRUE(dialog.IsWindow()) << "closed and opened anew in the new setting";
     EXPECT_EQ(dialog.m_nModelessState, 1);
     EXPECT_EQ(doc->m_nActiveViewDialog, 1);
     EXPECT_EQ(doc->m_nFindPlaceOption, 1);

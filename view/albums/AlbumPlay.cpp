@@ -80,7 +80,7 @@ void CVeldoranView::StartAlbumPlayback(const std::string& title, const std::stri
         doc.m_astrHitRecord[i] = "999";
         if (m_strPlayMode == "MANUAL") {
             m_nPageIndex = 0;
-            Call(m_routines.removeViewButtons, 4);
+            m_pNavigation->RemoveViewButtons(4);
         }
     }
     doc.m_nMapDisplayMode = 0;
@@ -94,8 +94,8 @@ void CVeldoranView::OnAlbumStart()
     doc.m_bMapOnScreen = 0;
     doc.m_nMapDisplayMode = 13;
     doc.m_nPictureFit = 1;
-    Call(m_routines.removeViewButtons, 1);
-    Call(m_routines.addViewButtons, 1);
+    m_pNavigation->RemoveViewButtons(1);
+    m_pNavigation->AddViewButtons(1);
     m_nPageIndex = 0;
     m_nAlbumTicks = 0;
     m_nSlideTicks = 0;
@@ -135,8 +135,8 @@ void CVeldoranView::DrawAlbum(vd::Dc& dc)
             if (m_nPageIndex >= doc.m_nAlbumPageCount - 1) {
                 KillTimer(IDT_ALBUMPAGE);
                 doc.m_nMapDisplayMode = 0;
-                Call(m_routines.removeViewButtons, 4);
-                Call(m_routines.addViewButtons, 2);
+                m_pNavigation->RemoveViewButtons(4);
+                m_pNavigation->AddViewButtons(2);
                 m_nRoutePointCount = 0;
             }
         }
@@ -236,8 +236,8 @@ void CVeldoranView::ShowAlbumPicture(const std::string& entry)
         doc.m_strViewState.clear();
         doc.m_nMapDisplayMode = 0;
         m_nRoutePointCount = 0;
-        Call(m_routines.removeViewButtons, 4);
-        Call(m_routines.addViewButtons, 2);
+        m_pNavigation->RemoveViewButtons(4);
+        m_pNavigation->AddViewButtons(2);
     }
     InvalidateView(false);
 }

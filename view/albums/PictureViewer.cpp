@@ -62,13 +62,13 @@ void CVeldoranView::DrawMemo(vd::Dc& dc, int kind)
     CVeldoranDoc& doc = *m_pDoc;
     // The picture page shows its own two buttons alone, whatever screen was there before.
     if (m_pNavigation && m_pNavigation->ShowsButtonsBesides({15, 16}))
-        Call(m_routines.removeViewButtons, 1);
+        m_pNavigation->RemoveViewButtons(1);
     if (doc.m_nPicturePosition < 2) {
         const int b = m_nSavedWidth > 800 ? m_nSavedWidth - 477 : m_nSavedWidth - 144;
-        Call(m_routines.setViewButton, 15, std::string("メモ"), b, 3, b + 60, 27);
-        Call(m_routines.setViewButton, 16, std::string("地図"), b + 65, 3, b + 125, 27);
+        m_pNavigation->SetViewButton(15, std::string("メモ"), b, 3, b + 60, 27);
+        m_pNavigation->SetViewButton(16, std::string("地図"), b + 65, 3, b + 125, 27);
     }
-    Call(m_routines.removeViewButtons, 5);
+    m_pNavigation->RemoveViewButtons(5);
     if (doc.m_strViewState == "MENU") {
         doc.m_strEntryTitle = doc.m_strEntryCaption;
         doc.m_strEntryItem.clear();

@@ -3,6 +3,7 @@
 #include "app/document/VeldoranDoc.h"
 #include "app/libraries/DovanneExports.h"
 #include "contracts/dovanne.h"
+#include "view/navigation/ViewNavigation.h"
 #include "view/window/VeldoranView.h"
 
 void OnGeologyTable(CVeldoranView& view)
@@ -14,8 +15,7 @@ void OnGeologyTable(CVeldoranView& view)
         doc.m_bRestoreOnce = 1;
     }
     doc.m_strViewState = "GEOLEND";
-    if (view.m_routines.removeViewButtons)
-        view.m_routines.removeViewButtons(1);
+    view.m_pNavigation->RemoveViewButtons(1);
     view.InvalidateView(true);
 }
 

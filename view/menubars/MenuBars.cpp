@@ -6,6 +6,7 @@
 #include "platform/ui/FrameWindow.h"
 #include "platform/ui/Menu.h"
 #include "view/menubars/MenuListFiles.h"
+#include "view/navigation/ViewNavigation.h"
 #include "view/window/VeldoranView.h"
 
 #include <cstdio>
@@ -16,14 +17,12 @@ namespace {
 // Through the view's routines, as the rest of the view reaches its buttons.
 void setViewButton(CVeldoranView& view, int kind, const std::string& caption)
 {
-    if (view.m_routines.setViewButton)
-        view.m_routines.setViewButton(kind, caption, 0, 0, 0, 0);
+    view.m_pNavigation->SetViewButton(kind, caption, 0, 0, 0, 0);
 }
 
 void removeViewButtons(CVeldoranView& view, int group)
 {
-    if (view.m_routines.removeViewButtons)
-        view.m_routines.removeViewButtons(group);
+    view.m_pNavigation->RemoveViewButtons(group);
 }
 
 vd::Menu* barSubMenu(CVeldoranView& view, int position)

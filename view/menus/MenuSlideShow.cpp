@@ -5,6 +5,7 @@
 #include "contracts/tovendlg.h"
 #include "platform/text/Numbers.h"
 #include "view/menubars/MenuListFiles.h"
+#include "view/navigation/ViewNavigation.h"
 #include "view/pages/ViewPages.h"
 #include "view/window/VeldoranView.h"
 
@@ -83,10 +84,8 @@ void OnMenuBarSlideShow(CVeldoranView& view)
         return;
     doc.m_bMapOnScreen = 0;
     doc.m_nMapDisplayMode = kAlbumMode;
-    if (view.m_routines.removeViewButtons)
-        view.m_routines.removeViewButtons(kAlbumButtonGroup);
-    if (view.m_routines.addViewButtons)
-        view.m_routines.addViewButtons(kAlbumButtonGroup);
+    view.m_pNavigation->RemoveViewButtons(kAlbumButtonGroup);
+    view.m_pNavigation->AddViewButtons(kAlbumButtonGroup);
     doc.m_nPictureFit = 1;
     view.InvalidateView(true);
 }

@@ -94,8 +94,7 @@ void ViewNavigation::RunButtonCommand(int id)
             doc.m_nMapFrame = m_view.m_nViewFrameKind;
         if (doc.m_strSheetSelect == "DIALOG") {
             doc.m_bMapOnScreen = 0;
-            if (m_view.m_routines.openSheetDialog)
-                m_view.m_routines.openSheetDialog();
+            m_view.OpenSheetDialog();
             return;
         }
         if (doc.m_strSheetSelect == "INDEX") {
@@ -346,8 +345,8 @@ void ViewNavigation::ApplyPlaceChoice()
     m_doc.m_nFindPlaceKind = choice.kind;
     m_doc.m_nFindPlaceOption = choice.option;
     if (changed) {
-        if (m_view.m_routines.destroyFindPlaceDialog)
-            m_view.m_routines.destroyFindPlaceDialog();
+        if (m_view.m_pDlgFindPlace->IsWindow())
+            m_view.m_pDlgFindPlace->DestroyWindow();
         m_doc.m_nActiveViewDialog = -1;
         m_view.OpenFindPlaceDialog();
         return;

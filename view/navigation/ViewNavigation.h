@@ -2,7 +2,7 @@
 // How the user moves around the map: the view's 24 on-screen buttons (9 numbered, 15 by kind)
 // and its page scroll bar, the buttons' commands, the choices of the modeless dialogs and the
 // state the mouse keeps between events. The view owns one; it connects the button commands when
-// built, and view/NavigationConnections.cpp puts its operations into the view's routine slots.
+// built, and the repaint and the pieces that put up or take away buttons call it directly.
 #include "platform/ui/Geometry.h"
 
 #include <array>

@@ -65,8 +65,8 @@ void ViewPages::ShowTextPage(vd::Dc& dc)
         m_nTextPageCount = 0;
         m_nTextCategory = 0;
         // The buttons of the screen shown before; this text's count decides on its arrows.
-        Call(m_view.m_routines.removeViewButtons, 1);
-        Call(m_view.m_routines.addViewButtons, 2);
+        m_view.m_pNavigation->RemoveViewButtons(1);
+        m_view.m_pNavigation->AddViewButtons(2);
     }
     doc.m_nSavedMapDisplayMode = doc.m_nMapDisplayMode;
     m_strShownText = doc.m_strEntryParam;
@@ -133,8 +133,8 @@ void ViewPages::DrawTextPage(vd::Dc& dc, const std::string& file)
         dc.TextOut(250, 5, heading);
         if (m_nTextPageCount > 0) {
             const int c = layout.buttonColumn;
-            Call(m_view.m_routines.setViewButton, 30, std::string("↑"), c, 50, c + 18, 95);
-            Call(m_view.m_routines.setViewButton, 31, std::string("↓"), c, 100, c + 18, 145);
+            m_view.m_pNavigation->SetViewButton(30, std::string("↑"), c, 50, c + 18, 95);
+            m_view.m_pNavigation->SetViewButton(31, std::string("↓"), c, 100, c + 18, 145);
             dc.TextOut(c, 150, vd::format("%d/%d", m_nTextPage + 1, m_nTextPageCount + 1));
         }
         if (doc.m_nBackGrandColor == 1) {

@@ -8,6 +8,7 @@
 #include "app/libraries/DovanneExports.h"
 #include "contracts/dovanne.h"
 #include "platform/ui/WaitCursor.h"
+#include "view/navigation/ViewNavigation.h"
 #include "view/placenames/SearchResultLines.h"
 #include "view/renderer/MapRenderer.h"
 #include "view/sheetmap/ViewBaseMap.h"
@@ -52,7 +53,7 @@ void CVeldoranView::DrawPlaceNameLayer(vd::Dc& dc, int flag)
     }
     condition(1);
     if (wide)
-        Call(m_routines.setViewButton, kSearchButton, "地名･公共施設", w - 90, 280, w - 13, 298);
+        m_pNavigation->SetViewButton(kSearchButton, "地名･公共施設", w - 90, 280, w - 13, 298);
 }
 
 void CVeldoranView::OnHidePlaceNames()
@@ -65,6 +66,6 @@ void CVeldoranView::OnHidePlaceNames()
     doc.m_nMapDisplayMode = 5;
     doc.m_nFindPlaceKind = 1;
     doc.m_nResultCount = 0;
-    Call(m_routines.removeViewButton, kSearchButton);
+    m_pNavigation->SetViewButton(kSearchButton, "", 0, 0, 0, 0);
     InvalidateView(true);
 }

@@ -105,9 +105,7 @@ void RouteAreaMaps::AddShownItem(int& count, const std::string& name, const std:
 
 void RouteAreaMaps::DrawRouteAreaMaster(vd::Dc& dc)
 {
-    ViewRoutines& routines = m_view.m_routines;
-    if (routines.removeViewButtons)
-        routines.removeViewButtons(1);
+    m_view.m_pNavigation->RemoveViewButtons(1);
     m_view.m_pNavigation->DrawSheetFrame(dc, 1);
     const vd::Pen previousPen = dc.SelectObject(m_aRoutePen[0]);
     const vd::Brush previousBrush = dc.SelectObject(m_pageBrush);
@@ -223,9 +221,7 @@ void RouteAreaMaps::ShowRouteAreaSheets()
     CVeldoranDoc& doc = m_doc;
     doc.m_bMapOnScreen = 0;
     doc.m_nMapDisplayMode = 13;
-    ViewRoutines& routines = m_view.m_routines;
-    if (routines.addViewButtons)
-        routines.addViewButtons(1);
+    m_view.m_pNavigation->AddViewButtons(1);
     m_view.m_nPageIndex = 0;
     if (m_view.m_pPages) {
         m_view.m_pPages->m_nPicOffsetX = 0;

@@ -126,8 +126,8 @@ std::string ViewBaseMap::DrawLayeredMap(vd::Dc& dc)
 {
     const int pictureState = view_.m_nPictureState;
     BeginMainMap();
-    view_.m_routines.removeViewButtons ? view_.m_routines.removeViewButtons(2) : void();
-    view_.m_routines.removeViewButtons ? view_.m_routines.removeViewButtons(4) : void();
+    view_.m_pNavigation->RemoveViewButtons(2);
+    view_.m_pNavigation->RemoveViewButtons(4);
     SaveEntryTexts();
     doc_.m_anKindTally.fill(0);
     view_.m_nPageIndex = 0;
@@ -171,11 +171,10 @@ std::string ViewBaseMap::DrawLayeredMap(vd::Dc& dc)
 std::string ViewBaseMap::DrawJapanMap(vd::Dc& dc)
 {
     BeginMainMap();
-    ViewRoutines& r = view_.m_routines;
-    if (r.removeViewButtons)
-        r.removeViewButtons(2);
-    if (!doc_.m_bHideSheetButtons && r.addViewButtons)
-        r.addViewButtons(0);
+    ViewNavigation& buttons = *view_.m_pNavigation;
+    buttons.RemoveViewButtons(2);
+    if (!doc_.m_bHideSheetButtons)
+        buttons.AddViewButtons(0);
     SaveEntryTexts();
     doc_.m_anKindTally[0] = doc_.m_anKindTally[1] = doc_.m_anKindTally[2] = 0;
     view_.m_nPageIndex = 0;
@@ -208,12 +207,11 @@ std::string ViewBaseMap::DrawJapanMap(vd::Dc& dc)
             title += "   <<" + doc_.GetSeismicMapTitle() + ">>";
         SetTitle(title);
         doc_.m_nReactivated = 0;
-    } else if (view_.m_pNavigation) {
-        view_.m_pNavigation->DrawSheetFrame(dc, 1);
+    } else {
+        buttons.DrawSheetFrame(dc, 1);
     }
     AfterMainMap(dc);
-    if (r.addViewButtons)
-        r.addViewButtons(4);
+    buttons.AddViewButtons(4);
     if (doc_.m_nPointerCoords == 1) {
         const int top = view_.m_nSavedHeight - (view_.m_nSavedWidth > 800 ? 27 : 69);
         DrawBevelBox(dc, 12, top, 146, top + 25);
@@ -229,14 +227,11 @@ void ViewBaseMap::DrawPrefectureMap(vd::Dc& dc)
     if (view_.m_nPictureState == -8888)
         view_.SaveRestoreMap(1, view_.m_nSavedX, view_.m_nSavedY, view_.m_nSavedX, view_.m_nSavedY,
                              view_.m_nSavedWidth, view_.m_nSavedHeight);
-    ViewRoutines& r = view_.m_routines;
-    if (r.removeViewButtons) {
-        r.removeViewButtons(2);
-        r.removeViewButtons(4);
-    }
-    if (r.removeViewButton)
-        for (int kind : {12, 29, 33})
-            r.removeViewButton(kind);
+    ViewNavigation& buttons = *view_.m_pNavigation;
+    buttons.RemoveViewButtons(2);
+    buttons.RemoveViewButtons(4);
+    for (int kind : {12, 29, 33})
+        buttons.SetViewButton(kind, "", 0, 0, 0, 0);
     SaveEntryTexts();
     view_.m_nPageIndex = 0;
     {
@@ -247,8 +242,7 @@ void ViewBaseMap::DrawPrefectureMap(vd::Dc& dc)
     doc_.m_bMapOnScreen = 0;
     doc_.m_nMapDisplayMode = 10;
     doc_.m_strEntryParam.clear();
-    if (r.addViewButtons)
-        r.addViewButtons(5);
+    buttons.AddViewButtons(5);
     view_.m_nPictureState = 1;
     m_nLocatorLeft = m_nLocatorTop = m_nLocatorScale = -1;
     view_.m_strDragShape.clear();
@@ -256,10 +250,8 @@ void ViewBaseMap::DrawPrefectureMap(vd::Dc& dc)
 
 void ViewBaseMap::DrawDragOverview(vd::Dc& dc)
 {
-    if (view_.m_routines.removeViewButtons)
-        view_.m_routines.removeViewButtons(1);
-    if (view_.m_pNavigation)
-        view_.m_pNavigation->DrawSheetFrame(dc, 0);
+    view_.m_pNavigation->RemoveViewButtons(1);
+    view_.m_pNavigation->DrawSheetFrame(dc, 0);
     SetTitle("日本列島（サンソン図法）");
     if (doc_.m_nMapDisplayMode == 8) {
         dc.SetTextColor(vd::RGB(0, 0, 0));

@@ -20,13 +20,6 @@
 
 namespace {
 
-template <class Fn, class... Args>
-void CallSlot(const std::function<Fn>& slot, Args&&... args)
-{
-    if (slot)
-        slot(std::forward<Args>(args)...);
-}
-
 // A frame one pixel outside the picture and the two shadow lines below and right of it.
 void DrawPictureFrame(vd::Dc& dc, const PictureFit& fit)
 {
@@ -177,13 +170,13 @@ int LoadSheetPicture(CVeldoranView& view, vd::Dc& dc)
 void DrawSheetPicture(CVeldoranView& view, vd::Dc& dc)
 {
     CVeldoranDoc& doc = *view.GetDocument();
-    ViewRoutines& r = view.m_routines;
+    ViewNavigation& buttons = *view.m_pNavigation;
     const int w = view.m_nSavedWidth;
     const int h = view.m_nSavedHeight;
     const bool restoring = view.m_nPictureState == -8888;
     if (restoring)
         view.SaveRestoreMap(1, 0, 0, 0, 0, w, h);
-    CallSlot(r.addViewButtons, 0);
+    buttons.AddViewButtons(0);
     doc.m_nSavedMapDisplayMode = doc.m_nMapDisplayMode;
     if (restoring) {
         view.m_nPictureState = 1;
@@ -193,12 +186,12 @@ void DrawSheetPicture(CVeldoranView& view, vd::Dc& dc)
         return;
     {
         CMapRenderer renderer(&dc, &doc, w, h);
-        renderer.DrawSheetAnnotations(view.m_pNavigation->m_nPictureWidth, view.m_pNavigation->m_nPictureHeight);
+        renderer.DrawSheetAnnotations(buttons.m_nPictureWidth, buttons.m_nPictureHeight);
     }
     const int x0 = w - 90;
     const int y0 = w > 800 ? 0 : h - 60;
-    CallSlot(r.setViewButton, 26, std::string("仕様"), x0 - 68, y0 + 3, x0 - 23, y0 + 26);
-    CallSlot(r.setViewButton, 12, std::string("他地域"), x0, y0 + 3, 65, 1);
-    CallSlot(r.setViewButton, 27, std::string("1/20万"), x0, y0 + 29, x0 + 79, y0 + 52);
+    buttons.SetViewButton(26, std::string("仕様"), x0 - 68, y0 + 3, x0 - 23, y0 + 26);
+    buttons.SetViewButton(12, std::string("他地域"), x0, y0 + 3, 65, 1);
+    buttons.SetViewButton(27, std::string("1/20万"), x0, y0 + 29, x0 + 79, y0 + 52);
     doc.m_nMapDisplayMode = 10;
 }

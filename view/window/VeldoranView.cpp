@@ -134,7 +134,7 @@ void CVeldoranView::OnUpdate(vd::View*, std::intptr_t)
 
 void CVeldoranView::OnSize(int, int)
 {
-    Call(m_routines.removeViewButtons, 1);
+    m_pNavigation->RemoveViewButtons(1);
 }
 
 void CVeldoranView::OnMove()
@@ -206,21 +206,24 @@ std::intptr_t CVeldoranView::OnViewDialogDone()
         if (m_pDlgSheetSelect && !HandleSheetDialogDone(*m_pDlgSheetSelect))
             doc.m_nActiveViewDialog = -1;
         else
-            Call(m_routines.applySheetChoice);
+            m_pNavigation->ApplySheetChoice();
         break;
     case 1:
     case 2: {
         const bool places = doc.m_nActiveViewDialog == 1;
-        const int state = m_routines.findPlaceDialogState ? m_routines.findPlaceDialogState() : 3;
+        const int state = m_pDlgFindPlace->m_nModelessState;
         if (state != 2) { // Cancel, Escape or the close box
             EndFindPlaceSearch();
             break;
         }
-        Call(places ? m_routines.applyPlaceChoice : m_routines.applyMunicipalityChoice);
+        if (places)
+            m_pNavigation->ApplyPlaceChoice();
+        else
+            m_pNavigation->ApplyMunicipalityChoice();
         // A shown place ends the place search; a changed search setting has opened the dialog
         // anew (its state is 1 again). The municipality search stays open: the chosen
         // municipality is drawn only while its dialog is.
-        const int after = m_routines.findPlaceDialogState ? m_routines.findPlaceDialogState() : 3;
+        const int after = m_pDlgFindPlace->m_nModelessState;
         if (places && after == 2 && doc.m_nActiveViewDialog == 1)
             EndFindPlaceSearch();
         break;
@@ -234,7 +237,8 @@ std::intptr_t CVeldoranView::OnViewDialogDone()
 void CVeldoranView::EndFindPlaceSearch()
 {
     CVeldoranDoc& doc = *m_pDoc;
-    Call(m_routines.destroyFindPlaceDialog);
+    if (m_pDlgFindPlace->IsWindow())
+        m_pDlgFindPlace->DestroyWindow();
     if (doc.m_nActiveViewDialog == 1) {
         if (doc.m_nFindPlaceKind == 2)
             doc.m_nFindPlaceKind = 1;

@@ -182,8 +182,7 @@ public:
     void OnRButtonDown(unsigned flags, vd::ui::Point point) override;
     void OnVScroll(int code, int pos, vd::ScrollBar* bar) override;
 
-    // Members (the old view's, in its order; buttons and scroll bar belong to their own pieces
-    // and are reached through m_routines).
+    // Members (the old view's, in its order; buttons and scroll bar belong to m_pNavigation).
     std::unique_ptr<CDlgSheetSelect> m_pDlgSheetSelect;
     std::unique_ptr<CDlgFindPlace> m_pDlgFindPlace;
     std::unique_ptr<vd::ImageDc> m_pMemDC;

@@ -83,7 +83,7 @@ void CVeldoranView::OnRedisplayMap()
     CVeldoranDoc& doc = *m_pDoc;
     doc.m_nPictureFit = 0;
     m_strPageText.clear();
-    Call(m_routines.removeViewButtons, 6);
+    m_pNavigation->RemoveViewButtons(6);
     if (doc.m_nGuideMapIndex >= 0) {
         doc.m_nMapDisplayMode = 24;
         InvalidateView(true);
@@ -201,8 +201,8 @@ void CVeldoranView::OnTextFont()
             font.lfHeight = -25;
         m_fontText.CreateFontIndirect(font);
         m_logFontText = font;
-        Call(m_routines.removeViewButton, 30);
-        Call(m_routines.removeViewButton, 31);
+        m_pNavigation->SetViewButton(30, "", 0, 0, 0, 0);
+        m_pNavigation->SetViewButton(31, "", 0, 0, 0, 0);
     }
     m_pDoc->m_bMapOnScreen = 0;
     InvalidateView(true);
@@ -260,10 +260,10 @@ void CVeldoranView::OnArrowKey(int commandId)
 {
     static constexpr int kButtons[] = {312, 314, 316, 318};
     if (m_pDoc->m_nMapDisplayMode == 10 && m_pDoc->m_nMapType == 1)
-        Call(m_routines.runButtonCommand, kButtons[commandId - ID_ARROW_UP]);
+        m_pNavigation->RunButtonCommand(kButtons[commandId - ID_ARROW_UP]);
 }
 
 void CVeldoranView::OnAlbumStop()
 {
-    Call(m_routines.runButtonCommand, 327);
+    m_pNavigation->RunButtonCommand(327);
 }

@@ -35,7 +35,7 @@ void CVeldoranView::OnDraw(vd::Dc& dc)
         doc.m_bMapOnScreen = 0;
         DrawGeologyTable(dc);
         doc.m_strViewState.clear();
-        Call(m_routines.setViewButton, 16, std::string("地図"), m_nSavedWidth - 59, 3, m_nSavedWidth - 9, 27);
+        m_pNavigation->SetViewButton(16, std::string("地図"), m_nSavedWidth - 59, 3, m_nSavedWidth - 9, 27);
         return;
     }
     if (doc.m_nCdRomPrompt == -1) {
@@ -97,7 +97,7 @@ int CVeldoranView::PrepareRepaint()
         RebuildBackgroundTools();
     switch (mode) {
     case kSheetDialog:
-        Call(m_routines.openSheetDialog);
+        OpenSheetDialog();
         return 0;
     case kRouteAreaSheets: {
         const int flag = doc.m_nPointDisplayFlag;
@@ -116,7 +116,7 @@ int CVeldoranView::PrepareRepaint()
         return 1;
     case kPicturePageEntry:
         if (m_nTextPageState < 0)
-            Call(m_routines.resetPageScrollBar);
+            m_pNavigation->ResetPageScrollBar();
         mode = kPicturePage;
         return -1;
     case kPictureViewerBack:
@@ -139,7 +139,7 @@ int CVeldoranView::PrepareRepaint()
         if (doc.m_strEntryParam.empty())
             doc.m_strEntryParam = doc.m_strEntryDefaultParam;
         if (m_nTextPageState < 0) {
-            Call(m_routines.resetPageScrollBar);
+            m_pNavigation->ResetPageScrollBar();
             m_nTextPageState = 0;
         }
         mode = kTextPage;
@@ -170,7 +170,7 @@ int CVeldoranView::DrawByMapMode(vd::Dc& dc, int result)
         doc.m_nGuideMapIndex = -1;
         m_nLastMapState = 1;
         if (doc.m_bMapOnScreen == 0) {
-            Call(m_routines.removeViewButtons, 1);
+            m_pNavigation->RemoveViewButtons(1);
             Call(m_routines.drawSheetIndexMap, dc);
         }
         doc.m_bMapOnScreen = 1;
@@ -202,15 +202,15 @@ int CVeldoranView::DrawByMapMode(vd::Dc& dc, int result)
         Call(m_routines.showTextPage, dc);
         break;
     case kSubmarineMeshMap:
-        Call(m_routines.removeViewButtons, 1);
-        Call(m_routines.setViewButton, 27, std::string("元の地図"), w - 100, h - 60, w - 20, h - 36);
+        m_pNavigation->RemoveViewButtons(1);
+        m_pNavigation->SetViewButton(27, std::string("元の地図"), w - 100, h - 60, w - 20, h - 36);
         Call(m_routines.drawSubmarineMeshMap, dc);
         doc.m_nMapDisplayMode = kIdle;
         SetFrameTitle("水深ﾃﾞｰﾀ中間ファイルの作成状況");
         break;
     case kSubmarineMeshFile:
-        Call(m_routines.removeViewButtons, 1);
-        Call(m_routines.setViewButton, 27, std::string("元の地図"), w - 100, h - 60, w - 20, h - 36);
+        m_pNavigation->RemoveViewButtons(1);
+        m_pNavigation->SetViewButton(27, std::string("元の地図"), w - 100, h - 60, w - 20, h - 36);
         SetFrameTitle("水深ﾃﾞｰﾀ中間ファイルの作成");
         Call(m_routines.makeSubmarineMeshFile, dc);
         doc.m_nMapDisplayMode = kIdle;
@@ -264,8 +264,8 @@ void CVeldoranView::DrawMainMap(vd::Dc& dc)
     }
     if (doc.m_nMapType == 1) {
         if (!doc.m_bHideSheetButtons)
-            Call(m_routines.addViewButtons, 0);
-        Call(m_routines.addViewButtons, 3);
+            m_pNavigation->AddViewButtons(0);
+        m_pNavigation->AddViewButtons(3);
     }
 }
 
@@ -274,7 +274,7 @@ void CVeldoranView::SetUpCityBoundaries(vd::Dc& dc)
     CVeldoranDoc& doc = *m_pDoc;
     auto* boundarySet = Surrick().OnCityBoundarySet.fn;
     auto* coastlineSet = Surrick().OnCoastlineSet.fn;
-    Call(m_routines.removeViewButtons, 1);
+    m_pNavigation->RemoveViewButtons(1);
     // Repaints caused by Surrick's dialogs draw nothing meanwhile.
     doc.m_nMapDisplayMode = kSuspended;
     doc.m_bMapOnScreen = 0;
@@ -298,7 +298,7 @@ void CVeldoranView::SetUpCityBoundaries(vd::Dc& dc)
             coastlineSet(&dc, doc.m_strCoastlineDir);
     }
     doc.m_nMapDisplayMode = kMainMap;
-    Call(m_routines.runButtonCommand, 327);
+    m_pNavigation->RunButtonCommand(327);
 }
 
 bool CVeldoranView::DrawsAPage(int mode, int mapOnScreen, const std::string& entryParam)

@@ -83,7 +83,7 @@ void CVeldoranView::OnPrefectureData()
     if (doc.m_anPrefData[0] == -1)
         return;
     if (mapType == 1)
-        Call(m_routines.removeViewButtons, 1);
+        m_pNavigation->RemoveViewButtons(1);
     InvalidateView(true);
 }
 
@@ -91,7 +91,7 @@ void CVeldoranView::OnSheetMapType()
 {
     CVeldoranDoc& doc = *m_pDoc;
     if (doc.m_nMapType == 2)
-        Call(m_routines.removeViewButtons, 7);
+        m_pNavigation->RemoveViewButtons(7);
     doc.SelectMapType(1);
 }
 
@@ -99,7 +99,7 @@ void CVeldoranView::OnJapanMap()
 {
     CVeldoranDoc& doc = *m_pDoc;
     if (doc.m_nMapType < 3)
-        Call(m_routines.removeViewButtons, 7);
+        m_pNavigation->RemoveViewButtons(7);
     doc.m_nMapType = 2;
     doc.m_nPrefectureSel = 0;
     doc.m_nMapFigure = 0;
@@ -113,7 +113,7 @@ void CVeldoranView::OnJapanMap()
 void CVeldoranView::OnDataCheck()
 {
     CVeldoranDoc& doc = *m_pDoc;
-    Call(m_routines.removeViewButtons, 1);
+    m_pNavigation->RemoveViewButtons(1);
     doc.m_bMapOnScreen = 0;
     doc.m_nMapDisplayMode = 7;
     SetFrameTitle("登録データ分布図");
@@ -128,7 +128,7 @@ void CVeldoranView::OnFewerSheets()
         return;
     const int button = doc.m_nMapMode == 9 ? 327 : doc.m_nMapMode == 25 ? 334 : doc.m_nMapMode == 49 ? 335 : 0;
     if (button != 0)
-        Call(m_routines.runButtonCommand, button);
+        m_pNavigation->RunButtonCommand(button);
 }
 
 // Page Up: the 3 x 3 block from a single sheet, or a larger block.
@@ -143,7 +143,7 @@ void CVeldoranView::OnMoreSheets()
     else if (doc.m_nMapFrame == 2)
         button = doc.m_nMapMode == 9 ? 334 : doc.m_nMapMode == 25 ? 335 : 0;
     if (button != 0)
-        Call(m_routines.runButtonCommand, button);
+        m_pNavigation->RunButtonCommand(button);
 }
 
 namespace {

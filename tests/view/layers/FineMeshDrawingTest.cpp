@@ -34,8 +34,6 @@ protected:
             << LandUse("52356072", std::string(50, '1') + std::string(50, '7')) << "\r\n";
         MapView::SetUp();
         PastFirstPaint();
-        view->m_routines.removeViewButtons = [](int) {};
-        view->m_routines.addViewButtons = [](int) {};
         doc->m_strMapName = "京都及大阪";
         doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
         doc->m_nMapType = 1;

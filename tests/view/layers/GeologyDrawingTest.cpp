@@ -28,8 +28,6 @@ protected:
                               fs::copy_options::overwrite_existing);
         MapView::SetUp();
         PastFirstPaint();
-        view->m_routines.removeViewButtons = [](int) {};
-        view->m_routines.addViewButtons = [](int) {};
         doc->m_strMapName = "京都及大阪";
         doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
         doc->m_nMapType = 1;

@@ -15,9 +15,6 @@ protected:
     {
         MapView::SetUp();
         PastFirstPaint();
-        // The on-screen buttons are not what these tests look at.
-        view->m_routines.removeViewButtons = [](int) {};
-        view->m_routines.addViewButtons = [](int) {};
     }
 
     bool MarkShown() const { return picture->GetPixel(43, 43) == vd::RGB(255, 0, 0); }

@@ -26,8 +26,6 @@ protected:
         fs::copy(fs::path(VD_SAMPLE_DATA_DIR) / "Msh_prft.dat", doctest::Home() / "Msh_prft.dat", replace);
         MapView::SetUp();
         PastFirstPaint();
-        view->m_routines.removeViewButtons = [](int) {};
-        view->m_routines.addViewButtons = [](int) {};
     }
 
     // The rows of the settings files taken into the document, as the preset command loads them.
