@@ -18,15 +18,8 @@
 namespace {
 
 using namespace vd::ui;
+using namespace coloursetids;
 
-constexpr int IDC_SET_COMBO = 1029;
-constexpr int IDC_DELETE = 1032;
-constexpr int IDC_EDIT = 1111;
-constexpr int IDC_CHECK_MODE = 1122;
-constexpr int IDC_MESSAGE = 1119;
-
-// Buttons of the swatches C1..C13.
-constexpr std::array<int, 13> kSwatchIds = {1017, 1018, 1019, 1020, 1021, 1022, 1023, 1024, 1025, 1026, 1030, 1118, 1013};
 constexpr int kLakeSwatch = 10;       // C11
 constexpr int kZeroMetreSwatch = 11;  // C12
 constexpr int kBackgroundSwatch = 12; // C13

@@ -12,6 +12,18 @@
 #include <string>
 #include <vector>
 
+// The dialog's control ids (template 177).
+namespace coloursetids {
+inline constexpr int IDC_SET_COMBO = 1029;
+inline constexpr int IDC_DELETE = 1032;
+inline constexpr int IDC_EDIT = 1111;
+inline constexpr int IDC_CHECK_MODE = 1122;
+inline constexpr int IDC_MESSAGE = 1119;
+// Buttons of the swatches C1..C13.
+inline constexpr std::array<int, 13> kSwatchIds = {1017, 1018, 1019, 1020, 1021, 1022, 1023,
+                                                   1024, 1025, 1026, 1030, 1118, 1013};
+} // namespace coloursetids
+
 class CDlgColourSet : public vd::Dialog {
 public:
     enum { IDD = 177 };

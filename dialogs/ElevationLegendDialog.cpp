@@ -11,7 +11,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_SET_NAME = 1121;
+using namespace legendids;
 
 struct LegendBand {
     int buttonId;
@@ -20,17 +20,17 @@ struct LegendBand {
 };
 
 constexpr std::array<LegendBand, 11> kBands = {{
-    {1109, "海域", 0},
-    {1100, "標高  <  100m", 1},
-    {1101, "標高  <  200m", 6},
-    {1102, "標高  <  500m", 13},
-    {1103, "標高  <1,000m", 33},
-    {1104, "標高  <1,500m", 66},
-    {1105, "標高  <2,000m", 100},
-    {1106, "標高  <2,500m", 133},
-    {1107, "標高  <3,000m", 166},
-    {1108, "標高  3,000m～", 200},
-    {1110, "湖沼・貯水池", -1},
+    {IDC_SEA, "海域", 0},
+    {IDC_BELOW_100M, "標高  <  100m", 1},
+    {IDC_BELOW_200M, "標高  <  200m", 6},
+    {IDC_BELOW_500M, "標高  <  500m", 13},
+    {IDC_BELOW_1000M, "標高  <1,000m", 33},
+    {IDC_BELOW_1500M, "標高  <1,500m", 66},
+    {IDC_BELOW_2000M, "標高  <2,000m", 100},
+    {IDC_BELOW_2500M, "標高  <2,500m", 133},
+    {IDC_BELOW_3000M, "標高  <3,000m", 166},
+    {IDC_FROM_3000M, "標高  3,000m～", 200},
+    {IDC_LAKES, "湖沼・貯水池", -1},
 }};
 
 DialogTemplate ElevationLegendTemplate()

@@ -8,6 +8,23 @@
 #include <cstdint>
 #include <string>
 
+// The dialog's control ids (template 158).
+namespace legendids {
+inline constexpr int IDC_SET_NAME = 1121;
+// The band swatches, sea to 3,000 m and over, and the lakes.
+inline constexpr int IDC_SEA = 1109;
+inline constexpr int IDC_BELOW_100M = 1100;
+inline constexpr int IDC_BELOW_200M = 1101;
+inline constexpr int IDC_BELOW_500M = 1102;
+inline constexpr int IDC_BELOW_1000M = 1103;
+inline constexpr int IDC_BELOW_1500M = 1104;
+inline constexpr int IDC_BELOW_2000M = 1105;
+inline constexpr int IDC_BELOW_2500M = 1106;
+inline constexpr int IDC_BELOW_3000M = 1107;
+inline constexpr int IDC_FROM_3000M = 1108;
+inline constexpr int IDC_LAKES = 1110;
+} // namespace legendids
+
 class CDlgElevationLegend : public vd::Dialog {
 public:
     enum { IDD = 158 };

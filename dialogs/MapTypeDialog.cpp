@@ -11,16 +11,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_SHEET_MAP = 1004;
-constexpr int IDC_JAPAN_MAP = 1005;
-constexpr int IDC_PREFECTURE_MAP = 1006;
-constexpr int IDC_WHITE_MAP = 1112;
-constexpr int IDC_TINT_MAP = 1113;
-constexpr int IDC_SET_COMBO = 1116;
-constexpr int IDC_STEP_COMBO = 1117;
-constexpr int IDC_PREF_PROJECTION = 1034;
-constexpr int IDC_JAPAN_PROJECTION = 1035;
-constexpr int IDC_COAST_COMBO = 1014;
+using namespace maptypeids;
 
 // The prefecture selection as this library shows it.
 constexpr int kPrefectureSelectionTemplate = 179;

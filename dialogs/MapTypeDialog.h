@@ -7,6 +7,20 @@
 
 #include <string>
 
+// The dialog's control ids (template 159).
+namespace maptypeids {
+inline constexpr int IDC_SHEET_MAP = 1004;
+inline constexpr int IDC_JAPAN_MAP = 1005;
+inline constexpr int IDC_PREFECTURE_MAP = 1006;
+inline constexpr int IDC_WHITE_MAP = 1112;
+inline constexpr int IDC_TINT_MAP = 1113;
+inline constexpr int IDC_SET_COMBO = 1116;
+inline constexpr int IDC_STEP_COMBO = 1117;
+inline constexpr int IDC_PREF_PROJECTION = 1034;
+inline constexpr int IDC_JAPAN_PROJECTION = 1035;
+inline constexpr int IDC_COAST_COMBO = 1014;
+} // namespace maptypeids
+
 class CDlgMapType : public vd::Dialog {
 public:
     enum { IDD = 159 };

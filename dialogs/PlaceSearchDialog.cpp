@@ -9,9 +9,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_TAB = 1149;
-constexpr int IDC_DISPLAY_ONLY = 1152;
-constexpr int IDC_DISPLAY_AND_SAVE = 1153;
+using namespace placesearchids;
 constexpr int kDisplayTab = 2;
 
 DialogTemplate PlaceSearchTemplate()

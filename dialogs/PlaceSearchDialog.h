@@ -9,6 +9,13 @@
 
 #include <string>
 
+// The dialog's control ids (template 170).
+namespace placesearchids {
+inline constexpr int IDC_TAB = 1149;
+inline constexpr int IDC_DISPLAY_ONLY = 1152;
+inline constexpr int IDC_DISPLAY_AND_SAVE = 1153;
+} // namespace placesearchids
+
 class CDlgPlaceSearch : public vd::Dialog {
 public:
     enum { IDD = 170 };

@@ -6,14 +6,7 @@
 namespace {
 
 using namespace vd::ui;
-
-constexpr int kNameEdits[6] = {101, 104, 105, 129, 130, 132};
-constexpr int IDC_SW_LATITUDE = 1000;
-constexpr int IDC_SW_LONGITUDE = 1010;
-constexpr int IDC_NE_LATITUDE = 1002;
-constexpr int IDC_NE_LONGITUDE = 1003;
-constexpr int IDC_FOCUS_CAPTION = 1009;
-constexpr int IDC_FOCUS_NAME = 1011;
+using namespace regiondivisionids;
 
 DialogTemplate RegionDivisionTemplate()
 {

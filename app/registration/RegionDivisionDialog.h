@@ -17,6 +17,18 @@ struct RegionDivisions {
     std::array<std::string, 6> neLatitude;
 };
 
+// The dialog's control ids (template 143).
+namespace regiondivisionids {
+// The six region name edits, in the order of the divisions.
+inline constexpr int kNameEdits[6] = {101, 104, 105, 129, 130, 132};
+inline constexpr int IDC_SW_LATITUDE = 1000;
+inline constexpr int IDC_SW_LONGITUDE = 1010;
+inline constexpr int IDC_NE_LATITUDE = 1002;
+inline constexpr int IDC_NE_LONGITUDE = 1003;
+inline constexpr int IDC_FOCUS_CAPTION = 1009;
+inline constexpr int IDC_FOCUS_NAME = 1011;
+} // namespace regiondivisionids
+
 class CDlgRegionDivision : public vd::Dialog {
 public:
     enum { IDD = 143 };

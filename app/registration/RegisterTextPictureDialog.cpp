@@ -9,16 +9,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_PICTURE_FILE = 101;
-constexpr int IDC_END_REGISTRATION = 103;
-constexpr int IDC_ITEM = 104;
-constexpr int IDC_TEXT_FILE = 105;
-constexpr int IDC_NAME = 106;
-constexpr int IDC_LATITUDE = 107;
-constexpr int IDC_LONGITUDE = 108;
-constexpr int IDC_TEXT_CHOOSER = 109;
-constexpr int IDC_SHOW_TEXT = 114;
-constexpr int IDC_PICTURE_CHOOSER = 115;
+using namespace registertextpictureids;
 constexpr int kMemoHead = 2; // the memo dialog shows the head of the file
 
 DialogTemplate RegisterTextPictureTemplate()

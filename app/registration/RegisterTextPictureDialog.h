@@ -6,6 +6,20 @@
 
 #include <string>
 
+// The dialog's control ids (template 137).
+namespace registertextpictureids {
+inline constexpr int IDC_PICTURE_FILE = 101;
+inline constexpr int IDC_END_REGISTRATION = 103;
+inline constexpr int IDC_ITEM = 104;
+inline constexpr int IDC_TEXT_FILE = 105;
+inline constexpr int IDC_NAME = 106;
+inline constexpr int IDC_LATITUDE = 107;
+inline constexpr int IDC_LONGITUDE = 108;
+inline constexpr int IDC_TEXT_CHOOSER = 109;
+inline constexpr int IDC_SHOW_TEXT = 114;
+inline constexpr int IDC_PICTURE_CHOOSER = 115;
+} // namespace registertextpictureids
+
 class CDlgRegisterTextPicture : public vd::Dialog {
 public:
     enum { IDD = 137 };

@@ -12,23 +12,7 @@
 namespace {
 
 using namespace vd::ui;
-
-constexpr int IDC_REGION = 101;
-constexpr int IDC_ITEM = 104;
-constexpr int IDC_NAME = 105;
-constexpr int IDC_LIST = 128;
-constexpr int IDC_LATITUDE = 129;
-constexpr int IDC_LONGITUDE = 130;
-constexpr int IDC_COUNT = 131;
-constexpr int IDC_TEXT_FILE = 132;
-constexpr int IDC_TEXT_CHOOSER = 133;
-constexpr int IDC_END_UPDATE = 134;
-constexpr int IDC_PICTURE_FILE = 1000;
-constexpr int IDC_PICTURE_CHOOSER = 1007;
-constexpr int IDC_DELETE_LINE = 1023;
-constexpr int IDC_DIVISION_SETTINGS = 1046;
-constexpr int kRegionButtons[] = {103, 109, 114, 115, 116, 117, 119};
-constexpr int kDivisionButtons[6] = {120, 121, 122, 123, 124, 126};
+using namespace updatepointids;
 
 DialogTemplate UpdatePointDataTemplate()
 {

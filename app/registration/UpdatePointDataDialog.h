@@ -12,6 +12,37 @@
 #include <string>
 #include <vector>
 
+// The dialog's control ids (template 132).
+namespace updatepointids {
+inline constexpr int IDC_REGION = 101;
+inline constexpr int IDC_ITEM = 104;
+inline constexpr int IDC_NAME = 105;
+inline constexpr int IDC_LIST = 128;
+inline constexpr int IDC_LATITUDE = 129;
+inline constexpr int IDC_LONGITUDE = 130;
+inline constexpr int IDC_COUNT = 131;
+inline constexpr int IDC_TEXT_FILE = 132;
+inline constexpr int IDC_TEXT_CHOOSER = 133;
+inline constexpr int IDC_END_UPDATE = 134;
+inline constexpr int IDC_PICTURE_FILE = 1000;
+inline constexpr int IDC_PICTURE_CHOOSER = 1007;
+inline constexpr int IDC_DELETE_LINE = 1023;
+inline constexpr int IDC_DIVISION_SETTINGS = 1046;
+// The region buttons: 全国, 北海道, 東北, 関東信越, 近畿中部, 中国四国, 九州沖縄.
+inline constexpr int IDC_ALL_REGIONS = 103;
+inline constexpr int IDC_HOKKAIDO = 109;
+inline constexpr int IDC_TOHOKU = 114;
+inline constexpr int IDC_KANTO_SHINETSU = 115;
+inline constexpr int IDC_KINKI_CHUBU = 116;
+inline constexpr int IDC_CHUGOKU_SHIKOKU = 117;
+inline constexpr int IDC_KYUSHU_OKINAWA = 119;
+inline constexpr int kRegionButtons[] = {IDC_ALL_REGIONS, IDC_HOKKAIDO,        IDC_TOHOKU,        IDC_KANTO_SHINETSU,
+                                         IDC_KINKI_CHUBU, IDC_CHUGOKU_SHIKOKU, IDC_KYUSHU_OKINAWA};
+// The six user division buttons, in the order of the divisions.
+inline constexpr int IDC_FIRST_DIVISION = 120;
+inline constexpr int kDivisionButtons[6] = {IDC_FIRST_DIVISION, 121, 122, 123, 124, 126};
+} // namespace updatepointids
+
 class CDlgUpdatePointData : public vd::Dialog {
 public:
     enum { IDD = 132 };

@@ -9,16 +9,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_NAME = 1052;
-constexpr int IDC_ITEM = 1053;
-constexpr int IDC_TEXT_FILE = 1054;
-constexpr int IDC_PICTURE_FILE = 1055;
-constexpr int IDC_TEXT_CHOOSER = 1057;
-constexpr int IDC_PICTURE_CHOOSER = 1058;
-constexpr int IDC_NOTE = 1059;
-constexpr int IDC_Y = 1060;
-constexpr int IDC_X = 1061;
-constexpr int IDC_END_UPDATE = 1062;
+using namespace updatetextpictureids;
 
 DialogTemplate UpdateTextPictureTemplate()
 {

@@ -6,6 +6,20 @@
 
 #include <string>
 
+// The dialog's control ids (template 145).
+namespace updatetextpictureids {
+inline constexpr int IDC_NAME = 1052;
+inline constexpr int IDC_ITEM = 1053;
+inline constexpr int IDC_TEXT_FILE = 1054;
+inline constexpr int IDC_PICTURE_FILE = 1055;
+inline constexpr int IDC_TEXT_CHOOSER = 1057;
+inline constexpr int IDC_PICTURE_CHOOSER = 1058;
+inline constexpr int IDC_NOTE = 1059;
+inline constexpr int IDC_Y = 1060;
+inline constexpr int IDC_X = 1061;
+inline constexpr int IDC_END_UPDATE = 1062;
+} // namespace updatetextpictureids
+
 class CDlgUpdateTextPicture : public vd::Dialog {
 public:
     enum { IDD = 145 };

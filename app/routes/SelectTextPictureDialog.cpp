@@ -11,21 +11,9 @@
 namespace {
 
 using namespace vd::ui;
+using namespace selecttextpictureids;
 
-constexpr int IDC_COUNT = 102;
-constexpr int IDC_LONGITUDE = 103;
-constexpr int IDC_LATITUDE = 105;
-constexpr int IDC_REGION = 113;
-constexpr int IDC_LIST = 125;
-constexpr int IDC_DIVISION_SETTINGS = 133;
-constexpr int IDC_TEXT_FILE = 1000;
-constexpr int IDC_PICTURE_FILE = 1001;
-constexpr int IDC_SHOWN_MAP = 1064;
 constexpr const char* kShownMap = "表示地図";
-
-// The fixed region buttons in table order, then the division buttons of divisions 0-5.
-constexpr int kRegionButtons[] = {112, 119, 120, 121, 122, 123, 124};
-constexpr int kDivisionButtons[] = {117, 114, 126, 115, 116, 109};
 
 DialogTemplate SelectTextPictureTemplate()
 {

@@ -7,8 +7,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_TAB = 1144;
-constexpr int IDC_POINTER_COORDS = 1145;
+using namespace mapspecids;
 constexpr int kPageCount = 4;
 
 DialogTemplate MapDisplaySpecTemplate()

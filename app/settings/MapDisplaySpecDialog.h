@@ -11,6 +11,12 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialog.h"
 
+// The dialog's control ids (template 168).
+namespace mapspecids {
+inline constexpr int IDC_TAB = 1144;
+inline constexpr int IDC_POINTER_COORDS = 1145;
+} // namespace mapspecids
+
 class CDlgMapDisplaySpec : public vd::Dialog {
 public:
     enum { IDD = 168 };

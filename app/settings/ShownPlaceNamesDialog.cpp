@@ -5,9 +5,7 @@
 namespace {
 
 using namespace vd::ui;
-
-// The check box of each flag, in flag order.
-constexpr std::array<int, 10> kKindBox = {1378, 1158, 1159, 1160, 1157, 1161, 1162, 1379, 1164, 1165};
+using namespace shownplacenameids;
 
 DialogTemplate ShownPlaceNamesTemplate()
 {
@@ -17,16 +15,16 @@ DialogTemplate ShownPlaceNamesTemplate()
     t.id = CDlgShownPlaceNames::IDD;
     t.caption = "表示する地点名";
     t.controls = {
-        checkBox(1378, "すべて", {}, box | vd::WS_GROUP),
-        checkBox(1158, "海", {}, box | vd::WS_GROUP),
-        checkBox(1159, "湖", {}, box),
-        checkBox(1160, "島", {}, box),
-        checkBox(1157, "山", {}, box),
-        checkBox(1161, "谷", {}, box | vd::WS_GROUP),
-        checkBox(1162, "川", {}, box),
-        checkBox(1379, "市･町･駅", {}, box),
-        checkBox(1164, "湾", {}, box),
-        checkBox(1165, "岬", {}, box | vd::WS_GROUP),
+        checkBox(IDC_ALL_KINDS, "すべて", {}, box | vd::WS_GROUP),
+        checkBox(IDC_SEA, "海", {}, box | vd::WS_GROUP),
+        checkBox(IDC_LAKE, "湖", {}, box),
+        checkBox(IDC_ISLAND, "島", {}, box),
+        checkBox(IDC_MOUNTAIN, "山", {}, box),
+        checkBox(IDC_VALLEY, "谷", {}, box | vd::WS_GROUP),
+        checkBox(IDC_RIVER, "川", {}, box),
+        checkBox(IDC_TOWN, "市･町･駅", {}, box),
+        checkBox(IDC_BAY, "湾", {}, box),
+        checkBox(IDC_CAPE, "岬", {}, box | vd::WS_GROUP),
         defPushButton(vd::IDOK, "OK"),
         pushButton(vd::IDCANCEL, "ｷｬﾝｾﾙ"),
     };

@@ -22,6 +22,23 @@ void ClickAll(PlaceNameKindFlags& flags);
 void ClickKind(PlaceNameKindFlags& flags, int kind);
 } // namespace place_name_kinds
 
+// The dialog's control ids (template 161): one check box per kind.
+namespace shownplacenameids {
+inline constexpr int IDC_ALL_KINDS = 1378; // すべて
+inline constexpr int IDC_SEA = 1158;       // 海
+inline constexpr int IDC_LAKE = 1159;      // 湖
+inline constexpr int IDC_ISLAND = 1160;    // 島
+inline constexpr int IDC_MOUNTAIN = 1157;  // 山
+inline constexpr int IDC_VALLEY = 1161;    // 谷
+inline constexpr int IDC_RIVER = 1162;     // 川
+inline constexpr int IDC_TOWN = 1379;      // 市･町･駅
+inline constexpr int IDC_BAY = 1164;       // 湾
+inline constexpr int IDC_CAPE = 1165;      // 岬
+// The check box of each flag, in flag order.
+inline constexpr std::array<int, 10> kKindBox = {IDC_ALL_KINDS, IDC_SEA,   IDC_LAKE, IDC_ISLAND, IDC_MOUNTAIN,
+                                                 IDC_VALLEY,    IDC_RIVER, IDC_TOWN, IDC_BAY,    IDC_CAPE};
+} // namespace shownplacenameids
+
 class CDlgShownPlaceNames : public vd::Dialog {
 public:
     enum { IDD = 161 };

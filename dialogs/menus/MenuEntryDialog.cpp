@@ -10,10 +10,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_TITLE = 1022;
-constexpr int IDC_TARGET = 1023;
-constexpr int IDC_BROWSE = 1025;
-constexpr int IDC_TARGET_LABEL = 1026;
+using namespace menuentryids;
 
 DialogTemplate MenuEntryTemplate()
 {

@@ -6,6 +6,14 @@
 
 #include <string>
 
+// The dialog's control ids (template 178).
+namespace menuentryids {
+inline constexpr int IDC_TITLE = 1022;
+inline constexpr int IDC_TARGET = 1023;
+inline constexpr int IDC_BROWSE = 1025;
+inline constexpr int IDC_TARGET_LABEL = 1026;
+} // namespace menuentryids
+
 class CDlgMenuEntry : public vd::Dialog {
 public:
     enum { IDD = 178 };

@@ -12,10 +12,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_MENU = 1141;
-constexpr int IDC_LIST = 1021;
-constexpr int IDC_COUNT = 131;
-constexpr int IDC_EDIT = 1019;
+using namespace menuregisterids;
 
 // Menus 5-7 of the file are the picture menus 1-3.
 constexpr int kFirstPictureMenu = 5;

@@ -12,6 +12,14 @@
 #include <vector>
 
 // The report list of the dialog's entries; nothing beyond the platform's list view.
+// The dialog's control ids (template 141).
+namespace menuregisterids {
+inline constexpr int IDC_MENU = 1141;
+inline constexpr int IDC_LIST = 1021;
+inline constexpr int IDC_COUNT = 131;
+inline constexpr int IDC_EDIT = 1019;
+} // namespace menuregisterids
+
 class CMenuItemList : public vd::ListCtrl {};
 
 class CDlgMenuRegister : public vd::Dialog {

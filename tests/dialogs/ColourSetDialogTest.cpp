@@ -15,18 +15,13 @@ namespace {
 using namespace dialogtest;
 using vd::RGB;
 
-constexpr int kCombo = 1029;
-constexpr int kEdit = 1111;
-constexpr int kDelete = 1032;
-constexpr int kCheck = 1122;
-constexpr int kMessage = 1119;
-constexpr int C1 = 1017, C2 = 1018, C4 = 1020, C10 = 1026, C11 = 1030, C12 = 1118, C13 = 1013;
+using namespace coloursetids;
 constexpr unsigned kQuestion = vd::MB_OKCANCEL | vd::MB_ICONEXCLAMATION;
 
 std::vector<std::string> ComboItems(vd::DialogDriver& d)
 {
     std::vector<std::string> items;
-    auto* combo = d.dialog().item<vd::ComboBox>(kCombo);
+    auto* combo = d.dialog().item<vd::ComboBox>(IDC_SET_COMBO);
     for (int i = 0; i < combo->GetCount(); ++i)
         items.push_back(combo->GetLBText(i));
     return items;
@@ -77,28 +72,29 @@ TEST_F(ColourSets, ShowsTheSetAsWrittenAndAsTheMapWillTintIt)
     script->answerDialog(kModule, 177, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "  配色の設定");
         EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"配色1", "配色2", "配色3", "新規登録"}));
-        EXPECT_EQ(d.text(kCombo), "配色2");
-        EXPECT_EQ(d.text(kMessage), "配色の登録数=3");
-        EXPECT_EQ(Swatch(d, C1), RGB(0, 0, 202));
-        EXPECT_EQ(Swatch(d, C12), RGB(10, 102, 10));
-        EXPECT_EQ(Swatch(d, C2), RGB(0, 0, 0)) << "100 m is left out";
-        EXPECT_EQ(Swatch(d, C4), RGB(0, 0, 0)) << "500 m is left out";
-        EXPECT_EQ(Swatch(d, C10), RGB(255, 255, 255));
-        EXPECT_EQ(Swatch(d, C11), RGB(1, 2, 3));
-        EXPECT_EQ(Swatch(d, C13), RGB(4, 5, 6));
-        EXPECT_EQ(ShownAt(d, C1, 0, 0), RGB(255, 255, 255)) << "the white outline";
-        EXPECT_EQ(ShownAt(d, C1, 39, 16), RGB(255, 255, 255));
+        EXPECT_EQ(d.text(IDC_SET_COMBO), "配色2");
+        EXPECT_EQ(d.text(IDC_MESSAGE), "配色の登録数=3");
+        EXPECT_EQ(Swatch(d, kSwatchIds[0]), RGB(0, 0, 202));
+        EXPECT_EQ(Swatch(d, kSwatchIds[11]), RGB(10, 102, 10));
+        EXPECT_EQ(Swatch(d, kSwatchIds[1]), RGB(0, 0, 0)) << "100 m is left out";
+        EXPECT_EQ(Swatch(d, kSwatchIds[3]), RGB(0, 0, 0)) << "500 m is left out";
+        EXPECT_EQ(Swatch(d, kSwatchIds[9]), RGB(255, 255, 255));
+        EXPECT_EQ(Swatch(d, kSwatchIds[10]), RGB(1, 2, 3));
+        EXPECT_EQ(Swatch(d, kSwatchIds[12]), RGB(4, 5, 6));
+        EXPECT_EQ(ShownAt(d, kSwatchIds[0], 0, 0), RGB(255, 255, 255)) << "the white outline";
+        EXPECT_EQ(ShownAt(d, kSwatchIds[0], 39, 16), RGB(255, 255, 255));
         // The preview: 500 m (index 33) between 200 m (13) and 1,000 m (66).
-        d.click(kCheck);
-        EXPECT_TRUE(d.isChecked(kCheck));
+        d.click(IDC_CHECK_MODE);
+        EXPECT_TRUE(d.isChecked(IDC_CHECK_MODE));
         const auto at33 = [](int a, int b) { return int(a + (33 - 13) * double(b - a) / (66 - 13)); };
-        EXPECT_EQ(Swatch(d, C4), RGB(at33(130, 200), at33(160, 100), at33(30, 60)));
-        EXPECT_EQ(Swatch(d, C2), RGB(10 + 5 * 120 / 12, 102 + 5 * 58 / 12, 10 + 5 * 20 / 12)) << "100 m at index 6";
+        EXPECT_EQ(Swatch(d, kSwatchIds[3]), RGB(at33(130, 200), at33(160, 100), at33(30, 60)));
+        EXPECT_EQ(Swatch(d, kSwatchIds[1]), RGB(10 + 5 * 120 / 12, 102 + 5 * 58 / 12, 10 + 5 * 20 / 12))
+            << "100 m at index 6";
         // Another set leaves the preview.
-        d.selectCombo(kCombo, 2);
-        EXPECT_FALSE(d.isChecked(kCheck));
-        EXPECT_EQ(Swatch(d, C4), RGB(0, 0, 0));
-        EXPECT_EQ(Swatch(d, C1), RGB(0, 0, 203));
+        d.selectCombo(IDC_SET_COMBO, 2);
+        EXPECT_FALSE(d.isChecked(IDC_CHECK_MODE));
+        EXPECT_EQ(Swatch(d, kSwatchIds[3]), RGB(0, 0, 0));
+        EXPECT_EQ(Swatch(d, kSwatchIds[0]), RGB(0, 0, 203));
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Answer(1), "2|0|0|203|1|2|3|4|5|6|");
@@ -119,18 +115,18 @@ TEST_F(ColourSets, AnUpdateRewritesTheSetWithoutItsBlackClasses)
     script->answerColour(RGB(0, 0, 0));
     script->answerColour(RGB(0, 0, 0));
     script->answerDialog(kModule, 177, [](vd::DialogDriver& d) {
-        d.click(C4);
-        EXPECT_EQ(ShownAt(d, C4, 0, 0), RGB(0, 0, 0)) << "the chosen swatch is framed black";
-        EXPECT_EQ(ShownAt(d, C4, 39, 15), RGB(0, 0, 0));
-        EXPECT_EQ(ShownAt(d, C1, 0, 0), RGB(255, 255, 255));
-        EXPECT_EQ(d.text(kEdit), "編集") << "nothing chosen, nothing changed";
-        d.click(C4);
-        EXPECT_EQ(d.text(kEdit), "更新");
-        EXPECT_EQ(d.text(kMessage), "中間の標高を無視する時は黒色を指定してください！");
-        EXPECT_EQ(Swatch(d, C4), RGB(90, 80, 70));
-        d.click(C10 - 7); // 200 m and 1,000 m turned black: their lines go
-        d.click(C10 - 5);
-        d.click(kEdit);
+        d.click(kSwatchIds[3]);
+        EXPECT_EQ(ShownAt(d, kSwatchIds[3], 0, 0), RGB(0, 0, 0)) << "the chosen swatch is framed black";
+        EXPECT_EQ(ShownAt(d, kSwatchIds[3], 39, 15), RGB(0, 0, 0));
+        EXPECT_EQ(ShownAt(d, kSwatchIds[0], 0, 0), RGB(255, 255, 255));
+        EXPECT_EQ(d.text(IDC_EDIT), "編集") << "nothing chosen, nothing changed";
+        d.click(kSwatchIds[3]);
+        EXPECT_EQ(d.text(IDC_EDIT), "更新");
+        EXPECT_EQ(d.text(IDC_MESSAGE), "中間の標高を無視する時は黒色を指定してください！");
+        EXPECT_EQ(Swatch(d, kSwatchIds[3]), RGB(90, 80, 70));
+        d.click(kSwatchIds[9] - 7); // 200 m and 1,000 m turned black: their lines go
+        d.click(kSwatchIds[9] - 5);
+        d.click(IDC_EDIT);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Answer(0), "0|0|0|201|1|2|3|4|5|6|PaletteChange");
@@ -153,8 +149,8 @@ TEST_F(ColourSets, OkAsksToSaveAPendingChangeButNotForLakesOrBackground)
     script->answerColour(RGB(20, 30, 40));
     script->answerMessageBox(vd::IDCANCEL);
     script->answerDialog(kModule, 177, [](vd::DialogDriver& d) {
-        d.click(C2);
-        d.click(C11);
+        d.click(kSwatchIds[1]);
+        d.click(kSwatchIds[10]);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Answer(1), "1|0|0|202|20|30|40|4|5|6|");
@@ -166,9 +162,9 @@ TEST_F(ColourSets, OkAsksToSaveAPendingChangeButNotForLakesOrBackground)
     script->answerColour(RGB(20, 30, 40));
     script->answerColour(RGB(50, 60, 70));
     script->answerDialog(kModule, 177, [](vd::DialogDriver& d) {
-        d.click(C11);
-        d.click(C13);
-        EXPECT_EQ(Swatch(d, C13), RGB(50, 60, 70));
+        d.click(kSwatchIds[10]);
+        d.click(kSwatchIds[12]);
+        EXPECT_EQ(Swatch(d, kSwatchIds[12]), RGB(50, 60, 70));
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Answer(1), "1|0|0|202|20|30|40|50|60|70|");
@@ -178,7 +174,7 @@ TEST_F(ColourSets, OkAsksToSaveAPendingChangeButNotForLakesOrBackground)
     script = vd::ui::Script::install();
     script->answerColour(RGB(9, 9, 9));
     script->answerDialog(kModule, 177, [](vd::DialogDriver& d) {
-        d.click(C2);
+        d.click(kSwatchIds[1]);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Answer(1), "1|0|0|202|1|2|3|4|5|6|PaletteChange");
@@ -190,7 +186,7 @@ TEST_F(ColourSets, WithoutAChangeTheEditButtonOpensTheSetInTheEditor)
 {
     WriteNumberedSets(1);
     script->answerDialog(kModule, 177, [](vd::DialogDriver& d) {
-        d.click(kEdit);
+        d.click(IDC_EDIT);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Answer(0), "0|0|0|201|1|2|3|4|5|6|");
@@ -208,15 +204,15 @@ TEST_F(ColourSets, RegistersANewSetUnderAFileNoListedSetUses)
     const std::string fourth = Palette("atlas4.plt");
     script->answerColour(RGB(0, 150, 0));
     script->answerDialog(kModule, 177, [](vd::DialogDriver& d) {
-        d.selectCombo(kCombo, 3);
-        EXPECT_EQ(Swatch(d, C1), RGB(0, 0, 255)) << "a new set starts blue";
-        EXPECT_EQ(Swatch(d, C10), RGB(255, 255, 255)) << "and white at 4,000 m";
-        EXPECT_EQ(Swatch(d, C12), RGB(0, 0, 0));
-        d.click(C12);
-        EXPECT_EQ(d.text(kEdit), "新規登録");
-        d.click(kEdit); // no name yet
-        d.setComboEditText(kCombo, "高原の緑");
-        d.click(kEdit);
+        d.selectCombo(IDC_SET_COMBO, 3);
+        EXPECT_EQ(Swatch(d, kSwatchIds[0]), RGB(0, 0, 255)) << "a new set starts blue";
+        EXPECT_EQ(Swatch(d, kSwatchIds[9]), RGB(255, 255, 255)) << "and white at 4,000 m";
+        EXPECT_EQ(Swatch(d, kSwatchIds[11]), RGB(0, 0, 0));
+        d.click(kSwatchIds[11]);
+        EXPECT_EQ(d.text(IDC_EDIT), "新規登録");
+        d.click(IDC_EDIT); // no name yet
+        d.setComboEditText(IDC_SET_COMBO, "高原の緑");
+        d.click(IDC_EDIT);
         EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"一", "二", "三", "高原の緑"}));
         d.click(vd::IDOK);
     });
@@ -247,8 +243,8 @@ TEST_F(ColourSets, NineteenSetsOfferNoNewEntryAndLongListsKeepTheirTail)
     WritePalette("PLTTFILE.DAT", list);
     script->answerDialog(kModule, 177, [](vd::DialogDriver& d) {
         EXPECT_EQ(ComboItems(d).size(), 20u);
-        EXPECT_EQ(d.text(kMessage), "配色の登録数=20");
-        d.click(kDelete);
+        EXPECT_EQ(d.text(IDC_MESSAGE), "配色の登録数=20");
+        d.click(IDC_DELETE);
         EXPECT_EQ(ComboItems(d).size(), 20u) << "the 21st line moves up";
         d.click(vd::IDCANCEL);
     });
@@ -263,9 +259,9 @@ TEST_F(ColourSets, DeletingRenumbersThePositionNumberedFiles)
     WriteNumberedSets(5);
     const std::string fifth = Palette("Atlas5.plt");
     script->answerDialog(kModule, 177, [](vd::DialogDriver& d) {
-        d.click(kDelete);
+        d.click(IDC_DELETE);
         EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"配色1", "配色2", "配色4", "配色5", "新規登録"}));
-        EXPECT_EQ(Swatch(d, C1), RGB(0, 0, 204)) << "the set now in the place is shown";
+        EXPECT_EQ(Swatch(d, kSwatchIds[0]), RGB(0, 0, 204)) << "the set now in the place is shown";
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Answer(2), "2|0|0|204|1|2|3|4|5|6|PaletteChange");
@@ -279,9 +275,9 @@ TEST_F(ColourSets, DeletingRenumbersThePositionNumberedFiles)
     script = vd::ui::Script::install();
     script->answerMessageBox(vd::IDCANCEL);
     script->answerDialog(kModule, 177, [](vd::DialogDriver& d) {
-        d.click(kDelete);
-        d.selectCombo(kCombo, 4);
-        d.click(kDelete);
+        d.click(IDC_DELETE);
+        d.selectCombo(IDC_SET_COMBO, 4);
+        d.click(IDC_DELETE);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Answer(0), "4|0|0|201|1|2|3|4|5|6|");
@@ -295,8 +291,8 @@ TEST_F(ColourSets, ADeletionLeavesTheListNamingTheFilesAsTheyAre)
     for (const char* f : {"Atlas1.plt", "mine.plt", "ATLAS3.PLT", "Atlas2.plt"})
         WritePalette(f, SparseSet(f, 0));
     script->answerDialog(kModule, 177, [](vd::DialogDriver& d) {
-        d.selectCombo(kCombo, 0);
-        d.click(kDelete);
+        d.selectCombo(IDC_SET_COMBO, 0);
+        d.click(IDC_DELETE);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Answer(1).substr(0, 2), "0|");
@@ -312,10 +308,10 @@ TEST_F(ColourSets, MissingAndDamagedFilesShowBlack)
     // No list: only the new entry; its registration cannot be listed and leaves no file.
     script->answerDialog(kModule, 177, [](vd::DialogDriver& d) {
         EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"新規登録"}));
-        EXPECT_EQ(d.text(kMessage), "配色の登録数=0");
-        EXPECT_EQ(Swatch(d, C1), RGB(0, 0, 0));
-        d.setComboEditText(kCombo, "初めての配色");
-        d.click(kEdit);
+        EXPECT_EQ(d.text(IDC_MESSAGE), "配色の登録数=0");
+        EXPECT_EQ(Swatch(d, kSwatchIds[0]), RGB(0, 0, 0));
+        d.setComboEditText(IDC_SET_COMBO, "初めての配色");
+        d.click(IDC_EDIT);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Answer(0).substr(0, 2), "0|");
@@ -327,28 +323,28 @@ TEST_F(ColourSets, MissingAndDamagedFilesShowBlack)
     WritePalette("broken.plt", {"   0  12", "   1 abc  40  50", "4000 255 255 2"});
     script = vd::ui::Script::install();
     script->answerDialog(kModule, 177, [](vd::DialogDriver& d) {
-        EXPECT_EQ(Swatch(d, C1), RGB(0, 0, 0));
-        d.selectCombo(kCombo, 1);
-        EXPECT_EQ(Swatch(d, C10), RGB(0, 0, 0));
-        d.selectCombo(kCombo, 2);
-        EXPECT_EQ(Swatch(d, C1), RGB(12, 0, 0));
-        EXPECT_EQ(Swatch(d, C12), RGB(0, 40, 50));
-        EXPECT_EQ(Swatch(d, C10), RGB(255, 255, 2));
+        EXPECT_EQ(Swatch(d, kSwatchIds[0]), RGB(0, 0, 0));
+        d.selectCombo(IDC_SET_COMBO, 1);
+        EXPECT_EQ(Swatch(d, kSwatchIds[9]), RGB(0, 0, 0));
+        d.selectCombo(IDC_SET_COMBO, 2);
+        EXPECT_EQ(Swatch(d, kSwatchIds[0]), RGB(12, 0, 0));
+        EXPECT_EQ(Swatch(d, kSwatchIds[11]), RGB(0, 40, 50));
+        EXPECT_EQ(Swatch(d, kSwatchIds[9]), RGB(255, 255, 2));
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Answer(0), "2|12|0|0|1|2|3|4|5|6|");
     script->answerDialog(kModule, 177, [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(kCombo), "");
-        EXPECT_EQ(Swatch(d, C10), RGB(0, 0, 0));
-        d.click(kCheck);
-        EXPECT_EQ(Swatch(d, C10), RGB(0, 0, 0));
+        EXPECT_EQ(d.text(IDC_SET_COMBO), "");
+        EXPECT_EQ(Swatch(d, kSwatchIds[9]), RGB(0, 0, 0));
+        d.click(IDC_CHECK_MODE);
+        EXPECT_EQ(Swatch(d, kSwatchIds[9]), RGB(0, 0, 0));
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Answer(7), "7|0|0|0|1|2|3|4|5|6|");
 
     // The line without a file can be deleted.
     script->answerDialog(kModule, 177, [](vd::DialogDriver& d) {
-        d.click(kDelete);
+        d.click(IDC_DELETE);
         EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"無い", "壊れ", "新規登録"}));
         d.click(vd::IDOK);
     });

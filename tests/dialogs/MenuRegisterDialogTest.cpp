@@ -4,6 +4,8 @@
 #include "DialogTestSupport.h"
 
 #include "contracts/tovendlg.h"
+#include "dialogs/menus/MenuEntryDialog.h"
+#include "dialogs/menus/MenuRegisterDialog.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
@@ -19,16 +21,8 @@ namespace {
 
 using namespace dialogtest;
 
-constexpr int kRegister = 141;
-constexpr int kEntry = 178;
-constexpr int IDC_MENU = 1141;
-constexpr int IDC_LIST = 1021;
-constexpr int IDC_COUNT = 131;
-constexpr int IDC_EDIT = 1019;
-constexpr int IDC_TITLE = 1022;
-constexpr int IDC_TARGET = 1023;
-constexpr int IDC_BROWSE = 1025;
-constexpr int IDC_TARGET_LABEL = 1026;
+using namespace menuregisterids;
+using namespace menuentryids;
 
 // The installed item-menu form, with entries in the sections given (0-7).
 std::vector<std::string> MenuFile(std::map<int, std::vector<std::string>> entries)
@@ -80,14 +74,14 @@ protected:
     // Adds an entry through the add row (the last row) of the open registration dialog.
     void Add(vd::DialogDriver& d, const std::string& title, const std::string& target)
     {
-        script->answerDialog(kModule, kEntry, Enter(title, target));
+        script->answerDialog(kModule, CDlgMenuEntry::IDD, Enter(title, target));
         d.doubleClickListItem(IDC_LIST, List(d).GetItemCount() - 1);
     }
     int EntryDialogsRun() const
     {
         int n = 0;
         for (int id : script->dialogsRun())
-            n += id == kEntry;
+            n += id == CDlgMenuEntry::IDD;
         return n;
     }
     std::shared_ptr<vd::ui::Script> script;
@@ -99,7 +93,7 @@ TEST_F(MenuRegister, PictureMenuTwoIsTheSeventhSectionAndOnlyItsSlotChanges)
     const auto lines = MenuFile({{5, {"港@a.bmp"}}, {6, {"橋@C:\\PICT\\hashi.jpg$view", "", "山@yama.bmp"}}, {7, {"x@y"}}});
     WriteHomeFile("SOURCE/MENUFILE.DAT", Cp932Lines(lines));
 
-    script->answerDialog(kModule, kRegister, [&](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMenuRegister::IDD, [&](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "   画像メニューに項目の登録・更新");
         EXPECT_EQ(d.text(IDC_MENU), "画像1");
         EXPECT_EQ(List(d).GetColumnText(0), "タイトル");
@@ -114,7 +108,7 @@ TEST_F(MenuRegister, PictureMenuTwoIsTheSeventhSectionAndOnlyItsSlotChanges)
             << "the empty slot 01 is not listed";
         EXPECT_EQ(d.text(IDC_COUNT), "計=3");
 
-        script->answerDialog(kModule, kEntry, [](vd::DialogDriver& e) {
+        script->answerDialog(kModule, CDlgMenuEntry::IDD, [](vd::DialogDriver& e) {
             EXPECT_EQ(e.caption(), "メニューに追加");
             EXPECT_EQ(e.text(vd::IDOK), "追加");
             EXPECT_EQ(e.text(IDC_TARGET_LABEL), "画像 ﾌｧｲﾙ");
@@ -141,14 +135,14 @@ TEST_F(MenuRegister, ChangesSeparatorsAndRejectedEntries)
 
     // A separator and an entry without a target open nothing; values entered as they were, or a
     // cancelled entry dialog, change nothing, so OK writes nothing and answers -1.
-    script->answerDialog(kModule, kRegister, [&](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMenuRegister::IDD, [&](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "   テキストメニューに項目の登録・更新");
         EXPECT_EQ(List(d).GetColumnText(1), "ﾃｷｽﾄﾌｧｲﾙ");
         EXPECT_EQ(Rows(d), (std::vector<std::string>{"案内|a.txt", "----------|", "見出し|", "追加はここに!|"}));
         d.doubleClickListItem(IDC_LIST, 1);
         d.doubleClickListItem(IDC_LIST, 2);
         EXPECT_EQ(EntryDialogsRun(), 0);
-        script->answerDialog(kModule, kEntry, [](vd::DialogDriver& e) {
+        script->answerDialog(kModule, CDlgMenuEntry::IDD, [](vd::DialogDriver& e) {
             EXPECT_EQ(e.caption(), "メニューの更新");
             EXPECT_EQ(e.text(vd::IDOK), "更新");
             EXPECT_EQ(e.text(IDC_TARGET_LABEL), "ﾃｷｽﾄ ﾌｧｲﾙ");
@@ -157,7 +151,7 @@ TEST_F(MenuRegister, ChangesSeparatorsAndRejectedEntries)
             Enter("案内", "a.txt")(e);
         });
         d.doubleClickListItem(IDC_LIST, 0);
-        script->answerDialog(kModule, kEntry, [](vd::DialogDriver& e) {
+        script->answerDialog(kModule, CDlgMenuEntry::IDD, [](vd::DialogDriver& e) {
             e.setText(IDC_TITLE, "取消");
             e.click(vd::IDCANCEL);
         });
@@ -169,7 +163,7 @@ TEST_F(MenuRegister, ChangesSeparatorsAndRejectedEntries)
     EXPECT_EQ(ReadHomeFile("SOURCE/MENUFILE.DAT"), Cp932Lines(lines));
 
     // A title without a target is refused; six hyphens without a target are a separator.
-    script->answerDialog(kModule, kRegister, [&](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMenuRegister::IDD, [&](vd::DialogDriver& d) {
         Add(d, "名前だけ", "");
         Add(d, "", "only.txt");
         EXPECT_EQ(d.text(IDC_COUNT), "計=3");
@@ -183,7 +177,7 @@ TEST_F(MenuRegister, ChangesSeparatorsAndRejectedEntries)
     expected[SlotLine(0, 3)] = "03=------";
     EXPECT_EQ(ReadHomeFile("SOURCE/MENUFILE.DAT"), Cp932Lines(expected));
 
-    script->answerDialog(kModule, kRegister, [](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMenuRegister::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(Rows(d)[3], "----------|") << "read back as a separator";
         d.click(vd::IDCANCEL);
     });
@@ -196,7 +190,7 @@ TEST_F(MenuRegister, AFullMenuHasNoAddRow)
     for (int n = 0; n < 35; ++n)
         entries.push_back("項目" + std::to_string(n) + "@f.txt");
     WriteHomeFile("SOURCE/MENUFILE.DAT", Cp932Lines(MenuFile({{2, entries}})));
-    script->answerDialog(kModule, kRegister, [](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMenuRegister::IDD, [](vd::DialogDriver& d) {
         d.selectCombo(IDC_MENU, 2);
         EXPECT_EQ(List(d).GetItemCount(), 35);
         EXPECT_EQ(Rows(d).back(), "項目34|f.txt");
@@ -210,7 +204,7 @@ TEST_F(MenuRegister, ASwitchWritesTheOldMenuAndCancelAnswersMinusOneAllTheSame)
 {
     const auto lines = MenuFile({});
     WriteHomeFile("SOURCE/MENUFILE.DAT", Cp932Lines(lines));
-    script->answerDialog(kModule, kRegister, [&](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMenuRegister::IDD, [&](vd::DialogDriver& d) {
         Add(d, "一", "one.txt");
         d.selectCombo(IDC_MENU, 2);
         EXPECT_EQ(Rows(d), (std::vector<std::string>{"追加はここに!|"}));
@@ -226,7 +220,7 @@ TEST_F(MenuRegister, ASwitchWritesTheOldMenuAndCancelAnswersMinusOneAllTheSame)
 TEST_F(MenuRegister, TheEditorGetsTheRewrittenFileAndCountsAsARun)
 {
     WriteHomeFile("SOURCE/MENUFILE.DAT", Cp932Lines(MenuFile({})));
-    script->answerDialog(kModule, kRegister, [&](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMenuRegister::IDD, [&](vd::DialogDriver& d) {
         Add(d, "一", "one.txt");
         d.click(IDC_EDIT);
         ASSERT_EQ(script->processes().size(), 1u);
@@ -239,7 +233,7 @@ TEST_F(MenuRegister, TheEditorGetsTheRewrittenFileAndCountsAsARun)
 
     // An editor that cannot start is reported by the editor seam, and still counts.
     script->answerProcess({false, -1, 0});
-    script->answerDialog(kModule, kRegister, [](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMenuRegister::IDD, [](vd::DialogDriver& d) {
         d.click(IDC_EDIT);
         d.click(vd::IDOK);
     });
@@ -251,13 +245,13 @@ TEST_F(MenuRegister, TheGuideMapKeepsItsLeadingCommentsAndWritesTitleBlankPath)
 {
     WriteHomeFile("GUIDEMAP/GUIDEMAP.DAT", Cp932Lines({"; 絵地図一覧", "", "; 二行目", "城下町 @:GUIDE\\JOKA.BMP",
                                                       "; 途中の注記", "区切り", "港 PICT\\MINATO.BMP"}));
-    script->answerDialog(kModule, kRegister, [&](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMenuRegister::IDD, [&](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "   絵地図の登録・更新");
         EXPECT_EQ(d.text(IDC_MENU), "絵地図");
         EXPECT_EQ(List(d).GetColumnText(1), "画像ﾌｧｲﾙ");
         EXPECT_EQ(Rows(d), (std::vector<std::string>{"城下町|@:GUIDE\\JOKA.BMP", "----------|", "港|PICT\\MINATO.BMP",
                                                      "追加はここに!|"}));
-        script->answerDialog(kModule, kEntry, [](vd::DialogDriver& e) {
+        script->answerDialog(kModule, CDlgMenuEntry::IDD, [](vd::DialogDriver& e) {
             EXPECT_EQ(e.text(IDC_TARGET_LABEL), "画像 ﾌｧｲﾙ");
             Enter("新しい 地図", "GUIDE\\NEW.BMP")(e);
         });
@@ -277,7 +271,7 @@ TEST_F(MenuRegister, AShortSectionIsRewrittenUpToTheNextSectionOnly)
     std::vector<std::string> lines = {"[M1]", "00=a@a.txt", "01="};
     AddMenuSection(lines, "[M2]", {"b@b.txt"});
     WriteHomeFile("SOURCE/MENUFILE.DAT", Cp932Lines(lines));
-    script->answerDialog(kModule, kRegister, [&](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMenuRegister::IDD, [&](vd::DialogDriver& d) {
         EXPECT_EQ(Rows(d), (std::vector<std::string>{"a|a.txt", "追加はここに!|"})) << "nothing of [M2]";
         Add(d, "c", "c.txt");
         Add(d, "d", "d.txt");
@@ -293,7 +287,7 @@ TEST_F(MenuRegister, AShortSectionIsRewrittenUpToTheNextSectionOnly)
 TEST_F(MenuRegister, AMissingMenuFileIsMadeWithItsEightSections)
 {
     std::filesystem::remove(Home() / "SOURCE/MENUFILE.DAT");
-    script->answerDialog(kModule, kRegister, [&](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMenuRegister::IDD, [&](vd::DialogDriver& d) {
         EXPECT_EQ(Rows(d), (std::vector<std::string>{"追加はここに!|"}));
         EXPECT_EQ(d.text(IDC_COUNT), "計=0");
         Add(d, "港", "a.bmp");
@@ -312,7 +306,7 @@ TEST_F(MenuRegister, TitlesWithTheFieldMarksReadBackAsTyped)
 {
     const auto lines = MenuFile({});
     WriteHomeFile("SOURCE/MENUFILE.DAT", Cp932Lines(lines));
-    script->answerDialog(kModule, kRegister, [&](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMenuRegister::IDD, [&](vd::DialogDriver& d) {
         Add(d, "A@B[M1", "t.txt");
         d.click(vd::IDOK);
     });
@@ -320,7 +314,7 @@ TEST_F(MenuRegister, TitlesWithTheFieldMarksReadBackAsTyped)
     auto expected = lines;
     expected[SlotLine(0, 0)] = "00=A＠B［M1@t.txt";
     EXPECT_EQ(ReadHomeFile("SOURCE/MENUFILE.DAT"), Cp932Lines(expected));
-    script->answerDialog(kModule, kRegister, [](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMenuRegister::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(Rows(d).front(), "A＠B［M1|t.txt");
         d.selectCombo(IDC_MENU, 1);
         EXPECT_EQ(Rows(d), (std::vector<std::string>{"追加はここに!|"})) << "no extra section";
@@ -333,7 +327,7 @@ TEST_F(MenuRegister, AFailedRewriteIsReportedAndKeepsTheFileAndTheDialog)
 {
     const auto lines = MenuFile({{0, {"案内@a.txt"}}});
     WriteHomeFile("SOURCE/MENUFILE.DAT", Cp932Lines(lines));
-    script->answerDialog(kModule, kRegister, [&](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMenuRegister::IDD, [&](vd::DialogDriver& d) {
         Add(d, "一", "one.txt");
         {
             testsupport::FileSizeLimit full(512);
@@ -368,9 +362,9 @@ TEST_F(MenuRegister, OddLinesAreReadWholeAndLeftAsTheyAre)
     for (int m = 2; m <= 8; ++m)
         AddMenuSection(lines, "[M" + std::to_string(m) + "]", {});
     WriteHomeFile("SOURCE/MENUFILE.DAT", Cp932Lines(lines));
-    script->answerDialog(kModule, kRegister, [&](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMenuRegister::IDD, [&](vd::DialogDriver& d) {
         EXPECT_EQ(Rows(d), (std::vector<std::string>{"a|a.txt", longTitle + "|long.txt", "追加はここに!|"}));
-        script->answerDialog(kModule, kEntry, Enter("b", "b.txt"));
+        script->answerDialog(kModule, CDlgMenuEntry::IDD, Enter("b", "b.txt"));
         d.doubleClickListItem(IDC_LIST, 0);
         d.click(vd::IDOK);
     });
@@ -382,7 +376,7 @@ TEST_F(MenuRegister, OddLinesAreReadWholeAndLeftAsTheyAre)
 
 TEST_F(MenuRegister, BrowsingForATextFileTakesItsPathInLowerCase)
 {
-    script->answerDialog(kModule, kEntry, [&](vd::DialogDriver& e) {
+    script->answerDialog(kModule, CDlgMenuEntry::IDD, [&](vd::DialogDriver& e) {
         e.setText(IDC_TITLE, "寺");
         script->answerFileDialog("Z:\\Home\\TEXT\\Tera.TXT");
         e.click(IDC_BROWSE);
@@ -393,7 +387,7 @@ TEST_F(MenuRegister, BrowsingForATextFileTakesItsPathInLowerCase)
         EXPECT_EQ(e.text(IDC_TARGET), "z:\\home\\text\\tera.txt") << "a cancelled choice changes nothing";
         e.click(vd::IDOK);
     });
-    script->answerDialog(kModule, kRegister, [&](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMenuRegister::IDD, [&](vd::DialogDriver& d) {
         d.doubleClickListItem(IDC_LIST, List(d).GetItemCount() - 1);
         EXPECT_EQ(Rows(d).front(), "寺|z:\\home\\text\\tera.txt");
         d.click(vd::IDCANCEL);
@@ -415,8 +409,8 @@ TEST_F(MenuRegister, PicturesAreChosenInSurricksPictureDialog)
     vd::LibraryLoader::setOverride("SURRICK.DLL", VD_FAKE_PICTURE_FILE_DIALOG);
     setenv("VD_FAKE_PICTURE_FILE", "z:\\pict\\hills.bmp", 1);
     WriteHomeFile("SOURCE/MENUFILE.DAT", Cp932Lines(MenuFile({})));
-    script->answerDialog(kModule, kRegister, [&](vd::DialogDriver& d) {
-        script->answerDialog(kModule, kEntry, [](vd::DialogDriver& e) {
+    script->answerDialog(kModule, CDlgMenuRegister::IDD, [&](vd::DialogDriver& d) {
+        script->answerDialog(kModule, CDlgMenuEntry::IDD, [](vd::DialogDriver& e) {
             e.setText(IDC_TITLE, "丘");
             e.click(IDC_BROWSE);
             EXPECT_EQ(e.text(IDC_TARGET), "z:\\pict\\hills.bmp");
@@ -433,8 +427,8 @@ TEST_F(MenuRegister, WithoutSurrickThePictureBrowseDoesNothing)
 {
     vd::LibraryLoader::setOverride("SURRICK.DLL", "/nonexistent/libsurrick.so");
     WriteHomeFile("SOURCE/MENUFILE.DAT", Cp932Lines(MenuFile({})));
-    script->answerDialog(kModule, kRegister, [&](vd::DialogDriver& d) {
-        script->answerDialog(kModule, kEntry, [](vd::DialogDriver& e) {
+    script->answerDialog(kModule, CDlgMenuRegister::IDD, [&](vd::DialogDriver& d) {
+        script->answerDialog(kModule, CDlgMenuEntry::IDD, [](vd::DialogDriver& e) {
             e.setText(IDC_TARGET, "kept.bmp");
             e.click(IDC_BROWSE);
             EXPECT_EQ(e.text(IDC_TARGET), "kept.bmp");

@@ -4,6 +4,7 @@
 #include "DialogTestSupport.h"
 
 #include "contracts/tovendlg.h"
+#include "dialogs/PlaceSearchDialog.h"
 #include "platform/text/StringOps.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/FileDialog.h"
@@ -16,11 +17,7 @@ namespace {
 
 using namespace dialogtest;
 
-constexpr int kDialog = 170;
-constexpr int kPlaceNamePage = 171;
-constexpr int kFacilityPage = 174;
-constexpr int kDisplayPage = 132;
-constexpr int kTabs = 1149;
+using namespace placesearchids;
 
 class PlaceSearch : public ::testing::Test {
 protected:
@@ -39,11 +36,11 @@ protected:
 TEST_F(PlaceSearch, PlaceNameClassesKeepTheirCodesAndTheAnswerCarriesThem)
 {
     std::vector<std::string> seen;
-    script->answerDialog(kModule, kDialog, [&](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgPlaceSearch::IDD, [&](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), " 数値地図25000(地名・公共施設)");
         EXPECT_EQ(d.text(vd::IDOK), "検索");
-        EXPECT_TRUE(d.isChecked(1152));
-        vd::DialogDriver page = d.page(kPlaceNamePage);
+        EXPECT_TRUE(d.isChecked(IDC_DISPLAY_ONLY));
+        vd::DialogDriver page = d.page(CDlgSearchPlaceName::IDD);
         page.selectComboText(1001, "自然地名");
         page.selectComboText(1002, "湖沼･河川･湖･岸地形");
         page.selectComboText(1003, "滝");
@@ -59,8 +56,8 @@ TEST_F(PlaceSearch, PlaceNameClassesKeepTheirCodesAndTheAnswerCarriesThem)
 
 TEST_F(PlaceSearch, PublicFacilitiesAreMajorSevenWithTheSingleMiddleClassThree)
 {
-    script->answerDialog(kModule, kDialog, [&](vd::DialogDriver& d) {
-        vd::DialogDriver page = d.page(kPlaceNamePage);
+    script->answerDialog(kModule, CDlgPlaceSearch::IDD, [&](vd::DialogDriver& d) {
+        vd::DialogDriver page = d.page(CDlgSearchPlaceName::IDD);
         page.selectComboText(1001, "公共施設");
         page.selectComboText(1002, "建物");
         page.selectComboText(1003, "動植物園");
@@ -71,12 +68,12 @@ TEST_F(PlaceSearch, PublicFacilitiesAreMajorSevenWithTheSingleMiddleClassThree)
 
 TEST_F(PlaceSearch, FacilityTabAnswersKindOneWithSevenInFieldThree)
 {
-    script->answerDialog(kModule, kDialog, [&](vd::DialogDriver& d) {
-        d.selectTab(kTabs, 1);
+    script->answerDialog(kModule, CDlgPlaceSearch::IDD, [&](vd::DialogDriver& d) {
+        d.selectTab(IDC_TAB, 1);
         EXPECT_EQ(d.text(vd::IDOK), "検索");
-        EXPECT_TRUE(d.page(kFacilityPage).isVisible(1017));
-        EXPECT_FALSE(d.page(kPlaceNamePage).isVisible(1001));
-        vd::DialogDriver page = d.page(kFacilityPage);
+        EXPECT_TRUE(d.page(CDlgSearchFacility::IDD).isVisible(1017));
+        EXPECT_FALSE(d.page(CDlgSearchPlaceName::IDD).isVisible(1001));
+        vd::DialogDriver page = d.page(CDlgSearchFacility::IDD);
         page.selectComboText(1017, "消防署");
         page.selectComboText(1018, "消防署");
         EXPECT_EQ(page.text(1015), "15");
@@ -90,8 +87,8 @@ TEST_F(PlaceSearch, FacilityTabAnswersKindOneWithSevenInFieldThree)
 TEST_F(PlaceSearch, PreviousConditionsReturnToTheirPageAndClearKeepsTheText)
 {
     std::vector<std::string> shown;
-    script->answerDialog(kModule, kDialog, [&](vd::DialogDriver& d) {
-        vd::DialogDriver page = d.page(kPlaceNamePage);
+    script->answerDialog(kModule, CDlgPlaceSearch::IDD, [&](vd::DialogDriver& d) {
+        vd::DialogDriver page = d.page(CDlgSearchPlaceName::IDD);
         shown = {page.text(1001), page.text(1002), page.text(1003), page.text(1005), page.text(1007), page.text(1004)};
         page.click(1032);
         d.click(vd::IDOK);
@@ -105,9 +102,9 @@ TEST_F(PlaceSearch, DisplayTabOpensWithOkAndEchoesTheCallerWithoutASearchKind)
 {
     std::vector<bool> checks;
     std::string okText;
-    script->answerDialog(kModule, kDialog, [&](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgPlaceSearch::IDD, [&](vd::DialogDriver& d) {
         okText = d.text(vd::IDOK);
-        vd::DialogDriver page = d.page(kDisplayPage);
+        vd::DialogDriver page = d.page(CDlgSearchDisplay::IDD);
         checks = {page.isChecked(1029), page.isChecked(1019)};
         EXPECT_TRUE(page.isVisible(1028));
         page.click(1031);
@@ -122,7 +119,7 @@ TEST_F(PlaceSearch, DisplayTabOpensWithOkAndEchoesTheCallerWithoutASearchKind)
 
 TEST_F(PlaceSearch, CancelAnswersEmpty)
 {
-    script->answerDialog(kModule, kDialog, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
+    script->answerDialog(kModule, CDlgPlaceSearch::IDD, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
     EXPECT_EQ(Fresh(), "");
 }
 
@@ -134,18 +131,18 @@ TEST_F(PlaceSearch, ChosenFileGetsTheFormatsExtensionUnlessItNamesOne)
     script->answerFileDialog("Z:\\work\\old.dat.txt");
     script->cancelFileDialog();
     std::vector<std::string> after;
-    script->answerDialog(kModule, kDialog, [&](vd::DialogDriver& d) {
-        d.click(1153);
+    script->answerDialog(kModule, CDlgPlaceSearch::IDD, [&](vd::DialogDriver& d) {
+        d.click(IDC_DISPLAY_AND_SAVE);
         d.click(vd::IDOK);
     });
-    script->answerDialog(kModule, kDialog, [&](vd::DialogDriver& d) {
-        d.click(1153);
+    script->answerDialog(kModule, CDlgPlaceSearch::IDD, [&](vd::DialogDriver& d) {
+        d.click(IDC_DISPLAY_AND_SAVE);
         d.click(vd::IDOK);
     });
     // Cancelled choice keeps the path; "表示のみ" then empties it.
-    script->answerDialog(kModule, kDialog, [&](vd::DialogDriver& d) {
-        d.click(1153);
-        d.click(1152);
+    script->answerDialog(kModule, CDlgPlaceSearch::IDD, [&](vd::DialogDriver& d) {
+        d.click(IDC_DISPLAY_AND_SAVE);
+        d.click(IDC_DISPLAY_ONLY);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Fresh(), "0|1|2|-1|-1|-1|-1|1|0|0|z:\\work\\hits.csv|||||||") << "OK on tab 0 searches place names";
@@ -191,9 +188,9 @@ TEST_F(PlaceSearch, OutputFilePanelFollowsTheSelection)
         okTexts.push_back(f.controlText(vd::IDOK));
         f.selectionChanged(existingWin);
     });
-    script->answerDialog(kModule, kDialog, [&](vd::DialogDriver& d) {
-        d.selectTab(kTabs, 1);
-        d.click(1153);
+    script->answerDialog(kModule, CDlgPlaceSearch::IDD, [&](vd::DialogDriver& d) {
+        d.selectTab(IDC_TAB, 1);
+        d.click(IDC_DISPLAY_AND_SAVE);
         d.click(vd::IDOK);
     });
     const std::string answer = search(10, 1, 0, 120, -1, -1, -1, -1, -1, "", "", "");

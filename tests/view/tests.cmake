@@ -21,3 +21,24 @@ target_link_libraries(test-view PRIVATE JPEG::JPEG)
 # The album and memo dialogs of the dialog library and Surrick's picture chooser, answering as set.
 vd_fake_library(test-view view-fake-album-dialogs VD_FAKE_ALBUM_DIALOGS_VIEW
   ${PROJECT_SOURCE_DIR}/tests/app/registration/fake/FakeAlbumDialogs.cpp)
+# The tests of each subfolder of view/ sit in the subfolder of the same name; the fixtures they
+# share stay at the top, found through the include path. (layers/, overviews/, statistics/,
+# municipalities/ and golden/ are test executables of their own.)
+file(GLOB view_subfolder_tests CONFIGURE_DEPENDS
+  ${CMAKE_CURRENT_LIST_DIR}/albums/*.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/findplace/*.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/layercommands/*.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menubars/*.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menus/*.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/navigation/*.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pages/*.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/placenames/*.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pointer/*.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/registration/*.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/renderer/*.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/routes/*.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sheetmap/*.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sheetpicture/*.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window/*.cpp)
+target_sources(test-view PRIVATE ${view_subfolder_tests})
+target_include_directories(test-view PRIVATE ${CMAKE_CURRENT_LIST_DIR})

@@ -14,21 +14,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_PLACES = 1127;
-constexpr int IDC_REGISTERED = 1128;
-constexpr int IDC_NAME = 1150;
-constexpr int IDC_MESH_CODE = 1185;
-constexpr int IDC_LIST = 1187;
-constexpr int IDC_LATITUDE = 1188;
-constexpr int IDC_LONGITUDE = 1189;
-constexpr int IDC_WHOLE_COUNTRY = 1190;
-constexpr int IDC_REGION = 1191;
-constexpr int IDC_FIRST_REGION = 1192;
-constexpr int IDC_LAST_REGION = 1197;
-constexpr int IDC_COUNT = 1198;
-constexpr int IDC_SCREEN_MAP = 1063;
-constexpr int IDC_SEARCH_BUTTON = 1375;
-constexpr int IDC_SEARCH = 1377;
+using namespace findplaceids;
 
 constexpr std::string_view kScreenMap = "表示地図";
 
@@ -47,12 +33,12 @@ DialogTemplate FindPlaceTemplate()
         groupBox(vd::IDC_STATIC, "地域"),
         edit(IDC_REGION),
         pushButton(IDC_WHOLE_COUNTRY, "全国"),
-        pushButton(1192, "北海道"),
-        pushButton(1193, "東北"),
-        pushButton(1194, "関東信越"),
-        pushButton(1195, "近畿中部"),
-        pushButton(1196, "中国四国"),
-        pushButton(1197, "九州沖縄"),
+        pushButton(IDC_HOKKAIDO, "北海道"),
+        pushButton(IDC_TOHOKU, "東北"),
+        pushButton(IDC_KANTO_SHINETSU, "関東信越"),
+        pushButton(IDC_KINKI_CHUBU, "近畿中部"),
+        pushButton(IDC_CHUGOKU_SHIKOKU, "中国四国"),
+        pushButton(IDC_KYUSHU_OKINAWA, "九州沖縄"),
         pushButton(IDC_SCREEN_MAP, std::string(kScreenMap)),
         ltext(vd::IDC_STATIC, "文字列"),
         comboBox(IDC_SEARCH, {}, vd::CBS_DROPDOWN | vd::WS_VSCROLL | vd::WS_TABSTOP),

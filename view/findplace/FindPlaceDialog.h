@@ -15,6 +15,32 @@
 #include <string_view>
 #include <vector>
 
+// The dialog's control ids (template 172).
+namespace findplaceids {
+inline constexpr int IDC_PLACES = 1127;
+inline constexpr int IDC_REGISTERED = 1128;
+inline constexpr int IDC_NAME = 1150;
+inline constexpr int IDC_MESH_CODE = 1185;
+inline constexpr int IDC_LIST = 1187;
+inline constexpr int IDC_LATITUDE = 1188;
+inline constexpr int IDC_LONGITUDE = 1189;
+inline constexpr int IDC_WHOLE_COUNTRY = 1190;
+inline constexpr int IDC_REGION = 1191;
+// The region buttons 北海道, 東北, 関東信越, 近畿中部, 中国四国, 九州沖縄.
+inline constexpr int IDC_HOKKAIDO = 1192;
+inline constexpr int IDC_TOHOKU = 1193;
+inline constexpr int IDC_KANTO_SHINETSU = 1194;
+inline constexpr int IDC_KINKI_CHUBU = 1195;
+inline constexpr int IDC_CHUGOKU_SHIKOKU = 1196;
+inline constexpr int IDC_KYUSHU_OKINAWA = 1197;
+inline constexpr int IDC_FIRST_REGION = IDC_HOKKAIDO;
+inline constexpr int IDC_LAST_REGION = IDC_KYUSHU_OKINAWA;
+inline constexpr int IDC_COUNT = 1198;
+inline constexpr int IDC_SCREEN_MAP = 1063;
+inline constexpr int IDC_SEARCH_BUTTON = 1375;
+inline constexpr int IDC_SEARCH = 1377;
+} // namespace findplaceids
+
 class CDlgFindPlace : public vd::Dialog {
 public:
     enum { IDD = 172 };

@@ -14,6 +14,8 @@
 
 namespace {
 
+using namespace selecttextpictureids;
+
 const char* const kRecords[] = {
     "京都 35.0000 135.4500 寺 c:\\Kyoto.txt",
     "大阪 34.4000 135.3000 城 c:\\Osaka.JPG c:\\osaka.txt",
@@ -57,18 +59,18 @@ TEST_F(Selection, TextsAreListedByRegionAndTheChosenOneIsShownAsATextPage)
     Answer([](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "  　　　　　    テキストの選択");
         EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"京都/寺", "大阪/城", "別府/湯"}));
-        EXPECT_EQ(d.text(102), "登録数=3");
-        EXPECT_EQ(d.text(113), "全国");
-        d.click(119); // 北海道
-        EXPECT_EQ(d.text(102), "登録数=0");
-        d.click(124); // 九州沖縄 reaches 131.5900 here
+        EXPECT_EQ(d.text(IDC_COUNT), "登録数=3");
+        EXPECT_EQ(d.text(IDC_REGION), "全国");
+        d.click(IDC_HOKKAIDO);
+        EXPECT_EQ(d.text(IDC_COUNT), "登録数=0");
+        d.click(IDC_KYUSHU_OKINAWA); // reaches 131.5900 here
         EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"別府/湯"}));
-        d.click(112);
-        d.selectCombo(125, 1);
-        EXPECT_EQ(d.text(105), "34.4000");
-        EXPECT_EQ(d.text(103), "135.3000");
-        EXPECT_EQ(d.text(1000), "c:\\osaka.txt");
-        EXPECT_EQ(d.text(1001), "");
+        d.click(IDC_ALL_REGIONS);
+        d.selectCombo(IDC_LIST, 1);
+        EXPECT_EQ(d.text(IDC_LATITUDE), "34.4000");
+        EXPECT_EQ(d.text(IDC_LONGITUDE), "135.3000");
+        EXPECT_EQ(d.text(IDC_TEXT_FILE), "c:\\osaka.txt");
+        EXPECT_EQ(d.text(IDC_PICTURE_FILE), "");
         d.click(vd::IDOK);
     });
     Run(32892);
@@ -83,8 +85,8 @@ TEST_F(Selection, TextsAreListedByRegionAndTheChosenOneIsShownAsATextPage)
     // The last choice is selected again; a double click chooses at once; the dialog form of texts.
     doc->m_strTextAppear = "Dialog";
     Answer([](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(1000), "c:\\osaka.txt");
-        d.doubleClickCombo(125, 0);
+        EXPECT_EQ(d.text(IDC_TEXT_FILE), "c:\\osaka.txt");
+        d.doubleClickCombo(IDC_LIST, 0);
         EXPECT_TRUE(d.ended());
     });
     Run(32892);
@@ -98,9 +100,9 @@ TEST_F(Selection, PicturesAreListedWithTheirTextAndShownByKind)
     Answer([](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "  　　　　　    画像の選択");
         EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"大阪/城 ", "奈良/鹿 ", "鳥取/砂丘 "}));
-        d.selectCombo(125, 0);
-        EXPECT_EQ(d.text(1001), "c:\\Osaka.JPG");
-        EXPECT_EQ(d.text(1000), "c:\\osaka.txt");
+        d.selectCombo(IDC_LIST, 0);
+        EXPECT_EQ(d.text(IDC_PICTURE_FILE), "c:\\Osaka.JPG");
+        EXPECT_EQ(d.text(IDC_TEXT_FILE), "c:\\osaka.txt");
         d.click(vd::IDOK);
     });
     Run(32896);
@@ -114,7 +116,7 @@ TEST_F(Selection, PicturesAreListedWithTheirTextAndShownByKind)
 
     // A bitmap is shown by the view's own picture mode.
     Answer([](vd::DialogDriver& d) {
-        d.selectCombo(125, 2);
+        d.selectCombo(IDC_LIST, 2);
         d.click(vd::IDOK);
     });
     Run(32896);
@@ -151,30 +153,30 @@ TEST_F(Selection, DivisionsNarrowTheListAndAreEditedThroughTheDivisionDialog)
     // The division dialog renames the first division; its cancel keeps the names.
     auto renameFirst = [this] {
         script->answerDialog(vd::ui::kProgramModule, 143, [](vd::DialogDriver& d) {
-            d.focus(101);
-            d.setText(101, "北陸");
-            d.focus(104);
+            d.focus(regiondivisionids::kNameEdits[0]);
+            d.setText(regiondivisionids::kNameEdits[0], "北陸");
+            d.focus(regiondivisionids::kNameEdits[1]);
             d.click(vd::IDOK);
         });
     };
     renameFirst();
     Answer([](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(114), "関西");
-        d.click(114);
-        EXPECT_EQ(d.text(113), "関西");
+        EXPECT_EQ(d.text(kDivisionButtons[1]), "関西");
+        d.click(kDivisionButtons[1]);
+        EXPECT_EQ(d.text(IDC_REGION), "関西");
         EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"大阪/城"}));
-        d.click(1064); // 表示地図
+        d.click(IDC_SHOWN_MAP);
         EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"京都/寺"}));
-        d.click(133);
-        EXPECT_EQ(d.text(117), "北陸");
+        d.click(IDC_DIVISION_SETTINGS);
+        EXPECT_EQ(d.text(kDivisionButtons[0]), "北陸");
         d.click(vd::IDCANCEL);
     });
     Run(32892);
     EXPECT_EQ(doc->m_astrDivName[0], firstName) << "a cancelled selection takes nothing back";
     renameFirst();
     Answer([](vd::DialogDriver& d) {
-        d.click(133);
-        d.selectCombo(125, 0);
+        d.click(IDC_DIVISION_SETTINGS);
+        d.selectCombo(IDC_LIST, 0);
         d.click(vd::IDOK);
     });
     Run(32892);

@@ -2,6 +2,7 @@
 // library is handed at the next call, so an unchanged second OK gives the same state back.
 #include "LayerTestSupport.h"
 
+#include "layers/settings/linedata/LineDataSetDialog.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
@@ -138,7 +139,8 @@ TEST(RealPelmoraRoundTrip, FirstPointCallCancelledKeepsAFullResultAndTheTab)
 
 TEST(RealPelmoraRoundTrip, LineColourChangeRewritesTheFileAndComesBack)
 {
-    constexpr int kTabs = 1516, kColour = 1746;
+    // The colour combo of the conservation page's second row.
+    constexpr int kColour = 1746;
     RealShell s;
     ASSERT_TRUE(s.started);
     ASSERT_TRUE(s.Call(32772, 232, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); }));
@@ -149,7 +151,7 @@ TEST(RealPelmoraRoundTrip, LineColourChangeRewritesTheFileAndComesBack)
     const auto values = s.doc->m_anLineRowValue;
 
     ASSERT_TRUE(s.Call(32772, 232, [&](vd::DialogDriver& d) {
-        d.selectTab(kTabs, 4);
+        d.selectTab(CDlgLineDataSet::kTabControl, 4);
         auto& combo = dynamic_cast<vd::ComboBox&>(d.control(kColour));
         d.selectCombo(kColour, combo.GetCurSel() == 21 ? 20 : 21);
         d.click(vd::IDOK);
@@ -161,7 +163,7 @@ TEST(RealPelmoraRoundTrip, LineColourChangeRewritesTheFileAndComesBack)
 
     int shown = -1;
     ASSERT_TRUE(s.Call(32772, 232, [&](vd::DialogDriver& d) {
-        d.selectTab(kTabs, 4);
+        d.selectTab(CDlgLineDataSet::kTabControl, 4);
         shown = dynamic_cast<vd::ComboBox&>(d.control(kColour)).GetCurSel();
         d.click(vd::IDCANCEL);
     }));

@@ -2,6 +2,7 @@
 // map's point updated in the text/picture update dialog (145).
 #include "RegistrationTestSupport.h"
 
+#include "app/registration/UpdateTextPictureDialog.h"
 #include "platform/sys/ApplicationFolder.h"
 
 #include <filesystem>
@@ -10,13 +11,7 @@ using namespace registrationtest;
 
 namespace {
 
-constexpr int IDC_NAME = 1052;
-constexpr int IDC_TEXT_FILE = 1054;
-constexpr int IDC_PICTURE_FILE = 1055;
-constexpr int IDC_PICTURE_CHOOSER = 1058;
-constexpr int IDC_Y = 1060;
-constexpr int IDC_X = 1061;
-constexpr int IDC_END_UPDATE = 1062;
+using namespace updatetextpictureids;
 
 TEST_F(Registration, AlbumRegistrationAnswersByTheDialogsAnswer)
 {

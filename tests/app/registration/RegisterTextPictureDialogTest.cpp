@@ -8,22 +8,15 @@ using namespace registrationtest;
 
 namespace {
 
-constexpr int IDC_PICTURE_FILE = 101;
-constexpr int IDC_END_REGISTRATION = 103;
-constexpr int IDC_ITEM = 104;
-constexpr int IDC_TEXT_FILE = 105;
-constexpr int IDC_NAME = 106;
-constexpr int IDC_TEXT_CHOOSER = 109;
-constexpr int IDC_SHOW_TEXT = 114;
-constexpr int IDC_PICTURE_CHOOSER = 115;
+using namespace registertextpictureids;
 
 TEST_F(Registration, RegistrationDialogKeepsFilesAndShowsTheText)
 {
     Answer("OnPictureFileDialog", "Z:\\pic\\Falls.JPG");
     script->answerFileDialog("Z:\\Memo\\Falls.TXT");
     script->answerDialog(137, [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(107), "35.4000");
-        EXPECT_EQ(d.text(108), "140.3000");
+        EXPECT_EQ(d.text(IDC_LATITUDE), "35.4000");
+        EXPECT_EQ(d.text(IDC_LONGITUDE), "140.3000");
         EXPECT_EQ(d.text(IDC_NAME), "") << "the edits start empty";
         d.click(IDC_TEXT_CHOOSER);
         EXPECT_EQ(d.text(IDC_TEXT_FILE), "z:\\memo\\falls.txt");

@@ -5,6 +5,7 @@
 
 #include "app/document/ProfileWriter.h"
 #include "app/registration/PointRecordText.h"
+#include "app/registration/UpdatePointDataDialog.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/Controls.h"
 #include "tests/support/FileSizeLimit.h"
@@ -13,23 +14,7 @@ using namespace registrationtest;
 
 namespace {
 
-constexpr int IDC_REGION = 101;
-constexpr int IDC_ITEM = 104;
-constexpr int IDC_NAME = 105;
-constexpr int IDC_LIST = 128;
-constexpr int IDC_LATITUDE = 129;
-constexpr int IDC_LONGITUDE = 130;
-constexpr int IDC_COUNT = 131;
-constexpr int IDC_TEXT_FILE = 132;
-constexpr int IDC_TEXT_CHOOSER = 133;
-constexpr int IDC_END_UPDATE = 134;
-constexpr int IDC_PICTURE_FILE = 1000;
-constexpr int IDC_PICTURE_CHOOSER = 1007;
-constexpr int IDC_DELETE_LINE = 1023;
-constexpr int IDC_DIVISION_SETTINGS = 1046;
-constexpr int IDC_HOKKAIDO = 109;
-constexpr int IDC_TOHOKU = 114;
-constexpr int IDC_FIRST_DIVISION = 120;
+using namespace updatepointids;
 
 const std::vector<std::string> kPoints = {
     "; 登録地点",
@@ -240,12 +225,12 @@ TEST_F(Registration, EditedDivisionsComeBackToTheDocument)
 {
     WriteDataFile(kPoints);
     script->answerDialog(143, [](vd::DialogDriver& d) {
-        d.setText(1000, "33.0000"); // before any name had the focus: region 1
-        d.focus(104);
-        EXPECT_EQ(d.text(1009), "地域(2)");
-        d.setText(104, "近所");
-        d.setText(1010, "135.0000");
-        d.setText(1003, "136.0000");
+        d.setText(regiondivisionids::IDC_SW_LATITUDE, "33.0000"); // before any name had the focus: region 1
+        d.focus(regiondivisionids::kNameEdits[1]);
+        EXPECT_EQ(d.text(regiondivisionids::IDC_FOCUS_CAPTION), "地域(2)");
+        d.setText(regiondivisionids::kNameEdits[1], "近所");
+        d.setText(regiondivisionids::IDC_SW_LONGITUDE, "135.0000");
+        d.setText(regiondivisionids::IDC_NE_LONGITUDE, "136.0000");
         d.click(vd::IDOK);
     });
     script->answerDialog(132, [](vd::DialogDriver& d) {
@@ -271,7 +256,7 @@ TEST_F(Registration, EditedDivisionsComeBackToTheDocument)
     doc->m_nDivisionEdited = -1;
     const std::string firstName = doc->m_astrDivName[0];
     script->answerDialog(143, [](vd::DialogDriver& d) {
-        d.setText(101, "別");
+        d.setText(regiondivisionids::kNameEdits[0], "別");
         d.click(vd::IDCANCEL);
     });
     script->answerDialog(132, [](vd::DialogDriver& d) {

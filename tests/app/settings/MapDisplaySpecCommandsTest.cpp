@@ -29,7 +29,7 @@ protected:
         // Each run of the dialog turns the pointer coordinates on and is counted.
         for (int i = 0; i < 4; ++i)
             run->script->answerDialog(CDlgMapDisplaySpec::IDD, [](vd::DialogDriver& d) {
-                d.click(1145);
+                d.click(mapspecids::IDC_POINTER_COORDS);
                 d.click(vd::IDOK);
             });
     }

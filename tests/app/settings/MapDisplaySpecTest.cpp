@@ -11,7 +11,7 @@ namespace {
 
 using namespace doctest;
 
-constexpr int IDC_TAB = 1144;
+using namespace mapspecids;
 enum Tab { kPlaceNames, kPoints, kMap, kDistance };
 
 class MapDisplaySpecRun : public ::testing::Test {
@@ -55,7 +55,7 @@ TEST_F(MapDisplaySpecRun, CancelChangesNothingAndDrawsNothing)
         d.click(1128);
         d.click(1198);
         d.selectCombo(1049, 0);
-        d.click(1145);
+        d.click(IDC_POINTER_COORDS);
         d.click(vd::IDCANCEL);
     });
     doc->EditMapDisplaySpec();
@@ -79,7 +79,7 @@ TEST_F(MapDisplaySpecRun, OnlyTheStartCityStoresWithoutARedraw)
         d.selectCombo(1049, 1);
         d.click(1000);
         d.click(1198);
-        d.click(1145);
+        d.click(IDC_POINTER_COORDS);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc->m_strDepature, "大阪");
@@ -149,7 +149,7 @@ TEST_F(MapDisplaySpecRun, PlaceNamePageShowsAndSetsTheDocumentsValues)
     doc->m_nPlaceNameTotal = 1234;
     doc->m_anPlaceNameKind = {1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     script->answerDialog(CDlgShownPlaceNames::IDD, [](vd::DialogDriver& d) {
-        d.click(1160); // 島
+        d.click(shownplacenameids::IDC_ISLAND);
         d.click(vd::IDOK);
     });
     RunSpec(kPlaceNames, [this](vd::DialogDriver& d) {

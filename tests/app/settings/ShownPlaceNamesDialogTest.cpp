@@ -8,14 +8,13 @@
 
 namespace {
 
-// Check boxes in flag order: すべて, 海, 湖, 島, 山, 谷, 川, 市･町･駅, 湾, 岬.
-constexpr int kBox[10] = {1378, 1158, 1159, 1160, 1157, 1161, 1162, 1379, 1164, 1165};
+using namespace shownplacenameids;
 
 PlaceNameKindFlags Checks(vd::DialogDriver& d)
 {
     PlaceNameKindFlags checks{};
     for (int i = 0; i < 10; ++i)
-        checks[std::size_t(i)] = d.isChecked(kBox[i]) ? 1 : 0;
+        checks[std::size_t(i)] = d.isChecked(kKindBox[i]) ? 1 : 0;
     return checks;
 }
 
@@ -45,9 +44,9 @@ TEST(ShownPlaceNames, AllTogglesBetweenItselfAndTheNineKinds)
 {
     const auto [flags, result] = RunKinds({0, 0, 1, 0, 0, 0, 0, 0, 0, 0}, [](vd::DialogDriver& d) {
         EXPECT_EQ(Checks(d), (PlaceNameKindFlags{0, 0, 1, 0, 0, 0, 0, 0, 0, 0}));
-        d.click(1378);
+        d.click(IDC_ALL_KINDS);
         EXPECT_EQ(Checks(d), (PlaceNameKindFlags{1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-        d.click(1378);
+        d.click(IDC_ALL_KINDS);
         EXPECT_EQ(Checks(d), (PlaceNameKindFlags{0, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
         d.click(vd::IDOK);
     });
@@ -57,10 +56,10 @@ TEST(ShownPlaceNames, AllTogglesBetweenItselfAndTheNineKinds)
 TEST(ShownPlaceNames, AKindClickAfterAllLeavesThatKindAlone)
 {
     const auto [flags, result] = RunKinds({1, 0, 0, 0, 0, 0, 0, 0, 0, 0}, [](vd::DialogDriver& d) {
-        d.click(1158); // 海
+        d.click(IDC_SEA);
         EXPECT_EQ(Checks(d), (PlaceNameKindFlags{0, 1, 0, 0, 0, 0, 0, 0, 0, 0}));
-        d.click(1157); // 山 on, then off again
-        d.click(1157);
+        d.click(IDC_MOUNTAIN); // on, then off again
+        d.click(IDC_MOUNTAIN);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(flags, (PlaceNameKindFlags{0, 1, 0, 0, 0, 0, 0, 0, 0, 0}));
@@ -69,20 +68,20 @@ TEST(ShownPlaceNames, AKindClickAfterAllLeavesThatKindAlone)
 TEST(ShownPlaceNames, CitiesTownsStationsStaysOnWhileTheOnlyKind)
 {
     const auto [flags, result] = RunKinds({0, 0, 0, 0, 0, 0, 0, 1, 0, 0}, [](vd::DialogDriver& d) {
-        d.click(1379);
+        d.click(IDC_TOWN);
         EXPECT_TRUE(d.isChecked(1379)) << "the only kind cannot go off";
-        d.click(1164); // 湾 on: now 市･町･駅 can go off
-        d.click(1379);
+        d.click(IDC_BAY); // on: now the towns can go off
+        d.click(IDC_TOWN);
         EXPECT_FALSE(d.isChecked(1379));
-        d.click(1164); // nothing left on: a click turns it on
-        d.click(1379);
+        d.click(IDC_BAY); // nothing left on: a click turns it on
+        d.click(IDC_TOWN);
         EXPECT_EQ(Checks(d), (PlaceNameKindFlags{0, 0, 0, 0, 0, 0, 0, 1, 0, 0}));
         d.click(vd::IDOK);
     });
     EXPECT_EQ(flags, (PlaceNameKindFlags{0, 0, 0, 0, 0, 0, 0, 1, 0, 0}));
     // After すべて the click leaves 市･町･駅 alone.
     const auto [afterAll, r2] = RunKinds({1, 0, 0, 0, 0, 0, 0, 0, 0, 0}, [](vd::DialogDriver& d) {
-        d.click(1379);
+        d.click(IDC_TOWN);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(afterAll, (PlaceNameKindFlags{0, 0, 0, 0, 0, 0, 0, 1, 0, 0}));

@@ -3,6 +3,9 @@
 // library's dialog, with the map on screen redrawn in the tints of the set on disk.
 #include "MainWindowFixture.h"
 
+#include "dialogs/ColourSetDialog.h"
+#include "dialogs/ElevationLegendDialog.h"
+#include "dialogs/MapTypeDialog.h"
 #include "graphics/TintRamp.h"
 #include "platform/dc/Dib.h"
 #include "platform/dc/ImageDc.h"
@@ -23,14 +26,10 @@ namespace fs = std::filesystem;
 
 constexpr int kColourSetMenuItem = 33262, kColourSetPopupItem = 33265;
 constexpr int kLegendMenuItem = 33258, kLegendPopupItem = 33259;
-constexpr int kColourSetDialog = 177, kMapTypeDialog = 159, kLegendDialog = 158;
-// The colour-set dialog: its list of sets, the edit/update button and the 1,000 m swatch.
-constexpr int kSetList = 1029, kUpdate = 1111, kSwatch1000m = 1021;
-// The map-type dialog: white or tint map, the set and the colouring method.
-constexpr int kWhite = 1112, kTint = 1113, kMapTypeSetList = 1116, kStepList = 1117;
+// The colour-set dialog's swatch of 1,000 m.
+constexpr int kSwatch1000m = coloursetids::kSwatchIds[4];
+// The map-type dialog's colouring method.
 constexpr int kGradation = 1;
-// The legend: its set name, "標高  <1,000m" (the ramp at 500 m) and the lakes.
-constexpr int kLegendName = 1121, kLegendBelow1000m = 1103, kLegendLakes = 1110;
 
 // The level every sheet bitmap of the tests holds: 750 m, between the 500 m and 1,000 m classes.
 constexpr int kLandLevel = 50;
@@ -105,7 +104,7 @@ bool RunWithDialog(MainWindow& w, int dialog, vd::ui::Script::DialogActions acti
 
 bool PressCtrlT(MainWindow& w, vd::ui::Script::DialogActions actions)
 {
-    return RunWithDialog(w, kMapTypeDialog, std::move(actions), [&w] {
+    return RunWithDialog(w, CDlgMapType::IDD, std::move(actions), [&w] {
         w.main->activateWindow();
         QApplication::setActiveWindow(w.main);
         QTest::keyClick(w.main, Qt::Key_T, Qt::ControlModifier);
@@ -129,9 +128,9 @@ bool ChooseFromMapMenu(MainWindow& w, int item, int dialog, vd::ui::Script::Dial
 bool ShowTintMap(MainWindow& w, int set)
 {
     return PressCtrlT(w, [set](vd::DialogDriver& d) {
-        d.click(kTint);
-        d.selectCombo(kMapTypeSetList, set);
-        d.selectCombo(kStepList, kGradation);
+        d.click(maptypeids::IDC_TINT_MAP);
+        d.selectCombo(maptypeids::IDC_SET_COMBO, set);
+        d.selectCombo(maptypeids::IDC_STEP_COMBO, kGradation);
         d.click(vd::IDOK);
     });
 }
@@ -167,15 +166,15 @@ TEST_F(TintColours, CtrlTMakesATintMapOfTheChosenSetAndAWhiteMapAgain)
 
     // Cancel keeps the tint map; the dialog opens on it.
     ASSERT_TRUE(PressCtrlT(w, [](vd::DialogDriver& d) {
-        EXPECT_TRUE(d.isChecked(kTint));
-        EXPECT_EQ(d.text(kMapTypeSetList), "地図帳(高度帯)");
+        EXPECT_TRUE(d.isChecked(maptypeids::IDC_TINT_MAP));
+        EXPECT_EQ(d.text(maptypeids::IDC_SET_COMBO), "地図帳(高度帯)");
         d.click(vd::IDCANCEL);
     }));
     EXPECT_EQ(doc().m_nMapFigure, 1);
     EXPECT_EQ(w.shown(), tinted);
 
     ASSERT_TRUE(PressCtrlT(w, [](vd::DialogDriver& d) {
-        d.click(kWhite);
+        d.click(maptypeids::IDC_WHITE_MAP);
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(doc().m_nMapFigure, 0);
@@ -190,9 +189,9 @@ TEST_F(TintColours, AnotherSetChosenFromTheMenuBarRetintsTheMap)
     const QPoint land = SampleOf(w.shown(), Tint(doc(), SetFile(0), kLandLevel));
     ASSERT_NE(land, QPoint(-1, -1));
 
-    ASSERT_TRUE(ChooseFromBar(w, kColourSetMenuItem, kColourSetDialog, [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(kSetList), "地図帳(通常)");
-        d.selectCombo(kSetList, 3);
+    ASSERT_TRUE(ChooseFromBar(w, kColourSetMenuItem, CDlgColourSet::IDD, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.text(coloursetids::IDC_SET_COMBO), "地図帳(通常)");
+        d.selectCombo(coloursetids::IDC_SET_COMBO, 3);
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(doc().m_nPaletteNo, 3);
@@ -212,10 +211,10 @@ TEST_F(TintColours, ASavedColourChangeRetintsTheMapAndStaysInTheSetFile)
     ASSERT_NE(land, QPoint(-1, -1));
 
     w.run.script->answerColour(vd::RGB(250, 0, 250));
-    ASSERT_TRUE(ChooseFromMapMenu(w, kColourSetPopupItem, kColourSetDialog, [](vd::DialogDriver& d) {
+    ASSERT_TRUE(ChooseFromMapMenu(w, kColourSetPopupItem, CDlgColourSet::IDD, [](vd::DialogDriver& d) {
         d.click(kSwatch1000m);
-        EXPECT_EQ(d.text(kUpdate), "更新");
-        d.click(kUpdate);
+        EXPECT_EQ(d.text(coloursetids::IDC_EDIT), "更新");
+        d.click(coloursetids::IDC_EDIT);
         d.click(vd::IDOK);
     }));
     ASSERT_EQ(w.run.script->messageBoxes().size(), 1u);
@@ -238,14 +237,14 @@ TEST_F(TintColours, CancelLeavesTheSetItsFilesAndTheMap)
 
     // Another set chosen and a colour changed in it, then cancelled, from both menus.
     const auto changeThenCancel = [](vd::DialogDriver& d) {
-        d.selectCombo(kSetList, 5);
+        d.selectCombo(coloursetids::IDC_SET_COMBO, 5);
         d.click(kSwatch1000m);
         d.click(vd::IDCANCEL);
     };
     w.run.script->answerColour(vd::RGB(1, 1, 1));
-    ASSERT_TRUE(ChooseFromBar(w, kColourSetMenuItem, kColourSetDialog, changeThenCancel));
+    ASSERT_TRUE(ChooseFromBar(w, kColourSetMenuItem, CDlgColourSet::IDD, changeThenCancel));
     w.run.script->answerColour(vd::RGB(1, 1, 1));
-    ASSERT_TRUE(ChooseFromMapMenu(w, kColourSetPopupItem, kColourSetDialog, changeThenCancel));
+    ASSERT_TRUE(ChooseFromMapMenu(w, kColourSetPopupItem, CDlgColourSet::IDD, changeThenCancel));
 
     EXPECT_EQ(doc().m_nPaletteNo, 0);
     EXPECT_EQ(doc().m_crSeaColour, sea);
@@ -259,15 +258,16 @@ TEST_F(TintColours, TheElevationLegendShowsTheSetOfTheMapFromBothMenus)
 {
     ASSERT_TRUE(ShowTintMap(w, 2));
     const auto legend = [this](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(kLegendName), "地図帳(高度帯)");
+        EXPECT_EQ(d.text(legendids::IDC_SET_NAME), "地図帳(高度帯)");
         const QRgb at500m = Tint(doc(), SetFile(2), TintLevelOfElevation(500));
-        EXPECT_EQ(Swatch(d, kLegendBelow1000m), vd::RGB(qRed(at500m), qGreen(at500m), qBlue(at500m)));
-        EXPECT_EQ(Swatch(d, kLegendLakes), doc().m_crLakeColour);
+        EXPECT_EQ(Swatch(d, legendids::IDC_BELOW_1000M), vd::RGB(qRed(at500m), qGreen(at500m), qBlue(at500m)));
+        EXPECT_EQ(Swatch(d, legendids::IDC_LAKES), doc().m_crLakeColour);
         d.click(vd::IDOK);
     };
-    ASSERT_TRUE(ChooseFromBar(w, kLegendMenuItem, kLegendDialog, legend));
-    ASSERT_TRUE(ChooseFromMapMenu(w, kLegendPopupItem, kLegendDialog, legend));
-    EXPECT_EQ(w.run.script->dialogsRun(), (std::vector<int>{kMapTypeDialog, kLegendDialog, kLegendDialog}));
+    ASSERT_TRUE(ChooseFromBar(w, kLegendMenuItem, CDlgElevationLegend::IDD, legend));
+    ASSERT_TRUE(ChooseFromMapMenu(w, kLegendPopupItem, CDlgElevationLegend::IDD, legend));
+    EXPECT_EQ(w.run.script->dialogsRun(),
+              (std::vector<int>{CDlgMapType::IDD, CDlgElevationLegend::IDD, CDlgElevationLegend::IDD}));
     EXPECT_TRUE(w.run.script->unanswered().empty());
 }
 

@@ -3,6 +3,7 @@
 // their palette colours and the legend column beside the map.
 #include "tests/view/MapViewFixture.h"
 
+#include "geology/settings/GeoSettingsTemplates.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogDriver.h"
 
@@ -86,9 +87,9 @@ TEST_F(GeologyDrawing, TheSettingsCommandsKeepTheAnswerAndTheMapShowsTheLayer)
     script->answerDialog("Dovanne", 200, [&](vd::DialogDriver& d) {
         opened = true;
         EXPECT_EQ(d.caption(), "  国土数値情報（自然地形メッシュ）");
-        d.click(1004); // ﾌｧｲﾙ
-        d.selectTab(1006, 2);
-        d.click(1180 + 20); // no symbols in the cells
+        d.click(geoids::kFileButton);
+        d.selectTab(geoids::kTabControl, 2);
+        d.click(geoids::kGeoTerrainBlock + geoids::kSymbolRadio); // no symbols in the cells
         d.click(vd::IDOK);
     });
     frame->routeCommand(32779);
@@ -102,9 +103,9 @@ TEST_F(GeologyDrawing, TheSettingsCommandsKeepTheAnswerAndTheMapShowsTheLayer)
 
     // The second call opens on what the document kept.
     script->answerDialog("Dovanne", 200, [&](vd::DialogDriver& d) {
-        EXPECT_EQ(dynamic_cast<vd::TabCtrl&>(d.control(1006)).GetCurSel(), 2);
-        EXPECT_EQ(d.text(1003), doc->m_strAppDir + "KSJ\\(GEOSYNTH)");
-        EXPECT_TRUE(d.isChecked(1180 + 20));
+        EXPECT_EQ(dynamic_cast<vd::TabCtrl&>(d.control(geoids::kTabControl)).GetCurSel(), 2);
+        EXPECT_EQ(d.text(geoids::kDataText), doc->m_strAppDir + "KSJ\\(GEOSYNTH)");
+        EXPECT_TRUE(d.isChecked(geoids::kGeoTerrainBlock + geoids::kSymbolRadio));
         d.click(vd::IDCANCEL);
     });
     frame->routeCommand(32779);
@@ -112,7 +113,7 @@ TEST_F(GeologyDrawing, TheSettingsCommandsKeepTheAnswerAndTheMapShowsTheLayer)
 
     script->answerFileDialog("D:\\KSJ\\LandClass.TXT");
     script->answerDialog("Dovanne", 210, [](vd::DialogDriver& d) {
-        d.click(1004);
+        d.click(geoids::kFileButton);
         d.click(vd::IDOK);
     });
     frame->routeCommand(32825);

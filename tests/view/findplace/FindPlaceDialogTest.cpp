@@ -14,6 +14,8 @@
 
 namespace {
 
+using namespace findplaceids;
+
 // Stands in for the view: it hears the dialog's reports.
 class OwnerStandIn : public vd::Dialog {
 public:
@@ -85,38 +87,38 @@ TEST_F(FindPlace, RegionsAndSearchTextNarrowTheListAndAPickShowsItsMeshCode)
     Open(1, kPlaces);
     vd::DialogDriver d(dialog);
     EXPECT_EQ(d.caption(), "  地点を探す");
-    EXPECT_EQ(d.text(1191), "全国");
+    EXPECT_EQ(d.text(IDC_REGION), "全国");
     EXPECT_EQ(Entries(), (std::vector<std::string>{"札幌", "仙台", "京都", "大阪", "那覇"}))
         << "empty records skipped, the list ends at 999";
-    EXPECT_EQ(d.text(1198), "地点数=5");
-    EXPECT_TRUE(d.isChecked(1127));
+    EXPECT_EQ(d.text(IDC_COUNT), "地点数=5");
+    EXPECT_TRUE(d.isChecked(IDC_PLACES));
 
-    d.click(1195); // 近畿中部: longitude 134.0000 to 137.5000
-    EXPECT_EQ(d.text(1191), "近畿中部");
+    d.click(IDC_KINKI_CHUBU); // longitude 134.0000 to 137.5000
+    EXPECT_EQ(d.text(IDC_REGION), "近畿中部");
     EXPECT_EQ(Entries(), (std::vector<std::string>{"京都", "大阪"}));
-    d.click(1192); // 北海道: latitude at least 41.2000
+    d.click(IDC_HOKKAIDO); // latitude at least 41.2000
     EXPECT_EQ(Entries(), (std::vector<std::string>{"札幌"}));
     dialog.m_strFrameNorth = "35.2000";
     dialog.m_strFrameSouth = "34.4000";
     dialog.m_strFrameWest = "135.0000";
     dialog.m_strFrameEast = "136.0000";
-    d.click(1063);
-    EXPECT_EQ(d.text(1191), "表示地図");
+    d.click(IDC_SCREEN_MAP);
+    EXPECT_EQ(d.text(IDC_REGION), "表示地図");
     EXPECT_EQ(Entries(), (std::vector<std::string>{"京都", "大阪"}));
 
-    d.click(1190);
-    d.setComboEditText(1377, "府");
-    d.click(1375);
+    d.click(IDC_WHOLE_COUNTRY);
+    d.setComboEditText(IDC_SEARCH, "府");
+    d.click(IDC_SEARCH_BUTTON);
     EXPECT_EQ(Entries(), (std::vector<std::string>{"京都"})) << "the whole line is searched";
-    d.click(1375);
+    d.click(IDC_SEARCH_BUTTON);
     EXPECT_EQ(dialog.item<vd::ComboBox>(1377)->GetCount(), 1) << "a search text is kept once";
 
-    d.selectList(1187, 0);
-    EXPECT_EQ(d.text(1198), "No.   3");
-    EXPECT_EQ(d.text(1150), "京都");
-    EXPECT_EQ(d.text(1188), " 35.0100");
-    EXPECT_EQ(d.text(1189), "135.4500");
-    EXPECT_EQ(d.text(1185), "5235");
+    d.selectList(IDC_LIST, 0);
+    EXPECT_EQ(d.text(IDC_COUNT), "No.   3");
+    EXPECT_EQ(d.text(IDC_NAME), "京都");
+    EXPECT_EQ(d.text(IDC_LATITUDE), " 35.0100");
+    EXPECT_EQ(d.text(IDC_LONGITUDE), "135.4500");
+    EXPECT_EQ(d.text(IDC_MESH_CODE), "5235");
     EXPECT_EQ(dialog.m_strPickedRecord, "京都 35.0100 135.4500 府庁");
 
     d.click(vd::IDOK);
@@ -146,18 +148,18 @@ TEST_F(FindPlace, TheCheckButtonsKeepOneKindShown)
     Open(1, kPlaces);
     vd::DialogDriver d(dialog);
     // 地点 off in mode 1: registered points come on, so something stays shown.
-    d.click(1127);
+    d.click(IDC_PLACES);
     EXPECT_EQ(dialog.m_nPlaceMode, 0);
     EXPECT_EQ(dialog.m_bShowRegistered, 1);
-    EXPECT_FALSE(d.isChecked(1127));
-    EXPECT_TRUE(d.isChecked(1128));
+    EXPECT_FALSE(d.isChecked(IDC_PLACES));
+    EXPECT_TRUE(d.isChecked(IDC_REGISTERED));
     // 登録地点 off in mode 0: place names come back.
-    d.click(1128);
+    d.click(IDC_REGISTERED);
     EXPECT_EQ(dialog.m_nPlaceMode, 1);
     EXPECT_EQ(dialog.m_bShowRegistered, 0);
-    EXPECT_TRUE(d.isChecked(1127));
-    EXPECT_FALSE(d.isChecked(1128));
-    d.click(1128);
+    EXPECT_TRUE(d.isChecked(IDC_PLACES));
+    EXPECT_FALSE(d.isChecked(IDC_REGISTERED));
+    d.click(IDC_REGISTERED);
     EXPECT_EQ(dialog.m_bShowRegistered, 1);
     vd::ui::processPendingEvents();
     EXPECT_EQ(view.done, (std::vector<int>{1, 1, 1}));
@@ -169,12 +171,12 @@ TEST_F(FindPlace, SearchResultsKeepTheirKind)
     dialog.m_bShowRegistered = 1;
     Open(2, kPlaces);
     vd::DialogDriver d(dialog);
-    EXPECT_TRUE(d.isChecked(1127));
-    EXPECT_FALSE(d.isChecked(1128));
-    d.click(1127);
-    d.click(1128);
-    EXPECT_TRUE(d.isChecked(1127));
-    EXPECT_FALSE(d.isChecked(1128));
+    EXPECT_TRUE(d.isChecked(IDC_PLACES));
+    EXPECT_FALSE(d.isChecked(IDC_REGISTERED));
+    d.click(IDC_PLACES);
+    d.click(IDC_REGISTERED);
+    EXPECT_TRUE(d.isChecked(IDC_PLACES));
+    EXPECT_FALSE(d.isChecked(IDC_REGISTERED));
     EXPECT_EQ(dialog.m_nPlaceMode, 2);
     vd::ui::processPendingEvents();
     EXPECT_TRUE(view.done.empty());
@@ -192,24 +194,24 @@ TEST_F(FindPlace, MunicipalitiesPutTheirNameBeforeAWardAndCompareBoundsAsAngles)
              MunicipalityRecord("那覇市", "那覇", 4590000, 940000, "47201")},
          "近畿中部");
     vd::DialogDriver d(dialog);
-    EXPECT_EQ(d.text(1127), "") << "no check captions for municipalities";
+    EXPECT_EQ(d.text(IDC_PLACES), "") << "no check captions for municipalities";
     EXPECT_EQ(Entries(), (std::vector<std::string>{"名古屋市中区", "区役所前"}));
-    d.click(1190);
+    d.click(IDC_WHOLE_COUNTRY);
     EXPECT_EQ(Entries(), (std::vector<std::string>{"名古屋市中区", "区役所前", "札幌", ""}))
         << "a record too short for its columns gives an empty entry";
-    d.click(1195);
-    d.click(1195);
+    d.click(IDC_KINKI_CHUBU);
+    d.click(IDC_KINKI_CHUBU);
     EXPECT_EQ(Entries().size(), 2u) << "the bounds are converted afresh, not twice";
 
-    d.selectList(1187, 0);
-    EXPECT_EQ(d.text(1150), "中区");
+    d.selectList(IDC_LIST, 0);
+    EXPECT_EQ(d.text(IDC_NAME), "中区");
     EXPECT_EQ(dialog.m_strPickedCode, "23106");
-    EXPECT_EQ(d.text(1188), " 35.0000");
-    EXPECT_EQ(d.text(1189), "137.4000");
-    EXPECT_EQ(d.text(1185), "5237");
+    EXPECT_EQ(d.text(IDC_LATITUDE), " 35.0000");
+    EXPECT_EQ(d.text(IDC_LONGITUDE), "137.4000");
+    EXPECT_EQ(d.text(IDC_MESH_CODE), "5237");
 
-    d.setComboEditText(1377, "札幌");
-    d.click(1190);
+    d.setComboEditText(IDC_SEARCH, "札幌");
+    d.click(IDC_WHOLE_COUNTRY);
     EXPECT_EQ(Entries(), (std::vector<std::string>{"札幌"})) << "a region button reads the search text";
 }
 
