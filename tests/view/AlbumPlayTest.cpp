@@ -169,12 +169,12 @@ TEST_F(AlbumPlay, TheMapsPointsDrawnMeanwhileLeaveTheAlbumItsOwnPages)
     // Back on the album, stepped with ⊇: its three pages, and none past them.
     doc->m_nMapDisplayMode = 13;
     view->m_nPageIndex = 0;
-    const std::string targets[] = {"@:pict\\hills.bmp", "@:pict\\hills.gif", "@:text\\tera.txt"};
+    const std::string files[] = {"hills.bmp", "hills.gif", "tera.txt"};
     for (int page = 0; page < 3; ++page) {
         doc->m_strEntryTarget.clear();
         vd::RecordingDc dc;
         view->DrawAlbum(dc);
-        EXPECT_EQ(doc->m_strEntryTarget, targets[page]) << page;
+        EXPECT_NE(doc->m_strEntryTarget.find(files[page]), std::string::npos) << page << " " << doc->m_strEntryTarget;
         EXPECT_EQ(TextsOf(dc).back(), vd::format("%2d/  3", page + 1)) << page;
         EXPECT_TRUE(frame->ExecuteCommand(328));
     }
