@@ -2,6 +2,7 @@
 
 #include "platform/fs/TextReader.h"
 #include "platform/text/Cp932.h"
+#include "platform/text/StringOps.h"
 
 #include <algorithm>
 
@@ -61,6 +62,15 @@ bool SplitRecordFields(std::string_view record, RecordFields& fields)
 std::string_view FirstWord(std::string_view text)
 {
     return text.substr(0, text.find(' '));
+}
+
+std::string RecordWithFile(const std::string& record)
+{
+    const std::string lowered = vd::toLowerAscii(record);
+    const std::size_t start = FileReferenceStart(lowered);
+    if (start == std::string::npos)
+        return record + "]" + lowered;
+    return record + "]" + std::string(FirstWord(std::string_view(lowered).substr(start)));
 }
 
 std::size_t FileReferenceStart(std::string_view record)

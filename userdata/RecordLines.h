@@ -47,6 +47,10 @@ std::string_view FirstWord(std::string_view text);
 // and no file reference can start there).
 std::size_t FileReferenceStart(std::string_view record);
 
+// The record, "]" and its lower-case file reference (the whole lowered record when it names no
+// file): what a page of the album plays.
+std::string RecordWithFile(const std::string& record);
+
 // Rewrites the point data file without the first non-empty line whose lower-case form holds key
 // (lowered here) and which holds exactKey as written; a removed first line leaves an empty line
 // in its place, every other line keeps its bytes and empty lines are dropped. listed, when

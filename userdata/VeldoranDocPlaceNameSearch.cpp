@@ -138,7 +138,7 @@ void CVeldoranDoc::RetrievePlaceNames()
     sheet = UpToFirstBlank(sheet);
     // A search whose sheet is unknown leaves the map where it is (an empty name would pick
     // whatever sheet the index lists first).
-    if (!sheet.empty() && sheet != vd::cp932Left(UpToFirstBlank(m_strMapName), 6)) {
+    if (!sheet.empty() && sheet != UpToFirstBlank(m_strMapName)) {
         if (m_nMapFrame == 3) {
             m_nMapFrame = 2;
             m_nMapFrameCopy2 = 2;

@@ -3,7 +3,6 @@
 #include "app/document/VeldoranDoc.h"
 #include "userdata/RecordLines.h"
 
-#include "platform/text/StringOps.h"
 
 #include <algorithm>
 
@@ -75,12 +74,7 @@ std::string CVeldoranDoc::GetRecordWithFile(int index) const
 {
     if (index < 0 || index >= static_cast<int>(kRecordListSize) || m_astrPointRecord[index] == kListEnd)
         return kListEnd;
-    const std::string& record = m_astrPointRecord[index];
-    const std::string lowered = vd::toLowerAscii(record);
-    const std::size_t start = FileReferenceStart(lowered);
-    if (start == std::string::npos)
-        return record + "]" + lowered;
-    return record + "]" + std::string(FirstWord(std::string_view(lowered).substr(start)));
+    return RecordWithFile(m_astrPointRecord[index]);
 }
 
 void CVeldoranDoc::SetEntryFromRecord(const std::string& record)

@@ -1,7 +1,6 @@
 // The 1:200,000 sheet that begins at a first-level mesh's south-west corner.
 #include "app/document/VeldoranDoc.h"
 
-#include "platform/text/Cp932Text.h"
 #include "platform/text/Format.h"
 #include "basemap/sheetindex/SheetIndexFile.h"
 
@@ -16,7 +15,11 @@ std::string CVeldoranDoc::FindSheetByCorner(const std::string& latitude, const s
         return {};
     for (const SheetIndexLine& line : *index)
         if (line.LatitudeText() == latitude && line.LongitudeText() == longitude)
-            return vd::cp932Left(line.NameColumns(), 6);
+        {
+            // The whole name up to its first blank: a fixed-width cut would turn 京都及大阪 into 京都及.
+            const std::string columns = line.NameColumns();
+            return columns.substr(0, columns.find(' ', 1));
+        }
     return {};
 }
 

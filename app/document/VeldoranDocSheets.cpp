@@ -33,10 +33,11 @@ int numberAt(const std::string& text, int first, int count)
     return vd::parseInt(vd::cp932Mid(text, first, count));
 }
 
-// The first 6 bytes of the name columns, cut at a blank after the first character.
+// The sheet's name: the name columns up to a blank after the first character. Not cut to a
+// fixed width: a five-character name (京都及大阪) must stay whole in titles and look-ups.
 std::string shortName(const std::string& nameColumns)
 {
-    std::string name = vd::cp932Left(nameColumns, 6);
+    std::string name = nameColumns;
     const auto blank = name.find(' ', 1);
     if (blank != std::string::npos)
         name.erase(blank);

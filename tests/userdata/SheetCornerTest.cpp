@@ -18,11 +18,11 @@ TEST(SheetCorner, MeshCodeLooksUpTheSheetAtItsSouthWestCorner)
                                                                 IndexLine("伊勢", "34.0000", "136.0000"),
                                                             }))
                                    .winPath;
-    // The first line with both corner texts; the name's first 6 bytes, blanks included.
-    EXPECT_EQ(doc->MeshCodeToSheetName("5339"), "東京  ");
-    EXPECT_EQ(doc->MeshCodeToSheetName("5235"), "京都及");
-    EXPECT_EQ(doc->MeshCodeToSheetName("5136"), "伊勢  ");
-    EXPECT_EQ(doc->FindSheetByCorner("34.4000", "135.0000"), "京都及");
+    // The first line with both corner texts; the whole name up to its blanks, however long.
+    EXPECT_EQ(doc->MeshCodeToSheetName("5339"), "東京");
+    EXPECT_EQ(doc->MeshCodeToSheetName("5235"), "京都及大阪");
+    EXPECT_EQ(doc->MeshCodeToSheetName("5136"), "伊勢");
+    EXPECT_EQ(doc->FindSheetByCorner("34.4000", "135.0000"), "京都及大阪");
     EXPECT_EQ(doc->FindSheetByCorner("34.4000", "136.0000"), "");
     // No sheet there, a code too short or not a number, a missing index: empty.
     EXPECT_EQ(doc->MeshCodeToSheetName("6441"), "");

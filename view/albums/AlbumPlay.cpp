@@ -9,6 +9,7 @@
 #include "platform/text/Format.h"
 #include "platform/text/StringOps.h"
 #include "platform/ui/WaitCursor.h"
+#include "userdata/RecordLines.h"
 #include "view/albums/AlbumEntry.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/pages/ViewPages.h"
@@ -23,13 +24,6 @@ constexpr std::size_t kPageListSize = 5000;
 // An album's lines as shown items: at most 99 pages, so the end mark always follows.
 constexpr std::size_t kAlbumShownItems = 99;
 
-const std::string& PageEntry(const CVeldoranDoc& doc, int page)
-{
-    static const std::string end = "999";
-    if (page < 0 || std::size_t(page) >= doc.m_astrPointRecord.size())
-        return end;
-    return doc.m_astrPointRecord[std::size_t(page)];
-}
 
 void FillWhite(CVeldoranView& view, vd::Dc& dc)
 {
@@ -99,7 +93,7 @@ void CVeldoranView::OnAlbumStart()
     m_nPageIndex = 0;
     m_nAlbumTicks = 0;
     m_nSlideTicks = 0;
-    std::size_t pages = 0;
+    std::vector<std::string> pages;
     for (std::size_t i = 0; i < kPageListSize && doc.m_astrHitRecord[i] != "999"; ++i) {
         const std::string& entry = doc.m_astrHitRecord[i];
         bool taken = false;
@@ -109,11 +103,11 @@ void CVeldoranView::OnAlbumStart()
             taken = CVeldoranDoc::GetFileKind(entry) < 5;
         else if (m_nAlbumPlayOption == 1)
             taken = CVeldoranDoc::GetFileKind(entry) == 9;
-        if (taken && pages < kPageListSize - 1)
-            doc.m_astrPointRecord[pages++] = entry;
+        // A hole in the hit list (a point not drawn) is no page.
+        if (taken && !entry.empty() && pages.size() < kPageListSize - 1)
+            pages.push_back(entry);
     }
-    doc.m_astrPointRecord[pages] = "999";
-    doc.m_nAlbumPageCount = int(pages);
+    m_pPages->SetAlbumPages(std::move(pages));
     m_nAlbumState = 1;
     InvalidateView(true);
 }
@@ -125,7 +119,7 @@ void CVeldoranView::DrawAlbum(vd::Dc& dc)
     if (m_strPlayMode == "MANUAL") {
         DrawManualAlbumPage(dc);
     } else {
-        const std::string entry = PageEntry(doc, m_nPageIndex);
+        const std::string entry = m_pPages->AlbumPage(m_nPageIndex);
         const int kind = CVeldoranDoc::GetFileKind(entry);
         if ((kind >= 2 && kind <= 4) || (kind == 1 && doc.m_nJpegProcess == 0)) {
             ShowAlbumPicture(entry);
@@ -161,7 +155,7 @@ void CVeldoranView::DrawAlbumLocation(vd::Dc& dc)
 void CVeldoranView::DrawAlbumItemPage(vd::Dc& dc, int page)
 {
     CVeldoranDoc& doc = *m_pDoc;
-    const std::string entry = PageEntry(doc, page);
+    const std::string entry = m_pPages->AlbumPage(page);
     if (entry == "999")
         return;
     doc.m_strEntryParam.clear();
@@ -246,9 +240,9 @@ void CVeldoranView::DrawManualAlbumPage(vd::Dc& dc)
 {
     CVeldoranDoc& doc = *m_pDoc;
     const int page = m_nPageIndex;
-    if (PageEntry(doc, page) == "999")
+    if (m_pPages->AlbumPage(page) == "999")
         return;
-    const std::string line = doc.GetRecordWithFile(page);
+    const std::string line = RecordWithFile(m_pPages->AlbumPage(page));
     const std::size_t bracket = line.find(']');
     const std::string entry = line.substr(0, bracket);
     const std::string target = bracket == std::string::npos ? std::string() : line.substr(bracket + 1);

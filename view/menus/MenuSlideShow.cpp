@@ -76,11 +76,8 @@ void OnMenuBarSlideShow(CVeldoranView& view)
     view.m_pPages->m_nTextPage = 0;
     std::array<int, 8> chosen{};
     std::copy(fields.begin(), fields.begin() + 8, chosen.begin());
-    const auto pages = MenuSlideShowPages(doc.m_strAppDir + "SOURCE\\MENUFILE.DAT", chosen);
-    std::copy(pages.begin(), pages.end(), doc.m_astrPointRecord.begin());
-    doc.m_astrPointRecord[pages.size()] = "999";
-    doc.m_nAlbumPageCount = int(pages.size());
-    if (pages.empty())
+    view.m_pPages->SetAlbumPages(MenuSlideShowPages(doc.m_strAppDir + "SOURCE\\MENUFILE.DAT", chosen));
+    if (view.m_pPages->m_astrAlbumPage.empty())
         return;
     doc.m_bMapOnScreen = 0;
     doc.m_nMapDisplayMode = kAlbumMode;

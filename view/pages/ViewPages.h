@@ -59,6 +59,12 @@ public:
     std::string m_strCategoryText;
     std::vector<std::string> m_astrTextLine; // the text's lines, its own list in every mode
 
+    // The pages of the album or slide show that plays (AlbumPages.cpp): a list of their own, so
+    // that the map's points, read into the document's point list, cannot turn pages into blanks.
+    void SetAlbumPages(std::vector<std::string> pages); // also the document's page count
+    const std::string& AlbumPage(int page) const;       // "999" past the last page
+    std::vector<std::string> m_astrAlbumPage;
+
 private:
     CVeldoranView& m_view;
     CVeldoranDoc& m_doc;

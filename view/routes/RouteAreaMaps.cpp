@@ -257,6 +257,7 @@ void RouteAreaMaps::ShowRouteAreaSheets()
     doc.m_fPointScaleX = doc.m_fWhiteZoomX;
     doc.m_fPointScaleY = doc.m_fWhiteZoomY;
     int n = 0;
+    std::vector<std::string> pages;
     for (; n < kMaxBlockRecords && doc.m_astrRoutePoint[std::size_t(n)] != "999"; ++n) {
         const std::string& record = doc.m_astrRoutePoint[std::size_t(n)];
         doc.m_astrHitRecord[std::size_t(n)] = record;
@@ -265,11 +266,10 @@ void RouteAreaMaps::ShowRouteAreaSheets()
         doc.m_anHitY[std::size_t(n)] = navigation::ClampToInt16(doc.m_nPointY);
         doc.m_aptRoutePoint[std::size_t(n)] = {doc.m_nPointX, doc.m_nPointY};
         // The route's records are also the pages that the album mode plays.
-        doc.m_astrPointRecord[std::size_t(n)] = record;
+        pages.push_back(record);
     }
     doc.m_astrHitRecord[std::size_t(n)] = "999";
-    doc.m_astrPointRecord[std::size_t(n)] = "999";
-    doc.m_nAlbumPageCount = n;
+    m_view.m_pPages->SetAlbumPages(std::move(pages));
     // The pages play as the route choice said (automatic or by hand).
     m_view.m_strPlayMode = doc.m_strRoutePlayMode;
     m_view.m_nRoutePointCount = n > 0 ? n - 1 : 0;

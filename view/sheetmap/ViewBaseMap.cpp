@@ -14,6 +14,7 @@
 #include "view/menubars/MenuBars.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/overview/BevelBox.h"
+#include "view/pages/ViewPages.h"
 #include "view/renderer/MapRenderer.h"
 #include "view/sheetmap/IndexMapLayout.h"
 #include "view/window/VeldoranView.h"
@@ -347,9 +348,10 @@ void ViewBaseMap::DrawAlbumInset(vd::Dc& dc, int flag)
         return;
     }
     const int page = view_.m_nPageIndex;
-    if (page < 0 || page >= int(doc_.m_astrPointRecord.size()) || doc_.m_astrPointRecord[page] == "999")
+    const std::string& entry = view_.m_pPages->AlbumPage(page);
+    if (entry == "999")
         return;
-    std::istringstream fields(doc_.m_astrPointRecord[page]);
+    std::istringstream fields(entry);
     std::string name, latText, lonText;
     fields >> name >> latText >> lonText;
     auto degrees = [](const std::string& text) {
@@ -365,7 +367,7 @@ void ViewBaseMap::DrawAlbumInset(vd::Dc& dc, int flag)
         return;
     const int y = static_cast<int>((470000 - 10000 * lat) / 850 + (h - 325) + 2);
     const int x = static_cast<int>((w - 145) + (10000 * lon - 1350000) / 850 / ratio);
-    doc_.m_nFileKind = CVeldoranDoc::GetFileKind(doc_.m_astrPointRecord[page]);
+    doc_.m_nFileKind = CVeldoranDoc::GetFileKind(entry);
     vd::COLORREF brushColour = vd::RGB(0, 230, 0);
     vd::COLORREF penColour = vd::RGB(0, 230, 0);
     if (doc_.m_nFileKind > 4) {

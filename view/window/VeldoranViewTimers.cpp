@@ -5,6 +5,7 @@
 #include "app/document/VeldoranDoc.h"
 #include "platform/dc/Dc.h"
 #include "platform/text/Format.h"
+#include "view/pages/ViewPages.h"
 
 std::string PageCounterText(int page, int pageCount, int secondsLeft, const std::string& showSeconds)
 {
@@ -58,8 +59,7 @@ void CVeldoranView::OnTimer(int id)
         while (true) {
             ++m_nPageIndex;
             // An index past the page list reads as its end.
-            const bool inList = m_nPageIndex >= 0 && m_nPageIndex < int(doc.m_astrPointRecord.size());
-            const std::string entry = inList ? doc.m_astrPointRecord[m_nPageIndex] : std::string();
+            const std::string& entry = m_pPages->AlbumPage(m_nPageIndex);
             if (entry.empty() || entry == "999") {
                 doc.m_nMapDisplayMode = 0;
                 m_nAlbumTicks = 0;

@@ -9,6 +9,7 @@
 #include "platform/text/Format.h"
 #include "platform/ui/DialogDriver.h"
 #include "view/albums/AlbumEntry.h"
+#include "view/pages/ViewPages.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -77,7 +78,7 @@ TEST_F(AlbumPlay, TheTimersTurnAPictureAViewerSlideAndAText)
     EXPECT_EQ(view->m_strPlayMode, "AUTO");
     EXPECT_EQ(doc->m_nMapDisplayMode, 13);
     EXPECT_EQ(doc->m_nAlbumPageCount, 3);
-    EXPECT_EQ(doc->m_astrPointRecord[3], "999");
+    EXPECT_EQ(view->m_pPages->AlbumPage(3), "999");
     EXPECT_EQ(doc->m_nPictureFit, 1);
 
     // Page 1: the picture in the view, then six ticks.
@@ -147,6 +148,39 @@ TEST_F(AlbumPlay, ManualPlayShowsTheCounterAndStartsAViewerOncePerPage)
     EXPECT_EQ(TextsOf(dc), (std::vector<std::string>{" 1/  3->画像"}));
 }
 
+TEST_F(AlbumPlay, TheMapsPointsDrawnMeanwhileLeaveTheAlbumItsOwnPages)
+{
+    AnswerAlbumDialog(137);
+    view->OpenRegisteredItem(AlbumRecord());
+    ASSERT_EQ(doc->m_nAlbumPageCount, 3);
+    // The user's own point on the start sheet: the map's drawing reads it into the point list
+    // and empties that list afterwards.
+    WriteHomeFile("SOURCE/points.dat", Cp932Lines({"私の点 35.0100 135.4500 memo"}));
+    doc->m_strDataFile = doc->m_strSourceDir + "points.dat";
+    doc->m_nLinkPoint = 1;
+    doc->m_strMapName = "京都及大阪";
+    doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
+    doc->m_nMapType = 1;
+    doc->m_nMapFrame = 1;
+    doc->m_nMapDisplayMode = 5;
+    Repaint();
+    ASSERT_EQ(doc->m_astrHitRecord[0], "私の点 35.0100 135.4500 memo") << "the point was drawn";
+
+    // Back on the album, stepped with ⊇: its three pages, and none past them.
+    doc->m_nMapDisplayMode = 13;
+    view->m_nPageIndex = 0;
+    const std::string files[] = {"hills.bmp", "hills.gif", "tera.txt"};
+    for (int page = 0; page < 3; ++page) {
+        doc->m_strEntryTarget.clear();
+        vd::RecordingDc dc;
+        view->DrawAlbum(dc);
+        EXPECT_NE(doc->m_strEntryTarget.find(files[page]), std::string::npos) << page << " " << doc->m_strEntryTarget;
+        EXPECT_EQ(TextsOf(dc).back(), vd::format("%2d/  3", page + 1)) << page;
+        EXPECT_TRUE(frame->ExecuteCommand(328));
+    }
+    EXPECT_EQ(view->m_nPageIndex, 2) << "the last page stays the last";
+}
+
 TEST_F(AlbumPlay, ACancelledDialogPlaysNothingAndAMissingAlbumNothingEither)
 {
     script->answerDialog("TOVENDLG", 149, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
@@ -193,9 +227,23 @@ TEST_F(AlbumPlay, TheAlbumStartCommandPlaysTheShownItemsByThePlayOption)
         doc->m_nMapDisplayMode = 10;
         EXPECT_TRUE(frame->ExecuteCommand(33150));
         EXPECT_EQ(doc->m_nAlbumPageCount, c.pages) << c.option;
-        EXPECT_EQ(doc->m_astrPointRecord[std::size_t(c.pages)], "999");
+        EXPECT_EQ(view->m_pPages->AlbumPage(c.pages), "999");
         EXPECT_EQ(doc->m_nMapDisplayMode, 13);
     }
+}
+
+TEST_F(AlbumPlay, AHoleInTheShownItemsIsNoPage)
+{
+    // A point the map did not draw leaves its place in the hit list empty.
+    doc->m_astrHitRecord[0] = "丘 35 135 絵 @:PICT\\HILLS.BMP";
+    doc->m_astrHitRecord[1].clear();
+    doc->m_astrHitRecord[2] = "寺 35 135 文 @:TEXT\\TERA.TXT";
+    doc->m_astrHitRecord[3] = "999";
+    view->m_nAlbumPlayOption = 3;
+    doc->m_nMapDisplayMode = 10;
+    EXPECT_TRUE(frame->ExecuteCommand(33150));
+    EXPECT_EQ(doc->m_nAlbumPageCount, 2);
+    EXPECT_EQ(view->m_pPages->AlbumPage(1), doc->m_astrHitRecord[2]);
 }
 
 TEST_F(AlbumPlay, ItemsOpenByTheirKind)

@@ -86,7 +86,7 @@ TEST_F(FindPlaceCommands, FindPlaceListsSiteNamesAndPointsAndMovesTheMapToThePic
     d.selectList(1187, 0);
     d.click(vd::IDOK);
     vd::ui::processPendingEvents();
-    EXPECT_EQ(doc->m_strMapName, "京都及") << "the sheet of mesh 5235, by its first six bytes";
+    EXPECT_EQ(doc->m_strMapName, "京都及大阪") << "the sheet of mesh 5235, under its whole name";
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
     EXPECT_EQ(doc->m_strFindPlace, "登録 34.5000 135.3000 memo.txt");
     EXPECT_FALSE(Dialog().IsWindow()) << "a shown place ends the search";
@@ -172,7 +172,7 @@ TEST_F(FindPlaceCommands, FindMunicipalityListsThePgFilesOfTheCityFolder)
     d.click(vd::IDOK);
     vd::ui::processPendingEvents();
     EXPECT_EQ(doc->m_strFindMunicipality, "26100");
-    EXPECT_EQ(doc->m_strMapName, "京都及") << "the sheet of mesh 5235, by its first six bytes";
+    EXPECT_EQ(doc->m_strMapName, "京都及大阪") << "the sheet of mesh 5235, under its whole name";
 
     // A second search while the dialog is open changes the kind alone.
     doc->m_nFindPlaceKind = 1;

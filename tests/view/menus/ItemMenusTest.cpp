@@ -195,9 +195,9 @@ TEST_F(ItemMenus, TheSlideShowOfPictureMenuTwoOnlyPlaysItsEntries)
         d.click(vd::IDOK);
     });
     ASSERT_TRUE(frame->routeCommand(ID_MENU_SLIDE_SHOW));
-    EXPECT_EQ(doc->m_astrPointRecord[0], "港 * * * @:PICT\\MINATO.BMP");
-    EXPECT_EQ(doc->m_astrPointRecord[1], "橋 * * * C:\\HASHI.JPG");
-    EXPECT_EQ(doc->m_astrPointRecord[2], "999");
+    EXPECT_EQ(view->m_pPages->AlbumPage(0), "港 * * * @:PICT\\MINATO.BMP");
+    EXPECT_EQ(view->m_pPages->AlbumPage(1), "橋 * * * C:\\HASHI.JPG");
+    EXPECT_EQ(view->m_pPages->AlbumPage(2), "999");
     EXPECT_EQ(doc->m_nAlbumPageCount, 2);
     EXPECT_EQ(doc->m_nMapDisplayMode, 13);
     EXPECT_EQ(doc->m_nPictureFit, 1);

@@ -252,6 +252,21 @@ TEST_F(ViewMouse, RightButtonPicksTheNeighbourSheetWithTheCarryAcrossDegrees)
     EXPECT_EQ(doc->m_strMapName, "千葉");
 }
 
+TEST_F(ViewMouse, ANeighbourWithALongNameIsOpenedUnderItsWholeName)
+{
+    // Five characters: a cut to a fixed width once opened the sheet as 京都及 and titled the
+    // block "京都及およびその周辺".
+    WriteHomeFile("BlcMap20.idx", IndexFile({IndexLine("東京", "35.2000", "139.0000"),
+                                             IndexLine("京都及大阪", "35.2000", "140.0000")}));
+    BlockOnScreen();
+    EXPECT_EQ(doc->m_astrMapEntry[16], "京都及大阪");
+    Move(410, 270);
+    view->OnRButtonDown(vd::MK_RBUTTON, {410, 270});
+    EXPECT_EQ(doc->m_strMapName, "京都及大阪");
+    EXPECT_EQ(doc->m_astrMapEntry[15], "京都及大阪");
+    EXPECT_EQ(doc->m_astrMapEntry[14], "東京");
+}
+
 TEST_F(ViewMouse, RightButtonOutsideTheFrameOpensTheMappingMenu)
 {
     shell::RegisterShellResources();

@@ -306,9 +306,7 @@ TEST_F(TextPageRepaint, AMenuTextShowsItsPageInModeTwenty)
 
 TEST_F(TextPageRepaint, AnAlbumTextPageDrawsItsOwnLinesNotTheAlbumPages)
 {
-    for (int i = 0; i < 3; ++i)
-        doc->m_astrPointRecord[std::size_t(i)] = "page " + std::to_string(i);
-    doc->m_astrPointRecord[3] = "999";
+    view->m_pPages->SetAlbumPages({"page 0", "page 1", "page 2"});
     doc->m_nMapDisplayMode = 13;
     vd::RecordingDc dc;
     view->m_pPages->DrawTextPage(dc, "@:TEXT\\WALK.TXT");
@@ -318,8 +316,8 @@ TEST_F(TextPageRepaint, AnAlbumTextPageDrawsItsOwnLinesNotTheAlbumPages)
     ASSERT_GE(texts.size(), 14u);
     EXPECT_EQ(texts[2], "道 0");
     EXPECT_EQ(texts[13], "道 11");
-    EXPECT_EQ(doc->m_astrPointRecord[0], "page 0");
-    EXPECT_EQ(doc->m_astrPointRecord[3], "999");
+    EXPECT_EQ(view->m_pPages->AlbumPage(0), "page 0");
+    EXPECT_EQ(view->m_pPages->AlbumPage(3), "999");
 }
 
 TEST_F(TextPageRepaint, APrintedTextPageGoesToThePdfInItsPrintLayout)

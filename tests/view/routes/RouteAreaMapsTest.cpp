@@ -11,6 +11,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/TemplateRegistry.h"
+#include "view/pages/ViewPages.h"
 #include "view/routes/RouteAreaMaps.h"
 
 #include <cmath>
@@ -174,8 +175,8 @@ TEST_F(RouteIndex, ARouteItemOfTheIndexLoadsItsRouteIntoTheBlockAroundItsFirstPo
     EXPECT_EQ(view->m_nRoutePointCount, 100);
     EXPECT_EQ(doc->m_astrHitRecord[101], "999");
     EXPECT_EQ(doc->m_nAlbumPageCount, 101);
-    EXPECT_EQ(doc->m_astrPointRecord[100], "点100 35.2000 139.3000 寺 c:\\a.txt");
-    EXPECT_EQ(doc->m_astrPointRecord[101], "999");
+    EXPECT_EQ(view->m_pPages->AlbumPage(100), "点100 35.2000 139.3000 寺 c:\\a.txt");
+    EXPECT_EQ(view->m_pPages->AlbumPage(101), "999");
     const int x = view->m_nMapOriginX + int(float(3600 + 1800) * 0.5f * 0.08888889f);
     const int y = view->m_nMapOriginY + int(0.5f * 960.0f - float(2400) * 0.5f * 0.13333334f);
     EXPECT_EQ(doc->m_aptRoutePoint[100].x, x);
@@ -422,7 +423,7 @@ TEST_F(RouteIndex, TheItemsFoundAroundADoubleClickPlayAsAnAlbumWhenTheListDialog
     EXPECT_EQ(doc->m_strAreaCentreLat, "35.2500");
     EXPECT_EQ(doc->m_nMapDisplayMode, 13);
     EXPECT_EQ(doc->m_nAlbumPageCount, 2);
-    EXPECT_EQ(doc->m_astrPointRecord[0], "甲 35.2000 139.3000 寺 c:\\a.txt");
+    EXPECT_EQ(view->m_pPages->AlbumPage(0), "甲 35.2000 139.3000 寺 c:\\a.txt");
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "platform/ui/UiScript.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <tuple>
 #include <vector>
 
@@ -154,3 +155,39 @@ TEST_F(MapView, ThePlaceNameSearchTakesTheAnswerOfTheConditionsDialog)
     EXPECT_EQ(doc->m_strGnpfRest, "岳");
     EXPECT_EQ(doc->m_strPlaceNameState, "GNPF");
 }
+
+namespace {
+
+using namespace viewtest;
+
+TEST_F(MapView, ATrackChosenWithItsStartMapShowsTheSheetWhereItStarts)
+{
+    // The bundled track from the palace to Ueno starts on the sheet 東京.
+    std::filesystem::create_directories(doctest::Home() / "TRACK");
+    std::filesystem::copy_file(std::string(VD_SAMPLE_DATA_DIR) + "/TRACK/sample.pot", doctest::Home() / "TRACK/sample.pot",
+                               std::filesystem::copy_options::overwrite_existing);
+    vd::ProfileStore().writeString("TrackList", "Track1", doc->m_strAppDir + "TRACK\\sample.pot");
+    PastFirstPaint();
+    doc->m_strMapName = "京都及大阪";
+    doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
+    doc->m_nMapType = 1;
+    doc->m_nMapFrame = 2;
+    doc->m_nMapMode = 9;
+    doc->m_nMapDisplayMode = 5;
+    Repaint();
+    doc->m_nTrackDisplay = 1;
+    script->answerDialog(176, [](vd::DialogDriver& d) {
+        d.selectCombo(1269, 0);
+        d.click(1074);
+        d.click(vd::IDOK);
+    });
+    ASSERT_TRUE(frame->ExecuteCommand(ID_TRACKS));
+    Repaint();
+    Repaint();
+    EXPECT_EQ(doc->m_strMapName.substr(0, doc->m_strMapName.find(' ')), "東京");
+    EXPECT_EQ(doc->m_nMapType, 1) << "a sheet map, not the overview";
+    EXPECT_EQ(doc->m_nMapDisplayMode, 10);
+    EXPECT_EQ(doc->m_astrMapEntry[2].substr(0, 7), "35.2000");
+}
+
+} // namespace

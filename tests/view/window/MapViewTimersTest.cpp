@@ -3,6 +3,7 @@
 
 #include "platform/ui/TemplateRegistry.h"
 #include "view/findplace/FindPlaceDialog.h"
+#include "view/pages/ViewPages.h"
 #include "view/sheetmap/SheetSelectDialog.h"
 #include "view/window/ViewMessages.h"
 
@@ -78,10 +79,7 @@ TEST_F(MapViewTimers, ManualPlayStartsNoTimer)
 TEST_F(MapViewTimers, TheAlbumTimerTurnsThePageAfterItsInterval)
 {
     PastFirstPaint();
-    doc->m_astrPointRecord[0] = "first.txt";
-    doc->m_astrPointRecord[1] = "second.jpg";
-    doc->m_astrPointRecord[2] = "999";
-    doc->m_nAlbumPageCount = 2;
+    view->m_pPages->SetAlbumPages({"first.txt", "second.jpg"});
     view->m_nPageIndex = 0;
     view->SetTimer(IDT_ALBUMPAGE, 1000);
     const int album = RunningTimer();
@@ -105,12 +103,7 @@ TEST_F(MapViewTimers, TheAlbumTimerTurnsThePageAfterItsInterval)
 TEST_F(MapViewTimers, PicturesOnlySkipsOtherEntriesToTheEnd)
 {
     PastFirstPaint();
-    doc->m_astrPointRecord[0] = "a.jpg";
-    doc->m_astrPointRecord[1] = "memo.txt";
-    doc->m_astrPointRecord[2] = "b.bmp";
-    doc->m_astrPointRecord[3] = "album.alb";
-    doc->m_astrPointRecord[4] = "999";
-    doc->m_nAlbumPageCount = 4;
+    view->m_pPages->SetAlbumPages({"a.jpg", "memo.txt", "b.bmp", "album.alb"});
     view->m_nAlbumPlayOption = 2;
     view->m_nPageIndex = 0;
     view->m_nAlbumTicks = 5;
@@ -129,8 +122,7 @@ TEST_F(MapViewTimers, PicturesOnlySkipsOtherEntriesToTheEnd)
 TEST_F(MapViewTimers, AnAlbumFillingTheWholeListEndsAtItsLastEntry)
 {
     PastFirstPaint();
-    doc->m_astrPointRecord.fill("page.txt");
-    doc->m_nAlbumPageCount = 5000;
+    view->m_pPages->SetAlbumPages(std::vector<std::string>(5000, "page.txt"));
     view->m_nPageIndex = 4999;
     view->m_nAlbumTicks = 5;
     view->SetTimer(IDT_ALBUMPAGE, 1000);
