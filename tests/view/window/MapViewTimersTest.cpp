@@ -188,7 +188,7 @@ TEST_F(MapViewDialogs, TheFindPlaceDialogsEndsResetTheirSearchKind)
     doc->m_nFindPlaceKind = 2;
     open(2);
     view->SendMessage(WM_VIEWDIALOGDONE, 1);
-    EXPECT_EQ(doc->m_strMapName, "東京  ") << "the place's sheet is shown";
+    EXPECT_EQ(doc->m_strMapName, "東京") << "the place's sheet is shown";
     EXPECT_EQ(doc->m_strDistrict, "関東");
     EXPECT_FALSE(dialog.IsWindow());
     EXPECT_EQ(doc->m_nFindPlaceKind, 1);
@@ -197,7 +197,7 @@ TEST_F(MapViewDialogs, TheFindPlaceDialogsEndsResetTheirSearchKind)
     doc->m_nActiveViewDialog = 2;
     open(2);
     view->SendMessage(WM_VIEWDIALOGDONE, 1);
-    EXPECT_EQ(doc->m_strMapName, "東京  ");
+    EXPECT_EQ(doc->m_strMapName, "東京");
     EXPECT_EQ(doc->m_strFindMunicipality, "千葉 35.3500 140.1000");
     EXPECT_TRUE(dialog.IsWindow());
     EXPECT_EQ(doc->m_nActiveViewDialog, 2);
