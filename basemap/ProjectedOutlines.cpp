@@ -1,5 +1,6 @@
 #include "basemap/ProjectedOutlines.h"
 
+#include "platform/dc/PointRuns.h"
 #include "platform/fs/FileStamp.h"
 
 #include <list>
@@ -47,23 +48,10 @@ std::shared_ptr<const ProjectedRuns> CachedOutlineRuns(const std::string& winPat
 
 void DrawProjectedRuns(vd::Dc& dc, const ProjectedRuns& runs)
 {
-    // A solid 1-pixel polyline sets exactly the pixels of its segments drawn one by one where the
-    // Dc draws the lines itself (a picture) and a logical unit is a pixel; dashes would run on.
-    const vd::Pen& pen = dc.GetCurrentPen();
-    const bool asPolylines = dc.GetMapMode() == vd::MM_TEXT && pen.Width() <= 1 && pen.Style() == vd::PS_SOLID &&
-                             !dc.GetSurface().IsNull();
+    const bool asPolylines = vd::PolylineMatchesSegments(dc);
     std::size_t start = 0;
     for (const int count : runs.counts) {
-        const vd::Point* run = runs.points.data() + start;
+        vd::DrawPointRun(dc, runs.points.data() + start, count, asPolylines);
         start += std::size_t(count);
-        if (count >= 2 && asPolylines) {
-            dc.Polyline(run, count);
-        } else {
-            dc.MoveTo(run[0]);
-            for (int i = 1; i < count; ++i)
-                dc.LineTo(run[i]);
-        }
     }
-    if (!runs.points.empty())
-        dc.MoveTo(runs.points.back());
 }

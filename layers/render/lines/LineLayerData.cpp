@@ -1,6 +1,6 @@
 #include "layers/render/lines/LineLayerData.h"
 
-#include "platform/dc/GdiConstants.h"
+#include "platform/dc/PointRuns.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Numbers.h"
 
@@ -51,23 +51,12 @@ void DrawLineRecordPoints(CLayerRenderer& r, LineRecordReader& reader, const Lin
                           int longitudeShift)
 {
     vd::Dc& dc = r.DeviceContext;
-    // A solid 1-pixel polyline sets exactly the pixels of its segments drawn one by one where the
-    // Dc draws the lines itself (a picture) and a logical unit is a pixel: there each run of points
-    // inside the extent goes as one call, the current position left on its last point as before.
-    const vd::Pen& pen = dc.GetCurrentPen();
-    const bool asPolylines = dc.GetMapMode() == vd::MM_TEXT && pen.Width() <= 1 && pen.Style() == vd::PS_SOLID &&
-                             !dc.GetSurface().IsNull();
+    // Each run of points inside the extent goes as one call where that sets the same pixels.
+    const bool asPolylines = vd::PolylineMatchesSegments(dc);
     thread_local std::vector<vd::Point> run;
     run.clear();
     const auto drawRun = [&] {
-        if (run.size() >= 2 && asPolylines) {
-            dc.Polyline(run.data(), int(run.size()));
-            dc.MoveTo(run.back());
-        } else if (!run.empty()) {
-            dc.MoveTo(run.front());
-            for (std::size_t k = 1; k < run.size(); ++k)
-                dc.LineTo(run[k]);
-        }
+        vd::DrawPointRun(dc, run.data(), int(run.size()), asPolylines);
         run.clear();
     };
     LinePoint point;

@@ -69,9 +69,10 @@ TEST(EntryPoints, AnyArgumentsReturnAndGiveTheObjectsBack)
         EXPECT_EQ(dc.State().pen, before.pen);
         EXPECT_EQ(dc.State().brush, before.brush);
         EXPECT_EQ(dc.State().font, before.font);
-        if (c.noMeshTheme)
+        if (c.noMeshTheme) {
             for (int r : results)
                 EXPECT_EQ(r, -1) << c.n;
+        }
     }
     int results[3] = {0, 0, 0};
     CallAll(nullptr, 0, 0.0f, e, results);

@@ -183,8 +183,9 @@ TEST(NationalLandSample, RiverLengthCellsLieInTheirListedMeshes)
             EXPECT_TRUE(MeshListsPrefecture(mesh, code)) << line;
             startMeshCells += mesh == kStartMesh;
         }
-        if (code == 25 || code == 26 || code == 27)
+        if (code == 25 || code == 26 || code == 27) {
             EXPECT_GT(startMeshCells, 5) << code;
+        }
     }
     EXPECT_GT(cells, 1000);
 }

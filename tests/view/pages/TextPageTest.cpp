@@ -233,7 +233,7 @@ TEST_F(TextPage, ThirtyFiveLinesHaveNoButtonsThirtySixHaveOneOfTwo)
 
 TEST_F(TextPage, MissingOrUnnamedFilesDrawNothing)
 {
-    for (const std::string& file : {"@:TEXT\\NONE.TXT", "@:", ":X.TXT", ""}) {
+    for (const char* file : {"@:TEXT\\NONE.TXT", "@:", ":X.TXT", ""}) {
         vd::RecordingDc dc;
         pages->DrawTextPage(dc, file);
         EXPECT_TRUE(dc.Calls().empty()) << file;

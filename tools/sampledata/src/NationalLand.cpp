@@ -249,7 +249,7 @@ std::map<int, ByteBuffer> riverLengthFiles(const RiverPieces& pieces, MeshPrefec
 std::string thirdMeshCodeOf(LonLat p) {
   const double rows = p.lat * 1.5 * 80, columns = (p.lon - 100.0) * 80;  // third-order cells
   const long row = static_cast<long>(std::floor(rows)), column = static_cast<long>(std::floor(columns));
-  char code[16];
+  char code[64];  // room for any long, though a code in Japan has 8 digits
   std::snprintf(code, sizeof code, "%02ld%02ld%ld%ld%ld%ld", row / 80, column / 80, row % 80 / 10, column % 80 / 10,
                 row % 10, column % 10);
   return code;

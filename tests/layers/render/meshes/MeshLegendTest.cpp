@@ -158,8 +158,9 @@ TEST(MeshLegendContent, TitlesAndRows)
         const meshes::LegendContent content = MeshLegendContent(c.theme, c.item, c.swatch, 10, texts);
         EXPECT_EQ(content.title, c.title) << c.theme << "/" << c.item;
         ASSERT_EQ(content.rows.size(), c.rows) << c.theme << "/" << c.item;
-        if (c.rows > 0)
+        if (c.rows > 0) {
             EXPECT_EQ(content.rows[0].text, c.firstRow) << c.theme << "/" << c.item;
+        }
     }
     // The census total closes the class rows; the sea-bottom codes stand beside the rows.
     EXPECT_EQ(MeshLegendContent(200, 0, 1, 10, texts).rows.back().text, "計=12[人]");

@@ -70,7 +70,7 @@ TEST(SubdividedClasses, LandUseByFlagTextAndForestFlag)
 
 TEST(SubdividedClasses, DesignatedAreasAndBasins)
 {
-    const auto designated = [](int kind, char c) { return SubdividedColour({meshes::kDesignatedGroup, kind}, c); };
+    const auto designated = [](int kind, char c) { return SubdividedColour({meshes::kDesignatedGroup, kind, {}}, c); };
     EXPECT_EQ(designated(0, '0'), std::nullopt);
     EXPECT_EQ(designated(0, '4'), vd::RGB(255, 128, 255));
     EXPECT_EQ(designated(1, '4'), vd::RGB(0, 0, 255));
@@ -82,7 +82,7 @@ TEST(SubdividedClasses, DesignatedAreasAndBasins)
     EXPECT_EQ(designated(4, 'X'), std::nullopt);
     EXPECT_EQ(designated(5, '1'), std::nullopt);
 
-    const auto basin = [](int item, char c) { return SubdividedColour({meshes::kBasinGroup, item}, c); };
+    const auto basin = [](int item, char c) { return SubdividedColour({meshes::kBasinGroup, item, {}}, c); };
     EXPECT_EQ(basin(0, ' '), std::nullopt);
     EXPECT_EQ(basin(0, '3'), kGolf);
     EXPECT_EQ(basin(0, '0'), kWater);
