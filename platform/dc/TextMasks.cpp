@@ -6,10 +6,12 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace vd::textmask {
 namespace {
@@ -74,8 +76,12 @@ std::unique_ptr<const Mask> make(const ResolvedFont& font, std::string_view text
         style.colour = RGB(255, 255, 255);
         paint::drawText(p, font, qtext, Point{margin, margin}, style);
     }
+    // Most rows hold no ink: compared whole against a row of the ground colour.
+    const std::vector<std::uint32_t> groundRow(std::size_t(w), kGround);
     for (int y = 0; y < h; ++y) {
         const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        if (std::memcmp(row, groundRow.data(), groundRow.size() * sizeof(std::uint32_t)) == 0)
+            continue;
         for (int x = 0; x < w;) {
             if (row[x] == kGround) {
                 ++x;
@@ -98,16 +104,28 @@ std::unique_ptr<const Mask> make(const ResolvedFont& font, std::string_view text
 
 const Mask* maskFor(const ResolvedFont& font, std::string_view text)
 {
+    // A text seen once is only noted: most labels of a search are drawn once, and drawing them
+    // afresh costs less than making their pixels. Seen again, its pixels are made and kept.
+    struct Entry {
+        bool made = false;
+        std::unique_ptr<const Mask> mask; // null when made: not kept, draw afresh
+    };
     // One store a thread: no lock and no shared count on the way of every label.
-    thread_local std::unordered_map<Key, std::unique_ptr<const Mask>, KeyHash, KeyEqual> masks;
+    thread_local std::unordered_map<Key, Entry, KeyHash, KeyEqual> masks;
     constexpr std::size_t kKeptMasks = 4096;
     const auto it = masks.find(KeyView{&font, text});
-    if (it != masks.end())
-        return it->second.get(); // null: not kept, draw afresh
-    std::unique_ptr<const Mask> mask = make(font, text);
-    if (masks.size() >= kKeptMasks)
-        masks.clear();
-    return masks.emplace(Key{&font, std::string(text)}, std::move(mask)).first->second.get();
+    if (it == masks.end()) {
+        if (masks.size() >= kKeptMasks)
+            masks.clear();
+        masks.emplace(Key{&font, std::string(text)}, Entry{});
+        return nullptr;
+    }
+    Entry& entry = it->second;
+    if (!entry.made) {
+        entry.mask = make(font, text);
+        entry.made = true;
+    }
+    return entry.mask.get();
 }
 
 } // namespace vd::textmask

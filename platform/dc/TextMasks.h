@@ -23,9 +23,10 @@ struct Mask {
     int width = 0; // the advance of the whole text, as paint::textWidth gives it
 };
 
-// The kept pixels of the UTF-8 text in the font, made on first use and kept by the calling
-// thread; good until that thread's next call. Null where the kept pixels could differ from
-// drawing the text afresh (control characters, pixels that are not wholly set or left, glyphs
-// reaching past the margin); the caller then draws through QPainter.
+// The kept pixels of the UTF-8 text in the font, made when the text is asked for the second time
+// and kept by the calling thread; good until that thread's next call. Null the first time, and
+// where the kept pixels could differ from drawing the text afresh (control characters, pixels
+// that are not wholly set or left, glyphs reaching past the margin); the caller then draws
+// through QPainter.
 const Mask* maskFor(const ResolvedFont& font, std::string_view text);
 } // namespace vd::textmask

@@ -9,6 +9,7 @@
 #include "contracts/dovanne.h"
 #include "platform/dc/Dc.h"
 #include "platform/fs/TextReader.h"
+#include "platform/text/Cp932.h"
 #include "platform/text/Numbers.h"
 #include "view/placenames/PlaceNameBlock.h"
 #include "view/placenames/PlaceNameFonts.h"
@@ -111,7 +112,8 @@ struct Hit {
     std::string fileLine;
 };
 
-// The loop both tables share: progress, result list, file lines and drawing.
+// The loop both tables share: progress, result list, file lines and drawing. Each test gets the
+// raw CP932 line and converts only what a hit keeps.
 template <class Test>
 void SearchTable(CMapRenderer& r, const std::string& path, int stepRecords, Test test)
 {
@@ -136,8 +138,8 @@ void SearchTable(CMapRenderer& r, const std::string& path, int stepRecords, Test
     int records = 0, found = 0, kept = 0, drawn = 0;
     vd::TextReader reader;
     if (reader.open(path)) {
-        std::string line;
-        while (reader.readLine(line)) {
+        std::string_view line;
+        while (reader.readRawLine(line)) {
             if (++records % stepRecords == 0)
                 progress.Step(records / stepRecords);
             std::optional<Hit> hit = test(line, wantFile && kept < kSearchResultRoom);
@@ -180,6 +182,25 @@ bool HoldsKeyword(const std::string& name, const std::string& keyword)
     return keyword.empty() || name.find(keyword) != std::string::npos;
 }
 
+// The result-file line of a hit: its record scanned again from the line in UTF-8, which gives the
+// same fields with their texts converted.
+std::string AnnotationFileLine(std::string_view cp932Line, int form, OnZenkakuToHankaku_fn* halfWidth)
+{
+    const std::string utf8 = vd::cp932ToUtf8(cp932Line);
+    const std::optional<AnnotationRecord> record = ParseAnnotationRecord(utf8);
+    if (!record)
+        return {};
+    const std::string reading = halfWidth ? halfWidth(std::string(record->reading)) : std::string();
+    return AnnotationResultLine(*record, reading, form);
+}
+
+std::string FacilityFileLine(std::string_view cp932Line, int form)
+{
+    const std::string utf8 = vd::cp932ToUtf8(cp932Line);
+    const std::optional<FacilityRecord> record = ParseFacilityRecord(utf8);
+    return record ? FacilityResultLine(*record, form) : std::string();
+}
+
 } // namespace
 
 void CMapRenderer::DrawPlaceNames()
@@ -217,20 +238,20 @@ void CMapRenderer::DrawAnnotationNames(int k1, int k2, int k3, int codeSwitch, c
     const std::string& keyword = draw.m_strGnpfRest;
     const int form = draw.m_nGnpfValue2;
     SearchTable(*this, doc.m_strAnnotationTable, kAnnotationStep,
-                [&](const std::string& line, bool wantFileLine) -> std::optional<Hit> {
-                    std::optional<AnnotationRecord> record = ParseAnnotationRecord(line);
+                [&](std::string_view line, bool wantFileLine) -> std::optional<Hit> {
+                    const std::optional<AnnotationRecord> record = ParseAnnotationRecord(line);
                     if (!record || !LocationPasses(rule, texts, record->code, record->municipality))
                         return std::nullopt;
                     if ((rule.classLevel >= 1 && record->major != k1) ||
-                        (rule.classLevel >= 2 && record->middle != k2) ||
-                        (rule.classLevel >= 3 && record->minor != k3) || !HoldsKeyword(record->name, keyword))
+                        (rule.classLevel >= 2 && record->middle != k2) || (rule.classLevel >= 3 && record->minor != k3))
                         return std::nullopt;
-                    Hit hit{record->name, record->latitudeDms, record->longitudeDms,
+                    std::string name = vd::cp932ToUtf8(record->name);
+                    if (!HoldsKeyword(name, keyword))
+                        return std::nullopt;
+                    Hit hit{std::move(name), record->latitudeDms, record->longitudeDms,
                             {record->major, record->middle, record->minor}, {}};
-                    if (wantFileLine) {
-                        const std::string reading = halfWidth ? halfWidth(record->reading) : std::string();
-                        hit.fileLine = AnnotationResultLine(*record, reading, form);
-                    }
+                    if (wantFileLine)
+                        hit.fileLine = AnnotationFileLine(line, form, halfWidth);
                     return hit;
                 });
 }
@@ -246,19 +267,22 @@ void CMapRenderer::DrawPublicFacilities(int k, int k2, int codeSwitch, const std
     const std::string& keyword = draw.m_strGnpfRest;
     const int form = draw.m_nGnpfValue2;
     SearchTable(*this, doc.m_strPublicFacilityTable, kFacilityStep,
-                [&](const std::string& line, bool wantFileLine) -> std::optional<Hit> {
+                [&](std::string_view line, bool wantFileLine) -> std::optional<Hit> {
                     if (!rule.admits)
                         return std::nullopt;
-                    std::optional<FacilityRecord> record = ParseFacilityRecord(line);
+                    const std::optional<FacilityRecord> record = ParseFacilityRecord(line);
                     if (!record || !LocationPasses(rule, texts, record->code, record->municipality))
                         return std::nullopt;
                     if ((rule.classLevel >= 1 && record->facilityClass != k) ||
-                        (rule.classLevel >= 2 && record->subClass != k2) || !HoldsKeyword(record->name, keyword))
+                        (rule.classLevel >= 2 && record->subClass != k2))
                         return std::nullopt;
-                    Hit hit{record->name, record->latitudeDms, record->longitudeDms,
+                    std::string name = vd::cp932ToUtf8(record->name);
+                    if (!HoldsKeyword(name, keyword))
+                        return std::nullopt;
+                    Hit hit{std::move(name), record->latitudeDms, record->longitudeDms,
                             {kFacilityMajorClass, record->facilityClass, record->subClass}, {}};
                     if (wantFileLine)
-                        hit.fileLine = FacilityResultLine(*record, form);
+                        hit.fileLine = FacilityFileLine(line, form);
                     return hit;
                 });
 }

@@ -1,5 +1,6 @@
 #include "view/placenames/PlaceNameTables.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -11,36 +12,33 @@ class RecordScan {
 public:
     explicit RecordScan(std::string_view line) : line_(line) {}
 
+    // Digit by digit, held at the limits of int once past them.
     std::optional<int> Int()
     {
         SkipBlanks();
         std::size_t end = pos_;
+        const bool negative = end < line_.size() && line_[end] == '-';
         if (end < line_.size() && (line_[end] == '-' || line_[end] == '+'))
             ++end;
         const std::size_t digits = end;
-        while (end < line_.size() && line_[end] >= '0' && line_[end] <= '9')
-            ++end;
+        constexpr unsigned long long kPastInt = 1ULL << 32;
+        unsigned long long magnitude = 0;
+        for (; end < line_.size() && line_[end] >= '0' && line_[end] <= '9'; ++end)
+            magnitude = std::min(magnitude * 10 + unsigned(line_[end] - '0'), kPastInt);
         if (end == digits)
             return std::nullopt;
-        long long value = 0;
-        const char* first = line_.data() + (line_[pos_] == '+' ? pos_ + 1 : pos_);
-        const auto [ptr, ec] = std::from_chars(first, line_.data() + end, value);
-        if (ec == std::errc::result_out_of_range)
-            value = line_[pos_] == '-' ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
         pos_ = end;
-        if (value > std::numeric_limits<int>::max())
-            value = std::numeric_limits<int>::max();
-        if (value < std::numeric_limits<int>::min())
-            value = std::numeric_limits<int>::min();
-        return int(value);
+        if (negative)
+            return magnitude >= 0x80000000ULL ? std::numeric_limits<int>::min() : -int(magnitude);
+        return magnitude > 0x7FFFFFFFULL ? std::numeric_limits<int>::max() : int(magnitude);
     }
 
-    std::optional<std::string> Text()
+    std::optional<std::string_view> Text()
     {
         const std::size_t end = std::min(line_.find(',', pos_), line_.size());
         if (end == pos_)
             return std::nullopt;
-        std::string text(line_.substr(pos_, end - pos_));
+        const std::string_view text = line_.substr(pos_, end - pos_);
         pos_ = end;
         return text;
     }
@@ -51,6 +49,18 @@ public:
         std::size_t start = pos_;
         if (start < line_.size() && line_[start] == '+')
             ++start;
+        // Whole numbers of up to 15 digits (coordinates mostly are) are exact in a double: read
+        // digit by digit.
+        constexpr std::size_t kExactDigits = 15;
+        std::size_t end = start;
+        long long whole = 0;
+        while (end < line_.size() && end - start < kExactDigits && line_[end] >= '0' && line_[end] <= '9')
+            whole = whole * 10 + (line_[end++] - '0');
+        const bool more = end < line_.size() && ((line_[end] >= '0' && line_[end] <= '9') || line_[end] == '.');
+        if (end > start && !more) {
+            pos_ = end;
+            return double(whole);
+        }
         double value = 0;
         const auto [ptr, ec] =
             std::from_chars(line_.data() + start, line_.data() + line_.size(), value, std::chars_format::fixed);
@@ -69,12 +79,12 @@ public:
         into = *value;
         return true;
     }
-    bool TextField(std::string& into)
+    bool TextField(std::string_view& into)
     {
-        std::optional<std::string> value = Text();
+        const std::optional<std::string_view> value = Text();
         if (!value || !Comma())
             return false;
-        into = std::move(*value);
+        into = *value;
         return true;
     }
 
@@ -132,7 +142,7 @@ std::optional<AnnotationRecord> ParseAnnotationRecord(std::string_view line)
         !scan.IntField(r.municipality) || !scan.IntField(r.number5) || !scan.IntField(r.major) ||
         !scan.IntField(r.middle) || !scan.IntField(r.minor) || !scan.TextField(r.name) || !scan.TextField(r.reading))
         return std::nullopt;
-    r.rest = std::string(scan.Rest());
+    r.rest = scan.Rest();
     const std::optional<double> longitude = NumberField(r.rest, 2);
     const std::optional<double> latitude = NumberField(r.rest, 3);
     if (!longitude || !latitude)
@@ -157,7 +167,7 @@ std::optional<FacilityRecord> ParseFacilityRecord(std::string_view line)
         return std::nullopt;
     r.longitudeDms = *longitude;
     r.latitudeDms = *latitude;
-    r.rest = std::string(scan.Rest());
+    r.rest = scan.Rest();
     return r;
 }
 

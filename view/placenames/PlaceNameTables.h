@@ -8,20 +8,22 @@
 //   (value / 100 the mesh code), longitude DDDMMSS, latitude DDMMSS, then the rest of the line.
 // A record is scanned as the old formatted read did (a number field needs digits, a text field
 // at least one character); a record that does not scan or lacks its coordinates is no record.
+// Text fields are views into the line scanned, in its encoding: the separators and numbers are
+// ASCII, so a raw CP932 line scans into the same fields as its UTF-8 form, and the search converts
+// only the texts of the records it keeps.
 #include <optional>
-#include <string>
 #include <string_view>
 
 struct AnnotationRecord {
     int code = 0;
-    std::string text;
+    std::string_view text;
     int number3 = 0;
     int municipality = 0;
     int number5 = 0;
     int major = 0, middle = 0, minor = 0;
-    std::string name;
-    std::string reading;
-    std::string rest;        // fields 11 on, as they stand
+    std::string_view name;
+    std::string_view reading;
+    std::string_view rest;   // fields 11 on, as they stand
     double longitudeDms = 0; // DDDMMSS
     double latitudeDms = 0;  // DDMMSS
 };
@@ -31,12 +33,12 @@ struct FacilityRecord {
     int municipality = 0;
     int facilityClass = 0;
     int subClass = 0;
-    std::string name;
-    std::string text;
+    std::string_view name;
+    std::string_view text;
     int code = 0;
     double longitudeDms = 0; // DDDMMSS
     double latitudeDms = 0;  // DDMMSS
-    std::string rest;        // what follows the latitude, as it stands
+    std::string_view rest;   // what follows the latitude, as it stands
 };
 
 std::optional<AnnotationRecord> ParseAnnotationRecord(std::string_view line);

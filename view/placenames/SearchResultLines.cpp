@@ -7,8 +7,8 @@ namespace {
 
 constexpr int kYmdReadingBytes = 12;
 
-std::string YmdLine(const std::string& name, double latitudeDms, double longitudeDms, int elevation,
-                    const std::string& reading)
+std::string YmdLine(std::string_view name, double latitudeDms, double longitudeDms, int elevation,
+                    std::string_view reading)
 {
     return vd::format("%-30s%2.4f   %3.4f  %-10d%-13sd", name, latitudeDms * 0.0001, longitudeDms * 0.0001, elevation,
                       reading);
@@ -16,9 +16,9 @@ std::string YmdLine(const std::string& name, double latitudeDms, double longitud
 
 } // namespace
 
-std::string SearchResultEntry(const std::string& name, double latitudeDms, double longitudeDms)
+std::string SearchResultEntry(std::string_view name, double latitudeDms, double longitudeDms)
 {
-    return name + vd::format(" %2.4f %3.4f ", latitudeDms * 0.0001, longitudeDms * 0.0001);
+    return std::string(name) + vd::format(" %2.4f %3.4f ", latitudeDms * 0.0001, longitudeDms * 0.0001);
 }
 
 std::string AnnotationResultLine(const AnnotationRecord& r, const std::string& halfWidthReading, int form)
@@ -35,9 +35,8 @@ std::string AnnotationResultLine(const AnnotationRecord& r, const std::string& h
 std::string FacilityResultLine(const FacilityRecord& r, int form)
 {
     if (form == kResultFormCsv)
-        return vd::format("%d,%d,%d,%d,%s,%s,%d,%.2f,%.2f", r.number1, r.municipality, r.facilityClass, r.subClass,
-                          r.name, r.text, r.code, r.longitudeDms, r.latitudeDms) +
-               r.rest;
+        return vd::format("%d,%d,%d,%d,%s,%s,%d,%.2f,%.2f%s", r.number1, r.municipality, r.facilityClass, r.subClass,
+                          r.name, r.text, r.code, r.longitudeDms, r.latitudeDms, r.rest);
     if (form == kResultFormYmd)
         return YmdLine(r.name, r.latitudeDms, r.longitudeDms, -999, " ");
     return SearchResultEntry(r.name, r.latitudeDms, r.longitudeDms) +

@@ -6,6 +6,7 @@
 #include "view/placenames/PlaceNameTables.h"
 
 #include <string>
+#include <string_view>
 
 // The result list keeps room for its "999" end mark: at most this many entries.
 inline constexpr int kSearchResultRoom = 29999;
@@ -14,8 +15,8 @@ inline constexpr int kResultFormYmd = 1;
 inline constexpr int kResultFormCsv = 2;
 
 // name + " %2.4f %3.4f " of the D.MMSS latitude and longitude.
-std::string SearchResultEntry(const std::string& name, double latitudeDms, double longitudeDms);
+std::string SearchResultEntry(std::string_view name, double latitudeDms, double longitudeDms);
 
-// halfWidthReading: the record's reading as half-width katakana.
+// The record's texts in UTF-8; halfWidthReading: its reading as half-width katakana.
 std::string AnnotationResultLine(const AnnotationRecord& record, const std::string& halfWidthReading, int form);
 std::string FacilityResultLine(const FacilityRecord& record, int form);

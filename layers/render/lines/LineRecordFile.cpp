@@ -11,6 +11,21 @@ constexpr int kRoadNumberWidth = 10;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+// A value of up to nine digits (every coordinate) digit by digit; any other text as atoi reads it.
+int ValueOf(std::string_view text)
+{
+    constexpr std::size_t kSafeDigits = 9;
+    if (text.empty() || text.size() > kSafeDigits)
+        return vd::parseInt(text);
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return vd::parseInt(text);
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 } // namespace
 
 bool LineRecordReader::open(std::string_view winPath)
@@ -55,7 +70,7 @@ bool LineRecordReader::nextValue(int& value)
     const std::size_t start = position_;
     while (position_ < line_.size() && !IsBlank(line_[position_]))
         ++position_;
-    value = vd::parseInt(std::string_view(line_).substr(start, position_ - start));
+    value = ValueOf(std::string_view(line_).substr(start, position_ - start));
     return true;
 }
 

@@ -18,7 +18,6 @@ namespace {
 constexpr int kSameMesh = 4;
 constexpr int kLineWidth = 80;  // characters of a coordinate line kept
 constexpr int kPointWidth = 16; // longitude 8, latitude 8, tenths of a second
-constexpr int kPointsPerLine = 5;
 constexpr int kReferenceWidth = 14;
 constexpr int kReferencesPerLine = 5;
 
@@ -35,48 +34,52 @@ struct ChainKey {
         return std::tie(a.direction, a.secondLevel, a.chain) < std::tie(b.direction, b.secondLevel, b.chain);
     }
 };
-using ChainStore = std::map<ChainKey, std::vector<std::string>>;
 
+// A point of a kept chain, read once when its coordinate line is stored.
 struct ChainPoint {
     int longitudeTenths;
     int latitudeTenths;
     bool lineStart; // the first point of its coordinate line
+    bool blank;     // its columns hold only blanks
+    bool Zero() const { return longitudeTenths == 0 && latitudeTenths == 0; }
 };
-
-ChainPoint ReadPoint(std::string_view text, bool lineStart)
-{
-    return {ColumnNumber(text, 0, 8), ColumnNumber(text, 8, 8), lineStart};
-}
+using ChainStore = std::map<ChainKey, std::vector<ChainPoint>>;
 
 bool Blank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
 
-// The chain's points in walking order. Forwards a point of two zeros ends its line; backwards
-// the points are taken from the last, and an empty or blank point (or one of two zeros) ends the
-// walk.
-std::vector<ChainPoint> ChainPoints(const std::vector<std::string>& lines, bool reversed)
+// The points of a coordinate line as far as it is kept, a partial last point included.
+void StorePoints(std::string_view line, std::vector<ChainPoint>& points)
 {
-    std::vector<ChainPoint> points;
+    const std::string_view kept = Column(line, 0, kLineWidth);
+    const int count = int((kept.size() + kPointWidth - 1) / kPointWidth);
+    for (int k = 0; k < count; ++k) {
+        const std::string_view text = Column(kept, k * kPointWidth, kPointWidth);
+        points.push_back({ColumnNumber(text, 0, 8), ColumnNumber(text, 8, 8), k == 0, Blank(text)});
+    }
+}
+
+// Hands the chain's points to take in walking order. Forwards a point of two zeros ends its line;
+// backwards the points are taken from the last, and a blank point (or one of two zeros) ends the
+// walk.
+template <class Take>
+void WalkChain(const std::vector<ChainPoint>& points, bool reversed, Take take)
+{
     if (!reversed) {
-        for (const std::string& line : lines)
-            for (int k = 0; k < kPointsPerLine && std::size_t(k * kPointWidth) < line.size(); ++k) {
-                const ChainPoint p = ReadPoint(Column(line, k * kPointWidth, kPointWidth), k == 0);
-                if (p.longitudeTenths == 0 && p.latitudeTenths == 0)
-                    break;
-                points.push_back(p);
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            if (points[i].Zero()) {
+                while (i + 1 < points.size() && !points[i + 1].lineStart)
+                    ++i;
+                continue;
             }
-        return points;
-    }
-    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
-        const int count = int((line->size() + kPointWidth - 1) / kPointWidth);
-        for (int k = count - 1; k >= 0; --k) {
-            const std::string_view text = Column(*line, k * kPointWidth, kPointWidth);
-            const ChainPoint p = ReadPoint(text, k == 0);
-            if (Blank(text) || (p.longitudeTenths == 0 && p.latitudeTenths == 0))
-                return points;
-            points.push_back(p);
+            take(points[i]);
         }
+        return;
     }
-    return points;
+    for (std::size_t i = points.size(); i-- > 0;) {
+        if (points[i].blank || points[i].Zero())
+            return;
+        take(points[i]);
+    }
 }
 
 struct Box {
@@ -104,7 +107,7 @@ public:
 
     void Run()
     {
-        std::string line;
+        std::string_view line;
         while (reader_.readRawLine(line)) {
             if (line.starts_with('D'))
                 return;
@@ -116,27 +119,30 @@ public:
     }
 
 private:
+    // The header's view holds only until the next line is read.
     void StoreChain(std::string_view header)
     {
         const int direction = NeighbourDirection(ColumnNumber(header, 3, 4), d_.cellMesh);
         const ChainKey key{direction, ColumnNumber(header, 7, 2), ColumnNumber(header, 27, 6)};
         const long long lines = FollowingLines(ColumnNumber(header, 46, 12));
-        std::string line;
+        std::vector<ChainPoint>* points = direction >= 0 ? &chains_[key] : nullptr;
+        std::string_view line;
         for (long long i = 0; i < lines && reader_.readRawLine(line); ++i)
-            if (direction >= 0)
-                chains_[key].emplace_back(Column(line, 0, kLineWidth));
+            if (points)
+                StorePoints(line, *points);
     }
 
     void DrawArea(std::string_view header)
     {
         const std::string code(Column(header, 35, 10));
         const long long lines = FollowingLines(ColumnNumber(header, 45, 6));
-        std::vector<vd::Point> points;
+        std::vector<vd::Point>& points = points_;
+        points.clear();
         Box box;
         int references = 0;
         int lastDirection = kSameMesh;
         int lastOtherDirection = kSameMesh;
-        std::string line;
+        std::string_view line;
         for (long long i = 0; i < lines && reader_.readRawLine(line); ++i)
             for (int j = 0; j < kReferencesPerLine; ++j) {
                 const int column = j * kReferenceWidth;
@@ -182,22 +188,22 @@ private:
         return found == d_.attributes->end() ? nullptr : &found->second;
     }
 
-    void AddChain(const std::vector<std::string>& lines, bool reversed, std::vector<vd::Point>& points, Box& box)
+    void AddChain(const std::vector<ChainPoint>& chain, bool reversed, std::vector<vd::Point>& points, Box& box)
     {
-        for (const ChainPoint& p : ChainPoints(lines, reversed)) {
+        WalkChain(chain, reversed, [&](const ChainPoint& p) {
             int latitude = p.latitudeTenths / 10;
             int longitude = p.longitudeTenths / 10;
             if (r_.DetailLevel == kFullDetail) {
                 latitude = std::clamp(latitude, std::min(r_.South, r_.North), std::max(r_.South, r_.North));
                 longitude = std::clamp(longitude, std::min(r_.West, r_.East), std::max(r_.West, r_.East));
             } else if (!r_.InDrawExtent(latitude, longitude)) {
-                continue;
+                return;
             }
             if (p.lineStart)
                 box.Widen(latitude, longitude);
             const ScreenPoint at = r_.ToScreen(latitude, longitude);
             points.push_back({at.x, at.y});
-        }
+        });
     }
 
     void WriteName(const std::string& code, const Box& box, int lastOtherDirection)
@@ -228,6 +234,7 @@ private:
     vd::TextReader& reader_;
     const AreaDrawing& d_;
     ChainStore chains_;
+    std::vector<vd::Point> points_; // an area's outline, kept for the next area
 };
 
 } // namespace
@@ -249,7 +256,7 @@ AreaAttributes ReadAreaAttributes(const std::string& winPath, AreaFileKind kind)
     if (!reader.open(winPath))
         return attributes;
     const bool country = kind == AreaFileKind::Country;
-    std::string line;
+    std::string_view line;
     while (reader.readRawLine(line)) {
         if (!line.starts_with('D'))
             continue;

@@ -64,7 +64,7 @@ TEST(TextMasks, KeptPixelsAreThePixelsOfAFreshDrawing)
     const Rect clips[] = {{0, 0, kW, kH}, {12, 7, 131, 41}};
     for (const TextCase& c : cases)
         for (const Rect& clip : clips)
-            for (int round = 0; round < 2; ++round) { // made on the first draw, kept on the second
+            for (int round = 0; round < 2; ++round) { // drawn afresh first, then from the pixels made by the check below
                 ImageDc dc(kW, kH);
                 QImage fresh(kW, kH, QImage::Format_RGB32);
                 for (int y = 0; y < kH; ++y)
@@ -91,7 +91,7 @@ TEST(TextMasks, KeptPixelsAreThePixelsOfAFreshDrawing)
                     style.background = RGB(250, 240, 0);
                     paint::drawText(p, resolveFont(lf, lf.lfHeight), QString::fromUtf8(c.text), c.ref, style);
                 }
-                // Drawn from kept pixels indeed, except the text with a tab (drawn afresh).
+                // The pixels are kept from this look on, except the text with a tab (always drawn afresh).
                 const bool keepable = std::string_view(c.text).find('\t') == std::string_view::npos;
                 EXPECT_EQ(textmask::maskFor(resolveFont(lf, lf.lfHeight), c.text) != nullptr, keepable) << c.text;
                 const QImage& kept = bitmapImage(dc.GetBitmap());

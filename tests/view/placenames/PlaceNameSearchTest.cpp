@@ -374,6 +374,34 @@ TEST_F(PlaceNameSearch, ResultFilesInTheirThreeFormsByteForByte)
     EXPECT_TRUE(script->messageBoxes().empty());
 }
 
+TEST_F(PlaceNameSearch, StrayBytesReadAsReplacementsAndKeepEveryFieldInItsPlace)
+{
+    // A lead byte without its trail byte just before a comma and a byte CP932 does not use: each
+    // reads as U+FFFD, no comma is lost, and the result file writes them as "?".
+    const auto cp = [](const std::string& text) { return vd::utf8ToCp932(text); };
+    const std::string replacement = "\xEF\xBF\xBD";
+    viewtest::WriteHomeFile("tyuuki.csv", "523501,\x82,1,26101,0,3,2,7," + cp("嵐山") + "\xFF\x82," + cp("あらし") +
+                                              ",x,y,1354530,345030\r\n" +
+                                              cp("523502,注記,1,26101,0,3,2,7,保津川,ほづ,x,y,1353500,350100\r\n"));
+    viewtest::WriteHomeFile("koukyou.csv", "1,26101,16,1," + cp("嵐山") + "\x82," + cp("右京区") +
+                                               ",523501,1354100.00,345200.00,\x82\r\n");
+    doc->m_strGnpfText0 = WindowsPath("out.txt");
+    doc->m_nGnpfValue1 = 1;
+    doc->m_nGnpfValue2 = 2;
+    Search(0, {3, 2, 7, -1}, "5235", "", "嵐山" + replacement);
+    ASSERT_EQ(doc->m_nResultCount, 1);
+    EXPECT_EQ(doc->m_astrPlaceRecord[0], "嵐山" + replacement + replacement + " 34.5030 135.4530 ");
+    EXPECT_EQ(doctest::ReadBytes(doctest::Home() / "out.txt"),
+              cp("523501,?,1,26101,0,3,2,7,嵐山??,あらし,x,y,1354530,345030\r\n"));
+
+    doc->m_strGnpfText0 = WindowsPath("out.txt");
+    Search(1, {0, 16, 1, 0}, "5235", "", "山" + replacement);
+    ASSERT_EQ(doc->m_nResultCount, 1);
+    EXPECT_EQ(doc->m_astrPlaceRecord[0], "嵐山" + replacement + " 34.5200 135.4100 ");
+    EXPECT_EQ(doctest::ReadBytes(doctest::Home() / "out.txt"),
+              cp("1,26101,16,1,嵐山?,右京区,523501,1354100.00,345200.00,?\r\n"));
+}
+
 TEST_F(PlaceNameSearch, AnUnwritableResultFileIsReportedAndTheMapDrawnAnyway)
 {
     doc->m_strGnpfText0 = WindowsPath("no-such-folder/out.csv");
@@ -530,9 +558,9 @@ namespace {
 TEST(PlaceNameTables, RecordsScanAsTheFormattedReadDid)
 {
     // Blanks before numbers, signs, a number too large for int (held at its limit), a long rest.
-    const std::string longRest(5000, 'z');
-    const auto a = ParseAnnotationRecord(" 523501,注記, +1,99999999999,-4,3,2,7,嵐山の滝,あらし,x,y,1354530.5,345030," +
-                                         longRest);
+    const std::string line = " 523501,注記, +1,99999999999,-4,3,2,7,嵐山の滝,あらし,x,y,1354530.5,345030," +
+                             std::string(5000, 'z');
+    const auto a = ParseAnnotationRecord(line);
     ASSERT_TRUE(a.has_value());
     EXPECT_EQ(a->number3, 1);
     EXPECT_EQ(a->municipality, 2147483647);
@@ -541,6 +569,27 @@ TEST(PlaceNameTables, RecordsScanAsTheFormattedReadDid)
     EXPECT_EQ(a->longitudeDms, 1354530.5);
     EXPECT_EQ(a->latitudeDms, 345030);
     EXPECT_EQ(DmsNumberToSeconds(1354530.5), 135 * 3600 + 45 * 60 + 30.5);
+
+    // Numbers at and past the limits of int, and coordinates of every form the formatted read took.
+    const struct {
+        const char* municipality;
+        int value;
+        const char* longitude;
+        double degrees;
+    } numbers[] = {
+        {"-2147483648", -2147483647 - 1, "0001354530", 1354530},
+        {"-99999999999", -2147483647 - 1, "1234567890123456", 1234567890123456.0},
+        {"2147483647", 2147483647, "123e5", 123},
+        {"+2147483648", 2147483647, "1354530.", 1354530},
+        {"-0", 0, "-1354530.25", -1354530.25},
+    };
+    for (const auto& n : numbers) {
+        const std::string record = std::string("523501,注記,1,") + n.municipality + ",0,3,2,7,名,よみ,x,y," + n.longitude + ",1";
+        const auto scanned = ParseAnnotationRecord(record);
+        ASSERT_TRUE(scanned.has_value()) << record;
+        EXPECT_EQ(scanned->municipality, n.value) << record;
+        EXPECT_EQ(scanned->longitudeDms, n.degrees) << record;
+    }
 
     const auto f = ParseFacilityRecord("1,26101,16,1,校,区,523501, 1354100.25,345200");
     ASSERT_TRUE(f.has_value());
