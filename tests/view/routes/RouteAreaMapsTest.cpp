@@ -3,7 +3,7 @@
 // dragging over registered points, and the area search of a double click.
 #include "PointerTestSupport.h"
 
-#include "app/libraries/DovanneExports.h"
+#include "contracts/bindings/DovanneExports.h"
 #include "app/routes/RouteFileLines.h"
 #include "basemap/projection/LatitudeRatioTable.h"
 #include "platform/dc/RecordingDc.h"
