@@ -1,5 +1,5 @@
 #pragma once
-// Pelmora's exports the program calls: the layer dialogs, the layer drawings on white and coloured
+// Pelmora's exports the program and its benchmarks call: the layer dialogs, the layer drawings on white and coloured
 // maps, the area choice and the default files.
 #include "contracts/bindings/LibraryExport.h"
 #include "contracts/bindings/LibraryNames.h"
@@ -24,6 +24,8 @@
     X(OnDdPlainLASurface) \
     X(OnDdSrfcPlainWhole) \
     X(OnDdPlnF10Mesh) \
+    X(OnDdPlainMesh) \
+    X(OnDdPlainMeshRelief) \
     X(OnDdPlainMeshTavrel) \
     X(OnDdPointWhite) \
     X(OnDdRiverWhite) \
