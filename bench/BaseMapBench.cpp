@@ -3,7 +3,7 @@
 // 1024 x 768 picture. Dovanne is loaded as the program loads it; the built tree keeps it and the
 // data in bin/ beside the bench/ folder.
 #include "bench/BenchSupport.h"
-#include "contracts/dovanne.h"
+#include "contracts/bindings/DovanneExports.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/PathResolver.h"
 #include "platform/sys/LibraryLoader.h"
@@ -15,12 +15,12 @@ namespace {
 using bench::BinFolder;
 using bench::ensureGuiApplication;
 
-template <class Fn>
-Fn* Dovanne(const char* name)
+// Dovanne's binding, the library taken from the bin/ folder.
+DovanneExports& BenchDovanne()
 {
     static const bool loaded = vd::LibraryLoader::setOverride("Dovanne", (BinFolder() / "libdovanne.so").string()) || true;
     (void)loaded;
-    return vd::entryPoint<Fn>("Dovanne.dll", name);
+    return Dovanne();
 }
 
 std::string CoastFolder()
@@ -31,7 +31,7 @@ std::string CoastFolder()
 void BM_JapanOverview(benchmark::State& state)
 {
     ensureGuiApplication();
-    auto* draw = Dovanne<OnJapanCoastLineDraw_fn>("OnJapanCoastLineDraw");
+    auto* draw = BenchDovanne().OnJapanCoastLineDraw.fn;
     if (!draw) {
         state.SkipWithError("libdovanne.so not found beside the bench folder");
         return;
@@ -47,8 +47,8 @@ BENCHMARK(BM_JapanOverview)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond);
 void BM_SheetBlockCoastAndBorders(benchmark::State& state)
 {
     ensureGuiApplication();
-    auto* coast = Dovanne<OnWholeCoastLine_fn>("OnWholeCoastLine");
-    auto* borders = Dovanne<OnWholePrfctrLine_fn>("OnWholePrfctrLine");
+    auto* coast = BenchDovanne().OnWholeCoastLine.fn;
+    auto* borders = BenchDovanne().OnWholePrfctrLine.fn;
     if (!coast || !borders) {
         state.SkipWithError("libdovanne.so not found beside the bench folder");
         return;

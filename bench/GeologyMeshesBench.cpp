@@ -7,7 +7,7 @@
 //   OnDdWhiteG4Mesh (the legend and TEMP\GeoWmap.dat included).
 // No geology survey data can be had, so the records are made here in the published layout.
 #include "bench/BenchSupport.h"
-#include "contracts/dovanne.h"
+#include "contracts/bindings/DovanneExports.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/PathResolver.h"
 #include "platform/sys/LibraryLoader.h"
@@ -65,11 +65,11 @@ void MakeTerrainSet(int k)
 }
 
 template <class Fn>
-Fn* Entry(benchmark::State& state, const char* name)
+Fn* Entry(benchmark::State& state, LibraryExport<Fn> DovanneExports::*entry)
 {
     bench::ensureGuiApplication();
     vd::LibraryLoader::setOverride("Dovanne.dll", (BinFolder() / "libdovanne.so").string());
-    auto* fn = vd::entryPoint<Fn>("Dovanne.dll", name);
+    auto* fn = (Dovanne().*entry).fn;
     if (!fn)
         state.SkipWithError("libdovanne.so not found beside the bench folder");
     return fn;
@@ -100,7 +100,7 @@ void TimeDrawing(benchmark::State& state, int least, DrawOnce drawOnce)
 
 void BM_PlainTerrainBlock3x3(benchmark::State& state)
 {
-    auto* draw = Entry<OnD4GeologyMesh_fn>(state, "OnD4GeologyMesh");
+    auto* draw = Entry(state, &DovanneExports::OnD4GeologyMesh);
     if (!draw)
         return;
     MakeTerrainSet(3);
@@ -114,7 +114,7 @@ BENCHMARK(BM_PlainTerrainBlock3x3)->Unit(benchmark::kMillisecond);
 
 void BM_WhiteTerrainBlock5x5(benchmark::State& state)
 {
-    auto* draw = Entry<OnDdWhiteG4Mesh_fn>(state, "OnDdWhiteG4Mesh");
+    auto* draw = Entry(state, &DovanneExports::OnDdWhiteG4Mesh);
     if (!draw)
         return;
     MakeTerrainSet(5);

@@ -2,10 +2,9 @@
 // 250 m elevation mesh files (about 540 KB each), as the tint command runs it.
 #include "bench/BenchSupport.h"
 #include "basemap/sheetindex/SheetIndexFile.h"
-#include "contracts/dovanne.h"
+#include "contracts/bindings/DovanneExports.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/PathResolver.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/text/Format.h"
 
 #include <benchmark/benchmark.h>
@@ -41,7 +40,7 @@ int WriteMeshFiles(const std::filesystem::path& home, const std::filesystem::pat
 void BM_GreyscaleSheetsOfTheIndex(benchmark::State& state)
 {
     const std::filesystem::path home = bench::ScratchHome();
-    auto* make = vd::entryPoint<OnMapFigureMakeModule_fn>("Dovanne.dll", "OnMapFigureMakeModule");
+    auto* make = Dovanne().OnMapFigureMakeModule.fn;
     if (!make) {
         state.SkipWithError("libdovanne.so not found beside the bench folder");
         return;

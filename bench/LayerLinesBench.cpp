@@ -3,7 +3,7 @@
 // 3 x 3 white-map block around 5339, into a 1024 x 768 picture. No river data is bundled yet, so
 // the file is made here, in the published layout; Pelmora is loaded as the program loads it.
 #include "bench/BenchSupport.h"
-#include "contracts/pelmora.h"
+#include "contracts/bindings/PelmoraExports.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/PathResolver.h"
 #include "platform/sys/LibraryLoader.h"
@@ -50,7 +50,7 @@ void BM_WhiteRiverBlock(benchmark::State& state)
 {
     bench::ensureGuiApplication();
     vd::LibraryLoader::setOverride("Pelmora.DLL", (BinFolder() / "libpelmora.so").string());
-    auto* draw = vd::entryPoint<OnDdRiverWhite_fn>("Pelmora.DLL", "OnDdRiverWhite");
+    auto* draw = Pelmora().OnDdRiverWhite.fn;
     if (!draw) {
         state.SkipWithError("libpelmora.so not found beside the bench folder");
         return;

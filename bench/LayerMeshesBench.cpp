@@ -9,7 +9,7 @@
 //   TEMP\RELIEF.DAT (230,400 sub-cells) through OnDdPlainMeshRelief.
 // No mesh data of these themes is bundled, so the files are made here in the published layout.
 #include "bench/BenchSupport.h"
-#include "contracts/pelmora.h"
+#include "contracts/bindings/PelmoraExports.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/PathResolver.h"
 #include "platform/sys/LibraryLoader.h"
@@ -106,11 +106,11 @@ void MakeSubdividedData()
 }
 
 template <class Fn>
-Fn* Entry(benchmark::State& state, const char* name)
+Fn* Entry(benchmark::State& state, LibraryExport<Fn> PelmoraExports::*entry)
 {
     bench::ensureGuiApplication();
     vd::LibraryLoader::setOverride("Pelmora.DLL", (BinFolder() / "libpelmora.so").string());
-    auto* fn = vd::entryPoint<Fn>("Pelmora.DLL", name);
+    auto* fn = (Pelmora().*entry).fn;
     if (!fn)
         state.SkipWithError("libpelmora.so not found beside the bench folder");
     return fn;
@@ -144,7 +144,7 @@ void TimeDrawing(benchmark::State& state, int least, const std::filesystem::path
 
 void BM_PrefectureClimateCells(benchmark::State& state)
 {
-    auto* draw = Entry<OnDdPlainMesh_fn>(state, "OnDdPlainMesh");
+    auto* draw = Entry(state, &PelmoraExports::OnDdPlainMesh);
     if (!draw)
         return;
     MakePrefectureData();
@@ -159,7 +159,7 @@ BENCHMARK(BM_PrefectureClimateCells)->Unit(benchmark::kMillisecond);
 
 void BM_CountrySeaCells(benchmark::State& state)
 {
-    auto* draw = Entry<OnDdPlainMeshTavrel_fn>(state, "OnDdPlainMeshTavrel");
+    auto* draw = Entry(state, &PelmoraExports::OnDdPlainMeshTavrel);
     if (!draw)
         return;
     MakeCountryData();
@@ -176,7 +176,7 @@ constexpr float kSubdividedScale = 0.28f;
 
 void BM_SubdividedLandUse(benchmark::State& state)
 {
-    auto* draw = Entry<OnDdPlnF10Mesh_fn>(state, "OnDdPlnF10Mesh");
+    auto* draw = Entry(state, &PelmoraExports::OnDdPlnF10Mesh);
     if (!draw)
         return;
     MakeSubdividedData();
@@ -191,7 +191,7 @@ BENCHMARK(BM_SubdividedLandUse)->Unit(benchmark::kMillisecond);
 
 void BM_ClimateRelief(benchmark::State& state)
 {
-    auto* draw = Entry<OnDdPlainMeshRelief_fn>(state, "OnDdPlainMeshRelief");
+    auto* draw = Entry(state, &PelmoraExports::OnDdPlainMeshRelief);
     if (!draw)
         return;
     MakeSubdividedData();

@@ -5,7 +5,7 @@
 // 200 places, each 100 points near one another. No land-price data is bundled, so the file is
 // made here in the published layout; Pelmora is loaded as the program loads it.
 #include "bench/BenchSupport.h"
-#include "contracts/pelmora.h"
+#include "contracts/bindings/PelmoraExports.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/dc/RecordingDc.h"
 #include "platform/fs/PathResolver.h"
@@ -51,7 +51,7 @@ void BM_WhiteLandPriceBlock(benchmark::State& state)
 {
     bench::ensureGuiApplication();
     vd::LibraryLoader::setOverride("Pelmora.DLL", (BinFolder() / "libpelmora.so").string());
-    auto* draw = vd::entryPoint<OnDdPointWhite_fn>("Pelmora.DLL", "OnDdPointWhite");
+    auto* draw = Pelmora().OnDdPointWhite.fn;
     if (!draw) {
         state.SkipWithError("libpelmora.so not found beside the bench folder");
         return;

@@ -11,7 +11,7 @@
 // No railway, river or C-series data is bundled (none is published under an open licence), so
 // the files are made here in the published layout.
 #include "bench/BenchSupport.h"
-#include "contracts/pelmora.h"
+#include "contracts/bindings/PelmoraExports.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/PathResolver.h"
 #include "platform/sys/LibraryLoader.h"
@@ -126,7 +126,7 @@ OnDdPlainWholeCountry_fn* Entry(benchmark::State& state)
 {
     bench::ensureGuiApplication();
     vd::LibraryLoader::setOverride("Pelmora.DLL", (BinFolder() / "libpelmora.so").string());
-    auto* fn = vd::entryPoint<OnDdPlainWholeCountry_fn>("Pelmora.DLL", "OnDdPlainWholeCountry");
+    auto* fn = Pelmora().OnDdPlainWholeCountry.fn;
     if (!fn)
         state.SkipWithError("libpelmora.so not found beside the bench folder");
     return fn;

@@ -6,7 +6,7 @@
 //   records elsewhere; the early end stops reading 5,000 records after the last part drawn.
 // No surface data is bundled, so the files are made here in the published layouts.
 #include "bench/BenchSupport.h"
-#include "contracts/pelmora.h"
+#include "contracts/bindings/PelmoraExports.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/PathResolver.h"
 #include "platform/sys/LibraryLoader.h"
@@ -107,7 +107,7 @@ void BM_PrefectureAreasFilledAndNamed(benchmark::State& state)
 {
     bench::ensureGuiApplication();
     vd::LibraryLoader::setOverride("Pelmora.DLL", (BinFolder() / "libpelmora.so").string());
-    auto* draw = vd::entryPoint<OnDdSurfaceWhite_fn>("Pelmora.DLL", "OnDdSurfaceWhite");
+    auto* draw = Pelmora().OnDdSurfaceWhite.fn;
     if (!draw) {
         state.SkipWithError("libpelmora.so not found beside the bench folder");
         return;
@@ -135,7 +135,7 @@ void BM_CountryThemeDMillionRecords(benchmark::State& state)
 {
     bench::ensureGuiApplication();
     vd::LibraryLoader::setOverride("Pelmora.DLL", (BinFolder() / "libpelmora.so").string());
-    auto* draw = vd::entryPoint<OnDdSurfaceWhole_fn>("Pelmora.DLL", "OnDdSurfaceWhole");
+    auto* draw = Pelmora().OnDdSurfaceWhole.fn;
     if (!draw) {
         state.SkipWithError("libpelmora.so not found beside the bench folder");
         return;

@@ -2,7 +2,7 @@
 // 1024 x 768, 900 generated municipalities of 444 points (about 400,000) over the nine meshes,
 // filled and labelled, as the sheet's repaint calls Surrick. Under 30 ms a block is the aim.
 #include "bench/BenchSupport.h"
-#include "contracts/surrick.h"
+#include "contracts/bindings/SurrickExports.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/LittleEndian.h"
 #include "platform/fs/PathResolver.h"
@@ -60,7 +60,7 @@ void BM_WhiteBlockMunicipalities(benchmark::State& state)
 {
     bench::ensureGuiApplication();
     vd::LibraryLoader::setOverride("Surrick", (bench::BinFolder() / "libsurrick.so").string());
-    auto* draw = vd::entryPoint<OnCitySurfaceWhite_fn>("Surrick.dll", "OnCitySurfaceWhite");
+    auto* draw = Surrick().OnCitySurfaceWhite.fn;
     if (!draw) {
         state.SkipWithError("libsurrick.so not found beside the bench folder");
         return;

@@ -6,7 +6,7 @@
 //   the drawing seeks to the block's western degree.
 // No scenario data is bundled, so the files are made here in the published layout.
 #include "bench/BenchSupport.h"
-#include "contracts/halvette.h"
+#include "contracts/bindings/HalvetteExports.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/PathResolver.h"
 #include "platform/sys/LibraryLoader.h"
@@ -67,7 +67,7 @@ OnSeisWhiteMesh_fn* Entry(benchmark::State& state)
 {
     bench::ensureGuiApplication();
     vd::LibraryLoader::setOverride("Halvette.DLL", (bench::BinFolder() / "libhalvette.so").string());
-    auto* fn = vd::entryPoint<OnSeisWhiteMesh_fn>("Halvette.DLL", "OnSeisWhiteMesh");
+    auto* fn = Halvette().OnSeisWhiteMesh.fn;
     if (!fn)
         state.SkipWithError("libhalvette.so not found beside the bench folder");
     return fn;

@@ -6,7 +6,7 @@
 //   1024 x 768 picture.
 // No hazard data is bundled, so the file is made here in the published layout (66-byte records).
 #include "bench/BenchSupport.h"
-#include "contracts/halvette.h"
+#include "contracts/bindings/HalvetteExports.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/PathResolver.h"
 #include "platform/sys/LibraryLoader.h"
@@ -55,7 +55,7 @@ OnSeisWhiteMesh_fn* Entry(benchmark::State& state)
 {
     bench::ensureGuiApplication();
     vd::LibraryLoader::setOverride("Halvette.DLL", (bench::BinFolder() / "libhalvette.so").string());
-    auto* fn = vd::entryPoint<OnSeisWhiteMesh_fn>("Halvette.DLL", "OnSeisWhiteMesh");
+    auto* fn = Halvette().OnSeisWhiteMesh.fn;
     if (!fn)
         state.SkipWithError("libhalvette.so not found beside the bench folder");
     return fn;

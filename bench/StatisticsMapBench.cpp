@@ -3,7 +3,7 @@
 // pies of the population set with its boxes and 10-class legend, into a 1024 x 768 picture.
 // Surrick is loaded as the program loads it, from bin/ beside the bench/ folder.
 #include "bench/BenchSupport.h"
-#include "contracts/surrick.h"
+#include "contracts/bindings/SurrickExports.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/PathResolver.h"
 #include "platform/sys/LibraryLoader.h"
@@ -15,12 +15,12 @@ namespace {
 using bench::BinFolder;
 using bench::ensureGuiApplication;
 
-template <class Fn>
-Fn* Surrick(const char* name)
+// Surrick's binding, the library taken from the bin/ folder.
+SurrickExports& BenchSurrick()
 {
     static const bool loaded = vd::LibraryLoader::setOverride("Surrick", (BinFolder() / "libsurrick.so").string()) || true;
     (void)loaded;
-    return vd::entryPoint<Fn>("Surrick.dll", name);
+    return Surrick();
 }
 
 std::string WinFolder(const std::filesystem::path& path)
@@ -50,10 +50,10 @@ std::string RanksByPrefecture()
 void BM_WholeCountryStatisticsMap(benchmark::State& state)
 {
     ensureGuiApplication();
-    auto* fills = Surrick<OnPrefectureMap_fn>("OnPrefectureMap");
-    auto* island = Surrick<OnJapanDataIsland_fn>("OnJapanDataIsland");
-    auto* lines = Surrick<OnPrectureLine_fn>("OnPrectureLine");
-    auto* statistics = Surrick<OnPrefectureDataDisp_fn>("OnPrefectureDataDisp");
+    auto* fills = BenchSurrick().OnPrefectureMap.fn;
+    auto* island = BenchSurrick().OnJapanDataIsland.fn;
+    auto* lines = BenchSurrick().OnPrectureLine.fn;
+    auto* statistics = BenchSurrick().OnPrefectureDataDisp.fn;
     if (!fills || !island || !lines || !statistics) {
         state.SkipWithError("libsurrick.so not found beside the bench folder");
         return;

@@ -1,7 +1,7 @@
 // Reading and drawing a 20,000-point "trk" track inside the 3 x 3 block around Tokyo at
 // 1024 x 768, with a distance mark every kilometre, through Dovanne as the renderer calls it.
 #include "bench/BenchSupport.h"
-#include "contracts/dovanne.h"
+#include "contracts/bindings/DovanneExports.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/PathResolver.h"
 #include "platform/sys/LibraryLoader.h"
@@ -40,7 +40,7 @@ void BM_TrackOverSheetBlock(benchmark::State& state)
     static const bool loaded =
         vd::LibraryLoader::setOverride("Dovanne", (BinFolder() / "libdovanne.so").string()) || true;
     (void)loaded;
-    auto* draw = vd::entryPoint<OnTrackDrawModule_fn>("Dovanne.dll", "OnTrackDrawModule");
+    auto* draw = Dovanne().OnTrackDrawModule.fn;
     if (!draw) {
         state.SkipWithError("libdovanne.so not found beside the bench folder");
         return;

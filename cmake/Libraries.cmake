@@ -1,4 +1,5 @@
 # Static helpers that several deliverables link a copy of.
+add_subdirectory(contracts/bindings)
 add_subdirectory(basemap/projection)
 add_subdirectory(basemap/files)
 add_subdirectory(basemap/sheetindex)
@@ -24,7 +25,7 @@ vd_folder_sources(surrick_preset_sources municipal/presets municipal/annotations
 target_sources(surrick PRIVATE ${surrick_preset_sources})
 target_link_libraries(surrick PRIVATE layers-settings-files)
 vd_run_time_library(dovanne  FOLDERS basemap geology geology/settings geology/legendlist LINK basemap-projection basemap-files basemap-sheetindex layers-meshcode layers-settings-prefecture layers-settings-files)
-vd_run_time_library(tovendlg FOLDERS dialogs dialogs/albums dialogs/menus dialogs/routemaps LINK dialogs-files dialogs-points graphics layers-settings-prefecture)
+vd_run_time_library(tovendlg FOLDERS dialogs dialogs/albums dialogs/menus dialogs/routemaps LINK contracts-bindings dialogs-files dialogs-points graphics layers-settings-prefecture)
 vd_run_time_library(halvette FOLDERS seismic seismic/lists seismic/probabilistic
   seismic/settings seismic/scenario
   LINK layers-meshcode)

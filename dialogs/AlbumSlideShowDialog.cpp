@@ -10,20 +10,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_TEXTS = 136;
-constexpr int IDC_PICTURES = 137;
-constexpr int IDC_BOTH = 138;
-constexpr int IDC_INTERVAL = 101;
-constexpr int IDC_INTERVAL_UP = 103;
-constexpr int IDC_INTERVAL_DOWN = 109;
-constexpr int IDC_LARGE = 1025;
-constexpr int IDC_SMALL = 1026;
-constexpr int IDC_MEMO = 214;
-constexpr int IDC_AUTO = 1016;
-constexpr int IDC_MANUAL = 1017;
-constexpr int IDC_COUNTDOWN = 1018;
-constexpr int IDC_LOCATOR = 215;
-constexpr int IDC_NO_JPEG = 1052;
+using namespace albumslideshowids;
 
 // The "▽" button never takes the interval below this.
 constexpr int kShortestInterval = 1;

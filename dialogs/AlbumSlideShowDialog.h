@@ -6,6 +6,24 @@
 
 #include <string>
 
+// The dialog's control ids (template 142).
+namespace albumslideshowids {
+inline constexpr int IDC_TEXTS = 136;
+inline constexpr int IDC_PICTURES = 137;
+inline constexpr int IDC_BOTH = 138;
+inline constexpr int IDC_INTERVAL = 101;
+inline constexpr int IDC_INTERVAL_UP = 103;
+inline constexpr int IDC_INTERVAL_DOWN = 109;
+inline constexpr int IDC_LARGE = 1025;
+inline constexpr int IDC_SMALL = 1026;
+inline constexpr int IDC_MEMO = 214;
+inline constexpr int IDC_AUTO = 1016;
+inline constexpr int IDC_MANUAL = 1017;
+inline constexpr int IDC_COUNTDOWN = 1018;
+inline constexpr int IDC_LOCATOR = 215;
+inline constexpr int IDC_NO_JPEG = 1052;
+} // namespace albumslideshowids
+
 class CDlgAlbumSlideShow : public vd::Dialog {
 public:
     enum { IDD = 142 };

@@ -12,13 +12,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_FILE_COMBO = 135;
-constexpr int IDC_POSITION = 1048;
-constexpr int IDC_USE_COMMON = 1020;
-constexpr int IDC_SHOWN = 1021;
-constexpr int IDC_NEW_TITLE = 101;
-constexpr int IDC_REGISTER = 103;
-constexpr int IDC_DELETE = 109;
+using namespace datafilesids;
 
 // The list holds the common area and at most 99 titles.
 constexpr int kMaxEntries = 100;

@@ -8,6 +8,17 @@
 #include <array>
 #include <string>
 
+// The dialog's control ids (template 134).
+namespace datafilesids {
+inline constexpr int IDC_FILE_COMBO = 135;
+inline constexpr int IDC_POSITION = 1048;
+inline constexpr int IDC_USE_COMMON = 1020;
+inline constexpr int IDC_SHOWN = 1021;
+inline constexpr int IDC_NEW_TITLE = 101;
+inline constexpr int IDC_REGISTER = 103;
+inline constexpr int IDC_DELETE = 109;
+} // namespace datafilesids
+
 class CDlgDataFiles : public vd::Dialog {
 public:
     enum { IDD = 134 };

@@ -8,8 +8,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_MEMO_TEXT = 101;
-constexpr int IDC_MEMO_PATH = 102;
+using namespace memoids;
 
 DialogTemplate MemoTemplate()
 {

@@ -5,6 +5,12 @@
 
 #include <string>
 
+// The dialog's control ids (template 133).
+namespace memoids {
+inline constexpr int IDC_MEMO_TEXT = 101;
+inline constexpr int IDC_MEMO_PATH = 102;
+} // namespace memoids
+
 class CDlgMemo : public vd::Dialog {
 public:
     enum { IDD = 133 };

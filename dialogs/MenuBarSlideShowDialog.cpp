@@ -11,15 +11,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_FIRST_MENU = 1027;  // 1027-1031 text menus 1-5, 1032-1034 picture menus 1-3
-constexpr int IDC_LAST_MENU = 1034;
-constexpr int IDC_FIRST_COUNT = 1035; // 1035-1042 beside them
-constexpr int IDC_ALL = 1352;
-constexpr int IDC_AUTO = 1353;
-constexpr int IDC_MANUAL = 1354;
-constexpr int IDC_INTERVAL = 1355;
-constexpr int IDC_INTERVAL_UP = 1356;
-constexpr int IDC_INTERVAL_DOWN = 1357;
+using namespace menuslideshowids;
 
 // The "－" button never takes the interval below this.
 constexpr int kShortestInterval = 2;

@@ -7,6 +7,19 @@
 #include <array>
 #include <string>
 
+// The dialog's control ids (template 135).
+namespace menuslideshowids {
+inline constexpr int IDC_FIRST_MENU = 1027; // 1027-1031 text menus 1-5, 1032-1034 picture menus 1-3
+inline constexpr int IDC_LAST_MENU = 1034;
+inline constexpr int IDC_FIRST_COUNT = 1035; // 1035-1042 beside them
+inline constexpr int IDC_ALL = 1352;
+inline constexpr int IDC_AUTO = 1353;
+inline constexpr int IDC_MANUAL = 1354;
+inline constexpr int IDC_INTERVAL = 1355;
+inline constexpr int IDC_INTERVAL_UP = 1356;
+inline constexpr int IDC_INTERVAL_DOWN = 1357;
+} // namespace menuslideshowids
+
 class CDlgMenuBarSlideShow : public vd::Dialog {
 public:
     enum { IDD = 135 };

@@ -8,8 +8,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_TEXT = 1050;
-constexpr int IDC_PATH = 1051;
+using namespace textdisplayids;
 
 DialogTemplate TextDisplayTemplate()
 {

@@ -5,6 +5,12 @@
 
 #include <string>
 
+// The dialog's control ids (template 152).
+namespace textdisplayids {
+inline constexpr int IDC_TEXT = 1050;
+inline constexpr int IDC_PATH = 1051;
+} // namespace textdisplayids
+
 class CDlgTextDisplay : public vd::Dialog {
 public:
     enum { IDD = 152 };

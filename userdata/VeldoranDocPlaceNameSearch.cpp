@@ -4,8 +4,8 @@
 #include "app/document/VeldoranDoc.h"
 #include "contracts/tovendlg.h"
 
-#include "app/libraries/DovanneExports.h"
-#include "app/libraries/TovendlgExports.h"
+#include "contracts/bindings/DovanneExports.h"
+#include "contracts/bindings/TovendlgExports.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Numbers.h"
 #include "platform/ui/Ui.h"

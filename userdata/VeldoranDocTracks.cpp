@@ -1,7 +1,7 @@
 // The document's GPS track settings: the track file dialog over them, and the sheet where the
 // described track starts (Dovanne's OnTrackStartMapModule).
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/DovanneExports.h"
+#include "contracts/bindings/DovanneExports.h"
 #include "platform/text/Cp932Text.h"
 #include "userdata/TrackFilesDialog.h"
 

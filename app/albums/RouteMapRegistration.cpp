@@ -1,7 +1,7 @@
 // The points of a route, an area or an album handed to TOVENDLG's list dialog, which plays them
 // or registers them as a route or area map; its answer is the play mode ("cancel" keeps the old).
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/TovendlgExports.h"
+#include "contracts/bindings/TovendlgExports.h"
 
 std::string CVeldoranDoc::RegisterRouteMap(const std::string& title, const std::string& secondTitle,
                                            const std::string& kind, const std::string& latitude,

@@ -4,7 +4,7 @@
 
 #include "app/layers/SampleLayerRows.h"
 
-#include "app/libraries/PelmoraExports.h"
+#include "contracts/bindings/PelmoraExports.h"
 #include "contracts/pelmora.h"
 #include "platform/fs/FileSource.h"
 #include "platform/fs/FileSystem.h"

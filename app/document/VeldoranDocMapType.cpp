@@ -2,7 +2,7 @@
 // set and the route and area index map.
 #include "app/layers/LayerAnswer.h"
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/TovendlgExports.h"
+#include "contracts/bindings/TovendlgExports.h"
 #include "contracts/tovendlg.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // Showing a text file in TOVENDLG's text dialog, and the "@:" paths below the application folder.
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/TovendlgExports.h"
+#include "contracts/bindings/TovendlgExports.h"
 
 std::string CVeldoranDoc::ExpandAppPath(const std::string& path) const
 {

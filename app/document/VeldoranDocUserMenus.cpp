@@ -1,8 +1,8 @@
 // The whole-country white map's switches, the prefecture map, showing a sheet by name and the
 // user's text and picture menus.
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/PelmoraExports.h"
-#include "app/libraries/TovendlgExports.h"
+#include "contracts/bindings/PelmoraExports.h"
+#include "contracts/bindings/TovendlgExports.h"
 #include "contracts/pelmora.h"
 #include "contracts/tovendlg.h"
 

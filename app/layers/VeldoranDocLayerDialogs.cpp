@@ -6,7 +6,7 @@
 #include "app/layers/LayerDialogTexts.h"
 #include "app/layers/LayerFlags.h"
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/PelmoraExports.h"
+#include "contracts/bindings/PelmoraExports.h"
 #include "contracts/pelmora.h"
 
 namespace {

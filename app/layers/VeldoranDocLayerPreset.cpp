@@ -5,7 +5,7 @@
 #include "app/layers/LayerSettingsRows.h"
 #include "app/libraries/MissingPart.h"
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/SurrickExports.h"
+#include "contracts/bindings/SurrickExports.h"
 #include "contracts/surrick.h"
 #include "platform/text/Format.h"
 

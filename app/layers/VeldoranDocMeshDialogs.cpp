@@ -7,8 +7,8 @@
 #include "app/layers/LayerFlags.h"
 #include "app/libraries/MissingPart.h"
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/DovanneExports.h"
-#include "app/libraries/PelmoraExports.h"
+#include "contracts/bindings/DovanneExports.h"
+#include "contracts/bindings/PelmoraExports.h"
 #include "contracts/dovanne.h"
 #include "contracts/pelmora.h"
 

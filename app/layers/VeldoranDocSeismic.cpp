@@ -5,7 +5,7 @@
 #include "app/libraries/MissingPart.h"
 #include "app/layers/SeismicMapTitle.h"
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/HalvetteExports.h"
+#include "contracts/bindings/HalvetteExports.h"
 #include "contracts/halvette.h"
 #include "platform/ui/Ui.h"
 

@@ -3,7 +3,7 @@
 #include "app/layers/LayerAnswer.h"
 #include "app/libraries/MissingPart.h"
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/OmbriskExports.h"
+#include "contracts/bindings/OmbriskExports.h"
 #include "contracts/ombrisk.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/TextWriter.h"

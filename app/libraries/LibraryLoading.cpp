@@ -1,10 +1,10 @@
 #include "app/libraries/LibraryLoading.h"
 
-#include "app/libraries/DovanneExports.h"
-#include "app/libraries/OmbriskExports.h"
-#include "app/libraries/PelmoraExports.h"
-#include "app/libraries/SurrickExports.h"
-#include "app/libraries/TovendlgExports.h"
+#include "contracts/bindings/DovanneExports.h"
+#include "contracts/bindings/OmbriskExports.h"
+#include "contracts/bindings/PelmoraExports.h"
+#include "contracts/bindings/SurrickExports.h"
+#include "contracts/bindings/TovendlgExports.h"
 #include "platform/ui/Ui.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // A command whose library, or whose entry point in it, is not installed tells the user which
 // part is missing instead of doing nothing. Once the library exports the entry point the
 // command runs and no word is said.
-#include "app/libraries/LibraryExport.h"
+#include "contracts/bindings/LibraryExport.h"
 
 #include <string>
 #include <string_view>

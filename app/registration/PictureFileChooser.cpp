@@ -1,6 +1,6 @@
 #include "app/registration/PictureFileChooser.h"
 
-#include "app/libraries/SurrickExports.h"
+#include "contracts/bindings/SurrickExports.h"
 #include "app/settings/SettingsFilePicker.h"
 #include "contracts/surrick.h"
 

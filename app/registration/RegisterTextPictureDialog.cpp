@@ -1,6 +1,6 @@
 #include "app/registration/RegisterTextPictureDialog.h"
 
-#include "app/libraries/TovendlgExports.h"
+#include "contracts/bindings/TovendlgExports.h"
 #include "app/registration/PictureFileChooser.h"
 #include "contracts/tovendlg.h"
 #include "platform/ui/TemplateRegistry.h"

@@ -2,7 +2,7 @@
 // bound on each call, and their answers turned into state words and point data file lines.
 // Without the library the flows answer "cancel".
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/TovendlgExports.h"
+#include "contracts/bindings/TovendlgExports.h"
 #include "app/registration/PointRecordText.h"
 #include "contracts/tovendlg.h"
 #include "platform/fs/FileSystem.h"

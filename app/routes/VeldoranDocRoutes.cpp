@@ -3,7 +3,7 @@
 // route, area and index-map commands.
 #include "app/document/VeldoranDoc.h"
 
-#include "app/libraries/TovendlgExports.h"
+#include "contracts/bindings/TovendlgExports.h"
 #include "app/routes/RouteFileLines.h"
 #include "contracts/tovendlg.h"
 

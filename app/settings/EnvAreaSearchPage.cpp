@@ -9,11 +9,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_AREA_SEARCH = 1142;
-constexpr int IDC_CIRCLE = 1143;
-constexpr int IDC_SQUARE = 1144;
-constexpr int IDC_SIZE_KM = 1145;
-constexpr int IDC_SIZE_LABEL = 1156;
+using namespace envareasearchids;
 
 constexpr const char* kDiameterLabel = ")  直径(Km)";
 constexpr const char* kSideLabel = ")  辺長(Km)";

@@ -7,10 +7,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_VIEWER = 1151;
-constexpr int IDC_PICK_VIEWER = 1152;
-constexpr int IDC_EDITOR = 1154;
-constexpr int IDC_PICK_EDITOR = 1155;
+using namespace enveditorviewerids;
 
 DialogTemplate EnvEditorViewerTemplate()
 {

@@ -5,6 +5,14 @@
 
 #include <string>
 
+// The dialog's control ids (template 166).
+namespace enveditorviewerids {
+inline constexpr int IDC_VIEWER = 1151;
+inline constexpr int IDC_PICK_VIEWER = 1152;
+inline constexpr int IDC_EDITOR = 1154;
+inline constexpr int IDC_PICK_EDITOR = 1155;
+} // namespace enveditorviewerids
+
 class CDlgEnvEditorViewer : public vd::Dialog {
 public:
     enum { IDD = 166 };

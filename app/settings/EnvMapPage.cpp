@@ -9,18 +9,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_PLACE_NAME_FILE = 1008;
-constexpr int IDC_ONE_SHEET = 1014;
-constexpr int IDC_BLOCK_3X3 = 1015;
-constexpr int IDC_BLOCK_5X5 = 1016;
-constexpr int IDC_PORTRAIT = 1041;
-constexpr int IDC_MONITOR_SIZE = 1042;
-constexpr int IDC_PREFECTURE_ONLY = 1043;
-constexpr int IDC_NEIGHBOURS_TOO = 1044;
-constexpr int IDC_REGISTER = 1132;
-constexpr int IDC_BY_INDEX = 1137;
-constexpr int IDC_BY_JAPAN_MAP = 1138;
-constexpr int IDC_BY_DIALOG = 1139;
+using namespace envmapids;
 
 constexpr const char* kSheetSelectWords[] = {"INDEX", "MAP", "DIALOG"};
 

@@ -6,6 +6,22 @@
 
 #include <string>
 
+// The dialog's control ids (template 163).
+namespace envmapids {
+inline constexpr int IDC_PLACE_NAME_FILE = 1008;
+inline constexpr int IDC_ONE_SHEET = 1014;
+inline constexpr int IDC_BLOCK_3X3 = 1015;
+inline constexpr int IDC_BLOCK_5X5 = 1016;
+inline constexpr int IDC_PORTRAIT = 1041;
+inline constexpr int IDC_MONITOR_SIZE = 1042;
+inline constexpr int IDC_PREFECTURE_ONLY = 1043;
+inline constexpr int IDC_NEIGHBOURS_TOO = 1044;
+inline constexpr int IDC_REGISTER = 1132;
+inline constexpr int IDC_BY_INDEX = 1137;
+inline constexpr int IDC_BY_JAPAN_MAP = 1138;
+inline constexpr int IDC_BY_DIALOG = 1139;
+} // namespace envmapids
+
 class CDlgEnvMap : public vd::Dialog {
 public:
     enum { IDD = 163 };

@@ -9,12 +9,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_ANNOTATION_TABLE = 1162;
-constexpr int IDC_PICK_ANNOTATION = 1163;
-constexpr int IDC_FACILITY_TABLE = 1164;
-constexpr int IDC_PICK_FACILITY = 1165;
-constexpr int IDC_ELEVATION = 1166;
-constexpr int IDC_HIDE_FOUND_PLACES = 1222;
+using namespace envsearchids;
 
 DialogTemplate EnvSearchTemplate()
 {

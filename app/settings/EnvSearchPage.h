@@ -7,6 +7,16 @@
 
 #include <string>
 
+// The dialog's control ids (template 178).
+namespace envsearchids {
+inline constexpr int IDC_ANNOTATION_TABLE = 1162;
+inline constexpr int IDC_PICK_ANNOTATION = 1163;
+inline constexpr int IDC_FACILITY_TABLE = 1164;
+inline constexpr int IDC_PICK_FACILITY = 1165;
+inline constexpr int IDC_ELEVATION = 1166;
+inline constexpr int IDC_HIDE_FOUND_PLACES = 1222;
+} // namespace envsearchids
+
 class CDlgEnvSearch : public vd::Dialog {
 public:
     enum { IDD = 178 };

@@ -8,8 +8,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_START_AS_LEFT = 1042;
-constexpr int IDC_TABS = 1144;
+using namespace envsettingsids;
 
 constexpr const char* kTabTitles[CDlgEnvSettings::kPageCount] = {"地図", "ﾃｷｽﾄ･画像", "Ｅ＆Ｖ", "検索",
                                                                   "地名･公共施設"};

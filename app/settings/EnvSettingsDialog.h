@@ -14,6 +14,12 @@
 
 #include <string>
 
+// The dialog's control ids (template 169).
+namespace envsettingsids {
+inline constexpr int IDC_START_AS_LEFT = 1042;
+inline constexpr int IDC_TABS = 1144;
+} // namespace envsettingsids
+
 class CDlgEnvSettings : public vd::Dialog {
 public:
     enum { IDD = 169 };

@@ -8,18 +8,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_JPEG_BY_PROGRAM = 1002;
-constexpr int IDC_PICTURE_OVER_MAP = 1036;
-constexpr int IDC_PICTURE_PLAIN = 1037;
-constexpr int IDC_PICTURE_DIALOG = 1038;
-constexpr int IDC_BRIGHTER = 1065;
-constexpr int IDC_DARKER = 1066;
-constexpr int IDC_TEXT_AREA = 1146;
-constexpr int IDC_TEXT_DIALOG = 1147;
-constexpr int IDC_TEXT_WITH_PICTURE = 1148;
-constexpr int IDC_COLOUR_TEXT_AREA = 1149;
-constexpr int IDC_KEYWORDS = 1150;
-constexpr int IDC_BRIGHTNESS = 1153;
+using namespace envtextpictureids;
 
 DialogTemplate EnvTextPictureTemplate()
 {

@@ -8,6 +8,22 @@
 
 #include <string>
 
+// The dialog's control ids (template 164).
+namespace envtextpictureids {
+inline constexpr int IDC_JPEG_BY_PROGRAM = 1002;
+inline constexpr int IDC_PICTURE_OVER_MAP = 1036;
+inline constexpr int IDC_PICTURE_PLAIN = 1037;
+inline constexpr int IDC_PICTURE_DIALOG = 1038;
+inline constexpr int IDC_BRIGHTER = 1065;
+inline constexpr int IDC_DARKER = 1066;
+inline constexpr int IDC_TEXT_AREA = 1146;
+inline constexpr int IDC_TEXT_DIALOG = 1147;
+inline constexpr int IDC_TEXT_WITH_PICTURE = 1148;
+inline constexpr int IDC_COLOUR_TEXT_AREA = 1149;
+inline constexpr int IDC_KEYWORDS = 1150;
+inline constexpr int IDC_BRIGHTNESS = 1153;
+} // namespace envtextpictureids
+
 class CDlgEnvTextPicture : public vd::Dialog {
 public:
     enum { IDD = 164 };

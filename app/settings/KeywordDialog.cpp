@@ -8,9 +8,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_FIRST_KEY = 1095;      // 1095 .. 1097
-constexpr int IDC_FIRST_COUNT = 1098;    // 1098 .. 1103
-constexpr int IDC_FIRST_CATEGORY = 1104; // 1104 .. 1107
+using namespace keywordids;
 
 DialogTemplate KeywordTemplate()
 {

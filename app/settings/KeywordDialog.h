@@ -5,6 +5,13 @@
 #include "app/settings/KeywordSettings.h"
 #include "platform/ui/Dialog.h"
 
+// The dialog's control ids (template 160).
+namespace keywordids {
+inline constexpr int IDC_FIRST_KEY = 1095;      // 1095 .. 1097
+inline constexpr int IDC_FIRST_COUNT = 1098;    // 1098 .. 1103
+inline constexpr int IDC_FIRST_CATEGORY = 1104; // 1104 .. 1107
+} // namespace keywordids
+
 class CDlgKeyword : public vd::Dialog {
 public:
     enum { IDD = 160 };

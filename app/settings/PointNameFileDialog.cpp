@@ -13,10 +13,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_REGISTER = 1009;
-constexpr int IDC_EDIT_LIST = 1010;
-constexpr int IDC_COUNT = 1186;
-constexpr int IDC_FILE_LIST = 1335;
+using namespace pointnamefileids;
 
 DialogTemplate PointNameFileTemplate()
 {

@@ -7,6 +7,14 @@
 
 #include <string>
 
+// The dialog's control ids (template 224).
+namespace pointnamefileids {
+inline constexpr int IDC_REGISTER = 1009;
+inline constexpr int IDC_EDIT_LIST = 1010;
+inline constexpr int IDC_COUNT = 1186;
+inline constexpr int IDC_FILE_LIST = 1335;
+} // namespace pointnamefileids
+
 class CDlgPointNameFile : public vd::Dialog {
 public:
     enum { IDD = 224 };

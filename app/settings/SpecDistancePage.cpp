@@ -8,11 +8,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_DISPLAY = 1198;
-constexpr int IDC_END_POINT = 1000;
-constexpr int IDC_END_POINTER = 1001;
-constexpr int IDC_CITY = 1049;
-constexpr int IDC_START_CITY = 114;
+using namespace specdistanceids;
 
 DialogTemplate SpecDistanceTemplate()
 {

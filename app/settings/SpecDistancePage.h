@@ -8,6 +8,15 @@
 #include <string>
 #include <vector>
 
+// The dialog's control ids (template 146).
+namespace specdistanceids {
+inline constexpr int IDC_DISPLAY = 1198;
+inline constexpr int IDC_END_POINT = 1000;
+inline constexpr int IDC_END_POINTER = 1001;
+inline constexpr int IDC_CITY = 1049;
+inline constexpr int IDC_START_CITY = 114;
+} // namespace specdistanceids
+
 class CDlgSpecDistance : public vd::Dialog {
 public:
     enum { IDD = 146 };

@@ -6,18 +6,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_DISPLAY = 215;
-constexpr int IDC_THINNING = 1031;
-constexpr int IDC_GOTHIC = 1026;
-constexpr int IDC_MINCHO = 1027;
-constexpr int IDC_HEIGHT_12 = 1039;
-constexpr int IDC_HEIGHT_11 = 1040;
-constexpr int IDC_HEIGHT_10 = 1041;
-constexpr int IDC_POPUP = 1148;
-constexpr int IDC_KINDS = 1129;
-constexpr int IDC_IN_MAP = 1005;
-constexpr int IDC_TOTAL = 1006;
-constexpr int IDC_FILE = 1007;
+using namespace specplacenameids;
 
 constexpr const char* kGothic = "ＭＳ ゴシック";
 constexpr const char* kMincho = "ＭＳ 明朝";

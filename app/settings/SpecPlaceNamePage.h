@@ -4,6 +4,22 @@
 #include "app/settings/MapDisplaySpec.h"
 #include "platform/ui/Dialog.h"
 
+// The dialog's control ids (template 165).
+namespace specplacenameids {
+inline constexpr int IDC_DISPLAY = 215;
+inline constexpr int IDC_THINNING = 1031;
+inline constexpr int IDC_GOTHIC = 1026;
+inline constexpr int IDC_MINCHO = 1027;
+inline constexpr int IDC_HEIGHT_12 = 1039;
+inline constexpr int IDC_HEIGHT_11 = 1040;
+inline constexpr int IDC_HEIGHT_10 = 1041;
+inline constexpr int IDC_POPUP = 1148;
+inline constexpr int IDC_KINDS = 1129;
+inline constexpr int IDC_IN_MAP = 1005;
+inline constexpr int IDC_TOTAL = 1006;
+inline constexpr int IDC_FILE = 1007;
+} // namespace specplacenameids
+
 class CDlgSpecPlaceName : public vd::Dialog {
 public:
     enum { IDD = 165 };

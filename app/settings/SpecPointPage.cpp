@@ -6,15 +6,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_DISPLAY = 1124;
-constexpr int IDC_POPUP = 1003;
-constexpr int IDC_KEYWORD = 1147;
-constexpr int IDC_TEXTS = 1130;   // 1130-1132: kinds 1-3
-constexpr int IDC_BOTH_KINDS = 1132;
-constexpr int IDC_LARGE = 1133;   // 1133-1135: sizes 3-1
-constexpr int IDC_SMALL = 1135;
-constexpr int IDC_POINT_NAME = 1136; // 1136-1138: labels 1-3
-constexpr int IDC_BOTH_LABELS = 1138;
+using namespace specpointids;
 
 DialogTemplate SpecPointTemplate()
 {

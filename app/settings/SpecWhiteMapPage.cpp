@@ -6,20 +6,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_MAP_BOUNDARY = 1125;
-constexpr int IDC_SCALE_BAR = 1126;
-constexpr int IDC_PREF_BORDER = 1128;
-constexpr int IDC_SUBPREF_BORDER = 1071;
-constexpr int IDC_ORANGE = 1097;
-constexpr int IDC_BLUE = 1098;
-constexpr int IDC_RED = 1099;
-constexpr int IDC_LAKE = 1120;
-constexpr int IDC_RESERVOIR = 1123;
-constexpr int IDC_CITY_BORDER = 214;
-constexpr int IDC_BLACK = 1067;
-constexpr int IDC_GREY = 1068;
-constexpr int IDC_CITY_NAME_ZOOM = 1069;
-constexpr int IDC_CITY_NAME_ENCLAVE = 1070;
+using namespace specwhitemapids;
 
 constexpr const char* kSubprefCaption = "北海道 支庁界";
 constexpr const char* kCityNameZoomCaption = "市町村名を地図拡大時に表示";

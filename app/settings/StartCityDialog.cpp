@@ -10,11 +10,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_CITY = 1051;
-constexpr int IDC_REGISTER = 1052;
-constexpr int IDC_EDIT_FILE = 1054;
-constexpr int IDC_LATITUDE = 1055;
-constexpr int IDC_LONGITUDE = 1056;
+using namespace startcityids;
 
 DialogTemplate StartCityTemplate()
 {

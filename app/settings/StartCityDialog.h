@@ -10,6 +10,15 @@
 #include <string>
 #include <vector>
 
+// The dialog's control ids (template 150).
+namespace startcityids {
+inline constexpr int IDC_CITY = 1051;
+inline constexpr int IDC_REGISTER = 1052;
+inline constexpr int IDC_EDIT_FILE = 1054;
+inline constexpr int IDC_LATITUDE = 1055;
+inline constexpr int IDC_LONGITUDE = 1056;
+} // namespace startcityids
+
 class CDlgStartCity : public vd::Dialog {
 public:
     enum { IDD = 150 };

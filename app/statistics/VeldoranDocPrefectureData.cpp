@@ -3,7 +3,7 @@
 #include "app/layers/LayerAnswer.h"
 #include "app/libraries/MissingPart.h"
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/SurrickExports.h"
+#include "contracts/bindings/SurrickExports.h"
 #include "app/statistics/DataListDialog.h"
 #include "app/statistics/PrefectureRanking.h"
 #include "basemap/files/PrefectureDataFile.h"

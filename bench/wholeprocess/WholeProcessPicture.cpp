@@ -6,7 +6,7 @@
 //   veldoran-whole-picture mesh <folder> <out.bmp>      the coastal-sea mesh file sea.txt of the
 //                                                       folder over all of Japan
 #include "app/document/VeldoranDoc.h"
-#include "contracts/pelmora.h"
+#include "contracts/bindings/PelmoraExports.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/PathResolver.h"
 #include "platform/sys/ExecutableFolder.h"
@@ -44,7 +44,7 @@ bool drawOverview(vd::ImageDc& dc)
 bool drawMesh(vd::ImageDc& dc, const std::string& nativeFolder)
 {
     const std::string folder = vd::toWindowsPath(nativeFolder).value_or("") + "\\";
-    auto* draw = vd::entryPoint<OnDdPlainMeshTavrel_fn>("Pelmora.DLL", "OnDdPlainMeshTavrel");
+    auto* draw = Pelmora().OnDdPlainMeshTavrel.fn;
     if (!draw)
         return false;
     std::string flags = "/1|";

@@ -14,17 +14,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_OK = 103;
-constexpr int IDC_LATITUDE = 107;
-constexpr int IDC_LONGITUDE = 108;
-constexpr int IDC_POINTS = 128;
-constexpr int IDC_AUTO = 136;
-constexpr int IDC_MANUAL = 137;
-constexpr int IDC_TITLE = 1034;
-constexpr int IDC_SECOND_TITLE = 1035;
-constexpr int IDC_PLAY_GROUP = 1060;
-constexpr int IDC_NOTE = 1061;
-constexpr int IDC_REGISTER = 1062;
+using namespace albumfilesids;
 
 constexpr const char* kAlbumCaption = "        ｱﾙﾊﾞﾑに登録されたﾌｧｲﾙ";
 constexpr const char* kAlbumPlayGroup = "ｱﾙﾊﾞﾑの表示方法";

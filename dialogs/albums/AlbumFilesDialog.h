@@ -8,6 +8,21 @@
 #include <array>
 #include <string>
 
+// The dialog's control ids (template 149).
+namespace albumfilesids {
+inline constexpr int IDC_OK = 103;
+inline constexpr int IDC_LATITUDE = 107;
+inline constexpr int IDC_LONGITUDE = 108;
+inline constexpr int IDC_POINTS = 128;
+inline constexpr int IDC_AUTO = 136;
+inline constexpr int IDC_MANUAL = 137;
+inline constexpr int IDC_TITLE = 1034;
+inline constexpr int IDC_SECOND_TITLE = 1035;
+inline constexpr int IDC_PLAY_GROUP = 1060;
+inline constexpr int IDC_NOTE = 1061;
+inline constexpr int IDC_REGISTER = 1062;
+} // namespace albumfilesids
+
 class CDlgAlbumFiles : public vd::Dialog {
 public:
     enum { IDD = 149 };

@@ -13,21 +13,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_NAME = 101;
-constexpr int IDC_PICTURE = 102;
-constexpr int IDC_ITEM = 104;
-constexpr int IDC_LATITUDE = 105;
-constexpr int IDC_MEMO1 = 106;
-constexpr int IDC_MEMO2 = 107;
-constexpr int IDC_TEXT = 108;
-constexpr int IDC_BROWSE_TEXT = 109;
-constexpr int IDC_SHOW_TEXT = 114;
-constexpr int IDC_BROWSE_PICTURE = 115;
-constexpr int IDC_ADD = 117;
-constexpr int IDC_LONGITUDE = 129;
-constexpr int IDC_ALBUM_NUMBER = 1044;
-constexpr int IDC_PAGE = 1045;
-constexpr int IDC_CANCEL = 1047;
+using namespace albumnewids;
 
 DialogTemplate AlbumNewTemplate()
 {

@@ -6,6 +6,25 @@
 
 #include <string>
 
+// The dialog's control ids (template 148).
+namespace albumnewids {
+inline constexpr int IDC_NAME = 101;
+inline constexpr int IDC_PICTURE = 102;
+inline constexpr int IDC_ITEM = 104;
+inline constexpr int IDC_LATITUDE = 105;
+inline constexpr int IDC_MEMO1 = 106;
+inline constexpr int IDC_MEMO2 = 107;
+inline constexpr int IDC_TEXT = 108;
+inline constexpr int IDC_BROWSE_TEXT = 109;
+inline constexpr int IDC_SHOW_TEXT = 114;
+inline constexpr int IDC_BROWSE_PICTURE = 115;
+inline constexpr int IDC_ADD = 117;
+inline constexpr int IDC_LONGITUDE = 129;
+inline constexpr int IDC_ALBUM_NUMBER = 1044;
+inline constexpr int IDC_PAGE = 1045;
+inline constexpr int IDC_CANCEL = 1047;
+} // namespace albumnewids
+
 class CDlgAlbumNew : public vd::Dialog {
 public:
     enum { IDD = 148 };

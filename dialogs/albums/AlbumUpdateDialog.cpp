@@ -15,20 +15,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_PAGE_MEMO1 = 106;
-constexpr int IDC_PAGE_MEMO2 = 104;
-constexpr int IDC_PAGE_TEXT = 105;
-constexpr int IDC_PAGE_PICTURE = 101;
-constexpr int IDC_END_UPDATE = 103;
-constexpr int IDC_SHOW_TEXT = 114;
-constexpr int IDC_DELETE = 121;
-constexpr int IDC_PAGES = 128;
-constexpr int IDC_NAME = 129;
-constexpr int IDC_ITEM = 130;
-constexpr int IDC_COUNT = 131;
-constexpr int IDC_LATITUDE = 132;
-constexpr int IDC_LONGITUDE = 1000;
-constexpr int IDC_EDIT = 1076;
+using namespace albumupdateids;
 
 DialogTemplate AlbumUpdateTemplate()
 {

@@ -7,6 +7,24 @@
 
 #include <string>
 
+// The dialog's control ids (template 147).
+namespace albumupdateids {
+inline constexpr int IDC_PAGE_MEMO1 = 106;
+inline constexpr int IDC_PAGE_MEMO2 = 104;
+inline constexpr int IDC_PAGE_TEXT = 105;
+inline constexpr int IDC_PAGE_PICTURE = 101;
+inline constexpr int IDC_END_UPDATE = 103;
+inline constexpr int IDC_SHOW_TEXT = 114;
+inline constexpr int IDC_DELETE = 121;
+inline constexpr int IDC_PAGES = 128;
+inline constexpr int IDC_NAME = 129;
+inline constexpr int IDC_ITEM = 130;
+inline constexpr int IDC_COUNT = 131;
+inline constexpr int IDC_LATITUDE = 132;
+inline constexpr int IDC_LONGITUDE = 1000;
+inline constexpr int IDC_EDIT = 1076;
+} // namespace albumupdateids
+
 class CDlgAlbumUpdate : public vd::Dialog {
 public:
     enum { IDD = 147 };

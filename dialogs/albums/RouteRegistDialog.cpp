@@ -8,10 +8,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_POINTS = 1063;
-constexpr int IDC_COUNT = 1064;
-constexpr int IDC_NAME = 1065;
-constexpr int IDC_KIND = 1090;
+using namespace routeregistids;
 
 DialogTemplate RouteRegistTemplate()
 {

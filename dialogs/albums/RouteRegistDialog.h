@@ -6,6 +6,14 @@
 
 #include <string>
 
+// The dialog's control ids (template 153).
+namespace routeregistids {
+inline constexpr int IDC_POINTS = 1063;
+inline constexpr int IDC_COUNT = 1064;
+inline constexpr int IDC_NAME = 1065;
+inline constexpr int IDC_KIND = 1090;
+} // namespace routeregistids
+
 class CDlgRouteRegist : public vd::Dialog {
 public:
     enum { IDD = 153 };

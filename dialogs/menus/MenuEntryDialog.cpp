@@ -1,9 +1,8 @@
 #include "dialogs/menus/MenuEntryDialog.h"
 
-#include "contracts/surrick.h"
+#include "contracts/bindings/SurrickExports.h"
 #include "dialogs/DialogLibraryApp.h"
 #include "dialogs/albums/BrowseForFile.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/ui/DataExchange.h"
 
 namespace {
@@ -64,7 +63,7 @@ void CDlgMenuEntry::OnBrowse()
     std::string chosen;
     if (m_nKind == 0) {
         chosen = BrowseForFile("txt", "*.txt", "ﾃｷｽﾄ files (*.txt)|*.txt");
-    } else if (auto* pictureDialog = vd::entryPoint<OnPictureFileDialog_fn>("SURRICK.DLL", "OnPictureFileDialog")) {
+    } else if (auto* pictureDialog = Surrick().OnPictureFileDialog.fn) {
         chosen = pictureDialog();
     }
     if (chosen.empty())

@@ -16,16 +16,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_POINT_LIST = 1086;
-constexpr int IDC_AUTO = 1087;
-constexpr int IDC_MANUAL = 1088;
-constexpr int IDC_MAP_COMBO = 1089;
-constexpr int IDC_EDIT_DATA = 1090;
-constexpr int IDC_UPDATE = 1091;
-constexpr int IDC_MAP_COUNT = 1092;
-constexpr int IDC_MAP_LABEL = 1093;
-constexpr int IDC_DATA_GROUP = 1094;
-constexpr int IDC_PLAY_GROUP = 1122;
+using namespace routemapselectids;
 
 constexpr std::uint32_t kFirstRadio = vd::BS_AUTORADIOBUTTON | vd::WS_GROUP | vd::WS_TABSTOP;
 

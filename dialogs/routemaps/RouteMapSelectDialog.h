@@ -9,6 +9,20 @@
 #include <string>
 #include <vector>
 
+// The dialog's control ids (template 157).
+namespace routemapselectids {
+inline constexpr int IDC_POINT_LIST = 1086;
+inline constexpr int IDC_AUTO = 1087;
+inline constexpr int IDC_MANUAL = 1088;
+inline constexpr int IDC_MAP_COMBO = 1089;
+inline constexpr int IDC_EDIT_DATA = 1090;
+inline constexpr int IDC_UPDATE = 1091;
+inline constexpr int IDC_MAP_COUNT = 1092;
+inline constexpr int IDC_MAP_LABEL = 1093;
+inline constexpr int IDC_DATA_GROUP = 1094;
+inline constexpr int IDC_PLAY_GROUP = 1122;
+} // namespace routemapselectids
+
 class CDlgRouteMapSelect : public vd::Dialog {
 public:
     enum { IDD = 157 };

@@ -10,11 +10,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_COUNT = 1077;
-constexpr int IDC_LIST = 1078;
-constexpr int IDC_DELETE = 1079;
-constexpr int IDC_NAME = 1080;
-constexpr int IDC_RENAME = 1081;
+using namespace routemapupdateids;
 
 DialogTemplate RouteMapUpdateTemplate()
 {

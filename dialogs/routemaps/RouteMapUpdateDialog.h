@@ -7,6 +7,15 @@
 #include <string>
 #include <vector>
 
+// The dialog's control ids (template 156).
+namespace routemapupdateids {
+inline constexpr int IDC_COUNT = 1077;
+inline constexpr int IDC_LIST = 1078;
+inline constexpr int IDC_DELETE = 1079;
+inline constexpr int IDC_NAME = 1080;
+inline constexpr int IDC_RENAME = 1081;
+} // namespace routemapupdateids
+
 class CDlgRouteMapUpdate : public vd::Dialog {
 public:
     enum { IDD = 156 };

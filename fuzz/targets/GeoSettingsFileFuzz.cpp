@@ -1,9 +1,8 @@
 // DGEOFILE.DAT and the texts the program hands to the geology settings dialogs: the bytes become
 // the settings file that a first call of each dialog reads (its rows shown, then rewritten after
 // a file choice), and their first lines the state and selection texts of a later call.
-#include "contracts/dovanne.h"
+#include "contracts/bindings/DovanneExports.h"
 #include "fuzz/support/FuzzScratch.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/UiScript.h"
 
@@ -25,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vd::fuzz::initialise();
     static const std::shared_ptr<vd::ui::Script> script = vd::ui::Script::install();
     script->forgetRecords(); // one input's records only
-    static auto* const geoSet = vd::entryPoint<OnDlgGeoSet_fn>("Dovanne.dll", "OnDlgGeoSet");
-    static auto* const ntrSet = vd::entryPoint<OnDlgNtrSet_fn>("Dovanne.dll", "OnDlgNtrSet");
+    static auto* const geoSet = Dovanne().OnDlgGeoSet.fn;
+    static auto* const ntrSet = Dovanne().OnDlgNtrSet.fn;
     if (!geoSet || !ntrSet)
         return 0;
     vd::fuzz::writeApplicationFile("DGEOFILE.DAT", data, size);

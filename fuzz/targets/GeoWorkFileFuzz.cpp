@@ -1,10 +1,9 @@
 // The geology work files read back by the composition table and the legend list: the bytes
 // become TEMP\Geofile.DAT, TEMP\GeoWmap.dat and TEMP\GeoBlck.dat, and both exports read them as
 // the program calls them (the table on a RecordingDc, the list box answered with OK).
-#include "contracts/dovanne.h"
+#include "contracts/bindings/DovanneExports.h"
 #include "fuzz/support/FuzzScratch.h"
 #include "platform/dc/RecordingDc.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/UiScript.h"
 
@@ -13,8 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vd::fuzz::initialise();
     static const std::shared_ptr<vd::ui::Script> script = vd::ui::Script::install();
     script->forgetRecords(); // one input's records only
-    static auto* const table = vd::entryPoint<OnG4LegendTable_fn>("Dovanne.dll", "OnG4LegendTable");
-    static auto* const legend = vd::entryPoint<OnD4GeologyLegend_fn>("Dovanne.dll", "OnD4GeologyLegend");
+    static auto* const table = Dovanne().OnG4LegendTable.fn;
+    static auto* const legend = Dovanne().OnD4GeologyLegend.fn;
     if (!table || !legend)
         return 0;
     for (const char* name : {"TEMP/Geofile.DAT", "TEMP/GeoWmap.dat", "TEMP/GeoBlck.dat"})

@@ -2,9 +2,8 @@
 // lines are the government code, the contained text and the previous search ("path|name|name|
 // name"); the dialog opens on them for each search kind and is answered with OK, so the answer
 // carries them back.
-#include "contracts/tovendlg.h"
+#include "contracts/bindings/TovendlgExports.h"
 #include "fuzz/support/FuzzScratch.h"
-#include "platform/sys/LibraryLoader.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/UiScript.h"
 
@@ -16,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vd::fuzz::initialise();
     static const std::shared_ptr<vd::ui::Script> script = vd::ui::Script::install();
     script->forgetRecords(); // one input's records only
-    static auto* const retrieve = vd::entryPoint<OnGnpfRetrieveSet_fn>("TOVENDLG.DLL", "OnGnpfRetrieveSet");
+    static auto* const retrieve = Tovendlg().OnGnpfRetrieveSet.fn;
     if (!retrieve)
         return 0;
     std::istringstream in(vd::fuzz::bytesText(data, size));

@@ -14,9 +14,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_EDIT_LIST = 1005;
-constexpr int IDC_SHEET_LIST = 1006;
-constexpr int IDC_ADD = 1040;
+using namespace chosensheetsids;
 
 DialogTemplate ChosenSheetsTemplate()
 {

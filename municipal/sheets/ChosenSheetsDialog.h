@@ -5,6 +5,13 @@
 
 #include <string>
 
+// The dialog's control ids (template 140).
+namespace chosensheetsids {
+inline constexpr int IDC_EDIT_LIST = 1005;
+inline constexpr int IDC_SHEET_LIST = 1006;
+inline constexpr int IDC_ADD = 1040;
+} // namespace chosensheetsids
+
 class CDlgChosenSheets : public vd::Dialog {
 public:
     enum { IDD = 140 };

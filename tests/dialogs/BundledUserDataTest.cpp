@@ -5,6 +5,7 @@
 #include "DialogTestSupport.h"
 
 #include "contracts/tovendlg.h"
+#include "dialogs/DataFilesDialog.h"
 #include "dialogs/files/BinderFile.h"
 #include "dialogs/files/MenuFileCounts.h"
 #include "dialogs/files/MenuFileEntries.h"
@@ -36,9 +37,9 @@ TEST(BundledUserData, ReadsAsEmptyListsAndTwoSampleMenuEntries)
 
     // A title registered in the bundled catalogue follows its comment header.
     auto script = vd::ui::Script::install();
-    script->answerDialog(kModule, 134, [](vd::DialogDriver& d) {
-        d.setText(101, "最初の資料");
-        d.click(103);
+    script->answerDialog(kModule, CDlgDataFiles::IDD, [](vd::DialogDriver& d) {
+        d.setText(datafilesids::IDC_NEW_TITLE, "最初の資料");
+        d.click(datafilesids::IDC_REGISTER);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(EntryPoint<OnDataSourceSet_fn>("OnDataSourceSet")(0, "off", source), "1|off|最初の資料");

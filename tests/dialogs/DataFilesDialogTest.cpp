@@ -4,6 +4,7 @@
 #include "DialogTestSupport.h"
 
 #include "contracts/tovendlg.h"
+#include "dialogs/DataFilesDialog.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
@@ -22,7 +23,7 @@ constexpr const char* kShowsChosen = "指定のﾃﾞｰﾀﾌｧｲﾙが地図
 std::vector<std::string> ComboItems(vd::DialogDriver& d)
 {
     std::vector<std::string> items;
-    auto* combo = d.dialog().item<vd::ComboBox>(135);
+    auto* combo = d.dialog().item<vd::ComboBox>(datafilesids::IDC_FILE_COMBO);
     for (int i = 0; i < combo->GetCount(); ++i)
         items.push_back(combo->GetLBText(i));
     return items;
@@ -49,18 +50,18 @@ protected:
 TEST_F(DataFiles, ListsTheCatalogueAndAnswersTheChoice)
 {
     WriteBinder({"; 題名の一覧", "北海道の旅", "; 途中の注記", "", "京都の寺", "沖縄の海"});
-    script->answerDialog(kModule, 134, [](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgDataFiles::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "         データファイルの登録と選択");
         EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"HD(共通領域)", "北海道の旅", "京都の寺", "沖縄の海"}));
-        EXPECT_EQ(d.text(1048), "  1/  4");
-        EXPECT_EQ(d.text(135), "HD(共通領域)");
-        EXPECT_FALSE(d.isChecked(1020));
-        EXPECT_EQ(d.text(1021), kShowsCommon);
-        d.selectCombo(135, 2);
-        EXPECT_EQ(d.text(1048), "  3/  4");
-        EXPECT_EQ(d.text(1021), kShowsCommon) << "the selection alone does not tell it again";
-        d.click(1020);
-        EXPECT_EQ(d.text(1021), kShowsBoth);
+        EXPECT_EQ(d.text(datafilesids::IDC_POSITION), "  1/  4");
+        EXPECT_EQ(d.text(datafilesids::IDC_FILE_COMBO), "HD(共通領域)");
+        EXPECT_FALSE(d.isChecked(datafilesids::IDC_USE_COMMON));
+        EXPECT_EQ(d.text(datafilesids::IDC_SHOWN), kShowsCommon);
+        d.selectCombo(datafilesids::IDC_FILE_COMBO, 2);
+        EXPECT_EQ(d.text(datafilesids::IDC_POSITION), "  3/  4");
+        EXPECT_EQ(d.text(datafilesids::IDC_SHOWN), kShowsCommon) << "the selection alone does not tell it again";
+        d.click(datafilesids::IDC_USE_COMMON);
+        EXPECT_EQ(d.text(datafilesids::IDC_SHOWN), kShowsBoth);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(choose(0, "off", folder), "2|on|京都の寺");
@@ -68,30 +69,30 @@ TEST_F(DataFiles, ListsTheCatalogueAndAnswersTheChoice)
     // The caller's choice and word come back into the dialog; a cancel answers nothing.
     for (auto cancel : {+[](vd::DialogDriver& d) { d.click(vd::IDCANCEL); },
                         +[](vd::DialogDriver& d) { d.pressEscape(); }, +[](vd::DialogDriver& d) { d.closeBox(); }})
-        script->answerDialog(kModule, 134, [cancel](vd::DialogDriver& d) {
-            EXPECT_EQ(d.text(1048), "  2/  4");
-            EXPECT_EQ(d.text(135), "北海道の旅");
-            EXPECT_TRUE(d.isChecked(1020));
-            EXPECT_EQ(d.text(1021), kShowsBoth);
-            d.click(1020);
-            EXPECT_EQ(d.text(1021), kShowsChosen);
+        script->answerDialog(kModule, CDlgDataFiles::IDD, [cancel](vd::DialogDriver& d) {
+            EXPECT_EQ(d.text(datafilesids::IDC_POSITION), "  2/  4");
+            EXPECT_EQ(d.text(datafilesids::IDC_FILE_COMBO), "北海道の旅");
+            EXPECT_TRUE(d.isChecked(datafilesids::IDC_USE_COMMON));
+            EXPECT_EQ(d.text(datafilesids::IDC_SHOWN), kShowsBoth);
+            d.click(datafilesids::IDC_USE_COMMON);
+            EXPECT_EQ(d.text(datafilesids::IDC_SHOWN), kShowsChosen);
             cancel(d);
         });
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(choose(1, "on", folder), "") << i;
 
     // An unset word leaves the box clear, and a click turns it on.
-    script->answerDialog(kModule, 134, [](vd::DialogDriver& d) {
-        EXPECT_FALSE(d.isChecked(1020));
-        d.click(1020);
-        EXPECT_TRUE(d.isChecked(1020));
-        EXPECT_EQ(d.text(1021), kShowsBoth);
+    script->answerDialog(kModule, CDlgDataFiles::IDD, [](vd::DialogDriver& d) {
+        EXPECT_FALSE(d.isChecked(datafilesids::IDC_USE_COMMON));
+        d.click(datafilesids::IDC_USE_COMMON);
+        EXPECT_TRUE(d.isChecked(datafilesids::IDC_USE_COMMON));
+        EXPECT_EQ(d.text(datafilesids::IDC_SHOWN), kShowsBoth);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(choose(3, "", folder), "3|on|沖縄の海");
 
     // A negative choice is the common area.
-    script->answerDialog(kModule, 134, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
+    script->answerDialog(kModule, CDlgDataFiles::IDD, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
     EXPECT_EQ(choose(-3, "off", folder), "0|off|HD(共通領域)");
     EXPECT_TRUE(script->unanswered().empty());
 }
@@ -99,13 +100,13 @@ TEST_F(DataFiles, ListsTheCatalogueAndAnswersTheChoice)
 TEST_F(DataFiles, RegistersOnceAndDeletesByRewritingTheTitles)
 {
     WriteBinder({"; 題名の一覧", "北海道の旅", "京都の寺", "沖縄の海"});
-    script->answerDialog(kModule, 134, [](vd::DialogDriver& d) {
-        d.setText(101, "信州の山");
-        d.click(103);
-        EXPECT_EQ(d.text(101), "登録されました！");
-        EXPECT_EQ(d.text(135), "信州の山");
-        EXPECT_EQ(d.text(1048), "  1/  4") << "the position is not refreshed by a registration";
-        d.click(103);
+    script->answerDialog(kModule, CDlgDataFiles::IDD, [](vd::DialogDriver& d) {
+        d.setText(datafilesids::IDC_NEW_TITLE, "信州の山");
+        d.click(datafilesids::IDC_REGISTER);
+        EXPECT_EQ(d.text(datafilesids::IDC_NEW_TITLE), "登録されました！");
+        EXPECT_EQ(d.text(datafilesids::IDC_FILE_COMBO), "信州の山");
+        EXPECT_EQ(d.text(datafilesids::IDC_POSITION), "  1/  4") << "the position is not refreshed by a registration";
+        d.click(datafilesids::IDC_REGISTER);
         EXPECT_EQ(ComboItems(d).size(), 5u) << "the second press finds the confirmation";
         d.click(vd::IDOK);
     });
@@ -113,25 +114,25 @@ TEST_F(DataFiles, RegistersOnceAndDeletesByRewritingTheTitles)
     EXPECT_EQ(Binder(), Cp932Lines({"; 題名の一覧", "北海道の旅", "京都の寺", "沖縄の海", "信州の山"}));
 
     // Deleting the second title rewrites the titles without the comment; the list is read again.
-    script->answerDialog(kModule, 134, [](vd::DialogDriver& d) {
-        d.click(109);
+    script->answerDialog(kModule, CDlgDataFiles::IDD, [](vd::DialogDriver& d) {
+        d.click(datafilesids::IDC_DELETE);
         EXPECT_EQ(ComboItems(d).size(), 5u) << "the common area cannot be deleted";
-        d.selectCombo(135, 2);
-        d.click(109);
+        d.selectCombo(datafilesids::IDC_FILE_COMBO, 2);
+        d.click(datafilesids::IDC_DELETE);
         EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"HD(共通領域)", "北海道の旅", "沖縄の海", "信州の山"}));
-        EXPECT_EQ(d.text(1048), "  1/  4");
-        EXPECT_EQ(d.text(135), "HD(共通領域)");
+        EXPECT_EQ(d.text(datafilesids::IDC_POSITION), "  1/  4");
+        EXPECT_EQ(d.text(datafilesids::IDC_FILE_COMBO), "HD(共通領域)");
         d.click(vd::IDCANCEL);
     });
     EXPECT_EQ(choose(0, "off", folder), "");
     EXPECT_EQ(Binder(), Cp932Lines({"北海道の旅", "沖縄の海", "信州の山"})) << "kept although cancelled";
 
     // A registration and a deletion in one dialog: the new title stays.
-    script->answerDialog(kModule, 134, [](vd::DialogDriver& d) {
-        d.setText(101, "四国の島");
-        d.click(103);
-        d.selectCombo(135, 1);
-        d.click(109);
+    script->answerDialog(kModule, CDlgDataFiles::IDD, [](vd::DialogDriver& d) {
+        d.setText(datafilesids::IDC_NEW_TITLE, "四国の島");
+        d.click(datafilesids::IDC_REGISTER);
+        d.selectCombo(datafilesids::IDC_FILE_COMBO, 1);
+        d.click(datafilesids::IDC_DELETE);
         EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"HD(共通領域)", "沖縄の海", "信州の山", "四国の島"}));
         d.click(vd::IDOK);
     });
@@ -143,10 +144,10 @@ TEST_F(DataFiles, RegistersOnceAndDeletesByRewritingTheTitles)
 TEST_F(DataFiles, RefusesTitlesThatWouldNotReadBackAndNeverCreatesTheCatalogue)
 {
     WriteBinder({"; 題名の一覧", "北海道の旅"});
-    script->answerDialog(kModule, 134, [](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgDataFiles::IDD, [](vd::DialogDriver& d) {
         for (const char* refused : {"", ";注記のような題名", "登録の題名"}) {
-            d.setText(101, refused);
-            d.click(103);
+            d.setText(datafilesids::IDC_NEW_TITLE, refused);
+            d.click(datafilesids::IDC_REGISTER);
             EXPECT_EQ(ComboItems(d).size(), 2u) << refused;
         }
         d.click(vd::IDOK);
@@ -157,13 +158,13 @@ TEST_F(DataFiles, RefusesTitlesThatWouldNotReadBackAndNeverCreatesTheCatalogue)
 
     // Without a catalogue: the common area alone, and a title that cannot be written is not listed.
     std::filesystem::remove(Home() / "SOURCE/BINDER.DAT");
-    script->answerDialog(kModule, 134, [](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgDataFiles::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(ComboItems(d), (std::vector<std::string>{"HD(共通領域)"}));
-        EXPECT_EQ(d.text(1048), "  1/  1");
-        d.setText(101, "新しい題名");
-        d.click(103);
+        EXPECT_EQ(d.text(datafilesids::IDC_POSITION), "  1/  1");
+        d.setText(datafilesids::IDC_NEW_TITLE, "新しい題名");
+        d.click(datafilesids::IDC_REGISTER);
         EXPECT_EQ(ComboItems(d).size(), 1u);
-        EXPECT_EQ(d.text(101), "新しい題名");
+        EXPECT_EQ(d.text(datafilesids::IDC_NEW_TITLE), "新しい題名");
         d.click(vd::IDOK);
     });
     EXPECT_EQ(choose(0, "off", folder), "0|off|HD(共通領域)");
@@ -178,11 +179,11 @@ TEST_F(DataFiles, AFullCatalogueTakesNoMoreTitles)
     for (int n = 1; n <= 120; ++n)
         lines.push_back("資料" + std::to_string(n));
     WriteBinder(lines);
-    script->answerDialog(kModule, 134, [](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgDataFiles::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(ComboItems(d).size(), 100u);
-        EXPECT_EQ(d.text(1048), "  1/100");
-        d.setText(101, "もう一つ");
-        d.click(103);
+        EXPECT_EQ(d.text(datafilesids::IDC_POSITION), "  1/100");
+        d.setText(datafilesids::IDC_NEW_TITLE, "もう一つ");
+        d.click(datafilesids::IDC_REGISTER);
         EXPECT_EQ(ComboItems(d).size(), 100u);
         d.click(vd::IDOK);
     });

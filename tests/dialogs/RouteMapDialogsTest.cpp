@@ -4,6 +4,9 @@
 #include "DialogTestSupport.h"
 
 #include "contracts/tovendlg.h"
+#include "dialogs/points/PointEntryDisplay.h"
+#include "dialogs/routemaps/RouteMapSelectDialog.h"
+#include "dialogs/routemaps/RouteMapUpdateDialog.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
@@ -63,36 +66,38 @@ TEST_F(RouteMaps, ListsTheMapsShowsTheChosenPointsAndAnswersTheChoice)
                                  Line("大阪", "G04C0817.2R")});
     WriteHomeFile("ROUTAREA/G04C0817.2R",
                   Cp932Lines({"大阪城 34.4115 135.3135 城 c:\\a.txt c:\\b.jpg", "通天閣 34.3909 135.3022 塔 c:\\t.jpg"}));
-    script->answerDialog(kModule, 157, [](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgRouteMapSelect::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "        ルートマップの選択");
-        EXPECT_EQ(ComboItems(d, 1089), (std::vector<std::string>{"京都巡り", "奈良", "大阪"}));
-        EXPECT_EQ(d.text(1092), "計=3");
-        EXPECT_TRUE(d.isChecked(1087));
-        d.selectCombo(1089, 2);
-        EXPECT_EQ(d.text(1092), "3/3");
-        EXPECT_EQ(ListItems(d, 1086), (std::vector<std::string>{"大阪城#城", "通天閣#塔"}));
-        EXPECT_EQ(d.text(131), "2件");
-        EXPECT_EQ(d.text(1080), "大阪城");
-        EXPECT_EQ(d.text(1081), "34.4115");
-        EXPECT_EQ(d.text(1084), "c:\\a.txt");
-        EXPECT_EQ(d.text(1085), "c:\\b.jpg");
-        d.selectList(1086, 1);
-        EXPECT_EQ(d.text(131), "2/2");
-        EXPECT_EQ(d.text(1080), "通天閣");
-        EXPECT_EQ(d.text(1084), "");
-        EXPECT_EQ(d.text(1085), "c:\\t.jpg");
+        EXPECT_EQ(ComboItems(d, routemapselectids::IDC_MAP_COMBO),
+                  (std::vector<std::string>{"京都巡り", "奈良", "大阪"}));
+        EXPECT_EQ(d.text(routemapselectids::IDC_MAP_COUNT), "計=3");
+        EXPECT_TRUE(d.isChecked(routemapselectids::IDC_AUTO));
+        d.selectCombo(routemapselectids::IDC_MAP_COMBO, 2);
+        EXPECT_EQ(d.text(routemapselectids::IDC_MAP_COUNT), "3/3");
+        EXPECT_EQ(ListItems(d, routemapselectids::IDC_POINT_LIST),
+                  (std::vector<std::string>{"大阪城#城", "通天閣#塔"}));
+        EXPECT_EQ(d.text(kRouteChoiceControls.position), "2件");
+        EXPECT_EQ(d.text(kRouteChoiceControls.name), "大阪城");
+        EXPECT_EQ(d.text(kRouteChoiceControls.latitude), "34.4115");
+        EXPECT_EQ(d.text(kRouteChoiceControls.textFile), "c:\\a.txt");
+        EXPECT_EQ(d.text(kRouteChoiceControls.pictureFile), "c:\\b.jpg");
+        d.selectList(routemapselectids::IDC_POINT_LIST, 1);
+        EXPECT_EQ(d.text(kRouteChoiceControls.position), "2/2");
+        EXPECT_EQ(d.text(kRouteChoiceControls.name), "通天閣");
+        EXPECT_EQ(d.text(kRouteChoiceControls.textFile), "");
+        EXPECT_EQ(d.text(kRouteChoiceControls.pictureFile), "c:\\t.jpg");
         d.click(vd::IDOK);
     });
     EXPECT_EQ(choose(0, "AUTO", "", folder), "2|大阪|" + folder + "G04C0817.2R|AUTO");
 
     // Manual play is taken from its button; a chosen map whose file is gone lists nothing.
-    script->answerDialog(kModule, 157, [](vd::DialogDriver& d) {
-        EXPECT_TRUE(d.isChecked(1088));
-        d.click(1087);
-        d.selectCombo(1089, 0);
-        EXPECT_EQ(d.dialog().item<vd::ListBox>(1086)->GetCount(), 0);
-        EXPECT_EQ(d.text(131), "0件");
-        d.click(1088);
+    script->answerDialog(kModule, CDlgRouteMapSelect::IDD, [](vd::DialogDriver& d) {
+        EXPECT_TRUE(d.isChecked(routemapselectids::IDC_MANUAL));
+        d.click(routemapselectids::IDC_AUTO);
+        d.selectCombo(routemapselectids::IDC_MAP_COMBO, 0);
+        EXPECT_EQ(d.dialog().item<vd::ListBox>(routemapselectids::IDC_POINT_LIST)->GetCount(), 0);
+        EXPECT_EQ(d.text(kRouteChoiceControls.position), "0件");
+        d.click(routemapselectids::IDC_MANUAL);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(choose(0, "MANUAL", "", folder), "0|京都巡り|" + folder + "G04C0815.7R|MANUAL");
@@ -103,13 +108,13 @@ TEST_F(RouteMaps, AreaMapsHaveTheirOwnListAndTextsAndCancelAnswersNothing)
     WriteMaster("AreaMstr.dat", {Line("嵐山周辺", "G04C0815.7A")});
     for (auto cancel : {+[](vd::DialogDriver& d) { d.click(vd::IDCANCEL); },
                         +[](vd::DialogDriver& d) { d.pressEscape(); }, +[](vd::DialogDriver& d) { d.closeBox(); }})
-        script->answerDialog(kModule, 157, [cancel](vd::DialogDriver& d) {
+        script->answerDialog(kModule, CDlgRouteMapSelect::IDD, [cancel](vd::DialogDriver& d) {
             EXPECT_EQ(d.caption(), "        エリアマップの選択");
-            EXPECT_EQ(d.text(1093), "ｴﾘｱﾏｯﾌﾟ");
-            EXPECT_EQ(d.text(1094), "ｴﾘｱﾏｯﾌﾟのデータ");
-            EXPECT_EQ(d.text(1122), "ｴﾘｱﾏｯﾌﾟの表示方法");
-            EXPECT_EQ(ComboItems(d, 1089), (std::vector<std::string>{"嵐山周辺"}));
-            d.selectCombo(1089, 0);
+            EXPECT_EQ(d.text(routemapselectids::IDC_MAP_LABEL), "ｴﾘｱﾏｯﾌﾟ");
+            EXPECT_EQ(d.text(routemapselectids::IDC_DATA_GROUP), "ｴﾘｱﾏｯﾌﾟのデータ");
+            EXPECT_EQ(d.text(routemapselectids::IDC_PLAY_GROUP), "ｴﾘｱﾏｯﾌﾟの表示方法");
+            EXPECT_EQ(ComboItems(d, routemapselectids::IDC_MAP_COMBO), (std::vector<std::string>{"嵐山周辺"}));
+            d.selectCombo(routemapselectids::IDC_MAP_COMBO, 0);
             cancel(d);
         });
     for (int i = 0; i < 3; ++i)
@@ -117,9 +122,9 @@ TEST_F(RouteMaps, AreaMapsHaveTheirOwnListAndTextsAndCancelAnswersNothing)
 
     // Without a master list: an empty list and no count; OK before a choice names no map.
     std::filesystem::remove(Home() / "ROUTAREA/AreaMstr.dat");
-    script->answerDialog(kModule, 157, [](vd::DialogDriver& d) {
-        EXPECT_TRUE(ComboItems(d, 1089).empty());
-        EXPECT_EQ(d.text(1092), "");
+    script->answerDialog(kModule, CDlgRouteMapSelect::IDD, [](vd::DialogDriver& d) {
+        EXPECT_TRUE(ComboItems(d, routemapselectids::IDC_MAP_COMBO).empty());
+        EXPECT_EQ(d.text(routemapselectids::IDC_MAP_COUNT), "");
         d.click(vd::IDOK);
     });
     EXPECT_EQ(choose(1, "AUTO", "", folder), "-1|||AUTO");
@@ -128,10 +133,10 @@ TEST_F(RouteMaps, AreaMapsHaveTheirOwnListAndTextsAndCancelAnswersNothing)
 TEST_F(RouteMaps, TheEditorOpensTheChosenRouteFile)
 {
     WriteMaster("RoutMstr.dat", {Line("京都巡り", "G04C0815.7R")});
-    script->answerDialog(kModule, 157, [](vd::DialogDriver& d) {
-        d.click(1090); // nothing chosen: no editor
-        d.selectCombo(1089, 0);
-        d.click(1090);
+    script->answerDialog(kModule, CDlgRouteMapSelect::IDD, [](vd::DialogDriver& d) {
+        d.click(routemapselectids::IDC_EDIT_DATA); // nothing chosen: no editor
+        d.selectCombo(routemapselectids::IDC_MAP_COMBO, 0);
+        d.click(routemapselectids::IDC_EDIT_DATA);
         d.click(vd::IDCANCEL);
     });
     choose(0, "AUTO", vd::ui::toWindowsForm("/bin/sh"), folder);
@@ -144,25 +149,25 @@ TEST_F(RouteMaps, DeletingRemovesTheRouteFileThenTheLineAndAskForANewChoice)
     WriteMaster("RoutMstr.dat", {Line("一", "R1"), "; 注記", Line("二", "R2"), Line("三", "R3")});
     for (const char* file : {"R1", "R2", "R3"})
         WriteHomeFile(std::string("ROUTAREA/") + file, Cp932Lines({"点 35.0000 135.0000 項目 c:\\a.txt"}));
-    script->answerDialog(kModule, 156, [](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgRouteMapUpdate::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "      ルートマップの更新");
-        EXPECT_EQ(ListItems(d, 1078), (std::vector<std::string>{"一", "二", "三"}));
-        EXPECT_EQ(d.text(1077), "3件");
-        d.click(1079); // nothing chosen
-        EXPECT_EQ(d.dialog().item<vd::ListBox>(1078)->GetCount(), 3);
-        d.selectList(1078, 1);
-        EXPECT_EQ(d.text(1080), "二");
-        d.click(1079);
-        EXPECT_EQ(ListItems(d, 1078), (std::vector<std::string>{"一", "三"}));
-        EXPECT_EQ(d.text(1077), "2件");
-        d.click(1079); // the old choice is gone: nothing more is deleted
-        EXPECT_EQ(ListItems(d, 1078), (std::vector<std::string>{"一", "三"}));
+        EXPECT_EQ(ListItems(d, routemapupdateids::IDC_LIST), (std::vector<std::string>{"一", "二", "三"}));
+        EXPECT_EQ(d.text(routemapupdateids::IDC_COUNT), "3件");
+        d.click(routemapupdateids::IDC_DELETE); // nothing chosen
+        EXPECT_EQ(d.dialog().item<vd::ListBox>(routemapupdateids::IDC_LIST)->GetCount(), 3);
+        d.selectList(routemapupdateids::IDC_LIST, 1);
+        EXPECT_EQ(d.text(routemapupdateids::IDC_NAME), "二");
+        d.click(routemapupdateids::IDC_DELETE);
+        EXPECT_EQ(ListItems(d, routemapupdateids::IDC_LIST), (std::vector<std::string>{"一", "三"}));
+        EXPECT_EQ(d.text(routemapupdateids::IDC_COUNT), "2件");
+        d.click(routemapupdateids::IDC_DELETE); // the old choice is gone: nothing more is deleted
+        EXPECT_EQ(ListItems(d, routemapupdateids::IDC_LIST), (std::vector<std::string>{"一", "三"}));
         d.click(vd::IDOK);
     });
-    script->answerDialog(kModule, 157, [](vd::DialogDriver& d) {
-        d.click(1091);
-        EXPECT_EQ(ComboItems(d, 1089), (std::vector<std::string>{"一", "三"}));
-        EXPECT_EQ(d.text(1092), "計=2");
+    script->answerDialog(kModule, CDlgRouteMapSelect::IDD, [](vd::DialogDriver& d) {
+        d.click(routemapselectids::IDC_UPDATE);
+        EXPECT_EQ(ComboItems(d, routemapselectids::IDC_MAP_COMBO), (std::vector<std::string>{"一", "三"}));
+        EXPECT_EQ(d.text(routemapselectids::IDC_MAP_COUNT), "計=2");
         d.click(vd::IDCANCEL);
     });
     choose(0, "AUTO", "", folder);
@@ -174,15 +179,15 @@ TEST_F(RouteMaps, DeletingRemovesTheRouteFileThenTheLineAndAskForANewChoice)
 TEST_F(RouteMaps, ALineWhoseRouteFileIsGoneCanStillBeDeleted)
 {
     WriteMaster("AreaMstr.dat", {Line("消えた", "GONE"), Line("残る", "A2")});
-    script->answerDialog(kModule, 156, [](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgRouteMapUpdate::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "      エリアマップの更新");
-        d.selectList(1078, 0);
-        d.click(1079);
-        EXPECT_EQ(ListItems(d, 1078), (std::vector<std::string>{"残る"}));
+        d.selectList(routemapupdateids::IDC_LIST, 0);
+        d.click(routemapupdateids::IDC_DELETE);
+        EXPECT_EQ(ListItems(d, routemapupdateids::IDC_LIST), (std::vector<std::string>{"残る"}));
         d.click(vd::IDOK);
     });
-    script->answerDialog(kModule, 157, [](vd::DialogDriver& d) {
-        d.click(1091);
+    script->answerDialog(kModule, CDlgRouteMapSelect::IDD, [](vd::DialogDriver& d) {
+        d.click(routemapselectids::IDC_UPDATE);
         d.click(vd::IDCANCEL);
     });
     choose(1, "AUTO", "", folder);
@@ -192,22 +197,23 @@ TEST_F(RouteMaps, ALineWhoseRouteFileIsGoneCanStillBeDeleted)
 TEST_F(RouteMaps, RenamingKeepsPathAndPlaceAndRefusesEmptyOrCuttingNames)
 {
     WriteMaster("RoutMstr.dat", {"; 先頭の注記", Line("一", "R1"), Line("二", "R2"), Line("三", "R3")});
-    script->answerDialog(kModule, 156, [](vd::DialogDriver& d) {
-        d.selectList(1078, 1);
+    script->answerDialog(kModule, CDlgRouteMapUpdate::IDD, [](vd::DialogDriver& d) {
+        d.selectList(routemapupdateids::IDC_LIST, 1);
         for (const char* refused : {"", ";注記", "a@b"}) {
-            d.setText(1080, refused);
-            d.click(1081);
-            EXPECT_EQ(ListItems(d, 1078), (std::vector<std::string>{"一", "二", "三"})) << refused;
+            d.setText(routemapupdateids::IDC_NAME, refused);
+            d.click(routemapupdateids::IDC_RENAME);
+            EXPECT_EQ(ListItems(d, routemapupdateids::IDC_LIST), (std::vector<std::string>{"一", "二", "三"}))
+                << refused;
         }
-        d.setText(1080, "二番目");
-        d.click(1081);
-        EXPECT_EQ(ListItems(d, 1078), (std::vector<std::string>{"一", "二番目", "三"}));
-        d.setText(1080, "また");
-        d.click(1081); // a new choice is needed
+        d.setText(routemapupdateids::IDC_NAME, "二番目");
+        d.click(routemapupdateids::IDC_RENAME);
+        EXPECT_EQ(ListItems(d, routemapupdateids::IDC_LIST), (std::vector<std::string>{"一", "二番目", "三"}));
+        d.setText(routemapupdateids::IDC_NAME, "また");
+        d.click(routemapupdateids::IDC_RENAME); // a new choice is needed
         d.click(vd::IDCANCEL);
     });
-    script->answerDialog(kModule, 157, [](vd::DialogDriver& d) {
-        d.click(1091);
+    script->answerDialog(kModule, CDlgRouteMapSelect::IDD, [](vd::DialogDriver& d) {
+        d.click(routemapselectids::IDC_UPDATE);
         d.click(vd::IDOK);
     });
     choose(0, "AUTO", "", folder);
@@ -220,16 +226,16 @@ TEST_F(RouteMaps, ListsOverFiveHundredTwelveKeepTheirTailThroughARewrite)
     for (int i = 0; i < 520; ++i)
         lines.push_back(Line("地図" + std::to_string(i), "R" + std::to_string(i)));
     WriteMaster("RoutMstr.dat", lines);
-    script->answerDialog(kModule, 156, [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(1077), "512件");
-        d.selectList(1078, 0);
-        d.click(1079);
-        EXPECT_EQ(d.text(1077), "512件");
+    script->answerDialog(kModule, CDlgRouteMapUpdate::IDD, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.text(routemapupdateids::IDC_COUNT), "512件");
+        d.selectList(routemapupdateids::IDC_LIST, 0);
+        d.click(routemapupdateids::IDC_DELETE);
+        EXPECT_EQ(d.text(routemapupdateids::IDC_COUNT), "512件");
         d.click(vd::IDOK);
     });
-    script->answerDialog(kModule, 157, [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(1092), "計=512");
-        d.click(1091);
+    script->answerDialog(kModule, CDlgRouteMapSelect::IDD, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.text(routemapselectids::IDC_MAP_COUNT), "計=512");
+        d.click(routemapselectids::IDC_UPDATE);
         d.click(vd::IDCANCEL);
     });
     choose(0, "AUTO", "", folder);

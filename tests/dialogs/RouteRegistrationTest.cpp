@@ -4,7 +4,10 @@
 #include "DialogTestSupport.h"
 
 #include "contracts/tovendlg.h"
+#include "dialogs/albums/AlbumFilesDialog.h"
 #include "dialogs/albums/RouteFile.h"
+#include "dialogs/albums/RouteRegistDialog.h"
+#include "dialogs/points/PointEntryDisplay.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
@@ -48,7 +51,7 @@ protected:
     static std::vector<std::string> Listed(vd::DialogDriver& d)
     {
         std::vector<std::string> lines;
-        auto* list = d.dialog().item<vd::ListBox>(128);
+        auto* list = d.dialog().item<vd::ListBox>(albumfilesids::IDC_POINTS);
         for (int i = 0; i < list->GetCount(); ++i)
             lines.push_back(list->GetText(i));
         return lines;
@@ -61,34 +64,34 @@ protected:
 
 TEST_F(Routes, RouteModeListsThePointsAndRegistersThemInLowerCase)
 {
-    script->answerDialog(kModule, 149, [](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgAlbumFiles::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "      ﾙｰﾄﾏｯﾌﾟに登録されたﾌｧｲﾙ");
-        EXPECT_EQ(d.text(1034), "ルートマップ");
-        EXPECT_EQ(d.text(1035), "");
-        EXPECT_EQ(d.text(1062), "ﾙｰﾄ登録");
-        EXPECT_EQ(d.text(1060), "ﾙｰﾄﾏｯﾌﾟの表示方法");
-        EXPECT_EQ(d.text(1061), "");
+        EXPECT_EQ(d.text(albumfilesids::IDC_TITLE), "ルートマップ");
+        EXPECT_EQ(d.text(albumfilesids::IDC_SECOND_TITLE), "");
+        EXPECT_EQ(d.text(albumfilesids::IDC_REGISTER), "ﾙｰﾄ登録");
+        EXPECT_EQ(d.text(albumfilesids::IDC_PLAY_GROUP), "ﾙｰﾄﾏｯﾌﾟの表示方法");
+        EXPECT_EQ(d.text(albumfilesids::IDC_NOTE), "");
         EXPECT_EQ(Listed(d), (std::vector<std::string>{"Kyoto駅#駅", "清水寺#1#寺"}));
-        EXPECT_EQ(d.text(131), "2件");
-        EXPECT_TRUE(d.isChecked(136));
-        EXPECT_EQ(d.text(107), "34.5906") << "the first entry is shown";
-        EXPECT_EQ(d.text(101), "c:\\Photo\\Station.JPG");
-        d.selectList(128, 1);
-        EXPECT_EQ(d.text(131), "2/2");
-        EXPECT_EQ(d.text(108), "135.4708");
-        d.click(1062);
+        EXPECT_EQ(d.text(kPointListControls.position), "2件");
+        EXPECT_TRUE(d.isChecked(albumfilesids::IDC_AUTO));
+        EXPECT_EQ(d.text(albumfilesids::IDC_LATITUDE), "34.5906") << "the first entry is shown";
+        EXPECT_EQ(d.text(kPointListControls.pictureFile), "c:\\Photo\\Station.JPG");
+        d.selectList(albumfilesids::IDC_POINTS, 1);
+        EXPECT_EQ(d.text(kPointListControls.position), "2/2");
+        EXPECT_EQ(d.text(albumfilesids::IDC_LONGITUDE), "135.4708");
+        d.click(albumfilesids::IDC_REGISTER);
         EXPECT_EQ(Listed(d).size(), 2u) << "listed again after the registration";
-        d.click(137);
-        d.click(103);
+        d.click(albumfilesids::IDC_MANUAL);
+        d.click(albumfilesids::IDC_OK);
     });
-    script->answerDialog(kModule, 153, [](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgRouteRegist::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "            ルート登録");
-        EXPECT_EQ(d.text(1090), "ルート");
-        EXPECT_EQ(d.text(1064), "2地点");
-        EXPECT_EQ(d.text(1065), "Kyoto駅(計2地点)");
-        auto* points = d.dialog().item<vd::ListBox>(1063);
+        EXPECT_EQ(d.text(routeregistids::IDC_KIND), "ルート");
+        EXPECT_EQ(d.text(routeregistids::IDC_COUNT), "2地点");
+        EXPECT_EQ(d.text(routeregistids::IDC_NAME), "Kyoto駅(計2地点)");
+        auto* points = d.dialog().item<vd::ListBox>(routeregistids::IDC_POINTS);
         EXPECT_EQ(points->GetCount(), 2);
-        d.setText(1065, "京都 東山@巡り");
+        d.setText(routeregistids::IDC_NAME, "京都 東山@巡り");
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Run("RouteMap", kRoutePoints), "MANUAL");
@@ -104,11 +107,11 @@ TEST_F(Routes, TwoRegistrationsInOneMinuteKeepBothRouteFiles)
 {
     WriteHomeFile("ROUTAREA/RoutMstr.dat", Cp932Lines({"前の地図@c:\\old.7R"}));
     for (int i = 0; i < 2; ++i) {
-        script->answerDialog(kModule, 149, [](vd::DialogDriver& d) {
-            d.click(1062);
+        script->answerDialog(kModule, CDlgAlbumFiles::IDD, [](vd::DialogDriver& d) {
+            d.click(albumfilesids::IDC_REGISTER);
             d.click(vd::IDCANCEL);
         });
-        script->answerDialog(kModule, 153, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
+        script->answerDialog(kModule, CDlgRouteRegist::IDD, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
     }
     EXPECT_EQ(Run("RouteMap", kRoutePoints), "cancel");
     EXPECT_EQ(Run("RouteMap", "清水寺 34.5940 135.4708 寺 c:\\k.txt|999|"), "cancel");
@@ -119,11 +122,11 @@ TEST_F(Routes, TwoRegistrationsInOneMinuteKeepBothRouteFiles)
     EXPECT_EQ(ReadHomeFile("ROUTAREA/G04C0815.8R"), Cp932Lines({"清水寺 34.5940 135.4708 寺 c:\\k.txt"}));
 
     // A cancelled name registers nothing.
-    script->answerDialog(kModule, 149, [](vd::DialogDriver& d) {
-        d.click(1062);
-        d.click(103);
+    script->answerDialog(kModule, CDlgAlbumFiles::IDD, [](vd::DialogDriver& d) {
+        d.click(albumfilesids::IDC_REGISTER);
+        d.click(albumfilesids::IDC_OK);
     });
-    script->answerDialog(kModule, 153, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
+    script->answerDialog(kModule, CDlgRouteRegist::IDD, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
     EXPECT_EQ(Run("RouteMap", kRoutePoints), "AUTO");
     EXPECT_FALSE(std::filesystem::exists(Home() / "ROUTAREA/G04C0815.9R"));
 }
@@ -136,24 +139,24 @@ TEST_F(Routes, AreaModeNamesTheRangeAndWritesTheAreaList)
         const char* range;
     } ranges[] = {{0, 5, "半径2kmの圏内"}, {1, 5, "辺長5kmの圏内"}, {0, 50, "半径25kmの圏内"}};
     for (const auto& r : ranges) {
-        script->answerDialog(kModule, 149, [&r](vd::DialogDriver& d) {
+        script->answerDialog(kModule, CDlgAlbumFiles::IDD, [&r](vd::DialogDriver& d) {
             EXPECT_EQ(d.caption(), " エリア内のﾌｧｲﾙ (中心 N34.5923, E135.4621)");
-            EXPECT_EQ(d.text(1035), r.range);
-            EXPECT_EQ(d.text(1062), "ｴﾘｱ登録");
-            EXPECT_EQ(d.text(1060), "ｴﾘｱﾏｯﾌﾟの表示方法");
+            EXPECT_EQ(d.text(albumfilesids::IDC_SECOND_TITLE), r.range);
+            EXPECT_EQ(d.text(albumfilesids::IDC_REGISTER), "ｴﾘｱ登録");
+            EXPECT_EQ(d.text(albumfilesids::IDC_PLAY_GROUP), "ｴﾘｱﾏｯﾌﾟの表示方法");
             d.click(vd::IDCANCEL);
         });
         EXPECT_EQ(Run("AreaMap", kRoutePoints, r.shape, r.size), "cancel");
     }
 
     // The route folder is made when missing; the area list is created with its first line.
-    script->answerDialog(kModule, 149, [](vd::DialogDriver& d) {
-        d.click(1062);
-        d.click(103);
+    script->answerDialog(kModule, CDlgAlbumFiles::IDD, [](vd::DialogDriver& d) {
+        d.click(albumfilesids::IDC_REGISTER);
+        d.click(albumfilesids::IDC_OK);
     });
-    script->answerDialog(kModule, 153, [](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgRouteRegist::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "            エリア登録");
-        EXPECT_EQ(d.text(1090), "エリア");
+        EXPECT_EQ(d.text(routeregistids::IDC_KIND), "エリア");
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Run("AreaMap", kRoutePoints), "AUTO");
@@ -166,11 +169,11 @@ TEST_F(Routes, AFolderThatCannotBeMadeIsReportedAndNoMasterLineIsWritten)
 {
     WriteHomeFile("blocked", "a file where the folder should be");
     folder = HomeWin() + "blocked\\";
-    script->answerDialog(kModule, 149, [](vd::DialogDriver& d) {
-        d.click(1062);
-        d.click(103);
+    script->answerDialog(kModule, CDlgAlbumFiles::IDD, [](vd::DialogDriver& d) {
+        d.click(albumfilesids::IDC_REGISTER);
+        d.click(albumfilesids::IDC_OK);
     });
-    script->answerDialog(kModule, 153, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
+    script->answerDialog(kModule, CDlgRouteRegist::IDD, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
     EXPECT_EQ(Run("RouteMap", kRoutePoints), "AUTO");
     ASSERT_EQ(script->messageBoxes().size(), 1u);
     EXPECT_NE(script->messageBoxes()[0].text.find("RoutMstr.dat"), std::string::npos);
@@ -179,27 +182,27 @@ TEST_F(Routes, AFolderThatCannotBeMadeIsReportedAndNoMasterLineIsWritten)
 TEST_F(Routes, AlbumModeReadsTheAlbumFileAndRegistersNothing)
 {
     WriteHomeFile("ALBUM/G4C1fdd.alb", Cp932Lines({"表門 35.0112 135.4530  c:\\gate.bmp", "庭園 35.0112 135.4530 春 c:\\g.txt"}));
-    script->answerDialog(kModule, 149, [](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgAlbumFiles::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "        ｱﾙﾊﾞﾑに登録されたﾌｧｲﾙ");
-        EXPECT_EQ(d.text(1034), "ルートマップ");
-        EXPECT_EQ(d.text(1035), "二番目");
-        EXPECT_EQ(d.text(1062), "****");
+        EXPECT_EQ(d.text(albumfilesids::IDC_TITLE), "ルートマップ");
+        EXPECT_EQ(d.text(albumfilesids::IDC_SECOND_TITLE), "二番目");
+        EXPECT_EQ(d.text(albumfilesids::IDC_REGISTER), "****");
         EXPECT_EQ(Listed(d), (std::vector<std::string>{"表門#", "庭園#春"}));
-        EXPECT_FALSE(d.isChecked(136)) << "the album's play mode is the second one";
-        EXPECT_TRUE(d.isChecked(137));
-        d.click(1062);
-        d.click(136);
-        d.click(103);
+        EXPECT_FALSE(d.isChecked(albumfilesids::IDC_AUTO)) << "the album's play mode is the second one";
+        EXPECT_TRUE(d.isChecked(albumfilesids::IDC_MANUAL));
+        d.click(albumfilesids::IDC_REGISTER);
+        d.click(albumfilesids::IDC_AUTO);
+        d.click(albumfilesids::IDC_OK);
     });
     EXPECT_EQ(Run(HomeWin() + "ALBUM\\G4C1fdd.alb", ""), "AUTO");
     EXPECT_FALSE(std::filesystem::exists(Home() / "ROUTAREA"));
     EXPECT_EQ(script->dialogsRun(), (std::vector<int>{149}));
 
     // A missing album: an empty list, "0件".
-    script->answerDialog(kModule, 149, [](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgAlbumFiles::IDD, [](vd::DialogDriver& d) {
         EXPECT_TRUE(Listed(d).empty());
-        EXPECT_EQ(d.text(131), "0件");
-        d.click(103);
+        EXPECT_EQ(d.text(kPointListControls.position), "0件");
+        d.click(albumfilesids::IDC_OK);
     });
     EXPECT_EQ(Run(HomeWin() + "ALBUM\\none.alb", ""), "MANUAL");
 }

@@ -3,6 +3,8 @@
 #include "DialogTestSupport.h"
 
 #include "contracts/tovendlg.h"
+#include "dialogs/AlbumSlideShowDialog.h"
+#include "dialogs/MenuBarSlideShowDialog.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/UiScript.h"
 
@@ -15,7 +17,7 @@ using namespace dialogtest;
 std::vector<std::string> Counts(vd::DialogDriver& d)
 {
     std::vector<std::string> counts;
-    for (int id = 1035; id <= 1042; ++id)
+    for (int id = menuslideshowids::IDC_FIRST_COUNT; id <= menuslideshowids::IDC_FIRST_COUNT + 7; ++id)
         counts.push_back(d.text(id));
     return counts;
 }
@@ -48,7 +50,7 @@ TEST_F(SlideShows, MenuBarCountsTheEntriesOfEachMenu)
     AddMenuSection(lines, "[MENU9] 余分", {"写真@C:\\PICT\\a.jpg"});
     WriteHomeFile("SOURCE/MENUFILE.DAT", Cp932Lines(lines));
 
-    script->answerDialog(kModule, 135, [](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMenuBarSlideShow::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), " スライドショー");
         EXPECT_EQ(Counts(d), (std::vector<std::string>{"2", "1", "0", "0", "0", "0", "0", "0"}));
         d.click(vd::IDOK);
@@ -57,7 +59,7 @@ TEST_F(SlideShows, MenuBarCountsTheEntriesOfEachMenu)
 
     // Without the file: the counts of the first seven menus stay empty and the last shows 0.
     std::filesystem::remove(Home() / "SOURCE/MENUFILE.DAT");
-    script->answerDialog(kModule, 135, [](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMenuBarSlideShow::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(Counts(d), (std::vector<std::string>{"", "", "", "", "", "", "", "0"}));
         d.click(vd::IDOK);
     });
@@ -67,44 +69,44 @@ TEST_F(SlideShows, MenuBarCountsTheEntriesOfEachMenu)
 TEST_F(SlideShows, MenuBarAnswersTheChosenMenusTheIntervalAndThePlayMode)
 {
     // "すべて" ticks every box and answers every menu.
-    script->answerDialog(kModule, 135, [](vd::DialogDriver& d) {
-        EXPECT_TRUE(d.isChecked(1353));
-        EXPECT_EQ(d.text(1355), "5");
-        d.click(1352);
-        for (int id = 1027; id <= 1034; ++id)
+    script->answerDialog(kModule, CDlgMenuBarSlideShow::IDD, [](vd::DialogDriver& d) {
+        EXPECT_TRUE(d.isChecked(menuslideshowids::IDC_AUTO));
+        EXPECT_EQ(d.text(menuslideshowids::IDC_INTERVAL), "5");
+        d.click(menuslideshowids::IDC_ALL);
+        for (int id = menuslideshowids::IDC_FIRST_MENU; id <= menuslideshowids::IDC_LAST_MENU; ++id)
             EXPECT_TRUE(d.isChecked(id)) << id;
         d.click(vd::IDOK);
     });
     EXPECT_EQ(menuBarSet(HomeWin(), "AUTO", 5), "1|1|1|1|1|1|1|1|1|1|5|AUTO");
 
     // The flags start cleared on every call; "すべて" twice shows the boxes' own flags again.
-    script->answerDialog(kModule, 135, [](vd::DialogDriver& d) {
-        EXPECT_FALSE(d.isChecked(1027)) << "nothing of the earlier call";
-        EXPECT_TRUE(d.isChecked(1354));
-        d.click(1028);
-        d.click(1034);
-        d.click(1352);
-        d.click(1352);
+    script->answerDialog(kModule, CDlgMenuBarSlideShow::IDD, [](vd::DialogDriver& d) {
+        EXPECT_FALSE(d.isChecked(menuslideshowids::IDC_FIRST_MENU)) << "nothing of the earlier call";
+        EXPECT_TRUE(d.isChecked(menuslideshowids::IDC_MANUAL));
+        d.click(menuslideshowids::IDC_FIRST_MENU + 1);
+        d.click(menuslideshowids::IDC_LAST_MENU);
+        d.click(menuslideshowids::IDC_ALL);
+        d.click(menuslideshowids::IDC_ALL);
         std::vector<bool> ticked;
-        for (int id = 1027; id <= 1034; ++id)
+        for (int id = menuslideshowids::IDC_FIRST_MENU; id <= menuslideshowids::IDC_LAST_MENU; ++id)
             ticked.push_back(d.isChecked(id));
         EXPECT_EQ(ticked, (std::vector<bool>{false, true, false, false, false, false, false, true}));
-        d.click(1353);
-        d.click(1357);
-        EXPECT_EQ(d.text(1355), "2");
-        d.click(1357);
-        EXPECT_EQ(d.text(1355), "2") << "never below 2 seconds";
-        d.click(1356);
-        d.click(1356);
-        EXPECT_EQ(d.text(1355), "4");
+        d.click(menuslideshowids::IDC_AUTO);
+        d.click(menuslideshowids::IDC_INTERVAL_DOWN);
+        EXPECT_EQ(d.text(menuslideshowids::IDC_INTERVAL), "2");
+        d.click(menuslideshowids::IDC_INTERVAL_DOWN);
+        EXPECT_EQ(d.text(menuslideshowids::IDC_INTERVAL), "2") << "never below 2 seconds";
+        d.click(menuslideshowids::IDC_INTERVAL_UP);
+        d.click(menuslideshowids::IDC_INTERVAL_UP);
+        EXPECT_EQ(d.text(menuslideshowids::IDC_INTERVAL), "4");
         d.pressEnter();
     });
     EXPECT_EQ(menuBarSet(HomeWin(), "MANUAL", 3), "0|1|0|0|0|0|0|1|0|1|4|AUTO");
 
     for (auto cancel : {+[](vd::DialogDriver& d) { d.click(vd::IDCANCEL); },
                         +[](vd::DialogDriver& d) { d.pressEscape(); }, +[](vd::DialogDriver& d) { d.closeBox(); }})
-        script->answerDialog(kModule, 135, [cancel](vd::DialogDriver& d) {
-            d.click(1352);
+        script->answerDialog(kModule, CDlgMenuBarSlideShow::IDD, [cancel](vd::DialogDriver& d) {
+            d.click(menuslideshowids::IDC_ALL);
             cancel(d);
         });
     for (int i = 0; i < 3; ++i)
@@ -113,65 +115,67 @@ TEST_F(SlideShows, MenuBarAnswersTheChosenMenusTheIntervalAndThePlayMode)
 
 TEST_F(SlideShows, AlbumShowsTheCallersSettingsAndAnswersTheChangedOnes)
 {
-    script->answerDialog(kModule, 142, [](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgAlbumSlideShow::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), " スライドショー");
-        EXPECT_EQ(d.text(101), "5");
-        EXPECT_TRUE(d.isChecked(138));
-        EXPECT_TRUE(d.isChecked(1026));
-        EXPECT_TRUE(d.isChecked(214));
-        EXPECT_TRUE(d.isChecked(1016));
-        EXPECT_TRUE(d.isChecked(1018));
-        EXPECT_FALSE(d.isChecked(215));
-        EXPECT_FALSE(d.isChecked(1052)) << "JPEG pictures take part";
+        EXPECT_EQ(d.text(albumslideshowids::IDC_INTERVAL), "5");
+        EXPECT_TRUE(d.isChecked(albumslideshowids::IDC_BOTH));
+        EXPECT_TRUE(d.isChecked(albumslideshowids::IDC_SMALL));
+        EXPECT_TRUE(d.isChecked(albumslideshowids::IDC_MEMO));
+        EXPECT_TRUE(d.isChecked(albumslideshowids::IDC_AUTO));
+        EXPECT_TRUE(d.isChecked(albumslideshowids::IDC_COUNTDOWN));
+        EXPECT_FALSE(d.isChecked(albumslideshowids::IDC_LOCATOR));
+        EXPECT_FALSE(d.isChecked(albumslideshowids::IDC_NO_JPEG)) << "JPEG pictures take part";
         d.click(vd::IDOK);
     });
     EXPECT_EQ(albumSet(3, 5, 2, "ON", "AUTO", "on", "off", "on"), "3|5|2|ON|AUTO|on|off|on");
 
-    script->answerDialog(kModule, 142, [](vd::DialogDriver& d) {
-        EXPECT_FALSE(d.isChecked(136) || d.isChecked(137) || d.isChecked(138)) << "kind 0 checks none";
-        EXPECT_TRUE(d.isChecked(1025));
-        EXPECT_FALSE(d.isChecked(214));
-        EXPECT_TRUE(d.isChecked(1017));
-        EXPECT_TRUE(d.isChecked(1052)) << "ticked exactly when the JPEG word is \"off\"";
-        d.click(137);
-        d.click(1026);
-        d.click(214);
-        d.click(1016);
-        d.click(1018);
-        d.click(215);
-        d.click(1052);
-        d.click(109);
-        EXPECT_EQ(d.text(101), "1");
-        d.click(109);
-        EXPECT_EQ(d.text(101), "1") << "never below 1 second";
-        d.click(103);
+    script->answerDialog(kModule, CDlgAlbumSlideShow::IDD, [](vd::DialogDriver& d) {
+        EXPECT_FALSE(d.isChecked(albumslideshowids::IDC_TEXTS) || d.isChecked(albumslideshowids::IDC_PICTURES) ||
+                     d.isChecked(albumslideshowids::IDC_BOTH))
+            << "kind 0 checks none";
+        EXPECT_TRUE(d.isChecked(albumslideshowids::IDC_LARGE));
+        EXPECT_FALSE(d.isChecked(albumslideshowids::IDC_MEMO));
+        EXPECT_TRUE(d.isChecked(albumslideshowids::IDC_MANUAL));
+        EXPECT_TRUE(d.isChecked(albumslideshowids::IDC_NO_JPEG)) << "ticked exactly when the JPEG word is \"off\"";
+        d.click(albumslideshowids::IDC_PICTURES);
+        d.click(albumslideshowids::IDC_SMALL);
+        d.click(albumslideshowids::IDC_MEMO);
+        d.click(albumslideshowids::IDC_AUTO);
+        d.click(albumslideshowids::IDC_COUNTDOWN);
+        d.click(albumslideshowids::IDC_LOCATOR);
+        d.click(albumslideshowids::IDC_NO_JPEG);
+        d.click(albumslideshowids::IDC_INTERVAL_DOWN);
+        EXPECT_EQ(d.text(albumslideshowids::IDC_INTERVAL), "1");
+        d.click(albumslideshowids::IDC_INTERVAL_DOWN);
+        EXPECT_EQ(d.text(albumslideshowids::IDC_INTERVAL), "1") << "never below 1 second";
+        d.click(albumslideshowids::IDC_INTERVAL_UP);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(albumSet(0, 2, 1, "OFF", "MANUAL", "off", "on", "off"), "2|2|2|ON|AUTO|on|off|on");
 
     // Ticking "JPGの画像を除く" turns the last word to "off"; the memo word is upper case.
-    script->answerDialog(kModule, 142, [](vd::DialogDriver& d) {
-        d.click(1052);
-        d.click(214);
-        d.click(136);
+    script->answerDialog(kModule, CDlgAlbumSlideShow::IDD, [](vd::DialogDriver& d) {
+        d.click(albumslideshowids::IDC_NO_JPEG);
+        d.click(albumslideshowids::IDC_MEMO);
+        d.click(albumslideshowids::IDC_TEXTS);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(albumSet(3, 4, 1, "ON", "AUTO", "on", "on", "on"), "1|4|1|OFF|AUTO|on|on|off");
 
     // An unset option's box is not ticked, and ticking it turns the option on.
-    script->answerDialog(kModule, 142, [](vd::DialogDriver& d) {
-        EXPECT_FALSE(d.isChecked(215));
-        EXPECT_FALSE(d.isChecked(1018));
-        d.click(215);
-        d.click(1018);
+    script->answerDialog(kModule, CDlgAlbumSlideShow::IDD, [](vd::DialogDriver& d) {
+        EXPECT_FALSE(d.isChecked(albumslideshowids::IDC_LOCATOR));
+        EXPECT_FALSE(d.isChecked(albumslideshowids::IDC_COUNTDOWN));
+        d.click(albumslideshowids::IDC_LOCATOR);
+        d.click(albumslideshowids::IDC_COUNTDOWN);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(albumSet(3, 4, 1, "ON", "AUTO", "", "", "on"), "3|4|1|ON|AUTO|on|on|on");
 
     for (auto cancel : {+[](vd::DialogDriver& d) { d.click(vd::IDCANCEL); },
                         +[](vd::DialogDriver& d) { d.pressEscape(); }, +[](vd::DialogDriver& d) { d.closeBox(); }})
-        script->answerDialog(kModule, 142, [cancel](vd::DialogDriver& d) {
-            d.click(1052);
+        script->answerDialog(kModule, CDlgAlbumSlideShow::IDD, [cancel](vd::DialogDriver& d) {
+            d.click(albumslideshowids::IDC_NO_JPEG);
             cancel(d);
         });
     for (int i = 0; i < 3; ++i)

@@ -3,6 +3,8 @@
 #include "DialogTestSupport.h"
 
 #include "contracts/tovendlg.h"
+#include "dialogs/MemoDialog.h"
+#include "dialogs/TextDisplayDialog.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/TemplateRegistry.h"
@@ -47,17 +49,19 @@ TEST_F(TextAndMemo, TextDisplayShowsTheFileUpToItsEndMark)
         std::string caption, path, text;
     };
     std::vector<Seen> seen;
-    auto record = [&](vd::DialogDriver& d) { seen.push_back({d.caption(), d.text(1051), d.text(1050)}); };
-    script->answerDialog(kModule, 152, [&](vd::DialogDriver& d) {
+    auto record = [&](vd::DialogDriver& d) {
+        seen.push_back({d.caption(), d.text(textdisplayids::IDC_PATH), d.text(textdisplayids::IDC_TEXT)});
+    };
+    script->answerDialog(kModule, CDlgTextDisplay::IDD, [&](vd::DialogDriver& d) {
         record(d);
-        d.setText(1050, "書き換え");
+        d.setText(textdisplayids::IDC_TEXT, "書き換え");
         d.click(vd::IDOK);
     });
-    script->answerDialog(kModule, 152, [&](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgTextDisplay::IDD, [&](vd::DialogDriver& d) {
         record(d);
         d.pressEscape();
     });
-    script->answerDialog(kModule, 152, [&](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgTextDisplay::IDD, [&](vd::DialogDriver& d) {
         record(d);
         d.closeBox();
     });
@@ -100,10 +104,10 @@ TEST_F(TextAndMemo, MemoShowsTheMemoSectionTheHeadOfAFileOrTheCallersText)
     };
     std::vector<std::string> shown, paths, captions;
     for (const Case& c : cases) {
-        script->answerDialog(kModule, 133, [&](vd::DialogDriver& d) {
+        script->answerDialog(kModule, CDlgMemo::IDD, [&](vd::DialogDriver& d) {
             captions.push_back(d.caption());
-            shown.push_back(d.text(101));
-            paths.push_back(d.text(102));
+            shown.push_back(d.text(memoids::IDC_MEMO_TEXT));
+            paths.push_back(d.text(memoids::IDC_MEMO_PATH));
             d.click(vd::IDOK);
         });
         memo(c.mode, 0, c.file.empty() ? "" : HomeWin() + c.file, c.text);
@@ -122,12 +126,12 @@ TEST_F(TextAndMemo, MemoMovesToTheCallersPlaceAndClosesWithEscapeOrTheCloseBox)
     ASSERT_NE(memo, nullptr);
     std::vector<vd::ui::Rect> places;
     std::vector<bool> ended;
-    script->answerDialog(kModule, 133, [&](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMemo::IDD, [&](vd::DialogDriver& d) {
         places.push_back(d.dialog().GetWindowRect());
         d.pressEscape();
         ended.push_back(d.ended());
     });
-    script->answerDialog(kModule, 133, [&](vd::DialogDriver& d) {
+    script->answerDialog(kModule, CDlgMemo::IDD, [&](vd::DialogDriver& d) {
         places.push_back(d.dialog().GetWindowRect());
         d.closeBox();
         ended.push_back(d.ended());

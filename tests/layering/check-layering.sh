@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fails when a file of a module includes a header of a module above it. From the bottom up:
 #   0 platform/                      the platform layer
-#   1 contracts/                     the libraries' entry points
+#   1 contracts/                     the libraries' entry points and their bindings
 #   2 basemap/projection/, basemap/files/, basemap/sheetindex/, graphics/,
 #     municipal/files/, municipal/conversion/
 #                                    static helpers linked by the program and the libraries

@@ -10,7 +10,7 @@ set_tests_properties(Layering.TheCheckRefusesADocumentIncludingTheView PROPERTIE
   FAIL_REGULAR_EXPRESSION "view/View.cpp")
 
 # The same direction among the targets: nothing below the view links it or the program above it.
-foreach(lower IN ITEMS veldoran-app graphics basemap-projection basemap-files basemap-sheetindex
+foreach(lower IN ITEMS veldoran-app contracts-bindings graphics basemap-projection basemap-files basemap-sheetindex
                        pelmora surrick dovanne tovendlg halvette ombrisk)
   get_target_property(lower_links ${lower} LINK_LIBRARIES)
   foreach(higher IN ITEMS veldoran-view veldoran-core)

@@ -2,7 +2,7 @@
 // sheet the map moves to.
 #include "UserDataTestSupport.h"
 
-#include "app/libraries/DovanneExports.h"
+#include "contracts/bindings/DovanneExports.h"
 
 #include <gtest/gtest.h>
 

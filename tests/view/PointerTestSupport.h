@@ -3,7 +3,7 @@
 // pixels from (10, 30)), for the pointer's tips, range drag and menus.
 #include "MapViewFixture.h"
 
-#include "app/libraries/TovendlgExports.h"
+#include "contracts/bindings/TovendlgExports.h"
 
 #include "platform/ui/WindowImpl.h"
 #include "view/navigation/ViewNavigation.h"

@@ -2,7 +2,7 @@
 #include "view/window/VeldoranView.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/TovendlgExports.h"
+#include "contracts/bindings/TovendlgExports.h"
 #include "contracts/tovendlg.h"
 #include "platform/ui/Ui.h"
 

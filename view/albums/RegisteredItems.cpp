@@ -4,7 +4,7 @@
 #include "view/window/VeldoranView.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/SurrickExports.h"
+#include "contracts/bindings/SurrickExports.h"
 #include "contracts/surrick.h"
 #include "platform/text/StringOps.h"
 #include "platform/ui/DesktopApplication.h"

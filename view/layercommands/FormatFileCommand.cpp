@@ -1,7 +1,7 @@
 #include "view/layercommands/FormatFileCommand.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/PelmoraExports.h"
+#include "contracts/bindings/PelmoraExports.h"
 #include "contracts/pelmora.h"
 #include "platform/text/Format.h"
 #include "view/layers/LandLayerTable.h"

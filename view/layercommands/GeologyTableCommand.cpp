@@ -1,7 +1,7 @@
 #include "view/layercommands/GeologyTableCommand.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/DovanneExports.h"
+#include "contracts/bindings/DovanneExports.h"
 #include "contracts/dovanne.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/window/VeldoranView.h"

@@ -1,7 +1,7 @@
 #include "view/menus/ItemMenuEntries.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/SurrickExports.h"
+#include "contracts/bindings/SurrickExports.h"
 #include "platform/text/StringOps.h"
 #include "platform/ui/Window.h"
 #include "view/pages/ViewPages.h"

@@ -1,7 +1,7 @@
 #include "view/menus/MenuSlideShow.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/TovendlgExports.h"
+#include "contracts/bindings/TovendlgExports.h"
 #include "contracts/tovendlg.h"
 #include "platform/text/Numbers.h"
 #include "view/menubars/MenuListFiles.h"

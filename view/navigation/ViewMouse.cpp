@@ -4,7 +4,7 @@
 #include "view/window/VeldoranView.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/DovanneExports.h"
+#include "contracts/bindings/DovanneExports.h"
 #include "basemap/projection/AlbersProjection.h"
 #include "basemap/projection/SansonProjection.h"
 #include "platform/dc/ImageDc.h"

@@ -3,7 +3,7 @@
 #include "view/renderer/MapRenderer.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/DovanneExports.h"
+#include "contracts/bindings/DovanneExports.h"
 #include "platform/dc/Dc.h"
 #include "platform/fs/TextReader.h"
 #include "platform/text/Cp932Text.h"

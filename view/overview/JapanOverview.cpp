@@ -6,8 +6,8 @@
 #include "view/renderer/MapRenderer.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/DovanneExports.h"
-#include "app/libraries/SurrickExports.h"
+#include "contracts/bindings/DovanneExports.h"
+#include "contracts/bindings/SurrickExports.h"
 #include "basemap/projection/LatitudeRatioTable.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/Dib.h"

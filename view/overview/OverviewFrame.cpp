@@ -1,7 +1,7 @@
 // The overview screens' frame: background, outline of Japan, then the points of the current data
 // file, the data-source list of map mode 7 or the current file's markers; and the bevel box.
-#include "app/libraries/DovanneExports.h"
-#include "app/libraries/SurrickExports.h"
+#include "contracts/bindings/DovanneExports.h"
+#include "contracts/bindings/SurrickExports.h"
 #include "view/overview/BevelBox.h"
 #include "view/renderer/MapRenderer.h"
 

@@ -5,7 +5,7 @@
 #include "view/window/VeldoranView.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/DovanneExports.h"
+#include "contracts/bindings/DovanneExports.h"
 #include "contracts/dovanne.h"
 #include "platform/ui/WaitCursor.h"
 #include "view/navigation/ViewNavigation.h"

@@ -4,7 +4,7 @@
 #include "view/pointer/PointerActions.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/TovendlgExports.h"
+#include "contracts/bindings/TovendlgExports.h"
 #include "contracts/tovendlg.h"
 #include "platform/dc/Dc.h"
 #include "platform/ui/Pointer.h"

@@ -4,7 +4,7 @@
 #include "view/renderer/MapRenderer.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/DovanneExports.h"
+#include "contracts/bindings/DovanneExports.h"
 #include "basemap/projection/SheetGrid.h"
 #include "platform/dc/Dc.h"
 #include "platform/text/Numbers.h"

@@ -4,9 +4,9 @@
 #include "view/renderer/MapRenderer.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/DovanneExports.h"
-#include "app/libraries/HalvetteExports.h"
-#include "app/libraries/PelmoraExports.h"
+#include "contracts/bindings/DovanneExports.h"
+#include "contracts/bindings/HalvetteExports.h"
+#include "contracts/bindings/PelmoraExports.h"
 #include "contracts/dovanne.h"
 #include "contracts/halvette.h"
 #include "contracts/pelmora.h"

@@ -4,7 +4,7 @@
 #include "view/renderer/MapRenderer.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/SurrickExports.h"
+#include "contracts/bindings/SurrickExports.h"
 #include "contracts/surrick.h"
 #include "platform/dc/Dc.h"
 #include "platform/ui/Application.h"

@@ -3,7 +3,7 @@
 #include "view/renderer/MapRenderer.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/DovanneExports.h"
+#include "contracts/bindings/DovanneExports.h"
 #include "contracts/dovanne.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/text/StringOps.h"

@@ -1,7 +1,7 @@
 #include "view/routes/RouteAreaMaps.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/DovanneExports.h"
+#include "contracts/bindings/DovanneExports.h"
 #include "app/routes/RouteFileLines.h"
 #include "basemap/projection/LatitudeRatioTable.h"
 #include "basemap/projection/PixelCoordinate.h"

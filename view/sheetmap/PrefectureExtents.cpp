@@ -3,8 +3,8 @@
 #include "view/sheetmap/PrefectureExtents.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/DovanneExports.h"
-#include "app/libraries/SurrickExports.h"
+#include "contracts/bindings/DovanneExports.h"
+#include "contracts/bindings/SurrickExports.h"
 #include "basemap/projection/SheetGrid.h"
 #include "graphics/HillShading.h"
 #include "platform/dc/Dc.h"

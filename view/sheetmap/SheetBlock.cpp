@@ -5,9 +5,9 @@
 #include "view/renderer/MapRenderer.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/DovanneExports.h"
-#include "app/libraries/OmbriskExports.h"
-#include "app/libraries/SurrickExports.h"
+#include "contracts/bindings/DovanneExports.h"
+#include "contracts/bindings/OmbriskExports.h"
+#include "contracts/bindings/SurrickExports.h"
 #include "basemap/projection/SheetGrid.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"

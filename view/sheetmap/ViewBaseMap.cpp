@@ -1,7 +1,7 @@
 #include "view/sheetmap/ViewBaseMap.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/DovanneExports.h"
+#include "contracts/bindings/DovanneExports.h"
 #include "basemap/projection/CoordinateText.h"
 #include "basemap/projection/LinearLatitudeRatio.h"
 #include "basemap/projection/SheetGrid.h"

@@ -2,7 +2,7 @@
 
 #include "app/libraries/MissingPart.h"
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/OmbriskExports.h"
+#include "contracts/bindings/OmbriskExports.h"
 #include "contracts/ombrisk.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/ImageDc.h"

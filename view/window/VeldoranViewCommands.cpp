@@ -5,7 +5,7 @@
 
 #include "app/document/ProfileLimits.h"
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/TovendlgExports.h"
+#include "contracts/bindings/TovendlgExports.h"
 #include "contracts/tovendlg.h"
 #include "platform/dc/Dc.h"
 #include "platform/sys/ApplicationFolder.h"

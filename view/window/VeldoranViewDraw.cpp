@@ -3,7 +3,7 @@
 #include "view/window/VeldoranView.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/SurrickExports.h"
+#include "contracts/bindings/SurrickExports.h"
 #include "contracts/surrick.h"
 #include "platform/dc/Dc.h"
 #include "platform/sys/ProfileStore.h"

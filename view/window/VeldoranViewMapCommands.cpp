@@ -5,8 +5,8 @@
 
 #include "app/libraries/MissingPart.h"
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/DovanneExports.h"
-#include "app/libraries/SurrickExports.h"
+#include "contracts/bindings/DovanneExports.h"
+#include "contracts/bindings/SurrickExports.h"
 #include "contracts/dovanne.h"
 #include "contracts/surrick.h"
 #include "platform/dc/Dc.h"

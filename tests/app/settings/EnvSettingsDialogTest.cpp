@@ -2,8 +2,14 @@
 // what each page shows and changes, which profile keys OK writes, when the map is redrawn.
 #include "SettingsTestSupport.h"
 
+#include "app/settings/EnvAreaSearchPage.h"
+#include "app/settings/EnvEditorViewerPage.h"
+#include "app/settings/EnvMapPage.h"
+#include "app/settings/EnvSearchPage.h"
 #include "app/settings/EnvSettingsDialog.h"
 #include "app/settings/EnvSettingsValues.h"
+#include "app/settings/EnvTextPicturePage.h"
+#include "app/settings/KeywordDialog.h"
 #include "platform/text/Cp932.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/DialogDriver.h"
@@ -23,15 +29,16 @@ TEST_F(EnvSettings, FirstOpeningWritesThePlaceNameListAndALargerBlockRedraws)
     script->answerDialog(CDlgEnvSettings::IDD, [&](vd::DialogDriver& d) {
         layerDialogOpen = doc->m_bLayerDialogOpen;
         EXPECT_EQ(d.caption(), "環境設定");
-        EXPECT_FALSE(d.isChecked(1042)) << "the start-up check box of the dialog, not the page's radio";
+        EXPECT_FALSE(d.isChecked(envsettingsids::IDC_START_AS_LEFT))
+            << "the start-up check box of the dialog, not the page's radio";
         vd::DialogDriver map = d.page(CDlgEnvMap::IDD);
-        EXPECT_TRUE(map.isVisible(1014));
-        EXPECT_TRUE(map.isChecked(1015));
-        EXPECT_TRUE(map.isChecked(1138));
-        EXPECT_TRUE(map.isChecked(1041));
-        EXPECT_TRUE(map.isChecked(1043));
-        EXPECT_EQ(map.text(1008), app + "placenmn.dat");
-        map.click(1016);
+        EXPECT_TRUE(map.isVisible(envmapids::IDC_ONE_SHEET));
+        EXPECT_TRUE(map.isChecked(envmapids::IDC_BLOCK_3X3));
+        EXPECT_TRUE(map.isChecked(envmapids::IDC_BY_JAPAN_MAP));
+        EXPECT_TRUE(map.isChecked(envmapids::IDC_PORTRAIT));
+        EXPECT_TRUE(map.isChecked(envmapids::IDC_PREFECTURE_ONLY));
+        EXPECT_EQ(map.text(envmapids::IDC_PLACE_NAME_FILE), app + "placenmn.dat");
+        map.click(envmapids::IDC_BLOCK_5X5);
         d.click(vd::IDOK);
     });
     const auto before = ProfileValues();
@@ -52,7 +59,7 @@ TEST_F(EnvSettings, TheBlockStartsFromTheProfileAndAChangedFrameIsWritten)
 {
     profile.writeInt("System", "MapFrame", 1);
     script->answerDialog(CDlgEnvSettings::IDD, [](vd::DialogDriver& d) {
-        EXPECT_TRUE(d.page(CDlgEnvMap::IDD).isChecked(1014));
+        EXPECT_TRUE(d.page(CDlgEnvMap::IDD).isChecked(envmapids::IDC_ONE_SHEET));
         d.click(vd::IDOK);
     });
     doc->OnEnvironmentSettings();
@@ -63,7 +70,7 @@ TEST_F(EnvSettings, TheBlockStartsFromTheProfileAndAChangedFrameIsWritten)
 
     // Back to a block: frame 2 again, written, redrawn.
     script->answerDialog(CDlgEnvSettings::IDD, [](vd::DialogDriver& d) {
-        d.page(CDlgEnvMap::IDD).click(1015);
+        d.page(CDlgEnvMap::IDD).click(envmapids::IDC_BLOCK_3X3);
         d.click(vd::IDOK);
     });
     doc->OnEnvironmentSettings();
@@ -79,15 +86,16 @@ TEST_F(EnvSettings, OnlyTheEditorChangedWritesEditerInLowerCaseAndRedrawsNothing
     script->answerFileDialog("Z:\\Opt\\Tools\\GEdit.EXE");
     script->cancelFileDialog();
     script->answerDialog(CDlgEnvSettings::IDD, [&](vd::DialogDriver& d) {
-        d.selectTab(1144, 2);
+        d.selectTab(envsettingsids::IDC_TABS, 2);
         vd::DialogDriver ev = d.page(CDlgEnvEditorViewer::IDD);
-        EXPECT_TRUE(ev.isVisible(1154));
-        ev.setText(1154, "typed.exe");
-        ev.setText(1151, "typed.exe");
-        ev.click(1155);
-        EXPECT_EQ(ev.text(1154), "z:\\opt\\tools\\gedit.exe");
-        ev.click(1152);
-        EXPECT_EQ(ev.text(1151), "typed.exe") << "a cancelled picker leaves the edit as it was";
+        EXPECT_TRUE(ev.isVisible(enveditorviewerids::IDC_EDITOR));
+        ev.setText(enveditorviewerids::IDC_EDITOR, "typed.exe");
+        ev.setText(enveditorviewerids::IDC_VIEWER, "typed.exe");
+        ev.click(enveditorviewerids::IDC_PICK_EDITOR);
+        EXPECT_EQ(ev.text(enveditorviewerids::IDC_EDITOR), "z:\\opt\\tools\\gedit.exe");
+        ev.click(enveditorviewerids::IDC_PICK_VIEWER);
+        EXPECT_EQ(ev.text(enveditorviewerids::IDC_VIEWER), "typed.exe")
+            << "a cancelled picker leaves the edit as it was";
         d.click(vd::IDOK);
     });
     const auto before = ProfileValues();
@@ -112,28 +120,30 @@ TEST_F(EnvSettings, OnlyTheEditorChangedWritesEditerInLowerCaseAndRedrawsNothing
 
 TEST_F(EnvSettings, BrightnessButtonsStopAtTenAndOneAndTheTextReadsAsAtoi)
 {
+    using envtextpictureids::IDC_BRIGHTER;
+    using envtextpictureids::IDC_DARKER;
     struct Step {
         const char* typed;
-        std::vector<int> clicks; // 1065 up, 1066 down
+        std::vector<int> clicks; // brighter or darker
         const char* shown;
     };
     const Step steps[] = {
-        {"9", {1065, 1065, 1065}, "10"},
-        {"2", {1066, 1066, 1066}, "1"},
-        {"15", {1065}, "15"},
-        {"15", {1066}, "14"},
-        {"", {1065}, "1"},
-        {"abc", {1066}, "abc"},
+        {"9", {IDC_BRIGHTER, IDC_BRIGHTER, IDC_BRIGHTER}, "10"},
+        {"2", {IDC_DARKER, IDC_DARKER, IDC_DARKER}, "1"},
+        {"15", {IDC_BRIGHTER}, "15"},
+        {"15", {IDC_DARKER}, "14"},
+        {"", {IDC_BRIGHTER}, "1"},
+        {"abc", {IDC_DARKER}, "abc"},
     };
     script->answerDialog(CDlgEnvSettings::IDD, [&](vd::DialogDriver& d) {
-        d.selectTab(1144, 1);
+        d.selectTab(envsettingsids::IDC_TABS, 1);
         vd::DialogDriver page = d.page(CDlgEnvTextPicture::IDD);
-        EXPECT_EQ(page.text(1153), "6");
+        EXPECT_EQ(page.text(envtextpictureids::IDC_BRIGHTNESS), "6");
         for (const Step& s : steps) {
-            page.setText(1153, s.typed);
+            page.setText(envtextpictureids::IDC_BRIGHTNESS, s.typed);
             for (int id : s.clicks)
                 page.click(id);
-            EXPECT_EQ(page.text(1153), s.shown) << s.typed;
+            EXPECT_EQ(page.text(envtextpictureids::IDC_BRIGHTNESS), s.shown) << s.typed;
         }
         d.click(vd::IDOK);
     });
@@ -146,44 +156,44 @@ TEST_F(EnvSettings, EveryPageChangesItsValuesAndOkWritesOnlyTheKeysThatChanged)
 {
     doc->m_nOutputElevation = -5;
     script->answerDialog(CDlgEnvSettings::IDD, [&](vd::DialogDriver& d) {
-        d.click(1042);
+        d.click(envsettingsids::IDC_START_AS_LEFT);
         vd::DialogDriver map = d.page(CDlgEnvMap::IDD);
-        map.click(1139);
-        map.click(1042);
-        map.click(1044);
+        map.click(envmapids::IDC_BY_DIALOG);
+        map.click(envmapids::IDC_MONITOR_SIZE);
+        map.click(envmapids::IDC_NEIGHBOURS_TOO);
 
-        d.selectTab(1144, 1);
+        d.selectTab(envsettingsids::IDC_TABS, 1);
         vd::DialogDriver text = d.page(CDlgEnvTextPicture::IDD);
-        EXPECT_TRUE(text.isChecked(1146));
-        EXPECT_TRUE(text.isChecked(1148));
-        EXPECT_TRUE(text.isChecked(1149));
-        EXPECT_TRUE(text.isChecked(1002));
-        EXPECT_TRUE(text.isChecked(1037));
-        text.click(1147);
-        text.click(1148);
-        text.click(1149);
-        text.click(1002);
-        text.click(1038);
+        EXPECT_TRUE(text.isChecked(envtextpictureids::IDC_TEXT_AREA));
+        EXPECT_TRUE(text.isChecked(envtextpictureids::IDC_TEXT_WITH_PICTURE));
+        EXPECT_TRUE(text.isChecked(envtextpictureids::IDC_COLOUR_TEXT_AREA));
+        EXPECT_TRUE(text.isChecked(envtextpictureids::IDC_JPEG_BY_PROGRAM));
+        EXPECT_TRUE(text.isChecked(envtextpictureids::IDC_PICTURE_PLAIN));
+        text.click(envtextpictureids::IDC_TEXT_DIALOG);
+        text.click(envtextpictureids::IDC_TEXT_WITH_PICTURE);
+        text.click(envtextpictureids::IDC_COLOUR_TEXT_AREA);
+        text.click(envtextpictureids::IDC_JPEG_BY_PROGRAM);
+        text.click(envtextpictureids::IDC_PICTURE_DIALOG);
 
-        d.selectTab(1144, 3);
+        d.selectTab(envsettingsids::IDC_TABS, 3);
         vd::DialogDriver area = d.page(CDlgEnvAreaSearch::IDD);
-        EXPECT_TRUE(area.isChecked(1142));
-        EXPECT_EQ(area.text(1156), ")  直径(Km)");
-        EXPECT_EQ(area.text(1145), "50");
-        area.click(1144);
-        EXPECT_EQ(area.text(1156), ")  辺長(Km)");
-        area.click(1143);
-        EXPECT_EQ(area.text(1156), ")  直径(Km)");
-        area.click(1144);
-        area.click(1142);
-        area.setText(1145, "12km");
+        EXPECT_TRUE(area.isChecked(envareasearchids::IDC_AREA_SEARCH));
+        EXPECT_EQ(area.text(envareasearchids::IDC_SIZE_LABEL), ")  直径(Km)");
+        EXPECT_EQ(area.text(envareasearchids::IDC_SIZE_KM), "50");
+        area.click(envareasearchids::IDC_SQUARE);
+        EXPECT_EQ(area.text(envareasearchids::IDC_SIZE_LABEL), ")  辺長(Km)");
+        area.click(envareasearchids::IDC_CIRCLE);
+        EXPECT_EQ(area.text(envareasearchids::IDC_SIZE_LABEL), ")  直径(Km)");
+        area.click(envareasearchids::IDC_SQUARE);
+        area.click(envareasearchids::IDC_AREA_SEARCH);
+        area.setText(envareasearchids::IDC_SIZE_KM, "12km");
 
-        d.selectTab(1144, 4);
+        d.selectTab(envsettingsids::IDC_TABS, 4);
         vd::DialogDriver search = d.page(CDlgEnvSearch::IDD);
-        EXPECT_EQ(search.text(1166), "-999") << "any value but 0 and -9999 shows as -999";
-        EXPECT_TRUE(search.isChecked(1222));
-        search.selectCombo(1166, 2);
-        search.click(1222);
+        EXPECT_EQ(search.text(envsearchids::IDC_ELEVATION), "-999") << "any value but 0 and -9999 shows as -999";
+        EXPECT_TRUE(search.isChecked(envsearchids::IDC_HIDE_FOUND_PLACES));
+        search.selectCombo(envsearchids::IDC_ELEVATION, 2);
+        search.click(envsearchids::IDC_HIDE_FOUND_PLACES);
         d.click(vd::IDOK);
     });
     const auto before = ProfileValues();
@@ -214,7 +224,7 @@ TEST_F(EnvSettings, EveryPageChangesItsValuesAndOkWritesOnlyTheKeysThatChanged)
 TEST_F(EnvSettings, TheTabIsRememberedOnOkAndCancelChangesNothing)
 {
     script->answerDialog(CDlgEnvSettings::IDD, [](vd::DialogDriver& d) {
-        d.selectTab(1144, 3);
+        d.selectTab(envsettingsids::IDC_TABS, 3);
         d.click(vd::IDOK);
     });
     doc->OnEnvironmentSettings();
@@ -222,11 +232,11 @@ TEST_F(EnvSettings, TheTabIsRememberedOnOkAndCancelChangesNothing)
 
     const int areaSize = doc->m_nAreaSizeKm;
     script->answerDialog(CDlgEnvSettings::IDD, [](vd::DialogDriver& d) {
-        EXPECT_TRUE(d.page(CDlgEnvAreaSearch::IDD).isVisible(1145));
-        EXPECT_FALSE(d.page(CDlgEnvMap::IDD).isVisible(1014));
-        d.page(CDlgEnvAreaSearch::IDD).setText(1145, "7");
-        d.click(1042);
-        d.selectTab(1144, 0);
+        EXPECT_TRUE(d.page(CDlgEnvAreaSearch::IDD).isVisible(envareasearchids::IDC_SIZE_KM));
+        EXPECT_FALSE(d.page(CDlgEnvMap::IDD).isVisible(envmapids::IDC_ONE_SHEET));
+        d.page(CDlgEnvAreaSearch::IDD).setText(envareasearchids::IDC_SIZE_KM, "7");
+        d.click(envsettingsids::IDC_START_AS_LEFT);
+        d.selectTab(envsettingsids::IDC_TABS, 0);
         d.click(vd::IDCANCEL);
     });
     const auto before = ProfileValues();
@@ -243,12 +253,12 @@ TEST_F(EnvSettings, TableButtonsPickCsvFilesInLowerCase)
     script->answerFileDialog("Z:\\Data\\Chimei\\Tyuuki.CSV");
     script->answerFileDialog("Z:\\Data\\Chimei\\Koukyou.csv");
     script->answerDialog(CDlgEnvSettings::IDD, [](vd::DialogDriver& d) {
-        d.selectTab(1144, 4);
+        d.selectTab(envsettingsids::IDC_TABS, 4);
         vd::DialogDriver search = d.page(CDlgEnvSearch::IDD);
-        search.setText(1162, "typed.csv");
-        search.click(1163);
-        search.click(1165);
-        EXPECT_EQ(search.text(1162), "z:\\data\\chimei\\tyuuki.csv");
+        search.setText(envsearchids::IDC_ANNOTATION_TABLE, "typed.csv");
+        search.click(envsearchids::IDC_PICK_ANNOTATION);
+        search.click(envsearchids::IDC_PICK_FACILITY);
+        EXPECT_EQ(search.text(envsearchids::IDC_ANNOTATION_TABLE), "z:\\data\\chimei\\tyuuki.csv");
         d.click(vd::IDOK);
     });
     doc->OnEnvironmentSettings();
@@ -264,23 +274,23 @@ TEST_F(EnvSettings, KeywordsAreWrittenAtOnceAndTheMembersFollowOnlyOnOk)
 {
     auto keywordAnswer = [&](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "キーワードの設定");
-        EXPECT_EQ(d.text(1095), "寺");
-        EXPECT_EQ(d.text(1100), "3");
-        EXPECT_EQ(d.text(1107), "博物館");
-        d.setText(1095, "城");
-        d.setText(1104, "名所");
-        d.setText(1100, "2.5");
+        EXPECT_EQ(d.text(keywordids::IDC_FIRST_KEY), "寺");
+        EXPECT_EQ(d.text(keywordids::IDC_FIRST_COUNT + 2), "3");
+        EXPECT_EQ(d.text(keywordids::IDC_FIRST_CATEGORY + 3), "博物館");
+        d.setText(keywordids::IDC_FIRST_KEY, "城");
+        d.setText(keywordids::IDC_FIRST_CATEGORY, "名所");
+        d.setText(keywordids::IDC_FIRST_COUNT + 2, "2.5");
         d.click(vd::IDOK);
         EXPECT_FALSE(d.ended()) << "a count that is no whole number keeps the dialog open";
         ASSERT_FALSE(script->messageBoxes().empty());
         EXPECT_EQ(script->messageBoxes().back().text, vd::kParseIntMessage);
-        d.setText(1100, "-4");
+        d.setText(keywordids::IDC_FIRST_COUNT + 2, "-4");
         d.click(vd::IDOK);
     };
     script->answerDialog(CDlgKeyword::IDD, keywordAnswer);
     script->answerDialog(CDlgEnvSettings::IDD, [](vd::DialogDriver& d) {
-        d.selectTab(1144, 1);
-        d.page(CDlgEnvTextPicture::IDD).click(1150);
+        d.selectTab(envsettingsids::IDC_TABS, 1);
+        d.page(CDlgEnvTextPicture::IDD).click(envtextpictureids::IDC_KEYWORDS);
         d.click(vd::IDCANCEL);
     });
     const auto before = ProfileValues();
@@ -293,12 +303,12 @@ TEST_F(EnvSettings, KeywordsAreWrittenAtOnceAndTheMembersFollowOnlyOnOk)
     EXPECT_EQ(doc->m_anKeyCount[2], 3);
 
     script->answerDialog(CDlgKeyword::IDD, [](vd::DialogDriver& d) {
-        d.setText(1096, "城址");
+        d.setText(keywordids::IDC_FIRST_KEY + 1, "城址");
         d.click(vd::IDOK);
     });
     script->answerDialog(CDlgEnvSettings::IDD, [](vd::DialogDriver& d) {
-        d.selectTab(1144, 1);
-        d.page(CDlgEnvTextPicture::IDD).click(1150);
+        d.selectTab(envsettingsids::IDC_TABS, 1);
+        d.page(CDlgEnvTextPicture::IDD).click(envtextpictureids::IDC_KEYWORDS);
         d.click(vd::IDOK);
     });
     doc->OnEnvironmentSettings();

@@ -1,5 +1,6 @@
 // The environment settings reached as a user reaches them in the running program: Ctrl+E on the
 // main window, and the menu item enabled when ﾌｧｲﾙ / 環境設定など opens.
+#include "app/settings/EnvMapPage.h"
 #include "tests/app/doc/DocumentTestSupport.h"
 #include "tests/app/shell/ShellTestSupport.h"
 
@@ -38,7 +39,7 @@ TEST(EnvSettingsShortcut, CtrlEOpensTheDialogAndItsMenuItemIsEnabled)
     auto* doc = dynamic_cast<CVeldoranDoc*>(run.app->document());
     ASSERT_NE(doc, nullptr);
     run.script->answerDialog(CDlgEnvSettings::IDD, [](vd::DialogDriver& d) {
-        d.page(CDlgEnvMap::IDD).click(1016);
+        d.page(CDlgEnvMap::IDD).click(envmapids::IDC_BLOCK_5X5);
         d.click(vd::IDOK);
     });
     QTest::keyClick(main, Qt::Key_E, Qt::ControlModifier);

@@ -3,6 +3,7 @@
 #include "../doc/DocumentTestSupport.h"
 #include "app/document/VeldoranDoc.h"
 #include "app/settings/MapDisplaySpecDialog.h"
+#include "app/settings/StartCityDialog.h"
 #include "platform/ui/DialogDriver.h"
 
 #include <gtest/gtest.h>
@@ -49,12 +50,12 @@ TEST_F(MapDisplaySpecRun, CancelChangesNothingAndDrawsNothing)
         EXPECT_EQ(d.caption(), "地図の表示仕様");
         for (int tab : {kPlaceNames, kPoints, kMap, kDistance})
             d.selectTab(IDC_TAB, tab);
-        d.click(215);
-        d.click(1124);
-        d.setText(1147, "温泉");
-        d.click(1128);
-        d.click(1198);
-        d.selectCombo(1049, 0);
+        d.click(specplacenameids::IDC_DISPLAY);
+        d.click(specpointids::IDC_DISPLAY);
+        d.setText(specpointids::IDC_KEYWORD, "温泉");
+        d.click(specwhitemapids::IDC_PREF_BORDER);
+        d.click(specdistanceids::IDC_DISPLAY);
+        d.selectCombo(specdistanceids::IDC_CITY, 0);
         d.click(IDC_POINTER_COORDS);
         d.click(vd::IDCANCEL);
     });
@@ -74,11 +75,11 @@ TEST_F(MapDisplaySpecRun, CancelChangesNothingAndDrawsNothing)
 TEST_F(MapDisplaySpecRun, OnlyTheStartCityStoresWithoutARedraw)
 {
     RunSpec(kDistance, [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(1049), "大阪");
-        d.selectCombo(1049, 0);
-        d.selectCombo(1049, 1);
-        d.click(1000);
-        d.click(1198);
+        EXPECT_EQ(d.text(specdistanceids::IDC_CITY), "大阪");
+        d.selectCombo(specdistanceids::IDC_CITY, 0);
+        d.selectCombo(specdistanceids::IDC_CITY, 1);
+        d.click(specdistanceids::IDC_END_POINT);
+        d.click(specdistanceids::IDC_DISPLAY);
         d.click(IDC_POINTER_COORDS);
         d.click(vd::IDOK);
     });
@@ -98,7 +99,7 @@ TEST_F(MapDisplaySpecRun, OnlyTheStartCityStoresWithoutARedraw)
 TEST_F(MapDisplaySpecRun, SymbolSizeShowsTheSheetAgainOrTheGuideMap)
 {
     RunSpec(kPoints, [](vd::DialogDriver& d) {
-        d.click(1135);
+        d.click(specpointids::IDC_SMALL);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc->m_nSymbolSize, 1);
@@ -110,8 +111,8 @@ TEST_F(MapDisplaySpecRun, SymbolSizeShowsTheSheetAgainOrTheGuideMap)
     doc->m_nMapType = 4;
     doc->m_nMapDisplayMode = 10;
     RunSpec(kPoints, [](vd::DialogDriver& d) {
-        d.click(1133);
-        d.setText(1147, "寺");
+        d.click(specpointids::IDC_LARGE);
+        d.setText(specpointids::IDC_KEYWORD, "寺");
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc->m_nSymbolSize, 3);
@@ -153,20 +154,20 @@ TEST_F(MapDisplaySpecRun, PlaceNamePageShowsAndSetsTheDocumentsValues)
         d.click(vd::IDOK);
     });
     RunSpec(kPlaceNames, [this](vd::DialogDriver& d) {
-        EXPECT_TRUE(d.isChecked(215));
-        EXPECT_EQ(d.text(1031), "すべて") << "a negative choice shows as the first";
-        EXPECT_FALSE(d.isChecked(1026)) << "only the exact face is gothic";
-        EXPECT_TRUE(d.isChecked(1027));
-        EXPECT_TRUE(d.isChecked(1041));
-        EXPECT_EQ(d.text(1005), "-1");
-        EXPECT_EQ(d.text(1006), "1234");
-        EXPECT_EQ(d.text(1007), doc->m_strSiteNameFile);
-        d.click(215);
-        d.selectCombo(1031, 14);
-        d.click(1026);
-        d.click(1040);
-        d.click(1148);
-        d.click(1129);
+        EXPECT_TRUE(d.isChecked(specplacenameids::IDC_DISPLAY));
+        EXPECT_EQ(d.text(specplacenameids::IDC_THINNING), "すべて") << "a negative choice shows as the first";
+        EXPECT_FALSE(d.isChecked(specplacenameids::IDC_GOTHIC)) << "only the exact face is gothic";
+        EXPECT_TRUE(d.isChecked(specplacenameids::IDC_MINCHO));
+        EXPECT_TRUE(d.isChecked(specplacenameids::IDC_HEIGHT_10));
+        EXPECT_EQ(d.text(specplacenameids::IDC_IN_MAP), "-1");
+        EXPECT_EQ(d.text(specplacenameids::IDC_TOTAL), "1234");
+        EXPECT_EQ(d.text(specplacenameids::IDC_FILE), doc->m_strSiteNameFile);
+        d.click(specplacenameids::IDC_DISPLAY);
+        d.selectCombo(specplacenameids::IDC_THINNING, 14);
+        d.click(specplacenameids::IDC_GOTHIC);
+        d.click(specplacenameids::IDC_HEIGHT_11);
+        d.click(specplacenameids::IDC_POPUP);
+        d.click(specplacenameids::IDC_KINDS);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc->m_nSiteNameDisplay, -1);
@@ -181,7 +182,7 @@ TEST_F(MapDisplaySpecRun, PlaceNamePageShowsAndSetsTheDocumentsValues)
     doc->m_nMouseTool = 3;
     doc->m_nPlaceNamePopupActive = 1;
     RunSpec(kPlaceNames, [](vd::DialogDriver& d) {
-        d.click(215);
+        d.click(specplacenameids::IDC_DISPLAY);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc->m_nSiteNameDisplay, 1);
@@ -203,14 +204,14 @@ TEST_F(MapDisplaySpecRun, PointPageKindsSizesLabelsAndPopups)
         doc->m_nSymbolSize = 2;
         doc->m_nPointLabel = 1;
         RunSpec(kPoints, [&](vd::DialogDriver& d) {
-            EXPECT_EQ(d.isChecked(1003), c.popup == 1);
-            EXPECT_TRUE(d.isChecked(1131));
-            EXPECT_TRUE(d.isChecked(1134));
-            EXPECT_TRUE(d.isChecked(1136));
-            d.click(1003);
-            d.click(1132);
-            d.click(1138);
-            d.click(1124);
+            EXPECT_EQ(d.isChecked(specpointids::IDC_POPUP), c.popup == 1);
+            EXPECT_TRUE(d.isChecked(specpointids::IDC_TEXTS + 1));
+            EXPECT_TRUE(d.isChecked(specpointids::IDC_LARGE + 1));
+            EXPECT_TRUE(d.isChecked(specpointids::IDC_POINT_NAME));
+            d.click(specpointids::IDC_POPUP);
+            d.click(specpointids::IDC_BOTH_KINDS);
+            d.click(specpointids::IDC_BOTH_LABELS);
+            d.click(specpointids::IDC_DISPLAY);
             d.click(vd::IDOK);
         });
         EXPECT_EQ(doc->m_nPointPopup, c.afterClick) << c.popup;
@@ -231,25 +232,25 @@ TEST_F(MapDisplaySpecRun, MapPageCaptionsFollowTheMapAndTheBorders)
     doc->m_strCityBorderDir.clear();
     doc->m_nCityBorder = 1;
     RunSpec(kMap, [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(1125), "緯線・経線");
-        EXPECT_EQ(d.text(1099), "赤") << "white only on a sheet map's figure";
-        EXPECT_TRUE(d.isChecked(1098));
-        EXPECT_TRUE(d.isChecked(1068)) << "grey for any value but 10";
-        EXPECT_FALSE(d.isChecked(214)) << "no municipality data";
+        EXPECT_EQ(d.text(specwhitemapids::IDC_MAP_BOUNDARY), "緯線・経線");
+        EXPECT_EQ(d.text(specwhitemapids::IDC_RED), "赤") << "white only on a sheet map's figure";
+        EXPECT_TRUE(d.isChecked(specwhitemapids::IDC_BLUE));
+        EXPECT_TRUE(d.isChecked(specwhitemapids::IDC_GREY)) << "grey for any value but 10";
+        EXPECT_FALSE(d.isChecked(specwhitemapids::IDC_CITY_BORDER)) << "no municipality data";
         // A box that does not apply keeps its caption and greys out.
-        EXPECT_EQ(d.text(1069), "市町村名を地図拡大時に表示");
-        EXPECT_FALSE(d.isEnabled(1069));
-        EXPECT_FALSE(d.isEnabled(1070));
-        d.click(214);
-        EXPECT_FALSE(d.isChecked(214));
-        d.click(1128);
-        EXPECT_EQ(d.text(1071), "北海道 支庁界");
-        EXPECT_FALSE(d.isEnabled(1071));
-        d.click(1128);
-        EXPECT_TRUE(d.isEnabled(1071));
-        EXPECT_TRUE(d.isChecked(1071));
-        d.click(1099);
-        d.click(1067);
+        EXPECT_EQ(d.text(specwhitemapids::IDC_CITY_NAME_ZOOM), "市町村名を地図拡大時に表示");
+        EXPECT_FALSE(d.isEnabled(specwhitemapids::IDC_CITY_NAME_ZOOM));
+        EXPECT_FALSE(d.isEnabled(specwhitemapids::IDC_CITY_NAME_ENCLAVE));
+        d.click(specwhitemapids::IDC_CITY_BORDER);
+        EXPECT_FALSE(d.isChecked(specwhitemapids::IDC_CITY_BORDER));
+        d.click(specwhitemapids::IDC_PREF_BORDER);
+        EXPECT_EQ(d.text(specwhitemapids::IDC_SUBPREF_BORDER), "北海道 支庁界");
+        EXPECT_FALSE(d.isEnabled(specwhitemapids::IDC_SUBPREF_BORDER));
+        d.click(specwhitemapids::IDC_PREF_BORDER);
+        EXPECT_TRUE(d.isEnabled(specwhitemapids::IDC_SUBPREF_BORDER));
+        EXPECT_TRUE(d.isChecked(specwhitemapids::IDC_SUBPREF_BORDER));
+        d.click(specwhitemapids::IDC_RED);
+        d.click(specwhitemapids::IDC_BLACK);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc->m_nCityBorder, 0);
@@ -263,19 +264,19 @@ TEST_F(MapDisplaySpecRun, MapPageCaptionsFollowTheMapAndTheBorders)
     doc->m_nCityNameZoom = 1;
     doc->m_nCityNameEnclave = 0;
     RunSpec(kMap, [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(1125), "地勢図の図郭");
-        EXPECT_EQ(d.text(1099), "白");
-        EXPECT_FALSE(d.isEnabled(1069)) << "borders off: no names";
-        d.click(1069);
-        EXPECT_FALSE(d.isChecked(1069)) << "unchecked again while borders are off";
-        d.click(214);
-        EXPECT_TRUE(d.isChecked(214));
-        EXPECT_TRUE(d.isEnabled(1069));
-        EXPECT_TRUE(d.isEnabled(1070));
-        EXPECT_TRUE(d.isChecked(1069));
-        EXPECT_FALSE(d.isChecked(1070));
-        d.click(1069);
-        d.click(1070);
+        EXPECT_EQ(d.text(specwhitemapids::IDC_MAP_BOUNDARY), "地勢図の図郭");
+        EXPECT_EQ(d.text(specwhitemapids::IDC_RED), "白");
+        EXPECT_FALSE(d.isEnabled(specwhitemapids::IDC_CITY_NAME_ZOOM)) << "borders off: no names";
+        d.click(specwhitemapids::IDC_CITY_NAME_ZOOM);
+        EXPECT_FALSE(d.isChecked(specwhitemapids::IDC_CITY_NAME_ZOOM)) << "unchecked again while borders are off";
+        d.click(specwhitemapids::IDC_CITY_BORDER);
+        EXPECT_TRUE(d.isChecked(specwhitemapids::IDC_CITY_BORDER));
+        EXPECT_TRUE(d.isEnabled(specwhitemapids::IDC_CITY_NAME_ZOOM));
+        EXPECT_TRUE(d.isEnabled(specwhitemapids::IDC_CITY_NAME_ENCLAVE));
+        EXPECT_TRUE(d.isChecked(specwhitemapids::IDC_CITY_NAME_ZOOM));
+        EXPECT_FALSE(d.isChecked(specwhitemapids::IDC_CITY_NAME_ENCLAVE));
+        d.click(specwhitemapids::IDC_CITY_NAME_ZOOM);
+        d.click(specwhitemapids::IDC_CITY_NAME_ENCLAVE);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc->m_nCityBorder, 1);
@@ -286,18 +287,18 @@ TEST_F(MapDisplaySpecRun, MapPageCaptionsFollowTheMapAndTheBorders)
 
 TEST_F(MapDisplaySpecRun, TheStartCityDialogFromTheDistancePage)
 {
-    script->answerDialog(150, [](vd::DialogDriver& d) {
-        d.setComboEditText(1051, "静岡");
-        d.setText(1055, "34.58");
-        d.setText(1056, "138.23");
-        d.click(1052);
-        d.selectCombo(1051, 2);
+    script->answerDialog(CDlgStartCity::IDD, [](vd::DialogDriver& d) {
+        d.setComboEditText(startcityids::IDC_CITY, "静岡");
+        d.setText(startcityids::IDC_LATITUDE, "34.58");
+        d.setText(startcityids::IDC_LONGITUDE, "138.23");
+        d.click(startcityids::IDC_REGISTER);
+        d.selectCombo(startcityids::IDC_CITY, 2);
         d.click(vd::IDOK);
     });
     RunSpec(kDistance, [](vd::DialogDriver& d) {
-        d.click(114);
-        EXPECT_EQ(d.text(1049), "静岡");
-        auto* combo = d.dialog().item<vd::ComboBox>(1049);
+        d.click(specdistanceids::IDC_START_CITY);
+        EXPECT_EQ(d.text(specdistanceids::IDC_CITY), "静岡");
+        auto* combo = d.dialog().item<vd::ComboBox>(specdistanceids::IDC_CITY);
         EXPECT_EQ(combo->GetCount(), 3) << "the edited file is read again";
         d.click(vd::IDOK);
     });

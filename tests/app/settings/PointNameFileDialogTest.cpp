@@ -2,6 +2,7 @@
 // map page's offer of the registered files.
 #include "SettingsTestSupport.h"
 
+#include "app/settings/EnvMapPage.h"
 #include "app/settings/EnvSettingsDialog.h"
 #include "app/settings/PointNameFileDialog.h"
 #include "app/settings/PointNameFileList.h"
@@ -19,7 +20,7 @@ using PointNameFiles = SettingsDialogTest;
 std::vector<std::string> ListedFiles(vd::DialogDriver& d)
 {
     std::vector<std::string> files;
-    auto* list = d.dialog().item<vd::ListBox>(1335);
+    auto* list = d.dialog().item<vd::ListBox>(pointnamefileids::IDC_FILE_LIST);
     for (int i = 0; i < list->GetCount(); ++i)
         files.push_back(list->GetText(i));
     return files;
@@ -34,10 +35,10 @@ TEST_F(PointNameFiles, RegisteringTheSameFileTwiceAppendsTwoLines)
     dialog.m_strAppDir = app;
     script->answerDialog(CDlgPointNameFile::IDD, [&](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "現在の地点名ファイル");
-        EXPECT_EQ(d.text(1186), "登録数=1");
-        d.click(1009);
-        d.click(1009);
-        EXPECT_EQ(d.text(1186), "登録数=3");
+        EXPECT_EQ(d.text(pointnamefileids::IDC_COUNT), "登録数=1");
+        d.click(pointnamefileids::IDC_REGISTER);
+        d.click(pointnamefileids::IDC_REGISTER);
+        EXPECT_EQ(d.text(pointnamefileids::IDC_COUNT), "登録数=3");
         EXPECT_EQ(ListedFiles(d), (std::vector<std::string>{app + "placenmn.dat", "z:\\data\\chimei\\kyoto.dat",
                                                             "z:\\data\\chimei\\kyoto.dat"}));
         d.click(vd::IDOK);
@@ -63,14 +64,14 @@ TEST_F(PointNameFiles, ListsSixteenOfTwentyAndTheEditorLeavesTheListAsShown)
     dialog.m_strAppDir = app;
     dialog.m_strEditor = doc->m_strEditor;
     script->answerDialog(CDlgPointNameFile::IDD, [&](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(1186), "登録数=16");
+        EXPECT_EQ(d.text(pointnamefileids::IDC_COUNT), "登録数=16");
         const auto files = ListedFiles(d);
         ASSERT_EQ(files.size(), 16u);
         EXPECT_EQ(files.front(), "z:\\chimei\\地名01.dat");
         EXPECT_EQ(files.back(), "z:\\chimei\\地名16.dat");
         WriteBytes(Home() / "PNTFILE.DAT", "z:\\other.dat\r\n");
-        d.click(1010);
-        EXPECT_EQ(d.text(1186), "登録数=16") << "the list is not read again";
+        d.click(pointnamefileids::IDC_EDIT_LIST);
+        EXPECT_EQ(d.text(pointnamefileids::IDC_COUNT), "登録数=16") << "the list is not read again";
         d.click(vd::IDCANCEL);
     });
     EXPECT_EQ(dialog.DoModal(), vd::IDCANCEL);
@@ -86,17 +87,17 @@ TEST_F(PointNameFiles, TheMapPageOffersTheRegisteredFilesAndStoresTheChosenLine)
                vd::utf8ToCp932("z:\\chimei\\京都.dat\r\n;z:\\old.dat\r\nz:\\chimei\\奈良.dat\r\nz:\\chimei\\滋賀.dat\r\n"));
     doc->m_strSiteNameFile = "z:\\chimei\\奈良.dat";
     script->answerDialog(CDlgPointNameFile::IDD, [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(1186), "登録数=3");
+        EXPECT_EQ(d.text(pointnamefileids::IDC_COUNT), "登録数=3");
         d.click(vd::IDOK);
     });
     script->answerDialog(CDlgEnvSettings::IDD, [](vd::DialogDriver& d) {
         vd::DialogDriver map = d.page(CDlgEnvMap::IDD);
-        auto* combo = map.dialog().item<vd::ComboBox>(1008);
+        auto* combo = map.dialog().item<vd::ComboBox>(envmapids::IDC_PLACE_NAME_FILE);
         ASSERT_EQ(combo->GetCount(), 3);
         EXPECT_EQ(combo->GetCurSel(), 1);
-        EXPECT_EQ(map.text(1008), "z:\\chimei\\奈良.dat");
-        map.click(1132);
-        map.selectCombo(1008, 2);
+        EXPECT_EQ(map.text(envmapids::IDC_PLACE_NAME_FILE), "z:\\chimei\\奈良.dat");
+        map.click(envmapids::IDC_REGISTER);
+        map.selectCombo(envmapids::IDC_PLACE_NAME_FILE, 2);
         d.click(vd::IDOK);
     });
     const auto before = ProfileValues();
@@ -114,18 +115,18 @@ TEST_F(PointNameFiles, AnUnreadableListIsEmptyAndLeftAlone)
     fs::create_directories(Home() / "PNTFILE.DAT" / "keep");
     script->answerFileDialog("Z:\\Data\\Kyoto.dat");
     script->answerDialog(CDlgPointNameFile::IDD, [&](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(1186), "登録数=0");
+        EXPECT_EQ(d.text(pointnamefileids::IDC_COUNT), "登録数=0");
         EXPECT_TRUE(ListedFiles(d).empty());
         EXPECT_TRUE(script->messageBoxes().empty()) << "an unreadable list is shown empty, without a message";
-        d.click(1009);
+        d.click(pointnamefileids::IDC_REGISTER);
         ASSERT_EQ(script->messageBoxes().size(), 1u) << "a registration that could not be written is reported";
         EXPECT_EQ(script->messageBoxes()[0].text, "PNTFILE.DAT に登録できませんでした");
         d.click(vd::IDOK);
     });
     script->answerDialog(CDlgEnvSettings::IDD, [](vd::DialogDriver& d) {
         vd::DialogDriver map = d.page(CDlgEnvMap::IDD);
-        EXPECT_EQ(map.dialog().item<vd::ComboBox>(1008)->GetCount(), 0);
-        map.click(1132);
+        EXPECT_EQ(map.dialog().item<vd::ComboBox>(envmapids::IDC_PLACE_NAME_FILE)->GetCount(), 0);
+        map.click(envmapids::IDC_REGISTER);
         d.click(vd::IDOK);
     });
     doc->OnEnvironmentSettings();

@@ -69,10 +69,10 @@ TEST(ShownPlaceNames, CitiesTownsStationsStaysOnWhileTheOnlyKind)
 {
     const auto [flags, result] = RunKinds({0, 0, 0, 0, 0, 0, 0, 1, 0, 0}, [](vd::DialogDriver& d) {
         d.click(IDC_TOWN);
-        EXPECT_TRUE(d.isChecked(1379)) << "the only kind cannot go off";
+        EXPECT_TRUE(d.isChecked(IDC_TOWN)) << "the only kind cannot go off";
         d.click(IDC_BAY); // on: now the towns can go off
         d.click(IDC_TOWN);
-        EXPECT_FALSE(d.isChecked(1379));
+        EXPECT_FALSE(d.isChecked(IDC_TOWN));
         d.click(IDC_BAY); // nothing left on: a click turns it on
         d.click(IDC_TOWN);
         EXPECT_EQ(Checks(d), (PlaceNameKindFlags{0, 0, 0, 0, 0, 0, 0, 1, 0, 0}));

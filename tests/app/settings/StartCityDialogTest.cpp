@@ -31,7 +31,7 @@ protected:
     }
     static std::vector<std::string> Cities(vd::DialogDriver& d)
     {
-        auto* combo = d.dialog().item<vd::ComboBox>(1051);
+        auto* combo = d.dialog().item<vd::ComboBox>(startcityids::IDC_CITY);
         std::vector<std::string> names;
         for (int i = 0; i < combo->GetCount(); ++i)
             names.push_back(combo->GetLBText(i));
@@ -50,13 +50,13 @@ TEST_F(StartCityDialog, AFreshInstallationOffersTokyoAndOsaka)
     script->answerDialog(CDlgStartCity::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "始点の都市");
         EXPECT_EQ(Cities(d), (std::vector<std::string>{"東京", "大阪"}));
-        EXPECT_EQ(d.text(1051), "大阪");
-        EXPECT_EQ(d.text(1055), "34.41") << "whole degrees and minutes";
-        EXPECT_EQ(d.text(1056), "135.31");
-        d.selectCombo(1051, 0);
-        EXPECT_EQ(d.text(1055), "35.4200") << "the line's own text";
-        EXPECT_EQ(d.text(1056), "139.4930");
-        d.selectCombo(1051, 1);
+        EXPECT_EQ(d.text(startcityids::IDC_CITY), "大阪");
+        EXPECT_EQ(d.text(startcityids::IDC_LATITUDE), "34.41") << "whole degrees and minutes";
+        EXPECT_EQ(d.text(startcityids::IDC_LONGITUDE), "135.31");
+        d.selectCombo(startcityids::IDC_CITY, 0);
+        EXPECT_EQ(d.text(startcityids::IDC_LATITUDE), "35.4200") << "the line's own text";
+        EXPECT_EQ(d.text(startcityids::IDC_LONGITUDE), "139.4930");
+        d.selectCombo(startcityids::IDC_CITY, 1);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(dialog->DoModal(), vd::IDOK);
@@ -74,19 +74,19 @@ TEST_F(StartCityDialog, RegisteringReadsHundredthsAboveSixtyAndAppends)
     const std::string before = FileBytes();
     script->answerDialog(CDlgStartCity::IDD, [](vd::DialogDriver& d) {
         // Any empty field registers nothing.
-        for (int empty : {1051, 1055, 1056}) {
-            d.setComboEditText(1051, empty == 1051 ? "" : "松本");
-            d.setText(1055, empty == 1055 ? "" : "36.14");
-            d.setText(1056, empty == 1056 ? "" : "137.58");
-            d.click(1052);
+        for (int empty : {startcityids::IDC_CITY, startcityids::IDC_LATITUDE, startcityids::IDC_LONGITUDE}) {
+            d.setComboEditText(startcityids::IDC_CITY, empty == startcityids::IDC_CITY ? "" : "松本");
+            d.setText(startcityids::IDC_LATITUDE, empty == startcityids::IDC_LATITUDE ? "" : "36.14");
+            d.setText(startcityids::IDC_LONGITUDE, empty == startcityids::IDC_LONGITUDE ? "" : "137.58");
+            d.click(startcityids::IDC_REGISTER);
         }
-        d.setComboEditText(1051, "静岡");
-        d.setText(1055, "35.75");
-        d.setText(1056, "138.2300");
-        d.click(1052);
+        d.setComboEditText(startcityids::IDC_CITY, "静岡");
+        d.setText(startcityids::IDC_LATITUDE, "35.75");
+        d.setText(startcityids::IDC_LONGITUDE, "138.2300");
+        d.click(startcityids::IDC_REGISTER);
         EXPECT_EQ(Cities(d), (std::vector<std::string>{"東京", "大阪", "静岡"}));
-        EXPECT_EQ(d.text(1051), "東京") << "after a change the file's first city is shown";
-        EXPECT_EQ(d.text(1055), "35.42");
+        EXPECT_EQ(d.text(startcityids::IDC_CITY), "東京") << "after a change the file's first city is shown";
+        EXPECT_EQ(d.text(startcityids::IDC_LATITUDE), "35.42");
         d.click(vd::IDCANCEL);
     });
     EXPECT_EQ(dialog->DoModal(), vd::IDCANCEL);
@@ -99,10 +99,10 @@ TEST_F(StartCityDialog, AnAtInAFieldIsRefused)
 {
     const std::string before = FileBytes();
     script->answerDialog(CDlgStartCity::IDD, [](vd::DialogDriver& d) {
-        d.setComboEditText(1051, "a@b");
-        d.setText(1055, "35.00");
-        d.setText(1056, "135.00");
-        d.click(1052);
+        d.setComboEditText(startcityids::IDC_CITY, "a@b");
+        d.setText(startcityids::IDC_LATITUDE, "35.00");
+        d.setText(startcityids::IDC_LONGITUDE, "135.00");
+        d.click(startcityids::IDC_REGISTER);
         d.click(vd::IDOK);
     });
     dialog->DoModal();
@@ -115,11 +115,11 @@ TEST_F(StartCityDialog, EditingRunsTheEditorAndReadsTheFileAgain)
 {
     script->answerDialog(CDlgStartCity::IDD, [](vd::DialogDriver& d) {
         WriteBytes(Home() / "MAPELMNT" / "DPRTCITY.DAT", vd::utf8ToCp932("那覇@26.1246@127.4052\r\n"));
-        d.click(1054);
+        d.click(startcityids::IDC_EDIT_FILE);
         EXPECT_EQ(Cities(d), (std::vector<std::string>{"那覇"}));
-        EXPECT_EQ(d.text(1051), "那覇");
-        EXPECT_EQ(d.text(1055), "26.12");
-        EXPECT_EQ(d.text(1056), "127.40");
+        EXPECT_EQ(d.text(startcityids::IDC_CITY), "那覇");
+        EXPECT_EQ(d.text(startcityids::IDC_LATITUDE), "26.12");
+        EXPECT_EQ(d.text(startcityids::IDC_LONGITUDE), "127.40");
         d.click(vd::IDOK);
     });
     EXPECT_EQ(dialog->DoModal(), vd::IDOK);
@@ -136,9 +136,9 @@ TEST_F(StartCityDialog, AnEditorThatCannotStartLeavesTheList)
 {
     script->answerProcess({});
     script->answerDialog(CDlgStartCity::IDD, [](vd::DialogDriver& d) {
-        d.click(1054);
+        d.click(startcityids::IDC_EDIT_FILE);
         EXPECT_EQ(Cities(d), (std::vector<std::string>{"東京", "大阪"}));
-        EXPECT_EQ(d.text(1051), "大阪");
+        EXPECT_EQ(d.text(startcityids::IDC_CITY), "大阪");
         d.click(vd::IDOK);
     });
     dialog->DoModal();

@@ -1,12 +1,13 @@
 // The slide-show settings command of the map menu bar opens the dialog library's album slide-show
 // dialog with the view's settings, and the view keeps what the user chose for the next time.
-#include "program/VeldoranApp.h"
+#include "dialogs/AlbumSlideShowDialog.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/FrameWindow.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/UiScript.h"
+#include "program/VeldoranApp.h"
 
 #include <gtest/gtest.h>
 
@@ -35,27 +36,27 @@ TEST(SlideShowSettingsCommand, TheMenuItemOpensTheLibrarysDialogAndTheViewKeepsT
     CVeldoranApp app;
     ASSERT_TRUE(app.InitInstance());
 
-    script->answerDialog("TOVENDLG", 142, [](vd::DialogDriver& d) {
+    script->answerDialog("TOVENDLG", CDlgAlbumSlideShow::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), " スライドショー");
-        EXPECT_TRUE(d.isChecked(138)) << "texts and pictures";
-        EXPECT_EQ(d.text(101), "5");
-        EXPECT_FALSE(d.isChecked(1052)) << "JPEG pictures take part";
-        d.click(137);
-        d.click(103);
-        d.click(1017);
-        d.click(1052);
+        EXPECT_TRUE(d.isChecked(albumslideshowids::IDC_BOTH)) << "texts and pictures";
+        EXPECT_EQ(d.text(albumslideshowids::IDC_INTERVAL), "5");
+        EXPECT_FALSE(d.isChecked(albumslideshowids::IDC_NO_JPEG)) << "JPEG pictures take part";
+        d.click(albumslideshowids::IDC_PICTURES);
+        d.click(albumslideshowids::IDC_INTERVAL_UP);
+        d.click(albumslideshowids::IDC_MANUAL);
+        d.click(albumslideshowids::IDC_NO_JPEG);
         d.click(vd::IDOK);
     });
-    script->answerDialog("TOVENDLG", 142, [](vd::DialogDriver& d) {
-        EXPECT_TRUE(d.isChecked(137));
-        EXPECT_EQ(d.text(101), "6");
-        EXPECT_TRUE(d.isChecked(1017));
-        EXPECT_TRUE(d.isChecked(1052));
-        d.click(136);
+    script->answerDialog("TOVENDLG", CDlgAlbumSlideShow::IDD, [](vd::DialogDriver& d) {
+        EXPECT_TRUE(d.isChecked(albumslideshowids::IDC_PICTURES));
+        EXPECT_EQ(d.text(albumslideshowids::IDC_INTERVAL), "6");
+        EXPECT_TRUE(d.isChecked(albumslideshowids::IDC_MANUAL));
+        EXPECT_TRUE(d.isChecked(albumslideshowids::IDC_NO_JPEG));
+        d.click(albumslideshowids::IDC_TEXTS);
         d.pressEscape();
     });
-    script->answerDialog("TOVENDLG", 142, [](vd::DialogDriver& d) {
-        EXPECT_TRUE(d.isChecked(137)) << "the cancelled change was not kept";
+    script->answerDialog("TOVENDLG", CDlgAlbumSlideShow::IDD, [](vd::DialogDriver& d) {
+        EXPECT_TRUE(d.isChecked(albumslideshowids::IDC_PICTURES)) << "the cancelled change was not kept";
         d.click(vd::IDCANCEL);
     });
     auto& frame = *app.m_pMainWnd;

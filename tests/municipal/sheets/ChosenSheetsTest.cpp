@@ -7,6 +7,8 @@
 #include "contracts/surrick.h"
 #include "municipal/SurrickModule.h"
 #include "municipal/files/ChosenSheetsFile.h"
+#include "municipal/sheets/ChosenSheetsDialog.h"
+#include "municipal/sheets/SheetChooserDialog.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
@@ -23,9 +25,6 @@ namespace {
 using prefmap_test::MapFolder;
 using namespace sheets_test;
 
-constexpr int kList = 140;
-constexpr int kChooser = 138;
-
 std::vector<std::string> ComboEntries(vd::DialogDriver& d, int id)
 {
     std::vector<std::string> entries;
@@ -38,7 +37,7 @@ std::vector<std::string> ComboEntries(vd::DialogDriver& d, int id)
 std::vector<std::string> ListEntries(vd::DialogDriver& d)
 {
     std::vector<std::string> entries;
-    auto* list = d.dialog().item<vd::ListBox>(1006);
+    auto* list = d.dialog().item<vd::ListBox>(chosensheetsids::IDC_SHEET_LIST);
     for (int i = 0; list && i < list->GetCount(); ++i)
         entries.push_back(list->GetText(i));
     return entries;
@@ -70,11 +69,11 @@ protected:
     // The chooser picks the sheet of the combo entry that begins with the name, by double click.
     void ChooseSheet(const std::string& name)
     {
-        script->answerDialog(kSurrickModule, kChooser, [name](vd::DialogDriver& d) {
-            const auto entries = ComboEntries(d, 101);
+        script->answerDialog(kSurrickModule, CDlgSheetChooser::IDD, [name](vd::DialogDriver& d) {
+            const auto entries = ComboEntries(d, sheetselect::IDC_SHEET_COMBO);
             for (std::size_t i = 0; i < entries.size(); ++i)
                 if (entries[i].starts_with(name))
-                    return d.doubleClickCombo(101, int(i));
+                    return d.doubleClickCombo(sheetselect::IDC_SHEET_COMBO, int(i));
             ADD_FAILURE() << name << " is not offered";
         });
     }
@@ -90,28 +89,28 @@ TEST_F(ChosenSheets, ChooserRegionsFilterTheIndexByTextComparison)
         std::vector<std::string> names;
     };
     const Case cases[] = {
-        {112, {"稚内", "函館", "仙台", "東京", "京都及大阪", "大分", "八幡浜", "男女群島Ｏ"}},
-        {106, {"稚内", "函館"}},          // from 41.2000 north
-        {107, {"函館", "仙台"}},          // 38.0000 to 41.2000, both included
-        {108, {"仙台", "東京"}},          // from 138.0000 east, up to 38.0000
-        {109, {"京都及大阪"}},            // 134.0000 to 137.5000
-        {110, {"大分", "八幡浜"}},        // 131.0000 to 134.5000
-        {111, {"大分", "男女群島Ｏ"}},    // 131.4500 stays below "131.5000"
+        {sheetselect::IDC_LAST_REGION, {"稚内", "函館", "仙台", "東京", "京都及大阪", "大分", "八幡浜", "男女群島Ｏ"}},
+        {sheetselect::IDC_FIRST_REGION, {"稚内", "函館"}},           // from 41.2000 north
+        {sheetselect::IDC_FIRST_REGION + 1, {"函館", "仙台"}},       // 38.0000 to 41.2000, both included
+        {sheetselect::IDC_FIRST_REGION + 2, {"仙台", "東京"}},       // from 138.0000 east, up to 38.0000
+        {sheetselect::IDC_FIRST_REGION + 3, {"京都及大阪"}},         // 134.0000 to 137.5000
+        {sheetselect::IDC_FIRST_REGION + 4, {"大分", "八幡浜"}},     // 131.0000 to 134.5000
+        {sheetselect::IDC_FIRST_REGION + 5, {"大分", "男女群島Ｏ"}}, // 131.4500 stays below "131.5000"
     };
-    script->answerDialog(kSurrickModule, kList, [&](vd::DialogDriver& list) {
-        list.click(1040);
+    script->answerDialog(kSurrickModule, CDlgChosenSheets::IDD, [&](vd::DialogDriver& list) {
+        list.click(chosensheetsids::IDC_ADD);
         list.click(vd::IDCANCEL);
     });
-    script->answerDialog(kSurrickModule, kChooser, [&](vd::DialogDriver& d) {
+    script->answerDialog(kSurrickModule, CDlgSheetChooser::IDD, [&](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), " 1/20万地勢図を指定する");
-        EXPECT_EQ(d.text(113), "全国");
+        EXPECT_EQ(d.text(sheetselect::IDC_REGION_NAME), "全国");
         for (const Case& c : cases) {
             d.click(c.button);
             std::vector<std::string> names;
-            for (std::string entry : ComboEntries(d, 101))
+            for (std::string entry : ComboEntries(d, sheetselect::IDC_SHEET_COMBO))
                 names.push_back(entry.substr(0, entry.find(' ')));
-            EXPECT_EQ(names, c.names) << d.text(113);
-            EXPECT_EQ(d.text(102), "図幅数=" + std::to_string(c.names.size()));
+            EXPECT_EQ(names, c.names) << d.text(sheetselect::IDC_REGION_NAME);
+            EXPECT_EQ(d.text(sheetselect::IDC_SHEET_COUNT), "図幅数=" + std::to_string(c.names.size()));
         }
         d.click(vd::IDCANCEL);
     });
@@ -122,16 +121,16 @@ TEST_F(ChosenSheets, ChooserRegionsFilterTheIndexByTextComparison)
 TEST_F(ChosenSheets, SelectionShowsTheCornerAndDoubleClickAccepts)
 {
     folder.WriteText("MAPFILE.DAT", {"東京"});
-    script->answerDialog(kSurrickModule, kList, [&](vd::DialogDriver& list) {
-        list.click(1040);
+    script->answerDialog(kSurrickModule, CDlgChosenSheets::IDD, [&](vd::DialogDriver& list) {
+        list.click(chosensheetsids::IDC_ADD);
         list.click(vd::IDOK);
     });
-    script->answerDialog(kSurrickModule, kChooser, [&](vd::DialogDriver& d) {
-        d.click(109);
-        d.selectCombo(101, 0);
-        EXPECT_EQ(d.text(105), "34.4000 ");
-        EXPECT_EQ(d.text(103), "135.0000 ");
-        d.doubleClickCombo(101, 0);
+    script->answerDialog(kSurrickModule, CDlgSheetChooser::IDD, [&](vd::DialogDriver& d) {
+        d.click(sheetselect::IDC_FIRST_REGION + 3);
+        d.selectCombo(sheetselect::IDC_SHEET_COMBO, 0);
+        EXPECT_EQ(d.text(sheetselect::IDC_LATITUDE), "34.4000 ");
+        EXPECT_EQ(d.text(sheetselect::IDC_LONGITUDE), "135.0000 ");
+        d.doubleClickCombo(sheetselect::IDC_SHEET_COMBO, 0);
         EXPECT_TRUE(d.ended());
     });
     EXPECT_EQ(Run(), -3);
@@ -163,8 +162,8 @@ TEST_F(ChosenSheets, AddingWritesANewNameOnceAndReportsTheChange)
             folder.WriteText("MAPFILE.DAT", c.before);
         std::string title;
         std::vector<std::string> shown;
-        script->answerDialog(kSurrickModule, kList, [&](vd::DialogDriver& list) {
-            list.click(1040);
+        script->answerDialog(kSurrickModule, CDlgChosenSheets::IDD, [&](vd::DialogDriver& list) {
+            list.click(chosensheetsids::IDC_ADD);
             title = list.caption();
             shown = ListEntries(list);
             list.click(c.endButton);
@@ -184,10 +183,10 @@ TEST_F(ChosenSheets, OnlyTheFirst35NamesAreShownAndSearched)
     folder.WriteText("MAPFILE.DAT", lines);
     std::string title;
     int shown = 0;
-    script->answerDialog(kSurrickModule, kList, [&](vd::DialogDriver& list) {
+    script->answerDialog(kSurrickModule, CDlgChosenSheets::IDD, [&](vd::DialogDriver& list) {
         title = list.caption();
         shown = int(ListEntries(list).size());
-        list.click(1040);
+        list.click(chosensheetsids::IDC_ADD);
         list.click(vd::IDOK);
     });
     ChooseSheet("京都及大阪");
@@ -200,9 +199,9 @@ TEST_F(ChosenSheets, OnlyTheFirst35NamesAreShownAndSearched)
 TEST_F(ChosenSheets, AMissingListIsCreatedByAnAddition)
 {
     std::string title;
-    script->answerDialog(kSurrickModule, kList, [&](vd::DialogDriver& list) {
+    script->answerDialog(kSurrickModule, CDlgChosenSheets::IDD, [&](vd::DialogDriver& list) {
         title = list.caption();
-        list.click(1040);
+        list.click(chosensheetsids::IDC_ADD);
         list.click(vd::IDOK);
     });
     ChooseSheet("京都及大阪");
@@ -217,8 +216,8 @@ TEST_F(ChosenSheets, EditStartsTheEditorOnTheListAndCountsAsAChange)
     for (const std::string editor : {"/usr/bin/true", ""}) {
         SCOPED_TRACE(editor);
         auto local = vd::ui::Script::install();
-        local->answerDialog(kSurrickModule, kList, [](vd::DialogDriver& list) {
-            list.click(1005);
+        local->answerDialog(kSurrickModule, CDlgChosenSheets::IDD, [](vd::DialogDriver& list) {
+            list.click(chosensheetsids::IDC_EDIT_LIST);
             list.click(vd::IDOK);
         });
         EXPECT_EQ(Run(editor), -3);
@@ -234,21 +233,21 @@ TEST_F(ChosenSheets, EditStartsTheEditorOnTheListAndCountsAsAChange)
 TEST_F(ChosenSheets, NothingChosenWritesNothing)
 {
     folder.WriteText("MAPFILE.DAT", {"東京"});
-    script->answerDialog(kSurrickModule, kList, [](vd::DialogDriver& list) {
-        list.click(1040);
+    script->answerDialog(kSurrickModule, CDlgChosenSheets::IDD, [](vd::DialogDriver& list) {
+        list.click(chosensheetsids::IDC_ADD);
         list.click(vd::IDOK);
     });
-    script->answerDialog(kSurrickModule, kChooser, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
+    script->answerDialog(kSurrickModule, CDlgSheetChooser::IDD, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
     EXPECT_EQ(Run(), 0);
     EXPECT_EQ(ListBytes(), "東京\r\n");
 
     // OK without a sheet: nothing written, though the list counts as changed.
     std::filesystem::remove(ListFile());
-    script->answerDialog(kSurrickModule, kList, [](vd::DialogDriver& list) {
-        list.click(1040);
+    script->answerDialog(kSurrickModule, CDlgChosenSheets::IDD, [](vd::DialogDriver& list) {
+        list.click(chosensheetsids::IDC_ADD);
         list.click(vd::IDOK);
     });
-    script->answerDialog(kSurrickModule, kChooser, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
+    script->answerDialog(kSurrickModule, CDlgSheetChooser::IDD, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
     EXPECT_EQ(Run(), -3);
     EXPECT_FALSE(std::filesystem::exists(ListFile()));
 }

@@ -5,6 +5,9 @@
 #include "MapViewFixture.h"
 
 #include "app/document/VeldoranDoc.h"
+#include "dialogs/MemoDialog.h"
+#include "dialogs/albums/AlbumFilesDialog.h"
+#include "dialogs/points/PointEntryDisplay.h"
 #include "platform/dc/RecordingDc.h"
 #include "platform/text/Format.h"
 #include "platform/ui/DialogDriver.h"
@@ -47,10 +50,10 @@ protected:
     // The album dialog's answer: the play mode chosen.
     void AnswerAlbumDialog(int radio)
     {
-        script->answerDialog("TOVENDLG", 149, [radio](vd::DialogDriver& d) {
-            EXPECT_EQ(d.text(131), "3件");
+        script->answerDialog("TOVENDLG", CDlgAlbumFiles::IDD, [radio](vd::DialogDriver& d) {
+            EXPECT_EQ(d.text(kPointListControls.position), "3件");
             d.click(radio);
-            d.click(103);
+            d.click(albumfilesids::IDC_OK);
         });
     }
 
@@ -72,7 +75,7 @@ protected:
 
 TEST_F(AlbumPlay, TheTimersTurnAPictureAViewerSlideAndAText)
 {
-    AnswerAlbumDialog(136);
+    AnswerAlbumDialog(albumfilesids::IDC_AUTO);
     view->OpenRegisteredItem(AlbumRecord());
     EXPECT_EQ(view->m_strPlayKind, "ALBUM");
     EXPECT_EQ(view->m_strPlayMode, "AUTO");
@@ -128,7 +131,7 @@ TEST_F(AlbumPlay, TheTimersTurnAPictureAViewerSlideAndAText)
 
 TEST_F(AlbumPlay, ManualPlayShowsTheCounterAndStartsAViewerOncePerPage)
 {
-    AnswerAlbumDialog(137);
+    AnswerAlbumDialog(albumfilesids::IDC_MANUAL);
     view->OpenRegisteredItem(AlbumRecord());
     EXPECT_EQ(view->m_strPlayMode, "MANUAL");
     for (int page : {1, 1}) {
@@ -150,7 +153,7 @@ TEST_F(AlbumPlay, ManualPlayShowsTheCounterAndStartsAViewerOncePerPage)
 
 TEST_F(AlbumPlay, TheMapsPointsDrawnMeanwhileLeaveTheAlbumItsOwnPages)
 {
-    AnswerAlbumDialog(137);
+    AnswerAlbumDialog(albumfilesids::IDC_MANUAL);
     view->OpenRegisteredItem(AlbumRecord());
     ASSERT_EQ(doc->m_nAlbumPageCount, 3);
     // The user's own point on the start sheet: the map's drawing reads it into the point list
@@ -183,16 +186,16 @@ TEST_F(AlbumPlay, TheMapsPointsDrawnMeanwhileLeaveTheAlbumItsOwnPages)
 
 TEST_F(AlbumPlay, ACancelledDialogPlaysNothingAndAMissingAlbumNothingEither)
 {
-    script->answerDialog("TOVENDLG", 149, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
+    script->answerDialog("TOVENDLG", CDlgAlbumFiles::IDD, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
     view->OpenRegisteredItem(AlbumRecord());
     EXPECT_EQ(view->m_strPlayMode, "cancel");
     EXPECT_EQ(doc->m_strAlbumPlayMode, "AUTO") << "a cancel keeps the play mode";
     EXPECT_NE(doc->m_nMapDisplayMode, 13);
 
     std::filesystem::remove(doctest::Home() / "ALBUM/G4C1fdd.alb");
-    script->answerDialog("TOVENDLG", 149, [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(131), "0件");
-        d.click(103);
+    script->answerDialog("TOVENDLG", CDlgAlbumFiles::IDD, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.text(kPointListControls.position), "0件");
+        d.click(albumfilesids::IDC_OK);
     });
     view->OpenRegisteredItem(AlbumRecord());
     EXPECT_NE(doc->m_nMapDisplayMode, 13);
@@ -205,7 +208,7 @@ TEST_F(AlbumPlay, AnAlbumOfMoreThan99LinesStillEndsItsShownItems)
         lines += "頁" + std::to_string(i) + " 35.0100 135.4500  @:TEXT\\TERA.TXT\r\n";
     WriteHomeFile("ALBUM/G4C1fdd.alb", vd::utf8ToCp932(lines));
     doc->m_astrHitRecord.fill("古い項目 35.0 135.0 文 @:TEXT\\WALK.TXT");
-    script->answerDialog("TOVENDLG", 149, [](vd::DialogDriver& d) { d.click(103); });
+    script->answerDialog("TOVENDLG", CDlgAlbumFiles::IDD, [](vd::DialogDriver& d) { d.click(albumfilesids::IDC_OK); });
     view->OpenRegisteredItem(AlbumRecord());
     EXPECT_EQ(doc->m_astrHitRecord[99], "999");
     EXPECT_EQ(doc->m_nAlbumPageCount, 99) << "no stale item became a page";
@@ -287,9 +290,9 @@ TEST_F(AlbumPlay, ThePictureModesPutTheMemoAndMapButtons)
     EXPECT_NE(picture->GetPixel(200, 200), vd::RGB(255, 255, 255)) << "the picture stays on screen";
 
     // Button 303: the picture's memo, the text beside it, through the dialog library.
-    script->answerDialog("TOVENDLG", 133, [](vd::DialogDriver& d) {
-        EXPECT_NE(d.text(101).find("丘の風景"), std::string::npos);
-        EXPECT_NE(d.text(102).find("pict\\hills.txt"), std::string::npos);
+    script->answerDialog("TOVENDLG", CDlgMemo::IDD, [](vd::DialogDriver& d) {
+        EXPECT_NE(d.text(memoids::IDC_MEMO_TEXT).find("丘の風景"), std::string::npos);
+        EXPECT_NE(d.text(memoids::IDC_MEMO_PATH).find("pict\\hills.txt"), std::string::npos);
         d.click(vd::IDOK);
     });
     EXPECT_TRUE(frame->ExecuteCommand(303));
@@ -321,10 +324,10 @@ TEST_F(RoutePlay, ARouteLinePlaysItsPointsOrStaysForAnotherLine)
     doc->m_astrRoutePoint[1] = "丘 34.5906 135.4534 絵 @:PICT\\HILLS.BMP";
     doc->m_astrRoutePoint[2] = "999";
     view->m_nRoutePointCount = 2;
-    script->answerDialog("TOVENDLG", 149, [](vd::DialogDriver& d) {
+    script->answerDialog("TOVENDLG", CDlgAlbumFiles::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "      ﾙｰﾄﾏｯﾌﾟに登録されたﾌｧｲﾙ");
-        EXPECT_EQ(d.text(131), "2件");
-        d.click(103);
+        EXPECT_EQ(d.text(kPointListControls.position), "2件");
+        d.click(albumfilesids::IDC_OK);
     });
     view->StartAlbumPlayback("ルートマップ", "", "RouteMap", "34.5940", "135.4708");
     EXPECT_EQ(doc->m_astrHitRecord[1], doc->m_astrRoutePoint[1]);
@@ -334,7 +337,7 @@ TEST_F(RoutePlay, ARouteLinePlaysItsPointsOrStaysForAnotherLine)
 
     // Cancelled: nothing plays, the route tool stays on for another line.
     doc->m_nMapDisplayMode = 10;
-    script->answerDialog("TOVENDLG", 149, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
+    script->answerDialog("TOVENDLG", CDlgAlbumFiles::IDD, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
     view->StartAlbumPlayback("ルートマップ", "", "RouteMap", "34.5940", "135.4708");
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
     EXPECT_EQ(view->m_nRoutePointCount, 0);
@@ -392,16 +395,16 @@ TEST_F(SamplePoints, ThePictureShowsItsMemoAndTheAlbumPlaysItsPages)
     view->OpenRegisteredItem(doc->m_astrHitRecord[0]);
     EXPECT_EQ(doc->m_nMapDisplayMode, 15);
     Repaint();
-    script->answerDialog("TOVENDLG", 133, [](vd::DialogDriver& d) {
-        EXPECT_NE(d.text(101).find("丘の風景"), std::string::npos);
+    script->answerDialog("TOVENDLG", CDlgMemo::IDD, [](vd::DialogDriver& d) {
+        EXPECT_NE(d.text(memoids::IDC_MEMO_TEXT).find("丘の風景"), std::string::npos);
         d.click(vd::IDOK);
     });
     EXPECT_TRUE(frame->ExecuteCommand(303));
     EXPECT_EQ(script->dialogsRun(), (std::vector<int>{133}));
 
-    script->answerDialog("TOVENDLG", 149, [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(131), "3件");
-        d.click(103);
+    script->answerDialog("TOVENDLG", CDlgAlbumFiles::IDD, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.text(kPointListControls.position), "3件");
+        d.click(albumfilesids::IDC_OK);
     });
     view->OpenRegisteredItem(doc->m_astrHitRecord[2]);
     EXPECT_EQ(doc->m_nAlbumPageCount, 3);

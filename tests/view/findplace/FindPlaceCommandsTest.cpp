@@ -3,6 +3,7 @@
 // pick and OK move the map, and map mode 2 or the 他地域 button open the sheet dialog.
 #include "MapViewFixture.h"
 
+#include "basemap/sheetindex/SheetSelectTemplate.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/ui/CommandTarget.h"
@@ -226,7 +227,7 @@ TEST_F(FindPlaceCommands, TheSheetDialogOpensFromMapModeTwoAndTheOtherRegionButt
     CDlgSheetSelect& sheets = *view->m_pDlgSheetSelect;
     ASSERT_TRUE(sheets.IsWindowVisible());
     EXPECT_EQ(sheets.m_astrIndexLine.size(), 11u) << "no marked sheet off the submarine layout";
-    EXPECT_EQ(vd::DialogDriver(sheets).text(113), "関東信越");
+    EXPECT_EQ(vd::DialogDriver(sheets).text(sheetselect::IDC_REGION_NAME), "関東信越");
 
     doc->m_nSubmarineLayer = 1;
     doc->m_nMapFrame = 2;
@@ -237,8 +238,8 @@ TEST_F(FindPlaceCommands, TheSheetDialogOpensFromMapModeTwoAndTheOtherRegionButt
     EXPECT_EQ(sheets.m_astrIndexLine.size(), 12u);
 
     vd::DialogDriver d(sheets);
-    d.click(112);
-    d.selectCombo(101, 5); // 甲府
+    d.click(sheetselect::IDC_LAST_REGION);
+    d.selectCombo(sheetselect::IDC_SHEET_COMBO, 5); // 甲府
     d.click(vd::IDOK);
     vd::ui::processPendingEvents();
     EXPECT_EQ(doc->m_strMapName, "甲府        ");

@@ -4,6 +4,10 @@
 #include "MapViewFixture.h"
 
 #include "app/shell/ShellResources.h"
+#include "dialogs/MenuBarSlideShowDialog.h"
+#include "dialogs/TextDisplayDialog.h"
+#include "dialogs/menus/MenuEntryDialog.h"
+#include "dialogs/menus/MenuRegisterDialog.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/StringOps.h"
@@ -96,7 +100,7 @@ TEST_F(ItemMenus, TextsInTheTextDialogLeaveTheMapOnScreen)
 {
     BuildItemMenus();
     doc->m_strTextAppear = "Dialog";
-    script->answerDialog("TOVENDLG", 152, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
+    script->answerDialog("TOVENDLG", CDlgTextDisplay::IDD, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
     ASSERT_TRUE(frame->routeCommand(2030));
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
 }
@@ -187,11 +191,11 @@ TEST_F(ItemMenus, TheSlideShowOfPictureMenuTwoOnlyPlaysItsEntries)
     view->m_pPages->m_nTextPage = 3;
     view->m_nPageIndex = 2;
 
-    script->answerDialog("TOVENDLG", 135, [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(1041), "2") << "picture menu 2 counts two entries";
-        d.click(1033);
-        d.click(1354);
-        d.click(1356);
+    script->answerDialog("TOVENDLG", CDlgMenuBarSlideShow::IDD, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.text(menuslideshowids::IDC_FIRST_COUNT + 6), "2") << "picture menu 2 counts two entries";
+        d.click(menuslideshowids::IDC_FIRST_MENU + 6);
+        d.click(menuslideshowids::IDC_MANUAL);
+        d.click(menuslideshowids::IDC_INTERVAL_UP);
         d.click(vd::IDOK);
     });
     ASSERT_TRUE(frame->routeCommand(ID_MENU_SLIDE_SHOW));
@@ -216,10 +220,10 @@ TEST_F(ItemMenus, TheSlideShowOfPictureMenuTwoOnlyPlaysItsEntries)
 
     // Nothing chosen plays nothing; Cancel changes nothing.
     doc->m_nMapDisplayMode = 10;
-    script->answerDialog("TOVENDLG", 135, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
+    script->answerDialog("TOVENDLG", CDlgMenuBarSlideShow::IDD, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
     ASSERT_TRUE(frame->routeCommand(ID_MENU_SLIDE_SHOW));
-    script->answerDialog("TOVENDLG", 135, [](vd::DialogDriver& d) {
-        d.click(1352);
+    script->answerDialog("TOVENDLG", CDlgMenuBarSlideShow::IDD, [](vd::DialogDriver& d) {
+        d.click(menuslideshowids::IDC_ALL);
         d.click(vd::IDCANCEL);
     });
     ASSERT_TRUE(frame->routeCommand(ID_MENU_SLIDE_SHOW));
@@ -245,13 +249,13 @@ TEST(MenuSlideShowPages, StopsAt4999Pages)
 TEST_F(ItemMenus, MenuEditsThroughTheRegistrationCommandsChangeTheBuiltMenus)
 {
     BuildItemMenus();
-    script->answerDialog("TOVENDLG", 141, [&](vd::DialogDriver& d) {
-        script->answerDialog("TOVENDLG", 178, [](vd::DialogDriver& e) {
-            e.setText(1022, "川");
-            e.setText(1023, "@:PICT\\KAWA.BMP");
+    script->answerDialog("TOVENDLG", CDlgMenuRegister::IDD, [&](vd::DialogDriver& d) {
+        script->answerDialog("TOVENDLG", CDlgMenuEntry::IDD, [](vd::DialogDriver& e) {
+            e.setText(menuentryids::IDC_TITLE, "川");
+            e.setText(menuentryids::IDC_TARGET, "@:PICT\\KAWA.BMP");
             e.click(vd::IDOK);
         });
-        d.doubleClickListItem(1021, 1);
+        d.doubleClickListItem(menuregisterids::IDC_LIST, 1);
         d.click(vd::IDOK);
     });
     ASSERT_TRUE(frame->routeCommand(32806));
@@ -261,14 +265,14 @@ TEST_F(ItemMenus, MenuEditsThroughTheRegistrationCommandsChangeTheBuiltMenus)
     EXPECT_EQ(frame->GetMenu()->GetSubMenu(6)->GetMenuString(2231, vd::MF_BYCOMMAND), "川");
     EXPECT_EQ(doc->m_astrMenuBarEntry[8 + 5], "川@@:PICT\\KAWA.BMP");
 
-    script->answerDialog("TOVENDLG", 141, [&](vd::DialogDriver& d) {
-        d.selectCombo(1141, 4);
-        script->answerDialog("TOVENDLG", 178, [](vd::DialogDriver& e) {
-            e.setText(1022, "五");
-            e.setText(1023, "go.txt");
+    script->answerDialog("TOVENDLG", CDlgMenuRegister::IDD, [&](vd::DialogDriver& d) {
+        d.selectCombo(menuregisterids::IDC_MENU, 4);
+        script->answerDialog("TOVENDLG", CDlgMenuEntry::IDD, [](vd::DialogDriver& e) {
+            e.setText(menuentryids::IDC_TITLE, "五");
+            e.setText(menuentryids::IDC_TARGET, "go.txt");
             e.click(vd::IDOK);
         });
-        d.doubleClickListItem(1021, 0);
+        d.doubleClickListItem(menuregisterids::IDC_LIST, 0);
         d.click(vd::IDOK);
     });
     ASSERT_TRUE(frame->routeCommand(32805));

@@ -6,7 +6,7 @@
 
 #include "app/shell/ShellResources.h"
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/DovanneExports.h"
+#include "contracts/bindings/DovanneExports.h"
 #include "basemap/projection/CoordinateText.h"
 #include "platform/dc/RecordingDc.h"
 #include "platform/sys/LibraryLoader.h"

@@ -2,9 +2,9 @@
 // that building one leaves nothing behind in the device context.
 #include "ViewTestSupport.h"
 
-#include "app/libraries/DovanneExports.h"
-#include "app/libraries/OmbriskExports.h"
-#include "app/libraries/SurrickExports.h"
+#include "contracts/bindings/DovanneExports.h"
+#include "contracts/bindings/OmbriskExports.h"
+#include "contracts/bindings/SurrickExports.h"
 #include "graphics/BackgroundShade.h"
 #include "platform/dc/RecordingDc.h"
 #include "platform/sys/LibraryLoader.h"

@@ -3,9 +3,12 @@
 // dragging over registered points, and the area search of a double click.
 #include "PointerTestSupport.h"
 
-#include "app/libraries/DovanneExports.h"
 #include "app/routes/RouteFileLines.h"
 #include "basemap/projection/LatitudeRatioTable.h"
+#include "contracts/bindings/DovanneExports.h"
+#include "dialogs/albums/AlbumFilesDialog.h"
+#include "dialogs/points/PointEntryDisplay.h"
+#include "dialogs/routemaps/RouteMapSelectDialog.h"
 #include "platform/dc/RecordingDc.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/ui/Controls.h"
@@ -356,10 +359,10 @@ TEST_F(RouteIndex, TheIndexButtonsOpenTheRouteAndAreaChoiceAndTheTextSelection)
     doc->m_fnUpdateAllViews = [] {};
     doc->OnRouteAreaIndexMap();
     Repaint();
-    script->answerDialog("TOVENDLG", 157, [](vd::DialogDriver& d) {
+    script->answerDialog("TOVENDLG", CDlgRouteMapSelect::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "        エリアマップの選択");
-        d.selectCombo(1089, 0);
-        d.click(1088);
+        d.selectCombo(routemapselectids::IDC_MAP_COMBO, 0);
+        d.click(routemapselectids::IDC_MANUAL);
         d.click(vd::IDOK);
     });
     vd::DialogDriver::clickControl(*nav->NumberedButton(2));
@@ -415,9 +418,9 @@ TEST_F(RouteIndex, TheItemsFoundAroundADoubleClickPlayAsAnAlbumWhenTheListDialog
     doc->m_strCursorLat = "35.2500";
     doc->m_strCursorLon = "139.3500";
     PlacePoints(*doc);
-    script->answerDialog("TOVENDLG", 149, [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(131), "2件");
-        d.click(103); // OK
+    script->answerDialog("TOVENDLG", CDlgAlbumFiles::IDD, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.text(kPointListControls.position), "2件");
+        d.click(albumfilesids::IDC_OK);
     });
     view->OnLButtonDblClk(0, {120, 120});
     EXPECT_EQ(doc->m_strAreaCentreLat, "35.2500");

@@ -1,6 +1,7 @@
 #include "SheetIndexFixture.h"
 #include "ViewTestSupport.h"
 
+#include "basemap/sheetindex/SheetSelectTemplate.h"
 #include "platform/text/Format.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogDriver.h"
@@ -46,7 +47,7 @@ protected:
     static std::vector<std::string> Entries(const CDlgSheetSelect& dialog)
     {
         std::vector<std::string> names;
-        auto* combo = dialog.item<vd::ComboBox>(101);
+        auto* combo = dialog.item<vd::ComboBox>(sheetselect::IDC_SHEET_COMBO);
         for (int i = 0; i < combo->GetCount(); ++i)
             names.push_back(combo->GetLBText(i));
         return names;
@@ -81,19 +82,20 @@ TEST_F(SheetSelect, ModelessListsARegionAndReportsItsEnd)
     ASSERT_TRUE(dialog.Create());
     dialog.ShowWindow(vd::SW_SHOW);
     vd::DialogDriver d(dialog);
-    EXPECT_EQ(d.text(113), "関東信越");
+    EXPECT_EQ(d.text(sheetselect::IDC_REGION_NAME), "関東信越");
     // North of 38 degrees and west of 138 degrees are outside the region.
     EXPECT_EQ(Entries(dialog), (std::vector<std::string>{"東京湾      ", "東京        ", "長野 西部   ", "宇都宮      ",
                                                          "甲府        ", "千葉        ", "銚子        ", "館山        ",
                                                          "八丈島      "}));
-    EXPECT_EQ(d.text(102), "図幅数=9");
-    EXPECT_EQ(dialog.item<vd::ComboBox>(101)->GetCurSel(), 3) << "the current sheet is preselected";
+    EXPECT_EQ(d.text(sheetselect::IDC_SHEET_COUNT), "図幅数=9");
+    EXPECT_EQ(dialog.item<vd::ComboBox>(sheetselect::IDC_SHEET_COMBO)->GetCurSel(), 3)
+        << "the current sheet is preselected";
 
-    d.selectCombo(101, 5);
+    d.selectCombo(sheetselect::IDC_SHEET_COMBO, 5);
     EXPECT_EQ(dialog.m_nChosenLine, 5);
     EXPECT_EQ(dialog.m_strChosenName, "千葉        ");
-    EXPECT_EQ(d.text(105), "35.2000 ");
-    EXPECT_EQ(d.text(103), "140.0000") << "the line ends with the longitude";
+    EXPECT_EQ(d.text(sheetselect::IDC_LATITUDE), "35.2000 ");
+    EXPECT_EQ(d.text(sheetselect::IDC_LONGITUDE), "140.0000") << "the line ends with the longitude";
     d.click(vd::IDOK);
     EXPECT_TRUE(view.done.empty()) << "posted, not sent";
     vd::ui::processPendingEvents();
@@ -102,14 +104,14 @@ TEST_F(SheetSelect, ModelessListsARegionAndReportsItsEnd)
     EXPECT_EQ(view.applied, 1);
     EXPECT_TRUE(dialog.IsWindowVisible()) << "an accepted dialog stays open";
 
-    d.click(110);
-    EXPECT_EQ(d.text(113), "中国四国");
-    EXPECT_EQ(d.text(102), "図幅数=0");
-    d.click(109);
+    d.click(sheetselect::IDC_FIRST_REGION + 4);
+    EXPECT_EQ(d.text(sheetselect::IDC_REGION_NAME), "中国四国");
+    EXPECT_EQ(d.text(sheetselect::IDC_SHEET_COUNT), "図幅数=0");
+    d.click(sheetselect::IDC_FIRST_REGION + 3);
     EXPECT_EQ(Entries(dialog), (std::vector<std::string>{"輪島        ", "高山        "}))
         << "137.0000 in, 138.0000 out";
-    d.click(112);
-    EXPECT_EQ(d.text(102), "図幅数=11");
+    d.click(sheetselect::IDC_LAST_REGION);
+    EXPECT_EQ(d.text(sheetselect::IDC_SHEET_COUNT), "図幅数=11");
 
     d.pressEscape();
     vd::ui::processPendingEvents();
@@ -129,13 +131,13 @@ TEST_F(SheetSelect, TheFirstSheetCanBeChosen)
     dialog.m_nModeless = 1;
     ASSERT_TRUE(dialog.Create());
     vd::DialogDriver d(dialog);
-    EXPECT_EQ(dialog.item<vd::ComboBox>(101)->GetCurSel(), 0);
-    d.selectCombo(101, 0);
+    EXPECT_EQ(dialog.item<vd::ComboBox>(sheetselect::IDC_SHEET_COMBO)->GetCurSel(), 0);
+    d.selectCombo(sheetselect::IDC_SHEET_COMBO, 0);
     EXPECT_EQ(dialog.m_nChosenLine, 0);
-    EXPECT_EQ(d.text(105), "34.4000 ");
-    EXPECT_EQ(d.text(103), "139.0000 ");
+    EXPECT_EQ(d.text(sheetselect::IDC_LATITUDE), "34.4000 ");
+    EXPECT_EQ(d.text(sheetselect::IDC_LONGITUDE), "139.0000 ");
     // A double click accepts at once.
-    d.doubleClickCombo(101, 8);
+    d.doubleClickCombo(sheetselect::IDC_SHEET_COMBO, 8);
     vd::ui::processPendingEvents();
     EXPECT_EQ(dialog.m_strChosenName, "輪島        ");
     EXPECT_EQ(view.done, (std::vector<int>{1}));
@@ -145,8 +147,8 @@ TEST_F(SheetSelect, ModalChoiceByDoubleClick)
 {
     script->answerDialog(CDlgSheetSelect::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "1/20万地勢図を指定する");
-        EXPECT_EQ(d.text(102), "図幅数=11");
-        d.doubleClickCombo(101, 3);
+        EXPECT_EQ(d.text(sheetselect::IDC_SHEET_COUNT), "図幅数=11");
+        d.doubleClickCombo(sheetselect::IDC_SHEET_COMBO, 3);
     });
     CDlgSheetSelect dialog(nullptr);
     dialog.m_astrIndexLine = ReadSheetSelectLines(indexPath, false);
@@ -155,7 +157,7 @@ TEST_F(SheetSelect, ModalChoiceByDoubleClick)
     EXPECT_EQ(dialog.m_strRegion, "全国");
 
     script->answerDialog(CDlgSheetSelect::IDD, [](vd::DialogDriver& d) {
-        d.selectCombo(101, 1);
+        d.selectCombo(sheetselect::IDC_SHEET_COMBO, 1);
         d.click(vd::IDCANCEL);
     });
     CDlgSheetSelect cancelled(nullptr);
@@ -174,8 +176,8 @@ TEST_F(SheetSelect, EverySheetOfALargeIndexIsListed)
     dialog.m_astrIndexLine = ReadSheetSelectLines(indexPath, false);
     ASSERT_EQ(dialog.m_astrIndexLine.size(), 2300u);
     script->answerDialog(CDlgSheetSelect::IDD, [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(102), "図幅数=2300");
-        d.doubleClickCombo(101, 2299);
+        EXPECT_EQ(d.text(sheetselect::IDC_SHEET_COUNT), "図幅数=2300");
+        d.doubleClickCombo(sheetselect::IDC_SHEET_COMBO, 2299);
     });
     EXPECT_EQ(dialog.DoModal(), vd::IDOK);
     EXPECT_EQ(dialog.m_nChosenLine, 2299);

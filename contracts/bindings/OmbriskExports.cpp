@@ -1,4 +1,4 @@
-#include "app/libraries/OmbriskExports.h"
+#include "contracts/bindings/OmbriskExports.h"
 
 OmbriskExports& Ombrisk()
 {

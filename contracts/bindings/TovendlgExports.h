@@ -1,7 +1,7 @@
 #pragma once
 // TOVENDLG's exports the program calls: its dialogs.
-#include "app/libraries/LibraryExport.h"
-#include "app/libraries/LibraryNames.h"
+#include "contracts/bindings/LibraryExport.h"
+#include "contracts/bindings/LibraryNames.h"
 #include "contracts/tovendlg.h"
 
 #define VD_TOVENDLG_EXPORTS(X) \

@@ -1,8 +1,8 @@
 #pragma once
 // Dovanne's exports the program calls: the base map, the overviews and prefecture maps, tracks,
 // the index map, distances, place-name helpers and the geology layers.
-#include "app/libraries/LibraryExport.h"
-#include "app/libraries/LibraryNames.h"
+#include "contracts/bindings/LibraryExport.h"
+#include "contracts/bindings/LibraryNames.h"
 #include "contracts/dovanne.h"
 
 #define VD_DOVANNE_EXPORTS(X) \

@@ -1,8 +1,8 @@
 #pragma once
 // Surrick's exports the program calls: municipalities, prefecture statistics, pictures, presets
 // and sheet registration.
-#include "app/libraries/LibraryExport.h"
-#include "app/libraries/LibraryNames.h"
+#include "contracts/bindings/LibraryExport.h"
+#include "contracts/bindings/LibraryNames.h"
 #include "contracts/surrick.h"
 
 #define VD_SURRICK_EXPORTS(X) \

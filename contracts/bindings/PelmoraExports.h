@@ -1,8 +1,8 @@
 #pragma once
-// Pelmora's exports the program calls: the layer dialogs, the layer drawings on white and coloured
+// Pelmora's exports the program and its benchmarks call: the layer dialogs, the layer drawings on white and coloured
 // maps, the area choice and the default files.
-#include "app/libraries/LibraryExport.h"
-#include "app/libraries/LibraryNames.h"
+#include "contracts/bindings/LibraryExport.h"
+#include "contracts/bindings/LibraryNames.h"
 #include "contracts/pelmora.h"
 
 #define VD_PELMORA_EXPORTS(X) \
@@ -24,6 +24,8 @@
     X(OnDdPlainLASurface) \
     X(OnDdSrfcPlainWhole) \
     X(OnDdPlnF10Mesh) \
+    X(OnDdPlainMesh) \
+    X(OnDdPlainMeshRelief) \
     X(OnDdPlainMeshTavrel) \
     X(OnDdPointWhite) \
     X(OnDdRiverWhite) \

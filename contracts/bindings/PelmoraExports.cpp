@@ -1,4 +1,4 @@
-#include "app/libraries/PelmoraExports.h"
+#include "contracts/bindings/PelmoraExports.h"
 
 PelmoraExports& Pelmora()
 {

@@ -1,4 +1,4 @@
-#include "app/libraries/LibraryExport.h"
+#include "contracts/bindings/LibraryExport.h"
 
 #include <mutex>
 

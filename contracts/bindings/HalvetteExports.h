@@ -1,7 +1,7 @@
 #pragma once
 // Halvette's exports the program calls: the seismic files and the seismic mesh layers.
-#include "app/libraries/LibraryExport.h"
-#include "app/libraries/LibraryNames.h"
+#include "contracts/bindings/LibraryExport.h"
+#include "contracts/bindings/LibraryNames.h"
 #include "contracts/halvette.h"
 
 #define VD_HALVETTE_EXPORTS(X) \

@@ -1,4 +1,4 @@
-#include "app/libraries/SurrickExports.h"
+#include "contracts/bindings/SurrickExports.h"
 
 SurrickExports& Surrick()
 {

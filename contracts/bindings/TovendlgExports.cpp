@@ -1,4 +1,4 @@
-#include "app/libraries/TovendlgExports.h"
+#include "contracts/bindings/TovendlgExports.h"
 
 TovendlgExports& Tovendlg()
 {

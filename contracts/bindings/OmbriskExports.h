@@ -1,7 +1,7 @@
 #pragma once
 // Ombrisk's exports the program calls: the depth settings, the sea-floor maps and the depth files.
-#include "app/libraries/LibraryExport.h"
-#include "app/libraries/LibraryNames.h"
+#include "contracts/bindings/LibraryExport.h"
+#include "contracts/bindings/LibraryNames.h"
 #include "contracts/ombrisk.h"
 
 #define VD_OMBRISK_EXPORTS(X) \

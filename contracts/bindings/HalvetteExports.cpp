@@ -1,4 +1,4 @@
-#include "app/libraries/HalvetteExports.h"
+#include "contracts/bindings/HalvetteExports.h"
 
 HalvetteExports& Halvette()
 {

@@ -1,4 +1,4 @@
-#include "app/libraries/DovanneExports.h"
+#include "contracts/bindings/DovanneExports.h"
 
 DovanneExports& Dovanne()
 {
