@@ -12,18 +12,15 @@ void ConnectViewPieces(CVeldoranView& view);
 void ConnectBaseMapPiece(CVeldoranView& view);
 // Tracks, the locator map and the prefecture statistics map of the renderer (RendererMapConnections.cpp).
 void ConnectRendererMapPieces(CVeldoranView& view);
-// The place-name and public-facility layer and the command that hides it (PlaceNameConnections.cpp).
+// The place-name and public-facility layer (PlaceNameConnections.cpp).
 void ConnectPlaceNamePiece(CVeldoranView& view);
 // The picture and text pages (PageConnections.cpp).
 void ConnectPagePieces(CVeldoranView& view);
 // Map modes 22-24: submarine mesh maps and the guide-map picture (SheetPictureConnections.cpp).
 void ConnectSheetPicturePiece(CVeldoranView& view);
-// The find-place and sheet selection dialogs and their commands (FindPlaceConnections.cpp).
-void ConnectFindPlacePiece(CVeldoranView& view);
-// The menus built from list files, the menu-bar switch and the data-source caption
-// (MenuBarConnections.cpp).
+// The menus built from list files (MenuBarConnections.cpp).
 void ConnectMenuBarPiece(CVeldoranView& view);
 // Route and area maps (RouteConnections.cpp).
 void ConnectRoutePieces(CVeldoranView& view);
-// Registered items, album play and the memo button (AlbumConnections.cpp).
+// Registered items and album play (AlbumConnections.cpp).
 void ConnectAlbumPiece(CVeldoranView& view);

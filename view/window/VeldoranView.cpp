@@ -10,6 +10,9 @@
 #include "platform/ui/FrameWindow.h"
 #include "view/PieceConnections.h"
 #include "view/findplace/FindPlaceDialog.h"
+#include "view/layercommands/FormatFileCommand.h"
+#include "view/layercommands/GeologyTableCommand.h"
+#include "view/menubars/MenuBars.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/pages/ViewPages.h"
 #include "view/pointer/PointerActions.h"
@@ -43,6 +46,9 @@ CVeldoranView::CVeldoranView(CVeldoranDoc& document) : m_pDoc(&document)
     LoadViewLibraries();
     ConnectCommands();
     ConnectMapCommands();
+    ConnectFormatFileCommand(*this);
+    ConnectGeologyTableCommand(*this);
+    ConnectMenuBarCommands(*this);
     m_pBaseMap = std::make_unique<ViewBaseMap>(*this);
     m_pNavigation = std::make_unique<ViewNavigation>(*this);
     m_pPages = std::make_unique<ViewPages>(*this);

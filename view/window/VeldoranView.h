@@ -41,7 +41,9 @@ inline constexpr int ID_TEXT_FONT = 32883;
 inline constexpr int ID_TRACKS = 33251;
 inline constexpr int ID_ELEVATION_LEGEND = 33258;
 inline constexpr int ID_ELEVATION_LEGEND_POPUP = 33259;
+inline constexpr int ID_ALBUM_START = 33150;
 inline constexpr int ID_ALBUM_STOP = 33152;
+inline constexpr int ID_BUTTON_MEMO = 303; // the メモ button
 inline constexpr int ID_PLACE_NAME_SEARCH = 33274;
 inline constexpr int ID_PLACE_NAME_SEARCH_POPUP = 33276;
 inline constexpr int ID_HIDE_PLACE_NAMES = 33279;
@@ -142,6 +144,8 @@ public:
     void MakeGrayscaleMap(const std::string& file);
 
     // The modeless dialogs filled and shown (view/findplace/ViewFindPlace.cpp).
+    void OnFindPlace();
+    void OnFindSearchResult();
     void OnFindMunicipality();
     void OpenFindPlaceDialog();
     void OpenSheetDialog();
