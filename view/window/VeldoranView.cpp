@@ -8,7 +8,6 @@
 #include "platform/dc/ImageDc.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/FrameWindow.h"
-#include "view/PieceConnections.h"
 #include "view/findplace/FindPlaceDialog.h"
 #include "view/layercommands/FormatFileCommand.h"
 #include "view/layercommands/GeologyTableCommand.h"
@@ -55,7 +54,6 @@ CVeldoranView::CVeldoranView(CVeldoranDoc& document) : m_pDoc(&document)
     m_pPointer = std::make_unique<PointerActions>(*this);
     m_pRegistration = std::make_unique<PointRegistration>(*this);
     m_pRouteMaps = std::make_unique<RouteAreaMaps>(*this);
-    ConnectViewPieces(*this);
 }
 
 CVeldoranView::~CVeldoranView()
