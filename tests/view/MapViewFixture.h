@@ -3,6 +3,7 @@
 // interface and a small sheet index. The frame stays hidden: the tests run the repaint
 // themselves on a picture of the client's size, which is "the window" of that repaint.
 #include "SheetIndexFixture.h"
+#include "StandInView.h"
 #include "ViewTestSupport.h"
 
 #include "platform/dc/ImageDc.h"
@@ -11,7 +12,6 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/UiScript.h"
 #include "view/navigation/ViewNavigation.h"
-#include "view/window/VeldoranView.h"
 
 #include <gtest/gtest.h>
 
@@ -48,10 +48,10 @@ protected:
         script = vd::ui::Script::install();
         frame = std::make_unique<vd::FrameWindow>();
         vd::CreateContext context;
-        context.makeView = [this] { return std::make_unique<CVeldoranView>(*doc); };
+        context.makeView = [this] { return std::make_unique<StandInView>(*doc); };
         context.document = doc.get();
         ASSERT_TRUE(frame->LoadFrame(9501, &context));
-        view = static_cast<CVeldoranView*>(frame->GetActiveView());
+        view = static_cast<StandInView*>(frame->GetActiveView());
         ASSERT_NE(view, nullptr);
         view->MoveWindow(0, 0, kWidth, kHeight, false);
         picture = std::make_unique<vd::ImageDc>(kWidth, kHeight);
@@ -80,7 +80,7 @@ protected:
     // Records the routines the repaint calls, by name, in order.
     void RecordRoutines()
     {
-        ViewRoutines& r = view->m_routines;
+        StandInView::StandIns& r = view->standIns;
         auto note = [this](const std::string& name) { calls.push_back(name); };
         r.drawRouteAreaMaster = [=](vd::Dc&) { note("drawRouteAreaMaster"); };
         r.drawSheetIndexMap = [=](vd::Dc&) { note("drawSheetIndexMap"); };
@@ -92,7 +92,7 @@ protected:
         r.drawDragOverview = [=](vd::Dc&) { note("drawDragOverview"); };
         r.drawAlbum = [=](vd::Dc&) { note("drawAlbum"); };
         r.drawMemo = [=](vd::Dc&, int withText) { note("drawMemo " + std::to_string(withText)); };
-        r.drawPicture = [=](vd::Dc&) { note("drawPicture"); };
+        r.drawPicture = [=] { note("drawPicture"); };
         r.showTextPage = [=](vd::Dc&) { note("showTextPage"); };
         r.drawTextPage = [=](vd::Dc&) { note("drawTextPage"); };
         r.drawSubmarineMeshMap = [=](vd::Dc&) { note("drawSubmarineMeshMap"); };
@@ -151,7 +151,7 @@ protected:
     std::unique_ptr<CVeldoranDoc> doc;
     std::shared_ptr<vd::ui::Script> script;
     std::unique_ptr<vd::FrameWindow> frame;
-    CVeldoranView* view = nullptr;
+    StandInView* view = nullptr;
     std::unique_ptr<vd::ImageDc> picture;
     std::vector<std::string> calls;
     std::string trackWord;

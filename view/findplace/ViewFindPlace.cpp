@@ -13,6 +13,21 @@ constexpr int kPlaceLineLimit = 4999;
 
 } // namespace
 
+void CVeldoranView::OnFindPlace()
+{
+    // Place mode: place names, or the registered points alone when those were chosen.
+    CVeldoranDoc& doc = *m_pDoc;
+    if (doc.m_nFindPlaceKind != 0 || doc.m_nFindPlaceOption != 1)
+        doc.m_nFindPlaceKind = 1;
+    OpenFindPlaceDialog();
+}
+
+void CVeldoranView::OnFindSearchResult()
+{
+    m_pDoc->m_nFindPlaceKind = 2;
+    OpenFindPlaceDialog();
+}
+
 void CVeldoranView::OnFindMunicipality()
 {
     CVeldoranDoc& doc = *m_pDoc;

@@ -1,11 +1,14 @@
 #include "view/menubars/MenuBars.h"
 
 #include "app/document/VeldoranDoc.h"
+#include "app/shell/ShellCommands.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/ui/FrameWindow.h"
 #include "platform/ui/Menu.h"
 #include "view/menubars/MenuListFiles.h"
+#include "view/menus/ItemMenuEntries.h"
+#include "view/menus/MenuSlideShow.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/window/VeldoranView.h"
 
@@ -162,4 +165,21 @@ void DrawDataSourceCaption(CVeldoranView& view, vd::Dc& dc)
     dc.SetBkMode(vd::TRANSPARENT);
     dc.TextOut(wide ? 470 : 2, client.bottom - (wide ? 19 : 18), source + counts);
     dc.SetBkMode(vd::OPAQUE);
+}
+
+void ConnectMenuBarCommands(CVeldoranView& view)
+{
+    view.OnCommand(shell::ID_SWITCH_MENU_BAR, [&view] { OnSwitchMenuBar(view); });
+    view.OnCommandRange(ID_SHEET_MENU_FIRST, ID_SHEET_MENU_FIRST + kMenuFamilySize - 1,
+                        [&view](int id) { OnMapFileMenu(view, id); });
+    view.OnCommandRange(ID_GUIDE_MAP_MENU_FIRST, ID_GUIDE_MAP_MENU_FIRST + kMenuFamilySize - 1,
+                        [&view](int id) { OnGuideMapMenu(view, id); });
+    // OnTextMenu1-5 and OnPictureMenu1-3: the item of the chosen family.
+    for (int menu = 0; menu < kItemMenuCount; ++menu) {
+        const int first = kItemMenuFirstIds[menu];
+        const int kind = menu < 5 ? 0 : 1;
+        view.OnCommandRange(first, first + kMenuFamilySize - 1,
+                            [&view, first, menu, kind](int id) { RunItemMenuEntry(view, id - first, menu, kind); });
+    }
+    view.OnCommand(ID_MENU_SLIDE_SHOW, [&view] { OnMenuBarSlideShow(view); });
 }

@@ -17,6 +17,9 @@ void AppendGuideMapMenu(CVeldoranView& view);
 void AppendItemMenus(CVeldoranView& view);
 
 void OnSwitchMenuBar(CVeldoranView& view);
+// Connects the bar switch, the sheet, guide-map and item menu families and the menu slide show to
+// the view.
+void ConnectMenuBarCommands(CVeldoranView& view);
 void OnMapFileMenu(CVeldoranView& view, int id);
 void OnGuideMapMenu(CVeldoranView& view, int id);
 

@@ -75,8 +75,8 @@ void CVeldoranView::OnMouseMove(unsigned flags, vd::ui::Point point)
         vd::ClientDc window = GetDC();
         if (mode == 2) {
             // The drag overview: the 3-degree circle follows the pressed button.
-            if (flags == vd::MK_LBUTTON && window && m_routines.drawDragCircle)
-                m_routines.drawDragCircle(*window, x, y);
+            if (flags == vd::MK_LBUTTON && window)
+                DrawDragCircle(*window, x, y);
             else if (!(flags & (vd::MK_LBUTTON | vd::MK_RBUTTON)) && !m_strDragCornerLon.empty() && !m_strDragCornerLat.empty())
                 vd::ui::SetCursor(*this, vd::ui::CursorShape::Wait);
             vd::View::OnMouseMove(flags, point);
@@ -176,14 +176,12 @@ void CVeldoranView::MouseModeAction(unsigned flags, int x, int y)
             return;
         if (doc.m_nMapType == 4)
             HoldInsidePicture(x, y);
-        if (m_routines.drawPointSymbol) {
-            const int scheme = m_nSymbolScheme;
-            m_nSymbolScheme = 2;
-            m_routines.drawPointSymbol(*window, nav.m_nDragX, nav.m_nDragY, doc.m_nSymbolSize, 5);
-            m_nSymbolScheme = 4;
-            m_routines.drawPointSymbol(*window, x, y, doc.m_nSymbolSize, 4);
-            m_nSymbolScheme = scheme;
-        }
+        const int scheme = m_nSymbolScheme;
+        m_nSymbolScheme = 2;
+        DrawPointSymbol(*window, nav.m_nDragX, nav.m_nDragY, doc.m_nSymbolSize, 5);
+        m_nSymbolScheme = 4;
+        DrawPointSymbol(*window, x, y, doc.m_nSymbolSize, 4);
+        m_nSymbolScheme = scheme;
         nav.m_nDragX = x;
         nav.m_nDragY = y;
         doc.m_nMouseMode = 5;
@@ -322,15 +320,15 @@ void CVeldoranView::RegisterAtPoint(int x, int y)
             }
         } else if (answer == "cancel") {
             // The moved symbol is erased and the point drawn back at its old place.
-            if (dragged && m_routines.drawPointSymbol) {
+            if (dragged) {
                 if (vd::ClientDc window = GetDC()) {
                     const int scheme = m_nSymbolScheme;
                     m_nSymbolScheme = 2;
-                    m_routines.drawPointSymbol(*window, nav.m_nDragX, nav.m_nDragY, doc.m_nSymbolSize, 5);
+                    DrawPointSymbol(*window, nav.m_nDragX, nav.m_nDragY, doc.m_nSymbolSize, 5);
                     m_nSymbolScheme = 4;
                     if (inList())
-                        m_routines.drawPointSymbol(*window, doc.m_anHitX[std::size_t(item)],
-                                                   doc.m_anHitY[std::size_t(item)], doc.m_nSymbolSize, 4);
+                        DrawPointSymbol(*window, doc.m_anHitX[std::size_t(item)], doc.m_anHitY[std::size_t(item)],
+                                        doc.m_nSymbolSize, 4);
                     m_nSymbolScheme = scheme;
                 }
             }

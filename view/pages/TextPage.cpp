@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <functional>
 
 namespace {
 
@@ -43,13 +42,6 @@ vd::Font PrintFont(const vd::LogFont& screen)
     vd::Font font;
     font.CreateFontIndirect(print);
     return font;
-}
-
-template <class Fn, class... Args>
-void Call(const std::function<Fn>& routine, Args&&... args)
-{
-    if (routine)
-        routine(std::forward<Args>(args)...);
 }
 
 } // namespace

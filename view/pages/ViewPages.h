@@ -3,7 +3,7 @@
 // shadow and caption line, scrolled with the page scroll bar or shrunk to fit when too tall), the
 // caption box under a picture, and the text page (a text file paged with the ↑/↓ buttons on a
 // background coloured by the text's keywords, or in its print layout while the view prints).
-// The view owns one; view/PageConnections.cpp puts its operations into the view's slots.
+// The view owns one (m_pPages); its repaint calls it for map mode 20 and for printing.
 #include "platform/dc/GdiObjects.h"
 
 #include <memory>

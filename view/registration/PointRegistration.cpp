@@ -121,12 +121,10 @@ void PointRegistration::DrawRegisteredSymbolLabel(vd::Dc& dc, int labelStyle, co
                               labelStyle == kRegisteredAlbum;
     const int kind = registration ? 4 : CVeldoranDoc::PlaceNameKind(name);
     const int size = doc.m_nSymbolSize;
-    if (m_view.m_routines.drawPointSymbol) {
-        const int scheme = m_view.m_nSymbolScheme;
-        m_view.m_nSymbolScheme = labelStyle;
-        m_view.m_routines.drawPointSymbol(dc, x, y, size, kind);
-        m_view.m_nSymbolScheme = scheme;
-    }
+    const int scheme = m_view.m_nSymbolScheme;
+    m_view.m_nSymbolScheme = labelStyle;
+    m_view.DrawPointSymbol(dc, x, y, size, kind);
+    m_view.m_nSymbolScheme = scheme;
     if (m_view.m_nSymbolColour == 2) {
         vd::COLORREF colour = vd::RGB(0, 0, 0);
         if (kind == 2)

@@ -3,7 +3,7 @@
 // overview (map mode 1), the 3 x 3 sheet block around a loaded route (map mode 3), a new route
 // drawn by dragging over registered points, and the area search of a double click (a circle or
 // square whose registered items are collected for album play). The view owns one (m_pRouteMaps):
-// its mouse calls it, its repaint through the slots view/RouteConnections.cpp fills.
+// its mouse and its repaint call it.
 #include "platform/dc/GdiObjects.h"
 #include "platform/ui/Geometry.h"
 

@@ -2,7 +2,7 @@
 // The view's base-map routines by map mode: the sheet index map (4), the layered sheet map with
 // its optional transparent pass, the country or region overview and the prefecture map (5), the
 // drag overview (6-8) with its 3-degree circle; the bevel box, the point symbols, and the album's
-// inset panel and locator. view/BaseMapConnections.cpp puts them into the view's routine slots.
+// inset panel and locator. The view owns one (m_pBaseMap) and its repaint and mouse call it.
 #include <string>
 
 class CVeldoranView;

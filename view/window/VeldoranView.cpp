@@ -8,8 +8,10 @@
 #include "platform/dc/ImageDc.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/FrameWindow.h"
-#include "view/PieceConnections.h"
 #include "view/findplace/FindPlaceDialog.h"
+#include "view/layercommands/FormatFileCommand.h"
+#include "view/layercommands/GeologyTableCommand.h"
+#include "view/menubars/MenuBars.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/pages/ViewPages.h"
 #include "view/pointer/PointerActions.h"
@@ -43,13 +45,15 @@ CVeldoranView::CVeldoranView(CVeldoranDoc& document) : m_pDoc(&document)
     LoadViewLibraries();
     ConnectCommands();
     ConnectMapCommands();
+    ConnectFormatFileCommand(*this);
+    ConnectGeologyTableCommand(*this);
+    ConnectMenuBarCommands(*this);
     m_pBaseMap = std::make_unique<ViewBaseMap>(*this);
     m_pNavigation = std::make_unique<ViewNavigation>(*this);
     m_pPages = std::make_unique<ViewPages>(*this);
     m_pPointer = std::make_unique<PointerActions>(*this);
     m_pRegistration = std::make_unique<PointRegistration>(*this);
     m_pRouteMaps = std::make_unique<RouteAreaMaps>(*this);
-    ConnectViewPieces(*this);
 }
 
 CVeldoranView::~CVeldoranView()

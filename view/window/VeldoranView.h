@@ -7,7 +7,6 @@
 #include "platform/dc/Bitmap.h"
 #include "platform/dc/GdiObjects.h"
 #include "platform/ui/View.h"
-#include "view/ViewRoutines.h"
 
 #include <array>
 #include <cstdint>
@@ -15,6 +14,7 @@
 #include <string>
 
 class CVeldoranDoc;
+class CMapRenderer;
 class CDlgFindPlace;
 class CDlgSheetSelect;
 class ViewBaseMap;
@@ -41,7 +41,9 @@ inline constexpr int ID_TEXT_FONT = 32883;
 inline constexpr int ID_TRACKS = 33251;
 inline constexpr int ID_ELEVATION_LEGEND = 33258;
 inline constexpr int ID_ELEVATION_LEGEND_POPUP = 33259;
+inline constexpr int ID_ALBUM_START = 33150;
 inline constexpr int ID_ALBUM_STOP = 33152;
+inline constexpr int ID_BUTTON_MEMO = 303; // the メモ button
 inline constexpr int ID_PLACE_NAME_SEARCH = 33274;
 inline constexpr int ID_PLACE_NAME_SEARCH_POPUP = 33276;
 inline constexpr int ID_HIDE_PLACE_NAMES = 33279;
@@ -142,6 +144,8 @@ public:
     void MakeGrayscaleMap(const std::string& file);
 
     // The modeless dialogs filled and shown (view/findplace/ViewFindPlace.cpp).
+    void OnFindPlace();
+    void OnFindSearchResult();
     void OnFindMunicipality();
     void OpenFindPlaceDialog();
     void OpenSheetDialog();
@@ -153,16 +157,12 @@ public:
     void StartAlbumPlayback(const std::string& title, const std::string& item, const std::string& kind,
                             const std::string& latitude, const std::string& longitude);
     void OnAlbumStart();
-    void DrawAlbum(vd::Dc& dc);
     void DrawAlbumItemPage(vd::Dc& dc, int page);
     void ShowAlbumPicture(const std::string& entry);
     void DrawManualAlbumPage(vd::Dc& dc);
     void DrawAlbumLocation(vd::Dc& dc);
-    void DrawMemo(vd::Dc& dc, int kind);
-    void DrawPicture();
     void RunPictureViewer();
     void OpenWebItem();
-    void EndSlideProgram();
     void OnButtonMemo();
     std::string m_strPlayKind;     // "ALBUM" while an album item plays
     std::string m_strBrowser;      // the program of web pages; empty: the desktop's
@@ -170,9 +170,36 @@ public:
     std::string m_strSlideCaption;
     int m_nSlideProgram = 0;       // the handle of the slide's viewer, 0 when none runs
 
-    // The place-name layer of the sheet map: flag 0 searches and draws, 1 draws the kept results
-    // (view/placenames/PlaceNameLayer.cpp).
-    void DrawPlaceNameLayer(vd::Dc& dc, int flag);
+    // What the repaint draws by map mode, and the mouse with, each done by the piece of the view
+    // that draws it. Virtual so that a test can see which ones a repaint calls, or stand in for one.
+    virtual void DrawRouteAreaMaster(vd::Dc& dc);   // 1 (view/routes/)
+    virtual void DrawSheetIndexMap(vd::Dc& dc);     // 4 (m_pBaseMap)
+    virtual std::string DrawLayeredMap(vd::Dc& dc); // 5 on sheets: returns the track word
+    // The place-name layer of the sheet map (5): flag 0 searches and draws, 1 draws the kept
+    // results (view/placenames/PlaceNameLayer.cpp).
+    virtual void DrawPlaceNameLayer(vd::Dc& dc, int flag);
+    virtual std::string DrawJapanMap(vd::Dc& dc);     // 5, country or region: the track word
+    virtual void DrawPrefectureMap(vd::Dc& dc);       // 5, prefecture statistics
+    virtual void DrawTracks(CMapRenderer& renderer);  // 5, tracks on demand
+    virtual void DrawDragOverview(vd::Dc& dc);        // 6, 7, 8
+    virtual void DrawAlbum(vd::Dc& dc);               // 13 (view/albums/AlbumPlay.cpp)
+    virtual void DrawMemo(vd::Dc& dc, int kind);      // 15, 16 (view/albums/PictureViewer.cpp)
+    virtual void DrawPicture();                       // 17
+    virtual void ShowTextPage(vd::Dc& dc);            // 20 (m_pPages)
+    virtual void DrawTextPage(vd::Dc& dc);            // a text page while printing
+    virtual void DrawSubmarineMeshMap(vd::Dc& dc);    // 22 (view/sheetpicture/)
+    virtual void MakeSubmarineMeshFile(vd::Dc& dc);   // 23
+    virtual void DrawSheetPicture(vd::Dc& dc);        // 24
+    virtual void ShowRouteAreaSheets();               // 3, the first stage of a repaint
+    // The drag overview's 3-degree circle at the cursor, and a registered point's symbol.
+    virtual void DrawDragCircle(vd::Dc& dc, int x, int y);
+    virtual void DrawPointSymbol(vd::Dc& dc, int x, int y, int size, int shape);
+    // The menu lists appended after a menu-bar swap (view/menubars/), and the end of the program
+    // that showed the previous slide (view/albums/PictureViewer.cpp).
+    virtual void AppendMapFileMenu();
+    virtual void AppendGuideMapMenu();
+    virtual void AppendItemMenus();
+    virtual void EndSlideProgram();
 
     // The mouse (view/navigation/ViewMouse.cpp) and the page scroll bar (view/navigation/PageScrollBar.cpp).
     void OnMouseMove(unsigned flags, vd::ui::Point point) override;
@@ -266,8 +293,6 @@ public:
     // Route and area maps and the area search (view/routes/RouteAreaMaps.h).
     std::unique_ptr<RouteAreaMaps> m_pRouteMaps;
 
-    ViewRoutines m_routines;
-
 private:
     CVeldoranDoc* m_pDoc;
     // The device context of "the window" while OnDraw runs (the back buffer's).
@@ -291,12 +316,6 @@ private:
     void HoldInsidePicture(int& x, int& y);
     void SetFrameTitle(const std::string& title);
     void ShowFindPlaceDialog();
-    template <class Fn, class... Args>
-    void Call(const std::function<Fn>& routine, Args&&... args)
-    {
-        if (routine)
-            routine(std::forward<Args>(args)...);
-    }
     friend class ViewWindowDcScope;
 };
 

@@ -1,6 +1,8 @@
 // Menu commands the view handles itself: the redisplay of the last map (also the first repaint's
 // restore), the enlarge and route tools, the text font, the elevation legend, the slide-show
-// settings, the copy to the clipboard, the arrow keys and the end of the album play.
+// settings, the copy to the clipboard, the arrow keys and the end of the album play; and the
+// connection of the commands whose handlers live with their pieces (place names, find-place,
+// album start, the memo button).
 #include "view/window/VeldoranView.h"
 
 #include "app/document/ProfileLimits.h"
@@ -66,6 +68,18 @@ void CVeldoranView::ConnectCommands()
             ui.SetCheck(doc.m_nResultCount > 0 ? 1 : 0);
         });
     }
+    OnCommand(ID_HIDE_PLACE_NAMES, [this] { OnHidePlaceNames(); });
+    OnUpdateCommandUI(ID_HIDE_PLACE_NAMES, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nResultCount > 0); });
+    for (int id : {ID_FIND_PLACE, ID_FIND_PLACE_POPUP})
+        OnCommand(id, [this] { OnFindPlace(); });
+    for (int id : {ID_FIND_SEARCH_RESULT, ID_FIND_SEARCH_RESULT_POPUP}) {
+        OnCommand(id, [this] { OnFindSearchResult(); });
+        OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nResultCount > 0); });
+    }
+    OnCommand(ID_FIND_MUNICIPALITY, [this] { OnFindMunicipality(); });
+    OnCommand(ID_ALBUM_START, [this] { OnAlbumStart(); });
+    OnUpdateCommandUI(ID_ALBUM_START, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nMapDisplayMode == 10); });
+    OnCommand(ID_BUTTON_MEMO, [this] { OnButtonMemo(); });
     OnCommand(ID_ALBUM_STOP, [this] { OnAlbumStop(); });
     OnUpdateCommandUI(ID_ALBUM_STOP, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nSavedMapDisplayMode == 13); });
     OnCommand(ID_SLIDE_SHOW_SETTINGS, [this] { OnSlideShowSettings(); });

@@ -55,7 +55,7 @@ void CVeldoranView::OnDraw(vd::Dc& dc)
             m_bSlideTimerRunning = true;
             timerStep = true;
         } else if (doc.m_strViewState == "9999" && m_strPlayMode == "AUTO") {
-            Call(m_routines.endSlideProgram);
+            EndSlideProgram();
             SetTimer(IDT_AFTERPROGRAM, 1000);
             m_bAfterProgramTimerRunning = true;
             timerStep = true;
@@ -67,7 +67,7 @@ void CVeldoranView::OnDraw(vd::Dc& dc)
             const vd::ui::Rect client = GetClientRect();
             if (m_nPrintState == -1) {
                 doc.m_nMapDisplayMode = kTextPage;
-                Call(m_routines.drawTextPage, dc);
+                DrawTextPage(dc);
                 doc.m_nMapDisplayMode = kTextPage;
             } else if (m_nFirstPaint == -999) {
                 doc.BuildTintRamp();
@@ -101,7 +101,7 @@ int CVeldoranView::PrepareRepaint()
         return 0;
     case kRouteAreaSheets: {
         const int flag = doc.m_nPointDisplayFlag;
-        Call(m_routines.showRouteAreaSheets);
+        ShowRouteAreaSheets();
         doc.m_nPointDisplayFlag = flag;
         return 1;
     }
@@ -164,14 +164,14 @@ int CVeldoranView::DrawByMapMode(vd::Dc& dc, int result)
         m_pPages->m_strShownText.clear();
     switch (doc.m_nMapDisplayMode) {
     case kRouteAreaIndex:
-        Call(m_routines.drawRouteAreaMaster, dc);
+        DrawRouteAreaMaster(dc);
         break;
     case kSheetIndex:
         doc.m_nGuideMapIndex = -1;
         m_nLastMapState = 1;
         if (doc.m_bMapOnScreen == 0) {
             m_pNavigation->RemoveViewButtons(1);
-            Call(m_routines.drawSheetIndexMap, dc);
+            DrawSheetIndexMap(dc);
         }
         doc.m_bMapOnScreen = 1;
         break;
@@ -182,29 +182,29 @@ int CVeldoranView::DrawByMapMode(vd::Dc& dc, int result)
     case kDataSourceOverview:
     case kDragOverview:
         // Drawn: the after-draw steps keep the overview instead of copying the saved map over it.
-        Call(m_routines.drawDragOverview, dc);
+        DrawDragOverview(dc);
         return 1;
     case kAlbum:
         // A page drawn is what the window shows now: the after-draw steps keep it instead of
         // copying the saved map over it.
-        Call(m_routines.drawAlbum, dc);
+        DrawAlbum(dc);
         return 1;
     case kPicturePage:
     case kJpegPicturePage:
-        Call(m_routines.drawMemo, dc, doc.m_nMapDisplayMode == kPicturePage ? 0 : 1);
+        DrawMemo(dc, doc.m_nMapDisplayMode == kPicturePage ? 0 : 1);
         return 1;
     case kPicture:
-        Call(m_routines.drawPicture, dc);
+        DrawPicture();
         break;
     case kTextPage:
         if (doc.m_strEntryParam.empty())
             return 1;
-        Call(m_routines.showTextPage, dc);
+        ShowTextPage(dc);
         break;
     case kSubmarineMeshMap:
         m_pNavigation->RemoveViewButtons(1);
         m_pNavigation->SetViewButton(27, std::string("元の地図"), w - 100, h - 60, w - 20, h - 36);
-        Call(m_routines.drawSubmarineMeshMap, dc);
+        DrawSubmarineMeshMap(dc);
         doc.m_nMapDisplayMode = kIdle;
         SetFrameTitle("水深ﾃﾞｰﾀ中間ファイルの作成状況");
         break;
@@ -212,11 +212,11 @@ int CVeldoranView::DrawByMapMode(vd::Dc& dc, int result)
         m_pNavigation->RemoveViewButtons(1);
         m_pNavigation->SetViewButton(27, std::string("元の地図"), w - 100, h - 60, w - 20, h - 36);
         SetFrameTitle("水深ﾃﾞｰﾀ中間ファイルの作成");
-        Call(m_routines.makeSubmarineMeshFile, dc);
+        MakeSubmarineMeshFile(dc);
         doc.m_nMapDisplayMode = kIdle;
         break;
     case kSheetPicture:
-        Call(m_routines.drawSheetPicture, dc);
+        DrawSheetPicture(dc);
         doc.m_bMapOnScreen = 1;
         SetFrameTitle(doc.m_strSheetPictureTitle);
         break;
@@ -242,15 +242,13 @@ void CVeldoranView::DrawMainMap(vd::Dc& dc)
         vd::WaitCursor wait;
         const int pointFlag = doc.m_nPointDisplayFlag;
         if (doc.m_nMapType == 1) {
-            if (m_routines.drawLayeredMap)
-                trackWord = m_routines.drawLayeredMap(dc);
+            trackWord = DrawLayeredMap(dc);
             if (doc.m_nPlaceNameLayer >= 0)
-                Call(m_routines.drawPlaceNameLayer, dc, doc.m_strPlaceNameState == "GNPF" ? 0 : 1);
+                DrawPlaceNameLayer(dc, doc.m_strPlaceNameState == "GNPF" ? 0 : 1);
         } else if (doc.m_anPrefData[0] == -1) {
-            if (m_routines.drawJapanMap)
-                trackWord = m_routines.drawJapanMap(dc);
+            trackWord = DrawJapanMap(dc);
         } else {
-            Call(m_routines.drawPrefectureMap, dc);
+            DrawPrefectureMap(dc);
         }
         doc.m_nPointDisplayFlag = pointFlag;
     }
@@ -258,7 +256,7 @@ void CVeldoranView::DrawMainMap(vd::Dc& dc)
         if (doc.m_nTrackDisplay == 1 && !doc.m_strTrackFile.empty()) {
             CMapRenderer renderer(&dc, &doc, m_nSavedWidth, m_nSavedHeight);
             vd::WaitCursor wait;
-            Call(m_routines.drawTracks, renderer);
+            DrawTracks(renderer);
         }
         doc.m_strLayerWord.clear();
     }
@@ -368,9 +366,9 @@ void CVeldoranView::SwapMenuBar()
         }
     }
     if (doc.m_nMenuBarState == -1) {
-        Call(m_routines.appendMapFileMenu);
-        Call(m_routines.appendGuideMapMenu);
+        AppendMapFileMenu();
+        AppendGuideMapMenu();
     } else if (doc.m_nMenuBarState == -2) {
-        Call(m_routines.appendItemMenus);
+        AppendItemMenus();
     }
 }

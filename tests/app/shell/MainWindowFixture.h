@@ -1,14 +1,15 @@
 #pragma once
 // The program's main window as a user meets it: the shell started with the program's own map view
 // on the bundled sample data, the frame shown and its first map drawn. The view records every
-// command routed to it and, unless told otherwise, passes it on along the route.
+// command routed to it and, unless told otherwise, passes it on along the route; a test may stand
+// in for its drawing routines.
 #include "ShellTestSupport.h"
 
 #include "app/document/VeldoranDoc.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/ui/WindowImpl.h"
 #include "tests/support/WaitFor.h"
-#include "view/window/VeldoranView.h"
+#include "tests/view/StandInView.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -18,9 +19,9 @@
 #include <functional>
 #include <vector>
 
-class RoutedCommandsView : public CVeldoranView {
+class RoutedCommandsView : public viewtest::StandInView {
 public:
-    using CVeldoranView::CVeldoranView;
+    using viewtest::StandInView::StandInView;
     bool routeCommand(int id) override
     {
         routed.push_back(id);

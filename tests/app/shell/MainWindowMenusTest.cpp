@@ -327,7 +327,7 @@ TEST(MainWindowMenus, OnATextPageBothPrintItemsAndCtrlPPrint)
     MainWindow w;
     ASSERT_TRUE(w.start());
     int drawn = 0;
-    w.view->m_routines.drawTextPage = [&](vd::Dc& dc) {
+    w.view->standIns.drawTextPage = [&](vd::Dc& dc) {
         ++drawn;
         dc.FillSolidRect(vd::Rect{600, 600, 1200, 1200}, vd::RGB(0, 0, 0));
     };

@@ -289,7 +289,7 @@ TEST_F(ViewMouse, DragOnTheWholeCountryOverviewShowsTheSheetUnderTheCircle)
     std::vector<std::pair<int, int>> circles;
     // The circle routine leaves the corner of the sheet under the centre (as the drag overview's
     // circle does); here: the sheet 千葉.
-    view->m_routines.drawDragCircle = [&](vd::Dc&, int x, int y) {
+    view->standIns.drawDragCircle = [&](vd::Dc&, int x, int y) {
         circles.push_back({x, y});
         view->m_strDragCornerLon = "140.0000";
         view->m_strDragCornerLat = "35.2000";
@@ -306,7 +306,7 @@ TEST_F(ViewMouse, DragOnTheWholeCountryOverviewShowsTheSheetUnderTheCircle)
     EXPECT_FALSE(nav->ViewButton(32)->IsWindow());
 
     // A drag onto the open sea finds no sheet: the current one stays.
-    view->m_routines.drawDragCircle = [&](vd::Dc&, int, int) {
+    view->standIns.drawDragCircle = [&](vd::Dc&, int, int) {
         view->m_strDragCornerLon = "130.0000";
         view->m_strDragCornerLat = "37.2000";
     };
@@ -437,7 +437,7 @@ TEST_F(ViewMouse, PointDragFollowsMovesOfMoreThanTwoPixels)
     doc->m_nMouseMode = 5;
     doc->m_nMouseTool = 2;
     std::vector<std::string> symbols;
-    view->m_routines.drawPointSymbol = [&](vd::Dc&, int x, int y, int, int shape) {
+    view->standIns.drawPointSymbol = [&](vd::Dc&, int x, int y, int, int shape) {
         symbols.push_back(vd::format("%d:%d,%d/%d", view->m_nSymbolScheme, x, y, shape));
     };
     view->m_strMouseButtonState = "MK_MOVE";

@@ -225,7 +225,7 @@ TEST_F(PointerView, PointDraggedOnAGuideMapStaysOnThePicture)
     nav->m_nPictureWidth = 400;
     nav->m_nPictureHeight = 300;
     std::vector<std::pair<int, int>> drawn;
-    view->m_routines.drawPointSymbol = [&](vd::Dc&, int x, int y, int, int shape) {
+    view->standIns.drawPointSymbol = [&](vd::Dc&, int x, int y, int, int shape) {
         if (shape == 4)
             drawn.push_back({x, y});
     };

@@ -120,7 +120,7 @@ TEST_F(BaseMapRoutines, PointSymbolsBySchemeAndShape)
          }) {
         dc.FillSolidRect(0, 0, 100, 100, vd::RGB(200, 200, 200));
         view->m_nSymbolScheme = c.scheme;
-        view->m_routines.drawPointSymbol(dc, 50, 50, 3, c.shape);
+        view->DrawPointSymbol(dc, 50, 50, 3, c.shape);
         EXPECT_EQ(dc.GetPixel(c.edgeAt.x, c.edgeAt.y), c.edge) << "scheme " << c.scheme;
         EXPECT_EQ(dc.GetPixel(c.insideAt.x, c.insideAt.y), c.inside) << "scheme " << c.scheme;
         EXPECT_EQ(dc.GetPixel(c.outsideAt.x, c.outsideAt.y), vd::RGB(200, 200, 200)) << "scheme " << c.scheme;

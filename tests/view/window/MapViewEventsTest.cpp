@@ -26,7 +26,7 @@ TEST_F(MapView, AnUpdateTurnsMode500IntoTheMainMapAndErasesButForPictures)
     for (const auto& [mode, erased] : {std::pair{10, true}, std::pair{17, false}}) {
         picture->FillSolidRect(vd::Rect{0, 0, kWidth, kHeight}, vd::RGB(0, 0, 255));
         doc->m_nMapDisplayMode = mode;
-        view->m_routines.drawPicture = [](vd::Dc&) {};
+        view->standIns.drawPicture = [] {};
         doc->UpdateAllViews();
         view->m_pMapSaveBitmap.DeleteObject(); // nothing saved to copy back
         Repaint();
@@ -218,7 +218,7 @@ TEST_F(MapView, TheCopyPutsTheMapOnTheClipboard)
 {
     PastFirstPaint();
     doc->m_nMapType = 2;
-    view->m_routines.drawJapanMap = [](vd::Dc& dc) {
+    view->standIns.drawJapanMap = [](vd::Dc& dc) {
         dc.FillSolidRect(vd::Rect{0, 0, 50, 50}, vd::RGB(0, 0, 255));
         return std::string();
     };

@@ -47,7 +47,7 @@ protected:
         doc->m_nMapDisplayMode = 20;
         doc->m_strEntryParam = "TEXT\\PAGE.TXT";
         view->m_strSavedEntryParam = "TEXT\\SAVED.TXT";
-        view->m_routines.drawTextPage = [this](vd::Dc& dc) {
+        view->standIns.drawTextPage = [this](vd::Dc& dc) {
             statesWhileDrawing.push_back(view->m_nPrintState);
             offsetX = dc.GetDeviceCaps(vd::PHYSICALOFFSETX);
             offsetY = dc.GetDeviceCaps(vd::PHYSICALOFFSETY);

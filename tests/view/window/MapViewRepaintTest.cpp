@@ -228,7 +228,7 @@ TEST_F(MapView, ARepaintInMode10CopiesTheSavedMapBackWithoutDrawing)
     PastFirstPaint();
     RecordRoutines();
     doc->m_nMapType = 2;
-    view->m_routines.drawJapanMap = [this](vd::Dc& dc) {
+    view->standIns.drawJapanMap = [this](vd::Dc& dc) {
         calls.push_back("drawJapanMap");
         dc.FillSolidRect(vd::Rect{100, 100, 300, 200}, vd::RGB(0, 0, 255));
         doc->m_nMapDisplayMode = 10; // a drawn map leaves the mode at 10
@@ -252,16 +252,16 @@ TEST_F(MapView, APageOrPictureDrawnInPlaceOfTheMapStaysOnScreen)
     PastFirstPaint();
     RecordRoutines();
     // A map on screen, kept in the off-screen copy as the repaint of a drawn map keeps it.
-    view->m_routines.drawJapanMap = [this](vd::Dc& dc) {
+    view->standIns.drawJapanMap = [this](vd::Dc& dc) {
         dc.FillSolidRect(vd::Rect{0, 0, kWidth, kHeight}, vd::RGB(0, 0, 255));
         doc->m_nMapDisplayMode = 10;
         return std::string();
     };
     const auto page = [this](vd::Dc& dc) { dc.FillSolidRect(vd::Rect{100, 100, 300, 200}, vd::RGB(255, 255, 0)); };
-    ViewRoutines& r = view->m_routines;
+    StandInView::StandIns& r = view->standIns;
     r.drawRouteAreaMaster = page;
     r.drawSheetIndexMap = page;
-    r.drawPicture = page;
+    r.drawPicture = [&] { page(*picture); };
     r.showTextPage = page;
     r.drawSubmarineMeshMap = page;
     r.makeSubmarineMeshFile = page;
