@@ -30,11 +30,15 @@ inline std::optional<vd::Rect> labelPlace(const vd::Dialog& dialog, const std::s
     return std::nullopt;
 }
 
-// The middle of each lies within the other's height: the two read as one line.
+// The two read as one line: the middle of each lies within the other's height, and neither is
+// more than twice as tall as the other (a label writes its text at its top, so a label as tall as
+// a list beside it stands far above the field).
 inline bool onOneLine(const vd::Rect& a, const vd::Rect& b)
 {
     const int middleA = (a.top + a.bottom) / 2, middleB = (b.top + b.bottom) / 2;
-    return middleA >= b.top && middleA < b.bottom && middleB >= a.top && middleB < a.bottom;
+    const int heightA = a.bottom - a.top, heightB = b.bottom - b.top;
+    return middleA >= b.top && middleA < b.bottom && middleB >= a.top && middleB < a.bottom && heightA <= 2 * heightB
+        && heightB <= 2 * heightA;
 }
 
 inline bool overlap(const vd::Rect& a, const vd::Rect& b)
