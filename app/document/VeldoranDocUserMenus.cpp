@@ -104,6 +104,7 @@ void CVeldoranDoc::RunMenuBarEntry(int item, int menu)
         return;
     }
     m_strTextPageTitle = m_strEntryTitle;
+    m_strEntryCaption = m_strEntryTitle; // the title box of the page
     m_strTextPageFile = target;
     m_nMapDisplayMode = 19;
     UpdateAllViews();

@@ -129,6 +129,11 @@ void CVeldoranDoc::SelectText()
         TakeBack(*this, dialog);
         m_strEntryParam = dialog.m_strFile1;
         if (!m_strEntryParam.empty()) {
+            // The chosen point names the page (its title box) and the text dialog, as a chosen
+            // picture names its page.
+            m_strEntryTitle = dialog.m_strName;
+            m_strEntryItem = dialog.m_strItem;
+            m_strEntryCaption = m_strEntryTitle;
             ShowChosenText();
             return;
         }

@@ -70,15 +70,35 @@ int longestLineWidth(const QWidget& widget, const std::string& caption)
     return widest + 2;
 }
 
-// Automatic layout: which controls share a row.
-bool joinsRow(const std::vector<const ui::ControlTemplate*>& row, const ui::ControlTemplate& t, const DialogImpl& d, int order)
+bool isField(const ui::ControlTemplate& t)
+{
+    return t.kind == ControlKind::Edit || t.kind == ControlKind::ComboBox;
+}
+
+// A combo box whose list is always shown is a list, not a one-line field.
+bool isOpenList(const ui::ControlTemplate& t)
+{
+    return t.kind == ControlKind::ComboBox && (t.style & 0x3) == CBS_SIMPLE;
+}
+
+// Automatic layout: which controls share a row. `next` is the control after `t`, if any.
+bool joinsRow(const std::vector<const ui::ControlTemplate*>& row, const ui::ControlTemplate& t,
+              const ui::ControlTemplate* next, const DialogImpl& d, int order)
 {
     if (row.empty())
         return false;
     const ControlKind first = row.front()->kind;
     switch (t.kind) {
+    case ControlKind::Static:
+        // The closing bracket after a field (with the unit it may carry: ")  直径(Km)") stays on the
+        // field's line, unless it labels a field of its own.
+        return (t.caption.starts_with(")") || t.caption.starts_with("）")) && isField(*row.back())
+            && !isOpenList(*row.back()) && !(next && isField(*next));
     case ControlKind::Edit:
     case ControlKind::ComboBox:
+        if (isOpenList(t))
+            return false;
+        [[fallthrough]];
     case ControlKind::PushButton:
         return first == ControlKind::Static || first == ControlKind::Edit || first == ControlKind::ComboBox;
     case ControlKind::CheckBox:
@@ -121,8 +141,10 @@ void autoLayout(DialogImpl& d, QtDialog* dialog)
     std::vector<const ui::ControlTemplate*> row;
     QHBoxLayout* rowLayout = nullptr;
     int order = 0;
-    for (const auto& t : d.tmpl.controls) {
+    const auto& controls = d.tmpl.controls;
+    for (const auto& t : controls) {
         const int index = order++;
+        const ui::ControlTemplate* next = std::size_t(order) < controls.size() ? &controls[std::size_t(order)] : nullptr;
         if (t.kind == ControlKind::PushButton && (t.id == IDOK || t.id == IDCANCEL)) {
             auto c = createControl(&d, t, index, dialog);
             d.controls.push_back(c);
@@ -142,7 +164,7 @@ void autoLayout(DialogImpl& d, QtDialog* dialog)
         // The control list must be complete up to this control before groups are asked for.
         auto c = createControl(&d, t, index, parent);
         d.controls.push_back(c);
-        if (!joinsRow(row, t, d, index)) {
+        if (!joinsRow(row, t, next, d, index)) {
             row.clear();
             rowLayout = new QHBoxLayout;
             section->addLayout(rowLayout);

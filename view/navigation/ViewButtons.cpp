@@ -125,6 +125,26 @@ vd::Button* ViewNavigation::NumberedButton(int number) const
     return number < 1 || number > 9 ? nullptr : m_apNumberedButton[std::size_t(number)].get();
 }
 
+std::vector<vd::ui::Rect> ViewNavigation::ShownButtonsOnRows(int top, int bottom) const
+{
+    std::vector<vd::ui::Rect> out;
+    auto take = [&](const std::unique_ptr<vd::Button>& button) {
+        if (!button || !button->IsWindow())
+            return;
+        const vd::ui::Rect r = button->GetWindowRect();
+        const vd::ui::Point at = m_view.ScreenToClient({r.left, r.top});
+        const vd::ui::Rect place{at.x, at.y, at.x + r.right - r.left, at.y + r.bottom - r.top};
+        if (place.top < bottom && top < place.bottom)
+            out.push_back(place);
+    };
+    for (const auto& button : m_apNumberedButton)
+        take(button);
+    for (const auto& button : m_apKindButton)
+        take(button);
+    std::sort(out.begin(), out.end(), [](const vd::ui::Rect& a, const vd::ui::Rect& b) { return a.left < b.left; });
+    return out;
+}
+
 void ViewNavigation::AddViewButtons(int group)
 {
     const int w = m_view.m_nSavedWidth;
@@ -213,7 +233,7 @@ void ViewNavigation::AddRegionPanel(bool prefectureMap)
     if (m_doc.m_nPanelTop < 500 || m_doc.m_nPanelTop > 680)
         m_doc.m_nPanelTop = 580;
     const int c = wide ? w - 177 : w - 189;
-    const int d = wide ? 45 : m_doc.m_nPanelTop;
+    const int d = prefectureMap ? StatisticsPanelTop() : wide ? 45 : m_doc.m_nPanelTop;
     // 日本列島 across the first row, the three regions below it.
     PlaceButton(m_apNumberedButton[1], 311, "日本列島", {c + 3, d - 3, c + 128, d + 19});
     const char* const regions[] = {"西南", "中央", "東北"};
@@ -226,8 +246,11 @@ void ViewNavigation::AddRegionPanel(bool prefectureMap)
     const int top = d + 100, bottom = d + 123;
     if (prefectureMap) {
         SetViewButton(27, "1/20万", c, top, c + 79, bottom);
-        SetViewButton(13, "都道府県別...", c, d + 74, 66, 1);
-        SetViewButton(14, "データ一覧", c, d + 74, 66, 1);
+        // The two share the row by the room their captions need.
+        PlaceButton(m_apKindButton[std::size_t(KindSlot(13))], ViewButtonCommandId(13), "都道府県別...",
+                    {c, d + 74, c + 95, d + 97});
+        PlaceButton(m_apKindButton[std::size_t(KindSlot(14))], ViewButtonCommandId(14), "データ一覧",
+                    {c + 98, d + 74, c + 173, d + 97});
         return;
     }
     if (!m_doc.m_bHideSheetButtons) {
@@ -242,6 +265,17 @@ void ViewNavigation::AddRegionPanel(bool prefectureMap)
     SetViewButton(34, "", 0, 0, 0, 0);
     SetViewButton(26, "仕様", c + 82, top, c + 127, bottom);
     SetViewButton(33, "MAP", c + 130, top, c + 173, bottom);
+}
+
+// The statistics write their legend, kind label and totals in the right-hand column from the
+// legend's top down (the legend is as tall as its classes): the panel stands just above that
+// column, clear of it and of the islands at the map's top right.
+int ViewNavigation::StatisticsPanelTop() const
+{
+    const int classes = m_doc.m_anPrefData[10] != 0 ? 10 : 5;
+    const int legendTop = m_view.m_nSavedHeight - 21 * classes - 263;
+    constexpr int kPanelHeight = 123, kGap = 4;
+    return std::max(3, legendTop - kGap - kPanelHeight);
 }
 
 void ViewNavigation::RemoveViewButtons(int group)

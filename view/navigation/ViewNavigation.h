@@ -57,6 +57,9 @@ public:
     // another screen are still there.
     bool ShowsButtonsBesides(std::initializer_list<int> kinds) const;
     vd::Button* NumberedButton(int number) const;
+    // The client rectangles of the buttons shown that reach into the rows top to bottom, from
+    // the leftmost.
+    std::vector<vd::ui::Rect> ShownButtonsOnRows(int top, int bottom) const;
 
     // The page scroll bar (PageScrollBar.cpp).
     void CreatePageScrollBar(int left, int top, int right, int bottom);
@@ -121,6 +124,7 @@ private:
     void PlaceButton(std::unique_ptr<vd::Button>& slot, int id, const std::string& caption, const vd::ui::Rect& rect);
     void AddNavigationPanel();
     void AddRegionPanel(bool prefectureMap);
+    int StatisticsPanelTop() const;
     void StepAlbumPage(int step);
     void OnBlockSize(int id);
     void ShowMeshCodeSheet(const std::string& meshCode);

@@ -78,6 +78,21 @@ void ViewPages::DrawTextLines(vd::Dc& dc, int x, int y, int lineHeight, int firs
         dc.TextOut(x, y + i * lineHeight, m_astrTextLine[std::size_t(first + i)]);
 }
 
+// The file and category stand at 250 unless a button of the view covers them there (the album's
+// ⊆Θ⊇ in a narrow window): then they start after it, so both show.
+int ViewPages::TextHeadingLeft(const vd::Dc& dc, const std::string& heading) const
+{
+    constexpr int kHeadingLeft = 250, kHeadingTop = 5, kGap = 8;
+    const int width = dc.GetTextExtent(heading).cx;
+    const int height = dc.GetTextExtent(heading).cy;
+    int left = kHeadingLeft;
+    if (m_view.m_pNavigation)
+        for (const vd::ui::Rect& button : m_view.m_pNavigation->ShownButtonsOnRows(kHeadingTop, kHeadingTop + height))
+            if (button.left < left + width && left < button.right)
+                left = button.right + kGap;
+    return left;
+}
+
 void ViewPages::DrawTextPage(vd::Dc& dc, const std::string& file)
 {
     CVeldoranDoc& doc = m_doc;
@@ -122,7 +137,7 @@ void ViewPages::DrawTextPage(vd::Dc& dc, const std::string& file)
         const int oldMap = dc.SetMapMode(vd::MM_TEXT);
         dc.RoundRect(90, 3, 220, 25, 5, 5);
         dc.TextOut(100, 5, doc.m_strEntryCaption);
-        dc.TextOut(250, 5, heading);
+        dc.TextOut(TextHeadingLeft(dc, heading), 5, heading);
         if (m_nTextPageCount > 0) {
             const int c = layout.buttonColumn;
             m_view.m_pNavigation->SetViewButton(30, std::string("↑"), c, 50, c + 18, 95);

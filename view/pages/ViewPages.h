@@ -73,4 +73,5 @@ private:
     bool LoadPicture(const std::string& path, int jpeg);
     void DrawPictureFrames(vd::Dc& dc, int x, int y, int width, int bottom, bool shadow);
     void DrawTextLines(vd::Dc& dc, int x, int y, int lineHeight, int first, int count);
+    int TextHeadingLeft(const vd::Dc& dc, const std::string& heading) const;
 };

@@ -229,10 +229,11 @@ void ViewBaseMap::DrawPrefectureMap(vd::Dc& dc)
         view_.SaveRestoreMap(1, view_.m_nSavedX, view_.m_nSavedY, view_.m_nSavedX, view_.m_nSavedY,
                              view_.m_nSavedWidth, view_.m_nSavedHeight);
     ViewNavigation& buttons = *view_.m_pNavigation;
+    // Every button of the screen before (the sheet's 設定 and 5×5 among them) goes: the prefecture
+    // map shows its own panel alone.
+    buttons.RemoveViewButtons(1);
     buttons.RemoveViewButtons(2);
     buttons.RemoveViewButtons(4);
-    for (int kind : {12, 29, 33})
-        buttons.SetViewButton(kind, "", 0, 0, 0, 0);
     SaveEntryTexts();
     view_.m_nPageIndex = 0;
     {

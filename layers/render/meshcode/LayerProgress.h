@@ -10,8 +10,9 @@ class Dc;
 namespace meshcode {
 
 // Draws the box for cell `index` (counted from 0) of `total` into `dc`. An empty text, or a count
-// switch of 0, shows the general wait text instead of the name and count. The text colour is set
-// back to black; the font is the caller's.
+// switch of 0, shows the general wait text instead of the name and count. On a device narrower
+// than the box's columns the box moves left to stay whole; its frame is one pixel wide in the
+// current pen's colour. The text colour is set back to black; the font is the caller's.
 void DrawLayerProgress(vd::Dc& dc, int statusLineY, int countSwitch, const std::string& text, int index, int total);
 
 } // namespace meshcode

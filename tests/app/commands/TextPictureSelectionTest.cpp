@@ -8,6 +8,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/TemplateRegistry.h"
+#include "tests/support/ControlPlaces.h"
 
 #include <filesystem>
 #include <fstream>
@@ -183,3 +184,33 @@ TEST_F(Selection, DivisionsNarrowTheListAndAreEditedThroughTheDivisionDialog)
     EXPECT_EQ(doc->m_astrDivName[0], "北陸");
     EXPECT_EQ(doc->m_nDivisionEdited, 1);
 }
+
+namespace {
+
+// Each field has its label right before it on its line, and the list stands on lines of its own
+// (it once drew the longitude's label up to the middle of the list, far above its field).
+TEST_F(Selection, EachFieldHasItsLabelBesideIt)
+{
+    Answer([](vd::DialogDriver& d) {
+        struct Labelled {
+            const char* label;
+            int field;
+        };
+        const vd::Rect list = d.control(IDC_LIST).GetWindowRect();
+        for (const Labelled& l : {Labelled{"緯度", IDC_LATITUDE}, Labelled{"経度", IDC_LONGITUDE},
+                                  Labelled{"ﾃｷｽﾄ", IDC_TEXT_FILE}, Labelled{"画像", IDC_PICTURE_FILE}}) {
+            const auto label = controlplaces::labelPlace(d.dialog(), l.label);
+            ASSERT_TRUE(label) << l.label;
+            const vd::Rect field = d.control(l.field).GetWindowRect();
+            EXPECT_TRUE(controlplaces::onOneLine(*label, field)) << l.label;
+            EXPECT_LE(label->right, field.left) << l.label;
+            EXPECT_LT(field.left - label->right, 30) << l.label;
+            EXPECT_FALSE(controlplaces::overlap(field, list)) << l.label;
+            EXPECT_FALSE(controlplaces::overlap(*label, list)) << l.label;
+        }
+        d.click(vd::IDCANCEL);
+    });
+    Run(32892);
+}
+
+} // namespace

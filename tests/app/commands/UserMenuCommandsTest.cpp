@@ -129,6 +129,7 @@ TEST_F(DocumentCommands, TextMenuEntriesShowTheirTextAsTheProfileSays)
     doc->m_strTextAppear = "Page";
     doc->RunMenuBarEntry(3, 2);
     EXPECT_EQ(doc->m_strTextPageTitle, "案内");
+    EXPECT_EQ(doc->m_strEntryCaption, "案内") << "the page's title box";
     EXPECT_EQ(doc->m_strTextPageFile, file);
     EXPECT_EQ(doc->m_nMapDisplayMode, 19);
     EXPECT_EQ(redraws, 1);

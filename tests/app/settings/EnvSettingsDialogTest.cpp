@@ -14,6 +14,7 @@
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/FileDialog.h"
+#include "tests/support/ControlPlaces.h"
 
 namespace {
 
@@ -331,6 +332,31 @@ TEST(EnvSettingsValues, ElevationItemsAndBrightnessSteps)
     EXPECT_EQ(SteppedBrightness("1", -1), std::nullopt);
     EXPECT_EQ(SteppedBrightness(" 7x", 1), 8) << "atoi: leading blanks and digits";
     EXPECT_EQ(SteppedBrightness("-3", 1), -2);
+}
+
+} // namespace
+
+namespace {
+
+// The size of the search area reads as one line: "(", the number, ")  直径(Km)" (the closing text
+// once stood alone on the line below).
+TEST_F(EnvSettings, TheAreaSizeStandsOnOneLineBetweenItsBrackets)
+{
+    script->answerDialog(CDlgEnvSettings::IDD, [](vd::DialogDriver& d) {
+        d.selectTab(1144, 3);
+        vd::DialogDriver area = d.page(CDlgEnvAreaSearch::IDD);
+        const vd::Rect field = area.control(1145).GetWindowRect();
+        const vd::Rect unit = area.control(1156).GetWindowRect();
+        const auto open = controlplaces::labelPlace(area.dialog(), "(");
+        ASSERT_TRUE(open);
+        EXPECT_TRUE(controlplaces::onOneLine(*open, field));
+        EXPECT_TRUE(controlplaces::onOneLine(unit, field));
+        EXPECT_LE(open->right, field.left);
+        EXPECT_LE(field.right, unit.left);
+        EXPECT_TRUE(area.clippedControls().empty());
+        d.click(vd::IDCANCEL);
+    });
+    doc->OnEnvironmentSettings();
 }
 
 } // namespace

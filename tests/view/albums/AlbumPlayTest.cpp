@@ -464,3 +464,41 @@ TEST_F(AlbumPlay, WebPagesOpenInTheBrowserAndWithoutOneOnTheDesktop)
 }
 
 } // namespace
+
+namespace {
+
+using namespace viewtest;
+
+// In a narrow window the album's ⊆Θ⊇ stand where a text page writes its file name and category:
+// the heading moves right of them, so both show.
+TEST_F(AlbumPlay, AnAlbumTextPageWritesItsFileNameBesideThePageButtons)
+{
+    constexpr int w = 721, h = 760;
+    view->MoveWindow(0, 0, w, h, false);
+    view->m_nSavedWidth = w;
+    view->m_nSavedHeight = h;
+    WriteHomeFile("ALBUM/TEXTS.alb", Cp932Lines({"寺の話 35.0100 135.4500  @:TEXT\\TERA.TXT",
+                                                 "寺の話 35.0100 135.4500  @:TEXT\\TERA.TXT",
+                                                 "寺の話 35.0100 135.4500  @:TEXT\\TERA.TXT"}));
+    AnswerAlbumDialog(136);
+    view->OpenRegisteredItem("文集 35.0100 135.4500 ｱﾙﾊﾞﾑ " + doc->m_strAppDir + "ALBUM\\TEXTS.alb");
+    picture = std::make_unique<vd::ImageDc>(w, h);
+    Repaint();
+    ASSERT_EQ(doc->m_strEntryTarget, "@:text\\tera.txt");
+    const std::vector<vd::ui::Rect> buttons = view->m_pNavigation->ShownButtonsOnRows(0, 30);
+    ASSERT_EQ(buttons.size(), 3u) << "⊆Θ⊇";
+    int ink = 0, inkUnderButtons = 0;
+    for (int y = 5; y < 22; ++y)
+        for (int x = 230; x < w; ++x) {
+            const vd::COLORREF c = picture->GetPixel(x, y);
+            if (vd::GetRValue(c) > 100 || vd::GetGValue(c) > 100 || vd::GetBValue(c) > 100)
+                continue;
+            ++ink;
+            for (const vd::ui::Rect& b : buttons)
+                inkUnderButtons += x >= b.left && x < b.right && y >= b.top && y < b.bottom;
+        }
+    EXPECT_GT(ink, 100) << "the file name and category";
+    EXPECT_EQ(inkUnderButtons, 0);
+}
+
+} // namespace

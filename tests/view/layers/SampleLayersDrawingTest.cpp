@@ -144,3 +144,38 @@ TEST_F(SampleLayersDrawing, SwitchedOnRowsChangeTheStartSheet)
     EXPECT_GT(differing, 500);
     EXPECT_GT(blueAdded, 200);
 }
+
+namespace {
+
+// A layer's red progress box above the status line stays whole inside a window narrower than its
+// columns (it was cut at the window's edge), and in a wide window the status line's wipe takes it
+// whole (the frame of the last layer's wide pen left a line above it).
+TEST_F(SampleLayersDrawing, TheProgressBoxStaysInsideTheWindowAndIsWipedWhole)
+{
+    LoadSettingsRows();
+    SwitchSampleRowsOn();
+    for (const auto& [w, h] : {std::pair{721, 760}, std::pair{1024, 768}}) {
+        view->MoveWindow(0, 0, w, h, false);
+        view->m_nSavedWidth = w;
+        view->m_nSavedHeight = h;
+        ShowStartSheet();
+        picture = std::make_unique<vd::ImageDc>(w, h);
+        Repaint();
+        int rightmostRed = -1, redAboveLine = 0;
+        for (int y = h - 30; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (picture->GetPixel(x, y) == vd::RGB(255, 0, 0)) {
+                    rightmostRed = std::max(rightmostRed, x);
+                    redAboveLine += y < h - 26;
+                }
+        if (w <= 800) {
+            EXPECT_GT(rightmostRed, w / 2) << "the box's text at the right";
+            EXPECT_LT(rightmostRed, w - 8) << "its end inside the window, before the frame";
+        } else {
+            EXPECT_EQ(rightmostRed, -1) << "the box wiped under the status line";
+        }
+        EXPECT_EQ(redAboveLine, 0) << w;
+    }
+}
+
+} // namespace

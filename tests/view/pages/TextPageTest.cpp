@@ -9,6 +9,7 @@
 #include "platform/dc/RecordingDc.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogDriver.h"
+#include "platform/ui/TemplateRegistry.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/pages/PageColours.h"
 #include "view/pages/TextPageLayout.h"
@@ -408,6 +409,32 @@ TEST_F(TextPageRepaint, EachScreenShowsItsOwnButtonsWhateverWasThereBefore)
     Repaint();
     for (int kind : {16, 32})
         EXPECT_FALSE(nav.ViewButton(kind) && nav.ViewButton(kind)->IsWindow()) << kind;
+}
+
+} // namespace
+
+namespace {
+
+// A text chosen through 地点案内 > ﾃｷｽﾄ... names its page: the chosen point's name stands in the
+// title box (it stayed empty).
+TEST_F(TextPageRepaint, ATextChosenFromThePointsShowsThePointsNameInItsTitleBox)
+{
+    WriteHomeFile("SOURCE/points.dat", Cp932Lines({"宇治の寺 34.5300 135.4800 寺 @:TEXT\\TERA.TXT"}));
+    doc->m_strDataFile = doc->m_strAppDir + "SOURCE\\points.dat";
+    doc->m_nMapDisplayMode = 10;
+    script->answerDialog(vd::ui::kProgramModule, 136, [](vd::DialogDriver& d) {
+        d.selectCombo(125, 0);
+        d.click(vd::IDOK);
+    });
+    ASSERT_TRUE(frame->ExecuteCommand(32892));
+    EXPECT_EQ(doc->m_nMapDisplayMode, 19);
+    Repaint();
+    EXPECT_EQ(doc->m_strEntryCaption, "宇治の寺");
+    int ink = 0;
+    for (int y = 5; y < 23; ++y)
+        for (int x = 92; x < 218; ++x)
+            ink += vd::GetRValue(picture->GetPixel(x, y)) < 100 ? 1 : 0;
+    EXPECT_GT(ink, 30) << "the name in the title box";
 }
 
 } // namespace

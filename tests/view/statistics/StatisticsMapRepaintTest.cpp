@@ -5,6 +5,10 @@
 
 #include "basemap/projection/SansonProjection.h"
 #include "platform/fs/PathResolver.h"
+#include "platform/ui/WindowImpl.h"
+#include "tests/support/ControlPlaces.h"
+
+#include <QAbstractButton>
 
 #include <algorithm>
 #include <filesystem>
@@ -93,6 +97,66 @@ TEST_F(StatisticsMapRepaint, TokyoAndTottoriTakeTheFirstAndLastClassColours)
         const int classes = c.tenClasses ? 10 : 5;
         EXPECT_EQ(Swatch(0, classes), c.first);
         EXPECT_EQ(Swatch(classes - 1, classes), c.last);
+    }
+}
+
+// Where the shown buttons stand in the view's client area, by their "kind caption" names.
+std::vector<std::pair<std::string, vd::Rect>> ButtonPlaces(const CVeldoranView& view, const std::vector<std::string>& shown)
+{
+    std::vector<std::pair<std::string, vd::Rect>> out;
+    auto add = [&](const vd::Button* b, const std::string& name) {
+        const vd::ui::Rect r = b->GetWindowRect();
+        const vd::ui::Point at = view.ScreenToClient({r.left, r.top});
+        out.push_back({name, vd::Rect{at.x, at.y, at.x + r.right - r.left, at.y + r.bottom - r.top}});
+    };
+    for (const std::string& name : shown) {
+        const int key = std::stoi(name.substr(name[0] == '#' ? 1 : 0));
+        add(name[0] == '#' ? view.m_pNavigation->NumberedButton(key) : view.m_pNavigation->ViewButton(key), name);
+    }
+    return out;
+}
+
+// After the sheet map, in a narrow and a wide window: the prefecture map shows its own panel alone,
+// each button holding its caption, none on another, on the statistics' legend, label, totals or
+// data name, or past the window.
+TEST_F(StatisticsMapRepaint, ThePanelStandsClearOfTheStatisticsAndOfItself)
+{
+    PastFirstPaint();
+    for (const auto& [w, h] : {std::pair{721, 760}, std::pair{1024, 768}}) {
+        view->MoveWindow(0, 0, w, h, false);
+        view->m_nSavedWidth = w;
+        view->m_nSavedHeight = h;
+        doc->m_nMapType = 1;
+        view->m_pNavigation->AddViewButtons(0);
+        view->m_pNavigation->AddViewButtons(3);
+        ShowPopulation(1);
+        picture = std::make_unique<vd::ImageDc>(w, h);
+        Repaint();
+        const std::vector<std::string> shown = ShownButtons();
+        EXPECT_EQ(shown, (std::vector<std::string>{"#1 日本列島", "#2 西南", "#3 中央", "#4 東北", "13 都道府県別...",
+                                                   "14 データ一覧", "27 1/20万"}))
+            << w;
+        const int legendTop = h - 21 * 10 - 263;
+        const std::pair<const char*, vd::Rect> statistics[] = {
+            {"legend", {w - 170, legendTop, w - 2, h - 239}},
+            {"kind label", {w - 200, h - 235, w - 2, h - 212}},
+            {"totals", {w - 200, h - 208, w - 2, h - 100}},
+            {"data name", {w - 535, h - 27, w - 10, h - 2}},
+        };
+        const auto places = ButtonPlaces(*view, shown);
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            const auto& [name, r] = places[i];
+            EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= w && r.bottom <= h) << w << " " << name;
+            for (std::size_t j = i + 1; j < places.size(); ++j)
+                EXPECT_FALSE(controlplaces::overlap(r, places[j].second)) << w << " " << name << " on " << places[j].first;
+            for (const auto& [box, area] : statistics)
+                EXPECT_FALSE(controlplaces::overlap(r, area)) << w << " " << name << " on the " << box;
+        }
+        for (int kind : {13, 14}) {
+            const auto* button = qobject_cast<QAbstractButton*>(vd::widgetOf(view->m_pNavigation->ViewButton(kind)));
+            ASSERT_NE(button, nullptr);
+            EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 6, button->width()) << w << " " << kind;
+        }
     }
 }
 

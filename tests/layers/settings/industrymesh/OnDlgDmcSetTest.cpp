@@ -424,3 +424,47 @@ TEST_F(IndustryMeshDialogTest, AMissingFileOpensWhatWasPassedAndAFailedRewriteSt
     EXPECT_EQ(a.method(), 0);
     EXPECT_FALSE(std::filesystem::exists(HomeFolder() / "missing"));
 }
+
+namespace {
+
+// The controls of a shown page that do not lie whole inside it, or that stand on another one:
+// a radio's text past the page's edge is cut.
+std::vector<std::string> MisplacedControls(const vd::DialogDriver& page, const std::vector<int>& ids)
+{
+    std::vector<std::string> out;
+    const vd::ui::Rect area = page.dialog().GetWindowRect();
+    std::vector<std::pair<int, vd::ui::Rect>> placed;
+    for (const int id : ids) {
+        const vd::ui::Rect r = page.control(id).GetWindowRect();
+        if (r.left < area.left || r.right > area.right || r.top < area.top || r.bottom > area.bottom)
+            out.push_back(std::to_string(id) + " past the page");
+        for (const auto& [other, o] : placed)
+            if (r.left < o.right && o.left < r.right && r.top < o.bottom && o.top < r.bottom)
+                out.push_back(std::to_string(id) + " on " + std::to_string(other));
+        placed.emplace_back(id, r);
+    }
+    return out;
+}
+
+} // namespace
+
+// Shown in the dialog, every page holds its item radios whole (売場面積 was cut at the page's
+// edge), each beside the next, and every text unclipped.
+TEST_F(IndustryMeshDialogTest, EveryPageHoldsItsItemRadiosWhole)
+{
+    const Answer a(Run(Selection(0), [](vd::DialogDriver& d) {
+        const std::pair<int, std::vector<int>> pages[] = {
+            {kCommerce, {1418, 1419, 1420, 1421, 1422, 1423, 1424}},
+            {kIndustry, {1419, 1420, 1421, 1422, 1423, 1424}},
+            {kAgriculture, {1417, 1418, 1419, 1420, 1421, 1422, 1423, 1424, 1425}},
+        };
+        int tab = 0;
+        for (const auto& [id, radios] : pages) {
+            d.selectTab(kTabs, tab++);
+            const vd::DialogDriver page = d.page(id);
+            EXPECT_EQ(MisplacedControls(page, radios), std::vector<std::string>{}) << id;
+            EXPECT_EQ(page.clippedControls(), std::vector<std::string>{}) << id;
+        }
+        d.click(vd::IDOK);
+    }));
+}
