@@ -58,6 +58,20 @@ inline void setPixels(std::uint32_t* out, std::size_t n, std::uint32_t colour)
         out[i] = colour;
 }
 
+// One step of a line along its major axis: the minor offset q and its remainder r, kept in
+// (-2 steps, 0].
+inline void advanceMinor(long long& q, long long& r, long long minorDelta, long long twoSteps)
+{
+    r += 2 * minorDelta;
+    if (r > 0) {
+        ++q;
+        r -= twoSteps;
+    } else if (r <= -twoSteps) {
+        --q;
+        r += twoSteps;
+    }
+}
+
 inline void plot(const Surface& s, int x, int y, std::uint32_t colour, int rop)
 {
     std::uint32_t& d = s.row(y)[x];
@@ -128,14 +142,7 @@ void drawLine(const Surface& s, const Rect& clipIn, Point a, Point b, const Line
             const int y = int(xMajor ? minor : major);
             s.row(y)[x] = pen.colour;
             major += majorStep;
-            r += 2 * minorDelta;
-            if (r > 0) {
-                ++q;
-                r -= twoSteps;
-            } else if (r <= -twoSteps) {
-                --q;
-                r += twoSteps;
-            }
+            advanceMinor(q, r, minorDelta, twoSteps);
         }
         return;
     }
@@ -188,14 +195,7 @@ void drawLine(const Surface& s, const Rect& clipIn, Point a, Point b, const Line
         major += majorStep;
         if (++p == period)
             p = 0;
-        r += 2 * minorDelta;
-        if (r > 0) {
-            ++q;
-            r -= twoSteps;
-        } else if (r <= -twoSteps) {
-            --q;
-            r += twoSteps;
-        }
+        advanceMinor(q, r, minorDelta, twoSteps);
     }
 }
 
