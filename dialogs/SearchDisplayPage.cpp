@@ -6,13 +6,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_LARGE = 1018;
-constexpr int IDC_MEDIUM = 1019;
-constexpr int IDC_SMALL = 1020;
-constexpr int IDC_HIDDEN = 1028;
-constexpr int IDC_SHEET_AND_WIDE = 1029;
-constexpr int IDC_SHEET_ONLY = 1030;
-constexpr int IDC_ENLARGED_ONLY = 1031;
+using namespace searchdisplayids;
 
 struct Choice {
     int buttonId;

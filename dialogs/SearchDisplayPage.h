@@ -4,6 +4,17 @@
 // size (0 small, 1 medium, 2 large).
 #include "platform/ui/Dialog.h"
 
+// The dialog's control ids (template 132).
+namespace searchdisplayids {
+inline constexpr int IDC_LARGE = 1018;
+inline constexpr int IDC_MEDIUM = 1019;
+inline constexpr int IDC_SMALL = 1020;
+inline constexpr int IDC_HIDDEN = 1028;
+inline constexpr int IDC_SHEET_AND_WIDE = 1029;
+inline constexpr int IDC_SHEET_ONLY = 1030;
+inline constexpr int IDC_ENLARGED_ONLY = 1031;
+} // namespace searchdisplayids
+
 class CDlgSearchDisplay : public vd::Dialog {
 public:
     enum { IDD = 132 };

@@ -9,14 +9,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_MAJOR_CODE = 1015;
-constexpr int IDC_MINOR_CODE = 1016;
-constexpr int IDC_MAJOR = 1017;
-constexpr int IDC_MINOR = 1018;
-constexpr int IDC_GOVERNMENT = 1019;
-constexpr int IDC_PREFECTURE = 1020;
-constexpr int IDC_CLEAR = 1021;
-constexpr int IDC_TEXT = 1022;
+using namespace searchfacilityids;
 
 constexpr SearchAreaIds kAreaIds{IDC_PREFECTURE, IDC_GOVERNMENT, IDC_TEXT};
 

@@ -3,6 +3,18 @@
 // codes (-1 = not set) and names, the prefecture, the government code and a contained text.
 #include "dialogs/SearchConditionsPage.h"
 
+// The dialog's control ids (template 174).
+namespace searchfacilityids {
+inline constexpr int IDC_MAJOR_CODE = 1015;
+inline constexpr int IDC_MINOR_CODE = 1016;
+inline constexpr int IDC_MAJOR = 1017;
+inline constexpr int IDC_MINOR = 1018;
+inline constexpr int IDC_GOVERNMENT = 1019;
+inline constexpr int IDC_PREFECTURE = 1020;
+inline constexpr int IDC_CLEAR = 1021;
+inline constexpr int IDC_TEXT = 1022;
+} // namespace searchfacilityids
+
 class CDlgSearchFacility : public SearchConditionsPage {
 public:
     enum { IDD = 174 };

@@ -11,13 +11,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_FILE_INFO = 1151;
-constexpr int IDC_APPEND = 1154;
-constexpr int IDC_NEW = 1155;
-constexpr int IDC_FORMAT_DAT = 1156;
-constexpr int IDC_FORMAT_YMD = 1157;
-constexpr int IDC_FORMAT_CSV = 1158;
-constexpr int IDC_ELEVATION = 1161;
+using namespace searchoutputfileids;
 
 constexpr int kFormatButtons[] = {IDC_FORMAT_DAT, IDC_FORMAT_YMD, IDC_FORMAT_CSV};
 

@@ -7,6 +7,17 @@
 
 #include <string>
 
+// The dialog's control ids (template 175).
+namespace searchoutputfileids {
+inline constexpr int IDC_FILE_INFO = 1151;
+inline constexpr int IDC_APPEND = 1154;
+inline constexpr int IDC_NEW = 1155;
+inline constexpr int IDC_FORMAT_DAT = 1156;
+inline constexpr int IDC_FORMAT_YMD = 1157;
+inline constexpr int IDC_FORMAT_CSV = 1158;
+inline constexpr int IDC_ELEVATION = 1161;
+} // namespace searchoutputfileids
+
 class CDlgFlOut : public vd::FileDialog {
 public:
     enum { IDD = 175 };

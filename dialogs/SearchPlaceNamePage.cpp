@@ -9,16 +9,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_MAJOR = 1001;
-constexpr int IDC_MIDDLE = 1002;
-constexpr int IDC_MINOR = 1003;
-constexpr int IDC_TEXT = 1004;
-constexpr int IDC_PREFECTURE = 1005;
-constexpr int IDC_GOVERNMENT = 1007;
-constexpr int IDC_MAJOR_CODE = 1010;
-constexpr int IDC_MIDDLE_CODE = 1011;
-constexpr int IDC_MINOR_CODE = 1012;
-constexpr int IDC_CLEAR = 1032;
+using namespace searchplacenameids;
 
 constexpr SearchAreaIds kAreaIds{IDC_PREFECTURE, IDC_GOVERNMENT, IDC_TEXT};
 

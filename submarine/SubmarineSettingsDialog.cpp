@@ -18,9 +18,6 @@ int Toggled(int value) { return value == 0 ? 1 : 0; }
 
 } // namespace
 
-const SubmarineSettingsLayout kSubmarineTravelLayout{129, 1003, 1004, 1010, 1011, 1008, 1009};
-const SubmarineSettingsLayout kSubmarineSheetLayout{179, 1045, 1046, 0, 0, 1050, 1051};
-
 DialogTemplate SubmarineSettingsTemplate(const SubmarineSettingsLayout& layout)
 {
     DialogTemplate t;

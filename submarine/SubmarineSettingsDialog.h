@@ -20,8 +20,8 @@ struct SubmarineSettingsLayout {
 };
 
 // Dialog 129, with relief and contours, and the smaller dialog 179.
-extern const SubmarineSettingsLayout kSubmarineTravelLayout;
-extern const SubmarineSettingsLayout kSubmarineSheetLayout;
+inline constexpr SubmarineSettingsLayout kSubmarineTravelLayout{129, 1003, 1004, 1010, 1011, 1008, 1009};
+inline constexpr SubmarineSettingsLayout kSubmarineSheetLayout{179, 1045, 1046, 0, 0, 1050, 1051};
 
 vd::ui::DialogTemplate SubmarineSettingsTemplate(const SubmarineSettingsLayout& layout);
 

@@ -11,10 +11,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_FILE_COMBO = 1182;
-constexpr int IDC_FILE_BUTTON = 1184;
-constexpr int IDC_REMOVE = 1185;
-constexpr int IDC_COUNT = 1186;
+using namespace infofilelistids;
 
 DialogTemplate InfoFileListTemplate()
 {

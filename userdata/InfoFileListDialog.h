@@ -8,6 +8,14 @@
 
 #include <string>
 
+// The dialog's control ids (template 173).
+namespace infofilelistids {
+inline constexpr int IDC_FILE_COMBO = 1182;
+inline constexpr int IDC_FILE_BUTTON = 1184;
+inline constexpr int IDC_REMOVE = 1185;
+inline constexpr int IDC_COUNT = 1186;
+} // namespace infofilelistids
+
 class CDlgInfoFileList : public vd::Dialog {
 public:
     enum { IDD = 173 };

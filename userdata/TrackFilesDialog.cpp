@@ -13,26 +13,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_REGISTER = 1208;
-constexpr int IDC_TITLE = 1209;
-constexpr int IDC_DATUM = 1210;
-constexpr int IDC_SHOW_TRACKS = 1212;
-constexpr int IDC_DATE = 1213;
-constexpr int IDC_START_POINT = 1218;
-constexpr int IDC_FORMAT = 1219;
-constexpr int IDC_FILE_COUNT = 1220;
-constexpr int IDC_CLEAR_ALL = 1235;
-constexpr int IDC_CANCEL = 1244;
-constexpr int IDC_START_MAP = 1074;
-constexpr int IDC_MAP_SHOWN = 1075;
-constexpr int IDC_SCALE_SHOWN = 1267;
-constexpr int IDC_INTERVAL = 1266;
-constexpr int IDC_INTERVAL_UP = 1265;
-constexpr int IDC_INTERVAL_DOWN = 1264;
-constexpr int IDC_CHOSEN_LIST = 1268;
-constexpr int IDC_CHOSEN_COUNT = 1262;
-constexpr int IDC_CHOSEN_NUMBER = 1263;
-constexpr int IDC_FILE_COMBO = 1269;
+using namespace trackfilesids;
 
 DialogTemplate TrackFilesTemplate()
 {

@@ -8,6 +8,30 @@
 #include <string>
 #include <vector>
 
+// The dialog's control ids (template 176).
+namespace trackfilesids {
+inline constexpr int IDC_REGISTER = 1208;
+inline constexpr int IDC_TITLE = 1209;
+inline constexpr int IDC_DATUM = 1210;
+inline constexpr int IDC_SHOW_TRACKS = 1212;
+inline constexpr int IDC_DATE = 1213;
+inline constexpr int IDC_START_POINT = 1218;
+inline constexpr int IDC_FORMAT = 1219;
+inline constexpr int IDC_FILE_COUNT = 1220;
+inline constexpr int IDC_CLEAR_ALL = 1235;
+inline constexpr int IDC_CANCEL = 1244;
+inline constexpr int IDC_START_MAP = 1074;
+inline constexpr int IDC_MAP_SHOWN = 1075;
+inline constexpr int IDC_SCALE_SHOWN = 1267;
+inline constexpr int IDC_INTERVAL = 1266;
+inline constexpr int IDC_INTERVAL_UP = 1265;
+inline constexpr int IDC_INTERVAL_DOWN = 1264;
+inline constexpr int IDC_CHOSEN_LIST = 1268;
+inline constexpr int IDC_CHOSEN_COUNT = 1262;
+inline constexpr int IDC_CHOSEN_NUMBER = 1263;
+inline constexpr int IDC_FILE_COMBO = 1269;
+} // namespace trackfilesids
+
 class CDlgTrackFiles : public vd::Dialog {
 public:
     enum { IDD = 176 };

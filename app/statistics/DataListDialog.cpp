@@ -10,9 +10,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_LIST = 1406;
-constexpr int IDC_NOTE = 1407;
-constexpr int IDC_SORT = 1423;
+using namespace datalistids;
 
 DialogTemplate DataListTemplate()
 {

@@ -9,6 +9,13 @@
 #include <array>
 #include <string>
 
+// The dialog's control ids (template 223).
+namespace datalistids {
+inline constexpr int IDC_LIST = 1406;
+inline constexpr int IDC_NOTE = 1407;
+inline constexpr int IDC_SORT = 1423;
+} // namespace datalistids
+
 class CDlgDistanceList : public vd::Dialog {
 public:
     enum { IDD = 223 };

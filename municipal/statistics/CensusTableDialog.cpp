@@ -12,9 +12,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_TABLE = 1000;
-constexpr int IDC_POSITION = 1001;
-constexpr int IDC_NAME = 1002;
+using namespace censustableids;
 
 DialogTemplate TableDataTemplate()
 {

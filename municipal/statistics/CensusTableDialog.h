@@ -8,6 +8,13 @@
 #include <string>
 #include <vector>
 
+// The dialog's control ids (template 231).
+namespace censustableids {
+inline constexpr int IDC_TABLE = 1000;
+inline constexpr int IDC_POSITION = 1001;
+inline constexpr int IDC_NAME = 1002;
+} // namespace censustableids
+
 class CDlgTableData : public vd::Dialog {
 public:
     enum { IDD = 231 };

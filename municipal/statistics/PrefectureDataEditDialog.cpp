@@ -11,8 +11,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_CATALOGUE = 1492;
-constexpr int IDC_EDIT_CATALOGUE = 1494;
+using namespace prefecturedataeditids;
 
 DialogTemplate DataEditTemplate()
 {

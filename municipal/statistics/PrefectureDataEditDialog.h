@@ -5,6 +5,12 @@
 
 #include <string>
 
+// The dialog's control ids (template 230).
+namespace prefecturedataeditids {
+inline constexpr int IDC_CATALOGUE = 1492;
+inline constexpr int IDC_EDIT_CATALOGUE = 1494;
+} // namespace prefecturedataeditids
+
 class CDlgLclDataUpdt : public vd::Dialog {
 public:
     enum { IDD = 230 };

@@ -11,8 +11,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_FIRST_VALUE = 1440;
-constexpr int IDC_DATA_NAME = 1487;
+using namespace prefecturedataentryids;
 
 const char* const kCaption = "都道府県別データ";
 

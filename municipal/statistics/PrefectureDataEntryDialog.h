@@ -6,6 +6,12 @@
 #include <array>
 #include <string>
 
+// The dialog's control ids (template 229).
+namespace prefecturedataentryids {
+inline constexpr int IDC_FIRST_VALUE = 1440;
+inline constexpr int IDC_DATA_NAME = 1487;
+} // namespace prefecturedataentryids
+
 class CDlgLclDataRgst : public vd::Dialog {
 public:
     enum { IDD = 229 };

@@ -10,24 +10,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_CATALOGUE = 1424;
-constexpr int IDC_BLACK = 1425;
-constexpr int IDC_BLUE = 1427;
-constexpr int IDC_DATA_TYPE = 1432;
-constexpr int IDC_BORDERS = 1433;
-constexpr int IDC_GREY = 1434;
-constexpr int IDC_GREEN = 1436;
-constexpr int IDC_SHOW = 1491;
-constexpr int IDC_GRATICULE = 1493;
-constexpr int IDC_DATA_NAME = 1495;
-constexpr int IDC_RAW_VALUES = 1497;
-constexpr int IDC_FIRST_KIND = 1508;
-constexpr int IDC_LAST_KIND = 1518;
-constexpr int IDC_WHITE = 1000;
-constexpr int IDC_TRANSPARENT = 1001;
-constexpr int IDC_CHOROPLETH = 1002;
-constexpr int IDC_FIVE_CLASSES = 1003;
-constexpr int IDC_TEN_CLASSES = 1004;
+using namespace statisticsdisplayids;
 
 const char* const kNumericType = "種別：数値型データ";
 const char* const kNumericValues = "入力した数値";
@@ -66,11 +49,11 @@ DialogTemplate LocalDataDisplayTemplate()
         radioButton(1518, "円ｸﾞﾗﾌ(対県面積の最大値比)"),
         groupBox(vd::IDC_STATIC, "文字・グラフの色"),
         firstOfGroup(radioButton(IDC_BLACK, "黒")),
-        radioButton(1426, "赤"),
+        radioButton(IDC_RED, "赤"),
         radioButton(IDC_BLUE, "青"),
         firstOfGroup(checkBox(IDC_BORDERS, "県界")),
         firstOfGroup(radioButton(IDC_GREY, "灰")),
-        radioButton(1435, "橙"),
+        radioButton(IDC_ORANGE, "橙"),
         radioButton(IDC_GREEN, "緑"),
         firstOfGroup(checkBox(IDC_GRATICULE, "緯線・経線")),
         groupBox(vd::IDC_STATIC, "文字の背景"),

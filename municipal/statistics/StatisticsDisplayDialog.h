@@ -6,6 +6,30 @@
 
 #include <string>
 
+// The dialog's control ids (template 228).
+namespace statisticsdisplayids {
+inline constexpr int IDC_CATALOGUE = 1424;
+inline constexpr int IDC_BLACK = 1425;
+inline constexpr int IDC_RED = 1426;
+inline constexpr int IDC_BLUE = 1427;
+inline constexpr int IDC_DATA_TYPE = 1432;
+inline constexpr int IDC_BORDERS = 1433;
+inline constexpr int IDC_GREY = 1434;
+inline constexpr int IDC_ORANGE = 1435;
+inline constexpr int IDC_GREEN = 1436;
+inline constexpr int IDC_SHOW = 1491;
+inline constexpr int IDC_GRATICULE = 1493;
+inline constexpr int IDC_DATA_NAME = 1495;
+inline constexpr int IDC_RAW_VALUES = 1497;
+inline constexpr int IDC_FIRST_KIND = 1508;
+inline constexpr int IDC_LAST_KIND = 1518;
+inline constexpr int IDC_WHITE = 1000;
+inline constexpr int IDC_TRANSPARENT = 1001;
+inline constexpr int IDC_CHOROPLETH = 1002;
+inline constexpr int IDC_FIVE_CLASSES = 1003;
+inline constexpr int IDC_TEN_CLASSES = 1004;
+} // namespace statisticsdisplayids
+
 class CDlgLocalDataDsp : public vd::Dialog {
 public:
     enum { IDD = 228 };

@@ -5,6 +5,7 @@
 
 #include "contracts/tovendlg.h"
 #include "dialogs/PlaceSearchDialog.h"
+#include "dialogs/SearchOutputFileDialog.h"
 #include "platform/text/StringOps.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/FileDialog.h"
@@ -41,13 +42,14 @@ TEST_F(PlaceSearch, PlaceNameClassesKeepTheirCodesAndTheAnswerCarriesThem)
         EXPECT_EQ(d.text(vd::IDOK), "検索");
         EXPECT_TRUE(d.isChecked(IDC_DISPLAY_ONLY));
         vd::DialogDriver page = d.page(CDlgSearchPlaceName::IDD);
-        page.selectComboText(1001, "自然地名");
-        page.selectComboText(1002, "湖沼･河川･湖･岸地形");
-        page.selectComboText(1003, "滝");
-        seen = {page.text(1010), page.text(1011), page.text(1012)};
-        page.selectCombo(1005, 25);
-        page.setComboEditText(1007, "26100");
-        page.setText(1004, "音羽|の");
+        page.selectComboText(searchplacenameids::IDC_MAJOR, "自然地名");
+        page.selectComboText(searchplacenameids::IDC_MIDDLE, "湖沼･河川･湖･岸地形");
+        page.selectComboText(searchplacenameids::IDC_MINOR, "滝");
+        seen = {page.text(searchplacenameids::IDC_MAJOR_CODE), page.text(searchplacenameids::IDC_MIDDLE_CODE),
+                page.text(searchplacenameids::IDC_MINOR_CODE)};
+        page.selectCombo(searchplacenameids::IDC_PREFECTURE, 25);
+        page.setComboEditText(searchplacenameids::IDC_GOVERNMENT, "26100");
+        page.setText(searchplacenameids::IDC_TEXT, "音羽|の");
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Fresh(), "0|1|2|3|2|7|25|1|0|0||自然地名|湖沼･河川･湖･岸地形|滝|26100|26|京都府|音羽｜の");
@@ -58,9 +60,9 @@ TEST_F(PlaceSearch, PublicFacilitiesAreMajorSevenWithTheSingleMiddleClassThree)
 {
     script->answerDialog(kModule, CDlgPlaceSearch::IDD, [&](vd::DialogDriver& d) {
         vd::DialogDriver page = d.page(CDlgSearchPlaceName::IDD);
-        page.selectComboText(1001, "公共施設");
-        page.selectComboText(1002, "建物");
-        page.selectComboText(1003, "動植物園");
+        page.selectComboText(searchplacenameids::IDC_MAJOR, "公共施設");
+        page.selectComboText(searchplacenameids::IDC_MIDDLE, "建物");
+        page.selectComboText(searchplacenameids::IDC_MINOR, "動植物園");
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Fresh(), "0|1|2|7|3|14|-1|1|0|0||公共施設|建物|動植物園||||");
@@ -71,14 +73,14 @@ TEST_F(PlaceSearch, FacilityTabAnswersKindOneWithSevenInFieldThree)
     script->answerDialog(kModule, CDlgPlaceSearch::IDD, [&](vd::DialogDriver& d) {
         d.selectTab(IDC_TAB, 1);
         EXPECT_EQ(d.text(vd::IDOK), "検索");
-        EXPECT_TRUE(d.page(CDlgSearchFacility::IDD).isVisible(1017));
-        EXPECT_FALSE(d.page(CDlgSearchPlaceName::IDD).isVisible(1001));
+        EXPECT_TRUE(d.page(CDlgSearchFacility::IDD).isVisible(searchfacilityids::IDC_MAJOR));
+        EXPECT_FALSE(d.page(CDlgSearchPlaceName::IDD).isVisible(searchplacenameids::IDC_MAJOR));
         vd::DialogDriver page = d.page(CDlgSearchFacility::IDD);
-        page.selectComboText(1017, "消防署");
-        page.selectComboText(1018, "消防署");
-        EXPECT_EQ(page.text(1015), "15");
-        EXPECT_EQ(page.text(1016), " 2");
-        page.selectCombo(1020, 0);
+        page.selectComboText(searchfacilityids::IDC_MAJOR, "消防署");
+        page.selectComboText(searchfacilityids::IDC_MINOR, "消防署");
+        EXPECT_EQ(page.text(searchfacilityids::IDC_MAJOR_CODE), "15");
+        EXPECT_EQ(page.text(searchfacilityids::IDC_MINOR_CODE), " 2");
+        page.selectCombo(searchfacilityids::IDC_PREFECTURE, 0);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Fresh(), "1|1|2|7|15|2|0|1|0|1||消防署|消防署|||1|北海道|");
@@ -89,8 +91,10 @@ TEST_F(PlaceSearch, PreviousConditionsReturnToTheirPageAndClearKeepsTheText)
     std::vector<std::string> shown;
     script->answerDialog(kModule, CDlgPlaceSearch::IDD, [&](vd::DialogDriver& d) {
         vd::DialogDriver page = d.page(CDlgSearchPlaceName::IDD);
-        shown = {page.text(1001), page.text(1002), page.text(1003), page.text(1005), page.text(1007), page.text(1004)};
-        page.click(1032);
+        shown = {page.text(searchplacenameids::IDC_MAJOR),      page.text(searchplacenameids::IDC_MIDDLE),
+                 page.text(searchplacenameids::IDC_MINOR),      page.text(searchplacenameids::IDC_PREFECTURE),
+                 page.text(searchplacenameids::IDC_GOVERNMENT), page.text(searchplacenameids::IDC_TEXT)};
+        page.click(searchplacenameids::IDC_CLEAR);
         d.click(vd::IDOK);
     });
     const std::string answer = search(210, 0, 1, 120, 0, 3, 2, 7, 12, "13101", "山", "c:\\out.ymd|自然地名|湖沼･河川･湖･岸地形|滝");
@@ -105,10 +109,10 @@ TEST_F(PlaceSearch, DisplayTabOpensWithOkAndEchoesTheCallerWithoutASearchKind)
     script->answerDialog(kModule, CDlgPlaceSearch::IDD, [&](vd::DialogDriver& d) {
         okText = d.text(vd::IDOK);
         vd::DialogDriver page = d.page(CDlgSearchDisplay::IDD);
-        checks = {page.isChecked(1029), page.isChecked(1019)};
-        EXPECT_TRUE(page.isVisible(1028));
-        page.click(1031);
-        page.click(1018);
+        checks = {page.isChecked(searchdisplayids::IDC_SHEET_AND_WIDE), page.isChecked(searchdisplayids::IDC_MEDIUM)};
+        EXPECT_TRUE(page.isVisible(searchdisplayids::IDC_HIDDEN));
+        page.click(searchdisplayids::IDC_ENLARGED_ONLY);
+        page.click(searchdisplayids::IDC_LARGE);
         d.click(vd::IDOK);
     });
     const std::string answer = search(122, 0, 0, 5, -1, 4, 2, 9, 3, "0120", "駅", "|交通施設|鉄道･鉄道施設|普通鉄道駅");
@@ -170,21 +174,24 @@ TEST_F(PlaceSearch, OutputFilePanelFollowsTheSelection)
     std::vector<std::string> okTexts;
     script->answerFileDialog(existingWin, [&](vd::FileDialog& f) {
         vd::DialogDriver panel(f);
-        EXPECT_EQ(panel.text(1158), "公共施設ﾃｰﾌﾞﾙ形式(csv)");
-        EXPECT_EQ(panel.text(1161), "120");
+        EXPECT_EQ(panel.text(searchoutputfileids::IDC_FORMAT_CSV), "公共施設ﾃｰﾌﾞﾙ形式(csv)");
+        EXPECT_EQ(panel.text(searchoutputfileids::IDC_ELEVATION), "120");
         okTexts.push_back(f.controlText(vd::IDOK));
         f.selectionChanged(existingWin);
-        infos.push_back(panel.text(1151));
-        checks.push_back({panel.isChecked(1154), panel.isChecked(1158)});
+        infos.push_back(panel.text(searchoutputfileids::IDC_FILE_INFO));
+        checks.push_back(
+            {panel.isChecked(searchoutputfileids::IDC_APPEND), panel.isChecked(searchoutputfileids::IDC_FORMAT_CSV)});
         okTexts.push_back(f.controlText(vd::IDOK));
         f.selectionChanged(HomeWin() + "none.csv");
-        infos.push_back(panel.text(1151));
-        checks.push_back({panel.isChecked(1155), panel.isChecked(1158)});
+        infos.push_back(panel.text(searchoutputfileids::IDC_FILE_INFO));
+        checks.push_back(
+            {panel.isChecked(searchoutputfileids::IDC_NEW), panel.isChecked(searchoutputfileids::IDC_FORMAT_CSV)});
         f.selectionChanged(HomeWin() + "old.ymd.bak");
-        checks.push_back({panel.isChecked(1154), panel.isChecked(1157)});
-        panel.click(1154);
+        checks.push_back(
+            {panel.isChecked(searchoutputfileids::IDC_APPEND), panel.isChecked(searchoutputfileids::IDC_FORMAT_YMD)});
+        panel.click(searchoutputfileids::IDC_APPEND);
         okTexts.push_back(f.controlText(vd::IDOK));
-        panel.click(1155);
+        panel.click(searchoutputfileids::IDC_NEW);
         okTexts.push_back(f.controlText(vd::IDOK));
         f.selectionChanged(existingWin);
     });

@@ -6,6 +6,7 @@
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/UiScript.h"
 #include "submarine/OmbriskModule.h"
+#include "submarine/SubmarineSettingsDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,10 @@ namespace fs = std::filesystem;
 namespace {
 
 using Actions = std::function<void(vd::DialogDriver&)>;
+
+// The larger dialog, with relief and contours, and the smaller one.
+const SubmarineSettingsLayout& kTravel = kSubmarineTravelLayout;
+const SubmarineSettingsLayout& kSheet = kSubmarineSheetLayout;
 
 struct Call {
     int show, method, relief, contour;
@@ -40,45 +45,57 @@ TEST(SubmarineSettings, EachControlChangesItsField)
     auto ok = [](vd::DialogDriver& d) { d.click(vd::IDOK); };
     const Case cases[] = {
         {"as passed", true, {1, 2, 1, 0, "D:\\sea\\"}, ok, "1|2|1|0|0|D:\\sea\\"},
-        {"toggles and a radio", true, {1, 2, 1, 0, "D:\\sea\\"},
+        {"toggles and a radio",
+         true,
+         {1, 2, 1, 0, "D:\\sea\\"},
          [](vd::DialogDriver& d) {
-             d.click(1003);
-             d.click(1010);
-             d.click(1011);
-             d.click(1005);
+             d.click(kTravel.show);
+             d.click(kTravel.relief);
+             d.click(kTravel.contour);
+             d.click(kTravel.firstMethod + 1);
              d.click(vd::IDOK);
          },
          "0|1|0|1|0|D:\\sea\\"},
-        {"a value other than 0 toggles to 0", true, {7, 0, 5, 0, ""},
+        {"a value other than 0 toggles to 0",
+         true,
+         {7, 0, 5, 0, ""},
          [](vd::DialogDriver& d) {
-             d.click(1003);
-             d.click(1010);
+             d.click(kTravel.show);
+             d.click(kTravel.relief);
              d.click(vd::IDOK);
          },
          "0|0|0|0|0|"},
         {"method 4 stays 4", true, {0, 4, 0, 0, ""}, ok, "0|4|0|0|0|"},
-        {"a typed folder", true, {0, 0, 0, 0, "D:\\sea\\"},
+        {"a typed folder",
+         true,
+         {0, 0, 0, 0, "D:\\sea\\"},
          [](vd::DialogDriver& d) {
-             d.setText(1008, "E:\\depth\\");
+             d.setText(kTravel.folder, "E:\\depth\\");
              d.click(vd::IDOK);
          },
          "0|0|0|0|0|E:\\depth\\"},
         {"cancel", true, {1, 1, 1, 1, "D:\\sea\\"}, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); }, ""},
         {"the smaller dialog: relief and contours 0", false, {1, 3, 1, 1, "D:\\sea\\"}, ok, "1|3|0|0|0|D:\\sea\\"},
-        {"the smaller dialog's controls", false, {0, 3, 0, 0, ""},
+        {"the smaller dialog's controls",
+         false,
+         {0, 3, 0, 0, ""},
          [](vd::DialogDriver& d) {
-             d.click(1045);
-             d.click(1046);
-             d.setText(1050, "F:\\x\\");
+             d.click(kSheet.show);
+             d.click(kSheet.firstMethod);
+             d.setText(kSheet.folder, "F:\\x\\");
              d.click(vd::IDOK);
          },
          "1|0|0|0|0|F:\\x\\"},
-        {"the smaller dialog's cancel", false, {0, 3, 0, 0, ""}, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); }, ""},
+        {"the smaller dialog's cancel",
+         false,
+         {0, 3, 0, 0, ""},
+         [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); },
+         ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         auto script = vd::ui::Script::install();
-        script->answerDialog(kOmbriskModule, c.larger ? 129 : 179, c.actions);
+        script->answerDialog(kOmbriskModule, c.larger ? kTravel.templateId : kSheet.templateId, c.actions);
         EXPECT_EQ(c.larger ? RunTvl(c.call) : RunSet(c.call), c.expected);
         EXPECT_TRUE(script->unanswered().empty());
     }
@@ -92,9 +109,19 @@ TEST(SubmarineSettings, OpensWithTheSettingsShown)
         std::vector<int> checked, unchecked;
     };
     const Case cases[] = {
-        {129, {1, 2, 1, 0, "D:\\sea\\"}, {1003, 1006, 1010}, {1004, 1005, 1007, 1011}},
-        {129, {0, 4, 0, 1, ""}, {1011}, {1003, 1004, 1005, 1006, 1007, 1010}},
-        {179, {1, 0, 1, 1, "D:\\sea\\"}, {1045, 1046}, {1047, 1048, 1049}},
+        {kTravel.templateId,
+         {1, 2, 1, 0, "D:\\sea\\"},
+         {kTravel.show, kTravel.firstMethod + 2, kTravel.relief},
+         {kTravel.firstMethod, kTravel.firstMethod + 1, kTravel.firstMethod + 3, kTravel.contour}},
+        {kTravel.templateId,
+         {0, 4, 0, 1, ""},
+         {kTravel.contour},
+         {kTravel.show, kTravel.firstMethod, kTravel.firstMethod + 1, kTravel.firstMethod + 2, kTravel.firstMethod + 3,
+          kTravel.relief}},
+        {kSheet.templateId,
+         {1, 0, 1, 1, "D:\\sea\\"},
+         {kSheet.show, kSheet.firstMethod},
+         {kSheet.firstMethod + 1, kSheet.firstMethod + 2, kSheet.firstMethod + 3}},
     };
     for (const Case& c : cases) {
         auto script = vd::ui::Script::install();
@@ -106,10 +133,10 @@ TEST(SubmarineSettings, OpensWithTheSettingsShown)
                 EXPECT_TRUE(d.isChecked(id)) << id;
             for (int id : c.unchecked)
                 EXPECT_FALSE(d.isChecked(id)) << id;
-            EXPECT_EQ(d.text(c.templateId == 129 ? 1008 : 1050), c.call.folder);
+            EXPECT_EQ(d.text(c.templateId == kTravel.templateId ? kTravel.folder : kSheet.folder), c.call.folder);
             d.click(vd::IDCANCEL);
         });
-        c.templateId == 129 ? RunTvl(c.call) : RunSet(c.call);
+        c.templateId == kTravel.templateId ? RunTvl(c.call) : RunSet(c.call);
         EXPECT_TRUE(seen);
     }
 }
@@ -124,11 +151,11 @@ TEST(SubmarineSettings, PickingAFileNamesItsFolderAndMakesSeaFloorAtOnce)
     // even though the settings are then cancelled.
     script->cancelFileDialog();
     script->answerFileDialog(depth.win + "DP34_135.txt");
-    script->answerDialog(kOmbriskModule, 129, [&](vd::DialogDriver& d) {
-        d.click(1009);
-        EXPECT_EQ(d.text(1008), "D:\\old\\");
-        d.click(1009);
-        EXPECT_EQ(d.text(1008), depth.win);
+    script->answerDialog(kOmbriskModule, kTravel.templateId, [&](vd::DialogDriver& d) {
+        d.click(kTravel.pick);
+        EXPECT_EQ(d.text(kTravel.folder), "D:\\old\\");
+        d.click(kTravel.pick);
+        EXPECT_EQ(d.text(kTravel.folder), depth.win);
         EXPECT_TRUE(fs::is_directory(depth.linux / "SeaFloor"));
         d.click(vd::IDCANCEL);
     });
@@ -147,8 +174,8 @@ TEST(SubmarineSettings, PickingAFileNamesItsFolderAndMakesSeaFloorAtOnce)
     fs::remove_all(depth.linux / "SeaFloor");
     fs::create_directories(depth.linux / "SEAFLOOR");
     script->answerFileDialog(depth.win + "DP34_135.txt");
-    script->answerDialog(kOmbriskModule, 179, [](vd::DialogDriver& d) {
-        d.click(1051);
+    script->answerDialog(kOmbriskModule, kSheet.templateId, [](vd::DialogDriver& d) {
+        d.click(kSheet.pick);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(RunSet({1, 0, 0, 0, ""}), "1|0|0|0|0|" + depth.win);

@@ -9,6 +9,7 @@
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/UiScript.h"
 #include "userdata/InfoFileListDialog.h"
+#include "userdata/TrackFilesDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +51,7 @@ protected:
     }
     static std::vector<std::string> ListEntries(vd::DialogDriver& d)
     {
-        auto* list = d.dialog().item<vd::ListBox>(1268);
+        auto* list = d.dialog().item<vd::ListBox>(trackfilesids::IDC_CHOSEN_LIST);
         std::vector<std::string> entries;
         for (int i = 0; i < list->GetCount(); ++i)
             entries.push_back(list->GetText(i));
@@ -93,25 +94,25 @@ TEST_F(TrackDialogs, SettingsGoInAndAPickedTrackIsAppended)
     doc->m_nTrackScaleKm = 5;
     doc->m_strTrackStartMap = "NOW";
     Choose({0, 3}, {"朝", "夕"});
-    script->answerDialog(176, [&](vd::DialogDriver& d) {
+    script->answerDialog(CDlgTrackFiles::IDD, [&](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "   トラックファイル の登録・選択");
-        EXPECT_TRUE(d.isChecked(1212));
-        EXPECT_TRUE(d.isChecked(1075));
-        EXPECT_TRUE(d.isChecked(1267));
-        EXPECT_EQ(d.text(1266), " 5km");
+        EXPECT_TRUE(d.isChecked(trackfilesids::IDC_SHOW_TRACKS));
+        EXPECT_TRUE(d.isChecked(trackfilesids::IDC_MAP_SHOWN));
+        EXPECT_TRUE(d.isChecked(trackfilesids::IDC_SCALE_SHOWN));
+        EXPECT_EQ(d.text(trackfilesids::IDC_INTERVAL), " 5km");
         EXPECT_EQ(ListEntries(d), (std::vector<std::string>{" 皇居から上野", "ログ4"}));
-        EXPECT_EQ(d.text(1262), "    2");
+        EXPECT_EQ(d.text(trackfilesids::IDC_CHOSEN_COUNT), "    2");
         // The last chosen file described under the current file's number.
-        EXPECT_EQ(d.text(1209), "ログ1");
-        EXPECT_EQ(d.text(1220), "  No=1/4");
-        d.selectCombo(1269, 1);
-        EXPECT_EQ(d.text(1209), "POTﾄﾗｯｸ2");
-        EXPECT_EQ(d.text(1210), "WGS-84");
-        EXPECT_EQ(d.text(1213), "10-DEC-26");
-        EXPECT_EQ(d.text(1218), "35,40,52,139,46,01");
-        EXPECT_EQ(d.text(1219), "D'M'S");
-        EXPECT_EQ(d.text(1220), "  No=2/4");
-        d.click(1074);
+        EXPECT_EQ(d.text(trackfilesids::IDC_TITLE), "ログ1");
+        EXPECT_EQ(d.text(trackfilesids::IDC_FILE_COUNT), "  No=1/4");
+        d.selectCombo(trackfilesids::IDC_FILE_COMBO, 1);
+        EXPECT_EQ(d.text(trackfilesids::IDC_TITLE), "POTﾄﾗｯｸ2");
+        EXPECT_EQ(d.text(trackfilesids::IDC_DATUM), "WGS-84");
+        EXPECT_EQ(d.text(trackfilesids::IDC_DATE), "10-DEC-26");
+        EXPECT_EQ(d.text(trackfilesids::IDC_START_POINT), "35,40,52,139,46,01");
+        EXPECT_EQ(d.text(trackfilesids::IDC_FORMAT), "D'M'S");
+        EXPECT_EQ(d.text(trackfilesids::IDC_FILE_COUNT), "  No=2/4");
+        d.click(trackfilesids::IDC_START_MAP);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc->RunTrackDialog(), 1);
@@ -138,32 +139,33 @@ TEST_F(TrackDialogs, TheEndsOfTheDialog)
     Choose({2, 0}, {"R", "T"});
     doc->m_nTrackSelectedPos = 1;
     // Cancel changes nothing.
-    script->answerDialog(176, [](vd::DialogDriver& d) {
-        d.selectCombo(1269, 3);
-        d.click(1244);
+    script->answerDialog(CDlgTrackFiles::IDD, [](vd::DialogDriver& d) {
+        d.selectCombo(trackfilesids::IDC_FILE_COMBO, 3);
+        d.click(trackfilesids::IDC_CANCEL);
     });
     EXPECT_EQ(doc->RunTrackDialog(), -1);
     EXPECT_EQ(doc->m_strTrackFile, paths[2]);
     EXPECT_EQ(doc->m_nTrackCurrent, 2);
     EXPECT_EQ(doc->m_bDialogOpen, 0);
     // A chosen track picked from the list: the same current track takes the new position.
-    script->answerDialog(176, [](vd::DialogDriver& d) {
-        d.selectList(1268, 1);
-        EXPECT_EQ(d.text(1262), " 2/2");
-        EXPECT_EQ(d.text(1263), "(No.1)");
-        EXPECT_EQ(d.text(1218), "N3540.87 E13946.01");
+    script->answerDialog(CDlgTrackFiles::IDD, [](vd::DialogDriver& d) {
+        d.selectList(trackfilesids::IDC_CHOSEN_LIST, 1);
+        EXPECT_EQ(d.text(trackfilesids::IDC_CHOSEN_COUNT), " 2/2");
+        EXPECT_EQ(d.text(trackfilesids::IDC_CHOSEN_NUMBER), "(No.1)");
+        EXPECT_EQ(d.text(trackfilesids::IDC_START_POINT), "N3540.87 E13946.01");
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc->RunTrackDialog(), 1);
     EXPECT_EQ(doc->m_nTrackSelectedPos, 2);
     EXPECT_EQ(Chosen(), (std::vector<int>{2, 0}));
     // A double click asks for the track's profile and makes it current.
-    script->answerDialog(176, [](vd::DialogDriver& d) { d.doubleClickList(1268, 1); });
+    script->answerDialog(CDlgTrackFiles::IDD,
+                         [](vd::DialogDriver& d) { d.doubleClickList(trackfilesids::IDC_CHOSEN_LIST, 1); });
     EXPECT_EQ(doc->RunTrackDialog(), 1);
     EXPECT_EQ(doc->m_nTrackCurrent, 0);
     EXPECT_EQ(Chosen(), (std::vector<int>{2, 0, 0}));
     // "すべて取消": no current track, no titles, the list is out of use.
-    script->answerDialog(176, [](vd::DialogDriver& d) { d.click(1235); });
+    script->answerDialog(CDlgTrackFiles::IDD, [](vd::DialogDriver& d) { d.click(trackfilesids::IDC_CLEAR_ALL); });
     EXPECT_EQ(doc->RunTrackDialog(), 1);
     EXPECT_EQ(doc->m_nTrackCurrent, -1);
     EXPECT_EQ(doc->m_nTrackTitleCount, 0);
@@ -181,9 +183,9 @@ TEST_F(TrackDialogs, TheSixtyFifthTrackKeepsSixtyFour)
     doc->m_nTrackTitleCount = 64;
     doc->m_nTrackCurrent = 0;
     doc->m_strTrackFile = paths[0];
-    script->answerDialog(176, [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(1262), "    64");
-        d.selectCombo(1269, 2);
+    script->answerDialog(CDlgTrackFiles::IDD, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.text(trackfilesids::IDC_CHOSEN_COUNT), "    64");
+        d.selectCombo(trackfilesids::IDC_FILE_COMBO, 2);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc->RunTrackDialog(), 1);
@@ -200,13 +202,15 @@ TEST_F(TrackDialogs, IntervalButtons)
         int from, button, to;
         const char* shown;
     };
-    const Case cases[] = {{9, 1265, 10, " 10km"}, {10, 1265, 15, " 15km"}, {15, 1264, 10, "10km"},
-                          {12, 1264, 10, "10km"}, {10, 1264, 9, " 9km"},   {1, 1264, 1, " 1km"}};
+    const Case cases[] = {
+        {9, trackfilesids::IDC_INTERVAL_UP, 10, " 10km"},   {10, trackfilesids::IDC_INTERVAL_UP, 15, " 15km"},
+        {15, trackfilesids::IDC_INTERVAL_DOWN, 10, "10km"}, {12, trackfilesids::IDC_INTERVAL_DOWN, 10, "10km"},
+        {10, trackfilesids::IDC_INTERVAL_DOWN, 9, " 9km"},  {1, trackfilesids::IDC_INTERVAL_DOWN, 1, " 1km"}};
     for (const Case& c : cases) {
         doc->m_nTrackScaleKm = c.from;
-        script->answerDialog(176, [&](vd::DialogDriver& d) {
+        script->answerDialog(CDlgTrackFiles::IDD, [&](vd::DialogDriver& d) {
             d.click(c.button);
-            EXPECT_EQ(d.text(1266), c.shown) << c.from;
+            EXPECT_EQ(d.text(trackfilesids::IDC_INTERVAL), c.shown) << c.from;
             d.click(vd::IDOK);
         });
         EXPECT_EQ(doc->RunTrackDialog(), 1);
@@ -214,9 +218,9 @@ TEST_F(TrackDialogs, IntervalButtons)
     }
     // The "表示" box shows the interval when it is turned on.
     doc->m_bTrackScaleShown = 0;
-    script->answerDialog(176, [](vd::DialogDriver& d) {
-        d.click(1267);
-        EXPECT_EQ(d.text(1266), " 1km");
+    script->answerDialog(CDlgTrackFiles::IDD, [](vd::DialogDriver& d) {
+        d.click(trackfilesids::IDC_SCALE_SHOWN);
+        EXPECT_EQ(d.text(trackfilesids::IDC_INTERVAL), " 1km");
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc->RunTrackDialog(), 1);
@@ -230,16 +234,16 @@ TEST_F(TrackDialogs, RegisteringAFileMakesItCurrent)
     doc->m_nTrackCurrent = 0;
     const Fixture added = WriteFixture("Evening.LOG", Cp932Lines(trackfixture::Log()));
     script->answerFileDialog(added.winPath);
-    script->answerDialog(173, [](vd::DialogDriver& d) {
+    script->answerDialog(CDlgInfoFileList::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "        トラックファイル");
-        EXPECT_EQ(d.text(1186), "登録数=4");
-        d.click(1184);
+        EXPECT_EQ(d.text(infofilelistids::IDC_COUNT), "登録数=4");
+        d.click(infofilelistids::IDC_FILE_BUTTON);
         d.click(vd::IDOK);
     });
-    script->answerDialog(176, [](vd::DialogDriver& d) {
-        d.click(1208);
-        EXPECT_EQ(d.text(1209), "ログ5");
-        EXPECT_EQ(d.text(1220), "  No=5/5");
+    script->answerDialog(CDlgTrackFiles::IDD, [](vd::DialogDriver& d) {
+        d.click(trackfilesids::IDC_REGISTER);
+        EXPECT_EQ(d.text(trackfilesids::IDC_TITLE), "ログ5");
+        EXPECT_EQ(d.text(trackfilesids::IDC_FILE_COUNT), "  No=5/5");
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc->RunTrackDialog(), 1);
@@ -259,16 +263,16 @@ TEST_F(TrackDialogs, RemovingAFileRenumbersTheChosenTracksEvenOnCancel)
     doc->m_strTrackFile = paths[3];
     doc->m_nTrackCurrent = 3;
     Choose({0, 1, 3}, {"A", "B", "D"});
-    script->answerDialog(173, [](vd::DialogDriver& d) {
-        d.selectCombo(1182, 1);
-        d.click(1185);
+    script->answerDialog(CDlgInfoFileList::IDD, [](vd::DialogDriver& d) {
+        d.selectCombo(infofilelistids::IDC_FILE_COMBO, 1);
+        d.click(infofilelistids::IDC_REMOVE);
     });
-    script->answerDialog(176, [&](vd::DialogDriver& d) {
-        d.click(1208);
+    script->answerDialog(CDlgTrackFiles::IDD, [&](vd::DialogDriver& d) {
+        d.click(trackfilesids::IDC_REGISTER);
         // The list and the combo are read again: the removed track is gone.
         EXPECT_EQ(ListEntries(d), (std::vector<std::string>{" 皇居から上野", "ログ3"}));
-        EXPECT_EQ(d.dialog().item<vd::ComboBox>(1269)->GetCount(), 3);
-        d.click(1244);
+        EXPECT_EQ(d.dialog().item<vd::ComboBox>(trackfilesids::IDC_FILE_COMBO)->GetCount(), 3);
+        d.click(trackfilesids::IDC_CANCEL);
     });
     EXPECT_EQ(doc->RunTrackDialog(), -1);
     EXPECT_EQ(Keys("TrackList", "Track", 4), (std::vector<std::string>{paths[0], paths[2], paths[3], ""}));
@@ -282,20 +286,20 @@ TEST_F(TrackDialogs, RemovingAFileRenumbersTheChosenTracksEvenOnCancel)
 
 TEST_F(TrackDialogs, NoRegisteredFileAndASkippedEntry)
 {
-    script->answerDialog(176, [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.dialog().item<vd::ComboBox>(1269)->GetCount(), 0);
-        EXPECT_EQ(d.text(1220), "登録数=");
-        EXPECT_EQ(d.text(1209), "");
-        d.click(1244);
+    script->answerDialog(CDlgTrackFiles::IDD, [](vd::DialogDriver& d) {
+        EXPECT_EQ(d.dialog().item<vd::ComboBox>(trackfilesids::IDC_FILE_COMBO)->GetCount(), 0);
+        EXPECT_EQ(d.text(trackfilesids::IDC_FILE_COUNT), "登録数=");
+        EXPECT_EQ(d.text(trackfilesids::IDC_TITLE), "");
+        d.click(trackfilesids::IDC_CANCEL);
     });
     EXPECT_EQ(doc->RunTrackDialog(), -1);
 
     FourTracks();
     Choose({0, 9999, 3}, {"A", "B", "D"});
-    script->answerDialog(176, [](vd::DialogDriver& d) {
+    script->answerDialog(CDlgTrackFiles::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(ListEntries(d), (std::vector<std::string>{" 皇居から上野", "ログ4"}));
-        EXPECT_EQ(d.text(1262), "    3");
-        d.click(1244);
+        EXPECT_EQ(d.text(trackfilesids::IDC_CHOSEN_COUNT), "    3");
+        d.click(trackfilesids::IDC_CANCEL);
     });
     EXPECT_EQ(doc->RunTrackDialog(), -1);
 }
@@ -314,11 +318,11 @@ TEST(InfoFileList, ModesNameTheirListAndCaption)
         profile.writeString(c.section, std::string(c.prefix) + "1", "z:\\one.dat");
         profile.writeString(c.section, std::string(c.prefix) + "2", "z:\\two.dat");
         script->answerFileDialog("Z:\\Data\\New.DAT");
-        script->answerDialog(173, [&](vd::DialogDriver& d) {
+        script->answerDialog(CDlgInfoFileList::IDD, [&](vd::DialogDriver& d) {
             EXPECT_EQ(d.caption(), c.caption);
-            EXPECT_EQ(d.text(1186), "登録数=2");
-            d.selectCombo(1182, 1);
-            d.click(1184);
+            EXPECT_EQ(d.text(infofilelistids::IDC_COUNT), "登録数=2");
+            d.selectCombo(infofilelistids::IDC_FILE_COMBO, 1);
+            d.click(infofilelistids::IDC_FILE_BUTTON);
             d.click(vd::IDOK);
         });
         CDlgInfoFileList dialog;
@@ -339,7 +343,7 @@ TEST(InfoFileList, AddingAndRemoving)
     for (int i = 1; i <= 100; ++i)
         profile.writeString("FileList", "File" + std::to_string(i), "z:\\f" + std::to_string(i) + ".dat");
     const auto run = [&](const std::function<void(vd::DialogDriver&)>& actions) {
-        script->answerDialog(173, actions);
+        script->answerDialog(CDlgInfoFileList::IDD, actions);
         CDlgInfoFileList dialog;
         dialog.m_strMode = "POINTNAME";
         return dialog.DoModal();
@@ -348,10 +352,10 @@ TEST(InfoFileList, AddingAndRemoving)
     script->answerFileDialog("z:\\f7.dat");
     script->answerFileDialog("z:\\new.dat");
     run([](vd::DialogDriver& d) {
-        auto* combo = d.dialog().item<vd::ComboBox>(1182);
-        d.click(1184);
+        auto* combo = d.dialog().item<vd::ComboBox>(infofilelistids::IDC_FILE_COMBO);
+        d.click(infofilelistids::IDC_FILE_BUTTON);
         EXPECT_EQ(combo->GetCount(), 100);
-        d.click(1184);
+        d.click(infofilelistids::IDC_FILE_BUTTON);
         EXPECT_EQ(combo->GetCount(), 101);
         d.click(vd::IDOK);
     });
@@ -363,10 +367,10 @@ TEST(InfoFileList, AddingAndRemoving)
     for (int i = 5; i <= 100; ++i)
         profile.writeString("FileList", "File" + std::to_string(i), "");
     EXPECT_EQ(run([](vd::DialogDriver& d) {
-                  d.click(1185);
+                  d.click(infofilelistids::IDC_REMOVE);
                   EXPECT_FALSE(d.ended());
-                  d.selectCombo(1182, 1);
-                  d.click(1185);
+                  d.selectCombo(infofilelistids::IDC_FILE_COMBO, 1);
+                  d.click(infofilelistids::IDC_REMOVE);
               }),
               -1);
     std::vector<std::string> keys;

@@ -8,10 +8,7 @@ namespace {
 
 using vd::ui::DialogUnits;
 
-constexpr int IDC_WHOLE_COUNTRY = 1484; // button 1484 + n stands for field n
-constexpr int IDC_LAST_PREFECTURE = 1531;
-constexpr int IDC_HINT = 1683;
-constexpr int IDC_NOTICE = 1684;
+using namespace areaselectids;
 
 struct PrefectureButton {
     const char* label;

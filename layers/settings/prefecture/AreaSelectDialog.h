@@ -10,6 +10,14 @@
 #include "layers/settings/prefecture/PrefectureFlagList.h"
 #include "platform/ui/Dialog.h"
 
+// The dialog's control ids (template 147).
+namespace areaselectids {
+inline constexpr int IDC_WHOLE_COUNTRY = 1484; // button 1484 + n stands for field n
+inline constexpr int IDC_LAST_PREFECTURE = 1531;
+inline constexpr int IDC_HINT = 1683;
+inline constexpr int IDC_NOTICE = 1684;
+} // namespace areaselectids
+
 class CDlgAreaSelect : public vd::Dialog {
 public:
     enum { IDD = 147 };

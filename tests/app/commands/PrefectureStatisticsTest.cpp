@@ -4,6 +4,7 @@
 // the script, and the data entry and editing commands.
 #include "CommandTestSupport.h"
 
+#include "app/statistics/DataListDialog.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogDriver.h"
@@ -51,7 +52,7 @@ protected:
             out.push_back(r[0]);
         return out;
     }
-    // The ranking list's lines after `presses` presses of 1423, its button and its note.
+    // The ranking list's lines after `presses` presses of its sort button, that button and its note.
     struct Shown {
         std::vector<std::string> lines;
         std::string button, note, caption;
@@ -59,14 +60,14 @@ protected:
     Shown List(int presses)
     {
         Shown shown;
-        script->answerDialog(223, [&](vd::DialogDriver& d) {
+        script->answerDialog(CDlgDistanceList::IDD, [&](vd::DialogDriver& d) {
             for (int i = 0; i < presses; ++i)
-                d.click(1423);
-            auto& list = dynamic_cast<vd::ListBox&>(d.control(1406));
+                d.click(datalistids::IDC_SORT);
+            auto& list = dynamic_cast<vd::ListBox&>(d.control(datalistids::IDC_LIST));
             for (int i = 0; i < list.GetCount(); ++i)
                 shown.lines.push_back(list.GetText(i));
-            shown.button = d.text(1423);
-            shown.note = d.text(1407);
+            shown.button = d.text(datalistids::IDC_SORT);
+            shown.note = d.text(datalistids::IDC_NOTE);
             shown.caption = d.caption();
             flagWhileOpen = doc->m_bLayerDialogOpen;
             d.click(vd::IDOK);

@@ -7,6 +7,7 @@
 #include "platform/ui/DialogDriver.h"
 #include "tests/app/doc/DocumentTestSupport.h"
 #include "tests/userdata/TrackFixtures.h"
+#include "userdata/TrackFilesDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -56,14 +57,15 @@ TEST(TracksCommand, EachKindOpensItsStartSheetAndIsDrawn)
         doctest::WriteBytes(doctest::Home() / "gpslog" / name, Lines(lines));
         profile.writeString("TrackList", "Track1", vd::applicationFolder() + "gpslog\\" + name);
         doc.m_strMapName = "京都及大阪  ";
-        w.run.script->answerDialog(176, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
+        w.run.script->answerDialog(CDlgTrackFiles::IDD, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
         ASSERT_TRUE(ChooseFromMenuBar(w.bar(), kTracksCommand));
         ASSERT_TRUE(waitFor([&doc] { return doc.m_strMapName.starts_with("東京"); }));
         ASSERT_TRUE(w.waitUntilMapShown());
         const QImage withTrack = w.shown();
 
         // "すべて取消" takes the tracks off again and shows the same sheet.
-        w.run.script->answerDialog(176, [](vd::DialogDriver& d) { d.click(1235); });
+        w.run.script->answerDialog(CDlgTrackFiles::IDD,
+                                   [](vd::DialogDriver& d) { d.click(trackfilesids::IDC_CLEAR_ALL); });
         ASSERT_TRUE(ChooseFromMenuBar(w.bar(), kTracksCommand));
         ASSERT_TRUE(waitFor([&doc] { return doc.m_strTrackFile.empty(); }));
         ASSERT_TRUE(w.waitUntilMapShown());
@@ -94,7 +96,7 @@ TEST(TracksCommand, CancelTheMapShownAMapOffAndAnUnreadableStart)
     profile.writeString("TrackList", "Track1", vd::applicationFolder() + "gpslog\\walk.log");
     profile.writeString("TrackList", "Track2", vd::applicationFolder() + "gpslog\\junk.trk");
     const auto choose = [&](vd::ui::Script::DialogActions actions) {
-        w.run.script->answerDialog(176, std::move(actions));
+        w.run.script->answerDialog(CDlgTrackFiles::IDD, std::move(actions));
         const std::size_t dialogs = w.run.script->dialogsRun().size();
         ASSERT_TRUE(ChooseFromMenuBar(w.bar(), kTracksCommand));
         // The menu runs the command once it has closed.
@@ -104,12 +106,12 @@ TEST(TracksCommand, CancelTheMapShownAMapOffAndAnUnreadableStart)
 
     const std::string layerWord = doc.m_strLayerWord;
     // Cancel changes nothing.
-    choose([](vd::DialogDriver& d) { d.click(1244); });
+    choose([](vd::DialogDriver& d) { d.click(trackfilesids::IDC_CANCEL); });
     EXPECT_TRUE(doc.m_strTrackFile.empty());
     EXPECT_EQ(doc.m_nTrackDisplay, 0);
     // Tracks not shown: the settings are kept, the map stays.
     choose([](vd::DialogDriver& d) {
-        d.click(1212);
+        d.click(trackfilesids::IDC_SHOW_TRACKS);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc.m_nTrackDisplay, 0);
@@ -117,7 +119,7 @@ TEST(TracksCommand, CancelTheMapShownAMapOffAndAnUnreadableStart)
     EXPECT_EQ(doc.m_strMapName, startMap);
     // "表示中の地図": the map shown is drawn again, now with the track.
     choose([](vd::DialogDriver& d) {
-        d.click(1075);
+        d.click(trackfilesids::IDC_MAP_SHOWN);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc.m_nTrackDisplay, 1);
@@ -125,8 +127,8 @@ TEST(TracksCommand, CancelTheMapShownAMapOffAndAnUnreadableStart)
     EXPECT_EQ(doc.m_strMapName, startMap);
     // A start point without numbers gives no sheet: the map stays.
     choose([](vd::DialogDriver& d) {
-        d.click(1074);
-        d.selectCombo(1269, 1);
+        d.click(trackfilesids::IDC_START_MAP);
+        d.selectCombo(trackfilesids::IDC_FILE_COMBO, 1);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc.m_strTrackFile, vd::applicationFolder() + "gpslog\\junk.trk");

@@ -1,6 +1,7 @@
 // The prefecture selection as the program uses it: through Pelmora's export, with the dialog
 // answered by the script as a user would click it.
 #include "contracts/pelmora.h"
+#include "layers/settings/prefecture/AreaSelectDialog.h"
 #include "layers/settings/prefecture/PrefectureFlagList.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/ui/DialogDriver.h"
@@ -11,11 +12,17 @@
 
 namespace {
 
-constexpr int kWhole = 1484;
-constexpr int kHokkaido = 1485;
-constexpr int kTokyo = 1497;
-constexpr int kOsaka = 1511;
-constexpr int kOkinawa = 1531;
+using namespace areaselectids;
+
+// The button of prefecture field n follows the whole country's.
+constexpr int kWhole = IDC_WHOLE_COUNTRY;
+constexpr int kHokkaido = IDC_WHOLE_COUNTRY + 1;
+constexpr int kIwate = IDC_WHOLE_COUNTRY + 3;
+constexpr int kTokyo = IDC_WHOLE_COUNTRY + 13;
+constexpr int kKanagawa = IDC_WHOLE_COUNTRY + 14;
+constexpr int kOsaka = IDC_WHOLE_COUNTRY + 27;
+constexpr int kKagoshima = IDC_WHOLE_COUNTRY + 46;
+constexpr int kOkinawa = IDC_LAST_PREFECTURE;
 
 class AreaSelect : public ::testing::Test {
 protected:
@@ -28,7 +35,7 @@ protected:
     }
     void Answer(std::function<void(vd::DialogDriver&)> actions)
     {
-        script->answerDialog("Pelmora", 147, std::move(actions));
+        script->answerDialog("Pelmora", CDlgAreaSelect::IDD, std::move(actions));
     }
     // The buttons shown pressed, by field.
     static std::vector<int> Pressed(const vd::DialogDriver& d)
@@ -54,7 +61,7 @@ protected:
 
 TEST_F(AreaSelect, TheTemplateHoldsTheMapOfButtons)
 {
-    const vd::ui::DialogTemplate* t = vd::ui::findTemplate("Pelmora", 147);
+    const vd::ui::DialogTemplate* t = vd::ui::findTemplate("Pelmora", CDlgAreaSelect::IDD);
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->caption, "  地域選択（国土数値情報データを表示する都道府県）");
     EXPECT_EQ(t->fontPoints, 11);
@@ -66,11 +73,11 @@ TEST_F(AreaSelect, TheTemplateHoldsTheMapOfButtons)
         const char* text;
         vd::ui::DialogUnits place;
     } expected[] = {
-        {vd::IDOK, "OK", {261, 171, 30, 16}},      {vd::IDCANCEL, "ｷｬﾝｾﾙ", {262, 155, 28, 14}},
-        {kWhole, "すべての都道府県", {8, 6, 82, 15}}, {kHokkaido, "北海道", {243, 2, 30, 12}},
-        {1498, "神奈川", {232, 102, 28, 12}},      {kOsaka, "大阪", {132, 116, 23, 12}},
-        {1530, "鹿児島", {14, 161, 28, 12}},       {kOkinawa, "沖縄", {3, 175, 23, 12}},
-        {1683, "(複数選択可)", {192, 153, 47, 8}},
+        {vd::IDOK, "OK", {261, 171, 30, 16}},          {vd::IDCANCEL, "ｷｬﾝｾﾙ", {262, 155, 28, 14}},
+        {kWhole, "すべての都道府県", {8, 6, 82, 15}},  {kHokkaido, "北海道", {243, 2, 30, 12}},
+        {kKanagawa, "神奈川", {232, 102, 28, 12}},     {kOsaka, "大阪", {132, 116, 23, 12}},
+        {kKagoshima, "鹿児島", {14, 161, 28, 12}},     {kOkinawa, "沖縄", {3, 175, 23, 12}},
+        {IDC_HINT, "(複数選択可)", {192, 153, 47, 8}},
     };
     for (const Expected& e : expected) {
         const vd::ui::ControlTemplate* c = t->control(e.id);
@@ -87,7 +94,7 @@ TEST_F(AreaSelect, TheTemplateHoldsTheMapOfButtons)
         EXPECT_EQ(c->kind, vd::ui::ControlKind::RadioButton);
         EXPECT_EQ(c->style & (vd::BS_PUSHLIKE | vd::WS_GROUP), vd::BS_PUSHLIKE | vd::WS_GROUP) << id;
     }
-    EXPECT_TRUE(t->control(1684)->style & vd::SS_SUNKEN);
+    EXPECT_TRUE(t->control(IDC_NOTICE)->style & vd::SS_SUNKEN);
 }
 
 TEST_F(AreaSelect, SinglePrefectureModeKeepsTheLastPrefectureClicked)
@@ -95,8 +102,8 @@ TEST_F(AreaSelect, SinglePrefectureModeKeepsTheLastPrefectureClicked)
     Answer([](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), " 都道府県別地図");
         EXPECT_EQ(d.text(kWhole), "日本列島");
-        EXPECT_EQ(d.text(1683), "");
-        EXPECT_EQ(d.text(1684), "いずれかの都道府県か日本列島を\n選んでください！");
+        EXPECT_EQ(d.text(IDC_HINT), "");
+        EXPECT_EQ(d.text(IDC_NOTICE), "いずれかの都道府県か日本列島を\n選んでください！");
         EXPECT_EQ(Pressed(d), (std::vector<int>{13}));
         d.click(kTokyo);
         EXPECT_EQ(Pressed(d), (std::vector<int>{13})) << "a second click keeps it";
@@ -122,7 +129,7 @@ TEST_F(AreaSelect, MultipleSelectionAddsAndRemovesPrefectures)
         Answer([](vd::DialogDriver& d) {
             EXPECT_EQ(d.caption(), "  地域選択（国土数値情報データを表示する都道府県）");
             EXPECT_EQ(d.text(kWhole), "すべての都道府県");
-            EXPECT_EQ(d.text(1683), "(複数選択可)");
+            EXPECT_EQ(d.text(IDC_HINT), "(複数選択可)");
             EXPECT_EQ(Pressed(d), (std::vector<int>{0}));
             d.click(kHokkaido);
             d.click(kOkinawa);
@@ -190,7 +197,7 @@ TEST_F(AreaSelect, OtherFieldValuesShowReleasedAndClearOnTheirFirstClick)
     EXPECT_EQ(select(Fields({{3, 2}})), Fields({{3, 2}, {13, 1}}));
     // Clicked, it becomes 0; with nothing else left the whole country comes back.
     Answer([](vd::DialogDriver& d) {
-        d.click(1487);
+        d.click(kIwate);
         EXPECT_EQ(Pressed(d), (std::vector<int>{0}));
         d.click(vd::IDOK);
     });

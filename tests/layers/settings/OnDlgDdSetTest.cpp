@@ -3,6 +3,7 @@
 #include "SettingsFilesSupport.h"
 
 #include "contracts/pelmora.h"
+#include "layers/settings/linedata/LineDataSetDialog.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/text/Cp932.h"
 #include "platform/ui/Controls.h"
@@ -18,8 +19,8 @@
 
 namespace {
 
-constexpr int kTabs = 1516;
-constexpr int kNote = 1525;
+constexpr int kTabs = CDlgLineDataSet::kTabControl;
+constexpr int kNote = CDlgLineDataSet::kRangeNote;
 
 // Every row where the user sees it: its tab on the dialog, show box, name edit (0: a label) and
 // file edit.

@@ -3,6 +3,7 @@
 #include "contracts/surrick.h"
 #include "municipal/SurrickModule.h"
 #include "municipal/files/CensusTableFile.h"
+#include "municipal/statistics/CensusTableDialog.h"
 #include "platform/dc/Color.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogDriver.h"
@@ -14,8 +15,6 @@
 namespace {
 
 using prefmap_test::MapFolder;
-
-constexpr int kViewer = 231;
 
 struct Shown {
     std::string caption;
@@ -35,9 +34,9 @@ protected:
                std::function<void(vd::DialogDriver&)> more = {})
     {
         Shown shown;
-        script->answerDialog(kSurrickModule, kViewer, [&](vd::DialogDriver& d) {
+        script->answerDialog(kSurrickModule, CDlgTableData::IDD, [&](vd::DialogDriver& d) {
             shown.caption = d.caption();
-            auto& list = dynamic_cast<vd::ListCtrl&>(d.control(1000));
+            auto& list = dynamic_cast<vd::ListCtrl&>(d.control(censustableids::IDC_TABLE));
             for (int c = 0; c < list.GetColumnCount(); ++c) {
                 shown.headers.push_back(list.GetColumnText(c));
                 shown.widths.push_back(list.GetColumnWidth(c));
@@ -145,13 +144,13 @@ TEST_F(CensusTable, ClicksShowPositionAndName)
     for (const Click& c : clicks) {
         std::string position, name;
         Open(file, c.rowNumbers, 9, 1, [&](vd::DialogDriver& d) {
-            d.clickListItem(1000, 0, 1);
+            d.clickListItem(censustableids::IDC_TABLE, 0, 1);
             if (c.column)
-                d.clickColumn(1000, c.subItem);
+                d.clickColumn(censustableids::IDC_TABLE, c.subItem);
             else
-                d.clickListItem(1000, c.item, c.subItem);
-            position = d.text(1001);
-            name = d.text(1002);
+                d.clickListItem(censustableids::IDC_TABLE, c.item, c.subItem);
+            position = d.text(censustableids::IDC_POSITION);
+            name = d.text(censustableids::IDC_NAME);
         });
         EXPECT_EQ(position, c.position) << c.rowNumbers << " " << c.item << " " << c.subItem;
         EXPECT_EQ(name, c.name) << c.rowNumbers << " " << c.item << " " << c.subItem;

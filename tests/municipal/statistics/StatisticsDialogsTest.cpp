@@ -3,12 +3,15 @@
 // it writes and the catalogue line, the data editing (230) with the editor it starts.
 #include "contracts/surrick.h"
 #include "municipal/SurrickModule.h"
+#include "municipal/statistics/PrefectureDataEditDialog.h"
+#include "municipal/statistics/PrefectureDataEntryDialog.h"
+#include "municipal/statistics/StatisticsDisplayDialog.h"
+#include "platform/text/Cp932.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/PathForm.h"
 #include "platform/ui/UiScript.h"
-#include "platform/text/Cp932.h"
 #include "tests/municipal/prefmap/MapFixtures.h"
 
 #include <gtest/gtest.h>
@@ -20,10 +23,6 @@
 namespace {
 
 using prefmap_test::MapFolder;
-
-constexpr int kSettings = 228;
-constexpr int kEntry = 229;
-constexpr int kEditing = 230;
 
 std::string ReadBytes(const std::filesystem::path& path)
 {
@@ -62,7 +61,7 @@ protected:
     std::string RunSettings(std::vector<int> a, const std::string& name, const std::string& file,
                             vd::ui::Script::DialogActions actions)
     {
-        script->answerDialog(kSurrickModule, kSettings, std::move(actions));
+        script->answerDialog(kSurrickModule, CDlgLocalDataDsp::IDD, std::move(actions));
         return OnLocalDataDspSet(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9], a[10], name, file,
                                  folder.Windows(), "");
     }
@@ -80,17 +79,17 @@ TEST_F(StatisticsDialogs, ChoosingASetAndSettingsGivesTheFieldsInResultOrder)
     const std::string result =
         RunSettings({-1, 0, 0, 0, 10, 0, 0, -1, 0, 0, 0}, "", "", [&](vd::DialogDriver& d) {
             caption = d.caption();
-            d.selectCombo(1424, 2);
-            EXPECT_TRUE(d.isChecked(1491));
-            EXPECT_TRUE(d.isChecked(1433)); // borders 10 arrive as 1
-            EXPECT_EQ(d.text(1432), "種別：数値型データ");
-            EXPECT_EQ(d.text(1497), "入力した数値");
-            EXPECT_EQ(d.text(1495), "人口=2020年");
-            d.click(1426);
-            d.click(1436);
-            d.click(1510);
-            d.click(1001);
-            d.click(1004);
+            d.selectCombo(statisticsdisplayids::IDC_CATALOGUE, 2);
+            EXPECT_TRUE(d.isChecked(statisticsdisplayids::IDC_SHOW));
+            EXPECT_TRUE(d.isChecked(statisticsdisplayids::IDC_BORDERS)); // borders 10 arrive as 1
+            EXPECT_EQ(d.text(statisticsdisplayids::IDC_DATA_TYPE), "種別：数値型データ");
+            EXPECT_EQ(d.text(statisticsdisplayids::IDC_RAW_VALUES), "入力した数値");
+            EXPECT_EQ(d.text(statisticsdisplayids::IDC_DATA_NAME), "人口=2020年");
+            d.click(statisticsdisplayids::IDC_RED);
+            d.click(statisticsdisplayids::IDC_GREEN);
+            d.click(statisticsdisplayids::IDC_FIRST_KIND + 2);
+            d.click(statisticsdisplayids::IDC_TRANSPARENT);
+            d.click(statisticsdisplayids::IDC_TEN_CLASSES);
             d.click(vd::IDOK);
         });
     EXPECT_EQ(caption, "都道府県別データ表示");
@@ -112,12 +111,13 @@ TEST_F(StatisticsDialogs, ShowBoxKeepsTheChosenSetWhileToggled)
         {"untouched", 0, "1|1|0|1|0|0|1|0|0|1|0|＊人口|" + set},
     };
     for (const Case& c : cases) {
-        const std::string result = RunSettings({1, 1, 1, 0, 1, 0, 0, 0, 0, 1, 0}, "＊人口", set, [&](vd::DialogDriver& d) {
-            EXPECT_EQ(d.text(1495), "人口");
-            for (int i = 0; i < c.clicks; ++i)
-                d.click(1491);
-            d.click(vd::IDOK);
-        });
+        const std::string result =
+            RunSettings({1, 1, 1, 0, 1, 0, 0, 0, 0, 1, 0}, "＊人口", set, [&](vd::DialogDriver& d) {
+                EXPECT_EQ(d.text(statisticsdisplayids::IDC_DATA_NAME), "人口");
+                for (int i = 0; i < c.clicks; ++i)
+                    d.click(statisticsdisplayids::IDC_SHOW);
+                d.click(vd::IDOK);
+            });
         EXPECT_EQ(result, c.result) << c.what;
     }
 }
@@ -141,20 +141,22 @@ TEST_F(StatisticsDialogs, FirstValueDecidesTextOrNumericData)
     for (const Case& c : cases) {
         const std::string set = WriteSet("T.DAT", "種類", c.value);
         WriteCatalogue({set});
-        const std::string result =
-            RunSettings({-1, 0, 1, 0, 0, 0, 0, -1, 0, 1, 0}, "", "", [&](vd::DialogDriver& d) {
-                d.selectCombo(1424, 0);
-                EXPECT_EQ(d.text(1432), c.numeric ? "種別：数値型データ" : "種別：文字型データ") << c.value;
-                EXPECT_EQ(d.text(1497), c.numeric ? "入力した数値" : "入力した文字") << c.value;
-                EXPECT_EQ(d.isChecked(1002), c.numeric) << c.value;
-                // Text data refuse every chart and ratio kind and the choropleth.
-                d.click(1518);
-                d.click(1002);
-                EXPECT_EQ(d.isChecked(1518), c.numeric) << c.value;
-                EXPECT_EQ(d.isChecked(1497), !c.numeric) << c.value;
-                EXPECT_FALSE(d.isChecked(1002)) << c.value;
-                d.click(vd::IDOK);
-            });
+        const std::string result = RunSettings({-1, 0, 1, 0, 0, 0, 0, -1, 0, 1, 0}, "", "", [&](vd::DialogDriver& d) {
+            d.selectCombo(statisticsdisplayids::IDC_CATALOGUE, 0);
+            EXPECT_EQ(d.text(statisticsdisplayids::IDC_DATA_TYPE),
+                      c.numeric ? "種別：数値型データ" : "種別：文字型データ")
+                << c.value;
+            EXPECT_EQ(d.text(statisticsdisplayids::IDC_RAW_VALUES), c.numeric ? "入力した数値" : "入力した文字")
+                << c.value;
+            EXPECT_EQ(d.isChecked(statisticsdisplayids::IDC_CHOROPLETH), c.numeric) << c.value;
+            // Text data refuse every chart and ratio kind and the choropleth.
+            d.click(statisticsdisplayids::IDC_LAST_KIND);
+            d.click(statisticsdisplayids::IDC_CHOROPLETH);
+            EXPECT_EQ(d.isChecked(statisticsdisplayids::IDC_LAST_KIND), c.numeric) << c.value;
+            EXPECT_EQ(d.isChecked(statisticsdisplayids::IDC_RAW_VALUES), !c.numeric) << c.value;
+            EXPECT_FALSE(d.isChecked(statisticsdisplayids::IDC_CHOROPLETH)) << c.value;
+            d.click(vd::IDOK);
+        });
         const std::string expected = c.numeric ? "1|1|0|0|0|11|0|0|0|0|0|＊種類|" : "1|0|0|0|0|0|0|0|0|0|0|＊種類|";
         EXPECT_EQ(result, expected + set) << c.value;
     }
@@ -162,9 +164,11 @@ TEST_F(StatisticsDialogs, FirstValueDecidesTextOrNumericData)
 
 TEST_F(StatisticsDialogs, OpeningChecksTheGivenKind)
 {
-    for (const auto& [kind, radio] : {std::pair{11, 1518}, std::pair{0, 1497}, std::pair{3, 1510}}) {
+    using namespace statisticsdisplayids;
+    for (const auto& [kind, radio] :
+         {std::pair{11, IDC_LAST_KIND}, std::pair{0, IDC_RAW_VALUES}, std::pair{3, IDC_FIRST_KIND + 2}}) {
         RunSettings({1, 0, 1, 0, 0, 0, kind, -1, 0, 0, 0}, "", "", [&](vd::DialogDriver& d) {
-            for (int id : {1497, 1508, 1510, 1518})
+            for (int id : {IDC_RAW_VALUES, IDC_FIRST_KIND, IDC_FIRST_KIND + 2, IDC_LAST_KIND})
                 EXPECT_EQ(d.isChecked(id), id == radio) << kind << " " << id;
             d.click(vd::IDOK);
         });
@@ -180,8 +184,8 @@ TEST_F(StatisticsDialogs, SetThatCannotBeReadLeavesShowTypeAndName)
     for (int index : {0, 1}) {
         const std::string result =
             RunSettings({1, 0, 1, 0, 0, 0, 5, 0, 0, 1, 0}, "＊旧", "Z:\\old.dat", [&](vd::DialogDriver& d) {
-                d.selectCombo(1424, index);
-                EXPECT_EQ(d.text(1495), "旧");
+                d.selectCombo(statisticsdisplayids::IDC_CATALOGUE, index);
+                EXPECT_EQ(d.text(statisticsdisplayids::IDC_DATA_NAME), "旧");
                 d.click(vd::IDOK);
             });
         EXPECT_EQ(result, "1|1|0|0|0|5|0|" + std::to_string(index) + "|0|1|0|＊旧|" + (index == 0 ? missing : headerOnly));
@@ -191,7 +195,7 @@ TEST_F(StatisticsDialogs, SetThatCannotBeReadLeavesShowTypeAndName)
 TEST_F(StatisticsDialogs, MissingCatalogueLeavesTheListEmpty)
 {
     RunSettings({-1, 0, 1, 0, 0, 0, 0, -1, 0, 0, 0}, "", "", [](vd::DialogDriver& d) {
-        auto& combo = dynamic_cast<vd::ComboBox&>(d.control(1424));
+        auto& combo = dynamic_cast<vd::ComboBox&>(d.control(statisticsdisplayids::IDC_CATALOGUE));
         EXPECT_EQ(combo.GetCount(), 0);
         d.click(vd::IDOK);
     });
@@ -203,10 +207,10 @@ class DataEntry : public StatisticsDialogs {
 protected:
     std::string TypedExample(vd::DialogDriver& d)
     {
-        d.setText(1487, "人口=2020");
-        d.setText(1440, "5224614");
-        d.setText(1452, ""); // 東京都
-        d.setText(1486, "1467480");
+        d.setText(prefecturedataentryids::IDC_DATA_NAME, "人口=2020");
+        d.setText(prefecturedataentryids::IDC_FIRST_VALUE, "5224614");
+        d.setText(prefecturedataentryids::IDC_FIRST_VALUE + 12, ""); // 東京都
+        d.setText(prefecturedataentryids::IDC_FIRST_VALUE + 46, "1467480");
         d.click(vd::IDOK);
         return {};
     }
@@ -228,7 +232,7 @@ protected:
     }
     std::string Run(vd::ui::Script::DialogActions actions)
     {
-        script->answerDialog(kSurrickModule, kEntry, std::move(actions));
+        script->answerDialog(kSurrickModule, CDlgLclDataRgst::IDD, std::move(actions));
         OnLclDataRgst(folder.Windows());
         return {};
     }
@@ -341,15 +345,15 @@ TEST_F(StatisticsDialogs, EditingStartsTheEditorOnTheChosenSetOrTheCatalogue)
     WriteCatalogue({a, b});
     const std::string editor = "/bin/true";
 
-    script->answerDialog(kSurrickModule, kEditing, [&](vd::DialogDriver& d) {
+    script->answerDialog(kSurrickModule, CDlgLclDataUpdt::IDD, [&](vd::DialogDriver& d) {
         EXPECT_EQ(d.text(vd::IDOK), "データの編集");
-        EXPECT_EQ(d.text(1494), "ﾃﾞｰﾀﾌｧｲﾙの更新");
+        EXPECT_EQ(d.text(prefecturedataeditids::IDC_EDIT_CATALOGUE), "ﾃﾞｰﾀﾌｧｲﾙの更新");
         d.click(vd::IDOK); // nothing chosen: stays open
         EXPECT_FALSE(d.ended());
         EXPECT_TRUE(script->processes().empty());
-        d.click(1494);
+        d.click(prefecturedataeditids::IDC_EDIT_CATALOGUE);
         EXPECT_FALSE(d.ended());
-        d.selectCombo(1492, 1);
+        d.selectCombo(prefecturedataeditids::IDC_CATALOGUE, 1);
         d.click(vd::IDOK);
         EXPECT_TRUE(d.ended());
     });

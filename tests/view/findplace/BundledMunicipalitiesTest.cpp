@@ -39,7 +39,7 @@ TEST_F(BundledMunicipalities, AFreshInstallListsTheMunicipalitiesOfTheFivePrefec
     EXPECT_EQ(codes.size(), 215u);
     EXPECT_EQ(prefectures, (std::set<std::string>{"25", "26", "27", "28", "29"}));
 
-    auto* list = view->m_pDlgFindPlace->item<vd::ListBox>(1187);
+    auto* list = view->m_pDlgFindPlace->item<vd::ListBox>(findplaceids::IDC_LIST);
     ASSERT_NE(list, nullptr);
     std::set<std::string> entries;
     for (int i = 0; i < list->GetCount(); ++i)

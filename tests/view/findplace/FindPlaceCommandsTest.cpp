@@ -36,7 +36,7 @@ protected:
     std::vector<std::string> Entries()
     {
         std::vector<std::string> entries;
-        auto* list = Dialog().item<vd::ListBox>(1187);
+        auto* list = Dialog().item<vd::ListBox>(findplaceids::IDC_LIST);
         for (int i = 0; list && i < list->GetCount(); ++i)
             entries.push_back(list->GetText(i));
         return entries;
@@ -74,17 +74,17 @@ TEST_F(FindPlaceCommands, FindPlaceListsSiteNamesAndPointsAndMovesTheMapToThePic
     EXPECT_EQ(Dialog().m_astrRecord, (std::vector<std::string>{"枚方 34.4900 135.3900", "金沢 36.3400 136.3900",
                                                                 "登録 34.5000 135.3000 memo.txt", "999"}));
     vd::DialogDriver d(Dialog());
-    EXPECT_TRUE(d.isChecked(1128));
-    d.click(1195);
+    EXPECT_TRUE(d.isChecked(findplaceids::IDC_REGISTERED));
+    d.click(findplaceids::IDC_KINKI_CHUBU);
     EXPECT_EQ(Entries(), (std::vector<std::string>{"枚方", "金沢", "登録"}));
-    d.click(1192);
+    d.click(findplaceids::IDC_HOKKAIDO);
     EXPECT_TRUE(Entries().empty());
-    d.click(1190);
-    d.setComboEditText(1377, "登録");
-    d.click(1375);
+    d.click(findplaceids::IDC_WHOLE_COUNTRY);
+    d.setComboEditText(findplaceids::IDC_SEARCH, "登録");
+    d.click(findplaceids::IDC_SEARCH_BUTTON);
     EXPECT_EQ(Entries(), (std::vector<std::string>{"登録"}));
 
-    d.selectList(1187, 0);
+    d.selectList(findplaceids::IDC_LIST, 0);
     d.click(vd::IDOK);
     vd::ui::processPendingEvents();
     EXPECT_EQ(doc->m_strMapName, "京都及大阪") << "the sheet of mesh 5235, under its whole name";
@@ -110,11 +110,11 @@ TEST_F(FindPlaceCommands, TheCheckButtonsOpenTheDialogAnewInTheirKind)
     doc->m_strDataFile = vd::applicationFolder() + "points.dat";
     ASSERT_TRUE(view->routeCommand(ID_FIND_PLACE_POPUP));
     EXPECT_EQ(Dialog().m_astrRecord.size(), 2u) << "without registered points";
-    vd::DialogDriver(Dialog()).click(1128);
+    vd::DialogDriver(Dialog()).click(findplaceids::IDC_REGISTERED);
     vd::ui::processPendingEvents();
     EXPECT_EQ(doc->m_nFindPlaceOption, 1);
     EXPECT_EQ(Dialog().m_astrRecord.size(), 3u);
-    vd::DialogDriver(Dialog()).click(1127);
+    vd::DialogDriver(Dialog()).click(findplaceids::IDC_PLACES);
     vd::ui::processPendingEvents();
     EXPECT_EQ(doc->m_nFindPlaceKind, 0);
     EXPECT_EQ(Dialog().m_astrRecord, (std::vector<std::string>{"登録 34.5000 135.3000", "999"}));
@@ -134,7 +134,7 @@ TEST_F(FindPlaceCommands, SearchResultsAreGreyWithoutResultsAndListedToTheirRoom
     EXPECT_EQ(doc->m_strDistrict, "全国");
     ASSERT_EQ(Dialog().m_astrRecord.size(), 30000u) << "29,999 entries and the mark";
     EXPECT_EQ(Dialog().m_astrRecord.back(), "999");
-    EXPECT_EQ(vd::DialogDriver(Dialog()).text(1198), "地点=29999");
+    EXPECT_EQ(vd::DialogDriver(Dialog()).text(findplaceids::IDC_COUNT), "地点=29999");
 
     // Escape ends the result search, and so does キャンセル on the dialog opened again.
     vd::DialogDriver(Dialog()).pressEscape();
@@ -169,7 +169,7 @@ TEST_F(FindPlaceCommands, FindMunicipalityListsThePgFilesOfTheCityFolder)
     EXPECT_EQ(Entries(), (std::vector<std::string>{"京都市北区", "区役所", "大阪"}));
 
     vd::DialogDriver d(Dialog());
-    d.selectList(1187, 0);
+    d.selectList(findplaceids::IDC_LIST, 0);
     d.click(vd::IDOK);
     vd::ui::processPendingEvents();
     EXPECT_EQ(doc->m_strFindMunicipality, "26100");

@@ -61,7 +61,7 @@ protected:
     std::vector<std::string> Entries() const
     {
         std::vector<std::string> entries;
-        auto* list = dialog.item<vd::ListBox>(1187);
+        auto* list = dialog.item<vd::ListBox>(IDC_LIST);
         for (int i = 0; i < list->GetCount(); ++i)
             entries.push_back(list->GetText(i));
         return entries;
@@ -111,7 +111,7 @@ TEST_F(FindPlace, RegionsAndSearchTextNarrowTheListAndAPickShowsItsMeshCode)
     d.click(IDC_SEARCH_BUTTON);
     EXPECT_EQ(Entries(), (std::vector<std::string>{"京都"})) << "the whole line is searched";
     d.click(IDC_SEARCH_BUTTON);
-    EXPECT_EQ(dialog.item<vd::ComboBox>(1377)->GetCount(), 1) << "a search text is kept once";
+    EXPECT_EQ(dialog.item<vd::ComboBox>(IDC_SEARCH)->GetCount(), 1) << "a search text is kept once";
 
     d.selectList(IDC_LIST, 0);
     EXPECT_EQ(d.text(IDC_COUNT), "No.   3");
@@ -140,7 +140,7 @@ TEST_F(FindPlace, ACountAbove9999IsShownShort)
     std::vector<std::string> records(10000, "点 35.0000 135.0000");
     records.push_back("999");
     Open(1, records);
-    EXPECT_EQ(vd::DialogDriver(dialog).text(1198), "地点=10000");
+    EXPECT_EQ(vd::DialogDriver(dialog).text(IDC_COUNT), "地点=10000");
 }
 
 TEST_F(FindPlace, TheCheckButtonsKeepOneKindShown)

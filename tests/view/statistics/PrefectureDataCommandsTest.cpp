@@ -5,6 +5,10 @@
 // dialogs.
 #include "tests/view/MapViewFixture.h"
 
+#include "app/statistics/DataListDialog.h"
+#include "municipal/statistics/PrefectureDataEditDialog.h"
+#include "municipal/statistics/PrefectureDataEntryDialog.h"
+#include "municipal/statistics/StatisticsDisplayDialog.h"
 #include "platform/fs/PathResolver.h"
 #include "platform/text/Cp932.h"
 #include "platform/ui/Controls.h"
@@ -16,8 +20,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int kSettings = 228;
 
 class PrefectureDataCommands : public viewtest::MapView {
 protected:
@@ -60,12 +62,13 @@ TEST_F(PrefectureDataCommands, ChosenSetIsRankedAndDrawnWithTheChosenClassCount)
         int classes;
         vd::COLORREF first, last;
     };
-    for (const Case& c : {Case{1004, 10, vd::RGB(128, 0, 255), vd::RGB(128, 64, 64)},
-                          Case{1003, 5, vd::RGB(0, 255, 255), vd::RGB(255, 128, 255)}}) {
+    for (const Case& c :
+         {Case{statisticsdisplayids::IDC_TEN_CLASSES, 10, vd::RGB(128, 0, 255), vd::RGB(128, 64, 64)},
+          Case{statisticsdisplayids::IDC_FIVE_CLASSES, 5, vd::RGB(0, 255, 255), vd::RGB(255, 128, 255)}}) {
         std::string caption;
-        script->answerDialog("Surrick", kSettings, [&](vd::DialogDriver& d) {
+        script->answerDialog("Surrick", CDlgLocalDataDsp::IDD, [&](vd::DialogDriver& d) {
             caption = d.caption();
-            d.selectCombo(1424, 1);
+            d.selectCombo(statisticsdisplayids::IDC_CATALOGUE, 1);
             d.click(c.classRadio);
             d.click(vd::IDOK);
         });
@@ -83,9 +86,9 @@ TEST_F(PrefectureDataCommands, ChosenSetIsRankedAndDrawnWithTheChosenClassCount)
 
     // Button 324 lists the ranking, largest first after one press.
     std::vector<std::string> lines;
-    script->answerDialog(223, [&](vd::DialogDriver& d) {
-        d.click(1423);
-        auto& list = dynamic_cast<vd::ListBox&>(d.control(1406));
+    script->answerDialog(CDlgDistanceList::IDD, [&](vd::DialogDriver& d) {
+        d.click(datalistids::IDC_SORT);
+        auto& list = dynamic_cast<vd::ListBox&>(d.control(datalistids::IDC_LIST));
         for (int i = 0; i < list.GetCount(); ++i)
             lines.push_back(list.GetText(i));
         d.click(vd::IDOK);
@@ -98,9 +101,9 @@ TEST_F(PrefectureDataCommands, ChosenSetIsRankedAndDrawnWithTheChosenClassCount)
 TEST_F(PrefectureDataCommands, EntryAndEditingOpenSurricksDialogs)
 {
     ShowWholeCountry();
-    script->answerDialog("Surrick", 229, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
-    script->answerDialog("Surrick", 230, [](vd::DialogDriver& d) {
-        auto& combo = dynamic_cast<vd::ComboBox&>(d.control(1492));
+    script->answerDialog("Surrick", CDlgLclDataRgst::IDD, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
+    script->answerDialog("Surrick", CDlgLclDataUpdt::IDD, [](vd::DialogDriver& d) {
+        auto& combo = dynamic_cast<vd::ComboBox&>(d.control(prefecturedataeditids::IDC_CATALOGUE));
         EXPECT_EQ(combo.GetCount(), 2);
         d.click(vd::IDCANCEL);
     });

@@ -1,6 +1,7 @@
 // The 1/10 subdivided mesh dialog as the program uses it: through Pelmora's export, answered by
 // the script as a user would click it, with DDFTFILE.DAT fixtures in CP932.
 #include "contracts/pelmora.h"
+#include "layers/settings/finemesh/FineMeshSetDialog.h"
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/text/Cp932.h"
@@ -18,18 +19,20 @@
 
 namespace {
 
-constexpr int kTabs = 1437;
-constexpr int kStatus = 1438;
+constexpr int kTabs = CDlgFmeshSet::kTabControl;
+constexpr int kStatus = CDlgFmeshSet::kStatusLine;
 // Per page: on box, edit, "ﾌｧｲﾙ", first item button.
 struct PageIds {
     int on, edit, file, firstItem;
 };
-constexpr PageIds kPage[] = {
-    {1440, 1439, 1441, 1480}, {1444, 1442, 1443, 1500}, {1470, 1471, 1472, 1510}, {1478, 1476, 1477, 1520}};
+constexpr PageIds kPage[] = {{1440, 1439, 1441, kLandUseClassButton},
+                             {1444, 1442, 1443, kAreaItemButton},
+                             {1470, 1471, 1472, kBasinItemButton},
+                             {1478, 1476, 1477, kLakeItemButton}};
 // Land-use class buttons.
-constexpr int kAll = 1480;
-constexpr int kPaddy = 1481;  // 田
-constexpr int kForest = 1483; // 森林
+constexpr int kAll = kLandUseClassButton;
+constexpr int kPaddy = kLandUseClassButton + 1;  // 田
+constexpr int kForest = kLandUseClassButton + 3; // 森林
 
 std::filesystem::path FilePath() { return vd::applicationFolderPath() / "DDFTFILE.DAT"; }
 
@@ -63,7 +66,7 @@ protected:
     }
     void OnDialog(std::function<void(vd::DialogDriver&)> actions)
     {
-        script->answerDialog("Pelmora", 145, std::move(actions));
+        script->answerDialog("Pelmora", CDlgFmeshSet::IDD, std::move(actions));
     }
     std::string Run(const Call& c)
     {
@@ -78,7 +81,7 @@ protected:
 
 TEST_F(FineMeshDialog, TemplatesHoldTheContainerAndFourPagesInsideTheTab)
 {
-    const vd::ui::DialogTemplate* t = vd::ui::findTemplate("Pelmora", 145);
+    const vd::ui::DialogTemplate* t = vd::ui::findTemplate("Pelmora", CDlgFmeshSet::IDD);
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->caption, "  国土数値情報（1/10細分メッシュデータ）");
     EXPECT_EQ(t->place->cx, 230);
@@ -87,7 +90,7 @@ TEST_F(FineMeshDialog, TemplatesHoldTheContainerAndFourPagesInsideTheTab)
     EXPECT_GE(t->control(kStatus)->place->y, 117) << "below the tab control";
     EXPECT_EQ(t->control(vd::IDCANCEL)->caption, "ｷｬﾝｾﾙ");
     const char* groups[] = {"表示項目 [複数選択可] ", "表示項目", "表示項目", "表示項目"};
-    const int ids[] = {146, 251, 252, 253};
+    const int ids[] = {CDlgFmLandUse::IDD, CDlgFmArea::IDD, CDlgFmBasin::IDD, CDlgFmLake::IDD};
     for (int k = 0; k < 4; ++k) {
         const vd::ui::DialogTemplate* page = vd::ui::findTemplate("Pelmora", ids[k]);
         ASSERT_NE(page, nullptr) << ids[k];
@@ -108,10 +111,11 @@ TEST_F(FineMeshDialog, TemplatesHoldTheContainerAndFourPagesInsideTheTab)
     }
     // Every land-use class starts its own group, so any number of them can be set.
     for (int cls = 0; cls < 12; ++cls)
-        EXPECT_TRUE(vd::ui::findTemplate("Pelmora", 146)->control(kAll + cls)->style & vd::WS_GROUP) << cls;
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", 146)->control(kAll + 8)->caption, "河川地及び湖沼");
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", 251)->control(1502)->caption, "自然環境保全");
-    EXPECT_FALSE(vd::ui::findTemplate("Pelmora", 251)->control(1502)->style & vd::WS_GROUP);
+        EXPECT_TRUE(vd::ui::findTemplate("Pelmora", CDlgFmLandUse::IDD)->control(kAll + cls)->style & vd::WS_GROUP)
+            << cls;
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgFmLandUse::IDD)->control(kAll + 8)->caption, "河川地及び湖沼");
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgFmArea::IDD)->control(kAreaItemButton + 2)->caption, "自然環境保全");
+    EXPECT_FALSE(vd::ui::findTemplate("Pelmora", CDlgFmArea::IDD)->control(kAreaItemButton + 2)->style & vd::WS_GROUP);
 }
 
 TEST_F(FineMeshDialog, TabsAndStatusLine)
@@ -187,8 +191,8 @@ TEST_F(FineMeshDialog, OnlyTheCurrentThemeStaysOnAndOtherTabsResetTheFlags)
         EXPECT_TRUE(d.isChecked(kPaddy));
         EXPECT_TRUE(d.isChecked(kForest));
         d.selectTab(kTabs, 3);
-        EXPECT_TRUE(d.isChecked(1524)) << "item 4: 湖沼と名称･湖面標高･ｺｰﾄﾞ";
-        EXPECT_EQ(d.control(1524).GetWindowText(), "湖沼と名称･湖面標高･ｺｰﾄﾞ");
+        EXPECT_TRUE(d.isChecked(kLakeItemButton + 4)) << "item 4: 湖沼と名称･湖面標高･ｺｰﾄﾞ";
+        EXPECT_EQ(d.control(kLakeItemButton + 4).GetWindowText(), "湖沼と名称･湖面標高･ｺｰﾄﾞ");
         d.click(vd::IDOK);
     });
     EXPECT_EQ(Run(call), "3|0|3|0|2|0|1|1|4|||||100000000000");
@@ -200,8 +204,8 @@ TEST_F(FineMeshDialog, OnlyTheCurrentThemeStaysOnAndOtherTabsResetTheFlags)
     call.texts[2] = "c";
     call.texts[3] = "d";
     OnDialog([](vd::DialogDriver& d) {
-        EXPECT_FALSE(d.isChecked(1502));
-        d.click(1502); // an item switches its theme on, whatever its text
+        EXPECT_FALSE(d.isChecked(kAreaItemButton + 2));
+        d.click(kAreaItemButton + 2); // an item switches its theme on, whatever its text
         EXPECT_TRUE(d.isChecked(kPage[1].on));
         d.click(vd::IDOK);
     });
@@ -220,12 +224,12 @@ TEST_F(FineMeshDialog, ItemsOutsideAPageCheckNoneAndTheOnBoxNeedsAText)
         for (int cls : {0, 2, 3, 11})
             EXPECT_FALSE(d.isChecked(kAll + cls)) << cls;
         d.selectTab(kTabs, 2);
-        for (int id = 1510; id <= 1512; ++id)
+        for (int id = kBasinItemButton; id <= kBasinItemButton + 2; ++id)
             EXPECT_FALSE(d.isChecked(id)) << id;
         d.click(kPage[2].on);
         EXPECT_FALSE(d.isChecked(kPage[2].on)) << "no folder: the box stays clear";
         d.selectTab(kTabs, 1);
-        for (int id = 1500; id <= 1504; ++id)
+        for (int id = kAreaItemButton; id <= kAreaItemButton + 4; ++id)
             EXPECT_FALSE(d.isChecked(id)) << id;
         d.click(kPage[1].on);
         EXPECT_TRUE(d.isChecked(kPage[1].on));
@@ -244,7 +248,7 @@ TEST_F(FineMeshDialog, TypedFolderSurvivesAClassClickAndRewritesTheFile)
         d.click(kForest);
         EXPECT_EQ(d.text(kPage[0].edit), "E:\\新\\(L03|a)") << "a class click keeps what was typed";
         d.selectTab(kTabs, 3);
-        d.click(1522);
+        d.click(kLakeItemButton + 2);
         d.selectTab(kTabs, 0);
         d.click(vd::IDOK);
     });
@@ -295,9 +299,9 @@ TEST_F(FineMeshDialog, WithoutStoredSettingsTheFileGivesTheFoldersAndCancelAnswe
         EXPECT_TRUE(d.isChecked(kAll)) << "the flags start at すべて";
         EXPECT_FALSE(d.isChecked(kPaddy));
         d.selectTab(kTabs, 1);
-        EXPECT_TRUE(d.isChecked(1500)) << "items start at 0: the N lines are not applied";
+        EXPECT_TRUE(d.isChecked(kAreaItemButton)) << "items start at 0: the N lines are not applied";
         EXPECT_FALSE(d.isChecked(kPage[1].on));
-        d.click(1501);
+        d.click(kAreaItemButton + 1);
         d.click(vd::IDCANCEL);
     });
     EXPECT_EQ(Run(call), "1|0|0|1|1|0|0|0|0|D:\\L\\(L03-a-9_)|D:\\A\\(A29-11_)|passed|d:\\w.txt|100000000000");

@@ -1,5 +1,6 @@
 // The format viewer as the program opens it: through Pelmora's export, answered by the script.
 #include "contracts/pelmora.h"
+#include "layers/settings/format/FormatDialog.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/text/Cp932.h"
 #include "platform/ui/Controls.h"
@@ -14,9 +15,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr int kList = 1668;
-constexpr int kHint = 1685;
 
 class FormatViewer : public ::testing::Test {
 protected:
@@ -45,7 +43,7 @@ protected:
 std::vector<std::string> ListItems(const vd::DialogDriver& d)
 {
     std::vector<std::string> items;
-    auto* list = d.dialog().item<vd::ListBox>(kList);
+    auto* list = d.dialog().item<vd::ListBox>(CDlgDdFormat::kList);
     for (int i = 0; list && i < list->GetCount(); ++i)
         items.push_back(list->GetText(i));
     return items;
@@ -55,11 +53,11 @@ std::vector<std::string> ListItems(const vd::DialogDriver& d)
 
 TEST_F(FormatViewer, TheListShowsEachDataSetAndADoubleClickWaitsForTheViewer)
 {
-    script->answerDialog("Pelmora", 159, [&](vd::DialogDriver& d) {
+    script->answerDialog("Pelmora", CDlgDdFormat::IDD, [&](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "ﾌｫｰﾏｯﾄﾌｧｲﾙを開く");
         EXPECT_EQ(ListItems(d), (std::vector<std::string>{"役場", "学校"}));
-        EXPECT_EQ(d.text(kHint), "ﾃﾞｰﾀを選んで\r\nﾀﾞﾌﾞﾙｸﾘｯｸ！");
-        d.doubleClickList(kList, 0);
+        EXPECT_EQ(d.text(CDlgDdFormat::kHint), "ﾃﾞｰﾀを選んで\r\nﾀﾞﾌﾞﾙｸﾘｯｸ！");
+        d.doubleClickList(CDlgDdFormat::kList, 0);
         d.click(vd::IDOK);
     });
     format(Flags({45, 46}), vd::applicationFolder(), "/usr/bin/viewer");
@@ -71,12 +69,12 @@ TEST_F(FormatViewer, TheListShowsEachDataSetAndADoubleClickWaitsForTheViewer)
 
 TEST_F(FormatViewer, ASingleDataSetOpensAtOnceAndTheHintComesBack)
 {
-    script->answerDialog("Pelmora", 159, [&](vd::DialogDriver& d) {
+    script->answerDialog("Pelmora", CDlgDdFormat::IDD, [&](vd::DialogDriver& d) {
         EXPECT_EQ(ListItems(d), (std::vector<std::string>{"学校"}));
-        EXPECT_EQ(d.text(kHint), "ﾌｫｰﾏｯﾄﾌｧｲﾙを\r\n開いています！");
+        EXPECT_EQ(d.text(CDlgDdFormat::kHint), "ﾌｫｰﾏｯﾄﾌｧｲﾙを\r\n開いています！");
         ASSERT_EQ(script->desktopOpens().size(), 1u);
-        d.doubleClickList(kList, 0);
-        EXPECT_EQ(d.text(kHint), "ﾃﾞｰﾀを選んで\r\nﾀﾞﾌﾞﾙｸﾘｯｸ！");
+        d.doubleClickList(CDlgDdFormat::kList, 0);
+        EXPECT_EQ(d.text(CDlgDdFormat::kHint), "ﾃﾞｰﾀを選んで\r\nﾀﾞﾌﾞﾙｸﾘｯｸ！");
         d.click(vd::IDOK);
     });
     format(Flags({46}), vd::applicationFolder(), "");
@@ -87,16 +85,16 @@ TEST_F(FormatViewer, ASingleDataSetOpensAtOnceAndTheHintComesBack)
 
 TEST_F(FormatViewer, NoDataSetGivesAnEmptyList)
 {
-    script->answerDialog("Pelmora", 159, [&](vd::DialogDriver& d) {
+    script->answerDialog("Pelmora", CDlgDdFormat::IDD, [&](vd::DialogDriver& d) {
         EXPECT_TRUE(ListItems(d).empty());
         d.click(vd::IDOK);
     });
     format(Flags({}), vd::applicationFolder(), "");
     EXPECT_TRUE(script->desktopOpens().empty());
-    const vd::ui::DialogTemplate* t = vd::ui::findTemplate("Pelmora", 159);
+    const vd::ui::DialogTemplate* t = vd::ui::findTemplate("Pelmora", CDlgDdFormat::IDD);
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->fontFace, "ＭＳ Ｐゴシック");
     EXPECT_EQ(t->place->x, 390);
     EXPECT_EQ(t->place->cy, 148);
-    EXPECT_TRUE(t->control(kList)->style & vd::LBS_NOINTEGRALHEIGHT);
+    EXPECT_TRUE(t->control(CDlgDdFormat::kList)->style & vd::LBS_NOINTEGRALHEIGHT);
 }

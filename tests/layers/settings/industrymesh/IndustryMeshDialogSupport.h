@@ -3,6 +3,7 @@
 // reading its answer back.
 #include "contracts/pelmora.h"
 #include "layers/settings/industrymesh/IndustryMeshInput.h"
+#include "layers/settings/industrymesh/IndustryMeshPageSpecs.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/UiScript.h"
@@ -15,16 +16,16 @@
 
 namespace industry_test {
 
-constexpr int kTabs = 1030;
-constexpr int kMeshMap = 1736;
-constexpr int kAttribute = 1737;
+constexpr int kTabs = kIndustryTabControl;
+constexpr int kMeshMap = kIndustryMeshMapRadio;
+constexpr int kAttribute = kIndustryAttributeRadio;
 constexpr int kCommerce = 248, kIndustry = 249, kAgriculture = 250;
 constexpr int kItemName = 144;
 // Row r (from 0) of a page's class-bound rows: the edits and 登録 (the radios are the page's).
-constexpr int From(int r) { return 1440 + r; }
-constexpr int To(int r) { return 1450 + r; }
-constexpr int Interval(int r) { return 1460 + r; }
-constexpr int Register(int r) { return 1470 + r; }
+constexpr int From(int r) { return IndustryRowFromEdit(r); }
+constexpr int To(int r) { return IndustryRowToEdit(r); }
+constexpr int Interval(int r) { return IndustryRowIntervalEdit(r); }
+constexpr int Register(int r) { return IndustryRowRegisterButton(r); }
 
 // The answer: 12 integers, name and folder of rows 1-5, 28 item definitions.
 struct Answer {

@@ -1,5 +1,6 @@
 // The legend as the program opens it: through Pelmora's export, answered by the script.
 #include "contracts/pelmora.h"
+#include "layers/settings/legend/LegendDialog.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/text/Cp932.h"
@@ -21,10 +22,10 @@ TEST(OnDlgDdLegend, TheDialogShowsTheSampleLinesOfTheChosenRows)
     WriteBytes(HomeFolder() / "DddMFile.dat", vd::utf8ToCp932("T1_2=海岸線\r\nC1_2=7\r\n"));
 
     bool seen = false;
-    script->answerDialog("Pelmora", 195, [&](vd::DialogDriver& d) {
+    script->answerDialog("Pelmora", CDlgDdLegend::IDD, [&](vd::DialogDriver& d) {
         seen = true;
         EXPECT_EQ(d.caption(), "          国土数値情報の凡例");
-        const vd::Window* area = d.dialog().GetDlgItem(1402);
+        const vd::Window* area = d.dialog().GetDlgItem(CDlgDdLegend::kPaintArea);
         ASSERT_NE(area, nullptr);
         const vd::Bitmap shown = vd::captureWindow(*area);
         vd::ImageDc dc(shown);
@@ -45,13 +46,13 @@ TEST(OnDlgDdLegend, TheTemplateIsTheSystemsOwn)
 {
     vd::LibraryLoader::setOverride("Pelmora.DLL", VD_BIN_DIR "/libpelmora.so");
     ASSERT_NE(vd::entryPoint<OnDlgDdLegend_fn>("Pelmora.DLL", "OnDlgDdLegend"), nullptr);
-    const vd::ui::DialogTemplate* t = vd::ui::findTemplate("Pelmora", 195);
+    const vd::ui::DialogTemplate* t = vd::ui::findTemplate("Pelmora", CDlgDdLegend::IDD);
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->fontFace, "ＭＳ ゴシック");
     EXPECT_EQ(t->fontPoints, 10);
     EXPECT_EQ(t->place->cx, 150);
     EXPECT_EQ(t->place->cy, 221);
-    const vd::ui::ControlTemplate* area = t->control(1402);
+    const vd::ui::ControlTemplate* area = t->control(CDlgDdLegend::kPaintArea);
     ASSERT_NE(area, nullptr);
     EXPECT_EQ(area->kind, vd::ui::ControlKind::Painted);
     EXPECT_EQ(area->place->cx, 144);

@@ -3,6 +3,7 @@
 // answer back by slot.
 #include "contracts/pelmora.h"
 #include "layers/settings/pointdata/PointSettingsInput.h"
+#include "layers/settings/pointdata/PointTemplates.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/UiScript.h"
@@ -15,8 +16,8 @@
 
 namespace point_test {
 
-constexpr int kTabs = 1103;
-constexpr int kNote = 1104;
+constexpr int kTabs = kPointTabControl;
+constexpr int kNote = kPointNoteLine;
 
 // The 121 settings integers: the tab, then flag, colour, N and P of each slot, all 0 unless set.
 struct Integers {

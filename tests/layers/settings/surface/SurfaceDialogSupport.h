@@ -2,6 +2,7 @@
 // Calling the surface dialog through Pelmora's export as the program does, and reading its answer
 // back by row.
 #include "contracts/pelmora.h"
+#include "layers/settings/surface/SurfacePageSpecs.h"
 #include "layers/settings/surface/SurfaceSettingsInput.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/ui/DialogDriver.h"
@@ -15,8 +16,8 @@
 
 namespace surface_test {
 
-constexpr int kTabs = 1030;
-constexpr int kStatus = 1031;
+constexpr int kTabs = kSurfaceTabControl;
+constexpr int kStatus = kSurfaceStatusLine;
 
 // The 61 settings integers: the tab, then per group (rows 0-4, 10-14, 5-9) and row its on,
 // colour, fill and name values, 0 unless set.
