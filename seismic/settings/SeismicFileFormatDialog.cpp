@@ -6,7 +6,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_HEADER_TEXT = 1020;
+using namespace seismicfileformatids;
 
 } // namespace
 

@@ -6,6 +6,11 @@
 
 #include <string>
 
+// The dialog's control ids (template 134).
+namespace seismicfileformatids {
+inline constexpr int IDC_HEADER_TEXT = 1020;
+} // namespace seismicfileformatids
+
 class CDlgSeisFileFormat : public vd::Dialog {
 public:
     enum { IDD = 134 };

@@ -4,9 +4,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_FAULT = 1021;
-constexpr int IDC_LEGEND = 1022;
-constexpr int IDC_ASPERITY = 1023;
+using namespace seismicoptionsids;
 
 // A switch as the page toggles it: 0 becomes 1, anything else 0.
 int Toggled(int value) { return value == 0 ? 1 : 0; }

@@ -5,6 +5,13 @@
 // them on again brings the mark back.
 #include "platform/ui/Dialog.h"
 
+// The page's control ids (template 136).
+namespace seismicoptionsids {
+inline constexpr int IDC_FAULT = 1021;
+inline constexpr int IDC_LEGEND = 1022;
+inline constexpr int IDC_ASPERITY = 1023;
+} // namespace seismicoptionsids
+
 class CSeismicOptionsPage : public vd::Dialog {
 public:
     enum { IDD = 136 };

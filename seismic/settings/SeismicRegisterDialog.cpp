@@ -12,9 +12,7 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_NAME = 1007;
-constexpr int IDC_BROWSE = 1009;
-constexpr int IDC_DATA_FILE = 1010;
+using namespace seismicregisterids;
 
 // A path typed as a Linux path is kept in the program's one form, as a chosen one is.
 std::string StoredPath(const std::string& typed)

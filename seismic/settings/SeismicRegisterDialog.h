@@ -7,6 +7,13 @@
 
 #include <string>
 
+// The dialog's control ids (template 133).
+namespace seismicregisterids {
+inline constexpr int IDC_NAME = 1007;
+inline constexpr int IDC_BROWSE = 1009;
+inline constexpr int IDC_DATA_FILE = 1010;
+} // namespace seismicregisterids
+
 class CDlgSeisFileRegist : public vd::Dialog {
 public:
     enum { IDD = 133 };

@@ -7,9 +7,8 @@ namespace {
 
 using namespace vd::ui;
 
-constexpr int IDC_TAB = 1000;
-constexpr int IDC_MESH_MAP = 1003;
-constexpr int IDC_ATTRIBUTE_VALUES = 1004;
+using namespace seismicsettingsids;
+
 // The caller's map mode in which attribute values cannot be shown.
 constexpr int kNoAttributeMode = 6;
 

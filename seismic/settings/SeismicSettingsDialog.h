@@ -10,6 +10,13 @@
 #include <array>
 #include <string>
 
+// The dialog's control ids (template 129).
+namespace seismicsettingsids {
+inline constexpr int IDC_TAB = 1000;
+inline constexpr int IDC_MESH_MAP = 1003;
+inline constexpr int IDC_ATTRIBUTE_VALUES = 1004;
+} // namespace seismicsettingsids
+
 // The settings block in argument order: the first ten come back, the eleventh is the caller's map
 // mode (6: attribute values cannot be shown).
 struct SeismicMapSettings {

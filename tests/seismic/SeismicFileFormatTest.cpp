@@ -5,6 +5,7 @@
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/UiScript.h"
 #include "seismic/HalvetteModule.h"
+#include "seismic/settings/SeismicFileFormatDialog.h"
 #include "seismic/settings/SeismicFileHeader.h"
 #include "tests/seismic/SeismicFixtures.h"
 
@@ -69,9 +70,9 @@ TEST(SeismicFileFormat, TheDialogShowsTheHeaderOfTheChosenEntry)
     for (const int button : {vd::IDOK, vd::IDCANCEL}) {
         auto script = vd::ui::Script::install();
         std::string shown;
-        script->answerDialog(kHalvetteModule, 134, [&](vd::DialogDriver& d) {
+        script->answerDialog(kHalvetteModule, CDlgSeisFileFormat::IDD, [&](vd::DialogDriver& d) {
             EXPECT_EQ(d.caption(), "地図データファイルの構成");
-            shown = d.text(1020);
+            shown = d.text(seismicfileformatids::IDC_HEADER_TEXT);
             d.click(button);
         });
         OnSeisFileFormat(1, 0, f.win);

@@ -12,6 +12,8 @@
 #include "seismic/HalvetteModule.h"
 #include "seismic/lists/SeismicDataList.h"
 #include "seismic/lists/SeismicEntryName.h"
+#include "seismic/settings/SeismicRegisterDialog.h"
+#include "seismic/settings/SeismicSettingsDialog.h"
 #include "tests/seismic/SeismicFixtures.h"
 
 #include <gtest/gtest.h>
@@ -49,13 +51,13 @@ std::string Run(const Settings& s, const std::string& folder, const std::string&
 std::string Answer(const Settings& s, const std::string& folder, Actions actions,
                    std::shared_ptr<vd::ui::Script> script = vd::ui::Script::install())
 {
-    script->answerDialog(kHalvetteModule, 129, std::move(actions));
+    script->answerDialog(kHalvetteModule, CDlgSeisFileSet::IDD, std::move(actions));
     const std::string result = Run(s, folder);
     EXPECT_TRUE(script->unanswered().empty());
     return result;
 }
 
-vd::TabCtrl& Tabs(vd::DialogDriver& d) { return dynamic_cast<vd::TabCtrl&>(d.control(1000)); }
+vd::TabCtrl& Tabs(vd::DialogDriver& d) { return dynamic_cast<vd::TabCtrl&>(d.control(seismicsettingsids::IDC_TAB)); }
 vd::ComboBox& Combo(vd::DialogDriver& d, int page, int id) { return dynamic_cast<vd::ComboBox&>(d.page(page).control(id)); }
 
 const std::string kThree = "宇治=z:\\d\\a_ps.csv\r\n京都=z:\\d\\b_si.csv\r\n奈良=z:\\d\\c_sv.csv\r\n";
@@ -76,61 +78,61 @@ TEST(SeismicSettings, TabsAndDisplayMethodComeBackAsTenNumbers)
         {"as passed, value 11 left out", {{1, 1, 1, 2, 1, 0, 2, 1, 1, 1, 3}}, ok, "1|1|1|2|1|0|2|1|1|1"},
         {"attribute values chosen", {{0, 0, 0, -1, 0, -1, 0, 0, 0, 0, 0}},
          [](vd::DialogDriver& d) {
-             d.click(1004);
+             d.click(seismicsettingsids::IDC_ATTRIBUTE_VALUES);
              d.click(vd::IDOK);
          },
          "0|1|0|-1|0|-1|0|0|0|0"},
         {"mesh map chosen", {{0, 1, 0, -1, 0, -1, 0, 0, 0, 0, 0}},
          [](vd::DialogDriver& d) {
-             d.click(1003);
+             d.click(seismicsettingsids::IDC_MESH_MAP);
              d.click(vd::IDOK);
          },
          "0|0|0|-1|0|-1|0|0|0|0"},
         {"map mode 6: no attribute values, and they cannot be chosen", {{0, 1, 0, -1, 0, -1, 0, 0, 0, 0, 6}},
          [](vd::DialogDriver& d) {
-             EXPECT_TRUE(d.isChecked(1003));
-             EXPECT_FALSE(d.isChecked(1004));
-             EXPECT_EQ(d.text(1003), "ﾒｯｼｭﾏｯﾌﾟ");
-             EXPECT_EQ(d.text(1004), "");
-             d.click(1004);
-             EXPECT_TRUE(d.isChecked(1003));
-             EXPECT_FALSE(d.isChecked(1004));
+             EXPECT_TRUE(d.isChecked(seismicsettingsids::IDC_MESH_MAP));
+             EXPECT_FALSE(d.isChecked(seismicsettingsids::IDC_ATTRIBUTE_VALUES));
+             EXPECT_EQ(d.text(seismicsettingsids::IDC_MESH_MAP), "ﾒｯｼｭﾏｯﾌﾟ");
+             EXPECT_EQ(d.text(seismicsettingsids::IDC_ATTRIBUTE_VALUES), "");
+             d.click(seismicsettingsids::IDC_ATTRIBUTE_VALUES);
+             EXPECT_TRUE(d.isChecked(seismicsettingsids::IDC_MESH_MAP));
+             EXPECT_FALSE(d.isChecked(seismicsettingsids::IDC_ATTRIBUTE_VALUES));
              d.click(vd::IDOK);
          },
          "0|0|0|-1|0|-1|0|0|0|0"},
         {"the options page first, kept", {{2, 0, 0, -1, 0, -1, 0, 0, 0, 0, 0}},
          [](vd::DialogDriver& d) {
              EXPECT_EQ(Tabs(d).GetCurSel(), 2);
-             EXPECT_TRUE(d.page(136).isVisible(1022));
-             EXPECT_FALSE(d.page(130).isVisible(1005));
-             EXPECT_FALSE(d.page(132).isVisible(1012));
+             EXPECT_TRUE(d.page(CSeismicOptionsPage::IDD).isVisible(seismicoptionsids::IDC_LEGEND));
+             EXPECT_FALSE(d.page(kProbabilisticPage.templateId).isVisible(kProbabilisticPage.show));
+             EXPECT_FALSE(d.page(kScenarioPage.templateId).isVisible(kScenarioPage.show));
              d.click(vd::IDOK);
          },
          "2|0|0|-1|0|-1|0|0|0|0"},
         {"a tab change", {{2, 0, 0, -1, 0, -1, 0, 0, 0, 0, 0}},
          [](vd::DialogDriver& d) {
-             d.selectTab(1000, 1);
-             EXPECT_TRUE(d.page(132).isVisible(1012));
-             EXPECT_FALSE(d.page(136).isVisible(1022));
-             d.selectTab(1000, 0);
-             EXPECT_TRUE(d.page(130).isVisible(1005));
-             EXPECT_FALSE(d.page(132).isVisible(1012));
-             d.selectTab(1000, 1);
+             d.selectTab(seismicsettingsids::IDC_TAB, 1);
+             EXPECT_TRUE(d.page(kScenarioPage.templateId).isVisible(kScenarioPage.show));
+             EXPECT_FALSE(d.page(CSeismicOptionsPage::IDD).isVisible(seismicoptionsids::IDC_LEGEND));
+             d.selectTab(seismicsettingsids::IDC_TAB, 0);
+             EXPECT_TRUE(d.page(kProbabilisticPage.templateId).isVisible(kProbabilisticPage.show));
+             EXPECT_FALSE(d.page(kScenarioPage.templateId).isVisible(kScenarioPage.show));
+             d.selectTab(seismicsettingsids::IDC_TAB, 1);
              d.click(vd::IDOK);
          },
          "1|0|0|-1|0|-1|0|0|0|0"},
         {"a page value outside the tabs shows no page", {{7, 0, 0, -1, 0, -1, 0, 0, 0, 0, 0}},
          [](vd::DialogDriver& d) {
-             EXPECT_FALSE(d.page(130).isVisible(1005));
-             EXPECT_FALSE(d.page(132).isVisible(1012));
-             EXPECT_FALSE(d.page(136).isVisible(1022));
+             EXPECT_FALSE(d.page(kProbabilisticPage.templateId).isVisible(kProbabilisticPage.show));
+             EXPECT_FALSE(d.page(kScenarioPage.templateId).isVisible(kScenarioPage.show));
+             EXPECT_FALSE(d.page(CSeismicOptionsPage::IDD).isVisible(seismicoptionsids::IDC_LEGEND));
              d.click(vd::IDOK);
          },
          "7|0|0|-1|0|-1|0|0|0|0"},
         {"cancel after changes", {{0, 0, 0, -1, 0, -1, 0, 0, 0, 0, 0}},
          [](vd::DialogDriver& d) {
-             d.click(1004);
-             d.selectTab(1000, 2);
+             d.click(seismicsettingsids::IDC_ATTRIBUTE_VALUES);
+             d.selectTab(seismicsettingsids::IDC_TAB, 2);
              d.click(vd::IDCANCEL);
          },
          ""},
@@ -150,11 +152,11 @@ TEST(SeismicSettings, OpensWithItsTabsAndCaptions)
         EXPECT_EQ(Tabs(d).GetItemText(0), "確率論的地震動");
         EXPECT_EQ(Tabs(d).GetItemText(1), "震源断層を特定した地震動");
         EXPECT_EQ(Tabs(d).GetItemText(2), "　仕　様　");
-        EXPECT_EQ(d.page(130).text(1005), "表示する");
-        EXPECT_EQ(d.page(132).text(1019), "地表の震度");
-        EXPECT_EQ(d.page(136).text(1021), "震源断層を表示（対象：簡便法・詳細法による地図）");
-        EXPECT_EQ(d.page(136).text(1023), "アスペリティを表示（対象：詳細法による地図）");
-        EXPECT_EQ(d.page(136).text(1022), "地震動予測地図の凡例を表示する");
+        EXPECT_EQ(d.page(kProbabilisticPage.templateId).text(kProbabilisticPage.show), "表示する");
+        EXPECT_EQ(d.page(kScenarioPage.templateId).text(kScenarioPage.firstQuantity + 2), "地表の震度");
+        EXPECT_EQ(d.page(CSeismicOptionsPage::IDD).text(seismicoptionsids::IDC_FAULT), "震源断層を表示（対象：簡便法・詳細法による地図）");
+        EXPECT_EQ(d.page(CSeismicOptionsPage::IDD).text(seismicoptionsids::IDC_ASPERITY), "アスペリティを表示（対象：詳細法による地図）");
+        EXPECT_EQ(d.page(CSeismicOptionsPage::IDD).text(seismicoptionsids::IDC_LEGEND), "地震動予測地図の凡例を表示する");
         d.click(vd::IDCANCEL);
     });
 }
@@ -172,13 +174,13 @@ TEST(SeismicSettings, AsperitiesAreShownOnlyWithFaults)
     const Case cases[] = {
         {"opened with faults and asperities", 1, 1, 1, {}, true, true, "1|1|1"},
         {"asperities without faults are not marked", 0, 0, 1, {}, false, false, "0|0|1"},
-        {"faults off and on again bring the mark back", 0, 1, 1, {1021}, false, false, "0|0|1"},
-        {"... and on again", 0, 1, 1, {1021, 1021}, true, true, "0|1|1"},
-        {"asperities clicked without faults are switched off", 0, 0, 1, {1023}, false, false, "0|0|0"},
-        {"asperities toggled with faults", 0, 1, 0, {1023}, true, true, "0|1|1"},
-        {"faults on keep asperities off", 0, 0, 0, {1021}, true, false, "0|1|0"},
-        {"the legend toggles", 0, 0, 0, {1022}, false, false, "1|0|0"},
-        {"a legend value other than 0 toggles to 0", 5, 0, 0, {1022}, false, false, "0|0|0"},
+        {"faults off and on again bring the mark back", 0, 1, 1, {seismicoptionsids::IDC_FAULT}, false, false, "0|0|1"},
+        {"... and on again", 0, 1, 1, {seismicoptionsids::IDC_FAULT, seismicoptionsids::IDC_FAULT}, true, true, "0|1|1"},
+        {"asperities clicked without faults are switched off", 0, 0, 1, {seismicoptionsids::IDC_ASPERITY}, false, false, "0|0|0"},
+        {"asperities toggled with faults", 0, 1, 0, {seismicoptionsids::IDC_ASPERITY}, true, true, "0|1|1"},
+        {"faults on keep asperities off", 0, 0, 0, {seismicoptionsids::IDC_FAULT}, true, false, "0|1|0"},
+        {"the legend toggles", 0, 0, 0, {seismicoptionsids::IDC_LEGEND}, false, false, "1|0|0"},
+        {"a legend value other than 0 toggles to 0", 5, 0, 0, {seismicoptionsids::IDC_LEGEND}, false, false, "0|0|0"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -188,11 +190,11 @@ TEST(SeismicSettings, AsperitiesAreShownOnlyWithFaults)
         s.v[8] = c.fault;
         s.v[9] = c.asperity;
         const std::string result = Answer(s, f.win, [&](vd::DialogDriver& d) {
-            vd::DialogDriver page = d.page(136);
+            vd::DialogDriver page = d.page(CSeismicOptionsPage::IDD);
             for (int id : c.clicks)
                 page.click(id);
-            EXPECT_EQ(page.isChecked(1021), c.faultChecked);
-            EXPECT_EQ(page.isChecked(1023), c.asperityChecked);
+            EXPECT_EQ(page.isChecked(seismicoptionsids::IDC_FAULT), c.faultChecked);
+            EXPECT_EQ(page.isChecked(seismicoptionsids::IDC_ASPERITY), c.asperityChecked);
             d.click(vd::IDOK);
         });
         EXPECT_EQ(result, "2|0|0|-1|0|-1|0|" + c.tail);
@@ -203,8 +205,8 @@ TEST(SeismicSettings, MissingListsAreCreatedWithTheirHeaders)
 {
     const ListFolder f;
     const std::string result = Answer({}, f.win, [](vd::DialogDriver& d) {
-        EXPECT_EQ(Combo(d, 130, 1002).GetCount(), 0);
-        EXPECT_EQ(d.page(130).text(1011), "  0");
+        EXPECT_EQ(Combo(d, kProbabilisticPage.templateId, kProbabilisticPage.combo).GetCount(), 0);
+        EXPECT_EQ(d.page(kProbabilisticPage.templateId).text(kProbabilisticPage.position), "  0");
         d.click(vd::IDCANCEL);
     });
     EXPECT_EQ(result, "");
@@ -214,7 +216,7 @@ TEST(SeismicSettings, MissingListsAreCreatedWithTheirHeaders)
     // A list of the user's own without a header is read as it is and left alone.
     f.Write(0, "宇治=z:\\d\\a_ps.csv\r\n");
     Answer({}, f.win, [](vd::DialogDriver& d) {
-        EXPECT_EQ(Combo(d, 130, 1002).GetLBText(0), "宇治");
+        EXPECT_EQ(Combo(d, kProbabilisticPage.templateId, kProbabilisticPage.combo).GetLBText(0), "宇治");
         d.click(vd::IDCANCEL);
     });
     EXPECT_EQ(f.Text(0), "宇治=z:\\d\\a_ps.csv\r\n");
@@ -226,22 +228,22 @@ TEST(SeismicSettings, ChoosingAnEntryShowsItsPlaceAndSwitchesTheMapOn)
     f.Write(0, kSeisHeader + kThree);
     f.Write(1, std::string(kFaultHeader) + "A=z:\\f\\a.csv\r\n;note\r\n\r\nB=z:\\f\\b.csv\r\n");
     const std::string result = Answer({}, f.win, [](vd::DialogDriver& d) {
-        vd::DialogDriver probabilistic = d.page(130);
-        EXPECT_EQ(probabilistic.text(1011), "  3");
-        EXPECT_FALSE(probabilistic.isChecked(1005));
-        probabilistic.selectCombo(1002, 0);
-        EXPECT_EQ(probabilistic.text(1011), "  1/  3");
-        EXPECT_TRUE(probabilistic.isChecked(1005));
-        d.selectTab(1000, 1);
-        vd::DialogDriver scenario = d.page(132);
-        EXPECT_EQ(scenario.text(1013), "  2");
-        EXPECT_TRUE(scenario.isChecked(1017));
-        scenario.selectCombo(1016, 1);
-        EXPECT_EQ(scenario.text(1013), "  2/  2");
-        scenario.click(1019);
+        vd::DialogDriver probabilistic = d.page(kProbabilisticPage.templateId);
+        EXPECT_EQ(probabilistic.text(kProbabilisticPage.position), "  3");
+        EXPECT_FALSE(probabilistic.isChecked(kProbabilisticPage.show));
+        probabilistic.selectCombo(kProbabilisticPage.combo, 0);
+        EXPECT_EQ(probabilistic.text(kProbabilisticPage.position), "  1/  3");
+        EXPECT_TRUE(probabilistic.isChecked(kProbabilisticPage.show));
+        d.selectTab(seismicsettingsids::IDC_TAB, 1);
+        vd::DialogDriver scenario = d.page(kScenarioPage.templateId);
+        EXPECT_EQ(scenario.text(kScenarioPage.position), "  2");
+        EXPECT_TRUE(scenario.isChecked(kScenarioPage.firstQuantity));
+        scenario.selectCombo(kScenarioPage.combo, 1);
+        EXPECT_EQ(scenario.text(kScenarioPage.position), "  2/  2");
+        scenario.click(kScenarioPage.firstQuantity + 2);
         // The show box switches the map off again.
-        scenario.click(1012);
-        EXPECT_FALSE(scenario.isChecked(1012));
+        scenario.click(kScenarioPage.show);
+        EXPECT_FALSE(scenario.isChecked(kScenarioPage.show));
         d.click(vd::IDOK);
     });
     EXPECT_EQ(result, "1|0|1|0|0|1|2|0|0|0");
@@ -254,12 +256,12 @@ TEST(SeismicSettings, ChoosingAnEntryShowsItsPlaceAndSwitchesTheMapOn)
     s.v[5] = 0;
     s.v[6] = 1;
     Answer(s, f.win, [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.page(130).text(1011), "  3/  3");
-        EXPECT_EQ(Combo(d, 130, 1002).GetCurSel(), 2);
-        EXPECT_TRUE(d.page(130).isChecked(1005));
-        EXPECT_EQ(d.page(132).text(1013), "  1/  2");
-        EXPECT_TRUE(d.page(132).isChecked(1018));
-        EXPECT_FALSE(d.page(132).isChecked(1017));
+        EXPECT_EQ(d.page(kProbabilisticPage.templateId).text(kProbabilisticPage.position), "  3/  3");
+        EXPECT_EQ(Combo(d, kProbabilisticPage.templateId, kProbabilisticPage.combo).GetCurSel(), 2);
+        EXPECT_TRUE(d.page(kProbabilisticPage.templateId).isChecked(kProbabilisticPage.show));
+        EXPECT_EQ(d.page(kScenarioPage.templateId).text(kScenarioPage.position), "  1/  2");
+        EXPECT_TRUE(d.page(kScenarioPage.templateId).isChecked(kScenarioPage.firstQuantity + 1));
+        EXPECT_FALSE(d.page(kScenarioPage.templateId).isChecked(kScenarioPage.firstQuantity));
         d.click(vd::IDCANCEL);
     });
 }
@@ -274,33 +276,33 @@ TEST(SeismicSettings, RegistrationAppendsTheEntryAndSelectsIt)
 
     auto script = vd::ui::Script::install();
     // First: OK with nothing filled in, then with the file alone; then the name.
-    script->answerDialog(kHalvetteModule, 133, [&](vd::DialogDriver& r) {
+    script->answerDialog(kHalvetteModule, CDlgSeisFileRegist::IDD, [&](vd::DialogDriver& r) {
         EXPECT_EQ(r.caption(), "地震動予測地図のデータファイルの登録");
         r.click(vd::IDOK);
         EXPECT_FALSE(r.ended());
-        r.click(1009);
-        EXPECT_EQ(r.text(1010), vd::toLowerAscii(chosen));
+        r.click(seismicregisterids::IDC_BROWSE);
+        EXPECT_EQ(r.text(seismicregisterids::IDC_DATA_FILE), vd::toLowerAscii(chosen));
         r.click(vd::IDOK);
         EXPECT_FALSE(r.ended());
-        r.setText(1007, "近畿の確率");
+        r.setText(seismicregisterids::IDC_NAME, "近畿の確率");
         r.click(vd::IDOK);
     });
     script->answerFileDialog(chosen);
     // A second registration cancelled changes nothing.
-    script->answerDialog(kHalvetteModule, 133, [](vd::DialogDriver& r) {
-        r.setText(1007, "取消");
-        r.setText(1010, "z:\\x.csv");
+    script->answerDialog(kHalvetteModule, CDlgSeisFileRegist::IDD, [](vd::DialogDriver& r) {
+        r.setText(seismicregisterids::IDC_NAME, "取消");
+        r.setText(seismicregisterids::IDC_DATA_FILE, "z:\\x.csv");
         r.click(vd::IDCANCEL);
     });
     const std::string result = Answer({}, f.win, [](vd::DialogDriver& d) {
-        vd::DialogDriver page = d.page(130);
-        page.click(1001);
-        EXPECT_EQ(page.text(1011), "  4/  4");
-        EXPECT_EQ(Combo(d, 130, 1002).GetCurSel(), 3);
-        EXPECT_EQ(Combo(d, 130, 1002).GetLBText(3), "近畿の確率");
-        page.click(1001);
-        EXPECT_EQ(page.text(1011), "  4/  4");
-        EXPECT_EQ(Combo(d, 130, 1002).GetCount(), 4);
+        vd::DialogDriver page = d.page(kProbabilisticPage.templateId);
+        page.click(kProbabilisticPage.registerButton);
+        EXPECT_EQ(page.text(kProbabilisticPage.position), "  4/  4");
+        EXPECT_EQ(Combo(d, kProbabilisticPage.templateId, kProbabilisticPage.combo).GetCurSel(), 3);
+        EXPECT_EQ(Combo(d, kProbabilisticPage.templateId, kProbabilisticPage.combo).GetLBText(3), "近畿の確率");
+        page.click(kProbabilisticPage.registerButton);
+        EXPECT_EQ(page.text(kProbabilisticPage.position), "  4/  4");
+        EXPECT_EQ(Combo(d, kProbabilisticPage.templateId, kProbabilisticPage.combo).GetCount(), 4);
         d.click(vd::IDOK);
     }, script);
     EXPECT_EQ(result, "0|0|0|3|0|-1|0|0|0|0") << "registering does not switch the map on";
@@ -331,15 +333,15 @@ TEST(SeismicSettings, RegisteredNamesCannotBreakTheList)
     auto script = vd::ui::Script::install();
     const char* typed[] = {"上町\n断層", ";東海=南海", "a\r\nb\rc", "=x"};
     for (const char* name : typed)
-        script->answerDialog(kHalvetteModule, 133, [name](vd::DialogDriver& r) {
-            r.setText(1010, "z:\\f\\s.csv");
-            r.setText(1007, name);
+        script->answerDialog(kHalvetteModule, CDlgSeisFileRegist::IDD, [name](vd::DialogDriver& r) {
+            r.setText(seismicregisterids::IDC_DATA_FILE, "z:\\f\\s.csv");
+            r.setText(seismicregisterids::IDC_NAME, name);
             r.click(vd::IDOK);
         });
     Answer({{1, 0, 0, -1, 0, -1, 0, 0, 0, 0, 0}}, f.win, [](vd::DialogDriver& d) {
         for (int i = 0; i < 4; ++i)
-            d.page(132).click(1015);
-        EXPECT_EQ(Combo(d, 132, 1016).GetLBText(1), "；東海＝南海");
+            d.page(kScenarioPage.templateId).click(kScenarioPage.registerButton);
+        EXPECT_EQ(Combo(d, kScenarioPage.templateId, kScenarioPage.combo).GetLBText(1), "；東海＝南海");
         d.click(vd::IDOK);
     }, script);
     EXPECT_EQ(ReadFile(f.Path(1)), vd::utf8ToCp932(std::string(kFaultHeader) +
@@ -359,18 +361,18 @@ TEST(SeismicSettings, AListThatCannotBeWrittenIsNotRegistered)
     // says it could not be written instead of listing an entry that no map can find.
     const std::string missing = vd::ui::toWindowsForm((Home() / "no" / "such").string()) + "\\";
     auto script = vd::ui::Script::install();
-    script->answerDialog(kHalvetteModule, 133, [](vd::DialogDriver& r) {
-        r.setText(1010, "z:\\f\\s.csv");
-        r.setText(1007, "名前");
+    script->answerDialog(kHalvetteModule, CDlgSeisFileRegist::IDD, [](vd::DialogDriver& r) {
+        r.setText(seismicregisterids::IDC_DATA_FILE, "z:\\f\\s.csv");
+        r.setText(seismicregisterids::IDC_NAME, "名前");
         r.click(vd::IDOK);
         EXPECT_FALSE(r.ended());
         r.click(vd::IDCANCEL);
     });
     const std::string result = Answer({}, missing, [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.page(130).text(1011), "  0");
-        d.page(130).click(1001);
-        EXPECT_EQ(Combo(d, 130, 1002).GetCount(), 0);
-        EXPECT_EQ(d.page(130).text(1011), "  0");
+        EXPECT_EQ(d.page(kProbabilisticPage.templateId).text(kProbabilisticPage.position), "  0");
+        d.page(kProbabilisticPage.templateId).click(kProbabilisticPage.registerButton);
+        EXPECT_EQ(Combo(d, kProbabilisticPage.templateId, kProbabilisticPage.combo).GetCount(), 0);
+        EXPECT_EQ(d.page(kProbabilisticPage.templateId).text(kProbabilisticPage.position), "  0");
         d.click(vd::IDOK);
     }, script);
     EXPECT_EQ(result, "0|0|0|-1|0|-1|0|0|0|0");
@@ -384,13 +386,13 @@ TEST(SeismicSettings, UpdateOpensTheListInTheEditorAndWaits)
     const ListFolder f;
     f.Write(0, kSeisHeader + kThree);
     auto script = vd::ui::Script::install();
-    script->answerDialog(kHalvetteModule, 129, [&](vd::DialogDriver& d) {
-        d.page(130).click(1006);
+    script->answerDialog(kHalvetteModule, CDlgSeisFileSet::IDD, [&](vd::DialogDriver& d) {
+        d.page(kProbabilisticPage.templateId).click(kProbabilisticPage.update);
         // The editor changed the list; the page shows it only when opened again.
         f.Write(0, kSeisHeader);
-        EXPECT_EQ(Combo(d, 130, 1002).GetCount(), 3);
-        d.selectTab(1000, 1);
-        d.page(132).click(1014);
+        EXPECT_EQ(Combo(d, kProbabilisticPage.templateId, kProbabilisticPage.combo).GetCount(), 3);
+        d.selectTab(seismicsettingsids::IDC_TAB, 1);
+        d.page(kScenarioPage.templateId).click(kScenarioPage.update);
         d.click(vd::IDCANCEL);
     });
     const std::string editor = vd::ui::toWindowsForm("/bin/sh");
