@@ -8,6 +8,9 @@
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/PathForm.h"
 #include "seismic/HalvetteModule.h"
+#include "seismic/settings/SeismicFileFormatDialog.h"
+#include "seismic/settings/SeismicRegisterDialog.h"
+#include "seismic/settings/SeismicSettingsDialog.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -96,14 +99,14 @@ TEST_F(SeismicHazardDrawing, TheSettingsCommandRegistersAndChoosesTheMapDrawn)
     ASSERT_EQ(ClassPixels(), 0);
 
     // As a new user: the settings, "登録" on the first page, the file and a name, then "表示する".
-    script->answerDialog(kHalvetteModule, 129, [](vd::DialogDriver& d) {
-        d.page(130).click(1001);
-        d.page(130).click(1005);
+    script->answerDialog(kHalvetteModule, CDlgSeisFileSet::IDD, [](vd::DialogDriver& d) {
+        d.page(kProbabilisticPage.templateId).click(kProbabilisticPage.registerButton);
+        d.page(kProbabilisticPage.templateId).click(kProbabilisticPage.show);
         d.click(vd::IDOK);
     });
-    script->answerDialog(kHalvetteModule, 133, [](vd::DialogDriver& r) {
-        r.click(1009);
-        r.setText(1007, "関西");
+    script->answerDialog(kHalvetteModule, CDlgSeisFileRegist::IDD, [](vd::DialogDriver& r) {
+        r.click(seismicregisterids::IDC_BROWSE);
+        r.setText(seismicregisterids::IDC_NAME, "関西");
         r.click(vd::IDOK);
     });
     script->answerFileDialog(vd::ui::toWindowsForm(file.string()));
@@ -117,8 +120,8 @@ TEST_F(SeismicHazardDrawing, TheSettingsCommandRegistersAndChoosesTheMapDrawn)
 
     // The data file's description opens for the entry chosen.
     std::string shown;
-    script->answerDialog(kHalvetteModule, 134, [&](vd::DialogDriver& d) {
-        shown = d.text(1020);
+    script->answerDialog(kHalvetteModule, CDlgSeisFileFormat::IDD, [&](vd::DialogDriver& d) {
+        shown = d.text(seismicfileformatids::IDC_HEADER_TEXT);
         d.click(vd::IDOK);
     });
     frame->routeCommand(32837);
