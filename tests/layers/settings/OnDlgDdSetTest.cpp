@@ -4,6 +4,7 @@
 
 #include "contracts/pelmora.h"
 #include "layers/settings/linedata/LineDataSetDialog.h"
+#include "layers/settings/linedata/LinePages.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/text/Cp932.h"
 #include "platform/ui/Controls.h"
@@ -133,7 +134,7 @@ protected:
     }
     void OnDialog(std::function<void(vd::DialogDriver&)> actions)
     {
-        script->answerDialog("Pelmora", 232, std::move(actions));
+        script->answerDialog("Pelmora", CDlgLineDataSet::IDD, std::move(actions));
     }
     std::string Run(Call c)
     {
@@ -161,7 +162,7 @@ protected:
 
 TEST_F(LineDataDialog, TemplatesHoldTheContainerAndPagesThatFitTheTab)
 {
-    const vd::ui::DialogTemplate* t = vd::ui::findTemplate("Pelmora", 232);
+    const vd::ui::DialogTemplate* t = vd::ui::findTemplate("Pelmora", CDlgLineDataSet::IDD);
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->caption, "  国土数値情報（線データ）");
     EXPECT_EQ(t->place->x, 250);
@@ -172,7 +173,9 @@ TEST_F(LineDataDialog, TemplatesHoldTheContainerAndPagesThatFitTheTab)
     EXPECT_EQ(t->control(kNote)->place->y, 209);
     // Each page: a child at (5, 20) whose rows stay inside its 226 x 180 and inside the tab's
     // display area; the colour lists hold the 22 line colours.
-    for (int id : {143, 132, 233, 133, 162, 154, 156}) {
+    const int pages[] = {CDlgLineRoadRail::IDD,     CDlgLineDataA::IDD,   CDlgLineLowland::IDD, CDlgLineEnvironment::IDD,
+                         CDlgLineConservation::IDD, CDlgLineFishery::IDD, CDlgLineDataB::IDD};
+    for (int id : pages) {
         const vd::ui::DialogTemplate* page = vd::ui::findTemplate("Pelmora", id);
         ASSERT_NE(page, nullptr) << id;
         EXPECT_TRUE(page->isChild());
@@ -190,10 +193,10 @@ TEST_F(LineDataDialog, TemplatesHoldTheContainerAndPagesThatFitTheTab)
             }
         }
     }
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", 154)->control(1664)->caption, "ｺｰﾄﾞ");
-    EXPECT_TRUE(vd::ui::findTemplate("Pelmora", 154)->control(1664)->style & vd::BS_PUSHLIKE);
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", 133)->control(1659)->caption, "ｺｰﾄﾞ");
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", 132)->control(1525)->kind, vd::ui::ControlKind::Edit);
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgLineFishery::IDD)->control(1664)->caption, "ｺｰﾄﾞ");
+    EXPECT_TRUE(vd::ui::findTemplate("Pelmora", CDlgLineFishery::IDD)->control(1664)->style & vd::BS_PUSHLIKE);
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgLineEnvironment::IDD)->control(1659)->caption, "ｺｰﾄﾞ");
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgLineDataA::IDD)->control(1525)->kind, vd::ui::ControlKind::Edit);
 }
 
 TEST_F(LineDataDialog, EveryTabShowsItsPageAndRangeNote)

@@ -3,6 +3,7 @@
 // rewritten only when something it keeps changed.
 #include "tests/layers/settings/industrymesh/IndustryMeshDialogSupport.h"
 
+#include "layers/settings/industrymesh/ItemNameDialog.h"
 #include "platform/text/Cp932.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialog.h"
@@ -111,7 +112,7 @@ TEST_F(IndustryMeshDialogTest, TheTemplatesAreLaidOutInsideTheirPages)
     ASSERT_NE(names, nullptr);
     EXPECT_EQ(names->caption, " 項目の名称");
     EXPECT_EQ((std::array<int, 2>{names->place->cx, names->place->cy}), (std::array<int, 2>{97, 76}));
-    for (const int id : {1408, 1411, 1410, 1414})
+    for (const int id : {kItemNameEdit, kItemFromEdit, kItemToEdit, kItemIntervalEdit})
         EXPECT_EQ(names->control(id)->kind, vd::ui::ControlKind::Edit) << id;
     EXPECT_TRUE(names->control(vd::IDOK)->style & vd::BS_DEFPUSHBUTTON);
 }
@@ -256,14 +257,14 @@ TEST_F(IndustryMeshDialogTest, RegisteringARowShowsItAndReturnsItsItemDefinition
         vd::DialogDriver commerce = d.page(kCommerce);
         AnswerItemName([](vd::DialogDriver& names) {
             EXPECT_EQ(names.caption(), " 項目の名称");
-            EXPECT_EQ(names.text(1408), "");
-            EXPECT_EQ(names.text(1411), "0");
-            EXPECT_EQ(names.text(1410), "0");
-            EXPECT_EQ(names.text(1414), "1") << "interval 0 opens as 1";
-            names.setText(1408, "販売額");
-            names.setText(1411, "3");
-            names.setText(1410, "9");
-            names.setText(1414, "100");
+            EXPECT_EQ(names.text(kItemNameEdit), "");
+            EXPECT_EQ(names.text(kItemFromEdit), "0");
+            EXPECT_EQ(names.text(kItemToEdit), "0");
+            EXPECT_EQ(names.text(kItemIntervalEdit), "1") << "interval 0 opens as 1";
+            names.setText(kItemNameEdit, "販売額");
+            names.setText(kItemFromEdit, "3");
+            names.setText(kItemToEdit, "9");
+            names.setText(kItemIntervalEdit, "100");
             names.click(vd::IDOK);
         });
         commerce.click(Register(0));
@@ -275,16 +276,16 @@ TEST_F(IndustryMeshDialogTest, RegisteringARowShowsItAndReturnsItsItemDefinition
 
         // A second 登録 starts from what the row shows; Cancel and an empty name change nothing.
         AnswerItemName([](vd::DialogDriver& names) {
-            EXPECT_EQ(names.text(1408), "販売額");
-            EXPECT_EQ(names.text(1411), "3");
-            EXPECT_EQ(names.text(1414), "100");
-            names.setText(1408, "other");
+            EXPECT_EQ(names.text(kItemNameEdit), "販売額");
+            EXPECT_EQ(names.text(kItemFromEdit), "3");
+            EXPECT_EQ(names.text(kItemIntervalEdit), "100");
+            names.setText(kItemNameEdit, "other");
             names.click(vd::IDCANCEL);
         });
         commerce.click(Register(0));
         AnswerItemName([](vd::DialogDriver& names) {
-            names.setText(1408, "");
-            names.setText(1411, "4");
+            names.setText(kItemNameEdit, "");
+            names.setText(kItemFromEdit, "4");
             names.click(vd::IDOK);
         });
         commerce.click(Register(0));
@@ -302,23 +303,23 @@ TEST_F(IndustryMeshDialogTest, TheItemNameDialogKeepsBadNumbersOutAndSeparatorsO
     const Answer a(Run(Selection(1), [this](vd::DialogDriver& d) {
         d.selectTab(kTabs, 1);
         AnswerItemName([this](vd::DialogDriver& names) {
-            names.setText(1411, "abc");
+            names.setText(kItemFromEdit, "abc");
             names.click(vd::IDOK);
             EXPECT_FALSE(names.ended()) << "not an integer";
-            names.setText(1411, "5");
-            names.setText(1414, "0");
+            names.setText(kItemFromEdit, "5");
+            names.setText(kItemIntervalEdit, "0");
             names.click(vd::IDOK);
             EXPECT_FALSE(names.ended()) << "interval 0";
-            names.setText(1414, "100000001");
+            names.setText(kItemIntervalEdit, "100000001");
             names.click(vd::IDOK);
             EXPECT_FALSE(names.ended()) << "interval too large";
             ASSERT_EQ(script->messageBoxes().size(), 3u);
             EXPECT_EQ(script->messageBoxes()[0].text, "整数を入力してください。");
             EXPECT_EQ(script->messageBoxes()[1].text, "1 から 100000000 までの整数を入力してください。");
             EXPECT_EQ(script->messageBoxes()[2].text, "1 から 100000000 までの整数を入力してください。");
-            names.setText(1414, "100000000");
-            names.setText(1410, "-7");
-            names.setText(1408, "出荷/月#1");
+            names.setText(kItemIntervalEdit, "100000000");
+            names.setText(kItemToEdit, "-7");
+            names.setText(kItemNameEdit, "出荷/月#1");
             names.click(vd::IDOK);
             EXPECT_TRUE(names.ended());
         });
