@@ -34,7 +34,8 @@ FineMeshItemPage::FineMeshItemPage(int templateId, int onBoxId, int textEditId, 
     BindRadioGroup(std::move(choices), m_nItem, [this] { SwitchPageOn(); });
 }
 
-CDlgFmLandUse::CDlgFmLandUse() : FineMeshPage(IDD, 1440, 1439, 1441, DataTextForm::Folder(kCodeLength))
+CDlgFmLandUse::CDlgFmLandUse()
+    : FineMeshPage(IDD, kLandUseThemeOn, kLandUseThemeText, kLandUseThemeFile, DataTextForm::Folder(kCodeLength))
 {
     for (int cls = 0; cls < kLandUseClassCount; ++cls)
         OnClicked(kLandUseClassButton + cls, [this, cls] { OnClassClicked(cls); });
@@ -67,19 +68,19 @@ void CDlgFmLandUse::ShowClassFlags()
 }
 
 CDlgFmArea::CDlgFmArea()
-    : FineMeshItemPage(IDD, 1444, 1442, 1443, DataTextForm::Folder(kCodeLength), kAreaItemButton,
-                       static_cast<int>(AreaItemNames().size()))
+    : FineMeshItemPage(IDD, kAreaThemeOn, kAreaThemeText, kAreaThemeFile, DataTextForm::Folder(kCodeLength),
+                       kAreaItemButton, static_cast<int>(AreaItemNames().size()))
 {
 }
 
 CDlgFmBasin::CDlgFmBasin()
-    : FineMeshItemPage(IDD, 1470, 1471, 1472, DataTextForm::Folder(kCodeLength), kBasinItemButton,
-                       static_cast<int>(BasinItemNames().size()))
+    : FineMeshItemPage(IDD, kBasinThemeOn, kBasinThemeText, kBasinThemeFile, DataTextForm::Folder(kCodeLength),
+                       kBasinItemButton, static_cast<int>(BasinItemNames().size()))
 {
 }
 
 CDlgFmLake::CDlgFmLake()
-    : FineMeshItemPage(IDD, 1478, 1476, 1477, DataTextForm::File(), kLakeItemButton,
+    : FineMeshItemPage(IDD, kLakeThemeOn, kLakeThemeText, kLakeThemeFile, DataTextForm::File(), kLakeItemButton,
                        static_cast<int>(LakeItemNames().size()))
 {
 }

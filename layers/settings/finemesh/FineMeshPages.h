@@ -15,6 +15,12 @@ inline constexpr int kAreaItemButton = 1500;
 inline constexpr int kBasinItemButton = 1510;
 inline constexpr int kLakeItemButton = 1520;
 
+// Each page's theme row: its on box, its folder or file edit and its "ﾌｧｲﾙ" button.
+inline constexpr int kLandUseThemeOn = 1440, kLandUseThemeText = 1439, kLandUseThemeFile = 1441;
+inline constexpr int kAreaThemeOn = 1444, kAreaThemeText = 1442, kAreaThemeFile = 1443;
+inline constexpr int kBasinThemeOn = 1470, kBasinThemeText = 1471, kBasinThemeFile = 1472;
+inline constexpr int kLakeThemeOn = 1478, kLakeThemeText = 1476, kLakeThemeFile = 1477;
+
 class FineMeshPage : public SettingsPage {
 public:
     int m_nOn = 0;

@@ -40,7 +40,8 @@ void AddItemColumn(std::vector<ControlTemplate>& controls, int firstId, const st
 
 vd::ui::DialogTemplate LandUseTemplate()
 {
-    auto controls = ThemeRow(1440, 1439, 1441, kFolderHeading, "表示項目 [複数選択可] ");
+    auto controls =
+        ThemeRow(kLandUseThemeOn, kLandUseThemeText, kLandUseThemeFile, kFolderHeading, "表示項目 [複数選択可] ");
     // Every class starts a group of its own, so setting one never clears another; four to a
     // column.
     const auto& names = LandUseClassNames();
@@ -52,7 +53,7 @@ vd::ui::DialogTemplate LandUseTemplate()
 
 vd::ui::DialogTemplate AreaTemplate()
 {
-    auto controls = ThemeRow(1444, 1442, 1443, kFolderHeading, "表示項目");
+    auto controls = ThemeRow(kAreaThemeOn, kAreaThemeText, kAreaThemeFile, kFolderHeading, "表示項目");
     // The notes are too wide to stand beside their items: each goes on the line below its item,
     // and the two items without a note share the last line.
     const auto& names = AreaItemNames();
@@ -70,14 +71,14 @@ vd::ui::DialogTemplate AreaTemplate()
 
 vd::ui::DialogTemplate BasinTemplate()
 {
-    auto controls = ThemeRow(1470, 1471, 1472, kFolderHeading, "表示項目");
+    auto controls = ThemeRow(kBasinThemeOn, kBasinThemeText, kBasinThemeFile, kFolderHeading, "表示項目");
     AddItemColumn(controls, kBasinItemButton, BasinItemNames());
     return SettingsPageTemplate(CDlgFmBasin::IDD, std::move(controls));
 }
 
 vd::ui::DialogTemplate LakeTemplate()
 {
-    auto controls = ThemeRow(1478, 1476, 1477, kFileHeading, "表示項目");
+    auto controls = ThemeRow(kLakeThemeOn, kLakeThemeText, kLakeThemeFile, kFileHeading, "表示項目");
     AddItemColumn(controls, kLakeItemButton, LakeItemNames());
     return SettingsPageTemplate(CDlgFmLake::IDD, std::move(controls));
 }

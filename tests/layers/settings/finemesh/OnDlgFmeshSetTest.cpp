@@ -25,10 +25,10 @@ constexpr int kStatus = CDlgFmeshSet::kStatusLine;
 struct PageIds {
     int on, edit, file, firstItem;
 };
-constexpr PageIds kPage[] = {{1440, 1439, 1441, kLandUseClassButton},
-                             {1444, 1442, 1443, kAreaItemButton},
-                             {1470, 1471, 1472, kBasinItemButton},
-                             {1478, 1476, 1477, kLakeItemButton}};
+constexpr PageIds kPage[] = {{kLandUseThemeOn, kLandUseThemeText, kLandUseThemeFile, kLandUseClassButton},
+                             {kAreaThemeOn, kAreaThemeText, kAreaThemeFile, kAreaItemButton},
+                             {kBasinThemeOn, kBasinThemeText, kBasinThemeFile, kBasinItemButton},
+                             {kLakeThemeOn, kLakeThemeText, kLakeThemeFile, kLakeItemButton}};
 // Land-use class buttons.
 constexpr int kAll = kLandUseClassButton;
 constexpr int kPaddy = kLandUseClassButton + 1;  // 田
