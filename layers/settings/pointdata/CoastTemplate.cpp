@@ -1,5 +1,6 @@
 // Page 241 (沿岸域), shared by both point dialogs.
 #include "layers/settings/ColourLists.h"
+#include "layers/settings/pointdata/PointPages.h"
 #include "layers/settings/pointdata/PointTemplateParts.h"
 #include "layers/settings/pointdata/PointTemplates.h"
 
@@ -8,7 +9,7 @@ using namespace point_templates;
 vd::ui::DialogTemplate PointCoastTemplate()
 {
     const auto& colours = SolidColourNames();
-    return PageTemplate(241, true, {
+    return PageTemplate(CDlgPointCoast::IDD, true, {
         Edit(1237, {40, 19, 122, 12}),
         FileButton(1238, {164, 19, 22, 13}),
         OnBox(1235, {5, 21, 8, 8}),

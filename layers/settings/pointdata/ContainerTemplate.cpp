@@ -1,4 +1,5 @@
 // The containers 234 (detailed map) and 254 (white map) and the list of every point template.
+#include "layers/settings/pointdata/PointDataDialogs.h"
 #include "layers/settings/pointdata/PointTemplateParts.h"
 #include "layers/settings/pointdata/PointTemplates.h"
 
@@ -23,10 +24,18 @@ vd::ui::DialogTemplate PointContainerTemplate(int id)
 std::vector<vd::ui::DialogTemplate> PointDialogTemplates()
 {
     return {
-        PointContainerTemplate(234),   PointContainerTemplate(254),    PointFacilityTemplate(),
-        WhitePointFacilityTemplate(),  PointHydrologyTemplate(),       WhitePointHydrologyTemplate(),
-        PointCoastTemplate(),          PointLandPriceATemplate(),      WhitePointLandPriceATemplate(),
-        PointLandPriceBTemplate(),     WhitePointLandPriceBTemplate(), PointByPrefectureTemplate(),
+        PointContainerTemplate(CDlgPointDataSet::IDD),
+        PointContainerTemplate(CDlgWhitePointDataSet::IDD),
+        PointFacilityTemplate(),
+        WhitePointFacilityTemplate(),
+        PointHydrologyTemplate(),
+        WhitePointHydrologyTemplate(),
+        PointCoastTemplate(),
+        PointLandPriceATemplate(),
+        WhitePointLandPriceATemplate(),
+        PointLandPriceBTemplate(),
+        WhitePointLandPriceBTemplate(),
+        PointByPrefectureTemplate(),
         PointNationwideTemplate(),
     };
 }

@@ -1,6 +1,7 @@
 // Pages 236 (施設) and 261 (施設 of the white map, without label items for 公共施設 and 文化財).
 #include "layers/settings/ColourLists.h"
 #include "layers/settings/pointdata/FacilityClasses.h"
+#include "layers/settings/pointdata/PointPages.h"
 #include "layers/settings/pointdata/PointTemplateParts.h"
 #include "layers/settings/pointdata/PointTemplates.h"
 
@@ -9,7 +10,7 @@ using namespace point_templates;
 vd::ui::DialogTemplate PointFacilityTemplate()
 {
     const auto& colours = SolidColourNames();
-    return PageTemplate(236, true, {
+    return PageTemplate(CDlgPointFacility::IDD, true, {
         Edit(1118, {17, 18, 145, 12}),
         Label("ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)", {64, 8, 72, 8}),
         FileButton(1122, {164, 18, 21, 13}),
@@ -57,7 +58,7 @@ vd::ui::DialogTemplate PointFacilityTemplate()
 vd::ui::DialogTemplate WhitePointFacilityTemplate()
 {
     const auto& colours = SolidColourNames();
-    return PageTemplate(261, false, {
+    return PageTemplate(CDlgWhitePointFacility::IDD, false, {
         Frame("公共施設", {2, 1, 186, 50}),
         OnBox(1110, {7, 20, 9, 8}),
         Edit(1118, {17, 18, 145, 12}),

@@ -1,5 +1,6 @@
 // Pages 240 (水文) and 260 (水文 of the white map, without label items for 水系域流路延長).
 #include "layers/settings/ColourLists.h"
+#include "layers/settings/pointdata/PointPages.h"
 #include "layers/settings/pointdata/PointTemplateParts.h"
 #include "layers/settings/pointdata/PointTemplates.h"
 
@@ -8,7 +9,7 @@ using namespace point_templates;
 vd::ui::DialogTemplate PointHydrologyTemplate()
 {
     const auto& colours = SolidColourNames();
-    return PageTemplate(240, true, {
+    return PageTemplate(CDlgPointHydrology::IDD, true, {
         Edit(1220, {44, 19, 118, 12}),
         Label("データファイル", {70, 146, 60, 8}),
         FileButton(1221, {164, 19, 21, 13}),
@@ -53,7 +54,7 @@ vd::ui::DialogTemplate PointHydrologyTemplate()
 vd::ui::DialogTemplate WhitePointHydrologyTemplate()
 {
     const auto& colours = SolidColourNames();
-    return PageTemplate(260, false, {
+    return PageTemplate(CDlgWhitePointHydrology::IDD, false, {
         Frame("水系域流路延長", {2, 1, 186, 39}),
         Label("色", {26, 10, 10, 8}),
         Label("ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)", {70, 10, 72, 8}),

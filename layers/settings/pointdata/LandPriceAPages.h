@@ -7,6 +7,7 @@
 
 class CDlgPointLandPriceA : public PointPage {
 public:
+    enum { IDD = 160 };
     CDlgPointLandPriceA();
 
     void LoadSlots(const PointLayerSlots& slots) override;
@@ -30,6 +31,7 @@ private:
 
 class CDlgWhitePointLandPriceA : public PointPage {
 public:
+    enum { IDD = 255 };
     CDlgWhitePointLandPriceA();
 
     void LoadSlots(const PointLayerSlots& slots) override;

@@ -1,7 +1,9 @@
 // The land-price pages: 160 (土地A: data folders, 表示項目, year list), 149 (土地B: data files,
 // 表示項目) and their white-map forms 255 and 256, which have the rows only.
 #include "layers/settings/ColourLists.h"
+#include "layers/settings/pointdata/LandPriceAPages.h"
 #include "layers/settings/pointdata/LandPriceYears.h"
+#include "layers/settings/pointdata/PointPages.h"
 #include "layers/settings/pointdata/PointTemplateParts.h"
 #include "layers/settings/pointdata/PointTemplates.h"
 
@@ -94,7 +96,7 @@ std::vector<ControlTemplate> Join(Lists... lists)
 
 vd::ui::DialogTemplate PointLandPriceATemplate()
 {
-    return PageTemplate(160, false, Join(
+    return PageTemplate(CDlgPointLandPriceA::IDD, false, Join(
         LabelItems(1686, 117),
         Rows(kRowsA, kRowHeights, 167),
         Headings("ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)", 102, 71),
@@ -107,14 +109,14 @@ vd::ui::DialogTemplate PointLandPriceATemplate()
 
 vd::ui::DialogTemplate WhitePointLandPriceATemplate()
 {
-    return PageTemplate(255, false, Join(
+    return PageTemplate(CDlgWhitePointLandPriceA::IDD, false, Join(
         Rows(kRowsA, kRowHeights, 167),
         Headings("ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)", 102, 71)));
 }
 
 vd::ui::DialogTemplate PointLandPriceBTemplate()
 {
-    return PageTemplate(149, false, Join(
+    return PageTemplate(CDlgPointLandPriceB::IDD, false, Join(
         Rows(kRowsB, kRowHeights, 167),
         Headings("データファイル", 102, 64),
         LabelItems(1588, 106),
@@ -123,7 +125,7 @@ vd::ui::DialogTemplate PointLandPriceBTemplate()
 
 vd::ui::DialogTemplate WhitePointLandPriceBTemplate()
 {
-    return PageTemplate(256, false, Join(
+    return PageTemplate(CDlgWhitePointLandPriceB::IDD, false, Join(
         Rows(kRowsB, kRowHeights, 167),
         Headings("データファイル", 102, 64),
         std::vector<ControlTemplate>{OldDataNote()}));

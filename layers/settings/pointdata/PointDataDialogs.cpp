@@ -49,12 +49,12 @@ void PointDataContainer::UpdateRangeNote()
     SetDlgItemText(kPointNoteLine, note);
 }
 
-CDlgPointDataSet::CDlgPointDataSet() : PointDataContainer(234)
+CDlgPointDataSet::CDlgPointDataSet() : PointDataContainer(IDD)
 {
     SetPages({&m_facility, &m_hydrology, &m_coast, &m_landPriceA, &m_landPriceB, &m_byPrefecture, &m_nationwide});
 }
 
-CDlgWhitePointDataSet::CDlgWhitePointDataSet() : PointDataContainer(254)
+CDlgWhitePointDataSet::CDlgWhitePointDataSet() : PointDataContainer(IDD)
 {
     SetPages({&m_facility, &m_hydrology, &m_coast, &m_landPriceA, &m_landPriceB, &m_byPrefecture, &m_nationwide});
 }

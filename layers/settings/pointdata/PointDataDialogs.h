@@ -32,6 +32,7 @@ private:
 
 class CDlgPointDataSet : public PointDataContainer {
 public:
+    enum { IDD = 234 };
     CDlgPointDataSet();
 
 private:
@@ -46,6 +47,7 @@ private:
 
 class CDlgWhitePointDataSet : public PointDataContainer {
 public:
+    enum { IDD = 254 };
     CDlgWhitePointDataSet();
 
 private:

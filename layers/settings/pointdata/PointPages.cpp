@@ -14,7 +14,7 @@ std::vector<int> Ids(int first, int count)
 // items for the first two, and its item buttons switch no row on.
 PointPageSpec FacilitySpec(bool white)
 {
-    PointPageSpec spec{white ? 261 : 236, white ? PointOnBoxRule::TogglesFromZero : PointOnBoxRule::NeedsTextKeepsFlag,
+    PointPageSpec spec{white ? CDlgWhitePointFacility::IDD : CDlgPointFacility::IDD, white ? PointOnBoxRule::TogglesFromZero : PointOnBoxRule::NeedsTextKeepsFlag,
                        {
                            {.slot = 0, .onBox = 1110, .colourList = 1114, .textEdit = 1118, .fileButton = 1122, .folder = true},
                            {.slot = 1, .onBox = 1111, .colourList = 1115, .textEdit = 1119, .fileButton = 1123},
@@ -37,7 +37,7 @@ PointPageSpec FacilitySpec(bool white)
 // 水文: 水系域流路延長 (data folder), 感潮限界, ダム; the white map has no items for the first.
 PointPageSpec HydrologySpec(bool white)
 {
-    PointPageSpec spec{white ? 260 : 240, PointOnBoxRule::NeedsText,
+    PointPageSpec spec{white ? CDlgWhitePointHydrology::IDD : CDlgPointHydrology::IDD, PointOnBoxRule::NeedsText,
                        {
                            {.slot = 2, .onBox = 1222, .colourList = 1219, .textEdit = 1220, .fileButton = 1221, .folder = true},
                            {.slot = 20, .onBox = 1236, .colourList = 1237, .textEdit = 1234, .fileButton = 1235,
@@ -53,7 +53,7 @@ PointPageSpec HydrologySpec(bool white)
 // 土地B: five data-file rows; the page's 表示項目 group is N of slot 15 (not on the white map).
 PointPageSpec LandPriceBSpec(bool white)
 {
-    PointPageSpec spec{white ? 256 : 149, PointOnBoxRule::Toggles,
+    PointPageSpec spec{white ? CDlgWhitePointLandPriceB::IDD : CDlgPointLandPriceB::IDD, PointOnBoxRule::Toggles,
                        {
                            {.slot = 15, .onBox = 1568, .colourList = 1570, .textEdit = 1571, .fileButton = 1572, .nameEdit = 1569},
                            {.slot = 16, .onBox = 1576, .colourList = 1577, .textEdit = 1573, .fileButton = 1574, .nameEdit = 1575},
@@ -77,7 +77,7 @@ CDlgWhitePointLandPriceB::CDlgWhitePointLandPriceB() : PointPage(LandPriceBSpec(
 
 // 沿岸域: 潮汐・海洋施設, 海岸施設・感潮限界, 港湾, 漁港, data files with a label item each.
 CDlgPointCoast::CDlgPointCoast()
-    : PointPage({241, PointOnBoxRule::NeedsText,
+    : PointPage({IDD, PointOnBoxRule::NeedsText,
                  {
                      {.slot = 4, .onBox = 1235, .colourList = 1236, .textEdit = 1237, .fileButton = 1238, .items = Ids(1280, 6)},
                      {.slot = 5, .onBox = 1239, .colourList = 1242, .textEdit = 1240, .fileButton = 1241, .items = Ids(1287, 6)},
@@ -89,7 +89,7 @@ CDlgPointCoast::CDlgPointCoast()
 
 // 点Ａ: three rows of data folders by prefecture, each with a name and a column range.
 CDlgPointByPrefecture::CDlgPointByPrefecture()
-    : PointPage({141, PointOnBoxRule::Toggles,
+    : PointPage({IDD, PointOnBoxRule::Toggles,
                  {
                      {.slot = 6, .onBox = 1246, .colourList = 1248, .textEdit = 1249, .fileButton = 1250, .folder = true,
                       .nameEdit = 1247, .rangeFrom = 1256, .rangeTo = 1257},
@@ -103,7 +103,7 @@ CDlgPointByPrefecture::CDlgPointByPrefecture()
 
 // 点Ｂ: four rows of whole-country data files, each with a name and a column range.
 CDlgPointNationwide::CDlgPointNationwide()
-    : PointPage({237, PointOnBoxRule::Toggles,
+    : PointPage({IDD, PointOnBoxRule::Toggles,
                  {
                      {.slot = 10, .onBox = 1130, .colourList = 1134, .textEdit = 1138, .fileButton = 1142,
                       .nameEdit = 1126, .rangeFrom = 1258, .rangeTo = 1259},

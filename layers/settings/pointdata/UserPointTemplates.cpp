@@ -1,6 +1,7 @@
 // The pages of the user's own point data: 141 (点Ａ, by prefecture, data folders) and 237 (点Ｂ,
 // whole country, data files, thin and thick colours), each row with its column range.
 #include "layers/settings/ColourLists.h"
+#include "layers/settings/pointdata/PointPages.h"
 #include "layers/settings/pointdata/PointTemplateParts.h"
 #include "layers/settings/pointdata/PointTemplates.h"
 
@@ -59,7 +60,7 @@ vd::ui::DialogTemplate PointByPrefectureTemplate()
     });
     Append(c, RangeColumns(9, 78, 170, 93, 168, 1265, 1266));
     c.push_back(Frame("", {1, 139, 188, 45}));
-    return PageTemplate(141, false, std::move(c));
+    return PageTemplate(CDlgPointByPrefecture::IDD, false, std::move(c));
 }
 
 vd::ui::DialogTemplate PointNationwideTemplate()
@@ -102,5 +103,5 @@ vd::ui::DialogTemplate PointNationwideTemplate()
         List(1137, {68, 153, 23, 194}, colours),
     });
     Append(c, RangeColumns(9, 75, 170, 93, 168, 1264, 1265));
-    return PageTemplate(237, true, std::move(c));
+    return PageTemplate(CDlgPointNationwide::IDD, true, std::move(c));
 }

@@ -35,7 +35,7 @@ constexpr TabNote kNotes[] = {
 TEST_F(PointDialogTest, TheTemplatesAreTheSystemsOwn)
 {
     // Loading the library registers its templates.
-    const vd::ui::DialogTemplate* t = vd::ui::findTemplate("Pelmora", 234);
+    const vd::ui::DialogTemplate* t = vd::ui::findTemplate("Pelmora", CDlgPointDataSet::IDD);
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->caption, "  国土数値情報（点データ）");
     EXPECT_EQ(t->fontFace, "ＭＳ Ｐゴシック");
@@ -43,9 +43,13 @@ TEST_F(PointDialogTest, TheTemplatesAreTheSystemsOwn)
     EXPECT_EQ(t->place->x, 250);
     EXPECT_EQ(t->place->cx, 200);
     EXPECT_EQ(t->place->cy, 228);
-    EXPECT_EQ(t->control(1103)->place->cy, 204);
+    EXPECT_EQ(t->control(kTabs)->place->cy, 204);
     EXPECT_EQ(t->control(vd::IDCANCEL)->caption, "ｷｬﾝｾﾙ");
-    for (int id : {236, 240, 241, 160, 149, 141, 237, 261, 260, 255, 256}) {
+    const int pages[] = {CDlgPointFacility::IDD,      CDlgPointHydrology::IDD,      CDlgPointCoast::IDD,
+                         CDlgPointLandPriceA::IDD,    CDlgPointLandPriceB::IDD,     CDlgPointByPrefecture::IDD,
+                         CDlgPointNationwide::IDD,    CDlgWhitePointFacility::IDD,  CDlgWhitePointHydrology::IDD,
+                         CDlgWhitePointLandPriceA::IDD, CDlgWhitePointLandPriceB::IDD};
+    for (int id : pages) {
         const vd::ui::DialogTemplate* page = vd::ui::findTemplate("Pelmora", id);
         ASSERT_NE(page, nullptr) << id;
         EXPECT_TRUE(page->isChild());
@@ -54,15 +58,15 @@ TEST_F(PointDialogTest, TheTemplatesAreTheSystemsOwn)
         EXPECT_EQ(page->place->x, 5);
         EXPECT_EQ(page->place->y, 20);
     }
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", 237)->control(1137)->items.size(), 22u);
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", 237)->control(1137)->items[13], "深緑太");
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", 141)->control(1248)->items.size(), 11u);
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", 236)->control(1223)->items[12], "その他");
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", 160)->control(1716)->items[6], "平成 1年");
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", 255)->control(1716), nullptr);
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", 256)->control(1588), nullptr);
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", 261)->control(1233), nullptr);
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", 260)->control(1226), nullptr);
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgPointNationwide::IDD)->control(1137)->items.size(), 22u);
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgPointNationwide::IDD)->control(1137)->items[13], "深緑太");
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgPointByPrefecture::IDD)->control(1248)->items.size(), 11u);
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgPointFacility::IDD)->control(1223)->items[12], "その他");
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgPointLandPriceA::IDD)->control(1716)->items[6], "平成 1年");
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgWhitePointLandPriceA::IDD)->control(1716), nullptr);
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgWhitePointLandPriceB::IDD)->control(1588), nullptr);
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgWhitePointFacility::IDD)->control(1233), nullptr);
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgWhitePointHydrology::IDD)->control(1226), nullptr);
 }
 
 TEST_F(PointDialogTest, AFirstCallReadsTheFileAndCancelAnswersInFull)

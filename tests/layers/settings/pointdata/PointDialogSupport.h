@@ -2,6 +2,7 @@
 // Calling the point dialogs through Pelmora's exports as the program does, and reading their
 // answer back by slot.
 #include "contracts/pelmora.h"
+#include "layers/settings/pointdata/PointDataDialogs.h"
 #include "layers/settings/pointdata/PointSettingsInput.h"
 #include "layers/settings/pointdata/PointTemplates.h"
 #include "platform/sys/LibraryLoader.h"
@@ -90,13 +91,13 @@ protected:
     std::string Detailed(std::string settings, std::function<void(vd::DialogDriver&)> actions)
     {
         inputs[1] = std::move(settings);
-        script->answerDialog("Pelmora", 234, std::move(actions));
+        script->answerDialog("Pelmora", CDlgPointDataSet::IDD, std::move(actions));
         return CallWith(detailed, inputs, std::make_index_sequence<kPointInputCount>());
     }
     std::string White(std::string settings, std::function<void(vd::DialogDriver&)> actions)
     {
         inputs[1] = std::move(settings);
-        script->answerDialog("Pelmora", 254, std::move(actions));
+        script->answerDialog("Pelmora", CDlgWhitePointDataSet::IDD, std::move(actions));
         return CallWith(white, inputs, std::make_index_sequence<kPointInputCount>());
     }
     std::filesystem::path SettingsFile() const { return HomeFolder() / "DddPFile.dat"; }
