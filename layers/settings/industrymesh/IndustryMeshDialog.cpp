@@ -1,6 +1,6 @@
 #include "layers/settings/industrymesh/IndustryMeshDialog.h"
 
-CDlgDmcSet::CDlgDmcSet() : TabbedSettingsDialog(247, kIndustryTabControl)
+CDlgDmcSet::CDlgDmcSet() : TabbedSettingsDialog(IDD, kIndustryTabControl)
 {
     for (int tab = 0; tab < kIndustryColumnCount; ++tab)
         AddPage(*pages_[tab], IndustryPageSpecs()[tab].tabText);

@@ -10,6 +10,7 @@
 
 class CDlgDmcSet : public TabbedSettingsDialog {
 public:
+    enum { IDD = 247 };
     CDlgDmcSet();
 
     IndustryMeshSettings m_settings;

@@ -41,13 +41,16 @@ private:
 // The pages of CDlgDmcSet.
 class CDlgDmcCommerce : public IndustryMeshPage {
 public:
+    enum { IDD = 248 };
     CDlgDmcCommerce() : IndustryMeshPage(IndustryPageSpecs()[0]) {}
 };
 class CDlgDmcIndustry : public IndustryMeshPage {
 public:
+    enum { IDD = 249 };
     CDlgDmcIndustry() : IndustryMeshPage(IndustryPageSpecs()[1]) {}
 };
 class CDlgDmcAgriculture : public IndustryMeshPage {
 public:
+    enum { IDD = 250 };
     CDlgDmcAgriculture() : IndustryMeshPage(IndustryPageSpecs()[2]) {}
 };

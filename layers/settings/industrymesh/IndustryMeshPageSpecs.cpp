@@ -1,5 +1,7 @@
 #include "layers/settings/industrymesh/IndustryMeshPageSpecs.h"
 
+#include "layers/settings/industrymesh/IndustryMeshPage.h"
+
 #include <algorithm>
 
 namespace {
@@ -8,7 +10,7 @@ std::array<IndustryPageSpec, 3> MakeSpecs()
 {
     const int n = kNoItem;
     return {{
-        {248, "商業統計", 1357, 1358, 1359, {"小売業", "卸売業"},
+        {CDlgDmcCommerce::IDD, "商業統計", 1357, 1358, 1359, {"小売業", "卸売業"},
          {
              {1418, "商店数", 0, 0, 36},
              {1419, "従業員数", 7, 0, 78},
@@ -19,7 +21,7 @@ std::array<IndustryPageSpec, 3> MakeSpecs()
              {1424, "販売額", 5, 1, 127},
          },
          1425, {6, 8, n, n, n, n, n, n, n, n}},
-        {249, "工業統計", 1360, 1361, 1362, {},
+        {CDlgDmcIndustry::IDD, "工業統計", 1360, 1361, 1362, {},
          {
              {1419, "工業全体 事業所数", 0, 0, 8},
              {1420, "同左従業員数", 1, 0, 93},
@@ -29,7 +31,7 @@ std::array<IndustryPageSpec, 3> MakeSpecs()
              {1424, "電力使用額", 5, 1, 159},
          },
          1425, {6, 7, 8, n, n, n, n, n, n, n}},
-        {250, "農業ｾﾝｻｽ", 1363, 1364, 1365, {},
+        {CDlgDmcAgriculture::IDD, "農業ｾﾝｻｽ", 1363, 1364, 1365, {},
          {
              {1417, "農業人口", 0, 0, 8},
              {1418, "総農家数", 1, 0, 64},

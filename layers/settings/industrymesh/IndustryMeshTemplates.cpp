@@ -5,6 +5,7 @@
 #include "layers/settings/industrymesh/IndustryMeshTemplates.h"
 
 #include "layers/settings/TabbedSettingsDialog.h"
+#include "layers/settings/industrymesh/IndustryMeshDialog.h"
 #include "layers/settings/industrymesh/IndustryMeshPageSpecs.h"
 #include "layers/settings/industrymesh/ItemNameDialog.h"
 #include "platform/text/Cp932.h"
@@ -106,7 +107,7 @@ vd::ui::DialogTemplate ContainerTemplate()
     constexpr int height = 255;
     constexpr int y = height - 17;
     vd::ui::DialogTemplate t = SettingsContainerTemplate(
-        247, "  国土数値情報（メッシュデータ：産業統計）", kIndustryTabControl,
+        CDlgDmcSet::IDD, "  国土数値情報（メッシュデータ：産業統計）", kIndustryTabControl,
         {
             vd::ui::ltext(vd::IDC_STATIC, "表示方法", DialogUnits{4, y + 3, 34, 8}),
             vd::ui::ltext(vd::IDC_STATIC, "(", DialogUnits{38, y + 3, 5, 8}),
@@ -126,7 +127,7 @@ vd::ui::DialogTemplate ContainerTemplate()
 vd::ui::DialogTemplate ItemNameTemplate()
 {
     vd::ui::DialogTemplate t;
-    t.id = 144;
+    t.id = CDlgItemName::IDD;
     t.caption = " 項目の名称";
     t.place = DialogUnits{0, 0, 97, 76};
     t.controls = {

@@ -3,7 +3,7 @@
 #include "layers/settings/industrymesh/StatItemSpec.h"
 #include "platform/ui/DataExchange.h"
 
-CDlgItemName::CDlgItemName() : vd::Dialog(144) {}
+CDlgItemName::CDlgItemName() : vd::Dialog(IDD) {}
 
 void CDlgItemName::DoDataExchange(vd::DataExchange& dx)
 {

@@ -7,6 +7,7 @@
 
 class CDlgItemName : public vd::Dialog {
 public:
+    enum { IDD = 144 };
     CDlgItemName();
 
     std::string m_strName;

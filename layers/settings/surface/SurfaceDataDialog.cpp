@@ -1,6 +1,6 @@
 #include "layers/settings/surface/SurfaceDataDialog.h"
 
-CDlgDsSet::CDlgDsSet() : TabbedSettingsDialog(135, kSurfaceTabControl)
+CDlgDsSet::CDlgDsSet() : TabbedSettingsDialog(IDD, kSurfaceTabControl)
 {
     for (int tab = 0; tab < 4; ++tab)
         AddPage(*pages_[tab], SurfacePageSpecs()[tab].tabText);

@@ -9,6 +9,7 @@
 
 class CDlgDsSet : public TabbedSettingsDialog {
 public:
+    enum { IDD = 135 };
     CDlgDsSet();
 
     SurfaceRows m_rows;

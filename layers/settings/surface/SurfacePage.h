@@ -24,17 +24,21 @@ private:
 // The pages of CDlgDsSet.
 class CDlgDsBorder : public SurfacePage {
 public:
+    enum { IDD = 136 };
     CDlgDsBorder() : SurfacePage(SurfacePageSpecs()[0]) {}
 };
 class CDlgDsArea1 : public SurfacePage {
 public:
+    enum { IDD = 148 };
     CDlgDsArea1() : SurfacePage(SurfacePageSpecs()[1]) {}
 };
 class CDlgDsArea2 : public SurfacePage {
 public:
+    enum { IDD = 137 };
     CDlgDsArea2() : SurfacePage(SurfacePageSpecs()[2]) {}
 };
 class CDlgDsWater : public SurfacePage {
 public:
+    enum { IDD = 152 };
     CDlgDsWater() : SurfacePage(SurfacePageSpecs()[3]) {}
 };

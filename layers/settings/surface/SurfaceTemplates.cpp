@@ -5,6 +5,7 @@
 #include "layers/settings/surface/SurfaceTemplates.h"
 
 #include "layers/settings/TabbedSettingsDialog.h"
+#include "layers/settings/surface/SurfaceDataDialog.h"
 #include "layers/settings/surface/SurfacePageSpecs.h"
 
 namespace {
@@ -75,7 +76,7 @@ vd::ui::DialogTemplate PageTemplate(const SurfacePageSpec& page)
 std::vector<vd::ui::DialogTemplate> SurfaceDialogTemplates()
 {
     std::vector<vd::ui::DialogTemplate> templates = {SettingsContainerTemplate(
-        135, "  国土数値情報（面データ）", kSurfaceTabControl,
+        CDlgDsSet::IDD, "  国土数値情報（面データ）", kSurfaceTabControl,
         {vd::ui::ltext(kSurfaceStatusLine, "", DialogUnits{4, 122, 134, 9})})};
     for (const SurfacePageSpec& page : SurfacePageSpecs())
         templates.push_back(PageTemplate(page));

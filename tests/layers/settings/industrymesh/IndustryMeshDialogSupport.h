@@ -2,8 +2,10 @@
 // Calling the industry-statistics mesh dialog through Pelmora's export as the program does, and
 // reading its answer back.
 #include "contracts/pelmora.h"
+#include "layers/settings/industrymesh/IndustryMeshDialog.h"
 #include "layers/settings/industrymesh/IndustryMeshInput.h"
 #include "layers/settings/industrymesh/IndustryMeshPageSpecs.h"
+#include "layers/settings/industrymesh/ItemNameDialog.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/UiScript.h"
@@ -19,8 +21,8 @@ namespace industry_test {
 constexpr int kTabs = kIndustryTabControl;
 constexpr int kMeshMap = kIndustryMeshMapRadio;
 constexpr int kAttribute = kIndustryAttributeRadio;
-constexpr int kCommerce = 248, kIndustry = 249, kAgriculture = 250;
-constexpr int kItemName = 144;
+constexpr int kCommerce = CDlgDmcCommerce::IDD, kIndustry = CDlgDmcIndustry::IDD, kAgriculture = CDlgDmcAgriculture::IDD;
+constexpr int kItemName = CDlgItemName::IDD;
 // Row r (from 0) of a page's class-bound rows: the edits and 登録 (the radios are the page's).
 constexpr int From(int r) { return IndustryRowFromEdit(r); }
 constexpr int To(int r) { return IndustryRowToEdit(r); }
@@ -93,7 +95,7 @@ protected:
     std::string Run(std::string selection, std::function<void(vd::DialogDriver&)> actions)
     {
         inputs[1] = std::move(selection);
-        script->answerDialog("Pelmora", 247, std::move(actions));
+        script->answerDialog("Pelmora", CDlgDmcSet::IDD, std::move(actions));
         return CallWith(industry, inputs, std::make_index_sequence<kIndustryInputCount>());
     }
     // Queues the answer of the item-name dialog opened by the next 登録.

@@ -42,7 +42,7 @@ std::array<int, 4> Place(const vd::ui::ControlTemplate& c)
 
 TEST_F(IndustryMeshDialogTest, TheTemplatesAreLaidOutInsideTheirPages)
 {
-    const vd::ui::DialogTemplate* t = vd::ui::findTemplate("Pelmora", 247);
+    const vd::ui::DialogTemplate* t = vd::ui::findTemplate("Pelmora", CDlgDmcSet::IDD);
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->caption, "  国土数値情報（メッシュデータ：産業統計）");
     EXPECT_EQ((std::array<int, 2>{t->place->cx, t->place->cy}), (std::array<int, 2>{230, 255}));

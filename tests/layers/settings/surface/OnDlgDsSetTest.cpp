@@ -34,7 +34,7 @@ void PassFixedNames(SurfaceInputs& inputs)
 
 TEST_F(SurfaceDialogTest, TheTemplatesAreLaidOutInsideTheirPages)
 {
-    const vd::ui::DialogTemplate* t = vd::ui::findTemplate("Pelmora", 135);
+    const vd::ui::DialogTemplate* t = vd::ui::findTemplate("Pelmora", CDlgDsSet::IDD);
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->caption, "  国土数値情報（面データ）");
     EXPECT_EQ(t->place->cx, 230);
@@ -55,10 +55,10 @@ TEST_F(SurfaceDialogTest, TheTemplatesAreLaidOutInsideTheirPages)
         std::vector<std::string> headings;
     };
     const Page pages[] = {
-        {136, 1064, 22, {"データ名称", "色", "領域着色", "名称", "ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)"}},
-        {148, 1565, 11, {"ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)", "都市計画区域", "自然環境保全", "森林地域"}},
-        {137, 1098, 22, {"データファイル", "三大都市圏計画区域", "鳥獣保護区", "リゾート法指定地域"}},
-        {152, 1613, 11, {"データファイル", "ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)", "湖沼", "湖岸線", "流域界・非集水域"}},
+        {CDlgDsBorder::IDD, 1064, 22, {"データ名称", "色", "領域着色", "名称", "ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)"}},
+        {CDlgDsArea1::IDD, 1565, 11, {"ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)", "都市計画区域", "自然環境保全", "森林地域"}},
+        {CDlgDsArea2::IDD, 1098, 22, {"データファイル", "三大都市圏計画区域", "鳥獣保護区", "リゾート法指定地域"}},
+        {CDlgDsWater::IDD, 1613, 11, {"データファイル", "ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)", "湖沼", "湖岸線", "流域界・非集水域"}},
     };
     for (const Page& p : pages) {
         const vd::ui::DialogTemplate* page = vd::ui::findTemplate("Pelmora", p.id);

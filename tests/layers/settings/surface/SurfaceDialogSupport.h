@@ -2,6 +2,7 @@
 // Calling the surface dialog through Pelmora's export as the program does, and reading its answer
 // back by row.
 #include "contracts/pelmora.h"
+#include "layers/settings/surface/SurfaceDataDialog.h"
 #include "layers/settings/surface/SurfacePageSpecs.h"
 #include "layers/settings/surface/SurfaceSettingsInput.h"
 #include "platform/sys/LibraryLoader.h"
@@ -101,7 +102,7 @@ protected:
     std::string Run(std::string settings, std::function<void(vd::DialogDriver&)> actions)
     {
         inputs[1] = std::move(settings);
-        script->answerDialog("Pelmora", 135, std::move(actions));
+        script->answerDialog("Pelmora", CDlgDsSet::IDD, std::move(actions));
         return CallWith(surface, inputs, std::make_index_sequence<kSurfaceInputCount>());
     }
     // The inputs of rows as the program passes them.
