@@ -55,10 +55,10 @@ TEST_F(SurfaceDialogTest, TheTemplatesAreLaidOutInsideTheirPages)
         std::vector<std::string> headings;
     };
     const Page pages[] = {
-        {CDlgDsBorder::IDD, 1064, 22, {"データ名称", "色", "領域着色", "名称", "ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)"}},
-        {CDlgDsArea1::IDD, 1565, 11, {"ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)", "都市計画区域", "自然環境保全", "森林地域"}},
-        {CDlgDsArea2::IDD, 1098, 22, {"データファイル", "三大都市圏計画区域", "鳥獣保護区", "リゾート法指定地域"}},
-        {CDlgDsWater::IDD, 1613, 11, {"データファイル", "ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)", "湖沼", "湖岸線", "流域界・非集水域"}},
+        {CDlgDsBorder::IDD, Row(0).colourList, 22, {"データ名称", "色", "領域着色", "名称", "ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)"}},
+        {CDlgDsArea1::IDD, Row(5).colourList, 11, {"ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)", "都市計画区域", "自然環境保全", "森林地域"}},
+        {CDlgDsArea2::IDD, Row(10).colourList, 22, {"データファイル", "三大都市圏計画区域", "鳥獣保護区", "リゾート法指定地域"}},
+        {CDlgDsWater::IDD, Row(13).colourList, 11, {"データファイル", "ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)", "湖沼", "湖岸線", "流域界・非集水域"}},
     };
     for (const Page& p : pages) {
         const vd::ui::DialogTemplate* page = vd::ui::findTemplate("Pelmora", p.id);
@@ -95,14 +95,14 @@ TEST_F(SurfaceDialogTest, AFirstCallReadsTheFileAndCancelAnswersAsOk)
     TextInput(1) = "D:\\KSJ\\(N03-02_a)";
     const Answer a(Run("-1/TAVREL", [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "  国土数値情報（面データ）");
-        EXPECT_TRUE(d.isVisible(1037)) << "行政界･海岸線 first";
+        EXPECT_TRUE(d.isVisible(Row(0).textEdit)) << "行政界･海岸線 first";
         EXPECT_EQ(d.text(kStatus), "データの範囲:都道府県別");
-        EXPECT_EQ(d.text(1034), "行政界") << "the file's name, not the caller's";
-        EXPECT_EQ(d.text(1037), "D:\\KSJ\\N03\\(N03-01_a)");
-        EXPECT_EQ(d.text(1035), "境界");
-        EXPECT_EQ(d.text(1064), "緑");
-        EXPECT_TRUE(d.isChecked(1068));
-        EXPECT_FALSE(d.isChecked(1060)) << "every row starts off";
+        EXPECT_EQ(d.text(Row(0).nameEdit), "行政界") << "the file's name, not the caller's";
+        EXPECT_EQ(d.text(Row(0).textEdit), "D:\\KSJ\\N03\\(N03-01_a)");
+        EXPECT_EQ(d.text(Row(1).nameEdit), "境界");
+        EXPECT_EQ(d.text(Row(0).colourList), "緑");
+        EXPECT_TRUE(d.isChecked(Row(0).fillBox));
+        EXPECT_FALSE(d.isChecked(Row(0).onBox)) << "every row starts off";
         const struct {
             int tab;
             const char* status;
@@ -112,10 +112,10 @@ TEST_F(SurfaceDialogTest, AFirstCallReadsTheFileAndCancelAnswersAsOk)
             d.selectTab(kTabs, s.tab);
             EXPECT_EQ(d.text(kStatus), s.status) << s.tab;
         }
-        EXPECT_EQ(d.text(1100), "") << "colour 30 is beyond the list: no choice";
+        EXPECT_EQ(d.text(Row(12).colourList), "") << "colour 30 is beyond the list: no choice";
         d.selectTab(kTabs, 1);
-        EXPECT_EQ(d.text(1567), "黄") << "C2_3 is row 7";
-        EXPECT_TRUE(d.isChecked(1577));
+        EXPECT_EQ(d.text(Row(7).colourList), "黄") << "C2_3 is row 7";
+        EXPECT_TRUE(d.isChecked(Row(7).nameBox));
         d.click(vd::IDCANCEL);
     }));
     EXPECT_EQ(a.tab, 1);
@@ -156,7 +156,7 @@ TEST_F(SurfaceDialogTest, ChangingOnlyTheTabAnswersTheTabAndLeavesTheFile)
     in.rows[12] = {1, 5, 0, 1};
     in.rows[8] = {0, 2, 0, 0};
     const std::string answer = Run(in.text(), [](vd::DialogDriver& d) {
-        EXPECT_TRUE(d.isChecked(1060));
+        EXPECT_TRUE(d.isChecked(Row(0).onBox));
         d.selectTab(kTabs, 3);
         d.click(vd::IDOK);
     });
@@ -173,7 +173,7 @@ TEST_F(SurfaceDialogTest, ChangingOnlyTheTabAnswersTheTabAndLeavesTheFile)
     // Cancel with stored settings answers nothing and writes nothing.
     EXPECT_EQ(Run(in.text(), [](vd::DialogDriver& d) {
                   d.selectTab(kTabs, 2);
-                  d.selectCombo(1100, 2);
+                  d.selectCombo(Row(12).colourList, 2);
                   d.click(vd::IDCANCEL);
               }),
               "");
@@ -196,8 +196,8 @@ TEST_F(SurfaceDialogTest, ChangingRow12sColourRewritesAllSeventyFiveLines)
     in.rows[12] = {1, 5, 0, 1};
     in.rows[9] = {0, 10, 1, 1};
     const Answer a(Run(in.text(), [](vd::DialogDriver& d) {
-        EXPECT_TRUE(d.isVisible(1094)) << "指定地域 ２ is shown";
-        EXPECT_FALSE(d.isVisible(1037));
+        EXPECT_TRUE(d.isVisible(Row(12).textEdit)) << "指定地域 ２ is shown";
+        EXPECT_FALSE(d.isVisible(Row(0).textEdit));
         vd::TabCtrl* tabs = d.dialog().item<vd::TabCtrl>(kTabs);
         EXPECT_EQ(tabs->GetCurSel(), 2) << "and its tab selected";
         const char* texts[] = {"行政界･海岸線", "指定地域 １", "指定地域 ２", " 水文     "};
@@ -205,7 +205,7 @@ TEST_F(SurfaceDialogTest, ChangingRow12sColourRewritesAllSeventyFiveLines)
         for (int tab = 0; tab < 4; ++tab)
             EXPECT_EQ(tabs->GetItemText(tab), texts[tab]);
         EXPECT_EQ(d.text(kStatus), "データの範囲:全国");
-        d.selectCombo(1100, 13);
+        d.selectCombo(Row(12).colourList, 13);
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(a.colour(12), 13);
@@ -235,8 +235,8 @@ TEST_F(SurfaceDialogTest, TheAnswerHandedBackPerRowReopensTheDialogAsItWasLeft)
     TextInput(13) = "d:\\ksj\\w09.txt";
     const std::string first = Run("-1", [](vd::DialogDriver& d) {
         d.selectTab(kTabs, 3);
-        d.click(1610);
-        d.selectCombo(1613, 9);
+        d.click(Row(13).onBox);
+        d.selectCombo(Row(13).colourList, 9);
         d.click(vd::IDOK);
     });
     const Answer a(first);
@@ -247,9 +247,9 @@ TEST_F(SurfaceDialogTest, TheAnswerHandedBackPerRowReopensTheDialogAsItWasLeft)
     PassTexts(a);
     const auto stamp = std::filesystem::last_write_time(SettingsFile());
     const std::string second = Run(a.integers().text() + "/TAVREL", [](vd::DialogDriver& d) {
-        EXPECT_TRUE(d.isVisible(1598)) << "水文, the tab last used";
-        EXPECT_TRUE(d.isChecked(1610));
-        EXPECT_EQ(d.text(1613), "黒");
+        EXPECT_TRUE(d.isVisible(Row(13).textEdit)) << "水文, the tab last used";
+        EXPECT_TRUE(d.isChecked(Row(13).onBox));
+        EXPECT_EQ(d.text(Row(13).colourList), "黒");
         d.click(vd::IDOK);
     });
     EXPECT_EQ(second, first);
@@ -261,9 +261,9 @@ TEST_F(SurfaceDialogTest, AMissingFileOpensEmptyRowsAndAFailedRewriteStillAnswer
     inputs[0] = vd::applicationFolder() + "missing\\";
     NameInput(2) = "passed";
     const Answer a(Run("-1", [](vd::DialogDriver& d) {
-        EXPECT_EQ(d.text(1047), "passed");
-        EXPECT_EQ(d.text(1064), "紫");
-        d.setText(1049, "D:\\N\\(N03-13)");
+        EXPECT_EQ(d.text(Row(2).nameEdit), "passed");
+        EXPECT_EQ(d.text(Row(0).colourList), "紫");
+        d.setText(Row(2).textEdit, "D:\\N\\(N03-13)");
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(a.name[2], "passed");
@@ -276,7 +276,7 @@ TEST_F(SurfaceDialogTest, AMissingFileOpensEmptyRowsAndAFailedRewriteStillAnswer
     EXPECT_EQ(b.ints[0], (std::array<int, 4>{1, 2, 0, 0}));
     EXPECT_EQ(b.ints[9], (std::array<int, 4>{0, 0, 0, 0}));
     const Answer c(Run("7|" + Integers{}.text().substr(2) + "9|", [](vd::DialogDriver& d) {
-        EXPECT_TRUE(d.isVisible(1037)) << "a tab beyond the four opens the first";
+        EXPECT_TRUE(d.isVisible(Row(0).textEdit)) << "a tab beyond the four opens the first";
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(c.tab, 0);

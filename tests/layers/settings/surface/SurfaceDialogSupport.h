@@ -13,12 +13,24 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace surface_test {
 
 constexpr int kTabs = kSurfaceTabControl;
 constexpr int kStatus = kSurfaceStatusLine;
+
+// The controls of settings row n (0 to 14) as the pages lay them out.
+inline const SurfaceRowSpec& Row(int n)
+{
+    for (const SurfacePageSpec& page : SurfacePageSpecs())
+        for (const SurfaceRowSpec& row : page.rows)
+            if (row.row == n)
+                return row;
+    throw std::out_of_range("no surface row " + std::to_string(n));
+}
 
 // The 61 settings integers: the tab, then per group (rows 0-4, 10-14, 5-9) and row its on,
 // colour, fill and name values, 0 unless set.
