@@ -21,8 +21,13 @@ namespace industry_test {
 constexpr int kTabs = kIndustryTabControl;
 constexpr int kMeshMap = kIndustryMeshMapRadio;
 constexpr int kAttribute = kIndustryAttributeRadio;
-constexpr int kCommerce = CDlgDmcCommerce::IDD, kIndustry = CDlgDmcIndustry::IDD, kAgriculture = CDlgDmcAgriculture::IDD;
+constexpr int kCommerce = CDlgDmcCommerce::IDD, kIndustry = CDlgDmcIndustry::IDD,
+              kAgriculture = CDlgDmcAgriculture::IDD;
 constexpr int kItemName = CDlgItemName::IDD;
+// Each page's table: its top line (onBox, folderEdit, fileButton) as the page lays it out.
+inline const IndustryPageSpec& CommerceSpec() { return IndustryPageSpecs()[0]; }
+inline const IndustryPageSpec& IndustrySpec() { return IndustryPageSpecs()[1]; }
+inline const IndustryPageSpec& AgricultureSpec() { return IndustryPageSpecs()[2]; }
 // Row r (from 0) of a page's class-bound rows: the edits and 登録 (the radios are the page's).
 constexpr int From(int r) { return IndustryRowFromEdit(r); }
 constexpr int To(int r) { return IndustryRowToEdit(r); }

@@ -127,10 +127,10 @@ TEST_F(IndustryMeshDialogTest, AFirstCallReadsTheFileAndCancelAnswersAsOk)
         EXPECT_TRUE(d.isChecked(kMeshMap)) << "mesh map only";
         EXPECT_FALSE(d.isChecked(kAttribute));
         vd::DialogDriver commerce = d.page(kCommerce);
-        EXPECT_TRUE(commerce.isVisible(1358)) << "商業統計 first";
-        EXPECT_FALSE(d.page(kAgriculture).isVisible(1364));
-        EXPECT_EQ(commerce.text(1358), "D:\\KSJ\\(M03-01)");
-        EXPECT_FALSE(commerce.isChecked(1357)) << "an N line switches the row off";
+        EXPECT_TRUE(commerce.isVisible(CommerceSpec().folderEdit)) << "商業統計 first";
+        EXPECT_FALSE(d.page(kAgriculture).isVisible(AgricultureSpec().folderEdit));
+        EXPECT_EQ(commerce.text(CommerceSpec().folderEdit), "D:\\KSJ\\(M03-01)");
+        EXPECT_FALSE(commerce.isChecked(CommerceSpec().onBox)) << "an N line switches the row off";
         EXPECT_TRUE(commerce.isChecked(1420)) << "item 2: 小売業 販売額";
         EXPECT_FALSE(commerce.isChecked(1418));
         EXPECT_EQ(commerce.text(1425), "販売額");
@@ -139,11 +139,11 @@ TEST_F(IndustryMeshDialogTest, AFirstCallReadsTheFileAndCancelAnswersAsOk)
         EXPECT_EQ(commerce.text(Interval(0)), "50");
         EXPECT_EQ(commerce.text(1426), "");
         EXPECT_EQ(commerce.text(Interval(1)), "0");
-        EXPECT_EQ(d.page(kIndustry).text(1361), "D:\\passed\\") << "no F3_2 line: the folder passed";
+        EXPECT_EQ(d.page(kIndustry).text(IndustrySpec().folderEdit), "D:\\passed\\") << "no F3_2 line: the folder passed";
         d.selectTab(kTabs, 2);
         vd::DialogDriver agriculture = d.page(kAgriculture);
-        EXPECT_TRUE(agriculture.isVisible(1364));
-        EXPECT_FALSE(commerce.isVisible(1358));
+        EXPECT_TRUE(agriculture.isVisible(AgricultureSpec().folderEdit));
+        EXPECT_FALSE(commerce.isVisible(CommerceSpec().folderEdit));
         EXPECT_TRUE(agriculture.isChecked(1426)) << "item 9: class-bound row 1";
         EXPECT_EQ(agriculture.text(1426), "耕地");
         d.click(vd::IDCANCEL);
@@ -173,7 +173,7 @@ TEST_F(IndustryMeshDialogTest, AFirstCallReadsTheFileAndCancelAnswersAsOk)
 TEST_F(IndustryMeshDialogTest, ATabOf10002OpensTheCensusForTheMeshMapOnly)
 {
     const std::string answer = Run(Selection(10002, {0, 0, 0, 0, 1, 5}, 1), [](vd::DialogDriver& d) {
-        EXPECT_TRUE(d.page(kAgriculture).isVisible(1364));
+        EXPECT_TRUE(d.page(kAgriculture).isVisible(AgricultureSpec().folderEdit));
         EXPECT_EQ(d.dialog().item<vd::TabCtrl>(kTabs)->GetCurSel(), 2);
         vd::TabCtrl* tabs = d.dialog().item<vd::TabCtrl>(kTabs);
         ASSERT_EQ(tabs->GetItemCount(), 3);
@@ -213,9 +213,9 @@ TEST_F(IndustryMeshDialogTest, ItemRadiosStoreTheirItemsAndSwitchThePageOn)
 {
     const Answer a(Run(Selection(0, {0, 0, 0, 3, 1, 4, 1, 4, 1, 5}), [](vd::DialogDriver& d) {
         vd::DialogDriver commerce = d.page(kCommerce);
-        EXPECT_FALSE(commerce.isChecked(1357));
+        EXPECT_FALSE(commerce.isChecked(CommerceSpec().onBox));
         commerce.click(1419);
-        EXPECT_TRUE(commerce.isChecked(1357)) << "switched on, even with an empty folder";
+        EXPECT_TRUE(commerce.isChecked(CommerceSpec().onBox)) << "switched on, even with an empty folder";
         EXPECT_TRUE(commerce.isChecked(1419));
         d.click(vd::IDOK);
     }));
@@ -228,14 +228,14 @@ TEST_F(IndustryMeshDialogTest, ItemRadiosStoreTheirItemsAndSwitchThePageOn)
 
     const Answer b(Run(Selection(0, {0, 0, 0, 3}), [](vd::DialogDriver& d) {
         d.page(kCommerce).click(1421);
-        d.page(kCommerce).click(1357); // the folder is empty: the page stays off
+        d.page(kCommerce).click(CommerceSpec().onBox); // the folder is empty: the page stays off
         d.selectTab(kTabs, 1);
         vd::DialogDriver industry = d.page(kIndustry);
         EXPECT_TRUE(industry.isChecked(1422)) << "item 3";
         industry.click(1428);
         EXPECT_TRUE(industry.isChecked(1428)) << "row 4 checks";
         EXPECT_FALSE(industry.isChecked(1422));
-        EXPECT_FALSE(industry.isChecked(1360)) << "and switches nothing on";
+        EXPECT_FALSE(industry.isChecked(IndustrySpec().onBox)) << "and switches nothing on";
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(b.item(0), 1) << "売場面積";
@@ -340,9 +340,9 @@ TEST_F(IndustryMeshDialogTest, TheAnswerHandedBackReopensTheDialogAndWritesNothi
         EXPECT_TRUE(d.isChecked(kAttribute)) << "from the file the method is 属性値";
         d.selectTab(kTabs, 1);
         vd::DialogDriver industry = d.page(kIndustry);
-        industry.click(1362);
-        EXPECT_EQ(industry.text(1361), "D:\\KSJ\\M03\\(M03-01_a)");
-        industry.click(1360);
+        industry.click(IndustrySpec().fileButton);
+        EXPECT_EQ(industry.text(IndustrySpec().folderEdit), "D:\\KSJ\\M03\\(M03-01_a)");
+        industry.click(IndustrySpec().onBox);
         industry.click(1421);
         d.click(vd::IDOK);
     });
@@ -359,8 +359,8 @@ TEST_F(IndustryMeshDialogTest, TheAnswerHandedBackReopensTheDialogAndWritesNothi
     PassTexts(a);
     std::filesystem::remove(SettingsFile());
     const std::string second = Run(a.integers(), [](vd::DialogDriver& d) {
-        EXPECT_TRUE(d.page(kIndustry).isVisible(1361)) << "the tab last used";
-        EXPECT_TRUE(d.page(kIndustry).isChecked(1360));
+        EXPECT_TRUE(d.page(kIndustry).isVisible(IndustrySpec().folderEdit)) << "the tab last used";
+        EXPECT_TRUE(d.page(kIndustry).isChecked(IndustrySpec().onBox));
         EXPECT_TRUE(d.page(kIndustry).isChecked(1421));
         EXPECT_EQ(d.page(kCommerce).text(1425), "販売額");
         d.click(vd::IDOK);
@@ -402,7 +402,7 @@ TEST_F(IndustryMeshDialogTest, CancelWithStoredSettingsAnswersNothingAndTypedBar
     EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
 
     const Answer a(Run(Selection(0), [](vd::DialogDriver& d) {
-        d.page(kCommerce).setText(1358, "D:\\a|b\\(M03-01)");
+        d.page(kCommerce).setText(CommerceSpec().folderEdit, "D:\\a|b\\(M03-01)");
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(a.folder[0], "D:\\a｜b\\(M03-01)");
@@ -415,7 +415,7 @@ TEST_F(IndustryMeshDialogTest, AMissingFileOpensWhatWasPassedAndAFailedRewriteSt
     inputs[12] = "x/1/1/1#"; // not read without stored settings
     const Answer a(Run("WhiteMap", [](vd::DialogDriver& d) {
         EXPECT_TRUE(d.isChecked(kMeshMap));
-        EXPECT_EQ(d.page(kCommerce).text(1358), "D:\\M\\(M03-02)");
+        EXPECT_EQ(d.page(kCommerce).text(CommerceSpec().folderEdit), "D:\\M\\(M03-02)");
         EXPECT_EQ(d.page(kCommerce).text(1425), "");
         EXPECT_TRUE(d.page(kCommerce).isChecked(1418)) << "item 0";
         d.click(vd::IDOK);
