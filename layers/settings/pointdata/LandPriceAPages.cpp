@@ -11,7 +11,7 @@ constexpr int kYearList = 1716;
 
 PointPageSpec LandPriceASpec(bool white)
 {
-    PointPageSpec spec{white ? CDlgWhitePointLandPriceA::IDD : CDlgPointLandPriceA::IDD, PointOnBoxRule::LandPrice,
+    PointPageSpec spec{white ? int(CDlgWhitePointLandPriceA::IDD) : int(CDlgPointLandPriceA::IDD), PointOnBoxRule::LandPrice,
                        {
                            {.slot = 25, .onBox = 1696, .colourList = 1698, .textEdit = 1699, .fileButton = 1700, .folder = true, .nameEdit = 1697},
                            {.slot = 26, .onBox = 1701, .colourList = 1703, .textEdit = 1704, .fileButton = 1705, .folder = true, .nameEdit = 1702},

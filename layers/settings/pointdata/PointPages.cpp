@@ -14,7 +14,7 @@ std::vector<int> Ids(int first, int count)
 // items for the first two, and its item buttons switch no row on.
 PointPageSpec FacilitySpec(bool white)
 {
-    PointPageSpec spec{white ? CDlgWhitePointFacility::IDD : CDlgPointFacility::IDD, white ? PointOnBoxRule::TogglesFromZero : PointOnBoxRule::NeedsTextKeepsFlag,
+    PointPageSpec spec{white ? int(CDlgWhitePointFacility::IDD) : int(CDlgPointFacility::IDD), white ? PointOnBoxRule::TogglesFromZero : PointOnBoxRule::NeedsTextKeepsFlag,
                        {
                            {.slot = 0, .onBox = 1110, .colourList = 1114, .textEdit = 1118, .fileButton = 1122, .folder = true},
                            {.slot = 1, .onBox = 1111, .colourList = 1115, .textEdit = 1119, .fileButton = 1123},
@@ -37,7 +37,7 @@ PointPageSpec FacilitySpec(bool white)
 // 水文: 水系域流路延長 (data folder), 感潮限界, ダム; the white map has no items for the first.
 PointPageSpec HydrologySpec(bool white)
 {
-    PointPageSpec spec{white ? CDlgWhitePointHydrology::IDD : CDlgPointHydrology::IDD, PointOnBoxRule::NeedsText,
+    PointPageSpec spec{white ? int(CDlgWhitePointHydrology::IDD) : int(CDlgPointHydrology::IDD), PointOnBoxRule::NeedsText,
                        {
                            {.slot = 2, .onBox = 1222, .colourList = 1219, .textEdit = 1220, .fileButton = 1221, .folder = true},
                            {.slot = 20, .onBox = 1236, .colourList = 1237, .textEdit = 1234, .fileButton = 1235,
@@ -53,7 +53,7 @@ PointPageSpec HydrologySpec(bool white)
 // 土地B: five data-file rows; the page's 表示項目 group is N of slot 15 (not on the white map).
 PointPageSpec LandPriceBSpec(bool white)
 {
-    PointPageSpec spec{white ? CDlgWhitePointLandPriceB::IDD : CDlgPointLandPriceB::IDD, PointOnBoxRule::Toggles,
+    PointPageSpec spec{white ? int(CDlgWhitePointLandPriceB::IDD) : int(CDlgPointLandPriceB::IDD), PointOnBoxRule::Toggles,
                        {
                            {.slot = 15, .onBox = 1568, .colourList = 1570, .textEdit = 1571, .fileButton = 1572, .nameEdit = 1569},
                            {.slot = 16, .onBox = 1576, .colourList = 1577, .textEdit = 1573, .fileButton = 1574, .nameEdit = 1575},
