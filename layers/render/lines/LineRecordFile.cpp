@@ -11,21 +11,6 @@ constexpr int kRoadNumberWidth = 10;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-// A value of up to nine digits (every coordinate) digit by digit; any other text as atoi reads it.
-int ValueOf(std::string_view text)
-{
-    constexpr std::size_t kSafeDigits = 9;
-    if (text.empty() || text.size() > kSafeDigits)
-        return vd::parseInt(text);
-    int value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return vd::parseInt(text);
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 } // namespace
 
 bool LineRecordReader::open(std::string_view winPath)
@@ -56,21 +41,36 @@ bool LineRecordReader::nextRecord(LineRecordHeader& header)
 
 bool LineRecordReader::nextValue(int& value)
 {
+    // Scanned through a local index: the line's bytes may alias the member, which would make the
+    // compiler store it for every byte.
+    std::size_t at = position_;
     for (;;) {
-        while (position_ < line_.size() && IsBlank(line_[position_]))
-            ++position_;
-        if (position_ < line_.size())
+        while (at < line_.size() && IsBlank(line_[at]))
+            ++at;
+        if (at < line_.size())
             break;
         if (ended_ || !reader_.readRawLine(line_)) {
             ended_ = true;
+            position_ = line_.size();
             return false;
         }
-        position_ = 0;
+        at = 0;
     }
-    const std::size_t start = position_;
-    while (position_ < line_.size() && !IsBlank(line_[position_]))
-        ++position_;
-    value = ValueOf(std::string_view(line_).substr(start, position_ - start));
+    // The digits are read as they are scanned; a value of up to nine digits (every coordinate)
+    // ends there, any other text is read as atoi reads it.
+    constexpr std::size_t kSafeDigits = 9;
+    const char* const text = line_.data();
+    const std::size_t size = line_.size();
+    const std::size_t start = at;
+    unsigned digits = 0;
+    for (unsigned digit; at < size && (digit = unsigned(static_cast<unsigned char>(text[at])) - unsigned('0')) <= 9; ++at)
+        digits = digits * 10 + digit;
+    const bool allDigits = at == size || IsBlank(text[at]);
+    while (at < size && !IsBlank(text[at]))
+        ++at;
+    position_ = at;
+    const std::size_t length = at - start;
+    value = allDigits && length <= kSafeDigits ? int(digits) : vd::parseInt(std::string_view(text + start, length));
     return true;
 }
 

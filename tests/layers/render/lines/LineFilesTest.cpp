@@ -57,6 +57,17 @@ TEST(LineRecordFile, TheFileEndEndsARecord)
     EXPECT_FALSE(reader.open(folder.Windows() + "16.txt"));
 }
 
+TEST(LineRecordFile, EveryValueReadsAsAtoiReadsIt)
+{
+    // Plain digits of up to nine places are read as they are scanned; signs, longer runs, letters
+    // and digits cut by a letter fall back to atoi's reading.
+    LayerFolder folder;
+    folder.WriteBytes("17.txt", LineHeader(5) + "\r\n007 123456789 1234567890 99999999999 -12 +7\r\n12a 3x4 0 9\r\n");
+    EXPECT_EQ(ReadAll(folder.Windows() + "17.txt"),
+              (std::vector<ReadRecord>{
+                  {0, {{7, 123456789}, {1234567890, 2147483647}, {-12, 7}, {12, 3}, {0, 9}}}}));
+}
+
 TEST(RoadLedger, GroupsOfTheClassTable)
 {
     struct Case {
