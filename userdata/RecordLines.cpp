@@ -6,20 +6,27 @@
 
 #include <algorithm>
 
-bool ForEachRecordLine(const std::string& path, bool skipComments,
-                       const std::function<bool(const std::string&)>& take)
+bool ForEachRawRecordLine(const std::string& path, bool skipComments,
+                          const std::function<bool(std::string_view)>& take)
 {
     vd::TextReader reader;
     if (path.empty() || !reader.open(path))
         return false;
-    std::string line;
-    while (reader.readLine(line)) {
+    std::string_view line;
+    while (reader.readRawLine(line)) {
+        // ASCII bytes stand for themselves in CP932, so the tests read the raw line as the text.
         if (line.empty() || (skipComments && line[0] == ';'))
             continue;
         if (!take(line))
             break;
     }
     return true;
+}
+
+bool ForEachRecordLine(const std::string& path, bool skipComments,
+                       const std::function<bool(const std::string&)>& take)
+{
+    return ForEachRawRecordLine(path, skipComments, [&take](std::string_view raw) { return take(vd::cp932ToUtf8(raw)); });
 }
 
 std::vector<std::string> ReadRecordLines(const std::string& path, std::size_t limit)

@@ -20,6 +20,10 @@ using RecordList = std::array<std::string, kRecordListSize>;
 // length. False when the file cannot be opened; then take is never called.
 bool ForEachRecordLine(const std::string& path, bool skipComments,
                        const std::function<bool(const std::string&)>& take);
+// The same lines as they stand in the file (CP932), for a reader that passes over most of them
+// before converting the few it keeps.
+bool ForEachRawRecordLine(const std::string& path, bool skipComments,
+                          const std::function<bool(std::string_view)>& take);
 
 // At most limit record lines of the file (comments skipped); empty when it cannot be opened.
 std::vector<std::string> ReadRecordLines(const std::string& path, std::size_t limit);

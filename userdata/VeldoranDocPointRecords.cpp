@@ -1,8 +1,9 @@
 // Reading registered points and place names into the record list, and the current entry of a
 // record.
 #include "app/document/VeldoranDoc.h"
+#include "platform/text/Cp932.h"
+#include "platform/text/StringOps.h"
 #include "userdata/RecordLines.h"
-
 
 #include <algorithm>
 
@@ -50,8 +51,22 @@ int CVeldoranDoc::LoadVisibleRecords(SheetDrawState& draw, const std::string& pa
             draw.m_astrPointRecord[kept++] = record;
         return true;
     };
+    // Most records lie outside the view. Their coordinate texts are ASCII, the same in the file as
+    // converted, so those are passed over before their line is converted; a keyword search reads
+    // the whole converted line.
+    const bool byKeyword = mode == kReadDataFile && m_nKeywordActive == 1;
+    const auto considerRaw = [&](std::string_view raw) {
+        RecordFields fields;
+        if (!byKeyword && SplitRecordFields(raw, fields) && vd::isAscii(fields.latitude) &&
+            vd::isAscii(fields.longitude) &&
+            (fields.latitude < south || fields.latitude > north || fields.longitude < west || fields.longitude > east)) {
+            ++count;
+            return true;
+        }
+        return consider(vd::cp932ToUtf8(raw));
+    };
     if (mode == kReadPlainList || mode == kReadDataFile)
-        ForEachRecordLine(path, true, consider);
+        ForEachRawRecordLine(path, true, considerRaw);
     draw.m_astrPointRecord[kept] = kListEnd;
     if (mode == kReadPlainList)
         draw.m_nLastListCount = count;

@@ -29,6 +29,32 @@ public:
                 out += static_cast<unsigned char>(c) < 0x80 ? std::string_view(&c, 1) : kReplacement;
             return out;
         }
+        // ASCII is the same in both: only the runs of other characters go through the converter,
+        // each cut at a character's end (a trail byte may lie in the ASCII range).
+        std::size_t pos = 0;
+        while (pos < input.size()) {
+            std::size_t end = pos;
+            while (end < input.size() && static_cast<unsigned char>(input[end]) < 0x80)
+                ++end;
+            out.append(input.data() + pos, end - pos);
+            pos = end;
+            while (end < input.size() && static_cast<unsigned char>(input[end]) >= 0x80) {
+                const bool pair = isCp932Lead(static_cast<unsigned char>(input[end])) && end + 1 < input.size() &&
+                                  isCp932Trail(static_cast<unsigned char>(input[end + 1]));
+                end += pair ? 2 : 1;
+            }
+            if (end > pos)
+                convert(input.substr(pos, end - pos), out);
+            pos = end;
+        }
+        return out;
+    }
+
+private:
+    static constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+
+    void convert(std::string_view input, std::string& out) const
+    {
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         char* in = const_cast<char*>(input.data());
         std::size_t inLeft = input.size();
@@ -41,11 +67,7 @@ public:
             if (r == static_cast<std::size_t>(-1) && errno != E2BIG)
                 skipInvalid(in, inLeft, out);
         }
-        return out;
     }
-
-private:
-    static constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
     bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
 

@@ -28,4 +28,13 @@ std::string trimRight(std::string_view text, std::string_view chars);
 std::string toLowerAscii(std::string_view text);
 std::string toUpperAscii(std::string_view text);
 
+// True when every byte is below 0x80: such a text is the same in CP932 and in UTF-8.
+inline bool isAscii(std::string_view text)
+{
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
 } // namespace vd

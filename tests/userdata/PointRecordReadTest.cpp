@@ -93,10 +93,12 @@ TEST_F(PointRecordRead, PlainListModeReadsTheGivenFileWithoutFiltersAndRemembers
 TEST_F(PointRecordRead, DrawingFormReadsTheGivenFileIntoTheGivenState)
 {
     const std::string dataFile = doc->m_strDataFile;
-    const Fixture common = WriteFixture("SOURCE/common.dat", Cp932Lines({kTokyo, kTooSouth}));
+    // A coordinate in other than ASCII is compared as the converted text, as every field is.
+    const std::string kanaLatitude = "仮名 35.3ｱ 139.3000 島";
+    const Fixture common = WriteFixture("SOURCE/common.dat", Cp932Lines({kTokyo, kTooSouth, kanaLatitude}));
     SheetDrawState draw;
-    EXPECT_EQ(doc->LoadVisibleRecords(draw, common.winPath, "139.0000", "35.0000", "140.0000", "36.0000", 6), 2);
-    EXPECT_EQ(Listed(draw.m_astrPointRecord), std::vector<std::string>{kTokyo});
+    EXPECT_EQ(doc->LoadVisibleRecords(draw, common.winPath, "139.0000", "35.0000", "140.0000", "36.0000", 6), 3);
+    EXPECT_EQ(Listed(draw.m_astrPointRecord), (std::vector<std::string>{kTokyo, kanaLatitude}));
     EXPECT_EQ(doc->m_strDataFile, dataFile);
     EXPECT_EQ(doc->m_astrPointRecord[0], "stale");
 }
