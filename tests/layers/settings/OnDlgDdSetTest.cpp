@@ -29,9 +29,9 @@ constexpr int kNote = CDlgLineDataSet::kRangeNote;
 // The pages' rows in tab order.
 const std::vector<LineRowSpec>& PageRows(int tab)
 {
-    static const std::vector<LineRowSpec>* const pages[] = {
-        &RoadRailRows(),         &DataARows(),    &LowlandRows(), &EnvironmentRows(),
-        &ConservationRows(), &FisheryRows(), &DataBRows()};
+    static const std::vector<LineRowSpec>* const pages[] = {&RoadRailRows(),    &DataARows(),        &LowlandRows(),
+                                                            &EnvironmentRows(), &ConservationRows(), &FisheryRows(),
+                                                            &DataBRows()};
     return *pages[tab];
 }
 
@@ -246,9 +246,12 @@ TEST_F(LineDataDialog, TemplatesHoldTheContainerAndPagesThatFitTheTab)
         }
     }
     EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgLineFishery::IDD)->control(Line(4, 4).optionId)->caption, "ｺｰﾄﾞ");
-    EXPECT_TRUE(vd::ui::findTemplate("Pelmora", CDlgLineFishery::IDD)->control(Line(4, 4).optionId)->style & vd::BS_PUSHLIKE);
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgLineEnvironment::IDD)->control(Choice(Line(2, 2), "ｺｰﾄﾞ"))->caption, "ｺｰﾄﾞ");
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgLineDataA::IDD)->control(Line(1, 5).fileEditId)->kind, vd::ui::ControlKind::Edit);
+    EXPECT_TRUE(vd::ui::findTemplate("Pelmora", CDlgLineFishery::IDD)->control(Line(4, 4).optionId)->style &
+                vd::BS_PUSHLIKE);
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgLineEnvironment::IDD)->control(Choice(Line(2, 2), "ｺｰﾄﾞ"))->caption,
+              "ｺｰﾄﾞ");
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgLineDataA::IDD)->control(Line(1, 5).fileEditId)->kind,
+              vd::ui::ControlKind::Edit);
 }
 
 TEST_F(LineDataDialog, EveryTabShowsItsPageAndRangeNote)
@@ -303,7 +306,8 @@ TEST_F(LineDataDialog, SettingsFileRowsLandOnTheirPagesAndComeBackInFileOrder)
             const LineRowSpec& s = *p.spec;
             d.selectTab(kTabs, p.tab);
             const std::string where = std::to_string(s.fileTab) + "-" + std::to_string(s.row);
-            const std::string file = s.fileTab == 1 && s.row == 1 ? "d:\\data\\f1-1.txt" : "d:\\data\\f" + where + ".txt";
+            const std::string file =
+                s.fileTab == 1 && s.row == 1 ? "d:\\data\\f1-1.txt" : "d:\\data\\f" + where + ".txt";
             EXPECT_EQ(PageText(d, s.showId, s.fileEditId), file) << where;
             if (s.nameEditId != 0) {
                 EXPECT_EQ(PageText(d, s.showId, s.nameEditId), "名" + where) << where;
@@ -342,7 +346,8 @@ TEST_F(LineDataDialog, CallerTextsAndIntegersPlaceEveryRow)
     Call call;
     std::map<std::pair<int, int>, std::pair<int, int>> rows;
     for (const RowPlace& p : AllRows())
-        rows[{p.spec->fileTab, p.spec->row}] = {(p.spec->fileTab + p.spec->row) % 2, 10 * p.spec->fileTab + p.spec->row};
+        rows[{p.spec->fileTab, p.spec->row}] = {(p.spec->fileTab + p.spec->row) % 2,
+                                                10 * p.spec->fileTab + p.spec->row};
     call.settings = StoredIntegers(3, rows) + "/TAVREL";
     call.arg(2) = "n1-2";
     call.arg(5) = "n1-5";

@@ -26,7 +26,7 @@ constexpr int kNote = kPointNoteLine;
 // The controls of slot k as its page lays them out on the detailed map or the white map.
 inline const PointRowSpec& Slot(int k, bool white = false)
 {
-    const PointPageSpec* pages[] = {&FacilitySpec(white),    &HydrologySpec(white),  &CoastSpec(),
+    const PointPageSpec* pages[] = {&FacilitySpec(white),   &HydrologySpec(white),  &CoastSpec(),
                                     &LandPriceASpec(white), &LandPriceBSpec(white), &ByPrefectureSpec(),
                                     &NationwideSpec()};
     for (const PointPageSpec* page : pages)
