@@ -26,7 +26,7 @@ public:
     void DoDataExchange(vd::DataExchange& dx) override;
 
 private:
-    int RowRadio(int r) const { return spec_.firstRowRadio + r; }
+    int RowRadio(int r) const { return spec_.rowRadio(r); }
     void SwitchPageOn();
     void OnRegister(int r);
     StatItemSpec ShownRow(int r) const;

@@ -24,6 +24,7 @@ struct IndustryPageSpec {
     std::vector<int> rowItems;  // per class-bound row its item, kNoItem where it has none
 
     int lineCount() const;
+    int rowRadio(int r) const { return firstRowRadio + r; } // class-bound row r (from 0)
     int rowCount() const { return static_cast<int>(rowItems.size()); }
 };
 

@@ -91,7 +91,8 @@ vd::ui::DialogTemplate PageTemplate(const IndustryPageSpec& page)
     const int pitch = std::min(13, (kBoxBottom - 2 - rowsTop) / page.rowCount());
     for (int r = 0; r < page.rowCount(); ++r) {
         const int y = rowsTop + r * pitch;
-        controls.push_back(vd::ui::radioButton(page.firstRowRadio + r, "", DialogUnits{kInnerLeft, y + 1, kRowRadioWidth, 10}));
+        controls.push_back(
+            vd::ui::radioButton(page.rowRadio(r), "", DialogUnits{kInnerLeft, y + 1, kRowRadioWidth, 10}));
         constexpr std::uint32_t number = vd::ES_AUTOHSCROLL | vd::ES_READONLY;
         controls.push_back(vd::ui::edit(IndustryRowFromEdit(r), DialogUnits{kFromX, y, kNumberWidth, kEditHeight}, number));
         controls.push_back(CentredText("～", DialogUnits{kTildeX, y + 2, kTildeWidth, 8}));

@@ -1,35 +1,14 @@
 #include "layers/settings/pointdata/LandPriceAPages.h"
 
 #include "layers/settings/pointdata/LandPriceYears.h"
+#include "layers/settings/pointdata/PointPageSpecs.h"
 #include "platform/ui/Controls.h"
 
 #include <algorithm>
 
-namespace {
-
-constexpr int kYearList = 1716;
-
-PointPageSpec LandPriceASpec(bool white)
-{
-    PointPageSpec spec{white ? int(CDlgWhitePointLandPriceA::IDD) : int(CDlgPointLandPriceA::IDD), PointOnBoxRule::LandPrice,
-                       {
-                           {.slot = 25, .onBox = 1696, .colourList = 1698, .textEdit = 1699, .fileButton = 1700, .folder = true, .nameEdit = 1697},
-                           {.slot = 26, .onBox = 1701, .colourList = 1703, .textEdit = 1704, .fileButton = 1705, .folder = true, .nameEdit = 1702},
-                           {.slot = 27, .onBox = 1706, .colourList = 1708, .textEdit = 1709, .fileButton = 1710, .folder = true, .nameEdit = 1707},
-                           {.slot = 28, .onBox = 1711, .colourList = 1713, .textEdit = 1714, .fileButton = 1715, .folder = true, .nameEdit = 1712},
-                       }};
-    if (!white) {
-        for (int id = 1686; id <= 1695; ++id)
-            spec.pageItems.push_back(id);
-    }
-    return spec;
-}
-
-} // namespace
-
 CDlgPointLandPriceA::CDlgPointLandPriceA() : PointPage(LandPriceASpec(false))
 {
-    OnControl(vd::CBN_SELCHANGE, kYearList, [this] { OnYearChange(); });
+    OnControl(vd::CBN_SELCHANGE, kLandPriceYearList, [this] { OnYearChange(); });
 }
 
 void CDlgPointLandPriceA::LoadSlots(const PointLayerSlots& slots)
@@ -73,7 +52,7 @@ int CDlgPointLandPriceA::SmallestCheckedYear() const
 
 void CDlgPointLandPriceA::ShowYear()
 {
-    if (auto* list = item<vd::ComboBox>(kYearList))
+    if (auto* list = item<vd::ComboBox>(kLandPriceYearList))
         list->SetCurSel(m_nYear);
 }
 
@@ -104,7 +83,7 @@ void CDlgPointLandPriceA::UpdateYearLimit(int r)
 
 void CDlgPointLandPriceA::OnYearChange()
 {
-    if (auto* list = item<vd::ComboBox>(kYearList))
+    if (auto* list = item<vd::ComboBox>(kLandPriceYearList))
         m_nYear = list->GetCurSel();
     if (m_nYear > m_nYearLimit) {
         m_nYear = m_nYearLimit;

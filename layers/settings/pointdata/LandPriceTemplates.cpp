@@ -3,72 +3,52 @@
 #include "layers/settings/ColourLists.h"
 #include "layers/settings/pointdata/LandPriceAPages.h"
 #include "layers/settings/pointdata/LandPriceYears.h"
+#include "layers/settings/pointdata/PointPageSpecs.h"
 #include "layers/settings/pointdata/PointPages.h"
 #include "layers/settings/pointdata/PointTemplateParts.h"
 #include "layers/settings/pointdata/PointTemplates.h"
-
-#include <span>
 
 using namespace point_templates;
 
 namespace {
 
-// The 表示項目 group: ten radio buttons from firstId in its group box at the height top.
-std::vector<ControlTemplate> LabelItems(int firstId, int top)
+// The 表示項目 group: the page's ten item radio buttons in its group box at the height top.
+std::vector<ControlTemplate> LabelItems(const std::vector<int>& ids, int top)
 {
     const int y = top + 12;
     return {
         Frame(" 表示項目 ", {1, top, 188, 65}),
-        FirstRadio(firstId, "価格(万円)", {5, y, 48, 10}),
-        Radio(firstId + 1, "前年変動率", {62, y, 52, 10}),
-        Radio(firstId + 2, "地名/価格(万円)", {116, y, 69, 10}),
-        Radio(firstId + 3, "価格(万円)/前年変動率", {5, y + 13, 89, 10}),
-        Radio(firstId + 4, "価格(万円)/利用状況", {99, y + 13, 87, 10}),
-        Radio(firstId + 5, "価格(万円)/用途地域", {5, y + 26, 84, 10}),
-        Radio(firstId + 6, "価格/駅からの距離(m)", {96, y + 26, 87, 10}),
-        Radio(firstId + 7, "用途/建ぺい率", {5, y + 39, 60, 10}),
-        Radio(firstId + 8, "用途/容積率", {72, y + 39, 53, 10}),
-        Radio(firstId + 9, "駅からの距離", {129, y + 39, 56, 10}),
+        FirstRadio(ids.at(0), "価格(万円)", {5, y, 48, 10}),
+        Radio(ids.at(1), "前年変動率", {62, y, 52, 10}),
+        Radio(ids.at(2), "地名/価格(万円)", {116, y, 69, 10}),
+        Radio(ids.at(3), "価格(万円)/前年変動率", {5, y + 13, 89, 10}),
+        Radio(ids.at(4), "価格(万円)/利用状況", {99, y + 13, 87, 10}),
+        Radio(ids.at(5), "価格(万円)/用途地域", {5, y + 26, 84, 10}),
+        Radio(ids.at(6), "価格/駅からの距離(m)", {96, y + 26, 87, 10}),
+        Radio(ids.at(7), "用途/建ぺい率", {5, y + 39, 60, 10}),
+        Radio(ids.at(8), "用途/容積率", {72, y + 39, 53, 10}),
+        Radio(ids.at(9), "駅からの距離", {129, y + 39, 56, 10}),
     };
 }
 
-// A land-price row: on box, name, colour, file or folder and its button at the height y.
-struct LandRow {
-    int on, name, colour, text, button, onX;
-};
+constexpr int kRowHeights[5] = {15, 33, 51, 69, 87};
+constexpr int kOnBoxX[5] = {4, 4, 3, 3, 3};
 
-std::vector<ControlTemplate> Rows(std::span<const LandRow> rows, const int (&ys)[5], int buttonX)
+// Each row's on box, name, colour, file or folder and its button, one row a line.
+std::vector<ControlTemplate> Rows(const std::vector<PointRowSpec>& rows, int buttonX)
 {
     std::vector<ControlTemplate> controls;
     for (size_t i = 0; i < rows.size(); ++i) {
-        const LandRow& r = rows[i];
-        const int y = ys[i];
-        controls.push_back(Edit(r.text, {93, y, 72, 12}));
-        controls.push_back(FileButton(r.button, {buttonX, y, 21, 13}));
-        controls.push_back(Edit(r.name, {13, y, 53, 12}));
-        controls.push_back(OnBox(r.on, {r.onX, y + 2, 8, 8}));
-        controls.push_back(List(r.colour, {68, y, 23, 195}, SolidColourNames()));
+        const PointRowSpec& r = rows[i];
+        const int y = kRowHeights[i];
+        controls.push_back(Edit(r.textEdit, {93, y, 72, 12}));
+        controls.push_back(FileButton(r.fileButton, {buttonX, y, 21, 13}));
+        controls.push_back(Edit(r.nameEdit, {13, y, 53, 12}));
+        controls.push_back(OnBox(r.onBox, {kOnBoxX[i], y + 2, 8, 8}));
+        controls.push_back(List(r.colourList, {68, y, 23, 195}, SolidColourNames()));
     }
     return controls;
 }
-
-constexpr int kRowHeights[5] = {15, 33, 51, 69, 87};
-
-// Constant-initialised: the templates are built by other files' static registrations, which
-// may run before this file's dynamic initialisers.
-constexpr LandRow kRowsA[] = {
-    {1696, 1697, 1698, 1699, 1700, 4},
-    {1701, 1702, 1703, 1704, 1705, 4},
-    {1706, 1707, 1708, 1709, 1710, 3},
-    {1711, 1712, 1713, 1714, 1715, 3},
-};
-constexpr LandRow kRowsB[] = {
-    {1568, 1569, 1570, 1571, 1572, 4},
-    {1576, 1575, 1577, 1573, 1574, 4},
-    {1581, 1580, 1582, 1578, 1579, 3},
-    {1586, 1585, 1587, 1583, 1584, 3},
-    {1601, 1600, 1602, 1598, 1599, 3},
-};
 
 std::vector<ControlTemplate> Headings(const char* fileHeading, int fileX, int fileWidth)
 {
@@ -97,11 +77,11 @@ std::vector<ControlTemplate> Join(Lists... lists)
 vd::ui::DialogTemplate PointLandPriceATemplate()
 {
     return PageTemplate(CDlgPointLandPriceA::IDD, false, Join(
-        LabelItems(1686, 117),
-        Rows(kRowsA, kRowHeights, 167),
+        LabelItems(LandPriceASpec(false).pageItems, 117),
+        Rows(LandPriceASpec(false).rows, 167),
         Headings("ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)", 102, 71),
         std::vector<ControlTemplate>{
-            List(1716, {83, 94, 48, 106}, LandPriceYearNames()),
+            List(kLandPriceYearList, {83, 94, 48, 106}, LandPriceYearNames()),
             Frame("", {1, 85, 188, 25}),
             Label("表示する地価の年次", {6, 96, 72, 8}),
         }));
@@ -110,23 +90,23 @@ vd::ui::DialogTemplate PointLandPriceATemplate()
 vd::ui::DialogTemplate WhitePointLandPriceATemplate()
 {
     return PageTemplate(CDlgWhitePointLandPriceA::IDD, false, Join(
-        Rows(kRowsA, kRowHeights, 167),
+        Rows(LandPriceASpec(true).rows, 167),
         Headings("ﾌｫﾙﾀﾞ(ﾃﾞｰﾀｾｯﾄ型番)", 102, 71)));
 }
 
 vd::ui::DialogTemplate PointLandPriceBTemplate()
 {
     return PageTemplate(CDlgPointLandPriceB::IDD, false, Join(
-        Rows(kRowsB, kRowHeights, 167),
+        Rows(LandPriceBSpec(false).rows, 167),
         Headings("データファイル", 102, 64),
-        LabelItems(1588, 106),
+        LabelItems(LandPriceBSpec(false).pageItems, 106),
         std::vector<ControlTemplate>{OldDataNote()}));
 }
 
 vd::ui::DialogTemplate WhitePointLandPriceBTemplate()
 {
     return PageTemplate(CDlgWhitePointLandPriceB::IDD, false, Join(
-        Rows(kRowsB, kRowHeights, 167),
+        Rows(LandPriceBSpec(true).rows, 167),
         Headings("データファイル", 102, 64),
         std::vector<ControlTemplate>{OldDataNote()}));
 }

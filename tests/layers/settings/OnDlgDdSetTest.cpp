@@ -4,6 +4,7 @@
 
 #include "contracts/pelmora.h"
 #include "layers/settings/linedata/LineDataSetDialog.h"
+#include "layers/settings/linedata/LinePageRows.h"
 #include "layers/settings/linedata/LinePages.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/text/Cp932.h"
@@ -16,35 +17,86 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <set>
 #include <sstream>
+#include <stdexcept>
 
 namespace {
 
 constexpr int kTabs = CDlgLineDataSet::kTabControl;
 constexpr int kNote = CDlgLineDataSet::kRangeNote;
 
-// Every row where the user sees it: its tab on the dialog, show box, name edit (0: a label) and
-// file edit.
+// The pages' rows in tab order.
+const std::vector<LineRowSpec>& PageRows(int tab)
+{
+    static const std::vector<LineRowSpec>* const pages[] = {&RoadRailRows(),    &DataARows(),        &LowlandRows(),
+                                                            &EnvironmentRows(), &ConservationRows(), &FisheryRows(),
+                                                            &DataBRows()};
+    return *pages[tab];
+}
+
+// Every row where the user sees it: its tab on the dialog and its controls.
 struct RowPlace {
-    int fileTab, row;
     int tab;
-    int show, nameEdit, fileEdit;
+    const LineRowSpec* spec;
 };
 
-constexpr RowPlace kRows[] = {
-    {1, 1, 0, 1269, 0, 1272},    {1, 2, 1, 1017, 1002, 1518}, {1, 3, 1, 1018, 1004, 1521},
-    {1, 4, 1, 1019, 1006, 1523}, {1, 5, 1, 1020, 1008, 1525}, {2, 1, 3, 1005, 0, 1007},
-    {2, 2, 3, 1009, 0, 1012},    {2, 3, 3, 1014, 1015, 1017}, {2, 4, 3, 1019, 1020, 1022},
-    {2, 5, 3, 1025, 1024, 1023}, {3, 1, 2, 1523, 0, 1521},    {3, 2, 2, 1528, 0, 1525},
-    {3, 3, 2, 1532, 0, 1529},    {3, 4, 2, 1536, 0, 1533},    {3, 5, 0, 1274, 0, 1277},
-    {4, 1, 5, 1600, 0, 1610},    {4, 2, 5, 1601, 0, 1611},    {4, 3, 5, 1602, 0, 1612},
-    {4, 4, 5, 1603, 0, 1613},    {4, 5, 5, 1604, 0, 1614},    {5, 1, 6, 1625, 0, 1640},
-    {5, 2, 6, 1626, 1682, 1641}, {5, 3, 6, 1627, 1683, 1642}, {5, 4, 6, 1628, 1684, 1643},
-    {5, 5, 6, 1629, 0, 1644},    {6, 1, 0, 1283, 0, 1279},    {6, 2, 0, 1284, 0, 1281},
-    {6, 3, 2, 1540, 1539, 1537}, {6, 4, 5, 1628, 0, 1625},    {6, 5, 3, 1032, 1031, 1027},
-    {7, 1, 4, 1738, 0, 1765},    {7, 2, 4, 1745, 1749, 1766}, {7, 3, 4, 1750, 1754, 1767},
-    {7, 4, 4, 1755, 1759, 1768}, {7, 5, 4, 1760, 1764, 1769},
-};
+// The 35 rows in file order (tab 1 row 1 first).
+std::vector<RowPlace> AllRows()
+{
+    std::vector<RowPlace> places;
+    for (int t = 1; t <= 7; ++t)
+        for (int r = 1; r <= 5; ++r)
+            for (int tab = 0; tab < 7; ++tab)
+                for (const LineRowSpec& spec : PageRows(tab))
+                    if (spec.fileTab == t && spec.row == r)
+                        places.push_back({tab, &spec});
+    return places;
+}
+
+// The controls of row r of file tab t.
+const LineRowSpec& Line(int t, int r)
+{
+    for (const RowPlace& p : AllRows())
+        if (p.spec->fileTab == t && p.spec->row == r)
+            return *p.spec;
+    throw std::out_of_range("no line row " + std::to_string(t) + "-" + std::to_string(r));
+}
+
+// The radio of a row's attribute, mode or river class with this caption.
+int Choice(const LineRowSpec& row, const std::string& caption)
+{
+    for (const LineChoice& c : row.choices)
+        if (c.caption == caption)
+            return c.id;
+    throw std::out_of_range("no choice " + caption);
+}
+
+// Every control id of a page's rows.
+std::set<int> PageControls(int tab)
+{
+    std::set<int> ids;
+    for (const LineRowSpec& s : PageRows(tab)) {
+        ids.insert({s.showId, s.nameEditId, s.colourId, s.optionId, s.fileEditId, s.buttonId});
+        for (const LineChoice& c : s.choices)
+            ids.insert(c.id);
+    }
+    ids.erase(0);
+    return ids;
+}
+
+// A control of a page that no other page and not the container has (pages share ids).
+int OwnControl(int tab)
+{
+    for (int id : PageControls(tab)) {
+        bool shared = id == kTabs || id == kNote;
+        for (int other = 0; other < 7; ++other)
+            shared = shared || (other != tab && PageControls(other).count(id) != 0);
+        if (!shared)
+            return id;
+    }
+    throw std::logic_error("page " + std::to_string(tab) + " has no control of its own");
+}
 
 // The names a row stores on OK whatever it held (empty: its own name).
 std::string FixedName(int tab, int row)
@@ -145,7 +197,7 @@ protected:
     }
     static std::filesystem::path SettingsPath() { return HomeFolder() / "DddMFile.dat"; }
     // The text of an edit on the page of the current tab (the container's own ids come first
-    // for the driver: the note 1525 is also a folder edit of 線ﾃﾞｰﾀA).
+    // for the driver: the note's id is also a folder edit of 線ﾃﾞｰﾀA).
     static std::string PageText(vd::DialogDriver& d, int anyId, int id)
     {
         return d.control(anyId).GetParent()->GetDlgItemText(id);
@@ -193,17 +245,18 @@ TEST_F(LineDataDialog, TemplatesHoldTheContainerAndPagesThatFitTheTab)
             }
         }
     }
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgLineFishery::IDD)->control(1664)->caption, "ｺｰﾄﾞ");
-    EXPECT_TRUE(vd::ui::findTemplate("Pelmora", CDlgLineFishery::IDD)->control(1664)->style & vd::BS_PUSHLIKE);
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgLineEnvironment::IDD)->control(1659)->caption, "ｺｰﾄﾞ");
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgLineDataA::IDD)->control(1525)->kind, vd::ui::ControlKind::Edit);
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgLineFishery::IDD)->control(Line(4, 4).optionId)->caption, "ｺｰﾄﾞ");
+    EXPECT_TRUE(vd::ui::findTemplate("Pelmora", CDlgLineFishery::IDD)->control(Line(4, 4).optionId)->style &
+                vd::BS_PUSHLIKE);
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgLineEnvironment::IDD)->control(Choice(Line(2, 2), "ｺｰﾄﾞ"))->caption,
+              "ｺｰﾄﾞ");
+    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgLineDataA::IDD)->control(Line(1, 5).fileEditId)->kind,
+              vd::ui::ControlKind::Edit);
 }
 
 TEST_F(LineDataDialog, EveryTabShowsItsPageAndRangeNote)
 {
     const char* tabTexts[] = {"道路･鉄道等", "線ﾃﾞｰﾀA", "低地", "環境", "保全", "漁業･港湾", "線ﾃﾞｰﾀB"};
-    // A control of each page, by tab.
-    const int pageControl[] = {1269, 1519, 1540, 1009, 1738, 1600, 1722};
     const char* withoutMark[] = {"<鉄道> 駅名は地図拡大時に表示", "データの範囲:都道府県別",
                                  "データの範囲:全国 (属性は地図拡大時に表示)", "データの範囲:全国 (属性は地図拡大時に表示)",
                                  "データの範囲:全国 (属性は地図拡大時に表示)", "データの範囲:全国 (属性は地図拡大時に表示)",
@@ -220,17 +273,17 @@ TEST_F(LineDataDialog, EveryTabShowsItsPageAndRangeNote)
             ASSERT_EQ(tabs->GetItemCount(), 7);
             EXPECT_EQ(tabs->GetCurSel(), 0);
             EXPECT_EQ(d.text(kNote), mark ? withMark[0] : withoutMark[0]);
-            EXPECT_EQ(d.text(1294), mark ? "駅" : "駅と駅名");
+            EXPECT_EQ(d.text(kLineStationBox), mark ? "駅" : "駅と駅名");
             for (int tab = 6; tab >= 0; --tab) {
                 d.selectTab(kTabs, tab);
                 EXPECT_EQ(tabs->GetItemText(tab), tabTexts[tab]);
                 EXPECT_EQ(d.text(kNote), mark ? withMark[tab] : withoutMark[tab]) << tab;
                 for (int other = 0; other < 7; ++other) {
                     if (other != tab) {
-                        EXPECT_FALSE(d.isVisible(pageControl[other])) << tab << " " << other;
+                        EXPECT_FALSE(d.isVisible(OwnControl(other))) << tab << " " << other;
                     }
                 }
-                EXPECT_TRUE(d.isVisible(pageControl[tab])) << tab;
+                EXPECT_TRUE(d.isVisible(OwnControl(tab))) << tab;
             }
             d.selectTab(kTabs, 5);
             d.click(vd::IDOK);
@@ -247,15 +300,19 @@ TEST_F(LineDataDialog, SettingsFileRowsLandOnTheirPagesAndComeBackInFileOrder)
     Call call;
     call.arg(2) = "ignored";
     OnDialog([](vd::DialogDriver& d) {
-        for (const RowPlace& p : kRows) {
+        const std::vector<RowPlace> rows = AllRows();
+        ASSERT_EQ(rows.size(), 35u) << "every row on one page";
+        for (const RowPlace& p : rows) {
+            const LineRowSpec& s = *p.spec;
             d.selectTab(kTabs, p.tab);
-            const std::string where = std::to_string(p.fileTab) + "-" + std::to_string(p.row);
-            const std::string file = p.fileTab == 1 && p.row == 1 ? "d:\\data\\f1-1.txt" : "d:\\data\\f" + where + ".txt";
-            EXPECT_EQ(PageText(d, p.show, p.fileEdit), file) << where;
-            if (p.nameEdit != 0) {
-                EXPECT_EQ(PageText(d, p.show, p.nameEdit), "名" + where) << where;
+            const std::string where = std::to_string(s.fileTab) + "-" + std::to_string(s.row);
+            const std::string file =
+                s.fileTab == 1 && s.row == 1 ? "d:\\data\\f1-1.txt" : "d:\\data\\f" + where + ".txt";
+            EXPECT_EQ(PageText(d, s.showId, s.fileEditId), file) << where;
+            if (s.nameEditId != 0) {
+                EXPECT_EQ(PageText(d, s.showId, s.nameEditId), "名" + where) << where;
             }
-            EXPECT_FALSE(d.isChecked(p.show)) << "flags start clear: " << where;
+            EXPECT_FALSE(d.isChecked(s.showId)) << "flags start clear: " << where;
         }
         d.click(vd::IDCANCEL); // opened from the file: Cancel answers as OK
     });
@@ -288,8 +345,9 @@ TEST_F(LineDataDialog, CallerTextsAndIntegersPlaceEveryRow)
 {
     Call call;
     std::map<std::pair<int, int>, std::pair<int, int>> rows;
-    for (const RowPlace& p : kRows)
-        rows[{p.fileTab, p.row}] = {(p.fileTab + p.row) % 2, 10 * p.fileTab + p.row};
+    for (const RowPlace& p : AllRows())
+        rows[{p.spec->fileTab, p.spec->row}] = {(p.spec->fileTab + p.spec->row) % 2,
+                                                10 * p.spec->fileTab + p.spec->row};
     call.settings = StoredIntegers(3, rows) + "/TAVREL";
     call.arg(2) = "n1-2";
     call.arg(5) = "n1-5";
@@ -307,25 +365,28 @@ TEST_F(LineDataDialog, CallerTextsAndIntegersPlaceEveryRow)
     OnDialog([](vd::DialogDriver& d) {
         EXPECT_EQ(dynamic_cast<vd::TabCtrl&>(d.control(kTabs)).GetCurSel(), 3);
         EXPECT_EQ(d.text(kNote), "データの範囲:全国 (属性は都道府県別地図に表示)");
-        for (const RowPlace& p : kRows) {
+        for (const RowPlace& p : AllRows()) {
+            const LineRowSpec& s = *p.spec;
             d.selectTab(kTabs, p.tab);
-            EXPECT_EQ(d.isChecked(p.show), (p.fileTab + p.row) % 2 == 1) << p.fileTab << "-" << p.row;
+            EXPECT_EQ(d.isChecked(s.showId), (s.fileTab + s.row) % 2 == 1) << s.fileTab << "-" << s.row;
         }
         d.selectTab(kTabs, 2);
-        EXPECT_EQ(d.text(1521), "f3-1");
-        EXPECT_EQ(d.text(1525), "データの範囲:全国 (属性は都道府県別地図に表示)");
-        EXPECT_EQ(PageText(d, 1528, 1525), "");
+        EXPECT_EQ(d.text(Line(3, 1).fileEditId), "f3-1");
+        EXPECT_EQ(d.text(Line(3, 2).fileEditId), "データの範囲:全国 (属性は都道府県別地図に表示)")
+            << "the note's id is also 埋立's file edit: the container's comes first";
+        EXPECT_EQ(PageText(d, Line(3, 2).showId, Line(3, 2).fileEditId), "");
         d.selectTab(kTabs, 0);
-        EXPECT_EQ(d.text(1277), "f3-5");
+        EXPECT_EQ(d.text(Line(3, 5).fileEditId), "f3-5");
         d.click(vd::IDOK);
     });
     const Reply a(Run(call));
     ASSERT_EQ(a.count, 141);
     EXPECT_EQ(a.tab(), 0);
-    for (const RowPlace& p : kRows) {
-        EXPECT_EQ(a.show(p.fileTab, p.row), (p.fileTab + p.row) % 2) << p.fileTab << "-" << p.row;
-        EXPECT_EQ(a.colour(p.fileTab, p.row), 10 * p.fileTab + p.row) << p.fileTab << "-" << p.row;
-    }
+    for (int t = 1; t <= 7; ++t)
+        for (int r = 1; r <= 5; ++r) {
+            EXPECT_EQ(a.show(t, r), (t + r) % 2) << t << "-" << r;
+            EXPECT_EQ(a.colour(t, r), 10 * t + r) << t << "-" << r;
+        }
     EXPECT_EQ(a.file(1, 1), "D:\\ROAD\\(N01-07L-)");
     EXPECT_EQ(a.name(1, 2), "n1-2");
     EXPECT_EQ(a.name(1, 5), "n1-5");
@@ -360,29 +421,32 @@ TEST_F(LineDataDialog, ColourCodesOpenAsTheirPartsAndPackBack)
                                        {{7, 2}, {0, 914}},
                                        {{1, 2}, {0, 305}}});
     OnDialog([](vd::DialogDriver& d) {
-        EXPECT_EQ(ComboSelection(d, 1653), 12);
-        EXPECT_EQ(dynamic_cast<vd::ComboBox&>(d.control(1653)).GetLBText(12), "青/太");
-        EXPECT_TRUE(d.isChecked(1661)) << "名称/種別";
-        EXPECT_TRUE(d.isChecked(1276)) << "茶";
-        EXPECT_FALSE(d.isChecked(1275));
-        EXPECT_TRUE(d.isChecked(1294)) << "駅と駅名";
-        EXPECT_TRUE(d.isChecked(1271)) << "黒";
+        const LineRowSpec& route = Line(6, 1);
+        const LineRowSpec& rail = Line(3, 5);
+        const LineRowSpec& river = Line(5, 5);
+        EXPECT_EQ(ComboSelection(d, route.colourId), 12);
+        EXPECT_EQ(dynamic_cast<vd::ComboBox&>(d.control(route.colourId)).GetLBText(12), "青/太");
+        EXPECT_TRUE(d.isChecked(Choice(route, "名称/種別")));
+        EXPECT_TRUE(d.isChecked(Choice(rail, "茶")));
+        EXPECT_FALSE(d.isChecked(Choice(rail, "ライン種別で色分け")));
+        EXPECT_TRUE(d.isChecked(kLineStationBox)) << "駅と駅名";
+        EXPECT_TRUE(d.isChecked(Choice(Line(1, 1), "黒")));
         d.selectTab(kTabs, 6);
-        EXPECT_EQ(ComboSelection(d, 1639), 3);
-        EXPECT_TRUE(d.isChecked(1721)) << "等級で色分け";
-        EXPECT_TRUE(d.isChecked(1722)) << "河床標高値";
+        EXPECT_EQ(ComboSelection(d, river.colourId), 3);
+        EXPECT_TRUE(d.isChecked(Choice(river, "等級で色分け")));
+        EXPECT_TRUE(d.isChecked(river.optionId)) << "河床標高値";
         d.selectTab(kTabs, 2);
-        EXPECT_EQ(ComboSelection(d, 1001), 5);
-        for (int id = 1655; id <= 1659; ++id)
-            EXPECT_FALSE(d.isChecked(id)) << "an attribute of 7 checks none: " << id;
+        EXPECT_EQ(ComboSelection(d, Line(3, 2).colourId), 5);
+        for (const LineChoice& c : Line(3, 2).choices)
+            EXPECT_FALSE(d.isChecked(c.id)) << "an attribute of 7 checks none: " << c.caption;
         d.selectTab(kTabs, 5);
-        EXPECT_EQ(ComboSelection(d, 1608), 2);
-        EXPECT_TRUE(d.isChecked(1664)) << "ｺｰﾄﾞ";
+        EXPECT_EQ(ComboSelection(d, Line(4, 4).colourId), 2);
+        EXPECT_TRUE(d.isChecked(Line(4, 4).optionId)) << "ｺｰﾄﾞ";
         d.selectTab(kTabs, 4);
-        EXPECT_EQ(ComboSelection(d, 1746), 14);
-        d.selectCombo(1746, 21);
+        EXPECT_EQ(ComboSelection(d, Line(7, 2).colourId), 14);
+        d.selectCombo(Line(7, 2).colourId, 21);
         d.selectTab(kTabs, 1);
-        EXPECT_EQ(ComboSelection(d, 1001), 5);
+        EXPECT_EQ(ComboSelection(d, Line(1, 2).colourId), 5);
         d.click(vd::IDOK);
     });
     const Reply a(Run(call));
@@ -398,18 +462,20 @@ TEST_F(LineDataDialog, ColourCodesOpenAsTheirPartsAndPackBack)
     // Clicks change the parts: the station box alone, the railway mode, the river class and box.
     call.settings = StoredIntegers(0, {{{3, 5}, {0, 10}}, {{5, 5}, {0, 143}}, {{6, 2}, {0, 3}}});
     OnDialog([](vd::DialogDriver& d) {
-        EXPECT_FALSE(d.isChecked(1294));
-        EXPECT_TRUE(d.isChecked(1276));
-        d.click(1294);
-        d.click(1275);
-        d.click(1656); // 架橋 名称/管理者
-        d.selectCombo(1652, 20);
+        const LineRowSpec& rail = Line(3, 5);
+        const LineRowSpec& river = Line(5, 5);
+        EXPECT_FALSE(d.isChecked(kLineStationBox));
+        EXPECT_TRUE(d.isChecked(Choice(rail, "茶")));
+        d.click(kLineStationBox);
+        d.click(Choice(rail, "ライン種別で色分け"));
+        d.click(Choice(Line(6, 2), "名称/管理者")); // 架橋
+        d.selectCombo(Line(6, 2).colourId, 20);
         d.selectTab(kTabs, 6);
-        d.click(1718);
-        d.click(1722);
-        d.selectCombo(1639, 12); // the river code cannot hold it: the colour stays
-        EXPECT_EQ(ComboSelection(d, 1639), 3);
-        d.selectCombo(1639, 9);
+        d.click(Choice(river, "1級河川"));
+        d.click(river.optionId);
+        d.selectCombo(river.colourId, 12); // the river code cannot hold it: the colour stays
+        EXPECT_EQ(ComboSelection(d, river.colourId), 3);
+        d.selectCombo(river.colourId, 9);
         d.click(vd::IDOK);
     });
     const Reply b(Run(call));
@@ -427,19 +493,21 @@ TEST_F(LineDataDialog, FileButtonsWriteFilesInLowerCaseAndFoldersWithTheCode)
     Call call;
     call.settings = StoredIntegers(0, {});
     OnDialog([](vd::DialogDriver& d) {
-        d.click(1278);
-        EXPECT_EQ(d.text(1277), "d:\\data\\rail_a.txt");
-        EXPECT_FALSE(d.isChecked(1274)) << "a choice ticks nothing";
+        const LineRowSpec& road = Line(1, 1);
+        const LineRowSpec& rail = Line(3, 5);
+        d.click(rail.buttonId);
+        EXPECT_EQ(d.text(rail.fileEditId), "d:\\data\\rail_a.txt");
+        EXPECT_FALSE(d.isChecked(rail.showId)) << "a choice ticks nothing";
         d.selectTab(kTabs, 1);
-        d.click(1519);
-        EXPECT_EQ(d.text(1518), "D:\\DATA\\(N01-07L-)");
+        d.click(Line(1, 2).buttonId);
+        EXPECT_EQ(d.text(Line(1, 2).fileEditId), "D:\\DATA\\(N01-07L-)");
         d.selectTab(kTabs, 0);
-        d.click(1273);
-        EXPECT_EQ(d.text(1272), "D:\\KSJ\\(N01-07L-)");
-        d.click(1273);
-        EXPECT_EQ(d.text(1272), "D:\\KSJ\\(N01-07L-)") << "a cancelled choice changes nothing";
-        d.click(1269);
-        EXPECT_TRUE(d.isChecked(1269)) << "a chosen folder lets the row be shown";
+        d.click(road.buttonId);
+        EXPECT_EQ(d.text(road.fileEditId), "D:\\KSJ\\(N01-07L-)");
+        d.click(road.buttonId);
+        EXPECT_EQ(d.text(road.fileEditId), "D:\\KSJ\\(N01-07L-)") << "a cancelled choice changes nothing";
+        d.click(road.showId);
+        EXPECT_TRUE(d.isChecked(road.showId)) << "a chosen folder lets the row be shown";
         d.click(vd::IDOK);
     });
     const Reply a(Run(call));
@@ -461,37 +529,41 @@ TEST_F(LineDataDialog, RowBoxesFollowTheRowRules)
     call.arg(30) = "////d:\\river.txt";    // 流路 has a file
     call.arg(26) = "d:\\lowland.txt////";  // 低地地形分類
     OnDialog([](vd::DialogDriver& d) {
+        const LineRowSpec& route = Line(6, 1);
+        const LineRowSpec& bridge = Line(6, 2);
+        const LineRowSpec& rail = Line(3, 5);
+        const LineRowSpec& harbour = Line(4, 5);
         // A show box of a row without a file clears itself.
-        d.click(1284);
-        EXPECT_FALSE(d.isChecked(1284));
-        d.click(1654); // 架橋's attribute: no file, no tick
-        EXPECT_TRUE(d.isChecked(1654));
-        EXPECT_FALSE(d.isChecked(1284));
-        d.click(1661); // 航路 名称/種別 ticks the row with a file
-        EXPECT_TRUE(d.isChecked(1283));
-        d.click(1283);
-        EXPECT_FALSE(d.isChecked(1283)) << "the show box toggles a row with a file";
+        d.click(bridge.showId);
+        EXPECT_FALSE(d.isChecked(bridge.showId));
+        d.click(Choice(bridge, "名称/長さ")); // no file, no tick
+        EXPECT_TRUE(d.isChecked(Choice(bridge, "名称/長さ")));
+        EXPECT_FALSE(d.isChecked(bridge.showId));
+        d.click(Choice(route, "名称/種別")); // ticks the row with a file
+        EXPECT_TRUE(d.isChecked(route.showId));
+        d.click(route.showId);
+        EXPECT_FALSE(d.isChecked(route.showId)) << "the show box toggles a row with a file";
         // Typed text does not count: only the text opened with or chosen.
-        d.setText(1277, "d:\\typed.txt");
-        d.click(1274);
-        EXPECT_FALSE(d.isChecked(1274));
-        d.click(1276); // the railway mode radio: no file held, no tick
-        EXPECT_FALSE(d.isChecked(1274));
-        d.click(1294); // the station box only flips
-        EXPECT_TRUE(d.isChecked(1294));
+        d.setText(rail.fileEditId, "d:\\typed.txt");
+        d.click(rail.showId);
+        EXPECT_FALSE(d.isChecked(rail.showId));
+        d.click(Choice(rail, "茶")); // the railway mode radio: no file held, no tick
+        EXPECT_FALSE(d.isChecked(rail.showId));
+        d.click(kLineStationBox); // the station box only flips
+        EXPECT_TRUE(d.isChecked(kLineStationBox));
         d.selectTab(kTabs, 5);
-        d.click(1665); // ｺｰﾄﾞ ticks 港湾区域
-        EXPECT_TRUE(d.isChecked(1665));
-        EXPECT_TRUE(d.isChecked(1604));
-        d.click(1665);
-        EXPECT_FALSE(d.isChecked(1665));
-        EXPECT_TRUE(d.isChecked(1604));
+        d.click(harbour.optionId); // ｺｰﾄﾞ ticks 港湾区域
+        EXPECT_TRUE(d.isChecked(harbour.optionId));
+        EXPECT_TRUE(d.isChecked(harbour.showId));
+        d.click(harbour.optionId);
+        EXPECT_FALSE(d.isChecked(harbour.optionId));
+        EXPECT_TRUE(d.isChecked(harbour.showId));
         d.selectTab(kTabs, 6);
-        d.click(1722); // 河床標高値 ticks 流路
-        EXPECT_TRUE(d.isChecked(1629));
+        d.click(Line(5, 5).optionId); // 河床標高値 ticks 流路
+        EXPECT_TRUE(d.isChecked(Line(5, 5).showId));
         d.selectTab(kTabs, 2);
-        d.click(1654); // 低地の種別 ticks 低地地形分類
-        EXPECT_TRUE(d.isChecked(1523));
+        d.click(Choice(Line(3, 1), "低地の種別")); // ticks 低地地形分類
+        EXPECT_TRUE(d.isChecked(Line(3, 1).showId));
         d.click(vd::IDOK);
     });
     const Reply a(Run(call));
@@ -530,7 +602,7 @@ TEST_F(LineDataDialog, OnlyChangedColoursNamesOrFilesRewriteTheFile)
 
     // Flags and the tab only: the file stays as it was, comment and all.
     OnDialog([](vd::DialogDriver& d) {
-        d.click(1269);
+        d.click(Line(1, 1).showId);
         d.selectTab(kTabs, 4);
         d.click(vd::IDOK);
     });
@@ -543,7 +615,7 @@ TEST_F(LineDataDialog, OnlyChangedColoursNamesOrFilesRewriteTheFile)
 
     // Cancel with stored integers: nothing answered, nothing written.
     OnDialog([](vd::DialogDriver& d) {
-        d.selectCombo(1653, 4);
+        d.selectCombo(Line(6, 1).colourId, 4);
         d.click(vd::IDCANCEL);
     });
     call.settings = StoredIntegers(0, {});
@@ -553,7 +625,7 @@ TEST_F(LineDataDialog, OnlyChangedColoursNamesOrFilesRewriteTheFile)
     // A colour: all 105 lines, the fixed names, no comment.
     OnDialog([](vd::DialogDriver& d) {
         d.selectTab(kTabs, 3);
-        d.selectCombo(1016, 7);
+        d.selectCombo(Line(2, 3).colourId, 7);
         d.pressEscape(); // opened from the file: Cancel answers as OK
     });
     call.settings = "-1/TAVREL";
@@ -579,10 +651,10 @@ TEST_F(LineDataDialog, TypedBarsAndSlashesAreStoredAsFullWidthSoNoFieldShifts)
     call.settings = StoredIntegers(0, {});
     OnDialog([](vd::DialogDriver& d) {
         d.selectTab(kTabs, 1);
-        d.setText(1002, "道路|国道/県道");
-        d.setText(1518, "/srv/ksj/N01/(N01-07L-)");
+        d.setText(Line(1, 2).nameEditId, "道路|国道/県道");
+        d.setText(Line(1, 2).fileEditId, "/srv/ksj/N01/(N01-07L-)");
         d.selectTab(kTabs, 4);
-        d.setText(1766, "D:\\A|B/C.txt");
+        d.setText(Line(7, 2).fileEditId, "D:\\A|B/C.txt");
         d.click(vd::IDOK);
     });
     const Reply a(Run(call));
@@ -602,8 +674,8 @@ TEST_F(LineDataDialog, MissingOrShortSettingsOpenEmptyRows)
     call.arg(2) = "caller's";
     OnDialog([](vd::DialogDriver& d) {
         d.selectTab(kTabs, 1);
-        EXPECT_EQ(d.text(1002), "");
-        EXPECT_EQ(ComboSelection(d, 1001), 0);
+        EXPECT_EQ(d.text(Line(1, 2).nameEditId), "");
+        EXPECT_EQ(ComboSelection(d, Line(1, 2).colourId), 0);
         d.click(vd::IDOK);
     });
     const Reply a(Run(call));
@@ -628,7 +700,7 @@ TEST_F(LineDataDialog, AFailedRewriteStillAnswers)
     call.file = WinPathOf("missing\\DddMFile.dat");
     call.settings = StoredIntegers(0, {});
     OnDialog([](vd::DialogDriver& d) {
-        d.selectCombo(1653, 3);
+        d.selectCombo(Line(6, 1).colourId, 3);
         d.click(vd::IDOK);
     });
     const Reply a(Run(call));

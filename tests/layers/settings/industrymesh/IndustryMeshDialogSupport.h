@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace industry_test {
@@ -28,6 +30,14 @@ constexpr int kItemName = CDlgItemName::IDD;
 inline const IndustryPageSpec& CommerceSpec() { return IndustryPageSpecs()[0]; }
 inline const IndustryPageSpec& IndustrySpec() { return IndustryPageSpecs()[1]; }
 inline const IndustryPageSpec& AgricultureSpec() { return IndustryPageSpecs()[2]; }
+// The fixed radio of a page that stands for the item (a class-bound row's radio is rowRadio).
+inline int ItemRadio(const IndustryPageSpec& page, int item)
+{
+    for (const IndustryItemRadio& radio : page.fixed)
+        if (radio.item == item)
+            return radio.id;
+    throw std::out_of_range("no radio for item " + std::to_string(item));
+}
 // Row r (from 0) of a page's class-bound rows: the edits and 登録 (the radios are the page's).
 constexpr int From(int r) { return IndustryRowFromEdit(r); }
 constexpr int To(int r) { return IndustryRowToEdit(r); }

@@ -71,9 +71,20 @@ TEST_F(IndustryMeshDialogTest, TheTemplatesAreLaidOutInsideTheirPages)
         int rows;
         std::vector<std::pair<int, std::string>> radios;
     } pages[] = {
-        {kCommerce, 10, {{1418, "商店数"}, {1419, "従業員数"}, {1421, "売場面積"}, {1424, "販売額"}}},
-        {kIndustry, 10, {{1419, "工業全体 事業所数"}, {1424, "電力使用額"}}},
-        {kAgriculture, 8, {{1417, "農業人口"}, {1421, "耕地面積(田および畑)"}, {1425, "乳用牛・肉用牛飼養頭数"}}},
+        {kCommerce,
+         10,
+         {{ItemRadio(CommerceSpec(), 0), "商店数"},
+          {ItemRadio(CommerceSpec(), 7), "従業員数"},
+          {ItemRadio(CommerceSpec(), 1), "売場面積"},
+          {ItemRadio(CommerceSpec(), 5), "販売額"}}},
+        {kIndustry,
+         10,
+         {{ItemRadio(IndustrySpec(), 0), "工業全体 事業所数"}, {ItemRadio(IndustrySpec(), 5), "電力使用額"}}},
+        {kAgriculture,
+         8,
+         {{ItemRadio(AgricultureSpec(), 0), "農業人口"},
+          {ItemRadio(AgricultureSpec(), 4), "耕地面積(田および畑)"},
+          {ItemRadio(AgricultureSpec(), 8), "乳用牛・肉用牛飼養頭数"}}},
     };
     for (const auto& p : pages) {
         const vd::ui::DialogTemplate* page = vd::ui::findTemplate("Pelmora", p.id);
@@ -106,7 +117,8 @@ TEST_F(IndustryMeshDialogTest, TheTemplatesAreLaidOutInsideTheirPages)
             EXPECT_EQ(page->control(id)->caption, caption) << p.id;
         EXPECT_TRUE(page->control(From(0))->style & vd::ES_READONLY);
     }
-    EXPECT_TRUE(vd::ui::findTemplate("Pelmora", kCommerce)->control(1417) == nullptr);
+    EXPECT_TRUE(vd::ui::findTemplate("Pelmora", kCommerce)->control(ItemRadio(AgricultureSpec(), 0)) == nullptr)
+        << "商業統計's radios start one id after 農業ｾﾝｻｽ's";
 
     const vd::ui::DialogTemplate* names = vd::ui::findTemplate("Pelmora", kItemName);
     ASSERT_NE(names, nullptr);
@@ -131,21 +143,21 @@ TEST_F(IndustryMeshDialogTest, AFirstCallReadsTheFileAndCancelAnswersAsOk)
         EXPECT_FALSE(d.page(kAgriculture).isVisible(AgricultureSpec().folderEdit));
         EXPECT_EQ(commerce.text(CommerceSpec().folderEdit), "D:\\KSJ\\(M03-01)");
         EXPECT_FALSE(commerce.isChecked(CommerceSpec().onBox)) << "an N line switches the row off";
-        EXPECT_TRUE(commerce.isChecked(1420)) << "item 2: 小売業 販売額";
-        EXPECT_FALSE(commerce.isChecked(1418));
-        EXPECT_EQ(commerce.text(1425), "販売額");
+        EXPECT_TRUE(commerce.isChecked(ItemRadio(CommerceSpec(), 2))) << "item 2: 小売業 販売額";
+        EXPECT_FALSE(commerce.isChecked(ItemRadio(CommerceSpec(), 0)));
+        EXPECT_EQ(commerce.text(CommerceSpec().rowRadio(0)), "販売額");
         EXPECT_EQ(commerce.text(From(0)), "12");
         EXPECT_EQ(commerce.text(To(0)), "17");
         EXPECT_EQ(commerce.text(Interval(0)), "50");
-        EXPECT_EQ(commerce.text(1426), "");
+        EXPECT_EQ(commerce.text(CommerceSpec().rowRadio(1)), "");
         EXPECT_EQ(commerce.text(Interval(1)), "0");
         EXPECT_EQ(d.page(kIndustry).text(IndustrySpec().folderEdit), "D:\\passed\\") << "no F3_2 line: the folder passed";
         d.selectTab(kTabs, 2);
         vd::DialogDriver agriculture = d.page(kAgriculture);
         EXPECT_TRUE(agriculture.isVisible(AgricultureSpec().folderEdit));
         EXPECT_FALSE(commerce.isVisible(CommerceSpec().folderEdit));
-        EXPECT_TRUE(agriculture.isChecked(1426)) << "item 9: class-bound row 1";
-        EXPECT_EQ(agriculture.text(1426), "耕地");
+        EXPECT_TRUE(agriculture.isChecked(AgricultureSpec().rowRadio(0))) << "item 9: class-bound row 1";
+        EXPECT_EQ(agriculture.text(AgricultureSpec().rowRadio(0)), "耕地");
         d.click(vd::IDCANCEL);
     }));
     EXPECT_EQ(a.tab(), 2);
@@ -184,7 +196,7 @@ TEST_F(IndustryMeshDialogTest, ATabOf10002OpensTheCensusForTheMeshMapOnly)
         d.click(kAttribute);
         EXPECT_TRUE(d.isChecked(kMeshMap)) << "属性値 is refused";
         EXPECT_FALSE(d.isChecked(kAttribute));
-        EXPECT_TRUE(d.page(kAgriculture).isChecked(1422)) << "item 5";
+        EXPECT_TRUE(d.page(kAgriculture).isChecked(ItemRadio(AgricultureSpec(), 5))) << "item 5";
         d.click(vd::IDOK);
     });
     const Answer a(answer);
@@ -214,9 +226,9 @@ TEST_F(IndustryMeshDialogTest, ItemRadiosStoreTheirItemsAndSwitchThePageOn)
     const Answer a(Run(Selection(0, {0, 0, 0, 3, 1, 4, 1, 4, 1, 5}), [](vd::DialogDriver& d) {
         vd::DialogDriver commerce = d.page(kCommerce);
         EXPECT_FALSE(commerce.isChecked(CommerceSpec().onBox));
-        commerce.click(1419);
+        commerce.click(ItemRadio(CommerceSpec(), 7));
         EXPECT_TRUE(commerce.isChecked(CommerceSpec().onBox)) << "switched on, even with an empty folder";
-        EXPECT_TRUE(commerce.isChecked(1419));
+        EXPECT_TRUE(commerce.isChecked(ItemRadio(CommerceSpec(), 7)));
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(a.item(0), 7) << "小売業 従業員数";
@@ -227,14 +239,14 @@ TEST_F(IndustryMeshDialogTest, ItemRadiosStoreTheirItemsAndSwitchThePageOn)
         << "rows 4 and 5 pass through";
 
     const Answer b(Run(Selection(0, {0, 0, 0, 3}), [](vd::DialogDriver& d) {
-        d.page(kCommerce).click(1421);
+        d.page(kCommerce).click(ItemRadio(CommerceSpec(), 1));
         d.page(kCommerce).click(CommerceSpec().onBox); // the folder is empty: the page stays off
         d.selectTab(kTabs, 1);
         vd::DialogDriver industry = d.page(kIndustry);
-        EXPECT_TRUE(industry.isChecked(1422)) << "item 3";
-        industry.click(1428);
-        EXPECT_TRUE(industry.isChecked(1428)) << "row 4 checks";
-        EXPECT_FALSE(industry.isChecked(1422));
+        EXPECT_TRUE(industry.isChecked(ItemRadio(IndustrySpec(), 3))) << "item 3";
+        industry.click(IndustrySpec().rowRadio(3));
+        EXPECT_TRUE(industry.isChecked(IndustrySpec().rowRadio(3))) << "row 4 checks";
+        EXPECT_FALSE(industry.isChecked(ItemRadio(IndustrySpec(), 3)));
         EXPECT_FALSE(industry.isChecked(IndustrySpec().onBox)) << "and switches nothing on";
         d.click(vd::IDOK);
     }));
@@ -244,7 +256,7 @@ TEST_F(IndustryMeshDialogTest, ItemRadiosStoreTheirItemsAndSwitchThePageOn)
     EXPECT_EQ(b.tab(), 1);
 
     const Answer c(Run(Selection(0), [](vd::DialogDriver& d) {
-        d.page(kCommerce).click(1426);
+        d.page(kCommerce).click(CommerceSpec().rowRadio(1));
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(c.item(0), 8) << "class-bound row 2";
@@ -268,11 +280,11 @@ TEST_F(IndustryMeshDialogTest, RegisteringARowShowsItAndReturnsItsItemDefinition
             names.click(vd::IDOK);
         });
         commerce.click(Register(0));
-        EXPECT_EQ(commerce.text(1425), "販売額");
+        EXPECT_EQ(commerce.text(CommerceSpec().rowRadio(0)), "販売額");
         EXPECT_EQ(commerce.text(From(0)), "3");
         EXPECT_EQ(commerce.text(To(0)), "9");
         EXPECT_EQ(commerce.text(Interval(0)), "100");
-        EXPECT_TRUE(commerce.isChecked(1421)) << "registering chooses no item";
+        EXPECT_TRUE(commerce.isChecked(ItemRadio(CommerceSpec(), 1))) << "registering chooses no item";
 
         // A second 登録 starts from what the row shows; Cancel and an empty name change nothing.
         AnswerItemName([](vd::DialogDriver& names) {
@@ -289,7 +301,7 @@ TEST_F(IndustryMeshDialogTest, RegisteringARowShowsItAndReturnsItsItemDefinition
             names.click(vd::IDOK);
         });
         commerce.click(Register(0));
-        EXPECT_EQ(commerce.text(1425), "販売額");
+        EXPECT_EQ(commerce.text(CommerceSpec().rowRadio(0)), "販売額");
         EXPECT_EQ(commerce.text(From(0)), "3");
         d.click(vd::IDOK);
     }));
@@ -324,7 +336,7 @@ TEST_F(IndustryMeshDialogTest, TheItemNameDialogKeepsBadNumbersOutAndSeparatorsO
             EXPECT_TRUE(names.ended());
         });
         d.page(kIndustry).click(Register(9));
-        EXPECT_EQ(d.page(kIndustry).text(1434), "出荷／月＃1");
+        EXPECT_EQ(d.page(kIndustry).text(IndustrySpec().rowRadio(9)), "出荷／月＃1");
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(a.specs[19], "出荷／月＃1/5/-7/100000000");
@@ -343,7 +355,7 @@ TEST_F(IndustryMeshDialogTest, TheAnswerHandedBackReopensTheDialogAndWritesNothi
         industry.click(IndustrySpec().fileButton);
         EXPECT_EQ(industry.text(IndustrySpec().folderEdit), "D:\\KSJ\\M03\\(M03-01_a)");
         industry.click(IndustrySpec().onBox);
-        industry.click(1421);
+        industry.click(ItemRadio(IndustrySpec(), 2));
         d.click(vd::IDOK);
     });
     const Answer a(first);
@@ -361,8 +373,8 @@ TEST_F(IndustryMeshDialogTest, TheAnswerHandedBackReopensTheDialogAndWritesNothi
     const std::string second = Run(a.integers(), [](vd::DialogDriver& d) {
         EXPECT_TRUE(d.page(kIndustry).isVisible(IndustrySpec().folderEdit)) << "the tab last used";
         EXPECT_TRUE(d.page(kIndustry).isChecked(IndustrySpec().onBox));
-        EXPECT_TRUE(d.page(kIndustry).isChecked(1421));
-        EXPECT_EQ(d.page(kCommerce).text(1425), "販売額");
+        EXPECT_TRUE(d.page(kIndustry).isChecked(ItemRadio(IndustrySpec(), 2)));
+        EXPECT_EQ(d.page(kCommerce).text(CommerceSpec().rowRadio(0)), "販売額");
         d.click(vd::IDOK);
     });
     EXPECT_EQ(second, first);
@@ -380,10 +392,10 @@ TEST_F(IndustryMeshDialogTest, AStoredItemDefinitionOfARowWithoutAnItemShowsAndC
     inputs[12] = "####卸売計/20/25/10#";
     const Answer a(Run(Selection(0, {0, 6}), [](vd::DialogDriver& d) {
         vd::DialogDriver commerce = d.page(kCommerce);
-        EXPECT_EQ(commerce.text(1429), "卸売計");
+        EXPECT_EQ(commerce.text(CommerceSpec().rowRadio(4)), "卸売計");
         EXPECT_EQ(commerce.text(From(4)), "20");
         EXPECT_EQ(commerce.text(Interval(4)), "10");
-        EXPECT_TRUE(commerce.isChecked(1425)) << "item 6: class-bound row 1";
+        EXPECT_TRUE(commerce.isChecked(CommerceSpec().rowRadio(0))) << "item 6: class-bound row 1";
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(a.specs[4], "卸売計/20/25/10");
@@ -394,7 +406,7 @@ TEST_F(IndustryMeshDialogTest, AStoredItemDefinitionOfARowWithoutAnItemShowsAndC
 TEST_F(IndustryMeshDialogTest, CancelWithStoredSettingsAnswersNothingAndTypedBarsStayInTheirField)
 {
     EXPECT_EQ(Run(Selection(0), [](vd::DialogDriver& d) {
-                  d.page(kCommerce).click(1418);
+                  d.page(kCommerce).click(ItemRadio(CommerceSpec(), 0));
                   d.click(vd::IDCANCEL);
               }),
               "");
@@ -416,8 +428,8 @@ TEST_F(IndustryMeshDialogTest, AMissingFileOpensWhatWasPassedAndAFailedRewriteSt
     const Answer a(Run("WhiteMap", [](vd::DialogDriver& d) {
         EXPECT_TRUE(d.isChecked(kMeshMap));
         EXPECT_EQ(d.page(kCommerce).text(CommerceSpec().folderEdit), "D:\\M\\(M03-02)");
-        EXPECT_EQ(d.page(kCommerce).text(1425), "");
-        EXPECT_TRUE(d.page(kCommerce).isChecked(1418)) << "item 0";
+        EXPECT_EQ(d.page(kCommerce).text(CommerceSpec().rowRadio(0)), "");
+        EXPECT_TRUE(d.page(kCommerce).isChecked(ItemRadio(CommerceSpec(), 0))) << "item 0";
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(a.folder[0], "D:\\M\\(M03-02)");
@@ -454,14 +466,13 @@ std::vector<std::string> MisplacedControls(const vd::DialogDriver& page, const s
 TEST_F(IndustryMeshDialogTest, EveryPageHoldsItsItemRadiosWhole)
 {
     const Answer a(Run(Selection(0), [](vd::DialogDriver& d) {
-        const std::pair<int, std::vector<int>> pages[] = {
-            {kCommerce, {1418, 1419, 1420, 1421, 1422, 1423, 1424}},
-            {kIndustry, {1419, 1420, 1421, 1422, 1423, 1424}},
-            {kAgriculture, {1417, 1418, 1419, 1420, 1421, 1422, 1423, 1424, 1425}},
-        };
-        int tab = 0;
-        for (const auto& [id, radios] : pages) {
-            d.selectTab(kTabs, tab++);
+        for (int tab = 0; tab < 3; ++tab) {
+            const IndustryPageSpec& spec = IndustryPageSpecs()[tab];
+            const int id = spec.templateId;
+            std::vector<int> radios;
+            for (const IndustryItemRadio& radio : spec.fixed)
+                radios.push_back(radio.id);
+            d.selectTab(kTabs, tab);
             const vd::DialogDriver page = d.page(id);
             EXPECT_EQ(MisplacedControls(page, radios), std::vector<std::string>{}) << id;
             EXPECT_EQ(page.clippedControls(), std::vector<std::string>{}) << id;

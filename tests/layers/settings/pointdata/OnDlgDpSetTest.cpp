@@ -58,15 +58,17 @@ TEST_F(PointDialogTest, TheTemplatesAreTheSystemsOwn)
         EXPECT_EQ(page->place->x, 5);
         EXPECT_EQ(page->place->y, 20);
     }
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgPointNationwide::IDD)->control(1137)->items.size(), 22u);
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgPointNationwide::IDD)->control(1137)->items[13], "深緑太");
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgPointByPrefecture::IDD)->control(1248)->items.size(), 11u);
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgPointFacility::IDD)->control(1223)->items[12], "その他");
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgPointLandPriceA::IDD)->control(1716)->items[6], "平成 1年");
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgWhitePointLandPriceA::IDD)->control(1716), nullptr);
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgWhitePointLandPriceB::IDD)->control(1588), nullptr);
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgWhitePointFacility::IDD)->control(1233), nullptr);
-    EXPECT_EQ(vd::ui::findTemplate("Pelmora", CDlgWhitePointHydrology::IDD)->control(1226), nullptr);
+    auto control = [](int page, int id) { return vd::ui::findTemplate("Pelmora", page)->control(id); };
+    EXPECT_EQ(control(CDlgPointNationwide::IDD, Slot(13).colourList)->items.size(), 22u);
+    EXPECT_EQ(control(CDlgPointNationwide::IDD, Slot(13).colourList)->items[13], "深緑太");
+    EXPECT_EQ(control(CDlgPointByPrefecture::IDD, Slot(6).colourList)->items.size(), 11u);
+    EXPECT_EQ(control(CDlgPointFacility::IDD, FacilitySpec(false).classList)->items[12], "その他");
+    EXPECT_EQ(control(CDlgPointLandPriceA::IDD, kLandPriceYearList)->items[6], "平成 1年");
+    // The white map's pages lack the year list and the detailed map's label items.
+    EXPECT_EQ(control(CDlgWhitePointLandPriceA::IDD, kLandPriceYearList), nullptr);
+    EXPECT_EQ(control(CDlgWhitePointLandPriceB::IDD, LandPriceBSpec(false).pageItems[0]), nullptr);
+    EXPECT_EQ(control(CDlgWhitePointFacility::IDD, FacilitySpec(false).rows[0].items[0]), nullptr);
+    EXPECT_EQ(control(CDlgWhitePointHydrology::IDD, HydrologySpec(false).rows[0].items[0]), nullptr);
 }
 
 TEST_F(PointDialogTest, AFirstCallReadsTheFileAndCancelAnswersInFull)
@@ -80,22 +82,22 @@ TEST_F(PointDialogTest, AFirstCallReadsTheFileAndCancelAnswersInFull)
             EXPECT_EQ(d.text(kNote), note.tab >= 5 ? note.withoutMark : "") << note.tab;
         }
         d.selectTab(kTabs, 0);
-        EXPECT_EQ(d.text(1118), "D:\\KSJ\\P02\\(P02-06_1)");
-        EXPECT_FALSE(d.isChecked(1110)) << "every row starts hidden";
-        EXPECT_TRUE(d.isChecked(1234)) << "item 1: 種別";
-        EXPECT_EQ(d.text(1223), "地方公共団体の行政機関");
-        EXPECT_EQ(d.text(1114), "緑");
+        EXPECT_EQ(d.text(Slot(0).textEdit), "D:\\KSJ\\P02\\(P02-06_1)");
+        EXPECT_FALSE(d.isChecked(Slot(0).onBox)) << "every row starts hidden";
+        EXPECT_TRUE(d.isChecked(Slot(0).items[1])) << "item 1: 種別";
+        EXPECT_EQ(d.text(FacilitySpec(false).classList), "地方公共団体の行政機関");
+        EXPECT_EQ(d.text(Slot(0).colourList), "緑");
         d.selectTab(kTabs, 5);
-        EXPECT_EQ(d.text(1247), "観光地");
-        EXPECT_EQ(d.text(1256), "3");
-        EXPECT_EQ(d.text(1257), "12");
+        EXPECT_EQ(d.text(Slot(6).nameEdit), "観光地");
+        EXPECT_EQ(d.text(Slot(6).rangeFrom), "3");
+        EXPECT_EQ(d.text(Slot(6).rangeTo), "12");
         d.selectTab(kTabs, 6);
-        EXPECT_EQ(d.text(1260), "5");
-        EXPECT_EQ(d.text(1261), "20");
-        EXPECT_EQ(d.text(1135), "深緑太");
+        EXPECT_EQ(d.text(Slot(11).rangeFrom), "5");
+        EXPECT_EQ(d.text(Slot(11).rangeTo), "20");
+        EXPECT_EQ(d.text(Slot(11).colourList), "深緑太");
         d.selectTab(kTabs, 3);
-        EXPECT_EQ(d.text(1716), "昭和61年");
-        EXPECT_TRUE(d.isChecked(1686)) << "N of tab 6 is not read back";
+        EXPECT_EQ(d.text(kLandPriceYearList), "昭和61年");
+        EXPECT_TRUE(d.isChecked(LandPriceASpec(false).pageItems[0])) << "N of tab 6 is not read back";
         d.click(vd::IDCANCEL);
     });
     const Answer a(answer);
@@ -118,7 +120,7 @@ TEST_F(PointDialogTest, WithoutAMarkTheNoteNamesTheLabelsAndTheDialogOpensOnTheT
     Integers in;
     in.tab = 4;
     const std::string answer = Detailed(in.text(), [](vd::DialogDriver& d) {
-        EXPECT_TRUE(d.isVisible(1568)) << "土地B is shown";
+        EXPECT_TRUE(d.isVisible(Slot(15).onBox)) << "土地B is shown";
         EXPECT_EQ(d.text(kNote), "項目の名称は地図拡大時に表示！");
         for (const TabNote& note : kNotes) {
             d.selectTab(kTabs, note.tab);
@@ -131,7 +133,7 @@ TEST_F(PointDialogTest, WithoutAMarkTheNoteNamesTheLabelsAndTheDialogOpensOnTheT
 
     // The answer's tab reopens the dialog there.
     Detailed(answer.substr(0, answer.find('|') + 1) + "/TAVREL", [](vd::DialogDriver& d) {
-        EXPECT_TRUE(d.isVisible(1235)) << "沿岸域";
+        EXPECT_TRUE(d.isVisible(Slot(4).onBox)) << "沿岸域";
         EXPECT_EQ(d.text(kNote), "");
         d.click(vd::IDOK);
     });
@@ -153,7 +155,7 @@ TEST_F(PointDialogTest, AnUnchangedOkLeavesTheFileAndCancelWithStoredSettingsAns
 
     EXPECT_EQ(Detailed(in.text(), [](vd::DialogDriver& d) {
                   d.selectTab(kTabs, 0);
-                  d.click(1110);
+                  d.click(Slot(0).onBox);
                   d.click(vd::IDCANCEL);
               }),
               "");
@@ -171,7 +173,7 @@ TEST_F(PointDialogTest, AChangeRewritesTheFileWithTheFixedNamesButAnswersTheDial
     in.slots[1] = {0, 0, 0, 6};
     const Answer a(Detailed(in.text(), [](vd::DialogDriver& d) {
         d.selectTab(kTabs, 0);
-        d.selectCombo(1115, 8);
+        d.selectCombo(Slot(1).colourList, 8);
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(a.name[0], "役所");
@@ -200,14 +202,14 @@ TEST_F(PointDialogTest, SlotsWithoutAPageAndTheUserPointRangesOnOk)
     inputs[39] = "fa/fb/fc/fd/fe/";
     const Answer a(Detailed(in.text(), [](vd::DialogDriver& d) {
         d.selectTab(kTabs, 6);
-        EXPECT_EQ(d.text(1258), "5");
-        EXPECT_EQ(d.text(1259), "20");
-        d.setText(1260, "3");
-        d.setText(1261, "12");
-        d.setText(1262, "99999");
-        d.setText(1263, "-3");
-        d.setText(1264, "x");
-        d.setText(1265, "7");
+        EXPECT_EQ(d.text(Slot(10).rangeFrom), "5");
+        EXPECT_EQ(d.text(Slot(10).rangeTo), "20");
+        d.setText(Slot(11).rangeFrom, "3");
+        d.setText(Slot(11).rangeTo, "12");
+        d.setText(Slot(12).rangeFrom, "99999");
+        d.setText(Slot(12).rangeTo, "-3");
+        d.setText(Slot(13).rangeFrom, "x");
+        d.setText(Slot(13).rangeTo, "7");
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(a.ints[24], (std::array<int, 4>{1, 2, 3, 4})) << "slot 24 passes through";
@@ -226,10 +228,10 @@ TEST_F(PointDialogTest, TypedBarsAndSlashesCannotShiftTheAnswer)
 {
     const Answer a(Detailed(Integers{}.text(), [](vd::DialogDriver& d) {
         d.selectTab(kTabs, 5);
-        d.setText(1247, "店|舗/A");
-        d.setText(1249, "/srv/ksj/P|x/(spot)");
+        d.setText(Slot(6).nameEdit, "店|舗/A");
+        d.setText(Slot(6).textEdit, "/srv/ksj/P|x/(spot)");
         d.selectTab(kTabs, 4);
-        d.setText(1600, "地価/2");
+        d.setText(Slot(19).nameEdit, "地価/2");
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(a.name[6], "店｜舗／A");
@@ -245,8 +247,8 @@ TEST_F(PointDialogTest, AnUnreadableFileOpensEmptyRowsAndAFailedRewriteStillAnsw
     inputs[3] = "文化";
     const Answer a(Detailed("-1", [](vd::DialogDriver& d) {
         d.selectTab(kTabs, 6);
-        EXPECT_EQ(d.text(1126), "");
-        d.setText(1126, "名前");
+        EXPECT_EQ(d.text(Slot(10).nameEdit), "");
+        d.setText(Slot(10).nameEdit, "名前");
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(a.name[1], "文化");
@@ -270,7 +272,7 @@ TEST_F(PointDialogTest, TheAnswerHandedBackReopensTheDialogAsItWasLeft)
     WriteBytes(SettingsFile(), vd::utf8ToCp932(kFile));
     const std::string first = Detailed("-1/TAVREL", [](vd::DialogDriver& d) {
         d.selectTab(kTabs, 5);
-        d.click(1246);
+        d.click(Slot(6).onBox);
         d.click(vd::IDCANCEL);
     });
     const Answer a(first);
@@ -309,9 +311,9 @@ TEST_F(PointDialogTest, TheAnswerHandedBackReopensTheDialogAsItWasLeft)
     back[39] = join(20, 5, false, true);
     inputs = back;
     const std::string second = Detailed(back[1], [](vd::DialogDriver& d) {
-        EXPECT_TRUE(d.isVisible(1246)) << "点Ａ, the tab last used";
-        EXPECT_TRUE(d.isChecked(1246));
-        EXPECT_EQ(d.text(1247), "観光地");
+        EXPECT_TRUE(d.isVisible(Slot(6).onBox)) << "点Ａ, the tab last used";
+        EXPECT_TRUE(d.isChecked(Slot(6).onBox));
+        EXPECT_EQ(d.text(Slot(6).nameEdit), "観光地");
         d.click(vd::IDOK);
     });
     EXPECT_EQ(second, first);
@@ -324,10 +326,10 @@ TEST_F(PointDialogTest, TheLabelColumnsStoredInNAreShownAndKeptByARewrite)
     WriteBytes(SettingsFile(), vd::utf8ToCp932("T3_1=市町村\r\nF3_1=@:KSJ\\CITIES_S.TXT\r\nC3_1=1\r\nP3_1=0\r\nN3_1=310060\r\n"));
     Detailed("-1", [](vd::DialogDriver& d) {
         d.selectTab(kTabs, 6);
-        EXPECT_EQ(d.text(1258), "31");
-        EXPECT_EQ(d.text(1259), "60");
+        EXPECT_EQ(d.text(Slot(10).rangeFrom), "31");
+        EXPECT_EQ(d.text(Slot(10).rangeTo), "60");
         d.selectTab(kTabs, 0);
-        d.selectCombo(1115, 8); // another row's colour: the file is rewritten
+        d.selectCombo(Slot(1).colourList, 8); // another row's colour: the file is rewritten
         d.click(vd::IDOK);
     });
     const std::string file = vd::cp932ToUtf8(ReadBytes(SettingsFile()));
@@ -344,7 +346,7 @@ TEST_F(PointDialogTest, AnUnreadableFileIsToldWhenTheDialogOpensAndNeverRewritte
     inputs[0] = WinPathOf("locked\\DddPFile.dat");
     Detailed("-1", [](vd::DialogDriver& d) {
         d.selectTab(kTabs, 0);
-        d.click(1110);
+        d.click(Slot(0).onBox);
         d.click(vd::IDOK);
     });
     ASSERT_EQ(script->messageBoxes().size(), 1u);

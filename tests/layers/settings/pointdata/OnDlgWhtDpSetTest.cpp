@@ -12,24 +12,24 @@ TEST_F(PointDialogTest, WhiteMapVisitsEveryTabAndPassesTheItemsItHasNoButtonsFor
     in.slots[29] = {0, 17, 0, 0};
     const std::string answer = White(in.text(), [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "  国土数値情報（点データ）");
-        const int shown[] = {1110, 1222, 1235, 1696, 1568, 1246, 1130};
+        const int firstSlot[] = {0, 2, 4, 25, 15, 6, 10}; // of each tab's page
         for (int tab = 0; tab < 7; ++tab) {
             d.selectTab(kTabs, tab);
-            EXPECT_TRUE(d.isVisible(shown[tab])) << tab;
+            EXPECT_TRUE(d.isVisible(Slot(firstSlot[tab], true).onBox)) << tab;
         }
         EXPECT_EQ(d.text(kNote), "データの範囲:全国");
         d.selectTab(kTabs, 0);
-        d.click(1110);
-        EXPECT_TRUE(d.isChecked(1110)) << "施設 turns on without a folder";
-        d.click(1113);
-        d.click(1113);
-        EXPECT_FALSE(d.isChecked(1113));
-        d.click(1591);
-        EXPECT_FALSE(d.isChecked(1112)) << "an item switches no row on";
-        d.selectCombo(1223, 4);
+        d.click(Slot(0, true).onBox);
+        EXPECT_TRUE(d.isChecked(Slot(0, true).onBox)) << "施設 turns on without a folder";
+        d.click(Slot(23, true).onBox);
+        d.click(Slot(23, true).onBox);
+        EXPECT_FALSE(d.isChecked(Slot(23, true).onBox));
+        d.click(Slot(9, true).items[2]);
+        EXPECT_FALSE(d.isChecked(Slot(9, true).onBox)) << "an item switches no row on";
+        d.selectCombo(FacilitySpec(true).classList, 4);
         d.selectTab(kTabs, 1);
-        d.click(1222);
-        EXPECT_FALSE(d.isChecked(1222)) << "水文: an empty folder clears the box";
+        d.click(Slot(2, true).onBox);
+        EXPECT_FALSE(d.isChecked(Slot(2, true).onBox)) << "水文: an empty folder clears the box";
         d.click(vd::IDOK);
     });
     const Answer a(answer);
@@ -52,16 +52,16 @@ TEST_F(PointDialogTest, WhiteLandPriceTakesTheSmallestLatestYearOfTheCheckedRows
     in.slots[29] = {0, 21, 0, 0};
     const Answer a(White(in.text(), [](vd::DialogDriver& d) {
         d.selectTab(kTabs, 3);
-        d.click(1696);
-        d.click(1701);
-        d.click(1711); // a folder of no land-price data set
+        d.click(Slot(25, true).onBox);
+        d.click(Slot(26, true).onBox);
+        d.click(Slot(28, true).onBox); // a folder of no land-price data set
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(a.colour(29), 5) << "昭和63 (5) is older than 平成5 (10)";
 
     const Answer b(White(in.text(), [](vd::DialogDriver& d) {
         d.selectTab(kTabs, 3);
-        d.click(1706); // "l02" gives no year on the white map
+        d.click(Slot(27, true).onBox); // "l02" gives no year on the white map
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(b.colour(29), 21);

@@ -3,6 +3,7 @@
 // answer back by slot.
 #include "contracts/pelmora.h"
 #include "layers/settings/pointdata/PointDataDialogs.h"
+#include "layers/settings/pointdata/PointPageSpecs.h"
 #include "layers/settings/pointdata/PointSettingsInput.h"
 #include "layers/settings/pointdata/PointTemplates.h"
 #include "platform/sys/LibraryLoader.h"
@@ -13,12 +14,27 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace point_test {
 
 constexpr int kTabs = kPointTabControl;
 constexpr int kNote = kPointNoteLine;
+
+// The controls of slot k as its page lays them out on the detailed map or the white map.
+inline const PointRowSpec& Slot(int k, bool white = false)
+{
+    const PointPageSpec* pages[] = {&FacilitySpec(white),   &HydrologySpec(white),  &CoastSpec(),
+                                    &LandPriceASpec(white), &LandPriceBSpec(white), &ByPrefectureSpec(),
+                                    &NationwideSpec()};
+    for (const PointPageSpec* page : pages)
+        for (const PointRowSpec& row : page->rows)
+            if (row.slot == k)
+                return row;
+    throw std::out_of_range("no point slot " + std::to_string(k));
+}
 
 // The 121 settings integers: the tab, then flag, colour, N and P of each slot, all 0 unless set.
 struct Integers {

@@ -16,24 +16,24 @@ TEST_F(PointDialogTest, OnBoxesFollowTheirPagesRules)
     inputs[11] = "d:\\ksj\\c05.txt"; // 潮汐・海洋施設
     const Answer a(Detailed(in.text(), [](vd::DialogDriver& d) {
         d.selectTab(kTabs, 0);
-        EXPECT_TRUE(d.isChecked(1110));
-        d.click(1110);
-        EXPECT_FALSE(d.isChecked(1110)) << "施設: no folder, the box clears";
-        d.click(1111);
-        EXPECT_TRUE(d.isChecked(1111));
+        EXPECT_TRUE(d.isChecked(Slot(0).onBox));
+        d.click(Slot(0).onBox);
+        EXPECT_FALSE(d.isChecked(Slot(0).onBox)) << "施設: no folder, the box clears";
+        d.click(Slot(1).onBox);
+        EXPECT_TRUE(d.isChecked(Slot(1).onBox));
         d.selectTab(kTabs, 1);
-        d.click(1236);
-        EXPECT_FALSE(d.isChecked(1236)) << "水文: no file, box and flag clear";
+        d.click(Slot(20).onBox);
+        EXPECT_FALSE(d.isChecked(Slot(20).onBox)) << "水文: no file, box and flag clear";
         d.selectTab(kTabs, 2);
-        d.click(1239);
-        EXPECT_FALSE(d.isChecked(1239)) << "沿岸域: no file, the row stays hidden";
-        EXPECT_FALSE(d.isChecked(1235));
-        d.click(1235);
-        EXPECT_TRUE(d.isChecked(1235)) << "2 counts as off";
+        d.click(Slot(5).onBox);
+        EXPECT_FALSE(d.isChecked(Slot(5).onBox)) << "沿岸域: no file, the row stays hidden";
+        EXPECT_FALSE(d.isChecked(Slot(4).onBox));
+        d.click(Slot(4).onBox);
+        EXPECT_TRUE(d.isChecked(Slot(4).onBox)) << "2 counts as off";
         d.selectTab(kTabs, 6);
-        d.click(1130);
-        d.click(1131);
-        EXPECT_TRUE(d.isChecked(1131)) << "点Ｂ toggles without a file";
+        d.click(Slot(10).onBox);
+        d.click(Slot(11).onBox);
+        EXPECT_TRUE(d.isChecked(Slot(11).onBox)) << "点Ｂ toggles without a file";
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(a.flag(0), 1) << "施設 keeps the flag under the cleared box";
@@ -58,26 +58,26 @@ TEST_F(PointDialogTest, LabelItemsShowTheirButtonAndSwitchARowWithDataOn)
     inputs[17] = "d:\\c.txt"; // 海岸施設・感潮限界
     const Answer a(Detailed(in.text(), [](vd::DialogDriver& d) {
         d.selectTab(kTabs, 0);
-        EXPECT_TRUE(d.isChecked(1234));
-        EXPECT_FALSE(d.isChecked(1233));
-        EXPECT_TRUE(d.isChecked(1267));
-        for (int id = 1589; id <= 1592; ++id)
+        EXPECT_TRUE(d.isChecked(Slot(0).items[1]));
+        EXPECT_FALSE(d.isChecked(Slot(0).items[0]));
+        EXPECT_TRUE(d.isChecked(Slot(1).items[0]));
+        for (int id : Slot(9).items)
             EXPECT_FALSE(d.isChecked(id)) << id;
-        d.click(1234);
-        EXPECT_TRUE(d.isChecked(1110)) << "種別 with a folder set checks the row";
-        d.click(1268);
-        EXPECT_FALSE(d.isChecked(1111)) << "without a file the row stays off";
-        d.selectCombo(1223, 12);
+        d.click(Slot(0).items[1]);
+        EXPECT_TRUE(d.isChecked(Slot(0).onBox)) << "種別 with a folder set checks the row";
+        d.click(Slot(1).items[1]);
+        EXPECT_FALSE(d.isChecked(Slot(1).onBox)) << "without a file the row stays off";
+        d.selectCombo(FacilitySpec(false).classList, 12);
         d.selectTab(kTabs, 1);
-        EXPECT_TRUE(d.isChecked(1232));
-        EXPECT_TRUE(d.isChecked(1265));
+        EXPECT_TRUE(d.isChecked(Slot(2).items[6]));
+        EXPECT_TRUE(d.isChecked(Slot(3).items[2]));
         d.selectTab(kTabs, 2);
-        d.click(1291);
-        EXPECT_TRUE(d.isChecked(1239));
+        d.click(Slot(5).items[4]);
+        EXPECT_TRUE(d.isChecked(Slot(5).onBox));
         d.selectTab(kTabs, 4);
-        EXPECT_TRUE(d.isChecked(1597));
-        d.click(1590);
-        EXPECT_FALSE(d.isChecked(1568)) << "a land-price item switches no row on";
+        EXPECT_TRUE(d.isChecked(LandPriceBSpec(false).pageItems[9]));
+        d.click(LandPriceBSpec(false).pageItems[2]);
+        EXPECT_FALSE(d.isChecked(Slot(15).onBox)) << "a land-price item switches no row on";
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(a.n(0), 1);
@@ -99,21 +99,21 @@ TEST_F(PointDialogTest, FileChoicesGiveAFolderWithItsCodeOrALowerCaseFile)
     script->cancelFileDialog();
     const Answer a(Detailed(Integers{}.text(), [](vd::DialogDriver& d) {
         d.selectTab(kTabs, 0);
-        d.click(1122);
-        EXPECT_EQ(d.text(1118), "C:\\Data\\(P02-06_1)");
-        d.click(1123);
-        EXPECT_EQ(d.text(1119), "c:\\data\\p02-06_13.txt");
+        d.click(Slot(0).fileButton);
+        EXPECT_EQ(d.text(Slot(0).textEdit), "C:\\Data\\(P02-06_1)");
+        d.click(Slot(1).fileButton);
+        EXPECT_EQ(d.text(Slot(1).textEdit), "c:\\data\\p02-06_13.txt");
         d.selectTab(kTabs, 5);
-        d.click(1250);
-        EXPECT_EQ(d.text(1249), "C:\\Data\\(P02-06_1)");
+        d.click(Slot(6).fileButton);
+        EXPECT_EQ(d.text(Slot(6).textEdit), "C:\\Data\\(P02-06_1)");
         d.selectTab(kTabs, 6);
-        d.click(1142);
-        EXPECT_EQ(d.text(1138), "c:\\data\\p02-06_13.txt");
-        d.click(1143);
-        EXPECT_EQ(d.text(1139), "") << "a cancelled choice changes nothing";
+        d.click(Slot(10).fileButton);
+        EXPECT_EQ(d.text(Slot(10).textEdit), "c:\\data\\p02-06_13.txt");
+        d.click(Slot(11).fileButton);
+        EXPECT_EQ(d.text(Slot(11).textEdit), "") << "a cancelled choice changes nothing";
         d.selectTab(kTabs, 0);
-        d.click(1110);
-        EXPECT_TRUE(d.isChecked(1110)) << "a chosen folder lets the row be checked";
+        d.click(Slot(0).onBox);
+        EXPECT_TRUE(d.isChecked(Slot(0).onBox)) << "a chosen folder lets the row be checked";
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(script->beeps(), 5);
@@ -131,15 +131,15 @@ TEST_F(PointDialogTest, TheLandPriceYearStaysWithinTheLatestYearOfTheCheckedRows
     in.slots[29] = {0, 20, 0, 0};
     const Answer a(Detailed(in.text(), [](vd::DialogDriver& d) {
         d.selectTab(kTabs, 3);
-        EXPECT_EQ(d.text(1716), "平成15年");
-        d.selectCombo(1716, 15);
-        EXPECT_EQ(d.text(1716), "昭和58年") << "no row checked: the limit is 0";
-        d.click(1696);
-        EXPECT_EQ(d.text(1716), "平成 7年") << "the year follows the row's data";
-        d.selectCombo(1716, 15);
-        EXPECT_EQ(d.text(1716), "平成 7年");
-        d.selectCombo(1716, 8);
-        EXPECT_EQ(d.text(1716), "平成 3年");
+        EXPECT_EQ(d.text(kLandPriceYearList), "平成15年");
+        d.selectCombo(kLandPriceYearList, 15);
+        EXPECT_EQ(d.text(kLandPriceYearList), "昭和58年") << "no row checked: the limit is 0";
+        d.click(Slot(25).onBox);
+        EXPECT_EQ(d.text(kLandPriceYearList), "平成 7年") << "the year follows the row's data";
+        d.selectCombo(kLandPriceYearList, 15);
+        EXPECT_EQ(d.text(kLandPriceYearList), "平成 7年");
+        d.selectCombo(kLandPriceYearList, 8);
+        EXPECT_EQ(d.text(kLandPriceYearList), "平成 3年");
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(a.colour(29), 8);
@@ -158,17 +158,17 @@ TEST_F(PointDialogTest, RowsCheckedAlreadyHoldTheYearFromTheStart)
     in.slots[29] = {0, 3, 0, 0};
     const Answer a(Detailed(in.text(), [](vd::DialogDriver& d) {
         d.selectTab(kTabs, 3);
-        EXPECT_FALSE(d.isChecked(1711)) << "a flag other than 1 opens as 0";
-        d.selectCombo(1716, 9);
-        EXPECT_EQ(d.text(1716), "昭和63年") << "the smallest latest year of the checked rows";
-        d.click(1701); // row 2 off: row 1's year remains
-        d.selectCombo(1716, 9);
-        EXPECT_EQ(d.text(1716), "平成 4年");
-        d.click(1711); // row 4: data after 平成20 is held to the list's end
-        EXPECT_EQ(d.text(1716), "平成 5年");
-        d.click(1706); // a row without a data set changes nothing
-        d.click(1706);
-        EXPECT_EQ(d.text(1716), "平成 5年");
+        EXPECT_FALSE(d.isChecked(Slot(28).onBox)) << "a flag other than 1 opens as 0";
+        d.selectCombo(kLandPriceYearList, 9);
+        EXPECT_EQ(d.text(kLandPriceYearList), "昭和63年") << "the smallest latest year of the checked rows";
+        d.click(Slot(26).onBox); // row 2 off: row 1's year remains
+        d.selectCombo(kLandPriceYearList, 9);
+        EXPECT_EQ(d.text(kLandPriceYearList), "平成 4年");
+        d.click(Slot(28).onBox); // row 4: data after 平成20 is held to the list's end
+        EXPECT_EQ(d.text(kLandPriceYearList), "平成 5年");
+        d.click(Slot(27).onBox); // a row without a data set changes nothing
+        d.click(Slot(27).onBox);
+        EXPECT_EQ(d.text(kLandPriceYearList), "平成 5年");
         d.click(vd::IDOK);
     }));
     EXPECT_EQ(a.colour(29), 10);
