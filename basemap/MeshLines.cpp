@@ -1,10 +1,11 @@
 #include "basemap/MeshLines.h"
 
-#include "basemap/PenTrace.h"
 #include "basemap/files/OutlinePolylineFile.h"
+#include "platform/dc/PointRuns.h"
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 void DrawMeshLines(vd::Dc& dc, const std::string& path, const SheetFrame& frame, int unitsPerMesh,
                    const SheetPlacement& placement)
@@ -12,29 +13,36 @@ void DrawMeshLines(vd::Dc& dc, const std::string& path, const SheetFrame& frame,
     const auto records = ReadMeshPolylineFile(path);
     if (!records)
         return;
-    PenTrace trace(dc);
+    // Each run of connected points goes as one call where that sets the same pixels.
+    const bool asPolylines = vd::PolylineMatchesSegments(dc);
+    std::vector<vd::Point> run;
+    const auto endRun = [&] {
+        vd::DrawPointRun(dc, run.data(), int(run.size()), asPolylines);
+        run.clear();
+    };
     bool accepted = false;
     int meshCode = 0;
     for (const MeshRecord& record : *records) {
         if (record.isHeader()) {
             meshCode = record.b;
             accepted = frame.Accepts(meshCode);
-            trace.Lift();
+            endRun();
             continue;
         }
         if (!accepted)
             continue;
         if (record.isPenUp()) {
-            trace.Lift();
+            endRun();
             continue;
         }
         const auto point = frame.Place(meshCode, record, unitsPerMesh, placement.originX, placement.originY,
                                        placement.scaleX, placement.scaleY);
         if (point)
-            trace.To(*point);
+            run.push_back({point->x, point->y});
         else
-            trace.Lift();
+            endRun();
     }
+    endRun();
 }
 
 namespace {
