@@ -11,7 +11,7 @@ std::optional<std::vector<MeshRecord>> ReadMeshPolylineFile(std::string_view win
     if (!reader.open(winPath))
         return std::nullopt;
     std::vector<MeshRecord> records;
-    std::string bytes;
+    std::string_view bytes;
     while (reader.readRecord(4, bytes))
         records.push_back({*vd::int16At(bytes, 0), *vd::int16At(bytes, 2)});
     return records;

@@ -4,9 +4,9 @@
 
 namespace vd {
 
-bool BinaryReader::readRecord(size_t size, std::string& bytes)
+bool BinaryReader::readRecord(size_t size, std::string_view& bytes)
 {
-    bytes.clear();
+    bytes = {};
     while (source_.buffered().size() < size)
         if (!source_.refill())
             break;
@@ -15,9 +15,17 @@ bool BinaryReader::readRecord(size_t size, std::string& bytes)
         source_.consume(available.size()); // the short tail is the end
         return false;
     }
-    bytes.assign(available.data(), size);
+    bytes = available.substr(0, size);
     source_.consume(size);
     return true;
+}
+
+bool BinaryReader::readRecord(size_t size, std::string& bytes)
+{
+    std::string_view view;
+    const bool read = readRecord(size, view);
+    bytes.assign(view);
+    return read;
 }
 
 std::optional<std::int16_t> BinaryReader::readInt16()

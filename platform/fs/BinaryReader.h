@@ -24,6 +24,8 @@ public:
     // Exactly `size` bytes into `bytes` (fields are then cut with LittleEndian.h); false when
     // fewer remain.
     [[nodiscard]] bool readRecord(size_t size, std::string& bytes);
+    // The same record as a view of the reader's buffer, valid until the next read.
+    [[nodiscard]] bool readRecord(size_t size, std::string_view& bytes);
 
     bool failed() const { return source_.failed(); }
     std::uint64_t position() const { return source_.position(); }
