@@ -14,6 +14,7 @@
 #include "app/shell/PendingCommands.h"
 #include "app/shell/ShellCommands.h"
 #include "app/shell/ShellResources.h"
+#include "view/window/VeldoranView.h"
 #include "platform/sys/ProfileStore.h"
 
 #include <QAbstractButton>
@@ -110,6 +111,7 @@ struct ModeWalk {
     std::vector<std::string> notEnabled;
     std::vector<std::string> silent;
     std::vector<std::string> sheetOnScreen;
+    std::vector<std::string> nothingToStop;
     std::set<std::string> layersDrawn;
     int total() const
     {
@@ -154,6 +156,15 @@ bool namesTheSheetOnScreen(WalkRun& run, const UserStep& step)
     const QString shown = QString::fromStdString(doc.m_strMapName).trimmed();
     return step.control == Control::Button && doc.m_bMapOnScreen == 1 && !shown.isEmpty()
         && QString::fromStdString(step.caption) == shown;
+}
+
+// The album's stop (its Θ button, and Page Down, which presses it on an album page) on an album
+// page whose play has ended (idle mode 0, no timer running): there is nothing to stop.
+bool stopsAnAlbumThatIsNotPlaying(WalkRun& run, const UserStep& step)
+{
+    const bool stop = (step.control == Control::Button && step.caption == "Θ")
+        || (step.control == Control::Key && step.text.find("(" + std::to_string(ID_FEWER_SHEETS) + ")") != std::string::npos);
+    return stop && run.program().doc().m_nMapDisplayMode == 0 && run.script().activeTimers().empty();
 }
 
 ModeWalk walkMode(WalkRun& run, const MapMode& mode)
@@ -207,6 +218,8 @@ ModeWalk walkMode(WalkRun& run, const MapMode& mode)
         if (fired && effects.empty()) {
             if (namesTheSheetOnScreen(run, step))
                 walk.sheetOnScreen.push_back(step.text);
+            else if (stopsAnAlbumThatIsNotPlaying(run, step))
+                walk.nothingToStop.push_back(step.text);
             else
                 walk.silent.push_back(step.text);
         }
@@ -263,6 +276,8 @@ void report(const WalkRun& run, const MapMode& mode, const ModeWalk& walk)
                 walk.silent.size(), walk.restarts, walk.returns);
     for (const std::string& step : walk.sheetOnScreen)
         std::printf("walk:   the sheet on screen, nothing to show anew: %s\n", step.c_str());
+    for (const std::string& step : walk.nothingToStop)
+        std::printf("walk:   the album's play has ended, nothing to stop: %s\n", step.c_str());
     for (const std::string& layer : walk.layersDrawn)
         std::printf("walk:   sample layer drawn through its dialog: %s\n", layer.c_str());
     for (const std::string& message : std::set<std::string>(messages.begin(), messages.end()))
