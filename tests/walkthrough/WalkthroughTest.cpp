@@ -19,9 +19,13 @@
 
 #include <QAbstractButton>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <set>
 
@@ -343,6 +347,19 @@ TEST(Walkthrough, EachSampleLayerIsDrawnThroughItsOwnDialog)
         EXPECT_EQ(run.answers().takeLayersChosen(), std::vector<std::string>{layer.kind});
         EXPECT_NE(run.program().shown(), before) << layer.kind << " left the start sheet as it was";
     }
+    run.checkSurroundings();
+}
+
+// The check of the folders around a run reports a file written beside the profile, as the
+// program writing anywhere but its application folder and the temporary folder would be.
+TEST(Walkthrough, AFileWrittenBesideTheProfileIsAFault)
+{
+    WalkRun run;
+    ASSERT_TRUE(run.start());
+    const std::filesystem::path stray = std::filesystem::path(std::getenv("VELDORAN_PROFILE")).parent_path() / "stray.ini";
+    std::ofstream(stray) << "written by the run\n";
+    EXPECT_NONFATAL_FAILURE(run.checkSurroundings(), "stray.ini");
+    std::filesystem::remove(stray);
     run.checkSurroundings();
 }
 
