@@ -154,8 +154,8 @@ void WalkRun::stop()
     answeredBefore_ += answers_->answered();
     messagesBefore_ = messageBoxesShown();
     closeMenus();
-    if (redrawWatch_ && program_->view && program_->run.frame().IsWindow())
-        program_->viewWidget()->removeEventFilter(redrawWatch_.get());
+    if (watchedView_)
+        watchedView_->removeEventFilter(redrawWatch_.get());
     redrawWatch_.reset();
     answers_.reset();
     program_.reset();
@@ -194,7 +194,8 @@ bool WalkRun::start()
         // The menu resources are there once the program has started.
         rightClickIds_ = menuCommands(shell::IDR_MAPPING_MENU);
         redrawWatch_ = std::make_unique<RedrawWatch>([this] { return program_->repaintPending(); }, redrawn_);
-        program_->viewWidget()->installEventFilter(redrawWatch_.get());
+        watchedView_ = program_->viewWidget();
+        watchedView_->installEventFilter(redrawWatch_.get());
     }
     return started;
 }
@@ -206,6 +207,11 @@ ModeSignature WalkRun::signature() const
             program_->main->windowTitle().toStdString()};
 }
 
+bool WalkRun::windowOpen() const
+{
+    return program_->run.app->m_pMainWnd && program_->run.frame().IsWindow();
+}
+
 WalkRun::Observation WalkRun::observe() const
 {
     Observation seen;
@@ -214,7 +220,7 @@ WalkRun::Observation WalkRun::observe() const
         + s.fileDialogs().size() + static_cast<size_t>(s.printDialogsShown() + s.previewsShown()) + s.processes().size();
     seen.messageBoxes = messageBoxesShown().size();
     seen.timers = s.activeTimers();
-    if (program_->run.frame().IsWindow()) {
+    if (windowOpen()) {
         // The check and grey of every item of the bar and of the right-click menu, as the menus
         // would show them now.
         std::set<int> ids(rightClickIds_.begin(), rightClickIds_.end());
@@ -274,7 +280,7 @@ bool WalkRun::step(const std::string& what, const std::function<bool()>& action)
         QTest::qWait(0);
     }
     checkAfter(what);
-    if (program_->run.frame().IsWindow()) {
+    if (windowOpen()) {
         const Observation after = observe();
         const std::pair<bool, const char*> seen[] = {
             {after.dialogs != before.dialogs, "dialog"},
@@ -304,7 +310,7 @@ void WalkRun::checkAfter(const std::string& what)
         recordFault(what + ": " + fault);
     if (!answersAnEvent())
         recordFault(what + ": the program no longer answers");
-    if (!program_->run.frame().IsWindow()) {
+    if (!windowOpen()) {
         recordFault(what + ": the main window went away");
         return;
     }

@@ -11,6 +11,9 @@
 
 #include "tests/app/shell/MainWindowFixture.h"
 
+#include <QPointer>
+#include <QWidget>
+
 #include <functional>
 #include <memory>
 #include <set>
@@ -84,6 +87,7 @@ private:
         size_t profile = 0;
     };
     Observation observe() const;
+    bool windowOpen() const;
     void stop();
     void checkAfter(const std::string& what);
     void checkPageButtons(const std::string& what);
@@ -100,6 +104,7 @@ private:
     std::set<std::string> effects_;
     std::vector<int> rightClickIds_;
     std::unique_ptr<QObject> redrawWatch_;
+    QPointer<QWidget> watchedView_;
     bool redrawn_ = false;
     std::vector<std::string> faults_;
     std::set<std::string> written_;
