@@ -1,5 +1,7 @@
 #include "DialogAnswers.h"
 
+#include "geology/settings/GeoSettingsTemplates.h"
+
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/FileDialog.h"
@@ -39,6 +41,9 @@ const std::vector<SampleLayer>& SampleLayers()
         {"mesh: coastal seas", 32774, "Pelmora", 235, 1030, {{2, 1308}}},
         {"surfaces: prefecture areas", 32773, "Pelmora", 135, 1030, {{0, 1060}}},
         {"fine mesh: lakes", 32781, "Pelmora", 145, 1437, {{3, 1478}}},
+        // Tab 地形分類 without symbols in the cells, on the terrain classes of Kyoto.
+        {"natural-terrain mesh: terrain classes", 32779, "Dovanne", geoids::kGeoSetDialog, geoids::kTabControl,
+         {{2, geoids::kGeoTerrainBlock + geoids::kSymbolRadio}}, geoids::kFileButton, "KSJ/GEOSYNTH26.txt"},
     };
     return layers;
 }
@@ -91,9 +96,15 @@ bool DialogAnswers::tickSampleLayer(vd::DialogDriver& dialog)
     if (layers.empty())
         return false;
     const SampleLayer& layer = *layers[layerTurn_[name]++ % layers.size()];
+    if (layer.fileButton) {
+        nextFile_ = vd::ui::toWindowsForm((vd::applicationFolderPath() / layer.file).string());
+        dialog.click(layer.fileButton);
+        nextFile_.reset();
+    }
     for (const auto& [tab, box] : layer.ticks) {
         dialog.selectTab(layer.tabControl, tab);
-        dialog.check(box);
+        if (!dialog.isChecked(box))
+            dialog.click(box);
     }
     layersChosen_.push_back(layer.kind);
     return true;
@@ -152,6 +163,8 @@ std::optional<std::string> DialogAnswers::answerFile(vd::FileDialog& dialog)
 {
     ++answered_;
     ++byTemplate_["file dialog " + dialog.filter()];
+    if (nextFile_)
+        return nextFile_;
     if (answer_ == Answer::Cancel)
         return std::nullopt;
     namespace fs = std::filesystem;

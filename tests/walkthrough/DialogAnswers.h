@@ -22,14 +22,18 @@ enum class Answer { Cancel, Defaults, SampleRows };
 const char* nameOf(Answer answer);
 
 // A layer of the bundled sample as a user switches it on in its own dialog, reached by the menu
-// command: each tick shows its tab, then ticks the row's check box.
+// command: a file of the application folder picked with the dialog's file button where the layer
+// names one, then each tick shows its tab and clicks the row's box or radio button unless it is
+// already on.
 struct SampleLayer {
     std::string kind;
     int command;
     std::string module;
     int templateId;
     int tabControl;
-    std::vector<std::pair<int, int>> ticks; // tab index, check box
+    std::vector<std::pair<int, int>> ticks; // tab index, check box or radio button
+    int fileButton = 0;
+    std::string file; // relative to the application folder
 };
 // Every sample layer; a dialog with several (the mesh themes, one shown at a time) takes them in
 // turn, one each time it is answered with sample rows.
@@ -63,6 +67,7 @@ private:
     std::map<std::string, int> byTemplate_;
     std::map<std::string, size_t> layerTurn_; // by module and template
     std::vector<std::string> layersChosen_;
+    std::optional<std::string> nextFile_; // the file the next file dialog picks
     std::vector<std::string> faults_;
 };
 
