@@ -23,7 +23,7 @@ using namespace walk;
 namespace fs = std::filesystem;
 
 // One family of files the program reads with one reader: the files of one folder whose names
-// differ only in the number that ends them (a prefecture's code, a mesh code, a piece's number),
+// differ only in the number that ends them (a prefecture's code, a mesh code, a running number),
 // named by the pattern with "#" for that number; any other file is a family of its own.
 struct FileFamily {
     std::string pattern;
