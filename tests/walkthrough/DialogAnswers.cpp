@@ -1,5 +1,7 @@
 #include "DialogAnswers.h"
 
+#include "geology/settings/GeoSettingsTemplates.h"
+
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/FileDialog.h"
@@ -29,6 +31,23 @@ const char* nameOf(Answer answer)
     return "?";
 }
 
+const std::vector<SampleLayer>& SampleLayers()
+{
+    // The rows a new application folder fills in from the sample (KSJ/SAMPLE.DAT).
+    static const std::vector<SampleLayer> layers = {
+        {"lines: rivers", 32772, "Pelmora", 232, 1516, {{1, 1017}}},
+        {"points: offices, airports, towns", 32771, "Pelmora", 254, 1103, {{0, 1110}, {0, 1113}, {6, 1130}}},
+        {"mesh: river lengths", 32774, "Pelmora", 235, 1030, {{1, 1337}}},
+        {"mesh: coastal seas", 32774, "Pelmora", 235, 1030, {{2, 1308}}},
+        {"surfaces: prefecture areas", 32773, "Pelmora", 135, 1030, {{0, 1060}}},
+        {"fine mesh: lakes", 32781, "Pelmora", 145, 1437, {{3, 1478}}},
+        // Tab 地形分類 without symbols in the cells, on the terrain classes of Kyoto.
+        {"natural-terrain mesh: terrain classes", 32779, "Dovanne", geoids::kGeoSetDialog, geoids::kTabControl,
+         {{2, geoids::kGeoTerrainBlock + geoids::kSymbolRadio}}, geoids::kFileButton, "KSJ/GEOSYNTH26.txt"},
+    };
+    return layers;
+}
+
 DialogAnswers::DialogAnswers(vd::ui::Script& script)
 {
     script.answerOtherDialogs([this](vd::DialogDriver& dialog) { answer(dialog); });
@@ -38,6 +57,57 @@ DialogAnswers::DialogAnswers(vd::ui::Script& script)
 std::vector<std::string> DialogAnswers::takeFaults()
 {
     return std::exchange(faults_, {});
+}
+
+std::vector<std::string> DialogAnswers::takeLayersChosen()
+{
+    return std::exchange(layersChosen_, {});
+}
+
+namespace {
+
+std::string dialogName(const std::string& module, int templateId)
+{
+    return module + " " + std::to_string(templateId);
+}
+
+std::vector<const SampleLayer*> sampleLayersOf(const std::string& name)
+{
+    std::vector<const SampleLayer*> found;
+    for (const SampleLayer& layer : SampleLayers())
+        if (dialogName(layer.module, layer.templateId) == name)
+            found.push_back(&layer);
+    return found;
+}
+
+} // namespace
+
+void DialogAnswers::chooseNext(const SampleLayer& layer)
+{
+    const std::string name = dialogName(layer.module, layer.templateId);
+    const auto layers = sampleLayersOf(name);
+    layerTurn_[name] = static_cast<size_t>(std::find(layers.begin(), layers.end(), &layer) - layers.begin());
+}
+
+bool DialogAnswers::tickSampleLayer(vd::DialogDriver& dialog)
+{
+    const std::string name = dialogName(dialog.dialog().module(), dialog.dialog().templateId());
+    const auto layers = sampleLayersOf(name);
+    if (layers.empty())
+        return false;
+    const SampleLayer& layer = *layers[layerTurn_[name]++ % layers.size()];
+    if (layer.fileButton) {
+        nextFile_ = vd::ui::toWindowsForm((vd::applicationFolderPath() / layer.file).string());
+        dialog.click(layer.fileButton);
+        nextFile_.reset();
+    }
+    for (const auto& [tab, box] : layer.ticks) {
+        dialog.selectTab(layer.tabControl, tab);
+        if (!dialog.isChecked(box))
+            dialog.click(box);
+    }
+    layersChosen_.push_back(layer.kind);
+    return true;
 }
 
 namespace {
@@ -93,6 +163,8 @@ std::optional<std::string> DialogAnswers::answerFile(vd::FileDialog& dialog)
 {
     ++answered_;
     ++byTemplate_["file dialog " + dialog.filter()];
+    if (nextFile_)
+        return nextFile_;
     if (answer_ == Answer::Cancel)
         return std::nullopt;
     namespace fs = std::filesystem;
@@ -118,7 +190,7 @@ void DialogAnswers::answer(vd::DialogDriver& dialog)
 {
     ++answered_;
     vd::Dialog& shown = dialog.dialog();
-    const std::string name = shown.module() + " " + std::to_string(shown.templateId());
+    const std::string name = dialogName(shown.module(), shown.templateId());
     ++byTemplate_[name];
     try {
         if (answer_ == Answer::Cancel) {
@@ -128,7 +200,7 @@ void DialogAnswers::answer(vd::DialogDriver& dialog)
                 dialog.pressEscape();
             return;
         }
-        if (answer_ == Answer::SampleRows)
+        if (answer_ == Answer::SampleRows && !tickSampleLayer(dialog))
             if (const vd::ui::DialogTemplate* layout = shown.dialogTemplate())
                 chooseFirstRows(dialog, *layout);
         if (dialog.ended())

@@ -25,7 +25,7 @@ std::uint64_t hashOf(const fs::path& file)
 
 } // namespace
 
-FolderSnapshot FolderSnapshot::take(const fs::path& root, bool deep, const FolderSnapshot* previous)
+FolderSnapshot FolderSnapshot::take(const fs::path& root, bool deep, const FolderSnapshot* previous, bool readBytes)
 {
     FolderSnapshot snapshot;
     std::error_code error;
@@ -42,7 +42,7 @@ FolderSnapshot FolderSnapshot::take(const fs::path& root, bool deep, const Folde
                 return;
             }
         }
-        state.hash = hashOf(entry.path());
+        state.hash = readBytes ? hashOf(entry.path()) : 0;
         snapshot.files_[name] = state;
     };
     if (deep) {
@@ -57,14 +57,15 @@ FolderSnapshot FolderSnapshot::take(const fs::path& root, bool deep, const Folde
     return snapshot;
 }
 
-std::vector<std::string> FolderSnapshot::lostOrTruncated(const FolderSnapshot& later) const
+std::vector<std::string> FolderSnapshot::lostOrTruncated(const FolderSnapshot& later,
+                                                         const std::function<bool(const std::string&)>& cut) const
 {
     std::vector<std::string> out;
     for (const auto& [name, state] : files_) {
         const auto after = later.files_.find(name);
         if (after == later.files_.end())
             out.push_back(name + " (lost)");
-        else if (after->second.size < state.size)
+        else if (after->second.size < state.size && (!cut || cut(name)))
             out.push_back(name + " (" + std::to_string(state.size) + " -> " + std::to_string(after->second.size) + " bytes)");
     }
     return out;
@@ -75,7 +76,11 @@ std::vector<std::string> FolderSnapshot::changed(const FolderSnapshot& later) co
     std::vector<std::string> out;
     for (const auto& [name, state] : files_) {
         const auto after = later.files_.find(name);
-        if (after != later.files_.end() && (after->second.size != state.size || after->second.hash != state.hash))
+        if (after == later.files_.end())
+            continue;
+        const bool unread = state.hash == 0 || after->second.hash == 0;
+        if (after->second.size != state.size || after->second.hash != state.hash
+            || (unread && after->second.time != state.time))
             out.push_back(name);
     }
     return out;

@@ -1,5 +1,6 @@
 #include "UserActions.h"
 
+#include "platform/ui/FrameWindow.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MenuImpl.h"
 #include "platform/ui/UiScript.h"
@@ -82,6 +83,23 @@ std::map<int, std::vector<QAction*>> barCommands(QMenuBar* bar)
         if (top->menu())
             collect(top->menu(), {top}, items);
     return items;
+}
+
+std::vector<int> menuCommands(int menuId)
+{
+    vd::Menu loaded;
+    if (!loaded.LoadMenu(menuId))
+        return {};
+    std::vector<int> ids;
+    std::function<void(QMenu*)> collectIds = [&](QMenu* menu) {
+        for (QAction* a : menu->actions())
+            if (a->menu())
+                collectIds(a->menu());
+            else if (const int id = a->property("vdCommand").toInt(); id != 0)
+                ids.push_back(id);
+    };
+    collectIds(loaded.impl()->menu);
+    return ids;
 }
 
 std::string pathText(const std::vector<QAction*>& path)
@@ -183,6 +201,12 @@ bool clickButton(QAbstractButton* button)
     return true;
 }
 
+bool commandEnabled(vd::FrameWindow& frame, int id)
+{
+    // A command no handler along the route takes is greyed, as the menus grey it.
+    vd::CmdUI ui(id);
+    return frame.canHandle(id) && !(frame.routeUpdate(ui) && ui.enabled && !*ui.enabled);
+}
 
 bool pressAccelerator(QMainWindow* main, const vd::ui::Accelerator& key)
 {

@@ -17,6 +17,9 @@ class QMainWindow;
 class QMenuBar;
 class QWidget;
 
+namespace vd {
+class FrameWindow;
+}
 namespace vd::ui {
 class Script;
 }
@@ -25,6 +28,8 @@ namespace walk {
 
 // The command items of a menu bar: id -> the path of actions (its menu's title, sub-menus, the item).
 std::map<int, std::vector<QAction*>> barCommands(QMenuBar* bar);
+// The command ids of a menu resource (the right-click menu), its sub-menus' included.
+std::vector<int> menuCommands(int menuId);
 // The item's menu texts joined by " > ".
 std::string pathText(const std::vector<QAction*>& path);
 
@@ -43,6 +48,9 @@ std::vector<QPointer<QAbstractButton>> viewButtons(QWidget* view);
 std::string captionOf(const QAbstractButton* button);
 bool clickButton(QAbstractButton* button);
 
+// Whether the frame's command route takes the command and enables it now: what greys a menu item
+// and what makes the frame ignore the command's key.
+bool commandEnabled(vd::FrameWindow& frame, int id);
 bool pressAccelerator(QMainWindow* main, const vd::ui::Accelerator& key);
 std::string keyText(const vd::ui::Accelerator& key);
 

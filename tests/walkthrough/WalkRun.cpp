@@ -1,5 +1,6 @@
 #include "WalkRun.h"
 
+#include "app/shell/ShellCommands.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/WinConstants.h"
@@ -9,13 +10,18 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
+#include <QImage>
+#include <QMainWindow>
+#include <QMimeData>
 #include <gtest/gtest.h>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
 
 #include <cstdlib>
+#include <fstream>
 #include <unistd.h>
 
 namespace walk {
@@ -43,6 +49,63 @@ std::vector<QWidget*> openWindowsBeside(const QWidget* main)
         if (w != main && w->isVisible() && !qobject_cast<QMenu*>(w) && !w->inherits("QTipLabel"))
             open.push_back(w);
     return open;
+}
+
+size_t hashOfFile(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    return std::hash<std::string>{}(bytes);
+}
+
+bool endsWithWholeLine(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
+    if (!in || in.tellg() <= 0)
+        return false;
+    in.seekg(-1, std::ios::end);
+    return in.get() == '\n';
+}
+
+fs::path profileFile()
+{
+    return std::getenv("VELDORAN_PROFILE");
+}
+
+// Notes each paint of the view that draws the map anew (a repaint the program asked for), as
+// against one that only shows the picture it has.
+class RedrawWatch : public QObject {
+public:
+    RedrawWatch(std::function<bool()> pending, bool& redrawn) : pending_(std::move(pending)), redrawn_(redrawn) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && pending_())
+            redrawn_ = true;
+        return false;
+    }
+
+private:
+    std::function<bool()> pending_;
+    bool& redrawn_;
+};
+
+// A folder outside the application folder and the temporary folder, and how it is watched.
+struct Surrounding {
+    fs::path folder;
+    bool deep;
+    bool readBytes;
+    bool addedOnly; // files of others change there (a shell's history): only new files count
+};
+
+std::vector<Surrounding> surroundings()
+{
+    std::vector<Surrounding> out;
+    if (const char* home = std::getenv("HOME"))
+        for (const char* sub : {"", ".config", ".local/share"})
+            out.push_back({fs::path(home) / sub, false, false, true});
+    out.push_back({profileFile().parent_path(), true, true, false});
+    out.push_back({fs::path(VD_BIN_DIR), false, false, false});
+    return out;
 }
 
 } // namespace
@@ -75,6 +138,8 @@ WalkRun::WalkRun(std::function<void(const fs::path&)> prepareFolder) : prepare_(
     fs::create_directories(workingFolder_);
     fs::current_path(workingFolder_);
     seed_ = FolderSnapshot::take(kSeed);
+    for (const Surrounding& around : surroundings())
+        surroundings_.emplace_back(around.folder, FolderSnapshot::take(around.folder, around.deep, nullptr, around.readBytes));
 }
 
 WalkRun::~WalkRun()
@@ -89,6 +154,9 @@ void WalkRun::stop()
     answeredBefore_ += answers_->answered();
     messagesBefore_ = messageBoxesShown();
     closeMenus();
+    if (watchedView_)
+        watchedView_->removeEventFilter(redrawWatch_.get());
+    redrawWatch_.reset();
     answers_.reset();
     program_.reset();
 }
@@ -122,6 +190,13 @@ bool WalkRun::start()
     watchdog_.arm("the program's start", kPatience);
     const bool started = program_->start();
     watchdog_.disarm();
+    if (started) {
+        // The menu resources are there once the program has started.
+        rightClickIds_ = menuCommands(shell::IDR_MAPPING_MENU);
+        redrawWatch_ = std::make_unique<RedrawWatch>([this] { return program_->repaintPending(); }, redrawn_);
+        watchedView_ = program_->viewWidget();
+        watchedView_->installEventFilter(redrawWatch_.get());
+    }
     return started;
 }
 
@@ -130,6 +205,43 @@ ModeSignature WalkRun::signature() const
     const CVeldoranDoc& doc = program_->doc();
     return {doc.m_nMapDisplayMode, doc.m_nMapType, doc.m_nMapFrame, doc.m_nMapMode, doc.m_nMenuBarKind,
             program_->main->windowTitle().toStdString()};
+}
+
+bool WalkRun::windowOpen() const
+{
+    return program_->run.app->m_pMainWnd && program_->run.frame().IsWindow();
+}
+
+WalkRun::Observation WalkRun::observe() const
+{
+    Observation seen;
+    const vd::ui::Script& s = *program_->run.script;
+    seen.dialogs = static_cast<size_t>(dialogsAnswered()) + s.coloursAsked().size() + s.fontsAsked().size()
+        + s.fileDialogs().size() + static_cast<size_t>(s.printDialogsShown() + s.previewsShown()) + s.processes().size();
+    seen.messageBoxes = messageBoxesShown().size();
+    seen.timers = s.activeTimers();
+    if (windowOpen()) {
+        // The check and grey of every item of the bar and of the right-click menu, as the menus
+        // would show them now.
+        std::set<int> ids(rightClickIds_.begin(), rightClickIds_.end());
+        for (const auto& [id, path] : barCommands(program_->bar()))
+            ids.insert(id);
+        for (const int id : ids) {
+            vd::CmdUI ui(id);
+            program_->run.frame().routeUpdate(ui);
+            seen.menuState = qHashMulti(seen.menuState, id, ui.enabled.value_or(true), ui.checked.value_or(-1),
+                                        QString::fromStdString(ui.text.value_or("")));
+        }
+        const QImage picture = program_->main->grab().toImage();
+        seen.picture = qHashBits(picture.constBits(), static_cast<size_t>(picture.sizeInBytes()));
+        seen.signature = signature();
+    }
+    if (const QMimeData* held = QApplication::clipboard()->mimeData()) {
+        for (const QString& format : held->formats())
+            seen.clipboard = qHashMulti(seen.clipboard, format, held->data(format));
+    }
+    seen.profile = hashOfFile(profileFile());
+    return seen;
 }
 
 void WalkRun::recordFault(const std::string& what)
@@ -150,6 +262,11 @@ bool WalkRun::step(const std::string& what, const std::function<bool()>& action)
         }
     });
     qtDialogs.start(20);
+    // An empty clipboard shows a copy even of what it held already.
+    QApplication::clipboard()->clear();
+    const Observation before = observe();
+    effects_.clear();
+    redrawn_ = false;
     const bool fired = action();
     if (fired)
         ++fired_;
@@ -163,6 +280,26 @@ bool WalkRun::step(const std::string& what, const std::function<bool()>& action)
         QTest::qWait(0);
     }
     checkAfter(what);
+    if (windowOpen()) {
+        const Observation after = observe();
+        const std::pair<bool, const char*> seen[] = {
+            {after.dialogs != before.dialogs, "dialog"},
+            {after.messageBoxes != before.messageBoxes, "message box"},
+            {after.picture != before.picture, "picture"},
+            {redrawn_, "drawn again"},
+            {after.menuState != before.menuState, "menu check or grey"},
+            {after.timers != before.timers, "timers"},
+            {after.signature.title != before.signature.title, "title"},
+            {!(after.signature == before.signature), "map mode"},
+            {after.clipboard != before.clipboard, "clipboard"},
+            {after.profile != before.profile, "settings file"},
+        };
+        for (const auto& [changed, effect] : seen)
+            if (changed)
+                effects_.insert(effect);
+    } else {
+        effects_.insert("window closed");
+    }
     watchdog_.disarm();
     return fired;
 }
@@ -173,7 +310,7 @@ void WalkRun::checkAfter(const std::string& what)
         recordFault(what + ": " + fault);
     if (!answersAnEvent())
         recordFault(what + ": the program no longer answers");
-    if (!program_->run.frame().IsWindow()) {
+    if (!windowOpen()) {
         recordFault(what + ": the main window went away");
         return;
     }
@@ -186,6 +323,7 @@ void WalkRun::checkAfter(const std::string& what)
         };
         if (!shown())
             continue;
+        effects_.insert("modeless dialog");
         vd::DialogDriver driver(*open);
         const bool escape = modelessClosed_++ % 2 == 0;
         const bool cancelButton = open->GetDlgItem(vd::IDCANCEL) != nullptr;
@@ -213,15 +351,25 @@ void WalkRun::checkAfter(const std::string& what)
 
     const fs::path folder = vd::applicationFolderPath();
     FolderSnapshot after = FolderSnapshot::take(folder, true, &folder_);
-    for (const std::string& file : folder_.lostOrTruncated(after))
+    for (const std::string& file : folder_.lostOrTruncated(after, [&](const std::string& name) {
+             // A settings file or list the program rewrites may come out shorter (rows it does not
+             // keep); it is cut off when it no longer ends with a whole line. The working files of
+             // TEMP/ are made anew to the size of what they hold.
+             if (name.rfind("TEMP/", 0) == 0)
+                 return false;
+             return isReadOnlyData(name) || !endsWithWholeLine(folder / name);
+         }))
         recordFault(what + ": " + file);
     for (const std::string& file : folder_.changed(after)) {
         if (isReadOnlyData(file))
             recordFault(what + ": the sample data file " + file + " changed");
         written_.insert(file);
+        effects_.insert("file");
     }
-    for (const std::string& file : folder_.added(after))
+    for (const std::string& file : folder_.added(after)) {
         written_.insert(file);
+        effects_.insert("file");
+    }
     folder_ = std::move(after);
 }
 
@@ -275,6 +423,19 @@ void WalkRun::checkSurroundings()
     const FolderSnapshot working = FolderSnapshot::take(workingFolder_);
     for (const auto& [file, state] : working.files())
         recordFault("a file was written into the working folder: " + file);
+    const std::string profile = profileFile().filename().string();
+    const auto rules = surroundings();
+    for (size_t k = 0; k < rules.size() && k < surroundings_.size(); ++k) {
+        const auto& [folder, before] = surroundings_[k];
+        const FolderSnapshot now = FolderSnapshot::take(folder, rules[k].deep, &before, rules[k].readBytes);
+        std::vector<std::string> written = before.added(now);
+        if (!rules[k].addedOnly)
+            for (const std::string& file : before.changed(now))
+                written.push_back(file);
+        for (const std::string& file : written)
+            if (!(folder == profileFile().parent_path() && file == profile))
+                recordFault("a file was written outside the application and temporary folders: " + (folder / file).string());
+    }
 }
 
 } // namespace walk

@@ -2,13 +2,17 @@
 // One run of the real program for the walk: a fresh application folder seeded from the sample
 // data and a fresh profile, the program started on them, and each user step run under a watchdog
 // and checked afterwards: the program still answers, no dialog is left open, the repaint has
-// finished, each page shows its own buttons alone, no file of the application folder is lost or truncated, no sample data file changed,
-// nothing written into the working folder or the seed data.
+// finished, each page shows its own buttons alone, no file of the application folder is lost or
+// truncated, no sample data file changed, and no file written outside the application folder and
+// the temporary folder. Each step also tells what it visibly did.
 #include "DialogAnswers.h"
 #include "FolderSnapshot.h"
 #include "Watchdog.h"
 
 #include "tests/app/shell/MainWindowFixture.h"
+
+#include <QPointer>
+#include <QWidget>
 
 #include <functional>
 #include <memory>
@@ -51,7 +55,15 @@ public:
     // While quiet, a way that cannot be followed is no fault (a mode still waiting for its work).
     void setQuiet(bool quiet) { quiet_ = quiet; }
     bool quiet() const { return quiet_; }
-    // Checks the folders around the run (the seed data, the working folder).
+    // What the last step visibly did: a dialog (of the program's, of Qt's, a colour, font, file or
+    // print dialog, a program started), a message box, a drawing of the view, a change of the
+    // window's picture, of the map mode or title, of a menu item's check or grey, of the running
+    // timers (a slide show or album play started or stopped), of the clipboard or of a file (the
+    // settings file included); empty when it did none of these.
+    const std::set<std::string>& lastEffects() const { return effects_; }
+    // Checks the folders around the run: nothing written outside the application folder and the
+    // temporary folder (the home folder, the profile's folder beyond the profile, the working
+    // folder, the program's folder and the data seed beside it).
     void checkSurroundings();
 
     const std::vector<std::string>& faults() const { return faults_; }
@@ -63,6 +75,19 @@ public:
     const std::set<std::string>& filesWritten() const { return written_; }
 
 private:
+    // What a user can see of the program, to tell whether a step did anything.
+    struct Observation {
+        size_t dialogs = 0;
+        size_t messageBoxes = 0;
+        size_t menuState = 0;
+        std::vector<int> timers;
+        size_t picture = 0;
+        ModeSignature signature;
+        size_t clipboard = 0;
+        size_t profile = 0;
+    };
+    Observation observe() const;
+    bool windowOpen() const;
     void stop();
     void checkAfter(const std::string& what);
     void checkPageButtons(const std::string& what);
@@ -73,7 +98,14 @@ private:
     Watchdog watchdog_;
     FolderSnapshot folder_;
     FolderSnapshot seed_;
+    // The folders outside the application folder and the temporary folder, as they were.
+    std::vector<std::pair<std::filesystem::path, FolderSnapshot>> surroundings_;
     std::filesystem::path workingFolder_;
+    std::set<std::string> effects_;
+    std::vector<int> rightClickIds_;
+    std::unique_ptr<QObject> redrawWatch_;
+    QPointer<QWidget> watchedView_;
+    bool redrawn_ = false;
     std::vector<std::string> faults_;
     std::set<std::string> written_;
     int fired_ = 0;

@@ -125,6 +125,8 @@ public:
     void OnSlideShowSettings();
     void OnCopyMap();
     void OnArrowKey(int commandId);
+    // The arrows move only a sheet map on screen; elsewhere their keys are greyed.
+    bool ArrowKeysMove() const;
     void OnAlbumStop();
     void OnHidePlaceNames();
     // The parts the libraries answer (VeldoranViewLibraryParts.cpp): the geology composition
@@ -139,6 +141,10 @@ public:
     void OnDataCheck();
     void OnFewerSheets();
     void OnMoreSheets();
+    // The block-size button Page Down and Page Up press, 0 where the block cannot change that way
+    // (their keys are then greyed).
+    int FewerSheetsButton() const;
+    int MoreSheetsButton() const;
     void OnTintMap();
     // Makes the greyscale tint bitmaps from the mesh files whose path begins with file.
     void MakeGrayscaleMap(const std::string& file);

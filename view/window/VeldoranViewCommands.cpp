@@ -86,6 +86,7 @@ void CVeldoranView::ConnectCommands()
     OnUpdateCommandUI(ID_SLIDE_SHOW_SETTINGS, [](vd::CmdUI& ui) { ui.Enable(DialogLanded(Tovendlg().OnSlideSet)); });
     OnCommand(ID_COPY_MAP, [this] { OnCopyMap(); });
     OnCommandRange(ID_ARROW_UP, ID_ARROW_DOWN, [this](int id) { OnArrowKey(id); });
+    OnUpdateCommandUIRange(ID_ARROW_UP, ID_ARROW_DOWN, [this](vd::CmdUI& ui) { ui.Enable(ArrowKeysMove()); });
     OnCommand(ID_FILE_PRINT_TEXT, [this] { OnFilePrint(); });
     OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
     for (int id : {ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_TEXT})
@@ -270,10 +271,15 @@ void CVeldoranView::OnCopyMap()
     vd::copyWindowToClipboard(*this, vd::Rect{1, 0, client.right, client.bottom});
 }
 
+bool CVeldoranView::ArrowKeysMove() const
+{
+    return m_pDoc->m_nMapDisplayMode == 10 && m_pDoc->m_nMapType == 1;
+}
+
 void CVeldoranView::OnArrowKey(int commandId)
 {
     static constexpr int kButtons[] = {312, 314, 316, 318};
-    if (m_pDoc->m_nMapDisplayMode == 10 && m_pDoc->m_nMapType == 1)
+    if (ArrowKeysMove())
         m_pNavigation->RunButtonCommand(kButtons[commandId - ID_ARROW_UP]);
 }
 

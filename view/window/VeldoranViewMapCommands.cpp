@@ -68,7 +68,9 @@ void CVeldoranView::ConnectMapCommands()
     });
     OnCommand(ID_DATA_CHECK, [this] { OnDataCheck(); });
     OnCommand(ID_FEWER_SHEETS, [this] { OnFewerSheets(); });
+    OnUpdateCommandUI(ID_FEWER_SHEETS, [this](vd::CmdUI& ui) { ui.Enable(FewerSheetsButton() != 0); });
     OnCommand(ID_MORE_SHEETS, [this] { OnMoreSheets(); });
+    OnUpdateCommandUI(ID_MORE_SHEETS, [this](vd::CmdUI& ui) { ui.Enable(MoreSheetsButton() != 0); });
     OnCommand(ID_TINT_MAP, [this] { OnTintMap(); });
 }
 
@@ -121,28 +123,36 @@ void CVeldoranView::OnDataCheck()
 }
 
 // Page Down: a smaller block, or the single sheet from a 3 x 3 block.
-void CVeldoranView::OnFewerSheets()
+int CVeldoranView::FewerSheetsButton() const
 {
     const CVeldoranDoc& doc = *m_pDoc;
     if (doc.m_nMapType != 1 || doc.m_nMapFrame != 2)
-        return;
-    const int button = doc.m_nMapMode == 9 ? 327 : doc.m_nMapMode == 25 ? 334 : doc.m_nMapMode == 49 ? 335 : 0;
-    if (button != 0)
+        return 0;
+    return doc.m_nMapMode == 9 ? 327 : doc.m_nMapMode == 25 ? 334 : doc.m_nMapMode == 49 ? 335 : 0;
+}
+
+void CVeldoranView::OnFewerSheets()
+{
+    if (const int button = FewerSheetsButton())
         m_pNavigation->RunButtonCommand(button);
 }
 
 // Page Up: the 3 x 3 block from a single sheet, or a larger block.
-void CVeldoranView::OnMoreSheets()
+int CVeldoranView::MoreSheetsButton() const
 {
     const CVeldoranDoc& doc = *m_pDoc;
     if (doc.m_nMapType != 1)
-        return;
-    int button = 0;
+        return 0;
     if (doc.m_nMapFrame == 1)
-        button = 327;
-    else if (doc.m_nMapFrame == 2)
-        button = doc.m_nMapMode == 9 ? 334 : doc.m_nMapMode == 25 ? 335 : 0;
-    if (button != 0)
+        return 327;
+    if (doc.m_nMapFrame == 2)
+        return doc.m_nMapMode == 9 ? 334 : doc.m_nMapMode == 25 ? 335 : 0;
+    return 0;
+}
+
+void CVeldoranView::OnMoreSheets()
+{
+    if (const int button = MoreSheetsButton())
         m_pNavigation->RunButtonCommand(button);
 }
 
