@@ -100,7 +100,10 @@ bool editAndWait(const std::vector<std::string>& argv)
 {
     const ProcessResult result = runAndWait(argv);
     if (!result.started) {
-        AfxMessageBox("プログラムを起動できません: " + (argv.empty() ? std::string() : argv.front()),
+        // No program named at all (no editor set and none found) says so, not a name left blank.
+        const std::string program = argv.empty() ? std::string() : argv.front();
+        AfxMessageBox(program.empty() ? std::string("起動するプログラムが設定されていません")
+                                      : "プログラムを起動できません: " + program,
                       MB_OK | MB_ICONEXCLAMATION);
         return false;
     }

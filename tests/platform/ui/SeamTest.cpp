@@ -62,6 +62,11 @@ TEST(UiSeam, EditorThatReturnsAtOnceIsFollowedByTheEditDoneMessage)
     EXPECT_EQ(script->messageBoxes()[0].text, "編集が終わったら OK を押してください");
     EXPECT_EQ(script->messageBoxes()[0].style, MB_OK | MB_ICONINFORMATION);
     EXPECT_NE(script->messageBoxes()[1].text.find("noeditor"), std::string::npos);
+    // With no editor at all the message says that none is set, without running anything.
+    EXPECT_FALSE(ui::editAndWait({"", "/tmp/a.txt"}));
+    EXPECT_EQ(script->processes().size(), 3u);
+    ASSERT_EQ(script->messageBoxes().size(), 3u);
+    EXPECT_EQ(script->messageBoxes()[2].text, "起動するプログラムが設定されていません");
 }
 
 TEST(UiSeam, DesktopHandlerGetsLinuxPathsAndUrlsAsGiven)
