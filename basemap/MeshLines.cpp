@@ -14,35 +14,31 @@ void DrawMeshLines(vd::Dc& dc, const std::string& path, const SheetFrame& frame,
     if (!records)
         return;
     // Each run of connected points goes as one call where that sets the same pixels.
-    const bool asPolylines = vd::PolylineMatchesSegments(dc);
-    std::vector<vd::Point> run;
-    const auto endRun = [&] {
-        vd::DrawPointRun(dc, run.data(), int(run.size()), asPolylines);
-        run.clear();
-    };
+    std::vector<vd::Point> points;
+    vd::PointRun run(dc, points);
     bool accepted = false;
     int meshCode = 0;
     for (const MeshRecord& record : *records) {
         if (record.isHeader()) {
             meshCode = record.b;
             accepted = frame.Accepts(meshCode);
-            endRun();
+            run.End();
             continue;
         }
         if (!accepted)
             continue;
         if (record.isPenUp()) {
-            endRun();
+            run.End();
             continue;
         }
         const auto point = frame.Place(meshCode, record, unitsPerMesh, placement.originX, placement.originY,
                                        placement.scaleX, placement.scaleY);
         if (point)
-            run.push_back({point->x, point->y});
+            run.Add({point->x, point->y});
         else
-            endRun();
+            run.End();
     }
-    endRun();
+    run.End();
 }
 
 namespace {

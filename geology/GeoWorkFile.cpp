@@ -13,7 +13,7 @@ std::optional<GeoWorkTables> ReadTables(vd::BinaryReader& reader, std::uint64_t 
     tables.b.fill(kMissing);
     if (!reader.seek(skip))
         return tables;
-    std::string byte;
+    std::string_view byte;
     const auto fill = [&](std::array<int, kGeoWorkTableBytes>& table) {
         for (int& value : table) {
             if (!reader.readRecord(1, byte))

@@ -30,16 +30,17 @@ int CVeldoranDoc::LoadVisibleRecords(SheetDrawState& draw, const std::string& pa
 {
     int count = 0;
     std::size_t kept = 0;
+    const bool byKeyword = mode == kReadDataFile && m_nKeywordActive == 1;
+    // The coordinate texts are compared as texts, bounds included.
+    const auto outside = [&](const RecordFields& fields) {
+        return fields.latitude < south || fields.latitude > north || fields.longitude < west || fields.longitude > east;
+    };
     const auto consider = [&](const std::string& record) {
         ++count;
-        if (mode == kReadDataFile && m_nKeywordActive == 1 && record.find(m_strPointKeyword) == std::string::npos)
+        if (byKeyword && record.find(m_strPointKeyword) == std::string::npos)
             return true;
         RecordFields fields;
-        if (!SplitRecordFields(record, fields))
-            return true;
-        // The coordinate texts are compared as texts, bounds included.
-        if (fields.latitude < south || fields.latitude > north || fields.longitude < west ||
-            fields.longitude > east)
+        if (!SplitRecordFields(record, fields) || outside(fields))
             return true;
         if (mode == kReadDataFile && m_nKindData != kKeepAll) {
             draw.m_nFileKind = GetFileKind(record);
@@ -54,12 +55,10 @@ int CVeldoranDoc::LoadVisibleRecords(SheetDrawState& draw, const std::string& pa
     // Most records lie outside the view. Their coordinate texts are ASCII, the same in the file as
     // converted, so those are passed over before their line is converted; a keyword search reads
     // the whole converted line.
-    const bool byKeyword = mode == kReadDataFile && m_nKeywordActive == 1;
     const auto considerRaw = [&](std::string_view raw) {
         RecordFields fields;
         if (!byKeyword && SplitRecordFields(raw, fields) && vd::isAscii(fields.latitude) &&
-            vd::isAscii(fields.longitude) &&
-            (fields.latitude < south || fields.latitude > north || fields.longitude < west || fields.longitude > east)) {
+            vd::isAscii(fields.longitude) && outside(fields)) {
             ++count;
             return true;
         }

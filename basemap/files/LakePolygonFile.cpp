@@ -11,7 +11,7 @@ std::optional<std::vector<Lake>> ReadLakePolygonFile(std::string_view winPath)
     if (!reader.open(winPath))
         return std::nullopt;
     std::vector<Lake> lakes;
-    std::string bytes;
+    std::string_view bytes;
     // 0, 1: the two box corners still to come; 2: outline points.
     int stage = 0;
     while (reader.readRecord(8, bytes)) {

@@ -15,7 +15,7 @@ std::optional<std::vector<Record>> ReadInt32Pairs(std::string_view winPath, Assi
     if (!reader.open(winPath))
         return std::nullopt;
     std::vector<Record> records;
-    std::string bytes;
+    std::string_view bytes;
     while (reader.readRecord(8, bytes)) {
         Record record;
         assign(record, *vd::int32At(bytes, 0), *vd::int32At(bytes, 4));

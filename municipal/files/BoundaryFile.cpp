@@ -39,10 +39,10 @@ bool BoundaryFileReader::nextArea(BoundaryArea& area)
     }
     if (!inAreas_)
         return false;
-    std::string bytes;
+    std::string_view bytes;
     if (!reader_.readRecord(kAreaRecordSize, bytes))
         return false;
-    area.code.assign(bytes, 0, bytes.find('\0'));
+    area.code.assign(bytes.substr(0, bytes.find('\0')));
     area.points.clear();
     area.closed = false;
     while (reader_.readRecord(8, bytes)) {

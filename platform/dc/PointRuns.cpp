@@ -24,4 +24,16 @@ void DrawPointRun(Dc& dc, const Point* points, int count, bool asPolyline)
         dc.LineTo(points[i]);
 }
 
+PointRun::PointRun(Dc& dc, std::vector<Point>& storage)
+    : dc_(dc), points_(storage), asPolyline_(PolylineMatchesSegments(dc))
+{
+    points_.clear();
+}
+
+void PointRun::End()
+{
+    DrawPointRun(dc_, points_.data(), int(points_.size()), asPolyline_);
+    points_.clear();
+}
+
 } // namespace vd

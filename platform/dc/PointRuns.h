@@ -3,6 +3,8 @@
 // same pixels that way, segment by segment otherwise.
 #include "platform/dc/Geometry.h"
 
+#include <vector>
+
 namespace vd {
 
 class Dc;
@@ -13,5 +15,20 @@ bool PolylineMatchesSegments(const Dc& dc);
 
 // Draws the run and leaves the current position on its last point, as LineTo does.
 void DrawPointRun(Dc& dc, const Point* points, int count, bool asPolyline);
+
+// Points gathered one by one and drawn as a run when the run ends (a lifted pen, a point off the
+// map). The points are kept in `storage`, which a caller drawing many short runs may keep.
+class PointRun {
+public:
+    PointRun(Dc& dc, std::vector<Point>& storage);
+    void Add(Point p) { points_.push_back(p); }
+    // Draws what was gathered (nothing when it was empty) and starts a new run.
+    void End();
+
+private:
+    Dc& dc_;
+    std::vector<Point>& points_;
+    bool asPolyline_;
+};
 
 } // namespace vd

@@ -30,25 +30,25 @@ bool BinaryReader::readRecord(size_t size, std::string& bytes)
 
 std::optional<std::int16_t> BinaryReader::readInt16()
 {
-    std::string bytes;
+    std::string_view bytes;
     return readRecord(2, bytes) ? int16At(bytes, 0) : std::nullopt;
 }
 
 std::optional<std::int32_t> BinaryReader::readInt32()
 {
-    std::string bytes;
+    std::string_view bytes;
     return readRecord(4, bytes) ? int32At(bytes, 0) : std::nullopt;
 }
 
 std::optional<float> BinaryReader::readFloat()
 {
-    std::string bytes;
+    std::string_view bytes;
     return readRecord(4, bytes) ? floatAt(bytes, 0) : std::nullopt;
 }
 
 std::optional<double> BinaryReader::readDouble()
 {
-    std::string bytes;
+    std::string_view bytes;
     return readRecord(8, bytes) ? doubleAt(bytes, 0) : std::nullopt;
 }
 

@@ -52,23 +52,18 @@ void DrawLineRecordPoints(CLayerRenderer& r, LineRecordReader& reader, const Lin
 {
     vd::Dc& dc = r.DeviceContext;
     // Each run of points inside the extent goes as one call where that sets the same pixels.
-    const bool asPolylines = vd::PolylineMatchesSegments(dc);
-    thread_local std::vector<vd::Point> run;
-    run.clear();
-    const auto drawRun = [&] {
-        vd::DrawPointRun(dc, run.data(), int(run.size()), asPolylines);
-        run.clear();
-    };
+    thread_local std::vector<vd::Point> points;
+    vd::PointRun run(dc, points);
     LinePoint point;
     for (int i = 0; i < header.pointCount && reader.nextPoint(point); ++i) {
         const int latitude = point.latitudeTenths / 10;
         const int longitude = point.longitudeTenths / 10 - longitudeShift;
         if (latitude < r.South || latitude > r.North || longitude < r.West || longitude > r.East) {
-            drawRun();
+            run.End();
             continue;
         }
         const ScreenPoint at = r.ToScreen(latitude, longitude);
-        run.push_back({at.x, at.y});
+        run.Add({at.x, at.y});
     }
-    drawRun();
+    run.End();
 }
