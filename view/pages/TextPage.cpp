@@ -83,8 +83,9 @@ void ViewPages::DrawTextLines(vd::Dc& dc, int x, int y, int lineHeight, int firs
 int ViewPages::TextHeadingLeft(const vd::Dc& dc, const std::string& heading) const
 {
     constexpr int kHeadingLeft = 250, kHeadingTop = 5, kGap = 8;
-    const int width = dc.GetTextExtent(heading).cx;
-    const int height = dc.GetTextExtent(heading).cy;
+    const auto extent = dc.GetTextExtent(heading);
+    const int width = extent.cx;
+    const int height = extent.cy;
     int left = kHeadingLeft;
     if (m_view.m_pNavigation)
         for (const vd::ui::Rect& button : m_view.m_pNavigation->ShownButtonsOnRows(kHeadingTop, kHeadingTop + height))
