@@ -4,6 +4,7 @@
 #include "layers/render/meshcode/Truncate.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
+#include "platform/fs/TextReader.h"
 #include "platform/text/Format.h"
 #include "seismic/SeismicLayerRenderer.h"
 #include "seismic/scenario/FaultPlaneFile.h"
@@ -154,7 +155,7 @@ void CSeismicLayerRenderer::DrawFaultPolygon(const std::vector<FaultPoint>& poin
 
 int CSeismicLayerRenderer::DrawAsperities(const std::string& faultPath)
 {
-    const auto lines = seismic::ReadFaultFileLines(faultPath);
+    const auto lines = vd::readRawTextLines(faultPath);
     if (!lines)
         return -1;
     int drawn = 0;
@@ -179,11 +180,11 @@ void CSeismicLayerRenderer::DrawFaultOverlay(const std::string& dataPath)
         return;
     }
     std::optional<std::string> path = *faultPath;
-    auto lines = seismic::ReadFaultFileLines(*path);
+    auto lines = vd::readRawTextLines(*path);
     bool numbered = false;
     if (!lines && seismic::HasNumberedFaultFiles(*path)) {
         path = seismic::FirstNumberedFaultPath(*path);
-        lines = seismic::ReadFaultFileLines(*path);
+        lines = vd::readRawTextLines(*path);
         numbered = true;
     }
     if (!lines)
@@ -205,7 +206,7 @@ void CSeismicLayerRenderer::DrawFaultOverlay(const std::string& dataPath)
         if (!numbered)
             break;
         path = seismic::NextNumberedFaultPath(*path);
-        lines = path ? seismic::ReadFaultFileLines(*path) : std::nullopt;
+        lines = path ? vd::readRawTextLines(*path) : std::nullopt;
     }
     dc.SetBkColor(vd::RGB(255, 255, 255));
     SelectLabelFont(4);
@@ -215,7 +216,7 @@ void CSeismicLayerRenderer::DrawFaultOverlay(const std::string& dataPath)
 
 void CSeismicLayerRenderer::DrawSubductionFaults(const std::string& faultPath)
 {
-    const auto lines = seismic::ReadFaultFileLines(faultPath);
+    const auto lines = vd::readRawTextLines(faultPath);
     if (!lines)
         return;
     vd::Dc& dc = DeviceContext;
