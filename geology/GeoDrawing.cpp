@@ -1,6 +1,6 @@
 #include "geology/GeoDrawing.h"
 
-#include "layers/render/meshcode/MeshPrefectureFile.h"
+#include "meshcode/MeshPrefectureFile.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/fs/BinaryWriter.h"
 #include "platform/fs/FileSystem.h"

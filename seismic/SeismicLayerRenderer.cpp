@@ -2,8 +2,8 @@
 // first-level meshes and the progress box.
 #include "seismic/SeismicLayerRenderer.h"
 
-#include "layers/render/meshcode/BlockCellCode.h"
-#include "layers/render/meshcode/LayerProgress.h"
+#include "meshcode/BlockCellCode.h"
+#include "meshcode/LayerProgress.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/text/Numbers.h"

@@ -4,7 +4,7 @@
 // device context. Screen transform: x = (longitude - west) x scale + x offset, y = (north -
 // latitude) x scale + y offset, truncated. Pens and the label font are its own values; the
 // caller's come back at the end of each drawing.
-#include "layers/render/meshcode/WideAreaBlock.h"
+#include "meshcode/WideAreaBlock.h"
 #include "platform/dc/Color.h"
 #include "platform/dc/GdiObjects.h"
 

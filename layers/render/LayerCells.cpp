@@ -2,8 +2,8 @@
 // cell, the prefectures that cover it, and the loop that visits each prefecture once per call.
 #include "layers/render/LayerRenderer.h"
 
-#include "layers/render/meshcode/BlockCellCode.h"
-#include "layers/render/meshcode/MeshCode.h"
+#include "meshcode/BlockCellCode.h"
+#include "meshcode/MeshCode.h"
 
 #include <algorithm>
 

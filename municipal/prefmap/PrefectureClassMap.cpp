@@ -1,6 +1,6 @@
 // OnPrefectureMap: the 47 prefectures of PRFCT_RK.DAT filled by class, the class of a prefecture
 // being its value in the class list divided by 5 (colour flag non-zero, ten classes) or 10.
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "basemap/files/OutlinePolylineFile.h"
 #include "basemap/files/PrefectureDataFile.h"
 #include "contracts/surrick.h"

@@ -2,8 +2,8 @@
 // the colour of its value class. Each mesh is reached through the seek index; a seek that does not
 // land just before the mesh's run (a file whose lines are not 66 bytes, an index older than a
 // replaced data file) reads that mesh from the top instead.
-#include "layers/render/meshcode/MeshCode.h"
-#include "layers/render/meshcode/Truncate.h"
+#include "meshcode/MeshCode.h"
+#include "meshcode/Truncate.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/fs/TextReader.h"

@@ -1,7 +1,7 @@
 // The fault planes over a scenario map: each outline clipped to the extent edge by edge, solid
 // where the plane is shallow and dotted where it dips, with its depth labels; the asperities in
 // blue; for subduction scenarios the plate's depth lines.
-#include "layers/render/meshcode/Truncate.h"
+#include "meshcode/Truncate.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/fs/TextReader.h"

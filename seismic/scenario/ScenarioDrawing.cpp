@@ -2,8 +2,8 @@
 // filled in the class colour of the chosen quantity, then the fault planes over the cells. The
 // data file is read once for the whole extent; its records run from west to east, so reading
 // stops at the first record east of the extent (the list form is read whole).
-#include "layers/render/meshcode/MeshCode.h"
-#include "layers/render/meshcode/Truncate.h"
+#include "meshcode/MeshCode.h"
+#include "meshcode/Truncate.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/fs/TextReader.h"

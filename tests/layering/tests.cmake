@@ -1,6 +1,7 @@
-# The direction of the modules: no file includes a header of a module above its own
-# (check-layering.sh lists the levels), checked on the source tree, and the check itself is
-# checked on a small tree where the document includes a view header.
+# The direction of the modules: no file includes a header of a module above its own, nor one
+# run-time library another's (check-layering.sh lists the levels), checked on the source tree;
+# the check itself is checked on small trees where the document includes a view header and
+# where Halvette includes Pelmora's renderer.
 add_test(NAME Layering.NoModuleIncludesAHigherOne
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-layering.sh ${PROJECT_SOURCE_DIR})
 add_test(NAME Layering.TheCheckRefusesADocumentIncludingTheView
@@ -8,9 +9,14 @@ add_test(NAME Layering.TheCheckRefusesADocumentIncludingTheView
 set_tests_properties(Layering.TheCheckRefusesADocumentIncludingTheView PROPERTIES
   PASS_REGULAR_EXPRESSION "app/Document.cpp:2: includes view/window/VeldoranView.h"
   FAIL_REGULAR_EXPRESSION "view/View.cpp")
+add_test(NAME Layering.TheCheckRefusesOneLibraryIncludingAnother
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-layering.sh ${CMAKE_CURRENT_LIST_DIR}/crosslibrary)
+set_tests_properties(Layering.TheCheckRefusesOneLibraryIncludingAnother PROPERTIES
+  PASS_REGULAR_EXPRESSION "seismic/SeismicLayer.cpp:2: includes layers/render/LayerRenderer.h, a header of another run-time library"
+  FAIL_REGULAR_EXPRESSION "geology/")
 
 # The same direction among the targets: nothing below the view links it or the program above it.
-foreach(lower IN ITEMS veldoran-app contracts-bindings graphics basemap-projection basemap-files basemap-sheetindex
+foreach(lower IN ITEMS veldoran-app contracts-bindings graphics meshcode basemap-projection basemap-files basemap-sheetindex
                        pelmora surrick dovanne tovendlg halvette ombrisk)
   get_target_property(lower_links ${lower} LINK_LIBRARIES)
   foreach(higher IN ITEMS veldoran-view veldoran-core)

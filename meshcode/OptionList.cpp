@@ -1,6 +1,6 @@
-#include "layers/render/meshcode/OptionList.h"
+#include "meshcode/OptionList.h"
 
-#include "layers/render/meshcode/WideAreaBlock.h"
+#include "meshcode/WideAreaBlock.h"
 #include "platform/text/Numbers.h"
 
 namespace meshcode {
