@@ -4,6 +4,7 @@
 // or of a land-classification file classified one by one, and the work files read back by the
 // composition table and legend list.
 #include "geology/GeoMeshRenderer.h"
+#include "meshcode/WideAreaBlock.h"
 #include "platform/dc/Color.h"
 #include "platform/dc/GdiObjects.h"
 
@@ -12,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-inline constexpr int kGeoFullDetail = 3;
+inline constexpr int kGeoFullDetail = meshcode::kFullDetail;
 
 // The theme digit of a plain-map mode code (theme x 10 + group x 1000).
 int GeoThemeOfCode(int code);

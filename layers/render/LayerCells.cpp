@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kFullDetail = 3;
+using meshcode::kFullDetail;
 constexpr int kGeometryFirst = 50;
 
 } // namespace
