@@ -25,7 +25,7 @@ using seismic::ProbabilisticMeshRecord;
 
 namespace {
 
-constexpr int kFullDetail = 3;
+using meshcode::kFullDetail;
 
 enum class RunScan { Drawn, Absent, Misplaced };
 
@@ -200,13 +200,7 @@ int CSeismicLayerRenderer::DrawProbabilistic(Walk walk, Paint paint, int givenCo
     SelectSeismicPen(9);
     ResetCellColour();
 
-    SnappedSouth = South;
-    SnappedWest = West;
-    if (walk == Walk::Detailed && DetailLevel == kFullDetail) {
-        SnappedSouth = South / meshcode::kThirdMeshLatitudeSeconds * meshcode::kThirdMeshLatitudeSeconds;
-        SnappedWest = West / meshcode::kThirdMeshLongitudeSeconds * meshcode::kThirdMeshLongitudeSeconds;
-    }
-    int count = walk == Walk::White ? givenCount : WideAreaCellCount();
+    int count = StartWalk(walk, givenCount);
     SelectLabelFont(3, count);
     dc.SetBkMode(vd::TRANSPARENT);
     if (AreaKind == 3) {

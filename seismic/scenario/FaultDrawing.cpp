@@ -18,10 +18,29 @@ using seismic::FaultPoint;
 
 namespace {
 
-constexpr int kFullDetail = 3;
+using meshcode::kFullDetail;
 // A label at the row or column of the one before is written this much lower.
 constexpr int kStackedLabelDrop = 9;
 constexpr double kSteepest = 0.001; // degrees of longitude an edge is taken to span at least
+
+// Fault lines are drawn in the black pen with the small label font on a transparent background;
+// a fault drawing leaves the replaced font back, an opaque white background and the pen it found.
+vd::Pen StartFaultLines(CSeismicLayerRenderer& r)
+{
+    const vd::Pen kept = r.DeviceContext.GetCurrentPen();
+    r.SelectSeismicPen(9);
+    r.SelectLabelFont(3, 1);
+    r.DeviceContext.SetBkMode(vd::TRANSPARENT);
+    return kept;
+}
+
+void EndFaultLines(CSeismicLayerRenderer& r, const vd::Pen& kept)
+{
+    r.DeviceContext.SetBkColor(vd::RGB(255, 255, 255));
+    r.SelectLabelFont(4);
+    r.DeviceContext.SetBkMode(vd::OPAQUE);
+    r.DeviceContext.SelectObject(kept);
+}
 
 // Truncation toward zero, held inside the int range (NaN reads as 0).
 int Truncate(double v)
@@ -190,11 +209,7 @@ void CSeismicLayerRenderer::DrawFaultOverlay(const std::string& dataPath)
     if (!lines)
         return;
 
-    vd::Dc& dc = DeviceContext;
-    const vd::Pen keptPen = dc.GetCurrentPen();
-    SelectSeismicPen(9);
-    SelectLabelFont(3, 1);
-    dc.SetBkMode(vd::TRANSPARENT);
+    const vd::Pen keptPen = StartFaultLines(*this);
     const bool listForm = seismic::IsListScenario(dataPath);
     while (lines) {
         seismic::FaultOutline outline = seismic::ReadFaultOutline(*lines, listForm);
@@ -208,10 +223,7 @@ void CSeismicLayerRenderer::DrawFaultOverlay(const std::string& dataPath)
         path = seismic::NextNumberedFaultPath(*path);
         lines = path ? vd::readRawTextLines(*path) : std::nullopt;
     }
-    dc.SetBkColor(vd::RGB(255, 255, 255));
-    SelectLabelFont(4);
-    dc.SetBkMode(vd::OPAQUE);
-    dc.SelectObject(keptPen);
+    EndFaultLines(*this, keptPen);
 }
 
 void CSeismicLayerRenderer::DrawSubductionFaults(const std::string& faultPath)
@@ -220,10 +232,7 @@ void CSeismicLayerRenderer::DrawSubductionFaults(const std::string& faultPath)
     if (!lines)
         return;
     vd::Dc& dc = DeviceContext;
-    const vd::Pen keptPen = dc.GetCurrentPen();
-    SelectSeismicPen(9);
-    SelectLabelFont(3, 1);
-    dc.SetBkMode(vd::TRANSPARENT);
+    const vd::Pen keptPen = StartFaultLines(*this);
 
     const std::vector<seismic::SubductionRecord> records = seismic::ReadSubductionRecords(*lines);
     const auto secondsOf = [](const seismic::SubductionRecord& r) {
@@ -297,8 +306,5 @@ void CSeismicLayerRenderer::DrawSubductionFaults(const std::string& faultPath)
     SelectSeismicPen(12);
     polyline(firsts);
 
-    dc.SetBkColor(vd::RGB(255, 255, 255));
-    SelectLabelFont(4);
-    dc.SetBkMode(vd::OPAQUE);
-    dc.SelectObject(keptPen);
+    EndFaultLines(*this, keptPen);
 }
