@@ -16,12 +16,22 @@ set_tests_properties(Layering.TheCheckRefusesOneLibraryIncludingAnother PROPERTI
   FAIL_REGULAR_EXPRESSION "geology/")
 
 # The same direction among the targets: nothing below the view links it or the program above it.
-foreach(lower IN ITEMS veldoran-app contracts-bindings graphics meshcode basemap-projection basemap-files basemap-sheetindex
-                       pelmora surrick dovanne tovendlg halvette ombrisk)
+foreach(lower IN ITEMS veldoran-app contracts-bindings graphics meshcode basemap-projection basemap-files
+                       basemap-sheetindex pelmora surrick dovanne tovendlg halvette ombrisk)
   get_target_property(lower_links ${lower} LINK_LIBRARIES)
   foreach(higher IN ITEMS veldoran-view veldoran-core)
     if(higher IN_LIST lower_links)
       message(FATAL_ERROR "${lower} links ${higher}, a target above it")
+    endif()
+  endforeach()
+endforeach()
+# Nor does one run-time library link another: what two of them share is a static helper below.
+set(run_time_libraries pelmora surrick dovanne tovendlg halvette ombrisk)
+foreach(library IN LISTS run_time_libraries)
+  get_target_property(library_links ${library} LINK_LIBRARIES)
+  foreach(other IN LISTS run_time_libraries)
+    if(other IN_LIST library_links)
+      message(FATAL_ERROR "${library} links ${other}, another run-time library")
     endif()
   endforeach()
 endforeach()
