@@ -36,9 +36,9 @@ function(vd_run_time_library target)
   add_library(${target} SHARED $<TARGET_OBJECTS:${target}-code>)
   target_link_libraries(${target} PRIVATE veldoran-platform ${ARG_LINK})
   target_link_options(${target} PRIVATE -Wl,-Bsymbolic)
-  # clang's sanitizer runtime lives in the executable only, so the fuzz build's libraries keep
-  # those references open until they are loaded.
-  if(NOT VELDORAN_FUZZ)
+  # clang's sanitizer runtime lives in the executable only, so the sanitizer tree's libraries
+  # keep those references open until they are loaded.
+  if(NOT VELDORAN_SANITIZE)
     target_link_options(${target} PRIVATE -Wl,--no-undefined)
   endif()
 endfunction()
