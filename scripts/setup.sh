@@ -18,7 +18,7 @@ case "$kind" in
 esac
 
 packages=(
-  build-essential cmake ninja-build ccache pkg-config
+  build-essential cmake ninja-build ccache pkg-config lld
   qt6-base-dev libgl-dev
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -61,7 +61,10 @@ if [ ${#configure[@]} -gt 0 ] && [ -f "$build/CMakeCache.txt" ] \
   && ! grep -q '^CMAKE_CXX_COMPILER:.*clang++' "$build/CMakeCache.txt"; then
   rm -rf "$build"
 fi
-if [ ! -f "$build/build.ninja" ]; then
+# VD_DEBUG_INFO=lines: line tables only (CI's choice); a configured tree keeps its choice unless
+# the variable is given.
+[ -z "${VD_DEBUG_INFO:-}" ] || configure+=(-DVELDORAN_DEBUG_INFO="$VD_DEBUG_INFO")
+if [ ! -f "$build/build.ninja" ] || [ -n "${VD_DEBUG_INFO:-}" ]; then
   cmake -S "$top" -B "$build" -G Ninja \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "${configure[@]}"
