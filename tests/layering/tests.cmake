@@ -17,7 +17,8 @@ set_tests_properties(Layering.TheCheckRefusesOneLibraryIncludingAnother PROPERTI
 
 # The same direction among the targets: nothing below the view links it or the program above it.
 foreach(lower IN ITEMS veldoran-app contracts-bindings graphics meshcode basemap-projection basemap-files
-                       basemap-sheetindex pelmora surrick dovanne tovendlg halvette ombrisk)
+                       basemap-sheetindex pelmora surrick dovanne tovendlg halvette ombrisk
+                       pelmora-code surrick-code dovanne-code tovendlg-code halvette-code ombrisk-code)
   get_target_property(lower_links ${lower} LINK_LIBRARIES)
   foreach(higher IN ITEMS veldoran-view veldoran-core)
     if(higher IN_LIST lower_links)

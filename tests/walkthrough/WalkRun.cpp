@@ -270,8 +270,9 @@ bool WalkRun::step(const std::string& what, const std::function<bool()>& action)
     const bool fired = action();
     if (fired)
         ++fired_;
-    // The menu runs its command once it has closed; the repaint follows.
-    QTest::qWait(fired ? 20 : 0);
+    // The menu runs its command once it has closed; what the command queued (its messages, the
+    // repaint) runs here, and the checks below wait for the repaint to finish.
+    QTest::qWait(0);
     closeMenus();
     // Time passes: the timers the step started tick a few times (a slide show, a page turn).
     for (int tick = 0; tick < 3 && !script().activeTimers().empty(); ++tick) {

@@ -70,7 +70,7 @@ std::vector<UserStep> stepsOf(WalkRun& run, int pass)
         const bool byKeyboard = (n++ + pass) % 2 == 1;
         const std::string text = "bar " + std::to_string(bar) + " " + pathText(path) + " (" + std::to_string(id) + ")"
             + (byKeyboard ? " by keyboard" : " by mouse");
-        steps.push_back({Control::Bar, text, [id, byKeyboard](WalkRun& r) {
+        steps.push_back({Control::Bar, text, [id = id, byKeyboard](WalkRun& r) {
                              const auto items = barCommands(r.program().bar());
                              const auto item = items.find(id);
                              if (item == items.end())

@@ -106,6 +106,6 @@ void CVeldoranView::OpenSheetDialog()
     dialog.m_nViewValue = doc.m_nPointPopup;
     if (dialog.IsWindow())
         dialog.DestroyWindow();
-    if (dialog.Create(CDlgSheetSelect::IDD, nullptr)) // the modeless window, without a parent
+    if (dialog.Create()) // the modeless window, without a parent
         dialog.ShowWindow(vd::SW_SHOW);
 }

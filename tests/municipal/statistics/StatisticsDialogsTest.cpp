@@ -167,7 +167,9 @@ TEST_F(StatisticsDialogs, OpeningChecksTheGivenKind)
     using namespace statisticsdisplayids;
     for (const auto& [kind, radio] :
          {std::pair{11, IDC_LAST_KIND}, std::pair{0, IDC_RAW_VALUES}, std::pair{3, IDC_FIRST_KIND + 2}}) {
-        RunSettings({1, 0, 1, 0, 0, 0, kind, -1, 0, 0, 0}, "", "", [&](vd::DialogDriver& d) {
+        // Structured bindings are captured by name (clang 14 cannot capture them implicitly).
+        RunSettings({1, 0, 1, 0, 0, 0, kind, -1, 0, 0, 0}, "", "",
+                    [&, kind = kind, radio = radio](vd::DialogDriver& d) {
             for (int id : {IDC_RAW_VALUES, IDC_FIRST_KIND, IDC_FIRST_KIND + 2, IDC_LAST_KIND})
                 EXPECT_EQ(d.isChecked(id), id == radio) << kind << " " << id;
             d.click(vd::IDOK);
