@@ -94,6 +94,33 @@ TEST(DepthFilesCommand, BundledDepthsChosenBuiltAndShown)
     EXPECT_GT(bluePixels, 8 * 60);
 }
 
+// 作成 without depth data makes nothing and says so, naming what is missing; nothing is drawn
+// as if it were made.
+TEST(DepthFilesCommand, BuildingWithoutDepthDataSaysWhyNothingWasMade)
+{
+    MainWindow w;
+    ASSERT_TRUE(w.start());
+    CVeldoranDoc& doc = w.doc();
+    const std::filesystem::path empty = vd::applicationFolderPath() / "NODEPTHS";
+    std::filesystem::create_directories(empty);
+    const struct {
+        std::string folder, says;
+    } cases[] = {{"", "水深データのフォルダが登録されていないため"},
+                 {vd::applicationFolder() + "NODEPTHS\\", "NODEPTHS\\ に水深データ (DP*.txt) がないため"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        doc.m_strSubmarineDir = c.folder;
+        const std::size_t before = w.run.script->messageBoxes().size();
+        const int mode = doc.m_nMapDisplayMode;
+        ASSERT_TRUE(ChooseFromMenus(w.bar(), kBuildCentralJapan));
+        ASSERT_TRUE(waitFor([&] { return w.run.script->messageBoxes().size() > before; }));
+        EXPECT_NE(w.run.script->messageBoxes().back().text.find(c.says), std::string::npos)
+            << w.run.script->messageBoxes().back().text;
+        EXPECT_EQ(doc.m_nMapDisplayMode, mode) << "no build page";
+    }
+    EXPECT_TRUE(FilesIn(empty / "SEAFLOOR").empty());
+}
+
 namespace {
 
 // The sea-floor settings chosen in the dialog: shown, a drawing method (0 tint, 1 contours,
