@@ -1,7 +1,7 @@
-// A dialog laid out by the platform never grows past the screen: it keeps the size its layout
-// asks for where that fits, gives up spare room (lists, stretched fields) where it does not, and
-// only when even its controls' least sizes are too large puts its body into a scrolled area
-// above its buttons.
+// A dialog laid out by the platform never grows past the screen, nor past the smallest screen
+// the program is made for: it keeps the size its layout asks for where that fits, gives up spare
+// room (lists, stretched fields) where it does not, and only when even its controls' least sizes
+// are too large puts its body into a scrolled area above its buttons.
 #include "platform/ui/DialogImpl.h"
 
 #include <QBoxLayout>
@@ -17,12 +17,15 @@ namespace {
 // What a window manager adds around a dialog: the title bar and the borders.
 constexpr QSize kFrameRoom(16, 48);
 
+// The smallest screen the program is made for: a dialog that fits it fits every screen, so a
+// dialog laid out on a larger one looks the same on the user's laptop.
+constexpr QSize kSmallestScreen(1024, 768);
+
 QSize screenRoom(const QWidget* parent)
 {
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    return screen->availableGeometry().size() - kFrameRoom;
+    const QSize available = screen ? screen->availableGeometry().size() : kSmallestScreen;
+    return available.boundedTo(kSmallestScreen) - kFrameRoom;
 }
 
 bool fits(QSize size, QSize room)
