@@ -8,10 +8,26 @@
 #include "app/statistics/PrefectureRanking.h"
 #include "basemap/files/PrefectureDataFile.h"
 #include "contracts/surrick.h"
+#include "platform/ui/Ui.h"
+
+#include <array>
 
 namespace {
 
 const std::string kDashes(39, '-');
+
+// What to tell the user about a chosen data set that has nothing to show; empty when it has.
+std::string UnreadableDataSet(const std::string& file)
+{
+    if (file.empty())
+        return {};
+    const auto data = ReadPrefectureDataFile(file);
+    if (!data)
+        return "都道府県別データのファイル " + file + " を開けません。\n地図は変わりません。";
+    if (data->rows.empty())
+        return "都道府県別データのファイル " + file + " に都道府県のデータがありません。\n地図は変わりません。";
+    return {};
+}
 
 } // namespace
 
@@ -46,10 +62,22 @@ void CVeldoranDoc::SetPrefectureDataDisplay()
     if (!answer.empty()) {
         // A short answer is refused whole and changes nothing.
         if (auto fields = LayerAnswer::Split(answer, 12)) {
-            for (int element : {0, 2, 3, 4, 5, 6, 7, 8, 11, 9, 10})
-                data[element] = fields->Int();
-            m_strPrefDataName = fields->Text();
-            m_strPrefDataFile = fields->Rest();
+            std::array<int, 11> values{};
+            for (int& value : values)
+                value = fields->Int();
+            const std::string name = fields->Text();
+            const std::string file = fields->Rest();
+            // A data set that cannot be read would make a map of no values: the user is told
+            // which file, and the map stays as it was.
+            if (const std::string unreadable = UnreadableDataSet(file); !unreadable.empty()) {
+                vd::ui::AfxMessageBox(unreadable, vd::MB_OK | vd::MB_ICONEXCLAMATION);
+                return;
+            }
+            const int elements[] = {0, 2, 3, 4, 5, 6, 7, 8, 11, 9, 10};
+            for (std::size_t k = 0; k < values.size(); ++k)
+                data[std::size_t(elements[k])] = values[k];
+            m_strPrefDataName = name;
+            m_strPrefDataFile = file;
             if (m_strPrefDataFile.empty())
                 data[0] = -1;
         }

@@ -1,4 +1,4 @@
-vd_test_folder(test-view view LINK veldoran-core Qt6::PrintSupport Qt6::Widgets)
+vd_test_folder(test-view view LINK veldoran-core Qt6::PrintSupport Qt6::Widgets Qt6::Test)
 # The document binds the libraries at construction; the tests load the built ones, a fake
 # Surrick for the municipality set-up of the view and a fake dialog library.
 add_dependencies(test-view pelmora dovanne tovendlg)

@@ -4,6 +4,7 @@
 #include "app/document/VeldoranDoc.h"
 #include "contracts/bindings/TovendlgExports.h"
 #include "contracts/tovendlg.h"
+#include "platform/text/StringOps.h"
 #include "platform/ui/Ui.h"
 
 void CVeldoranView::OnButtonMemo()
@@ -19,10 +20,12 @@ void CVeldoranView::OnButtonMemo()
     const bool picture = mode == 15 || mode == 16;
     std::string file = doc.m_strEntryParam;
     if (picture && file.empty()) {
-        // The text beside the picture: its name with ".txt" for the picture's extension.
-        std::size_t cut = doc.m_strEntryTarget.find(".b");
+        // The text beside the picture: its name with ".txt" for the picture's extension, which
+        // may be written in either case (a Windows name: "HILLS.BMP").
+        const std::string target = vd::toLowerAscii(doc.m_strEntryTarget);
+        std::size_t cut = target.find(".b");
         if (cut == std::string::npos)
-            cut = doc.m_strEntryTarget.find(".j");
+            cut = target.find(".j");
         if (cut == std::string::npos)
             return;
         file = doc.m_strEntryTarget.substr(0, cut) + ".txt";
