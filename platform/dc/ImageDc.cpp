@@ -41,9 +41,8 @@ ImageDc::ImageDc() : d_(std::make_unique<Private>())
 
 ImageDc::ImageDc(int width, int height, COLORREF fill) : d_(std::make_unique<Private>())
 {
-    if (!d_->bitmap.CreateBitmap(std::max(width, 1), std::max(height, 1)))
-        d_->bitmap.CreateBitmap(1, 1);
-    d_->bitmap.impl()->image.fill(raster::toPixel(fill & 0xFFFFFF));
+    if (!d_->bitmap.CreateBitmap(std::max(width, 1), std::max(height, 1), fill))
+        d_->bitmap.CreateBitmap(1, 1, fill);
 }
 
 ImageDc::ImageDc(const Bitmap& target) : d_(std::make_unique<Private>())
