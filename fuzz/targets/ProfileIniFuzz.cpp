@@ -20,11 +20,16 @@ std::string readWhole(const std::filesystem::path& file)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// QSettings keeps the entries of a section without a name ("[]") as "/key" but cannot read them
-// back; the rewrite compares them.
+// QSettings keeps entries whose name is not one it would make itself (a section without a name,
+// "[]", as "/key"; a key without a name, "=value", as "Section/" or ""; "\\" in a name as "//")
+// but cannot read them back, as it tidies the name asked for; the rewrite compares them.
 vd::ProfileEntries reachable(vd::ProfileEntries entries)
 {
-    entries.removeIf([](const auto& entry) { return entry.key().startsWith(QLatin1Char('/')); });
+    entries.removeIf([](const auto& entry) {
+        const QString& key = entry.key();
+        return key.isEmpty() || key.startsWith(QLatin1Char('/')) || key.endsWith(QLatin1Char('/')) ||
+               key.contains(QLatin1String("//"));
+    });
     return entries;
 }
 
