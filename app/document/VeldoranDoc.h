@@ -134,9 +134,9 @@ public:
     std::string m_strViewer;
 
     // Fixed text lists; an in-memory list ends with the entry "999".
-    std::array<std::string, 5000> m_astrPointRecordWork;
-    std::array<std::string, 5000> m_astrRoutePoint;
-    std::array<vd::Point, 5000> m_aptRoutePoint{}; // screen points of the route being shown
+    LazyArray<std::string, 5000> m_astrPointRecordWork;
+    LazyArray<std::string, 5000> m_astrRoutePoint;
+    LazyArray<vd::Point, 5000> m_aptRoutePoint; // screen points of the route being shown
     std::array<std::string, 50> m_astrWork50A;
     std::array<std::string, 50> m_astrWork50B;
     std::array<std::string, 6> m_astrDivName;

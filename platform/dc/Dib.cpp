@@ -261,14 +261,20 @@ bool Dib::WriteFile(const std::string& path) const
         return false;
     // The file header, then the block as it stands: no copy of a picture of some megabytes.
     const auto fileHeader = fileHeaderFor(block_.size(), bitsOffset());
-    // Written beside the target and then moved over it, so a failed write never leaves half a file.
+    return writeBmpFile(path, [&](std::ostream& out) {
+        out.write(reinterpret_cast<const char*>(fileHeader.data()), std::streamsize(fileHeader.size()));
+        out.write(reinterpret_cast<const char*>(block_.data()), std::streamsize(block_.size()));
+    });
+}
+
+bool writeBmpFile(const std::string& path, const std::function<void(std::ostream&)>& write)
+{
     const std::string temporary = path + ".tmp-write";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out)
             return false;
-        out.write(reinterpret_cast<const char*>(fileHeader.data()), std::streamsize(fileHeader.size()));
-        out.write(reinterpret_cast<const char*>(block_.data()), std::streamsize(block_.size()));
+        write(out);
         out.close();
         if (!out) {
             std::remove(temporary.c_str());

@@ -78,14 +78,21 @@ FileSink::~FileSink()
 
 bool FileSink::open(std::string_view winPath, WriteMode mode)
 {
+    const std::optional<std::string> path =
+        mode == WriteMode::AppendExisting ? resolvePath(winPath) : resolvePathForCreate(winPath);
+    if (!path) {
+        abandon();
+        return false;
+    }
+    return openLinuxPath(*path, mode);
+}
+
+bool FileSink::openLinuxPath(std::string linuxPath, WriteMode mode)
+{
     abandon();
     mode_ = mode;
     failed_ = false;
-    const std::optional<std::string> path =
-        mode == WriteMode::AppendExisting ? resolvePath(winPath) : resolvePathForCreate(winPath);
-    if (!path)
-        return false;
-    target_ = *path;
+    target_ = std::move(linuxPath);
     if (mode == WriteMode::Replace)
         return openReplacement();
 

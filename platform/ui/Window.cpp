@@ -102,9 +102,9 @@ Bitmap& WindowImpl::backBufferFilled(COLORREF fill)
 {
     const QSize size = bufferSizeFor(widget);
     if (buffer_.IsNull() || buffer_.GetSize() != Size{size.width(), size.height()}) {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(ui::toQColor(fill));
-        buffer_ = bitmapFromImage(image);
+        // Made in its colour at once (an empty size gives one pixel, as an empty image did).
+        if (!buffer_.CreateBitmap(size.width(), size.height(), fill & 0xFFFFFFu))
+            buffer_.CreateBitmap(1, 1);
     }
     return buffer_;
 }

@@ -1,6 +1,7 @@
 #include "WalkRun.h"
 
 #include "app/shell/ShellCommands.h"
+#include "platform/sys/ProfileStore.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/WinConstants.h"
@@ -177,6 +178,7 @@ bool WalkRun::start()
     std::error_code ignored;
     fs::remove_all(folder, ignored);
     fs::remove(std::getenv("VELDORAN_PROFILE"), ignored);
+    vd::ProfileStore::rereadFiles(); // the new start reads its profile as a new process would
     fs::create_directories(folder);
     fs::copy(kSeed, folder, fs::copy_options::recursive);
     if (prepare_)

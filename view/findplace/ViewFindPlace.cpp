@@ -58,7 +58,7 @@ void CVeldoranView::OpenFindPlaceDialog()
     std::vector<std::string>& list = m_pDlgFindPlace->m_astrRecord;
     if (doc.m_nFindPlaceKind == 2) {
         doc.m_strDistrict = "全国";
-        list = SearchResultList(doc.m_astrPlaceRecord, doc.m_nResultCount);
+        list = SearchResultList(doc.m_astrPlaceRecord.all(), doc.m_nResultCount);
     } else {
         list.clear();
         if (doc.m_nFindPlaceKind == 1)

@@ -42,7 +42,7 @@ CVeldoranView::CVeldoranView(CVeldoranDoc& document) : m_pDoc(&document)
     m_pMemDC = std::make_unique<vd::ImageDc>();
     CreateTools();
     m_strJpgInSlide = vd::ProfileStore().getString("System", "JPGinSlide", "on");
-    LoadViewLibraries();
+    LoadDovanne();
     ConnectCommands();
     ConnectMapCommands();
     ConnectFormatFileCommand(*this);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -180,4 +181,26 @@ TEST(ProfileStore, ASaveThatChangesNothingLeavesTheFileAlone)
     // A refused name does not keep the others from landing.
     EXPECT_FALSE(profile.writeAll({{"System", "a/b", "1"}, {"System", "Screen", "3"}}));
     EXPECT_EQ(profile.getInt("System", "Screen", 0), 3);
+}
+
+TEST(ProfileStore, AFileChangedByAnotherProgramKeepsItsChangesWhenWrittenTo)
+{
+    writeWhole(vd::ProfileStore::defaultFile(), "[System]\nEditer=/usr/bin/mousepad\n");
+    vd::ProfileStore profile;
+    ASSERT_EQ(profile.getString("System", "Editer"), "/usr/bin/mousepad");
+
+    // Another program rewrites the file after it was read.
+    writeWhole(profile.file(), "[System]\nEditer=/usr/bin/leafpad\n");
+    ASSERT_TRUE(profile.writeInt("LastData", "MapMode", 5));
+    EXPECT_EQ(readWhole(profile.file()), "[LastData]\nMapMode=5\n\n[System]\nEditer=/usr/bin/leafpad\n");
+    EXPECT_EQ(profile.getString("System", "Editer"), "/usr/bin/leafpad");
+
+    // A file that is there but cannot be read is never replaced by one without its entries.
+    chmod(profile.file().c_str(), 0);
+    if (access(profile.file().c_str(), R_OK) != 0) { // root reads it anyway
+        vd::ProfileStore::rereadFiles();
+        EXPECT_FALSE(profile.writeInt("LastData", "MapMode", 6));
+        chmod(profile.file().c_str(), 0600);
+        EXPECT_NE(readWhole(profile.file()).find("leafpad"), std::string::npos);
+    }
 }
