@@ -1,5 +1,6 @@
 #include "platform/sys/ProfileStore.h"
 
+#include "platform/fs/RegularFile.h"
 #include "platform/sys/XdgFolders.h"
 
 #include <QSettings>
@@ -54,13 +55,21 @@ QString storedKey(QSettings& settings, std::string_view section, std::string_vie
     return group + QLatin1Char('/') + name;
 }
 
+// A profile that is there but is no regular file (a FIFO, a device, a folder) is never opened:
+// QSettings would wait in open() for a FIFO's writer. It reads as empty and is not written.
+bool refusedFile(const std::filesystem::path& file)
+{
+    std::error_code error;
+    return std::filesystem::exists(file, error) && !isRegularFile(file.string());
+}
+
 // QSettings keeps one cached copy of each file per process and re-reads it when it changed on
 // disk, so a QSettings for each access is cheap and always sees the current file; it also gives
 // each write a status of its own.
 bool readValue(const std::filesystem::path& file, std::string_view section, std::string_view key,
                std::string& value)
 {
-    if (!isValidName(section) || !isValidName(key))
+    if (!isValidName(section) || !isValidName(key) || refusedFile(file))
         return false;
     QSettings settings(QString::fromStdString(file.string()), QSettings::IniFormat);
     const QVariant stored = settings.value(storedKey(settings, section, key));
@@ -143,6 +152,8 @@ bool holdsAll(const std::filesystem::path& file, const std::vector<ProfileEntry>
 // touched at all.
 bool writeValues(const std::filesystem::path& file, const std::vector<ProfileEntry>& entries)
 {
+    if (refusedFile(file))
+        return false;
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error); // a first run's folders
     const bool existed = std::filesystem::exists(file, error);
