@@ -7,7 +7,8 @@
 # 1. Choices from the menus by keyboard (the about box, the font dialog, Ctrl+R's find-place dialog, the
 #    redisplay of the right-click menu), a
 #    resize, a cover and uncover and the arrow keys: the window shows the same picture as a fresh
-#    redisplay of the map, the keys move the map, the exit command ends the run.
+#    redisplay of the map, the keys move the map, the exit command ends the run with exit 0 (and,
+#    in the sanitizer build, no report).
 # 2. In each state (idle, right-click menu open, about box open, the modeless find-place dialog
 #    open) each ending (SIGTERM, SIGHUP, the
 #    close message of a window manager) ends the program with exit 0 and its settings written.
@@ -31,7 +32,13 @@ open_about() {
 }
 
 # ---- 1. Menus, resize, cover, keys, exit
+# This run has a user's session without a bus address: Qt's D-Bus thread then goes through
+# libdbus's own search for a bus, whose buffers outlive the run; ended from the menu, a sanitizer
+# build still exits 0 with no leak report.
+session_bus=$DBUS_SESSION_BUS_ADDRESS
+unset DBUS_SESSION_BUS_ADDRESS
 start_program main
+export DBUS_SESSION_BUS_ADDRESS=$session_bus
 
 open_about
 xdotool key Return
