@@ -121,6 +121,11 @@ void CVeldoranView::OnEraseBkgnd(vd::Dc& window)
         doc.m_nMapDisplayMode = doc.m_nSavedMapDisplayMode;
         doc.m_bMapErasedByDialog = 1;
     }
+    EraseWindow(window);
+}
+
+void CVeldoranView::EraseWindow(vd::Dc& window)
+{
     const vd::ui::Rect client = GetClientRect();
     window.FillSolidRect(vd::Rect{0, 0, client.right, client.bottom}, vd::RGB(255, 255, 255));
 }
