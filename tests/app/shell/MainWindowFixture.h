@@ -11,6 +11,7 @@
 #include "tests/support/WaitFor.h"
 #include "tests/view/StandInView.h"
 
+#include <QAbstractButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -50,6 +51,62 @@ inline bool ChooseFromMenuBar(QMenuBar* bar, int id)
             return true;
         }
     }
+    return false;
+}
+
+namespace mainwindow {
+// The path of menus to a command: its top-level action, sub-menus, the item.
+inline bool FindPath(QMenu* menu, int id, std::vector<QAction*>& path)
+{
+    for (QAction* a : menu->actions()) {
+        path.push_back(a);
+        if (a->menu() ? FindPath(a->menu(), id, path) : a->property("vdCommand").toInt() == id)
+            return true;
+        path.pop_back();
+    }
+    return false;
+}
+} // namespace mainwindow
+
+// The same for a command anywhere in the bar's menus: the menu opened with a click on its title,
+// its sub-menus by the keyboard, then a click on the item (false when it is greyed).
+inline bool ChooseFromMenus(QMenuBar* bar, int id)
+{
+    std::vector<QAction*> path;
+    for (QAction* top : bar->actions()) {
+        path = {top};
+        if (top->menu() && mainwindow::FindPath(top->menu(), id, path))
+            break;
+        path.clear();
+    }
+    if (path.empty())
+        return false;
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(path.front()).center());
+    QMenu* menu = path.front()->menu();
+    if (!waitFor([menu] { return menu->isVisible(); }, 5000))
+        return false;
+    for (std::size_t i = 1; i + 1 < path.size(); ++i) {
+        menu->setActiveAction(path[i]);
+        QTest::keyClick(menu, Qt::Key_Right);
+        QMenu* sub = path[i]->menu();
+        if (!waitFor([sub] { return sub->isVisible(); }, 5000))
+            return false;
+        menu = sub;
+    }
+    if (!path.back()->isEnabled())
+        return false;
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(path.back()).center());
+    return true;
+}
+
+// Clicks the view's on-screen button of that caption; false when none is shown.
+inline bool ClickViewButton(QWidget* view, const QString& caption)
+{
+    for (QAbstractButton* b : view->findChildren<QAbstractButton*>())
+        if (b->isVisible() && b->isEnabled() && b->text() == caption) {
+            QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+            return true;
+        }
     return false;
 }
 
