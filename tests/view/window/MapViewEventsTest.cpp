@@ -235,6 +235,7 @@ TEST_F(MapView, TheCopyPutsTheMapOnTheClipboard)
     view->m_nSavedHeight = view->GetClientRect().bottom;
     doc->m_nMapDisplayMode = 5;
     view->InvalidateView(false);
+    vd::ui::processPendingEvents(); // the drawing runs from the event queue, outside the paint
     vd::captureWindow(*view);
     view->OnCopyMap();
     const vd::Bitmap copied = vd::clipboardBitmap();
