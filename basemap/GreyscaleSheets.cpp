@@ -1,6 +1,6 @@
 // OnMapFigureMakeModule: the greyscale elevation bitmaps MAPFGRS\%04d.bmp of the 1:200,000 sheets,
 // made once from the 250 m elevation mesh files, the source of the sheet maps' tints and shading.
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "basemap/files/GreyscaleSheetBitmap.h"
 #include "basemap/sheetindex/SheetIndexFile.h"
 #include "contracts/dovanne.h"

@@ -1,6 +1,6 @@
 # Halvette's lists, readers and drawing, compiled in directly (the library exports only its entry
 # points); the mesh-code library is linked as the library links it.
-vd_test_folder(test-seismic seismic LINK layers-meshcode)
+vd_test_folder(test-seismic seismic LINK meshcode)
 file(GLOB seismic_sources CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/seismic/*.cpp
   ${PROJECT_SOURCE_DIR}/seismic/lists/*.cpp

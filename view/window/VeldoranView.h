@@ -136,8 +136,8 @@ public:
     // The parts the libraries answer (VeldoranViewLibraryParts.cpp): the geology composition
     // table of command 32782 and the prefecture statistics' data display and data list.
     bool DrawGeologyTable(vd::Dc& dc);
-    bool SetPrefectureDataDisplay();
-    bool ShowDataListDialog(int kind);
+    void SetPrefectureDataDisplay();
+    void ShowDataListDialog(int kind);
     // Map-type, data-check, block-size and tint-sheet commands (VeldoranViewMapCommands.cpp).
     void OnPrefectureData();
     void OnSheetMapType();

@@ -1,6 +1,6 @@
 # The renderer, the line layers and the entry points are compiled in directly (the library
 # exports only its entry points); the mesh-code library is linked as the libraries link it.
-vd_test_folder(test-layers-render layers/render LINK layers-meshcode basemap-sheetindex)
+vd_test_folder(test-layers-render layers/render LINK meshcode basemap-sheetindex)
 file(GLOB layers_render_sources CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/layers/render/*.cpp
   ${PROJECT_SOURCE_DIR}/layers/render/lines/*.cpp

@@ -1,7 +1,7 @@
 # The sample-data converter's encoders and geometry (its netCDF and JSON readers are checked by
 # the converter's own self-check whenever it runs; it is not part of the program's build). The
 # geology record classifier is compiled in to read the relief-derived terrain set back.
-vd_test_folder(test-tools-sampledata tools/sampledata LINK layers-meshcode layers-settings-prefecture basemap-files)
+vd_test_folder(test-tools-sampledata tools/sampledata LINK meshcode layers-settings-prefecture basemap-files)
 set(vd_sampledata_src ${PROJECT_SOURCE_DIR}/tools/sampledata/src)
 target_sources(test-tools-sampledata PRIVATE
   ${vd_sampledata_src}/BaseMapFiles.cpp ${vd_sampledata_src}/JapanArea.cpp

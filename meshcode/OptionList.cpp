@@ -1,21 +1,28 @@
-#include "layers/render/meshcode/OptionList.h"
+#include "meshcode/OptionList.h"
 
-#include "layers/render/meshcode/WideAreaBlock.h"
+#include "meshcode/WideAreaBlock.h"
 #include "platform/text/Numbers.h"
+
+#include <algorithm>
 
 namespace meshcode {
 
-std::array<int, kPrefectureFlagCount> ParseOptionList(std::string_view text)
+void ParseBarFlags(std::string_view text, std::span<int> flags)
 {
-    std::array<int, kPrefectureFlagCount> flags{};
+    std::fill(flags.begin(), flags.end(), 0);
     for (int& flag : flags) {
-        // Without a "|" the field is empty and the text stays whole, so every later flag reads 0.
         const std::size_t bar = text.find('|');
         if (bar == std::string_view::npos)
             break;
         flag = vd::parseInt(text.substr(0, bar));
         text.remove_prefix(bar + 1);
     }
+}
+
+std::array<int, kPrefectureFlagCount> ParseOptionList(std::string_view text)
+{
+    std::array<int, kPrefectureFlagCount> flags{};
+    ParseBarFlags(text, flags);
     return flags;
 }
 

@@ -1,4 +1,4 @@
-#include "layers/render/meshcode/MeshRecordPosition.h"
+#include "meshcode/MeshRecordPosition.h"
 
 #include "platform/fs/RawFields.h"
 

@@ -2,6 +2,7 @@
 // The option texts of a drawing call, read alike by every library that draws national-land cells:
 // the prefecture flag list and the attribute list of area kind 3 (four mesh codes to draw).
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -10,7 +11,10 @@ namespace meshcode {
 inline constexpr int kPrefectureFlagCount = 48;
 
 // Flag i is the integer before the i-th "|" (an empty field reads 0); once no "|" is left the
-// remaining flags are 0. Flag 0 = 1 selects the whole country, flag n prefecture n.
+// remaining flags are 0.
+void ParseBarFlags(std::string_view text, std::span<int> flags);
+
+// The prefecture flags: flag 0 = 1 selects the whole country, flag n prefecture n.
 std::array<int, kPrefectureFlagCount> ParseOptionList(std::string_view text);
 
 // A wide-area mode whose tens digit is 1 and units digit 0 takes its four cells from the list

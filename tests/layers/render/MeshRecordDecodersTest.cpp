@@ -1,8 +1,8 @@
 // The record decoders on records made here: where a record lies, the colour classes of the
 // nature, land-use, land-class and climate items, the census items and the relief grid origin.
 #include "layers/render/LayerRenderer.h"
-#include "layers/render/meshcode/CensusRecords.h"
-#include "layers/render/meshcode/ColourClasses.h"
+#include "meshcode/CensusRecords.h"
+#include "meshcode/ColourClasses.h"
 #include "platform/dc/RecordingDc.h"
 
 #include <gtest/gtest.h>

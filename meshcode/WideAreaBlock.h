@@ -23,6 +23,9 @@ struct WideAreaBlock {
     std::string_view blockCentre5; // the centre of a 広域5 or 広域5_7 block
 };
 
+// The detail level of a drawing that walks its cells in full (sub-cells, labels, margins).
+inline constexpr int kFullDetail = 3;
+
 // Some answers also change the call's fields: the wide-area mode and full detail (detail level 3).
 struct BlockCount {
     int cells = 1;

@@ -1,6 +1,6 @@
-#include "layers/render/meshcode/MeshCode.h"
+#include "meshcode/MeshCode.h"
 
-#include "layers/render/meshcode/Truncate.h"
+#include "meshcode/Truncate.h"
 
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"

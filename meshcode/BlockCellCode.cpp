@@ -1,4 +1,4 @@
-#include "layers/render/meshcode/BlockCellCode.h"
+#include "meshcode/BlockCellCode.h"
 
 #include "platform/text/Cp932Text.h"
 

@@ -3,8 +3,8 @@
 // rows from the south, R bytes each from the west; a byte's units digit is the relief level 0-9.
 // The mesh relief forms and the seismic layers shade their cells by it. A missing, short or
 // damaged file and a block without a grid shade nothing: every point reads level 0.
-#include "layers/render/meshcode/MeshRecordPosition.h"
-#include "layers/render/meshcode/WideAreaBlock.h"
+#include "meshcode/MeshRecordPosition.h"
+#include "meshcode/WideAreaBlock.h"
 #include "platform/dc/Color.h"
 
 #include <array>

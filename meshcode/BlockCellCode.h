@@ -1,7 +1,7 @@
 #pragma once
 // The first-level mesh that cell n of a layer's block draws: the one rule behind every mesh
 // layer's block walk (Pelmora's cell file names, Halvette's seismic meshes).
-#include "layers/render/meshcode/WideAreaBlock.h"
+#include "meshcode/WideAreaBlock.h"
 
 #include <array>
 #include <string>

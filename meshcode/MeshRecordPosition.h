@@ -3,7 +3,7 @@
 // of a point record, and the relief grid origin of one block of a mesh layer. Lines are raw CP932
 // records; columns count from 0 and are read with the leading-digits rule (a column past the end
 // of the line reads as 0).
-#include "layers/render/meshcode/MeshCode.h"
+#include "meshcode/MeshCode.h"
 
 #include <optional>
 #include <string_view>

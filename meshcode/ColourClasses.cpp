@@ -1,4 +1,4 @@
-#include "layers/render/meshcode/ColourClasses.h"
+#include "meshcode/ColourClasses.h"
 
 #include "platform/fs/RawFields.h"
 #include "platform/text/Format.h"

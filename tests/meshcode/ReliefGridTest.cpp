@@ -1,5 +1,5 @@
 // TEMP\RELIEF.DAT: the grid of each block, the bytes read, the level of a corner and the shades.
-#include "layers/render/meshcode/ReliefGrid.h"
+#include "meshcode/ReliefGrid.h"
 #include "tests/layers/render/LayerFixtures.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "layers/render/meshcode/MeshPrefectureFile.h"
+#include "meshcode/MeshPrefectureFile.h"
 
 #include "platform/fs/TextReader.h"
 #include "platform/text/Numbers.h"

@@ -1,4 +1,4 @@
-#include "layers/render/meshcode/LayerProgress.h"
+#include "meshcode/LayerProgress.h"
 
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"

@@ -1,4 +1,4 @@
-#include "layers/render/meshcode/ReliefGrid.h"
+#include "meshcode/ReliefGrid.h"
 
 #include "platform/fs/FileSource.h"
 

@@ -1,6 +1,6 @@
-#include "layers/render/meshcode/MeshCode.h"
-#include "layers/render/meshcode/MeshPrefectureFile.h"
-#include "layers/render/meshcode/WideAreaBlock.h"
+#include "meshcode/MeshCode.h"
+#include "meshcode/MeshPrefectureFile.h"
+#include "meshcode/WideAreaBlock.h"
 #include "tests/layers/render/LayerFixtures.h"
 
 #include <gtest/gtest.h>

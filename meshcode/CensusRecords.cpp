@@ -1,4 +1,4 @@
-#include "layers/render/meshcode/CensusRecords.h"
+#include "meshcode/CensusRecords.h"
 
 #include "platform/fs/RawFields.h"
 #include "platform/text/Format.h"
