@@ -8,6 +8,7 @@
 #include "platform/ui/Pointer.h"
 #include "platform/ui/Ui.h"
 #include "platform/ui/View.h"
+#include "platform/ui/ViewWidget.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -369,6 +370,8 @@ void Window::Invalidate(bool erase)
     if (erase && impl_->isControl && !impl_->painter)
         impl_->clearBackBuffer();
     impl_->needsDraw = true;
+    if (auto* view = dynamic_cast<ViewWidget*>(impl_->widget.data()))
+        view->requestDraw();
     impl_->widget->update();
 }
 

@@ -132,6 +132,8 @@ TEST_F(CityBoundarySet, RegisterTakesTheFolderOfTheChosenFile)
     ASSERT_EQ(script->fileDialogs().size(), 2u);
     EXPECT_EQ(script->beeps(), 2);
     const auto& asked = script->fileDialogs()[0];
+    EXPECT_EQ(asked.initialFolder, n03) << "the folder the dialog shows";
+    EXPECT_EQ(script->fileDialogs()[1].initialFolder, "Z:\\data\\ksj\\");
     EXPECT_TRUE(asked.open);
     EXPECT_EQ(asked.defaultExt, "txt");
     EXPECT_EQ(asked.initialName, "*.txt");

@@ -20,6 +20,7 @@
 #include "view/renderer/MapRenderer.h"
 #include "view/sheetmap/SheetSelectDialog.h"
 #include "view/sheetmap/ViewBaseMap.h"
+#include "view/window/MapDisplayMode.h"
 #include "view/window/ViewActivation.h"
 #include "view/window/ViewMessages.h"
 
@@ -121,6 +122,11 @@ void CVeldoranView::OnEraseBkgnd(vd::Dc& window)
         doc.m_nMapDisplayMode = doc.m_nSavedMapDisplayMode;
         doc.m_bMapErasedByDialog = 1;
     }
+    EraseWindow(window);
+}
+
+void CVeldoranView::EraseWindow(vd::Dc& window)
+{
     const vd::ui::Rect client = GetClientRect();
     window.FillSolidRect(vd::Rect{0, 0, client.right, client.bottom}, vd::RGB(255, 255, 255));
 }
@@ -247,10 +253,18 @@ void CVeldoranView::EndFindPlaceSearch()
         if (doc.m_nFindPlaceKind == 2)
             doc.m_nFindPlaceKind = 1;
     } else {
+        // The chosen municipality is outlined only while its dialog is open: the map is drawn
+        // again without it.
+        if (!doc.m_strFindMunicipality.empty() && doc.m_nMapDisplayMode == map_display::kMapShown) {
+            doc.m_nMapDisplayMode = map_display::kMainMap;
+            InvalidateView(true);
+        }
         doc.m_strFindMunicipality.clear();
         if (doc.m_nFindPlaceKind == 3)
             doc.m_nFindPlaceKind = 1;
     }
+    // The search text belonged to the closed window: the next one starts unfiltered.
+    m_pDlgFindPlace->m_strSearch.clear();
     doc.m_nActiveViewDialog = -1;
 }
 

@@ -273,7 +273,9 @@ void CVeldoranView::OnCopyMap()
 
 bool CVeldoranView::ArrowKeysMove() const
 {
-    return m_pDoc->m_nMapDisplayMode == 10 && m_pDoc->m_nMapType == 1;
+    // Only a sheet map on screen: a table or page drawn over the kept map leaves the mode as it
+    // was but takes the map off the screen.
+    return m_pDoc->m_nMapDisplayMode == 10 && m_pDoc->m_nMapType == 1 && m_pDoc->m_bMapOnScreen == 1;
 }
 
 void CVeldoranView::OnArrowKey(int commandId)

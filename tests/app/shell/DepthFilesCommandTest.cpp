@@ -6,8 +6,6 @@
 
 #include "platform/ui/DialogDriver.h"
 
-#include <QMenu>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>

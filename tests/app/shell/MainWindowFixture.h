@@ -146,8 +146,12 @@ struct MainWindow {
     QWidget* viewWidget() const { return vd::widgetOf(view); }
     QMenuBar* bar() const { return main->menuBar(); }
 
-    // What the view's widget shows now.
-    QImage shown() const { return viewWidget()->grab().toImage(); }
+    // What the view's widget shows once the drawing asked for has run (it runs outside the paint).
+    QImage shown() const
+    {
+        waitFor([this] { return !repaintPending(); });
+        return viewWidget()->grab().toImage();
+    }
 
     ShellRun run{ShellRun::View::Program};
     RoutedCommandsView* view = nullptr;
