@@ -70,6 +70,22 @@ inline bool FindMenuPath(QMenu* menu, int id, std::vector<QAction*>& path)
 
 } // namespace mainwindow
 
+// From the open menu of path's top-level action, opens the sub-menus on the way to its last item
+// by the keyboard (each made current, Right); the menu that holds the item, or null when one did
+// not open.
+inline QMenu* OpenSubMenus(QMenu* menu, const std::vector<QAction*>& path)
+{
+    for (std::size_t i = 1; i + 1 < path.size(); ++i) {
+        menu->setActiveAction(path[i]);
+        QTest::keyClick(menu, Qt::Key_Right);
+        QMenu* sub = path[i]->menu();
+        if (!waitFor([sub] { return sub->isVisible(); }, 5000))
+            return nullptr;
+        menu = sub;
+    }
+    return menu;
+}
+
 // Opens the bar's menu with a click on its title, its sub-menus by the keyboard, then clicks the
 // item, as a user does; false when the item is not there or greyed.
 inline bool ChooseFromMenus(QMenuBar* bar, int id)
@@ -87,14 +103,9 @@ inline bool ChooseFromMenus(QMenuBar* bar, int id)
     QMenu* menu = path.front()->menu();
     if (!waitFor([menu] { return menu->isVisible(); }, 5000))
         return false;
-    for (std::size_t i = 1; i + 1 < path.size(); ++i) {
-        menu->setActiveAction(path[i]);
-        QTest::keyClick(menu, Qt::Key_Right);
-        QMenu* sub = path[i]->menu();
-        if (!waitFor([sub] { return sub->isVisible(); }, 5000))
-            return false;
-        menu = sub;
-    }
+    menu = OpenSubMenus(menu, path);
+    if (!menu)
+        return false;
     if (!path.back()->isEnabled())
         return false;
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(path.back()).center());
