@@ -113,12 +113,15 @@ std::string ViewBaseMap::TrackWord()
 
 namespace {
 
-// The status line under the map when the tint map fell back to the plain sheet.
-void WriteNoTintNotice(vd::Dc& dc, int height)
+// The line above the map when the tint map fell back to the plain sheet, where the mouse tools
+// write their prompts: under the map the status line and the pointer's coordinates fill the line.
+void WriteNoTintNotice(vd::Dc& dc)
 {
-    const vd::COLORREF kept = dc.SetTextColor(vd::RGB(255, 0, 0));
-    dc.TextOut(12, height - 22, kNoTintNotice);
-    dc.SetTextColor(kept);
+    const vd::COLORREF keptColour = dc.SetTextColor(vd::RGB(255, 0, 0));
+    const int keptMode = dc.SetBkMode(vd::TRANSPARENT);
+    dc.TextOut(15, 5, kNoTintNotice);
+    dc.SetBkMode(keptMode);
+    dc.SetTextColor(keptColour);
 }
 
 } // namespace
@@ -151,7 +154,7 @@ std::string ViewBaseMap::DrawLayeredMap(vd::Dc& dc)
                 doc_.m_nWhiteMeshDrawn = white->meshDrawn.value_or(doc_.m_nWhiteMeshDrawn);
             }
             if (renderer.m_bTintMissing)
-                WriteNoTintNotice(dc, view_.m_nSavedHeight);
+                WriteNoTintNotice(dc);
         }
         if (doc_.m_nOverlayLayer != 999 && doc_.m_bOverlayOff != 1 && doc_.m_bOverlayTransparent == 1) {
             // The transparent second pass: its points over the map, without tint or submarine layer.
