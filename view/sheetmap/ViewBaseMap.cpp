@@ -156,6 +156,12 @@ std::string ViewBaseMap::DrawLayeredMap(vd::Dc& dc)
             if (renderer.m_bTintMissing)
                 WriteNoTintNotice(dc);
         }
+        // The soundings write each depth file they read on the status line's band ("…を入力中");
+        // once the map is whole that line is out of date, and the status line takes its place.
+        const int seaFloorMethod = doc_.m_anSubmarineSetting[0];
+        if (doc_.m_nSubmarineLayer == 1 && (seaFloorMethod == 2 || seaFloorMethod == 3) && view_.m_pBackgroundBrush)
+            dc.FillRect(vd::Rect{0, view_.m_nSavedHeight - 26, view_.m_nSavedWidth, view_.m_nSavedHeight},
+                        *view_.m_pBackgroundBrush);
         if (doc_.m_nOverlayLayer != 999 && doc_.m_bOverlayOff != 1 && doc_.m_bOverlayTransparent == 1) {
             // The transparent second pass: its points over the map, without tint or submarine layer.
             doc_.m_nPointDisplayFlag = pointSetting;
