@@ -1,6 +1,7 @@
 // The place-name and public-facility search flow: the dialog library collects the conditions,
 // the document keeps them and moves the map to the sheet of the searched area; the renderer
 // searches and draws the hits on the next repaint.
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "contracts/tovendlg.h"
 
@@ -117,7 +118,7 @@ void CVeldoranDoc::RetrievePlaceNames()
             *classCode = -1;
     if (m_nGnpfValue3 != -1)
         LoadPlaceNameColours(m_nGnpfValue3 - 1);
-    m_nMapDisplayMode = 5;
+    m_nMapDisplayMode = map_display::kMainMap;
     m_bMapOnScreen = 0;
     m_strPlaceNameState = "GNPF";
     m_nPlaceNameLayer = m_nGnpfValue0;

@@ -4,6 +4,7 @@
 // the search results, the current DIB and the settings a draw switches for a while. The document
 // holds it as a base, so every other reader keeps the names; the renderer is given the document
 // read-only and this state to write.
+#include "app/document/MapDisplayMode.h"
 #include "platform/dc/Dib.h"
 #include "platform/dc/GdiObjects.h"
 
@@ -25,7 +26,7 @@ struct SheetDrawState {
     float m_fMapScale = 1;
     float m_fMapScaleY = 0;
     int m_nClipIndexMap = 0;
-    int m_nMapDisplayMode = 0;
+    int m_nMapDisplayMode = map_display::kIdle;
     int m_nSourcePage = 0; // first data source listed in map mode 7
     int m_nSourcePageFlag = 0;
 

@@ -5,6 +5,7 @@
 // registry profile with every default, writes the default data files that are missing, and
 // writes the run's settings back to the profile when it is destroyed. The rest of the program
 // reads and writes its members directly.
+#include "app/document/MapDisplayMode.h"
 #include "basemap/projection/LatitudeRatioTable.h"
 #include "graphics/ColourSet.h"
 #include "platform/dc/Color.h"
@@ -361,7 +362,7 @@ public:
     int m_bDialogOpen = 0;            // 1 while a document dialog is up
 
     // The map view's state that commands and the view share (view/window/VeldoranView*.cpp).
-    int m_nSavedMapDisplayMode = 0; // the mode a resize or an erase after a library dialog puts back
+    int m_nSavedMapDisplayMode = map_display::kIdle; // the mode a resize or an erase after a library dialog puts back
     std::string m_strViewState;     // "GEOLEND", "JPG_SLIDE", "9999", "MOUSE", ...
     int m_nMouseMode = 3;           // what a pointer action means next (GetMouseMode)
     int m_bMouseToolActive = 0;     // 1 while a region tool (1, 2 or 4) is chosen

@@ -1,5 +1,6 @@
 // The map-type dialog, the prefecture-map and other-region keys, the text background, the colour
 // set and the route and area index map.
+#include "app/document/MapDisplayMode.h"
 #include "app/layers/LayerAnswer.h"
 #include "app/document/VeldoranDoc.h"
 #include "contracts/bindings/TovendlgExports.h"
@@ -96,7 +97,7 @@ void CVeldoranDoc::RedrawInMapType()
 {
     // A repaint in mode 10 only copies the old picture back: the map is drawn anew in its kind,
     // with the ramp of the set the dialog may have chosen.
-    m_nMapDisplayMode = 12;
+    m_nMapDisplayMode = map_display::kRedrawMap;
     UpdateAllViews();
 }
 
@@ -106,7 +107,7 @@ void CVeldoranDoc::OnPrefectureMapKey()
 {
     m_nMapType = 2;
     m_nPrefectureSel = 0;
-    m_nMapDisplayMode = 12;
+    m_nMapDisplayMode = map_display::kRedrawMap;
     m_anPrefData[0] = -1;
     UpdateAllViews();
 }
@@ -116,11 +117,11 @@ void CVeldoranDoc::OnOtherRegion()
     m_bMapOnScreen = 0;
     m_nMapType = 1;
     if (m_strSheetSelect == "INDEX")
-        m_nMapDisplayMode = 4;
+        m_nMapDisplayMode = map_display::kSheetIndex;
     else if (m_strSheetSelect == "MAP")
-        m_nMapDisplayMode = 8;
+        m_nMapDisplayMode = map_display::kDragOverview;
     else if (m_strSheetSelect == "DIALOG")
-        m_nMapDisplayMode = 2;
+        m_nMapDisplayMode = map_display::kSheetDialog;
     UpdateAllViews();
 }
 
@@ -158,18 +159,18 @@ void CVeldoranDoc::OnColourSet()
     if (m_nSubmarineLayer == 1 && m_anSubmarineSetting[0] == 1)
         m_crSeaColour = vd::RGB(245, 245, 255);
     if (fields.Rest() == "PaletteChange") {
-        m_nMapDisplayMode = 11;
+        m_nMapDisplayMode = map_display::kPaletteChanged;
         UpdateAllViews();
     }
     if (changed) {
-        m_nMapDisplayMode = 12;
+        m_nMapDisplayMode = map_display::kRedrawMap;
         UpdateAllViews();
     }
 }
 
 void CVeldoranDoc::OnRouteAreaIndexMap()
 {
-    m_nMapDisplayMode = 1;
+    m_nMapDisplayMode = map_display::kRouteAreaIndex;
     m_nMapFrame = m_nMapFrameCopy2 = 2;
     m_nMapType = 2;
     m_nPrefectureSel = 0;

@@ -1,5 +1,6 @@
 // The mouse's registration and update modes, the choice of the data source and the registration
 // of map sheets.
+#include "app/document/MapDisplayMode.h"
 #include "app/layers/LayerAnswer.h"
 #include "app/libraries/MissingPart.h"
 #include "app/document/VeldoranDoc.h"
@@ -66,7 +67,7 @@ void CVeldoranDoc::OnUpdateDataAlbum()
 {
     if (m_nMouseTool != 0) {
         EndMouseTool();
-        m_nMapDisplayMode = m_nMapType == 4 ? 24 : 5;
+        m_nMapDisplayMode = m_nMapType == 4 ? map_display::kSheetPicture : map_display::kMainMap;
         if (m_nSiteNameDisplay == 1 && m_nSavedSiteNamePopup == 1)
             m_nPlaceNamePopupActive = 1;
         UpdateAllViews();
@@ -106,7 +107,7 @@ void CVeldoranDoc::OnDataSourceSelect()
     const std::string dualBefore = m_strDualSource;
     const std::string fileBefore = m_strDataFile;
     if (answer.empty()) {
-        m_nMapDisplayMode = 5;
+        m_nMapDisplayMode = map_display::kMainMap;
         UpdateAllViews();
         return;
     }
@@ -121,11 +122,11 @@ void CVeldoranDoc::OnDataSourceSelect()
             vd::ui::AfxMessageBox("CDROM ｢" + m_strDataFileTitle + "｣を準備してください！", vd::MB_OK);
         m_strDataFile = m_strSourceDir + vd::format("Source%d.dat", m_nDataSource);
     }
-    if (m_nMapDisplayMode == 10 && m_strDataFile == fileBefore && m_strDualSource == dualBefore) {
+    if (m_nMapDisplayMode == map_display::kMapShown && m_strDataFile == fileBefore && m_strDualSource == dualBefore) {
         m_bMapOnScreen = 0;
-        m_nMapDisplayMode = 7;
+        m_nMapDisplayMode = map_display::kDataSourceOverview;
     } else {
-        m_nMapDisplayMode = 5;
+        m_nMapDisplayMode = map_display::kMainMap;
     }
     UpdateAllViews();
 }
@@ -139,7 +140,7 @@ void CVeldoranDoc::OnRegisterSheets()
     m_nMenuBarState = dialog(m_strAppDir, m_strEditor, m_strSheetIndexFile);
     m_bLayerDialogOpen = 0;
     if (m_nMenuBarState == -3) {
-        m_nMapDisplayMode = 5;
+        m_nMapDisplayMode = map_display::kMainMap;
         m_bMapOnScreen = 0;
         UpdateAllViews();
     }

@@ -1,5 +1,6 @@
 // The 1:200,000 sheets: the current sheet and its eight neighbours, looked up in the sheet index
 // by name, by corner or by position.
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 
 #include "basemap/sheetindex/SheetIndexFile.h"
@@ -135,7 +136,7 @@ void CVeldoranDoc::ShowSheetByIndex(int entry)
         return;
     m_strMapName = m_astrMapEntry[std::size_t(entry)];
     FindSheetByName(m_strMapName, m_strSheetIndexFile);
-    m_nMapDisplayMode = 5;
+    m_nMapDisplayMode = map_display::kMainMap;
     m_nDisplayStage = 0;
     UpdateAllViews();
 }
@@ -158,6 +159,6 @@ void CVeldoranDoc::ShowSheetAt(const std::string& longitude, const std::string& 
         return;
     FindSheetByName(m_strMapName, m_strSheetIndexFile);
     // The view turns 500 into 5 and clears the window first.
-    m_nMapDisplayMode = 500;
+    m_nMapDisplayMode = map_display::kMainMapCleared;
     UpdateAllViews();
 }

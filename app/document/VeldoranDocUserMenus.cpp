@@ -1,5 +1,6 @@
 // The whole-country white map's switches, the prefecture map, showing a sheet by name and the
 // user's text and picture menus.
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "contracts/bindings/PelmoraExports.h"
 #include "contracts/bindings/TovendlgExports.h"
@@ -20,7 +21,7 @@ void CVeldoranDoc::OnGraticule() { Toggle(m_nGraticuleFlag); }
 
 void CVeldoranDoc::ShowSheetByName(const std::string& name)
 {
-    m_nMapDisplayMode = 5;
+    m_nMapDisplayMode = map_display::kMainMap;
     m_strMapName = name;
     FindSheetByName(name, m_strSheetIndexFile);
     m_bMapOnScreen = 0;
@@ -33,7 +34,7 @@ void CVeldoranDoc::RegisterMenuFile(int kind)
     if (!dialog || dialog(m_strAppDir, m_strEditor, kind) != 1)
         return;
     m_nMenuBarState = kind == 2 ? -3 : -4;
-    m_nMapDisplayMode = 5;
+    m_nMapDisplayMode = map_display::kMainMap;
     m_bMapOnScreen = 0;
     UpdateAllViews();
 }
@@ -69,7 +70,7 @@ int CVeldoranDoc::SelectPrefectureMap()
     m_strPrefFlags = answer + "1";
     if (ApplyPrefectureFlags(answer) < 0)
         return -1;
-    m_nMapDisplayMode = 12;
+    m_nMapDisplayMode = map_display::kRedrawMap;
     m_nPrefMapState = -1;
     UpdateAllViews();
     return 1;
@@ -99,13 +100,13 @@ void CVeldoranDoc::RunMenuBarEntry(int item, int menu)
     }
     m_strEntryParam = target;
     if (m_strTextAppear == "Dialog") {
-        m_nMapDisplayMode = 0;
+        m_nMapDisplayMode = map_display::kIdle;
         ShowTextFile();
         return;
     }
     m_strTextPageTitle = m_strEntryTitle;
     m_strEntryCaption = m_strEntryTitle; // the title box of the page
     m_strTextPageFile = target;
-    m_nMapDisplayMode = 19;
+    m_nMapDisplayMode = map_display::kTextPageEntry;
     UpdateAllViews();
 }

@@ -1,5 +1,6 @@
 // The smaller layer commands: the prefecture limit, the two legends, switching every layer off,
 // the mouse-drag modes and the boundary-conversion set-up.
+#include "app/document/MapDisplayMode.h"
 #include "app/layers/LayerCommandSteps.h"
 #include "app/layers/LayerDialogTexts.h"
 #include "app/layers/LayerFlags.h"
@@ -24,7 +25,7 @@ void CVeldoranDoc::OnLayerAreaSelect()
         return;
     m_strLayerPrefFlags = answer;
     if (IsAnyLayerSelected(2) != 0) {
-        m_nMapDisplayMode = 5;
+        m_nMapDisplayMode = map_display::kMainMap;
         UpdateAllViews();
     }
 }
@@ -82,7 +83,7 @@ void CVeldoranDoc::OnCancelAllLayers()
     SwitchOff(m_nGeologyLayer);
     SwitchOff(m_nLandClassLayer);
     m_nLayerPreset = 0;
-    m_nMapDisplayMode = 5;
+    m_nMapDisplayMode = map_display::kMainMap;
     UpdateAllViews();
 }
 
@@ -95,6 +96,6 @@ void CVeldoranDoc::OnBoundaryConversion()
     // The conversion is Surrick's dialog; without it the map stays as it is.
     if (!CommandEntryPoint(kMunicipalityPart, Surrick().OnCityBoundarySet))
         return;
-    m_nMapDisplayMode = 30;
+    m_nMapDisplayMode = map_display::kCityBoundarySetup;
     UpdateAllViews();
 }

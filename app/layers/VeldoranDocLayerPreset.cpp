@@ -1,6 +1,7 @@
 // Layer-combination presets kept by Surrick: the document's layer switches go out as seven state
 // strings and come back as the preset's; a family switched on that the document has no rows for
 // yet takes its rows from its settings file.
+#include "app/document/MapDisplayMode.h"
 #include "app/layers/LayerFlags.h"
 #include "app/layers/LayerSettingsRows.h"
 #include "app/libraries/MissingPart.h"
@@ -172,7 +173,7 @@ void CVeldoranDoc::OnLayerPreset()
 
     LoadPresetRows(before);
     ApplyPresetExclusions();
-    m_nMapDisplayMode = 5;
+    m_nMapDisplayMode = map_display::kMainMap;
     UpdateAllViews();
 }
 

@@ -1,5 +1,6 @@
 // What the layer commands share: the test whether a layer is on, the menu check and the switches
 // between the mesh-type layers, which exclude one another on the map.
+#include "app/document/MapDisplayMode.h"
 #include "app/layers/LayerCommandSteps.h"
 #include "app/layers/LayerFlags.h"
 #include "app/document/VeldoranDoc.h"
@@ -89,6 +90,6 @@ void FinishLayerAnswer(CVeldoranDoc& doc)
 {
     doc.m_anFineMeshFlag[6] = 0;
     doc.m_nLayerPreset = 0;
-    doc.m_nMapDisplayMode = 5;
+    doc.m_nMapDisplayMode = map_display::kMainMap;
     doc.UpdateAllViews();
 }

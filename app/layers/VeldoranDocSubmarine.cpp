@@ -1,5 +1,6 @@
 // The submarine topography layer and the depth-file displays, the picture maps' registration,
 // opening a guide map and the return from a temporary display.
+#include "app/document/MapDisplayMode.h"
 #include "app/layers/LayerAnswer.h"
 #include "app/libraries/MissingPart.h"
 #include "app/document/VeldoranDoc.h"
@@ -33,7 +34,7 @@ void CVeldoranDoc::OnSubmarineSettings()
     if (const std::string folder = fields.Rest(); folder != m_strSubmarineDir)
         m_strSubmarineDir = folder;
     if (m_nSubmarineLayer == 1 || m_nMapFigure == 1) {
-        m_nMapDisplayMode = 12;
+        m_nMapDisplayMode = map_display::kRedrawMap;
         m_nPrefMapState = -1;
         UpdateAllViews();
     }
@@ -42,7 +43,7 @@ void CVeldoranDoc::OnSubmarineSettings()
 void CVeldoranDoc::OnDepthFileStatus()
 {
     m_bMapOnScreen = 0;
-    m_nMapDisplayMode = 22;
+    m_nMapDisplayMode = map_display::kSubmarineMeshMap;
     // The return button gives the layer back (-888: it was on).
     m_nSubmarineLayer = m_nSubmarineLayer == 1 ? -888 : -999;
     UpdateAllViews();
@@ -51,7 +52,7 @@ void CVeldoranDoc::OnDepthFileStatus()
 void CVeldoranDoc::OnMakeDepthFile(int area)
 {
     m_nSubmarineView = area;
-    m_nMapDisplayMode = 23;
+    m_nMapDisplayMode = map_display::kSubmarineMeshFile;
     UpdateAllViews();
 }
 
@@ -68,7 +69,7 @@ std::string CVeldoranDoc::GuideMapPointFile(const std::string& picture) const
 void CVeldoranDoc::OpenGuideMap(int n)
 {
     m_nGuideMapIndex = n;
-    m_nMapDisplayMode = 24;
+    m_nMapDisplayMode = map_display::kSheetPicture;
     if (n < 0 || n >= int(m_astrGuideMap.size()))
         return;
     const std::string& entry = m_astrGuideMap[std::size_t(n)];
@@ -93,7 +94,7 @@ void CVeldoranDoc::OpenGuideMap(int n)
 
 void CVeldoranDoc::RestorePreviousDisplay()
 {
-    m_nMapDisplayMode = m_nSavedMapDisplayMode != 0 ? m_nSavedMapDisplayMode : 5;
+    m_nMapDisplayMode = m_nSavedMapDisplayMode != map_display::kIdle ? m_nSavedMapDisplayMode : 5;
     m_bMapErasedByDialog = 0;
     UpdateAllViews();
 }

@@ -1,6 +1,7 @@
 // Route and area maps of the document: the choice of a registered map in TOVENDLG's dialog, the
 // map a registered point names, the 3 x 3 sheet block they are shown in, and the Mapping menu's
 // route, area and index-map commands.
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 
 #include "contracts/bindings/TovendlgExports.h"
@@ -12,7 +13,6 @@ namespace {
 constexpr int kRouteMapCommand = 33253;
 constexpr int kAreaMapCommands[] = {33254, 33255};
 constexpr int kIndexMapCommands[] = {33269, 33270};
-constexpr int kRouteSheetsMode = 3;
 
 // The answer "%d|name|path|play mode" cut at its first three bars.
 struct RouteChoice {
@@ -97,7 +97,7 @@ void CVeldoranDoc::ShowRouteInformation(int kind)
     // A route shown after an area is drawn as a route again.
     m_strEntryMode = kind == 1 ? "AreaData" : "";
     m_strViewState.clear();
-    m_nMapDisplayMode = kRouteSheetsMode;
+    m_nMapDisplayMode = map_display::kRouteAreaSheets;
     UpdateAllViews();
 }
 
@@ -113,6 +113,6 @@ void CVeldoranDoc::LoadRouteFromItem(const std::string& record)
         return;
     m_strEntryMode = route ? "" : "AreaData";
     m_strViewState.clear();
-    m_nMapDisplayMode = kRouteSheetsMode;
+    m_nMapDisplayMode = map_display::kRouteAreaSheets;
     UpdateAllViews();
 }

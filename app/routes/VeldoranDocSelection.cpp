@@ -2,6 +2,7 @@
 // ﾃｷｽﾄ and 画像): the records of the current data source that have a text or a picture are listed
 // in the selection dialog by region, and the chosen file is shown as a text page, in TOVENDLG's
 // text dialog or as a picture.
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 
 #include "app/routes/RouteFileLines.h"
@@ -11,9 +12,6 @@
 namespace {
 
 constexpr const char* kListEnd = "999";
-constexpr int kTextPageMode = 19;
-constexpr int kBmpPictureMode = 14;
-constexpr int kPictureMode = 17;
 
 // The record's files from one character before its first ":" (the drive letter); npos without one.
 std::size_t FilesStart(std::string_view rest)
@@ -77,7 +75,7 @@ static bool RunSelection(CVeldoranDoc& doc, CDlgSelectTextPicture& dialog)
 // Nothing chosen: the display stays as it was (restored when the dialog erased it).
 static void KeepDisplay(CVeldoranDoc& doc)
 {
-    doc.m_nMapDisplayMode = 0;
+    doc.m_nMapDisplayMode = map_display::kIdle;
     if (doc.m_bMapErasedByDialog == 1)
         doc.RestorePreviousDisplay();
 }
@@ -85,12 +83,12 @@ static void KeepDisplay(CVeldoranDoc& doc)
 void CVeldoranDoc::ShowChosenText()
 {
     if (m_strTextAppear == "Dialog") {
-        m_nMapDisplayMode = 0;
+        m_nMapDisplayMode = map_display::kIdle;
         ShowTextFile();
         return;
     }
     m_strTextPageFile = m_strEntryParam;
-    m_nMapDisplayMode = kTextPageMode;
+    m_nMapDisplayMode = map_display::kTextPageEntry;
     UpdateAllViews();
 }
 
@@ -182,7 +180,7 @@ void CVeldoranDoc::SelectPicture()
                 m_bMapOnScreen = 0;
                 m_nMouseTool = 0;
                 m_strEntryParam.clear();
-                m_nMapDisplayMode = m_nFileKind == 0 ? kBmpPictureMode : kPictureMode;
+                m_nMapDisplayMode = m_nFileKind == 0 ? map_display::kPicturePageEntry : map_display::kPicture;
                 UpdateAllViews();
                 return;
             }

@@ -1,6 +1,7 @@
 // The environment settings command (環境設定, Ctrl+E): the document's settings copied into the
 // dialog, the dialog run, and on OK the values taken back, the changed ones written to the profile
 // and the map redrawn when its sheet block changed.
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "app/settings/EnvSettingsDialog.h"
 #include "platform/sys/ProfileStore.h"
@@ -112,7 +113,7 @@ void CVeldoranDoc::OnEnvironmentSettings()
     m_nEnvDialogTab = dialog.m_nEnvDialogTab;
 
     if (redraw) {
-        m_nMapDisplayMode = 5;
+        m_nMapDisplayMode = map_display::kMainMap;
         m_bMapOnScreen = 0;
         UpdateAllViews();
     }

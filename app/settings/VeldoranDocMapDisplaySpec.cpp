@@ -1,5 +1,6 @@
 // The document's command 地図の表示仕様: runs the 地図の表示仕様 dialog on copies of the
 // settings, takes them back on OK and draws the map again when a drawing setting changed.
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 
 #include "app/settings/MapDisplaySpec.h"
@@ -28,7 +29,7 @@ void CVeldoranDoc::EditMapDisplaySpec()
         return;
     m_nKeywordActive = m_strPointKeyword.empty() ? 0 : 1;
     if (m_nMapType >= 4) {
-        m_nMapDisplayMode = 24;
+        m_nMapDisplayMode = map_display::kSheetPicture;
         UpdateAllViews();
     } else {
         ShowSheetByIndex(15);

@@ -1,5 +1,6 @@
 // The document's prefecture statistics: Surrick's display settings and the ranking of the chosen
 // data set, the data entry and editing commands, and the ranking list.
+#include "app/document/MapDisplayMode.h"
 #include "app/layers/LayerAnswer.h"
 #include "app/libraries/MissingPart.h"
 #include "app/document/VeldoranDoc.h"
@@ -64,7 +65,7 @@ void CVeldoranDoc::SetPrefectureDataDisplay()
         RankPrefectureData(method);
     m_strPrefDataLoaded = m_strPrefDataFile;
     m_nPrefDataLoadedMethod = method;
-    m_nMapDisplayMode = 5;
+    m_nMapDisplayMode = map_display::kMainMap;
     m_nMapType = 2;
 }
 

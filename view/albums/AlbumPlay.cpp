@@ -2,6 +2,7 @@
 // (StartAlbumPlayback, OnAlbumStart), and the page each repaint draws: automatically against
 // the one-second timers (DrawAlbumItemPage, or ShowAlbumPicture for the pictures an outside
 // viewer shows) or by hand (DrawManualAlbumPage). The timers themselves are the view's.
+#include "app/document/MapDisplayMode.h"
 #include "view/window/VeldoranView.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -77,7 +78,7 @@ void CVeldoranView::StartAlbumPlayback(const std::string& title, const std::stri
             m_pNavigation->RemoveViewButtons(4);
         }
     }
-    doc.m_nMapDisplayMode = 0;
+    doc.m_nMapDisplayMode = map_display::kIdle;
     OnAlbumStart();
 }
 
@@ -86,7 +87,7 @@ void CVeldoranView::OnAlbumStart()
     CVeldoranDoc& doc = *m_pDoc;
     doc.m_nPicturePosition = 1;
     doc.m_bMapOnScreen = 0;
-    doc.m_nMapDisplayMode = 13;
+    doc.m_nMapDisplayMode = map_display::kAlbum;
     doc.m_nPictureFit = 1;
     m_pNavigation->RemoveViewButtons(1);
     m_pNavigation->AddViewButtons(1);
@@ -128,7 +129,7 @@ void CVeldoranView::DrawAlbum(vd::Dc& dc)
             SetTimer(IDT_ALBUMPAGE, 1000);
             if (m_nPageIndex >= doc.m_nAlbumPageCount - 1) {
                 KillTimer(IDT_ALBUMPAGE);
-                doc.m_nMapDisplayMode = 0;
+                doc.m_nMapDisplayMode = map_display::kIdle;
                 m_pNavigation->RemoveViewButtons(4);
                 m_pNavigation->AddViewButtons(2);
                 m_nRoutePointCount = 0;
@@ -228,7 +229,7 @@ void CVeldoranView::ShowAlbumPicture(const std::string& entry)
     } else {
         KillTimer(IDT_ALBUMPAGE);
         doc.m_strViewState.clear();
-        doc.m_nMapDisplayMode = 0;
+        doc.m_nMapDisplayMode = map_display::kIdle;
         m_nRoutePointCount = 0;
         m_pNavigation->RemoveViewButtons(4);
         m_pNavigation->AddViewButtons(2);

@@ -1,4 +1,5 @@
 // Button 303 (メモ): the memo of the picture shown, or of the entry, in TOVENDLG's memo window.
+#include "app/document/MapDisplayMode.h"
 #include "view/window/VeldoranView.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -12,7 +13,7 @@ void CVeldoranView::OnButtonMemo()
     int& mode = doc.m_nMapDisplayMode;
     if (mode == 5)
         return;
-    if (doc.m_nSavedMapDisplayMode == 15 || doc.m_nSavedMapDisplayMode == 16)
+    if (doc.m_nSavedMapDisplayMode == map_display::kPicturePage || doc.m_nSavedMapDisplayMode == map_display::kJpegPicturePage)
         mode = doc.m_nSavedMapDisplayMode;
     if (mode == 0 && doc.m_strEntryParam.empty())
         return;

@@ -1,6 +1,7 @@
 // Pictures outside the page forms: the viewer or program of an item (waited for) or of a slide
 // (ended when the slide's time is up), and the picture shown in the view in map modes 15 to 17
 // with its メモ and 地図 buttons.
+#include "app/document/MapDisplayMode.h"
 #include "view/window/VeldoranView.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -73,7 +74,7 @@ void CVeldoranView::DrawMemo(vd::Dc& dc, int kind)
         doc.m_strEntryTitle = doc.m_strEntryCaption;
         doc.m_strEntryItem.clear();
     }
-    doc.m_nSavedMapDisplayMode = kind == 0 ? 15 : 16;
+    doc.m_nSavedMapDisplayMode = kind == 0 ? map_display::kPicturePage : map_display::kJpegPicturePage;
     m_strSavedEntryParam = doc.m_strEntryParam;
     m_strSavedMapName = doc.m_strMapName;
     // Mode 16 is a JPEG decoded in the view; mode 15 a bitmap, or a JPEG asked for by mode 17.
@@ -81,7 +82,7 @@ void CVeldoranView::DrawMemo(vd::Dc& dc, int kind)
     m_pPages->DrawPicturePage(dc, doc.m_nFileKind);
     if (!doc.m_strEntryParam.empty() && doc.m_strPictureCaption == "on")
         m_pPages->DrawCaptionBox(dc, doc.m_strEntryParam);
-    doc.m_nMapDisplayMode = 10;
+    doc.m_nMapDisplayMode = map_display::kMapShown;
 }
 
 void CVeldoranView::DrawPicture()
@@ -98,9 +99,9 @@ void CVeldoranView::DrawPicture()
     SaveRestoreMap(0, 0, 0, 0, 0, m_nSavedWidth, m_nSavedHeight);
     m_nPictureState = -8888;
     if (doc.m_strEntryTarget.find(".jpg") != std::string::npos && doc.m_nJpegProcess == 1) {
-        doc.m_nMapDisplayMode = 15;
+        doc.m_nMapDisplayMode = map_display::kPicturePage;
     } else {
-        doc.m_nMapDisplayMode = 18;
+        doc.m_nMapDisplayMode = map_display::kPictureViewerBack;
         RunPictureViewer();
     }
     InvalidateView(false);

@@ -1,6 +1,7 @@
 // Opening a registered item of the map (a double click, or an entry of the item menus): an album
 // plays, a text becomes a text page (or the text dialog), a web page opens in the browser, a
 // picture is drawn in the view or handed to the viewer.
+#include "app/document/MapDisplayMode.h"
 #include "view/window/VeldoranView.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -50,7 +51,7 @@ void CVeldoranView::OpenRegisteredItem(const std::string& record)
         if (doc.m_strTextAppear != "Dialog") {
             if (file != m_pPages->m_strShownText) {
                 doc.m_strEntryTarget.clear();
-                doc.m_nMapDisplayMode = 20;
+                doc.m_nMapDisplayMode = map_display::kTextPage;
                 removeTip();
                 saveMap();
                 m_nPictureState = -8888;
@@ -58,7 +59,7 @@ void CVeldoranView::OpenRegisteredItem(const std::string& record)
             }
         } else if (!file.empty()) {
             removeTip();
-            doc.m_nMapDisplayMode = 10;
+            doc.m_nMapDisplayMode = map_display::kMapShown;
             doc.ShowTextFile();
             doc.m_strEntryTarget.clear();
         }
@@ -70,7 +71,7 @@ void CVeldoranView::OpenRegisteredItem(const std::string& record)
         saveMap();
         OpenWebItem();
         doc.m_strEntryTarget = "ApplecationExec";
-        doc.m_nMapDisplayMode = 10;
+        doc.m_nMapDisplayMode = map_display::kMapShown;
         InvalidateView(true);
         return;
     }
@@ -79,19 +80,19 @@ void CVeldoranView::OpenRegisteredItem(const std::string& record)
     const albums::EntryFiles files = albums::SplitEntryFiles(record);
     doc.m_strEntryTarget = files.target;
     doc.m_strEntryParam = files.caption;
-    doc.m_nMapDisplayMode = kind == 0 ? 15 : 18;
+    doc.m_nMapDisplayMode = kind == 0 ? map_display::kPicturePage : map_display::kPictureViewerBack;
     removeTip();
     saveMap();
     if (doc.m_nPicturePosition == 2 && doc.m_nJpegProcess == 1 && kind == 1)
         kind = 0;
     doc.m_nFileKind = kind;
     if (kind == 1 && doc.m_nJpegProcess == 1) {
-        doc.m_nMapDisplayMode = 16;
+        doc.m_nMapDisplayMode = map_display::kJpegPicturePage;
         InvalidateView(false);
     } else if (kind >= 1) {
         RunPictureViewer();
         doc.m_strEntryTarget = "ApplecationExec";
-        doc.m_nMapDisplayMode = 10;
+        doc.m_nMapDisplayMode = map_display::kMapShown;
         InvalidateView(true);
     } else if (doc.m_nPicturePosition == 2) {
         // Surrick's point overview shows the picture; without Surrick nothing is shown.
@@ -100,7 +101,7 @@ void CVeldoranView::OpenRegisteredItem(const std::string& record)
         SaveRestoreMap(1, 0, 0, 0, 0, m_nSavedWidth, m_nSavedHeight);
         doc.m_strEntryTarget.clear();
         doc.m_strEntryParam.clear();
-        doc.m_nMapDisplayMode = 10;
+        doc.m_nMapDisplayMode = map_display::kMapShown;
     } else {
         m_nPictureState = -8888;
         InvalidateView(true);

@@ -1,5 +1,6 @@
 #include "view/menubars/MenuBars.h"
 
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "app/shell/ShellCommands.h"
 #include "platform/dc/Dc.h"
@@ -118,7 +119,7 @@ void OnSwitchMenuBar(CVeldoranView& view)
         frame->DrawMenuBar();
     }
     if (doc.m_nMenuBarState < 0) {
-        doc.m_nMapDisplayMode = 5;
+        doc.m_nMapDisplayMode = map_display::kMainMap;
         view.InvalidateView(true);
     }
 }

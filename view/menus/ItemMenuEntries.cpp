@@ -1,5 +1,6 @@
 #include "view/menus/ItemMenuEntries.h"
 
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "contracts/bindings/SurrickExports.h"
 #include "platform/text/StringOps.h"
@@ -50,7 +51,7 @@ void runPictureMenuEntry(CVeldoranView& view)
         // The next repaint puts the saved view back.
         doc.m_strEntryTarget = "ApplecationExec";
     }
-    doc.m_nMapDisplayMode = 10;
+    doc.m_nMapDisplayMode = map_display::kMapShown;
 }
 
 } // namespace
@@ -66,7 +67,7 @@ void RunItemMenuEntry(CVeldoranView& view, int item, int menu, int kind)
     doc.RunMenuBarEntry(item, menu);
     if (kind == 0) {
         if (doc.m_strTextAppear == "Dialog")
-            doc.m_nMapDisplayMode = 10;
+            doc.m_nMapDisplayMode = map_display::kMapShown;
         return;
     }
     runPictureMenuEntry(view);

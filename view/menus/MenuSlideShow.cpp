@@ -1,5 +1,6 @@
 #include "view/menus/MenuSlideShow.h"
 
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "contracts/bindings/TovendlgExports.h"
 #include "contracts/tovendlg.h"
@@ -19,8 +20,7 @@ constexpr int kChosenField = 9;
 constexpr int kIntervalField = 10;
 // What the pointer does while the slide show plays.
 constexpr int kSlideShowMouseMode = 200;
-// The album view mode and the view buttons of album play.
-constexpr int kAlbumMode = 13;
+// The view buttons of album play.
 constexpr int kAlbumButtonGroup = 1;
 
 } // namespace
@@ -80,7 +80,7 @@ void OnMenuBarSlideShow(CVeldoranView& view)
     if (view.m_pPages->m_astrAlbumPage.empty())
         return;
     doc.m_bMapOnScreen = 0;
-    doc.m_nMapDisplayMode = kAlbumMode;
+    doc.m_nMapDisplayMode = map_display::kAlbum;
     view.m_pNavigation->RemoveViewButtons(kAlbumButtonGroup);
     view.m_pNavigation->AddViewButtons(kAlbumButtonGroup);
     doc.m_nPictureFit = 1;

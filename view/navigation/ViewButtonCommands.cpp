@@ -1,5 +1,6 @@
 // The commands of the on-screen buttons, the return button, the overview frame of the drag
 // overview, the listed sheets and the choices of the view's modeless dialogs.
+#include "app/document/MapDisplayMode.h"
 #include "view/navigation/ViewNavigation.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -59,11 +60,11 @@ void ViewNavigation::RunButtonCommand(int id)
         const int n = id - 310;
         if (doc.m_nMapType != 2) {
             ShowListedSheet(10 + n);
-        } else if (n <= 2 && doc.m_nSavedMapDisplayMode == 1) {
+        } else if (n <= 2 && doc.m_nSavedMapDisplayMode == map_display::kRouteAreaIndex) {
             doc.ShowRouteInformation(n - 1);
         } else {
             doc.m_nPrefectureSel = n - 1;
-            doc.m_nMapDisplayMode = 5;
+            doc.m_nMapDisplayMode = map_display::kMainMap;
             doc.m_bMapOnScreen = 0;
             m_view.InvalidateView(true);
         }
@@ -99,9 +100,9 @@ void ViewNavigation::RunButtonCommand(int id)
         }
         if (doc.m_strSheetSelect == "INDEX") {
             doc.m_bMapOnScreen = 0;
-            doc.m_nMapDisplayMode = 4;
+            doc.m_nMapDisplayMode = map_display::kSheetIndex;
         } else if (doc.m_strSheetSelect == "MAP") {
-            doc.m_nMapDisplayMode = 8;
+            doc.m_nMapDisplayMode = map_display::kDragOverview;
         }
         m_view.InvalidateView(true);
         return;
@@ -143,17 +144,17 @@ void ViewNavigation::RunButtonCommand(int id)
         return;
     case 330:
     case 331:
-        doc.m_nMapDisplayMode = 20;
+        doc.m_nMapDisplayMode = map_display::kTextPage;
         m_view.m_pPages->StepTextPage(id == 330 ? -1 : 1);
         m_view.InvalidateView(true);
         return;
     case 332: {
         doc.m_nOverviewStep = 1;
-        doc.m_nMapDisplayMode = 7;
+        doc.m_nMapDisplayMode = map_display::kDataSourceOverview;
         vd::ClientDc window = m_view.GetDC();
         if (window)
             DrawSheetFrame(*window, 0);
-        doc.m_nMapDisplayMode = 21;
+        doc.m_nMapDisplayMode = map_display::kDragWaiting;
         return;
     }
     case 333:
@@ -161,7 +162,7 @@ void ViewNavigation::RunButtonCommand(int id)
             return;
         if (doc.m_nMapType < 3)
             RemoveViewButtons(7);
-        doc.m_nMapDisplayMode = 12;
+        doc.m_nMapDisplayMode = map_display::kRedrawMap;
         doc.m_anPrefData[0] = -1;
         m_view.InvalidateView(true);
         return;
@@ -196,7 +197,7 @@ void ViewNavigation::StepAlbumPage(int step)
 {
     m_view.m_nPageIndex = std::max(0, std::min(m_view.m_nPageIndex + step, m_doc.m_nAlbumPageCount - 1));
     if (m_view.m_strPlayMode == "AUTO") {
-        m_doc.m_nMapDisplayMode = 13;
+        m_doc.m_nMapDisplayMode = map_display::kAlbum;
         m_view.m_nAlbumTicks = 0;
         m_view.m_nSlideTicks = 0;
         m_view.KillTimer(IDT_ALBUMPAGE);
@@ -288,7 +289,7 @@ void ViewNavigation::OnButton327()
     }
     RemoveViewButtons(4);
     AddViewButtons(2);
-    doc.m_nMapDisplayMode = 0;
+    doc.m_nMapDisplayMode = map_display::kIdle;
     m_view.m_nAlbumTicks = 0;
     if (m_view.m_strPlayMode == "AUTO" && doc.m_strViewState == "JPG_SLIDE") {
         doc.m_strViewState.clear();
@@ -304,7 +305,7 @@ void ViewNavigation::DrawSheetFrame(vd::Dc& dc, int flag)
         CMapRenderer renderer(&dc, &m_doc, m_view.m_nSavedWidth, m_view.m_nSavedHeight);
         renderer.DrawOverviewFrame(flag);
     }
-    if (flag == 0 && m_doc.m_nMapDisplayMode == 7) {
+    if (flag == 0 && m_doc.m_nMapDisplayMode == map_display::kDataSourceOverview) {
         const bool wide = m_view.m_nSavedWidth > 800;
         SetViewButton(32, "Next", wide ? 225 : 155, 219, wide ? 271 : 201, 243);
         SetViewButton(12, "他地域", m_view.m_nSavedWidth - 140, 8, 65, 1);
@@ -330,7 +331,7 @@ void ViewNavigation::ApplySheetChoice()
     m_doc.m_strMapName = dialog->m_strChosenName;
     m_doc.m_nPointPopup = dialog->m_nViewValue;
     m_doc.FindSheetByName(m_doc.m_strMapName, m_doc.m_strSheetIndexFile);
-    m_doc.m_nMapDisplayMode = 5;
+    m_doc.m_nMapDisplayMode = map_display::kMainMap;
     m_view.InvalidateView(true);
 }
 

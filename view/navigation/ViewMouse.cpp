@@ -1,6 +1,7 @@
 // The map view's mouse: the cursor read-out and the distance from the departure city, the drag on
 // the whole-country overview, the registered points' drag, registration and double click, and the
 // right button's neighbour sheet or Mapping menu.
+#include "app/document/MapDisplayMode.h"
 #include "view/window/VeldoranView.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -378,11 +379,11 @@ void CVeldoranView::OnLButtonDblClk(unsigned flags, vd::ui::Point point)
             }
             if (hit >= 0) {
                 const std::string& record = doc.m_astrHitRecord[std::size_t(hit)];
-                if (doc.m_nSavedMapDisplayMode == 1)
+                if (doc.m_nSavedMapDisplayMode == map_display::kRouteAreaIndex)
                     doc.LoadRouteFromItem(record);
                 else
                     OpenRegisteredItem(record);
-            } else if (doc.m_nSavedMapDisplayMode != 1 && doc.m_nMapType != 4 && m_nPictureState == 1 &&
+            } else if (doc.m_nSavedMapDisplayMode != map_display::kRouteAreaIndex && doc.m_nMapType != 4 && m_nPictureState == 1 &&
                        doc.m_nAreaSearch == 1) {
                 // The figure around the click; what lies inside plays as an album. A search that
                 // finds nothing leaves the figure until the next repaint.
@@ -420,10 +421,10 @@ void CVeldoranView::OnRButtonDown(unsigned flags, vd::ui::Point point)
                     popup->TrackPopupMenu(0, screen.x, screen.y, owner ? owner : this);
                 }
         }
-    } else if (doc.m_nMapDisplayMode == 10 && doc.m_nMapFrame == 2) {
+    } else if (doc.m_nMapDisplayMode == map_display::kMapShown && doc.m_nMapFrame == 2) {
         const int cell = NeighbourCell(point.x, point.y, doc.m_nMapMode, doc.m_fWhiteZoomX, doc.m_fWhiteZoomY);
         if (cell >= 0 && cell != 4 && !doc.m_astrMapEntry[std::size_t(11 + cell)].empty()) {
-            doc.m_nMapDisplayMode = 5;
+            doc.m_nMapDisplayMode = map_display::kMainMap;
             doc.m_strMapName = doc.m_astrMapEntry[std::size_t(11 + cell)];
             doc.FindSheetByName(doc.m_strMapName, doc.m_strSheetIndexFile);
             m_nPictureState = 1;

@@ -1,5 +1,6 @@
 // The overview screens' frame: background, outline of Japan, then the points of the current data
 // file, the data-source list of map mode 7 or the current file's markers; and the bevel box.
+#include "app/document/MapDisplayMode.h"
 #include "contracts/bindings/DovanneExports.h"
 #include "contracts/bindings/SurrickExports.h"
 #include "view/overview/BevelBox.h"
@@ -45,14 +46,14 @@ void CMapRenderer::DrawOverviewFrame(int wholeCountry)
                                         draw.m_fMapScale, doc.m_strCoastDir);
     dc.SelectObject(previousPen);
 
-    if (draw.m_nMapDisplayMode == 1)
+    if (draw.m_nMapDisplayMode == map_display::kRouteAreaIndex)
         return;
     if (wholeCountry != 0) {
         if (doc.m_nPrefectureLinesFlag == 1 && surrick.OnPrectureLine.fn)
             surrick.OnPrectureLine.fn(m_pDC, doc.m_strCoastDir, doc.m_nOverviewOriginX, projectionMode, 0,
                                       doc.m_nPrefBorder, draw.m_fRefLatitude, draw.m_fRefLongitude, draw.m_fMapScale);
         DrawOverviewPoints(0, 0, 0);
-    } else if (draw.m_nMapDisplayMode == 7) {
+    } else if (draw.m_nMapDisplayMode == map_display::kDataSourceOverview) {
         DrawDataSourceList();
     } else if (dovanne.OnCurrentFileCheck.fn) {
         dovanne.OnCurrentFileCheck.fn(m_pDC, m_nClientWidth, draw.m_fRefLatitude, draw.m_fRefLongitude,

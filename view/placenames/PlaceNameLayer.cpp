@@ -2,6 +2,7 @@
 // OnGnpfOutPut before the drawing) and the counts (after it), the hits searched and drawn, or
 // the kept results drawn again, and on a wide view the button that opens the search; and the
 // command that hides the hits.
+#include "app/document/MapDisplayMode.h"
 #include "view/window/VeldoranView.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -63,7 +64,7 @@ void CVeldoranView::OnHidePlaceNames()
     std::fill_n(doc.m_astrPlaceRecord.begin(), count, std::string());
     doc.m_astrResultFileLine.clear();
     doc.m_nPlaceNameLayer = -1;
-    doc.m_nMapDisplayMode = 5;
+    doc.m_nMapDisplayMode = map_display::kMainMap;
     doc.m_nFindPlaceKind = 1;
     doc.m_nResultCount = 0;
     m_pNavigation->SetViewButton(kSearchButton, "", 0, 0, 0, 0);

@@ -2,6 +2,7 @@
 // table that passes the location, class and keyword tests goes into the result list (with its
 // result-file line when a file was asked for) and, when it lies in the block shown, is drawn as
 // a symbol with an optional label.
+#include "app/document/MapDisplayMode.h"
 #include "view/renderer/MapRenderer.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -208,7 +209,7 @@ void CMapRenderer::DrawPlaceNames()
     const CVeldoranDoc& doc = *m_pDoc;
     SheetDrawState& draw = *m_pDraw;
     draw.m_strPlaceNameState.clear();
-    draw.m_nMapDisplayMode = 9;
+    draw.m_nMapDisplayMode = map_display::kSkipOnce;
     // Labels stay off where they would crowd: display mode 1 on a block, 3 on any sheet map.
     int& labels = draw.m_nGnpfValue7;
     const int savedLabels = labels;

@@ -1,6 +1,7 @@
 // The registered point under the pointer: its status line and name tip, kept while the pointer
 // stays within the hit radius and taken away (the map patch put back) when it leaves; and the
 // raised tip of a site name.
+#include "app/document/MapDisplayMode.h"
 #include "view/pointer/PointerActions.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -90,11 +91,11 @@ int PointerActions::DrawItemStatusLine(vd::Dc& dc, int item, int radius)
     m_rcTipHit = {itemX - radius, itemX + radius, itemY - radius, itemY + radius};
     // The record's projection fills the entry's title and item text.
     const std::string& record = m_doc.m_astrHitRecord[at];
-    m_doc.m_nMapDisplayMode = 5;
+    m_doc.m_nMapDisplayMode = map_display::kMainMap;
     m_doc.m_nPointDrawKind = 6;
     m_doc.ProjectRecordToSheet(record, 0, 0, m_doc.m_nFrameWestSec, m_doc.m_nFrameSouthSec, 0);
     const int kind = CVeldoranDoc::GetFileKind(record);
-    m_doc.m_nMapDisplayMode = 10;
+    m_doc.m_nMapDisplayMode = map_display::kMapShown;
     m_doc.m_nPointDrawKind = 1;
 
     const bool wide = m_view.m_nSavedWidth > 800;

@@ -1,6 +1,7 @@
 // The range enlargement with the mouse: a dotted red band follows the pointer (drawn twice it
 // leaves the map as it was), the release draws the chosen rectangle and asks the dialog library
 // to confirm its corners; confirmed, the range is drawn as the map of explicit bounds.
+#include "app/document/MapDisplayMode.h"
 #include "view/pointer/PointerActions.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -92,7 +93,7 @@ void PointerActions::FinishRangeDrag(vd::Dc& dc, int, int)
     if (answer == 1) {
         x1 = kNoDrag;
         m_doc.m_nMapFrame = 3;
-        m_doc.m_nMapDisplayMode = 5;
+        m_doc.m_nMapDisplayMode = map_display::kMainMap;
         if (m_doc.m_nMapType == 1)
             m_doc.m_nMapFigure = 0;
         m_view.InvalidateView(true);

@@ -1,5 +1,6 @@
 #include "view/registration/PointRegistration.h"
 
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "app/registration/PointRecordText.h"
 #include "app/registration/RegisterTextPictureDialog.h"
@@ -95,7 +96,7 @@ bool PointRegistration::AppendAndDraw(const std::string& record, int labelStyle,
     if (vd::ClientDc window = m_view.GetDC())
         DrawRegisteredSymbolLabel(*window, labelStyle, name, item, x, y);
     // The next repaint leaves the window as it is, the new point on it.
-    doc.m_nMapDisplayMode = 0;
+    doc.m_nMapDisplayMode = map_display::kIdle;
     for (std::size_t i = 0; i + 1 < doc.m_astrHitRecord.size(); ++i) {
         if (doc.m_astrHitRecord[i] != "999")
             continue;

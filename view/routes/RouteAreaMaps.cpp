@@ -1,5 +1,6 @@
 #include "view/routes/RouteAreaMaps.h"
 
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "contracts/bindings/DovanneExports.h"
 #include "app/routes/RouteFileLines.h"
@@ -187,8 +188,8 @@ void RouteAreaMaps::DrawRouteAreaMaster(vd::Dc& dc)
         frame->SetWindowText(kIndexTitle);
     PlaceIndexButtons();
     m_doc.m_bMapOnScreen = 1;
-    m_doc.m_nSavedMapDisplayMode = 1;
-    m_doc.m_nMapDisplayMode = 0;
+    m_doc.m_nSavedMapDisplayMode = map_display::kRouteAreaIndex;
+    m_doc.m_nMapDisplayMode = map_display::kIdle;
 }
 
 void RouteAreaMaps::PlaceIndexButtons()
@@ -220,7 +221,7 @@ void RouteAreaMaps::ShowRouteAreaSheets()
 {
     CVeldoranDoc& doc = m_doc;
     doc.m_bMapOnScreen = 0;
-    doc.m_nMapDisplayMode = 13;
+    doc.m_nMapDisplayMode = map_display::kAlbum;
     m_view.m_pNavigation->AddViewButtons(1);
     m_view.m_nPageIndex = 0;
     if (m_view.m_pPages) {
@@ -250,7 +251,7 @@ void RouteAreaMaps::ShowRouteAreaSheets()
     const int savedKind = doc.m_nPointDrawKind;
     const int savedFrame = doc.m_nMapFrame;
     const int savedFlag = doc.m_nPointDisplayFlag;
-    doc.m_nMapDisplayMode = 5;
+    doc.m_nMapDisplayMode = map_display::kMainMap;
     doc.m_nPointDrawKind = 6;
     doc.m_nMapFrame = 2;
     doc.m_nPointDisplayFlag = 0;

@@ -1,5 +1,6 @@
 #include "view/sheetmap/ViewBaseMap.h"
 
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "contracts/bindings/DovanneExports.h"
 #include "basemap/projection/CoordinateText.h"
@@ -92,7 +93,7 @@ void ViewBaseMap::AfterMainMap(vd::Dc& dc)
 {
     view_.m_nViewFrameKind = doc_.m_nMapFrame;
     doc_.m_bMapOnScreen = 1;
-    doc_.m_nMapDisplayMode = 10;
+    doc_.m_nMapDisplayMode = map_display::kMapShown;
     doc_.m_strEntryParam.clear();
     DrawDataSourceCaption(view_, dc);
     view_.m_nPictureState = 1;
@@ -242,7 +243,7 @@ void ViewBaseMap::DrawPrefectureMap(vd::Dc& dc)
     }
     view_.m_nViewFrameKind = doc_.m_nMapFrame;
     doc_.m_bMapOnScreen = 0;
-    doc_.m_nMapDisplayMode = 10;
+    doc_.m_nMapDisplayMode = map_display::kMapShown;
     doc_.m_strEntryParam.clear();
     buttons.AddViewButtons(5);
     view_.m_nPictureState = 1;
@@ -255,16 +256,16 @@ void ViewBaseMap::DrawDragOverview(vd::Dc& dc)
     view_.m_pNavigation->RemoveViewButtons(1);
     view_.m_pNavigation->DrawSheetFrame(dc, 0);
     SetTitle("日本列島（サンソン図法）");
-    if (doc_.m_nMapDisplayMode == 8) {
+    if (doc_.m_nMapDisplayMode == map_display::kDragOverview) {
         dc.SetTextColor(vd::RGB(0, 0, 0));
         dc.TextOut(25, 78, "ﾏｳｽの左ﾎﾞﾀﾝを押して、表示したい地域までﾏｳｽをﾄﾞﾗｯｸﾞ！");
         view_.m_strDragCornerLon.clear();
         view_.m_strDragCornerLat.clear();
         view_.m_strDragShape.clear();
         doc_.m_bMapOnScreen = 1;
-        doc_.m_nMapDisplayMode = 21;
+        doc_.m_nMapDisplayMode = map_display::kDragWaiting;
     } else {
-        doc_.m_nMapDisplayMode = 0;
+        doc_.m_nMapDisplayMode = map_display::kIdle;
     }
 }
 

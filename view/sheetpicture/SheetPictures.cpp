@@ -1,5 +1,6 @@
 #include "view/sheetpicture/SheetPictures.h"
 
+#include "app/document/MapDisplayMode.h"
 #include "app/libraries/MissingPart.h"
 #include "app/document/VeldoranDoc.h"
 #include "contracts/bindings/OmbriskExports.h"
@@ -193,5 +194,5 @@ void DrawSheetPicture(CVeldoranView& view, vd::Dc& dc)
     buttons.SetViewButton(26, std::string("仕様"), x0 - 68, y0 + 3, x0 - 23, y0 + 26);
     buttons.SetViewButton(12, std::string("他地域"), x0, y0 + 3, 65, 1);
     buttons.SetViewButton(27, std::string("1/20万"), x0, y0 + 29, x0 + 79, y0 + 52);
-    doc.m_nMapDisplayMode = 10;
+    doc.m_nMapDisplayMode = map_display::kMapShown;
 }

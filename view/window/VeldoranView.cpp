@@ -2,6 +2,7 @@
 // its modeless dialogs.
 #include "view/window/VeldoranView.h"
 
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "app/libraries/LibraryLoading.h"
 #include "graphics/BackgroundShade.h"
@@ -128,12 +129,12 @@ void CVeldoranView::OnEraseBkgnd(vd::Dc& window)
 void CVeldoranView::OnUpdate(vd::View*, std::intptr_t)
 {
     CVeldoranDoc& doc = *m_pDoc;
-    if (doc.m_nMapDisplayMode == 500) {
-        doc.m_nMapDisplayMode = 5;
+    if (doc.m_nMapDisplayMode == map_display::kMainMapCleared) {
+        doc.m_nMapDisplayMode = map_display::kMainMap;
         InvalidateView(true);
         return;
     }
-    InvalidateView(!(doc.m_nMapDisplayMode == 17 || doc.m_nMapFigure == 1));
+    InvalidateView(!(doc.m_nMapDisplayMode == map_display::kPicture || doc.m_nMapFigure == 1));
 }
 
 void CVeldoranView::OnSize(int, int)
@@ -163,8 +164,8 @@ void CVeldoranView::OnActivateView(bool activate)
 {
     CVeldoranDoc& doc = *m_pDoc;
     if (activate) {
-        if (doc.m_nMapDisplayMode != -30)
-            doc.m_nMapDisplayMode = 5;
+        if (doc.m_nMapDisplayMode != map_display::kSuspended)
+            doc.m_nMapDisplayMode = map_display::kMainMap;
         return;
     }
     const int mode = doc.m_nMapDisplayMode;
@@ -173,7 +174,7 @@ void CVeldoranView::OnActivateView(bool activate)
         return;
     doc.m_nReactivated = -999;
     m_nPictureState = 1;
-    doc.m_nMapDisplayMode = 10;
+    doc.m_nMapDisplayMode = map_display::kMapShown;
     doc.m_nMouseTool = 0;
 }
 
@@ -185,7 +186,7 @@ void CVeldoranView::OnBeginPrinting()
 void CVeldoranView::OnEndPrinting()
 {
     m_nPrintState = 1;
-    m_pDoc->m_nMapDisplayMode = 20;
+    m_pDoc->m_nMapDisplayMode = map_display::kTextPage;
     m_strSavedEntryParam.clear();
     InvalidateView(true);
 }

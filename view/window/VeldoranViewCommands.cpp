@@ -3,6 +3,7 @@
 // settings, the copy to the clipboard, the arrow keys and the end of the album play; and the
 // connection of the commands whose handlers live with their pieces (place names, find-place,
 // album start, the memo button).
+#include "app/document/MapDisplayMode.h"
 #include "view/window/VeldoranView.h"
 
 #include "app/document/ProfileLimits.h"
@@ -78,10 +79,10 @@ void CVeldoranView::ConnectCommands()
     }
     OnCommand(ID_FIND_MUNICIPALITY, [this] { OnFindMunicipality(); });
     OnCommand(ID_ALBUM_START, [this] { OnAlbumStart(); });
-    OnUpdateCommandUI(ID_ALBUM_START, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nMapDisplayMode == 10); });
+    OnUpdateCommandUI(ID_ALBUM_START, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nMapDisplayMode == map_display::kMapShown); });
     OnCommand(ID_BUTTON_MEMO, [this] { OnButtonMemo(); });
     OnCommand(ID_ALBUM_STOP, [this] { OnAlbumStop(); });
-    OnUpdateCommandUI(ID_ALBUM_STOP, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nSavedMapDisplayMode == 13); });
+    OnUpdateCommandUI(ID_ALBUM_STOP, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nSavedMapDisplayMode == map_display::kAlbum); });
     OnCommand(ID_SLIDE_SHOW_SETTINGS, [this] { OnSlideShowSettings(); });
     OnUpdateCommandUI(ID_SLIDE_SHOW_SETTINGS, [](vd::CmdUI& ui) { ui.Enable(DialogLanded(Tovendlg().OnSlideSet)); });
     OnCommand(ID_COPY_MAP, [this] { OnCopyMap(); });
@@ -90,7 +91,7 @@ void CVeldoranView::ConnectCommands()
     OnCommand(ID_FILE_PRINT_TEXT, [this] { OnFilePrint(); });
     OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
     for (int id : {ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_TEXT})
-        OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nMapDisplayMode == 20); });
+        OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nMapDisplayMode == map_display::kTextPage); });
 }
 
 void CVeldoranView::OnRedisplayMap()
@@ -100,11 +101,11 @@ void CVeldoranView::OnRedisplayMap()
     m_strPageText.clear();
     m_pNavigation->RemoveViewButtons(6);
     if (doc.m_nGuideMapIndex >= 0) {
-        doc.m_nMapDisplayMode = 24;
+        doc.m_nMapDisplayMode = map_display::kSheetPicture;
         InvalidateView(true);
         return;
     }
-    doc.m_nMapDisplayMode = 5;
+    doc.m_nMapDisplayMode = map_display::kMainMap;
     doc.m_nPicturePosition = doc.m_nPicturePositionCopy;
     if (m_nLastMapState == 999) {
         m_nLastMapState = 1;
@@ -273,7 +274,7 @@ void CVeldoranView::OnCopyMap()
 
 bool CVeldoranView::ArrowKeysMove() const
 {
-    return m_pDoc->m_nMapDisplayMode == 10 && m_pDoc->m_nMapType == 1;
+    return m_pDoc->m_nMapDisplayMode == map_display::kMapShown && m_pDoc->m_nMapType == 1;
 }
 
 void CVeldoranView::OnArrowKey(int commandId)

@@ -15,7 +15,7 @@
 #include "view/navigation/ViewNavigation.h"
 #include "view/pages/ViewPages.h"
 #include "view/renderer/MapRenderer.h"
-#include "view/window/MapDisplayMode.h"
+#include "app/document/MapDisplayMode.h"
 
 using namespace map_display;
 
@@ -334,7 +334,7 @@ void CVeldoranView::AfterDraw(int result)
     const int tool = doc.m_nMouseTool;
     const bool regionTool = tool == 1 || tool == 2 || tool == 4;
     if (doc.m_nMapDisplayMode == kMapShown && regionTool && doc.m_nMouseMode == 3)
-        doc.m_nMouseMode = tool == 2 ? 7 : 4;
+        doc.m_nMouseMode = tool == 2 ? map_display::kDataSourceOverview : map_display::kSheetIndex;
     m_nSavedX = 0;
     m_nSavedY = 0;
     // The map on screen is put back when nothing was drawn, kept when a map was drawn; a page

@@ -1,6 +1,7 @@
 // The view's map-type and data commands: the prefecture statistics, the 1:200,000 sheets and the
 // Japan map, the registered-data check, the block size on Page Up / Page Down, and the greyscale
 // tint sheets made from elevation mesh files.
+#include "app/document/MapDisplayMode.h"
 #include "view/window/VeldoranView.h"
 
 #include "app/libraries/MissingPart.h"
@@ -105,7 +106,7 @@ void CVeldoranView::OnJapanMap()
     doc.m_nMapType = 2;
     doc.m_nPrefectureSel = 0;
     doc.m_nMapFigure = 0;
-    doc.m_nMapDisplayMode = 12;
+    doc.m_nMapDisplayMode = map_display::kRedrawMap;
     doc.m_anPrefData[0] = -1;
     doc.m_nGuideMapIndex = -1;
     doc.m_nMouseDrag = 1;
@@ -117,7 +118,7 @@ void CVeldoranView::OnDataCheck()
     CVeldoranDoc& doc = *m_pDoc;
     m_pNavigation->RemoveViewButtons(1);
     doc.m_bMapOnScreen = 0;
-    doc.m_nMapDisplayMode = 7;
+    doc.m_nMapDisplayMode = map_display::kDataSourceOverview;
     SetFrameTitle("登録データ分布図");
     InvalidateView(true);
 }
@@ -190,6 +191,6 @@ void CVeldoranView::MakeGrayscaleMap(const std::string& file)
     const bool written = GreyscaleBitmapTimes(doc.m_strAppDir) != before;
     vd::ui::AfxMessageBox(written ? "グレースケール地図（段彩用）が作成されました！"
                                   : "グレースケール地図（段彩用）を作成できませんでした！");
-    doc.m_nMapDisplayMode = 5;
+    doc.m_nMapDisplayMode = map_display::kMainMap;
     InvalidateView(true);
 }

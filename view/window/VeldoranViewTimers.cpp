@@ -1,5 +1,6 @@
 // The view's timers: the automatic album play, the picture slide show and the wait after a
 // program the view started. They change state and invalidate; the repaint draws.
+#include "app/document/MapDisplayMode.h"
 #include "view/window/VeldoranView.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -61,7 +62,7 @@ void CVeldoranView::OnTimer(int id)
             // An index past the page list reads as its end.
             const std::string& entry = m_pPages->AlbumPage(m_nPageIndex);
             if (entry.empty() || entry == "999") {
-                doc.m_nMapDisplayMode = 0;
+                doc.m_nMapDisplayMode = map_display::kIdle;
                 m_nAlbumTicks = 0;
                 InvalidateView(false);
                 return;
@@ -73,7 +74,7 @@ void CVeldoranView::OnTimer(int id)
             }
             break;
         }
-        doc.m_nMapDisplayMode = m_nPageIndex == doc.m_nAlbumPageCount ? 0 : 13;
+        doc.m_nMapDisplayMode = m_nPageIndex == doc.m_nAlbumPageCount ? map_display::kIdle : map_display::kAlbum;
         m_nAlbumTicks = 0;
         InvalidateView(false);
         break;

@@ -1,5 +1,6 @@
 // The tracks command: the track file dialog, then the map where the track starts (or the map
 // shown) with the chosen tracks drawn.
+#include "app/document/MapDisplayMode.h"
 #include "view/window/VeldoranView.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -11,7 +12,7 @@ void CVeldoranView::OnTracks()
         return;
     const auto showSheetAgain = [&doc, this] {
         doc.FindSheetByName(doc.m_strMapName, doc.m_strSheetIndexFile);
-        doc.m_nMapDisplayMode = 5;
+        doc.m_nMapDisplayMode = map_display::kMainMap;
         InvalidateView();
     };
     if (doc.m_bTrackList == 0) {
