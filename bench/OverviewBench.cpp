@@ -30,9 +30,9 @@ CVeldoranDoc& OverviewDocument()
             points << vd::format("p%d %d.%02d%02d %d.%02d%02d memo.txt\r\n", i, 31 + i % 13, i % 60, i % 59,
                                  130 + i % 12, (i * 7) % 60, (i * 3) % 60);
         auto d = std::make_unique<CVeldoranDoc>();
-        d->m_strDataFile = d->m_strSourceDir + "history.dat";
+        d->registered.m_strDataFile = d->folders.m_strSourceDir + "history.dat";
         d->m_nMapDisplayMode = map_display::kMainMap;
-        d->m_nOverviewOriginX = 560;
+        d->pointer.m_nOverviewOriginX = 560;
         return d;
     }();
     return *doc;

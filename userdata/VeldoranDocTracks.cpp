@@ -39,90 +39,90 @@ std::string DmsPointOfDegreesMinutesSeconds(const std::string& o)
 
 void CVeldoranDoc::DescribeTrackFile()
 {
-    m_astrWork50A[0].clear();
-    m_astrWork50A[1].clear();
-    if (m_strTrackStartPoint.empty())
+    tracks.m_astrWork50A[0].clear();
+    tracks.m_astrWork50A[1].clear();
+    if (tracks.m_strTrackStartPoint.empty())
         return;
     if (m_strTrackFormat == "D'M'S") {
-        m_strTrackStartPoint = DmsPointOfDegreesMinutesSeconds(m_strTrackStartPoint);
+        tracks.m_strTrackStartPoint = DmsPointOfDegreesMinutesSeconds(tracks.m_strTrackStartPoint);
         m_strTrackFormat = "DMS";
     }
     const int number = FormatNumber(m_strTrackFormat);
     auto* startMap = Dovanne().OnTrackStartMapModule.fn;
     if (!startMap)
         return;
-    const std::string corner = startMap(m_strTrackStartPoint, m_strTrackFormat, number);
+    const std::string corner = startMap(tracks.m_strTrackStartPoint, m_strTrackFormat, number);
     const std::size_t slash = corner.find('/');
-    m_astrWork50A[0] = corner.substr(0, slash);
-    m_astrWork50A[1] = slash == std::string::npos ? std::string() : corner.substr(slash + 1);
+    tracks.m_astrWork50A[0] = corner.substr(0, slash);
+    tracks.m_astrWork50A[1] = slash == std::string::npos ? std::string() : corner.substr(slash + 1);
 }
 
 int CVeldoranDoc::RunTrackDialog()
 {
     CDlgTrackFiles dialog;
-    dialog.m_strTrackFile = m_strTrackFile;
-    dialog.m_bShowTracks = m_nTrackDisplay;
-    dialog.m_nTrack = m_nTrackCurrent;
-    dialog.m_bScaleShown = m_bTrackScaleShown;
-    dialog.m_nScaleKm = m_nTrackScaleKm;
-    dialog.m_nSelectedPos = m_nTrackSelectedPos;
-    dialog.m_strStartMap = m_strTrackStartMap;
-    for (std::size_t i = 0; i < m_anTrackSelected.size(); ++i) {
-        dialog.m_anSelected[i] = m_anTrackSelected[i];
-        if (m_anTrackSelected[i] == -1)
+    dialog.m_strTrackFile = tracks.m_strTrackFile;
+    dialog.m_bShowTracks = tracks.m_nTrackDisplay;
+    dialog.m_nTrack = tracks.m_nTrackCurrent;
+    dialog.m_bScaleShown = tracks.m_bTrackScaleShown;
+    dialog.m_nScaleKm = tracks.m_nTrackScaleKm;
+    dialog.m_nSelectedPos = tracks.m_nTrackSelectedPos;
+    dialog.m_strStartMap = tracks.m_strTrackStartMap;
+    for (std::size_t i = 0; i < tracks.m_anTrackSelected.size(); ++i) {
+        dialog.m_anSelected[i] = tracks.m_anTrackSelected[i];
+        if (tracks.m_anTrackSelected[i] == -1)
             break;
     }
 
-    m_bDialogOpen = 1;
+    repaint.m_bDialogOpen = 1;
     const int answer = dialog.DoModal();
-    m_bDialogOpen = 0;
+    repaint.m_bDialogOpen = 0;
 
     // A registered file removed inside the dialog renumbered the chosen tracks; that holds
     // whether the dialog ends with OK or not.
     if (!dialog.m_anRemovedTracks.empty()) {
-        m_anTrackSelected = dialog.m_anSelected;
+        tracks.m_anTrackSelected = dialog.m_anSelected;
         for (const int position : dialog.m_anDroppedPositions) {
-            if (position >= m_nTrackTitleCount)
+            if (position >= tracks.m_nTrackTitleCount)
                 continue;
-            std::move(m_astrTrackHistory.begin() + position + 1, m_astrTrackHistory.begin() + m_nTrackTitleCount + 1,
-                      m_astrTrackHistory.begin() + position);
-            --m_nTrackTitleCount;
+            std::move(tracks.m_astrTrackHistory.begin() + position + 1, tracks.m_astrTrackHistory.begin() + tracks.m_nTrackTitleCount + 1,
+                      tracks.m_astrTrackHistory.begin() + position);
+            --tracks.m_nTrackTitleCount;
         }
-        if (m_nTrackSelectedPos > m_nTrackTitleCount)
-            m_nTrackSelectedPos = 0;
+        if (tracks.m_nTrackSelectedPos > tracks.m_nTrackTitleCount)
+            tracks.m_nTrackSelectedPos = 0;
         for (const int removed : dialog.m_anRemovedTracks)
-            m_nTrackCurrent = m_nTrackCurrent == removed ? -1 : m_nTrackCurrent - (m_nTrackCurrent > removed);
-        m_bTrackList = m_anTrackSelected[0] != -1 ? 1 : 0;
+            tracks.m_nTrackCurrent = tracks.m_nTrackCurrent == removed ? -1 : tracks.m_nTrackCurrent - (tracks.m_nTrackCurrent > removed);
+        tracks.m_bTrackList = tracks.m_anTrackSelected[0] != -1 ? 1 : 0;
     }
     if (answer != vd::IDOK)
         return -1;
 
-    m_nTrackDisplay = dialog.m_bShowTracks;
-    m_strTrackFile = dialog.m_strTrackFile;
+    tracks.m_nTrackDisplay = dialog.m_bShowTracks;
+    tracks.m_strTrackFile = dialog.m_strTrackFile;
     m_strTrackFormat = dialog.m_strFormat;
     m_strTrackKind = dialog.m_strKind;
-    m_strTrackStartPoint = dialog.m_strStartPoint;
-    m_bTrackScaleShown = dialog.m_bScaleShown;
-    m_nTrackScaleKm = dialog.m_nScaleKm;
-    m_strTrackStartMap = dialog.m_strStartMap;
+    tracks.m_strTrackStartPoint = dialog.m_strStartPoint;
+    tracks.m_bTrackScaleShown = dialog.m_bScaleShown;
+    tracks.m_nTrackScaleKm = dialog.m_nScaleKm;
+    tracks.m_strTrackStartMap = dialog.m_strStartMap;
     const int n = dialog.m_nTrack;
     if (n == -1) {
-        m_nTrackTitleCount = 0;
-        m_nTrackCurrent = -1;
-        m_bTrackList = 0;
+        tracks.m_nTrackTitleCount = 0;
+        tracks.m_nTrackCurrent = -1;
+        tracks.m_bTrackList = 0;
         return 1;
     }
-    if (n == m_nTrackCurrent) {
-        m_nTrackSelectedPos = dialog.m_nSelectedPos;
+    if (n == tracks.m_nTrackCurrent) {
+        tracks.m_nTrackSelectedPos = dialog.m_nSelectedPos;
     } else {
-        const std::size_t count = std::size_t(m_nTrackTitleCount);
-        m_nTrackCurrent = n;
-        m_anTrackSelected[count] = n;
-        m_astrTrackHistory[count] = dialog.m_strTitle;
-        m_nTrackSelectedPos = m_nTrackTitleCount + 1;
-        m_nTrackTitleCount = std::min(m_nTrackTitleCount + 1, kTitleLimit);
-        m_astrTrackHistory[std::size_t(m_nTrackTitleCount)] = "999";
+        const std::size_t count = std::size_t(tracks.m_nTrackTitleCount);
+        tracks.m_nTrackCurrent = n;
+        tracks.m_anTrackSelected[count] = n;
+        tracks.m_astrTrackHistory[count] = dialog.m_strTitle;
+        tracks.m_nTrackSelectedPos = tracks.m_nTrackTitleCount + 1;
+        tracks.m_nTrackTitleCount = std::min(tracks.m_nTrackTitleCount + 1, kTitleLimit);
+        tracks.m_astrTrackHistory[std::size_t(tracks.m_nTrackTitleCount)] = "999";
     }
-    m_bTrackList = m_anTrackSelected[0] != -1 ? 1 : 0;
+    tracks.m_bTrackList = tracks.m_anTrackSelected[0] != -1 ? 1 : 0;
     return 1;
 }

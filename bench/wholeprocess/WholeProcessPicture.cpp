@@ -35,7 +35,7 @@ bool drawOverview(vd::ImageDc& dc)
 {
     CVeldoranDoc doc;
     doc.m_nMapDisplayMode = map_display::kMainMap;
-    doc.m_nOverviewOriginX = 560;
+    doc.pointer.m_nOverviewOriginX = 560;
     doc.m_nClipIndexMap = 2;
     CMapRenderer renderer(&dc, &doc, kWidth, kHeight);
     renderer.DrawOverviewFrame(1);

@@ -68,11 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     doc.ReadTextSection(text, "a", "b");
 
-    doc.m_strEntryTarget = "@:Fuzz\\PAGE.BMP";
+    doc.entry.m_strEntryTarget = "@:Fuzz\\PAGE.BMP";
     doc.m_strEntryParam.clear();
     doc.m_nFileKind = 0;
     for (const int fit : {0, 1}) {
-        doc.m_nPictureFit = fit;
+        doc.entry.m_nPictureFit = fit;
         vd::RecordingDc dc(vd::RecordingDc::Options{64, 48});
         pages.DrawPicturePage(dc, 0);
         pages.ScrollPicturePage(dc, 30);

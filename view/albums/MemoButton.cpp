@@ -13,24 +13,24 @@ void CVeldoranView::OnButtonMemo()
     int& mode = doc.m_nMapDisplayMode;
     if (mode == 5)
         return;
-    if (doc.m_nSavedMapDisplayMode == map_display::kPicturePage || doc.m_nSavedMapDisplayMode == map_display::kJpegPicturePage)
-        mode = doc.m_nSavedMapDisplayMode;
+    if (doc.repaint.m_nSavedMapDisplayMode == map_display::kPicturePage || doc.repaint.m_nSavedMapDisplayMode == map_display::kJpegPicturePage)
+        mode = doc.repaint.m_nSavedMapDisplayMode;
     if (mode == 0 && doc.m_strEntryParam.empty())
         return;
     const bool picture = mode == 15 || mode == 16;
     std::string file = doc.m_strEntryParam;
     if (picture && file.empty()) {
         // The text beside the picture: its name with ".txt" for the picture's extension.
-        std::size_t cut = doc.m_strEntryTarget.find(".b");
+        std::size_t cut = doc.entry.m_strEntryTarget.find(".b");
         if (cut == std::string::npos)
-            cut = doc.m_strEntryTarget.find(".j");
+            cut = doc.entry.m_strEntryTarget.find(".j");
         if (cut == std::string::npos)
             return;
-        file = doc.m_strEntryTarget.substr(0, cut) + ".txt";
+        file = doc.entry.m_strEntryTarget.substr(0, cut) + ".txt";
     }
-    const bool mouse = doc.m_strViewState == "MOUSE";
+    const bool mouse = doc.repaint.m_strViewState == "MOUSE";
     const std::string title = mouse ? doc.m_strEntryTitle : vd::ui::applicationTitle();
-    const std::string subtitle = mouse ? doc.m_strEntryItem : std::string();
+    const std::string subtitle = mouse ? doc.entry.m_strEntryItem : std::string();
     if (file.find("@:") != std::string::npos)
         file = doc.ExpandAppPath(file);
     std::string text;

@@ -20,7 +20,7 @@ void CVeldoranView::OpenRegisteredItem(const std::string& record)
 {
     CVeldoranDoc& doc = *m_pDoc;
     const bool tipShown = m_nPictureState == -999;
-    if (tipShown && doc.m_nPointPopup == 1)
+    if (tipShown && doc.spec.m_nPointPopup == 1)
         m_nPictureState = 1;
     // The map under a name tip comes back before the map image is saved for the page.
     const auto removeTip = [&] {
@@ -41,16 +41,16 @@ void CVeldoranView::OpenRegisteredItem(const std::string& record)
         std::string album = part.substr(0, part.find(' '));
         if (album.find("@:") != std::string::npos)
             album = doc.ExpandAppPath(album);
-        StartAlbumPlayback(doc.m_strEntryTitle, doc.m_strEntryItem, album, latitude, longitude);
+        StartAlbumPlayback(doc.m_strEntryTitle, doc.entry.m_strEntryItem, album, latitude, longitude);
         return;
     }
     if (kind == 9) {
         const std::string file = albums::EntryFilePart(record);
-        doc.m_strEntryCaption = doc.m_strEntryTitle;
+        doc.entry.m_strEntryCaption = doc.m_strEntryTitle;
         doc.m_strEntryParam = file;
-        if (doc.m_strTextAppear != "Dialog") {
+        if (doc.environment.m_strTextAppear != "Dialog") {
             if (file != m_pPages->m_strShownText) {
-                doc.m_strEntryTarget.clear();
+                doc.entry.m_strEntryTarget.clear();
                 doc.m_nMapDisplayMode = map_display::kTextPage;
                 removeTip();
                 saveMap();
@@ -61,7 +61,7 @@ void CVeldoranView::OpenRegisteredItem(const std::string& record)
             removeTip();
             doc.m_nMapDisplayMode = map_display::kMapShown;
             doc.ShowTextFile();
-            doc.m_strEntryTarget.clear();
+            doc.entry.m_strEntryTarget.clear();
         }
         return;
     }
@@ -70,7 +70,7 @@ void CVeldoranView::OpenRegisteredItem(const std::string& record)
         m_pPages->m_nPicOffsetY = 0;
         saveMap();
         OpenWebItem();
-        doc.m_strEntryTarget = "ApplecationExec";
+        doc.entry.m_strEntryTarget = "ApplecationExec";
         doc.m_nMapDisplayMode = map_display::kMapShown;
         InvalidateView(true);
         return;
@@ -78,28 +78,28 @@ void CVeldoranView::OpenRegisteredItem(const std::string& record)
     if (kind > 4)
         return;
     const albums::EntryFiles files = albums::SplitEntryFiles(record);
-    doc.m_strEntryTarget = files.target;
+    doc.entry.m_strEntryTarget = files.target;
     doc.m_strEntryParam = files.caption;
     doc.m_nMapDisplayMode = kind == 0 ? map_display::kPicturePage : map_display::kPictureViewerBack;
     removeTip();
     saveMap();
-    if (doc.m_nPicturePosition == 2 && doc.m_nJpegProcess == 1 && kind == 1)
+    if (doc.environment.m_nPicturePosition == 2 && doc.environment.m_nJpegProcess == 1 && kind == 1)
         kind = 0;
     doc.m_nFileKind = kind;
-    if (kind == 1 && doc.m_nJpegProcess == 1) {
+    if (kind == 1 && doc.environment.m_nJpegProcess == 1) {
         doc.m_nMapDisplayMode = map_display::kJpegPicturePage;
         InvalidateView(false);
     } else if (kind >= 1) {
         RunPictureViewer();
-        doc.m_strEntryTarget = "ApplecationExec";
+        doc.entry.m_strEntryTarget = "ApplecationExec";
         doc.m_nMapDisplayMode = map_display::kMapShown;
         InvalidateView(true);
-    } else if (doc.m_nPicturePosition == 2) {
+    } else if (doc.environment.m_nPicturePosition == 2) {
         // Surrick's point overview shows the picture; without Surrick nothing is shown.
         if (auto* show = Surrick().OnDlgBmpShow.fn)
-            show(doc.ExpandAppPath(files.target), doc.m_strEntryTitle, doc.m_strEntryItem, 0);
+            show(doc.ExpandAppPath(files.target), doc.m_strEntryTitle, doc.entry.m_strEntryItem, 0);
         SaveRestoreMap(1, 0, 0, 0, 0, m_nSavedWidth, m_nSavedHeight);
-        doc.m_strEntryTarget.clear();
+        doc.entry.m_strEntryTarget.clear();
         doc.m_strEntryParam.clear();
         doc.m_nMapDisplayMode = map_display::kMapShown;
     } else {
@@ -111,7 +111,7 @@ void CVeldoranView::OpenRegisteredItem(const std::string& record)
 void CVeldoranView::OpenWebItem()
 {
     CVeldoranDoc& doc = *m_pDoc;
-    std::string& target = doc.m_strEntryTarget;
+    std::string& target = doc.entry.m_strEntryTarget;
     target = vd::toLowerAscii(target);
     const bool link = target.find("http") != std::string::npos;
     const std::string file = link ? target : doc.ExpandAppPath(target);

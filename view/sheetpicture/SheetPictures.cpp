@@ -83,13 +83,13 @@ void DrawSubmarineMeshMap(CVeldoranView& view, vd::Dc& dc)
     dc.FillRect(vd::Rect{4, 4, w - 4, h - 4}, *view.m_pBackgroundBrush);
     dc.FillRect(vd::Rect{4, 4, w - 5, h - 5}, *view.m_pBackgroundBrush);
     if (auto* draw = Ombrisk().OnSbmrnMeshDistribution.fn) {
-        draw(&dc, 1, 0, doc.m_nOverviewOriginX, 0, doc.m_nGraticuleFlag, h, w, doc.m_strCoastDir,
-             doc.m_strSubmarineDir);
+        draw(&dc, 1, 0, doc.pointer.m_nOverviewOriginX, 0, doc.spec.m_nGraticuleFlag, h, w, doc.folders.m_strCoastDir,
+             doc.folders.m_strSubmarineDir);
         return;
     }
     // Without the part that draws the files' frames the page says what it can.
     std::vector<std::string> lines;
-    if (!HasDepthFiles(doc.m_strSubmarineDir))
+    if (!HasDepthFiles(doc.folders.m_strSubmarineDir))
         lines.push_back("水深データの中間ファイルはまだ作成されていません。");
     AppendMissingPartLines(lines, Ombrisk().OnSbmrnMeshDistribution);
     WritePageLines(dc, lines);
@@ -103,8 +103,8 @@ void MakeSubmarineMeshFile(CVeldoranView& view, vd::Dc& dc)
     if (make) {
         {
             vd::WaitCursor wait;
-            make(&dc, doc.m_strSubmarineDir, doc.m_strCoastDir, doc.m_nSubmarineView, view.m_nSavedHeight,
-                 view.m_nSavedWidth, doc.m_nOverviewOriginX, 0);
+            make(&dc, doc.folders.m_strSubmarineDir, doc.folders.m_strCoastDir, doc.depth.m_nSubmarineView, view.m_nSavedHeight,
+                 view.m_nSavedWidth, doc.pointer.m_nOverviewOriginX, 0);
         }
         dc.SetTextColor(vd::RGB(255, 0, 0));
         dc.TextOut(300, 300, "500mメッシュ水深データの中間ファイルを作成しました！");
@@ -114,14 +114,14 @@ void MakeSubmarineMeshFile(CVeldoranView& view, vd::Dc& dc)
         AppendMissingPartLines(lines, Ombrisk().OnSubmarineMeshDataFile);
         WritePageLines(dc, lines);
     }
-    doc.m_nSubmarineView = -999;
+    doc.depth.m_nSubmarineView = -999;
 }
 
 int LoadSheetPicture(CVeldoranView& view, vd::Dc& dc)
 {
     CVeldoranDoc& doc = *view.GetDocument();
     ViewNavigation& nav = *view.m_pNavigation;
-    const std::string path = doc.m_astrGuideMapCurrent[0];
+    const std::string path = doc.menus.m_astrGuideMapCurrent[0];
     doc.m_nFileKind = CVeldoranDoc::GetFileKind(path);
     if (CVeldoranDoc::FileExists(path) != 1) {
         doc.m_strEntryParam.clear();
@@ -134,15 +134,15 @@ int LoadSheetPicture(CVeldoranView& view, vd::Dc& dc)
         else
             doc.LoadBmpPicture(path);
     }
-    const vd::Dib& picture = doc.m_bmpPicture;
+    const vd::Dib& picture = doc.entry.m_bmpPicture;
     // A picture that does not decode, or has no size, is as good as missing.
-    if (doc.m_bPictureLoaded != 1 || picture.IsNull() || picture.Width() <= 0 || picture.AbsHeight() <= 0) {
+    if (doc.entry.m_bPictureLoaded != 1 || picture.IsNull() || picture.Width() <= 0 || picture.AbsHeight() <= 0) {
         doc.m_strEntryParam.clear();
         return -1;
     }
     const int w = picture.Width();
     const int h = picture.AbsHeight();
-    view.m_pPages->SetPictureBackground(doc.m_nBmpBackground);
+    view.m_pPages->SetPictureBackground(doc.environment.m_nBmpBackground);
     const vd::ui::Rect client = view.GetClientRect();
     dc.FillRect(vd::Rect{0, 0, client.right, client.bottom}, vd::Brush(vd::RGB(160, 160, 160)));
 
@@ -178,7 +178,7 @@ void DrawSheetPicture(CVeldoranView& view, vd::Dc& dc)
     if (restoring)
         view.SaveRestoreMap(1, 0, 0, 0, 0, w, h);
     buttons.AddViewButtons(0);
-    doc.m_nSavedMapDisplayMode = doc.m_nMapDisplayMode;
+    doc.repaint.m_nSavedMapDisplayMode = doc.m_nMapDisplayMode;
     if (restoring) {
         view.m_nPictureState = 1;
         return;

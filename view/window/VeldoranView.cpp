@@ -89,8 +89,8 @@ void CVeldoranView::CreateTools()
 
 void CVeldoranView::RebuildBackgroundTools()
 {
-    const vd::COLORREF shade = shade::ShadeColour(m_pDoc->m_crBackground);
-    m_pBackgroundBrush = std::make_unique<vd::Brush>(m_pDoc->m_crBackground);
+    const vd::COLORREF shade = shade::ShadeColour(m_pDoc->colours.m_crBackground);
+    m_pBackgroundBrush = std::make_unique<vd::Brush>(m_pDoc->colours.m_crBackground);
     m_pBackgroundShadeBrush = std::make_unique<vd::Brush>(shade);
     m_pBackgroundShadePen = std::make_unique<vd::Pen>(vd::PS_SOLID, 1, shade);
 }
@@ -117,10 +117,10 @@ void CVeldoranView::InvalidateView(bool erase)
 void CVeldoranView::OnEraseBkgnd(vd::Dc& window)
 {
     CVeldoranDoc& doc = *m_pDoc;
-    if (doc.m_bLayerDialogOpen == 1) {
-        doc.m_bLayerDialogOpen = 0;
-        doc.m_nMapDisplayMode = doc.m_nSavedMapDisplayMode;
-        doc.m_bMapErasedByDialog = 1;
+    if (doc.repaint.m_bLayerDialogOpen == 1) {
+        doc.repaint.m_bLayerDialogOpen = 0;
+        doc.m_nMapDisplayMode = doc.repaint.m_nSavedMapDisplayMode;
+        doc.repaint.m_bMapErasedByDialog = 1;
     }
     const vd::ui::Rect client = GetClientRect();
     window.FillSolidRect(vd::Rect{0, 0, client.right, client.bottom}, vd::RGB(255, 255, 255));
@@ -134,7 +134,7 @@ void CVeldoranView::OnUpdate(vd::View*, std::intptr_t)
         InvalidateView(true);
         return;
     }
-    InvalidateView(!(doc.m_nMapDisplayMode == map_display::kPicture || doc.m_nMapFigure == 1));
+    InvalidateView(!(doc.m_nMapDisplayMode == map_display::kPicture || doc.position.m_nMapFigure == 1));
 }
 
 void CVeldoranView::OnSize(int, int)
@@ -145,13 +145,13 @@ void CVeldoranView::OnSize(int, int)
 void CVeldoranView::OnMove()
 {
     CVeldoranDoc& doc = *m_pDoc;
-    doc.m_bMapOnScreen = 0;
-    doc.m_nMouseTool = 0;
-    doc.m_nMouseMode = 3;
+    doc.repaint.m_bMapOnScreen = 0;
+    doc.pointer.m_nMouseTool = 0;
+    doc.pointer.m_nMouseMode = 3;
     const vd::ui::Rect client = GetClientRect();
     m_nSavedWidth = client.right;
     m_nSavedHeight = client.bottom;
-    doc.m_nMapDisplayMode = doc.m_nSavedMapDisplayMode;
+    doc.m_nMapDisplayMode = doc.repaint.m_nSavedMapDisplayMode;
     if (!m_strSavedEntryParam.empty())
         doc.m_strEntryParam = m_strSavedEntryParam;
     // Only a name that a drawing kept: a resize before any map was drawn keeps the current name.
@@ -169,13 +169,13 @@ void CVeldoranView::OnActivateView(bool activate)
         return;
     }
     const int mode = doc.m_nMapDisplayMode;
-    const int tool = doc.m_nMouseTool;
+    const int tool = doc.pointer.m_nMouseTool;
     if (mode == 20 || mode == 13 || mode == 9 || tool == 1 || tool == 2 || tool == 4)
         return;
-    doc.m_nReactivated = -999;
+    doc.repaint.m_nReactivated = -999;
     m_nPictureState = 1;
     doc.m_nMapDisplayMode = map_display::kMapShown;
-    doc.m_nMouseTool = 0;
+    doc.pointer.m_nMouseTool = 0;
 }
 
 void CVeldoranView::OnBeginPrinting()
@@ -206,16 +206,16 @@ std::intptr_t CVeldoranView::OnMessage(unsigned message, std::uintptr_t wParam, 
 std::intptr_t CVeldoranView::OnViewDialogDone()
 {
     CVeldoranDoc& doc = *m_pDoc;
-    switch (doc.m_nActiveViewDialog) {
+    switch (doc.pointer.m_nActiveViewDialog) {
     case 0:
         if (m_pDlgSheetSelect && !HandleSheetDialogDone(*m_pDlgSheetSelect))
-            doc.m_nActiveViewDialog = -1;
+            doc.pointer.m_nActiveViewDialog = -1;
         else
             m_pNavigation->ApplySheetChoice();
         break;
     case 1:
     case 2: {
-        const bool places = doc.m_nActiveViewDialog == 1;
+        const bool places = doc.pointer.m_nActiveViewDialog == 1;
         const int state = m_pDlgFindPlace->m_nModelessState;
         if (state != 2) { // Cancel, Escape or the close box
             EndFindPlaceSearch();
@@ -229,7 +229,7 @@ std::intptr_t CVeldoranView::OnViewDialogDone()
         // anew (its state is 1 again). The municipality search stays open: the chosen
         // municipality is drawn only while its dialog is.
         const int after = m_pDlgFindPlace->m_nModelessState;
-        if (places && after == 2 && doc.m_nActiveViewDialog == 1)
+        if (places && after == 2 && doc.pointer.m_nActiveViewDialog == 1)
             EndFindPlaceSearch();
         break;
     }
@@ -244,15 +244,15 @@ void CVeldoranView::EndFindPlaceSearch()
     CVeldoranDoc& doc = *m_pDoc;
     if (m_pDlgFindPlace->IsWindow())
         m_pDlgFindPlace->DestroyWindow();
-    if (doc.m_nActiveViewDialog == 1) {
-        if (doc.m_nFindPlaceKind == 2)
-            doc.m_nFindPlaceKind = 1;
+    if (doc.pointer.m_nActiveViewDialog == 1) {
+        if (doc.pointer.m_nFindPlaceKind == 2)
+            doc.pointer.m_nFindPlaceKind = 1;
     } else {
-        doc.m_strFindMunicipality.clear();
-        if (doc.m_nFindPlaceKind == 3)
-            doc.m_nFindPlaceKind = 1;
+        doc.pointer.m_strFindMunicipality.clear();
+        if (doc.pointer.m_nFindPlaceKind == 3)
+            doc.pointer.m_nFindPlaceKind = 1;
     }
-    doc.m_nActiveViewDialog = -1;
+    doc.pointer.m_nActiveViewDialog = -1;
 }
 
 void CVeldoranView::CopyOffScreen(vd::Bitmap& copy, int flag, int x, int y, int a, int b, int w, int h)
@@ -285,7 +285,7 @@ void CVeldoranView::CopyOffScreen(vd::Bitmap& copy, int flag, int x, int y, int 
 
 void CVeldoranView::SaveRestoreMap(int flag, int x, int y, int a, int b, int right, int bottom)
 {
-    if (m_pDoc->m_bMouseToolActive == 1) {
+    if (m_pDoc->pointer.m_bMouseToolActive == 1) {
         right = m_nSavedWidth;
         bottom = m_nSavedHeight;
         m_nSavedX = m_nSavedY = 0;
