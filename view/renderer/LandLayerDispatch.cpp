@@ -1,6 +1,6 @@
 // The overviews' national-land, geology and seismic layers: each selected row handed to the
 // library entry point of its type with the overview's frame and latitude-band transform. The
-// entry point is looked up on every call; a missing library or entry point skips the layer.
+// entry points are bound once by their bindings; a missing library or entry point skips the layer.
 #include "view/renderer/MapRenderer.h"
 
 #include "app/document/VeldoranDoc.h"

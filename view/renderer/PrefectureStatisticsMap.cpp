@@ -1,6 +1,6 @@
 // The whole-Japan, regional or prefecture map of the prefecture statistics: the background and
-// title here, the map and its data through Surrick (looked up on every call; without it only the
-// background and the title appear).
+// title here, the map and its data through Surrick (bound once by its binding; without it only
+// the background and the title appear).
 #include "view/renderer/MapRenderer.h"
 
 #include "app/document/VeldoranDoc.h"

@@ -1,5 +1,5 @@
 // The GPS tracks over the sheet maps: the current track, or each chosen track of the track list,
-// through Dovanne's OnTrackDrawModule (looked up on every call; a missing one draws nothing).
+// through Dovanne's OnTrackDrawModule (bound once by its binding; a missing one draws nothing).
 #include "view/renderer/MapRenderer.h"
 
 #include "app/document/VeldoranDoc.h"

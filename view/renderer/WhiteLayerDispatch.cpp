@@ -1,6 +1,6 @@
 // The white sheet map's national-land, geology and seismic layers: each selected row handed to
 // its library entry point with the block's mesh code, the map's pixel origin and its zooms. The
-// entry point is looked up on every call; a missing library or entry point skips the layer.
+// entry points are bound once by their bindings; a missing library or entry point skips the layer.
 #include "view/renderer/MapRenderer.h"
 
 #include "app/document/VeldoranDoc.h"

@@ -48,13 +48,6 @@ bool Within(const Cell& cell, int rows, int columns)
 
 } // namespace
 
-std::array<std::int16_t, 20 * 55> PlaceNameClasses::UnsetClassColours()
-{
-    std::array<std::int16_t, kColourRows * kColourColumns> colours;
-    colours.fill(-1);
-    return colours;
-}
-
 void CVeldoranDoc::LoadPlaceNameColours(int classIndex)
 {
     placeNameClasses.m_anClassColour = PlaceNameClasses::UnsetClassColours();
