@@ -1,6 +1,6 @@
 // OnBmpPrfctrNameOut: a text at a point of the prefecture table, on a prefecture map.
-#include "basemap/DrawingGuard.h"
 #include "basemap/PrefectureMap.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "basemap/files/PrefectureTableFile.h"
 #include "contracts/dovanne.h"
 

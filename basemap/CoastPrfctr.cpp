@@ -1,9 +1,9 @@
 // OnCoastPrfctr: a prefecture map's frame, corner coordinates, coastline and label.
 #include "basemap/BaseMapPens.h"
-#include "basemap/DrawingGuard.h"
-#include "basemap/PenTrace.h"
 #include "basemap/PrefectureMap.h"
 #include "basemap/SheetFrame.h"
+#include "basemap/drawing/DrawingGuard.h"
+#include "basemap/drawing/PenTrace.h"
 #include "basemap/files/PrefectureTableFile.h"
 #include "contracts/dovanne.h"
 #include "platform/text/Format.h"

@@ -1,9 +1,9 @@
 // OnCstPrfctrLine: a prefecture map's prefecture and sub-prefecture borders.
 #include "basemap/BaseMapPens.h"
-#include "basemap/DrawingGuard.h"
-#include "basemap/PenTrace.h"
 #include "basemap/PrefectureMap.h"
 #include "basemap/SheetFrame.h"
+#include "basemap/drawing/DrawingGuard.h"
+#include "basemap/drawing/PenTrace.h"
 #include "basemap/files/OutlinePolylineFile.h"
 #include "contracts/dovanne.h"
 

@@ -1,5 +1,5 @@
 // OnDistance: the great-circle distance between two places, written in a framed box.
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "basemap/projection/GreatCircleDistance.h"
 #include "contracts/dovanne.h"
 #include "platform/text/Format.h"

@@ -1,6 +1,6 @@
 // OnForeEastCoast: the Far East coastline beside the sheets, on a linear map in arc-seconds.
-#include "basemap/DrawingGuard.h"
-#include "basemap/PenTrace.h"
+#include "basemap/drawing/DrawingGuard.h"
+#include "basemap/drawing/PenTrace.h"
 #include "basemap/files/OutlinePolylineFile.h"
 #include "contracts/dovanne.h"
 

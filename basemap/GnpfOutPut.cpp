@@ -2,7 +2,7 @@
 // its counts, written on the map: three lines at the bottom of a narrow view, or a box of lines
 // at the caller's position on a view wider than 800 pixels. Texts take the caller's colours and
 // background mode.
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "contracts/dovanne.h"
 
 #include "platform/text/Cp932Text.h"

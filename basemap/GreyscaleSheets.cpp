@@ -1,6 +1,6 @@
 // OnMapFigureMakeModule: the greyscale elevation bitmaps MAPFGRS\%04d.bmp of the 1:200,000 sheets,
 // made once from the 250 m elevation mesh files, the source of the sheet maps' tints and shading.
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "basemap/files/GreyscaleSheetBitmap.h"
 #include "basemap/sheetindex/SheetIndexFile.h"
 #include "contracts/dovanne.h"
@@ -100,8 +100,11 @@ extern "C" VD_EXPORT void OnMapFigureMakeModule(vd::Dc* dc, int width, int heigh
             if (read || !vd::fileExists(bitmap))
                 WriteBitmap(bitmap, grid);
             out.TextOut(80, 120, "しばらくお待ちください！ ");
-            // The progress is drawn in the view's back buffer: let its repaint through.
+            // The progress is drawn in the view's back buffer: let its repaint through. An end of
+            // the program asked for meanwhile stops the maker after the sheet it has written.
             vd::ui::processPendingEvents();
+            if (vd::ui::endRequested())
+                break;
         }
     });
 }

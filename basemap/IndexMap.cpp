@@ -1,7 +1,7 @@
 // OnIndexMap: the grid of the 1:200,000 sheets (123..149 degrees east, 24 degrees to 45 degrees
 // 20 minutes north) with each sheet's name in its cell.
-#include "basemap/DrawingGuard.h"
-#include "basemap/PenTrace.h"
+#include "basemap/drawing/DrawingGuard.h"
+#include "basemap/drawing/PenTrace.h"
 #include "basemap/sheetindex/SheetIndexFile.h"
 #include "contracts/dovanne.h"
 #include "platform/fs/RawFields.h"

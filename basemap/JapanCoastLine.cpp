@@ -1,8 +1,8 @@
 // OnJapanCoastLineDraw: the overview map of Japan in the band projection or the Albers conic.
 #include "basemap/BaseMapPens.h"
-#include "basemap/DrawingGuard.h"
-#include "basemap/PenTrace.h"
 #include "basemap/ProjectedOutlines.h"
+#include "basemap/drawing/DrawingGuard.h"
+#include "basemap/drawing/PenTrace.h"
 #include "basemap/files/OutlinePolylineFile.h"
 #include "basemap/projection/AlbersProjection.h"
 #include "basemap/projection/Graticule.h"

@@ -1,6 +1,6 @@
 // OnLakeDraw: lakes and reservoirs of a linear map in arc-seconds.
-#include "basemap/DrawingGuard.h"
 #include "basemap/LakeShapes.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "contracts/dovanne.h"
 
 #include <cmath>

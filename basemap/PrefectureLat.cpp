@@ -1,7 +1,7 @@
 // OnPrefectureLat: the grid of parallels every 40 minutes and meridians every degree.
 #include "basemap/BaseMapPens.h"
-#include "basemap/DrawingGuard.h"
-#include "basemap/PenTrace.h"
+#include "basemap/drawing/DrawingGuard.h"
+#include "basemap/drawing/PenTrace.h"
 #include "basemap/files/MeshPolylineFile.h"
 #include "basemap/projection/LatitudeRatioTable.h"
 #include "contracts/dovanne.h"

@@ -1,6 +1,6 @@
 #include "basemap/PrefectureMap.h"
 
-#include "basemap/PenTrace.h"
+#include "basemap/drawing/PenTrace.h"
 #include "basemap/files/MeshPolylineFile.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Numbers.h"

@@ -1,7 +1,7 @@
 // OnPrfctrLake: a prefecture map's lakes or reservoirs.
-#include "basemap/DrawingGuard.h"
 #include "basemap/LakeShapes.h"
 #include "basemap/PrefectureMap.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "contracts/dovanne.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 // OnPrfctrScale: a prefecture map's scale bar, 50 km across a wide map, else 20 km.
-#include "basemap/DrawingGuard.h"
-#include "basemap/PenTrace.h"
+#include "basemap/drawing/DrawingGuard.h"
+#include "basemap/drawing/PenTrace.h"
 #include "contracts/dovanne.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 // OnScaleX: the 20 km or 50 km scale bar of the sheet maps, drawn with the caller's pen.
-#include "basemap/DrawingGuard.h"
-#include "basemap/PenTrace.h"
+#include "basemap/drawing/DrawingGuard.h"
+#include "basemap/drawing/PenTrace.h"
 #include "contracts/dovanne.h"
 
 #include <cmath>

@@ -1,5 +1,5 @@
 // OnTrackDrawModule and OnTrackStartMapModule: GPS tracks over the linear sheet maps.
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "basemap/files/TrackFile.h"
 #include "contracts/dovanne.h"
 

@@ -1,6 +1,6 @@
 // OnCurrentFileCheck and OnDfCModule: the user's registered points on the overview, the current
 // data file with its title box, or one data source of the binder list in that source's style.
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "basemap/projection/CoordinateText.h"
 #include "basemap/projection/LinearLatitudeRatio.h"
 #include "basemap/projection/PixelCoordinate.h"

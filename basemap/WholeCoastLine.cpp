@@ -1,7 +1,7 @@
 // OnWholeCoastLine: the detailed coastline of one sheet, a block of sheets or a free extent.
 #include "basemap/BaseMapPens.h"
-#include "basemap/DrawingGuard.h"
 #include "basemap/MeshLines.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "contracts/dovanne.h"
 
 #include <cmath>

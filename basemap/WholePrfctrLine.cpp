@@ -1,7 +1,7 @@
 // OnWholePrfctrLine: prefecture and sub-prefecture borders of the detailed linear maps.
 #include "basemap/BaseMapPens.h"
-#include "basemap/DrawingGuard.h"
 #include "basemap/MeshLines.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "contracts/dovanne.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // Decoding speed of the third-level mesh records: 10,000 climate records (a mesh layer's cells of
 // one prefecture) placed and classed item by item, and 10,000 census records of 1,300 bytes with
 // a value from the caller's class table. Records are made here in the published layouts.
-#include "layers/render/meshcode/CensusRecords.h"
-#include "layers/render/meshcode/ColourClasses.h"
-#include "layers/render/meshcode/MeshRecordPosition.h"
+#include "meshcode/CensusRecords.h"
+#include "meshcode/ColourClasses.h"
+#include "meshcode/MeshRecordPosition.h"
 #include "platform/text/Format.h"
 
 #include <benchmark/benchmark.h>

@@ -8,8 +8,8 @@
 # (program, then GMT, each round) so the machine's load hits both alike; the medians and their
 # ratio are printed, of the wall times and of the CPU times (user + system).
 #   whole-process.sh [rounds (default 5)] [build folder (default build/)]
-# GMT is the Debian package gmt with gmt-gshhg-low and gmt-dcw; it is installed with apt when
-# missing (the script says so first).
+# GMT is the Debian package gmt with gmt-gshhg-low and gmt-dcw; it is installed with apt only when
+# gmt is missing or cannot draw the coastlines (the script says so first).
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -18,8 +18,11 @@ build=$(realpath "${2:-$top/build}")
 tool="$build/bench/veldoran-whole-picture"
 [ -x "$tool" ] || { echo "whole-process: $tool is missing (build the tree first)" >&2; exit 1; }
 
-if ! command -v gmt >/dev/null || ! dpkg-query -W -f='${Status}' gmt-gshhg-low 2>/dev/null | grep -q 'ok installed'; then
-  echo "whole-process: GMT is missing; installing gmt gmt-gshhg-low gmt-dcw with apt"
+# GMT's own coast data decides, whichever package or folder it came from: the overview's coastlines
+# and borders dumped at low resolution.
+gmt_has_coasts() { gmt coast -R122/154/20/46 -Dl -W -N1 -M >/dev/null 2>&1; }
+if ! command -v gmt >/dev/null || ! gmt_has_coasts; then
+  echo "whole-process: GMT or its coastlines are missing; installing gmt gmt-gshhg-low gmt-dcw with apt"
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update -q

@@ -1,6 +1,6 @@
 #include "geology/GeoDrawing.h"
 
-#include "layers/render/meshcode/MeshPrefectureFile.h"
+#include "meshcode/MeshPrefectureFile.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/fs/BinaryWriter.h"
 #include "platform/fs/FileSystem.h"
@@ -20,6 +20,81 @@ void AppendLowBytes(std::string& out, const std::array<std::int16_t, kGeoSlotCou
     for (std::int16_t code : codes)
         out.push_back(char(std::uint8_t(code & 0xFF)));
 }
+
+// The prefectures of the mesh whose files are to be read: the unselected ones (unless the whole
+// country is on), unknown codes and repeats left out, and in a block those already read.
+std::vector<std::string> GeoPrefecturesToRead(CGeoMeshRenderer& r, const std::string& meshCode, bool block, int& drawn)
+{
+    const int count = r.ReadMeshPrefectures(meshCode);
+    std::vector<std::string> codes(r.m_astrMeshPrefectures.begin(), r.m_astrMeshPrefectures.begin() + count);
+    meshcode::BlankUnselectedPrefectures(codes, r.m_anOptions.data());
+    std::copy(codes.begin(), codes.end(), r.m_astrMeshPrefectures.begin());
+    if (block)
+        drawn = r.FilterDrawnPrefectures(count, drawn);
+    return {r.m_astrMeshPrefectures.begin(), r.m_astrMeshPrefectures.begin() + count};
+}
+
+// Hands each record of a land-classification file to `classify` (which answers whether reading
+// is to stop). A valley-density record (theme 3) holds the 5 x 5 doubled cells of a second-level
+// mesh from column 11, row by row from the north: each non-zero value goes on as the four
+// third-level records it covers, and a stop ends only that value.
+void ForEachLandClassRecord(const std::vector<std::string>& lines, int theme,
+                            const std::function<bool(const std::string&)>& classify)
+{
+    constexpr int kValues = 25;
+    constexpr int kValueColumn = 11;
+    for (const std::string& raw : lines) {
+        if (theme != 3) {
+            if (classify(raw))
+                return;
+            continue;
+        }
+        for (int v = 0; v < kValues; ++v) {
+            const std::string value(vd::rawField(raw, kValueColumn + 2 * v, 2));
+            if (vd::parseInt(value) == 0)
+                continue;
+            for (int j = 0; j < 4; ++j) {
+                const int row = (4 - v / 5) * 2 + j / 2;
+                const int column = (v % 5) * 2 + j % 2;
+                if (classify(vd::paddedRawField(raw, 0, kValueColumn) + char('0' + row) + char('0' + column) + value))
+                    break;
+            }
+        }
+    }
+}
+
+// Whether the record just classified counts as drawn for the 64000-record stop (at detail 3 with
+// labels on, only inside the extent).
+bool GeoRecordDrawn(const CGeoMeshRenderer& r)
+{
+    if (r.m_nRecordLon == -1)
+        return false;
+    if (r.m_nDetailLevel != kGeoFullDetail || r.m_nLabelFlag != 1)
+        return true;
+    return r.m_nRecordLat >= r.m_nSouth && r.m_nRecordLat <= r.m_nNorth && r.m_nRecordLon >= r.m_nWest &&
+           r.m_nRecordLon <= r.m_nEast;
+}
+
+// Keeps the data-file reading of the land-classification layer short: after the first drawn
+// record, more than 64000 records in a row without one end the reading.
+class GeoRecordStop {
+public:
+    // Notes one record; true when reading is to stop.
+    bool Note(bool drawn)
+    {
+        if (drawn) {
+            started_ = true;
+            misses_ = 0;
+            return false;
+        }
+        return started_ && ++misses_ > kLimit;
+    }
+
+private:
+    static constexpr int kLimit = 64000;
+    bool started_ = false;
+    int misses_ = 0;
+};
 
 } // namespace
 
@@ -56,28 +131,6 @@ std::string GeoDataPrefix(const std::string& prefix)
     return prefix.substr(0, open) + vd::cp932Left(std::string_view(prefix).substr(open + 1), kSetNameLength);
 }
 
-std::vector<std::string> GeoPrefecturesToRead(CGeoMeshRenderer& r, const std::string& meshCode, bool block, int& drawn)
-{
-    const int count = r.ReadMeshPrefectures(meshCode);
-    std::vector<std::string> codes(r.m_astrMeshPrefectures.begin(), r.m_astrMeshPrefectures.begin() + count);
-    meshcode::BlankUnselectedPrefectures(codes, r.m_anOptions.data());
-    std::copy(codes.begin(), codes.end(), r.m_astrMeshPrefectures.begin());
-    if (block)
-        drawn = r.FilterDrawnPrefectures(count, drawn);
-    return {r.m_astrMeshPrefectures.begin(), r.m_astrMeshPrefectures.begin() + count};
-}
-
-bool ForEachGeoRecordLine(const std::string& winPath, const std::function<bool(const std::string&)>& line)
-{
-    vd::TextReader reader;
-    if (!reader.open(winPath))
-        return false;
-    std::string raw;
-    while (reader.readRawLine(raw))
-        if (!line(raw))
-            break;
-    return true;
-}
 
 std::string GeoPlainWorkBytes(const CGeoMeshRenderer& r, int theme, int side)
 {
@@ -123,37 +176,42 @@ bool WriteGeoWorkFile(const std::string& dataFolder, std::string_view name, cons
     return writer.close();
 }
 
-void ForEachLandClassRecord(const std::vector<std::string>& lines, int theme,
-                            const std::function<bool(const std::string&)>& classify)
+void StartGeoSelection(CGeoMeshRenderer& r, int theme, const std::string& selection)
 {
-    constexpr int kValues = 25;
-    constexpr int kValueColumn = 11;
-    for (const std::string& raw : lines) {
-        if (theme != 3) {
-            if (classify(raw))
-                return;
+    r.LoadGeologyPalette(theme, r.m_strDataFolder);
+    r.m_anPrimaryCodes.fill(0);
+    r.m_anColourCodes.fill(0);
+    r.ParseGeoSelection(theme, selection);
+}
+
+void ClassifyTerrainRecords(CGeoMeshRenderer& r, const std::string& dataPrefix, const std::string& meshCode, bool block,
+                            int& drawn, int theme, int displayOption, const std::function<void()>& fill)
+{
+    for (const std::string& prefecture : GeoPrefecturesToRead(r, meshCode, block, drawn)) {
+        if (prefecture.empty())
             continue;
-        }
-        for (int v = 0; v < kValues; ++v) {
-            const std::string value(vd::rawField(raw, kValueColumn + 2 * v, 2));
-            if (vd::parseInt(value) == 0)
+        vd::TextReader reader;
+        if (!reader.open(dataPrefix + prefecture + ".txt"))
+            continue;
+        std::string raw;
+        while (reader.readRawLine(raw)) {
+            if (!raw.empty() && raw.front() == 'H')
                 continue;
-            for (int j = 0; j < 4; ++j) {
-                const int row = (4 - v / 5) * 2 + j / 2;
-                const int column = (v % 5) * 2 + j % 2;
-                if (classify(vd::paddedRawField(raw, 0, kValueColumn) + char('0' + row) + char('0' + column) + value))
-                    break;
-            }
+            r.m_strLine = raw;
+            r.ClassifyNaturalTerrainRecord(theme, displayOption);
+            fill();
         }
     }
 }
 
-bool GeoRecordDrawn(const CGeoMeshRenderer& r)
+void ClassifyLandClassRecords(CGeoMeshRenderer& r, const std::vector<std::string>& lines, int theme,
+                              int displayOption, const std::function<void()>& fill)
 {
-    if (r.m_nRecordLon == -1)
-        return false;
-    if (r.m_nDetailLevel != kGeoFullDetail || r.m_nLabelFlag != 1)
-        return true;
-    return r.m_nRecordLat >= r.m_nSouth && r.m_nRecordLat <= r.m_nNorth && r.m_nRecordLon >= r.m_nWest &&
-           r.m_nRecordLon <= r.m_nEast;
+    GeoRecordStop stop;
+    ForEachLandClassRecord(lines, theme, [&](const std::string& line) {
+        r.m_strLine = line;
+        r.ClassifyLandClassRecord(theme, displayOption);
+        fill();
+        return stop.Note(GeoRecordDrawn(r));
+    });
 }

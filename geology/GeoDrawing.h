@@ -1,8 +1,10 @@
 #pragma once
 // What the four geology mesh drawers share: the theme of a mode code, the label font, the colour
-// table, the data prefix of a natural-terrain set, the prefectures of a mesh to read, the record
-// lines of a data file, and the work files read back by the composition table and legend list.
+// table, the data prefix of a natural-terrain set, the start of a drawing, the records of a mesh
+// or of a land-classification file classified one by one, and the work files read back by the
+// composition table and legend list.
 #include "geology/GeoMeshRenderer.h"
+#include "meshcode/WideAreaBlock.h"
 #include "platform/dc/Color.h"
 #include "platform/dc/GdiObjects.h"
 
@@ -11,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-inline constexpr int kGeoFullDetail = 3;
+inline constexpr int kGeoFullDetail = meshcode::kFullDetail;
 
 // The theme digit of a plain-map mode code (theme x 10 + group x 1000).
 int GeoThemeOfCode(int code);
@@ -27,24 +29,23 @@ std::vector<vd::COLORREF> GeoColourTable(const CGeoMeshRenderer& renderer, int t
 // a text without "(" is used as it is.
 std::string GeoDataPrefix(const std::string& prefix);
 
-// The prefectures of the mesh whose files are to be read: the unselected ones (unless the whole
-// country is on), unknown codes and repeats left out, and in a block those already read.
-std::vector<std::string> GeoPrefecturesToRead(CGeoMeshRenderer& renderer, const std::string& meshCode, bool block,
-                                              int& drawn);
+// The start every drawing shares: the theme's palette, the class codes cleared, the selection
+// parsed.
+void StartGeoSelection(CGeoMeshRenderer& renderer, int theme, const std::string& selection);
 
-// Calls `line` with each raw line of a data file; false when the file does not open.
-bool ForEachGeoRecordLine(const std::string& winPath, const std::function<bool(const std::string&)>& line);
+// Each natural-terrain record of a mesh's prefecture files (header lines "H..." passed over),
+// classified into the renderer and handed to `fill`. The files read are the mesh's prefectures
+// that are selected, known and not yet read; in a block (`block`) `drawn` carries those already
+// read from mesh to mesh.
+void ClassifyTerrainRecords(CGeoMeshRenderer& renderer, const std::string& dataPrefix, const std::string& meshCode,
+                            bool block, int& drawn, int theme, int displayOption, const std::function<void()>& fill);
 
-// Hands each record of a land-classification file to `classify` (which answers whether reading
-// is to stop). A valley-density record (theme 3) holds the 5 x 5 doubled cells of a second-level
-// mesh from column 11, row by row from the north: each non-zero value goes on as the four
-// third-level records it covers, and a stop ends only that value.
-void ForEachLandClassRecord(const std::vector<std::string>& lines, int theme,
-                            const std::function<bool(const std::string&)>& classify);
-
-// Whether the record just classified counts as drawn for the 64000-record stop (at detail 3 with
-// labels on, only inside the extent).
-bool GeoRecordDrawn(const CGeoMeshRenderer& renderer);
+// Each record of a land-classification file's lines (a valley-density line, theme 3, gives the
+// third-level records of its non-zero values), classified into the renderer and handed to
+// `fill`. After the first drawn record (at detail 3 with labels on, only one inside the extent),
+// more than 64000 records in a row without one end the reading.
+void ClassifyLandClassRecords(CGeoMeshRenderer& renderer, const std::vector<std::string>& lines, int theme,
+                              int displayOption, const std::function<void()>& fill);
 
 // Work files: TEMP\Geofile.dat of a plain-map drawing (side x side grids) and TEMP\GeoWmap.dat of
 // a white-map drawing. Made through a safe rewrite; TEMP\ is made when missing. False when the
@@ -52,24 +53,3 @@ bool GeoRecordDrawn(const CGeoMeshRenderer& renderer);
 std::string GeoPlainWorkBytes(const CGeoMeshRenderer& renderer, int theme, int side);
 std::string GeoWhiteWorkBytes(const CGeoMeshRenderer& renderer, int theme);
 bool WriteGeoWorkFile(const std::string& dataFolder, std::string_view name, const std::string& bytes);
-
-// Keeps the data-file reading of the land-classification layer short: after the first drawn
-// record, more than 64000 records in a row without one end the reading.
-class GeoRecordStop {
-public:
-    // Notes one record; true when reading is to stop.
-    bool Note(bool drawn)
-    {
-        if (drawn) {
-            started_ = true;
-            misses_ = 0;
-            return false;
-        }
-        return started_ && ++misses_ > kLimit;
-    }
-
-private:
-    static constexpr int kLimit = 64000;
-    bool started_ = false;
-    int misses_ = 0;
-};

@@ -2,8 +2,8 @@
 // Dovanne knows the 3 x 3 and 5 x 5 wide-area blocks only; any other name is one mesh.
 #include "geology/GeoMeshRenderer.h"
 
-#include "layers/render/meshcode/MeshCode.h"
-#include "layers/render/meshcode/WideAreaBlock.h"
+#include "meshcode/MeshCode.h"
+#include "meshcode/WideAreaBlock.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include "geology/GeologyPaletteFile.h"
 #include "geology/RockTable.h"
-#include "layers/render/meshcode/LayerProgress.h"
-#include "layers/render/meshcode/MeshPrefectureFile.h"
 #include "layers/settings/prefecture/PrefectureFlagList.h"
+#include "meshcode/LayerProgress.h"
+#include "meshcode/MeshPrefectureFile.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "geology/GeoMeshSetup.h"
 
-#include "layers/render/meshcode/MeshCode.h"
+#include "meshcode/MeshCode.h"
 
 #include <string_view>
 #include <utility>

@@ -4,11 +4,12 @@
 #include "geology/GeoDrawing.h"
 #include "geology/GeoMeshRenderer.h"
 
-#include "layers/render/meshcode/MeshCode.h"
-#include "layers/render/meshcode/Truncate.h"
-#include "layers/render/meshcode/WideAreaBlock.h"
+#include "meshcode/MeshCode.h"
+#include "meshcode/Truncate.h"
+#include "meshcode/WideAreaBlock.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
+#include "platform/fs/TextReader.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Numbers.h"
 
@@ -116,17 +117,14 @@ void FillRecord(CGeoMeshRenderer& r, const SubSteps& s, const std::vector<vd::CO
         dc.TextOut(r.m_nLabelX, r.m_nLabelY, r.m_strLine);
 }
 
-// The common start of both plain drawers: the theme's palette, selection, cleared grids and
-// code lists, and the record bounds.
+// The common start of both plain drawers: cleared grids, the theme's palette and selection, and
+// the record bounds.
 void StartPlain(CGeoMeshRenderer& r, int theme, const std::string& selection)
 {
     r.m_nWorkFileDetail = r.m_nDetailLevel;
     std::fill(r.m_primaryGrid.begin(), r.m_primaryGrid.end(), std::uint8_t(theme == 0 ? 0 : 255));
     std::fill(r.m_secondaryGrid.begin(), r.m_secondaryGrid.end(), std::uint8_t(0));
-    r.LoadGeologyPalette(theme, r.m_strDataFolder);
-    r.m_anPrimaryCodes.fill(0);
-    r.m_anColourCodes.fill(0);
-    r.ParseGeoSelection(theme, selection);
+    StartGeoSelection(r, theme, selection);
     if (r.m_strWideAreaName == meshcode::kWideArea5)
         r.m_nLabelFlag = 0;
     const bool margins = r.m_nDetailLevel == kGeoFullDetail;
@@ -177,18 +175,8 @@ void CGeoMeshRenderer::DrawTerrainMesh(int cellCount, int code, int displayOptio
         if (count > 1 && m_nDetailLevel == kGeoFullDetail &&
             !meshcode::FirstMeshOverlaps(m_nWest, m_nNorth, m_nEast, m_nSouth, -1, -1, cell))
             continue;
-        for (const std::string& prefecture : GeoPrefecturesToRead(*this, cell, count > 1, drawn)) {
-            if (prefecture.empty())
-                continue;
-            ForEachGeoRecordLine(prefix + prefecture + ".txt", [&](const std::string& raw) {
-                if (!raw.empty() && raw.front() == 'H')
-                    return true;
-                m_strLine = raw;
-                ClassifyNaturalTerrainRecord(theme, displayOption);
-                FillRecord(*this, steps, colours);
-                return true;
-            });
-        }
+        ClassifyTerrainRecords(*this, prefix, cell, count > 1, drawn, theme, displayOption,
+                               [&] { FillRecord(*this, steps, colours); });
     }
     if (m_nWorkFileDetail < kGeoFullDetail)
         WriteGeoWorkFile(m_strDataFolder, "Geofile.dat", GeoPlainWorkBytes(*this, theme, side));
@@ -202,11 +190,8 @@ void CGeoMeshRenderer::DrawLandClassMesh(int cellCount, int code, int displayOpt
     if (m_pDC == nullptr || !GeoDrawnTheme(theme))
         return;
     // A file that does not open ends the call before anything is drawn or selected.
-    std::vector<std::string> lines;
-    if (!ForEachGeoRecordLine(m_strDataPrefix, [&](const std::string& raw) {
-            lines.push_back(raw);
-            return true;
-        }))
+    const auto lines = vd::readRawTextLines(m_strDataPrefix);
+    if (!lines)
         return;
     const SubSteps steps = SubStepsOf(*this);
     PlainDrawing drawing(*m_pDC);
@@ -218,13 +203,7 @@ void CGeoMeshRenderer::DrawLandClassMesh(int cellCount, int code, int displayOpt
     m_nCellWest = m_nWest;
     drawing.Progress(*this, 0, 1);
 
-    GeoRecordStop stop;
-    ForEachLandClassRecord(lines, theme, [&](const std::string& line) {
-        m_strLine = line;
-        ClassifyLandClassRecord(theme, displayOption);
-        FillRecord(*this, steps, colours);
-        return stop.Note(GeoRecordDrawn(*this));
-    });
+    ClassifyLandClassRecords(*this, *lines, theme, displayOption, [&] { FillRecord(*this, steps, colours); });
     if (m_nWorkFileDetail < kGeoFullDetail)
         WriteGeoWorkFile(m_strDataFolder, "Geofile.dat", GeoPlainWorkBytes(*this, theme, side));
     drawing.Finish(*this, theme, displayOption, m_nWorkFileDetail < kGeoFullDetail);

@@ -4,9 +4,9 @@
 #include "geology/GeoMeshRenderer.h"
 
 #include "geology/GeoRecordFields.h"
-#include "layers/render/meshcode/MeshCode.h"
-#include "layers/render/meshcode/Truncate.h"
-#include "layers/render/meshcode/WideAreaBlock.h"
+#include "meshcode/MeshCode.h"
+#include "meshcode/Truncate.h"
+#include "meshcode/WideAreaBlock.h"
 #include "platform/dc/Dc.h"
 #include "platform/text/Numbers.h"
 

@@ -1,6 +1,6 @@
 #include "geology/GeoRecordFields.h"
 
-#include "layers/render/meshcode/MeshCode.h"
+#include "meshcode/MeshCode.h"
 #include "platform/fs/RawFields.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"

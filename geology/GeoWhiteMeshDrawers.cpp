@@ -4,11 +4,12 @@
 #include "geology/GeoDrawing.h"
 #include "geology/GeoMeshRenderer.h"
 
-#include "layers/render/meshcode/MeshCode.h"
-#include "layers/render/meshcode/Truncate.h"
-#include "layers/render/meshcode/WideAreaBlock.h"
+#include "meshcode/MeshCode.h"
+#include "meshcode/Truncate.h"
+#include "meshcode/WideAreaBlock.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
+#include "platform/fs/TextReader.h"
 #include "platform/text/Numbers.h"
 
 #include <cmath>
@@ -56,12 +57,9 @@ public:
         r_.m_nWorkFileDetail = kGeoFullDetail; // the classifiers leave the grids alone
         oldPen_ = dc_.SelectObject(pen_);
         dc_.SelectObject(vd::StockPen(vd::NULL_PEN));
-        r_.LoadGeologyPalette(theme, r_.m_strDataFolder);
+        StartGeoSelection(r_, theme, selection);
         colours = GeoColourTable(r_, theme);
         r_.m_strTitle = WhiteTitle(landClass, theme);
-        r_.m_anPrimaryCodes.fill(0);
-        r_.m_anColourCodes.fill(0);
-        r_.ParseGeoSelection(theme, selection);
         if (cellCount == 25)
             r_.m_nLabelFlag = 0;
         r_.m_nRecordWestBound = r_.m_nWest;
@@ -158,18 +156,7 @@ void CGeoMeshRenderer::DrawWhiteTerrainMesh(int cellCount, int theme, int, const
         drawing.Progress(i, cellCount);
         const std::string cell =
             cellCount == 1 ? m_strCentreMesh : meshcode::WhiteBlockCellCode(cellCount, base, i, m_strCentreMesh);
-        for (const std::string& prefecture : GeoPrefecturesToRead(*this, cell, cellCount > 1, drawn)) {
-            if (prefecture.empty())
-                continue;
-            ForEachGeoRecordLine(prefix + prefecture + ".txt", [&](const std::string& raw) {
-                if (!raw.empty() && raw.front() == 'H')
-                    return true;
-                m_strLine = raw;
-                ClassifyNaturalTerrainRecord(theme, 0);
-                drawing.FillRecord();
-                return true;
-            });
-        }
+        ClassifyTerrainRecords(*this, prefix, cell, cellCount > 1, drawn, theme, 0, [&] { drawing.FillRecord(); });
     }
     drawing.Finish(theme);
 }
@@ -180,24 +167,17 @@ void CGeoMeshRenderer::DrawWhiteLandClassMesh(int cellCount, int theme, int, con
     if (m_pDC == nullptr || !GeoDrawnTheme(theme))
         return;
     // A file that does not open ends the call before anything is drawn or selected.
-    std::vector<std::string> lines;
-    if (!ForEachGeoRecordLine(m_strDataPrefix, [&](const std::string& raw) {
-            lines.push_back(raw);
-            return true;
-        }))
+    const auto lines = vd::readRawTextLines(m_strDataPrefix);
+    if (!lines)
         return;
     ParseOptionList(flagList);
     WhiteDrawing drawing(*this, cellCount, theme, true, selection);
     drawing.Progress(0, 1);
-    GeoRecordStop stop;
-    ForEachLandClassRecord(lines, theme, [&](const std::string& line) {
-        m_strLine = line;
-        ClassifyLandClassRecord(theme, 0);
+    ClassifyLandClassRecords(*this, *lines, theme, 0, [&] {
         if (theme == 3)
             drawing.FillValleyQuarter();
         else
             drawing.FillRecord();
-        return stop.Note(GeoRecordDrawn(*this));
     });
     drawing.Finish(theme);
 }

@@ -1,5 +1,5 @@
 // OnD4GeologyMesh: the geology or land-classification mesh on the detailed map.
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "contracts/dovanne.h"
 #include "geology/DovanneModule.h"
 #include "geology/GeoMeshSetup.h"

@@ -1,7 +1,7 @@
 // OnG4LegendTable: the geology composition table on the caller's surface. Of the white-map
 // geology arguments it reads the item, the area kind, the wide-area mode, the grid side of the
 // plain-map work file, the work file choice and the application folder.
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "contracts/dovanne.h"
 #include "geology/DovanneModule.h"
 #include "geology/GeoMeshRenderer.h"

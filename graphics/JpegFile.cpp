@@ -2,11 +2,14 @@
 
 #include "graphics/JpegDecoder.h"
 #include "platform/fs/PathResolver.h"
+#include "platform/fs/RegularFile.h"
 
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
 #include <new>
+#include <unistd.h>
 
 namespace {
 
@@ -21,9 +24,14 @@ vd::Dib ReadJpegDib(const std::string& windowsPath)
     const auto linuxPath = vd::resolvePath(windowsPath);
     if (!linuxPath)
         return {};
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(linuxPath->c_str(), "rb"));
-    if (!file)
+    const int fd = vd::openRegularFile(*linuxPath, O_RDONLY);
+    if (fd < 0)
         return {};
+    std::unique_ptr<std::FILE, FileCloser> file(fdopen(fd, "rb"));
+    if (!file) {
+        close(fd);
+        return {};
+    }
     try {
         const auto decoded = DecodeJpeg(file.get());
         if (!decoded)

@@ -16,8 +16,9 @@
 
 namespace {
 
-// Closes a message box shown while the run ends (a profile that could not be written).
-void DismissEndingMessage()
+// Closes a message box shown while the run starts or ends (a profile that could not be written):
+// the end asked for waits for nobody's answer.
+void DismissMessage()
 {
     if (QWidget* modal = QApplication::activeModalWidget())
         modal->close();
@@ -34,17 +35,18 @@ int runApplication(int argc, char** argv)
 
     // From the first moment a termination signal closes the frame the normal way, once the
     // handler that runs has returned, so the objects of the run are destroyed in order (the
-    // document writes its settings then). One that comes before the frame exists closes it as
-    // soon as it does.
+    // document writes its settings then). One that comes before the frame exists closes a
+    // message of the start-up and then the frame as soon as it is built.
     CVeldoranApp* running = nullptr;
     bool endRequested = false;
     TerminationSignals terminationSignals([&] {
-        if (running && running->m_pMainWnd)
+        if (running && running->m_pMainWnd) {
             running->m_pMainWnd->RequestClose();
-        else if (running)
-            DismissEndingMessage(); // the frame is gone: a message of the end waits for nobody
-        else
+            return;
+        }
+        if (!running)
             endRequested = true;
+        DismissMessage();
     });
     // A file-size limit makes a write fail (and be told) instead of killing the program mid-save.
     std::signal(SIGXFSZ, SIG_IGN);

@@ -14,9 +14,10 @@ CVeldoranApp::CVeldoranApp()
 {
     m_fnMakeView = [this] { return std::make_unique<CVeldoranView>(*static_cast<CVeldoranDoc*>(document())); };
     OnCommand(shell::ID_APP_ABOUT, [this] { OnAppAbout(); });
+    // As the close box: a command chosen while a long operation delivers events waits for it.
     OnCommand(shell::ID_APP_EXIT, [this] {
         if (m_pMainWnd)
-            m_pMainWnd->OnClose();
+            m_pMainWnd->RequestClose();
     });
     OnCommand(shell::ID_FILE_NEW, [this] { OnFileNewCommand(); });
     OnCommand(shell::ID_FILE_OPEN, [this] { OnFileOpen(); });

@@ -2,22 +2,23 @@
 # Installs what the project needs when it is missing, sets up ccache and builds.
 # Used by both quick-start commands (scripts/run.sh, scripts/test.sh), by scripts/fuzz.sh and by CI.
 #   setup.sh             the normal build, build/ (g++)
-#   setup.sh --sanitize  the sanitizer build, build-asan/ (g++, AddressSanitizer + UBSan)
-#   setup.sh --fuzz      the fuzz targets, build-fuzz/ (clang, libFuzzer + ASan + UBSan)
+#   setup.sh --sanitize  the sanitizer tree, build-asan/ (clang, AddressSanitizer + UBSan): the
+#                        test suite and the fuzz targets
+#   setup.sh --fuzz      only the fuzz targets of the sanitizer tree
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 kind="${1:-}"
+sanitize=(-DVELDORAN_SANITIZE=ON -DCMAKE_CXX_COMPILER=clang++)
 case "$kind" in
   "") build="$top/build"; configure=(); target=() ;;
-  --sanitize) build="$top/build-asan"; configure=(-DVELDORAN_SANITIZE=ON); target=() ;;
-  --fuzz) build="$top/build-fuzz"
-    configure=(-DVELDORAN_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++); target=(--target fuzz-all) ;;
+  --sanitize) build="$top/build-asan"; configure=("${sanitize[@]}"); target=() ;;
+  --fuzz) build="$top/build-asan"; configure=("${sanitize[@]}"); target=(--target fuzz-all) ;;
   *) echo "usage: setup.sh [--sanitize|--fuzz]" >&2; exit 2 ;;
 esac
 
 packages=(
-  build-essential cmake ninja-build ccache pkg-config
+  build-essential cmake ninja-build ccache pkg-config lld
   qt6-base-dev libgl-dev
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -54,7 +55,16 @@ export CCACHE_BASEDIR="$top"
 export CCACHE_NOHASHDIR=true
 ccache --set-config hash_dir=false >/dev/null 2>&1 || true
 
-if [ ! -f "$build/build.ninja" ]; then
+# The sanitizer tree was once built with g++: a tree configured for another compiler is made
+# afresh (CMake cannot change the compiler of a configured tree).
+if [ ${#configure[@]} -gt 0 ] && [ -f "$build/CMakeCache.txt" ] \
+  && ! grep -q '^CMAKE_CXX_COMPILER:.*clang++' "$build/CMakeCache.txt"; then
+  rm -rf "$build"
+fi
+# VD_DEBUG_INFO=lines: line tables only (CI's choice); a configured tree keeps its choice unless
+# the variable is given.
+[ -z "${VD_DEBUG_INFO:-}" ] || configure+=(-DVELDORAN_DEBUG_INFO="$VD_DEBUG_INFO")
+if [ ! -f "$build/build.ninja" ] || [ -n "${VD_DEBUG_INFO:-}" ]; then
   cmake -S "$top" -B "$build" -G Ninja \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "${configure[@]}"

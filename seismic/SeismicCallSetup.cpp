@@ -1,6 +1,6 @@
 #include "seismic/SeismicCallSetup.h"
 
-#include "layers/render/meshcode/MeshCode.h"
+#include "meshcode/MeshCode.h"
 
 namespace seismic {
 

@@ -1,6 +1,6 @@
 #include "seismic/SeismicCellLayout.h"
 
-#include "layers/render/meshcode/Truncate.h"
+#include "meshcode/Truncate.h"
 #include "platform/text/Numbers.h"
 
 #include <string_view>

@@ -2,8 +2,9 @@
 // first-level meshes and the progress box.
 #include "seismic/SeismicLayerRenderer.h"
 
-#include "layers/render/meshcode/BlockCellCode.h"
-#include "layers/render/meshcode/LayerProgress.h"
+#include "meshcode/BlockCellCode.h"
+#include "meshcode/LayerProgress.h"
+#include "meshcode/MeshCode.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/text/Numbers.h"
@@ -13,7 +14,7 @@
 namespace {
 
 enum PenSlot { kBlack, kBlue, kRed, kBlueDotted, kBlackWide, kBlackDotted };
-constexpr int kFullDetail = 3;
+using meshcode::kFullDetail;
 
 } // namespace
 
@@ -89,6 +90,17 @@ void CSeismicLayerRenderer::SelectLabelFont(int mode, int n)
 meshcode::WideAreaBlock CSeismicLayerRenderer::Block() const
 {
     return {AreaKind, WideAreaMode, MapFrameMode, Strings[0], Strings[1], Strings[2], Strings[3]};
+}
+
+int CSeismicLayerRenderer::StartWalk(Walk walk, int givenCount)
+{
+    SnappedSouth = South;
+    SnappedWest = West;
+    if (walk == Walk::Detailed && DetailLevel == kFullDetail) {
+        SnappedSouth = South / meshcode::kThirdMeshLatitudeSeconds * meshcode::kThirdMeshLatitudeSeconds;
+        SnappedWest = West / meshcode::kThirdMeshLongitudeSeconds * meshcode::kThirdMeshLongitudeSeconds;
+    }
+    return walk == Walk::White ? givenCount : WideAreaCellCount();
 }
 
 int CSeismicLayerRenderer::WideAreaCellCount()

@@ -4,7 +4,7 @@
 // device context. Screen transform: x = (longitude - west) x scale + x offset, y = (north -
 // latitude) x scale + y offset, truncated. Pens and the label font are its own values; the
 // caller's come back at the end of each drawing.
-#include "layers/render/meshcode/WideAreaBlock.h"
+#include "meshcode/WideAreaBlock.h"
 #include "platform/dc/Color.h"
 #include "platform/dc/GdiObjects.h"
 
@@ -160,6 +160,10 @@ private:
     // Reads the four codes of a wide-area settings list when the mode asks for them (10): 1, else 0.
     int ReadWideAreaSettings(int mode, const std::string& settings);
     std::string CellCode(Walk walk, int cellCount, int n) const;
+    // The start of a walk: the record bounds (the extent's south-west corner, snapped to the
+    // third-level mesh grid on a detailed walk at full detail), then the cells to walk (the given
+    // count on the white map, else the block's).
+    int StartWalk(Walk walk, int givenCount);
     void ShowLayerProgress(int index, int total) { ShowLayerProgress(Strings[5], index, total); }
     void ShowLayerProgress(const std::string& title, int index, int total);
 

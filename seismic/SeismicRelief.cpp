@@ -1,6 +1,6 @@
 #include "seismic/SeismicRelief.h"
 
-#include "layers/render/meshcode/Truncate.h"
+#include "meshcode/Truncate.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // The relief shading of the seismic hazard cells: each cell cut into n x n sub-cells, each in its
 // class colour darkened by the relief level of TEMP\RELIEF.DAT under it. A missing or short
 // relief file reads level 0 (the class colour itself): the map is drawn, the process goes on.
-#include "layers/render/meshcode/ReliefGrid.h"
+#include "meshcode/ReliefGrid.h"
 #include "platform/dc/Color.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 // The relief form's cells, shared by the probabilistic and the scenario maps: the shades of the
 // map's classes, the grid origin of a block and the n x n sub-cells of one cell.
-#include "layers/render/meshcode/MeshRecordPosition.h"
-#include "layers/render/meshcode/Truncate.h"
+#include "meshcode/MeshRecordPosition.h"
+#include "meshcode/Truncate.h"
 #include "platform/dc/Dc.h"
 #include "seismic/SeismicLayerRenderer.h"
 #include "seismic/SeismicRelief.h"

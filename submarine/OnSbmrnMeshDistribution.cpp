@@ -3,7 +3,7 @@
 #include "contracts/ombrisk.h"
 
 #include "platform/text/Format.h"
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "submarine/SubmarineOverviewMap.h"
 #include "submarine/files/IntermediateDepthFile.h"
 

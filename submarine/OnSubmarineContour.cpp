@@ -3,7 +3,7 @@
 // red.
 #include "contracts/ombrisk.h"
 
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/text/Format.h"
 #include "submarine/depthmaps/DeepestDepth.h"

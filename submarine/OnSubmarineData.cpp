@@ -2,7 +2,7 @@
 // single pixels, measured ones red and, with method 2, interpolated ones black.
 #include "contracts/ombrisk.h"
 
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "submarine/depthmaps/DepthSoundingPoints.h"
 
 extern "C" void OnSubmarineData(vd::Dc* dc, std::string depthFolder, std::string meshCode, int statusBase, int method,

@@ -2,7 +2,7 @@
 // OnSubmarineData, which reads them as blank-separated records).
 #include "contracts/ombrisk.h"
 
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "submarine/depthmaps/DepthSoundingPoints.h"
 
 extern "C" void OnSubmarineDataT(vd::Dc* dc, std::string depthFolder, std::string meshCode, int statusBase, int method,

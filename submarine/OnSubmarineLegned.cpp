@@ -2,7 +2,7 @@
 // of the relief map or of the contour map, or the two kinds of soundings.
 #include "contracts/ombrisk.h"
 
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "platform/text/Format.h"
 #include "submarine/depthmaps/DepthColours.h"
 

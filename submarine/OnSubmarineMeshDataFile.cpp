@@ -5,7 +5,7 @@
 
 #include "submarine/DepthBuildRegions.h"
 #include "submarine/DepthFileBuilder.h"
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "submarine/SubmarineOverviewMap.h"
 
 extern "C" void OnSubmarineMeshDataFile(vd::Dc* dc, std::string depthFolder, std::string mapFolder, int region,

@@ -2,7 +2,7 @@
 // colour of its depth class, the deepest point crossed in red, contour lines when asked.
 #include "contracts/ombrisk.h"
 
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "submarine/depthmaps/DepthShadedMap.h"
 
 extern "C" void OnSubmarineTpgraphyMesh(vd::Dc* dc, std::string depthFolder, std::string meshCode, int statusBase,

@@ -2,7 +2,7 @@
 // under a fixed light; its colours are fixed, so it never reads its last argument.
 #include "contracts/ombrisk.h"
 
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "submarine/depthmaps/DepthShadedMap.h"
 
 extern "C" void OnSubmarineTpgraphyRelief(vd::Dc* dc, std::string depthFolder, std::string meshCode, int statusBase,

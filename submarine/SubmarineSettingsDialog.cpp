@@ -76,6 +76,8 @@ void CDlgSubmarineSettings::OnPickFolder()
     vd::ui::MessageBeep();
     vd::FileDialog dialog(true, "txt", "*.txt", vd::OFN_FILEMUSTEXIST, "txt files (*.txt)|*.txt|All files (*.*)|*.*||",
                           this);
+    // It opens in the folder the dialog shows, not where the run's last file dialog ended.
+    dialog.SetInitialFolder(GetDlgItemText(layout_.folder));
     if (dialog.DoModal() != vd::IDOK)
         return;
     const std::string path = dialog.GetPathName();

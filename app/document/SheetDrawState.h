@@ -3,7 +3,8 @@
 // placed last, the point record list, the hit and tip lists with their label layout, the tallies,
 // the search results, the current DIB and the settings a draw switches for a while. The document
 // holds it as a base, so every other reader keeps the names; the renderer is given the document
-// read-only and this state to write.
+// read-only and this state to write. Its long lists are built when a draw first uses them.
+#include "app/document/LazyArray.h"
 #include "app/document/MapDisplayMode.h"
 #include "platform/dc/Dib.h"
 #include "platform/dc/GdiObjects.h"
@@ -47,7 +48,7 @@ struct SheetDrawState {
     // Registered points: the list read for the frame ("999" after the last), how records are
     // placed (1 place names, 2 numbered points, 6 registered points), the display settings a draw
     // switches, the sheet maps' point scales and the records read by the last plain-list read.
-    std::array<std::string, 5000> m_astrPointRecord;
+    LazyArray<std::string, 5000> m_astrPointRecord;
     int m_nPointDrawKind = 1;
     int m_nPointDisplayFlag = 14;
     int m_nSiteNameDisplay = 1;
@@ -66,14 +67,14 @@ struct SheetDrawState {
 
     // Registered points drawn last and where ("999" after the last), for the mouse's hit test;
     // drawn points by kind (text, other items, albums, web pages).
-    std::array<std::string, 5000> m_astrHitRecord;
-    std::array<std::int16_t, 5000> m_anHitX{};
-    std::array<std::int16_t, 5000> m_anHitY{};
+    LazyArray<std::string, 5000> m_astrHitRecord;
+    LazyArray<std::int16_t, 5000> m_anHitX;
+    LazyArray<std::int16_t, 5000> m_anHitY;
     std::array<int, 4> m_anKindTally{};
     // The site-name tips of the sheet map and its label layout.
     int m_nPlaceNameInMap = 0;
-    std::array<std::string, 5000> m_astrSiteNameTip;
-    std::array<int, 5000> m_anSiteNameTipX{}, m_anSiteNameTipY{};
+    LazyArray<std::string, 5000> m_astrSiteNameTip;
+    LazyArray<int, 5000> m_anSiteNameTipX, m_anSiteNameTipY;
     int m_nSiteNameTipCount = 0;
     int m_nSheetLabelHeight = 12, m_nSheetLabelLineGap = 5, m_nSheetLabelGap = 4;
     int m_nSheetLabelOffsetX = 0, m_nSheetLabelOffsetY = 0, m_nSheetSymbolSize = 3;
@@ -93,8 +94,8 @@ struct SheetDrawState {
     // D.MMSS, "999" after the last), m_anResultKind their three class codes, and
     // m_astrResultFileLine the result file's line of each entry until the file is written (kept
     // apart from the entry, so that a "/" in a name cannot cut it).
-    std::array<std::string, 30000> m_astrPlaceRecord;
-    std::array<std::array<std::int16_t, 3>, 30000> m_anResultKind{};
+    LazyArray<std::string, 30000> m_astrPlaceRecord;
+    LazyArray<std::array<std::int16_t, 3>, 30000> m_anResultKind;
     std::vector<std::string> m_astrResultFileLine;
 
     // The current DIB with its palette and size, the header of the hill-shaded sheet and the

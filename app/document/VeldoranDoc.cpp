@@ -67,7 +67,7 @@ CVeldoranDoc::CVeldoranDoc()
 {
     vd::ProfileStore profile;
 
-    LoadDocumentLibraries();
+    LoadDovanne();
 
     // The application folder is the platform's (created and seeded from the bundled data).
     folders.m_strAppDir = vd::applicationFolder();

@@ -89,16 +89,19 @@ void CVeldoranDoc::WriteDefaultPaletteList()
 
 void CVeldoranDoc::EnsureDefaultLayerFiles()
 {
-    // Without Pelmora the files stay missing and its dialogs find no settings file.
-    OnDddFileEdit_fn* writeDefaults = Pelmora().OnDddFileEdit.fn;
-    if (!writeDefaults)
-        return;
     // A settings file written new gets the bundled sample rows; a user's own is never touched.
     // Pelmora's line call writes the point and mesh files too, so all are looked at first.
     const std::string lineFile = folders.m_strAppDir + "DddMFile.dat";
     const std::string pointFile = folders.m_strAppDir + "DddPFile.dat";
     const bool lineMissing = FileExists(lineFile) != 1;
     const bool pointMissing = FileExists(pointFile) != 1;
+    // With every file there, as after the first start, Pelmora is not loaded for nothing.
+    if (!lineMissing && !pointMissing && FileExists(folders.m_strAppDir + "DDFTFILE.DAT") == 1)
+        return;
+    // Without Pelmora the files stay missing and its dialogs find no settings file.
+    OnDddFileEdit_fn* writeDefaults = Pelmora().OnDddFileEdit.fn;
+    if (!writeDefaults)
+        return;
     const bool natureMeshMissing = FileExists(folders.m_strAppDir + "DDMSFILE.DAT") != 1;
     const bool surfaceMissing = FileExists(folders.m_strAppDir + "DDDSFILE.DAT") != 1;
     if (lineMissing)

@@ -11,6 +11,8 @@
 #include "contracts/bindings/PelmoraExports.h"
 #include "contracts/dovanne.h"
 #include "contracts/pelmora.h"
+#include "platform/fs/FileSystem.h"
+#include "platform/ui/Ui.h"
 
 namespace {
 
@@ -169,6 +171,24 @@ void CVeldoranDoc::OnFineMeshSettings()
 
 namespace {
 
+// Why a geology layer switched on would draw nothing: no data chosen for the theme on its page,
+// or a data file that is not there; empty when its data are there.
+std::string MissingGeologyData(const CVeldoranDoc& doc, bool geology)
+{
+    const std::string choose = "\n「ﾌｧｲﾙ」で選んでください。";
+    if (geology)
+        return doc.geology.m_astrGeoText[5].empty() ? "自然地形ﾒｯｼｭのデータセットが選ばれていません。" + choose : "";
+    // The valley-density page draws from its own file, the other pages from the land-classification file.
+    const bool valley = doc.geology.m_nGeoLead == 3;
+    const std::string kind = valley ? "谷密度ﾒｯｼｭ" : "土地分類ﾒｯｼｭ";
+    const std::string& file = valley ? doc.geology.m_strLandClassFile : doc.geology.m_strLandClassName;
+    if (file.empty())
+        return kind + "のデータファイルが選ばれていません。" + choose;
+    if (!vd::fileExists(file))
+        return kind + "のデータファイル " + file + " がありません。" + choose;
+    return {};
+}
+
 // Geology (OnDlgGeoSet) and land classification (OnDlgNtrSet) share their state, their texts and
 // the form of their answers.
 void RunGeologyDialog(CVeldoranDoc& doc, bool geology)
@@ -219,6 +239,12 @@ void RunGeologyDialog(CVeldoranDoc& doc, bool geology)
             text[e] = fields->Text();
     }
     text[4] = fields->Rest();
+    // A layer without its data stays off and says why, instead of drawing nothing in silence; the
+    // choices made in the dialog are kept for the next time.
+    if (const std::string missing = state == 1 ? MissingGeologyData(doc, geology) : ""; !missing.empty()) {
+        vd::ui::AfxMessageBox(missing, vd::MB_OK | vd::MB_ICONEXCLAMATION);
+        state = 0;
+    }
     if (state == 1) {
         doc.ExcludeForGeology(geology);
         doc.geology.m_nGeoLegendKind = 1;

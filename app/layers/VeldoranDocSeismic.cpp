@@ -20,6 +20,7 @@ void CVeldoranDoc::OnSeismicSettings()
         return;
     auto& s = seismic.m_anSeisSetting;
     const int displayBefore = s[1];
+    const bool wasOn = seismic.m_bSeismicLayer == 1;
     const std::string answer =
         dialog(s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7], s[8], s[9], 6, folders.m_strAppDir, environment.m_strEditor);
     if (answer.empty()) {
@@ -51,8 +52,13 @@ void CVeldoranDoc::OnSeismicSettings()
                 geology.m_nGeoLegendKind = 2;
             }
     }
-    if (seismic.m_bSeismicLayer == 1 || s[1] != displayBefore)
+    // The map kept on screen is drawn anew, as 地図再表示 would: a copy of it would still show the
+    // layer as it was. A layer switched off is redrawn too, or its colours would stay.
+    if (seismic.m_bSeismicLayer == 1 || s[1] != displayBefore || wasOn) {
+        if (m_nMapDisplayMode == map_display::kMapShown)
+            m_nMapDisplayMode = map_display::kMainMap;
         UpdateAllViews();
+    }
 }
 
 void CVeldoranDoc::OnSeismicFileSummary()

@@ -8,6 +8,7 @@
 #include "contracts/ombrisk.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/TextWriter.h"
+#include "platform/ui/Ui.h"
 
 void CVeldoranDoc::OnSubmarineSettings()
 {
@@ -49,8 +50,30 @@ void CVeldoranDoc::OnDepthFileStatus()
     UpdateAllViews();
 }
 
+namespace {
+
+// Why no intermediate depth file can be made: no depth folder registered, or no depth data in
+// it; empty when there are data to make them from.
+std::string NoDepthDataMessage(const std::string& folder)
+{
+    if (folder.empty())
+        return "水深データのフォルダが登録されていないため、中間ファイルは作成できません。\n"
+               "ﾏｯﾋﾟﾝｸﾞ > 海底地形... の「登録」で水深データ (DP*.txt) のフォルダを選んでください。";
+    const auto depths = vd::listFolder(folder + (folder.ends_with('\\') ? "" : "\\") + "DP*.txt");
+    if (!depths || depths->empty())
+        return folder + " に水深データ (DP*.txt) がないため、中間ファイルは作成できません。";
+    return {};
+}
+
+} // namespace
+
 void CVeldoranDoc::OnMakeDepthFile(int area)
 {
+    // Without depth data the build would make nothing: the user is told why instead.
+    if (const std::string missing = NoDepthDataMessage(folders.m_strSubmarineDir); !missing.empty()) {
+        vd::ui::AfxMessageBox(missing, vd::MB_OK | vd::MB_ICONEXCLAMATION);
+        return;
+    }
     depth.m_nSubmarineView = area;
     m_nMapDisplayMode = map_display::kSubmarineMeshFile;
     UpdateAllViews();

@@ -1,16 +1,11 @@
 #pragma once
-// The libraries loaded as the document, the view and a renderer are made, in the order they
-// always were (a library's own start-up runs then, not at its first drawing).
+// Each library is loaded when a command or a drawing first calls it: its binding looks it up then
+// (contracts/bindings/). Dovanne alone is loaded as the document and the view are made, since the
+// start sheet draws through it and a missing Dovanne is told then.
 
 // What the document and the view tell the user when Dovanne cannot be loaded.
 inline constexpr const char* kDovanneMissingMessage =
     "Can't load Dovanne.dll. The dynamic link library must be in the folder of the program (libdovanne.so).";
 
-// Dovanne and TOVENDLG, telling the user when Dovanne is missing, then Pelmora.
-void LoadDocumentLibraries();
-
-// Dovanne and Surrick, telling the user when Dovanne is missing, then Ombrisk.
-void LoadViewLibraries();
-
-// Dovanne, Surrick and Ombrisk, without a word: a drawing skips what is missing.
-void LoadRendererLibraries();
+// Loads Dovanne, telling the user when it cannot be loaded.
+void LoadDovanne();

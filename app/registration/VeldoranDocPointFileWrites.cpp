@@ -132,6 +132,6 @@ KeyLineRemoval RemoveKeyLine(const std::string& path, const std::string& key, co
 bool CVeldoranDoc::DeleteRecord(const std::string& path, const std::string& key, const std::string& alternativeKey,
                                 const std::string& exactKey)
 {
-    return RemoveKeyLine(path, key.empty() ? alternativeKey : key, exactKey, &m_astrPointRecord) ==
+    return RemoveKeyLine(path, key.empty() ? alternativeKey : key, exactKey, &m_astrPointRecord.all()) ==
            KeyLineRemoval::Removed;
 }

@@ -8,6 +8,11 @@
 
 std::string ProfileWriteFailureMessage(const std::filesystem::path& file)
 {
+    std::error_code error;
+    const auto type = std::filesystem::status(file, error).type();
+    if (type != std::filesystem::file_type::not_found && type != std::filesystem::file_type::regular &&
+        type != std::filesystem::file_type::none)
+        return "設定ファイル「" + file.string() + "」は通常のファイルではありません。既定の設定を使い、設定は保存しません。";
     return "設定ファイル「" + file.string() + "」に書き込めません。設定は保存されていません。";
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A profile that cannot be written (a read-only or full folder) is told to the user, by the
-// file's name, instead of the session's settings being lost without a word.
+// file's name, instead of the session's settings being lost without a word. So is a profile
+// that is no regular file (a FIFO, a device, a folder): it is neither read nor written.
 #include <filesystem>
 #include <string>
 

@@ -19,7 +19,8 @@ DialogTemplate DataListTemplate()
     t.caption = "都道府県別データ";
     t.controls = {
         listBox(IDC_LIST, {}, vd::LBS_NOTIFY | vd::WS_VSCROLL),
-        ltext(IDC_NOTE, ""),
+        // Laid out with its longest note, so that no note set later breaks over two lines.
+        ltext(IDC_NOTE, "県別で表示｡[]内は計算値"),
         pushButton(IDC_SORT, ""),
         defPushButton(vd::IDOK, "OK"),
     };

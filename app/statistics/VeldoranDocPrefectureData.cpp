@@ -8,10 +8,26 @@
 #include "app/statistics/PrefectureRanking.h"
 #include "basemap/files/PrefectureDataFile.h"
 #include "contracts/surrick.h"
+#include "platform/ui/Ui.h"
+
+#include <array>
 
 namespace {
 
 const std::string kDashes(39, '-');
+
+// What to tell the user about a chosen data set that has nothing to show; empty when it has.
+std::string UnreadableDataSet(const std::string& file)
+{
+    if (file.empty())
+        return {};
+    const auto data = ReadPrefectureDataFile(file);
+    if (!data)
+        return "都道府県別データのファイル " + file + " を開けません。\n地図は変わりません。";
+    if (data->rows.empty())
+        return "都道府県別データのファイル " + file + " に都道府県のデータがありません。\n地図は変わりません。";
+    return {};
+}
 
 } // namespace
 
@@ -40,9 +56,19 @@ void CVeldoranDoc::SetPrefectureDataDisplay()
         statistics.m_nGraticuleKept = statistics.m_nGraticule;
         return;
     }
-    // A short answer is refused whole and changes nothing.
-    if (!answer.empty())
-        statistics.ReadAnswer(answer);
+    if (!answer.empty()) {
+        // A short answer is refused whole and changes nothing.
+        StatisticsSelection chosen = statistics;
+        if (chosen.ReadAnswer(answer)) {
+            // A data set that cannot be read would make a map of no values: the user is told
+            // which file, and the map stays as it was.
+            if (const std::string unreadable = UnreadableDataSet(chosen.m_strPrefDataFile); !unreadable.empty()) {
+                vd::ui::AfxMessageBox(unreadable, vd::MB_OK | vd::MB_ICONEXCLAMATION);
+                return;
+            }
+            statistics = chosen;
+        }
+    }
     if (!statistics.Chosen())
         return;
 

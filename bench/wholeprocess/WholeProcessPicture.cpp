@@ -78,7 +78,7 @@ int main(int argc, char** argv)
         return 1;
     }
     const std::string out = argv[argc - 1];
-    if (!dc.GetBitmap().ToDib(24).WriteFile(out)) {
+    if (!dc.GetBitmap().WriteDibFile(out, 24)) {
         std::fprintf(stderr, "veldoran-whole-picture: cannot write %s\n", out.c_str());
         return 1;
     }

@@ -6,6 +6,8 @@
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/UiScript.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <filesystem>
 #include <sstream>
@@ -50,5 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         script->answerDialog("Dovanne", dialog, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
         run(folder, texts[0], texts[1], texts[2], texts[3], texts[4], texts[5], texts[6]);
     }
+    // The dialogs' expose events and deferred deletes would pile up with no event loop to
+    // deliver them: each input's are delivered before the next.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }

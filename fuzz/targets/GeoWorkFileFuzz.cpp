@@ -7,6 +7,8 @@
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/UiScript.h"
 
+#include <QCoreApplication>
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     vd::fuzz::initialise();
@@ -28,5 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         script->answerDialog("Dovanne", 220, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
         legend(240, c[0], c[1], c[2], folder);
     }
+    // The dialogs' expose events and deferred deletes would pile up with no event loop to
+    // deliver them: each input's are delivered before the next.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }

@@ -54,12 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     for (int theme : {2, 3}) {
         r.ParseGeoSelection(theme, "1");
-        GeoRecordStop stop;
-        ForEachLandClassRecord(lines, theme, [&](const std::string& line) {
-            r.m_strLine = line;
-            r.ClassifyLandClassRecord(theme, 0);
-            return stop.Note(GeoRecordDrawn(r));
-        });
+        ClassifyLandClassRecords(r, lines, theme, 0, [] {});
     }
     return 0;
 }

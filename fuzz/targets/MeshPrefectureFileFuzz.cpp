@@ -1,8 +1,8 @@
 // Msh_prft.dat as the layers read it: the line of a cell, the selection blanking and the
 // once-per-call bookkeeping over a 3 x 3 block of cells.
 #include "fuzz/targets/LayerFuzzFolder.h"
-#include "layers/render/meshcode/MeshPrefectureFile.h"
-#include "layers/render/meshcode/WideAreaBlock.h"
+#include "meshcode/MeshPrefectureFile.h"
+#include "meshcode/WideAreaBlock.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
 // The mesh and point record decoders on hostile lines, as the mesh layers feed them: the first
 // line is taken as the census class table, every line (any length, CR LF or LF) as a record
 // decoded for every theme and item.
-#include "layers/render/meshcode/CensusRecords.h"
-#include "layers/render/meshcode/ColourClasses.h"
-#include "layers/render/meshcode/MeshRecordPosition.h"
+#include "meshcode/CensusRecords.h"
+#include "meshcode/ColourClasses.h"
+#include "meshcode/MeshRecordPosition.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // in each form, with no typed texts and with the input's first lines typed) and draws the kept
 // results again. A recording device context: labels of random
 // characters would only fill the font fallback caches of a picture.
-#include "app/libraries/LibraryLoading.h"
+#include "fuzz/support/FuzzLibraries.h"
 #include "fuzz/support/FuzzDocument.h"
 #include "fuzz/support/FuzzScratch.h"
 #include "platform/dc/RecordingDc.h"
@@ -17,7 +17,7 @@
 void vd::fuzz::startTarget()
 {
     (void)vd::fuzz::document();
-    LoadRendererLibraries();
+    vd::fuzz::loadDrawingLibraries();
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

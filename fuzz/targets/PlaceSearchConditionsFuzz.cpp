@@ -7,6 +7,8 @@
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/UiScript.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <sstream>
 
@@ -26,5 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         script->answerDialog("TOVENDLG", 170, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
         retrieve(kind == 0 ? 111 : 212, 1, 2, 0, kind, 1, 2, 3, 13, texts[0], texts[1], texts[2]);
     }
+    // The dialogs' expose events and deferred deletes would pile up with no event loop to
+    // deliver them: each input's are delivered before the next.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }

@@ -2,7 +2,7 @@
 // a place-name list, the class colour and symbol tables (NpClrTbl.dat, NpSymbol.dat) and the
 // list of data sources (SOURCE\BINDER.DAT); the document reads them as the map does, and the
 // renderer and Dovanne draw the data file's points and the source list.
-#include "app/libraries/LibraryLoading.h"
+#include "fuzz/support/FuzzLibraries.h"
 #include "contracts/dovanne.h"
 #include "fuzz/support/FuzzDocument.h"
 #include "fuzz/support/FuzzScratch.h"
@@ -15,7 +15,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     CVeldoranDoc& doc = vd::fuzz::document();
-    static const bool bound = (LoadRendererLibraries(), true);
+    static const bool bound = (vd::fuzz::loadDrawingLibraries(), true);
     (void)bound;
     const std::string dataFile = vd::fuzz::writeApplicationFile("Fuzz/POINTS.DAT", data, size);
     const std::string appFolder = doc.folders.m_strAppDir;

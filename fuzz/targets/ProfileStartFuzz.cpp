@@ -4,6 +4,7 @@
 #include "app/document/VeldoranDoc.h"
 #include "fuzz/support/FuzzScratch.h"
 #include "platform/dc/ImageDc.h"
+#include "platform/sys/ProfileStore.h"
 #include "platform/ui/FrameWindow.h"
 #include "platform/ui/UiScript.h"
 #include "view/window/VeldoranView.h"
@@ -26,6 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vd::fuzz::initialise();
     std::ofstream(std::getenv("VELDORAN_PROFILE"), std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    // Read as a new run reads it (the store keeps a file it has read for the process).
+    vd::ProfileStore::rereadFiles();
     // Message boxes and dialogs are answered with their defaults; nothing waits for a user.
     const auto script = vd::ui::Script::install();
 

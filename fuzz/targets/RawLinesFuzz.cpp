@@ -1,7 +1,7 @@
-// A text file read as fixed-column records: its raw lines read in place and copied (which must
-// agree line for line, also across the read buffer's edge), and the fields of each line read as
-// numbers by digit arithmetic and by parseInt (which must agree too). The first two bytes choose
-// the field; a short line is repeated so that lines cross the 64 KB read buffer.
+// A text file read as fixed-column records: its raw lines read in place, copied and as a whole
+// file (which must agree line for line, also across the read buffer's edge), and the fields of
+// each line read as numbers by digit arithmetic and by parseInt (which must agree too). The first
+// two bytes choose the field; a short line is repeated so that lines cross the 64 KB read buffer.
 #include "fuzz/support/FuzzInputFile.h"
 #include "fuzz/support/FuzzScratch.h"
 #include "platform/fs/RawFields.h"
@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -27,6 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vd::TextReader inPlace;
     if (!copied.open(path) || !inPlace.open(path))
         return 0;
+    std::vector<std::string> lines;
     std::string line;
     std::string_view view;
     for (;;) {
@@ -37,8 +39,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         if (view != line)
             std::abort();
+        lines.push_back(line);
         if (vd::rawFieldInt(view, start, length) != vd::parseInt(vd::rawField(view, start, length)))
             std::abort();
     }
+    if (vd::readRawTextLines(path) != lines)
+        std::abort();
     return 0;
 }

@@ -2,16 +2,25 @@
 
 #include "platform/ui/Controls.h"
 
+#include <string>
+#include <vector>
+
 CDlgGeoLegend::CDlgGeoLegend() : vd::Dialog(IDD) {}
 
 bool CDlgGeoLegend::OnInitDialog()
 {
     vd::Dialog::OnInitDialog();
+    const std::vector<std::string> lines = GeoLegendLines(m_request);
     if (auto* list = item<vd::ListBox>(kList)) {
         list->ResetContent();
-        for (const std::string& line : GeoLegendLines(m_request))
+        for (const std::string& line : lines)
             list->AddString(line);
     }
+    // The box has no caption of its own; a window manager's title bar would otherwise show the
+    // program's name, so it shows the legend's heading.
+    std::string heading = lines.empty() ? std::string() : lines.front();
+    heading.erase(0, heading.find_first_not_of(' '));
+    SetWindowText(heading.empty() ? "凡例" : heading);
     return true;
 }
 

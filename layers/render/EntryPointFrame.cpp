@@ -1,6 +1,6 @@
 #include "layers/render/EntryPointFrame.h"
 
-#include "layers/render/meshcode/MeshCode.h"
+#include "meshcode/MeshCode.h"
 #include "platform/text/Cp932Text.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"

@@ -2,14 +2,14 @@
 // cell, the prefectures that cover it, and the loop that visits each prefecture once per call.
 #include "layers/render/LayerRenderer.h"
 
-#include "layers/render/meshcode/BlockCellCode.h"
-#include "layers/render/meshcode/MeshCode.h"
+#include "meshcode/BlockCellCode.h"
+#include "meshcode/MeshCode.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr int kFullDetail = 3;
+using meshcode::kFullDetail;
 constexpr int kGeometryFirst = 50;
 
 } // namespace

@@ -2,8 +2,8 @@
 // the fields they read and fill.
 #include "layers/render/LayerRenderer.h"
 
-#include "layers/render/meshcode/CensusRecords.h"
-#include "layers/render/meshcode/ColourClasses.h"
+#include "meshcode/CensusRecords.h"
+#include "meshcode/ColourClasses.h"
 
 namespace {
 

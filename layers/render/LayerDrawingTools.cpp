@@ -2,7 +2,7 @@
 // the block is being drawn.
 #include "layers/render/LayerRenderer.h"
 
-#include "layers/render/meshcode/LayerProgress.h"
+#include "meshcode/LayerProgress.h"
 
 #include "platform/text/Format.h"
 

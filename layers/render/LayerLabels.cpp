@@ -2,7 +2,7 @@
 // shrink of the screen scale that the block layers apply.
 #include "layers/render/LayerRenderer.h"
 
-#include "layers/render/meshcode/WideAreaBlock.h"
+#include "meshcode/WideAreaBlock.h"
 
 namespace {
 

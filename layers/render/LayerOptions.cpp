@@ -2,7 +2,7 @@
 // kind 3 (four mesh codes to draw).
 #include "layers/render/LayerRenderer.h"
 
-#include "layers/render/meshcode/OptionList.h"
+#include "meshcode/OptionList.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The renderer object: its stock pens, the colour tables and the screen transform.
 #include "layers/render/LayerRenderer.h"
 
-#include "layers/render/meshcode/Truncate.h"
+#include "meshcode/Truncate.h"
 
 #include <utility>
 

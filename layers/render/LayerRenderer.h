@@ -4,9 +4,9 @@
 // option list and the per-call prefecture bookkeeping, and draws its layer operations into the
 // caller's device context. Nothing of it outlives the call.
 #include "layers/render/LayerDrawParams.h"
-#include "layers/render/meshcode/MeshPrefectureFile.h"
-#include "layers/render/meshcode/MeshRecordPosition.h"
-#include "layers/render/meshcode/WideAreaBlock.h"
+#include "meshcode/MeshPrefectureFile.h"
+#include "meshcode/MeshRecordPosition.h"
+#include "meshcode/WideAreaBlock.h"
 #include "platform/dc/Dc.h"
 
 #include <array>

@@ -2,7 +2,7 @@
 // 5 x 5 block), whole-country rivers and the ledger line themes.
 #include "layers/render/EntryPointPlans.h"
 
-#include "layers/render/meshcode/WideAreaBlock.h"
+#include "meshcode/WideAreaBlock.h"
 #include "platform/text/StringOps.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // whole-country themes A-E (C in four passes on a 5 x 5 block).
 #include "layers/render/EntryPointPlans.h"
 
-#include "layers/render/meshcode/WideAreaBlock.h"
+#include "meshcode/WideAreaBlock.h"
 
 LayerCall ChooseSurfaceOperation(int selector, int m, int valueA, int valueB, const std::string& text)
 {

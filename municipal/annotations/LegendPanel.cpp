@@ -1,6 +1,7 @@
 #include "municipal/annotations/LegendPanel.h"
 
 #include "layers/settings/files/LayerSettingsFile.h"
+#include "meshcode/OptionList.h"
 #include "municipal/SurrickText.h"
 #include "platform/dc/Dc.h"
 #include "platform/text/Numbers.h"
@@ -266,13 +267,7 @@ bool AnyShown(const LegendRowFlags& flags, int first, int last)
 LegendRowFlags ParseLegendRowFlags(std::string_view text)
 {
     LegendRowFlags flags{};
-    for (int& flag : flags) {
-        const std::size_t bar = text.find('|');
-        if (bar == std::string_view::npos)
-            break;
-        flag = vd::parseInt(text.substr(0, bar));
-        text.remove_prefix(bar + 1);
-    }
+    meshcode::ParseBarFlags(text, flags);
     return flags;
 }
 

@@ -1,6 +1,6 @@
 // OnDistanceReportCalc: one label on the map with the distance between two places and a
 // gradient, slope angle or length before it.
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "contracts/surrick.h"
 #include "municipal/SurrickText.h"
 #include "municipal/annotations/DistanceLabel.h"

@@ -1,5 +1,5 @@
 // OnTagDisplay: a framed, bevelled panel of up to ten text lines on the map.
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "contracts/surrick.h"
 #include "municipal/SurrickText.h"
 #include "municipal/annotations/TagPanelLines.h"

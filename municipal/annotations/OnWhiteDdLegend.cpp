@@ -1,5 +1,5 @@
 // OnWhiteDdLegend: the legend panel of the national-land layers shown on the white map.
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "contracts/surrick.h"
 #include "municipal/SurrickModule.h"
 #include "municipal/annotations/LegendPanel.h"

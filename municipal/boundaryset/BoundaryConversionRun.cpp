@@ -20,6 +20,8 @@ bool AskAndConvert(vd::Dc* dc, const std::string& folder, municipal::SourceTheme
             report = municipal::ConvertSourceFolder(folder, theme);
         }
     }
-    vd::ui::AfxMessageBox(municipal::ClosingMessage(report, theme), vd::MB_OK | vd::MB_ICONEXCLAMATION);
+    // Stopped for the end of the program: nobody is left to read how far it came.
+    if (!report.stopped)
+        vd::ui::AfxMessageBox(municipal::ClosingMessage(report, theme), vd::MB_OK | vd::MB_ICONEXCLAMATION);
     return true;
 }

@@ -70,6 +70,8 @@ void CDlgBoundaryFolders::ChooseFolder(int editId)
 {
     vd::ui::MessageBeep();
     vd::FileDialog chooser(true, "txt", "*.txt", vd::OFN_HIDEREADONLY | vd::OFN_FILEMUSTEXIST, kChooserFilter, this);
+    // It opens in the folder the dialog shows, not where the run's last file dialog ended.
+    chooser.SetInitialFolder(GetDlgItemText(editId));
     if (chooser.DoModal() != vd::IDOK)
         return;
     SetDlgItemText(editId, FolderOfChosenFile(chooser.GetPathName()));

@@ -48,6 +48,11 @@ void ConversionPanel::headerRead(const municipal::SourceHeader& header)
     show();
 }
 
+bool ConversionPanel::stopRequested()
+{
+    return vd::ui::endRequested();
+}
+
 void ConversionPanel::show()
 {
     // The lent context is the view's back buffer: the screen follows once events are handled.

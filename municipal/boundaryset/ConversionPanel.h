@@ -2,6 +2,8 @@
 // The progress panel of a boundary conversion, drawn into the device context the caller lends
 // (the view's back buffer) and shown at once: a frame with the title, the output file, the
 // source's counts and a bar with "done/count". The caller's brush is put back by the destructor.
+// While it shows, the close box and the termination signals are heard: the conversion then stops
+// between two files.
 #include "municipal/conversion/FolderConversion.h"
 #include "platform/dc/GdiObjects.h"
 
@@ -20,6 +22,8 @@ public:
 
     void fileStarted(const std::string& outputPath, int done, int count) override;
     void headerRead(const municipal::SourceHeader& header) override;
+    // Once the program is to end, no further file is begun.
+    bool stopRequested() override;
 
 private:
     void show();

@@ -2,11 +2,11 @@
 
 #include "basemap/projection/PixelCoordinate.h"
 
-#include "layers/render/meshcode/BlockCellCode.h"
-#include "layers/render/meshcode/MeshCode.h"
-#include "layers/render/meshcode/MeshPrefectureFile.h"
-#include "layers/render/meshcode/Truncate.h"
-#include "layers/render/meshcode/WideAreaBlock.h"
+#include "meshcode/BlockCellCode.h"
+#include "meshcode/MeshCode.h"
+#include "meshcode/MeshPrefectureFile.h"
+#include "meshcode/Truncate.h"
+#include "meshcode/WideAreaBlock.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"

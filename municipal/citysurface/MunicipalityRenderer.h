@@ -3,7 +3,7 @@
 // map, plain map, search, prefecture lines). A plain object built on the entry point's stack: it
 // holds the call's arguments, its pens, brush and font, and draws into the lent device context.
 #include "basemap/projection/LatitudeRatioTable.h"
-#include "layers/render/meshcode/OptionList.h"
+#include "meshcode/OptionList.h"
 #include "platform/dc/Dc.h"
 
 #include <array>

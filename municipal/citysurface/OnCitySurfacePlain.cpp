@@ -1,5 +1,5 @@
 // Municipality boundaries over a plain map of any extent.
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "contracts/surrick.h"
 #include "municipal/SurrickModule.h"
 #include "municipal/citysurface/MunicipalityRenderer.h"

@@ -1,5 +1,5 @@
 // The municipality of a 5-digit code, outlined and named in red on the plain map.
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "contracts/surrick.h"
 #include "municipal/SurrickModule.h"
 #include "municipal/citysurface/MunicipalityRenderer.h"

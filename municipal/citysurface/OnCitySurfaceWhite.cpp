@@ -1,7 +1,7 @@
 // Municipality boundaries over the white map of one first-level mesh or a block of them.
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "contracts/surrick.h"
-#include "layers/render/meshcode/MeshCode.h"
+#include "meshcode/MeshCode.h"
 #include "municipal/SurrickModule.h"
 #include "municipal/citysurface/MunicipalityRenderer.h"
 #include "platform/text/Cp932Text.h"

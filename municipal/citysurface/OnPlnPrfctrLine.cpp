@@ -1,5 +1,5 @@
 // Prefecture and Hokkaido sub-prefecture lines over the cells of a plain map.
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "contracts/surrick.h"
 #include "municipal/SurrickModule.h"
 #include "municipal/citysurface/MunicipalityRenderer.h"

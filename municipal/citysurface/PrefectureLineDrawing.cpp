@@ -4,7 +4,7 @@
 
 #include "basemap/files/MeshPolylineFile.h"
 #include "basemap/files/OutlinePolylineFile.h"
-#include "layers/render/meshcode/MeshCode.h"
+#include "meshcode/MeshCode.h"
 
 #include <algorithm>
 

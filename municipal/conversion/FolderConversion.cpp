@@ -13,6 +13,11 @@ void ConversionObserver::headerRead(const SourceHeader&)
 {
 }
 
+bool ConversionObserver::stopRequested()
+{
+    return false;
+}
+
 FolderConversionReport ConvertSourceFolder(const std::string& folderText, SourceTheme theme,
                                            ConversionObserver* observer)
 {
@@ -34,6 +39,11 @@ FolderConversionReport ConvertSourceFolder(const std::string& folderText, Source
     report.prefectures = int(plan.files.size());
     int done = 0;
     for (const SourceFile& file : plan.files) {
+        if (observer && observer->stopRequested()) {
+            report.stopped = true;
+            report.prefectures = done;
+            break;
+        }
         const std::string outputPath = outputFolder + "\\" + file.outputName;
         ++done;
         if (observer)

@@ -1,8 +1,9 @@
 #pragma once
 // Converts every source file of a chosen folder into the theme's output folder (CityPlgn\ or
-// CoastC23\ under it), telling an observer how far it is, and words the closing message: the
-// number of prefectures and, by name, every file refused, every output that could not be
-// written and every link or area left out for want of room.
+// CoastC23\ under it), telling an observer how far it is (and stopping between two files when it
+// asks), and words the closing message: the number of prefectures and, by name, every file
+// refused, every output that could not be written and every link or area left out for want of
+// room.
 #include "municipal/conversion/SourceFileConversion.h"
 #include "municipal/conversion/SourceFolder.h"
 
@@ -17,11 +18,15 @@ public:
     // A file starts: its output path and its place (done counts it) among `count` files.
     virtual void fileStarted(const std::string& outputPath, int done, int count);
     virtual void headerRead(const SourceHeader& header);
+    // Asked before each file: true stops the conversion there (the end of the program was asked
+    // for), so the outputs written are whole and no further one is begun.
+    virtual bool stopRequested();
 };
 
 struct FolderConversionReport {
     bool folderSet = true; // false for an empty folder text: nothing converted
     int prefectures = 0;   // source files converted (or attempted)
+    bool stopped = false;  // the observer stopped it before every file was converted
     std::vector<RefusedSource> refused;
     std::vector<std::string> failedOutputs; // output paths not written whole
     std::vector<std::string> shortened;     // "file: n links left out" and the like

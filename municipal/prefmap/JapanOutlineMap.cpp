@@ -1,7 +1,7 @@
 // OnJapanDataIsland: the outline map of Japan and its neighbours: graticule, the inset's frame,
 // the coast, the Far East borders and the labelled cities of the Far East.
-#include "basemap/DrawingGuard.h"
-#include "basemap/PenTrace.h"
+#include "basemap/drawing/DrawingGuard.h"
+#include "basemap/drawing/PenTrace.h"
 #include "basemap/files/MapLabelFile.h"
 #include "basemap/files/OutlinePolylineFile.h"
 #include "contracts/surrick.h"

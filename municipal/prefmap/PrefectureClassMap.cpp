@@ -1,9 +1,10 @@
 // OnPrefectureMap: the 47 prefectures of PRFCT_RK.DAT filled by class, the class of a prefecture
 // being its value in the class list divided by 5 (colour flag non-zero, ten classes) or 10.
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "basemap/files/OutlinePolylineFile.h"
 #include "basemap/files/PrefectureDataFile.h"
 #include "contracts/surrick.h"
+#include "municipal/prefmap/ClassColours.h"
 #include "municipal/prefmap/ClassList.h"
 #include "municipal/prefmap/OutlineProjection.h"
 
@@ -12,24 +13,11 @@
 
 namespace {
 
+// The pens and brushes the map selects by class: a scheme's classes in its colours, the rest of
+// the ten (a five-class map's classes 5-9) black on white.
 constexpr int kClassCount = 10;
 // A polygon of this many points or fewer is a sliver of the source and is not filled.
 constexpr std::size_t kSmallestFilled = 10;
-
-struct ClassColours {
-    vd::COLORREF pen;
-    vd::COLORREF brush;
-};
-
-// 0x00BBGGRR, as the class table has always been written.
-constexpr std::array<ClassColours, kClassCount> kTenClassColours{{
-    {0xFF0080, 0xFF0080}, {0xFF0000, 0xFF0000}, {0xFFFF00, 0xFFFF00}, {0x00FF00, 0x00FF00}, {0x00FFFF, 0x00FFFF},
-    {0x00E0E0, 0x00E0F4}, {0x00807D, 0x0080FF}, {0xFF80FF, 0xFF80FF}, {0x0000FF, 0x0000FF}, {0x404080, 0x404080},
-}};
-constexpr std::array<ClassColours, kClassCount> kFiveClassColours{{
-    {0xFFFF00, 0xFFFF00}, {0x00FF00, 0x00FF00}, {0x00FFFF, 0x00FFFF}, {0x00807D, 0x0080FF}, {0xFF80FF, 0xFF80FF},
-    {0x000000, 0xFFFFFF}, {0x000000, 0xFFFFFF}, {0x000000, 0xFFFFFF}, {0x000000, 0xFFFFFF}, {0x000000, 0xFFFFFF},
-}};
 
 } // namespace
 
@@ -38,16 +26,17 @@ extern "C" void OnPrefectureMap(vd::Dc* dc, std::string classList, std::string o
                                 float refLongitude, float scale)
 {
     GuardDrawing(dc, [&](vd::Dc& dc) {
-        const auto& colours = colourFlag != 0 ? kTenClassColours : kFiveClassColours;
-        const int divisor = colourFlag != 0 ? 5 : 10;
-        std::array<vd::Pen, kClassCount> pens;
-        std::array<vd::Brush, kClassCount> brushes;
-        for (int i = 0; i < kClassCount; ++i) {
-            pens[std::size_t(i)] = vd::Pen(vd::PS_SOLID, 1, colours[std::size_t(i)].pen);
-            brushes[std::size_t(i)] = vd::Brush(colours[std::size_t(i)].brush);
-        }
+        const surrick::ClassScheme& scheme = surrick::StatisticsClassScheme(colourFlag != 0);
         const vd::Pen defaultPen(vd::PS_SOLID, 1, vd::RGB(0, 0, 0));
         const vd::Brush defaultBrush(vd::RGB(255, 255, 255));
+        std::array<vd::Pen, kClassCount> pens;
+        std::array<vd::Brush, kClassCount> brushes;
+        pens.fill(defaultPen);
+        brushes.fill(defaultBrush);
+        for (std::size_t i = 0; i < scheme.colours.size() && i < pens.size(); ++i) {
+            pens[i] = vd::Pen(vd::PS_SOLID, 1, scheme.colours[i].pen);
+            brushes[i] = vd::Brush(scheme.colours[i].brush);
+        }
         const vd::Pen callerPen = dc.SelectObject(defaultPen);
         const vd::Brush callerBrush = dc.SelectObject(defaultBrush);
 
@@ -79,7 +68,7 @@ extern "C" void OnPrefectureMap(vd::Dc* dc, std::string classList, std::string o
                 // The header after a pen lift names the prefecture of the next polygon; a code
                 // outside 1..47 has no class.
                 const int code = (*records)[i].latitude;
-                currentClass = code >= 1 && code <= kPrefectureCount ? values[std::size_t(code - 1)] / divisor : -1;
+                currentClass = code >= 1 && code <= kPrefectureCount ? values[std::size_t(code - 1)] / scheme.prefecturesPerClass : -1;
             }
         }
         dc.SetTextColor(vd::RGB(0, 0, 0));

@@ -1,7 +1,7 @@
 // OnPrectureLine: the prefecture boundaries of the overview maps, and on request Hokkaido's
 // subprefecture boundaries and their names.
-#include "basemap/DrawingGuard.h"
-#include "basemap/PenTrace.h"
+#include "basemap/drawing/DrawingGuard.h"
+#include "basemap/drawing/PenTrace.h"
 #include "basemap/files/MapLabelFile.h"
 #include "basemap/files/OutlinePolylineFile.h"
 #include "contracts/surrick.h"

@@ -1,7 +1,7 @@
 // OnPrefectureDataDisp: the statistics map of one per-prefecture data set over the prefecture
 // map: a chart or number at each prefecture's point, then the name, kind, totals and legend
 // boxes.
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "basemap/files/PrefectureDataFile.h"
 #include "basemap/files/PrefectureTableFile.h"
 #include "contracts/surrick.h"

@@ -5,6 +5,7 @@
 #include "platform/text/Format.h"
 #include "platform/text/Numbers.h"
 #include "platform/ui/TemplateRegistry.h"
+#include "platform/ui/Ui.h"
 
 namespace {
 
@@ -144,14 +145,23 @@ void CDlgLocalDataDsp::OnDataSetChosen()
     auto* combo = item<vd::ComboBox>(IDC_CATALOGUE);
     if (!combo || combo->GetCurSel() < 0)
         return;
+    const std::string path = combo->GetLBText(combo->GetCurSel());
+    if (path.empty()) {
+        m_nCatalogueIndex = combo->GetCurSel();
+        m_strDataFile = path;
+        return;
+    }
+    // A set that cannot be opened, or has no data line, is named in a message and not taken: the
+    // choice goes back to the set chosen before, whose name the dialog still shows.
+    const auto data = ReadPrefectureDataFile(path);
+    if (!data || data->rows.empty()) {
+        vd::ui::MessageBox(path + (data ? " に都道府県のデータがありません。" : " を開けません。"), "都道府県別データ表示",
+                           vd::MB_OK | vd::MB_ICONEXCLAMATION);
+        combo->SetCurSel(m_nCatalogueIndex);
+        return;
+    }
     m_nCatalogueIndex = combo->GetCurSel();
-    m_strDataFile = combo->GetLBText(m_nCatalogueIndex);
-    if (m_strDataFile.empty())
-        return;
-    // A set that cannot be opened, or has no data line, leaves show, type and name as they were.
-    const auto data = ReadPrefectureDataFile(m_strDataFile);
-    if (!data || data->rows.empty())
-        return;
+    m_strDataFile = path;
     m_nShow = 1;
     CheckDlgButton(IDC_SHOW, 1);
 

@@ -1,5 +1,6 @@
 #include "municipal/statistics/StatisticsLegend.h"
 
+#include "municipal/prefmap/ClassColours.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Format.h"
 
@@ -33,8 +34,9 @@ void DrawTotals(vd::Dc& dc, const LegendLayout& l, const DataSummary& s)
 
 void DrawLegend(vd::Dc& dc, const LegendLayout& l, const StatisticsQuantities& quantities, const std::vector<int>& ranks)
 {
-    const int classes = l.tenClasses ? 10 : 5;
-    const int members = l.tenClasses ? 5 : 10; // prefectures per class
+    const ClassScheme& scheme = StatisticsClassScheme(l.tenClasses);
+    const int classes = int(scheme.colours.size());
+    const int members = scheme.prefecturesPerClass;
     const int w = l.width;
     const int h = l.height;
     const int b = h - kRowHeight * classes;
@@ -44,9 +46,8 @@ void DrawLegend(vd::Dc& dc, const LegendLayout& l, const StatisticsQuantities& q
     dc.SelectObject(white);
     dc.Rectangle(w - 170, b - 263, w - 2, h - 239);
     dc.TextOut(w - 120, b - 259, "凡  例");
-    const auto& colours = LegendColours(l.tenClasses);
     for (int i = 0; i < classes; ++i) {
-        const vd::Brush swatch(colours[std::size_t(i)]);
+        const vd::Brush swatch(scheme.colours[std::size_t(i)].brush);
         dc.SelectObject(swatch);
         const int row = kRowHeight * (i - classes);
         dc.Rectangle(w - 160, h - 239 + row, w - 130, h - 222 + row);
@@ -70,18 +71,6 @@ void DrawLegend(vd::Dc& dc, const LegendLayout& l, const StatisticsQuantities& q
 std::string StatisticsTitle(const std::string& dataName)
 {
     return vd::cp932Width(dataName) >= kLongName ? dataName : "データ名称：" + dataName;
-}
-
-const std::vector<vd::COLORREF>& LegendColours(bool tenClasses)
-{
-    using vd::RGB;
-    static const std::vector<vd::COLORREF> ten{RGB(128, 0, 255), RGB(0, 0, 255),     RGB(0, 255, 255),
-                                               RGB(0, 255, 0),   RGB(255, 255, 0),   RGB(244, 224, 0),
-                                               RGB(255, 128, 0), RGB(255, 128, 255), RGB(255, 0, 0),
-                                               RGB(128, 64, 64)};
-    static const std::vector<vd::COLORREF> five{RGB(0, 255, 255), RGB(0, 255, 0), RGB(255, 255, 0),
-                                                RGB(255, 128, 0), RGB(255, 128, 255)};
-    return tenClasses ? ten : five;
 }
 
 void DrawStatisticsBoxes(vd::Dc& dc, const LegendLayout& l, const std::string& dataName, const DisplayKind& kind,

@@ -22,9 +22,6 @@ struct LegendLayout {
 // The title of the data-name box: the name alone when it is 55 bytes or longer.
 std::string StatisticsTitle(const std::string& dataName);
 
-// The swatch colours of K classes, class 0 (the largest values) first.
-const std::vector<vd::COLORREF>& LegendColours(bool tenClasses);
-
 // ranks: the data lines by rank, largest first (entries outside the data are skipped).
 void DrawStatisticsBoxes(vd::Dc& dc, const LegendLayout& layout, const std::string& dataName, const DisplayKind& kind,
                          const StatisticsQuantities& quantities, const std::vector<int>& ranks);

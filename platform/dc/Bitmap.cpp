@@ -3,9 +3,30 @@
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiObjects.h"
 
+#include "platform/fs/LittleEndian.h"
+
 #include <map>
+#include <string>
+#include <vector>
 
 namespace vd {
+namespace {
+
+// One row of 32-bit pixels as a DIB row of 24 or 32 bits (blue, green, red[, 0]).
+void packRow(const std::uint32_t* row, int width, int bitCount, std::uint8_t* out)
+{
+    const int step = bitCount / 8;
+    for (int x = 0; x < width; ++x, out += step) {
+        const std::uint32_t p = row[x];
+        out[0] = std::uint8_t(p);
+        out[1] = std::uint8_t(p >> 8);
+        out[2] = std::uint8_t(p >> 16);
+        if (step == 4)
+            out[3] = 0;
+    }
+}
+
+} // namespace
 
 Bitmap::Impl::~Impl() { endPainting(); }
 
@@ -43,7 +64,7 @@ Bitmap::~Bitmap() = default;
 Bitmap::Bitmap(const Bitmap&) = default;
 Bitmap& Bitmap::operator=(const Bitmap&) = default;
 
-bool Bitmap::CreateBitmap(int width, int height)
+bool Bitmap::CreateBitmap(int width, int height, COLORREF fill)
 {
     if (width <= 0 || height <= 0 || std::int64_t(width) * height > (std::int64_t(1) << 28))
         return false;
@@ -51,7 +72,7 @@ bool Bitmap::CreateBitmap(int width, int height)
     impl->image = QImage(width, height, QImage::Format_RGB32);
     if (impl->image.isNull())
         return false;
-    impl->image.fill(0xFF000000u);
+    impl->image.fill(raster::toPixel(fill & 0xFFFFFFu));
     impl_ = std::move(impl);
     return true;
 }
@@ -129,27 +150,44 @@ Dib Bitmap::ToDib(int bitCount) const
         }
         return dib;
     }
-    for (int y = 0; y < height; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
-        std::uint8_t* out = dib.ScanLine(y);
-        if (bitCount == 32) {
-            for (int x = 0; x < width; ++x, out += 4) {
-                const std::uint32_t p = row[x];
-                out[0] = std::uint8_t(p);
-                out[1] = std::uint8_t(p >> 8);
-                out[2] = std::uint8_t(p >> 16);
-                out[3] = 0;
-            }
-            continue;
-        }
-        for (int x = 0; x < width; ++x, out += 3) {
-            const std::uint32_t p = row[x];
-            out[0] = std::uint8_t(p);
-            out[1] = std::uint8_t(p >> 8);
-            out[2] = std::uint8_t(p >> 16);
-        }
-    }
+    for (int y = 0; y < height; ++y)
+        packRow(reinterpret_cast<const std::uint32_t*>(image.constScanLine(y)), width, bitCount, dib.ScanLine(y));
     return dib;
+}
+
+bool Bitmap::WriteDibFile(const std::string& path, int bitCount) const
+{
+    if (!impl_ || (bitCount != 24 && bitCount != 32))
+        return false;
+    const QImage& image = impl_->image;
+    const int width = image.width();
+    const int height = image.height();
+    const int stride = (width * bitCount / 8 + 3) & ~3;
+    const std::int64_t imageBytes = std::int64_t(stride) * height;
+    if (width <= 0 || height <= 0 || 54 + imageBytes > 0xFFFFFFFFll)
+        return false;
+    // The file header and the 40-byte info header, as ToDib() and Dib::WriteFile() make them.
+    std::string header = "BM";
+    appendInt32(header, std::int32_t(54 + imageBytes));
+    appendInt32(header, 0);
+    appendInt32(header, 54);
+    appendInt32(header, 40);
+    appendInt32(header, width);
+    appendInt32(header, height);
+    appendInt16(header, 1);
+    appendInt16(header, std::int16_t(bitCount));
+    appendInt32(header, 0);
+    appendInt32(header, std::int32_t(imageBytes));
+    header.append(16, '\0');
+    return writeBmpFile(path, [&](std::ostream& out) {
+        out.write(header.data(), std::streamsize(header.size()));
+        // Bottom-up: the last row of the picture first.
+        std::vector<std::uint8_t> row(std::size_t(stride), 0);
+        for (int y = height - 1; y >= 0 && out; --y) {
+            packRow(reinterpret_cast<const std::uint32_t*>(image.constScanLine(y)), width, bitCount, row.data());
+            out.write(reinterpret_cast<const char*>(row.data()), std::streamsize(row.size()));
+        }
+    });
 }
 
 const QImage& bitmapImage(const Bitmap& bitmap)
@@ -161,7 +199,9 @@ const QImage& bitmapImage(const Bitmap& bitmap)
 Bitmap bitmapFromImage(const QImage& image, int bitsPixel)
 {
     Bitmap b;
-    if (!b.CreateBitmap(std::max(image.width(), 1), std::max(image.height(), 1)))
+    // A handle of one pixel that then takes the image as it is (shared, not copied, when it has
+    // 32 bits a pixel already); an empty image leaves the black pixel.
+    if (!b.CreateBitmap(1, 1))
         return Bitmap();
     if (!image.isNull())
         b.impl()->image = image.convertToFormat(QImage::Format_RGB32);

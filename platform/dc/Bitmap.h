@@ -28,8 +28,9 @@ public:
     Bitmap(const Bitmap&);
     Bitmap& operator=(const Bitmap&);
 
-    // A device bitmap of the given size, black (32 bits a pixel, as the screen).
-    bool CreateBitmap(int width, int height);
+    // A device bitmap of the given size (32 bits a pixel, as the screen), black unless `fill`
+    // gives its colour.
+    bool CreateBitmap(int width, int height, COLORREF fill = RGB(0, 0, 0));
     bool CreateCompatibleBitmap(const Dc* dc, int width, int height);
     // A DIB section with the picture and bit count of the DIB.
     bool CreateFromDib(const Dib& dib);
@@ -43,6 +44,9 @@ public:
     // The pixels written back as a DIB of 24 or 32 bits (8 bits: a colour table of the picture's
     // first 256 distinct colours, the rest mapped to the nearest of them).
     Dib ToDib(int bitCount = 24) const;
+    // The pixels written as a .bmp file of 24 or 32 bits at a Linux path, row by row as ToDib()
+    // lays them out (no DIB of the whole picture is made). False when it could not be written.
+    bool WriteDibFile(const std::string& path, int bitCount = 24) const;
 
     // Same pixels.
     friend bool operator==(const Bitmap& a, const Bitmap& b) { return a.impl_ == b.impl_; }

@@ -1,13 +1,18 @@
 #include "platform/dc/Dib.h"
 
 #include "platform/dc/GdiConstants.h"
+#include "platform/fs/RegularFile.h"
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vd {
 namespace {
@@ -211,24 +216,30 @@ Dib Dib::FromFileBytes(std::span<const std::uint8_t> file, std::string* error)
 
 Dib Dib::ReadFile(const std::string& path, std::string* error)
 {
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (ec) {
+    // Only a regular file: a FIFO or a device in the bitmap's place must not hold the program.
+    const int fd = openRegularFile(path, O_RDONLY);
+    if (fd < 0) {
         fail(error, "the bitmap file cannot be opened");
         return Dib();
     }
-    if (size > kMaxFileBytes) {
+    struct stat status{};
+    const bool sized = fstat(fd, &status) == 0;
+    if (sized && std::uintmax_t(status.st_size) > kMaxFileBytes) {
+        ::close(fd);
         fail(error, "the bitmap file is too large");
         return Dib();
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        fail(error, "the bitmap file cannot be opened");
-        return Dib();
+    std::vector<std::uint8_t> bytes(sized ? std::size_t(status.st_size) : 0);
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n > 0)
+            got += std::size_t(n);
+        else if (n == 0 || errno != EINTR)
+            break;
     }
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
-    bytes.resize(std::size_t(in.gcount()));
+    ::close(fd);
+    bytes.resize(got);
     return FromFileBytes(bytes, error);
 }
 
@@ -261,14 +272,20 @@ bool Dib::WriteFile(const std::string& path) const
         return false;
     // The file header, then the block as it stands: no copy of a picture of some megabytes.
     const auto fileHeader = fileHeaderFor(block_.size(), bitsOffset());
-    // Written beside the target and then moved over it, so a failed write never leaves half a file.
+    return writeBmpFile(path, [&](std::ostream& out) {
+        out.write(reinterpret_cast<const char*>(fileHeader.data()), std::streamsize(fileHeader.size()));
+        out.write(reinterpret_cast<const char*>(block_.data()), std::streamsize(block_.size()));
+    });
+}
+
+bool writeBmpFile(const std::string& path, const std::function<void(std::ostream&)>& write)
+{
     const std::string temporary = path + ".tmp-write";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out)
             return false;
-        out.write(reinterpret_cast<const char*>(fileHeader.data()), std::streamsize(fileHeader.size()));
-        out.write(reinterpret_cast<const char*>(block_.data()), std::streamsize(block_.size()));
+        write(out);
         out.close();
         if (!out) {
             std::remove(temporary.c_str());

@@ -8,6 +8,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <ostream>
 #include <span>
 #include <string>
 #include <vector>
@@ -86,5 +88,10 @@ private:
     int bitsOffset() const;
     std::vector<std::uint8_t> block_;
 };
+
+// Writes a .bmp file at a Linux path: `write` gives the stream the file's bytes; they go to a
+// temporary file beside the target that then replaces it, so a failed write never leaves half a
+// file. False when anything failed.
+bool writeBmpFile(const std::string& path, const std::function<void(std::ostream&)>& write);
 
 } // namespace vd

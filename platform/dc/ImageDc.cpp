@@ -41,9 +41,8 @@ ImageDc::ImageDc() : d_(std::make_unique<Private>())
 
 ImageDc::ImageDc(int width, int height, COLORREF fill) : d_(std::make_unique<Private>())
 {
-    if (!d_->bitmap.CreateBitmap(std::max(width, 1), std::max(height, 1)))
-        d_->bitmap.CreateBitmap(1, 1);
-    d_->bitmap.impl()->image.fill(raster::toPixel(fill & 0xFFFFFF));
+    if (!d_->bitmap.CreateBitmap(std::max(width, 1), std::max(height, 1), fill))
+        d_->bitmap.CreateBitmap(1, 1, fill);
 }
 
 ImageDc::ImageDc(const Bitmap& target) : d_(std::make_unique<Private>())
@@ -111,15 +110,25 @@ Rect intersect(const Rect& a, const Rect& b)
 }
 
 // Combines a dest-sized picture (or only the pattern) into the surface by a ternary raster operation.
-void combine(const raster::Surface& s, const Rect& clip, const Rect& dest, const QImage* picture, std::uint32_t pattern, std::uint32_t rop)
+void combine(const raster::Surface& s, const Rect& clip, const Rect& dest, const QImage* picture, Point origin,
+             std::uint32_t pattern, std::uint32_t rop)
 {
     const Rect area = intersect(dest, clip);
     if (area.IsRectEmpty())
         return;
     const unsigned code = (rop >> 16) & 0xFF;
+    // An operation of the pattern alone (a fill, black, white) gives every pixel one value.
+    if (!picture && ((code >> 1) & 0x55) == (code & 0x55) && ((code >> 2) & 0x33) == (code & 0x33)) {
+        const std::uint32_t value = raster::rop3(rop, pattern, 0xFF000000u, 0);
+        for (int y = area.top; y < area.bottom; ++y)
+            std::fill(s.row(y) + area.left, s.row(y) + area.right, value);
+        return;
+    }
     for (int y = area.top; y < area.bottom; ++y) {
         std::uint32_t* out = s.row(y);
-        const std::uint32_t* in = picture ? reinterpret_cast<const std::uint32_t*>(picture->constScanLine(y - dest.top)) - dest.left : nullptr;
+        const std::uint32_t* in = picture ? reinterpret_cast<const std::uint32_t*>(picture->constScanLine(y - dest.top + origin.y)) -
+                                                dest.left + origin.x
+                                          : nullptr;
         if (code == 0xCC && in) {
             std::memcpy(out + area.left, in + area.left, std::size_t(area.Width()) * 4);
             continue;
@@ -423,14 +432,14 @@ bool ImageDc::blit(const Target& t, const DrawOp& op)
     if (op.kind == DrawOp::PatBlt) {
         if (raster::rop3UsesPattern(op.rop) && !brushOn)
             return true;
-        combine(t.s, t.clip, toDevice(op.rect), nullptr, brushPixel(), op.rop);
+        combine(t.s, t.clip, toDevice(op.rect), nullptr, {}, brushPixel(), op.rop);
         return true;
     }
-    const paint::BlitPlan plan = paint::planBlit(*this, op);
+    const paint::BlitPlan plan = paint::planBlit(*this, op, t.s.pixels);
     if (!plan.valid)
         return false;
     const std::uint32_t rop = (op.kind == DrawOp::SetDIBitsToDevice) ? SRCCOPY : op.rop;
-    combine(t.s, t.clip, plan.dest, plan.picture.isNull() ? nullptr : &plan.picture, brushPixel(), rop);
+    combine(t.s, t.clip, plan.dest, plan.picture.isNull() ? nullptr : &plan.picture, plan.origin, brushPixel(), rop);
     return true;
 }
 

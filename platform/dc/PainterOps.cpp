@@ -240,7 +240,7 @@ QImage sourceFor(const QImage& source, const Rect& src, int destWidth, int destH
     return part.convertToFormat(QImage::Format_RGB32);
 }
 
-BlitPlan planBlit(const Dc& dc, const DrawOp& op)
+BlitPlan planBlit(const Dc& dc, const DrawOp& op, const void* destPixels)
 {
     BlitPlan plan;
     if (op.kind == DrawOp::BitBlt || op.kind == DrawOp::StretchBlt) {
@@ -256,7 +256,16 @@ BlitPlan planBlit(const Dc& dc, const DrawOp& op)
                 return plan;
             const Point sa = op.sourceDc->LPtoDP(Point{op.source.left, op.source.top});
             const Point sb = op.sourceDc->LPtoDP(Point{op.source.right, op.source.bottom});
-            plan.picture = sourceFor(bitmapImage(surface), Rect{sa.x, sa.y, sb.x, sb.y}, b.x - a.x, b.y - a.y, dc.GetStretchBltMode());
+            const QImage& source = bitmapImage(surface);
+            const bool unscaled = sb.x - sa.x == b.x - a.x && sb.y - sa.y == b.y - a.y && sb.x > sa.x && sb.y > sa.y;
+            if (destPixels && unscaled && source.constBits() != destPixels && sa.x >= 0 && sa.y >= 0 &&
+                sb.x <= source.width() && sb.y <= source.height() && b.x > a.x && b.y > a.y) {
+                plan.picture = source;
+                plan.origin = sa;
+                plan.valid = !plan.dest.IsRectEmpty();
+                return plan;
+            }
+            plan.picture = sourceFor(source, Rect{sa.x, sa.y, sb.x, sb.y}, b.x - a.x, b.y - a.y, dc.GetStretchBltMode());
             if (plan.picture.isNull())
                 return plan;
         }

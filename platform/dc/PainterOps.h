@@ -60,7 +60,10 @@ struct BlitPlan {
     bool valid = false;
     Rect dest;      // normalised, device pixels
     QImage picture; // dest-sized, or null when the operation reads no source
+    Point origin;   // the pixel of `picture` at the top-left of `dest`
 };
-BlitPlan planBlit(const Dc& dc, const DrawOp& op);
+// Given `destPixels` (the pixels drawn into), an unscaled copy from another picture reads the
+// source where it lies (`picture` is then that whole picture) instead of a copy of the part.
+BlitPlan planBlit(const Dc& dc, const DrawOp& op, const void* destPixels = nullptr);
 
 } // namespace vd::paint

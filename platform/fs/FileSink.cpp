@@ -1,6 +1,7 @@
 #include "platform/fs/FileSink.h"
 
 #include "platform/fs/PathResolver.h"
+#include "platform/fs/RegularFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -78,29 +79,32 @@ FileSink::~FileSink()
 
 bool FileSink::open(std::string_view winPath, WriteMode mode)
 {
+    const std::optional<std::string> path =
+        mode == WriteMode::AppendExisting ? resolvePath(winPath) : resolvePathForCreate(winPath);
+    if (!path) {
+        abandon();
+        return false;
+    }
+    return openLinuxPath(*path, mode);
+}
+
+bool FileSink::openLinuxPath(std::string linuxPath, WriteMode mode)
+{
     abandon();
     mode_ = mode;
     failed_ = false;
-    const std::optional<std::string> path =
-        mode == WriteMode::AppendExisting ? resolvePath(winPath) : resolvePathForCreate(winPath);
-    if (!path)
-        return false;
-    target_ = *path;
+    target_ = std::move(linuxPath);
     if (mode == WriteMode::Replace)
         return openReplacement();
 
     // Read access too, so that a text append can look at how the old text ends.
-    const int flags = O_APPEND | O_CLOEXEC | (mode == WriteMode::Append ? O_CREAT : 0);
-    int fd = ::open(target_.c_str(), O_RDWR | flags, 0666);
+    const int flags = O_APPEND | (mode == WriteMode::Append ? O_CREAT : 0);
+    // Only a regular file is appended to: a FIFO in its place would hold a write-only open.
+    int fd = openRegularFile(target_, O_RDWR | flags);
     if (fd < 0 && errno == EACCES)
-        fd = ::open(target_.c_str(), O_WRONLY | flags, 0666);
+        fd = openRegularFile(target_, O_WRONLY | flags);
     if (fd < 0)
         return false;
-    struct stat status{};
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return false;
-    }
     fd_ = fd;
     return true;
 }

@@ -21,6 +21,8 @@ public:
     FileSink& operator=(const FileSink&) = delete;
 
     [[nodiscard]] bool open(std::string_view winPath, WriteMode mode);
+    // The same for a file named by its Linux path as it stands (no case-insensitive match).
+    [[nodiscard]] bool openLinuxPath(std::string linuxPath, WriteMode mode);
     bool isOpen() const { return fd_ >= 0; }
 
     // False once any write has failed.

@@ -1,6 +1,7 @@
 #include "platform/fs/FileSource.h"
 
 #include "platform/fs/PathResolver.h"
+#include "platform/fs/RegularFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -48,14 +49,10 @@ bool FileSource::open(std::string_view winPath)
 bool FileSource::openLinux(const std::string& linuxPath)
 {
     close();
-    const int fd = ::open(linuxPath.c_str(), O_RDONLY | O_CLOEXEC);
+    // A folder, a FIFO or a device is refused as an unreadable file; none of them may block.
+    const int fd = openRegularFile(linuxPath, O_RDONLY);
     if (fd < 0)
         return false;
-    struct stat status{};
-    if (fstat(fd, &status) != 0 || S_ISDIR(status.st_mode)) {
-        ::close(fd);
-        return false;
-    }
     fd_ = fd;
     buffer_.resize(kBufferSize);
     return true;

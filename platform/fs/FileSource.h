@@ -18,7 +18,8 @@ public:
     FileSource(FileSource&& other) noexcept;
     FileSource& operator=(FileSource&& other) noexcept;
 
-    // Opens an existing regular file (a folder is refused).
+    // Opens an existing regular file; anything else (a folder, a FIFO, a device) is refused
+    // without waiting.
     [[nodiscard]] bool open(std::string_view winPath);
     [[nodiscard]] bool openLinux(const std::string& linuxPath);
     void close();

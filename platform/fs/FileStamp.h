@@ -4,6 +4,7 @@
 // identity as well.
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace vd {
@@ -19,5 +20,7 @@ struct FileStamp {
 
 // nullopt when the file cannot be found.
 [[nodiscard]] std::optional<FileStamp> fileStamp(std::string_view winPath);
+// The same for a file named by its Linux path.
+[[nodiscard]] std::optional<FileStamp> linuxFileStamp(const std::string& linuxPath);
 
 } // namespace vd

@@ -91,18 +91,32 @@ bool TextReader::readLine(std::string& utf8)
     return true;
 }
 
-std::optional<std::vector<std::string>> readTextLines(std::string_view winPath)
+namespace {
+
+std::optional<std::vector<std::string>> readAllLines(std::string_view winPath, bool (TextReader::*read)(std::string&))
 {
     TextReader reader;
     if (!reader.open(winPath))
         return std::nullopt;
     std::vector<std::string> lines;
     std::string line;
-    while (reader.readLine(line))
+    while ((reader.*read)(line))
         lines.push_back(line);
     if (reader.failed())
         return std::nullopt;
     return lines;
+}
+
+} // namespace
+
+std::optional<std::vector<std::string>> readTextLines(std::string_view winPath)
+{
+    return readAllLines(winPath, &TextReader::readLine);
+}
+
+std::optional<std::vector<std::string>> readRawTextLines(std::string_view winPath)
+{
+    return readAllLines(winPath, static_cast<bool (TextReader::*)(std::string&)>(&TextReader::readRawLine));
 }
 
 } // namespace vd

@@ -41,7 +41,9 @@ private:
     std::string spanning_; // a line the buffer did not hold whole
 };
 
-// Every line of a text file in UTF-8; nullopt when the file cannot be opened or read.
+// Every line of a text file in UTF-8, or as its raw CP932 bytes; nullopt when the file cannot be
+// opened or read.
 [[nodiscard]] std::optional<std::vector<std::string>> readTextLines(std::string_view winPath);
+[[nodiscard]] std::optional<std::vector<std::string>> readRawTextLines(std::string_view winPath);
 
 } // namespace vd

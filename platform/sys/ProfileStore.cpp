@@ -1,20 +1,25 @@
 #include "platform/sys/ProfileStore.h"
 
+#include "platform/fs/FileSink.h"
+#include "platform/fs/FileStamp.h"
+#include "platform/sys/ProfileIni.h"
 #include "platform/sys/XdgFolders.h"
 
-#include <QSettings>
-#include <QString>
+#include <QHash>
 #include <QStringList>
-#include <QVariant>
 
+#include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <limits>
+#include <map>
+#include <mutex>
+#include <optional>
 #include <vector>
 
-#include <stdlib.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vd {
@@ -31,39 +36,170 @@ QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The spelling the file already uses for `name`: the exact one, else the first that differs
-// only in case, else `name` itself (a new entry).
-QString storedSpelling(const QStringList& present, const QString& name)
+void insertSorted(QStringList& list, const QString& name)
 {
-    if (present.contains(name))
-        return name;
-    for (const QString& candidate : present)
-        if (candidate.compare(name, Qt::CaseInsensitive) == 0)
-            return candidate;
-    return name;
+    const auto at = std::lower_bound(list.begin(), list.end(), name);
+    if (at == list.end() || *at != name)
+        list.insert(at, name);
 }
 
-// "System/Editer" as the file spells it, whatever the case of the section and key asked for.
-// QSettings compares case-sensitively on Linux, unlike the registry.
-QString storedKey(QSettings& settings, std::string_view section, std::string_view key)
+// The spellings the file uses for each section and each key of a section, by their case-folded
+// form, in QSettings' order: "System/Editer" is found as "SYSTEM/editer", as the registry did.
+class Spellings {
+public:
+    void add(const QString& entry)
+    {
+        const qsizetype slash = entry.indexOf(QLatin1Char('/'));
+        if (slash < 0)
+            return;
+        const QString section = entry.left(slash);
+        const QString key = entry.mid(slash + 1);
+        insertSorted(sections_[section.toCaseFolded()], section);
+        if (!key.contains(QLatin1Char('/')))
+            insertSorted(keys_[section][key.toCaseFolded()], key);
+    }
+
+    // "Section/Key" as stored: the exact spelling, else the first that differs only in case,
+    // else the one asked for (a new entry).
+    QString entryOf(const QString& section, const QString& key) const
+    {
+        const QString storedSection = spelling(sections_.value(section.toCaseFolded()), section);
+        return storedSection + QLatin1Char('/') + spelling(keys_.value(storedSection).value(key.toCaseFolded()), key);
+    }
+
+private:
+    static QString spelling(const QStringList& stored, const QString& name)
+    {
+        return stored.isEmpty() || stored.contains(name) ? name : stored.first();
+    }
+
+    QHash<QString, QStringList> sections_;
+    QHash<QString, QHash<QString, QStringList>> keys_;
+};
+
+// The profile file as this process knows it: read once, then kept as written.
+struct LoadedProfile {
+    ProfileEntries entries;
+    Spellings spellings;
+    std::optional<FileStamp> stamp; // of the file read or written last; none: there was no file
+    bool readable = true;           // false: a file is there that could not be read
+
+    void setEntries(ProfileEntries next)
+    {
+        entries = std::move(next);
+        spellings = Spellings();
+        for (auto it = entries.cbegin(); it != entries.cend(); ++it)
+            spellings.add(it.key());
+    }
+};
+
+// Reads the whole file (a missing one is an empty profile).
+void load(const std::filesystem::path& file, LoadedProfile& profile)
 {
-    const QString group = storedSpelling(settings.childGroups(), toQString(section));
-    settings.beginGroup(group);
-    const QString name = storedSpelling(settings.childKeys(), toQString(key));
-    settings.endGroup();
-    return group + QLatin1Char('/') + name;
+    profile.setEntries({});
+    profile.stamp.reset();
+    profile.readable = true;
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        profile.readable = errno == ENOENT;
+        return;
+    }
+    struct stat info {};
+    QByteArray text;
+    bool complete = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (complete) {
+        text.resize(qsizetype(info.st_size));
+        qsizetype done = 0;
+        while (done < text.size()) {
+            const ssize_t got = ::read(fd, text.data() + done, size_t(text.size() - done));
+            if (got > 0)
+                done += got;
+            else if (got < 0 && errno == EINTR)
+                continue;
+            else
+                break;
+        }
+        text.truncate(done);
+        complete = done == qsizetype(info.st_size);
+    }
+    ::close(fd);
+    profile.readable = complete;
+    if (!complete)
+        return;
+    profile.setEntries(profileEntriesOf(text));
+    profile.stamp = linuxFileStamp(file.string());
 }
 
-// QSettings keeps one cached copy of each file per process and re-reads it when it changed on
-// disk, so a QSettings for each access is cheap and always sees the current file; it also gives
-// each write a status of its own.
+std::mutex& profilesMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+std::map<std::filesystem::path, LoadedProfile>& loadedProfiles()
+{
+    static std::map<std::filesystem::path, LoadedProfile> profiles;
+    return profiles;
+}
+
+// The profile of the file, read at its first use in the process.
+LoadedProfile& profileOf(const std::filesystem::path& file)
+{
+    const auto [it, added] = loadedProfiles().try_emplace(file);
+    if (added)
+        load(file, it->second);
+    return it->second;
+}
+
+// Writes the entries into the file in one save: the whole file to a temporary file beside it
+// that replaces it only once written whole, so a full disk or a size limit leaves the old file
+// and is told. A save that would leave every value as it is does not touch the file. A file
+// another program changed since it was read is read again first, so its changes are kept.
+bool writeValues(const std::filesystem::path& file, const std::vector<ProfileEntry>& entries)
+{
+    std::lock_guard lock(profilesMutex());
+    LoadedProfile& profile = profileOf(file);
+    if (linuxFileStamp(file.string()) != profile.stamp)
+        load(file, profile);
+    if (!profile.readable)
+        return false; // never replaced by a file without its entries
+    ProfileEntries next = profile.entries;
+    Spellings spellings = profile.spellings;
+    bool changed = false;
+    for (const ProfileEntry& entry : entries) {
+        const QString name = spellings.entryOf(toQString(entry.section), toQString(entry.key));
+        const QString value = toQString(entry.value);
+        const QVariant stored = next.value(name);
+        if (stored.typeId() == QMetaType::QString && stored.toString() == value)
+            continue;
+        next.insert(name, value);
+        spellings.add(name);
+        changed = true;
+    }
+    if (!changed)
+        return true;
+    std::error_code error;
+    std::filesystem::create_directories(file.parent_path(), error); // a first run's folders
+    const QByteArray bytes = profileFileBytes(next);
+    FileSink sink;
+    const bool written = sink.openLinuxPath(file.string(), WriteMode::Replace) &&
+                         sink.write(std::string_view(bytes.constData(), size_t(bytes.size()))) && sink.close();
+    if (written) {
+        profile.setEntries(std::move(next));
+        profile.stamp = linuxFileStamp(file.string());
+    }
+    return written;
+}
+
+// The stored value as text, false when there is none. Read from memory: the file is read once.
 bool readValue(const std::filesystem::path& file, std::string_view section, std::string_view key,
                std::string& value)
 {
     if (!isValidName(section) || !isValidName(key))
         return false;
-    QSettings settings(QString::fromStdString(file.string()), QSettings::IniFormat);
-    const QVariant stored = settings.value(storedKey(settings, section, key));
+    std::lock_guard lock(profilesMutex());
+    const LoadedProfile& profile = profileOf(file);
+    const QVariant stored = profile.entries.value(profile.spellings.entryOf(toQString(section), toQString(key)));
     if (!stored.isValid())
         return false;
     // A hand-edited value with commas outside quotes comes back as a list.
@@ -71,106 +207,6 @@ bool readValue(const std::filesystem::path& file, std::string_view section, std:
         ? stored.toStringList().join(QStringLiteral(", ")).toStdString()
         : stored.toString().toStdString();
     return true;
-}
-
-// A second name of the file `file` beside it (".<name>.<random>"): a hard link, the same bytes
-// without a copy, or a copy where the file system has no links. Empty when none could be made.
-std::filesystem::path secondName(const std::filesystem::path& file)
-{
-    std::string pattern = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
-    const int fd = mkstemp(pattern.data());
-    if (fd < 0)
-        return {};
-    close(fd);
-    if (std::remove(pattern.c_str()) == 0 && link(file.c_str(), pattern.c_str()) == 0)
-        return pattern;
-    std::error_code error;
-    if (std::filesystem::copy_file(file, pattern, std::filesystem::copy_options::overwrite_existing, error))
-        return pattern;
-    std::filesystem::remove(pattern, error);
-    return {};
-}
-
-// What `check` says of the file read under a second name: Qt keeps the parsed file of each path
-// and takes the one it has just written for whole, even when the disk cut it short without Qt
-// noticing; and its kept copy is out of date when another program rewrote the file with the
-// same size and time stamp.
-bool checkUnderSecondName(const std::filesystem::path& file, const std::function<bool(QSettings&)>& check)
-{
-    const std::filesystem::path other = secondName(file);
-    if (other.empty())
-        return false;
-    bool holds;
-    {
-        QSettings settings(QString::fromStdString(other.string()), QSettings::IniFormat);
-        holds = settings.status() == QSettings::NoError && check(settings);
-    }
-    std::error_code ignored;
-    std::filesystem::remove(other, ignored);
-    return holds;
-}
-
-// Whether the file holds exactly the entries of `expected`.
-bool holdsEntries(const std::filesystem::path& file, QSettings& expected)
-{
-    return checkUnderSecondName(file, [&](QSettings& stored) {
-        const QStringList keys = expected.allKeys();
-        bool same = stored.allKeys().size() == keys.size();
-        for (qsizetype i = 0; same && i < keys.size(); ++i)
-            same = stored.value(keys[i]) == expected.value(keys[i]);
-        return same;
-    });
-}
-
-// Whether the file already holds every entry: then writing them would give the same file, so it
-// is left as it is (no new file, no wait for the disk).
-bool holdsAll(const std::filesystem::path& file, const std::vector<ProfileEntry>& entries)
-{
-    return checkUnderSecondName(file, [&](QSettings& stored) {
-        for (const ProfileEntry& entry : entries) {
-            const QVariant value = stored.value(storedKey(stored, entry.section, entry.key));
-            if (value.typeId() != QMetaType::QString || value.toString() != toQString(entry.value))
-                return false;
-        }
-        return true;
-    });
-}
-
-// QSettings writes a new file and renames it over the profile even when the disk was full part
-// way through (a short write is not reported), which would cut the user's profile. So the old
-// file is kept under a second name until the new one has been read back whole, and put back
-// otherwise. All the entries go in one save; when the file holds each of them already, it is not
-// touched at all.
-bool writeValues(const std::filesystem::path& file, const std::vector<ProfileEntry>& entries)
-{
-    std::error_code error;
-    std::filesystem::create_directories(file.parent_path(), error); // a first run's folders
-    const bool existed = std::filesystem::exists(file, error);
-    if (existed && holdsAll(file, entries))
-        return true;
-    const std::filesystem::path old = existed ? secondName(file) : std::filesystem::path();
-    if (existed && old.empty())
-        return false;
-    bool written;
-    {
-        QSettings settings(QString::fromStdString(file.string()), QSettings::IniFormat);
-        for (const ProfileEntry& entry : entries)
-            settings.setValue(storedKey(settings, entry.section, entry.key), toQString(entry.value));
-        settings.sync();
-        written = settings.status() == QSettings::NoError && holdsEntries(file, settings);
-    }
-    bool oldInPlace = true;
-    if (!written && existed && !std::filesystem::equivalent(old, file, error)) {
-        std::filesystem::rename(old, file, error);
-        oldInPlace = !error;
-    } else if (!written && !existed) {
-        std::filesystem::remove(file, error);
-    }
-    // The second name goes once the old file is back or no longer needed (also when Qt gave up
-    // before replacing the file: rename() leaves two names of one file as they are).
-    if (!old.empty() && oldInPlace)
-        std::filesystem::remove(old, error);
-    return written;
 }
 
 // A whole decimal number with an optional sign and surrounding blanks, in the range of int.
@@ -220,6 +256,12 @@ bool noteWrite(const std::filesystem::path& file, bool written)
 void ProfileStore::setWriteFailureHandler(std::function<void(const std::filesystem::path&)> handler)
 {
     writeFailures() = {std::move(handler), false};
+}
+
+void ProfileStore::rereadFiles()
+{
+    std::lock_guard lock(profilesMutex());
+    loadedProfiles().clear();
 }
 
 ProfileStore::ProfileStore()

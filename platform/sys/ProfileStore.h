@@ -1,7 +1,8 @@
 #pragma once
 // The registry profile of the system (key Lxo\Veldoran) kept as an INI file. Sections and keys
 // compare case-insensitively, as the registry did: a value stored as "System/Editer" is read
-// and rewritten through "SYSTEM/editer". Every write reaches the file at once; a write that
+// and rewritten through "SYSTEM/editer". The file is read once per process and then read from
+// memory; every write reaches the file at once, in one save of the whole file, and a write that
 // would leave the file's values as they are does not touch it.
 #include <filesystem>
 #include <functional>
@@ -42,6 +43,10 @@ public:
     // Called with the file when a write to it fails, once until a write succeeds again, so the
     // many keys of one save tell it once. The program shows a message; none by default.
     static void setWriteFailureHandler(std::function<void(const std::filesystem::path&)> handler);
+
+    // Every profile file is read again at its next use: for a caller that rewrote one behind the
+    // store's back (tests, fuzz targets). A write finds such a change itself.
+    static void rereadFiles();
 
 private:
     std::filesystem::path m_file;

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QEvent>
 
 namespace vd {
 
@@ -88,6 +89,9 @@ int Application::Run()
         FrameWindow::idleLoopLevel() = idleLevel;
     }
     Shutdown();
+    // A frame closed while no loop ran (an end asked for during the start) or in the loop's last
+    // round is deleted now, with what hangs on it, not left to the end of the process.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return code;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/ui/DesktopApplication.h"
 
+#include "platform/fs/RegularFile.h"
+
 #include <QMimeDatabase>
 #include <QMimeType>
 #include <QUrl>
@@ -44,8 +46,10 @@ std::vector<std::string> ApplicationDirs()
 // The desktop entries listed for the type under the section of a list file (";"-separated).
 std::vector<std::string> ListedEntries(const std::string& file, const std::string& section, const std::string& type)
 {
-    std::ifstream in(file);
     std::vector<std::string> entries;
+    if (!isRegularFile(file))
+        return entries; // missing, or a FIFO or device that would hold the program
+    std::ifstream in(file);
     bool inSection = false;
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r')
@@ -68,7 +72,10 @@ std::vector<std::string> ListedEntries(const std::string& file, const std::strin
 std::string EntryExec(const std::string& entryName)
 {
     for (const std::string& dir : ApplicationDirs()) {
-        std::ifstream in(dir + "/" + entryName);
+        const std::string path = dir + "/" + entryName;
+        if (!isRegularFile(path))
+            continue;
+        std::ifstream in(path);
         if (!in)
             continue;
         bool inEntry = false;

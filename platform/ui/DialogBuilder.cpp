@@ -1,6 +1,7 @@
 // Turns a dialog template into a Qt dialog: dialog units through the template font's average
 // character size, or, for a template without geometry, an automatic layout in rows from the
-// order and grouping of the controls.
+// order and grouping of the controls (a long run of labelled fields in columns), sized to fit
+// the screen.
 #include "platform/ui/DialogImpl.h"
 #include "platform/ui/QtBridge.h"
 
@@ -10,9 +11,12 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace vd {
 
@@ -81,6 +85,9 @@ bool isOpenList(const ui::ControlTemplate& t)
     return t.kind == ControlKind::ComboBox && (t.style & 0x3) == CBS_SIMPLE;
 }
 
+// Buttons that follow each other in a row, at most.
+constexpr long kButtonsPerRow = 3;
+
 // Automatic layout: which controls share a row. `next` is the control after `t`, if any.
 bool joinsRow(const std::vector<const ui::ControlTemplate*>& row, const ui::ControlTemplate& t,
               const ui::ControlTemplate* next, const DialogImpl& d, int order)
@@ -100,6 +107,16 @@ bool joinsRow(const std::vector<const ui::ControlTemplate*>& row, const ui::Cont
             return false;
         [[fallthrough]];
     case ControlKind::PushButton:
+        if (t.kind == ControlKind::PushButton) {
+            // Buttons that follow each other stand side by side, a few to a row.
+            const auto buttons = std::count_if(row.begin(), row.end(), [](const ui::ControlTemplate* c) {
+                return c->kind == ControlKind::PushButton;
+            });
+            if (buttons >= kButtonsPerRow)
+                return false;
+            if (first == ControlKind::PushButton)
+                return true;
+        }
         return first == ControlKind::Static || first == ControlKind::Edit || first == ControlKind::ComboBox;
     case ControlKind::CheckBox:
     case ControlKind::RadioButton: {
@@ -132,61 +149,129 @@ QSize minimumFor(const ui::ControlTemplate& t, QSize bu)
     }
 }
 
-void autoLayout(DialogImpl& d, QtDialog* dialog)
+// A run of more rows of a label and its field than this flows into columns of at most this many.
+constexpr int kRowsPerColumn = 16;
+
+// Whether the control, placed after a field, would join the field's row.
+bool joinsAField(const ui::ControlTemplate& t)
 {
+    const bool closing = t.kind == ControlKind::Static && (t.caption.starts_with(")") || t.caption.starts_with("）"));
+    const bool button = t.kind == ControlKind::PushButton && t.id != IDOK && t.id != IDCANCEL;
+    return closing || button;
+}
+
+// The rows of a caption label and a one-line field with nothing else beside them, from `first` on.
+int labelFieldRows(const std::vector<ui::ControlTemplate>& controls, std::size_t first)
+{
+    int rows = 0;
+    for (std::size_t i = first; i + 1 < controls.size(); i += 2) {
+        const ui::ControlTemplate& label = controls[i];
+        const ui::ControlTemplate& field = controls[i + 1];
+        if (label.kind != ControlKind::Static || label.caption.empty() || joinsAField(label) || !isField(field)
+            || isOpenList(field) || (i + 2 < controls.size() && joinsAField(controls[i + 2])))
+            break;
+        ++rows;
+    }
+    return rows;
+}
+
+void setLeastSize(QWidget& widget, const ui::ControlTemplate& t, const DialogImpl& d)
+{
+    widget.setMinimumSize(widget.minimumSize().expandedTo(minimumFor(t, d.baseUnits)));
+    // A wrapping label would otherwise give way to its neighbours and break a short line.
+    if (t.kind == ControlKind::Static && !t.caption.empty())
+        widget.setMinimumWidth(
+            std::max(widget.minimumWidth(), std::min(longestLineWidth(widget, t.caption), d.baseUnits.width() * 80)));
+}
+
+bool stretches(const ui::ControlTemplate& t)
+{
+    return t.kind == ControlKind::Edit || t.kind == ControlKind::ComboBox || t.kind == ControlKind::ListBox
+        || t.kind == ControlKind::ListView || t.kind == ControlKind::TabControl || t.kind == ControlKind::Painted;
+}
+
+void autoLayout(DialogImpl& d, QtDialog* dialog, QWidget* parent)
+{
+    // The rows go into a body above the OK and Cancel buttons, so that a body taller than the
+    // screen can scroll while the buttons stay in reach.
     auto* outer = new QVBoxLayout(dialog);
-    QVBoxLayout* section = outer;
+    auto* body = new QWidget(dialog);
+    auto* bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
+    QVBoxLayout* section = bodyLayout;
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     std::vector<const ui::ControlTemplate*> row;
     QHBoxLayout* rowLayout = nullptr;
-    int order = 0;
     const auto& controls = d.tmpl.controls;
-    for (const auto& t : controls) {
-        const int index = order++;
-        const ui::ControlTemplate* next = std::size_t(order) < controls.size() ? &controls[std::size_t(order)] : nullptr;
+    for (std::size_t index = 0; index < controls.size(); ++index) {
+        const ui::ControlTemplate& t = controls[index];
+        const int order = static_cast<int>(index);
+        const ui::ControlTemplate* next = index + 1 < controls.size() ? &controls[index + 1] : nullptr;
         if (t.kind == ControlKind::PushButton && (t.id == IDOK || t.id == IDCANCEL)) {
-            auto c = createControl(&d, t, index, dialog);
+            auto c = createControl(&d, t, order, dialog);
             d.controls.push_back(c);
             buttons->addWidget(c->widget);
             continue;
         }
         if (t.kind == ControlKind::GroupBox) {
-            auto c = createControl(&d, t, index, dialog);
+            auto c = createControl(&d, t, order, body);
             d.controls.push_back(c);
             section = new QVBoxLayout(c->widget);
-            outer->addWidget(c->widget);
+            bodyLayout->addWidget(c->widget);
             row.clear();
             rowLayout = nullptr;
             continue;
         }
-        QWidget* parent = section == outer ? static_cast<QWidget*>(dialog) : section->parentWidget();
+        QWidget* container = section == bodyLayout ? body : section->parentWidget();
+        if (const int rows = labelFieldRows(controls, index); rows > kRowsPerColumn) {
+            // Down each column in turn, so that the order of the fields reads as the template's.
+            const int columns = (rows + kRowsPerColumn - 1) / kRowsPerColumn;
+            const int perColumn = (rows + columns - 1) / columns;
+            auto* grid = new QGridLayout;
+            for (int k = 0; k < rows; ++k)
+                for (int side = 0; side < 2; ++side) {
+                    const std::size_t at = index + std::size_t(2 * k + side);
+                    auto c = createControl(&d, controls[at], static_cast<int>(at), container);
+                    d.controls.push_back(c);
+                    setLeastSize(*c->widget, controls[at], d);
+                    grid->addWidget(c->widget, k % perColumn, 3 * (k / perColumn) + side);
+                }
+            // A gap before each further column keeps its labels apart from the fields before them.
+            for (int column = 0; column < columns; ++column) {
+                grid->setColumnStretch(3 * column + 1, 1);
+                if (column > 0)
+                    grid->setColumnMinimumWidth(3 * column - 1, d.baseUnits.width() * 2);
+            }
+            section->addLayout(grid);
+            index += std::size_t(2 * rows) - 1;
+            row.clear();
+            rowLayout = nullptr;
+            continue;
+        }
         // The control list must be complete up to this control before groups are asked for.
-        auto c = createControl(&d, t, index, parent);
+        auto c = createControl(&d, t, order, container);
         d.controls.push_back(c);
-        if (!joinsRow(row, t, next, d, index)) {
+        if (!joinsRow(row, t, next, d, order)) {
             row.clear();
             rowLayout = new QHBoxLayout;
             section->addLayout(rowLayout);
         }
         row.push_back(&t);
-        c->widget->setMinimumSize(c->widget->minimumSize().expandedTo(minimumFor(t, d.baseUnits)));
-        // A wrapping label would otherwise give way to its neighbours and break a short line.
-        if (t.kind == ControlKind::Static && !t.caption.empty())
-            c->widget->setMinimumWidth(std::max(c->widget->minimumWidth(),
-                                                std::min(longestLineWidth(*c->widget, t.caption), d.baseUnits.width() * 80)));
-        const bool stretches = t.kind == ControlKind::Edit || t.kind == ControlKind::ComboBox || t.kind == ControlKind::ListBox
-            || t.kind == ControlKind::ListView || t.kind == ControlKind::TabControl || t.kind == ControlKind::Painted;
-        rowLayout->addWidget(c->widget, stretches ? 1 : 0);
+        setLeastSize(*c->widget, t, d);
+        rowLayout->addWidget(c->widget, stretches(t) ? 1 : 0);
     }
-    outer->addStretch(1);
+    bodyLayout->addStretch(1);
+    outer->addWidget(body, 1);
     outer->addLayout(buttons);
     dialog->adjustSize();
     QSize least = dialog->sizeHint();
-    if (!d.tmpl.isChild())
+    if (!d.tmpl.isChild()) {
         least.setWidth(std::max(least.width(), ui::titleBarWidth(dialog->windowTitle(), dialog->font())));
+        least = fitToScreen(*dialog, *outer, *body, least, parent);
+    }
     dialog->setMinimumSize(least);
-    dialog->resize(dialog->size().expandedTo(least));
+    dialog->resize(least);
 }
 
 // Whether the platform can tell where the pointer is (Wayland does not tell a client; the
@@ -255,7 +340,7 @@ void buildDialogWindow(DialogImpl& d, QWidget* parent)
             size.setWidth(std::max(size.width(), ui::titleBarWidth(dialog->windowTitle(), font)));
         dialog->setFixedSize(size);
     } else {
-        autoLayout(d, dialog);
+        autoLayout(d, dialog, parent);
     }
     for (std::size_t i = 0; i < t.controls.size() && i < d.controls.size(); ++i)
         if (t.controls[i].hidden)

@@ -52,7 +52,8 @@ public:
     // The visible controls of the dialog and its shown pages whose text does not fit their
     // rectangle (a label wrapped past its height or onto a second line it has no room for, a
     // button, check box or group-box title wider than its control, tabs that need scroll
-    // arrows), and a caption the title bar cannot hold; one line each, empty when all fit.
+    // arrows), whose text lies under or over another control or runs past the edge of its
+    // window or page, and a caption the title bar cannot hold; one line each, empty when all fit.
     std::vector<std::string> clippedControls() const;
     // Whether the dialog has ended, and its result.
     bool ended() const;

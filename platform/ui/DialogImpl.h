@@ -8,6 +8,8 @@
 
 #include <vector>
 
+class QBoxLayout;
+
 namespace vd {
 
 class DialogImpl;
@@ -67,6 +69,11 @@ public:
 void buildDialogWindow(DialogImpl& impl, QWidget* parent);
 // Creates one control of a template inside a container widget (Controls.cpp).
 std::shared_ptr<WindowImpl> createControl(DialogImpl* dialog, const ui::ControlTemplate& t, int order, QWidget* parent);
+// The size for an automatically laid-out top-level dialog that wants `wanted`: that size where
+// it fits the screen (less room for the window's frame), else smaller down to its controls'
+// least sizes, else with the body scrolled above the buttons, which stay in reach
+// (DialogScreenFit.cpp).
+QSize fitToScreen(QDialog& dialog, QBoxLayout& outer, QWidget& body, QSize wanted, const QWidget* parent);
 // Dialog units of a font: the average character width and the character height.
 QSize dialogBaseUnits(const QFont& font);
 QRect toPixels(const ui::DialogUnits& du, QSize baseUnits);

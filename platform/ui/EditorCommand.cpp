@@ -95,17 +95,19 @@ std::vector<std::string> defaultEditor()
 std::vector<std::string> editorCommand(const std::string& configuredEditor, const std::string& linuxFile)
 {
     std::vector<std::string> command;
-    if (!configuredEditor.empty()) {
-        // The old default named the Windows notepad, which is not here.
-        const std::string program = configuredEditor.find('\\') != std::string::npos || configuredEditor.find(':') == 1
-            ? toLinuxForm(configuredEditor)
-            : configuredEditor;
-        const std::string found = findProgram(program);
-        if (!found.empty())
+    // The old default named the Windows notepad, which is not here.
+    const std::string program = configuredEditor.find('\\') != std::string::npos || configuredEditor.find(':') == 1
+        ? toLinuxForm(configuredEditor)
+        : configuredEditor;
+    if (!program.empty())
+        if (const std::string found = findProgram(program); !found.empty())
             command = withWait({found});
-    }
     if (command.empty())
         command = defaultEditor();
+    // With none to stand in, the configured program is still the one tried, so that its failure
+    // to start names it.
+    if (command.empty() && !program.empty())
+        command = {program};
     if (!command.empty())
         command.push_back(linuxFile);
     return command;

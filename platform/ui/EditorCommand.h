@@ -9,7 +9,8 @@
 
 namespace vd::ui {
 
-// An empty vector when no editor can be found.
+// An empty vector when no editor is configured and none can be found; a configured editor that
+// is not installed, with no other to stand in, is given as it is (starting it then fails by name).
 std::vector<std::string> editorCommand(const std::string& configuredEditor, const std::string& linuxFile);
 std::vector<std::string> defaultEditor();
 

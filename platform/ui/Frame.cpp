@@ -7,6 +7,7 @@
 #include "platform/ui/MenuImpl.h"
 #include "platform/ui/MenuTemplate.h"
 #include "platform/ui/QtBridge.h"
+#include "platform/ui/Ui.h"
 #include "platform/ui/View.h"
 #include "platform/ui/ViewWidget.h"
 #include "platform/ui/WindowImpl.h"
@@ -131,8 +132,8 @@ int& FrameWindow::idleLoopLevel()
 
 bool FrameWindow::handlerRunning()
 {
-    return QThread::currentThread()->loopLevel() > idleLoopLevel() || QApplication::activePopupWidget() ||
-           QApplication::activeModalWidget();
+    return QThread::currentThread()->loopLevel() > idleLoopLevel() || ui::deliveringPendingEvents() ||
+           QApplication::activePopupWidget() || QApplication::activeModalWidget();
 }
 
 // ---- Document
@@ -228,6 +229,7 @@ FrameWindow::~FrameWindow()
 
 bool FrameWindow::LoadFrame(int resourceId, CreateContext* context)
 {
+    ui::setEndRequested(false);
     auto impl = std::make_shared<WindowImpl>();
     impl->owner = this;
     impl->id = resourceId;
@@ -278,6 +280,7 @@ void FrameWindow::RequestClose()
 {
     if (!impl_ || !impl_->widget)
         return;
+    ui::setEndRequested(true);
     if (!handlerRunning()) {
         OnClose();
         return;

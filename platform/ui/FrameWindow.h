@@ -35,8 +35,10 @@ public:
     virtual void OnClose();
     // The close box and termination signals: OnClose at once when no handler is running, else
     // the running handler's popups and dialogs are cancelled and OnClose follows once it returns.
+    // Either way the end of the run is asked for (ui::endRequested).
     void RequestClose();
-    // True while a handler runs a nested event loop (a menu, a dialog, a wait for a program).
+    // True while a handler runs a nested event loop (a menu, a dialog, a wait for a program) or
+    // delivers pending events itself (a long operation's progress).
     static bool handlerRunning();
     // The event-loop depth of the idle program: 1 while the application runs its loop, 0 in tests.
     static int& idleLoopLevel();

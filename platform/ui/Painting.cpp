@@ -22,6 +22,12 @@ COLORREF backgroundOf(const QWidget* w)
     return ui::fromQColor(w->palette().color(w->backgroundRole()));
 }
 
+ViewDrawObserver& viewDrawObserver()
+{
+    static ViewDrawObserver observer;
+    return observer;
+}
+
 } // namespace
 
 ClientDc::ClientDc(std::shared_ptr<WindowImpl> window, std::unique_ptr<Dc> dc)
@@ -55,8 +61,22 @@ void drawView(View& view)
     WindowImpl* impl = view.impl();
     if (!impl || !impl->widget)
         return;
-    ImageDc dc(impl->backBufferFilled(RGB(255, 255, 255)));
-    view.OnDraw(dc);
+    Bitmap& buffer = impl->backBufferFilled(RGB(255, 255, 255));
+    // A copy: the observer may be replaced while it runs.
+    const ViewDrawObserver observer = viewDrawObserver();
+    if (observer)
+        observer(view, buffer, false);
+    {
+        ImageDc dc(buffer);
+        view.OnDraw(dc);
+    }
+    if (observer)
+        observer(view, buffer, true);
+}
+
+void setViewDrawObserver(ViewDrawObserver observer)
+{
+    viewDrawObserver() = std::move(observer);
 }
 
 void PaintedControl::SetPainter(Painter painter)

@@ -4,6 +4,7 @@
 
 #include "platform/dc/PrinterDc.h"
 #include "platform/dc/PrinterDcQt.h"
+#include "platform/fs/RegularFile.h"
 #include "platform/ui/QtBackend.h"
 #include "platform/ui/Ui.h"
 
@@ -22,11 +23,12 @@ namespace vd::ui {
 
 namespace {
 
-// Whether a file can be written at the path, without changing a file that is there.
+// Whether a file can be written at the path, without changing a file that is there. A FIFO or a
+// device there is refused without waiting for a reader.
 bool canWrite(const std::string& path)
 {
     const bool existed = QFileInfo::exists(QString::fromStdString(path));
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = openRegularFile(path, O_WRONLY | O_CREAT);
     if (fd < 0)
         return false;
     ::close(fd);

@@ -9,6 +9,9 @@ namespace vd::ui {
 
 namespace {
 
+int g_pendingDeliveries = 0; // processPendingEvents calls under way
+bool g_endRequested = false;
+
 std::shared_ptr<Backend>& installed()
 {
     static std::shared_ptr<Backend> current;
@@ -175,8 +178,27 @@ Size screenSize()
 
 void processPendingEvents()
 {
+    struct Delivering {
+        Delivering() { ++g_pendingDeliveries; }
+        ~Delivering() { --g_pendingDeliveries; }
+    } delivering;
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
+}
+
+bool deliveringPendingEvents()
+{
+    return g_pendingDeliveries > 0;
+}
+
+bool endRequested()
+{
+    return g_endRequested;
+}
+
+void setEndRequested(bool requested)
+{
+    g_endRequested = requested;
 }
 
 bool chooseColour(std::uint32_t& colour, bool fullOpen)

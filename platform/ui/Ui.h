@@ -155,8 +155,18 @@ Size fullScreenSize();
 Size screenSize();
 
 // Delivers what is queued for the user-interface thread (posted messages, pending repaints);
-// for tests and for long operations that must keep the windows current.
+// for tests and for long operations that must keep the windows current. While it does, the
+// handler that called it counts as running (FrameWindow::handlerRunning): a close of the main
+// window waits until that handler has returned.
 void processPendingEvents();
+bool deliveringPendingEvents();
+
+// Whether the end of the run was asked for (the close box, the exit command, a termination
+// signal): a long operation that delivers pending events stops at its next step (between two
+// files), so that the end follows at once. Set by the main frame's close, cleared when a frame
+// is built.
+bool endRequested();
+void setEndRequested(bool requested);
 
 bool chooseColour(std::uint32_t& colour, bool fullOpen = true);
 bool chooseFont(LogFont& font);

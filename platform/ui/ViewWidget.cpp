@@ -4,6 +4,7 @@
 #include "platform/ui/MenuTemplate.h"
 #include "platform/ui/WindowImpl.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -13,6 +14,9 @@
 namespace vd {
 
 namespace {
+
+// The event that draws the view outside Qt's paint.
+const QEvent::Type kDrawRequest = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 unsigned flagsOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
@@ -70,12 +74,34 @@ ViewWidget::ViewWidget(View& view, QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    requestDraw();
 }
 
-// Qt forwards the main window's activation changes to its child widgets, so the view hears them
-// here.
+void ViewWidget::requestDraw()
+{
+    if (drawRequested_)
+        return;
+    drawRequested_ = true;
+    // Normal priority: delivered before the window's update request, so the paint that follows
+    // shows the new picture.
+    QCoreApplication::postEvent(this, new QEvent(kDrawRequest));
+}
+
+// The requested drawing; and the main window's activation changes, which Qt forwards to its child
+// widgets, so the view hears them here.
 bool ViewWidget::event(QEvent* e)
 {
+    if (e->type() == kDrawRequest) {
+        drawRequested_ = false;
+        // A hidden view draws when it is shown, as its paint would.
+        WindowImpl* impl = view_.impl();
+        if (impl && impl->needsDraw && isVisible()) {
+            impl->needsDraw = false;
+            drawView(view_);
+            update();
+        }
+        return true;
+    }
     if (e->type() == QEvent::WindowActivate)
         view_.OnActivateWindow(true);
     else if (e->type() == QEvent::WindowDeactivate)
@@ -87,10 +113,10 @@ void ViewWidget::paintEvent(QPaintEvent*)
 {
     PaintScope scope;
     WindowImpl* impl = view_.impl();
-    if (impl && impl->needsDraw) {
-        impl->needsDraw = false;
-        drawView(view_);
-    }
+    // A paint that comes before the requested drawing (an expose, the window's first) shows
+    // the picture there is: the drawing follows, outside the paint.
+    if (impl && impl->needsDraw)
+        requestDraw();
     QPainter painter(this);
     // The back buffer is at most the screen's size: what lies beyond it shows white.
     QRegion outside(rect());
@@ -109,6 +135,7 @@ void ViewWidget::resizeEvent(QResizeEvent*)
     view_.OnSize(width(), height());
     if (WindowImpl* impl = view_.impl())
         impl->needsDraw = true;
+    requestDraw();
     update();
 }
 

@@ -8,6 +8,7 @@
 #include "platform/ui/Pointer.h"
 #include "platform/ui/Ui.h"
 #include "platform/ui/View.h"
+#include "platform/ui/ViewWidget.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -102,9 +103,9 @@ Bitmap& WindowImpl::backBufferFilled(COLORREF fill)
 {
     const QSize size = bufferSizeFor(widget);
     if (buffer_.IsNull() || buffer_.GetSize() != Size{size.width(), size.height()}) {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(ui::toQColor(fill));
-        buffer_ = bitmapFromImage(image);
+        // Made in its colour at once (an empty size gives one pixel, as an empty image did).
+        if (!buffer_.CreateBitmap(size.width(), size.height(), fill & 0xFFFFFFu))
+            buffer_.CreateBitmap(1, 1);
     }
     return buffer_;
 }
@@ -369,6 +370,8 @@ void Window::Invalidate(bool erase)
     if (erase && impl_->isControl && !impl_->painter)
         impl_->clearBackBuffer();
     impl_->needsDraw = true;
+    if (auto* view = dynamic_cast<ViewWidget*>(impl_->widget.data()))
+        view->requestDraw();
     impl_->widget->update();
 }
 

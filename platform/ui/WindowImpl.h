@@ -80,6 +80,10 @@ void moveFocusTo(WindowImpl& control);
 
 // Draws the view into its back buffer through OnDraw (Painting.cpp).
 void drawView(View& view);
+// Told just before each drawing of a view into its back buffer (drawn false) and just after it
+// (true), with the buffer: tests watch the repaints through it. An empty function for none.
+using ViewDrawObserver = std::function<void(View& view, Bitmap& buffer, bool drawn)>;
+void setViewDrawObserver(ViewDrawObserver observer);
 
 // Counts the paint handlers of the platform's widgets that are running: a window is repainted at
 // once only outside them (inside, it is scheduled).

@@ -92,18 +92,6 @@ std::vector<MeshRun> ParseMeshSeekIndex(const std::vector<std::string>& lines)
     return runs;
 }
 
-std::optional<std::vector<std::string>> ReadSeekIndexLines(const std::string& indexPath)
-{
-    vd::TextReader reader;
-    if (!reader.open(indexPath))
-        return std::nullopt;
-    std::vector<std::string> lines;
-    std::string line;
-    while (reader.readRawLine(line))
-        lines.push_back(line);
-    return lines;
-}
-
 bool StartSeekIndexBuild(vd::Dc* dc, std::string_view dataPath)
 {
     {
@@ -119,7 +107,7 @@ bool StartSeekIndexBuild(vd::Dc* dc, std::string_view dataPath)
 std::optional<MeshSeekIndex> BuildMeshSeekIndex(vd::Dc* dc, std::string_view dataPath)
 {
     MeshSeekIndex index{MeshSeekIndexPath(dataPath), {}};
-    if (auto lines = ReadSeekIndexLines(index.path)) {
+    if (auto lines = vd::readRawTextLines(index.path)) {
         index.runs = ParseMeshSeekIndex(*lines);
         return index;
     }

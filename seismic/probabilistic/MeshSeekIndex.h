@@ -37,9 +37,6 @@ std::vector<MeshRun> ScanMeshRuns(std::string_view dataPath, bool* opened = null
 // The runs of an index file's lines after the first; lines that do not parse are skipped.
 std::vector<MeshRun> ParseMeshSeekIndex(const std::vector<std::string>& lines);
 
-// The lines of an existing index file; nothing when there is none.
-std::optional<std::vector<std::string>> ReadSeekIndexLines(const std::string& indexPath);
-
 // Whether a data file whose index is missing can be read; when it can, the wait message goes on
 // `dc` (if any) while the index is built.
 bool StartSeekIndexBuild(vd::Dc* dc, std::string_view dataPath);

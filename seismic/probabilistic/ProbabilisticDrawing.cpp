@@ -2,8 +2,8 @@
 // the colour of its value class. Each mesh is reached through the seek index; a seek that does not
 // land just before the mesh's run (a file whose lines are not 66 bytes, an index older than a
 // replaced data file) reads that mesh from the top instead.
-#include "layers/render/meshcode/MeshCode.h"
-#include "layers/render/meshcode/Truncate.h"
+#include "meshcode/MeshCode.h"
+#include "meshcode/Truncate.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/fs/TextReader.h"
@@ -25,7 +25,7 @@ using seismic::ProbabilisticMeshRecord;
 
 namespace {
 
-constexpr int kFullDetail = 3;
+using meshcode::kFullDetail;
 
 enum class RunScan { Drawn, Absent, Misplaced };
 
@@ -200,13 +200,7 @@ int CSeismicLayerRenderer::DrawProbabilistic(Walk walk, Paint paint, int givenCo
     SelectSeismicPen(9);
     ResetCellColour();
 
-    SnappedSouth = South;
-    SnappedWest = West;
-    if (walk == Walk::Detailed && DetailLevel == kFullDetail) {
-        SnappedSouth = South / meshcode::kThirdMeshLatitudeSeconds * meshcode::kThirdMeshLatitudeSeconds;
-        SnappedWest = West / meshcode::kThirdMeshLongitudeSeconds * meshcode::kThirdMeshLongitudeSeconds;
-    }
-    int count = walk == Walk::White ? givenCount : WideAreaCellCount();
+    int count = StartWalk(walk, givenCount);
     SelectLabelFont(3, count);
     dc.SetBkMode(vd::TRANSPARENT);
     if (AreaKind == 3) {

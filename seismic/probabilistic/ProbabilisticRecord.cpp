@@ -1,7 +1,7 @@
 #include "seismic/probabilistic/ProbabilisticRecord.h"
 
-#include "layers/render/meshcode/MeshCode.h"
-#include "layers/render/meshcode/Truncate.h"
+#include "meshcode/MeshCode.h"
+#include "meshcode/Truncate.h"
 #include "platform/text/Format.h"
 
 #include <cstdlib>

@@ -95,7 +95,7 @@ std::vector<DegreeEntry> ParseDegreeSeekIndex(const std::vector<std::string>& li
 std::optional<DegreeSeekIndex> BuildDegreeSeekIndex(vd::Dc* dc, std::string_view dataPath)
 {
     DegreeSeekIndex index{MeshSeekIndexPath(dataPath), {}};
-    if (auto lines = ReadSeekIndexLines(index.path)) {
+    if (auto lines = vd::readRawTextLines(index.path)) {
         index.degrees = ParseDegreeSeekIndex(*lines);
         return index;
     }

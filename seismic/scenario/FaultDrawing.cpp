@@ -1,9 +1,10 @@
 // The fault planes over a scenario map: each outline clipped to the extent edge by edge, solid
 // where the plane is shallow and dotted where it dips, with its depth labels; the asperities in
 // blue; for subduction scenarios the plate's depth lines.
-#include "layers/render/meshcode/Truncate.h"
+#include "meshcode/Truncate.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
+#include "platform/fs/TextReader.h"
 #include "platform/text/Format.h"
 #include "seismic/SeismicLayerRenderer.h"
 #include "seismic/scenario/FaultPlaneFile.h"
@@ -17,10 +18,29 @@ using seismic::FaultPoint;
 
 namespace {
 
-constexpr int kFullDetail = 3;
+using meshcode::kFullDetail;
 // A label at the row or column of the one before is written this much lower.
 constexpr int kStackedLabelDrop = 9;
 constexpr double kSteepest = 0.001; // degrees of longitude an edge is taken to span at least
+
+// Fault lines are drawn in the black pen with the small label font on a transparent background;
+// a fault drawing leaves the replaced font back, an opaque white background and the pen it found.
+vd::Pen StartFaultLines(CSeismicLayerRenderer& r)
+{
+    const vd::Pen kept = r.DeviceContext.GetCurrentPen();
+    r.SelectSeismicPen(9);
+    r.SelectLabelFont(3, 1);
+    r.DeviceContext.SetBkMode(vd::TRANSPARENT);
+    return kept;
+}
+
+void EndFaultLines(CSeismicLayerRenderer& r, const vd::Pen& kept)
+{
+    r.DeviceContext.SetBkColor(vd::RGB(255, 255, 255));
+    r.SelectLabelFont(4);
+    r.DeviceContext.SetBkMode(vd::OPAQUE);
+    r.DeviceContext.SelectObject(kept);
+}
 
 // Truncation toward zero, held inside the int range (NaN reads as 0).
 int Truncate(double v)
@@ -154,7 +174,7 @@ void CSeismicLayerRenderer::DrawFaultPolygon(const std::vector<FaultPoint>& poin
 
 int CSeismicLayerRenderer::DrawAsperities(const std::string& faultPath)
 {
-    const auto lines = seismic::ReadFaultFileLines(faultPath);
+    const auto lines = vd::readRawTextLines(faultPath);
     if (!lines)
         return -1;
     int drawn = 0;
@@ -179,21 +199,17 @@ void CSeismicLayerRenderer::DrawFaultOverlay(const std::string& dataPath)
         return;
     }
     std::optional<std::string> path = *faultPath;
-    auto lines = seismic::ReadFaultFileLines(*path);
+    auto lines = vd::readRawTextLines(*path);
     bool numbered = false;
     if (!lines && seismic::HasNumberedFaultFiles(*path)) {
         path = seismic::FirstNumberedFaultPath(*path);
-        lines = seismic::ReadFaultFileLines(*path);
+        lines = vd::readRawTextLines(*path);
         numbered = true;
     }
     if (!lines)
         return;
 
-    vd::Dc& dc = DeviceContext;
-    const vd::Pen keptPen = dc.GetCurrentPen();
-    SelectSeismicPen(9);
-    SelectLabelFont(3, 1);
-    dc.SetBkMode(vd::TRANSPARENT);
+    const vd::Pen keptPen = StartFaultLines(*this);
     const bool listForm = seismic::IsListScenario(dataPath);
     while (lines) {
         seismic::FaultOutline outline = seismic::ReadFaultOutline(*lines, listForm);
@@ -205,24 +221,18 @@ void CSeismicLayerRenderer::DrawFaultOverlay(const std::string& dataPath)
         if (!numbered)
             break;
         path = seismic::NextNumberedFaultPath(*path);
-        lines = path ? seismic::ReadFaultFileLines(*path) : std::nullopt;
+        lines = path ? vd::readRawTextLines(*path) : std::nullopt;
     }
-    dc.SetBkColor(vd::RGB(255, 255, 255));
-    SelectLabelFont(4);
-    dc.SetBkMode(vd::OPAQUE);
-    dc.SelectObject(keptPen);
+    EndFaultLines(*this, keptPen);
 }
 
 void CSeismicLayerRenderer::DrawSubductionFaults(const std::string& faultPath)
 {
-    const auto lines = seismic::ReadFaultFileLines(faultPath);
+    const auto lines = vd::readRawTextLines(faultPath);
     if (!lines)
         return;
     vd::Dc& dc = DeviceContext;
-    const vd::Pen keptPen = dc.GetCurrentPen();
-    SelectSeismicPen(9);
-    SelectLabelFont(3, 1);
-    dc.SetBkMode(vd::TRANSPARENT);
+    const vd::Pen keptPen = StartFaultLines(*this);
 
     const std::vector<seismic::SubductionRecord> records = seismic::ReadSubductionRecords(*lines);
     const auto secondsOf = [](const seismic::SubductionRecord& r) {
@@ -296,8 +306,5 @@ void CSeismicLayerRenderer::DrawSubductionFaults(const std::string& faultPath)
     SelectSeismicPen(12);
     polyline(firsts);
 
-    dc.SetBkColor(vd::RGB(255, 255, 255));
-    SelectLabelFont(4);
-    dc.SetBkMode(vd::OPAQUE);
-    dc.SelectObject(keptPen);
+    EndFaultLines(*this, keptPen);
 }

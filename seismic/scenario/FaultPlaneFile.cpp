@@ -1,7 +1,5 @@
 #include "seismic/scenario/FaultPlaneFile.h"
 
-#include "platform/fs/TextReader.h"
-
 #include <cstdlib>
 
 namespace seismic {
@@ -112,18 +110,6 @@ std::vector<SubductionRecord> ReadSubductionRecords(const std::vector<std::strin
             records.push_back({numbers[0], numbers[1], numbers[4]});
     }
     return records;
-}
-
-std::optional<std::vector<std::string>> ReadFaultFileLines(std::string_view path)
-{
-    vd::TextReader reader;
-    if (!reader.open(path))
-        return std::nullopt;
-    std::vector<std::string> lines;
-    std::string line;
-    while (reader.readRawLine(line))
-        lines.push_back(line);
-    return lines;
 }
 
 } // namespace seismic

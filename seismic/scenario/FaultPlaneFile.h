@@ -6,7 +6,6 @@
 // and up to nine point lines of an asperity; "# DES" ends the last one. A subduction fault file
 // holds, after the same two lines, records "longitude,latitude,n,n,depth" whose runs of one
 // longitude are the depth lines of the plate.
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,8 +40,5 @@ struct SubductionRecord {
     float depth = 0; // metres
 };
 std::vector<SubductionRecord> ReadSubductionRecords(const std::vector<std::string>& lines);
-
-// The lines of a file without their line ends; nothing when it does not open.
-std::optional<std::vector<std::string>> ReadFaultFileLines(std::string_view path);
 
 } // namespace seismic

@@ -2,8 +2,8 @@
 // filled in the class colour of the chosen quantity, then the fault planes over the cells. The
 // data file is read once for the whole extent; its records run from west to east, so reading
 // stops at the first record east of the extent (the list form is read whole).
-#include "layers/render/meshcode/MeshCode.h"
-#include "layers/render/meshcode/Truncate.h"
+#include "meshcode/MeshCode.h"
+#include "meshcode/Truncate.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
 #include "platform/fs/TextReader.h"
@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int kFullDetail = 3;
+using meshcode::kFullDetail;
 constexpr std::string_view kSubductionTitle = "海溝型地震";
 // A record gives the centre of its cell: half a cell west and north of it is the corner.
 constexpr int kHalfCellLongitude = 23;
@@ -171,13 +171,7 @@ int CSeismicLayerRenderer::DrawScenario(Walk walk, Paint paint, int givenCount, 
     if (walk == Walk::WholeCountry)
         ShowLayerProgress(0, 1);
 
-    SnappedSouth = South;
-    SnappedWest = West;
-    if (walk == Walk::Detailed && DetailLevel == kFullDetail) {
-        SnappedSouth = South / meshcode::kThirdMeshLatitudeSeconds * meshcode::kThirdMeshLatitudeSeconds;
-        SnappedWest = West / meshcode::kThirdMeshLongitudeSeconds * meshcode::kThirdMeshLongitudeSeconds;
-    }
-    int count = walk == Walk::White ? givenCount : WideAreaCellCount();
+    int count = StartWalk(walk, givenCount);
     // The labels and the relief take four cells from a wide-area list before they size anything.
     if (paint != Paint::Cells && AreaKind == 3) {
         if (ReadWideAreaSettings(WideAreaMode, Strings[2]) == 1)

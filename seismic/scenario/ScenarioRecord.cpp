@@ -1,6 +1,6 @@
 #include "seismic/scenario/ScenarioRecord.h"
 
-#include "layers/render/meshcode/Truncate.h"
+#include "meshcode/Truncate.h"
 #include "platform/text/Format.h"
 #include "seismic/probabilistic/ProbabilisticRecord.h"
 

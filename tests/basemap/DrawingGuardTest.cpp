@@ -1,4 +1,4 @@
-#include "basemap/DrawingGuard.h"
+#include "basemap/drawing/DrawingGuard.h"
 #include "platform/dc/RecordingDc.h"
 
 #include <gtest/gtest.h>

@@ -6,6 +6,7 @@
 #include "platform/sys/LibraryLoader.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/TemplateRegistry.h"
+#include "platform/ui/Ui.h"
 #include "platform/ui/UiScript.h"
 #include "tests/municipal/conversion/SourceFixtures.h"
 
@@ -131,6 +132,8 @@ TEST_F(CityBoundarySet, RegisterTakesTheFolderOfTheChosenFile)
     ASSERT_EQ(script->fileDialogs().size(), 2u);
     EXPECT_EQ(script->beeps(), 2);
     const auto& asked = script->fileDialogs()[0];
+    EXPECT_EQ(asked.initialFolder, n03) << "the folder the dialog shows";
+    EXPECT_EQ(script->fileDialogs()[1].initialFolder, "Z:\\data\\ksj\\");
     EXPECT_TRUE(asked.open);
     EXPECT_EQ(asked.defaultExt, "txt");
     EXPECT_EQ(asked.initialName, "*.txt");
@@ -169,4 +172,21 @@ TEST_F(CityBoundarySet, CoastlinesConvertIntoCoastC23)
     EXPECT_EQ(Message(2), vd::format(kDone, 1));
     ASSERT_FALSE(dc.Texts().empty());
     EXPECT_EQ(dc.Texts()[0].text, "海岸線ファイル変換");
+}
+
+// The end of the program asked for while the panel shows (the close box, a termination signal):
+// no further file is converted and no closing message waits for an answer; the folders chosen
+// still come back, for the profile.
+TEST_F(CityBoundarySet, AnEndAskedForStopsTheConversionWithoutItsMessage)
+{
+    vd::RecordingDc dc;
+    WriteFile((home / "n03" / "n03-001-26.txt").string(), AdministrativeFixture());
+    AnswerFolders(132, true);
+    script->answerMessageBox(vd::IDYES);
+    vd::ui::setEndRequested(true);
+    EXPECT_EQ(boundarySet(&dc, n03, c23, 0), n03 + "#" + c23);
+    vd::ui::setEndRequested(false);
+    EXPECT_EQ(script->messageBoxes().size(), 1u) << "only the question";
+    EXPECT_FALSE(std::filesystem::exists(home / "n03" / "CityPlgn" / "Pg001_25.dat"));
+    EXPECT_FALSE(std::filesystem::exists(home / "n03" / "CityPlgn" / "Pg001_26.dat"));
 }

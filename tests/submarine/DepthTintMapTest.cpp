@@ -286,8 +286,9 @@ TEST_F(DepthTintMap, NeighbouringCellsMeetWhereTheBlockRuleWouldLeaveSeams)
     OnSubmarineTpgraphyMesh(&dc, depth.win, "5134", kStatusBase, 1200, 0, 0, 10, 20, 1040.0f / 10800, 700.0f / 7200,
                             134 * 3600 + 10800, 51 * 2400 + 7200, 134 * 3600, 51 * 2400, 3, kCyan);
     std::vector<vd::Rect> row;
+    const int top = Fills().begin()->second.rect.top;
     for (const vd::RecordedCall& call : dc.Calls())
-        if (call.op.kind == vd::DrawOp::FillSolidRect && call.op.rect.top == Fills().begin()->second.rect.top)
+        if (call.op.kind == vd::DrawOp::FillSolidRect && call.op.rect.top == top)
             row.push_back(call.op.rect);
     ASSERT_EQ(row.size(), 160u);
     EXPECT_EQ(row[0].right - row[0].left, 3);

@@ -164,6 +164,7 @@ TEST(SubmarineSettings, PickingAFileNamesItsFolderAndMakesSeaFloorAtOnce)
     EXPECT_EQ(script->beeps(), 2);
     ASSERT_EQ(script->fileDialogs().size(), 2u);
     const auto& asked = script->fileDialogs()[0];
+    EXPECT_EQ(asked.initialFolder, "D:\\old\\") << "the folder the dialog shows";
     EXPECT_TRUE(asked.open);
     EXPECT_EQ(asked.defaultExt, "txt");
     EXPECT_EQ(asked.initialName, "*.txt");

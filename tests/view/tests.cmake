@@ -1,4 +1,4 @@
-vd_test_folder(test-view view LINK veldoran-core Qt6::PrintSupport Qt6::Widgets)
+vd_test_folder(test-view view LINK veldoran-core Qt6::PrintSupport Qt6::Widgets Qt6::Test)
 # The document binds the libraries at construction; the tests load the built ones, a fake
 # Surrick for the municipality set-up of the view and a fake dialog library.
 add_dependencies(test-view pelmora dovanne tovendlg)
@@ -16,10 +16,9 @@ vd_fake_library(test-view view-fake-sheet-layers VD_FAKE_SHEET_LAYERS ${CMAKE_CU
 vd_fake_library(test-view view-fake-surrick-prefmap VD_FAKE_SURRICK_PREFMAP
   ${CMAKE_CURRENT_LIST_DIR}/fake/FakeSurrickPrefectureMap.cpp)
 # Guide-map pictures as JPEG files.
-target_sources(test-view PRIVATE ${PROJECT_SOURCE_DIR}/tests/graphics/JpegFixtures.cpp)
 target_link_libraries(test-view PRIVATE JPEG::JPEG)
 # The album and memo dialogs of the dialog library and Surrick's picture chooser, answering as set.
-vd_fake_library(test-view view-fake-album-dialogs VD_FAKE_ALBUM_DIALOGS_VIEW
+vd_fake_library(test-view fake-album-dialogs VD_FAKE_ALBUM_DIALOGS_VIEW
   ${PROJECT_SOURCE_DIR}/tests/app/registration/fake/FakeAlbumDialogs.cpp)
 # The tests of each subfolder of view/ sit in the subfolder of the same name; the fixtures they
 # share stay at the top, found through the include path. (layers/, overviews/, statistics/,

@@ -1,5 +1,7 @@
 #include "DialogAnswers.h"
 
+#include "DialogScreenCheck.h"
+
 #include "geology/settings/GeoSettingsTemplates.h"
 
 #include "platform/ui/Dialog.h"
@@ -192,6 +194,8 @@ void DialogAnswers::answer(vd::DialogDriver& dialog)
     vd::Dialog& shown = dialog.dialog();
     const std::string name = dialogName(shown.module(), shown.templateId());
     ++byTemplate_[name];
+    if (const auto fault = largerThanTheSmallestScreen(shown))
+        faults_.push_back("dialog " + name + ": " + *fault);
     try {
         if (answer_ == Answer::Cancel) {
             if (hasControl(shown, vd::IDCANCEL) && dialog.isEnabled(vd::IDCANCEL))

@@ -33,7 +33,8 @@ FolderSnapshot FolderSnapshot::take(const fs::path& root, bool deep, const Folde
         std::error_code ignored;
         if (!entry.is_regular_file(ignored))
             return;
-        const std::string name = fs::relative(entry.path(), root, ignored).generic_string();
+        // The entry's path starts with the root as given: cut it off, with no look-up on disk.
+        const std::string name = entry.path().lexically_relative(root).generic_string();
         FileState state{entry.file_size(ignored), entry.last_write_time(ignored), 0};
         if (previous) {
             const auto old = previous->files_.find(name);

@@ -1,6 +1,7 @@
 #include "WalkRun.h"
 
 #include "app/shell/ShellCommands.h"
+#include "platform/sys/ProfileStore.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/WinConstants.h"
@@ -72,23 +73,6 @@ fs::path profileFile()
     return std::getenv("VELDORAN_PROFILE");
 }
 
-// Notes each paint of the view that draws the map anew (a repaint the program asked for), as
-// against one that only shows the picture it has.
-class RedrawWatch : public QObject {
-public:
-    RedrawWatch(std::function<bool()> pending, bool& redrawn) : pending_(std::move(pending)), redrawn_(redrawn) {}
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && pending_())
-            redrawn_ = true;
-        return false;
-    }
-
-private:
-    std::function<bool()> pending_;
-    bool& redrawn_;
-};
-
 // A folder outside the application folder and the temporary folder, and how it is watched.
 struct Surrounding {
     fs::path folder;
@@ -154,9 +138,7 @@ void WalkRun::stop()
     answeredBefore_ += answers_->answered();
     messagesBefore_ = messageBoxesShown();
     closeMenus();
-    if (watchedView_)
-        watchedView_->removeEventFilter(redrawWatch_.get());
-    redrawWatch_.reset();
+    screens_.reset();
     answers_.reset();
     program_.reset();
 }
@@ -177,6 +159,7 @@ bool WalkRun::start()
     std::error_code ignored;
     fs::remove_all(folder, ignored);
     fs::remove(std::getenv("VELDORAN_PROFILE"), ignored);
+    vd::ProfileStore::rereadFiles(); // the new start reads its profile as a new process would
     fs::create_directories(folder);
     fs::copy(kSeed, folder, fs::copy_options::recursive);
     if (prepare_)
@@ -193,9 +176,7 @@ bool WalkRun::start()
     if (started) {
         // The menu resources are there once the program has started.
         rightClickIds_ = menuCommands(shell::IDR_MAPPING_MENU);
-        redrawWatch_ = std::make_unique<RedrawWatch>([this] { return program_->repaintPending(); }, redrawn_);
-        watchedView_ = program_->viewWidget();
-        watchedView_->installEventFilter(redrawWatch_.get());
+        screens_ = std::make_unique<ScreenChangeWatch>(*program_->view);
     }
     return started;
 }
@@ -266,12 +247,13 @@ bool WalkRun::step(const std::string& what, const std::function<bool()>& action)
     QApplication::clipboard()->clear();
     const Observation before = observe();
     effects_.clear();
-    redrawn_ = false;
+    drawingsBefore_ = screens_ ? screens_->drawings() : 0;
     const bool fired = action();
     if (fired)
         ++fired_;
-    // The menu runs its command once it has closed; the repaint follows.
-    QTest::qWait(fired ? 20 : 0);
+    // The menu runs its command once it has closed; what the command queued (its messages, the
+    // repaint) runs here, and the checks below wait for the repaint to finish.
+    QTest::qWait(0);
     closeMenus();
     // Time passes: the timers the step started tick a few times (a slide show, a page turn).
     for (int tick = 0; tick < 3 && !script().activeTimers().empty(); ++tick) {
@@ -286,7 +268,7 @@ bool WalkRun::step(const std::string& what, const std::function<bool()>& action)
             {after.dialogs != before.dialogs, "dialog"},
             {after.messageBoxes != before.messageBoxes, "message box"},
             {after.picture != before.picture, "picture"},
-            {redrawn_, "drawn again"},
+            {screens_ && screens_->drawings() != drawingsBefore_, "drawn again"},
             {after.menuState != before.menuState, "menu check or grey"},
             {after.timers != before.timers, "timers"},
             {after.signature.title != before.signature.title, "title"},
@@ -347,6 +329,9 @@ void WalkRun::checkAfter(const std::string& what)
     }
     if (!waitFor([this] { return !program_->repaintPending(); }, 60000))
         recordFault(what + ": the repaint did not finish");
+    if (screens_)
+        for (const ScreenChangeWatch::Leftover& leftover : screens_->takeLeftovers())
+            recordFault(what + ": " + leftover.describe());
     checkPageButtons(what);
 
     const fs::path folder = vd::applicationFolderPath();

@@ -2,7 +2,8 @@
 // One run of the real program for the walk: a fresh application folder seeded from the sample
 // data and a fresh profile, the program started on them, and each user step run under a watchdog
 // and checked afterwards: the program still answers, no dialog is left open, the repaint has
-// finished, each page shows its own buttons alone, no file of the application folder is lost or
+// finished, each page shows its own buttons alone, each screen drawn paints its whole window (no
+// pixel of the screen before is left), no file of the application folder is lost or
 // truncated, no sample data file changed, and no file written outside the application folder and
 // the temporary folder. Each step also tells what it visibly did.
 #include "DialogAnswers.h"
@@ -10,8 +11,8 @@
 #include "Watchdog.h"
 
 #include "tests/app/shell/MainWindowFixture.h"
+#include "tests/app/shell/ScreenChangeWatch.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -103,9 +104,8 @@ private:
     std::filesystem::path workingFolder_;
     std::set<std::string> effects_;
     std::vector<int> rightClickIds_;
-    std::unique_ptr<QObject> redrawWatch_;
-    QPointer<QWidget> watchedView_;
-    bool redrawn_ = false;
+    std::unique_ptr<ScreenChangeWatch> screens_;
+    int drawingsBefore_ = 0;
     std::vector<std::string> faults_;
     std::set<std::string> written_;
     int fired_ = 0;

@@ -5,6 +5,7 @@
 #include "app/document/VeldoranDoc.h"
 #include "contracts/bindings/TovendlgExports.h"
 #include "contracts/tovendlg.h"
+#include "platform/text/StringOps.h"
 #include "platform/ui/Ui.h"
 
 void CVeldoranView::OnButtonMemo()
@@ -20,10 +21,12 @@ void CVeldoranView::OnButtonMemo()
     const bool picture = mode == 15 || mode == 16;
     std::string file = doc.m_strEntryParam;
     if (picture && file.empty()) {
-        // The text beside the picture: its name with ".txt" for the picture's extension.
-        std::size_t cut = doc.entry.m_strEntryTarget.find(".b");
+        // The text beside the picture: its name with ".txt" for the picture's extension, which
+        // may be written in either case (a Windows name: "HILLS.BMP").
+        const std::string target = vd::toLowerAscii(doc.entry.m_strEntryTarget);
+        std::size_t cut = target.find(".b");
         if (cut == std::string::npos)
-            cut = doc.entry.m_strEntryTarget.find(".j");
+            cut = target.find(".j");
         if (cut == std::string::npos)
             return;
         file = doc.entry.m_strEntryTarget.substr(0, cut) + ".txt";

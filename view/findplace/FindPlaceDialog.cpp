@@ -149,6 +149,8 @@ void CDlgFindPlace::connect()
 bool CDlgFindPlace::OnInitDialog()
 {
     vd::Dialog::OnInitDialog();
+    // The box shows the text the list is filtered by.
+    SetDlgItemText(IDC_SEARCH, m_strSearch);
     FillList();
     return true;
 }

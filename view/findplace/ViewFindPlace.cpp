@@ -58,7 +58,7 @@ void CVeldoranView::OpenFindPlaceDialog()
     std::vector<std::string>& list = m_pDlgFindPlace->m_astrRecord;
     if (doc.pointer.m_nFindPlaceKind == 2) {
         doc.position.m_strDistrict = "全国";
-        list = SearchResultList(doc.m_astrPlaceRecord, doc.m_nResultCount);
+        list = SearchResultList(doc.m_astrPlaceRecord.all(), doc.m_nResultCount);
     } else {
         list.clear();
         if (doc.pointer.m_nFindPlaceKind == 1)
@@ -106,6 +106,6 @@ void CVeldoranView::OpenSheetDialog()
     dialog.m_nViewValue = doc.spec.m_nPointPopup;
     if (dialog.IsWindow())
         dialog.DestroyWindow();
-    if (dialog.Create(CDlgSheetSelect::IDD, nullptr)) // the modeless window, without a parent
+    if (dialog.Create()) // the modeless window, without a parent
         dialog.ShowWindow(vd::SW_SHOW);
 }

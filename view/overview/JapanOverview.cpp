@@ -53,7 +53,6 @@ void CMapRenderer::DrawJapanOverview()
     SheetDrawState& draw = *m_pDraw;
     vd::Dc& dc = *m_pDC;
     DovanneExports& dovanne = Dovanne();
-    SurrickExports& surrick = Surrick();
     const int width = m_nClientWidth;
     const int height = m_nClientHeight;
     const int originX = doc.pointer.m_nOverviewOriginX;
@@ -90,8 +89,8 @@ void CMapRenderer::DrawJapanOverview()
             dovanne.OnJapanCoastLineDraw.fn(m_pDC, draw.m_nClipIndexMap, 1, 0, originX, 0, doc.spec.m_nGraticuleFlag, lat0,
                                             lon0, scale, doc.folders.m_strCoastDir);
         if (doc.position.m_nPrefecture == 0 && doc.spec.m_nPrefectureLinesFlag == 1 && doc.spec.m_nSubprefBorder == 1 &&
-            surrick.OnPrectureLine.fn)
-            surrick.OnPrectureLine.fn(m_pDC, doc.folders.m_strCoastDir, originX, doc.position.m_nMapProjection, 0, 101, lat0, lon0, scale);
+            Surrick().OnPrectureLine.fn)
+            Surrick().OnPrectureLine.fn(m_pDC, doc.folders.m_strCoastDir, originX, doc.position.m_nMapProjection, 0, 101, lat0, lon0, scale);
     } else {
         const auto coastPass = [&](bool reliefInstead) {
             for (std::size_t i = 0; i < codes.size(); ++i) {

@@ -15,7 +15,6 @@ void CMapRenderer::DrawOverviewFrame(int wholeCountry)
     SheetDrawState& draw = *m_pDraw;
     vd::Dc& dc = *m_pDC;
     DovanneExports& dovanne = Dovanne();
-    SurrickExports& surrick = Surrick();
 
     const vd::Brush previousBrush = dc.SelectObject(*m_pBackgroundBrush);
     const vd::Pen previousPen = dc.SelectObject(m_aPen[17]);
@@ -49,8 +48,8 @@ void CMapRenderer::DrawOverviewFrame(int wholeCountry)
     if (draw.m_nMapDisplayMode == map_display::kRouteAreaIndex)
         return;
     if (wholeCountry != 0) {
-        if (doc.spec.m_nPrefectureLinesFlag == 1 && surrick.OnPrectureLine.fn)
-            surrick.OnPrectureLine.fn(m_pDC, doc.folders.m_strCoastDir, doc.pointer.m_nOverviewOriginX, projectionMode, 0,
+        if (doc.spec.m_nPrefectureLinesFlag == 1 && Surrick().OnPrectureLine.fn)
+            Surrick().OnPrectureLine.fn(m_pDC, doc.folders.m_strCoastDir, doc.pointer.m_nOverviewOriginX, projectionMode, 0,
                                       doc.spec.m_nPrefBorder, draw.m_fRefLatitude, draw.m_fRefLongitude, draw.m_fMapScale);
         DrawOverviewPoints(0, 0, 0);
     } else if (draw.m_nMapDisplayMode == map_display::kDataSourceOverview) {

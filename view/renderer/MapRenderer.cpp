@@ -1,7 +1,6 @@
 #include "view/renderer/MapRenderer.h"
 
 #include "app/document/VeldoranDoc.h"
-#include "app/libraries/LibraryLoading.h"
 #include "graphics/BackgroundShade.h"
 
 using vd::RGB;
@@ -60,7 +59,6 @@ CMapRenderer::CMapRenderer(vd::Dc* pDC, const CVeldoranDoc* pDoc, SheetDrawState
                            int clientHeight, const MapDrawSettings& settings)
     : m_settings(settings)
 {
-    LoadRendererLibraries();
     m_pDC = pDC;
     m_pDoc = pDoc;
     m_pDraw = pDraw;

@@ -137,10 +137,9 @@ void CMapRenderer::ComputeSheetCodes()
     const float xoff = doc.position.m_nMapPjctn == 0 ? static_cast<float>(x0) : frame.originX;
     const float yoff = frame.originY;
 
-    SurrickExports& surrick = Surrick();
     DovanneExports& dovanne = Dovanne();
-    if (surrick.OnCitySurfacePlain.fn)
-        surrick.OnCitySurfacePlain.fn(m_pDC, m_settings.mapFigure != 0 ? 6 : 3, doc.spec.m_nCityBorderColour,
+    if (Surrick().OnCitySurfacePlain.fn)
+        Surrick().OnCitySurfacePlain.fn(m_pDC, m_settings.mapFigure != 0 ? 6 : 3, doc.spec.m_nCityBorderColour,
                                       doc.colours.m_nPrfCstClr, north, west, south, east, 2, 2, doc.position.m_nMapFrame, 1, 3,
                                       doc.m_anSurfaceRowB[0][0], 0, doc.position.m_nMapPjctn, draw.m_fMapScale,
                                       draw.m_fRefLongitude, xoff, yoff, xs, ys, std::string("広域3") + "/", mesh, mesh,
@@ -157,7 +156,6 @@ void CMapRenderer::DrawSheetBackground(int sheet, int last, int left, int top, f
     SheetDrawState& draw = *m_pDraw;
     vd::Dc& dc = *m_pDC;
     DovanneExports& dovanne = Dovanne();
-    SurrickExports& surrick = Surrick();
     const int right = left + static_cast<int>(SheetSpanSingle(1, zoomX)) + 1;
     const int bottom = top + static_cast<int>(SheetSpanSingle(1, zoomY)) + 1;
     if (doc.colours.m_nColorStep != 0) {
@@ -169,10 +167,10 @@ void CMapRenderer::DrawSheetBackground(int sheet, int last, int left, int top, f
             DrawBackgroundBitmap("RELIEF", left, top, right, bottom);
     }
 
-    if (doc.spec.m_nCityBorder == 1 && sheet == last && surrick.OnCitySurfaceWhite.fn) {
+    if (doc.spec.m_nCityBorder == 1 && sheet == last && Surrick().OnCitySurfaceWhite.fn) {
         const bool oneSheet = doc.position.m_nMapFrame == 1;
         const int centre = oneSheet ? 0 : std::atoi(draw.m_astrBlockMeshCode[last / 2].c_str());
-        surrick.OnCitySurfaceWhite.fn(&dc, -doc.spec.m_nCityBorderColour, m_nOriginY, m_nOriginX,
+        Surrick().OnCitySurfaceWhite.fn(&dc, -doc.spec.m_nCityBorderColour, m_nOriginY, m_nOriginX,
                                       oneSheet ? 1 : doc.position.m_nMapMode, centre, doc.colours.m_nCstlnColor, doc.position.m_nMapFrame, 0, 0,
                                       0, draw.m_fWhiteZoomX, draw.m_fWhiteZoomY, "", name,
                                       oneSheet ? std::string() : vd::format("%d", doc.position.m_nMapMode), doc.folders.m_strAppDir,

@@ -48,7 +48,9 @@ std::optional<WhiteLayerResult> CMapRenderer::DrawSheetMap(int overlayOnly, int 
     {
         const vd::Brush brush = dc.SelectObject(*m_pBackgroundShadeBrush);
         const vd::Pen pen = dc.SelectObject(*m_pBackgroundShadePen);
-        if (overlayOnly == 0 && m_settings.mapFigure == 0)
+        // The tint map is cleared too: a sheet without tint does not paint around the block,
+        // and the picture before would show there.
+        if (overlayOnly == 0)
             dc.Rectangle(0, 0, m_nClientWidth, m_nClientHeight);
         dc.SelectObject(brush);
         dc.SelectObject(pen);

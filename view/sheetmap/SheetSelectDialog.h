@@ -13,10 +13,11 @@ public:
     enum { IDD = 138 };
     // Modal, over a parent window.
     explicit CDlgSheetSelect(vd::Window* parent);
-    // Modeless, owned by the view that receives WM_VIEWDIALOGDONE; Create() makes its window.
+    // Modeless, owned by the view that receives WM_VIEWDIALOGDONE; Create() makes its window,
+    // without a parent. (The base's Create overloads stay hidden: with them a call without
+    // arguments would be ambiguous.)
     struct ModelessTag {};
     CDlgSheetSelect(ModelessTag, vd::Window* view);
-    using vd::Dialog::Create;
     bool Create();
 
     vd::Window* m_pView = nullptr;

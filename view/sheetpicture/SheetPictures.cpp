@@ -16,10 +16,17 @@
 #include "view/window/VeldoranView.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
+
+constexpr const char* kNoDepthFiles = "水深データの中間ファイルはまだ作成されていません。";
+constexpr const char* kHowToMakeDepthFiles[] = {
+    "ﾏｯﾋﾟﾝｸﾞ > 海底地形... の「登録」で水深データ (DP*.txt) のフォルダを選び、",
+    "ﾏｯﾋﾟﾝｸﾞ > 水深中間ﾌｧｲﾙ > 作成 で作成してください。"};
 
 // A frame one pixel outside the picture and the two shadow lines below and right of it.
 void DrawPictureFrame(vd::Dc& dc, const PictureFit& fit)
@@ -38,18 +45,18 @@ void DrawPictureFrame(vd::Dc& dc, const PictureFit& fit)
     dc.SelectObject(previousPen);
 }
 
-// True when the depth folder's SEAFLOOR\ holds a file.
-bool HasDepthFiles(const std::string& depthFolder)
+// The files of the depth folder's SEAFLOOR\ with their sizes and times: a build that wrote
+// none leaves them as they were.
+std::vector<std::tuple<std::string, std::uint64_t, std::int64_t>> DepthFiles(const std::string& depthFolder)
 {
+    std::vector<std::tuple<std::string, std::uint64_t, std::int64_t>> files;
     if (depthFolder.empty())
-        return false;
-    const auto entries = vd::listFolder(depthFolder + "SEAFLOOR\\*.*");
-    if (!entries)
-        return false;
-    for (const vd::FolderEntry& entry : *entries)
-        if (!entry.status.isFolder)
-            return true;
-    return false;
+        return files;
+    if (const auto entries = vd::listFolder(depthFolder + "SEAFLOOR\\*.*"))
+        for (const vd::FolderEntry& entry : *entries)
+            if (!entry.status.isFolder)
+                files.emplace_back(entry.name, entry.status.size, entry.status.modifiedTime);
+    return files;
 }
 
 // The missing-part message, one page line for each of its lines.
@@ -85,12 +92,15 @@ void DrawSubmarineMeshMap(CVeldoranView& view, vd::Dc& dc)
     if (auto* draw = Ombrisk().OnSbmrnMeshDistribution.fn) {
         draw(&dc, 1, 0, doc.pointer.m_nOverviewOriginX, 0, doc.spec.m_nGraticuleFlag, h, w, doc.folders.m_strCoastDir,
              doc.folders.m_strSubmarineDir);
+        // An empty map says how its files come about.
+        if (DepthFiles(doc.folders.m_strSubmarineDir).empty())
+            WritePageLines(dc, {kNoDepthFiles, kHowToMakeDepthFiles[0], kHowToMakeDepthFiles[1]});
         return;
     }
     // Without the part that draws the files' frames the page says what it can.
     std::vector<std::string> lines;
-    if (!HasDepthFiles(doc.folders.m_strSubmarineDir))
-        lines.push_back("水深データの中間ファイルはまだ作成されていません。");
+    if (DepthFiles(doc.folders.m_strSubmarineDir).empty())
+        lines.push_back(kNoDepthFiles);
     AppendMissingPartLines(lines, Ombrisk().OnSbmrnMeshDistribution);
     WritePageLines(dc, lines);
 }
@@ -101,14 +111,18 @@ void MakeSubmarineMeshFile(CVeldoranView& view, vd::Dc& dc)
     auto* make = Ombrisk().OnSubmarineMeshDataFile.fn;
     // Without the entry point nothing was made, so nothing is reported made.
     if (make) {
+        const auto before = DepthFiles(doc.folders.m_strSubmarineDir);
         {
             vd::WaitCursor wait;
             make(&dc, doc.folders.m_strSubmarineDir, doc.folders.m_strCoastDir, doc.depth.m_nSubmarineView, view.m_nSavedHeight,
                  view.m_nSavedWidth, doc.pointer.m_nOverviewOriginX, 0);
         }
-        dc.SetTextColor(vd::RGB(255, 0, 0));
-        dc.TextOut(300, 300, "500mメッシュ水深データの中間ファイルを作成しました！");
-        dc.SetTextColor(vd::RGB(0, 0, 0));
+        // Only a build that wrote a file says it made them.
+        if (DepthFiles(doc.folders.m_strSubmarineDir) != before)
+            WritePageLines(dc, {"500mメッシュ水深データの中間ファイルを作成しました！"});
+        else
+            WritePageLines(dc, {"この海域の水深データがないため、中間ファイルは作成しませんでした。",
+                                "水深データのフォルダ: " + doc.folders.m_strSubmarineDir});
     } else {
         std::vector<std::string> lines;
         AppendMissingPartLines(lines, Ombrisk().OnSubmarineMeshDataFile);

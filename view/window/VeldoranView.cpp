@@ -43,7 +43,7 @@ CVeldoranView::CVeldoranView(CVeldoranDoc& document) : m_pDoc(&document)
     m_pMemDC = std::make_unique<vd::ImageDc>();
     CreateTools();
     m_strJpgInSlide = vd::ProfileStore().getString("System", "JPGinSlide", "on");
-    LoadViewLibraries();
+    LoadDovanne();
     ConnectCommands();
     ConnectMapCommands();
     ConnectFormatFileCommand(*this);
@@ -122,6 +122,11 @@ void CVeldoranView::OnEraseBkgnd(vd::Dc& window)
         doc.m_nMapDisplayMode = doc.repaint.m_nSavedMapDisplayMode;
         doc.repaint.m_bMapErasedByDialog = 1;
     }
+    EraseWindow(window);
+}
+
+void CVeldoranView::EraseWindow(vd::Dc& window)
+{
     const vd::ui::Rect client = GetClientRect();
     window.FillSolidRect(vd::Rect{0, 0, client.right, client.bottom}, vd::RGB(255, 255, 255));
 }
@@ -248,10 +253,18 @@ void CVeldoranView::EndFindPlaceSearch()
         if (doc.pointer.m_nFindPlaceKind == 2)
             doc.pointer.m_nFindPlaceKind = 1;
     } else {
+        // The chosen municipality is outlined only while its dialog is open: the map is drawn
+        // again without it.
+        if (!doc.pointer.m_strFindMunicipality.empty() && doc.m_nMapDisplayMode == map_display::kMapShown) {
+            doc.m_nMapDisplayMode = map_display::kMainMap;
+            InvalidateView(true);
+        }
         doc.pointer.m_strFindMunicipality.clear();
         if (doc.pointer.m_nFindPlaceKind == 3)
             doc.pointer.m_nFindPlaceKind = 1;
     }
+    // The search text belonged to the closed window: the next one starts unfiltered.
+    m_pDlgFindPlace->m_strSearch.clear();
     doc.pointer.m_nActiveViewDialog = -1;
 }
 

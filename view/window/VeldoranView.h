@@ -107,6 +107,10 @@ public:
     // What DrawByMapMode returns when the repaint drew a page or picture in place of the map.
     static constexpr int kPageDrawn = 2;
     static bool DrawsAPage(int mode, int mapOnScreen, const std::string& entryParam);
+    // Screens that paint only their own frames, boxes and lines and leave the rest to the erase
+    // before them; they are drawn on a white window however the view was invalidated.
+    static bool DrawnOnErasedWindow(int mode, const std::string& entryParam);
+    void EraseWindow(vd::Dc& window);
     std::intptr_t OnViewDialogDone();
     void EndFindPlaceSearch(); // the find-place window destroyed and its search kind reset
 
@@ -132,8 +136,8 @@ public:
     // The parts the libraries answer (VeldoranViewLibraryParts.cpp): the geology composition
     // table of command 32782 and the prefecture statistics' data display and data list.
     bool DrawGeologyTable(vd::Dc& dc);
-    bool SetPrefectureDataDisplay();
-    bool ShowDataListDialog(int kind);
+    void SetPrefectureDataDisplay();
+    void ShowDataListDialog(int kind);
     // Map-type, data-check, block-size and tint-sheet commands (VeldoranViewMapCommands.cpp).
     void OnPrefectureData();
     void OnSheetMapType();

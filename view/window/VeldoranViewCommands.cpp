@@ -274,7 +274,10 @@ void CVeldoranView::OnCopyMap()
 
 bool CVeldoranView::ArrowKeysMove() const
 {
-    return m_pDoc->m_nMapDisplayMode == map_display::kMapShown && m_pDoc->position.m_nMapType == 1;
+    // Only a sheet map on screen: a table or page drawn over the kept map leaves the mode as it
+    // was but takes the map off the screen.
+    return m_pDoc->m_nMapDisplayMode == map_display::kMapShown && m_pDoc->position.m_nMapType == 1 &&
+           m_pDoc->repaint.m_bMapOnScreen == 1;
 }
 
 void CVeldoranView::OnArrowKey(int commandId)

@@ -162,6 +162,10 @@ int CVeldoranView::DrawByMapMode(vd::Dc& dc, int result)
     if (doc.m_nMapDisplayMode != kTextPage && doc.m_nMapDisplayMode != kMapShown && doc.m_nMapDisplayMode != kIdle &&
         m_pPages)
         m_pPages->m_strShownText.clear();
+    // The invalidation may not have erased (the tint map's and the page buttons' do not): the
+    // screen before would show around such a screen.
+    if (DrawnOnErasedWindow(doc.m_nMapDisplayMode, doc.m_strEntryParam))
+        EraseWindow(dc);
     switch (doc.m_nMapDisplayMode) {
     case kRouteAreaIndex:
         DrawRouteAreaMaster(dc);
@@ -311,6 +315,22 @@ bool CVeldoranView::DrawsAPage(int mode, int mapOnScreen, const std::string& ent
     case kSheetIndex: // drawn unless it is on screen already
         return mapOnScreen == 0;
     case kTextPage:
+        return !entryParam.empty();
+    default:
+        return false;
+    }
+}
+
+bool CVeldoranView::DrawnOnErasedWindow(int mode, const std::string& entryParam)
+{
+    switch (mode) {
+    case kOverview: // the overview's frame starts 4 pixels inside the window
+    case kDataSourceOverview:
+    case kDragOverview:
+    case kSubmarineMeshMap: // so do the depth-file pages'
+    case kSubmarineMeshFile:
+        return true;
+    case kTextPage: // boxes and lines of text
         return !entryParam.empty();
     default:
         return false;

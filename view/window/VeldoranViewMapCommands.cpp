@@ -4,12 +4,9 @@
 #include "app/document/MapDisplayMode.h"
 #include "view/window/VeldoranView.h"
 
-#include "app/libraries/MissingPart.h"
 #include "app/document/VeldoranDoc.h"
 #include "contracts/bindings/DovanneExports.h"
-#include "contracts/bindings/SurrickExports.h"
 #include "contracts/dovanne.h"
-#include "contracts/surrick.h"
 #include "platform/dc/Dc.h"
 #include "platform/dc/ImageDc.h"
 #include "platform/fs/FileSystem.h"
@@ -79,10 +76,9 @@ void CVeldoranView::OnPrefectureData()
 {
     CVeldoranDoc& doc = *m_pDoc;
     const int mapType = doc.position.m_nMapType;
-    // The data display is Surrick's dialog; while nothing shows it the user is told so.
-    if (!SetPrefectureDataDisplay() &&
-        !CommandEntryPoint(kStatisticsPart, Surrick().OnLocalDataDspSet))
-        return;
+    // The data display is Surrick's dialog; while nothing shows it the document tells the user so
+    // and the display stays off.
+    SetPrefectureDataDisplay();
     if (!doc.statistics.Chosen())
         return;
     if (mapType == 1)

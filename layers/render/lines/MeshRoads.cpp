@@ -10,7 +10,7 @@
 namespace {
 
 constexpr int kColourBlack = 9;
-constexpr int kFullDetail = 3;
+using meshcode::kFullDetail;
 
 class RoadPens {
 public:

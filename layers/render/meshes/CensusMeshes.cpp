@@ -3,9 +3,9 @@
 // the relief or as values, with the running total in the legend.
 #include "layers/render/LayerRenderer.h"
 #include "layers/render/lines/LineLayerData.h"
-#include "layers/render/meshcode/CensusRecords.h"
 #include "layers/render/meshes/MeshLayer.h"
 #include "layers/render/meshes/ReliefCells.h"
+#include "meshcode/CensusRecords.h"
 
 #include <optional>
 

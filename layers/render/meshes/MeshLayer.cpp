@@ -2,8 +2,8 @@
 #include "platform/fs/RawFields.h"
 
 #include "layers/render/lines/LineLayerData.h"
-#include "layers/render/meshcode/MeshCode.h"
-#include "layers/render/meshcode/Truncate.h"
+#include "meshcode/MeshCode.h"
+#include "meshcode/Truncate.h"
 #include "platform/text/Numbers.h"
 
 #include <climits>

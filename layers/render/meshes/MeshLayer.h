@@ -11,7 +11,7 @@
 
 namespace meshes {
 
-inline constexpr int kFullDetail = 3;
+using meshcode::kFullDetail;
 inline constexpr int kLegendItemCode = 801; // cell forms draw a legend from this item code up
 // Label-font codes of the finishing steps.
 inline constexpr int kFontCells = 1;

@@ -1,9 +1,9 @@
 #include "layers/render/meshes/ReliefCells.h"
 
-#include "layers/render/meshcode/MeshCode.h"
-#include "layers/render/meshcode/Truncate.h"
 #include "layers/render/meshes/MeshLayer.h"
 #include "layers/render/meshes/SolidRuns.h"
+#include "meshcode/MeshCode.h"
+#include "meshcode/Truncate.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // each cell split into n x n sub-cells painted in their class colour darkened by the relief
 // level under them. Without TEMP\RELIEF.DAT every sub-cell is drawn at level 0.
 #include "layers/render/LayerRenderer.h"
-#include "layers/render/meshcode/ReliefGrid.h"
+#include "meshcode/ReliefGrid.h"
 
 #include <string>
 

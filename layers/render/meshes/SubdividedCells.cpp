@@ -1,8 +1,8 @@
 #include "layers/render/meshes/SubdividedCells.h"
 
-#include "layers/render/meshcode/MeshRecordPosition.h"
-#include "layers/render/meshcode/Truncate.h"
 #include "layers/render/meshes/MeshLayer.h"
+#include "meshcode/MeshRecordPosition.h"
+#include "meshcode/Truncate.h"
 
 namespace meshes {
 

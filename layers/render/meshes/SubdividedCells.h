@@ -2,8 +2,8 @@
 // What the 1/10 subdivided mesh members share: the sub-cell corners of a third-level record,
 // the size a sub-cell is painted at, and the painting itself.
 #include "layers/render/LayerRenderer.h"
-#include "layers/render/meshcode/MeshCode.h"
 #include "layers/render/meshes/SolidRuns.h"
+#include "meshcode/MeshCode.h"
 
 #include <string_view>
 

@@ -3,11 +3,11 @@
 // the colour of their class, plain or darkened by the relief level under them; then the legend.
 #include "layers/render/LayerRenderer.h"
 #include "layers/render/lines/LineLayerData.h"
-#include "layers/render/meshcode/ReliefGrid.h"
 #include "layers/render/meshes/MeshLayer.h"
 #include "layers/render/meshes/ReliefCells.h"
 #include "layers/render/meshes/SubdividedCells.h"
 #include "layers/render/meshes/SubdividedClasses.h"
+#include "meshcode/ReliefGrid.h"
 
 #include <array>
 #include <optional>

@@ -1,8 +1,8 @@
 #include "layers/render/points/PointLayer.h"
 
 #include "layers/render/lines/LineLayerData.h"
-#include "layers/render/meshcode/MeshRecordPosition.h"
 #include "layers/render/points/PointColumns.h"
+#include "meshcode/MeshRecordPosition.h"
 
 #include <cstdint>
 

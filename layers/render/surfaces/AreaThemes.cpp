@@ -3,10 +3,10 @@
 // the block only, since every area is resolved around its drawing cell's neighbours.
 #include "layers/render/LayerRenderer.h"
 #include "layers/render/lines/LineLayerData.h"
-#include "layers/render/meshcode/MeshCode.h"
 #include "layers/render/points/PointLayer.h"
 #include "layers/render/surfaces/SurfaceAreas.h"
 #include "layers/render/surfaces/SurfaceLayer.h"
+#include "meshcode/MeshCode.h"
 #include "platform/text/Numbers.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // detail), the clipping of a point, the second-level corner of a record, the pen and brush of the
 // call, the early end of the whole-country files and the per-prefecture file walk.
 #include "layers/render/LayerRenderer.h"
-#include "layers/render/meshcode/MeshCode.h"
+#include "meshcode/MeshCode.h"
 
 #include <optional>
 #include <string>

@@ -3,8 +3,8 @@
 // start code is 3). One reader for the five themes of this format; each theme describes its
 // columns, scale and labels.
 #include "layers/render/LayerRenderer.h"
-#include "layers/render/meshcode/MeshCode.h"
 #include "layers/render/surfaces/SurfaceLayer.h"
+#include "meshcode/MeshCode.h"
 
 #include <functional>
 #include <optional>

@@ -8,7 +8,10 @@
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogDriver.h"
+#include "platform/ui/WindowImpl.h"
 #include "tests/municipal/prefmap/MapFixtures.h"
+
+#include <QWidget>
 
 #include <array>
 #include <cmath>
@@ -64,6 +67,7 @@ protected:
     struct Shown {
         std::vector<std::string> lines;
         std::string button, note, caption;
+        bool noteOnOneLine = false;
     };
     Shown List(int presses)
     {
@@ -76,6 +80,8 @@ protected:
                 shown.lines.push_back(list.GetText(i));
             shown.button = d.text(datalistids::IDC_SORT);
             shown.note = d.text(datalistids::IDC_NOTE);
+            const QWidget* note = d.control(datalistids::IDC_NOTE).impl()->widget;
+            shown.noteOnOneLine = note->width() >= note->fontMetrics().horizontalAdvance(QString::fromStdString(shown.note));
             shown.caption = d.caption();
             flagWhileOpen = doc->repaint.m_bLayerDialogOpen;
             d.click(vd::IDOK);
@@ -266,6 +272,7 @@ TEST_F(PrefectureStatistics, SharesInBracketsAddUpAndFollowTheSmallestValue)
     Choose("S.DAT", 5);
     const Shown shown = List(0);
     EXPECT_EQ(shown.note, "県別で表示｡[]内は計算値");
+    EXPECT_TRUE(shown.noteOnOneLine) << "the note is not broken over two lines";
     double total = 0;
     for (int k = 2; k < 49; ++k) {
         const auto open = shown.lines[k].find(" [");

@@ -1,8 +1,10 @@
 // The submarine layer's settings, the depth-file displays, guide maps and the return from a
 // temporary display.
 #include "CommandTestSupport.h"
+#include "platform/fs/PathResolver.h"
 
 #include <filesystem>
+#include <fstream>
 
 using fakedoc::Answer;
 using fakedoc::Calls;
@@ -63,6 +65,10 @@ TEST_F(DocumentCommands, DepthFileStatusAndBuildingEachSeaArea)
         EXPECT_EQ(doc->m_nMapDisplayMode, 22);
         EXPECT_EQ(doc->repaint.m_bMapOnScreen, 0);
     }
+    // Building needs depth data in the registered folder.
+    std::filesystem::create_directories(doctest::Home() / "DEPTH");
+    std::ofstream(doctest::Home() / "DEPTH" / "DP34_135.txt") << "34.0 135.0 -10\n";
+    doc->folders.m_strSubmarineDir = vd::toWindowsPath((doctest::Home() / "DEPTH").string()).value_or("") + "\\";
     for (int area = 0; area < 4; ++area) {
         doc->m_nMapDisplayMode = 5;
         Run(32815 + area);

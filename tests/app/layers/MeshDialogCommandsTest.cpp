@@ -2,6 +2,10 @@
 // land classification, and the exclusions between the mesh-type layers.
 #include "LayerTestSupport.h"
 
+#include "platform/fs/PathResolver.h"
+
+#include <fstream>
+
 #include <vector>
 
 using fakelayers::Answer;
@@ -131,8 +135,11 @@ TEST_F(LayerDocument, GeologyAndLandClassificationExcludeEachOther)
         const char* entry;
         std::string answer;
     };
+    // The land-classification file is there: a layer without its data would stay off.
+    std::ofstream(doctest::Home() / "LANDCLS.DAT") << "classes";
+    const std::string name = vd::toWindowsPath((doctest::Home() / "LANDCLS.DAT").string()).value_or("");
     for (const Case& c : {Case{true, "OnDlgGeoSet", "2|1|5|t5|t0|t1|t2|t3|r|s"},
-                          Case{false, "OnDlgNtrSet", "1|1|6|name|file|u0|u1|u2|u3|rest"}}) {
+                          Case{false, "OnDlgNtrSet", "1|1|6|" + name + "|file|u0|u1|u2|u3|rest"}}) {
         SCOPED_TRACE(c.entry);
         SetUp();
         AllMeshLayersOn(*doc);
@@ -153,7 +160,7 @@ TEST_F(LayerDocument, GeologyAndLandClassificationExcludeEachOther)
         EXPECT_EQ(redraws, 1);
     }
     EXPECT_EQ(doc->geology.m_nGeoLead, 1);
-    EXPECT_EQ(doc->geology.m_strLandClassName, "name");
+    EXPECT_EQ(doc->geology.m_strLandClassName, name);
     EXPECT_EQ(doc->geology.m_strLandClassFile, "file");
     EXPECT_EQ(doc->geology.m_astrGeoText[3], "u3");
     EXPECT_EQ(doc->geology.m_astrGeoText[4], "rest");

@@ -189,7 +189,8 @@ TEST_F(LayerDocument, SeismicSettingsAnswerAndSwitchOffs)
         int seismic;
         int redraws;
     };
-    for (const Case& c : {Case{"0|0|1|3|1|5|2|7|8|9", 1, 1}, Case{"0|0|0|3|0|5|2|7|8|9", 0, 0},
+    // Switched off, the layer's colours go with a redraw.
+    for (const Case& c : {Case{"0|0|1|3|1|5|2|7|8|9", 1, 1}, Case{"0|0|0|3|0|5|2|7|8|9", 0, 1},
                           Case{"0|4|0|3|0|5|2|7|8|9", 0, 1}, Case{"", 0, 0}, Case{"1|2|3", 0, 0}}) {
         redraws = 0;
         doc->seismic.m_bSeismicLayer = 1;

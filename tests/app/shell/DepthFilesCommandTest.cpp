@@ -6,8 +6,6 @@
 
 #include "platform/ui/DialogDriver.h"
 
-#include <QMenu>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,49 +17,6 @@ constexpr int kSubmarineSettings = 32813;
 constexpr int kDepthFileStatus = 32814;
 constexpr int kBuildCentralJapan = 32816;
 
-// The path of menus to a command of the bar: its top-level action, sub-menus, the item.
-bool FindPath(QMenu* menu, int id, std::vector<QAction*>& path)
-{
-    for (QAction* a : menu->actions()) {
-        path.push_back(a);
-        if (a->menu() ? FindPath(a->menu(), id, path) : a->property("vdCommand").toInt() == id)
-            return true;
-        path.pop_back();
-    }
-    return false;
-}
-
-// Opens the bar's menu with a click on its title, its sub-menus by the keyboard, then clicks the
-// item, as a user does.
-bool Choose(QMenuBar* bar, int id)
-{
-    std::vector<QAction*> path;
-    for (QAction* top : bar->actions()) {
-        path = {top};
-        if (top->menu() && FindPath(top->menu(), id, path))
-            break;
-        path.clear();
-    }
-    if (path.empty())
-        return false;
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(path.front()).center());
-    QMenu* menu = path.front()->menu();
-    if (!waitFor([menu] { return menu->isVisible(); }, 5000))
-        return false;
-    for (std::size_t i = 1; i + 1 < path.size(); ++i) {
-        menu->setActiveAction(path[i]);
-        QTest::keyClick(menu, Qt::Key_Right);
-        QMenu* sub = path[i]->menu();
-        if (!waitFor([sub] { return sub->isVisible(); }, 5000))
-            return false;
-        menu = sub;
-    }
-    if (!path.back()->isEnabled())
-        return false;
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(path.back()).center());
-    return true;
-}
-
 // 海底地形: "登録" picks a depth file of the bundled folder; then the intermediate files of the
 // meshes around the start sheet are built from the menu.
 bool ChooseAndBuildBundledDepths(MainWindow& w)
@@ -72,9 +27,9 @@ bool ChooseAndBuildBundledDepths(MainWindow& w)
         d.click(1009);
         d.click(vd::IDOK);
     });
-    if (!Choose(w.bar(), kSubmarineSettings) || !waitFor([&] { return w.doc().folders.m_strSubmarineDir == folder; }))
+    if (!ChooseFromMenus(w.bar(), kSubmarineSettings) || !waitFor([&] { return w.doc().folders.m_strSubmarineDir == folder; }))
         return false;
-    return Choose(w.bar(), kBuildCentralJapan) &&
+    return ChooseFromMenus(w.bar(), kBuildCentralJapan) &&
            waitFor([&] { return w.doc().depth.m_nSubmarineView == -999 && !w.repaintPending(); }, 30000);
 }
 
@@ -105,12 +60,12 @@ TEST(DepthFilesCommand, BundledDepthsChosenBuiltAndShown)
         d.click(1009);
         d.click(vd::IDOK);
     });
-    ASSERT_TRUE(Choose(w.bar(), kSubmarineSettings));
+    ASSERT_TRUE(ChooseFromMenus(w.bar(), kSubmarineSettings));
     ASSERT_TRUE(waitFor([&] { return doc.folders.m_strSubmarineDir == folder; }));
     EXPECT_TRUE(std::filesystem::is_directory(depth / "SeaFloor"));
 
     // 水深中間ﾌｧｲﾙ > 作成(中～西日本周辺): the files of the meshes around the start sheet.
-    ASSERT_TRUE(Choose(w.bar(), kBuildCentralJapan));
+    ASSERT_TRUE(ChooseFromMenus(w.bar(), kBuildCentralJapan));
     const std::vector<std::string> expected = {"Sf5134.dat", "Sf5135.dat", "Sf5136.dat", "Sf5234.dat",
                                                "Sf5235.dat", "Sf5236.dat", "Sf5334.dat", "Sf5335.dat"};
     ASSERT_TRUE(waitFor([&] { return FilesIn(depth / "SeaFloor").size() == expected.size(); }, 20000))
@@ -122,7 +77,7 @@ TEST(DepthFilesCommand, BundledDepthsChosenBuiltAndShown)
 
     // 作成状況: each file framed in blue on the overview; mesh 5235's south edge runs along
     // y = 382 from 135 E eastwards.
-    ASSERT_TRUE(Choose(w.bar(), kDepthFileStatus));
+    ASSERT_TRUE(ChooseFromMenus(w.bar(), kDepthFileStatus));
     ASSERT_TRUE(waitFor([&] { return doc.m_nMapDisplayMode == 22 || !w.repaintPending(); }));
     ASSERT_TRUE(waitFor([&] { return !w.repaintPending(); }));
     const QImage shown = w.shown();
@@ -135,6 +90,33 @@ TEST(DepthFilesCommand, BundledDepthsChosenBuiltAndShown)
         for (int xx = 0; xx < shown.width(); ++xx)
             bluePixels += shown.pixel(xx, y) == blue;
     EXPECT_GT(bluePixels, 8 * 60);
+}
+
+// 作成 without depth data makes nothing and says so, naming what is missing; nothing is drawn
+// as if it were made.
+TEST(DepthFilesCommand, BuildingWithoutDepthDataSaysWhyNothingWasMade)
+{
+    MainWindow w;
+    ASSERT_TRUE(w.start());
+    CVeldoranDoc& doc = w.doc();
+    const std::filesystem::path empty = vd::applicationFolderPath() / "NODEPTHS";
+    std::filesystem::create_directories(empty);
+    const struct {
+        std::string folder, says;
+    } cases[] = {{"", "水深データのフォルダが登録されていないため"},
+                 {vd::applicationFolder() + "NODEPTHS\\", "NODEPTHS\\ に水深データ (DP*.txt) がないため"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        doc.folders.m_strSubmarineDir = c.folder;
+        const std::size_t before = w.run.script->messageBoxes().size();
+        const int mode = doc.m_nMapDisplayMode;
+        ASSERT_TRUE(ChooseFromMenus(w.bar(), kBuildCentralJapan));
+        ASSERT_TRUE(waitFor([&] { return w.run.script->messageBoxes().size() > before; }));
+        EXPECT_NE(w.run.script->messageBoxes().back().text.find(c.says), std::string::npos)
+            << w.run.script->messageBoxes().back().text;
+        EXPECT_EQ(doc.m_nMapDisplayMode, mode) << "no build page";
+    }
+    EXPECT_TRUE(FilesIn(empty / "SEAFLOOR").empty());
 }
 
 namespace {
@@ -151,7 +133,7 @@ bool ShowSeaFloor(MainWindow& w, int method, bool relief)
         d.check(1011, false);
         d.click(vd::IDOK);
     });
-    if (!Choose(w.bar(), kSubmarineSettings))
+    if (!ChooseFromMenus(w.bar(), kSubmarineSettings))
         return false;
     const auto drawn = [&] {
         const CVeldoranDoc& doc = w.doc();

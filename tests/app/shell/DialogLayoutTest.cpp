@@ -1,8 +1,17 @@
 // Every dialog template of the program and of its six libraries, built with the fonts of this
 // machine, holds its texts: no label wrapped past its room, no button, check box, group title or
-// caption cut. Templates were drawn for another platform's font; where one is too narrow here,
-// its width is what the test asks to widen.
+// caption cut, no text under another control or past the window's edge. Templates were drawn for
+// another platform's font; where one is too narrow here, its width is what the test asks to widen.
+// The layer dialogs whose texts are set when they open (geology, seismic, depth) are also run
+// through their entry points, each page shown in turn.
 #include "app/shell/ShellResources.h"
+#include "contracts/dovanne.h"
+#include "contracts/halvette.h"
+#include "contracts/ombrisk.h"
+#include "platform/sys/ApplicationFolder.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/PathForm.h"
+#include "platform/ui/UiScript.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
@@ -11,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -63,6 +73,55 @@ TEST(DialogLayout, EveryTemplateHoldsItsTexts)
         }
     // The six libraries and the program together hold far more than this.
     EXPECT_GT(built, 60);
+}
+
+// Each page of the dialog the call opens, as the user sees it, then Cancel.
+std::vector<std::string> clippedOnEveryPage(const std::function<void()>& call)
+{
+    auto script = vd::ui::Script::install();
+    std::vector<std::string> faults;
+    script->answerOtherDialogs([&](vd::DialogDriver& dialog) {
+        const std::string name = dialog.dialog().module() + " " + std::to_string(dialog.templateId());
+        const auto note = [&](const std::string& where) {
+            for (const std::string& fault : dialog.clippedControls())
+                faults.push_back(name + where + ": " + fault);
+        };
+        note("");
+        if (const vd::ui::DialogTemplate* t = dialog.dialog().dialogTemplate())
+            for (const vd::ui::ControlTemplate& c : t->controls)
+                if (c.kind == vd::ui::ControlKind::TabControl)
+                    for (int page = 0; page < dialog.dialog().item<vd::TabCtrl>(c.id)->GetItemCount(); ++page) {
+                        dialog.selectTab(c.id, page);
+                        note(" page " + std::to_string(page));
+                    }
+        dialog.click(vd::IDCANCEL);
+    });
+    call();
+    if (script->dialogsRun().empty())
+        faults.push_back("no dialog opened");
+    return faults;
+}
+
+TEST(DialogLayout, TheGeologySeismicAndDepthDialogsHoldTheirTextsOnEveryPage)
+{
+    loadEveryLibrary();
+    const std::string folder = vd::ui::toWindowsForm(vd::applicationFolderPath().string()) + "\\";
+    const std::vector<std::pair<std::string, std::function<void()>>> calls = {
+        {"natural-terrain mesh",
+         [&] { vd::entryPoint<OnDlgGeoSet_fn>("Dovanne.dll", "OnDlgGeoSet")(folder, "-1", "", "", "", "", "", ""); }},
+        {"land classification",
+         [&] { vd::entryPoint<OnDlgNtrSet_fn>("Dovanne.dll", "OnDlgNtrSet")(folder, "-1", "", "", "", "", "", ""); }},
+        {"seismic hazard",
+         [&] {
+             vd::entryPoint<OnSeisFileSet_fn>("Halvette.DLL", "OnSeisFileSet")(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, folder,
+                                                                               "");
+         }},
+        {"sea-floor depth",
+         [&] { vd::entryPoint<OnSubmarineTvlSet_fn>("Ombrisk.dll", "OnSubmarineTvlSet")(0, 0, 0, 0, folder); }},
+    };
+    for (const auto& [what, call] : calls)
+        for (const std::string& fault : clippedOnEveryPage(call))
+            ADD_FAILURE() << what << ": " << fault;
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "tests/support/WaitFor.h"
 #include "tests/view/StandInView.h"
 
+#include <QAbstractButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -53,6 +54,75 @@ inline bool ChooseFromMenuBar(QMenuBar* bar, int id)
     return false;
 }
 
+namespace mainwindow {
+
+// The path of menus to a command of the bar: its top-level action, sub-menus, the item.
+inline bool FindMenuPath(QMenu* menu, int id, std::vector<QAction*>& path)
+{
+    for (QAction* a : menu->actions()) {
+        path.push_back(a);
+        if (a->menu() ? FindMenuPath(a->menu(), id, path) : a->property("vdCommand").toInt() == id)
+            return true;
+        path.pop_back();
+    }
+    return false;
+}
+
+} // namespace mainwindow
+
+// From the open menu of path's top-level action, opens the sub-menus on the way to its last item
+// by the keyboard (each made current, Right); the menu that holds the item, or null when one did
+// not open.
+inline QMenu* OpenSubMenus(QMenu* menu, const std::vector<QAction*>& path)
+{
+    for (std::size_t i = 1; i + 1 < path.size(); ++i) {
+        menu->setActiveAction(path[i]);
+        QTest::keyClick(menu, Qt::Key_Right);
+        QMenu* sub = path[i]->menu();
+        if (!waitFor([sub] { return sub->isVisible(); }, 5000))
+            return nullptr;
+        menu = sub;
+    }
+    return menu;
+}
+
+// Opens the bar's menu with a click on its title, its sub-menus by the keyboard, then clicks the
+// item, as a user does; false when the item is not there or greyed.
+inline bool ChooseFromMenus(QMenuBar* bar, int id)
+{
+    std::vector<QAction*> path;
+    for (QAction* top : bar->actions()) {
+        path = {top};
+        if (top->menu() && mainwindow::FindMenuPath(top->menu(), id, path))
+            break;
+        path.clear();
+    }
+    if (path.empty())
+        return false;
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(path.front()).center());
+    QMenu* menu = path.front()->menu();
+    if (!waitFor([menu] { return menu->isVisible(); }, 5000))
+        return false;
+    menu = OpenSubMenus(menu, path);
+    if (!menu)
+        return false;
+    if (!path.back()->isEnabled())
+        return false;
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(path.back()).center());
+    return true;
+}
+
+// Clicks the view's on-screen button of the caption; false when none shows.
+inline bool ClickViewButton(QWidget* view, const QString& caption)
+{
+    for (QAbstractButton* b : view->findChildren<QAbstractButton*>())
+        if (b->isVisible() && b->isEnabled() && b->text() == caption) {
+            QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+            return true;
+        }
+    return false;
+}
+
 struct MainWindow {
     MainWindow()
     {
@@ -87,8 +157,12 @@ struct MainWindow {
     QWidget* viewWidget() const { return vd::widgetOf(view); }
     QMenuBar* bar() const { return main->menuBar(); }
 
-    // What the view's widget shows now.
-    QImage shown() const { return viewWidget()->grab().toImage(); }
+    // What the view's widget shows once the drawing asked for has run (it runs outside the paint).
+    QImage shown() const
+    {
+        waitFor([this] { return !repaintPending(); });
+        return viewWidget()->grab().toImage();
+    }
 
     ShellRun run{ShellRun::View::Program};
     RoutedCommandsView* view = nullptr;

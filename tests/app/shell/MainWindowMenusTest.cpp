@@ -154,14 +154,9 @@ bool chooseFromBar(QMenuBar* bar, const std::vector<QAction*>& path)
     QMenu* menu = openFromBar(bar, path.front());
     if (!menu->isVisible())
         return false;
-    for (size_t i = 1; i + 1 < path.size(); ++i) {
-        menu->setActiveAction(path[i]);
-        QTest::keyClick(menu, Qt::Key_Right);
-        QMenu* sub = path[i]->menu();
-        if (!waitFor([sub] { return sub->isVisible(); }, 5000))
-            return false;
-        menu = sub;
-    }
+    menu = OpenSubMenus(menu, path);
+    if (!menu)
+        return false;
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(path.back()).center());
     return true;
 }

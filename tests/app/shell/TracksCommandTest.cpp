@@ -7,6 +7,7 @@
 #include "platform/ui/DialogDriver.h"
 #include "tests/app/doc/DocumentTestSupport.h"
 #include "tests/userdata/TrackFixtures.h"
+#include "userdata/InfoFileListDialog.h"
 #include "userdata/TrackFilesDialog.h"
 
 #include <gtest/gtest.h>
@@ -136,6 +137,42 @@ TEST(TracksCommand, CancelTheMapShownAMapOffAndAnUnreadableStart)
     EXPECT_EQ(doc.tracks.m_astrWork50A[1], "");
     EXPECT_EQ(doc.m_strMapName, startMap);
     EXPECT_EQ(doc.tracks.m_nTrackCurrent, 1);
+}
+
+} // namespace
+
+namespace {
+
+// A new user's way: the bundled sample track registered through "登録" of the track dialog, then
+// OK, from the start sheet in each frame: the sheet where the track starts (東京), not the whole
+// country.
+TEST(TracksCommand, TheSampleTrackRegisteredThenOkOpensItsStartSheet)
+{
+    for (const char* frame : {"", "1×1", "5×5"}) {
+        SCOPED_TRACE(frame);
+        MainWindow w;
+        ASSERT_TRUE(w.start());
+        CVeldoranDoc& doc = w.doc();
+        if (*frame)
+            ASSERT_TRUE(ClickViewButton(w.viewWidget(), frame) && w.waitUntilMapShown());
+        w.run.script->answerFileDialog(vd::applicationFolder() + "TRACK\\sample.trk");
+        w.run.script->answerDialog(CDlgInfoFileList::IDD, [](vd::DialogDriver& d) {
+            d.click(infofilelistids::IDC_FILE_BUTTON);
+            d.click(vd::IDOK);
+        });
+        bool answered = false;
+        w.run.script->answerDialog(CDlgTrackFiles::IDD, [&](vd::DialogDriver& d) {
+            d.click(trackfilesids::IDC_REGISTER);
+            d.click(vd::IDOK);
+            answered = true;
+        });
+        ASSERT_TRUE(ChooseFromMenuBar(w.bar(), kTracksCommand));
+        ASSERT_TRUE(waitFor([&] { return answered; }));
+        ASSERT_TRUE(waitFor([&doc] { return doc.m_strMapName.starts_with("東京"); })) << doc.m_strMapName;
+        ASSERT_TRUE(w.waitUntilMapShown());
+        EXPECT_EQ(doc.tracks.m_nTrackDisplay, 1);
+        EXPECT_EQ(doc.position.m_nMapType, 1) << "a sheet, not the whole country";
+    }
 }
 
 } // namespace

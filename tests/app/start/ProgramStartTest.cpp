@@ -1,4 +1,6 @@
 // Runs the real program offscreen and ends it the way a desktop session or a terminal does.
+#include "tests/support/FifoWatch.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -6,10 +8,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <thread>
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -43,7 +48,8 @@ bool catchesSignal(pid_t pid, int signalNumber)
 
 class ProgramRun {
 public:
-    ProgramRun()
+    // The program's standard error goes to `errorFile` when one is given.
+    explicit ProgramRun(const std::string& errorFile = {})
     {
         const std::string program = VD_BIN_DIR "/veldoran";
         char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
@@ -59,8 +65,13 @@ public:
         sigaddset(&signals, SIGHUP);
         posix_spawnattr_setsigdefault(&attributes, &signals);
         posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-        if (posix_spawn(&m_pid, program.c_str(), nullptr, &attributes, argv, environ) != 0)
+        posix_spawn_file_actions_t files;
+        posix_spawn_file_actions_init(&files);
+        if (!errorFile.empty())
+            posix_spawn_file_actions_addopen(&files, STDERR_FILENO, errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (posix_spawn(&m_pid, program.c_str(), &files, &attributes, argv, environ) != 0)
             m_pid = -1;
+        posix_spawn_file_actions_destroy(&files);
         posix_spawnattr_destroy(&attributes);
     }
     ~ProgramRun()
@@ -190,4 +201,57 @@ TEST(ProgramStartSaves, AFileSizeLimitCannotKillASaveAndLeftTemporariesGo)
     ASSERT_TRUE(run.waitForEnd(status));
     EXPECT_FALSE(fs::exists(left));
     EXPECT_TRUE(fs::exists(usersOwn));
+}
+
+// A profile that cannot be used stops the start with a message naming it, before the main window
+// exists: a termination signal closes that message and ends the run the normal way (exit 0). A
+// profile that is no regular file is left as it is and never waited on.
+TEST(ProgramStartUnusableProfile, ASignalClosesTheStartUpMessageAndEndsTheRun)
+{
+    namespace fs = std::filesystem;
+    const fs::path scratch = fs::path(std::getenv("VELDORAN_HOME")).parent_path() / "unusable-profile";
+    struct Case {
+        const char* name;
+        fs::path profile;
+        std::function<void(const fs::path&)> make;
+        std::function<bool(const fs::path&)> untouched;
+    };
+    const Case cases[] = {
+        {"a FIFO", scratch / "fifo" / "Veldoran.ini", [](const fs::path& p) { ASSERT_TRUE(testsupport::MakeFifo(p)); },
+         [](const fs::path& p) { return fs::is_fifo(p); }},
+        {"a folder", scratch / "folder" / "Veldoran.ini", [](const fs::path& p) { fs::create_directories(p); },
+         [](const fs::path& p) { return fs::is_directory(p) && fs::is_empty(p); }},
+        {"in a folder that cannot be made", scratch / "blocked" / "plain-file" / "Veldoran.ini",
+         [](const fs::path& p) {
+             fs::create_directories(p.parent_path().parent_path());
+             std::ofstream(p.parent_path()) << "a file where the profile's folder should be";
+         },
+         [](const fs::path& p) { return !fs::exists(p); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.make(c.profile);
+        setenv("VELDORAN_PROFILE", c.profile.c_str(), 1);
+        const fs::path errors = scratch / "errors.txt";
+        testsupport::FifoWatch watch(c.profile);
+        ProgramRun run(errors.string());
+        ASSERT_GT(run.pid(), 0);
+        ASSERT_TRUE(run.waitUntilCatching(SIGTERM)) << "the program did not come up";
+        // The message is told on standard error as it is shown.
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        std::string told;
+        while (told.find(c.profile.string()) == std::string::npos && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            std::ifstream in(errors);
+            told.assign(std::istreambuf_iterator<char>(in), {});
+        }
+        ASSERT_NE(told.find("設定ファイル「" + c.profile.string() + "」"), std::string::npos) << told;
+        ASSERT_EQ(kill(run.pid(), SIGTERM), 0);
+        int status = 0;
+        ASSERT_TRUE(run.waitForEnd(status)) << "the program did not end";
+        EXPECT_FALSE(watch.finish()) << "the program waited on the profile";
+        ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+        EXPECT_EQ(WEXITSTATUS(status), 0) << told;
+        EXPECT_TRUE(c.untouched(c.profile));
+    }
 }

@@ -63,6 +63,7 @@ protected:
             auto& list = dynamic_cast<vd::ListBox&>(d.control(kList));
             for (int i = 0; i < list.GetCount(); ++i)
                 lines.push_back(list.GetText(i));
+            title = d.caption();
             d.click(vd::IDOK);
         });
         legend(240, legendKind, source, workFile, folder.Windows());
@@ -79,6 +80,7 @@ protected:
     std::shared_ptr<vd::ui::Script> script;
     OnD4GeologyLegend_fn* legend = nullptr;
     GeoFolder folder;
+    std::string title; // the box's title as last opened
 };
 
 } // namespace
@@ -93,6 +95,21 @@ TEST_F(GeologyLegendList, TemplateIsACaptionlessBoxWithAnUnsortedList)
     EXPECT_FALSE(t->control(kList)->style & vd::LBS_SORT);
     EXPECT_EQ(t->control(1021)->caption, "");
     EXPECT_EQ(t->control(vd::IDOK)->caption, "OK");
+}
+
+// The box's title bar names the legend, never the program.
+TEST_F(GeologyLegendList, TheTitleIsTheLegendsHeading)
+{
+    WriteTemp("GeoWmap.dat", Tables({{2, {1, 0}}}, false));
+    WriteTemp("GeoBlck.dat", Tables({{0, {1, 0}}}, false));
+    const struct {
+        int kind, source, workFile;
+        const char* title;
+    } cases[] = {{2, 2, 2, "凡例（表層地質）"}, {-1, 1, 2, "凡例（土壌）"}, {-3, 0, 1, "凡例"}};
+    for (const auto& c : cases) {
+        Open(c.kind, c.source, c.workFile);
+        EXPECT_EQ(title, c.title) << c.kind;
+    }
 }
 
 TEST_F(GeologyLegendList, EveryRockClassWithoutAWorkFile)

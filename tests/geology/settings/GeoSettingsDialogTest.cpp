@@ -112,10 +112,10 @@ TEST_F(GeoSettingsDialog, TemplatesGiveCaptionsSizesAndPagesInsideTheTab)
         const vd::ui::DialogTemplate* t = vd::ui::findTemplate("Dovanne", d.p.dialog);
         ASSERT_NE(t, nullptr);
         EXPECT_EQ(t->caption, d.caption);
-        EXPECT_EQ(t->place->cx, 230);
+        EXPECT_EQ(t->place->cx, 300);
         EXPECT_EQ(t->place->cy, 207);
         const auto& tab = *t->control(kTabControl)->place;
-        EXPECT_EQ((std::array{tab.x, tab.y, tab.cx, tab.cy}), (std::array{2, 30, 226, 158}));
+        EXPECT_EQ((std::array{tab.x, tab.y, tab.cx, tab.cy}), (std::array{2, 30, 296, 158}));
         EXPECT_TRUE(t->control(kAttributeRadio)->style & vd::WS_DISABLED);
         EXPECT_EQ(t->control(kDataHeading)->caption, d.heading);
         EXPECT_EQ(t->control(kFileButton)->caption, "ﾌｧｲﾙ");
@@ -124,9 +124,9 @@ TEST_F(GeoSettingsDialog, TemplatesGiveCaptionsSizesAndPagesInsideTheTab)
             ASSERT_NE(page, nullptr) << id;
             EXPECT_TRUE(page->isChild());
             EXPECT_EQ((std::array{page->place->x, page->place->y, page->place->cx, page->place->cy}),
-                      (std::array{5, 46, 220, 140}));
+                      (std::array{5, 46, 290, 140}));
             for (const vd::ui::ControlTemplate& c : page->controls) {
-                EXPECT_LE(c.place->x + c.place->cx, 220) << id << " " << c.caption;
+                EXPECT_LE(c.place->x + c.place->cx, 290) << id << " " << c.caption;
                 EXPECT_LE(c.place->y + c.place->cy, 140) << id << " " << c.caption;
             }
         }

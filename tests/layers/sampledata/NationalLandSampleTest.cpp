@@ -3,8 +3,8 @@
 // sheet's meshes, every record inside Japan and in a mesh that Msh_prft.dat lists for it.
 #include "contracts/pelmora.h"
 #include "layers/render/lines/LineRecordFile.h"
-#include "layers/render/meshcode/MeshPrefectureFile.h"
-#include "layers/render/meshcode/MeshRecordPosition.h"
+#include "meshcode/MeshPrefectureFile.h"
+#include "meshcode/MeshRecordPosition.h"
 #include "platform/dc/RecordingDc.h"
 #include "platform/fs/PathResolver.h"
 #include "platform/fs/TextReader.h"

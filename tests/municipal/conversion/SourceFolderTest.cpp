@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 using namespace fixtures;
 using municipal::SourceTheme;
@@ -92,4 +95,33 @@ TEST(SourceFolder, TheClosingMessageNamesWhatFailed)
     const auto written = municipal::ConvertSourceFolder(vd::applicationFolder() + "blocked\\", SourceTheme::AdministrativeArea);
     EXPECT_TRUE(written.failedOutputs.empty());
     EXPECT_EQ(ReadFile((folder / "CityPlgn" / "Pg001_25.dat").string()), ExpectedAdministrativeFile());
+}
+
+// An observer that asks to stop (the program is ending) stops the conversion between two files:
+// the outputs written are whole, no further one is begun and nothing half-written is left.
+TEST(SourceFolder, AStopBetweenFilesLeavesWholeOutputsOnly)
+{
+    struct StopAfter : municipal::ConversionObserver {
+        explicit StopAfter(int files) : files(files) {}
+        void fileStarted(const std::string&, int done, int) override { started = done; }
+        bool stopRequested() override { return started >= files; }
+        int files;
+        int started = 0;
+    };
+    const auto folder = Folder("stopped");
+    for (const char* slot : {"25", "26", "27", "28"})
+        WriteFile((folder / ("n03-001-" + std::string(slot) + ".txt")).string(), AdministrativeFixture());
+    StopAfter observer(2);
+    const auto report =
+        municipal::ConvertSourceFolder(vd::applicationFolder() + "stopped", SourceTheme::AdministrativeArea, &observer);
+    EXPECT_TRUE(report.stopped);
+    EXPECT_EQ(report.prefectures, 2);
+    EXPECT_EQ(observer.started, 2);
+    std::vector<std::string> outputs;
+    for (const auto& entry : std::filesystem::directory_iterator(folder / "CityPlgn")) {
+        outputs.push_back(entry.path().filename().string());
+        EXPECT_EQ(ReadFile(entry.path().string()), ExpectedAdministrativeFile()) << entry.path();
+    }
+    std::sort(outputs.begin(), outputs.end());
+    EXPECT_EQ(outputs, (std::vector<std::string>{"Pg001_25.dat", "Pg001_26.dat"}));
 }

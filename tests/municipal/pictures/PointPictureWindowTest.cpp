@@ -176,7 +176,8 @@ TEST_F(PointPicture, ShadeFillsTheFrameBehindThePictureUnlessItIsSix)
                                                   {10, vd::RGB(255, 255, 255)},  {42, vd::RGB(240, 240, 240)},
                                                   {6, unfilled}};
     for (const auto& [shade, colour] : cases) {
-        Run(path, "", shade, [&](vd::DialogDriver& d) {
+        // Structured bindings are captured by name (clang 14 cannot capture them implicitly).
+        Run(path, "", shade, [&, shade = shade, colour = colour](vd::DialogDriver& d) {
             EXPECT_EQ(FramePixel(d, 5, 5), colour) << "shade " << shade;
             // The picture at its own size in the middle of the frame.
             const int left = (frame.cx - 20) / 2;

@@ -167,7 +167,9 @@ TEST_F(StatisticsDialogs, OpeningChecksTheGivenKind)
     using namespace statisticsdisplayids;
     for (const auto& [kind, radio] :
          {std::pair{11, IDC_LAST_KIND}, std::pair{0, IDC_RAW_VALUES}, std::pair{3, IDC_FIRST_KIND + 2}}) {
-        RunSettings({1, 0, 1, 0, 0, 0, kind, -1, 0, 0, 0}, "", "", [&](vd::DialogDriver& d) {
+        // Structured bindings are captured by name (clang 14 cannot capture them implicitly).
+        RunSettings({1, 0, 1, 0, 0, 0, kind, -1, 0, 0, 0}, "", "",
+                    [&, kind = kind, radio = radio](vd::DialogDriver& d) {
             for (int id : {IDC_RAW_VALUES, IDC_FIRST_KIND, IDC_FIRST_KIND + 2, IDC_LAST_KIND})
                 EXPECT_EQ(d.isChecked(id), id == radio) << kind << " " << id;
             d.click(vd::IDOK);
@@ -175,20 +177,29 @@ TEST_F(StatisticsDialogs, OpeningChecksTheGivenKind)
     }
 }
 
-TEST_F(StatisticsDialogs, SetThatCannotBeReadLeavesShowTypeAndName)
+TEST_F(StatisticsDialogs, SetThatCannotBeReadIsNamedAndTheSetBeforeStays)
 {
     const std::string missing = folder.Windows() + "MAPELMNT\\NONE.DAT";
     const std::string headerOnly = folder.Windows() + "MAPELMNT\\HEAD.DAT";
+    const std::string old = WriteSet("OLD.DAT", "旧", "5");
     folder.WriteText("MAPELMNT/HEAD.DAT", {"データ名称=見出しだけ"});
-    WriteCatalogue({missing, headerOnly});
-    for (int index : {0, 1}) {
+    WriteCatalogue({old, missing, headerOnly});
+    struct Case {
+        int index;
+        std::string message;
+    };
+    for (const Case& c : {Case{1, missing + " を開けません。"}, Case{2, headerOnly + " に都道府県のデータがありません。"}}) {
+        const std::size_t shown = script->messageBoxes().size();
         const std::string result =
-            RunSettings({1, 0, 1, 0, 0, 0, 5, 0, 0, 1, 0}, "＊旧", "Z:\\old.dat", [&](vd::DialogDriver& d) {
-                d.selectCombo(statisticsdisplayids::IDC_CATALOGUE, index);
+            RunSettings({1, 0, 1, 0, 0, 0, 5, 0, 0, 1, 0}, "＊旧", old, [&](vd::DialogDriver& d) {
+                d.selectCombo(statisticsdisplayids::IDC_CATALOGUE, c.index);
                 EXPECT_EQ(d.text(statisticsdisplayids::IDC_DATA_NAME), "旧");
+                EXPECT_EQ(d.text(statisticsdisplayids::IDC_CATALOGUE), old) << "the choice goes back";
                 d.click(vd::IDOK);
             });
-        EXPECT_EQ(result, "1|1|0|0|0|5|0|" + std::to_string(index) + "|0|1|0|＊旧|" + (index == 0 ? missing : headerOnly));
+        ASSERT_EQ(script->messageBoxes().size(), shown + 1) << c.index;
+        EXPECT_EQ(script->messageBoxes().back().text, c.message);
+        EXPECT_EQ(result, "1|1|0|0|0|5|0|0|0|1|0|＊旧|" + old);
     }
 }
 

@@ -24,6 +24,12 @@ std::string scratch(const std::string& name)
     return (folder / name).string();
 }
 
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 std::uint32_t u32At(const std::vector<std::uint8_t>& b, std::size_t at)
 {
     return std::uint32_t(b[at]) | (std::uint32_t(b[at + 1]) << 8) | (std::uint32_t(b[at + 2]) << 16) | (std::uint32_t(b[at + 3]) << 24);
@@ -167,6 +173,27 @@ TEST(Dib, BitmapsLoadAsDibSectionsAndWriteBack)
     const Dib indexed = picture.ToDib(8);
     EXPECT_EQ(indexed.GetPixel(5, 3), RGB(77, 77, 77));
     EXPECT_EQ(indexed.BitCount(), 8);
+}
+
+// A picture written straight from its rows is the file its DIB would write, in both depths and
+// for widths whose rows need padding.
+TEST(Dib, PictureWrittenFromItsRowsIsTheFileOfItsDib)
+{
+    for (const int width : {5, 6, 7, 8}) {
+        ImageDc dc(width, 3, RGB(10, 20, 30));
+        dc.SetPixel(0, 0, RGB(255, 0, 0));
+        dc.SetPixel(width - 1, 2, RGB(1, 2, 3));
+        for (const int bits : {24, 32}) {
+            const std::string direct = scratch("direct.bmp");
+            const std::string viaDib = scratch("via-dib.bmp");
+            ASSERT_TRUE(dc.GetBitmap().WriteDibFile(direct, bits));
+            ASSERT_TRUE(dc.GetBitmap().ToDib(bits).WriteFile(viaDib));
+            EXPECT_EQ(readFile(direct), readFile(viaDib)) << width << " " << bits;
+        }
+    }
+    EXPECT_FALSE(Bitmap().WriteDibFile(scratch("none.bmp")));
+    EXPECT_FALSE(ImageDc(2, 2).GetBitmap().WriteDibFile(scratch("eight.bmp"), 8));
+    EXPECT_FALSE(ImageDc(2, 2).GetBitmap().WriteDibFile(scratch("missing-folder") + "/x.bmp"));
 }
 
 TEST(Dib, DamagedFilesAreRefused)

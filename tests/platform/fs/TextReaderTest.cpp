@@ -99,8 +99,8 @@ TEST(TextReader, KeepsRawBytesAndSeeksByOffset)
     EXPECT_EQ(line, "1,aaaa");
 }
 
-// Lines read in place are the lines copied: every kind of line end, the end mark, and lines that
-// cross the edge of the 64 KB read buffer.
+// Lines read in place, and a whole file's raw lines, are the lines copied: every kind of line
+// end, the end mark, and lines that cross the edge of the 64 KB read buffer.
 TEST(TextReader, ReadsTheSameLinesInPlace)
 {
     std::string crossing;
@@ -117,6 +117,7 @@ TEST(TextReader, ReadsTheSameLinesInPlace)
         while (reader.readRawLine(line))
             inPlace.emplace_back(line);
         EXPECT_EQ(inPlace, copied) << bytes.size() << " bytes";
+        EXPECT_EQ(vd::readRawTextLines(win(scratchFolder() / "lines.txt")), copied) << bytes.size() << " bytes";
     }
 }
 
@@ -138,9 +139,12 @@ TEST(TextReader, RefusesWhatIsNotAReadableFile)
     std::string line;
     EXPECT_FALSE(reader.readLine(line));
     EXPECT_FALSE(vd::readTextLines(win(scratchFolder() / "missing.txt")));
+    EXPECT_FALSE(vd::readRawTextLines(win(scratchFolder() / "missing.txt")));
 
     writeBytes(scratchFolder() / "LIST.DAT", vd::utf8ToCp932("一\r\n二\r\n"));
     EXPECT_EQ(vd::readTextLines(win(scratchFolder()) + "\\list.dat"), (Lines{"一", "二"}));
+    EXPECT_EQ(vd::readRawTextLines(win(scratchFolder()) + "\\list.dat"),
+              (Lines{vd::utf8ToCp932("一"), vd::utf8ToCp932("二")}));
 }
 
 // A municipality record: code (5 bytes), name (10 bytes, padded with blanks), prefecture

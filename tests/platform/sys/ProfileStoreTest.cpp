@@ -1,4 +1,5 @@
 #include "platform/sys/ProfileStore.h"
+#include "tests/support/FifoWatch.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +7,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -180,4 +183,71 @@ TEST(ProfileStore, ASaveThatChangesNothingLeavesTheFileAlone)
     // A refused name does not keep the others from landing.
     EXPECT_FALSE(profile.writeAll({{"System", "a/b", "1"}, {"System", "Screen", "3"}}));
     EXPECT_EQ(profile.getInt("System", "Screen", 0), 3);
+}
+
+TEST(ProfileStore, AFileChangedByAnotherProgramKeepsItsChangesWhenWrittenTo)
+{
+    writeWhole(vd::ProfileStore::defaultFile(), "[System]\nEditer=/usr/bin/mousepad\n");
+    vd::ProfileStore profile;
+    ASSERT_EQ(profile.getString("System", "Editer"), "/usr/bin/mousepad");
+
+    // Another program rewrites the file after it was read.
+    writeWhole(profile.file(), "[System]\nEditer=/usr/bin/leafpad\n");
+    ASSERT_TRUE(profile.writeInt("LastData", "MapMode", 5));
+    EXPECT_EQ(readWhole(profile.file()), "[LastData]\nMapMode=5\n\n[System]\nEditer=/usr/bin/leafpad\n");
+    EXPECT_EQ(profile.getString("System", "Editer"), "/usr/bin/leafpad");
+
+    // A file that is there but cannot be read is never replaced by one without its entries.
+    chmod(profile.file().c_str(), 0);
+    if (access(profile.file().c_str(), R_OK) != 0) { // root reads it anyway
+        vd::ProfileStore::rereadFiles();
+        EXPECT_FALSE(profile.writeInt("LastData", "MapMode", 6));
+        chmod(profile.file().c_str(), 0600);
+        EXPECT_NE(readWhole(profile.file()).find("leafpad"), std::string::npos);
+    }
+}
+
+// A profile that is no regular file is never read: a blocking open() of a FIFO would wait until
+// some writer came. It reads as empty, a write fails and is told once, and the file stays as it is.
+TEST(ProfileStore, AProfileThatIsNoRegularFileIsLeftAloneWithoutWaiting)
+{
+    namespace fs = std::filesystem;
+    const fs::path scratch = vd::ProfileStore::defaultFile().parent_path() / "not-regular";
+    struct Case {
+        const char* name;
+        std::function<void(const fs::path&)> make;
+        std::function<bool(const fs::path&)> stillThere;
+        long entries; // in the folder: the profile (and the link's target)
+    };
+    const Case cases[] = {
+        {"a FIFO", [](const fs::path& p) { ASSERT_TRUE(testsupport::MakeFifo(p)); },
+         [](const fs::path& p) { return fs::is_fifo(p); }, 1},
+        {"a folder", [](const fs::path& p) { fs::create_directories(p); },
+         [](const fs::path& p) { return fs::is_directory(p) && fs::is_empty(p); }, 1},
+        {"a link to a FIFO",
+         [&](const fs::path& p) {
+             ASSERT_TRUE(testsupport::MakeFifo(scratch / "target-fifo"));
+             fs::create_symlink(scratch / "target-fifo", p);
+         },
+         [](const fs::path& p) { return fs::is_symlink(p) && fs::is_fifo(p); }, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(scratch);
+        const fs::path file = scratch / "Veldoran.ini";
+        c.make(file);
+        std::vector<fs::path> told;
+        vd::ProfileStore::setWriteFailureHandler([&](const fs::path& f) { told.push_back(f); });
+        testsupport::FifoWatch watch(file);
+        vd::ProfileStore profile(file);
+        EXPECT_EQ(profile.getString("System", "MapName", "京都及大阪"), "京都及大阪");
+        EXPECT_EQ(profile.getInt("System", "Screen", 7), 7);
+        EXPECT_FALSE(profile.writeString("System", "MapName", "京都及大阪"));
+        EXPECT_FALSE(profile.writeAll({{"LastData", "MapMode", "5"}, {"City", "Name", "大阪"}}));
+        EXPECT_FALSE(watch.finish()) << "the profile was waited on";
+        EXPECT_EQ(told, std::vector<fs::path>{file});
+        EXPECT_TRUE(c.stillThere(file));
+        EXPECT_EQ(std::distance(fs::directory_iterator(scratch), {}), c.entries) << "nothing made beside it";
+    }
+    vd::ProfileStore::setWriteFailureHandler({});
 }

@@ -1,5 +1,6 @@
 // Which editor opens a file: the profile's editor when it exists here, else $VISUAL, $EDITOR
-// when graphical, else a graphical editor on the PATH, with its wait option.
+// when graphical, else a graphical editor on the PATH, with its wait option; else the profile's
+// editor as named, so that its failure to start can name it.
 #include "platform/ui/EditorCommand.h"
 #include "platform/ui/PathForm.h"
 
@@ -47,4 +48,6 @@ TEST(UiEditor, DefaultEditorFollowsTheEnvironmentAndThePath)
     setenv("PATH", (bin + "/none").c_str(), 1);
     unsetenv("VISUAL");
     EXPECT_TRUE(ui::editorCommand("", "/tmp/x.dat").empty());
+    // A profile's editor that is not installed, with none to stand in, is tried by its own name.
+    EXPECT_EQ(ui::editorCommand("xdg-open", "/tmp/x.dat"), (std::vector<std::string>{"xdg-open", "/tmp/x.dat"}));
 }

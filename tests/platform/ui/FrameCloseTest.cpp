@@ -18,11 +18,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 using namespace vd;
 
@@ -59,7 +61,11 @@ public:
     void OnDraw(Dc& dc) override
     {
         dc.FillSolidRect(Rect{0, 0, 4000, 4000}, RGB(0, 0, 255));
+        if (onDraw)
+            std::exchange(onDraw, {})(*this);
     }
+    // Runs once inside the next repaint.
+    std::function<void(WaitingView&)> onDraw;
 };
 
 struct Program {
@@ -166,4 +172,44 @@ TEST(FrameClose, AViewLargerThanTheScreenShowsWhiteBeyondItsBackBuffer)
     EXPECT_EQ(shown.pixel(widget->width() - 5, 100), qRgb(255, 255, 255)) << "right of it";
     EXPECT_EQ(shown.pixel(100, widget->height() - 5), qRgb(255, 255, 255)) << "below it";
     program.app.Shutdown();
+}
+
+// A long operation inside the view's repaint that keeps the windows current (the boundary
+// conversion's progress panel): a close asked for meanwhile waits until the repaint has returned
+// (the view's window is not deleted under it), and the operation hears that the end was asked
+// for, so it stops at its next step.
+TEST(FrameClose, CloseDuringALongOperationInTheRepaintStopsItAndFollowsItsEnd)
+{
+    struct Case {
+        const char* name;
+        std::function<void(FrameWindow&)> close;
+    };
+    const Case cases[] = {
+        {"close box", [](FrameWindow& frame) { widgetOf(&frame)->close(); }},
+        {"termination signal", [](FrameWindow& frame) { frame.RequestClose(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Program program;
+        ASSERT_TRUE(program.app.OnFileNew());
+        FrameWindow* frame = program.app.m_pMainWnd;
+        EXPECT_FALSE(ui::endRequested()) << "a new frame starts a run";
+        constexpr int kSteps = 500;
+        int steps = 0;
+        bool aliveAfter = false;
+        program.view->onDraw = [&](WaitingView& view) {
+            QTimer::singleShot(50, widgetOf(frame), [&] { c.close(*frame); });
+            for (; steps < kSteps && !ui::endRequested(); ++steps) {
+                QThread::msleep(10);
+                ui::processPendingEvents();
+            }
+            aliveAfter = view.IsWindow();
+        };
+        program.view->Invalidate(true);
+        ASSERT_TRUE(waitFor([&] { return steps > 0; }));
+        EXPECT_LT(steps, kSteps) << "the operation went on to its end";
+        EXPECT_TRUE(aliveAfter) << "the view's window outlived the repaint";
+        EXPECT_TRUE(waitFor([frame] { return !frame->IsWindow(); })) << "the close followed";
+        program.app.Shutdown();
+    }
 }

@@ -1,6 +1,6 @@
 // The layout check of the dialog driver names each control whose text its rectangle cannot hold,
-// and leaves alone the ones that fit; an editable combo box shows a text set by the program from
-// its start.
+// that lies over another or runs past the window's edge, and leaves alone the ones that fit; an
+// editable combo box shows a text set by the program from its start.
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
@@ -37,6 +37,14 @@ void registerLayout()
         ui::tabControl(1009, DialogUnits{100, 5, 60, 40}),
         ui::comboBox(1010, DialogUnits{170, 5, 40, 60}, CBS_DROPDOWN),
         ui::comboBox(1011, DialogUnits{170, 25, 120, 60}, CBS_DROPDOWN),
+        // Widened to its text, the radio button runs under the bracket beside it.
+        ui::radioButton(1012, "ﾒｯｼｭﾏｯﾌﾟ", DialogUnits{5, 120, 20, 10}),
+        ui::ltext(1013, ")", DialogUnits{30, 121, 4, 8}),
+        // Wide enough for its text, but past the window's right edge.
+        ui::ltext(1014, "右端を越えて続く説明文", DialogUnits{260, 140, 100, 8}),
+        // Two buttons that share a pixel hide nothing of each other.
+        ui::pushButton(1015, "前", DialogUnits{100, 140, 40, 14}),
+        ui::pushButton(1016, "次", DialogUnits{139, 140, 40, 14}),
     };
     ui::registerTemplates(ui::kProgramModule, {t});
 }
@@ -72,7 +80,8 @@ TEST(UiLayoutCheck, NamesTheControlsWhoseTextIsCutAndOnlyThose)
     // 1007: a check box drawn too narrow for its text grows to it when the dialog is built.
     for (const Case& c : {Case{1001, false}, Case{1002, true}, Case{1003, false}, Case{1004, false}, Case{1005, true},
                           Case{1006, false}, Case{1007, false}, Case{1008, true}, Case{1009, true}, Case{1010, true},
-                          Case{1011, false}})
+                          Case{1011, false}, Case{1012, true}, Case{1013, false}, Case{1014, true},
+                          Case{1015, false}, Case{1016, false}})
         EXPECT_EQ(names(faults, c.id), c.cut) << c.id;
     bool caption = false;
     for (const std::string& f : faults)

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 using namespace vd;
 using ui::DialogUnits;
 
@@ -154,6 +156,8 @@ TEST(UiPaint, ViewDrawsIntoItsBackBufferAndCopiesToTheClipboard)
     ASSERT_TRUE(app.OnFileNew());
     app.m_pMainWnd->MoveWindow(5, 0, 400, 300);
     auto* view = static_cast<BlueView*>(app.m_pMainWnd->GetActiveView());
+    // The view draws from an event of its own, once the events queued by the start are delivered.
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(pixelOf(*view, 10, 10), RGB(0, 0, 255));
     EXPECT_EQ(pixelOf(*view, 60, 10), RGB(255, 255, 255));
     const int draws = view->draws;

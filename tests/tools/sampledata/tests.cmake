@@ -1,7 +1,7 @@
 # The sample-data converter's encoders and geometry (its netCDF and JSON readers are checked by
 # the converter's own self-check whenever it runs; it is not part of the program's build). The
-# geology record classifier is compiled in to read the relief-derived terrain set back.
-vd_test_folder(test-tools-sampledata tools/sampledata LINK layers-meshcode layers-settings-prefecture basemap-files)
+# geology record classifier is linked from Dovanne's code to read the relief-derived terrain set back.
+vd_test_folder(test-tools-sampledata tools/sampledata LINK meshcode layers-settings-prefecture basemap-files)
 set(vd_sampledata_src ${PROJECT_SOURCE_DIR}/tools/sampledata/src)
 target_sources(test-tools-sampledata PRIVATE
   ${vd_sampledata_src}/BaseMapFiles.cpp ${vd_sampledata_src}/JapanArea.cpp
@@ -12,9 +12,7 @@ target_sources(test-tools-sampledata PRIVATE
   ${vd_sampledata_src}/CountryRivers.cpp ${vd_sampledata_src}/LakeMesh.cpp
   ${vd_sampledata_src}/MunicipalBoundaries.cpp ${vd_sampledata_src}/GeologySynth.cpp
   ${vd_sampledata_src}/ElevationMesh.cpp)
-file(GLOB vd_geology_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/geology/*.cpp)
-target_sources(test-tools-sampledata PRIVATE ${vd_geology_sources})
-target_link_libraries(test-tools-sampledata PRIVATE Qt6::Core municipal-conversion)
+target_link_libraries(test-tools-sampledata PRIVATE Qt6::Core municipal-conversion dovanne-code)
 target_compile_definitions(test-tools-sampledata PRIVATE
   VD_SAMPLEDATA_INPUTS="${PROJECT_SOURCE_DIR}/tools/sampledata/inputs"
   VD_SAMPLE_DATA_DIR="${PROJECT_SOURCE_DIR}/data")

@@ -11,8 +11,12 @@
 #include "platform/dc/RecordingDc.h"
 #include "platform/text/Format.h"
 #include "platform/ui/DialogDriver.h"
+#include "platform/ui/WindowImpl.h"
 #include "view/albums/AlbumEntry.h"
 #include "view/pages/ViewPages.h"
+
+#include <QAbstractButton>
+#include <QTest>
 
 #include <algorithm>
 #include <filesystem>
@@ -297,6 +301,32 @@ TEST_F(AlbumPlay, ThePictureModesPutTheMemoAndMapButtons)
     });
     EXPECT_TRUE(frame->ExecuteCommand(303));
     EXPECT_EQ(script->dialogsRun(), (std::vector<int>{133}));
+}
+
+// The memo button of a picture page opens the text beside the picture whatever the case of the
+// picture's extension (an entry keeps the name as written: "HILLS.BMP").
+TEST_F(AlbumPlay, TheMemoButtonFindsThePicturesTextForAnyCaseOfItsExtension)
+{
+    for (const auto& [target, mode] : {std::pair{"@:pict\\hills.bmp", 15}, {"@:PICT\\HILLS.BMP", 15},
+                                       {"@:Pict\\Hills.Jpg", 16}}) {
+        SCOPED_TRACE(target);
+        doc->entry.m_strEntryTarget = target;
+        doc->m_strEntryParam.clear();
+        doc->m_nMapDisplayMode = mode;
+        Repaint();
+        bool shown = false;
+        script->answerDialog("TOVENDLG", CDlgMemo::IDD, [&](vd::DialogDriver& d) {
+            shown = true;
+            EXPECT_NE(d.text(memoids::IDC_MEMO_TEXT).find("丘の風景"), std::string::npos);
+            d.click(vd::IDOK);
+        });
+        const vd::Button* memo = view->m_pNavigation->ViewButton(15);
+        ASSERT_TRUE(memo && memo->IsWindow());
+        auto* button = qobject_cast<QAbstractButton*>(memo->impl()->widget.data());
+        ASSERT_NE(button, nullptr);
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_TRUE(shown);
+    }
 }
 
 TEST(AlbumEntry, CutsTitleFilesAndCaption)

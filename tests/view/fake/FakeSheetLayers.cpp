@@ -1,9 +1,13 @@
 // A stand-in for the municipality (Surrick) and submarine (Ombrisk) entry points of the sheet
 // map: every call is logged with its arguments for the test to read. Loaded in place of both.
+// The depth-file build writes one file where a test has made the folder for it.
 #include "contracts/ombrisk.h"
 #include "contracts/surrick.h"
 #include "tests/support/FakeLog.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <initializer_list>
 #include <string>
 
@@ -148,4 +152,11 @@ extern "C" VD_EXPORT void OnSubmarineMeshDataFile(vd::Dc*, std::string depthFold
 {
     Log() += "OnSubmarineMeshDataFile(" + Texts({depthFolder, mapFolder}) +
              Ints({region, statusBase, width, originX, originY}) + ");";
+    // Like the builder, a file into an existing SEAFLOOR\ of a depth folder on drive Z: (the root).
+    if (depthFolder.rfind("Z:", 0) == 0) {
+        std::string folder = depthFolder.substr(2) + "SEAFLOOR";
+        std::replace(folder.begin(), folder.end(), '\\', '/');
+        if (std::filesystem::is_directory(folder))
+            std::ofstream(folder + "/Sf5235.dat") << "depths";
+    }
 }

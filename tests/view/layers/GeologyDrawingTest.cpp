@@ -6,8 +6,10 @@
 #include "geology/settings/GeoSettingsTemplates.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogDriver.h"
+#include "platform/text/StringOps.h"
 
 #include <filesystem>
+#include <fstream>
 #include <set>
 
 namespace {
@@ -111,7 +113,9 @@ TEST_F(GeologyDrawing, TheSettingsCommandsKeepTheAnswerAndTheMapShowsTheLayer)
     frame->routeCommand(32779);
     EXPECT_EQ(doc->geology.m_nGeologyLayer, 1) << "Cancel keeps the layer";
 
-    script->answerFileDialog("D:\\KSJ\\LandClass.TXT");
+    // A land-classification file that is there: one that is not leaves the layer off.
+    std::ofstream(doctest::Home() / "KSJ" / "LandClass.TXT") << "classes";
+    script->answerFileDialog(doc->folders.m_strAppDir + "KSJ\\LandClass.TXT");
     script->answerDialog("Dovanne", 210, [](vd::DialogDriver& d) {
         d.click(geoids::kFileButton);
         d.click(vd::IDOK);
@@ -119,7 +123,7 @@ TEST_F(GeologyDrawing, TheSettingsCommandsKeepTheAnswerAndTheMapShowsTheLayer)
     frame->routeCommand(32825);
     EXPECT_EQ(doc->geology.m_nLandClassLayer, 1);
     EXPECT_EQ(doc->geology.m_nGeologyLayer, 0) << "one geology layer at a time";
-    EXPECT_EQ(doc->geology.m_strLandClassName, "d:\\ksj\\landclass.txt");
+    EXPECT_EQ(doc->geology.m_strLandClassName, vd::toLowerAscii(doc->folders.m_strAppDir + "KSJ\\LandClass.TXT"));
     EXPECT_EQ(doc->geology.m_nGeoLead, 0);
 }
 

@@ -2,6 +2,7 @@
 // drawn headless by the built Halvette; switched off, or with nothing registered, the sheet stays
 // as it was.
 #include "tests/view/MapViewFixture.h"
+#include "tests/view/layers/HazardFile.h"
 
 #include "platform/text/Cp932.h"
 #include "platform/text/StringOps.h"
@@ -12,7 +13,6 @@
 #include "seismic/settings/SeismicRegisterDialog.h"
 #include "seismic/settings/SeismicSettingsDialog.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -20,23 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const vd::COLORREF kClass4 = vd::RGB(232, 0, 56); // exceedance probability 26 % to 40 %
-
-// Every third-level cell of first-level mesh 5235 (34°40'-35°20' N, 135°-136° E), one value.
-void WriteHazardFile(const fs::path& path)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << "# fixture: one value over the start sheet\r\n";
-    char line[96];
-    for (int r = 0; r < 8; ++r)
-        for (int s = 0; s < 8; ++s)
-            for (int u = 0; u < 10; ++u)
-                for (int v = 0; v < 10; ++v) {
-                    std::snprintf(line, sizeof line, "5235%d%d%d%d,%10.4f,%10.4f,%10.4f,%10.4f,%11.6f\r\n", r, s, u,
-                                  v, 135.0, 35.0, 0.0, 0.0, 0.26);
-                    out << line;
-                }
-}
+using hazardfixture::WriteHazardFile;
+const vd::COLORREF kClass4 = hazardfixture::kHazardClass4;
 
 class SeismicHazardDrawing : public viewtest::MapView {
 protected:

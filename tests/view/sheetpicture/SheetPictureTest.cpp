@@ -3,6 +3,7 @@
 #include "MapViewFixture.h"
 
 #include "platform/dc/RecordingDc.h"
+#include "platform/ui/PathForm.h"
 #include "tests/graphics/JpegFixtures.h"
 #include "view/navigation/ViewNavigation.h"
 #include "view/renderer/MapRenderer.h"
@@ -10,6 +11,8 @@
 #include "view/sheetpicture/SheetPictures.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -241,12 +244,46 @@ TEST_F(SheetPicture, SubmarineModesCallOmbrisk)
     vd::RecordingDc dc;
     MakeSubmarineMeshFile(*view, dc);
     EXPECT_EQ(Log(), "OnSubmarineMeshDataFile([Z:\\sea\\][Z:\\coast\\]2,700,900," + origin + ",0,);");
-    ASSERT_EQ(dc.Texts().size(), 1u);
-    EXPECT_EQ(dc.Texts()[0].at, (vd::Point{300, 300}));
-    EXPECT_EQ(dc.Texts()[0].text, "500mメッシュ水深データの中間ファイルを作成しました！");
-    EXPECT_EQ(dc.Texts()[0].colour, vd::RGB(255, 0, 0));
-    EXPECT_EQ(dc.GetTextColor(), vd::RGB(0, 0, 0));
     EXPECT_EQ(doc->depth.m_nSubmarineView, -999);
+}
+
+// The build's page says it made the files only when a file was written, and the status page
+// without files says how they are made; in red, the caller's black given back.
+TEST_F(SheetPicture, SubmarinePagesSayWhatWasMade)
+{
+    const std::filesystem::path depth = doctest::Home() / "DEPTH";
+    doc->folders.m_strSubmarineDir = vd::ui::toWindowsForm(depth.string()) + "\\";
+    const auto texts = [](const vd::RecordingDc& dc) {
+        std::vector<std::string> out;
+        for (const auto& text : dc.Texts()) {
+            EXPECT_EQ(text.colour, vd::RGB(255, 0, 0)) << text.text;
+            out.push_back(text.text);
+        }
+        EXPECT_EQ(dc.GetTextColor(), vd::RGB(0, 0, 0));
+        return out;
+    };
+    vd::RecordingDc status;
+    DrawSubmarineMeshMap(*view, status);
+    EXPECT_EQ(texts(status), (std::vector<std::string>{"水深データの中間ファイルはまだ作成されていません。",
+                                                         "ﾏｯﾋﾟﾝｸﾞ > 海底地形... の「登録」で水深データ (DP*.txt) のフォルダを選び、",
+                                                         "ﾏｯﾋﾟﾝｸﾞ > 水深中間ﾌｧｲﾙ > 作成 で作成してください。"}));
+
+    // No SEAFLOOR folder: the fake builder writes nothing, as the builder for a sea without data.
+    vd::RecordingDc nothing;
+    MakeSubmarineMeshFile(*view, nothing);
+    EXPECT_EQ(texts(nothing), (std::vector<std::string>{"この海域の水深データがないため、中間ファイルは作成しませんでした。",
+                                                          "水深データのフォルダ: " + doc->folders.m_strSubmarineDir}));
+
+    std::filesystem::create_directories(depth / "SEAFLOOR");
+    vd::RecordingDc made;
+    MakeSubmarineMeshFile(*view, made);
+    ASSERT_EQ(made.Texts().size(), 1u);
+    EXPECT_EQ(made.Texts()[0].at, (vd::Point{300, 300}));
+    EXPECT_EQ(texts(made), (std::vector<std::string>{"500mメッシュ水深データの中間ファイルを作成しました！"}));
+
+    vd::RecordingDc filesThere;
+    DrawSubmarineMeshMap(*view, filesThere);
+    EXPECT_TRUE(filesThere.Texts().empty());
 }
 
 class SheetPictureWithoutOmbrisk : public MapView {

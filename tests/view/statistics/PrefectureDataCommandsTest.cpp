@@ -113,4 +113,24 @@ TEST_F(PrefectureDataCommands, EntryAndEditingOpenSurricksDialogs)
     EXPECT_TRUE(script->unanswered().empty());
 }
 
+// 更新 with an editor set that is not installed names that program, rather than saying none is set.
+TEST_F(PrefectureDataCommands, AnEditorThatCannotStartIsNamed)
+{
+    ShowWholeCountry();
+    doc->environment.m_strEditor = "xdg-open";
+    const std::string path = getenv("PATH") ? getenv("PATH") : "";
+    setenv("PATH", (doctest::Home() / "no-programs").c_str(), 1);
+    unsetenv("VISUAL");
+    unsetenv("EDITOR");
+    script->answerProcess({false, -1, 0});
+    script->answerDialog("Surrick", CDlgLclDataUpdt::IDD,
+                         [](vd::DialogDriver& d) { d.click(prefecturedataeditids::IDC_EDIT_CATALOGUE); });
+    EXPECT_TRUE(frame->ExecuteCommand(33285));
+    setenv("PATH", path.c_str(), 1);
+    ASSERT_EQ(script->processes().size(), 1u);
+    EXPECT_EQ(script->processes()[0].front(), "xdg-open");
+    ASSERT_EQ(script->messageBoxes().size(), 1u);
+    EXPECT_EQ(script->messageBoxes()[0].text, "プログラムを起動できません: xdg-open");
+}
+
 } // namespace

@@ -195,8 +195,9 @@ TEST_F(MapView, AFontTallerThan24PixelsIsCreated25High)
 TEST_F(MapView, TheArrowKeysMoveOnlyASheetMapOnScreen)
 {
     // The arrows press the block's sheet buttons 2, 4, 6 and 8: the sheet above, left, right, below;
-    // elsewhere they are greyed.
-    for (const auto& [mode, mapType, moves] : {std::tuple{10, 1, true}, std::tuple{5, 1, false}, std::tuple{10, 2, false}}) {
+    // elsewhere they are greyed, also over a table that took the map off the screen.
+    for (const auto& [mode, mapType, onScreen, moves] :
+         {std::tuple{10, 1, 1, true}, std::tuple{5, 1, 1, false}, std::tuple{10, 2, 1, false}, std::tuple{10, 1, 0, false}}) {
         std::vector<std::string> shown;
         for (int id = ID_ARROW_UP; id <= ID_ARROW_DOWN; ++id) {
             doc->m_astrMapEntry[12] = "北";
@@ -206,6 +207,7 @@ TEST_F(MapView, TheArrowKeysMoveOnlyASheetMapOnScreen)
             doc->m_strMapName = "中";
             doc->m_nMapDisplayMode = mode;
             doc->position.m_nMapType = mapType;
+            doc->repaint.m_bMapOnScreen = onScreen;
             vd::CmdUI ui(id);
             view->routeUpdate(ui);
             EXPECT_EQ(ui.enabled.value_or(true), moves) << "the key is greyed where it does not move: " << mode << " " << mapType;
@@ -233,6 +235,7 @@ TEST_F(MapView, TheCopyPutsTheMapOnTheClipboard)
     view->m_nSavedHeight = view->GetClientRect().bottom;
     doc->m_nMapDisplayMode = 5;
     view->InvalidateView(false);
+    vd::ui::processPendingEvents(); // the drawing runs from the event queue, outside the paint
     vd::captureWindow(*view);
     view->OnCopyMap();
     const vd::Bitmap copied = vd::clipboardBitmap();

@@ -3,6 +3,7 @@
 // commands only on a text page. The PDF pages are turned into pictures with pdftoppm.
 #include "MapViewFixture.h"
 #include "PdfPages.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include "platform/dc/Dc.h"
 #include "platform/dc/GdiConstants.h"
@@ -25,6 +26,8 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -171,20 +174,31 @@ TEST_F(MapViewPrinting, ACancelledDialogPrintsNothing)
 
 TEST_F(MapViewPrinting, AFileThatCannotBeWrittenIsReportedAndNothingChanges)
 {
-    script->answerPrintDialog((folder / "missing-folder" / "page.pdf").string());
-    ASSERT_TRUE(frame->ExecuteCommand(ID_FILE_PRINT_TEXT));
-    ASSERT_EQ(script->messageBoxes().size(), 1u);
-    EXPECT_NE(script->messageBoxes()[0].text.find("missing-folder"), std::string::npos);
-    EXPECT_TRUE(statesWhileDrawing.empty());
-    EXPECT_EQ(view->m_strSavedEntryParam, "TEXT\\SAVED.TXT");
+    // A FIFO without a reader would hold the print until one came: it is refused at once.
+    const fs::path fifo = folder / "fifo.pdf";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    int shown = 0;
+    for (const fs::path& target : {folder / "missing-folder" / "page.pdf", fifo}) {
+        SCOPED_TRACE(target.string());
+        script->answerPrintDialog(target.string());
+        ASSERT_TRUE(frame->ExecuteCommand(ID_FILE_PRINT_TEXT));
+        ASSERT_EQ(script->messageBoxes().size(), ++shown);
+        EXPECT_NE(script->messageBoxes().back().text.find(target.string()), std::string::npos);
+        EXPECT_TRUE(statesWhileDrawing.empty());
+        EXPECT_EQ(view->m_strSavedEntryParam, "TEXT\\SAVED.TXT");
+    }
     EXPECT_FALSE(fs::exists(folder / "missing-folder"));
+    EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
 TEST_F(MapViewPrinting, AFailedJobIsReportedAndTheViewReturnsAsAfterAPrint)
 {
     // The disk is full: the file opens, its pages cannot be written.
-    script->answerPrintDialog("/dev/full");
-    ASSERT_TRUE(frame->ExecuteCommand(ID_FILE_PRINT_TEXT));
+    script->answerPrintDialog((folder / "page.pdf").string());
+    {
+        testsupport::FileSizeLimit full(0);
+        ASSERT_TRUE(frame->ExecuteCommand(ID_FILE_PRINT_TEXT));
+    }
     ASSERT_EQ(script->messageBoxes().size(), 1u);
     EXPECT_EQ(script->messageBoxes()[0].text, "印刷できませんでした。プリンタまたは出力先を確認してください。");
     EXPECT_EQ(view->m_nPrintState, 1);

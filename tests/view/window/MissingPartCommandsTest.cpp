@@ -4,8 +4,12 @@
 
 #include "app/libraries/MissingPart.h"
 #include "platform/dc/RecordingDc.h"
+#include "platform/sys/ApplicationFolder.h"
 #include "platform/sys/LibraryLoader.h"
 #include "view/findplace/FindPlaceDialog.h"
+
+#include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -77,6 +81,9 @@ TEST_F(MissingParts, TheDepthFilePagesSayNothingIsBuiltYet)
 {
     PastFirstPaint();
     doc->folders.m_strSubmarineDir = vd::applicationFolder() + "depth\\";
+    // Depth data to build from: only the missing part stands in the way.
+    std::filesystem::create_directories(vd::applicationFolderPath() / "depth");
+    std::ofstream(vd::applicationFolderPath() / "depth" / "DP34_135.txt") << "34.0 135.0 -10\n";
     for (const int command : {32814, 32815}) {
         frame->routeCommand(command);
         vd::RecordingDc dc;

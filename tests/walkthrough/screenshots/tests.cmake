@@ -3,5 +3,4 @@
 # suite they go to the test's temporary folder and only have to come out.
 vd_test_folder(test-screenshots walkthrough/screenshots LINK veldoran-core Qt6::Test)
 add_dependencies(test-screenshots pelmora surrick dovanne tovendlg halvette ombrisk bundled-data)
-# Menus are chosen as the walk through chooses them.
-target_sources(test-screenshots PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/walkthrough/UserActions.cpp)
+# Menus are chosen as the walk through chooses them (UserActions.h of the shared test fixtures).

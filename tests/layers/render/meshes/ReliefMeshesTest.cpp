@@ -2,8 +2,8 @@
 // by TEMP\RELIEF.DAT (or at level 0 without it), their size and edges, the top class, the
 // white map's blocks, scale and legend rule.
 #include "layers/render/LayerRenderer.h"
-#include "layers/render/meshcode/ReliefGrid.h"
 #include "layers/render/meshes/ReliefCells.h"
+#include "meshcode/ReliefGrid.h"
 #include "platform/dc/RecordingDc.h"
 #include "tests/layers/render/LayerFixtures.h"
 #include "tests/layers/render/MeshFixtures.h"

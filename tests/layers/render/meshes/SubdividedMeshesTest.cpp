@@ -1,10 +1,10 @@
 // The 1/10 subdivided mesh: the class tables, the sub-cell corners and sizes, the members drawn
 // into a RecordingDc (plain and over the relief), the lakes, 湖沼ｺｰﾄﾞ.dat and the lake labels.
 #include "layers/render/LayerRenderer.h"
-#include "layers/render/meshcode/ReliefGrid.h"
 #include "layers/render/meshes/LakeCodeFile.h"
 #include "layers/render/meshes/SubdividedCells.h"
 #include "layers/render/meshes/SubdividedClasses.h"
+#include "meshcode/ReliefGrid.h"
 #include "platform/dc/RecordingDc.h"
 #include "platform/text/Cp932.h"
 #include "tests/layers/render/LayerFixtures.h"

@@ -1,9 +1,4 @@
-# The format viewer: page names and the entry list compiled in, the dialog through the built
-# libpelmora.so.
-vd_test_folder(test-layers-settings-format layers/settings/format)
-target_sources(test-layers-settings-format PRIVATE
-  ${PROJECT_SOURCE_DIR}/layers/settings/BarDelimitedSettings.cpp
-  ${PROJECT_SOURCE_DIR}/layers/settings/files/LayerSettingsFile.cpp
-  ${PROJECT_SOURCE_DIR}/layers/settings/format/FormatPageName.cpp
-  ${PROJECT_SOURCE_DIR}/layers/settings/format/FormatEntries.cpp)
+# The format viewer: page names and the entry list linked from Pelmora's code, the dialog through
+# the built libpelmora.so.
+vd_test_folder(test-layers-settings-format layers/settings/format LINK pelmora-code)
 add_dependencies(test-layers-settings-format pelmora)
