@@ -6,10 +6,20 @@
 # that crashes, runs longer than 1 s or needs more than 256 MB is saved under fuzz/crashes/. One
 # line per target as it ends: executions, coverage, crashes. Fails when any target found a fault.
 #   scripts/fuzz.sh [seconds] [target...]
+#   scripts/fuzz.sh --budget SECONDS [target...]   one budget of core-seconds for the whole pass,
+#                                                  shared equally (at least 1 s a target)
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=60
-if [ $# -gt 0 ] && [[ "$1" =~ ^[0-9]+$ ]]; then
+budget=""
+if [ "${1:-}" = "--budget" ]; then
+  if [ $# -lt 2 ] || ! [[ "$2" =~ ^[0-9]+$ ]]; then
+    echo "usage: fuzz.sh --budget SECONDS [target...]" >&2
+    exit 2
+  fi
+  budget=$2
+  shift 2
+elif [ $# -gt 0 ] && [[ "$1" =~ ^[0-9]+$ ]]; then
   seconds=$1
   shift
 fi
@@ -18,6 +28,11 @@ if [ ${#targets[@]} -eq 0 ]; then
   for source in "$top"/fuzz/targets/*Fuzz.cpp; do
     targets+=("$(basename "$source" .cpp)")
   done
+fi
+if [ -n "$budget" ]; then
+  seconds=$((budget / ${#targets[@]}))
+  [ "$seconds" -ge 1 ] || seconds=1
+  echo "fuzz: $budget s over ${#targets[@]} targets, $seconds s each after its seeds"
 fi
 jobs=${VD_FUZZ_JOBS:-$(nproc)}
 

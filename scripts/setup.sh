@@ -57,14 +57,18 @@ ccache --set-config hash_dir=false >/dev/null 2>&1 || true
 
 # The sanitizer tree was once built with g++: a tree configured for another compiler is made
 # afresh (CMake cannot change the compiler of a configured tree).
-if [ ${#configure[@]} -gt 0 ] && [ -f "$build/CMakeCache.txt" ] \
+if [ -n "$kind" ] && [ -f "$build/CMakeCache.txt" ] \
   && ! grep -q '^CMAKE_CXX_COMPILER:.*clang++' "$build/CMakeCache.txt"; then
   rm -rf "$build"
 fi
-# VD_DEBUG_INFO=lines: line tables only (CI's choice); a configured tree keeps its choice unless
-# the variable is given.
-[ -z "${VD_DEBUG_INFO:-}" ] || configure+=(-DVELDORAN_DEBUG_INFO="$VD_DEBUG_INFO")
-if [ ! -f "$build/build.ninja" ] || [ -n "${VD_DEBUG_INFO:-}" ]; then
+# Line tables only (enough for stack traces) unless VD_DEBUG_INFO=full asks for a debugger's
+# information: every build made through this script then compiles the same objects as CI's, so a
+# fresh clone finds them in ccache. A tree that already has the choice is not configured again.
+debug_info="${VD_DEBUG_INFO:-lines}"
+configure+=(-DVELDORAN_DEBUG_INFO="$debug_info")
+reconfigure=""
+grep -qx "VELDORAN_DEBUG_INFO:STRING=$debug_info" "$build/CMakeCache.txt" 2>/dev/null || reconfigure=1
+if [ ! -f "$build/build.ninja" ] || [ -n "$reconfigure" ]; then
   cmake -S "$top" -B "$build" -G Ninja \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "${configure[@]}"
