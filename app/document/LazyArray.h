@@ -19,15 +19,10 @@ public:
         : items_(other.items_ ? std::make_unique<Array>(*other.items_) : nullptr)
     {
     }
-    // Assigned in place once built, so a reference taken through all() stays good.
     LazyArray& operator=(const LazyArray& other)
     {
-        if (this == &other)
-            return *this;
-        if (items_)
-            other.items_ ? void(*items_ = *other.items_) : items_->fill(T{});
-        else if (other.items_)
-            items_ = std::make_unique<Array>(*other.items_);
+        if (this != &other)
+            items_ = other.items_ ? std::make_unique<Array>(*other.items_) : nullptr;
         return *this;
     }
 
