@@ -1,6 +1,6 @@
 #pragma once
-// The CP932 code of each Unicode character, as glibc's iconv "CP932" writes it, built once on
-// first use. Used inside platform/text only.
+// The CP932 code of each Unicode character, as glibc's iconv "CP932" writes it, asked of iconv
+// the first time the character is met. Used inside platform/text only.
 
 namespace vd {
 

@@ -55,8 +55,12 @@ void PointerActions::HoverPoints(vd::Dc& dc, int x, int y, int radius)
     // The records are projected at the plain scale while the pointer is tested.
     const float zoomX = m_doc.m_fPointScaleX, zoomY = m_doc.m_fPointScaleY;
     m_doc.m_fPointScaleX = m_doc.m_fPointScaleY = 1.0f;
-    for (std::size_t i = 0; i < kListSize && m_doc.m_astrHitRecord[i] != "999"; ++i) {
-        const int itemX = m_doc.m_anHitX[i], itemY = m_doc.m_anHitY[i];
+    // Taken once, not per point: each move tests up to 5,000 points.
+    const auto* records = &m_doc.m_astrHitRecord.all();
+    const auto* hitX = &m_doc.m_anHitX.all();
+    const auto* hitY = &m_doc.m_anHitY.all();
+    for (std::size_t i = 0; i < kListSize && (*records)[i] != "999"; ++i) {
+        const int itemX = (*hitX)[i], itemY = (*hitY)[i];
         if (std::abs(itemX - x) > radius || std::abs(itemY - y) > radius)
             continue;
         if (updating)
@@ -74,6 +78,10 @@ void PointerActions::HoverPoints(vd::Dc& dc, int x, int y, int radius)
         m_view.m_strMouseButtonState = "MK_MOVE";
         if (updating)
             vd::ui::SetCursor(m_view, vd::ui::CursorShape::Arrow);
+        // What a hit ran may have replaced the lists.
+        records = &m_doc.m_astrHitRecord.all();
+        hitX = &m_doc.m_anHitX.all();
+        hitY = &m_doc.m_anHitY.all();
     }
     m_doc.m_fPointScaleX = zoomX;
     m_doc.m_fPointScaleY = zoomY;
