@@ -70,6 +70,7 @@ struct StartFolder {
         for (const fs::directory_entry& entry : fs::directory_iterator(vd::applicationFolderPath(), ignored))
             fs::remove_all(entry.path(), ignored);
         fs::remove(vd::ProfileStore::defaultFile(), ignored);
+        vd::ProfileStore::rereadFiles(); // the settings a program before this one kept in memory
     }
 };
 
