@@ -1,6 +1,7 @@
 // A full repaint of the whole-country overview at 1024 x 768: background, graticule, coastlines
 // and borders from the bundled sample data through Dovanne, and 1,000 registered points of the
 // current data file, drawn by the map renderer as the view draws the region maps.
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "bench/BenchSupport.h"
 #include "platform/dc/ImageDc.h"
@@ -29,9 +30,9 @@ CVeldoranDoc& OverviewDocument()
             points << vd::format("p%d %d.%02d%02d %d.%02d%02d memo.txt\r\n", i, 31 + i % 13, i % 60, i % 59,
                                  130 + i % 12, (i * 7) % 60, (i * 3) % 60);
         auto d = std::make_unique<CVeldoranDoc>();
-        d->m_strDataFile = d->m_strSourceDir + "history.dat";
-        d->m_nMapDisplayMode = 5;
-        d->m_nOverviewOriginX = 560;
+        d->registered.m_strDataFile = d->folders.m_strSourceDir + "history.dat";
+        d->m_nMapDisplayMode = map_display::kMainMap;
+        d->pointer.m_nOverviewOriginX = 560;
         return d;
     }();
     return *doc;

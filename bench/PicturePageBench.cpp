@@ -33,9 +33,9 @@ void BM_PicturePageFitted(benchmark::State& state)
     frame.LoadFrame(9501, &context);
     auto* view = static_cast<CVeldoranView*>(frame.GetActiveView());
     view->MoveWindow(0, 0, 1024, 768, false);
-    doc->m_strEntryTarget = "@:PICT\\BIG.JPG";
+    doc->entry.m_strEntryTarget = "@:PICT\\BIG.JPG";
     doc->m_nFileKind = 1;
-    doc->m_nPictureFit = 1;
+    doc->entry.m_nPictureFit = 1;
     vd::ImageDc dc(1024, 768);
     view->m_pPages->DrawPicturePage(dc, 1);
     if (dc.GetPixel(300, 300) == vd::RGB(255, 255, 255)) {

@@ -36,14 +36,14 @@ CVeldoranDoc& AnnotationDocument()
                                                        i % 60, 34 + (mesh / 100 - 51) * 2 / 3, (i / 3) % 60, i % 60);
         }
         auto d = std::make_unique<CVeldoranDoc>();
-        d->m_strAnnotationTable = vd::toWindowsPath((home / "tyuuki.csv").string()).value_or("");
-        d->m_nMapFrame = 2;
-        d->m_nMapMode = 9;
+        d->environment.m_strAnnotationTable = vd::toWindowsPath((home / "tyuuki.csv").string()).value_or("");
+        d->position.m_nMapFrame = 2;
+        d->position.m_nMapMode = 9;
         d->m_nBlockWestSec = 134 * 3600;
         d->m_nBlockSouthSec = 122400;
         d->m_fWhiteZoomX = 0.8f;
         d->m_fWhiteZoomY = 0.8f;
-        d->m_nPlaceNameLayer = 0;
+        d->search.m_nPlaceNameLayer = 0;
         d->m_nGnpfValue7 = 2;
         return d;
     }();

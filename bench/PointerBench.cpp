@@ -18,8 +18,8 @@ void BM_PointerMoveWithoutHit(benchmark::State& state)
     bench::ScratchHome();
     auto doc = std::make_unique<CVeldoranDoc>();
     auto view = std::make_unique<CVeldoranView>(*doc);
-    doc->m_nMapFrame = 2;
-    doc->m_nMapMode = 49;
+    doc->position.m_nMapFrame = 2;
+    doc->position.m_nMapMode = 49;
     for (int i = 0; i < 4999; ++i) {
         doc->m_astrHitRecord[std::size_t(i)] = "地点 35.4000 140.3000 寺院 @:TEXT\\A.TXT";
         doc->m_anHitX[std::size_t(i)] = std::int16_t(10 + (i * 37) % 960);

@@ -10,21 +10,21 @@ std::string CVeldoranDoc::RegisterRouteMap(const std::string& title, const std::
     // The points being registered stand where the route line or the area search put them.
     std::string points;
     if (kind == "RouteMap" || kind == "AreaMap") {
-        for (std::size_t i = 0; i < m_astrRoutePoint.size() && i < 100; ++i) {
-            points += m_astrRoutePoint[i] + "|";
-            if (m_astrRoutePoint[i] == "999")
+        for (std::size_t i = 0; i < routes.m_astrRoutePoint.size() && i < 100; ++i) {
+            points += routes.m_astrRoutePoint[i] + "|";
+            if (routes.m_astrRoutePoint[i] == "999")
                 break;
         }
     }
     OnRouteRegistModule_fn* dialog = Tovendlg().OnRouteRegistModule.fn;
     if (!dialog)
         return "cancel";
-    m_bDialogOpen = 1;
-    const std::string answer = dialog(m_nAreaShape, m_nAreaSizeKm, m_strRouteAreaDir, m_strSourceDir, m_strEditor, kind,
-                                      title, secondTitle, longitude, latitude, m_strAreaCentreLat, m_strAreaCentreLon,
-                                      m_strRoutePlayMode, m_strAlbumPlayMode, points);
-    m_bDialogOpen = 0;
+    repaint.m_bDialogOpen = 1;
+    const std::string answer = dialog(environment.m_nAreaShape, environment.m_nAreaSizeKm, folders.m_strRouteAreaDir, folders.m_strSourceDir, environment.m_strEditor, kind,
+                                      title, secondTitle, longitude, latitude, routes.m_strAreaCentreLat, routes.m_strAreaCentreLon,
+                                      routes.m_strRoutePlayMode, registered.m_strAlbumPlayMode, points);
+    repaint.m_bDialogOpen = 0;
     if (answer != "cancel")
-        m_strAlbumPlayMode = answer;
+        registered.m_strAlbumPlayMode = answer;
     return answer;
 }

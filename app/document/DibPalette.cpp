@@ -14,7 +14,7 @@ bool CreateDibPalette(const CVeldoranDoc& doc, vd::Dib& dib, vd::Palette& palett
     if (count == 0)
         return true;
 
-    TintRamp ramp{doc.m_anTintRed, doc.m_anTintGreen, doc.m_anTintBlue};
+    TintRamp ramp{doc.colours.m_anTintRed, doc.colours.m_anTintGreen, doc.colours.m_anTintBlue};
     if (mode == 1)
         QuantiseTintRamp(ramp, bandMetres);
     const int rampEntries = std::min(count, 256);

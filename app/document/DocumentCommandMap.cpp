@@ -7,12 +7,12 @@ void CVeldoranDoc::RegisterDocumentCommands()
     OnCommand(32789, [this] { OnMapTypeDialog(); });
     OnCommand(32788, [this] { OnPrefectureMapKey(); });
     OnCommand(33149, [this] { OnOtherRegion(); });
-    OnUpdateCommandUI(33149, [this](vd::CmdUI& ui) { ui.Enable(!(m_nMapType == 2 && m_nPrefectureSel == 4)); });
+    OnUpdateCommandUI(33149, [this](vd::CmdUI& ui) { ui.Enable(!(position.m_nMapType == 2 && position.m_nPrefectureSel == 4)); });
 
     OnCommand(32889, [this] { OnRegisterData(); });
     OnUpdateCommandUI(32889, [this](vd::CmdUI& ui) { UpdateMouseToolItem(ui, 1, true); });
     OnCommand(33154, [this] { OnRegisterAlbum(); });
-    OnUpdateCommandUI(33154, [this](vd::CmdUI& ui) { UpdateMouseToolItem(ui, 4, m_nMapType != 4); });
+    OnUpdateCommandUI(33154, [this](vd::CmdUI& ui) { UpdateMouseToolItem(ui, 4, position.m_nMapType != 4); });
     OnCommand(32893, [this] { OnUpdateDataAlbum(); });
     OnUpdateCommandUI(32893, [this](vd::CmdUI& ui) { UpdateMouseToolItem(ui, 2, true); });
 
@@ -20,30 +20,30 @@ void CVeldoranDoc::RegisterDocumentCommands()
     OnCommand(33284, [this] { OnPrefDataRegister(); });
     OnCommand(33285, [this] { OnPrefDataUpdate(); });
     OnCommand(32897, [this] { OnDataSourceSelect(); });
-    OnUpdateCommandUI(32897, [this](vd::CmdUI& ui) { ui.Enable(m_nMapType != 4); });
+    OnUpdateCommandUI(32897, [this](vd::CmdUI& ui) { ui.Enable(position.m_nMapType != 4); });
     OnCommand(32882, [this] { OnTextBackground(); });
-    OnUpdateCommandUI(32882, [this](vd::CmdUI& ui) { SetMenuCheck(ui, m_nBackGrandColor, 1); });
+    OnUpdateCommandUI(32882, [this](vd::CmdUI& ui) { SetMenuCheck(ui, environment.m_nBackGrandColor, 1); });
     for (int id : {33262, 33265})
         OnCommand(id, [this] { OnColourSet(); });
 
     OnCommand(32791, [this] { OnPrefectureBorders(); });
-    OnUpdateCommandUI(32791, [this](vd::CmdUI& ui) { SetMenuCheck(ui, m_nPrefectureLinesFlag, 1); });
+    OnUpdateCommandUI(32791, [this](vd::CmdUI& ui) { SetMenuCheck(ui, spec.m_nPrefectureLinesFlag, 1); });
     OnCommand(32834, [this] { OnSubprefectureBorders(); });
     OnUpdateCommandUI(32834, [this](vd::CmdUI& ui) {
-        ui.Enable(m_nPrefectureLinesFlag == 1);
-        SetMenuCheck(ui, m_nSubprefBorder, 1);
+        ui.Enable(spec.m_nPrefectureLinesFlag == 1);
+        SetMenuCheck(ui, spec.m_nSubprefBorder, 1);
     });
     OnCommand(32792, [this] { OnGraticule(); });
-    OnUpdateCommandUI(32792, [this](vd::CmdUI& ui) { SetMenuCheck(ui, m_nGraticuleFlag, 1); });
+    OnUpdateCommandUI(32792, [this](vd::CmdUI& ui) { SetMenuCheck(ui, spec.m_nGraticuleFlag, 1); });
     OnCommand(32805, [this] { RegisterMenuFile(0); });
     OnCommand(32806, [this] { RegisterMenuFile(1); });
     OnCommand(32812, [this] { OnPrefectureMap(); });
-    OnUpdateCommandUI(32812, [this](vd::CmdUI& ui) { SetMenuCheck(ui, m_nPrefectureSel, 4); });
+    OnUpdateCommandUI(32812, [this](vd::CmdUI& ui) { SetMenuCheck(ui, position.m_nPrefectureSel, 4); });
 
     OnCommand(32813, [this] { OnSubmarineSettings(); });
     OnUpdateCommandUI(32813, [this](vd::CmdUI& ui) {
-        ui.Enable(m_nMapType == 1);
-        SetMenuCheck(ui, m_nSubmarineLayer, 1);
+        ui.Enable(position.m_nMapType == 1);
+        SetMenuCheck(ui, depth.m_nSubmarineLayer, 1);
     });
     OnCommand(32814, [this] { OnDepthFileStatus(); });
     for (int area = 0; area < 4; ++area)

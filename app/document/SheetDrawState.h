@@ -5,6 +5,7 @@
 // holds it as a base, so every other reader keeps the names; the renderer is given the document
 // read-only and this state to write. Its long lists are built when a draw first uses them.
 #include "app/document/LazyArray.h"
+#include "app/document/MapDisplayMode.h"
 #include "platform/dc/Dib.h"
 #include "platform/dc/GdiObjects.h"
 
@@ -26,7 +27,7 @@ struct SheetDrawState {
     float m_fMapScale = 1;
     float m_fMapScaleY = 0;
     int m_nClipIndexMap = 0;
-    int m_nMapDisplayMode = 0;
+    int m_nMapDisplayMode = map_display::kIdle;
     int m_nSourcePage = 0; // first data source listed in map mode 7
     int m_nSourcePageFlag = 0;
 

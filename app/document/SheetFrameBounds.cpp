@@ -5,7 +5,7 @@
 
 void CVeldoranDoc::SetFrameBounds(SheetDrawState& draw, int north, int west, int south, int east) const
 {
-    switch (m_nMapFrame) {
+    switch (position.m_nMapFrame) {
     case 1:
         draw.m_strFrameNorth = draw.m_astrMapEntry[4];
         draw.m_strFrameEast = draw.m_astrMapEntry[5];
@@ -17,13 +17,13 @@ void CVeldoranDoc::SetFrameBounds(SheetDrawState& draw, int north, int west, int
         const int lon = DmsToSeconds(draw.m_astrSheetPosition[3]);
         int s = north;
         int n = north;
-        if (m_nMapMode == 9) {
+        if (position.m_nMapMode == 9) {
             s = 1;
             n = 2;
-        } else if (m_nMapMode == 25) {
+        } else if (position.m_nMapMode == 25) {
             s = 2;
             n = 3;
-        } else if (m_nMapMode == 49) {
+        } else if (position.m_nMapMode == 49) {
             s = 3;
             n = 4;
         }

@@ -35,33 +35,33 @@ std::optional<PaletteListLine> readPaletteListLine(const std::string& listPath, 
 
 int CVeldoranDoc::LoadColourSet(int paletteNo)
 {
-    const auto entry = readPaletteListLine(m_strPaletteDir + "PLTTFILE.DAT", paletteNo);
+    const auto entry = readPaletteListLine(folders.m_strPaletteDir + "PLTTFILE.DAT", paletteNo);
     const std::string setName = entry ? entry->name : std::string();
-    std::string path = m_strPaletteDir + (entry ? entry->file : std::string());
+    std::string path = folders.m_strPaletteDir + (entry ? entry->file : std::string());
     if (!entry || entry->file.empty() || FileExists(path) != 1) {
-        m_nPaletteNo = 0;
-        path = m_strPaletteDir + "ATLAS1.PLT";
+        colours.m_nPaletteNo = 0;
+        path = folders.m_strPaletteDir + "ATLAS1.PLT";
     }
 
-    m_aTintRows = ReadColourSetRows(path);
-    m_strReliefStyle = DetectReliefStyle(m_aTintRows, setName);
-    return int(m_aTintRows.size());
+    colours.m_aTintRows = ReadColourSetRows(path);
+    colours.m_strReliefStyle = DetectReliefStyle(colours.m_aTintRows, setName);
+    return int(colours.m_aTintRows.size());
 }
 
 int CVeldoranDoc::BuildTintRamp()
 {
-    if (LoadColourSet(m_nPaletteNo) == 0)
+    if (LoadColourSet(colours.m_nPaletteNo) == 0)
         return -1;
-    TintRamp ramp = InterpolateTintRamp(m_aTintRows);
+    TintRamp ramp = InterpolateTintRamp(colours.m_aTintRows);
     // The submarine relief shows the sea floor: the sea itself turns pale.
-    if (m_nSubmarineLayer == 1 && m_anSubmarineSetting[0] == 1) {
+    if (depth.m_nSubmarineLayer == 1 && depth.m_anSubmarineSetting[0] == 1) {
         ramp.red[0] = 245;
         ramp.green[0] = 245;
         ramp.blue[0] = 255;
     }
-    m_anTintRed = ramp.red;
-    m_anTintGreen = ramp.green;
-    m_anTintBlue = ramp.blue;
-    m_crSeaColour = vd::RGB(ramp.red[0], ramp.green[0], ramp.blue[0]);
+    colours.m_anTintRed = ramp.red;
+    colours.m_anTintGreen = ramp.green;
+    colours.m_anTintBlue = ramp.blue;
+    colours.m_crSeaColour = vd::RGB(ramp.red[0], ramp.green[0], ramp.blue[0]);
     return 1;
 }

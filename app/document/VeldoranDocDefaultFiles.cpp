@@ -43,7 +43,7 @@ int CVeldoranDoc::FileExists(const std::string& path)
 
 void CVeldoranDoc::WriteMapFileDefault()
 {
-    const std::string path = m_strAppDir + "MAPFILE.DAT";
+    const std::string path = folders.m_strAppDir + "MAPFILE.DAT";
     if (FileExists(path) == 1)
         return;
     WriteNewTextFile(path, {vd::ProfileStore().getString("System", "MapName", "京都及大阪")});
@@ -51,7 +51,7 @@ void CVeldoranDoc::WriteMapFileDefault()
 
 void CVeldoranDoc::WritePrefectureCatalogueDefault()
 {
-    const std::string folder = m_strAppDir + "MAPELMNT\\";
+    const std::string folder = folders.m_strAppDir + "MAPELMNT\\";
     if (FileExists(folder + "PFCTRFL.DAT") == 1)
         return;
     WriteNewTextFile(folder + "PFCTRFL.DAT",
@@ -60,7 +60,7 @@ void CVeldoranDoc::WritePrefectureCatalogueDefault()
 
 void CVeldoranDoc::WriteDefaultStartCities()
 {
-    const std::string path = m_strAppDir + "MAPELMNT\\DPRTCITY.DAT";
+    const std::string path = folders.m_strAppDir + "MAPELMNT\\DPRTCITY.DAT";
     if (FileExists(path) == 1)
         return;
     WriteNewTextFile(path, {"東京@35.4200@139.4930", "大阪@34.4059@135.3121"});
@@ -68,7 +68,7 @@ void CVeldoranDoc::WriteDefaultStartCities()
 
 void CVeldoranDoc::WriteDefaultPaletteList()
 {
-    const std::string path = m_strAppDir + "PALETTE\\PLTTFILE.DAT";
+    const std::string path = folders.m_strAppDir + "PALETTE\\PLTTFILE.DAT";
     if (FileExists(path) == 1)
         return;
     // The colour sets kept in the profile by an earlier installation come first.
@@ -91,37 +91,37 @@ void CVeldoranDoc::EnsureDefaultLayerFiles()
 {
     // A settings file written new gets the bundled sample rows; a user's own is never touched.
     // Pelmora's line call writes the point and mesh files too, so all are looked at first.
-    const std::string lineFile = m_strAppDir + "DddMFile.dat";
-    const std::string pointFile = m_strAppDir + "DddPFile.dat";
+    const std::string lineFile = folders.m_strAppDir + "DddMFile.dat";
+    const std::string pointFile = folders.m_strAppDir + "DddPFile.dat";
     const bool lineMissing = FileExists(lineFile) != 1;
     const bool pointMissing = FileExists(pointFile) != 1;
     // With every file there, as after the first start, Pelmora is not loaded for nothing.
-    if (!lineMissing && !pointMissing && FileExists(m_strAppDir + "DDFTFILE.DAT") == 1)
+    if (!lineMissing && !pointMissing && FileExists(folders.m_strAppDir + "DDFTFILE.DAT") == 1)
         return;
     // Without Pelmora the files stay missing and its dialogs find no settings file.
     OnDddFileEdit_fn* writeDefaults = Pelmora().OnDddFileEdit.fn;
     if (!writeDefaults)
         return;
-    const bool natureMeshMissing = FileExists(m_strAppDir + "DDMSFILE.DAT") != 1;
-    const bool surfaceMissing = FileExists(m_strAppDir + "DDDSFILE.DAT") != 1;
+    const bool natureMeshMissing = FileExists(folders.m_strAppDir + "DDMSFILE.DAT") != 1;
+    const bool surfaceMissing = FileExists(folders.m_strAppDir + "DDDSFILE.DAT") != 1;
     if (lineMissing)
-        writeDefaults(lineFile, m_strAppDir, 0);
+        writeDefaults(lineFile, folders.m_strAppDir, 0);
     if (FileExists(pointFile) != 1)
-        writeDefaults(pointFile, m_strAppDir, 1);
+        writeDefaults(pointFile, folders.m_strAppDir, 1);
     if (lineMissing)
-        InstallSampleLayerRows(m_strAppDir, "DddMFile.dat");
+        InstallSampleLayerRows(folders.m_strAppDir, "DddMFile.dat");
     if (pointMissing)
-        InstallSampleLayerRows(m_strAppDir, "DddPFile.dat");
-    if (natureMeshMissing && FileExists(m_strAppDir + "DDMSFILE.DAT") == 1)
-        InstallSampleLayerRows(m_strAppDir, "DDMSFILE.DAT");
-    if (surfaceMissing && FileExists(m_strAppDir + "DDDSFILE.DAT") == 1)
-        InstallSampleLayerRows(m_strAppDir, "DDDSFILE.DAT");
+        InstallSampleLayerRows(folders.m_strAppDir, "DddPFile.dat");
+    if (natureMeshMissing && FileExists(folders.m_strAppDir + "DDMSFILE.DAT") == 1)
+        InstallSampleLayerRows(folders.m_strAppDir, "DDMSFILE.DAT");
+    if (surfaceMissing && FileExists(folders.m_strAppDir + "DDDSFILE.DAT") == 1)
+        InstallSampleLayerRows(folders.m_strAppDir, "DDDSFILE.DAT");
     // Nothing writes the 1/10 mesh settings at start: the sample's folder row makes the file.
-    if (FileExists(m_strAppDir + "DDFTFILE.DAT") != 1)
-        InstallSampleLayerRows(m_strAppDir, "DDFTFILE.DAT", true);
+    if (FileExists(folders.m_strAppDir + "DDFTFILE.DAT") != 1)
+        InstallSampleLayerRows(folders.m_strAppDir, "DDFTFILE.DAT", true);
 }
 
 void CVeldoranDoc::BuildLatitudeRatioTable()
 {
-    ::BuildLatitudeRatioTable(m_afLatitudeRatio);
+    ::BuildLatitudeRatioTable(latitudeRatios.m_afLatitudeRatio);
 }

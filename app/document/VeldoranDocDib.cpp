@@ -19,7 +19,7 @@ int CVeldoranDoc::LoadDib(SheetDrawState& draw, const std::string& path, int pal
 
 void CVeldoranDoc::InitDibData(SheetDrawState& draw, int paletteMode) const
 {
-    const int band = ColourStepMetres(m_nColorStep);
+    const int band = ColourStepMetres(colours.m_nColorStep);
     draw.m_pDibPalette.DeleteObject();
     if (draw.m_hDib.IsNull())
         return;
@@ -35,14 +35,14 @@ void CVeldoranDoc::InitDibData(SheetDrawState& draw, int paletteMode) const
 
 void CVeldoranDoc::LoadBmpPicture(const std::string& path)
 {
-    if (m_bPictureLoaded == 1) {
-        m_bmpPicture = vd::Dib();
-        m_bPictureLoaded = 0;
+    if (entry.m_bPictureLoaded == 1) {
+        entry.m_bmpPicture = vd::Dib();
+        entry.m_bPictureLoaded = 0;
     }
     vd::Dib picture = ReadDibFile(path);
     // Only a picture that loaded counts as loaded: the pages never draw an empty one.
     if (picture.IsNull())
         return;
-    m_bmpPicture = std::move(picture);
-    m_bPictureLoaded = 1;
+    entry.m_bmpPicture = std::move(picture);
+    entry.m_bPictureLoaded = 1;
 }

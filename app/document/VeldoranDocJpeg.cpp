@@ -6,13 +6,13 @@
 void CVeldoranDoc::LoadJpegBitmap(const std::string& path)
 {
     // Each load first lets go of the previous picture, so a failed load leaves none.
-    if (m_bPictureLoaded == 1) {
-        m_bmpPicture = vd::Dib();
-        m_bPictureLoaded = 0;
+    if (entry.m_bPictureLoaded == 1) {
+        entry.m_bmpPicture = vd::Dib();
+        entry.m_bPictureLoaded = 0;
     }
     vd::Dib picture = ReadJpegDib(path);
     if (picture.IsNull())
         return;
-    m_bmpPicture = std::move(picture);
-    m_bPictureLoaded = 1;
+    entry.m_bmpPicture = std::move(picture);
+    entry.m_bPictureLoaded = 1;
 }

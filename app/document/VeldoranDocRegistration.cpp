@@ -1,5 +1,6 @@
 // The mouse's registration and update modes, the choice of the data source and the registration
 // of map sheets.
+#include "app/document/MapDisplayMode.h"
 #include "app/layers/LayerAnswer.h"
 #include "app/libraries/MissingPart.h"
 #include "app/document/VeldoranDoc.h"
@@ -28,69 +29,69 @@ void TellDualSource()
 
 void CVeldoranDoc::EndMouseTool()
 {
-    m_nMouseTool = 0;
-    m_nMouseMode = 3;
-    m_nSiteNamePopup = m_nSavedSiteNamePopup;
-    m_bMouseToolActive = 0;
+    pointer.m_nMouseTool = 0;
+    pointer.m_nMouseMode = 3;
+    spec.m_nSiteNamePopup = registered.m_nSavedSiteNamePopup;
+    pointer.m_bMouseToolActive = 0;
 }
 
 void CVeldoranDoc::OnRegisterData()
 {
-    if (m_nMouseTool != 0) {
+    if (pointer.m_nMouseTool != 0) {
         EndMouseTool();
-    } else if (m_strDualSource == "on") {
+    } else if (registered.m_strDualSource == "on") {
         TellDualSource();
     } else {
-        m_nMouseMode = 4;
-        m_nMouseTool = kDataTool;
-        m_bMouseToolActive = 1;
+        pointer.m_nMouseMode = 4;
+        pointer.m_nMouseTool = kDataTool;
+        pointer.m_bMouseToolActive = 1;
         m_nSiteNameDisplay = 1;
-        m_nSavedSiteNamePopup = m_nSiteNamePopup;
-        m_nSiteNamePopup = 0;
+        registered.m_nSavedSiteNamePopup = spec.m_nSiteNamePopup;
+        spec.m_nSiteNamePopup = 0;
     }
 }
 
 void CVeldoranDoc::OnRegisterAlbum()
 {
-    if (m_nMouseTool != 0) {
+    if (pointer.m_nMouseTool != 0) {
         EndMouseTool();
     } else {
-        m_bMouseToolActive = 1;
-        m_nMouseTool = kAlbumTool;
-        m_nMouseMode = 4;
-        m_nSavedSiteNamePopup = m_nSiteNamePopup;
+        pointer.m_bMouseToolActive = 1;
+        pointer.m_nMouseTool = kAlbumTool;
+        pointer.m_nMouseMode = 4;
+        registered.m_nSavedSiteNamePopup = spec.m_nSiteNamePopup;
     }
 }
 
 void CVeldoranDoc::OnUpdateDataAlbum()
 {
-    if (m_nMouseTool != 0) {
+    if (pointer.m_nMouseTool != 0) {
         EndMouseTool();
-        m_nMapDisplayMode = m_nMapType == 4 ? 24 : 5;
-        if (m_nSiteNameDisplay == 1 && m_nSavedSiteNamePopup == 1)
-            m_nPlaceNamePopupActive = 1;
+        m_nMapDisplayMode = position.m_nMapType == 4 ? map_display::kSheetPicture : map_display::kMainMap;
+        if (m_nSiteNameDisplay == 1 && registered.m_nSavedSiteNamePopup == 1)
+            spec.m_nPlaceNamePopupActive = 1;
         UpdateAllViews();
-    } else if (m_strDualSource == "on") {
+    } else if (registered.m_strDualSource == "on") {
         TellDualSource();
     } else {
-        m_nMouseTool = kUpdateTool;
-        m_bMouseToolActive = 1;
+        pointer.m_nMouseTool = kUpdateTool;
+        pointer.m_bMouseToolActive = 1;
         m_nSiteNameDisplay = 1;
-        m_nSavedSiteNamePopup = m_nSiteNamePopup;
-        m_nMouseMode = 7;
-        if (m_nSavedSiteNamePopup == 1)
-            m_nPlaceNamePopupActive = 0;
+        registered.m_nSavedSiteNamePopup = spec.m_nSiteNamePopup;
+        pointer.m_nMouseMode = 7;
+        if (registered.m_nSavedSiteNamePopup == 1)
+            spec.m_nPlaceNamePopupActive = 0;
     }
 }
 
 void CVeldoranDoc::UpdateMouseToolItem(vd::CmdUI& ui, int tool, bool allowed) const
 {
-    if (m_bMapOnScreen == 1 && allowed) {
+    if (repaint.m_bMapOnScreen == 1 && allowed) {
         ui.Enable(true);
-        ui.SetCheck(m_nMouseTool == tool ? 1 : 0);
+        ui.SetCheck(pointer.m_nMouseTool == tool ? 1 : 0);
         return;
     }
-    if (m_nMouseTool == 0)
+    if (pointer.m_nMouseTool == 0)
         ui.SetCheck(0);
     ui.Enable(false);
 }
@@ -100,32 +101,32 @@ void CVeldoranDoc::OnDataSourceSelect()
     auto* dialog = Tovendlg().OnDataSourceSet.fn;
     if (!dialog)
         return;
-    m_bLayerDialogOpen = 1;
-    const std::string answer = dialog(m_nDataSource, m_strDualSource, m_strSourceDir);
-    m_bLayerDialogOpen = 0;
-    const std::string dualBefore = m_strDualSource;
-    const std::string fileBefore = m_strDataFile;
+    repaint.m_bLayerDialogOpen = 1;
+    const std::string answer = dialog(registered.m_nDataSource, registered.m_strDualSource, folders.m_strSourceDir);
+    repaint.m_bLayerDialogOpen = 0;
+    const std::string dualBefore = registered.m_strDualSource;
+    const std::string fileBefore = registered.m_strDataFile;
     if (answer.empty()) {
-        m_nMapDisplayMode = 5;
+        m_nMapDisplayMode = map_display::kMainMap;
         UpdateAllViews();
         return;
     }
     LayerAnswer fields = LayerAnswer::SplitAll(answer);
-    m_nDataSource = fields.Int();
-    m_strDualSource = fields.Text();
-    m_strDataFileTitle = fields.Rest();
-    if (m_nDataSource < 1) {
-        m_strDataFile = m_strSourceDir + "history.dat";
+    registered.m_nDataSource = fields.Int();
+    registered.m_strDualSource = fields.Text();
+    registered.m_strDataFileTitle = fields.Rest();
+    if (registered.m_nDataSource < 1) {
+        registered.m_strDataFile = folders.m_strSourceDir + "history.dat";
     } else {
-        if (m_strDataFileTitle.find("HD") == std::string::npos)
-            vd::ui::AfxMessageBox("CDROM ｢" + m_strDataFileTitle + "｣を準備してください！", vd::MB_OK);
-        m_strDataFile = m_strSourceDir + vd::format("Source%d.dat", m_nDataSource);
+        if (registered.m_strDataFileTitle.find("HD") == std::string::npos)
+            vd::ui::AfxMessageBox("CDROM ｢" + registered.m_strDataFileTitle + "｣を準備してください！", vd::MB_OK);
+        registered.m_strDataFile = folders.m_strSourceDir + vd::format("Source%d.dat", registered.m_nDataSource);
     }
-    if (m_nMapDisplayMode == 10 && m_strDataFile == fileBefore && m_strDualSource == dualBefore) {
-        m_bMapOnScreen = 0;
-        m_nMapDisplayMode = 7;
+    if (m_nMapDisplayMode == map_display::kMapShown && registered.m_strDataFile == fileBefore && registered.m_strDualSource == dualBefore) {
+        repaint.m_bMapOnScreen = 0;
+        m_nMapDisplayMode = map_display::kDataSourceOverview;
     } else {
-        m_nMapDisplayMode = 5;
+        m_nMapDisplayMode = map_display::kMainMap;
     }
     UpdateAllViews();
 }
@@ -135,12 +136,12 @@ void CVeldoranDoc::OnRegisterSheets()
     auto* dialog = CommandEntryPoint(kSheetRegistrationPart, Surrick().OnMapBarMenuFileSet);
     if (!dialog)
         return;
-    m_bLayerDialogOpen = 1;
-    m_nMenuBarState = dialog(m_strAppDir, m_strEditor, m_strSheetIndexFile);
-    m_bLayerDialogOpen = 0;
-    if (m_nMenuBarState == -3) {
-        m_nMapDisplayMode = 5;
-        m_bMapOnScreen = 0;
+    repaint.m_bLayerDialogOpen = 1;
+    menus.m_nMenuBarState = dialog(folders.m_strAppDir, environment.m_strEditor, folders.m_strSheetIndexFile);
+    repaint.m_bLayerDialogOpen = 0;
+    if (menus.m_nMenuBarState == -3) {
+        m_nMapDisplayMode = map_display::kMainMap;
+        repaint.m_bMapOnScreen = 0;
         UpdateAllViews();
     }
 }

@@ -30,8 +30,8 @@ bool isGreyscaleSheetHeader(const std::string& header)
 int CVeldoranDoc::MakeReliefBitmap(SheetDrawState& draw, const std::string& name, float scale,
                                    float metresPerSecondEw) const
 {
-    const std::string source = m_strMapFigureDir + name + ".bmp";
-    const std::string target = m_strMapFigureDir + "relief.bmp";
+    const std::string source = folders.m_strMapFigureDir + name + ".bmp";
+    const std::string target = folders.m_strMapFigureDir + "relief.bmp";
     draw.m_strEntryParam = target;
 
     vd::BinaryReader in;
@@ -46,7 +46,7 @@ int CVeldoranDoc::MakeReliefBitmap(SheetDrawState& draw, const std::string& name
 
     GreyscaleGrid grid;
     std::copy(pixels.begin(), pixels.end(), grid.begin());
-    ShadeGreyscaleSheet(grid, scale, metresPerSecondEw, m_strReliefStyle);
+    ShadeGreyscaleSheet(grid, scale, metresPerSecondEw, colours.m_strReliefStyle);
 
     // The colour table is written back with its fourth bytes cleared.
     for (std::size_t i = 3; i < table.size(); i += 4)

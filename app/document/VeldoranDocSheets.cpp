@@ -1,5 +1,6 @@
 // The 1:200,000 sheets: the current sheet and its eight neighbours, looked up in the sheet index
 // by name, by corner or by position.
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 
 #include "basemap/sheetindex/SheetIndexFile.h"
@@ -58,7 +59,7 @@ constexpr NeighbourShift kNeighbours[] = {{11, 40, -60}, {12, 40, 0}, {13, 40, 6
 
 bool CVeldoranDoc::MarkedSheetsAdmitted() const
 {
-    return m_nSubmarineLayer == 1 && m_nMapFrame == 2 && (m_nMapMode == 25 || m_nMapMode == 49);
+    return depth.m_nSubmarineLayer == 1 && position.m_nMapFrame == 2 && (position.m_nMapMode == 25 || position.m_nMapMode == 49);
 }
 
 void CVeldoranDoc::FindSheetByName(const std::string& name, const std::string& indexPath)
@@ -134,16 +135,16 @@ void CVeldoranDoc::ShowSheetByIndex(int entry)
     if (entry < 0 || entry >= int(m_astrMapEntry.size()) || m_astrMapEntry[std::size_t(entry)].empty())
         return;
     m_strMapName = m_astrMapEntry[std::size_t(entry)];
-    FindSheetByName(m_strMapName, m_strSheetIndexFile);
-    m_nMapDisplayMode = 5;
-    m_nDisplayStage = 0;
+    FindSheetByName(m_strMapName, folders.m_strSheetIndexFile);
+    m_nMapDisplayMode = map_display::kMainMap;
+    position.m_nDisplayStage = 0;
     UpdateAllViews();
 }
 
 void CVeldoranDoc::ShowSheetAt(const std::string& longitude, const std::string& latitude)
 {
     m_strMapName.clear();
-    if (const auto index = ReadSheetIndex(m_strSheetIndexFile)) {
+    if (const auto index = ReadSheetIndex(folders.m_strSheetIndexFile)) {
         for (const SheetIndexLine& line : *index) {
             if (line.IsComment())
                 continue;
@@ -156,8 +157,8 @@ void CVeldoranDoc::ShowSheetAt(const std::string& longitude, const std::string& 
     }
     if (m_strMapName.empty())
         return;
-    FindSheetByName(m_strMapName, m_strSheetIndexFile);
+    FindSheetByName(m_strMapName, folders.m_strSheetIndexFile);
     // The view turns 500 into 5 and clears the window first.
-    m_nMapDisplayMode = 500;
+    m_nMapDisplayMode = map_display::kMainMapCleared;
     UpdateAllViews();
 }

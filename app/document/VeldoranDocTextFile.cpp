@@ -7,7 +7,7 @@ std::string CVeldoranDoc::ExpandAppPath(const std::string& path) const
     const std::size_t colon = path.find(':');
     if (colon == std::string::npos)
         return path;
-    return m_strAppDir + path.substr(colon + 1);
+    return folders.m_strAppDir + path.substr(colon + 1);
 }
 
 void CVeldoranDoc::ShowTextFile()
@@ -18,9 +18,9 @@ void CVeldoranDoc::ShowTextFile()
     OnTextDisplayDaialog_fn* show = Tovendlg().OnTextDisplayDaialog.fn;
     if (!show || FileExists(file) != 1)
         return;
-    m_bDialogOpen = 1;
-    show(file, m_strEntryTitle, m_strEntryItem);
-    m_bDialogOpen = 0;
-    if (m_bMapErasedByDialog == 1)
+    repaint.m_bDialogOpen = 1;
+    show(file, m_strEntryTitle, entry.m_strEntryItem);
+    repaint.m_bDialogOpen = 0;
+    if (repaint.m_bMapErasedByDialog == 1)
         RestorePreviousDisplay();
 }

@@ -22,13 +22,13 @@ std::string CVeldoranDoc::WrapTextPage(const std::string& text)
 {
     const std::vector<std::string> lines = vd::cp932Wrap(text, kPageColumns);
     for (int k = 0; k < kPageLines; ++k)
-        m_astrWorkText[std::size_t(k)].clear();
+        entry.m_astrWorkText[std::size_t(k)].clear();
     const int count = int(lines.size());
-    m_astrWorkText[std::size_t(std::min(count, kPageLines))] = "999";
+    entry.m_astrWorkText[std::size_t(std::min(count, kPageLines))] = "999";
     std::string answer = std::to_string(count) + "/";
     for (int k = 0; k < count; ++k) {
         if (k < kPageLines)
-            m_astrWorkText[std::size_t(k)] = lines[std::size_t(k)];
+            entry.m_astrWorkText[std::size_t(k)] = lines[std::size_t(k)];
         answer += lines[std::size_t(k)] + "\r\n";
     }
     return answer;

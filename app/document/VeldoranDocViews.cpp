@@ -3,8 +3,8 @@
 
 void CVeldoranDoc::UpdateAllViews()
 {
-    if (m_fnUpdateAllViews)
-        m_fnUpdateAllViews();
+    if (repaint.m_fnUpdateAllViews)
+        repaint.m_fnUpdateAllViews();
     else
         vd::Document::UpdateAllViews(nullptr);
 }

@@ -7,11 +7,11 @@ namespace {
 // Rule A: a layer dialog fits the whole-country map and a chosen prefecture's map.
 bool LayerMapShown(const CVeldoranDoc& doc)
 {
-    return doc.m_nMapType == 1 || (doc.m_nMapType == 2 && doc.m_nPrefectureSel == 4);
+    return doc.position.m_nMapType == 1 || (doc.position.m_nMapType == 2 && doc.position.m_nPrefectureSel == 4);
 }
 
 // Rule B: and no seismic layer is drawn.
-bool MeshLayerAllowed(const CVeldoranDoc& doc) { return LayerMapShown(doc) && doc.m_bSeismicLayer != 1; }
+bool MeshLayerAllowed(const CVeldoranDoc& doc) { return LayerMapShown(doc) && doc.seismic.m_bSeismicLayer != 1; }
 
 } // namespace
 
@@ -35,8 +35,8 @@ void CVeldoranDoc::RegisterLayerCommands()
         {32775, &CVeldoranDoc::OnIndustryMeshSettings, true,
          [](const CVeldoranDoc& d) { return d.MeshGroupShown(2); }},
         {32781, &CVeldoranDoc::OnFineMeshSettings, true, [](const CVeldoranDoc& d) { return d.FineMeshShown(); }},
-        {32779, &CVeldoranDoc::OnGeologySettings, true, [](const CVeldoranDoc& d) { return d.m_nGeologyLayer; }},
-        {32825, &CVeldoranDoc::OnLandClassSettings, true, [](const CVeldoranDoc& d) { return d.m_nLandClassLayer; }},
+        {32779, &CVeldoranDoc::OnGeologySettings, true, [](const CVeldoranDoc& d) { return d.geology.m_nGeologyLayer; }},
+        {32825, &CVeldoranDoc::OnLandClassSettings, true, [](const CVeldoranDoc& d) { return d.geology.m_nLandClassLayer; }},
     };
     for (const Settings& s : kSettings) {
         OnCommand(s.id, [this, command = s.command] { (this->*command)(); });
@@ -50,42 +50,42 @@ void CVeldoranDoc::RegisterLayerCommands()
 
     OnCommand(32778, [this] { OnLayerAreaSelect(); });
     OnUpdateCommandUI(32778, [this](vd::CmdUI& ui) {
-        if (m_nMapType == 2 && m_nPrefectureSel == 4)
+        if (position.m_nMapType == 2 && position.m_nPrefectureSel == 4)
             ui.Enable(false);
         else
-            SetMenuCheck(ui, vd::parseInt(m_strLayerPrefFlags.substr(0, m_strLayerPrefFlags.find('|'))), 0);
+            SetMenuCheck(ui, vd::parseInt(layerChoice.m_strLayerPrefFlags.substr(0, layerChoice.m_strLayerPrefFlags.find('|'))), 0);
     });
     OnCommand(32776, [this] { OnLayerLegend(); });
     OnUpdateCommandUI(32776, [this](vd::CmdUI& ui) { ui.Enable(IsAnyLayerSelected(0) == 1); });
     OnCommand(32780, [this] { OnGeologyLegend(); });
-    OnUpdateCommandUI(32780, [this](vd::CmdUI& ui) { ui.Enable(m_nGeologyLayer == 1 || m_nLandClassLayer == 1); });
+    OnUpdateCommandUI(32780, [this](vd::CmdUI& ui) { ui.Enable(geology.m_nGeologyLayer == 1 || geology.m_nLandClassLayer == 1); });
 
     OnCommand(32826, [this] { OnCancelAllLayers(); });
     OnUpdateCommandUI(32826, [this](vd::CmdUI& ui) { ui.Enable(IsAnyLayerSelected(2) == 1); });
     OnCommand(32827, [this] { OnDragEnlargeSheet(); });
     OnUpdateCommandUI(32827, [this](vd::CmdUI& ui) {
-        SetMenuCheck(ui, m_nMouseDrag, 0);
-        ui.Enable(m_nMapType <= 1);
+        SetMenuCheck(ui, pointer.m_nMouseDrag, 0);
+        ui.Enable(position.m_nMapType <= 1);
     });
     OnCommand(32828, [this] { OnDragRouteMap(); });
     OnUpdateCommandUI(32828, [this](vd::CmdUI& ui) {
-        SetMenuCheck(ui, m_nMouseDrag, 1);
-        ui.Enable(m_nMapType <= 1);
+        SetMenuCheck(ui, pointer.m_nMouseDrag, 1);
+        ui.Enable(position.m_nMapType <= 1);
     });
     OnCommand(32829, [this] { OnLayerPreset(); });
     OnUpdateCommandUI(32829, [this](vd::CmdUI& ui) {
-        ui.Enable(!(m_nMapType == 2 && m_nPrefectureSel != 4) && m_nMapType != 4 && m_bSeismicLayer != 1);
+        ui.Enable(!(position.m_nMapType == 2 && position.m_nPrefectureSel != 4) && position.m_nMapType != 4 && seismic.m_bSeismicLayer != 1);
     });
     OnCommand(32830, [this] { OnBoundaryConversion(); });
     OnCommand(32835, [this] { OnSeismicSettings(); });
     OnUpdateCommandUI(32835, [this](vd::CmdUI& ui) {
-        if (m_anFineMeshFlag[7] == 1 || m_nMapType > 2) {
+        if (m_anFineMeshFlag[7] == 1 || position.m_nMapType > 2) {
             ui.Enable(false);
             return;
         }
-        m_bSeisProbabilistic = m_anSeisSetting[2] == 1 ? 1 : 0;
-        ui.SetCheck(m_bSeisProbabilistic);
+        seismic.m_bSeisProbabilistic = seismic.m_anSeisSetting[2] == 1 ? 1 : 0;
+        ui.SetCheck(seismic.m_bSeisProbabilistic);
     });
     OnCommand(32837, [this] { OnSeismicFileSummary(); });
-    OnUpdateCommandUI(32837, [this](vd::CmdUI& ui) { ui.Enable(m_bSeismicLayer != 0); });
+    OnUpdateCommandUI(32837, [this](vd::CmdUI& ui) { ui.Enable(seismic.m_bSeismicLayer != 0); });
 }

@@ -10,9 +10,9 @@
 template <class Call>
 std::string RunLayerDialog(CVeldoranDoc& doc, Call call)
 {
-    doc.m_bLayerDialogOpen = 1;
+    doc.repaint.m_bLayerDialogOpen = 1;
     std::string answer = call();
-    doc.m_bLayerDialogOpen = 0;
+    doc.repaint.m_bLayerDialogOpen = 0;
     return answer;
 }
 

@@ -1,5 +1,6 @@
 // The smaller layer commands: the prefecture limit, the two legends, switching every layer off,
 // the mouse-drag modes and the boundary-conversion set-up.
+#include "app/document/MapDisplayMode.h"
 #include "app/layers/LayerCommandSteps.h"
 #include "app/layers/LayerDialogTexts.h"
 #include "app/layers/LayerFlags.h"
@@ -19,12 +20,12 @@ void CVeldoranDoc::OnLayerAreaSelect()
     OnDddAreaSelect_fn* select = Pelmora().OnDddAreaSelect.fn;
     if (!select)
         return;
-    const std::string answer = select(m_strLayerPrefFlags);
+    const std::string answer = select(layerChoice.m_strLayerPrefFlags);
     if (answer.empty())
         return;
-    m_strLayerPrefFlags = answer;
+    layerChoice.m_strLayerPrefFlags = answer;
     if (IsAnyLayerSelected(2) != 0) {
-        m_nMapDisplayMode = 5;
+        m_nMapDisplayMode = map_display::kMainMap;
         UpdateAllViews();
     }
 }
@@ -49,7 +50,7 @@ void CVeldoranDoc::OnLayerLegend()
     flags += Field(m_anPointRowA[5][4]);
     // The dialog's two placement values (747, 320) are not part of its typed entry point: it
     // never read them.
-    legend(flags, m_strAppDir);
+    legend(flags, folders.m_strAppDir);
 }
 
 void CVeldoranDoc::OnGeologyLegend()
@@ -57,10 +58,10 @@ void CVeldoranDoc::OnGeologyLegend()
     auto* legend = CommandEntryPoint(kGeologyPart, Dovanne().OnD4GeologyLegend);
     if (!legend)
         return;
-    const int kind = m_nGeoLead != 0 ? -m_nGeoLead : vd::parseInt(vd::cp932Mid(m_astrGeoText[0], 12, 1));
-    m_bLayerDialogOpen = 1;
-    legend(240, kind, m_nGeoLegendKind, 2, m_strAppDir);
-    m_bLayerDialogOpen = 0;
+    const int kind = geology.m_nGeoLead != 0 ? -geology.m_nGeoLead : vd::parseInt(vd::cp932Mid(geology.m_astrGeoText[0], 12, 1));
+    repaint.m_bLayerDialogOpen = 1;
+    legend(240, kind, geology.m_nGeoLegendKind, 2, folders.m_strAppDir);
+    repaint.m_bLayerDialogOpen = 0;
 }
 
 void CVeldoranDoc::OnCancelAllLayers()
@@ -79,22 +80,22 @@ void CVeldoranDoc::OnCancelAllLayers()
         for (int r = 0; r < 4; ++r)
             SwitchOff(m_anFineMeshFlag[r]);
     }
-    SwitchOff(m_nGeologyLayer);
-    SwitchOff(m_nLandClassLayer);
-    m_nLayerPreset = 0;
-    m_nMapDisplayMode = 5;
+    SwitchOff(geology.m_nGeologyLayer);
+    SwitchOff(geology.m_nLandClassLayer);
+    layerChoice.m_nLayerPreset = 0;
+    m_nMapDisplayMode = map_display::kMainMap;
     UpdateAllViews();
 }
 
-void CVeldoranDoc::OnDragEnlargeSheet() { m_nMouseDrag = m_nMouseDragCopy = 0; }
+void CVeldoranDoc::OnDragEnlargeSheet() { pointer.m_nMouseDrag = pointer.m_nMouseDragCopy = 0; }
 
-void CVeldoranDoc::OnDragRouteMap() { m_nMouseDrag = m_nMouseDragCopy = 1; }
+void CVeldoranDoc::OnDragRouteMap() { pointer.m_nMouseDrag = pointer.m_nMouseDragCopy = 1; }
 
 void CVeldoranDoc::OnBoundaryConversion()
 {
     // The conversion is Surrick's dialog; without it the map stays as it is.
     if (!CommandEntryPoint(kMunicipalityPart, Surrick().OnCityBoundarySet))
         return;
-    m_nMapDisplayMode = 30;
+    m_nMapDisplayMode = map_display::kCityBoundarySetup;
     UpdateAllViews();
 }

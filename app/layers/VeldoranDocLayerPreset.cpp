@@ -1,6 +1,7 @@
 // Layer-combination presets kept by Surrick: the document's layer switches go out as seven state
 // strings and come back as the preset's; a family switched on that the document has no rows for
 // yet takes its rows from its settings file.
+#include "app/document/MapDisplayMode.h"
 #include "app/layers/LayerFlags.h"
 #include "app/layers/LayerSettingsRows.h"
 #include "app/libraries/MissingPart.h"
@@ -120,10 +121,10 @@ void CVeldoranDoc::OnLayerPreset()
     fine += "|" + m_strFineMeshRest + "|";
     for (int v : m_anFineMeshValue)
         fine += FlagChar(v);
-    std::string geology =
-        FlagChar(m_nGeologyLayer) + FlagChar(m_nLandClassLayer) + vd::format("%d%d", m_nGeoLead, m_nGeoOption) + "|";
+    std::string geologyStates =
+        FlagChar(geology.m_nGeologyLayer) + FlagChar(geology.m_nLandClassLayer) + vd::format("%d%d", geology.m_nGeoLead, geology.m_nGeoOption) + "|";
     for (int e = 0; e < 5; ++e)
-        geology += (e == 0 ? "" : "|") + m_astrGeoText[e];
+        geologyStates += (e == 0 ? "" : "|") + geology.m_astrGeoText[e];
     std::string industry;
     for (int flag : m_anMeshRowFlag[2])
         industry += FlagChar(flag);
@@ -131,20 +132,20 @@ void CVeldoranDoc::OnLayerPreset()
     // Which families the document has no rows for yet.
     const int before[8] = {m_anPointRowFlag[0][0], m_anLineRowFlag[0][0], m_anSurfaceRowFlag[0][0],
                            m_anMeshRowFlag[0][0],  m_anMeshRowFlag[2][0], m_anFineMeshFlag[0],
-                           m_nGeologyLayer,        m_nLandClassLayer};
+                           geology.m_nGeologyLayer,        geology.m_nLandClassLayer};
     const std::string answer =
-        preset(m_nLayerPreset, m_anPointRowFlag[0][6], m_anLineRowFlag[0][6], m_anSurfaceRowFlag[0][6],
-               m_anMeshRowFlag[0][5] == 1 || m_anMeshRowFlag[1][5] == 1 ? 1 : 0, m_anFineMeshFlag[5], m_nGeologyLayer,
-               m_nLandClassLayer, m_anMeshRowFlag[2][5], EntryMajor(m_anPointRowFlag), EntryMajor(m_anLineRowFlag),
-               EntryMajor(m_anSurfaceRowFlag), EntryMajor(m_anMeshRowFlag, 2) + "00", fine, geology, industry + "00",
-               m_strAppDir, m_strEditor);
+        preset(layerChoice.m_nLayerPreset, m_anPointRowFlag[0][6], m_anLineRowFlag[0][6], m_anSurfaceRowFlag[0][6],
+               m_anMeshRowFlag[0][5] == 1 || m_anMeshRowFlag[1][5] == 1 ? 1 : 0, m_anFineMeshFlag[5], geology.m_nGeologyLayer,
+               geology.m_nLandClassLayer, m_anMeshRowFlag[2][5], EntryMajor(m_anPointRowFlag), EntryMajor(m_anLineRowFlag),
+               EntryMajor(m_anSurfaceRowFlag), EntryMajor(m_anMeshRowFlag, 2) + "00", fine, geologyStates, industry + "00",
+               folders.m_strAppDir, environment.m_strEditor);
     if (answer.empty())
         return;
     const std::optional<PresetAnswer> split = SplitPresetAnswer(answer);
     if (!split)
         return;
     const auto& s = split->states;
-    m_nLayerPreset = split->number;
+    layerChoice.m_nLayerPreset = split->number;
     ReadEntryMajor(s[0], m_anPointRowFlag);
     ReadEntryMajor(s[1], m_anLineRowFlag);
     ReadEntryMajor(s[2], m_anSurfaceRowFlag);
@@ -161,25 +162,25 @@ void CVeldoranDoc::OnLayerPreset()
     } else {
         m_anFineMeshValue.fill(0);
     }
-    m_nGeologyLayer = FlagOf(s[5], 0);
-    m_nLandClassLayer = FlagOf(s[5], 1);
-    m_nGeoLead = FlagOf(s[5], 2);
+    geology.m_nGeologyLayer = FlagOf(s[5], 0);
+    geology.m_nLandClassLayer = FlagOf(s[5], 1);
+    geology.m_nGeoLead = FlagOf(s[5], 2);
     if (const std::size_t bar = s[5].find('|'); bar != std::string::npos) {
         const std::vector<std::string> texts = SplitBars(s[5], bar + 1, 4);
         for (int e = 0; e < 5; ++e)
-            m_astrGeoText[e] = texts[e];
+            geology.m_astrGeoText[e] = texts[e];
     }
 
     LoadPresetRows(before);
     ApplyPresetExclusions();
-    m_nMapDisplayMode = 5;
+    m_nMapDisplayMode = map_display::kMainMap;
     UpdateAllViews();
 }
 
 void CVeldoranDoc::LoadPresetRows(const int (&before)[8])
 {
     const auto load = [&](const char* file, LayerFileFamily family) {
-        return ReadLayerFileRowsFrom(m_strAppDir + file, family);
+        return ReadLayerFileRowsFrom(folders.m_strAppDir + file, family);
     };
     const auto unset = [](int& flag) {
         if (flag == -1)
@@ -239,10 +240,10 @@ void CVeldoranDoc::LoadPresetRows(const int (&before)[8])
     if (before[6] == -1 || before[7] == -1) {
         const LayerFileRows rows = load("DGEOFILE.DAT", LayerFileFamily::Geology);
         if (before[6] == -1)
-            m_astrGeoText[5] = rows.geologyText;
+            geology.m_astrGeoText[5] = rows.geologyText;
         if (before[7] == -1) {
-            m_strLandClassName = rows.landClassName;
-            m_strLandClassFile = rows.landClassFile;
+            geology.m_strLandClassName = rows.landClassName;
+            geology.m_strLandClassFile = rows.landClassFile;
         }
     }
 }
@@ -250,8 +251,8 @@ void CVeldoranDoc::LoadPresetRows(const int (&before)[8])
 void CVeldoranDoc::ApplyPresetExclusions()
 {
     // The preset leaves the seismic layer alone: its command is disabled while one is drawn.
-    const auto seismic = m_bSeismicLayer;
-    const auto probabilistic = m_anSeisSetting[2], scenario = m_anSeisSetting[4];
+    const auto seismicOn = seismic.m_bSeismicLayer;
+    const auto probabilistic = seismic.m_anSeisSetting[2], scenario = seismic.m_anSeisSetting[4];
     const auto on = [&](bool layerOn, auto exclude) {
         if (!layerOn)
             return;
@@ -264,11 +265,11 @@ void CVeldoranDoc::ApplyPresetExclusions()
     on(m_anMeshRowFlag[0][5] == 1 || m_anMeshRowFlag[1][5] == 1, [&] { ExcludeForNatureMesh(); });
     on(m_anMeshRowFlag[2][5] == 1, [&] { ExcludeForIndustryMesh(); });
     on(m_anFineMeshFlag[5] == 1, [&] { ExcludeForFineMesh(); });
-    on(m_nGeologyLayer == 1, [&] { ExcludeForGeology(true); });
-    on(m_nLandClassLayer == 1, [&] { ExcludeForGeology(false); });
-    m_bSeismicLayer = seismic;
-    m_anSeisSetting[2] = probabilistic;
-    m_anSeisSetting[4] = scenario;
-    if (m_nGeologyLayer == 1 || m_nLandClassLayer == 1)
-        m_nGeoLegendKind = 1;
+    on(geology.m_nGeologyLayer == 1, [&] { ExcludeForGeology(true); });
+    on(geology.m_nLandClassLayer == 1, [&] { ExcludeForGeology(false); });
+    seismic.m_bSeismicLayer = seismicOn;
+    seismic.m_anSeisSetting[2] = probabilistic;
+    seismic.m_anSeisSetting[4] = scenario;
+    if (geology.m_nGeologyLayer == 1 || geology.m_nLandClassLayer == 1)
+        geology.m_nGeoLegendKind = 1;
 }

@@ -1,5 +1,6 @@
 // What the layer commands share: the test whether a layer is on, the menu check and the switches
 // between the mesh-type layers, which exclude one another on the map.
+#include "app/document/MapDisplayMode.h"
 #include "app/layers/LayerCommandSteps.h"
 #include "app/layers/LayerFlags.h"
 #include "app/document/VeldoranDoc.h"
@@ -11,7 +12,7 @@ int CVeldoranDoc::IsAnyLayerSelected(int level) const
     if (level >= 1 && (m_anMeshRowFlag[0][5] == 1 || m_anMeshRowFlag[1][5] == 1 || m_anMeshRowFlag[2][5] == 1 ||
                        m_anFineMeshFlag[5] == 1))
         return 1;
-    if (level >= 2 && (m_nGeologyLayer == 1 || m_nLandClassLayer == 1))
+    if (level >= 2 && (geology.m_nGeologyLayer == 1 || geology.m_nLandClassLayer == 1))
         return 1;
     return 0;
 }
@@ -20,9 +21,9 @@ void CVeldoranDoc::SetMenuCheck(vd::CmdUI& ui, int value, int wanted) { ui.SetCh
 
 void CVeldoranDoc::SwitchSeismicOff()
 {
-    m_bSeismicLayer = 0;
-    m_anSeisSetting[2] = 0;
-    m_anSeisSetting[4] = 0;
+    seismic.m_bSeismicLayer = 0;
+    seismic.m_anSeisSetting[2] = 0;
+    seismic.m_anSeisSetting[4] = 0;
 }
 
 namespace {
@@ -42,8 +43,8 @@ void SwitchFineMeshOff(CVeldoranDoc& doc)
 
 void SwitchGeologyOff(CVeldoranDoc& doc)
 {
-    SwitchOff(doc.m_nGeologyLayer);
-    SwitchOff(doc.m_nLandClassLayer);
+    SwitchOff(doc.geology.m_nGeologyLayer);
+    SwitchOff(doc.geology.m_nLandClassLayer);
 }
 
 } // namespace
@@ -54,7 +55,7 @@ void CVeldoranDoc::ExcludeForNatureMesh()
     if (m_anMeshRowFlag[0][6] != 1)
         return;
     SwitchGeologyOff(*this);
-    m_nGeoTableState = -1;
+    geology.m_nGeoTableState = -1;
     SwitchOff(m_anFineMeshFlag[5]);
     SwitchSeismicOff();
 }
@@ -77,18 +78,18 @@ void CVeldoranDoc::ExcludeForFineMesh()
     SwitchSeismicOff();
 }
 
-void CVeldoranDoc::ExcludeForGeology(bool geology)
+void CVeldoranDoc::ExcludeForGeology(bool geologyOn)
 {
     SwitchAllMeshGroupsOff(*this);
     SwitchFineMeshOff(*this);
     SwitchSeismicOff();
-    SwitchOff(geology ? m_nLandClassLayer : m_nGeologyLayer);
+    SwitchOff(geologyOn ? geology.m_nLandClassLayer : geology.m_nGeologyLayer);
 }
 
 void FinishLayerAnswer(CVeldoranDoc& doc)
 {
     doc.m_anFineMeshFlag[6] = 0;
-    doc.m_nLayerPreset = 0;
-    doc.m_nMapDisplayMode = 5;
+    doc.layerChoice.m_nLayerPreset = 0;
+    doc.m_nMapDisplayMode = map_display::kMainMap;
     doc.UpdateAllViews();
 }

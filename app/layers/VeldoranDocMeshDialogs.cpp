@@ -49,7 +49,7 @@ void CVeldoranDoc::OnNatureMeshSettings()
     const auto& n = m_astrMeshName;
     const auto& f = m_astrMeshFile;
     const std::string answer = RunLayerDialog(*this, [&] {
-        return dialog(m_strAppDir, settings, n[0], n[1], n[2], n[3], n[4], f[0], f[1], f[2], f[3], f[4], n[5], n[6],
+        return dialog(folders.m_strAppDir, settings, n[0], n[1], n[2], n[3], n[4], f[0], f[1], f[2], f[3], f[4], n[5], n[6],
                       n[7], n[8], n[9], f[5], f[6], f[7], f[8], f[9]);
     });
     auto fields = LayerAnswer::Split(answer, 22 + 20);
@@ -98,7 +98,7 @@ void CVeldoranDoc::OnIndustryMeshSettings()
     const auto& n = m_astrMeshName;
     const auto& f = m_astrMeshFile;
     const std::string answer = RunLayerDialog(*this, [&] {
-        return dialog(m_strAppDir, settings, n[10], n[11], n[12], n[13], n[14], f[10], f[11], f[12], f[13], f[14],
+        return dialog(folders.m_strAppDir, settings, n[10], n[11], n[12], n[13], n[14], f[10], f[11], f[12], f[13], f[14],
                       table);
     });
     auto fields = LayerAnswer::Split(answer, 12 + 10);
@@ -148,7 +148,7 @@ void CVeldoranDoc::OnFineMeshSettings()
     }
     const auto& n = m_astrFineMeshName;
     const std::string answer =
-        RunLayerDialog(*this, [&] { return dialog(m_strAppDir, settings, n[0], n[1], n[2], n[3], m_strFineMeshRest); });
+        RunLayerDialog(*this, [&] { return dialog(folders.m_strAppDir, settings, n[0], n[1], n[2], n[3], m_strFineMeshRest); });
     auto fields = LayerAnswer::Split(answer, 9 + 4);
     if (answer.empty() || !fields)
         return;
@@ -177,11 +177,11 @@ std::string MissingGeologyData(const CVeldoranDoc& doc, bool geology)
 {
     const std::string choose = "\n「ﾌｧｲﾙ」で選んでください。";
     if (geology)
-        return doc.m_astrGeoText[5].empty() ? "自然地形ﾒｯｼｭのデータセットが選ばれていません。" + choose : "";
+        return doc.geology.m_astrGeoText[5].empty() ? "自然地形ﾒｯｼｭのデータセットが選ばれていません。" + choose : "";
     // The valley-density page draws from its own file, the other pages from the land-classification file.
-    const bool valley = doc.m_nGeoLead == 3;
+    const bool valley = doc.geology.m_nGeoLead == 3;
     const std::string kind = valley ? "谷密度ﾒｯｼｭ" : "土地分類ﾒｯｼｭ";
-    const std::string& file = valley ? doc.m_strLandClassFile : doc.m_strLandClassName;
+    const std::string& file = valley ? doc.geology.m_strLandClassFile : doc.geology.m_strLandClassName;
     if (file.empty())
         return kind + "のデータファイルが選ばれていません。" + choose;
     if (!vd::fileExists(file))
@@ -197,9 +197,9 @@ void RunGeologyDialog(CVeldoranDoc& doc, bool geology)
         CommandEntryPoint(kGeologyPart, geology ? Dovanne().OnDlgGeoSet : Dovanne().OnDlgNtrSet);
     if (!dialog)
         return;
-    int& state = geology ? doc.m_nGeologyLayer : doc.m_nLandClassLayer;
+    int& state = geology ? doc.geology.m_nGeologyLayer : doc.geology.m_nLandClassLayer;
     const int stateBefore = state;
-    auto& text = doc.m_astrGeoText;
+    auto& text = doc.geology.m_astrGeoText;
     std::string settings;
     if (state == -1) {
         for (int e : {0, 1, 2, 3})
@@ -207,34 +207,34 @@ void RunGeologyDialog(CVeldoranDoc& doc, bool geology)
         if (geology) {
             text[5].clear();
         } else {
-            doc.m_strLandClassName.clear();
-            doc.m_strLandClassFile.clear();
+            doc.geology.m_strLandClassName.clear();
+            doc.geology.m_strLandClassFile.clear();
         }
         text[4] = "0";
         settings = "-1";
     } else {
-        settings = Field(doc.m_nGeoLead) + Field(1) + Field(doc.m_nGeoOption);
+        settings = Field(doc.geology.m_nGeoLead) + Field(1) + Field(doc.geology.m_nGeoOption);
     }
     state = 1;
-    const std::string path = geology ? text[5] : doc.m_strLandClassName + "/" + doc.m_strLandClassFile;
+    const std::string path = geology ? text[5] : doc.geology.m_strLandClassName + "/" + doc.geology.m_strLandClassFile;
     const std::string answer = RunLayerDialog(
-        doc, [&] { return dialog(doc.m_strAppDir, settings, path, text[1], text[2], text[3], text[0], text[4]); });
+        doc, [&] { return dialog(doc.folders.m_strAppDir, settings, path, text[1], text[2], text[3], text[0], text[4]); });
     auto fields = LayerAnswer::Split(answer, geology ? 3 + 5 : 3 + 6);
     if (answer.empty() || !fields) {
         // Cancel leaves the layer as it was before the command.
         state = stateBefore;
-        doc.m_nGeoLegendKind = 2;
+        doc.geology.m_nGeoLegendKind = 2;
         return;
     }
-    doc.m_nGeoLead = fields->Int();
+    doc.geology.m_nGeoLead = fields->Int();
     state = fields->Int();
-    doc.m_nGeoOption = fields->Int();
+    doc.geology.m_nGeoOption = fields->Int();
     if (geology) {
         for (int e : {5, 0, 1, 2, 3})
             text[e] = fields->Text();
     } else {
-        doc.m_strLandClassName = fields->Text();
-        doc.m_strLandClassFile = fields->Text();
+        doc.geology.m_strLandClassName = fields->Text();
+        doc.geology.m_strLandClassFile = fields->Text();
         for (int e : {0, 1, 2, 3})
             text[e] = fields->Text();
     }
@@ -247,11 +247,11 @@ void RunGeologyDialog(CVeldoranDoc& doc, bool geology)
     }
     if (state == 1) {
         doc.ExcludeForGeology(geology);
-        doc.m_nGeoLegendKind = 1;
+        doc.geology.m_nGeoLegendKind = 1;
     } else {
-        doc.m_nGeoLegendKind = 2;
+        doc.geology.m_nGeoLegendKind = 2;
     }
-    SwitchOff(geology ? doc.m_nLandClassLayer : doc.m_nGeologyLayer);
+    SwitchOff(geology ? doc.geology.m_nLandClassLayer : doc.geology.m_nGeologyLayer);
     FinishLayerAnswer(doc);
 }
 

@@ -12,19 +12,19 @@
 void CVeldoranDoc::OnSeismicSettings()
 {
     // With the library there but no file registered the maps would stay empty: say what they read.
-    if (Halvette().OnSeisWhiteMesh.fn && !SeismicListHasEntries(m_strAppDir, 0) &&
-        !SeismicListHasEntries(m_strAppDir, 1))
-        vd::ui::AfxMessageBox(SeismicFilesNeededMessage(m_strAppDir), vd::MB_OK | vd::MB_ICONINFORMATION);
+    if (Halvette().OnSeisWhiteMesh.fn && !SeismicListHasEntries(folders.m_strAppDir, 0) &&
+        !SeismicListHasEntries(folders.m_strAppDir, 1))
+        vd::ui::AfxMessageBox(SeismicFilesNeededMessage(folders.m_strAppDir), vd::MB_OK | vd::MB_ICONINFORMATION);
     auto* dialog = CommandEntryPoint(kSeismicPart, Halvette().OnSeisFileSet);
     if (!dialog)
         return;
-    auto& s = m_anSeisSetting;
+    auto& s = seismic.m_anSeisSetting;
     const int displayBefore = s[1];
-    const bool wasOn = m_bSeismicLayer == 1;
+    const bool wasOn = seismic.m_bSeismicLayer == 1;
     const std::string answer =
-        dialog(s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7], s[8], s[9], 6, m_strAppDir, m_strEditor);
+        dialog(s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7], s[8], s[9], 6, folders.m_strAppDir, environment.m_strEditor);
     if (answer.empty()) {
-        m_bSeismicLayer = 0;
+        seismic.m_bSeismicLayer = 0;
         return;
     }
     // Nine fields closed by "|" and the tenth up to the end.
@@ -38,25 +38,25 @@ void CVeldoranDoc::OnSeismicSettings()
         s[2] = 0;
     if (s[0] == 0 && s[2] == 1)
         s[4] = 0;
-    m_bSeismicLayer = s[2] == 1 || s[4] == 1 ? 1 : 0;
-    if (m_bSeismicLayer == 1) {
+    seismic.m_bSeismicLayer = s[2] == 1 || s[4] == 1 ? 1 : 0;
+    if (seismic.m_bSeismicLayer == 1) {
         SwitchOff(m_anFineMeshFlag[6]);
         SwitchOff(m_anMeshRowFlag[0][6]);
         for (auto& group : m_anMeshRowFlag)
             SwitchTabOff(group);
         for (int e = 0; e < 6; ++e)
             SwitchOff(m_anFineMeshFlag[e]);
-        for (int* layer : {&m_nGeologyLayer, &m_nLandClassLayer})
+        for (int* layer : {&geology.m_nGeologyLayer, &geology.m_nLandClassLayer})
             if (*layer == 1) {
                 *layer = 0;
-                m_nGeoLegendKind = 2;
+                geology.m_nGeoLegendKind = 2;
             }
     }
     // The map kept on screen is drawn anew, as 地図再表示 would: a copy of it would still show the
     // layer as it was. A layer switched off is redrawn too, or its colours would stay.
-    if (m_bSeismicLayer == 1 || s[1] != displayBefore || wasOn) {
-        if (m_nMapDisplayMode == 10)
-            m_nMapDisplayMode = 5;
+    if (seismic.m_bSeismicLayer == 1 || s[1] != displayBefore || wasOn) {
+        if (m_nMapDisplayMode == map_display::kMapShown)
+            m_nMapDisplayMode = map_display::kMainMap;
         UpdateAllViews();
     }
 }
@@ -66,12 +66,12 @@ void CVeldoranDoc::OnSeismicFileSummary()
     auto* summary = CommandEntryPoint(kSeismicPart, Halvette().OnSeisFileFormat);
     if (!summary)
         return;
-    const int kind = m_anSeisSetting[0];
-    summary(kind, kind != 0 ? m_anSeisSetting[5] : m_anSeisSetting[3], m_strAppDir);
+    const int kind = seismic.m_anSeisSetting[0];
+    summary(kind, kind != 0 ? seismic.m_anSeisSetting[5] : seismic.m_anSeisSetting[3], folders.m_strAppDir);
 }
 
 std::string CVeldoranDoc::GetSeismicMapTitle() const
 {
-    const int kind = m_anSeisSetting[0];
-    return SeismicMapTitle(m_strAppDir, kind, kind != 0 ? m_anSeisSetting[5] : m_anSeisSetting[3], m_anSeisSetting[6]);
+    const int kind = seismic.m_anSeisSetting[0];
+    return SeismicMapTitle(folders.m_strAppDir, kind, kind != 0 ? seismic.m_anSeisSetting[5] : seismic.m_anSeisSetting[3], seismic.m_anSeisSetting[6]);
 }

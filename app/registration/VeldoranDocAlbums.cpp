@@ -20,13 +20,13 @@ std::string CVeldoranDoc::RegisterAlbum(const std::string& latitude, const std::
     auto* dialog = Tovendlg().OnDLLAlbumRegist.fn;
     if (!dialog)
         return "cancel";
-    m_bDialogOpen = 1;
-    const std::string answer = dialog(m_nMouseTool, longitude, latitude, albumPath, albumNumber);
-    m_bDialogOpen = 0;
+    repaint.m_bDialogOpen = 1;
+    const std::string answer = dialog(pointer.m_nMouseTool, longitude, latitude, albumPath, albumNumber);
+    repaint.m_bDialogOpen = 0;
     if (answer == kCancelledRegistration || answer.empty())
         return "cancel";
     std::size_t at = 0;
-    m_nMouseTool = vd::parseInt(NextField(answer, at, '|'));
+    pointer.m_nMouseTool = vd::parseInt(NextField(answer, at, '|'));
     const std::string answerLongitude = NextField(answer, at, '|');
     const std::string answerLatitude = NextField(answer, at, '|');
     const std::string name = WithoutFieldBlanks(NextField(answer, at, '|'));
@@ -45,13 +45,13 @@ std::string CVeldoranDoc::UpdateAlbum(const std::string& title, const std::strin
     auto* dialog = Tovendlg().OnAlbumUpdate.fn;
     if (!dialog)
         return "cancel";
-    m_bDialogOpen = 1;
-    const std::string answer = dialog(m_nMouseTool, albumState, albumPath, title, item, longitude, latitude, m_strEditor);
-    m_bDialogOpen = 0;
+    repaint.m_bDialogOpen = 1;
+    const std::string answer = dialog(pointer.m_nMouseTool, albumState, albumPath, title, item, longitude, latitude, environment.m_strEditor);
+    repaint.m_bDialogOpen = 0;
     if (answer.empty())
         return "";
     std::size_t at = 0;
-    m_nMouseTool = vd::parseInt(NextField(answer, at, '|'));
+    pointer.m_nMouseTool = vd::parseInt(NextField(answer, at, '|'));
     const std::size_t actionAt = at;
     const int action = vd::parseInt(NextField(answer, at, '|'));
     const std::string record = RestFrom(answer, at);
@@ -63,7 +63,7 @@ std::string CVeldoranDoc::UpdateAlbum(const std::string& title, const std::strin
         ReplaceRecord(1, record, albumPath);
         return "update_end";
     case 3:
-        DeleteRecord(m_strDataFile, "", albumPath, item);
+        DeleteRecord(registered.m_strDataFile, "", albumPath, item);
         (void)vd::removeFile(albumPath);
         return "deleate";
     default:

@@ -25,7 +25,7 @@ std::string CVeldoranDoc::RegisterPointData(const std::string& regionName, const
                                             const std::string& mouseState, const std::string& clickLongitude,
                                             const std::string& clickLatitude)
 {
-    LoadRecordList(m_strDataFile, "first");
+    LoadRecordList(registered.m_strDataFile, "first");
     auto dialog = std::make_unique<CDlgUpdatePointData>();
     for (std::size_t i = 0; i < m_astrPointRecord.size() && m_astrPointRecord[i] != "999"; ++i) {
         const UpdateListEntry entry = UpdateListEntryOf(m_astrPointRecord[i]);
@@ -35,26 +35,26 @@ std::string CVeldoranDoc::RegisterPointData(const std::string& regionName, const
     }
     dialog->m_strRegion = regionName;
     dialog->m_strTextFile = fileKey;
-    dialog->m_strDataFile = m_strDataFile;
+    dialog->m_strDataFile = registered.m_strDataFile;
     dialog->m_strMouseState = mouseState;
     dialog->m_strClickLongitude = clickLongitude;
     dialog->m_strClickLatitude = clickLatitude;
-    dialog->m_nState = m_nMouseTool;
-    dialog->m_bDivisionsChanged = m_nDivisionEdited;
-    dialog->m_divisions = {m_astrDivName, m_astrDivSwX, m_astrDivSwY, m_astrDivNeX, m_astrDivNeY};
+    dialog->m_nState = pointer.m_nMouseTool;
+    dialog->m_bDivisionsChanged = registered.m_nDivisionEdited;
+    dialog->m_divisions = {registered.m_astrDivName, registered.m_astrDivSwX, registered.m_astrDivSwY, registered.m_astrDivNeX, registered.m_astrDivNeY};
 
     int result = 0;
     {
-        DialogOpenFlag open(m_bDialogOpen);
+        DialogOpenFlag open(repaint.m_bDialogOpen);
         result = dialog->DoModal();
     }
     if (result != vd::IDOK) {
         if (dialog->m_nState == CDlgUpdatePointData::kDeleted)
             return "deleate";
-        m_nMouseTool = dialog->m_nState;
+        pointer.m_nMouseTool = dialog->m_nState;
         return "cancel";
     }
-    m_nMouseTool = dialog->m_nState;
+    pointer.m_nMouseTool = dialog->m_nState;
     if (!dialog->m_strTextFile.empty() || !dialog->m_strPictureFile.empty()) {
         const std::string record = PointRecordLine(WithoutFieldBlanks(dialog->m_strName),
                                                    dialog->m_strLatitude, dialog->m_strLongitude,
@@ -62,14 +62,14 @@ std::string CVeldoranDoc::RegisterPointData(const std::string& regionName, const
                                                    dialog->m_strTextFile);
         ReplaceRecord(0, record, dialog->m_strPickedFile.empty() ? fileKey : dialog->m_strPickedFile);
     }
-    m_nDivisionEdited = dialog->m_bDivisionsChanged;
-    if (m_nDivisionEdited == 1) {
+    registered.m_nDivisionEdited = dialog->m_bDivisionsChanged;
+    if (registered.m_nDivisionEdited == 1) {
         const RegionDivisions& d = dialog->m_divisions;
-        m_astrDivName = d.name;
-        m_astrDivSwX = d.swLongitude;
-        m_astrDivSwY = d.swLatitude;
-        m_astrDivNeX = d.neLongitude;
-        m_astrDivNeY = d.neLatitude;
+        registered.m_astrDivName = d.name;
+        registered.m_astrDivSwX = d.swLongitude;
+        registered.m_astrDivSwY = d.swLatitude;
+        registered.m_astrDivNeX = d.neLongitude;
+        registered.m_astrDivNeY = d.neLatitude;
     }
     return "";
 }
@@ -94,14 +94,14 @@ std::string CVeldoranDoc::UpdatePointEntry(const std::string& record, const std:
     const bool moved = mouseState == kPointMoved;
     dialog.m_strX = moved ? clickLongitude : parts.longitude;
     dialog.m_strY = moved ? clickLatitude : parts.latitude;
-    dialog.m_nState = m_nMouseTool;
+    dialog.m_nState = pointer.m_nMouseTool;
 
     int result = 0;
     {
-        DialogOpenFlag open(m_bDialogOpen);
+        DialogOpenFlag open(repaint.m_bDialogOpen);
         result = dialog.DoModal();
     }
-    m_nMouseTool = dialog.m_nState;
+    pointer.m_nMouseTool = dialog.m_nState;
     if (result != vd::IDOK)
         return "cancel";
     if (!dialog.m_strTextFile.empty() || !dialog.m_strPictureFile.empty())

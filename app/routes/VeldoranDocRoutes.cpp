@@ -1,6 +1,7 @@
 // Route and area maps of the document: the choice of a registered map in TOVENDLG's dialog, the
 // map a registered point names, the 3 x 3 sheet block they are shown in, and the Mapping menu's
 // route, area and index-map commands.
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 
 #include "contracts/bindings/TovendlgExports.h"
@@ -12,7 +13,6 @@ namespace {
 constexpr int kRouteMapCommand = 33253;
 constexpr int kAreaMapCommands[] = {33254, 33255};
 constexpr int kIndexMapCommands[] = {33269, 33270};
-constexpr int kRouteSheetsMode = 3;
 
 // The answer "%d|name|path|play mode" cut at its first three bars.
 struct RouteChoice {
@@ -43,7 +43,7 @@ void CVeldoranDoc::RegisterRouteCommands()
     for (int id : kIndexMapCommands)
         OnCommand(id, [this] { OnRouteAreaIndexMap(); });
     for (int id : {32892, 32896})
-        OnUpdateCommandUI(id, [this](vd::CmdUI& ui) { ui.Enable(m_nMapType <= 2); });
+        OnUpdateCommandUI(id, [this](vd::CmdUI& ui) { ui.Enable(position.m_nMapType <= 2); });
     OnCommand(32892, [this] { SelectText(); });
     OnCommand(32896, [this] { SelectPicture(); });
 }
@@ -51,16 +51,16 @@ void CVeldoranDoc::RegisterRouteCommands()
 void CVeldoranDoc::SwitchToRouteBlock()
 {
     // From one sheet the block shows three sheets a side, from a 5 x 5 block five thirds as many.
-    if (m_nMapFrame == 1) {
+    if (position.m_nMapFrame == 1) {
         m_fWhiteZoomX *= 0.33333334f;
         m_fWhiteZoomY *= 0.33333334f;
-    } else if (m_nMapFrame == 2 && m_nMapMode == 25) {
+    } else if (position.m_nMapFrame == 2 && position.m_nMapMode == 25) {
         m_fWhiteZoomX *= 1.6666666f;
         m_fWhiteZoomY *= 1.6666666f;
     }
-    m_nMapFrame = 2;
-    m_nMapFrameCopy2 = 2;
-    m_nMapMode = 9;
+    position.m_nMapFrame = 2;
+    position.m_nMapFrameCopy2 = 2;
+    position.m_nMapMode = 9;
 }
 
 bool CVeldoranDoc::LoadRouteLines(const std::string& path)
@@ -72,32 +72,32 @@ bool CVeldoranDoc::LoadRouteLines(const std::string& path)
         return false;
     std::size_t n = 0;
     for (; n < lines->size(); ++n)
-        m_astrRoutePoint[n] = (*lines)[n];
-    m_astrRoutePoint[n] = "999";
-    m_nRouteLineCount = int(n);
+        routes.m_astrRoutePoint[n] = (*lines)[n];
+    routes.m_astrRoutePoint[n] = "999";
+    routes.m_nRouteLineCount = int(n);
     return true;
 }
 
 void CVeldoranDoc::ShowRouteInformation(int kind)
 {
     auto* choose = Tovendlg().OnRouteInformation.fn;
-    m_bDialogOpen = 1;
-    const std::string answer = choose ? choose(kind, m_strRoutePlayMode, m_strEditor, m_strRouteAreaDir) : "";
-    m_bDialogOpen = 0;
+    repaint.m_bDialogOpen = 1;
+    const std::string answer = choose ? choose(kind, routes.m_strRoutePlayMode, environment.m_strEditor, folders.m_strRouteAreaDir) : "";
+    repaint.m_bDialogOpen = 0;
     // A cancelled choice (or no dialog library) leaves the map as it is.
     if (answer.empty())
         return;
     const RouteChoice choice = SplitRouteChoice(answer);
-    m_strRoutePlayMode = choice.playMode;
+    routes.m_strRoutePlayMode = choice.playMode;
     if (FileExists(choice.path) != 1)
         return;
     SwitchToRouteBlock();
     if (!LoadRouteLines(choice.path))
         return;
     // A route shown after an area is drawn as a route again.
-    m_strEntryMode = kind == 1 ? "AreaData" : "";
-    m_strViewState.clear();
-    m_nMapDisplayMode = kRouteSheetsMode;
+    routes.m_strEntryMode = kind == 1 ? "AreaData" : "";
+    repaint.m_strViewState.clear();
+    m_nMapDisplayMode = map_display::kRouteAreaSheets;
     UpdateAllViews();
 }
 
@@ -107,12 +107,12 @@ void CVeldoranDoc::LoadRouteFromItem(const std::string& record)
     if (FileExists(path) != 1)
         return;
     SwitchToRouteBlock();
-    m_nMapType = 1;
+    position.m_nMapType = 1;
     const bool route = AfterFields(record, 3).find("ルート") != std::string_view::npos;
     if (!LoadRouteLines(path))
         return;
-    m_strEntryMode = route ? "" : "AreaData";
-    m_strViewState.clear();
-    m_nMapDisplayMode = kRouteSheetsMode;
+    routes.m_strEntryMode = route ? "" : "AreaData";
+    repaint.m_strViewState.clear();
+    m_nMapDisplayMode = map_display::kRouteAreaSheets;
     UpdateAllViews();
 }

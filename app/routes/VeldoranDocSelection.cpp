@@ -2,6 +2,7 @@
 // ﾃｷｽﾄ and 画像): the records of the current data source that have a text or a picture are listed
 // in the selection dialog by region, and the chosen file is shown as a text page, in TOVENDLG's
 // text dialog or as a picture.
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 
 #include "app/routes/RouteFileLines.h"
@@ -11,9 +12,6 @@
 namespace {
 
 constexpr const char* kListEnd = "999";
-constexpr int kTextPageMode = 19;
-constexpr int kBmpPictureMode = 14;
-constexpr int kPictureMode = 17;
 
 // The record's files from one character before its first ":" (the drive letter); npos without one.
 std::size_t FilesStart(std::string_view rest)
@@ -29,21 +27,21 @@ std::size_t FilesStart(std::string_view rest)
 static void LoadSelectableRecords(CVeldoranDoc& doc)
 {
     doc.m_astrPointRecord.fill({});
-    if (doc.m_strDualSource == "on" && doc.m_strDataFile.find("history") == std::string::npos) {
-        doc.LoadRecordList(doc.m_strSourceDir + "history.dat", "first");
-        doc.LoadRecordList(doc.m_strDataFile, "second");
+    if (doc.registered.m_strDualSource == "on" && doc.registered.m_strDataFile.find("history") == std::string::npos) {
+        doc.LoadRecordList(doc.folders.m_strSourceDir + "history.dat", "first");
+        doc.LoadRecordList(doc.registered.m_strDataFile, "second");
     } else {
-        doc.LoadRecordList(doc.m_strDataFile, "first");
+        doc.LoadRecordList(doc.registered.m_strDataFile, "first");
     }
 }
 
 static void HandOver(const CVeldoranDoc& doc, CDlgSelectTextPicture& dialog, const char* mode)
 {
     dialog.m_strMode = mode;
-    dialog.m_strRegion = doc.m_strRegionName;
-    dialog.m_strSelected = doc.m_strSelectedEntry;
-    dialog.m_divisions = {doc.m_astrDivName, doc.m_astrDivSwX, doc.m_astrDivSwY, doc.m_astrDivNeX, doc.m_astrDivNeY};
-    dialog.m_bDivisionsChanged = doc.m_nDivisionEdited == 1 ? 1 : 0;
+    dialog.m_strRegion = doc.registered.m_strRegionName;
+    dialog.m_strSelected = doc.registered.m_strSelectedEntry;
+    dialog.m_divisions = {doc.registered.m_astrDivName, doc.registered.m_astrDivSwX, doc.registered.m_astrDivSwY, doc.registered.m_astrDivNeX, doc.registered.m_astrDivNeY};
+    dialog.m_bDivisionsChanged = doc.registered.m_nDivisionEdited == 1 ? 1 : 0;
     dialog.m_strFrameNorth = doc.m_strFrameNorth;
     dialog.m_strFrameEast = doc.m_strFrameEast;
     dialog.m_strFrameSouth = doc.m_strFrameSouth;
@@ -52,45 +50,45 @@ static void HandOver(const CVeldoranDoc& doc, CDlgSelectTextPicture& dialog, con
 
 static void TakeBack(CVeldoranDoc& doc, const CDlgSelectTextPicture& dialog)
 {
-    doc.m_strSelectedEntry = dialog.m_strSelected;
-    doc.m_strRegionName = dialog.m_strRegion;
-    doc.m_strSelectedName = dialog.m_strName;
+    doc.registered.m_strSelectedEntry = dialog.m_strSelected;
+    doc.registered.m_strRegionName = dialog.m_strRegion;
+    doc.registered.m_strSelectedName = dialog.m_strName;
     if (dialog.m_bDivisionsChanged == 1) {
-        doc.m_astrDivSwY = dialog.m_divisions.swLatitude;
-        doc.m_astrDivSwX = dialog.m_divisions.swLongitude;
-        doc.m_astrDivNeY = dialog.m_divisions.neLatitude;
-        doc.m_astrDivNeX = dialog.m_divisions.neLongitude;
-        doc.m_astrDivName = dialog.m_divisions.name;
-        doc.m_nDivisionEdited = 1;
+        doc.registered.m_astrDivSwY = dialog.m_divisions.swLatitude;
+        doc.registered.m_astrDivSwX = dialog.m_divisions.swLongitude;
+        doc.registered.m_astrDivNeY = dialog.m_divisions.neLatitude;
+        doc.registered.m_astrDivNeX = dialog.m_divisions.neLongitude;
+        doc.registered.m_astrDivName = dialog.m_divisions.name;
+        doc.registered.m_nDivisionEdited = 1;
     }
 }
 
 // Runs the dialog with the document busy; true on OK.
 static bool RunSelection(CVeldoranDoc& doc, CDlgSelectTextPicture& dialog)
 {
-    doc.m_bDialogOpen = 1;
+    doc.repaint.m_bDialogOpen = 1;
     const bool chosen = dialog.DoModal() == vd::IDOK;
-    doc.m_bDialogOpen = 0;
+    doc.repaint.m_bDialogOpen = 0;
     return chosen;
 }
 
 // Nothing chosen: the display stays as it was (restored when the dialog erased it).
 static void KeepDisplay(CVeldoranDoc& doc)
 {
-    doc.m_nMapDisplayMode = 0;
-    if (doc.m_bMapErasedByDialog == 1)
+    doc.m_nMapDisplayMode = map_display::kIdle;
+    if (doc.repaint.m_bMapErasedByDialog == 1)
         doc.RestorePreviousDisplay();
 }
 
 void CVeldoranDoc::ShowChosenText()
 {
-    if (m_strTextAppear == "Dialog") {
-        m_nMapDisplayMode = 0;
+    if (environment.m_strTextAppear == "Dialog") {
+        m_nMapDisplayMode = map_display::kIdle;
         ShowTextFile();
         return;
     }
-    m_strTextPageFile = m_strEntryParam;
-    m_nMapDisplayMode = kTextPageMode;
+    entry.m_strTextPageFile = m_strEntryParam;
+    m_nMapDisplayMode = map_display::kTextPageEntry;
     UpdateAllViews();
 }
 
@@ -132,8 +130,8 @@ void CVeldoranDoc::SelectText()
             // The chosen point names the page (its title box) and the text dialog, as a chosen
             // picture names its page.
             m_strEntryTitle = dialog.m_strName;
-            m_strEntryItem = dialog.m_strItem;
-            m_strEntryCaption = m_strEntryTitle;
+            entry.m_strEntryItem = dialog.m_strItem;
+            entry.m_strEntryCaption = m_strEntryTitle;
             ShowChosenText();
             return;
         }
@@ -173,16 +171,16 @@ void CVeldoranDoc::SelectPicture()
     if (RunSelection(*this, dialog)) {
         TakeBack(*this, dialog);
         m_strEntryTitle = dialog.m_strName;
-        m_strEntryItem = dialog.m_strItem;
-        m_strEntryTarget = dialog.m_strFile1;
+        entry.m_strEntryItem = dialog.m_strItem;
+        entry.m_strEntryTarget = dialog.m_strFile1;
         m_strEntryParam = dialog.m_strFile2;
-        if (!m_strEntryTarget.empty()) {
-            m_nFileKind = GetFileKind(m_strEntryTarget);
+        if (!entry.m_strEntryTarget.empty()) {
+            m_nFileKind = GetFileKind(entry.m_strEntryTarget);
             if (m_nFileKind >= 0 && m_nFileKind <= 4) {
-                m_bMapOnScreen = 0;
-                m_nMouseTool = 0;
+                repaint.m_bMapOnScreen = 0;
+                pointer.m_nMouseTool = 0;
                 m_strEntryParam.clear();
-                m_nMapDisplayMode = m_nFileKind == 0 ? kBmpPictureMode : kPictureMode;
+                m_nMapDisplayMode = m_nFileKind == 0 ? map_display::kPicturePageEntry : map_display::kPicture;
                 UpdateAllViews();
                 return;
             }

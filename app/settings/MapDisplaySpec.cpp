@@ -11,40 +11,40 @@ void ForEachEdited(Doc& doc, Spec& spec, Move move)
 {
     auto& p = spec.placeName;
     move(doc.m_nSiteNameDisplay, p.m_nSiteNameDisplay);
-    move(doc.m_nSiteNamePopup, p.m_nSiteNamePopup);
+    move(doc.spec.m_nSiteNamePopup, p.m_nSiteNamePopup);
     move(doc.m_nPointDisplayFlag, p.m_nPointDisplayFlag);
-    move(doc.m_strFontName, p.m_strFontName);
-    move(doc.m_nPlaceNameFontHeight, p.m_nPlaceNameFontHeight);
-    move(doc.m_anPlaceNameKind, p.m_anPlaceNameKind);
+    move(doc.spec.m_strFontName, p.m_strFontName);
+    move(doc.spec.m_nPlaceNameFontHeight, p.m_nPlaceNameFontHeight);
+    move(doc.spec.m_anPlaceNameKind, p.m_anPlaceNameKind);
     auto& r = spec.point;
-    move(doc.m_nLinkPoint, r.m_nLinkPoint);
-    move(doc.m_nPointPopup, r.m_nPointPopup);
-    move(doc.m_strPointKeyword, r.m_strPointKeyword);
-    move(doc.m_nKindData, r.m_nKindData);
-    move(doc.m_nSymbolSize, r.m_nSymbolSize);
-    move(doc.m_nPointLabel, r.m_nPointLabel);
+    move(doc.spec.m_nLinkPoint, r.m_nLinkPoint);
+    move(doc.spec.m_nPointPopup, r.m_nPointPopup);
+    move(doc.spec.m_strPointKeyword, r.m_strPointKeyword);
+    move(doc.spec.m_nKindData, r.m_nKindData);
+    move(doc.spec.m_nSymbolSize, r.m_nSymbolSize);
+    move(doc.spec.m_nPointLabel, r.m_nPointLabel);
     auto& w = spec.whiteMap;
-    move(doc.m_nMapBoundary, w.m_nMapBoundary);
-    move(doc.m_nScaleBar, w.m_nScaleBar);
-    move(doc.m_nPrefBorder, w.m_nPrefBorder);
-    move(doc.m_nSubprefBorder, w.m_nSubprefBorder);
-    move(doc.m_strPrefBorderColour, w.m_strPrefBorderColour);
-    move(doc.m_nLake, w.m_nLake);
-    move(doc.m_nReservoir, w.m_nReservoir);
-    move(doc.m_nCityBorder, w.m_nCityBorder);
-    move(doc.m_nCityBorderColour, w.m_nCityBorderColour);
-    move(doc.m_nCityNameZoom, w.m_nCityNameZoom);
-    move(doc.m_nCityNameEnclave, w.m_nCityNameEnclave);
+    move(doc.spec.m_nMapBoundary, w.m_nMapBoundary);
+    move(doc.spec.m_nScaleBar, w.m_nScaleBar);
+    move(doc.spec.m_nPrefBorder, w.m_nPrefBorder);
+    move(doc.spec.m_nSubprefBorder, w.m_nSubprefBorder);
+    move(doc.spec.m_strPrefBorderColour, w.m_strPrefBorderColour);
+    move(doc.spec.m_nLake, w.m_nLake);
+    move(doc.spec.m_nReservoir, w.m_nReservoir);
+    move(doc.spec.m_nCityBorder, w.m_nCityBorder);
+    move(doc.spec.m_nCityBorderColour, w.m_nCityBorderColour);
+    move(doc.spec.m_nCityNameZoom, w.m_nCityNameZoom);
+    move(doc.spec.m_nCityNameEnclave, w.m_nCityNameEnclave);
     auto& d = spec.distance;
-    move(doc.m_nDistanceShow, d.m_nDistanceShow);
-    move(doc.m_nDistanceEnd, d.m_nDistanceEnd);
-    move(doc.m_strDepature, d.city.m_strDepature);
-    move(doc.m_dDepLatDeg, d.city.m_dDepLatDeg);
-    move(doc.m_dDepLatMin, d.city.m_dDepLatMin);
-    move(doc.m_dDepLonDeg, d.city.m_dDepLonDeg);
-    move(doc.m_dDepLonMin, d.city.m_dDepLonMin);
-    move(doc.m_nPointerCoords, spec.m_nPointerCoords);
-    move(doc.m_nSpecDialogTab, spec.m_nSpecDialogTab);
+    move(doc.spec.m_nDistanceShow, d.m_nDistanceShow);
+    move(doc.spec.m_nDistanceEnd, d.m_nDistanceEnd);
+    move(doc.spec.m_strDepature, d.city.m_strDepature);
+    move(doc.spec.m_dDepLatDeg, d.city.m_dDepLatDeg);
+    move(doc.spec.m_dDepLatMin, d.city.m_dDepLatMin);
+    move(doc.spec.m_dDepLonDeg, d.city.m_dDepLonDeg);
+    move(doc.spec.m_dDepLonMin, d.city.m_dDepLonMin);
+    move(doc.spec.m_nPointerCoords, spec.m_nPointerCoords);
+    move(doc.spec.m_nSpecDialogTab, spec.m_nSpecDialogTab);
 }
 
 } // namespace
@@ -54,14 +54,14 @@ MapDisplaySpec ReadMapDisplaySpec(const CVeldoranDoc& doc)
     MapDisplaySpec spec;
     ForEachEdited(doc, spec, [](const auto& docValue, auto& copy) { copy = docValue; });
     spec.placeName.m_nPlaceNameInMap = doc.m_nPlaceNameInMap;
-    spec.placeName.m_nPlaceNameTotal = doc.m_nPlaceNameTotal;
-    spec.placeName.m_strSiteNameFile = doc.m_strSiteNameFile;
-    spec.whiteMap.m_nMapType = doc.m_nMapType;
-    if (doc.m_nMapType == 1)
-        spec.whiteMap.m_nMapFigure = doc.m_nMapFigure;
-    spec.whiteMap.m_strCityBorderDir = doc.m_strCityBorderDir;
-    spec.distance.m_strAppDir = doc.m_strAppDir;
-    spec.distance.m_strEditor = doc.m_strEditor;
+    spec.placeName.m_nPlaceNameTotal = doc.spec.m_nPlaceNameTotal;
+    spec.placeName.m_strSiteNameFile = doc.environment.m_strSiteNameFile;
+    spec.whiteMap.m_nMapType = doc.position.m_nMapType;
+    if (doc.position.m_nMapType == 1)
+        spec.whiteMap.m_nMapFigure = doc.position.m_nMapFigure;
+    spec.whiteMap.m_strCityBorderDir = doc.folders.m_strCityBorderDir;
+    spec.distance.m_strAppDir = doc.folders.m_strAppDir;
+    spec.distance.m_strEditor = doc.environment.m_strEditor;
     return spec;
 }
 

@@ -1,6 +1,6 @@
 // The document's prefecture statistics: Surrick's display settings and the ranking of the chosen
 // data set, the data entry and editing commands, and the ranking list.
-#include "app/layers/LayerAnswer.h"
+#include "app/document/MapDisplayMode.h"
 #include "app/libraries/MissingPart.h"
 #include "app/document/VeldoranDoc.h"
 #include "contracts/bindings/SurrickExports.h"
@@ -36,111 +36,98 @@ void CVeldoranDoc::SetPrefectureDataDisplay()
     auto* dialog = CommandEntryPoint(kStatisticsPart, Surrick().OnLocalDataDspSet);
     if (!dialog)
         return;
-    auto& data = m_anPrefData;
-    if (data[0] == -1) {
-        const int defaults[] = {0, 2, 1, 0, 0, 0, -1, 1, 5, 0};
-        std::copy(std::begin(defaults), std::end(defaults), data.begin() + 2);
-        m_strPrefDataName.clear();
-        m_strPrefDataFile.clear();
-    }
-    if (data[4] > 1)
-        data[4] /= 10;
+    if (!statistics.Chosen())
+        statistics.SetDefaults();
+    if (statistics.m_nBorders > 1)
+        statistics.m_nBorders /= 10;
 
-    m_bLayerDialogOpen = 1;
-    const std::string answer = dialog(data[0], data[7], data[2], data[3], data[4], data[5], data[6], data[8],
-                                      data[11], data[9], data[10], m_strPrefDataName, m_strPrefDataFile, m_strAppDir,
-                                      m_strEditor);
-    m_bLayerDialogOpen = 0;
+    repaint.m_bLayerDialogOpen = 1;
+    const std::string answer =
+        dialog(statistics.m_nShow, statistics.m_nGraticule, statistics.m_nRanked, statistics.m_nColour, statistics.m_nBorders,
+               statistics.m_nBorderColour, statistics.m_nMethod, statistics.m_nCatalogueIndex, statistics.m_nBackground,
+               statistics.m_nChoropleth, statistics.m_nTenClasses, statistics.m_strPrefDataName, statistics.m_strPrefDataFile,
+               folders.m_strAppDir, environment.m_strEditor);
+    repaint.m_bLayerDialogOpen = 0;
 
     if (answer == "-999") {
-        data[0] = -1;
-        m_strPrefDataName.clear();
-        m_strPrefDataFile.clear();
-        data[1] = data[7];
+        statistics.m_nShow = -1;
+        statistics.m_strPrefDataName.clear();
+        statistics.m_strPrefDataFile.clear();
+        statistics.m_nGraticuleKept = statistics.m_nGraticule;
         return;
     }
     if (!answer.empty()) {
         // A short answer is refused whole and changes nothing.
-        if (auto fields = LayerAnswer::Split(answer, 12)) {
-            std::array<int, 11> values{};
-            for (int& value : values)
-                value = fields->Int();
-            const std::string name = fields->Text();
-            const std::string file = fields->Rest();
+        StatisticsSelection chosen = statistics;
+        if (chosen.ReadAnswer(answer)) {
             // A data set that cannot be read would make a map of no values: the user is told
             // which file, and the map stays as it was.
-            if (const std::string unreadable = UnreadableDataSet(file); !unreadable.empty()) {
+            if (const std::string unreadable = UnreadableDataSet(chosen.m_strPrefDataFile); !unreadable.empty()) {
                 vd::ui::AfxMessageBox(unreadable, vd::MB_OK | vd::MB_ICONEXCLAMATION);
                 return;
             }
-            const int elements[] = {0, 2, 3, 4, 5, 6, 7, 8, 11, 9, 10};
-            for (std::size_t k = 0; k < values.size(); ++k)
-                data[std::size_t(elements[k])] = values[k];
-            m_strPrefDataName = name;
-            m_strPrefDataFile = file;
-            if (m_strPrefDataFile.empty())
-                data[0] = -1;
+            statistics = chosen;
         }
     }
-    if (data[0] == -1)
+    if (!statistics.Chosen())
         return;
 
-    const int method = data[6];
-    if (m_strPrefDataFile != m_strPrefDataLoaded || method != m_nPrefDataLoadedMethod)
+    const int method = statistics.m_nMethod;
+    if (statistics.m_strPrefDataFile != ranking.m_strPrefDataLoaded || method != ranking.m_nPrefDataLoadedMethod)
         ReadPrefectureDataTexts();
-    if (data[2] == 1)
+    if (statistics.m_nRanked == 1)
         RankPrefectureData(method);
-    m_strPrefDataLoaded = m_strPrefDataFile;
-    m_nPrefDataLoadedMethod = method;
-    m_nMapDisplayMode = 5;
-    m_nMapType = 2;
+    ranking.m_strPrefDataLoaded = statistics.m_strPrefDataFile;
+    ranking.m_nPrefDataLoadedMethod = method;
+    m_nMapDisplayMode = map_display::kMainMap;
+    position.m_nMapType = 2;
 }
 
 void CVeldoranDoc::ReadPrefectureDataTexts()
 {
     // Every text is written anew, so no line of an earlier, longer set stays behind.
-    m_astrPrefDataText.fill({});
-    m_abPrefLineRead.fill(false);
-    const auto file = ReadPrefectureDataFile(m_strPrefDataFile);
+    ranking.m_astrPrefDataText.fill({});
+    ranking.m_abPrefLineRead.fill(false);
+    const auto file = ReadPrefectureDataFile(statistics.m_strPrefDataFile);
     if (!file)
         return;
-    m_astrPrefDataText[0] = file->dataName;
-    m_astrPrefDataText[1] = kDashes;
+    ranking.m_astrPrefDataText[0] = file->dataName;
+    ranking.m_astrPrefDataText[1] = kDashes;
     // Lines past the 47th have no prefecture and are left out.
     for (std::size_t k = 0; k < file->rows.size() && k < std::size_t(kRankedPrefectures); ++k) {
         const PrefectureDataRow& row = file->rows[k];
-        m_astrPrefDataText[2 + k] = row.name + " " + row.valueText;
-        m_adPrefLineValue[k] = row.value;
-        m_abPrefLineRead[k] = true;
+        ranking.m_astrPrefDataText[2 + k] = row.name + " " + row.valueText;
+        ranking.m_adPrefLineValue[k] = row.value;
+        ranking.m_abPrefLineRead[k] = true;
     }
 }
 
 void CVeldoranDoc::RankPrefectureData(int method)
 {
     const bool divided = DivisorFileName(method).has_value();
-    m_adPrefDivisor = ReadPrefectureDivisors(m_strAppDir, method);
+    ranking.m_adPrefDivisor = ReadPrefectureDivisors(folders.m_strAppDir, method);
     for (int k = 0; k < kRankedPrefectures; ++k) {
-        m_adPrefValue[k].reset();
-        if (!m_abPrefLineRead[k])
+        ranking.m_adPrefValue[k].reset();
+        if (!ranking.m_abPrefLineRead[k])
             continue;
         if (!divided) {
-            m_adPrefValue[k] = m_adPrefLineValue[k];
-        } else if (m_adPrefDivisor[k] && *m_adPrefDivisor[k] != 0) {
+            ranking.m_adPrefValue[k] = ranking.m_adPrefLineValue[k];
+        } else if (ranking.m_adPrefDivisor[k] && *ranking.m_adPrefDivisor[k] != 0) {
             // A missing or zero divisor leaves the prefecture without a value, never infinite.
-            m_adPrefValue[k] = m_adPrefLineValue[k] / *m_adPrefDivisor[k];
+            ranking.m_adPrefValue[k] = ranking.m_adPrefLineValue[k] / *ranking.m_adPrefDivisor[k];
         }
     }
-    const PrefectureRanking ranking = RankPrefectureValues(m_adPrefValue);
-    m_anPrefRank = ranking.rank;
-    m_fPrefSum = ranking.sum;
-    m_fPrefMax = ranking.max;
-    m_fPrefMean = ranking.mean;
+    const PrefectureRanking ranked = RankPrefectureValues(ranking.m_adPrefValue);
+    ranking.m_anPrefRank = ranked.rank;
+    ranking.m_fPrefSum = ranked.sum;
+    ranking.m_fPrefMax = ranked.max;
+    ranking.m_fPrefMean = ranked.mean;
 }
 
 void CVeldoranDoc::OnPrefDataRegister()
 {
     if (auto* dialog = CommandEntryPoint(kStatisticsPart, Surrick().OnLclDataRgst))
-        dialog(m_strAppDir);
+        dialog(folders.m_strAppDir);
 }
 
 void CVeldoranDoc::OnPrefDataUpdate()
@@ -148,9 +135,9 @@ void CVeldoranDoc::OnPrefDataUpdate()
     auto* dialog = CommandEntryPoint(kStatisticsPart, Surrick().OnLclDataUpdt);
     if (!dialog)
         return;
-    m_bLayerDialogOpen = 1;
-    dialog(m_strAppDir, m_strEditor);
-    m_bLayerDialogOpen = 0;
+    repaint.m_bLayerDialogOpen = 1;
+    dialog(folders.m_strAppDir, environment.m_strEditor);
+    repaint.m_bLayerDialogOpen = 0;
 }
 
 int CVeldoranDoc::ShowDataListDialog(int mode)
@@ -158,20 +145,20 @@ int CVeldoranDoc::ShowDataListDialog(int mode)
     CDlgDistanceList dialog;
     dialog.m_nMode = mode;
     if (mode == 2) {
-        dialog.m_astrText = m_astrPrefDataText;
-        dialog.m_strAppDir = m_strAppDir;
-        dialog.m_nMethod = m_anPrefData[6];
-        dialog.m_bRanked = m_anPrefData[2] == 1 ? 1 : 0;
+        dialog.m_astrText = ranking.m_astrPrefDataText;
+        dialog.m_strAppDir = folders.m_strAppDir;
+        dialog.m_nMethod = statistics.m_nMethod;
+        dialog.m_bRanked = statistics.m_nRanked == 1 ? 1 : 0;
         for (int k = 0; k < kRankedPrefectures; ++k)
-            dialog.m_anByRank[k] = m_anPrefRank[k][0];
+            dialog.m_anByRank[k] = ranking.m_anPrefRank[k][0];
         if (dialog.m_bRanked) {
-            dialog.m_fSum = m_fPrefSum;
-            dialog.m_fMax = m_fPrefMax;
-            dialog.m_fMean = m_fPrefMean;
+            dialog.m_fSum = ranking.m_fPrefSum;
+            dialog.m_fMax = ranking.m_fPrefMax;
+            dialog.m_fMean = ranking.m_fPrefMean;
         }
     }
-    m_bLayerDialogOpen = 1;
+    repaint.m_bLayerDialogOpen = 1;
     const int result = dialog.DoModal();
-    m_bLayerDialogOpen = 0;
+    repaint.m_bLayerDialogOpen = 0;
     return result;
 }

@@ -5,6 +5,7 @@
 //   veldoran-whole-picture overview <out.bmp>           the Japan overview in the Albers conic
 //   veldoran-whole-picture mesh <folder> <out.bmp>      the coastal-sea mesh file sea.txt of the
 //                                                       folder over all of Japan
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "contracts/bindings/PelmoraExports.h"
 #include "platform/dc/ImageDc.h"
@@ -33,8 +34,8 @@ int usage()
 bool drawOverview(vd::ImageDc& dc)
 {
     CVeldoranDoc doc;
-    doc.m_nMapDisplayMode = 5;
-    doc.m_nOverviewOriginX = 560;
+    doc.m_nMapDisplayMode = map_display::kMainMap;
+    doc.pointer.m_nOverviewOriginX = 560;
     doc.m_nClipIndexMap = 2;
     CMapRenderer renderer(&dc, &doc, kWidth, kHeight);
     renderer.DrawOverviewFrame(1);

@@ -10,12 +10,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CVeldoranDoc& doc = vd::fuzz::document();
     vd::fuzz::writeApplicationFile("Fuzz/PLTTFILE.DAT", data, size);
     vd::fuzz::writeApplicationFile("Fuzz/ATLAS1.PLT", data, size);
-    const std::string paletteFolder = doc.m_strPaletteDir;
-    doc.m_strPaletteDir = vd::fuzz::applicationFolderWin() + "Fuzz\\";
+    const std::string paletteFolder = doc.folders.m_strPaletteDir;
+    doc.folders.m_strPaletteDir = vd::fuzz::applicationFolderWin() + "Fuzz\\";
     for (const int paletteNo : {0, 1, 5, -1}) {
-        doc.m_nPaletteNo = paletteNo;
+        doc.colours.m_nPaletteNo = paletteNo;
         doc.BuildTintRamp();
     }
-    doc.m_strPaletteDir = paletteFolder;
+    doc.folders.m_strPaletteDir = paletteFolder;
     return 0;
 }

@@ -34,15 +34,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             paint(doc.m_hDib, &doc.m_pDibPalette);
     }
     doc.LoadBmpPicture(path);
-    if (doc.m_bPictureLoaded == 1)
-        paint(doc.m_bmpPicture, nullptr);
+    if (doc.entry.m_bPictureLoaded == 1)
+        paint(doc.entry.m_bmpPicture, nullptr);
     paint(vd::Dib::FromPacked(std::span<const std::uint8_t>(data, size)), nullptr);
 
     // A relief sheet is a greyscale bitmap of the figures folder; the shaded copy is read back.
-    const std::string figures = doc.m_strMapFigureDir;
-    doc.m_strMapFigureDir = vd::fuzz::applicationFolderWin() + "Fuzz\\";
+    const std::string figures = doc.folders.m_strMapFigureDir;
+    doc.folders.m_strMapFigureDir = vd::fuzz::applicationFolderWin() + "Fuzz\\";
     if (doc.MakeReliefBitmap("picture", 1.f, 25.f) == 1)
-        paint(ReadDibFile(doc.m_strMapFigureDir + "relief.bmp"), nullptr);
-    doc.m_strMapFigureDir = figures;
+        paint(ReadDibFile(doc.folders.m_strMapFigureDir + "relief.bmp"), nullptr);
+    doc.folders.m_strMapFigureDir = figures;
     return 0;
 }

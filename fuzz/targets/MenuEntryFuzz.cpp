@@ -17,14 +17,14 @@ void vd::fuzz::startTarget()
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     CVeldoranDoc& doc = vd::fuzz::document();
-    doc.m_fnUpdateAllViews = [] {};
+    doc.repaint.m_fnUpdateAllViews = [] {};
     // Each input's guide maps go with it: kept, their point files made the folder ever larger
     // and every later input slower.
     std::error_code ignored;
     std::filesystem::remove_all(vd::applicationFolderPath() / "Fuzz" / "GUIDEMAP", ignored);
-    const std::string appFolder = doc.m_strAppDir;
-    doc.m_strAppDir = vd::fuzz::applicationFolderWin() + "Fuzz\\";
-    doc.m_strTextAppear = "Page"; // the text dialog would wait for a user
+    const std::string appFolder = doc.folders.m_strAppDir;
+    doc.folders.m_strAppDir = vd::fuzz::applicationFolderWin() + "Fuzz\\";
+    doc.environment.m_strTextAppear = "Page"; // the text dialog would wait for a user
     const std::string text(reinterpret_cast<const char*>(data), size);
     std::size_t at = 0;
     for (int n = 0; n < 35 && at <= text.size(); ++n) {
@@ -33,14 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             end = text.size();
         const std::string entry = text.substr(at, end - at);
         at = end + 1;
-        doc.m_astrMenuBarEntry[std::size_t(n) * 8 + 2] = entry;
-        doc.m_astrMenuBarEntry[std::size_t(n) * 8 + 6] = entry;
+        doc.menus.m_astrMenuBarEntry[std::size_t(n) * 8 + 2] = entry;
+        doc.menus.m_astrMenuBarEntry[std::size_t(n) * 8 + 6] = entry;
         doc.RunMenuBarEntry(n, 2);
         doc.RunMenuBarEntry(n, 6);
         doc.ExpandAppPath(entry);
-        doc.m_astrGuideMap[std::size_t(n)] = entry;
+        doc.menus.m_astrGuideMap[std::size_t(n)] = entry;
         doc.OpenGuideMap(n);
     }
-    doc.m_strAppDir = appFolder;
+    doc.folders.m_strAppDir = appFolder;
     return 0;
 }

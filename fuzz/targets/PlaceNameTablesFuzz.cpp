@@ -23,9 +23,9 @@ void vd::fuzz::startTarget()
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     CVeldoranDoc& doc = vd::fuzz::document();
-    doc.m_strAnnotationTable = vd::fuzz::writeApplicationFile("Fuzz/tyuuki.csv", data, size);
-    doc.m_strPublicFacilityTable = vd::fuzz::writeApplicationFile("Fuzz/koukyou.csv", data, size);
-    doc.m_nMapFrame = 1;
+    doc.environment.m_strAnnotationTable = vd::fuzz::writeApplicationFile("Fuzz/tyuuki.csv", data, size);
+    doc.environment.m_strPublicFacilityTable = vd::fuzz::writeApplicationFile("Fuzz/koukyou.csv", data, size);
+    doc.position.m_nMapFrame = 1;
     doc.m_nBlockWestSec = 486000;
     doc.m_nBlockSouthSec = 124800;
     doc.m_fWhiteZoomX = 0.4f;
@@ -39,14 +39,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::getline(lines, text);
     for (int layer : {0, 1}) {
         for (int form : {0, 1, 2}) {
-            doc.m_nPlaceNameLayer = layer;
+            doc.search.m_nPlaceNameLayer = layer;
             doc.m_nGnpfValue2 = form;
             doc.m_nGnpfValue3 = doc.m_nGnpfValue4 = doc.m_nGnpfValue5 = doc.m_nGnpfValue6 = -1;
             const bool withTexts = form == 1;
             doc.m_strGnpfText4 = withTexts ? typed[0] : "";
             doc.m_strGnpfText5 = withTexts ? typed[1] : "";
             doc.m_strGnpfRest = withTexts ? typed[2] : "";
-            doc.m_bClassColours = form == 1 ? 1 : 0;
+            doc.placeNameClasses.m_bClassColours = form == 1 ? 1 : 0;
             doc.m_strGnpfText0 = vd::fuzz::applicationFolderWin() + "Fuzz\\result.dat";
             vd::RecordingDc dc;
             CMapRenderer renderer(&dc, &doc, 160, 120);

@@ -18,12 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const bool bound = (vd::fuzz::loadDrawingLibraries(), true);
     (void)bound;
     const std::string dataFile = vd::fuzz::writeApplicationFile("Fuzz/POINTS.DAT", data, size);
-    const std::string appFolder = doc.m_strAppDir;
-    doc.m_strAppDir = vd::fuzz::applicationFolderWin() + "Fuzz\\";
+    const std::string appFolder = doc.folders.m_strAppDir;
+    doc.folders.m_strAppDir = vd::fuzz::applicationFolderWin() + "Fuzz\\";
     vd::fuzz::writeApplicationFile("Fuzz/NpClrTbl.dat", data, size);
     vd::fuzz::writeApplicationFile("Fuzz/NpSymbol.dat", data, size);
 
-    doc.m_strDataFile = dataFile;
+    doc.registered.m_strDataFile = dataFile;
     doc.LoadVisibleRecords(dataFile, "130.0000", "30.0000", "145.0000", "45.0000", 6);
     doc.LoadVisibleRecords(dataFile, "000.0000", "00.0000", "999.9999", "99.9999", 3);
     doc.LoadRecordList(dataFile, "first");
@@ -38,14 +38,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const int classIndex : {0, 1, 19, 20})
         doc.LoadPlaceNameColours(classIndex);
     doc.LoadPlaceNameSymbols();
-    doc.m_strAppDir = appFolder;
+    doc.folders.m_strAppDir = appFolder;
 
     vd::ImageDc dc(160, 120);
     OnCurrentFileCheck(&dc, 160, 370000.0f, 1400000.0f, 10.0f, dataFile, "旅行");
     OnDfCModule(&dc, 3, 0, 8, 18, 19, 80, dataFile, 370000.0f, 1400000.0f, 10.0f);
 
-    const std::string sourceFolder = doc.m_strSourceDir;
-    doc.m_strSourceDir = vd::fuzz::applicationFolderWin() + "Fuzz\\";
+    const std::string sourceFolder = doc.folders.m_strSourceDir;
+    doc.folders.m_strSourceDir = vd::fuzz::applicationFolderWin() + "Fuzz\\";
     vd::fuzz::writeApplicationFile("Fuzz/BINDER.DAT", data, size);
     vd::fuzz::writeApplicationFile("Fuzz/history.dat", data, size);
     {
@@ -55,6 +55,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         doc.m_nSourcePage = 0;
         renderer.DrawDataSourceList();
     }
-    doc.m_strSourceDir = sourceFolder;
+    doc.folders.m_strSourceDir = sourceFolder;
     return 0;
 }

@@ -14,11 +14,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const std::string path = vd::fuzz::writeInputFile("RouteFileLinesFuzz", ".dat", data + 1, size - 1);
     CVeldoranDoc& doc = vd::fuzz::document();
-    doc.m_fnUpdateAllViews = [] {};
+    doc.repaint.m_fnUpdateAllViews = [] {};
     doc.LoadRouteFromItem(std::string("京都 35.0000 135.4500 ") + (data[0] & 1 ? "ルート " : "エリア ") + path);
-    for (int i = 0; i < doc.m_nRouteLineCount; ++i)
+    for (int i = 0; i < doc.routes.m_nRouteLineCount; ++i)
         for (int field = 0; field < 5; ++field)
-            LineField(doc.m_astrRoutePoint[std::size_t(i)], field);
+            LineField(doc.routes.m_astrRoutePoint[std::size_t(i)], field);
     for (const std::string& line : ReadRouteIndexMaster(path))
         AfterFields(line, 1);
     return 0;

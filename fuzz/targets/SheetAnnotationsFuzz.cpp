@@ -9,10 +9,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     CVeldoranDoc& doc = vd::fuzz::document();
-    doc.m_astrGuideMapCurrent[2] = vd::fuzz::writeApplicationFile("Fuzz/GUIDE.dat", data, size);
+    doc.menus.m_astrGuideMapCurrent[2] = vd::fuzz::writeApplicationFile("Fuzz/GUIDE.dat", data, size);
     for (const int label : {0, 1, 2, 3}) {
-        doc.m_nPointLabel = label;
-        doc.m_nPointPopup = label == 3 ? 1 : 0;
+        doc.spec.m_nPointLabel = label;
+        doc.spec.m_nPointPopup = label == 3 ? 1 : 0;
         vd::RecordingDc dc;
         CMapRenderer renderer(&dc, &doc, 640, 480);
         renderer.DrawSheetAnnotations(640, 480);

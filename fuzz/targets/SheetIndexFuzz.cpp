@@ -24,14 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReadSheetSelectLines(path, false);
     ReadSheetSelectLines(path, true);
 
-    const std::string indexFile = doc.m_strSheetIndexFile;
-    doc.m_strSheetIndexFile = path;
+    const std::string indexFile = doc.folders.m_strSheetIndexFile;
+    doc.folders.m_strSheetIndexFile = path;
     doc.FindSheetByName("京都及大阪", path);
     doc.FindNeighbourSheet("34.4000", "135.0000", 40, 60, path);
     doc.ShowSheetByIndex(0);
     doc.ShowSheetByIndex(2);
     doc.ShowSheetAt("135.3000", "34.5000");
-    doc.m_strSheetIndexFile = indexFile;
+    doc.folders.m_strSheetIndexFile = indexFile;
 
     vd::ImageDc dc(160, 120);
     OnIndexMap(&dc, path, "ＭＳ 明朝", 800, 12, 2, 20, 30, 10);

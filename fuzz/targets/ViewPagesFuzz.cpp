@@ -1,6 +1,7 @@
 // The picture and text pages: the bytes become a text page, a caption file and a picture; the
 // view draws the text page on screen and in its print layout, the caption box and the picture
 // page, and the document reads the text's head and wraps its first line.
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "fuzz/support/FuzzDocument.h"
 #include "fuzz/support/FuzzScratch.h"
@@ -49,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vd::fuzz::writeApplicationFile("Fuzz/PAGE.BMP", data, size);
 
     doc.m_strEntryParam = "@:Fuzz\\PAGE.TXT";
-    doc.m_nMapDisplayMode = 20;
+    doc.m_nMapDisplayMode = map_display::kTextPage;
     for (const int step : {1, 1, -1}) {
         vd::RecordingDc dc;
         pages.ShowTextPage(dc);
@@ -67,11 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     doc.ReadTextSection(text, "a", "b");
 
-    doc.m_strEntryTarget = "@:Fuzz\\PAGE.BMP";
+    doc.entry.m_strEntryTarget = "@:Fuzz\\PAGE.BMP";
     doc.m_strEntryParam.clear();
     doc.m_nFileKind = 0;
     for (const int fit : {0, 1}) {
-        doc.m_nPictureFit = fit;
+        doc.entry.m_nPictureFit = fit;
         vd::RecordingDc dc(vd::RecordingDc::Options{64, 48});
         pages.DrawPicturePage(dc, 0);
         pages.ScrollPicturePage(dc, 30);

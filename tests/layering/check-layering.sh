@@ -10,9 +10,10 @@
 #   3 the six run-time libraries, each with its folders: Pelmora layers/, Surrick municipal/,
 #     Dovanne basemap/ and geology/, TOVENDLG dialogs/, Halvette seismic/, Ombrisk submarine/;
 #     what two of them share lives at level 2
-#   4 app/, userdata/                the shell's frame and menus, the document
-#   5 view/                          the map view and the renderer
-#   6 program/                       the application object that builds document, frame and view
+#   4 userdata/                      the registered points', place names' and tracks' files and dialogs
+#   5 app/                           the shell's frame and menus, the document
+#   6 view/                          the map view and the renderer
+#   7 program/                       the application object that builds document, frame and view
 # A module may include its own level (at level 3 its own library only) and any level below.
 # Tests, benchmarks and tools are above everything and are not checked.
 # Usage: check-layering.sh [source-root]
@@ -32,9 +33,10 @@ function level(path) {
     if (path ~ /^contracts\//) return 1
     if (path ~ /^(basemap\/(projection|files|sheetindex|drawing)|layers\/settings\/(files|prefecture)|municipal\/(files|conversion)|graphics|meshcode)\//) return 2
     if (path ~ /^(basemap|geology|layers|municipal|dialogs|seismic|submarine)\//) return 3
-    if (path ~ /^(app|userdata)\//) return 4
-    if (path ~ /^view\//) return 5
-    if (path ~ /^program\//) return 6
+    if (path ~ /^userdata\//) return 4
+    if (path ~ /^app\//) return 5
+    if (path ~ /^view\//) return 6
+    if (path ~ /^program\//) return 7
     return -1
 }
 function library(path) {

@@ -1,7 +1,7 @@
 # The direction of the modules: no file includes a header of a module above its own, nor one
 # run-time library another's (check-layering.sh lists the levels), checked on the source tree;
-# the check itself is checked on small trees where the document includes a view header and
-# where Halvette includes Pelmora's renderer.
+# the check itself is checked on small trees where the document includes a view header, where
+# user data includes the document and where Halvette includes Pelmora's renderer.
 add_test(NAME Layering.NoModuleIncludesAHigherOne
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-layering.sh ${PROJECT_SOURCE_DIR})
 add_test(NAME Layering.TheCheckRefusesADocumentIncludingTheView
@@ -9,6 +9,10 @@ add_test(NAME Layering.TheCheckRefusesADocumentIncludingTheView
 set_tests_properties(Layering.TheCheckRefusesADocumentIncludingTheView PROPERTIES
   PASS_REGULAR_EXPRESSION "app/Document.cpp:2: includes view/window/VeldoranView.h"
   FAIL_REGULAR_EXPRESSION "view/View.cpp")
+add_test(NAME Layering.TheCheckRefusesUserDataIncludingTheDocument
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-layering.sh ${CMAKE_CURRENT_LIST_DIR}/upward)
+set_tests_properties(Layering.TheCheckRefusesUserDataIncludingTheDocument PROPERTIES
+  PASS_REGULAR_EXPRESSION "userdata/Tracks.cpp:2: includes app/document/VeldoranDoc.h")
 add_test(NAME Layering.TheCheckRefusesOneLibraryIncludingAnother
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-layering.sh ${CMAKE_CURRENT_LIST_DIR}/crosslibrary)
 set_tests_properties(Layering.TheCheckRefusesOneLibraryIncludingAnother PROPERTIES

@@ -28,10 +28,10 @@ protected:
     {
         doc = MakeDocument();
         script = vd::ui::Script::install();
-        doc->m_strAppDir = vd::applicationFolder();
+        doc->folders.m_strAppDir = vd::applicationFolder();
         for (const char* name : {"NpSymbol.dat", "NpClrTbl.dat"})
             std::filesystem::remove(doctest::Home() / name);
-        for (auto& row : doc->m_anSymbolSetting)
+        for (auto& row : doc->placeNameClasses.m_anSymbolSetting)
             std::fill(std::begin(row), std::end(row), std::int16_t(17));
     }
     std::string Read(const char* name) const { return doctest::ReadBytes(doctest::Home() / name); }
@@ -45,7 +45,7 @@ TEST_F(PlaceNameClasses, SymbolsAreSavedOnAFreshFolderAndTakenBackOnOk)
     int flagWhileOpen = -1;
     std::vector<std::string> statics;
     script->answerDialog(kClassDialog, [&](vd::DialogDriver& d) {
-        flagWhileOpen = doc->m_bLayerDialogOpen;
+        flagWhileOpen = doc->repaint.m_bLayerDialogOpen;
         EXPECT_EQ(d.caption(), " 自然地名");
         EXPECT_TRUE(d.isChecked(1189));
         EXPECT_TRUE(d.isChecked(1208));
@@ -58,19 +58,19 @@ TEST_F(PlaceNameClasses, SymbolsAreSavedOnAFreshFolderAndTakenBackOnOk)
     });
     ASSERT_TRUE(doc->runOwnCommand(33282));
     EXPECT_EQ(flagWhileOpen, 1);
-    EXPECT_EQ(doc->m_bLayerDialogOpen, 0);
+    EXPECT_EQ(doc->repaint.m_bLayerDialogOpen, 0);
     EXPECT_EQ(statics, (std::vector<std::string>{"1 山地", "2 湖沼､河川､湖岸地形", "3 陸域自然地名(地域)",
                                                  "4 陸域自然地名(小対象物)", "5 海域､海岸地形", "6 島"}));
     EXPECT_EQ(Read("NpSymbol.dat"), "3,1,1\r\n3,6,16\r\n");
-    EXPECT_EQ(doc->m_anSymbolSetting[3][1], 1);
-    EXPECT_EQ(doc->m_anSymbolSetting[3][6], 16);
-    EXPECT_EQ(doc->m_bClassColours, 0);
+    EXPECT_EQ(doc->placeNameClasses.m_anSymbolSetting[3][1], 1);
+    EXPECT_EQ(doc->placeNameClasses.m_anSymbolSetting[3][6], 16);
+    EXPECT_EQ(doc->placeNameClasses.m_bClassColours, 0);
 }
 
 TEST_F(PlaceNameClasses, SwitchingTheClassSavesPendingSymbolsFirst)
 {
     doc->m_nGnpfValue3 = 0; // no search yet: natural names
-    doc->m_anSymbolSetting[7][15] = 40; // a symbol the dialog does not know
+    doc->placeNameClasses.m_anSymbolSetting[7][15] = 40; // a symbol the dialog does not know
     std::string savedBeforeSwitch;
     std::vector<std::string> publicOne;
     std::vector<std::string> publicTwo;
@@ -87,7 +87,7 @@ TEST_F(PlaceNameClasses, SwitchingTheClassSavesPendingSymbolsFirst)
     EXPECT_EQ(savedBeforeSwitch, "3,2,2\r\n7,15,40\r\n");
     EXPECT_EQ(publicOne, (std::vector<std::string>{"3 建物", "15 消防署", "　"})) << "40 shows the blank";
     EXPECT_EQ(publicTwo, (std::vector<std::string>{"18 郵便局", "", "　", "　"}));
-    EXPECT_EQ(doc->m_anSymbolSetting[3][2], 17) << "Cancel leaves the document's table";
+    EXPECT_EQ(doc->placeNameClasses.m_anSymbolSetting[3][2], 17) << "Cancel leaves the document's table";
 }
 
 TEST_F(PlaceNameClasses, SubclassColoursMakeAMissingFileWithEverySection)
@@ -145,17 +145,17 @@ TEST_F(PlaceNameClasses, PublicSectionIsRewrittenInPlaceAndOddLinesAreDropped)
     doc->m_nGnpfValue3 = 6; // public part 1
     ASSERT_TRUE(doc->runOwnCommand(33281));
     EXPECT_EQ(selected, (std::vector<int>{5, 9}));
-    const PlaceNameColourTable publicColours = ReadPlaceNameColours(doc->m_strAppDir, 5);
+    const PlaceNameColourTable publicColours = ReadPlaceNameColours(doc->folders.m_strAppDir, 5);
     EXPECT_EQ(publicColours[3][1], 5);
     EXPECT_EQ(publicColours[3][2], 7);
-    EXPECT_EQ(ReadPlaceNameColours(doc->m_strAppDir, 0)[1][1], 4);
-    EXPECT_EQ(ReadPlaceNameColours(doc->m_strAppDir, 2)[2][6], 3);
+    EXPECT_EQ(ReadPlaceNameColours(doc->folders.m_strAppDir, 0)[1][1], 4);
+    EXPECT_EQ(ReadPlaceNameColours(doc->folders.m_strAppDir, 2)[2][6], 3);
     const std::string once = Read("NpClrTbl.dat");
     EXPECT_EQ(once.find("; colours"), std::string::npos);
     EXPECT_EQ(once, Cp932Lines({"行政区画名", "1,1,4", "居住地名", "自然地名", "2,6,3", "交通施設", "土地の利用景",
                                 "公共施設", "3,1,5", "3,2,7", "＊＊＊＊", ",kept"}));
     // Saving again leaves the same bytes: the cells are not appended a second time.
-    ASSERT_TRUE(SavePlaceNameColours(doc->m_strAppDir, 6, publicColours));
+    ASSERT_TRUE(SavePlaceNameColours(doc->folders.m_strAppDir, 6, publicColours));
     EXPECT_EQ(Read("NpClrTbl.dat"), once);
 }
 
@@ -183,7 +183,7 @@ TEST_F(PlaceNameClasses, NationalBodiesPageToTheSixthPage)
     ASSERT_TRUE(doc->runOwnCommand(33281));
     EXPECT_EQ(firstNames, (std::vector<std::string>{"1 国会", "14 北海道開発庁", "23 検察庁", "33 農林水産省", "43 海上保安庁", "",
                                                     "", "43 海上保安庁"}));
-    EXPECT_EQ(ReadPlaceNameColours(doc->m_strAppDir, 5)[11][54], 2);
+    EXPECT_EQ(ReadPlaceNameColours(doc->folders.m_strAppDir, 5)[11][54], 2);
 }
 
 TEST(ColorComboBox, ComparesBySumThenByTheOldRule)

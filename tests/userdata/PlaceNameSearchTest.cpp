@@ -27,13 +27,13 @@ protected:
         Dovanne().OnGetMechCodeFromGovermentCode.fn = &OfficeMesh;
         log = doctest::Home() / "gnpf.log";
         setenv("VD_FAKE_GNPF_LOG", log.c_str(), 1);
-        doc->m_strAnnotationTable = "C:\\DATA\\TYUUKI.CSV";
-        doc->m_strSheetIndexFile = WriteFixture("BlcMap20.idx", Cp932Lines({IndexLine("東京", "35.2000", "139.0000"),
+        doc->environment.m_strAnnotationTable = "C:\\DATA\\TYUUKI.CSV";
+        doc->folders.m_strSheetIndexFile = WriteFixture("BlcMap20.idx", Cp932Lines({IndexLine("東京", "35.2000", "139.0000"),
                                                                             IndexLine("京都及大阪", "34.4000", "135.0000")}))
                                        .winPath;
         WriteFixture("NpClrTbl.dat", Cp932Lines({"自然地名", "3,4,12", "交通施設"}));
         doc->m_strMapName = "京都及大阪";
-        doc->m_nMapFrame = 3;
+        doc->position.m_nMapFrame = 3;
     }
     void Answer(const std::string& answer) { setenv("VD_FAKE_GNPF_ANSWER", answer.c_str(), 1); }
     std::string Calls() { return doctest::ReadBytes(log); }
@@ -61,13 +61,13 @@ TEST_F(PlaceNameSearch, FirstSearchStartsFromResetConditionsAndMovesToThePrefect
     EXPECT_EQ(doc->m_strGnpfText6, "東京都");
     EXPECT_EQ(doc->m_strGnpfRest, "富士");
     // The colours of class 3 (自然地名), the state word, the layer, and the move to the sheet.
-    EXPECT_EQ(doc->m_anClassColour[3 * 55 + 4], 12);
+    EXPECT_EQ(doc->placeNameClasses.m_anClassColour[3 * 55 + 4], 12);
     EXPECT_EQ(doc->m_strPlaceNameState, "GNPF");
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
-    EXPECT_EQ(doc->m_nPlaceNameLayer, 0);
+    EXPECT_EQ(doc->search.m_nPlaceNameLayer, 0);
     EXPECT_EQ(doc->m_strMapName, "東京");
-    EXPECT_EQ(doc->m_nMapFrame, 2);
-    EXPECT_EQ(doc->m_nMapFrameCopy2, 2);
+    EXPECT_EQ(doc->position.m_nMapFrame, 2);
+    EXPECT_EQ(doc->position.m_nMapFrameCopy2, 2);
 }
 
 TEST_F(PlaceNameSearch, LaterSearchesPassThePreviousConditions)
@@ -81,7 +81,7 @@ TEST_F(PlaceNameSearch, LaterSearchesPassThePreviousConditions)
     doc->m_strGnpfText2 = "小学校";
     doc->m_strGnpfText4 = "13101";
     doc->m_strGnpfRest = "第一";
-    doc->m_nGnpfSetting = 50;
+    doc->environment.m_nGnpfSetting = 50;
     // Closed on the display tab: only the display mode and the text size change.
     Answer("1|0|2|7|5|1|13|4|2|2|x|y|z||13101|13|東京都|");
     doc->RetrievePlaceNames();
@@ -101,7 +101,7 @@ TEST_F(PlaceNameSearch, MunicipalityCodeOrBothCodesAndCancel)
     Answer("1|0|2|7|5|1|13|4|2|0|x|y|z||5339x||東京都|");
     doc->RetrievePlaceNames();
     EXPECT_EQ(doc->m_strMapName, "東京");
-    EXPECT_EQ(doc->m_nPlaceNameLayer, 1);
+    EXPECT_EQ(doc->search.m_nPlaceNameLayer, 1);
 
     // Both codes: no sheet, the map stays.
     doc->m_strMapName = "京都及大阪";
@@ -115,7 +115,7 @@ TEST_F(PlaceNameSearch, MunicipalityCodeOrBothCodesAndCancel)
     Answer("");
     doc->RetrievePlaceNames();
     EXPECT_EQ(doc->m_strGnpfText4, "13101");
-    doc->m_strAnnotationTable.clear();
+    doc->environment.m_strAnnotationTable.clear();
     doc->RetrievePlaceNames();
     const std::string calls = Calls();
     EXPECT_EQ(std::count(calls.begin(), calls.end(), '\n'), 3);

@@ -65,9 +65,9 @@ TEST(PlaceNameFilter, ClassSwitchesDecideInTheirOrder)
         {{}, "室戸岬", -1},
     };
     for (const auto& c : cases) {
-        doc->m_anPlaceNameKind.fill(0);
+        doc->spec.m_anPlaceNameKind.fill(0);
         for (int kind : c.on)
-            doc->m_anPlaceNameKind[kind] = 1;
+            doc->spec.m_anPlaceNameKind[kind] = 1;
         EXPECT_EQ(doc->FilterPlaceName(c.name), c.result) << c.name;
     }
 }
@@ -78,7 +78,7 @@ TEST(PlaceNameTables, ColoursOfOneClassSection)
     WriteFixture("NpClrTbl.dat", Cp932Lines({"; 地名の色", "行政区画名", "0,0,5", "居住地名", "1,2,7", "",
                                              "19,54,9", "20,0,3", "0,55,3", "-1,0,3", "1,3", "自然地名 ", "2,2,4",
                                              "自然地名", "3,3,6", "公共施設", "4,4,8", "＊＊＊＊", "5,5,1"}));
-    const auto colour = [&](int row, int column) { return doc->m_anClassColour[row * 55 + column]; };
+    const auto colour = [&](int row, int column) { return doc->placeNameClasses.m_anClassColour[row * 55 + column]; };
 
     // Class 1 (居住地名): from its line to the next class's; a class line with a trailing blank
     // is not recognised, so the section goes on past it.
@@ -124,19 +124,19 @@ TEST(PlaceNameTables, SymbolsReadWithinTheTableWhenTheDocumentIsBuilt)
                                  "1,1,2,7\r\n"  // the third number is read up to its digits
                                  "7,3,8");
     auto doc = MakeDocument();
-    EXPECT_EQ(doc->m_anSymbolSetting[0][0], 1);
-    EXPECT_EQ(doc->m_anSymbolSetting[9][19], 16);
-    EXPECT_EQ(doc->m_anSymbolSetting[3][4], 0);
-    EXPECT_EQ(doc->m_anSymbolSetting[1][1], 2);
-    EXPECT_EQ(doc->m_anSymbolSetting[7][3], 8);
-    EXPECT_EQ(doc->m_anSymbolSetting[2][2], 17);
-    EXPECT_EQ(doc->m_anSymbolSetting[0][19], 17);
-    EXPECT_EQ(doc->m_anSymbolSetting[9][0], 17);
+    EXPECT_EQ(doc->placeNameClasses.m_anSymbolSetting[0][0], 1);
+    EXPECT_EQ(doc->placeNameClasses.m_anSymbolSetting[9][19], 16);
+    EXPECT_EQ(doc->placeNameClasses.m_anSymbolSetting[3][4], 0);
+    EXPECT_EQ(doc->placeNameClasses.m_anSymbolSetting[1][1], 2);
+    EXPECT_EQ(doc->placeNameClasses.m_anSymbolSetting[7][3], 8);
+    EXPECT_EQ(doc->placeNameClasses.m_anSymbolSetting[2][2], 17);
+    EXPECT_EQ(doc->placeNameClasses.m_anSymbolSetting[0][19], 17);
+    EXPECT_EQ(doc->placeNameClasses.m_anSymbolSetting[9][0], 17);
 
     // Read again without the file: every symbol is back to 17.
     doctest::fs::remove(doctest::Home() / "NpSymbol.dat");
     doc->LoadPlaceNameSymbols();
-    EXPECT_EQ(doc->m_anSymbolSetting[0][0], 17);
+    EXPECT_EQ(doc->placeNameClasses.m_anSymbolSetting[0][0], 17);
 }
 
 } // namespace

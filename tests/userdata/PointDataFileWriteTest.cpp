@@ -42,7 +42,7 @@ protected:
         doc = MakeDocument();
         original = {kComment, kNecLine, kTokyo, "", kAlbum, LongLine(), kFuji};
         data = WriteFixture("SOURCE/history.dat", Join(original));
-        doc->m_strDataFile = data.winPath;
+        doc->registered.m_strDataFile = data.winPath;
     }
     std::unique_ptr<CVeldoranDoc> doc;
     std::vector<std::string> original;
@@ -54,13 +54,13 @@ TEST_F(PointDataFileWrite, AppendAddsOneLineAndNeverCreatesTheFile)
     EXPECT_TRUE(doc->AppendRecord("新しい 35.1000 139.1000 項目"));
     EXPECT_EQ(ReadBytes(data.file), Join(original) + vd::utf8ToCp932("新しい 35.1000 139.1000 項目\r\n"));
 
-    doc->m_strDataFile = vd::applicationFolder() + "SOURCE\\Source9.dat";
+    doc->registered.m_strDataFile = vd::applicationFolder() + "SOURCE\\Source9.dat";
     EXPECT_FALSE(doc->AppendRecord("x 35.1 139.1 y"));
     EXPECT_FALSE(doctest::fs::exists(doctest::Home() / "SOURCE" / "Source9.dat"));
 
     // A file whose last line has no line end gets one before the new line.
     doctest::WriteBytes(data.file, kTokyo);
-    doc->m_strDataFile = data.winPath;
+    doc->registered.m_strDataFile = data.winPath;
     EXPECT_TRUE(doc->AppendRecord("次 35.1 139.1 y"));
     EXPECT_EQ(ReadBytes(data.file), kTokyo + "\r\n" + vd::utf8ToCp932("次 35.1 139.1 y\r\n"));
 }
@@ -68,8 +68,8 @@ TEST_F(PointDataFileWrite, AppendAddsOneLineAndNeverCreatesTheFile)
 TEST_F(PointDataFileWrite, WritersUseTheGuideMapsPointFileWhileAGuideMapIsShown)
 {
     const Fixture guide = WriteFixture("GUIDEMAP/park.dat", Join({kTokyo}));
-    doc->m_nMapType = 4;
-    doc->m_astrGuideMapCurrent[2] = guide.winPath;
+    doc->position.m_nMapType = 4;
+    doc->menus.m_astrGuideMapCurrent[2] = guide.winPath;
     EXPECT_TRUE(doc->AppendRecord("池 500 250 池"));
     EXPECT_TRUE(doc->ReplaceRecord(0, "駅 600 300 駅", "tokyo.jpg"));
     EXPECT_EQ(ReadBytes(guide.file), Join({vd::utf8ToCp932("駅 600 300 駅"), vd::utf8ToCp932("池 500 250 池")}));
@@ -99,7 +99,7 @@ TEST_F(PointDataFileWrite, ReplaceWithoutAMatchOrAKeyWritesNothing)
     EXPECT_FALSE(doc->ReplaceRecord(0, "x 35.1 139.1 y", ""));
     EXPECT_EQ(ReadBytes(data.file), Join(original));
 
-    doc->m_strDataFile = vd::applicationFolder() + "SOURCE\\Source9.dat";
+    doc->registered.m_strDataFile = vd::applicationFolder() + "SOURCE\\Source9.dat";
     EXPECT_FALSE(doc->ReplaceRecord(0, "x 35.1 139.1 y", "x"));
     EXPECT_EQ(doc->m_astrPointRecord[0], "999");
     EXPECT_FALSE(doctest::fs::exists(doctest::Home() / "SOURCE" / "Source9.dat"));

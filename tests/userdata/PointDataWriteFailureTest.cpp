@@ -34,7 +34,7 @@ TEST(PointDataWriteFailure, ReplaceLeavesTheOldFileOrChangesOnlyItsLine)
     std::vector<std::string> lines = Records();
     const std::string original = Cp932Lines(lines);
     const Fixture data = WriteFixture("SOURCE/history.dat", original);
-    doc->m_strDataFile = data.winPath;
+    doc->registered.m_strDataFile = data.winPath;
     lines[31] = "置換 35.3000 139.3000 新しい項目 @:TEXT\\p30.txt";
     const std::string replaced = Cp932Lines(lines);
 

@@ -30,7 +30,7 @@ protected:
     void SetUp() override
     {
         doc = MakeDocument();
-        doc->m_strDataFile = WriteFixture("SOURCE/history.dat", Cp932Lines(kPointFile)).winPath;
+        doc->registered.m_strDataFile = WriteFixture("SOURCE/history.dat", Cp932Lines(kPointFile)).winPath;
         doc->m_astrPointRecord.fill("stale");
     }
     int LoadFrame(int mode, const std::string& path = "")
@@ -62,9 +62,9 @@ TEST_F(PointRecordRead, KeepsTheRecordsInsideTheFrameForEachModeAndFilter)
         {"keyword and kind together", 6, 1, "境界", 2, {}},
     };
     for (const Case& c : cases) {
-        doc->m_nKeywordActive = c.keywordActive;
-        doc->m_strPointKeyword = c.keyword;
-        doc->m_nKindData = c.kindData;
+        doc->spec.m_nKeywordActive = c.keywordActive;
+        doc->spec.m_strPointKeyword = c.keyword;
+        doc->spec.m_nKindData = c.kindData;
         // Every record is counted, inside the frame or not.
         EXPECT_EQ(LoadFrame(c.mode), 10) << c.what;
         EXPECT_EQ(Listed(doc->m_astrPointRecord), c.kept) << c.what;
@@ -74,9 +74,9 @@ TEST_F(PointRecordRead, KeepsTheRecordsInsideTheFrameForEachModeAndFilter)
 
 TEST_F(PointRecordRead, PlainListModeReadsTheGivenFileWithoutFiltersAndRemembersTheCount)
 {
-    doc->m_nKeywordActive = 1;
-    doc->m_strPointKeyword = "存在しない";
-    doc->m_nKindData = 1;
+    doc->spec.m_nKeywordActive = 1;
+    doc->spec.m_strPointKeyword = "存在しない";
+    doc->spec.m_nKindData = 1;
     const Fixture names = WriteFixture("placenmn.dat", Cp932Lines({"; 地名", "大島 35.3000 139.2000",
                                                                     "江ノ島 35.1757 139.2848", "遠い島 24.2000 123.5000"}));
     EXPECT_EQ(LoadFrame(1, names.winPath), 3);
@@ -92,14 +92,14 @@ TEST_F(PointRecordRead, PlainListModeReadsTheGivenFileWithoutFiltersAndRemembers
 // and record list stay as they were.
 TEST_F(PointRecordRead, DrawingFormReadsTheGivenFileIntoTheGivenState)
 {
-    const std::string dataFile = doc->m_strDataFile;
+    const std::string dataFile = doc->registered.m_strDataFile;
     // A coordinate in other than ASCII is compared as the converted text, as every field is.
     const std::string kanaLatitude = "仮名 35.3ｱ 139.3000 島";
     const Fixture common = WriteFixture("SOURCE/common.dat", Cp932Lines({kTokyo, kTooSouth, kanaLatitude}));
     SheetDrawState draw;
     EXPECT_EQ(doc->LoadVisibleRecords(draw, common.winPath, "139.0000", "35.0000", "140.0000", "36.0000", 6), 3);
     EXPECT_EQ(Listed(draw.m_astrPointRecord), (std::vector<std::string>{kTokyo, kanaLatitude}));
-    EXPECT_EQ(doc->m_strDataFile, dataFile);
+    EXPECT_EQ(doc->registered.m_strDataFile, dataFile);
     EXPECT_EQ(doc->m_astrPointRecord[0], "stale");
 }
 
@@ -121,7 +121,7 @@ TEST_F(PointRecordRead, MissingFilesOtherModesAndCommentOnlyFilesGiveAnEmptyList
         EXPECT_EQ(LoadFrame(c.mode, c.path), 0) << c.what;
         EXPECT_EQ(doc->m_astrPointRecord[0], "999") << c.what;
     }
-    doc->m_strDataFile = vd::applicationFolder() + "none.dat";
+    doc->registered.m_strDataFile = vd::applicationFolder() + "none.dat";
     EXPECT_EQ(LoadFrame(6), 0);
     EXPECT_EQ(doc->m_astrPointRecord[0], "999");
 }
@@ -131,7 +131,7 @@ TEST_F(PointRecordRead, TheListStopsAtItsBoundWithRoomForTheEndMark)
     std::vector<std::string> lines;
     for (int n = 0; n < 6000; ++n)
         lines.push_back(vd::format("地点%d 35.3000 139.3000 項目", n));
-    doc->m_strDataFile = WriteFixture("SOURCE/Source1.dat", Cp932Lines(lines)).winPath;
+    doc->registered.m_strDataFile = WriteFixture("SOURCE/Source1.dat", Cp932Lines(lines)).winPath;
     EXPECT_EQ(LoadFrame(6), 6000);
     EXPECT_EQ(doc->m_astrPointRecord[4998], lines[4998]);
     EXPECT_EQ(doc->m_astrPointRecord[4999], "999");
@@ -145,7 +145,7 @@ TEST_F(PointRecordRead, ALongLineIsOneRecordNotSeveral)
         name += "長";
     const std::string longRecord = name + " 35.3000 139.3000 長い名前";
     const std::string piece = "35.3000 139.3000 139.3000 x";
-    doc->m_strDataFile = WriteFixture("SOURCE/history.dat", Cp932Lines({longRecord, piece})).winPath;
+    doc->registered.m_strDataFile = WriteFixture("SOURCE/history.dat", Cp932Lines({longRecord, piece})).winPath;
     EXPECT_EQ(LoadFrame(6), 2);
     EXPECT_EQ(Listed(doc->m_astrPointRecord), (std::vector<std::string>{longRecord}));
 }
@@ -222,10 +222,10 @@ TEST_F(PointRecordRead, EntryFromRecordByKind)
         {"短い http:", 10, "", ""},
     };
     for (const Case& c : cases) {
-        doc->m_strEntryTarget = doc->m_strEntryParam = "stale";
+        doc->entry.m_strEntryTarget = doc->m_strEntryParam = "stale";
         doc->SetEntryFromRecord(c.record);
         EXPECT_EQ(doc->m_nFileKind, c.kind) << c.record;
-        EXPECT_EQ(doc->m_strEntryTarget, c.target) << c.record;
+        EXPECT_EQ(doc->entry.m_strEntryTarget, c.target) << c.record;
         EXPECT_EQ(doc->m_strEntryParam, c.param) << c.record;
     }
 }

@@ -33,7 +33,7 @@ protected:
 
 TEST_F(RecordPlacement, OneSheet)
 {
-    doc->m_nMapFrame = 1;
+    doc->position.m_nMapFrame = 1;
     doc->m_fPointScaleX = doc->m_fPointScaleY = 2.0f;
     const struct {
         const char* record;
@@ -62,7 +62,7 @@ TEST_F(RecordPlacement, OneSheet)
 
 TEST_F(RecordPlacement, BlockOfSheetsIsMeasuredFrom7200SecondsBelowItsNorthEdge)
 {
-    doc->m_nMapFrame = 2;
+    doc->position.m_nMapFrame = 2;
     doc->m_fPointScaleX = doc->m_fPointScaleY = 0.7f;
     // A 3 x 3 block whose north edge is 37 degrees: the reference south is 35 degrees.
     const int north = 37 * 3600;
@@ -87,7 +87,7 @@ TEST_F(RecordPlacement, BlockOfSheetsIsMeasuredFrom7200SecondsBelowItsNorthEdge)
 // its far edges is hidden.
 TEST_F(RecordPlacement, AWideBlockPlacesNamesNearItsFarEdgesWhereTheyAre)
 {
-    doc->m_nMapFrame = 2;
+    doc->position.m_nMapFrame = 2;
     doc->m_fPointScaleX = 1.1f;
     doc->m_fPointScaleY = 0.9f;
     doc->m_nMapPixelWidth = 1056;
@@ -115,21 +115,21 @@ TEST_F(RecordPlacement, AWideBlockPlacesNamesNearItsFarEdgesWhereTheyAre)
 
 TEST_F(RecordPlacement, ExplicitBoundsUsePixelsPerSecondFromTheFramesHeight)
 {
-    doc->m_nMapFrame = 3;
+    doc->position.m_nMapFrame = 3;
     doc->m_fPointScaleX = doc->m_fPointScaleY = 0.1f;
     doc->m_nMapPixelHeight = 500;
     Place("点 35.5320 139.1640 x", 10, 30, kWest, kSouth); // 1000 s east, 2000 s north
     EXPECT_EQ(doc->m_nPointX, 110);
     EXPECT_EQ(doc->m_nPointY, 330);
     // An unknown frame places nothing.
-    doc->m_nMapFrame = 7;
+    doc->position.m_nMapFrame = 7;
     Place("点 35.5320 139.1640 x", 10, 30);
     EXPECT_EQ(doc->m_nPointX, -1);
 }
 
 TEST_F(RecordPlacement, ValuesByDrawKindAndPlacesOffTheMap)
 {
-    doc->m_nMapFrame = 1;
+    doc->position.m_nMapFrame = 1;
     doc->m_fPointScaleX = doc->m_fPointScaleY = 2.0f;
     doc->m_nPointDrawKind = 2;
     Place("標高点 35.3000 139.3000 12.7", 10, 20);
@@ -153,10 +153,10 @@ TEST_F(RecordPlacement, ValuesByDrawKindAndPlacesOffTheMap)
 
 TEST_F(RecordPlacement, APlaceNameWithoutElevationHasNoneNotZeroMetres)
 {
-    doc->m_nMapFrame = 1;
+    doc->position.m_nMapFrame = 1;
     doc->m_fPointScaleX = doc->m_fPointScaleY = 2.0f;
     doc->m_nPointDrawKind = 1;
-    doc->m_anPlaceNameKind[0] = 1;
+    doc->spec.m_anPlaceNameKind[0] = 1;
     const struct {
         const char* record;
         int value;
@@ -175,10 +175,10 @@ TEST_F(RecordPlacement, APlaceNameWithoutElevationHasNoneNotZeroMetres)
 
 TEST_F(RecordPlacement, PlaceNameFilterHidesBeforeAnythingIsParsed)
 {
-    doc->m_nMapFrame = 1;
+    doc->position.m_nMapFrame = 1;
     doc->m_fPointScaleX = doc->m_fPointScaleY = 2.0f;
     doc->m_nPointDrawKind = 1;
-    doc->m_anPlaceNameKind = {0, 0, 1, 0, 0, 0, 0, 0, 0, 0}; // lakes only
+    doc->spec.m_anPlaceNameKind = {0, 0, 1, 0, 0, 0, 0, 0, 0, 0}; // lakes only
     doc->m_strRecordLat = "前";
     Place("山中湖 35.3000 139.3000 982", 10, 20);
     EXPECT_EQ(value, -1);
@@ -188,14 +188,14 @@ TEST_F(RecordPlacement, PlaceNameFilterHidesBeforeAnythingIsParsed)
     EXPECT_EQ(value, 723);
     EXPECT_EQ(doc->m_nPointX, 330);
     // "All kinds" lets every name through.
-    doc->m_anPlaceNameKind[0] = 1;
+    doc->spec.m_anPlaceNameKind[0] = 1;
     Place("山中湖 35.3000 139.3000 982", 10, 20);
     EXPECT_EQ(value, 982);
 }
 
 TEST_F(RecordPlacement, ThinningByIndex)
 {
-    doc->m_nMapFrame = 1;
+    doc->position.m_nMapFrame = 1;
     doc->m_fPointScaleX = doc->m_fPointScaleY = 2.0f;
     const struct {
         int level;
@@ -233,7 +233,7 @@ TEST_F(RecordPlacement, RegionalOverview)
     doc->m_fRefLatitude = 470000;
     doc->m_fRefLongitude = 1350000;
     doc->m_fMapScale = 1000 / 3.1f;
-    doc->m_nMapPjctn = 1;
+    doc->position.m_nMapPjctn = 1;
     doc->m_nPointDisplayFlag = 0;
     value = doc->ProjectRecordToRegion("点 35.0000 139.3000 x", 40, 0, 1.25f);
     EXPECT_EQ(value, 1);
@@ -241,8 +241,8 @@ TEST_F(RecordPlacement, RegionalOverview)
     EXPECT_EQ(doc->m_nPointY, 372);
 
     // Projection 0: the ratio of the latitude's whole degree in the document's table.
-    doc->m_nMapPjctn = 0;
-    doc->m_afLatitudeRatio[35] = 1.25f;
+    doc->position.m_nMapPjctn = 0;
+    doc->latitudeRatios.m_afLatitudeRatio[35] = 1.25f;
     doc->ProjectRecordToRegion("点 35.0000 139.3000 x", 40, 0, 9.0f);
     EXPECT_EQ(doc->m_nPointX, 151);
 

@@ -10,7 +10,7 @@ using namespace userdatatest;
 TEST(SheetCorner, MeshCodeLooksUpTheSheetAtItsSouthWestCorner)
 {
     auto doc = MakeDocument();
-    doc->m_strSheetIndexFile = WriteFixture("BlcMap20.idx", Cp932Lines({
+    doc->folders.m_strSheetIndexFile = WriteFixture("BlcMap20.idx", Cp932Lines({
                                                                 ";    一覧",
                                                                 IndexLine("東京", "35.2000", "139.0000"),
                                                                 IndexLine("横須賀 外", "35.2000", "139.0000"),
@@ -28,7 +28,7 @@ TEST(SheetCorner, MeshCodeLooksUpTheSheetAtItsSouthWestCorner)
     EXPECT_EQ(doc->MeshCodeToSheetName("6441"), "");
     EXPECT_EQ(doc->MeshCodeToSheetName("53"), "");
     EXPECT_EQ(doc->MeshCodeToSheetName("53a9"), "");
-    doc->m_strSheetIndexFile = vd::applicationFolder() + "none.idx";
+    doc->folders.m_strSheetIndexFile = vd::applicationFolder() + "none.idx";
     EXPECT_EQ(doc->MeshCodeToSheetName("5339"), "");
 }
 

@@ -112,11 +112,11 @@ TEST(TrackDescription, StartCornerThroughDovanne)
     for (const DescribedCase& c : KindsAndUnits()) {
         const auto d = DescribeTrack(WriteTrack(c.name, c.bytes).winPath, 0);
         ASSERT_TRUE(d);
-        doc->m_strTrackStartPoint = d->startPoint;
+        doc->tracks.m_strTrackStartPoint = d->startPoint;
         doc->m_strTrackFormat = d->format;
         doc->DescribeTrackFile();
-        EXPECT_EQ(doc->m_astrWork50A[0], "35.2000") << c.name;
-        EXPECT_EQ(doc->m_astrWork50A[1], "139.0000") << c.name;
+        EXPECT_EQ(doc->tracks.m_astrWork50A[0], "35.2000") << c.name;
+        EXPECT_EQ(doc->tracks.m_astrWork50A[1], "139.0000") << c.name;
     }
     struct Case {
         std::string start, format, point, formatAfter, latitude, longitude;
@@ -132,14 +132,14 @@ TEST(TrackDescription, StartCornerThroughDovanne)
         {"", "D'M'S", "", "D'M'S", "", ""},
     };
     for (const Case& c : cases) {
-        doc->m_astrWork50A[0] = doc->m_astrWork50A[1] = "old";
-        doc->m_strTrackStartPoint = c.start;
+        doc->tracks.m_astrWork50A[0] = doc->tracks.m_astrWork50A[1] = "old";
+        doc->tracks.m_strTrackStartPoint = c.start;
         doc->m_strTrackFormat = c.format;
         doc->DescribeTrackFile();
-        EXPECT_EQ(doc->m_strTrackStartPoint, c.point) << c.start;
+        EXPECT_EQ(doc->tracks.m_strTrackStartPoint, c.point) << c.start;
         EXPECT_EQ(doc->m_strTrackFormat, c.formatAfter) << c.start;
-        EXPECT_EQ(doc->m_astrWork50A[0], c.latitude) << c.start;
-        EXPECT_EQ(doc->m_astrWork50A[1], c.longitude) << c.start;
+        EXPECT_EQ(doc->tracks.m_astrWork50A[0], c.latitude) << c.start;
+        EXPECT_EQ(doc->tracks.m_astrWork50A[1], c.longitude) << c.start;
     }
 }
 

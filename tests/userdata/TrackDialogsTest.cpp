@@ -61,18 +61,18 @@ protected:
     {
         std::size_t i = 0;
         for (int n : numbers)
-            doc->m_anTrackSelected[i++] = n;
+            doc->tracks.m_anTrackSelected[i++] = n;
         i = 0;
         for (const char* title : titles)
-            doc->m_astrTrackHistory[i++] = title;
-        doc->m_nTrackTitleCount = int(titles.size());
-        doc->m_astrTrackHistory[i] = "999";
-        doc->m_bTrackList = 1;
+            doc->tracks.m_astrTrackHistory[i++] = title;
+        doc->tracks.m_nTrackTitleCount = int(titles.size());
+        doc->tracks.m_astrTrackHistory[i] = "999";
+        doc->tracks.m_bTrackList = 1;
     }
     std::vector<int> Chosen() const
     {
         std::vector<int> numbers;
-        for (int n : doc->m_anTrackSelected) {
+        for (int n : doc->tracks.m_anTrackSelected) {
             if (n == -1)
                 break;
             numbers.push_back(n);
@@ -87,12 +87,12 @@ protected:
 TEST_F(TrackDialogs, SettingsGoInAndAPickedTrackIsAppended)
 {
     const auto paths = FourTracks();
-    doc->m_strTrackFile = paths[0];
-    doc->m_nTrackDisplay = 1;
-    doc->m_nTrackCurrent = 0;
-    doc->m_bTrackScaleShown = 1;
-    doc->m_nTrackScaleKm = 5;
-    doc->m_strTrackStartMap = "NOW";
+    doc->tracks.m_strTrackFile = paths[0];
+    doc->tracks.m_nTrackDisplay = 1;
+    doc->tracks.m_nTrackCurrent = 0;
+    doc->tracks.m_bTrackScaleShown = 1;
+    doc->tracks.m_nTrackScaleKm = 5;
+    doc->tracks.m_strTrackStartMap = "NOW";
     Choose({0, 3}, {"朝", "夕"});
     script->answerDialog(CDlgTrackFiles::IDD, [&](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "   トラックファイル の登録・選択");
@@ -116,37 +116,37 @@ TEST_F(TrackDialogs, SettingsGoInAndAPickedTrackIsAppended)
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc->RunTrackDialog(), 1);
-    EXPECT_EQ(doc->m_bDialogOpen, 0);
-    EXPECT_EQ(doc->m_strTrackFile, paths[1]);
+    EXPECT_EQ(doc->repaint.m_bDialogOpen, 0);
+    EXPECT_EQ(doc->tracks.m_strTrackFile, paths[1]);
     EXPECT_EQ(doc->m_strTrackKind, "pot");
     EXPECT_EQ(doc->m_strTrackFormat, "D'M'S");
-    EXPECT_EQ(doc->m_strTrackStartPoint, "35,40,52,139,46,01");
-    EXPECT_EQ(doc->m_strTrackStartMap, "START");
-    EXPECT_EQ(doc->m_nTrackCurrent, 1);
+    EXPECT_EQ(doc->tracks.m_strTrackStartPoint, "35,40,52,139,46,01");
+    EXPECT_EQ(doc->tracks.m_strTrackStartMap, "START");
+    EXPECT_EQ(doc->tracks.m_nTrackCurrent, 1);
     EXPECT_EQ(Chosen(), (std::vector<int>{0, 3, 1}));
-    EXPECT_EQ(doc->m_astrTrackHistory[2], "POTﾄﾗｯｸ2");
-    EXPECT_EQ(doc->m_astrTrackHistory[3], "999");
-    EXPECT_EQ(doc->m_nTrackTitleCount, 3);
-    EXPECT_EQ(doc->m_nTrackSelectedPos, 3);
-    EXPECT_EQ(doc->m_bTrackList, 1);
+    EXPECT_EQ(doc->tracks.m_astrTrackHistory[2], "POTﾄﾗｯｸ2");
+    EXPECT_EQ(doc->tracks.m_astrTrackHistory[3], "999");
+    EXPECT_EQ(doc->tracks.m_nTrackTitleCount, 3);
+    EXPECT_EQ(doc->tracks.m_nTrackSelectedPos, 3);
+    EXPECT_EQ(doc->tracks.m_bTrackList, 1);
 }
 
 TEST_F(TrackDialogs, TheEndsOfTheDialog)
 {
     const auto paths = FourTracks();
-    doc->m_strTrackFile = paths[2];
-    doc->m_nTrackCurrent = 2;
+    doc->tracks.m_strTrackFile = paths[2];
+    doc->tracks.m_nTrackCurrent = 2;
     Choose({2, 0}, {"R", "T"});
-    doc->m_nTrackSelectedPos = 1;
+    doc->tracks.m_nTrackSelectedPos = 1;
     // Cancel changes nothing.
     script->answerDialog(CDlgTrackFiles::IDD, [](vd::DialogDriver& d) {
         d.selectCombo(trackfilesids::IDC_FILE_COMBO, 3);
         d.click(trackfilesids::IDC_CANCEL);
     });
     EXPECT_EQ(doc->RunTrackDialog(), -1);
-    EXPECT_EQ(doc->m_strTrackFile, paths[2]);
-    EXPECT_EQ(doc->m_nTrackCurrent, 2);
-    EXPECT_EQ(doc->m_bDialogOpen, 0);
+    EXPECT_EQ(doc->tracks.m_strTrackFile, paths[2]);
+    EXPECT_EQ(doc->tracks.m_nTrackCurrent, 2);
+    EXPECT_EQ(doc->repaint.m_bDialogOpen, 0);
     // A chosen track picked from the list: the same current track takes the new position.
     script->answerDialog(CDlgTrackFiles::IDD, [](vd::DialogDriver& d) {
         d.selectList(trackfilesids::IDC_CHOSEN_LIST, 1);
@@ -156,43 +156,43 @@ TEST_F(TrackDialogs, TheEndsOfTheDialog)
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc->RunTrackDialog(), 1);
-    EXPECT_EQ(doc->m_nTrackSelectedPos, 2);
+    EXPECT_EQ(doc->tracks.m_nTrackSelectedPos, 2);
     EXPECT_EQ(Chosen(), (std::vector<int>{2, 0}));
     // A double click asks for the track's profile and makes it current.
     script->answerDialog(CDlgTrackFiles::IDD,
                          [](vd::DialogDriver& d) { d.doubleClickList(trackfilesids::IDC_CHOSEN_LIST, 1); });
     EXPECT_EQ(doc->RunTrackDialog(), 1);
-    EXPECT_EQ(doc->m_nTrackCurrent, 0);
+    EXPECT_EQ(doc->tracks.m_nTrackCurrent, 0);
     EXPECT_EQ(Chosen(), (std::vector<int>{2, 0, 0}));
     // "すべて取消": no current track, no titles, the list is out of use.
     script->answerDialog(CDlgTrackFiles::IDD, [](vd::DialogDriver& d) { d.click(trackfilesids::IDC_CLEAR_ALL); });
     EXPECT_EQ(doc->RunTrackDialog(), 1);
-    EXPECT_EQ(doc->m_nTrackCurrent, -1);
-    EXPECT_EQ(doc->m_nTrackTitleCount, 0);
-    EXPECT_EQ(doc->m_bTrackList, 0);
+    EXPECT_EQ(doc->tracks.m_nTrackCurrent, -1);
+    EXPECT_EQ(doc->tracks.m_nTrackTitleCount, 0);
+    EXPECT_EQ(doc->tracks.m_bTrackList, 0);
 }
 
 TEST_F(TrackDialogs, TheSixtyFifthTrackKeepsSixtyFour)
 {
     const auto paths = FourTracks();
     for (std::size_t i = 0; i < 64; ++i) {
-        doc->m_anTrackSelected[i] = int(i % 4);
-        doc->m_astrTrackHistory[i] = "t";
+        doc->tracks.m_anTrackSelected[i] = int(i % 4);
+        doc->tracks.m_astrTrackHistory[i] = "t";
     }
-    doc->m_astrTrackHistory[64] = "999";
-    doc->m_nTrackTitleCount = 64;
-    doc->m_nTrackCurrent = 0;
-    doc->m_strTrackFile = paths[0];
+    doc->tracks.m_astrTrackHistory[64] = "999";
+    doc->tracks.m_nTrackTitleCount = 64;
+    doc->tracks.m_nTrackCurrent = 0;
+    doc->tracks.m_strTrackFile = paths[0];
     script->answerDialog(CDlgTrackFiles::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.text(trackfilesids::IDC_CHOSEN_COUNT), "    64");
         d.selectCombo(trackfilesids::IDC_FILE_COMBO, 2);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc->RunTrackDialog(), 1);
-    EXPECT_EQ(doc->m_anTrackSelected[64], 2);
-    EXPECT_EQ(doc->m_nTrackTitleCount, 64);
-    EXPECT_EQ(doc->m_nTrackSelectedPos, 65);
-    EXPECT_EQ(doc->m_astrTrackHistory[64], "999");
+    EXPECT_EQ(doc->tracks.m_anTrackSelected[64], 2);
+    EXPECT_EQ(doc->tracks.m_nTrackTitleCount, 64);
+    EXPECT_EQ(doc->tracks.m_nTrackSelectedPos, 65);
+    EXPECT_EQ(doc->tracks.m_astrTrackHistory[64], "999");
 }
 
 TEST_F(TrackDialogs, IntervalButtons)
@@ -207,31 +207,31 @@ TEST_F(TrackDialogs, IntervalButtons)
         {15, trackfilesids::IDC_INTERVAL_DOWN, 10, "10km"}, {12, trackfilesids::IDC_INTERVAL_DOWN, 10, "10km"},
         {10, trackfilesids::IDC_INTERVAL_DOWN, 9, " 9km"},  {1, trackfilesids::IDC_INTERVAL_DOWN, 1, " 1km"}};
     for (const Case& c : cases) {
-        doc->m_nTrackScaleKm = c.from;
+        doc->tracks.m_nTrackScaleKm = c.from;
         script->answerDialog(CDlgTrackFiles::IDD, [&](vd::DialogDriver& d) {
             d.click(c.button);
             EXPECT_EQ(d.text(trackfilesids::IDC_INTERVAL), c.shown) << c.from;
             d.click(vd::IDOK);
         });
         EXPECT_EQ(doc->RunTrackDialog(), 1);
-        EXPECT_EQ(doc->m_nTrackScaleKm, c.to) << c.from;
+        EXPECT_EQ(doc->tracks.m_nTrackScaleKm, c.to) << c.from;
     }
     // The "表示" box shows the interval when it is turned on.
-    doc->m_bTrackScaleShown = 0;
+    doc->tracks.m_bTrackScaleShown = 0;
     script->answerDialog(CDlgTrackFiles::IDD, [](vd::DialogDriver& d) {
         d.click(trackfilesids::IDC_SCALE_SHOWN);
         EXPECT_EQ(d.text(trackfilesids::IDC_INTERVAL), " 1km");
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc->RunTrackDialog(), 1);
-    EXPECT_EQ(doc->m_bTrackScaleShown, 1);
+    EXPECT_EQ(doc->tracks.m_bTrackScaleShown, 1);
 }
 
 TEST_F(TrackDialogs, RegisteringAFileMakesItCurrent)
 {
     const auto paths = FourTracks();
-    doc->m_strTrackFile = paths[0];
-    doc->m_nTrackCurrent = 0;
+    doc->tracks.m_strTrackFile = paths[0];
+    doc->tracks.m_nTrackCurrent = 0;
     const Fixture added = WriteFixture("Evening.LOG", Cp932Lines(trackfixture::Log()));
     script->answerFileDialog(added.winPath);
     script->answerDialog(CDlgInfoFileList::IDD, [](vd::DialogDriver& d) {
@@ -251,17 +251,17 @@ TEST_F(TrackDialogs, RegisteringAFileMakesItCurrent)
     EXPECT_EQ(script->fileDialogs()[0].filter,
               "All files (*.*)|*.*|TRK files (*.trk)|*.trk|POT files (*.pot)|*.pot|ROT files (*.rot)|*.rot||");
     EXPECT_EQ(script->beeps(), 1);
-    EXPECT_EQ(doc->m_strTrackFile, vd::toLowerAscii(added.winPath));
+    EXPECT_EQ(doc->tracks.m_strTrackFile, vd::toLowerAscii(added.winPath));
     EXPECT_EQ(Keys("TrackList", "Track", 5)[4], vd::toLowerAscii(added.winPath));
-    EXPECT_EQ(doc->m_nTrackCurrent, 4);
+    EXPECT_EQ(doc->tracks.m_nTrackCurrent, 4);
     EXPECT_EQ(doc->m_strTrackKind, "log");
 }
 
 TEST_F(TrackDialogs, RemovingAFileRenumbersTheChosenTracksEvenOnCancel)
 {
     const auto paths = FourTracks();
-    doc->m_strTrackFile = paths[3];
-    doc->m_nTrackCurrent = 3;
+    doc->tracks.m_strTrackFile = paths[3];
+    doc->tracks.m_nTrackCurrent = 3;
     Choose({0, 1, 3}, {"A", "B", "D"});
     script->answerDialog(CDlgInfoFileList::IDD, [](vd::DialogDriver& d) {
         d.selectCombo(infofilelistids::IDC_FILE_COMBO, 1);
@@ -277,11 +277,11 @@ TEST_F(TrackDialogs, RemovingAFileRenumbersTheChosenTracksEvenOnCancel)
     EXPECT_EQ(doc->RunTrackDialog(), -1);
     EXPECT_EQ(Keys("TrackList", "Track", 4), (std::vector<std::string>{paths[0], paths[2], paths[3], ""}));
     EXPECT_EQ(Chosen(), (std::vector<int>{0, 2}));
-    EXPECT_EQ(doc->m_astrTrackHistory[0], "A");
-    EXPECT_EQ(doc->m_astrTrackHistory[1], "D");
-    EXPECT_EQ(doc->m_astrTrackHistory[2], "999");
-    EXPECT_EQ(doc->m_nTrackTitleCount, 2);
-    EXPECT_EQ(doc->m_nTrackCurrent, 2);
+    EXPECT_EQ(doc->tracks.m_astrTrackHistory[0], "A");
+    EXPECT_EQ(doc->tracks.m_astrTrackHistory[1], "D");
+    EXPECT_EQ(doc->tracks.m_astrTrackHistory[2], "999");
+    EXPECT_EQ(doc->tracks.m_nTrackTitleCount, 2);
+    EXPECT_EQ(doc->tracks.m_nTrackCurrent, 2);
 }
 
 TEST_F(TrackDialogs, NoRegisteredFileAndASkippedEntry)

@@ -42,14 +42,14 @@ TEST(ColourSetDocument, TheChosenLineNamesTheSetAndItsFile)
     auto doc = viewtest::MakeDocument();
     WritePaletteList();
     EXPECT_EQ(doc->LoadColourSet(1), 5);
-    EXPECT_EQ(doc->m_aTintRows[2], (TintRow{6, 0, 60, 0}));
-    EXPECT_EQ(doc->m_aTintRows[3], (TintRow{66, 120, 0, 240}));
-    EXPECT_EQ(doc->m_strReliefStyle, "地図帳(高度帯)");
+    EXPECT_EQ(doc->colours.m_aTintRows[2], (TintRow{6, 0, 60, 0}));
+    EXPECT_EQ(doc->colours.m_aTintRows[3], (TintRow{66, 120, 0, 240}));
+    EXPECT_EQ(doc->colours.m_strReliefStyle, "地図帳(高度帯)");
     EXPECT_EQ(doc->LoadColourSet(0), 3) << "comments and empty lines are skipped";
-    EXPECT_EQ(doc->m_aTintRows[2], (TintRow{255, 254, 200, 100}));
-    EXPECT_EQ(doc->m_strReliefStyle, "ﾓﾉｸﾛｰﾑ") << "its land rows run one way";
+    EXPECT_EQ(doc->colours.m_aTintRows[2], (TintRow{255, 254, 200, 100}));
+    EXPECT_EQ(doc->colours.m_strReliefStyle, "ﾓﾉｸﾛｰﾑ") << "its land rows run one way";
     EXPECT_EQ(doc->LoadColourSet(3), 4);
-    EXPECT_EQ(doc->m_strReliefStyle, "ﾓﾉｸﾛｰﾑ") << "by its name, whatever its colours";
+    EXPECT_EQ(doc->colours.m_strReliefStyle, "ﾓﾉｸﾛｰﾑ") << "by its name, whatever its colours";
 }
 
 TEST(ColourSetDocument, AMissingSetOrLineFallsBackToTheFirstSet)
@@ -57,10 +57,10 @@ TEST(ColourSetDocument, AMissingSetOrLineFallsBackToTheFirstSet)
     auto doc = viewtest::MakeDocument();
     WritePaletteList();
     for (int number : {2, 4, 99, -1}) {
-        doc->m_nPaletteNo = number;
+        doc->colours.m_nPaletteNo = number;
         EXPECT_EQ(doc->LoadColourSet(number), 3) << number;
-        EXPECT_EQ(doc->m_nPaletteNo, 0) << number;
-        EXPECT_EQ(doc->m_aTintRows[1], (TintRow{1, 0, 100, 0})) << number;
+        EXPECT_EQ(doc->colours.m_nPaletteNo, 0) << number;
+        EXPECT_EQ(doc->colours.m_aTintRows[1], (TintRow{1, 0, 100, 0})) << number;
     }
 }
 
@@ -73,7 +73,7 @@ TEST(ColourSetDocument, RowsPastTheTableAreIgnored)
         lines += vd::format("%4d %3d %3d %3d\r\n", i * 10, i % 256, 0, 0);
     WriteHomeFile("PALETTE/ATLAS1.PLT", lines);
     EXPECT_EQ(doc->LoadColourSet(0), 256);
-    EXPECT_EQ(doc->m_aTintRows.back().red, 255);
+    EXPECT_EQ(doc->colours.m_aTintRows.back().red, 255);
     EXPECT_EQ(doc->BuildTintRamp(), 1);
 }
 
@@ -81,26 +81,26 @@ TEST(ColourSetDocument, TheTintRampAndTheSeaColour)
 {
     auto doc = viewtest::MakeDocument();
     WritePaletteList();
-    EXPECT_EQ(doc->m_crSeaColour, vd::RGB(126, 180, 234)) << "until the first ramp";
-    doc->m_nPaletteNo = 0;
+    EXPECT_EQ(doc->colours.m_crSeaColour, vd::RGB(126, 180, 234)) << "until the first ramp";
+    doc->colours.m_nPaletteNo = 0;
     ASSERT_EQ(doc->BuildTintRamp(), 1);
-    EXPECT_EQ(doc->m_crSeaColour, vd::RGB(0, 0, 255));
-    EXPECT_EQ(doc->m_anTintRed[128], 127);
-    EXPECT_EQ(doc->m_anTintGreen[128], 150);
-    EXPECT_EQ(doc->m_anTintBlue[128], 50);
-    EXPECT_EQ(doc->m_anTintGreen[1], 100);
+    EXPECT_EQ(doc->colours.m_crSeaColour, vd::RGB(0, 0, 255));
+    EXPECT_EQ(doc->colours.m_anTintRed[128], 127);
+    EXPECT_EQ(doc->colours.m_anTintGreen[128], 150);
+    EXPECT_EQ(doc->colours.m_anTintBlue[128], 50);
+    EXPECT_EQ(doc->colours.m_anTintGreen[1], 100);
 
-    doc->m_nSubmarineLayer = 1;
-    doc->m_anSubmarineSetting[0] = 1;
+    doc->depth.m_nSubmarineLayer = 1;
+    doc->depth.m_anSubmarineSetting[0] = 1;
     ASSERT_EQ(doc->BuildTintRamp(), 1);
-    EXPECT_EQ(doc->m_crSeaColour, vd::RGB(245, 245, 255));
-    EXPECT_EQ(doc->m_anTintBlue[0], 255);
+    EXPECT_EQ(doc->colours.m_crSeaColour, vd::RGB(245, 245, 255));
+    EXPECT_EQ(doc->colours.m_anTintBlue[0], 255);
 
     // A set without rows leaves the ramp as it was.
     WriteHomeFile("PALETTE/ATLAS1.PLT", Cp932Lines({";nothing"}));
     EXPECT_EQ(doc->BuildTintRamp(), -1);
-    EXPECT_EQ(doc->m_crSeaColour, vd::RGB(245, 245, 255));
-    EXPECT_EQ(doc->m_anTintRed[128], 127);
+    EXPECT_EQ(doc->colours.m_crSeaColour, vd::RGB(245, 245, 255));
+    EXPECT_EQ(doc->colours.m_anTintRed[128], 127);
 }
 
 TEST(ColourSetDocument, AFreshInstallTintsWithItsFirstBundledSet)
@@ -110,14 +110,14 @@ TEST(ColourSetDocument, AFreshInstallTintsWithItsFirstBundledSet)
     fs::remove_all(vd::applicationFolderPath() / "PALETTE");
     vd::seedFolder(VD_BIN_DIR "/data", vd::applicationFolderPath());
     auto doc = viewtest::MakeDocument();
-    doc->m_nPaletteNo = 0;
+    doc->colours.m_nPaletteNo = 0;
     ASSERT_EQ(doc->BuildTintRamp(), 1);
-    const TintRamp ramp = InterpolateTintRamp(ReadColourSetRows(doc->m_strPaletteDir + "ATLAS1.PLT"));
-    EXPECT_EQ(doc->m_anTintRed, ramp.red);
-    EXPECT_EQ(doc->m_anTintGreen, ramp.green);
-    EXPECT_EQ(doc->m_anTintBlue, ramp.blue);
-    EXPECT_NE(doc->m_anTintGreen[66], 0);
-    EXPECT_EQ(doc->m_crSeaColour, vd::RGB(ramp.red[0], ramp.green[0], ramp.blue[0]));
+    const TintRamp ramp = InterpolateTintRamp(ReadColourSetRows(doc->folders.m_strPaletteDir + "ATLAS1.PLT"));
+    EXPECT_EQ(doc->colours.m_anTintRed, ramp.red);
+    EXPECT_EQ(doc->colours.m_anTintGreen, ramp.green);
+    EXPECT_EQ(doc->colours.m_anTintBlue, ramp.blue);
+    EXPECT_NE(doc->colours.m_anTintGreen[66], 0);
+    EXPECT_EQ(doc->colours.m_crSeaColour, vd::RGB(ramp.red[0], ramp.green[0], ramp.blue[0]));
 }
 
 } // namespace

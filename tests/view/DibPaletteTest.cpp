@@ -15,9 +15,9 @@ using namespace doctest;
 void SetRamp(CVeldoranDoc& doc)
 {
     for (int i = 0; i < 256; ++i) {
-        doc.m_anTintRed[i] = i;
-        doc.m_anTintGreen[i] = 255 - i;
-        doc.m_anTintBlue[i] = 7;
+        doc.colours.m_anTintRed[i] = i;
+        doc.colours.m_anTintGreen[i] = 255 - i;
+        doc.colours.m_anTintBlue[i] = 7;
     }
 }
 
@@ -63,7 +63,7 @@ TEST(DibPalette, ModeOneGivesEitherHeaderTheBandedRamp)
                 << entry;
         }
     }
-    EXPECT_EQ(doc->m_anTintRed[6], 6) << "the document's ramp itself is not banded";
+    EXPECT_EQ(doc->colours.m_anTintRed[6], 6) << "the document's ramp itself is not banded";
 
     vd::Dib plain = OwnColours(8, vd::DibHeader::Info);
     vd::Palette palette;
@@ -91,26 +91,26 @@ TEST(DibPalette, LoadDibReadsTheFileAndBuildsItsPalette)
 {
     auto doc = viewtest::MakeDocument();
     SetRamp(*doc);
-    doc->m_nColorStep = 3;
+    doc->colours.m_nColorStep = 3;
     fs::create_directories(Home() / "MAPFGRS");
     vd::Dib sheet = vd::Dib::Create(320, 320, 8);
     sheet.SetIndex(5, 5, 9);
     ASSERT_TRUE(sheet.WriteFile((Home() / "MAPFGRS" / "5339.bmp").string()));
 
-    EXPECT_EQ(doc->LoadDib(doc->m_strMapFigureDir + "5339.bmp", 1), 1);
+    EXPECT_EQ(doc->LoadDib(doc->folders.m_strMapFigureDir + "5339.bmp", 1), 1);
     EXPECT_EQ(doc->m_nDibWidth, 320);
     EXPECT_EQ(doc->m_nDibHeight, 320);
     EXPECT_EQ(doc->m_hDib.GetIndex(5, 5), 9);
     EXPECT_EQ(doc->m_pDibPalette.Entries()[9].peRed, 7) << "banded in mode 1";
 
-    EXPECT_EQ(doc->LoadDib(doc->m_strMapFigureDir + "none.bmp", 1), -1);
+    EXPECT_EQ(doc->LoadDib(doc->folders.m_strMapFigureDir + "none.bmp", 1), -1);
     EXPECT_EQ(doc->m_nDibWidth, 320) << "the current DIB stays";
     EXPECT_FALSE(doc->m_hDib.IsNull());
 
     // A damaged header: the file opens, but nothing is read from it.
     WriteBytes(Home() / "MAPFGRS" / "bad.bmp", std::string("BM") + std::string(12, '\0') +
                                                    std::string("\x28\0\0\0\xff\xff\xff\x7f", 8));
-    EXPECT_EQ(doc->LoadDib(doc->m_strMapFigureDir + "bad.bmp", 0), 1);
+    EXPECT_EQ(doc->LoadDib(doc->folders.m_strMapFigureDir + "bad.bmp", 0), 1);
     EXPECT_TRUE(doc->m_hDib.IsNull());
     EXPECT_TRUE(doc->m_pDibPalette.IsNull());
 }
@@ -137,12 +137,12 @@ TEST(DibPalette, LoadBmpPictureCountsOnlyAPictureThatLoaded)
 {
     auto doc = viewtest::MakeDocument();
     ASSERT_TRUE(vd::Dib::Create(6, 5, 24).WriteFile((Home() / "pic.bmp").string()));
-    doc->LoadBmpPicture(doc->m_strAppDir + "PIC.BMP");
-    EXPECT_EQ(doc->m_bPictureLoaded, 1);
-    EXPECT_EQ(doc->m_bmpPicture.Width(), 6);
-    doc->LoadBmpPicture(doc->m_strAppDir + "none.bmp");
-    EXPECT_EQ(doc->m_bPictureLoaded, 0);
-    EXPECT_TRUE(doc->m_bmpPicture.IsNull());
+    doc->LoadBmpPicture(doc->folders.m_strAppDir + "PIC.BMP");
+    EXPECT_EQ(doc->entry.m_bPictureLoaded, 1);
+    EXPECT_EQ(doc->entry.m_bmpPicture.Width(), 6);
+    doc->LoadBmpPicture(doc->folders.m_strAppDir + "none.bmp");
+    EXPECT_EQ(doc->entry.m_bPictureLoaded, 0);
+    EXPECT_TRUE(doc->entry.m_bmpPicture.IsNull());
 }
 
 } // namespace

@@ -156,9 +156,9 @@ TEST(HillShading, MakeReliefBitmapWritesTheShadedSheet)
     const GreyscaleGrid source = SyntheticSheet();
     const std::string file = SheetFile(source);
     WriteBytes(Home() / "MAPFGRS" / "5339.bmp", file);
-    doc->m_strReliefStyle = "地図帳(高度帯)";
+    doc->colours.m_strReliefStyle = "地図帳(高度帯)";
     ASSERT_EQ(doc->MakeReliefBitmap("5339", 1.5f, 25.2795f), 1);
-    EXPECT_EQ(doc->m_strEntryParam, doc->m_strMapFigureDir + "relief.bmp");
+    EXPECT_EQ(doc->m_strEntryParam, doc->folders.m_strMapFigureDir + "relief.bmp");
     const std::string written = ReadBytes(Home() / "MAPFGRS" / "relief.bmp");
     ASSERT_EQ(written.size(), file.size());
     EXPECT_EQ(written.substr(0, 54), file.substr(0, 54));
@@ -176,7 +176,7 @@ TEST(HillShading, AMissingOrDamagedSheetMakesNothing)
 {
     auto doc = viewtest::MakeDocument();
     EXPECT_EQ(doc->MakeReliefBitmap("5339", 1.5f, 25.0f), -1);
-    EXPECT_EQ(doc->m_strEntryParam, doc->m_strMapFigureDir + "relief.bmp");
+    EXPECT_EQ(doc->m_strEntryParam, doc->folders.m_strMapFigureDir + "relief.bmp");
     std::string file = SheetFile(SyntheticSheet());
     WriteBytes(Home() / "MAPFGRS" / "short.bmp", file.substr(0, 5000));
     std::string wide = file;

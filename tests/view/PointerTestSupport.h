@@ -21,13 +21,13 @@ namespace viewtest {
 inline void ShowTokyoBlock(CVeldoranDoc& doc)
 {
     doc.m_strMapName = "東京";
-    doc.FindSheetByName("東京", doc.m_strSheetIndexFile);
-    doc.m_nMapType = 1;
-    doc.m_nMapFrame = 2;
-    doc.m_nMapMode = 9;
+    doc.FindSheetByName("東京", doc.folders.m_strSheetIndexFile);
+    doc.position.m_nMapType = 1;
+    doc.position.m_nMapFrame = 2;
+    doc.position.m_nMapMode = 9;
     doc.m_nMapDisplayMode = 10;
-    doc.m_bMapOnScreen = 1;
-    doc.m_nMouseMode = 3;
+    doc.repaint.m_bMapOnScreen = 1;
+    doc.pointer.m_nMouseMode = 3;
     doc.m_nFrameNorthSec = 36 * 3600 + 40 * 60;
     doc.m_nFrameSouthSec = 34 * 3600 + 40 * 60;
     doc.m_nFrameWestSec = 138 * 3600;
@@ -40,7 +40,7 @@ inline void ShowTokyoBlock(CVeldoranDoc& doc)
     doc.m_nMapPixelHeight = 480;
     doc.m_fWhiteZoomX = 0.5f;
     doc.m_fWhiteZoomY = 0.5f;
-    doc.m_nDistanceShow = 0;
+    doc.spec.m_nDistanceShow = 0;
 }
 
 // The dialog library's route and area registration, faked while this lives: each call is logged
@@ -102,7 +102,7 @@ protected:
     void Drag(vd::ui::Point from, vd::ui::Point to)
     {
         view->routeCommand(ID_ENLARGE_SHEET);
-        ASSERT_EQ(doc->m_nMouseMode, 8);
+        ASSERT_EQ(doc->pointer.m_nMouseMode, 8);
         Move(from.x, from.y);
         view->OnLButtonDown(vd::MK_LBUTTON, from);
         Move((from.x + to.x) / 2, from.y + 3, vd::MK_LBUTTON);

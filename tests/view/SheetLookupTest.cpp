@@ -13,7 +13,7 @@ protected:
     {
         doc = MakeDocument();
         WriteHomeFile("BlcMap20.idx", SmallIndex());
-        doc->m_fnUpdateAllViews = [this] { ++updates; };
+        doc->repaint.m_fnUpdateAllViews = [this] { ++updates; };
     }
     std::vector<std::string> Block() const
     {
@@ -25,7 +25,7 @@ protected:
 
 TEST_F(SheetLookup, ASheetByNameWithItsCornersEdgesAndNeighbours)
 {
-    doc->FindSheetByName("東京", doc->m_strSheetIndexFile);
+    doc->FindSheetByName("東京", doc->folders.m_strSheetIndexFile);
     EXPECT_EQ(doc->m_astrMapEntry[0], "東京        ") << "not 東京湾, which comes first";
     EXPECT_EQ(doc->m_astrMapEntry[2], "35.2000 ");
     EXPECT_EQ(doc->m_astrMapEntry[3], "139.0000 ");
@@ -37,10 +37,10 @@ TEST_F(SheetLookup, ASheetByNameWithItsCornersEdgesAndNeighbours)
 
 TEST_F(SheetLookup, NorthAndEastEdges)
 {
-    doc->FindSheetByName("八丈島", doc->m_strSheetIndexFile);
+    doc->FindSheetByName("八丈島", doc->folders.m_strSheetIndexFile);
     EXPECT_EQ(doc->m_astrMapEntry[4], "36.2000");
     EXPECT_EQ(doc->m_astrMapEntry[5], "142.0000");
-    doc->FindSheetByName("銚子", doc->m_strSheetIndexFile);
+    doc->FindSheetByName("銚子", doc->folders.m_strSheetIndexFile);
     EXPECT_EQ(doc->m_astrMapEntry[3], "140.3000") << "the line ends with the longitude";
     EXPECT_EQ(doc->m_astrMapEntry[4], "36.0000");
     EXPECT_EQ(doc->m_astrMapEntry[5], "141.3000");
@@ -48,11 +48,11 @@ TEST_F(SheetLookup, NorthAndEastEdges)
 
 TEST_F(SheetLookup, ANameWithABlankAndAnOverLongLine)
 {
-    doc->FindSheetByName("長野 西部", doc->m_strSheetIndexFile);
+    doc->FindSheetByName("長野 西部", doc->folders.m_strSheetIndexFile);
     EXPECT_EQ(doc->m_astrMapEntry[0], "長野 西部   ");
     EXPECT_EQ(doc->m_astrMapEntry[15], "長野") << "the short name ends at the blank";
     EXPECT_EQ(doc->m_astrMapEntry[18], "甲府");
-    doc->FindSheetByName("館山", doc->m_strSheetIndexFile);
+    doc->FindSheetByName("館山", doc->folders.m_strSheetIndexFile);
     EXPECT_EQ(doc->m_astrMapEntry[2], "34.4000 ");
     EXPECT_EQ(doc->m_astrMapEntry[12], "千葉");
     EXPECT_EQ(doc->m_astrMapEntry[11], "東京");
@@ -60,7 +60,7 @@ TEST_F(SheetLookup, ANameWithABlankAndAnOverLongLine)
 
 TEST_F(SheetLookup, TheWesternEdgeHasNoWesternNeighbours)
 {
-    doc->FindSheetByName("輪島", doc->m_strSheetIndexFile);
+    doc->FindSheetByName("輪島", doc->folders.m_strSheetIndexFile);
     EXPECT_EQ(doc->m_astrMapEntry[15], "輪島");
     for (int entry : {11, 14, 17})
         EXPECT_EQ(doc->m_astrMapEntry[std::size_t(entry)], "") << entry;
@@ -68,28 +68,28 @@ TEST_F(SheetLookup, TheWesternEdgeHasNoWesternNeighbours)
 
 TEST_F(SheetLookup, MarkedSheetsOnlyInTheWideSubmarineLayout)
 {
-    doc->FindSheetByName("水戸沖", doc->m_strSheetIndexFile);
+    doc->FindSheetByName("水戸沖", doc->folders.m_strSheetIndexFile);
     EXPECT_EQ(doc->m_astrMapEntry[0], "") << "a marked sheet is not found";
-    doc->m_nSubmarineLayer = 1;
-    doc->m_nMapFrame = 2;
+    doc->depth.m_nSubmarineLayer = 1;
+    doc->position.m_nMapFrame = 2;
     for (int mode : {25, 49}) {
-        doc->m_nMapMode = mode;
-        doc->FindSheetByName("東京", doc->m_strSheetIndexFile);
+        doc->position.m_nMapMode = mode;
+        doc->FindSheetByName("東京", doc->folders.m_strSheetIndexFile);
         EXPECT_EQ(doc->m_astrMapEntry[13], "水戸沖") << mode;
     }
-    doc->m_nMapMode = 9;
-    doc->FindSheetByName("東京", doc->m_strSheetIndexFile);
+    doc->position.m_nMapMode = 9;
+    doc->FindSheetByName("東京", doc->folders.m_strSheetIndexFile);
     EXPECT_EQ(doc->m_astrMapEntry[13], "");
 }
 
 TEST_F(SheetLookup, NoMatchOrNoIndexKeepsTheCurrentSheet)
 {
-    doc->FindSheetByName("東京", doc->m_strSheetIndexFile);
-    doc->FindSheetByName("大阪", doc->m_strSheetIndexFile);
+    doc->FindSheetByName("東京", doc->folders.m_strSheetIndexFile);
+    doc->FindSheetByName("大阪", doc->folders.m_strSheetIndexFile);
     EXPECT_EQ(doc->m_astrMapEntry[0], "東京        ");
     EXPECT_EQ(doc->m_astrMapEntry[4], "36.0000");
     EXPECT_EQ(doc->m_astrMapEntry[12], "宇都宮");
-    doc->FindSheetByName("東京", doc->m_strAppDir + "none.idx");
+    doc->FindSheetByName("東京", doc->folders.m_strAppDir + "none.idx");
     EXPECT_EQ(doc->m_astrMapEntry[2], "35.2000 ");
     EXPECT_EQ(Block(), (std::vector<std::string>{"", "", "", "", "東京", "", "", "", ""}));
 }
@@ -113,14 +113,14 @@ TEST_F(SheetLookup, NeighboursCarryAcrossDegrees)
         {"34.0000", "139.0000", 0, 0, ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(doc->FindNeighbourSheet(c.latitude, c.longitude, c.dLat, c.dLon, doc->m_strSheetIndexFile), c.name)
+        EXPECT_EQ(doc->FindNeighbourSheet(c.latitude, c.longitude, c.dLat, c.dLon, doc->folders.m_strSheetIndexFile), c.name)
             << c.latitude << " " << c.longitude << " " << c.dLat << " " << c.dLon;
 }
 
 TEST_F(SheetLookup, ShowSheetByIndexShowsANeighbour)
 {
-    doc->FindSheetByName("東京", doc->m_strSheetIndexFile);
-    doc->m_nDisplayStage = 3;
+    doc->FindSheetByName("東京", doc->folders.m_strSheetIndexFile);
+    doc->position.m_nDisplayStage = 3;
     doc->ShowSheetByIndex(13);
     EXPECT_EQ(updates, 0) << "an empty entry does nothing";
     doc->ShowSheetByIndex(12);
@@ -128,7 +128,7 @@ TEST_F(SheetLookup, ShowSheetByIndexShowsANeighbour)
     EXPECT_EQ(doc->m_astrMapEntry[0], "宇都宮      ");
     EXPECT_EQ(doc->m_astrMapEntry[18], "東京");
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
-    EXPECT_EQ(doc->m_nDisplayStage, 0);
+    EXPECT_EQ(doc->position.m_nDisplayStage, 0);
     EXPECT_EQ(updates, 1);
 }
 
@@ -153,13 +153,13 @@ TEST_F(SheetLookup, ShowSheetAtAPosition)
 
 TEST_F(SheetLookup, ShowingASheetByNameRedrawsTheMainMap)
 {
-    doc->m_bMapOnScreen = 1;
+    doc->repaint.m_bMapOnScreen = 1;
     doc->m_nMapDisplayMode = 10;
     doc->ShowSheetByName("千葉");
     EXPECT_EQ(doc->m_strMapName, "千葉");
     EXPECT_EQ(doc->m_astrMapEntry[15], "千葉");
     EXPECT_EQ(doc->m_astrMapEntry[14], "東京");
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
-    EXPECT_EQ(doc->m_bMapOnScreen, 0);
+    EXPECT_EQ(doc->repaint.m_bMapOnScreen, 0);
     EXPECT_EQ(updates, 1);
 }

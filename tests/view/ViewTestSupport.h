@@ -37,8 +37,8 @@ inline void ShowKyotoOsakaSheet(CVeldoranDoc& doc)
     doc.m_astrMapEntry[3] = "135.0000";
     doc.m_astrMapEntry[4] = "35.2000";
     doc.m_astrMapEntry[5] = "136.0000";
-    doc.m_nMapType = 1;
-    doc.m_nMapFigure = 0;
+    doc.position.m_nMapType = 1;
+    doc.position.m_nMapFigure = 0;
 }
 
 inline void WriteHomeFile(const std::string& relative, const std::string& bytes)

@@ -184,7 +184,7 @@ bool WalkRun::start()
 ModeSignature WalkRun::signature() const
 {
     const CVeldoranDoc& doc = program_->doc();
-    return {doc.m_nMapDisplayMode, doc.m_nMapType, doc.m_nMapFrame, doc.m_nMapMode, doc.m_nMenuBarKind,
+    return {doc.m_nMapDisplayMode, doc.position.m_nMapType, doc.position.m_nMapFrame, doc.position.m_nMapMode, doc.menus.m_nMenuBarKind,
             program_->main->windowTitle().toStdString()};
 }
 
@@ -365,7 +365,7 @@ void WalkRun::checkPageButtons(const std::string& what)
     const CVeldoranDoc& doc = program_->doc();
     const int mode = doc.m_nMapDisplayMode;
     // A page, once drawn, leaves the idle mode 10 with its own mode kept as the one last shown.
-    const int shown = mode == 10 ? doc.m_nSavedMapDisplayMode : mode;
+    const int shown = mode == 10 ? doc.repaint.m_nSavedMapDisplayMode : mode;
     std::set<std::string> allowed;
     std::set<std::string> foreign;
     std::string screen;
@@ -382,7 +382,7 @@ void WalkRun::checkPageButtons(const std::string& what)
     } else if (shown == 15 || shown == 16) {
         screen = "the picture page";
         allowed = {"メモ", "地図"};
-    } else if (shown == 5 && doc.m_nMapType == 1 && doc.m_bMapOnScreen == 1) {
+    } else if (shown == 5 && doc.position.m_nMapType == 1 && doc.repaint.m_bMapOnScreen == 1) {
         screen = "the sheet map";
         // (↑ and ↓ are also the block's own arrows there.)
         foreign = {"Next", "地図", "メモ", "⊆", "Θ", "⊇"};

@@ -62,7 +62,7 @@ std::vector<UserStep> stepsOf(WalkRun& run, int pass)
 {
     std::vector<UserStep> steps;
     MainWindow& w = run.program();
-    const int bar = w.doc().m_nMenuBarKind == 0 ? shell::IDR_MAINFRAME : shell::IDR_TEXTPICTURE_MENU;
+    const int bar = w.doc().menus.m_nMenuBarKind == 0 ? shell::IDR_MAINFRAME : shell::IDR_TEXTPICTURE_MENU;
     int n = 0;
     for (const auto& [id, path] : barCommands(w.bar())) {
         if (id == shell::ID_APP_EXIT)
@@ -158,7 +158,7 @@ bool namesTheSheetOnScreen(WalkRun& run, const UserStep& step)
 {
     const CVeldoranDoc& doc = run.program().doc();
     const QString shown = QString::fromStdString(doc.m_strMapName).trimmed();
-    return step.control == Control::Button && doc.m_bMapOnScreen == 1 && !shown.isEmpty()
+    return step.control == Control::Button && doc.repaint.m_bMapOnScreen == 1 && !shown.isEmpty()
         && QString::fromStdString(step.caption) == shown;
 }
 

@@ -2,6 +2,7 @@
 // (StartAlbumPlayback, OnAlbumStart), and the page each repaint draws: automatically against
 // the one-second timers (DrawAlbumItemPage, or ShowAlbumPicture for the pictures an outside
 // viewer shows) or by hand (DrawManualAlbumPage). The timers themselves are the view's.
+#include "app/document/MapDisplayMode.h"
 #include "view/window/VeldoranView.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -43,12 +44,12 @@ void CVeldoranView::StartAlbumPlayback(const std::string& title, const std::stri
             if (vd::ClientDc window = GetDC())
                 m_pNavigation->EraseRouteLine(*window);
             // The route tool stays on for another line.
-            doc.m_nMouseTool = 5;
-            doc.m_nMouseMode = 9;
+            doc.pointer.m_nMouseTool = 5;
+            doc.pointer.m_nMouseMode = 9;
         }
         if (routeOrArea) {
             m_nRoutePointCount = 0;
-            doc.m_strEntryMode.clear();
+            doc.routes.m_strEntryMode.clear();
         }
         return;
     }
@@ -58,8 +59,8 @@ void CVeldoranView::StartAlbumPlayback(const std::string& title, const std::stri
         // The route's or area's points become the shown items, in their order.
         const std::size_t count = std::min<std::size_t>(std::size_t(std::max(0, m_nRoutePointCount)), kPageListSize - 2);
         for (std::size_t i = 0; i <= count; ++i) {
-            doc.m_astrHitRecord[i] = doc.m_astrRoutePoint[i];
-            const vd::Point at = kind == "RouteMap" ? m_pNavigation->RoutePointPosition(int(i)) : doc.m_aptRoutePoint[i];
+            doc.m_astrHitRecord[i] = doc.routes.m_astrRoutePoint[i];
+            const vd::Point at = kind == "RouteMap" ? m_pNavigation->RoutePointPosition(int(i)) : doc.routes.m_aptRoutePoint[i];
             doc.m_anHitX[i] = navigation::ClampToInt16(at.x);
             doc.m_anHitY[i] = navigation::ClampToInt16(at.y);
         }
@@ -77,17 +78,17 @@ void CVeldoranView::StartAlbumPlayback(const std::string& title, const std::stri
             m_pNavigation->RemoveViewButtons(4);
         }
     }
-    doc.m_nMapDisplayMode = 0;
+    doc.m_nMapDisplayMode = map_display::kIdle;
     OnAlbumStart();
 }
 
 void CVeldoranView::OnAlbumStart()
 {
     CVeldoranDoc& doc = *m_pDoc;
-    doc.m_nPicturePosition = 1;
-    doc.m_bMapOnScreen = 0;
-    doc.m_nMapDisplayMode = 13;
-    doc.m_nPictureFit = 1;
+    doc.environment.m_nPicturePosition = 1;
+    doc.repaint.m_bMapOnScreen = 0;
+    doc.m_nMapDisplayMode = map_display::kAlbum;
+    doc.entry.m_nPictureFit = 1;
     m_pNavigation->RemoveViewButtons(1);
     m_pNavigation->AddViewButtons(1);
     m_nPageIndex = 0;
@@ -115,20 +116,20 @@ void CVeldoranView::OnAlbumStart()
 void CVeldoranView::DrawAlbum(vd::Dc& dc)
 {
     CVeldoranDoc& doc = *m_pDoc;
-    doc.m_nSavedMapDisplayMode = doc.m_nMapDisplayMode;
+    doc.repaint.m_nSavedMapDisplayMode = doc.m_nMapDisplayMode;
     if (m_strPlayMode == "MANUAL") {
         DrawManualAlbumPage(dc);
     } else {
         const std::string entry = m_pPages->AlbumPage(m_nPageIndex);
         const int kind = CVeldoranDoc::GetFileKind(entry);
-        if ((kind >= 2 && kind <= 4) || (kind == 1 && doc.m_nJpegProcess == 0)) {
+        if ((kind >= 2 && kind <= 4) || (kind == 1 && doc.environment.m_nJpegProcess == 0)) {
             ShowAlbumPicture(entry);
         } else {
             DrawAlbumItemPage(dc, m_nPageIndex);
             SetTimer(IDT_ALBUMPAGE, 1000);
-            if (m_nPageIndex >= doc.m_nAlbumPageCount - 1) {
+            if (m_nPageIndex >= doc.entry.m_nAlbumPageCount - 1) {
                 KillTimer(IDT_ALBUMPAGE);
-                doc.m_nMapDisplayMode = 0;
+                doc.m_nMapDisplayMode = map_display::kIdle;
                 m_pNavigation->RemoveViewButtons(4);
                 m_pNavigation->AddViewButtons(2);
                 m_nRoutePointCount = 0;
@@ -143,10 +144,10 @@ void CVeldoranView::DrawAlbum(vd::Dc& dc)
 void CVeldoranView::DrawAlbumLocation(vd::Dc& dc)
 {
     const CVeldoranDoc& doc = *m_pDoc;
-    if (doc.m_nGuideMapIndex != -1 || doc.m_bHideSheetButtons != 0 || m_strSlideLocator != "on" || m_nSavedWidth <= 800 ||
-        CVeldoranDoc::GetFileKind(doc.m_strEntryTarget) == 8)
+    if (doc.menus.m_nGuideMapIndex != -1 || doc.repaint.m_bHideSheetButtons != 0 || m_strSlideLocator != "on" || m_nSavedWidth <= 800 ||
+        CVeldoranDoc::GetFileKind(doc.entry.m_strEntryTarget) == 8)
         return;
-    if (doc.m_nMapType == 1)
+    if (doc.position.m_nMapType == 1)
         m_pBaseMap->DrawAlbumLocator(dc);
     else
         m_pBaseMap->DrawAlbumPanel(dc);
@@ -162,13 +163,13 @@ void CVeldoranView::DrawAlbumItemPage(vd::Dc& dc, int page)
     if (entry.find("http:") != std::string::npos)
         return;
     const albums::EntryFiles files = albums::SplitEntryFiles(entry);
-    doc.m_strEntryTarget = files.target;
+    doc.entry.m_strEntryTarget = files.target;
     doc.m_strEntryParam = files.caption;
     doc.m_nFileKind = CVeldoranDoc::GetFileKind(files.target);
     if (doc.m_nFileKind == 10)
         return;
     doc.m_strEntryTitle = albums::EntryTitle(entry);
-    doc.m_strEntryItem.clear();
+    doc.entry.m_strEntryItem.clear();
     if (doc.m_nFileKind > 1) {
         if (m_nAlbumPlayOption == 2)
             return;
@@ -186,7 +187,7 @@ void CVeldoranView::DrawAlbumItemPage(vd::Dc& dc, int page)
     {
         // Album play shows no wait cursor while it decodes (the picture fits the page).
         std::optional<vd::WaitCursor> wait;
-        if (doc.m_nFileKind == 1 && doc.m_nPictureFit != 1)
+        if (doc.m_nFileKind == 1 && doc.entry.m_nPictureFit != 1)
             wait.emplace();
         m_pPages->DrawPicturePage(dc, doc.m_nFileKind);
     }
@@ -197,7 +198,7 @@ void CVeldoranView::DrawAlbumItemPage(vd::Dc& dc, int page)
 void CVeldoranView::ShowAlbumPicture(const std::string& entry)
 {
     CVeldoranDoc& doc = *m_pDoc;
-    doc.m_strEntryItem.clear();
+    doc.entry.m_strEntryItem.clear();
     m_strSlidePicture.clear();
     m_strSlideCaption.clear();
     if (m_nAlbumPlayOption != 1 && m_strJpgInSlide != "off") {
@@ -206,29 +207,29 @@ void CVeldoranView::ShowAlbumPicture(const std::string& entry)
         m_strSlideCaption = files.caption;
         const std::size_t blank = entry.find(' ');
         doc.m_strEntryTitle = blank == std::string::npos ? std::string() : entry.substr(0, blank);
-        doc.m_strEntryCaption = doc.m_strEntryTitle;
+        doc.entry.m_strEntryCaption = doc.m_strEntryTitle;
         if (m_strSlidePicture.find(".bmp") != std::string::npos)
             return;
         if (m_strSlidePicture.find("@:") != std::string::npos)
             m_strSlidePicture = doc.ExpandAppPath(m_strSlidePicture);
         if (m_strSlideCaption.find("@:") != std::string::npos)
             m_strSlideCaption = doc.ExpandAppPath(m_strSlideCaption);
-        if (!m_strSlideCaption.empty() && doc.m_strPictureCaption == "on") {
+        if (!m_strSlideCaption.empty() && doc.entry.m_strPictureCaption == "on") {
             if (vd::ClientDc window = GetDC())
                 m_pPages->DrawCaptionBox(*window, m_strSlideCaption);
         }
-        doc.m_strViewState = "JPG_SLIDE";
+        doc.repaint.m_strViewState = "JPG_SLIDE";
         RunPictureViewer();
         // A viewer that did not start shows nothing to wait for: the next page follows at once.
         if (m_nSlideProgram == 0)
-            doc.m_strViewState.clear();
+            doc.repaint.m_strViewState.clear();
     }
-    if (m_nPageIndex < doc.m_nAlbumPageCount - 1) {
+    if (m_nPageIndex < doc.entry.m_nAlbumPageCount - 1) {
         ++m_nPageIndex;
     } else {
         KillTimer(IDT_ALBUMPAGE);
-        doc.m_strViewState.clear();
-        doc.m_nMapDisplayMode = 0;
+        doc.repaint.m_strViewState.clear();
+        doc.m_nMapDisplayMode = map_display::kIdle;
         m_nRoutePointCount = 0;
         m_pNavigation->RemoveViewButtons(4);
         m_pNavigation->AddViewButtons(2);
@@ -247,24 +248,24 @@ void CVeldoranView::DrawManualAlbumPage(vd::Dc& dc)
     const std::string entry = line.substr(0, bracket);
     const std::string target = bracket == std::string::npos ? std::string() : line.substr(bracket + 1);
     doc.m_strEntryParam.clear();
-    doc.m_strEntryTarget = target;
+    doc.entry.m_strEntryTarget = target;
     if (entry.find("http:") == std::string::npos) {
         doc.m_strEntryTitle = albums::EntryTitle(entry);
-        doc.m_strEntryItem.clear();
+        doc.entry.m_strEntryItem.clear();
         doc.m_strEntryParam = albums::SplitEntryFiles(entry).caption;
     }
     const int kind = CVeldoranDoc::GetFileKind(target);
     doc.m_nFileKind = kind;
     if (kind == 10)
         return;
-    const int inViewLimit = doc.m_nJpegProcess == 1 && kind == 1 ? 2 : 1;
+    const int inViewLimit = doc.environment.m_nJpegProcess == 1 && kind == 1 ? 2 : 1;
     std::string note;
     if (kind > 4) {
         if (m_nAlbumPlayOption == 2) {
             note = "ﾃｷｽﾄ";
         } else {
             const std::string& title = doc.m_strEntryTitle;
-            doc.m_strEntryCaption = title.substr(0, title.find(' '));
+            doc.entry.m_strEntryCaption = title.substr(0, title.find(' '));
             FillWhite(*this, dc);
             m_pPages->DrawTextPage(dc, target);
         }
@@ -276,16 +277,16 @@ void CVeldoranView::DrawManualAlbumPage(vd::Dc& dc)
             doc.m_strEntryParam.clear();
         if (kind < inViewLimit) {
             m_pPages->DrawPicturePage(dc, kind);
-            if (!doc.m_strEntryParam.empty() && doc.m_strPictureCaption == "on")
+            if (!doc.m_strEntryParam.empty() && doc.entry.m_strPictureCaption == "on")
                 m_pPages->DrawCaptionBox(dc, doc.m_strEntryParam);
         } else {
             DrawAlbumLocation(dc);
-            if (doc.m_strViewState != "-8888")
+            if (doc.repaint.m_strViewState != "-8888")
                 RunPictureViewer();
-            doc.m_strViewState = "-8888";
+            doc.repaint.m_strViewState = "-8888";
         }
     }
-    std::string counter = vd::format("%2d/%3d", page + 1, doc.m_nAlbumPageCount);
+    std::string counter = vd::format("%2d/%3d", page + 1, doc.entry.m_nAlbumPageCount);
     if (!note.empty())
         counter += "->" + note;
     dc.TextOut(5, 5, counter);

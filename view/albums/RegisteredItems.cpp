@@ -1,6 +1,7 @@
 // Opening a registered item of the map (a double click, or an entry of the item menus): an album
 // plays, a text becomes a text page (or the text dialog), a web page opens in the browser, a
 // picture is drawn in the view or handed to the viewer.
+#include "app/document/MapDisplayMode.h"
 #include "view/window/VeldoranView.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -19,7 +20,7 @@ void CVeldoranView::OpenRegisteredItem(const std::string& record)
 {
     CVeldoranDoc& doc = *m_pDoc;
     const bool tipShown = m_nPictureState == -999;
-    if (tipShown && doc.m_nPointPopup == 1)
+    if (tipShown && doc.spec.m_nPointPopup == 1)
         m_nPictureState = 1;
     // The map under a name tip comes back before the map image is saved for the page.
     const auto removeTip = [&] {
@@ -40,17 +41,17 @@ void CVeldoranView::OpenRegisteredItem(const std::string& record)
         std::string album = part.substr(0, part.find(' '));
         if (album.find("@:") != std::string::npos)
             album = doc.ExpandAppPath(album);
-        StartAlbumPlayback(doc.m_strEntryTitle, doc.m_strEntryItem, album, latitude, longitude);
+        StartAlbumPlayback(doc.m_strEntryTitle, doc.entry.m_strEntryItem, album, latitude, longitude);
         return;
     }
     if (kind == 9) {
         const std::string file = albums::EntryFilePart(record);
-        doc.m_strEntryCaption = doc.m_strEntryTitle;
+        doc.entry.m_strEntryCaption = doc.m_strEntryTitle;
         doc.m_strEntryParam = file;
-        if (doc.m_strTextAppear != "Dialog") {
+        if (doc.environment.m_strTextAppear != "Dialog") {
             if (file != m_pPages->m_strShownText) {
-                doc.m_strEntryTarget.clear();
-                doc.m_nMapDisplayMode = 20;
+                doc.entry.m_strEntryTarget.clear();
+                doc.m_nMapDisplayMode = map_display::kTextPage;
                 removeTip();
                 saveMap();
                 m_nPictureState = -8888;
@@ -58,9 +59,9 @@ void CVeldoranView::OpenRegisteredItem(const std::string& record)
             }
         } else if (!file.empty()) {
             removeTip();
-            doc.m_nMapDisplayMode = 10;
+            doc.m_nMapDisplayMode = map_display::kMapShown;
             doc.ShowTextFile();
-            doc.m_strEntryTarget.clear();
+            doc.entry.m_strEntryTarget.clear();
         }
         return;
     }
@@ -69,38 +70,38 @@ void CVeldoranView::OpenRegisteredItem(const std::string& record)
         m_pPages->m_nPicOffsetY = 0;
         saveMap();
         OpenWebItem();
-        doc.m_strEntryTarget = "ApplecationExec";
-        doc.m_nMapDisplayMode = 10;
+        doc.entry.m_strEntryTarget = "ApplecationExec";
+        doc.m_nMapDisplayMode = map_display::kMapShown;
         InvalidateView(true);
         return;
     }
     if (kind > 4)
         return;
     const albums::EntryFiles files = albums::SplitEntryFiles(record);
-    doc.m_strEntryTarget = files.target;
+    doc.entry.m_strEntryTarget = files.target;
     doc.m_strEntryParam = files.caption;
-    doc.m_nMapDisplayMode = kind == 0 ? 15 : 18;
+    doc.m_nMapDisplayMode = kind == 0 ? map_display::kPicturePage : map_display::kPictureViewerBack;
     removeTip();
     saveMap();
-    if (doc.m_nPicturePosition == 2 && doc.m_nJpegProcess == 1 && kind == 1)
+    if (doc.environment.m_nPicturePosition == 2 && doc.environment.m_nJpegProcess == 1 && kind == 1)
         kind = 0;
     doc.m_nFileKind = kind;
-    if (kind == 1 && doc.m_nJpegProcess == 1) {
-        doc.m_nMapDisplayMode = 16;
+    if (kind == 1 && doc.environment.m_nJpegProcess == 1) {
+        doc.m_nMapDisplayMode = map_display::kJpegPicturePage;
         InvalidateView(false);
     } else if (kind >= 1) {
         RunPictureViewer();
-        doc.m_strEntryTarget = "ApplecationExec";
-        doc.m_nMapDisplayMode = 10;
+        doc.entry.m_strEntryTarget = "ApplecationExec";
+        doc.m_nMapDisplayMode = map_display::kMapShown;
         InvalidateView(true);
-    } else if (doc.m_nPicturePosition == 2) {
+    } else if (doc.environment.m_nPicturePosition == 2) {
         // Surrick's point overview shows the picture; without Surrick nothing is shown.
         if (auto* show = Surrick().OnDlgBmpShow.fn)
-            show(doc.ExpandAppPath(files.target), doc.m_strEntryTitle, doc.m_strEntryItem, 0);
+            show(doc.ExpandAppPath(files.target), doc.m_strEntryTitle, doc.entry.m_strEntryItem, 0);
         SaveRestoreMap(1, 0, 0, 0, 0, m_nSavedWidth, m_nSavedHeight);
-        doc.m_strEntryTarget.clear();
+        doc.entry.m_strEntryTarget.clear();
         doc.m_strEntryParam.clear();
-        doc.m_nMapDisplayMode = 10;
+        doc.m_nMapDisplayMode = map_display::kMapShown;
     } else {
         m_nPictureState = -8888;
         InvalidateView(true);
@@ -110,7 +111,7 @@ void CVeldoranView::OpenRegisteredItem(const std::string& record)
 void CVeldoranView::OpenWebItem()
 {
     CVeldoranDoc& doc = *m_pDoc;
-    std::string& target = doc.m_strEntryTarget;
+    std::string& target = doc.entry.m_strEntryTarget;
     target = vd::toLowerAscii(target);
     const bool link = target.find("http") != std::string::npos;
     const std::string file = link ? target : doc.ExpandAppPath(target);

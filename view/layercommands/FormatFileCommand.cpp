@@ -26,9 +26,9 @@ std::string FormatFlagString(const CVeldoranDoc& doc)
         rows(MeshRowFlag, g);
     for (int r = 0; r < 4; ++r)
         field(FineMeshRowFlag(doc, r));
-    field(doc.m_nGeologyLayer);
-    field(doc.m_nLandClassLayer);
-    field(doc.m_nGeoLead);
+    field(doc.geology.m_nGeologyLayer);
+    field(doc.geology.m_nLandClassLayer);
+    field(doc.geology.m_nGeoLead);
     return flags;
 }
 
@@ -39,7 +39,7 @@ void OnFormatFile(CVeldoranView& view)
     view.SaveRestoreMap(0, 0, 0, 0, 0, view.m_nSavedWidth, view.m_nSavedHeight);
     // The program names no viewer of its own: pages open with the desktop's browser.
     if (format)
-        format(FormatFlagString(doc), doc.m_strAppDir, "");
+        format(FormatFlagString(doc), doc.folders.m_strAppDir, "");
     view.SaveRestoreMap(1, 0, 0, 0, 0, view.m_nSavedWidth, view.m_nSavedHeight);
 }
 

@@ -1,5 +1,6 @@
 #include "view/menubars/MenuBars.h"
 
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "app/shell/ShellCommands.h"
 #include "platform/dc/Dc.h"
@@ -70,21 +71,21 @@ void fillListMenu(CVeldoranView& view, int position, int firstId, const std::vec
 void AppendMapFileMenu(CVeldoranView& view)
 {
     CVeldoranDoc& doc = *view.GetDocument();
-    fillListMenu(view, 1, ID_SHEET_MENU_FIRST, readSheetMenuList(doc.m_strAppDir + "MAPFILE.DAT"), doc.m_astrSheetMenu);
-    doc.m_nMenuBarState = 1;
+    fillListMenu(view, 1, ID_SHEET_MENU_FIRST, readSheetMenuList(doc.folders.m_strAppDir + "MAPFILE.DAT"), doc.menus.m_astrSheetMenu);
+    doc.menus.m_nMenuBarState = 1;
 }
 
 void AppendGuideMapMenu(CVeldoranView& view)
 {
     CVeldoranDoc& doc = *view.GetDocument();
-    fillListMenu(view, 2, ID_GUIDE_MAP_MENU_FIRST, readGuideMapMenuList(doc.m_strAppDir + "GUIDEMAP\\GUIDEMAP.DAT"),
-                 doc.m_astrGuideMap);
+    fillListMenu(view, 2, ID_GUIDE_MAP_MENU_FIRST, readGuideMapMenuList(doc.folders.m_strAppDir + "GUIDEMAP\\GUIDEMAP.DAT"),
+                 doc.menus.m_astrGuideMap);
 }
 
 void AppendItemMenus(CVeldoranView& view)
 {
     CVeldoranDoc& doc = *view.GetDocument();
-    const auto menus = readItemMenuLists(doc.m_strAppDir + "SOURCE\\MENUFILE.DAT");
+    const auto menus = readItemMenuLists(doc.folders.m_strAppDir + "SOURCE\\MENUFILE.DAT");
     for (std::size_t m = 0; m < menus.size(); ++m) {
         vd::Menu* menu = barSubMenu(view, int(m) + 1);
         if (menu)
@@ -92,24 +93,24 @@ void AppendItemMenus(CVeldoranView& view)
         for (std::size_t k = 0; k < menus[m].size(); ++k) {
             if (menu)
                 appendItem(*menu, kItemMenuFirstIds[m] + int(k), menus[m][k]);
-            doc.m_astrMenuBarEntry[k * kItemMenuCount + m] = menus[m][k].stored;
+            doc.menus.m_astrMenuBarEntry[k * kItemMenuCount + m] = menus[m][k].stored;
         }
     }
-    doc.m_nMenuBarState = 0;
+    doc.menus.m_nMenuBarState = 0;
 }
 
 void OnSwitchMenuBar(CVeldoranView& view)
 {
     CVeldoranDoc& doc = *view.GetDocument();
-    const bool toItemBar = doc.m_nMenuBarKind == 0;
+    const bool toItemBar = doc.menus.m_nMenuBarKind == 0;
     if (toItemBar) {
-        doc.m_nMenuBarKind = 1;
-        doc.m_nMenuBarState = -2;
+        doc.menus.m_nMenuBarKind = 1;
+        doc.menus.m_nMenuBarState = -2;
         for (int kind : {12, 28, 29})
             setViewButton(view, kind, "");
     } else {
-        doc.m_nMenuBarKind = 0;
-        doc.m_nMenuBarState = -1;
+        doc.menus.m_nMenuBarKind = 0;
+        doc.menus.m_nMenuBarState = -1;
     }
     if (vd::FrameWindow* frame = view.GetParentFrame()) {
         vd::Menu bar;
@@ -117,8 +118,8 @@ void OnSwitchMenuBar(CVeldoranView& view)
             frame->SetMenu(bar);
         frame->DrawMenuBar();
     }
-    if (doc.m_nMenuBarState < 0) {
-        doc.m_nMapDisplayMode = 5;
+    if (doc.menus.m_nMenuBarState < 0) {
+        doc.m_nMapDisplayMode = map_display::kMainMap;
         view.InvalidateView(true);
     }
 }
@@ -126,18 +127,18 @@ void OnSwitchMenuBar(CVeldoranView& view)
 void OnMapFileMenu(CVeldoranView& view, int id)
 {
     CVeldoranDoc& doc = *view.GetDocument();
-    if (doc.m_nMapType == 4) {
+    if (doc.position.m_nMapType == 4) {
         removeViewButtons(view, 8);
-        doc.m_nGuideMapIndex = -1;
+        doc.menus.m_nGuideMapIndex = -1;
     }
-    doc.m_nMapType = 1;
-    doc.ShowSheetByName(doc.m_astrSheetMenu[std::size_t(id - ID_SHEET_MENU_FIRST)]);
+    doc.position.m_nMapType = 1;
+    doc.ShowSheetByName(doc.menus.m_astrSheetMenu[std::size_t(id - ID_SHEET_MENU_FIRST)]);
 }
 
 void OnGuideMapMenu(CVeldoranView& view, int id)
 {
     CVeldoranDoc& doc = *view.GetDocument();
-    doc.m_nMapType = 4;
+    doc.position.m_nMapType = 4;
     view.m_nGuideMapShown = 1;
     removeViewButtons(view, 1);
     doc.OpenGuideMap(id - ID_GUIDE_MAP_MENU_FIRST);
@@ -152,9 +153,9 @@ void DrawDataSourceCaption(CVeldoranView& view, vd::Dc& dc)
         std::snprintf(counts, sizeof counts, "ﾃｷｽﾄ=%d  画像=%d  ｱﾙﾊﾞﾑ=%d  ｳｪﾌﾞﾍﾟｰｼﾞ=%d", tally[0], tally[1], tally[2],
                       tally[3]);
     const bool commonArea =
-        doc.m_strCommonDataSwitch == "on" && doc.m_strDataFileTitle.find("共通領域") == std::string::npos;
-    const std::string source = commonArea ? "<ﾃﾞｰﾀﾌｧｲﾙ:HD(共通領域)+" + doc.m_strDataFileTitle + "> "
-                                          : "<ﾃﾞｰﾀﾌｧｲﾙ:" + doc.m_strDataFileTitle + "> ";
+        doc.registered.m_strCommonDataSwitch == "on" && doc.registered.m_strDataFileTitle.find("共通領域") == std::string::npos;
+    const std::string source = commonArea ? "<ﾃﾞｰﾀﾌｧｲﾙ:HD(共通領域)+" + doc.registered.m_strDataFileTitle + "> "
+                                          : "<ﾃﾞｰﾀﾌｧｲﾙ:" + doc.registered.m_strDataFileTitle + "> ";
     const vd::ui::Rect client = view.GetClientRect();
     const bool wide = client.right > 800;
     // The layers' progress box (国土数値情報, the layer's name and count) stands where the wide

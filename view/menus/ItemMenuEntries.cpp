@@ -1,5 +1,6 @@
 #include "view/menus/ItemMenuEntries.h"
 
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "contracts/bindings/SurrickExports.h"
 #include "platform/text/StringOps.h"
@@ -30,8 +31,8 @@ void runPictureMenuEntry(CVeldoranView& view)
     CVeldoranDoc& doc = *view.GetDocument();
     const int kind = doc.m_nFileKind;
     if (kind == kBitmapKind) {
-        if (doc.m_nPicturePosition != 2) {
-            std::string record = doc.m_strEntryTitle + "* * * " + doc.m_strEntryTarget;
+        if (doc.environment.m_nPicturePosition != 2) {
+            std::string record = doc.m_strEntryTitle + "* * * " + doc.entry.m_strEntryTarget;
             if (!doc.m_strEntryParam.empty())
                 record += " " + doc.m_strEntryParam;
             view.OpenRegisteredItem(record);
@@ -41,16 +42,16 @@ void runPictureMenuEntry(CVeldoranView& view)
         const bool caption = !doc.m_strEntryParam.empty();
         if (caption)
             saveOrRestoreWholeView(view, 0);
-        ShowPictureDialog(view, doc.m_strEntryTarget, doc.m_strEntryTitle, "");
+        ShowPictureDialog(view, doc.entry.m_strEntryTarget, doc.m_strEntryTitle, "");
         if (caption)
             saveOrRestoreWholeView(view, 1);
     } else if (kind != kAlbumKind && kind != kOtherFileKind) {
         saveOrRestoreWholeView(view, 0);
         view.RunPictureViewer();
         // The next repaint puts the saved view back.
-        doc.m_strEntryTarget = "ApplecationExec";
+        doc.entry.m_strEntryTarget = "ApplecationExec";
     }
-    doc.m_nMapDisplayMode = 10;
+    doc.m_nMapDisplayMode = map_display::kMapShown;
 }
 
 } // namespace
@@ -60,13 +61,13 @@ void RunItemMenuEntry(CVeldoranView& view, int item, int menu, int kind)
     CVeldoranDoc& doc = *view.GetDocument();
     const std::size_t index = std::size_t(item) * 8 + std::size_t(menu);
     // An empty slot or a separator runs nothing, so the last entry's fields are not run again.
-    if (item < 0 || menu < 0 || menu > 7 || index >= doc.m_astrMenuBarEntry.size() ||
-        doc.m_astrMenuBarEntry[index].find('@') == std::string::npos)
+    if (item < 0 || menu < 0 || menu > 7 || index >= doc.menus.m_astrMenuBarEntry.size() ||
+        doc.menus.m_astrMenuBarEntry[index].find('@') == std::string::npos)
         return;
     doc.RunMenuBarEntry(item, menu);
     if (kind == 0) {
-        if (doc.m_strTextAppear == "Dialog")
-            doc.m_nMapDisplayMode = 10;
+        if (doc.environment.m_strTextAppear == "Dialog")
+            doc.m_nMapDisplayMode = map_display::kMapShown;
         return;
     }
     runPictureMenuEntry(view);
@@ -80,7 +81,7 @@ void ShowPictureDialog(CVeldoranView& view, const std::string& path, const std::
     CVeldoranDoc& doc = *view.GetDocument();
     const bool wide = view.GetClientRect().right > kWideView;
     std::string word = wide ? "VELDORAN" : "SMALL";
-    if (!doc.m_strEntryParam.empty() && doc.m_strPictureCaption == "on") {
+    if (!doc.m_strEntryParam.empty() && doc.entry.m_strPictureCaption == "on") {
         word = wide ? "VELDORAN_UP" : "SMALL";
         ViewPages& pages = *view.m_pPages;
         const int offset = pages.m_nPicOffsetX;
@@ -96,5 +97,5 @@ void ShowPictureDialog(CVeldoranView& view, const std::string& path, const std::
     if (CVeldoranDoc::FileExists(file) == -1)
         return;
     if (OnDlgBmpShow_fn* show = Surrick().OnDlgBmpShow.fn)
-        show(file, title, mode, doc.m_nBmpBackground);
+        show(file, title, mode, doc.environment.m_nBmpBackground);
 }

@@ -1,5 +1,6 @@
 #include "view/menus/MenuSlideShow.h"
 
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "contracts/bindings/TovendlgExports.h"
 #include "contracts/tovendlg.h"
@@ -19,8 +20,7 @@ constexpr int kChosenField = 9;
 constexpr int kIntervalField = 10;
 // What the pointer does while the slide show plays.
 constexpr int kSlideShowMouseMode = 200;
-// The album view mode and the view buttons of album play.
-constexpr int kAlbumMode = 13;
+// The view buttons of album play.
 constexpr int kAlbumButtonGroup = 1;
 
 } // namespace
@@ -51,7 +51,7 @@ void OnMenuBarSlideShow(CVeldoranView& view)
     auto* settings = Tovendlg().OnDlgMenuBarSlideSet.fn;
     if (!settings)
         return;
-    const std::string answer = settings(doc.m_strAppDir, view.m_strPlayMode, view.m_nPageInterval);
+    const std::string answer = settings(doc.folders.m_strAppDir, view.m_strPlayMode, view.m_nPageInterval);
     if (answer.empty())
         return;
     view.m_pPages->m_nPicOffsetX = 0;
@@ -70,19 +70,19 @@ void OnMenuBarSlideShow(CVeldoranView& view)
     if (fields[kChosenField] == -1)
         return;
 
-    doc.m_nPicturePosition = 1;
-    doc.m_nMouseMode = kSlideShowMouseMode;
+    doc.environment.m_nPicturePosition = 1;
+    doc.pointer.m_nMouseMode = kSlideShowMouseMode;
     view.m_nPageIndex = 0;
     view.m_pPages->m_nTextPage = 0;
     std::array<int, 8> chosen{};
     std::copy(fields.begin(), fields.begin() + 8, chosen.begin());
-    view.m_pPages->SetAlbumPages(MenuSlideShowPages(doc.m_strAppDir + "SOURCE\\MENUFILE.DAT", chosen));
+    view.m_pPages->SetAlbumPages(MenuSlideShowPages(doc.folders.m_strAppDir + "SOURCE\\MENUFILE.DAT", chosen));
     if (view.m_pPages->m_astrAlbumPage.empty())
         return;
-    doc.m_bMapOnScreen = 0;
-    doc.m_nMapDisplayMode = kAlbumMode;
+    doc.repaint.m_bMapOnScreen = 0;
+    doc.m_nMapDisplayMode = map_display::kAlbum;
     view.m_pNavigation->RemoveViewButtons(kAlbumButtonGroup);
     view.m_pNavigation->AddViewButtons(kAlbumButtonGroup);
-    doc.m_nPictureFit = 1;
+    doc.entry.m_nPictureFit = 1;
     view.InvalidateView(true);
 }

@@ -43,7 +43,7 @@ void ViewNavigation::AddRouteLinePoint(vd::Dc& dc, int x, int y)
     m_anRouteItem[std::size_t(count)] = item;
     m_anRouteX[std::size_t(count)] = x;
     m_anRouteY[std::size_t(count)] = y;
-    m_doc.m_astrRoutePoint[std::size_t(count)] = record;
+    m_doc.routes.m_astrRoutePoint[std::size_t(count)] = record;
     ++count;
 }
 
@@ -51,14 +51,14 @@ void ViewNavigation::EndRouteLine(vd::Dc& dc, int blankX, int blankY)
 {
     dc.TextOut(blankX, blankY, std::string(71, ' '));
     int& count = m_view.m_nRoutePointCount;
-    m_doc.m_astrRoutePoint[std::size_t(count)] = "999";
-    if (m_doc.m_nPointPopup == 1 && m_view.m_nPictureState == -999) {
+    m_doc.routes.m_astrRoutePoint[std::size_t(count)] = "999";
+    if (m_doc.spec.m_nPointPopup == 1 && m_view.m_nPictureState == -999) {
         m_view.SaveRestorePatch(1, m_view.m_nSavedX, m_view.m_nSavedY, 0, 0, 270, 40);
         m_view.m_nPictureState = 1;
     }
-    m_doc.m_nMouseTool = 0;
-    m_doc.m_nMouseMode = 3;
-    m_view.StartAlbumPlayback("ルートマップ", "", "RouteMap", m_doc.m_strCursorLat, m_doc.m_strCursorLon);
+    m_doc.pointer.m_nMouseTool = 0;
+    m_doc.pointer.m_nMouseMode = 3;
+    m_view.StartAlbumPlayback("ルートマップ", "", "RouteMap", m_doc.pointer.m_strCursorLat, m_doc.pointer.m_strCursorLon);
 }
 
 void ViewNavigation::EndRouteLineByDoubleClick()
@@ -81,7 +81,7 @@ void ViewNavigation::EndRouteLineByMove(vd::Dc& dc)
     for (int i = 0; i < count; ++i)
         records.push_back(m_doc.m_astrHitRecord[std::size_t(m_anRouteItem[std::size_t(i)])]);
     for (int i = 0; i < count; ++i) {
-        m_doc.m_astrRoutePoint[std::size_t(i)] = records[std::size_t(i)];
+        m_doc.routes.m_astrRoutePoint[std::size_t(i)] = records[std::size_t(i)];
         m_doc.m_astrHitRecord[std::size_t(i)] = records[std::size_t(i)];
         m_doc.m_anHitX[std::size_t(i)] = navigation::ClampToInt16(m_anRouteX[std::size_t(i)]);
         m_doc.m_anHitY[std::size_t(i)] = navigation::ClampToInt16(m_anRouteY[std::size_t(i)]);
@@ -99,8 +99,8 @@ bool ViewNavigation::AppendRoutePoint(int item, int x, int y)
     m_anRouteItem[std::size_t(count)] = item;
     m_anRouteX[std::size_t(count)] = x;
     m_anRouteY[std::size_t(count)] = y;
-    m_doc.m_astrRoutePoint[std::size_t(count)] = m_doc.m_astrHitRecord[std::size_t(item)];
-    m_doc.m_aptRoutePoint[std::size_t(count)] = {x, y};
+    m_doc.routes.m_astrRoutePoint[std::size_t(count)] = m_doc.m_astrHitRecord[std::size_t(item)];
+    m_doc.routes.m_aptRoutePoint[std::size_t(count)] = {x, y};
     m_nRouteLastX = x;
     m_nRouteLastY = y;
     ++count;

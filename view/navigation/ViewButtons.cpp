@@ -90,7 +90,7 @@ void ViewNavigation::SetNumberedButton(int number, const std::string& caption, i
         return;
     const int column = (number - 1) % 3;
     const int row = (number - 1) / 3;
-    const int gap = (m_doc.m_nMapType != 1 && number <= 4) ? 0 : 5;
+    const int gap = (m_doc.position.m_nMapType != 1 && number <= 4) ? 0 : 5;
     const vd::ui::Rect rect{x + column * w, y + row * h, x + (column + 1) * w - gap, y + row * h + 22};
     PlaceButton(m_apNumberedButton[std::size_t(number)], ID_NUMBERED_BUTTON_FIRST + number - 1, caption, rect);
 }
@@ -190,10 +190,10 @@ void ViewNavigation::AddNavigationPanel()
     static const char* const kArrows[10] = {"", "＼", "↑", "／", "←", "", "→", "／", "↓", "＼"};
     for (int n = 1; n <= 9; ++n) {
         const std::string& sheet = m_doc.m_astrMapEntry[std::size_t(10 + n)];
-        const std::string caption = sheet.empty() ? "" : m_doc.m_nMapMode == 9 ? sheet : kArrows[n];
+        const std::string caption = sheet.empty() ? "" : m_doc.position.m_nMapMode == 9 ? sheet : kArrows[n];
         SetNumberedButton(n, caption, c + 3, d - 3, 58, 25);
     }
-    if (!m_doc.m_bHideSheetButtons)
+    if (!m_doc.repaint.m_bHideSheetButtons)
         SetViewButton(12, "他地域", c, d + 74, 65, 1);
     SetViewButton(13, "ﾃｷｽﾄ", c, d + 74, 66, 1);
     SetViewButton(14, "画像", c, d + 74, 66, 1);
@@ -207,16 +207,16 @@ void ViewNavigation::AddNavigationPanel()
             if (kind != leftKind && kind != rightKind)
                 SetViewButton(kind, "", 0, 0, 0, 0);
     };
-    if (m_doc.m_nMapFrame == 1) {
+    if (m_doc.position.m_nMapFrame == 1) {
         pair(27, "3×3", 34, "5×5");
-    } else if (m_doc.m_nMapFrame == 2) {
-        if (m_doc.m_nMapMode == 25)
+    } else if (m_doc.position.m_nMapFrame == 2) {
+        if (m_doc.position.m_nMapMode == 25)
             pair(34, "3×3", 35, "7×7");
-        else if (m_doc.m_nMapMode == 49)
+        else if (m_doc.position.m_nMapMode == 49)
             pair(34, "3×3", 35, "5×5");
         else
             pair(27, "1×1", 34, "5×5");
-    } else if (m_doc.m_nMapFrame == 3) {
+    } else if (m_doc.position.m_nMapFrame == 3) {
         SetViewButton(27, "元の地図", c, top, c + 79, bottom);
         SetViewButton(34, "", 0, 0, 0, 0);
         SetViewButton(35, "", 0, 0, 0, 0);
@@ -253,15 +253,15 @@ void ViewNavigation::AddRegionPanel(bool prefectureMap)
                     {c + 98, d + 74, c + 173, d + 97});
         return;
     }
-    if (!m_doc.m_bHideSheetButtons) {
-        if (m_doc.m_nPrefectureSel > 3)
+    if (!m_doc.repaint.m_bHideSheetButtons) {
+        if (m_doc.position.m_nPrefectureSel > 3)
             SetViewButton(12, "県別", c + 25, d + 100, 57, 1);
         else
             SetViewButton(12, "他地域", c, d + 74, 65, 1);
     }
     SetViewButton(13, "ﾃｷｽﾄ", c - 1, d + 74, 66, 1);
     SetViewButton(14, "画像", c, d + 74, 66, 1);
-    SetViewButton(27, m_doc.m_nPrefectureSel == 4 ? "元の地図" : "1/20万", c, top, c + 79, bottom);
+    SetViewButton(27, m_doc.position.m_nPrefectureSel == 4 ? "元の地図" : "1/20万", c, top, c + 79, bottom);
     SetViewButton(34, "", 0, 0, 0, 0);
     SetViewButton(26, "仕様", c + 82, top, c + 127, bottom);
     SetViewButton(33, "MAP", c + 130, top, c + 173, bottom);
@@ -272,7 +272,7 @@ void ViewNavigation::AddRegionPanel(bool prefectureMap)
 // column, clear of it and of the islands at the map's top right.
 int ViewNavigation::StatisticsPanelTop() const
 {
-    const int classes = m_doc.m_anPrefData[10] != 0 ? 10 : 5;
+    const int classes = m_doc.statistics.ClassCount();
     const int legendTop = m_view.m_nSavedHeight - 21 * classes - 263;
     constexpr int kPanelHeight = 123, kGap = 4;
     return std::max(3, legendTop - kGap - kPanelHeight);
@@ -292,26 +292,26 @@ void ViewNavigation::RemoveViewButtons(int group)
     case 1:
         removeNumbered();
         removeKinds({12, 13, 14, 15, 16, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35});
-        if (m_doc.m_nPlaceNameLayer >= 0)
+        if (m_doc.search.m_nPlaceNameLayer >= 0)
             removeKinds({40});
         break;
     case 2:
         removeKinds({15, 16, 30, 31});
         break;
     case 4:
-        if (m_doc.m_nPlaceNameLayer >= 0)
+        if (m_doc.search.m_nPlaceNameLayer >= 0)
             removeKinds({40});
         break;
     case 5:
         removeKinds({28, 29});
-        if (m_doc.m_nPicturePosition == 1 || m_view.m_nSavedWidth <= 800) {
+        if (m_doc.environment.m_nPicturePosition == 1 || m_view.m_nSavedWidth <= 800) {
             removeNumbered();
             removeKinds({12, 13, 14, 26, 27, 33, 34, 35});
         }
         break;
     case 6:
         removeKinds({15, 16, 30, 31});
-        if (m_doc.m_nMapType == 2 && m_doc.m_nPrefectureSel == 4)
+        if (m_doc.position.m_nMapType == 2 && m_doc.position.m_nPrefectureSel == 4)
             removeKinds({12, 27});
         m_view.m_nPagePos = -1;
         if (m_view.m_nTextPageState < 0)

@@ -39,7 +39,7 @@ void CMapRenderer::DrawDataSourceList()
     SheetDrawState& draw = *m_pDraw;
     DrawBevelBox(8, 8, m_nClientWidth <= 800 ? 205 : 275, 246);
 
-    const std::vector<std::string> titles = ReadBinderTitles(doc.m_strSourceDir + "BINDER.DAT");
+    const std::vector<std::string> titles = ReadBinderTitles(doc.folders.m_strSourceDir + "BINDER.DAT");
     const int lastSource = static_cast<int>(titles.size()); // source 0 is the common area
     const int first = draw.m_nSourcePage < 0 ? 0 : draw.m_nSourcePage;
     auto* markers = Dovanne().OnDfCModule.fn;
@@ -51,12 +51,12 @@ void CMapRenderer::DrawDataSourceList()
             return;
         }
         const std::string file =
-            j == 0 ? doc.m_strSourceDir + "history.dat" : doc.m_strSourceDir + vd::format("Source%d.dat", j);
+            j == 0 ? doc.folders.m_strSourceDir + "history.dat" : doc.folders.m_strSourceDir + vd::format("Source%d.dat", j);
         const std::string label = j == 0 ? std::string(" 1: ") + kCommonArea
                                          : vd::format("%2d: ", j + 1) + vd::cp932Left(titles[j - 1], 17);
         m_pDC->TextOut(24, (j - first) * 19 + 18, label);
         if (markers)
-            markers(m_pDC, j, first, 8, 18, 19, doc.m_nOverviewOriginX, file, draw.m_fRefLatitude, draw.m_fRefLongitude,
+            markers(m_pDC, j, first, 8, 18, 19, doc.pointer.m_nOverviewOriginX, file, draw.m_fRefLatitude, draw.m_fRefLongitude,
                     draw.m_fMapScale);
     }
     draw.m_nSourcePage = first + kPageSize;

@@ -55,7 +55,7 @@ void CMapRenderer::DrawJapanOverview()
     DovanneExports& dovanne = Dovanne();
     const int width = m_nClientWidth;
     const int height = m_nClientHeight;
-    const int originX = doc.m_nOverviewOriginX;
+    const int originX = doc.pointer.m_nOverviewOriginX;
 
     {
         const vd::Brush previousBrush = dc.SelectObject(*m_pBackgroundBrush);
@@ -66,48 +66,48 @@ void CMapRenderer::DrawJapanOverview()
     }
     const int keptClip = draw.m_nClipIndexMap;
     draw.m_nClipIndexMap = 0;
-    SetPrefectureExtent(doc.m_nPrefecture);
+    SetPrefectureExtent(doc.position.m_nPrefecture);
 
     const float lat0 = draw.m_fRefLatitude;
     const float lon0 = draw.m_fRefLongitude;
     const float scale = draw.m_fMapScale;
     const int bottomDegree = static_cast<int>((lat0 - height * scale) * 0.0001f);
-    const float k = LatitudeRatioAt(doc.m_afLatitudeRatio, bottomDegree);
-    if (doc.m_nPrfMpData == 1) {
-        const float k2 = LatitudeRatioAt(doc.m_afLatitudeRatio, static_cast<int>(lat0 * 0.0001f));
+    const float k = LatitudeRatioAt(doc.latitudeRatios.m_afLatitudeRatio, bottomDegree);
+    if (doc.environment.m_nPrfMpData == 1) {
+        const float k2 = LatitudeRatioAt(doc.latitudeRatios.m_afLatitudeRatio, static_cast<int>(lat0 * 0.0001f));
         draw.m_strFrameSouth = CVeldoranDoc::SecondsToDms(static_cast<int>((lat0 - height * scale) * 0.36f));
         draw.m_strFrameWest = CVeldoranDoc::SecondsToDms(static_cast<int>((lon0 - originX * k * scale) * 0.36f));
         draw.m_strFrameNorth = CVeldoranDoc::SecondsToDms(static_cast<int>(lat0 * 0.36f));
         draw.m_strFrameEast =
             CVeldoranDoc::SecondsToDms(static_cast<int>(((width - originX) * scale * k2 + lon0) * 0.36f));
     }
-    const bool region = doc.m_nPrefecture >= 1 && doc.m_nPrefecture <= 45;
+    const bool region = doc.position.m_nPrefecture >= 1 && doc.position.m_nPrefecture <= 45;
     const std::vector<std::string> codes = region ? FrameSheetCodes(doc) : std::vector<std::string>{};
 
-    if (doc.m_nPrefecture == 0 || doc.m_nPrefecture == 46) {
+    if (doc.position.m_nPrefecture == 0 || doc.position.m_nPrefecture == 46) {
         if (dovanne.OnJapanCoastLineDraw.fn)
-            dovanne.OnJapanCoastLineDraw.fn(m_pDC, draw.m_nClipIndexMap, 1, 0, originX, 0, doc.m_nGraticuleFlag, lat0,
-                                            lon0, scale, doc.m_strCoastDir);
-        if (doc.m_nPrefecture == 0 && doc.m_nPrefectureLinesFlag == 1 && doc.m_nSubprefBorder == 1 &&
+            dovanne.OnJapanCoastLineDraw.fn(m_pDC, draw.m_nClipIndexMap, 1, 0, originX, 0, doc.spec.m_nGraticuleFlag, lat0,
+                                            lon0, scale, doc.folders.m_strCoastDir);
+        if (doc.position.m_nPrefecture == 0 && doc.spec.m_nPrefectureLinesFlag == 1 && doc.spec.m_nSubprefBorder == 1 &&
             Surrick().OnPrectureLine.fn)
-            Surrick().OnPrectureLine.fn(m_pDC, doc.m_strCoastDir, originX, doc.m_nMapProjection, 0, 101, lat0, lon0, scale);
+            Surrick().OnPrectureLine.fn(m_pDC, doc.folders.m_strCoastDir, originX, doc.position.m_nMapProjection, 0, 101, lat0, lon0, scale);
     } else {
         const auto coastPass = [&](bool reliefInstead) {
             for (std::size_t i = 0; i < codes.size(); ++i) {
                 std::string label;
-                if (i == 0 && !(draw.m_nSiteNameDisplay == 1 && doc.m_nSiteNamePopup == 0))
+                if (i == 0 && !(draw.m_nSiteNameDisplay == 1 && doc.spec.m_nSiteNamePopup == 0))
                     label = draw.m_strFrameName;
                 if (reliefInstead) {
-                    DrawReliefSheets(static_cast<int>(i), originX, doc.m_nMapBoundary, height, width, lat0, lon0,
+                    DrawReliefSheets(static_cast<int>(i), originX, doc.spec.m_nMapBoundary, height, width, lat0, lon0,
                                      scale, k, codes[i]);
-                } else if (doc.m_nAltSheetLayout == 0 && doc.m_nPrfCstClr != 20 && dovanne.OnCoastPrfctr.fn) {
-                    dovanne.OnCoastPrfctr.fn(m_pDC, doc.m_nPrefecture, originX, doc.m_nMapBoundary, height, width,
-                                        doc.m_nMapPjctn, doc.m_nPrfCstClr, lat0, lon0, scale, k, doc.m_strCoastDir,
-                                        codes[i], label, doc.m_strAppDir);
+                } else if (doc.position.m_nAltSheetLayout == 0 && doc.colours.m_nPrfCstClr != 20 && dovanne.OnCoastPrfctr.fn) {
+                    dovanne.OnCoastPrfctr.fn(m_pDC, doc.position.m_nPrefecture, originX, doc.spec.m_nMapBoundary, height, width,
+                                        doc.position.m_nMapPjctn, doc.colours.m_nPrfCstClr, lat0, lon0, scale, k, doc.folders.m_strCoastDir,
+                                        codes[i], label, doc.folders.m_strAppDir);
                 }
             }
         };
-        if (m_settings.mapFigure == 0 && doc.m_nAltSheetLayout == 1)
+        if (m_settings.mapFigure == 0 && doc.position.m_nAltSheetLayout == 1)
             ComputeSheetCodes();
         coastPass(m_settings.mapFigure != 0);
 
@@ -119,37 +119,37 @@ void CMapRenderer::DrawJapanOverview()
         // The coast again over the layers.
         if (layerDrawn)
             coastPass(false);
-        if ((m_settings.mapFigure == 1 || layerDrawn) && doc.m_nAltSheetLayout == 1)
+        if ((m_settings.mapFigure == 1 || layerDrawn) && doc.position.m_nAltSheetLayout == 1)
             ComputeSheetCodes();
 
-        if (doc.m_nPrefectureLinesFlag == 1 && dovanne.OnCstPrfctrLine.fn)
+        if (doc.spec.m_nPrefectureLinesFlag == 1 && dovanne.OnCstPrfctrLine.fn)
             for (const std::string& code : codes)
-                dovanne.OnCstPrfctrLine.fn(m_pDC, doc.m_strCoastDir, code, doc.m_strPrefBorderColour, lat0, lon0, scale, k,
-                                      doc.m_nMapPjctn, originX, height, m_settings.mapFigure == 1 ? -width : width,
-                                      doc.m_nSubprefBorder);
+                dovanne.OnCstPrfctrLine.fn(m_pDC, doc.folders.m_strCoastDir, code, doc.spec.m_strPrefBorderColour, lat0, lon0, scale, k,
+                                      doc.position.m_nMapPjctn, originX, height, m_settings.mapFigure == 1 ? -width : width,
+                                      doc.spec.m_nSubprefBorder);
         if (m_settings.mapFigure == 1 && dovanne.OnBmpPrfctrNameOut.fn)
-            dovanne.OnBmpPrfctrNameOut.fn(m_pDC, doc.m_nPrefecture, originX, lat0, lon0, scale, k, draw.m_strFrameName,
-                                          doc.m_strAppDir);
+            dovanne.OnBmpPrfctrNameOut.fn(m_pDC, doc.position.m_nPrefecture, originX, lat0, lon0, scale, k, draw.m_strFrameName,
+                                          doc.folders.m_strAppDir);
 
         const int styleBase =
             IsLandLayerShown(doc, LandLayer::Mesh0Second) || IsLandLayerShown(doc, LandLayer::Seismic) ? 10 : 0;
         if (dovanne.OnPrfctrLake.fn) {
             if (m_settings.lake == 1)
-                dovanne.OnPrfctrLake.fn(m_pDC, doc.m_strCoastDir, m_settings.lake, doc.m_nMapPjctn, k, lat0, lon0, scale,
-                                   styleBase, height, width, originX, static_cast<int>(doc.m_crLakeColour));
-            if (doc.m_nReservoir == 1)
-                dovanne.OnPrfctrLake.fn(m_pDC, doc.m_strCoastDir, m_settings.lake, doc.m_nMapPjctn, k, lat0, lon0, scale,
-                                   styleBase + 1, height, width, originX, static_cast<int>(doc.m_crLakeColour));
+                dovanne.OnPrfctrLake.fn(m_pDC, doc.folders.m_strCoastDir, m_settings.lake, doc.position.m_nMapPjctn, k, lat0, lon0, scale,
+                                   styleBase, height, width, originX, static_cast<int>(doc.colours.m_crLakeColour));
+            if (doc.spec.m_nReservoir == 1)
+                dovanne.OnPrfctrLake.fn(m_pDC, doc.folders.m_strCoastDir, m_settings.lake, doc.position.m_nMapPjctn, k, lat0, lon0, scale,
+                                   styleBase + 1, height, width, originX, static_cast<int>(doc.colours.m_crLakeColour));
         }
     }
 
     if (draw.m_nSiteNameDisplay == 1)
-        DrawRegionPoints(doc.m_nMapPjctn, k);
-    if (doc.m_nLinkPoint == 1)
-        DrawOverviewPoints(1, doc.m_nMapPjctn, k);
-    if (region && doc.m_nScaleBar == 1 && dovanne.OnUnitLength.fn && dovanne.OnPrfctrScale.fn) {
+        DrawRegionPoints(doc.position.m_nMapPjctn, k);
+    if (doc.spec.m_nLinkPoint == 1)
+        DrawOverviewPoints(1, doc.position.m_nMapPjctn, k);
+    if (region && doc.spec.m_nScaleBar == 1 && dovanne.OnUnitLength.fn && dovanne.OnPrfctrScale.fn) {
         const float metres = static_cast<float>(dovanne.OnUnitLength.fn("ew", vd::format("%d.0000", bottomDegree)));
-        dovanne.OnPrfctrScale.fn(m_pDC, scale, LatitudeRatioAt(doc.m_afLatitudeRatio, bottomDegree + 1), metres, width,
+        dovanne.OnPrfctrScale.fn(m_pDC, scale, LatitudeRatioAt(doc.latitudeRatios.m_afLatitudeRatio, bottomDegree + 1), metres, width,
                             height);
     }
     draw.m_nClipIndexMap = keptClip;
@@ -179,7 +179,7 @@ void CMapRenderer::DrawReliefSheets(int index, int originX, int frameFlag, int h
         m_fSheetAspect = static_cast<float>(dovanne.OnUnitLength.fn("", CVeldoranDoc::SecondsToDms(southSeconds + kMeshHeightSeconds / 2)));
 
     // The sheet's greyscale relief picture when it has been made; a pale fill otherwise.
-    const std::string picture = doc.m_strAppDir + vd::format("MAPFGRS\\%04d.bmp", meshCode);
+    const std::string picture = doc.folders.m_strAppDir + vd::format("MAPFGRS\\%04d.bmp", meshCode);
     if (doc.LoadDib(draw, picture, 0) == 1 && draw.m_nDibWidth > 0 && draw.m_nDibHeight > 0) {
         dc.SetStretchBltMode(vd::COLORONCOLOR);
         dc.StretchDIBits(sheet.left, sheet.top, sheet.right - sheet.left, sheet.bottom - sheet.top, 0, 0,

@@ -1,5 +1,6 @@
 // The overview screens' frame: background, outline of Japan, then the points of the current data
 // file, the data-source list of map mode 7 or the current file's markers; and the bevel box.
+#include "app/document/MapDisplayMode.h"
 #include "contracts/bindings/DovanneExports.h"
 #include "contracts/bindings/SurrickExports.h"
 #include "view/overview/BevelBox.h"
@@ -29,7 +30,7 @@ void CMapRenderer::DrawOverviewFrame(int wholeCountry)
     int projectionMode = 0;
     int bordersFlag = 0;
     if (wholeCountry != 0) {
-        SetPrefectureExtent(doc.m_nPrefectureSel + 100);
+        SetPrefectureExtent(doc.position.m_nPrefectureSel + 100);
         projectionMode = draw.m_nClipIndexMap;
         bordersFlag = 1;
     } else {
@@ -39,23 +40,23 @@ void CMapRenderer::DrawOverviewFrame(int wholeCountry)
         draw.m_fMapScale = 1000 / 3.1f;
     }
     if (dovanne.OnJapanCoastLineDraw.fn)
-        dovanne.OnJapanCoastLineDraw.fn(m_pDC, projectionMode, bordersFlag, 0, doc.m_nOverviewOriginX, 0,
-                                        doc.m_nGraticuleFlag, draw.m_fRefLatitude, draw.m_fRefLongitude,
-                                        draw.m_fMapScale, doc.m_strCoastDir);
+        dovanne.OnJapanCoastLineDraw.fn(m_pDC, projectionMode, bordersFlag, 0, doc.pointer.m_nOverviewOriginX, 0,
+                                        doc.spec.m_nGraticuleFlag, draw.m_fRefLatitude, draw.m_fRefLongitude,
+                                        draw.m_fMapScale, doc.folders.m_strCoastDir);
     dc.SelectObject(previousPen);
 
-    if (draw.m_nMapDisplayMode == 1)
+    if (draw.m_nMapDisplayMode == map_display::kRouteAreaIndex)
         return;
     if (wholeCountry != 0) {
-        if (doc.m_nPrefectureLinesFlag == 1 && Surrick().OnPrectureLine.fn)
-            Surrick().OnPrectureLine.fn(m_pDC, doc.m_strCoastDir, doc.m_nOverviewOriginX, projectionMode, 0,
-                                      doc.m_nPrefBorder, draw.m_fRefLatitude, draw.m_fRefLongitude, draw.m_fMapScale);
+        if (doc.spec.m_nPrefectureLinesFlag == 1 && Surrick().OnPrectureLine.fn)
+            Surrick().OnPrectureLine.fn(m_pDC, doc.folders.m_strCoastDir, doc.pointer.m_nOverviewOriginX, projectionMode, 0,
+                                      doc.spec.m_nPrefBorder, draw.m_fRefLatitude, draw.m_fRefLongitude, draw.m_fMapScale);
         DrawOverviewPoints(0, 0, 0);
-    } else if (draw.m_nMapDisplayMode == 7) {
+    } else if (draw.m_nMapDisplayMode == map_display::kDataSourceOverview) {
         DrawDataSourceList();
     } else if (dovanne.OnCurrentFileCheck.fn) {
         dovanne.OnCurrentFileCheck.fn(m_pDC, m_nClientWidth, draw.m_fRefLatitude, draw.m_fRefLongitude,
-                                      draw.m_fMapScale, doc.m_strDataFile, doc.m_strDataFileTitle);
+                                      draw.m_fMapScale, doc.registered.m_strDataFile, doc.registered.m_strDataFileTitle);
     }
 }
 

@@ -48,7 +48,7 @@ void CMapRenderer::DrawOverviewPoints(int mode, int ratioGiven, float ratio)
     vd::Font font;
     font.CreateFont(11, 0, 0, 0, 400, false, false, false, vd::SHIFTJIS_CHARSET, vd::OUT_DEFAULT_PRECIS,
                     vd::CLIP_DEFAULT_PRECIS, vd::DEFAULT_QUALITY, vd::DEFAULT_PITCH | vd::FF_DONTCARE,
-                    doc.m_strFontName);
+                    doc.spec.m_strFontName);
     const vd::Font previousFont = dc.SelectObject(font);
     const vd::Pen previousPen = dc.SelectObject(m_aPen[2]);
     const vd::Brush previousBrush = dc.SelectObject(m_aBrush[3]);
@@ -59,7 +59,7 @@ void CMapRenderer::DrawOverviewPoints(int mode, int ratioGiven, float ratio)
     if (albers)
         conic.emplace(0, draw.m_fRefLatitude, draw.m_fRefLongitude, draw.m_fMapScale);
     const bool useGivenRatio = ratioGiven != 0 && !(mode == 0 && !albers);
-    const bool prefectureMap = doc.m_nPrefectureSel > 3;
+    const bool prefectureMap = doc.position.m_nPrefectureSel > 3;
 
     const double north = vd::parseDouble(draw.m_strFrameNorth);
     const double south = vd::parseDouble(draw.m_strFrameSouth);
@@ -70,7 +70,7 @@ void CMapRenderer::DrawOverviewPoints(int mode, int ratioGiven, float ratio)
     int previousKind = -1;
     vd::TextReader reader;
     std::string line;
-    const bool opened = reader.open(doc.m_strDataFile);
+    const bool opened = reader.open(doc.registered.m_strDataFile);
     while (opened && reader.readLine(line)) {
         if (line.empty() || line[0] == ';' || line.find(' ') == std::string::npos)
             continue;
@@ -94,13 +94,13 @@ void CMapRenderer::DrawOverviewPoints(int mode, int ratioGiven, float ratio)
         } else {
             double k = 0;
             if (prefectureMap)
-                k = useGivenRatio ? ratio : LatitudeRatioAt(doc.m_afLatitudeRatio, static_cast<int>(latitude / 10000));
+                k = useGivenRatio ? ratio : LatitudeRatioAt(doc.latitudeRatios.m_afLatitudeRatio, static_cast<int>(latitude / 10000));
             else
                 k = LinearLatitudeRatioDouble(latitude);
             y = static_cast<int>((draw.m_fRefLatitude - latitude) / draw.m_fMapScale);
             x = static_cast<int>((longitude - draw.m_fRefLongitude) / draw.m_fMapScale / k);
         }
-        x += doc.m_nOverviewOriginX;
+        x += doc.pointer.m_nOverviewOriginX;
 
         const int kind = CVeldoranDoc::GetFileKind(vd::toLowerAscii(line));
         ++draw.m_anKindTally[static_cast<std::size_t>(TallyIndex(kind))];
@@ -120,7 +120,7 @@ void CMapRenderer::DrawOverviewPoints(int mode, int ratioGiven, float ratio)
                 dc.Rectangle(x - 2, y - 2, x + 3, y + 3);
             else
                 dc.Ellipse(x - 2, y - 2, x + 2, y + 2);
-            if (doc.m_nPointPopup == 0)
+            if (doc.spec.m_nPointPopup == 0)
                 dc.TextOut(x + 4, y - 7, fields[0] + "/" + (fields.size() > 3 ? fields[3] : std::string()));
         }
 

@@ -31,11 +31,11 @@ void CMapRenderer::DrawRegionPoints(int ratioMode, float ratio)
     const CVeldoranDoc& doc = *m_pDoc;
     SheetDrawState& draw = *m_pDraw;
     vd::Dc& dc = *m_pDC;
-    const int fontHeight = doc.m_nPlaceNameFontHeight == 1 ? 13 : doc.m_nPlaceNameFontHeight == 2 ? 12 : 11;
+    const int fontHeight = doc.spec.m_nPlaceNameFontHeight == 1 ? 13 : doc.spec.m_nPlaceNameFontHeight == 2 ? 12 : 11;
     vd::Font font;
     font.CreateFont(fontHeight, 0, 0, 0, 400, false, false, false, vd::SHIFTJIS_CHARSET, vd::OUT_DEFAULT_PRECIS,
                     vd::CLIP_DEFAULT_PRECIS, vd::DEFAULT_QUALITY, vd::DEFAULT_PITCH | vd::FF_DONTCARE,
-                    doc.m_strFontName);
+                    doc.spec.m_strFontName);
     const vd::Font previousFont = dc.SelectObject(font);
     const vd::Pen previousPen = dc.GetCurrentPen();
     const vd::Brush previousBrush = dc.GetCurrentBrush();
@@ -48,7 +48,7 @@ void CMapRenderer::DrawRegionPoints(int ratioMode, float ratio)
     const int offsetX = m_nLabelPlacement == 2 || m_nLabelPlacement == 3 ? -20 : 0;
     const int offsetY = m_nLabelPlacement == 2 ? (twoLines ? -20 : -11) : m_nLabelPlacement == 3 ? 14 : 0;
 
-    doc.LoadVisibleRecords(draw, doc.m_strSiteNameFile, draw.m_strFrameWest, draw.m_strFrameSouth, draw.m_strFrameEast,
+    doc.LoadVisibleRecords(draw, doc.environment.m_strSiteNameFile, draw.m_strFrameWest, draw.m_strFrameSouth, draw.m_strFrameEast,
                            draw.m_strFrameNorth, kReadPlainList);
     const int setting = draw.m_nPointDisplayFlag;
     int level = setting;
@@ -57,7 +57,7 @@ void CMapRenderer::DrawRegionPoints(int ratioMode, float ratio)
         for (std::size_t i = 0; i < draw.m_astrPointRecord.size() && draw.m_astrPointRecord[i] != "999"; ++i) {
             const std::string& record = draw.m_astrPointRecord[i];
             const std::string name = record.substr(0, record.find(' '));
-            if (doc.m_anPlaceNameKind[0] == 1 || doc.FilterPlaceName(name) != -1)
+            if (doc.spec.m_anPlaceNameKind[0] == 1 || doc.FilterPlaceName(name) != -1)
                 ++shown;
         }
         level = LevelForCount(shown);
@@ -66,7 +66,7 @@ void CMapRenderer::DrawRegionPoints(int ratioMode, float ratio)
     (void)ratioMode; // the document's own ratio mode decides inside the placement
 
     for (std::size_t i = 0; i < draw.m_astrPointRecord.size() && draw.m_astrPointRecord[i] != "999"; ++i) {
-        const int value = doc.ProjectRecordToRegion(draw, draw.m_astrPointRecord[i], doc.m_nOverviewOriginX,
+        const int value = doc.ProjectRecordToRegion(draw, draw.m_astrPointRecord[i], doc.pointer.m_nOverviewOriginX,
                                                     static_cast<int>(i), ratio);
         if (draw.m_nPointX <= 0)
             continue;

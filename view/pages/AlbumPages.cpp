@@ -5,7 +5,7 @@
 void ViewPages::SetAlbumPages(std::vector<std::string> pages)
 {
     m_astrAlbumPage = std::move(pages);
-    m_doc.m_nAlbumPageCount = static_cast<int>(m_astrAlbumPage.size());
+    m_doc.entry.m_nAlbumPageCount = static_cast<int>(m_astrAlbumPage.size());
 }
 
 const std::string& ViewPages::AlbumPage(int page) const

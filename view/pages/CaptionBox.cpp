@@ -31,7 +31,7 @@ int ViewPages::DrawCaptionBox(vd::Dc& dc, const std::string& file)
             continue;
         }
         doc.WrapTextPage(line);
-        for (const std::string& piece : doc.m_astrWorkText) {
+        for (const std::string& piece : doc.entry.m_astrWorkText) {
             if (piece == "999")
                 break;
             lines.push_back(piece);
@@ -45,7 +45,7 @@ int ViewPages::DrawCaptionBox(vd::Dc& dc, const std::string& file)
         top -= 20;
     const int left = m_nPicOffsetX + 15;
     const vd::Rect box{left, top, left + kBoxWidth, top + 6 + kLineGap * kCaptionLines + 6};
-    if (doc.m_nPicturePosition != 1)
+    if (doc.environment.m_nPicturePosition != 1)
         dc.FillRect(vd::Rect{box.left - 8, box.top - 7, box.right + 8, box.bottom + 7}, m_brushPage);
     dc.FillSolidRect(box, vd::RGB(255, 255, 255));
 

@@ -23,7 +23,7 @@ constexpr int kScrollBarWidth = 12;
 
 ViewPages::ViewPages(CVeldoranView& view) : m_view(view), m_doc(*view.GetDocument())
 {
-    SetPictureBackground(m_doc.m_nBmpBackground);
+    SetPictureBackground(m_doc.environment.m_nBmpBackground);
 }
 
 ViewPages::~ViewPages() = default;
@@ -52,16 +52,16 @@ bool ViewPages::LoadPicture(const std::string& path, int jpeg)
 {
     if (jpeg == 1) {
         std::optional<vd::WaitCursor> wait;
-        if (m_doc.m_nPictureFit != 1)
+        if (m_doc.entry.m_nPictureFit != 1)
             wait.emplace();
         m_doc.LoadJpegBitmap(path);
     } else {
         m_doc.LoadBmpPicture(path);
     }
     m_pPictureDc.reset();
-    const vd::Dib& picture = m_doc.m_bmpPicture;
+    const vd::Dib& picture = m_doc.entry.m_bmpPicture;
     // A picture that failed to decode draws nothing (never the one shown before).
-    if (m_doc.m_bPictureLoaded != 1 || picture.IsNull() || picture.Width() <= 0 || picture.AbsHeight() <= 0)
+    if (m_doc.entry.m_bPictureLoaded != 1 || picture.IsNull() || picture.Width() <= 0 || picture.AbsHeight() <= 0)
         return false;
     m_nPicWidth = picture.Width();
     m_nPicHeight = picture.AbsHeight();
@@ -93,12 +93,12 @@ void ViewPages::DrawPictureFrames(vd::Dc& dc, int x, int y, int width, int botto
 void ViewPages::DrawPicturePage(vd::Dc& dc, int jpeg)
 {
     CVeldoranDoc& doc = m_doc;
-    const std::string target = PageFilePath(doc.m_strEntryTarget);
+    const std::string target = PageFilePath(doc.entry.m_strEntryTarget);
     if (doc.m_nFileKind > 1)
         return;
     if (CVeldoranDoc::FileExists(target) != 1) {
         doc.m_strEntryParam.clear();
-        doc.m_bMapOnScreen = 1;
+        doc.repaint.m_bMapOnScreen = 1;
         m_view.m_nPictureState = 1;
         return;
     }
@@ -106,16 +106,16 @@ void ViewPages::DrawPicturePage(vd::Dc& dc, int jpeg)
         return;
     const int w = m_nPicWidth;
     const int h = m_nPicHeight;
-    const bool fit = doc.m_nPictureFit == 1;
+    const bool fit = doc.entry.m_nPictureFit == 1;
     const bool captioned = !doc.m_strEntryParam.empty();
     const vd::ui::Rect client = m_view.GetClientRect();
     const int reserved = fit && !captioned ? 10 : 90;
-    SetPictureBackground(doc.m_nBmpBackground);
-    if (doc.m_nPicturePosition == 1)
+    SetPictureBackground(doc.environment.m_nBmpBackground);
+    if (doc.environment.m_nPicturePosition == 1)
         dc.FillRect(vd::Rect{0, 0, client.right, client.bottom}, m_brushPage);
 
-    m_nPicOffsetX = (!fit || doc.m_bHideSheetButtons == 1) && client.right > 750 && w < 650 ? 150 : 0;
-    m_nPicOffsetY = h > 484 || (captioned && doc.m_strPictureCaption == "on") ? 0 : 50;
+    m_nPicOffsetX = (!fit || doc.repaint.m_bHideSheetButtons == 1) && client.right > 750 && w < 650 ? 150 : 0;
+    m_nPicOffsetY = h > 484 || (captioned && doc.entry.m_strPictureCaption == "on") ? 0 : 50;
     const vd::Point origin = dc.OffsetViewportOrg(m_nPicOffsetX, m_nPicOffsetY);
 
     const int x = w < 501 ? 30 : m_view.m_nMapOriginX + 5;
@@ -128,14 +128,14 @@ void ViewPages::DrawPicturePage(vd::Dc& dc, int jpeg)
     const vd::Brush oldBrush = dc.SelectObject(m_brushPage);
 
     if (!(overflow < 0 && fit))
-        DrawPictureFrames(dc, x, y, w, bottom, doc.m_nPicturePosition == 0);
+        DrawPictureFrames(dc, x, y, w, bottom, doc.environment.m_nPicturePosition == 0);
     if (overflow < 0 && fit) {
         const int spaceWidth = client.right - m_nPicOffsetX - 2 * x;
         const int percent = std::min(spaceWidth * 100 / w, (bottom - y) * 100 / h);
         const int sw = w * percent / 100;
         const int sh = h * percent / 100;
         if (sw > 0 && sh > 0) {
-            DrawPictureFrames(dc, x, y, sw, y + sh, doc.m_nPicturePosition == 0);
+            DrawPictureFrames(dc, x, y, sw, y + sh, doc.environment.m_nPicturePosition == 0);
             const int oldMode = dc.SetStretchBltMode(vd::HALFTONE);
             dc.StretchBlt(x, y, sw, sh, m_pPictureDc.get(), 0, 0, w, h, vd::SRCCOPY);
             dc.SetStretchBltMode(oldMode);
@@ -157,7 +157,7 @@ void ViewPages::DrawPicturePage(vd::Dc& dc, int jpeg)
         dc.BitBlt(x, y, w, h, m_pPictureDc.get(), 0, 0, vd::SRCCOPY);
     }
     dc.SetBkMode(vd::TRANSPARENT);
-    dc.TextOut(200, bottom + 5, doc.m_strEntryTitle + "    " + doc.m_strEntryItem);
+    dc.TextOut(200, bottom + 5, doc.m_strEntryTitle + "    " + doc.entry.m_strEntryItem);
     dc.SelectObject(oldBrush);
     dc.SetViewportOrg(origin.x, origin.y);
 }

@@ -21,15 +21,15 @@ namespace {
 TextCategorySettings CategorySettings(const CVeldoranDoc& doc)
 {
     TextCategorySettings s;
-    s.key1 = doc.m_strKey1;
-    s.key2 = doc.m_strKey2;
-    s.key3 = doc.m_strKey3;
-    s.category0 = doc.m_strCtgry0;
-    s.category1 = doc.m_strCtgry1;
-    s.category2 = doc.m_strCtgry2;
-    s.category3 = doc.m_strCtgry3;
+    s.key1 = doc.environment.m_strKey1;
+    s.key2 = doc.environment.m_strKey2;
+    s.key3 = doc.environment.m_strKey3;
+    s.category0 = doc.environment.m_strCtgry0;
+    s.category1 = doc.environment.m_strCtgry1;
+    s.category2 = doc.environment.m_strCtgry2;
+    s.category3 = doc.environment.m_strCtgry3;
     for (int i = 0; i < 5; ++i)
-        s.keyCount[i] = doc.m_anKeyCount[std::size_t(i)];
+        s.keyCount[i] = doc.environment.m_anKeyCount[std::size_t(i)];
     return s;
 }
 
@@ -60,7 +60,7 @@ void ViewPages::ShowTextPage(vd::Dc& dc)
         m_view.m_pNavigation->RemoveViewButtons(1);
         m_view.m_pNavigation->AddViewButtons(2);
     }
-    doc.m_nSavedMapDisplayMode = doc.m_nMapDisplayMode;
+    doc.repaint.m_nSavedMapDisplayMode = doc.m_nMapDisplayMode;
     m_strShownText = doc.m_strEntryParam;
     m_view.m_strSavedEntryParam = doc.m_strEntryParam;
     m_view.m_strSavedMapName = doc.m_strMapName;
@@ -120,11 +120,11 @@ void ViewPages::DrawTextPage(vd::Dc& dc, const std::string& file)
     m_nTextCategory = category.category;
     m_strCategoryText = category.text;
 
-    const int oldBackGrand = doc.m_nBackGrandColor;
+    const int oldBackGrand = doc.environment.m_nBackGrandColor;
     if (printing)
-        doc.m_nBackGrandColor = 0; // a white page
+        doc.environment.m_nBackGrandColor = 0; // a white page
     const vd::COLORREF background =
-        doc.m_nBackGrandColor == 0 ? vd::RGB(255, 255, 255) : TextCategoryColour(m_nTextCategory);
+        doc.environment.m_nBackGrandColor == 0 ? vd::RGB(255, 255, 255) : TextCategoryColour(m_nTextCategory);
     const vd::Brush white(vd::RGB(255, 255, 255));
     const vd::Brush oldBrush = dc.SelectObject(white);
     const vd::Pen black(vd::PS_SOLID, 1, vd::RGB(0, 0, 0));
@@ -137,7 +137,7 @@ void ViewPages::DrawTextPage(vd::Dc& dc, const std::string& file)
     if (!printing) {
         const int oldMap = dc.SetMapMode(vd::MM_TEXT);
         dc.RoundRect(90, 3, 220, 25, 5, 5);
-        dc.TextOut(100, 5, doc.m_strEntryCaption);
+        dc.TextOut(100, 5, doc.entry.m_strEntryCaption);
         dc.TextOut(TextHeadingLeft(dc, heading), 5, heading);
         if (m_nTextPageCount > 0) {
             const int c = layout.buttonColumn;
@@ -145,7 +145,7 @@ void ViewPages::DrawTextPage(vd::Dc& dc, const std::string& file)
             m_view.m_pNavigation->SetViewButton(31, std::string("↓"), c, 100, c + 18, 145);
             dc.TextOut(c, 150, vd::format("%d/%d", m_nTextPage + 1, m_nTextPageCount + 1));
         }
-        if (doc.m_nBackGrandColor == 1) {
+        if (doc.environment.m_nBackGrandColor == 1) {
             const vd::Brush panel(background);
             dc.SelectObject(panel);
             dc.RoundRect(15, 30, 655 + layout.panelWidening, 700, 20, 20);
@@ -161,7 +161,7 @@ void ViewPages::DrawTextPage(vd::Dc& dc, const std::string& file)
         const int x = metric.tmHeight > 75 ? 0 : 231;
         const int y = 210;
         dc.RoundRect(x + 378, y + 12, x + 924, y + 105, 21, 21);
-        dc.TextOut(x + 420, y + 21, doc.m_strEntryCaption);
+        dc.TextOut(x + 420, y + 21, doc.entry.m_strEntryCaption);
         dc.TextOut(x + 1050, y + 21, heading);
         dc.SetBkColor(background);
         DrawTextLines(dc, x + 22, y + 168, kPrintLineHeight, first, kPrintLinesPerPage);
@@ -174,6 +174,6 @@ void ViewPages::DrawTextPage(vd::Dc& dc, const std::string& file)
     dc.SelectObject(oldPen);
     dc.SelectObject(oldBrush);
     dc.SelectObject(oldFont);
-    doc.m_nBackGrandColor = oldBackGrand;
-    doc.m_bMapOnScreen = 0;
+    doc.environment.m_nBackGrandColor = oldBackGrand;
+    doc.repaint.m_bMapOnScreen = 0;
 }

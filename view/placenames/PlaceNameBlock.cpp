@@ -10,9 +10,9 @@ constexpr int kFreeExtentFrame = 3;
 
 int SheetsAcross(const CVeldoranDoc& doc)
 {
-    if (doc.m_nMapFrame == 1)
+    if (doc.position.m_nMapFrame == 1)
         return 1;
-    switch (doc.m_nMapMode) {
+    switch (doc.position.m_nMapMode) {
     case 25: return 5;
     case 49: return 7;
     default: return 3;
@@ -22,14 +22,14 @@ int SheetsAcross(const CVeldoranDoc& doc)
 } // namespace
 
 PlaceNameBlock::PlaceNameBlock(const CVeldoranDoc& doc, int originX, int originY)
-    : freeExtent_(doc.m_nMapFrame == kFreeExtentFrame), sheets_(SheetsAcross(doc)), originX_(originX),
+    : freeExtent_(doc.position.m_nMapFrame == kFreeExtentFrame), sheets_(SheetsAcross(doc)), originX_(originX),
       originY_(originY), zoomX_(doc.m_fWhiteZoomX), zoomY_(doc.m_fWhiteZoomY)
 {
     if (freeExtent_) {
-        west_ = doc.m_nRangeWestSec;
-        south_ = doc.m_nRangeSouthSec;
-        east_ = doc.m_nRangeEastSec;
-        north_ = doc.m_nRangeNorthSec;
+        west_ = doc.position.m_nRangeWestSec;
+        south_ = doc.position.m_nRangeSouthSec;
+        east_ = doc.position.m_nRangeEastSec;
+        north_ = doc.position.m_nRangeNorthSec;
     } else {
         west_ = doc.m_nBlockWestSec;
         south_ = doc.m_nBlockSouthSec;

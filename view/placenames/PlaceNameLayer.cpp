@@ -2,6 +2,7 @@
 // OnGnpfOutPut before the drawing) and the counts (after it), the hits searched and drawn, or
 // the kept results drawn again, and on a wide view the button that opens the search; and the
 // command that hides the hits.
+#include "app/document/MapDisplayMode.h"
 #include "view/window/VeldoranView.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -32,11 +33,11 @@ void CVeldoranView::DrawPlaceNameLayer(vd::Dc& dc, int flag)
         m_pBaseMap->DrawBevelBox(dc, panel.left, panel.top, panel.right, panel.bottom);
 
     auto* writeCondition = Dovanne().OnGnpfOutPut.fn;
-    const bool facilities = doc.m_nPlaceNameLayer > 0;
+    const bool facilities = doc.search.m_nPlaceNameLayer > 0;
     const auto condition = [&](int phase) {
         if (!writeCondition)
             return;
-        writeCondition(&dc, phase, panel.left, panel.top, doc.m_nPlaceNameLayer, doc.m_nResultCount,
+        writeCondition(&dc, phase, panel.left, panel.top, doc.search.m_nPlaceNameLayer, doc.m_nResultCount,
                        doc.m_nResultDrawn, facilities ? doc.m_nGnpfValue4 : doc.m_nGnpfValue3,
                        facilities ? -1 : doc.m_nGnpfValue4, doc.m_nGnpfValue5, w, doc.m_strGnpfText1,
                        doc.m_strGnpfText2, doc.m_strGnpfText3, doc.m_strGnpfText4, doc.m_strGnpfText5,
@@ -62,9 +63,9 @@ void CVeldoranView::OnHidePlaceNames()
     const int count = std::clamp(doc.m_nResultCount, 0, kSearchResultRoom);
     std::fill_n(doc.m_astrPlaceRecord.begin(), count, std::string());
     doc.m_astrResultFileLine.clear();
-    doc.m_nPlaceNameLayer = -1;
-    doc.m_nMapDisplayMode = 5;
-    doc.m_nFindPlaceKind = 1;
+    doc.search.m_nPlaceNameLayer = -1;
+    doc.m_nMapDisplayMode = map_display::kMainMap;
+    doc.pointer.m_nFindPlaceKind = 1;
     doc.m_nResultCount = 0;
     m_pNavigation->SetViewButton(kSearchButton, "", 0, 0, 0, 0);
     InvalidateView(true);

@@ -2,6 +2,7 @@
 // table that passes the location, class and keyword tests goes into the result list (with its
 // result-file line when a file was asked for) and, when it lies in the block shown, is drawn as
 // a symbol with an optional label.
+#include "app/document/MapDisplayMode.h"
 #include "view/renderer/MapRenderer.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -208,13 +209,13 @@ void CMapRenderer::DrawPlaceNames()
     const CVeldoranDoc& doc = *m_pDoc;
     SheetDrawState& draw = *m_pDraw;
     draw.m_strPlaceNameState.clear();
-    draw.m_nMapDisplayMode = 9;
+    draw.m_nMapDisplayMode = map_display::kSkipOnce;
     // Labels stay off where they would crowd: display mode 1 on a block, 3 on any sheet map.
     int& labels = draw.m_nGnpfValue7;
     const int savedLabels = labels;
-    if ((labels == 1 && doc.m_nMapFrame == 2) || (labels == 3 && doc.m_nMapFrame < 3))
+    if ((labels == 1 && doc.position.m_nMapFrame == 2) || (labels == 3 && doc.position.m_nMapFrame < 3))
         labels = 0;
-    if (doc.m_nPlaceNameLayer > 0)
+    if (doc.search.m_nPlaceNameLayer > 0)
         DrawPublicFacilities(draw.m_nGnpfValue4, draw.m_nGnpfValue5, draw.m_nGnpfValue6, draw.m_strGnpfText4,
                              draw.m_strGnpfText5);
     else
@@ -237,7 +238,7 @@ void CMapRenderer::DrawAnnotationNames(int k1, int k2, int k3, int codeSwitch, c
     const SearchTexts texts = ReadSearchTexts(area, prefecture, codeSwitch);
     const std::string& keyword = draw.m_strGnpfRest;
     const int form = draw.m_nGnpfValue2;
-    SearchTable(*this, doc.m_strAnnotationTable, kAnnotationStep,
+    SearchTable(*this, doc.environment.m_strAnnotationTable, kAnnotationStep,
                 [&](std::string_view line, bool wantFileLine) -> std::optional<Hit> {
                     const std::optional<AnnotationRecord> record = ParseAnnotationRecord(line);
                     if (!record || !LocationPasses(rule, texts, record->code, record->municipality))
@@ -266,7 +267,7 @@ void CMapRenderer::DrawPublicFacilities(int k, int k2, int codeSwitch, const std
     const SearchTexts texts = ReadSearchTexts(area, prefecture, codeSwitch);
     const std::string& keyword = draw.m_strGnpfRest;
     const int form = draw.m_nGnpfValue2;
-    SearchTable(*this, doc.m_strPublicFacilityTable, kFacilityStep,
+    SearchTable(*this, doc.environment.m_strPublicFacilityTable, kFacilityStep,
                 [&](std::string_view line, bool wantFileLine) -> std::optional<Hit> {
                     if (!rule.admits)
                         return std::nullopt;

@@ -13,16 +13,16 @@ constexpr int kOutsideSymbol = 9;
 NameSymbol SymbolOfClasses(const CVeldoranDoc& doc, const std::array<int, 3>& classes)
 {
     const long long symbolAt = classes[0] * kSymbolColumns + classes[1];
-    const auto& symbols = doc.m_anSymbolSetting;
+    const auto& symbols = doc.placeNameClasses.m_anSymbolSetting;
     const long long symbolCount = static_cast<long long>(sizeof(symbols) / sizeof(symbols[0][0]));
     const int kind = symbolAt >= 0 && symbolAt < symbolCount
                          ? symbols[symbolAt / kSymbolColumns][symbolAt % kSymbolColumns]
                          : kOutsideSymbol;
-    if (doc.m_bClassColours != 1)
+    if (doc.placeNameClasses.m_bClassColours != 1)
         return {kind, 0, -1};
     const long long colourAt = classes[1] * kColourColumns + classes[2];
-    const int type = colourAt >= 0 && colourAt < static_cast<long long>(doc.m_anClassColour.size())
-                         ? doc.m_anClassColour[std::size_t(colourAt)]
+    const int type = colourAt >= 0 && colourAt < static_cast<long long>(doc.placeNameClasses.m_anClassColour.size())
+                         ? doc.placeNameClasses.m_anClassColour[std::size_t(colourAt)]
                          : 0;
     // The size is the search's major class, as the symbol dialog's page numbers them.
     return {kind, type, doc.m_nGnpfValue3};

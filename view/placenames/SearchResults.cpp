@@ -87,7 +87,7 @@ void CMapRenderer::DrawSearchResults()
     const vd::Brush brush = dc.SelectObject(m_aBrush[0]);
     dc.SelectObject(m_aPen[12]);
     const vd::Font font = dc.SelectObject(labelFont);
-    const bool labels = LabelsOnResults(draw.m_nGnpfValue7, doc.m_nMapFrame);
+    const bool labels = LabelsOnResults(draw.m_nGnpfValue7, doc.position.m_nMapFrame);
     const int count = std::clamp(draw.m_nResultCount, 0, kSearchResultRoom);
     std::optional<SearchProgressBox> progress;
     if (count > kProgressFrom)

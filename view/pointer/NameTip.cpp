@@ -56,7 +56,7 @@ void PointerActions::DrawNameTip(vd::Dc& dc, int x, int y, const std::string& te
     const vd::Font previousFont = dc.SelectObject(m_view.m_fontLabel);
     const std::string shown = TipText(text);
     const int w = TipWidth(shown);
-    const bool updating = m_doc.m_nMouseTool == 2;
+    const bool updating = m_doc.pointer.m_nMouseTool == 2;
     const vd::Brush previousBrush = dc.GetCurrentBrush();
     const vd::Pen previousPen = dc.GetCurrentPen();
     const int previousMode = dc.GetBkMode();

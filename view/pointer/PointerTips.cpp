@@ -1,6 +1,7 @@
 // The registered point under the pointer: its status line and name tip, kept while the pointer
 // stays within the hit radius and taken away (the map patch put back) when it leaves; and the
 // raised tip of a site name.
+#include "app/document/MapDisplayMode.h"
 #include "view/pointer/PointerActions.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -40,7 +41,7 @@ void PointerActions::RestoreTipPatch()
 
 void PointerActions::HoverRegisteredPoint(vd::Dc& dc, int x, int y)
 {
-    HoverPoints(dc, x, y, m_doc.m_nMapFrame == 1 ? 3 : 2);
+    HoverPoints(dc, x, y, m_doc.position.m_nMapFrame == 1 ? 3 : 2);
 }
 
 void PointerActions::HoverRegisteredPointAlt(vd::Dc& dc, int x, int y)
@@ -50,7 +51,7 @@ void PointerActions::HoverRegisteredPointAlt(vd::Dc& dc, int x, int y)
 
 void PointerActions::HoverPoints(vd::Dc& dc, int x, int y, int radius)
 {
-    const bool updating = m_doc.m_nMouseTool == 2;
+    const bool updating = m_doc.pointer.m_nMouseTool == 2;
     // The records are projected at the plain scale while the pointer is tested.
     const float zoomX = m_doc.m_fPointScaleX, zoomY = m_doc.m_fPointScaleY;
     m_doc.m_fPointScaleX = m_doc.m_fPointScaleY = 1.0f;
@@ -90,15 +91,15 @@ int PointerActions::DrawItemStatusLine(vd::Dc& dc, int item, int radius)
     m_rcTipHit = {itemX - radius, itemX + radius, itemY - radius, itemY + radius};
     // The record's projection fills the entry's title and item text.
     const std::string& record = m_doc.m_astrHitRecord[at];
-    m_doc.m_nMapDisplayMode = 5;
+    m_doc.m_nMapDisplayMode = map_display::kMainMap;
     m_doc.m_nPointDrawKind = 6;
     m_doc.ProjectRecordToSheet(record, 0, 0, m_doc.m_nFrameWestSec, m_doc.m_nFrameSouthSec, 0);
     const int kind = CVeldoranDoc::GetFileKind(record);
-    m_doc.m_nMapDisplayMode = 10;
+    m_doc.m_nMapDisplayMode = map_display::kMapShown;
     m_doc.m_nPointDrawKind = 1;
 
     const bool wide = m_view.m_nSavedWidth > 800;
-    const std::string prefix = m_doc.m_nMouseTool == 2 ? "==<更新>== " : wide ? "===== " : "== ";
+    const std::string prefix = m_doc.pointer.m_nMouseTool == 2 ? "==<更新>== " : wide ? "===== " : "== ";
     const std::string text = prefix + m_doc.m_strEntryTitle + "/" + m_doc.m_strEntryState + (wide ? " =====" : " ==");
     vd::COLORREF colour = vd::RGB(0, 100, 0);
     int style = kTipPicture;
@@ -121,7 +122,7 @@ int PointerActions::DrawItemStatusLine(vd::Dc& dc, int item, int radius)
 
 void PointerActions::ShowPointTip(vd::Dc& dc, int x, int y)
 {
-    const int radius = m_doc.m_nMapFrame == 1 ? 3 : 2;
+    const int radius = m_doc.position.m_nMapFrame == 1 ? 3 : 2;
     const int count = m_doc.m_nSiteNameTipCount < int(kListSize) ? m_doc.m_nSiteNameTipCount : int(kListSize);
     for (int i = 0; i < count; ++i) {
         const int pointX = m_doc.m_anSiteNameTipX[std::size_t(i)], pointY = m_doc.m_anSiteNameTipY[std::size_t(i)];
@@ -137,6 +138,6 @@ void PointerActions::ShowPointTip(vd::Dc& dc, int x, int y)
         dc.SetBkColor(background);
         m_view.m_nPictureState = kTipShown;
     }
-    if (m_doc.m_nPointPopup != 1 && !m_rcTipHit.contains(x, y) && m_view.m_nPictureState == kTipShown)
+    if (m_doc.spec.m_nPointPopup != 1 && !m_rcTipHit.contains(x, y) && m_view.m_nPictureState == kTipShown)
         RestoreTipPatch();
 }

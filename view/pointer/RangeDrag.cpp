@@ -1,6 +1,7 @@
 // The range enlargement with the mouse: a dotted red band follows the pointer (drawn twice it
 // leaves the map as it was), the release draws the chosen rectangle and asks the dialog library
 // to confirm its corners; confirmed, the range is drawn as the map of explicit bounds.
+#include "app/document/MapDisplayMode.h"
 #include "view/pointer/PointerActions.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -61,8 +62,8 @@ void PointerActions::FinishRangeDrag(vd::Dc& dc, int, int)
     }
     int west = CVeldoranDoc::DmsToSeconds(m_nav.m_strRectLon);
     int north = CVeldoranDoc::DmsToSeconds(m_nav.m_strRectLat);
-    int east = CVeldoranDoc::DmsToSeconds(m_doc.m_strCursorLon);
-    int south = CVeldoranDoc::DmsToSeconds(m_doc.m_strCursorLat);
+    int east = CVeldoranDoc::DmsToSeconds(m_doc.pointer.m_strCursorLon);
+    int south = CVeldoranDoc::DmsToSeconds(m_doc.pointer.m_strCursorLat);
     DrawBand(dc, kDottedRedPen);
     if (x1 > x2) {
         std::swap(x1, x2);
@@ -73,34 +74,34 @@ void PointerActions::FinishRangeDrag(vd::Dc& dc, int, int)
         std::swap(north, south);
     }
     DrawBand(dc, kRedPen);
-    m_doc.m_nRangeWestSec = west;
-    m_doc.m_nRangeNorthSec = north;
-    m_doc.m_nRangeEastSec = east;
-    m_doc.m_nRangeSouthSec = south;
-    m_doc.m_nRangeDragLeft = x1;
-    m_doc.m_nRangeDragTop = y1;
-    m_doc.m_nRangeDragRight = x2;
-    m_doc.m_nRangeDragBottom = y2;
+    m_doc.position.m_nRangeWestSec = west;
+    m_doc.position.m_nRangeNorthSec = north;
+    m_doc.position.m_nRangeEastSec = east;
+    m_doc.position.m_nRangeSouthSec = south;
+    m_doc.position.m_nRangeDragLeft = x1;
+    m_doc.position.m_nRangeDragTop = y1;
+    m_doc.position.m_nRangeDragRight = x2;
+    m_doc.position.m_nRangeDragBottom = y2;
 
     // Without the dialog library the range is refused.
     auto* confirm = Tovendlg().OnRengeConfirm.fn;
     const int answer = confirm ? confirm(CVeldoranDoc::SecondsToDms(west), CVeldoranDoc::SecondsToDms(north),
                                          CVeldoranDoc::SecondsToDms(east), CVeldoranDoc::SecondsToDms(south))
                                : -1;
-    m_doc.m_nMouseTool = 0;
-    m_doc.m_nMouseMode = 3;
+    m_doc.pointer.m_nMouseTool = 0;
+    m_doc.pointer.m_nMouseMode = 3;
     if (answer == 1) {
         x1 = kNoDrag;
-        m_doc.m_nMapFrame = 3;
-        m_doc.m_nMapDisplayMode = 5;
-        if (m_doc.m_nMapType == 1)
-            m_doc.m_nMapFigure = 0;
+        m_doc.position.m_nMapFrame = 3;
+        m_doc.m_nMapDisplayMode = map_display::kMainMap;
+        if (m_doc.position.m_nMapType == 1)
+            m_doc.position.m_nMapFigure = 0;
         m_view.InvalidateView(true);
         return;
     }
     DrawBand(dc, kRedPen);
     x1 = kNoDrag;
-    if (m_doc.m_nMapType == 1)
-        m_doc.m_nMapFigure = m_doc.m_nMapFigureCopy;
+    if (m_doc.position.m_nMapType == 1)
+        m_doc.position.m_nMapFigure = m_doc.position.m_nMapFigureCopy;
     dc.TextOut(20, m_view.m_nSavedHeight - 18, std::string(109, ' '));
 }

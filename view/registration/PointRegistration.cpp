@@ -1,5 +1,6 @@
 #include "view/registration/PointRegistration.h"
 
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "app/registration/PointRecordText.h"
 #include "app/registration/RegisterTextPictureDialog.h"
@@ -37,14 +38,14 @@ void PointRegistration::RegisterTextPicture(const std::string& longitude, const 
     CVeldoranDoc& doc = m_doc;
     CDlgRegisterTextPicture dialog;
     // Coordinates are compared with the frame as texts; a click off the map shows "****".
-    const bool onMap = doc.m_nMapType == 4 || (doc.m_strFrameWest <= longitude && longitude <= doc.m_strFrameEast &&
+    const bool onMap = doc.position.m_nMapType == 4 || (doc.m_strFrameWest <= longitude && longitude <= doc.m_strFrameEast &&
                                                doc.m_strFrameSouth <= latitude && latitude <= doc.m_strFrameNorth);
     dialog.m_strLongitude = onMap ? longitude : kOffMap;
     dialog.m_strLatitude = onMap ? latitude : kOffMap;
-    dialog.m_nState = doc.m_nMouseTool;
+    dialog.m_nState = doc.pointer.m_nMouseTool;
     const int result = dialog.DoModal();
-    doc.m_nMouseTool = dialog.m_nState;
-    doc.m_nMouseMode = doc.m_nMouseTool == 0 ? 3 : 4;
+    doc.pointer.m_nMouseTool = dialog.m_nState;
+    doc.pointer.m_nMouseMode = doc.pointer.m_nMouseTool == 0 ? 3 : 4;
     if (result != vd::IDOK)
         return;
 
@@ -65,17 +66,17 @@ void PointRegistration::RegisterTextPicture(const std::string& longitude, const 
 void PointRegistration::RegisterAlbumAtPoint(const std::string& longitude, const std::string& latitude, int x, int y)
 {
     CVeldoranDoc& doc = m_doc;
-    const std::string albumPath = doc.m_strAlbumDir + FreeTimeStampedFileName(kAlbumFileKind, doc.m_strAlbumDir);
+    const std::string albumPath = doc.folders.m_strAlbumDir + FreeTimeStampedFileName(kAlbumFileKind, doc.folders.m_strAlbumDir);
     const std::string answer = doc.RegisterAlbum(latitude, longitude, albumPath, "");
-    doc.m_nMouseMode = doc.m_nMouseTool == 0 ? 3 : 4;
-    if (doc.m_nMouseTool == 0 || answer.empty() || answer == "cancel" || answer == "STOP")
+    doc.pointer.m_nMouseMode = doc.pointer.m_nMouseTool == 0 ? 3 : 4;
+    if (doc.pointer.m_nMouseTool == 0 || answer.empty() || answer == "cancel" || answer == "STOP")
         return;
     // The answer is "name item latitude longitude": its four blank-separated fields in order.
     const PointRecordParts answerFields = SplitPointRecord(answer);
     const std::string& name = answerFields.name;
     const std::string& item = answerFields.latitude;
     doc.m_strEntryTitle = name;
-    doc.m_strEntryItem = item;
+    doc.entry.m_strEntryItem = item;
     doc.m_strRecordLat = answerFields.longitude;
     doc.m_strRecordLon = answerFields.item;
     const std::string record =
@@ -95,7 +96,7 @@ bool PointRegistration::AppendAndDraw(const std::string& record, int labelStyle,
     if (vd::ClientDc window = m_view.GetDC())
         DrawRegisteredSymbolLabel(*window, labelStyle, name, item, x, y);
     // The next repaint leaves the window as it is, the new point on it.
-    doc.m_nMapDisplayMode = 0;
+    doc.m_nMapDisplayMode = map_display::kIdle;
     for (std::size_t i = 0; i + 1 < doc.m_astrHitRecord.size(); ++i) {
         if (doc.m_astrHitRecord[i] != "999")
             continue;
@@ -115,12 +116,12 @@ void PointRegistration::DrawRegisteredSymbolLabel(vd::Dc& dc, int labelStyle, co
     vd::Font font;
     font.CreateFont(doc.m_nSheetLabelHeight, 0, 0, 0, 400, false, false, false, vd::SHIFTJIS_CHARSET,
                     vd::OUT_DEFAULT_PRECIS, vd::CLIP_DEFAULT_PRECIS, vd::DEFAULT_QUALITY,
-                    vd::DEFAULT_PITCH | vd::FF_DONTCARE, doc.m_strFontName);
+                    vd::DEFAULT_PITCH | vd::FF_DONTCARE, doc.spec.m_strFontName);
     const vd::Font previousFont = dc.SelectObject(font);
     const bool registration = labelStyle == kRegisteredText || labelStyle == kRegisteredPicture ||
                               labelStyle == kRegisteredAlbum;
     const int kind = registration ? 4 : CVeldoranDoc::PlaceNameKind(name);
-    const int size = doc.m_nSymbolSize;
+    const int size = doc.spec.m_nSymbolSize;
     const int scheme = m_view.m_nSymbolScheme;
     m_view.m_nSymbolScheme = labelStyle;
     m_view.DrawPointSymbol(dc, x, y, size, kind);
@@ -134,7 +135,7 @@ void PointRegistration::DrawRegisteredSymbolLabel(vd::Dc& dc, int labelStyle, co
         dc.SetTextColor(colour);
     }
     const int column = x + size + doc.m_nSheetLabelGap;
-    switch (doc.m_nPointLabel) {
+    switch (doc.spec.m_nPointLabel) {
     case 1:
         if (name != kOffMap)
             dc.TextOut(column, y - 6, name);
@@ -159,14 +160,14 @@ std::string PointRegistration::UpdatePoint(const std::string& longitude, const s
 {
     CVeldoranDoc& doc = m_doc;
     const std::string& mouseState = m_view.m_strMouseButtonState;
-    if (doc.m_nMapType >= 4) {
+    if (doc.position.m_nMapType >= 4) {
         const int item = m_view.m_pNavigation->m_nHoverItem;
         const bool listed = item >= 0 && item < int(doc.m_astrHitRecord.size());
         const std::string record = listed ? doc.m_astrHitRecord[std::size_t(item)] : std::string();
         return doc.UpdatePointEntry(record, mouseState, longitude, latitude, item);
     }
-    const std::string key = doc.m_strEntryParam.empty() ? doc.m_strEntryTarget : doc.m_strEntryParam;
-    return doc.RegisterPointData(doc.m_strRegionName, key, mouseState, longitude, latitude);
+    const std::string key = doc.m_strEntryParam.empty() ? doc.entry.m_strEntryTarget : doc.m_strEntryParam;
+    return doc.RegisterPointData(doc.registered.m_strRegionName, key, mouseState, longitude, latitude);
 }
 
 std::string PointRegistration::UpdateHoveredAlbum(const std::string& longitude, const std::string& latitude)

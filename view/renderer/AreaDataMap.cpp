@@ -36,8 +36,8 @@ void CMapRenderer::DrawAreaData(int d, int top, int left, int mode, int count, s
     const vd::Pen previousPen = dc.SelectObject(m_aPen[0]);
     const vd::Brush previousBrush = dc.SelectObject(m_aBrush[0]);
 
-    if (doc.m_nMapFrame == 2) {
-        const int n = SheetsPerSide(doc.m_nMapMode);
+    if (doc.position.m_nMapFrame == 2) {
+        const int n = SheetsPerSide(doc.position.m_nMapMode);
         dc.SelectObject(m_aPen[17]);
         for (int i = 1; i < n; ++i) {
             const int x = left + width * i * 10 / (n * d);
@@ -99,11 +99,11 @@ void CMapRenderer::DrawAreaData(int d, int top, int left, int mode, int count, s
     if (mode == -1)
         DrawAreaCoast(d, top, left);
 
-    if (count != 0 && doc.m_strEntryMode != "AreaData") {
+    if (count != 0 && doc.routes.m_strEntryMode != "AreaData") {
         std::vector<vd::Point> route;
-        const std::size_t points = std::min<std::size_t>(std::size_t(std::max(count, 0)), doc.m_aptRoutePoint.size());
+        const std::size_t points = std::min<std::size_t>(std::size_t(std::max(count, 0)), doc.routes.m_aptRoutePoint.size());
         for (std::size_t i = 0; i < points; ++i)
-            route.push_back({scaleX(doc.m_aptRoutePoint[i].x), scaleY(doc.m_aptRoutePoint[i].y)});
+            route.push_back({scaleX(doc.routes.m_aptRoutePoint[i].x), scaleY(doc.routes.m_aptRoutePoint[i].y)});
         dc.SelectObject(m_aPen[11]);
         if (!route.empty())
             dc.Polyline(route.data(), int(route.size()));
@@ -118,8 +118,8 @@ void CMapRenderer::DrawAreaCoast(int d, int top, int left)
 {
     const CVeldoranDoc& doc = *m_pDoc;
     SheetDrawState& draw = *m_pDraw;
-    const int n = doc.m_nMapFrame == 1 ? 1 : SheetsPerSide(doc.m_nMapMode);
-    const std::size_t cell = doc.m_nMapFrame == 1 ? 1 : std::size_t(std::max(doc.m_nMapMode, 0) / 2);
+    const int n = doc.position.m_nMapFrame == 1 ? 1 : SheetsPerSide(doc.position.m_nMapMode);
+    const std::size_t cell = doc.position.m_nMapFrame == 1 ? 1 : std::size_t(std::max(doc.position.m_nMapMode, 0) / 2);
     if (cell >= draw.m_astrBlockMeshCode.size())
         return;
     const std::string& code = draw.m_astrBlockMeshCode[cell];
@@ -132,9 +132,9 @@ void CMapRenderer::DrawAreaCoast(int d, int top, int left)
     const float scaleY = float(draw.m_nMapPixelHeight) * 10.f / units;
     DovanneExports& dovanne = Dovanne();
     if (dovanne.OnWholeCoastLine.fn)
-        dovanne.OnWholeCoastLine.fn(m_pDC, doc.m_nMapFrame, doc.m_nMapMode, longitude, latitude, left, top, 0, 0, scaleX,
-                               scaleY, doc.m_nCstlnColor, doc.m_strCoastDir);
-    if (doc.m_nPrefBorder == 1 && dovanne.OnWholePrfctrLine.fn)
-        dovanne.OnWholePrfctrLine.fn(m_pDC, doc.m_nMapFrame, doc.m_nMapMode, longitude, latitude, left, top, 0, 0,
-                                doc.m_nSubprefBorder, scaleX, scaleY, doc.m_strPrefBorderColour, doc.m_strCoastDir);
+        dovanne.OnWholeCoastLine.fn(m_pDC, doc.position.m_nMapFrame, doc.position.m_nMapMode, longitude, latitude, left, top, 0, 0, scaleX,
+                               scaleY, doc.colours.m_nCstlnColor, doc.folders.m_strCoastDir);
+    if (doc.spec.m_nPrefBorder == 1 && dovanne.OnWholePrfctrLine.fn)
+        dovanne.OnWholePrfctrLine.fn(m_pDC, doc.position.m_nMapFrame, doc.position.m_nMapMode, longitude, latitude, left, top, 0, 0,
+                                doc.spec.m_nSubprefBorder, scaleX, scaleY, doc.spec.m_strPrefBorderColour, doc.folders.m_strCoastDir);
 }

@@ -1,6 +1,6 @@
 // The overviews' national-land, geology and seismic layers: each selected row handed to the
 // library entry point of its type with the overview's frame and latitude-band transform. The
-// entry point is looked up on every call; a missing library or entry point skips the layer.
+// entry points are bound once by their bindings; a missing library or entry point skips the layer.
 #include "view/renderer/MapRenderer.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -36,7 +36,7 @@ class OverviewLayerCall {
 public:
     explicit OverviewLayerCall(const CMapRenderer& r)
         : doc(*r.m_pDoc), dc(r.m_pDC), width(r.m_nClientWidth), height(r.m_nClientHeight),
-          mapFrame(r.m_pDoc->m_nMapFrame)
+          mapFrame(r.m_pDoc->position.m_nMapFrame)
     {
     }
 
@@ -48,11 +48,11 @@ public:
             return;
         const OverviewLayerFrame f = Frame();
         const bool geology = type == 0;
-        const int code = (geology ? 0 : 10000) + 1000 * MeshKind(doc) + 10 * doc.m_nGeoLead;
-        const std::string path = geology ? doc.m_astrGeoText[5] : doc.m_strLandClassName + "/" + doc.m_strLandClassFile;
+        const int code = (geology ? 0 : 10000) + 1000 * MeshKind(doc) + 10 * doc.geology.m_nGeoLead;
+        const std::string path = geology ? doc.geology.m_astrGeoText[5] : doc.geology.m_strLandClassName + "/" + doc.geology.m_strLandClassFile;
         draw(dc, 5, f.north, f.west, f.south, f.east, 2, 2, mapFrame, geology ? 10001 : 1, 3, code, width,
-             doc.m_nGeoOption, height, f.originX, f.originY, f.scaleX, f.scaleY, area + "/" + Flags(), f.mesh, f.mesh,
-             f.mesh, path, doc.m_strAppDir, GeologyPageText(doc));
+             doc.geology.m_nGeoOption, height, f.originX, f.originY, f.scaleX, f.scaleY, area + "/" + Flags(), f.mesh, f.mesh,
+             f.mesh, path, doc.folders.m_strAppDir, GeologyPageText(doc));
     }
 
     // Type 1: the 1/10 meshes.
@@ -67,7 +67,7 @@ public:
             if (FineMeshRowFlag(doc, g) != 0)
                 draw(dc, 5, f.north, f.west, f.south, f.east, 2, 2, mapFrame, 10001, 3, 1000 * kind + 10 * g, width,
                      doc.m_anFineMeshValue[g], height, 0, f.originX, f.originY, f.scaleX, f.scaleY,
-                     area + "/" + Flags(), f.mesh, f.mesh, f.mesh, doc.m_astrFineMeshName[g], doc.m_strAppDir,
+                     area + "/" + Flags(), f.mesh, f.mesh, f.mesh, doc.m_astrFineMeshName[g], doc.folders.m_strAppDir,
                      doc.m_strFineMeshRest);
     }
 
@@ -90,11 +90,11 @@ public:
             if (whole)
                 draw(dc, r, a, f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3, b, v, height, f.originX,
                      f.originY, f.scaleX, f.scaleY, area + "/" + name, f.mesh + "/" + Flags(), f.mesh, f.mesh, file,
-                     doc.m_strAppDir);
+                     doc.folders.m_strAppDir);
             else
                 draw(dc, 10 * c + r, a, f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3, b, v, height, f.originX,
                      f.originY, f.scaleX, f.scaleY, area + "/" + name + "/" + Flags(), f.mesh, f.mesh, f.mesh, file,
-                     doc.m_strAppDir);
+                     doc.folders.m_strAppDir);
         }
     }
 
@@ -109,7 +109,7 @@ public:
         if (road) {
             draw(dc, doc.m_anLineRowValue[0][0], f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3,
                  f.pixelsPerDegree, height, f.originX, f.originY, f.scaleX, f.scaleY, area + "/" + Flags(), f.mesh,
-                 f.mesh, f.mesh, doc.m_astrLineFile[0], doc.m_strAppDir);
+                 f.mesh, f.mesh, doc.m_astrLineFile[0], doc.folders.m_strAppDir);
             return;
         }
         // Row 0 of tab 0 is the road, drawn by type 4; row 4 there is never drawn.
@@ -120,7 +120,7 @@ public:
                 draw(dc, doc.m_anLineRowValue[count][r], f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3,
                      f.pixelsPerDegree, height, f.originX, f.originY, f.scaleX, f.scaleY,
                      area + "/" + doc.m_astrLineName[5 * count + r] + "/" + Flags(), f.mesh, f.mesh, f.mesh,
-                     doc.m_astrLineFile[5 * count + r], doc.m_strAppDir);
+                     doc.m_astrLineFile[5 * count + r], doc.folders.m_strAppDir);
     }
 
     // Type 6: the whole-country lines of a tab.
@@ -135,7 +135,7 @@ public:
                 draw(dc, WholeCountryLineValue(doc, count, r, true), f.north, f.west, f.south, f.east, 2, 2, mapFrame,
                      1, 3, r, count, height, f.originX, f.originY, f.scaleX, f.scaleY,
                      area + "/" + doc.m_astrLineName[5 * count + r], f.mesh, f.mesh, f.mesh,
-                     doc.m_astrLineFile[5 * count + r], doc.m_strAppDir);
+                     doc.m_astrLineFile[5 * count + r], doc.folders.m_strAppDir);
     }
 
     // Type 7: the points of a tab.
@@ -152,7 +152,7 @@ public:
                      100 * c + 10 * r, doc.m_anPointRowC[c][r],
                      c == 3 ? doc.m_anPointRowB[3][0] : doc.m_anPointRowB[c][r], height, f.originX, f.originY, f.scaleX,
                      f.scaleY, area + "/" + doc.m_astrPointName[5 * c + r] + "/" + Flags(), f.mesh, f.mesh, f.mesh,
-                     doc.m_astrPointFile[5 * c + r], doc.m_strAppDir);
+                     doc.m_astrPointFile[5 * c + r], doc.folders.m_strAppDir);
     }
 
     // Type 8: the meshes of a group.
@@ -168,7 +168,7 @@ public:
             if (MeshRowFlag(doc, c, r) != 0)
                 draw(dc, 0, f.north, f.west, f.south, f.east, 2, 2, mapFrame, 10001, 3, 1000 * kind + 100 * c + 10 * r,
                      width, MeshRowValue(doc, c, r), height, f.originX, f.originY, f.scaleX, f.scaleY,
-                     area + "/" + Flags(), f.mesh, f.mesh, f.mesh, doc.m_astrMeshFile[5 * c + r], doc.m_strAppDir,
+                     area + "/" + Flags(), f.mesh, f.mesh, f.mesh, doc.m_astrMeshFile[5 * c + r], doc.folders.m_strAppDir,
                      CensusClassText(doc));
     }
 
@@ -180,10 +180,10 @@ public:
             return;
         const OverviewLayerFrame f = Frame();
         for (int i = 0; i < 2; ++i)
-            if (doc.m_anSeisSetting[2 + 2 * i] != 0)
+            if (doc.seismic.m_anSeisSetting[2 + 2 * i] != 0)
                 draw(dc, f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3, SeismicLayerCode(doc, i), width,
-                     doc.m_anSeisSetting[3 + 2 * i], height, f.originX, f.originY, f.scaleX, f.scaleY, area, f.mesh,
-                     f.mesh, f.mesh, doc.m_strAppDir);
+                     doc.seismic.m_anSeisSetting[3 + 2 * i], height, f.originX, f.originY, f.scaleX, f.scaleY, area, f.mesh,
+                     f.mesh, f.mesh, doc.folders.m_strAppDir);
     }
 
 private:

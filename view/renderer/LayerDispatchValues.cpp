@@ -4,8 +4,8 @@
 
 std::string GeologyPageText(const CVeldoranDoc& doc)
 {
-    const auto& text = doc.m_astrGeoText;
-    switch (doc.m_nGeoLead) {
+    const auto& text = doc.geology.m_astrGeoText;
+    switch (doc.geology.m_nGeoLead) {
     case 0:
         return text[0] + "#" + text[1];
     case 1:
@@ -29,7 +29,7 @@ std::string CensusClassText(const CVeldoranDoc& doc)
 
 int SeismicLayerCode(const CVeldoranDoc& doc, int slot)
 {
-    const auto& s = doc.m_anSeisSetting;
+    const auto& s = doc.seismic.m_anSeisSetting;
     return s[6] + 10 * slot + 100 * s[8] + 1000 * s[7] + 10000 * s[9];
 }
 

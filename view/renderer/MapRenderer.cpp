@@ -25,7 +25,7 @@ const std::array<RendererPenSpec, CMapRenderer::kPenCount> kRendererPens = {{
 
 MapDrawSettings MapDrawSettings::Of(const CVeldoranDoc& doc)
 {
-    return {doc.m_nMapFigure, doc.m_nSubmarineLayer, doc.m_nLake, doc.m_nPointLabel, doc.m_strDataFile};
+    return {doc.position.m_nMapFigure, doc.depth.m_nSubmarineLayer, doc.spec.m_nLake, doc.spec.m_nPointLabel, doc.registered.m_strDataFile};
 }
 
 MapDrawSettings MapDrawSettings::ForOverlayPass(const CVeldoranDoc& doc)
@@ -33,7 +33,7 @@ MapDrawSettings MapDrawSettings::ForOverlayPass(const CVeldoranDoc& doc)
     MapDrawSettings settings = Of(doc);
     settings.mapFigure = 0;
     settings.submarineLayer = 0;
-    if (doc.m_nOverlayLakes == -1)
+    if (doc.repaint.m_nOverlayLakes == -1)
         settings.lake = 0;
     return settings;
 }
@@ -91,7 +91,7 @@ CMapRenderer::~CMapRenderer()
 
 void CMapRenderer::CreateBackgroundTools()
 {
-    const vd::COLORREF background = m_pDoc ? m_pDoc->m_crBackground : RGB(255, 255, 255);
+    const vd::COLORREF background = m_pDoc ? m_pDoc->colours.m_crBackground : RGB(255, 255, 255);
     const vd::COLORREF shade = shade::ShadeColour(background);
     m_pBackgroundBrush = std::make_unique<vd::Brush>(background);
     m_pBackgroundShadeBrush = std::make_unique<vd::Brush>(shade);

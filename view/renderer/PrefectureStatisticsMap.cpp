@@ -1,6 +1,6 @@
 // The whole-Japan, regional or prefecture map of the prefecture statistics: the background and
-// title here, the map and its data through Surrick (looked up on every call; without it only the
-// background and the title appear).
+// title here, the map and its data through Surrick (bound once by its binding; without it only
+// the background and the title appear).
 #include "view/renderer/MapRenderer.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -41,41 +41,41 @@ void CMapRenderer::DrawPrefectureMap(int originX, int value)
     for (int kind = 0; kind < 3; ++kind)
         draw.m_anKindTally[std::size_t(kind)] = 0;
 
-    SetPrefectureExtent(doc.m_nPrefectureSel + 100);
+    SetPrefectureExtent(doc.position.m_nPrefectureSel + 100);
     float latitude = draw.m_fRefLatitude;
     float longitude = draw.m_fRefLongitude;
     float scale = draw.m_fMapScale;
-    if (doc.m_nPrefectureSel == 0) {
+    if (doc.position.m_nPrefectureSel == 0) {
         const bool band = draw.m_nClipIndexMap < 2;
         latitude = band ? 455000.f : 370000.f;
         longitude = 1375000.f;
         scale = band ? 222.22223f : 2324.7693f;
     }
     if (vd::Application* app = vd::Application::current(); app && app->m_pMainWnd)
-        app->m_pMainWnd->SetWindowText(PrefectureMapTitle(doc.m_nPrefectureSel, draw.m_nClipIndexMap));
+        app->m_pMainWnd->SetWindowText(PrefectureMapTitle(doc.position.m_nPrefectureSel, draw.m_nClipIndexMap));
     draw.m_nPrefMapState = 0;
 
     // The ranks by prefecture (A) and the prefectures by rank (B), "%d|" each.
     std::string ranks;
     std::string prefectures;
-    if (doc.m_anPrefData[2] == 1)
-        for (const auto& rank : doc.m_anPrefRank) {
+    const StatisticsSelection& chosen = doc.statistics;
+    if (chosen.m_nRanked == 1)
+        for (const auto& rank : doc.ranking.m_anPrefRank) {
             ranks += std::to_string(rank[1]) + "|";
             prefectures += std::to_string(rank[0]) + "|";
         }
 
-    const auto& data = doc.m_anPrefData;
-    if (data[9] == 1 && prefectureMap)
-        prefectureMap(m_pDC, ranks, doc.m_strCoastDir, originX, draw.m_nClipIndexMap, doc.m_nPrefectureSel, data[10],
+    if (chosen.m_nChoropleth == 1 && prefectureMap)
+        prefectureMap(m_pDC, ranks, doc.folders.m_strCoastDir, originX, draw.m_nClipIndexMap, doc.position.m_nPrefectureSel, chosen.m_nTenClasses,
                       latitude, longitude, scale);
     if (island)
-        island(m_pDC, doc.m_strAppDir, doc.m_strCoastDir, data[7], originX, draw.m_nClipIndexMap, doc.m_nPrefectureSel,
+        island(m_pDC, doc.folders.m_strAppDir, doc.folders.m_strCoastDir, chosen.m_nGraticule, originX, draw.m_nClipIndexMap, doc.position.m_nPrefectureSel,
                latitude, longitude, scale);
-    if (data[4] == 1 && Surrick().OnPrectureLine.fn)
-        Surrick().OnPrectureLine.fn(m_pDC, doc.m_strCoastDir, originX, draw.m_nClipIndexMap, data[5], 0, latitude,
+    if (chosen.m_nBorders == 1 && Surrick().OnPrectureLine.fn)
+        Surrick().OnPrectureLine.fn(m_pDC, doc.folders.m_strCoastDir, originX, draw.m_nClipIndexMap, chosen.m_nBorderColour, 0, latitude,
                                     longitude, scale);
     if (dataDisplay)
-        dataDisplay(m_pDC, doc.m_strAppDir, doc.m_strPrefDataFile, prefectures, data[3], data[6], doc.m_nPrefectureSel,
-                    draw.m_nClipIndexMap, data[2], data[10], 10 * data[11] + 1, latitude, longitude, scale,
+        dataDisplay(m_pDC, doc.folders.m_strAppDir, chosen.m_strPrefDataFile, prefectures, chosen.m_nColour, chosen.m_nMethod, doc.position.m_nPrefectureSel,
+                    draw.m_nClipIndexMap, chosen.m_nRanked, chosen.m_nTenClasses, 10 * chosen.m_nBackground + 1, latitude, longitude, scale,
                     float(value), m_nClientWidth, m_nClientHeight);
 }

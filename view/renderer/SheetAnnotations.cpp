@@ -53,10 +53,10 @@ void CMapRenderer::DrawSheetAnnotations(int width, int height)
     vd::Dc& dc = *m_pDC;
     vd::Font font;
     const vd::Font previousFont = dc.GetCurrentFont();
-    if (doc.m_nPointPopup == 0) {
-        const int fontHeight = doc.m_nPlaceNameFontHeight == 1 ? 15 : doc.m_nPlaceNameFontHeight == 2 ? 14 : 13;
+    if (doc.spec.m_nPointPopup == 0) {
+        const int fontHeight = doc.spec.m_nPlaceNameFontHeight == 1 ? 15 : doc.spec.m_nPlaceNameFontHeight == 2 ? 14 : 13;
         font.CreateFont(fontHeight, 0, 0, 0, 400, false, false, false, vd::SHIFTJIS_CHARSET, vd::OUT_TT_PRECIS,
-                        vd::CLIP_DEFAULT_PRECIS, vd::PROOF_QUALITY, vd::VARIABLE_PITCH | vd::FF_ROMAN, doc.m_strFontName);
+                        vd::CLIP_DEFAULT_PRECIS, vd::PROOF_QUALITY, vd::VARIABLE_PITCH | vd::FF_ROMAN, doc.spec.m_strFontName);
         dc.SelectObject(font);
     }
     const vd::Pen previousPen = dc.SelectObject(m_aPen[5]);
@@ -65,11 +65,11 @@ void CMapRenderer::DrawSheetAnnotations(int width, int height)
     draw.m_fMapScale = float(width * 0.001);
     draw.m_fMapScaleY = float(height * 0.001);
     draw.m_anKindTally.fill(0);
-    const int hs = doc.m_nSymbolSize + 1;
+    const int hs = doc.spec.m_nSymbolSize + 1;
     int kept = 0;
     int previousKind = -1;
     vd::TextReader reader;
-    if (reader.open(doc.m_astrGuideMapCurrent[2])) {
+    if (reader.open(doc.menus.m_astrGuideMapCurrent[2])) {
         std::string line;
         while (reader.readLine(line)) {
             if (line.empty() || line[0] == ';')
@@ -94,7 +94,7 @@ void CMapRenderer::DrawSheetAnnotations(int width, int height)
                 dc.Rectangle(x - hs, y - hs, x + hs, y + hs);
             else
                 dc.Ellipse(x - hs, y - hs, x + hs, y + hs);
-            if (doc.m_nPointPopup == 0) {
+            if (doc.spec.m_nPointPopup == 0) {
                 const std::string label = m_settings.pointLabel == 1   ? point->name
                                           : m_settings.pointLabel == 2 ? point->word
                                                                    : point->name + "/" + point->word;

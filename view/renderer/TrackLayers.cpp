@@ -1,5 +1,5 @@
 // The GPS tracks over the sheet maps: the current track, or each chosen track of the track list,
-// through Dovanne's OnTrackDrawModule (looked up on every call; a missing one draws nothing).
+// through Dovanne's OnTrackDrawModule (bound once by its binding; a missing one draws nothing).
 #include "view/renderer/MapRenderer.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -38,15 +38,15 @@ void CMapRenderer::DrawTracks()
 {
     const CVeldoranDoc& doc = *m_pDoc;
     SheetDrawState& state = *m_pDraw;
-    if (doc.m_strTrackFile.empty())
+    if (doc.tracks.m_strTrackFile.empty())
         return;
-    if (doc.m_bTrackList == 0) {
-        DrawTrackFile(doc.m_strTrackFile, -1);
+    if (doc.tracks.m_bTrackList == 0) {
+        DrawTrackFile(doc.tracks.m_strTrackFile, -1);
         return;
     }
     const vd::ProfileStore profile;
-    for (std::size_t position = 0; position < kChosenTracks && doc.m_anTrackSelected[position] != -1; ++position) {
-        const int entry = doc.m_anTrackSelected[position];
+    for (std::size_t position = 0; position < kChosenTracks && doc.tracks.m_anTrackSelected[position] != -1; ++position) {
+        const int entry = doc.tracks.m_anTrackSelected[position];
         const std::string file = vd::toLowerAscii(profile.getString("TrackList", "Track" + std::to_string(entry + 1)));
         if (std::string kind = TrackKindOfName(file); !kind.empty())
             state.m_strTrackKind = kind;
@@ -60,11 +60,11 @@ void CMapRenderer::DrawTrackFile(std::string file, int position)
     SheetDrawState& state = *m_pDraw;
     auto* draw = Dovanne().OnTrackDrawModule.fn;
 
-    std::string title = doc.m_astrTrackHistory[position > 0 ? std::size_t(position) : 0];
+    std::string title = doc.tracks.m_astrTrackHistory[position > 0 ? std::size_t(position) : 0];
     if (title.empty())
         title = "ﾄﾗｯｸ" + std::to_string(position + 1);
 
-    const bool sheet = doc.m_nMapFrame == 1;
+    const bool sheet = doc.position.m_nMapFrame == 1;
     const auto& entry = state.m_astrMapEntry;
     const int west = CVeldoranDoc::DmsToSeconds(sheet ? entry[3] : state.m_strFrameWest);
     const int north = CVeldoranDoc::DmsToSeconds(sheet ? entry[4] : state.m_strFrameNorth);
@@ -88,6 +88,6 @@ void CMapRenderer::DrawTrackFile(std::string file, int position)
     if (!draw)
         return;
     draw(m_pDC, file, 1, FormatCode(state.m_strTrackFormat), position, longitudeColumn, decimalColumn, west, north,
-         east, south, m_settings.mapFigure, 10, doc.m_bTrackScaleShown, doc.m_bTrackList, state.m_strTrackKind, title,
-         zoomX, zoomY, metresX, metresY, float(doc.m_nTrackScaleKm), float(m_nOriginX), float(m_nOriginY));
+         east, south, m_settings.mapFigure, 10, doc.tracks.m_bTrackScaleShown, doc.tracks.m_bTrackList, state.m_strTrackKind, title,
+         zoomX, zoomY, metresX, metresY, float(doc.tracks.m_nTrackScaleKm), float(m_nOriginX), float(m_nOriginY));
 }

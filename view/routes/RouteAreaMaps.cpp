@@ -1,5 +1,6 @@
 #include "view/routes/RouteAreaMaps.h"
 
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "contracts/bindings/DovanneExports.h"
 #include "app/routes/RouteFileLines.h"
@@ -82,12 +83,12 @@ std::optional<vd::ui::Point> RouteAreaMaps::IndexPoint(const std::string& line) 
         return std::nullopt;
     const double latitude = IndexMapDegrees(latitudeText);
     const double longitude = IndexMapDegrees(longitudeText);
-    const double k = LatitudeRatioAt(m_doc.m_afLatitudeRatio, int(latitude));
+    const double k = LatitudeRatioAt(m_doc.latitudeRatios.m_afLatitudeRatio, int(latitude));
     if (k == 0)
         return std::nullopt;
     const double scale = m_doc.m_fMapScale;
     const int y = TruncatedPixel((m_doc.m_fRefLatitude - latitude * 10000) / scale);
-    const int x = TruncatedPixel((longitude * 10000 - m_doc.m_fRefLongitude) / scale / k) + m_doc.m_nOverviewOriginX;
+    const int x = TruncatedPixel((longitude * 10000 - m_doc.m_fRefLongitude) / scale / k) + m_doc.pointer.m_nOverviewOriginX;
     return vd::ui::Point{x, y};
 }
 
@@ -118,7 +119,7 @@ void RouteAreaMaps::DrawRouteAreaMaster(vd::Dc& dc)
     int count = 0;
     for (int pass = 0; pass < 2; ++pass) {
         const std::vector<std::string> master =
-            ReadRouteIndexMaster(m_doc.m_strRouteAreaDir + (pass == 0 ? "RoutMstr.dat" : "AreaMstr.dat"));
+            ReadRouteIndexMaster(m_doc.folders.m_strRouteAreaDir + (pass == 0 ? "RoutMstr.dat" : "AreaMstr.dat"));
         for (int n = 0; n < int(master.size()) && n < kMaxIndexMasterEntries; ++n) {
             const std::string& entry = master[std::size_t(n)];
             const std::size_t at = entry.find('@');
@@ -172,7 +173,7 @@ void RouteAreaMaps::DrawRouteAreaMaster(vd::Dc& dc)
     dc.SelectObject(previousBrush);
 
     const bool wide = m_view.m_nSavedWidth > 800;
-    if (m_doc.m_nPointerCoords == 1 && m_view.m_pBaseMap) {
+    if (m_doc.spec.m_nPointerCoords == 1 && m_view.m_pBaseMap) {
         const int top = m_view.m_nSavedHeight - (wide ? 27 : 69);
         m_view.m_pBaseMap->DrawBevelBox(dc, 12, top, 146, top + 25);
     }
@@ -182,13 +183,13 @@ void RouteAreaMaps::DrawRouteAreaMaster(vd::Dc& dc)
     m_doc.m_strFrameWest = "120.0000";
     // The title names the index whenever it is drawn, not only after the window was activated
     // again: the sheet map's title would otherwise stay over the index.
-    m_doc.m_nReactivated = 0;
+    m_doc.repaint.m_nReactivated = 0;
     if (vd::FrameWindow* frame = m_view.GetParentFrame())
         frame->SetWindowText(kIndexTitle);
     PlaceIndexButtons();
-    m_doc.m_bMapOnScreen = 1;
-    m_doc.m_nSavedMapDisplayMode = 1;
-    m_doc.m_nMapDisplayMode = 0;
+    m_doc.repaint.m_bMapOnScreen = 1;
+    m_doc.repaint.m_nSavedMapDisplayMode = map_display::kRouteAreaIndex;
+    m_doc.m_nMapDisplayMode = map_display::kIdle;
 }
 
 void RouteAreaMaps::PlaceIndexButtons()
@@ -205,7 +206,7 @@ void RouteAreaMaps::PlaceIndexButtons()
     for (int n = 3; n <= 9; ++n)
         nav.SetNumberedButton(n, "", 0, 0, 0, 0);
     const int top = d + 100, bottom = d + 123;
-    if (!m_doc.m_bHideSheetButtons)
+    if (!m_doc.repaint.m_bHideSheetButtons)
         nav.SetViewButton(12, "他地域", c, d + 74, 65, 1);
     nav.SetViewButton(13, "ﾃｷｽﾄ", c - 1, d + 74, 66, 1);
     nav.SetViewButton(14, "画像", c, d + 74, 66, 1);
@@ -219,8 +220,8 @@ void RouteAreaMaps::PlaceIndexButtons()
 void RouteAreaMaps::ShowRouteAreaSheets()
 {
     CVeldoranDoc& doc = m_doc;
-    doc.m_bMapOnScreen = 0;
-    doc.m_nMapDisplayMode = 13;
+    doc.repaint.m_bMapOnScreen = 0;
+    doc.m_nMapDisplayMode = map_display::kAlbum;
     m_view.m_pNavigation->AddViewButtons(1);
     m_view.m_nPageIndex = 0;
     if (m_view.m_pPages) {
@@ -229,7 +230,7 @@ void RouteAreaMaps::ShowRouteAreaSheets()
     }
 
     // The block's centre sheet holds the route's first point; it becomes the current sheet.
-    const std::string& first = doc.m_astrRoutePoint[0];
+    const std::string& first = doc.routes.m_astrRoutePoint[0];
     const int centre = first == "999" ? 0 : RouteMeshCode(LineField(first, 1), LineField(first, 2));
     if (centre > 0) {
         const int neighbours[9] = {99, 100, 101, -1, 0, 1, -101, -100, -99};
@@ -239,7 +240,7 @@ void RouteAreaMaps::ShowRouteAreaSheets()
         const std::string name = sheet.substr(0, sheet.find(' '));
         if (!name.empty()) {
             doc.m_strMapName = name;
-            doc.FindSheetByName(name, doc.m_strSheetIndexFile);
+            doc.FindSheetByName(name, doc.folders.m_strSheetIndexFile);
         }
     }
     // The block's south-west corner: one sheet south and west of the centre sheet.
@@ -248,34 +249,34 @@ void RouteAreaMaps::ShowRouteAreaSheets()
 
     const int savedMode = doc.m_nMapDisplayMode;
     const int savedKind = doc.m_nPointDrawKind;
-    const int savedFrame = doc.m_nMapFrame;
+    const int savedFrame = doc.position.m_nMapFrame;
     const int savedFlag = doc.m_nPointDisplayFlag;
-    doc.m_nMapDisplayMode = 5;
+    doc.m_nMapDisplayMode = map_display::kMainMap;
     doc.m_nPointDrawKind = 6;
-    doc.m_nMapFrame = 2;
+    doc.position.m_nMapFrame = 2;
     doc.m_nPointDisplayFlag = 0;
     doc.m_fPointScaleX = doc.m_fWhiteZoomX;
     doc.m_fPointScaleY = doc.m_fWhiteZoomY;
     int n = 0;
     std::vector<std::string> pages;
-    for (; n < kMaxBlockRecords && doc.m_astrRoutePoint[std::size_t(n)] != "999"; ++n) {
-        const std::string& record = doc.m_astrRoutePoint[std::size_t(n)];
+    for (; n < kMaxBlockRecords && doc.routes.m_astrRoutePoint[std::size_t(n)] != "999"; ++n) {
+        const std::string& record = doc.routes.m_astrRoutePoint[std::size_t(n)];
         doc.m_astrHitRecord[std::size_t(n)] = record;
         doc.ProjectRecordToSheet(record, m_view.m_nMapOriginX, m_view.m_nMapOriginY, westSeconds, southSeconds, n);
         doc.m_anHitX[std::size_t(n)] = navigation::ClampToInt16(doc.m_nPointX);
         doc.m_anHitY[std::size_t(n)] = navigation::ClampToInt16(doc.m_nPointY);
-        doc.m_aptRoutePoint[std::size_t(n)] = {doc.m_nPointX, doc.m_nPointY};
+        doc.routes.m_aptRoutePoint[std::size_t(n)] = {doc.m_nPointX, doc.m_nPointY};
         // The route's records are also the pages that the album mode plays.
         pages.push_back(record);
     }
     doc.m_astrHitRecord[std::size_t(n)] = "999";
     m_view.m_pPages->SetAlbumPages(std::move(pages));
     // The pages play as the route choice said (automatic or by hand).
-    m_view.m_strPlayMode = doc.m_strRoutePlayMode;
+    m_view.m_strPlayMode = doc.routes.m_strRoutePlayMode;
     m_view.m_nRoutePointCount = n > 0 ? n - 1 : 0;
     doc.m_nMapDisplayMode = savedMode;
     doc.m_nPointDrawKind = savedKind;
-    doc.m_nMapFrame = savedFrame;
+    doc.position.m_nMapFrame = savedFrame;
     doc.m_nPointDisplayFlag = savedFlag;
     m_view.InvalidateView(true);
 }
@@ -296,7 +297,7 @@ void RouteAreaMaps::HoverRoutePoint(vd::Dc& dc, int x, int y)
         m_ptLastCatch = {x, y};
         caught.push_back(int(i));
         if (std::abs(itemX - x) <= 3 && std::abs(itemY - y) <= 3 && m_view.m_nPictureState == kNoTip &&
-            m_doc.m_nPointPopup == 1)
+            m_doc.spec.m_nPointPopup == 1)
             ShowRouteTip(dc, int(i), x, y);
         if (int(caught.size()) == kCatchesPerMove)
             break;
@@ -329,8 +330,8 @@ void RouteAreaMaps::HoverRoutePoint(vd::Dc& dc, int x, int y)
     const vd::Pen previousPen = dc.SelectObject(m_routeDrawingPen);
     const int previousRop = dc.SetROP2(vd::R2_NOTXORPEN);
     for (int k = std::max(m_nRouteDrawn, 0); k + 1 < count; ++k) {
-        const vd::Point& from = m_doc.m_aptRoutePoint[std::size_t(k)];
-        const vd::Point& to = m_doc.m_aptRoutePoint[std::size_t(k + 1)];
+        const vd::Point& from = m_doc.routes.m_aptRoutePoint[std::size_t(k)];
+        const vd::Point& to = m_doc.routes.m_aptRoutePoint[std::size_t(k + 1)];
         dc.MoveTo(from.x, from.y);
         dc.LineTo(to.x, to.y);
     }
@@ -362,15 +363,15 @@ int RouteAreaMaps::SearchRadius(int y) const
     if (!unitLength)
         return 0;
     const CVeldoranDoc& doc = m_doc;
-    const float size = static_cast<float>(doc.m_nAreaSizeKm);
+    const float size = static_cast<float>(doc.environment.m_nAreaSizeKm);
     float radius = 0;
-    if (doc.m_nMapFrame == 2 && doc.m_nMapType == 2) {
+    if (doc.position.m_nMapFrame == 2 && doc.position.m_nMapType == 2) {
         const float scale = doc.m_fMapScale;
         const float latitude = doc.m_fRefLatitude - static_cast<float>(y) * scale;
         const int degrees = static_cast<int>(latitude / 10000);
         const float u = static_cast<float>(unitLength("ew", vd::format("%d", degrees)));
-        const bool onePrefecture = doc.m_nPrefectureSel > 3 && doc.m_nPrefecture >= 1 && doc.m_nPrefecture <= 45;
-        const float k = onePrefecture ? LatitudeRatioAt(doc.m_afLatitudeRatio, degrees)
+        const bool onePrefecture = doc.position.m_nPrefectureSel > 3 && doc.position.m_nPrefecture >= 1 && doc.position.m_nPrefecture <= 45;
+        const float k = onePrefecture ? LatitudeRatioAt(doc.latitudeRatios.m_afLatitudeRatio, degrees)
                                       : 1.408f - (450000.0f - latitude) * 1.5549999e-6f;
         if (!(u > 0) || scale == 0 || k == 0)
             return 0;
@@ -394,7 +395,7 @@ void RouteAreaMaps::DrawSearchFigure(vd::Dc& dc, vd::ui::Point centre, int r) co
     const vd::Brush previousBrush = dc.SelectObject(hollow);
     const int previousRop = dc.SetROP2(vd::R2_NOTXORPEN);
     const int x = centre.x, y = centre.y;
-    if (m_doc.m_nAreaShape != 0) {
+    if (m_doc.environment.m_nAreaShape != 0) {
         dc.MoveTo(x - r, y - r);
         dc.LineTo(x + r, y - r);
         dc.LineTo(x + r, y + r);
@@ -436,11 +437,11 @@ int RouteAreaMaps::CollectItemsInArea(int x, int y, int radius, int square)
         const bool inside = square != 0 ? (std::llabs(dx) <= r && std::llabs(dy) <= r) : dx * dx + dy * dy <= r * r;
         if (!inside)
             continue;
-        m_doc.m_astrRoutePoint[std::size_t(n)] = record;
-        m_doc.m_aptRoutePoint[std::size_t(n)] = {m_doc.m_anHitX[i], m_doc.m_anHitY[i]};
+        m_doc.routes.m_astrRoutePoint[std::size_t(n)] = record;
+        m_doc.routes.m_aptRoutePoint[std::size_t(n)] = {m_doc.m_anHitX[i], m_doc.m_anHitY[i]};
         ++n;
     }
-    m_doc.m_astrRoutePoint[std::size_t(n)] = "999";
+    m_doc.routes.m_astrRoutePoint[std::size_t(n)] = "999";
     m_view.m_nRoutePointCount = n > 0 ? n - 1 : 0;
     return n;
 }

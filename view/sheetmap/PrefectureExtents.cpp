@@ -80,7 +80,7 @@ float RatioAt(const CVeldoranDoc& doc, int index)
 {
     if (index < 0 || index >= kLatitudeRatioTableSize)
         return 0;
-    return doc.m_afLatitudeRatio[index];
+    return doc.latitudeRatios.m_afLatitudeRatio[index];
 }
 
 } // namespace
@@ -120,7 +120,7 @@ void CMapRenderer::ComputeSheetCodes()
     const float lat0 = draw.m_fRefLatitude;
     const float lon0 = draw.m_fRefLongitude;
     const float s = draw.m_fMapScale;
-    const int x0 = doc.m_nOverviewOriginX;
+    const int x0 = doc.pointer.m_nOverviewOriginX;
     const float bottom = lat0 - static_cast<float>(m_nClientHeight) * s;
     draw.m_strFrameSouth = CVeldoranDoc::SecondsToDms(static_cast<int>(bottom * 0.36f));
     draw.m_strFrameWest = CVeldoranDoc::SecondsToDms(static_cast<int>(
@@ -134,18 +134,18 @@ void CMapRenderer::ComputeSheetCodes()
     const std::string& mesh = frame.mesh;
     const float xs = frame.scaleX;
     const float ys = frame.scaleY;
-    const float xoff = doc.m_nMapPjctn == 0 ? static_cast<float>(x0) : frame.originX;
+    const float xoff = doc.position.m_nMapPjctn == 0 ? static_cast<float>(x0) : frame.originX;
     const float yoff = frame.originY;
 
     DovanneExports& dovanne = Dovanne();
     if (Surrick().OnCitySurfacePlain.fn)
-        Surrick().OnCitySurfacePlain.fn(m_pDC, m_settings.mapFigure != 0 ? 6 : 3, doc.m_nCityBorderColour,
-                                      doc.m_nPrfCstClr, north, west, south, east, 2, 2, doc.m_nMapFrame, 1, 3,
-                                      doc.m_anSurfaceRowB[0][0], 0, doc.m_nMapPjctn, draw.m_fMapScale,
+        Surrick().OnCitySurfacePlain.fn(m_pDC, m_settings.mapFigure != 0 ? 6 : 3, doc.spec.m_nCityBorderColour,
+                                      doc.colours.m_nPrfCstClr, north, west, south, east, 2, 2, doc.position.m_nMapFrame, 1, 3,
+                                      doc.m_anSurfaceRowB[0][0], 0, doc.position.m_nMapPjctn, draw.m_fMapScale,
                                       draw.m_fRefLongitude, xoff, yoff, xs, ys, std::string("広域3") + "/", mesh, mesh,
-                                      mesh, doc.m_strAppDir, doc.m_strCityBorderDir, doc.m_strCoastlineDir);
+                                      mesh, doc.folders.m_strAppDir, doc.folders.m_strCityBorderDir, doc.folders.m_strCoastlineDir);
     if (m_settings.mapFigure == 0 && dovanne.OnPrefectureLat.fn)
-        dovanne.OnPrefectureLat.fn(m_pDC, north, west, south, east, doc.m_nMapPjctn, draw.m_fMapScale, xoff, yoff, xs,
+        dovanne.OnPrefectureLat.fn(m_pDC, north, west, south, east, doc.position.m_nMapPjctn, draw.m_fMapScale, xoff, yoff, xs,
                                    ys, draw.m_fRefLongitude);
 }
 
@@ -158,7 +158,7 @@ void CMapRenderer::DrawSheetBackground(int sheet, int last, int left, int top, f
     DovanneExports& dovanne = Dovanne();
     const int right = left + static_cast<int>(SheetSpanSingle(1, zoomX)) + 1;
     const int bottom = top + static_cast<int>(SheetSpanSingle(1, zoomY)) + 1;
-    if (doc.m_nColorStep != 0) {
+    if (doc.colours.m_nColorStep != 0) {
         DrawBackgroundBitmap(name, left, top, right, bottom);
     } else {
         const std::string latitude = SheetLatitudeText(name);
@@ -167,22 +167,22 @@ void CMapRenderer::DrawSheetBackground(int sheet, int last, int left, int top, f
             DrawBackgroundBitmap("RELIEF", left, top, right, bottom);
     }
 
-    if (doc.m_nCityBorder == 1 && sheet == last && Surrick().OnCitySurfaceWhite.fn) {
-        const bool oneSheet = doc.m_nMapFrame == 1;
+    if (doc.spec.m_nCityBorder == 1 && sheet == last && Surrick().OnCitySurfaceWhite.fn) {
+        const bool oneSheet = doc.position.m_nMapFrame == 1;
         const int centre = oneSheet ? 0 : std::atoi(draw.m_astrBlockMeshCode[last / 2].c_str());
-        Surrick().OnCitySurfaceWhite.fn(&dc, -doc.m_nCityBorderColour, m_nOriginY, m_nOriginX,
-                                      oneSheet ? 1 : doc.m_nMapMode, centre, doc.m_nCstlnColor, doc.m_nMapFrame, 0, 0,
+        Surrick().OnCitySurfaceWhite.fn(&dc, -doc.spec.m_nCityBorderColour, m_nOriginY, m_nOriginX,
+                                      oneSheet ? 1 : doc.position.m_nMapMode, centre, doc.colours.m_nCstlnColor, doc.position.m_nMapFrame, 0, 0,
                                       0, draw.m_fWhiteZoomX, draw.m_fWhiteZoomY, "", name,
-                                      oneSheet ? std::string() : vd::format("%d", doc.m_nMapMode), doc.m_strAppDir,
-                                      doc.m_strCityBorderDir, doc.m_strCoastlineDir);
+                                      oneSheet ? std::string() : vd::format("%d", doc.position.m_nMapMode), doc.folders.m_strAppDir,
+                                      doc.folders.m_strCityBorderDir, doc.folders.m_strCoastlineDir);
     }
 
-    if (sheet == 0 && (doc.m_nMapFrame == 1 || doc.m_nMapFrame == 2)) {
-        const int side = doc.m_nMapFrame == 1 ? 1 : n;
-        const int blockRight = doc.m_nMapFrame == 1 ? right : m_nOriginX + static_cast<int>(SheetSpanSingle(side, zoomX));
-        const int blockBottom = doc.m_nMapFrame == 1 ? bottom : m_nOriginY + static_cast<int>(SheetSpanSingle(side, zoomY));
-        const int blockLeft = doc.m_nMapFrame == 1 ? left : m_nOriginX;
-        const int blockTop = doc.m_nMapFrame == 1 ? top : m_nOriginY;
+    if (sheet == 0 && (doc.position.m_nMapFrame == 1 || doc.position.m_nMapFrame == 2)) {
+        const int side = doc.position.m_nMapFrame == 1 ? 1 : n;
+        const int blockRight = doc.position.m_nMapFrame == 1 ? right : m_nOriginX + static_cast<int>(SheetSpanSingle(side, zoomX));
+        const int blockBottom = doc.position.m_nMapFrame == 1 ? bottom : m_nOriginY + static_cast<int>(SheetSpanSingle(side, zoomY));
+        const int blockLeft = doc.position.m_nMapFrame == 1 ? left : m_nOriginX;
+        const int blockTop = doc.position.m_nMapFrame == 1 ? top : m_nOriginY;
         const vd::Pen keptPen = dc.SelectObject(vd::StockPen(vd::NULL_PEN));
         const vd::Brush keptBrush = dc.SelectObject(*m_pBackgroundBrush);
         dc.Rectangle(0, 0, m_nClientWidth + 1, blockTop);

@@ -73,7 +73,7 @@ class SheetBlockCell {
 public:
     SheetBlockCell(CMapRenderer& r, bool alt, int cell, int part, int pointsOnly, int overlayOnly)
         : r(r), doc(*r.m_pDoc), draw(*r.m_pDraw), dc(*r.m_pDC), alt(alt), cell(cell), part(part),
-          pointsOnly(pointsOnly), overlayOnly(overlayOnly), seaBrush(doc.m_crSeaColour)
+          pointsOnly(pointsOnly), overlayOnly(overlayOnly), seaBrush(doc.colours.m_crSeaColour)
     {
     }
 
@@ -112,9 +112,9 @@ private:
     // 2. Layout.
     void Layout()
     {
-        searchShown = doc.m_nFindPlaceKind == 3 && doc.m_nActiveViewDialog == 2;
-        const int frameForN = alt ? doc.m_nWhiteMapFrame : doc.m_nMapFrame;
-        const int k = SheetsFromCentre(doc.m_nMapMode);
+        searchShown = doc.pointer.m_nFindPlaceKind == 3 && doc.pointer.m_nActiveViewDialog == 2;
+        const int frameForN = alt ? doc.position.m_nWhiteMapFrame : doc.position.m_nMapFrame;
+        const int k = SheetsFromCentre(doc.position.m_nMapMode);
         n = frameForN == 2 && k > 0 ? 2 * k + 1 : 1;
         last = n == 1 ? 0 : n * n - 1;
         swIndex = n == 1 ? 1 : n * (n - 1);
@@ -147,14 +147,14 @@ private:
     {
         south0 = CVeldoranDoc::DmsToSeconds(draw.m_astrSheetPosition[2]);
         west0 = CVeldoranDoc::DmsToSeconds(draw.m_astrSheetPosition[3]);
-        frame = doc.m_nMapFrame;
+        frame = doc.position.m_nMapFrame;
         if (frame == 1 || frame == 2) {
             draw.m_nMapPixelWidth = Trunc(double(height) * double(r.m_fSheetAspect));
             scaleY = static_cast<float>(height) * 0.003125f / static_cast<float>(n);
             scaleX = scaleY * r.m_fSheetAspect;
             if (searchShown || alt) {
-                extent = SearchExtent(frame, doc.m_nMapMode, south0, west0);
-                word = LayoutWord(frame, doc.m_nMapMode);
+                extent = SearchExtent(frame, doc.position.m_nMapMode, south0, west0);
+                word = LayoutWord(frame, doc.position.m_nMapMode);
             }
         }
     }
@@ -219,8 +219,8 @@ private:
     {
         if (searchShown || alt)
             NameRangeMeshes();
-        const int dragWidth = doc.m_nRangeDragRight - doc.m_nRangeDragLeft;
-        const int dragHeight = doc.m_nRangeDragBottom - doc.m_nRangeDragTop;
+        const int dragWidth = doc.position.m_nRangeDragRight - doc.position.m_nRangeDragLeft;
+        const int dragHeight = doc.position.m_nRangeDragBottom - doc.position.m_nRangeDragTop;
         int width = dragHeight != 0 ? Trunc(double(dragWidth) * double(height) / double(dragHeight)) : 0;
         const int a = Trunc(double(height) * double(r.m_fSheetAspect));
         if (a < width) {
@@ -229,16 +229,16 @@ private:
         }
         draw.m_nMapPixelWidth = width;
         draw.m_nMapPixelHeight = height;
-        const int rangeHeight = doc.m_nRangeNorthSec - doc.m_nRangeSouthSec;
-        const int rangeWidth = doc.m_nRangeEastSec - doc.m_nRangeWestSec;
+        const int rangeHeight = doc.position.m_nRangeNorthSec - doc.position.m_nRangeSouthSec;
+        const int rangeWidth = doc.position.m_nRangeEastSec - doc.position.m_nRangeWestSec;
         scaleY = rangeHeight != 0 ? static_cast<float>(height) / static_cast<float>(rangeHeight) : 0.0f;
         scaleX = rangeWidth != 0 ? static_cast<float>(width) / static_cast<float>(rangeWidth) : 0.0f;
         draw.m_nPanelTop = oy + height + 15;
-        draw.m_nBlockSouthSec = doc.m_nRangeSouthSec;
-        draw.m_nBlockWestSec = doc.m_nRangeWestSec;
-        cellWest = doc.m_nRangeWestSec;
-        cellSouth = doc.m_nRangeSouthSec;
-        extent = {doc.m_nRangeNorthSec, doc.m_nRangeWestSec, doc.m_nRangeSouthSec, doc.m_nRangeEastSec};
+        draw.m_nBlockSouthSec = doc.position.m_nRangeSouthSec;
+        draw.m_nBlockWestSec = doc.position.m_nRangeWestSec;
+        cellWest = doc.position.m_nRangeWestSec;
+        cellSouth = doc.position.m_nRangeSouthSec;
+        extent = {doc.position.m_nRangeNorthSec, doc.position.m_nRangeWestSec, doc.position.m_nRangeSouthSec, doc.position.m_nRangeEastSec};
         haveExtent = true;
         // The range block's edges also place the double edge of the transparent second pass.
         right = ox + width;
@@ -255,15 +255,15 @@ private:
     {
         const int latCode = r.m_nSheetMeshCode / 100;
         const int lonCode = r.m_nSheetMeshCode % 100;
-        if (doc.m_nWhiteMapFrame == 1) {
+        if (doc.position.m_nWhiteMapFrame == 1) {
             cellMesh = MeshCodeText(latCode, lonCode);
             draw.m_astrBlockMeshCode[1] = cellMesh;
             word = "全域";
             cellIndex = 0;
         } else {
-            const int kw = SheetsFromCentre(doc.m_nMapMode);
+            const int kw = SheetsFromCentre(doc.position.m_nMapMode);
             const int nw = 2 * kw + 1;
-            word = LayoutWord(2, doc.m_nMapMode);
+            word = LayoutWord(2, doc.position.m_nMapMode);
             cellMesh = MeshCodeText(latCode + kw - cellIndex / nw, lonCode + cellIndex % nw - kw);
             if (cellIndex < int(draw.m_astrBlockMeshCode.size()))
                 draw.m_astrBlockMeshCode[cellIndex] = cellMesh;
@@ -276,7 +276,7 @@ private:
     {
         figureKept = r.m_settings.mapFigure;
         if (figureKept != 0 && !alt && !cellMesh.empty() &&
-            !vd::fileExists(doc.m_strMapFigureDir + cellMesh + ".bmp")) {
+            !vd::fileExists(doc.folders.m_strMapFigureDir + cellMesh + ".bmp")) {
             r.m_settings.mapFigure = 0;
             r.m_bTintMissing = true;
         }
@@ -320,10 +320,10 @@ private:
     void WorkOutBaseExtent()
     {
         lastCell = cellIndex == last;
-        baseWest = frame == 3 ? doc.m_nRangeWestSec : west0;
-        baseSouth = frame == 3 ? doc.m_nRangeSouthSec : south0;
-        baseEast = frame == 3 ? doc.m_nRangeEastSec : 0;
-        baseNorth = frame == 3 ? doc.m_nRangeNorthSec : 0;
+        baseWest = frame == 3 ? doc.position.m_nRangeWestSec : west0;
+        baseSouth = frame == 3 ? doc.position.m_nRangeSouthSec : south0;
+        baseEast = frame == 3 ? doc.position.m_nRangeEastSec : 0;
+        baseNorth = frame == 3 ? doc.position.m_nRangeNorthSec : 0;
     }
 
     // 11. Base map. False when the white map's cell stops here (only its last cell draws).
@@ -339,9 +339,9 @@ private:
             }
         } else if (!alt) {
             if (cellIndex == 0 && Dovanne().OnWholeCoastLine.fn)
-                Dovanne().OnWholeCoastLine.fn(&dc, frame, doc.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
-                                    scaleX, scaleY, doc.m_nMapBoundary * 1000 + doc.m_nCstlnColor,
-                                    doc.m_strCoastDir);
+                Dovanne().OnWholeCoastLine.fn(&dc, frame, doc.position.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
+                                    scaleX, scaleY, doc.spec.m_nMapBoundary * 1000 + doc.colours.m_nCstlnColor,
+                                    doc.folders.m_strCoastDir);
         } else {
             if (!lastCell)
                 return false;
@@ -360,11 +360,11 @@ private:
         const std::string text = word + "/";
         if (Surrick().OnCitySurfacePlain.fn)
             Surrick().OnCitySurfacePlain.fn(
-                &dc, 3, doc.m_nCityBorderColour, doc.m_nCstlnColor, extent.north, extent.west, extent.south,
-                extent.east, 1, 2, doc.m_nWhiteMapFrame, 1, frame, 0,
-                (doc.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0) + 10 * doc.m_nCityNameEnclave, 1, draw.m_fMapScale, 0,
+                &dc, 3, doc.spec.m_nCityBorderColour, doc.colours.m_nCstlnColor, extent.north, extent.west, extent.south,
+                extent.east, 1, 2, doc.position.m_nWhiteMapFrame, 1, frame, 0,
+                (doc.spec.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0) + 10 * doc.spec.m_nCityNameEnclave, 1, draw.m_fMapScale, 0,
                 static_cast<float>(ox), static_cast<float>(oy), sx, sy, text, cellMesh, draw.m_astrBlockMeshCode[4],
-                draw.m_astrBlockMeshCode[12], doc.m_strAppDir, doc.m_strCityBorderDir, doc.m_strCoastlineDir);
+                draw.m_astrBlockMeshCode[12], doc.folders.m_strAppDir, doc.folders.m_strCityBorderDir, doc.folders.m_strCoastlineDir);
         if (frame == 3 && Dovanne().OnPrefectureLat.fn)
             Dovanne().OnPrefectureLat.fn(&dc, extent.north, extent.west, extent.south, extent.east, 1, 0,
                                static_cast<float>(ox), static_cast<float>(oy), sx, sy, 0);
@@ -373,27 +373,27 @@ private:
     // 11.3 The searched municipality.
     void DrawSearchedMunicipality()
     {
-        if (!(searchShown && lastCell && !doc.m_strFindMunicipality.empty() && Surrick().OnCitySurfaceSearch.fn))
+        if (!(searchShown && lastCell && !doc.pointer.m_strFindMunicipality.empty() && Surrick().OnCitySurfaceSearch.fn))
             return;
-        const std::string text = word + "/" + doc.m_strLayerPrefFlags;
-        const int labelFlag = alt ? doc.m_nCityNameEnclave : (doc.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0);
+        const std::string text = word + "/" + doc.layerChoice.m_strLayerPrefFlags;
+        const int labelFlag = alt ? doc.spec.m_nCityNameEnclave : (doc.spec.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0);
         Surrick().OnCitySurfaceSearch.fn(&dc, 5, extent.north, extent.west, extent.south, extent.east, 1, 2,
-                                         doc.m_nWhiteMapFrame, 1, frame, r.m_settings.mapFigure == 0 ? 1 : 0, labelFlag,
+                                         doc.position.m_nWhiteMapFrame, 1, frame, r.m_settings.mapFigure == 0 ? 1 : 0, labelFlag,
                                          static_cast<float>(ox), static_cast<float>(oy), sx, sy, text, cellMesh,
-                                         draw.m_astrBlockMeshCode[4], draw.m_astrBlockMeshCode[12], doc.m_strAppDir,
-                                         doc.m_strCityBorderDir, doc.m_strFindMunicipality);
+                                         draw.m_astrBlockMeshCode[4], draw.m_astrBlockMeshCode[12], doc.folders.m_strAppDir,
+                                         doc.folders.m_strCityBorderDir, doc.pointer.m_strFindMunicipality);
     }
 
     // 11.4 Prefecture borders.
     void DrawPrefectureBorders()
     {
-        if (!(doc.m_nPrefBorder == 1 && lastCell && Dovanne().OnWholePrfctrLine.fn))
+        if (!(doc.spec.m_nPrefBorder == 1 && lastCell && Dovanne().OnWholePrfctrLine.fn))
             return;
-        std::string colour = doc.m_strPrefBorderColour;
+        std::string colour = doc.spec.m_strPrefBorderColour;
         if (r.m_settings.mapFigure == 1 && colour == "RED")
             colour = "WHITE";
-        Dovanne().OnWholePrfctrLine.fn(&dc, frame, doc.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
-                             doc.m_nSubprefBorder, scaleX, scaleY, colour, doc.m_strCoastDir);
+        Dovanne().OnWholePrfctrLine.fn(&dc, frame, doc.position.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
+                             doc.spec.m_nSubprefBorder, scaleX, scaleY, colour, doc.folders.m_strCoastDir);
     }
 
     // 11.6 The overlays' extent: the sheet, the whole block at its last cell, or the range.
@@ -428,19 +428,19 @@ private:
         // 11.8 The Far East coast.
         if (overlay.west < 446400 || overlay.north > 154800 || (overlay.west < 468000 && overlay.north > 122400))
             r.DrawForeEastCoast(static_cast<float>(ox), static_cast<float>(oy), sx, sy, overlay.west, overlay.south,
-                                overlay.east, overlay.north, doc.m_strCoastDir);
+                                overlay.east, overlay.north, doc.folders.m_strCoastDir);
     }
 
     // 11.7 Lakes and reservoirs.
     void DrawLakes(const Extent& overlay)
     {
-        const int lakeStyle = r.m_settings.lake + (doc.m_bSeismicLayer != 0 ? 10 : 0);
+        const int lakeStyle = r.m_settings.lake + (doc.seismic.m_bSeismicLayer != 0 ? 10 : 0);
         for (int pass = 0; pass < 2; ++pass) {
-            const int on = pass == 0 ? r.m_settings.lake : doc.m_nReservoir;
+            const int on = pass == 0 ? r.m_settings.lake : doc.spec.m_nReservoir;
             if (on != 0 && Dovanne().OnLakeDraw.fn)
-                Dovanne().OnLakeDraw.fn(&dc, doc.m_strCoastDir, lakeStyle, static_cast<float>(ox), static_cast<float>(oy), sx,
+                Dovanne().OnLakeDraw.fn(&dc, doc.folders.m_strCoastDir, lakeStyle, static_cast<float>(ox), static_cast<float>(oy), sx,
                               sy, overlay.east, overlay.north, overlay.west, overlay.south, pass,
-                              static_cast<int>(doc.m_crLakeColour));
+                              static_cast<int>(doc.colours.m_crLakeColour));
         }
     }
 
@@ -448,21 +448,21 @@ private:
     void DrawSubmarineLayer(const Extent& overlay)
     {
         dc.SelectObject(keptBrush);
-        const std::string& dir = doc.m_strSubmarineDir;
+        const std::string& dir = doc.folders.m_strSubmarineDir;
         const std::string code = draw.m_astrBlockMeshCode[swIndex];
         const int cyan = static_cast<int>(vd::RGB(0, 255, 255));
         const float fx = static_cast<float>(ox);
         const float fy = static_cast<float>(oy);
-        const int setting = doc.m_anSubmarineSetting[0];
-        if (setting == 0 && doc.m_anSubmarineSetting[1] != 0) {
+        const int setting = doc.depth.m_anSubmarineSetting[0];
+        if (setting == 0 && doc.depth.m_anSubmarineSetting[1] != 0) {
             if (Ombrisk().OnSubmarineTpgraphyRelief.fn)
                 Ombrisk().OnSubmarineTpgraphyRelief.fn(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 0,
-                                             doc.m_anSubmarineSetting[2], fx, fy, sx, sy, overlay.east, overlay.north,
+                                             doc.depth.m_anSubmarineSetting[2], fx, fy, sx, sy, overlay.east, overlay.north,
                                              overlay.west, overlay.south, n, 0);
         } else if (setting == 0) {
             if (Ombrisk().OnSubmarineTpgraphyMesh.fn)
                 Ombrisk().OnSubmarineTpgraphyMesh.fn(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 0,
-                                           doc.m_anSubmarineSetting[2], fx, fy, sx, sy, overlay.east, overlay.north,
+                                           doc.depth.m_anSubmarineSetting[2], fx, fy, sx, sy, overlay.east, overlay.north,
                                            overlay.west, overlay.south, n, cyan);
         } else if (setting == 1) {
             if (Ombrisk().OnSubmarineContour.fn)
@@ -474,7 +474,7 @@ private:
                                    overlay.north, overlay.west, overlay.south, n);
         }
         if (r.m_nLegendFlag == 1 && Ombrisk().OnSubmarineLegned.fn)
-            Ombrisk().OnSubmarineLegned.fn(&dc, setting, 4000, r.m_nClientWidth, doc.m_anSubmarineSetting[1], cyan);
+            Ombrisk().OnSubmarineLegned.fn(&dc, setting, 4000, r.m_nClientWidth, doc.depth.m_anSubmarineSetting[1], cyan);
     }
 
     // 11.9 The double edge along the block's bottom and right.
@@ -494,15 +494,15 @@ private:
         const double metresEw =
             Dovanne().OnUnitLength.fn ? Dovanne().OnUnitLength.fn("ew", draw.m_astrMapEntry[2]) : 0.0;
         if (frame == 1) {
-            if (doc.m_nScaleBar == 1 && Dovanne().OnScaleX.fn)
+            if (doc.spec.m_nScaleBar == 1 && Dovanne().OnScaleX.fn)
                 Dovanne().OnScaleX.fn(&dc, 1, scaleX, ox + Trunc(SheetSpan(1, scaleX)),
                                       oy + Trunc(SheetSpan(1, scaleY)), draw.m_astrMapEntry[2],
                                       static_cast<float>(metresEw), r.m_settings.mapFigure);
         } else if (frame == 2 && lastCell) {
             r.DrawFrameRect(ox, oy, right, bottom);
-            if (doc.m_nMapBoundary == 1)
+            if (doc.spec.m_nMapBoundary == 1)
                 DrawSheetBoundaries();
-            if (doc.m_nScaleBar == 1 && Dovanne().OnScaleX.fn)
+            if (doc.spec.m_nScaleBar == 1 && Dovanne().OnScaleX.fn)
                 Dovanne().OnScaleX.fn(&dc, 3, scaleX, right, bottom, draw.m_astrMapEntry[2],
                                       static_cast<float>(metresEw), r.m_settings.mapFigure);
         }
@@ -524,8 +524,8 @@ private:
     // 13. Site names.
     void DrawSiteNames()
     {
-        if ((draw.m_nSiteNameDisplay != -1 || draw.m_nPointDrawKind != 1) && !doc.m_strSiteNameFile.empty())
-            r.DrawSheetPoints(doc.m_strSiteNameFile, draw.m_nPointDrawKind, scaleX, scaleY, frame == 2 ? cellLeft : ox,
+        if ((draw.m_nSiteNameDisplay != -1 || draw.m_nPointDrawKind != 1) && !doc.environment.m_strSiteNameFile.empty())
+            r.DrawSheetPoints(doc.environment.m_strSiteNameFile, draw.m_nPointDrawKind, scaleX, scaleY, frame == 2 ? cellLeft : ox,
                               frame == 2 ? cellTop : oy, cellWest, cellSouth, part, pointsOnly, static_cast<float>(n),
                               cellIndex);
     }

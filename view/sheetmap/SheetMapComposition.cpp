@@ -30,7 +30,7 @@ void SetActiveWindowTitle(const std::string& title)
 
 std::string SeismicSuffix(const CVeldoranDoc& doc)
 {
-    if (doc.m_bSeismicLayer != 1)
+    if (doc.seismic.m_bSeismicLayer != 1)
         return {};
     return "   <<" + doc.GetSeismicMapTitle() + ">>";
 }
@@ -70,11 +70,11 @@ std::optional<WhiteLayerResult> CMapRenderer::DrawSheetMap(int overlayOnly, int 
                                      std::atoi(vd::cp932Left(draw.m_astrMapEntry[3], 3).c_str()));
 
     const int altOnEntry = m_bAltLayout;
-    if (m_bAltLayout == 0 && doc.m_nAltSheetLayout == 1)
+    if (m_bAltLayout == 0 && doc.position.m_nAltSheetLayout == 1)
         m_bAltLayout = 1;
-    if (doc.m_nWhiteMapFrame == 2 && doc.m_nMapMode == 49)
+    if (doc.position.m_nWhiteMapFrame == 2 && doc.position.m_nMapMode == 49)
         m_bAltLayout = 0;
-    const bool block = m_bAltLayout ? doc.m_nWhiteMapFrame != 1 : doc.m_nMapFrame != 1 && doc.m_nMapFrame != 3;
+    const bool block = m_bAltLayout ? doc.position.m_nWhiteMapFrame != 1 : doc.position.m_nMapFrame != 1 && doc.position.m_nMapFrame != 3;
 
     auto drawCell = [&](int cell) {
         const int label = m_settings.pointLabel;
@@ -87,9 +87,9 @@ std::optional<WhiteLayerResult> CMapRenderer::DrawSheetMap(int overlayOnly, int 
     };
     // The common area's points, when switched on and not already the current data.
     auto overlayCommonArea = [&](int cell) {
-        if (doc.m_strCommonDataSwitch == "on" && m_settings.dataFile.find("history.dat") == std::string::npos) {
+        if (doc.registered.m_strCommonDataSwitch == "on" && m_settings.dataFile.find("history.dat") == std::string::npos) {
             const std::string dataFile = m_settings.dataFile;
-            m_settings.dataFile = doc.m_strCommonDataFile;
+            m_settings.dataFile = doc.registered.m_strCommonDataFile;
             DrawPointOverlay(cell);
             m_settings.dataFile = dataFile;
         }
@@ -97,11 +97,11 @@ std::optional<WhiteLayerResult> CMapRenderer::DrawSheetMap(int overlayOnly, int 
     if (block) {
         for (int i = 0; i < 9; ++i)
             draw.m_astrBlockMeshCode[i].clear();
-        for (int cell = 1; cell <= doc.m_nMapMode; ++cell) {
+        for (int cell = 1; cell <= doc.position.m_nMapMode; ++cell) {
             drawCell(cell);
-            if (doc.m_nLinkPoint != 0) {
+            if (doc.spec.m_nLinkPoint != 0) {
                 overlayCommonArea(cell);
-                if (!m_bAltLayout || cell == doc.m_nMapMode)
+                if (!m_bAltLayout || cell == doc.position.m_nMapMode)
                     DrawPointOverlay(cell);
             }
         }
@@ -110,7 +110,7 @@ std::optional<WhiteLayerResult> CMapRenderer::DrawSheetMap(int overlayOnly, int 
             draw.m_astrMapEntry[11 + i] = neighbours[i];
     } else {
         drawCell(1);
-        if (doc.m_nLinkPoint == 1) {
+        if (doc.spec.m_nLinkPoint == 1) {
             overlayCommonArea(1);
             DrawPointOverlay(1);
         }
@@ -118,23 +118,23 @@ std::optional<WhiteLayerResult> CMapRenderer::DrawSheetMap(int overlayOnly, int 
     m_bAltLayout = altOnEntry;
 
     if (m_nClientWidth <= 800) {
-        if (doc.m_nMapType == 1)
+        if (doc.position.m_nMapType == 1)
             DrawLegendFrame(m_nClientWidth - 189, draw.m_nPanelTop, 58);
-    } else if (doc.m_nMapType == 1) {
+    } else if (doc.position.m_nMapType == 1) {
         DrawLegendFrame(m_nClientWidth - 177, 45, 58);
     }
 
     std::string title;
     const std::string& south = draw.m_astrMapEntry[2];
     const std::string& west = draw.m_astrMapEntry[3];
-    if (doc.m_nMapFrame == 1) {
+    if (doc.position.m_nMapFrame == 1) {
         draw.m_nFrameNorthSec = CVeldoranDoc::DmsToSeconds(draw.m_astrMapEntry[4]);
         draw.m_nFrameEastSec = CVeldoranDoc::DmsToSeconds(draw.m_astrMapEntry[5]);
         draw.m_nFrameSouthSec = CVeldoranDoc::DmsToSeconds(south);
         draw.m_nFrameWestSec = CVeldoranDoc::DmsToSeconds(west);
         title = "1/20万地勢図  " + draw.m_strMapName + SeismicSuffix(doc);
-    } else if (doc.m_nMapFrame == 2) {
-        const int k = doc.m_nMapMode == 25 ? 2 : doc.m_nMapMode == 49 ? 3 : 1;
+    } else if (doc.position.m_nMapFrame == 2) {
+        const int k = doc.position.m_nMapMode == 25 ? 2 : doc.position.m_nMapMode == 49 ? 3 : 1;
         const int n = 2 * k + 1;
         draw.m_nFrameSouthSec = CVeldoranDoc::DmsToSeconds(south) - k * kMeshHeightSeconds;
         draw.m_nFrameWestSec = CVeldoranDoc::DmsToSeconds(west) - k * kMeshWidthSeconds;
@@ -142,9 +142,9 @@ std::optional<WhiteLayerResult> CMapRenderer::DrawSheetMap(int overlayOnly, int 
         draw.m_nFrameEastSec = draw.m_nFrameWestSec + n * kMeshWidthSeconds;
         const std::size_t blank = draw.m_strMapName.find(' ');
         title = "1/20万地勢図  " + draw.m_strMapName.substr(0, blank) + "およびその周辺";
-        if (doc.m_nMapMode < 49)
+        if (doc.position.m_nMapMode < 49)
             title += SeismicSuffix(doc);
-    } else if (doc.m_nMapFrame == 3) {
+    } else if (doc.position.m_nMapFrame == 3) {
         draw.m_nFrameNorthSec = CVeldoranDoc::DmsToSeconds(draw.m_strFrameNorth);
         draw.m_nFrameEastSec = CVeldoranDoc::DmsToSeconds(draw.m_strFrameEast);
         draw.m_nFrameSouthSec = CVeldoranDoc::DmsToSeconds(draw.m_strFrameSouth);
@@ -159,7 +159,7 @@ std::optional<WhiteLayerResult> CMapRenderer::DrawSheetMap(int overlayOnly, int 
 
     if (overlayOnly != 0)
         return std::nullopt;
-    if (doc.m_nMapFrame == 3 || (doc.m_nMapFrame == 2 && doc.m_nMapMode == 49))
+    if (doc.position.m_nMapFrame == 3 || (doc.position.m_nMapFrame == 2 && doc.position.m_nMapMode == 49))
         return WhiteLayerResult{999, std::nullopt, std::nullopt};
     int layerDrawn = -1;
     int meshDrawn = -1;
@@ -185,7 +185,7 @@ void CMapRenderer::DrawPointOverlay(int cell)
     const int label = m_settings.pointLabel;
     draw.m_nPointDrawKind = 6;
     m_nMarkStyle = 4;
-    if (doc.m_nPointPopup == 1)
+    if (doc.spec.m_nPointPopup == 1)
         m_settings.pointLabel = 4;
     if (m_bAltLayout)
         DrawSheetBlockAlt(cell, -1, 1, 1);
@@ -201,7 +201,7 @@ void CMapRenderer::DrawLegendFrame(int x, int y, int width)
     const CVeldoranDoc& doc = *m_pDoc;
     SheetDrawState& draw = *m_pDraw;
     vd::Dc& dc = *m_pDC;
-    doc.SetFrameBounds(draw, doc.m_nRangeNorthSec, doc.m_nRangeWestSec, doc.m_nRangeSouthSec, doc.m_nRangeEastSec);
+    doc.SetFrameBounds(draw, doc.position.m_nRangeNorthSec, doc.position.m_nRangeWestSec, doc.position.m_nRangeSouthSec, doc.position.m_nRangeEastSec);
     const int left = m_nClientWidth - 182;
     if (m_nBlockRight < left) {
         dc.SetBkMode(vd::TRANSPARENT);
@@ -217,10 +217,10 @@ void CMapRenderer::DrawLegendFrame(int x, int y, int width)
     for (int column : {x, x + width, x + 2 * width, x + 3 * width})
         DrawLine(column, y - 5, column, y + 70);
     const vd::Pen previous = dc.SelectObject(m_aPen[12]);
-    if (doc.m_nMapFrame == 1) {
+    if (doc.position.m_nMapFrame == 1) {
         DrawFrameRect(x + width, y + 20, x + 2 * width, y + 45);
         DrawFrameRect(x + width + 1, y + 21, x + 2 * width - 1, y + 44);
-    } else if (doc.m_nMapFrame == 2) {
+    } else if (doc.position.m_nMapFrame == 2) {
         DrawFrameRect(x - 2, y - 7, x + 3 * width + 2, y + 72);
         DrawFrameRect(x - 1, y - 6, x + 3 * width + 1, y + 71);
     }
@@ -253,7 +253,7 @@ int CMapRenderer::DrawBackgroundBitmap(const std::string& kind, int left, int to
     else if (kind == "RELIEF")
         loaded = doc.LoadDib(draw, draw.m_strEntryParam, 1);
     else
-        loaded = doc.LoadDib(draw, doc.m_strMapFigureDir + kind + ".bmp", 1);
+        loaded = doc.LoadDib(draw, doc.folders.m_strMapFigureDir + kind + ".bmp", 1);
     if (loaded != 1)
         return -1;
     if (draw.m_hDib.IsNull())

@@ -81,12 +81,12 @@ public:
     {
         keptPen = dc.SelectObject(r.m_aPen[2]);
         keptBrush = dc.SelectObject(r.m_aBrush[2]);
-        frame = doc.m_nMapFrame;
+        frame = doc.position.m_nMapFrame;
         if (frame == 2 && !PlaceOnBlock()) {
             RestoreTools();
             return;
         }
-        doc.SetFrameBounds(draw, doc.m_nRangeNorthSec, doc.m_nRangeWestSec, doc.m_nRangeSouthSec, doc.m_nRangeEastSec);
+        doc.SetFrameBounds(draw, doc.position.m_nRangeNorthSec, doc.position.m_nRangeWestSec, doc.position.m_nRangeSouthSec, doc.position.m_nRangeEastSec);
         LayOutLabels();
         // Registered points come from this step's data file (the common area's while it is overlaid).
         doc.LoadVisibleRecords(draw, drawKind == 6 ? r.m_settings.dataFile : file, draw.m_strFrameWest,
@@ -94,7 +94,7 @@ public:
         vd::Font labelFont;
         labelFont.CreateFont(layout.font.height, 0, 0, 0, 400, false, false, false, vd::SHIFTJIS_CHARSET, 4,
                              vd::CLIP_DEFAULT_PRECIS, vd::PROOF_QUALITY, vd::VARIABLE_PITCH | vd::FF_SWISS,
-                             doc.m_strFontName);
+                             doc.spec.m_strFontName);
         const vd::Font keptFont = dc.SelectObject(labelFont);
         draw.m_fPointScaleX = scaleX;
         draw.m_fPointScaleY = scaleY;
@@ -125,7 +125,7 @@ private:
     {
         if (cellIndex != static_cast<int>(n * n - 1))
             return false;
-        const int k = doc.m_nMapMode == 25 ? 2 : doc.m_nMapMode == 49 ? 3 : 1;
+        const int k = doc.position.m_nMapMode == 25 ? 2 : doc.position.m_nMapMode == 49 ? 3 : 1;
         const int south0 = CVeldoranDoc::DmsToSeconds(draw.m_astrSheetPosition[2]);
         const int west0 = CVeldoranDoc::DmsToSeconds(draw.m_astrSheetPosition[3]);
         cellLeft = r.m_nOriginX;
@@ -139,10 +139,10 @@ private:
     // mouse's tips.
     void LayOutLabels()
     {
-        layout.symbolSize = draw.m_nPointDrawKind == 6 ? doc.m_nSymbolSize : 3;
+        layout.symbolSize = draw.m_nPointDrawKind == 6 ? doc.spec.m_nSymbolSize : 3;
         if (frame == 3 && draw.m_nPointDrawKind == 6)
-            layout.symbolSize = doc.m_nSymbolSize + 1;
-        layout.font = FontFor(doc.m_nPlaceNameFontHeight, frame);
+            layout.symbolSize = doc.spec.m_nSymbolSize + 1;
+        layout.font = FontFor(doc.spec.m_nPlaceNameFontHeight, frame);
         const bool twoLines = r.m_settings.pointLabel == 3;
         if (r.m_nLabelPlacement == 2) {
             layout.offsetX = -20;
@@ -181,10 +181,10 @@ private:
         int admitted = 0;
         for (int i = 0; i < records; ++i) {
             const std::string& record = draw.m_astrPointRecord[i];
-            if (doc.m_anPlaceNameKind[0] == 1 || doc.FilterPlaceName(record.substr(0, record.find(' '))) == 1)
+            if (doc.spec.m_anPlaceNameKind[0] == 1 || doc.FilterPlaceName(record.substr(0, record.find(' '))) == 1)
                 ++admitted;
         }
-        draw.m_nPointDisplayFlag = DensityLevel(frame, doc.m_nMapMode, admitted);
+        draw.m_nPointDisplayFlag = DensityLevel(frame, doc.position.m_nMapMode, admitted);
     }
 
     void ElevationLabel(int elevation, const std::string& value, int x, int y)
@@ -224,7 +224,7 @@ private:
     // A site name: its symbol and a tip for the mouse, or its label.
     void DrawSiteName(int elevation, const std::string& value, int x, int y, int tipIndex)
     {
-        if (doc.m_nSiteNamePopup != 1) {
+        if (doc.spec.m_nSiteNamePopup != 1) {
             ElevationLabel(elevation, value, x, y);
             return;
         }
@@ -289,7 +289,7 @@ private:
         draw.m_nPointDrawKind = 1;
         draw.m_nPointDisplayFlag = 0;
         draw.m_nSiteNameDisplay = 1;
-        r.m_settings.pointLabel = doc.m_nFindPlaceKind == 2 ? 1 : 3;
+        r.m_settings.pointLabel = doc.pointer.m_nFindPlaceKind == 2 ? 1 : 3;
         const int number =
             doc.ProjectRecordToSheet(draw, draw.m_strFindPlace, cellLeft, cellTop, cellWestSec, cellSouthSec, 0);
         const int x = draw.m_nPointX;

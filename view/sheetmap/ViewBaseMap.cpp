@@ -1,5 +1,6 @@
 #include "view/sheetmap/ViewBaseMap.h"
 
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "contracts/bindings/DovanneExports.h"
 #include "basemap/projection/CoordinateText.h"
@@ -58,12 +59,12 @@ void ViewBaseMap::DrawSheetIndexMap(vd::Dc& dc)
     const int width = view_.m_nSavedWidth;
     dc.FillRect(vd::Rect{0, 0, width, view_.m_nSavedHeight}, *view_.m_pBackgroundBrush);
     const IndexMapLayout grid = SheetIndexLayout(width);
-    std::string index = doc_.m_strSheetIndexFile;
-    if (doc_.m_nSubmarineLayer == 1 && doc_.m_nMapFrame == 2 && (doc_.m_nMapMode == 25 || doc_.m_nMapMode == 49))
+    std::string index = doc_.folders.m_strSheetIndexFile;
+    if (doc_.depth.m_nSubmarineLayer == 1 && doc_.position.m_nMapFrame == 2 && (doc_.position.m_nMapMode == 25 || doc_.position.m_nMapMode == 49))
         index += "|B";
     auto* indexMap = Dovanne().OnIndexMap.fn;
     if (indexMap)
-        indexMap(&dc, index, doc_.m_strFontName, width, grid.fontHeight, grid.left, grid.columnWidth, grid.top,
+        indexMap(&dc, index, doc_.spec.m_strFontName, width, grid.fontHeight, grid.left, grid.columnWidth, grid.top,
                  grid.rowHeight);
     SetTitle("1/20万地勢図索引図");
     dc.SetTextColor(vd::RGB(255, 0, 0));
@@ -73,9 +74,9 @@ void ViewBaseMap::DrawSheetIndexMap(vd::Dc& dc)
 
 void ViewBaseMap::BeginMainMap()
 {
-    doc_.m_strLayerWord.clear();
+    doc_.repaint.m_strLayerWord.clear();
     view_.m_strStatusNote.clear();
-    doc_.m_strEntryMode.clear();
+    doc_.routes.m_strEntryMode.clear();
     if (view_.m_nPictureState == -8888)
         view_.SaveRestoreMap(1, view_.m_nSavedX, view_.m_nSavedY, view_.m_nSavedX, view_.m_nSavedY,
                              view_.m_nSavedWidth, view_.m_nSavedHeight);
@@ -83,16 +84,16 @@ void ViewBaseMap::BeginMainMap()
 
 void ViewBaseMap::SaveEntryTexts()
 {
-    doc_.m_nSavedMapDisplayMode = doc_.m_nMapDisplayMode;
+    doc_.repaint.m_nSavedMapDisplayMode = doc_.m_nMapDisplayMode;
     view_.m_strSavedEntryParam = doc_.m_strEntryParam;
     view_.m_strSavedMapName = doc_.m_strMapName;
 }
 
 void ViewBaseMap::AfterMainMap(vd::Dc& dc)
 {
-    view_.m_nViewFrameKind = doc_.m_nMapFrame;
-    doc_.m_bMapOnScreen = 1;
-    doc_.m_nMapDisplayMode = 10;
+    view_.m_nViewFrameKind = doc_.position.m_nMapFrame;
+    doc_.repaint.m_bMapOnScreen = 1;
+    doc_.m_nMapDisplayMode = map_display::kMapShown;
     doc_.m_strEntryParam.clear();
     DrawDataSourceCaption(view_, dc);
     view_.m_nPictureState = 1;
@@ -104,8 +105,8 @@ void ViewBaseMap::AfterMainMap(vd::Dc& dc)
 
 std::string ViewBaseMap::TrackWord()
 {
-    if (doc_.m_nTrackDisplay == 1 && !doc_.m_strTrackFile.empty()) {
-        doc_.m_strLayerWord = "TRACKTRAIL";
+    if (doc_.tracks.m_nTrackDisplay == 1 && !doc_.tracks.m_strTrackFile.empty()) {
+        doc_.repaint.m_strLayerWord = "TRACKTRAIL";
         return "TRACK";
     }
     return {};
@@ -136,24 +137,24 @@ std::string ViewBaseMap::DrawLayeredMap(vd::Dc& dc)
     if (pictureState == -8888) {
         view_.m_strSavedEntryParam.clear();
         view_.m_nPictureState = 1;
-    } else if (doc_.m_bRestoreOnce == 1) {
+    } else if (doc_.repaint.m_bRestoreOnce == 1) {
         view_.SaveRestoreMap(1, 0, 0, 0, 0, view_.m_nSavedWidth, view_.m_nSavedHeight);
-        doc_.m_bRestoreOnce = -1;
+        doc_.repaint.m_bRestoreOnce = -1;
     } else {
-        const int legend = doc_.m_nSubmarineLayer == 1 && doc_.IsAnyLayerSelected(2) == 1 ? 0 : 1;
+        const int legend = doc_.depth.m_nSubmarineLayer == 1 && doc_.IsAnyLayerSelected(2) == 1 ? 0 : 1;
         // Both passes start from the user's point display setting (the first leaves its working level).
         const int pointSetting = doc_.m_nPointDisplayFlag;
         {
             CMapRenderer renderer(&dc, &doc_, view_.m_nSavedWidth, view_.m_nSavedHeight);
             if (const std::optional<WhiteLayerResult> white = renderer.DrawSheetMap(0, legend)) {
-                doc_.m_nWhiteLayerState = white->state;
-                doc_.m_nWhiteLayerDrawn = white->layerDrawn.value_or(doc_.m_nWhiteLayerDrawn);
-                doc_.m_nWhiteMeshDrawn = white->meshDrawn.value_or(doc_.m_nWhiteMeshDrawn);
+                doc_.repaint.m_nWhiteLayerState = white->state;
+                doc_.repaint.m_nWhiteLayerDrawn = white->layerDrawn.value_or(doc_.repaint.m_nWhiteLayerDrawn);
+                doc_.repaint.m_nWhiteMeshDrawn = white->meshDrawn.value_or(doc_.repaint.m_nWhiteMeshDrawn);
             }
             if (renderer.m_bTintMissing)
                 WriteNoTintNotice(dc, view_.m_nSavedHeight);
         }
-        if (doc_.m_nOverlayLayer != 999 && doc_.m_bOverlayOff != 1 && doc_.m_bOverlayTransparent == 1) {
+        if (doc_.repaint.m_nOverlayLayer != 999 && doc_.repaint.m_bOverlayOff != 1 && doc_.repaint.m_bOverlayTransparent == 1) {
             // The transparent second pass: its points over the map, without tint or submarine layer.
             doc_.m_nPointDisplayFlag = pointSetting;
             CMapRenderer renderer(&dc, &doc_, view_.m_nSavedWidth, view_.m_nSavedHeight,
@@ -162,7 +163,7 @@ std::string ViewBaseMap::DrawLayeredMap(vd::Dc& dc)
         }
     }
     AfterMainMap(dc);
-    if (doc_.m_nPointerCoords == 1) {
+    if (doc_.spec.m_nPointerCoords == 1) {
         const int top = view_.m_nSavedWidth > 800 ? view_.m_nSavedHeight - 27 : doc_.m_nPanelTop - 4;
         DrawBevelBox(dc, 12, top, 146, top + 25);
     }
@@ -174,18 +175,18 @@ std::string ViewBaseMap::DrawJapanMap(vd::Dc& dc)
     BeginMainMap();
     ViewNavigation& buttons = *view_.m_pNavigation;
     buttons.RemoveViewButtons(2);
-    if (!doc_.m_bHideSheetButtons)
+    if (!doc_.repaint.m_bHideSheetButtons)
         buttons.AddViewButtons(0);
     SaveEntryTexts();
     doc_.m_anKindTally[0] = doc_.m_anKindTally[1] = doc_.m_anKindTally[2] = 0;
     view_.m_nPageIndex = 0;
 
-    const int sel = doc_.m_nPrefectureSel;
+    const int sel = doc_.position.m_nPrefectureSel;
     if (sel >= 0 && sel <= 3) {
         std::string title = kRegionTitles[sel];
         title += doc_.m_nClipIndexMap > 1 ? "(アルベルス正積円錐図法、緯線・経線10°間隔)" : "(サンソン図法、緯線・経線10°間隔)";
         SetTitle(title);
-        doc_.m_nReactivated = 0;
+        doc_.repaint.m_nReactivated = 0;
     }
     if (view_.m_nPictureState == -8888) {
         view_.m_nPictureState = 1;
@@ -194,26 +195,26 @@ std::string ViewBaseMap::DrawJapanMap(vd::Dc& dc)
             CMapRenderer renderer(&dc, &doc_, view_.m_nSavedWidth, view_.m_nSavedHeight);
             renderer.DrawJapanOverview();
         }
-        const int p = doc_.m_nPrefecture;
+        const int p = doc_.position.m_nPrefecture;
         std::string title;
         if (p < 1 || p > 45) {
             title = doc_.m_strFrameName + " (サンソン図法)";
-        } else if (doc_.m_nMapBoundary == 1) {
-            title = doc_.m_strFrameName + " (" + (doc_.m_nMapPjctn == 0 ? "サンソン図法、" : "") +
+        } else if (doc_.spec.m_nMapBoundary == 1) {
+            title = doc_.m_strFrameName + " (" + (doc_.position.m_nMapPjctn == 0 ? "サンソン図法、" : "") +
                     "［緯線・経線は1/20万地勢図の図郭境界線］)";
         } else {
-            title = doc_.m_strFrameName + (doc_.m_nMapPjctn == 0 ? " (サンソン図法)" : "");
+            title = doc_.m_strFrameName + (doc_.position.m_nMapPjctn == 0 ? " (サンソン図法)" : "");
         }
-        if (doc_.m_bSeismicLayer == 1)
+        if (doc_.seismic.m_bSeismicLayer == 1)
             title += "   <<" + doc_.GetSeismicMapTitle() + ">>";
         SetTitle(title);
-        doc_.m_nReactivated = 0;
+        doc_.repaint.m_nReactivated = 0;
     } else {
         buttons.DrawSheetFrame(dc, 1);
     }
     AfterMainMap(dc);
     buttons.AddViewButtons(4);
-    if (doc_.m_nPointerCoords == 1) {
+    if (doc_.spec.m_nPointerCoords == 1) {
         const int top = view_.m_nSavedHeight - (view_.m_nSavedWidth > 800 ? 27 : 69);
         DrawBevelBox(dc, 12, top, 146, top + 25);
     }
@@ -224,7 +225,7 @@ void ViewBaseMap::DrawPrefectureMap(vd::Dc& dc)
 {
     const int size = view_.m_nSavedWidth <= 800 ? 350 : 560;
     view_.m_strStatusNote.clear();
-    doc_.m_strEntryMode.clear();
+    doc_.routes.m_strEntryMode.clear();
     if (view_.m_nPictureState == -8888)
         view_.SaveRestoreMap(1, view_.m_nSavedX, view_.m_nSavedY, view_.m_nSavedX, view_.m_nSavedY,
                              view_.m_nSavedWidth, view_.m_nSavedHeight);
@@ -240,9 +241,9 @@ void ViewBaseMap::DrawPrefectureMap(vd::Dc& dc)
         CMapRenderer renderer(&dc, &doc_, view_.m_nSavedWidth, view_.m_nSavedHeight);
         renderer.DrawPrefectureMap(size, size);
     }
-    view_.m_nViewFrameKind = doc_.m_nMapFrame;
-    doc_.m_bMapOnScreen = 0;
-    doc_.m_nMapDisplayMode = 10;
+    view_.m_nViewFrameKind = doc_.position.m_nMapFrame;
+    doc_.repaint.m_bMapOnScreen = 0;
+    doc_.m_nMapDisplayMode = map_display::kMapShown;
     doc_.m_strEntryParam.clear();
     buttons.AddViewButtons(5);
     view_.m_nPictureState = 1;
@@ -255,16 +256,16 @@ void ViewBaseMap::DrawDragOverview(vd::Dc& dc)
     view_.m_pNavigation->RemoveViewButtons(1);
     view_.m_pNavigation->DrawSheetFrame(dc, 0);
     SetTitle("日本列島（サンソン図法）");
-    if (doc_.m_nMapDisplayMode == 8) {
+    if (doc_.m_nMapDisplayMode == map_display::kDragOverview) {
         dc.SetTextColor(vd::RGB(0, 0, 0));
         dc.TextOut(25, 78, "ﾏｳｽの左ﾎﾞﾀﾝを押して、表示したい地域までﾏｳｽをﾄﾞﾗｯｸﾞ！");
         view_.m_strDragCornerLon.clear();
         view_.m_strDragCornerLat.clear();
         view_.m_strDragShape.clear();
-        doc_.m_bMapOnScreen = 1;
-        doc_.m_nMapDisplayMode = 21;
+        doc_.repaint.m_bMapOnScreen = 1;
+        doc_.m_nMapDisplayMode = map_display::kDragWaiting;
     } else {
-        doc_.m_nMapDisplayMode = 0;
+        doc_.m_nMapDisplayMode = map_display::kIdle;
     }
 }
 
@@ -296,7 +297,7 @@ void ViewBaseMap::DrawDragCircle(vd::Dc& dc, int x, int y)
     m_nCircleRadius = radius;
     view_.m_strDragShape = "circle";
 
-    const double longitude = s * ratio * (x - doc_.m_nOverviewOriginX) + doc_.m_fRefLongitude;
+    const double longitude = s * ratio * (x - doc_.pointer.m_nOverviewOriginX) + doc_.m_fRefLongitude;
     dc.TextOut(20, 80, "円（直径 3°)をドラッグ  " + vd::format("<%7.4f,%8.4f>", TenThousandthDegreesToDmsFractionalSeconds(latitude),
                                                                 TenThousandthDegreesToDmsFractionalSeconds(longitude)));
     view_.m_strDragCornerLon = vd::format("%8.4f", std::floor(longitude / 10000.0));
@@ -344,8 +345,8 @@ void ViewBaseMap::DrawAlbumInset(vd::Dc& dc, int flag)
     if (flag == 0) {
         auto* coast = Dovanne().OnJapanCoastLineDraw.fn;
         if (coast)
-            coast(&dc, doc_.m_nClipIndexMap, 0, 1, w - 145, h - 325, doc_.m_nMapBoundary, 470000, 1350000, 850,
-                  doc_.m_strCoastDir);
+            coast(&dc, doc_.m_nClipIndexMap, 0, 1, w - 145, h - 325, doc_.spec.m_nMapBoundary, 470000, 1350000, 850,
+                  doc_.folders.m_strCoastDir);
         return;
     }
     const int page = view_.m_nPageIndex;
@@ -363,7 +364,7 @@ void ViewBaseMap::DrawAlbumInset(vd::Dc& dc, int flag)
     const double lat = degrees(latText);
     const double lon = degrees(lonText);
     const int row = static_cast<int>(lat);
-    const float ratio = row >= 0 && row < kLatitudeRatioTableSize ? doc_.m_afLatitudeRatio[row] : 0.0f;
+    const float ratio = row >= 0 && row < kLatitudeRatioTableSize ? doc_.latitudeRatios.m_afLatitudeRatio[row] : 0.0f;
     if (ratio == 0)
         return;
     const int y = static_cast<int>((470000 - 10000 * lat) / 850 + (h - 325) + 2);
@@ -386,7 +387,7 @@ void ViewBaseMap::DrawAlbumInset(vd::Dc& dc, int flag)
 
 void ViewBaseMap::DrawAlbumLocator(vd::Dc& dc)
 {
-    doc_.m_nFileKind = CVeldoranDoc::GetFileKind(doc_.m_strEntryTarget);
+    doc_.m_nFileKind = CVeldoranDoc::GetFileKind(doc_.entry.m_strEntryTarget);
     const int kind = doc_.m_nFileKind;
     int d;
     if (view_.m_nLocatorColumns == 1)
@@ -409,7 +410,7 @@ void ViewBaseMap::DrawAlbumLocator(vd::Dc& dc)
     }
     {
         CMapRenderer renderer(&dc, &doc_, view_.m_nSavedWidth, view_.m_nSavedHeight);
-        renderer.DrawAreaData(d, top, left, view_.m_nAlbumState, view_.m_nPageIndex, doc_.m_strEntryTarget);
+        renderer.DrawAreaData(d, top, left, view_.m_nAlbumState, view_.m_nPageIndex, doc_.entry.m_strEntryTarget);
     }
     view_.m_nSavedX = left - 11;
     view_.m_nSavedY = top - 10;

@@ -1,5 +1,6 @@
 #include "view/sheetpicture/SheetPictures.h"
 
+#include "app/document/MapDisplayMode.h"
 #include "app/libraries/MissingPart.h"
 #include "app/document/VeldoranDoc.h"
 #include "contracts/bindings/OmbriskExports.h"
@@ -89,16 +90,16 @@ void DrawSubmarineMeshMap(CVeldoranView& view, vd::Dc& dc)
     dc.FillRect(vd::Rect{4, 4, w - 4, h - 4}, *view.m_pBackgroundBrush);
     dc.FillRect(vd::Rect{4, 4, w - 5, h - 5}, *view.m_pBackgroundBrush);
     if (auto* draw = Ombrisk().OnSbmrnMeshDistribution.fn) {
-        draw(&dc, 1, 0, doc.m_nOverviewOriginX, 0, doc.m_nGraticuleFlag, h, w, doc.m_strCoastDir,
-             doc.m_strSubmarineDir);
+        draw(&dc, 1, 0, doc.pointer.m_nOverviewOriginX, 0, doc.spec.m_nGraticuleFlag, h, w, doc.folders.m_strCoastDir,
+             doc.folders.m_strSubmarineDir);
         // An empty map says how its files come about.
-        if (DepthFiles(doc.m_strSubmarineDir).empty())
+        if (DepthFiles(doc.folders.m_strSubmarineDir).empty())
             WritePageLines(dc, {kNoDepthFiles, kHowToMakeDepthFiles[0], kHowToMakeDepthFiles[1]});
         return;
     }
     // Without the part that draws the files' frames the page says what it can.
     std::vector<std::string> lines;
-    if (DepthFiles(doc.m_strSubmarineDir).empty())
+    if (DepthFiles(doc.folders.m_strSubmarineDir).empty())
         lines.push_back(kNoDepthFiles);
     AppendMissingPartLines(lines, Ombrisk().OnSbmrnMeshDistribution);
     WritePageLines(dc, lines);
@@ -110,31 +111,31 @@ void MakeSubmarineMeshFile(CVeldoranView& view, vd::Dc& dc)
     auto* make = Ombrisk().OnSubmarineMeshDataFile.fn;
     // Without the entry point nothing was made, so nothing is reported made.
     if (make) {
-        const auto before = DepthFiles(doc.m_strSubmarineDir);
+        const auto before = DepthFiles(doc.folders.m_strSubmarineDir);
         {
             vd::WaitCursor wait;
-            make(&dc, doc.m_strSubmarineDir, doc.m_strCoastDir, doc.m_nSubmarineView, view.m_nSavedHeight,
-                 view.m_nSavedWidth, doc.m_nOverviewOriginX, 0);
+            make(&dc, doc.folders.m_strSubmarineDir, doc.folders.m_strCoastDir, doc.depth.m_nSubmarineView, view.m_nSavedHeight,
+                 view.m_nSavedWidth, doc.pointer.m_nOverviewOriginX, 0);
         }
         // Only a build that wrote a file says it made them.
-        if (DepthFiles(doc.m_strSubmarineDir) != before)
+        if (DepthFiles(doc.folders.m_strSubmarineDir) != before)
             WritePageLines(dc, {"500mメッシュ水深データの中間ファイルを作成しました！"});
         else
             WritePageLines(dc, {"この海域の水深データがないため、中間ファイルは作成しませんでした。",
-                                "水深データのフォルダ: " + doc.m_strSubmarineDir});
+                                "水深データのフォルダ: " + doc.folders.m_strSubmarineDir});
     } else {
         std::vector<std::string> lines;
         AppendMissingPartLines(lines, Ombrisk().OnSubmarineMeshDataFile);
         WritePageLines(dc, lines);
     }
-    doc.m_nSubmarineView = -999;
+    doc.depth.m_nSubmarineView = -999;
 }
 
 int LoadSheetPicture(CVeldoranView& view, vd::Dc& dc)
 {
     CVeldoranDoc& doc = *view.GetDocument();
     ViewNavigation& nav = *view.m_pNavigation;
-    const std::string path = doc.m_astrGuideMapCurrent[0];
+    const std::string path = doc.menus.m_astrGuideMapCurrent[0];
     doc.m_nFileKind = CVeldoranDoc::GetFileKind(path);
     if (CVeldoranDoc::FileExists(path) != 1) {
         doc.m_strEntryParam.clear();
@@ -147,15 +148,15 @@ int LoadSheetPicture(CVeldoranView& view, vd::Dc& dc)
         else
             doc.LoadBmpPicture(path);
     }
-    const vd::Dib& picture = doc.m_bmpPicture;
+    const vd::Dib& picture = doc.entry.m_bmpPicture;
     // A picture that does not decode, or has no size, is as good as missing.
-    if (doc.m_bPictureLoaded != 1 || picture.IsNull() || picture.Width() <= 0 || picture.AbsHeight() <= 0) {
+    if (doc.entry.m_bPictureLoaded != 1 || picture.IsNull() || picture.Width() <= 0 || picture.AbsHeight() <= 0) {
         doc.m_strEntryParam.clear();
         return -1;
     }
     const int w = picture.Width();
     const int h = picture.AbsHeight();
-    view.m_pPages->SetPictureBackground(doc.m_nBmpBackground);
+    view.m_pPages->SetPictureBackground(doc.environment.m_nBmpBackground);
     const vd::ui::Rect client = view.GetClientRect();
     dc.FillRect(vd::Rect{0, 0, client.right, client.bottom}, vd::Brush(vd::RGB(160, 160, 160)));
 
@@ -191,7 +192,7 @@ void DrawSheetPicture(CVeldoranView& view, vd::Dc& dc)
     if (restoring)
         view.SaveRestoreMap(1, 0, 0, 0, 0, w, h);
     buttons.AddViewButtons(0);
-    doc.m_nSavedMapDisplayMode = doc.m_nMapDisplayMode;
+    doc.repaint.m_nSavedMapDisplayMode = doc.m_nMapDisplayMode;
     if (restoring) {
         view.m_nPictureState = 1;
         return;
@@ -207,5 +208,5 @@ void DrawSheetPicture(CVeldoranView& view, vd::Dc& dc)
     buttons.SetViewButton(26, std::string("仕様"), x0 - 68, y0 + 3, x0 - 23, y0 + 26);
     buttons.SetViewButton(12, std::string("他地域"), x0, y0 + 3, 65, 1);
     buttons.SetViewButton(27, std::string("1/20万"), x0, y0 + 29, x0 + 79, y0 + 52);
-    doc.m_nMapDisplayMode = 10;
+    doc.m_nMapDisplayMode = map_display::kMapShown;
 }

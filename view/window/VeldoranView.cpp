@@ -2,6 +2,7 @@
 // its modeless dialogs.
 #include "view/window/VeldoranView.h"
 
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "app/libraries/LibraryLoading.h"
 #include "graphics/BackgroundShade.h"
@@ -20,7 +21,6 @@
 #include "view/renderer/MapRenderer.h"
 #include "view/sheetmap/SheetSelectDialog.h"
 #include "view/sheetmap/ViewBaseMap.h"
-#include "view/window/MapDisplayMode.h"
 #include "view/window/ViewActivation.h"
 #include "view/window/ViewMessages.h"
 
@@ -89,8 +89,8 @@ void CVeldoranView::CreateTools()
 
 void CVeldoranView::RebuildBackgroundTools()
 {
-    const vd::COLORREF shade = shade::ShadeColour(m_pDoc->m_crBackground);
-    m_pBackgroundBrush = std::make_unique<vd::Brush>(m_pDoc->m_crBackground);
+    const vd::COLORREF shade = shade::ShadeColour(m_pDoc->colours.m_crBackground);
+    m_pBackgroundBrush = std::make_unique<vd::Brush>(m_pDoc->colours.m_crBackground);
     m_pBackgroundShadeBrush = std::make_unique<vd::Brush>(shade);
     m_pBackgroundShadePen = std::make_unique<vd::Pen>(vd::PS_SOLID, 1, shade);
 }
@@ -117,10 +117,10 @@ void CVeldoranView::InvalidateView(bool erase)
 void CVeldoranView::OnEraseBkgnd(vd::Dc& window)
 {
     CVeldoranDoc& doc = *m_pDoc;
-    if (doc.m_bLayerDialogOpen == 1) {
-        doc.m_bLayerDialogOpen = 0;
-        doc.m_nMapDisplayMode = doc.m_nSavedMapDisplayMode;
-        doc.m_bMapErasedByDialog = 1;
+    if (doc.repaint.m_bLayerDialogOpen == 1) {
+        doc.repaint.m_bLayerDialogOpen = 0;
+        doc.m_nMapDisplayMode = doc.repaint.m_nSavedMapDisplayMode;
+        doc.repaint.m_bMapErasedByDialog = 1;
     }
     EraseWindow(window);
 }
@@ -134,12 +134,12 @@ void CVeldoranView::EraseWindow(vd::Dc& window)
 void CVeldoranView::OnUpdate(vd::View*, std::intptr_t)
 {
     CVeldoranDoc& doc = *m_pDoc;
-    if (doc.m_nMapDisplayMode == 500) {
-        doc.m_nMapDisplayMode = 5;
+    if (doc.m_nMapDisplayMode == map_display::kMainMapCleared) {
+        doc.m_nMapDisplayMode = map_display::kMainMap;
         InvalidateView(true);
         return;
     }
-    InvalidateView(!(doc.m_nMapDisplayMode == 17 || doc.m_nMapFigure == 1));
+    InvalidateView(!(doc.m_nMapDisplayMode == map_display::kPicture || doc.position.m_nMapFigure == 1));
 }
 
 void CVeldoranView::OnSize(int, int)
@@ -150,16 +150,16 @@ void CVeldoranView::OnSize(int, int)
 void CVeldoranView::OnMove()
 {
     CVeldoranDoc& doc = *m_pDoc;
-    doc.m_bMapOnScreen = 0;
-    doc.m_nMouseTool = 0;
-    doc.m_nMouseMode = 3;
+    doc.repaint.m_bMapOnScreen = 0;
+    doc.pointer.m_nMouseTool = 0;
+    doc.pointer.m_nMouseMode = 3;
     const vd::ui::Rect client = GetClientRect();
     m_nSavedWidth = client.right;
     m_nSavedHeight = client.bottom;
     // Only a mode that a drawing kept: a resize before the first map was drawn (a window manager
     // framing the window at start) keeps the drawing that is due.
-    if (doc.m_nSavedMapDisplayMode != map_display::kIdle)
-        doc.m_nMapDisplayMode = doc.m_nSavedMapDisplayMode;
+    if (doc.repaint.m_nSavedMapDisplayMode != map_display::kIdle)
+        doc.m_nMapDisplayMode = doc.repaint.m_nSavedMapDisplayMode;
     if (!m_strSavedEntryParam.empty())
         doc.m_strEntryParam = m_strSavedEntryParam;
     // Only a name that a drawing kept: a resize before any map was drawn keeps the current name.
@@ -172,18 +172,18 @@ void CVeldoranView::OnActivateView(bool activate)
 {
     CVeldoranDoc& doc = *m_pDoc;
     if (activate) {
-        if (doc.m_nMapDisplayMode != -30)
-            doc.m_nMapDisplayMode = 5;
+        if (doc.m_nMapDisplayMode != map_display::kSuspended)
+            doc.m_nMapDisplayMode = map_display::kMainMap;
         return;
     }
     const int mode = doc.m_nMapDisplayMode;
-    const int tool = doc.m_nMouseTool;
+    const int tool = doc.pointer.m_nMouseTool;
     if (mode == 20 || mode == 13 || mode == 9 || tool == 1 || tool == 2 || tool == 4)
         return;
-    doc.m_nReactivated = -999;
+    doc.repaint.m_nReactivated = -999;
     m_nPictureState = 1;
-    doc.m_nMapDisplayMode = 10;
-    doc.m_nMouseTool = 0;
+    doc.m_nMapDisplayMode = map_display::kMapShown;
+    doc.pointer.m_nMouseTool = 0;
 }
 
 void CVeldoranView::OnBeginPrinting()
@@ -194,7 +194,7 @@ void CVeldoranView::OnBeginPrinting()
 void CVeldoranView::OnEndPrinting()
 {
     m_nPrintState = 1;
-    m_pDoc->m_nMapDisplayMode = 20;
+    m_pDoc->m_nMapDisplayMode = map_display::kTextPage;
     m_strSavedEntryParam.clear();
     InvalidateView(true);
 }
@@ -214,16 +214,16 @@ std::intptr_t CVeldoranView::OnMessage(unsigned message, std::uintptr_t wParam, 
 std::intptr_t CVeldoranView::OnViewDialogDone()
 {
     CVeldoranDoc& doc = *m_pDoc;
-    switch (doc.m_nActiveViewDialog) {
+    switch (doc.pointer.m_nActiveViewDialog) {
     case 0:
         if (m_pDlgSheetSelect && !HandleSheetDialogDone(*m_pDlgSheetSelect))
-            doc.m_nActiveViewDialog = -1;
+            doc.pointer.m_nActiveViewDialog = -1;
         else
             m_pNavigation->ApplySheetChoice();
         break;
     case 1:
     case 2: {
-        const bool places = doc.m_nActiveViewDialog == 1;
+        const bool places = doc.pointer.m_nActiveViewDialog == 1;
         const int state = m_pDlgFindPlace->m_nModelessState;
         if (state != 2) { // Cancel, Escape or the close box
             EndFindPlaceSearch();
@@ -237,7 +237,7 @@ std::intptr_t CVeldoranView::OnViewDialogDone()
         // anew (its state is 1 again). The municipality search stays open: the chosen
         // municipality is drawn only while its dialog is.
         const int after = m_pDlgFindPlace->m_nModelessState;
-        if (places && after == 2 && doc.m_nActiveViewDialog == 1)
+        if (places && after == 2 && doc.pointer.m_nActiveViewDialog == 1)
             EndFindPlaceSearch();
         break;
     }
@@ -252,23 +252,23 @@ void CVeldoranView::EndFindPlaceSearch()
     CVeldoranDoc& doc = *m_pDoc;
     if (m_pDlgFindPlace->IsWindow())
         m_pDlgFindPlace->DestroyWindow();
-    if (doc.m_nActiveViewDialog == 1) {
-        if (doc.m_nFindPlaceKind == 2)
-            doc.m_nFindPlaceKind = 1;
+    if (doc.pointer.m_nActiveViewDialog == 1) {
+        if (doc.pointer.m_nFindPlaceKind == 2)
+            doc.pointer.m_nFindPlaceKind = 1;
     } else {
         // The chosen municipality is outlined only while its dialog is open: the map is drawn
         // again without it.
-        if (!doc.m_strFindMunicipality.empty() && doc.m_nMapDisplayMode == map_display::kMapShown) {
+        if (!doc.pointer.m_strFindMunicipality.empty() && doc.m_nMapDisplayMode == map_display::kMapShown) {
             doc.m_nMapDisplayMode = map_display::kMainMap;
             InvalidateView(true);
         }
-        doc.m_strFindMunicipality.clear();
-        if (doc.m_nFindPlaceKind == 3)
-            doc.m_nFindPlaceKind = 1;
+        doc.pointer.m_strFindMunicipality.clear();
+        if (doc.pointer.m_nFindPlaceKind == 3)
+            doc.pointer.m_nFindPlaceKind = 1;
     }
     // The search text belonged to the closed window: the next one starts unfiltered.
     m_pDlgFindPlace->m_strSearch.clear();
-    doc.m_nActiveViewDialog = -1;
+    doc.pointer.m_nActiveViewDialog = -1;
 }
 
 void CVeldoranView::CopyOffScreen(vd::Bitmap& copy, int flag, int x, int y, int a, int b, int w, int h)
@@ -301,7 +301,7 @@ void CVeldoranView::CopyOffScreen(vd::Bitmap& copy, int flag, int x, int y, int 
 
 void CVeldoranView::SaveRestoreMap(int flag, int x, int y, int a, int b, int right, int bottom)
 {
-    if (m_pDoc->m_bMouseToolActive == 1) {
+    if (m_pDoc->pointer.m_bMouseToolActive == 1) {
         right = m_nSavedWidth;
         bottom = m_nSavedHeight;
         m_nSavedX = m_nSavedY = 0;

@@ -3,6 +3,7 @@
 // settings, the copy to the clipboard, the arrow keys and the end of the album play; and the
 // connection of the commands whose handlers live with their pieces (place names, find-place,
 // album start, the memo button).
+#include "app/document/MapDisplayMode.h"
 #include "view/window/VeldoranView.h"
 
 #include "app/document/ProfileLimits.h"
@@ -38,33 +39,33 @@ void CVeldoranView::ConnectCommands()
     OnCommand(ID_REDISPLAY_MAP, [this] { OnRedisplayMap(); });
     OnCommand(ID_ENLARGE_SHEET, [this] { OnEnlargeSheet(); });
     OnUpdateCommandUI(ID_ENLARGE_SHEET, [this, &doc](vd::CmdUI& ui) {
-        if (doc.m_nMapFrame == 3) {
+        if (doc.position.m_nMapFrame == 3) {
             ui.SetCheck(1);
             ui.Enable(false);
             return;
         }
         // The range drag enlarges the white map only (no map figure).
-        ui.Enable(doc.m_bMapOnScreen == 1 && doc.m_nMapType == 1 && doc.m_nMapFigure != 1);
-        ui.SetCheck(doc.m_nMouseTool == 3 ? 1 : 0);
+        ui.Enable(doc.repaint.m_bMapOnScreen == 1 && doc.position.m_nMapType == 1 && doc.position.m_nMapFigure != 1);
+        ui.SetCheck(doc.pointer.m_nMouseTool == 3 ? 1 : 0);
     });
     OnCommand(ID_CREATE_ROUTE_MAP, [this] { OnCreateRouteMap(); });
     OnUpdateCommandUI(ID_CREATE_ROUTE_MAP, [&doc](vd::CmdUI& ui) {
-        ui.Enable(doc.m_bMapOnScreen == 1 && doc.m_nGuideMapIndex < 0);
-        ui.SetCheck(doc.m_nMouseTool == 5 ? 1 : 0);
+        ui.Enable(doc.repaint.m_bMapOnScreen == 1 && doc.menus.m_nGuideMapIndex < 0);
+        ui.SetCheck(doc.pointer.m_nMouseTool == 5 ? 1 : 0);
     });
     OnCommand(ID_TEXT_FONT, [this] { OnTextFont(); });
     OnCommand(ID_TRACKS, [this] { OnTracks(); });
-    OnUpdateCommandUI(ID_TRACKS, [&doc](vd::CmdUI& ui) { ui.SetCheck(doc.m_strTrackFile.empty() ? 0 : 1); });
+    OnUpdateCommandUI(ID_TRACKS, [&doc](vd::CmdUI& ui) { ui.SetCheck(doc.tracks.m_strTrackFile.empty() ? 0 : 1); });
     for (int id : {ID_ELEVATION_LEGEND, ID_ELEVATION_LEGEND_POPUP}) {
         OnCommand(id, [this] { OnElevationLegend(); });
         OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) {
-            ui.Enable(doc.m_nMapFigure == 1 && DialogLanded(Tovendlg().OnLegendElevetion));
+            ui.Enable(doc.position.m_nMapFigure == 1 && DialogLanded(Tovendlg().OnLegendElevetion));
         });
     }
     for (int id : {ID_PLACE_NAME_SEARCH, ID_PLACE_NAME_SEARCH_POPUP}) {
         OnCommand(id, [&doc] { doc.RetrievePlaceNames(); });
         OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) {
-            ui.Enable(doc.m_nMapType == 1 && DialogLanded(Tovendlg().OnGnpfRetrieveSet));
+            ui.Enable(doc.position.m_nMapType == 1 && DialogLanded(Tovendlg().OnGnpfRetrieveSet));
             ui.SetCheck(doc.m_nResultCount > 0 ? 1 : 0);
         });
     }
@@ -78,10 +79,10 @@ void CVeldoranView::ConnectCommands()
     }
     OnCommand(ID_FIND_MUNICIPALITY, [this] { OnFindMunicipality(); });
     OnCommand(ID_ALBUM_START, [this] { OnAlbumStart(); });
-    OnUpdateCommandUI(ID_ALBUM_START, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nMapDisplayMode == 10); });
+    OnUpdateCommandUI(ID_ALBUM_START, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nMapDisplayMode == map_display::kMapShown); });
     OnCommand(ID_BUTTON_MEMO, [this] { OnButtonMemo(); });
     OnCommand(ID_ALBUM_STOP, [this] { OnAlbumStop(); });
-    OnUpdateCommandUI(ID_ALBUM_STOP, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nSavedMapDisplayMode == 13); });
+    OnUpdateCommandUI(ID_ALBUM_STOP, [&doc](vd::CmdUI& ui) { ui.Enable(doc.repaint.m_nSavedMapDisplayMode == map_display::kAlbum); });
     OnCommand(ID_SLIDE_SHOW_SETTINGS, [this] { OnSlideShowSettings(); });
     OnUpdateCommandUI(ID_SLIDE_SHOW_SETTINGS, [](vd::CmdUI& ui) { ui.Enable(DialogLanded(Tovendlg().OnSlideSet)); });
     OnCommand(ID_COPY_MAP, [this] { OnCopyMap(); });
@@ -90,58 +91,58 @@ void CVeldoranView::ConnectCommands()
     OnCommand(ID_FILE_PRINT_TEXT, [this] { OnFilePrint(); });
     OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
     for (int id : {ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_TEXT})
-        OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nMapDisplayMode == 20); });
+        OnUpdateCommandUI(id, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nMapDisplayMode == map_display::kTextPage); });
 }
 
 void CVeldoranView::OnRedisplayMap()
 {
     CVeldoranDoc& doc = *m_pDoc;
-    doc.m_nPictureFit = 0;
+    doc.entry.m_nPictureFit = 0;
     m_strPageText.clear();
     m_pNavigation->RemoveViewButtons(6);
-    if (doc.m_nGuideMapIndex >= 0) {
-        doc.m_nMapDisplayMode = 24;
+    if (doc.menus.m_nGuideMapIndex >= 0) {
+        doc.m_nMapDisplayMode = map_display::kSheetPicture;
         InvalidateView(true);
         return;
     }
-    doc.m_nMapDisplayMode = 5;
-    doc.m_nPicturePosition = doc.m_nPicturePositionCopy;
+    doc.m_nMapDisplayMode = map_display::kMainMap;
+    doc.environment.m_nPicturePosition = doc.environment.m_nPicturePositionCopy;
     if (m_nLastMapState == 999) {
         m_nLastMapState = 1;
         vd::ProfileStore profile;
-        if (doc.m_strDataFile.empty())
-            doc.m_strDataFile = doc.m_strSourceDir + "history.dat";
-        if (doc.m_strStartWhiteMap == "on" && profile.getString("LastData", "MapName", "").empty())
-            doc.m_strStartWhiteMap = "off";
+        if (doc.registered.m_strDataFile.empty())
+            doc.registered.m_strDataFile = doc.folders.m_strSourceDir + "history.dat";
+        if (doc.environment.m_strStartWhiteMap == "on" && profile.getString("LastData", "MapName", "").empty())
+            doc.environment.m_strStartWhiteMap = "off";
         auto startMapOfSystem = [&] {
-            doc.m_nMapFrame = UsableMapFrame(profile.getInt("System", "MapFrame", 2));
+            doc.position.m_nMapFrame = UsableMapFrame(profile.getInt("System", "MapFrame", 2));
             doc.m_strMapName = UsableSheetName(profile.getString("System", "MapName", kStartSheetName));
-            doc.FindSheetByName(doc.m_strMapName, doc.m_strSheetIndexFile);
+            doc.FindSheetByName(doc.m_strMapName, doc.folders.m_strSheetIndexFile);
         };
-        if (doc.m_strStartWhiteMap == "on") {
-            doc.m_nMapFrame = UsableMapFrame(profile.getInt("LastData", "MapFrame", 2));
+        if (doc.environment.m_strStartWhiteMap == "on") {
+            doc.position.m_nMapFrame = UsableMapFrame(profile.getInt("LastData", "MapFrame", 2));
             doc.m_strMapName = profile.getString("LastData", "MapName", "");
             if (doc.m_strMapName.find("Ｂ") != std::string::npos || doc.m_strMapName.find("Ｏ") != std::string::npos)
-                doc.m_nSubmarineLayer = 1;
+                doc.depth.m_nSubmarineLayer = 1;
             if (!doc.m_strMapName.empty())
-                doc.FindSheetByName(doc.m_strMapName, doc.m_strSheetIndexFile);
+                doc.FindSheetByName(doc.m_strMapName, doc.folders.m_strSheetIndexFile);
             else
                 startMapOfSystem();
-            doc.m_strDistrict = profile.getString("LastData", "District", "");
+            doc.position.m_strDistrict = profile.getString("LastData", "District", "");
         } else {
             startMapOfSystem();
-            doc.m_strDistrict = profile.getString("System", "District", "近畿中部");
+            doc.position.m_strDistrict = profile.getString("System", "District", "近畿中部");
         }
         // Without the folder or the sheet index the map would be an empty frame: say so, once.
         if (!m_bStartDataChecked) {
             m_bStartDataChecked = true;
-            const std::string problem = StartDataProblem(vd::applicationFolderPath(), doc.m_strSheetIndexFile);
+            const std::string problem = StartDataProblem(vd::applicationFolderPath(), doc.folders.m_strSheetIndexFile);
             if (!problem.empty())
                 vd::ui::AfxMessageBox(problem, vd::MB_OK | vd::MB_ICONEXCLAMATION);
         }
     }
     m_nAlbumState = 0;
-    doc.m_bMapOnScreen = 0;
+    doc.repaint.m_bMapOnScreen = 0;
     if (!doc.m_strMapName.empty())
         InvalidateView(true);
 }
@@ -162,20 +163,20 @@ void CVeldoranView::OnEnlargeSheet()
     CVeldoranDoc& doc = *m_pDoc;
     const int h = m_nSavedHeight;
     const bool wide = m_nSavedWidth > 800;
-    if (doc.m_nMouseTool == 3) {
-        doc.m_nMouseTool = 0;
-        doc.m_nMouseMode = 3;
+    if (doc.pointer.m_nMouseTool == 3) {
+        doc.pointer.m_nMouseTool = 0;
+        doc.pointer.m_nMouseMode = 3;
         m_nDragState = 9999;
         vd::ClientDc window = GetDC();
         if (window)
             window->TextOut(wide ? 155 : 2, h - 18, m_strBlankLine);
         return;
     }
-    if (doc.m_bMapOnScreen != 1 || doc.m_nMouseTool != 0)
+    if (doc.repaint.m_bMapOnScreen != 1 || doc.pointer.m_nMouseTool != 0)
         return;
-    doc.m_nMouseTool = 3;
-    doc.m_nMouseMode = 8;
-    m_nEnlargeSavedFrame = doc.m_nMapFrame;
+    doc.pointer.m_nMouseTool = 3;
+    doc.pointer.m_nMouseMode = 8;
+    m_nEnlargeSavedFrame = doc.position.m_nMapFrame;
     if (wide)
         WritePrompt(10, 2, 430, 25, 15, 5, "指定する範囲の左上隅で左ﾎﾞﾀﾝを押して、右下隅までﾄﾞﾗｯｸﾞしてください!!");
     else
@@ -187,16 +188,16 @@ void CVeldoranView::OnCreateRouteMap()
     CVeldoranDoc& doc = *m_pDoc;
     const int h = m_nSavedHeight;
     const bool wide = m_nSavedWidth > 800;
-    if (doc.m_nMouseTool == 5) {
-        doc.m_nMouseTool = 0;
-        doc.m_nMouseMode = 3;
+    if (doc.pointer.m_nMouseTool == 5) {
+        doc.pointer.m_nMouseTool = 0;
+        doc.pointer.m_nMouseMode = 3;
         vd::ClientDc window = GetDC();
         if (window)
             window->TextOut(wide ? 470 : 7, h - 22, m_strBlankLine);
         return;
     }
-    doc.m_nMouseTool = 5;
-    doc.m_nMouseMode = 9;
+    doc.pointer.m_nMouseTool = 5;
+    doc.pointer.m_nMouseMode = 9;
     m_nRoutePointCount = 0;
     const std::string prompt = "<ﾃｷｽﾄ・画像のﾙｰﾄﾏｯﾌﾟ>   登録地点をｸﾘｯｸ！ (最後はﾀﾞﾌﾞﾙｸﾘｯｸ)";
     if (wide)
@@ -219,7 +220,7 @@ void CVeldoranView::OnTextFont()
         m_pNavigation->SetViewButton(30, "", 0, 0, 0, 0);
         m_pNavigation->SetViewButton(31, "", 0, 0, 0, 0);
     }
-    m_pDoc->m_bMapOnScreen = 0;
+    m_pDoc->repaint.m_bMapOnScreen = 0;
     InvalidateView(true);
 }
 
@@ -227,7 +228,7 @@ void CVeldoranView::OnElevationLegend()
 {
     const CVeldoranDoc& doc = *m_pDoc;
     if (auto* legend = Tovendlg().OnLegendElevetion.fn)
-        legend(doc.m_nPaletteNo, doc.m_strPaletteDir, int(doc.m_crLakeColour));
+        legend(doc.colours.m_nPaletteNo, doc.folders.m_strPaletteDir, int(doc.colours.m_crLakeColour));
 }
 
 void CVeldoranView::OnSlideShowSettings()
@@ -237,7 +238,7 @@ void CVeldoranView::OnSlideShowSettings()
     if (!slideSet)
         return;
     const std::string answer = slideSet(m_nAlbumPlayOption, m_nPageInterval, m_nSlideSize, m_strSlideMemo,
-                                        doc.m_strSlidePlayMode, m_strShowSeconds, m_strSlideLocator, m_strJpgInSlide);
+                                        doc.entry.m_strSlidePlayMode, m_strShowSeconds, m_strSlideLocator, m_strJpgInSlide);
     if (answer.empty())
         return;
     std::vector<std::string> fields;
@@ -254,7 +255,7 @@ void CVeldoranView::OnSlideShowSettings()
     m_nPageInterval = vd::parseInt(fields[1]);
     m_nSlideSize = vd::parseInt(fields[2]);
     m_strSlideMemo = fields[3];
-    doc.m_strSlidePlayMode = fields[4];
+    doc.entry.m_strSlidePlayMode = fields[4];
     m_strPlayMode = fields[4];
     m_strShowSeconds = fields[5];
     m_strSlideLocator = fields[6];
@@ -275,7 +276,8 @@ bool CVeldoranView::ArrowKeysMove() const
 {
     // Only a sheet map on screen: a table or page drawn over the kept map leaves the mode as it
     // was but takes the map off the screen.
-    return m_pDoc->m_nMapDisplayMode == 10 && m_pDoc->m_nMapType == 1 && m_pDoc->m_bMapOnScreen == 1;
+    return m_pDoc->m_nMapDisplayMode == map_display::kMapShown && m_pDoc->position.m_nMapType == 1 &&
+           m_pDoc->repaint.m_bMapOnScreen == 1;
 }
 
 void CVeldoranView::OnArrowKey(int commandId)

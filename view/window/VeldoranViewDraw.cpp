@@ -15,7 +15,7 @@
 #include "view/navigation/ViewNavigation.h"
 #include "view/pages/ViewPages.h"
 #include "view/renderer/MapRenderer.h"
-#include "view/window/MapDisplayMode.h"
+#include "app/document/MapDisplayMode.h"
 
 using namespace map_display;
 
@@ -31,16 +31,16 @@ void CVeldoranView::OnDraw(vd::Dc& dc)
     CVeldoranDoc& doc = *m_pDoc;
     if (doc.m_nMapDisplayMode == kSuspended)
         return;
-    if (doc.m_strViewState == "GEOLEND") {
-        doc.m_bMapOnScreen = 0;
+    if (doc.repaint.m_strViewState == "GEOLEND") {
+        doc.repaint.m_bMapOnScreen = 0;
         DrawGeologyTable(dc);
-        doc.m_strViewState.clear();
+        doc.repaint.m_strViewState.clear();
         m_pNavigation->SetViewButton(16, std::string("地図"), m_nSavedWidth - 59, 3, m_nSavedWidth - 9, 27);
         return;
     }
-    if (doc.m_nCdRomPrompt == -1) {
-        vd::ui::AfxMessageBox("CDROM 「" + doc.m_strDataFileTitle + "」を準備してください！", vd::MB_OK);
-        doc.m_nCdRomPrompt = 0;
+    if (doc.repaint.m_nCdRomPrompt == -1) {
+        vd::ui::AfxMessageBox("CDROM 「" + doc.registered.m_strDataFileTitle + "」を準備してください！", vd::MB_OK);
+        doc.repaint.m_nCdRomPrompt = 0;
     }
 
     const int prepared = PrepareRepaint();
@@ -49,12 +49,12 @@ void CVeldoranView::OnDraw(vd::Dc& dc)
     int result = 1; // non-zero: the drawing stage did not run
     if (prepared != 1) {
         bool timerStep = false;
-        if (doc.m_strViewState == "JPG_SLIDE" && m_strPlayMode == "AUTO") {
+        if (doc.repaint.m_strViewState == "JPG_SLIDE" && m_strPlayMode == "AUTO") {
             m_nSlideTicks = 0;
             SetTimer(IDT_SLIDESHOW, 1000);
             m_bSlideTimerRunning = true;
             timerStep = true;
-        } else if (doc.m_strViewState == "9999" && m_strPlayMode == "AUTO") {
+        } else if (doc.repaint.m_strViewState == "9999" && m_strPlayMode == "AUTO") {
             EndSlideProgram();
             SetTimer(IDT_AFTERPROGRAM, 1000);
             m_bAfterProgramTimerRunning = true;
@@ -80,7 +80,7 @@ void CVeldoranView::OnDraw(vd::Dc& dc)
                 return;
             } else {
                 const bool wide = m_nSavedWidth > 800;
-                doc.m_nOverviewOriginX = wide ? 560 : 420;
+                doc.pointer.m_nOverviewOriginX = wide ? 560 : 420;
                 m_strBlankLine.assign(wide ? 69 : 59, ' ');
                 result = DrawByMapMode(dc, 0);
             }
@@ -127,17 +127,17 @@ int CVeldoranView::PrepareRepaint()
         m_nLastMapState = 0;
         mode = kMapShown;
         if (doc.m_strEntryState == "NOTMOUSE") {
-            doc.m_bMapOnScreen = 0;
+            doc.repaint.m_bMapOnScreen = 0;
             doc.m_strEntryState.clear();
         } else {
-            doc.m_bMapOnScreen = 1;
+            doc.repaint.m_bMapOnScreen = 1;
         }
         return 1;
     case kTextPageEntry:
-        doc.m_bMapOnScreen = 0;
-        doc.m_nMouseTool = 0;
+        doc.repaint.m_bMapOnScreen = 0;
+        doc.pointer.m_nMouseTool = 0;
         if (doc.m_strEntryParam.empty())
-            doc.m_strEntryParam = doc.m_strEntryDefaultParam;
+            doc.m_strEntryParam = doc.entry.m_strEntryDefaultParam;
         if (m_nTextPageState < 0) {
             m_pNavigation->ResetPageScrollBar();
             m_nTextPageState = 0;
@@ -156,7 +156,7 @@ int CVeldoranView::DrawByMapMode(vd::Dc& dc, int result)
     const int h = m_nSavedHeight;
     // A page or picture drawn in place of the map stays on screen: the after-draw steps would
     // otherwise copy the saved map back over it, and the user would never see it.
-    if (result == 0 && DrawsAPage(doc.m_nMapDisplayMode, doc.m_bMapOnScreen, doc.m_strEntryParam))
+    if (result == 0 && DrawsAPage(doc.m_nMapDisplayMode, doc.repaint.m_bMapOnScreen, doc.m_strEntryParam))
         result = kPageDrawn;
     // Another screen replaces the text page: opening the same text again enters it anew.
     if (doc.m_nMapDisplayMode != kTextPage && doc.m_nMapDisplayMode != kMapShown && doc.m_nMapDisplayMode != kIdle &&
@@ -171,13 +171,13 @@ int CVeldoranView::DrawByMapMode(vd::Dc& dc, int result)
         DrawRouteAreaMaster(dc);
         break;
     case kSheetIndex:
-        doc.m_nGuideMapIndex = -1;
+        doc.menus.m_nGuideMapIndex = -1;
         m_nLastMapState = 1;
-        if (doc.m_bMapOnScreen == 0) {
+        if (doc.repaint.m_bMapOnScreen == 0) {
             m_pNavigation->RemoveViewButtons(1);
             DrawSheetIndexMap(dc);
         }
-        doc.m_bMapOnScreen = 1;
+        doc.repaint.m_bMapOnScreen = 1;
         break;
     case kMainMap:
         DrawMainMap(dc);
@@ -221,8 +221,8 @@ int CVeldoranView::DrawByMapMode(vd::Dc& dc, int result)
         break;
     case kSheetPicture:
         DrawSheetPicture(dc);
-        doc.m_bMapOnScreen = 1;
-        SetFrameTitle(doc.m_strSheetPictureTitle);
+        doc.repaint.m_bMapOnScreen = 1;
+        SetFrameTitle(doc.entry.m_strSheetPictureTitle);
         break;
     case kCityBoundarySetup:
         SetUpCityBoundaries(dc);
@@ -236,7 +236,7 @@ int CVeldoranView::DrawByMapMode(vd::Dc& dc, int result)
 void CVeldoranView::DrawMainMap(vd::Dc& dc)
 {
     CVeldoranDoc& doc = *m_pDoc;
-    doc.m_nGuideMapIndex = -1;
+    doc.menus.m_nGuideMapIndex = -1;
     // Buttons of the pages and of the registered-data overview belong to those screens alone.
     if (m_pNavigation)
         for (int kind : {15, 16, 26, 30, 31, 32})
@@ -245,27 +245,27 @@ void CVeldoranView::DrawMainMap(vd::Dc& dc)
     {
         vd::WaitCursor wait;
         const int pointFlag = doc.m_nPointDisplayFlag;
-        if (doc.m_nMapType == 1) {
+        if (doc.position.m_nMapType == 1) {
             trackWord = DrawLayeredMap(dc);
-            if (doc.m_nPlaceNameLayer >= 0)
+            if (doc.search.m_nPlaceNameLayer >= 0)
                 DrawPlaceNameLayer(dc, doc.m_strPlaceNameState == "GNPF" ? 0 : 1);
-        } else if (doc.m_anPrefData[0] == -1) {
+        } else if (!doc.statistics.Chosen()) {
             trackWord = DrawJapanMap(dc);
         } else {
             DrawPrefectureMap(dc);
         }
         doc.m_nPointDisplayFlag = pointFlag;
     }
-    if (trackWord == "TRACK" && doc.m_nMapType == 1 && doc.m_nMapFrame < 3 && doc.m_strLayerWord == "TRACKTRAIL") {
-        if (doc.m_nTrackDisplay == 1 && !doc.m_strTrackFile.empty()) {
+    if (trackWord == "TRACK" && doc.position.m_nMapType == 1 && doc.position.m_nMapFrame < 3 && doc.repaint.m_strLayerWord == "TRACKTRAIL") {
+        if (doc.tracks.m_nTrackDisplay == 1 && !doc.tracks.m_strTrackFile.empty()) {
             CMapRenderer renderer(&dc, &doc, m_nSavedWidth, m_nSavedHeight);
             vd::WaitCursor wait;
             DrawTracks(renderer);
         }
-        doc.m_strLayerWord.clear();
+        doc.repaint.m_strLayerWord.clear();
     }
-    if (doc.m_nMapType == 1) {
-        if (!doc.m_bHideSheetButtons)
+    if (doc.position.m_nMapType == 1) {
+        if (!doc.repaint.m_bHideSheetButtons)
             m_pNavigation->AddViewButtons(0);
         m_pNavigation->AddViewButtons(3);
     }
@@ -279,25 +279,25 @@ void CVeldoranView::SetUpCityBoundaries(vd::Dc& dc)
     m_pNavigation->RemoveViewButtons(1);
     // Repaints caused by Surrick's dialogs draw nothing meanwhile.
     doc.m_nMapDisplayMode = kSuspended;
-    doc.m_bMapOnScreen = 0;
-    const std::string answer = boundarySet ? boundarySet(&dc, doc.m_strCityBorderDir, doc.m_strCoastlineDir, 0) : "";
+    doc.repaint.m_bMapOnScreen = 0;
+    const std::string answer = boundarySet ? boundarySet(&dc, doc.folders.m_strCityBorderDir, doc.folders.m_strCoastlineDir, 0) : "";
     if (!answer.empty()) {
         const std::size_t hash = answer.find('#');
         const std::string boundaryDir = answer.substr(0, hash);
         vd::ProfileStore profile;
-        if (boundaryDir != doc.m_strCityBorderDir) {
-            doc.m_strCityBorderDir = boundaryDir;
+        if (boundaryDir != doc.folders.m_strCityBorderDir) {
+            doc.folders.m_strCityBorderDir = boundaryDir;
             profile.writeString("System", "CityBorderDir", boundaryDir);
         }
         if (hash != std::string::npos) {
             const std::string coastlineDir = answer.substr(hash + 1);
-            if (coastlineDir != doc.m_strCoastlineDir) {
-                doc.m_strCoastlineDir = coastlineDir;
+            if (coastlineDir != doc.folders.m_strCoastlineDir) {
+                doc.folders.m_strCoastlineDir = coastlineDir;
                 profile.writeString("System", "CoastlineDir", coastlineDir);
             }
         }
-        if (!doc.m_strCoastlineDir.empty() && coastlineSet)
-            coastlineSet(&dc, doc.m_strCoastlineDir);
+        if (!doc.folders.m_strCoastlineDir.empty() && coastlineSet)
+            coastlineSet(&dc, doc.folders.m_strCoastlineDir);
     }
     doc.m_nMapDisplayMode = kMainMap;
     m_pNavigation->RunButtonCommand(327);
@@ -341,33 +341,33 @@ void CVeldoranView::AfterDraw(int result)
 {
     CVeldoranDoc& doc = *m_pDoc;
     MouseModeInputs inputs;
-    inputs.viewLocked = doc.m_bHideSheetButtons;
+    inputs.viewLocked = doc.repaint.m_bHideSheetButtons;
     inputs.mapDisplayMode = doc.m_nMapDisplayMode;
     inputs.mouseButtonState = m_strMouseButtonState;
-    inputs.clickMode = doc.m_nMouseTool;
-    doc.m_nMouseMode = GetMouseMode(inputs);
-    if (doc.m_nReactivated == -999)
-        doc.m_nReactivated = 1;
+    inputs.clickMode = doc.pointer.m_nMouseTool;
+    doc.pointer.m_nMouseMode = GetMouseMode(inputs);
+    if (doc.repaint.m_nReactivated == -999)
+        doc.repaint.m_nReactivated = 1;
 
     SwapMenuBar();
 
-    const int tool = doc.m_nMouseTool;
+    const int tool = doc.pointer.m_nMouseTool;
     const bool regionTool = tool == 1 || tool == 2 || tool == 4;
-    if (doc.m_nMapDisplayMode == kMapShown && regionTool && doc.m_nMouseMode == 3)
-        doc.m_nMouseMode = tool == 2 ? 7 : 4;
+    if (doc.m_nMapDisplayMode == kMapShown && regionTool && doc.pointer.m_nMouseMode == 3)
+        doc.pointer.m_nMouseMode = tool == 2 ? map_display::kDataSourceOverview : map_display::kSheetIndex;
     m_nSavedX = 0;
     m_nSavedY = 0;
     // The map on screen is put back when nothing was drawn, kept when a map was drawn; a page
     // leaves the kept map as it was.
     if (result != kPageDrawn)
         SaveRestoreMap(result == 0 ? 1 : 0, 0, 0, 0, 0, m_nSavedWidth, m_nSavedHeight);
-    doc.m_bMouseToolActive = regionTool ? 1 : 0;
+    doc.pointer.m_bMouseToolActive = regionTool ? 1 : 0;
 
-    if (doc.m_strEntryTarget == "ApplecationExec") {
+    if (doc.entry.m_strEntryTarget == "ApplecationExec") {
         m_nSavedX = 0;
         m_nSavedY = 0;
         SaveRestoreMap(1, 0, 0, 0, 0, m_nSavedWidth, m_nSavedHeight);
-        doc.m_strEntryTarget.clear();
+        doc.entry.m_strEntryTarget.clear();
     }
     m_nSelectedSymbolScheme = -1;
 }
@@ -375,9 +375,9 @@ void CVeldoranView::AfterDraw(int result)
 void CVeldoranView::SwapMenuBar()
 {
     CVeldoranDoc& doc = *m_pDoc;
-    if (doc.m_nMenuBarState < -2) {
-        const bool mainBar = doc.m_nMenuBarState == -3;
-        doc.m_nMenuBarState = mainBar ? -1 : -2;
+    if (doc.menus.m_nMenuBarState < -2) {
+        const bool mainBar = doc.menus.m_nMenuBarState == -3;
+        doc.menus.m_nMenuBarState = mainBar ? -1 : -2;
         if (vd::FrameWindow* frame = GetParentFrame()) {
             vd::Menu menu;
             if (menu.LoadMenu(mainBar ? 128 : 133))
@@ -385,10 +385,10 @@ void CVeldoranView::SwapMenuBar()
             frame->DrawMenuBar();
         }
     }
-    if (doc.m_nMenuBarState == -1) {
+    if (doc.menus.m_nMenuBarState == -1) {
         AppendMapFileMenu();
         AppendGuideMapMenu();
-    } else if (doc.m_nMenuBarState == -2) {
+    } else if (doc.menus.m_nMenuBarState == -2) {
         AppendItemMenus();
     }
 }

@@ -1,6 +1,7 @@
 // The view's map-type and data commands: the prefecture statistics, the 1:200,000 sheets and the
 // Japan map, the registered-data check, the block size on Page Up / Page Down, and the greyscale
 // tint sheets made from elevation mesh files.
+#include "app/document/MapDisplayMode.h"
 #include "view/window/VeldoranView.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -58,10 +59,10 @@ void CVeldoranView::ConnectMapCommands()
     CVeldoranDoc& doc = *m_pDoc;
     OnCommand(ID_PREFECTURE_DATA, [this] { OnPrefectureData(); });
     OnCommand(ID_SHEET_MAP_TYPE, [this] { OnSheetMapType(); });
-    OnUpdateCommandUI(ID_SHEET_MAP_TYPE, [&doc](vd::CmdUI& ui) { ui.SetCheck(doc.m_nMapType == 1 ? 1 : 0); });
+    OnUpdateCommandUI(ID_SHEET_MAP_TYPE, [&doc](vd::CmdUI& ui) { ui.SetCheck(doc.position.m_nMapType == 1 ? 1 : 0); });
     OnCommand(ID_JAPAN_MAP, [this] { OnJapanMap(); });
     OnUpdateCommandUI(ID_JAPAN_MAP, [&doc](vd::CmdUI& ui) {
-        ui.SetCheck(doc.m_nMapType == 2 && doc.m_nPrefectureSel != 4 ? 1 : 0);
+        ui.SetCheck(doc.position.m_nMapType == 2 && doc.position.m_nPrefectureSel != 4 ? 1 : 0);
     });
     OnCommand(ID_DATA_CHECK, [this] { OnDataCheck(); });
     OnCommand(ID_FEWER_SHEETS, [this] { OnFewerSheets(); });
@@ -74,11 +75,11 @@ void CVeldoranView::ConnectMapCommands()
 void CVeldoranView::OnPrefectureData()
 {
     CVeldoranDoc& doc = *m_pDoc;
-    const int mapType = doc.m_nMapType;
+    const int mapType = doc.position.m_nMapType;
     // The data display is Surrick's dialog; while nothing shows it the document tells the user so
     // and the display stays off.
     SetPrefectureDataDisplay();
-    if (doc.m_anPrefData[0] == -1)
+    if (!doc.statistics.Chosen())
         return;
     if (mapType == 1)
         m_pNavigation->RemoveViewButtons(1);
@@ -88,7 +89,7 @@ void CVeldoranView::OnPrefectureData()
 void CVeldoranView::OnSheetMapType()
 {
     CVeldoranDoc& doc = *m_pDoc;
-    if (doc.m_nMapType == 2)
+    if (doc.position.m_nMapType == 2)
         m_pNavigation->RemoveViewButtons(7);
     doc.SelectMapType(1);
 }
@@ -96,15 +97,15 @@ void CVeldoranView::OnSheetMapType()
 void CVeldoranView::OnJapanMap()
 {
     CVeldoranDoc& doc = *m_pDoc;
-    if (doc.m_nMapType < 3)
+    if (doc.position.m_nMapType < 3)
         m_pNavigation->RemoveViewButtons(7);
-    doc.m_nMapType = 2;
-    doc.m_nPrefectureSel = 0;
-    doc.m_nMapFigure = 0;
-    doc.m_nMapDisplayMode = 12;
-    doc.m_anPrefData[0] = -1;
-    doc.m_nGuideMapIndex = -1;
-    doc.m_nMouseDrag = 1;
+    doc.position.m_nMapType = 2;
+    doc.position.m_nPrefectureSel = 0;
+    doc.position.m_nMapFigure = 0;
+    doc.m_nMapDisplayMode = map_display::kRedrawMap;
+    doc.statistics.m_nShow = -1;
+    doc.menus.m_nGuideMapIndex = -1;
+    doc.pointer.m_nMouseDrag = 1;
     InvalidateView(true);
 }
 
@@ -112,8 +113,8 @@ void CVeldoranView::OnDataCheck()
 {
     CVeldoranDoc& doc = *m_pDoc;
     m_pNavigation->RemoveViewButtons(1);
-    doc.m_bMapOnScreen = 0;
-    doc.m_nMapDisplayMode = 7;
+    doc.repaint.m_bMapOnScreen = 0;
+    doc.m_nMapDisplayMode = map_display::kDataSourceOverview;
     SetFrameTitle("登録データ分布図");
     InvalidateView(true);
 }
@@ -122,9 +123,9 @@ void CVeldoranView::OnDataCheck()
 int CVeldoranView::FewerSheetsButton() const
 {
     const CVeldoranDoc& doc = *m_pDoc;
-    if (doc.m_nMapType != 1 || doc.m_nMapFrame != 2)
+    if (doc.position.m_nMapType != 1 || doc.position.m_nMapFrame != 2)
         return 0;
-    return doc.m_nMapMode == 9 ? 327 : doc.m_nMapMode == 25 ? 334 : doc.m_nMapMode == 49 ? 335 : 0;
+    return doc.position.m_nMapMode == 9 ? 327 : doc.position.m_nMapMode == 25 ? 334 : doc.position.m_nMapMode == 49 ? 335 : 0;
 }
 
 void CVeldoranView::OnFewerSheets()
@@ -137,12 +138,12 @@ void CVeldoranView::OnFewerSheets()
 int CVeldoranView::MoreSheetsButton() const
 {
     const CVeldoranDoc& doc = *m_pDoc;
-    if (doc.m_nMapType != 1)
+    if (doc.position.m_nMapType != 1)
         return 0;
-    if (doc.m_nMapFrame == 1)
+    if (doc.position.m_nMapFrame == 1)
         return 327;
-    if (doc.m_nMapFrame == 2)
-        return doc.m_nMapMode == 9 ? 334 : doc.m_nMapMode == 25 ? 335 : 0;
+    if (doc.position.m_nMapFrame == 2)
+        return doc.position.m_nMapMode == 9 ? 334 : doc.position.m_nMapMode == 25 ? 335 : 0;
     return 0;
 }
 
@@ -175,17 +176,17 @@ void CVeldoranView::MakeGrayscaleMap(const std::string& file)
 {
     CVeldoranDoc& doc = *m_pDoc;
     auto* make = Dovanne().OnMapFigureMakeModule.fn;
-    const BitmapTimes before = GreyscaleBitmapTimes(doc.m_strAppDir);
+    const BitmapTimes before = GreyscaleBitmapTimes(doc.folders.m_strAppDir);
     if (make) {
         vd::ClientDc window = GetDC();
         vd::ImageDc unseen; // the progress goes nowhere when the window has no device context
         const vd::ui::Rect client = GetClientRect();
-        make(window ? window.get() : &unseen, client.right, client.bottom, file, doc.m_strAppDir);
+        make(window ? window.get() : &unseen, client.right, client.bottom, file, doc.folders.m_strAppDir);
     }
     // Only bitmaps written by this run count as made.
-    const bool written = GreyscaleBitmapTimes(doc.m_strAppDir) != before;
+    const bool written = GreyscaleBitmapTimes(doc.folders.m_strAppDir) != before;
     vd::ui::AfxMessageBox(written ? "グレースケール地図（段彩用）が作成されました！"
                                   : "グレースケール地図（段彩用）を作成できませんでした！");
-    doc.m_nMapDisplayMode = 5;
+    doc.m_nMapDisplayMode = map_display::kMainMap;
     InvalidateView(true);
 }

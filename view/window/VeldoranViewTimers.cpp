@@ -1,5 +1,6 @@
 // The view's timers: the automatic album play, the picture slide show and the wait after a
 // program the view started. They change state and invalidate; the repaint draws.
+#include "app/document/MapDisplayMode.h"
 #include "view/window/VeldoranView.h"
 
 #include "app/document/VeldoranDoc.h"
@@ -16,7 +17,7 @@ std::string PageCounterText(int page, int pageCount, int secondsLeft, const std:
 
 void CVeldoranView::WriteCounter(int y, int page, int ticks)
 {
-    const std::string counter = PageCounterText(page, m_pDoc->m_nAlbumPageCount, m_nPageInterval - ticks, m_strShowSeconds);
+    const std::string counter = PageCounterText(page, m_pDoc->entry.m_nAlbumPageCount, m_nPageInterval - ticks, m_strShowSeconds);
     vd::ClientDc window = GetDC();
     if (window)
         window->TextOut(1, y, counter);
@@ -29,7 +30,7 @@ void CVeldoranView::OnTimer(int id)
     case IDT_AFTERPROGRAM:
         if (m_nSlideTicks == 2) {
             m_nSlideTicks = 0;
-            doc.m_strViewState.clear();
+            doc.repaint.m_strViewState.clear();
             KillTimer(IDT_AFTERPROGRAM);
             m_bAfterProgramTimerRunning = false;
             InvalidateView(true);
@@ -40,7 +41,7 @@ void CVeldoranView::OnTimer(int id)
     case IDT_SLIDESHOW:
         if (m_nSlideTicks == m_nPageInterval) {
             m_nSlideTicks = 0;
-            doc.m_strViewState = "9999";
+            doc.repaint.m_strViewState = "9999";
             KillTimer(IDT_SLIDESHOW);
             m_bSlideTimerRunning = false;
             InvalidateView(false);
@@ -61,19 +62,19 @@ void CVeldoranView::OnTimer(int id)
             // An index past the page list reads as its end.
             const std::string& entry = m_pPages->AlbumPage(m_nPageIndex);
             if (entry.empty() || entry == "999") {
-                doc.m_nMapDisplayMode = 0;
+                doc.m_nMapDisplayMode = map_display::kIdle;
                 m_nAlbumTicks = 0;
                 InvalidateView(false);
                 return;
             }
             if (m_nAlbumPlayOption == 2) {
                 doc.m_nFileKind = CVeldoranDoc::GetFileKind(entry);
-                if (doc.m_nFileKind >= 5 && m_nPageIndex <= doc.m_nAlbumPageCount - 1)
+                if (doc.m_nFileKind >= 5 && m_nPageIndex <= doc.entry.m_nAlbumPageCount - 1)
                     continue;
             }
             break;
         }
-        doc.m_nMapDisplayMode = m_nPageIndex == doc.m_nAlbumPageCount ? 0 : 13;
+        doc.m_nMapDisplayMode = m_nPageIndex == doc.entry.m_nAlbumPageCount ? map_display::kIdle : map_display::kAlbum;
         m_nAlbumTicks = 0;
         InvalidateView(false);
         break;

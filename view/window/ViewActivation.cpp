@@ -11,11 +11,11 @@
 void OnViewWindowActivation(CVeldoranView& view, bool active)
 {
     CVeldoranDoc& doc = *view.GetDocument();
-    if (doc.m_bLayerDialogOpen == 1) {
+    if (doc.repaint.m_bLayerDialogOpen == 1) {
         // The dialog uncovers (or covers) the view: the erase that then ran puts the saved mode back.
-        doc.m_bLayerDialogOpen = 0;
-        doc.m_nMapDisplayMode = doc.m_nSavedMapDisplayMode;
-        doc.m_bMapErasedByDialog = 1;
+        doc.repaint.m_bLayerDialogOpen = 0;
+        doc.m_nMapDisplayMode = doc.repaint.m_nSavedMapDisplayMode;
+        doc.repaint.m_bMapErasedByDialog = 1;
         view.InvalidateView(true);
     }
     const int shownMode = doc.m_nMapDisplayMode;

@@ -21,9 +21,9 @@ protected:
         doctest::InstallFakeEditor();
         fakedoc::Install(VD_FAKE_DOCUMENT);
         doc = std::make_unique<CVeldoranDoc>();
-        doc->m_strAppDir = "Z:\\app\\";
+        doc->folders.m_strAppDir = "Z:\\app\\";
         redraws = 0;
-        doc->m_fnUpdateAllViews = [this] { ++redraws; };
+        doc->repaint.m_fnUpdateAllViews = [this] { ++redraws; };
         fakedoc::Log().clear();
     }
 
@@ -46,7 +46,7 @@ protected:
     {
         fakedoc::Probe([](void* self) {
             auto* t = static_cast<DocumentCommands*>(self);
-            t->flagWhileOpen = t->doc->m_bLayerDialogOpen;
+            t->flagWhileOpen = t->doc->repaint.m_bLayerDialogOpen;
         }, this);
     }
 

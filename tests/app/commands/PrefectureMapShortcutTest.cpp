@@ -20,7 +20,7 @@ TEST(PrefectureMapShortcut, CtrlGOpensThePrefectureSelection)
     QApplication::setActiveWindow(main);
     auto* doc = dynamic_cast<CVeldoranDoc*>(run.app->document());
     ASSERT_NE(doc, nullptr);
-    doc->m_fnUpdateAllViews = [] {};
+    doc->repaint.m_fnUpdateAllViews = [] {};
 
     std::string caption;
     run.script->answerDialog("Pelmora", 147, [&](vd::DialogDriver& d) {
@@ -30,5 +30,5 @@ TEST(PrefectureMapShortcut, CtrlGOpensThePrefectureSelection)
     QTest::keyClick(main, Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(caption, " 都道府県別地図");
     EXPECT_EQ(run.script->dialogsRun(), std::vector<int>{147});
-    EXPECT_EQ(doc->m_nMapType, 1) << "cancelled: the map stays";
+    EXPECT_EQ(doc->position.m_nMapType, 1) << "cancelled: the map stays";
 }

@@ -13,6 +13,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -31,19 +32,26 @@ std::vector<std::string> DataSet(const std::string& name, const std::function<st
     return out;
 }
 
+// The selection's settings in their declaration order.
+std::array<int, 12> Settings(const StatisticsSelection& s)
+{
+    return {s.m_nShow,      s.m_nGraticuleKept,  s.m_nRanked,     s.m_nColour,     s.m_nBorders,     s.m_nBorderColour,
+            s.m_nMethod,    s.m_nGraticule,      s.m_nCatalogueIndex, s.m_nChoropleth, s.m_nTenClasses, s.m_nBackground};
+}
+
 class PrefectureStatistics : public DocumentCommands {
 protected:
     void SetUp() override
     {
         DocumentCommands::SetUp();
-        doc->m_strAppDir = vd::applicationFolder();
-        doc->m_strEditor = "ed";
+        doc->folders.m_strAppDir = vd::applicationFolder();
+        doc->environment.m_strEditor = "ed";
     }
     // Writes the set and lets the stand-in answer with it at the given method; then runs Ctrl+Y's
     // document part.
     std::string Choose(const std::string& file, int method, int numeric = 1)
     {
-        const std::string path = doc->m_strAppDir + "MAPELMNT\\" + file;
+        const std::string path = doc->folders.m_strAppDir + "MAPELMNT\\" + file;
         Answer("OnLocalDataDspSet", Bars({1, numeric, 0, 1, 0, method, 0, 0, 0, 1, 1}) + "＊set|" + path);
         doc->SetPrefectureDataDisplay();
         return path;
@@ -51,7 +59,7 @@ protected:
     std::vector<int> ByRank() const
     {
         std::vector<int> out;
-        for (const auto& r : doc->m_anPrefRank)
+        for (const auto& r : doc->ranking.m_anPrefRank)
             out.push_back(r[0]);
         return out;
     }
@@ -75,7 +83,7 @@ protected:
             const QWidget* note = d.control(datalistids::IDC_NOTE).impl()->widget;
             shown.noteOnOneLine = note->width() >= note->fontMetrics().horizontalAdvance(QString::fromStdString(shown.note));
             shown.caption = d.caption();
-            flagWhileOpen = doc->m_bLayerDialogOpen;
+            flagWhileOpen = doc->repaint.m_bLayerDialogOpen;
             d.click(vd::IDOK);
         });
         doc->ShowDataListDialog(2);
@@ -90,51 +98,53 @@ TEST_F(PrefectureStatistics, FirstCallSendsTheDefaultsAndCancelChangesNothing)
     ProbeDialogFlag();
     doc->SetPrefectureDataDisplay();
     ASSERT_EQ(Calls().size(), 1u);
-    EXPECT_EQ(Calls()[0], "OnLocalDataDspSet(-1,0,0,2,1,0,0,-1,0,1,5,[],[],[" + doc->m_strAppDir + "],[ed])");
+    EXPECT_EQ(Calls()[0], "OnLocalDataDspSet(-1,0,0,2,1,0,0,-1,0,1,5,[],[],[" + doc->folders.m_strAppDir + "],[ed])");
     EXPECT_EQ(flagWhileOpen, 1);
-    EXPECT_EQ(doc->m_bLayerDialogOpen, 0);
-    EXPECT_EQ(doc->m_anPrefData[0], -1);
-    EXPECT_EQ(doc->m_nMapType, 1);
+    EXPECT_EQ(doc->repaint.m_bLayerDialogOpen, 0);
+    EXPECT_EQ(doc->statistics.m_nShow, -1);
+    EXPECT_EQ(doc->position.m_nMapType, 1);
     EXPECT_EQ(redraws, 0);
 
     // Borders kept as 10 go to the dialog as 1; the settings in the dialog's argument order.
-    doc->m_anPrefData = {1, 0, 1, 2, 10, 1, 7, 1, 4, 0, 1, 1};
-    doc->m_strPrefDataName = "＊n";
-    doc->m_strPrefDataFile = "Z:\\f.dat";
+    doc->statistics = {.m_nShow = 1, .m_nGraticuleKept = 0, .m_nRanked = 1, .m_nColour = 2, .m_nBorders = 10, .m_nBorderColour = 1,
+                       .m_nMethod = 7, .m_nGraticule = 1, .m_nCatalogueIndex = 4, .m_nChoropleth = 0,
+                       .m_nTenClasses = 1, .m_nBackground = 1, .m_strPrefDataName = "＊n",
+                       .m_strPrefDataFile = "Z:\\f.dat"};
     fakedoc::Log().clear();
     doc->SetPrefectureDataDisplay();
-    EXPECT_EQ(Calls()[0], "OnLocalDataDspSet(1,1,1,2,1,1,7,4,1,0,1,[＊n],[Z:\\f.dat],[" + doc->m_strAppDir + "],[ed])");
-    EXPECT_EQ(doc->m_anPrefData[4], 1);
+    EXPECT_EQ(Calls()[0], "OnLocalDataDspSet(1,1,1,2,1,1,7,4,1,0,1,[＊n],[Z:\\f.dat],[" + doc->folders.m_strAppDir + "],[ed])");
+    EXPECT_EQ(doc->statistics.m_nBorders, 1);
 }
 
 TEST_F(PrefectureStatistics, AnswersSetTheElements)
 {
-    doc->m_anPrefData = {1, 0, 1, 0, 1, 0, 0, 1, 0, 1, 0, 0};
-    doc->m_strPrefDataName = "＊n";
-    doc->m_strPrefDataFile = "Z:\\f.dat";
+    doc->statistics = {.m_nShow = 1, .m_nGraticuleKept = 0, .m_nRanked = 1, .m_nColour = 0, .m_nBorders = 1,
+                       .m_nBorderColour = 0, .m_nMethod = 0, .m_nGraticule = 1, .m_nCatalogueIndex = 0,
+                       .m_nChoropleth = 1, .m_nTenClasses = 0, .m_nBackground = 0, .m_strPrefDataName = "＊n",
+                       .m_strPrefDataFile = "Z:\\f.dat"};
     Answer("OnLocalDataDspSet", "-999");
     doc->SetPrefectureDataDisplay();
-    EXPECT_EQ(doc->m_anPrefData[0], -1);
-    EXPECT_EQ(doc->m_anPrefData[1], 1) << "element 1 takes element 7";
-    EXPECT_EQ(doc->m_strPrefDataName, "");
-    EXPECT_EQ(doc->m_strPrefDataFile, "");
-    EXPECT_EQ(doc->m_nMapType, 1);
+    EXPECT_EQ(doc->statistics.m_nShow, -1);
+    EXPECT_EQ(doc->statistics.m_nGraticuleKept, 1) << "element 1 takes element 7";
+    EXPECT_EQ(doc->statistics.m_strPrefDataName, "");
+    EXPECT_EQ(doc->statistics.m_strPrefDataFile, "");
+    EXPECT_EQ(doc->position.m_nMapType, 1);
 
     folder.WriteText("MAPELMNT/A.DAT", DataSet("人口", [](int k) { return std::to_string(k); }));
-    Answer("OnLocalDataDspSet", "1|1|2|1|2|5|1|3|1|0|1|＊人口|" + doc->m_strAppDir + "MAPELMNT\\A.DAT");
+    Answer("OnLocalDataDspSet", "1|1|2|1|2|5|1|3|1|0|1|＊人口|" + doc->folders.m_strAppDir + "MAPELMNT\\A.DAT");
     doc->SetPrefectureDataDisplay();
-    EXPECT_EQ(doc->m_anPrefData, (std::array<int, 12>{1, 1, 1, 2, 1, 2, 5, 1, 3, 0, 1, 1}));
-    EXPECT_EQ(doc->m_strPrefDataName, "＊人口");
-    EXPECT_EQ(doc->m_strPrefDataFile, doc->m_strAppDir + "MAPELMNT\\A.DAT");
+    EXPECT_EQ(Settings(doc->statistics), (std::array<int, 12>{1, 1, 1, 2, 1, 2, 5, 1, 3, 0, 1, 1}));
+    EXPECT_EQ(doc->statistics.m_strPrefDataName, "＊人口");
+    EXPECT_EQ(doc->statistics.m_strPrefDataFile, doc->folders.m_strAppDir + "MAPELMNT\\A.DAT");
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
-    EXPECT_EQ(doc->m_nMapType, 2);
+    EXPECT_EQ(doc->position.m_nMapType, 2);
     EXPECT_EQ(redraws, 0) << "the view that called redraws";
 
     Answer("OnLocalDataDspSet", "1|1|2|1|2|5|1|3|1|0|1|＊人口|");
-    doc->m_nMapType = 1;
+    doc->position.m_nMapType = 1;
     doc->SetPrefectureDataDisplay();
-    EXPECT_EQ(doc->m_anPrefData[0], -1) << "no file";
-    EXPECT_EQ(doc->m_nMapType, 1);
+    EXPECT_EQ(doc->statistics.m_nShow, -1) << "no file";
+    EXPECT_EQ(doc->position.m_nMapType, 1);
 }
 
 TEST_F(PrefectureStatistics, RankingTakesTheLargestFirstAndTheLowerIndexOnTies)
@@ -148,25 +158,25 @@ TEST_F(PrefectureStatistics, RankingTakesTheLargestFirstAndTheLowerIndexOnTies)
     std::stable_sort(expected.begin(), expected.end(), [](int a, int b) { return (a * 7) % 10 > (b * 7) % 10; });
     EXPECT_EQ(ByRank(), expected);
     for (int k = 0; k < 47; ++k)
-        EXPECT_EQ(doc->m_anPrefRank[doc->m_anPrefRank[k][0]][1], k);
+        EXPECT_EQ(doc->ranking.m_anPrefRank[doc->ranking.m_anPrefRank[k][0]][1], k);
     float sum = 0;
     for (int k = 0; k < 47; ++k)
         sum += float((k * 7) % 10);
-    EXPECT_EQ(doc->m_fPrefSum, sum);
-    EXPECT_EQ(doc->m_fPrefMax, 9.f);
-    EXPECT_EQ(doc->m_fPrefMean, sum * 0.021276595f);
-    EXPECT_EQ(doc->m_astrPrefDataText[0], "t");
-    EXPECT_EQ(doc->m_astrPrefDataText[1], std::string(39, '-'));
-    EXPECT_EQ(doc->m_astrPrefDataText[2 + 3], "県3 1");
+    EXPECT_EQ(doc->ranking.m_fPrefSum, sum);
+    EXPECT_EQ(doc->ranking.m_fPrefMax, 9.f);
+    EXPECT_EQ(doc->ranking.m_fPrefMean, sum * 0.021276595f);
+    EXPECT_EQ(doc->ranking.m_astrPrefDataText[0], "t");
+    EXPECT_EQ(doc->ranking.m_astrPrefDataText[1], std::string(39, '-'));
+    EXPECT_EQ(doc->ranking.m_astrPrefDataText[2 + 3], "県3 1");
 }
 
 TEST_F(PrefectureStatistics, ValuesBelowEveryMarkKeepTheStartingMaximumAndIndexOrder)
 {
     folder.WriteText("MAPELMNT/LOW.DAT", DataSet("low", [](int k) { return "-2" + std::to_string(k) + "000000000"; }));
     Choose("LOW.DAT", 0);
-    EXPECT_EQ(doc->m_fPrefMax, -9999989760.f);
+    EXPECT_EQ(doc->ranking.m_fPrefMax, -9999989760.f);
     for (int k = 0; k < 47; ++k)
-        EXPECT_EQ(doc->m_anPrefRank[k][0], k);
+        EXPECT_EQ(doc->ranking.m_anPrefRank[k][0], k);
 }
 
 TEST_F(PrefectureStatistics, PerInhabitantDivisionAndMissingDivisors)
@@ -176,44 +186,44 @@ TEST_F(PrefectureStatistics, PerInhabitantDivisionAndMissingDivisors)
     folder.WriteText("MAPELMNT/県別人口.DAT", DataSet("人口", [](int k) { return std::to_string(47 - k); }));
     Choose("V.DAT", 8);
     for (int k = 0; k < 47; ++k)
-        EXPECT_EQ(doc->m_anPrefRank[k][0], 46 - k);
-    EXPECT_EQ(doc->m_fPrefMax, 1000.f);
+        EXPECT_EQ(doc->ranking.m_anPrefRank[k][0], 46 - k);
+    EXPECT_EQ(doc->ranking.m_fPrefMax, 1000.f);
 
     // A zero divisor and a population file cut short: those prefectures have no value, take the
     // last ranks in index order, and sum and mean stay numbers.
     folder.WriteText("MAPELMNT/県別人口.DAT", DataSet("人口", [](int k) { return k == 5 ? "0" : "10"; }, 40));
     Choose("V.DAT", 10);
-    EXPECT_FALSE(doc->m_adPrefValue[5]);
-    EXPECT_FALSE(doc->m_adPrefValue[44]);
-    EXPECT_EQ(doc->m_anPrefRank[39][0], 5);
-    EXPECT_EQ(doc->m_anPrefRank[40][0], 40);
-    EXPECT_EQ(doc->m_anPrefRank[46][0], 46);
-    EXPECT_EQ(doc->m_fPrefSum, 39 * 100.f);
-    EXPECT_TRUE(std::isfinite(doc->m_fPrefMean));
+    EXPECT_FALSE(doc->ranking.m_adPrefValue[5]);
+    EXPECT_FALSE(doc->ranking.m_adPrefValue[44]);
+    EXPECT_EQ(doc->ranking.m_anPrefRank[39][0], 5);
+    EXPECT_EQ(doc->ranking.m_anPrefRank[40][0], 40);
+    EXPECT_EQ(doc->ranking.m_anPrefRank[46][0], 46);
+    EXPECT_EQ(doc->ranking.m_fPrefSum, 39 * 100.f);
+    EXPECT_TRUE(std::isfinite(doc->ranking.m_fPrefMean));
 
     // No area file: no values at all.
     Choose("V.DAT", 9);
-    for (const auto& value : doc->m_adPrefValue)
+    for (const auto& value : doc->ranking.m_adPrefValue)
         EXPECT_FALSE(value);
-    EXPECT_EQ(doc->m_fPrefSum, 0.f);
+    EXPECT_EQ(doc->ranking.m_fPrefSum, 0.f);
 }
 
 TEST_F(PrefectureStatistics, ShortAndLongSetsKeepTheirOwnLines)
 {
     folder.WriteText("MAPELMNT/LONG.DAT", DataSet("long", [](int k) { return std::to_string(k); }, 50));
     Choose("LONG.DAT", 0);
-    EXPECT_EQ(doc->m_astrPrefDataText[48], "県46 46");
-    EXPECT_EQ(doc->m_anPrefRank[0][0], 46) << "lines past the 47th are not prefectures";
+    EXPECT_EQ(doc->ranking.m_astrPrefDataText[48], "県46 46");
+    EXPECT_EQ(doc->ranking.m_anPrefRank[0][0], 46) << "lines past the 47th are not prefectures";
 
     folder.WriteText("MAPELMNT/SHORT.DAT", DataSet("short", [](int k) { return std::to_string(100 - k); }, 10));
     Choose("SHORT.DAT", 0);
-    EXPECT_EQ(doc->m_astrPrefDataText[0], "short");
-    EXPECT_EQ(doc->m_astrPrefDataText[2 + 9], "県9 91");
-    EXPECT_EQ(doc->m_astrPrefDataText[2 + 10], "");
-    EXPECT_EQ(doc->m_astrPrefDataText[48], "");
-    EXPECT_FALSE(doc->m_adPrefValue[10]);
-    EXPECT_EQ(doc->m_anPrefRank[9][0], 9);
-    EXPECT_EQ(doc->m_anPrefRank[10][0], 10);
+    EXPECT_EQ(doc->ranking.m_astrPrefDataText[0], "short");
+    EXPECT_EQ(doc->ranking.m_astrPrefDataText[2 + 9], "県9 91");
+    EXPECT_EQ(doc->ranking.m_astrPrefDataText[2 + 10], "");
+    EXPECT_EQ(doc->ranking.m_astrPrefDataText[48], "");
+    EXPECT_FALSE(doc->ranking.m_adPrefValue[10]);
+    EXPECT_EQ(doc->ranking.m_anPrefRank[9][0], 9);
+    EXPECT_EQ(doc->ranking.m_anPrefRank[10][0], 10);
 }
 
 TEST_F(PrefectureStatistics, ListWithoutRankingShowsTheTextsAndAnInertButton)
@@ -228,7 +238,7 @@ TEST_F(PrefectureStatistics, ListWithoutRankingShowsTheTextsAndAnInertButton)
     EXPECT_EQ(shown.button, "");
     EXPECT_EQ(shown.note, "");
     EXPECT_EQ(flagWhileOpen, 1);
-    EXPECT_EQ(doc->m_bLayerDialogOpen, 0);
+    EXPECT_EQ(doc->repaint.m_bLayerDialogOpen, 0);
 }
 
 TEST_F(PrefectureStatistics, ListCyclesThroughTheThreeOrders)
@@ -246,8 +256,8 @@ TEST_F(PrefectureStatistics, ListCyclesThroughTheThreeOrders)
         ASSERT_EQ(shown.lines.size(), 49u) << c.presses;
         EXPECT_EQ(shown.button, c.button);
         EXPECT_EQ(shown.note, c.note);
-        const int first = doc->m_anPrefRank[0][0];
-        const int last = doc->m_anPrefRank[46][0];
+        const int first = doc->ranking.m_anPrefRank[0][0];
+        const int last = doc->ranking.m_anPrefRank[46][0];
         // Method 0 shows the value itself in brackets.
         const std::string expected[] = {"県0 1 [1.0]", " 1 県" + std::to_string(first) + " 47 [47.0]",
                                         " 1 県" + std::to_string(last) + " 1 [1.0]", "県0 1 [1.0]"};
@@ -296,10 +306,10 @@ TEST_F(PrefectureStatistics, EntryAndEditingCommandsReachSurrick)
     ProbeDialogFlag();
     Run(33284);
     Run(33285);
-    EXPECT_EQ(Calls(), (std::vector<std::string>{"OnLclDataRgst([" + doc->m_strAppDir + "])",
-                                                 "OnLclDataUpdt([" + doc->m_strAppDir + "],[ed])"}));
+    EXPECT_EQ(Calls(), (std::vector<std::string>{"OnLclDataRgst([" + doc->folders.m_strAppDir + "])",
+                                                 "OnLclDataUpdt([" + doc->folders.m_strAppDir + "],[ed])"}));
     EXPECT_EQ(flagWhileOpen, 1);
-    EXPECT_EQ(doc->m_bLayerDialogOpen, 0);
+    EXPECT_EQ(doc->repaint.m_bLayerDialogOpen, 0);
     EXPECT_EQ(redraws, 0);
 }
 

@@ -21,8 +21,8 @@ protected:
         DocumentCommands::SetUp();
         folder = vd::applicationFolder() + "ROUTAREA\\";
         std::filesystem::create_directories(vd::applicationFolderPath() / "ROUTAREA");
-        doc->m_strRouteAreaDir = folder;
-        doc->m_strEditor = "Z:\\usr\\bin\\editor";
+        doc->folders.m_strRouteAreaDir = folder;
+        doc->environment.m_strEditor = "Z:\\usr\\bin\\editor";
         doc->m_nMapDisplayMode = 10;
     }
     // A route file of `lines` point lines (an empty line after each tenth); its Windows path.
@@ -43,24 +43,24 @@ TEST_F(RouteCommands, AChosenRouteLoadsItsFirst101LinesIntoTheBlockAroundIt)
 {
     const std::string route = WriteRoute("G04C0815.7R", 120);
     Answer("OnRouteInformation", "2|京都巡り|" + route + "|MANUAL");
-    doc->m_nMapFrame = 1;
-    doc->m_nMapMode = 9;
+    doc->position.m_nMapFrame = 1;
+    doc->position.m_nMapMode = 9;
     doc->m_fWhiteZoomX = 3.0f;
     doc->m_fWhiteZoomY = 1.5f;
-    doc->m_strEntryMode = "AreaData";
+    doc->routes.m_strEntryMode = "AreaData";
     Run(33253);
     EXPECT_EQ(Calls(), (std::vector<std::string>{"OnRouteInformation(0,[AUTO],[Z:\\usr\\bin\\editor],[" + folder + "])"}));
-    EXPECT_EQ(doc->m_strRoutePlayMode, "MANUAL");
+    EXPECT_EQ(doc->routes.m_strRoutePlayMode, "MANUAL");
     EXPECT_EQ(doc->m_fWhiteZoomX, 3.0f * 0.33333334f);
     EXPECT_EQ(doc->m_fWhiteZoomY, 1.5f * 0.33333334f);
-    EXPECT_EQ(doc->m_nMapFrame, 2);
-    EXPECT_EQ(doc->m_nMapFrameCopy2, 2);
-    EXPECT_EQ(doc->m_nMapMode, 9);
-    EXPECT_EQ(doc->m_nRouteLineCount, 101);
-    EXPECT_EQ(doc->m_astrRoutePoint[0], "点0 35.0000 135.0000 項目 c:\\a.txt");
-    EXPECT_EQ(doc->m_astrRoutePoint[100], "点100 35.0000 135.0000 項目 c:\\a.txt");
-    EXPECT_EQ(doc->m_astrRoutePoint[101], "999");
-    EXPECT_EQ(doc->m_strEntryMode, "") << "a route after an area is a route";
+    EXPECT_EQ(doc->position.m_nMapFrame, 2);
+    EXPECT_EQ(doc->position.m_nMapFrameCopy2, 2);
+    EXPECT_EQ(doc->position.m_nMapMode, 9);
+    EXPECT_EQ(doc->routes.m_nRouteLineCount, 101);
+    EXPECT_EQ(doc->routes.m_astrRoutePoint[0], "点0 35.0000 135.0000 項目 c:\\a.txt");
+    EXPECT_EQ(doc->routes.m_astrRoutePoint[100], "点100 35.0000 135.0000 項目 c:\\a.txt");
+    EXPECT_EQ(doc->routes.m_astrRoutePoint[101], "999");
+    EXPECT_EQ(doc->routes.m_strEntryMode, "") << "a route after an area is a route";
     EXPECT_EQ(doc->m_nMapDisplayMode, 3);
     EXPECT_EQ(redraws, 1);
 }
@@ -72,20 +72,20 @@ TEST_F(RouteCommands, AreaMapsComeFromBothAreaCommandsAndAFiveByFiveBlockShrinks
         SCOPED_TRACE(id);
         fakedoc::Log().clear();
         Answer("OnRouteInformation", "0|嵐山|" + area + "|AUTO");
-        doc->m_nMapFrame = 2;
-        doc->m_nMapMode = 25;
+        doc->position.m_nMapFrame = 2;
+        doc->position.m_nMapMode = 25;
         doc->m_fWhiteZoomX = doc->m_fWhiteZoomY = 0.6f;
-        doc->m_strEntryMode.clear();
+        doc->routes.m_strEntryMode.clear();
         Run(id);
         EXPECT_EQ(Calls().at(0).substr(0, 21), "OnRouteInformation(1,");
         EXPECT_EQ(doc->m_fWhiteZoomX, 0.6f * 1.6666666f);
-        EXPECT_EQ(doc->m_nMapMode, 9);
-        EXPECT_EQ(doc->m_nRouteLineCount, 3);
-        EXPECT_EQ(doc->m_astrRoutePoint[3], "999");
-        EXPECT_EQ(doc->m_strEntryMode, "AreaData");
+        EXPECT_EQ(doc->position.m_nMapMode, 9);
+        EXPECT_EQ(doc->routes.m_nRouteLineCount, 3);
+        EXPECT_EQ(doc->routes.m_astrRoutePoint[3], "999");
+        EXPECT_EQ(doc->routes.m_strEntryMode, "AreaData");
     }
     // A 3 x 3 block keeps its scale.
-    doc->m_nMapMode = 9;
+    doc->position.m_nMapMode = 9;
     doc->m_fWhiteZoomX = 0.6f;
     Run(33254);
     EXPECT_EQ(doc->m_fWhiteZoomX, 0.6f);
@@ -93,23 +93,23 @@ TEST_F(RouteCommands, AreaMapsComeFromBothAreaCommandsAndAFiveByFiveBlockShrinks
 
 TEST_F(RouteCommands, ACancelledChoiceOrAMissingFileLeavesTheMapAsItIs)
 {
-    doc->m_nMapFrame = 1;
-    doc->m_nMapMode = 9;
+    doc->position.m_nMapFrame = 1;
+    doc->position.m_nMapMode = 9;
     doc->m_fWhiteZoomX = 3.0f;
-    doc->m_astrRoutePoint[0] = "前の点";
+    doc->routes.m_astrRoutePoint[0] = "前の点";
     Answer("OnRouteInformation", "");
     Run(33253);
-    EXPECT_EQ(doc->m_nMapFrame, 1);
+    EXPECT_EQ(doc->position.m_nMapFrame, 1);
     EXPECT_EQ(doc->m_fWhiteZoomX, 3.0f);
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
-    EXPECT_EQ(doc->m_strRoutePlayMode, "AUTO");
+    EXPECT_EQ(doc->routes.m_strRoutePlayMode, "AUTO");
 
     Answer("OnRouteInformation", "0|消えた|" + folder + "GONE|MANUAL");
     Run(33253);
-    EXPECT_EQ(doc->m_strRoutePlayMode, "MANUAL") << "the play mode is taken from any answer";
-    EXPECT_EQ(doc->m_nMapFrame, 1);
+    EXPECT_EQ(doc->routes.m_strRoutePlayMode, "MANUAL") << "the play mode is taken from any answer";
+    EXPECT_EQ(doc->position.m_nMapFrame, 1);
     EXPECT_EQ(doc->m_fWhiteZoomX, 3.0f);
-    EXPECT_EQ(doc->m_astrRoutePoint[0], "前の点");
+    EXPECT_EQ(doc->routes.m_astrRoutePoint[0], "前の点");
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
     EXPECT_EQ(redraws, 0);
 }
@@ -123,22 +123,22 @@ TEST_F(RouteCommands, ARegisteredPointLoadsTheRouteOrAreaItNames)
     };
     for (const Case& c : {Case{"ルート", ""}, Case{"エリア", "AreaData"}, Case{"旅ルート案内", ""}}) {
         SCOPED_TRACE(c.item);
-        doc->m_nMapType = 2;
-        doc->m_nMapFrame = 1;
-        doc->m_strEntryMode = "before";
+        doc->position.m_nMapType = 2;
+        doc->position.m_nMapFrame = 1;
+        doc->routes.m_strEntryMode = "before";
         redraws = 0;
         doc->LoadRouteFromItem("京都 35.0000 135.4500 " + c.item + " " + route);
-        EXPECT_EQ(doc->m_nMapType, 1);
-        EXPECT_EQ(doc->m_nMapFrame, 2);
-        EXPECT_EQ(doc->m_strEntryMode, c.mode);
-        EXPECT_EQ(doc->m_nRouteLineCount, 2);
+        EXPECT_EQ(doc->position.m_nMapType, 1);
+        EXPECT_EQ(doc->position.m_nMapFrame, 2);
+        EXPECT_EQ(doc->routes.m_strEntryMode, c.mode);
+        EXPECT_EQ(doc->routes.m_nRouteLineCount, 2);
         EXPECT_EQ(doc->m_nMapDisplayMode, 3);
         EXPECT_EQ(redraws, 1);
     }
     doc->m_nMapDisplayMode = 10;
-    doc->m_nMapType = 2;
+    doc->position.m_nMapType = 2;
     doc->LoadRouteFromItem("京都 35.0000 135.4500 ルート " + folder + "GONE");
-    EXPECT_EQ(doc->m_nMapType, 2);
+    EXPECT_EQ(doc->position.m_nMapType, 2);
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
 }
 
@@ -146,16 +146,16 @@ TEST_F(RouteCommands, TheIndexMapCommandsAndTheSelectionsEnabling)
 {
     for (int id : {33269, 33270}) {
         doc->m_nMapDisplayMode = 10;
-        doc->m_nMapType = 1;
-        doc->m_nPrefectureSel = 4;
+        doc->position.m_nMapType = 1;
+        doc->position.m_nPrefectureSel = 4;
         Run(id);
         EXPECT_EQ(doc->m_nMapDisplayMode, 1);
-        EXPECT_EQ(doc->m_nMapType, 2);
-        EXPECT_EQ(doc->m_nPrefectureSel, 0);
+        EXPECT_EQ(doc->position.m_nMapType, 2);
+        EXPECT_EQ(doc->position.m_nPrefectureSel, 0);
     }
     for (int id : {32892, 32896})
         for (int type : {1, 2, 3, 4}) {
-            doc->m_nMapType = type;
+            doc->position.m_nMapType = type;
             EXPECT_EQ(Update(id).enabled, type <= 2) << id << " " << type;
         }
 }

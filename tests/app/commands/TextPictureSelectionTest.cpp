@@ -47,7 +47,7 @@ protected:
         for (const char* record : kRecords)
             text += std::string(record) + "\r\n";
         std::ofstream(vd::applicationFolderPath() / "SOURCE" / "points.dat", std::ios::binary) << vd::utf8ToCp932(text);
-        doc->m_strDataFile = vd::applicationFolder() + "SOURCE\\points.dat";
+        doc->registered.m_strDataFile = vd::applicationFolder() + "SOURCE\\points.dat";
         doc->m_nMapDisplayMode = 10;
     }
     void Answer(vd::ui::Script::DialogActions actions) { script->answerDialog(vd::ui::kProgramModule, 136, std::move(actions)); }
@@ -75,23 +75,23 @@ TEST_F(Selection, TextsAreListedByRegionAndTheChosenOneIsShownAsATextPage)
         d.click(vd::IDOK);
     });
     Run(32892);
-    EXPECT_EQ(doc->m_strSelectedEntry, "大阪/城");
-    EXPECT_EQ(doc->m_strSelectedName, "大阪");
-    EXPECT_EQ(doc->m_strRegionName, "全国");
+    EXPECT_EQ(doc->registered.m_strSelectedEntry, "大阪/城");
+    EXPECT_EQ(doc->registered.m_strSelectedName, "大阪");
+    EXPECT_EQ(doc->registered.m_strRegionName, "全国");
     EXPECT_EQ(doc->m_strEntryParam, "c:\\osaka.txt");
-    EXPECT_EQ(doc->m_strTextPageFile, "c:\\osaka.txt");
+    EXPECT_EQ(doc->entry.m_strTextPageFile, "c:\\osaka.txt");
     EXPECT_EQ(doc->m_nMapDisplayMode, 19);
     EXPECT_EQ(redraws, 1);
 
     // The last choice is selected again; a double click chooses at once; the dialog form of texts.
-    doc->m_strTextAppear = "Dialog";
+    doc->environment.m_strTextAppear = "Dialog";
     Answer([](vd::DialogDriver& d) {
         EXPECT_EQ(d.text(IDC_TEXT_FILE), "c:\\osaka.txt");
         d.doubleClickCombo(IDC_LIST, 0);
         EXPECT_TRUE(d.ended());
     });
     Run(32892);
-    EXPECT_EQ(doc->m_strSelectedEntry, "京都/寺");
+    EXPECT_EQ(doc->registered.m_strSelectedEntry, "京都/寺");
     EXPECT_EQ(doc->m_strEntryParam, "c:\\kyoto.txt");
     EXPECT_EQ(doc->m_nMapDisplayMode, 0);
 }
@@ -108,12 +108,12 @@ TEST_F(Selection, PicturesAreListedWithTheirTextAndShownByKind)
     });
     Run(32896);
     EXPECT_EQ(doc->m_strEntryTitle, "大阪");
-    EXPECT_EQ(doc->m_strEntryItem, "城 ");
-    EXPECT_EQ(doc->m_strEntryTarget, "c:\\Osaka.JPG");
+    EXPECT_EQ(doc->entry.m_strEntryItem, "城 ");
+    EXPECT_EQ(doc->entry.m_strEntryTarget, "c:\\Osaka.JPG");
     EXPECT_EQ(doc->m_strEntryParam, "");
     EXPECT_EQ(doc->m_nFileKind, 1);
     EXPECT_EQ(doc->m_nMapDisplayMode, 17);
-    EXPECT_EQ(doc->m_bMapOnScreen, 0);
+    EXPECT_EQ(doc->repaint.m_bMapOnScreen, 0);
 
     // A bitmap is shown by the view's own picture mode.
     Answer([](vd::DialogDriver& d) {
@@ -121,18 +121,18 @@ TEST_F(Selection, PicturesAreListedWithTheirTextAndShownByKind)
         d.click(vd::IDOK);
     });
     Run(32896);
-    EXPECT_EQ(doc->m_strEntryTarget, "c:\\sakyu.bmp");
+    EXPECT_EQ(doc->entry.m_strEntryTarget, "c:\\sakyu.bmp");
     EXPECT_EQ(doc->m_nMapDisplayMode, 14);
 }
 
 TEST_F(Selection, CancelKeepsTheDisplayAndRestoresAnErasedMap)
 {
     Answer([](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
-    doc->m_nSavedMapDisplayMode = 10;
-    doc->m_bMapErasedByDialog = 1;
+    doc->repaint.m_nSavedMapDisplayMode = 10;
+    doc->repaint.m_bMapErasedByDialog = 1;
     Run(32896);
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
-    EXPECT_EQ(doc->m_bMapErasedByDialog, 0);
+    EXPECT_EQ(doc->repaint.m_bMapErasedByDialog, 0);
     EXPECT_EQ(redraws, 1);
     Answer([](vd::DialogDriver& d) { d.click(vd::IDOK); }); // OK without a choice
     Run(32892);
@@ -141,16 +141,16 @@ TEST_F(Selection, CancelKeepsTheDisplayAndRestoresAnErasedMap)
 
 TEST_F(Selection, DivisionsNarrowTheListAndAreEditedThroughTheDivisionDialog)
 {
-    doc->m_astrDivName[1] = "関西";
-    doc->m_astrDivSwY[1] = "34.3000";
-    doc->m_astrDivSwX[1] = "135.0000";
-    doc->m_astrDivNeY[1] = "34.5000";
-    doc->m_astrDivNeX[1] = "135.4000";
+    doc->registered.m_astrDivName[1] = "関西";
+    doc->registered.m_astrDivSwY[1] = "34.3000";
+    doc->registered.m_astrDivSwX[1] = "135.0000";
+    doc->registered.m_astrDivNeY[1] = "34.5000";
+    doc->registered.m_astrDivNeX[1] = "135.4000";
     doc->m_strFrameNorth = "35.1000";
     doc->m_strFrameSouth = "34.5000";
     doc->m_strFrameWest = "135.0000";
     doc->m_strFrameEast = "136.0000";
-    const std::string firstName = doc->m_astrDivName[0];
+    const std::string firstName = doc->registered.m_astrDivName[0];
     // The division dialog renames the first division; its cancel keeps the names.
     auto renameFirst = [this] {
         script->answerDialog(vd::ui::kProgramModule, 143, [](vd::DialogDriver& d) {
@@ -173,7 +173,7 @@ TEST_F(Selection, DivisionsNarrowTheListAndAreEditedThroughTheDivisionDialog)
         d.click(vd::IDCANCEL);
     });
     Run(32892);
-    EXPECT_EQ(doc->m_astrDivName[0], firstName) << "a cancelled selection takes nothing back";
+    EXPECT_EQ(doc->registered.m_astrDivName[0], firstName) << "a cancelled selection takes nothing back";
     renameFirst();
     Answer([](vd::DialogDriver& d) {
         d.click(IDC_DIVISION_SETTINGS);
@@ -181,8 +181,8 @@ TEST_F(Selection, DivisionsNarrowTheListAndAreEditedThroughTheDivisionDialog)
         d.click(vd::IDOK);
     });
     Run(32892);
-    EXPECT_EQ(doc->m_astrDivName[0], "北陸");
-    EXPECT_EQ(doc->m_nDivisionEdited, 1);
+    EXPECT_EQ(doc->registered.m_astrDivName[0], "北陸");
+    EXPECT_EQ(doc->registered.m_nDivisionEdited, 1);
 }
 
 namespace {

@@ -16,8 +16,8 @@ TEST_F(DocumentPicture, AJpegBecomesThe24BitPicture)
 {
     WriteFile(Home() / "写真" / "A.JPG", MakeJpegBytes(JpegKind::Rgb, 5, 3, Orange));
     doc->LoadJpegBitmap(vd::applicationFolder() + "写真\\a.jpg");
-    ASSERT_EQ(doc->m_bPictureLoaded, 1);
-    const vd::Dib& picture = doc->m_bmpPicture;
+    ASSERT_EQ(doc->entry.m_bPictureLoaded, 1);
+    const vd::Dib& picture = doc->entry.m_bmpPicture;
     EXPECT_EQ(picture.HeaderSize(), 40);
     EXPECT_EQ(picture.Width(), 5);
     EXPECT_EQ(picture.Height(), 3);
@@ -40,10 +40,10 @@ TEST_F(DocumentPicture, AFailedLoadLeavesNoPicture)
     const std::string app = vd::applicationFolder();
     for (const char* name : {"not.jpg", "cmyk.jpg", "missing.jpg"}) {
         doc->LoadJpegBitmap(app + "a.jpg");
-        ASSERT_EQ(doc->m_bPictureLoaded, 1);
+        ASSERT_EQ(doc->entry.m_bPictureLoaded, 1);
         doc->LoadJpegBitmap(app + name);
-        EXPECT_EQ(doc->m_bPictureLoaded, 0) << name;
-        EXPECT_TRUE(doc->m_bmpPicture.IsNull()) << name;
+        EXPECT_EQ(doc->entry.m_bPictureLoaded, 0) << name;
+        EXPECT_TRUE(doc->entry.m_bmpPicture.IsNull()) << name;
     }
 }
 

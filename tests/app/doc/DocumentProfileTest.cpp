@@ -43,48 +43,48 @@ TEST_F(DocumentProfile, FirstRunWritesOnlyItsKeysAndTakesEveryDefault)
     EXPECT_EQ(profile.getString("System", "Editer"), editor);
     EXPECT_TRUE(script->messageBoxes().empty());
 
-    EXPECT_EQ(doc->m_strAppDir, app);
-    EXPECT_EQ(doc->m_strSourceDir, app + "SOURCE\\");
-    EXPECT_EQ(doc->m_strPaletteDir, app + "PALETTE\\");
-    EXPECT_EQ(doc->m_strAlbumDir, app + "ALBUM\\");
-    EXPECT_EQ(doc->m_strRouteAreaDir, app + "ROUTAREA\\");
-    EXPECT_EQ(doc->m_strMapFigureDir, app + "MAPFGRS\\");
-    EXPECT_EQ(doc->m_strCoastDir, app + "Coast_JB\\");
-    EXPECT_EQ(doc->m_strSheetIndexFile, app + "BlcMap20.idx");
-    EXPECT_EQ(doc->m_strDataFile, app + "SOURCE\\history.dat");
-    EXPECT_EQ(doc->m_strDataFileCopy, doc->m_strDataFile);
-    EXPECT_EQ(doc->m_strDataFileTitle, "HD(共通領域)");
-    EXPECT_EQ(doc->m_nCdRomPrompt, 0);
-    EXPECT_EQ(doc->m_strKey1, "寺");
-    EXPECT_EQ(doc->m_anKeyCount, (std::array<int, 6>{8, 8, 3, 8, 1, 8}));
-    EXPECT_EQ(doc->m_strDepature, "大阪");
-    EXPECT_EQ(doc->m_dDepLatDeg, 34);
-    EXPECT_EQ(doc->m_dDepLatMin, 41);
-    EXPECT_EQ(doc->m_dDepLonDeg, 135);
-    EXPECT_EQ(doc->m_dDepLonMin, 31);
-    EXPECT_EQ(doc->m_astrDivName[3], "岐阜　・　滋賀");
-    EXPECT_EQ(doc->m_astrDivNeX[5], "137.0000");
+    EXPECT_EQ(doc->folders.m_strAppDir, app);
+    EXPECT_EQ(doc->folders.m_strSourceDir, app + "SOURCE\\");
+    EXPECT_EQ(doc->folders.m_strPaletteDir, app + "PALETTE\\");
+    EXPECT_EQ(doc->folders.m_strAlbumDir, app + "ALBUM\\");
+    EXPECT_EQ(doc->folders.m_strRouteAreaDir, app + "ROUTAREA\\");
+    EXPECT_EQ(doc->folders.m_strMapFigureDir, app + "MAPFGRS\\");
+    EXPECT_EQ(doc->folders.m_strCoastDir, app + "Coast_JB\\");
+    EXPECT_EQ(doc->folders.m_strSheetIndexFile, app + "BlcMap20.idx");
+    EXPECT_EQ(doc->registered.m_strDataFile, app + "SOURCE\\history.dat");
+    EXPECT_EQ(doc->registered.m_strDataFileCopy, doc->registered.m_strDataFile);
+    EXPECT_EQ(doc->registered.m_strDataFileTitle, "HD(共通領域)");
+    EXPECT_EQ(doc->repaint.m_nCdRomPrompt, 0);
+    EXPECT_EQ(doc->environment.m_strKey1, "寺");
+    EXPECT_EQ(doc->environment.m_anKeyCount, (std::array<int, 6>{8, 8, 3, 8, 1, 8}));
+    EXPECT_EQ(doc->spec.m_strDepature, "大阪");
+    EXPECT_EQ(doc->spec.m_dDepLatDeg, 34);
+    EXPECT_EQ(doc->spec.m_dDepLatMin, 41);
+    EXPECT_EQ(doc->spec.m_dDepLonDeg, 135);
+    EXPECT_EQ(doc->spec.m_dDepLonMin, 31);
+    EXPECT_EQ(doc->registered.m_astrDivName[3], "岐阜　・　滋賀");
+    EXPECT_EQ(doc->registered.m_astrDivNeX[5], "137.0000");
     EXPECT_EQ(doc->m_strMapName, "京都及大阪");
-    EXPECT_EQ(doc->m_strDistrict, "近畿中部");
-    EXPECT_EQ(doc->m_nMapFrame, 2);
-    EXPECT_EQ(doc->m_nMapFrameCopy2, 2);
+    EXPECT_EQ(doc->position.m_strDistrict, "近畿中部");
+    EXPECT_EQ(doc->position.m_nMapFrame, 2);
+    EXPECT_EQ(doc->position.m_nMapFrameCopy2, 2);
     EXPECT_EQ(doc->m_nPointDisplayFlag, 14);
-    EXPECT_EQ(doc->m_strStartWhiteMap, "off");
-    EXPECT_EQ(doc->m_nMapMode, 9);
-    EXPECT_EQ(doc->m_nPrfCstClr, 18);
-    EXPECT_EQ(doc->m_nMapPjctn, 1);
-    EXPECT_EQ(doc->m_crBackground, vd::RGB(246, 246, 246));
-    EXPECT_EQ(doc->m_crSeaColour, vd::RGB(126, 180, 234));
-    EXPECT_EQ(doc->m_nPlaceNamePopupActive, 0);
-    EXPECT_EQ(doc->m_nDivisionEdited, -1);
-    EXPECT_EQ(doc->m_anPrefData[0], -1);
-    EXPECT_EQ(doc->m_anPrefData[1], 0);
-    EXPECT_EQ(doc->m_strLayerPrefFlags.substr(0, 6), "1|0|0|");
-    EXPECT_EQ(doc->m_strLayerPrefFlags.size(), 96u);
-    EXPECT_EQ(doc->m_strPrefFlags, doc->m_strLayerPrefFlags + "1");
-    EXPECT_EQ(doc->m_afLatitudeRatio[14], 0.0f);
-    EXPECT_EQ(doc->m_afLatitudeRatio[35], 1.2152789f);
-    EXPECT_EQ(doc->m_anSymbolSetting[9][19], 17);
+    EXPECT_EQ(doc->environment.m_strStartWhiteMap, "off");
+    EXPECT_EQ(doc->position.m_nMapMode, 9);
+    EXPECT_EQ(doc->colours.m_nPrfCstClr, 18);
+    EXPECT_EQ(doc->position.m_nMapPjctn, 1);
+    EXPECT_EQ(doc->colours.m_crBackground, vd::RGB(246, 246, 246));
+    EXPECT_EQ(doc->colours.m_crSeaColour, vd::RGB(126, 180, 234));
+    EXPECT_EQ(doc->spec.m_nPlaceNamePopupActive, 0);
+    EXPECT_EQ(doc->registered.m_nDivisionEdited, -1);
+    EXPECT_EQ(doc->statistics.m_nShow, -1);
+    EXPECT_EQ(doc->statistics.m_nGraticuleKept, 0);
+    EXPECT_EQ(doc->layerChoice.m_strLayerPrefFlags.substr(0, 6), "1|0|0|");
+    EXPECT_EQ(doc->layerChoice.m_strLayerPrefFlags.size(), 96u);
+    EXPECT_EQ(doc->position.m_strPrefFlags, doc->layerChoice.m_strLayerPrefFlags + "1");
+    EXPECT_EQ(doc->latitudeRatios.m_afLatitudeRatio[14], 0.0f);
+    EXPECT_EQ(doc->latitudeRatios.m_afLatitudeRatio[35], 1.2152789f);
+    EXPECT_EQ(doc->placeNameClasses.m_anSymbolSetting[9][19], 17);
 
     // Nothing of section City is written before exit.
     EXPECT_EQ(profile.getString("City", "Depature", "none"), "none");
@@ -94,22 +94,22 @@ TEST_F(DocumentProfile, DestructorWritesTheRunBackAndTheNextRunReadsIt)
 {
     {
         auto doc = std::make_unique<CVeldoranDoc>();
-        doc->m_nMapFrame = 3;
+        doc->position.m_nMapFrame = 3;
         doc->m_strMapName = "東京";
-        doc->m_strDistrict = "関東";
-        doc->m_strDepature = "札幌";
-        doc->m_dDepLatDeg = 43.9;
-        doc->m_dDepLatMin = -3.7;
-        doc->m_dDepLonDeg = 141;
-        doc->m_dDepLonMin = 21;
-        doc->m_nPaletteNo = 4;
-        doc->m_nMapMode = 25;
-        doc->m_crBackground = vd::RGB(1, 2, 3);
-        doc->m_strStartWhiteMap = "on";
-        doc->m_strSubmarineDir = "D:\\SEA\\";
-        doc->m_nDataSource = 3;
-        doc->m_strDataFileTitle = "CD(関東)";
-        doc->m_astrDivName[0] = "編集";
+        doc->position.m_strDistrict = "関東";
+        doc->spec.m_strDepature = "札幌";
+        doc->spec.m_dDepLatDeg = 43.9;
+        doc->spec.m_dDepLatMin = -3.7;
+        doc->spec.m_dDepLonDeg = 141;
+        doc->spec.m_dDepLonMin = 21;
+        doc->colours.m_nPaletteNo = 4;
+        doc->position.m_nMapMode = 25;
+        doc->colours.m_crBackground = vd::RGB(1, 2, 3);
+        doc->environment.m_strStartWhiteMap = "on";
+        doc->folders.m_strSubmarineDir = "D:\\SEA\\";
+        doc->registered.m_nDataSource = 3;
+        doc->registered.m_strDataFileTitle = "CD(関東)";
+        doc->registered.m_astrDivName[0] = "編集";
     }
     const std::set<std::string> written = ProfileKeys();
     for (const char* key : {"lastdata/mapframe", "lastdata/mapname", "lastdata/district", "city/depature",
@@ -135,23 +135,23 @@ TEST_F(DocumentProfile, DestructorWritesTheRunBackAndTheNextRunReadsIt)
 
     auto next = std::make_unique<CVeldoranDoc>();
     EXPECT_TRUE(script->messageBoxes().empty());
-    EXPECT_EQ(next->m_nMapFrame, 1);
+    EXPECT_EQ(next->position.m_nMapFrame, 1);
     EXPECT_EQ(next->m_strMapName, "京都及大阪"); // the start map comes from System, not LastData
-    EXPECT_EQ(next->m_strDepature, "札幌");
-    EXPECT_EQ(next->m_dDepLatDeg, 43);
-    EXPECT_EQ(next->m_dDepLatMin, -3);
-    EXPECT_EQ(next->m_dDepLonMin, 21);
-    EXPECT_EQ(next->m_nPaletteNo, 4);
-    EXPECT_EQ(next->m_nMapMode, 25);
-    EXPECT_EQ(next->m_crBackground, vd::RGB(1, 2, 3));
-    EXPECT_EQ(next->m_strStartWhiteMap, "on");
-    EXPECT_EQ(next->m_strSubmarineDir, "D:\\SEA\\");
-    EXPECT_EQ(next->m_strDataFile, vd::applicationFolder() + "SOURCE\\Source3.dat");
-    EXPECT_EQ(next->m_nCdRomPrompt, -1);
-    EXPECT_EQ(next->m_astrDivName[0], "兵庫");
+    EXPECT_EQ(next->spec.m_strDepature, "札幌");
+    EXPECT_EQ(next->spec.m_dDepLatDeg, 43);
+    EXPECT_EQ(next->spec.m_dDepLatMin, -3);
+    EXPECT_EQ(next->spec.m_dDepLonMin, 21);
+    EXPECT_EQ(next->colours.m_nPaletteNo, 4);
+    EXPECT_EQ(next->position.m_nMapMode, 25);
+    EXPECT_EQ(next->colours.m_crBackground, vd::RGB(1, 2, 3));
+    EXPECT_EQ(next->environment.m_strStartWhiteMap, "on");
+    EXPECT_EQ(next->folders.m_strSubmarineDir, "D:\\SEA\\");
+    EXPECT_EQ(next->registered.m_strDataFile, vd::applicationFolder() + "SOURCE\\Source3.dat");
+    EXPECT_EQ(next->repaint.m_nCdRomPrompt, -1);
+    EXPECT_EQ(next->registered.m_astrDivName[0], "兵庫");
 
-    next->m_nDivisionEdited = 1;
-    next->m_astrDivName[2] = "大和";
+    next->registered.m_nDivisionEdited = 1;
+    next->registered.m_astrDivName[2] = "大和";
     next.reset();
     EXPECT_EQ(profile.getString("Division", "Div2"), "大和");
     EXPECT_EQ(profile.getString("Division", "neX5"), "137.0000");
@@ -172,7 +172,7 @@ TEST_F(DocumentProfile, AnExitWithoutChangesLeavesTheProfileAlone)
     EXPECT_EQ(identity(), first);
 
     auto doc = std::make_unique<CVeldoranDoc>();
-    doc->m_nSymbolSize = 4;
+    doc->spec.m_nSymbolSize = 4;
     doc.reset();
     EXPECT_NE(identity(), first);
     EXPECT_EQ(profile.getInt("System", "SymbolSize", 0), 4);
@@ -195,9 +195,9 @@ public:
 TEST_F(DocumentProfile, WriteBackFollowsItsOrder)
 {
     auto doc = std::make_unique<CVeldoranDoc>();
-    doc->m_nMapFrame = 3;
-    doc->m_crBackground = vd::RGB(7, 8, 9);
-    doc->m_dDepLatMin = 41.99;
+    doc->position.m_nMapFrame = 3;
+    doc->colours.m_crBackground = vd::RGB(7, 8, 9);
+    doc->spec.m_dDepLatMin = 41.99;
     RecordingWriter recorder;
     doc->WriteSettingsBack(recorder);
     const std::vector<std::string> expected = {
@@ -215,7 +215,7 @@ TEST_F(DocumentProfile, WriteBackFollowsItsOrder)
     EXPECT_EQ(recorder.writes, expected);
 
     // Edited regions come right after the last map, region by region.
-    doc->m_nDivisionEdited = 1;
+    doc->registered.m_nDivisionEdited = 1;
     recorder.writes.clear();
     doc->WriteSettingsBack(recorder);
     ASSERT_GT(recorder.writes.size(), 33u);
@@ -264,65 +264,65 @@ TEST_F(DocumentProfile, EveryStoredKeyIsReadIntoItsMember)
 
     auto doc = std::make_unique<CVeldoranDoc>();
     EXPECT_EQ(ProfileKeys(), before); // every value was there: nothing is added
-    EXPECT_EQ(doc->m_nDataSource, 2);
-    EXPECT_EQ(doc->m_strDataFile, app + "SOURCE\\Source2.dat");
-    EXPECT_EQ(doc->m_strDataFileTitle, "HD(関西)");
-    EXPECT_EQ(doc->m_nCdRomPrompt, 0);
-    EXPECT_EQ(doc->m_nKindData, 5);
-    EXPECT_EQ(doc->m_nBackGrandColor, 0);
-    EXPECT_EQ(doc->m_nBmpBackground, 3);
-    EXPECT_EQ(doc->m_strCityBorderDir, "D:\\CITY\\");
-    EXPECT_EQ(doc->m_strCoastlineDir, "D:\\CST\\");
-    EXPECT_EQ(doc->m_strAnnotationTable, "D:\\t.csv");
-    EXPECT_EQ(doc->m_strPublicFacilityTable, "D:\\k.csv");
-    EXPECT_EQ(doc->m_strSiteNameFile, app + "mine.dat");
-    EXPECT_EQ(doc->m_strKey1, "城");
-    EXPECT_EQ(doc->m_strKey3, "橋");
-    EXPECT_EQ(doc->m_strCtgry3, "d");
-    EXPECT_EQ(doc->m_anKeyCount, (std::array<int, 6>{2, 4, 0, 6, 7, 9})); // a stored 0 stays 0
-    EXPECT_EQ(doc->m_nSymbolSize, 3);
+    EXPECT_EQ(doc->registered.m_nDataSource, 2);
+    EXPECT_EQ(doc->registered.m_strDataFile, app + "SOURCE\\Source2.dat");
+    EXPECT_EQ(doc->registered.m_strDataFileTitle, "HD(関西)");
+    EXPECT_EQ(doc->repaint.m_nCdRomPrompt, 0);
+    EXPECT_EQ(doc->spec.m_nKindData, 5);
+    EXPECT_EQ(doc->environment.m_nBackGrandColor, 0);
+    EXPECT_EQ(doc->environment.m_nBmpBackground, 3);
+    EXPECT_EQ(doc->folders.m_strCityBorderDir, "D:\\CITY\\");
+    EXPECT_EQ(doc->folders.m_strCoastlineDir, "D:\\CST\\");
+    EXPECT_EQ(doc->environment.m_strAnnotationTable, "D:\\t.csv");
+    EXPECT_EQ(doc->environment.m_strPublicFacilityTable, "D:\\k.csv");
+    EXPECT_EQ(doc->environment.m_strSiteNameFile, app + "mine.dat");
+    EXPECT_EQ(doc->environment.m_strKey1, "城");
+    EXPECT_EQ(doc->environment.m_strKey3, "橋");
+    EXPECT_EQ(doc->environment.m_strCtgry3, "d");
+    EXPECT_EQ(doc->environment.m_anKeyCount, (std::array<int, 6>{2, 4, 0, 6, 7, 9})); // a stored 0 stays 0
+    EXPECT_EQ(doc->spec.m_nSymbolSize, 3);
     EXPECT_EQ(doc->m_nPointDisplayFlag, 7);
     EXPECT_EQ(doc->m_nSiteNameDisplay, 1);
-    EXPECT_EQ(doc->m_nSiteNamePopup, 1);
-    EXPECT_EQ(doc->m_nPlaceNamePopupActive, 1);
-    EXPECT_EQ(doc->m_strStartWhiteMap, "on");
-    EXPECT_EQ(doc->m_strTextAppear, "Dialog");
-    EXPECT_EQ(doc->m_strViewer, "Z:\\usr\\bin\\eog");
-    EXPECT_EQ(doc->m_strEditor, "Z:\\usr\\bin\\kate");
-    EXPECT_EQ(doc->m_nJpegProcess, 0);
-    EXPECT_EQ(doc->m_nMapProjection, 2);
+    EXPECT_EQ(doc->spec.m_nSiteNamePopup, 1);
+    EXPECT_EQ(doc->spec.m_nPlaceNamePopupActive, 1);
+    EXPECT_EQ(doc->environment.m_strStartWhiteMap, "on");
+    EXPECT_EQ(doc->environment.m_strTextAppear, "Dialog");
+    EXPECT_EQ(doc->environment.m_strViewer, "Z:\\usr\\bin\\eog");
+    EXPECT_EQ(doc->environment.m_strEditor, "Z:\\usr\\bin\\kate");
+    EXPECT_EQ(doc->environment.m_nJpegProcess, 0);
+    EXPECT_EQ(doc->position.m_nMapProjection, 2);
     EXPECT_EQ(doc->m_nClipIndexMap, 1);
-    EXPECT_EQ(doc->m_strSubmarineDir, "D:\\SEA\\");
+    EXPECT_EQ(doc->folders.m_strSubmarineDir, "D:\\SEA\\");
     EXPECT_EQ(doc->m_strMapName, "東京");
-    EXPECT_EQ(doc->m_strDistrict, "関東");
-    EXPECT_EQ(doc->m_nPicturePosition, 4);
-    EXPECT_EQ(doc->m_nPicturePositionCopy, 4);
-    EXPECT_EQ(doc->m_crBackground, vd::RGB(10, 20, 30));
-    EXPECT_EQ(doc->m_nScreen, 2);
-    EXPECT_EQ(doc->m_nPrfMpData, 1);
-    EXPECT_EQ(doc->m_nMapPjctn, 0);
-    EXPECT_EQ(doc->m_nMouseDrag, 0);
-    EXPECT_EQ(doc->m_nMapFrame, 1);
-    EXPECT_EQ(doc->m_nMapFrameCopy, 1);
-    EXPECT_EQ(doc->m_nMapFigure, 2);
-    EXPECT_EQ(doc->m_nMapFigureCopy, 2);
-    EXPECT_EQ(doc->m_nPaletteNo, 5);
-    EXPECT_EQ(doc->m_nColorStep, 3);
-    EXPECT_EQ(doc->m_nCstlnColor, 4);
-    EXPECT_EQ(doc->m_nPrfCstClr, 6);
-    EXPECT_EQ(doc->m_nLake, 1);
-    EXPECT_EQ(doc->m_nReservoir, 1);
-    EXPECT_EQ(doc->m_nMapMode, 49);
-    EXPECT_EQ(doc->m_nMapBoundary, 0);
-    EXPECT_EQ(doc->m_nLinkPoint, 0);
-    EXPECT_EQ(doc->m_strDepature, "名古屋");
-    EXPECT_EQ(doc->m_dDepLatDeg, 35);
-    EXPECT_EQ(doc->m_dDepLatMin, 10);
-    EXPECT_EQ(doc->m_dDepLonDeg, 136);
-    EXPECT_EQ(doc->m_dDepLonMin, 54);
-    EXPECT_EQ(doc->m_astrDivName[4], "紀伊");
-    EXPECT_EQ(doc->m_astrDivSwY[4], "33.0000");
-    EXPECT_EQ(doc->m_astrDivSwX[4], "135.0000");
+    EXPECT_EQ(doc->position.m_strDistrict, "関東");
+    EXPECT_EQ(doc->environment.m_nPicturePosition, 4);
+    EXPECT_EQ(doc->environment.m_nPicturePositionCopy, 4);
+    EXPECT_EQ(doc->colours.m_crBackground, vd::RGB(10, 20, 30));
+    EXPECT_EQ(doc->environment.m_nScreen, 2);
+    EXPECT_EQ(doc->environment.m_nPrfMpData, 1);
+    EXPECT_EQ(doc->position.m_nMapPjctn, 0);
+    EXPECT_EQ(doc->pointer.m_nMouseDrag, 0);
+    EXPECT_EQ(doc->position.m_nMapFrame, 1);
+    EXPECT_EQ(doc->position.m_nMapFrameCopy, 1);
+    EXPECT_EQ(doc->position.m_nMapFigure, 2);
+    EXPECT_EQ(doc->position.m_nMapFigureCopy, 2);
+    EXPECT_EQ(doc->colours.m_nPaletteNo, 5);
+    EXPECT_EQ(doc->colours.m_nColorStep, 3);
+    EXPECT_EQ(doc->colours.m_nCstlnColor, 4);
+    EXPECT_EQ(doc->colours.m_nPrfCstClr, 6);
+    EXPECT_EQ(doc->spec.m_nLake, 1);
+    EXPECT_EQ(doc->spec.m_nReservoir, 1);
+    EXPECT_EQ(doc->position.m_nMapMode, 49);
+    EXPECT_EQ(doc->spec.m_nMapBoundary, 0);
+    EXPECT_EQ(doc->spec.m_nLinkPoint, 0);
+    EXPECT_EQ(doc->spec.m_strDepature, "名古屋");
+    EXPECT_EQ(doc->spec.m_dDepLatDeg, 35);
+    EXPECT_EQ(doc->spec.m_dDepLatMin, 10);
+    EXPECT_EQ(doc->spec.m_dDepLonDeg, 136);
+    EXPECT_EQ(doc->spec.m_dDepLonMin, 54);
+    EXPECT_EQ(doc->registered.m_astrDivName[4], "紀伊");
+    EXPECT_EQ(doc->registered.m_astrDivSwY[4], "33.0000");
+    EXPECT_EQ(doc->registered.m_astrDivSwX[4], "135.0000");
     // A departure city was stored: the default city file is not written.
     EXPECT_FALSE(fs::exists(Home() / "MAPELMNT" / "DPRTCITY.DAT"));
 }
@@ -333,9 +333,9 @@ TEST_F(DocumentProfile, DataSourceAndPlaceNameFileFallBacks)
     profile.writeString("System", "DataFileTitle", "CD(無視)");
     profile.writeString("System", "SiteNameFile", vd::applicationFolder() + "gone.dat");
     auto doc = std::make_unique<CVeldoranDoc>();
-    EXPECT_EQ(doc->m_strDataFileTitle, "HD(共通領域)");
-    EXPECT_EQ(doc->m_nCdRomPrompt, 0);
-    EXPECT_EQ(doc->m_strSiteNameFile, vd::applicationFolder() + "placenmn.dat");
+    EXPECT_EQ(doc->registered.m_strDataFileTitle, "HD(共通領域)");
+    EXPECT_EQ(doc->repaint.m_nCdRomPrompt, 0);
+    EXPECT_EQ(doc->environment.m_strSiteNameFile, vd::applicationFolder() + "placenmn.dat");
     EXPECT_EQ(profile.getString("System", "SiteNameFile"), vd::applicationFolder() + "placenmn.dat");
 }
 
@@ -343,7 +343,7 @@ TEST_F(DocumentProfile, AStoredApplicationFolderOfAnotherPlaceIsReplaced)
 {
     profile.writeString("System", "AppDir", "C:\\VELDORAN\\");
     auto doc = std::make_unique<CVeldoranDoc>();
-    EXPECT_EQ(doc->m_strAppDir, vd::applicationFolder());
+    EXPECT_EQ(doc->folders.m_strAppDir, vd::applicationFolder());
     EXPECT_EQ(profile.getString("System", "AppDir"), vd::applicationFolder());
 }
 

@@ -20,7 +20,7 @@ TEST_F(LayerDocument, FirstPointDialogSendsTheMarkerAndCancelLeavesTheRowsOffBut
     for (int mapType : {1, 2}) {
         SCOPED_TRACE(mapType);
         SetUp();
-        doc->m_nMapType = mapType;
+        doc->position.m_nMapType = mapType;
         doc->m_astrPointName[3] = "old";
         doc->OnPointDataSettings();
         const auto calls = Calls();
@@ -33,7 +33,7 @@ TEST_F(LayerDocument, FirstPointDialogSendsTheMarkerAndCancelLeavesTheRowsOffBut
         EXPECT_EQ(texts[5], "") << "the never-set family is emptied before the call";
         EXPECT_EQ(doc->m_anPointRowFlag[0][0], 0);
         EXPECT_EQ(doc->m_anPointRowFlag[0][6], 0);
-        EXPECT_EQ(doc->m_bLayerDialogOpen, 0);
+        EXPECT_EQ(doc->repaint.m_bLayerDialogOpen, 0);
         EXPECT_EQ(redraws, 0);
     }
 }
@@ -49,7 +49,7 @@ TEST_F(LayerDocument, PointAnswerIsStoredAndSentBackInTheDialogsLayout)
         if (row != 14)
             texts += N(row) + "|" + Fl(row) + "|";
     Answer("OnDlgWhtDpSet", ints + texts);
-    doc->m_nLayerPreset = 3;
+    doc->layerChoice.m_nLayerPreset = 3;
     doc->m_anFineMeshFlag[6] = 1;
     doc->OnPointDataSettings();
     EXPECT_EQ(doc->m_nPointLead, 7);
@@ -64,7 +64,7 @@ TEST_F(LayerDocument, PointAnswerIsStoredAndSentBackInTheDialogsLayout)
     EXPECT_EQ(doc->m_astrPointName[14], "") << "row 14 is not in the answer";
     EXPECT_EQ(doc->m_astrPointFile[15], "f15");
     EXPECT_EQ(doc->m_astrPointFile[29], "f29");
-    EXPECT_EQ(doc->m_nLayerPreset, 0);
+    EXPECT_EQ(doc->layerChoice.m_nLayerPreset, 0);
     EXPECT_EQ(doc->m_anFineMeshFlag[6], 0);
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
     EXPECT_EQ(redraws, 1);
@@ -232,12 +232,12 @@ TEST_F(LayerDocument, SurfaceAnswerIsGroupedByColumnWhileTheSettingsAreInterleav
 TEST_F(LayerDocument, AShortAnswerChangesNothing)
 {
     doc->m_anLineRowFlag[0] = {1, 0, 0, 0, 0, 1, 1};
-    doc->m_nLayerPreset = 2;
+    doc->layerChoice.m_nLayerPreset = 2;
     Answer("OnDlgDdSet", Bars({0, 0, 0, 5}));
     doc->OnLineDataSettings();
     EXPECT_EQ(doc->m_anLineRowFlag[0][0], 1);
     EXPECT_EQ(doc->m_anLineRowFlag[0][6], 1);
-    EXPECT_EQ(doc->m_nLayerPreset, 2);
+    EXPECT_EQ(doc->layerChoice.m_nLayerPreset, 2);
     EXPECT_EQ(redraws, 0);
 }
 
@@ -250,8 +250,8 @@ TEST(LayerCommandsWithoutLibraries, AMissingEntryPointLeavesTheDocumentAlone)
         vd::LibraryLoader::setOverride(name, VD_BIN_DIR "/libtovendlg.so");
     CVeldoranDoc doc;
     int redraws = 0;
-    doc.m_fnUpdateAllViews = [&] { ++redraws; };
-    doc.m_bSeismicLayer = 1;
+    doc.repaint.m_fnUpdateAllViews = [&] { ++redraws; };
+    doc.seismic.m_bSeismicLayer = 1;
     for (auto command :
          {&CVeldoranDoc::OnPointDataSettings, &CVeldoranDoc::OnLineDataSettings, &CVeldoranDoc::OnSurfaceDataSettings,
           &CVeldoranDoc::OnNatureMeshSettings, &CVeldoranDoc::OnIndustryMeshSettings, &CVeldoranDoc::OnFineMeshSettings,
@@ -264,8 +264,8 @@ TEST(LayerCommandsWithoutLibraries, AMissingEntryPointLeavesTheDocumentAlone)
     EXPECT_EQ(doc.m_anMeshRowFlag[0][0], -1);
     EXPECT_EQ(doc.m_anMeshRowFlag[2][0], -1);
     EXPECT_EQ(doc.m_anFineMeshFlag[0], -1);
-    EXPECT_EQ(doc.m_nGeologyLayer, -1);
-    EXPECT_EQ(doc.m_nLandClassLayer, -1);
-    EXPECT_EQ(doc.m_bSeismicLayer, 1);
+    EXPECT_EQ(doc.geology.m_nGeologyLayer, -1);
+    EXPECT_EQ(doc.geology.m_nLandClassLayer, -1);
+    EXPECT_EQ(doc.seismic.m_bSeismicLayer, 1);
     EXPECT_EQ(redraws, 0);
 }

@@ -49,18 +49,18 @@ TEST_F(LayerDocument, SettingsCommandsFollowRulesAAndB)
     for (const MapCase& m : maps)
         for (const auto& [id, meshRule] : ruleB) {
             SCOPED_TRACE(std::to_string(m.type) + "/" + std::to_string(m.seismic) + ": " + std::to_string(id));
-            doc->m_nMapType = m.type;
-            doc->m_nPrefectureSel = m.prefectureSel;
-            doc->m_bSeismicLayer = static_cast<std::int16_t>(m.seismic);
+            doc->position.m_nMapType = m.type;
+            doc->position.m_nPrefectureSel = m.prefectureSel;
+            doc->seismic.m_bSeismicLayer = static_cast<std::int16_t>(m.seismic);
             EXPECT_EQ(Update(*doc, id).enabled, meshRule ? m.ruleB : m.ruleA);
         }
 
-    doc->m_nMapType = 1;
-    doc->m_bSeismicLayer = 0;
+    doc->position.m_nMapType = 1;
+    doc->seismic.m_bSeismicLayer = 0;
     EXPECT_EQ(Update(*doc, 32771).checked, 0);
     doc->m_anPointRowFlag[0][6] = 1;
     doc->m_anMeshRowFlag[1][5] = 1;
-    doc->m_nLandClassLayer = 1;
+    doc->geology.m_nLandClassLayer = 1;
     EXPECT_EQ(Update(*doc, 32771).checked, 1);
     EXPECT_EQ(Update(*doc, 32774).checked, 1);
     EXPECT_EQ(Update(*doc, 32775).checked, 0);
@@ -70,18 +70,18 @@ TEST_F(LayerDocument, SettingsCommandsFollowRulesAAndB)
 
 TEST_F(LayerDocument, TheOtherLayerCommandsUpdates)
 {
-    doc->m_nMapType = 2;
-    doc->m_nPrefectureSel = 4;
+    doc->position.m_nMapType = 2;
+    doc->position.m_nPrefectureSel = 4;
     EXPECT_FALSE(Update(*doc, 32778).enabled) << "the chosen prefecture's map";
-    doc->m_nPrefectureSel = 0;
+    doc->position.m_nPrefectureSel = 0;
     EXPECT_EQ(Update(*doc, 32778).checked, 0) << "the whole country is chosen";
-    doc->m_strLayerPrefFlags = "0|1|";
+    doc->layerChoice.m_strLayerPrefFlags = "0|1|";
     EXPECT_EQ(Update(*doc, 32778).checked, 1);
 
     EXPECT_FALSE(Update(*doc, 32776).enabled);
     EXPECT_FALSE(Update(*doc, 32780).enabled);
     EXPECT_FALSE(Update(*doc, 32826).enabled);
-    doc->m_nGeologyLayer = 1;
+    doc->geology.m_nGeologyLayer = 1;
     EXPECT_FALSE(Update(*doc, 32776).enabled);
     EXPECT_TRUE(Update(*doc, 32780).enabled);
     EXPECT_TRUE(Update(*doc, 32826).enabled);
@@ -89,8 +89,8 @@ TEST_F(LayerDocument, TheOtherLayerCommandsUpdates)
     EXPECT_TRUE(Update(*doc, 32776).enabled);
 
     for (int type : {1, 2}) {
-        doc->m_nMapType = type;
-        doc->m_nMouseDrag = 0;
+        doc->position.m_nMapType = type;
+        doc->pointer.m_nMouseDrag = 0;
         EXPECT_EQ(Update(*doc, 32827).enabled, type == 1);
         EXPECT_EQ(Update(*doc, 32827).checked, 1);
         EXPECT_EQ(Update(*doc, 32828).checked, 0);
@@ -102,24 +102,24 @@ TEST_F(LayerDocument, TheOtherLayerCommandsUpdates)
     };
     for (const PresetCase& c : {PresetCase{1, 0, 0, true}, PresetCase{2, 0, 0, false}, PresetCase{2, 4, 0, true},
                                 PresetCase{3, 0, 0, true}, PresetCase{4, 0, 0, false}, PresetCase{1, 0, 1, false}}) {
-        doc->m_nMapType = c.type;
-        doc->m_nPrefectureSel = c.prefectureSel;
-        doc->m_bSeismicLayer = static_cast<std::int16_t>(c.seismic);
+        doc->position.m_nMapType = c.type;
+        doc->position.m_nPrefectureSel = c.prefectureSel;
+        doc->seismic.m_bSeismicLayer = static_cast<std::int16_t>(c.seismic);
         EXPECT_EQ(Update(*doc, 32829).enabled, c.enabled) << c.type << "/" << c.prefectureSel << "/" << c.seismic;
     }
 
-    doc->m_nMapType = 2;
-    doc->m_anSeisSetting[2] = 1;
+    doc->position.m_nMapType = 2;
+    doc->seismic.m_anSeisSetting[2] = 1;
     EXPECT_EQ(Update(*doc, 32835).checked, 1);
-    EXPECT_EQ(doc->m_bSeisProbabilistic, 1);
+    EXPECT_EQ(doc->seismic.m_bSeisProbabilistic, 1);
     doc->m_anFineMeshFlag[7] = 1;
     EXPECT_FALSE(Update(*doc, 32835).enabled);
     doc->m_anFineMeshFlag[7] = 0;
-    doc->m_nMapType = 3;
+    doc->position.m_nMapType = 3;
     EXPECT_FALSE(Update(*doc, 32835).enabled);
-    doc->m_bSeismicLayer = 0;
+    doc->seismic.m_bSeismicLayer = 0;
     EXPECT_FALSE(Update(*doc, 32837).enabled);
-    doc->m_bSeismicLayer = 1;
+    doc->seismic.m_bSeismicLayer = 1;
     EXPECT_TRUE(Update(*doc, 32837).enabled);
 }
 
@@ -155,7 +155,7 @@ TEST(LayerMenus, PresetKeyAppliesThePreset)
     ShellRun run;
     ASSERT_TRUE(run.start());
     auto& doc = *static_cast<CVeldoranDoc*>(run.app->document());
-    doc.m_nMapType = 1;
+    doc.position.m_nMapType = 1;
     fakelayers::Answer("OnNationDataPreset", std::string(42, '0') + "/" + std::string(49, '0') + "/" +
                                                  std::string(21, '0') + "/" + std::string(16, '0') +
                                                  "/000000000/0000/000000000#5");
@@ -165,5 +165,5 @@ TEST(LayerMenus, PresetKeyAppliesThePreset)
     QApplication::setActiveWindow(main);
     QTest::keyClick(main, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(fakelayers::Calls().size(), 1u);
-    EXPECT_EQ(doc.m_nLayerPreset, 5);
+    EXPECT_EQ(doc.layerChoice.m_nLayerPreset, 5);
 }

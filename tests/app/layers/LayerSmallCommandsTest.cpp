@@ -16,15 +16,15 @@ TEST_F(LayerDocument, AreaSelectionReplacesTheFlagsAndRedrawsOnlyWithALayerOn)
     Answer("OnDddAreaSelect", chosen);
     doc->OnLayerAreaSelect();
     EXPECT_EQ(Calls().at(0), "OnDddAreaSelect([" + whole + "])");
-    EXPECT_EQ(doc->m_strLayerPrefFlags, chosen);
+    EXPECT_EQ(doc->layerChoice.m_strLayerPrefFlags, chosen);
     EXPECT_EQ(redraws, 0);
-    doc->m_nLandClassLayer = 1;
+    doc->geology.m_nLandClassLayer = 1;
     doc->OnLayerAreaSelect();
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
     EXPECT_EQ(redraws, 1);
     Answer("OnDddAreaSelect", "");
     doc->OnLayerAreaSelect();
-    EXPECT_EQ(doc->m_strLayerPrefFlags, chosen);
+    EXPECT_EQ(doc->layerChoice.m_strLayerPrefFlags, chosen);
 }
 
 TEST_F(LayerDocument, LegendFlagsInTheLegendsOrder)
@@ -53,12 +53,12 @@ TEST_F(LayerDocument, GeologyLegendKind)
     for (const Case& c : {Case{2, "123456789012345", -2}, Case{0, "1234567890127", 7}, Case{0, "12345678901", 0},
                           Case{0, "123456789012x", 0}}) {
         fakelayers::Log().clear();
-        doc->m_nGeoLead = c.lead;
-        doc->m_astrGeoText[0] = c.text0;
-        doc->m_nGeoLegendKind = 1;
+        doc->geology.m_nGeoLead = c.lead;
+        doc->geology.m_astrGeoText[0] = c.text0;
+        doc->geology.m_nGeoLegendKind = 1;
         doc->OnGeologyLegend();
         EXPECT_EQ(Calls().at(0), vd::format("OnD4GeologyLegend(240,%d,1,2,[Z:\\app\\])", c.kind)) << c.text0;
-        EXPECT_EQ(doc->m_bLayerDialogOpen, 0);
+        EXPECT_EQ(doc->repaint.m_bLayerDialogOpen, 0);
     }
 }
 
@@ -70,9 +70,9 @@ TEST_F(LayerDocument, CancelAllSwitchesOnlyWhatIsOn)
     doc->m_anSurfaceRowFlag[0][6] = 1;
     doc->m_anMeshRowFlag[2] = {1, 0, 0, 0, 0, 1, 0};
     doc->m_anFineMeshFlag = {1, 1, 0, 0, 0, 1, 1, 0, 0};
-    doc->m_nGeologyLayer = 1;
-    doc->m_bSeismicLayer = 1;
-    doc->m_nLayerPreset = 4;
+    doc->geology.m_nGeologyLayer = 1;
+    doc->seismic.m_bSeismicLayer = 1;
+    doc->layerChoice.m_nLayerPreset = 4;
     doc->OnCancelAllLayers();
     EXPECT_EQ(doc->m_anPointRowFlag[2], (std::array<int, 7>{0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(doc->m_anPointRowFlag[0], (std::array<int, 7>{-1, 0, 0, 0, 0, 0, 0}));
@@ -81,10 +81,10 @@ TEST_F(LayerDocument, CancelAllSwitchesOnlyWhatIsOn)
     EXPECT_EQ(doc->m_anMeshRowFlag[0][0], -1);
     EXPECT_EQ(doc->m_anMeshRowFlag[2][0], 0);
     EXPECT_EQ(doc->m_anFineMeshFlag, (std::array<int, 9>{0, 0, 0, 0, 0, 0, 1, 0, 0}));
-    EXPECT_EQ(doc->m_nGeologyLayer, 0);
-    EXPECT_EQ(doc->m_nLandClassLayer, -1);
-    EXPECT_EQ(doc->m_bSeismicLayer, 1);
-    EXPECT_EQ(doc->m_nLayerPreset, 0);
+    EXPECT_EQ(doc->geology.m_nGeologyLayer, 0);
+    EXPECT_EQ(doc->geology.m_nLandClassLayer, -1);
+    EXPECT_EQ(doc->seismic.m_bSeismicLayer, 1);
+    EXPECT_EQ(doc->layerChoice.m_nLayerPreset, 0);
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
     EXPECT_EQ(redraws, 1);
     EXPECT_EQ(doc->IsAnyLayerSelected(2), 0);
@@ -99,8 +99,8 @@ TEST_F(LayerDocument, AnyLayerSelectedByLevel)
     for (const Case& c : {Case{[](CVeldoranDoc& d) { d.m_anLineRowFlag[0][6] = 1; }, 1, 1, 1},
                           Case{[](CVeldoranDoc& d) { d.m_anMeshRowFlag[1][5] = 1; }, 0, 1, 1},
                           Case{[](CVeldoranDoc& d) { d.m_anFineMeshFlag[5] = 1; }, 0, 1, 1},
-                          Case{[](CVeldoranDoc& d) { d.m_nLandClassLayer = 1; }, 0, 0, 1},
-                          Case{[](CVeldoranDoc& d) { d.m_bSeismicLayer = 1; }, 0, 0, 0}}) {
+                          Case{[](CVeldoranDoc& d) { d.geology.m_nLandClassLayer = 1; }, 0, 0, 1},
+                          Case{[](CVeldoranDoc& d) { d.seismic.m_bSeismicLayer = 1; }, 0, 0, 0}}) {
         SetUp();
         c.set(*doc);
         EXPECT_EQ(doc->IsAnyLayerSelected(0), c.level0);
@@ -113,11 +113,11 @@ TEST_F(LayerDocument, AnyLayerSelectedByLevel)
 TEST_F(LayerDocument, DragModesAndBoundaryConversion)
 {
     doc->OnDragEnlargeSheet();
-    EXPECT_EQ(doc->m_nMouseDrag, 0);
-    EXPECT_EQ(doc->m_nMouseDragCopy, 0);
+    EXPECT_EQ(doc->pointer.m_nMouseDrag, 0);
+    EXPECT_EQ(doc->pointer.m_nMouseDragCopy, 0);
     doc->OnDragRouteMap();
-    EXPECT_EQ(doc->m_nMouseDrag, 1);
-    EXPECT_EQ(doc->m_nMouseDragCopy, 1);
+    EXPECT_EQ(doc->pointer.m_nMouseDrag, 1);
+    EXPECT_EQ(doc->pointer.m_nMouseDragCopy, 1);
     EXPECT_EQ(redraws, 0);
     // The conversion is Surrick's: while its entry point is missing the map stays (the user is
     // told which part is missing).

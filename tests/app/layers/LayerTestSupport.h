@@ -21,9 +21,9 @@ protected:
         doctest::InstallFakeEditor();
         fakelayers::Install(VD_FAKE_LAYERS);
         doc = std::make_unique<CVeldoranDoc>();
-        doc->m_strAppDir = "Z:\\app\\";
+        doc->folders.m_strAppDir = "Z:\\app\\";
         redraws = 0;
-        doc->m_fnUpdateAllViews = [this] { ++redraws; };
+        doc->repaint.m_fnUpdateAllViews = [this] { ++redraws; };
         fakelayers::Log().clear();
     }
 

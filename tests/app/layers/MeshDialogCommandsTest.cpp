@@ -22,11 +22,11 @@ void AllMeshLayersOn(CVeldoranDoc& doc)
     doc.m_anMeshRowFlag[1] = {0, 0, 0, 0, 0, 0, 0};
     doc.m_anMeshRowFlag[2] = {1, 0, 0, 0, 0, 1, 0};
     doc.m_anFineMeshFlag = {1, 0, 0, 0, 0, 1, 0, 0, 0};
-    doc.m_nGeologyLayer = 1;
-    doc.m_nLandClassLayer = 1;
-    doc.m_bSeismicLayer = 1;
-    doc.m_anSeisSetting[2] = 1;
-    doc.m_anSeisSetting[4] = 1;
+    doc.geology.m_nGeologyLayer = 1;
+    doc.geology.m_nLandClassLayer = 1;
+    doc.seismic.m_bSeismicLayer = 1;
+    doc.seismic.m_anSeisSetting[2] = 1;
+    doc.seismic.m_anSeisSetting[4] = 1;
 }
 
 std::string NatureAnswer(int group, int row)
@@ -46,7 +46,7 @@ std::string NatureAnswer(int group, int row)
 TEST_F(LayerDocument, NatureMeshAnswerSwitchesTheOtherMeshLayersOff)
 {
     AllMeshLayersOn(*doc);
-    doc->m_nLandClassLayer = -1;
+    doc->geology.m_nLandClassLayer = -1;
     Answer("OnDlgDmeshSet", NatureAnswer(1, 2));
     doc->OnNatureMeshSettings();
     const auto texts = Texts(Calls().at(0));
@@ -63,14 +63,14 @@ TEST_F(LayerDocument, NatureMeshAnswerSwitchesTheOtherMeshLayersOff)
     EXPECT_EQ(doc->m_astrMeshFile[9], "mf9");
     EXPECT_EQ(doc->m_anMeshRowFlag[2][5], 0) << "the industry group's flag goes off";
     EXPECT_EQ(doc->m_anMeshRowFlag[2][0], 1) << "its rows stay";
-    EXPECT_EQ(doc->m_nGeologyLayer, 0);
-    EXPECT_EQ(doc->m_nLandClassLayer, -1) << "never set stays never set";
-    EXPECT_EQ(doc->m_nGeoTableState, -1);
+    EXPECT_EQ(doc->geology.m_nGeologyLayer, 0);
+    EXPECT_EQ(doc->geology.m_nLandClassLayer, -1) << "never set stays never set";
+    EXPECT_EQ(doc->geology.m_nGeoTableState, -1);
     EXPECT_EQ(doc->m_anFineMeshFlag[5], 0);
     EXPECT_EQ(doc->m_anFineMeshFlag[0], 1);
-    EXPECT_EQ(doc->m_bSeismicLayer, 0);
-    EXPECT_EQ(doc->m_anSeisSetting[2], 0);
-    EXPECT_EQ(doc->m_anSeisSetting[4], 0);
+    EXPECT_EQ(doc->seismic.m_bSeismicLayer, 0);
+    EXPECT_EQ(doc->seismic.m_anSeisSetting[2], 0);
+    EXPECT_EQ(doc->seismic.m_anSeisSetting[4], 0);
 }
 
 TEST_F(LayerDocument, IndustryMeshAnswerWithItsTable)
@@ -101,9 +101,9 @@ TEST_F(LayerDocument, IndustryMeshAnswerWithItsTable)
     EXPECT_EQ(doc->m_anMeshRowFlag[0][5], 0);
     EXPECT_EQ(doc->m_anFineMeshFlag[0], 0);
     EXPECT_EQ(doc->m_anFineMeshFlag[5], 0);
-    EXPECT_EQ(doc->m_nGeologyLayer, 0);
-    EXPECT_EQ(doc->m_nLandClassLayer, 0);
-    EXPECT_EQ(doc->m_bSeismicLayer, 0);
+    EXPECT_EQ(doc->geology.m_nGeologyLayer, 0);
+    EXPECT_EQ(doc->geology.m_nLandClassLayer, 0);
+    EXPECT_EQ(doc->seismic.m_bSeismicLayer, 0);
 }
 
 TEST_F(LayerDocument, FineMeshAnswerKeepsItsRest)
@@ -122,10 +122,10 @@ TEST_F(LayerDocument, FineMeshAnswerKeepsItsRest)
     EXPECT_EQ(doc->m_anFineMeshValue[0], 11);
     EXPECT_EQ(doc->m_astrFineMeshName[3], "z");
     EXPECT_EQ(doc->m_strFineMeshRest, "01|10");
-    EXPECT_EQ(doc->m_nGeologyLayer, 0);
+    EXPECT_EQ(doc->geology.m_nGeologyLayer, 0);
     EXPECT_EQ(doc->m_anMeshRowFlag[0][6], 0);
     EXPECT_EQ(doc->m_anMeshRowFlag[2][0], 0);
-    EXPECT_EQ(doc->m_bSeismicLayer, 0);
+    EXPECT_EQ(doc->seismic.m_bSeismicLayer, 0);
 }
 
 TEST_F(LayerDocument, GeologyAndLandClassificationExcludeEachOther)
@@ -143,38 +143,38 @@ TEST_F(LayerDocument, GeologyAndLandClassificationExcludeEachOther)
         SCOPED_TRACE(c.entry);
         SetUp();
         AllMeshLayersOn(*doc);
-        doc->m_nGeoLead = 3;
-        doc->m_nGeoOption = 4;
+        doc->geology.m_nGeoLead = 3;
+        doc->geology.m_nGeoOption = 4;
         Answer(c.entry, c.answer);
         (c.geology ? doc->OnGeologySettings() : doc->OnLandClassSettings());
         const auto texts = Texts(Calls().at(0));
         ASSERT_EQ(texts.size(), 8u);
         EXPECT_EQ(texts[1], "3|1|4|");
-        EXPECT_EQ(c.geology ? doc->m_nGeologyLayer : doc->m_nLandClassLayer, 1);
-        EXPECT_EQ(c.geology ? doc->m_nLandClassLayer : doc->m_nGeologyLayer, 0);
-        EXPECT_EQ(doc->m_nGeoLegendKind, 1);
+        EXPECT_EQ(c.geology ? doc->geology.m_nGeologyLayer : doc->geology.m_nLandClassLayer, 1);
+        EXPECT_EQ(c.geology ? doc->geology.m_nLandClassLayer : doc->geology.m_nGeologyLayer, 0);
+        EXPECT_EQ(doc->geology.m_nGeoLegendKind, 1);
         EXPECT_EQ(doc->m_anMeshRowFlag[0][0], 0);
         EXPECT_EQ(doc->m_anMeshRowFlag[2][5], 0);
         EXPECT_EQ(doc->m_anFineMeshFlag[0], 0);
-        EXPECT_EQ(doc->m_bSeismicLayer, 0);
+        EXPECT_EQ(doc->seismic.m_bSeismicLayer, 0);
         EXPECT_EQ(redraws, 1);
     }
-    EXPECT_EQ(doc->m_nGeoLead, 1);
-    EXPECT_EQ(doc->m_strLandClassName, name);
-    EXPECT_EQ(doc->m_strLandClassFile, "file");
-    EXPECT_EQ(doc->m_astrGeoText[3], "u3");
-    EXPECT_EQ(doc->m_astrGeoText[4], "rest");
+    EXPECT_EQ(doc->geology.m_nGeoLead, 1);
+    EXPECT_EQ(doc->geology.m_strLandClassName, name);
+    EXPECT_EQ(doc->geology.m_strLandClassFile, "file");
+    EXPECT_EQ(doc->geology.m_astrGeoText[3], "u3");
+    EXPECT_EQ(doc->geology.m_astrGeoText[4], "rest");
 }
 
 TEST_F(LayerDocument, GeologyFirstOpenAndItsTexts)
 {
-    doc->m_astrGeoText = {"x0", "x1", "x2", "x3", "x4", "x5"};
+    doc->geology.m_astrGeoText = {"x0", "x1", "x2", "x3", "x4", "x5"};
     Answer("OnDlgGeoSet", "2|0|5|t5|t0|t1|t2|t3|r|s");
     doc->OnGeologySettings();
     EXPECT_EQ(Texts(Calls().at(0)), (std::vector<std::string>{"Z:\\app\\", "-1", "", "", "", "", "", "0"}));
-    EXPECT_EQ(doc->m_nGeologyLayer, 0);
-    EXPECT_EQ(doc->m_nGeoLegendKind, 2);
-    EXPECT_EQ(doc->m_astrGeoText, (std::array<std::string, 6>{"t0", "t1", "t2", "t3", "r|s", "t5"}));
+    EXPECT_EQ(doc->geology.m_nGeologyLayer, 0);
+    EXPECT_EQ(doc->geology.m_nGeoLegendKind, 2);
+    EXPECT_EQ(doc->geology.m_astrGeoText, (std::array<std::string, 6>{"t0", "t1", "t2", "t3", "r|s", "t5"}));
 }
 
 // Cancel puts back the state the layer had before the command (it used to switch an off layer on).
@@ -183,13 +183,13 @@ TEST_F(LayerDocument, GeologyCancelKeepsTheStateItHad)
     for (int before : {-1, 0, 1})
         for (bool geology : {true, false}) {
             SCOPED_TRACE(std::to_string(before) + (geology ? " geology" : " land"));
-            int& state = geology ? doc->m_nGeologyLayer : doc->m_nLandClassLayer;
+            int& state = geology ? doc->geology.m_nGeologyLayer : doc->geology.m_nLandClassLayer;
             state = before;
-            doc->m_nGeoLegendKind = 1;
+            doc->geology.m_nGeoLegendKind = 1;
             Answer(geology ? "OnDlgGeoSet" : "OnDlgNtrSet", "");
             (geology ? doc->OnGeologySettings() : doc->OnLandClassSettings());
             EXPECT_EQ(state, before);
-            EXPECT_EQ(doc->m_nGeoLegendKind, 2);
+            EXPECT_EQ(doc->geology.m_nGeoLegendKind, 2);
             EXPECT_EQ(redraws, 0);
         }
 }

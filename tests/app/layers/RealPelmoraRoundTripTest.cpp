@@ -34,7 +34,7 @@ struct RealShell {
         started = run.start();
         if (started) {
             doc = static_cast<CVeldoranDoc*>(run.app->document());
-            doc->m_nMapType = 1;
+            doc->position.m_nMapType = 1;
         }
     }
     // Runs the command with the dialog answered by the actions; false when it did not open.

@@ -15,7 +15,7 @@ using namespace updatetextpictureids;
 
 TEST_F(Registration, AlbumRegistrationAnswersByTheDialogsAnswer)
 {
-    doc->m_nMouseTool = 4;
+    doc->pointer.m_nMouseTool = 4;
     struct Case {
         std::string answer, expected;
         int clickMode;
@@ -27,11 +27,11 @@ TEST_F(Registration, AlbumRegistrationAnswersByTheDialogsAnswer)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer);
-        doc->m_nMouseTool = 4;
+        doc->pointer.m_nMouseTool = 4;
         Answer("OnDLLAlbumRegist", c.answer);
         EXPECT_EQ(doc->RegisterAlbum("35.1000", "135.3000", "Z:\\a\\ALBUM\\G1.alb", ""), c.expected);
-        EXPECT_EQ(doc->m_nMouseTool, c.clickMode);
-        EXPECT_EQ(doc->m_bDialogOpen, 0);
+        EXPECT_EQ(doc->pointer.m_nMouseTool, c.clickMode);
+        EXPECT_EQ(doc->repaint.m_bDialogOpen, 0);
     }
     EXPECT_NE(FakeLog().find("OnDLLAlbumRegist(4,135.3000,35.1000,Z:\\a\\ALBUM\\G1.alb,)"), std::string::npos);
 }
@@ -79,9 +79,9 @@ TEST_F(Registration, AlbumUpdateActionsRewriteOrDeleteTheAlbum)
                                                      "旅行 35.0100 135.0100 湖 " + lowered}));
     Answer("OnAlbumUpdate", "0|2|旅 35.0000 135.0000 湖 ");
     EXPECT_EQ(doc->UpdateAlbum("旅行", "湖", album, "35.0000", "135.0000", ""), "update_end");
-    EXPECT_EQ(doc->m_nMouseTool, 0);
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 0);
 
-    doc->m_nMouseTool = 2;
+    doc->pointer.m_nMouseTool = 2;
     Answer("OnAlbumUpdate", "2|3|");
     EXPECT_EQ(doc->UpdateAlbum("旅", "湖", album, "35.0000", "135.0000", ""), "deleate");
     EXPECT_EQ(DataBytes(), userdatatest::Cp932Lines({"寺 34.0000 135.0000 寺社 c:\\t.txt"}));
@@ -91,11 +91,11 @@ TEST_F(Registration, AlbumUpdateActionsRewriteOrDeleteTheAlbum)
 
 TEST_F(Registration, AGuideMapPointIsEditedInTheUpdateDialog)
 {
-    doc->m_nMapType = 4;
+    doc->position.m_nMapType = 4;
     std::filesystem::create_directories(doctest::Home() / "GUIDEMAP");
     const userdatatest::Fixture guide = userdatatest::WriteFixture(
         "GUIDEMAP/park.dat", userdatatest::Cp932Lines({"門 120 340 正門 z:\\p\\gate.bmp", "池 200 100 水辺 z:\\t\\pond.txt"}));
-    doc->m_astrGuideMapCurrent[2] = vd::applicationFolder() + "GUIDEMAP\\park.dat";
+    doc->menus.m_astrGuideMapCurrent[2] = vd::applicationFolder() + "GUIDEMAP\\park.dat";
 
     script->answerDialog(145, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.text(IDC_PICTURE_FILE), "z:\\p\\gate.bmp") << "one picture file";
@@ -118,7 +118,7 @@ TEST_F(Registration, AGuideMapPointIsEditedInTheUpdateDialog)
         d.click(IDC_END_UPDATE);
     });
     EXPECT_EQ(doc->UpdatePointEntry("池 200 100 水辺 z:\\t\\pond.txt", "", "1", "2", 1), "cancel");
-    EXPECT_EQ(doc->m_nMouseTool, 0);
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 0);
     ASSERT_EQ(script->fileDialogs().size(), 1u);
     EXPECT_EQ(script->fileDialogs()[0].filter,
               "BMP files (*.bmp)|*.bmp|JPG files (*.jpg)|*.jpg|GIF files (*.gif)|*.gif|PCD files (*.pcd)|*.pcd|"

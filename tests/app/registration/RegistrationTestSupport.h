@@ -23,7 +23,7 @@ protected:
         doc = userdatatest::MakeDocument(dialogLibrary);
         vd::LibraryLoader::setOverride("SURRICK.DLL", dialogLibrary);
         script = vd::ui::Script::install();
-        doc->m_nMouseTool = 2;
+        doc->pointer.m_nMouseTool = 2;
     }
 
     // The data file SOURCE\history.dat with these lines (UTF-8, written as CP932 with CR LF).
@@ -33,7 +33,7 @@ protected:
         std::filesystem::create_directories(doctest::Home() / "SOURCE");
         data = userdatatest::WriteFixture("SOURCE/history.dat", bytes);
         data.winPath = vd::applicationFolder() + "SOURCE\\history.dat";
-        doc->m_strDataFile = data.winPath;
+        doc->registered.m_strDataFile = data.winPath;
     }
     std::string DataBytes() const { return doctest::ReadBytes(data.file); }
 

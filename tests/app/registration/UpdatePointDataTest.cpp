@@ -73,15 +73,15 @@ TEST_F(Registration, RegionsNarrowTheListAndTheClickIsShownOnce)
         EXPECT_EQ(ListTexts(d), (std::vector<std::string>{"東京/駅"}));
         d.click(vd::IDCANCEL);
     });
-    doc->m_astrDivName[0] = "東北";
-    doc->m_astrDivSwY[0] = "35.0000";
-    doc->m_astrDivNeY[0] = "36.0000";
-    doc->m_astrDivSwX[0] = "139.0000";
-    doc->m_astrDivNeX[0] = "140.0000";
+    doc->registered.m_astrDivName[0] = "東北";
+    doc->registered.m_astrDivSwY[0] = "35.0000";
+    doc->registered.m_astrDivNeY[0] = "36.0000";
+    doc->registered.m_astrDivSwX[0] = "139.0000";
+    doc->registered.m_astrDivNeX[0] = "140.0000";
     const std::string before = DataBytes();
     EXPECT_EQ(doc->RegisterPointData("全国", "tokyo.txt", "MK_LBUTTON", "139.5000", "35.5000"), "cancel");
     EXPECT_EQ(DataBytes(), before);
-    EXPECT_EQ(doc->m_nMouseTool, 2);
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 2);
 }
 
 TEST_F(Registration, APickedPointIsRewrittenOnOk)
@@ -89,7 +89,7 @@ TEST_F(Registration, APickedPointIsRewrittenOnOk)
     WriteDataFile(kPoints);
     int openWhileUp = -1;
     script->answerDialog(132, [&](vd::DialogDriver& d) {
-        openWhileUp = doc->m_bDialogOpen;
+        openWhileUp = doc->repaint.m_bDialogOpen;
         EXPECT_EQ(d.text(IDC_NAME), "札幌") << "an empty key preselects the first entry";
         d.selectList(IDC_LIST, 1);
         EXPECT_EQ(d.text(IDC_NAME), "仙台");
@@ -99,7 +99,7 @@ TEST_F(Registration, APickedPointIsRewrittenOnOk)
     });
     EXPECT_EQ(doc->RegisterPointData("全国", "", "", "", ""), "");
     EXPECT_EQ(openWhileUp, 1);
-    EXPECT_EQ(doc->m_bDialogOpen, 0);
+    EXPECT_EQ(doc->repaint.m_bDialogOpen, 0);
     std::vector<std::string> expected = kPoints;
     expected[2] = "仙台\u3000駅前 38.1630 140.5200 城 c:\\pic\\sendai.jpg c:\\memo\\sendai.txt";
     EXPECT_EQ(DataBytes(), userdatatest::Cp932Lines(expected));
@@ -119,7 +119,7 @@ TEST_F(Registration, NothingIsWrittenWithoutAFileAndTheEndButtonEndsTheMode)
 
     script->answerDialog(132, [](vd::DialogDriver& d) { d.click(IDC_END_UPDATE); });
     EXPECT_EQ(doc->RegisterPointData("全国", "", "", "", ""), "cancel");
-    EXPECT_EQ(doc->m_nMouseTool, 0);
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 0);
     EXPECT_EQ(DataBytes(), before);
 }
 
@@ -162,7 +162,7 @@ TEST_F(Registration, DeletionKeepsEveryOtherLineAsItWas)
         d.click(IDC_DELETE_LINE);
     });
     EXPECT_EQ(doc->RegisterPointData("全国", "sapporo.txt", "", "", ""), "deleate");
-    EXPECT_EQ(doc->m_nMouseTool, 2);
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 2);
     std::string expected = userdatatest::Cp932Lines({"長い " + std::string(300, 'x') + " 1 c:\\long.txt"});
     for (int i = 0; i < 5000; ++i)
         expected += "p" + std::to_string(i) + " 35.0000 135.0000 x\r\n";
@@ -217,7 +217,7 @@ TEST_F(Registration, ADeletionThatCannotBeWrittenIsToldAndTheFileStays)
     EXPECT_EQ(doc->RegisterPointData("全国", "sapporo.txt", "", "", ""), "cancel");
     EXPECT_TRUE(stayed);
     ASSERT_EQ(script->messageBoxes().size(), 1u);
-    EXPECT_EQ(script->messageBoxes()[0].text, "データファイルを書き換えられません: " + doc->m_strDataFile);
+    EXPECT_EQ(script->messageBoxes()[0].text, "データファイルを書き換えられません: " + doc->registered.m_strDataFile);
     EXPECT_EQ(DataBytes(), before);
 }
 
@@ -238,13 +238,13 @@ TEST_F(Registration, EditedDivisionsComeBackToTheDocument)
         EXPECT_EQ(d.text(IDC_FIRST_DIVISION + 1), "近所");
         d.click(vd::IDOK);
     });
-    doc->m_nDivisionEdited = -1;
+    doc->registered.m_nDivisionEdited = -1;
     EXPECT_EQ(doc->RegisterPointData("全国", "", "", "", ""), "");
-    EXPECT_EQ(doc->m_nDivisionEdited, 1);
-    EXPECT_EQ(doc->m_astrDivSwY[0], "33.0000");
-    EXPECT_EQ(doc->m_astrDivName[1], "近所");
-    EXPECT_EQ(doc->m_astrDivSwX[1], "135.0000");
-    EXPECT_EQ(doc->m_astrDivNeX[1], "136.0000");
+    EXPECT_EQ(doc->registered.m_nDivisionEdited, 1);
+    EXPECT_EQ(doc->registered.m_astrDivSwY[0], "33.0000");
+    EXPECT_EQ(doc->registered.m_astrDivName[1], "近所");
+    EXPECT_EQ(doc->registered.m_astrDivSwX[1], "135.0000");
+    EXPECT_EQ(doc->registered.m_astrDivNeX[1], "136.0000");
     // Written to the profile's Division section when the document ends.
     ProfileStoreWriter profile;
     doc->WriteSettingsBack(profile);
@@ -253,8 +253,8 @@ TEST_F(Registration, EditedDivisionsComeBackToTheDocument)
     EXPECT_EQ(vd::ProfileStore().getString("Division", "swY0", ""), "33.0000");
 
     // A cancelled division dialog leaves the document's divisions alone.
-    doc->m_nDivisionEdited = -1;
-    const std::string firstName = doc->m_astrDivName[0];
+    doc->registered.m_nDivisionEdited = -1;
+    const std::string firstName = doc->registered.m_astrDivName[0];
     script->answerDialog(143, [](vd::DialogDriver& d) {
         d.setText(regiondivisionids::kNameEdits[0], "別");
         d.click(vd::IDCANCEL);
@@ -264,8 +264,8 @@ TEST_F(Registration, EditedDivisionsComeBackToTheDocument)
         d.click(vd::IDOK);
     });
     doc->RegisterPointData("全国", "", "", "", "");
-    EXPECT_EQ(doc->m_nDivisionEdited, -1);
-    EXPECT_EQ(doc->m_astrDivName[0], firstName);
+    EXPECT_EQ(doc->registered.m_nDivisionEdited, -1);
+    EXPECT_EQ(doc->registered.m_astrDivName[0], firstName);
 }
 
 } // namespace

@@ -25,10 +25,10 @@ using EnvSettings = SettingsDialogTest;
 TEST_F(EnvSettings, FirstOpeningWritesThePlaceNameListAndALargerBlockRedraws)
 {
     ASSERT_FALSE(fs::exists(Home() / "PNTFILE.DAT"));
-    doc->m_bMapOnScreen = 1;
+    doc->repaint.m_bMapOnScreen = 1;
     int layerDialogOpen = -1;
     script->answerDialog(CDlgEnvSettings::IDD, [&](vd::DialogDriver& d) {
-        layerDialogOpen = doc->m_bLayerDialogOpen;
+        layerDialogOpen = doc->repaint.m_bLayerDialogOpen;
         EXPECT_EQ(d.caption(), "環境設定");
         EXPECT_FALSE(d.isChecked(envsettingsids::IDC_START_AS_LEFT))
             << "the start-up check box of the dialog, not the page's radio";
@@ -47,11 +47,11 @@ TEST_F(EnvSettings, FirstOpeningWritesThePlaceNameListAndALargerBlockRedraws)
 
     EXPECT_EQ(ReadBytes(Home() / "PNTFILE.DAT"), vd::utf8ToCp932(app + "placenmn.dat") + "\r\n");
     EXPECT_EQ(layerDialogOpen, 1);
-    EXPECT_EQ(doc->m_bLayerDialogOpen, 0);
-    EXPECT_EQ(doc->m_nMapFrame, 2);
-    EXPECT_EQ(doc->m_nMapMode, 25);
+    EXPECT_EQ(doc->repaint.m_bLayerDialogOpen, 0);
+    EXPECT_EQ(doc->position.m_nMapFrame, 2);
+    EXPECT_EQ(doc->position.m_nMapMode, 25);
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
-    EXPECT_EQ(doc->m_bMapOnScreen, 0);
+    EXPECT_EQ(doc->repaint.m_bMapOnScreen, 0);
     EXPECT_EQ(updates, 1);
     EXPECT_TRUE(ChangedKeys(before, ProfileValues()).empty()) << "the number of sheets has no key of its own";
 }
@@ -64,8 +64,8 @@ TEST_F(EnvSettings, TheBlockStartsFromTheProfileAndAChangedFrameIsWritten)
         d.click(vd::IDOK);
     });
     doc->OnEnvironmentSettings();
-    EXPECT_EQ(doc->m_nMapFrame, 1);
-    EXPECT_EQ(doc->m_nMapFrameCopy2, 1);
+    EXPECT_EQ(doc->position.m_nMapFrame, 1);
+    EXPECT_EQ(doc->position.m_nMapFrameCopy2, 1);
     EXPECT_EQ(profile.getInt("System", "MapFrame", 0), 1);
     EXPECT_EQ(updates, 1);
 
@@ -75,15 +75,15 @@ TEST_F(EnvSettings, TheBlockStartsFromTheProfileAndAChangedFrameIsWritten)
         d.click(vd::IDOK);
     });
     doc->OnEnvironmentSettings();
-    EXPECT_EQ(doc->m_nMapFrame, 2);
-    EXPECT_EQ(doc->m_nMapMode, 9);
+    EXPECT_EQ(doc->position.m_nMapFrame, 2);
+    EXPECT_EQ(doc->position.m_nMapMode, 9);
     EXPECT_EQ(profile.getInt("System", "MapFrame", 0), 2);
     EXPECT_EQ(updates, 2);
 }
 
 TEST_F(EnvSettings, OnlyTheEditorChangedWritesEditerInLowerCaseAndRedrawsNothing)
 {
-    const std::string viewer = doc->m_strViewer;
+    const std::string viewer = doc->environment.m_strViewer;
     script->answerFileDialog("Z:\\Opt\\Tools\\GEdit.EXE");
     script->cancelFileDialog();
     script->answerDialog(CDlgEnvSettings::IDD, [&](vd::DialogDriver& d) {
@@ -104,10 +104,10 @@ TEST_F(EnvSettings, OnlyTheEditorChangedWritesEditerInLowerCaseAndRedrawsNothing
 
     EXPECT_EQ(ChangedKeys(before, ProfileValues()), (std::set<std::string>{"system/editer"}));
     EXPECT_EQ(profile.getString("System", "Editer"), "z:\\opt\\tools\\gedit.exe");
-    EXPECT_EQ(doc->m_strEditor, "z:\\opt\\tools\\gedit.exe");
-    EXPECT_EQ(doc->m_strViewer, viewer) << "typing changed nothing, the cancel neither";
+    EXPECT_EQ(doc->environment.m_strEditor, "z:\\opt\\tools\\gedit.exe");
+    EXPECT_EQ(doc->environment.m_strViewer, viewer) << "typing changed nothing, the cancel neither";
     EXPECT_EQ(updates, 0);
-    EXPECT_EQ(doc->m_nEnvDialogTab, 2);
+    EXPECT_EQ(doc->environment.m_nEnvDialogTab, 2);
     ASSERT_EQ(script->fileDialogs().size(), 2u);
     const auto& editorPick = script->fileDialogs()[0];
     EXPECT_TRUE(editorPick.open);
@@ -149,13 +149,13 @@ TEST_F(EnvSettings, BrightnessButtonsStopAtTenAndOneAndTheTextReadsAsAtoi)
         d.click(vd::IDOK);
     });
     doc->OnEnvironmentSettings();
-    EXPECT_EQ(doc->m_nBmpBackground, 0) << "\"abc\" reads as 0";
+    EXPECT_EQ(doc->environment.m_nBmpBackground, 0) << "\"abc\" reads as 0";
     EXPECT_EQ(profile.getInt("System", "BmpBackground", -1), 0);
 }
 
 TEST_F(EnvSettings, EveryPageChangesItsValuesAndOkWritesOnlyTheKeysThatChanged)
 {
-    doc->m_nOutputElevation = -5;
+    doc->environment.m_nOutputElevation = -5;
     script->answerDialog(CDlgEnvSettings::IDD, [&](vd::DialogDriver& d) {
         d.click(envsettingsids::IDC_START_AS_LEFT);
         vd::DialogDriver map = d.page(CDlgEnvMap::IDD);
@@ -203,22 +203,22 @@ TEST_F(EnvSettings, EveryPageChangesItsValuesAndOkWritesOnlyTheKeysThatChanged)
     EXPECT_EQ(ChangedKeys(before, ProfileValues()),
               (std::set<std::string>{"system/startwhitemap", "system/backgrandcolor", "system/jpegprocess"}));
     EXPECT_EQ(profile.getString("System", "StartWhiteMap"), "on");
-    EXPECT_EQ(doc->m_strStartWhiteMap, "on");
-    EXPECT_EQ(doc->m_strSheetSelect, "DIALOG");
-    EXPECT_EQ(doc->m_nScreen, 1);
-    EXPECT_EQ(doc->m_nPrfMpData, 1);
-    EXPECT_EQ(doc->m_strTextAppear, "Dialog");
-    EXPECT_EQ(doc->m_strTextWithPicture, "off");
-    EXPECT_EQ(doc->m_nBackGrandColor, 0);
-    EXPECT_EQ(doc->m_nJpegProcess, 0);
-    EXPECT_EQ(doc->m_nPicturePosition, 2);
-    EXPECT_EQ(doc->m_nPicturePositionCopy, 2);
-    EXPECT_EQ(doc->m_nAreaSearch, 0);
-    EXPECT_EQ(doc->m_nAreaShape, 1);
-    EXPECT_EQ(doc->m_nAreaSizeKm, 12);
-    EXPECT_EQ(doc->m_nOutputElevation, -9999);
-    EXPECT_EQ(doc->m_nHideFoundPlaces, 0);
-    EXPECT_EQ(doc->m_nEnvDialogTab, 4);
+    EXPECT_EQ(doc->environment.m_strStartWhiteMap, "on");
+    EXPECT_EQ(doc->environment.m_strSheetSelect, "DIALOG");
+    EXPECT_EQ(doc->environment.m_nScreen, 1);
+    EXPECT_EQ(doc->environment.m_nPrfMpData, 1);
+    EXPECT_EQ(doc->environment.m_strTextAppear, "Dialog");
+    EXPECT_EQ(doc->environment.m_strTextWithPicture, "off");
+    EXPECT_EQ(doc->environment.m_nBackGrandColor, 0);
+    EXPECT_EQ(doc->environment.m_nJpegProcess, 0);
+    EXPECT_EQ(doc->environment.m_nPicturePosition, 2);
+    EXPECT_EQ(doc->environment.m_nPicturePositionCopy, 2);
+    EXPECT_EQ(doc->environment.m_nAreaSearch, 0);
+    EXPECT_EQ(doc->environment.m_nAreaShape, 1);
+    EXPECT_EQ(doc->environment.m_nAreaSizeKm, 12);
+    EXPECT_EQ(doc->environment.m_nOutputElevation, -9999);
+    EXPECT_EQ(doc->environment.m_nHideFoundPlaces, 0);
+    EXPECT_EQ(doc->environment.m_nEnvDialogTab, 4);
     EXPECT_EQ(updates, 0);
 }
 
@@ -229,9 +229,9 @@ TEST_F(EnvSettings, TheTabIsRememberedOnOkAndCancelChangesNothing)
         d.click(vd::IDOK);
     });
     doc->OnEnvironmentSettings();
-    ASSERT_EQ(doc->m_nEnvDialogTab, 3);
+    ASSERT_EQ(doc->environment.m_nEnvDialogTab, 3);
 
-    const int areaSize = doc->m_nAreaSizeKm;
+    const int areaSize = doc->environment.m_nAreaSizeKm;
     script->answerDialog(CDlgEnvSettings::IDD, [](vd::DialogDriver& d) {
         EXPECT_TRUE(d.page(CDlgEnvAreaSearch::IDD).isVisible(envareasearchids::IDC_SIZE_KM));
         EXPECT_FALSE(d.page(CDlgEnvMap::IDD).isVisible(envmapids::IDC_ONE_SHEET));
@@ -243,10 +243,10 @@ TEST_F(EnvSettings, TheTabIsRememberedOnOkAndCancelChangesNothing)
     const auto before = ProfileValues();
     doc->OnEnvironmentSettings();
     EXPECT_TRUE(ChangedKeys(before, ProfileValues()).empty());
-    EXPECT_EQ(doc->m_nEnvDialogTab, 3);
-    EXPECT_EQ(doc->m_nAreaSizeKm, areaSize);
-    EXPECT_EQ(doc->m_strStartWhiteMap, "off");
-    EXPECT_EQ(doc->m_bLayerDialogOpen, 0);
+    EXPECT_EQ(doc->environment.m_nEnvDialogTab, 3);
+    EXPECT_EQ(doc->environment.m_nAreaSizeKm, areaSize);
+    EXPECT_EQ(doc->environment.m_strStartWhiteMap, "off");
+    EXPECT_EQ(doc->repaint.m_bLayerDialogOpen, 0);
 }
 
 TEST_F(EnvSettings, TableButtonsPickCsvFilesInLowerCase)
@@ -300,8 +300,8 @@ TEST_F(EnvSettings, KeywordsAreWrittenAtOnceAndTheMembersFollowOnlyOnOk)
               (std::set<std::string>{"system/key1", "system/ctgry0", "system/keycount3"}));
     EXPECT_EQ(profile.getString("System", "Key1"), "城");
     EXPECT_EQ(profile.getInt("System", "KeyCount3", 0), -4);
-    EXPECT_EQ(doc->m_strKey1, "寺") << "the environment settings were cancelled";
-    EXPECT_EQ(doc->m_anKeyCount[2], 3);
+    EXPECT_EQ(doc->environment.m_strKey1, "寺") << "the environment settings were cancelled";
+    EXPECT_EQ(doc->environment.m_anKeyCount[2], 3);
 
     script->answerDialog(CDlgKeyword::IDD, [](vd::DialogDriver& d) {
         d.setText(keywordids::IDC_FIRST_KEY + 1, "城址");
@@ -313,9 +313,9 @@ TEST_F(EnvSettings, KeywordsAreWrittenAtOnceAndTheMembersFollowOnlyOnOk)
         d.click(vd::IDOK);
     });
     doc->OnEnvironmentSettings();
-    EXPECT_EQ(doc->m_strKey1, "寺") << "the keyword dialog starts from the document's words";
-    EXPECT_EQ(doc->m_strKey2, "城址");
-    EXPECT_EQ(doc->m_strCtgry0, "散策");
+    EXPECT_EQ(doc->environment.m_strKey1, "寺") << "the keyword dialog starts from the document's words";
+    EXPECT_EQ(doc->environment.m_strKey2, "城址");
+    EXPECT_EQ(doc->environment.m_strCtgry0, "散策");
     EXPECT_EQ(profile.getString("System", "Key1"), "寺") << "its OK writes all seven words again";
 }
 

@@ -44,7 +44,7 @@ TEST(EnvSettingsShortcut, CtrlEOpensTheDialogAndItsMenuItemIsEnabled)
     });
     QTest::keyClick(main, Qt::Key_E, Qt::ControlModifier);
     EXPECT_EQ(run.script->dialogsRun(), (std::vector<int>{CDlgEnvSettings::IDD}));
-    EXPECT_EQ(doc->m_nMapMode, 25);
+    EXPECT_EQ(doc->position.m_nMapMode, 25);
 
     vd::Menu& bar = *run.frame().GetMenu();
     OpenAll(bar, run.frame());

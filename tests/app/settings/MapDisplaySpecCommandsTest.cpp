@@ -56,7 +56,7 @@ TEST_F(MapDisplaySpecCommands, CtrlAOpensTheDialog)
     QApplication::setActiveWindow(main);
     QTest::keyClick(main, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(Runs(), 1);
-    EXPECT_EQ(doc->m_nPointerCoords, 1);
+    EXPECT_EQ(doc->spec.m_nPointerCoords, 1);
 }
 
 TEST_F(MapDisplaySpecCommands, BothMenuItemsAreEnabledAndRunIt)
@@ -92,7 +92,7 @@ TEST_F(MapDisplaySpecCommands, TheMappingMenuOfARightClickRunsIt)
     view->OnRButtonDown(vd::MK_RBUTTON, {700, 300});
     ASSERT_EQ(run->script->popupMenus().size(), 1u);
     EXPECT_EQ(Runs(), 1);
-    EXPECT_EQ(doc->m_nPointerCoords, 1);
+    EXPECT_EQ(doc->spec.m_nPointerCoords, 1);
 }
 
 TEST_F(MapDisplaySpecCommands, Button326OnTheMainMapRunsIt)

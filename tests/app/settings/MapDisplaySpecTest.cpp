@@ -23,7 +23,7 @@ protected:
         UseBuiltLibraries();
         InstallFakeEditor();
         doc = std::make_unique<CVeldoranDoc>();
-        doc->m_fnUpdateAllViews = [this] { ++updates; };
+        doc->repaint.m_fnUpdateAllViews = [this] { ++updates; };
         doc->m_astrMapEntry[15] = "東京";
         doc->m_nMapDisplayMode = 10;
     }
@@ -46,7 +46,7 @@ TEST_F(MapDisplaySpecRun, CancelChangesNothingAndDrawsNothing)
     const MapDisplaySpec before = ReadMapDisplaySpec(*doc);
     int openDuringRun = 0;
     script->answerDialog(CDlgMapDisplaySpec::IDD, [&](vd::DialogDriver& d) {
-        openDuringRun = doc->m_bLayerDialogOpen;
+        openDuringRun = doc->repaint.m_bLayerDialogOpen;
         EXPECT_EQ(d.caption(), "地図の表示仕様");
         for (int tab : {kPlaceNames, kPoints, kMap, kDistance})
             d.selectTab(IDC_TAB, tab);
@@ -61,13 +61,13 @@ TEST_F(MapDisplaySpecRun, CancelChangesNothingAndDrawsNothing)
     });
     doc->EditMapDisplaySpec();
     EXPECT_EQ(openDuringRun, 1);
-    EXPECT_EQ(doc->m_bLayerDialogOpen, 0);
+    EXPECT_EQ(doc->repaint.m_bLayerDialogOpen, 0);
     const MapDisplaySpec after = ReadMapDisplaySpec(*doc);
     EXPECT_FALSE(MapDisplayChanged(before, after));
     EXPECT_EQ(after.distance.city.m_strDepature, before.distance.city.m_strDepature);
     EXPECT_EQ(after.distance.m_nDistanceShow, before.distance.m_nDistanceShow);
-    EXPECT_EQ(doc->m_nPointerCoords, 0);
-    EXPECT_EQ(doc->m_nSpecDialogTab, 0);
+    EXPECT_EQ(doc->spec.m_nPointerCoords, 0);
+    EXPECT_EQ(doc->spec.m_nSpecDialogTab, 0);
     EXPECT_EQ(updates, 0);
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
 }
@@ -83,15 +83,15 @@ TEST_F(MapDisplaySpecRun, OnlyTheStartCityStoresWithoutARedraw)
         d.click(IDC_POINTER_COORDS);
         d.click(vd::IDOK);
     });
-    EXPECT_EQ(doc->m_strDepature, "大阪");
-    EXPECT_EQ(doc->m_dDepLatDeg, 34);
-    EXPECT_EQ(doc->m_dDepLatMin, 40);
-    EXPECT_EQ(doc->m_dDepLonDeg, 135);
-    EXPECT_EQ(doc->m_dDepLonMin, 31);
-    EXPECT_EQ(doc->m_nDistanceEnd, 0);
-    EXPECT_EQ(doc->m_nDistanceShow, 0);
-    EXPECT_EQ(doc->m_nPointerCoords, 1);
-    EXPECT_EQ(doc->m_nSpecDialogTab, kDistance);
+    EXPECT_EQ(doc->spec.m_strDepature, "大阪");
+    EXPECT_EQ(doc->spec.m_dDepLatDeg, 34);
+    EXPECT_EQ(doc->spec.m_dDepLatMin, 40);
+    EXPECT_EQ(doc->spec.m_dDepLonDeg, 135);
+    EXPECT_EQ(doc->spec.m_dDepLonMin, 31);
+    EXPECT_EQ(doc->spec.m_nDistanceEnd, 0);
+    EXPECT_EQ(doc->spec.m_nDistanceShow, 0);
+    EXPECT_EQ(doc->spec.m_nPointerCoords, 1);
+    EXPECT_EQ(doc->spec.m_nSpecDialogTab, kDistance);
     EXPECT_EQ(updates, 0);
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
 }
@@ -102,22 +102,22 @@ TEST_F(MapDisplaySpecRun, SymbolSizeShowsTheSheetAgainOrTheGuideMap)
         d.click(specpointids::IDC_SMALL);
         d.click(vd::IDOK);
     });
-    EXPECT_EQ(doc->m_nSymbolSize, 1);
+    EXPECT_EQ(doc->spec.m_nSymbolSize, 1);
     EXPECT_EQ(doc->m_strMapName, "東京") << "the current sheet shown again";
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
     EXPECT_EQ(updates, 1);
-    EXPECT_EQ(doc->m_nKeywordActive, 0);
+    EXPECT_EQ(doc->spec.m_nKeywordActive, 0);
 
-    doc->m_nMapType = 4;
+    doc->position.m_nMapType = 4;
     doc->m_nMapDisplayMode = 10;
     RunSpec(kPoints, [](vd::DialogDriver& d) {
         d.click(specpointids::IDC_LARGE);
         d.setText(specpointids::IDC_KEYWORD, "寺");
         d.click(vd::IDOK);
     });
-    EXPECT_EQ(doc->m_nSymbolSize, 3);
-    EXPECT_EQ(doc->m_strPointKeyword, "寺");
-    EXPECT_EQ(doc->m_nKeywordActive, 1);
+    EXPECT_EQ(doc->spec.m_nSymbolSize, 3);
+    EXPECT_EQ(doc->spec.m_strPointKeyword, "寺");
+    EXPECT_EQ(doc->spec.m_nKeywordActive, 1);
     EXPECT_EQ(doc->m_nMapDisplayMode, 24);
     EXPECT_EQ(updates, 2);
 }
@@ -125,7 +125,7 @@ TEST_F(MapDisplaySpecRun, SymbolSizeShowsTheSheetAgainOrTheGuideMap)
 TEST_F(MapDisplaySpecRun, TheTabIsKeptForTheNextRun)
 {
     RunSpec(kMap, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
-    EXPECT_EQ(doc->m_nSpecDialogTab, kMap);
+    EXPECT_EQ(doc->spec.m_nSpecDialogTab, kMap);
     bool mapPageShown = false, placeNamePageShown = true;
     script->answerDialog(CDlgMapDisplaySpec::IDD, [&](vd::DialogDriver& d) {
         auto& dialog = static_cast<CDlgMapDisplaySpec&>(d.dialog());
@@ -144,11 +144,11 @@ TEST_F(MapDisplaySpecRun, PlaceNamePageShowsAndSetsTheDocumentsValues)
 {
     doc->m_nSiteNameDisplay = 1;
     doc->m_nPointDisplayFlag = -3;
-    doc->m_strFontName = "ＭＳ Ｐゴシック";
-    doc->m_nPlaceNameFontHeight = 3;
+    doc->spec.m_strFontName = "ＭＳ Ｐゴシック";
+    doc->spec.m_nPlaceNameFontHeight = 3;
     doc->m_nPlaceNameInMap = -1;
-    doc->m_nPlaceNameTotal = 1234;
-    doc->m_anPlaceNameKind = {1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    doc->spec.m_nPlaceNameTotal = 1234;
+    doc->spec.m_anPlaceNameKind = {1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     script->answerDialog(CDlgShownPlaceNames::IDD, [](vd::DialogDriver& d) {
         d.click(shownplacenameids::IDC_ISLAND);
         d.click(vd::IDOK);
@@ -161,7 +161,7 @@ TEST_F(MapDisplaySpecRun, PlaceNamePageShowsAndSetsTheDocumentsValues)
         EXPECT_TRUE(d.isChecked(specplacenameids::IDC_HEIGHT_10));
         EXPECT_EQ(d.text(specplacenameids::IDC_IN_MAP), "-1");
         EXPECT_EQ(d.text(specplacenameids::IDC_TOTAL), "1234");
-        EXPECT_EQ(d.text(specplacenameids::IDC_FILE), doc->m_strSiteNameFile);
+        EXPECT_EQ(d.text(specplacenameids::IDC_FILE), doc->environment.m_strSiteNameFile);
         d.click(specplacenameids::IDC_DISPLAY);
         d.selectCombo(specplacenameids::IDC_THINNING, 14);
         d.click(specplacenameids::IDC_GOTHIC);
@@ -172,24 +172,24 @@ TEST_F(MapDisplaySpecRun, PlaceNamePageShowsAndSetsTheDocumentsValues)
     });
     EXPECT_EQ(doc->m_nSiteNameDisplay, -1);
     EXPECT_EQ(doc->m_nPointDisplayFlag, 14);
-    EXPECT_EQ(doc->m_strFontName, "ＭＳ ゴシック");
-    EXPECT_EQ(doc->m_nPlaceNameFontHeight, 2);
-    EXPECT_EQ(doc->m_nSiteNamePopup, 1);
-    EXPECT_EQ(doc->m_anPlaceNameKind, (std::array<int, 10>{0, 0, 0, 1, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(doc->spec.m_strFontName, "ＭＳ ゴシック");
+    EXPECT_EQ(doc->spec.m_nPlaceNameFontHeight, 2);
+    EXPECT_EQ(doc->spec.m_nSiteNamePopup, 1);
+    EXPECT_EQ(doc->spec.m_anPlaceNameKind, (std::array<int, 10>{0, 0, 0, 1, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(updates, 1);
     // A second click on 表示 gives 1 again; with names shown as pop-ups they are armed unless a
     // mouse tool is on, whether the dialog was accepted or not.
-    doc->m_nMouseTool = 3;
-    doc->m_nPlaceNamePopupActive = 1;
+    doc->pointer.m_nMouseTool = 3;
+    doc->spec.m_nPlaceNamePopupActive = 1;
     RunSpec(kPlaceNames, [](vd::DialogDriver& d) {
         d.click(specplacenameids::IDC_DISPLAY);
         d.click(vd::IDOK);
     });
     EXPECT_EQ(doc->m_nSiteNameDisplay, 1);
-    EXPECT_EQ(doc->m_nPlaceNamePopupActive, 0);
-    doc->m_nMouseTool = 0;
+    EXPECT_EQ(doc->spec.m_nPlaceNamePopupActive, 0);
+    doc->pointer.m_nMouseTool = 0;
     RunSpec(kPlaceNames, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
-    EXPECT_EQ(doc->m_nPlaceNamePopupActive, 1);
+    EXPECT_EQ(doc->spec.m_nPlaceNamePopupActive, 1);
 }
 
 TEST_F(MapDisplaySpecRun, PointPageKindsSizesLabelsAndPopups)
@@ -199,10 +199,10 @@ TEST_F(MapDisplaySpecRun, PointPageKindsSizesLabelsAndPopups)
         int afterClick;
     };
     for (const Case& c : {Case{1, 0}, Case{0, 1}, Case{7, 1}}) {
-        doc->m_nPointPopup = c.popup;
-        doc->m_nKindData = 2;
-        doc->m_nSymbolSize = 2;
-        doc->m_nPointLabel = 1;
+        doc->spec.m_nPointPopup = c.popup;
+        doc->spec.m_nKindData = 2;
+        doc->spec.m_nSymbolSize = 2;
+        doc->spec.m_nPointLabel = 1;
         RunSpec(kPoints, [&](vd::DialogDriver& d) {
             EXPECT_EQ(d.isChecked(specpointids::IDC_POPUP), c.popup == 1);
             EXPECT_TRUE(d.isChecked(specpointids::IDC_TEXTS + 1));
@@ -214,23 +214,23 @@ TEST_F(MapDisplaySpecRun, PointPageKindsSizesLabelsAndPopups)
             d.click(specpointids::IDC_DISPLAY);
             d.click(vd::IDOK);
         });
-        EXPECT_EQ(doc->m_nPointPopup, c.afterClick) << c.popup;
-        EXPECT_EQ(doc->m_nKindData, 3);
-        EXPECT_EQ(doc->m_nPointLabel, 3);
+        EXPECT_EQ(doc->spec.m_nPointPopup, c.afterClick) << c.popup;
+        EXPECT_EQ(doc->spec.m_nKindData, 3);
+        EXPECT_EQ(doc->spec.m_nPointLabel, 3);
     }
-    EXPECT_EQ(doc->m_nLinkPoint, 0) << "toggled three times from 1";
+    EXPECT_EQ(doc->spec.m_nLinkPoint, 0) << "toggled three times from 1";
 }
 
 TEST_F(MapDisplaySpecRun, MapPageCaptionsFollowTheMapAndTheBorders)
 {
-    doc->m_nMapType = 2;
-    doc->m_nMapFigure = 1;
-    doc->m_nPrefBorder = 1;
-    doc->m_nSubprefBorder = 1;
-    doc->m_strPrefBorderColour = "BLUE";
-    doc->m_nCityBorderColour = 12;
-    doc->m_strCityBorderDir.clear();
-    doc->m_nCityBorder = 1;
+    doc->position.m_nMapType = 2;
+    doc->position.m_nMapFigure = 1;
+    doc->spec.m_nPrefBorder = 1;
+    doc->spec.m_nSubprefBorder = 1;
+    doc->spec.m_strPrefBorderColour = "BLUE";
+    doc->spec.m_nCityBorderColour = 12;
+    doc->folders.m_strCityBorderDir.clear();
+    doc->spec.m_nCityBorder = 1;
     RunSpec(kMap, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.text(specwhitemapids::IDC_MAP_BOUNDARY), "緯線・経線");
         EXPECT_EQ(d.text(specwhitemapids::IDC_RED), "赤") << "white only on a sheet map's figure";
@@ -253,16 +253,16 @@ TEST_F(MapDisplaySpecRun, MapPageCaptionsFollowTheMapAndTheBorders)
         d.click(specwhitemapids::IDC_BLACK);
         d.click(vd::IDOK);
     });
-    EXPECT_EQ(doc->m_nCityBorder, 0);
-    EXPECT_EQ(doc->m_strPrefBorderColour, "RED");
-    EXPECT_EQ(doc->m_nCityBorderColour, 10);
-    EXPECT_EQ(doc->m_nMapFigure, 1) << "the figure is only shown; another map type keeps it";
+    EXPECT_EQ(doc->spec.m_nCityBorder, 0);
+    EXPECT_EQ(doc->spec.m_strPrefBorderColour, "RED");
+    EXPECT_EQ(doc->spec.m_nCityBorderColour, 10);
+    EXPECT_EQ(doc->position.m_nMapFigure, 1) << "the figure is only shown; another map type keeps it";
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
 
-    doc->m_nMapType = 1;
-    doc->m_strCityBorderDir = "Z:\\data\\CityPlgn\\";
-    doc->m_nCityNameZoom = 1;
-    doc->m_nCityNameEnclave = 0;
+    doc->position.m_nMapType = 1;
+    doc->folders.m_strCityBorderDir = "Z:\\data\\CityPlgn\\";
+    doc->spec.m_nCityNameZoom = 1;
+    doc->spec.m_nCityNameEnclave = 0;
     RunSpec(kMap, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.text(specwhitemapids::IDC_MAP_BOUNDARY), "地勢図の図郭");
         EXPECT_EQ(d.text(specwhitemapids::IDC_RED), "白");
@@ -279,10 +279,10 @@ TEST_F(MapDisplaySpecRun, MapPageCaptionsFollowTheMapAndTheBorders)
         d.click(specwhitemapids::IDC_CITY_NAME_ENCLAVE);
         d.click(vd::IDOK);
     });
-    EXPECT_EQ(doc->m_nCityBorder, 1);
-    EXPECT_EQ(doc->m_nCityNameZoom, 0);
-    EXPECT_EQ(doc->m_nCityNameEnclave, 1);
-    EXPECT_EQ(doc->m_nMapFigure, 1);
+    EXPECT_EQ(doc->spec.m_nCityBorder, 1);
+    EXPECT_EQ(doc->spec.m_nCityNameZoom, 0);
+    EXPECT_EQ(doc->spec.m_nCityNameEnclave, 1);
+    EXPECT_EQ(doc->position.m_nMapFigure, 1);
 }
 
 TEST_F(MapDisplaySpecRun, TheStartCityDialogFromTheDistancePage)
@@ -302,10 +302,10 @@ TEST_F(MapDisplaySpecRun, TheStartCityDialogFromTheDistancePage)
         EXPECT_EQ(combo->GetCount(), 3) << "the edited file is read again";
         d.click(vd::IDOK);
     });
-    EXPECT_EQ(doc->m_strDepature, "静岡");
-    EXPECT_EQ(doc->m_dDepLatDeg, 34);
-    EXPECT_EQ(doc->m_dDepLatMin, 58);
-    EXPECT_EQ(doc->m_dDepLonMin, 23);
+    EXPECT_EQ(doc->spec.m_strDepature, "静岡");
+    EXPECT_EQ(doc->spec.m_dDepLatDeg, 34);
+    EXPECT_EQ(doc->spec.m_dDepLatMin, 58);
+    EXPECT_EQ(doc->spec.m_dDepLonMin, 23);
     EXPECT_EQ(updates, 0);
 }
 

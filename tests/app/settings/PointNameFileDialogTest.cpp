@@ -62,7 +62,7 @@ TEST_F(PointNameFiles, ListsSixteenOfTwentyAndTheEditorLeavesTheListAsShown)
     WriteBytes(Home() / "PNTFILE.DAT", vd::utf8ToCp932(text));
     CDlgPointNameFile dialog;
     dialog.m_strAppDir = app;
-    dialog.m_strEditor = doc->m_strEditor;
+    dialog.m_strEditor = doc->environment.m_strEditor;
     script->answerDialog(CDlgPointNameFile::IDD, [&](vd::DialogDriver& d) {
         EXPECT_EQ(d.text(pointnamefileids::IDC_COUNT), "登録数=16");
         const auto files = ListedFiles(d);
@@ -77,7 +77,7 @@ TEST_F(PointNameFiles, ListsSixteenOfTwentyAndTheEditorLeavesTheListAsShown)
     EXPECT_EQ(dialog.DoModal(), vd::IDCANCEL);
     ASSERT_EQ(script->processes().size(), 1u);
     EXPECT_EQ(script->processes()[0].back(), vd::ui::toLinuxForm(app + "PNTFILE.DAT"));
-    EXPECT_EQ(script->processes()[0].front(), vd::ui::toLinuxForm(doc->m_strEditor));
+    EXPECT_EQ(script->processes()[0].front(), vd::ui::toLinuxForm(doc->environment.m_strEditor));
     EXPECT_TRUE(script->messageBoxes().empty());
 }
 
@@ -85,7 +85,7 @@ TEST_F(PointNameFiles, TheMapPageOffersTheRegisteredFilesAndStoresTheChosenLine)
 {
     WriteBytes(Home() / "PNTFILE.DAT",
                vd::utf8ToCp932("z:\\chimei\\京都.dat\r\n;z:\\old.dat\r\nz:\\chimei\\奈良.dat\r\nz:\\chimei\\滋賀.dat\r\n"));
-    doc->m_strSiteNameFile = "z:\\chimei\\奈良.dat";
+    doc->environment.m_strSiteNameFile = "z:\\chimei\\奈良.dat";
     script->answerDialog(CDlgPointNameFile::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.text(pointnamefileids::IDC_COUNT), "登録数=3");
         d.click(vd::IDOK);
@@ -104,7 +104,7 @@ TEST_F(PointNameFiles, TheMapPageOffersTheRegisteredFilesAndStoresTheChosenLine)
     doc->OnEnvironmentSettings();
     EXPECT_EQ(script->dialogsRun(), (std::vector<int>{CDlgEnvSettings::IDD, CDlgPointNameFile::IDD}));
     EXPECT_EQ(ChangedKeys(before, ProfileValues()), (std::set<std::string>{"system/sitenamefile"}));
-    EXPECT_EQ(doc->m_strSiteNameFile, "z:\\chimei\\滋賀.dat");
+    EXPECT_EQ(doc->environment.m_strSiteNameFile, "z:\\chimei\\滋賀.dat");
     EXPECT_EQ(profile.getString("System", "SiteNameFile"), "z:\\chimei\\滋賀.dat");
     EXPECT_EQ(updates, 0);
 }

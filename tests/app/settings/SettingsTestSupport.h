@@ -45,8 +45,8 @@ protected:
         UseBuiltLibraries();
         InstallFakeEditor();
         doc = std::make_unique<CVeldoranDoc>();
-        doc->m_fnUpdateAllViews = [this] { ++updates; };
-        app = doc->m_strAppDir;
+        doc->repaint.m_fnUpdateAllViews = [this] { ++updates; };
+        app = doc->folders.m_strAppDir;
     }
     std::shared_ptr<vd::ui::Script> script;
     std::unique_ptr<CVeldoranDoc> doc;

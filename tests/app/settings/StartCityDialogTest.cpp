@@ -26,7 +26,7 @@ protected:
         doc = std::make_unique<CVeldoranDoc>();
         dialog = std::make_unique<CDlgStartCity>(nullptr);
         dialog->m_city = {"大阪", 34, 41, 135, 31};
-        dialog->m_strAppDir = doc->m_strAppDir;
+        dialog->m_strAppDir = doc->folders.m_strAppDir;
         dialog->m_strEditor = editor;
     }
     static std::vector<std::string> Cities(vd::DialogDriver& d)

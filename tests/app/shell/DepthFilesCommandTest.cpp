@@ -27,10 +27,10 @@ bool ChooseAndBuildBundledDepths(MainWindow& w)
         d.click(1009);
         d.click(vd::IDOK);
     });
-    if (!ChooseFromMenus(w.bar(), kSubmarineSettings) || !waitFor([&] { return w.doc().m_strSubmarineDir == folder; }))
+    if (!ChooseFromMenus(w.bar(), kSubmarineSettings) || !waitFor([&] { return w.doc().folders.m_strSubmarineDir == folder; }))
         return false;
     return ChooseFromMenus(w.bar(), kBuildCentralJapan) &&
-           waitFor([&] { return w.doc().m_nSubmarineView == -999 && !w.repaintPending(); }, 30000);
+           waitFor([&] { return w.doc().depth.m_nSubmarineView == -999 && !w.repaintPending(); }, 30000);
 }
 
 std::vector<std::string> FilesIn(const std::filesystem::path& folder)
@@ -61,7 +61,7 @@ TEST(DepthFilesCommand, BundledDepthsChosenBuiltAndShown)
         d.click(vd::IDOK);
     });
     ASSERT_TRUE(ChooseFromMenus(w.bar(), kSubmarineSettings));
-    ASSERT_TRUE(waitFor([&] { return doc.m_strSubmarineDir == folder; }));
+    ASSERT_TRUE(waitFor([&] { return doc.folders.m_strSubmarineDir == folder; }));
     EXPECT_TRUE(std::filesystem::is_directory(depth / "SeaFloor"));
 
     // 水深中間ﾌｧｲﾙ > 作成(中～西日本周辺): the files of the meshes around the start sheet.
@@ -73,7 +73,7 @@ TEST(DepthFilesCommand, BundledDepthsChosenBuiltAndShown)
     EXPECT_EQ(FilesIn(depth / "SeaFloor"), expected);
     for (const std::string& name : expected)
         EXPECT_EQ(std::filesystem::file_size(depth / "SeaFloor" / name), 51200u) << name;
-    ASSERT_TRUE(waitFor([&] { return doc.m_nSubmarineView == -999 && !w.repaintPending(); }));
+    ASSERT_TRUE(waitFor([&] { return doc.depth.m_nSubmarineView == -999 && !w.repaintPending(); }));
 
     // 作成状況: each file framed in blue on the overview; mesh 5235's south edge runs along
     // y = 382 from 135 E eastwards.
@@ -81,7 +81,7 @@ TEST(DepthFilesCommand, BundledDepthsChosenBuiltAndShown)
     ASSERT_TRUE(waitFor([&] { return doc.m_nMapDisplayMode == 22 || !w.repaintPending(); }));
     ASSERT_TRUE(waitFor([&] { return !w.repaintPending(); }));
     const QImage shown = w.shown();
-    const int x = doc.m_nOverviewOriginX;
+    const int x = doc.pointer.m_nOverviewOriginX;
     const QRgb blue = qRgb(0, 0, 255);
     EXPECT_EQ(shown.pixel(x + 5, 382), blue);
     EXPECT_EQ(shown.pixel(x + 20, 382), blue);
@@ -107,7 +107,7 @@ TEST(DepthFilesCommand, BuildingWithoutDepthDataSaysWhyNothingWasMade)
                  {vd::applicationFolder() + "NODEPTHS\\", "NODEPTHS\\ に水深データ (DP*.txt) がないため"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.folder);
-        doc.m_strSubmarineDir = c.folder;
+        doc.folders.m_strSubmarineDir = c.folder;
         const std::size_t before = w.run.script->messageBoxes().size();
         const int mode = doc.m_nMapDisplayMode;
         ASSERT_TRUE(ChooseFromMenus(w.bar(), kBuildCentralJapan));
@@ -137,8 +137,8 @@ bool ShowSeaFloor(MainWindow& w, int method, bool relief)
         return false;
     const auto drawn = [&] {
         const CVeldoranDoc& doc = w.doc();
-        return doc.m_nSubmarineLayer == 1 && doc.m_anSubmarineSetting[0] == method &&
-               doc.m_anSubmarineSetting[1] == (relief ? 1 : 0) && doc.m_nMapDisplayMode == 10 && !w.repaintPending();
+        return doc.depth.m_nSubmarineLayer == 1 && doc.depth.m_anSubmarineSetting[0] == method &&
+               doc.depth.m_anSubmarineSetting[1] == (relief ? 1 : 0) && doc.m_nMapDisplayMode == 10 && !w.repaintPending();
     };
     // The dialog's closing activates the main window again, which may erase and draw once more.
     if (!waitFor(drawn, 20000))
@@ -189,7 +189,7 @@ TEST(DepthFilesCommand, StartBlockInEverySeaFloorMode)
     w.main->resize(QSize(1280, 1000));
     ASSERT_TRUE(waitFor([&] { return doc.m_nMapDisplayMode == 10 && !w.repaintPending(); }));
     ASSERT_TRUE(ChooseAndBuildBundledDepths(w));
-    ASSERT_EQ(doc.m_nMapFrame, 2);
+    ASSERT_EQ(doc.position.m_nMapFrame, 2);
     const BlockPlace place = PlaceOf(doc);
     const int right = w.shown().width();
     const struct {

@@ -64,7 +64,7 @@ TEST(FindPlaceState, AClosedMunicipalitySearchLeavesNoOutlineAndNoFilter)
     ASSERT_NE(list, nullptr);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
     Click(dialog, vd::IDOK);
-    ASSERT_TRUE(waitFor([&] { return !w.doc().m_strFindMunicipality.empty(); }));
+    ASSERT_TRUE(waitFor([&] { return !w.doc().pointer.m_strFindMunicipality.empty(); }));
     ASSERT_TRUE(Settled(w) && w.waitUntilMapShown());
     const QImage outlined = w.shown();
     ASSERT_NE(outlined, plain) << "the municipality is shown";

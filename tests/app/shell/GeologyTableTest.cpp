@@ -14,7 +14,7 @@ namespace {
 bool ShowTable(MainWindow& w)
 {
     return ChooseFromMenus(w.bar(), ID_GEOLOGY_TABLE)
-        && waitFor([&w] { return w.doc().m_bMapOnScreen == 0 && !w.repaintPending(); });
+        && waitFor([&w] { return w.doc().repaint.m_bMapOnScreen == 0 && !w.repaintPending(); });
 }
 
 TEST(GeologyTable, WholeInTheDefaultWindow)

@@ -148,7 +148,7 @@ struct MainWindow {
     bool waitUntilMapShown()
     {
         return waitFor([this] {
-            return doc().m_nMapDisplayMode == 10 && doc().m_bMapOnScreen == 1 && !repaintPending();
+            return doc().m_nMapDisplayMode == 10 && doc().repaint.m_bMapOnScreen == 1 && !repaintPending();
         });
     }
 

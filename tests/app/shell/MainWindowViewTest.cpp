@@ -148,15 +148,15 @@ TEST(MainWindowView, PageUpAndPageDownStepTheStartBlock)
     ASSERT_TRUE(w.start());
     activate(w);
     ASSERT_TRUE(w.waitUntilMapShown());
-    ASSERT_EQ(w.doc().m_nMapFrame, 2);
-    ASSERT_EQ(w.doc().m_nMapMode, 9) << "the start map is the 3 x 3 block";
+    ASSERT_EQ(w.doc().position.m_nMapFrame, 2);
+    ASSERT_EQ(w.doc().position.m_nMapMode, 9) << "the start map is the 3 x 3 block";
     QTest::keyClick(w.viewWidget(), Qt::Key_PageUp);
     ASSERT_TRUE(w.waitUntilMapShown());
-    EXPECT_EQ(w.doc().m_nMapMode, 25);
-    EXPECT_EQ(w.doc().m_nMapFrame, 2);
+    EXPECT_EQ(w.doc().position.m_nMapMode, 25);
+    EXPECT_EQ(w.doc().position.m_nMapFrame, 2);
     QTest::keyClick(w.viewWidget(), Qt::Key_PageDown);
     ASSERT_TRUE(w.waitUntilMapShown());
-    EXPECT_EQ(w.doc().m_nMapMode, 9);
+    EXPECT_EQ(w.doc().position.m_nMapMode, 9);
 }
 
 TEST(MainWindowView, TheRouteAndAreaIndexNamesItselfInTheTitle)
@@ -166,6 +166,6 @@ TEST(MainWindowView, TheRouteAndAreaIndexNamesItselfInTheTitle)
     activate(w);
     ASSERT_TRUE(titleNamesTheMap(w)) << w.run.frame().GetWindowText();
     QTest::keyClick(w.main, Qt::Key_U, Qt::ControlModifier);
-    ASSERT_TRUE(waitFor([&] { return w.doc().m_nSavedMapDisplayMode == 1 && !w.repaintPending(); }));
+    ASSERT_TRUE(waitFor([&] { return w.doc().repaint.m_nSavedMapDisplayMode == 1 && !w.repaintPending(); }));
     EXPECT_EQ(w.run.frame().GetWindowText(), "ﾙｰﾄﾏｯﾌﾟ・ｴﾘｱﾏｯﾌﾟ索引図(サンソン図法、緯線・経線10°間隔)");
 }

@@ -45,7 +45,7 @@ const ModelessWindow kWindows[] = {
     {"FindPlace", [](MainWindow& w) { QTest::keyClick(w.main, Qt::Key_R, Qt::ControlModifier); }},
     {"SheetSelect",
      [](MainWindow& w) {
-         w.doc().m_strSheetSelect = "DIALOG";
+         w.doc().environment.m_strSheetSelect = "DIALOG";
          w.view->routeCommand(322);
      }},
 };
@@ -77,7 +77,7 @@ TEST_P(QuitWithModelessWindow, EndsTheRunWithTheSessionWritten)
     window.open(w);
     ASSERT_TRUE(waitFor([] { return shownDialog() != nullptr; }, 10000)) << window.name << " did not open";
     const std::string district = std::string("quit-") + window.name + "-" + way.name;
-    w.doc().m_strDistrict = district;
+    w.doc().position.m_strDistrict = district;
 
     constexpr int kHung = 99;
     QTimer::singleShot(0, [&] { way.quit(w); });

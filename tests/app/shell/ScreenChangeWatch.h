@@ -10,7 +10,7 @@
 #include "app/document/VeldoranDoc.h"
 #include "platform/dc/BitmapImpl.h"
 #include "platform/ui/WindowImpl.h"
-#include "view/window/MapDisplayMode.h"
+#include "app/document/MapDisplayMode.h"
 #include "view/window/VeldoranView.h"
 
 #include <QImage>
@@ -65,7 +65,7 @@ private:
         const CVeldoranDoc& doc = *view_.GetDocument();
         using namespace map_display;
         return mode_ == kPicture
-            || ((mode_ == kPicturePage || mode_ == kJpegPicturePage) && doc.m_nPicturePosition == 0);
+            || ((mode_ == kPicturePage || mode_ == kJpegPicturePage) && doc.environment.m_nPicturePosition == 0);
     }
 
     void beforeDrawing(vd::Bitmap& buffer)

@@ -40,7 +40,7 @@ bool TintTheSheet(MainWindow& w)
         d.click(maptypeids::IDC_TINT_MAP);
         d.click(vd::IDOK);
     });
-    return ChooseFromMenus(w.bar(), kMapType) && waitFor([&w] { return w.doc().m_nMapFigure == 1; })
+    return ChooseFromMenus(w.bar(), kMapType) && waitFor([&w] { return w.doc().position.m_nMapFigure == 1; })
         && w.waitUntilMapShown();
 }
 

@@ -70,7 +70,7 @@ TEST(SilentCommands, LandClassificationWithoutItsDataFileSaysSoAndStaysOff)
         const std::size_t before = w.run.script->messageBoxes().size();
         ASSERT_TRUE(ChooseAndSettle(w, kLandClassSettings, answered)) << c.what;
         EXPECT_EQ(MessageSince(w, before), c.message) << c.what;
-        EXPECT_EQ(w.doc().m_nLandClassLayer, 0) << c.what << ": nothing is drawn from it";
+        EXPECT_EQ(w.doc().geology.m_nLandClassLayer, 0) << c.what << ": nothing is drawn from it";
     }
 }
 
@@ -94,11 +94,11 @@ TEST(SilentCommands, AStatisticsSetThatCannotBeReadIsNamedAndDrawsNothing)
     std::size_t before = w.run.script->messageBoxes().size();
     ASSERT_TRUE(choose(0));
     EXPECT_EQ(MessageSince(w, before), elements + "甲子園82.DAT を開けません。");
-    EXPECT_EQ(w.doc().m_anPrefData[0], -1) << "nothing shown from it";
+    EXPECT_EQ(w.doc().statistics.m_nShow, -1) << "nothing shown from it";
 
     ASSERT_TRUE(choose(1));
-    ASSERT_EQ(w.doc().m_anPrefData[0], 1);
-    ASSERT_EQ(w.doc().m_strPrefDataFile, elements + "県別人口.DAT");
+    ASSERT_EQ(w.doc().statistics.m_nShow, 1);
+    ASSERT_EQ(w.doc().statistics.m_strPrefDataFile, elements + "県別人口.DAT");
     const QImage shown = w.shown();
 
     // The set goes away; OK with it still chosen keeps the map as it was.

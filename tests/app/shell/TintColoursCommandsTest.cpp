@@ -55,7 +55,7 @@ std::string SetFile(int set)
 // The colour the program's ramp of a set file on disk gives a level.
 QRgb Tint(const CVeldoranDoc& doc, const std::string& file, int level)
 {
-    const TintRamp ramp = InterpolateTintRamp(ReadColourSetRows(doc.m_strPaletteDir + file));
+    const TintRamp ramp = InterpolateTintRamp(ReadColourSetRows(doc.folders.m_strPaletteDir + file));
     return qRgb(ramp.red[level], ramp.green[level], ramp.blue[level]);
 }
 
@@ -154,13 +154,13 @@ TEST_F(TintColours, CtrlTMakesATintMapOfTheChosenSetAndAWhiteMapAgain)
 
     // Cancel keeps the white map.
     ASSERT_TRUE(PressCtrlT(w, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); }));
-    EXPECT_EQ(doc().m_nMapFigure, 0);
+    EXPECT_EQ(doc().position.m_nMapFigure, 0);
     EXPECT_EQ(w.shown(), white);
 
     ASSERT_TRUE(ShowTintMap(w, 2));
-    EXPECT_EQ(doc().m_nMapFigure, 1);
-    EXPECT_EQ(doc().m_nPaletteNo, 2);
-    EXPECT_EQ(doc().m_nColorStep, kGradation);
+    EXPECT_EQ(doc().position.m_nMapFigure, 1);
+    EXPECT_EQ(doc().colours.m_nPaletteNo, 2);
+    EXPECT_EQ(doc().colours.m_nColorStep, kGradation);
     const QImage tinted = w.shown();
     EXPECT_GT(CountOf(tinted, tint), tinted.width() * tinted.height() / 4) << "the block's land in the set's tint";
 
@@ -170,16 +170,16 @@ TEST_F(TintColours, CtrlTMakesATintMapOfTheChosenSetAndAWhiteMapAgain)
         EXPECT_EQ(d.text(maptypeids::IDC_SET_COMBO), "地図帳(高度帯)");
         d.click(vd::IDCANCEL);
     }));
-    EXPECT_EQ(doc().m_nMapFigure, 1);
+    EXPECT_EQ(doc().position.m_nMapFigure, 1);
     EXPECT_EQ(w.shown(), tinted);
 
     ASSERT_TRUE(PressCtrlT(w, [](vd::DialogDriver& d) {
         d.click(maptypeids::IDC_WHITE_MAP);
         d.click(vd::IDOK);
     }));
-    EXPECT_EQ(doc().m_nMapFigure, 0);
+    EXPECT_EQ(doc().position.m_nMapFigure, 0);
     EXPECT_EQ(CountOf(w.shown(), tint), 0);
-    EXPECT_EQ(doc().m_nPaletteNo, 2) << "the set is kept for the next tint map";
+    EXPECT_EQ(doc().colours.m_nPaletteNo, 2) << "the set is kept for the next tint map";
 }
 
 TEST_F(TintColours, AnotherSetChosenFromTheMenuBarRetintsTheMap)
@@ -194,12 +194,12 @@ TEST_F(TintColours, AnotherSetChosenFromTheMenuBarRetintsTheMap)
         d.selectCombo(coloursetids::IDC_SET_COMBO, 3);
         d.click(vd::IDOK);
     }));
-    EXPECT_EQ(doc().m_nPaletteNo, 3);
+    EXPECT_EQ(doc().colours.m_nPaletteNo, 3);
     const QRgb tint = Tint(doc(), SetFile(3), kLandLevel);
     EXPECT_NE(tint, Tint(doc(), SetFile(0), kLandLevel));
     EXPECT_EQ(w.shown().pixel(land), tint);
     const QRgb sea = Tint(doc(), SetFile(3), 0);
-    EXPECT_EQ(doc().m_crSeaColour, vd::RGB(qRed(sea), qGreen(sea), qBlue(sea)));
+    EXPECT_EQ(doc().colours.m_crSeaColour, vd::RGB(qRed(sea), qGreen(sea), qBlue(sea)));
     EXPECT_EQ(PaletteFiles(), filesBefore) << "choosing a set writes nothing";
 }
 
@@ -222,7 +222,7 @@ TEST_F(TintColours, ASavedColourChangeRetintsTheMapAndStaysInTheSetFile)
     const std::string file = doctest::ReadBytes(doctest::Home() / "PALETTE" / SetFile(0));
     EXPECT_NE(file.find("\r\n1000 250   0 250     1,000m\r\n"), std::string::npos) << vd::cp932ToUtf8(file);
 
-    EXPECT_EQ(doc().m_nPaletteNo, 0);
+    EXPECT_EQ(doc().colours.m_nPaletteNo, 0);
     const QRgb after = Tint(doc(), SetFile(0), kLandLevel);
     EXPECT_NE(after, before);
     EXPECT_EQ(w.shown().pixel(land), after);
@@ -233,7 +233,7 @@ TEST_F(TintColours, CancelLeavesTheSetItsFilesAndTheMap)
     ASSERT_TRUE(ShowTintMap(w, 0));
     const QImage shown = w.shown();
     const auto filesBefore = PaletteFiles();
-    const vd::COLORREF sea = doc().m_crSeaColour, lakes = doc().m_crLakeColour, background = doc().m_crBackground;
+    const vd::COLORREF sea = doc().colours.m_crSeaColour, lakes = doc().colours.m_crLakeColour, background = doc().colours.m_crBackground;
 
     // Another set chosen and a colour changed in it, then cancelled, from both menus.
     const auto changeThenCancel = [](vd::DialogDriver& d) {
@@ -246,10 +246,10 @@ TEST_F(TintColours, CancelLeavesTheSetItsFilesAndTheMap)
     w.run.script->answerColour(vd::RGB(1, 1, 1));
     ASSERT_TRUE(ChooseFromMapMenu(w, kColourSetPopupItem, CDlgColourSet::IDD, changeThenCancel));
 
-    EXPECT_EQ(doc().m_nPaletteNo, 0);
-    EXPECT_EQ(doc().m_crSeaColour, sea);
-    EXPECT_EQ(doc().m_crLakeColour, lakes);
-    EXPECT_EQ(doc().m_crBackground, background);
+    EXPECT_EQ(doc().colours.m_nPaletteNo, 0);
+    EXPECT_EQ(doc().colours.m_crSeaColour, sea);
+    EXPECT_EQ(doc().colours.m_crLakeColour, lakes);
+    EXPECT_EQ(doc().colours.m_crBackground, background);
     EXPECT_EQ(PaletteFiles(), filesBefore);
     EXPECT_EQ(w.shown(), shown);
 }
@@ -261,7 +261,7 @@ TEST_F(TintColours, TheElevationLegendShowsTheSetOfTheMapFromBothMenus)
         EXPECT_EQ(d.text(legendids::IDC_SET_NAME), "地図帳(高度帯)");
         const QRgb at500m = Tint(doc(), SetFile(2), TintLevelOfElevation(500));
         EXPECT_EQ(Swatch(d, legendids::IDC_BELOW_1000M), vd::RGB(qRed(at500m), qGreen(at500m), qBlue(at500m)));
-        EXPECT_EQ(Swatch(d, legendids::IDC_LAKES), doc().m_crLakeColour);
+        EXPECT_EQ(Swatch(d, legendids::IDC_LAKES), doc().colours.m_crLakeColour);
         d.click(vd::IDOK);
     };
     ASSERT_TRUE(ChooseFromBar(w, kLegendMenuItem, CDlgElevationLegend::IDD, legend));

@@ -68,7 +68,7 @@ TEST(TracksCommand, EachKindOpensItsStartSheetAndIsDrawn)
         w.run.script->answerDialog(CDlgTrackFiles::IDD,
                                    [](vd::DialogDriver& d) { d.click(trackfilesids::IDC_CLEAR_ALL); });
         ASSERT_TRUE(ChooseFromMenuBar(w.bar(), kTracksCommand));
-        ASSERT_TRUE(waitFor([&doc] { return doc.m_strTrackFile.empty(); }));
+        ASSERT_TRUE(waitFor([&doc] { return doc.tracks.m_strTrackFile.empty(); }));
         ASSERT_TRUE(w.waitUntilMapShown());
         EXPECT_TRUE(doc.m_strMapName.starts_with("東京"));
         const QImage without = w.shown();
@@ -105,26 +105,26 @@ TEST(TracksCommand, CancelTheMapShownAMapOffAndAnUnreadableStart)
         ASSERT_TRUE(w.waitUntilMapShown());
     };
 
-    const std::string layerWord = doc.m_strLayerWord;
+    const std::string layerWord = doc.repaint.m_strLayerWord;
     // Cancel changes nothing.
     choose([](vd::DialogDriver& d) { d.click(trackfilesids::IDC_CANCEL); });
-    EXPECT_TRUE(doc.m_strTrackFile.empty());
-    EXPECT_EQ(doc.m_nTrackDisplay, 0);
+    EXPECT_TRUE(doc.tracks.m_strTrackFile.empty());
+    EXPECT_EQ(doc.tracks.m_nTrackDisplay, 0);
     // Tracks not shown: the settings are kept, the map stays.
     choose([](vd::DialogDriver& d) {
         d.click(trackfilesids::IDC_SHOW_TRACKS);
         d.click(vd::IDOK);
     });
-    EXPECT_EQ(doc.m_nTrackDisplay, 0);
-    EXPECT_EQ(doc.m_strLayerWord, layerWord);
+    EXPECT_EQ(doc.tracks.m_nTrackDisplay, 0);
+    EXPECT_EQ(doc.repaint.m_strLayerWord, layerWord);
     EXPECT_EQ(doc.m_strMapName, startMap);
     // "表示中の地図": the map shown is drawn again, now with the track.
     choose([](vd::DialogDriver& d) {
         d.click(trackfilesids::IDC_MAP_SHOWN);
         d.click(vd::IDOK);
     });
-    EXPECT_EQ(doc.m_nTrackDisplay, 1);
-    EXPECT_EQ(doc.m_strTrackStartMap, "NOW");
+    EXPECT_EQ(doc.tracks.m_nTrackDisplay, 1);
+    EXPECT_EQ(doc.tracks.m_strTrackStartMap, "NOW");
     EXPECT_EQ(doc.m_strMapName, startMap);
     // A start point without numbers gives no sheet: the map stays.
     choose([](vd::DialogDriver& d) {
@@ -132,11 +132,11 @@ TEST(TracksCommand, CancelTheMapShownAMapOffAndAnUnreadableStart)
         d.selectCombo(trackfilesids::IDC_FILE_COMBO, 1);
         d.click(vd::IDOK);
     });
-    EXPECT_EQ(doc.m_strTrackFile, vd::applicationFolder() + "gpslog\\junk.trk");
-    EXPECT_EQ(doc.m_astrWork50A[0], "");
-    EXPECT_EQ(doc.m_astrWork50A[1], "");
+    EXPECT_EQ(doc.tracks.m_strTrackFile, vd::applicationFolder() + "gpslog\\junk.trk");
+    EXPECT_EQ(doc.tracks.m_astrWork50A[0], "");
+    EXPECT_EQ(doc.tracks.m_astrWork50A[1], "");
     EXPECT_EQ(doc.m_strMapName, startMap);
-    EXPECT_EQ(doc.m_nTrackCurrent, 1);
+    EXPECT_EQ(doc.tracks.m_nTrackCurrent, 1);
 }
 
 } // namespace
@@ -170,8 +170,8 @@ TEST(TracksCommand, TheSampleTrackRegisteredThenOkOpensItsStartSheet)
         ASSERT_TRUE(waitFor([&] { return answered; }));
         ASSERT_TRUE(waitFor([&doc] { return doc.m_strMapName.starts_with("東京"); })) << doc.m_strMapName;
         ASSERT_TRUE(w.waitUntilMapShown());
-        EXPECT_EQ(doc.m_nTrackDisplay, 1);
-        EXPECT_EQ(doc.m_nMapType, 1) << "a sheet, not the whole country";
+        EXPECT_EQ(doc.tracks.m_nTrackDisplay, 1);
+        EXPECT_EQ(doc.position.m_nMapType, 1) << "a sheet, not the whole country";
     }
 }
 

@@ -44,12 +44,12 @@ protected:
         WriteHomeFile("ALBUM/G4C1fdd.alb", Cp932Lines({"丘の絵 35.0100 135.4500 見本 @:PICT\\HILLS.BMP",
                                                       "丘の動画 35.0100 135.4500  @:PICT\\HILLS.GIF",
                                                       "寺の話 35.0100 135.4500  @:TEXT\\TERA.TXT"}));
-        doc->m_strViewer = "/usr/bin/viewer";
+        doc->environment.m_strViewer = "/usr/bin/viewer";
         doc->m_strEntryTitle = "見本のｱﾙﾊﾞﾑ";
-        doc->m_strEntryItem = "ｱﾙﾊﾞﾑ";
+        doc->entry.m_strEntryItem = "ｱﾙﾊﾞﾑ";
     }
 
-    std::string AlbumRecord() const { return "見本のｱﾙﾊﾞﾑ 35.0100 135.4500 ｱﾙﾊﾞﾑ " + doc->m_strAppDir + kAlbum; }
+    std::string AlbumRecord() const { return "見本のｱﾙﾊﾞﾑ 35.0100 135.4500 ｱﾙﾊﾞﾑ " + doc->folders.m_strAppDir + kAlbum; }
 
     // The album dialog's answer: the play mode chosen.
     void AnswerAlbumDialog(int radio)
@@ -84,13 +84,13 @@ TEST_F(AlbumPlay, TheTimersTurnAPictureAViewerSlideAndAText)
     EXPECT_EQ(view->m_strPlayKind, "ALBUM");
     EXPECT_EQ(view->m_strPlayMode, "AUTO");
     EXPECT_EQ(doc->m_nMapDisplayMode, 13);
-    EXPECT_EQ(doc->m_nAlbumPageCount, 3);
+    EXPECT_EQ(doc->entry.m_nAlbumPageCount, 3);
     EXPECT_EQ(view->m_pPages->AlbumPage(3), "999");
-    EXPECT_EQ(doc->m_nPictureFit, 1);
+    EXPECT_EQ(doc->entry.m_nPictureFit, 1);
 
     // Page 1: the picture in the view, then six ticks.
     Repaint();
-    EXPECT_EQ(doc->m_strEntryTarget, "@:pict\\hills.bmp");
+    EXPECT_EQ(doc->entry.m_strEntryTarget, "@:pict\\hills.bmp");
     EXPECT_EQ(doc->m_strEntryTitle, "丘の絵 35.0100 135.4500 見本");
     EXPECT_NE(picture->GetPixel(200, 200), vd::RGB(255, 255, 255)) << "the picture is drawn";
     const int page = Running();
@@ -107,14 +107,14 @@ TEST_F(AlbumPlay, TheTimersTurnAPictureAViewerSlideAndAText)
     Repaint();
     ASSERT_EQ(script->startedPrograms().size(), 1u);
     EXPECT_EQ(script->startedPrograms()[0].front(), "/usr/bin/viewer");
-    EXPECT_EQ(doc->m_strViewState, "JPG_SLIDE");
+    EXPECT_EQ(doc->repaint.m_strViewState, "JPG_SLIDE");
     EXPECT_EQ(view->m_nPageIndex, 2) << "the slide has advanced the index";
     Repaint();
     const int slide = Running();
     ASSERT_NE(slide, 0);
     for (int tick = 1; tick <= 6; ++tick)
         script->fireTimer(slide);
-    EXPECT_EQ(doc->m_strViewState, "9999");
+    EXPECT_EQ(doc->repaint.m_strViewState, "9999");
     const int viewer = view->m_nSlideProgram;
     Repaint();
     EXPECT_EQ(script->endedPrograms(), (std::vector<int>{viewer})) << "the slide's own viewer is ended";
@@ -123,11 +123,11 @@ TEST_F(AlbumPlay, TheTimersTurnAPictureAViewerSlideAndAText)
     ASSERT_NE(after, 0);
     for (int tick = 1; tick <= 3; ++tick)
         script->fireTimer(after);
-    EXPECT_EQ(doc->m_strViewState, "");
+    EXPECT_EQ(doc->repaint.m_strViewState, "");
 
     // Page 3, the last: the text page; play ends with the album buttons taken away.
     Repaint();
-    EXPECT_EQ(doc->m_strEntryTarget, "@:text\\tera.txt");
+    EXPECT_EQ(doc->entry.m_strEntryTarget, "@:text\\tera.txt");
     EXPECT_EQ(doc->m_nMapDisplayMode, 0);
     EXPECT_EQ(Running(), 0);
     EXPECT_TRUE(script->endedPrograms().size() == 1u);
@@ -159,16 +159,16 @@ TEST_F(AlbumPlay, TheMapsPointsDrawnMeanwhileLeaveTheAlbumItsOwnPages)
 {
     AnswerAlbumDialog(albumfilesids::IDC_MANUAL);
     view->OpenRegisteredItem(AlbumRecord());
-    ASSERT_EQ(doc->m_nAlbumPageCount, 3);
+    ASSERT_EQ(doc->entry.m_nAlbumPageCount, 3);
     // The user's own point on the start sheet: the map's drawing reads it into the point list
     // and empties that list afterwards.
     WriteHomeFile("SOURCE/points.dat", Cp932Lines({"私の点 35.0100 135.4500 memo"}));
-    doc->m_strDataFile = doc->m_strSourceDir + "points.dat";
-    doc->m_nLinkPoint = 1;
+    doc->registered.m_strDataFile = doc->folders.m_strSourceDir + "points.dat";
+    doc->spec.m_nLinkPoint = 1;
     doc->m_strMapName = "京都及大阪";
-    doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
-    doc->m_nMapType = 1;
-    doc->m_nMapFrame = 1;
+    doc->FindSheetByName(doc->m_strMapName, doc->folders.m_strSheetIndexFile);
+    doc->position.m_nMapType = 1;
+    doc->position.m_nMapFrame = 1;
     doc->m_nMapDisplayMode = 5;
     Repaint();
     ASSERT_EQ(doc->m_astrHitRecord[0], "私の点 35.0100 135.4500 memo") << "the point was drawn";
@@ -178,10 +178,10 @@ TEST_F(AlbumPlay, TheMapsPointsDrawnMeanwhileLeaveTheAlbumItsOwnPages)
     view->m_nPageIndex = 0;
     const std::string files[] = {"hills.bmp", "hills.gif", "tera.txt"};
     for (int page = 0; page < 3; ++page) {
-        doc->m_strEntryTarget.clear();
+        doc->entry.m_strEntryTarget.clear();
         vd::RecordingDc dc;
         view->DrawAlbum(dc);
-        EXPECT_NE(doc->m_strEntryTarget.find(files[page]), std::string::npos) << page << " " << doc->m_strEntryTarget;
+        EXPECT_NE(doc->entry.m_strEntryTarget.find(files[page]), std::string::npos) << page << " " << doc->entry.m_strEntryTarget;
         EXPECT_EQ(TextsOf(dc).back(), vd::format("%2d/  3", page + 1)) << page;
         EXPECT_TRUE(frame->ExecuteCommand(328));
     }
@@ -193,7 +193,7 @@ TEST_F(AlbumPlay, ACancelledDialogPlaysNothingAndAMissingAlbumNothingEither)
     script->answerDialog("TOVENDLG", CDlgAlbumFiles::IDD, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
     view->OpenRegisteredItem(AlbumRecord());
     EXPECT_EQ(view->m_strPlayMode, "cancel");
-    EXPECT_EQ(doc->m_strAlbumPlayMode, "AUTO") << "a cancel keeps the play mode";
+    EXPECT_EQ(doc->registered.m_strAlbumPlayMode, "AUTO") << "a cancel keeps the play mode";
     EXPECT_NE(doc->m_nMapDisplayMode, 13);
 
     std::filesystem::remove(doctest::Home() / "ALBUM/G4C1fdd.alb");
@@ -215,13 +215,13 @@ TEST_F(AlbumPlay, AnAlbumOfMoreThan99LinesStillEndsItsShownItems)
     script->answerDialog("TOVENDLG", CDlgAlbumFiles::IDD, [](vd::DialogDriver& d) { d.click(albumfilesids::IDC_OK); });
     view->OpenRegisteredItem(AlbumRecord());
     EXPECT_EQ(doc->m_astrHitRecord[99], "999");
-    EXPECT_EQ(doc->m_nAlbumPageCount, 99) << "no stale item became a page";
+    EXPECT_EQ(doc->entry.m_nAlbumPageCount, 99) << "no stale item became a page";
 }
 
 TEST_F(AlbumPlay, TheAlbumStartCommandPlaysTheShownItemsByThePlayOption)
 {
     const std::string items[] = {"丘 35 135 絵 @:PICT\\HILLS.BMP @:PICT\\HILLS.TXT", "寺 35 135 文 @:TEXT\\TERA.TXT",
-                                 "旅 35 135 ｱﾙﾊﾞﾑ " + doc->m_strAppDir + kAlbum, "網 35 135 頁 http://example.org/"};
+                                 "旅 35 135 ｱﾙﾊﾞﾑ " + doc->folders.m_strAppDir + kAlbum, "網 35 135 頁 http://example.org/"};
     for (std::size_t i = 0; i < 4; ++i)
         doc->m_astrHitRecord[i] = items[i];
     doc->m_astrHitRecord[4] = "999";
@@ -233,7 +233,7 @@ TEST_F(AlbumPlay, TheAlbumStartCommandPlaysTheShownItemsByThePlayOption)
         view->m_nAlbumPlayOption = c.option;
         doc->m_nMapDisplayMode = 10;
         EXPECT_TRUE(frame->ExecuteCommand(33150));
-        EXPECT_EQ(doc->m_nAlbumPageCount, c.pages) << c.option;
+        EXPECT_EQ(doc->entry.m_nAlbumPageCount, c.pages) << c.option;
         EXPECT_EQ(view->m_pPages->AlbumPage(c.pages), "999");
         EXPECT_EQ(doc->m_nMapDisplayMode, 13);
     }
@@ -249,7 +249,7 @@ TEST_F(AlbumPlay, AHoleInTheShownItemsIsNoPage)
     view->m_nAlbumPlayOption = 3;
     doc->m_nMapDisplayMode = 10;
     EXPECT_TRUE(frame->ExecuteCommand(33150));
-    EXPECT_EQ(doc->m_nAlbumPageCount, 2);
+    EXPECT_EQ(doc->entry.m_nAlbumPageCount, 2);
     EXPECT_EQ(view->m_pPages->AlbumPage(1), doc->m_astrHitRecord[2]);
 }
 
@@ -259,7 +259,7 @@ TEST_F(AlbumPlay, ItemsOpenByTheirKind)
     view->OpenRegisteredItem("寺 35.0100 135.4500 文 @:TEXT\\TERA.TXT");
     EXPECT_EQ(doc->m_nMapDisplayMode, 20);
     EXPECT_EQ(doc->m_strEntryParam, "@:text\\tera.txt");
-    doc->m_strEntryTarget = "http://example.org/";
+    doc->entry.m_strEntryTarget = "http://example.org/";
     view->OpenRegisteredItem("網 35.0100 135.4500 頁 http://example.org/");
     EXPECT_EQ(script->desktopOpens(), (std::vector<std::string>{"http://example.org/"}));
     EXPECT_TRUE(script->processes().empty());
@@ -267,7 +267,7 @@ TEST_F(AlbumPlay, ItemsOpenByTheirKind)
     // A bitmap is drawn by the view (mode 15), a JPEG too (mode 16); a GIF goes to the viewer.
     view->OpenRegisteredItem("丘 35.0100 135.4500 絵 @:PICT\\HILLS.BMP @:PICT\\HILLS.TXT");
     EXPECT_EQ(doc->m_nMapDisplayMode, 15);
-    EXPECT_EQ(doc->m_strEntryTarget, "@:pict\\hills.bmp");
+    EXPECT_EQ(doc->entry.m_strEntryTarget, "@:pict\\hills.bmp");
     EXPECT_EQ(doc->m_strEntryParam, "@:pict\\hills.txt");
     view->OpenRegisteredItem("丘 35.0100 135.4500 絵 @:PICT\\HILLS.JPG");
     EXPECT_EQ(doc->m_nMapDisplayMode, 16);
@@ -275,7 +275,7 @@ TEST_F(AlbumPlay, ItemsOpenByTheirKind)
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
     ASSERT_EQ(script->processes().size(), 1u);
     EXPECT_EQ(script->processes()[0].front(), "/usr/bin/viewer");
-    doc->m_nJpegProcess = 0;
+    doc->environment.m_nJpegProcess = 0;
     view->OpenRegisteredItem("丘 35.0100 135.4500 絵 @:PICT\\HILLS.JPG");
     EXPECT_EQ(script->processes().size(), 2u) << "without in-program JPEG the viewer shows it";
 }
@@ -283,14 +283,14 @@ TEST_F(AlbumPlay, ItemsOpenByTheirKind)
 TEST_F(AlbumPlay, ThePictureModesPutTheMemoAndMapButtons)
 {
     // Both buttons at the wide view's place, the picture drawn, then the map on screen.
-    doc->m_strEntryTarget = "@:pict\\hills.bmp";
+    doc->entry.m_strEntryTarget = "@:pict\\hills.bmp";
     doc->m_nMapDisplayMode = 15;
     Repaint();
     EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"15 メモ", "16 地図"}));
     EXPECT_EQ(ButtonPlace(15), "メモ 423,3,483,27");
     EXPECT_EQ(ButtonPlace(16), "地図 488,3,548,27");
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
-    EXPECT_EQ(doc->m_nSavedMapDisplayMode, 15);
+    EXPECT_EQ(doc->repaint.m_nSavedMapDisplayMode, 15);
     EXPECT_NE(picture->GetPixel(200, 200), vd::RGB(255, 255, 255)) << "the picture stays on screen";
 
     // Button 303: the picture's memo, the text beside it, through the dialog library.
@@ -310,7 +310,7 @@ TEST_F(AlbumPlay, TheMemoButtonFindsThePicturesTextForAnyCaseOfItsExtension)
     for (const auto& [target, mode] : {std::pair{"@:pict\\hills.bmp", 15}, {"@:PICT\\HILLS.BMP", 15},
                                        {"@:Pict\\Hills.Jpg", 16}}) {
         SCOPED_TRACE(target);
-        doc->m_strEntryTarget = target;
+        doc->entry.m_strEntryTarget = target;
         doc->m_strEntryParam.clear();
         doc->m_nMapDisplayMode = mode;
         Repaint();
@@ -350,9 +350,9 @@ class RoutePlay : public AlbumPlay {};
 
 TEST_F(RoutePlay, ARouteLinePlaysItsPointsOrStaysForAnotherLine)
 {
-    doc->m_astrRoutePoint[0] = "寺 34.5940 135.4708 文 @:TEXT\\TERA.TXT";
-    doc->m_astrRoutePoint[1] = "丘 34.5906 135.4534 絵 @:PICT\\HILLS.BMP";
-    doc->m_astrRoutePoint[2] = "999";
+    doc->routes.m_astrRoutePoint[0] = "寺 34.5940 135.4708 文 @:TEXT\\TERA.TXT";
+    doc->routes.m_astrRoutePoint[1] = "丘 34.5906 135.4534 絵 @:PICT\\HILLS.BMP";
+    doc->routes.m_astrRoutePoint[2] = "999";
     view->m_nRoutePointCount = 2;
     script->answerDialog("TOVENDLG", CDlgAlbumFiles::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.caption(), "      ﾙｰﾄﾏｯﾌﾟに登録されたﾌｧｲﾙ");
@@ -360,10 +360,10 @@ TEST_F(RoutePlay, ARouteLinePlaysItsPointsOrStaysForAnotherLine)
         d.click(albumfilesids::IDC_OK);
     });
     view->StartAlbumPlayback("ルートマップ", "", "RouteMap", "34.5940", "135.4708");
-    EXPECT_EQ(doc->m_astrHitRecord[1], doc->m_astrRoutePoint[1]);
-    EXPECT_EQ(doc->m_nAlbumPageCount, 2);
+    EXPECT_EQ(doc->m_astrHitRecord[1], doc->routes.m_astrRoutePoint[1]);
+    EXPECT_EQ(doc->entry.m_nAlbumPageCount, 2);
     EXPECT_EQ(doc->m_nMapDisplayMode, 13);
-    EXPECT_EQ(doc->m_strAlbumPlayMode, "AUTO");
+    EXPECT_EQ(doc->registered.m_strAlbumPlayMode, "AUTO");
 
     // Cancelled: nothing plays, the route tool stays on for another line.
     doc->m_nMapDisplayMode = 10;
@@ -371,8 +371,8 @@ TEST_F(RoutePlay, ARouteLinePlaysItsPointsOrStaysForAnotherLine)
     view->StartAlbumPlayback("ルートマップ", "", "RouteMap", "34.5940", "135.4708");
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
     EXPECT_EQ(view->m_nRoutePointCount, 0);
-    EXPECT_EQ(doc->m_nMouseTool, 5);
-    EXPECT_EQ(doc->m_nMouseMode, 9);
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 5);
+    EXPECT_EQ(doc->pointer.m_nMouseMode, 9);
 }
 
 } // namespace
@@ -394,7 +394,7 @@ protected:
         fs::copy_file(std::string(VD_SAMPLE_DATA_DIR) + "/PICT/HILLS_JPG.TXT", doctest::Home() / "PICT/HILLS_JPG.TXT",
                       fs::copy_options::overwrite_existing);
         // The points as the map draws them: the hit list in file order.
-        doc->LoadRecordList(doc->m_strSourceDir + "history.dat", "first");
+        doc->LoadRecordList(doc->folders.m_strSourceDir + "history.dat", "first");
         std::size_t i = 0;
         for (; doc->m_astrPointRecord[i] != "999"; ++i)
             doc->m_astrHitRecord[i] = doc->m_astrPointRecord[i];
@@ -406,9 +406,9 @@ TEST_F(SamplePoints, TheSlideShowDrawsThePictureThenTheTextAfterSixTicks)
 {
     doc->m_nMapDisplayMode = 10;
     EXPECT_TRUE(frame->ExecuteCommand(33150));
-    EXPECT_EQ(doc->m_nAlbumPageCount, 2) << "the album itself is not a page";
+    EXPECT_EQ(doc->entry.m_nAlbumPageCount, 2) << "the album itself is not a page";
     Repaint();
-    EXPECT_EQ(doc->m_strEntryTarget, "@:pict\\hills.bmp");
+    EXPECT_EQ(doc->entry.m_strEntryTarget, "@:pict\\hills.bmp");
     EXPECT_NE(picture->GetPixel(200, 200), vd::RGB(255, 255, 255));
     const int page = Running();
     ASSERT_NE(page, 0);
@@ -416,7 +416,7 @@ TEST_F(SamplePoints, TheSlideShowDrawsThePictureThenTheTextAfterSixTicks)
         script->fireTimer(page);
     EXPECT_EQ(view->m_nPageIndex, 1);
     Repaint();
-    EXPECT_EQ(doc->m_strEntryTarget, "@:text\\tera.txt");
+    EXPECT_EQ(doc->entry.m_strEntryTarget, "@:text\\tera.txt");
     EXPECT_EQ(doc->m_nMapDisplayMode, 0) << "the last page";
 }
 
@@ -437,7 +437,7 @@ TEST_F(SamplePoints, ThePictureShowsItsMemoAndTheAlbumPlaysItsPages)
         d.click(albumfilesids::IDC_OK);
     });
     view->OpenRegisteredItem(doc->m_astrHitRecord[2]);
-    EXPECT_EQ(doc->m_nAlbumPageCount, 3);
+    EXPECT_EQ(doc->entry.m_nAlbumPageCount, 3);
     EXPECT_EQ(doc->m_nMapDisplayMode, 13);
 }
 
@@ -455,16 +455,16 @@ protected:
 
 TEST_F(AlbumPlayWithSurrick, BitmapsGoToThePointOverviewWhenPicturesAreShownInADialog)
 {
-    doc->m_nPicturePosition = 2;
+    doc->environment.m_nPicturePosition = 2;
     doc->m_strEntryTitle = "丘";
-    doc->m_strEntryItem = "絵";
+    doc->entry.m_strEntryItem = "絵";
     view->OpenRegisteredItem("丘 35.0100 135.4500 絵 @:PICT\\HILLS.BMP");
     using LogFn = const std::string*();
     auto* log = vd::entryPoint<LogFn>("SURRICK.DLL", "FakeSurrickLog");
     ASSERT_NE(log, nullptr);
-    EXPECT_EQ(*log(), "OnDlgBmpShow(" + doc->m_strAppDir + "pict\\hills.bmp,丘,絵,0);");
+    EXPECT_EQ(*log(), "OnDlgBmpShow(" + doc->folders.m_strAppDir + "pict\\hills.bmp,丘,絵,0);");
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
-    EXPECT_EQ(doc->m_strEntryTarget, "");
+    EXPECT_EQ(doc->entry.m_strEntryTarget, "");
 }
 
 } // namespace
@@ -477,17 +477,17 @@ TEST_F(AlbumPlay, WebPagesOpenInTheBrowserAndWithoutOneOnTheDesktop)
 {
     WriteHomeFile("TEXT/PAGE.HTM", "<html></html>");
     view->m_strBrowser = "/usr/bin/browser";
-    doc->m_strEntryTarget = "HTTP://Example.org/Page";
+    doc->entry.m_strEntryTarget = "HTTP://Example.org/Page";
     view->OpenWebItem();
     ASSERT_EQ(script->processes().size(), 1u);
     EXPECT_EQ(script->processes()[0], (std::vector<std::string>{"/usr/bin/browser", "http://example.org/page"}));
 
     // A browser that cannot start hands the page to the desktop; a missing file opens nothing.
     script->answerProcess(vd::ui::ProcessResult{});
-    doc->m_strEntryTarget = "@:TEXT\\PAGE.HTM";
+    doc->entry.m_strEntryTarget = "@:TEXT\\PAGE.HTM";
     view->OpenWebItem();
     ASSERT_EQ(script->desktopOpens().size(), 1u);
-    doc->m_strEntryTarget = "@:TEXT\\NONE.HTM";
+    doc->entry.m_strEntryTarget = "@:TEXT\\NONE.HTM";
     view->OpenWebItem();
     EXPECT_EQ(script->processes().size(), 2u);
     EXPECT_EQ(script->desktopOpens().size(), 1u);
@@ -511,10 +511,10 @@ TEST_F(AlbumPlay, AnAlbumTextPageWritesItsFileNameBesideThePageButtons)
                                                  "寺の話 35.0100 135.4500  @:TEXT\\TERA.TXT",
                                                  "寺の話 35.0100 135.4500  @:TEXT\\TERA.TXT"}));
     AnswerAlbumDialog(136);
-    view->OpenRegisteredItem("文集 35.0100 135.4500 ｱﾙﾊﾞﾑ " + doc->m_strAppDir + "ALBUM\\TEXTS.alb");
+    view->OpenRegisteredItem("文集 35.0100 135.4500 ｱﾙﾊﾞﾑ " + doc->folders.m_strAppDir + "ALBUM\\TEXTS.alb");
     picture = std::make_unique<vd::ImageDc>(w, h);
     Repaint();
-    ASSERT_EQ(doc->m_strEntryTarget, "@:text\\tera.txt");
+    ASSERT_EQ(doc->entry.m_strEntryTarget, "@:text\\tera.txt");
     const std::vector<vd::ui::Rect> buttons = view->m_pNavigation->ShownButtonsOnRows(0, 30);
     ASSERT_EQ(buttons.size(), 3u) << "⊆Θ⊇";
     int ink = 0, inkUnderButtons = 0;

@@ -25,8 +25,8 @@ protected:
 
 TEST_F(BundledMunicipalities, AFreshInstallListsTheMunicipalitiesOfTheFivePrefectures)
 {
-    EXPECT_EQ(doc->m_strCityBorderDir, vd::applicationFolder());
-    doc->m_strDistrict = "全国";
+    EXPECT_EQ(doc->folders.m_strCityBorderDir, vd::applicationFolder());
+    doc->position.m_strDistrict = "全国";
     ASSERT_TRUE(view->routeCommand(ID_FIND_MUNICIPALITY));
     const std::vector<std::string>& records = view->m_pDlgFindPlace->m_astrRecord;
     ASSERT_EQ(records.size(), 216u);

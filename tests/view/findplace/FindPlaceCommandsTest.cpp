@@ -30,7 +30,7 @@ protected:
     {
         MapView::SetUp();
         PastFirstPaint();
-        doc->m_strSheetIndexFile = vd::applicationFolder() + "BlcMap20.idx";
+        doc->folders.m_strSheetIndexFile = vd::applicationFolder() + "BlcMap20.idx";
     }
     CDlgFindPlace& Dialog() { return *view->m_pDlgFindPlace; }
     std::vector<std::string> Entries()
@@ -56,7 +56,7 @@ protected:
         WriteHomeFile("city/CITYPLGN/pg27.Dat", HeaderRecord("27100", "大阪市", "大阪") + "27");
         WriteHomeFile("city/CITYPLGN/readme.txt", "x");
         ASSERT_TRUE(vd::makeFolders(vd::applicationFolder() + "city\\CITYPLGN\\pg99.dat"));
-        doc->m_strCityBorderDir = vd::applicationFolder() + "city\\";
+        doc->folders.m_strCityBorderDir = vd::applicationFolder() + "city\\";
     }
 };
 
@@ -64,12 +64,12 @@ TEST_F(FindPlaceCommands, FindPlaceListsSiteNamesAndPointsAndMovesTheMapToThePic
 {
     WriteHomeFile("sites.txt", Cp932Lines({"; 地名", "", "枚方 34.4900 135.3900", "金沢 36.3400 136.3900"}));
     WriteHomeFile("points.dat", Cp932Lines({"登録 34.5000 135.3000 memo.txt"}));
-    doc->m_strSiteNameFile = vd::applicationFolder() + "sites.txt";
-    doc->m_strDataFile = vd::applicationFolder() + "points.dat";
-    doc->m_nFindPlaceOption = 1;
-    doc->m_strDistrict = "全国";
+    doc->environment.m_strSiteNameFile = vd::applicationFolder() + "sites.txt";
+    doc->registered.m_strDataFile = vd::applicationFolder() + "points.dat";
+    doc->pointer.m_nFindPlaceOption = 1;
+    doc->position.m_strDistrict = "全国";
     ASSERT_TRUE(view->routeCommand(ID_FIND_PLACE));
-    EXPECT_EQ(doc->m_nActiveViewDialog, 1);
+    EXPECT_EQ(doc->pointer.m_nActiveViewDialog, 1);
     ASSERT_TRUE(Dialog().IsWindowVisible());
     EXPECT_EQ(Dialog().m_astrRecord, (std::vector<std::string>{"枚方 34.4900 135.3900", "金沢 36.3400 136.3900",
                                                                 "登録 34.5000 135.3000 memo.txt", "999"}));
@@ -91,7 +91,7 @@ TEST_F(FindPlaceCommands, FindPlaceListsSiteNamesAndPointsAndMovesTheMapToThePic
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
     EXPECT_EQ(doc->m_strFindPlace, "登録 34.5000 135.3000 memo.txt");
     EXPECT_FALSE(Dialog().IsWindow()) << "a shown place ends the search";
-    EXPECT_EQ(doc->m_nActiveViewDialog, -1);
+    EXPECT_EQ(doc->pointer.m_nActiveViewDialog, -1);
 
     // Opened again, the close box ends it too.
     ASSERT_TRUE(view->routeCommand(ID_FIND_PLACE));
@@ -99,24 +99,24 @@ TEST_F(FindPlaceCommands, FindPlaceListsSiteNamesAndPointsAndMovesTheMapToThePic
     vd::DialogDriver(Dialog()).closeBox();
     vd::ui::processPendingEvents();
     EXPECT_FALSE(Dialog().IsWindow());
-    EXPECT_EQ(doc->m_nActiveViewDialog, -1);
+    EXPECT_EQ(doc->pointer.m_nActiveViewDialog, -1);
 }
 
 TEST_F(FindPlaceCommands, TheCheckButtonsOpenTheDialogAnewInTheirKind)
 {
     WriteHomeFile("sites.txt", Cp932Lines({"枚方 34.4900 135.3900"}));
     WriteHomeFile("points.dat", Cp932Lines({"登録 34.5000 135.3000"}));
-    doc->m_strSiteNameFile = vd::applicationFolder() + "sites.txt";
-    doc->m_strDataFile = vd::applicationFolder() + "points.dat";
+    doc->environment.m_strSiteNameFile = vd::applicationFolder() + "sites.txt";
+    doc->registered.m_strDataFile = vd::applicationFolder() + "points.dat";
     ASSERT_TRUE(view->routeCommand(ID_FIND_PLACE_POPUP));
     EXPECT_EQ(Dialog().m_astrRecord.size(), 2u) << "without registered points";
     vd::DialogDriver(Dialog()).click(findplaceids::IDC_REGISTERED);
     vd::ui::processPendingEvents();
-    EXPECT_EQ(doc->m_nFindPlaceOption, 1);
+    EXPECT_EQ(doc->pointer.m_nFindPlaceOption, 1);
     EXPECT_EQ(Dialog().m_astrRecord.size(), 3u);
     vd::DialogDriver(Dialog()).click(findplaceids::IDC_PLACES);
     vd::ui::processPendingEvents();
-    EXPECT_EQ(doc->m_nFindPlaceKind, 0);
+    EXPECT_EQ(doc->pointer.m_nFindPlaceKind, 0);
     EXPECT_EQ(Dialog().m_astrRecord, (std::vector<std::string>{"登録 34.5000 135.3000", "999"}));
 }
 
@@ -128,10 +128,10 @@ TEST_F(FindPlaceCommands, SearchResultsAreGreyWithoutResultsAndListedToTheirRoom
         record = "点 34.5030 135.4530 ";
     doc->m_nResultCount = 30001;
     EXPECT_TRUE(Enabled(ID_FIND_SEARCH_RESULT_POPUP));
-    doc->m_strDistrict = "東北";
+    doc->position.m_strDistrict = "東北";
     ASSERT_TRUE(view->routeCommand(ID_FIND_SEARCH_RESULT));
-    EXPECT_EQ(doc->m_nFindPlaceKind, 2);
-    EXPECT_EQ(doc->m_strDistrict, "全国");
+    EXPECT_EQ(doc->pointer.m_nFindPlaceKind, 2);
+    EXPECT_EQ(doc->position.m_strDistrict, "全国");
     ASSERT_EQ(Dialog().m_astrRecord.size(), 30000u) << "29,999 entries and the mark";
     EXPECT_EQ(Dialog().m_astrRecord.back(), "999");
     EXPECT_EQ(vd::DialogDriver(Dialog()).text(findplaceids::IDC_COUNT), "地点=29999");
@@ -140,14 +140,14 @@ TEST_F(FindPlaceCommands, SearchResultsAreGreyWithoutResultsAndListedToTheirRoom
     vd::DialogDriver(Dialog()).pressEscape();
     vd::ui::processPendingEvents();
     EXPECT_FALSE(Dialog().IsWindow());
-    EXPECT_EQ(doc->m_nFindPlaceKind, 1);
-    EXPECT_EQ(doc->m_nActiveViewDialog, -1);
+    EXPECT_EQ(doc->pointer.m_nFindPlaceKind, 1);
+    EXPECT_EQ(doc->pointer.m_nActiveViewDialog, -1);
     ASSERT_TRUE(view->routeCommand(ID_FIND_SEARCH_RESULT));
     vd::DialogDriver(Dialog()).click(vd::IDCANCEL);
     vd::ui::processPendingEvents();
     EXPECT_FALSE(Dialog().IsWindow());
-    EXPECT_EQ(doc->m_nFindPlaceKind, 1);
-    EXPECT_EQ(doc->m_nActiveViewDialog, -1);
+    EXPECT_EQ(doc->pointer.m_nFindPlaceKind, 1);
+    EXPECT_EQ(doc->pointer.m_nActiveViewDialog, -1);
 }
 
 TEST_F(FindPlaceCommands, SearchResultsStopAtTheirMarkAndCount)
@@ -161,8 +161,8 @@ TEST_F(FindPlaceCommands, FindMunicipalityListsThePgFilesOfTheCityFolder)
 {
     WriteCityFolder();
     ASSERT_TRUE(view->routeCommand(ID_FIND_MUNICIPALITY));
-    EXPECT_EQ(doc->m_nActiveViewDialog, 2);
-    EXPECT_EQ(doc->m_nFindPlaceKind, 3);
+    EXPECT_EQ(doc->pointer.m_nActiveViewDialog, 2);
+    EXPECT_EQ(doc->pointer.m_nFindPlaceKind, 3);
     ASSERT_EQ(Dialog().m_astrRecord.size(), 4u) << "both files, the first one listed too";
     EXPECT_EQ(Dialog().m_astrRecord[0].substr(40), "26100");
     EXPECT_EQ(Dialog().m_astrRecord[3], "999");
@@ -172,26 +172,26 @@ TEST_F(FindPlaceCommands, FindMunicipalityListsThePgFilesOfTheCityFolder)
     d.selectList(findplaceids::IDC_LIST, 0);
     d.click(vd::IDOK);
     vd::ui::processPendingEvents();
-    EXPECT_EQ(doc->m_strFindMunicipality, "26100");
+    EXPECT_EQ(doc->pointer.m_strFindMunicipality, "26100");
     EXPECT_EQ(doc->m_strMapName, "京都及大阪") << "the sheet of mesh 5235, under its whole name";
 
     // A second search while the dialog is open changes the kind alone.
-    doc->m_nFindPlaceKind = 1;
+    doc->pointer.m_nFindPlaceKind = 1;
     Dialog().m_astrRecord = {"999"};
     ASSERT_TRUE(view->routeCommand(ID_FIND_MUNICIPALITY));
-    EXPECT_EQ(doc->m_nFindPlaceKind, 3);
+    EXPECT_EQ(doc->pointer.m_nFindPlaceKind, 3);
     EXPECT_EQ(Dialog().m_astrRecord, (std::vector<std::string>{"999"}));
     ASSERT_TRUE(view->routeCommand(ID_FIND_PLACE)) << "no place list over the municipalities";
-    EXPECT_EQ(doc->m_nActiveViewDialog, 2);
+    EXPECT_EQ(doc->pointer.m_nActiveViewDialog, 2);
 
     EXPECT_TRUE(Dialog().IsWindowVisible()) << "the chosen municipality is drawn while its dialog is open";
 
     d.pressEscape();
     vd::ui::processPendingEvents();
     EXPECT_FALSE(Dialog().IsWindow());
-    EXPECT_TRUE(doc->m_strFindMunicipality.empty());
-    EXPECT_EQ(doc->m_nFindPlaceKind, 1);
-    EXPECT_EQ(doc->m_nActiveViewDialog, -1);
+    EXPECT_TRUE(doc->pointer.m_strFindMunicipality.empty());
+    EXPECT_EQ(doc->pointer.m_nFindPlaceKind, 1);
+    EXPECT_EQ(doc->pointer.m_nActiveViewDialog, -1);
 }
 
 TEST_F(FindPlaceCommands, ListsStayWithinTheirRoomAndMissingFilesAddNothing)
@@ -219,21 +219,21 @@ TEST_F(FindPlaceCommands, ListsStayWithinTheirRoomAndMissingFilesAddNothing)
 TEST_F(FindPlaceCommands, TheSheetDialogOpensFromMapModeTwoAndTheOtherRegionButton)
 {
     WriteHomeFile("BlcMap20.idx", SmallIndex());
-    doc->m_strDistrict = "関東信越";
+    doc->position.m_strDistrict = "関東信越";
     doc->m_strMapName = "東京        ";
     doc->m_nMapDisplayMode = 2;
     Repaint();
-    EXPECT_EQ(doc->m_nActiveViewDialog, 0);
+    EXPECT_EQ(doc->pointer.m_nActiveViewDialog, 0);
     CDlgSheetSelect& sheets = *view->m_pDlgSheetSelect;
     ASSERT_TRUE(sheets.IsWindowVisible());
     EXPECT_EQ(sheets.m_astrIndexLine.size(), 11u) << "no marked sheet off the submarine layout";
     EXPECT_EQ(vd::DialogDriver(sheets).text(sheetselect::IDC_REGION_NAME), "関東信越");
 
-    doc->m_nSubmarineLayer = 1;
-    doc->m_nMapFrame = 2;
-    doc->m_nMapMode = 25;
-    doc->m_strSheetSelect = "DIALOG";
-    doc->m_nPrefectureSel = 0;
+    doc->depth.m_nSubmarineLayer = 1;
+    doc->position.m_nMapFrame = 2;
+    doc->position.m_nMapMode = 25;
+    doc->environment.m_strSheetSelect = "DIALOG";
+    doc->position.m_nPrefectureSel = 0;
     view->routeCommand(322);
     EXPECT_EQ(sheets.m_astrIndexLine.size(), 12u);
 
@@ -248,8 +248,8 @@ TEST_F(FindPlaceCommands, TheSheetDialogOpensFromMapModeTwoAndTheOtherRegionButt
     // No sheet list over an open place list.
     d.pressEscape();
     vd::ui::processPendingEvents();
-    EXPECT_EQ(doc->m_nActiveViewDialog, -1);
-    doc->m_nActiveViewDialog = 1;
+    EXPECT_EQ(doc->pointer.m_nActiveViewDialog, -1);
+    doc->pointer.m_nActiveViewDialog = 1;
     view->routeCommand(322);
     EXPECT_FALSE(sheets.IsWindow());
 }

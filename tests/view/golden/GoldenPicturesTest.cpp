@@ -53,7 +53,7 @@ protected:
     void LoadSampleRows()
     {
         const auto rows = [&](const char* file, LayerFileFamily family) {
-            return ReadLayerFileRowsFrom(doc->m_strAppDir + file, family);
+            return ReadLayerFileRowsFrom(doc->folders.m_strAppDir + file, family);
         };
         const LayerFileRows points = rows("DddPFile.dat", LayerFileFamily::Point);
         std::copy_n(points.names.begin(), 30, doc->m_astrPointName.begin());
@@ -111,40 +111,40 @@ protected:
     void ShowStartSheet(int mode)
     {
         doc->m_strMapName = "京都及大阪";
-        doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
-        doc->m_nMapType = 1;
-        doc->m_nMapFrame = 2;
-        doc->m_nMapMode = mode;
-        doc->m_nLake = 1;
-        doc->m_nPrefBorder = 1;
+        doc->FindSheetByName(doc->m_strMapName, doc->folders.m_strSheetIndexFile);
+        doc->position.m_nMapType = 1;
+        doc->position.m_nMapFrame = 2;
+        doc->position.m_nMapMode = mode;
+        doc->spec.m_nLake = 1;
+        doc->spec.m_nPrefBorder = 1;
     }
 
     void ShowOverview(int selection, int projection)
     {
-        doc->m_nMapType = 2;
-        doc->m_anPrefData[0] = -1;
-        doc->m_nPrefectureSel = selection;
+        doc->position.m_nMapType = 2;
+        doc->statistics.m_nShow = -1;
+        doc->position.m_nPrefectureSel = selection;
         doc->m_nClipIndexMap = projection;
-        doc->m_nOverviewOriginX = 560;
+        doc->pointer.m_nOverviewOriginX = 560;
     }
 
     void ShowPopulation()
     {
-        doc->m_strPrefDataFile = doc->m_strAppDir + "MAPELMNT\\県別人口.DAT";
-        doc->m_nMapType = 2;
-        doc->m_nPrefectureSel = 0;
+        doc->statistics = {};
+        doc->statistics.m_strPrefDataFile = doc->folders.m_strAppDir + "MAPELMNT\\県別人口.DAT";
+        doc->position.m_nMapType = 2;
+        doc->position.m_nPrefectureSel = 0;
         doc->m_nClipIndexMap = 0;
-        doc->m_anPrefData.fill(0);
-        doc->m_anPrefData[0] = 1;
-        doc->m_anPrefData[2] = 1;  // show the statistics
-        doc->m_anPrefData[3] = 2;  // blue charts
-        doc->m_anPrefData[4] = 1;  // prefecture lines
-        doc->m_anPrefData[6] = 1;  // pies of the share
-        doc->m_anPrefData[9] = 1;  // class fills
-        doc->m_anPrefData[10] = 1; // ten classes
+        doc->statistics.m_nShow = 1;
+        doc->statistics.m_nRanked = 1;     // show the statistics
+        doc->statistics.m_nColour = 2;     // blue charts
+        doc->statistics.m_nBorders = 1;    // prefecture lines
+        doc->statistics.m_nMethod = 1;     // pies of the share
+        doc->statistics.m_nChoropleth = 1; // class fills
+        doc->statistics.m_nTenClasses = 1; // ten classes
         for (int r = 0; r < 47; ++r) {
-            doc->m_anPrefRank[std::size_t(r)][0] = kPopulationOrder[r];
-            doc->m_anPrefRank[std::size_t(kPopulationOrder[r])][1] = r;
+            doc->ranking.m_anPrefRank[std::size_t(r)][0] = kPopulationOrder[r];
+            doc->ranking.m_anPrefRank[std::size_t(kPopulationOrder[r])][1] = r;
         }
     }
 
@@ -220,7 +220,7 @@ TEST_F(GoldenPictures, PopulationMapOfThePrefectures)
 TEST_F(GoldenPictures, JapanOverviewOfKanagawa)
 {
     ShowOverview(4, 0);
-    doc->m_nPrefecture = 13;
-    doc->m_nPrfMpData = 1;
+    doc->position.m_nPrefecture = 13;
+    doc->environment.m_nPrfMpData = 1;
     ExpectPicture("japan-kanagawa");
 }

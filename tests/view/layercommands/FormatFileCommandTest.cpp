@@ -23,7 +23,7 @@ TEST_F(MapView, TheFormatCommandIsEnabledWhileALayerIsOn)
     } cases[] = {{0, 0, false}, {1, 0, true}, {0, 1, true}};
     for (const auto& c : cases) {
         doc->m_anPointRowFlag[0][6] = c.point;
-        doc->m_nGeologyLayer = c.geology;
+        doc->geology.m_nGeologyLayer = c.geology;
         vd::CmdUI ui(ID_FORMAT_FILE);
         ASSERT_TRUE(view->routeUpdate(ui));
         EXPECT_EQ(ui.enabled.value_or(true), c.enabled) << c.point << c.geology;
@@ -36,9 +36,9 @@ TEST_F(MapView, TheFormatCommandListsTheSwitchedOnRows)
     doc->m_anPointRowFlag[0][1] = 1;
     doc->m_anMeshRowFlag[2][4] = 1;
     doc->m_anFineMeshFlag[3] = 1;
-    doc->m_nGeologyLayer = 1;
-    doc->m_nLandClassLayer = 0;
-    doc->m_nGeoLead = 4;
+    doc->geology.m_nGeologyLayer = 1;
+    doc->geology.m_nLandClassLayer = 0;
+    doc->geology.m_nGeoLead = 4;
     const std::string flags = FormatFlagString(*doc);
     std::vector<std::string> fields;
     for (std::size_t at = 0, bar; (bar = flags.find('|', at)) != std::string::npos; at = bar + 1)
@@ -53,7 +53,7 @@ TEST_F(MapView, TheFormatCommandListsTheSwitchedOnRows)
 
     const std::filesystem::path home = vd::applicationFolderPath();
     std::ofstream(home / "DDDPFILE.DAT", std::ios::binary)
-        << vd::utf8ToCp932("T1_2=学校\r\nF1_2=" + doc->m_strAppDir + "P29.TXT\r\nT1_3=病院\r\nF1_3=Z:\\P04.TXT\r\n");
+        << vd::utf8ToCp932("T1_2=学校\r\nF1_2=" + doc->folders.m_strAppDir + "P29.TXT\r\nT1_3=病院\r\nF1_3=Z:\\P04.TXT\r\n");
     std::vector<std::string> listed;
     script->answerDialog("Pelmora", 159, [&](vd::DialogDriver& d) {
         auto* list = d.dialog().item<vd::ListBox>(1668);

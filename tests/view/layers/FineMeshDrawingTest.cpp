@@ -35,9 +35,9 @@ protected:
         MapView::SetUp();
         PastFirstPaint();
         doc->m_strMapName = "京都及大阪";
-        doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
-        doc->m_nMapType = 1;
-        doc->m_nMapFrame = 1;
+        doc->FindSheetByName(doc->m_strMapName, doc->folders.m_strSheetIndexFile);
+        doc->position.m_nMapType = 1;
+        doc->position.m_nMapFrame = 1;
     }
 
     std::vector<vd::COLORREF> Draw()
@@ -60,7 +60,7 @@ TEST_F(FineMeshDrawing, LandUseSubCellsInTheirClassColoursOnTheStartSheet)
     const std::vector<vd::COLORREF> without = Draw();
     doc->m_anFineMeshFlag = {1, 0, 0, 0, 0, 1, 0, 0, 0};
     doc->m_anFineMeshValue[0] = 0;
-    doc->m_astrFineMeshName[0] = doc->m_strAppDir + "KSJ\\(l03-09m_25.txt)";
+    doc->m_astrFineMeshName[0] = doc->folders.m_strAppDir + "KSJ\\(l03-09m_25.txt)";
     doc->m_strFineMeshRest = "100000000000";
     const std::vector<vd::COLORREF> with = Draw();
 

@@ -32,9 +32,9 @@ protected:
         MapView::SetUp();
         PastFirstPaint();
         doc->m_strMapName = "京都及大阪";
-        doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
-        doc->m_nMapType = 1;
-        doc->m_nMapFrame = 1;
+        doc->FindSheetByName(doc->m_strMapName, doc->folders.m_strSheetIndexFile);
+        doc->position.m_nMapType = 1;
+        doc->position.m_nMapFrame = 1;
     }
 
     std::vector<vd::COLORREF> Draw()
@@ -55,11 +55,11 @@ protected:
 TEST_F(GeologyDrawing, TerrainCellsAndTheLegendColumnOnTheStartSheet)
 {
     const std::vector<vd::COLORREF> without = Draw();
-    doc->m_nGeologyLayer = 1;
-    doc->m_nGeoLead = 2;                  // 地形分類
-    doc->m_astrGeoText[2] = "1000000000"; // every terrain class, no symbols
-    doc->m_astrGeoText[5] = doc->m_strAppDir + "KSJ\\(GEOSYNTH)";
-    doc->m_nGeoOption = 0;
+    doc->geology.m_nGeologyLayer = 1;
+    doc->geology.m_nGeoLead = 2;                  // 地形分類
+    doc->geology.m_astrGeoText[2] = "1000000000"; // every terrain class, no symbols
+    doc->geology.m_astrGeoText[5] = doc->folders.m_strAppDir + "KSJ\\(GEOSYNTH)";
+    doc->geology.m_nGeoOption = 0;
     const std::vector<vd::COLORREF> with = Draw();
 
     // The sheet is the white map: the legend column at x 830, its first line at y 180 + 15, each
@@ -84,7 +84,7 @@ TEST_F(GeologyDrawing, TerrainCellsAndTheLegendColumnOnTheStartSheet)
 TEST_F(GeologyDrawing, TheSettingsCommandsKeepTheAnswerAndTheMapShowsTheLayer)
 {
     const std::vector<vd::COLORREF> without = Draw();
-    script->answerFileDialog(doc->m_strAppDir + "KSJ\\GEOSYNTH26.txt");
+    script->answerFileDialog(doc->folders.m_strAppDir + "KSJ\\GEOSYNTH26.txt");
     bool opened = false;
     script->answerDialog("Dovanne", 200, [&](vd::DialogDriver& d) {
         opened = true;
@@ -96,35 +96,35 @@ TEST_F(GeologyDrawing, TheSettingsCommandsKeepTheAnswerAndTheMapShowsTheLayer)
     });
     frame->routeCommand(32779);
     ASSERT_TRUE(opened);
-    EXPECT_EQ(doc->m_nGeologyLayer, 1);
-    EXPECT_EQ(doc->m_nGeoLead, 2);
-    EXPECT_EQ(doc->m_astrGeoText[5], doc->m_strAppDir + "KSJ\\(GEOSYNTH)");
-    EXPECT_EQ(doc->m_astrGeoText[2], "10000000000000");
-    EXPECT_EQ(doc->m_nGeoLegendKind, 1);
+    EXPECT_EQ(doc->geology.m_nGeologyLayer, 1);
+    EXPECT_EQ(doc->geology.m_nGeoLead, 2);
+    EXPECT_EQ(doc->geology.m_astrGeoText[5], doc->folders.m_strAppDir + "KSJ\\(GEOSYNTH)");
+    EXPECT_EQ(doc->geology.m_astrGeoText[2], "10000000000000");
+    EXPECT_EQ(doc->geology.m_nGeoLegendKind, 1);
     EXPECT_NE(Draw(), without) << "the terrain cells are drawn";
 
     // The second call opens on what the document kept.
     script->answerDialog("Dovanne", 200, [&](vd::DialogDriver& d) {
         EXPECT_EQ(dynamic_cast<vd::TabCtrl&>(d.control(geoids::kTabControl)).GetCurSel(), 2);
-        EXPECT_EQ(d.text(geoids::kDataText), doc->m_strAppDir + "KSJ\\(GEOSYNTH)");
+        EXPECT_EQ(d.text(geoids::kDataText), doc->folders.m_strAppDir + "KSJ\\(GEOSYNTH)");
         EXPECT_TRUE(d.isChecked(geoids::kGeoTerrainBlock + geoids::kSymbolRadio));
         d.click(vd::IDCANCEL);
     });
     frame->routeCommand(32779);
-    EXPECT_EQ(doc->m_nGeologyLayer, 1) << "Cancel keeps the layer";
+    EXPECT_EQ(doc->geology.m_nGeologyLayer, 1) << "Cancel keeps the layer";
 
     // A land-classification file that is there: one that is not leaves the layer off.
     std::ofstream(doctest::Home() / "KSJ" / "LandClass.TXT") << "classes";
-    script->answerFileDialog(doc->m_strAppDir + "KSJ\\LandClass.TXT");
+    script->answerFileDialog(doc->folders.m_strAppDir + "KSJ\\LandClass.TXT");
     script->answerDialog("Dovanne", 210, [](vd::DialogDriver& d) {
         d.click(geoids::kFileButton);
         d.click(vd::IDOK);
     });
     frame->routeCommand(32825);
-    EXPECT_EQ(doc->m_nLandClassLayer, 1);
-    EXPECT_EQ(doc->m_nGeologyLayer, 0) << "one geology layer at a time";
-    EXPECT_EQ(doc->m_strLandClassName, vd::toLowerAscii(doc->m_strAppDir + "KSJ\\LandClass.TXT"));
-    EXPECT_EQ(doc->m_nGeoLead, 0);
+    EXPECT_EQ(doc->geology.m_nLandClassLayer, 1);
+    EXPECT_EQ(doc->geology.m_nGeologyLayer, 0) << "one geology layer at a time";
+    EXPECT_EQ(doc->geology.m_strLandClassName, vd::toLowerAscii(doc->folders.m_strAppDir + "KSJ\\LandClass.TXT"));
+    EXPECT_EQ(doc->geology.m_nGeoLead, 0);
 }
 
 // 32782 shows the composition table in place of the map and the "地図" button brings the map
@@ -133,11 +133,11 @@ TEST_F(GeologyDrawing, TheCompositionTableAndTheLegendListThroughTheProgram)
 {
     const std::vector<vd::COLORREF> map = Draw();
     frame->routeCommand(32782);
-    EXPECT_EQ(doc->m_strViewState, "GEOLEND");
+    EXPECT_EQ(doc->repaint.m_strViewState, "GEOLEND");
     picture->FillSolidRect(0, 0, kWidth, kHeight, vd::RGB(255, 255, 255));
     Repaint();
-    EXPECT_EQ(doc->m_strViewState, "");
-    EXPECT_EQ(doc->m_bMapOnScreen, 0);
+    EXPECT_EQ(doc->repaint.m_strViewState, "");
+    EXPECT_EQ(doc->repaint.m_bMapOnScreen, 0);
     const vd::COLORREF white = vd::RGB(255, 255, 255);
     EXPECT_NE(picture->GetPixel(30 + 13 * 9 + 2, 640 - 90 * 4 + 5), white) << "column 9, era 4 filled";
     EXPECT_EQ(picture->GetPixel(30 + 13 * 9 + 2, 640 - 90 * 2 + 5), white) << "column 9, era 2 empty";
@@ -157,7 +157,7 @@ TEST_F(GeologyDrawing, TheCompositionTableAndTheLegendListThroughTheProgram)
             lines.push_back(list.GetText(i));
         d.click(vd::IDOK);
     });
-    doc->m_nGeoLegendKind = 1; // after a geology layer was on: the white map's work file
+    doc->geology.m_nGeoLegendKind = 1; // after a geology layer was on: the white map's work file
     frame->routeCommand(32780);
     ASSERT_FALSE(lines.empty()) << "the box opened";
     EXPECT_EQ(lines[0], "     凡例（表層地質）");

@@ -39,7 +39,7 @@ protected:
         doctest::InstallFakeEditor();
         fakelayers::Install(VD_FAKE_LAYERS);
         doc = std::make_unique<CVeldoranDoc>();
-        doc->m_strAppDir = "Z:\\app\\";
+        doc->folders.m_strAppDir = "Z:\\app\\";
         // An overview frame of 36-34 N, 135-137 E; the reference point 36 N 135 E at x 420, 100
         // units a pixel, so the 600-pixel window's bottom edge lies at 30 N.
         doc->m_strFrameNorth = "36.0000";
@@ -49,12 +49,12 @@ protected:
         doc->m_fRefLatitude = 360000;
         doc->m_fRefLongitude = 1350000;
         doc->m_fMapScale = 100;
-        doc->m_nOverviewOriginX = 420;
-        doc->m_nPrefecture = 12;
-        doc->m_nMapFrame = 2;
-        doc->m_nMapMode = 9;
+        doc->pointer.m_nOverviewOriginX = 420;
+        doc->position.m_nPrefecture = 12;
+        doc->position.m_nMapFrame = 2;
+        doc->position.m_nMapMode = 9;
         doc->m_astrBlockMeshCode[4] = "5235";
-        doc->m_strLayerPrefFlags = "F|";
+        doc->layerChoice.m_strLayerPrefFlags = "F|";
         doc->m_fWhiteZoomX = 1.5f;
         doc->m_fWhiteZoomY = 1.25f;
         fakelayers::Log().clear();
@@ -82,7 +82,7 @@ protected:
     static std::string Frame() { return "129600,486000,122400,493200"; }
     std::string Transform() const
     {
-        const float k = doc->m_afLatitudeRatio[30];
+        const float k = doc->latitudeRatios.m_afLatitudeRatio[30];
         const float s = 100;
         const float xoff = 420.0f + (486000.0f * 2.7777777f - 1350000.0f) / s / k;
         const float yoff = (360000.0f - 129600.0f * 2.7777777f) / s;
@@ -103,15 +103,15 @@ TEST_F(LayerDispatch, DerivedFrameValues)
     EXPECT_EQ(f.mesh, "5236");
     EXPECT_EQ(f.pixelsPerDegree, int(10000.0f / 100.0f * 0.00027777778f * 3600.0f));
     EXPECT_EQ(OverviewPrefectureFlags(*doc), Flags());
-    doc->m_nPrfMpData = 1;
+    doc->environment.m_nPrfMpData = 1;
     EXPECT_EQ(OverviewPrefectureFlags(*doc), "1|" + Repeat("0|", 47));
     // Prefecture 46 (index 45) moves the longitude code, not the latitude code.
-    doc->m_nPrefecture = 45;
+    doc->position.m_nPrefecture = 45;
     EXPECT_EQ(OverviewLayerFrameOf(*doc, 600).mesh, "5237");
     // A window whose bottom edge lies outside the ratio table still has finite scales.
     doc->m_fRefLatitude = 200000;
     const OverviewLayerFrame low = OverviewLayerFrameOf(*doc, 1000);
-    EXPECT_EQ(low.ratio, LatitudeRatioAt(doc->m_afLatitudeRatio, 15));
+    EXPECT_EQ(low.ratio, LatitudeRatioAt(doc->latitudeRatios.m_afLatitudeRatio, 15));
     EXPECT_TRUE(std::isfinite(low.scaleX));
     EXPECT_TRUE(std::isfinite(low.originX));
 }
@@ -120,17 +120,17 @@ TEST_F(LayerDispatch, PlainTypesPassTheirArgumentsInOrder)
 {
     const std::string t = Transform();
     const std::string area = "[広域3/" + Flags() + "]";
-    doc->m_nGeoLead = 0;
-    doc->m_nGeoOption = 4;
-    doc->m_astrGeoText = {"p0", "p1", "p2", "p3", "p4", "g5"};
-    doc->m_strLandClassName = "cn";
-    doc->m_strLandClassFile = "cf";
-    doc->m_nGeologyLayer = 1;
+    doc->geology.m_nGeoLead = 0;
+    doc->geology.m_nGeoOption = 4;
+    doc->geology.m_astrGeoText = {"p0", "p1", "p2", "p3", "p4", "g5"};
+    doc->geology.m_strLandClassName = "cn";
+    doc->geology.m_strLandClassFile = "cf";
+    doc->geology.m_nGeologyLayer = 1;
     doc->m_anMeshRowFlag[1][2] = 1; // KIND 3
     EXPECT_EQ(Plain(0, -1),
               (std::vector<std::string>{"OnD4GeologyMesh(5," + Frame() + ",2,2,2,10001,3,3000,800,4,600," + t + "," +
                                         area + "," + Mesh3() + ",[g5],[Z:\\app\\],[p0#p1])"}));
-    doc->m_nGeoLead = 2;
+    doc->geology.m_nGeoLead = 2;
     EXPECT_EQ(Plain(10, -1), (std::vector<std::string>{"OnD4GeologyMesh(5," + Frame() + ",2,2,2,1,3,13020,800,4,600," +
                                                        t + "," + area + "," + Mesh3() + ",[cn/cf],[Z:\\app\\],[p2])"}));
     doc->m_anMeshRowFlag[1][2] = 0;
@@ -200,7 +200,7 @@ TEST_F(LayerDispatch, PlainTypesPassTheirArgumentsInOrder)
               (std::vector<std::string>{"OnDdPlainMeshTavrel(0," + Frame() + ",2,2,2,10001,3,1200,800,44,600," + t +
                                         "," + area + "," + Mesh3() + ",[census.dat],[Z:\\app\\],[" + census + "])"}));
 
-    doc->m_anSeisSetting = {0, 0, 0, 5, 1, 6, 1, 2, 3, 4};
+    doc->seismic.m_anSeisSetting = {0, 0, 0, 5, 1, 6, 1, 2, 3, 4};
     EXPECT_EQ(Plain(11, 0),
               (std::vector<std::string>{"OnSeisWhiteMeshTavrel(" + Frame() + ",2,2,2,1,3,42311,800,6,600," + t +
                                         ",[広域3]," + Mesh3() + ",[Z:\\app\\])"}));
@@ -218,9 +218,9 @@ TEST_F(LayerDispatch, WhiteDispatchersPassTheirArgumentsInOrder)
               (std::vector<std::string>{"OnDdWhitePlnF10Mesh(0,0,1,2,0,2,10,800,8,600,10,30," + zoom +
                                         ",[],[5235],[9/F|],[m1],[Z:\\app\\],[rest])"}));
 
-    doc->m_nGeoLead = 3, doc->m_nGeoOption = 4;
-    doc->m_astrGeoText = {"p0", "p1", "p2", "p3", "p4", "g5"};
-    doc->m_strLandClassName = "cn", doc->m_strLandClassFile = "cf";
+    doc->geology.m_nGeoLead = 3, doc->geology.m_nGeoOption = 4;
+    doc->geology.m_astrGeoText = {"p0", "p1", "p2", "p3", "p4", "g5"};
+    doc->geology.m_strLandClassName = "cn", doc->geology.m_strLandClassFile = "cf";
     EXPECT_EQ(White([](CMapRenderer& r) { r.DrawWhiteGeologyMesh(1); }),
               (std::vector<std::string>{"OnDdWhiteG4Mesh(0,0,0,2,0,2,10003,800,4,600,10,30," + zoom +
                                         ",[],[5235],[],[9/F|],[cn/cf],[Z:\\app\\],[p4])"}));
@@ -275,7 +275,7 @@ TEST_F(LayerDispatch, WhiteDispatchersPassTheirArgumentsInOrder)
               "OnDdPointWhite(0,0,1,2,0,2,320,0,72,600,10,30," + zoom)
         << "the row's own second value";
 
-    doc->m_anSeisSetting = {0, 0, 1, 5, 0, 6, 1, 2, 3, 4};
+    doc->seismic.m_anSeisSetting = {0, 0, 1, 5, 0, 6, 1, 2, 3, 4};
     EXPECT_EQ(White([](CMapRenderer& r) { r.DrawSeismicWhiteMesh(); }),
               (std::vector<std::string>{"OnSeisWhiteMesh(0,999,1,2,0,2,42301,800,5,600,10,30," + zoom +
                                         ",[],[5235],[9=F|],[Z:\\app\\])"}));
@@ -292,13 +292,13 @@ TEST_F(LayerDispatch, WhiteBlockBySheetCount)
     };
     for (const Case& c :
          {Case{1, 9, "[],[5135],[],[F|]"}, Case{2, 25, "[],[5337],[],[25=F|]"}, Case{2, 49, "[],[],[],[49=F|]"}}) {
-        doc->m_nMapFrame = c.frame;
-        doc->m_nMapMode = c.mode;
+        doc->position.m_nMapFrame = c.frame;
+        doc->position.m_nMapMode = c.mode;
         const auto calls = White([](CMapRenderer& r) { r.DrawWhitePoints(0); });
         ASSERT_EQ(calls.size(), 1u);
         EXPECT_NE(calls[0].find(c.expected), std::string::npos) << calls[0];
     }
-    doc->m_nMapFrame = 2, doc->m_nMapMode = 49;
+    doc->position.m_nMapFrame = 2, doc->position.m_nMapMode = 49;
     doc->m_anLineRowFlag[0][0] = 1;
     EXPECT_EQ(fakelayers::Head(White([](CMapRenderer& r) { r.DrawWhiteLines(0, 0); }).at(0)),
               "OnDdRoadWhite(0,30,10,49,0,0,0,2,0,0,0,600,0,0,1.5,1.25")
@@ -314,12 +314,12 @@ TEST_F(LayerDispatch, LandLayerSwitchesReadTheFlags)
     };
     const Case cases[] = {
         {L::FineMesh, [](CVeldoranDoc& d) { d.m_anFineMeshFlag[5] = 1; }},
-        {L::GeologyFirst, [](CVeldoranDoc& d) { d.m_nGeologyLayer = 1; }},
-        {L::GeologySecond, [](CVeldoranDoc& d) { d.m_nLandClassLayer = 1; }},
+        {L::GeologyFirst, [](CVeldoranDoc& d) { d.geology.m_nGeologyLayer = 1; }},
+        {L::GeologySecond, [](CVeldoranDoc& d) { d.geology.m_nLandClassLayer = 1; }},
         {L::Mesh0, [](CVeldoranDoc& d) { d.m_anMeshRowFlag[0][5] = 1; }},
         {L::Mesh0Second, [](CVeldoranDoc& d) { d.m_anMeshRowFlag[0][1] = 1; }},
         {L::Mesh2, [](CVeldoranDoc& d) { d.m_anMeshRowFlag[2][5] = 1; }},
-        {L::Seismic, [](CVeldoranDoc& d) { d.m_bSeismicLayer = 1; }},
+        {L::Seismic, [](CVeldoranDoc& d) { d.seismic.m_bSeismicLayer = 1; }},
         {L::Surface1, [](CVeldoranDoc& d) { d.m_anSurfaceRowFlag[1][5] = 1; }},
         {L::Lines0, [](CVeldoranDoc& d) { d.m_anLineRowFlag[0][5] = 1; }},
         {L::Roads0, [](CVeldoranDoc& d) { d.m_anLineRowFlag[0][0] = 1; }},
@@ -363,8 +363,8 @@ TEST_F(LayerDispatch, WhiteSheetMapDrawsTheShownLayersInOrder)
     };
     std::optional<WhiteLayerResult> white;
     const auto draw = [&](int frame, int mode) {
-        doc->m_nMapFrame = frame;
-        doc->m_nMapMode = mode;
+        doc->position.m_nMapFrame = frame;
+        doc->position.m_nMapMode = mode;
         fakelayers::Log().clear();
         vd::RecordingDc dc;
         CMapRenderer renderer(&dc, doc.get(), 1024, 768);
@@ -373,10 +373,10 @@ TEST_F(LayerDispatch, WhiteSheetMapDrawsTheShownLayersInOrder)
     };
     const auto allOff = [&] {
         doc->m_anFineMeshFlag.fill(0);
-        doc->m_nGeologyLayer = doc->m_nLandClassLayer = 0;
+        doc->geology.m_nGeologyLayer = doc->geology.m_nLandClassLayer = 0;
         for (auto& tab : doc->m_anMeshRowFlag)
             tab.fill(0);
-        doc->m_bSeismicLayer = 0;
+        doc->seismic.m_bSeismicLayer = 0;
         for (auto& tab : doc->m_anSurfaceRowFlag)
             tab.fill(0);
         for (auto& tab : doc->m_anLineRowFlag)
@@ -387,11 +387,11 @@ TEST_F(LayerDispatch, WhiteSheetMapDrawsTheShownLayersInOrder)
     // One row and the tab switched on in each family, the last tab of a family before its first.
     allOff();
     doc->m_anFineMeshFlag[0] = doc->m_anFineMeshFlag[5] = 1;
-    doc->m_nGeologyLayer = 1;
+    doc->geology.m_nGeologyLayer = 1;
     doc->m_anMeshRowFlag[2] = {1, 0, 0, 0, 0, 1, 0};
     doc->m_anMeshRowFlag[0] = {1, 0, 0, 0, 0, 1, 0};
-    doc->m_bSeismicLayer = 1;
-    doc->m_anSeisSetting[2] = 1;
+    doc->seismic.m_bSeismicLayer = 1;
+    doc->seismic.m_anSeisSetting[2] = 1;
     doc->m_anSurfaceRowFlag[2] = {1, 0, 0, 0, 0, 1, 0};
     doc->m_anSurfaceRowFlag[0] = {1, 0, 0, 0, 0, 1, 0};
     doc->m_anLineRowFlag[3] = {1, 0, 0, 0, 0, 1, 0};
@@ -425,8 +425,8 @@ TEST_F(LayerDispatch, WhiteSheetMapDrawsTheShownLayersInOrder)
         {"the road row alone draws nothing", [](CVeldoranDoc& d) { d.m_anLineRowFlag[0][0] = 1; }, -1, -1, {}},
         {"the seismic layer marks both",
          [](CVeldoranDoc& d) {
-             d.m_bSeismicLayer = 1;
-             d.m_anSeisSetting[2] = 1;
+             d.seismic.m_bSeismicLayer = 1;
+             d.seismic.m_anSeisSetting[2] = 1;
          },
          1, 1, {"OnSeisWhiteMesh"}},
     };
@@ -452,7 +452,7 @@ TEST_F(LayerDispatch, WhiteSheetMapDrawsTheShownLayersInOrder)
 // outside 0-3 draws nothing.
 TEST_F(LayerDispatch, OverviewGroupsInOrder)
 {
-    doc->m_nLandClassLayer = 1;
+    doc->geology.m_nLandClassLayer = 1;
     doc->m_anLineRowFlag[0] = {1, 1, 0, 0, 0, 1, 0};
     doc->m_anLineRowFlag[3] = {1, 0, 0, 0, 0, 1, 0};
     doc->m_anPointRowFlag[1] = {1, 0, 0, 0, 0, 1, 0};
@@ -470,7 +470,7 @@ TEST_F(LayerDispatch, OverviewGroupsInOrder)
     EXPECT_EQ(names, (std::vector<std::string>{"OnD4GeologyMesh", "OnDdPlainRoad", "OnDdPlainRiver",
                                                "OnDdPlainWholeCountry", "OnDdPlainPoint"}));
 
-    doc->m_nLandClassLayer = 0;
+    doc->geology.m_nLandClassLayer = 0;
     doc->m_anLineRowFlag[0][5] = doc->m_anLineRowFlag[3][5] = 0;
     EXPECT_EQ(renderer.DrawOverviewLayers(1), -1);
 }

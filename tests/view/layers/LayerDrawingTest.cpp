@@ -25,9 +25,9 @@ protected:
 TEST_F(LayerDrawing, SheetMapShowsItsPointLayer)
 {
     doc->m_strMapName = "京都及大阪";
-    doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
-    doc->m_nMapType = 1;
-    doc->m_nMapFrame = 1;
+    doc->FindSheetByName(doc->m_strMapName, doc->folders.m_strSheetIndexFile);
+    doc->position.m_nMapType = 1;
+    doc->position.m_nMapFrame = 1;
     doc->m_anPointRowFlag[0] = {1, 0, 0, 0, 0, 1, 1};
     doc->m_anPointRowA[0][0] = 5;
     doc->m_astrPointName[0] = "駅";
@@ -41,17 +41,17 @@ TEST_F(LayerDrawing, SheetMapShowsItsPointLayer)
               "OnDdPointWhite(5,0,1,1,0,2,0,0,0," + std::to_string(kHeight) + ",10,30," +
                   vd::format("%.9g,%.9g", double(doc->m_fWhiteZoomX), double(doc->m_fWhiteZoomY)));
     EXPECT_EQ(fakelayers::Texts(calls[0]),
-              (std::vector<std::string>{"", doc->m_astrBlockMeshCode[1], "駅", doc->m_strLayerPrefFlags, "eki.dat",
-                                        doc->m_strAppDir}));
+              (std::vector<std::string>{"", doc->m_astrBlockMeshCode[1], "駅", doc->layerChoice.m_strLayerPrefFlags, "eki.dat",
+                                        doc->folders.m_strAppDir}));
     EXPECT_TRUE(MarkShown());
 }
 
 TEST_F(LayerDrawing, WholeCountryOverviewShowsItsPointLayer)
 {
-    doc->m_nMapType = 2;
-    doc->m_nPrefectureSel = 4;
-    doc->m_nPrefecture = 25; // 京都府's region, its layers over the whole country
-    doc->m_nPrfMpData = 1;
+    doc->position.m_nMapType = 2;
+    doc->position.m_nPrefectureSel = 4;
+    doc->position.m_nPrefecture = 25; // 京都府's region, its layers over the whole country
+    doc->environment.m_nPrfMpData = 1;
     doc->m_anPointRowFlag[2] = {0, 1, 0, 0, 0, 1, 0};
     doc->m_anPointRowFlag[0][6] = 1;
     doc->m_anPointRowA[2][1] = 9;

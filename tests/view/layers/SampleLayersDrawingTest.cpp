@@ -31,7 +31,7 @@ protected:
     // The rows of the settings files taken into the document, as the preset command loads them.
     void LoadSettingsRows()
     {
-        const LayerFileRows points = ReadLayerFileRowsFrom(doc->m_strAppDir + "DddPFile.dat", LayerFileFamily::Point);
+        const LayerFileRows points = ReadLayerFileRowsFrom(doc->folders.m_strAppDir + "DddPFile.dat", LayerFileFamily::Point);
         std::copy_n(points.names.begin(), 30, doc->m_astrPointName.begin());
         std::copy_n(points.files.begin(), 30, doc->m_astrPointFile.begin());
         for (int t = 0; t < 6; ++t) {
@@ -39,7 +39,7 @@ protected:
             doc->m_anPointRowB[t] = points.value2[t];
             doc->m_anPointRowC[t] = points.value3[t];
         }
-        const LayerFileRows lines = ReadLayerFileRowsFrom(doc->m_strAppDir + "DddMFile.dat", LayerFileFamily::Line);
+        const LayerFileRows lines = ReadLayerFileRowsFrom(doc->folders.m_strAppDir + "DddMFile.dat", LayerFileFamily::Line);
         doc->m_astrLineName = lines.names;
         doc->m_astrLineFile = lines.files;
         for (int t = 0; t < 7; ++t)
@@ -59,9 +59,9 @@ protected:
     void ShowStartSheet()
     {
         doc->m_strMapName = "京都及大阪";
-        doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
-        doc->m_nMapType = 1;
-        doc->m_nMapFrame = 1;
+        doc->FindSheetByName(doc->m_strMapName, doc->folders.m_strSheetIndexFile);
+        doc->position.m_nMapType = 1;
+        doc->position.m_nMapFrame = 1;
         doc->m_nMapDisplayMode = 5;
     }
 
@@ -98,17 +98,17 @@ bool Holds(const std::vector<std::string>& lines, const std::string& line)
 
 TEST_F(SampleLayersDrawing, NewSettingsFilesHoldTheSampleRows)
 {
-    const auto lineRows = SettingsLines(doc->m_strAppDir + "DddMFile.dat");
+    const auto lineRows = SettingsLines(doc->folders.m_strAppDir + "DddMFile.dat");
     EXPECT_TRUE(Holds(lineRows, "T1_2=河川"));
-    EXPECT_TRUE(Holds(lineRows, "F1_2=" + doc->m_strAppDir + "KSJ\\(RIVER_S_)"));
-    const auto pointRows = SettingsLines(doc->m_strAppDir + "DddPFile.dat");
+    EXPECT_TRUE(Holds(lineRows, "F1_2=" + doc->folders.m_strAppDir + "KSJ\\(RIVER_S_)"));
+    const auto pointRows = SettingsLines(doc->folders.m_strAppDir + "DddPFile.dat");
     EXPECT_TRUE(Holds(pointRows, "T1_1=公共施設"));
-    EXPECT_TRUE(Holds(pointRows, "F3_1=" + doc->m_strAppDir + "KSJ\\CITIES_S.TXT"));
+    EXPECT_TRUE(Holds(pointRows, "F3_1=" + doc->folders.m_strAppDir + "KSJ\\CITIES_S.TXT"));
     EXPECT_TRUE(Holds(pointRows, "N3_1=310060"));
-    EXPECT_TRUE(Holds(pointRows, "F5_4=" + doc->m_strAppDir + "KSJ\\AIRPORT_S.TXT"));
-    const auto meshRows = SettingsLines(doc->m_strAppDir + "DDMSFILE.DAT");
+    EXPECT_TRUE(Holds(pointRows, "F5_4=" + doc->folders.m_strAppDir + "KSJ\\AIRPORT_S.TXT"));
+    const auto meshRows = SettingsLines(doc->folders.m_strAppDir + "DDMSFILE.DAT");
     EXPECT_TRUE(Holds(meshRows, "T1_3=流路延長"));
-    EXPECT_TRUE(Holds(meshRows, "F1_3=" + doc->m_strAppDir + "KSJ\\(RVLEN_S_)"));
+    EXPECT_TRUE(Holds(meshRows, "F1_3=" + doc->folders.m_strAppDir + "KSJ\\(RVLEN_S_)"));
     // The rows went into the file Pelmora wrote, whatever the case of its name.
     int meshSettingsFiles = 0;
     for (const auto& entry : fs::directory_iterator(doctest::Home()))

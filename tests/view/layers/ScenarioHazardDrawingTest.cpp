@@ -44,9 +44,9 @@ protected:
         MapView::SetUp();
         PastFirstPaint();
         doc->m_strMapName = "京都及大阪";
-        doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
-        doc->m_nMapType = 1;
-        doc->m_nMapFrame = 1;
+        doc->FindSheetByName(doc->m_strMapName, doc->folders.m_strSheetIndexFile);
+        doc->position.m_nMapType = 1;
+        doc->position.m_nMapFrame = 1;
     }
 
     std::unique_ptr<vd::ImageDc> Draw()
@@ -71,8 +71,8 @@ protected:
     // The scenario map (kind 1), entry 0, intensity, with the fault planes.
     void SwitchOn(int fault)
     {
-        doc->m_anSeisSetting = {1, 0, 0, 0, 1, 0, 2, 0, static_cast<std::int16_t>(fault), 0};
-        doc->m_bSeismicLayer = 1;
+        doc->seismic.m_anSeisSetting = {1, 0, 0, 0, 1, 0, 2, 0, static_cast<std::int16_t>(fault), 0};
+        doc->seismic.m_bSeismicLayer = 1;
     }
 };
 
@@ -87,7 +87,7 @@ TEST_F(ScenarioHazardDrawing, ARegisteredScenarioShowsItsCellsAndFaultOnTheStart
     fs::create_directories(folder);
     WriteScenarioFiles(folder);
     std::ofstream(doctest::Home() / "FLTFILE.DAT", std::ios::binary)
-        << vd::utf8ToCp932(";-----震源断層を特定した地震動予測地図データファイル--------\r\n関西=" + doc->m_strAppDir +
+        << vd::utf8ToCp932(";-----震源断層を特定した地震動予測地図データファイル--------\r\n関西=" + doc->folders.m_strAppDir +
                            "scenario data\\kansai-map-a.csv\r\n");
     const auto withFault = Draw();
     // The whole sheet is one first-level mesh: most of the map area takes the class colour.
@@ -103,6 +103,6 @@ TEST_F(ScenarioHazardDrawing, ARegisteredScenarioShowsItsCellsAndFaultOnTheStart
             outline += cellsOnly->GetPixel(x, y) == kIntensity6 && withFault->GetPixel(x, y) == kBlack;
     EXPECT_GT(outline, 100);
 
-    doc->m_anSeisSetting[4] = 0;
+    doc->seismic.m_anSeisSetting[4] = 0;
     EXPECT_EQ(Count(*Draw(), kIntensity6), 0) << "switched off";
 }

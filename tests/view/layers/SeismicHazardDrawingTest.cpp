@@ -30,9 +30,9 @@ protected:
         MapView::SetUp();
         PastFirstPaint();
         doc->m_strMapName = "京都及大阪";
-        doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
-        doc->m_nMapType = 1;
-        doc->m_nMapFrame = 1;
+        doc->FindSheetByName(doc->m_strMapName, doc->folders.m_strSheetIndexFile);
+        doc->position.m_nMapType = 1;
+        doc->position.m_nMapFrame = 1;
     }
 
     int ClassPixels()
@@ -49,8 +49,8 @@ protected:
 
     void SwitchOn()
     {
-        doc->m_anSeisSetting = {0, 0, 1, 0, 0, 0, 0, 0, 0, 0}; // probabilistic map, entry 0
-        doc->m_bSeismicLayer = 1;
+        doc->seismic.m_anSeisSetting = {0, 0, 1, 0, 0, 0, 0, 0, 0, 0}; // probabilistic map, entry 0
+        doc->seismic.m_bSeismicLayer = 1;
     }
 };
 
@@ -66,13 +66,13 @@ TEST_F(SeismicHazardDrawing, ARegisteredFileColoursTheStartSheet)
     fs::create_directories(folder);
     WriteHazardFile(folder / "kansai_ps.csv");
     std::ofstream(doctest::Home() / "SEISFILE.DAT", std::ios::binary)
-        << vd::utf8ToCp932(";-----確率論的地震動予測地図データファイル--------\r\n関西=" + doc->m_strAppDir +
+        << vd::utf8ToCp932(";-----確率論的地震動予測地図データファイル--------\r\n関西=" + doc->folders.m_strAppDir +
                            "hazard data\\kansai_ps.csv\r\n");
     // The whole sheet is one first-level mesh: most of the map area takes the class colour.
     EXPECT_GT(ClassPixels(), kWidth * kHeight / 3);
     EXPECT_TRUE(fs::exists(folder / "KANSAI_PS.hdr"));
 
-    doc->m_anSeisSetting[2] = 0;
+    doc->seismic.m_anSeisSetting[2] = 0;
     EXPECT_EQ(ClassPixels(), 0) << "switched off";
 }
 
@@ -97,9 +97,9 @@ TEST_F(SeismicHazardDrawing, TheSettingsCommandRegistersAndChoosesTheMapDrawn)
     script->answerFileDialog(vd::ui::toWindowsForm(file.string()));
     frame->routeCommand(32835);
     EXPECT_TRUE(script->unanswered().empty());
-    EXPECT_EQ(doc->m_anSeisSetting[2], 1);
-    EXPECT_EQ(doc->m_anSeisSetting[3], 0);
-    EXPECT_EQ(doc->m_bSeismicLayer, 1);
+    EXPECT_EQ(doc->seismic.m_anSeisSetting[2], 1);
+    EXPECT_EQ(doc->seismic.m_anSeisSetting[3], 0);
+    EXPECT_EQ(doc->seismic.m_bSeismicLayer, 1);
     EXPECT_EQ(doc->GetSeismicMapTitle(), "関西");
     EXPECT_GT(ClassPixels(), kWidth * kHeight / 3);
 

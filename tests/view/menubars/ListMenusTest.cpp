@@ -58,29 +58,29 @@ TEST_F(ListMenus, TheSheetMenuTakes35LinesAndItsSeparatorKeepsAnId)
     for (int n = 0; lines.size() < 42; ++n)
         lines.push_back("図幅" + std::to_string(n));
     WriteList("MAPFILE.DAT", lines);
-    doc->m_nMenuBarState = -1;
+    doc->menus.m_nMenuBarState = -1;
     Repaint();
 
-    EXPECT_EQ(doc->m_nMenuBarState, 1);
+    EXPECT_EQ(doc->menus.m_nMenuBarState, 1);
     const auto items = Items(1);
     ASSERT_EQ(items.size(), 35u);
     EXPECT_EQ(items[0], "1990 東京");
     EXPECT_EQ(items[1], "0 -");
     EXPECT_EQ(items[2], "1992 京都及大阪");
     EXPECT_EQ(items[34], "2024 図幅31");
-    EXPECT_EQ(doc->m_astrSheetMenu[1], "---");
-    EXPECT_EQ(doc->m_astrSheetMenu[34], "図幅31");
+    EXPECT_EQ(doc->menus.m_astrSheetMenu[1], "---");
+    EXPECT_EQ(doc->menus.m_astrSheetMenu[34], "図幅31");
 }
 
 TEST_F(ListMenus, GuideMapCaptionsEndAtTheFirstBlankAndAMissingFileEmptiesTheMenu)
 {
     std::filesystem::remove(doctest::Home() / "MAPFILE.DAT");
     WriteList("GUIDEMAP/GUIDEMAP.DAT", {"; 絵地図", "城下町 @:GUIDE\\JOKA.BMP", "---", "一語だけ", " 先頭が空白"});
-    doc->m_nMenuBarState = -1;
+    doc->menus.m_nMenuBarState = -1;
     Repaint();
     EXPECT_EQ(Items(2), (std::vector<std::string>{"2350 城下町", "0 -", "2352 一語だけ", "2353  先頭が空白"}));
-    EXPECT_EQ(doc->m_astrGuideMap[0], "城下町 @:GUIDE\\JOKA.BMP");
-    EXPECT_EQ(doc->m_nMenuBarState, 1) << "the sheet menu's state stays";
+    EXPECT_EQ(doc->menus.m_astrGuideMap[0], "城下町 @:GUIDE\\JOKA.BMP");
+    EXPECT_EQ(doc->menus.m_nMenuBarState, 1) << "the sheet menu's state stays";
     EXPECT_TRUE(Items(1).empty()) << "no MAPFILE.DAT: the placeholder is gone, nothing appended";
 }
 
@@ -97,22 +97,22 @@ TEST_F(ListMenus, ItemMenusKeepEmptySlotsAndIgnoreWhatHasNoMenu)
     vd::Menu bar;
     ASSERT_TRUE(bar.LoadMenu(133));
     frame->SetMenu(bar);
-    doc->m_nMenuBarState = -2;
+    doc->menus.m_nMenuBarState = -2;
     Repaint();
 
-    EXPECT_EQ(doc->m_nMenuBarState, 0);
+    EXPECT_EQ(doc->menus.m_nMenuBarState, 0);
     EXPECT_EQ(Items(1), (std::vector<std::string>{"2030 河川", "2032 橋", "0 -", "0 -"}));
     EXPECT_EQ(SubMenu(1).GetMenuString(2032, vd::MF_BYCOMMAND), "橋") << "the empty slot keeps id 2031";
-    EXPECT_EQ(doc->m_astrMenuBarEntry[0], "河川@kawa.txt");
-    EXPECT_EQ(doc->m_astrMenuBarEntry[8], "");
-    EXPECT_EQ(doc->m_astrMenuBarEntry[16], "橋@hashi.txt");
-    EXPECT_EQ(doc->m_astrMenuBarEntry[24], "");
+    EXPECT_EQ(doc->menus.m_astrMenuBarEntry[0], "河川@kawa.txt");
+    EXPECT_EQ(doc->menus.m_astrMenuBarEntry[8], "");
+    EXPECT_EQ(doc->menus.m_astrMenuBarEntry[16], "橋@hashi.txt");
+    EXPECT_EQ(doc->menus.m_astrMenuBarEntry[24], "");
     const auto second = Items(2);
     ASSERT_EQ(second.size(), 35u) << "entries after the 35th of a section are ignored";
     EXPECT_EQ(second[0], "2070 港");
     EXPECT_EQ(second[34], "2104 項目33");
-    EXPECT_EQ(doc->m_astrMenuBarEntry[1], "港@minato.bmp");
-    EXPECT_EQ(doc->m_astrMenuBarEntry[34 * 8 + 1], "項目33@f.txt");
+    EXPECT_EQ(doc->menus.m_astrMenuBarEntry[1], "港@minato.bmp");
+    EXPECT_EQ(doc->menus.m_astrMenuBarEntry[34 * 8 + 1], "項目33@f.txt");
     for (int position = 3; position <= 8; ++position)
         EXPECT_TRUE(Items(position).empty()) << position;
 }
@@ -132,15 +132,15 @@ TEST_F(ListMenus, CtrlBSwapsTheBarsBothWays)
     ShowButtons({12, 13, 28, 29});
     doc->m_nMapDisplayMode = 10;
     ASSERT_TRUE(view->routeCommand(32794));
-    EXPECT_EQ(doc->m_nMenuBarKind, 1);
-    EXPECT_EQ(doc->m_nMenuBarState, -2);
+    EXPECT_EQ(doc->menus.m_nMenuBarKind, 1);
+    EXPECT_EQ(doc->menus.m_nMenuBarState, -2);
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
     EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"13 k13"})) << "他地域, settings and slide show go";
     EXPECT_EQ(SubMenu(1).GetMenuString(2030, vd::MF_BYCOMMAND), "---") << "bar 133, menus not built yet";
 
     ASSERT_TRUE(view->routeCommand(32794));
-    EXPECT_EQ(doc->m_nMenuBarKind, 0);
-    EXPECT_EQ(doc->m_nMenuBarState, -1);
+    EXPECT_EQ(doc->menus.m_nMenuBarKind, 0);
+    EXPECT_EQ(doc->menus.m_nMenuBarState, -1);
     EXPECT_EQ(SubMenu(1).GetMenuItemID(0), 1990) << "bar 128 is back";
 }
 
@@ -148,32 +148,32 @@ TEST_F(ListMenus, TheSheetCommandShowsItsSheetAndLeavesAGuideMap)
 {
     // The guide map's buttons (他地域, 仕様, 1/20万) and a sheet button.
     ShowButtons({12, 26, 27, 13});
-    doc->m_astrSheetMenu[2] = "東京";
+    doc->menus.m_astrSheetMenu[2] = "東京";
     ASSERT_TRUE(view->routeCommand(1992));
     EXPECT_EQ(doc->m_strMapName, "東京");
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
     EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"12 k12", "13 k13", "26 k26", "27 k27"}));
 
-    doc->m_nMapType = 4;
-    doc->m_nGuideMapIndex = 3;
+    doc->position.m_nMapType = 4;
+    doc->menus.m_nGuideMapIndex = 3;
     ASSERT_TRUE(view->routeCommand(1992));
     EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"13 k13"})) << "a guide map's buttons go";
-    EXPECT_EQ(doc->m_nGuideMapIndex, -1);
-    EXPECT_EQ(doc->m_nMapType, 1);
+    EXPECT_EQ(doc->menus.m_nGuideMapIndex, -1);
+    EXPECT_EQ(doc->position.m_nMapType, 1);
 }
 
 TEST_F(ListMenus, TheGuideMapCommandOpensItsPicture)
 {
     ShowButtons({13, 40});
     WriteHomeFile("GUIDE/PICT.BMP", std::string());
-    doc->m_astrGuideMap[1] = "案内 " + doc->m_strAppDir + "GUIDE\\PICT.BMP";
+    doc->menus.m_astrGuideMap[1] = "案内 " + doc->folders.m_strAppDir + "GUIDE\\PICT.BMP";
     ASSERT_TRUE(view->routeCommand(2351));
-    EXPECT_EQ(doc->m_nMapType, 4);
+    EXPECT_EQ(doc->position.m_nMapType, 4);
     EXPECT_EQ(view->m_nGuideMapShown, 1);
     EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"40 k40"})) << "the map's buttons go";
-    EXPECT_EQ(doc->m_nGuideMapIndex, 1);
+    EXPECT_EQ(doc->menus.m_nGuideMapIndex, 1);
     EXPECT_EQ(doc->m_nMapDisplayMode, 24);
-    EXPECT_EQ(doc->m_astrGuideMapCurrent[1], "案内");
+    EXPECT_EQ(doc->menus.m_astrGuideMapCurrent[1], "案内");
 }
 
 TEST_F(ListMenus, TheCaptionNamesTheDataFileAndTheTallies)
@@ -192,8 +192,8 @@ TEST_F(ListMenus, TheCaptionNamesTheDataFileAndTheTallies)
     };
     for (const auto& c : cases) {
         view->MoveWindow(0, 0, c.width, 600, false);
-        doc->m_strCommonDataSwitch = c.sw;
-        doc->m_strDataFileTitle = c.title;
+        doc->registered.m_strCommonDataSwitch = c.sw;
+        doc->registered.m_strDataFileTitle = c.title;
         doc->m_anKindTally = c.tally;
         vd::RecordingDc dc;
         DrawDataSourceCaption(*view, dc);
@@ -248,7 +248,7 @@ protected:
 TEST_F(SheetRegistration, ASheetAddedThroughTheChooserJoinsTheSheetMenu)
 {
     WriteList("MAPFILE.DAT", {"東京"});
-    doc->m_nMenuBarState = -1;
+    doc->menus.m_nMenuBarState = -1;
     Repaint();
     ASSERT_EQ(Items(1), (std::vector<std::string>{"1990 東京"}));
 
@@ -261,7 +261,7 @@ TEST_F(SheetRegistration, ASheetAddedThroughTheChooserJoinsTheSheetMenu)
         d.doubleClickCombo(101, 0);
     });
     ASSERT_TRUE(frame->ExecuteCommand(32808)); // ﾌｧｲﾙ > 地図の登録 > 図幅の登録...
-    EXPECT_EQ(doc->m_nMenuBarState, -3);
+    EXPECT_EQ(doc->menus.m_nMenuBarState, -3);
     Repaint();
     EXPECT_EQ(Items(1), (std::vector<std::string>{"1990 東京", "1991 京都及大阪"}));
 }

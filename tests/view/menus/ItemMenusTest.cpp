@@ -57,7 +57,7 @@ protected:
     }
     void BuildItemMenus()
     {
-        doc->m_nMenuBarState = -2;
+        doc->menus.m_nMenuBarState = -2;
         Repaint();
     }
     // A file of the bundled sample data, which a new application folder starts with.
@@ -89,7 +89,7 @@ TEST_F(ItemMenus, TheSampleTextEntryShowsItsTemplePageAndThePictureEntryItsPictu
     EXPECT_EQ(frame->GetMenu()->GetSubMenu(6)->GetMenuString(2230, vd::MF_BYCOMMAND), "丘の絵");
     ASSERT_TRUE(frame->routeCommand(2230));
     EXPECT_EQ(doc->m_nMapDisplayMode, 15) << "a bitmap opens as a registered item: its picture page";
-    EXPECT_EQ(doc->m_strEntryTarget, "@:pict\\hills.bmp");
+    EXPECT_EQ(doc->entry.m_strEntryTarget, "@:pict\\hills.bmp");
     Repaint();
     EXPECT_EQ(view->m_pPages->m_nPicWidth, 200);
     EXPECT_EQ(view->m_pPages->m_nPicHeight, 130);
@@ -99,7 +99,7 @@ TEST_F(ItemMenus, TheSampleTextEntryShowsItsTemplePageAndThePictureEntryItsPictu
 TEST_F(ItemMenus, TextsInTheTextDialogLeaveTheMapOnScreen)
 {
     BuildItemMenus();
-    doc->m_strTextAppear = "Dialog";
+    doc->environment.m_strTextAppear = "Dialog";
     script->answerDialog("TOVENDLG", CDlgTextDisplay::IDD, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
     ASSERT_TRUE(frame->routeCommand(2030));
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
@@ -107,10 +107,10 @@ TEST_F(ItemMenus, TextsInTheTextDialogLeaveTheMapOnScreen)
 
 TEST_F(ItemMenus, PictureEntriesRunByTheirKind)
 {
-    doc->m_nJpegProcess = 0;
+    doc->environment.m_nJpegProcess = 0;
     PictureEntries({"丘@@:PICT\\HILLS.BMP$@:PICT\\HILLS.TXT", "アルバム@@:ALBUM\\A.ALB", "写真@@:PICT\\HILLS.JPG",
                     "", "------"});
-    doc->m_strViewer = "Z:\\bin\\viewer";
+    doc->environment.m_strViewer = "Z:\\bin\\viewer";
     struct Case {
         int id;
         int picturePosition;
@@ -119,7 +119,7 @@ TEST_F(ItemMenus, PictureEntriesRunByTheirKind)
         std::string log;    // what Surrick's picture window was asked
         std::size_t viewers; // programs run and waited for
     };
-    const std::string hills = vd::toLowerAscii(doc->m_strAppDir + "PICT\\HILLS.BMP");
+    const std::string hills = vd::toLowerAscii(doc->folders.m_strAppDir + "PICT\\HILLS.BMP");
     const Case cases[] = {
         {2230, 1, 15, "@:pict\\hills.bmp", "", 0},
         {2230, 2, 10, "@:PICT\\HILLS.BMP", "OnDlgBmpShow(" + hills + ",丘,VELDORAN_UP,6);", 0},
@@ -131,11 +131,11 @@ TEST_F(ItemMenus, PictureEntriesRunByTheirKind)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);
         doc->m_nMapDisplayMode = 5;
-        doc->m_nPicturePosition = c.picturePosition;
+        doc->environment.m_nPicturePosition = c.picturePosition;
         const std::string before = SurrickLog();
         ASSERT_TRUE(frame->routeCommand(c.id));
         EXPECT_EQ(doc->m_nMapDisplayMode, c.mode);
-        EXPECT_EQ(doc->m_strEntryTarget, c.target);
+        EXPECT_EQ(doc->entry.m_strEntryTarget, c.target);
         EXPECT_EQ(SurrickLog().substr(before.size()), c.log);
         EXPECT_EQ(script->processes().size(), c.viewers);
     }
@@ -164,11 +164,11 @@ TEST_F(ItemMenus, ThePictureWindowIsSizedForTheView)
         SCOPED_TRACE(c.width);
         view->MoveWindow(0, 0, c.width, kHeight, false);
         doc->m_strEntryParam = c.entryParam;
-        doc->m_strPictureCaption = c.caption;
+        doc->entry.m_strPictureCaption = c.caption;
         const std::string before = SurrickLog();
         ShowPictureDialog(*view, "@:PICT\\A.BMP", "題", c.parameter);
         EXPECT_EQ(SurrickLog().substr(before.size()),
-                  "OnDlgBmpShow(" + vd::toLowerAscii(doc->m_strAppDir + "PICT\\A.BMP") + ",題," + c.mode + ",6);");
+                  "OnDlgBmpShow(" + vd::toLowerAscii(doc->folders.m_strAppDir + "PICT\\A.BMP") + ",題," + c.mode + ",6);");
         EXPECT_EQ(view->m_pPages->m_nPicOffsetX, 0) << "the caption box's offset is put back";
     }
     const std::string before = SurrickLog();
@@ -202,12 +202,12 @@ TEST_F(ItemMenus, TheSlideShowOfPictureMenuTwoOnlyPlaysItsEntries)
     EXPECT_EQ(view->m_pPages->AlbumPage(0), "港 * * * @:PICT\\MINATO.BMP");
     EXPECT_EQ(view->m_pPages->AlbumPage(1), "橋 * * * C:\\HASHI.JPG");
     EXPECT_EQ(view->m_pPages->AlbumPage(2), "999");
-    EXPECT_EQ(doc->m_nAlbumPageCount, 2);
+    EXPECT_EQ(doc->entry.m_nAlbumPageCount, 2);
     EXPECT_EQ(doc->m_nMapDisplayMode, 13);
-    EXPECT_EQ(doc->m_nPictureFit, 1);
-    EXPECT_EQ(doc->m_nMouseMode, 200);
-    EXPECT_EQ(doc->m_nPicturePosition, 1);
-    EXPECT_EQ(doc->m_bMapOnScreen, 0);
+    EXPECT_EQ(doc->entry.m_nPictureFit, 1);
+    EXPECT_EQ(doc->pointer.m_nMouseMode, 200);
+    EXPECT_EQ(doc->environment.m_nPicturePosition, 1);
+    EXPECT_EQ(doc->repaint.m_bMapOnScreen, 0);
     EXPECT_EQ(view->m_nPageIndex, 0);
     EXPECT_EQ(view->m_pPages->m_nTextPage, 0);
     EXPECT_EQ(view->m_pPages->m_nPicOffsetX, 0);
@@ -215,7 +215,7 @@ TEST_F(ItemMenus, TheSlideShowOfPictureMenuTwoOnlyPlaysItsEntries)
     EXPECT_EQ(view->m_strPlayMode, "MANUAL");
     EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"26 ⊆", "27 Θ", "28 ⊇"})) << "the album's own buttons";
     Repaint();
-    EXPECT_EQ(doc->m_nSavedMapDisplayMode, 13) << "the album play draws the first page";
+    EXPECT_EQ(doc->repaint.m_nSavedMapDisplayMode, 13) << "the album play draws the first page";
     EXPECT_EQ(doc->m_nMapDisplayMode, 13) << "played by hand, it stays on its page";
 
     // Nothing chosen plays nothing; Cancel changes nothing.
@@ -228,7 +228,7 @@ TEST_F(ItemMenus, TheSlideShowOfPictureMenuTwoOnlyPlaysItsEntries)
     });
     ASSERT_TRUE(frame->routeCommand(ID_MENU_SLIDE_SHOW));
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
-    EXPECT_EQ(doc->m_nAlbumPageCount, 2);
+    EXPECT_EQ(doc->entry.m_nAlbumPageCount, 2);
 }
 
 TEST(MenuSlideShowPages, StopsAt4999Pages)
@@ -259,11 +259,11 @@ TEST_F(ItemMenus, MenuEditsThroughTheRegistrationCommandsChangeTheBuiltMenus)
         d.click(vd::IDOK);
     });
     ASSERT_TRUE(frame->routeCommand(32806));
-    EXPECT_EQ(doc->m_nMenuBarState, -4);
+    EXPECT_EQ(doc->menus.m_nMenuBarState, -4);
     Repaint();
-    EXPECT_EQ(doc->m_nMenuBarState, 0);
+    EXPECT_EQ(doc->menus.m_nMenuBarState, 0);
     EXPECT_EQ(frame->GetMenu()->GetSubMenu(6)->GetMenuString(2231, vd::MF_BYCOMMAND), "川");
-    EXPECT_EQ(doc->m_astrMenuBarEntry[8 + 5], "川@@:PICT\\KAWA.BMP");
+    EXPECT_EQ(doc->menus.m_astrMenuBarEntry[8 + 5], "川@@:PICT\\KAWA.BMP");
 
     script->answerDialog("TOVENDLG", CDlgMenuRegister::IDD, [&](vd::DialogDriver& d) {
         d.selectCombo(menuregisterids::IDC_MENU, 4);

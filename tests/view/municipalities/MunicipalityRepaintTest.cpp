@@ -22,14 +22,14 @@ protected:
     {
         PastFirstPaint();
         viewtest::ShowKyotoOsakaSheet(*doc);
-        doc->m_nMapFrame = 2;
-        doc->m_nMapMode = 9;
-        doc->m_nCityBorder = 1;
-        doc->m_strAppDir = vd::applicationFolder();
-        doc->m_strCityBorderDir = vd::applicationFolder();
-        doc->m_strCoastlineDir.clear();
+        doc->position.m_nMapFrame = 2;
+        doc->position.m_nMapMode = 9;
+        doc->spec.m_nCityBorder = 1;
+        doc->folders.m_strAppDir = vd::applicationFolder();
+        doc->folders.m_strCityBorderDir = vd::applicationFolder();
+        doc->folders.m_strCoastlineDir.clear();
         doc->m_nMapDisplayMode = 5;
-        doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
+        doc->FindSheetByName(doc->m_strMapName, doc->folders.m_strSheetIndexFile);
     }
 
     std::vector<vd::RecordedCall> CallsWithPen(const vd::RecordingDc& dc, vd::DrawOp::Kind kind, const vd::Pen& pen)
@@ -48,11 +48,11 @@ TEST_F(MunicipalityRepaint, WhiteBlockOutlinesTheMunicipalitiesOfItsCells)
 {
     ShowStartSheet();
     // The white map's tint sheets of the block (their presence is what counts).
-    doc->m_strMapFigureDir = vd::applicationFolder() + "MAPFGRS\\";
+    doc->folders.m_strMapFigureDir = vd::applicationFolder() + "MAPFGRS\\";
     for (int lat = 51; lat <= 53; ++lat)
         for (int lon = 34; lon <= 36; ++lon)
             viewtest::WriteHomeFile("MAPFGRS/" + std::to_string(lat * 100 + lon) + ".bmp", "BM");
-    doc->m_nMapFigure = 1;
+    doc->position.m_nMapFigure = 1;
     vd::RecordingDc dc;
     view->OnDraw(dc);
     // Colour −11: light grey outlines, one a municipality area of the five prefectures.
@@ -69,10 +69,10 @@ TEST_F(MunicipalityRepaint, WhiteBlockOutlinesTheMunicipalitiesOfItsCells)
 TEST_F(MunicipalityRepaint, SearchedMunicipalityIsNamedInRed)
 {
     ShowStartSheet();
-    doc->m_nFindPlaceKind = 3;
-    doc->m_nActiveViewDialog = 2;
-    doc->m_strFindMunicipality = "26102";
-    doc->m_strLayerPrefFlags = "0|1|";
+    doc->pointer.m_nFindPlaceKind = 3;
+    doc->pointer.m_nActiveViewDialog = 2;
+    doc->pointer.m_strFindMunicipality = "26102";
+    doc->layerChoice.m_strLayerPrefFlags = "0|1|";
     vd::RecordingDc dc;
     view->OnDraw(dc);
     const auto texts = dc.Texts();

@@ -49,7 +49,7 @@ protected:
     void ShowTokyoBlock()
     {
         WriteHomeFile("BlcMap20.idx", SmallIndex());
-        doc->FindSheetByName("東京", doc->m_strSheetIndexFile);
+        doc->FindSheetByName("東京", doc->folders.m_strSheetIndexFile);
     }
 
     ViewNavigation* nav = nullptr;
@@ -82,8 +82,8 @@ TEST_F(ViewButtons, NavigationPanelShowsTheBlockAndItsSizeButtons)
 {
     ShowTokyoBlock();
     view->m_nSavedWidth = 900;
-    doc->m_nMapFrame = 2;
-    doc->m_nMapMode = 9;
+    doc->position.m_nMapFrame = 2;
+    doc->position.m_nMapMode = 9;
     nav->AddViewButtons(3);
     // The south-west neighbour is missing from the index and the north-east one is a sea sheet:
     // no buttons there.
@@ -106,8 +106,8 @@ TEST_F(ViewButtons, NavigationPanelShowsTheBlockAndItsSizeButtons)
         {2, 49, "3×3", "5×5", "", 34, 35}, {3, 9, "元の地図", "", "", 27, 34},
     };
     for (const Case& k : cases) {
-        doc->m_nMapFrame = k.frame;
-        doc->m_nMapMode = k.sheets;
+        doc->position.m_nMapFrame = k.frame;
+        doc->position.m_nMapMode = k.sheets;
         nav->AddViewButtons(3);
         EXPECT_EQ(Caption(nav->ViewButton(k.leftKind)), k.left) << k.frame << " " << k.sheets;
         EXPECT_EQ(Caption(nav->ViewButton(k.rightKind)), k.right) << k.frame << " " << k.sheets;
@@ -116,8 +116,8 @@ TEST_F(ViewButtons, NavigationPanelShowsTheBlockAndItsSizeButtons)
             shown += nav->ViewButton(kind)->IsWindow() ? 1 : 0;
         EXPECT_EQ(shown, k.frame == 3 ? 1 : 2) << "no button of another size stays under these";
     }
-    doc->m_nMapFrame = 2;
-    doc->m_nMapMode = 25;
+    doc->position.m_nMapFrame = 2;
+    doc->position.m_nMapMode = 25;
     nav->AddViewButtons(3);
     EXPECT_EQ(NumberedCaptions(), (std::vector<std::string>{"＼", "↑", "", "←", "", "→", "", "↓", "＼"}))
         << "arrows on a larger block; the centre and missing sheets stay empty";
@@ -137,14 +137,14 @@ TEST_F(ViewButtons, RemovalGroupsAndUncreatedButtons)
     nav->SetViewButton(17, "x", 0, 0, 10, 10);
     EXPECT_EQ(nav->ViewButton(17), nullptr) << "a kind without a command id is ignored";
 
-    doc->m_nPicturePosition = 0;
+    doc->environment.m_nPicturePosition = 0;
     nav->AddViewButtons(0);
     nav->AddViewButtons(4);
     nav->RemoveViewButtons(5);
     EXPECT_FALSE(nav->ViewButton(29)->IsWindow());
     EXPECT_FALSE(nav->ViewButton(28)->IsWindow());
     EXPECT_TRUE(nav->ViewButton(33)->IsWindow()) << "wide, picture position 0: the panel stays";
-    doc->m_nPicturePosition = 1;
+    doc->environment.m_nPicturePosition = 1;
     nav->RemoveViewButtons(5);
     EXPECT_FALSE(nav->ViewButton(33)->IsWindow());
     EXPECT_FALSE(nav->NumberedButton(1)->IsWindow());
@@ -162,15 +162,15 @@ TEST_F(ViewButtons, BlockSizeButtonsRedrawTheBlock)
 {
     ShowTokyoBlock();
     view->m_nSavedWidth = 900;
-    doc->m_nMapFrame = 2;
-    doc->m_nMapMode = 9;
+    doc->position.m_nMapFrame = 2;
+    doc->position.m_nMapMode = 9;
     doc->m_nMapDisplayMode = 10;
     nav->AddViewButtons(3);
     RecordRoutines();
     nav = view->m_pNavigation.get();
 
     vd::DialogDriver::clickControl(*nav->ViewButton(34)); // "5×5"
-    EXPECT_EQ(doc->m_nMapMode, 25);
+    EXPECT_EQ(doc->position.m_nMapMode, 25);
     EXPECT_EQ(doc->m_nMapDisplayMode, 5) << "the centre sheet is shown anew";
     EXPECT_EQ(doc->m_strMapName, "東京");
     Repaint();
@@ -180,12 +180,12 @@ TEST_F(ViewButtons, BlockSizeButtonsRedrawTheBlock)
         int button, before, after;
     } steps[] = {{35, 25, 49}, {35, 49, 25}, {34, 25, 9}, {34, 49, 9}, {35, 9, 9}};
     for (const Step& s : steps) {
-        doc->m_nMapMode = s.before;
-        doc->m_nMapFrame = 1;
+        doc->position.m_nMapMode = s.before;
+        doc->position.m_nMapFrame = 1;
         view->routeCommand(300 + s.button);
-        EXPECT_EQ(doc->m_nMapMode, s.after) << s.button << " on " << s.before;
-        EXPECT_EQ(doc->m_nMapFrame, 2);
-        EXPECT_EQ(doc->m_nMapFrameCopy2, 2);
+        EXPECT_EQ(doc->position.m_nMapMode, s.after) << s.button << " on " << s.before;
+        EXPECT_EQ(doc->position.m_nMapFrame, 2);
+        EXPECT_EQ(doc->position.m_nMapFrameCopy2, 2);
     }
 }
 
@@ -193,8 +193,8 @@ TEST_F(ViewButtons, BlockSizeButtonsDrawBlocksOfNineTwentyFiveAndFortyNineSheets
 {
     ShowTokyoBlock();
     doc->m_strMapName = "東京";
-    doc->m_nMapFrame = 2;
-    doc->m_nMapMode = 9;
+    doc->position.m_nMapFrame = 2;
+    doc->position.m_nMapMode = 9;
     doc->m_nMapDisplayMode = 5;
     Repaint();
     auto drawnCells = [this] {
@@ -213,7 +213,7 @@ TEST_F(ViewButtons, BlockSizeButtonsDrawBlocksOfNineTwentyFiveAndFortyNineSheets
         ASSERT_TRUE(nav->ViewButton(s.kind)->IsWindow()) << s.kind;
         vd::DialogDriver::clickControl(*nav->ViewButton(s.kind));
         Repaint();
-        EXPECT_EQ(doc->m_nMapMode, s.cells);
+        EXPECT_EQ(doc->position.m_nMapMode, s.cells);
         EXPECT_EQ(drawnCells(), s.cells);
         EXPECT_EQ(doc->m_nMapDisplayMode, 10) << "the block is on screen";
     }
@@ -223,8 +223,8 @@ TEST_F(ViewButtons, NumberedButtonShowsTheNeighbourAndReturnComesBack)
 {
     ShowTokyoBlock();
     view->m_nSavedWidth = 900;
-    doc->m_nMapFrame = 2;
-    doc->m_nMapMode = 9;
+    doc->position.m_nMapFrame = 2;
+    doc->position.m_nMapMode = 9;
     doc->m_nMapDisplayMode = 10;
     nav->AddViewButtons(3);
     vd::DialogDriver::clickControl(*nav->NumberedButton(6));
@@ -235,28 +235,28 @@ TEST_F(ViewButtons, NumberedButtonShowsTheNeighbourAndReturnComesBack)
     // The return button flips the block to one sheet and back.
     doc->m_nMapDisplayMode = 10;
     view->routeCommand(327);
-    EXPECT_EQ(doc->m_nMapFrame, 1);
-    EXPECT_EQ(doc->m_nMapFrameCopy2, 1);
+    EXPECT_EQ(doc->position.m_nMapFrame, 1);
+    EXPECT_EQ(doc->position.m_nMapFrameCopy2, 1);
     doc->m_nMapDisplayMode = 10;
     view->routeCommand(327);
-    EXPECT_EQ(doc->m_nMapFrame, 2);
+    EXPECT_EQ(doc->position.m_nMapFrame, 2);
 
     // From a prefecture map back to the sheet map.
-    doc->m_nMapType = 2;
-    doc->m_anPrefData[0] = 3;
+    doc->position.m_nMapType = 2;
+    doc->statistics.m_nShow = 3;
     doc->m_nMapDisplayMode = 10;
     view->routeCommand(327);
-    EXPECT_EQ(doc->m_nMapType, 1);
-    EXPECT_EQ(doc->m_anPrefData[0], -1);
+    EXPECT_EQ(doc->position.m_nMapType, 1);
+    EXPECT_EQ(doc->statistics.m_nShow, -1);
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
 }
 
 TEST_F(ViewButtons, RegionButtonsChooseTheOverviewAndOtherAreaFollowsTheSheetSelection)
 {
-    doc->m_nMapType = 2;
+    doc->position.m_nMapType = 2;
     doc->m_nMapDisplayMode = 10;
     view->routeCommand(313);
-    EXPECT_EQ(doc->m_nPrefectureSel, 2);
+    EXPECT_EQ(doc->position.m_nPrefectureSel, 2);
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
 
     struct Case {
@@ -264,24 +264,24 @@ TEST_F(ViewButtons, RegionButtonsChooseTheOverviewAndOtherAreaFollowsTheSheetSel
         int mode;
     } cases[] = {{"INDEX", 4}, {"MAP", 8}, {"OTHER", 10}};
     for (const Case& c : cases) {
-        doc->m_nPrefectureSel = 0;
-        doc->m_nMapType = 2;
+        doc->position.m_nPrefectureSel = 0;
+        doc->position.m_nMapType = 2;
         doc->m_nMapDisplayMode = 10;
-        doc->m_strSheetSelect = c.word;
+        doc->environment.m_strSheetSelect = c.word;
         view->routeCommand(322);
         EXPECT_EQ(doc->m_nMapDisplayMode, c.mode) << c.word;
-        EXPECT_EQ(doc->m_nMapType, 1);
+        EXPECT_EQ(doc->position.m_nMapType, 1);
     }
-    doc->m_strSheetSelect = "DIALOG";
+    doc->environment.m_strSheetSelect = "DIALOG";
     view->routeCommand(322);
     EXPECT_TRUE(view->m_pDlgSheetSelect->IsWindow()) << "the sheet selection opens";
-    EXPECT_EQ(doc->m_nActiveViewDialog, 0);
+    EXPECT_EQ(doc->pointer.m_nActiveViewDialog, 0);
 }
 
 TEST_F(ViewButtons, AlbumPageButtonsStayInRangeAndReturnStopsThePlay)
 {
     doc->m_nMapDisplayMode = 13;
-    doc->m_nAlbumPageCount = 3;
+    doc->entry.m_nAlbumPageCount = 3;
     view->m_strPlayMode = "MANUAL";
     view->m_nPageIndex = 0;
     view->routeCommand(326);
@@ -333,12 +333,12 @@ TEST_F(ViewButtons, SheetDialogChoiceShowsTheChosenSheet)
     dialog.m_strRegion = "関東";
     dialog.m_strChosenName = "千葉";
     dialog.m_nViewValue = 0;
-    doc->m_nActiveViewDialog = 0;
+    doc->pointer.m_nActiveViewDialog = 0;
     dialog.m_nModeless = 2;
     view->OnViewDialogDone();
-    EXPECT_EQ(doc->m_strDistrict, "関東");
+    EXPECT_EQ(doc->position.m_strDistrict, "関東");
     EXPECT_EQ(doc->m_strMapName, "千葉");
-    EXPECT_EQ(doc->m_nPointPopup, 0);
+    EXPECT_EQ(doc->spec.m_nPointPopup, 0);
     EXPECT_EQ(doc->m_astrMapEntry[15], "千葉");
     EXPECT_EQ(doc->m_astrMapEntry[14], "東京");
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
@@ -354,7 +354,7 @@ TEST_F(ViewButtons, NextButtonStartsTheOverviewDragWithItsButtons)
     doc->m_fRefLatitude = 0;
     view->routeCommand(332);
     EXPECT_EQ(doc->m_fRefLatitude, 470000) << "the whole country's frame: 47 N at the top";
-    EXPECT_EQ(doc->m_nOverviewStep, 1);
+    EXPECT_EQ(doc->pointer.m_nOverviewStep, 1);
     EXPECT_EQ(doc->m_nMapDisplayMode, 21);
     EXPECT_EQ(Placed(nav->ViewButton(32)), (vd::ui::Rect{225, 219, 271, 243}));
     EXPECT_EQ(Placed(nav->ViewButton(12)), (vd::ui::Rect{900 - 140, 8, 900 - 140 + 61, 31}));
@@ -367,10 +367,10 @@ TEST_F(ViewButtons, MapTypeButtonRedrawsOnlyWhenATypeWasChosen)
     view->routeCommand(333);
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
     script->answerDialog("TOVENDLG", 159, [](vd::DialogDriver& d) { d.click(vd::IDOK); });
-    doc->m_anPrefData[0] = 4;
+    doc->statistics.m_nShow = 4;
     view->routeCommand(333);
     EXPECT_EQ(doc->m_nMapDisplayMode, 12);
-    EXPECT_EQ(doc->m_anPrefData[0], -1);
+    EXPECT_EQ(doc->statistics.m_nShow, -1);
 }
 
 TEST_F(ViewButtons, PlaceChoiceShowsTheSheetOfItsMeshOrReopensInANewSetting)
@@ -385,25 +385,25 @@ TEST_F(ViewButtons, PlaceChoiceShowsTheSheetOfItsMeshOrReopensInANewSetting)
     dialog.m_bShowRegistered = 0;
     dialog.m_strMeshCode = "5340"; // 35 20 N, 140 E: 千葉
     dialog.m_nModelessState = 2;
-    doc->m_nFindPlaceKind = 1;
-    doc->m_nActiveViewDialog = 1;
+    doc->pointer.m_nFindPlaceKind = 1;
+    doc->pointer.m_nActiveViewDialog = 1;
     view->OnViewDialogDone();
-    EXPECT_EQ(doc->m_strDistrict, "関東");
+    EXPECT_EQ(doc->position.m_strDistrict, "関東");
     EXPECT_EQ(doc->m_astrMapEntry[15], "千葉");
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
     EXPECT_FALSE(dialog.IsWindow()) << "a shown place ends the search; the dialog is not opened anew";
-    EXPECT_EQ(doc->m_nActiveViewDialog, -1);
+    EXPECT_EQ(doc->pointer.m_nActiveViewDialog, -1);
 
     ASSERT_TRUE(dialog.Create());
     dialog.m_bShowRegistered = 1; // include the registered points: the list is built anew
     dialog.m_nModelessState = 2;
-    doc->m_nActiveViewDialog = 1;
+    doc->pointer.m_nActiveViewDialog = 1;
     doc->m_nMapDisplayMode = 10;
     view->OnViewDialogDone();
     EXPECT_TRUE(dialog.IsWindow()) << "closed and opened anew in the new setting";
     EXPECT_EQ(dialog.m_nModelessState, 1);
-    EXPECT_EQ(doc->m_nActiveViewDialog, 1);
-    EXPECT_EQ(doc->m_nFindPlaceOption, 1);
+    EXPECT_EQ(doc->pointer.m_nActiveViewDialog, 1);
+    EXPECT_EQ(doc->pointer.m_nFindPlaceOption, 1);
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
 }
 
@@ -412,12 +412,12 @@ TEST_F(ViewButtons, PlaceChoiceShowsTheSheetOfItsMeshOrReopensInANewSetting)
 TEST_F(ViewButtons, ReturnFromTheDepthFileStatusGivesTheSubmarineLayerBack)
 {
     for (const auto& [before, after] : {std::pair{1, 1}, {0, 0}}) {
-        doc->m_nSubmarineLayer = before;
+        doc->depth.m_nSubmarineLayer = before;
         ASSERT_TRUE(doc->runOwnCommand(32814));
         EXPECT_EQ(doc->m_nMapDisplayMode, 22);
-        EXPECT_LT(doc->m_nSubmarineLayer, 0);
+        EXPECT_LT(doc->depth.m_nSubmarineLayer, 0);
         view->routeCommand(327);
-        EXPECT_EQ(doc->m_nSubmarineLayer, after);
+        EXPECT_EQ(doc->depth.m_nSubmarineLayer, after);
     }
 }
 

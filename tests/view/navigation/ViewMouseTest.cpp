@@ -91,63 +91,63 @@ TEST_F(ViewMouse, ReadOutOverASheetBlockIsLinearInSeconds)
     };
     for (const Case& c : cases) {
         Move(c.x, c.y);
-        EXPECT_EQ(doc->m_strCursorLat, c.lat) << c.x << "," << c.y;
-        EXPECT_EQ(doc->m_strCursorLon, c.lon) << c.x << "," << c.y;
+        EXPECT_EQ(doc->pointer.m_strCursorLat, c.lat) << c.x << "," << c.y;
+        EXPECT_EQ(doc->pointer.m_strCursorLon, c.lon) << c.x << "," << c.y;
         EXPECT_EQ(nav->m_nCursorInFrame, c.inside) << c.x << "," << c.y;
     }
-    EXPECT_DOUBLE_EQ(doc->m_dCursorLat, 35.3230);
+    EXPECT_DOUBLE_EQ(doc->pointer.m_dCursorLat, 35.3230);
 }
 
 TEST_F(ViewMouse, ReadOutOverTheSansonOverview)
 {
-    doc->m_nMapType = 2;
-    doc->m_nPrefectureSel = 0;
+    doc->position.m_nMapType = 2;
+    doc->position.m_nPrefectureSel = 0;
     doc->m_nClipIndexMap = 0;
-    doc->m_bMapOnScreen = 1;
-    doc->m_nMouseMode = 3;
+    doc->repaint.m_bMapOnScreen = 1;
+    doc->pointer.m_nMouseMode = 3;
     doc->m_fRefLatitude = 450000;
     doc->m_fRefLongitude = 1350000;
     doc->m_fMapScale = 100;
-    doc->m_nOverviewOriginX = 420;
-    doc->m_nDistanceShow = 0;
+    doc->pointer.m_nOverviewOriginX = 420;
+    doc->spec.m_nDistanceShow = 0;
     // Latitude 450000 - 100 x 987 = 351300 (35.13 degrees = 35 07 48); the longitude with the
     // ratio of 35 degrees: trunc(k x 137 x 100 + 1350000).
     Move(557, 987);
-    EXPECT_EQ(doc->m_strCursorLat, "35.0748");
-    const double k = doc->m_afLatitudeRatio[35];
+    EXPECT_EQ(doc->pointer.m_strCursorLat, "35.0748");
+    const double k = doc->latitudeRatios.m_afLatitudeRatio[35];
     const double longitude = std::trunc(k * 137 * 100 + 1350000.0);
     const double degrees = std::trunc(longitude / 10000);
     const int seconds = int((longitude - degrees * 10000) * 0.36);
     const std::string expected = vd::format("%8.4f", degrees + (seconds / 60) / 100.0 + (seconds % 60) / 10000.0);
-    EXPECT_EQ(doc->m_strCursorLon, expected);
+    EXPECT_EQ(doc->pointer.m_strCursorLon, expected);
     EXPECT_GT(longitude, 1350000 + 137 * 100) << "a ratio above 1 stretches longitude";
 
     // Fixed-ratio single-prefecture maps take the ratio of the client's bottom row.
-    doc->m_nPrefectureSel = 5;
-    doc->m_nMapPjctn = 1;
+    doc->position.m_nPrefectureSel = 5;
+    doc->position.m_nMapPjctn = 1;
     Move(557, 987);
     const int bottomDegree = int((450000 - 100.0 * (kHeight - 1)) * 0.0001);
-    const double kBottom = doc->m_afLatitudeRatio[bottomDegree];
+    const double kBottom = doc->latitudeRatios.m_afLatitudeRatio[bottomDegree];
     const double fixedLongitude = std::trunc(kBottom * 137 * 100 + 1350000.0);
     const double fixedDegrees = std::trunc(fixedLongitude / 10000);
     const int fixedSeconds = int((fixedLongitude - fixedDegrees * 10000) * 0.36);
-    EXPECT_EQ(doc->m_strCursorLon,
+    EXPECT_EQ(doc->pointer.m_strCursorLon,
               vd::format("%8.4f", fixedDegrees + (fixedSeconds / 60) / 100.0 + (fixedSeconds % 60) / 10000.0));
     EXPECT_NE(kBottom, k) << "the bottom row lies in another degree";
 }
 
 TEST_F(ViewMouse, ReadOutOverTheAlbersOverview)
 {
-    doc->m_nMapType = 2;
-    doc->m_nPrefectureSel = 1;
+    doc->position.m_nMapType = 2;
+    doc->position.m_nPrefectureSel = 1;
     doc->m_nClipIndexMap = 2;
-    doc->m_bMapOnScreen = 1;
-    doc->m_nMouseMode = 3;
+    doc->repaint.m_bMapOnScreen = 1;
+    doc->pointer.m_nMouseMode = 3;
     doc->m_fRefLatitude = 350000;
     doc->m_fRefLongitude = 1370000;
     doc->m_fMapScale = 3000;
-    doc->m_nOverviewOriginX = 420;
-    doc->m_nDistanceShow = 0;
+    doc->pointer.m_nOverviewOriginX = 420;
+    doc->spec.m_nDistanceShow = 0;
     const int x = 520, y = 200;
     Move(x, y);
     // The inverse of the equal-area cone from its formulas (pi = 3.141592).
@@ -169,8 +169,8 @@ TEST_F(ViewMouse, ReadOutOverTheAlbersOverview)
         const int seconds = int((v - degrees * 10000) * 0.36);
         return vd::format(format, degrees + (seconds / 60) / 100.0 + (seconds % 60) / 10000.0);
     };
-    EXPECT_EQ(doc->m_strCursorLat, dms(latitude, "%7.4f"));
-    EXPECT_EQ(doc->m_strCursorLon, dms(longitude, "%8.4f"));
+    EXPECT_EQ(doc->pointer.m_strCursorLat, dms(latitude, "%7.4f"));
+    EXPECT_EQ(doc->pointer.m_strCursorLon, dms(longitude, "%8.4f"));
     EXPECT_GT(latitude, 400000.f) << "200 pixels south of the upper standard parallel (45 degrees)";
     EXPECT_LT(latitude, 450000.f);
     EXPECT_GT(longitude, 1370000.f);
@@ -195,27 +195,27 @@ TEST_F(ViewMouse, DistanceLabelGivesTheGreatCircleDistanceFromTheDepartureCity)
     ASSERT_NE(realDistance, nullptr) << "the built Dovanne is loaded";
     Dovanne().OnDistance.fn = &RecordDistance;
     BlockOnScreen();
-    doc->m_nDistanceShow = 1;
-    doc->m_nDistanceEnd = 1;
-    doc->m_strDepature = "東京";
-    doc->m_dDepLatDeg = 35;
-    doc->m_dDepLatMin = 20;
-    doc->m_dDepLonDeg = 140;
-    doc->m_dDepLonMin = 30;
+    doc->spec.m_nDistanceShow = 1;
+    doc->spec.m_nDistanceEnd = 1;
+    doc->spec.m_strDepature = "東京";
+    doc->spec.m_dDepLatDeg = 35;
+    doc->spec.m_dDepLatMin = 20;
+    doc->spec.m_dDepLonDeg = 140;
+    doc->spec.m_dDepLonMin = 30;
     // 36 20 N on the departure city's meridian: one degree north, 111 km.
     const int y = 30 + (36 * 3600 + 40 * 60 - (36 * 3600 + 20 * 60)) * 480 / 7200;
     Move(410, y);
-    ASSERT_EQ(doc->m_strCursorLat, "36.2000");
-    ASSERT_EQ(doc->m_strCursorLon, "140.3000");
+    ASSERT_EQ(doc->pointer.m_strCursorLat, "36.2000");
+    ASSERT_EQ(doc->pointer.m_strCursorLon, "140.3000");
     ASSERT_EQ(distanceTexts.size(), 1u);
     EXPECT_EQ(distanceTexts[0].text, "ﾎﾟｲﾝﾀｰから東京までの距離 111km");
     EXPECT_EQ(distanceTexts[0].at, (vd::Point{160, kHeight - 24 + 3})) << "the box of a wide window";
 
     Move(410, y, vd::MK_LBUTTON);
-    doc->m_nDistanceEnd = 0;
+    doc->spec.m_nDistanceEnd = 0;
     Move(410, y);
     EXPECT_EQ(distanceTexts.size(), 1u) << "no label with a button down or without the option";
-    doc->m_nDistanceEnd = 1;
+    doc->spec.m_nDistanceEnd = 1;
     Move(700, y);
     EXPECT_EQ(distanceTexts.size(), 1u) << "no label outside the frame";
     Dovanne().OnDistance.fn = realDistance;
@@ -245,7 +245,7 @@ TEST_F(ViewMouse, RightButtonPicksTheNeighbourSheetWithTheCarryAcrossDegrees)
     }
 
     // 5 x 5 at 0.3 pixels a unit: the cell as if 3 x 3 after scaling by 0.6.
-    doc->m_nMapMode = 25;
+    doc->position.m_nMapMode = 25;
     doc->m_fWhiteZoomX = doc->m_fWhiteZoomY = 0.3f;
     Move(480, 280);
     view->OnRButtonDown(vd::MK_RBUTTON, {480, 280});
@@ -281,10 +281,10 @@ TEST_F(ViewMouse, RightButtonOutsideTheFrameOpensTheMappingMenu)
 
 TEST_F(ViewMouse, DragOnTheWholeCountryOverviewShowsTheSheetUnderTheCircle)
 {
-    doc->m_nMapType = 1;
-    doc->m_bMapOnScreen = 1;
-    doc->m_nMouseMode = 2;
-    doc->m_nOverviewStep = 1;
+    doc->position.m_nMapType = 1;
+    doc->repaint.m_bMapOnScreen = 1;
+    doc->pointer.m_nMouseMode = 2;
+    doc->pointer.m_nOverviewStep = 1;
     nav->SetViewButton(32, "Next", 225, 219, 271, 243);
     std::vector<std::pair<int, int>> circles;
     // The circle routine leaves the corner of the sheet under the centre (as the drag overview's
@@ -302,7 +302,7 @@ TEST_F(ViewMouse, DragOnTheWholeCountryOverviewShowsTheSheetUnderTheCircle)
     view->OnLButtonUp(0, {310, 305});
     EXPECT_EQ(doc->m_strMapName, "千葉        ") << "the name columns of the index";
     EXPECT_EQ(doc->m_astrMapEntry[15], "千葉");
-    EXPECT_EQ(doc->m_nOverviewStep, 0);
+    EXPECT_EQ(doc->pointer.m_nOverviewStep, 0);
     EXPECT_FALSE(nav->ViewButton(32)->IsWindow());
 
     // A drag onto the open sea finds no sheet: the current one stays.
@@ -333,14 +333,14 @@ TEST_F(ViewMouse, DoubleClickOpensTheFirstPointWithinTwoPixels)
         opened.push_back(doc->m_strEntryParam);
     }
     EXPECT_EQ(opened, (std::vector<std::string>{"a", "b", ""}));
-    EXPECT_EQ(doc->m_strViewState, "MOUSE");
+    EXPECT_EQ(doc->repaint.m_strViewState, "MOUSE");
 }
 
 TEST_F(ViewMouse, RouteTraceIgnoresShortMovesAlsoStraightOnes)
 {
     BlockOnScreen();
-    doc->m_nMouseDrag = 1;
-    doc->m_nMouseTool = 0;
+    doc->pointer.m_nMouseDrag = 1;
+    doc->pointer.m_nMouseTool = 0;
     // A move that is tested against the points leaves the drag position reset (-10).
     Move(100, 100, vd::MK_LBUTTON); // the first point is remembered
     EXPECT_EQ(view->m_strDragShape, "on");
@@ -356,9 +356,9 @@ TEST_F(ViewMouse, RouteTraceIgnoresShortMovesAlsoStraightOnes)
 TEST_F(ViewMouse, DraggedPointPositionsAreClampedToSixteenBits)
 {
     BlockOnScreen();
-    doc->m_nMouseTool = 2;
-    doc->m_nMouseMode = 7;
-    doc->m_strEntryTarget = "memo.txt";
+    doc->pointer.m_nMouseTool = 2;
+    doc->pointer.m_nMouseMode = 7;
+    doc->entry.m_strEntryTarget = "memo.txt";
     doc->m_astrHitRecord[0] = "A";
     doc->m_astrHitRecord[1] = "999";
     nav->m_nHoverItem = 0;
@@ -371,7 +371,7 @@ TEST_F(ViewMouse, DraggedPointPositionsAreClampedToSixteenBits)
     EXPECT_EQ(doc->m_anHitX[0], 32767);
     EXPECT_EQ(doc->m_anHitY[0], -32768);
     EXPECT_TRUE(view->m_strMouseButtonState.empty());
-    EXPECT_EQ(doc->m_nMouseMode, 7);
+    EXPECT_EQ(doc->pointer.m_nMouseMode, 7);
 }
 
 } // namespace
@@ -381,8 +381,8 @@ namespace {
 TEST_F(ViewMouse, RouteLineJoinsClickedPointsAndPlaysThemOnDoubleClick)
 {
     BlockOnScreen();
-    doc->m_nMouseMode = 9;
-    doc->m_nMouseTool = 5;
+    doc->pointer.m_nMouseMode = 9;
+    doc->pointer.m_nMouseTool = 5;
     doc->m_strEntryTitle = "散歩道";
     doc->m_strEntryState = "ROUTE";
     const char* records[] = {"寺 35.0000 135.0000", "池 35.0100 135.0200", "丘.alb 35.0 135.0", "999"};
@@ -412,15 +412,15 @@ TEST_F(ViewMouse, RouteLineJoinsClickedPointsAndPlaysThemOnDoubleClick)
     }
     view->OnLButtonUp(0, {200, 100}); // the double click's first click
     view->OnLButtonDblClk(0, {200, 100});
-    EXPECT_EQ(doc->m_astrRoutePoint[0], records[0]);
-    EXPECT_EQ(doc->m_astrRoutePoint[1], records[1]);
-    EXPECT_EQ(doc->m_astrRoutePoint[2], "999");
+    EXPECT_EQ(doc->routes.m_astrRoutePoint[0], records[0]);
+    EXPECT_EQ(doc->routes.m_astrRoutePoint[1], records[1]);
+    EXPECT_EQ(doc->routes.m_astrRoutePoint[2], "999");
     EXPECT_EQ(played.calls, (std::vector<std::string>{"ルートマップ/RouteMap"}));
-    EXPECT_EQ(doc->m_nMouseMode, 3);
-    EXPECT_EQ(doc->m_nMouseTool, 0);
+    EXPECT_EQ(doc->pointer.m_nMouseMode, 3);
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 0);
 
     // Without an entry title nothing is added.
-    doc->m_nMouseMode = 9;
+    doc->pointer.m_nMouseMode = 9;
     view->m_nRoutePointCount = 0;
     doc->m_strEntryTitle.clear();
     view->OnLButtonUp(0, {100, 100});
@@ -434,8 +434,8 @@ namespace {
 TEST_F(ViewMouse, PointDragFollowsMovesOfMoreThanTwoPixels)
 {
     BlockOnScreen();
-    doc->m_nMouseMode = 5;
-    doc->m_nMouseTool = 2;
+    doc->pointer.m_nMouseMode = 5;
+    doc->pointer.m_nMouseTool = 2;
     std::vector<std::string> symbols;
     view->standIns.drawPointSymbol = [&](vd::Dc&, int x, int y, int, int shape) {
         symbols.push_back(vd::format("%d:%d,%d/%d", view->m_nSymbolScheme, x, y, shape));
@@ -480,15 +480,15 @@ TEST_F(ViewMouseWithAlbumDialogs, ClickRegistersAtTheSheetCoordinatesByTool)
     });
     Answer("OnDLLAlbumRegist", "");
     Answer("OnAlbumUpdate", "0|update_end");
-    doc->m_nMouseMode = 4;
-    doc->m_nMouseTool = 1;
+    doc->pointer.m_nMouseMode = 4;
+    doc->pointer.m_nMouseTool = 1;
     view->OnLButtonUp(0, {123, 77});
-    doc->m_nMouseTool = 4;
+    doc->pointer.m_nMouseTool = 4;
     view->OnLButtonUp(0, {410, 270});
     EXPECT_NE(AlbumLog().find("OnDLLAlbumRegist(4,140.3000,35.4000,"), std::string::npos) << AlbumLog();
-    doc->m_nMouseMode = 7;
-    doc->m_nMouseTool = 2;
-    doc->m_strEntryTarget = "旅.alb";
+    doc->pointer.m_nMouseMode = 7;
+    doc->pointer.m_nMouseTool = 2;
+    doc->entry.m_strEntryTarget = "旅.alb";
     doc->m_astrHitRecord[0] = "A";
     doc->m_astrHitRecord[1] = "999";
     nav->m_nHoverItem = 0;
@@ -499,8 +499,8 @@ TEST_F(ViewMouseWithAlbumDialogs, ClickRegistersAtTheSheetCoordinatesByTool)
     ASSERT_NE(update, std::string::npos) << log;
     EXPECT_NE(log.find(",140.3000,35.4000,", update), std::string::npos) << "the update at the click: " << log;
     EXPECT_EQ(doc->m_anHitX[0], 410) << "the album item moves to the click";
-    EXPECT_EQ(doc->m_nMouseTool, 0) << "update_end ends the tool";
-    EXPECT_EQ(doc->m_nMouseMode, 3);
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 0) << "update_end ends the tool";
+    EXPECT_EQ(doc->pointer.m_nMouseMode, 3);
 }
 
 } // namespace
@@ -514,17 +514,17 @@ namespace {
 TEST_F(ViewMouse, DragOnTheDrawnOverviewShowsTheSheetUnderTheCircle)
 {
     doc->m_strMapName = "東京";
-    doc->FindSheetByName("東京", doc->m_strSheetIndexFile);
-    doc->m_nMapType = 1;
-    doc->m_strSheetSelect = "MAP";
+    doc->FindSheetByName("東京", doc->folders.m_strSheetIndexFile);
+    doc->position.m_nMapType = 1;
+    doc->environment.m_strSheetSelect = "MAP";
     view->routeCommand(322);
     ASSERT_EQ(doc->m_nMapDisplayMode, 8);
     Repaint();
     ASSERT_EQ(doc->m_nMapDisplayMode, 21);
-    ASSERT_EQ(doc->m_nMouseMode, 2);
+    ASSERT_EQ(doc->pointer.m_nMouseMode, 2);
     ASSERT_FLOAT_EQ(doc->m_fRefLatitude, 470000.f);
     // 35.48 N at row 357; 140.5 E about 135 pixels east of the reference longitude there.
-    const int x = doc->m_nOverviewOriginX + 135, y = 357;
+    const int x = doc->pointer.m_nOverviewOriginX + 135, y = 357;
     Move(x, y, vd::MK_LBUTTON);
     EXPECT_EQ(view->m_strDragCornerLon, "140.0000");
     EXPECT_EQ(view->m_strDragCornerLat, "35.2000");

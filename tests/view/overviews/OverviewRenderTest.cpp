@@ -62,12 +62,12 @@ protected:
     {
         doc = viewtest::MakeDocumentWithSampleData();
         doc->m_nMapDisplayMode = 5;
-        doc->m_nLinkPoint = 0;
+        doc->spec.m_nLinkPoint = 0;
         doc->m_nSiteNameDisplay = 0;
     }
     vd::Point Band(const Place& p) const
     {
-        const SansonProjection band(doc->m_nOverviewOriginX, 0, doc->m_fRefLatitude, doc->m_fRefLongitude,
+        const SansonProjection band(doc->pointer.m_nOverviewOriginX, 0, doc->m_fRefLatitude, doc->m_fRefLongitude,
                                     doc->m_fMapScale);
         const PixelPoint at = band.project(p.latitude * 10000, p.longitude * 10000);
         return {at.x, at.y};
@@ -91,8 +91,8 @@ TEST_F(OverviewRender, WholeCountryInTheBandProjectionWithItsGraticule)
     // The meridian of 140 degrees east crosses the parallel of 40 degrees north.
     EXPECT_TRUE(ColourNear(dc, Band({"40N 140E", 40.0, 140.0}), kGrey, 1));
     // The Sea of Japan (39N 135E) and the Pacific (33N 145E) show the background.
-    EXPECT_EQ(PixelAt(dc, Band({"日本海", 39.0, 135.0})), doc->m_crBackground);
-    EXPECT_EQ(PixelAt(dc, Band({"太平洋", 33.0, 145.5})), doc->m_crBackground);
+    EXPECT_EQ(PixelAt(dc, Band({"日本海", 39.0, 135.0})), doc->colours.m_crBackground);
+    EXPECT_EQ(PixelAt(dc, Band({"太平洋", 33.0, 145.5})), doc->colours.m_crBackground);
 }
 
 TEST_F(OverviewRender, WholeCountryInTheAlbersProjectionWithItsGraticule)
@@ -101,7 +101,7 @@ TEST_F(OverviewRender, WholeCountryInTheAlbersProjectionWithItsGraticule)
     CMapRenderer renderer(&dc, doc.get(), kWidth, kHeight);
     renderer.DrawOverviewFrame(1);
     Keep(dc, "whole-albers");
-    const AlbersProjection conic(doc->m_nOverviewOriginX, doc->m_fRefLatitude, doc->m_fRefLongitude, doc->m_fMapScale);
+    const AlbersProjection conic(doc->pointer.m_nOverviewOriginX, doc->m_fRefLatitude, doc->m_fRefLongitude, doc->m_fMapScale);
     const auto at = [&](const Place& p) {
         const PixelPoint q = conic.project(p.latitude * 10000, p.longitude * 10000);
         return vd::Point{q.x, q.y};
@@ -109,28 +109,28 @@ TEST_F(OverviewRender, WholeCountryInTheAlbersProjectionWithItsGraticule)
     for (const Place& p : {kCapeSoya, kCapeInubo, kCapeSata, kCapeErimo})
         EXPECT_TRUE(ColourNear(dc, at(p), kBlack, 3)) << p.name;
     EXPECT_TRUE(ColourNear(dc, at({"40N 140E", 40.0, 140.0}), kGrey, 1));
-    EXPECT_EQ(PixelAt(dc, at({"日本海", 39.0, 135.0})), doc->m_crBackground);
+    EXPECT_EQ(PixelAt(dc, at({"日本海", 39.0, 135.0})), doc->colours.m_crBackground);
     // The conic's meridians lean: 130E is further left at 30N than at 40N... on the same side.
     EXPECT_NE(at({"", 30.0, 130.0}).x, at({"", 40.0, 130.0}).x);
 }
 
 TEST_F(OverviewRender, RegionalOverviewOfSouthWestJapan)
 {
-    doc->m_nPrefectureSel = 1;
+    doc->position.m_nPrefectureSel = 1;
     CMapRenderer renderer(&dc, doc.get(), kWidth, kHeight);
     renderer.DrawOverviewFrame(1);
     Keep(dc, "region-southwest");
     EXPECT_EQ(doc->m_fRefLatitude, 370000.0f);
     EXPECT_TRUE(ColourNear(dc, Band(kCapeSata), kBlack, 3));
     EXPECT_TRUE(ColourNear(dc, Band({"室戸岬", 33.2447, 134.1764}), kBlack, 3));
-    EXPECT_EQ(PixelAt(dc, Band({"土佐湾沖", 32.5, 134.0})), doc->m_crBackground);
+    EXPECT_EQ(PixelAt(dc, Band({"土佐湾沖", 32.5, 134.0})), doc->colours.m_crBackground);
     EXPECT_GT(CountColour(dc, kBlack), 3000);
 }
 
 TEST_F(OverviewRender, JapanOverviewOfHokkaidoDrawsTheWholeOutlineInItsFrame)
 {
-    doc->m_nPrefecture = 0;
-    doc->m_nPrefectureSel = 4;
+    doc->position.m_nPrefecture = 0;
+    doc->position.m_nPrefectureSel = 4;
     CMapRenderer renderer(&dc, doc.get(), kWidth, kHeight);
     renderer.DrawJapanOverview();
     Keep(dc, "japan-hokkaido");
@@ -138,16 +138,16 @@ TEST_F(OverviewRender, JapanOverviewOfHokkaidoDrawsTheWholeOutlineInItsFrame)
     EXPECT_EQ(doc->m_fMapScale, 1000 / 15.0f);
     for (const Place& p : {kCapeSoya, kCapeErimo, Place{"納沙布岬", 43.3850, 145.8167}})
         EXPECT_TRUE(ColourNear(dc, Band(p), kBlack, 3)) << p.name;
-    EXPECT_EQ(PixelAt(dc, Band({"オホーツク海", 45.0, 144.0})), doc->m_crBackground);
+    EXPECT_EQ(PixelAt(dc, Band({"オホーツク海", 45.0, 144.0})), doc->colours.m_crBackground);
     EXPECT_EQ(doc->m_nClipIndexMap, 0);
 }
 
 TEST_F(OverviewRender, JapanOverviewOfKanagawaDrawsItsSheetsCoastAndScale)
 {
-    doc->m_nPrefecture = 13; // 神奈川県
-    doc->m_nPrefectureSel = 4;
+    doc->position.m_nPrefecture = 13; // 神奈川県
+    doc->position.m_nPrefectureSel = 4;
     doc->m_nClipIndexMap = 2; // put back after the drawing
-    doc->m_nPrfMpData = 1;
+    doc->environment.m_nPrfMpData = 1;
     CMapRenderer renderer(&dc, doc.get(), kWidth, kHeight);
     renderer.DrawJapanOverview();
     Keep(dc, "japan-kanagawa");

@@ -18,8 +18,8 @@ TEST(OverviewFrame, DragOverviewFrameFixesTheBandFrameAndMarksTheCurrentFile)
 {
     auto doc = viewtest::MakeDocumentWithSampleData();
     doc->m_nMapDisplayMode = 6;
-    doc->m_strDataFile = viewtest::WriteSourceFile(*doc, "history.dat", {"東京 35.4122 139.4500 memo.txt"});
-    doc->m_strDataFileTitle = "共通";
+    doc->registered.m_strDataFile = viewtest::WriteSourceFile(*doc, "history.dat", {"東京 35.4122 139.4500 memo.txt"});
+    doc->registered.m_strDataFileTitle = "共通";
     vd::RecordingDc dc;
     CMapRenderer renderer(&dc, doc.get(), 1024, 768);
     renderer.DrawOverviewFrame(0);
@@ -53,7 +53,7 @@ TEST(OverviewFrame, WholeCountryFrameFillsTheWindowAndTakesTheRegionsExtent)
 {
     auto doc = viewtest::MakeDocumentWithSampleData();
     doc->m_nMapDisplayMode = 5;
-    doc->m_nPrefectureSel = 1; // 西南日本
+    doc->position.m_nPrefectureSel = 1; // 西南日本
     vd::RecordingDc dc;
     CMapRenderer renderer(&dc, doc.get(), 800, 600);
     renderer.DrawOverviewFrame(1);
@@ -79,7 +79,7 @@ protected:
         doc->m_fRefLatitude = 470000;
         doc->m_fRefLongitude = 1350000;
         doc->m_fMapScale = 1000 / 3.1f;
-        doc->m_nOverviewOriginX = 420;
+        doc->pointer.m_nOverviewOriginX = 420;
         doc->m_strFrameNorth = "36.0000";
         doc->m_strFrameSouth = "30.0000";
         doc->m_strFrameEast = "140.0000";
@@ -91,7 +91,7 @@ protected:
 
 TEST_F(OverviewPoints, SymbolsByKindAndColourWithTheHitList)
 {
-    doc->m_strDataFile = viewtest::WriteSourceFile(*doc, "Source1.dat", {
+    doc->registered.m_strDataFile = viewtest::WriteSourceFile(*doc, "Source1.dat", {
         "; comment",
         "",
         "帳面 35.5959 139.3030 旅.alb",
@@ -102,7 +102,7 @@ TEST_F(OverviewPoints, SymbolsByKindAndColourWithTheHitList)
         "外れ 36.0001 139.0000 x",
         "空白無し",
     });
-    doc->m_nPointPopup = 0;
+    doc->spec.m_nPointPopup = 0;
     CMapRenderer renderer(&dc, doc.get(), 800, 600);
     renderer.DrawOverviewPoints(1, 0, 0);
 
@@ -141,7 +141,7 @@ TEST_F(OverviewPoints, SymbolsByKindAndColourWithTheHitList)
 
 TEST_F(OverviewPoints, SmallDotsKeepTheBrushAndPrefectureMapsUseWholeSeconds)
 {
-    doc->m_strDataFile = viewtest::WriteSourceFile(*doc, "Source2.dat", {"帳面 35.5959 139.3030 旅.alb"});
+    doc->registered.m_strDataFile = viewtest::WriteSourceFile(*doc, "Source2.dat", {"帳面 35.5959 139.3030 旅.alb"});
     CMapRenderer renderer(&dc, doc.get(), 800, 600);
     renderer.DrawOverviewPoints(0, 0, 0);
     auto ellipses = CallsOf(dc, vd::DrawOp::Ellipse);
@@ -152,7 +152,7 @@ TEST_F(OverviewPoints, SmallDotsKeepTheBrushAndPrefectureMapsUseWholeSeconds)
 
     // A prefecture's frame: 1/10000 degree from whole seconds, the caller's ratio in mode 1.
     dc.Clear();
-    doc->m_nPrefectureSel = 4;
+    doc->position.m_nPrefectureSel = 4;
     doc->m_fRefLatitude = 361000;
     doc->m_fRefLongitude = 1395000;
     doc->m_fMapScale = 1000 / 90.0f;
@@ -165,7 +165,7 @@ TEST_F(OverviewPoints, SmallDotsKeepTheBrushAndPrefectureMapsUseWholeSeconds)
 
 TEST_F(OverviewPoints, MissingFileLeavesAnEmptyHitList)
 {
-    doc->m_strDataFile = doc->m_strSourceDir + "none.dat";
+    doc->registered.m_strDataFile = doc->folders.m_strSourceDir + "none.dat";
     CMapRenderer renderer(&dc, doc.get(), 800, 600);
     renderer.DrawOverviewPoints(1, 0, 0);
     EXPECT_TRUE(CallsOf(dc, vd::DrawOp::Ellipse).empty());
@@ -345,7 +345,7 @@ TEST(OverviewPointsBounds, PointsPastTheFiveThousandthAreDrawnButNotRemembered)
     for (int i = 0; i < 5002; ++i)
         lines += "p" + std::to_string(i) + " 35.0000 135.0000 x\r\n";
     viewtest::WriteHomeFile("SOURCE/many.dat", lines);
-    doc->m_strDataFile = doc->m_strSourceDir + "many.dat";
+    doc->registered.m_strDataFile = doc->folders.m_strSourceDir + "many.dat";
     doc->m_fRefLatitude = 470000;
     doc->m_fRefLongitude = 1350000;
     doc->m_fMapScale = 1000 / 3.1f;
@@ -365,12 +365,12 @@ TEST(OverviewPointsBounds, PointsPastTheFiveThousandthAreDrawnButNotRemembered)
 TEST(JapanOverview, ReliefSheetsReplaceTheCoastAndTheNameIsWritten)
 {
     auto doc = viewtest::MakeDocumentWithSampleData();
-    doc->m_nPrefecture = 13; // 神奈川県: 16 sheets from 5037 to 5340
-    doc->m_nPrefectureSel = 4;
-    doc->m_nMapFigure = 1;
-    doc->m_nLinkPoint = 0;
+    doc->position.m_nPrefecture = 13; // 神奈川県: 16 sheets from 5037 to 5340
+    doc->position.m_nPrefectureSel = 4;
+    doc->position.m_nMapFigure = 1;
+    doc->spec.m_nLinkPoint = 0;
     doc->m_nSiteNameDisplay = 0;
-    doc->m_nScaleBar = 0;
+    doc->spec.m_nScaleBar = 0;
     vd::RecordingDc dc;
     CMapRenderer renderer(&dc, doc.get(), 1024, 768);
     renderer.DrawJapanOverview();
@@ -398,17 +398,17 @@ namespace {
 TEST(RegionPoints, SiteNamesInTheFrameWithSymbolAndElevation)
 {
     auto doc = viewtest::MakeDocumentWithSampleData();
-    doc->m_strSiteNameFile = viewtest::WriteSourceFile(*doc, "sites.dat", {
+    doc->environment.m_strSiteNameFile = viewtest::WriteSourceFile(*doc, "sites.dat", {
         "丹沢山 35.2829 139.0950 1567",
         "富士山 35.2145 138.4339 3776", // west of the frame
     });
-    doc->m_nPrefectureSel = 4;
-    doc->m_nPointLabel = 3;
-    doc->m_nOverviewOriginX = 420;
+    doc->position.m_nPrefectureSel = 4;
+    doc->spec.m_nPointLabel = 3;
+    doc->pointer.m_nOverviewOriginX = 420;
     vd::RecordingDc dc;
     CMapRenderer renderer(&dc, doc.get(), 800, 600);
     renderer.SetPrefectureExtent(13);
-    renderer.DrawRegionPoints(doc->m_nMapPjctn, 1.2f);
+    renderer.DrawRegionPoints(doc->position.m_nMapPjctn, 1.2f);
 
     const auto texts = dc.Texts();
     ASSERT_EQ(texts.size(), 2u);

@@ -18,7 +18,7 @@ inline std::unique_ptr<CVeldoranDoc> MakeDocumentWithSampleData()
     const fs::path home = doctest::Home();
     fs::copy(fs::path(VD_BIN_DIR) / "data", home, fs::copy_options::recursive | fs::copy_options::skip_existing);
     auto doc = MakeDocument();
-    doc->m_nOverviewOriginX = 560;
+    doc->pointer.m_nOverviewOriginX = 560;
     return doc;
 }
 
@@ -27,7 +27,7 @@ inline std::string WriteSourceFile(const CVeldoranDoc& doc, const std::string& n
                                    std::initializer_list<std::string> lines)
 {
     WriteHomeFile("SOURCE/" + name, Cp932Lines(lines));
-    return doc.m_strSourceDir + name;
+    return doc.folders.m_strSourceDir + name;
 }
 
 inline std::vector<vd::RecordedCall> CallsOf(const vd::RecordingDc& dc, vd::DrawOp::Kind kind)

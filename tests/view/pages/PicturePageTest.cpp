@@ -21,9 +21,9 @@ protected:
         PastFirstPaint();
         pages = view->m_pPages.get();
         doc->m_nFileKind = 0;
-        doc->m_nPicturePosition = 0;
+        doc->environment.m_nPicturePosition = 0;
         doc->m_strEntryTitle = "山門";
-        doc->m_strEntryItem = "寺";
+        doc->entry.m_strEntryItem = "寺";
         // The item word of the last point placed on the map, which is not this entry's.
         doc->m_strEntryState = "memo";
     }
@@ -37,7 +37,7 @@ protected:
                 dib.SetPixel(x, y, y == 0 ? vd::RGB(255, 0, 0) : vd::RGB(90, 90, 90));
         const std::vector<std::uint8_t> bytes = dib.FileBytes();
         WriteHomeFile(name, std::string(bytes.begin(), bytes.end()));
-        doc->m_strEntryTarget = "@:" + name;
+        doc->entry.m_strEntryTarget = "@:" + name;
     }
 
     std::vector<vd::RecordedCall> CallsOf(const vd::RecordingDc& dc, vd::DrawOp::Kind kind) const
@@ -117,7 +117,7 @@ TEST_F(PicturePage, ATallPictureScrollsFromTheMiddle)
 TEST_F(PicturePage, WhilePlayingATallPictureShrinksByWholePercents)
 {
     WritePicture("PICT/TALLER.BMP", 300, 900);
-    doc->m_nPictureFit = 1;
+    doc->entry.m_nPictureFit = 1;
     vd::RecordingDc dc;
     pages->DrawPicturePage(dc, 0);
     EXPECT_EQ(pages->m_nPicOffsetX, 0);
@@ -135,12 +135,12 @@ TEST_F(PicturePage, WhilePlayingATallPictureShrinksByWholePercents)
 TEST_F(PicturePage, MissingDamagedOrOtherPicturesDrawNothing)
 {
     doc->m_strEntryParam = "@:PICT\\CAPTION.TXT";
-    doc->m_strEntryTarget = "@:PICT\\NONE.BMP";
+    doc->entry.m_strEntryTarget = "@:PICT\\NONE.BMP";
     vd::RecordingDc missing;
     pages->DrawPicturePage(missing, 0);
     EXPECT_TRUE(missing.Calls().empty());
     EXPECT_EQ(doc->m_strEntryParam, "");
-    EXPECT_EQ(doc->m_bMapOnScreen, 1);
+    EXPECT_EQ(doc->repaint.m_bMapOnScreen, 1);
 
     // A picture shown before does not come back in place of a damaged one.
     WritePicture("PICT/GOOD.BMP", 20, 10);
@@ -149,7 +149,7 @@ TEST_F(PicturePage, MissingDamagedOrOtherPicturesDrawNothing)
     EXPECT_FALSE(good.Calls().empty());
     for (const std::string& bytes : {std::string("BM\x10\0\0\0garbage", 13), std::string()}) {
         WriteHomeFile("PICT/BAD.JPG", bytes);
-        doc->m_strEntryTarget = "@:PICT\\BAD.JPG";
+        doc->entry.m_strEntryTarget = "@:PICT\\BAD.JPG";
         doc->m_nFileKind = 1;
         vd::RecordingDc damaged;
         pages->DrawPicturePage(damaged, 1);
@@ -158,7 +158,7 @@ TEST_F(PicturePage, MissingDamagedOrOtherPicturesDrawNothing)
         pages->DrawPicturePage(damaged, 0);
         EXPECT_TRUE(damaged.Calls().empty());
     }
-    doc->m_strEntryTarget = "@:PICT\\GOOD.BMP";
+    doc->entry.m_strEntryTarget = "@:PICT\\GOOD.BMP";
     doc->m_nFileKind = 2;
     vd::RecordingDc gif;
     pages->DrawPicturePage(gif, 0);
@@ -199,12 +199,12 @@ TEST_F(PicturePage, CaptionRowsUnwrappedUpTo79BytesAndAtMostSix)
 
 TEST_F(PicturePage, LeavingAlbumPlayOrRedisplayingTheMapEndsTheFit)
 {
-    doc->m_nPictureFit = 1;
+    doc->entry.m_nPictureFit = 1;
     ASSERT_TRUE(frame->ExecuteCommand(ID_REDISPLAY_MAP));
-    EXPECT_EQ(doc->m_nPictureFit, 0);
-    doc->m_nPictureFit = 1;
+    EXPECT_EQ(doc->entry.m_nPictureFit, 0);
+    doc->entry.m_nPictureFit = 1;
     view->routeCommand(327);
-    EXPECT_EQ(doc->m_nPictureFit, 0);
+    EXPECT_EQ(doc->entry.m_nPictureFit, 0);
 }
 
 } // namespace

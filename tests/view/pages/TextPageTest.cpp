@@ -108,7 +108,7 @@ protected:
         MapView::SetUp();
         PastFirstPaint();
         pages = view->m_pPages.get();
-        doc->m_strEntryCaption = "案内";
+        doc->entry.m_strEntryCaption = "案内";
     }
 
     void UseFontHeight(int height)
@@ -198,10 +198,10 @@ TEST_F(TextPage, TitleBoxCaptionFileAndCategory)
     EXPECT_EQ(texts[2].colour, vd::RGB(0, 0, 0));
     EXPECT_EQ(texts[2].background, vd::RGB(255, 255, 0));
     EXPECT_EQ(pages->m_nTextCategory, 2);
-    EXPECT_EQ(doc->m_bMapOnScreen, 0);
+    EXPECT_EQ(doc->repaint.m_bMapOnScreen, 0);
 
     // BackGrandColor 0: white, no panel.
-    doc->m_nBackGrandColor = 0;
+    doc->environment.m_nBackGrandColor = 0;
     vd::RecordingDc white;
     pages->DrawTextPage(white, "@:TEXT\\TERA.TXT");
     EXPECT_EQ(RoundRects(white).size(), 1u);
@@ -266,7 +266,7 @@ TEST_F(TextPage, APrintedPageHasItsOwnLayoutOnWhite)
     EXPECT_FALSE(HasButton("30 ↑"));
     EXPECT_EQ(dc.GetCurrentFont(), before);
     EXPECT_EQ(dc.GetMapMode(), vd::MM_TEXT);
-    EXPECT_EQ(doc->m_nBackGrandColor, 1);
+    EXPECT_EQ(doc->environment.m_nBackGrandColor, 1);
 }
 
 // A text entry of a menu leaves the text in m_strEntryParam and map mode 19; the repaint shows it.
@@ -328,7 +328,7 @@ TEST_F(TextPageRepaint, APrintedTextPageGoesToThePdfInItsPrintLayout)
     fs::create_directories(folder);
     const fs::path pdf = folder / "text.pdf";
     doc->m_strEntryParam = "@:TEXT\\TERA.TXT";
-    doc->m_strEntryCaption = "案内";
+    doc->entry.m_strEntryCaption = "案内";
     int offsetX = 0, offsetY = 0;
     {
         auto printer = vd::PrinterDc::ForPdf(pdf.string());
@@ -420,7 +420,7 @@ namespace {
 TEST_F(TextPageRepaint, ATextChosenFromThePointsShowsThePointsNameInItsTitleBox)
 {
     WriteHomeFile("SOURCE/points.dat", Cp932Lines({"宇治の寺 34.5300 135.4800 寺 @:TEXT\\TERA.TXT"}));
-    doc->m_strDataFile = doc->m_strAppDir + "SOURCE\\points.dat";
+    doc->registered.m_strDataFile = doc->folders.m_strAppDir + "SOURCE\\points.dat";
     doc->m_nMapDisplayMode = 10;
     script->answerDialog(vd::ui::kProgramModule, 136, [](vd::DialogDriver& d) {
         d.selectCombo(125, 0);
@@ -429,7 +429,7 @@ TEST_F(TextPageRepaint, ATextChosenFromThePointsShowsThePointsNameInItsTitleBox)
     ASSERT_TRUE(frame->ExecuteCommand(32892));
     EXPECT_EQ(doc->m_nMapDisplayMode, 19);
     Repaint();
-    EXPECT_EQ(doc->m_strEntryCaption, "宇治の寺");
+    EXPECT_EQ(doc->entry.m_strEntryCaption, "宇治の寺");
     int ink = 0;
     for (int y = 5; y < 23; ++y)
         for (int x = 92; x < 218; ++x)

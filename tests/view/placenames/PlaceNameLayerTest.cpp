@@ -25,15 +25,15 @@ protected:
     {
         PastFirstPaint();
         ShowKyotoOsakaSheet(*doc);
-        doc->m_nMapFrame = 1;
+        doc->position.m_nMapFrame = 1;
         doc->m_nBlockWestSec = 486000;
         doc->m_nBlockSouthSec = 124800;
         doc->m_fWhiteZoomX = 2;
         doc->m_fWhiteZoomY = 2;
         WriteHomeFile("tyuuki.csv", vd::utf8ToCp932("523501,注記,1,26101,0,3,2,7,嵐山の滝,あらしやまのたき,x,y,"
                                                     "1354530,345030\r\n"));
-        doc->m_strAnnotationTable = vd::toWindowsPath((doctest::Home() / "tyuuki.csv").string()).value_or("");
-        doc->m_nPlaceNameLayer = 0;
+        doc->environment.m_strAnnotationTable = vd::toWindowsPath((doctest::Home() / "tyuuki.csv").string()).value_or("");
+        doc->search.m_nPlaceNameLayer = 0;
         doc->m_strPlaceNameState = "GNPF";
         doc->m_nGnpfValue3 = 3;
         doc->m_nGnpfValue4 = 2;
@@ -65,7 +65,7 @@ TEST_F(PlaceNameLayer, ThePanelWritesTheConditionBeforeAndTheCountsAfterTheSearc
     view->m_pNavigation->SetViewButton(40, "", 0, 0, 0, 0);
     DovanneLog().clear();
     view->m_nSavedWidth = 800;
-    doc->m_nPlaceNameLayer = 1;
+    doc->search.m_nPlaceNameLayer = 1;
     doc->m_nGnpfValue3 = 7;
     doc->m_nGnpfValue4 = 16;
     doc->m_nGnpfValue5 = 1;
@@ -104,7 +104,7 @@ TEST_F(PlaceNameLayer, HidingThePlaceNamesEmptiesTheListAndIsGreyWithoutResults)
         doc->m_astrPlaceRecord[std::size_t(i)] = "点 34.5030 135.4530 ";
     doc->m_astrPlaceRecord[29999] = "999";
     doc->m_nResultCount = 30001;
-    doc->m_nPlaceNameLayer = 0;
+    doc->search.m_nPlaceNameLayer = 0;
     vd::CmdUI held(ID_HIDE_PLACE_NAMES);
     ASSERT_TRUE(view->routeUpdate(held));
     EXPECT_TRUE(held.enabled.value_or(true));
@@ -114,9 +114,9 @@ TEST_F(PlaceNameLayer, HidingThePlaceNamesEmptiesTheListAndIsGreyWithoutResults)
     EXPECT_TRUE(doc->m_astrPlaceRecord[29998].empty());
     EXPECT_EQ(doc->m_astrPlaceRecord[29999], "999");
     EXPECT_EQ(doc->m_nResultCount, 0);
-    EXPECT_EQ(doc->m_nPlaceNameLayer, -1);
+    EXPECT_EQ(doc->search.m_nPlaceNameLayer, -1);
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
-    EXPECT_EQ(doc->m_nFindPlaceKind, 1);
+    EXPECT_EQ(doc->pointer.m_nFindPlaceKind, 1);
     EXPECT_TRUE(ShownButtons().empty()) << "the search's button goes with its hits";
 }
 

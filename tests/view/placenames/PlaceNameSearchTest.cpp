@@ -56,18 +56,18 @@ protected:
         doc = viewtest::MakeDocument();
         script = vd::ui::Script::install();
         viewtest::ShowKyotoOsakaSheet(*doc);
-        doc->m_nMapFrame = 1;
+        doc->position.m_nMapFrame = 1;
         doc->m_nBlockWestSec = 135 * 3600;
         doc->m_nBlockSouthSec = 124800; // 34°40'
         doc->m_fWhiteZoomX = 2;
         doc->m_fWhiteZoomY = 2;
-        doc->m_bClassColours = 0;
+        doc->placeNameClasses.m_bClassColours = 0;
         doc->m_nGnpfValue7 = 1; // labels on
         doc->m_nGnpfValue8 = 1;
         WriteTable("tyuuki.csv", kAnnotations);
         WriteTable("koukyou.csv", kFacilities);
-        doc->m_strAnnotationTable = WindowsPath("tyuuki.csv");
-        doc->m_strPublicFacilityTable = WindowsPath("koukyou.csv");
+        doc->environment.m_strAnnotationTable = WindowsPath("tyuuki.csv");
+        doc->environment.m_strPublicFacilityTable = WindowsPath("koukyou.csv");
     }
     static void WriteTable(const std::string& name, const std::vector<std::string>& lines)
     {
@@ -80,7 +80,7 @@ protected:
     void Search(int layer, std::array<int, 4> kinds, const std::string& area, const std::string& prefecture,
                 const std::string& keyword = "")
     {
-        doc->m_nPlaceNameLayer = layer;
+        doc->search.m_nPlaceNameLayer = layer;
         doc->m_nGnpfValue3 = kinds[0];
         doc->m_nGnpfValue4 = kinds[1];
         doc->m_nGnpfValue5 = kinds[2];
@@ -208,8 +208,8 @@ TEST_F(PlaceNameSearch, LabelsFollowTheDisplayModeAndTheFrame)
                  {0, 1, 9, false}};
     for (const auto& c : cases) {
         doc->m_nGnpfValue7 = c.displayMode;
-        doc->m_nMapFrame = c.frame;
-        doc->m_nMapMode = c.mapMode;
+        doc->position.m_nMapFrame = c.frame;
+        doc->position.m_nMapMode = c.mapMode;
         Search(0, {3, 2, 7, 0}, "5235", "");
         EXPECT_EQ(Labels().size(), c.labelled ? 1u : 0u) << c.displayMode << " " << c.frame;
         EXPECT_EQ(doc->m_nGnpfValue7, c.displayMode);
@@ -219,8 +219,8 @@ TEST_F(PlaceNameSearch, LabelsFollowTheDisplayModeAndTheFrame)
 TEST_F(PlaceNameSearch, BlocksAndTheFreeExtentPlaceHitsOnTheirOwnScales)
 {
     // A 3 x 3 block from 34°00' N, 134° E: 嵐山の滝 lies in its middle column.
-    doc->m_nMapFrame = 2;
-    doc->m_nMapMode = 9;
+    doc->position.m_nMapFrame = 2;
+    doc->position.m_nMapMode = 9;
     doc->m_nBlockWestSec = 134 * 3600;
     doc->m_nBlockSouthSec = 122400;
     Search(0, {3, 2, 7, 0}, "5235", "");
@@ -230,11 +230,11 @@ TEST_F(PlaceNameSearch, BlocksAndTheFreeExtentPlaceHitsOnTheirOwnScales)
     EXPECT_EQ(polygons[0].op.points[2], (vd::Point{1135, 1139}));
 
     // A free extent: the range with scales in pixels per arc-second, tested inside the range.
-    doc->m_nMapFrame = 3;
-    doc->m_nRangeWestSec = 488000;
-    doc->m_nRangeEastSec = 489000;
-    doc->m_nRangeSouthSec = 125000;
-    doc->m_nRangeNorthSec = 126000;
+    doc->position.m_nMapFrame = 3;
+    doc->position.m_nRangeWestSec = 488000;
+    doc->position.m_nRangeEastSec = 489000;
+    doc->position.m_nRangeSouthSec = 125000;
+    doc->position.m_nRangeNorthSec = 126000;
     doc->m_nBlockWestSec = 488000;
     doc->m_nBlockSouthSec = 125000;
     doc->m_fWhiteZoomX = 0.5f;
@@ -250,9 +250,9 @@ TEST_F(PlaceNameSearch, BlocksAndTheFreeExtentPlaceHitsOnTheirOwnScales)
 
 TEST_F(PlaceNameSearch, SymbolsTakeTheirKindAndColourFromTheClassTables)
 {
-    doc->m_anSymbolSetting[3][2] = 4; // filled diamond for major 3, middle 2
-    doc->m_anClassColour[2 * 55 + 7] = 3;
-    doc->m_bClassColours = 1;
+    doc->placeNameClasses.m_anSymbolSetting[3][2] = 4; // filled diamond for major 3, middle 2
+    doc->placeNameClasses.m_anClassColour[2 * 55 + 7] = 3;
+    doc->placeNameClasses.m_bClassColours = 1;
     Search(0, {3, 2, 7, 0}, "5235", "");
     auto polygons = CallsOf(dc, vd::DrawOp::Polygon);
     ASSERT_EQ(polygons.size(), 1u);
@@ -299,7 +299,7 @@ TEST_F(PlaceNameSearch, TheProgressBoxGrowsEveryStepAndIsClearedAtTheEnd)
     }
 
     // A missing table: the box is drawn and cleared, nothing is found.
-    doc->m_strPublicFacilityTable = WindowsPath("none.csv");
+    doc->environment.m_strPublicFacilityTable = WindowsPath("none.csv");
     Search(1, {0, 16, -1, 0}, "", "");
     EXPECT_EQ(CallsOf(dc, vd::DrawOp::Rectangle).size(), 1u);
     EXPECT_EQ(CallsOf(dc, vd::DrawOp::FillRect).size(), 1u);
@@ -426,8 +426,8 @@ TEST_F(PlaceNameSearch, KeptResultsAreDrawnAgainWithoutTheTable)
     } cases[] = {{2, 1, true}, {1, 1, true}, {1, 2, false}, {3, 2, false}, {0, 1, false}};
     for (const auto& c : cases) {
         doc->m_nGnpfValue7 = c.displayMode;
-        doc->m_nMapFrame = c.frame;
-        doc->m_nMapMode = 9;
+        doc->position.m_nMapFrame = c.frame;
+        doc->position.m_nMapMode = 9;
         if (c.frame == 2)
             doc->m_nBlockWestSec = 134 * 3600, doc->m_nBlockSouthSec = 122400;
         else
@@ -444,7 +444,7 @@ TEST_F(PlaceNameSearch, KeptResultsAreDrawnAgainWithoutTheTable)
     // A name with blanks of its own keeps them.
     doc->m_astrPlaceRecord[0] = "嵐山 の滝 34.5030 135.4530 ";
     doc->m_nGnpfValue7 = 2;
-    doc->m_nMapFrame = 1;
+    doc->position.m_nMapFrame = 1;
     doc->m_nBlockWestSec = 135 * 3600, doc->m_nBlockSouthSec = 124800;
     dc.Clear();
     CMapRenderer renderer(&dc, doc.get(), 800, 700);

@@ -41,27 +41,27 @@ TEST_F(RangeDrag, RefusedRangeLeavesTheMapAsItWas)
     SendMouse(QEvent::MouseButtonRelease, 300, 250, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(Log(), "OnRengeConfirm(138.3345,36.2230,139.4845,35.4500);");
     EXPECT_EQ(WindowPixels(0, 30, kWidth, kHeight - 20), before) << "band and rectangle erased";
-    EXPECT_EQ(doc->m_nMouseTool, 0);
-    EXPECT_EQ(doc->m_nMouseMode, 3);
-    EXPECT_EQ(doc->m_nMapFrame, 2);
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 0);
+    EXPECT_EQ(doc->pointer.m_nMouseMode, 3);
+    EXPECT_EQ(doc->position.m_nMapFrame, 2);
     EXPECT_EQ(script->pointerEvents(), (std::vector<std::string>{"cursor cross", "capture", "release"}));
 }
 
 TEST_F(RangeDrag, ConfirmedRangeBecomesTheMapOfExplicitBounds)
 {
     setenv("VD_FAKE_RANGE_ANSWER", "1", 1);
-    doc->m_nMapFigure = 0;
+    doc->position.m_nMapFigure = 0;
     Drag({300, 250}, {100, 100}); // from the south-east corner: the same range
     EXPECT_EQ(Log(), "OnRengeConfirm(138.3345,36.2230,139.4845,35.4500);");
-    EXPECT_EQ(doc->m_nMapFrame, 3);
+    EXPECT_EQ(doc->position.m_nMapFrame, 3);
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
-    EXPECT_EQ(doc->m_nMouseTool, 0);
-    EXPECT_EQ(doc->m_nMouseMode, 3);
-    EXPECT_EQ((std::vector<int>{doc->m_nRangeWestSec, doc->m_nRangeNorthSec, doc->m_nRangeEastSec,
-                                doc->m_nRangeSouthSec}),
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 0);
+    EXPECT_EQ(doc->pointer.m_nMouseMode, 3);
+    EXPECT_EQ((std::vector<int>{doc->position.m_nRangeWestSec, doc->position.m_nRangeNorthSec, doc->position.m_nRangeEastSec,
+                                doc->position.m_nRangeSouthSec}),
               (std::vector<int>{498825, 130950, 503325, 128700}));
-    EXPECT_EQ((std::vector<int>{doc->m_nRangeDragLeft, doc->m_nRangeDragTop, doc->m_nRangeDragRight,
-                                doc->m_nRangeDragBottom}),
+    EXPECT_EQ((std::vector<int>{doc->position.m_nRangeDragLeft, doc->position.m_nRangeDragTop, doc->position.m_nRangeDragRight,
+                                doc->position.m_nRangeDragBottom}),
               (std::vector<int>{100, 100, 300, 250}));
     EXPECT_TRUE(view->IsRepaintPending());
 }
@@ -73,7 +73,7 @@ TEST_F(RangeDrag, DragsOfUnderTenPixelsOrWithoutWidthChooseNothing)
     for (const auto& to : {vd::ui::Point{104, 105}, vd::ui::Point{100, 160}}) {
         Drag({100, 100}, to);
         EXPECT_EQ(Log(), "");
-        EXPECT_EQ(doc->m_nMouseMode, 8) << "the tool stays on";
+        EXPECT_EQ(doc->pointer.m_nMouseMode, 8) << "the tool stays on";
         EXPECT_EQ(WindowPixels(0, 30, kWidth, kHeight - 20), before);
         view->routeCommand(ID_ENLARGE_SHEET); // off
     }
@@ -90,12 +90,12 @@ protected:
 
 TEST_F(RangeDragWithoutLibrary, TheRangeIsRefused)
 {
-    doc->m_nMapFigureCopy = 1;
+    doc->position.m_nMapFigureCopy = 1;
     Drag({100, 100}, {300, 250});
-    EXPECT_EQ(doc->m_nMapFrame, 2);
-    EXPECT_EQ(doc->m_nMouseTool, 0);
-    EXPECT_EQ(doc->m_nMouseMode, 3);
-    EXPECT_EQ(doc->m_nMapFigure, 1) << "the map figure comes back from its copy";
+    EXPECT_EQ(doc->position.m_nMapFrame, 2);
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 0);
+    EXPECT_EQ(doc->pointer.m_nMouseMode, 3);
+    EXPECT_EQ(doc->position.m_nMapFigure, 1) << "the map figure comes back from its copy";
 }
 
 // The real dialog, answered by the script.
@@ -110,14 +110,14 @@ TEST_F(RangeDragWithDialog, TheRealDialogShowsTheCornersAndItsAnswerActs)
     });
     Drag({100, 100}, {300, 250});
     EXPECT_EQ(shown, (std::vector<std::string>{"36.2230", "138.3345", "35.4500", "139.4845"}));
-    EXPECT_EQ(doc->m_nMapFrame, 3);
+    EXPECT_EQ(doc->position.m_nMapFrame, 3);
 
     // Cancelled: the tool ends and the frame stays.
-    doc->m_nMapFrame = 2;
+    doc->position.m_nMapFrame = 2;
     script->answerDialog("TOVENDLG", 146, [](vd::DialogDriver& d) { d.click(vd::IDCANCEL); });
     Drag({100, 100}, {300, 250});
-    EXPECT_EQ(doc->m_nMapFrame, 2);
-    EXPECT_EQ(doc->m_nMouseTool, 0);
+    EXPECT_EQ(doc->position.m_nMapFrame, 2);
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 0);
 }
 
 TEST(IndexMapCell, RowsAndColumnsFromTheirBoundaries)
@@ -147,7 +147,7 @@ TEST(IndexMapCell, RowsAndColumnsFromTheirBoundaries)
 
 TEST_F(PointerView, DoubleClickOnTheIndexMapOpensThatSheet)
 {
-    doc->m_nMouseMode = 1;
+    doc->pointer.m_nMouseMode = 1;
     doc->m_strMapName = "金沢";
     view->OnLButtonDblClk(0, {640, 380}); // 139 E, 34 00 N: no sheet
     EXPECT_EQ(doc->m_strMapName, "金沢");
@@ -172,8 +172,8 @@ TEST_F(PointerView, MappingMenuItemsTakeTheirStatesFromTheUpdateRules)
         {0, 2, vd::MF_GRAYED, vd::MF_GRAYED},
     };
     for (const auto& c : cases) {
-        doc->m_nMapFigure = c.figure;
-        doc->m_nMapType = c.type;
+        doc->position.m_nMapFigure = c.figure;
+        doc->position.m_nMapType = c.type;
         script->clearPointerEvents();
         view->OnRButtonDown(vd::MK_RBUTTON, {700, 300});
         // The view's window comes to the front before its menu is shown.
@@ -186,16 +186,16 @@ TEST_F(PointerView, MappingMenuItemsTakeTheirStatesFromTheUpdateRules)
         EXPECT_EQ(states.at(1) & vd::MF_GRAYED, c.enlarge) << c.figure << "/" << c.type;
         EXPECT_EQ(states.at(8) & vd::MF_GRAYED, c.legend) << c.figure << "/" << c.type;
     }
-    doc->m_nMapType = 1;
-    doc->m_nMapFigure = 0;
-    doc->m_nMouseTool = 3;
+    doc->position.m_nMapType = 1;
+    doc->position.m_nMapFigure = 0;
+    doc->pointer.m_nMouseTool = 3;
     view->OnRButtonDown(vd::MK_RBUTTON, {700, 300});
     EXPECT_EQ(script->popupMenuStates().back().at(1) & vd::MF_CHECKED, vd::MF_CHECKED) << "the tool is on";
 }
 
 TEST_F(PointerView, WaitCursorOverTheDragOverviewOnceBothCornersAreSet)
 {
-    doc->m_nMouseMode = 2;
+    doc->pointer.m_nMouseMode = 2;
     Move(300, 300);
     view->m_strDragCornerLon = "140.0000";
     Move(300, 300);
@@ -207,7 +207,7 @@ TEST_F(PointerView, WaitCursorOverTheDragOverviewOnceBothCornersAreSet)
 
 TEST_F(PointerView, PlainDragCapturesTheMouseUntilTheButtonIsReleased)
 {
-    doc->m_nMouseDrag = 0;
+    doc->pointer.m_nMouseDrag = 0;
     Move(200, 200, vd::MK_LBUTTON);
     EXPECT_EQ(vd::ui::GetCapture(), view);
     view->OnLButtonUp(0, {220, 220});
@@ -217,9 +217,9 @@ TEST_F(PointerView, PlainDragCapturesTheMouseUntilTheButtonIsReleased)
 
 TEST_F(PointerView, PointDraggedOnAGuideMapStaysOnThePicture)
 {
-    doc->m_nMapType = 4;
-    doc->m_nMouseMode = 5;
-    doc->m_nMouseTool = 2;
+    doc->position.m_nMapType = 4;
+    doc->pointer.m_nMouseMode = 5;
+    doc->pointer.m_nMouseTool = 2;
     nav->m_nPictureLeft = 50;
     nav->m_nPictureTop = 40;
     nav->m_nPictureWidth = 400;

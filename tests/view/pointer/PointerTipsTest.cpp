@@ -81,7 +81,7 @@ TEST_F(PointerTips, StatusLineAndTipTakeTheColoursOfTheItemsKind)
         EXPECT_EQ(view->m_nPictureState, -999);
         EXPECT_EQ(doc->m_nMapDisplayMode, 10);
     }
-    EXPECT_EQ(doc->m_strEntryTarget, "http://example.org/") << "the entry of the record last hovered";
+    EXPECT_EQ(doc->entry.m_strEntryTarget, "http://example.org/") << "the entry of the record last hovered";
     EXPECT_EQ(nav->m_nDragX, 201) << "the item's position anchors a drag";
 }
 
@@ -92,7 +92,7 @@ TEST_F(PointerTips, StatusLineFollowsTheViewWidthAndClickModeTwo)
          {std::tuple{800, 0, "== 寺/寺院 ==", 380}, std::tuple{801, 0, "===== 寺/寺院 =====", 440},
           std::tuple{800, 2, "==<更新>== 寺/寺院 ==", 380}}) {
         view->m_nSavedWidth = width;
-        doc->m_nMouseTool = tool;
+        doc->pointer.m_nMouseTool = tool;
         vd::RecordingDc dc(Picture());
         const auto texts = HoverOver(record, dc);
         ASSERT_FALSE(texts.empty());
@@ -130,11 +130,11 @@ TEST_F(PointerTips, OfTwoPointsInReachTheFirstDrawsTheTipAndTheLastIsHovered)
     EXPECT_EQ(nav->m_nHoverItem, 1);
 
     // One sheet reaches 3 pixels, a block 2.
-    doc->m_nMapFrame = 2;
+    doc->position.m_nMapFrame = 2;
     nav->m_nHoverItem = -1;
     view->m_pPointer->HoverRegisteredPoint(dc, 205, 200);
     EXPECT_EQ(nav->m_nHoverItem, -1);
-    doc->m_nMapFrame = 1;
+    doc->position.m_nMapFrame = 1;
     view->m_pPointer->HoverRegisteredPoint(dc, 205, 200);
     EXPECT_EQ(nav->m_nHoverItem, 1);
 }
@@ -194,7 +194,7 @@ TEST_F(PointerTips, SiteNamesShowARaisedTip)
 
     // Through the mouse with the site-name tips on: leaving puts the map back.
     view->m_nPictureState = 1;
-    doc->m_nSiteNamePopup = 1;
+    doc->spec.m_nSiteNamePopup = 1;
     PaintMap();
     const auto before = WindowPixels(280, 260, 460, 310);
     Move(300, 300);

@@ -38,7 +38,7 @@ protected:
         data = userdatatest::WriteFixture("SOURCE/history.dat",
                                           userdatatest::Cp932Lines({"寺 35.0000 139.0000 寺社 c:\\memo\\tera.txt"}));
         data.winPath = vd::applicationFolder() + "SOURCE\\history.dat";
-        doc->m_strDataFile = data.winPath;
+        doc->registered.m_strDataFile = data.winPath;
         Points({});
         PaintMap();
     }
@@ -68,7 +68,7 @@ protected:
 TEST_F(PointRegistrationView, AClickRegistersATextPointAndDrawsIt)
 {
     ASSERT_TRUE(frame->routeCommand(ID_REGISTER_DATA));
-    ASSERT_EQ(doc->m_nMouseTool, 1);
+    ASSERT_EQ(doc->pointer.m_nMouseTool, 1);
     script->answerDialog(137, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.text(107), "35.4000");
         EXPECT_EQ(d.text(108), "140.3000");
@@ -84,7 +84,7 @@ TEST_F(PointRegistrationView, AClickRegistersATextPointAndDrawsIt)
     EXPECT_EQ(doc->m_anHitY[0], 270);
     EXPECT_EQ(doc->m_astrHitRecord[1], "999");
     EXPECT_EQ(WindowPixel(410, 270), vd::RGB(255, 0, 0)) << "the text point's red symbol";
-    EXPECT_EQ(doc->m_nMouseTool, 1) << "the mode stays on for the next point";
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 1) << "the mode stays on for the next point";
     EXPECT_EQ(doc->m_nMapDisplayMode, 0) << "the next repaint keeps the window with the new point";
 
     // A picture goes before the text and draws in green.
@@ -121,14 +121,14 @@ TEST_F(PointRegistrationView, NothingIsAppendedWithoutAPointWorthALine)
     Click(410, 270);
     EXPECT_EQ(DataBytes(), before);
     EXPECT_EQ(doc->m_astrHitRecord[0], "999");
-    EXPECT_EQ(doc->m_nMouseTool, 0);
-    EXPECT_EQ(doc->m_nMouseMode, 3);
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 0);
+    EXPECT_EQ(doc->pointer.m_nMouseMode, 3);
     EXPECT_EQ(WindowPixel(410, 270), vd::RGB(230, 230, 230)) << "no symbol drawn";
 }
 
 TEST_F(PointRegistrationView, AnUnwritableDataFileIsReportedAndNothingDrawn)
 {
-    doc->m_strDataFile = vd::applicationFolder() + "SOURCE\\Source7.dat";
+    doc->registered.m_strDataFile = vd::applicationFolder() + "SOURCE\\Source7.dat";
     ASSERT_TRUE(frame->routeCommand(ID_REGISTER_DATA));
     script->answerDialog(137, [](vd::DialogDriver& d) {
         d.setText(106, "駅");
@@ -136,7 +136,7 @@ TEST_F(PointRegistrationView, AnUnwritableDataFileIsReportedAndNothingDrawn)
     });
     Click(410, 270);
     ASSERT_EQ(script->messageBoxes().size(), 1u);
-    EXPECT_EQ(script->messageBoxes()[0].text, "データファイルに登録できません: " + doc->m_strDataFile);
+    EXPECT_EQ(script->messageBoxes()[0].text, "データファイルに登録できません: " + doc->registered.m_strDataFile);
     EXPECT_FALSE(std::filesystem::exists(doctest::Home() / "SOURCE" / "Source7.dat")) << "never created";
     EXPECT_EQ(doc->m_astrHitRecord[0], "999");
     EXPECT_EQ(WindowPixel(410, 270), vd::RGB(230, 230, 230));
@@ -146,7 +146,7 @@ TEST_F(PointRegistrationView, AClickOnAPointOpensItsUpdateAndADragMovesIt)
 {
     Points({{"寺 35.0000 139.0000 寺社 c:\\memo\\tera.txt", 110, 350}});
     ASSERT_TRUE(frame->routeCommand(ID_UPDATE_DATA));
-    ASSERT_EQ(doc->m_nMouseMode, 7);
+    ASSERT_EQ(doc->pointer.m_nMouseMode, 7);
     script->answerDialog(132, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.text(105), "寺") << "the hovered point is preselected";
         d.setText(104, "名刹");
@@ -181,7 +181,7 @@ TEST_F(PointRegistrationView, AClickOnAPointOpensItsUpdateAndADragMovesIt)
 TEST_F(PointRegistrationView, AnAlbumIsRegisteredUnderAFreeName)
 {
     std::filesystem::create_directories(doctest::Home() / "ALBUM");
-    doc->m_strAlbumDir = vd::applicationFolder() + "ALBUM\\";
+    doc->folders.m_strAlbumDir = vd::applicationFolder() + "ALBUM\\";
     const std::time_t now = 1102518420; // 2004-12-08 15:07 UTC
     script->setNow(now);
     std::tm local{};
@@ -190,19 +190,19 @@ TEST_F(PointRegistrationView, AnAlbumIsRegisteredUnderAFreeName)
     doctest::WriteBytes(doctest::Home() / "ALBUM" / stamped, "older album\r\n");
 
     ASSERT_TRUE(frame->routeCommand(ID_REGISTER_ALBUM));
-    ASSERT_EQ(doc->m_nMouseTool, 4);
+    ASSERT_EQ(doc->pointer.m_nMouseTool, 4);
     Answer("OnDLLAlbumRegist", "4|140.3000|35.4000|湖|");
     Click(410, 270);
     EXPECT_EQ(doctest::ReadBytes(doctest::Home() / "ALBUM" / stamped), "older album\r\n");
     const std::string lines = DataBytes();
-    const std::string prefix = vd::utf8ToCp932("湖 35.4000 140.3000 ***** " + doc->m_strAlbumDir);
+    const std::string prefix = vd::utf8ToCp932("湖 35.4000 140.3000 ***** " + doc->folders.m_strAlbumDir);
     const std::size_t at = lines.find(prefix);
     ASSERT_NE(at, std::string::npos) << lines;
     const std::string appended = lines.substr(at + prefix.size());
     const std::string name = appended.substr(0, appended.find(' '));
     EXPECT_NE(name, stamped) << "the stamped name is taken: the next free one";
     EXPECT_EQ(name.substr(name.size() - 4), ".alb");
-    EXPECT_EQ(appended, name + " " + vd::utf8ToCp932(doc->m_strAlbumDir) + name + "\r\n") << "the album path twice";
+    EXPECT_EQ(appended, name + " " + vd::utf8ToCp932(doc->folders.m_strAlbumDir) + name + "\r\n") << "the album path twice";
     EXPECT_EQ(WindowPixel(410, 270), vd::RGB(0, 0, 255)) << "an album's blue symbol";
 
     // "STOP" and a cancelled dialog register nothing.
@@ -212,7 +212,7 @@ TEST_F(PointRegistrationView, AnAlbumIsRegisteredUnderAFreeName)
     Answer("OnDLLAlbumRegist", "0|||x|");
     Click(200, 200);
     EXPECT_EQ(DataBytes(), before);
-    EXPECT_EQ(doc->m_nMouseTool, 0);
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 0);
 }
 
 } // namespace
@@ -221,11 +221,11 @@ namespace {
 
 TEST_F(PointRegistrationView, AGuideMapPointOpensTheTextPictureUpdate)
 {
-    doc->m_nMapType = 4;
+    doc->position.m_nMapType = 4;
     std::filesystem::create_directories(doctest::Home() / "GUIDEMAP");
     const userdatatest::Fixture guide =
         userdatatest::WriteFixture("GUIDEMAP/park.dat", userdatatest::Cp932Lines({"門 880 340 正門 z:\\p\\gate.bmp"}));
-    doc->m_astrGuideMapCurrent[2] = vd::applicationFolder() + "GUIDEMAP\\park.dat";
+    doc->menus.m_astrGuideMapCurrent[2] = vd::applicationFolder() + "GUIDEMAP\\park.dat";
     nav->m_nPictureLeft = 0;
     nav->m_nPictureTop = 0;
     nav->m_nPictureWidth = 800;
@@ -243,7 +243,7 @@ TEST_F(PointRegistrationView, AGuideMapPointOpensTheTextPictureUpdate)
     PointerAt(340, 120);
     Click(340, 120);
     EXPECT_EQ(doctest::ReadBytes(guide.file), userdatatest::Cp932Lines({"門 880 340 正門 z:\\p\\gate.bmp z:\\t\\gate.txt"}));
-    EXPECT_EQ(doc->m_nMouseTool, 2);
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 2);
 }
 
 } // namespace
@@ -253,7 +253,7 @@ namespace {
 TEST_F(PointRegistrationView, LabelsFollowTheLabelMode)
 {
     PointRegistration registration(*view);
-    doc->m_nSymbolSize = 2;
+    doc->spec.m_nSymbolSize = 2;
     doc->m_nSheetLabelGap = 4;
     doc->m_nSheetLabelHeight = 12;
     struct Case {
@@ -270,7 +270,7 @@ TEST_F(PointRegistrationView, LabelsFollowTheLabelMode)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mode);
-        doc->m_nPointLabel = c.mode;
+        doc->spec.m_nPointLabel = c.mode;
         vd::RecordingDc dc;
         registration.DrawRegisteredSymbolLabel(dc, kRegisteredText, c.name, c.item, 100, 50, c.elevation);
         std::vector<std::string> texts;

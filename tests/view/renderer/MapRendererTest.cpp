@@ -63,7 +63,7 @@ TEST(MapRenderer, TheBackgroundShadeIsTwelveDarkerButKeepsFullChannels)
     EXPECT_EQ(shade::ShadeColour(RGB(254, 255, 13)), RGB(242, 255, 1));
 
     auto doc = viewtest::MakeDocument();
-    doc->m_crBackground = RGB(200, 255, 100);
+    doc->colours.m_crBackground = RGB(200, 255, 100);
     vd::RecordingDc dc;
     CMapRenderer renderer(&dc, doc.get(), 800, 600);
     ASSERT_TRUE(renderer.m_pBackgroundBrush && renderer.m_pBackgroundShadeBrush && renderer.m_pBackgroundShadePen);

@@ -41,11 +41,11 @@ protected:
         ASSERT_TRUE(vd::LibraryLoader::setOverride("Pelmora.DLL", VD_BIN_DIR "/libpelmora.so"));
         doc = std::make_unique<CVeldoranDoc>();
         viewtest::ShowKyotoOsakaSheet(*doc);
-        doc->m_nMapFrame = 1;
+        doc->position.m_nMapFrame = 1;
         doc->m_strFrameSouth = "34.4000";
         doc->m_fWhiteZoomX = 3;
         doc->m_fWhiteZoomY = 2;
-        doc->m_strCoastDir = "Z:\\coast\\";
+        doc->folders.m_strCoastDir = "Z:\\coast\\";
         DovanneLog().clear();
         SurrickLogForClearing().clear();
     }
@@ -75,18 +75,18 @@ protected:
 
 TEST_F(RendererMaps, TheSingleTrackTakesTitleEntryZeroAndItsWords)
 {
-    doc->m_strTrackFile = "Z:\\t\\day.rot";
+    doc->tracks.m_strTrackFile = "Z:\\t\\day.rot";
     doc->m_strTrackKind = "rot";
     doc->m_strTrackFormat = "MapFan(ROT)";
     vd::RecordingDc dc;
     {
         CMapRenderer renderer(&dc, doc.get(), 800, 600);
         renderer.DrawTracks();
-        doc->m_astrTrackHistory[0] = "散歩";
+        doc->tracks.m_astrTrackHistory[0] = "散歩";
         doc->m_strTrackFormat = "log";
         renderer.DrawTracks();
-        doc->m_strTrackFile.clear();
-        doc->m_bTrackList = 1;
+        doc->tracks.m_strTrackFile.clear();
+        doc->tracks.m_bTrackList = 1;
         renderer.DrawTracks();
     }
     EXPECT_EQ(CallsNamed(DovanneLog(), "OnTrackDrawModule"),
@@ -105,12 +105,12 @@ TEST_F(RendererMaps, ChosenTracksTakeTheirKindFromTheFileNameAndTrkHeaderColumns
     vd::ProfileStore profile;
     ASSERT_TRUE(profile.writeString("TrackList", "Track1", first));
     ASSERT_TRUE(profile.writeString("TrackList", "Track3", second));
-    doc->m_strTrackFile = "Z:\\t\\current.pot";
+    doc->tracks.m_strTrackFile = "Z:\\t\\current.pot";
     doc->m_strTrackKind = "pot";
-    doc->m_bTrackList = 1;
-    doc->m_anTrackSelected[0] = 0;
-    doc->m_anTrackSelected[1] = 2;
-    doc->m_astrTrackHistory[0] = "朝";
+    doc->tracks.m_bTrackList = 1;
+    doc->tracks.m_anTrackSelected[0] = 0;
+    doc->tracks.m_anTrackSelected[1] = 2;
+    doc->tracks.m_astrTrackHistory[0] = "朝";
     vd::RecordingDc dc;
     {
         CMapRenderer renderer(&dc, doc.get(), 800, 600);
@@ -151,8 +151,8 @@ TEST_F(RendererMaps, TrackHeaderUnitLineHeaderTextAndPointColumns)
 
 TEST_F(RendererMaps, LocatorMapGridPointsMarkFrameCoastAndRoute)
 {
-    doc->m_nMapFrame = 2;
-    doc->m_nMapMode = 9;
+    doc->position.m_nMapFrame = 2;
+    doc->position.m_nMapMode = 9;
     doc->m_nMapPixelWidth = 900;
     doc->m_nMapPixelHeight = 600;
     doc->m_astrHitRecord[0] = "寺 35.0 135.5 tera.jpg";
@@ -163,8 +163,8 @@ TEST_F(RendererMaps, LocatorMapGridPointsMarkFrameCoastAndRoute)
     doc->m_anHitX[1] = 210, doc->m_anHitY[1] = 330;
     doc->m_anHitX[2] = 310, doc->m_anHitY[2] = 430;
     doc->m_astrBlockMeshCode[4] = "5235";
-    doc->m_aptRoutePoint[0] = {10, 30};
-    doc->m_aptRoutePoint[1] = {110, 230};
+    doc->routes.m_aptRoutePoint[0] = {10, 30};
+    doc->routes.m_aptRoutePoint[1] = {110, 230};
     vd::RecordingDc dc;
     CMapRenderer renderer(&dc, doc.get(), 800, 600);
     renderer.DrawAreaData(10, 100, 50, -1, 2, "castle");
@@ -198,7 +198,7 @@ TEST_F(RendererMaps, LocatorMapGridPointsMarkFrameCoastAndRoute)
 
     DovanneLog().clear();
     doc->m_astrBlockMeshCode[4] = "523";
-    doc->m_strEntryMode = "AreaData";
+    doc->routes.m_strEntryMode = "AreaData";
     dc.Clear();
     renderer.DrawAreaData(10, 100, 50, -1, 2, "castle");
     EXPECT_TRUE(CallsNamed(DovanneLog(), "OnWhole").empty());
@@ -207,12 +207,14 @@ TEST_F(RendererMaps, LocatorMapGridPointsMarkFrameCoastAndRoute)
 
 TEST_F(RendererMaps, PrefectureMapOfJapanInBothProjections)
 {
-    doc->m_nPrefectureSel = 0;
-    doc->m_anPrefData = {0, 0, 1, 3, 1, 2, 6, 1, 0, 1, 4, 2};
+    doc->position.m_nPrefectureSel = 0;
+    doc->statistics = {.m_nShow = 0, .m_nGraticuleKept = 0, .m_nRanked = 1, .m_nColour = 3, .m_nBorders = 1, .m_nBorderColour = 2,
+                       .m_nMethod = 6, .m_nGraticule = 1, .m_nCatalogueIndex = 0, .m_nChoropleth = 1,
+                       .m_nTenClasses = 4, .m_nBackground = 2, .m_strPrefDataName = "",
+                       .m_strPrefDataFile = "pop.csv"};
     for (int i = 0; i < 47; ++i)
-        doc->m_anPrefRank[std::size_t(i)] = {46 - i, i + 1};
-    doc->m_strAppDir = "Z:\\app\\";
-    doc->m_strPrefDataFile = "pop.csv";
+        doc->ranking.m_anPrefRank[std::size_t(i)] = {46 - i, i + 1};
+    doc->folders.m_strAppDir = "Z:\\app\\";
     std::string byRank, byPrefecture;
     for (int i = 0; i < 47; ++i) {
         byPrefecture += std::to_string(i + 1) + "|";

@@ -62,8 +62,8 @@ protected:
     vd::Point Expected(const char* latitude, const char* longitude) const
     {
         const double lat = IndexMapDegrees(latitude), lon = IndexMapDegrees(longitude);
-        const double k = LatitudeRatioAt(doc->m_afLatitudeRatio, int(lat));
-        return {int((lon * 10000 - doc->m_fRefLongitude) / doc->m_fMapScale / k) + doc->m_nOverviewOriginX,
+        const double k = LatitudeRatioAt(doc->latitudeRatios.m_afLatitudeRatio, int(lat));
+        return {int((lon * 10000 - doc->m_fRefLongitude) / doc->m_fMapScale / k) + doc->pointer.m_nOverviewOriginX,
                 int((doc->m_fRefLatitude - lat * 10000) / doc->m_fMapScale)};
     }
     vd::RecordingDc::Options Picture() const { return {kWidth, kHeight, true}; }
@@ -81,9 +81,9 @@ TEST_F(RouteIndex, RoutesAndAreasAreDrawnOnTheOverviewAndListedAsShownItems)
     WriteHomeFile("ROUTAREA/AreaMstr.dat", Cp932Lines({"嵐山@" + RouteDir() + "A1"}));
     WriteHomeFile("ROUTAREA/A1", Cp932Lines({"渡月橋 35.0045 135.4038 橋 c:\\e.txt", "天龍寺 35.0057 135.4027 寺 c:\\f.txt"}));
     doc->m_nMapDisplayMode = 1;
-    doc->m_nMapType = 2;
-    doc->m_nPrefectureSel = 0;
-    doc->m_nPointerCoords = 1;
+    doc->position.m_nMapType = 2;
+    doc->position.m_nPrefectureSel = 0;
+    doc->spec.m_nPointerCoords = 1;
 
     vd::RecordingDc dc(Picture());
     maps->DrawRouteAreaMaster(dc);
@@ -124,8 +124,8 @@ TEST_F(RouteIndex, RoutesAndAreasAreDrawnOnTheOverviewAndListedAsShownItems)
     EXPECT_EQ(doc->m_strFrameSouth, "27.0000");
     EXPECT_EQ(doc->m_strFrameWest, "120.0000");
     EXPECT_EQ(doc->m_nMapDisplayMode, 0);
-    EXPECT_EQ(doc->m_nSavedMapDisplayMode, 1);
-    EXPECT_EQ(doc->m_bMapOnScreen, 1);
+    EXPECT_EQ(doc->repaint.m_nSavedMapDisplayMode, 1);
+    EXPECT_EQ(doc->repaint.m_bMapOnScreen, 1);
     ASSERT_NE(nav->NumberedButton(1), nullptr);
     EXPECT_EQ(nav->NumberedButton(1)->GetWindowText(), "ルート");
     EXPECT_EQ(nav->NumberedButton(2)->GetWindowText(), "エリア");
@@ -136,7 +136,7 @@ TEST_F(RouteIndex, WithoutMasterListsTheIndexIsEmpty)
     std::filesystem::remove(vd::applicationFolderPath() / "ROUTAREA" / "RoutMstr.dat");
     std::filesystem::remove(vd::applicationFolderPath() / "ROUTAREA" / "AreaMstr.dat");
     vd::RecordingDc dc(Picture());
-    doc->m_nMapType = 2;
+    doc->position.m_nMapType = 2;
     maps->DrawRouteAreaMaster(dc);
     EXPECT_EQ(doc->m_astrHitRecord[0], "999");
 }
@@ -147,13 +147,13 @@ TEST_F(RouteIndex, LinesWithoutCoordinatesAreSkippedAndFarLatitudesUseTheEdgeRat
     WriteHomeFile("ROUTAREA/AreaMstr.dat", Cp932Lines({"空@" + RouteDir() + "A9"}));
     WriteHomeFile("ROUTAREA/R9", Cp932Lines({"名前だけ", "赤道 0.0000 135.0000 点 c:\\a.txt"}));
     WriteHomeFile("ROUTAREA/A9", Cp932Lines({"名前だけ"}));
-    doc->m_nMapType = 2;
+    doc->position.m_nMapType = 2;
     vd::RecordingDc dc(Picture());
     maps->DrawRouteAreaMaster(dc);
     EXPECT_EQ(doc->m_astrHitRecord[0], "遠い 0.0000 135.0000 ルート " + RouteDir() + "R9");
     EXPECT_EQ(doc->m_astrHitRecord[1], "999");
-    const float k = LatitudeRatioAt(doc->m_afLatitudeRatio, 15);
-    EXPECT_EQ(doc->m_anHitX[0], int((1350000 - doc->m_fRefLongitude) / doc->m_fMapScale / k) + doc->m_nOverviewOriginX);
+    const float k = LatitudeRatioAt(doc->latitudeRatios.m_afLatitudeRatio, 15);
+    EXPECT_EQ(doc->m_anHitX[0], int((1350000 - doc->m_fRefLongitude) / doc->m_fMapScale / k) + doc->pointer.m_nOverviewOriginX);
 }
 
 TEST_F(RouteIndex, ARouteItemOfTheIndexLoadsItsRouteIntoTheBlockAroundItsFirstPoint)
@@ -163,8 +163,8 @@ TEST_F(RouteIndex, ARouteItemOfTheIndexLoadsItsRouteIntoTheBlockAroundItsFirstPo
         route += "点" + std::to_string(i) + " 35.2000 139.3000 寺 c:\\a.txt\r\n";
     WriteHomeFile("ROUTAREA/R1", vd::utf8ToCp932(route));
     doc->m_fWhiteZoomX = doc->m_fWhiteZoomY = 1.5f;
-    doc->m_nMapFrame = 1;
-    doc->m_fnUpdateAllViews = [] {};
+    doc->position.m_nMapFrame = 1;
+    doc->repaint.m_fnUpdateAllViews = [] {};
     doc->LoadRouteFromItem("東京 35.2000 139.3000 ルート " + RouteDir() + "R1");
     ASSERT_EQ(doc->m_nMapDisplayMode, 3);
     maps->ShowRouteAreaSheets();
@@ -177,13 +177,13 @@ TEST_F(RouteIndex, ARouteItemOfTheIndexLoadsItsRouteIntoTheBlockAroundItsFirstPo
     // block at 0.5.
     EXPECT_EQ(view->m_nRoutePointCount, 100);
     EXPECT_EQ(doc->m_astrHitRecord[101], "999");
-    EXPECT_EQ(doc->m_nAlbumPageCount, 101);
+    EXPECT_EQ(doc->entry.m_nAlbumPageCount, 101);
     EXPECT_EQ(view->m_pPages->AlbumPage(100), "点100 35.2000 139.3000 寺 c:\\a.txt");
     EXPECT_EQ(view->m_pPages->AlbumPage(101), "999");
     const int x = view->m_nMapOriginX + int(float(3600 + 1800) * 0.5f * 0.08888889f);
     const int y = view->m_nMapOriginY + int(0.5f * 960.0f - float(2400) * 0.5f * 0.13333334f);
-    EXPECT_EQ(doc->m_aptRoutePoint[100].x, x);
-    EXPECT_EQ(doc->m_aptRoutePoint[100].y, y);
+    EXPECT_EQ(doc->routes.m_aptRoutePoint[100].x, x);
+    EXPECT_EQ(doc->routes.m_aptRoutePoint[100].y, y);
     EXPECT_EQ(doc->m_anHitX[0], x);
 }
 
@@ -209,14 +209,14 @@ TEST_F(RouteIndex, DraggingCatchesPointsOnceEachAndJoinsThemInNotXor)
     vd::RecordingDc dc(Picture());
     maps->HoverRoutePoint(dc, 101, 101); // 甲 and the web item; the album is never caught
     EXPECT_EQ(view->m_nRoutePointCount, 2);
-    EXPECT_EQ(doc->m_astrRoutePoint[0], "甲 35.2000 139.3000 寺 c:\\a.txt");
+    EXPECT_EQ(doc->routes.m_astrRoutePoint[0], "甲 35.2000 139.3000 寺 c:\\a.txt");
     EXPECT_EQ(view->m_strMouseButtonState, "RouteLineData");
     maps->HoverRoutePoint(dc, 103, 102); // within 4 pixels of the last catch: nothing
     maps->HoverRoutePoint(dc, 110, 100); // 甲 again: not added twice
     EXPECT_EQ(view->m_nRoutePointCount, 2);
     maps->HoverRoutePoint(dc, 138, 101);
     EXPECT_EQ(view->m_nRoutePointCount, 3);
-    EXPECT_EQ(doc->m_astrRoutePoint[2], "乙 35.2000 139.3000 寺 c:\\b.txt");
+    EXPECT_EQ(doc->routes.m_astrRoutePoint[2], "乙 35.2000 139.3000 寺 c:\\b.txt");
     const vd::Pen drawing(vd::PS_SOLID, 2, vd::RGB(0, 128, 0));
     const auto lines = CallsOf(dc, DrawOp::LineTo);
     ASSERT_EQ(lines.size(), 2u);
@@ -254,14 +254,14 @@ double FakeUnitLength(std::string kind, std::string latitude)
 TEST_F(RouteIndex, TheSearchRadiusOnASheetBlockAndOnTheRegionalMap)
 {
     Dovanne().OnUnitLength.fn = &FakeUnitLength;
-    doc->m_nAreaSizeKm = 50;
+    doc->environment.m_nAreaSizeKm = 50;
     // A sheet block: the south latitude text of the current sheet (東京: 35.2000).
-    doc->m_nMapType = 1;
+    doc->position.m_nMapType = 1;
     doc->m_fWhiteZoomX = 0.5f;
     EXPECT_EQ(maps->SearchRadius(100), int(50.0f * 0.5f * (0.5f * 320.0f) / (25.3f * 3.6f)));
     // The regional map: the latitude under the pointer.
-    doc->m_nMapType = 2;
-    doc->m_nMapFrame = 2;
+    doc->position.m_nMapType = 2;
+    doc->position.m_nMapFrame = 2;
     doc->m_fRefLatitude = 470000;
     doc->m_fMapScale = 1000 / 3.1f;
     const int y = 370;
@@ -270,9 +270,9 @@ TEST_F(RouteIndex, TheSearchRadiusOnASheetBlockAndOnTheRegionalMap)
     const float k = 1.408f - (450000.0f - latitude) * 1.5549999e-6f;
     EXPECT_EQ(maps->SearchRadius(y), int(50.0f * 0.5f * 1000.0f / 25.3f * 2.7777777f / doc->m_fMapScale / k));
     // One prefecture: the ratio table.
-    doc->m_nPrefectureSel = 4;
-    doc->m_nPrefecture = 26;
-    const float ratio = LatitudeRatioAt(doc->m_afLatitudeRatio, 35);
+    doc->position.m_nPrefectureSel = 4;
+    doc->position.m_nPrefecture = 26;
+    const float ratio = LatitudeRatioAt(doc->latitudeRatios.m_afLatitudeRatio, 35);
     EXPECT_EQ(maps->SearchRadius(y), int(50.0f * 0.5f * 1000.0f / 25.3f * 2.7777777f / doc->m_fMapScale / ratio));
     // No length (or none at all) ends the search instead of dividing by zero.
     EXPECT_EQ(maps->SearchRadius(500), 0);
@@ -283,13 +283,13 @@ TEST_F(RouteIndex, TheSearchRadiusOnASheetBlockAndOnTheRegionalMap)
 TEST_F(RouteIndex, TheFigureIsDrawnAndErasedInNotXorAndCollectsWhatLiesInside)
 {
     Dovanne().OnUnitLength.fn = &FakeUnitLength;
-    doc->m_nMapType = 1;
+    doc->position.m_nMapType = 1;
     doc->m_fWhiteZoomX = 0.5f;
-    doc->m_nAreaSizeKm = 50;
+    doc->environment.m_nAreaSizeKm = 50;
     PlacePoints(*doc);
     for (int shape : {0, 1}) {
         SCOPED_TRACE(shape);
-        doc->m_nAreaShape = shape;
+        doc->environment.m_nAreaShape = shape;
         vd::RecordingDc dc(Picture());
         const int r = maps->DrawSearchArea(dc, 120, 120, 0);
         ASSERT_EQ(r, 43);
@@ -311,14 +311,14 @@ TEST_F(RouteIndex, TheFigureIsDrawnAndErasedInNotXorAndCollectsWhatLiesInside)
         // 甲 and 乙 lie 20 px off in x and y; the album and the web page are never taken.
         const int found = maps->CollectItemsInArea(120, 120, r, shape);
         EXPECT_EQ(found, 2);
-        EXPECT_EQ(doc->m_astrRoutePoint[found], "999");
+        EXPECT_EQ(doc->routes.m_astrRoutePoint[found], "999");
         EXPECT_EQ(view->m_nRoutePointCount, found - 1);
     }
     // 28 px away: inside a square of half-side 25, outside a circle of radius 25.
     EXPECT_EQ(maps->CollectItemsInArea(120, 120, 25, 1), 2);
     EXPECT_EQ(maps->CollectItemsInArea(120, 120, 25, 0), 0);
     EXPECT_EQ(maps->CollectItemsInArea(600, 600, 10, 1), 0);
-    EXPECT_EQ(doc->m_astrRoutePoint[0], "999");
+    EXPECT_EQ(doc->routes.m_astrRoutePoint[0], "999");
     EXPECT_EQ(view->m_nRoutePointCount, 0);
 }
 
@@ -331,7 +331,7 @@ TEST_F(RouteIndex, AnAreaSearchTakesAtMostFiftyItems)
     }
     doc->m_astrHitRecord[80] = "999";
     EXPECT_EQ(maps->CollectItemsInArea(104, 104, 30, 1), 50);
-    EXPECT_EQ(doc->m_astrRoutePoint[50], "999");
+    EXPECT_EQ(doc->routes.m_astrRoutePoint[50], "999");
 }
 
 TEST_F(RouteIndex, TheIndexCommandsRepaintDrawsTheIndexAndADoubleClickOnARouteLoadsIt)
@@ -339,24 +339,24 @@ TEST_F(RouteIndex, TheIndexCommandsRepaintDrawsTheIndexAndADoubleClickOnARouteLo
     WriteHomeFile("ROUTAREA/RoutMstr.dat", Cp932Lines({"東京@" + RouteDir() + "R1"}));
     WriteHomeFile("ROUTAREA/R1", Cp932Lines({"皇居 35.4100 139.4500 城 c:\\a.txt"}));
     int loaded = 0;
-    doc->m_fnUpdateAllViews = [&] { ++loaded; };
+    doc->repaint.m_fnUpdateAllViews = [&] { ++loaded; };
     doc->OnRouteAreaIndexMap();
     Repaint();
     EXPECT_EQ(doc->m_astrHitRecord[0], "東京 35.4100 139.4500 ルート " + RouteDir() + "R1");
-    EXPECT_EQ(doc->m_nSavedMapDisplayMode, 1);
+    EXPECT_EQ(doc->repaint.m_nSavedMapDisplayMode, 1);
     loaded = 0;
     view->OnLButtonDblClk(0, {doc->m_anHitX[0], doc->m_anHitY[0]});
     EXPECT_EQ(loaded, 1);
     EXPECT_EQ(doc->m_nMapDisplayMode, 3);
-    EXPECT_EQ(doc->m_astrRoutePoint[0], "皇居 35.4100 139.4500 城 c:\\a.txt");
-    EXPECT_EQ(doc->m_astrRoutePoint[1], "999");
+    EXPECT_EQ(doc->routes.m_astrRoutePoint[0], "皇居 35.4100 139.4500 城 c:\\a.txt");
+    EXPECT_EQ(doc->routes.m_astrRoutePoint[1], "999");
 }
 
 TEST_F(RouteIndex, TheIndexButtonsOpenTheRouteAndAreaChoiceAndTheTextSelection)
 {
     WriteHomeFile("ROUTAREA/AreaMstr.dat", Cp932Lines({"皇居周辺@" + RouteDir() + "A1"}));
     WriteHomeFile("ROUTAREA/A1", Cp932Lines({"皇居 35.4100 139.4500 城 c:\\a.txt"}));
-    doc->m_fnUpdateAllViews = [] {};
+    doc->repaint.m_fnUpdateAllViews = [] {};
     doc->OnRouteAreaIndexMap();
     Repaint();
     script->answerDialog("TOVENDLG", CDlgRouteMapSelect::IDD, [](vd::DialogDriver& d) {
@@ -366,17 +366,17 @@ TEST_F(RouteIndex, TheIndexButtonsOpenTheRouteAndAreaChoiceAndTheTextSelection)
         d.click(vd::IDOK);
     });
     vd::DialogDriver::clickControl(*nav->NumberedButton(2));
-    EXPECT_EQ(doc->m_strEntryMode, "AreaData");
-    EXPECT_EQ(doc->m_astrRoutePoint[0], "皇居 35.4100 139.4500 城 c:\\a.txt");
+    EXPECT_EQ(doc->routes.m_strEntryMode, "AreaData");
+    EXPECT_EQ(doc->routes.m_astrRoutePoint[0], "皇居 35.4100 139.4500 城 c:\\a.txt");
     EXPECT_EQ(doc->m_nMapDisplayMode, 3);
     // The next repaints show the block around it and play its point as an album page by hand.
     Repaint();
     EXPECT_EQ(doc->m_nMapDisplayMode, 13);
     EXPECT_EQ(doc->m_strMapName, "東京");
-    EXPECT_EQ(doc->m_nAlbumPageCount, 1);
+    EXPECT_EQ(doc->entry.m_nAlbumPageCount, 1);
     EXPECT_EQ(view->m_strPlayMode, "MANUAL");
     Repaint();
-    EXPECT_EQ(doc->m_nSavedMapDisplayMode, 13);
+    EXPECT_EQ(doc->repaint.m_nSavedMapDisplayMode, 13);
 
     bool listed = false;
     script->answerDialog(vd::ui::kProgramModule, 136, [&](vd::DialogDriver& d) {
@@ -393,39 +393,39 @@ TEST_F(RouteIndex, ADoubleClickOnEmptyMapSearchesAroundItAndPlaysWhatItFinds)
 {
     Dovanne().OnUnitLength.fn = &FakeUnitLength;
     doc->m_fWhiteZoomX = 0.5f;
-    doc->m_nAreaSizeKm = 50;
-    doc->m_nAreaSearch = 1;
-    doc->m_nSavedMapDisplayMode = 10;
+    doc->environment.m_nAreaSizeKm = 50;
+    doc->environment.m_nAreaSearch = 1;
+    doc->repaint.m_nSavedMapDisplayMode = 10;
     PlacePoints(*doc);
     const RoutePlayLog played;
     view->OnLButtonDblClk(0, {120, 120});
     EXPECT_EQ(played.calls, (std::vector<std::string>{"/AreaMap"}));
-    EXPECT_EQ(doc->m_strEntryMode, "AreaData");
-    EXPECT_EQ(doc->m_astrRoutePoint[2], "999");
+    EXPECT_EQ(doc->routes.m_strEntryMode, "AreaData");
+    EXPECT_EQ(doc->routes.m_astrRoutePoint[2], "999");
     // Nothing around the click: nothing plays.
-    doc->m_strEntryMode.clear();
+    doc->routes.m_strEntryMode.clear();
     view->OnLButtonDblClk(0, {600, 600});
     EXPECT_EQ(played.calls.size(), 1u);
-    EXPECT_EQ(doc->m_strEntryMode, "");
+    EXPECT_EQ(doc->routes.m_strEntryMode, "");
 }
 
 TEST_F(RouteIndex, TheItemsFoundAroundADoubleClickPlayAsAnAlbumWhenTheListDialogSaysSo)
 {
     Dovanne().OnUnitLength.fn = &FakeUnitLength;
     doc->m_fWhiteZoomX = 0.5f;
-    doc->m_nAreaSearch = 1;
-    doc->m_nSavedMapDisplayMode = 10;
-    doc->m_strCursorLat = "35.2500";
-    doc->m_strCursorLon = "139.3500";
+    doc->environment.m_nAreaSearch = 1;
+    doc->repaint.m_nSavedMapDisplayMode = 10;
+    doc->pointer.m_strCursorLat = "35.2500";
+    doc->pointer.m_strCursorLon = "139.3500";
     PlacePoints(*doc);
     script->answerDialog("TOVENDLG", CDlgAlbumFiles::IDD, [](vd::DialogDriver& d) {
         EXPECT_EQ(d.text(kPointListControls.position), "2件");
         d.click(albumfilesids::IDC_OK);
     });
     view->OnLButtonDblClk(0, {120, 120});
-    EXPECT_EQ(doc->m_strAreaCentreLat, "35.2500");
+    EXPECT_EQ(doc->routes.m_strAreaCentreLat, "35.2500");
     EXPECT_EQ(doc->m_nMapDisplayMode, 13);
-    EXPECT_EQ(doc->m_nAlbumPageCount, 2);
+    EXPECT_EQ(doc->entry.m_nAlbumPageCount, 2);
     EXPECT_EQ(view->m_pPages->AlbumPage(0), "甲 35.2000 139.3000 寺 c:\\a.txt");
 }
 

@@ -51,9 +51,9 @@ protected:
         ASSERT_TRUE(vd::LibraryLoader::setOverride("Pelmora.DLL", VD_BIN_DIR "/libpelmora.so"));
         doc = std::make_unique<CVeldoranDoc>();
         viewtest::ShowKyotoOsakaSheet(*doc);
-        doc->m_nLake = 1;
-        doc->m_nPrefBorder = 1;
-        doc->m_strCoastDir = "Z:\\coast\\";
+        doc->spec.m_nLake = 1;
+        doc->spec.m_nPrefBorder = 1;
+        doc->folders.m_strCoastDir = "Z:\\coast\\";
         Log().clear();
     }
 
@@ -78,8 +78,8 @@ protected:
 
     void Draw(int width, int height, int frame, int mode, vd::RecordingDc& dc)
     {
-        doc->m_nMapFrame = frame;
-        doc->m_nMapMode = mode;
+        doc->position.m_nMapFrame = frame;
+        doc->position.m_nMapMode = mode;
         CMapRenderer renderer(&dc, doc.get(), width, height);
         renderer.DrawSheetMap(0, 0);
     }
@@ -121,10 +121,10 @@ TEST_F(SheetMapCalls, FrameInArcSecondsByMapFrame)
         doc->m_strFrameEast = "135.3000";
         doc->m_strFrameSouth = "34.5000";
         doc->m_strFrameWest = "135.0000";
-        doc->m_nRangeNorthSec = 35 * 3600;
-        doc->m_nRangeSouthSec = 34 * 3600 + 50 * 60;
-        doc->m_nRangeWestSec = west;
-        doc->m_nRangeEastSec = west + 1800;
+        doc->position.m_nRangeNorthSec = 35 * 3600;
+        doc->position.m_nRangeSouthSec = 34 * 3600 + 50 * 60;
+        doc->position.m_nRangeWestSec = west;
+        doc->position.m_nRangeEastSec = west + 1800;
         vd::RecordingDc dc;
         Draw(1024, 768, c.frame, c.mode, dc);
         EXPECT_EQ(doc->m_nFrameNorthSec, c.north) << c.frame << "/" << c.mode;
@@ -177,7 +177,7 @@ TEST_F(SheetMapCalls, DovanneCallsOfABlockAndOfOneSheet)
                       f(scaleX) + "," + f(scaleY) + ",1010,Z:\\coast\\)",
                   "OnWholePrfctrLine(2,9," + std::to_string(west) + "," + std::to_string(south) + ",10,30,0,0,0," +
                       f(scaleX) + "," + f(scaleY) + ",ORNG,Z:\\coast\\)",
-                  "OnLakeDraw(Z:\\coast\\,1" + lakeTail + ",0," + std::to_string(doc->m_crLakeColour) + ")",
+                  "OnLakeDraw(Z:\\coast\\,1" + lakeTail + ",0," + std::to_string(doc->colours.m_crLakeColour) + ")",
                   "OnScaleX(3," + f(scaleX) + "," + std::to_string(right) + "," + std::to_string(bottom) +
                       ",34.4000,25.5,0)",
                   // The point overlay's pass of the last cell draws the outline and the bar again.
@@ -190,7 +190,7 @@ TEST_F(SheetMapCalls, DovanneCallsOfABlockAndOfOneSheet)
     Log().clear();
     doc->m_astrMapEntry[2] = "24.0000";
     doc->m_astrMapEntry[3] = "123.0000";
-    doc->m_nLake = 0;
+    doc->spec.m_nLake = 0;
     vd::RecordingDc sheet;
     Draw(1024, 768, 1, 9, sheet);
     const float oneY = 703 * 0.003125f;
@@ -208,7 +208,7 @@ TEST_F(SheetMapCalls, DovanneCallsOfABlockAndOfOneSheet)
               }));
     // Without linked points there is no overlay pass.
     Log().clear();
-    doc->m_nLinkPoint = 0;
+    doc->spec.m_nLinkPoint = 0;
     vd::RecordingDc unlinked;
     Draw(1024, 768, 1, 9, unlinked);
     EXPECT_EQ(DrawingCalls().size(), 4u);
@@ -219,9 +219,9 @@ TEST_F(SheetMapCalls, TheBlockGridIsGreyAndTheScaleBarGetsTheCallersPen)
     using PensFn = std::vector<vd::Pen>*();
     std::vector<vd::Pen>& pens = *vd::entryPoint<PensFn>("Dovanne.dll", "FakeDovanneScaleBarPens")();
     pens.clear();
-    doc->m_nMapBoundary = 1;
-    doc->m_nScaleBar = 1;
-    doc->m_nMapFigure = 0;
+    doc->spec.m_nMapBoundary = 1;
+    doc->spec.m_nScaleBar = 1;
+    doc->position.m_nMapFigure = 0;
     vd::RecordingDc dc;
     const vd::Pen callers(vd::PS_SOLID, 3, vd::RGB(10, 20, 30));
     dc.SelectObject(callers);
@@ -243,15 +243,15 @@ TEST_F(SheetMapCalls, TheBlockGridIsGreyAndTheScaleBarGetsTheCallersPen)
 
 TEST_F(SheetMapCalls, TheOverlayPassOfAFreeExtentDrawsItsEdgesOnTheRangeBlock)
 {
-    doc->m_nMapFrame = 3;
-    doc->m_nRangeNorthSec = 35 * 3600 + 20 * 60;
-    doc->m_nRangeSouthSec = 34 * 3600 + 40 * 60;
-    doc->m_nRangeWestSec = 135 * 3600;
-    doc->m_nRangeEastSec = 136 * 3600;
-    doc->m_nRangeDragLeft = 100;
-    doc->m_nRangeDragTop = 100;
-    doc->m_nRangeDragRight = 400;
-    doc->m_nRangeDragBottom = 300;
+    doc->position.m_nMapFrame = 3;
+    doc->position.m_nRangeNorthSec = 35 * 3600 + 20 * 60;
+    doc->position.m_nRangeSouthSec = 34 * 3600 + 40 * 60;
+    doc->position.m_nRangeWestSec = 135 * 3600;
+    doc->position.m_nRangeEastSec = 136 * 3600;
+    doc->position.m_nRangeDragLeft = 100;
+    doc->position.m_nRangeDragTop = 100;
+    doc->position.m_nRangeDragRight = 400;
+    doc->position.m_nRangeDragBottom = 300;
     vd::RecordingDc full;
     {
         CMapRenderer renderer(&full, doc.get(), 1024, 768);

@@ -38,13 +38,13 @@ protected:
         ASSERT_TRUE(vd::LibraryLoader::setOverride("Pelmora.DLL", VD_BIN_DIR "/libpelmora.so"));
         doc = std::make_unique<CVeldoranDoc>();
         viewtest::ShowKyotoOsakaSheet(*doc);
-        doc->m_nMapFrame = 2;
-        doc->m_nMapMode = 9;
-        doc->m_nLinkPoint = 0;
-        doc->m_strAppDir = "Z:\\app\\";
-        doc->m_strCityBorderDir = "Z:\\city\\";
-        doc->m_strCoastlineDir = "Z:\\cityCoast\\";
-        doc->m_strSubmarineDir = "Z:\\sea\\";
+        doc->position.m_nMapFrame = 2;
+        doc->position.m_nMapMode = 9;
+        doc->spec.m_nLinkPoint = 0;
+        doc->folders.m_strAppDir = "Z:\\app\\";
+        doc->folders.m_strCityBorderDir = "Z:\\city\\";
+        doc->folders.m_strCoastlineDir = "Z:\\cityCoast\\";
+        doc->folders.m_strSubmarineDir = "Z:\\sea\\";
         Log().clear();
     }
 
@@ -79,10 +79,10 @@ protected:
 
 TEST_F(SheetMapLayers, SearchedMunicipalityAtTheLastCellOnly)
 {
-    doc->m_nFindPlaceKind = 3;
-    doc->m_nActiveViewDialog = 2;
-    doc->m_strFindMunicipality = "26100";
-    doc->m_strLayerPrefFlags = "0|1|";
+    doc->pointer.m_nFindPlaceKind = 3;
+    doc->pointer.m_nActiveViewDialog = 2;
+    doc->pointer.m_strFindMunicipality = "26100";
+    doc->layerChoice.m_strLayerPrefFlags = "0|1|";
     Draw();
     EXPECT_EQ(Calls(), (std::vector<std::string>{"OnCitySurfaceSearch(5,129600,482400,122400,493200,1,2,2,1,2,1,0,10,"
                                                  "30," +
@@ -90,14 +90,14 @@ TEST_F(SheetMapLayers, SearchedMunicipalityAtTheLastCellOnly)
                                                  "[広域3/0|1|][5136][5235][][Z:\\app\\][Z:\\city\\][26100])"}));
     // Not shown while another dialog is up.
     Log().clear();
-    doc->m_nActiveViewDialog = 1;
+    doc->pointer.m_nActiveViewDialog = 1;
     Draw();
     EXPECT_TRUE(Calls().empty());
 }
 
 TEST_F(SheetMapLayers, SubmarineLayersByMethodWithTheirLegend)
 {
-    doc->m_nSubmarineLayer = 1;
+    doc->depth.m_nSubmarineLayer = 1;
     const std::string tail = "10,30," + PerSecond() + "493200,129600,482400,122400,3";
     const std::string cyan = std::to_string(vd::RGB(0, 255, 255));
     struct Case {
@@ -111,7 +111,7 @@ TEST_F(SheetMapLayers, SubmarineLayersByMethodWithTheirLegend)
              {{3, 0, 7}, "OnSubmarineData([Z:\\sea\\][5134]768,3," + tail + ",)"},
          }) {
         Log().clear();
-        doc->m_anSubmarineSetting = c.setting;
+        doc->depth.m_anSubmarineSetting = c.setting;
         Draw(1);
         EXPECT_EQ(Calls(), (std::vector<std::string>{c.call, "OnSubmarineLegned(" + std::to_string(c.setting[0]) +
                                                                  ",4000,1024," + std::to_string(c.setting[1]) + "," +
@@ -119,23 +119,23 @@ TEST_F(SheetMapLayers, SubmarineLayersByMethodWithTheirLegend)
     }
     // Without the legend flag no legend; other methods draw nothing.
     Log().clear();
-    doc->m_anSubmarineSetting = {5, 0, 0};
+    doc->depth.m_anSubmarineSetting = {5, 0, 0};
     Draw(0);
     EXPECT_TRUE(Calls().empty());
     // Never in a free extent.
-    doc->m_anSubmarineSetting = {1, 0, 0};
-    doc->m_nMapFrame = 3;
-    doc->m_nRangeNorthSec = 126000;
-    doc->m_nRangeSouthSec = 124800;
-    doc->m_nRangeWestSec = 486000;
-    doc->m_nRangeEastSec = 487800;
+    doc->depth.m_anSubmarineSetting = {1, 0, 0};
+    doc->position.m_nMapFrame = 3;
+    doc->position.m_nRangeNorthSec = 126000;
+    doc->position.m_nRangeSouthSec = 124800;
+    doc->position.m_nRangeWestSec = 486000;
+    doc->position.m_nRangeEastSec = 487800;
     Draw(1);
     EXPECT_TRUE(Calls().empty());
 }
 
 TEST_F(SheetMapLayers, AlternativeLayoutDrawsTheMunicipalitySurfacesOnceAtTheNinthCell)
 {
-    doc->m_nAltSheetLayout = 1;
+    doc->position.m_nAltSheetLayout = 1;
     doc->m_fMapScale = 2.5f;
     Draw();
     EXPECT_EQ(Calls(), (std::vector<std::string>{
@@ -146,20 +146,20 @@ TEST_F(SheetMapLayers, AlternativeLayoutDrawsTheMunicipalitySurfacesOnceAtTheNin
 TEST_F(SheetMapLayers, WhiteMapSurfacesOverTheBackgroundPicture)
 {
     // The tint sheets of the block's meshes (their presence is what counts here).
-    doc->m_strMapFigureDir = vd::applicationFolder() + "MAPFGRS\\";
+    doc->folders.m_strMapFigureDir = vd::applicationFolder() + "MAPFGRS\\";
     for (int lat = 50; lat <= 54; ++lat)
         for (int lon = 33; lon <= 37; ++lon)
             viewtest::WriteHomeFile("MAPFGRS/" + std::to_string(lat * 100 + lon) + ".bmp", "BM");
-    doc->m_nMapFigure = 1;
-    doc->m_nCityBorder = 1;
-    doc->m_nMapFrame = 1;
+    doc->position.m_nMapFigure = 1;
+    doc->spec.m_nCityBorder = 1;
+    doc->position.m_nMapFrame = 1;
     Draw();
     const float oneY = 703 * 0.003125f;
     const float oneX = oneY * (1.5f / 1.25f);
     EXPECT_EQ(Calls(), (std::vector<std::string>{"OnCitySurfaceWhite(-11,30,10,1,0,10,1,0,0,0," + F(oneX) + "," +
                                                  F(oneY) + ",[][5235][][Z:\\app\\][Z:\\city\\][Z:\\cityCoast\\])"}));
     Log().clear();
-    doc->m_nMapFrame = 2;
+    doc->position.m_nMapFrame = 2;
     Draw();
     EXPECT_EQ(Calls(), (std::vector<std::string>{"OnCitySurfaceWhite(-11,30,10,9,5235,10,2,0,0,0," + F(ScaleX()) +
                                                  "," + F(ScaleY()) +
@@ -177,8 +177,8 @@ TEST_F(SheetMapLayers, OverviewCodesSurfacesAndGrid)
     vd::RecordingDc dc;
     CMapRenderer renderer(&dc, doc.get(), 1024, 768);
     doc->m_nClipIndexMap = 0;
-    doc->m_nOverviewOriginX = 560;
-    doc->m_nMapPjctn = 0;
+    doc->pointer.m_nOverviewOriginX = 560;
+    doc->position.m_nMapPjctn = 0;
     renderer.SetPrefectureExtent(25);
     renderer.ComputeSheetCodes();
     const int north = CVeldoranDoc::DmsToSeconds(doc->m_strFrameNorth);

@@ -43,21 +43,21 @@ protected:
         doc = viewtest::MakeDocument();
         vd::ui::Script::install()->setFullScreenSize({1280, 1000});
         doc->m_strMapName = "京都及大阪";
-        doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
-        doc->m_nMapType = 1;
-        doc->m_nMapFigure = 0;
-        doc->m_nLake = 1;
-        doc->m_nPrefBorder = 1;
-        doc->m_strPrefBorderColour = "RED";
-        doc->m_crSeaColour = vd::RGB(126, 180, 234);
+        doc->FindSheetByName(doc->m_strMapName, doc->folders.m_strSheetIndexFile);
+        doc->position.m_nMapType = 1;
+        doc->position.m_nMapFigure = 0;
+        doc->spec.m_nLake = 1;
+        doc->spec.m_nPrefBorder = 1;
+        doc->spec.m_strPrefBorderColour = "RED";
+        doc->colours.m_crSeaColour = vd::RGB(126, 180, 234);
         // The named places are checked on the map itself, without the place names over it.
-        doc->m_strSiteNameFile.clear();
+        doc->environment.m_strSiteNameFile.clear();
     }
 
     void Draw(int frame, int mode)
     {
-        doc->m_nMapFrame = frame;
-        doc->m_nMapMode = mode;
+        doc->position.m_nMapFrame = frame;
+        doc->position.m_nMapMode = mode;
         CMapRenderer renderer(&picture, doc.get(), kWidth, kHeight);
         white = renderer.DrawSheetMap(0, 1);
         if (const char* dir = std::getenv("VD_SHEETMAP_PICTURES"))
@@ -71,12 +71,12 @@ protected:
         const double latSec = place.latitude * 3600;
         const double lonSec = place.longitude * 3600;
         double sx, sy, north;
-        if (doc->m_nMapFrame == 3) {
+        if (doc->position.m_nMapFrame == 3) {
             sx = doc->m_fWhiteZoomX;
             sy = doc->m_fWhiteZoomY;
-            north = doc->m_nRangeNorthSec;
+            north = doc->position.m_nRangeNorthSec;
         } else {
-            const int n = doc->m_nMapFrame == 1 ? 1 : doc->m_nMapMode == 9 ? 3 : doc->m_nMapMode == 25 ? 5 : 7;
+            const int n = doc->position.m_nMapFrame == 1 ? 1 : doc->position.m_nMapMode == 9 ? 3 : doc->position.m_nMapMode == 25 ? 5 : 7;
             sx = doc->m_fWhiteZoomX * 0.08888889;
             sy = doc->m_fWhiteZoomY * 0.13333334;
             north = doc->m_nBlockSouthSec + n * 2400;
@@ -104,10 +104,10 @@ protected:
     }
     void ExpectNamedPlaces()
     {
-        const vd::COLORREF land = doc->m_crBackground;
+        const vd::COLORREF land = doc->colours.m_crBackground;
         EXPECT_EQ(At(kOsakaBay), land);
         EXPECT_EQ(At(kKyoto), land);
-        EXPECT_EQ(At(kLakeBiwa), doc->m_crLakeColour);
+        EXPECT_EQ(At(kLakeBiwa), doc->colours.m_crLakeColour);
         // The coast lies between the bay and Kyoto; the Kyoto-Shiga border between Kyoto and Otsu.
         EXPECT_TRUE(Crossed(kOsakaBay, kKyoto, vd::RGB(0, 0, 0)));
         EXPECT_FALSE(Crossed(kKyoto, kKyoto, kBorderRed));
@@ -131,14 +131,14 @@ TEST_F(SheetMapRender, OneSheetAndBlocksShowBayKyotoLakeAndBorder)
 
 TEST_F(SheetMapRender, FreeExtentOfTheStartSheet)
 {
-    doc->m_nRangeNorthSec = 35 * 3600 + 20 * 60;
-    doc->m_nRangeSouthSec = 34 * 3600 + 40 * 60;
-    doc->m_nRangeWestSec = 135 * 3600;
-    doc->m_nRangeEastSec = 136 * 3600;
-    doc->m_nRangeDragLeft = 100;
-    doc->m_nRangeDragTop = 100;
-    doc->m_nRangeDragRight = 400;
-    doc->m_nRangeDragBottom = 300;
+    doc->position.m_nRangeNorthSec = 35 * 3600 + 20 * 60;
+    doc->position.m_nRangeSouthSec = 34 * 3600 + 40 * 60;
+    doc->position.m_nRangeWestSec = 135 * 3600;
+    doc->position.m_nRangeEastSec = 136 * 3600;
+    doc->position.m_nRangeDragLeft = 100;
+    doc->position.m_nRangeDragTop = 100;
+    doc->position.m_nRangeDragRight = 400;
+    doc->position.m_nRangeDragBottom = 300;
     doc->m_strFrameNorth = "35.2000";
     doc->m_strFrameSouth = "34.4000";
     doc->m_strFrameWest = "135.0000";
@@ -159,17 +159,17 @@ TEST_F(SheetMapRender, SheetBitmapUnderTheBlockAndTheMaskAroundIt)
     std::filesystem::create_directories(doctest::Home() / "MAPFGRS");
     ASSERT_TRUE(sheet.WriteFile((doctest::Home() / "MAPFGRS" / "5235.bmp").string()));
     picture.FillSolidRect(0, 0, kWidth, kHeight, vd::RGB(1, 2, 3));
-    doc->m_nMapFigure = 1;
-    doc->m_nColorStep = 1;
-    doc->m_nLake = 0;
-    doc->m_nLinkPoint = 0;
+    doc->position.m_nMapFigure = 1;
+    doc->colours.m_nColorStep = 1;
+    doc->spec.m_nLake = 0;
+    doc->spec.m_nLinkPoint = 0;
     Draw(1, 9);
     const vd::Point kyoto = PixelOf(kKyoto);
     EXPECT_EQ(picture.GetPixel(kyoto.x, kyoto.y), vd::RGB(200, 120, 40));
     // Outside the sheet the window is masked in the background colour, under the side panel too.
-    EXPECT_EQ(picture.GetPixel(kWidth - 5, kHeight - 5), doc->m_crBackground);
-    EXPECT_EQ(picture.GetPixel(5, 15), doc->m_crBackground);
-    EXPECT_EQ(picture.GetPixel(kWidth / 2, kHeight - 3), doc->m_crBackground);
+    EXPECT_EQ(picture.GetPixel(kWidth - 5, kHeight - 5), doc->colours.m_crBackground);
+    EXPECT_EQ(picture.GetPixel(5, 15), doc->colours.m_crBackground);
+    EXPECT_EQ(picture.GetPixel(kWidth / 2, kHeight - 3), doc->colours.m_crBackground);
 }
 
 // A track over the start sheet's 3 x 3 block through the built Dovanne: blue where its points
@@ -188,7 +188,7 @@ TEST_F(SheetMapRender, TrackOverTheBlockStaysInsideIt)
     viewtest::WriteHomeFile("track.trk", "H  SOFTWARE\r\nU  LAT LON DMS\r\nH  LATITUDE    LONGITUDE\r\n" +
                                              line(kOsakaBay) + line(kKyoto) + line(kFarNorth) + line(kShiga) +
                                              line(kLakeBiwa) + line(kFarWest));
-    doc->m_nLake = 0;
+    doc->spec.m_nLake = 0;
     Draw(2, 9);
     // The side panel has blue of its own: only what the track turned blue counts.
     const vd::COLORREF blue = vd::RGB(0, 0, 255);
@@ -196,7 +196,7 @@ TEST_F(SheetMapRender, TrackOverTheBlockStaysInsideIt)
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth; ++x)
             blueBefore[std::size_t(y * kWidth + x)] = picture.GetPixel(x, y) == blue;
-    doc->m_strTrackFile = vd::toWindowsPath((doctest::Home() / "track.trk").string()).value_or("");
+    doc->tracks.m_strTrackFile = vd::toWindowsPath((doctest::Home() / "track.trk").string()).value_or("");
     doc->m_strTrackKind = "trk";
     {
         CMapRenderer renderer(&picture, doc.get(), kWidth, kHeight);
@@ -234,11 +234,11 @@ TEST_F(SheetMapRender, SearchHitsShowTheirSymbolsAtTheirPlaces)
     viewtest::WriteHomeFile("tyuuki.csv",
                             viewtest::Cp932Lines({"523501,注記,1,26101,0,3,2,1,京都,きょうと,x,y,1354600,350040",
                                                   "523502,注記,1,27100,0,3,2,1,大阪湾,おおさかわん,x,y,1352000,344040"}));
-    doc->m_strAnnotationTable = vd::toWindowsPath((doctest::Home() / "tyuuki.csv").string()).value_or("");
-    doc->m_anSymbolSetting[3][2] = 8;
-    doc->m_anClassColour[2 * 55 + 1] = 1;
-    doc->m_bClassColours = 1;
-    doc->m_nPlaceNameLayer = 0;
+    doc->environment.m_strAnnotationTable = vd::toWindowsPath((doctest::Home() / "tyuuki.csv").string()).value_or("");
+    doc->placeNameClasses.m_anSymbolSetting[3][2] = 8;
+    doc->placeNameClasses.m_anClassColour[2 * 55 + 1] = 1;
+    doc->placeNameClasses.m_bClassColours = 1;
+    doc->search.m_nPlaceNameLayer = 0;
     doc->m_nGnpfValue3 = 3;
     for (const auto& [frame, mode] : {std::pair{1, 9}, {2, 9}}) {
         SCOPED_TRACE(testing::Message() << "frame " << frame << " mode " << mode);

@@ -21,10 +21,10 @@ protected:
         MapView::SetUp();
         PastFirstPaint();
         doc->m_strMapName = "京都及大阪";
-        doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
-        doc->m_nMapType = 1;
-        doc->m_nMapFrame = 2;
-        doc->m_nMapMode = 9;
+        doc->FindSheetByName(doc->m_strMapName, doc->folders.m_strSheetIndexFile);
+        doc->position.m_nMapType = 1;
+        doc->position.m_nMapFrame = 2;
+        doc->position.m_nMapMode = 9;
     }
 };
 
@@ -35,7 +35,7 @@ TEST_F(BaseMapRoutines, LayeredMapDrawsTheBlockAndLeavesTheMapOnScreen)
     ShowButtons({15, 30}); // a page's memo and scroll buttons
     Repaint();
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
-    EXPECT_EQ(doc->m_bMapOnScreen, 1);
+    EXPECT_EQ(doc->repaint.m_bMapOnScreen, 1);
     EXPECT_EQ(view->m_nViewFrameKind, 2);
     EXPECT_EQ(view->m_strSavedEntryParam, "param");
     EXPECT_TRUE(doc->m_strEntryParam.empty());
@@ -64,25 +64,25 @@ TEST_F(BaseMapRoutines, CoveredMapIsOnlyPutBack)
 TEST_F(BaseMapRoutines, TransparentPassPutsItsSettingsBack)
 {
     doc->m_nMapDisplayMode = 5;
-    doc->m_nOverlayLayer = 3;
-    doc->m_bOverlayTransparent = 1;
-    doc->m_nOverlayLakes = -1;
-    doc->m_nLake = 1;
-    doc->m_nMapFigure = 1;
-    doc->m_nSubmarineLayer = 1;
+    doc->repaint.m_nOverlayLayer = 3;
+    doc->repaint.m_bOverlayTransparent = 1;
+    doc->repaint.m_nOverlayLakes = -1;
+    doc->spec.m_nLake = 1;
+    doc->position.m_nMapFigure = 1;
+    doc->depth.m_nSubmarineLayer = 1;
     doc->m_astrPointRecord[0] = "first";
-    doc->m_strSiteNameFile.clear();
+    doc->environment.m_strSiteNameFile.clear();
     Repaint();
-    EXPECT_EQ(doc->m_nLake, 1);
-    EXPECT_EQ(doc->m_nMapFigure, 1);
-    EXPECT_EQ(doc->m_nSubmarineLayer, 1);
+    EXPECT_EQ(doc->spec.m_nLake, 1);
+    EXPECT_EQ(doc->position.m_nMapFigure, 1);
+    EXPECT_EQ(doc->depth.m_nSubmarineLayer, 1);
     EXPECT_EQ(doc->m_astrPointRecord[0], "first");
 }
 
 TEST_F(BaseMapRoutines, PointerReadoutBoxUnderTheMap)
 {
     doc->m_nMapDisplayMode = 5;
-    doc->m_nPointerCoords = 1;
+    doc->spec.m_nPointerCoords = 1;
     Repaint();
     // Wide window: the box's top is the client height - 27; its face is white, its left edge black.
     EXPECT_EQ(picture->GetPixel(20, kHeight - 27 + 10), vd::RGB(255, 255, 255));
@@ -93,7 +93,7 @@ TEST_F(BaseMapRoutines, PointerReadoutBoxUnderTheMap)
 TEST_F(BaseMapRoutines, SheetIndexMapTitleAndPrompt)
 {
     doc->m_nMapDisplayMode = 4;
-    doc->m_bMapOnScreen = 0;
+    doc->repaint.m_bMapOnScreen = 0;
     Repaint();
     EXPECT_EQ(frame->GetWindowText(), "1/20万地勢図索引図");
     bool red = false;
@@ -139,11 +139,11 @@ TEST_F(BaseMapRoutines, HitListStopsWithRoomForItsEndMark)
     std::filesystem::create_directories(doctest::Home() / "SOURCE");
     write("points.dat");
     write("common.dat");
-    doc->m_strDataFile = doc->m_strSourceDir + "points.dat";
-    doc->m_strCommonDataFile = doc->m_strSourceDir + "common.dat";
-    doc->m_strCommonDataSwitch = "on";
-    doc->m_nMapFrame = 1;
-    doc->m_nLinkPoint = 1;
+    doc->registered.m_strDataFile = doc->folders.m_strSourceDir + "points.dat";
+    doc->registered.m_strCommonDataFile = doc->folders.m_strSourceDir + "common.dat";
+    doc->registered.m_strCommonDataSwitch = "on";
+    doc->position.m_nMapFrame = 1;
+    doc->spec.m_nLinkPoint = 1;
     vd::ImageDc dc(kWidth, kHeight);
     CMapRenderer renderer(&dc, doc.get(), kWidth, kHeight);
     renderer.DrawSheetMap(0, 0);
@@ -162,12 +162,12 @@ TEST_F(BaseMapRoutines, SiteNamesSetTheirDensityLevelAndTips)
         for (int i = 0; i < 60; ++i)
             out << vd::format("n%d 35.%02d00 135.%02d00 %d\r\n", i, 1 + i % 19, 1 + i % 59, 100 + i);
     }
-    doc->m_strSiteNameFile = doc->m_strAppDir + "placenmn.dat";
+    doc->environment.m_strSiteNameFile = doc->folders.m_strAppDir + "placenmn.dat";
     doc->m_nPointDisplayFlag = 14;
-    doc->m_nSiteNamePopup = 1;
-    doc->m_nLinkPoint = 0;
-    doc->m_nMapFrame = 1;
-    doc->m_anPlaceNameKind[0] = 1;
+    doc->spec.m_nSiteNamePopup = 1;
+    doc->spec.m_nLinkPoint = 0;
+    doc->position.m_nMapFrame = 1;
+    doc->spec.m_anPlaceNameKind[0] = 1;
     vd::ImageDc dc(kWidth, kHeight);
     CMapRenderer renderer(&dc, doc.get(), kWidth, kHeight);
     renderer.DrawSheetMap(0, 0);

@@ -54,12 +54,12 @@ protected:
     {
         MapView::SetUp();
         PastFirstPaint();
-        doc->m_nMapType = 4;
-        doc->m_nGuideMapIndex = 0;
-        doc->m_nPointPopup = 0;
-        doc->m_nPointLabel = 3;
-        doc->m_nSymbolSize = 2;
-        doc->m_astrGuideMapCurrent = {doc->m_strAppDir + "GUIDE\\PICT.BMP", "案内", doc->m_strAppDir + "GUIDE\\PICT.dat"};
+        doc->position.m_nMapType = 4;
+        doc->menus.m_nGuideMapIndex = 0;
+        doc->spec.m_nPointPopup = 0;
+        doc->spec.m_nPointLabel = 3;
+        doc->spec.m_nSymbolSize = 2;
+        doc->menus.m_astrGuideMapCurrent = {doc->folders.m_strAppDir + "GUIDE\\PICT.BMP", "案内", doc->folders.m_strAppDir + "GUIDE\\PICT.dat"};
         Log().clear();
     }
     static std::string& Log()
@@ -105,7 +105,7 @@ TEST_F(SheetPicture, AFittingPictureIsCentredFramedAndShadowed)
     EXPECT_EQ(doc->m_fRefLongitude, float(left));
     EXPECT_EQ(doc->m_fRefLatitude, float(top));
     EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"12 他地域", "26 仕様", "27 1/20万", "28 設定", "29 ｽﾗｲﾄﾞ"}));
-    EXPECT_EQ(doc->m_nSavedMapDisplayMode, 24);
+    EXPECT_EQ(doc->repaint.m_nSavedMapDisplayMode, 24);
 }
 
 TEST_F(SheetPicture, AWidePictureIsStretchedIntoTheWindow)
@@ -131,7 +131,7 @@ TEST_F(SheetPicture, AJpegPictureIsShownToo)
                       return std::vector<std::uint8_t>{0, 200, 0};
                   }));
     WritePoints({});
-    doc->m_astrGuideMapCurrent[0] = doc->m_strAppDir + "GUIDE\\PICT.JPG";
+    doc->menus.m_astrGuideMapCurrent[0] = doc->folders.m_strAppDir + "GUIDE\\PICT.JPG";
     doc->m_nMapDisplayMode = 24;
     Repaint();
     const vd::COLORREF centre = picture->GetPixel(450, 350);
@@ -167,7 +167,7 @@ TEST_F(SheetPicture, AMissingOrUndecodablePictureDrawsNothing)
     WriteHomeFile("GUIDE/NOTJPEG.JPG", Bitmap(10, 10));
     WriteHomeFile("GUIDE/EMPTY.BMP", "");
     for (const std::string name : {"MISSING.BMP", "NOTJPEG.JPG", "EMPTY.BMP"}) {
-        doc->m_astrGuideMapCurrent[0] = doc->m_strAppDir + "GUIDE\\" + name;
+        doc->menus.m_astrGuideMapCurrent[0] = doc->folders.m_strAppDir + "GUIDE\\" + name;
         doc->m_strEntryParam = "note";
         doc->m_nMapDisplayMode = 24;
         vd::RecordingDc dc;
@@ -218,7 +218,7 @@ TEST_F(SheetPicture, AtMost4999PointsAreKept)
     for (int i = 0; i < 5001; ++i)
         lines.push_back("p" + std::to_string(i) + " 10 10 x");
     WritePoints(lines);
-    doc->m_nPointPopup = 1;
+    doc->spec.m_nPointPopup = 1;
     vd::RecordingDc dc;
     CMapRenderer renderer(&dc, doc.get(), 900, 700);
     renderer.DrawSheetAnnotations(100, 100);
@@ -230,21 +230,21 @@ TEST_F(SheetPicture, AtMost4999PointsAreKept)
 
 TEST_F(SheetPicture, SubmarineModesCallOmbrisk)
 {
-    doc->m_nGraticuleFlag = 1;
-    doc->m_strCoastDir = "Z:\\coast\\";
-    doc->m_strSubmarineDir = "Z:\\sea\\";
+    doc->spec.m_nGraticuleFlag = 1;
+    doc->folders.m_strCoastDir = "Z:\\coast\\";
+    doc->folders.m_strSubmarineDir = "Z:\\sea\\";
     doc->m_nMapDisplayMode = 22;
     Repaint();
     // The repaint places the overview's origin for the window's width.
-    const std::string origin = std::to_string(doc->m_nOverviewOriginX);
+    const std::string origin = std::to_string(doc->pointer.m_nOverviewOriginX);
     EXPECT_EQ(Log(), "OnSbmrnMeshDistribution(1,0," + origin + ",0,1,700,900,[Z:\\coast\\][Z:\\sea\\]);");
 
     Log().clear();
-    doc->m_nSubmarineView = 2;
+    doc->depth.m_nSubmarineView = 2;
     vd::RecordingDc dc;
     MakeSubmarineMeshFile(*view, dc);
     EXPECT_EQ(Log(), "OnSubmarineMeshDataFile([Z:\\sea\\][Z:\\coast\\]2,700,900," + origin + ",0,);");
-    EXPECT_EQ(doc->m_nSubmarineView, -999);
+    EXPECT_EQ(doc->depth.m_nSubmarineView, -999);
 }
 
 // The build's page says it made the files only when a file was written, and the status page
@@ -252,7 +252,7 @@ TEST_F(SheetPicture, SubmarineModesCallOmbrisk)
 TEST_F(SheetPicture, SubmarinePagesSayWhatWasMade)
 {
     const std::filesystem::path depth = doctest::Home() / "DEPTH";
-    doc->m_strSubmarineDir = vd::ui::toWindowsForm(depth.string()) + "\\";
+    doc->folders.m_strSubmarineDir = vd::ui::toWindowsForm(depth.string()) + "\\";
     const auto texts = [](const vd::RecordingDc& dc) {
         std::vector<std::string> out;
         for (const auto& text : dc.Texts()) {
@@ -272,7 +272,7 @@ TEST_F(SheetPicture, SubmarinePagesSayWhatWasMade)
     vd::RecordingDc nothing;
     MakeSubmarineMeshFile(*view, nothing);
     EXPECT_EQ(texts(nothing), (std::vector<std::string>{"この海域の水深データがないため、中間ファイルは作成しませんでした。",
-                                                          "水深データのフォルダ: " + doc->m_strSubmarineDir}));
+                                                          "水深データのフォルダ: " + doc->folders.m_strSubmarineDir}));
 
     std::filesystem::create_directories(depth / "SEAFLOOR");
     vd::RecordingDc made;
@@ -297,7 +297,7 @@ protected:
 TEST_F(SheetPictureWithoutOmbrisk, NothingIsReportedMade)
 {
     PastFirstPaint();
-    doc->m_nSubmarineView = 2;
+    doc->depth.m_nSubmarineView = 2;
     vd::RecordingDc dc;
     MakeSubmarineMeshFile(*view, dc);
     DrawSubmarineMeshMap(*view, dc);
@@ -305,7 +305,7 @@ TEST_F(SheetPictureWithoutOmbrisk, NothingIsReportedMade)
     for (const auto& text : dc.Texts())
         EXPECT_EQ(text.text.find("作成しました"), std::string::npos) << text.text;
     EXPECT_FALSE(dc.Texts().empty());
-    EXPECT_EQ(doc->m_nSubmarineView, -999);
+    EXPECT_EQ(doc->depth.m_nSubmarineView, -999);
 }
 
 } // namespace

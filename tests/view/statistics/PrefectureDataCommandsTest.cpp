@@ -40,9 +40,9 @@ protected:
     }
     void ShowWholeCountry()
     {
-        doc->m_strAppDir = homeWin;
-        doc->m_strCoastDir = homeWin + "Coast_JB\\";
-        doc->m_nPrefectureSel = 0;
+        doc->folders.m_strAppDir = homeWin;
+        doc->folders.m_strCoastDir = homeWin + "Coast_JB\\";
+        doc->position.m_nPrefectureSel = 0;
         doc->m_nClipIndexMap = 0;
     }
     vd::COLORREF Swatch(int row, int classes) const
@@ -74,10 +74,10 @@ TEST_F(PrefectureDataCommands, ChosenSetIsRankedAndDrawnWithTheChosenClassCount)
         });
         ASSERT_TRUE(frame->ExecuteCommand(ID_PREFECTURE_DATA));
         EXPECT_EQ(caption, "都道府県別データ表示");
-        EXPECT_EQ(doc->m_strPrefDataFile, homeWin + "MAPELMNT\\県別人口.DAT");
-        EXPECT_EQ(doc->m_nMapType, 2);
+        EXPECT_EQ(doc->statistics.m_strPrefDataFile, homeWin + "MAPELMNT\\県別人口.DAT");
+        EXPECT_EQ(doc->position.m_nMapType, 2);
         EXPECT_EQ(doc->m_nMapDisplayMode, 5);
-        EXPECT_EQ(doc->m_anPrefRank[0][0], 12) << "東京都 has the most people";
+        EXPECT_EQ(doc->ranking.m_anPrefRank[0][0], 12) << "東京都 has the most people";
         picture->FillSolidRect(0, 0, kWidth, kHeight, vd::RGB(1, 2, 3));
         Repaint();
         EXPECT_EQ(Swatch(0, c.classes), c.first) << c.classes;
@@ -117,7 +117,7 @@ TEST_F(PrefectureDataCommands, EntryAndEditingOpenSurricksDialogs)
 TEST_F(PrefectureDataCommands, AnEditorThatCannotStartIsNamed)
 {
     ShowWholeCountry();
-    doc->m_strEditor = "xdg-open";
+    doc->environment.m_strEditor = "xdg-open";
     const std::string path = getenv("PATH") ? getenv("PATH") : "";
     setenv("PATH", (doctest::Home() / "no-programs").c_str(), 1);
     unsetenv("VISUAL");

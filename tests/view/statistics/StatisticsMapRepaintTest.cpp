@@ -41,24 +41,24 @@ protected:
     void ShowPopulation(int tenClasses)
     {
         const std::string home = vd::toWindowsPath(doctest::Home().string()).value_or("") + "\\";
-        doc->m_strAppDir = home;
-        doc->m_strCoastDir = home + "Coast_JB\\";
-        doc->m_strPrefDataFile = home + "MAPELMNT\\県別人口.DAT";
-        doc->m_nMapType = 2;
+        doc->folders.m_strAppDir = home;
+        doc->folders.m_strCoastDir = home + "Coast_JB\\";
+        doc->statistics = {};
+        doc->statistics.m_strPrefDataFile = home + "MAPELMNT\\県別人口.DAT";
+        doc->position.m_nMapType = 2;
         doc->m_nMapDisplayMode = 5;
-        doc->m_nPrefectureSel = 0;
+        doc->position.m_nPrefectureSel = 0;
         doc->m_nClipIndexMap = 0;
-        doc->m_anPrefData.fill(0);
-        doc->m_anPrefData[0] = 1;
-        doc->m_anPrefData[2] = 1;  // show the statistics
-        doc->m_anPrefData[3] = 2;  // blue charts
-        doc->m_anPrefData[4] = 1;  // prefecture lines
-        doc->m_anPrefData[6] = 1;  // pies of the share
-        doc->m_anPrefData[9] = 1;  // class fills
-        doc->m_anPrefData[10] = tenClasses;
+        doc->statistics.m_nShow = 1;
+        doc->statistics.m_nRanked = 1;     // show the statistics
+        doc->statistics.m_nColour = 2;     // blue charts
+        doc->statistics.m_nBorders = 1;    // prefecture lines
+        doc->statistics.m_nMethod = 1;     // pies of the share
+        doc->statistics.m_nChoropleth = 1; // class fills
+        doc->statistics.m_nTenClasses = tenClasses;
         for (int r = 0; r < 47; ++r) {
-            doc->m_anPrefRank[std::size_t(r)][0] = kPopulationOrder[r];
-            doc->m_anPrefRank[std::size_t(kPopulationOrder[r])][1] = r;
+            doc->ranking.m_anPrefRank[std::size_t(r)][0] = kPopulationOrder[r];
+            doc->ranking.m_anPrefRank[std::size_t(kPopulationOrder[r])][1] = r;
         }
     }
 
@@ -126,7 +126,7 @@ TEST_F(StatisticsMapRepaint, ThePanelStandsClearOfTheStatisticsAndOfItself)
         view->MoveWindow(0, 0, w, h, false);
         view->m_nSavedWidth = w;
         view->m_nSavedHeight = h;
-        doc->m_nMapType = 1;
+        doc->position.m_nMapType = 1;
         view->m_pNavigation->AddViewButtons(0);
         view->m_pNavigation->AddViewButtons(3);
         ShowPopulation(1);

@@ -19,9 +19,9 @@ protected:
     {
         MapView::SetUp();
         PastFirstPaint();
-        doc->m_nMapType = 1;
-        doc->m_nMapFrame = 2;
-        doc->m_nMapMode = 9;
+        doc->position.m_nMapType = 1;
+        doc->position.m_nMapFrame = 2;
+        doc->position.m_nMapMode = 9;
     }
     int Check(int id)
     {
@@ -44,36 +44,36 @@ protected:
 
 TEST_F(MapTypeCommands, JapanMapAndDataCheck)
 {
-    doc->m_nPrefectureSel = 3;
-    doc->m_nMapFigure = 1;
-    doc->m_anPrefData[0] = 5;
-    doc->m_nGuideMapIndex = 2;
-    doc->m_nMouseDrag = 0;
+    doc->position.m_nPrefectureSel = 3;
+    doc->position.m_nMapFigure = 1;
+    doc->statistics.m_nShow = 5;
+    doc->menus.m_nGuideMapIndex = 2;
+    doc->pointer.m_nMouseDrag = 0;
     EXPECT_EQ(Check(ID_JAPAN_MAP), 0);
     ShowSheetButtons();
     ASSERT_TRUE(frame->ExecuteCommand(ID_JAPAN_MAP));
     EXPECT_EQ(ShownButtons(), std::vector<std::string>{"12 k12"}) << "the sheet buttons go";
-    EXPECT_EQ(doc->m_nMapType, 2);
-    EXPECT_EQ(doc->m_nPrefectureSel, 0);
-    EXPECT_EQ(doc->m_nMapFigure, 0);
+    EXPECT_EQ(doc->position.m_nMapType, 2);
+    EXPECT_EQ(doc->position.m_nPrefectureSel, 0);
+    EXPECT_EQ(doc->position.m_nMapFigure, 0);
     EXPECT_EQ(doc->m_nMapDisplayMode, 12);
-    EXPECT_EQ(doc->m_anPrefData[0], -1);
-    EXPECT_EQ(doc->m_nGuideMapIndex, -1);
-    EXPECT_EQ(doc->m_nMouseDrag, 1);
+    EXPECT_EQ(doc->statistics.m_nShow, -1);
+    EXPECT_EQ(doc->menus.m_nGuideMapIndex, -1);
+    EXPECT_EQ(doc->pointer.m_nMouseDrag, 1);
     EXPECT_EQ(Check(ID_JAPAN_MAP), 1);
     EXPECT_EQ(Check(ID_SHEET_MAP_TYPE), 0);
-    doc->m_nPrefectureSel = 4;
+    doc->position.m_nPrefectureSel = 4;
     EXPECT_EQ(Check(ID_JAPAN_MAP), 0);
 
     ShowSheetButtons();
-    doc->m_nMapType = 3;
+    doc->position.m_nMapType = 3;
     ASSERT_TRUE(frame->ExecuteCommand(ID_JAPAN_MAP));
     EXPECT_EQ(ShownButtons(), SheetButtons()) << "a regional map keeps its sheet buttons";
 
-    doc->m_bMapOnScreen = 1;
+    doc->repaint.m_bMapOnScreen = 1;
     ASSERT_TRUE(frame->ExecuteCommand(ID_DATA_CHECK));
     EXPECT_TRUE(ShownButtons().empty());
-    EXPECT_EQ(doc->m_bMapOnScreen, 0);
+    EXPECT_EQ(doc->repaint.m_bMapOnScreen, 0);
     EXPECT_EQ(doc->m_nMapDisplayMode, 7);
     EXPECT_EQ(frame->GetWindowText(), "登録データ分布図");
 }
@@ -81,7 +81,7 @@ TEST_F(MapTypeCommands, JapanMapAndDataCheck)
 TEST_F(MapTypeCommands, SheetMapTypeAndPrefectureData)
 {
     EXPECT_EQ(Check(ID_SHEET_MAP_TYPE), 1);
-    doc->m_nMapType = 2;
+    doc->position.m_nMapType = 2;
     ShowSheetButtons();
     ASSERT_TRUE(frame->ExecuteCommand(ID_SHEET_MAP_TYPE));
     EXPECT_EQ(ShownButtons(), std::vector<std::string>{"12 k12"});
@@ -90,11 +90,11 @@ TEST_F(MapTypeCommands, SheetMapTypeAndPrefectureData)
     // prefecture map chosen before takes the sheet map's buttons away; none chosen changes nothing.
     for (int chosen : {3, -1}) {
         ShowSheetButtons();
-        doc->m_anPrefData[0] = chosen;
-        doc->m_nMapType = 1;
+        doc->statistics.m_nShow = chosen;
+        doc->position.m_nMapType = 1;
         ASSERT_TRUE(frame->ExecuteCommand(ID_PREFECTURE_DATA));
         EXPECT_EQ(ShownButtons(), chosen == -1 ? SheetButtons() : std::vector<std::string>{}) << chosen;
-        EXPECT_EQ(doc->m_anPrefData[0], chosen);
+        EXPECT_EQ(doc->statistics.m_nShow, chosen);
     }
 }
 
@@ -114,14 +114,14 @@ TEST_F(MapTypeCommands, PageUpAndDownStepTheBlockSize)
     };
     for (const auto& c : cases) {
         doc->m_nMapDisplayMode = 10;
-        doc->m_nMapType = c.mapType;
-        doc->m_nMapFrame = c.frame;
-        doc->m_nMapMode = c.sheets;
+        doc->position.m_nMapType = c.mapType;
+        doc->position.m_nMapFrame = c.frame;
+        doc->position.m_nMapMode = c.sheets;
         const bool changes = c.frameAfter != c.frame || c.sheetsAfter != c.sheets;
         EXPECT_EQ(frame->ExecuteCommand(c.id), changes) << c.id << " " << c.mapType << " " << c.frame << " " << c.sheets;
-        EXPECT_EQ(doc->m_nMapFrame, c.frameAfter) << c.id << " " << c.mapType << " " << c.frame << " " << c.sheets;
-        EXPECT_EQ(doc->m_nMapMode, c.sheetsAfter) << c.id << " " << c.mapType << " " << c.frame << " " << c.sheets;
-        EXPECT_EQ(doc->m_nMapType, c.mapType);
+        EXPECT_EQ(doc->position.m_nMapFrame, c.frameAfter) << c.id << " " << c.mapType << " " << c.frame << " " << c.sheets;
+        EXPECT_EQ(doc->position.m_nMapMode, c.sheetsAfter) << c.id << " " << c.mapType << " " << c.frame << " " << c.sheets;
+        EXPECT_EQ(doc->position.m_nMapType, c.mapType);
     }
 }
 
@@ -138,7 +138,7 @@ TEST_F(MapTypeCommands, TintMapMakesTheGreyscaleSheetsOnce)
 {
     WriteHomeFile("SEMDIR/5339.sem", SemFile());
     std::filesystem::remove_all(doctest::Home() / "MAPFGRS");
-    script->answerFileDialog(doc->m_strAppDir + "SemDir\\5339.SEM");
+    script->answerFileDialog(doc->folders.m_strAppDir + "SemDir\\5339.SEM");
     ASSERT_TRUE(frame->ExecuteCommand(ID_TINT_MAP));
     ASSERT_EQ(script->fileDialogs().size(), 1u);
     EXPECT_EQ(script->fileDialogs()[0].filter, "Sem files (*.sem)|*.sem|All files (*.*)|*.*||");
@@ -154,7 +154,7 @@ TEST_F(MapTypeCommands, TintMapMakesTheGreyscaleSheetsOnce)
         EXPECT_EQ(std::filesystem::file_size(doctest::Home() / "MAPFGRS" / name), 26678u) << name;
 
     // Chosen again from a folder without mesh files: every sheet has its bitmap, none is written.
-    script->answerFileDialog(doc->m_strAppDir + "ELSEWHERE\\5339.sem");
+    script->answerFileDialog(doc->folders.m_strAppDir + "ELSEWHERE\\5339.sem");
     ASSERT_TRUE(frame->ExecuteCommand(ID_TINT_MAP));
     ASSERT_EQ(script->messageBoxes().size(), 2u);
     EXPECT_EQ(script->messageBoxes()[1].text, "グレースケール地図（段彩用）を作成できませんでした！");

@@ -47,14 +47,14 @@ TEST_F(MapView, ActivationShowsTheMainMapAndDeactivationKeepsTheMapOnScreen)
                           Case{20, 0, false, 20, 0}, Case{13, 0, false, 13, 0}, Case{9, 0, false, 9, 0},
                           Case{5, 1, false, 5, 1}, Case{5, 2, false, 5, 2}, Case{5, 4, false, 5, 4}}) {
         doc->m_nMapDisplayMode = c.mode;
-        doc->m_nMouseTool = c.tool;
-        doc->m_nReactivated = 1;
+        doc->pointer.m_nMouseTool = c.tool;
+        doc->repaint.m_nReactivated = 1;
         view->m_nPictureState = -8888;
         view->OnActivateView(c.active);
         EXPECT_EQ(doc->m_nMapDisplayMode, c.modeAfter) << c.mode << " " << c.tool << " " << c.active;
-        EXPECT_EQ(doc->m_nMouseTool, c.toolAfter) << c.mode << " " << c.tool;
+        EXPECT_EQ(doc->pointer.m_nMouseTool, c.toolAfter) << c.mode << " " << c.tool;
         const bool deactivated = !c.active && c.modeAfter == 10;
-        EXPECT_EQ(doc->m_nReactivated, deactivated ? -999 : 1) << c.mode << " " << c.tool;
+        EXPECT_EQ(doc->repaint.m_nReactivated, deactivated ? -999 : 1) << c.mode << " " << c.tool;
         EXPECT_EQ(view->m_nPictureState, deactivated ? 1 : -8888);
     }
 }
@@ -79,13 +79,13 @@ TEST_F(MapView, QtsActivationEventsReachTheViewAndALibraryDialogPutsTheSavedMode
     EXPECT_EQ(doc->m_nMapDisplayMode, 12);
 
     // A library dialog of a document command closes over the view.
-    doc->m_bLayerDialogOpen = 1;
-    doc->m_nSavedMapDisplayMode = 24;
+    doc->repaint.m_bLayerDialogOpen = 1;
+    doc->repaint.m_nSavedMapDisplayMode = 24;
     doc->m_nMapDisplayMode = -30;
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(widget, &activate);
-    EXPECT_EQ(doc->m_bLayerDialogOpen, 0);
-    EXPECT_EQ(doc->m_bMapErasedByDialog, 1);
+    EXPECT_EQ(doc->repaint.m_bLayerDialogOpen, 0);
+    EXPECT_EQ(doc->repaint.m_bMapErasedByDialog, 1);
     EXPECT_EQ(doc->m_nMapDisplayMode, 5) << "the saved mode, then the activation's";
 }
 
@@ -95,12 +95,12 @@ TEST_F(MapView, TheEraseAfterALibraryDialogPutsTheSavedModeBack)
     RecordRoutines();
     ShowButtons({27, 40});
     doc->m_nMapDisplayMode = 10;
-    doc->m_nSavedMapDisplayMode = 4;
-    doc->m_bLayerDialogOpen = 1;
+    doc->repaint.m_nSavedMapDisplayMode = 4;
+    doc->repaint.m_bLayerDialogOpen = 1;
     view->InvalidateView(true);
     Repaint();
-    EXPECT_EQ(doc->m_bLayerDialogOpen, 0);
-    EXPECT_EQ(doc->m_bMapErasedByDialog, 1);
+    EXPECT_EQ(doc->repaint.m_bLayerDialogOpen, 0);
+    EXPECT_EQ(doc->repaint.m_bMapErasedByDialog, 1);
     EXPECT_EQ(DrawingCalls(), (std::vector<std::string>{"drawSheetIndexMap"}));
     EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"40 k40"})) << "the sheet index map takes the map's buttons";
 }
@@ -108,25 +108,25 @@ TEST_F(MapView, TheEraseAfterALibraryDialogPutsTheSavedModeBack)
 TEST_F(MapView, TheEnlargeToolTogglesAndClearsItsPrompt)
 {
     PastFirstPaint();
-    doc->m_bMapOnScreen = 1;
-    doc->m_nMapFrame = 2;
+    doc->repaint.m_bMapOnScreen = 1;
+    doc->position.m_nMapFrame = 2;
     view->OnEnlargeSheet();
-    EXPECT_EQ(doc->m_nMouseTool, 3);
-    EXPECT_EQ(doc->m_nMouseMode, 8);
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 3);
+    EXPECT_EQ(doc->pointer.m_nMouseMode, 8);
     EXPECT_EQ(view->m_nEnlargeSavedFrame, 2);
     view->OnEnlargeSheet();
-    EXPECT_EQ(doc->m_nMouseTool, 0);
-    EXPECT_EQ(doc->m_nMouseMode, 3);
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 0);
+    EXPECT_EQ(doc->pointer.m_nMouseMode, 3);
     EXPECT_EQ(view->m_nDragState, 9999);
 
     // Not without a map on screen, nor over another tool.
-    doc->m_bMapOnScreen = 0;
+    doc->repaint.m_bMapOnScreen = 0;
     view->OnEnlargeSheet();
-    EXPECT_EQ(doc->m_nMouseTool, 0);
-    doc->m_bMapOnScreen = 1;
-    doc->m_nMouseTool = 1;
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 0);
+    doc->repaint.m_bMapOnScreen = 1;
+    doc->pointer.m_nMouseTool = 1;
     view->OnEnlargeSheet();
-    EXPECT_EQ(doc->m_nMouseTool, 1);
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 1);
 }
 
 TEST_F(MapView, TheEnlargeCommandsMenuStateFollowsTheMapAndTheTool)
@@ -136,22 +136,22 @@ TEST_F(MapView, TheEnlargeCommandsMenuStateFollowsTheMapAndTheTool)
         bool enabled;
         int checked;
     };
-    doc->m_bMapOnScreen = 1;
-    doc->m_nMapType = 1;
-    doc->m_nMapFrame = 2;
-    doc->m_nMouseTool = 0;
+    doc->repaint.m_bMapOnScreen = 1;
+    doc->position.m_nMapType = 1;
+    doc->position.m_nMapFrame = 2;
+    doc->pointer.m_nMouseTool = 0;
     // The white map only: with the map figure shown the tool is not offered.
-    doc->m_nMapFigure = 1;
+    doc->position.m_nMapFigure = 1;
     vd::CmdUI figure(ID_ENLARGE_SHEET);
     ASSERT_TRUE(view->routeUpdate(figure));
     EXPECT_FALSE(figure.enabled.value_or(true));
-    doc->m_nMapFigure = 0;
+    doc->position.m_nMapFigure = 0;
     for (const Case& c : {Case{1, 1, 2, 0, true, 0}, Case{1, 1, 2, 3, true, 1}, Case{0, 1, 2, 0, false, 0},
                           Case{1, 2, 2, 0, false, 0}, Case{1, 1, 3, 0, false, 1}}) {
-        doc->m_bMapOnScreen = c.onScreen;
-        doc->m_nMapType = c.mapType;
-        doc->m_nMapFrame = c.frame;
-        doc->m_nMouseTool = c.tool;
+        doc->repaint.m_bMapOnScreen = c.onScreen;
+        doc->position.m_nMapType = c.mapType;
+        doc->position.m_nMapFrame = c.frame;
+        doc->pointer.m_nMouseTool = c.tool;
         vd::CmdUI ui(ID_ENLARGE_SHEET);
         ASSERT_TRUE(view->routeUpdate(ui));
         EXPECT_EQ(ui.enabled.value_or(true), c.enabled);
@@ -164,12 +164,12 @@ TEST_F(MapView, TheRouteToolToggles)
     PastFirstPaint();
     view->m_nRoutePointCount = 4;
     view->OnCreateRouteMap();
-    EXPECT_EQ(doc->m_nMouseTool, 5);
-    EXPECT_EQ(doc->m_nMouseMode, 9);
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 5);
+    EXPECT_EQ(doc->pointer.m_nMouseMode, 9);
     EXPECT_EQ(view->m_nRoutePointCount, 0);
     view->OnCreateRouteMap();
-    EXPECT_EQ(doc->m_nMouseTool, 0);
-    EXPECT_EQ(doc->m_nMouseMode, 3);
+    EXPECT_EQ(doc->pointer.m_nMouseTool, 0);
+    EXPECT_EQ(doc->pointer.m_nMouseMode, 3);
 }
 
 TEST_F(MapView, AFontTallerThan24PixelsIsCreated25High)
@@ -178,12 +178,12 @@ TEST_F(MapView, AFontTallerThan24PixelsIsCreated25High)
     vd::LogFont chosen = view->m_fontText.GetLogFont();
     chosen.lfHeight = 30;
     script->answerFont(chosen);
-    doc->m_bMapOnScreen = 1;
+    doc->repaint.m_bMapOnScreen = 1;
     view->OnTextFont();
     EXPECT_EQ(view->m_fontText.GetLogFont().lfHeight, 25);
     EXPECT_EQ(script->fontsAsked().at(0).lfHeight, 16) << "starts from the view's text font";
     EXPECT_EQ(ShownButtons(), (std::vector<std::string>{"15 k15"})) << "the page buttons go";
-    EXPECT_EQ(doc->m_bMapOnScreen, 0);
+    EXPECT_EQ(doc->repaint.m_bMapOnScreen, 0);
 
     ShowButtons({30, 31});
     script->answerFont(std::nullopt);
@@ -206,8 +206,8 @@ TEST_F(MapView, TheArrowKeysMoveOnlyASheetMapOnScreen)
             doc->m_astrMapEntry[18] = "南";
             doc->m_strMapName = "中";
             doc->m_nMapDisplayMode = mode;
-            doc->m_nMapType = mapType;
-            doc->m_bMapOnScreen = onScreen;
+            doc->position.m_nMapType = mapType;
+            doc->repaint.m_bMapOnScreen = onScreen;
             vd::CmdUI ui(id);
             view->routeUpdate(ui);
             EXPECT_EQ(ui.enabled.value_or(true), moves) << "the key is greyed where it does not move: " << mode << " " << mapType;
@@ -223,7 +223,7 @@ TEST_F(MapView, TheArrowKeysMoveOnlyASheetMapOnScreen)
 TEST_F(MapView, TheCopyPutsTheMapOnTheClipboard)
 {
     PastFirstPaint();
-    doc->m_nMapType = 2;
+    doc->position.m_nMapType = 2;
     view->standIns.drawJapanMap = [](vd::Dc& dc) {
         dc.FillSolidRect(vd::Rect{0, 0, 50, 50}, vd::RGB(0, 0, 255));
         return std::string();
@@ -285,7 +285,7 @@ TEST_F(MapView, TheViewsToolsAreTheRenderersPaletteWithADottedRedPen18)
     EXPECT_EQ(view->m_fontLabel.GetLogFont().lfFaceName, "ＭＳ ゴシック");
 
     // The first repaint builds the background tools in the document's colour and its shade.
-    doc->m_crBackground = vd::RGB(246, 246, 246);
+    doc->colours.m_crBackground = vd::RGB(246, 246, 246);
     doc->m_nMapDisplayMode = 0;
     Repaint();
     EXPECT_EQ(view->m_pBackgroundBrush->Colour(), vd::RGB(246, 246, 246));

@@ -27,7 +27,7 @@ TEST_F(MapViewWithDialogs, ThePlaceNameSearchIsOfferedOnSheetMapsAndCheckedWhile
 {
     for (const auto& [mapType, results, enabled, checked] :
          {std::tuple{1, 0, true, 0}, std::tuple{1, 12, true, 1}, std::tuple{2, 0, false, 0}}) {
-        doc->m_nMapType = mapType;
+        doc->position.m_nMapType = mapType;
         doc->m_nResultCount = results;
         for (int id : {ID_PLACE_NAME_SEARCH, ID_PLACE_NAME_SEARCH_POPUP}) {
             vd::CmdUI ui(id);
@@ -40,7 +40,7 @@ TEST_F(MapViewWithDialogs, ThePlaceNameSearchIsOfferedOnSheetMapsAndCheckedWhile
 
 TEST_F(MapViewWithDialogs, TheDialogCommandsAreOfferedWhenTheirDialogsAreThere)
 {
-    doc->m_nMapFigure = 1;
+    doc->position.m_nMapFigure = 1;
     for (int id : {ID_SLIDE_SHOW_SETTINGS, ID_ELEVATION_LEGEND, ID_ELEVATION_LEGEND_POPUP}) {
         vd::CmdUI ui(id);
         ASSERT_TRUE(view->routeUpdate(ui));
@@ -51,8 +51,8 @@ TEST_F(MapViewWithDialogs, TheDialogCommandsAreOfferedWhenTheirDialogsAreThere)
 // With the built dialog library, a command is offered exactly when the library exports its dialog.
 TEST_F(MapView, DialogCommandsAreOfferedOnlyWhenTheBuiltLibraryHasTheirDialogs)
 {
-    doc->m_nMapType = 1;
-    doc->m_nMapFigure = 1;
+    doc->position.m_nMapType = 1;
+    doc->position.m_nMapFigure = 1;
     const struct {
         const char* dialog;
         std::vector<int> commands;
@@ -80,7 +80,7 @@ TEST_F(MapViewWithDialogs, SlideShowSettingsTakeTheSevenFieldsAndStoreTheJpegCho
     EXPECT_EQ(view->m_nPageInterval, 8);
     EXPECT_EQ(view->m_nSlideSize, 3);
     EXPECT_EQ(view->m_strSlideMemo, "OFF");
-    EXPECT_EQ(doc->m_strSlidePlayMode, "MANUAL");
+    EXPECT_EQ(doc->entry.m_strSlidePlayMode, "MANUAL");
     EXPECT_EQ(view->m_strPlayMode, "MANUAL");
     EXPECT_EQ(view->m_strShowSeconds, "off");
     EXPECT_EQ(view->m_strSlideLocator, "LOC");
@@ -98,9 +98,9 @@ TEST_F(MapViewWithDialogs, SlideShowSettingsTakeTheSevenFieldsAndStoreTheJpegCho
 
 TEST_F(MapViewWithDialogs, TheElevationLegendShowsTheCurrentColourSet)
 {
-    doc->m_nPaletteNo = 2;
-    doc->m_strPaletteDir = "Z:\\pal\\";
-    doc->m_crLakeColour = vd::RGB(0, 255, 255);
+    doc->colours.m_nPaletteNo = 2;
+    doc->folders.m_strPaletteDir = "Z:\\pal\\";
+    doc->colours.m_crLakeColour = vd::RGB(0, 255, 255);
     view->routeCommand(ID_ELEVATION_LEGEND_POPUP);
     EXPECT_EQ(Log(), "OnLegendElevetion(2,Z:\\pal\\," + std::to_string(vd::RGB(0, 255, 255)) + ");");
 }
@@ -136,8 +136,8 @@ TEST_F(MapViewWithoutDovanne, DocumentAndViewGiveTheSameAdviceWhereTheLibraryBel
 // document keeps the conditions and the next repaint searches.
 TEST_F(MapView, ThePlaceNameSearchTakesTheAnswerOfTheConditionsDialog)
 {
-    doc->m_nMapType = 1;
-    doc->m_strAnnotationTable = "D:\\GNPF\\ANNOTATION.CSV";
+    doc->position.m_nMapType = 1;
+    doc->environment.m_strAnnotationTable = "D:\\GNPF\\ANNOTATION.CSV";
     script->answerDialog("TOVENDLG", 170, [](vd::DialogDriver& d) {
         vd::DialogDriver page = d.page(171);
         page.selectComboText(1001, "自然地名");
@@ -166,16 +166,16 @@ TEST_F(MapView, ATrackChosenWithItsStartMapShowsTheSheetWhereItStarts)
     std::filesystem::create_directories(doctest::Home() / "TRACK");
     std::filesystem::copy_file(std::string(VD_SAMPLE_DATA_DIR) + "/TRACK/sample.pot", doctest::Home() / "TRACK/sample.pot",
                                std::filesystem::copy_options::overwrite_existing);
-    vd::ProfileStore().writeString("TrackList", "Track1", doc->m_strAppDir + "TRACK\\sample.pot");
+    vd::ProfileStore().writeString("TrackList", "Track1", doc->folders.m_strAppDir + "TRACK\\sample.pot");
     PastFirstPaint();
     doc->m_strMapName = "京都及大阪";
-    doc->FindSheetByName(doc->m_strMapName, doc->m_strSheetIndexFile);
-    doc->m_nMapType = 1;
-    doc->m_nMapFrame = 2;
-    doc->m_nMapMode = 9;
+    doc->FindSheetByName(doc->m_strMapName, doc->folders.m_strSheetIndexFile);
+    doc->position.m_nMapType = 1;
+    doc->position.m_nMapFrame = 2;
+    doc->position.m_nMapMode = 9;
     doc->m_nMapDisplayMode = 5;
     Repaint();
-    doc->m_nTrackDisplay = 1;
+    doc->tracks.m_nTrackDisplay = 1;
     script->answerDialog(176, [](vd::DialogDriver& d) {
         d.selectCombo(1269, 0);
         d.click(1074);
@@ -185,7 +185,7 @@ TEST_F(MapView, ATrackChosenWithItsStartMapShowsTheSheetWhereItStarts)
     Repaint();
     Repaint();
     EXPECT_EQ(doc->m_strMapName.substr(0, doc->m_strMapName.find(' ')), "東京");
-    EXPECT_EQ(doc->m_nMapType, 1) << "a sheet map, not the overview";
+    EXPECT_EQ(doc->position.m_nMapType, 1) << "a sheet map, not the overview";
     EXPECT_EQ(doc->m_nMapDisplayMode, 10);
     EXPECT_EQ(doc->m_astrMapEntry[2].substr(0, 7), "35.2000");
 }

@@ -46,9 +46,9 @@ TEST_F(MapView, TheFirstPaintBuildsTheTintRampAndRestoresTheLastMap)
     profile.writeString("LastData", "MapName", "金沢");
     profile.writeInt("LastData", "MapFrame", 1);
     profile.writeString("LastData", "District", "北陸");
-    doc->m_strStartWhiteMap = "on";
-    doc->m_strDataFile.clear();
-    doc->m_anTintBlue.fill(-1);
+    doc->environment.m_strStartWhiteMap = "on";
+    doc->registered.m_strDataFile.clear();
+    doc->colours.m_anTintBlue.fill(-1);
 
     // The real path: the frame shown, Qt's paint runs the view's repaint into its back buffer.
     frame->MoveWindow(0, 0, 820, 640);
@@ -59,12 +59,12 @@ TEST_F(MapView, TheFirstPaintBuildsTheTintRampAndRestoresTheLastMap)
     }
 
     EXPECT_EQ(view->m_nFirstPaint, 10);
-    EXPECT_EQ(doc->m_anTintBlue[0], 255) << "the sea of the colour set";
+    EXPECT_EQ(doc->colours.m_anTintBlue[0], 255) << "the sea of the colour set";
     EXPECT_EQ(doc->m_strMapName, "金沢");
-    EXPECT_EQ(doc->m_nMapFrame, 1);
-    EXPECT_EQ(doc->m_strDistrict, "北陸");
+    EXPECT_EQ(doc->position.m_nMapFrame, 1);
+    EXPECT_EQ(doc->position.m_strDistrict, "北陸");
     EXPECT_EQ(doc->m_astrMapEntry[2].rfind("36.0000", 0), 0u) << doc->m_astrMapEntry[2];
-    EXPECT_EQ(doc->m_strDataFile, doc->m_strSourceDir + "history.dat");
+    EXPECT_EQ(doc->registered.m_strDataFile, doc->folders.m_strSourceDir + "history.dat");
     EXPECT_EQ(view->m_nSavedWidth, view->GetClientRect().right);
     EXPECT_EQ(view->m_nLastMapState, 1);
     frame->ShowWindow(vd::SW_HIDE);
@@ -84,13 +84,13 @@ TEST_F(MapView, WithoutALastMapTheStartMapOfTheProfileIsShown)
         if (c.systemName)
             profile.writeString("System", "MapName", c.systemName);
         view->m_nLastMapState = 999;
-        doc->m_strStartWhiteMap = c.startWhiteMap;
-        doc->m_nMapFrame = 1;
+        doc->environment.m_strStartWhiteMap = c.startWhiteMap;
+        doc->position.m_nMapFrame = 1;
         view->OnRedisplayMap();
         EXPECT_EQ(doc->m_strMapName, c.name) << c.startWhiteMap;
-        EXPECT_EQ(doc->m_strDistrict, c.district) << c.startWhiteMap;
-        EXPECT_EQ(doc->m_strStartWhiteMap, "off") << "no last map to start with";
-        EXPECT_EQ(doc->m_nMapFrame, 2);
+        EXPECT_EQ(doc->position.m_strDistrict, c.district) << c.startWhiteMap;
+        EXPECT_EQ(doc->environment.m_strStartWhiteMap, "off") << "no last map to start with";
+        EXPECT_EQ(doc->position.m_nMapFrame, 2);
         EXPECT_EQ(doc->m_nMapDisplayMode, 5);
     }
 }
@@ -102,7 +102,7 @@ TEST_F(MapView, TheRedisplayReadsTheProfileOnlyOnceAndShowsAGuideMapAgain)
     view->OnRedisplayMap();
     EXPECT_EQ(doc->m_strMapName, "東京");
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
-    doc->m_nGuideMapIndex = 2;
+    doc->menus.m_nGuideMapIndex = 2;
     view->OnRedisplayMap();
     EXPECT_EQ(doc->m_nMapDisplayMode, 24);
 }
@@ -157,9 +157,9 @@ TEST_F(MapView, TheMapModeTableDrivesTheRoutineOfEachMode)
         view->m_pNavigation->RemoveViewButtons(1);
         ShowButtons({15, 27});
         doc->m_nMapDisplayMode = row.mode;
-        doc->m_bMapOnScreen = 0;
+        doc->repaint.m_bMapOnScreen = 0;
         doc->m_strEntryParam = "memo.txt";
-        doc->m_nMapType = 1;
+        doc->position.m_nMapType = 1;
         Repaint();
         EXPECT_EQ(DrawingCalls(), row.calls) << "mode " << row.mode;
         EXPECT_EQ(ShownButtons(), row.buttons) << "mode " << row.mode;
@@ -168,7 +168,7 @@ TEST_F(MapView, TheMapModeTableDrivesTheRoutineOfEachMode)
         CDlgSheetSelect& sheets = *view->m_pDlgSheetSelect;
         EXPECT_EQ(sheets.IsWindow(), row.mode == 2) << "mode " << row.mode;
         if (sheets.IsWindow()) {
-            EXPECT_EQ(doc->m_nActiveViewDialog, 0);
+            EXPECT_EQ(doc->pointer.m_nActiveViewDialog, 0);
             sheets.DestroyWindow();
         }
     }
@@ -189,37 +189,37 @@ TEST_F(MapView, TheMainMapDrawsByMapTypeAndTheTracksOnDemand)
         calls.clear();
         view->m_pNavigation->RemoveViewButtons(1);
         doc->m_nMapDisplayMode = 5;
-        doc->m_nMapType = c.mapType;
-        doc->m_anPrefData[0] = c.prefData;
-        doc->m_nPlaceNameLayer = 0;
+        doc->position.m_nMapType = c.mapType;
+        doc->statistics.m_nShow = c.prefData;
+        doc->search.m_nPlaceNameLayer = 0;
         doc->m_strPlaceNameState = "GNPF"; // the search's request word
-        doc->m_bHideSheetButtons = 1;
+        doc->repaint.m_bHideSheetButtons = 1;
         doc->m_nPointDisplayFlag = 14;
         Repaint();
         EXPECT_EQ(DrawingCalls(), c.calls) << c.mapType << " " << c.prefData;
         EXPECT_EQ(ShownButtons(), c.buttons) << c.mapType << " " << c.prefData;
         EXPECT_EQ(doc->m_nPointDisplayFlag, 14);
-        EXPECT_EQ(doc->m_nGuideMapIndex, -1);
+        EXPECT_EQ(doc->menus.m_nGuideMapIndex, -1);
     }
 
     // Tracks: the track word "TRACK" with the word "TRACKTRAIL" and a track file.
     trackWord = "TRACK";
-    doc->m_nMapType = 1;
-    doc->m_nPlaceNameLayer = -1;
-    doc->m_bHideSheetButtons = 0;
-    doc->m_nMapFrame = 2;
+    doc->position.m_nMapType = 1;
+    doc->search.m_nPlaceNameLayer = -1;
+    doc->repaint.m_bHideSheetButtons = 0;
+    doc->position.m_nMapFrame = 2;
     for (const bool withFile : {true, false}) {
         calls.clear();
         doc->m_nMapDisplayMode = 5;
-        doc->m_strLayerWord = "TRACKTRAIL";
-        doc->m_nTrackDisplay = 1;
-        doc->m_strTrackFile = withFile ? "Z:\\tracks\\a.trk" : "";
+        doc->repaint.m_strLayerWord = "TRACKTRAIL";
+        doc->tracks.m_nTrackDisplay = 1;
+        doc->tracks.m_strTrackFile = withFile ? "Z:\\tracks\\a.trk" : "";
         Repaint();
         const std::vector<std::string> expected =
             withFile ? std::vector<std::string>{"drawLayeredMap", "drawTracks"} : std::vector<std::string>{"drawLayeredMap"};
         EXPECT_EQ(DrawingCalls(), expected);
         EXPECT_EQ(ShownButtons(), MainMapButtons());
-        EXPECT_EQ(doc->m_strLayerWord, "") << "emptied whether or not tracks were drawn";
+        EXPECT_EQ(doc->repaint.m_strLayerWord, "") << "emptied whether or not tracks were drawn";
     }
 }
 
@@ -227,7 +227,7 @@ TEST_F(MapView, ARepaintInMode10CopiesTheSavedMapBackWithoutDrawing)
 {
     PastFirstPaint();
     RecordRoutines();
-    doc->m_nMapType = 2;
+    doc->position.m_nMapType = 2;
     view->standIns.drawJapanMap = [this](vd::Dc& dc) {
         calls.push_back("drawJapanMap");
         dc.FillSolidRect(vd::Rect{100, 100, 300, 200}, vd::RGB(0, 0, 255));
@@ -268,12 +268,12 @@ TEST_F(MapView, APageOrPictureDrawnInPlaceOfTheMapStaysOnScreen)
     r.drawSheetPicture = page;
     // (Album pages and memos, modes 13, 15 and 16, are kept as the window's picture instead.)
     for (int mode : {1, 4, 17, 19, 20, 22, 23, 24}) {
-        doc->m_nMapType = 2;
+        doc->position.m_nMapType = 2;
         doc->m_nMapDisplayMode = 5;
         Repaint();
         ASSERT_EQ(picture->GetPixel(150, 150), vd::RGB(0, 0, 255));
         doc->m_nMapDisplayMode = mode;
-        doc->m_bMapOnScreen = 0;
+        doc->repaint.m_bMapOnScreen = 0;
         doc->m_strEntryParam = "@:TEXT\\PAGE.TXT";
         Repaint();
         EXPECT_EQ(picture->GetPixel(150, 150), vd::RGB(255, 255, 0)) << "mode " << mode << ": the page is shown";
@@ -288,10 +288,10 @@ TEST_F(MapView, AResizeRestoresTheSavedModeAndTheNextRepaintDraws)
 {
     PastFirstPaint();
     RecordRoutines();
-    doc->m_nMapType = 2;
+    doc->position.m_nMapType = 2;
     doc->m_nMapDisplayMode = 10;
-    doc->m_nSavedMapDisplayMode = 5;
-    doc->m_bMapOnScreen = 1;
+    doc->repaint.m_nSavedMapDisplayMode = 5;
+    doc->repaint.m_bMapOnScreen = 1;
     doc->m_strMapName = "東京";
     view->MoveWindow(0, 0, 1024, 768, false);
     picture = std::make_unique<vd::ImageDc>(1024, 768);
@@ -300,12 +300,12 @@ TEST_F(MapView, AResizeRestoresTheSavedModeAndTheNextRepaintDraws)
     EXPECT_EQ(view->m_nSavedWidth, 1024);
     EXPECT_EQ(view->m_nSavedHeight, 768);
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
-    EXPECT_EQ(doc->m_bMapOnScreen, 0);
-    EXPECT_EQ(doc->m_nMouseMode, 3);
+    EXPECT_EQ(doc->repaint.m_bMapOnScreen, 0);
+    EXPECT_EQ(doc->pointer.m_nMouseMode, 3);
     EXPECT_EQ(doc->m_strMapName, "東京") << "no saved name: the current one stays";
     Repaint();
     EXPECT_EQ(DrawingCalls(), (std::vector<std::string>{"drawJapanMap"}));
-    EXPECT_EQ(doc->m_nOverviewOriginX, 560);
+    EXPECT_EQ(doc->pointer.m_nOverviewOriginX, 560);
     EXPECT_EQ(view->m_strBlankLine, std::string(69, ' '));
 }
 
@@ -315,9 +315,9 @@ TEST_F(MapView, AResizeBeforeTheFirstMapWasDrawnKeepsItsDrawing)
 {
     PastFirstPaint();
     RecordRoutines();
-    doc->m_nMapType = 2;
+    doc->position.m_nMapType = 2;
     doc->m_nMapDisplayMode = 5;
-    doc->m_nSavedMapDisplayMode = 0; // no drawing kept a mode yet
+    doc->repaint.m_nSavedMapDisplayMode = 0; // no drawing kept a mode yet
     view->MoveWindow(0, 0, 1024, 768, false);
     picture = std::make_unique<vd::ImageDc>(1024, 768);
     Repaint();
@@ -336,7 +336,7 @@ TEST_F(MapView, TheOverviewOriginTurnsWiderAbove800Pixels)
         doc->m_nMapDisplayMode = 0;
         picture = std::make_unique<vd::ImageDc>(width, 600);
         Repaint();
-        EXPECT_EQ(doc->m_nOverviewOriginX, origin) << width;
+        EXPECT_EQ(doc->pointer.m_nOverviewOriginX, origin) << width;
         EXPECT_EQ(int(view->m_strBlankLine.size()), blanks) << width;
     }
 }
@@ -349,17 +349,17 @@ TEST_F(MapView, TheMenuBarsSwapOnTheTextAndPictureCommand)
     PastFirstPaint();
     RecordRoutines();
     doc->m_nMapDisplayMode = 0;
-    doc->m_nMenuBarState = -4;
+    doc->menus.m_nMenuBarState = -4;
     Repaint();
-    EXPECT_EQ(doc->m_nMenuBarState, -2);
+    EXPECT_EQ(doc->menus.m_nMenuBarState, -2);
     ASSERT_NE(frame->GetMenu(), nullptr);
     EXPECT_EQ(frame->GetMenu()->GetMenuString(0, vd::MF_BYPOSITION), "ﾃｷｽﾄ(&T)");
     EXPECT_EQ(calls, (std::vector<std::string>{"appendItemMenus"}));
 
     calls.clear();
-    doc->m_nMenuBarState = -3;
+    doc->menus.m_nMenuBarState = -3;
     Repaint();
-    EXPECT_EQ(doc->m_nMenuBarState, -1);
+    EXPECT_EQ(doc->menus.m_nMenuBarState, -1);
     EXPECT_EQ(frame->GetMenu()->GetMenuString(0, vd::MF_BYPOSITION), "ﾌｧｲﾙ(&F)");
     EXPECT_EQ(calls, (std::vector<std::string>{"appendMapFileMenu", "appendGuideMapMenu"}));
 }
@@ -367,15 +367,15 @@ TEST_F(MapView, TheMenuBarsSwapOnTheTextAndPictureCommand)
 TEST_F(MapView, TheCdRomPromptComesOnceBeforeTheRepaint)
 {
     PastFirstPaint();
-    doc->m_nCdRomPrompt = -1;
-    doc->m_strDataFileTitle = "CD(関東)";
+    doc->repaint.m_nCdRomPrompt = -1;
+    doc->registered.m_strDataFileTitle = "CD(関東)";
     doc->m_nMapDisplayMode = 0;
     Repaint();
     Repaint();
     ASSERT_EQ(script->messageBoxes().size(), 1u);
     EXPECT_EQ(script->messageBoxes()[0].text, "CDROM 「CD(関東)」を準備してください！");
     EXPECT_EQ(script->messageBoxes()[0].style, vd::MB_OK);
-    EXPECT_EQ(doc->m_nCdRomPrompt, 0);
+    EXPECT_EQ(doc->repaint.m_nCdRomPrompt, 0);
 }
 
 // In place of the map the repaint draws Dovanne's composition table once, with the 地図 button.
@@ -383,8 +383,8 @@ TEST_F(MapView, TheGeologyTableIsDrawnInsteadOfTheMapOnce)
 {
     PastFirstPaint();
     RecordRoutines();
-    doc->m_strViewState = "GEOLEND";
-    doc->m_bMapOnScreen = 1;
+    doc->repaint.m_strViewState = "GEOLEND";
+    doc->repaint.m_bMapOnScreen = 1;
     doc->m_nMapDisplayMode = 5;
     picture->FillSolidRect(0, 0, kWidth, kHeight, vd::RGB(1, 2, 3));
     Repaint();
@@ -397,8 +397,8 @@ TEST_F(MapView, TheGeologyTableIsDrawnInsteadOfTheMapOnce)
             changed += picture->GetPixel(x, y) != vd::RGB(1, 2, 3);
     EXPECT_GT(changed, 0) << "the table was drawn over the picture";
     EXPECT_TRUE(script->messageBoxes().empty());
-    EXPECT_EQ(doc->m_strViewState, "");
-    EXPECT_EQ(doc->m_bMapOnScreen, 0);
+    EXPECT_EQ(doc->repaint.m_strViewState, "");
+    EXPECT_EQ(doc->repaint.m_bMapOnScreen, 0);
 }
 
 // Surrick in place before the view is built (the view loads it).
@@ -420,19 +420,19 @@ TEST_F(MapViewWithSurrick, TheMunicipalitySetUpStoresTheChosenFoldersAndConverts
 {
     PastFirstPaint();
     RecordRoutines();
-    doc->m_strCityBorderDir = "Z:\\old\\city\\";
-    doc->m_strCoastlineDir = "Z:\\old\\coast\\";
+    doc->folders.m_strCityBorderDir = "Z:\\old\\city\\";
+    doc->folders.m_strCoastlineDir = "Z:\\old\\coast\\";
     setenv("VD_FAKE_SURRICK_ANSWER", "Z:\\new\\city\\#Z:\\old\\coast\\", 1);
     doc->m_nMapDisplayMode = 30;
-    doc->m_nMapType = 1;
-    doc->m_nMapFrame = 2;
+    doc->position.m_nMapType = 1;
+    doc->position.m_nMapFrame = 2;
     ShowButtons({15, 27});
     Repaint();
-    EXPECT_EQ(doc->m_strCityBorderDir, "Z:\\new\\city\\");
+    EXPECT_EQ(doc->folders.m_strCityBorderDir, "Z:\\new\\city\\");
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
     EXPECT_TRUE(DrawingCalls().empty());
     EXPECT_TRUE(ShownButtons().empty()) << "the map's buttons go while Surrick's dialogs are up";
-    EXPECT_EQ(doc->m_nMapFrame, 1) << "the return button flips the block back to the sheet";
+    EXPECT_EQ(doc->position.m_nMapFrame, 1) << "the return button flips the block back to the sheet";
     vd::ProfileStore profile;
     EXPECT_EQ(profile.getString("System", "CityBorderDir", "?"), "Z:\\new\\city\\");
     EXPECT_EQ(profile.getString("System", "CoastlineDir", "?"), "?") << "unchanged, not written";
@@ -445,18 +445,18 @@ TEST_F(MapViewWithSurrick, TheMunicipalitySetUpStoresTheChosenFoldersAndConverts
     setenv("VD_FAKE_SURRICK_ANSWER", "", 1);
     doc->m_nMapDisplayMode = 30;
     Repaint();
-    EXPECT_EQ(doc->m_strCityBorderDir, "Z:\\new\\city\\");
-    EXPECT_EQ(doc->m_nMapFrame, 2);
+    EXPECT_EQ(doc->folders.m_strCityBorderDir, "Z:\\new\\city\\");
+    EXPECT_EQ(doc->position.m_nMapFrame, 2);
     EXPECT_EQ(log()->find("OnCoastlineSet", log()->find("OnCoastlineSet") + 1), std::string::npos);
 }
 
 TEST_F(MapViewWithoutSurrick, TheMunicipalitySetUpChangesNothing)
 {
     PastFirstPaint();
-    doc->m_strCityBorderDir = "Z:\\city\\";
+    doc->folders.m_strCityBorderDir = "Z:\\city\\";
     doc->m_nMapDisplayMode = 30;
     Repaint();
-    EXPECT_EQ(doc->m_strCityBorderDir, "Z:\\city\\");
+    EXPECT_EQ(doc->folders.m_strCityBorderDir, "Z:\\city\\");
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
 }
 

@@ -33,9 +33,9 @@ TEST_F(MapViewTimers, TheSlideShowCountsItsIntervalThenTheWaitAfterTheProgramEnd
     PastFirstPaint();
     RecordRoutines();
     doc->m_nMapDisplayMode = 10;
-    doc->m_strViewState = "JPG_SLIDE";
+    doc->repaint.m_strViewState = "JPG_SLIDE";
     view->m_nPageIndex = 3;
-    doc->m_nAlbumPageCount = 12;
+    doc->entry.m_nAlbumPageCount = 12;
     Repaint();
     const int slide = RunningTimer();
     ASSERT_NE(slide, 0);
@@ -47,7 +47,7 @@ TEST_F(MapViewTimers, TheSlideShowCountsItsIntervalThenTheWaitAfterTheProgramEnd
     }
     script->fireTimer(slide);
     EXPECT_EQ(view->m_nSlideTicks, 0);
-    EXPECT_EQ(doc->m_strViewState, "9999");
+    EXPECT_EQ(doc->repaint.m_strViewState, "9999");
     EXPECT_EQ(RunningTimer(), 0) << "killed";
 
     // The repaint for the next slide ends the program of the last one and waits three ticks.
@@ -59,10 +59,10 @@ TEST_F(MapViewTimers, TheSlideShowCountsItsIntervalThenTheWaitAfterTheProgramEnd
     script->fireTimer(after);
     script->fireTimer(after);
     EXPECT_EQ(view->m_nSlideTicks, 2);
-    EXPECT_EQ(doc->m_strViewState, "9999");
+    EXPECT_EQ(doc->repaint.m_strViewState, "9999");
     script->fireTimer(after);
     EXPECT_EQ(view->m_nSlideTicks, 0);
-    EXPECT_EQ(doc->m_strViewState, "");
+    EXPECT_EQ(doc->repaint.m_strViewState, "");
     EXPECT_EQ(RunningTimer(), 0);
 }
 
@@ -71,7 +71,7 @@ TEST_F(MapViewTimers, ManualPlayStartsNoTimer)
     PastFirstPaint();
     view->m_strPlayMode = "MANUAL";
     doc->m_nMapDisplayMode = 10;
-    doc->m_strViewState = "JPG_SLIDE";
+    doc->repaint.m_strViewState = "JPG_SLIDE";
     Repaint();
     EXPECT_TRUE(script->activeTimers().empty());
 }
@@ -144,7 +144,7 @@ TEST_F(MapViewDialogs, TheSheetDialogsOkAppliesAndKeepsItsCancelDestroysIt)
     CDlgSheetSelect& dialog = *view->m_pDlgSheetSelect;
     dialog.m_nModeless = 1;
     ASSERT_TRUE(dialog.Create());
-    doc->m_nActiveViewDialog = 0;
+    doc->pointer.m_nActiveViewDialog = 0;
 
     dialog.m_nModeless = 2;
     dialog.m_strRegion = "北陸";
@@ -152,17 +152,17 @@ TEST_F(MapViewDialogs, TheSheetDialogsOkAppliesAndKeepsItsCancelDestroysIt)
     doc->m_nMapDisplayMode = 10;
     EXPECT_EQ(view->SendMessage(WM_VIEWDIALOGDONE, 1), 0);
     EXPECT_EQ(doc->m_strMapName, "金沢") << "the choice is shown";
-    EXPECT_EQ(doc->m_strDistrict, "北陸");
+    EXPECT_EQ(doc->position.m_strDistrict, "北陸");
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
     EXPECT_TRUE(dialog.IsWindow());
-    EXPECT_EQ(doc->m_nActiveViewDialog, 0);
+    EXPECT_EQ(doc->pointer.m_nActiveViewDialog, 0);
 
     dialog.m_nModeless = 3;
     dialog.m_strChosenName = "東京";
     view->SendMessage(WM_VIEWDIALOGDONE, 2);
     EXPECT_EQ(doc->m_strMapName, "金沢") << "cancel applies nothing";
     EXPECT_FALSE(dialog.IsWindow());
-    EXPECT_EQ(doc->m_nActiveViewDialog, -1);
+    EXPECT_EQ(doc->pointer.m_nActiveViewDialog, -1);
 }
 
 TEST_F(MapViewDialogs, TheFindPlaceDialogsEndsResetTheirSearchKind)
@@ -174,47 +174,47 @@ TEST_F(MapViewDialogs, TheFindPlaceDialogsEndsResetTheirSearchKind)
             ASSERT_TRUE(dialog.Create());
         dialog.m_strPickedRecord = "千葉 35.3500 140.1000";
         dialog.m_strRegion = "関東";
-        dialog.m_nPlaceMode = doc->m_nFindPlaceKind;
-        dialog.m_bShowRegistered = doc->m_nFindPlaceOption;
+        dialog.m_nPlaceMode = doc->pointer.m_nFindPlaceKind;
+        dialog.m_bShowRegistered = doc->pointer.m_nFindPlaceOption;
         dialog.m_strMeshCode = "5339";
         dialog.m_nModelessState = state;
         doc->m_strMapName = "金沢";
-        doc->m_strDistrict.clear();
+        doc->position.m_strDistrict.clear();
     };
 
     // OK on a place shows it and ends the search; OK on a municipality keeps its dialog, which
     // the drawing of the chosen municipality needs.
-    doc->m_nActiveViewDialog = 1;
-    doc->m_nFindPlaceKind = 2;
+    doc->pointer.m_nActiveViewDialog = 1;
+    doc->pointer.m_nFindPlaceKind = 2;
     open(2);
     view->SendMessage(WM_VIEWDIALOGDONE, 1);
     EXPECT_EQ(doc->m_strMapName, "東京") << "the place's sheet is shown";
-    EXPECT_EQ(doc->m_strDistrict, "関東");
+    EXPECT_EQ(doc->position.m_strDistrict, "関東");
     EXPECT_FALSE(dialog.IsWindow());
-    EXPECT_EQ(doc->m_nFindPlaceKind, 1);
-    EXPECT_EQ(doc->m_nActiveViewDialog, -1);
+    EXPECT_EQ(doc->pointer.m_nFindPlaceKind, 1);
+    EXPECT_EQ(doc->pointer.m_nActiveViewDialog, -1);
 
-    doc->m_nActiveViewDialog = 2;
+    doc->pointer.m_nActiveViewDialog = 2;
     open(2);
     view->SendMessage(WM_VIEWDIALOGDONE, 1);
     EXPECT_EQ(doc->m_strMapName, "東京");
-    EXPECT_EQ(doc->m_strFindMunicipality, "千葉 35.3500 140.1000");
+    EXPECT_EQ(doc->pointer.m_strFindMunicipality, "千葉 35.3500 140.1000");
     EXPECT_TRUE(dialog.IsWindow());
-    EXPECT_EQ(doc->m_nActiveViewDialog, 2);
+    EXPECT_EQ(doc->pointer.m_nActiveViewDialog, 2);
 
     // Cancel (and Escape) and the close box end either search without applying a choice.
     for (const int ended : {-2, 3}) {
         for (const int active : {1, 2}) {
-            doc->m_nActiveViewDialog = active;
-            doc->m_nFindPlaceKind = active == 1 ? 2 : 3;
+            doc->pointer.m_nActiveViewDialog = active;
+            doc->pointer.m_nFindPlaceKind = active == 1 ? 2 : 3;
             open(ended);
-            doc->m_strFindMunicipality = "京都市";
+            doc->pointer.m_strFindMunicipality = "京都市";
             view->SendMessage(WM_VIEWDIALOGDONE, 2);
             EXPECT_FALSE(dialog.IsWindow()) << ended << " " << active;
             EXPECT_EQ(doc->m_strMapName, "金沢") << ended << " " << active;
-            EXPECT_EQ(doc->m_nFindPlaceKind, 1);
-            EXPECT_EQ(doc->m_strFindMunicipality, active == 1 ? "京都市" : "");
-            EXPECT_EQ(doc->m_nActiveViewDialog, -1);
+            EXPECT_EQ(doc->pointer.m_nFindPlaceKind, 1);
+            EXPECT_EQ(doc->pointer.m_strFindMunicipality, active == 1 ? "京都市" : "");
+            EXPECT_EQ(doc->pointer.m_nActiveViewDialog, -1);
         }
     }
 

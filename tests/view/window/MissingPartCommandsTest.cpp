@@ -61,26 +61,26 @@ TEST_F(MissingParts, EachCommandNamesItsMissingPart)
 TEST_F(MissingParts, EmptySearchesSayWhatToSet)
 {
     PastFirstPaint();
-    doc->m_strAnnotationTable.clear();
-    doc->m_strPublicFacilityTable.clear();
+    doc->environment.m_strAnnotationTable.clear();
+    doc->environment.m_strPublicFacilityTable.clear();
     std::vector<std::string> messages = MessagesOf(ID_PLACE_NAME_SEARCH);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("地名･公共施設"), std::string::npos) << messages[0];
 
-    doc->m_strCityBorderDir = vd::applicationFolder() + "city\\";
-    const int kind = doc->m_nFindPlaceKind;
+    doc->folders.m_strCityBorderDir = vd::applicationFolder() + "city\\";
+    const int kind = doc->pointer.m_nFindPlaceKind;
     messages = MessagesOf(ID_FIND_MUNICIPALITY);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].find(doc->m_strCityBorderDir + "CITYPLGN\\PG*.DAT"), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find(doc->folders.m_strCityBorderDir + "CITYPLGN\\PG*.DAT"), std::string::npos) << messages[0];
     EXPECT_FALSE(view->m_pDlgFindPlace->IsWindow()) << "no empty dialog";
-    EXPECT_EQ(doc->m_nActiveViewDialog, -1);
-    EXPECT_EQ(doc->m_nFindPlaceKind, kind);
+    EXPECT_EQ(doc->pointer.m_nActiveViewDialog, -1);
+    EXPECT_EQ(doc->pointer.m_nFindPlaceKind, kind);
 }
 
 TEST_F(MissingParts, TheDepthFilePagesSayNothingIsBuiltYet)
 {
     PastFirstPaint();
-    doc->m_strSubmarineDir = vd::applicationFolder() + "depth\\";
+    doc->folders.m_strSubmarineDir = vd::applicationFolder() + "depth\\";
     // Depth data to build from: only the missing part stands in the way.
     std::filesystem::create_directories(vd::applicationFolderPath() / "depth");
     std::ofstream(vd::applicationFolderPath() / "depth" / "DP34_135.txt") << "34.0 135.0 -10\n";

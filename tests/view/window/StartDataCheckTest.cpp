@@ -52,7 +52,7 @@ TEST_F(StartData, AMissingEmptyOrDamagedIndexIsReportedOnce)
         RestoreTwice();
         ASSERT_EQ(script->messageBoxes().size(), ++told);
         const std::string text = script->messageBoxes().back().text;
-        EXPECT_NE(text.find(doc->m_strSheetIndexFile + "」" + c.says), std::string::npos) << text;
+        EXPECT_NE(text.find(doc->folders.m_strSheetIndexFile + "」" + c.says), std::string::npos) << text;
         EXPECT_NE(text.find("地図再表示"), std::string::npos) << "what to do instead";
         EXPECT_EQ(doc->m_nMapDisplayMode, 5) << "the program goes on";
     }
@@ -67,14 +67,14 @@ TEST_F(StartData, ADriveMapThatHidesTheFolderNamesTheIndexAndTheFolder)
     RestoreTwice();
     vd::setDriveMap(saved);
     ASSERT_EQ(script->messageBoxes().size(), 1u);
-    EXPECT_NE(script->messageBoxes()[0].text.find(doc->m_strSheetIndexFile + "」が見つかりません"), std::string::npos);
+    EXPECT_NE(script->messageBoxes()[0].text.find(doc->folders.m_strSheetIndexFile + "」が見つかりません"), std::string::npos);
 }
 
 TEST_F(StartData, AFolderThatIsNotThereIsNamed)
 {
     const std::string home = std::getenv("VELDORAN_HOME");
     setenv("VELDORAN_HOME", "/nonexistent-veldoran-home/veldoran", 1);
-    const std::string problem = StartDataProblem(vd::applicationFolderPath(), doc->m_strSheetIndexFile);
+    const std::string problem = StartDataProblem(vd::applicationFolderPath(), doc->folders.m_strSheetIndexFile);
     setenv("VELDORAN_HOME", home.c_str(), 1);
     EXPECT_NE(problem.find("アプリケーションフォルダ「/nonexistent-veldoran-home/veldoran」を作成できないか"),
               std::string::npos)
@@ -85,5 +85,5 @@ TEST_F(StartData, AUsableIndexSaysNothing)
 {
     RestoreTwice();
     EXPECT_TRUE(script->messageBoxes().empty());
-    EXPECT_TRUE(SheetIndexHasSheets(*ReadSheetIndex(doc->m_strSheetIndexFile)));
+    EXPECT_TRUE(SheetIndexHasSheets(*ReadSheetIndex(doc->folders.m_strSheetIndexFile)));
 }

@@ -54,7 +54,7 @@ TEST(Screenshots, PrefectureStatisticsMap)
         d.click(found ? vd::IDOK : vd::IDCANCEL);
     }));
     ASSERT_TRUE(found) << "the catalogue lists 県別人口.DAT";
-    EXPECT_EQ(program.doc().m_nMapType, 2) << "the prefecture map shows the statistics";
+    EXPECT_EQ(program.doc().position.m_nMapType, 2) << "the prefecture map shows the statistics";
     save(windowPicture(program.main), "statistics-map");
 }
 
@@ -69,12 +69,12 @@ TEST(Screenshots, MunicipalitiesOfKyoto)
         d.click(specwhitemapids::IDC_CITY_BORDER);
         d.click(vd::IDOK);
     }));
-    EXPECT_EQ(program.doc().m_nCityBorder, 1);
+    EXPECT_EQ(program.doc().spec.m_nCityBorder, 1);
     ASSERT_TRUE(program.choose(32811, "TOVENDLG", CDlgMapType::IDD, [](vd::DialogDriver& d) {
         d.click(maptypeids::IDC_TINT_MAP);
         d.click(vd::IDOK);
     }));
-    EXPECT_EQ(program.doc().m_nMapFigure, 1) << "the tint map, which the borders are drawn on";
+    EXPECT_EQ(program.doc().position.m_nMapFigure, 1) << "the tint map, which the borders are drawn on";
     save(windowPicture(program.main), "municipalities");
 }
 
@@ -92,18 +92,18 @@ TEST(Screenshots, NaturalTerrainMeshWithItsLegend)
             vd::DialogDriver(dynamic_cast<CDlgEnvSettings&>(d.dialog()).m_pageMap).click(envmapids::IDC_MONITOR_SIZE);
             d.click(vd::IDOK);
         }));
-        ASSERT_EQ(first.doc().m_nScreen, 1);
+        ASSERT_EQ(first.doc().environment.m_nScreen, 1);
     }
     Program program(screenshots::Folder::Kept);
     ASSERT_TRUE(program.start());
-    program.run.script->answerFileDialog(program.doc().m_strAppDir + "KSJ\\GEOSYNTH26.txt");
+    program.run.script->answerFileDialog(program.doc().folders.m_strAppDir + "KSJ\\GEOSYNTH26.txt");
     ASSERT_TRUE(program.choose(32779, "Dovanne", geoids::kGeoSetDialog, [](vd::DialogDriver& d) {
         d.click(geoids::kFileButton);
         d.selectTab(geoids::kTabControl, 2);
         d.click(geoids::kGeoTerrainBlock + geoids::kSymbolRadio); // no symbols in the cells
         d.click(vd::IDOK);
     }));
-    EXPECT_EQ(program.doc().m_nGeologyLayer, 1);
+    EXPECT_EQ(program.doc().geology.m_nGeologyLayer, 1);
     save(windowPicture(program.main), "terrain-mesh");
 }
 
@@ -113,7 +113,7 @@ TEST(Screenshots, DepthTintOfTheStartArea)
 {
     Program program;
     ASSERT_TRUE(program.start());
-    program.run.script->answerFileDialog(program.doc().m_strAppDir + "DEPTH\\DP34_135.txt");
+    program.run.script->answerFileDialog(program.doc().folders.m_strAppDir + "DEPTH\\DP34_135.txt");
     ASSERT_TRUE(program.choose(32813, "Ombrisk", 129, [](vd::DialogDriver& d) {
         d.click(1009); // 登録
         if (!d.isChecked(1003))
@@ -121,7 +121,7 @@ TEST(Screenshots, DepthTintOfTheStartArea)
         d.click(1004);     // 段彩図
         d.click(vd::IDOK);
     }));
-    EXPECT_EQ(program.doc().m_nSubmarineLayer, 1);
+    EXPECT_EQ(program.doc().depth.m_nSubmarineLayer, 1);
     ASSERT_TRUE(program.choose(32816) && program.waitDrawn());
     ASSERT_TRUE(program.choose(32885) && program.waitDrawn());
     save(windowPicture(program.main), "depth-tint");

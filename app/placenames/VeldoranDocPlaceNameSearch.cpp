@@ -1,6 +1,7 @@
 // The place-name and public-facility search flow: the dialog library collects the conditions,
 // the document keeps them and moves the map to the sheet of the searched area; the renderer
 // searches and draws the hits on the next repaint.
+#include "app/document/MapDisplayMode.h"
 #include "app/document/VeldoranDoc.h"
 #include "contracts/tovendlg.h"
 
@@ -60,7 +61,7 @@ std::string UpToFirstBlank(const std::string& text)
 
 void CVeldoranDoc::RetrievePlaceNames()
 {
-    if (m_strAnnotationTable.empty() && m_strPublicFacilityTable.empty()) {
+    if (environment.m_strAnnotationTable.empty() && environment.m_strPublicFacilityTable.empty()) {
         vd::ui::AfxMessageBox(kNoPlaceNameTablesMessage, vd::MB_OK | vd::MB_ICONINFORMATION);
         return;
     }
@@ -83,12 +84,12 @@ void CVeldoranDoc::RetrievePlaceNames()
     OnGnpfRetrieveSet_fn* dialog = Tovendlg().OnGnpfRetrieveSet.fn;
     if (!dialog)
         return;
-    m_bDialogOpen = 1;
+    repaint.m_bDialogOpen = 1;
     const std::string answer =
-        dialog(m_nGnpfValue9 + 10 * m_nGnpfValue7 + 100 * m_nGnpfValue8, m_nGnpfValue1, m_nGnpfValue2, m_nGnpfSetting,
+        dialog(m_nGnpfValue9 + 10 * m_nGnpfValue7 + 100 * m_nGnpfValue8, m_nGnpfValue1, m_nGnpfValue2, environment.m_nGnpfSetting,
                m_nGnpfValue0, m_nGnpfValue3, m_nGnpfValue4, m_nGnpfValue5, m_nGnpfValue6, m_strGnpfText4, m_strGnpfRest,
                previous);
-    m_bDialogOpen = 0;
+    repaint.m_bDialogOpen = 0;
     if (answer.empty())
         return;
 
@@ -117,10 +118,10 @@ void CVeldoranDoc::RetrievePlaceNames()
             *classCode = -1;
     if (m_nGnpfValue3 != -1)
         LoadPlaceNameColours(m_nGnpfValue3 - 1);
-    m_nMapDisplayMode = 5;
-    m_bMapOnScreen = 0;
+    m_nMapDisplayMode = map_display::kMainMap;
+    repaint.m_bMapOnScreen = 0;
     m_strPlaceNameState = "GNPF";
-    m_nPlaceNameLayer = m_nGnpfValue0;
+    search.m_nPlaceNameLayer = m_nGnpfValue0;
 
     // The sheet of the prefecture's office, or of the municipality's mesh code.
     std::string sheet;
@@ -139,12 +140,12 @@ void CVeldoranDoc::RetrievePlaceNames()
     // A search whose sheet is unknown leaves the map where it is (an empty name would pick
     // whatever sheet the index lists first).
     if (!sheet.empty() && sheet != UpToFirstBlank(m_strMapName)) {
-        if (m_nMapFrame == 3) {
-            m_nMapFrame = 2;
-            m_nMapFrameCopy2 = 2;
+        if (position.m_nMapFrame == 3) {
+            position.m_nMapFrame = 2;
+            position.m_nMapFrameCopy2 = 2;
         }
         m_strMapName = sheet;
-        FindSheetByName(m_strMapName, m_strSheetIndexFile);
+        FindSheetByName(m_strMapName, folders.m_strSheetIndexFile);
     }
     m_nResultCount = m_nResultDrawn = m_nResultTotal = 0;
 }

@@ -48,23 +48,16 @@ bool Within(const Cell& cell, int rows, int columns)
 
 } // namespace
 
-std::array<std::int16_t, 20 * 55> CVeldoranDoc::UnsetClassColours()
-{
-    std::array<std::int16_t, kColourRows * kColourColumns> colours;
-    colours.fill(-1);
-    return colours;
-}
-
 void CVeldoranDoc::LoadPlaceNameColours(int classIndex)
 {
-    m_anClassColour = UnsetClassColours();
+    placeNameClasses.m_anClassColour = PlaceNameClasses::UnsetClassColours();
     if (classIndex < 0)
         return;
     classIndex = std::min(classIndex, 5);
     const std::string_view begin = kColourSections[classIndex];
     const std::string_view end = kColourSections[classIndex + 1];
     bool taking = false;
-    ForEachRecordLine(m_strAppDir + "NpClrTbl.dat", true, [&](const std::string& line) {
+    ForEachRecordLine(folders.m_strAppDir + "NpClrTbl.dat", true, [&](const std::string& line) {
         // Section lines must match exactly (trailing blanks make another line).
         if (line == end)
             return false;
@@ -74,19 +67,19 @@ void CVeldoranDoc::LoadPlaceNameColours(int classIndex)
         }
         const std::optional<Cell> cell = taking ? ParseCell(line) : std::nullopt;
         if (cell && Within(*cell, kColourRows, kColourColumns))
-            m_anClassColour[cell->row * kColourColumns + cell->column] = static_cast<std::int16_t>(cell->value);
+            placeNameClasses.m_anClassColour[cell->row * kColourColumns + cell->column] = static_cast<std::int16_t>(cell->value);
         return true;
     });
 }
 
 void CVeldoranDoc::LoadPlaceNameSymbols()
 {
-    for (auto& row : m_anSymbolSetting)
+    for (auto& row : placeNameClasses.m_anSymbolSetting)
         std::fill(std::begin(row), std::end(row), kNoSymbol);
-    ForEachRecordLine(m_strAppDir + "NpSymbol.dat", true, [&](const std::string& line) {
+    ForEachRecordLine(folders.m_strAppDir + "NpSymbol.dat", true, [&](const std::string& line) {
         const std::optional<Cell> cell = ParseCell(line);
         if (cell && Within(*cell, kSymbolRows, kSymbolColumns))
-            m_anSymbolSetting[cell->row][cell->column] = static_cast<std::int16_t>(cell->value);
+            placeNameClasses.m_anSymbolSetting[cell->row][cell->column] = static_cast<std::int16_t>(cell->value);
         return true;
     });
 }

@@ -45,8 +45,8 @@ int CVeldoranDoc::PlaceNameKind(const std::string& name)
 
 int CVeldoranDoc::FilterPlaceName(const std::string& name) const
 {
-    const auto on = [&](PlaceNameClass kind) { return m_anPlaceNameKind[kind] == 1; };
-    if (m_anPlaceNameKind[kTowns] == 0) {
+    const auto on = [&](PlaceNameClass kind) { return spec.m_anPlaceNameKind[kind] == 1; };
+    if (spec.m_anPlaceNameKind[kTowns] == 0) {
         if (HoldsAny(name, {"市", "町", "村", "駅", "ＨＷ"}))
             return kHidden;
     } else {

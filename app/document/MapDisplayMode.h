@@ -1,6 +1,7 @@
 #pragma once
-// The screens the repaint draws, by the number the document keeps in m_nMapDisplayMode. The
-// numbers are stored and set all over the program, so they stay plain ints.
+// The screens the repaint draws, by the number the document keeps in m_nMapDisplayMode. Every
+// command and view piece that asks for a screen names it here; the member stays an int because
+// the numbers are compared and kept (the saved mode) as the old program kept them.
 namespace map_display {
 
 enum Mode : int {
@@ -31,6 +32,7 @@ enum Mode : int {
     kSubmarineMeshFile = 23, // the submarine data's intermediate file is made
     kSheetPicture = 24,      // a guide-map or sheet picture
     kCityBoundarySetup = 30, // Surrick's municipality set-up
+    kMainMapCleared = 500,   // the main map after the window is cleared (the view turns it into 5)
 };
 
 } // namespace map_display

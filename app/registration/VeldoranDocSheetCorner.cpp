@@ -10,7 +10,7 @@
 
 std::string CVeldoranDoc::FindSheetByCorner(const std::string& latitude, const std::string& longitude) const
 {
-    const std::optional<std::vector<SheetIndexLine>> index = ReadSheetIndex(m_strSheetIndexFile);
+    const std::optional<std::vector<SheetIndexLine>> index = ReadSheetIndex(folders.m_strSheetIndexFile);
     if (!index)
         return {};
     for (const SheetIndexLine& line : *index)

@@ -21,7 +21,7 @@ constexpr int kKeepPicturesAndAlbums = 2; // texts and web pages (kinds 9 and 10
 
 std::string CVeldoranDoc::CurrentPointDataFile() const
 {
-    return m_nMapType == 4 ? m_astrGuideMapCurrent[2] : m_strDataFile;
+    return position.m_nMapType == 4 ? menus.m_astrGuideMapCurrent[2] : registered.m_strDataFile;
 }
 
 int CVeldoranDoc::LoadVisibleRecords(SheetDrawState& draw, const std::string& path, const std::string& west,
@@ -30,22 +30,22 @@ int CVeldoranDoc::LoadVisibleRecords(SheetDrawState& draw, const std::string& pa
 {
     int count = 0;
     std::size_t kept = 0;
-    const bool byKeyword = mode == kReadDataFile && m_nKeywordActive == 1;
+    const bool byKeyword = mode == kReadDataFile && spec.m_nKeywordActive == 1;
     // The coordinate texts are compared as texts, bounds included.
     const auto outside = [&](const RecordFields& fields) {
         return fields.latitude < south || fields.latitude > north || fields.longitude < west || fields.longitude > east;
     };
     const auto consider = [&](const std::string& record) {
         ++count;
-        if (byKeyword && record.find(m_strPointKeyword) == std::string::npos)
+        if (byKeyword && record.find(spec.m_strPointKeyword) == std::string::npos)
             return true;
         RecordFields fields;
         if (!SplitRecordFields(record, fields) || outside(fields))
             return true;
-        if (mode == kReadDataFile && m_nKindData != kKeepAll) {
+        if (mode == kReadDataFile && spec.m_nKindData != kKeepAll) {
             draw.m_nFileKind = GetFileKind(record);
-            if ((m_nKindData == kKeepTextsAndPages && draw.m_nFileKind <= 8) ||
-                (m_nKindData == kKeepPicturesAndAlbums && draw.m_nFileKind > 8))
+            if ((spec.m_nKindData == kKeepTextsAndPages && draw.m_nFileKind <= 8) ||
+                (spec.m_nKindData == kKeepPicturesAndAlbums && draw.m_nFileKind > 8))
                 return true;
         }
         if (kept < kMaxListedRecords)
@@ -99,14 +99,14 @@ void CVeldoranDoc::SetEntryFromRecord(const std::string& record)
     const std::size_t blank = files.find(' ');
     if (m_nFileKind <= 7) {
         // A picture, then perhaps the text that goes with it.
-        m_strEntryTarget = std::string(files.substr(0, blank));
+        entry.m_strEntryTarget = std::string(files.substr(0, blank));
         m_strEntryParam = blank == std::string_view::npos ? std::string() : std::string(files.substr(blank + 1));
     } else if (m_nFileKind == 8) {
         m_strEntryParam = std::string(files.substr(0, blank));
-        m_strEntryTarget.clear();
+        entry.m_strEntryTarget.clear();
     } else if (m_nFileKind == 9) {
         m_strEntryParam = std::string(files);
-        m_strEntryTarget.clear();
+        entry.m_strEntryTarget.clear();
     } else {
         // A web page: the field after name, latitude, longitude and item.
         RecordFields fields;
@@ -116,7 +116,7 @@ void CVeldoranDoc::SetEntryFromRecord(const std::string& record)
             if (afterItem != std::string_view::npos)
                 page = FirstWord(fields.rest.substr(afterItem + 1));
         }
-        m_strEntryTarget = std::string(page);
+        entry.m_strEntryTarget = std::string(page);
         m_strEntryParam.clear();
     }
 }

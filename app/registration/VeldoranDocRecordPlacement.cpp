@@ -50,7 +50,7 @@ std::optional<RecordPosition> ParseRecordForPlacement(const CVeldoranDoc& doc, S
     RecordFields fields;
     const bool complete = SplitRecordFields(record, fields);
     draw.m_strEntryTitle = std::string(FirstWord(record));
-    if (draw.m_nPointDrawKind == 1 && doc.m_anPlaceNameKind[0] == 0 &&
+    if (draw.m_nPointDrawKind == 1 && doc.spec.m_anPlaceNameKind[0] == 0 &&
         doc.FilterPlaceName(draw.m_strEntryTitle) == -1) {
         draw.m_nPointX = -1;
         *answer = -1;
@@ -105,7 +105,7 @@ int CVeldoranDoc::ProjectRecordToSheet(SheetDrawState& draw, const std::string& 
     const float sy = draw.m_fPointScaleY;
     float x;
     float y;
-    switch (m_nMapFrame) {
+    switch (position.m_nMapFrame) {
     case 1: // one sheet: 320 units for 3600 seconds of longitude and 2400 of latitude
         x = dx * sx * 0.08888889f;
         y = sy * 320.0f - dy * sy * 0.13333334f;
@@ -149,7 +149,7 @@ int CVeldoranDoc::ProjectRecordToRegion(SheetDrawState& draw, const std::string&
     // 1/10000 degree; the factor is the single-precision 10000/3600.
     const float latitude = static_cast<float>(at->latitudeSeconds) * 2.7777777f;
     const float longitude = static_cast<float>(at->longitudeSeconds) * 2.7777777f;
-    const float k = m_nMapPjctn != 0 ? ratio : LatitudeRatioAt(m_afLatitudeRatio, Truncate(latitude) / 10000);
+    const float k = position.m_nMapPjctn != 0 ? ratio : LatitudeRatioAt(latitudeRatios.m_afLatitudeRatio, Truncate(latitude) / 10000);
     if (draw.m_fMapScale == 0 || k == 0) {
         draw.m_nPointX = -1;
         return at->value;
