@@ -85,6 +85,8 @@ public:
 
     // ---- Legend column of the classes that occurred (theme 0 reorders the primary codes)
     void DrawGeologyLegend(int theme, int placement);
+    // The x of the drawn extent's east edge on screen.
+    int MapRightEdge() const;
     // ---- The composition table of all rock classes by era (m_nItem 1 and area kind 0: the rocks
     // of the last surface-geology drawing outlined, from the work file that m_nLayerFlag names:
     // 0 the plain map's with grids of side m_nBlockMode, else the white map's)

@@ -3,9 +3,11 @@
 // surface geology lists its rock numbers sorted, each with the colour of its own slot.
 #include "geology/GeoMeshRenderer.h"
 
+#include "meshcode/Truncate.h"
 #include "platform/dc/Dc.h"
 #include "platform/text/Format.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -15,6 +17,8 @@ constexpr int kColumnStep = 60;
 constexpr int kNoBoxShift = 20; // placement 1 draws no boxes and starts this much further left
 constexpr int kBoxWidth = 14;
 constexpr int kBoxHeight = 8;
+// Room between the map's right edge and the column, boxes shifted left by placement 1 included.
+constexpr int kMapGap = kNoBoxShift + 10;
 
 struct LegendLayout {
     int left;
@@ -33,13 +37,21 @@ bool ClassIndex(int code) { return code >= 0 && code < kGeoClassCount; }
 
 } // namespace
 
+int CGeoMeshRenderer::MapRightEdge() const
+{
+    return meshcode::TruncateToInt(float(m_nEast - m_nWest) * m_fScaleX + m_fOriginX);
+}
+
 void CGeoMeshRenderer::DrawGeologyLegend(int theme, int placement)
 {
     if (m_pDC == nullptr)
         return;
     vd::Dc& dc = *m_pDC;
     dc.SetBkMode(vd::TRANSPARENT);
-    const LegendLayout layout = placement >= 0 ? LegendLayout{850, 290, 32} : LegendLayout{830, 180, 40};
+    LegendLayout layout = placement >= 0 ? LegendLayout{850, 290, 32} : LegendLayout{830, 180, 40};
+    // The column was laid out for a map that ends left of it on a 1024 x 768 screen; a larger
+    // window's map reaches further, and the column then starts beside the map's right edge.
+    layout.left = std::max(layout.left, MapRightEdge() + kMapGap);
     if (placement < 0)
         placement = 0;
 

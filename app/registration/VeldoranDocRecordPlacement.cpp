@@ -7,6 +7,7 @@
 
 #include "platform/text/Numbers.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <optional>
@@ -14,6 +15,9 @@
 namespace {
 
 constexpr int kNoValue = -999;
+// The sheet layouts' far limits of a position, before the frame's own size is counted.
+constexpr int kFarLimitX = 1000;
+constexpr int kFarLimitY = 700;
 
 // A value truncated toward zero, held within int (an infinite or huge value would not fit).
 int Truncate(double value)
@@ -118,10 +122,18 @@ int CVeldoranDoc::ProjectRecordToSheet(SheetDrawState& draw, const std::string& 
         draw.m_nPointX = -1;
         return at->value;
     }
-    if (x < 0 || x > 1000)
+    // A point a hair north or west of the frame is held at its edge. The far limits were made
+    // for a 1024 x 768 screen; a wider window's map reaches past them, and a point beyond the
+    // map's far edge is not on it: it is hidden, never moved to the opposite edge.
+    if (x < 0)
         x = 0;
-    if (y < 0 || y > 700)
+    if (y < 0)
         y = 0;
+    if (x > static_cast<float>(std::max(kFarLimitX, draw.m_nMapPixelWidth)) ||
+        y > static_cast<float>(std::max(kFarLimitY, draw.m_nMapPixelHeight))) {
+        draw.m_nPointX = -1;
+        return -at->value;
+    }
     draw.m_nPointX = AddOffset(Truncate(x), offsetX);
     draw.m_nPointY = AddOffset(Truncate(y), offsetY);
     return FinishPlacement(draw, at->value, index);

@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QStyle>
 
+#include <algorithm>
+
 CMainFrame::CMainFrame()
 {
     for (int id : {shell::ID_HELP, shell::ID_CONTEXT_HELP, shell::ID_HELP_FINDER, shell::ID_DEFAULT_HELP})
@@ -50,7 +52,8 @@ vd::ui::Rect CMainFrame::Placement(int screenSetting)
     const int cy = available.cy - titleBar;
     if (screenSetting != 0)
         return {0, 0, cx, cy + titleBar};
-    return {5, 0, 5 + 721, cy + titleBar};
+    // The portrait window keeps its width where the screen has room for it.
+    return {5, 0, std::min(5 + 721, cx), cy + titleBar};
 }
 
 bool CMainFrame::ShowMenuBar(int menuId)

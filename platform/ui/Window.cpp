@@ -4,6 +4,7 @@
 
 #include "platform/ui/ControlsImpl.h"
 #include "platform/ui/DialogImpl.h"
+#include "platform/ui/FramePlacement.h"
 #include "platform/ui/QtBridge.h"
 #include "platform/ui/Pointer.h"
 #include "platform/ui/Ui.h"
@@ -293,10 +294,7 @@ void Window::MoveWindow(int x, int y, int width, int height, bool)
         return;
     if (w->isWindow()) {
         // A top-level window's size includes its frame.
-        const int frameWidth = w->frameGeometry().width() - w->width();
-        const int frameHeight = w->frameGeometry().height() - w->height();
-        w->move(x, y);
-        w->resize(std::max(1, width - frameWidth), std::max(1, height - frameHeight));
+        placeFrame(*w, QRect(x, y, width, height));
         return;
     }
     w->setGeometry(x, y, width, height);

@@ -12,6 +12,7 @@
 # 2. In each state (idle, right-click menu open, about box open, the modeless find-place dialog
 #    open) each ending (SIGTERM, SIGHUP, the
 #    close message of a window manager) ends the program with exit 0 and its settings written.
+# 3. The monitor-size window spans the 1280 x 1024 screen's width and stays on it, frame included.
 # Every wait polls for its condition and gives up after a bound, so a hang fails the test.
 set -euo pipefail
 
@@ -125,4 +126,25 @@ for state in idle popup about findplace; do
         expect_clean_end "$ending with the state $state"
     done
 done
+# ---- 3. The monitor-size window (環境設定, tab 地図, モニターサイズ版: the setting the next start takes)
+# spans the screen's width and stays on it, its title bar and borders (a window manager's frame,
+# known only once the window is on screen) counted.
+frame_spans_the_screen() {
+    local x y w h l=0 r=0 t=0 b=0 extents
+    eval "$(xwininfo -id "$win" | awk '/Absolute upper-left X/ {print "x=" $4} /Absolute upper-left Y/ {print "y=" $4}
+        /^  Width:/ {print "w=" $2} /^  Height:/ {print "h=" $2}')"
+    extents=$(xprop -id "$win" _NET_FRAME_EXTENTS | grep -o '= [0-9, ]*$' | tr -d '= ') || true
+    [ -z "$extents" ] || IFS=, read -r l r t b <<<"$extents"
+    ((x - l == 0 && x + w + r == 1280 && y - t >= 0 && y + h + b <= 1024))
+}
+run_folders monitor-size
+mkdir -p "$(dirname "$VELDORAN_PROFILE")"
+printf '[System]\nScreen=1\n' >"$VELDORAN_PROFILE"
+launch
+wait_for "the first map" map_window
+win=$(map_window)
+wait_for "the frame to span the screen and stay on it" frame_spans_the_screen
+"$probe" close "$win"
+expect_clean_end "the monitor-size window"
+
 echo "end to end: all passed ($wm)"

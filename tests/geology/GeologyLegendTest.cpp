@@ -110,3 +110,37 @@ TEST(GeologyLegend, CrowdedLegendAndASecondColumn)
     EXPECT_EQ(plain.Texts()[0].at, (vd::Point{850, 290}));
     EXPECT_TRUE(OpsOf(plain, vd::DrawOp::Rectangle).empty());
 }
+
+// The column stands beside the drawn map: at its place when the map ends well left of it (a
+// 1024 x 768 screen), right of the map's east edge when a wider window's map reaches past it.
+TEST(GeologyLegend, TheColumnStandsBesideTheMapsEastEdge)
+{
+    const struct {
+        float originX;
+        float scaleX;
+        int placement;
+        int titleX;
+    } cases[] = {
+        {8, 0.0725f, 0, 870},   // three sheets 783 pixels wide, from x 8
+        {8, 0.0725f, -1, 850},
+        {8, 0.0975f, 0, 1111},  // 1053 pixels wide: right edge 1061
+        {8, 0.0975f, 1, 1091},  // no boxes: 20 further left, still clear of the map
+        {8, 0.0975f, -1, 1111},
+    };
+    for (const auto& c : cases) {
+        vd::RecordingDc dc;
+        CGeoMeshRenderer r;
+        r.m_pDC = &dc;
+        r.m_nWest = 134 * 3600;
+        r.m_nEast = 137 * 3600;
+        r.m_fOriginX = c.originX;
+        r.m_fScaleX = c.scaleX;
+        r.m_anPrimaryCodes[3] = 1;
+        r.DrawGeologyLegend(2, c.placement);
+        ASSERT_FALSE(dc.Texts().empty());
+        EXPECT_EQ(dc.Texts()[0].at.x, c.titleX) << c.scaleX << " " << c.placement;
+        const int mapRight = int(float(r.m_nEast - r.m_nWest) * c.scaleX + c.originX);
+        for (const auto& box : OpsOf(dc, vd::DrawOp::Rectangle))
+            EXPECT_GT(box.rect.left, mapRight) << c.scaleX;
+    }
+}

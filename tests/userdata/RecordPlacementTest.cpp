@@ -82,6 +82,37 @@ TEST_F(RecordPlacement, BlockOfSheetsIsMeasuredFrom7200SecondsBelowItsNorthEdge)
     }
 }
 
+// A block drawn 1056 x 864 pixels, as in a monitor-size window on a 1280 x 1024 screen: names
+// near its east and south edges stay there (not at the left and top edges), and a point beyond
+// its far edges is hidden.
+TEST_F(RecordPlacement, AWideBlockPlacesNamesNearItsFarEdgesWhereTheyAre)
+{
+    doc->position.m_nMapFrame = 2;
+    doc->m_fPointScaleX = 1.1f;
+    doc->m_fPointScaleY = 0.9f;
+    doc->m_nMapPixelWidth = 1056;
+    doc->m_nMapPixelHeight = 864;
+    const int north = 37 * 3600;
+    const int west = 138 * 3600;
+    const struct {
+        const char* record;
+        int x, y;
+    } cases[] = {
+        {"東 36.0000 140.5900 x", 5 + 1050, 5 + 431},
+        {"南 35.0100 139.3000 x", 5 + 528, 5 + 856},
+        {"東の外 36.0000 141.1000 x", -1, 0},
+        {"南の外 34.5000 139.3000 x", -1, 0},
+    };
+    for (const auto& c : cases) {
+        Place(c.record, 5, 5, west, north - 7200);
+        EXPECT_EQ(doc->m_nPointX, c.x) << c.record;
+        if (c.x != -1) {
+            EXPECT_EQ(doc->m_nPointY, c.y) << c.record;
+        }
+        EXPECT_EQ(value, c.x == -1 ? -1 : 1) << c.record;
+    }
+}
+
 TEST_F(RecordPlacement, ExplicitBoundsUsePixelsPerSecondFromTheFramesHeight)
 {
     doc->position.m_nMapFrame = 3;

@@ -156,7 +156,10 @@ void CVeldoranView::OnMove()
     const vd::ui::Rect client = GetClientRect();
     m_nSavedWidth = client.right;
     m_nSavedHeight = client.bottom;
-    doc.m_nMapDisplayMode = doc.repaint.m_nSavedMapDisplayMode;
+    // Only a mode that a drawing kept: a resize before the first map was drawn (a window manager
+    // framing the window at start) keeps the drawing that is due.
+    if (doc.repaint.m_nSavedMapDisplayMode != map_display::kIdle)
+        doc.m_nMapDisplayMode = doc.repaint.m_nSavedMapDisplayMode;
     if (!m_strSavedEntryParam.empty())
         doc.m_strEntryParam = m_strSavedEntryParam;
     // Only a name that a drawing kept: a resize before any map was drawn keeps the current name.

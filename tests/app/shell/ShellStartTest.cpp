@@ -43,22 +43,27 @@ TEST(ShellStart, FramePlacedByTheScreenSetting)
     const int titleBar = CMainFrame::TitleBarHeight();
     struct Case {
         const char* profile;  // nullptr: no System/Screen in the profile
+        vd::ui::Size screen;  // the full-screen client area
         vd::ui::Rect expected;
     };
-    for (const Case& c : {Case{nullptr, {5, 0, 726, 1000}}, Case{"0", {5, 0, 726, 1000}},
-                          Case{"1", {0, 0, 1280, 1000}}}) {
+    for (const Case& c : {Case{nullptr, {1280, 1000}, {5, 0, 726, 1000}}, Case{"0", {1280, 1000}, {5, 0, 726, 1000}},
+                          Case{"1", {1280, 1000}, {0, 0, 1280, 1000}},
+                          // A screen narrower than the portrait window: no wider than the screen.
+                          Case{"0", {640, 480}, {5, 0, 640, 480}}, Case{"1", {640, 480}, {0, 0, 640, 480}}}) {
         SCOPED_TRACE(c.profile ? c.profile : "none");
+        SCOPED_TRACE(c.screen.cx);
         if (c.profile)
             vd::ProfileStore().writeString("System", "Screen", c.profile);
         ShellRun run;
+        run.script->setFullScreenSize(c.screen);
         ASSERT_TRUE(run.start());
         const vd::ui::Rect placed = run.frame().GetWindowRect();
         EXPECT_EQ(placed.left, c.expected.left);
         EXPECT_EQ(placed.top, c.expected.top);
-        EXPECT_EQ(placed.Width(), c.expected.Width());
-        EXPECT_EQ(placed.Height(), c.expected.Height());
+        EXPECT_EQ(placed.right, c.expected.right);
+        EXPECT_EQ(placed.bottom, c.expected.bottom);
         // As tall as the full-screen client area and a title bar.
-        EXPECT_EQ(placed.Height(), (1000 - titleBar) + titleBar);
+        EXPECT_EQ(placed.Height(), (c.screen.cy - titleBar) + titleBar);
         run.app->Shutdown();
     }
 }

@@ -1,5 +1,6 @@
 // The main maps as a user sees them, pixel for pixel: the view's repaint at 1024 x 768 of the
-// start sheet 京都及大阪 in blocks of 3 x 3 and 5 x 5 with the bundled sample layers switched on,
+// start sheet 京都及大阪 in blocks of 3 x 3 and 5 x 5 with the bundled sample layers switched on
+// (the 3 x 3 block also at 1280 x 955, a monitor-size window on a 1280 x 1024 screen),
 // the whole-country overview in both projections with those layers, the population map of the
 // prefectures and the Japan overview of 神奈川県. Each picture is compared with its reference in
 // tests/data/golden/; with VD_GOLDEN_REMAKE set to a folder, the pictures are written there
@@ -147,10 +148,18 @@ protected:
         }
     }
 
-    // The repaint on a fresh picture, compared with (or written as) the reference of that name.
-    void ExpectPicture(const std::string& name)
+    // The view as large as a monitor-size window's on a screen of that size.
+    void ResizeView(int width, int height)
     {
-        picture = std::make_unique<vd::ImageDc>(kGoldenWidth, kGoldenHeight);
+        view->MoveWindow(0, 0, width, height, false);
+        view->m_nSavedWidth = width;
+        view->m_nSavedHeight = height;
+    }
+
+    // The repaint on a fresh picture, compared with (or written as) the reference of that name.
+    void ExpectPicture(const std::string& name, int width = kGoldenWidth, int height = kGoldenHeight)
+    {
+        picture = std::make_unique<vd::ImageDc>(width, height);
         doc->m_nMapDisplayMode = 5;
         Repaint();
         const QImage drawn = vd::bitmapImage(picture->GetSurface()).convertToFormat(QImage::Format_RGB32);
@@ -183,6 +192,15 @@ TEST_F(GoldenPictures, StartSheetInBlocksWithTheSampleLayers)
     SwitchFineMeshOn();
     ShowStartSheet(25);
     ExpectPicture("sheet-5x5-layers");
+}
+
+// A monitor-size window on a 1280 x 1024 screen: the block reaches past x 1000 and y 700, and the
+// place names near its east and south edges (郡上, 江南, 大府市, 高松市, 五條市) stand at their points.
+TEST_F(GoldenPictures, StartSheetInAMonitorSizeWindow)
+{
+    ResizeView(1280, 955);
+    ShowStartSheet(9);
+    ExpectPicture("sheet-3x3-monitor-size", 1280, 955);
 }
 
 TEST_F(GoldenPictures, WholeCountryInBothProjectionsWithTheSampleLayers)

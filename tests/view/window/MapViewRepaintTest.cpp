@@ -309,6 +309,23 @@ TEST_F(MapView, AResizeRestoresTheSavedModeAndTheNextRepaintDraws)
     EXPECT_EQ(view->m_strBlankLine, std::string(69, ' '));
 }
 
+// A window manager framing the window at start resizes it after the first paint asked for the
+// first map and before that map was drawn: the map is still drawn.
+TEST_F(MapView, AResizeBeforeTheFirstMapWasDrawnKeepsItsDrawing)
+{
+    PastFirstPaint();
+    RecordRoutines();
+    doc->position.m_nMapType = 2;
+    doc->m_nMapDisplayMode = 5;
+    doc->repaint.m_nSavedMapDisplayMode = 0; // no drawing kept a mode yet
+    view->MoveWindow(0, 0, 1024, 768, false);
+    picture = std::make_unique<vd::ImageDc>(1024, 768);
+    Repaint();
+    EXPECT_EQ(doc->m_nMapDisplayMode, 5);
+    Repaint();
+    EXPECT_EQ(DrawingCalls(), (std::vector<std::string>{"drawJapanMap"}));
+}
+
 TEST_F(MapView, TheOverviewOriginTurnsWiderAbove800Pixels)
 {
     for (const auto& [width, origin, blanks] : {std::tuple{800, 420, 59}, std::tuple{801, 560, 69}}) {

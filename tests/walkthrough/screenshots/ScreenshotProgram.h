@@ -8,6 +8,7 @@
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
+#include "platform/ui/QtBackend.h"
 #include "tests/walkthrough/UserActions.h"
 
 #include <QApplication>
@@ -69,6 +70,7 @@ struct StartFolder {
         for (const fs::directory_entry& entry : fs::directory_iterator(vd::applicationFolderPath(), ignored))
             fs::remove_all(entry.path(), ignored);
         fs::remove(vd::ProfileStore::defaultFile(), ignored);
+        vd::ProfileStore::rereadFiles(); // the settings a program before this one kept in memory
     }
 };
 
@@ -76,7 +78,8 @@ struct Program : StartFolder, MainWindow {
     explicit Program(Folder folder = Folder::New)
         : StartFolder(folder)
     {
-        run.script->setFullScreenSize({1000, 720});
+        // The screen the pictures are taken on (1280 x 1024), measured as the program does.
+        run.script->setFullScreenSize(vd::ui::QtBackend().fullScreenSize());
     }
     // A key with Ctrl on the main window, made the active window first as a click on it does.
     void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
