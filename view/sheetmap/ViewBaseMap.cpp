@@ -60,7 +60,8 @@ void ViewBaseMap::DrawSheetIndexMap(vd::Dc& dc)
     dc.FillRect(vd::Rect{0, 0, width, view_.m_nSavedHeight}, *view_.m_pBackgroundBrush);
     const IndexMapLayout grid = SheetIndexLayout(width);
     std::string index = doc_.folders.m_strSheetIndexFile;
-    if (doc_.depth.m_nSubmarineLayer == 1 && doc_.position.m_nMapFrame == 2 && (doc_.position.m_nMapMode == 25 || doc_.position.m_nMapMode == 49))
+    if (doc_.depth.m_nSubmarineLayer == 1 && doc_.position.m_nMapFrame == 2 &&
+        (doc_.position.m_nMapMode == 25 || doc_.position.m_nMapMode == 49))
         index += "|B";
     auto* indexMap = Dovanne().OnIndexMap.fn;
     if (indexMap)
@@ -154,7 +155,8 @@ std::string ViewBaseMap::DrawLayeredMap(vd::Dc& dc)
             if (renderer.m_bTintMissing)
                 WriteNoTintNotice(dc, view_.m_nSavedHeight);
         }
-        if (doc_.repaint.m_nOverlayLayer != 999 && doc_.repaint.m_bOverlayOff != 1 && doc_.repaint.m_bOverlayTransparent == 1) {
+        if (doc_.repaint.m_nOverlayLayer != 999 && doc_.repaint.m_bOverlayOff != 1 &&
+            doc_.repaint.m_bOverlayTransparent == 1) {
             // The transparent second pass: its points over the map, without tint or submarine layer.
             doc_.m_nPointDisplayFlag = pointSetting;
             CMapRenderer renderer(&dc, &doc_, view_.m_nSavedWidth, view_.m_nSavedHeight,
