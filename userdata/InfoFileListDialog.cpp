@@ -69,9 +69,11 @@ bool CDlgInfoFileList::OnInitDialog()
     if (auto* combo = item<vd::ComboBox>(IDC_FILE_COMBO))
         for (const std::string& file : files)
             combo->AddString(file);
-    SetDlgItemText(IDC_COUNT, vd::format("登録数=%d", int(files.size())));
+    ShowCount(files.size());
     return true;
 }
+
+void CDlgInfoFileList::ShowCount(std::size_t count) { SetDlgItemText(IDC_COUNT, vd::format("登録数=%d", int(count))); }
 
 void CDlgInfoFileList::OnPicked()
 {
@@ -95,9 +97,11 @@ void CDlgInfoFileList::OnFileButton()
     if (dialog.DoModal() != vd::IDOK || m_strSection.empty())
         return;
     m_strFile = vd::toLowerAscii(dialog.GetPathName());
-    if (List().add(m_strFile))
+    if (List().add(m_strFile)) {
         if (auto* combo = item<vd::ComboBox>(IDC_FILE_COMBO))
             combo->AddString(m_strFile);
+        ShowCount(List().values().size());
+    }
     if (auto* combo = item<vd::ComboBox>(IDC_FILE_COMBO))
         combo->SetWindowText(m_strFile);
 }

@@ -35,4 +35,5 @@ private:
     void OnPicked();
     void OnFileButton();
     void OnRemove();
+    void ShowCount(std::size_t count);
 };

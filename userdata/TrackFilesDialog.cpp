@@ -46,7 +46,8 @@ DialogTemplate TrackFilesTemplate()
         ltext(IDC_DATUM, ""),
         ltext(vd::IDC_STATIC, "形式:"),
         ltext(IDC_FORMAT, ""),
-        ltext(IDC_FILE_COUNT, "登録数="),
+        // Room for the widest count it shows, "  No=100/100".
+        ltext(IDC_FILE_COUNT, "登録数=", DialogUnits{0, 0, 52, 8}),
         comboBox(IDC_FILE_COMBO, {}, vd::CBS_DROPDOWN | vd::WS_VSCROLL | vd::WS_TABSTOP),
         pushButton(IDC_REGISTER, "登録"),
         defPushButton(vd::IDOK, "OK"),

@@ -2,6 +2,7 @@
 
 #include "municipal/boundaryset/ConversionPanel.h"
 #include "municipal/conversion/FolderConversion.h"
+#include "platform/sys/ApplicationFolder.h"
 #include "platform/ui/Ui.h"
 #include "platform/ui/WaitCursor.h"
 
@@ -16,6 +17,11 @@ bool AskAndConvert(vd::Dc* dc, const std::string& folder, municipal::SourceTheme
             ConversionPanel panel(dc, theme == municipal::SourceTheme::AdministrativeArea ? "行政界・海岸線ファイル変換"
                                                                                           : "海岸線ファイル変換");
             report = municipal::ConvertSourceFolder(folder, theme, &panel);
+            // The municipality folder becomes this one: the bundled borders go along with the
+            // user's, so that converting one prefecture loses none of the others.
+            if (theme == municipal::SourceTheme::AdministrativeArea && !report.stopped)
+                report.bundledKept = municipal::KeepBundledFiles(
+                    report.outputFolder, vd::applicationFolder() + std::string(municipal::ColumnsOf(theme).outputFolder) + "\\");
         } else {
             report = municipal::ConvertSourceFolder(folder, theme);
         }

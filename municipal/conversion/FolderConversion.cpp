@@ -2,6 +2,7 @@
 
 #include "platform/fs/FileSystem.h"
 #include "platform/text/Format.h"
+#include "platform/text/StringOps.h"
 
 namespace municipal {
 
@@ -34,6 +35,7 @@ FolderConversionReport ConvertSourceFolder(const std::string& folderText, Source
     const std::string outputFolder = folder + std::string(columns.outputFolder);
     (void)vd::makeFolder(outputFolder); // an existing folder is kept; a failure shows in each file
 
+    report.outputFolder = outputFolder + "\\";
     SourcePlan plan = PlanSourceFolder(folder, theme);
     report.refused = std::move(plan.refused);
     report.prefectures = int(plan.files.size());
@@ -65,12 +67,32 @@ FolderConversionReport ConvertSourceFolder(const std::string& folderText, Source
     return report;
 }
 
+int KeepBundledFiles(const std::string& outputFolder, const std::string& bundledFolder)
+{
+    if (vd::toLowerAscii(outputFolder) == vd::toLowerAscii(bundledFolder))
+        return 0;
+    const auto bundled = vd::listFolder(bundledFolder + "*.*");
+    if (!bundled)
+        return 0;
+    int kept = 0;
+    for (const vd::FolderEntry& entry : *bundled) {
+        const std::string lower = vd::toLowerAscii(entry.name);
+        if (!entry.status.isFolder && lower.starts_with("pg") && lower.find(".dat") != std::string::npos
+            && vd::copyFileNew(bundledFolder + entry.name, outputFolder + entry.name))
+            ++kept;
+    }
+    return kept;
+}
+
 std::string ClosingMessage(const FolderConversionReport& report, SourceTheme theme)
 {
     if (!report.folderSet)
         return theme == SourceTheme::AdministrativeArea ? "行政界・海岸線のフォルダが指定されていません。"
                                                          : "海岸線のフォルダが指定されていません。";
     std::string text = vd::format("変換が終りました。  (都道府県数=%d)", report.prefectures);
+    text += "\n\n書き込んだフォルダ:\n  " + report.outputFolder;
+    if (report.bundledKept > 0)
+        text += vd::format("\n(同梱の行政界ファイル %d 件も、このフォルダに写しました)", report.bundledKept);
     if (!report.failedOutputs.empty()) {
         text += "\n\n書き込めなかったファイル:";
         for (const std::string& path : report.failedOutputs)

@@ -30,13 +30,22 @@ struct FolderConversionReport {
     std::vector<RefusedSource> refused;
     std::vector<std::string> failedOutputs; // output paths not written whole
     std::vector<std::string> shortened;     // "file: n links left out" and the like
+    std::string outputFolder;               // where the outputs went, with its final "\\"
+    int bundledKept = 0;                    // bundled files copied beside them (KeepBundledFiles)
 };
 
 // The folder as the user gave it ("Z:\ksj\n03\"; a missing final "\" is supplied).
 FolderConversionReport ConvertSourceFolder(const std::string& folder, SourceTheme theme,
                                            ConversionObserver* observer = nullptr);
 
-// "変換が終りました。  (都道府県数=%d)" and what went wrong; or that no folder is set.
+// Copies into `outputFolder` every "Pg*.dat" file of `bundledFolder` (both with their final "\\")
+// that it does not hold yet, so that a municipality folder of the user's own conversions keeps the
+// borders bundled with the program; a converted file of the same name is never replaced. The
+// number of files copied; nothing when the two folders are one.
+int KeepBundledFiles(const std::string& outputFolder, const std::string& bundledFolder);
+
+// "変換が終りました。  (都道府県数=%d)", the folder written, the bundled files kept beside the
+// outputs and what went wrong; or that no folder is set.
 std::string ClosingMessage(const FolderConversionReport& report, SourceTheme theme);
 
 } // namespace municipal

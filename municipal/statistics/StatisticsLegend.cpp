@@ -4,6 +4,7 @@
 #include "platform/text/Cp932.h"
 #include "platform/text/Format.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace surrick {
@@ -15,6 +16,8 @@ constexpr int kShiftedName = 90;
 constexpr int kRowHeight = 21;
 // The client width from which the totals box always has room.
 constexpr int kWideClient = 800;
+// Room beside the kind label inside its box, left and right.
+constexpr int kLabelMargins = 10;
 
 void DrawTotals(vd::Dc& dc, const LegendLayout& l, const DataSummary& s)
 {
@@ -88,8 +91,10 @@ void DrawStatisticsBoxes(vd::Dc& dc, const LegendLayout& l, const std::string& d
         return;
     }
     if (*kind.label != '\0') {
-        dc.Rectangle(w - 200, h - 235, w - 2, h - 212);
-        dc.TextOut(w - 195, h - 232, kind.label);
+        // The box holds its label: in a caller's font too wide for it, it grows to the left.
+        const int left = std::min(w - 200, w - 2 - kLabelMargins - dc.GetTextExtent(kind.label).cx);
+        dc.Rectangle(left, h - 235, w - 2, h - 212);
+        dc.TextOut(left + 5, h - 232, kind.label);
     }
     if (wide)
         DrawTotals(dc, l, quantities.Summary());

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <dirent.h>
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -125,6 +126,18 @@ bool renamePath(std::string_view fromWinPath, std::string_view toWinPath)
         return true;
     // File systems without RENAME_NOREPLACE: the target was found absent just above.
     return (errno == EINVAL || errno == ENOSYS) && rename(from->c_str(), to.c_str()) == 0;
+}
+
+bool copyFileNew(std::string_view fromWinPath, std::string_view toWinPath)
+{
+    const std::optional<std::string> from = resolvePath(fromWinPath);
+    if (!from || pathExists(toWinPath))
+        return false;
+    const std::optional<std::string> to = resolvePathForCreate(toWinPath);
+    if (!to)
+        return false;
+    std::error_code error;
+    return std::filesystem::copy_file(*from, *to, std::filesystem::copy_options::none, error) && !error;
 }
 
 bool makeFolder(std::string_view winPath)

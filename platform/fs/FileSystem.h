@@ -40,6 +40,9 @@ struct FolderEntry {
 // replaced, except by the same file under a name that differs only in case.
 [[nodiscard]] bool renamePath(std::string_view fromWinPath, std::string_view toWinPath);
 
+// Copies a file to a new one; an existing target (in any case) is never replaced.
+[[nodiscard]] bool copyFileNew(std::string_view fromWinPath, std::string_view toWinPath);
+
 // Makes a folder whose parent exists; true when the folder exists afterwards.
 [[nodiscard]] bool makeFolder(std::string_view winPath);
 // Makes a folder and every missing folder above it; true when the folder exists afterwards.

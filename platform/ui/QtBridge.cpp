@@ -36,9 +36,12 @@ LogFont fromQFont(const QFont& font, const LogFont& base)
 
 int titleBarWidth(const QString& title, const QFont& font)
 {
+    // A window manager's title bar holds the window's icon and three buttons beside the title
+    // and pads each of them: with less room than this, openbox's default theme cuts the title.
+    constexpr int kTitleBarFurniture = 160;
     QFont bold = font;
     bold.setBold(true);
-    return QFontMetrics(bold).horizontalAdvance(title) + 100;
+    return QFontMetrics(bold).horizontalAdvance(title) + kTitleBarFurniture;
 }
 
 QFont dialogFont(const std::string& face, int points)

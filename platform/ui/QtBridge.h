@@ -35,7 +35,7 @@ inline std::uint32_t fromQColor(const QColor& c)
 QFont toQFont(const LogFont& font);
 LogFont fromQFont(const QFont& font, const LogFont& base);
 // The width a window needs for its title bar to hold the title (the title in the bold form of
-// the font, and about 100 pixels for the window manager's buttons and frame).
+// the font, and room for the window manager's icon, buttons and frame).
 int titleBarWidth(const QString& title, const QFont& font);
 // The font a dialog template names (face and point size, at 96 dots per inch).
 QFont dialogFont(const std::string& face, int points);

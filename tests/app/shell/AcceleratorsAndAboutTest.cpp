@@ -6,8 +6,10 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/MenuTemplate.h"
+#include "platform/ui/QtBridge.h"
 #include "tests/support/AcceleratorKeys.h"
 
+#include <QFontMetrics>
 #include <QTest>
 #include <QTimer>
 
@@ -63,8 +65,16 @@ TEST(ShellAbout, AboutBoxOpensFromTheHelpMenuAndClosesWithNoEffect)
     ASSERT_TRUE(run.start());
     std::string caption, line;
     bool okShown = false, icon = false;
+    int width = 0, titleNeeds = 0;
     run.script->answerDialog(shell::IDD_ABOUTBOX, [&](vd::DialogDriver& d) {
         caption = d.caption();
+        // The title in bold and the 140 pixels that a window manager's icon, three buttons and
+        // their padding take (openbox's default theme): the title bar shows the title whole.
+        const vd::ui::Rect window = d.dialog().GetWindowRect();
+        width = window.right - window.left;
+        QFont bold = vd::ui::dialogFont({}, 0);
+        bold.setBold(true);
+        titleNeeds = QFontMetrics(bold).horizontalAdvance(QString::fromStdString(caption)) + 140;
         okShown = d.isVisible(vd::IDOK);
         const vd::ui::DialogTemplate* t = d.dialog().dialogTemplate();
         for (const vd::ui::ControlTemplate& c : t->controls)
@@ -81,6 +91,7 @@ TEST(ShellAbout, AboutBoxOpensFromTheHelpMenuAndClosesWithNoEffect)
     EXPECT_EQ(run.script->dialogsRun(), (std::vector<int>{shell::IDD_ABOUTBOX, shell::IDD_ABOUTBOX}));
     EXPECT_TRUE(run.script->unanswered().empty());
     EXPECT_EQ(caption, "ﾊﾞｰｼﾞｮﾝ情報(TOVEN20)");
+    EXPECT_GE(width, titleNeeds);
     EXPECT_EQ(line, "ヴェルドラン見聞録   Version 2.10");
     EXPECT_TRUE(okShown);
     EXPECT_TRUE(icon);

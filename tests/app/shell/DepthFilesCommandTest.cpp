@@ -182,6 +182,32 @@ int Around(const QImage& image, QPoint at, QRgb colour, int radius = 3)
 
 } // namespace
 
+// The soundings write the file they read on the status line's band ("…を入力中"); once the map is
+// whole that line is gone, so the status line is not written through it, in a narrow window and
+// in a wide one.
+TEST(DepthFilesCommand, TheSoundingsReadingLineIsGoneOnceTheMapIsWhole)
+{
+    MainWindow w;
+    ASSERT_TRUE(w.start());
+    CVeldoranDoc& doc = w.doc();
+    ASSERT_TRUE(ChooseAndBuildBundledDepths(w));
+    ASSERT_TRUE(ShowSeaFloor(w, 2, false));
+    for (const QSize size : {QSize(721, 800), QSize(1280, 1000)}) {
+        w.main->resize(size);
+        QTest::qWait(200);
+        ASSERT_TRUE(waitFor([&] { return doc.m_nMapDisplayMode == 10 && !w.repaintPending(); }, 20000));
+        const QImage shown = w.shown();
+        int red = 0, black = 0;
+        for (int y = shown.height() - 27; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                red += shown.pixel(x, y) == Rgb(255, 0, 0);
+                black += shown.pixel(x, y) == Rgb(0, 0, 0);
+            }
+        EXPECT_EQ(red, 0) << shown.width() << " wide";
+        EXPECT_GT(black, 0) << "the status line is written";
+    }
+}
+
 TEST(DepthFilesCommand, StartBlockInEverySeaFloorMode)
 {
     MainWindow w;

@@ -12,6 +12,8 @@
 #include "platform/ui/TemplateRegistry.h"
 #include "view/pages/ViewPages.h"
 
+#include <QImage>
+#include <QRect>
 #include <QtGlobal>
 
 #include <gtest/gtest.h>
@@ -102,6 +104,31 @@ TEST(ScreenChanges, EachScreenReachedFromTheTintMapPaintsItsWholeWindow)
         for (const ScreenChangeWatch::Leftover& leftover : watch.takeLeftovers())
             ADD_FAILURE() << leftover.describe();
     }
+}
+
+// A tinted block whose sheets have no elevation data says so in red, on a line of its own: not
+// over the status line under the map, nor over the map's lines and names.
+TEST(ScreenChanges, TheNoTintNoticeStandsClearOfTheStatusLineAndTheMap)
+{
+    MainWindow w;
+    ASSERT_TRUE(w.start());
+    ASSERT_TRUE(TintTheSheet(w));
+    ASSERT_TRUE(ClickViewButton(w.viewWidget(), "鳥取") && w.waitUntilMapShown()
+                && ClickViewButton(w.viewWidget(), "松江") && w.waitUntilMapShown() && Settled(w));
+    const QImage picture = w.shown();
+    QRect notice;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) == qRgb(255, 0, 0))
+                notice |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(notice.isEmpty()) << "the notice is written";
+    // The status line and the pointer's coordinates take the last 27 lines of the window.
+    EXPECT_LT(notice.bottom(), picture.height() - 27);
+    for (int y = notice.top(); y <= notice.bottom(); ++y)
+        for (int x = notice.left(); x <= notice.right(); ++x) {
+            const QRgb p = picture.pixel(x, y);
+            ASSERT_FALSE(p == qRgb(0, 0, 0) || p == qRgb(0, 0, 255)) << "text or lines under the notice at " << x << ", " << y;
+        }
 }
 
 std::vector<std::string> warnings;

@@ -88,7 +88,8 @@ TEST(SourceFolder, TheClosingMessageNamesWhatFailed)
     WriteFile((folder / "CityPlgn").string(), "in the way");
     const auto report = municipal::ConvertSourceFolder(vd::applicationFolder() + "blocked", SourceTheme::AdministrativeArea);
     EXPECT_EQ(municipal::ClosingMessage(report, SourceTheme::AdministrativeArea),
-              "変換が終りました。  (都道府県数=1)\n\n書き込めなかったファイル:\n  " + vd::applicationFolder() +
+              "変換が終りました。  (都道府県数=1)\n\n書き込んだフォルダ:\n  " + vd::applicationFolder() +
+                  "blocked\\CityPlgn\\\n\n書き込めなかったファイル:\n  " + vd::applicationFolder() +
                   "blocked\\CityPlgn\\Pg001_25.dat\n\n変換しなかったファイル:\n  n03-001-99.txt (都道府県番号 99 は範囲外)");
 
     std::filesystem::remove(folder / "CityPlgn");

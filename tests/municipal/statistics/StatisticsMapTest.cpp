@@ -233,6 +233,34 @@ TEST_F(StatisticsMap, TitleNameBoxAndTheCallersState)
     EXPECT_EQ(TextAt({kWidth - 620, kHeight - 23})->text, longName);
 }
 
+TEST_F(StatisticsMap, EachKindLabelLiesInsideItsBox)
+{
+    WriteData(std::vector<double>(47, 3));
+    // The program's own font and the default one; the longest label, kind 11's, is wider than
+    // the box's usual 193 pixels in either.
+    vd::Font programFont;
+    programFont.CreatePointFont(120, "ＭＳ ゴシック");
+    for (const vd::Font& font : {vd::Font(), programFont})
+        for (int kind = 1; kind <= 11; ++kind) {
+            dc.SelectObject(font);
+            Draw(kind);
+            const auto texts = dc.Texts();
+            const auto label = std::find_if(texts.begin(), texts.end(),
+                                            [](const auto& t) { return t.at.y == kHeight - 232; });
+            ASSERT_NE(label, texts.end()) << kind;
+            const vd::Size extent = dc.GetTextExtent(label->text);
+            const auto rectangles = Calls(vd::DrawOp::Rectangle);
+            const auto box = std::find_if(rectangles.begin(), rectangles.end(), [&](const auto* r) {
+                return r->op.rect.top == kHeight - 235 && r->op.rect.bottom == kHeight - 212;
+            });
+            ASSERT_NE(box, rectangles.end()) << kind;
+            const vd::Rect& r = (*box)->op.rect;
+            EXPECT_EQ(r.right, kWidth - 2) << kind;
+            EXPECT_LE(r.left, std::min(kWidth - 200, label->at.x - 5)) << kind;
+            EXPECT_LE(label->at.x + extent.cx, r.right - 4) << label->text;
+        }
+}
+
 TEST_F(StatisticsMap, InsetMovesChartPointsOnlyWithTheInsetFlagZero)
 {
     WriteData(std::vector<double>(47, 3));

@@ -78,7 +78,7 @@ TEST(SampleDataNationalLand, AirportsTakeTheirJapaneseNameAndKeepTheSourcesOther
            R"({"ident":"KJFK","type":"large_airport","name":"Abroad","iso_country":"US",)"
            R"("iso_region":"US-NY","longitude_deg":"-73.8","latitude_deg":"40.6"}])";
     const std::vector<Airport> airports =
-        readAirports((dir / "airports.json").string(), readAirportNames(VD_SAMPLEDATA_INPUTS "/airport-names.tsv"));
+        readAirports((dir / "airports.json").string(), readNameTable(VD_SAMPLEDATA_INPUTS "/airport-names.tsv"));
     ASSERT_EQ(airports.size(), 2u);
     EXPECT_EQ(airports[0].name, "関西国際空港");
     EXPECT_EQ(airports[1].name, "Nowhere Field");
@@ -89,7 +89,7 @@ TEST(SampleDataNationalLand, AirportsTakeTheirJapaneseNameAndKeepTheSourcesOther
     EXPECT_EQ(text.substr(50, 12), toCp932("関西国際空港"));
 
     std::ofstream(dir / "bad.tsv") << "# comment\nRJBB\n";
-    EXPECT_THROW(readAirportNames((dir / "bad.tsv").string()), std::runtime_error);
+    EXPECT_THROW(readNameTable((dir / "bad.tsv").string()), std::runtime_error);
 }
 
 TEST(SampleDataNationalLand, TheBundledAirportsOfTheStartAreaHaveTheirJapaneseNames)

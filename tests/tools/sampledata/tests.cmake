@@ -11,7 +11,7 @@ target_sources(test-tools-sampledata PRIVATE
   ${vd_sampledata_src}/GridCut.cpp ${vd_sampledata_src}/SurfaceAreas.cpp
   ${vd_sampledata_src}/CountryRivers.cpp ${vd_sampledata_src}/LakeMesh.cpp
   ${vd_sampledata_src}/MunicipalBoundaries.cpp ${vd_sampledata_src}/GeologySynth.cpp
-  ${vd_sampledata_src}/ElevationMesh.cpp)
+  ${vd_sampledata_src}/ElevationMesh.cpp ${vd_sampledata_src}/Towns.cpp)
 target_link_libraries(test-tools-sampledata PRIVATE Qt6::Core municipal-conversion dovanne-code)
 target_compile_definitions(test-tools-sampledata PRIVATE
   VD_SAMPLEDATA_INPUTS="${PROJECT_SOURCE_DIR}/tools/sampledata/inputs"

@@ -154,7 +154,7 @@ std::map<int, ByteBuffer> officeFiles(const std::vector<Prefecture>& prefectures
   return files;
 }
 
-std::map<std::string, std::string> readAirportNames(const std::string& tsvPath) {
+std::map<std::string, std::string> readNameTable(const std::string& tsvPath) {
   std::ifstream in(tsvPath);
   if (!in) throw std::runtime_error(tsvPath + ": cannot be read");
   std::map<std::string, std::string> names;
@@ -165,7 +165,7 @@ std::map<std::string, std::string> readAirportNames(const std::string& tsvPath) 
     if (tab == 0 || tab == std::string::npos || tab + 1 == line.size())
       throw std::runtime_error(tsvPath + ": bad line: " + line);
     if (!names.emplace(line.substr(0, tab), line.substr(tab + 1)).second)
-      throw std::runtime_error(tsvPath + ": airport named twice: " + line.substr(0, tab));
+      throw std::runtime_error(tsvPath + ": named twice: " + line.substr(0, tab));
   }
   return names;
 }

@@ -60,9 +60,9 @@ struct Airport {
   int prefecture = 0;
 };
 
-// The Japanese names of airports by the source's identifier: "<ident>\t<name>" lines, "#" for
-// comments (tools/sampledata/inputs/airport-names.tsv).
-std::map<std::string, std::string> readAirportNames(const std::string& tsvPath);
+// Japanese names by the source's identifier: "<id>\t<name>" lines, "#" for comments (the airports'
+// and the towns' tables of tools/sampledata/inputs/). Throws on a bad or repeated line.
+std::map<std::string, std::string> readNameTable(const std::string& tsvPath);
 
 // The Japanese medium and large airports of airports.json (OurAirports), in the file's order,
 // each named from `japaneseNames` where it holds the airport's identifier.

@@ -99,7 +99,22 @@ std::string cp932Name(const std::string& utf8) {
   }
 }
 
-std::vector<Town> readTowns(const std::string& pbfPath, const std::string& moPath, const std::string& country) {
+std::optional<std::string> japaneseTownName(int64_t id, const std::map<std::string, std::string>& townNames,
+                                            const std::map<std::string, std::string>& catalogue) {
+  const std::string key = std::to_string(id);
+  if (const auto named = townNames.find(key); named != townNames.end()) return named->second;
+  const auto translated = catalogue.find(key);
+  if (translated == catalogue.end()) return std::nullopt;
+  const std::string& name = translated->second;
+  const bool latin = std::any_of(name.begin(), name.end(), [](char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+  });
+  if (latin) return std::nullopt;
+  return name;
+}
+
+std::vector<Town> readTowns(const std::string& pbfPath, const std::string& moPath,
+                            const std::map<std::string, std::string>& townNames, const std::string& country) {
   const auto catalogue = readCatalogue(moPath);
   const std::string bytes = readFile(pbfPath);
   std::vector<Town> towns;
@@ -124,8 +139,8 @@ std::vector<Town> readTowns(const std::string& pbfPath, const std::string& moPat
     }
     town.at = {lon / 1e5, lat / 1e5};
     if (townCountry == country) {
-      if (const auto japanese = catalogue.find(std::to_string(town.id)); japanese != catalogue.end()) {
-        town.name = japanese->second;
+      if (auto japanese = japaneseTownName(town.id, townNames, catalogue)) {
+        town.name = std::move(*japanese);
         town.japaneseName = true;
       }
       towns.push_back(std::move(town));

@@ -3,18 +3,28 @@
 // catalogue of libgeonames), and the files made of them: the town point file and placenmn.dat.
 #include "NationalLand.h"
 
+#include <map>
+#include <optional>
+
 namespace sampledata {
 
 struct Town {
   int64_t id = 0;
-  std::string name;  // Japanese where the catalogue has it, else the GeoNames name (UTF-8)
+  std::string name;  // Japanese where known (japaneseTownName), else the GeoNames name (UTF-8)
   bool japaneseName = false;
   int64_t population = 0;
   LonLat at;
 };
 
-// The places of the country code ("JP") in the file's order. Throws on a damaged file.
-std::vector<Town> readTowns(const std::string& pbfPath, const std::string& moPath, const std::string& country);
+// The places of the country code ("JP") in the file's order, each named by japaneseTownName.
+// Throws on a damaged file.
+std::vector<Town> readTowns(const std::string& pbfPath, const std::string& moPath,
+                            const std::map<std::string, std::string>& townNames, const std::string& country);
+
+// The Japanese name of a place: the inputs' table first, then the catalogue's translation unless
+// it is written in Latin letters (the catalogue gives a few places in romaji, "Kōchi-shi").
+std::optional<std::string> japaneseTownName(int64_t id, const std::map<std::string, std::string>& townNames,
+                                            const std::map<std::string, std::string>& catalogue);
 
 // CITIES_S.TXT: "P", longitude, latitude, name at 30-59, population "%10d" at 60-69.
 ByteBuffer townFile(const std::vector<Town>& towns, const std::vector<PrefecturePolygon>& polygons,

