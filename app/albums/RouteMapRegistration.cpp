@@ -20,9 +20,10 @@ std::string CVeldoranDoc::RegisterRouteMap(const std::string& title, const std::
     if (!dialog)
         return "cancel";
     repaint.m_bDialogOpen = 1;
-    const std::string answer = dialog(environment.m_nAreaShape, environment.m_nAreaSizeKm, folders.m_strRouteAreaDir, folders.m_strSourceDir, environment.m_strEditor, kind,
-                                      title, secondTitle, longitude, latitude, routes.m_strAreaCentreLat, routes.m_strAreaCentreLon,
-                                      routes.m_strRoutePlayMode, registered.m_strAlbumPlayMode, points);
+    const std::string answer =
+        dialog(environment.m_nAreaShape, environment.m_nAreaSizeKm, folders.m_strRouteAreaDir, folders.m_strSourceDir,
+               environment.m_strEditor, kind, title, secondTitle, longitude, latitude, routes.m_strAreaCentreLat,
+               routes.m_strAreaCentreLon, routes.m_strRoutePlayMode, registered.m_strAlbumPlayMode, points);
     repaint.m_bDialogOpen = 0;
     if (answer != "cancel")
         registered.m_strAlbumPlayMode = answer;

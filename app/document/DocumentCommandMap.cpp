@@ -7,7 +7,8 @@ void CVeldoranDoc::RegisterDocumentCommands()
     OnCommand(32789, [this] { OnMapTypeDialog(); });
     OnCommand(32788, [this] { OnPrefectureMapKey(); });
     OnCommand(33149, [this] { OnOtherRegion(); });
-    OnUpdateCommandUI(33149, [this](vd::CmdUI& ui) { ui.Enable(!(position.m_nMapType == 2 && position.m_nPrefectureSel == 4)); });
+    OnUpdateCommandUI(
+        33149, [this](vd::CmdUI& ui) { ui.Enable(!(position.m_nMapType == 2 && position.m_nPrefectureSel == 4)); });
 
     OnCommand(32889, [this] { OnRegisterData(); });
     OnUpdateCommandUI(32889, [this](vd::CmdUI& ui) { UpdateMouseToolItem(ui, 1, true); });

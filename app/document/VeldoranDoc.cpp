@@ -140,7 +140,8 @@ CVeldoranDoc::CVeldoranDoc()
         }
     }
 
-    position.m_nMapFrame = position.m_nMapFrameCopy = position.m_nMapFrameCopy2 = UsableMapFrame(profile.getInt(kLastData, "MapFrame", 2));
+    position.m_nMapFrame = position.m_nMapFrameCopy = position.m_nMapFrameCopy2 =
+        UsableMapFrame(profile.getInt(kLastData, "MapFrame", 2));
     spec.m_nSymbolSize = UsableSymbolSize(profile.getInt(kSystem, "SymbolSize", 2));
     spec.m_strFontName = "ＭＳ ゴシック";
     m_nPointDisplayFlag = profile.getInt(kSystem, "PointDisplayFlag", 14);
@@ -205,7 +206,8 @@ CVeldoranDoc::CVeldoranDoc()
     environment.m_nHideFoundPlaces = 1;
     position.m_nMapProjection = profile.getInt(kSystem, "MapProjection", 0);
     m_nClipIndexMap = profile.getInt(kSystem, "ClipIndexMap", 0);
-    spec.m_nPlaceNamePopupActive = m_nSiteNameDisplay == 1 && spec.m_nSiteNamePopup == 1 && pointer.m_nMouseTool == 0 ? 1 : 0;
+    spec.m_nPlaceNamePopupActive =
+        m_nSiteNameDisplay == 1 && spec.m_nSiteNamePopup == 1 && pointer.m_nMouseTool == 0 ? 1 : 0;
 
     LoadPlaceNameSymbols();
     WritePrefectureCatalogueDefault();

@@ -54,9 +54,10 @@ int CVeldoranDoc::SelectMapType(int reset)
     // a cancelled dialog leaves no type the menus do not know.
     const int previousType = position.m_nMapType;
     const int dialogType = position.m_nPrefectureSel == 4 ? kDialogPrefectureMapType : position.m_nMapType;
-    const std::string answer = dialog(colours.m_nPaletteNo, dialogType + 10 * m_nClipIndexMap, position.m_nMapFigure + 10000 * position.m_nMapPjctn,
-                                      colours.m_nColorStep + 100 * colours.m_nCstlnColor + 10000 * colours.m_nPrfCstClr, spec.m_nCityBorder,
-                                      folders.m_strPaletteDir, position.m_strPrefFlags);
+    const std::string answer = dialog(colours.m_nPaletteNo, dialogType + 10 * m_nClipIndexMap,
+                                      position.m_nMapFigure + 10000 * position.m_nMapPjctn,
+                                      colours.m_nColorStep + 100 * colours.m_nCstlnColor + 10000 * colours.m_nPrfCstClr,
+                                      spec.m_nCityBorder, folders.m_strPaletteDir, position.m_strPrefFlags);
     if (answer.empty()) {
         if (reset != 1)
             return -1;
@@ -136,8 +137,9 @@ void CVeldoranDoc::OnColourSet()
     auto* dialog = Tovendlg().OnMapPalleteSet.fn;
     if (!dialog)
         return;
-    const std::string answer = dialog(colours.m_nPaletteNo, environment.m_strEditor, folders.m_strPaletteDir, int(colours.m_crSeaColour),
-                                      int(colours.m_crLakeColour), int(colours.m_crBackground));
+    const std::string answer =
+        dialog(colours.m_nPaletteNo, environment.m_strEditor, folders.m_strPaletteDir, int(colours.m_crSeaColour),
+               int(colours.m_crLakeColour), int(colours.m_crBackground));
     if (answer.empty())
         return;
     LayerAnswer fields = LayerAnswer::SplitAll(answer);

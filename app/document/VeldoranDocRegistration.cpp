@@ -122,7 +122,8 @@ void CVeldoranDoc::OnDataSourceSelect()
             vd::ui::AfxMessageBox("CDROM ｢" + registered.m_strDataFileTitle + "｣を準備してください！", vd::MB_OK);
         registered.m_strDataFile = folders.m_strSourceDir + vd::format("Source%d.dat", registered.m_nDataSource);
     }
-    if (m_nMapDisplayMode == map_display::kMapShown && registered.m_strDataFile == fileBefore && registered.m_strDualSource == dualBefore) {
+    if (m_nMapDisplayMode == map_display::kMapShown && registered.m_strDataFile == fileBefore &&
+        registered.m_strDualSource == dualBefore) {
         repaint.m_bMapOnScreen = 0;
         m_nMapDisplayMode = map_display::kDataSourceOverview;
     } else {

@@ -59,7 +59,8 @@ constexpr NeighbourShift kNeighbours[] = {{11, 40, -60}, {12, 40, 0}, {13, 40, 6
 
 bool CVeldoranDoc::MarkedSheetsAdmitted() const
 {
-    return depth.m_nSubmarineLayer == 1 && position.m_nMapFrame == 2 && (position.m_nMapMode == 25 || position.m_nMapMode == 49);
+    return depth.m_nSubmarineLayer == 1 && position.m_nMapFrame == 2 &&
+           (position.m_nMapMode == 25 || position.m_nMapMode == 49);
 }
 
 void CVeldoranDoc::FindSheetByName(const std::string& name, const std::string& indexPath)

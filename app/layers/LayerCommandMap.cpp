@@ -26,17 +26,16 @@ void CVeldoranDoc::RegisterLayerCommands()
     static const Settings kSettings[] = {
         {32771, &CVeldoranDoc::OnPointDataSettings, false,
          [](const CVeldoranDoc& d) { return d.PointFamilyChecked(); }},
-        {32772, &CVeldoranDoc::OnLineDataSettings, false,
-         [](const CVeldoranDoc& d) { return d.LineFamilyChecked(); }},
+        {32772, &CVeldoranDoc::OnLineDataSettings, false, [](const CVeldoranDoc& d) { return d.LineFamilyChecked(); }},
         {32773, &CVeldoranDoc::OnSurfaceDataSettings, false,
          [](const CVeldoranDoc& d) { return d.SurfaceFamilyChecked(); }},
-        {32774, &CVeldoranDoc::OnNatureMeshSettings, true,
-         [](const CVeldoranDoc& d) { return d.NatureMeshChecked(); }},
-        {32775, &CVeldoranDoc::OnIndustryMeshSettings, true,
-         [](const CVeldoranDoc& d) { return d.MeshGroupShown(2); }},
+        {32774, &CVeldoranDoc::OnNatureMeshSettings, true, [](const CVeldoranDoc& d) { return d.NatureMeshChecked(); }},
+        {32775, &CVeldoranDoc::OnIndustryMeshSettings, true, [](const CVeldoranDoc& d) { return d.MeshGroupShown(2); }},
         {32781, &CVeldoranDoc::OnFineMeshSettings, true, [](const CVeldoranDoc& d) { return d.FineMeshShown(); }},
-        {32779, &CVeldoranDoc::OnGeologySettings, true, [](const CVeldoranDoc& d) { return d.geology.m_nGeologyLayer; }},
-        {32825, &CVeldoranDoc::OnLandClassSettings, true, [](const CVeldoranDoc& d) { return d.geology.m_nLandClassLayer; }},
+        {32779, &CVeldoranDoc::OnGeologySettings, true,
+         [](const CVeldoranDoc& d) { return d.geology.m_nGeologyLayer; }},
+        {32825, &CVeldoranDoc::OnLandClassSettings, true,
+         [](const CVeldoranDoc& d) { return d.geology.m_nLandClassLayer; }},
     };
     for (const Settings& s : kSettings) {
         OnCommand(s.id, [this, command = s.command] { (this->*command)(); });
@@ -53,12 +52,15 @@ void CVeldoranDoc::RegisterLayerCommands()
         if (position.m_nMapType == 2 && position.m_nPrefectureSel == 4)
             ui.Enable(false);
         else
-            SetMenuCheck(ui, vd::parseInt(layerChoice.m_strLayerPrefFlags.substr(0, layerChoice.m_strLayerPrefFlags.find('|'))), 0);
+            SetMenuCheck(
+                ui, vd::parseInt(layerChoice.m_strLayerPrefFlags.substr(0, layerChoice.m_strLayerPrefFlags.find('|'))),
+                0);
     });
     OnCommand(32776, [this] { OnLayerLegend(); });
     OnUpdateCommandUI(32776, [this](vd::CmdUI& ui) { ui.Enable(IsAnyLayerSelected(0) == 1); });
     OnCommand(32780, [this] { OnGeologyLegend(); });
-    OnUpdateCommandUI(32780, [this](vd::CmdUI& ui) { ui.Enable(geology.m_nGeologyLayer == 1 || geology.m_nLandClassLayer == 1); });
+    OnUpdateCommandUI(
+        32780, [this](vd::CmdUI& ui) { ui.Enable(geology.m_nGeologyLayer == 1 || geology.m_nLandClassLayer == 1); });
 
     OnCommand(32826, [this] { OnCancelAllLayers(); });
     OnUpdateCommandUI(32826, [this](vd::CmdUI& ui) { ui.Enable(IsAnyLayerSelected(2) == 1); });
@@ -74,7 +76,8 @@ void CVeldoranDoc::RegisterLayerCommands()
     });
     OnCommand(32829, [this] { OnLayerPreset(); });
     OnUpdateCommandUI(32829, [this](vd::CmdUI& ui) {
-        ui.Enable(!(position.m_nMapType == 2 && position.m_nPrefectureSel != 4) && position.m_nMapType != 4 && seismic.m_bSeismicLayer != 1);
+        ui.Enable(!(position.m_nMapType == 2 && position.m_nPrefectureSel != 4) && position.m_nMapType != 4 &&
+                  seismic.m_bSeismicLayer != 1);
     });
     OnCommand(32830, [this] { OnBoundaryConversion(); });
     OnCommand(32835, [this] { OnSeismicSettings(); });

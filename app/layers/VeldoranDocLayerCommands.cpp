@@ -58,7 +58,8 @@ void CVeldoranDoc::OnGeologyLegend()
     auto* legend = CommandEntryPoint(kGeologyPart, Dovanne().OnD4GeologyLegend);
     if (!legend)
         return;
-    const int kind = geology.m_nGeoLead != 0 ? -geology.m_nGeoLead : vd::parseInt(vd::cp932Mid(geology.m_astrGeoText[0], 12, 1));
+    const int kind =
+        geology.m_nGeoLead != 0 ? -geology.m_nGeoLead : vd::parseInt(vd::cp932Mid(geology.m_astrGeoText[0], 12, 1));
     repaint.m_bLayerDialogOpen = 1;
     legend(240, kind, geology.m_nGeoLegendKind, 2, folders.m_strAppDir);
     repaint.m_bLayerDialogOpen = 0;

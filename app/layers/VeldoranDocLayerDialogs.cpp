@@ -43,9 +43,9 @@ void CVeldoranDoc::OnPointDataSettings()
     const auto& n = m_astrPointName;
     const auto& f = m_astrPointFile;
     const std::string answer = RunLayerDialog(*this, [&] {
-        return dialog(folders.m_strAppDir + "DddPFile.dat", settings, n[0], n[1], n[2], n[3], n[4], f[0], f[1], f[2], f[3],
-                      f[4], n[5], n[6], n[7], n[8], n[9], f[5], f[6], f[7], f[8], f[9], n[10], n[11], n[12], n[13],
-                      f[10], f[11], f[12], f[13], n[15], n[16] + "/" + n[17], EachFollowedBy(n, 25, 29, "/"),
+        return dialog(folders.m_strAppDir + "DddPFile.dat", settings, n[0], n[1], n[2], n[3], n[4], f[0], f[1], f[2],
+                      f[3], f[4], n[5], n[6], n[7], n[8], n[9], f[5], f[6], f[7], f[8], f[9], n[10], n[11], n[12],
+                      n[13], f[10], f[11], f[12], f[13], n[15], n[16] + "/" + n[17], EachFollowedBy(n, 25, 29, "/"),
                       n[18] + "/" + n[19], EachFollowedBy(n, 20, 24, "/"), f[15], f[16] + "/" + f[17],
                       EachFollowedBy(f, 25, 29, "/"), f[18] + "/" + f[19], EachFollowedBy(f, 20, 24, "/"));
     });
@@ -93,8 +93,8 @@ void CVeldoranDoc::OnLineDataSettings()
     const auto& n = m_astrLineName;
     const auto& f = m_astrLineFile;
     const std::string answer = RunLayerDialog(*this, [&] {
-        return dialog(folders.m_strAppDir + "DddMFile.dat", settings, n[1], n[2], n[3], n[4], f[0], f[1], f[2], f[3], f[4],
-                      n[5], n[6], n[7], n[8], n[9], f[5], f[6], f[7], f[8], f[9], n[10], n[11],
+        return dialog(folders.m_strAppDir + "DddMFile.dat", settings, n[1], n[2], n[3], n[4], f[0], f[1], f[2], f[3],
+                      f[4], n[5], n[6], n[7], n[8], n[9], f[5], f[6], f[7], f[8], f[9], n[10], n[11],
                       JoinedBy(n, 12, 14, "/"), JoinedBy(n, 25, 29, "/"), JoinedBy(f, 25, 29, "/"),
                       JoinedBy(f, 10, 14, "/"), JoinedBy(n, 15, 19, "/"), JoinedBy(f, 15, 19, "/"),
                       JoinedBy(n, 20, 24, "/"), JoinedBy(f, 20, 24, "/"), EachFollowedBy(n, 30, 34, "|"),
@@ -142,9 +142,9 @@ void CVeldoranDoc::OnSurfaceDataSettings()
     const auto& n = m_astrSurfaceName;
     const auto& f = m_astrSurfaceFile;
     const std::string answer = RunLayerDialog(*this, [&] {
-        return dialog(folders.m_strAppDir, settings, n[0], n[1], n[2], n[3], n[4], f[0], f[1], f[2], f[3], f[4], n[10], n[11],
-                      n[12], n[13], n[14], f[10], f[11], f[12], f[13], f[14], n[5], n[6], n[7], n[8], n[9], f[5], f[6],
-                      f[7], f[8], f[9]);
+        return dialog(folders.m_strAppDir, settings, n[0], n[1], n[2], n[3], n[4], f[0], f[1], f[2], f[3], f[4], n[10],
+                      n[11], n[12], n[13], n[14], f[10], f[11], f[12], f[13], f[14], n[5], n[6], n[7], n[8], n[9], f[5],
+                      f[6], f[7], f[8], f[9]);
     });
     auto fields = LayerAnswer::Split(answer, 61 + 30);
     if (answer.empty() || !fields)

@@ -121,8 +121,8 @@ void CVeldoranDoc::OnLayerPreset()
     fine += "|" + m_strFineMeshRest + "|";
     for (int v : m_anFineMeshValue)
         fine += FlagChar(v);
-    std::string geologyStates =
-        FlagChar(geology.m_nGeologyLayer) + FlagChar(geology.m_nLandClassLayer) + vd::format("%d%d", geology.m_nGeoLead, geology.m_nGeoOption) + "|";
+    std::string geologyStates = FlagChar(geology.m_nGeologyLayer) + FlagChar(geology.m_nLandClassLayer) +
+                                vd::format("%d%d", geology.m_nGeoLead, geology.m_nGeoOption) + "|";
     for (int e = 0; e < 5; ++e)
         geologyStates += (e == 0 ? "" : "|") + geology.m_astrGeoText[e];
     std::string industry;
@@ -135,10 +135,10 @@ void CVeldoranDoc::OnLayerPreset()
                            geology.m_nGeologyLayer,        geology.m_nLandClassLayer};
     const std::string answer =
         preset(layerChoice.m_nLayerPreset, m_anPointRowFlag[0][6], m_anLineRowFlag[0][6], m_anSurfaceRowFlag[0][6],
-               m_anMeshRowFlag[0][5] == 1 || m_anMeshRowFlag[1][5] == 1 ? 1 : 0, m_anFineMeshFlag[5], geology.m_nGeologyLayer,
-               geology.m_nLandClassLayer, m_anMeshRowFlag[2][5], EntryMajor(m_anPointRowFlag), EntryMajor(m_anLineRowFlag),
-               EntryMajor(m_anSurfaceRowFlag), EntryMajor(m_anMeshRowFlag, 2) + "00", fine, geologyStates, industry + "00",
-               folders.m_strAppDir, environment.m_strEditor);
+               m_anMeshRowFlag[0][5] == 1 || m_anMeshRowFlag[1][5] == 1 ? 1 : 0, m_anFineMeshFlag[5],
+               geology.m_nGeologyLayer, geology.m_nLandClassLayer, m_anMeshRowFlag[2][5], EntryMajor(m_anPointRowFlag),
+               EntryMajor(m_anLineRowFlag), EntryMajor(m_anSurfaceRowFlag), EntryMajor(m_anMeshRowFlag, 2) + "00", fine,
+               geologyStates, industry + "00", folders.m_strAppDir, environment.m_strEditor);
     if (answer.empty())
         return;
     const std::optional<PresetAnswer> split = SplitPresetAnswer(answer);

@@ -49,8 +49,8 @@ void CVeldoranDoc::OnNatureMeshSettings()
     const auto& n = m_astrMeshName;
     const auto& f = m_astrMeshFile;
     const std::string answer = RunLayerDialog(*this, [&] {
-        return dialog(folders.m_strAppDir, settings, n[0], n[1], n[2], n[3], n[4], f[0], f[1], f[2], f[3], f[4], n[5], n[6],
-                      n[7], n[8], n[9], f[5], f[6], f[7], f[8], f[9]);
+        return dialog(folders.m_strAppDir, settings, n[0], n[1], n[2], n[3], n[4], f[0], f[1], f[2], f[3], f[4], n[5],
+                      n[6], n[7], n[8], n[9], f[5], f[6], f[7], f[8], f[9]);
     });
     auto fields = LayerAnswer::Split(answer, 22 + 20);
     if (answer.empty() || !fields)
@@ -98,8 +98,8 @@ void CVeldoranDoc::OnIndustryMeshSettings()
     const auto& n = m_astrMeshName;
     const auto& f = m_astrMeshFile;
     const std::string answer = RunLayerDialog(*this, [&] {
-        return dialog(folders.m_strAppDir, settings, n[10], n[11], n[12], n[13], n[14], f[10], f[11], f[12], f[13], f[14],
-                      table);
+        return dialog(folders.m_strAppDir, settings, n[10], n[11], n[12], n[13], n[14], f[10], f[11], f[12], f[13],
+                      f[14], table);
     });
     auto fields = LayerAnswer::Split(answer, 12 + 10);
     if (answer.empty() || !fields)
@@ -147,8 +147,8 @@ void CVeldoranDoc::OnFineMeshSettings()
             settings += Field(m_anFineMeshFlag[r]) + Field(m_anFineMeshValue[r]);
     }
     const auto& n = m_astrFineMeshName;
-    const std::string answer =
-        RunLayerDialog(*this, [&] { return dialog(folders.m_strAppDir, settings, n[0], n[1], n[2], n[3], m_strFineMeshRest); });
+    const std::string answer = RunLayerDialog(
+        *this, [&] { return dialog(folders.m_strAppDir, settings, n[0], n[1], n[2], n[3], m_strFineMeshRest); });
     auto fields = LayerAnswer::Split(answer, 9 + 4);
     if (answer.empty() || !fields)
         return;
@@ -217,8 +217,9 @@ void RunGeologyDialog(CVeldoranDoc& doc, bool geology)
     }
     state = 1;
     const std::string path = geology ? text[5] : doc.geology.m_strLandClassName + "/" + doc.geology.m_strLandClassFile;
-    const std::string answer = RunLayerDialog(
-        doc, [&] { return dialog(doc.folders.m_strAppDir, settings, path, text[1], text[2], text[3], text[0], text[4]); });
+    const std::string answer = RunLayerDialog(doc, [&] {
+        return dialog(doc.folders.m_strAppDir, settings, path, text[1], text[2], text[3], text[0], text[4]);
+    });
     auto fields = LayerAnswer::Split(answer, geology ? 3 + 5 : 3 + 6);
     if (answer.empty() || !fields) {
         // Cancel leaves the layer as it was before the command.

@@ -21,8 +21,8 @@ void CVeldoranDoc::OnSeismicSettings()
     auto& s = seismic.m_anSeisSetting;
     const int displayBefore = s[1];
     const bool wasOn = seismic.m_bSeismicLayer == 1;
-    const std::string answer =
-        dialog(s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7], s[8], s[9], 6, folders.m_strAppDir, environment.m_strEditor);
+    const std::string answer = dialog(s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7], s[8], s[9], 6,
+                                      folders.m_strAppDir, environment.m_strEditor);
     if (answer.empty()) {
         seismic.m_bSeismicLayer = 0;
         return;
@@ -73,5 +73,7 @@ void CVeldoranDoc::OnSeismicFileSummary()
 std::string CVeldoranDoc::GetSeismicMapTitle() const
 {
     const int kind = seismic.m_anSeisSetting[0];
-    return SeismicMapTitle(folders.m_strAppDir, kind, kind != 0 ? seismic.m_anSeisSetting[5] : seismic.m_anSeisSetting[3], seismic.m_anSeisSetting[6]);
+    return SeismicMapTitle(folders.m_strAppDir, kind,
+                           kind != 0 ? seismic.m_anSeisSetting[5] : seismic.m_anSeisSetting[3],
+                           seismic.m_anSeisSetting[6]);
 }

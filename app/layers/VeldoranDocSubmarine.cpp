@@ -20,8 +20,9 @@ void CVeldoranDoc::OnSubmarineSettings()
     if (depth.m_nSubmarineLayer <= 0)
         depth.m_nSubmarineLayer = folders.m_strSubmarineDir.empty() ? 0 : 1;
     repaint.m_bLayerDialogOpen = 1;
-    const std::string answer = dialog(depth.m_nSubmarineLayer, depth.m_anSubmarineSetting[0], depth.m_anSubmarineSetting[1],
-                                      depth.m_anSubmarineSetting[2], folders.m_strSubmarineDir);
+    const std::string answer =
+        dialog(depth.m_nSubmarineLayer, depth.m_anSubmarineSetting[0], depth.m_anSubmarineSetting[1],
+               depth.m_anSubmarineSetting[2], folders.m_strSubmarineDir);
     repaint.m_bLayerDialogOpen = 0;
     if (answer.empty()) {
         depth.m_nSubmarineLayer = layerBefore;

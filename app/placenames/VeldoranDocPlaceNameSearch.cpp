@@ -86,9 +86,9 @@ void CVeldoranDoc::RetrievePlaceNames()
         return;
     repaint.m_bDialogOpen = 1;
     const std::string answer =
-        dialog(m_nGnpfValue9 + 10 * m_nGnpfValue7 + 100 * m_nGnpfValue8, m_nGnpfValue1, m_nGnpfValue2, environment.m_nGnpfSetting,
-               m_nGnpfValue0, m_nGnpfValue3, m_nGnpfValue4, m_nGnpfValue5, m_nGnpfValue6, m_strGnpfText4, m_strGnpfRest,
-               previous);
+        dialog(m_nGnpfValue9 + 10 * m_nGnpfValue7 + 100 * m_nGnpfValue8, m_nGnpfValue1, m_nGnpfValue2,
+               environment.m_nGnpfSetting, m_nGnpfValue0, m_nGnpfValue3, m_nGnpfValue4, m_nGnpfValue5, m_nGnpfValue6,
+               m_strGnpfText4, m_strGnpfRest, previous);
     repaint.m_bDialogOpen = 0;
     if (answer.empty())
         return;

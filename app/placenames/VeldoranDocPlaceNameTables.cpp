@@ -67,7 +67,8 @@ void CVeldoranDoc::LoadPlaceNameColours(int classIndex)
         }
         const std::optional<Cell> cell = taking ? ParseCell(line) : std::nullopt;
         if (cell && Within(*cell, kColourRows, kColourColumns))
-            placeNameClasses.m_anClassColour[cell->row * kColourColumns + cell->column] = static_cast<std::int16_t>(cell->value);
+            placeNameClasses.m_anClassColour[cell->row * kColourColumns + cell->column] =
+                static_cast<std::int16_t>(cell->value);
         return true;
     });
 }

@@ -46,7 +46,8 @@ std::string CVeldoranDoc::UpdateAlbum(const std::string& title, const std::strin
     if (!dialog)
         return "cancel";
     repaint.m_bDialogOpen = 1;
-    const std::string answer = dialog(pointer.m_nMouseTool, albumState, albumPath, title, item, longitude, latitude, environment.m_strEditor);
+    const std::string answer =
+        dialog(pointer.m_nMouseTool, albumState, albumPath, title, item, longitude, latitude, environment.m_strEditor);
     repaint.m_bDialogOpen = 0;
     if (answer.empty())
         return "";

@@ -41,7 +41,8 @@ std::string CVeldoranDoc::RegisterPointData(const std::string& regionName, const
     dialog->m_strClickLatitude = clickLatitude;
     dialog->m_nState = pointer.m_nMouseTool;
     dialog->m_bDivisionsChanged = registered.m_nDivisionEdited;
-    dialog->m_divisions = {registered.m_astrDivName, registered.m_astrDivSwX, registered.m_astrDivSwY, registered.m_astrDivNeX, registered.m_astrDivNeY};
+    dialog->m_divisions = {registered.m_astrDivName, registered.m_astrDivSwX, registered.m_astrDivSwY,
+                           registered.m_astrDivNeX, registered.m_astrDivNeY};
 
     int result = 0;
     {

@@ -149,7 +149,9 @@ int CVeldoranDoc::ProjectRecordToRegion(SheetDrawState& draw, const std::string&
     // 1/10000 degree; the factor is the single-precision 10000/3600.
     const float latitude = static_cast<float>(at->latitudeSeconds) * 2.7777777f;
     const float longitude = static_cast<float>(at->longitudeSeconds) * 2.7777777f;
-    const float k = position.m_nMapPjctn != 0 ? ratio : LatitudeRatioAt(latitudeRatios.m_afLatitudeRatio, Truncate(latitude) / 10000);
+    const float k = position.m_nMapPjctn != 0
+                        ? ratio
+                        : LatitudeRatioAt(latitudeRatios.m_afLatitudeRatio, Truncate(latitude) / 10000);
     if (draw.m_fMapScale == 0 || k == 0) {
         draw.m_nPointX = -1;
         return at->value;

@@ -82,7 +82,8 @@ void CVeldoranDoc::ShowRouteInformation(int kind)
 {
     auto* choose = Tovendlg().OnRouteInformation.fn;
     repaint.m_bDialogOpen = 1;
-    const std::string answer = choose ? choose(kind, routes.m_strRoutePlayMode, environment.m_strEditor, folders.m_strRouteAreaDir) : "";
+    const std::string answer =
+        choose ? choose(kind, routes.m_strRoutePlayMode, environment.m_strEditor, folders.m_strRouteAreaDir) : "";
     repaint.m_bDialogOpen = 0;
     // A cancelled choice (or no dialog library) leaves the map as it is.
     if (answer.empty())

@@ -40,7 +40,8 @@ static void HandOver(const CVeldoranDoc& doc, CDlgSelectTextPicture& dialog, con
     dialog.m_strMode = mode;
     dialog.m_strRegion = doc.registered.m_strRegionName;
     dialog.m_strSelected = doc.registered.m_strSelectedEntry;
-    dialog.m_divisions = {doc.registered.m_astrDivName, doc.registered.m_astrDivSwX, doc.registered.m_astrDivSwY, doc.registered.m_astrDivNeX, doc.registered.m_astrDivNeY};
+    dialog.m_divisions = {doc.registered.m_astrDivName, doc.registered.m_astrDivSwX, doc.registered.m_astrDivSwY,
+                          doc.registered.m_astrDivNeX, doc.registered.m_astrDivNeY};
     dialog.m_bDivisionsChanged = doc.registered.m_nDivisionEdited == 1 ? 1 : 0;
     dialog.m_strFrameNorth = doc.m_strFrameNorth;
     dialog.m_strFrameEast = doc.m_strFrameEast;

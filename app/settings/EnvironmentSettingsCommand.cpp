@@ -44,8 +44,10 @@ void CVeldoranDoc::OnEnvironmentSettings()
     dialog.m_strBmpBackground = std::to_string(profile.getInt(kSystem, "BmpBackground", 6));
     dialog.m_strAppDir = folders.m_strAppDir;
     dialog.m_strSiteNameFile = environment.m_strSiteNameFile;
-    dialog.m_keywords = {{environment.m_strKey1, environment.m_strKey2, environment.m_strKey3}, {environment.m_strCtgry0, environment.m_strCtgry1, environment.m_strCtgry2, environment.m_strCtgry3},
-                         environment.m_anKeyCount};
+    dialog.m_keywords = {
+        {environment.m_strKey1, environment.m_strKey2, environment.m_strKey3},
+        {environment.m_strCtgry0, environment.m_strCtgry1, environment.m_strCtgry2, environment.m_strCtgry3},
+        environment.m_anKeyCount};
     dialog.m_nPrfMpData = environment.m_nPrfMpData;
     dialog.m_strStartWhiteMap = environment.m_strStartWhiteMap;
     dialog.m_strSheetSelect = environment.m_strSheetSelect;

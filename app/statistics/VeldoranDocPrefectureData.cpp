@@ -42,11 +42,11 @@ void CVeldoranDoc::SetPrefectureDataDisplay()
         statistics.m_nBorders /= 10;
 
     repaint.m_bLayerDialogOpen = 1;
-    const std::string answer =
-        dialog(statistics.m_nShow, statistics.m_nGraticule, statistics.m_nRanked, statistics.m_nColour, statistics.m_nBorders,
-               statistics.m_nBorderColour, statistics.m_nMethod, statistics.m_nCatalogueIndex, statistics.m_nBackground,
-               statistics.m_nChoropleth, statistics.m_nTenClasses, statistics.m_strPrefDataName, statistics.m_strPrefDataFile,
-               folders.m_strAppDir, environment.m_strEditor);
+    const std::string answer = dialog(statistics.m_nShow, statistics.m_nGraticule, statistics.m_nRanked,
+                                      statistics.m_nColour, statistics.m_nBorders, statistics.m_nBorderColour,
+                                      statistics.m_nMethod, statistics.m_nCatalogueIndex, statistics.m_nBackground,
+                                      statistics.m_nChoropleth, statistics.m_nTenClasses, statistics.m_strPrefDataName,
+                                      statistics.m_strPrefDataFile, folders.m_strAppDir, environment.m_strEditor);
     repaint.m_bLayerDialogOpen = 0;
 
     if (answer == "-999") {

@@ -84,14 +84,16 @@ int CVeldoranDoc::RunTrackDialog()
         for (const int position : dialog.m_anDroppedPositions) {
             if (position >= tracks.m_nTrackTitleCount)
                 continue;
-            std::move(tracks.m_astrTrackHistory.begin() + position + 1, tracks.m_astrTrackHistory.begin() + tracks.m_nTrackTitleCount + 1,
+            std::move(tracks.m_astrTrackHistory.begin() + position + 1,
+                      tracks.m_astrTrackHistory.begin() + tracks.m_nTrackTitleCount + 1,
                       tracks.m_astrTrackHistory.begin() + position);
             --tracks.m_nTrackTitleCount;
         }
         if (tracks.m_nTrackSelectedPos > tracks.m_nTrackTitleCount)
             tracks.m_nTrackSelectedPos = 0;
         for (const int removed : dialog.m_anRemovedTracks)
-            tracks.m_nTrackCurrent = tracks.m_nTrackCurrent == removed ? -1 : tracks.m_nTrackCurrent - (tracks.m_nTrackCurrent > removed);
+            tracks.m_nTrackCurrent =
+                tracks.m_nTrackCurrent == removed ? -1 : tracks.m_nTrackCurrent - (tracks.m_nTrackCurrent > removed);
         tracks.m_bTrackList = tracks.m_anTrackSelected[0] != -1 ? 1 : 0;
     }
     if (answer != vd::IDOK)

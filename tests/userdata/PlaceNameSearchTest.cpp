@@ -28,9 +28,10 @@ protected:
         log = doctest::Home() / "gnpf.log";
         setenv("VD_FAKE_GNPF_LOG", log.c_str(), 1);
         doc->environment.m_strAnnotationTable = "C:\\DATA\\TYUUKI.CSV";
-        doc->folders.m_strSheetIndexFile = WriteFixture("BlcMap20.idx", Cp932Lines({IndexLine("東京", "35.2000", "139.0000"),
-                                                                            IndexLine("京都及大阪", "34.4000", "135.0000")}))
-                                       .winPath;
+        doc->folders.m_strSheetIndexFile =
+            WriteFixture("BlcMap20.idx", Cp932Lines({IndexLine("東京", "35.2000", "139.0000"),
+                                                     IndexLine("京都及大阪", "34.4000", "135.0000")}))
+                .winPath;
         WriteFixture("NpClrTbl.dat", Cp932Lines({"自然地名", "3,4,12", "交通施設"}));
         doc->m_strMapName = "京都及大阪";
         doc->position.m_nMapFrame = 3;

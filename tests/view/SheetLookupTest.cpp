@@ -113,7 +113,8 @@ TEST_F(SheetLookup, NeighboursCarryAcrossDegrees)
         {"34.0000", "139.0000", 0, 0, ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(doc->FindNeighbourSheet(c.latitude, c.longitude, c.dLat, c.dLon, doc->folders.m_strSheetIndexFile), c.name)
+        EXPECT_EQ(doc->FindNeighbourSheet(c.latitude, c.longitude, c.dLat, c.dLon, doc->folders.m_strSheetIndexFile),
+                  c.name)
             << c.latitude << " " << c.longitude << " " << c.dLat << " " << c.dLon;
 }
 

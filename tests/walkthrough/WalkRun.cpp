@@ -184,8 +184,8 @@ bool WalkRun::start()
 ModeSignature WalkRun::signature() const
 {
     const CVeldoranDoc& doc = program_->doc();
-    return {doc.m_nMapDisplayMode, doc.position.m_nMapType, doc.position.m_nMapFrame, doc.position.m_nMapMode, doc.menus.m_nMenuBarKind,
-            program_->main->windowTitle().toStdString()};
+    return {doc.m_nMapDisplayMode,   doc.position.m_nMapType,  doc.position.m_nMapFrame,
+            doc.position.m_nMapMode, doc.menus.m_nMenuBarKind, program_->main->windowTitle().toStdString()};
 }
 
 bool WalkRun::windowOpen() const

@@ -60,7 +60,8 @@ void CVeldoranView::StartAlbumPlayback(const std::string& title, const std::stri
         const std::size_t count = std::min<std::size_t>(std::size_t(std::max(0, m_nRoutePointCount)), kPageListSize - 2);
         for (std::size_t i = 0; i <= count; ++i) {
             doc.m_astrHitRecord[i] = doc.routes.m_astrRoutePoint[i];
-            const vd::Point at = kind == "RouteMap" ? m_pNavigation->RoutePointPosition(int(i)) : doc.routes.m_aptRoutePoint[i];
+            const vd::Point at =
+                kind == "RouteMap" ? m_pNavigation->RoutePointPosition(int(i)) : doc.routes.m_aptRoutePoint[i];
             doc.m_anHitX[i] = navigation::ClampToInt16(at.x);
             doc.m_anHitY[i] = navigation::ClampToInt16(at.y);
         }
@@ -144,8 +145,8 @@ void CVeldoranView::DrawAlbum(vd::Dc& dc)
 void CVeldoranView::DrawAlbumLocation(vd::Dc& dc)
 {
     const CVeldoranDoc& doc = *m_pDoc;
-    if (doc.menus.m_nGuideMapIndex != -1 || doc.repaint.m_bHideSheetButtons != 0 || m_strSlideLocator != "on" || m_nSavedWidth <= 800 ||
-        CVeldoranDoc::GetFileKind(doc.entry.m_strEntryTarget) == 8)
+    if (doc.menus.m_nGuideMapIndex != -1 || doc.repaint.m_bHideSheetButtons != 0 || m_strSlideLocator != "on" ||
+        m_nSavedWidth <= 800 || CVeldoranDoc::GetFileKind(doc.entry.m_strEntryTarget) == 8)
         return;
     if (doc.position.m_nMapType == 1)
         m_pBaseMap->DrawAlbumLocator(dc);

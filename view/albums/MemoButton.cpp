@@ -14,7 +14,8 @@ void CVeldoranView::OnButtonMemo()
     int& mode = doc.m_nMapDisplayMode;
     if (mode == 5)
         return;
-    if (doc.repaint.m_nSavedMapDisplayMode == map_display::kPicturePage || doc.repaint.m_nSavedMapDisplayMode == map_display::kJpegPicturePage)
+    if (doc.repaint.m_nSavedMapDisplayMode == map_display::kPicturePage ||
+        doc.repaint.m_nSavedMapDisplayMode == map_display::kJpegPicturePage)
         mode = doc.repaint.m_nSavedMapDisplayMode;
     if (mode == 0 && doc.m_strEntryParam.empty())
         return;

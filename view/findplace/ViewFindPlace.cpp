@@ -39,7 +39,8 @@ void CVeldoranView::OnFindMunicipality()
     if (list.size() <= 1) {
         // Only the end mark: an empty dialog would say nothing of what is missing.
         doc.pointer.m_nFindPlaceKind = kindBefore;
-        vd::ui::AfxMessageBox(NoMunicipalityListMessage(doc.folders.m_strCityBorderDir), vd::MB_OK | vd::MB_ICONINFORMATION);
+        vd::ui::AfxMessageBox(NoMunicipalityListMessage(doc.folders.m_strCityBorderDir),
+                              vd::MB_OK | vd::MB_ICONINFORMATION);
         return;
     }
     doc.pointer.m_nActiveViewDialog = 2;
@@ -95,8 +96,8 @@ void CVeldoranView::OpenSheetDialog()
     CVeldoranDoc& doc = *m_pDoc;
     if (doc.pointer.m_nActiveViewDialog == 1)
         return;
-    const bool seaSheets =
-        doc.depth.m_nSubmarineLayer == 1 && doc.position.m_nMapFrame == 2 && (doc.position.m_nMapMode == 25 || doc.position.m_nMapMode == 49);
+    const bool seaSheets = doc.depth.m_nSubmarineLayer == 1 && doc.position.m_nMapFrame == 2 &&
+                           (doc.position.m_nMapMode == 25 || doc.position.m_nMapMode == 49);
     doc.pointer.m_nActiveViewDialog = 0;
     CDlgSheetSelect& dialog = *m_pDlgSheetSelect;
     dialog.m_nModeless = 1;

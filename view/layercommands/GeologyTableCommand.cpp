@@ -29,10 +29,12 @@ bool DrawGeologyCompositionTable(CVeldoranView& view, vd::Dc& dc)
         return false;
     const CVeldoranDoc& doc = *view.GetDocument();
     // The rocks of the map are outlined only after a surface-geology drawing.
-    const bool surfaceGeology = (doc.geology.m_nGeologyLayer == 1 || doc.geology.m_nLandClassLayer == 1) && doc.geology.m_nGeoLead == 0;
+    const bool surfaceGeology =
+        (doc.geology.m_nGeologyLayer == 1 || doc.geology.m_nLandClassLayer == 1) && doc.geology.m_nGeoLead == 0;
     const auto drawOn = [&](vd::Dc& target) {
-        table(&target, surfaceGeology ? 1 : -1, doc.geology.m_nGeoLead, 2, 240, doc.geology.m_nGeoOption, 0, 0, view.m_nSavedWidth, 0,
-              view.m_nSavedHeight, 10.0f, 10.0f, 10.0f, 10.0f, "", "", "", "", "", doc.folders.m_strAppDir, "");
+        table(&target, surfaceGeology ? 1 : -1, doc.geology.m_nGeoLead, 2, 240, doc.geology.m_nGeoOption, 0, 0,
+              view.m_nSavedWidth, 0, view.m_nSavedHeight, 10.0f, 10.0f, 10.0f, 10.0f, "", "", "", "", "",
+              doc.folders.m_strAppDir, "");
     };
     const int width = view.m_nSavedWidth;
     const int height = view.m_nSavedHeight;

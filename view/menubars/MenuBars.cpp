@@ -71,15 +71,16 @@ void fillListMenu(CVeldoranView& view, int position, int firstId, const std::vec
 void AppendMapFileMenu(CVeldoranView& view)
 {
     CVeldoranDoc& doc = *view.GetDocument();
-    fillListMenu(view, 1, ID_SHEET_MENU_FIRST, readSheetMenuList(doc.folders.m_strAppDir + "MAPFILE.DAT"), doc.menus.m_astrSheetMenu);
+    fillListMenu(view, 1, ID_SHEET_MENU_FIRST, readSheetMenuList(doc.folders.m_strAppDir + "MAPFILE.DAT"),
+                 doc.menus.m_astrSheetMenu);
     doc.menus.m_nMenuBarState = 1;
 }
 
 void AppendGuideMapMenu(CVeldoranView& view)
 {
     CVeldoranDoc& doc = *view.GetDocument();
-    fillListMenu(view, 2, ID_GUIDE_MAP_MENU_FIRST, readGuideMapMenuList(doc.folders.m_strAppDir + "GUIDEMAP\\GUIDEMAP.DAT"),
-                 doc.menus.m_astrGuideMap);
+    fillListMenu(view, 2, ID_GUIDE_MAP_MENU_FIRST,
+                 readGuideMapMenuList(doc.folders.m_strAppDir + "GUIDEMAP\\GUIDEMAP.DAT"), doc.menus.m_astrGuideMap);
 }
 
 void AppendItemMenus(CVeldoranView& view)
@@ -152,8 +153,8 @@ void DrawDataSourceCaption(CVeldoranView& view, vd::Dc& dc)
     if (tally[0] + tally[1] + tally[2] + tally[3] > 0)
         std::snprintf(counts, sizeof counts, "ﾃｷｽﾄ=%d  画像=%d  ｱﾙﾊﾞﾑ=%d  ｳｪﾌﾞﾍﾟｰｼﾞ=%d", tally[0], tally[1], tally[2],
                       tally[3]);
-    const bool commonArea =
-        doc.registered.m_strCommonDataSwitch == "on" && doc.registered.m_strDataFileTitle.find("共通領域") == std::string::npos;
+    const bool commonArea = doc.registered.m_strCommonDataSwitch == "on" &&
+                            doc.registered.m_strDataFileTitle.find("共通領域") == std::string::npos;
     const std::string source = commonArea ? "<ﾃﾞｰﾀﾌｧｲﾙ:HD(共通領域)+" + doc.registered.m_strDataFileTitle + "> "
                                           : "<ﾃﾞｰﾀﾌｧｲﾙ:" + doc.registered.m_strDataFileTitle + "> ";
     const vd::ui::Rect client = view.GetClientRect();

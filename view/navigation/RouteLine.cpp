@@ -58,7 +58,8 @@ void ViewNavigation::EndRouteLine(vd::Dc& dc, int blankX, int blankY)
     }
     m_doc.pointer.m_nMouseTool = 0;
     m_doc.pointer.m_nMouseMode = 3;
-    m_view.StartAlbumPlayback("ルートマップ", "", "RouteMap", m_doc.pointer.m_strCursorLat, m_doc.pointer.m_strCursorLon);
+    m_view.StartAlbumPlayback("ルートマップ", "", "RouteMap", m_doc.pointer.m_strCursorLat,
+                              m_doc.pointer.m_strCursorLon);
 }
 
 void ViewNavigation::EndRouteLineByDoubleClick()

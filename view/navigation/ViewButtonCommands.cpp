@@ -342,7 +342,8 @@ void ViewNavigation::ApplyPlaceChoice()
     const PlaceChoice choice = ChosenPlace(*m_view.m_pDlgFindPlace);
     m_doc.m_strFindPlace = choice.place;
     m_doc.position.m_strDistrict = choice.district;
-    const bool changed = choice.kind != m_doc.pointer.m_nFindPlaceKind || choice.option != m_doc.pointer.m_nFindPlaceOption;
+    const bool changed =
+        choice.kind != m_doc.pointer.m_nFindPlaceKind || choice.option != m_doc.pointer.m_nFindPlaceOption;
     m_doc.pointer.m_nFindPlaceKind = choice.kind;
     m_doc.pointer.m_nFindPlaceOption = choice.option;
     if (changed) {

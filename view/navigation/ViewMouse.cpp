@@ -45,7 +45,8 @@ static CursorTexts ReadCursor(CVeldoranView& view, CVeldoranDoc& doc, int x, int
         return SheetCursorTexts(x, y, doc.m_nFrameNorthSec, doc.m_nFrameSouthSec, doc.m_nFrameEastSec,
                                 doc.m_nFrameWestSec, doc.m_nMapPixelWidth, doc.m_nMapPixelHeight);
     }
-    const int setting = doc.position.m_nPrefectureSel > 3 ? doc.position.m_nMapPjctn : (doc.m_nClipIndexMap == 2 ? 2 : 0);
+    const int setting =
+        doc.position.m_nPrefectureSel > 3 ? doc.position.m_nMapPjctn : (doc.m_nClipIndexMap == 2 ? 2 : 0);
     double latitude = 0, longitude = 0;
     if (setting == 2) {
         const AlbersProjection albers(doc.pointer.m_nOverviewOriginX, doc.m_fRefLatitude, doc.m_fRefLongitude,
@@ -56,8 +57,10 @@ static CursorTexts ReadCursor(CVeldoranView& view, CVeldoranDoc& doc, int x, int
         latitude = point->latitude;
         longitude = point->longitude;
     } else {
-        SansonProjection sanson(doc.pointer.m_nOverviewOriginX, 0, doc.m_fRefLatitude, doc.m_fRefLongitude, doc.m_fMapScale);
-        std::copy(std::begin(doc.latitudeRatios.m_afLatitudeRatio), std::end(doc.latitudeRatios.m_afLatitudeRatio), sanson.table);
+        SansonProjection sanson(doc.pointer.m_nOverviewOriginX, 0, doc.m_fRefLatitude, doc.m_fRefLongitude,
+                                doc.m_fMapScale);
+        std::copy(std::begin(doc.latitudeRatios.m_afLatitudeRatio), std::end(doc.latitudeRatios.m_afLatitudeRatio),
+                  sanson.table);
         const int ratioRow = setting == 1 ? view.m_nSavedHeight - 1 : y;
         const GeoPoint point = sanson.unproject(x, y, ratioRow);
         latitude = point.latitude;
@@ -122,9 +125,9 @@ void CVeldoranView::ShowCursorPosition(vd::Dc& window, unsigned flags, const Cur
     SplitDegreesMinutes(cursor.latitude, latDeg, latMin);
     SplitDegreesMinutes(cursor.longitude, lonDeg, lonMin);
     if (OnDistance_fn* distance = Dovanne().OnDistance.fn)
-        distance(&window, "ﾎﾟｲﾝﾀｰ", doc.spec.m_strDepature, doc.spec.m_dDepLatDeg, doc.spec.m_dDepLatMin, doc.spec.m_dDepLonDeg,
-                 doc.spec.m_dDepLonMin, latDeg, latMin, lonDeg, lonMin, m_nSavedWidth, doc.position.m_nMapType, doc.position.m_nMapFrame,
-                 m_nSavedHeight, doc.m_nPanelTop);
+        distance(&window, "ﾎﾟｲﾝﾀｰ", doc.spec.m_strDepature, doc.spec.m_dDepLatDeg, doc.spec.m_dDepLatMin,
+                 doc.spec.m_dDepLonDeg, doc.spec.m_dDepLonMin, latDeg, latMin, lonDeg, lonMin, m_nSavedWidth,
+                 doc.position.m_nMapType, doc.position.m_nMapFrame, m_nSavedHeight, doc.m_nPanelTop);
 }
 
 void CVeldoranView::MouseModeAction(unsigned flags, int x, int y)
@@ -383,13 +386,14 @@ void CVeldoranView::OnLButtonDblClk(unsigned flags, vd::ui::Point point)
                     doc.LoadRouteFromItem(record);
                 else
                     OpenRegisteredItem(record);
-            } else if (doc.repaint.m_nSavedMapDisplayMode != map_display::kRouteAreaIndex && doc.position.m_nMapType != 4 && m_nPictureState == 1 &&
-                       doc.environment.m_nAreaSearch == 1) {
+            } else if (doc.repaint.m_nSavedMapDisplayMode != map_display::kRouteAreaIndex &&
+                       doc.position.m_nMapType != 4 && m_nPictureState == 1 && doc.environment.m_nAreaSearch == 1) {
                 // The figure around the click; what lies inside plays as an album. A search that
                 // finds nothing leaves the figure until the next repaint.
                 vd::ClientDc window = GetDC();
                 const int radius = window ? m_pRouteMaps->DrawSearchArea(*window, x, y, 0) : 0;
-                const int found = radius > 0 ? m_pRouteMaps->CollectItemsInArea(x, y, radius, doc.environment.m_nAreaShape) : 0;
+                const int found =
+                    radius > 0 ? m_pRouteMaps->CollectItemsInArea(x, y, radius, doc.environment.m_nAreaShape) : 0;
                 if (found > 0) {
                     doc.routes.m_strEntryMode = "AreaData";
                     doc.routes.m_strAreaCentreLat = doc.pointer.m_strCursorLat;

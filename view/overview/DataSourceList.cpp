@@ -50,14 +50,14 @@ void CMapRenderer::DrawDataSourceList()
             draw.m_nSourcePageFlag = 0;
             return;
         }
-        const std::string file =
-            j == 0 ? doc.folders.m_strSourceDir + "history.dat" : doc.folders.m_strSourceDir + vd::format("Source%d.dat", j);
+        const std::string file = j == 0 ? doc.folders.m_strSourceDir + "history.dat"
+                                        : doc.folders.m_strSourceDir + vd::format("Source%d.dat", j);
         const std::string label = j == 0 ? std::string(" 1: ") + kCommonArea
                                          : vd::format("%2d: ", j + 1) + vd::cp932Left(titles[j - 1], 17);
         m_pDC->TextOut(24, (j - first) * 19 + 18, label);
         if (markers)
-            markers(m_pDC, j, first, 8, 18, 19, doc.pointer.m_nOverviewOriginX, file, draw.m_fRefLatitude, draw.m_fRefLongitude,
-                    draw.m_fMapScale);
+            markers(m_pDC, j, first, 8, 18, 19, doc.pointer.m_nOverviewOriginX, file, draw.m_fRefLatitude,
+                    draw.m_fRefLongitude, draw.m_fMapScale);
     }
     draw.m_nSourcePage = first + kPageSize;
 }

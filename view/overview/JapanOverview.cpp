@@ -86,11 +86,12 @@ void CMapRenderer::DrawJapanOverview()
 
     if (doc.position.m_nPrefecture == 0 || doc.position.m_nPrefecture == 46) {
         if (dovanne.OnJapanCoastLineDraw.fn)
-            dovanne.OnJapanCoastLineDraw.fn(m_pDC, draw.m_nClipIndexMap, 1, 0, originX, 0, doc.spec.m_nGraticuleFlag, lat0,
-                                            lon0, scale, doc.folders.m_strCoastDir);
+            dovanne.OnJapanCoastLineDraw.fn(m_pDC, draw.m_nClipIndexMap, 1, 0, originX, 0, doc.spec.m_nGraticuleFlag,
+                                            lat0, lon0, scale, doc.folders.m_strCoastDir);
         if (doc.position.m_nPrefecture == 0 && doc.spec.m_nPrefectureLinesFlag == 1 && doc.spec.m_nSubprefBorder == 1 &&
             Surrick().OnPrectureLine.fn)
-            Surrick().OnPrectureLine.fn(m_pDC, doc.folders.m_strCoastDir, originX, doc.position.m_nMapProjection, 0, 101, lat0, lon0, scale);
+            Surrick().OnPrectureLine.fn(m_pDC, doc.folders.m_strCoastDir, originX, doc.position.m_nMapProjection, 0,
+                                        101, lat0, lon0, scale);
     } else {
         const auto coastPass = [&](bool reliefInstead) {
             for (std::size_t i = 0; i < codes.size(); ++i) {
@@ -100,10 +101,12 @@ void CMapRenderer::DrawJapanOverview()
                 if (reliefInstead) {
                     DrawReliefSheets(static_cast<int>(i), originX, doc.spec.m_nMapBoundary, height, width, lat0, lon0,
                                      scale, k, codes[i]);
-                } else if (doc.position.m_nAltSheetLayout == 0 && doc.colours.m_nPrfCstClr != 20 && dovanne.OnCoastPrfctr.fn) {
-                    dovanne.OnCoastPrfctr.fn(m_pDC, doc.position.m_nPrefecture, originX, doc.spec.m_nMapBoundary, height, width,
-                                        doc.position.m_nMapPjctn, doc.colours.m_nPrfCstClr, lat0, lon0, scale, k, doc.folders.m_strCoastDir,
-                                        codes[i], label, doc.folders.m_strAppDir);
+                } else if (doc.position.m_nAltSheetLayout == 0 && doc.colours.m_nPrfCstClr != 20 &&
+                           dovanne.OnCoastPrfctr.fn) {
+                    dovanne.OnCoastPrfctr.fn(m_pDC, doc.position.m_nPrefecture, originX, doc.spec.m_nMapBoundary,
+                                             height, width, doc.position.m_nMapPjctn, doc.colours.m_nPrfCstClr, lat0,
+                                             lon0, scale, k, doc.folders.m_strCoastDir, codes[i], label,
+                                             doc.folders.m_strAppDir);
                 }
             }
         };
@@ -124,22 +127,24 @@ void CMapRenderer::DrawJapanOverview()
 
         if (doc.spec.m_nPrefectureLinesFlag == 1 && dovanne.OnCstPrfctrLine.fn)
             for (const std::string& code : codes)
-                dovanne.OnCstPrfctrLine.fn(m_pDC, doc.folders.m_strCoastDir, code, doc.spec.m_strPrefBorderColour, lat0, lon0, scale, k,
-                                      doc.position.m_nMapPjctn, originX, height, m_settings.mapFigure == 1 ? -width : width,
-                                      doc.spec.m_nSubprefBorder);
+                dovanne.OnCstPrfctrLine.fn(m_pDC, doc.folders.m_strCoastDir, code, doc.spec.m_strPrefBorderColour, lat0,
+                                           lon0, scale, k, doc.position.m_nMapPjctn, originX, height,
+                                           m_settings.mapFigure == 1 ? -width : width, doc.spec.m_nSubprefBorder);
         if (m_settings.mapFigure == 1 && dovanne.OnBmpPrfctrNameOut.fn)
-            dovanne.OnBmpPrfctrNameOut.fn(m_pDC, doc.position.m_nPrefecture, originX, lat0, lon0, scale, k, draw.m_strFrameName,
-                                          doc.folders.m_strAppDir);
+            dovanne.OnBmpPrfctrNameOut.fn(m_pDC, doc.position.m_nPrefecture, originX, lat0, lon0, scale, k,
+                                          draw.m_strFrameName, doc.folders.m_strAppDir);
 
         const int styleBase =
             IsLandLayerShown(doc, LandLayer::Mesh0Second) || IsLandLayerShown(doc, LandLayer::Seismic) ? 10 : 0;
         if (dovanne.OnPrfctrLake.fn) {
             if (m_settings.lake == 1)
-                dovanne.OnPrfctrLake.fn(m_pDC, doc.folders.m_strCoastDir, m_settings.lake, doc.position.m_nMapPjctn, k, lat0, lon0, scale,
-                                   styleBase, height, width, originX, static_cast<int>(doc.colours.m_crLakeColour));
+                dovanne.OnPrfctrLake.fn(m_pDC, doc.folders.m_strCoastDir, m_settings.lake, doc.position.m_nMapPjctn, k,
+                                        lat0, lon0, scale, styleBase, height, width, originX,
+                                        static_cast<int>(doc.colours.m_crLakeColour));
             if (doc.spec.m_nReservoir == 1)
-                dovanne.OnPrfctrLake.fn(m_pDC, doc.folders.m_strCoastDir, m_settings.lake, doc.position.m_nMapPjctn, k, lat0, lon0, scale,
-                                   styleBase + 1, height, width, originX, static_cast<int>(doc.colours.m_crLakeColour));
+                dovanne.OnPrfctrLake.fn(m_pDC, doc.folders.m_strCoastDir, m_settings.lake, doc.position.m_nMapPjctn, k,
+                                        lat0, lon0, scale, styleBase + 1, height, width, originX,
+                                        static_cast<int>(doc.colours.m_crLakeColour));
         }
     }
 
@@ -149,8 +154,8 @@ void CMapRenderer::DrawJapanOverview()
         DrawOverviewPoints(1, doc.position.m_nMapPjctn, k);
     if (region && doc.spec.m_nScaleBar == 1 && dovanne.OnUnitLength.fn && dovanne.OnPrfctrScale.fn) {
         const float metres = static_cast<float>(dovanne.OnUnitLength.fn("ew", vd::format("%d.0000", bottomDegree)));
-        dovanne.OnPrfctrScale.fn(m_pDC, scale, LatitudeRatioAt(doc.latitudeRatios.m_afLatitudeRatio, bottomDegree + 1), metres, width,
-                            height);
+        dovanne.OnPrfctrScale.fn(m_pDC, scale, LatitudeRatioAt(doc.latitudeRatios.m_afLatitudeRatio, bottomDegree + 1),
+                                 metres, width, height);
     }
     draw.m_nClipIndexMap = keptClip;
 }

@@ -49,14 +49,16 @@ void CMapRenderer::DrawOverviewFrame(int wholeCountry)
         return;
     if (wholeCountry != 0) {
         if (doc.spec.m_nPrefectureLinesFlag == 1 && Surrick().OnPrectureLine.fn)
-            Surrick().OnPrectureLine.fn(m_pDC, doc.folders.m_strCoastDir, doc.pointer.m_nOverviewOriginX, projectionMode, 0,
-                                      doc.spec.m_nPrefBorder, draw.m_fRefLatitude, draw.m_fRefLongitude, draw.m_fMapScale);
+            Surrick().OnPrectureLine.fn(m_pDC, doc.folders.m_strCoastDir, doc.pointer.m_nOverviewOriginX,
+                                        projectionMode, 0, doc.spec.m_nPrefBorder, draw.m_fRefLatitude,
+                                        draw.m_fRefLongitude, draw.m_fMapScale);
         DrawOverviewPoints(0, 0, 0);
     } else if (draw.m_nMapDisplayMode == map_display::kDataSourceOverview) {
         DrawDataSourceList();
     } else if (dovanne.OnCurrentFileCheck.fn) {
         dovanne.OnCurrentFileCheck.fn(m_pDC, m_nClientWidth, draw.m_fRefLatitude, draw.m_fRefLongitude,
-                                      draw.m_fMapScale, doc.registered.m_strDataFile, doc.registered.m_strDataFileTitle);
+                                      draw.m_fMapScale, doc.registered.m_strDataFile,
+                                      doc.registered.m_strDataFileTitle);
     }
 }
 

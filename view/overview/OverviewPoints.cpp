@@ -94,7 +94,9 @@ void CMapRenderer::DrawOverviewPoints(int mode, int ratioGiven, float ratio)
         } else {
             double k = 0;
             if (prefectureMap)
-                k = useGivenRatio ? ratio : LatitudeRatioAt(doc.latitudeRatios.m_afLatitudeRatio, static_cast<int>(latitude / 10000));
+                k = useGivenRatio
+                        ? ratio
+                        : LatitudeRatioAt(doc.latitudeRatios.m_afLatitudeRatio, static_cast<int>(latitude / 10000));
             else
                 k = LinearLatitudeRatioDouble(latitude);
             y = static_cast<int>((draw.m_fRefLatitude - latitude) / draw.m_fMapScale);

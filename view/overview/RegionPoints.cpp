@@ -48,8 +48,8 @@ void CMapRenderer::DrawRegionPoints(int ratioMode, float ratio)
     const int offsetX = m_nLabelPlacement == 2 || m_nLabelPlacement == 3 ? -20 : 0;
     const int offsetY = m_nLabelPlacement == 2 ? (twoLines ? -20 : -11) : m_nLabelPlacement == 3 ? 14 : 0;
 
-    doc.LoadVisibleRecords(draw, doc.environment.m_strSiteNameFile, draw.m_strFrameWest, draw.m_strFrameSouth, draw.m_strFrameEast,
-                           draw.m_strFrameNorth, kReadPlainList);
+    doc.LoadVisibleRecords(draw, doc.environment.m_strSiteNameFile, draw.m_strFrameWest, draw.m_strFrameSouth,
+                           draw.m_strFrameEast, draw.m_strFrameNorth, kReadPlainList);
     const int setting = draw.m_nPointDisplayFlag;
     int level = setting;
     if (setting == kAutomaticLevel) {

@@ -38,8 +38,9 @@ void PointRegistration::RegisterTextPicture(const std::string& longitude, const 
     CVeldoranDoc& doc = m_doc;
     CDlgRegisterTextPicture dialog;
     // Coordinates are compared with the frame as texts; a click off the map shows "****".
-    const bool onMap = doc.position.m_nMapType == 4 || (doc.m_strFrameWest <= longitude && longitude <= doc.m_strFrameEast &&
-                                               doc.m_strFrameSouth <= latitude && latitude <= doc.m_strFrameNorth);
+    const bool onMap =
+        doc.position.m_nMapType == 4 || (doc.m_strFrameWest <= longitude && longitude <= doc.m_strFrameEast &&
+                                         doc.m_strFrameSouth <= latitude && latitude <= doc.m_strFrameNorth);
     dialog.m_strLongitude = onMap ? longitude : kOffMap;
     dialog.m_strLatitude = onMap ? latitude : kOffMap;
     dialog.m_nState = doc.pointer.m_nMouseTool;
@@ -66,7 +67,8 @@ void PointRegistration::RegisterTextPicture(const std::string& longitude, const 
 void PointRegistration::RegisterAlbumAtPoint(const std::string& longitude, const std::string& latitude, int x, int y)
 {
     CVeldoranDoc& doc = m_doc;
-    const std::string albumPath = doc.folders.m_strAlbumDir + FreeTimeStampedFileName(kAlbumFileKind, doc.folders.m_strAlbumDir);
+    const std::string albumPath =
+        doc.folders.m_strAlbumDir + FreeTimeStampedFileName(kAlbumFileKind, doc.folders.m_strAlbumDir);
     const std::string answer = doc.RegisterAlbum(latitude, longitude, albumPath, "");
     doc.pointer.m_nMouseMode = doc.pointer.m_nMouseTool == 0 ? 3 : 4;
     if (doc.pointer.m_nMouseTool == 0 || answer.empty() || answer == "cancel" || answer == "STOP")

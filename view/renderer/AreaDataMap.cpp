@@ -101,7 +101,8 @@ void CMapRenderer::DrawAreaData(int d, int top, int left, int mode, int count, s
 
     if (count != 0 && doc.routes.m_strEntryMode != "AreaData") {
         std::vector<vd::Point> route;
-        const std::size_t points = std::min<std::size_t>(std::size_t(std::max(count, 0)), doc.routes.m_aptRoutePoint.size());
+        const std::size_t points =
+            std::min<std::size_t>(std::size_t(std::max(count, 0)), doc.routes.m_aptRoutePoint.size());
         for (std::size_t i = 0; i < points; ++i)
             route.push_back({scaleX(doc.routes.m_aptRoutePoint[i].x), scaleY(doc.routes.m_aptRoutePoint[i].y)});
         dc.SelectObject(m_aPen[11]);
@@ -132,9 +133,10 @@ void CMapRenderer::DrawAreaCoast(int d, int top, int left)
     const float scaleY = float(draw.m_nMapPixelHeight) * 10.f / units;
     DovanneExports& dovanne = Dovanne();
     if (dovanne.OnWholeCoastLine.fn)
-        dovanne.OnWholeCoastLine.fn(m_pDC, doc.position.m_nMapFrame, doc.position.m_nMapMode, longitude, latitude, left, top, 0, 0, scaleX,
-                               scaleY, doc.colours.m_nCstlnColor, doc.folders.m_strCoastDir);
+        dovanne.OnWholeCoastLine.fn(m_pDC, doc.position.m_nMapFrame, doc.position.m_nMapMode, longitude, latitude, left,
+                                    top, 0, 0, scaleX, scaleY, doc.colours.m_nCstlnColor, doc.folders.m_strCoastDir);
     if (doc.spec.m_nPrefBorder == 1 && dovanne.OnWholePrfctrLine.fn)
-        dovanne.OnWholePrfctrLine.fn(m_pDC, doc.position.m_nMapFrame, doc.position.m_nMapMode, longitude, latitude, left, top, 0, 0,
-                                doc.spec.m_nSubprefBorder, scaleX, scaleY, doc.spec.m_strPrefBorderColour, doc.folders.m_strCoastDir);
+        dovanne.OnWholePrfctrLine.fn(m_pDC, doc.position.m_nMapFrame, doc.position.m_nMapMode, longitude, latitude,
+                                     left, top, 0, 0, doc.spec.m_nSubprefBorder, scaleX, scaleY,
+                                     doc.spec.m_strPrefBorderColour, doc.folders.m_strCoastDir);
 }

@@ -49,10 +49,11 @@ public:
         const OverviewLayerFrame f = Frame();
         const bool geology = type == 0;
         const int code = (geology ? 0 : 10000) + 1000 * MeshKind(doc) + 10 * doc.geology.m_nGeoLead;
-        const std::string path = geology ? doc.geology.m_astrGeoText[5] : doc.geology.m_strLandClassName + "/" + doc.geology.m_strLandClassFile;
+        const std::string path = geology ? doc.geology.m_astrGeoText[5]
+                                         : doc.geology.m_strLandClassName + "/" + doc.geology.m_strLandClassFile;
         draw(dc, 5, f.north, f.west, f.south, f.east, 2, 2, mapFrame, geology ? 10001 : 1, 3, code, width,
-             doc.geology.m_nGeoOption, height, f.originX, f.originY, f.scaleX, f.scaleY, area + "/" + Flags(), f.mesh, f.mesh,
-             f.mesh, path, doc.folders.m_strAppDir, GeologyPageText(doc));
+             doc.geology.m_nGeoOption, height, f.originX, f.originY, f.scaleX, f.scaleY, area + "/" + Flags(), f.mesh,
+             f.mesh, f.mesh, path, doc.folders.m_strAppDir, GeologyPageText(doc));
     }
 
     // Type 1: the 1/10 meshes.
@@ -168,8 +169,8 @@ public:
             if (MeshRowFlag(doc, c, r) != 0)
                 draw(dc, 0, f.north, f.west, f.south, f.east, 2, 2, mapFrame, 10001, 3, 1000 * kind + 100 * c + 10 * r,
                      width, MeshRowValue(doc, c, r), height, f.originX, f.originY, f.scaleX, f.scaleY,
-                     area + "/" + Flags(), f.mesh, f.mesh, f.mesh, doc.m_astrMeshFile[5 * c + r], doc.folders.m_strAppDir,
-                     CensusClassText(doc));
+                     area + "/" + Flags(), f.mesh, f.mesh, f.mesh, doc.m_astrMeshFile[5 * c + r],
+                     doc.folders.m_strAppDir, CensusClassText(doc));
     }
 
     // Type 11: the seismic meshes.
@@ -182,8 +183,8 @@ public:
         for (int i = 0; i < 2; ++i)
             if (doc.seismic.m_anSeisSetting[2 + 2 * i] != 0)
                 draw(dc, f.north, f.west, f.south, f.east, 2, 2, mapFrame, 1, 3, SeismicLayerCode(doc, i), width,
-                     doc.seismic.m_anSeisSetting[3 + 2 * i], height, f.originX, f.originY, f.scaleX, f.scaleY, area, f.mesh,
-                     f.mesh, f.mesh, doc.folders.m_strAppDir);
+                     doc.seismic.m_anSeisSetting[3 + 2 * i], height, f.originX, f.originY, f.scaleX, f.scaleY, area,
+                     f.mesh, f.mesh, f.mesh, doc.folders.m_strAppDir);
     }
 
 private:

@@ -25,7 +25,8 @@ const std::array<RendererPenSpec, CMapRenderer::kPenCount> kRendererPens = {{
 
 MapDrawSettings MapDrawSettings::Of(const CVeldoranDoc& doc)
 {
-    return {doc.position.m_nMapFigure, doc.depth.m_nSubmarineLayer, doc.spec.m_nLake, doc.spec.m_nPointLabel, doc.registered.m_strDataFile};
+    return {doc.position.m_nMapFigure, doc.depth.m_nSubmarineLayer, doc.spec.m_nLake, doc.spec.m_nPointLabel,
+            doc.registered.m_strDataFile};
 }
 
 MapDrawSettings MapDrawSettings::ForOverlayPass(const CVeldoranDoc& doc)

@@ -26,8 +26,8 @@ OverviewLayerFrame OverviewLayerFrameOf(const CVeldoranDoc& doc, int clientHeigh
     frame.scaleY = 10000.0f / s * 0.00027777778f;
     frame.scaleX = 10000.0f / s / k * 0.00027777778f;
     frame.pixelsPerDegree = static_cast<int>(frame.scaleY * 3600.0f);
-    frame.originX =
-        static_cast<float>(doc.pointer.m_nOverviewOriginX) + (static_cast<float>(frame.west) * 2.7777777f - lon0) / s / k;
+    frame.originX = static_cast<float>(doc.pointer.m_nOverviewOriginX) +
+                    (static_cast<float>(frame.west) * 2.7777777f - lon0) / s / k;
     frame.originY = (lat0 - static_cast<float>(frame.north) * 2.7777777f) / s;
     return frame;
 }

@@ -66,16 +66,17 @@ void CMapRenderer::DrawPrefectureMap(int originX, int value)
         }
 
     if (chosen.m_nChoropleth == 1 && prefectureMap)
-        prefectureMap(m_pDC, ranks, doc.folders.m_strCoastDir, originX, draw.m_nClipIndexMap, doc.position.m_nPrefectureSel, chosen.m_nTenClasses,
-                      latitude, longitude, scale);
+        prefectureMap(m_pDC, ranks, doc.folders.m_strCoastDir, originX, draw.m_nClipIndexMap,
+                      doc.position.m_nPrefectureSel, chosen.m_nTenClasses, latitude, longitude, scale);
     if (island)
-        island(m_pDC, doc.folders.m_strAppDir, doc.folders.m_strCoastDir, chosen.m_nGraticule, originX, draw.m_nClipIndexMap, doc.position.m_nPrefectureSel,
-               latitude, longitude, scale);
+        island(m_pDC, doc.folders.m_strAppDir, doc.folders.m_strCoastDir, chosen.m_nGraticule, originX,
+               draw.m_nClipIndexMap, doc.position.m_nPrefectureSel, latitude, longitude, scale);
     if (chosen.m_nBorders == 1 && Surrick().OnPrectureLine.fn)
-        Surrick().OnPrectureLine.fn(m_pDC, doc.folders.m_strCoastDir, originX, draw.m_nClipIndexMap, chosen.m_nBorderColour, 0, latitude,
-                                    longitude, scale);
+        Surrick().OnPrectureLine.fn(m_pDC, doc.folders.m_strCoastDir, originX, draw.m_nClipIndexMap,
+                                    chosen.m_nBorderColour, 0, latitude, longitude, scale);
     if (dataDisplay)
-        dataDisplay(m_pDC, doc.folders.m_strAppDir, chosen.m_strPrefDataFile, prefectures, chosen.m_nColour, chosen.m_nMethod, doc.position.m_nPrefectureSel,
-                    draw.m_nClipIndexMap, chosen.m_nRanked, chosen.m_nTenClasses, 10 * chosen.m_nBackground + 1, latitude, longitude, scale,
-                    float(value), m_nClientWidth, m_nClientHeight);
+        dataDisplay(m_pDC, doc.folders.m_strAppDir, chosen.m_strPrefDataFile, prefectures, chosen.m_nColour,
+                    chosen.m_nMethod, doc.position.m_nPrefectureSel, draw.m_nClipIndexMap, chosen.m_nRanked,
+                    chosen.m_nTenClasses, 10 * chosen.m_nBackground + 1, latitude, longitude, scale, float(value),
+                    m_nClientWidth, m_nClientHeight);
 }

@@ -54,9 +54,12 @@ void CMapRenderer::DrawSheetAnnotations(int width, int height)
     vd::Font font;
     const vd::Font previousFont = dc.GetCurrentFont();
     if (doc.spec.m_nPointPopup == 0) {
-        const int fontHeight = doc.spec.m_nPlaceNameFontHeight == 1 ? 15 : doc.spec.m_nPlaceNameFontHeight == 2 ? 14 : 13;
+        const int fontHeight = doc.spec.m_nPlaceNameFontHeight == 1   ? 15
+                               : doc.spec.m_nPlaceNameFontHeight == 2 ? 14
+                                                                      : 13;
         font.CreateFont(fontHeight, 0, 0, 0, 400, false, false, false, vd::SHIFTJIS_CHARSET, vd::OUT_TT_PRECIS,
-                        vd::CLIP_DEFAULT_PRECIS, vd::PROOF_QUALITY, vd::VARIABLE_PITCH | vd::FF_ROMAN, doc.spec.m_strFontName);
+                        vd::CLIP_DEFAULT_PRECIS, vd::PROOF_QUALITY, vd::VARIABLE_PITCH | vd::FF_ROMAN,
+                        doc.spec.m_strFontName);
         dc.SelectObject(font);
     }
     const vd::Pen previousPen = dc.SelectObject(m_aPen[5]);

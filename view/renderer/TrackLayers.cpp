@@ -45,7 +45,8 @@ void CMapRenderer::DrawTracks()
         return;
     }
     const vd::ProfileStore profile;
-    for (std::size_t position = 0; position < kChosenTracks && doc.tracks.m_anTrackSelected[position] != -1; ++position) {
+    for (std::size_t position = 0; position < kChosenTracks && doc.tracks.m_anTrackSelected[position] != -1;
+         ++position) {
         const int entry = doc.tracks.m_anTrackSelected[position];
         const std::string file = vd::toLowerAscii(profile.getString("TrackList", "Track" + std::to_string(entry + 1)));
         if (std::string kind = TrackKindOfName(file); !kind.empty())
@@ -88,6 +89,7 @@ void CMapRenderer::DrawTrackFile(std::string file, int position)
     if (!draw)
         return;
     draw(m_pDC, file, 1, FormatCode(state.m_strTrackFormat), position, longitudeColumn, decimalColumn, west, north,
-         east, south, m_settings.mapFigure, 10, doc.tracks.m_bTrackScaleShown, doc.tracks.m_bTrackList, state.m_strTrackKind, title,
-         zoomX, zoomY, metresX, metresY, float(doc.tracks.m_nTrackScaleKm), float(m_nOriginX), float(m_nOriginY));
+         east, south, m_settings.mapFigure, 10, doc.tracks.m_bTrackScaleShown, doc.tracks.m_bTrackList,
+         state.m_strTrackKind, title, zoomX, zoomY, metresX, metresY, float(doc.tracks.m_nTrackScaleKm),
+         float(m_nOriginX), float(m_nOriginY));
 }

@@ -75,10 +75,11 @@ void CMapRenderer::DrawWhiteGeologyMesh(int kind)
     SheetDrawState& state = *m_pDraw;
     const WhiteBlock w = WhiteBlockOf(doc);
     const int code = doc.geology.m_nGeoLead + (kind != 0 ? 10000 : 0);
-    const std::string path = kind == 0 ? doc.geology.m_astrGeoText[5] : doc.geology.m_strLandClassName + "/" + doc.geology.m_strLandClassFile;
-    draw(m_pDC, 0, 0, 0, doc.position.m_nMapFrame, 0, 2, code, m_nClientWidth, doc.geology.m_nGeoOption, m_nClientHeight,
-         float(m_nOriginX), float(m_nOriginY), state.m_fWhiteZoomX, state.m_fWhiteZoomY, "", w.block, "", w.frameSlash,
-         path, doc.folders.m_strAppDir, GeologyPageText(doc));
+    const std::string path = kind == 0 ? doc.geology.m_astrGeoText[5]
+                                       : doc.geology.m_strLandClassName + "/" + doc.geology.m_strLandClassFile;
+    draw(m_pDC, 0, 0, 0, doc.position.m_nMapFrame, 0, 2, code, m_nClientWidth, doc.geology.m_nGeoOption,
+         m_nClientHeight, float(m_nOriginX), float(m_nOriginY), state.m_fWhiteZoomX, state.m_fWhiteZoomY, "", w.block,
+         "", w.frameSlash, path, doc.folders.m_strAppDir, GeologyPageText(doc));
 }
 
 void CMapRenderer::DrawWhiteMesh(int tab)
@@ -91,9 +92,10 @@ void CMapRenderer::DrawWhiteMesh(int tab)
     const WhiteBlock w = WhiteBlockOf(doc);
     for (int r = 0; r < 5; ++r)
         if (MeshRowFlag(doc, tab, r) != 0)
-            draw(m_pDC, 0, 999, 1, doc.position.m_nMapFrame, 0, 2, 100 * tab + 10 * r, m_nClientWidth, MeshRowValue(doc, tab, r),
-                 m_nClientHeight, float(m_nOriginX), float(m_nOriginY), state.m_fWhiteZoomX, state.m_fWhiteZoomY, "",
-                 w.block, CensusClassText(doc), w.frameEqual, doc.m_astrMeshFile[5 * tab + r], doc.folders.m_strAppDir);
+            draw(m_pDC, 0, 999, 1, doc.position.m_nMapFrame, 0, 2, 100 * tab + 10 * r, m_nClientWidth,
+                 MeshRowValue(doc, tab, r), m_nClientHeight, float(m_nOriginX), float(m_nOriginY), state.m_fWhiteZoomX,
+                 state.m_fWhiteZoomY, "", w.block, CensusClassText(doc), w.frameEqual, doc.m_astrMeshFile[5 * tab + r],
+                 doc.folders.m_strAppDir);
 }
 
 void CMapRenderer::DrawWhiteSurface(int tab)
@@ -157,9 +159,10 @@ void CMapRenderer::DrawWhiteLines(int kind, int tab)
             return;
         for (int r = 0; r < 5; ++r)
             if (LineRowFlag(doc, tab, r) != 0)
-                draw(m_pDC, WholeCountryLineValue(doc, tab, r, false), w.sheets, tab, 0, 0, 0, 0, doc.position.m_nMapFrame, 0, 0,
-                     0, r, m_nClientHeight, float(m_nOriginX), float(m_nOriginY), zx, zy, "", w.block,
-                     doc.m_astrLineName[5 * tab + r], w.modeNo, doc.m_astrLineFile[5 * tab + r], doc.folders.m_strAppDir);
+                draw(m_pDC, WholeCountryLineValue(doc, tab, r, false), w.sheets, tab, 0, 0, 0, 0,
+                     doc.position.m_nMapFrame, 0, 0, 0, r, m_nClientHeight, float(m_nOriginX), float(m_nOriginY), zx,
+                     zy, "", w.block, doc.m_astrLineName[5 * tab + r], w.modeNo, doc.m_astrLineFile[5 * tab + r],
+                     doc.folders.m_strAppDir);
     }
 }
 

@@ -88,7 +88,8 @@ std::optional<vd::ui::Point> RouteAreaMaps::IndexPoint(const std::string& line) 
         return std::nullopt;
     const double scale = m_doc.m_fMapScale;
     const int y = TruncatedPixel((m_doc.m_fRefLatitude - latitude * 10000) / scale);
-    const int x = TruncatedPixel((longitude * 10000 - m_doc.m_fRefLongitude) / scale / k) + m_doc.pointer.m_nOverviewOriginX;
+    const int x =
+        TruncatedPixel((longitude * 10000 - m_doc.m_fRefLongitude) / scale / k) + m_doc.pointer.m_nOverviewOriginX;
     return vd::ui::Point{x, y};
 }
 
@@ -370,7 +371,8 @@ int RouteAreaMaps::SearchRadius(int y) const
         const float latitude = doc.m_fRefLatitude - static_cast<float>(y) * scale;
         const int degrees = static_cast<int>(latitude / 10000);
         const float u = static_cast<float>(unitLength("ew", vd::format("%d", degrees)));
-        const bool onePrefecture = doc.position.m_nPrefectureSel > 3 && doc.position.m_nPrefecture >= 1 && doc.position.m_nPrefecture <= 45;
+        const bool onePrefecture =
+            doc.position.m_nPrefectureSel > 3 && doc.position.m_nPrefecture >= 1 && doc.position.m_nPrefecture <= 45;
         const float k = onePrefecture ? LatitudeRatioAt(doc.latitudeRatios.m_afLatitudeRatio, degrees)
                                       : 1.408f - (450000.0f - latitude) * 1.5549999e-6f;
         if (!(u > 0) || scale == 0 || k == 0)

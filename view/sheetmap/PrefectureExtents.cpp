@@ -140,13 +140,14 @@ void CMapRenderer::ComputeSheetCodes()
     DovanneExports& dovanne = Dovanne();
     if (Surrick().OnCitySurfacePlain.fn)
         Surrick().OnCitySurfacePlain.fn(m_pDC, m_settings.mapFigure != 0 ? 6 : 3, doc.spec.m_nCityBorderColour,
-                                      doc.colours.m_nPrfCstClr, north, west, south, east, 2, 2, doc.position.m_nMapFrame, 1, 3,
-                                      doc.m_anSurfaceRowB[0][0], 0, doc.position.m_nMapPjctn, draw.m_fMapScale,
-                                      draw.m_fRefLongitude, xoff, yoff, xs, ys, std::string("広域3") + "/", mesh, mesh,
-                                      mesh, doc.folders.m_strAppDir, doc.folders.m_strCityBorderDir, doc.folders.m_strCoastlineDir);
+                                        doc.colours.m_nPrfCstClr, north, west, south, east, 2, 2,
+                                        doc.position.m_nMapFrame, 1, 3, doc.m_anSurfaceRowB[0][0], 0,
+                                        doc.position.m_nMapPjctn, draw.m_fMapScale, draw.m_fRefLongitude, xoff, yoff,
+                                        xs, ys, std::string("広域3") + "/", mesh, mesh, mesh, doc.folders.m_strAppDir,
+                                        doc.folders.m_strCityBorderDir, doc.folders.m_strCoastlineDir);
     if (m_settings.mapFigure == 0 && dovanne.OnPrefectureLat.fn)
-        dovanne.OnPrefectureLat.fn(m_pDC, north, west, south, east, doc.position.m_nMapPjctn, draw.m_fMapScale, xoff, yoff, xs,
-                                   ys, draw.m_fRefLongitude);
+        dovanne.OnPrefectureLat.fn(m_pDC, north, west, south, east, doc.position.m_nMapPjctn, draw.m_fMapScale, xoff,
+                                   yoff, xs, ys, draw.m_fRefLongitude);
 }
 
 void CMapRenderer::DrawSheetBackground(int sheet, int last, int left, int top, float zoomX, float zoomY, int n,
@@ -170,17 +171,19 @@ void CMapRenderer::DrawSheetBackground(int sheet, int last, int left, int top, f
     if (doc.spec.m_nCityBorder == 1 && sheet == last && Surrick().OnCitySurfaceWhite.fn) {
         const bool oneSheet = doc.position.m_nMapFrame == 1;
         const int centre = oneSheet ? 0 : std::atoi(draw.m_astrBlockMeshCode[last / 2].c_str());
-        Surrick().OnCitySurfaceWhite.fn(&dc, -doc.spec.m_nCityBorderColour, m_nOriginY, m_nOriginX,
-                                      oneSheet ? 1 : doc.position.m_nMapMode, centre, doc.colours.m_nCstlnColor, doc.position.m_nMapFrame, 0, 0,
-                                      0, draw.m_fWhiteZoomX, draw.m_fWhiteZoomY, "", name,
-                                      oneSheet ? std::string() : vd::format("%d", doc.position.m_nMapMode), doc.folders.m_strAppDir,
-                                      doc.folders.m_strCityBorderDir, doc.folders.m_strCoastlineDir);
+        Surrick().OnCitySurfaceWhite.fn(
+            &dc, -doc.spec.m_nCityBorderColour, m_nOriginY, m_nOriginX, oneSheet ? 1 : doc.position.m_nMapMode, centre,
+            doc.colours.m_nCstlnColor, doc.position.m_nMapFrame, 0, 0, 0, draw.m_fWhiteZoomX, draw.m_fWhiteZoomY, "",
+            name, oneSheet ? std::string() : vd::format("%d", doc.position.m_nMapMode), doc.folders.m_strAppDir,
+            doc.folders.m_strCityBorderDir, doc.folders.m_strCoastlineDir);
     }
 
     if (sheet == 0 && (doc.position.m_nMapFrame == 1 || doc.position.m_nMapFrame == 2)) {
         const int side = doc.position.m_nMapFrame == 1 ? 1 : n;
-        const int blockRight = doc.position.m_nMapFrame == 1 ? right : m_nOriginX + static_cast<int>(SheetSpanSingle(side, zoomX));
-        const int blockBottom = doc.position.m_nMapFrame == 1 ? bottom : m_nOriginY + static_cast<int>(SheetSpanSingle(side, zoomY));
+        const int blockRight =
+            doc.position.m_nMapFrame == 1 ? right : m_nOriginX + static_cast<int>(SheetSpanSingle(side, zoomX));
+        const int blockBottom =
+            doc.position.m_nMapFrame == 1 ? bottom : m_nOriginY + static_cast<int>(SheetSpanSingle(side, zoomY));
         const int blockLeft = doc.position.m_nMapFrame == 1 ? left : m_nOriginX;
         const int blockTop = doc.position.m_nMapFrame == 1 ? top : m_nOriginY;
         const vd::Pen keptPen = dc.SelectObject(vd::StockPen(vd::NULL_PEN));

@@ -238,7 +238,8 @@ private:
         draw.m_nBlockWestSec = doc.position.m_nRangeWestSec;
         cellWest = doc.position.m_nRangeWestSec;
         cellSouth = doc.position.m_nRangeSouthSec;
-        extent = {doc.position.m_nRangeNorthSec, doc.position.m_nRangeWestSec, doc.position.m_nRangeSouthSec, doc.position.m_nRangeEastSec};
+        extent = {doc.position.m_nRangeNorthSec, doc.position.m_nRangeWestSec, doc.position.m_nRangeSouthSec,
+                  doc.position.m_nRangeEastSec};
         haveExtent = true;
         // The range block's edges also place the double edge of the transparent second pass.
         right = ox + width;
@@ -339,9 +340,9 @@ private:
             }
         } else if (!alt) {
             if (cellIndex == 0 && Dovanne().OnWholeCoastLine.fn)
-                Dovanne().OnWholeCoastLine.fn(&dc, frame, doc.position.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
-                                    scaleX, scaleY, doc.spec.m_nMapBoundary * 1000 + doc.colours.m_nCstlnColor,
-                                    doc.folders.m_strCoastDir);
+                Dovanne().OnWholeCoastLine.fn(
+                    &dc, frame, doc.position.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth, scaleX,
+                    scaleY, doc.spec.m_nMapBoundary * 1000 + doc.colours.m_nCstlnColor, doc.folders.m_strCoastDir);
         } else {
             if (!lastCell)
                 return false;
@@ -360,11 +361,12 @@ private:
         const std::string text = word + "/";
         if (Surrick().OnCitySurfacePlain.fn)
             Surrick().OnCitySurfacePlain.fn(
-                &dc, 3, doc.spec.m_nCityBorderColour, doc.colours.m_nCstlnColor, extent.north, extent.west, extent.south,
-                extent.east, 1, 2, doc.position.m_nWhiteMapFrame, 1, frame, 0,
-                (doc.spec.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0) + 10 * doc.spec.m_nCityNameEnclave, 1, draw.m_fMapScale, 0,
-                static_cast<float>(ox), static_cast<float>(oy), sx, sy, text, cellMesh, draw.m_astrBlockMeshCode[4],
-                draw.m_astrBlockMeshCode[12], doc.folders.m_strAppDir, doc.folders.m_strCityBorderDir, doc.folders.m_strCoastlineDir);
+                &dc, 3, doc.spec.m_nCityBorderColour, doc.colours.m_nCstlnColor, extent.north, extent.west,
+                extent.south, extent.east, 1, 2, doc.position.m_nWhiteMapFrame, 1, frame, 0,
+                (doc.spec.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0) + 10 * doc.spec.m_nCityNameEnclave, 1,
+                draw.m_fMapScale, 0, static_cast<float>(ox), static_cast<float>(oy), sx, sy, text, cellMesh,
+                draw.m_astrBlockMeshCode[4], draw.m_astrBlockMeshCode[12], doc.folders.m_strAppDir,
+                doc.folders.m_strCityBorderDir, doc.folders.m_strCoastlineDir);
         if (frame == 3 && Dovanne().OnPrefectureLat.fn)
             Dovanne().OnPrefectureLat.fn(&dc, extent.north, extent.west, extent.south, extent.east, 1, 0,
                                static_cast<float>(ox), static_cast<float>(oy), sx, sy, 0);
@@ -373,15 +375,16 @@ private:
     // 11.3 The searched municipality.
     void DrawSearchedMunicipality()
     {
-        if (!(searchShown && lastCell && !doc.pointer.m_strFindMunicipality.empty() && Surrick().OnCitySurfaceSearch.fn))
+        if (!(searchShown && lastCell && !doc.pointer.m_strFindMunicipality.empty() &&
+              Surrick().OnCitySurfaceSearch.fn))
             return;
         const std::string text = word + "/" + doc.layerChoice.m_strLayerPrefFlags;
         const int labelFlag = alt ? doc.spec.m_nCityNameEnclave : (doc.spec.m_nCityNameZoom == 1 && frame == 3 ? 1 : 0);
-        Surrick().OnCitySurfaceSearch.fn(&dc, 5, extent.north, extent.west, extent.south, extent.east, 1, 2,
-                                         doc.position.m_nWhiteMapFrame, 1, frame, r.m_settings.mapFigure == 0 ? 1 : 0, labelFlag,
-                                         static_cast<float>(ox), static_cast<float>(oy), sx, sy, text, cellMesh,
-                                         draw.m_astrBlockMeshCode[4], draw.m_astrBlockMeshCode[12], doc.folders.m_strAppDir,
-                                         doc.folders.m_strCityBorderDir, doc.pointer.m_strFindMunicipality);
+        Surrick().OnCitySurfaceSearch.fn(
+            &dc, 5, extent.north, extent.west, extent.south, extent.east, 1, 2, doc.position.m_nWhiteMapFrame, 1, frame,
+            r.m_settings.mapFigure == 0 ? 1 : 0, labelFlag, static_cast<float>(ox), static_cast<float>(oy), sx, sy,
+            text, cellMesh, draw.m_astrBlockMeshCode[4], draw.m_astrBlockMeshCode[12], doc.folders.m_strAppDir,
+            doc.folders.m_strCityBorderDir, doc.pointer.m_strFindMunicipality);
     }
 
     // 11.4 Prefecture borders.
@@ -392,8 +395,9 @@ private:
         std::string colour = doc.spec.m_strPrefBorderColour;
         if (r.m_settings.mapFigure == 1 && colour == "RED")
             colour = "WHITE";
-        Dovanne().OnWholePrfctrLine.fn(&dc, frame, doc.position.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast, baseNorth,
-                             doc.spec.m_nSubprefBorder, scaleX, scaleY, colour, doc.folders.m_strCoastDir);
+        Dovanne().OnWholePrfctrLine.fn(&dc, frame, doc.position.m_nMapMode, baseWest, baseSouth, ox, oy, baseEast,
+                                       baseNorth, doc.spec.m_nSubprefBorder, scaleX, scaleY, colour,
+                                       doc.folders.m_strCoastDir);
     }
 
     // 11.6 The overlays' extent: the sheet, the whole block at its last cell, or the range.
@@ -438,9 +442,9 @@ private:
         for (int pass = 0; pass < 2; ++pass) {
             const int on = pass == 0 ? r.m_settings.lake : doc.spec.m_nReservoir;
             if (on != 0 && Dovanne().OnLakeDraw.fn)
-                Dovanne().OnLakeDraw.fn(&dc, doc.folders.m_strCoastDir, lakeStyle, static_cast<float>(ox), static_cast<float>(oy), sx,
-                              sy, overlay.east, overlay.north, overlay.west, overlay.south, pass,
-                              static_cast<int>(doc.colours.m_crLakeColour));
+                Dovanne().OnLakeDraw.fn(&dc, doc.folders.m_strCoastDir, lakeStyle, static_cast<float>(ox),
+                                        static_cast<float>(oy), sx, sy, overlay.east, overlay.north, overlay.west,
+                                        overlay.south, pass, static_cast<int>(doc.colours.m_crLakeColour));
         }
     }
 
@@ -457,13 +461,13 @@ private:
         if (setting == 0 && doc.depth.m_anSubmarineSetting[1] != 0) {
             if (Ombrisk().OnSubmarineTpgraphyRelief.fn)
                 Ombrisk().OnSubmarineTpgraphyRelief.fn(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 0,
-                                             doc.depth.m_anSubmarineSetting[2], fx, fy, sx, sy, overlay.east, overlay.north,
-                                             overlay.west, overlay.south, n, 0);
+                                                       doc.depth.m_anSubmarineSetting[2], fx, fy, sx, sy, overlay.east,
+                                                       overlay.north, overlay.west, overlay.south, n, 0);
         } else if (setting == 0) {
             if (Ombrisk().OnSubmarineTpgraphyMesh.fn)
                 Ombrisk().OnSubmarineTpgraphyMesh.fn(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 0,
-                                           doc.depth.m_anSubmarineSetting[2], fx, fy, sx, sy, overlay.east, overlay.north,
-                                           overlay.west, overlay.south, n, cyan);
+                                                     doc.depth.m_anSubmarineSetting[2], fx, fy, sx, sy, overlay.east,
+                                                     overlay.north, overlay.west, overlay.south, n, cyan);
         } else if (setting == 1) {
             if (Ombrisk().OnSubmarineContour.fn)
                 Ombrisk().OnSubmarineContour.fn(&dc, dir, code, r.m_nClientHeight, r.m_nClientWidth, 1, 1, 0, fx, fy, sx, sy,
@@ -474,7 +478,8 @@ private:
                                    overlay.north, overlay.west, overlay.south, n);
         }
         if (r.m_nLegendFlag == 1 && Ombrisk().OnSubmarineLegned.fn)
-            Ombrisk().OnSubmarineLegned.fn(&dc, setting, 4000, r.m_nClientWidth, doc.depth.m_anSubmarineSetting[1], cyan);
+            Ombrisk().OnSubmarineLegned.fn(&dc, setting, 4000, r.m_nClientWidth, doc.depth.m_anSubmarineSetting[1],
+                                           cyan);
     }
 
     // 11.9 The double edge along the block's bottom and right.
@@ -525,9 +530,9 @@ private:
     void DrawSiteNames()
     {
         if ((draw.m_nSiteNameDisplay != -1 || draw.m_nPointDrawKind != 1) && !doc.environment.m_strSiteNameFile.empty())
-            r.DrawSheetPoints(doc.environment.m_strSiteNameFile, draw.m_nPointDrawKind, scaleX, scaleY, frame == 2 ? cellLeft : ox,
-                              frame == 2 ? cellTop : oy, cellWest, cellSouth, part, pointsOnly, static_cast<float>(n),
-                              cellIndex);
+            r.DrawSheetPoints(doc.environment.m_strSiteNameFile, draw.m_nPointDrawKind, scaleX, scaleY,
+                              frame == 2 ? cellLeft : ox, frame == 2 ? cellTop : oy, cellWest, cellSouth, part,
+                              pointsOnly, static_cast<float>(n), cellIndex);
     }
 
     // 14. The figure, the point drawing kind and the tools put back.

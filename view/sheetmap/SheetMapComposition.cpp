@@ -74,7 +74,8 @@ std::optional<WhiteLayerResult> CMapRenderer::DrawSheetMap(int overlayOnly, int 
         m_bAltLayout = 1;
     if (doc.position.m_nWhiteMapFrame == 2 && doc.position.m_nMapMode == 49)
         m_bAltLayout = 0;
-    const bool block = m_bAltLayout ? doc.position.m_nWhiteMapFrame != 1 : doc.position.m_nMapFrame != 1 && doc.position.m_nMapFrame != 3;
+    const bool block = m_bAltLayout ? doc.position.m_nWhiteMapFrame != 1
+                                    : doc.position.m_nMapFrame != 1 && doc.position.m_nMapFrame != 3;
 
     auto drawCell = [&](int cell) {
         const int label = m_settings.pointLabel;
@@ -87,7 +88,8 @@ std::optional<WhiteLayerResult> CMapRenderer::DrawSheetMap(int overlayOnly, int 
     };
     // The common area's points, when switched on and not already the current data.
     auto overlayCommonArea = [&](int cell) {
-        if (doc.registered.m_strCommonDataSwitch == "on" && m_settings.dataFile.find("history.dat") == std::string::npos) {
+        if (doc.registered.m_strCommonDataSwitch == "on" &&
+            m_settings.dataFile.find("history.dat") == std::string::npos) {
             const std::string dataFile = m_settings.dataFile;
             m_settings.dataFile = doc.registered.m_strCommonDataFile;
             DrawPointOverlay(cell);
@@ -201,7 +203,8 @@ void CMapRenderer::DrawLegendFrame(int x, int y, int width)
     const CVeldoranDoc& doc = *m_pDoc;
     SheetDrawState& draw = *m_pDraw;
     vd::Dc& dc = *m_pDC;
-    doc.SetFrameBounds(draw, doc.position.m_nRangeNorthSec, doc.position.m_nRangeWestSec, doc.position.m_nRangeSouthSec, doc.position.m_nRangeEastSec);
+    doc.SetFrameBounds(draw, doc.position.m_nRangeNorthSec, doc.position.m_nRangeWestSec, doc.position.m_nRangeSouthSec,
+                       doc.position.m_nRangeEastSec);
     const int left = m_nClientWidth - 182;
     if (m_nBlockRight < left) {
         dc.SetBkMode(vd::TRANSPARENT);

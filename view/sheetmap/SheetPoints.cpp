@@ -86,7 +86,8 @@ public:
             RestoreTools();
             return;
         }
-        doc.SetFrameBounds(draw, doc.position.m_nRangeNorthSec, doc.position.m_nRangeWestSec, doc.position.m_nRangeSouthSec, doc.position.m_nRangeEastSec);
+        doc.SetFrameBounds(draw, doc.position.m_nRangeNorthSec, doc.position.m_nRangeWestSec,
+                           doc.position.m_nRangeSouthSec, doc.position.m_nRangeEastSec);
         LayOutLabels();
         // Registered points come from this step's data file (the common area's while it is overlaid).
         doc.LoadVisibleRecords(draw, drawKind == 6 ? r.m_settings.dataFile : file, draw.m_strFrameWest,

@@ -60,7 +60,8 @@ void ViewBaseMap::DrawSheetIndexMap(vd::Dc& dc)
     dc.FillRect(vd::Rect{0, 0, width, view_.m_nSavedHeight}, *view_.m_pBackgroundBrush);
     const IndexMapLayout grid = SheetIndexLayout(width);
     std::string index = doc_.folders.m_strSheetIndexFile;
-    if (doc_.depth.m_nSubmarineLayer == 1 && doc_.position.m_nMapFrame == 2 && (doc_.position.m_nMapMode == 25 || doc_.position.m_nMapMode == 49))
+    if (doc_.depth.m_nSubmarineLayer == 1 && doc_.position.m_nMapFrame == 2 &&
+        (doc_.position.m_nMapMode == 25 || doc_.position.m_nMapMode == 49))
         index += "|B";
     auto* indexMap = Dovanne().OnIndexMap.fn;
     if (indexMap)
@@ -160,10 +161,12 @@ std::string ViewBaseMap::DrawLayeredMap(vd::Dc& dc)
         // The soundings write each depth file they read on the status line's band ("…を入力中");
         // once the map is whole that line is out of date, and the status line takes its place.
         const int seaFloorMethod = doc_.depth.m_anSubmarineSetting[0];
-        if (doc_.depth.m_nSubmarineLayer == 1 && (seaFloorMethod == 2 || seaFloorMethod == 3) && view_.m_pBackgroundBrush)
+        if (doc_.depth.m_nSubmarineLayer == 1 && (seaFloorMethod == 2 || seaFloorMethod == 3) &&
+            view_.m_pBackgroundBrush)
             dc.FillRect(vd::Rect{0, view_.m_nSavedHeight - 26, view_.m_nSavedWidth, view_.m_nSavedHeight},
                         *view_.m_pBackgroundBrush);
-        if (doc_.repaint.m_nOverlayLayer != 999 && doc_.repaint.m_bOverlayOff != 1 && doc_.repaint.m_bOverlayTransparent == 1) {
+        if (doc_.repaint.m_nOverlayLayer != 999 && doc_.repaint.m_bOverlayOff != 1 &&
+            doc_.repaint.m_bOverlayTransparent == 1) {
             // The transparent second pass: its points over the map, without tint or submarine layer.
             doc_.m_nPointDisplayFlag = pointSetting;
             CMapRenderer renderer(&dc, &doc_, view_.m_nSavedWidth, view_.m_nSavedHeight,

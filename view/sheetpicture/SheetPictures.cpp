@@ -114,8 +114,8 @@ void MakeSubmarineMeshFile(CVeldoranView& view, vd::Dc& dc)
         const auto before = DepthFiles(doc.folders.m_strSubmarineDir);
         {
             vd::WaitCursor wait;
-            make(&dc, doc.folders.m_strSubmarineDir, doc.folders.m_strCoastDir, doc.depth.m_nSubmarineView, view.m_nSavedHeight,
-                 view.m_nSavedWidth, doc.pointer.m_nOverviewOriginX, 0);
+            make(&dc, doc.folders.m_strSubmarineDir, doc.folders.m_strCoastDir, doc.depth.m_nSubmarineView,
+                 view.m_nSavedHeight, view.m_nSavedWidth, doc.pointer.m_nOverviewOriginX, 0);
         }
         // Only a build that wrote a file says it made them.
         if (DepthFiles(doc.folders.m_strSubmarineDir) != before)

@@ -79,10 +79,12 @@ void CVeldoranView::ConnectCommands()
     }
     OnCommand(ID_FIND_MUNICIPALITY, [this] { OnFindMunicipality(); });
     OnCommand(ID_ALBUM_START, [this] { OnAlbumStart(); });
-    OnUpdateCommandUI(ID_ALBUM_START, [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nMapDisplayMode == map_display::kMapShown); });
+    OnUpdateCommandUI(ID_ALBUM_START,
+                      [&doc](vd::CmdUI& ui) { ui.Enable(doc.m_nMapDisplayMode == map_display::kMapShown); });
     OnCommand(ID_BUTTON_MEMO, [this] { OnButtonMemo(); });
     OnCommand(ID_ALBUM_STOP, [this] { OnAlbumStop(); });
-    OnUpdateCommandUI(ID_ALBUM_STOP, [&doc](vd::CmdUI& ui) { ui.Enable(doc.repaint.m_nSavedMapDisplayMode == map_display::kAlbum); });
+    OnUpdateCommandUI(ID_ALBUM_STOP,
+                      [&doc](vd::CmdUI& ui) { ui.Enable(doc.repaint.m_nSavedMapDisplayMode == map_display::kAlbum); });
     OnCommand(ID_SLIDE_SHOW_SETTINGS, [this] { OnSlideShowSettings(); });
     OnUpdateCommandUI(ID_SLIDE_SHOW_SETTINGS, [](vd::CmdUI& ui) { ui.Enable(DialogLanded(Tovendlg().OnSlideSet)); });
     OnCommand(ID_COPY_MAP, [this] { OnCopyMap(); });
@@ -237,8 +239,9 @@ void CVeldoranView::OnSlideShowSettings()
     auto* slideSet = Tovendlg().OnSlideSet.fn;
     if (!slideSet)
         return;
-    const std::string answer = slideSet(m_nAlbumPlayOption, m_nPageInterval, m_nSlideSize, m_strSlideMemo,
-                                        doc.entry.m_strSlidePlayMode, m_strShowSeconds, m_strSlideLocator, m_strJpgInSlide);
+    const std::string answer =
+        slideSet(m_nAlbumPlayOption, m_nPageInterval, m_nSlideSize, m_strSlideMemo, doc.entry.m_strSlidePlayMode,
+                 m_strShowSeconds, m_strSlideLocator, m_strJpgInSlide);
     if (answer.empty())
         return;
     std::vector<std::string> fields;

@@ -256,7 +256,8 @@ void CVeldoranView::DrawMainMap(vd::Dc& dc)
         }
         doc.m_nPointDisplayFlag = pointFlag;
     }
-    if (trackWord == "TRACK" && doc.position.m_nMapType == 1 && doc.position.m_nMapFrame < 3 && doc.repaint.m_strLayerWord == "TRACKTRAIL") {
+    if (trackWord == "TRACK" && doc.position.m_nMapType == 1 && doc.position.m_nMapFrame < 3 &&
+        doc.repaint.m_strLayerWord == "TRACKTRAIL") {
         if (doc.tracks.m_nTrackDisplay == 1 && !doc.tracks.m_strTrackFile.empty()) {
             CMapRenderer renderer(&dc, &doc, m_nSavedWidth, m_nSavedHeight);
             vd::WaitCursor wait;
@@ -280,7 +281,8 @@ void CVeldoranView::SetUpCityBoundaries(vd::Dc& dc)
     // Repaints caused by Surrick's dialogs draw nothing meanwhile.
     doc.m_nMapDisplayMode = kSuspended;
     doc.repaint.m_bMapOnScreen = 0;
-    const std::string answer = boundarySet ? boundarySet(&dc, doc.folders.m_strCityBorderDir, doc.folders.m_strCoastlineDir, 0) : "";
+    const std::string answer =
+        boundarySet ? boundarySet(&dc, doc.folders.m_strCityBorderDir, doc.folders.m_strCoastlineDir, 0) : "";
     if (!answer.empty()) {
         const std::size_t hash = answer.find('#');
         const std::string boundaryDir = answer.substr(0, hash);

@@ -125,7 +125,10 @@ int CVeldoranView::FewerSheetsButton() const
     const CVeldoranDoc& doc = *m_pDoc;
     if (doc.position.m_nMapType != 1 || doc.position.m_nMapFrame != 2)
         return 0;
-    return doc.position.m_nMapMode == 9 ? 327 : doc.position.m_nMapMode == 25 ? 334 : doc.position.m_nMapMode == 49 ? 335 : 0;
+    return doc.position.m_nMapMode == 9    ? 327
+           : doc.position.m_nMapMode == 25 ? 334
+           : doc.position.m_nMapMode == 49 ? 335
+                                           : 0;
 }
 
 void CVeldoranView::OnFewerSheets()

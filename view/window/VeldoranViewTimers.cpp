@@ -17,7 +17,8 @@ std::string PageCounterText(int page, int pageCount, int secondsLeft, const std:
 
 void CVeldoranView::WriteCounter(int y, int page, int ticks)
 {
-    const std::string counter = PageCounterText(page, m_pDoc->entry.m_nAlbumPageCount, m_nPageInterval - ticks, m_strShowSeconds);
+    const std::string counter =
+        PageCounterText(page, m_pDoc->entry.m_nAlbumPageCount, m_nPageInterval - ticks, m_strShowSeconds);
     vd::ClientDc window = GetDC();
     if (window)
         window->TextOut(1, y, counter);

@@ -9,7 +9,8 @@ TEST_F(DocumentCommands, MapTypeDialogGetsTheSettingsAndItsCancelChangesNothing)
 {
     Run(32789);
     ASSERT_EQ(Calls().size(), 1u);
-    EXPECT_EQ(Calls()[0], "OnMapTypeSet(0,1,10000,181001,0,[" + doc->folders.m_strPaletteDir + "],[" + FlagsWith(0) + "1])");
+    EXPECT_EQ(Calls()[0],
+              "OnMapTypeSet(0,1,10000,181001,0,[" + doc->folders.m_strPaletteDir + "],[" + FlagsWith(0) + "1])");
     EXPECT_EQ(doc->SelectMapType(0), -1);
     EXPECT_EQ(doc->position.m_nMapType, 1);
     EXPECT_EQ(redraws, 0);

@@ -35,8 +35,8 @@ std::vector<std::string> DataSet(const std::string& name, const std::function<st
 // The selection's settings in their declaration order.
 std::array<int, 12> Settings(const StatisticsSelection& s)
 {
-    return {s.m_nShow,      s.m_nGraticuleKept,  s.m_nRanked,     s.m_nColour,     s.m_nBorders,     s.m_nBorderColour,
-            s.m_nMethod,    s.m_nGraticule,      s.m_nCatalogueIndex, s.m_nChoropleth, s.m_nTenClasses, s.m_nBackground};
+    return {s.m_nShow,   s.m_nGraticuleKept, s.m_nRanked,         s.m_nColour,     s.m_nBorders,    s.m_nBorderColour,
+            s.m_nMethod, s.m_nGraticule,     s.m_nCatalogueIndex, s.m_nChoropleth, s.m_nTenClasses, s.m_nBackground};
 }
 
 class PrefectureStatistics : public DocumentCommands {
@@ -106,13 +106,24 @@ TEST_F(PrefectureStatistics, FirstCallSendsTheDefaultsAndCancelChangesNothing)
     EXPECT_EQ(redraws, 0);
 
     // Borders kept as 10 go to the dialog as 1; the settings in the dialog's argument order.
-    doc->statistics = {.m_nShow = 1, .m_nGraticuleKept = 0, .m_nRanked = 1, .m_nColour = 2, .m_nBorders = 10, .m_nBorderColour = 1,
-                       .m_nMethod = 7, .m_nGraticule = 1, .m_nCatalogueIndex = 4, .m_nChoropleth = 0,
-                       .m_nTenClasses = 1, .m_nBackground = 1, .m_strPrefDataName = "＊n",
+    doc->statistics = {.m_nShow = 1,
+                       .m_nGraticuleKept = 0,
+                       .m_nRanked = 1,
+                       .m_nColour = 2,
+                       .m_nBorders = 10,
+                       .m_nBorderColour = 1,
+                       .m_nMethod = 7,
+                       .m_nGraticule = 1,
+                       .m_nCatalogueIndex = 4,
+                       .m_nChoropleth = 0,
+                       .m_nTenClasses = 1,
+                       .m_nBackground = 1,
+                       .m_strPrefDataName = "＊n",
                        .m_strPrefDataFile = "Z:\\f.dat"};
     fakedoc::Log().clear();
     doc->SetPrefectureDataDisplay();
-    EXPECT_EQ(Calls()[0], "OnLocalDataDspSet(1,1,1,2,1,1,7,4,1,0,1,[＊n],[Z:\\f.dat],[" + doc->folders.m_strAppDir + "],[ed])");
+    EXPECT_EQ(Calls()[0],
+              "OnLocalDataDspSet(1,1,1,2,1,1,7,4,1,0,1,[＊n],[Z:\\f.dat],[" + doc->folders.m_strAppDir + "],[ed])");
     EXPECT_EQ(doc->statistics.m_nBorders, 1);
 }
 

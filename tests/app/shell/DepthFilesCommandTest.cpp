@@ -27,7 +27,8 @@ bool ChooseAndBuildBundledDepths(MainWindow& w)
         d.click(1009);
         d.click(vd::IDOK);
     });
-    if (!ChooseFromMenus(w.bar(), kSubmarineSettings) || !waitFor([&] { return w.doc().folders.m_strSubmarineDir == folder; }))
+    if (!ChooseFromMenus(w.bar(), kSubmarineSettings) ||
+        !waitFor([&] { return w.doc().folders.m_strSubmarineDir == folder; }))
         return false;
     return ChooseFromMenus(w.bar(), kBuildCentralJapan) &&
            waitFor([&] { return w.doc().depth.m_nSubmarineView == -999 && !w.repaintPending(); }, 30000);
@@ -138,7 +139,8 @@ bool ShowSeaFloor(MainWindow& w, int method, bool relief)
     const auto drawn = [&] {
         const CVeldoranDoc& doc = w.doc();
         return doc.depth.m_nSubmarineLayer == 1 && doc.depth.m_anSubmarineSetting[0] == method &&
-               doc.depth.m_anSubmarineSetting[1] == (relief ? 1 : 0) && doc.m_nMapDisplayMode == 10 && !w.repaintPending();
+               doc.depth.m_anSubmarineSetting[1] == (relief ? 1 : 0) && doc.m_nMapDisplayMode == 10 &&
+               !w.repaintPending();
     };
     // The dialog's closing activates the main window again, which may erase and draw once more.
     if (!waitFor(drawn, 20000))

@@ -233,7 +233,8 @@ TEST_F(TintColours, CancelLeavesTheSetItsFilesAndTheMap)
     ASSERT_TRUE(ShowTintMap(w, 0));
     const QImage shown = w.shown();
     const auto filesBefore = PaletteFiles();
-    const vd::COLORREF sea = doc().colours.m_crSeaColour, lakes = doc().colours.m_crLakeColour, background = doc().colours.m_crBackground;
+    const vd::COLORREF sea = doc().colours.m_crSeaColour, lakes = doc().colours.m_crLakeColour,
+                       background = doc().colours.m_crBackground;
 
     // Another set chosen and a colour changed in it, then cancelled, from both menus.
     const auto changeThenCancel = [](vd::DialogDriver& d) {

@@ -49,7 +49,10 @@ protected:
         doc->entry.m_strEntryItem = "ｱﾙﾊﾞﾑ";
     }
 
-    std::string AlbumRecord() const { return "見本のｱﾙﾊﾞﾑ 35.0100 135.4500 ｱﾙﾊﾞﾑ " + doc->folders.m_strAppDir + kAlbum; }
+    std::string AlbumRecord() const
+    {
+        return "見本のｱﾙﾊﾞﾑ 35.0100 135.4500 ｱﾙﾊﾞﾑ " + doc->folders.m_strAppDir + kAlbum;
+    }
 
     // The album dialog's answer: the play mode chosen.
     void AnswerAlbumDialog(int radio)
@@ -181,7 +184,8 @@ TEST_F(AlbumPlay, TheMapsPointsDrawnMeanwhileLeaveTheAlbumItsOwnPages)
         doc->entry.m_strEntryTarget.clear();
         vd::RecordingDc dc;
         view->DrawAlbum(dc);
-        EXPECT_NE(doc->entry.m_strEntryTarget.find(files[page]), std::string::npos) << page << " " << doc->entry.m_strEntryTarget;
+        EXPECT_NE(doc->entry.m_strEntryTarget.find(files[page]), std::string::npos)
+            << page << " " << doc->entry.m_strEntryTarget;
         EXPECT_EQ(TextsOf(dc).back(), vd::format("%2d/  3", page + 1)) << page;
         EXPECT_TRUE(frame->ExecuteCommand(328));
     }
@@ -221,7 +225,8 @@ TEST_F(AlbumPlay, AnAlbumOfMoreThan99LinesStillEndsItsShownItems)
 TEST_F(AlbumPlay, TheAlbumStartCommandPlaysTheShownItemsByThePlayOption)
 {
     const std::string items[] = {"丘 35 135 絵 @:PICT\\HILLS.BMP @:PICT\\HILLS.TXT", "寺 35 135 文 @:TEXT\\TERA.TXT",
-                                 "旅 35 135 ｱﾙﾊﾞﾑ " + doc->folders.m_strAppDir + kAlbum, "網 35 135 頁 http://example.org/"};
+                                 "旅 35 135 ｱﾙﾊﾞﾑ " + doc->folders.m_strAppDir + kAlbum,
+                                 "網 35 135 頁 http://example.org/"};
     for (std::size_t i = 0; i < 4; ++i)
         doc->m_astrHitRecord[i] = items[i];
     doc->m_astrHitRecord[4] = "999";

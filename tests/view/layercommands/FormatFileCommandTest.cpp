@@ -52,8 +52,8 @@ TEST_F(MapView, TheFormatCommandListsTheSwitchedOnRows)
     EXPECT_EQ(fields[101], "4");
 
     const std::filesystem::path home = vd::applicationFolderPath();
-    std::ofstream(home / "DDDPFILE.DAT", std::ios::binary)
-        << vd::utf8ToCp932("T1_2=学校\r\nF1_2=" + doc->folders.m_strAppDir + "P29.TXT\r\nT1_3=病院\r\nF1_3=Z:\\P04.TXT\r\n");
+    std::ofstream(home / "DDDPFILE.DAT", std::ios::binary) << vd::utf8ToCp932(
+        "T1_2=学校\r\nF1_2=" + doc->folders.m_strAppDir + "P29.TXT\r\nT1_3=病院\r\nF1_3=Z:\\P04.TXT\r\n");
     std::vector<std::string> listed;
     script->answerDialog("Pelmora", 159, [&](vd::DialogDriver& d) {
         auto* list = d.dialog().item<vd::ListBox>(1668);

@@ -41,8 +41,8 @@ TEST_F(LayerDrawing, SheetMapShowsItsPointLayer)
               "OnDdPointWhite(5,0,1,1,0,2,0,0,0," + std::to_string(kHeight) + ",10,30," +
                   vd::format("%.9g,%.9g", double(doc->m_fWhiteZoomX), double(doc->m_fWhiteZoomY)));
     EXPECT_EQ(fakelayers::Texts(calls[0]),
-              (std::vector<std::string>{"", doc->m_astrBlockMeshCode[1], "駅", doc->layerChoice.m_strLayerPrefFlags, "eki.dat",
-                                        doc->folders.m_strAppDir}));
+              (std::vector<std::string>{"", doc->m_astrBlockMeshCode[1], "駅", doc->layerChoice.m_strLayerPrefFlags,
+                                        "eki.dat", doc->folders.m_strAppDir}));
     EXPECT_TRUE(MarkShown());
 }
 

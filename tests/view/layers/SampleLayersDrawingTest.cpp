@@ -31,7 +31,8 @@ protected:
     // The rows of the settings files taken into the document, as the preset command loads them.
     void LoadSettingsRows()
     {
-        const LayerFileRows points = ReadLayerFileRowsFrom(doc->folders.m_strAppDir + "DddPFile.dat", LayerFileFamily::Point);
+        const LayerFileRows points =
+            ReadLayerFileRowsFrom(doc->folders.m_strAppDir + "DddPFile.dat", LayerFileFamily::Point);
         std::copy_n(points.names.begin(), 30, doc->m_astrPointName.begin());
         std::copy_n(points.files.begin(), 30, doc->m_astrPointFile.begin());
         for (int t = 0; t < 6; ++t) {
@@ -39,7 +40,8 @@ protected:
             doc->m_anPointRowB[t] = points.value2[t];
             doc->m_anPointRowC[t] = points.value3[t];
         }
-        const LayerFileRows lines = ReadLayerFileRowsFrom(doc->folders.m_strAppDir + "DddMFile.dat", LayerFileFamily::Line);
+        const LayerFileRows lines =
+            ReadLayerFileRowsFrom(doc->folders.m_strAppDir + "DddMFile.dat", LayerFileFamily::Line);
         doc->m_astrLineName = lines.names;
         doc->m_astrLineFile = lines.files;
         for (int t = 0; t < 7; ++t)

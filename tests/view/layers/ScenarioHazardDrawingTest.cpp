@@ -87,8 +87,8 @@ TEST_F(ScenarioHazardDrawing, ARegisteredScenarioShowsItsCellsAndFaultOnTheStart
     fs::create_directories(folder);
     WriteScenarioFiles(folder);
     std::ofstream(doctest::Home() / "FLTFILE.DAT", std::ios::binary)
-        << vd::utf8ToCp932(";-----震源断層を特定した地震動予測地図データファイル--------\r\n関西=" + doc->folders.m_strAppDir +
-                           "scenario data\\kansai-map-a.csv\r\n");
+        << vd::utf8ToCp932(";-----震源断層を特定した地震動予測地図データファイル--------\r\n関西=" +
+                           doc->folders.m_strAppDir + "scenario data\\kansai-map-a.csv\r\n");
     const auto withFault = Draw();
     // The whole sheet is one first-level mesh: most of the map area takes the class colour.
     EXPECT_GT(Count(*withFault, kIntensity6), kWidth * kHeight / 3);

@@ -167,8 +167,9 @@ TEST_F(ItemMenus, ThePictureWindowIsSizedForTheView)
         doc->entry.m_strPictureCaption = c.caption;
         const std::string before = SurrickLog();
         ShowPictureDialog(*view, "@:PICT\\A.BMP", "題", c.parameter);
-        EXPECT_EQ(SurrickLog().substr(before.size()),
-                  "OnDlgBmpShow(" + vd::toLowerAscii(doc->folders.m_strAppDir + "PICT\\A.BMP") + ",題," + c.mode + ",6);");
+        EXPECT_EQ(SurrickLog().substr(before.size()), "OnDlgBmpShow(" +
+                                                          vd::toLowerAscii(doc->folders.m_strAppDir + "PICT\\A.BMP") +
+                                                          ",題," + c.mode + ",6);");
         EXPECT_EQ(view->m_pPages->m_nPicOffsetX, 0) << "the caption box's offset is put back";
     }
     const std::string before = SurrickLog();

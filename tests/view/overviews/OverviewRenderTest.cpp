@@ -101,7 +101,8 @@ TEST_F(OverviewRender, WholeCountryInTheAlbersProjectionWithItsGraticule)
     CMapRenderer renderer(&dc, doc.get(), kWidth, kHeight);
     renderer.DrawOverviewFrame(1);
     Keep(dc, "whole-albers");
-    const AlbersProjection conic(doc->pointer.m_nOverviewOriginX, doc->m_fRefLatitude, doc->m_fRefLongitude, doc->m_fMapScale);
+    const AlbersProjection conic(doc->pointer.m_nOverviewOriginX, doc->m_fRefLatitude, doc->m_fRefLongitude,
+                                 doc->m_fMapScale);
     const auto at = [&](const Place& p) {
         const PixelPoint q = conic.project(p.latitude * 10000, p.longitude * 10000);
         return vd::Point{q.x, q.y};

@@ -32,7 +32,8 @@ protected:
         doc->m_fWhiteZoomY = 2;
         WriteHomeFile("tyuuki.csv", vd::utf8ToCp932("523501,注記,1,26101,0,3,2,7,嵐山の滝,あらしやまのたき,x,y,"
                                                     "1354530,345030\r\n"));
-        doc->environment.m_strAnnotationTable = vd::toWindowsPath((doctest::Home() / "tyuuki.csv").string()).value_or("");
+        doc->environment.m_strAnnotationTable =
+            vd::toWindowsPath((doctest::Home() / "tyuuki.csv").string()).value_or("");
         doc->search.m_nPlaceNameLayer = 0;
         doc->m_strPlaceNameState = "GNPF";
         doc->m_nGnpfValue3 = 3;

@@ -57,11 +57,11 @@ TEST_F(RangeDrag, ConfirmedRangeBecomesTheMapOfExplicitBounds)
     EXPECT_EQ(doc->m_nMapDisplayMode, 5);
     EXPECT_EQ(doc->pointer.m_nMouseTool, 0);
     EXPECT_EQ(doc->pointer.m_nMouseMode, 3);
-    EXPECT_EQ((std::vector<int>{doc->position.m_nRangeWestSec, doc->position.m_nRangeNorthSec, doc->position.m_nRangeEastSec,
-                                doc->position.m_nRangeSouthSec}),
+    EXPECT_EQ((std::vector<int>{doc->position.m_nRangeWestSec, doc->position.m_nRangeNorthSec,
+                                doc->position.m_nRangeEastSec, doc->position.m_nRangeSouthSec}),
               (std::vector<int>{498825, 130950, 503325, 128700}));
-    EXPECT_EQ((std::vector<int>{doc->position.m_nRangeDragLeft, doc->position.m_nRangeDragTop, doc->position.m_nRangeDragRight,
-                                doc->position.m_nRangeDragBottom}),
+    EXPECT_EQ((std::vector<int>{doc->position.m_nRangeDragLeft, doc->position.m_nRangeDragTop,
+                                doc->position.m_nRangeDragRight, doc->position.m_nRangeDragBottom}),
               (std::vector<int>{100, 100, 300, 250}));
     EXPECT_TRUE(view->IsRepaintPending());
 }

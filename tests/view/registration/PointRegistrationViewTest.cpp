@@ -202,7 +202,8 @@ TEST_F(PointRegistrationView, AnAlbumIsRegisteredUnderAFreeName)
     const std::string name = appended.substr(0, appended.find(' '));
     EXPECT_NE(name, stamped) << "the stamped name is taken: the next free one";
     EXPECT_EQ(name.substr(name.size() - 4), ".alb");
-    EXPECT_EQ(appended, name + " " + vd::utf8ToCp932(doc->folders.m_strAlbumDir) + name + "\r\n") << "the album path twice";
+    EXPECT_EQ(appended, name + " " + vd::utf8ToCp932(doc->folders.m_strAlbumDir) + name + "\r\n")
+        << "the album path twice";
     EXPECT_EQ(WindowPixel(410, 270), vd::RGB(0, 0, 255)) << "an album's blue symbol";
 
     // "STOP" and a cancelled dialog register nothing.

@@ -208,9 +208,19 @@ TEST_F(RendererMaps, LocatorMapGridPointsMarkFrameCoastAndRoute)
 TEST_F(RendererMaps, PrefectureMapOfJapanInBothProjections)
 {
     doc->position.m_nPrefectureSel = 0;
-    doc->statistics = {.m_nShow = 0, .m_nGraticuleKept = 0, .m_nRanked = 1, .m_nColour = 3, .m_nBorders = 1, .m_nBorderColour = 2,
-                       .m_nMethod = 6, .m_nGraticule = 1, .m_nCatalogueIndex = 0, .m_nChoropleth = 1,
-                       .m_nTenClasses = 4, .m_nBackground = 2, .m_strPrefDataName = "",
+    doc->statistics = {.m_nShow = 0,
+                       .m_nGraticuleKept = 0,
+                       .m_nRanked = 1,
+                       .m_nColour = 3,
+                       .m_nBorders = 1,
+                       .m_nBorderColour = 2,
+                       .m_nMethod = 6,
+                       .m_nGraticule = 1,
+                       .m_nCatalogueIndex = 0,
+                       .m_nChoropleth = 1,
+                       .m_nTenClasses = 4,
+                       .m_nBackground = 2,
+                       .m_strPrefDataName = "",
                        .m_strPrefDataFile = "pop.csv"};
     for (int i = 0; i < 47; ++i)
         doc->ranking.m_anPrefRank[std::size_t(i)] = {46 - i, i + 1};

@@ -153,7 +153,8 @@ TEST_F(RouteIndex, LinesWithoutCoordinatesAreSkippedAndFarLatitudesUseTheEdgeRat
     EXPECT_EQ(doc->m_astrHitRecord[0], "遠い 0.0000 135.0000 ルート " + RouteDir() + "R9");
     EXPECT_EQ(doc->m_astrHitRecord[1], "999");
     const float k = LatitudeRatioAt(doc->latitudeRatios.m_afLatitudeRatio, 15);
-    EXPECT_EQ(doc->m_anHitX[0], int((1350000 - doc->m_fRefLongitude) / doc->m_fMapScale / k) + doc->pointer.m_nOverviewOriginX);
+    EXPECT_EQ(doc->m_anHitX[0],
+              int((1350000 - doc->m_fRefLongitude) / doc->m_fMapScale / k) + doc->pointer.m_nOverviewOriginX);
 }
 
 TEST_F(RouteIndex, ARouteItemOfTheIndexLoadsItsRouteIntoTheBlockAroundItsFirstPoint)

@@ -76,7 +76,10 @@ protected:
             sy = doc->m_fWhiteZoomY;
             north = doc->position.m_nRangeNorthSec;
         } else {
-            const int n = doc->position.m_nMapFrame == 1 ? 1 : doc->position.m_nMapMode == 9 ? 3 : doc->position.m_nMapMode == 25 ? 5 : 7;
+            const int n = doc->position.m_nMapFrame == 1   ? 1
+                          : doc->position.m_nMapMode == 9  ? 3
+                          : doc->position.m_nMapMode == 25 ? 5
+                                                           : 7;
             sx = doc->m_fWhiteZoomX * 0.08888889;
             sy = doc->m_fWhiteZoomY * 0.13333334;
             north = doc->m_nBlockSouthSec + n * 2400;

@@ -59,7 +59,8 @@ protected:
         doc->spec.m_nPointPopup = 0;
         doc->spec.m_nPointLabel = 3;
         doc->spec.m_nSymbolSize = 2;
-        doc->menus.m_astrGuideMapCurrent = {doc->folders.m_strAppDir + "GUIDE\\PICT.BMP", "案内", doc->folders.m_strAppDir + "GUIDE\\PICT.dat"};
+        doc->menus.m_astrGuideMapCurrent = {doc->folders.m_strAppDir + "GUIDE\\PICT.BMP", "案内",
+                                            doc->folders.m_strAppDir + "GUIDE\\PICT.dat"};
         Log().clear();
     }
     static std::string& Log()

@@ -119,8 +119,10 @@ TEST_F(MapTypeCommands, PageUpAndDownStepTheBlockSize)
         doc->position.m_nMapMode = c.sheets;
         const bool changes = c.frameAfter != c.frame || c.sheetsAfter != c.sheets;
         EXPECT_EQ(frame->ExecuteCommand(c.id), changes) << c.id << " " << c.mapType << " " << c.frame << " " << c.sheets;
-        EXPECT_EQ(doc->position.m_nMapFrame, c.frameAfter) << c.id << " " << c.mapType << " " << c.frame << " " << c.sheets;
-        EXPECT_EQ(doc->position.m_nMapMode, c.sheetsAfter) << c.id << " " << c.mapType << " " << c.frame << " " << c.sheets;
+        EXPECT_EQ(doc->position.m_nMapFrame, c.frameAfter)
+            << c.id << " " << c.mapType << " " << c.frame << " " << c.sheets;
+        EXPECT_EQ(doc->position.m_nMapMode, c.sheetsAfter)
+            << c.id << " " << c.mapType << " " << c.frame << " " << c.sheets;
         EXPECT_EQ(doc->position.m_nMapType, c.mapType);
     }
 }

@@ -71,7 +71,8 @@ TEST_F(MissingParts, EmptySearchesSayWhatToSet)
     const int kind = doc->pointer.m_nFindPlaceKind;
     messages = MessagesOf(ID_FIND_MUNICIPALITY);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].find(doc->folders.m_strCityBorderDir + "CITYPLGN\\PG*.DAT"), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find(doc->folders.m_strCityBorderDir + "CITYPLGN\\PG*.DAT"), std::string::npos)
+        << messages[0];
     EXPECT_FALSE(view->m_pDlgFindPlace->IsWindow()) << "no empty dialog";
     EXPECT_EQ(doc->pointer.m_nActiveViewDialog, -1);
     EXPECT_EQ(doc->pointer.m_nFindPlaceKind, kind);

@@ -42,7 +42,8 @@ TEST_P(MapViewOfEditedProfile, StartsOnAMapItCanDraw)
 {
     FirstPaint();
     EXPECT_EQ(view->m_nFirstPaint, 10);
-    EXPECT_TRUE(doc->position.m_nMapMode == 9 || doc->position.m_nMapMode == 25 || doc->position.m_nMapMode == 49) << doc->position.m_nMapMode;
+    EXPECT_TRUE(doc->position.m_nMapMode == 9 || doc->position.m_nMapMode == 25 || doc->position.m_nMapMode == 49)
+        << doc->position.m_nMapMode;
     EXPECT_TRUE(doc->position.m_nMapFrame >= 1 && doc->position.m_nMapFrame <= 3) << doc->position.m_nMapFrame;
     EXPECT_EQ(doc->m_strMapName, "京都及大阪");
     EXPECT_EQ(doc->m_astrMapEntry[2].rfind("34.4000", 0), 0u) << doc->m_astrMapEntry[2];

@@ -67,7 +67,8 @@ TEST_F(StartData, ADriveMapThatHidesTheFolderNamesTheIndexAndTheFolder)
     RestoreTwice();
     vd::setDriveMap(saved);
     ASSERT_EQ(script->messageBoxes().size(), 1u);
-    EXPECT_NE(script->messageBoxes()[0].text.find(doc->folders.m_strSheetIndexFile + "」が見つかりません"), std::string::npos);
+    EXPECT_NE(script->messageBoxes()[0].text.find(doc->folders.m_strSheetIndexFile + "」が見つかりません"),
+              std::string::npos);
 }
 
 TEST_F(StartData, AFolderThatIsNotThereIsNamed)
