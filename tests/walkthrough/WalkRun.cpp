@@ -1,5 +1,7 @@
 #include "WalkRun.h"
 
+#include "ShownOrSaid.h"
+
 #include "app/shell/ShellCommands.h"
 #include "platform/sys/ProfileStore.h"
 #include "platform/ui/Dialog.h"
@@ -246,6 +248,8 @@ bool WalkRun::step(const std::string& what, const std::function<bool()>& action)
     // An empty clipboard shows a copy even of what it held already.
     QApplication::clipboard()->clear();
     const Observation before = observe();
+    const std::set<std::string> layersBefore =
+        windowOpen() ? layersShown(program_->doc()) : std::set<std::string>{};
     effects_.clear();
     drawingsBefore_ = screens_ ? screens_->drawings() : 0;
     const bool fired = action();
@@ -279,6 +283,9 @@ bool WalkRun::step(const std::string& what, const std::function<bool()>& action)
         for (const auto& [changed, effect] : seen)
             if (changed)
                 effects_.insert(effect);
+        if (layerCheck_)
+            if (const auto fault = drewNothingAndSaidNothing(layersBefore, layersShown(program_->doc()), effects_))
+                recordFault(what + ": " + *fault);
     } else {
         effects_.insert("window closed");
     }

@@ -56,6 +56,8 @@ public:
     // While quiet, a way that cannot be followed is no fault (a mode still waiting for its work).
     void setQuiet(bool quiet) { quiet_ = quiet; }
     bool quiet() const { return quiet_; }
+    // Whether a step that switched a layer on must have drawn something or said why not.
+    void setLayerCheck(bool on) { layerCheck_ = on; }
     // What the last step visibly did: a dialog (of the program's, of Qt's, a colour, font, file or
     // print dialog, a program started), a message box, a drawing of the view, a change of the
     // window's picture, of the map mode or title, of a menu item's check or grey, of the running
@@ -110,6 +112,7 @@ private:
     std::set<std::string> written_;
     int fired_ = 0;
     bool quiet_ = false;
+    bool layerCheck_ = true;
     int answeredBefore_ = 0;
     int qtDialogsAnswered_ = 0;
     int modelessClosed_ = 0;
