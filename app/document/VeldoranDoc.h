@@ -1,6 +1,6 @@
 #pragma once
-// The one document of a run: its state held in parts (the map position, the display
-// specification, the statistics selection, the registered data, ...) and the commands over them.
+// The one document of a run: its state held in parts (the map position, the map
+// display settings, the statistics selection, the registered data, ...) and the commands over them.
 // It is built once at start, reads the registry profile with every default, writes the default
 // data files that are missing, and writes the run's settings back to the profile when it is
 // destroyed.
@@ -25,8 +25,8 @@
 #include "app/layers/SurfaceLayerSelection.h"
 #include "app/registration/RegisteredData.h"
 #include "app/routes/RouteState.h"
-#include "app/settings/DisplaySpecification.h"
 #include "app/settings/EnvironmentSettings.h"
+#include "app/settings/MapDisplaySettings.h"
 #include "app/statistics/StatisticsRanking.h"
 #include "app/statistics/StatisticsSelection.h"
 #include "platform/dc/GdiObjects.h"
@@ -281,7 +281,7 @@ public:
     std::string RegisterRouteMap(const std::string& title, const std::string& secondTitle, const std::string& kind,
                                  const std::string& latitude, const std::string& longitude);
 
-    // 地図の表示仕様 (app/settings/): the dialog on the display specification.
+    // 地図の表示仕様 (app/settings/): the dialog on the map display settings.
     void EditMapDisplaySpec();
 
     // The document's state, in parts (each header says what it holds and who writes it). A caller
@@ -295,7 +295,7 @@ public:
     LatitudeRatios latitudeRatios;
     UserMenus menus;
     EnvironmentSettings environment;
-    DisplaySpecification spec;
+    MapDisplaySettings spec;
     StatisticsSelection statistics;
     StatisticsRanking ranking;
     RegisteredData registered;

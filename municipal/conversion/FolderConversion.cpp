@@ -71,16 +71,13 @@ int KeepBundledFiles(const std::string& outputFolder, const std::string& bundled
 {
     if (vd::toLowerAscii(outputFolder) == vd::toLowerAscii(bundledFolder))
         return 0;
-    const auto bundled = vd::listFolder(bundledFolder + "*.*");
+    const auto bundled = vd::listFolder(bundledFolder + "Pg*.dat");
     if (!bundled)
         return 0;
     int kept = 0;
-    for (const vd::FolderEntry& entry : *bundled) {
-        const std::string lower = vd::toLowerAscii(entry.name);
-        if (!entry.status.isFolder && lower.starts_with("pg") && lower.find(".dat") != std::string::npos
-            && vd::copyFileNew(bundledFolder + entry.name, outputFolder + entry.name))
+    for (const vd::FolderEntry& entry : *bundled)
+        if (!entry.status.isFolder && vd::copyFileNew(bundledFolder + entry.name, outputFolder + entry.name))
             ++kept;
-    }
     return kept;
 }
 

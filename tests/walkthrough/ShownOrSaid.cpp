@@ -35,8 +35,6 @@ std::set<std::string> layersShown(const CVeldoranDoc& doc)
     for (const LandLayerRow& row : LandLayerTable())
         if (!hidden(row) && IsLandLayerShown(doc, row.id))
             shown.insert("layer " + std::to_string(int(row.id)) + " of command " + std::to_string(row.menuCommand));
-    if (doc.seismic.m_bSeismicLayer == 1 && !hidden(LandLayerRowOf(LandLayer::Seismic)))
-        shown.insert("seismic hazard");
     if (doc.depth.m_nSubmarineLayer == 1)
         shown.insert("sea floor");
     if (doc.statistics.m_nShow == 1 && doc.position.m_nMapType == 2)

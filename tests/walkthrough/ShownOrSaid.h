@@ -9,10 +9,10 @@ class CVeldoranDoc;
 
 namespace walk {
 
-// The layers the map shows now: each national-land layer of the layer table, the seismic and
-// sea-floor layers and the prefecture statistics map, by name; on a sheet map whose layout draws
-// no national-land layer (a 7 x 7 block, a range), neither those nor the seismic mesh; on a
-// sheet map, no layer drawn beneath a shown surface theme's fill.
+// The layers the map shows now: each layer of the land layer table (the seismic mesh among
+// them), the sea-floor layer and the prefecture statistics map, by name; on a sheet map whose
+// layout draws no land layer (a 7 x 7 block, a range), none of the table's, and on a sheet map
+// none drawn beneath a shown surface theme's fill.
 std::set<std::string> layersShown(const CVeldoranDoc& doc);
 
 // The fault of a step that switched on a layer (shown after, not before) while its effects hold

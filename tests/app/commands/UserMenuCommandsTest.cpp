@@ -11,11 +11,11 @@ TEST_F(DocumentCommands, WhiteMapSwitchesToggleWithoutRedrawing)
 {
     struct Switch {
         int id;
-        int DisplaySpecification::*member;
+        int MapDisplaySettings::*member;
     };
-    for (const Switch& s : {Switch{32791, &DisplaySpecification::m_nPrefectureLinesFlag},
-                            Switch{32834, &DisplaySpecification::m_nSubprefBorder},
-                            Switch{32792, &DisplaySpecification::m_nGraticuleFlag}}) {
+    for (const Switch& s : {Switch{32791, &MapDisplaySettings::m_nPrefectureLinesFlag},
+                            Switch{32834, &MapDisplaySettings::m_nSubprefBorder},
+                            Switch{32792, &MapDisplaySettings::m_nGraticuleFlag}}) {
         SCOPED_TRACE(s.id);
         for (const auto& [before, after] : {std::pair{1, 0}, {0, 1}, {7, 1}}) {
             doc->spec.*s.member = before;

@@ -1,5 +1,5 @@
 #pragma once
-// The display specification (表示 > 地図の表示仕様): which place names and registered points the
+// The map display settings (表示 > 地図の表示仕様): which place names and registered points the
 // map shows and how, the white map's borders, lakes and scale bar, the distance read-out and its
 // start city, the overviews' graticule and prefecture lines. Read from the profile at start,
 // edited by the dialog (MapDisplaySpecCommands.cpp) and the white-map switches, written back at
@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-struct DisplaySpecification {
+struct MapDisplaySettings {
     // Place names.
     int m_nSiteNamePopup = 0;
     int m_nPlaceNamePopupActive = 0;
